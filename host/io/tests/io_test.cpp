@@ -1,0 +1,29 @@
+#include "io/io.h"
+
+#include <gtest/gtest.h>
+
+using namespace host::io;
+
+TEST(Io, AskSkipsCommentsTrimsAndEchoes) {
+    captureTranscript();
+    setScript("; a comment\n  10,20  \n\n");
+    std::string answer;
+    ASSERT_TRUE(ask("Point: ", answer));
+    EXPECT_EQ(answer, "10,20");
+    ASSERT_TRUE(ask("Again: ", answer));
+    EXPECT_EQ(answer, "");  // an empty line is Enter
+    EXPECT_FALSE(ask("More: ", answer));
+    EXPECT_TRUE(atEnd());
+    EXPECT_FALSE(ask("Still: ", answer));  // stays at the end
+    EXPECT_EQ(takeTranscript(), "Point: 10,20\nAgain: \nMore: \n");
+    setSource(nullptr);
+}
+
+TEST(Io, Utf8RoundTripAndRepair) {
+    std::wstring wide = L"K\u00d6Z\u00c9P \u2205 \U0001F600";
+    EXPECT_EQ(fromUtf8(toUtf8(wide)), wide);
+    EXPECT_EQ(toUtf8(L"\u00d6"), "\xC3\x96");
+    // A truncated sequence and an overlong one become replacement characters.
+    EXPECT_EQ(fromUtf8("a\xC3"), L"a\uFFFD");
+    EXPECT_EQ(fromUtf8("\xC0\xAF"), L"\uFFFD\uFFFD");
+}

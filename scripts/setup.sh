@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need, when it is missing.
+set -euo pipefail
+need=()
+command -v cmake >/dev/null || need+=(cmake)
+command -v g++ >/dev/null || need+=(g++)
+command -v ninja >/dev/null || need+=(ninja-build)
+[ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev libgmock-dev)
+[ -f /usr/include/readline/readline.h ] || need+=(libreadline-dev)
+/usr/bin/python3 -c 'import ezdxf' 2>/dev/null || need+=(python3-ezdxf)
+/usr/bin/python3 -c 'import matplotlib' 2>/dev/null || need+=(python3-matplotlib)
+if [ ${#need[@]} -gt 0 ]; then
+  SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${need[@]}"
+fi
