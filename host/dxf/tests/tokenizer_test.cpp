@@ -1,0 +1,108 @@
+#include "dxf/tokenizer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace host::dxf;
+
+namespace {
+
+std::vector<Token> tokenize(std::string_view text, Diagnostic* error = nullptr)
+{
+    Tokenizer tokenizer(text, "t.dxf");
+    std::vector<Token> tokens;
+    Token token;
+    while (tokenizer.next(token)) tokens.push_back(token);
+    if (error) *error = tokenizer.failed() ? tokenizer.error() : Diagnostic{};
+    return tokens;
+}
+
+} // namespace
+
+TEST(Tokenizer, ReadsTypedGroupsWithLineNumbersInLfAndCrLf)
+{
+    for (std::string eol : {"\n", "\r\n"}) {
+        std::string text = "  0" + eol + "LINE" + eol + "  5" + eol + "1A" + eol + " 10" + eol + "  -2.5e3 " + eol +
+                           " 70" + eol + "     4" + eol + "290" + eol + "1" + eol + "1071" + eol + "-70000" + eol +
+                           "1000" + eol + " keep  blanks " + eol;
+        Diagnostic error;
+        auto tokens = tokenize(text, &error);
+        ASSERT_EQ(tokens.size(), 7u) << error.text();
+        EXPECT_EQ(tokens[0].text, "LINE");
+        EXPECT_EQ(tokens[1].kind, ValueKind::Handle);
+        EXPECT_EQ(tokens[1].integer, 0x1A);
+        EXPECT_EQ(tokens[2].code, 10);
+        EXPECT_DOUBLE_EQ(tokens[2].real, -2500.0);
+        EXPECT_EQ(tokens[2].line, 5u);
+        EXPECT_EQ(tokens[3].integer, 4);
+        EXPECT_EQ(tokens[4].kind, ValueKind::Bool);
+        EXPECT_EQ(tokens[5].integer, -70000);
+        EXPECT_EQ(tokens[6].text, " keep  blanks ");  // text values are kept as they stand
+        EXPECT_EQ(tokens[6].line, 13u);
+    }
+}
+
+TEST(Tokenizer, AcceptsByteOrderMarkTrailingBlankLinesAndMissingLastNewline)
+{
+    EXPECT_EQ(tokenize("\xEF\xBB\xBF  0\nEOF\n\n\n").size(), 1u);
+    auto tokens = tokenize("  0\nSECTION\n  2\nHEADER");
+    ASSERT_EQ(tokens.size(), 2u);
+    EXPECT_EQ(tokens[1].text, "HEADER");
+}
+
+TEST(Tokenizer, DamagedGroupsStopWithFileLineAndReason)
+{
+    struct Case {
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"  0\nSECTION\n  2\n", "t.dxf:3: file ends after group code 2 without its value"},
+        {"  0\nSECTION\nXY\nHEADER\n", "t.dxf:3: group code is not a number: \"XY\""},
+        {"  0\nLINE\n 10\n1.5.3\n", "t.dxf:4: group 10 must hold a real number, not \"1.5.3\""},
+        {"  0\nLINE\n 70\n2.5\n", "t.dxf:4: group 70 must hold a 16-bit integer, not \"2.5\""},
+        {"  0\nLINE\n 70\n99999\n", "t.dxf:4: group 70 must hold a 16-bit integer, not \"99999\""},
+        {"  0\nLINE\n  5\nXYZ\n", "t.dxf:4: group 5 must hold a hexadecimal handle, not \"XYZ\""},
+        {"  0\nLINE\n 40\nnan\n", "t.dxf:4: group 40 must hold a real number, not \"nan\""},
+        {"  0\nLINE\n 40\n\n", "t.dxf:4: group 40 must hold a real number, not \"\""},
+    };
+    for (const Case& c : cases) {
+        Diagnostic error;
+        tokenize(c.text, &error);
+        EXPECT_EQ(error.text(), c.message) << c.text;
+    }
+}
+
+TEST(Tokenizer, RecognisesBinaryDxf)
+{
+    EXPECT_TRUE(isBinaryDxf(std::string("AutoCAD Binary DXF\r\n\x1a\0", 22)));
+    EXPECT_FALSE(isBinaryDxf("  0\nSECTION\n"));
+}
+
+TEST(GroupCode, ValueKindsFollowTheCodeRanges)
+{
+    EXPECT_EQ(valueKindOf(0), ValueKind::String);
+    EXPECT_EQ(valueKindOf(5), ValueKind::Handle);
+    EXPECT_EQ(valueKindOf(105), ValueKind::Handle);
+    EXPECT_EQ(valueKindOf(39), ValueKind::Double);
+    EXPECT_EQ(valueKindOf(62), ValueKind::Int16);
+    EXPECT_EQ(valueKindOf(90), ValueKind::Int32);
+    EXPECT_EQ(valueKindOf(100), ValueKind::String);
+    EXPECT_EQ(valueKindOf(160), ValueKind::Int64);
+    EXPECT_EQ(valueKindOf(290), ValueKind::Bool);
+    EXPECT_EQ(valueKindOf(310), ValueKind::Binary);
+    EXPECT_EQ(valueKindOf(330), ValueKind::Handle);
+    EXPECT_EQ(valueKindOf(370), ValueKind::Int16);
+    EXPECT_EQ(valueKindOf(390), ValueKind::Handle);
+    EXPECT_EQ(valueKindOf(420), ValueKind::Int32);
+    EXPECT_EQ(valueKindOf(1004), ValueKind::Binary);
+    EXPECT_EQ(valueKindOf(1005), ValueKind::Handle);
+    EXPECT_EQ(valueKindOf(1041), ValueKind::Double);
+    EXPECT_EQ(valueKindOf(1070), ValueKind::Int16);
+    EXPECT_EQ(valueKindOf(1071), ValueKind::Int32);
+    EXPECT_EQ(valueKindOf(999), ValueKind::String);
+    EXPECT_TRUE(isPointStart(10) && isPointStart(213) && isPointStart(1011));
+    EXPECT_FALSE(isPointStart(20) || isPointStart(40) || isPointStart(1040));
+}

@@ -1,0 +1,259 @@
+#include "dxf/text_codec.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace host::dxf {
+
+struct CodePage {
+    const char* name;
+    uint16_t upper[128];  // code points of bytes 0x80-0xFF
+};
+
+namespace {
+
+const CodePage kCodePages[] = {
+#include "code_page_tables.inc"
+};
+
+constexpr size_t kCodePageCount = sizeof kCodePages / sizeof kCodePages[0];
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 32);
+        if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 32);
+        if (x != y) return false;
+    }
+    return true;
+}
+
+void appendUtf8(std::string& out, uint32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Length of the valid UTF-8 sequence at text[i] and its code point, or 0.
+size_t readUtf8(std::string_view text, size_t i, uint32_t& cp)
+{
+    auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
+    unsigned char lead = byte(i);
+    size_t length = lead < 0x80 ? 1 : lead >= 0xF0 && lead < 0xF5 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    if (length == 0 || i + length > text.size()) return 0;
+    cp = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+    for (size_t k = 1; k < length; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (byte(i + k) & 0x3F);
+    }
+    static const uint32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kMin[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    return length;
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// "\U+XXXX" at text[i]: its code point, or -1.
+int32_t escapeAt(std::string_view text, size_t i)
+{
+    if (i + 7 > text.size() || text[i] != '\\' || (text[i + 1] != 'U' && text[i + 1] != 'u') || text[i + 2] != '+')
+        return -1;
+    int32_t cp = 0;
+    for (size_t k = i + 3; k < i + 7; ++k) {
+        int digit = hexDigit(text[k]);
+        if (digit < 0) return -1;
+        cp = cp * 16 + digit;
+    }
+    return cp;
+}
+
+// Caret form "^X" at text[i] of a control character, or "^ " of a caret: the character, or -1.
+int caretAt(std::string_view text, size_t i)
+{
+    if (text[i] != '^' || i + 1 >= text.size()) return -1;
+    char next = text[i + 1];
+    if (next == ' ') return '^';
+    if (next >= '@' && next <= '_') return next - '@';
+    return -1;
+}
+
+bool needsDecoding(std::string_view raw, bool codePageFile)
+{
+    for (char c : raw) {
+        auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80 || c == '^' || (codePageFile && c == '\\')) return true;
+    }
+    return false;
+}
+
+uint32_t byteToCodePoint(unsigned char byte, const CodePage* page)
+{
+    return byte < 0x80 ? byte : page->upper[byte - 0x80];
+}
+
+} // namespace
+
+const CodePage* findCodePage(std::string_view name)
+{
+    for (size_t i = 0; i < kCodePageCount; ++i)
+        if (equalsIgnoringCase(name, kCodePages[i].name)) return &kCodePages[i];
+    return nullptr;
+}
+
+const CodePage* defaultCodePage()
+{
+    return findCodePage("ANSI_1252");
+}
+
+std::string_view decodeText(std::string_view raw, const TextEncoding& encoding, std::string& scratch)
+{
+    const CodePage* page = encoding.codePage;
+    if (!needsDecoding(raw, page != nullptr)) return raw;
+    scratch.clear();
+    for (size_t i = 0; i < raw.size();) {
+        auto byte = static_cast<unsigned char>(raw[i]);
+        if (int c = caretAt(raw, i); c >= 0) {
+            scratch += static_cast<char>(c);
+            i += 2;
+        } else if (int32_t cp = page ? escapeAt(raw, i) : -1; cp >= 0) {
+            i += 7;
+            int32_t low = cp >= 0xD800 && cp < 0xDC00 ? escapeAt(raw, i) : -1;
+            if (low >= 0xDC00 && low < 0xE000) {
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+                i += 7;
+            } else if (cp >= 0xD800 && cp < 0xE000) {
+                cp = 0xFFFD;  // a lone surrogate is no character
+            }
+            appendUtf8(scratch, static_cast<uint32_t>(cp));
+        } else if (byte < 0x80) {
+            scratch += raw[i++];
+        } else if (page) {
+            appendUtf8(scratch, byteToCodePoint(byte, page));
+            ++i;
+        } else {
+            uint32_t cp = 0;
+            size_t length = readUtf8(raw, i, cp);
+            if (length == 0) {
+                appendUtf8(scratch, byteToCodePoint(byte, defaultCodePage()));
+                ++i;
+            } else {
+                scratch.append(raw.substr(i, length));
+                i += length;
+            }
+        }
+    }
+    return scratch;
+}
+
+namespace {
+
+void appendEscape(std::string& out, uint32_t cp)
+{
+    static const char kHex[] = "0123456789ABCDEF";
+    out += "\\U+";
+    for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(cp >> shift) & 0xF];
+}
+
+// The byte of `cp` in `page`, or -1 when the page lacks it.
+int byteInPage(uint32_t cp, const CodePage* page)
+{
+    for (int k = 0; k < 128; ++k)
+        if (page->upper[k] == cp) return 0x80 + k;
+    return -1;
+}
+
+void appendInPage(std::string& out, uint32_t cp, const CodePage* page)
+{
+    if (int byte = byteInPage(cp, page); byte >= 0) {
+        out += static_cast<char>(byte);
+    } else if (cp < 0x10000) {
+        appendEscape(out, cp);
+    } else {  // outside the 16-bit escape: write it as a surrogate pair
+        cp -= 0x10000;
+        appendEscape(out, 0xD800 + (cp >> 10));
+        appendEscape(out, 0xDC00 + (cp & 0x3FF));
+    }
+}
+
+} // namespace
+
+namespace {
+
+bool isControl(unsigned char byte)
+{
+    return byte < 0x20 && byte != '\t';
+}
+
+// A caret the reader would take for the start of a caret form.
+bool isAmbiguousCaret(std::string_view text, size_t i)
+{
+    return text[i] == '^' && i + 1 < text.size() && (text[i + 1] == ' ' || (text[i + 1] >= '@' && text[i + 1] <= '_'));
+}
+
+bool needsEncoding(std::string_view text)
+{
+    for (char c : text) {
+        auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80 || isControl(byte) || c == '^') return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void appendEncodedText(std::string& out, std::string_view text, const TextEncoding& encoding)
+{
+    if (!needsEncoding(text)) {
+        out.append(text);
+        return;
+    }
+    const CodePage* page = encoding.codePage;
+    for (size_t i = 0; i < text.size();) {
+        auto byte = static_cast<unsigned char>(text[i]);
+        if (isControl(byte)) {
+            out += '^';
+            out += static_cast<char>(byte + '@');
+            ++i;
+        } else if (isAmbiguousCaret(text, i)) {
+            out += "^ ";
+            ++i;
+        } else if (byte < 0x80) {
+            out += text[i++];
+        } else {
+            uint32_t cp = 0;
+            size_t length = readUtf8(text, i, cp);
+            if (length == 0) {  // not UTF-8: keep the byte's ANSI_1252 meaning
+                cp = byteToCodePoint(byte, defaultCodePage());
+                length = 1;
+            }
+            if (page)
+                appendInPage(out, cp, page);
+            else
+                appendUtf8(out, cp);
+            i += length;
+        }
+    }
+}
+
+} // namespace host::dxf

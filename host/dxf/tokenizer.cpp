@@ -1,0 +1,144 @@
+#include "dxf/tokenizer.h"
+
+#include "dxf/number_text.h"
+
+#include <cstring>
+#include <string>
+
+namespace host::dxf {
+
+namespace {
+
+std::string quoted(std::string_view text)
+{
+    // Keep messages readable when a damaged line is long or binary.
+    constexpr size_t kMax = 40;
+    std::string out = "\"";
+    for (char c : text.substr(0, kMax)) out += (static_cast<unsigned char>(c) < 0x20) ? '?' : c;
+    if (text.size() > kMax) out += "...";
+    out += "\"";
+    return out;
+}
+
+bool fitsInteger(ValueKind kind, int64_t value)
+{
+    // Some writers store unsigned 16/32-bit values, so both signed and
+    // unsigned ranges are accepted.
+    switch (kind) {
+    case ValueKind::Int16:
+    case ValueKind::Bool: return value >= -32768 && value <= 65535;
+    case ValueKind::Int32: return value >= INT32_MIN && value <= static_cast<int64_t>(UINT32_MAX);
+    default: return true;
+    }
+}
+
+} // namespace
+
+bool isBinaryDxf(std::string_view text)
+{
+    return text.substr(0, 18) == "AutoCAD Binary DXF";
+}
+
+Tokenizer::Tokenizer(std::string_view text, std::string_view fileName)
+    : text_(text), fileName_(fileName)
+{
+    // A UTF-8 byte order mark is not part of the first group code.
+    if (text_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3;
+}
+
+void Tokenizer::fail(uint32_t line, std::string message)
+{
+    if (failed_) return;
+    failed_ = true;
+    error_ = Diagnostic{std::string(fileName_), line, std::move(message)};
+}
+
+bool Tokenizer::readLine(std::string_view& line)
+{
+    if (pos_ >= text_.size()) return false;
+    const char* begin = text_.data() + pos_;
+    size_t left = text_.size() - pos_;
+    const void* found = std::memchr(begin, '\n', left);
+    size_t length = found ? static_cast<const char*>(found) - begin : left;
+    pos_ += found ? length + 1 : length;
+    if (length > 0 && begin[length - 1] == '\r') --length;
+    line = std::string_view(begin, length);
+    ++line_;
+    return true;
+}
+
+bool Tokenizer::restIsBlank() const
+{
+    for (size_t i = pos_; i < text_.size(); ++i) {
+        char c = text_[i];
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return false;
+    }
+    return true;
+}
+
+bool Tokenizer::parseCode(std::string_view text, int& code) const
+{
+    text = trimBlanks(text);
+    if (text.empty() || text.size() > 5) return false;
+    int value = 0;
+    size_t i = 0;
+    bool negative = text[0] == '-';
+    if (negative) i = 1;
+    if (i == text.size()) return false;
+    for (; i < text.size(); ++i) {
+        char c = text[i];
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+    }
+    code = negative ? -value : value;
+    return true;
+}
+
+bool Tokenizer::next(Token& token)
+{
+    if (failed_) return false;
+    std::string_view codeLine;
+    if (!readLine(codeLine)) return false;
+    // Blank lines after the last group (left by editors) end the text.
+    if (trimBlanks(codeLine).empty() && restIsBlank()) return false;
+    token.line = line_;
+    if (!parseCode(codeLine, token.code)) {
+        fail(line_, "group code is not a number: " + quoted(codeLine));
+        return false;
+    }
+    if (!readLine(token.text)) {
+        fail(token.line, "file ends after group code " + std::to_string(token.code) + " without its value");
+        return false;
+    }
+    token.kind = valueKindOf(token.code);
+    return parseValue(token);
+}
+
+bool Tokenizer::parseValue(Token& token)
+{
+    bool ok = true;
+    switch (token.kind) {
+    case ValueKind::String: return true;
+    case ValueKind::Double: ok = parseDouble(token.text, token.real); break;
+    case ValueKind::Int16:
+    case ValueKind::Int32:
+    case ValueKind::Int64:
+    case ValueKind::Bool:
+        ok = parseInteger(token.text, token.integer) && fitsInteger(token.kind, token.integer);
+        break;
+    case ValueKind::Handle: {
+        uint64_t handle = 0;
+        ok = parseHex(token.text, handle);
+        token.integer = static_cast<int64_t>(handle);
+        break;
+    }
+    case ValueKind::Binary: ok = isHexText(trimBlanks(token.text)); break;
+    }
+    if (!ok) {
+        fail(line_, "group " + std::to_string(token.code) + " must hold " + valueKindName(token.kind) +
+                        ", not " + quoted(token.text));
+    }
+    return ok;
+}
+
+} // namespace host::dxf
