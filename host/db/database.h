@@ -1,0 +1,183 @@
+// The drawing database: every object of a drawing by slot and by handle,
+// the symbol tables with a case-insensitive name index, block definitions
+// with their entity lists, model and paper space, the named-object
+// dictionary, the header variables and the CLASSES records.
+//
+// Look-ups by slot (entity names) and by handle are constant time.  Object
+// records never move (a deque), so an Object* stays valid until the
+// database is destroyed; a purged object's slot stays empty for good.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "db/object.h"
+
+class AcDbDatabase;
+
+namespace host::db {
+
+// Symbol tables in the order a file writes them.
+enum class Table : uint8_t { Vport, Ltype, Layer, Style, View, Ucs, Appid, Dimstyle, BlockRecord, Count };
+inline constexpr size_t kTableCount = static_cast<size_t>(Table::Count);
+// "VPORT", "LTYPE", ... "BLOCK_RECORD" (group 2 of the TABLE head; also the
+// records' type names) and back (case-insensitive; false when unknown).
+std::string_view tableName(Table table);
+bool tableByName(std::string_view name, Table& table);
+
+// A block definition: its BLOCK_RECORD, its BLOCK and ENDBLK objects and its
+// entities in order.  Model and paper space are blocks too; their entities
+// are what a file's ENTITIES section holds.
+struct Block {
+    Slot record = kNoSlot;
+    Slot begin = kNoSlot;
+    Slot end = kNoSlot;
+    std::vector<Slot> entities;
+};
+
+// A header variable: its name with the '$' ("$CLAYER") and its groups.
+struct HeaderVariable {
+    std::string name;
+    std::vector<Group> groups;
+};
+
+class Database {
+public:
+    // An empty database (no tables, no objects): what a file reader fills.
+    Database();
+    // A new drawing as the host's template makes it: layers "0" and
+    // "DEFPOINTS"; linetypes BYBLOCK, BYLAYER, CONTINUOUS; text and dimension
+    // style "STANDARD"; application "ACAD"; the *Active viewport; model and
+    // paper space with their layouts; the named-object dictionary with
+    // ACAD_GROUP, ACAD_LAYOUT and ACAD_PLOTSTYLENAME; the header variables
+    // and CLASSES records of a new drawing.
+    static std::unique_ptr<Database> createDefault();
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Nonzero number of this database for the session, never reused; entity
+    // names carry it so that a name of another drawing is refused.
+    uint32_t serial() const { return serial_; }
+    // The object-API face of this database, when it has one.
+    AcDbDatabase* facade() const { return facade_; }
+    void setFacade(AcDbDatabase* facade) { facade_ = facade; }
+
+    // ---- objects
+    // The object in a slot; null for a slot out of range or purged.
+    Object* object(Slot slot);
+    const Object* object(Slot slot) const;
+    Slot slotOf(Handle handle) const;  // kNoSlot when no object has it
+    size_t slotCount() const { return objects_.size(); }
+    // Stores an object.  A zero handle gets the next free one; a given
+    // handle must be unused (kNoSlot otherwise).  The object is not yet in
+    // any table, block or dictionary: see the calls below.
+    Slot add(Object object);
+    // The next handle add() would give; handles are never reused.
+    Handle handseed() const { return nextHandle_; }
+    void raiseHandseed(Handle atLeast);
+    // Removes an object for good (purge): its slot and handle go dead.  It
+    // is taken out of its block's entity list and its table's index.
+    void purge(Slot slot);
+    // Sets or clears the erase flag; tells the object's reactors when it
+    // changes (host/api does the telling).  False when the slot is dead or
+    // the flag already had that value.
+    bool setErased(Slot slot, bool erased);
+
+    // ---- symbol tables
+    Slot tableHead(Table table) const { return heads_[static_cast<size_t>(table)]; }
+    void setTableHead(Table table, Slot head);
+    const std::vector<Slot>& records(Table table) const { return records_[static_cast<size_t>(table)]; }
+    // The record of that name (case-insensitive), erased ones included;
+    // kNoSlot when none.
+    Slot findRecord(Table table, std::string_view name) const;
+    // Adds a stored record (its name is its group 2) to the table, owned by
+    // the table head.  False when the name is taken.
+    bool addRecord(Table table, Slot record);
+    // Renames a record (changes its group 2 and the index); false when the
+    // new name is taken.
+    bool renameRecord(Table table, Slot record, std::string_view name);
+
+    // ---- blocks
+    // The block whose BLOCK_RECORD is in that slot; null when none.
+    Block* block(Slot record);
+    const Block* block(Slot record) const;
+    // A block by name, e.g. "*Model_Space" (case-insensitive).
+    Block* findBlock(std::string_view name);
+    // Makes the block of a stored BLOCK_RECORD (after addRecord); begin and
+    // end may be given later with setBlockObjects.
+    Block* addBlock(Slot record);
+    void setBlockObjects(Slot record, Slot begin, Slot end);
+    // Appends a stored entity to a block's list and sets its owner.
+    bool appendEntity(Slot record, Slot entity);
+    Slot modelSpace() const { return modelSpace_; }  // the *Model_Space record
+    Slot paperSpace() const { return paperSpace_; }
+    void setSpaces(Slot modelSpaceRecord, Slot paperSpaceRecord);
+    // The next number for an anonymous block name "*U<n>" not yet used.
+    std::string nextAnonymousName(char letter = 'U');
+
+    // ---- dictionaries (a DICTIONARY's body holds its 3 key / 350|360 entry pairs)
+    Slot namedObjectDictionary() const { return namedObjects_; }
+    void setNamedObjectDictionary(Slot dictionary) { namedObjects_ = dictionary; }
+    // The entry object of a key (case-insensitive, as the host compares
+    // keys); kNoSlot when absent.
+    Slot dictionaryLookup(Slot dictionary, std::string_view key) const;
+    // Adds key -> object (350 soft owner; 360 when hardOwner) and makes the
+    // dictionary the object's owner; false when the key exists.
+    bool dictionaryAdd(Slot dictionary, std::string_view key, Slot entry, bool hardOwner = false);
+    // Removes the key; the object stays, unowned.  False when absent.
+    bool dictionaryRemove(Slot dictionary, std::string_view key);
+
+    // ---- header variables and classes, in file order
+    std::vector<HeaderVariable>& header() { return header_; }
+    const std::vector<HeaderVariable>& header() const { return header_; }
+    HeaderVariable* headerVariable(std::string_view name);  // case-insensitive, with '$'
+    // Sets (or adds) a variable holding one group.
+    void setHeaderVariable(std::string_view name, Group value);
+    // The text of a one-group text variable, "" when absent.
+    std::string_view headerText(std::string_view name) const;
+    // Each CLASS record's body groups (1, 2, 3, 90, 91, 280, 281 ...).
+    std::vector<std::vector<Group>>& classes() { return classes_; }
+    const std::vector<std::vector<Group>>& classes() const { return classes_; }
+
+    // ---- file order of the OBJECTS section: the named-object dictionary
+    // first, then every other live, owned non-graphical object in slot order.
+    std::vector<Slot> objectsSectionOrder() const;
+
+    // True when the entity lies in model or paper space (a main entity).
+    bool isMainEntity(Slot entity) const;
+    // The block record slot owning an entity (kNoSlot when none).
+    Slot ownerBlock(Slot entity) const;
+
+private:
+    struct NameKey;
+    Slot nameIndexFind(Table table, std::string_view name) const;
+
+    uint32_t serial_;
+    AcDbDatabase* facade_ = nullptr;
+    std::deque<Object> objects_;
+    std::vector<bool> live_;
+    std::unordered_map<Handle, Slot> byHandle_;
+    Handle nextHandle_ = 1;
+    Slot heads_[kTableCount];
+    std::vector<Slot> records_[kTableCount];
+    std::unordered_map<std::string, Slot> names_[kTableCount];  // upper-cased name
+    std::unordered_map<Slot, Block> blocks_;
+    Slot modelSpace_ = kNoSlot;
+    Slot paperSpace_ = kNoSlot;
+    Slot namedObjects_ = kNoSlot;
+    uint64_t anonymousCounter_ = 0;
+    std::vector<HeaderVariable> header_;
+    std::vector<std::vector<Group>> classes_;
+};
+
+// Upper-cases ASCII letters (names compare without case for ASCII only).
+std::string upperAscii(std::string_view text);
+bool equalNoCase(std::string_view a, std::string_view b);
+
+} // namespace host::db

@@ -1,0 +1,96 @@
+// One group of a drawing object: a group code and its value, typed by the
+// code's range.  Points are one group holding three doubles, as in the C
+// API's lists (DXF writes them as 1x/2x/3x lines).  A group is 32 bytes:
+// strings up to 24 bytes live inside it, longer ones in one heap block.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace host::db {
+
+// An object's handle: the number its hex text stands for.  0 means none.
+using Handle = uint64_t;
+
+enum class ValueKind : uint8_t {
+    Text,    // 0-9, 100-102, 105, 300-309, 410-419, 430-439, 470-479, 999, 1000-1003, 1005
+    Real,    // 38-59, 140-149, 460-469, 1040-1042 and the other non-point reals
+    Point,   // 10-18, 110-112, 210-213, 1010-1013: three doubles
+    Int16,   // 60-79, 170-179, 270-299, 370-389, 400-409, 1060-1070
+    Int32,   // 90-99, 420-429, 440-459, 1071
+    Int64,   // 160-169
+    Handle,  // 320-369, 390-399, 480-481: a reference to another object
+    Binary,  // 310-319, 1004: kept as its hex text
+};
+
+// The value kind of a group code; false for codes outside the DXF ranges.
+bool kindOfCode(int code, ValueKind& kind);
+// Upper-case hex text of a handle ("0" for 0) and back; parse fails on
+// anything but 1 to 16 hex digits.
+std::string handleText(Handle handle);
+bool parseHandle(std::string_view text, Handle& handle);
+
+class Group {
+public:
+    Group() : code_(0), kind_(ValueKind::Int16), flags_(0), length_(0) { value_.integer = 0; }
+    ~Group() { release(); }
+    Group(const Group& other);
+    Group(Group&& other) noexcept;
+    Group& operator=(const Group& other);
+    Group& operator=(Group&& other) noexcept;
+
+    static Group text(int code, std::string_view text);
+    static Group binary(int code, std::string_view hexText);
+    static Group real(int code, double value);
+    static Group point(int code, double x, double y, double z);
+    static Group point(int code, const double xyz[3]) { return point(code, xyz[0], xyz[1], xyz[2]); }
+    // A point that a file gave without its z line; written back without it.
+    static Group point2d(int code, double x, double y);
+    // Int16, Int32 or Int64 by the code's range.
+    static Group integer(int code, int64_t value);
+    static Group handle(int code, Handle value);
+
+    int code() const { return code_; }
+    ValueKind kind() const { return kind_; }
+    bool isText() const { return kind_ == ValueKind::Text || kind_ == ValueKind::Binary; }
+
+    // Each accessor answers for its own kind; other kinds give "", 0 or the origin.
+    std::string_view asText() const;
+    double asReal() const { return kind_ == ValueKind::Real ? value_.real : 0.0; }
+    const double* asPoint() const;
+    bool pointIs2d() const { return (flags_ & kFlag2d) != 0; }
+    int64_t asInt() const;
+    Handle asHandle() const { return kind_ == ValueKind::Handle ? value_.handle : 0; }
+
+    void setCode(int code) { code_ = static_cast<int16_t>(code); }
+
+    bool operator==(const Group& other) const;
+    bool operator!=(const Group& other) const { return !(*this == other); }
+
+private:
+    static constexpr uint8_t kFlag2d = 1;
+    static constexpr uint8_t kFlagHeap = 2;
+    static constexpr size_t kInlineText = 24;
+
+    void setText(std::string_view text);
+    void release();
+    void copyFrom(const Group& other);
+
+    int16_t code_;
+    ValueKind kind_;
+    uint8_t flags_;
+    uint32_t length_;  // text length
+    union {
+        double real;
+        double point[3];
+        int64_t integer;
+        Handle handle;
+        char inlineText[kInlineText];
+        char* heapText;
+    } value_;
+};
+
+static_assert(sizeof(Group) == 32, "a group is meant to stay 32 bytes");
+
+} // namespace host::db
