@@ -291,7 +291,7 @@ protected:
     // A new object not in any database, of the given type ("INSERT").
     explicit AcDbObject(const char* type);
     // Internal: wraps an open database object.
-    explicit AcDbObject(std::unique_ptr<AcDbObjectImpl> impl);
+    explicit AcDbObject(AcDbObjectImpl* impl);
     Acad::ErrorStatus assertReadEnabled() const;
     Acad::ErrorStatus assertWriteEnabled() const;
 
@@ -327,7 +327,7 @@ public:
 
 protected:
     explicit AcDbEntity(const char* type) : AcDbObject(type) {}
-    explicit AcDbEntity(std::unique_ptr<AcDbObjectImpl> impl) : AcDbObject(std::move(impl)) {}
+    explicit AcDbEntity(AcDbObjectImpl* impl) : AcDbObject(impl) {}
     friend class AcDbObjectImpl;
 };
 
@@ -351,7 +351,7 @@ public:
     AcGeMatrix3d blockTransform() const;
 
 protected:
-    explicit AcDbBlockReference(std::unique_ptr<AcDbObjectImpl> impl) : AcDbEntity(std::move(impl)) {}
+    explicit AcDbBlockReference(AcDbObjectImpl* impl) : AcDbEntity(impl) {}
     friend class AcDbObjectImpl;
 };
 
@@ -380,7 +380,7 @@ public:
     Acad::ErrorStatus setVerticalMode(int mode);
 
 protected:
-    explicit AcDbText(std::unique_ptr<AcDbObjectImpl> impl) : AcDbEntity(std::move(impl)) {}
+    explicit AcDbText(AcDbObjectImpl* impl) : AcDbEntity(impl) {}
     friend class AcDbObjectImpl;
 };
 
@@ -401,7 +401,7 @@ public:
 
 protected:
     explicit AcDbSymbolTableRecord(const char* type) : AcDbObject(type) {}
-    explicit AcDbSymbolTableRecord(std::unique_ptr<AcDbObjectImpl> impl) : AcDbObject(std::move(impl)) {}
+    explicit AcDbSymbolTableRecord(AcDbObjectImpl* impl) : AcDbObject(impl) {}
     friend class AcDbObjectImpl;
 };
 
@@ -441,7 +441,7 @@ public:
                                   bool skipDeleted = true) const;
 
 protected:
-    explicit AcDbSymbolTable(std::unique_ptr<AcDbObjectImpl> impl) : AcDbObject(std::move(impl)) {}
+    explicit AcDbSymbolTable(AcDbObjectImpl* impl) : AcDbObject(impl) {}
     friend class AcDbObjectImpl;
 };
 
@@ -456,7 +456,7 @@ protected:
                                 bool openErased = false) const;                               \
                                                                                               \
     protected:                                                                                \
-        explicit TABLE(std::unique_ptr<AcDbObjectImpl> impl) : AcDbSymbolTable(std::move(impl)) {} \
+        explicit TABLE(AcDbObjectImpl* impl) : AcDbSymbolTable(impl) {} \
         friend class AcDbObjectImpl;                                                          \
     };
 
@@ -506,8 +506,8 @@ public:
     bool isLayout() const;
 
 protected:
-    explicit AcDbBlockTableRecord(std::unique_ptr<AcDbObjectImpl> impl)
-        : AcDbSymbolTableRecord(std::move(impl)) {}
+    explicit AcDbBlockTableRecord(AcDbObjectImpl* impl)
+        : AcDbSymbolTableRecord(impl) {}
     friend class AcDbObjectImpl;
 };
 
@@ -527,8 +527,8 @@ public:
     Acad::ErrorStatus setIsLocked(bool locked);
 
 protected:
-    explicit AcDbLayerTableRecord(std::unique_ptr<AcDbObjectImpl> impl)
-        : AcDbSymbolTableRecord(std::move(impl)) {}
+    explicit AcDbLayerTableRecord(AcDbObjectImpl* impl)
+        : AcDbSymbolTableRecord(impl) {}
     friend class AcDbObjectImpl;
 };
 
@@ -538,8 +538,8 @@ public:
     AcDbLinetypeTableRecord();
 
 protected:
-    explicit AcDbLinetypeTableRecord(std::unique_ptr<AcDbObjectImpl> impl)
-        : AcDbSymbolTableRecord(std::move(impl)) {}
+    explicit AcDbLinetypeTableRecord(AcDbObjectImpl* impl)
+        : AcDbSymbolTableRecord(impl) {}
     friend class AcDbObjectImpl;
 };
 
@@ -551,8 +551,8 @@ public:
     Acad::ErrorStatus setTextSize(double size);
 
 protected:
-    explicit AcDbTextStyleTableRecord(std::unique_ptr<AcDbObjectImpl> impl)
-        : AcDbSymbolTableRecord(std::move(impl)) {}
+    explicit AcDbTextStyleTableRecord(AcDbObjectImpl* impl)
+        : AcDbSymbolTableRecord(impl) {}
     friend class AcDbObjectImpl;
 };
 
@@ -572,8 +572,8 @@ public:
     Acad::ErrorStatus setDimtxt(double v);
 
 protected:
-    explicit AcDbDimStyleTableRecord(std::unique_ptr<AcDbObjectImpl> impl)
-        : AcDbSymbolTableRecord(std::move(impl)) {}
+    explicit AcDbDimStyleTableRecord(AcDbObjectImpl* impl)
+        : AcDbSymbolTableRecord(impl) {}
     friend class AcDbObjectImpl;
 };
 
@@ -583,8 +583,8 @@ public:
     AcDbRegAppTableRecord();
 
 protected:
-    explicit AcDbRegAppTableRecord(std::unique_ptr<AcDbObjectImpl> impl)
-        : AcDbSymbolTableRecord(std::move(impl)) {}
+    explicit AcDbRegAppTableRecord(AcDbObjectImpl* impl)
+        : AcDbSymbolTableRecord(impl) {}
     friend class AcDbObjectImpl;
 };
 
@@ -604,7 +604,7 @@ public:
     Acad::ErrorStatus remove(const ACHAR* key);
 
 protected:
-    explicit AcDbDictionary(std::unique_ptr<AcDbObjectImpl> impl) : AcDbObject(std::move(impl)) {}
+    explicit AcDbDictionary(AcDbObjectImpl* impl) : AcDbObject(impl) {}
     friend class AcDbObjectImpl;
 };
 
@@ -617,7 +617,7 @@ public:
     Acad::ErrorStatus setFromRbChain(const resbuf& chain);
 
 protected:
-    explicit AcDbXrecord(std::unique_ptr<AcDbObjectImpl> impl) : AcDbObject(std::move(impl)) {}
+    explicit AcDbXrecord(AcDbObjectImpl* impl) : AcDbObject(impl) {}
     friend class AcDbObjectImpl;
 };
 
