@@ -23,19 +23,6 @@ std::string directoryOf(const std::string& path)
     return path.substr(0, slash);
 }
 
-bool writeAll(int fd, std::string_view data)
-{
-    while (!data.empty()) {
-        ssize_t written = ::write(fd, data.data(), data.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
-}
-
 // Makes the rename itself durable; failure here does not undo the save.
 void syncDirectory(const std::string& directory)
 {
@@ -78,37 +65,78 @@ bool readWholeFile(const std::string& path, std::string& content, std::string& e
     return true;
 }
 
-bool writeFileAtomically(const std::string& path, std::string_view data, std::string& error)
+AtomicFileWriter::~AtomicFileWriter()
 {
-    std::string temporary = path + ".tmp" + std::to_string(::getpid());
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        error = describe("cannot create", temporary, errno);
-        return false;
-    }
+    discard();
+}
+
+bool AtomicFileWriter::fail(const std::string& what, const std::string& path)
+{
+    error_ = describe(what, path, errno);
+    discard();
+    return false;
+}
+
+void AtomicFileWriter::discard()
+{
+    if (fd_ < 0) return;
+    ::close(fd_);
+    ::unlink(temporary_.c_str());
+    fd_ = -1;
+}
+
+bool AtomicFileWriter::open(const std::string& path)
+{
+    discard();
+    path_ = path;
+    temporary_ = path + ".tmp" + std::to_string(::getpid());
+    fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd_ < 0) return fail("cannot create", temporary_);
     // A replaced file keeps its permissions.
     struct stat old {};
-    if (::stat(path.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
-    bool ok = writeAll(fd, data);
-    if (!ok) error = describe("cannot write", temporary, errno);
-    if (ok && ::fsync(fd) != 0) {
-        ok = false;
-        error = describe("cannot flush", temporary, errno);
-    }
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = describe("cannot close", temporary, errno);
-    }
-    if (ok && ::rename(temporary.c_str(), path.c_str()) != 0) {
-        ok = false;
-        error = describe("cannot replace", path, errno);
-    }
-    if (!ok) {
-        ::unlink(temporary.c_str());
+    if (::stat(path.c_str(), &old) == 0) ::fchmod(fd_, old.st_mode & 07777);
+    return true;
+}
+
+bool AtomicFileWriter::write(std::string_view data)
+{
+    if (fd_ < 0) {
+        error_ = "cannot write " + path_ + ": the file is not open";
         return false;
     }
-    syncDirectory(directoryOf(path));
+    while (!data.empty()) {
+        ssize_t written = ::write(fd_, data.data(), data.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written < 0) return fail("cannot write", temporary_);
+        data.remove_prefix(static_cast<size_t>(written));
+    }
     return true;
+}
+
+bool AtomicFileWriter::commit()
+{
+    if (fd_ < 0) {
+        error_ = "cannot save " + path_ + ": the file is not open";
+        return false;
+    }
+    if (::fsync(fd_) != 0) return fail("cannot flush", temporary_);
+    int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0 || ::rename(temporary_.c_str(), path_.c_str()) != 0) {
+        error_ = describe("cannot replace", path_, errno);
+        ::unlink(temporary_.c_str());
+        return false;
+    }
+    syncDirectory(directoryOf(path_));
+    return true;
+}
+
+bool writeFileAtomically(const std::string& path, std::string_view data, std::string& error)
+{
+    AtomicFileWriter file;
+    bool ok = file.open(path) && file.write(data) && file.commit();
+    if (!ok) error = file.error();
+    return ok;
 }
 
 } // namespace host::dxf

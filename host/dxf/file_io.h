@@ -9,10 +9,35 @@ namespace host::dxf {
 // Reads the file into `content`.  On failure `error` says why.
 bool readWholeFile(const std::string& path, std::string& content, std::string& error);
 
-// Replaces `path` with `data` so that readers see either the old file or the
-// whole new one: the data goes to a temporary file beside the target, is
-// flushed to the disk, and is renamed over the target.  On failure the old
-// file is left as it was, the temporary file is removed, and `error` says why.
+// Replaces a file so that readers see either the old file or the whole new
+// one: the data goes to a temporary file beside the target, is flushed to
+// the disk, and is renamed over the target by commit().  Until then, and on
+// any failure, the old file is left as it was; a writer destroyed without a
+// successful commit removes its temporary file.
+class AtomicFileWriter {
+public:
+    AtomicFileWriter() = default;
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+    ~AtomicFileWriter();
+
+    bool open(const std::string& path);
+    bool write(std::string_view data);
+    bool commit();
+    // Why the last call failed ("cannot create /x/a.dxf.tmp123: Permission denied").
+    const std::string& error() const { return error_; }
+
+private:
+    void discard();
+    bool fail(const std::string& what, const std::string& path);
+
+    std::string path_;
+    std::string temporary_;
+    int fd_ = -1;
+    std::string error_;
+};
+
+// The whole of `data` through an AtomicFileWriter.
 bool writeFileAtomically(const std::string& path, std::string_view data, std::string& error);
 
 } // namespace host::dxf

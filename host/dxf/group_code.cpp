@@ -17,7 +17,9 @@ ValueKind kindOfXdata(int code)
 
 } // namespace
 
-ValueKind valueKindOf(int code)
+namespace {
+
+ValueKind kindOfCode(int code)
 {
     if (code >= 1000) return kindOfXdata(code);
     if (code == 5 || code == 105) return ValueKind::Handle;
@@ -40,6 +42,23 @@ ValueKind valueKindOf(int code)
     if (code >= 440 && code < 460) return ValueKind::Int32;
     if (code >= 460 && code < 470) return ValueKind::Double;
     if (code == 480 || code == 481) return ValueKind::Handle;
+    return ValueKind::String;
+}
+
+struct KindTable {
+    ValueKind kinds[1072];
+    KindTable()
+    {
+        for (int code = 0; code < 1072; ++code) kinds[code] = kindOfCode(code);
+    }
+};
+
+} // namespace
+
+ValueKind valueKindOf(int code)
+{
+    static const KindTable table;
+    if (code >= 0 && code < 1072) return table.kinds[code];
     return ValueKind::String;
 }
 

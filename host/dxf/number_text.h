@@ -9,7 +9,14 @@
 namespace host::dxf {
 
 // Removes leading and trailing spaces and tabs (numbers are often padded).
-std::string_view trimBlanks(std::string_view text);
+inline std::string_view trimBlanks(std::string_view text)
+{
+    size_t begin = 0;
+    size_t end = text.size();
+    while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
+    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+    return text.substr(begin, end - begin);
+}
 
 // Whole-text parses after trimming blanks; false when anything is left over.
 bool parseDouble(std::string_view text, double& value);

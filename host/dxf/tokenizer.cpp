@@ -2,7 +2,6 @@
 
 #include "dxf/number_text.h"
 
-#include <cstring>
 #include <string>
 
 namespace host::dxf {
@@ -53,20 +52,6 @@ void Tokenizer::fail(uint32_t line, std::string message)
     error_ = Diagnostic{std::string(fileName_), line, std::move(message)};
 }
 
-bool Tokenizer::readLine(std::string_view& line)
-{
-    if (pos_ >= text_.size()) return false;
-    const char* begin = text_.data() + pos_;
-    size_t left = text_.size() - pos_;
-    const void* found = std::memchr(begin, '\n', left);
-    size_t length = found ? static_cast<const char*>(found) - begin : left;
-    pos_ += found ? length + 1 : length;
-    if (length > 0 && begin[length - 1] == '\r') --length;
-    line = std::string_view(begin, length);
-    ++line_;
-    return true;
-}
-
 bool Tokenizer::restIsBlank() const
 {
     for (size_t i = pos_; i < text_.size(); ++i) {
@@ -79,14 +64,11 @@ bool Tokenizer::restIsBlank() const
 bool Tokenizer::parseCode(std::string_view text, int& code) const
 {
     text = trimBlanks(text);
+    bool negative = !text.empty() && text[0] == '-';
+    if (negative) text.remove_prefix(1);
     if (text.empty() || text.size() > 5) return false;
     int value = 0;
-    size_t i = 0;
-    bool negative = text[0] == '-';
-    if (negative) i = 1;
-    if (i == text.size()) return false;
-    for (; i < text.size(); ++i) {
-        char c = text[i];
+    for (char c : text) {
         if (c < '0' || c > '9') return false;
         value = value * 10 + (c - '0');
     }
@@ -97,14 +79,18 @@ bool Tokenizer::parseCode(std::string_view text, int& code) const
 bool Tokenizer::next(Token& token)
 {
     if (failed_) return false;
-    std::string_view codeLine;
-    if (!readLine(codeLine)) return false;
-    // Blank lines after the last group (left by editors) end the text.
-    if (trimBlanks(codeLine).empty() && restIsBlank()) return false;
-    token.line = line_;
-    if (!parseCode(codeLine, token.code)) {
-        fail(line_, "group code is not a number: " + quoted(codeLine));
-        return false;
+    if (readPlainCode(token.code)) {
+        token.line = line_;
+    } else {
+        std::string_view codeLine;
+        if (!readLine(codeLine)) return false;
+        // Blank lines after the last group (left by editors) end the text.
+        if (trimBlanks(codeLine).empty() && restIsBlank()) return false;
+        token.line = line_;
+        if (!parseCode(codeLine, token.code)) {
+            fail(line_, "group code is not a number: " + quoted(codeLine));
+            return false;
+        }
     }
     if (!readLine(token.text)) {
         fail(token.line, "file ends after group code " + std::to_string(token.code) + " without its value");

@@ -12,6 +12,7 @@
 #include "dxf/group_code.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace host::dxf {
@@ -45,7 +46,58 @@ public:
     void fail(uint32_t line, std::string message);
 
 private:
-    bool readLine(std::string_view& line);
+    // Hot path, kept inline.  Lines are short (six bytes on average): the
+    // end of a line is found eight bytes at a time.
+    bool readLine(std::string_view& line)
+    {
+        size_t size = text_.size();
+        if (pos_ >= size) return false;
+        const char* data = text_.data();
+        size_t begin = pos_;
+        size_t end = findLineEnd(data, begin, size);
+        pos_ = end < size ? end + 1 : end;
+        if (end > begin && data[end - 1] == '\r') --end;
+        line = std::string_view(data + begin, end - begin);
+        ++line_;
+        return true;
+    }
+
+    static size_t findLineEnd(const char* data, size_t at, size_t size)
+    {
+        constexpr uint64_t kOnes = 0x0101010101010101ull;
+        constexpr uint64_t kHigh = 0x8080808080808080ull;
+        while (at + 8 <= size) {
+            uint64_t word;
+            std::memcpy(&word, data + at, 8);
+            uint64_t x = word ^ (kOnes * '\n');
+            uint64_t found = (x - kOnes) & ~x & kHigh;
+            if (found) return at + static_cast<size_t>(__builtin_ctzll(found) / 8);
+            at += 8;
+        }
+        while (at < size && data[at] != '\n') ++at;
+        return at;
+    }
+
+    // "  0", " 10" or "1001" followed by a line end: the code, and the
+    // position is moved past the line.  Anything else is left to the slow path.
+    bool readPlainCode(int& code)
+    {
+        const char* data = text_.data();
+        size_t size = text_.size();
+        size_t at = pos_;
+        while (at < size && data[at] == ' ') ++at;
+        size_t digits = at;
+        int value = 0;
+        while (at < size && static_cast<unsigned>(data[at] - '0') < 10) value = value * 10 + (data[at++] - '0');
+        if (at == digits || at - digits > 5 || at >= size) return false;
+        if (data[at] == '\r') ++at;
+        if (at >= size || data[at] != '\n') return false;
+        pos_ = at + 1;
+        ++line_;
+        code = value;
+        return true;
+    }
+
     bool restIsBlank() const;
     bool parseCode(std::string_view text, int& code) const;
     bool parseValue(Token& token);
