@@ -1,0 +1,96 @@
+// The per-family catalogue texts and their bounds-checked look-ups.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <set>
+#include <string>
+
+#include "core/catalogue_strings.h"
+
+namespace {
+
+const CatalogueStringColumn* const kColumns[] = {
+    &FamilyCatalogueNumbers, &FamilyDclKeys, &FamilyTypeNames, &FamilyBlockNames, &FamilyBlockPrefixes};
+
+// Types per family, 1 to 5.
+const int kTypeCounts[] = {32, 22, 40, 17, 12};
+
+} // namespace
+
+TEST(CatalogueStrings, EveryTypeHasEachTextOfItsFamily)
+{
+    for (int family = 1; family <= kCatalogueFamilyCount; ++family) {
+        int types = kTypeCounts[family - 1];
+        EXPECT_EQ(CatalogueRowCount(FamilyTypeNames, family), types) << family;
+        EXPECT_EQ(CatalogueRowCount(FamilyBlockNames, family), types) << family;
+        EXPECT_EQ(CatalogueRowCount(FamilyBlockPrefixes, family), types) << family;
+        EXPECT_EQ(CatalogueRowCount(FamilyCatalogueNumbers, family), types) << family;
+        for (int subtype = 1; subtype <= types; ++subtype) {
+            EXPECT_STRNE(TypeNameOf(family, subtype), "") << family << "/" << subtype;
+            EXPECT_STRNE(BlockNameOf(family, subtype), "") << family << "/" << subtype;
+            // The prefix is the slide name and a hyphen, except where a type
+            // borrows another type's drawing.
+            std::string prefix = BlockPrefixOf(family, subtype);
+            if (!(family == 2 && subtype == 19)) {
+                EXPECT_EQ(prefix, std::string(BlockNameOf(family, subtype)) + "-") << family << "/" << subtype;
+            }
+        }
+    }
+}
+
+TEST(CatalogueStrings, DialogKeysAreDistinctPropertiesDialogs)
+{
+    const int keyCounts[] = {20, 15, 28, 14, 4};
+    for (int family = 1; family <= kCatalogueFamilyCount; ++family) {
+        int count = CatalogueRowCount(FamilyDclKeys, family);
+        EXPECT_EQ(count, keyCounts[family - 1]) << family;
+        std::set<std::string> keys;
+        for (int row = 0; row < count; ++row) {
+            std::string key = CatalogueText(FamilyDclKeys, family, row);
+            EXPECT_EQ(key.rfind("prop_", 0), 0u) << key;
+            keys.insert(key);
+        }
+        EXPECT_EQ(keys.size(), static_cast<size_t>(count)) << family;
+    }
+}
+
+TEST(CatalogueStrings, RowsThatShareOrBorrowTexts)
+{
+    EXPECT_STREQ(TypeNameOf(1, 22), "S-15");
+    EXPECT_STREQ(BlockNameOf(1, 22), "lem");  // S-15 shows the LEM slide
+    EXPECT_STREQ(BlockPrefixOf(1, 22), "lem-");
+    EXPECT_STREQ(CataloguePageOf(1, 1), "1.10");
+    EXPECT_STREQ(CataloguePageOf(1, 22), "2.43");
+    EXPECT_STREQ(BlockNameOf(2, 19), "usz28");
+    EXPECT_STREQ(BlockPrefixOf(2, 19), "vf10-");  // USZ-28 is drawn as VF-10
+    EXPECT_STREQ(TypeNameOf(3, 2), "RK..");
+    EXPECT_STREQ(CataloguePageOf(3, 40), "");
+    EXPECT_STREQ(TypeNameOf(4, 13), "Autodef");
+    EXPECT_STREQ(CataloguePageOf(4, 2), "1.62");
+    EXPECT_STREQ(CataloguePageOf(4, 16), "");
+    EXPECT_STREQ(BlockNameOf(5, 11), "szurontas");
+    EXPECT_STREQ(TypeNameOf(5, 12), "Filter (d)");
+    EXPECT_STREQ(CatalogueText(FamilyDclKeys, 5, 3), "prop_msc_n4b");
+    EXPECT_STREQ(CatalogueText(FamilyDclKeys, 2, 5), "prop_vf_a4");
+}
+
+TEST(CatalogueStrings, LookUpsOutOfRangeGiveEmptyText)
+{
+    for (const CatalogueStringColumn* column : kColumns) {
+        for (int family : {0, 6, 7, 8, 16, -1, INT_MIN, INT_MAX}) {
+            EXPECT_EQ(CatalogueRowCount(*column, family), 0) << family;
+            EXPECT_STREQ(CatalogueText(*column, family, 0), "") << family;
+        }
+        for (int family = 1; family <= kCatalogueFamilyCount; ++family) {
+            int count = CatalogueRowCount(*column, family);
+            for (int row : {-1, count, count + 1, INT_MIN, INT_MAX})
+                EXPECT_STREQ(CatalogueText(*column, family, row), "") << family << "/" << row;
+        }
+    }
+    EXPECT_STREQ(TypeNameOf(1, 0), "");
+    EXPECT_STREQ(TypeNameOf(1, 33), "");
+    EXPECT_STREQ(BlockPrefixOf(3, 41), "");
+    EXPECT_STREQ(TypeNameOf(4, 18), "");  // no entry past the last damper
+    EXPECT_STREQ(BlockNameOf(5, 13), "");
+    EXPECT_STREQ(TypeNameOf(2, INT_MIN), "");
+}

@@ -1,0 +1,349 @@
+// The messages file: scanning, the three tables, safe formatting, and the
+// shipped data files.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+#include <unistd.h>
+
+#include "core/message_format.h"
+#include "core/message_scanner.h"
+#include "core/messages.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kDataDir = std::string(LURAK_SOURCE_DIR) + "/data/";
+
+// A messages file in a fresh temporary directory, removed afterwards.
+class MessagesFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = fs::temp_directory_path() /
+               ("lurak-msg-" + std::to_string(getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override
+    {
+        ClearMessages();
+        fs::remove_all(dir_);
+    }
+    // Writes the file and loads it; returns LoadMessages' result.
+    int Load(const std::string& content)
+    {
+        std::ofstream(dir_ / kMessagesFileName, std::ios::binary) << content;
+        return LoadMessages((dir_.string() + "/").c_str());
+    }
+    fs::path dir_;
+};
+
+std::vector<std::string> Scan(const std::string& content, size_t block = 256)
+{
+    MessageScanner scanner(kMessageCount);
+    for (size_t at = 0; at < content.size(); at += block)
+        scanner.Feed(content.data() + at, std::min(block, content.size() - at));
+    scanner.Finish();
+    return scanner.Texts();
+}
+
+using Texts = std::vector<std::string>;
+
+} // namespace
+
+TEST(MessageScanner, EmptyTextsTakeNoNumber)
+{
+    EXPECT_EQ(Scan("1 \"A\"\n2 \"\"\n3 \"B\"\n"), (Texts{"A", "B"}));
+}
+
+TEST(MessageScanner, ClosingBackslashNBecomesALineFeed)
+{
+    EXPECT_EQ(Scan(R"("Done.\n")"), Texts{"Done.\n"});
+    EXPECT_EQ(Scan(R"("x\n")"), Texts{"x\n"});
+    // Only the last pair is translated, and a text of just backslash-n stays.
+    EXPECT_EQ(Scan(R"("\n")"), Texts{"\\n"});
+    EXPECT_EQ(Scan(R"("a\nb")"), Texts{"a\\nb"});
+}
+
+TEST(MessageScanner, BackslashEscapesExactlyTheNextByte)
+{
+    // An escaped quote stays in the text, with its backslash.
+    EXPECT_EQ(Scan(R"("say \"hi\"")"), Texts{R"(say \"hi\")"});
+    // Two backslashes escape nothing: the quote after them closes the text.
+    EXPECT_EQ(Scan(R"("a\\" "b")"), (Texts{R"(a\\)", "b"}));
+    // An escaped quote outside a text opens nothing.
+    EXPECT_EQ(Scan(R"(\" "A")"), Texts{"A"});
+}
+
+TEST(MessageScanner, SkipsEverythingOutsideTexts)
+{
+    EXPECT_EQ(Scan("; comment\n 12 \"one\" junk 13\n\n\"two\"\n"), (Texts{"one", "two"}));
+    EXPECT_TRUE(Scan("no texts at all\n").empty());
+}
+
+TEST(MessageScanner, CarriageReturnBeforeLineFeedIsDropped)
+{
+    EXPECT_EQ(Scan("\"a\r\nb\"\r\n"), Texts{"a\nb"});
+    EXPECT_EQ(Scan("\"a\rb\""), Texts{"a\rb"});
+    // The pair split between two blocks, and a lone return at the very end.
+    EXPECT_EQ(Scan("\"a\r\nb\"", 2), Texts{"a\nb"});
+    EXPECT_EQ(Scan("\"a\r"), Texts{});
+}
+
+TEST(MessageScanner, TextsSpanBlocksOfAnySize)
+{
+    std::string longText(5000, 'x');
+    std::string content = "\"first\" \"" + longText + "\" \"last\\n\"";
+    for (size_t block : {1, 3, 255, 256, 4096})
+        EXPECT_EQ(Scan(content, block), (Texts{"first", longText, "last\n"})) << block;
+}
+
+TEST(MessageScanner, UnterminatedTextAtEndIsDropped)
+{
+    EXPECT_EQ(Scan("\"A\" \"B"), Texts{"A"});
+}
+
+TEST(MessageScanner, KeepsOnlyTheFirstTextsButCountsAll)
+{
+    MessageScanner scanner(2);
+    std::string content = "\"a\" \"b\" \"c\" \"\"";
+    scanner.Feed(content.data(), content.size());
+    scanner.Finish();
+    EXPECT_EQ(scanner.Texts(), (Texts{"a", "b"}));
+    EXPECT_EQ(scanner.TotalTexts(), 3u);
+}
+
+TEST_F(MessagesFile, TextAcrossTheBlockBoundaryIsStoredWhole)
+{
+    // The file is read in 256-byte blocks: this text starts at byte 250.
+    std::string padding(249, ' ');
+    ASSERT_EQ(Load(padding + "\"across the boundary\" \"next\""), 0);
+    EXPECT_STREQ(MessageText(0), "across the boundary");
+    EXPECT_STREQ(MessageText(1), "next");
+}
+
+TEST_F(MessagesFile, NumbersFallIntoThreeTables)
+{
+    std::string content;
+    for (int i = 0; i < 200; ++i)
+        content += "\"t" + std::to_string(i) + "\"\n";
+    ASSERT_EQ(Load(content), 0);
+    EXPECT_EQ(LoadedMessageCount(), kMessageCount);
+    EXPECT_STREQ(MessageText(0), "t0");
+    EXPECT_STREQ(DialogText(74), "t74");
+    EXPECT_STREQ(ParamLabel(75), "t75");
+    EXPECT_STREQ(ParamLabel(147), "t147");
+    EXPECT_STREQ(CommandMessage(148), "t148");
+    EXPECT_STREQ(CommandMessage(192), "t192");
+    // Text 193 and later are ignored.
+    EXPECT_STREQ(MessageText(193), "");
+    // A table does not answer for another table's numbers.
+    EXPECT_STREQ(DialogText(75), "");
+    EXPECT_STREQ(ParamLabel(74), "");
+    EXPECT_STREQ(ParamLabel(148), "");
+    EXPECT_STREQ(CommandMessage(147), "");
+    EXPECT_STREQ(CommandMessage(193), "");
+}
+
+TEST_F(MessagesFile, MissingNumbersAndOutOfRangeLookUpsGiveEmptyText)
+{
+    ASSERT_EQ(Load("\"only\""), 0);
+    EXPECT_EQ(LoadedMessageCount(), 1);
+    EXPECT_TRUE(HasMessageText(0));
+    EXPECT_FALSE(HasMessageText(1));
+    for (int number : {1, 192, -1, 193, INT_MIN, INT_MAX}) {
+        EXPECT_STREQ(MessageText(number), "") << number;
+        EXPECT_FALSE(HasMessageText(number)) << number;
+    }
+}
+
+TEST_F(MessagesFile, ReloadForgetsTheOldTexts)
+{
+    ASSERT_EQ(Load("\"a\" \"b\""), 0);
+    ASSERT_EQ(Load("\"c\""), 0);
+    EXPECT_STREQ(MessageText(0), "c");
+    EXPECT_STREQ(MessageText(1), "");
+}
+
+TEST_F(MessagesFile, MissingFileFailsAndLeavesTablesEmpty)
+{
+    ASSERT_EQ(Load("\"a\""), 0);
+    EXPECT_EQ(LoadMessages((dir_.string() + "/no-such-dir/").c_str()), -1);
+    EXPECT_EQ(LoadedMessageCount(), 0);
+    EXPECT_STREQ(MessageText(0), "");
+    EXPECT_EQ(LoadMessagesFile(nullptr), -1);
+    EXPECT_EQ(LoadMessages(nullptr), -1);  // "lurak.msg" in the working directory
+    EXPECT_STREQ(kMessagesFileMissing, "Cannot open messages file, aborting.\n");
+}
+
+TEST(MessageFormat, MatchingConversionsAreFormatted)
+{
+    EXPECT_EQ(FormatMessageText("Dialog '%s' missing.\n", {"sysedit"}), "Dialog 'sysedit' missing.\n");
+    EXPECT_EQ(FormatMessageText("%lg then %lg", {6000.0, 7500.5}), "6000 then 7500.5");
+    EXPECT_EQ(FormatMessageText("<%d>: ", {101}), "<101>: ");
+    EXPECT_EQ(FormatMessageText("%-6.2f|%05d|%x", {1.5, 42, 255}), "1.50  |00042|ff");
+    EXPECT_EQ(FormatMessageText("100%% of %s", {"air"}), "100% of air");
+    EXPECT_EQ(FormatMessageText("plain", {}), "plain");
+    // Long values are not cut.
+    std::string longTag(300, 'T');
+    EXPECT_EQ(FormatMessageText("[%s]", {longTag}), "[" + longTag + "]");
+    EXPECT_EQ(FormatMessageText("[%s]", {static_cast<const char*>(nullptr)}), "[]");
+}
+
+TEST(MessageFormat, MismatchPrintsTextAndValuesApart)
+{
+    // Too few, too many, or the wrong kind of values.
+    EXPECT_EQ(FormatMessageText("Number <%d>: ", {}), "Number <%d>: ");
+    EXPECT_EQ(FormatMessageText("Scale:", {"ABC"}), "Scale: ABC");
+    EXPECT_EQ(FormatMessageText("%d", {2.5}), "%d 2.5");
+    EXPECT_EQ(FormatMessageText("%s\n", {7}), "%s 7\n");
+    EXPECT_EQ(FormatMessageText("%lg %lg", {1.0}), "%lg %lg 1");
+}
+
+TEST(MessageFormat, DangerousConversionsAreRefused)
+{
+    for (const char* format : {"%n", "%*d", "%.*d", "%1$d", "%Ld", "%ld", "%lld", "%p", "%ls",
+                               "%Lf", "%hhf", "%1000d", "%.1000d", "%", "abc%", "%-"}) {
+        EXPECT_FALSE(MessageFormatMatches(format, {1})) << format;
+        EXPECT_FALSE(MessageFormatMatches(format, {1.0})) << format;
+        EXPECT_EQ(FormatMessageText(format, {1}), std::string(format) + " 1") << format;
+    }
+    EXPECT_TRUE(MessageFormatMatches("%999d", {1}));
+    EXPECT_TRUE(MessageFormatMatches("%hd %c", {1, 65}));
+    EXPECT_TRUE(MessageFormatMatches("%lf %e %G", {1.0, 2.0, 3.0}));
+    EXPECT_FALSE(MessageFormatMatches(nullptr, {}));
+    EXPECT_EQ(FormatMessageText(nullptr, {}), "");
+}
+
+// ---- The shipped messages file -----------------------------------------
+
+class ShippedMessages : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(LoadMessages(kDataDir.c_str()), 0); }
+    void TearDown() override { ClearMessages(); }
+};
+
+TEST_F(ShippedMessages, HoldsExactly193Texts)
+{
+    EXPECT_EQ(LoadedMessageCount(), kMessageCount);
+    std::ifstream in(kDataDir + kMessagesFileName, std::ios::binary);
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    MessageScanner scanner(1000);
+    scanner.Feed(content.data(), content.size());
+    scanner.Finish();
+    EXPECT_EQ(scanner.TotalTexts(), static_cast<size_t>(kMessageCount));
+}
+
+TEST_F(ShippedMessages, FormattedEntriesTakeWhatTheirCallersPass)
+{
+    EXPECT_TRUE(MessageFormatMatches(MessageText(67), {"ZL1"}));          // scale dialog: system tag
+    EXPECT_TRUE(MessageFormatMatches(MessageText(148), {"sysedit"}));     // missing dialog key
+    EXPECT_TRUE(MessageFormatMatches(MessageText(188), {6000.0, 7500.0})); // piece length, length
+    EXPECT_TRUE(MessageFormatMatches(MessageText(190), {101}));           // proposed label number
+    // Every other text has no conversion, so it prints as it stands.
+    for (int number = 0; number < kMessageCount; ++number) {
+        if (number == 67 || number == 148 || number == 188 || number == 190)
+            continue;
+        EXPECT_TRUE(MessageFormatMatches(MessageText(number), {})) << number;
+    }
+    EXPECT_EQ(FormatMessageNumber(190, {101}), "Label number <101>: ");
+}
+
+TEST_F(ShippedMessages, PrintedMessagesEndTheirLine)
+{
+    // Texts printed on the command line end in a line feed; prompts, alerts
+    // and titles do not.
+    for (int number : {148, 149, 152, 153, 155, 156, 157, 163, 164, 166, 167, 170, 176, 183, 185, 191})
+        EXPECT_EQ(std::string(MessageText(number)).back(), '\n') << number;
+    for (int number : {150, 151, 165, 169, 171, 172, 177, 178, 179, 180, 184, 186, 187, 190})
+        EXPECT_EQ(std::string(MessageText(number)).substr(std::string(MessageText(number)).size() - 2), ": ")
+            << number;
+    for (int number : {158, 160, 161, 162, 168, 174, 175, 181, 182, 188, 192})
+        EXPECT_NE(std::string(MessageText(number)).back(), '\n') << number;
+    // Keyword prompts offer the keywords their callers set up.
+    EXPECT_NE(std::string(MessageText(165)).find("[Quit]"), std::string::npos);
+    EXPECT_NE(std::string(MessageText(178)).find("[Left/Right/None]"), std::string::npos);
+    EXPECT_NE(std::string(MessageText(180)).find("[Next]"), std::string::npos);
+}
+
+namespace {
+
+// The short name of a parameter: the text between the first parentheses.
+std::string ShortName(const std::string& caption)
+{
+    size_t open = caption.find('(');
+    size_t close = caption.find(')', open);
+    return open == std::string::npos || close == std::string::npos
+               ? std::string()
+               : caption.substr(open + 1, close - open - 1);
+}
+
+// The letter the rectangular-duct descriptions take: three from the end.
+std::string RectangularLetter(const std::string& caption)
+{
+    return caption.size() > 3 ? std::string(1, caption[caption.size() - 3]) : std::string();
+}
+
+// The round-duct descriptions keep a 'd' four from the end: d1, d2.
+std::string RoundName(const std::string& caption)
+{
+    size_t n = caption.size();
+    if (n < 4)
+        return std::string();
+    std::string name(1, caption[n - 3]);
+    return caption[n - 4] == 'd' ? "d" + name : name;
+}
+
+} // namespace
+
+TEST_F(ShippedMessages, CaptionsNameTheirParametersAsTheDescriptionsRead)
+{
+    // Captions that the generic descriptions of the rectangular ducts read,
+    // with the letter the element's drawing uses for the parameter.
+    const std::map<int, std::string> rectangular = {
+        {75, "a"}, {76, "b"}, {77, "l"}, {78, "c"}, {79, "d"}, {80, "d"}, {81, "e"}, {82, "f"},
+        {83, "d"}, {90, "L"}, {91, "B"}, {92, "H"}, {93, "n"}, {94, "t"}, {126, "t"},
+        {138, "h"}, {139, "m"}, {140, "n"}, {145, "r"}};
+    for (const auto& [number, letter] : rectangular) {
+        std::string caption = ParamLabel(number);
+        EXPECT_EQ(RectangularLetter(caption), letter) << number << " " << caption;
+        EXPECT_EQ(ShortName(caption), letter) << number << " " << caption;
+    }
+    // Captions that the generic descriptions of the round ducts read.
+    const std::map<int, std::string> round = {
+        {77, "l"}, {83, "d"}, {85, "d1"}, {86, "d2"}, {87, "d3"}, {88, "A"}, {89, "B"},
+        {98, "D"}, {125, "E"}, {126, "t"}, {143, "m"}, {144, "n"}};
+    for (const auto& [number, name] : round) {
+        std::string caption = ParamLabel(number);
+        EXPECT_EQ(RoundName(caption), name) << number << " " << caption;
+        EXPECT_EQ(ShortName(caption), name) << number << " " << caption;
+    }
+}
+
+TEST(ShippedDataFiles, MenuCallsEveryCommand)
+{
+    const std::set<std::string> commands = {
+        "lnvf", "lnvl", "lracs", "ltuzv", "lvnt", "lklr", "lflt", "linf", "lstart", "lcur",
+        "lrot", "lplane", "lmove", "lexplode", "lsys", "lprop", "ldim", "lairdim", "llist",
+        "lalist", "lins", "lcopy", "lmirror", "lcontd", "lcprop", "lhelp", "linfo", "lcustom"};
+    std::ifstream in(kDataDir + "LURAK.cui");
+    ASSERT_TRUE(in);
+    std::set<std::string> called;
+    std::string line;
+    while (std::getline(in, line)) {
+        size_t at = line.find("(C:");
+        if (line.empty() || line[0] == ';' || at == std::string::npos)
+            continue;
+        size_t end = line.find(')', at);
+        ASSERT_NE(end, std::string::npos) << line;
+        called.insert(line.substr(at + 3, end - at - 3));
+    }
+    EXPECT_EQ(called, commands);
+}
