@@ -1,0 +1,251 @@
+// The element base class.  Every catalogue element (duct fitting, air
+// terminal, damper, fan, the custom element) derives from LObject, directly
+// or through its family base.  An element object is a working copy of what
+// the drawing holds: built by the factory or from its insert's XDATA,
+// changed by a command, written back, and deleted with DestroyElement.
+//
+// Status convention: 0 success, -1 failure.  Arrays and texts that an
+// operation returns are new and belong to the caller (delete[]).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "acdb_objects.h"
+#include "acge.h"
+#include "ads_types.h"
+#include "core/geometry.h"
+#include "core/lconnector.h"
+#include "core/system_record.h"
+#include "core/type_descriptor.h"
+
+class LObject;
+
+// One label of an element.  Deleting a node deletes the chain behind it.
+struct LLabelNode {
+    LLabelNode() = default;
+    LLabelNode(const LLabelNode&) = delete;
+    LLabelNode& operator=(const LLabelNode&) = delete;
+    ~LLabelNode();
+    // Back to a fresh label; the chain behind is left alone.
+    void Reset();
+
+    int32_t number = -1;  // absolute: the system's label-number offset added
+    LLabelNode* next = nullptr;
+    ads_point point = {0, 0, 0};  // element space, before the orientation projection
+    ads_name insert = {0, 0};
+    ads_name leader = {0, 0};
+    ads_name third = {0, 0};
+};
+
+// One attached child.  The list ends with one empty node.
+struct LChildNode {
+    LChildNode() = default;
+    LChildNode(const LChildNode&) = delete;
+    LChildNode& operator=(const LChildNode&) = delete;
+    ~LChildNode();
+
+    LObject* child = nullptr;  // not loaded by the XDATA reader
+    LChildNode* next = nullptr;
+    ads_name entity = {0, 0};
+};
+
+// One node of a free-form path (the flexible duct): the vertex offset from
+// the previous vertex and the segment angle, both in the element's frame.
+struct LPathNode {
+    double angle = 0.0;
+    ads_point offset = {0, 0, 0};
+    LPathNode* next = nullptr;
+};
+
+// One bill-of-materials row; the rows and their texts belong to the caller.
+struct LBomRow {
+    uint16_t quantity = 0;
+    char* description = nullptr;
+    char* flowText = nullptr;
+};
+// Frees a row array returned by GetBomLines (count rows, texts included).
+void FreeBomRows(LBomRow* rows, int count);
+
+// Element kind bits.
+enum ElementKind : int16_t {
+    kKindOwnFlow = 3,       // kind & 3: the airflow text is the element's own airflow
+    kKindPath = 4,          // exactly 4: the flexible duct
+    kKindNotAttached = 28,  // kind & 28 == 0 (and kind != 0): attached child
+    kKindViaConnector = 24, // bits 8 and 16: attaches with its connector 0
+    kKindUserBlock = 64,    // drawn from a user block (the custom element)
+};
+
+constexpr int kMaxMarks = 15;        // AddMark keeps at most this many
+constexpr int kMarkRoom = 17;        // the XDATA reader may hold one more
+constexpr int kMaxDimensions = 128;
+constexpr int kBlockNameSize = 20;   // the MakeBlock name buffer
+constexpr int kFlowTextSize = 128;   // least size of a flow text buffer
+constexpr int kDescriptionSize = 100;  // least size of a description buffer
+
+class LObject {
+public:
+    LObject(uint16_t family, uint16_t subtype, int16_t connectorCount, int16_t paramCount,
+            LTypeDescriptor* descriptor);
+    LObject(const LObject&) = delete;
+    LObject& operator=(const LObject&) = delete;
+    virtual ~LObject();
+
+    // The 19 operations, in slot order.
+    virtual int16_t MakeBlock(char* blockName) = 0;  // blockName: kBlockNameSize chars
+    virtual int16_t Mirror();
+    virtual int16_t MarkFixedParams(int16_t* flags) = 0;
+    virtual LObject* SetOrientation(int16_t side);
+    virtual int16_t GetParams(double** values) = 0;
+    virtual int16_t SetParams(const double* values) = 0;
+    virtual char* GetFlowText();
+    virtual double GetDimensionOffset() = 0;
+    virtual double GetQuantity();
+    virtual LPathNode* GetPath();
+    virtual int16_t RemoveLastSegment();
+    virtual int16_t GetLastSegmentEnd(ads_point end, double* angle);
+    virtual int16_t FitLength(double* params, int16_t* changed, int16_t connectorA,
+                              int16_t connectorB, double along, double across);
+    virtual int16_t AddPathPoint(const ads_point target, double direction);
+    virtual int16_t AddPathSegment(const ads_point offset, double angle);
+    virtual int16_t GetBomLines(LBomRow** rows, uint16_t* count, uint16_t* further,
+                                uint16_t* extraRows);
+    virtual char* GetDescription();
+    virtual int16_t UpdateLabel() = 0;
+    virtual int16_t AdjustInsertionPoint(ads_point point, const double* oldParams);
+
+    // Identity and plain fields.
+    int16_t GetFamily() const { return family; }
+    int16_t GetSubtype() const { return subtype; }
+    int16_t GetKind() const { return kind; }
+    int16_t GetOrientation() const { return orientation; }
+    int16_t GetParamCount() const { return paramCount; }
+    int16_t GetConnectorCount() const { return connectorCount; }
+    LTypeDescriptor* GetTypeDesc() const { return descriptor; }
+    double GetFlow() const { return flow; }
+    double GetRotation() const { return rotation; }
+    int16_t SetFlow(double value);
+    int16_t SetRotation(double value);
+    void GetInsertionPoint(ads_point out) const;
+    void SetInsertionPoint(const ads_point p);
+    void MoveTo(const ads_point p) { SetInsertionPoint(p); }
+    void GetScale(AcGeScale3d* out) const { *out = scale; }
+    void SetScale(double x, double y, double z);
+    void SetScaleFactors(AcGeScale3d s) { scale = s; }
+    void SetBlockId(AcDbObjectId id) { blockId = id; }
+    AcDbObjectId GetBlockId() const { return blockId; }
+    void GetEntity(ads_name out) const { ads_name_set(entity, out); }
+    void GetParentEntity(ads_name out) const { ads_name_set(parentEntity, out); }
+    // Copies the handle text, cut to outSize characters with its terminator.
+    void GetHandle(char* out, size_t outSize) const;
+    const char* HandleText() const { return handle; }
+    void GetLabelCount(uint16_t* out) const { *out = static_cast<uint16_t>(labelCount); }
+    void SetEdited() { edited = 1; }
+    int16_t IsEdited() const { return edited; }
+    void SetFlipModes(uint16_t x, uint16_t y, uint16_t z);
+    int16_t SetAttachMasks(uint16_t m0, uint16_t m1, uint16_t m2, uint16_t m3, uint16_t m4,
+                           uint16_t m5);
+    int16_t SetAttachOffsets(double o0, double o1, double o2, double o3, double o4, double o5);
+    int16_t GetAttachMask(int16_t i) const;
+    double GetAttachOffset(int16_t i) const;
+    void SetAttachPosition(uint16_t p) { attachPosition = static_cast<int16_t>(p); }
+    int16_t GetAttachPosition() const { return attachPosition; }
+    void GetSystemTag(char* out, size_t outSize) const;
+    const LSystemRecord& System() const { return system; }
+    void SetSystemRecord(const LSystemRecord& record) { system = record; }
+
+    // Parameter texts.
+    int16_t SetParamIsText(int16_t i);
+    int16_t ParamIsText(int16_t i) const;
+    int16_t SetParamText(int16_t i, const char* text);
+    std::string GetParamText(int16_t i) const;  // "" when outside or empty
+
+    // Catalogue check and applying values (see element_factory.h).
+    int16_t MatchCatalogue(const double* requested, const int16_t* flags);
+    int16_t ApplyParams(const double* values, const int16_t* flags);
+
+    // Connectors.
+    LConnector* GetConnector(int16_t i) const;
+
+    // Labels.
+    LLabelNode* GetLabel(int16_t i);
+    int32_t GetLabelNumber(int16_t i);
+    int16_t SetLabelNumber(int32_t number, int16_t i);
+    int16_t ResizeLabelList(int16_t newCount, int16_t keptAtEnd);
+
+    // Marks and dimensions.
+    void AddMark(const ads_name mark);
+    int16_t GetMarkCount() const { return markCount; }
+    void ClearMarks() { markCount = 0; }
+    void AddDimension(const ads_name dim);
+    int16_t GetDimensionCount() const { return dimensionCount; }
+
+    // Placement.
+    int16_t MoveBy(const ads_point v, int16_t forget);
+    double* TransformByOrientation(ads_point out, const ads_point in) const;
+    int16_t CycleOrientation(int16_t connector);
+    int16_t Flip();
+    void HalfTurn();
+
+    // Children.
+    int16_t AddChild(LObject* child, uint16_t position);
+    int16_t AlignTo(LObject* parent);
+    int16_t CountChildren() const;
+    LChildNode* NextChild(ads_name out, LChildNode* previous) const;
+    void SetParent(LObject* p) { parent = p; }
+    LObject* GetParent() const { return parent; }
+
+    // Airflow texts.
+    int16_t FormatFlowText(char* out, size_t outSize, const char* name, double area);
+    int16_t FormatConnectorFlowText(char* out, size_t outSize, const char* name,
+                                    const LConnector* c);
+
+    // Fields, in the order of the stored element.  The families set them in
+    // their constructors; the persistence and command code reads them.
+    int16_t family;
+    int16_t subtype;
+    LSystemRecord system;
+    char* handle;  // NullHandleText, or an owned copy once inserted
+    int16_t edited = 0;
+    int16_t orientation = 0;
+    ads_point insertionPoint = {0, 0, 0};
+    double rotation = 0.0;
+    int16_t parentParams[2] = {-1, -1};  // take a VF-11/12 parent's parameters 1 and 2
+    int16_t labelCount = 1;
+    int16_t fittingLabelNode = 0;
+    int16_t kind = 0;
+    int16_t attachPosition = 0;
+    uint16_t attachMasks[6] = {0, 0, 0, 0, 0, 0};
+    double flow = 0.0;
+    double hostSize = -1.0;
+    double attachOffsets[6] = {0, 0, 0, 0, 0, 0};
+    AcGeScale3d scale;
+    AcDbObjectId blockId;
+    int16_t flipModes[3] = {0, 0, 0};
+    int16_t* paramIsText;
+    std::wstring* paramTexts;
+    int16_t paramCount;
+    int16_t connectorCount;
+    LConnector** connectors;
+    LObject* parent = nullptr;
+    LTypeDescriptor* descriptor;
+    ads_name entity = {0, 0};
+    LLabelNode firstLabel;
+    int16_t markCount = 0;
+    int16_t dimensionCount = 0;
+    ads_name marks[kMarkRoom] = {};
+    ads_name dimensions[kMaxDimensions] = {};
+    LChildNode* children;
+    ads_name parentEntity = {0, 0};
+    char* userText = nullptr;
+    int16_t listingFlag = 0;
+};
+
+// The one way to delete an element object.
+void DestroyElement(LObject* element);
+
+// Sets the element's handle text (a copy; "0" or null frees it back to
+// NullHandleText).
+void SetElementHandle(LObject* element, const char* handle);
+// Replaces the element's user text with a copy (null clears it).
+void SetElementUserText(LObject* element, const char* text);

@@ -1,0 +1,28 @@
+// One air system as every element carries it: pens, text size, switches,
+// label numbering and styles.  A plain record copied field by field.
+#pragma once
+
+#include <cstdint>
+
+struct LSystemRecord {
+    double size = 100.0;        // text size of dimensions and labels
+    char tag[16] = "";          // at most 4 upper-case characters
+    char name[80] = "";
+    int16_t penColour[3] = {256, 0, 0};  // pens 0 (insert), 1, 2
+    double zigzagScale = 1.0;
+    char penLinetype[3][32] = {"", "", ""};
+    char penLayer[3][32] = {"", "", ""};
+    int16_t centreColour = 0;
+    char centreLinetype[32] = "";
+    char centreLayer[32] = "";
+    int16_t rectCentreLines = 1;
+    int16_t roundCentreLines = 1;
+    int32_t labelNumberOffset = 0;
+    int16_t labelCircle = 1;
+    int16_t labelFrame = 1;
+    int16_t dimTextColour = 7;
+    int16_t dimColour = 7;
+    char textStyle[32] = "";
+    char dimStyle[32] = "";
+    char labelLayer[32] = "";
+};

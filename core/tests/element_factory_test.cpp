@@ -1,0 +1,126 @@
+#include "core/element_factory.h"
+
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+#include "core/lcustom.h"
+#include "core/null_handle.h"
+#include "core/type_tables.h"
+
+TEST(ElementFactory, FamilyCodes) {
+    InitTypeTables();
+    LObject* custom = CreateElement(16, 999);
+    ASSERT_NE(custom, nullptr);
+    EXPECT_EQ(custom->GetFamily(), 16);
+    EXPECT_EQ(custom->GetSubtype(), 1);
+    EXPECT_EQ(custom->GetTypeDesc(), &CustomTypeTable[0]);
+    DestroyElement(custom);
+    EXPECT_EQ(CreateElement(0, 1), nullptr);
+    EXPECT_EQ(CreateElement(9, 1), nullptr);
+    EXPECT_EQ(CreateElement(-1, 1), nullptr);
+    // No catalogue class is built in yet: every family gives no element,
+    // and out-of-range subtypes never reach a table.
+    for (int family = 1; family <= 8; ++family) {
+        EXPECT_EQ(CreateElement(static_cast<int16_t>(family), 1), nullptr);
+        EXPECT_EQ(CreateElement(static_cast<int16_t>(family), 0), nullptr);
+        EXPECT_EQ(CreateElement(static_cast<int16_t>(family), 65535), nullptr);
+    }
+}
+
+TEST(CustomElement, NameDescriptionAndParams) {
+    InitTypeTables();
+    LCustom e;
+    EXPECT_EQ(e.GetKind(), kKindUserBlock);
+    EXPECT_EQ(e.GetConnectorCount(), 0);
+    EXPECT_EQ(e.ParamIsText(0), 1);
+    char* text = e.GetDescription();
+    EXPECT_STREQ(text, "<CUSTOM OBJECT>");
+    delete[] text;
+    e.SetParamText(0, "Légkezelő");
+    text = e.GetDescription();
+    EXPECT_STREQ(text, "Légkezelő");
+    delete[] text;
+    double* values = nullptr;
+    EXPECT_EQ(e.GetParams(&values), 0);
+    EXPECT_EQ(values[0], 0.0);
+    delete[] values;
+    EXPECT_EQ(e.MarkFixedParams(nullptr), -1);
+    EXPECT_EQ(e.GetDimensionOffset(), 45.0);
+    char name[kBlockNameSize] = "x";
+    EXPECT_EQ(e.MakeBlock(name), 0);
+    e.SetFlow(150);
+    char* flow = e.GetFlowText();
+    EXPECT_STREQ(flow, "V=150 m3/h;");
+    delete[] flow;
+    LBomRow* rows = nullptr;
+    uint16_t count = 0;
+    ASSERT_EQ(e.GetBomLines(&rows, &count, nullptr, nullptr), 0);
+    EXPECT_STREQ(rows[0].description, "Légkezelő");
+    FreeBomRows(rows, count);
+}
+
+namespace {
+
+// An entity list with XDATA: a few entity groups, the marker, then the
+// application's groups.
+struct XdataList {
+    explicit XdataList(std::initializer_list<std::pair<short, const wchar_t*>> groups) {
+        nodes.resize(groups.size());
+        size_t i = 0;
+        for (auto [code, text] : groups) {
+            resbuf& rb = nodes[i];
+            rb.restype = code;
+            if (code == 1070)
+                rb.resval.rint = static_cast<short>(std::wcstol(text, nullptr, 10));
+            else
+                rb.resval.rstring = const_cast<wchar_t*>(text);
+            rb.rbnext = i + 1 < groups.size() ? &nodes[i + 1] : nullptr;
+            ++i;
+        }
+    }
+    const resbuf* head() const { return nodes.empty() ? nullptr : &nodes[0]; }
+    std::vector<resbuf> nodes;
+};
+
+}  // namespace
+
+TEST(ElementIdentity, ReadsTheXdataShape) {
+    XdataList element({{0, L"INSERT"}, {-3, L""}, {1001, L"LurakCad_B1"}, {1000, L"HV1"},
+                       {1000, L"remark"}, {1070, L"2"}, {1070, L"17"}});
+    uint16_t family = 0, subtype = 0;
+    EXPECT_EQ(ReadElementType(element.head(), &family, &subtype), 0);
+    EXPECT_EQ(family, 2);
+    EXPECT_EQ(subtype, 17);
+    EXPECT_EQ(ListIsOfSystem(element.head(), "hv1"), 1);
+    EXPECT_EQ(ListIsOfSystem(element.head(), "HV"), 0);
+    char tag[5] = "";
+    EXPECT_EQ(ReadSystemTag(element.head(), tag, sizeof tag), 0);
+    EXPECT_STREQ(tag, "HV1");
+}
+
+TEST(ElementIdentity, OtherShapesAreRefused) {
+    XdataList plain({{0, L"LINE"}, {8, L"0"}});
+    uint16_t family = 7, subtype = 7;
+    EXPECT_EQ(ReadElementType(plain.head(), &family, &subtype), -1);
+    EXPECT_EQ(family, 7);
+    EXPECT_EQ(subtype, 7);
+    EXPECT_EQ(ReadElementType(nullptr, &family, &subtype), -1);
+    XdataList oneInt({{-3, L""}, {1001, L"LurakCad_B1"}, {1070, L"2"}});
+    EXPECT_EQ(ReadElementType(oneInt.head(), &family, &subtype), -1);
+    EXPECT_EQ(family, 7);
+    // A label: its marker text is followed by another group.
+    XdataList label({{-3, L""}, {1001, L"LurakCad_B1"}, {1000, L"LABEL"}, {1070, L"3"}});
+    char tag[5] = "keep";
+    EXPECT_EQ(ReadSystemTag(label.head(), tag, sizeof tag), -1);
+    EXPECT_STREQ(tag, "keep");
+    XdataList longTag({{-3, L""}, {1001, L"LurakCad_B1"}, {1000, L"ABCDEFG"}, {1000, L""}});
+    EXPECT_EQ(ReadSystemTag(longTag.head(), tag, sizeof tag), 0);
+    EXPECT_STREQ(tag, "ABCD");
+    char tiny[2];
+    EXPECT_EQ(ReadSystemTag(longTag.head(), tiny, sizeof tiny), 0);
+    EXPECT_STREQ(tiny, "A");
+    XdataList emptyTag({{-3, L""}, {1001, L"LurakCad_B1"}, {1000, L""}, {1000, L""}});
+    EXPECT_EQ(ReadSystemTag(emptyTag.head(), tag, sizeof tag), -1);
+    EXPECT_EQ(ListIsOfSystem(plain.head(), "HV1"), 0);
+}

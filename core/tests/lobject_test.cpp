@@ -1,0 +1,121 @@
+#include "core/lobject.h"
+
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+#include "core/insert_defaults.h"
+#include "core/null_handle.h"
+#include "core/tests/test_element.h"
+
+TEST(LObject, NewElementStartsEmpty) {
+    SetCurrentInsertScale(AcGeScale3d(2.0, 3.0, 1.0));
+    TestElement e(1, 1, 2, 3);
+    SetCurrentInsertScale(AcGeScale3d(1.0));
+    uint16_t labels = 0;
+    e.GetLabelCount(&labels);
+    EXPECT_EQ(labels, 1);
+    EXPECT_EQ(e.firstLabel.next, nullptr);
+    EXPECT_EQ(e.CountChildren(), 0);
+    EXPECT_EQ(e.GetMarkCount(), 0);
+    EXPECT_EQ(e.GetDimensionCount(), 0);
+    EXPECT_EQ(e.hostSize, -1.0);
+    EXPECT_EQ(e.HandleText(), NullHandleText);
+    EXPECT_TRUE(ads_name_nil(e.entity));
+    EXPECT_EQ(e.scale.sx, 2.0);
+    EXPECT_EQ(e.scale.sy, 3.0);
+    EXPECT_EQ(e.parentParams[0], -1);
+    ASSERT_NE(e.GetConnector(1), nullptr);
+    EXPECT_EQ(e.GetConnector(2), nullptr);
+    EXPECT_EQ(e.GetConnector(-1), nullptr);
+}
+
+TEST(LObject, NoConnectorsMeansNoArray) {
+    TestElement e(16, 1, 0, 0);
+    EXPECT_EQ(e.connectors, nullptr);
+    EXPECT_EQ(e.GetConnector(0), nullptr);
+    EXPECT_EQ(e.SetParamIsText(0), -1);
+    EXPECT_EQ(e.GetParamText(0), "");
+}
+
+TEST(LObject, HandleAndUserTextAreOwnedCopies) {
+    TestElement* e = new TestElement(1, 1, 1, 1);
+    char text[] = "1A2";
+    SetElementHandle(e, text);
+    text[0] = 'X';
+    char out[8];
+    e->GetHandle(out, sizeof out);
+    EXPECT_STREQ(out, "1A2");
+    char tiny[2];
+    e->GetHandle(tiny, sizeof tiny);
+    EXPECT_STREQ(tiny, "1");
+    SetElementHandle(e, "0");
+    EXPECT_EQ(e->HandleText(), NullHandleText);
+    SetElementUserText(e, "remark");
+    EXPECT_STREQ(e->userText, "remark");
+    e->GetConnector(0)->neighbourHandle = CopyHandleText("2B");
+    DestroyElement(e);  // frees handle, user text and the neighbour handle
+}
+
+TEST(LObject, ParameterTexts) {
+    TestElement e(4, 1, 0, 3);
+    EXPECT_EQ(e.SetParamIsText(2), 0);
+    EXPECT_EQ(e.ParamIsText(2), 1);
+    EXPECT_EQ(e.ParamIsText(1), 0);
+    EXPECT_EQ(e.SetParamIsText(3), -1);
+    EXPECT_EQ(e.SetParamText(2, "Fűtés ő"), 0);
+    EXPECT_EQ(e.GetParamText(2), "Fűtés ő");
+    EXPECT_EQ(e.SetParamText(3, "x"), -1);
+    EXPECT_EQ(e.SetParamText(-1, "x"), -1);
+    EXPECT_EQ(e.GetParamText(3), "");
+    EXPECT_EQ(e.GetParamText(0), "");
+}
+
+TEST(LObject, AttachMasksAndOffsetsAreBounded) {
+    TestElement e(1, 1, 0, 0);
+    e.SetAttachMasks(1, 2, 0, 4, 8, 16);
+    e.SetAttachOffsets(1, 2, 3, 4, 5, 6);
+    EXPECT_EQ(e.GetAttachMask(4), 8);
+    EXPECT_EQ(e.GetAttachMask(6), 0);
+    EXPECT_EQ(e.GetAttachMask(-1), 0);
+    EXPECT_EQ(e.GetAttachOffset(5), 6.0);
+    EXPECT_EQ(e.GetAttachOffset(6), 0.0);
+}
+
+TEST(LObject, MoveByForgetsEntities) {
+    TestElement e(1, 1, 0, 0);
+    e.entity[0] = 5;
+    e.firstLabel.insert[0] = 7;
+    ads_name mark = {3, 4};
+    e.AddMark(mark);
+    e.AddDimension(mark);
+    ads_point v = {1, 2, 3};
+    e.MoveBy(v, 0);
+    EXPECT_TRUE(ads_name_nil(e.entity));
+    EXPECT_EQ(e.GetMarkCount(), 1);
+    EXPECT_EQ(e.firstLabel.insert[0], 7);
+    e.MoveBy(v, 1);
+    EXPECT_EQ(e.insertionPoint[2], 6.0);
+    EXPECT_EQ(e.GetMarkCount(), 0);
+    EXPECT_EQ(e.GetDimensionCount(), 0);
+    EXPECT_TRUE(ads_name_nil(e.firstLabel.insert));
+}
+
+TEST(LObject, MarkAndDimensionListsNeverOverrun) {
+    TestElement e(1, 1, 0, 0);
+    for (long i = 1; i <= 16; ++i) {
+        ads_name mark = {i, i};
+        e.AddMark(mark);
+    }
+    EXPECT_EQ(e.GetMarkCount(), kMaxMarks);
+    EXPECT_EQ(e.marks[14][0], 15);
+    for (long i = 1; i <= 130; ++i) {
+        ads_name dim = {i, 0};
+        e.AddDimension(dim);
+    }
+    EXPECT_EQ(e.GetDimensionCount(), kMaxDimensions);
+    e.markCount = 200;  // a corrupt count from outside
+    ads_name more = {1, 1};
+    e.AddMark(more);
+    EXPECT_EQ(e.markCount, 200);
+}

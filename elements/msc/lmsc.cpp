@@ -1,0 +1,16 @@
+#include "elements/msc/lmsc.h"
+
+#include "core/type_tables.h"
+
+LMsc::LMsc(int16_t type, int16_t connectorCount, int16_t paramCount)
+    : LObject(5, static_cast<uint16_t>(type), connectorCount, paramCount, TypeRow(5, type)) {
+    for (int i = 0; i < this->connectorCount; ++i) {
+        connectors[i] = new LConnector;
+        connectors[i]->shape = kShapeRect;
+        connectors[i]->owner = this;
+    }
+}
+
+double LMsc::GetDimensionOffset() { return layoutLengths[0]; }
+
+int16_t LMsc::UpdateLabel() { return 0; }

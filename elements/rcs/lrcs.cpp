@@ -1,0 +1,16 @@
+#include "elements/rcs/lrcs.h"
+
+#include "core/type_tables.h"
+
+LRCs::LRCs(int16_t id, int16_t connectorCount, int16_t paramCount)
+    : LObject(3, static_cast<uint16_t>(id), connectorCount, paramCount, TypeRow(3, id)) {
+    for (int i = 0; i < this->connectorCount; ++i) {
+        connectors[i] = new LConnector;
+        connectors[i]->shape = kShapeRect;
+        connectors[i]->owner = this;
+    }
+}
+
+double LRCs::GetDimensionOffset() { return layoutLengths[2]; }
+
+int16_t LRCs::UpdateLabel() { return 0; }

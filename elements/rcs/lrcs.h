@@ -1,0 +1,19 @@
+// The base of the air terminals (family 3).
+#pragma once
+
+#include "core/lobject.h"
+
+class LRCs : public LObject {
+public:
+    // Builds the element on row id - 1 with rectangular connectors owned by
+    // the element; the class sets their sides, shapes and bindings.
+    LRCs(int16_t id, int16_t connectorCount, int16_t paramCount);
+
+    double GetDimensionOffset() override;
+    int16_t UpdateLabel() override;  // no label of its own
+
+    // Drawing distances of the family's symbols.
+    static constexpr int kLayoutCount = 13;
+    const double layoutLengths[kLayoutCount] = {40.0, 26.0, 20.0, 40.0, 52.0, 15.0, 15.0,
+                                                50.0, 45.0, 45.0, 45.0, 52.0, 54.0};
+};

@@ -1,0 +1,58 @@
+#include "elements/vf/lvf.h"
+
+#include <cstring>
+#include <string>
+
+#include "core/text_buffer.h"
+#include "core/type_tables.h"
+
+int16_t VfKsCodeFor(const double* diameters, int count) {
+    for (int i = 0; diameters && i < count; ++i)
+        if (diameters[i] > 800.0)
+            return kVfKsKs;
+    return kVfKsVf;
+}
+
+LVf::LVf(uint16_t typeId, int16_t connectorCount, uint16_t valueCount)
+    : LObject(2, typeId, connectorCount, static_cast<int16_t>(valueCount), TypeRow(2, typeId)) {
+    for (int i = 0; i < this->connectorCount; ++i) {
+        connectors[i] = new LConnector;
+        connectors[i]->shape = kShapeRound;
+        connectors[i]->owner = this;
+    }
+}
+
+double LVf::GetDimensionOffset() { return dimensionOffset; }
+
+// The display code with its "VF/KS-" part replaced by the element's prefix.
+static std::string CodeText(const char* code, int16_t vfKs) {
+    if (vfKs != kVfKsVf && vfKs != kVfKsKs)
+        return code;
+    const char* number = std::strlen(code) > 6 ? code + 6 : "";
+    return std::string(vfKs == kVfKsKs ? "KS-" : "VF-") + number;
+}
+
+// One parameter item: the caption's third character from the end names it,
+// with a 'd' before it kept ("d1", "d2").
+static std::string ParamItem(const char* caption, double value) {
+    size_t n = std::strlen(caption);
+    if (n < 3)
+        return FormatText("  %lg;", value);
+    if (n >= 4 && caption[n - 4] == 'd')
+        return FormatText("  d%c=%lg;", caption[n - 3], value);
+    return FormatText("  %c=%lg;", caption[n - 3], value);
+}
+
+char* LVf::GetDescription() {
+    double* values = nullptr;
+    if (GetParams(&values) != 0 || !values) {
+        delete[] values;
+        return NewTextBuffer("", kDescriptionSize);
+    }
+    std::string text = CodeText(descriptor ? descriptor->displayCode : "", vfKsCode);
+    int shown = descriptor ? descriptor->paramCount : 0;
+    for (int i = 0; i < shown && i < paramCount; ++i)
+        text += ParamItem(DescCaption(descriptor, i), values[i]);
+    delete[] values;
+    return NewTextBuffer(text, kDescriptionSize);
+}
