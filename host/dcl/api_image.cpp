@@ -72,7 +72,7 @@ int ads_start_image(ads_hdlg hdlg, const ACHAR* key) {
     Tile* tile = dialog ? tileFor(*dialog, key, "ads_start_image") : nullptr;
     if (!tile) return RTERROR;
     if (tile->kind != TileKind::Image && tile->kind != TileKind::ImageButton) {
-        complain("ads_start_image", "\"" + tile->key + "\" is a " + kindName(tile->kind) + ", not an image");
+        complain("ads_start_image", "\"" + tile->key + "\" (" + kindName(tile->kind) + ") is not an image");
         return RTERROR;
     }
     slot() = PendingImage{dialog, tile};

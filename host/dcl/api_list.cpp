@@ -37,7 +37,7 @@ int ads_start_list(ads_hdlg hdlg, const ACHAR* key, short operation, short index
     Tile* tile = dialog ? tileFor(*dialog, key, "ads_start_list") : nullptr;
     if (!tile) return RTERROR;
     if (!isList(tile->kind)) {
-        complain("ads_start_list", "\"" + tile->key + "\" is a " + kindName(tile->kind) + ", not a list");
+        complain("ads_start_list", "\"" + tile->key + "\" (" + kindName(tile->kind) + ") is not a list");
         return RTERROR;
     }
     if (operation != LIST_CHANGE && operation != LIST_APPEND && operation != LIST_NEW) {

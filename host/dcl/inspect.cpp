@@ -56,6 +56,12 @@ std::optional<DialogState> openDialogState() {
     return snapshot(*running.back());
 }
 
+std::optional<DialogState> dialogState(const void* hdlg) {
+    const Dialog* dialog = liveDialog(hdlg);
+    if (!dialog) return std::nullopt;
+    return snapshot(*dialog);
+}
+
 std::optional<DialogState> lastDialogState() { return records().lastClosed; }
 
 const ImageRecord* lastImage(std::string_view key) {

@@ -46,6 +46,8 @@ struct ImageRecord {
 
 // The innermost running dialog (inside callbacks), if any.
 std::optional<DialogState> openDialogState();
+// A dialog that is open (created and not yet closed), by its handle.
+std::optional<DialogState> dialogState(const void* hdlg);
 // The dialog that closed last, as it was when it closed.
 std::optional<DialogState> lastDialogState();
 // The picture last drawn (ads_end_image) into a tile with this key, in any

@@ -20,7 +20,11 @@ std::string quoted(const std::string& text) {
 
 std::string padded(std::string text, size_t width) {
     if (text.size() < width) text.append(width - text.size(), ' ');
-    return text + " ";
+    return text;
+}
+
+void trimRight(std::string& text) {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
 }
 
 bool showsValue(const Tile& tile) {
@@ -51,12 +55,14 @@ std::string picture(const Tile& tile) {
 }
 
 std::string describeTile(const Dialog& dialog, const Tile& tile) {
-    std::string line = "  " + padded(tile.key.empty() ? "-" : tile.key, 10) + padded(kindName(tile.kind), 12);
-    if (tile.kind == TileKind::Text) line += quoted(tile.value);
-    else if (!tile.label().empty()) line += quoted(tile.label());
+    std::string line = "  " + padded(tile.key.empty() ? "-" : tile.key, 10) + " " + padded(kindName(tile.kind), 12);
+    if (tile.kind == TileKind::Text) line += " " + quoted(tile.value);
+    else if (!tile.label().empty()) line += " " + quoted(tile.label());
     if (showsValue(tile)) line += " = " + quoted(tile.value);
     if (tile.kind == TileKind::Image || tile.kind == TileKind::ImageButton) line += picture(tile);
-    line += state(dialog, tile) + "\n";
+    line += state(dialog, tile);
+    trimRight(line);
+    line += "\n";
     if (isList(tile.kind)) {
         std::vector<int> rows = chosenRows(tile);
         for (size_t i = 0; i < tile.items.size(); ++i) {
