@@ -57,6 +57,8 @@ int LoadMessagesFile(const char* path)
 int LoadMessages(const char* installDirectory)
 {
     std::string path = installDirectory ? installDirectory : "";
+    if (!path.empty() && path.back() != '/' && path.back() != '\\')
+        path += '/';
     path += kMessagesFileName;
     return LoadMessagesFile(path.c_str());
 }

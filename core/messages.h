@@ -18,7 +18,8 @@ constexpr const char* kMessagesFileName = "lurak.msg";
 // the module then stays inert.
 constexpr const char* kMessagesFileMissing = "Cannot open messages file, aborting.\n";
 
-// Reads "<installDirectory>lurak.msg" (the directory ends in a separator).
+// Reads "lurak.msg" in the install directory (with or without its final
+// separator; an empty or null directory means the working directory).
 // Returns 0, or -1 when the file cannot be opened; the tables are then
 // empty and every look-up gives the empty text.
 int LoadMessages(const char* installDirectory);

@@ -170,6 +170,9 @@ TEST_F(MessagesFile, ReloadForgetsTheOldTexts)
     ASSERT_EQ(Load("\"c\""), 0);
     EXPECT_STREQ(MessageText(0), "c");
     EXPECT_STREQ(MessageText(1), "");
+    // The install directory may come without its final separator.
+    ASSERT_EQ(LoadMessages(dir_.string().c_str()), 0);
+    EXPECT_STREQ(MessageText(0), "c");
 }
 
 TEST_F(MessagesFile, MissingFileFailsAndLeavesTablesEmpty)
