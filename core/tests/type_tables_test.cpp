@@ -27,8 +27,9 @@ TEST_F(TypeTables, EveryFamilyHasItsRows) {
             ASSERT_NE(row->kinds, nullptr);
             ASSERT_NE(row->captions, nullptr);
             ASSERT_NE(row->dialogKey, nullptr);
-            if (family != 16)
+            if (family != 16) {
                 EXPECT_EQ(std::strncmp(row->dialogKey, "prop_", 5), 0) << family << "/" << subtype;
+            }
             for (int i = 0; i < row->paramCount; ++i)
                 EXPECT_NE(row->captions[i], nullptr);
         }

@@ -1,0 +1,71 @@
+#include "elements/tv/ltv.h"
+
+#include <gtest/gtest.h>
+
+#include "core/messages.h"
+#include "elements/tv/tv_factory.h"
+#include "elements/tv/tv_type_table.h"
+
+namespace {
+
+class TestTv : public LTv {
+public:
+    TestTv(int16_t subtype, int16_t connectors, int16_t params) : LTv(subtype, connectors, params) {}
+    int16_t MakeBlock(char*) override { return 0; }
+    int16_t MarkFixedParams(int16_t*) override { return -1; }
+    int16_t GetParams(double** out) override {
+        *out = new double[paramCount]();
+        return 0;
+    }
+    int16_t SetParams(const double*) override { return 0; }
+    int16_t UpdateLabel() override { return 0; }
+};
+
+class TvFamily : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(LoadMessagesFile(LURAK_SOURCE_DIR "/data/lurak.msg"), 0);
+        InitTypeTables();
+    }
+};
+
+}  // namespace
+
+TEST_F(TvFamily, BaseBuildsOnItsRow) {
+    TestTv e(14, 2, 6);
+    EXPECT_EQ(e.GetFamily(), 4);
+    EXPECT_EQ(e.GetTypeDesc(), &TvTypeTable[13]);
+    EXPECT_EQ(e.GetConnector(1)->shape, kShapeRect);
+    EXPECT_EQ(e.GetDimensionOffset(), 30.0);
+    EXPECT_EQ(e.layoutLengths[5], 52.0);
+}
+
+TEST_F(TvFamily, TextParametersAndSharedTexts) {
+    for (int s = 1; s <= 17; ++s) {
+        int16_t text = TvTextParam(s);
+        ASSERT_GE(text, 0);
+        EXPECT_EQ(TvTypeTable[s - 1].kinds[text], kParamText) << s;
+        EXPECT_STREQ(TvTypeTable[s - 1].captions[text], MessageText(129));
+    }
+    EXPECT_EQ(TvTextParam(0), -1);
+    EXPECT_EQ(TvTextParam(18), -1);
+    EXPECT_STREQ(TvVariantCode(4), "VD");
+    EXPECT_STREQ(TvVariantCode(5), "");
+    EXPECT_STREQ(TvActuatorCode(0), "");
+    EXPECT_STREQ(TvActuatorCode(3), "GPV-TP");
+    EXPECT_EQ(TvInstallMessageFromFlags(true, false), 131);
+    EXPECT_EQ(TvInstallMessageFromFlags(true, true), 133);
+    EXPECT_EQ(TvInstallMessageFromFlags(false, true), 132);
+    EXPECT_EQ(TvInstallMessageFromFlags(false, false), 0);
+    EXPECT_EQ(TvInstallMessageFromChoice(1), 0);
+    EXPECT_EQ(TvInstallMessageFromChoice(4), 133);
+    EXPECT_EQ(TvInstallMessageFromChoice(9), 0);
+}
+
+TEST_F(TvFamily, RowsAndFactory) {
+    EXPECT_STREQ(TvTypeTable[0].cataloguePage, "1.62");
+    EXPECT_STREQ(TvTypeTable[15].cataloguePage, "");
+    EXPECT_STREQ(TvTypeTable[12].displayCode, "Autodef");
+    for (int16_t s : {0, 18, 1, 17})
+        EXPECT_EQ(CreateTvElement(s), nullptr) << s;
+}

@@ -1,0 +1,112 @@
+#include "elements/vf/lvf.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/messages.h"
+#include "elements/vf/vf_factory.h"
+#include "elements/vf/vf_type_table.h"
+
+namespace {
+
+class TestVf : public LVf {
+public:
+    TestVf(uint16_t id, std::vector<double> v)
+        : LVf(id, 2, static_cast<uint16_t>(v.size())), values(std::move(v)) {}
+    int16_t MakeBlock(char*) override { return 0; }
+    int16_t MarkFixedParams(int16_t*) override { return 0; }
+    int16_t GetParams(double** out) override {
+        *out = new double[values.size()];
+        std::copy(values.begin(), values.end(), *out);
+        return 0;
+    }
+    int16_t SetParams(const double*) override { return 0; }
+    int16_t UpdateLabel() override { return 0; }
+    std::vector<double> values;
+};
+
+std::string Describe(LObject& e) {
+    char* text = e.GetDescription();
+    std::string out = text;
+    delete[] text;
+    return out;
+}
+
+class VfFamily : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(LoadMessagesFile(LURAK_SOURCE_DIR "/data/lurak.msg"), 0);
+        InitTypeTables();
+    }
+};
+
+}  // namespace
+
+TEST(VfKsRule, StrictlyAbove800IsKs) {
+    double d[] = {800, 630};
+    EXPECT_EQ(VfKsCodeFor(d, 2), kVfKsVf);
+    d[0] = 801;
+    EXPECT_EQ(VfKsCodeFor(d, 2), kVfKsKs);
+    double later[] = {630, 801};
+    EXPECT_EQ(VfKsCodeFor(later, 2), kVfKsKs);
+    double nan[] = {std::nan("")};
+    EXPECT_EQ(VfKsCodeFor(nan, 1), kVfKsVf);
+    EXPECT_EQ(VfKsCodeFor(nullptr, 3), kVfKsVf);
+}
+
+TEST_F(VfFamily, BaseBuildsRoundConnectors) {
+    TestVf e(7, {800, 630, 500});
+    EXPECT_EQ(e.GetFamily(), 2);
+    EXPECT_EQ(e.GetConnector(1)->shape, kShapeRound);
+    EXPECT_EQ(e.GetConnector(1)->owner, &e);
+    EXPECT_EQ(e.GetDimensionOffset(), 30.0);
+    EXPECT_EQ(e.endMarkSize, 45.0);
+    EXPECT_EQ(e.vfKsCode, kVfKsNone);
+}
+
+TEST_F(VfFamily, DescriptionFollowsTheVfKsCode) {
+    TestVf e(7, {800, 630, 500});  // VF/KS-08
+    EXPECT_EQ(Describe(e), "VF/KS-08  d1=800;  d2=630;  l=500;");
+    e.vfKsCode = kVfKsVf;
+    EXPECT_EQ(Describe(e), "VF-08  d1=800;  d2=630;  l=500;");
+    e.vfKsCode = kVfKsKs;
+    EXPECT_EQ(Describe(e), "KS-08  d1=800;  d2=630;  l=500;");
+    TestVf plain(9, {160});  // VF-10 keeps its display code
+    EXPECT_EQ(Describe(plain), "VF-10  d=160;");
+}
+
+TEST_F(VfFamily, SecondVariantsUseTheirFirstRows) {
+    TestVf layered(23, {100, 6000, 25, 2});
+    EXPECT_EQ(layered.GetSubtype(), 23);
+    EXPECT_EQ(layered.GetTypeDesc(), &VfTypeTable[16]);
+    EXPECT_EQ(Describe(layered).substr(0, 6), "HSPIRO");
+    TestVf beyond(25, {1});
+    EXPECT_EQ(beyond.GetTypeDesc(), nullptr);
+    EXPECT_EQ(Describe(beyond), "");
+}
+
+TEST_F(VfFamily, ShortCaptionsNeverReadBeforeTheText) {
+    TestVf e(21, {315});  // VF/KS-03, one parameter
+    const char* saved = VfTypeTable[20].captions[0];
+    VfTypeTable[20].captions[0] = "d:";
+    EXPECT_EQ(Describe(e), "VF/KS-03  315;");
+    VfTypeTable[20].captions[0] = "";
+    EXPECT_EQ(Describe(e), "VF/KS-03  315;");
+    VfTypeTable[20].captions[0] = saved;
+}
+
+TEST_F(VfFamily, RowsCarryTheCatalogueStrings) {
+    EXPECT_STREQ(VfTypeTable[0].displayCode, "SPIRO");
+    EXPECT_STREQ(VfTypeTable[18].blockPrefix, "vf10-");  // USZ-28 takes VF-10's
+    EXPECT_STREQ(VfTypeTable[18].slideName, "usz28");
+    EXPECT_STREQ(VfTypeTable[10].cataloguePage, "1.31/1.41");
+    EXPECT_STREQ(VfTypeTable[16].captions[3], "");
+}
+
+TEST_F(VfFamily, FactoryBounds) {
+    for (int16_t id : {0, 25, -1, 17, 23})
+        EXPECT_EQ(CreateVfElement(id), nullptr) << id;
+}
