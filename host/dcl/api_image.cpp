@@ -2,6 +2,7 @@
 // Nothing is painted; each call is recorded on the tile, and a slide is
 // kept by its reference.
 
+#include <algorithm>
 #include <cmath>
 
 #include "ads_dcl.h"

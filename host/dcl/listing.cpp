@@ -27,6 +27,16 @@ void trimRight(std::string& text) {
     while (!text.empty() && text.back() == ' ') text.pop_back();
 }
 
+// A label as it shows: "&" marks the mnemonic letter, "&&" is an ampersand.
+std::string shownLabel(const std::string& label) {
+    std::string out;
+    for (size_t i = 0; i < label.size(); ++i) {
+        if (label[i] == '&' && i + 1 < label.size()) ++i;
+        out += label[i];
+    }
+    return out;
+}
+
 bool showsValue(const Tile& tile) {
     switch (tile.kind) {
     case TileKind::Button:
@@ -57,7 +67,7 @@ std::string picture(const Tile& tile) {
 std::string describeTile(const Dialog& dialog, const Tile& tile) {
     std::string line = "  " + padded(tile.key.empty() ? "-" : tile.key, 10) + " " + padded(kindName(tile.kind), 12);
     if (tile.kind == TileKind::Text) line += " " + quoted(tile.value);
-    else if (!tile.label().empty()) line += " " + quoted(tile.label());
+    else if (!tile.label().empty()) line += " " + quoted(shownLabel(tile.label()));
     if (showsValue(tile)) line += " = " + quoted(tile.value);
     if (tile.kind == TileKind::Image || tile.kind == TileKind::ImageButton) line += picture(tile);
     line += state(dialog, tile);
@@ -77,7 +87,7 @@ std::string describeTile(const Dialog& dialog, const Tile& tile) {
 
 std::string describeDialog(const Dialog& dialog) {
     std::string out = "Dialog " + quoted(dialog.name);
-    if (!dialog.root->label().empty()) out += ": " + dialog.root->label();
+    if (!dialog.root->label().empty()) out += ": " + shownLabel(dialog.root->label());
     out += "\n";
     for (const Tile* tile : dialog.tiles) {
         if (tile == dialog.root.get()) continue;

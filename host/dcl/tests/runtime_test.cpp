@@ -86,7 +86,7 @@ TEST_F(DialogTest, CallbacksSeeClientDataAndChangeOtherTiles) {
     EXPECT_EQ(events()[0].data, &calls);
     std::string text = host::io::takeTranscript();
     EXPECT_NE(text.find("sample> width=5\nedit_box \"width\" is disabled\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("width      edit_box     \"&Width\" = \"200\" [disabled]"), std::string::npos) << text;
+    EXPECT_NE(text.find("width      edit_box     \"Width\" = \"200\" [disabled]"), std::string::npos) << text;
     EXPECT_NE(text.find("vl01       image_button [highlighted]"), std::string::npos) << text;
     EXPECT_NE(text.find("info       text         \"1\""), std::string::npos) << text;
     EXPECT_EQ(last("width").value, "5");
