@@ -1,6 +1,7 @@
 #include "dcl/lexer.h"
 
 #include <cctype>
+#include <cstdio>
 
 namespace host::dcl {
 
@@ -76,7 +77,11 @@ Token Lexer::next() {
         }
         return errorToken(line_, "unknown directive '@" + name.text + "'");
     }
-    return errorToken(line_, std::string("unexpected character '") + c + "'");
+    if (std::isprint(static_cast<unsigned char>(c)))
+        return errorToken(line_, std::string("unexpected character '") + c + "'");
+    char code[8];
+    std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned char>(c));
+    return errorToken(line_, std::string("unexpected byte ") + code);
 }
 
 Token Lexer::readString() {

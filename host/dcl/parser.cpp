@@ -22,6 +22,9 @@ const Node* Scope::find(const std::string& name) const {
 
 namespace {
 
+// Braces deeper than any dialog needs; the limit keeps the stack safe.
+constexpr int kMaxNesting = 64;
+
 // Files being read, outermost first, to refuse an include cycle.
 using IncludeStack = std::vector<std::string>;
 
@@ -54,6 +57,7 @@ private:
     IncludeStack& stack_;
     Token tok_;
     std::string error_;
+    int depth_ = 0;
 };
 
 bool Parser::fail(const std::string& message, int line) {
@@ -166,12 +170,14 @@ bool Parser::parseDefinition() {
 
 // Reads items up to and including the closing brace.
 bool Parser::parseBody(Node& node, int openLine) {
+    if (++depth_ > kMaxNesting) return fail("tiles nest more than " + std::to_string(kMaxNesting) + " deep");
     while (!isPunct('}')) {
         if (tok_.type == TokenType::End)
             return fail("'{' not closed with '}' (opened on line " + std::to_string(openLine) + ")");
         if (!parseBodyItem(node)) return false;
     }
     advance();
+    --depth_;
     return true;
 }
 

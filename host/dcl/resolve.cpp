@@ -20,10 +20,18 @@ std::string where(const Node& node) {
     return (node.scope ? node.scope->path : std::string("?")) + ", line " + std::to_string(node.line) + ": ";
 }
 
-bool resolveNode(const Node& node, Resolved& out, int depth, std::string& error) {
+// Definitions already resolved during one build: a definition reached
+// along many paths is worked out once.
+using ResolveCache = std::map<const Node*, Resolved>;
+
+bool resolveNode(const Node& node, Resolved& out, int depth, std::string& error, ResolveCache& cache) {
     if (depth > kMaxDepth) {
         error = where(node) + "definitions derive from each other in a loop";
         return false;
+    }
+    if (auto it = cache.find(&node); it != cache.end()) {
+        out = it->second;
+        return true;
     }
     for (const Attribute& a : node.attributes) out.attributes[a.name] = a.value;
     if (!node.children.empty()) {
@@ -38,7 +46,7 @@ bool resolveNode(const Node& node, Resolved& out, int depth, std::string& error)
             return false;
         }
         Resolved parent;
-        if (!resolveNode(*def, parent, depth + 1, error)) return false;
+        if (!resolveNode(*def, parent, depth + 1, error, cache)) return false;
         if (out.kind == TileKind::None) {
             TileKind named = kindOfName(parentName);
             out.kind = named != TileKind::None ? named : parent.kind;
@@ -55,6 +63,7 @@ bool resolveNode(const Node& node, Resolved& out, int depth, std::string& error)
             }
         }
     }
+    cache[&node] = out;
     return true;
 }
 
@@ -72,6 +81,7 @@ private:
 
     std::string& error_;
     size_t count_ = 0;
+    ResolveCache cache_;
 };
 
 bool Builder::checkPlacement(const Node& node, const Tile& tile) {
@@ -91,7 +101,7 @@ std::unique_ptr<Tile> Builder::build(const Node& node, Tile* parent, int depth) 
         return nullptr;
     }
     Resolved r;
-    if (!resolveNode(node, r, 0, error_)) return nullptr;
+    if (!resolveNode(node, r, 0, error_, cache_)) return nullptr;
     std::string name = node.name.empty() && !node.parents.empty() ? node.parents.front() : node.name;
     if (r.kind == TileKind::None) {
         fail(node, "'" + name + "' does not derive from a tile type");
@@ -147,10 +157,11 @@ bool checkScope(const Scope& scope, std::string& error) {
     std::set<const Scope*> seen;
     std::vector<const Scope*> scopes;
     collectScopes(scope, seen, scopes);
+    ResolveCache cache;
     for (const Scope* s : scopes) {
         for (const auto& def : s->definitions) {
             Resolved r;
-            if (!resolveNode(*def, r, 0, error)) return false;
+            if (!resolveNode(*def, r, 0, error, cache)) return false;
             if (r.kind == TileKind::Dialog && s->byName.at(def->name) == def.get()) {
                 Builder builder(error);
                 if (!builder.build(*def, nullptr, 0)) return false;

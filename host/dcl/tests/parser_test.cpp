@@ -134,6 +134,28 @@ TEST(DclParser, ErrorsNameFileAndLine) {
     EXPECT_EQ(refusal("d : dialog { } $"), "bad.dcl, line 1: unexpected character '$'");
 }
 
+TEST(DclParser, HostileFilesAreRefusedQuickly) {
+    std::string deep = "d : dialog {";
+    for (int i = 0; i < 100000; ++i) deep += ": row {";
+    EXPECT_EQ(refusal(deep), "bad.dcl, line 1: tiles nest more than 64 deep");
+
+    // Each level derives twice from the one below: worked out once per level.
+    std::string diamond = "t0 : button { }\n";
+    for (int i = 1; i < 60; ++i)
+        diamond += "t" + std::to_string(i) + " : t" + std::to_string(i - 1) + " : t" + std::to_string(i - 1) + " { }\n";
+    diamond += "d : dialog { t59; ok_only; }\n";
+    EXPECT_EQ(refusal(diamond), "");
+
+    // A subassembly that holds itself twice at each level.
+    std::string wide = "s0 : column { : button { } }\n";
+    for (int i = 1; i < 40; ++i)
+        wide += "s" + std::to_string(i) + " : column { s" + std::to_string(i - 1) + "; s" + std::to_string(i - 1) + "; }\n";
+    wide += "d : dialog { s39; }\n";
+    EXPECT_NE(refusal(wide).find("the dialog has too many tiles"), std::string::npos);
+
+    EXPECT_EQ(refusal(std::string("d : dialog { }\n\x01", 17)), "bad.dcl, line 2: unexpected byte 0x01");
+}
+
 class DclFiles : public ::testing::Test {
 protected:
     void SetUp() override {
