@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
+#include <unistd.h>
 
 #include "ads_dcl.h"
 #include "dcl/base.h"
@@ -154,6 +156,24 @@ TEST(DclParser, HostileFilesAreRefusedQuickly) {
     EXPECT_NE(refusal(wide).find("the dialog has too many tiles"), std::string::npos);
 
     EXPECT_EQ(refusal(std::string("d : dialog { }\n\x01", 17)), "bad.dcl, line 2: unexpected byte 0x01");
+}
+
+TEST(DclParser, EveryCutOfAGoodFileIsAnsweredWithoutHarm) {
+    std::ifstream in(DCL_TEST_DATA "/sample.dcl");
+    std::stringstream content;
+    content << in.rdbuf();
+    std::string text = content.str();
+    ASSERT_GT(text.size(), 500u);
+    size_t refused = 0;
+    for (size_t cut = 0; cut <= text.size(); ++cut) {
+        std::string error;
+        auto scope = parseText(text.substr(0, cut), DCL_TEST_DATA "/cut.dcl", &baseScope(), error);
+        if (!scope || !checkScope(*scope, error)) {
+            ++refused;
+            EXPECT_NE(error.find("cut.dcl"), std::string::npos) << error;
+        }
+    }
+    EXPECT_GT(refused, text.size() / 2);
 }
 
 class DclFiles : public ::testing::Test {
