@@ -4,6 +4,7 @@
 
 #include "dcl/dialog.h"
 #include "dcl/listing.h"
+#include "dcl/resolve.h"
 
 namespace host::dcl {
 
@@ -72,6 +73,11 @@ const ImageRecord* lastImage(std::string_view key) {
 std::string lastSlide(std::string_view key) {
     const ImageRecord* r = lastImage(key);
     return r ? r->slide : std::string();
+}
+
+std::vector<std::string> dialogNames(int dclId) {
+    const Scope* scope = fileById(dclId);
+    return scope ? dialogsOf(*scope) : std::vector<std::string>{};
 }
 
 size_t loadedFileCount() { return fileCount(); }

@@ -56,6 +56,9 @@ const ImageRecord* lastImage(std::string_view key);
 // Its slide reference, or empty.
 std::string lastSlide(std::string_view key);
 
+// Names of the dialogs a loaded dialog file defines (with its includes).
+std::vector<std::string> dialogNames(int dclId);
+
 // Numbers of loaded dialog files, living dialogs and running dialogs.
 size_t loadedFileCount();
 size_t liveDialogCount();

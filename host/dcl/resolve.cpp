@@ -171,4 +171,22 @@ bool checkScope(const Scope& scope, std::string& error) {
     return true;
 }
 
+std::vector<std::string> dialogsOf(const Scope& scope) {
+    std::set<const Scope*> seen;
+    std::vector<const Scope*> scopes;
+    collectScopes(scope, seen, scopes);
+    std::vector<std::string> names;
+    std::set<std::string> named;
+    ResolveCache cache;
+    for (const Scope* s : scopes) {
+        for (const auto& def : s->definitions) {
+            Resolved r;
+            std::string error;
+            if (resolveNode(*def, r, 0, error, cache) && r.kind == TileKind::Dialog && named.insert(def->name).second)
+                names.push_back(def->name);
+        }
+    }
+    return names;
+}
+
 } // namespace host::dcl

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "dcl/ast.h"
 #include "dcl/tile.h"
@@ -19,5 +20,8 @@ std::unique_ptr<Tile> buildDialog(const Scope& scope, const std::string& name, s
 // Checks every definition of the file and of its includes: names that
 // exist, no loops, children only in containers, every dialog buildable.
 bool checkScope(const Scope& scope, std::string& error);
+
+// Names of the dialogs the file and its includes define, in file order.
+std::vector<std::string> dialogsOf(const Scope& scope);
 
 } // namespace host::dcl
