@@ -14,6 +14,12 @@ class LObject;
 // makes the custom element whatever the subtype.
 LObject* CreateElement(int16_t family, uint16_t subtype);
 
+// The same readers on an element's insert, read with the program's XDATA.
+int16_t GetElementType(const ads_name entity, uint16_t* family, uint16_t* subtype);
+int16_t IsElementOfSystem(const ads_name entity, const char* tag);
+// out needs room for at least 5 characters.
+int16_t GetElementSystemTag(const ads_name entity, char* out, size_t outSize);
+
 // The readers work on an entity's data list read with the program's XDATA
 // (the XDATA marker group -3 followed by the application's groups).
 // Family and subtype: 0, or -1 leaving the outputs unwritten.

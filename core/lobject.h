@@ -172,11 +172,21 @@ public:
     int32_t GetLabelNumber(int16_t i);
     int16_t SetLabelNumber(int32_t number, int16_t i);
     int16_t ResizeLabelList(int16_t newCount, int16_t keptAtEnd);
+    // Erases label i's insert and leader where the drawing still holds them
+    // and forgets both; -1 when there is no label i.
+    int16_t EraseLabel(int16_t i);
+    // The unit label (dampers, fans, heaters, filters) and the fitting label
+    // of the label node fittingLabelNode; -1 when there is none or nothing
+    // was placed.
+    int16_t MakeUnitLabel(const char* text1, const char* text2, const char* text3);
+    int16_t MakeFittingLabel(const char* nameText, const char* sizeText);
 
     // Marks and dimensions.
     void AddMark(const ads_name mark);
     int16_t GetMarkCount() const { return markCount; }
     void ClearMarks() { markCount = 0; }
+    // Erases every held mark that the drawing still holds; the list empties.
+    void EraseMarks();
     void AddDimension(const ads_name dim);
     int16_t GetDimensionCount() const { return dimensionCount; }
 
@@ -190,6 +200,12 @@ public:
     // Children.
     int16_t AddChild(LObject* child, uint16_t position);
     int16_t AlignTo(LObject* parent);
+    // With the parent loaded (SetParent): align to it, and step the attach
+    // position to the next one whose mask accepts this element's kind.
+    // Loading an unloaded parent from its insert comes with the XDATA
+    // reader; until then an unloaded parent gives -1.
+    int16_t AlignToParent();
+    int16_t NextAttachPosition();
     int16_t CountChildren() const;
     LChildNode* NextChild(ads_name out, LChildNode* previous) const;
     void SetParent(LObject* p) { parent = p; }

@@ -167,3 +167,21 @@ int16_t LObject::AlignTo(LObject* p) {
     rotation += p->rotation;
     return 0;
 }
+
+int16_t LObject::AlignToParent() {
+    if (!parent)
+        return -1;
+    AlignTo(parent);
+    return 0;
+}
+
+int16_t LObject::NextAttachPosition() {
+    if (!parent)
+        return -1;
+    int start = attachPosition >= 0 && attachPosition < 6 ? attachPosition : 0;
+    int q = (start + 1) % 6;
+    while (q != start && (parent->GetAttachMask(static_cast<int16_t>(q)) & kind) == 0)
+        q = (q + 1) % 6;
+    attachPosition = static_cast<int16_t>(q);
+    return 0;
+}

@@ -1,5 +1,7 @@
 #include "core/type_tables.h"
 
+#include "core/catalogue_strings.h"
+
 #include <cstring>
 
 #include <gtest/gtest.h>
@@ -134,4 +136,22 @@ TEST_F(TypeTables, RowReadersAreBounded) {
     EXPECT_EQ(DescFlowConnector(row, 1), -1);
     EXPECT_STREQ(DescListText(nullptr, 0, 0), "");
     EXPECT_EQ(DescKind(nullptr, 0), 0);
+}
+
+// Every properties dialog that a row names is one of the dialog keys of its
+// family, or (VF-18, VF-19, BSN, BSK) of the round-duct or damper family.
+TEST_F(TypeTables, DialogKeysComeFromTheFamilyKeyTables) {
+    auto known = [](int family, const char* key) {
+        for (int r = 0; r < CatalogueRowCount(FamilyDclKeys, family); ++r)
+            if (std::strcmp(CatalogueText(FamilyDclKeys, family, r), key) == 0)
+                return true;
+        return false;
+    };
+    for (int family = 1; family <= 5; ++family) {
+        for (int subtype = 1; subtype <= TypeRowCount(family); ++subtype) {
+            const char* key = TypeRow(family, subtype)->dialogKey;
+            bool ok = known(family, key) || (family == 3 && (known(2, key) || known(4, key)));
+            EXPECT_TRUE(ok) << family << "/" << subtype << " " << key;
+        }
+    }
 }
