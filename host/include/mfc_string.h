@@ -10,8 +10,31 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "windows_min.h"
+
+class CString;
+
+namespace host::mfc {
+
+// The formatter behind CString::Format, for other wide printf needs.
+std::wstring formatWide(const wchar_t* format, va_list args);
+std::wstring formatWideArgs(const wchar_t* format, ...);
+
+// What Format passes on for each argument: strings as their characters,
+// plain values as they are.  Any other object is refused at compile time
+// instead of being read as garbage.
+const wchar_t* formatArg(const CString& text);
+inline const wchar_t* formatArg(const std::wstring& text) { return text.c_str(); }
+inline const char* formatArg(const std::string& text) { return text.c_str(); }
+template <typename T>
+T formatArg(T value) {
+    static_assert(std::is_trivially_copyable_v<T>, "Format takes numbers, characters, pointers and strings");
+    return value;
+}
+
+} // namespace host::mfc
 
 class CString {
 public:
@@ -50,8 +73,15 @@ public:
     int CompareNoCase(const wchar_t* other) const;
 
     // printf-style formatting into this string (see the top of the file).
-    void Format(const wchar_t* format, ...);
-    void AppendFormat(const wchar_t* format, ...);
+    // A CString argument may be passed as it is, as on the platform.
+    template <typename... Args>
+    void Format(const wchar_t* format, Args... args) {
+        text_ = host::mfc::formatWideArgs(format, host::mfc::formatArg(args)...);
+    }
+    template <typename... Args>
+    void AppendFormat(const wchar_t* format, Args... args) {
+        text_ += host::mfc::formatWideArgs(format, host::mfc::formatArg(args)...);
+    }
     void FormatV(const wchar_t* format, va_list args);
 
     CString& MakeUpper();
@@ -110,10 +140,3 @@ bool operator<=(const CString& a, const CString& b);
 bool operator>=(const CString& a, const CString& b);
 
 typedef CString CStringW;
-
-namespace host::mfc {
-
-// The formatter behind CString::Format, for other wide printf needs.
-std::wstring formatWide(const wchar_t* format, va_list args);
-
-} // namespace host::mfc

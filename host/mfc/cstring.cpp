@@ -84,20 +84,6 @@ int CString::CompareNoCase(const wchar_t* other) const {
     return a.size() < b.size() ? -1 : 1;
 }
 
-void CString::Format(const wchar_t* format, ...) {
-    va_list args;
-    va_start(args, format);
-    text_ = host::mfc::formatWide(format, args);
-    va_end(args);
-}
-
-void CString::AppendFormat(const wchar_t* format, ...) {
-    va_list args;
-    va_start(args, format);
-    text_ += host::mfc::formatWide(format, args);
-    va_end(args);
-}
-
 void CString::FormatV(const wchar_t* format, va_list args) { text_ = host::mfc::formatWide(format, args); }
 
 CString& CString::MakeUpper() {
@@ -238,6 +224,8 @@ void CString::ReleaseBuffer(int newLength) {
                                   : std::min(static_cast<size_t>(newLength), text_.size());
     text_.resize(length);
 }
+
+const wchar_t* host::mfc::formatArg(const CString& text) { return text.GetString(); }
 
 CString operator+(const CString& a, const CString& b) { return CString(a.str() + b.str()); }
 CString operator+(const CString& a, const wchar_t* b) { return CString(a) += b; }

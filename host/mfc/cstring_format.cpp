@@ -236,4 +236,12 @@ std::wstring formatWide(const wchar_t* format, va_list argsIn) {
     return out;
 }
 
+std::wstring formatWideArgs(const wchar_t* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::wstring text = formatWide(format, args);
+    va_end(args);
+    return text;
+}
+
 } // namespace host::mfc

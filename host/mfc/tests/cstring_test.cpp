@@ -24,6 +24,17 @@ TEST(CString, FormatFollowsThePlatformsWidePrintf) {
     EXPECT_EQ(format(L"%s", static_cast<const wchar_t*>(nullptr)), L"(null)");
 }
 
+TEST(CString, FormatTakesStringObjectsAsTheirText) {
+    CString tag(L"ZL1");
+    CString s;
+    s.Format(L"LURAK-%s-%s-%S", tag, std::wstring(L"100"), std::string("x"));
+    EXPECT_EQ(s, L"LURAK-ZL1-100-x");
+    s.AppendFormat(L" %d%s", 7, L"!");
+    EXPECT_EQ(s, L"LURAK-ZL1-100-x 7!");
+    s.Format(L"%.1f", 2.5f);  // a float is widened as in any printf
+    EXPECT_EQ(s, L"2.5");
+}
+
 TEST(CString, FormatNumbersAsTheModuleWritesThem) {
     EXPECT_EQ(format(L"%lg", 100.0), L"100");
     EXPECT_EQ(format(L"%.4lf", 1.23456), L"1.2346");
