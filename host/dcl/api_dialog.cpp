@@ -121,6 +121,6 @@ int ads_done_positioned_dialog(ads_hdlg hdlg, int status, int* x_result, int* y_
 }
 
 int ads_term_dialog(void) {
-    for (Dialog* dialog : runningDialogs()) dialog->close(DLGSTATUS);
+    for (Dialog* dialog : runningDialogs()) dialog->close(DLGALLDONE);
     return RTNORM;
 }

@@ -31,10 +31,12 @@ typedef void* ads_htile;
 #define LIST_APPEND 2
 #define LIST_NEW 3
 
-// Status of a dialog ended by ads_term_dialog.
-#define DLGSTATUS -1
+// Closing statuses: OK, Cancel, ended by ads_term_dialog, and the first
+// status whose meaning the application decides.
 #define DLGOK 1
 #define DLGCANCEL 0
+#define DLGALLDONE -1
+#define DLGSTATUS 2
 
 // What a callback receives.  value points to the tile's value for the time
 // of the call only; x and y are the picked point of an image button.

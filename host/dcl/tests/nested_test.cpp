@@ -84,8 +84,8 @@ void openInnerThatTerminates(ads_callback_packet* p) {
 
 TEST_F(NestedTest, TermDialogEndsEveryOpenDialog) {
     bind({L"vl01"}, openInnerThatTerminates);
-    EXPECT_EQ(run("vl01\naccept\nwidth=never read\n"), DLGSTATUS);
-    EXPECT_EQ(g_innerStatus, DLGSTATUS);
+    EXPECT_EQ(run("vl01\naccept\nwidth=never read\n"), DLGALLDONE);
+    EXPECT_EQ(g_innerStatus, DLGALLDONE);
     std::string unread;
     ASSERT_TRUE(host::io::ask("", unread));  // the outer dialog read no further
     EXPECT_EQ(unread, "width=never read");

@@ -129,7 +129,7 @@ TEST_F(DialogTest, ClosingStatuses) {
     EXPECT_EQ(run("accept\n"), 5);
     ads_new_dialog(L"sample", file_, NULLCB, &hdlg_);
     bind({L"help"}, terminate);
-    EXPECT_EQ(run("help\n"), DLGSTATUS);
+    EXPECT_EQ(run("help\n"), DLGALLDONE);
     ads_new_dialog(L"sample", file_, NULLCB, &hdlg_);
     EXPECT_EQ(run("^C\n"), DLGCANCEL);
     ads_new_dialog(L"sample", file_, NULLCB, &hdlg_);
