@@ -137,6 +137,8 @@ INT_PTR DialogRun::run() {
     stack().push_back(this);
     dialog_.OnInitDialog();
     io::print("-- " + titleOf(*this, window_.get()) + " --\n");
+    // On a terminal the user sees the dialog at once; a script asks with `?`.
+    if (io::source() && io::source()->interactive()) io::print(describe());
     std::string prompt = "Dialog " + std::to_string(templateId_) + ": ";
     while (!ended_) {
         std::string line;

@@ -182,6 +182,22 @@ TEST_F(DialogDetails, EscapeAndEndOfInputLeaveTheFocusAlone) {
     EXPECT_EQ(clicked.log, (Log{"kill 1402"}));
 }
 
+// Lines typed at a terminal: the dialog is listed when it opens.
+class TerminalSource : public host::io::StringSource {
+public:
+    using StringSource::StringSource;
+    bool interactive() const override { return true; }
+};
+
+TEST_F(DialogDetails, ATerminalShowsTheDialogWhenItOpens) {
+    host::io::setSource(std::make_unique<TerminalSource>("ok\n"));
+    BaseDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    std::string t = takeTranscript();
+    EXPECT_NE(t.find("-- Dialog 910 --\nDialog 910\n  1200 edit \"\"\n"), std::string::npos) << t;
+    EXPECT_NE(t.find("  1500 tab 0 (0 \"Rect\", 1 \"Round\")\n"), std::string::npos) << t;
+}
+
 TEST(Resources, OverrideRestoresTheHandleBefore) {
     HINSTANCE before = AfxGetResourceHandle();
     HMODULE module = host::win::registerModule(L"R.ARX", L"/x/R.ARX");
