@@ -58,7 +58,7 @@ int ads_start_list(ads_hdlg hdlg, const ACHAR* key, short operation, short index
 
 int ads_add_list(const ACHAR* item) {
     PendingList& list = slot();
-    if (!list.dialog || !item) return RTERROR;
+    if (!list.dialog || !item || !liveDialog(list.dialog)) return RTERROR;
     size_t kept = list.operation == LIST_APPEND ? list.tile->items.size() : 0;
     if (list.operation == LIST_CHANGE) list.items.clear();  // every item replaces the same row
     if (kept + list.items.size() >= kMaxItems) {
