@@ -193,7 +193,8 @@ void handleDialogLine(DialogRun& run, std::string_view line) {
     size_t eq = line.find('=');
     bool hasValue = eq != std::string_view::npos;
     std::string_view name = io::trim(line.substr(0, eq));
-    std::string_view value = hasValue ? line.substr(eq + 1) : std::string_view();
+    // Blanks round the value go, as in DCL dialogs: "1001 = Supply" types "Supply".
+    std::string_view value = hasValue ? io::trim(line.substr(eq + 1)) : std::string_view();
     UINT id = 0;
     if (!parseId(name, id))
         return say("\"" + std::string(name) + "\" names no control: give an id (1000=text, 1005), ok, cancel, help, or ? to list them.");

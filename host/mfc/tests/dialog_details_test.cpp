@@ -145,7 +145,7 @@ TEST_F(DialogDetails, ManualAndThreeStateCheckBoxes) {
 }
 
 TEST_F(DialogDetails, EditStyles) {
-    setScript("1400=x\n1401=abcd\nok\n");
+    setScript("1400=x\n1401 = abcd \nok\n");
     BaseDialog dialog;
     dialog.DoModal();
     EXPECT_EQ(dialog.log, (Log{"1401 ABC"}));
