@@ -211,6 +211,27 @@ public:
     void SetParent(LObject* p) { parent = p; }
     LObject* GetParent() const { return parent; }
 
+    // Entity makers on the pens of the element's system (pen 2 unless named:
+    // C pen 1, B the centre-line pen; Dashed "szaggatott" on pen 2's layer
+    // and colour; Zigzag "cikkcakk" on layer "0", colour 0).  Ellipses have
+    // their major axis along y.  Each returns the host's status.
+    int16_t Line(const ads_point p1, const ads_point p2);
+    int16_t LineC(const ads_point p1, const ads_point p2);
+    int16_t LineB(const ads_point p1, const ads_point p2);
+    int16_t Arc(const ads_point c, double r, double a0, double a1);
+    int16_t ArcB(const ads_point c, double r, double a0, double a1);
+    int16_t Circle(const ads_point c, double r);
+    int16_t Solid(const ads_point p1, const ads_point p2, const ads_point p3, const ads_point p4);
+    int16_t Ellipse(const ads_point c, double a, double t0, double t1, double ratio);
+    int16_t DashedLine(const ads_point p1, const ads_point p2);
+    int16_t DashedArc(const ads_point c, double r, double a0, double a1);
+    int16_t DashedCircle(const ads_point c, double r);
+    int16_t DashedEllipse(const ads_point c, double a, double t0, double t1, double ratio);
+    int16_t DashedFullEllipse(const ads_point c, double a, double ratio);
+    int16_t SolidHatch(const ads_point c, double r);
+    int16_t ZigzagLine(const ads_point p1, const ads_point p2);
+    int16_t ZigzagArc(const ads_point c, double r, double a0, double a1);
+
     // Airflow texts.
     int16_t FormatFlowText(char* out, size_t outSize, const char* name, double area);
     int16_t FormatConnectorFlowText(char* out, size_t outSize, const char* name,

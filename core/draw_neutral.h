@@ -1,0 +1,19 @@
+// Entity makers on layer "0" with linetype BYBLOCK and colour 0, so that the
+// entities take the pen of the insert.  Each makes one entity (into the
+// block being built) and returns the host's status, RTNORM on success.
+#pragma once
+
+#include <cstdint>
+
+#include "ads_types.h"
+
+int16_t MakeLine(const ads_point p1, const ads_point p2);
+int16_t MakeCircle(const ads_point c, double r);
+int16_t MakeArc(const ads_point c, double r, double a0, double a1);
+int16_t MakeSolid(const ads_point p1, const ads_point p2, const ads_point p3, const ads_point p4);
+// A whole ellipse with its major axis along y, half-length a.
+int16_t MakeEllipse(const ads_point c, double a, double ratio);
+int16_t MakeEllipseArc(const ads_point c, double a, double t0, double t1, double ratio);
+
+// Makes the entity of a list and releases the list; RTERROR for no list.
+int16_t MakeFromList(resbuf* list);
