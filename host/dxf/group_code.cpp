@@ -4,10 +4,11 @@ namespace host::dxf {
 
 namespace {
 
+// XDATA handles (1005) stay text: "0" and "" are legal there, and a stale
+// handle is kept as the file has it.
 ValueKind kindOfXdata(int code)
 {
     if (code == 1004) return ValueKind::Binary;
-    if (code == 1005) return ValueKind::Handle;
     if (code < 1010) return ValueKind::String;
     if (code < 1060) return ValueKind::Double;
     if (code <= 1070) return ValueKind::Int16;

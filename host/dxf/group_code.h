@@ -10,7 +10,7 @@ enum class ValueKind : unsigned char {
     Int32,   // 32-bit integers (90-99, 420-429, 440-459, 1071)
     Int64,   // 64-bit integers (160-169)
     Bool,    // 290-299: 0 or 1
-    Handle,  // hexadecimal handle text (5, 105, 320-369, 390-399, 480-481, 1005)
+    Handle,  // hexadecimal handle text (5, 105, 320-369, 390-399, 480-481)
     Binary,  // hexadecimal byte chunks (310-319, 1004)
 };
 

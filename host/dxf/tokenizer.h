@@ -40,6 +40,8 @@ public:
     // Number of lines read so far (the line of the last value).
     uint32_t line() const { return line_; }
     std::string_view fileName() const { return fileName_; }
+    // Bytes of the text read so far.
+    size_t consumedBytes() const { return pos_; }
 
     // Stops the scan with a message about `line` (used by the layers above
     // for structural errors, so that every error reads the same way).

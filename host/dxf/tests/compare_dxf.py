@@ -17,11 +17,17 @@ ORDERED = ("XRECORD",)          # data whose order is meaning
 SKIP = {"SECTION", "ENDSEC", "TABLE", "ENDTAB", "EOF", "CLASS"}
 
 
-def encoding_of(fn):
+def version_of(fn):
     with open(fn, encoding="latin-1") as f:
         head = f.read(4000)
     m = re.search(r"\$ACADVER\s*\n\s*1\s*\n(\w+)", head)
-    version = m.group(1) if m else "AC1009"
+    return m.group(1) if m else "AC1009"
+
+
+def encoding_of(fn):
+    with open(fn, encoding="latin-1") as f:
+        head = f.read(4000)
+    version = version_of(fn)
     if version >= "AC1021":
         return "utf-8"
     m = re.search(r"\$DWGCODEPAGE\s*\n\s*3\s*\n(\w+)", head)
@@ -59,7 +65,7 @@ def load_records(fn):
     return recs
 
 
-def compare_records(a, b):
+def compare_records(a, b, versions_differ):
     problems = []
     for handle, (kind, section, body, xdata) in a.items():
         if handle not in b:
@@ -72,8 +78,8 @@ def compare_records(a, b):
         if section == "HEADER":
             continue
         same_body = body == body2 if kind in ORDERED else sorted(map(repr, body)) == sorted(map(repr, body2))
-        if section == "TABLES":  # a newer version may add optional groups to table records
-            same_body = all(g in body2 for g in body)
+        if section == "TABLES" and versions_differ:  # optional groups of one version only
+            same_body = dict(body).get(2) == dict(body2).get(2)
         if not same_body:
             lost = [g for g in body if g not in body2]
             added = [g for g in body2 if g not in body]
@@ -126,7 +132,8 @@ def main():
     a, b = load_records(fa), load_records(fb)
     purgeable = unreferenced_anonymous(a)
     a = {h: r for h, r in a.items() if h not in purgeable}
-    problems = compare_records(a, b) + compare_with_ezdxf(fa, fb)
+    versions_differ = version_of(fa) != version_of(fb)
+    problems = compare_records(a, b, versions_differ) + compare_with_ezdxf(fa, fb)
     print(f"{fa} -> {fb}: {len(a)} records compared, {len(problems)} differences")
     for p in problems[:40]:
         print("  difference:", p)

@@ -98,7 +98,7 @@ TEST(GroupCode, ValueKindsFollowTheCodeRanges)
     EXPECT_EQ(valueKindOf(390), ValueKind::Handle);
     EXPECT_EQ(valueKindOf(420), ValueKind::Int32);
     EXPECT_EQ(valueKindOf(1004), ValueKind::Binary);
-    EXPECT_EQ(valueKindOf(1005), ValueKind::Handle);
+    EXPECT_EQ(valueKindOf(1005), ValueKind::String);
     EXPECT_EQ(valueKindOf(1041), ValueKind::Double);
     EXPECT_EQ(valueKindOf(1070), ValueKind::Int16);
     EXPECT_EQ(valueKindOf(1071), ValueKind::Int32);

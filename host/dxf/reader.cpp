@@ -1,0 +1,437 @@
+#include "dxf/reader.h"
+
+#include "dxf/file_io.h"
+#include "dxf/mapped_file.h"
+#include "dxf/record_reader.h"
+#include "dxf/repair.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace host::dxf {
+
+namespace {
+
+using db::Database;
+using db::Group;
+using db::ObjectClass;
+using db::Slot;
+using db::kNoSlot;
+
+std::string_view textOf(const std::vector<Group>& groups, int code)
+{
+    for (const Group& g : groups)
+        if (g.code() == code) return g.asText();
+    return {};
+}
+
+class DxfReader {
+public:
+    DxfReader(std::string_view text, std::string_view fileName, ReadReport& report, MappedFile* mapping)
+        : in_(text, fileName), fileName_(fileName), report_(report), mapping_(mapping),
+          db_(std::make_unique<Database>())
+    {
+    }
+
+    std::unique_ptr<Database> read();
+    void setEncoding(const TextEncoding& encoding) { in_.setEncoding(encoding); }
+
+private:
+    bool nextRecord();
+    bool fail(uint32_t line, std::string message);
+    void note(uint32_t line, std::string message);
+    bool is(std::string_view type) const { return rec_.type == type; }
+
+    bool readSections();
+    bool readSection(std::string_view name);
+    bool readHeader();
+    bool readClasses();
+    bool readTables();
+    bool readTable();
+    bool readBlocks();
+    bool readBlock();
+    bool readEntities();
+    bool readObjects();
+    bool skipSection(std::string_view name);
+    bool unexpected(std::string_view where);
+    bool endOfSection(std::string_view where);
+
+    Slot store(ObjectClass cls);
+    db::TypeId typeOf(std::string_view name);
+    bool placeEntity(Slot entity, Slot block, Slot& lastMain);
+    Slot blockRecordFor(const Record& begin);
+    bool checkOwners();
+    void finishHandseed();
+    void dropConsumedText();
+
+    RecordReader in_;
+    std::string fileName_;
+    ReadReport& report_;
+    MappedFile* mapping_;
+    std::unique_ptr<Database> db_;
+    Record rec_;
+    std::vector<uint32_t> lines_;       // line of each slot's type name
+    std::vector<uint32_t> ownerLines_;  // line of its owner handle
+    std::vector<std::pair<std::string, db::TypeId>> types_;
+    db::Handle fileHandseed_ = 0;
+    size_t recordCount_ = 0;
+    static constexpr size_t kReleaseEvery = 8192;
+};
+
+bool DxfReader::fail(uint32_t line, std::string message)
+{
+    in_.fail(line, std::move(message));
+    return false;
+}
+
+void DxfReader::note(uint32_t line, std::string message)
+{
+    report_.repairs.push_back(Diagnostic{fileName_, line, std::move(message)});
+}
+
+bool DxfReader::nextRecord()
+{
+    if (++recordCount_ % kReleaseEvery == 0) dropConsumedText();
+    if (in_.next(rec_)) return true;
+    rec_.type = {};  // nothing read: not the record before
+    rec_.line = 0;
+    return false;
+}
+
+bool DxfReader::endOfSection(std::string_view where)
+{
+    if (!in_.failed() && is("ENDSEC")) return true;
+    return unexpected(where);
+}
+
+bool DxfReader::unexpected(std::string_view where)
+{
+    if (in_.failed()) return false;
+    if (rec_.line == 0)
+        return fail(in_.line(), "the file ends inside " + std::string(where) + ": it is truncated");
+    return fail(rec_.line, "unexpected " + std::string(rec_.type) + " in " + std::string(where));
+}
+
+db::TypeId DxfReader::typeOf(std::string_view name)
+{
+    for (const auto& [known, id] : types_)
+        if (known == name) return id;
+    db::TypeId id = db::internType(db::upperAscii(name));
+    types_.emplace_back(std::string(name), id);
+    return id;
+}
+
+Slot DxfReader::store(ObjectClass cls)
+{
+    db::Object object;
+    object.type = typeOf(rec_.type);
+    object.cls = cls;
+    object.handle = rec_.handle;
+    object.owner = rec_.owner;
+    object.ownerGroup = rec_.hasOwner;
+    if (rec_.hasHandle && rec_.handle == 0)
+        note(rec_.line, std::string(rec_.type) + " had the null handle 0: it was given a new one");
+    object.groups.assign(std::make_move_iterator(rec_.groups.begin()), std::make_move_iterator(rec_.groups.end()));
+    Slot slot = db_->add(std::move(object));
+    if (slot == kNoSlot) {
+        Slot first = db_->slotOf(rec_.handle);
+        std::string where = first < lines_.size() ? " at line " + std::to_string(lines_[first]) : "";
+        fail(rec_.handleLine, "handle " + db::handleText(rec_.handle) + " of " + std::string(rec_.type) +
+                                  " is already used by the object" + where);
+        return kNoSlot;
+    }
+    if (lines_.size() <= slot) {
+        lines_.resize(slot + 1, 0);
+        ownerLines_.resize(slot + 1, 0);
+    }
+    lines_[slot] = rec_.line;
+    ownerLines_[slot] = rec_.ownerLine;
+    return slot;
+}
+
+std::unique_ptr<Database> DxfReader::read()
+{
+    if (!readSections() || !checkOwners()) {
+        report_.error = in_.error();
+        return nullptr;
+    }
+    finishHandseed();
+    repairDrawing(*db_, [this](const std::string& message) { note(0, message); });
+    return std::move(db_);
+}
+
+bool DxfReader::readSections()
+{
+    bool first = true;
+    while (nextRecord()) {
+        if (is("EOF")) return true;
+        if (!is("SECTION")) {
+            if (first) return fail(rec_.line, "this is not a DXF file: it does not start with a SECTION");
+            return fail(rec_.line, "unexpected " + std::string(rec_.type) + " between sections");
+        }
+        first = false;
+        if (!readSection(textOf(rec_.groups, 2))) return false;
+        dropConsumedText();
+    }
+    if (in_.failed()) return false;
+    if (first) return fail(in_.line(), "the file is empty or holds no DXF groups");
+    return fail(in_.line(), "the file ends without EOF: it is truncated");
+}
+
+bool DxfReader::readSection(std::string_view name)
+{
+    if (name == "HEADER") return readHeader();
+    if (name == "CLASSES") return readClasses();
+    if (name == "TABLES") return readTables();
+    if (name == "BLOCKS") return readBlocks();
+    if (name == "ENTITIES") return readEntities();
+    if (name == "OBJECTS") return readObjects();
+    return skipSection(name);
+}
+
+bool DxfReader::readHeader()
+{
+    // The whole header is the body of its SECTION record: 9 $NAME, then the
+    // variable's groups.
+    auto& header = db_->header();
+    for (Group& g : rec_.groups) {
+        if (g.code() == 2 && header.empty()) continue;  // the section name
+        if (g.code() == 9) {
+            header.push_back({std::string(g.asText()), {}});
+        } else if (!header.empty()) {
+            header.back().groups.push_back(std::move(g));
+        }
+    }
+    for (const db::HeaderVariable& v : header) {
+        if (v.name == "$ACADVER" && !v.groups.empty()) report_.version = std::string(v.groups[0].asText());
+        if (v.name == "$HANDSEED" && !v.groups.empty()) db::parseHandle(v.groups[0].asText(), fileHandseed_);
+    }
+    nextRecord();
+    return endOfSection("the HEADER section");
+}
+
+bool DxfReader::readClasses()
+{
+    while (nextRecord() && is("CLASS")) {
+        db_->classes().emplace_back(std::make_move_iterator(rec_.groups.begin()),
+                                    std::make_move_iterator(rec_.groups.end()));
+    }
+    return endOfSection("the CLASSES section");
+}
+
+bool DxfReader::readTables()
+{
+    while (nextRecord() && is("TABLE")) {
+        if (!readTable()) return false;
+    }
+    return endOfSection("the TABLES section");
+}
+
+bool DxfReader::readTable()
+{
+    std::string name(textOf(rec_.groups, 2));
+    db::Table table;
+    if (!db::tableByName(name, table)) {
+        note(rec_.line, "unknown table " + name + " was left out");
+        while (nextRecord() && !is("ENDTAB") && !is("ENDSEC") && !is("EOF")) {
+        }
+        return is("ENDTAB") || unexpected("table " + name);
+    }
+    if (db_->tableHead(table) == kNoSlot) {
+        Slot head = store(ObjectClass::TableHead);
+        if (head == kNoSlot) return false;
+        db_->setTableHead(table, head);
+    } else {
+        note(rec_.line, "second " + name + " table: its records were added to the first");
+    }
+    while (nextRecord() && !is("ENDTAB") && !is("ENDSEC") && !is("EOF")) {
+        uint32_t line = rec_.line;
+        std::string recordName(textOf(rec_.groups, 2));
+        Slot record = store(ObjectClass::TableRecord);
+        if (record == kNoSlot) return false;
+        if (!db_->addRecord(table, record)) {
+            // As the host does, a second record of the same name is skipped.
+            note(line, name + " " + recordName + " is defined twice: the second was left out");
+            db_->purge(record);
+        }
+    }
+    return is("ENDTAB") || unexpected("table " + name);
+}
+
+Slot DxfReader::blockRecordFor(const Record& begin)
+{
+    std::string_view name = textOf(begin.groups, 2);
+    Slot byOwner = begin.hasOwner ? db_->slotOf(begin.owner) : kNoSlot;
+    const db::Object* owner = db_->object(byOwner);
+    if (owner && owner->isType("BLOCK_RECORD")) return byOwner;
+    Slot byName = db_->findRecord(db::Table::BlockRecord, name);
+    if (byName != kNoSlot) {
+        if (begin.hasOwner) note(begin.line, "BLOCK " + std::string(name) + " had a wrong owner: set to its block record");
+        return byName;
+    }
+    return addBlockRecord(*db_, name);
+}
+
+bool DxfReader::readBlocks()
+{
+    while (nextRecord() && is("BLOCK")) {
+        if (!readBlock()) return false;
+    }
+    return endOfSection("the BLOCKS section");
+}
+
+bool DxfReader::readBlock()
+{
+    std::string name(textOf(rec_.groups, 2));
+    Slot record = blockRecordFor(rec_);
+    if (record == kNoSlot) return fail(rec_.line, "BLOCK " + name + " has no block record and none can be made");
+    Slot begin = store(ObjectClass::BlockBegin);
+    if (begin == kNoSlot) return false;
+    if (!db_->block(record)) db_->addBlock(record);
+    Slot lastMain = kNoSlot;
+    while (nextRecord() && !is("ENDBLK") && !is("BLOCK") && !is("ENDSEC") && !is("EOF")) {
+        Slot entity = store(ObjectClass::Entity);
+        if (entity == kNoSlot || !placeEntity(entity, record, lastMain)) return false;
+    }
+    if (!is("ENDBLK")) return unexpected("block " + name);
+    Slot end = store(ObjectClass::BlockEnd);
+    if (end == kNoSlot) return false;
+    db_->setBlockObjects(record, begin, end);
+    return true;
+}
+
+// Appends an entity to its block.  Entities that belong to the entity
+// before them (VERTEX, ATTRIB, SEQEND) follow it in the list and keep it as
+// their owner.
+bool DxfReader::placeEntity(Slot entity, Slot block, Slot& lastMain)
+{
+    db::Object* object = db_->object(entity);
+    db::Handle fileOwner = object->owner;
+    bool hadOwner = object->ownerGroup && fileOwner != 0;
+    const db::Object* main = db_->object(lastMain);
+    bool subEntity = hadOwner && main && main->handle == fileOwner;
+    db_->appendEntity(block, entity);
+    if (subEntity) {
+        object->owner = fileOwner;
+        return true;
+    }
+    lastMain = entity;
+    if (!hadOwner || fileOwner == object->owner) return true;
+    if (db_->slotOf(fileOwner) == kNoSlot)
+        return fail(ownerLines_[entity], std::string(object->typeName()) + " " + db::handleText(object->handle) +
+                                             ": its owner " + db::handleText(fileOwner) + " does not exist");
+    note(lines_[entity], std::string(object->typeName()) + " " + db::handleText(object->handle) + " had owner " +
+                             db::handleText(fileOwner) + ", which is not its block: set to the block");
+    return true;
+}
+
+bool DxfReader::readEntities()
+{
+    ensureSpaces(*db_);
+    Slot lastMain = kNoSlot;
+    while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
+        bool paper = false;
+        for (const Group& g : rec_.groups)
+            if (g.code() == 67) paper = g.asInt() == 1;
+        Slot entity = store(ObjectClass::Entity);
+        if (entity == kNoSlot) return false;
+        const db::Object* object = db_->object(entity);
+        Slot space = paper ? db_->paperSpace() : db_->modelSpace();
+        Slot owner = db_->slotOf(object->owner);
+        if (object->ownerGroup && (owner == db_->modelSpace() || owner == db_->paperSpace())) space = owner;
+        if (!placeEntity(entity, space, lastMain)) return false;
+    }
+    return endOfSection("the ENTITIES section");
+}
+
+bool DxfReader::readObjects()
+{
+    bool first = true;
+    while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
+        bool root = first && is("DICTIONARY") && rec_.owner == 0;
+        Slot object = store(ObjectClass::NonGraphical);
+        if (object == kNoSlot) return false;
+        if (root) db_->setNamedObjectDictionary(object);
+        first = false;
+    }
+    return endOfSection("the OBJECTS section");
+}
+
+bool DxfReader::skipSection(std::string_view name)
+{
+    std::string section(name);
+    uint32_t line = rec_.line;
+    while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
+    }
+    if (!in_.failed() && is("ENDSEC")) {
+        note(line, "section " + section + " is not kept by the host and was left out");
+        return true;
+    }
+    return unexpected("the " + section + " section");
+}
+
+bool DxfReader::checkOwners()
+{
+    // Owners may point forward (OBJECTS), so they are checked once all is read.
+    for (Slot slot = 0; slot < db_->slotCount(); ++slot) {
+        const db::Object* object = db_->object(slot);
+        if (!object || object->owner == 0 || db_->slotOf(object->owner) != kNoSlot) continue;
+        uint32_t line = slot < ownerLines_.size() ? ownerLines_[slot] : 0;
+        return fail(line, std::string(object->typeName()) + " " + db::handleText(object->handle) + ": its owner " +
+                              db::handleText(object->owner) + " does not exist");
+    }
+    return true;
+}
+
+void DxfReader::finishHandseed()
+{
+    if (fileHandseed_ != 0 && fileHandseed_ < db_->handseed())
+        note(0, "$HANDSEED " + db::handleText(fileHandseed_) + " was not above every handle: raised to " +
+                    db::handleText(db_->handseed()));
+    db_->raiseHandseed(fileHandseed_);
+}
+
+// Once a section is read, the file's text before it is no longer needed:
+// give its memory back (a large file is mapped, not copied).
+void DxfReader::dropConsumedText()
+{
+    if (mapping_) mapping_->release(in_.consumedBytes());
+}
+
+std::unique_ptr<Database> readText(std::string_view text, std::string_view fileName, ReadReport& report,
+                                   MappedFile* mapping)
+{
+    if (isBinaryDxf(text)) {
+        report.error = Diagnostic{std::string(fileName), 0, "binary DXF is not read: save the drawing as text DXF"};
+        return nullptr;
+    }
+    FileVersion version = peekVersion(text);
+    if (!version.acadver.empty() && version.acadver < "AC1009") {
+        report.error = Diagnostic{std::string(fileName), 0,
+                                  "version " + version.acadver + " is too old: AC1009 (R12) and later are read"};
+        return nullptr;
+    }
+    DxfReader reader(text, fileName, report, mapping);
+    reader.setEncoding(encodingOf(version));
+    return reader.read();
+}
+
+} // namespace
+
+std::unique_ptr<Database> readDxfText(std::string_view text, std::string_view fileName, ReadReport& report)
+{
+    return readText(text, fileName, report, nullptr);
+}
+
+std::unique_ptr<Database> readDxfFile(const std::string& path, ReadReport& report)
+{
+    MappedFile file;
+    std::string error;
+    if (!file.open(path, error)) {
+        report.error = Diagnostic{path, 0, error};
+        return nullptr;
+    }
+    return readText(file.text(), path, report, &file);
+}
+
+} // namespace host::dxf

@@ -1,0 +1,148 @@
+#include "dxf/record_reader.h"
+
+#include "dxf/number_text.h"
+
+namespace host::dxf {
+
+RecordReader::RecordReader(std::string_view text, std::string_view fileName) : tokenizer_(text, fileName) {}
+
+bool RecordReader::take(Token& token)
+{
+    if (hasPending_) {
+        token = pending_;
+        hasPending_ = false;
+        return true;
+    }
+    // Comments (999) carry nothing for the drawing.
+    while (tokenizer_.next(token))
+        if (token.code != 999) return true;
+    return false;
+}
+
+void RecordReader::putBack(const Token& token)
+{
+    pending_ = token;
+    hasPending_ = true;
+}
+
+bool RecordReader::next(Record& record)
+{
+    Token token;
+    if (!take(token)) return false;
+    if (token.code != 0) {
+        fail(token.line, "group " + std::to_string(token.code) + " where a group 0 was expected");
+        return false;
+    }
+    record.type = token.text;
+    record.line = token.line + 1;
+    record.handle = record.owner = 0;
+    record.hasHandle = record.hasOwner = false;
+    record.handleLine = record.ownerLine = 0;
+    record.groups.clear();
+    // A section's body (the whole header) has no handle or owner of its own.
+    const int handleCode = record.type == "SECTION" ? -1 : record.type == "DIMSTYLE" ? 105 : 5;
+    const int ownerCode = record.type == "SECTION" ? -1 : 330;
+    bool seenMarker = false;  // a 100 group
+    int braceDepth = 0;       // inside 102 {... } groups
+    while (take(token)) {
+        const int code = token.code;
+        if (code == 0) {
+            putBack(token);
+            break;
+        }
+        if (code == handleCode && !record.hasHandle && !seenMarker) {
+            record.handle = static_cast<db::Handle>(token.integer);
+            record.hasHandle = true;
+            record.handleLine = token.line + 1;
+            continue;
+        }
+        if (code == ownerCode && !record.hasOwner && !seenMarker && braceDepth == 0) {
+            record.owner = static_cast<db::Handle>(token.integer);
+            record.hasOwner = true;
+            record.ownerLine = token.line + 1;
+            continue;
+        }
+        if (code == 100) seenMarker = true;
+        if (code == 102) braceDepth += token.text.substr(0, 1) == "{" ? 1 : (braceDepth > 0 ? -1 : 0);
+        if (isPointStart(code) && token.kind == ValueKind::Double)
+            addPoint(record, token);
+        else
+            addGroup(record, token);
+    }
+    return !failed();
+}
+
+void RecordReader::addPoint(Record& record, const Token& x)
+{
+    Token y, z;
+    if (!take(y)) {
+        record.groups.push_back(db::Group::real(x.code, x.real));
+        return;
+    }
+    if (y.code != x.code + 10) {  // a lone coordinate: kept as a single real
+        putBack(y);
+        record.groups.push_back(db::Group::real(x.code, x.real));
+        return;
+    }
+    if (!take(z)) {
+        record.groups.push_back(db::Group::point2d(x.code, x.real, y.real));
+        return;
+    }
+    if (z.code != x.code + 20) {
+        putBack(z);
+        record.groups.push_back(db::Group::point2d(x.code, x.real, y.real));
+        return;
+    }
+    record.groups.push_back(db::Group::point(x.code, x.real, y.real, z.real));
+}
+
+void RecordReader::addGroup(Record& record, const Token& token)
+{
+    switch (token.kind) {
+    case ValueKind::String:
+        record.groups.push_back(db::Group::text(token.code, decodeText(token.text, encoding_, scratch_)));
+        break;
+    case ValueKind::Double: record.groups.push_back(db::Group::real(token.code, token.real)); break;
+    case ValueKind::Int16:
+    case ValueKind::Int32:
+    case ValueKind::Int64:
+    case ValueKind::Bool: record.groups.push_back(db::Group::integer(token.code, token.integer)); break;
+    case ValueKind::Handle:
+        // 5 and 105 are handles only in their own place; elsewhere they are kept as text.
+        if (token.code == 5 || token.code == 105)
+            record.groups.push_back(db::Group::text(token.code, trimBlanks(token.text)));
+        else
+            record.groups.push_back(db::Group::handle(token.code, static_cast<db::Handle>(token.integer)));
+        break;
+    case ValueKind::Binary: record.groups.push_back(db::Group::binary(token.code, trimBlanks(token.text))); break;
+    }
+}
+
+FileVersion peekVersion(std::string_view text)
+{
+    FileVersion version;
+    Tokenizer tokenizer(text, "");
+    Token token;
+    std::string_view variable;
+    while (tokenizer.next(token)) {
+        if (token.code == 0 && token.text == "ENDSEC") break;
+        if (token.code == 9) {
+            variable = token.text;
+        } else if (variable == "$ACADVER" && token.code == 1) {
+            version.acadver = std::string(trimBlanks(token.text));
+        } else if (variable == "$DWGCODEPAGE" && token.code == 3) {
+            version.codePage = std::string(trimBlanks(token.text));
+        }
+        if (!version.acadver.empty() && !version.codePage.empty()) break;
+    }
+    return version;
+}
+
+TextEncoding encodingOf(const FileVersion& version)
+{
+    if (version.acadver >= "AC1021") return TextEncoding{};
+    const CodePage* page = findCodePage(version.codePage);
+    return TextEncoding{page ? page : defaultCodePage()};
+}
+
+} // namespace host::dxf

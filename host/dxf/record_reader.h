@@ -1,0 +1,71 @@
+// Reads DXF text one record at a time: a group 0 and the groups up to the
+// next group 0.  The groups come out as database groups: points assembled
+// from their x, y and z lines, text decoded to UTF-8, the handle and the
+// owner taken out as the database keeps them.
+#pragma once
+
+#include "db/group.h"
+#include "dxf/text_codec.h"
+#include "dxf/tokenizer.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace host::dxf {
+
+struct Record {
+    std::string_view type;  // the value of group 0, as in the file
+    uint32_t line = 0;      // line of that value (the type name)
+    db::Handle handle = 0;  // group 5 (105 for DIMSTYLE); 0 when none
+    bool hasHandle = false;
+    // The owner: the first 330 before the first subclass marker, outside
+    // the 102 groups.
+    db::Handle owner = 0;
+    bool hasOwner = false;
+    uint32_t handleLine = 0;  // lines of the handle's and the owner's values
+    uint32_t ownerLine = 0;
+    std::vector<db::Group> groups;  // everything else, in order
+};
+
+class RecordReader {
+public:
+    RecordReader(std::string_view text, std::string_view fileName);
+
+    void setEncoding(const TextEncoding& encoding) { encoding_ = encoding; }
+    // The next record.  False at the end of the text or on damage; then
+    // failed() tells which.  Text before the first group 0 is damage too.
+    bool next(Record& record);
+
+    bool failed() const { return tokenizer_.failed(); }
+    const Diagnostic& error() const { return tokenizer_.error(); }
+    // Stops reading with a message about `line` of this file.
+    void fail(uint32_t line, std::string message) { tokenizer_.fail(line, std::move(message)); }
+    // Line of the last group read.
+    uint32_t line() const { return tokenizer_.line(); }
+    size_t consumedBytes() const { return tokenizer_.consumedBytes(); }
+
+private:
+    bool take(Token& token);
+    void putBack(const Token& token);
+    void addGroup(Record& record, const Token& token);
+    void addPoint(Record& record, const Token& x);
+
+    Tokenizer tokenizer_;
+    TextEncoding encoding_;
+    Token pending_;
+    bool hasPending_ = false;
+    std::string scratch_;
+};
+
+// $ACADVER and $DWGCODEPAGE of a file, from a quick look at its header.
+struct FileVersion {
+    std::string acadver;   // "AC1021"; "" when the file gives none
+    std::string codePage;  // "ANSI_1252"; "" when the file gives none
+};
+FileVersion peekVersion(std::string_view text);
+
+// How the file's text is stored: UTF-8 from AC1021 on, else its code page.
+TextEncoding encodingOf(const FileVersion& version);
+
+} // namespace host::dxf

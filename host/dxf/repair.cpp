@@ -1,0 +1,369 @@
+#include "dxf/repair.h"
+
+#include <unordered_set>
+#include <vector>
+
+namespace host::dxf {
+
+namespace {
+
+using db::Database;
+using db::Group;
+using db::Handle;
+using db::ObjectClass;
+using db::Slot;
+using db::Table;
+using db::kNoSlot;
+using G = Group;
+
+Slot addObject(Database& db, std::string_view type, ObjectClass cls, std::vector<Group> groups, Handle owner = 0)
+{
+    db::Object object;
+    object.type = db::internType(type);
+    object.cls = cls;
+    object.owner = owner;
+    object.groups = std::move(groups);
+    return db.add(std::move(object));
+}
+
+Handle handleOf(const Database& db, Slot slot)
+{
+    const db::Object* object = db.object(slot);
+    return object ? object->handle : 0;
+}
+
+Slot ensureTableHead(Database& db, Table table, const RepairNote* note = nullptr)
+{
+    if (db.tableHead(table) != kNoSlot) return db.tableHead(table);
+    std::vector<Group> groups{G::text(2, db::tableName(table)), G::text(100, "AcDbSymbolTable"), G::integer(70, 0)};
+    if (table == Table::Dimstyle) {
+        groups.push_back(G::text(100, "AcDbDimStyleTable"));
+        groups.push_back(G::integer(71, 0));
+    }
+    Slot head = addObject(db, "TABLE", ObjectClass::TableHead, std::move(groups));
+    db.setTableHead(table, head);
+    if (note) (*note)("table " + std::string(db::tableName(table)) + " was missing: added");
+    return head;
+}
+
+const char* subclassOf(Table table)
+{
+    switch (table) {
+    case Table::Vport: return "AcDbViewportTableRecord";
+    case Table::Ltype: return "AcDbLinetypeTableRecord";
+    case Table::Layer: return "AcDbLayerTableRecord";
+    case Table::Style: return "AcDbTextStyleTableRecord";
+    case Table::View: return "AcDbViewTableRecord";
+    case Table::Ucs: return "AcDbUCSTableRecord";
+    case Table::Appid: return "AcDbRegAppTableRecord";
+    case Table::Dimstyle: return "AcDbDimStyleTableRecord";
+    default: return "AcDbBlockTableRecord";
+    }
+}
+
+Slot addRecord(Database& db, Table table, std::string_view name, std::vector<Group> fields)
+{
+    ensureTableHead(db, table);
+    std::vector<Group> groups{G::text(100, "AcDbSymbolTableRecord"), G::text(100, subclassOf(table)),
+                              G::text(2, name)};
+    if (table != Table::BlockRecord) groups.push_back(G::integer(70, 0));
+    for (Group& g : fields) groups.push_back(std::move(g));
+    Slot record = addObject(db, db::tableName(table), ObjectClass::TableRecord, std::move(groups));
+    db.addRecord(table, record);
+    return record;
+}
+
+// The placeholder of the "Normal" plot style, which layers point at (390).
+Handle plotStyleHandle(Database& db)
+{
+    Slot styles = db.dictionaryLookup(db.namedObjectDictionary(), "ACAD_PLOTSTYLENAME");
+    return handleOf(db, db.dictionaryLookup(styles, "Normal"));
+}
+
+std::vector<Group> recordFields(Database& db, Table table, std::string_view name)
+{
+    switch (table) {
+    case Table::Ltype:
+        return {G::text(3, ""), G::integer(72, 65), G::integer(73, 0), G::real(40, 0.0)};
+    case Table::Layer: {
+        std::vector<Group> fields{G::integer(62, 7), G::text(6, "Continuous"), G::integer(370, -3)};
+        if (Handle style = plotStyleHandle(db)) fields.push_back(G::handle(390, style));
+        return fields;
+    }
+    case Table::Style:
+        return {G::real(40, 0.0), G::real(41, 1.0), G::real(50, 0.0), G::integer(71, 0), G::real(42, 2.5),
+                G::text(3, "txt"), G::text(4, "")};
+    case Table::Dimstyle: {
+        // A new style starts as a copy of Standard's settings.
+        Slot standard = db.findRecord(Table::Dimstyle, "Standard");
+        const db::Object* source = db.object(standard);
+        if (source && !db::equalNoCase(name, "Standard")) {
+            std::vector<Group> fields;
+            bool past = false;
+            for (const Group& g : source->groups) {
+                if (past && g.code() < 1000) fields.push_back(g);
+                if (g.code() == 70) past = true;
+            }
+            return fields;
+        }
+        std::vector<Group> fields{G::real(40, 1.0), G::real(41, 2.5), G::real(42, 0.625), G::real(44, 1.25),
+                                  G::real(140, 2.5), G::real(147, 0.625)};
+        if (Handle style = handleOf(db, db.findRecord(Table::Style, "Standard"))) fields.push_back(G::handle(340, style));
+        return fields;
+    }
+    default: return {};
+    }
+}
+
+Slot ensureRecord(Database& db, Table table, std::string_view name, const RepairNote& note)
+{
+    Slot found = db.findRecord(table, name);
+    if (found != kNoSlot) return found;
+    note(std::string(db::tableName(table)) + " " + std::string(name) + " was missing: added");
+    if (table == Table::BlockRecord) return addBlockRecord(db, name);
+    return addRecord(db, table, name, recordFields(db, table, name));
+}
+
+bool isSpaceName(std::string_view name)
+{
+    return db::equalNoCase(name.substr(0, 12), "*Model_Space") || db::equalNoCase(name.substr(0, 12), "*Paper_Space");
+}
+
+// BLOCK and ENDBLK for a block that has none.
+void addBlockObjects(Database& db, Slot record, bool paper)
+{
+    std::string name(db::groupText(*db.object(record), 2));
+    int flags = !name.empty() && name[0] == '*' && !isSpaceName(name) ? 1 : 0;
+    std::vector<Group> begin{G::text(100, "AcDbEntity")};
+    std::vector<Group> end{G::text(100, "AcDbEntity")};
+    if (paper) {
+        begin.push_back(G::integer(67, 1));
+        end.push_back(G::integer(67, 1));
+    }
+    for (auto* groups : {&begin, &end}) groups->push_back(G::text(8, "0"));
+    for (Group g : {G::text(100, "AcDbBlockBegin"), G::text(2, name), G::integer(70, flags), G::point(10, 0, 0, 0),
+                    G::text(3, name), G::text(1, "")})
+        begin.push_back(std::move(g));
+    end.push_back(G::text(100, "AcDbBlockEnd"));
+    Slot b = addObject(db, "BLOCK", ObjectClass::BlockBegin, std::move(begin));
+    Slot e = addObject(db, "ENDBLK", ObjectClass::BlockEnd, std::move(end));
+    db.setBlockObjects(record, b, e);
+}
+
+void ensureBlockObjects(Database& db, const RepairNote& note)
+{
+    for (Slot record : db.records(Table::BlockRecord)) {
+        const db::Object* object = db.object(record);
+        if (!object) continue;
+        db::Block* block = db.block(record);
+        if (!block) block = db.addBlock(record);
+        if (db.object(block->begin) && db.object(block->end)) continue;
+        note("block " + std::string(db::groupText(*object, 2)) + " had no BLOCK/ENDBLK: added");
+        addBlockObjects(db, record, record == db.paperSpace());
+    }
+}
+
+Slot addDictionary(Database& db, Handle owner)
+{
+    return addObject(db, "DICTIONARY", ObjectClass::NonGraphical,
+                     {G::text(100, "AcDbDictionary"), G::integer(281, 1)}, owner);
+}
+
+std::vector<Group> layoutGroups(std::string_view name, int tab, Handle blockRecord)
+{
+    return {G::text(100, "AcDbPlotSettings"), G::text(1, ""), G::text(2, "none_device"),
+            G::text(4, "ISO_A3_(420.00_x_297.00_MM)"), G::text(6, ""), G::real(40, 7.5), G::real(41, 20.0),
+            G::real(42, 7.5), G::real(43, 20.0), G::real(44, 420.0), G::real(45, 297.0), G::real(46, 0.0),
+            G::real(47, 0.0), G::real(48, 0.0), G::real(49, 0.0), G::real(140, 0.0), G::real(141, 0.0),
+            G::real(142, 1.0), G::real(143, 1.0), G::integer(70, tab == 0 ? 1024 : 0), G::integer(72, 1),
+            G::integer(73, 1), G::integer(74, 5), G::text(7, ""), G::integer(75, 16), G::integer(76, 0),
+            G::integer(77, 2), G::integer(78, 300), G::real(147, 1.0), G::real(148, 0.0), G::real(149, 0.0),
+            G::text(100, "AcDbLayout"), G::text(1, name), G::integer(70, 1), G::integer(71, tab),
+            G::point2d(10, 0.0, 0.0), G::point2d(11, 420.0, 297.0), G::point(12, 0, 0, 0),
+            G::point(14, 1e20, 1e20, 1e20), G::point(15, -1e20, -1e20, -1e20), G::real(146, 0.0),
+            G::point(13, 0, 0, 0), G::point(16, 1, 0, 0), G::point(17, 0, 1, 0), G::integer(76, 1),
+            G::handle(330, blockRecord)};
+}
+
+// Points a block record at its layout (group 340).
+void linkLayout(Database& db, Slot record, Handle layout)
+{
+    db::Object* object = db.object(record);
+    if (!object) return;
+    if (Group* g = db::findGroup(*object, 340)) {
+        *g = G::handle(340, layout);
+        return;
+    }
+    size_t at = 0;  // after the name
+    while (at < object->groups.size() && object->groups[at].code() != 2) ++at;
+    at = at < object->groups.size() ? at + 1 : object->groups.size();
+    object->groups.insert(object->groups.begin() + static_cast<std::ptrdiff_t>(at), G::handle(340, layout));
+}
+
+void ensureLayouts(Database& db, Slot root, const RepairNote& note)
+{
+    if (db.dictionaryLookup(root, "ACAD_LAYOUT") != kNoSlot) return;
+    note("the root dictionary had no ACAD_LAYOUT: added with the Model and Layout1 layouts");
+    Slot layouts = addDictionary(db, handleOf(db, root));
+    db.dictionaryAdd(root, "ACAD_LAYOUT", layouts);
+    const struct {
+        const char* name;
+        Slot record;
+    } spaces[] = {{"Model", db.modelSpace()}, {"Layout1", db.paperSpace()}};
+    int tab = 0;
+    for (const auto& space : spaces) {
+        Handle record = handleOf(db, space.record);
+        Slot layout = addObject(db, "LAYOUT", ObjectClass::NonGraphical, layoutGroups(space.name, tab++, record));
+        db.dictionaryAdd(layouts, space.name, layout);
+        linkLayout(db, space.record, handleOf(db, layout));
+    }
+}
+
+void ensurePlotStyles(Database& db, Slot root, const RepairNote& note)
+{
+    if (db.dictionaryLookup(root, "ACAD_PLOTSTYLENAME") != kNoSlot) return;
+    note("the root dictionary had no ACAD_PLOTSTYLENAME: added");
+    Slot styles = addObject(db, "ACDBDICTIONARYWDFLT", ObjectClass::NonGraphical, {}, handleOf(db, root));
+    Slot normal = addObject(db, "ACDBPLACEHOLDER", ObjectClass::NonGraphical, {}, handleOf(db, styles));
+    Handle placeholder = handleOf(db, normal);
+    db.object(styles)->groups = {G::text(100, "AcDbDictionary"), G::integer(281, 1), G::text(3, "Normal"),
+                                 G::handle(350, placeholder), G::text(100, "AcDbDictionaryWithDefault"),
+                                 G::handle(340, placeholder)};
+    db.dictionaryAdd(root, "ACAD_PLOTSTYLENAME", styles);
+}
+
+void ensureRootDictionary(Database& db, const RepairNote& note)
+{
+    Slot root = db.namedObjectDictionary();
+    if (!db.object(root)) {
+        note("the drawing had no root dictionary: added");
+        root = addDictionary(db, 0);
+        db.setNamedObjectDictionary(root);
+    }
+    if (db.dictionaryLookup(root, "ACAD_GROUP") == kNoSlot) {
+        note("the root dictionary had no ACAD_GROUP: added");
+        db.dictionaryAdd(root, "ACAD_GROUP", addDictionary(db, handleOf(db, root)));
+    }
+    ensureLayouts(db, root, note);
+    ensurePlotStyles(db, root, note);
+}
+
+void ensureClasses(Database& db, const RepairNote& note)
+{
+    const char* const known[][2] = {{"ACDBDICTIONARYWDFLT", "AcDbDictionaryWithDefault"},
+                                    {"ACDBPLACEHOLDER", "AcDbPlaceHolder"},
+                                    {"LAYOUT", "AcDbLayout"}};
+    std::unordered_set<std::string> declared;
+    for (const auto& cls : db.classes())
+        for (const Group& g : cls)
+            if (g.code() == 1) declared.insert(std::string(g.asText()));
+    std::unordered_set<db::TypeId> used;
+    for (Slot slot : db.objectsSectionOrder()) used.insert(db.object(slot)->type);
+    for (const auto& cls : known) {
+        if (declared.count(cls[0]) || !used.count(db::internType(cls[0]))) continue;
+        note(std::string("CLASS ") + cls[0] + " was missing: added");
+        db.classes().push_back({G::text(1, cls[0]), G::text(2, cls[1]), G::text(3, "ObjectDBX Classes"),
+                                G::integer(90, 0), G::integer(91, 0), G::integer(280, 0), G::integer(281, 0)});
+    }
+}
+
+// Names that entities use, each checked once.
+class NameChecker {
+public:
+    NameChecker(Database& db, const RepairNote& note) : db_(db), note_(note) {}
+    void check(Table table, std::string_view name)
+    {
+        if (name.empty()) return;
+        auto& seen = seen_[static_cast<size_t>(table)];
+        if (seen.count(name)) return;
+        Slot record = ensureRecord(db_, table, name, note_);
+        if (const db::Object* object = db_.object(record)) seen.insert(db::groupText(*object, 2));
+    }
+
+private:
+    Database& db_;
+    const RepairNote& note_;
+    std::unordered_set<std::string_view> seen_[db::kTableCount];
+};
+
+void checkEntity(Database& db, Slot slot, NameChecker& names)
+{
+    const db::Object* object = db.object(slot);
+    if (!object || object->erased) return;
+    std::string_view type = object->typeName();
+    bool dimensioned = type == "DIMENSION" || type == "LEADER";
+    bool referencing = type == "INSERT" || type == "DIMENSION";
+    bool inXdata = false;
+    for (const Group& g : object->groups) {
+        int code = g.code();
+        inXdata |= code >= 1000;
+        if (code == 1001) names.check(Table::Appid, g.asText());
+        if (inXdata) continue;
+        if (code == 8) names.check(Table::Layer, g.asText());
+        else if (code == 6) names.check(Table::Ltype, g.asText());
+        else if (code == 7) names.check(Table::Style, g.asText());
+        else if (code == 3 && dimensioned) names.check(Table::Dimstyle, g.asText());
+        else if (code == 2 && referencing) names.check(Table::BlockRecord, g.asText());
+    }
+}
+
+void ensureReferencedNames(Database& db, const RepairNote& note)
+{
+    NameChecker names(db, note);
+    std::vector<Slot> records = db.records(Table::BlockRecord);  // blocks may be added on the way
+    for (Slot record : records) {
+        const db::Block* block = db.block(record);
+        if (!block) continue;
+        std::vector<Slot> entities = block->entities;
+        for (Slot entity : entities) checkEntity(db, entity, names);
+    }
+    // Objects may carry XDATA too.
+    for (Slot slot : db.objectsSectionOrder()) {
+        const db::Object* object = db.object(slot);
+        for (size_t i = db::xdataBegin(*object); i < object->groups.size(); ++i)
+            if (object->groups[i].code() == 1001) names.check(Table::Appid, object->groups[i].asText());
+    }
+    ensureBlockObjects(db, note);
+}
+
+} // namespace
+
+Slot addBlockRecord(Database& db, std::string_view name)
+{
+    Slot record = addRecord(db, Table::BlockRecord, name, {G::handle(340, 0), G::integer(70, 0), G::integer(280, 1),
+                                                          G::integer(281, 0)});
+    db.addBlock(record);
+    return record;
+}
+
+void ensureSpaces(Database& db)
+{
+    Slot spaces[2];
+    const char* names[2] = {"*Model_Space", "*Paper_Space"};
+    for (int i = 0; i < 2; ++i) {
+        spaces[i] = db.findRecord(Table::BlockRecord, names[i]);
+        if (spaces[i] == kNoSlot) spaces[i] = addBlockRecord(db, names[i]);
+        if (!db.block(spaces[i])) db.addBlock(spaces[i]);
+    }
+    db.setSpaces(spaces[0], spaces[1]);
+}
+
+void repairDrawing(Database& db, const RepairNote& note)
+{
+    for (size_t t = 0; t < db::kTableCount; ++t) ensureTableHead(db, static_cast<Table>(t), &note);
+    for (const char* name : {"ByBlock", "ByLayer", "Continuous"}) ensureRecord(db, Table::Ltype, name, note);
+    ensureRecord(db, Table::Style, "Standard", note);
+    ensureRecord(db, Table::Appid, "ACAD", note);
+    ensureRecord(db, Table::Dimstyle, "Standard", note);
+    bool hadSpaces = db.findRecord(Table::BlockRecord, "*Model_Space") != kNoSlot &&
+                     db.findRecord(Table::BlockRecord, "*Paper_Space") != kNoSlot;
+    ensureSpaces(db);
+    if (!hadSpaces) note("the drawing had no *Model_Space or *Paper_Space block: added");
+    ensureBlockObjects(db, note);
+    ensureRootDictionary(db, note);
+    ensureRecord(db, Table::Layer, "0", note);
+    ensureClasses(db, note);
+    ensureReferencedNames(db, note);
+}
+
+} // namespace host::dxf

@@ -1,0 +1,28 @@
+// Makes a drawing complete enough to save and to be opened by other CAD
+// programs, as a host's audit would: the table heads and standard records,
+// model and paper space, the root dictionary with ACAD_GROUP, ACAD_LAYOUT
+// and ACAD_PLOTSTYLENAME, CLASS records for the classes in use, and a table
+// entry for every layer, linetype, text style, dimension style, block and
+// application that an entity names.  Each repair is reported.
+#pragma once
+
+#include "db/database.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace host::dxf {
+
+using RepairNote = std::function<void(const std::string&)>;
+
+void repairDrawing(db::Database& db, const RepairNote& note);
+
+// A BLOCK_RECORD of that name with its block (no BLOCK/ENDBLK yet); the
+// table head is made when missing.
+db::Slot addBlockRecord(db::Database& db, std::string_view name);
+// *Model_Space and *Paper_Space with their BLOCK and ENDBLK, made when
+// missing, and known to the database as its spaces.
+void ensureSpaces(db::Database& db);
+
+} // namespace host::dxf

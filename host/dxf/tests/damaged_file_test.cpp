@@ -1,0 +1,118 @@
+// Damaged and inconsistent files: each damage stops the read with a message
+// naming the file and the line; what an audit would repair is repaired and
+// reported.
+#include "dxf/reader.h"
+
+#include "dxf/file_io.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace host::dxf;
+
+namespace {
+
+std::string sample()
+{
+    std::string text, error;
+    readWholeFile(std::string(LURAK_SHARED_DIR) + "/reference/dxf-samples/mini_AC1021_full.dxf", text, error);
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    return text;
+}
+
+// 1-based line of the first occurrence of `needle`.
+uint32_t lineOf(const std::string& text, const std::string& needle)
+{
+    size_t at = text.find(needle);
+    return at == std::string::npos ? 0 : 1 + static_cast<uint32_t>(std::count(text.begin(), text.begin() + at, '\n'));
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to)
+{
+    size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    return text;
+}
+
+std::string readError(const std::string& text)
+{
+    ReadReport report;
+    auto db = readDxfText(text, "bad.dxf", report);
+    EXPECT_FALSE(db);
+    return report.error.text();
+}
+
+} // namespace
+
+TEST(DamagedFile, EachDamageNamesFileLineAndCause)
+{
+    const std::string good = sample();
+    ASSERT_FALSE(good.empty());
+    const std::string line41 = "LINE\n  5\n41\n";
+
+    // Truncated in the middle of the ENTITIES section.
+    std::string truncated = good.substr(0, good.find("  0\nDIMENSION"));
+    EXPECT_EQ(readError(truncated), "bad.dxf:" + std::to_string(std::count(truncated.begin(), truncated.end(), '\n')) +
+                                        ": the file ends inside the ENTITIES section: it is truncated");
+    // Cut after a group code.
+    std::string cut = good.substr(0, good.find("\n$HANDSEED") + 1) + "$HANDSEED\n  5\n";
+    EXPECT_EQ(readError(cut), "bad.dxf:" + std::to_string(lineOf(cut, "$HANDSEED") + 1) +
+                                  ": file ends after group code 5 without its value");
+    // No EOF at the end.
+    std::string noEof = good.substr(0, good.rfind("  0\nEOF"));
+    EXPECT_EQ(readError(noEof), "bad.dxf:" + std::to_string(std::count(noEof.begin(), noEof.end(), '\n')) +
+                                    ": the file ends without EOF: it is truncated");
+
+    std::string code = replaced(good, line41 + "330", line41 + "33O");
+    EXPECT_EQ(readError(code), "bad.dxf:" + std::to_string(lineOf(good, line41) + 3) +
+                                   ": group code is not a number: \"33O\"");
+
+    std::string type = replaced(good, line41 + "330\n22\n", line41 + "330\n22\n 62\nred\n");
+    EXPECT_EQ(readError(type), "bad.dxf:" + std::to_string(lineOf(good, line41) + 6) +
+                                   ": group 62 must hold a 16-bit integer, not \"red\"");
+
+    std::string duplicate = replaced(good, line41, "LINE\n  5\n40\n");
+    EXPECT_EQ(readError(duplicate), "bad.dxf:" + std::to_string(lineOf(good, line41) + 2) +
+                                        ": handle 40 of LINE is already used by the object at line " +
+                                        std::to_string(lineOf(good, "LINE\n  5\n40\n")));
+
+    std::string dangling = replaced(good, "XRECORD\n  5\n58\n330\n52\n", "XRECORD\n  5\n58\n330\nABC\n");
+    EXPECT_EQ(readError(dangling), "bad.dxf:" + std::to_string(lineOf(good, "XRECORD\n  5\n58\n") + 4) +
+                                       ": XRECORD 58: its owner ABC does not exist");
+
+    EXPECT_EQ(readError("  0\nLINE\n  5\n1\n"), "bad.dxf:2: this is not a DXF file: it does not start with a SECTION");
+    EXPECT_EQ(readError(""), "bad.dxf: the file is empty or holds no DXF groups");
+    EXPECT_EQ(readError(std::string("AutoCAD Binary DXF\r\n\x1a\0", 22)),
+              "bad.dxf: binary DXF is not read: save the drawing as text DXF");
+}
+
+TEST(DamagedFile, MissingFileSaysWhy)
+{
+    ReadReport report;
+    EXPECT_FALSE(readDxfFile("/nonexistent/x.dxf", report));
+    EXPECT_EQ(report.error.text(), "/nonexistent/x.dxf: cannot open /nonexistent/x.dxf: No such file or directory");
+}
+
+TEST(DamagedFile, InconsistenciesAreRepairedAndReported)
+{
+    std::string text = sample();
+    // An unregistered XDATA application, a layer nobody defined, a low
+    // $HANDSEED and a root dictionary without ACAD_GROUP.
+    text = replaced(text, "1001\nDUCTAPP\n", "1001\nOTHERAPP\n");
+    text = replaced(text, "  8\nDUCT-HIDDEN\n", "  8\nNEW-LAYER\n");
+    text = replaced(text, "$HANDSEED\n  5\n59\n", "$HANDSEED\n  5\n10\n");
+    text = replaced(text, "  3\nACAD_GROUP\n350\nD\n", "");
+    ReadReport report;
+    auto db = readDxfText(text, "odd.dxf", report);
+    ASSERT_TRUE(db) << report.error.text();
+    std::string all;
+    for (const Diagnostic& d : report.repairs) all += d.text() + "\n";
+    EXPECT_NE(all.find("APPID OTHERAPP was missing: added"), std::string::npos) << all;
+    EXPECT_NE(all.find("LAYER NEW-LAYER was missing: added"), std::string::npos) << all;
+    EXPECT_NE(all.find("odd.dxf: $HANDSEED 10 was not above every handle: raised to 59"), std::string::npos) << all;
+    EXPECT_NE(all.find("the root dictionary had no ACAD_GROUP: added"), std::string::npos) << all;
+    EXPECT_NE(db->findRecord(host::db::Table::Appid, "OTHERAPP"), host::db::kNoSlot);
+    EXPECT_GE(db->handseed(), 0x59u);
+}

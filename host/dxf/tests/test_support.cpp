@@ -1,0 +1,55 @@
+#include "test_support.h"
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <sys/wait.h>
+
+namespace {
+
+// Output and exit status of a shell command.
+int run(const std::string& command, std::string& output)
+{
+    output.clear();
+    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    if (!pipe) return -1;
+    std::array<char, 4096> buffer;
+    size_t got;
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) output.append(buffer.data(), got);
+    int status = ::pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string script(const char* name)
+{
+    return std::string(LURAK_PYTHON) + " " + DXF_TEST_SCRIPTS + "/" + name;
+}
+
+std::string quoted(const std::string& path)
+{
+    return "'" + path + "'";
+}
+
+} // namespace
+
+std::string outputPath(const std::string& name)
+{
+    std::filesystem::create_directories(DXF_TEST_OUTPUT);
+    return std::string(DXF_TEST_OUTPUT) + "/" + name;
+}
+
+std::string runChecks(const std::string& path)
+{
+    std::string output;
+    int status = run(script("check_dxf.py") + " " + quoted(std::string(LURAK_SHARED_DIR) + "/tools") + " " +
+                         quoted(path),
+                     output);
+    return status == 0 ? "" : output;
+}
+
+std::string runCompare(const std::string& original, const std::string& copy)
+{
+    std::string output;
+    int status = run(script("compare_dxf.py") + " " + quoted(original) + " " + quoted(copy), output);
+    return status == 0 ? "" : output;
+}

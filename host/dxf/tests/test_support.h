@@ -1,0 +1,11 @@
+// Helpers of the DXF tests: scratch output files and the Python checks.
+#pragma once
+
+#include <string>
+
+// A path in the tests' output folder (made when missing).
+std::string outputPath(const std::string& name);
+// Runs check_dxf.py on a file: "" when it passes, else its report.
+std::string runChecks(const std::string& path);
+// Runs compare_dxf.py: "" when the copy keeps everything of the original.
+std::string runCompare(const std::string& original, const std::string& copy);

@@ -1,0 +1,426 @@
+#include "dxf/writer.h"
+
+#include "dxf/dim_variables.h"
+#include "dxf/drawing_extents.h"
+#include "dxf/file_io.h"
+#include "dxf/group_writer.h"
+#include "dxf/repair.h"
+
+#include <unordered_set>
+#include <vector>
+
+namespace host::dxf {
+
+namespace {
+
+using db::Database;
+using db::Group;
+using db::Object;
+using db::Slot;
+using db::Table;
+using db::kNoSlot;
+
+bool isSpaceName(std::string_view name)
+{
+    return db::equalNoCase(name.substr(0, 12), "*Model_Space") || db::equalNoCase(name.substr(0, 12), "*Paper_Space");
+}
+
+void writeGroup(GroupWriter& out, const Group& g)
+{
+    const int code = g.code();
+    switch (g.kind()) {
+    case db::ValueKind::Text: out.text(code, g.asText()); break;
+    case db::ValueKind::Binary: out.plain(code, g.asText()); break;
+    case db::ValueKind::Real: out.real(code, g.asReal()); break;
+    case db::ValueKind::Point: {
+        const double* p = g.asPoint();
+        if (g.pointIs2d())
+            out.point2(code, p[0], p[1]);
+        else
+            out.point(code, p[0], p[1], p[2]);
+        break;
+    }
+    case db::ValueKind::Handle: out.handle(code, g.asHandle()); break;
+    default: out.integer(code, g.asInt()); break;
+    }
+}
+
+class DxfWriter {
+public:
+    DxfWriter(Database& db, GroupWriter& out, DxfVersion version) : db_(db), out_(out), version_(version) {}
+    // False when the file could not be written.
+    bool write();
+
+private:
+    void findLeftOutBlocks();
+    bool written(Slot slot);
+    bool writtenNow(Slot slot);
+
+    void header();
+    void headerVariable(const std::string& name, const std::vector<Group>& groups);
+    void dimensionStyleVariables(std::unordered_set<std::string>& done);
+    void classes();
+    bool tables();
+    bool blocks();
+    bool entities();
+    bool objects();
+    void object(const Object& object);
+    void dictionaryBody(const Object& object);
+    void group(const Group& g) { writeGroup(out_, g); }
+    void beginSection(const char* name);
+    void endSection() { out_.plain(0, "ENDSEC"); }
+
+    Database& db_;
+    GroupWriter& out_;
+    DxfVersion version_;
+    std::unordered_set<Slot> leftOutBlocks_;  // block records not written
+    std::vector<int8_t> state_;               // per slot: 0 unknown, 1 written, 2 not, 3 deciding
+};
+
+// ---- what goes into the file
+
+// Anonymous blocks that nothing written refers to.  Leaving one out can
+// leave another without reference (nested inserts), so this repeats.
+void DxfWriter::findLeftOutBlocks()
+{
+    for (;;) {
+        std::unordered_set<std::string> used;
+        for (Slot record : db_.records(Table::BlockRecord)) {
+            const db::Block* block = db_.block(record);
+            if (!block || leftOutBlocks_.count(record)) continue;
+            for (Slot entity : block->entities) {
+                const Object* object = db_.object(entity);
+                if (!object || object->erased) continue;
+                if (object->isType("INSERT") || object->isType("DIMENSION"))
+                    used.insert(db::upperAscii(db::groupText(*object, 2)));
+            }
+        }
+        size_t before = leftOutBlocks_.size();
+        for (Slot record : db_.records(Table::BlockRecord)) {
+            const Object* object = db_.object(record);
+            if (!object) continue;
+            std::string name = db::upperAscii(db::groupText(*object, 2));
+            bool anonymous = name.rfind("*U", 0) == 0 || name.rfind("*D", 0) == 0;
+            if (anonymous && !isSpaceName(name) && !used.count(name)) leftOutBlocks_.insert(record);
+        }
+        if (leftOutBlocks_.size() == before) return;
+    }
+}
+
+bool DxfWriter::written(Slot slot)
+{
+    if (slot >= state_.size()) return false;
+    if (state_[slot] == 0) {
+        state_[slot] = 3;  // an ownership cycle is not written
+        state_[slot] = writtenNow(slot) ? 1 : 2;
+    }
+    return state_[slot] == 1;
+}
+
+bool DxfWriter::writtenNow(Slot slot)
+{
+    const Object* object = db_.object(slot);
+    if (!object || object->erased) return false;
+    if (slot == db_.namedObjectDictionary()) return true;
+    switch (object->cls) {
+    case db::ObjectClass::TableHead: return true;
+    case db::ObjectClass::TableRecord: return !leftOutBlocks_.count(slot);
+    default: break;
+    }
+    Slot owner = db_.slotOf(object->owner);
+    if (owner == kNoSlot) return false;
+    return written(owner);
+}
+
+// ---- sections
+
+void DxfWriter::beginSection(const char* name)
+{
+    out_.plain(0, "SECTION");
+    out_.plain(2, name);
+}
+
+void DxfWriter::headerVariable(const std::string& name, const std::vector<Group>& groups)
+{
+    out_.text(9, name);
+    for (const Group& g : groups) group(g);
+}
+
+void DxfWriter::header()
+{
+    beginSection("HEADER");
+    const std::string version = versionString(version_);
+    headerVariable("$ACADVER", {Group::text(1, version)});
+    std::unordered_set<std::string> done{"$ACADVER"};
+    dimensionStyleVariables(done);
+
+    db::Extents extents = modelSpaceExtents(db_, [this](Slot s) { return written(s); });
+    std::string layer(db_.headerText("$CLAYER"));
+    if (db_.findRecord(Table::Layer, layer) == kNoSlot) layer = "0";
+    std::string style(db_.headerText("$DIMSTYLE"));
+    if (db_.findRecord(Table::Dimstyle, style) == kNoSlot) style = "Standard";
+    auto fixed = [&](const std::string& name, std::vector<Group>& groups) {
+        if (name == "$HANDSEED") groups = {Group::text(5, db::handleText(db_.handseed()))};
+        else if (name == "$DWGCODEPAGE") groups = {Group::text(3, "ANSI_1252")};
+        else if (name == "$CLAYER") groups = {Group::text(8, layer)};
+        else if (name == "$DIMSTYLE") groups = {Group::text(2, style)};
+        else if (name == "$EXTMIN" && extents.valid())
+            groups = {Group::point(10, extents.min.x, extents.min.y, extents.min.z)};
+        else if (name == "$EXTMAX" && extents.valid())
+            groups = {Group::point(10, extents.max.x, extents.max.y, extents.max.z)};
+        else
+            return false;
+        return true;
+    };
+    for (const db::HeaderVariable& v : db_.header()) {
+        if (done.count(v.name)) continue;
+        done.insert(v.name);
+        std::vector<Group> groups;
+        if (fixed(v.name, groups))
+            headerVariable(v.name, groups);
+        else
+            headerVariable(v.name, v.groups);
+    }
+    // What every file the host writes holds, also when the drawing lacks it.
+    for (const char* name : {"$DWGCODEPAGE", "$CLAYER", "$DIMSTYLE", "$EXTMIN", "$EXTMAX", "$HANDSEED"}) {
+        if (done.count(name)) continue;
+        std::vector<Group> groups;
+        if (!fixed(name, groups)) {  // no extents: an empty drawing
+            double far = std::string_view(name) == "$EXTMIN" ? 1e20 : -1e20;
+            groups = {Group::point(10, far, far, far)};
+        }
+        headerVariable(name, groups);
+    }
+    endSection();
+}
+
+// The current dimension style's settings, as header variables.
+void DxfWriter::dimensionStyleVariables(std::unordered_set<std::string>& done)
+{
+    Slot slot = db_.findRecord(Table::Dimstyle, db_.headerText("$DIMSTYLE"));
+    if (slot == kNoSlot) slot = db_.findRecord(Table::Dimstyle, "Standard");
+    const Object* style = db_.object(slot);
+    if (!style) return;
+    bool pastName = false;
+    for (const Group& g : style->groups) {
+        if (g.code() == 2) {
+            pastName = true;
+            continue;
+        }
+        const DimVariable* v = pastName ? dimVariableForCode(g.code()) : nullptr;
+        if (!v || done.count(v->name)) continue;
+        done.insert(v->name);
+        if (g.kind() == db::ValueKind::Real)
+            headerVariable(v->name, {Group::real(v->headerCode, g.asReal())});
+        else if (g.kind() == db::ValueKind::Text)
+            headerVariable(v->name, {Group::text(v->headerCode, g.asText())});
+        else
+            headerVariable(v->name, {Group::integer(v->headerCode, g.asInt())});
+    }
+}
+
+void DxfWriter::classes()
+{
+    beginSection("CLASSES");
+    for (const auto& cls : db_.classes()) {
+        out_.plain(0, "CLASS");
+        bool hasCount = false;
+        for (const Group& g : cls) hasCount |= g.code() == 91;
+        for (const Group& g : cls) {
+            if (g.code() == 91 && version_ == DxfVersion::R2000) continue;  // no instance count before R2004
+            group(g);
+            if (g.code() == 90 && !hasCount && version_ == DxfVersion::R2007) out_.integer(91, 0);
+        }
+    }
+    endSection();
+}
+
+bool DxfWriter::tables()
+{
+    beginSection("TABLES");
+    for (size_t t = 0; t < db::kTableCount; ++t) {
+        Table table = static_cast<Table>(t);
+        const Object* head = db_.object(db_.tableHead(table));
+        if (!head) continue;
+        std::vector<Slot> records;
+        for (Slot record : db_.records(table))
+            if (written(record)) records.push_back(record);
+        // The head (its name before its handle), with its record count.
+        out_.plain(0, "TABLE");
+        out_.text(2, db::tableName(table));
+        out_.handle(5, head->handle);
+        out_.handle(330, 0);
+        bool counted = false;
+        for (const Group& g : head->groups) {
+            if (g.code() == 2) continue;
+            if (g.code() == 70 && !counted) {
+                out_.integer(70, static_cast<int64_t>(records.size()));
+                counted = true;
+            } else {
+                group(g);
+            }
+        }
+        for (Slot record : records) object(*db_.object(record));
+        out_.plain(0, "ENDTAB");
+        if (!out_.flushIfFull()) return false;
+    }
+    endSection();
+    return true;
+}
+
+bool DxfWriter::blocks()
+{
+    beginSection("BLOCKS");
+    for (Slot record : db_.records(Table::BlockRecord)) {
+        const db::Block* block = db_.block(record);
+        if (!block || !written(record)) continue;
+        const Object* begin = db_.object(block->begin);
+        const Object* end = db_.object(block->end);
+        if (!begin || !end) continue;
+        object(*begin);
+        if (record != db_.modelSpace() && record != db_.paperSpace()) {
+            for (Slot entity : block->entities) {
+                if (written(entity)) object(*db_.object(entity));
+                if (!out_.flushIfFull()) return false;
+            }
+        }
+        object(*end);
+    }
+    endSection();
+    return true;
+}
+
+bool DxfWriter::entities()
+{
+    beginSection("ENTITIES");
+    for (Slot space : {db_.modelSpace(), db_.paperSpace()}) {
+        const db::Block* block = db_.block(space);
+        if (!block) continue;
+        for (Slot entity : block->entities) {
+            if (written(entity)) object(*db_.object(entity));
+            if (!out_.flushIfFull()) return false;
+        }
+    }
+    endSection();
+    return true;
+}
+
+bool DxfWriter::objects()
+{
+    beginSection("OBJECTS");
+    for (Slot slot : db_.objectsSectionOrder()) {
+        if (written(slot)) object(*db_.object(slot));
+        if (!out_.flushIfFull()) return false;
+    }
+    endSection();
+    return true;
+}
+
+// 0 type, 5 handle (105 for DIMSTYLE), the leading 102 groups, 330 owner,
+// then the rest of the body and the XDATA.
+void DxfWriter::object(const Object& object)
+{
+    std::string_view type = object.typeName();
+    out_.plain(0, type);
+    out_.handle(type == "DIMSTYLE" ? 105 : 5, object.handle);
+    const auto& groups = object.groups;
+    size_t i = 0;
+    int depth = 0;
+    for (; i < groups.size() && (groups[i].code() == 102 || depth > 0); ++i) {
+        if (groups[i].code() == 102) depth += groups[i].asText().substr(0, 1) == "{" ? 1 : -1;
+        group(groups[i]);
+    }
+    out_.handle(330, object.owner);
+    if (type == "DICTIONARY" || type == "ACDBDICTIONARYWDFLT") {
+        dictionaryBody(object);
+        return;
+    }
+    bool r2000Record = version_ == DxfVersion::R2000 && type == "BLOCK_RECORD";
+    for (; i < groups.size(); ++i) {
+        int code = groups[i].code();
+        // Insertion units, explodability and scalability came with R2007.
+        if (r2000Record && (code == 70 || code == 280 || code == 281)) continue;
+        group(groups[i]);
+    }
+}
+
+// Entries whose object is not written are left out with their key.
+void DxfWriter::dictionaryBody(const Object& object)
+{
+    const auto& groups = object.groups;
+    size_t i = 0;
+    int depth = 0;  // the leading 102 groups are already written
+    for (; i < groups.size() && (groups[i].code() == 102 || depth > 0); ++i)
+        if (groups[i].code() == 102) depth += groups[i].asText().substr(0, 1) == "{" ? 1 : -1;
+    for (; i < groups.size(); ++i) {
+        const Group& g = groups[i];
+        bool entry = g.code() == 3 && i + 1 < groups.size() &&
+                     (groups[i + 1].code() == 350 || groups[i + 1].code() == 360);
+        if (entry) {
+            Slot target = db_.slotOf(groups[i + 1].asHandle());
+            if (target != kNoSlot && written(target)) {
+                group(g);
+                group(groups[i + 1]);
+            }
+            ++i;
+            continue;
+        }
+        group(g);
+    }
+}
+
+bool DxfWriter::write()
+{
+    state_.assign(db_.slotCount(), 0);
+    findLeftOutBlocks();
+    header();
+    classes();
+    if (!out_.flushIfFull() || !tables() || !blocks() || !entities() || !objects()) return false;
+    out_.plain(0, "EOF");
+    return out_.flush();
+}
+
+TextEncoding encodingFor(DxfVersion version)
+{
+    return version == DxfVersion::R2000 ? TextEncoding{defaultCodePage()} : TextEncoding{};
+}
+
+void prepare(Database& db)
+{
+    repairDrawing(db, [](const std::string&) {});
+}
+
+} // namespace
+
+const char* versionString(DxfVersion version)
+{
+    return version == DxfVersion::R2000 ? "AC1015" : "AC1021";
+}
+
+bool writeDxfFile(Database& db, const std::string& path, const WriteOptions& options, std::string& error)
+{
+    prepare(db);
+    AtomicFileWriter file;
+    if (!file.open(path)) {
+        error = file.error();
+        return false;
+    }
+    GroupWriter out(encodingFor(options.version));
+    out.reserve(2 << 20);
+    out.setFile(&file);
+    if (!DxfWriter(db, out, options.version).write() || !file.commit()) {
+        error = file.error();
+        return false;
+    }
+    return true;
+}
+
+void writeDxfText(Database& db, std::string& text, const WriteOptions& options)
+{
+    prepare(db);
+    GroupWriter out(encodingFor(options.version));
+    DxfWriter(db, out, options.version).write();
+    text = std::move(out.buffer());
+}
+
+} // namespace host::dxf
