@@ -49,5 +49,8 @@ size_t openSelectionSetCount();
 // Called by db::Database::setErased on every change of the erase flag:
 // tells the object's reactors synchronously.
 void notifyErased(db::Database& database, db::Slot slot, bool erasing);
+// Called when a database goes away: its reactors, selection sets and open
+// block bracket are dropped.
+void forgetDatabase(uint32_t serial);
 
 } // namespace host::api

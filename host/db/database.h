@@ -64,6 +64,8 @@ public:
     // Nonzero number of this database for the session, never reused; entity
     // names carry it so that a name of another drawing is refused.
     uint32_t serial() const { return serial_; }
+    // The live database of a serial; null when none.
+    static Database* bySerial(uint32_t serial);
     // The object-API face of this database, when it has one.
     AcDbDatabase* facade() const { return facade_; }
     void setFacade(AcDbDatabase* facade) { facade_ = facade; }

@@ -1,0 +1,364 @@
+// Entity functions of the C API: make, get, modify, erase, walk.
+#include <algorithm>
+#include <unordered_map>
+
+#include "ads_entity.h"
+#include "api/entity_rules.h"
+#include "api/host_api.h"
+#include "api/lists.h"
+#include "db/canonical.h"
+#include "io/io.h"
+
+namespace host::api {
+
+using db::Group;
+
+namespace {
+
+// The open BLOCK ... ENDBLK bracket of a drawing: nothing of it is in the
+// drawing until ENDBLK.
+struct Bracket {
+    std::vector<Group> begin;
+    bool anonymous = false;
+    std::string name;
+    struct Pending {
+        std::string type;
+        std::vector<Group> groups;
+    };
+    std::vector<Pending> entities;
+    std::vector<std::string> newLayers;
+};
+
+std::unordered_map<uint32_t, Bracket>& brackets() {
+    static std::unordered_map<uint32_t, Bracket> map;
+    return map;
+}
+
+int fail(std::string message) {
+    setError(std::move(message));
+    return RTERROR;
+}
+
+// Body and XDATA of a new entity or object, checked; false on bad input.
+bool buildNew(db::Database& db, ParsedList& list, std::vector<Group>& groups, std::vector<std::string>& layers,
+              std::string& error) {
+    if (!prepareBody(db, list.type, list.body, groups, layers, error)) return false;
+    if (!list.xdata.empty()) {
+        if (!checkXdata(db, list.xdata, error)) return false;
+        db::Object scratch;
+        scratch.groups = std::move(groups);
+        mergeXdata(scratch, list.xdata);
+        groups = std::move(scratch.groups);
+    }
+    return true;
+}
+
+int beginBlock(db::Database& db, ParsedList& list) {
+    if (brackets().count(db.serial())) return fail("a block definition is already open");
+    std::vector<Group> body;
+    std::vector<std::string> layers;
+    std::string error;
+    if (!buildNew(db, list, body, layers, error)) return fail(error);
+    Bracket b;
+    const db::Object view{0, 0, 0, db::ObjectClass::BlockBegin, false, true, body};
+    std::string name(db::groupText(view, 2));
+    const Group* flags = db::findGroup(view, 70);
+    b.anonymous = !name.empty() && name[0] == '*' && flags && (flags->asInt() & 1);
+    if (!b.anonymous) {
+        if (!validSymbolName(name)) return fail("invalid block name \"" + name + "\"");
+        if (db.findRecord(db::Table::BlockRecord, name) != db::kNoSlot)
+            return fail("block \"" + name + "\" already exists");
+    }
+    b.name = name;
+    b.begin = std::move(body);
+    b.newLayers = std::move(layers);
+    brackets().emplace(db.serial(), std::move(b));
+    return RTNORM;
+}
+
+int endBlock(db::Database& db, ParsedList& list) {
+    auto it = brackets().find(db.serial());
+    if (it == brackets().end()) return fail("ENDBLK without BLOCK");
+    Bracket b = std::move(it->second);
+    brackets().erase(it);
+    if (b.anonymous) b.name = db.nextAnonymousName('U');
+    (void)list;
+
+    createLayers(db, b.newLayers);
+    std::vector<Group> recordInput{Group::text(2, b.name), Group::handle(340, 0), Group::integer(70, 0),
+                                   Group::integer(280, 1), Group::integer(281, 0)};
+    std::vector<Group> recordBody;
+    std::string error;
+    db::canonicalBody("BLOCK_RECORD", recordInput, recordBody, error);
+    db::Slot record = storeObject(db, "BLOCK_RECORD", db::ObjectClass::TableRecord, std::move(recordBody));
+    db.addRecord(db::Table::BlockRecord, record);
+    db.addBlock(record);
+
+    for (Group& g : b.begin) {
+        if (g.code() == 2) g = Group::text(2, b.name);
+        if (g.code() == 3) g = Group::text(3, b.name);
+    }
+    db::Object beginView{0, 0, 0, db::ObjectClass::BlockBegin, false, true, b.begin};
+    if (!db::findGroup(beginView, 3)) b.begin.push_back(Group::text(3, b.name));
+    if (!db::findGroup(beginView, 1)) b.begin.push_back(Group::text(1, ""));
+    std::string layer(db::groupText(beginView, 8));
+    db::Slot begin = storeObject(db, "BLOCK", db::ObjectClass::BlockBegin, std::move(b.begin));
+    db::Slot end = storeObject(db, "ENDBLK", db::ObjectClass::BlockEnd,
+                               {Group::text(100, "AcDbEntity"), Group::text(8, layer.empty() ? "0" : layer),
+                                Group::text(100, "AcDbBlockEnd")});
+    db.setBlockObjects(record, begin, end);
+    for (Bracket::Pending& p : b.entities) {
+        db::Slot s = storeObject(db, p.type, db::ObjectClass::Entity, std::move(p.groups));
+        db.appendEntity(record, s);
+    }
+    if (b.anonymous) {
+        io::setLastInput(b.name);
+        return RTKWORD;
+    }
+    return RTNORM;
+}
+
+// Makes what the list describes; slot receives the new object (kNoSlot for
+// parts of a block bracket).
+int make(const resbuf* input, db::Slot& slot, bool unownedObjects) {
+    slot = db::kNoSlot;
+    db::Database* db = current();
+    if (db == nullptr) return fail("no current drawing");
+    ParsedList list;
+    std::string error;
+    if (!parseList(*db, input, list, error)) return fail(error);
+    if (list.type.empty()) return fail("the list has no type group (0)");
+    MakeKind kind = makeKindOf(list.type);
+    switch (kind) {
+    case MakeKind::Refused: return fail("cannot make a " + list.type);
+    case MakeKind::BlockBegin: return beginBlock(*db, list);
+    case MakeKind::BlockEnd: return endBlock(*db, list);
+    default: break;
+    }
+    std::vector<Group> groups;
+    std::vector<std::string> layers;
+    if (!buildNew(*db, list, groups, layers, error)) return fail(error);
+
+    if (kind == MakeKind::TableRecord) {
+        db::Table table;
+        db::tableByName(list.type, table);
+        db::Object view{0, 0, 0, db::ObjectClass::TableRecord, false, true, groups};
+        std::string name(db::groupText(view, 2));
+        if (!validSymbolName(name)) return fail("invalid name \"" + name + "\"");
+        if (db->findRecord(table, name) != db::kNoSlot) return fail(list.type + " \"" + name + "\" already exists");
+        slot = storeObject(*db, list.type, db::ObjectClass::TableRecord, std::move(groups));
+        db->addRecord(table, slot);
+        return RTNORM;
+    }
+    if (kind == MakeKind::NonGraphical) {
+        (void)unownedObjects;  // objects are made unowned; acdbDictAdd adopts them
+        slot = storeObject(*db, list.type, db::ObjectClass::NonGraphical, std::move(groups));
+        return RTNORM;
+    }
+    auto open = brackets().find(db->serial());
+    if (open != brackets().end()) {
+        Bracket& b = open->second;
+        if (list.type == "INSERT" && !b.anonymous) {
+            db::Object view{0, 0, 0, db::ObjectClass::Entity, false, true, groups};
+            if (db::equalNoCase(db::groupText(view, 2), b.name)) return fail("a block cannot insert itself");
+        }
+        b.entities.push_back({list.type, std::move(groups)});
+        for (std::string& l : layers) b.newLayers.push_back(std::move(l));
+        return RTNORM;
+    }
+    createLayers(*db, layers);
+    bool paper = false;
+    for (const Group& g : groups)
+        if (g.code() == 67) paper = g.asInt() == 1;
+    slot = storeObject(*db, list.type, db::ObjectClass::Entity, std::move(groups));
+    db->appendEntity(paper ? db->paperSpace() : db->modelSpace(), slot);
+    return RTNORM;
+}
+
+// A tail-kept type or a list with its subclass markers is a whole body;
+// otherwise the given groups change only their codes.
+bool wholeBody(const db::Object& o, const std::vector<Group>& given) {
+    if (!db::isModelledType(o.typeName()) || o.isType("HATCH") || o.isType("DIMENSION") || o.isType("LEADER") ||
+        o.isType("XRECORD") || o.isType("DICTIONARY"))
+        return true;
+    for (const Group& g : given)
+        if (g.code() == 100) return true;
+    return false;
+}
+
+std::vector<Group> mergedBody(const db::Object& o, const std::vector<Group>& given) {
+    size_t xb = db::xdataBegin(o);
+    std::vector<Group> body(o.groups.begin(), o.groups.begin() + static_cast<ptrdiff_t>(xb));
+    for (const Group& g : given) {
+        auto it = std::find_if(body.begin(), body.end(), [&](const Group& b) { return b.code() == g.code(); });
+        if (it != body.end()) *it = g;
+        else body.push_back(g);
+    }
+    return body;
+}
+
+} // namespace
+
+void forgetBracket(uint32_t serial) { brackets().erase(serial); }
+
+} // namespace host::api
+
+using namespace host;
+using host::api::current;
+using host::api::fail;
+
+int acdbEntMake(const resbuf* list) {
+    db::Slot slot;
+    return api::make(list, slot, false);
+}
+
+int acdbEntMakeX(const resbuf* list, ads_name result) {
+    if (result) ads_name_clear(result);
+    db::Slot slot;
+    int status = api::make(list, slot, true);
+    if (status == RTNORM && slot != db::kNoSlot && result) api::nameOf(*current(), slot, result);
+    return status;
+}
+
+resbuf* acdbEntGet(const ads_name entity) { return acdbEntGetX(entity, nullptr); }
+
+resbuf* acdbEntGetX(const ads_name entity, const resbuf* apps) {
+    db::Database* db = current();
+    if (db == nullptr) return nullptr;
+    db::Slot slot = api::slotOf(*db, entity);
+    const db::Object* o = db->object(slot);
+    if (o == nullptr || o->erased) return nullptr;
+    return api::entityList(*db, slot, apps);
+}
+
+int acdbEntMod(const resbuf* given) {
+    db::Database* db = current();
+    if (db == nullptr) return fail("no current drawing");
+    api::ParsedList list;
+    std::string error;
+    if (!api::parseList(*db, given, list, error)) return fail(error);
+    if (!list.hasName || !list.nameValid) return fail("acdbEntMod: the -1 group names no entity");
+    db::Object* o = db->object(list.target);
+    if (o->erased) return fail("acdbEntMod: the entity is erased");
+    if (!list.type.empty() && list.type != o->typeName()) return fail("acdbEntMod cannot change the type");
+    if (!list.handleText.empty()) {
+        db::Handle h;
+        if (!db::parseHandle(list.handleText, h) || h != o->handle) return fail("acdbEntMod cannot change the handle");
+    }
+    if (o->cls == db::ObjectClass::TableHead) return fail("acdbEntMod cannot change a table");
+
+    std::vector<db::Group> input = api::wholeBody(*o, list.body) ? list.body : api::mergedBody(*o, list.body);
+    std::vector<db::Group> body;
+    std::vector<std::string> layers;
+    if (!api::prepareBody(*db, o->typeName(), input, body, layers, error)) return fail(error);
+    if (!list.xdata.empty() && !api::checkXdata(*db, list.xdata, error)) return fail(error);
+
+    db::Object updated;
+    updated.groups = std::move(body);
+    size_t xb = db::xdataBegin(*o);
+    updated.groups.insert(updated.groups.end(), o->groups.begin() + static_cast<ptrdiff_t>(xb), o->groups.end());
+    api::mergeXdata(updated, list.xdata);
+    if (api::xdataSize(updated.groups, db::xdataBegin(updated)) > api::kMaxXdataBytes)
+        return fail("XDATA is larger than the host allows");
+
+    if (o->cls == db::ObjectClass::TableRecord) {
+        db::Table table;
+        std::string_view name = db::groupText(updated, 2);
+        if (db::tableByName(o->typeName() == "BLOCK_RECORD" ? "BLOCK_RECORD" : o->typeName(), table) &&
+            !db::equalNoCase(name, db::groupText(*o, 2)) && !db->renameRecord(table, list.target, name))
+            return fail("the name is taken");
+    }
+    api::createLayers(*db, layers);
+    o->groups = std::move(updated.groups);
+    return RTNORM;
+}
+
+int acdbEntDel(const ads_name entity) {
+    db::Database* db = current();
+    if (db == nullptr) return fail("no current drawing");
+    db::Slot slot = api::slotOf(*db, entity);
+    const db::Object* o = db->object(slot);
+    if (o == nullptr) return fail("acdbEntDel: not an entity of this drawing");
+    bool deletable = (o->cls == db::ObjectClass::Entity && db->isMainEntity(slot)) ||
+                     o->cls == db::ObjectClass::NonGraphical;
+    if (!deletable) return fail("acdbEntDel: only main entities and objects can be erased");
+    db->setErased(slot, !o->erased);
+    return RTNORM;
+}
+
+int acdbEntUpd(const ads_name entity) { return acdbNameValid(entity); }
+
+int acdbNameValid(const ads_name entity) {
+    db::Database* db = current();
+    return db && api::slotOf(*db, entity) != db::kNoSlot ? RTNORM : RTERROR;
+}
+
+int acdbEntLast(ads_name result) {
+    if (result == nullptr) return RTERROR;
+    ads_name_clear(result);
+    db::Database* db = current();
+    const db::Block* ms = db ? db->block(db->modelSpace()) : nullptr;
+    if (ms == nullptr) return RTERROR;
+    for (size_t i = ms->entities.size(); i-- > 0;) {
+        const db::Object* o = db->object(ms->entities[i]);
+        if (o && !o->erased) {
+            api::nameOf(*db, ms->entities[i], result);
+            return RTNORM;
+        }
+    }
+    return RTERROR;
+}
+
+namespace {
+// Index of an entity in its block's list; entities are appended in slot
+// order, so a binary search finds it (a linear one if the order broke).
+size_t positionIn(const db::Block& block, db::Slot slot) {
+    auto it = std::lower_bound(block.entities.begin(), block.entities.end(), slot);
+    if (it != block.entities.end() && *it == slot) return static_cast<size_t>(it - block.entities.begin());
+    auto lin = std::find(block.entities.begin(), block.entities.end(), slot);
+    return static_cast<size_t>(lin - block.entities.begin());
+}
+
+bool firstLive(const db::Database& db, const db::Block* block, size_t from, ads_name result) {
+    if (block == nullptr) return false;
+    for (size_t i = from; i < block->entities.size(); ++i) {
+        const db::Object* o = db.object(block->entities[i]);
+        if (o && !o->erased) {
+            api::nameOf(db, block->entities[i], result);
+            return true;
+        }
+    }
+    return false;
+}
+} // namespace
+
+int acdbEntNext(const ads_name entity, ads_name result) {
+    if (result == nullptr) return RTERROR;
+    ads_name_clear(result);
+    db::Database* db = current();
+    if (db == nullptr) return RTERROR;
+    const db::Block* ms = db->block(db->modelSpace());
+    const db::Block* ps = db->block(db->paperSpace());
+    if (entity == nullptr || ads_name_nil(entity))
+        return firstLive(*db, ms, 0, result) || firstLive(*db, ps, 0, result) ? RTNORM : RTERROR;
+    db::Slot slot = api::slotOf(*db, entity);
+    db::Slot owner = db->ownerBlock(slot);
+    const db::Block* block = owner == db::kNoSlot ? nullptr : db->block(owner);
+    if (block == nullptr) return RTERROR;
+    if (firstLive(*db, block, positionIn(*block, slot) + 1, result)) return RTNORM;
+    if (block == ms && firstLive(*db, ps, 0, result)) return RTNORM;
+    return RTERROR;
+}
+
+int acdbHandEnt(const ACHAR* handle, ads_name result) {
+    if (result) ads_name_clear(result);
+    db::Database* db = current();
+    db::Handle h;
+    if (db == nullptr || handle == nullptr || result == nullptr || !db::parseHandle(api::narrow(handle), h))
+        return RTERROR;
+    db::Slot slot = db->slotOf(h);
+    const db::Object* o = db->object(slot);
+    if (o == nullptr || o->erased) return RTERROR;
+    api::nameOf(*db, slot, result);
+    return RTNORM;
+}

@@ -1,0 +1,135 @@
+#include "api/entity_rules.h"
+
+#include "db/canonical.h"
+
+namespace host::api {
+
+using db::Group;
+
+MakeKind makeKindOf(std::string_view type) {
+    static const char* const entities[] = {"LINE", "ARC", "CIRCLE", "ELLIPSE", "SOLID", "HATCH", "TEXT",
+                                           "INSERT", "LEADER", "DIMENSION", "POINT", "MTEXT", "LWPOLYLINE",
+                                           "TRACE"};
+    for (const char* e : entities)
+        if (type == e) return MakeKind::Entity;
+    if (type == "BLOCK") return MakeKind::BlockBegin;
+    if (type == "ENDBLK") return MakeKind::BlockEnd;
+    if (type == "DICTIONARY" || type == "XRECORD") return MakeKind::NonGraphical;
+    if (type == "LAYER" || type == "LTYPE" || type == "STYLE" || type == "DIMSTYLE" || type == "APPID")
+        return MakeKind::TableRecord;
+    return MakeKind::Refused;
+}
+
+bool validSymbolName(std::string_view name, bool anonymousOk) {
+    if (name.empty() || name.size() > 255) return false;
+    if (name.front() == ' ' || name.back() == ' ') return false;
+    for (size_t i = 0; i < name.size(); ++i) {
+        char c = name[i];
+        if (c == '*' && i == 0 && anonymousOk) continue;
+        if (static_cast<unsigned char>(c) < 32) return false;
+        for (char bad : std::string_view("<>/\\\":;?*|,=`"))
+            if (c == bad) return false;
+    }
+    return true;
+}
+
+namespace {
+
+// Replaces a name group by the spelling of the record it names; false
+// when the table has no such record.
+bool spellAsTable(const db::Database& db, db::Table table, Group& g) {
+    db::Slot rec = db.findRecord(table, g.asText());
+    const db::Object* o = db.object(rec);
+    if (o == nullptr || o->erased) return false;
+    g = Group::text(g.code(), db::groupText(*o, 2));
+    return true;
+}
+
+bool isEntityType(std::string_view type) {
+    MakeKind k = makeKindOf(type);
+    return k == MakeKind::Entity || k == MakeKind::BlockBegin || k == MakeKind::BlockEnd;
+}
+
+} // namespace
+
+bool prepareBody(db::Database& db, std::string_view type, const std::vector<Group>& input,
+                 std::vector<Group>& body, std::vector<std::string>& newLayers, std::string& error) {
+    std::vector<Group> groups = input;
+    if (isEntityType(type)) {
+        bool hasLayer = false;
+        for (Group& g : groups) {
+            if (g.code() == 8) {
+                hasLayer = true;
+                if (!validSymbolName(g.asText())) {
+                    error = "invalid layer name \"" + std::string(g.asText()) + "\"";
+                    return false;
+                }
+                if (!spellAsTable(db, db::Table::Layer, g)) newLayers.emplace_back(g.asText());
+            } else if (g.code() == 6) {
+                if (!spellAsTable(db, db::Table::Ltype, g)) {
+                    error = "linetype \"" + std::string(g.asText()) + "\" is not loaded";
+                    return false;
+                }
+            } else if (g.code() == 7 && (type == "TEXT" || type == "MTEXT")) {
+                if (!spellAsTable(db, db::Table::Style, g)) {
+                    error = "text style \"" + std::string(g.asText()) + "\" does not exist";
+                    return false;
+                }
+            } else if (g.code() == 3 && (type == "LEADER" || type == "DIMENSION")) {
+                if (!spellAsTable(db, db::Table::Dimstyle, g)) {
+                    error = "dimension style \"" + std::string(g.asText()) + "\" does not exist";
+                    return false;
+                }
+            } else if (g.code() == 2 && (type == "INSERT" || type == "DIMENSION")) {
+                db::Slot rec = db.findRecord(db::Table::BlockRecord, g.asText());
+                if (rec == db::kNoSlot || rec == db.modelSpace() || rec == db.paperSpace()) {
+                    error = "block \"" + std::string(g.asText()) + "\" does not exist";
+                    return false;
+                }
+                spellAsTable(db, db::Table::BlockRecord, g);
+            } else if (g.code() == 62 && (g.asInt() < 0 || g.asInt() > 256)) {
+                error = "colour " + std::to_string(g.asInt()) + " is not 0 to 256";
+                return false;
+            }
+        }
+        if (!hasLayer) {
+            std::string_view current = db.headerText("$CLAYER");
+            db::Slot rec = db.findRecord(db::Table::Layer, current);
+            groups.insert(groups.begin(), Group::text(8, rec != db::kNoSlot ? db::groupText(*db.object(rec), 2) : "0"));
+        }
+    }
+    if (!db::canonicalBody(type, groups, body, error)) return false;
+    if (type == "TEXT" || type == "MTEXT")  // the style default must exist too
+        for (Group& g : body)
+            if (g.code() == 7 && !spellAsTable(db, db::Table::Style, g)) {
+                error = "text style \"" + std::string(g.asText()) + "\" does not exist";
+                return false;
+            }
+    return true;
+}
+
+void createLayers(db::Database& db, const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
+        if (db.findRecord(db::Table::Layer, name) != db::kNoSlot) continue;
+        std::vector<Group> input{Group::text(2, name)};
+        std::vector<Group> body;
+        std::string error;
+        if (!db::canonicalBody("LAYER", input, body, error)) continue;
+        // Plot-style placeholder like the template's layers.
+        db::Slot zero = db.findRecord(db::Table::Layer, "0");
+        if (const db::Object* z = db.object(zero))
+            if (const Group* ps = db::findGroup(*z, 390)) body.push_back(*ps);
+        db::Slot rec = storeObject(db, "LAYER", db::ObjectClass::TableRecord, std::move(body));
+        db.addRecord(db::Table::Layer, rec);
+    }
+}
+
+db::Slot storeObject(db::Database& db, std::string_view type, db::ObjectClass cls, std::vector<Group> groups) {
+    db::Object o;
+    o.type = db::internType(type);
+    o.cls = cls;
+    o.groups = std::move(groups);
+    return db.add(std::move(o));
+}
+
+} // namespace host::api

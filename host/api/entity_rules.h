@@ -1,0 +1,33 @@
+// What every path that makes or changes an entity checks: type, table
+// references, layer creation, canonical order and XDATA.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "db/database.h"
+
+namespace host::api {
+
+enum class MakeKind { Entity, BlockBegin, BlockEnd, NonGraphical, TableRecord, Refused };
+MakeKind makeKindOf(std::string_view type);
+
+// Symbol-table name rules: 1 to 255 bytes, none of <>/\":;?*|,=` and no
+// leading or trailing blank.  anonymousOk lets a leading '*' through.
+bool validSymbolName(std::string_view name, bool anonymousOk = false);
+
+// Builds the stored body of an object of `type` from its input groups:
+// table references checked and spelled as the table spells them, the layer
+// defaulted to the current one, canonical order.  Layers the entity names
+// but the drawing lacks are listed in newLayers (the caller makes them when
+// everything else succeeded).  False with a message on bad input.
+bool prepareBody(db::Database& db, std::string_view type, const std::vector<db::Group>& input,
+                 std::vector<db::Group>& body, std::vector<std::string>& newLayers, std::string& error);
+
+// Makes the layers (colour 7, linetype Continuous) that do not exist yet.
+void createLayers(db::Database& db, const std::vector<std::string>& names);
+
+// Stores a new object: the body and XDATA as given, no owner.
+db::Slot storeObject(db::Database& db, std::string_view type, db::ObjectClass cls, std::vector<db::Group> groups);
+
+} // namespace host::api

@@ -1,0 +1,438 @@
+#include "api/lists.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "api/host_api.h"
+#include "io/io.h"
+
+namespace host::api {
+
+using db::Group;
+using db::ValueKind;
+
+namespace {
+std::string& errorText() {
+    static std::string text;
+    return text;
+}
+
+bool fitsInt32(long v) { return v >= INT32_MIN && v <= INT32_MAX; }
+
+char hexDigit(int v) { return "0123456789ABCDEF"[v & 15]; }
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// Matches one pattern (no top-level commas) from positions p and t.
+bool matchOne(std::string_view p, size_t pi, std::string_view t, size_t ti) {
+    while (pi < p.size()) {
+        char c = p[pi];
+        if (c == '*') {
+            for (size_t k = ti; k <= t.size(); ++k)
+                if (matchOne(p, pi + 1, t, k)) return true;
+            return false;
+        }
+        if (ti >= t.size()) return false;
+        char x = t[ti];
+        if (c == '?') {
+        } else if (c == '#') {
+            if (!isDigit(x)) return false;
+        } else if (c == '@') {
+            if (!isAlpha(x)) return false;
+        } else if (c == '.') {
+            if (isAlpha(x) || isDigit(x)) return false;
+        } else if (c == '[') {
+            size_t k = pi + 1;
+            bool negate = k < p.size() && p[k] == '~';
+            if (negate) ++k;
+            bool hit = false;
+            size_t start = k;
+            for (; k < p.size() && (p[k] != ']' || k == start); ++k) {
+                if (k + 2 < p.size() && p[k + 1] == '-' && p[k + 2] != ']') {
+                    hit = hit || (upper(x) >= upper(p[k]) && upper(x) <= upper(p[k + 2]));
+                    k += 2;
+                } else {
+                    hit = hit || upper(x) == upper(p[k]);
+                }
+            }
+            if (k >= p.size() || hit == negate) return false;
+            pi = k;
+        } else {
+            if (c == '`' && pi + 1 < p.size()) c = p[++pi];
+            if (upper(c) != upper(x)) return false;
+        }
+        ++pi;
+        ++ti;
+    }
+    return ti == t.size();
+}
+} // namespace
+
+void setError(std::string message) { errorText() = std::move(message); }
+const std::string& lastError() { return errorText(); }
+
+std::string narrow(const ACHAR* text) { return text ? io::toUtf8(text) : std::string(); }
+
+ACHAR* newWide(std::string_view utf8) {
+    std::wstring w = io::fromUtf8(utf8);
+    auto* out = static_cast<ACHAR*>(std::malloc((w.size() + 1) * sizeof(ACHAR)));
+    if (out == nullptr) return nullptr;
+    std::memcpy(out, w.c_str(), (w.size() + 1) * sizeof(ACHAR));
+    return out;
+}
+
+bool wildcardMatch(std::string_view pattern, std::string_view text) {
+    // Split at commas that are not escaped.
+    size_t start = 0;
+    for (size_t i = 0; i <= pattern.size(); ++i) {
+        if (i < pattern.size() && pattern[i] == '`') {
+            ++i;
+            continue;
+        }
+        if (i < pattern.size() && pattern[i] != ',') continue;
+        std::string_view one = pattern.substr(start, i - start);
+        bool negate = !one.empty() && one[0] == '~';
+        if (negate) one.remove_prefix(1);
+        if (matchOne(one, 0, text, 0) != negate) return true;
+        start = i + 1;
+    }
+    return false;
+}
+
+bool groupFromResbuf(const db::Database& db, const resbuf& rb, Group& out, std::string& error) {
+    int code = rb.restype;
+    ValueKind kind;
+    if (!db::kindOfCode(code, kind) || code < 0) {
+        error = "unknown group code " + std::to_string(code);
+        return false;
+    }
+    switch (kind) {
+    case ValueKind::Text: {
+        if (rb.resval.rstring == nullptr) {
+            error = "group " + std::to_string(code) + " has no text";
+            return false;
+        }
+        std::string text = narrow(rb.resval.rstring);
+        size_t limit = code >= 1000 ? kMaxXdataText : kMaxText;
+        if (text.size() > limit) {
+            error = "text of group " + std::to_string(code) + " is longer than " + std::to_string(limit) + " bytes";
+            return false;
+        }
+        out = Group::text(code, text);
+        return true;
+    }
+    case ValueKind::Binary: {
+        const ads_binary& b = rb.resval.rbinary;
+        if (b.clen < 0 || b.clen > 127 || (b.clen > 0 && b.buf == nullptr)) {
+            error = "binary chunk of group " + std::to_string(code) + " is not 0 to 127 bytes";
+            return false;
+        }
+        std::string hex;
+        for (int i = 0; i < b.clen; ++i) {
+            unsigned char c = static_cast<unsigned char>(b.buf[i]);
+            hex += hexDigit(c >> 4);
+            hex += hexDigit(c);
+        }
+        out = Group::binary(code, hex);
+        return true;
+    }
+    case ValueKind::Point:
+        out = Group::point(code, rb.resval.rpoint);
+        return true;
+    case ValueKind::Real:
+        out = Group::real(code, rb.resval.rreal);
+        return true;
+    case ValueKind::Int16:
+        out = Group::integer(code, rb.resval.rint);
+        return true;
+    case ValueKind::Int32:
+        if (!fitsInt32(rb.resval.rlong)) {
+            error = "value of group " + std::to_string(code) + " is out of the 32-bit range";
+            return false;
+        }
+        out = Group::integer(code, rb.resval.rlong);
+        return true;
+    case ValueKind::Int64:
+        out = Group::integer(code, rb.resval.mnInt64);
+        return true;
+    case ValueKind::Handle: {
+        if (ads_name_nil(rb.resval.rlname)) {
+            out = Group::handle(code, 0);
+            return true;
+        }
+        db::Slot slot = slotOf(db, rb.resval.rlname);
+        const db::Object* o = db.object(slot);
+        if (o == nullptr) {
+            error = "group " + std::to_string(code) + " names no object of this drawing";
+            return false;
+        }
+        out = Group::handle(code, o->handle);
+        return true;
+    }
+    }
+    return false;
+}
+
+resbuf* resbufFromGroup(const db::Database& db, const Group& g) {
+    resbuf* rb = static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
+    if (rb == nullptr) return nullptr;
+    rb->restype = static_cast<short>(g.code());
+    switch (g.kind()) {
+    case ValueKind::Text: rb->resval.rstring = newWide(g.asText()); break;
+    case ValueKind::Binary: {
+        std::string_view hex = g.asText();
+        size_t n = std::min<size_t>(hex.size() / 2, 127);
+        rb->resval.rbinary.clen = static_cast<short>(n);
+        rb->resval.rbinary.buf = static_cast<char*>(std::malloc(n > 0 ? n : 1));
+        for (size_t i = 0; i < n && rb->resval.rbinary.buf; ++i) {
+            int hi = hexValue(hex[2 * i]), lo = hexValue(hex[2 * i + 1]);
+            rb->resval.rbinary.buf[i] = static_cast<char>((hi < 0 ? 0 : hi) << 4 | (lo < 0 ? 0 : lo));
+        }
+        break;
+    }
+    case ValueKind::Point:
+        for (int i = 0; i < 3; ++i) rb->resval.rpoint[i] = g.asPoint()[i];
+        break;
+    case ValueKind::Real: rb->resval.rreal = g.asReal(); break;
+    case ValueKind::Int16: rb->resval.rint = static_cast<short>(g.asInt()); break;
+    case ValueKind::Int32: rb->resval.rlong = static_cast<long>(g.asInt()); break;
+    case ValueKind::Int64: rb->resval.mnInt64 = g.asInt(); break;
+    case ValueKind::Handle: {
+        db::Slot slot = g.asHandle() ? db.slotOf(g.asHandle()) : db::kNoSlot;
+        if (slot != db::kNoSlot) nameOf(db, slot, rb->resval.rlname);
+        break;
+    }
+    }
+    return rb;
+}
+
+bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std::string& error) {
+    bool sawMarker = false, sawOwner = false;
+    int bracket = 0;
+    for (const resbuf* rb = list; rb; rb = rb->rbnext) {
+        int code = rb->restype;
+        if (code == RTDXF0) code = 0;
+        if (out.hasXdata) {
+            if (code < 1000 || code > 1071) {
+                error = "group " + std::to_string(code) + " after -3 is not XDATA";
+                return false;
+            }
+            if (out.xdata.empty() && code != 1001) {
+                error = "XDATA must begin with 1001";
+                return false;
+            }
+            Group g;
+            resbuf copy = *rb;
+            copy.restype = static_cast<short>(code);
+            if (!groupFromResbuf(db, copy, g, error)) return false;
+            out.xdata.push_back(std::move(g));
+            continue;
+        }
+        switch (code) {
+        case -1:
+            out.hasName = true;
+            out.target = slotOf(db, rb->resval.rlname);
+            out.nameValid = db.object(out.target) != nullptr;
+            continue;
+        case -3:
+            out.hasXdata = true;
+            continue;
+        case 0:
+            if (rb->resval.rstring == nullptr) {
+                error = "group 0 has no text";
+                return false;
+            }
+            out.type = db::upperAscii(narrow(rb->resval.rstring));
+            continue;
+        case 5:
+            if (rb->resval.rstring) out.handleText = narrow(rb->resval.rstring);
+            continue;
+        default: break;
+        }
+        if (code == 105 && out.type == "DIMSTYLE") {
+            if (rb->resval.rstring) out.handleText = narrow(rb->resval.rstring);
+            continue;
+        }
+        if (code == 330 && !sawMarker && !sawOwner && bracket == 0) {
+            sawOwner = true;  // the owner: the host keeps it itself
+            continue;
+        }
+        if (code < 0 || code >= 1000) {
+            error = code >= 1000 ? "XDATA group " + std::to_string(code) + " without -3"
+                                 : "group " + std::to_string(code) + " is not allowed in an entity list";
+            return false;
+        }
+        resbuf copy = *rb;
+        copy.restype = static_cast<short>(code);
+        Group g;
+        if (!groupFromResbuf(db, copy, g, error)) return false;
+        if (code == 100) sawMarker = true;
+        if (code == 102 && !sawMarker) bracket += g.asText().starts_with("{") ? 1 : g.asText() == "}" ? -1 : 0;
+        out.body.push_back(std::move(g));
+    }
+    if (out.type.empty() && !out.hasName) {
+        error = "the list has no type group (0)";
+        return false;
+    }
+    return true;
+}
+
+size_t xdataSize(const std::vector<Group>& groups, size_t from) {
+    size_t total = 0;
+    for (size_t i = from; i < groups.size(); ++i) {
+        const Group& g = groups[i];
+        total += 1;
+        switch (g.kind()) {
+        case ValueKind::Text: total += g.code() == 1005 ? 8 : g.asText().size() + 2; break;
+        case ValueKind::Binary: total += g.asText().size() / 2 + 1; break;
+        case ValueKind::Point: total += 24; break;
+        case ValueKind::Real: total += 8; break;
+        case ValueKind::Int16: total += 2; break;
+        default: total += 4; break;
+        }
+    }
+    return total;
+}
+
+bool checkXdata(const db::Database& db, const std::vector<Group>& xdata, std::string& error) {
+    int depth = 0;
+    for (size_t i = 0; i < xdata.size(); ++i) {
+        const Group& g = xdata[i];
+        if (g.code() == 1001) {
+            if (depth != 0) {
+                error = "unbalanced 1002 braces in XDATA";
+                return false;
+            }
+            db::Slot app = db.findRecord(db::Table::Appid, g.asText());
+            const db::Object* rec = db.object(app);
+            if (rec == nullptr || rec->erased) {
+                error = "application " + std::string(g.asText()) + " is not registered";
+                return false;
+            }
+        } else if (g.code() == 1002) {
+            if (g.asText() == "{") ++depth;
+            else if (g.asText() == "}" && depth > 0) --depth;
+            else {
+                error = "1002 must be { or } and balance";
+                return false;
+            }
+        }
+    }
+    if (depth != 0) {
+        error = "unbalanced 1002 braces in XDATA";
+        return false;
+    }
+    if (xdataSize(xdata) > kMaxXdataBytes) {
+        error = "XDATA is larger than " + std::to_string(kMaxXdataBytes) + " bytes";
+        return false;
+    }
+    return true;
+}
+
+void mergeXdata(db::Object& object, const std::vector<Group>& xdata) {
+    auto& groups = object.groups;
+    for (size_t i = 0; i < xdata.size();) {
+        size_t end = i + 1;
+        while (end < xdata.size() && xdata[end].code() != 1001) ++end;
+        std::string_view app = xdata[i].asText();
+        // Where the application's old XDATA is, if anywhere.
+        size_t at = db::xdataBegin(object), from = groups.size(), to = groups.size();
+        for (size_t k = at; k < groups.size(); ++k)
+            if (groups[k].code() == 1001 && db::equalNoCase(groups[k].asText(), app)) {
+                from = k;
+                to = k + 1;
+                while (to < groups.size() && groups[to].code() != 1001) ++to;
+                break;
+            }
+        groups.erase(groups.begin() + static_cast<ptrdiff_t>(from), groups.begin() + static_cast<ptrdiff_t>(to));
+        if (end - i > 1)
+            groups.insert(groups.begin() + static_cast<ptrdiff_t>(from), xdata.begin() + static_cast<ptrdiff_t>(i),
+                          xdata.begin() + static_cast<ptrdiff_t>(end));
+        i = end;
+    }
+}
+
+bool appWanted(std::string_view app, const resbuf* apps) {
+    for (const resbuf* rb = apps; rb; rb = rb->rbnext)
+        if (rb->restype == RTSTR && rb->resval.rstring && wildcardMatch(narrow(rb->resval.rstring), app))
+            return true;
+    return false;
+}
+
+namespace {
+struct ListBuilder {
+    resbuf* head = nullptr;
+    resbuf* tail = nullptr;
+    void add(resbuf* rb) {
+        if (rb == nullptr) return;
+        if (tail) tail->rbnext = rb;
+        else head = rb;
+        tail = rb;
+    }
+};
+
+resbuf* nameGroup(const db::Database& db, int code, db::Slot slot) {
+    resbuf* rb = static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
+    if (rb == nullptr) return nullptr;
+    rb->restype = static_cast<short>(code);
+    if (slot != db::kNoSlot) nameOf(db, slot, rb->resval.rlname);
+    return rb;
+}
+} // namespace
+
+resbuf* entityList(const db::Database& db, db::Slot slot, const resbuf* apps) {
+    const db::Object* o = db.object(slot);
+    if (o == nullptr) return nullptr;
+    ListBuilder list;
+    list.add(nameGroup(db, -1, slot));
+    list.add(resbufFromGroup(db, Group::text(0, o->typeName())));
+    size_t lead = 0;
+    while (lead < o->groups.size() && o->groups[lead].code() == 102 && o->groups[lead].asText().starts_with("{")) {
+        size_t close = lead + 1;
+        while (close < o->groups.size() && !(o->groups[close].code() == 102 && o->groups[close].asText() == "}"))
+            ++close;
+        if (close == o->groups.size()) break;
+        lead = close + 1;
+    }
+    int handleCode = o->isType("DIMSTYLE") ? 105 : 5;
+    Group handle = Group::text(handleCode, db::handleText(o->handle));
+    db::Slot owner = o->owner ? db.slotOf(o->owner) : db::kNoSlot;
+    if (lead > 0) {
+        list.add(resbufFromGroup(db, handle));
+        for (size_t i = 0; i < lead; ++i) list.add(resbufFromGroup(db, o->groups[i]));
+        if (o->owner) list.add(nameGroup(db, 330, owner));
+    } else {
+        if (o->owner) list.add(nameGroup(db, 330, owner));
+        list.add(resbufFromGroup(db, handle));
+    }
+    size_t xb = db::xdataBegin(*o);
+    for (size_t i = lead; i < xb; ++i) list.add(resbufFromGroup(db, o->groups[i]));
+    if (apps == nullptr || xb == o->groups.size()) return list.head;
+    bool marker = false;
+    for (size_t i = xb; i < o->groups.size();) {
+        size_t end = i + 1;
+        while (end < o->groups.size() && o->groups[end].code() != 1001) ++end;
+        if (appWanted(o->groups[i].asText(), apps)) {
+            if (!marker) {
+                resbuf* rb = static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
+                if (rb) rb->restype = -3;
+                list.add(rb);
+                marker = true;
+            }
+            for (size_t k = i; k < end; ++k) list.add(resbufFromGroup(db, o->groups[k]));
+        }
+        i = end;
+    }
+    return list.head;
+}
+
+} // namespace host::api

@@ -1,0 +1,78 @@
+// Conversions between result-buffer lists and stored groups, shared by the
+// C API functions.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ads_types.h"
+#include "db/database.h"
+
+namespace host::api {
+
+// Limits of the host: text of a group, an XDATA string, an application
+// name, and the XDATA of one object.
+inline constexpr size_t kMaxText = 2048;
+inline constexpr size_t kMaxXdataText = 255;
+inline constexpr size_t kMaxAppName = 255;
+inline constexpr size_t kMaxXdataBytes = 16383;
+
+// The current database, or null.
+db::Database* current();
+
+// A result buffer converted to a group of its code; false (with a
+// message) for a code outside the DXF ranges, a null string, an
+// over-long text or a name of another drawing.
+bool groupFromResbuf(const db::Database& db, const resbuf& rb, db::Group& out, std::string& error);
+// A new result buffer for a stored group (handles become entity names).
+resbuf* resbufFromGroup(const db::Database& db, const db::Group& g);
+
+// An entity or object list split into its parts.
+struct ParsedList {
+    bool hasName = false;
+    db::Slot target = db::kNoSlot;  // the -1 group
+    bool nameValid = false;
+    std::string type;               // group 0, upper-case
+    std::string handleText;         // group 5 or 105, when given
+    std::vector<db::Group> body;    // without -1, 0, 5, the owner 330 and XDATA
+    bool hasXdata = false;          // a -3 group was present
+    std::vector<db::Group> xdata;   // 1001 app ... in list order
+};
+bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std::string& error);
+
+// Checks XDATA groups: every application registered, braces balanced,
+// values within the limits.
+bool checkXdata(const db::Database& db, const std::vector<db::Group>& xdata, std::string& error);
+// Replaces, in the object, the XDATA of each application named in xdata
+// (an application with no groups is removed); the others stay.
+void mergeXdata(db::Object& object, const std::vector<db::Group>& xdata);
+// Bytes the object's XDATA takes, as the host counts them.
+size_t xdataSize(const std::vector<db::Group>& groups, size_t from = 0);
+
+// The object's list as acdbEntGet gives it, with the XDATA of the
+// applications that match apps (null: none; wildcards allowed).
+resbuf* entityList(const db::Database& db, db::Slot slot, const resbuf* apps);
+// True when an application name matches any of the patterns in apps.
+bool appWanted(std::string_view app, const resbuf* apps);
+
+// Wildcard match as the host does it (* ? # @ . ~ [] ` and commas),
+// without case.
+bool wildcardMatch(std::string_view pattern, std::string_view text);
+
+// Wide strings at the boundary.
+std::string narrow(const ACHAR* text);
+ACHAR* newWide(std::string_view utf8);  // malloc'd, for acutDelString or free
+
+// Records the last error for tests and the transcript-free caller.
+void setError(std::string message);
+const std::string& lastError();
+
+} // namespace host::api
+
+namespace host::api {
+// Per-drawing state dropped when a drawing goes away.
+void forgetBracket(uint32_t serial);
+void forgetSelectionSets(uint32_t serial);
+void forgetReactors(uint32_t serial);
+} // namespace host::api

@@ -1,0 +1,321 @@
+#include "db/database.h"
+
+#include <algorithm>
+
+#include "api/host_api.h"
+
+namespace host::db {
+
+namespace {
+uint32_t nextSerial = 1;
+
+std::unordered_map<uint32_t, Database*>& liveDatabases() {
+    static std::unordered_map<uint32_t, Database*> map;
+    return map;
+}
+
+const char* const kTableNames[kTableCount] = {"VPORT", "LTYPE", "LAYER", "STYLE", "VIEW",
+                                              "UCS", "APPID", "DIMSTYLE", "BLOCK_RECORD"};
+} // namespace
+
+std::string upperAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+bool equalNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
+        if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
+        if (x != y) return false;
+    }
+    return true;
+}
+
+std::string_view tableName(Table table) {
+    size_t i = static_cast<size_t>(table);
+    return i < kTableCount ? kTableNames[i] : "";
+}
+
+bool tableByName(std::string_view name, Table& table) {
+    for (size_t i = 0; i < kTableCount; ++i)
+        if (equalNoCase(name, kTableNames[i])) {
+            table = static_cast<Table>(i);
+            return true;
+        }
+    return false;
+}
+
+Database::Database() : serial_(nextSerial++) {
+    std::fill(std::begin(heads_), std::end(heads_), kNoSlot);
+    liveDatabases()[serial_] = this;
+}
+
+Database::~Database() {
+    liveDatabases().erase(serial_);
+    api::forgetDatabase(serial_);
+}
+
+Database* Database::bySerial(uint32_t serial) {
+    auto it = liveDatabases().find(serial);
+    return it == liveDatabases().end() ? nullptr : it->second;
+}
+
+Object* Database::object(Slot slot) {
+    return slot < objects_.size() && live_[slot] ? &objects_[slot] : nullptr;
+}
+
+const Object* Database::object(Slot slot) const {
+    return slot < objects_.size() && live_[slot] ? &objects_[slot] : nullptr;
+}
+
+Slot Database::slotOf(Handle handle) const {
+    auto it = byHandle_.find(handle);
+    return it == byHandle_.end() ? kNoSlot : it->second;
+}
+
+Slot Database::add(Object object) {
+    if (objects_.size() >= kNoSlot - 1) return kNoSlot;
+    if (object.handle == 0) {
+        while (byHandle_.count(nextHandle_)) ++nextHandle_;
+        object.handle = nextHandle_++;
+    } else if (byHandle_.count(object.handle)) {
+        return kNoSlot;
+    }
+    if (object.handle >= nextHandle_) nextHandle_ = object.handle + 1;
+    Slot slot = static_cast<Slot>(objects_.size());
+    byHandle_.emplace(object.handle, slot);
+    objects_.push_back(std::move(object));
+    live_.push_back(true);
+    return slot;
+}
+
+void Database::raiseHandseed(Handle atLeast) {
+    if (atLeast > nextHandle_) nextHandle_ = atLeast;
+}
+
+void Database::purge(Slot slot) {
+    Object* obj = object(slot);
+    if (obj == nullptr) return;
+    Slot owner = ownerBlock(slot);
+    if (Block* b = owner == kNoSlot ? nullptr : block(owner)) {
+        auto it = std::find(b->entities.begin(), b->entities.end(), slot);
+        if (it != b->entities.end()) b->entities.erase(it);
+    }
+    if (obj->cls == ObjectClass::TableRecord) {
+        Table t;
+        if (tableByName(obj->typeName(), t)) {
+            auto& list = records_[static_cast<size_t>(t)];
+            list.erase(std::remove(list.begin(), list.end(), slot), list.end());
+            auto it = names_[static_cast<size_t>(t)].find(upperAscii(groupText(*obj, 2)));
+            if (it != names_[static_cast<size_t>(t)].end() && it->second == slot)
+                names_[static_cast<size_t>(t)].erase(it);
+        }
+        blocks_.erase(slot);
+    }
+    byHandle_.erase(obj->handle);
+    obj->groups.clear();
+    obj->groups.shrink_to_fit();
+    live_[slot] = false;
+}
+
+bool Database::setErased(Slot slot, bool erased) {
+    Object* obj = object(slot);
+    if (obj == nullptr || obj->erased == erased) return false;
+    obj->erased = erased;
+    api::notifyErased(*this, slot, erased);
+    return true;
+}
+
+// ---- symbol tables
+
+void Database::setTableHead(Table table, Slot head) { heads_[static_cast<size_t>(table)] = head; }
+
+Slot Database::findRecord(Table table, std::string_view name) const {
+    size_t t = static_cast<size_t>(table);
+    if (t >= kTableCount) return kNoSlot;
+    auto it = names_[t].find(upperAscii(name));
+    return it == names_[t].end() ? kNoSlot : it->second;
+}
+
+bool Database::addRecord(Table table, Slot record) {
+    size_t t = static_cast<size_t>(table);
+    Object* obj = object(record);
+    if (t >= kTableCount || obj == nullptr) return false;
+    std::string key = upperAscii(groupText(*obj, 2));
+    if (names_[t].count(key)) return false;
+    names_[t].emplace(std::move(key), record);
+    records_[t].push_back(record);
+    obj->cls = ObjectClass::TableRecord;
+    if (const Object* head = object(heads_[t])) obj->owner = head->handle;
+    return true;
+}
+
+bool Database::renameRecord(Table table, Slot record, std::string_view name) {
+    size_t t = static_cast<size_t>(table);
+    Object* obj = object(record);
+    if (t >= kTableCount || obj == nullptr || name.empty()) return false;
+    std::string key = upperAscii(name);
+    auto found = names_[t].find(key);
+    if (found != names_[t].end() && found->second != record) return false;
+    auto old = names_[t].find(upperAscii(groupText(*obj, 2)));
+    if (old != names_[t].end() && old->second == record) names_[t].erase(old);
+    names_[t][key] = record;
+    if (Group* g = findGroup(*obj, 2)) *g = Group::text(2, name);
+    else obj->groups.push_back(Group::text(2, name));
+    return true;
+}
+
+// ---- blocks
+
+Block* Database::block(Slot record) {
+    auto it = blocks_.find(record);
+    return it == blocks_.end() ? nullptr : &it->second;
+}
+
+const Block* Database::block(Slot record) const {
+    auto it = blocks_.find(record);
+    return it == blocks_.end() ? nullptr : &it->second;
+}
+
+Block* Database::findBlock(std::string_view name) {
+    Slot record = findRecord(Table::BlockRecord, name);
+    return record == kNoSlot ? nullptr : block(record);
+}
+
+Block* Database::addBlock(Slot record) {
+    if (object(record) == nullptr) return nullptr;
+    Block& b = blocks_[record];
+    b.record = record;
+    return &b;
+}
+
+void Database::setBlockObjects(Slot record, Slot begin, Slot end) {
+    Block* b = block(record);
+    const Object* rec = object(record);
+    if (b == nullptr || rec == nullptr) return;
+    b->begin = begin;
+    b->end = end;
+    if (Object* o = object(begin)) {
+        o->cls = ObjectClass::BlockBegin;
+        o->owner = rec->handle;
+    }
+    if (Object* o = object(end)) {
+        o->cls = ObjectClass::BlockEnd;
+        o->owner = rec->handle;
+    }
+}
+
+bool Database::appendEntity(Slot record, Slot entity) {
+    Block* b = block(record);
+    Object* obj = object(entity);
+    if (b == nullptr || obj == nullptr) return false;
+    b->entities.push_back(entity);
+    obj->owner = object(record)->handle;
+    obj->cls = ObjectClass::Entity;
+    return true;
+}
+
+void Database::setSpaces(Slot modelSpaceRecord, Slot paperSpaceRecord) {
+    modelSpace_ = modelSpaceRecord;
+    paperSpace_ = paperSpaceRecord;
+}
+
+std::string Database::nextAnonymousName(char letter) {
+    for (;;) {
+        std::string name = std::string("*") + letter + std::to_string(++anonymousCounter_);
+        if (findRecord(Table::BlockRecord, name) == kNoSlot) return name;
+    }
+}
+
+Slot Database::ownerBlock(Slot entity) const {
+    const Object* obj = object(entity);
+    if (obj == nullptr || obj->cls != ObjectClass::Entity) return kNoSlot;
+    Slot owner = slotOf(obj->owner);
+    return block(owner) ? owner : kNoSlot;
+}
+
+bool Database::isMainEntity(Slot entity) const {
+    Slot owner = ownerBlock(entity);
+    return owner != kNoSlot && (owner == modelSpace_ || owner == paperSpace_);
+}
+
+// ---- dictionaries
+
+Slot Database::dictionaryLookup(Slot dictionary, std::string_view key) const {
+    const Object* dict = object(dictionary);
+    if (dict == nullptr) return kNoSlot;
+    const auto& g = dict->groups;
+    for (size_t i = 0; i + 1 < g.size(); ++i)
+        if (g[i].code() == 3 && equalNoCase(g[i].asText(), key) && g[i + 1].kind() == ValueKind::Handle)
+            return slotOf(g[i + 1].asHandle());
+    return kNoSlot;
+}
+
+bool Database::dictionaryAdd(Slot dictionary, std::string_view key, Slot entry, bool hardOwner) {
+    Object* dict = object(dictionary);
+    Object* obj = object(entry);
+    if (dict == nullptr || obj == nullptr || key.empty()) return false;
+    const auto& g = dict->groups;
+    for (size_t i = 0; i + 1 < g.size(); ++i)
+        if (g[i].code() == 3 && equalNoCase(g[i].asText(), key)) return false;
+    size_t at = xdataBegin(*dict);
+    Group pair[2] = {Group::text(3, key), Group::handle(hardOwner ? 360 : 350, obj->handle)};
+    dict->groups.insert(dict->groups.begin() + static_cast<ptrdiff_t>(at), std::begin(pair), std::end(pair));
+    obj->owner = dict->handle;
+    return true;
+}
+
+bool Database::dictionaryRemove(Slot dictionary, std::string_view key) {
+    Object* dict = object(dictionary);
+    if (dict == nullptr) return false;
+    auto& g = dict->groups;
+    for (size_t i = 0; i + 1 < g.size(); ++i) {
+        if (g[i].code() != 3 || !equalNoCase(g[i].asText(), key) || g[i + 1].kind() != ValueKind::Handle)
+            continue;
+        if (Object* obj = object(slotOf(g[i + 1].asHandle())))
+            if (obj->owner == dict->handle) obj->owner = 0;
+        g.erase(g.begin() + static_cast<ptrdiff_t>(i), g.begin() + static_cast<ptrdiff_t>(i) + 2);
+        return true;
+    }
+    return false;
+}
+
+// ---- header
+
+HeaderVariable* Database::headerVariable(std::string_view name) {
+    for (HeaderVariable& v : header_)
+        if (equalNoCase(v.name, name)) return &v;
+    return nullptr;
+}
+
+void Database::setHeaderVariable(std::string_view name, Group value) {
+    if (HeaderVariable* v = headerVariable(name)) {
+        v->groups.assign(1, std::move(value));
+        return;
+    }
+    header_.push_back({std::string(name), {std::move(value)}});
+}
+
+std::string_view Database::headerText(std::string_view name) const {
+    for (const HeaderVariable& v : header_)
+        if (equalNoCase(v.name, name)) return v.groups.empty() ? std::string_view() : v.groups[0].asText();
+    return {};
+}
+
+std::vector<Slot> Database::objectsSectionOrder() const {
+    std::vector<Slot> order;
+    if (object(namedObjects_)) order.push_back(namedObjects_);
+    for (Slot s = 0; s < objects_.size(); ++s) {
+        if (s == namedObjects_ || !live_[s]) continue;
+        const Object& o = objects_[s];
+        if (o.cls == ObjectClass::NonGraphical && !o.erased && o.owner != 0) order.push_back(s);
+    }
+    return order;
+}
+
+} // namespace host::db

@@ -1,0 +1,157 @@
+// Moving, rotating, scaling and mirroring an entity's own groups.
+#include <cmath>
+
+#include "db/geometry.h"
+
+namespace host::db {
+
+namespace {
+
+struct Frame {
+    const Matrix& m;
+    double scale;     // length of the transformed x unit vector
+    bool uniform;     // same scale on x and y, axes stay perpendicular
+    bool mirrored;    // determinant of the x-y part below zero
+};
+
+Frame frameOf(const Matrix& m) {
+    Point3 ex = m.applyVector({1, 0, 0}), ey = m.applyVector({0, 1, 0});
+    double sx = std::hypot(ex.x, ex.y), sy = std::hypot(ey.x, ey.y);
+    double dot = ex.x * ey.x + ex.y * ey.y;
+    bool uniform = std::fabs(sx - sy) <= 1e-9 * std::max(1.0, sx) && std::fabs(dot) <= 1e-9 * std::max(1.0, sx * sy);
+    return {m, sx, uniform, ex.x * ey.y - ex.y * ey.x < 0};
+}
+
+Point3 toPoint(const double* p) { return {p[0], p[1], p[2]}; }
+
+void setPoint(Group& g, const Point3& p) {
+    Group out = g.pointIs2d() ? Group::point2d(g.code(), p.x, p.y) : Group::point(g.code(), p.x, p.y, p.z);
+    g = out;
+}
+
+void movePoint(Group& g, const Matrix& m) { setPoint(g, m.apply(toPoint(g.asPoint()))); }
+void moveVector(Group& g, const Matrix& m) { setPoint(g, m.applyVector(toPoint(g.asPoint()))); }
+
+// The direction an angle takes under the transform.
+double mapAngle(const Matrix& m, double a) {
+    Point3 v = m.applyVector({std::cos(a), std::sin(a), 0});
+    return std::atan2(v.y, v.x);
+}
+
+double normalized(double a) {
+    a = std::fmod(a, 2 * M_PI);
+    return a < 0 ? a + 2 * M_PI : a;
+}
+
+Group* bodyGroup(Object& o, int code) { return findGroup(o, code, 0, xdataBegin(o)); }
+
+void scaleReal(Group* g, double s) {
+    if (g && g->kind() == ValueKind::Real) *g = Group::real(g->code(), g->asReal() * s);
+}
+
+bool transformArcAngles(Object& o, const Frame& f) {
+    Group* a0 = bodyGroup(o, 50);
+    Group* a1 = bodyGroup(o, 51);
+    if (!a0 || !a1) return true;
+    double s = mapAngle(f.m, a0->asReal()), e = mapAngle(f.m, a1->asReal());
+    if (f.mirrored) std::swap(s, e);
+    *a0 = Group::real(50, normalized(s));
+    *a1 = Group::real(51, normalized(e));
+    return true;
+}
+
+void transformXdata(Object& o, const Frame& f) {
+    for (size_t i = xdataBegin(o); i < o.groups.size(); ++i) {
+        Group& g = o.groups[i];
+        switch (g.code()) {
+        case 1011: movePoint(g, f.m); break;
+        case 1012: moveVector(g, f.m); break;
+        case 1013: {
+            Point3 d = f.m.applyVector(toPoint(g.asPoint()));
+            double len = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
+            if (len > 0) setPoint(g, {d.x / len, d.y / len, d.z / len});
+            break;
+        }
+        case 1041:
+        case 1042: scaleReal(&g, f.scale); break;
+        default: break;
+        }
+    }
+}
+
+void transformHatch(Object& o, const Frame& f) {
+    size_t end = xdataBegin(o);
+    bool inBoundary = false;
+    int edgeType = 0;
+    for (size_t i = 0; i < end; ++i) {
+        Group& g = o.groups[i];
+        int c = g.code();
+        if (c == 91) inBoundary = true;
+        if (c == 72) edgeType = static_cast<int>(g.asInt());
+        bool seedOrBoundary = inBoundary || (c == 10 && i > 0 && o.groups[i - 1].code() == 98);
+        if (c == 10 && seedOrBoundary) movePoint(g, f.m);
+        else if (c == 10 && g.kind() == ValueKind::Point) {  // elevation point: only z counts
+            Point3 p = f.m.apply({0, 0, g.asPoint()[2]});
+            setPoint(g, {0, 0, p.z});
+        } else if (c == 11 && inBoundary && edgeType == 1) movePoint(g, f.m);
+        else if (c == 11 && inBoundary && edgeType == 3) moveVector(g, f.m);
+        else if (c == 40 && inBoundary && edgeType == 2) scaleReal(&g, f.scale);
+        else if ((c == 50 || c == 51) && inBoundary && edgeType == 2 && !f.mirrored)
+            g = Group::real(c, normalized(mapAngle(f.m, g.asReal())));
+        if (c == 98) inBoundary = false;
+    }
+}
+
+} // namespace
+
+bool transformEntity(Object& o, const Matrix& m) {
+    Frame f = frameOf(m);
+    std::string_view type = o.typeName();
+    size_t end = xdataBegin(o);
+    if ((type == "CIRCLE" || type == "ARC" || type == "ELLIPSE" || type == "TEXT") && !f.uniform) return false;
+
+    if (type == "HATCH") {
+        transformHatch(o, f);
+    } else if (type == "ELLIPSE") {
+        if (Group* c = bodyGroup(o, 10)) movePoint(*c, m);
+        if (Group* a = bodyGroup(o, 11)) moveVector(*a, m);
+        Group* t0 = bodyGroup(o, 41);
+        Group* t1 = bodyGroup(o, 42);
+        if (f.mirrored && t0 && t1) {
+            double s = normalized(-t1->asReal()), e = normalized(-t0->asReal());
+            if (e <= s) e += 2 * M_PI;
+            *t0 = Group::real(41, s);
+            *t1 = Group::real(42, e);
+        }
+    } else {
+        for (size_t i = 0; i < end; ++i) {
+            Group& g = o.groups[i];
+            int c = g.code();
+            if (g.kind() != ValueKind::Point) continue;
+            if (c >= 10 && c <= 18) movePoint(g, m);
+            else if (c >= 211 && c <= 213 && type == "LEADER") moveVector(g, m);
+        }
+        if (type == "CIRCLE" || type == "ARC") scaleReal(bodyGroup(o, 40), f.scale);
+        if (type == "ARC") transformArcAngles(o, f);
+        if (type == "TEXT") {
+            scaleReal(bodyGroup(o, 40), f.scale);
+            if (Group* r = bodyGroup(o, 50)) *r = Group::real(50, normalized(mapAngle(m, r->asReal())));
+        }
+        if (type == "INSERT") {
+            Group* rot = bodyGroup(o, 50);
+            double r = rot ? rot->asReal() : 0;
+            Point3 ex = m.applyVector({std::cos(r), std::sin(r), 0});
+            Point3 ey = m.applyVector({-std::sin(r), std::cos(r), 0});
+            double sx = std::hypot(ex.x, ex.y), sy = std::hypot(ey.x, ey.y);
+            if (rot) *rot = Group::real(50, normalized(std::atan2(ex.y, ex.x)));
+            scaleReal(bodyGroup(o, 41), sx);
+            scaleReal(bodyGroup(o, 42), f.mirrored ? -sy : sy);
+        }
+        if (type == "DIMENSION")
+            if (Group* r = bodyGroup(o, 50)) *r = Group::real(50, normalized(mapAngle(m, r->asReal())));
+    }
+    transformXdata(o, f);
+    return true;
+}
+
+} // namespace host::db
