@@ -1,0 +1,101 @@
+#include "app/entry_point.h"
+
+#include "aced_input.h"
+#include "ads_entity.h"
+#include "app/dispatch.h"
+#include "app/doc_state.h"
+#include "app/function_table.h"
+#include "app/host_version.h"
+#include "app/install_directory.h"
+#include "app/integration_hooks.h"
+#include "app/module_state.h"
+#include "app/reactors.h"
+#include "core/messages.h"
+#include "core/string_convert.h"
+#include "core/type_tables.h"
+
+static void RegisterApplicationName() {
+    ModuleState& module = Module();
+    acdbRegApp(module.applicationName);
+    module.appNameFilter.rbnext = nullptr;
+    module.appNameFilter.restype = RTSTR;
+    module.appNameFilter.resval.rstring = module.applicationName;
+}
+
+void InitializeModule(void* appId) {
+    ResetModuleState();
+    SetContinuousMode(0);
+    ModuleState& module = Module();
+    CheckHostVersion();
+    if (AcRxDynamicLinker* linker = acrxDynamicLinker) {
+        linker->unlockApplication(appId);
+        linker->registerAppMDIAware(appId);
+    }
+    LocateInstallDirectory();
+    ToWideString(kApplicationName, module.applicationName, kPathSize);
+    RegisterApplicationName();
+    if (LoadMessages(module.installDirectory) != 0) {
+        acdbFail(ToWide(kMessagesFileMissing).c_str());
+        return;
+    }
+    module.messagesLoaded = 1;
+    InitTypeTables();
+    StartReactors();
+    module.linetypesPending = 1;
+    module.quitPending = 0;
+}
+
+void UnloadModule() {
+    UndefineFunctions();
+    if (Module().quitPending == 0)
+        RemoveDocState();
+    StopReactors();
+}
+
+void LoadDrawing() {
+    ModuleState& module = Module();
+    if (!module.messagesLoaded)
+        return;
+    acedCommand(RTSTR, L"_MENULOAD", RTSTR, L"LURAK.cui", RTNONE);
+    RegisterApplicationName();
+    module.linetypesPending = 1;
+    SwitchDocState();
+    DefineFunctions();
+}
+
+void UnloadDrawing() {
+    if (!Module().messagesLoaded)
+        return;
+    UndefineFunctions();
+    if (Module().quitPending != 0)
+        RemoveDocState();
+}
+
+void CallFunction() {
+    ModuleState& module = Module();
+    if (!module.messagesLoaded)
+        return;
+    SwitchDocState();
+    // A refused host version leaves every function inert: the drawing is
+    // not touched either.
+    if (module.linetypesPending == 1 && module.hostVersionOk) {
+        LoadSystemLinetypes();
+        module.linetypesPending = 0;
+    }
+    InvokeFunction();
+}
+
+extern "C" AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId) {
+    switch (msg) {
+    case AcRx::kInitAppMsg: InitializeModule(appId); break;
+    case AcRx::kUnloadAppMsg: UnloadModule(); break;
+    case AcRx::kLoadDwgMsg: LoadDrawing(); break;
+    case AcRx::kUnloadDwgMsg: UnloadDrawing(); break;
+    case AcRx::kInvkSubrMsg: CallFunction(); break;
+    case AcRx::kPreQuitMsg: Module().quitPending = 1; break;
+    default: break;
+    }
+    return AcRx::kRetOK;
+}
+
+extern "C" int acrxGetApiVersion() { return ACRX_API_VERSION; }

@@ -1,0 +1,118 @@
+// The host messages: what initialization, drawing load and unload, function
+// calls and module unload leave behind.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/dispatch.h"
+#include "app/doc_state.h"
+#include "app/module_state.h"
+#include "app/reactors.h"
+#include "core/messages.h"
+#include "module_fixture.h"
+#include "shell/session.h"
+
+using EntryPointTest = ModuleFixture;
+
+TEST_F(EntryPointTest, DrawingLoadDefinesTheFunctionsAndLoadsTheMenu) {
+    host::shell::Document* doc = NewDocument();
+    StartModule();
+    auto& functions = doc->functions();
+    ASSERT_EQ(functions.size(), 28u);
+    EXPECT_EQ(functions["C:LNVF"], 0);
+    EXPECT_EQ(functions["C:LCONTD"], 23);
+    EXPECT_EQ(functions["C:LCUSTOM"], 27);
+    ASSERT_EQ(doc->menus().size(), 1u);
+    EXPECT_EQ(doc->menus()[0], "LURAK.cui");
+    EXPECT_EQ(std::wstring(AppNameFilter()->resval.rstring), L"LurakCad_B1");
+    EXPECT_EQ(AppNameFilter()->restype, RTSTR);
+
+    Send(AcRx::kUnloadDwgMsg, doc);
+    EXPECT_TRUE(doc->functions().empty());
+}
+
+TEST_F(EntryPointTest, ReactorsLiveExactlyAsLongAsTheModule) {
+    NewDocument();
+    StartModule();
+    EXPECT_NE(LabelReactorInstance(), nullptr);
+    EXPECT_NE(RedrawReactorInstance(), nullptr);
+    EXPECT_EQ(acedEditor->reactorCount(), 1);
+    StopModule();
+    EXPECT_EQ(LabelReactorInstance(), nullptr);
+    EXPECT_EQ(RedrawReactorInstance(), nullptr);
+    EXPECT_EQ(acedEditor->reactorCount(), 0);
+    EXPECT_EQ(DocStateCount(), 0);
+}
+
+TEST_F(EntryPointTest, HelpCommandAsksForTheMainIndex) {
+    NewDocument();
+    StartModule();
+    Transcript();
+    EXPECT_EQ(InvokeFunctionCode(25), 1);
+    EXPECT_NE(Transcript().find("Help: file " + installDir.string() + "/Lurak.hlp, topic main_index"),
+              std::string::npos);
+}
+
+TEST_F(EntryPointTest, CommandsNotBuiltYetSayTheyAreNotAvailable) {
+    NewDocument();
+    StartModule();
+    Transcript();
+    EXPECT_EQ(InvokeFunctionCode(21), 1);
+    EXPECT_NE(Transcript().find("is not available yet."), std::string::npos);
+}
+
+TEST_F(EntryPointTest, UnknownFunctionCodeReportsMessage149) {
+    NewDocument();
+    StartModule();
+    Transcript();
+    EXPECT_EQ(InvokeFunctionCode(28), 0);
+    EXPECT_NE(Transcript().find(std::string("ERROR: ") + CommandMessage(149)), std::string::npos);
+    EXPECT_EQ(InvokeFunctionCode(-1), 0);
+}
+
+TEST_F(EntryPointTest, OtherMessageCodesChangeNothing) {
+    host::shell::Document* doc = NewDocument();
+    StartModule();
+    LDocState* state = CurrentDocState;
+    Transcript();
+    for (int code : {0, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16, 99})
+        Send(static_cast<AcRx::AppMsgCode>(code), doc);
+    EXPECT_EQ(Transcript(), "");
+    EXPECT_EQ(CurrentDocState, state);
+    EXPECT_EQ(doc->functions().size(), 28u);
+    EXPECT_EQ(Module().quitPending, 0);
+}
+
+TEST_F(EntryPointTest, MissingMessagesFileLeavesTheModuleInertAndTheHostRunning) {
+    std::filesystem::remove(installDir / "lurak.msg");
+    host::shell::Document* doc = NewDocument();
+    StartModule();
+    std::string shown = Transcript();
+    EXPECT_NE(shown.find("ERROR: Cannot open messages file, aborting."), std::string::npos) << shown;
+    EXPECT_TRUE(doc->functions().empty());
+    EXPECT_EQ(DocStateCount(), 0);
+    EXPECT_EQ(LabelReactorInstance(), nullptr);
+    // Later drawings and calls find nothing to do.
+    host::shell::Document* second = NewDocument();
+    Send(AcRx::kLoadDwgMsg, second);
+    Send(AcRx::kInvkSubrMsg, second);
+    EXPECT_TRUE(second->functions().empty());
+    StopModule();
+    EXPECT_EQ(acedEditor->reactorCount(), 0);
+}
+
+TEST_F(EntryPointTest, QuitRemovesEachDrawingsStateAtItsUnload) {
+    host::shell::Document* a = NewDocument();
+    host::shell::Document* b = NewDocument();
+    StartModule();
+    ASSERT_EQ(DocStateCount(), 2);
+    Send(AcRx::kPreQuitMsg);
+    Send(AcRx::kUnloadDwgMsg, a);
+    EXPECT_EQ(DocStateOf(a), nullptr);
+    EXPECT_NE(DocStateOf(b), nullptr);
+    Send(AcRx::kUnloadDwgMsg, b);
+    EXPECT_EQ(DocStateCount(), 0);
+    StopModule();
+    EXPECT_EQ(LabelReactorInstance(), nullptr);
+}
