@@ -8,6 +8,8 @@
 #include "dxf/text_codec.h"
 
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -17,7 +19,6 @@ class GroupWriter {
 public:
     explicit GroupWriter(TextEncoding encoding) : encoding_(encoding) {}
 
-    void reserve(size_t bytes) { out_.reserve(bytes); }
     // Text in the host's UTF-8, encoded for the file.
     void text(int code, std::string_view value);
     // Text known to need no encoding (section names, subclass markers).
@@ -31,24 +32,39 @@ public:
 
     // Streams into `file`: flushIfFull() (called between records) hands the
     // buffer over once it holds a chunk, so a large drawing never sits in
-    // memory twice.  Without a file everything stays in buffer().
+    // memory twice.  Without a file everything stays in the buffer.
     void setFile(AtomicFileWriter* file) { file_ = file; }
     // False when the file could not be written (its error() says why).
-    bool flushIfFull() { return out_.size() < kChunk || flush(); }
+    bool flushIfFull() { return size_ < kChunk || flush(); }
     bool flush();
 
-    const std::string& buffer() const { return out_; }
-    std::string& buffer() { return out_; }
+    std::string_view buffer() const { return std::string_view(data_.get(), size_); }
     const TextEncoding& encoding() const { return encoding_; }
 
 private:
-    void codeLine(int code);
-    void lineEnd() { out_ += "\r\n"; }
-
     static constexpr size_t kChunk = 1 << 20;
 
+    // Room for `bytes` more characters at the end of the buffer.
+    char* room(size_t bytes)
+    {
+        if (size_ + bytes > capacity_) grow(bytes);
+        return data_.get() + size_;
+    }
+    void grow(size_t bytes);
+    void append(const char* text, size_t length)
+    {
+        std::memcpy(room(length), text, length);
+        size_ += length;
+    }
+    void codeLine(int code);
+    void lineEnd() { append("\r\n", 2); }
+    void number(double value);
+
     TextEncoding encoding_;
-    std::string out_;
+    std::unique_ptr<char[]> data_;
+    size_t size_ = 0;
+    size_t capacity_ = 0;
+    std::string scratch_;  // encoded text
     AtomicFileWriter* file_ = nullptr;
 };
 

@@ -406,7 +406,6 @@ bool writeDxfFile(Database& db, const std::string& path, const WriteOptions& opt
         return false;
     }
     GroupWriter out(encodingFor(options.version));
-    out.reserve(2 << 20);
     out.setFile(&file);
     if (!DxfWriter(db, out, options.version).write() || !file.commit()) {
         error = file.error();
@@ -420,7 +419,7 @@ void writeDxfText(Database& db, std::string& text, const WriteOptions& options)
     prepare(db);
     GroupWriter out(encodingFor(options.version));
     DxfWriter(db, out, options.version).write();
-    text = std::move(out.buffer());
+    text = out.buffer();
 }
 
 } // namespace host::dxf

@@ -55,3 +55,17 @@ TEST(RoundTrip, ReadingOurOwnOutputGivesTheSameFile)
     writeDxfText(*again, second);
     EXPECT_EQ(first, second);
 }
+
+TEST(RoundTrip, GeneratedDrawingOf50000Inserts)
+{
+    std::string source = outputPath("big_r2007.dxf");
+    ASSERT_EQ(makeBigDrawing(source), "");
+    auto db = readOrFail(source);
+    ASSERT_TRUE(db);
+    std::string out = outputPath("big_written.dxf");
+    std::string error;
+    ASSERT_TRUE(writeDxfFile(*db, out, WriteOptions{}, error)) << error;
+    db.reset();
+    EXPECT_EQ(runChecks(out), "");
+    EXPECT_EQ(runCompare(source, out), "");
+}

@@ -25,7 +25,7 @@ std::string script(const char* name)
     return std::string(LURAK_PYTHON) + " " + DXF_TEST_SCRIPTS + "/" + name;
 }
 
-std::string quoted(const std::string& path)
+std::string shellQuoted(const std::string& path)
 {
     return "'" + path + "'";
 }
@@ -41,8 +41,8 @@ std::string outputPath(const std::string& name)
 std::string runChecks(const std::string& path)
 {
     std::string output;
-    int status = run(script("check_dxf.py") + " " + quoted(std::string(LURAK_SHARED_DIR) + "/tools") + " " +
-                         quoted(path),
+    int status = run(script("check_dxf.py") + " " + shellQuoted(std::string(LURAK_SHARED_DIR) + "/tools") + " " +
+                         shellQuoted(path),
                      output);
     return status == 0 ? "" : output;
 }
@@ -50,6 +50,19 @@ std::string runChecks(const std::string& path)
 std::string runCompare(const std::string& original, const std::string& copy)
 {
     std::string output;
-    int status = run(script("compare_dxf.py") + " " + quoted(original) + " " + quoted(copy), output);
+    int status = run(script("compare_dxf.py") + " " + shellQuoted(original) + " " + shellQuoted(copy), output);
     return status == 0 ? "" : output;
+}
+
+std::string makeBigDrawing(const std::string& path)
+{
+    if (std::filesystem::exists(path)) return "";
+    std::string output;
+    std::string partial = path + ".part";
+    int status = run(std::string(LURAK_PYTHON) + " " + LURAK_SHARED_DIR + "/tools/dxf_gen_big.py R2007 " +
+                         shellQuoted(partial),
+                     output);
+    if (status != 0) return output;
+    std::filesystem::rename(partial, path);
+    return "";
 }

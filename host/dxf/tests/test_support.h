@@ -9,3 +9,6 @@ std::string outputPath(const std::string& name);
 std::string runChecks(const std::string& path);
 // Runs compare_dxf.py: "" when the copy keeps everything of the original.
 std::string runCompare(const std::string& original, const std::string& copy);
+// Makes the 50,000-insert drawing with ../shared/tools/dxf_gen_big.py when
+// the file is missing: "" when it is there.
+std::string makeBigDrawing(const std::string& path);
