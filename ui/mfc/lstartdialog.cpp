@@ -1,0 +1,173 @@
+#include "ui/mfc/lstartdialog.h"
+
+#include "app/help.h"
+#include "core/lconnector.h"
+#include "core/messages.h"
+#include "core/system_text.h"
+#include "core/type_tables.h"
+#include "ui/mfc/dialog_support.h"
+#include "ui/mfc/dialog_templates.h"
+
+namespace {
+
+constexpr int kMessageNoSystem = 160;
+constexpr int kNumberChars = 8;
+constexpr int kRectTab = 0;
+constexpr int kRoundTab = 1;
+constexpr int kSizeLimit = 4;
+constexpr int kFlowLimit = 8;
+constexpr int kTagChars = 4;
+// Q m3/h through A mm2: v = Q / 3600 / (A / 1e6) m/s, rounded to 277 Q / A.
+constexpr double kVelocityFactor = 277.0;
+
+CString NumberText(double value) {
+    CString text;
+    if (value > 0)
+        text.Format(L"%lg", value);
+    return text;
+}
+
+} // namespace
+
+SystemChooser DefaultSystemChooser = nullptr;
+
+double StartVelocity(double flow, double area) {
+    if (!(flow > 0) || area == 0)
+        return 0;
+    return kVelocityFactor * flow / area;
+}
+
+BEGIN_MESSAGE_MAP(LStartDialog, CDialog)
+    ON_NOTIFY(TCN_SELCHANGE, 1023, &LStartDialog::OnSelchangeTab)
+    ON_EN_CHANGE(1014, &LStartDialog::UpdateVelocity)
+    ON_EN_CHANGE(1016, &LStartDialog::UpdateVelocity)
+    ON_EN_CHANGE(1017, &LStartDialog::UpdateVelocity)
+    ON_CBN_SELCHANGE(1022, &LStartDialog::UpdateVelocity)
+    ON_BN_CLICKED(1010, &LStartDialog::OnSystems)
+    ON_BN_CLICKED(kHelpButton, &LStartDialog::OnHelp)
+END_MESSAGE_MAP()
+
+LStartDialog::LStartDialog(CWnd* parent)
+    : CDialog(kStartDialogTemplate, parent), systems(DialogSystems()), chooseSystem(DefaultSystemChooser) {
+    RegisterDialogTemplates();
+}
+
+void LStartDialog::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, 1016, sizeABox);
+    DDX_Control(pDX, 1009, systemBox);
+    DDX_Control(pDX, 1023, shapeTab);
+    DDX_Control(pDX, 1015, velocityBox);
+    DDX_Control(pDX, 1014, flowBox);
+    DDX_Control(pDX, 1019, sizeBLabel);
+    DDX_Control(pDX, 1018, sizeALabel);
+    DDX_Control(pDX, 1017, sizeBBox);
+    DDX_Control(pDX, 1022, diameterList);
+}
+
+BOOL LStartDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetTitleText(*this, 26);
+    static const int labels[][2] = {{1050, 27}, {1010, 28}, {1051, 31}, {1052, 35},
+                                    {1053, 36}, {1054, 37}, {1018, 32}, {1019, 33}};
+    for (const auto& label : labels)
+        SetItemText(*this, label[0], label[1]);
+    result = -1;
+    shapeTab.InsertItem(kRectTab, WideText(DialogText(29)).c_str());
+    shapeTab.InsertItem(kRoundTab, WideText(DialogText(30)).c_str());
+    shapeTab.SetCurSel(kRectTab);
+    FillSystems();
+    for (int i = 0; i < kStandardDiameterCount; ++i) {
+        CString text;
+        text.Format(L"%lg", StandardDiameters[i]);
+        diameterList.AddString(text);
+    }
+    if (pConnector != nullptr) {
+        // Each box notifies as typing does: the connector is made
+        // rectangular and keeps the values shown.
+        double a = pConnector->a, b = pConnector->b;
+        flowBox.SetWindowText(NumberText(pConnector->flow));
+        sizeABox.SetWindowText(NumberText(a));
+        sizeBBox.SetWindowText(NumberText(b));
+        CString diameter;
+        diameter.Format(L"%lg", a);
+        int index = diameterList.FindStringExact(-1, diameter);
+        diameterList.SetCurSel(index == CB_ERR ? 0 : index);
+    }
+    ShowVelocity();
+    systemBox.LimitText(kTagChars);
+    sizeABox.LimitText(kSizeLimit);
+    sizeBBox.LimitText(kSizeLimit);
+    flowBox.LimitText(kFlowLimit);
+    return TRUE;
+}
+
+void LStartDialog::FillSystems() {
+    CString typed;
+    systemBox.GetWindowText(typed);
+    systemBox.ResetContent();
+    AddSystemTags(systemBox, systems);
+    systemBox.SetWindowText(typed);
+}
+
+void LStartDialog::OnSelchangeTab(NMHDR*, LRESULT* notifyResult) {
+    bool round = shapeTab.GetCurSel() == kRoundTab;
+    SetItemText(*this, 1018, round ? 34 : 32);
+    int rectShow = round ? SW_HIDE : SW_SHOW;
+    sizeBLabel.ShowWindow(rectShow);
+    sizeABox.ShowWindow(rectShow);
+    sizeBBox.ShowWindow(rectShow);
+    diameterList.ShowWindow(round ? SW_SHOW : SW_HIDE);
+    UpdateVelocity();
+    if (notifyResult)
+        *notifyResult = 0;
+}
+
+void LStartDialog::UpdateVelocity() {
+    if (pConnector == nullptr)
+        return;
+    if (shapeTab.GetCurSel() == kRoundTab) {
+        pConnector->shape = kShapeRound;
+        ReadNumber(diameterList, kNumberChars, pConnector->a);
+        pConnector->b = 0;
+    } else {
+        pConnector->shape = kShapeRect;
+        ReadNumber(sizeABox, kNumberChars, pConnector->a);
+        ReadNumber(sizeBBox, kNumberChars, pConnector->b);
+    }
+    ReadNumber(flowBox, kNumberChars, pConnector->flow);
+    ShowVelocity();
+}
+
+void LStartDialog::ShowVelocity() {
+    CString text;
+    if (pConnector != nullptr) {
+        double velocity = StartVelocity(pConnector->flow, pConnector->GetArea());
+        if (velocity != 0)
+            text.Format(L"%.1lf", velocity);
+    }
+    velocityBox.SetWindowText(text);
+}
+
+void LStartDialog::OnSystems() {
+    if (chooseSystem == nullptr)
+        return;
+    char tag[16] = "";
+    chooseSystem(tag, sizeof tag);
+    // The list may have gained systems meanwhile.
+    FillSystems();
+    if (tag[0] != '\0')
+        systemBox.SetWindowText(WideText(tag).c_str());
+}
+
+void LStartDialog::OnOK() {
+    CopyFieldText(systemTag, ControlText(systemBox, kTagChars).c_str());
+    if (systemTag[0] == '\0') {
+        AlertMessage(kMessageNoSystem);
+        return;
+    }
+    result = 0;
+    CDialog::OnOK();
+}
+
+void LStartDialog::OnHelp() { ShowHelp("topic_indulopont"); }

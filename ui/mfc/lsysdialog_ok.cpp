@@ -1,0 +1,117 @@
+// The air-system dialog's OK and Cancel: the checks that keep it open, and
+// the record fields and layers written when it closes.
+#include "core/system_layers.h"
+#include "core/system_list.h"
+#include "core/system_record.h"
+#include "core/system_text.h"
+#include "ui/mfc/dialog_support.h"
+#include "ui/mfc/lsysdialog.h"
+
+namespace {
+
+constexpr int kMessageTagTaken = 158;
+constexpr int kMessageNoLayerName = 174;
+constexpr int kMessageNoTag = 175;
+constexpr int kNumberChars = 63;
+constexpr int kTagChars = 4;
+constexpr int kNameChars = 63;
+
+std::string Narrow(const CString& text) { return text.toUtf8(); }
+
+// A layer box left empty means the pen-0 layer, as "0" does.
+CString LayerOrPen0(const CString& layer) { return layer.IsEmpty() ? CString(L"0") : layer; }
+
+CString Upper(CString text) {
+    text.MakeUpper();
+    return text;
+}
+
+// The tag names layers and the system's dictionary entry: blanks and the
+// characters a layer name may not hold are refused.
+bool IsUsableTag(const char* tag) {
+    return tag[0] != '\0' && std::string(tag).find_first_of(" <>/\\\":;?*|,=`") == std::string::npos;
+}
+
+} // namespace
+
+bool LSysDialog::ReadRecordFields() {
+    LSystemRecord& record = *pSystem;
+    double size = record.size;
+    // A text size of 0 would draw nothing: such a box keeps the old size.
+    if (ReadNumber(sizeBox, kNumberChars, size) && size > 0)
+        record.size = size;
+    CopyFieldText(record.tag, ControlText(tagBox, kTagChars).c_str());
+    CopyFieldText(record.name, ControlText(nameBox, kNameChars).c_str());
+    int firstNumber = 0;
+    if (ReadWhole(firstNumberBox, kNumberChars, firstNumber))
+        record.labelNumberOffset = firstNumber < 2 ? 0 : firstNumber - 1;
+    if (mode != kSysNew)
+        return true;
+    if (!IsUsableTag(record.tag)) {
+        AlertMessage(kMessageNoTag);
+        return false;
+    }
+    LSystemRecord listed;
+    bool taken = systems ? GetSystemByTag(*systems, &listed, record.tag) == 0 : false;
+    NormaliseSystemTag(record.tag);
+    if (taken) {
+        AlertMessage(kMessageTagTaken);
+        return false;
+    }
+    return true;
+}
+
+bool LSysDialog::LayersValid() const {
+    if (!IsValidLayerName(Narrow(Upper(layers[0]))))
+        return false;
+    const CString* others[] = {&layers[1], &layers[2], &centreLayer, &labelLayer};
+    for (const CString* layer : others)
+        if (!IsValidLayerName(Narrow(Upper(LayerOrPen0(*layer)))))
+            return false;
+    return true;
+}
+
+void LSysDialog::StoreLayersAndStyles() {
+    LSystemRecord& record = *pSystem;
+    for (int i = 0; i < kSysPenCount; ++i) {
+        CString layer = Upper(i == 0 ? layers[0] : LayerOrPen0(layers[i]));
+        CopyFieldText(record.penLayer[i], Narrow(layer).c_str());
+        CopyFieldText(record.penLinetype[i], Narrow(linetypes[i]).c_str());
+        CreateLayer(record.penColour[i], layer, database);
+    }
+    CString centre = Upper(LayerOrPen0(centreLayer));
+    CopyFieldText(record.centreLayer, Narrow(centre).c_str());
+    CopyFieldText(record.centreLinetype, Narrow(centreLinetype).c_str());
+    CreateLayer(record.centreColour, centre, database);
+    // The label layer keeps the case the user typed.
+    CString label = LayerOrPen0(labelLayer);
+    CopyFieldText(record.labelLayer, Narrow(label).c_str());
+    CreateLayer(record.dimColour, label, database);
+    CopyFieldText(record.dimStyle, Narrow(Upper(dimStyle)).c_str());
+    CopyFieldText(record.textStyle, Narrow(Upper(textStyle)).c_str());
+    record.rectCentreLines = rectCentreCheck.GetCheck() == BST_CHECKED ? 1 : 0;
+    record.roundCentreLines = roundCentreCheck.GetCheck() == BST_CHECKED ? 1 : 0;
+    record.labelCircle = circleCheck.GetCheck() == BST_CHECKED ? 1 : 0;
+    record.labelFrame = frameCheck.GetCheck() == BST_CHECKED ? 1 : 0;
+}
+
+void LSysDialog::OnOK() {
+    if (pSystem == nullptr) {
+        CDialog::OnCancel();
+        return;
+    }
+    if (!ReadRecordFields())
+        return;
+    if (!LayersValid()) {
+        AlertMessage(kMessageNoLayerName);
+        return;
+    }
+    StoreLayersAndStyles();
+    result = 0;
+    CDialog::OnOK();
+}
+
+void LSysDialog::OnCancel() {
+    result = -1;
+    CDialog::OnCancel();
+}
