@@ -53,6 +53,14 @@ bool buildNew(db::Database& db, ParsedList& list, std::vector<Group>& groups, st
     return true;
 }
 
+// The host's own anonymous kinds keep their letter ("*D" dimension
+// geometry, "*T", "*X"); every other anonymous name becomes "*U<n>".
+char anonymousLetter(std::string_view given) {
+    char c = given.size() > 1 ? given[1] : 'U';
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return c == 'D' || c == 'T' || c == 'X' ? c : 'U';
+}
+
 int beginBlock(db::Database& db, ParsedList& list) {
     if (brackets().count(db.serial())) return fail("a block definition is already open");
     std::vector<Group> body;
@@ -81,7 +89,7 @@ int endBlock(db::Database& db, ParsedList& list) {
     if (it == brackets().end()) return fail("ENDBLK without BLOCK");
     Bracket b = std::move(it->second);
     brackets().erase(it);
-    if (b.anonymous) b.name = db.nextAnonymousName('U');
+    if (b.anonymous) b.name = db.nextAnonymousName(anonymousLetter(b.name));
     (void)list;
 
     createLayers(db, b.newLayers);

@@ -25,15 +25,69 @@ std::string upperAscii(std::string_view text) {
     return out;
 }
 
+namespace {
+uint32_t upperCodePoint(uint32_t c) {
+    if (c >= 'a' && c <= 'z') return c - 32;
+    if (c < 0x80) return c;
+    if ((c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 32;
+    if (c == 0xFF) return 0x178;
+    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) return c & ~1u;
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return (c & 1u) ? c : c - 1;
+    if (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) return c - 32;
+    if (c >= 0x430 && c <= 0x44F) return c - 32;
+    if (c >= 0x450 && c <= 0x45F) return c - 80;
+    return c;
+}
+
+void appendUtf8(std::string& out, uint32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+} // namespace
+
+std::string foldName(std::string_view text) {
+    bool ascii = true;
+    for (char c : text) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii) return upperAscii(text);
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        unsigned char b = static_cast<unsigned char>(text[i]);
+        // Two- and three-byte sequences are folded; anything else is copied.
+        if ((b & 0xE0) == 0xC0 && i + 1 < text.size() && (text[i + 1] & 0xC0) == 0x80) {
+            uint32_t c = (b & 0x1Fu) << 6 | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu);
+            appendUtf8(out, upperCodePoint(c));
+            i += 2;
+        } else {
+            out += static_cast<char>(b < 0x80 ? upperCodePoint(b) : b);
+            ++i;
+        }
+    }
+    return out;
+}
+
 bool equalNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
+    bool ascii = a.size() == b.size();
+    for (size_t i = 0; ascii && i < a.size(); ++i) {
         char x = a[i], y = b[i];
+        if (static_cast<unsigned char>(x) >= 0x80 || static_cast<unsigned char>(y) >= 0x80) {
+            ascii = false;
+            break;
+        }
         if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
         if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
         if (x != y) return false;
     }
-    return true;
+    if (ascii) return true;
+    return foldName(a) == foldName(b);
 }
 
 std::string_view tableName(Table table) {
@@ -111,7 +165,7 @@ void Database::purge(Slot slot) {
         if (tableByName(obj->typeName(), t)) {
             auto& list = records_[static_cast<size_t>(t)];
             list.erase(std::remove(list.begin(), list.end(), slot), list.end());
-            auto it = names_[static_cast<size_t>(t)].find(upperAscii(groupText(*obj, 2)));
+            auto it = names_[static_cast<size_t>(t)].find(foldName(groupText(*obj, 2)));
             if (it != names_[static_cast<size_t>(t)].end() && it->second == slot)
                 names_[static_cast<size_t>(t)].erase(it);
         }
@@ -138,7 +192,7 @@ void Database::setTableHead(Table table, Slot head) { heads_[static_cast<size_t>
 Slot Database::findRecord(Table table, std::string_view name) const {
     size_t t = static_cast<size_t>(table);
     if (t >= kTableCount) return kNoSlot;
-    auto it = names_[t].find(upperAscii(name));
+    auto it = names_[t].find(foldName(name));
     return it == names_[t].end() ? kNoSlot : it->second;
 }
 
@@ -146,7 +200,7 @@ bool Database::addRecord(Table table, Slot record) {
     size_t t = static_cast<size_t>(table);
     Object* obj = object(record);
     if (t >= kTableCount || obj == nullptr) return false;
-    std::string key = upperAscii(groupText(*obj, 2));
+    std::string key = foldName(groupText(*obj, 2));
     if (names_[t].count(key)) return false;
     names_[t].emplace(std::move(key), record);
     records_[t].push_back(record);
@@ -159,10 +213,10 @@ bool Database::renameRecord(Table table, Slot record, std::string_view name) {
     size_t t = static_cast<size_t>(table);
     Object* obj = object(record);
     if (t >= kTableCount || obj == nullptr || name.empty()) return false;
-    std::string key = upperAscii(name);
+    std::string key = foldName(name);
     auto found = names_[t].find(key);
     if (found != names_[t].end() && found->second != record) return false;
-    auto old = names_[t].find(upperAscii(groupText(*obj, 2)));
+    auto old = names_[t].find(foldName(groupText(*obj, 2)));
     if (old != names_[t].end() && old->second == record) names_[t].erase(old);
     names_[t][key] = record;
     if (Group* g = findGroup(*obj, 2)) *g = Group::text(2, name);

@@ -178,8 +178,12 @@ private:
     std::vector<std::vector<Group>> classes_;
 };
 
-// Upper-cases ASCII letters (names compare without case for ASCII only).
+// Upper-cases ASCII letters only.
 std::string upperAscii(std::string_view text);
+// Upper-cases a UTF-8 name as the host compares names: ASCII, Latin-1,
+// Latin Extended-A, Greek and Cyrillic letters.
+std::string foldName(std::string_view text);
+// Names equal without case (foldName).
 bool equalNoCase(std::string_view a, std::string_view b);
 
 } // namespace host::db
