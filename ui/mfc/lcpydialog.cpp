@@ -1,0 +1,51 @@
+#include "ui/mfc/lcpydialog.h"
+
+#include "app/help.h"
+#include "ui/mfc/dialog_support.h"
+#include "ui/mfc/dialog_templates.h"
+
+namespace {
+constexpr int kMessageNoSystem = 160;
+constexpr int kTagChars = 4;
+} // namespace
+
+BEGIN_MESSAGE_MAP(LCpyDialog, CDialog)
+    ON_BN_CLICKED(kHelpButton, &LCpyDialog::OnHelp)
+END_MESSAGE_MAP()
+
+LCpyDialog::LCpyDialog(CWnd* parent) : CDialog(kCopyDialogTemplate, parent), systems(DialogSystems()) {
+    RegisterDialogTemplates();
+}
+
+void LCpyDialog::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, 1066, systemBox);
+}
+
+BOOL LCpyDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    if (mode == kCopyMode)
+        SetTitleText(*this, 53);
+    else if (mode == kMirrorMode)
+        SetTitleText(*this, 65);
+    SetItemText(*this, 1035, 54);
+    AddSystemTags(systemBox, systems);
+    systemBox.LimitText(kTagChars);
+    // A proposed tag that no system has leaves the box empty.
+    if (!tag.IsEmpty())
+        systemBox.SelectString(-1, tag);
+    return TRUE;
+}
+
+void LCpyDialog::OnOK() {
+    systemBox.GetWindowText(tag);
+    if (tag.GetLength() > kTagChars)
+        tag = tag.Left(kTagChars);
+    if (tag.IsEmpty()) {
+        AlertMessage(kMessageNoSystem);
+        return;
+    }
+    CDialog::OnOK();
+}
+
+void LCpyDialog::OnHelp() { ShowHelp("topic_masolas"); }

@@ -1,0 +1,75 @@
+#include "ui/mfc/lcustomdialog.h"
+
+#include "core/lobject.h"
+#include "core/system_list.h"
+#include "core/system_text.h"
+#include "ui/mfc/dialog_support.h"
+#include "ui/mfc/dialog_templates.h"
+
+namespace {
+
+constexpr int kMessageNoSystem = 160;
+constexpr int kTagChars = 4;
+constexpr int kTagRoom = 16;
+constexpr int16_t kNotListed = 1;
+
+// The listed system of the tag (normalised in tag); false when none has it.
+bool FindListedSystem(LSystemList* systems, char* tag, LSystemRecord* out) {
+    return systems != nullptr && GetSystemByTag(*systems, out, tag) == 0;
+}
+
+} // namespace
+
+LCustomDialog::LCustomDialog(CWnd* parent) : CDialog(kCustomDialogTemplate, parent), systems(DialogSystems()) {
+    RegisterDialogTemplates();
+}
+
+void LCustomDialog::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, 1078, nameBox);
+    DDX_Control(pDX, 1080, userTextBox);
+    DDX_Control(pDX, 1066, systemBox);
+    DDX_Control(pDX, 1081, listedCheck);
+}
+
+BOOL LCustomDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetTitleText(*this, 55);
+    static const int labels[][2] = {{1075, 56}, {1076, 57}, {1077, 58}, {1079, 59}, {1081, 60}};
+    for (const auto& label : labels)
+        SetItemText(*this, label[0], label[1]);
+    AddSystemTags(systemBox, systems);
+    systemBox.LimitText(kTagChars);
+    if (pElement == nullptr)
+        return TRUE;
+    char tag[kTagRoom] = "";
+    pElement->GetSystemTag(tag, sizeof tag);
+    systemBox.SelectString(-1, WideText(tag).c_str());
+    userTextBox.SetWindowText(WideText(pElement->userText).c_str());
+    listedCheck.SetCheck(pElement->listingFlag == kNotListed ? BST_UNCHECKED : BST_CHECKED);
+    nameBox.SetWindowText(WideText(pElement->GetParamText(0).c_str()).c_str());
+    return TRUE;
+}
+
+void LCustomDialog::OnOK() {
+    // Without an element there is nothing to confirm.
+    if (pElement == nullptr)
+        return;
+    char tag[kTagRoom] = "";
+    CopyFieldText(tag, ControlText(systemBox, kTagChars).c_str());
+    // A tag that no listed system has would leave the element on its old
+    // system without a word: it is refused like an empty one.
+    LSystemRecord system;
+    if (tag[0] == '\0' || !FindListedSystem(systems, tag, &system)) {
+        AlertMessage(kMessageNoSystem);
+        return;
+    }
+    pElement->SetSystemRecord(system);
+    pElement->SetParamText(0, ControlText(nameBox, -1).c_str());
+    std::string userText = ControlText(userTextBox, -1);
+    SetElementUserText(pElement, userText.empty() ? nullptr : userText.c_str());
+    pElement->listingFlag = listedCheck.GetCheck() == BST_CHECKED ? 0 : kNotListed;
+    CDialog::OnOK();
+}
+
+void LCustomDialog::OnCancel() { CDialog::OnCancel(); }

@@ -1,0 +1,173 @@
+// The options and scale dialogs: values taken when a box loses the focus,
+// brought into range, and the scale shown as a : b or to four decimals.
+#include <map>
+
+#include "dialog_fixture.h"
+#include "ui/mfc/loptiondialog.h"
+#include "ui/mfc/lscldlg.h"
+
+namespace {
+
+class OptionProbe : public LOptionDialog {
+public:
+    std::map<int, std::string> shown;
+    std::map<int, bool> enabled;
+    void OnCancel() override {
+        for (int id : {1075, 1076, 1077, 1078, 1087}) {
+            shown[id] = TextOf(*GetDlgItem(id));
+            enabled[id] = GetDlgItem(id)->IsWindowEnabled();
+        }
+        LOptionDialog::OnCancel();
+    }
+};
+
+class OptionDialogTest : public DialogTest {
+protected:
+    void Prepare(OptionProbe& dialog, double scale = 1.0) {
+        dialog.scale = scale;
+        dialog.rectPieceLength = 1500;
+        dialog.roundPieceLength = 6000;
+        dialog.labelDistance = 50.7;
+    }
+};
+
+TEST(ScaleParts, ShowsTheWholeParts) {
+    long a = 0, b = 0;
+    ScaleParts(2.5, &a, &b);
+    EXPECT_EQ(a, 2);
+    EXPECT_EQ(b, 1);
+    ScaleParts(0.01, &a, &b);
+    EXPECT_EQ(a, 1);
+    EXPECT_EQ(b, 100);
+    ScaleParts(0, &a, &b);
+    EXPECT_EQ(a, 1);
+    EXPECT_EQ(b, 1);
+}
+
+TEST_F(OptionDialogTest, OpensWithWholeParts) {
+    OptionProbe dialog;
+    Prepare(dialog, 0.01);
+    Run(dialog, "");
+    EXPECT_EQ(dialog.shown[1087], "1");
+    EXPECT_EQ(dialog.shown[1075], "100");
+    EXPECT_EQ(dialog.shown[1078], "50");
+    EXPECT_EQ(dialog.shown[1076], "1500");
+    EXPECT_TRUE(dialog.enabled[1087]);
+    // Untouched boxes keep the members as they were.
+    EXPECT_DOUBLE_EQ(dialog.labelDistance, 50.7);
+}
+
+TEST_F(OptionDialogTest, LeavingABoxClampsItsValue) {
+    struct Case {
+        const char* lines;
+        double rect, round, label;
+    } cases[] = {
+        {"1076=40\n1077\n", 50, 6000, 50.7},
+        {"1076=12000\n1077=5\n1078\n", 9999, 10, 50.7},
+        {"1078\n1076\n", 1500, 6000, 50},      // the shown whole part is taken
+        {"1078=99999\n1076=\n1077\n", 1500, 6000, 9999},  // an emptied box keeps the value
+    };
+    for (const Case& c : cases) {
+        OptionProbe dialog;
+        Prepare(dialog);
+        Run(dialog, c.lines);
+        EXPECT_DOUBLE_EQ(dialog.rectPieceLength, c.rect) << c.lines;
+        EXPECT_DOUBLE_EQ(dialog.roundPieceLength, c.round) << c.lines;
+        EXPECT_DOUBLE_EQ(dialog.labelDistance, c.label) << c.lines;
+    }
+    OptionProbe shown;
+    Prepare(shown);
+    Run(shown, "1076=40\n1077=5\n1078=12000\n1087\n");
+    EXPECT_EQ(shown.shown[1076], "50");
+    EXPECT_EQ(shown.shown[1077], "10");
+    EXPECT_EQ(shown.shown[1078], "9999");
+}
+
+TEST_F(OptionDialogTest, TheScaleBoxLeftLastWins) {
+    OptionProbe dialog;
+    Prepare(dialog, 0.01);
+    Run(dialog, "1087=250\n1076\n");
+    EXPECT_DOUBLE_EQ(dialog.scale, 250);
+    EXPECT_EQ(dialog.shown[1087], "250");
+    EXPECT_EQ(dialog.shown[1075], "1");
+
+    OptionProbe zero;
+    Prepare(zero, 0.01);
+    Run(zero, "1087=0\n1076\n");
+    EXPECT_DOUBLE_EQ(zero.scale, 0.01);
+    EXPECT_EQ(zero.shown[1087], "1");
+    EXPECT_EQ(zero.shown[1075], "100");
+
+    OptionProbe right;
+    Prepare(right, 20);
+    Run(right, "1075=50\n1076\n");
+    EXPECT_DOUBLE_EQ(right.scale, 0.02);
+    EXPECT_EQ(right.shown[1087], "1");
+}
+
+TEST_F(OptionDialogTest, LockedScaleCannotChange) {
+    OptionProbe dialog;
+    Prepare(dialog, 5);
+    dialog.scaleLocked = 1;
+    std::string transcript = Run(dialog, "1087=7\n");
+    EXPECT_FALSE(dialog.enabled[1087]);
+    EXPECT_FALSE(dialog.enabled[1075]);
+    EXPECT_DOUBLE_EQ(dialog.scale, 5);
+    // A direct call does nothing either.
+    dialog.OnKillfocusScaleLeft();
+    EXPECT_DOUBLE_EQ(dialog.scale, 5);
+}
+
+TEST_F(OptionDialogTest, OkReadsNothingMoreAndClickingItLeavesTheBox) {
+    LOptionDialog dialog;
+    dialog.rectPieceLength = 1500;
+    INT_PTR ended = 0;
+    // Enter keeps the focus in the box; clicking OK moves it first.
+    Run(dialog, "1076=3000\n\n", &ended);
+    EXPECT_EQ(ended, IDOK);
+    EXPECT_DOUBLE_EQ(dialog.rectPieceLength, 1500);
+    Run(dialog, "1076=3000\nok\n", &ended);
+    EXPECT_DOUBLE_EQ(dialog.rectPieceLength, 3000);
+}
+
+TEST(CutScale, TruncatesToFourDecimals) {
+    EXPECT_DOUBLE_EQ(CutScale(1.23456), 1.2345);
+    EXPECT_DOUBLE_EQ(CutScale(0.0003), 0.0003);
+    EXPECT_DOUBLE_EQ(CutScale(0), 1.0);
+    EXPECT_DOUBLE_EQ(CutScale(-2), 1.0);
+    EXPECT_DOUBLE_EQ(CutScale(0.00004), 1.0);
+    EXPECT_NEAR(CutScale(1e12), 214748.3647, 1e-9);
+}
+
+class ScaleProbe : public LSclDlg {
+public:
+    std::string label, box;
+    void OnCancel() override {
+        label = TextOf(*GetDlgItem(1035));
+        box = TextOf(*GetDlgItem(1074));
+        LSclDlg::OnCancel();
+    }
+};
+
+TEST_F(OptionDialogTest, ScaleDialogShowsTagAndFourDecimals) {
+    ScaleProbe dialog;
+    snprintf(dialog.system.tag, sizeof dialog.system.tag, "ZL1");
+    dialog.scale = 2.5;
+    Run(dialog, "");
+    EXPECT_EQ(dialog.label, "Insertion scale of the elements of air system ZL1:");
+    EXPECT_EQ(dialog.box, "2.5000");
+
+    ScaleProbe typed;
+    // The help button has no action, but clicking it takes the focus.
+    Run(typed, "1074=1.23456\nhelp\n1074=x\nhelp\n");
+    EXPECT_EQ(typed.box, "1.2345");  // x is no number: the scale stays
+    EXPECT_DOUBLE_EQ(typed.scale, 1.2345);
+
+    LSclDlg confirmed;
+    INT_PTR ended = 0;
+    Run(confirmed, "1074=-2\n\n", &ended);  // Enter: OK reads the box
+    EXPECT_EQ(ended, IDOK);
+    EXPECT_DOUBLE_EQ(confirmed.scale, 1.0);
+}
+
+} // namespace
