@@ -1,0 +1,382 @@
+// System XRECORDs: the long form written and read back, the short form of
+// the earlier version, damaged data, and both forms through the drawing.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "ads_entity.h"
+#include "core/string_convert.h"
+#include "core/system_load.h"
+#include "core/system_xrecord.h"
+#include "system_fixture.h"
+
+namespace {
+
+LSystemRecord FullRecord() {
+    LSystemRecord r;
+    strcpy(r.tag, "ZL1");
+    strcpy(r.name, "Befúvó");
+    r.size = 120;
+    r.penColour[0] = 1;
+    r.penColour[1] = 2;
+    r.penColour[2] = 3;
+    r.zigzagScale = 2.5;
+    const char* linetypes[] = {"BYLAYER", "KÖZÉP", "BYBLOCK"};
+    const char* layers[] = {"P0", "P1", "P2"};
+    for (int i = 0; i < 3; ++i) {
+        strcpy(r.penLinetype[i], linetypes[i]);
+        strcpy(r.penLayer[i], layers[i]);
+    }
+    r.centreColour = 4;
+    strcpy(r.centreLinetype, "SZAGGATOTT");
+    strcpy(r.centreLayer, "C");
+    r.rectCentreLines = 0;
+    r.roundCentreLines = 1;
+    r.labelNumberOffset = -7;
+    r.labelCircle = 0;
+    r.labelFrame = 0;
+    r.dimTextColour = 5;
+    r.dimColour = 6;
+    strcpy(r.textStyle, "ISO");
+    strcpy(r.dimStyle, "DIM1");
+    strcpy(r.labelLayer, "Címkék");
+    return r;
+}
+
+void ExpectSame(const LSystemRecord& a, const LSystemRecord& b) {
+    EXPECT_EQ(0, memcmp(&a, &b, sizeof a)) << "tag " << a.tag << " / " << b.tag;
+}
+
+// Drops the group at position `index` (0 = the first) of the chain.
+void DropGroup(resbuf*& chain, int index) {
+    resbuf** link = &chain;
+    for (int i = 0; i < index && *link; ++i)
+        link = &(*link)->rbnext;
+    resbuf* gone = *link;
+    *link = gone->rbnext;
+    gone->rbnext = nullptr;
+    acutRelRb(gone);
+}
+
+resbuf* ShortForm(const wchar_t* tag, const wchar_t* layer, double size) {
+    return acutBuildList(RTDXF0, L"XRECORD", 100, L"AcDbXrecord", 102, L"{LURAK", 1, tag, 2, L"régi",
+                         3, layer, 40, size, 60, 7, 60, 2, 70, 1, 102, L"}", 0);
+}
+
+}  // namespace
+
+TEST(SystemXrecord, LongFormReadsBackEveryField) {
+    LSystemRecord written = FullRecord();
+    resbuf* chain = BuildSystemXrecord(&written);
+    ASSERT_NE(chain, nullptr);
+    LSystemRecord read;
+    EXPECT_EQ(ParseSystemXrecord(&read, chain), 0);
+    ExpectSame(read, written);
+    acutRelRb(chain);
+}
+
+TEST(SystemXrecord, OffsetKeepsItsLow16BitsAndLabelBitsMapBothWays) {
+    LSystemRecord r = FullRecord();
+    r.labelNumberOffset = 65536 + 5;
+    r.labelCircle = 0;
+    r.labelFrame = 1;
+    resbuf* chain = BuildSystemXrecord(&r);
+    LSystemRecord read;
+    ASSERT_EQ(ParseSystemXrecord(&read, chain), 0);
+    EXPECT_EQ(read.labelNumberOffset, 5);
+    EXPECT_EQ(read.labelCircle, 0);
+    EXPECT_EQ(read.labelFrame, 1);
+    acutRelRb(chain);
+
+    r.labelCircle = 1;
+    r.labelFrame = 0;
+    chain = BuildSystemXrecord(&r);
+    ASSERT_EQ(ParseSystemXrecord(&read, chain), 0);
+    EXPECT_EQ(read.labelCircle, 1);
+    EXPECT_EQ(read.labelFrame, 0);
+    acutRelRb(chain);
+}
+
+TEST(SystemXrecord, LongFormWithoutTheZigzagScaleReadsOne) {
+    LSystemRecord r = FullRecord();
+    resbuf* chain = BuildSystemXrecord(&r);
+    DropGroup(chain, 31);  // 40 zigzagScale; "}" follows
+    LSystemRecord read;
+    ASSERT_EQ(ParseSystemXrecord(&read, chain), 0);
+    EXPECT_EQ(read.zigzagScale, 1.0);
+    EXPECT_STREQ(read.labelLayer, "Címkék");
+    acutRelRb(chain);
+}
+
+TEST(SystemXrecord, ShortFormGetsTheFixedValues) {
+    resbuf* chain = ShortForm(L"ZL1", L"A", 99.5);
+    LSystemRecord r;
+    ASSERT_EQ(ParseSystemXrecord(&r, chain), 0);
+    acutRelRb(chain);
+    EXPECT_STREQ(r.tag, "ZL1");
+    EXPECT_EQ(r.penColour[0], 7);
+    EXPECT_EQ(r.centreColour, 2);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_STREQ(r.penLayer[i], "A");
+    EXPECT_STREQ(r.penLinetype[0], "BYLAYER");
+    EXPECT_STREQ(r.penLinetype[1], "BYBLOCK");
+    EXPECT_STREQ(r.penLinetype[2], "BYBLOCK");
+    EXPECT_STREQ(r.centreLayer, "A");
+    EXPECT_STREQ(r.centreLinetype, "KÖZÉP");
+    EXPECT_EQ(r.penColour[1], 0);
+    EXPECT_EQ(r.penColour[2], 0);
+    EXPECT_EQ(r.dimColour, 256);
+    EXPECT_EQ(r.dimTextColour, 256);
+    EXPECT_STREQ(r.textStyle, "STANDARD");
+    EXPECT_STREQ(r.dimStyle, "STANDARD");
+    EXPECT_STREQ(r.labelLayer, "LURAK-ZL1-100");  // 99.5 rounds away from zero
+    EXPECT_EQ(r.zigzagScale, 1.0);
+    EXPECT_EQ(r.labelNumberOffset, 0);
+}
+
+TEST(SystemXrecord, DamagedDataIsRefused) {
+    LSystemRecord r;
+    EXPECT_EQ(ParseSystemXrecord(&r, nullptr), -1);
+    resbuf* noMarker = acutBuildList(RTDXF0, L"XRECORD", 1, L"ZL1", 0);
+    EXPECT_EQ(ParseSystemXrecord(&r, noMarker), -1);
+    acutRelRb(noMarker);
+
+    // A group missing in the middle, and a chain that ends too early.
+    LSystemRecord full = FullRecord();
+    resbuf* chain = BuildSystemXrecord(&full);
+    DropGroup(chain, 15);  // 102 penLayer 1
+    EXPECT_EQ(ParseSystemXrecord(&r, chain), -1);
+    acutRelRb(chain);
+    resbuf* cut = acutBuildList(102, L"{LURAK", 1, L"ZL1", 2, L"x", 3, L"A", 40, 1.0, 60, 1, 60, 1, 70, 1, 0);
+    EXPECT_EQ(ParseSystemXrecord(&r, cut), -1) << "the 70 must not end the chain";
+    acutRelRb(cut);
+}
+
+TEST(SystemXrecord, OverlongNamesAreCutOrRefused) {
+    std::wstring longName(100, L'n');
+    std::wstring longLayer(40, L'L');
+    resbuf* chain = ShortForm(L"zl12345", L"A", 100);
+    LSystemRecord r;
+    ASSERT_EQ(ParseSystemXrecord(&r, chain), 0);
+    EXPECT_STREQ(r.tag, "ZL12");
+    acutRelRb(chain);
+
+    chain = acutBuildList(102, L"{LURAK", 1, L"ZL1", 2, longName.c_str(), 3, L"A", 40, 100.0, 60, 7, 60, 2,
+                          70, 1, 102, L"}", 0);
+    ASSERT_EQ(ParseSystemXrecord(&r, chain), 0);
+    EXPECT_EQ(strlen(r.name), sizeof r.name - 1);
+    acutRelRb(chain);
+
+    chain = ShortForm(L"ZL1", longLayer.c_str(), 100);
+    EXPECT_EQ(ParseSystemXrecord(&r, chain), -1) << "a cut layer name would name another layer";
+    acutRelRb(chain);
+}
+
+class SystemStoreTest : public SystemDrawingTest {
+protected:
+    void SetUp() override {
+        SystemDrawingTest::SetUp();
+        ASSERT_EQ(OpenSystemDictionary(list), 0);
+    }
+
+    // The program dictionary's entries, counted.
+    int EntryCount() {
+        int n = 0;
+        for (resbuf* data = acdbDictNext(list.programDictionary, 1); data;
+             data = acdbDictNext(list.programDictionary, 0)) {
+            ++n;
+            acutRelRb(data);
+        }
+        return n;
+    }
+
+    // A second list read from the same drawing, as when it is opened again.
+    void Reload(LSystemList& again, LDrawingDefaults& defaults) {
+        ASSERT_EQ(OpenSystemDictionary(again), 0);
+        EXPECT_TRUE(ads_name_equal(again.programDictionary, list.programDictionary));
+        LoadSystems(again, defaults);
+    }
+};
+
+TEST_F(SystemStoreTest, AddedSystemsAreStoredUnderTheirTag) {
+    LSystemRecord r = FullRecord();
+    strcpy(r.tag, "zl12x");
+    ASSERT_EQ(AddSystem(list, &r), 0);
+    EXPECT_STREQ(r.tag, "ZL12");
+    LSystemRecord twice = FullRecord();
+    strcpy(twice.tag, "ZL12");
+    EXPECT_EQ(AddSystem(list, &twice), -1);
+    EXPECT_EQ(EntryCount(), 1);
+    ads_name entry;
+    EXPECT_EQ(FindDictionaryEntry(list.programDictionary, "ZL12", entry), RTNORM);
+
+    LSystemList again;
+    LDrawingDefaults defaults;
+    Reload(again, defaults);
+    ASSERT_EQ(again.systemCount, 1);
+    LSystemRecord read;
+    ASSERT_EQ(GetSystemByIndex(again, &read, 0), 0);
+    ExpectSame(read, r);
+}
+
+TEST_F(SystemStoreTest, AShortFormEntryLoadsBesideLongOnes) {
+    LSystemRecord a = FullRecord(), b = FullRecord();
+    strcpy(a.tag, "AA");
+    strcpy(b.tag, "CC");
+    AddSystem(list, &a);
+    AddSystem(list, &b);
+    resbuf* old = ShortForm(L"BB", L"RÉGI", 100);
+    ads_name made;
+    ASSERT_EQ(acdbEntMakeX(old, made), RTNORM);
+    acutRelRb(old);
+    ASSERT_EQ(acdbDictAdd(list.programDictionary, L"BB", made), RTNORM);
+    // An entry that is not a system stays where it is and is skipped.
+    resbuf* foreign = acutBuildList(RTDXF0, L"XRECORD", 100, L"AcDbXrecord", 1, L"other", 0);
+    ASSERT_EQ(acdbEntMakeX(foreign, made), RTNORM);
+    acutRelRb(foreign);
+    ASSERT_EQ(acdbDictAdd(list.programDictionary, L"ZZ", made), RTNORM);
+
+    LSystemList again;
+    LDrawingDefaults defaults;
+    Reload(again, defaults);
+    ASSERT_EQ(again.systemCount, 3);
+    LSystemRecord read;
+    ASSERT_EQ(GetSystemByIndex(again, &read, 1), 0);
+    EXPECT_STREQ(read.tag, "BB");
+    EXPECT_STREQ(read.penLayer[2], "RÉGI");
+    EXPECT_STREQ(read.labelLayer, "LURAK-BB-100");
+    ASSERT_EQ(GetSystemByIndex(again, &read, 2), 0);
+    ExpectSame(read, b);
+    EXPECT_EQ(EntryCount(), 4);
+}
+
+TEST_F(SystemStoreTest, ModifyRewritesTheXrecord) {
+    LSystemRecord r = FullRecord();
+    AddSystem(list, &r);
+    ads_name before;
+    ASSERT_EQ(FindDictionaryEntry(list.programDictionary, "ZL1", before), RTNORM);
+    r.size = 250;
+    strcpy(r.name, "új név");
+    ASSERT_EQ(ModifySystem(list, &r, 0), 0);
+    ads_name after;
+    ASSERT_EQ(FindDictionaryEntry(list.programDictionary, "ZL1", after), RTNORM);
+    EXPECT_FALSE(ads_name_equal(before, after));
+    resbuf* old = acdbEntGet(before);
+    EXPECT_EQ(old, nullptr) << "the replaced XRECORD is erased";
+    acutRelRb(old);
+    EXPECT_EQ(EntryCount(), 1);
+
+    LSystemList again;
+    LDrawingDefaults defaults;
+    Reload(again, defaults);
+    LSystemRecord read;
+    char tag[16] = "ZL1";
+    ASSERT_EQ(GetSystemByTag(again, &read, tag), 0);
+    EXPECT_EQ(read.size, 250);
+    EXPECT_STREQ(read.name, "új név");
+
+    LSystemRecord unknown = FullRecord();
+    strcpy(unknown.tag, "NO");
+    EXPECT_EQ(ModifySystem(list, &unknown, 0), -1);
+}
+
+TEST_F(SystemStoreTest, ARefusedRewriteKeepsTheOldEntryAndTheList) {
+    LSystemRecord r = FullRecord();
+    AddSystem(list, &r);
+    ads_name entry;
+    ASSERT_EQ(FindDictionaryEntry(list.programDictionary, "ZL1", entry), RTNORM);
+    // A dictionary that is not one refuses every change.
+    ads_name dictionary;
+    ads_name_set(list.programDictionary, dictionary);
+    TestEntity line = Line("0");
+    ads_name_set(line.name, list.programDictionary);
+    LSystemRecord changed = r;
+    changed.size = 1;
+    EXPECT_EQ(ModifySystem(list, &changed, 0), -1);
+    ads_name_set(dictionary, list.programDictionary);
+    char tag[16] = "ZL1";
+    EXPECT_EQ(FindSystem(list, tag)->record.size, 120);
+    EXPECT_EQ(FindSystem(list, tag)->changeMask, 0u);
+    ads_name still;
+    ASSERT_EQ(FindDictionaryEntry(list.programDictionary, "ZL1", still), RTNORM);
+    EXPECT_TRUE(ads_name_equal(still, entry));
+    EXPECT_EQ(EntryCount(), 1);
+}
+
+TEST_F(SystemStoreTest, DeleteQueuesEachLayerOnce) {
+    LSystemRecord r = Record("ZL1", "LURAK-ZL1", "LURAK-ZL1-100");
+    strcpy(r.penLayer[2], "lurak-zl1");
+    AddSystem(list, &r);
+    LSystemRecord arg = Record("zl1", "ignored", "ignored");
+    DeleteSystem(list, &arg);
+    EXPECT_EQ(list.systemCount, 0);
+    EXPECT_EQ(EntryCount(), 0);
+    ASSERT_NE(list.removals->next, nullptr);
+    EXPECT_EQ(list.removalTail, list.removals->next);
+    EXPECT_STREQ(list.removals->tag, "ZL1");
+    ASSERT_EQ(list.removals->layerCount, 2);
+    EXPECT_STREQ(list.removals->layers[0], "LURAK-ZL1");
+    EXPECT_STREQ(list.removals->layers[1], "LURAK-ZL1-100");
+    DeleteSystem(list, &arg);  // no longer listed: nothing more is queued
+    EXPECT_EQ(list.removals->next->next, nullptr);
+}
+
+TEST_F(SystemStoreTest, DefaultsRoundTripAndPartialDataKeepsTheRest) {
+    LDrawingDefaults written;
+    written.labelDistance = 75;
+    written.rectPieceLength = 1250;
+    written.roundPieceLength = 3000;
+    written.insertScale = AcGeScale3d(2.0);
+    ASSERT_EQ(WriteDrawingDefaults(list.programDictionary, written), 0);
+    LSystemList again;
+    LDrawingDefaults read;
+    Reload(again, read);
+    EXPECT_EQ(read.labelDistance, 75);
+    EXPECT_EQ(read.rectPieceLength, 1250);
+    EXPECT_EQ(read.roundPieceLength, 3000);
+    EXPECT_EQ(read.insertScale, AcGeScale3d(2.0));
+
+    // Two reals only: the piece length of round ducts and the scale stay.
+    AcDbObjectId id;
+    ASSERT_EQ(acdbGetObjectId(id, list.programDictionary), Acad::eOk);
+    AcDbObject* object = nullptr;
+    ASSERT_EQ(acdbOpenAcDbObject(object, id, AcDb::kForWrite), Acad::eOk);
+    resbuf* two = acutBuildList(1001, L"LurakCad_B1", 1040, 10.0, 1040, 20.0, 1070, 5, 1040, 30.0, 0);
+    EXPECT_EQ(object->setXData(two), Acad::eOk);
+    acutRelRb(two);
+    object->close();
+    LDrawingDefaults partial;
+    EXPECT_EQ(ReadDrawingDefaults(list.programDictionary, &partial), 0);
+    EXPECT_EQ(partial.labelDistance, 10);
+    EXPECT_EQ(partial.rectPieceLength, 20);
+    EXPECT_EQ(partial.roundPieceLength, 6000);
+    EXPECT_EQ(partial.insertScale, AcGeScale3d(1.0));
+}
+
+TEST_F(SystemStoreTest, SystemsThatOnlyElementsNameAreAdded) {
+    LSystemRecord r = FullRecord();
+    AddSystem(list, &r);
+    Element("ZL1", "P0");
+    Element("bb2", "LURAK-BB2");
+    Element("BB2", "LURAK-BB2");
+    LSystemList again;
+    LDrawingDefaults defaults;
+    Reload(again, defaults);
+    ASSERT_EQ(again.systemCount, 2);
+    LSystemRecord added;
+    char tag[16] = "BB2";
+    ASSERT_EQ(GetSystemByTag(again, &added, tag), 0);
+    EXPECT_STREQ(added.penLayer[0], "LURAK-BB2");
+    EXPECT_STREQ(added.labelLayer, "LURAK-BB2-100");
+    EXPECT_EQ(defaults.hasElements, 1);
+    EXPECT_EQ(EntryCount(), 2) << "the added system is stored";
+}
+
+TEST_F(SystemStoreTest, OpeningTwiceFindsTheSameDictionary) {
+    ads_name first;
+    ads_name_set(list.programDictionary, first);
+    LSystemList again;
+    ASSERT_EQ(OpenSystemDictionary(again), 0);
+    EXPECT_TRUE(ads_name_equal(first, again.programDictionary));
+}
