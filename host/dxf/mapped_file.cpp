@@ -2,6 +2,7 @@
 
 #include "dxf/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -50,6 +51,20 @@ void MappedFile::release(size_t offset)
     if (end <= released_ || end > size_) return;
     ::madvise(static_cast<char*>(map_) + released_, end - released_, MADV_DONTNEED);
     released_ = end;
+}
+
+} // namespace host::dxf
+
+namespace host::dxf {
+
+void MappedFile::releaseRange(size_t begin, size_t end)
+{
+    if (!map_) return;
+    long page = ::sysconf(_SC_PAGESIZE);
+    size_t pageSize = page > 0 ? static_cast<size_t>(page) : 4096;
+    begin = (begin + pageSize - 1) / pageSize * pageSize;
+    end = std::min(end, size_) / pageSize * pageSize;
+    if (begin < end) ::madvise(static_cast<char*>(map_) + begin, end - begin, MADV_DONTNEED);
 }
 
 } // namespace host::dxf

@@ -21,6 +21,8 @@ public:
     // Drops the pages before `offset` from memory.  The text stays valid:
     // a later look at those bytes reads them from the file again.
     void release(size_t offset);
+    // The same for the whole pages inside [begin, end).
+    void releaseRange(size_t begin, size_t end);
 
 private:
     void* map_ = nullptr;

@@ -2,8 +2,10 @@
 
 #include "dxf/file_io.h"
 #include "dxf/mapped_file.h"
+#include "dxf/record_chunks.h"
 #include "dxf/record_reader.h"
 #include "dxf/repair.h"
+#include "dxf/subclass_markers.h"
 
 #include <algorithm>
 #include <iterator>
@@ -27,20 +29,18 @@ std::string_view textOf(const std::vector<Group>& groups, int code)
 
 class DxfReader {
 public:
-    DxfReader(std::string_view text, std::string_view fileName, ReadReport& report, MappedFile* mapping)
-        : in_(text, fileName), fileName_(fileName), report_(report), mapping_(mapping),
-          db_(std::make_unique<Database>())
+    DxfReader(ParsedText parsed, std::string_view fileName, ReadReport& report)
+        : parsed_(std::move(parsed)), fileName_(fileName), report_(report), db_(std::make_unique<Database>())
     {
     }
 
     std::unique_ptr<Database> read();
-    void setEncoding(const TextEncoding& encoding) { in_.setEncoding(encoding); }
 
 private:
     bool nextRecord();
     bool fail(uint32_t line, std::string message);
     void note(uint32_t line, std::string message);
-    bool is(std::string_view type) const { return rec_.type == type; }
+    bool is(std::string_view type) const { return rec_->type == type; }
 
     bool readSections();
     bool readSection(std::string_view name);
@@ -62,25 +62,29 @@ private:
     Slot blockRecordFor(const Record& begin);
     bool checkOwners();
     void finishHandseed();
-    void dropConsumedText();
 
-    RecordReader in_;
+    ParsedText parsed_;
+    size_t chunk_ = 0;  // the next record is parsed_.chunks[chunk_].records[index_]
+    size_t index_ = 0;
     std::string fileName_;
     ReadReport& report_;
-    MappedFile* mapping_;
     std::unique_ptr<Database> db_;
-    Record rec_;
+    Record noRecord_;  // what rec_ points at after the last record
+    Record* rec_ = &noRecord_;
+    bool failed_ = false;
     std::vector<uint32_t> lines_;       // line of each slot's type name
     std::vector<uint32_t> ownerLines_;  // line of its owner handle
     std::vector<std::pair<std::string, db::TypeId>> types_;
     db::Handle fileHandseed_ = 0;
-    size_t recordCount_ = 0;
-    static constexpr size_t kReleaseEvery = 8192;
+    int markerNotes_ = 0;  // notes about records kept without markers, up to:
+    static constexpr int kMarkerNotes = 20;
 };
 
 bool DxfReader::fail(uint32_t line, std::string message)
 {
-    in_.fail(line, std::move(message));
+    if (failed_) return false;
+    failed_ = true;
+    report_.error = Diagnostic{fileName_, line, std::move(message)};
     return false;
 }
 
@@ -89,27 +93,41 @@ void DxfReader::note(uint32_t line, std::string message)
     report_.repairs.push_back(Diagnostic{fileName_, line, std::move(message)});
 }
 
+// Moves to the next record; each piece's records are freed once passed.
 bool DxfReader::nextRecord()
 {
-    if (++recordCount_ % kReleaseEvery == 0) dropConsumedText();
-    if (in_.next(rec_)) return true;
-    rec_.type = {};  // nothing read: not the record before
-    rec_.line = 0;
+    rec_ = &noRecord_;
+    if (failed_) return false;
+    while (chunk_ < parsed_.chunks.size()) {
+        RecordChunk& chunk = parsed_.chunks[chunk_];
+        if (index_ < chunk.records.size()) {
+            rec_ = &chunk.records[index_++];
+            return true;
+        }
+        if (chunk.failed) {
+            report_.error = chunk.error;
+            failed_ = true;
+            return false;
+        }
+        if (chunk_ > 0) parsed_.chunks[chunk_ - 1].records = {};
+        ++chunk_;
+        index_ = 0;
+    }
     return false;
 }
 
 bool DxfReader::endOfSection(std::string_view where)
 {
-    if (!in_.failed() && is("ENDSEC")) return true;
+    if (!failed_ && is("ENDSEC")) return true;
     return unexpected(where);
 }
 
 bool DxfReader::unexpected(std::string_view where)
 {
-    if (in_.failed()) return false;
-    if (rec_.line == 0)
-        return fail(in_.line(), "the file ends inside " + std::string(where) + ": it is truncated");
-    return fail(rec_.line, "unexpected " + std::string(rec_.type) + " in " + std::string(where));
+    if (failed_) return false;
+    if (rec_ == &noRecord_)
+        return fail(parsed_.lineCount, "the file ends inside " + std::string(where) + ": it is truncated");
+    return fail(rec_->line, "unexpected " + std::string(rec_->type) + " in " + std::string(where));
 }
 
 db::TypeId DxfReader::typeOf(std::string_view name)
@@ -124,19 +142,25 @@ db::TypeId DxfReader::typeOf(std::string_view name)
 Slot DxfReader::store(ObjectClass cls)
 {
     db::Object object;
-    object.type = typeOf(rec_.type);
+    object.type = typeOf(rec_->type);
     object.cls = cls;
-    object.handle = rec_.handle;
-    object.owner = rec_.owner;
-    object.ownerGroup = rec_.hasOwner;
-    if (rec_.hasHandle && rec_.handle == 0)
-        note(rec_.line, std::string(rec_.type) + " had the null handle 0: it was given a new one");
-    object.groups.assign(std::make_move_iterator(rec_.groups.begin()), std::make_move_iterator(rec_.groups.end()));
+    object.handle = rec_->handle;
+    object.owner = rec_->owner;
+    object.ownerGroup = rec_->hasOwner;
+    if (rec_->hasHandle && rec_->handle == 0)
+        note(rec_->line, std::string(rec_->type) + " had the null handle 0: it was given a new one");
+    object.groups = std::move(rec_->groups);
+    if (cls != ObjectClass::NonGraphical && cls != ObjectClass::TableHead && lacksSubclassMarkers(object.groups)) {
+        // An R12 record: later versions need its subclass markers.
+        std::string error;
+        if (!addSubclassMarkers(rec_->type, object.groups, error) && markerNotes_++ < kMarkerNotes)
+            note(rec_->line, rec_->type + " is kept without subclass markers: " + error);
+    }
     Slot slot = db_->add(std::move(object));
     if (slot == kNoSlot) {
-        Slot first = db_->slotOf(rec_.handle);
+        Slot first = db_->slotOf(rec_->handle);
         std::string where = first < lines_.size() ? " at line " + std::to_string(lines_[first]) : "";
-        fail(rec_.handleLine, "handle " + db::handleText(rec_.handle) + " of " + std::string(rec_.type) +
+        fail(rec_->handleLine, "handle " + db::handleText(rec_->handle) + " of " + std::string(rec_->type) +
                                   " is already used by the object" + where);
         return kNoSlot;
     }
@@ -144,17 +168,14 @@ Slot DxfReader::store(ObjectClass cls)
         lines_.resize(slot + 1, 0);
         ownerLines_.resize(slot + 1, 0);
     }
-    lines_[slot] = rec_.line;
-    ownerLines_[slot] = rec_.ownerLine;
+    lines_[slot] = rec_->line;
+    ownerLines_[slot] = rec_->ownerLine;
     return slot;
 }
 
 std::unique_ptr<Database> DxfReader::read()
 {
-    if (!readSections() || !checkOwners()) {
-        report_.error = in_.error();
-        return nullptr;
-    }
+    if (!readSections() || !checkOwners()) return nullptr;
     finishHandseed();
     repairDrawing(*db_, [this](const std::string& message) { note(0, message); });
     return std::move(db_);
@@ -166,16 +187,15 @@ bool DxfReader::readSections()
     while (nextRecord()) {
         if (is("EOF")) return true;
         if (!is("SECTION")) {
-            if (first) return fail(rec_.line, "this is not a DXF file: it does not start with a SECTION");
-            return fail(rec_.line, "unexpected " + std::string(rec_.type) + " between sections");
+            if (first) return fail(rec_->line, "this is not a DXF file: it does not start with a SECTION");
+            return fail(rec_->line, "unexpected " + std::string(rec_->type) + " between sections");
         }
         first = false;
-        if (!readSection(textOf(rec_.groups, 2))) return false;
-        dropConsumedText();
+        if (!readSection(textOf(rec_->groups, 2))) return false;
     }
-    if (in_.failed()) return false;
-    if (first) return fail(in_.line(), "the file is empty or holds no DXF groups");
-    return fail(in_.line(), "the file ends without EOF: it is truncated");
+    if (failed_) return false;
+    if (first) return fail(0, "the file is empty or holds no DXF groups");
+    return fail(parsed_.lineCount, "the file ends without EOF: it is truncated");
 }
 
 bool DxfReader::readSection(std::string_view name)
@@ -194,7 +214,7 @@ bool DxfReader::readHeader()
     // The whole header is the body of its SECTION record: 9 $NAME, then the
     // variable's groups.
     auto& header = db_->header();
-    for (Group& g : rec_.groups) {
+    for (Group& g : rec_->groups) {
         if (g.code() == 2 && header.empty()) continue;  // the section name
         if (g.code() == 9) {
             header.push_back({std::string(g.asText()), {}});
@@ -213,8 +233,7 @@ bool DxfReader::readHeader()
 bool DxfReader::readClasses()
 {
     while (nextRecord() && is("CLASS")) {
-        db_->classes().emplace_back(std::make_move_iterator(rec_.groups.begin()),
-                                    std::make_move_iterator(rec_.groups.end()));
+        db_->classes().push_back(std::move(rec_->groups));
     }
     return endOfSection("the CLASSES section");
 }
@@ -229,10 +248,10 @@ bool DxfReader::readTables()
 
 bool DxfReader::readTable()
 {
-    std::string name(textOf(rec_.groups, 2));
+    std::string name(textOf(rec_->groups, 2));
     db::Table table;
     if (!db::tableByName(name, table)) {
-        note(rec_.line, "unknown table " + name + " was left out");
+        note(rec_->line, "unknown table " + name + " was left out");
         while (nextRecord() && !is("ENDTAB") && !is("ENDSEC") && !is("EOF")) {
         }
         return is("ENDTAB") || unexpected("table " + name);
@@ -242,11 +261,11 @@ bool DxfReader::readTable()
         if (head == kNoSlot) return false;
         db_->setTableHead(table, head);
     } else {
-        note(rec_.line, "second " + name + " table: its records were added to the first");
+        note(rec_->line, "second " + name + " table: its records were added to the first");
     }
     while (nextRecord() && !is("ENDTAB") && !is("ENDSEC") && !is("EOF")) {
-        uint32_t line = rec_.line;
-        std::string recordName(textOf(rec_.groups, 2));
+        uint32_t line = rec_->line;
+        std::string recordName(textOf(rec_->groups, 2));
         Slot record = store(ObjectClass::TableRecord);
         if (record == kNoSlot) return false;
         if (!db_->addRecord(table, record)) {
@@ -280,11 +299,22 @@ bool DxfReader::readBlocks()
     return endOfSection("the BLOCKS section");
 }
 
+// R12 files name the spaces $MODEL_SPACE and $PAPER_SPACE.
+void renameR12Space(std::vector<Group>& groups)
+{
+    for (Group& g : groups) {
+        if (g.code() != 2 && g.code() != 3) continue;
+        if (db::equalNoCase(g.asText(), "$MODEL_SPACE")) g = Group::text(g.code(), "*Model_Space");
+        if (db::equalNoCase(g.asText(), "$PAPER_SPACE")) g = Group::text(g.code(), "*Paper_Space");
+    }
+}
+
 bool DxfReader::readBlock()
 {
-    std::string name(textOf(rec_.groups, 2));
-    Slot record = blockRecordFor(rec_);
-    if (record == kNoSlot) return fail(rec_.line, "BLOCK " + name + " has no block record and none can be made");
+    renameR12Space(rec_->groups);
+    std::string name(textOf(rec_->groups, 2));
+    Slot record = blockRecordFor(*rec_);
+    if (record == kNoSlot) return fail(rec_->line, "BLOCK " + name + " has no block record and none can be made");
     Slot begin = store(ObjectClass::BlockBegin);
     if (begin == kNoSlot) return false;
     if (!db_->block(record)) db_->addBlock(record);
@@ -331,7 +361,7 @@ bool DxfReader::readEntities()
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
         bool paper = false;
-        for (const Group& g : rec_.groups)
+        for (const Group& g : rec_->groups)
             if (g.code() == 67) paper = g.asInt() == 1;
         Slot entity = store(ObjectClass::Entity);
         if (entity == kNoSlot) return false;
@@ -348,7 +378,7 @@ bool DxfReader::readObjects()
 {
     bool first = true;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
-        bool root = first && is("DICTIONARY") && rec_.owner == 0;
+        bool root = first && is("DICTIONARY") && rec_->owner == 0;
         Slot object = store(ObjectClass::NonGraphical);
         if (object == kNoSlot) return false;
         if (root) db_->setNamedObjectDictionary(object);
@@ -360,10 +390,10 @@ bool DxfReader::readObjects()
 bool DxfReader::skipSection(std::string_view name)
 {
     std::string section(name);
-    uint32_t line = rec_.line;
+    uint32_t line = rec_->line;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
     }
-    if (!in_.failed() && is("ENDSEC")) {
+    if (!failed_ && is("ENDSEC")) {
         note(line, "section " + section + " is not kept by the host and was left out");
         return true;
     }
@@ -391,12 +421,6 @@ void DxfReader::finishHandseed()
     db_->raiseHandseed(fileHandseed_);
 }
 
-// Once a section is read, the file's text before it is no longer needed:
-// give its memory back (a large file is mapped, not copied).
-void DxfReader::dropConsumedText()
-{
-    if (mapping_) mapping_->release(in_.consumedBytes());
-}
 
 std::unique_ptr<Database> readText(std::string_view text, std::string_view fileName, ReadReport& report,
                                    MappedFile* mapping)
@@ -411,8 +435,7 @@ std::unique_ptr<Database> readText(std::string_view text, std::string_view fileN
                                   "version " + version.acadver + " is too old: AC1009 (R12) and later are read"};
         return nullptr;
     }
-    DxfReader reader(text, fileName, report, mapping);
-    reader.setEncoding(encodingOf(version));
+    DxfReader reader(parseRecords(text, fileName, encodingOf(version), mapping), fileName, report);
     return reader.read();
 }
 

@@ -4,7 +4,10 @@
 
 namespace host::dxf {
 
-RecordReader::RecordReader(std::string_view text, std::string_view fileName) : tokenizer_(text, fileName) {}
+RecordReader::RecordReader(std::string_view text, std::string_view fileName, uint32_t linesBefore)
+    : tokenizer_(text, fileName, linesBefore)
+{
+}
 
 bool RecordReader::take(Token& token)
 {

@@ -15,7 +15,7 @@
 namespace host::dxf {
 
 struct Record {
-    std::string_view type;  // the value of group 0, as in the file
+    std::string type;       // the value of group 0, as in the file
     uint32_t line = 0;      // line of that value (the type name)
     db::Handle handle = 0;  // group 5 (105 for DIMSTYLE); 0 when none
     bool hasHandle = false;
@@ -30,7 +30,7 @@ struct Record {
 
 class RecordReader {
 public:
-    RecordReader(std::string_view text, std::string_view fileName);
+    RecordReader(std::string_view text, std::string_view fileName, uint32_t linesBefore = 0);
 
     void setEncoding(const TextEncoding& encoding) { encoding_ = encoding; }
     // The next record.  False at the end of the text or on damage; then

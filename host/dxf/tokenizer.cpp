@@ -38,8 +38,8 @@ bool isBinaryDxf(std::string_view text)
     return text.substr(0, 18) == "AutoCAD Binary DXF";
 }
 
-Tokenizer::Tokenizer(std::string_view text, std::string_view fileName)
-    : text_(text), fileName_(fileName)
+Tokenizer::Tokenizer(std::string_view text, std::string_view fileName, uint32_t linesBefore)
+    : text_(text), fileName_(fileName), line_(linesBefore)
 {
     // A UTF-8 byte order mark is not part of the first group code.
     if (text_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3;

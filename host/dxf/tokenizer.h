@@ -28,8 +28,9 @@ struct Token {
 
 class Tokenizer {
 public:
-    // `text` must outlive the tokenizer and the tokens it hands out.
-    Tokenizer(std::string_view text, std::string_view fileName);
+    // `text` must outlive the tokenizer and the tokens it hands out.  A
+    // piece of a larger file gives the number of lines before it.
+    Tokenizer(std::string_view text, std::string_view fileName, uint32_t linesBefore = 0);
 
     // Reads the next group.  False at the end of the text or on a damaged
     // group; failed() tells which.

@@ -61,6 +61,7 @@ private:
     void dimensionStyleVariables(std::unordered_set<std::string>& done);
     void classes();
     bool tables();
+    void tableHead(Table table, const Object& head, size_t count);
     bool blocks();
     bool entities();
     bool objects();
@@ -219,6 +220,40 @@ void DxfWriter::dimensionStyleVariables(std::unordered_set<std::string>& done)
     }
 }
 
+// 0 TABLE, 2 name, 5 handle, 330 0, the AcDbSymbolTable part with the
+// record count (DIMSTYLE: and AcDbDimStyleTable), then whatever else the
+// head holds.  Heads read from R12 files get their markers here.
+void DxfWriter::tableHead(Table table, const Object& head, size_t count)
+{
+    out_.plain(0, "TABLE");
+    out_.text(2, db::tableName(table));
+    out_.handle(5, head.handle);
+    const auto& groups = head.groups;
+    size_t i = 0;
+    int depth = 0;
+    for (; i < groups.size() && (groups[i].code() == 102 || depth > 0); ++i) {
+        if (groups[i].code() == 102) depth += groups[i].asText().substr(0, 1) == "{" ? 1 : -1;
+        group(groups[i]);
+    }
+    out_.handle(330, 0);
+    out_.plain(100, "AcDbSymbolTable");
+    out_.integer(70, static_cast<int64_t>(count));
+    bool dimstyles = table == Table::Dimstyle;
+    if (dimstyles) {
+        out_.plain(100, "AcDbDimStyleTable");
+        out_.integer(71, static_cast<int64_t>(count));
+    }
+    bool count70 = false, count71 = false;
+    for (; i < groups.size(); ++i) {
+        const Group& g = groups[i];
+        bool written = g.code() == 2 || (g.code() == 100 && (g.asText() == "AcDbSymbolTable" ||
+                                                            g.asText() == "AcDbDimStyleTable"));
+        if (g.code() == 70 && !count70) written = count70 = true;
+        if (g.code() == 71 && dimstyles && !count71) written = count71 = true;
+        if (!written) group(g);
+    }
+}
+
 void DxfWriter::classes()
 {
     beginSection("CLASSES");
@@ -245,21 +280,7 @@ bool DxfWriter::tables()
         std::vector<Slot> records;
         for (Slot record : db_.records(table))
             if (written(record)) records.push_back(record);
-        // The head (its name before its handle), with its record count.
-        out_.plain(0, "TABLE");
-        out_.text(2, db::tableName(table));
-        out_.handle(5, head->handle);
-        out_.handle(330, 0);
-        bool counted = false;
-        for (const Group& g : head->groups) {
-            if (g.code() == 2) continue;
-            if (g.code() == 70 && !counted) {
-                out_.integer(70, static_cast<int64_t>(records.size()));
-                counted = true;
-            } else {
-                group(g);
-            }
-        }
+        tableHead(table, *head, records.size());
         for (Slot record : records) object(*db_.object(record));
         out_.plain(0, "ENDTAB");
         if (!out_.flushIfFull()) return false;

@@ -1,0 +1,163 @@
+#include "dxf/record_chunks.h"
+
+#include "dxf/number_text.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <thread>
+
+namespace host::dxf {
+
+namespace {
+
+// Below this a text is read in one piece: threads would cost more than they save.
+constexpr size_t kParallelFrom = 2 << 20;
+constexpr size_t kPieceSize = 512 << 10;
+
+struct Piece {
+    size_t begin = 0;
+    size_t end = 0;
+    uint32_t linesBefore = 0;
+};
+
+size_t countLines(std::string_view text)
+{
+    size_t count = 0;
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while ((p = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p))))) {
+        ++count;
+        ++p;
+    }
+    return count;
+}
+
+// Runs work(i) for i in [0, count) on up to `threads` threads.
+template <typename Work>
+void runInParallel(size_t count, unsigned threads, Work work)
+{
+    std::atomic<size_t> next{0};
+    auto worker = [&] {
+        for (size_t i; (i = next.fetch_add(1)) < count;) work(i);
+    };
+    std::vector<std::thread> pool;
+    for (unsigned t = 1; t < threads; ++t) pool.emplace_back(worker);
+    worker();
+    for (std::thread& t : pool) t.join();
+}
+
+// Offset of the first record start (a group 0 on a code line) at or after
+// `from`, where `line` is the number of the line that starts at `from`.
+// Code lines are the odd ones.  npos when there is none.
+size_t firstRecordStart(std::string_view text, size_t from, uint32_t line)
+{
+    size_t at = from;
+    while (at < text.size()) {
+        size_t end = text.find('\n', at);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view content = text.substr(at, end - at);
+        if (!content.empty() && content.back() == '\r') content.remove_suffix(1);
+        if (line % 2 == 1 && trimBlanks(content) == "0") return at;
+        at = end + 1;
+        ++line;
+    }
+    return std::string_view::npos;
+}
+
+// Cuts the text at record starts into pieces of about kPieceSize.
+std::vector<Piece> cutIntoPieces(std::string_view text, unsigned threads, uint32_t& lineCount)
+{
+    size_t rough = (text.size() + kPieceSize - 1) / kPieceSize;
+    std::vector<size_t> starts(rough);
+    std::vector<uint32_t> lines(rough);
+    for (size_t i = 0; i < rough; ++i) {
+        size_t at = i * kPieceSize;
+        // Move to the start of a line.
+        if (at > 0) {
+            size_t newline = text.find('\n', at - 1);
+            at = newline == std::string_view::npos ? text.size() : newline + 1;
+        }
+        starts[i] = at;
+    }
+    runInParallel(rough, threads, [&](size_t i) {
+        size_t end = i + 1 < rough ? starts[i + 1] : text.size();
+        lines[i] = static_cast<uint32_t>(countLines(text.substr(starts[i], end - starts[i])));
+    });
+    std::vector<Piece> pieces;
+    uint32_t before = 0;
+    for (size_t i = 0; i < rough; ++i) {
+        size_t start = i == 0 ? 0 : firstRecordStart(text, starts[i], before + 1);
+        if (start != std::string_view::npos && (pieces.empty() || start > pieces.back().begin)) {
+            if (!pieces.empty()) pieces.back().end = start;
+            uint32_t skipped = static_cast<uint32_t>(countLines(text.substr(starts[i], start - starts[i])));
+            pieces.push_back(Piece{start, text.size(), before + (i == 0 ? 0 : skipped)});
+        }
+        before += lines[i];
+    }
+    lineCount = before + (text.empty() || text.back() == '\n' ? 0 : 1);
+    return pieces;
+}
+
+// Reads the records of one piece.  False when it did not end exactly at its
+// end, which happens only when line parity is broken by damage before it.
+bool parsePiece(std::string_view text, const Piece& piece, bool last, std::string_view fileName,
+                const TextEncoding& encoding, RecordChunk& chunk)
+{
+    RecordReader reader(text.substr(piece.begin, piece.end - piece.begin), fileName, piece.linesBefore);
+    reader.setEncoding(encoding);
+    Record record;
+    while (reader.next(record)) {
+        chunk.records.emplace_back();
+        Record& kept = chunk.records.back();
+        kept.type = record.type;
+        kept.line = record.line;
+        kept.handle = record.handle;
+        kept.hasHandle = record.hasHandle;
+        kept.owner = record.owner;
+        kept.hasOwner = record.hasOwner;
+        kept.handleLine = record.handleLine;
+        kept.ownerLine = record.ownerLine;
+        // Exactly as many groups as the record has: the database keeps this vector.
+        kept.groups.assign(std::make_move_iterator(record.groups.begin()), std::make_move_iterator(record.groups.end()));
+    }
+    if (reader.failed()) {
+        chunk.failed = true;
+        chunk.error = reader.error();
+        return last || reader.consumedBytes() < piece.end - piece.begin;
+    }
+    return true;
+}
+
+void releasePiece(MappedFile* mapping, const Piece& piece)
+{
+    if (mapping) mapping->releaseRange(piece.begin, piece.end);
+}
+
+} // namespace
+
+ParsedText parseRecords(std::string_view text, std::string_view fileName, const TextEncoding& encoding,
+                        MappedFile* mapping)
+{
+    ParsedText parsed;
+    unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+    if (text.size() >= kParallelFrom && threads > 1) {
+        std::vector<Piece> pieces = cutIntoPieces(text, threads, parsed.lineCount);
+        parsed.chunks.resize(pieces.size());
+        std::atomic<bool> aligned{true};
+        runInParallel(pieces.size(), threads, [&](size_t i) {
+            bool last = i + 1 == pieces.size();
+            if (!parsePiece(text, pieces[i], last, fileName, encoding, parsed.chunks[i])) aligned = false;
+            releasePiece(mapping, pieces[i]);
+        });
+        if (aligned) return parsed;
+        parsed.chunks.clear();  // damage broke the cut: read it all in one piece
+    }
+    Piece whole{0, text.size(), 0};
+    parsed.chunks.resize(1);
+    parsePiece(text, whole, true, fileName, encoding, parsed.chunks[0]);
+    parsed.lineCount = static_cast<uint32_t>(countLines(text)) + (text.empty() || text.back() == '\n' ? 0 : 1);
+    return parsed;
+}
+
+} // namespace host::dxf

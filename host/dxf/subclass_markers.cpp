@@ -1,0 +1,34 @@
+#include "dxf/subclass_markers.h"
+
+#include "db/canonical.h"
+
+namespace host::dxf {
+
+bool lacksSubclassMarkers(const std::vector<db::Group>& groups)
+{
+    for (const db::Group& g : groups)
+        if (g.code() == 100) return false;
+    return true;
+}
+
+bool addSubclassMarkers(std::string_view type, std::vector<db::Group>& groups, std::string& error)
+{
+    if (!db::isModelledType(type)) {
+        error = "no subclass order is known for " + std::string(type);
+        return false;
+    }
+    size_t xdata = groups.size();
+    for (size_t i = 0; i < groups.size(); ++i)
+        if (groups[i].code() >= 1000) {
+            xdata = i;
+            break;
+        }
+    std::vector<db::Group> input(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(xdata));
+    std::vector<db::Group> body;
+    if (!db::canonicalBody(type, input, body, error)) return false;
+    body.insert(body.end(), groups.begin() + static_cast<std::ptrdiff_t>(xdata), groups.end());
+    groups = std::move(body);
+    return true;
+}
+
+} // namespace host::dxf
