@@ -125,7 +125,7 @@ class AcApDocument {
 public:
     virtual ~AcApDocument() = default;
     virtual AcDbDatabase* database() const = 0;
-    // The drawing's file name (empty for a drawing never saved).
+    // The drawing's file: its path, or "Drawing<n>.dxf" before it is saved.
     virtual const ACHAR* fileName() const = 0;
     virtual AcTransactionManager* transactionManager() const = 0;
 };

@@ -1,0 +1,64 @@
+#include "shell/drawing_store.h"
+
+#include "acdb_objects.h"
+#include "api/host_api.h"
+#include "shell/documents.h"
+
+#if LURAK_HOST_DXF
+#include "dxf/reader.h"
+#include "dxf/writer.h"
+#endif
+
+namespace host::shell {
+
+namespace {
+
+void destroyDatabase(AcDbDatabase* database) { delete database; }
+
+} // namespace
+
+void attachNewDatabase(Document& doc) { doc.setDatabase(new AcDbDatabase(true), destroyDatabase); }
+
+#if LURAK_HOST_DXF
+
+bool readDrawing(Document& doc, const std::string& path, std::string& error) {
+    dxf::ReadReport report;
+    std::unique_ptr<db::Database> drawing = dxf::readDxfFile(path, report);
+    if (!drawing) {
+        error = "Cannot open " + report.error.text();
+        return false;
+    }
+    api::replaceDatabase(doc.database(), std::move(drawing));
+    return true;
+}
+
+bool writeDrawing(Document& doc, const std::string& path, std::string& error) {
+    db::Database* drawing = doc.database() ? api::databaseOf(doc.database()) : nullptr;
+    if (!drawing) {
+        error = "Cannot save " + path + ": the drawing has no database.";
+        return false;
+    }
+    if (!dxf::writeDxfFile(*drawing, path, dxf::WriteOptions{}, error)) {
+        error = "Cannot save " + path + ": " + error;
+        return false;
+    }
+    return true;
+}
+
+#else
+
+bool readDrawing(Document&, const std::string& path, std::string& error) {
+    error = "Cannot open " + path + ": this host has no DXF reader.";
+    return false;
+}
+
+bool writeDrawing(Document&, const std::string& path, std::string& error) {
+    error = "Cannot save " + path + ": this host has no DXF writer.";
+    return false;
+}
+
+#endif
+
+void useDatabase(AcDbDatabase* database) { api::setCurrentDatabase(database); }
+
+} // namespace host::shell

@@ -1,0 +1,22 @@
+// Drawings behind documents: a new database from the template, reading
+// and writing DXF files, and pointing the C interface at the current one.
+#pragma once
+
+#include <string>
+
+class AcDbDatabase;
+
+namespace host::shell {
+
+class Document;
+
+// Gives doc a new drawing as the host's template makes it.
+void attachNewDatabase(Document& doc);
+// Reads path into doc's database; false with a message naming the file.
+bool readDrawing(Document& doc, const std::string& path, std::string& error);
+// Writes doc's drawing to path (atomically); false with a message.
+bool writeDrawing(Document& doc, const std::string& path, std::string& error);
+// The C interface acts on this database from now on (null: none).
+void useDatabase(AcDbDatabase* database);
+
+} // namespace host::shell

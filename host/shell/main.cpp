@@ -1,0 +1,3 @@
+#include "shell/program.h"
+
+int main(int argc, char** argv) { return host::shell::runProgram(argc, argv); }

@@ -1,0 +1,41 @@
+// Shared machinery of the input functions: the pending acedInitGet, the
+// user-break flag, the last point, and reading one answer for a prompt.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "shell/keywords.h"
+
+namespace host::shell {
+
+struct InitGet {
+    int bits = 0;
+    KeywordList keywords;
+};
+
+// Stores the settings for the next input call.
+void setInitGet(int bits, std::string_view keywords);
+// Takes them: each input call uses the settings once.
+InitGet takeInitGet();
+
+// Reads one answer.  False on cancel: "^C" or end of input (the cancel is
+// remembered for acedUsrBrk).  The prompt's leading line breaks start a
+// new line only when output left one open.
+bool askAnswer(std::string_view prompt, std::string& answer);
+bool isCancelAnswer(std::string_view answer);
+
+// Output that does not end a line leaves it open for the next prompt.
+void noteOutput(std::string_view text);
+
+bool userBreak();
+void clearUserBreak();
+
+// LASTPOINT of the current document (the origin without one).
+void lastPoint(double point[3]);
+void setLastPoint(const double point[3]);
+
+// Prints a re-prompt message on its own line.
+void reprompt(std::string_view message);
+
+} // namespace host::shell

@@ -1,0 +1,187 @@
+#include <cmath>
+#include <cwchar>
+#include <string>
+
+#include "aced_input.h"
+#include "ads_entity.h"
+#include "shell/commands.h"
+#include "shell/documents.h"
+#include "shell_fixture.h"
+
+namespace {
+
+// The value of a group in an entity's list; null when absent.
+const resbuf* group(const resbuf* list, int code) {
+    for (const resbuf* rb = list; rb; rb = rb->rbnext)
+        if (rb->restype == code) return rb;
+    return nullptr;
+}
+
+std::string typeOf(const ads_name e) {
+    resbuf* list = acdbEntGet(e);
+    const resbuf* g = group(list, 0);
+    std::string type = g ? host::io::toUtf8(g->resval.rstring) : "";
+    acutRelRb(list);
+    return type;
+}
+
+std::string handleOf(const ads_name e) {
+    resbuf* list = acdbEntGet(e);
+    const resbuf* g = group(list, 5);
+    std::string handle = g ? host::io::toUtf8(g->resval.rstring) : "";
+    acutRelRb(list);
+    return handle;
+}
+
+} // namespace
+
+class Commands : public ShellTest {
+protected:
+    void run(const char* command, const char* answers) {
+        script(answers);
+        ASSERT_TRUE(host::shell::runCommandWord(command)) << command;
+    }
+};
+
+TEST_F(Commands, LineCircleArcAndTextAtTheCommandLine) {
+    run("LINE", "0,0\n100,0\n@0,50\n\n");
+    ads_name last;
+    ASSERT_EQ(acdbEntLast(last), RTNORM);
+    resbuf* list = acdbEntGet(last);
+    ASSERT_EQ(typeOf(last), "LINE");
+    EXPECT_EQ(group(list, 10)->resval.rpoint[0], 100);
+    EXPECT_EQ(group(list, 11)->resval.rpoint[1], 50);
+    acutRelRb(list);
+
+    run("circle", "10,10\nbad\n5\n");
+    ASSERT_EQ(acdbEntLast(last), RTNORM);
+    list = acdbEntGet(last);
+    EXPECT_EQ(typeOf(last), "CIRCLE");
+    EXPECT_EQ(group(list, 40)->resval.rreal, 5);
+    acutRelRb(list);
+    EXPECT_NE(transcript().find("Requires numeric distance"), std::string::npos);
+
+    run("_ARC", "10,0\n0,10\n-10,0\n");
+    ASSERT_EQ(acdbEntLast(last), RTNORM);
+    list = acdbEntGet(last);
+    EXPECT_EQ(typeOf(last), "ARC");
+    EXPECT_NEAR(group(list, 10)->resval.rpoint[0], 0, 1e-9);
+    EXPECT_NEAR(group(list, 40)->resval.rreal, 10, 1e-9);
+    acutRelRb(list);
+
+    run("TEXT", "1,1\n\n\nK\u00d6Z\u00c9P 400\n");
+    ASSERT_EQ(acdbEntLast(last), RTNORM);
+    list = acdbEntGet(last);
+    EXPECT_EQ(typeOf(last), "TEXT");
+    EXPECT_EQ(host::io::toUtf8(group(list, 1)->resval.rstring), "K\u00d6Z\u00c9P 400");
+    acutRelRb(list);
+}
+
+TEST_F(Commands, EndOfInputCancelsACommand) {
+    run("LINE", "0,0\n");
+    ads_name last;
+    EXPECT_NE(acdbEntLast(last), RTNORM);
+    EXPECT_NE(transcript().find("*Cancel*"), std::string::npos);
+}
+
+TEST_F(Commands, PicksByPointHandleAndLast) {
+    run("LINE", "0,0\n100,0\n\n");
+    ads_name line;
+    ASSERT_EQ(acdbEntLast(line), RTNORM);
+    run("CIRCLE", "200,0\n10\n");
+    ads_name circle;
+    ASSERT_EQ(acdbEntLast(circle), RTNORM);
+    std::string lineHandle = handleOf(line);
+
+    std::string answers = "50,1\n#" + lineHandle + "\nlast\n500,500\n\n";
+    host::io::setScript(answers);
+    ads_name picked;
+    ads_point at;
+    ASSERT_EQ(acedEntSel(nullptr, picked, at), RTNORM);
+    EXPECT_TRUE(ads_name_equal(picked, line));
+    EXPECT_EQ(at[0], 50);
+    ASSERT_EQ(acedEntSel(nullptr, picked, at), RTNORM);
+    EXPECT_TRUE(ads_name_equal(picked, line));
+    ASSERT_EQ(acedEntSel(nullptr, picked, at), RTNORM);
+    EXPECT_TRUE(ads_name_equal(picked, circle));
+    EXPECT_EQ(acedEntSel(nullptr, picked, at), RTERROR);  // nothing there
+    resbuf errno_;
+    acedGetVar(L"ERRNO", &errno_);
+    EXPECT_EQ(errno_.resval.rint, 7);
+    EXPECT_EQ(acedEntSel(nullptr, picked, at), RTERROR);  // Enter
+    acedGetVar(L"ERRNO", &errno_);
+    EXPECT_EQ(errno_.resval.rint, 52);
+}
+
+TEST_F(Commands, SelectionSetsKeepOrderAndEraseWorks) {
+    run("LINE", "0,0\n100,0\n\n");
+    run("CIRCLE", "200,0\n10\n");
+    run("CIRCLE", "400,0\n10\n");
+    ads_name third;
+    ASSERT_EQ(acdbEntLast(third), RTNORM);
+    script("last\n50,0\nwindow 150,-20 250,20\n50,0\n\n");
+    ads_name set;
+    ASSERT_EQ(acedSSGet(nullptr, nullptr, nullptr, nullptr, set), RTNORM);
+    long n = 0;
+    acedSSLength(set, &n);
+    ASSERT_EQ(n, 3);  // the second pick of the line is a duplicate
+    ads_name first;
+    acedSSName(set, 0, first);
+    EXPECT_TRUE(ads_name_equal(first, third));
+    acedSSFree(set);
+    script("^C\n");
+    EXPECT_EQ(acedSSGet(nullptr, nullptr, nullptr, nullptr, set), RTCAN);
+
+    run("ERASE", "all\n\n");
+    ads_name any;
+    EXPECT_NE(acdbEntLast(any), RTNORM);
+}
+
+TEST_F(Commands, ListPrintsDataWithXdata) {
+    run("LINE", "0,0\n10,0\n\n");
+    ads_name line;
+    ASSERT_EQ(acdbEntLast(line), RTNORM);
+    acdbRegApp(L"LurakCad_B1");
+    resbuf* xdata = acutBuildList(-1, line, -3, 1001, L"LurakCad_B1", 1000, L"tag", 0);
+    resbuf* list = acdbEntGet(line);
+    resbuf* tail = list;
+    while (tail->rbnext) tail = tail->rbnext;
+    tail->rbnext = xdata->rbnext;  // append -3 ... after the list
+    xdata->rbnext = nullptr;
+    ASSERT_EQ(acdbEntMod(list), RTNORM);
+    acutRelRb(list);
+    acutRelRb(xdata);
+    transcript();
+    run("LIST", "last\n\n");
+    std::string t = transcript();
+    EXPECT_NE(t.find("(0 . \"LINE\")"), std::string::npos) << t;
+    EXPECT_NE(t.find("(1001 . \"LurakCad_B1\")"), std::string::npos) << t;
+    EXPECT_NE(t.find("(1000 . \"tag\")"), std::string::npos) << t;
+}
+
+TEST_F(Commands, RedrawKeepsHighlightPerEntity) {
+    run("LINE", "0,0\n10,0\n\n");
+    ads_name line;
+    ASSERT_EQ(acdbEntLast(line), RTNORM);
+    EXPECT_EQ(acedRedraw(line, 3), RTNORM);
+    EXPECT_TRUE(doc_->highlighted(line));
+    EXPECT_EQ(acedRedraw(line, 4), RTNORM);
+    EXPECT_FALSE(doc_->highlighted(line));
+    EXPECT_EQ(acedRedraw(line, 9), RTERROR);
+    EXPECT_EQ(acedRedraw(nullptr, 1), RTNORM);
+}
+
+TEST_F(Commands, UnknownCommandsAreRefused) {
+    EXPECT_FALSE(host::shell::runCommandWord("frobnicate"));
+    EXPECT_EQ(acedCommand(RTSTR, L"frobnicate", RTNONE), RTREJ);
+    EXPECT_NE(transcript().find("Unknown command \"frobnicate\"."), std::string::npos);
+    EXPECT_EQ(acedCommand(RTNONE), RTNORM);  // harmless when idle
+}
+
+TEST_F(Commands, MenuLoadRecordsTheMenuAndWarnsWhenMissing) {
+    EXPECT_EQ(acedCommand(RTSTR, L"_MENULOAD", RTSTR, L"NOSUCHMENU.cui", RTNONE), RTNORM);
+    ASSERT_EQ(doc_->menus().size(), 1u);
+    EXPECT_EQ(doc_->menus()[0], "NOSUCHMENU.cui");
+    EXPECT_NE(transcript().find("not on the search path"), std::string::npos);
+    EXPECT_FALSE(host::shell::commandActive());
+}

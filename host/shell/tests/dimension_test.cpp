@@ -1,0 +1,98 @@
+#include <cmath>
+#include <string>
+
+#include "aced_input.h"
+#include "ads_entity.h"
+#include "shell/commands.h"
+#include "shell_fixture.h"
+
+namespace {
+
+const resbuf* group(const resbuf* list, int code) {
+    for (const resbuf* rb = list; rb; rb = rb->rbnext)
+        if (rb->restype == code) return rb;
+    return nullptr;
+}
+
+} // namespace
+
+using Dimensions = ShellTest;
+
+TEST_F(Dimensions, AlignedPassWithPauseThenRotatedPass) {
+    script("50,30\n");
+    const ads_point e1 = {0, 0, 0}, e2 = {100, 0, 0};
+    ASSERT_EQ(acedCommand(RTSTR, L"_dim", RTSTR, L"_aligned", RT3DPOINT, e1, RT3DPOINT, e2, RTSTR, L"\\", RTSTR,
+                          L"", RTNONE),
+              RTNORM);
+    EXPECT_TRUE(host::shell::commandActive());  // still in the dimensioning mode
+    ads_name dim;
+    ASSERT_EQ(acdbEntLast(dim), RTNORM);
+    resbuf* list = acdbEntGet(dim);
+    ASSERT_NE(group(list, 0), nullptr);
+    EXPECT_EQ(host::io::toUtf8(group(list, 0)->resval.rstring), "DIMENSION");
+    const resbuf* text = group(list, 11);
+    ASSERT_NE(text, nullptr);
+    EXPECT_NEAR(text->resval.rpoint[0], 50, 1e-9);  // the text midpoint lies on the line through the pick
+    EXPECT_NEAR(text->resval.rpoint[1], 30, 1e-9);
+    std::string block = host::io::toUtf8(group(list, 2)->resval.rstring);
+    EXPECT_EQ(block.rfind("*D", 0), 0u) << block;
+    acutRelRb(list);
+
+    // The block exists and holds lines, arrows, text and definition points.
+    resbuf* record = acdbTblSearch(L"BLOCK", host::io::fromUtf8(block).c_str(), 0);
+    ASSERT_NE(record, nullptr);
+    acutRelRb(record);
+
+    acdbEntDel(dim);
+    const ads_point t = {50, 30, 0};
+    ASSERT_EQ(acedCommand(RTSTR, L"_rotated", RTREAL, 0.0, RT3DPOINT, e1, RT3DPOINT, e2, RT3DPOINT, t, RTSTR,
+                          L"\u2205315", RTNONE),
+              RTNORM);
+    ASSERT_EQ(acedCommand(RTNONE), RTNORM);
+    EXPECT_FALSE(host::shell::commandActive());
+    ads_name rotated;
+    ASSERT_EQ(acdbEntLast(rotated), RTNORM);
+    EXPECT_FALSE(ads_name_equal(rotated, dim));
+    list = acdbEntGet(rotated);
+    EXPECT_EQ(host::io::toUtf8(group(list, 1)->resval.rstring), "\u2205315");
+    EXPECT_EQ(host::io::toUtf8(group(list, 8)->resval.rstring), "0");
+    acutRelRb(list);
+}
+
+TEST_F(Dimensions, CancelledPauseMakesNothing) {
+    script("^C\n");
+    const ads_point e1 = {0, 0, 0}, e2 = {100, 0, 0};
+    EXPECT_EQ(acedCommand(RTSTR, L"_dim", RTSTR, L"_rotated", RTREAL, 90.0, RT3DPOINT, e1, RT3DPOINT, e2, RTSTR,
+                          L"\\", RTSTR, L"100", RTNONE),
+              RTCAN);
+    EXPECT_FALSE(host::shell::commandActive());
+    ads_name last;
+    EXPECT_NE(acdbEntLast(last), RTNORM);
+}
+
+TEST_F(Dimensions, LinetypesLoadFromTheHostFileAndReloadOnRequest) {
+    resbuf save;
+    save.restype = RTSHORT;
+    save.resval.rint = 0;
+    acedSetVar(L"CMDECHO", &save);
+    for (const wchar_t* name : {L"K\u00d6Z\u00c9P", L"szaggatott", L"CIKKCAKK"}) {
+        EXPECT_EQ(acedCommand(RTSTR, L"_linetype", RTSTR, L"_load", RTSTR, name, RTSTR, L"", RTSTR, L"", RTNONE),
+                  RTNORM);
+        acedCommand(RTNONE);
+    }
+    for (const wchar_t* name : {L"K\u00d6Z\u00c9P", L"SZAGGATOTT", L"CIKKCAKK"}) {
+        resbuf* record = acdbTblSearch(L"LTYPE", name, 0);
+        EXPECT_NE(record, nullptr) << host::io::toUtf8(name);
+        acutRelRb(record);
+    }
+    // Loading again asks before reloading; the second "" answers it.
+    save.resval.rint = 1;
+    acedSetVar(L"CMDECHO", &save);
+    EXPECT_EQ(acedCommand(RTSTR, L"_linetype", RTSTR, L"_load", RTSTR, L"k\u00f6z\u00e9p", RTSTR, L"", RTSTR, L"",
+                          RTNONE),
+              RTNORM);
+    acedCommand(RTNONE);
+    std::string t = transcript();
+    EXPECT_NE(t.find("is already loaded.  Reload it?"), std::string::npos) << t;
+    EXPECT_NE(t.find("reloaded"), std::string::npos) << t;
+}

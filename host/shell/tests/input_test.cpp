@@ -1,0 +1,139 @@
+#include <cmath>
+#include <cwchar>
+
+#include "aced_input.h"
+#include "ads_entity.h"
+#include "shell_fixture.h"
+
+using Input = ShellTest;
+
+TEST_F(Input, RefusedAnswersAreAskedAgainNeverReturned) {
+    script("0\n-3\n\n7\n");
+    int value = 0;
+    acedInitGet(RSG_NONULL | RSG_NOZERO | RSG_NONEG, nullptr);
+    ASSERT_EQ(acedGetInt(L"Count: ", &value), RTNORM);
+    EXPECT_EQ(value, 7);
+    std::string t = transcript();
+    EXPECT_NE(t.find("Value must be nonzero."), std::string::npos) << t;
+    EXPECT_NE(t.find("Value must be positive."), std::string::npos) << t;
+    EXPECT_NE(t.find("Requires a value."), std::string::npos) << t;
+    // The bits applied to that call only: the next one takes Enter.
+    script("\n");
+    EXPECT_EQ(acedGetInt(L"Count: ", &value), RTNONE);
+}
+
+TEST_F(Input, MalformedAnswersGetTheRepromptText) {
+    script("abc\n1,2,3,4\n3,4\n");
+    ads_point p;
+    ASSERT_EQ(acedGetPoint(nullptr, L"Point: ", p), RTNORM);
+    EXPECT_EQ(p[0], 3);
+    EXPECT_EQ(p[1], 4);
+    std::string t = transcript();
+    EXPECT_EQ(t, "Point: abc\nInvalid point.\nPoint: 1,2,3,4\nInvalid point.\nPoint: 3,4\n");
+}
+
+TEST_F(Input, RelativePointsFollowTheBaseOrTheLastPoint) {
+    script("5,5\n@1,1\n@2,0\n");
+    ads_point a, b, c;
+    ASSERT_EQ(acedGetPoint(nullptr, L"A: ", a), RTNORM);
+    const ads_point base = {100, 100, 0};
+    ASSERT_EQ(acedGetPoint(base, L"B: ", b), RTNORM);
+    EXPECT_EQ(b[0], 101);
+    ASSERT_EQ(acedGetPoint(nullptr, L"C: ", c), RTNORM);  // from the last point, b
+    EXPECT_EQ(c[0], 103);
+    EXPECT_EQ(c[1], 101);
+}
+
+TEST_F(Input, DistancesAndAnglesFromNumbersOrPoints) {
+    script("2.5\n@3,4\n90\n0,10\n10,0\n10,10\n");
+    const ads_point base = {0, 0, 0};
+    double d = 0;
+    ASSERT_EQ(acedGetDist(base, L"D: ", &d), RTNORM);
+    EXPECT_EQ(d, 2.5);
+    ASSERT_EQ(acedGetDist(base, L"D: ", &d), RTNORM);
+    EXPECT_DOUBLE_EQ(d, 5);
+    ASSERT_EQ(acedGetAngle(base, L"A: ", &d), RTNORM);
+    EXPECT_NEAR(d, M_PI / 2, 1e-12);
+    ASSERT_EQ(acedGetAngle(base, L"A: ", &d), RTNORM);
+    EXPECT_NEAR(d, M_PI / 2, 1e-12);
+    // Without a base point a point answer asks for the second point.
+    ASSERT_EQ(acedGetAngle(nullptr, L"A: ", &d), RTNORM);
+    EXPECT_NEAR(d, M_PI / 2, 1e-12);
+}
+
+TEST_F(Input, KeywordsCancelAndEnter) {
+    script("s\n^C\n\nxyz\nr\n");
+    ads_point p;
+    wchar_t word[132];
+    acedInitGet(0, L"Select Next Quit");
+    ASSERT_EQ(acedGetPoint(nullptr, L"P: ", p), RTKWORD);
+    acedGetInput(word);
+    EXPECT_STREQ(word, L"Select");
+    EXPECT_EQ(acedGetPoint(nullptr, L"P: ", p), RTCAN);
+    EXPECT_EQ(acedUsrBrk(), 1);
+    acedInitGet(0, L"Left Right None");
+    EXPECT_EQ(acedGetKword(L"Side: ", word), RTNONE);
+    acedInitGet(0, L"Left Right None");
+    ASSERT_EQ(acedGetKword(L"Side: ", word), RTNORM);  // xyz is refused first
+    EXPECT_STREQ(word, L"Right");
+    EXPECT_NE(transcript().find("Invalid option keyword."), std::string::npos);
+    // End of input is cancel at every prompt.
+    EXPECT_EQ(acedGetPoint(nullptr, L"P: ", p), RTCAN);
+    EXPECT_EQ(acedGetString(0, L"S: ", word), RTCAN);
+}
+
+TEST_F(Input, ArbitraryInputAndStrings) {
+    script("anything goes\n  two words  \ntwo words\n");
+    ads_point p;
+    wchar_t text[133];
+    acedInitGet(RSG_OTHER, L"Quit");
+    ASSERT_EQ(acedGetPoint(nullptr, L"P: ", p), RTKWORD);
+    acedGetInput(text);
+    EXPECT_STREQ(text, L"anything goes");
+    ASSERT_EQ(acedGetString(1, L"S: ", text), RTNORM);
+    EXPECT_STREQ(text, L"two words");
+    ASSERT_EQ(acedGetString(0, L"S: ", text), RTNORM);  // a blank ends the answer
+    EXPECT_STREQ(text, L"two");
+}
+
+TEST_F(Input, LongAnswersAreCutToTheBuffer) {
+    std::string long_(500, 'x');
+    host::io::setScript(long_ + "\n");
+    wchar_t small[8];
+    ASSERT_EQ(acedGetString(1, L"S: ", small, 8), RTNORM);
+    EXPECT_EQ(std::wcslen(small), 7u);
+    host::io::setLastInput(long_);
+    wchar_t input[132];
+    ASSERT_EQ(acedGetInput(input), RTNORM);
+    EXPECT_EQ(std::wcslen(input), 131u);
+}
+
+TEST_F(Input, PrintfReadsWideAndNarrowArguments) {
+    acutPrintf(L"%s|%S|%ls|%d|%5.1f|%c|100%%\n", L"K\u00d6Z\u00c9P", "narrow", L"wide", 42, 2.25, L'\u2205');
+    EXPECT_EQ(transcript(), "K\u00d6Z\u00c9P|narrow|wide|42|  2.2|\u2205|100%\n");
+    acdbFail(L"bad thing");
+    EXPECT_NE(transcript().find("ERROR: bad thing"), std::string::npos);
+    acedHelp(L"/opt/Lurak.hlp", L"main_index", 0);
+    EXPECT_NE(transcript().find("/opt/Lurak.hlp, topic main_index"), std::string::npos);
+}
+
+TEST_F(Input, ColourDialogAnswers) {
+    script("bylayer\n300\n12\n\nbyblock\n5\n^C\n");
+    resbuf* args = acutBuildList(RTSTR, L"acad_colordlg", RTSHORT, 7, 0);
+    resbuf* noByLayer = acutBuildList(RTSTR, L"acad_colordlg", RTSHORT, 7, RTNIL, 0);
+    resbuf* result = nullptr;
+    auto colour = [&](resbuf* call) {
+        result = nullptr;
+        EXPECT_EQ(acedInvoke(call, &result), RTNORM);
+        int c = result && result->restype == RTSHORT ? result->resval.rint : -1;
+        acutRelRb(result);
+        return c;
+    };
+    EXPECT_EQ(colour(args), 256);
+    EXPECT_EQ(colour(args), 12);  // 300 is asked again
+    EXPECT_EQ(colour(args), -1);  // Enter chooses nothing
+    EXPECT_EQ(colour(noByLayer), 5);  // byblock is not offered there
+    EXPECT_EQ(colour(args), -1);  // cancel
+    acutRelRb(args);
+    acutRelRb(noByLayer);
+}

@@ -1,0 +1,182 @@
+// Runs the lurak program with the test plug-in and a script, and checks the
+// transcript: message order, prompts and answers, exit status.
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    std::string output;
+    int status = -1;
+};
+
+Outcome runLurak(const std::string& arguments) {
+    Outcome run;
+    std::string command = std::string(LURAK_PROGRAM) + " " + arguments + " 2>&1 </dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return run;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
+    int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return run;
+}
+
+std::string plugin() { return std::string("--module ") + LURAK_TEST_PLUGIN; }
+std::string script(const char* name) { return std::string("-s ") + LURAK_SHELL_TEST_DIR + "/" + name; }
+
+// Each piece appears after the one before it.
+void expectInOrder(const std::string& text, const std::vector<std::string>& pieces) {
+    size_t at = 0;
+    for (const std::string& piece : pieces) {
+        size_t found = text.find(piece, at);
+        ASSERT_NE(found, std::string::npos) << "missing, or out of order: " << piece << "\n--- transcript:\n"
+                                            << text;
+        at = found + piece.size();
+    }
+}
+
+} // namespace
+
+TEST(Program, ScriptDrivesPluginThroughTwoDrawings) {
+    Outcome run = runLurak(plugin() + " " + script("session.scr"));
+    EXPECT_EQ(run.status, 0) << run.output;
+    expectInOrder(run.output, {
+        "[message 1, drawing Drawing1.dxf]",
+        "[message 3, drawing Drawing1.dxf]",
+        "Command: tpoints",
+        "[message 5, drawing Drawing1.dxf]",
+        "First point: 10,20", "point: RTNORM (10,20,0)",
+        "Next point: @5,0", "next: RTNORM (15,20,0)",
+        "Distance: @3,4", "distance: RTNORM 5",
+        "Angle: 90", "angle: RTNORM 1.5708",
+        "Command: (C:tkeys)",
+        "Point or [Select/Next/Quit]: n", "point or keyword: RTKWORD \"Next\"",
+        "Side [Links/Rechts]: \n", "Requires a value.",  // bit 1: Enter is refused and asked again
+        "Side [Links/Rechts]: _right", "side: RTNORM Right",
+        "Command: TNUMBERS",
+        "Number: 0", "Value must be nonzero.", "Number: -4", "Value must be positive.",
+        "Number: q", "integer: RTKWORD \"Quit\"",
+        "Real: 2.5", "real: RTNORM 2.5",
+        "Text: hello world", "string: RTNORM \"hello world\"",
+        "Command: tversion", "host version \"17.2\"", "module found: yes",
+        "Command: NEW",
+        "[message 3, drawing Drawing2.dxf]",
+        "Command: tdocs", "[message 5, drawing Drawing2.dxf]", "documents open: 2",
+        "First point: ^C", "point: RTCAN",
+        "Command: tcolour", "bylayer", "colour: RTNORM 256",
+        "Command: tcolour", "colour: RTNORM none",
+        "Command: CLOSE",
+        "[message 4, drawing Drawing2.dxf]",
+        "Command: tdocs", "[message 5, drawing Drawing1.dxf]", "documents open: 1",
+        "Unknown command \"nosuchcommand\".",
+        "Command: tdocs", "documents open: 1",
+        "[message 13, drawing Drawing1.dxf]",
+        "[message 4, drawing Drawing1.dxf]",
+        "[message 2, drawing Drawing1.dxf]",
+    });
+}
+
+TEST(Program, HostVersionIsSettableOrAbsent) {
+    Outcome other = runLurak(plugin() + " --host-version 16.2 " + script("version.scr"));
+    EXPECT_EQ(other.status, 0);
+    EXPECT_NE(other.output.find("host version \"16.2\""), std::string::npos) << other.output;
+    Outcome none = runLurak(plugin() + " --no-host-version " + script("version.scr"));
+    EXPECT_EQ(none.status, 0);
+    EXPECT_NE(none.output.find("host version: none"), std::string::npos) << none.output;
+}
+
+TEST(Program, StartFailuresGiveStatusTwo) {
+    Outcome missingModule = runLurak("--module /nonexistent/LURAK.ARX " + script("version.scr"));
+    EXPECT_EQ(missingModule.status, 2);
+    EXPECT_NE(missingModule.output.find("cannot load module"), std::string::npos);
+    Outcome notAPlugin = runLurak(std::string("--module ") + LURAK_SHELL_TEST_DIR + "/session.scr " + script("version.scr"));
+    EXPECT_EQ(notAPlugin.status, 2);
+    Outcome missingScript = runLurak("-s /nonexistent/script.scr");
+    EXPECT_EQ(missingScript.status, 2);
+    EXPECT_NE(missingScript.output.find("cannot read script"), std::string::npos);
+    EXPECT_EQ(runLurak("--bogus").status, 2);
+    Outcome help = runLurak("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.output.find("usage: lurak"), std::string::npos);
+}
+
+TEST(Program, DrawingMadeWithHostCommandsPassesTheReferenceCheck) {
+    if (!LURAK_HOST_DXF) GTEST_SKIP() << "this host has no DXF writer";
+    std::string output = std::string(testing::TempDir()) + "lurak_drawing_test.dxf";
+    std::remove(output.c_str());
+    Outcome run = runLurak(script("drawing.scr") + " -o " + output);
+    ASSERT_EQ(run.status, 0) << run.output;
+    Outcome check = [&] {
+        Outcome o;
+        std::string command = std::string(LURAK_PYTHON) + " " + LURAK_SHARED_DIR + "/tools/dxf_check_refs.py " +
+                              output + " 2>&1";
+        FILE* pipe = popen(command.c_str(), "r");
+        char buffer[4096];
+        size_t n;
+        while (pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0) o.output.append(buffer, n);
+        int raw = pipe ? pclose(pipe) : -1;
+        o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        return o;
+    }();
+    EXPECT_EQ(check.status, 0) << check.output;
+    EXPECT_NE(check.output.find("problems: 0"), std::string::npos) << check.output;
+    std::remove(output.c_str());
+}
+
+TEST(Program, FailedSaveGivesStatusOne) {
+    Outcome run = runLurak(script("version.scr") + " -o /nonexistent/dir/out.dxf");
+    EXPECT_EQ(run.status, 1) << run.output;
+}
+
+namespace {
+
+std::string writeScript(const std::string& name, const std::string& text) {
+    std::string path = std::string(testing::TempDir()) + name;
+    FILE* f = std::fopen(path.c_str(), "w");
+    if (f) {
+        std::fputs(text.c_str(), f);
+        std::fclose(f);
+    }
+    return path;
+}
+
+// The handle LIST shows for the last entity a script made.
+std::string handleOfLast(const std::string& drawCommands) {
+    std::string path = writeScript("lurak_handle.scr", drawCommands + "LIST\nlast\n\n");
+    Outcome run = runLurak("-s " + path);
+    size_t at = run.output.rfind("(5 . \"");
+    if (at == std::string::npos) return {};
+    at += 6;
+    return run.output.substr(at, run.output.find('"', at) - at);
+}
+
+} // namespace
+
+TEST(Program, PluginPicksEntitiesByPointHandleAndSelection) {
+    const std::string draw = "LINE\n0,0\n100,0\n\nCIRCLE\n200,0\n10\n";
+    std::string circle = handleOfLast(draw);
+    ASSERT_FALSE(circle.empty());
+    std::string path = writeScript("lurak_picks.scr", draw +
+                                                          "tpicks\n"
+                                                          "50,1\n"          // the line, by point
+                                                          "#" + circle + "\n"  // the circle, by handle
+                                                          "50,0\n"
+                                                          "\n"
+                                                          "tpicks\n"
+                                                          "500,500\n"       // nothing there
+                                                          "^C\n");
+    Outcome run = runLurak(plugin() + " -s " + path);
+    EXPECT_EQ(run.status, 0) << run.output;
+    expectInOrder(run.output, {"Command: tpicks", "Select object: 50,1", "pick: RTNORM #",
+                               "Select objects: #" + circle, "1 found", "Select objects: 50,0", "1 found",
+                               "selection: RTNORM 2: #" + circle + " #", "Command: tpicks",
+                               "Select object: 500,500", "pick: RTERROR", "Select objects: ^C",
+                               "selection: RTCAN"});
+}
