@@ -45,11 +45,27 @@ void InitializeModule(void* appId) {
     module.quitPending = 0;
 }
 
+// The tables that initialization filled: the type rows' arrays and the
+// message texts.
+static void ReleaseModuleTables() {
+    LTypeDescriptor* const tables[] = {VlTypeTable, VfTypeTable, RcsTypeTable,
+                                       TvTypeTable, MscTypeTable, CustomTypeTable};
+    const int counts[] = {kVlTypeCount, kVfTypeCount, kRcsTypeCount,
+                          kTvTypeCount, kMscTypeCount, kCustomTypeCount};
+    for (int t = 0; t < 6; ++t)
+        for (int row = 0; row < counts[t]; ++row)
+            FreeDescriptorArrays(&tables[t][row]);
+    ClearMessages();
+}
+
 void UnloadModule() {
     UndefineFunctions();
     if (Module().quitPending == 0)
         RemoveDocState();
     StopReactors();
+    if (Module().messagesLoaded)
+        ReleaseModuleTables();
+    Module().messagesLoaded = 0;
 }
 
 void LoadDrawing() {

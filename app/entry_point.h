@@ -9,7 +9,8 @@
 // function, and the host goes on.
 void InitializeModule(void* appId);
 // Module unload: undefines the functions, removes the current drawing's
-// state unless the host is quitting, stops the reactors.
+// state unless the host is quitting, stops the reactors and frees the
+// type tables and message texts.
 void UnloadModule();
 // Drawing load: menu, application name, the drawing's state, the functions.
 void LoadDrawing();
