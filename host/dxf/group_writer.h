@@ -18,6 +18,7 @@ namespace host::dxf {
 class GroupWriter {
 public:
     explicit GroupWriter(TextEncoding encoding) : encoding_(encoding) {}
+    GroupWriter(const GroupWriter& other) : encoding_(other.encoding_), file_(other.file_) {}  // an empty buffer
 
     // Text in the host's UTF-8, encoded for the file.
     void text(int code, std::string_view value);
@@ -29,6 +30,8 @@ public:
     // x, y and z as code, code+10 and code+20.
     void point(int code, double x, double y, double z);
     void point2(int code, double x, double y);
+    // Groups another writer made for the same file.
+    void raw(std::string_view groups) { append(groups.data(), groups.size()); }
 
     // Streams into `file`: flushIfFull() (called between records) hands the
     // buffer over once it holds a chunk, so a large drawing never sits in
@@ -39,6 +42,7 @@ public:
     bool flush();
 
     std::string_view buffer() const { return std::string_view(data_.get(), size_); }
+    void clear() { size_ = 0; }
     const TextEncoding& encoding() const { return encoding_; }
 
 private:

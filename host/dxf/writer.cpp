@@ -4,6 +4,7 @@
 #include "dxf/drawing_extents.h"
 #include "dxf/file_io.h"
 #include "dxf/group_writer.h"
+#include "dxf/parallel.h"
 #include "dxf/repair.h"
 
 #include <unordered_set>
@@ -55,6 +56,7 @@ private:
     void findLeftOutBlocks();
     bool written(Slot slot);
     bool writtenNow(Slot slot);
+    bool isWritten(Slot slot) const { return slot < state_.size() && state_[slot] == 1; }
 
     void header();
     void headerVariable(const std::string& name, const std::vector<Group>& groups);
@@ -65,8 +67,11 @@ private:
     bool blocks();
     bool entities();
     bool objects();
-    void object(const Object& object);
-    void dictionaryBody(const Object& object);
+    void object(const Object& object) { writeObject(out_, object); }
+    void writeObject(GroupWriter& out, const Object& object) const;
+    void dictionaryBody(GroupWriter& out, const Object& object) const;
+    bool writeAll(const std::vector<Slot>& slots);
+    void decideAll();
     void group(const Group& g) { writeGroup(out_, g); }
     void beginSection(const char* name);
     void endSection() { out_.plain(0, "ENDSEC"); }
@@ -155,7 +160,7 @@ void DxfWriter::header()
     std::unordered_set<std::string> done{"$ACADVER"};
     dimensionStyleVariables(done);
 
-    db::Extents extents = modelSpaceExtents(db_, [this](Slot s) { return written(s); });
+    db::Extents extents = modelSpaceExtents(db_, [this](Slot s) { return isWritten(s); });
     std::string layer(db_.headerText("$CLAYER"));
     if (db_.findRecord(Table::Layer, layer) == kNoSlot) layer = "0";
     std::string style(db_.headerText("$DIMSTYLE"));
@@ -279,7 +284,7 @@ bool DxfWriter::tables()
         if (!head) continue;
         std::vector<Slot> records;
         for (Slot record : db_.records(table))
-            if (written(record)) records.push_back(record);
+            if (isWritten(record)) records.push_back(record);
         tableHead(table, *head, records.size());
         for (Slot record : records) object(*db_.object(record));
         out_.plain(0, "ENDTAB");
@@ -292,21 +297,17 @@ bool DxfWriter::tables()
 bool DxfWriter::blocks()
 {
     beginSection("BLOCKS");
+    std::vector<Slot> slots;
     for (Slot record : db_.records(Table::BlockRecord)) {
         const db::Block* block = db_.block(record);
-        if (!block || !written(record)) continue;
-        const Object* begin = db_.object(block->begin);
-        const Object* end = db_.object(block->end);
-        if (!begin || !end) continue;
-        object(*begin);
-        if (record != db_.modelSpace() && record != db_.paperSpace()) {
-            for (Slot entity : block->entities) {
-                if (written(entity)) object(*db_.object(entity));
-                if (!out_.flushIfFull()) return false;
-            }
-        }
-        object(*end);
+        if (!block || !isWritten(record) || !db_.object(block->begin) || !db_.object(block->end)) continue;
+        slots.push_back(block->begin);
+        if (record != db_.modelSpace() && record != db_.paperSpace())
+            for (Slot entity : block->entities)
+                if (isWritten(entity)) slots.push_back(entity);
+        slots.push_back(block->end);
     }
+    if (!writeAll(slots)) return false;
     endSection();
     return true;
 }
@@ -314,14 +315,12 @@ bool DxfWriter::blocks()
 bool DxfWriter::entities()
 {
     beginSection("ENTITIES");
-    for (Slot space : {db_.modelSpace(), db_.paperSpace()}) {
-        const db::Block* block = db_.block(space);
-        if (!block) continue;
-        for (Slot entity : block->entities) {
-            if (written(entity)) object(*db_.object(entity));
-            if (!out_.flushIfFull()) return false;
-        }
-    }
+    std::vector<Slot> slots;
+    for (Slot space : {db_.modelSpace(), db_.paperSpace()})
+        if (const db::Block* block = db_.block(space))
+            for (Slot entity : block->entities)
+                if (isWritten(entity)) slots.push_back(entity);
+    if (!writeAll(slots)) return false;
     endSection();
     return true;
 }
@@ -329,31 +328,70 @@ bool DxfWriter::entities()
 bool DxfWriter::objects()
 {
     beginSection("OBJECTS");
-    for (Slot slot : db_.objectsSectionOrder()) {
-        if (written(slot)) object(*db_.object(slot));
-        if (!out_.flushIfFull()) return false;
-    }
+    std::vector<Slot> slots;
+    for (Slot slot : db_.objectsSectionOrder())
+        if (isWritten(slot)) slots.push_back(slot);
+    if (!writeAll(slots)) return false;
     endSection();
     return true;
 }
 
+// Large sections are written in batches: the objects of a batch are turned
+// into text side by side, each thread into a buffer of its own, and the
+// buffers go out in order.  A batch stays small, so memory does too.
+bool DxfWriter::writeAll(const std::vector<Slot>& slots)
+{
+    constexpr size_t kPerThread = 1024;  // objects per thread and batch
+    unsigned threads = workerCount();
+    if (threads == 1 || slots.size() < 2 * kPerThread) {
+        for (Slot slot : slots) {
+            object(*db_.object(slot));
+            if (!out_.flushIfFull()) return false;
+        }
+        return true;
+    }
+    std::vector<GroupWriter> buffers(threads, GroupWriter(out_.encoding()));
+    for (size_t start = 0; start < slots.size(); start += threads * kPerThread) {
+        size_t end = std::min(slots.size(), start + threads * kPerThread);
+        size_t pieces = (end - start + kPerThread - 1) / kPerThread;
+        runInParallel(pieces, threads, [&](size_t piece) {
+            GroupWriter& buffer = buffers[piece];
+            buffer.clear();
+            size_t last = std::min(end, start + (piece + 1) * kPerThread);
+            for (size_t i = start + piece * kPerThread; i < last; ++i) writeObject(buffer, *db_.object(slots[i]));
+        });
+        for (size_t piece = 0; piece < pieces; ++piece) {
+            out_.raw(buffers[piece].buffer());
+            if (!out_.flushIfFull()) return false;
+        }
+    }
+    return true;
+}
+
+// Decides for every object whether it goes into the file, before any
+// writing (the writing threads only look).
+void DxfWriter::decideAll()
+{
+    for (Slot slot = 0; slot < state_.size(); ++slot) written(slot);
+}
+
 // 0 type, 5 handle (105 for DIMSTYLE), the leading 102 groups, 330 owner,
 // then the rest of the body and the XDATA.
-void DxfWriter::object(const Object& object)
+void DxfWriter::writeObject(GroupWriter& out, const Object& object) const
 {
     std::string_view type = object.typeName();
-    out_.plain(0, type);
-    out_.handle(type == "DIMSTYLE" ? 105 : 5, object.handle);
+    out.plain(0, type);
+    out.handle(type == "DIMSTYLE" ? 105 : 5, object.handle);
     const auto& groups = object.groups;
     size_t i = 0;
     int depth = 0;
     for (; i < groups.size() && (groups[i].code() == 102 || depth > 0); ++i) {
         if (groups[i].code() == 102) depth += groups[i].asText().substr(0, 1) == "{" ? 1 : -1;
-        group(groups[i]);
+        writeGroup(out, groups[i]);
     }
-    out_.handle(330, object.owner);
+    out.handle(330, object.owner);
     if (type == "DICTIONARY" || type == "ACDBDICTIONARYWDFLT") {
-        dictionaryBody(object);
+        dictionaryBody(out, object);
         return;
     }
     bool r2000Record = version_ == DxfVersion::R2000 && type == "BLOCK_RECORD";
@@ -361,12 +399,12 @@ void DxfWriter::object(const Object& object)
         int code = groups[i].code();
         // Insertion units, explodability and scalability came with R2007.
         if (r2000Record && (code == 70 || code == 280 || code == 281)) continue;
-        group(groups[i]);
+        writeGroup(out, groups[i]);
     }
 }
 
 // Entries whose object is not written are left out with their key.
-void DxfWriter::dictionaryBody(const Object& object)
+void DxfWriter::dictionaryBody(GroupWriter& out, const Object& object) const
 {
     const auto& groups = object.groups;
     size_t i = 0;
@@ -379,14 +417,14 @@ void DxfWriter::dictionaryBody(const Object& object)
                      (groups[i + 1].code() == 350 || groups[i + 1].code() == 360);
         if (entry) {
             Slot target = db_.slotOf(groups[i + 1].asHandle());
-            if (target != kNoSlot && written(target)) {
-                group(g);
-                group(groups[i + 1]);
+            if (target != kNoSlot && isWritten(target)) {
+                writeGroup(out, g);
+                writeGroup(out, groups[i + 1]);
             }
             ++i;
             continue;
         }
-        group(g);
+        writeGroup(out, g);
     }
 }
 
@@ -394,6 +432,7 @@ bool DxfWriter::write()
 {
     state_.assign(db_.slotCount(), 0);
     findLeftOutBlocks();
+    decideAll();
     header();
     classes();
     if (!out_.flushIfFull() || !tables() || !blocks() || !entities() || !objects()) return false;
