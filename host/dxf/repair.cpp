@@ -274,16 +274,22 @@ public:
     void check(Table table, std::string_view name)
     {
         if (name.empty()) return;
-        auto& seen = seen_[static_cast<size_t>(table)];
-        if (seen.count(name)) return;
-        Slot record = ensureRecord(db_, table, name, note_);
-        if (const db::Object* object = db_.object(record)) seen.insert(db::groupText(*object, 2));
+        size_t t = static_cast<size_t>(table);
+        if (name == last_[t]) return;  // neighbours mostly share their layer and application
+        auto& seen = seen_[t];
+        if (!seen.count(name)) {
+            Slot record = ensureRecord(db_, table, name, note_);
+            if (const db::Object* object = db_.object(record)) seen.insert(db::groupText(*object, 2));
+        }
+        last_[t] = name;
     }
 
 private:
     Database& db_;
     const RepairNote& note_;
+    // Views of names in records and entities, which do not change meanwhile.
     std::unordered_set<std::string_view> seen_[db::kTableCount];
+    std::string_view last_[db::kTableCount];
 };
 
 void checkEntity(Database& db, Slot slot, NameChecker& names)
