@@ -336,9 +336,16 @@ bool DxfReader::readBlock()
 bool DxfReader::placeEntity(Slot entity, Slot block, Slot& lastMain)
 {
     db::Object* object = db_->object(entity);
+    const db::Object* main = db_->object(lastMain);
+    // R12 files give no owners: vertices, attributes and their end belong
+    // to the polyline or insert before them.
+    std::string_view type = object->typeName();
+    if (!object->ownerGroup && main && (type == "VERTEX" || type == "SEQEND" || type == "ATTRIB")) {
+        object->owner = main->handle;
+        object->ownerGroup = true;
+    }
     db::Handle fileOwner = object->owner;
     bool hadOwner = object->ownerGroup && fileOwner != 0;
-    const db::Object* main = db_->object(lastMain);
     bool subEntity = hadOwner && main && main->handle == fileOwner;
     db_->appendEntity(block, entity);
     if (subEntity) {
@@ -376,9 +383,12 @@ bool DxfReader::readEntities()
 
 bool DxfReader::readObjects()
 {
+    // The root dictionary is the first object; failing that, the first
+    // dictionary without an owner.
     bool first = true;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
-        bool root = first && is("DICTIONARY") && rec_->owner == 0;
+        bool root = is("DICTIONARY") && rec_->owner == 0 && db_->namedObjectDictionary() == kNoSlot;
+        if (root && !first) note(rec_->line, "the root dictionary was not the first object: moved to the front");
         Slot object = store(ObjectClass::NonGraphical);
         if (object == kNoSlot) return false;
         if (root) db_->setNamedObjectDictionary(object);

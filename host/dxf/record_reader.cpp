@@ -53,7 +53,9 @@ bool RecordReader::next(Record& record)
             putBack(token);
             break;
         }
-        if (code == handleCode && !record.hasHandle && !seenMarker) {
+        // Some writers give a DIMSTYLE its handle in 5, as other records.
+        bool isHandle = code == handleCode || (handleCode == 105 && code == 5);
+        if (isHandle && !record.hasHandle && !seenMarker) {
             record.handle = static_cast<db::Handle>(token.integer);
             record.hasHandle = true;
             record.handleLine = token.line + 1;
