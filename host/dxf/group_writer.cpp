@@ -35,7 +35,9 @@ const CodeLines kCodeLines;
 
 void GroupWriter::grow(size_t bytes)
 {
-    size_t capacity = std::max<size_t>(capacity_ * 2, std::max<size_t>(size_ + bytes, kChunk + (kChunk >> 2)));
+    // A streaming buffer holds one chunk and a record more; others grow as needed.
+    size_t first = file_ ? kChunk + (kChunk >> 2) : 64 << 10;
+    size_t capacity = std::max<size_t>(capacity_ * 2, std::max<size_t>(size_ + bytes, first));
     std::unique_ptr<char[]> bigger(new char[capacity]);
     if (size_) std::memcpy(bigger.get(), data_.get(), size_);
     data_ = std::move(bigger);
@@ -48,6 +50,15 @@ bool GroupWriter::flush()
     bool ok = file_->write(buffer());
     size_ = 0;
     return ok;
+}
+
+bool GroupWriter::raw(std::string_view groups)
+{
+    if (!file_) {
+        append(groups.data(), groups.size());
+        return true;
+    }
+    return flush() && file_->write(groups);
 }
 
 void GroupWriter::codeLine(int code)

@@ -30,8 +30,9 @@ public:
     // x, y and z as code, code+10 and code+20.
     void point(int code, double x, double y, double z);
     void point2(int code, double x, double y);
-    // Groups another writer made for the same file.
-    void raw(std::string_view groups) { append(groups.data(), groups.size()); }
+    // Groups another writer made for the same file.  With a file they go
+    // straight to it, after what this buffer holds.
+    bool raw(std::string_view groups);
 
     // Streams into `file`: flushIfFull() (called between records) hands the
     // buffer over once it holds a chunk, so a large drawing never sits in

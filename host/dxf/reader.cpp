@@ -8,6 +8,7 @@
 #include "dxf/subclass_markers.h"
 
 #include <algorithm>
+#include <malloc.h>
 #include <iterator>
 
 namespace host::dxf {
@@ -446,7 +447,11 @@ std::unique_ptr<Database> readText(std::string_view text, std::string_view fileN
         return nullptr;
     }
     DxfReader reader(parseRecords(text, fileName, encodingOf(version), mapping), fileName, report);
-    return reader.read();
+    std::unique_ptr<Database> db = reader.read();
+    // The records of the read are gone: give their memory back for the
+    // drawing's life.
+    ::malloc_trim(0);
+    return db;
 }
 
 } // namespace

@@ -341,7 +341,7 @@ bool DxfWriter::objects()
 // buffers go out in order.  A batch stays small, so memory does too.
 bool DxfWriter::writeAll(const std::vector<Slot>& slots)
 {
-    constexpr size_t kPerThread = 1024;  // objects per thread and batch
+    constexpr size_t kPerThread = 512;  // objects per thread and batch
     unsigned threads = workerCount();
     if (threads == 1 || slots.size() < 2 * kPerThread) {
         for (Slot slot : slots) {
@@ -360,10 +360,8 @@ bool DxfWriter::writeAll(const std::vector<Slot>& slots)
             size_t last = std::min(end, start + (piece + 1) * kPerThread);
             for (size_t i = start + piece * kPerThread; i < last; ++i) writeObject(buffer, *db_.object(slots[i]));
         });
-        for (size_t piece = 0; piece < pieces; ++piece) {
-            out_.raw(buffers[piece].buffer());
-            if (!out_.flushIfFull()) return false;
-        }
+        for (size_t piece = 0; piece < pieces; ++piece)
+            if (!out_.raw(buffers[piece].buffer())) return false;
     }
     return true;
 }
