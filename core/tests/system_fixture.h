@@ -57,11 +57,12 @@ protected:
         return Last();
     }
 
-    // A named block holding one line on the layer.
+    // A block holding one line on the layer; "*" makes an anonymous one.
     static void Block(const char* name, const char* layer) {
         ads_point o = {0, 0, 0}, b = {5, 5, 0};
-        std::wstring n = ToWide(name), l = ToWide(layer);
-        resbuf* begin = acutBuildList(RTDXF0, L"BLOCK", 2, n.c_str(), 10, o, 70, 0, 0);
+        bool anonymous = name[0] == '*';
+        std::wstring n = anonymous ? L"*NEW" : ToWide(name), l = ToWide(layer);
+        resbuf* begin = acutBuildList(RTDXF0, L"BLOCK", 2, n.c_str(), 10, o, 70, anonymous ? 1 : 0, 0);
         resbuf* line = acutBuildList(RTDXF0, L"LINE", 8, l.c_str(), 10, o, 11, b, 0);
         resbuf* end = acutBuildList(RTDXF0, L"ENDBLK", 0);
         EXPECT_EQ(acdbEntMake(begin), RTNORM);
