@@ -1,8 +1,11 @@
 #include "dxf/drawing_extents.h"
 
+#include "dxf/parallel.h"
+
 #include <cmath>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace host::dxf {
 
@@ -18,42 +21,35 @@ struct BlockBox {
     db::Point3 base;
 };
 
-class BlockBoxes {
-public:
-    explicit BlockBoxes(const db::Database& db) : db_(db) {}
-
-    const BlockBox& ofName(std::string_view name)
-    {
-        auto found = byName_.find(name);
-        if (found == byName_.end())
-            found = byName_.emplace(name, db_.findRecord(db::Table::BlockRecord, name)).first;
-        return of(found->second);
+BlockBox boxOf(const db::Database& db, Slot record)
+{
+    BlockBox box;
+    const db::Block* block = db.block(record);
+    if (!block) return box;
+    for (Slot entity : block->entities) {
+        const db::Object* object = db.object(entity);
+        Extents one;
+        if (object && !object->erased && db::worldExtents(db, entity, one)) box.extents.add(one);
     }
-
-private:
-    const BlockBox& of(Slot record)
-    {
-        auto found = cache_.find(record);
-        if (found != cache_.end()) return found->second;
-        BlockBox box;
-        if (const db::Block* block = db_.block(record)) {
-            for (Slot entity : block->entities) {
-                const db::Object* object = db_.object(entity);
-                Extents one;
-                if (object && !object->erased && db::worldExtents(db_, entity, one)) box.extents.add(one);
-            }
-            if (const db::Object* begin = db_.object(block->begin)) {
-                if (const Group* base = db::findGroup(*begin, 10); base && base->kind() == db::ValueKind::Point)
-                    box.base = {base->asPoint()[0], base->asPoint()[1], base->asPoint()[2]};
-            }
-        }
-        return cache_.emplace(record, box).first->second;
+    if (const db::Object* begin = db.object(block->begin)) {
+        if (const Group* base = db::findGroup(*begin, 10); base && base->kind() == db::ValueKind::Point)
+            box.base = {base->asPoint()[0], base->asPoint()[1], base->asPoint()[2]};
     }
+    return box;
+}
 
-    const db::Database& db_;
-    std::unordered_map<Slot, BlockBox> cache_;
-    std::unordered_map<std::string_view, Slot> byName_;  // views into the inserts' groups
-};
+// The boxes of every block but the spaces, worked out side by side.
+std::unordered_map<Slot, BlockBox> allBlockBoxes(const db::Database& db)
+{
+    std::vector<Slot> records;
+    for (Slot record : db.records(db::Table::BlockRecord))
+        if (record != db.modelSpace() && record != db.paperSpace() && db.block(record)) records.push_back(record);
+    std::vector<BlockBox> boxes(records.size());
+    runInParallel(records.size(), workerCount(), [&](size_t i) { boxes[i] = boxOf(db, records[i]); });
+    std::unordered_map<Slot, BlockBox> byRecord;
+    for (size_t i = 0; i < records.size(); ++i) byRecord.emplace(records[i], boxes[i]);
+    return byRecord;
+}
 
 // Where an INSERT puts its block: insertion point, scales and rotation.
 // False for what needs the general transform (other extrusion, arrays).
@@ -115,30 +111,56 @@ void addTransformedBox(Extents& out, const Extents& box, const db::Matrix& m)
     }
 }
 
+// The extents of some model-space entities, with the block boxes known.
+Extents extentsOf(const db::Database& db, const Slot* begin, const Slot* end,
+                  const std::unordered_map<Slot, BlockBox>& boxes, const std::function<bool(Slot)>& written)
+{
+    Extents extents;
+    std::unordered_map<std::string_view, const BlockBox*> byName;  // views into the inserts' groups
+    for (const Slot* at = begin; at != end; ++at) {
+        const db::Object* object = db.object(*at);
+        if (!object || !written(*at)) continue;
+        if (!object->isType("INSERT")) {
+            Extents one;
+            if (db::worldExtents(db, *at, one)) extents.add(one);
+            continue;
+        }
+        std::string_view name = db::groupText(*object, 2);
+        auto found = byName.find(name);
+        if (found == byName.end()) {
+            auto box = boxes.find(db.findRecord(db::Table::BlockRecord, name));
+            found = byName.emplace(name, box == boxes.end() ? nullptr : &box->second).first;
+        }
+        const BlockBox* box = found->second;
+        if (!box || !box->extents.valid()) continue;
+        Placement placement;
+        if (simplePlacement(*object, placement))
+            addPlacedBox(extents, *box, placement);
+        else
+            addTransformedBox(extents, box->extents, db::insertTransform(db, *object));
+    }
+    return extents;
+}
+
 } // namespace
 
 Extents modelSpaceExtents(const db::Database& db, const std::function<bool(Slot)>& written)
 {
-    Extents extents;
     const db::Block* space = db.block(db.modelSpace());
-    if (!space) return extents;
-    BlockBoxes blocks(db);
-    for (Slot entity : space->entities) {
-        const db::Object* object = db.object(entity);
-        if (!object || !written(entity)) continue;
-        if (object->isType("INSERT")) {
-            const BlockBox& box = blocks.ofName(db::groupText(*object, 2));
-            if (!box.extents.valid()) continue;
-            Placement placement;
-            if (simplePlacement(*object, placement))
-                addPlacedBox(extents, box, placement);
-            else
-                addTransformedBox(extents, box.extents, db::insertTransform(db, *object));
-            continue;
-        }
-        Extents one;
-        if (db::worldExtents(db, entity, one)) extents.add(one);
-    }
+    if (!space || space->entities.empty()) return Extents();
+    std::unordered_map<Slot, BlockBox> boxes = allBlockBoxes(db);
+    // The entities in a few runs, one a thread, then the runs' extents together.
+    constexpr size_t kRun = 4096;
+    const std::vector<Slot>& entities = space->entities;
+    size_t runs = (entities.size() + kRun - 1) / kRun;
+    std::vector<Extents> parts(runs);
+    runInParallel(runs, workerCount(), [&](size_t run) {
+        const Slot* first = entities.data() + run * kRun;
+        const Slot* last = entities.data() + std::min(entities.size(), (run + 1) * kRun);
+        parts[run] = extentsOf(db, first, last, boxes, written);
+    });
+    Extents extents;
+    for (const Extents& part : parts) extents.add(part);
     return extents;
 }
 
