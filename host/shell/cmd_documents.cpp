@@ -58,6 +58,7 @@ public:
 
 private:
     Step save(Document& doc, const std::string& path) {
+        plugin().send(AcRx::kSaveMsg);
         std::string error;
         if (!writeDrawing(doc, path, error)) {
             reprompt(error);

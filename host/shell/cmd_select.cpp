@@ -47,8 +47,7 @@ void listEntity(const ads_name entity) {
         text += "  (" + std::to_string(rb->restype) + " . " + valueText(rb) + ")\n";
     }
     acutRelRb(list);
-    io::print(text);
-    noteOutput(text);
+    printOutput(text);
 }
 
 // Runs the selection when started; nothing more to ask.

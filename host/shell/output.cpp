@@ -17,10 +17,7 @@ using namespace host::shell;
 
 namespace {
 
-void print(const std::string& text) {
-    host::io::print(text);
-    noteOutput(text);
-}
+void print(const std::string& text) { printOutput(text); }
 
 // The platform's wide printf reads %s and %c as wide; the C library's reads
 // them as narrow.  Rewrites each conversion to what the library expects:

@@ -53,6 +53,13 @@ void noteOutput(std::string_view text) {
     if (!text.empty()) state().lineOpen = text.back() != '\n';
 }
 
+void printOutput(std::string_view text) {
+    if (!text.empty() && text.front() == '\n' && !state().lineOpen) text.remove_prefix(1);
+    if (text.empty()) return;
+    io::print(text);
+    noteOutput(text);
+}
+
 bool userBreak() { return state().userBreak; }
 void clearUserBreak() { state().userBreak = false; }
 

@@ -27,6 +27,9 @@ bool isCancelAnswer(std::string_view answer);
 
 // Output that does not end a line leaves it open for the next prompt.
 void noteOutput(std::string_view text);
+// Prints command-line output.  A leading line break only ends a line that
+// output left open, so the transcript has no empty lines of its own.
+void printOutput(std::string_view text);
 
 bool userBreak();
 void clearUserBreak();

@@ -2,6 +2,7 @@
 
 #include "io/io.h"
 #include "shell/drawing_store.h"
+#include "shell/prompting.h"
 
 namespace host::shell {
 
@@ -63,7 +64,7 @@ Document* openDrawing(const std::string& path) {
     doc->vars().force("ACADVER", textVar(hostVersion().value_or("")));
     std::string error;
     if (!readDrawing(*doc, path, error)) {
-        io::print(error + "\n");
+        reprompt(error);
         documents().close(doc);
         if (documents().isOpen(before)) makeCurrent(before);
         return nullptr;

@@ -111,7 +111,7 @@ TEST(Program, DrawingMadeWithHostCommandsPassesTheReferenceCheck) {
     if (!LURAK_HOST_DXF) GTEST_SKIP() << "this host has no DXF writer";
     std::string output = std::string(testing::TempDir()) + "lurak_drawing_test.dxf";
     std::remove(output.c_str());
-    Outcome run = runLurak(script("drawing.scr") + " -o " + output);
+    Outcome run = runLurak(plugin() + " " + script("drawing.scr") + " -o " + output);
     ASSERT_EQ(run.status, 0) << run.output;
     Outcome check = [&] {
         Outcome o;
@@ -131,7 +131,7 @@ TEST(Program, DrawingMadeWithHostCommandsPassesTheReferenceCheck) {
 }
 
 TEST(Program, FailedSaveGivesStatusOne) {
-    Outcome run = runLurak(script("version.scr") + " -o /nonexistent/dir/out.dxf");
+    Outcome run = runLurak(plugin() + " " + script("version.scr") + " -o /nonexistent/dir/out.dxf");
     EXPECT_EQ(run.status, 1) << run.output;
 }
 
@@ -150,7 +150,7 @@ std::string writeScript(const std::string& name, const std::string& text) {
 // The handle LIST shows for the last entity a script made.
 std::string handleOfLast(const std::string& drawCommands) {
     std::string path = writeScript("lurak_handle.scr", drawCommands + "LIST\nlast\n\n");
-    Outcome run = runLurak("-s " + path);
+    Outcome run = runLurak(plugin() + " -s " + path);
     size_t at = run.output.rfind("(5 . \"");
     if (at == std::string::npos) return {};
     at += 6;
@@ -179,4 +179,31 @@ TEST(Program, PluginPicksEntitiesByPointHandleAndSelection) {
                                "selection: RTNORM 2: #" + circle + " #", "Command: tpicks",
                                "Select object: 500,500", "pick: RTERROR", "Select objects: ^C",
                                "selection: RTCAN"});
+}
+
+TEST(Program, OpenSaveAndSaveAsKeepTheDrawing) {
+    if (!LURAK_HOST_DXF) GTEST_SKIP() << "this host has no DXF reader and writer";
+    std::string dir = testing::TempDir();
+    std::string saved = dir + "lurak_saved.dxf";
+    std::remove(saved.c_str());
+    std::string path = writeScript("lurak_save.scr", "LINE\n0,0\n10,0\n\n"
+                                                      "SAVEAS\n" + saved + "\n"
+                                                      "OPEN\n" + dir + "lurak_no_such_drawing.dxf\n"
+                                                      "CIRCLE\n0,0\n5\n"   // still in the first drawing
+                                                      "SAVE\n"
+                                                      "OPEN\n" + saved + "\n"
+                                                      "tdocs\n"
+                                                      "LIST\nall\n\n");
+    Outcome run = runLurak(plugin() + " -s " + path);
+    EXPECT_EQ(run.status, 0) << run.output;
+    expectInOrder(run.output, {"[message 9, drawing Drawing1.dxf]", "Cannot open", "lurak_no_such_drawing.dxf",
+                               "Command: CIRCLE", "[message 9, drawing " + saved + "]",
+                               "[message 3, drawing " + saved + "]", "documents open: 2", "(0 . \"LINE\")",
+                               "(0 . \"CIRCLE\")"});
+    // The saved file opens as the program's drawing.
+    Outcome reopened = runLurak(plugin() + " " + saved + " " + script("list_all.scr"));
+    EXPECT_EQ(reopened.status, 0) << reopened.output;
+    expectInOrder(reopened.output, {"(0 . \"LINE\")", "(0 . \"CIRCLE\")"});
+    EXPECT_EQ(runLurak(plugin() + " " + dir + "lurak_no_such_drawing.dxf " + script("list_all.scr")).status, 2);
+    std::remove(saved.c_str());
 }
