@@ -1,0 +1,161 @@
+// A test element draws one block with every entity maker; the drawing then
+// holds an anonymous block with exactly those entities on the layers,
+// linetypes and colours of the element's pens.
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ads_entity.h"
+#include "api/host_api.h"
+#include "core/anonymous_block.h"
+#include "core/draw_neutral.h"
+#include "core/geometry.h"
+#include "core/tests/test_element.h"
+#include "db/database.h"
+
+namespace {
+
+// Draws every primitive once, in a fixed order.
+class EveryPrimitive : public TestElement {
+public:
+    EveryPrimitive() : TestElement(1, 1, 0, 0) {}
+    int16_t MakeBlock(char* name) override {
+        ads_point o = {0, 0, 0}, a = {100, 0, 0}, b = {100, 50, 0}, c = {0, 50, 0};
+        BeginAnonymousBlock(o);
+        Line(o, a);
+        LineC(o, b);
+        LineB(o, c);
+        Arc(o, 10, 0, kHalfPi);
+        ArcB(o, 20, 0, kPi);
+        Circle(a, 5);
+        Solid(o, a, c, b);
+        Ellipse(b, 30, kPi, kTwoPi, 0.75);
+        DashedLine(a, b);
+        DashedArc(a, 15, 0, kPi);
+        DashedCircle(b, 8);
+        DashedEllipse(c, 25, 0, kPi, 0.5);
+        DashedFullEllipse(c, 12, 0.5);
+        SolidHatch(a, 6);
+        ZigzagLine(b, c);
+        ZigzagArc(c, 9, 0, kHalfPi);
+        MakeLine(a, c);
+        MakeCircle(o, 3);
+        MakeArc(o, 4, 0, kPi);
+        MakeSolid(o, a, b, c);
+        MakeEllipse(o, 40, 0.3);
+        MakeEllipseArc(o, 40, 0, kPi, 0.3);
+        return EndAnonymousBlock(name, kBlockNameSize);
+    }
+};
+
+struct Expected {
+    const char* type;
+    const char* layer;
+    const char* linetype;
+    int colour;
+};
+
+// The linetype an entity names, upper case; the host drops BYLAYER.
+std::string LinetypeOf(const host::db::Object& o) {
+    std::string name(host::db::groupText(o, 6));
+    if (name.empty())
+        name = "BYLAYER";
+    for (char& c : name)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return name;
+}
+
+std::string Upper(const char* text) {
+    std::string out = text;
+    for (char& c : out)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+class DrawBlock : public ::testing::Test {
+protected:
+    void SetUp() override {
+        drawing = host::db::Database::createDefault();
+        host::api::setCurrentDatabase(drawing.get());
+        for (const wchar_t* name : {L"szaggatott", L"cikkcakk", L"KOZEP"}) {
+            resbuf* lt = acutBuildList(RTDXF0, L"LTYPE", 2, name, 70, 0, 3, L"", 72, 65, 73, 0,
+                                       40, 0.0, 0);
+            ASSERT_EQ(acdbEntMake(lt), RTNORM);
+            acutRelRb(lt);
+        }
+    }
+    void TearDown() override { host::api::setCurrentDatabase(static_cast<host::db::Database*>(nullptr)); }
+    std::unique_ptr<host::db::Database> drawing;
+};
+
+}  // namespace
+
+TEST_F(DrawBlock, EveryPrimitiveLandsOnItsPen) {
+    EveryPrimitive e;
+    LSystemRecord& s = e.system;
+    std::snprintf(s.penLayer[1], sizeof s.penLayer[1], "LURAK-HV1-1");
+    std::snprintf(s.penLayer[2], sizeof s.penLayer[2], "LURAK-HV1-2");
+    std::snprintf(s.penLinetype[1], sizeof s.penLinetype[1], "CONTINUOUS");
+    std::snprintf(s.penLinetype[2], sizeof s.penLinetype[2], "BYLAYER");
+    s.penColour[1] = 3;
+    s.penColour[2] = 5;
+    std::snprintf(s.centreLayer, sizeof s.centreLayer, "LURAK-HV1-K");
+    std::snprintf(s.centreLinetype, sizeof s.centreLinetype, "KOZEP");
+    s.centreColour = 1;
+    s.zigzagScale = 2.5;
+
+    char name[kBlockNameSize] = "";
+    ASSERT_EQ(e.MakeBlock(name), RTNORM);
+    ASSERT_EQ(name[0], '*');
+    EXPECT_EQ(name[1], 'U');
+
+    const Expected expected[] = {
+        {"LINE", "LURAK-HV1-2", "BYLAYER", 5},      {"LINE", "LURAK-HV1-1", "CONTINUOUS", 3},
+        {"LINE", "LURAK-HV1-K", "KOZEP", 1},        {"ARC", "LURAK-HV1-2", "BYLAYER", 5},
+        {"ARC", "LURAK-HV1-K", "KOZEP", 1},         {"CIRCLE", "LURAK-HV1-2", "BYLAYER", 5},
+        {"SOLID", "LURAK-HV1-2", "BYLAYER", 5},     {"ELLIPSE", "LURAK-HV1-2", "BYLAYER", 5},
+        {"LINE", "LURAK-HV1-2", "szaggatott", 5},   {"ARC", "LURAK-HV1-2", "szaggatott", 5},
+        {"CIRCLE", "LURAK-HV1-2", "szaggatott", 5}, {"ELLIPSE", "LURAK-HV1-2", "szaggatott", 5},
+        {"ELLIPSE", "LURAK-HV1-2", "szaggatott", 5}, {"HATCH", "LURAK-HV1-2", "BYLAYER", 5},
+        {"LINE", "0", "cikkcakk", 0},               {"ARC", "0", "cikkcakk", 0},
+        {"LINE", "0", "BYBLOCK", 0},                {"CIRCLE", "0", "BYBLOCK", 0},
+        {"ARC", "0", "BYBLOCK", 0},                 {"SOLID", "0", "BYBLOCK", 0},
+        {"ELLIPSE", "0", "BYBLOCK", 0},             {"ELLIPSE", "0", "BYBLOCK", 0},
+    };
+    host::db::Slot record = drawing->findRecord(host::db::Table::BlockRecord, name);
+    const host::db::Block* block = drawing->block(record);
+    ASSERT_NE(block, nullptr);
+    ASSERT_EQ(block->entities.size(), std::size(expected));
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        const host::db::Object* o = drawing->object(block->entities[i]);
+        ASSERT_NE(o, nullptr);
+        EXPECT_EQ(o->typeName(), expected[i].type) << i;
+        EXPECT_EQ(host::db::groupText(*o, 8), expected[i].layer) << i;
+        EXPECT_EQ(LinetypeOf(*o), Upper(expected[i].linetype)) << i;
+        const host::db::Group* colour = host::db::findGroup(*o, 62);
+        ASSERT_NE(colour, nullptr) << i;
+        EXPECT_EQ(colour->asInt(), expected[i].colour) << i;
+    }
+    // The zigzag lines carry the system's linetype scale.
+    const host::db::Group* scale = host::db::findGroup(*drawing->object(block->entities[14]), 48);
+    ASSERT_NE(scale, nullptr);
+    EXPECT_EQ(scale->asReal(), 2.5);
+}
+
+TEST_F(DrawBlock, MakerWithAnUnloadedLinetypeFailsCleanly) {
+    TestElement e(1, 1, 0, 0);
+    std::snprintf(e.system.penLayer[2], sizeof e.system.penLayer[2], "L2");
+    std::snprintf(e.system.penLinetype[2], sizeof e.system.penLinetype[2], "NOSUCH");
+    ads_point p = {0, 0, 0}, q = {1, 0, 0};
+    EXPECT_NE(e.Line(p, q), RTNORM);
+    char name[kBlockNameSize] = "x";
+    EXPECT_EQ(BeginAnonymousBlock(p), RTNORM);
+    EXPECT_EQ(MakeLine(p, q), RTNORM);
+    char tiny[3];
+    EXPECT_EQ(EndAnonymousBlock(tiny, sizeof tiny), RTNORM);
+    EXPECT_EQ(tiny[0], '*');
+    EXPECT_EQ(tiny[2], '\0');
+    (void)name;
+}
