@@ -22,7 +22,7 @@ struct Bracket {
     bool anonymous = false;
     std::string name;
     struct Pending {
-        std::string type;
+        db::TypeId type;
         std::vector<Group> groups;
     };
     std::vector<Pending> entities;
@@ -42,13 +42,11 @@ int fail(std::string message) {
 // Body and XDATA of a new entity or object, checked; false on bad input.
 bool buildNew(db::Database& db, ParsedList& list, std::vector<Group>& groups, std::vector<std::string>& layers,
               std::string& error) {
-    if (!prepareBody(db, list.type, list.body, groups, layers, error)) return false;
+    if (!prepareBody(db, list.type, std::move(list.body), groups, layers, error, list.xdata.size())) return false;
     if (!list.xdata.empty()) {
         if (!checkXdata(db, list.xdata, error)) return false;
-        db::Object scratch;
-        scratch.groups = std::move(groups);
-        mergeXdata(scratch, list.xdata);
-        groups = std::move(scratch.groups);
+        groups.reserve(groups.size() + list.xdata.size());
+        for (Group& g : list.xdata) groups.push_back(std::move(g));
     }
     return true;
 }
@@ -115,9 +113,12 @@ int endBlock(db::Database& db, ParsedList& list) {
                                {Group::text(100, "AcDbEntity"), Group::text(8, layer.empty() ? "0" : layer),
                                 Group::text(100, "AcDbBlockEnd")});
     db.setBlockObjects(record, begin, end);
+    db.block(record)->entities.reserve(b.entities.size());
     for (Bracket::Pending& p : b.entities) {
-        db::Slot s = storeObject(db, p.type, db::ObjectClass::Entity, std::move(p.groups));
-        db.appendEntity(record, s);
+        db::Object o;
+        o.type = p.type;
+        o.groups = std::move(p.groups);
+        db.appendEntity(record, db.add(std::move(o)));
     }
     if (b.anonymous) {
         io::setLastInput(b.name);
@@ -170,7 +171,7 @@ int make(const resbuf* input, db::Slot& slot, bool unownedObjects) {
             db::Object view{0, 0, 0, db::ObjectClass::Entity, false, true, groups};
             if (db::equalNoCase(db::groupText(view, 2), b.name)) return fail("a block cannot insert itself");
         }
-        b.entities.push_back({list.type, std::move(groups)});
+        b.entities.push_back({db::internType(list.type), std::move(groups)});
         for (std::string& l : layers) b.newLayers.push_back(std::move(l));
         return RTNORM;
     }
@@ -258,7 +259,7 @@ int acdbEntMod(const resbuf* given) {
     std::vector<db::Group> input = api::wholeBody(*o, list.body) ? list.body : api::mergedBody(*o, list.body);
     std::vector<db::Group> body;
     std::vector<std::string> layers;
-    if (!api::prepareBody(*db, o->typeName(), input, body, layers, error)) return fail(error);
+    if (!api::prepareBody(*db, o->typeName(), std::move(input), body, layers, error)) return fail(error);
     if (!list.xdata.empty() && !api::checkXdata(*db, list.xdata, error)) return fail(error);
 
     db::Object updated;

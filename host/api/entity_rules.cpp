@@ -52,9 +52,8 @@ bool isEntityType(std::string_view type) {
 
 } // namespace
 
-bool prepareBody(db::Database& db, std::string_view type, const std::vector<Group>& input,
-                 std::vector<Group>& body, std::vector<std::string>& newLayers, std::string& error) {
-    std::vector<Group> groups = input;
+bool prepareBody(db::Database& db, std::string_view type, std::vector<Group> groups,
+                 std::vector<Group>& body, std::vector<std::string>& newLayers, std::string& error, size_t spare) {
     if (isEntityType(type)) {
         bool hasLayer = false;
         for (Group& g : groups) {
@@ -95,10 +94,10 @@ bool prepareBody(db::Database& db, std::string_view type, const std::vector<Grou
         if (!hasLayer) {
             std::string_view current = db.headerText("$CLAYER");
             db::Slot rec = db.findRecord(db::Table::Layer, current);
-            groups.insert(groups.begin(), Group::text(8, rec != db::kNoSlot ? db::groupText(*db.object(rec), 2) : "0"));
+            groups.push_back(Group::text(8, rec != db::kNoSlot ? db::groupText(*db.object(rec), 2) : "0"));
         }
     }
-    if (!db::canonicalBody(type, groups, body, error)) return false;
+    if (!db::canonicalBody(type, groups, body, error, spare)) return false;
     if (type == "TEXT" || type == "MTEXT")  // the style default must exist too
         for (Group& g : body)
             if (g.code() == 7 && !spellAsTable(db, db::Table::Style, g)) {

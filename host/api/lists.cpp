@@ -80,13 +80,34 @@ bool matchOne(std::string_view p, size_t pi, std::string_view t, size_t ti) {
 void setError(std::string message) { errorText() = std::move(message); }
 const std::string& lastError() { return errorText(); }
 
-std::string narrow(const ACHAR* text) { return text ? io::toUtf8(text) : std::string(); }
+void appendNarrow(const ACHAR* text, std::string& out) {
+    if (text == nullptr) return;
+    for (const ACHAR* p = text; *p; ++p) {
+        auto c = static_cast<uint32_t>(*p);
+        if (c < 0x80) out += static_cast<char>(c);
+        else out += io::toUtf8(std::wstring_view(p, 1));
+    }
+}
+
+std::string narrow(const ACHAR* text) {
+    std::string out;
+    appendNarrow(text, out);
+    return out;
+}
 
 ACHAR* newWide(std::string_view utf8) {
-    std::wstring w = io::fromUtf8(utf8);
-    auto* out = static_cast<ACHAR*>(std::malloc((w.size() + 1) * sizeof(ACHAR)));
+    bool ascii = true;
+    for (char c : utf8) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (!ascii) {
+        std::wstring w = io::fromUtf8(utf8);
+        auto* out = static_cast<ACHAR*>(std::malloc((w.size() + 1) * sizeof(ACHAR)));
+        if (out) std::memcpy(out, w.c_str(), (w.size() + 1) * sizeof(ACHAR));
+        return out;
+    }
+    auto* out = static_cast<ACHAR*>(std::malloc((utf8.size() + 1) * sizeof(ACHAR)));
     if (out == nullptr) return nullptr;
-    std::memcpy(out, w.c_str(), (w.size() + 1) * sizeof(ACHAR));
+    for (size_t i = 0; i < utf8.size(); ++i) out[i] = static_cast<ACHAR>(utf8[i]);
+    out[utf8.size()] = 0;
     return out;
 }
 
@@ -121,7 +142,9 @@ bool groupFromResbuf(const db::Database& db, const resbuf& rb, Group& out, std::
             error = "group " + std::to_string(code) + " has no text";
             return false;
         }
-        std::string text = narrow(rb.resval.rstring);
+        static thread_local std::string text;
+        text.clear();
+        appendNarrow(rb.resval.rstring, text);
         size_t limit = code >= 1000 ? kMaxXdataText : kMaxText;
         if (text.size() > limit) {
             error = "text of group " + std::to_string(code) + " is longer than " + std::to_string(limit) + " bytes";
@@ -217,6 +240,9 @@ resbuf* resbufFromGroup(const db::Database& db, const Group& g) {
 
 bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std::string& error) {
     bool sawMarker = false, sawOwner = false;
+    size_t count = 0;
+    for (const resbuf* rb = list; rb; rb = rb->rbnext) ++count;
+    out.body.reserve(count + 1);  // room for a defaulted layer
     int bracket = 0;
     for (const resbuf* rb = list; rb; rb = rb->rbnext) {
         int code = rb->restype;
@@ -226,6 +252,7 @@ bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std:
                 error = "group " + std::to_string(code) + " after -3 is not XDATA";
                 return false;
             }
+            if (out.xdata.empty()) out.xdata.reserve(count);
             if (out.xdata.empty() && code != 1001) {
                 error = "XDATA must begin with 1001";
                 return false;

@@ -62,6 +62,7 @@ bool wildcardMatch(std::string_view pattern, std::string_view text);
 
 // Wide strings at the boundary.
 std::string narrow(const ACHAR* text);
+void appendNarrow(const ACHAR* text, std::string& out);
 ACHAR* newWide(std::string_view utf8);  // malloc'd, for acutDelString or free
 
 // Records the last error for tests and the transcript-free caller.

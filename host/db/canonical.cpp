@@ -1,5 +1,6 @@
 #include "db/canonical.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -111,51 +112,64 @@ std::map<std::string, Schema, std::less<>> buildSchemas() {
     return s;
 }
 
-const std::map<std::string, Schema, std::less<>>& schemas() {
-    static const auto s = buildSchemas();
-    return s;
-}
+// A schema with a code index: for each body code, its subclass and field.
+struct Compiled {
+    static constexpr uint16_t kNone = 0xFFFF;
+    Schema subclasses;
+    std::vector<uint16_t> where = std::vector<uint16_t>(1000, kNone);
+    std::vector<size_t> tailFrom;  // first tail subclass at or after each one
 
-bool fieldIndex(const Subclass& sub, int code, size_t& index) {
-    for (size_t i = 0; i < sub.fields.size(); ++i)
-        if (sub.fields[i].code == code) {
-            index = i;
-            return true;
-        }
-    return false;
-}
+    explicit Compiled(Schema schema) : subclasses(std::move(schema)) {
+        for (size_t sub = 0; sub < subclasses.size(); ++sub)
+            for (size_t f = 0; f < subclasses[sub].fields.size(); ++f) {
+                int code = subclasses[sub].fields[f].code;
+                if (code >= 0 && code < 1000 && where[code] == kNone) where[code] = static_cast<uint16_t>(sub << 8 | f);
+            }
+        tailFrom.assign(subclasses.size() + 1, SIZE_MAX);
+        for (size_t sub = subclasses.size(); sub-- > 0;)
+            tailFrom[sub] = subclasses[sub].tail ? sub : tailFrom[sub + 1];
+    }
 
-// The subclass that takes a group code, searching from the current one on.
-bool subclassFor(const Schema& schema, size_t current, int code, size_t& found) {
-    if (schema[current].tail) {
-        found = current;
+    // The field of a code within subclass sub; false when it is none of its fields.
+    bool field(size_t sub, int code, size_t& f) const {
+        if (code < 0 || code >= 1000 || where[code] == kNone || (where[code] >> 8) != sub) return false;
+        f = where[code] & 0xFF;
         return true;
     }
-    size_t dummy;
-    for (size_t n = 0; n < schema.size(); ++n) {
-        size_t i = (current + n) % schema.size();
-        if (fieldIndex(schema[i], code, dummy)) {
-            found = i;
-            return true;
-        }
-    }
-    for (size_t i = current; i < schema.size(); ++i)
-        if (schema[i].tail) {
-            found = i;
-            return true;
-        }
-    return false;
-}
 
-bool markerFor(const Schema& schema, size_t current, std::string_view marker, size_t& found) {
-    for (size_t n = 1; n <= schema.size(); ++n) {
-        size_t i = (current + n) % schema.size();
-        if (schema[i].marker == marker) {
-            found = i;
+    // The subclass that takes a group code, the current one on.
+    bool subclassFor(size_t current, int code, size_t& found) const {
+        if (subclasses[current].tail) {
+            found = current;
             return true;
         }
+        if (code >= 0 && code < 1000 && where[code] != kNone) {
+            found = where[code] >> 8;
+            return true;
+        }
+        found = tailFrom[current];
+        return found != SIZE_MAX;
     }
-    return false;
+
+    bool markerFor(size_t current, std::string_view marker, size_t& found) const {
+        for (size_t n = 1; n <= subclasses.size(); ++n) {
+            size_t i = (current + n) % subclasses.size();
+            if (subclasses[i].marker == marker) {
+                found = i;
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+const std::map<std::string, Compiled, std::less<>>& schemas() {
+    static const auto compiled = [] {
+        std::map<std::string, Compiled, std::less<>> out;
+        for (auto& [type, schema] : buildSchemas()) out.emplace(type, Compiled(schema));
+        return out;
+    }();
+    return compiled;
 }
 
 bool sameValue(const Group& a, const Group& b) {
@@ -163,52 +177,94 @@ bool sameValue(const Group& a, const Group& b) {
     return a == b;
 }
 
-void emitSubclass(const Subclass& sub, const std::vector<const Group*>& given, std::vector<Group>& body) {
+constexpr uint8_t kSkip = 255;
+
+struct Entry {
+    uint16_t field;  // field index, or kLeftover
+    uint16_t input;  // index into the input
+};
+constexpr uint16_t kLeftover = 0xFFFF;
+
+// Writes one subclass: its marker, its fields in order (defaults filled),
+// then its other groups in input order.  owner[i] names the subclass of
+// input[i].
+void emitSubclass(const Compiled& schema, size_t index, const std::vector<Group>& input, const uint8_t* owner,
+                  std::vector<Entry>& entries, std::vector<Group>& body) {
+    const Subclass& sub = schema.subclasses[index];
     body.push_back(Group::text(100, sub.marker));
-    std::vector<bool> used(given.size(), false);
-    size_t prefix = given.size();
-    if (sub.tail) {  // fields only from the leading run of the input, in field order
-        prefix = 0;
-        size_t field = 0, dummy;
-        while (prefix < given.size() && fieldIndex(sub, given[prefix]->code(), dummy) && dummy >= field) {
-            field = dummy;
-            ++prefix;
-        }
+    entries.clear();
+    bool inPrefix = true;
+    size_t lastField = 0;
+    for (size_t i = 0; i < input.size(); ++i) {
+        if (owner[i] != index) continue;
+        size_t f;
+        bool isField = schema.field(index, input[i].code(), f);
+        // A kept-as-given part takes fields only from its leading run, in field order.
+        if (sub.tail && inPrefix && (!isField || f < lastField)) inPrefix = false;
+        if (isField && inPrefix) lastField = f;
+        entries.push_back({isField && (inPrefix || !sub.tail) ? static_cast<uint16_t>(f) : kLeftover,
+                           static_cast<uint16_t>(i)});
     }
-    for (const Field& f : sub.fields) {
+    // Stable by field (insertion sort: a handful of entries, no allocation);
+    // leftovers keep their input order at the end.
+    for (size_t k = 1; k < entries.size(); ++k) {
+        Entry e = entries[k];
+        size_t j = k;
+        for (; j > 0 && entries[j - 1].field > e.field; --j) entries[j] = entries[j - 1];
+        entries[j] = e;
+    }
+    size_t e = 0;
+    for (size_t f = 0; f < sub.fields.size(); ++f) {
+        const Field& field = sub.fields[f];
         const Group* last = nullptr;
-        for (size_t i = 0; i < prefix; ++i) {
-            if (given[i]->code() != f.code) continue;
-            used[i] = true;
-            if (f.presence == Presence::Repeated) body.push_back(*given[i]);
-            else last = given[i];
+        for (; e < entries.size() && entries[e].field == f; ++e) {
+            const Group& g = input[entries[e].input];
+            if (field.presence == Presence::Repeated) body.push_back(g);
+            else last = &g;
         }
-        if (f.presence == Presence::Repeated) continue;
+        if (field.presence == Presence::Repeated) continue;
         if (last == nullptr) {
-            if (f.presence == Presence::Default) body.push_back(f.fallback);
+            if (field.presence == Presence::Default) body.push_back(field.fallback);
             continue;
         }
-        if (f.presence == Presence::OmitIfDefault && sameValue(*last, f.fallback)) continue;
+        if (field.presence == Presence::OmitIfDefault && sameValue(*last, field.fallback)) continue;
         body.push_back(*last);
     }
-    for (size_t i = 0; i < given.size(); ++i)
-        if (!used[i]) body.push_back(*given[i]);
+    for (; e < entries.size(); ++e) body.push_back(input[entries[e].input]);
 }
 
 } // namespace
 
 bool isModelledType(std::string_view type) { return schemas().count(type) != 0; }
 
+namespace {
+bool buildBody(std::string_view type, const std::vector<Group>& input, std::vector<Group>& body, std::string& error);
+}
+
 bool canonicalBody(std::string_view type, const std::vector<Group>& input, std::vector<Group>& body,
-                   std::string& error) {
+                   std::string& error, size_t spare) {
+    static thread_local std::vector<Group> scratch;
+    scratch.clear();
     body.clear();
+    if (!buildBody(type, input, scratch, error)) return false;
+    body.reserve(scratch.size() + spare);
+    for (Group& g : scratch) body.push_back(std::move(g));
+    scratch.clear();
+    return true;
+}
+
+namespace {
+bool buildBody(std::string_view type, const std::vector<Group>& input, std::vector<Group>& body, std::string& error) {
     auto it = schemas().find(type);
     if (it == schemas().end()) {
         body = input;
         return true;
     }
-    const Schema& schema = it->second;
-
+    const Compiled& schema = it->second;
+    if (input.size() >= kLeftover) {
+        error = "too many groups";
+        return false;
+    }
     // Leading 102 brackets ({ACAD_REACTORS ..., {ACAD_XDICTIONARY ...}) stay in front.
     size_t i = 0;
     while (i < input.size() && input[i].code() == 102 && input[i].asText().starts_with("{")) {
@@ -221,45 +277,44 @@ bool canonicalBody(std::string_view type, const std::vector<Group>& input, std::
         for (; i <= j; ++i) body.push_back(input[i]);
     }
 
-    std::vector<std::vector<const Group*>> buckets(schema.size());
-    std::vector<bool> markerGiven(schema.size(), false);
+    static thread_local std::vector<uint8_t> owner;
+    static thread_local std::vector<Entry> entries;
+    owner.assign(input.size(), kSkip);
     size_t current = 0;
     for (; i < input.size(); ++i) {
         const Group& g = input[i];
+        size_t found;
         if (g.code() == 100) {
-            size_t found;
-            if (markerFor(schema, current, g.asText(), found)) {
+            if (schema.markerFor(current, g.asText(), found)) {
                 current = found;
-                markerGiven[found] = true;
-            } else if (schema[current].tail) {
-                buckets[current].push_back(&g);  // a further subclass of a kept-as-given part
+            } else if (schema.subclasses[current].tail) {
+                owner[i] = static_cast<uint8_t>(current);  // a further subclass of a kept-as-given part
             } else {
                 error = "subclass " + std::string(g.asText()) + " does not belong to " + std::string(type);
                 return false;
             }
             continue;
         }
-        size_t found;
-        if (!subclassFor(schema, current, g.code(), found)) {
+        if (!schema.subclassFor(current, g.code(), found)) {
             error = "group " + std::to_string(g.code()) + " does not belong to " + std::string(type);
             return false;
         }
         if (found > current) current = found;
-        buckets[found].push_back(&g);
+        owner[i] = static_cast<uint8_t>(found);
     }
 
-    for (size_t s = 0; s < schema.size(); ++s) {
-        for (const Field& f : schema[s].fields) {
+    for (size_t s = 0; s < schema.subclasses.size(); ++s)
+        for (const Field& f : schema.subclasses[s].fields) {
             if (f.presence != Presence::Required) continue;
             bool present = false;
-            for (const Group* g : buckets[s]) present = present || g->code() == f.code;
+            for (size_t k = 0; k < input.size() && !present; ++k) present = owner[k] == s && input[k].code() == f.code;
             if (!present) {
                 error = "group " + std::to_string(f.code) + " of " + std::string(type) + " is missing";
                 return false;
             }
         }
-        emitSubclass(schema[s], buckets[s], body);
-    }
+    for (size_t s = 0; s < schema.subclasses.size(); ++s) emitSubclass(schema, s, input, owner.data(), entries, body);
+
     bool hasFourth = false;
     for (const Group& g : body) hasFourth = hasFourth || g.code() == 13;
     if (type == "SOLID" && !hasFourth) {
@@ -282,5 +337,7 @@ bool canonicalBody(std::string_view type, const std::vector<Group>& input, std::
     }
     return true;
 }
+
+} // namespace
 
 } // namespace host::db

@@ -23,7 +23,9 @@ bool isModelledType(std::string_view type);
 // 5, owner 330 or XDATA among them; 100 markers optional).  False, with a
 // message, when a group code does not belong to the type or a required
 // group is missing.  Unmodelled types: the input is copied as it is.
+// The body is allocated to its exact size plus `spare` groups (room for
+// XDATA the caller appends).
 bool canonicalBody(std::string_view type, const std::vector<Group>& input, std::vector<Group>& body,
-                   std::string& error);
+                   std::string& error, size_t spare = 0);
 
 } // namespace host::db

@@ -128,21 +128,52 @@ const Object* Database::object(Slot slot) const {
 }
 
 Slot Database::slotOf(Handle handle) const {
-    auto it = byHandle_.find(handle);
-    return it == byHandle_.end() ? kNoSlot : it->second;
+    if (handle < denseHandles_.size()) return denseHandles_[handle];
+    auto it = sparseHandles_.find(handle);
+    return it == sparseHandles_.end() ? kNoSlot : it->second;
+}
+
+bool Database::indexHandle(Handle handle, Slot slot) {
+    if (handle == 0 || slotOf(handle) != kNoSlot) return false;
+    // Dense while the handle is within reach of the object count.
+    Handle reach = 4 * static_cast<Handle>(objects_.size()) + 4096;
+    if (handle < reach) {
+        if (handle >= denseHandles_.size()) {
+            size_t size = std::max<size_t>(static_cast<size_t>(handle) + 1, denseHandles_.size() * 2);
+            denseHandles_.resize(std::min<size_t>(size, static_cast<size_t>(reach)), kNoSlot);
+            // Far handles now within the vector move into it.
+            for (auto it = sparseHandles_.begin(); it != sparseHandles_.end();) {
+                if (it->first < denseHandles_.size()) {
+                    denseHandles_[it->first] = it->second;
+                    it = sparseHandles_.erase(it);
+                } else {
+                    ++it;
+                }
+            }
+        }
+        denseHandles_[handle] = slot;
+    } else {
+        sparseHandles_.emplace(handle, slot);
+    }
+    return true;
+}
+
+void Database::unindexHandle(Handle handle) {
+    if (handle < denseHandles_.size()) denseHandles_[handle] = kNoSlot;
+    else sparseHandles_.erase(handle);
 }
 
 Slot Database::add(Object object) {
     if (objects_.size() >= kNoSlot - 1) return kNoSlot;
     if (object.handle == 0) {
-        while (byHandle_.count(nextHandle_)) ++nextHandle_;
+        while (slotOf(nextHandle_) != kNoSlot) ++nextHandle_;
         object.handle = nextHandle_++;
-    } else if (byHandle_.count(object.handle)) {
+    } else if (slotOf(object.handle) != kNoSlot) {
         return kNoSlot;
     }
     if (object.handle >= nextHandle_) nextHandle_ = object.handle + 1;
     Slot slot = static_cast<Slot>(objects_.size());
-    byHandle_.emplace(object.handle, slot);
+    indexHandle(object.handle, slot);
     objects_.push_back(std::move(object));
     live_.push_back(true);
     return slot;
@@ -171,7 +202,7 @@ void Database::purge(Slot slot) {
         }
         blocks_.erase(slot);
     }
-    byHandle_.erase(obj->handle);
+    unindexHandle(obj->handle);
     obj->groups.clear();
     obj->groups.shrink_to_fit();
     live_[slot] = false;

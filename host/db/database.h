@@ -164,7 +164,12 @@ private:
     AcDbDatabase* facade_ = nullptr;
     std::deque<Object> objects_;
     std::vector<bool> live_;
-    std::unordered_map<Handle, Slot> byHandle_;
+    // Handles are mostly dense (the host gives them in sequence): a vector
+    // indexed by handle, and a map for the far ones a file may bring.
+    std::vector<Slot> denseHandles_;
+    std::unordered_map<Handle, Slot> sparseHandles_;
+    bool indexHandle(Handle handle, Slot slot);
+    void unindexHandle(Handle handle);
     Handle nextHandle_ = 1;
     Slot heads_[kTableCount];
     std::vector<Slot> records_[kTableCount];

@@ -5,7 +5,8 @@
 
 namespace host::db {
 
-bool kindOfCode(int code, ValueKind& kind) {
+namespace {
+bool classify(int code, ValueKind& kind) {
     auto in = [code](int lo, int hi) { return code >= lo && code <= hi; };
     if (in(0, 9) || in(100, 102) || code == 105 || in(300, 309) || in(410, 419) || in(430, 439) ||
         in(470, 479) || code == 999 || in(1000, 1003) || code == 1005)
@@ -28,6 +29,28 @@ bool kindOfCode(int code, ValueKind& kind) {
         kind = ValueKind::Text;  // only in C API lists; never stored
     else
         return false;
+    return true;
+}
+
+// Kinds of codes -5 to 1071 looked up in a table; 255 marks no kind.
+struct KindTable {
+    static constexpr int kLow = -5, kHigh = 1071;
+    uint8_t kinds[kHigh - kLow + 1];
+    KindTable() {
+        for (int c = kLow; c <= kHigh; ++c) {
+            ValueKind k;
+            kinds[c - kLow] = classify(c, k) ? static_cast<uint8_t>(k) : 255;
+        }
+    }
+};
+const KindTable kindTable;
+} // namespace
+
+bool kindOfCode(int code, ValueKind& kind) {
+    if (code < KindTable::kLow || code > KindTable::kHigh) return false;
+    uint8_t k = kindTable.kinds[code - KindTable::kLow];
+    if (k == 255) return false;
+    kind = static_cast<ValueKind>(k);
     return true;
 }
 
@@ -58,28 +81,10 @@ bool parseHandle(std::string_view text, Handle& handle) {
     return true;
 }
 
-Group::Group(const Group& other) { copyFrom(other); }
-
-Group::Group(Group&& other) noexcept {
-    std::memcpy(static_cast<void*>(this), &other, sizeof(Group));
-    other.flags_ &= static_cast<uint8_t>(~kFlagHeap);
-    other.length_ = 0;
-}
-
 Group& Group::operator=(const Group& other) {
     if (this != &other) {
         release();
         copyFrom(other);
-    }
-    return *this;
-}
-
-Group& Group::operator=(Group&& other) noexcept {
-    if (this != &other) {
-        release();
-        std::memcpy(static_cast<void*>(this), &other, sizeof(Group));
-        other.flags_ &= static_cast<uint8_t>(~kFlagHeap);
-        other.length_ = 0;
     }
     return *this;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -34,11 +35,26 @@ bool parseHandle(std::string_view text, Handle& handle);
 class Group {
 public:
     Group() : code_(0), kind_(ValueKind::Int16), flags_(0), length_(0) { value_.integer = 0; }
-    ~Group() { release(); }
-    Group(const Group& other);
-    Group(Group&& other) noexcept;
+    ~Group() {
+        if (flags_ & kFlagHeap) release();
+    }
+    Group(const Group& other) {
+        if (other.flags_ & kFlagHeap) copyFrom(other);
+        else std::memcpy(static_cast<void*>(this), &other, sizeof(Group));
+    }
+    Group(Group&& other) noexcept {
+        std::memcpy(static_cast<void*>(this), &other, sizeof(Group));
+        other.flags_ &= static_cast<uint8_t>(~kFlagHeap);
+    }
     Group& operator=(const Group& other);
-    Group& operator=(Group&& other) noexcept;
+    Group& operator=(Group&& other) noexcept {
+        if (this != &other) {
+            if (flags_ & kFlagHeap) release();
+            std::memcpy(static_cast<void*>(this), &other, sizeof(Group));
+            other.flags_ &= static_cast<uint8_t>(~kFlagHeap);
+        }
+        return *this;
+    }
 
     static Group text(int code, std::string_view text);
     static Group binary(int code, std::string_view hexText);
