@@ -5,6 +5,8 @@
 #include "core/insert_defaults.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
+#include "core/system_load.h"
+#include "core/system_store.h"
 
 LDocState* CurrentDocState = nullptr;
 
@@ -15,7 +17,6 @@ LDocState::~LDocState() {
     DestroyElement(current);
     DestroyElement(neighbour);
     delete startConnector;
-    FreeDocumentSystems(*this);
 }
 
 LDocStateNode::~LDocStateNode() {
@@ -102,15 +103,16 @@ void SwitchDocState() {
     if (LDocStateNode* before = NodeBefore(document)) {
         CurrentDocState = before->next->state;
         CurrentDocState->database = document->database();
-        SetCurrentInsertScale(CurrentDocState->insertScale);
+        SetCurrentInsertScale(CurrentDocState->defaults.insertScale);
         return;
     }
     LDocState* state = new LDocState;
     state->database = document->database();
     CurrentDocState = state;
     AppendDocState(state, document);
-    LoadDocumentSystems(*state);
-    SetCurrentInsertScale(state->insertScale);
+    OpenSystemDictionary(state->systemList);
+    LoadSystems(state->systemList, state->defaults);
+    SetCurrentInsertScale(state->defaults.insertScale);
     AttachDrawingLabelReactors();
 }
 

@@ -12,18 +12,13 @@
 #include "acge.h"
 #include "acrx_app.h"
 #include "ads_types.h"
+#include "core/drawing_defaults.h"
+#include "core/system_list.h"
 #include "core/system_record.h"
 
 class AcDbDatabase;
 class LConnector;
 class LObject;
-struct LSystemNode;
-struct LSystemRemoval;
-
-constexpr double kDefaultRectPieceLength = 1500.0;
-constexpr double kDefaultRoundPieceLength = 6000.0;
-constexpr double kDefaultLabelDistance = 50.0;
-
 // selectionState values besides a count of joined connectors.
 constexpr int16_t kTwoEntitiesPicked = -2;
 constexpr int16_t kNoCurrentElement = -1;
@@ -32,18 +27,14 @@ struct LDocState {
     LDocState() = default;
     LDocState(const LDocState&) = delete;
     LDocState& operator=(const LDocState&) = delete;
-    // Frees the current element, its neighbour, the start connector and
-    // the drawing's system lists.
+    // Frees the current element, its neighbour and the start connector (the
+    // system list frees itself).
     ~LDocState();
 
-    // Drawing defaults, read from the drawing when the state is made.
-    double rectPieceLength = kDefaultRectPieceLength;
-    double roundPieceLength = kDefaultRoundPieceLength;
-    double labelDistance = kDefaultLabelDistance;
-    // 1 once the drawing is known to hold elements: the insertion scale is
-    // then fixed.
-    int16_t hasElements = 0;
-    AcGeScale3d insertScale = AcGeScale3d(1.0, 1.0, 1.0);
+    // The drawing's defaults (piece lengths, label distance, insertion
+    // scale, whether it holds elements), read from the drawing when the
+    // state is made.
+    LDrawingDefaults defaults;
     // 1 when the user ended label numbering with its quit keyword.
     int16_t numberingStop = 0;
     // The drawing's database, refreshed on every switch.
@@ -64,15 +55,10 @@ struct LDocState {
     LConnector* startConnector = nullptr;  // owned
     int32_t highestLabelNumber = 0;
     int32_t lastLabelNumber = 0;
-    // The drawing's air systems, sorted by tag, and the removed systems whose
-    // entities are still to be erased; the air-system code fills and frees
-    // them.
-    int16_t systemCount = 0;
-    LSystemNode* systems = nullptr;
-    LSystemRemoval* removals = nullptr;
-    LSystemRemoval* removalTail = nullptr;
-    // The module's entry "LurakCad_B1" in the named-object dictionary.
-    ads_name programDictionary = {0, 0};
+    // The drawing's air systems sorted by tag, the removed systems whose
+    // entities are still to be erased, and the module's entry
+    // "LurakCad_B1" in the named-object dictionary.
+    LSystemList systemList;
 };
 
 // One node of the state list.  Deleting a node deletes its state and the

@@ -28,20 +28,20 @@ TEST_F(DocStateTest, EachDrawingKeepsItsOwnStateAcrossSwitches) {
     Send(AcRx::kInvkSubrMsg, a);
     EXPECT_EQ(CurrentDocState, stateA);
     EXPECT_EQ(stateA->database, a->database());
-    stateA->labelDistance = 75.0;
-    stateA->insertScale = AcGeScale3d(2.0);
+    stateA->defaults.labelDistance = 75.0;
+    stateA->defaults.insertScale = AcGeScale3d(2.0);
     strcpy(stateA->currentSystem.tag, "ZL1");
 
     Send(AcRx::kInvkSubrMsg, b);
     EXPECT_EQ(CurrentDocState, stateB);
-    EXPECT_EQ(stateB->labelDistance, 50.0);
+    EXPECT_EQ(stateB->defaults.labelDistance, 50.0);
     EXPECT_EQ(CurrentInsertScale(), AcGeScale3d(1.0));
 
     stateA->database = nullptr;
     Send(AcRx::kInvkSubrMsg, a);
     EXPECT_EQ(CurrentDocState, stateA);
     EXPECT_EQ(stateA->database, a->database());
-    EXPECT_EQ(stateA->labelDistance, 75.0);
+    EXPECT_EQ(stateA->defaults.labelDistance, 75.0);
     EXPECT_STREQ(stateA->currentSystem.tag, "ZL1");
     EXPECT_EQ(CurrentInsertScale(), AcGeScale3d(2.0));
     EXPECT_EQ(DocStateCount(), 2);
@@ -52,10 +52,10 @@ TEST_F(DocStateTest, NewStateHasTheDocumentedDefaults) {
     StartModule();
     ASSERT_NE(CurrentDocState, nullptr);
     const LDocState& s = *CurrentDocState;
-    EXPECT_EQ(s.rectPieceLength, 1500.0);
-    EXPECT_EQ(s.roundPieceLength, 6000.0);
-    EXPECT_EQ(s.labelDistance, 50.0);
-    EXPECT_EQ(s.insertScale, AcGeScale3d(1.0));
+    EXPECT_EQ(s.defaults.rectPieceLength, 1500.0);
+    EXPECT_EQ(s.defaults.roundPieceLength, 6000.0);
+    EXPECT_EQ(s.defaults.labelDistance, 50.0);
+    EXPECT_EQ(s.defaults.insertScale, AcGeScale3d(1.0));
     EXPECT_EQ(s.selectionState, -1);
     EXPECT_EQ(s.currentConnector, -1);
     EXPECT_EQ(s.neighbourConnector, -1);
@@ -148,9 +148,9 @@ TEST_F(DocStateTest, DefaultsStoredInTheDrawingAreReadAtFirstSight) {
     StartModule();
     LDocState* state = DocStateOf(doc);
     ASSERT_NE(state, nullptr);
-    EXPECT_EQ(state->labelDistance, 80.0);
-    EXPECT_EQ(state->rectPieceLength, 1200.0);
-    EXPECT_EQ(state->roundPieceLength, 5000.0);
-    EXPECT_EQ(state->insertScale, AcGeScale3d(0.5));
-    EXPECT_TRUE(ads_name_equal(state->programDictionary, dictionary));
+    EXPECT_EQ(state->defaults.labelDistance, 80.0);
+    EXPECT_EQ(state->defaults.rectPieceLength, 1200.0);
+    EXPECT_EQ(state->defaults.roundPieceLength, 5000.0);
+    EXPECT_EQ(state->defaults.insertScale, AcGeScale3d(0.5));
+    EXPECT_TRUE(ads_name_equal(state->systemList.programDictionary, dictionary));
 }
