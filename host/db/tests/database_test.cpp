@@ -1,0 +1,180 @@
+// The database model: template drawing, tables, blocks, dictionaries,
+// handles, purge and file order.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "db/canonical.h"
+#include "db/database.h"
+
+using namespace host::db;
+
+namespace {
+
+Slot addEntity(Database& db, Slot block, const char* type, std::vector<Group> groups) {
+    Object o;
+    o.type = internType(type);
+    o.groups = std::move(groups);
+    Slot s = db.add(std::move(o));
+    db.appendEntity(block, s);
+    return s;
+}
+
+TEST(Template, NewDrawingHoldsWhatTheHostsTemplateHolds) {
+    auto db = Database::createDefault();
+    for (const char* layer : {"0", "DEFPOINTS"}) EXPECT_NE(db->findRecord(Table::Layer, layer), kNoSlot) << layer;
+    for (const char* lt : {"BYBLOCK", "BYLAYER", "CONTINUOUS"}) EXPECT_NE(db->findRecord(Table::Ltype, lt), kNoSlot);
+    EXPECT_NE(db->findRecord(Table::Style, "STANDARD"), kNoSlot);
+    EXPECT_NE(db->findRecord(Table::Dimstyle, "STANDARD"), kNoSlot);
+    EXPECT_NE(db->findRecord(Table::Appid, "ACAD"), kNoSlot);
+    EXPECT_NE(db->findRecord(Table::Vport, "*ACTIVE"), kNoSlot);
+    for (size_t t = 0; t < kTableCount; ++t) EXPECT_NE(db->object(db->tableHead(static_cast<Table>(t))), nullptr);
+    ASSERT_NE(db->block(db->modelSpace()), nullptr);
+    ASSERT_NE(db->block(db->paperSpace()), nullptr);
+    EXPECT_NE(db->object(db->block(db->modelSpace())->begin), nullptr);
+    Slot nod = db->namedObjectDictionary();
+    for (const char* key : {"ACAD_GROUP", "ACAD_LAYOUT", "ACAD_PLOTSTYLENAME"})
+        EXPECT_NE(db->dictionaryLookup(nod, key), kNoSlot) << key;
+    EXPECT_EQ(db->headerText("$CLAYER"), "0");
+    EXPECT_EQ(db->classes().size(), 3u);
+
+    // Every object has its own handle; owners name live objects.
+    std::set<Handle> handles;
+    for (Slot s = 0; s < db->slotCount(); ++s) {
+        const Object* o = db->object(s);
+        ASSERT_NE(o, nullptr);
+        EXPECT_TRUE(handles.insert(o->handle).second);
+        if (o->owner) {
+            EXPECT_NE(db->slotOf(o->owner), kNoSlot) << o->typeName();
+        }
+    }
+    EXPECT_GT(db->handseed(), *handles.rbegin());
+    // The named-object dictionary comes first in the OBJECTS section.
+    EXPECT_EQ(db->objectsSectionOrder().front(), nod);
+}
+
+TEST(Tables, NamesAreFoundWithoutCaseAndStayUnique) {
+    auto db = Database::createDefault();
+    Object layer;
+    layer.type = internType("LAYER");
+    layer.groups = {Group::text(100, "AcDbSymbolTableRecord"), Group::text(100, "AcDbLayerTableRecord"),
+                    Group::text(2, "Közép")};
+    Slot s = db->add(layer);
+    ASSERT_TRUE(db->addRecord(Table::Layer, s));
+    EXPECT_EQ(db->findRecord(Table::Layer, "KÖZÉP"), s);
+    EXPECT_EQ(db->findRecord(Table::Layer, "közép"), s);
+    Slot again = db->add(layer);
+    EXPECT_FALSE(db->addRecord(Table::Layer, again));
+    EXPECT_FALSE(db->renameRecord(Table::Layer, s, "defpoints"));  // taken
+    EXPECT_TRUE(db->renameRecord(Table::Layer, s, "Kozep"));
+    EXPECT_EQ(db->findRecord(Table::Layer, "közép"), kNoSlot);
+    EXPECT_EQ(db->findRecord(Table::Layer, "KOZEP"), s);
+    EXPECT_EQ(db->object(s)->owner, db->object(db->tableHead(Table::Layer))->handle);
+    EXPECT_TRUE(equalNoCase("Ősz", "őSZ"));
+    EXPECT_FALSE(equalNoCase("ab", "abc"));
+}
+
+TEST(Handles, GivenHandlesAreKeptAndNeverReused) {
+    Database db;
+    Object o;
+    o.type = internType("XRECORD");
+    o.cls = ObjectClass::NonGraphical;
+    o.handle = 0x10000000;  // far away: kept in the sparse index
+    Slot far = db.add(o);
+    ASSERT_NE(far, kNoSlot);
+    EXPECT_EQ(db.slotOf(0x10000000), far);
+    o.handle = 0x10000000;
+    EXPECT_EQ(db.add(o), kNoSlot);  // taken
+    o.handle = 0;
+    Slot next = db.add(o);
+    EXPECT_EQ(db.object(next)->handle, 0x10000001u);
+    db.purge(next);
+    EXPECT_EQ(db.object(next), nullptr);
+    EXPECT_EQ(db.slotOf(0x10000001), kNoSlot);
+    Slot after = db.add(o);
+    EXPECT_EQ(db.object(after)->handle, 0x10000002u);  // the purged handle is not given again
+    for (Handle h = 1; h < 20000; ++h) {  // many dense handles, then the far one again
+        o.handle = h;
+        ASSERT_NE(db.add(o), kNoSlot);
+    }
+    EXPECT_EQ(db.slotOf(0x10000000), far);
+    EXPECT_EQ(db.slotOf(19999), db.slotCount() - 1);
+}
+
+TEST(Blocks, EntitiesKeepOrderAndPurgeTakesThemOut) {
+    auto db = Database::createDefault();
+    Slot ms = db->modelSpace();
+    Slot a = addEntity(*db, ms, "LINE", {});
+    Slot b = addEntity(*db, ms, "CIRCLE", {});
+    Slot c = addEntity(*db, ms, "ARC", {});
+    EXPECT_EQ(db->block(ms)->entities, (std::vector<Slot>{a, b, c}));
+    EXPECT_TRUE(db->isMainEntity(b));
+    EXPECT_EQ(db->ownerBlock(b), ms);
+    db->purge(b);
+    EXPECT_EQ(db->block(ms)->entities, (std::vector<Slot>{a, c}));
+    EXPECT_FALSE(db->setErased(b, true));  // gone for good
+    EXPECT_TRUE(db->setErased(a, true));
+    EXPECT_FALSE(db->setErased(a, true));  // already erased
+    EXPECT_EQ(db->nextAnonymousName(), "*U1");
+    EXPECT_EQ(db->nextAnonymousName('D'), "*D2");
+}
+
+TEST(Dictionaries, AddLookupRemove) {
+    auto db = Database::createDefault();
+    Object x;
+    x.type = internType("XRECORD");
+    x.cls = ObjectClass::NonGraphical;
+    Slot rec = db->add(x);
+    Slot nod = db->namedObjectDictionary();
+    EXPECT_TRUE(db->dictionaryAdd(nod, "Mine", rec));
+    EXPECT_FALSE(db->dictionaryAdd(nod, "MINE", rec));
+    EXPECT_EQ(db->dictionaryLookup(nod, "mine"), rec);
+    EXPECT_EQ(db->object(rec)->owner, db->object(nod)->handle);
+    auto order = db->objectsSectionOrder();
+    EXPECT_NE(std::find(order.begin(), order.end(), rec), order.end());
+    EXPECT_TRUE(db->dictionaryRemove(nod, "MINE"));
+    EXPECT_EQ(db->object(rec)->owner, 0u);
+    EXPECT_EQ(db->dictionaryLookup(nod, "mine"), kNoSlot);
+    order = db->objectsSectionOrder();
+    EXPECT_EQ(std::find(order.begin(), order.end(), rec), order.end());  // unowned: not written
+}
+
+TEST(Canonical, HostOrderDefaultsAndRefusals) {
+    std::string error;
+    std::vector<Group> body;
+    std::vector<Group> insert{Group::text(2, "*U1"), Group::text(6, "ByLayer"), Group::text(8, "0"),
+                              Group::point(10, 1, 2, 0), Group::integer(62, 256)};
+    ASSERT_TRUE(canonicalBody("INSERT", insert, body, error));
+    std::vector<int> codes;
+    for (const Group& g : body) codes.push_back(g.code());
+    EXPECT_EQ(codes, (std::vector<int>{100, 8, 100, 2, 10, 41, 42, 43, 50, 70, 71, 44, 45, 210}));
+
+    // Leading application brackets stay in front; XRECORD data keeps its 102 groups.
+    std::vector<Group> xrec{Group::text(102, "{ACAD_REACTORS"), Group::handle(330, 5), Group::text(102, "}"),
+                            Group::text(100, "AcDbXrecord"), Group::text(102, "{LURAK"), Group::text(1, "t"),
+                            Group::integer(280, 3), Group::text(102, "}")};
+    ASSERT_TRUE(canonicalBody("XRECORD", xrec, body, error));
+    codes.clear();
+    for (const Group& g : body) codes.push_back(g.code());
+    EXPECT_EQ(codes, (std::vector<int>{102, 330, 102, 100, 280, 102, 1, 280, 102}));
+
+    std::vector<Group> solid{Group::point(10, 0, 0, 0), Group::point(11, 1, 0, 0), Group::point(12, 0, 1, 0)};
+    ASSERT_TRUE(canonicalBody("SOLID", solid, body, error));
+    auto fourth = std::find_if(body.begin(), body.end(), [](const Group& g) { return g.code() == 13; });
+    ASSERT_NE(fourth, body.end());  // the fourth corner repeats the third
+    EXPECT_EQ((fourth - 1)->code(), 12);
+    EXPECT_EQ(fourth->asPoint()[1], 1);
+
+    EXPECT_FALSE(canonicalBody("LINE", {Group::point(10, 0, 0, 0), Group::point(11, 1, 0, 0), Group::real(40, 1)},
+                               body, error));
+    EXPECT_FALSE(canonicalBody("CIRCLE", {Group::text(100, "AcDbLine"), Group::point(10, 0, 0, 0)}, body, error));
+    EXPECT_FALSE(canonicalBody("LEADER", {Group::point(10, 0, 0, 0)}, body, error));
+    EXPECT_FALSE(canonicalBody("XRECORD", {Group::text(102, "{ACAD_REACTORS")}, body, error));
+    // Types the host does not model are kept as given.
+    std::vector<Group> mtext{Group::point(10, 0, 0, 0), Group::text(1, "x"), Group::real(40, 2)};
+    ASSERT_TRUE(canonicalBody("MTEXT", mtext, body, error));
+    EXPECT_EQ(body, mtext);
+}
+
+} // namespace

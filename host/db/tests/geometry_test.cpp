@@ -1,0 +1,171 @@
+// Extents, picking, window selection and transforms.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "db/geometry.h"
+
+using namespace host::db;
+
+namespace {
+
+class GeometryTest : public ::testing::Test {
+protected:
+    std::unique_ptr<Database> db = Database::createDefault();
+
+    Slot add(Slot block, const char* type, std::vector<Group> groups) {
+        Object o;
+        o.type = internType(type);
+        o.groups = std::move(groups);
+        Slot s = db->add(std::move(o));
+        db->appendEntity(block, s);
+        return s;
+    }
+    Slot add(const char* type, std::vector<Group> groups) { return add(db->modelSpace(), type, std::move(groups)); }
+
+    // A block named `name` with base point `base`.
+    Slot block(const char* name, double bx, double by) {
+        Object rec;
+        rec.type = internType("BLOCK_RECORD");
+        rec.groups = {Group::text(2, name)};
+        Slot r = db->add(rec);
+        db->addRecord(Table::BlockRecord, r);
+        db->addBlock(r);
+        Object begin;
+        begin.type = internType("BLOCK");
+        begin.groups = {Group::text(2, name), Group::point(10, bx, by, 0)};
+        Object end;
+        end.type = internType("ENDBLK");
+        db->setBlockObjects(r, db->add(begin), db->add(end));
+        return r;
+    }
+
+    Extents extents(Slot s) {
+        Extents e;
+        EXPECT_TRUE(worldExtents(*db, s, e));
+        return e;
+    }
+};
+
+void expectBox(const Extents& e, double x1, double y1, double x2, double y2, double tol = 1e-9) {
+    EXPECT_NEAR(e.min.x, x1, tol);
+    EXPECT_NEAR(e.min.y, y1, tol);
+    EXPECT_NEAR(e.max.x, x2, tol);
+    EXPECT_NEAR(e.max.y, y2, tol);
+}
+
+TEST_F(GeometryTest, ExtentsOfEachType) {
+    expectBox(extents(add("LINE", {Group::point(10, 1, 5, 0), Group::point(11, 4, 2, 0)})), 1, 2, 4, 5);
+    expectBox(extents(add("CIRCLE", {Group::point(10, 0, 0, 0), Group::real(40, 2)})), -2, -2, 2, 2);
+    // A quarter arc from 0 to 90 degrees.
+    expectBox(extents(add("ARC", {Group::point(10, 0, 0, 0), Group::real(40, 1), Group::real(50, 0),
+                                  Group::real(51, M_PI / 2)})),
+              0, 0, 1, 1);
+    // An arc across 0 degrees reaches x = r.
+    expectBox(extents(add("ARC", {Group::point(10, 0, 0, 0), Group::real(40, 1), Group::real(50, 1.5 * M_PI),
+                                  Group::real(51, 0.5 * M_PI)})),
+              0, -1, 1, 1);
+    // Major axis along y, half length 4, ratio 0.5.
+    expectBox(extents(add("ELLIPSE", {Group::point(10, 0, 0, 0), Group::point(11, 0, 4, 0), Group::real(40, 0.5),
+                                      Group::real(41, 0), Group::real(42, 2 * M_PI)})),
+              -2, -4, 2, 4);
+    expectBox(extents(add("SOLID", {Group::point(10, 0, 0, 0), Group::point(11, 3, 0, 0), Group::point(12, 0, 1, 0),
+                                    Group::point(13, 3, 1, 0)})),
+              0, 0, 3, 1);
+    // Text: height by number of characters; centred (72 1) at the alignment point.
+    expectBox(extents(add("TEXT", {Group::point(10, 0, 0, 0), Group::real(40, 2), Group::text(1, "abcd"),
+                                   Group::integer(72, 1), Group::point(11, 10, 10, 0)})),
+              6, 10, 14, 12);
+    // The \U+2205 escape is one character.
+    expectBox(extents(add("TEXT", {Group::point(10, 0, 0, 0), Group::real(40, 1), Group::text(1, "\\U+22051")})), 0,
+              0, 2, 1);
+    Slot hatch = add("HATCH", {Group::text(100, "AcDbHatch"), Group::point(10, 0, 0, 0), Group::text(2, "SOLID"),
+                               Group::integer(91, 1), Group::integer(92, 1), Group::integer(93, 1),
+                               Group::integer(72, 2), Group::point(10, 5, 5, 0), Group::real(40, 1), Group::real(50, 0),
+                               Group::real(51, 2 * M_PI), Group::integer(73, 1), Group::integer(98, 1),
+                               Group::point(10, 5, 5, 0)});
+    expectBox(extents(hatch), 4, 4, 6, 6);
+    expectBox(extents(add("LEADER", {Group::point(10, 0, 0, 0), Group::point(10, 3, 4, 0)})), 0, 0, 3, 4);
+}
+
+TEST_F(GeometryTest, NestedInsertsAndDimensions) {
+    Slot inner = block("INNER", 0, 0);
+    add(inner, "LINE", {Group::point(10, 0, 0, 0), Group::point(11, 1, 0, 0)});
+    Slot outer = block("OUTER", 10, 0);  // base point moved
+    add(outer, "INSERT", {Group::text(2, "INNER"), Group::point(10, 10, 0, 0), Group::real(41, 2), Group::real(42, 2),
+                          Group::real(43, 2), Group::real(50, M_PI / 2)});
+    Slot insert = add("INSERT", {Group::text(2, "OUTER"), Group::point(10, 100, 100, 0), Group::real(41, 3),
+                                 Group::real(42, 3), Group::real(43, 3), Group::real(50, 0)});
+    // The line runs (0,0)-(0,2) in OUTER, scaled 3 at (100,100).
+    expectBox(extents(insert), 100, 100, 100, 106);
+
+    Slot dim = block("*D1", 0, 0);
+    add(dim, "LINE", {Group::point(10, 0, -5, 0), Group::point(11, 50, -5, 0)});
+    expectBox(extents(add("DIMENSION", {Group::text(2, "*D1"), Group::point(10, 0, 0, 0), Group::point(11, 25, -3, 0)})),
+              0, -5, 50, -5);
+    // Without its block a dimension spans its points.
+    expectBox(extents(add("DIMENSION", {Group::text(2, "*NONE"), Group::point(10, 0, 0, 0), Group::point(11, 5, 6, 0)})),
+              0, 0, 5, 6);
+
+    // A block that inserts itself stops at the nesting limit instead of looping.
+    Slot loop = block("LOOP", 0, 0);
+    add(loop, "INSERT", {Group::text(2, "LOOP"), Group::point(10, 1, 0, 0)});
+    add(loop, "LINE", {Group::point(10, 0, 0, 0), Group::point(11, 1, 0, 0)});
+    Extents e;
+    EXPECT_TRUE(worldExtents(*db, add("INSERT", {Group::text(2, "LOOP"), Group::point(10, 0, 0, 0)}), e));
+}
+
+TEST_F(GeometryTest, PickFindsTheTopmostLiveEntity) {
+    Slot under = add("CIRCLE", {Group::point(10, 0, 0, 0), Group::real(40, 5)});
+    Slot over = add("LINE", {Group::point(10, -10, 5, 0), Group::point(11, 10, 5, 0)});
+    Slot text = add("TEXT", {Group::point(10, 20, 20, 0), Group::real(40, 2), Group::text(1, "ab")});
+    EXPECT_EQ(pick(*db, 0, 5.05, 0.1), over);  // both pass: the later one is on top
+    EXPECT_EQ(pick(*db, 5, 0, 0.1), under);
+    EXPECT_EQ(pick(*db, 21, 21, 0.1), text);  // inside the text box
+    EXPECT_EQ(pick(*db, 0, 0, 0.1), kNoSlot);  // the circle's middle is empty
+    db->setErased(over, true);
+    EXPECT_EQ(pick(*db, 0, 5.05, 0.1), under);
+}
+
+TEST_F(GeometryTest, WindowTakesWhatIsInsideCrossingAlsoWhatTouches) {
+    Slot inside = add("LINE", {Group::point(10, 1, 1, 0), Group::point(11, 2, 2, 0)});
+    Slot across = add("LINE", {Group::point(10, -5, 1.5, 0), Group::point(11, 5, 1.5, 0)});
+    Slot outside = add("CIRCLE", {Group::point(10, 50, 50, 0), Group::real(40, 1)});
+    Slot around = add("SOLID", {Group::point(10, -10, -10, 0), Group::point(11, 10, -10, 0),
+                                Group::point(12, -10, 10, 0), Group::point(13, 10, 10, 0)});
+    EXPECT_EQ(selectWindow(*db, 0, 0, 3, 3, false), (std::vector<Slot>{inside}));
+    EXPECT_EQ(selectWindow(*db, 3, 3, 0, 0, true), (std::vector<Slot>{inside, across, around}));
+    (void)outside;
+}
+
+TEST_F(GeometryTest, TransformsMoveGeometryAndXdata) {
+    Object insert;
+    insert.type = internType("INSERT");
+    insert.groups = {Group::text(2, "X"),        Group::point(10, 1, 0, 0),  Group::real(41, 1),
+                     Group::real(42, 1),         Group::real(43, 1),         Group::real(50, 0),
+                     Group::text(1001, "APP"),   Group::point(1010, 5, 5, 0), Group::point(1011, 1, 0, 0),
+                     Group::point(1012, 1, 0, 0), Group::real(1041, 2),      Group::real(1040, 2)};
+    Matrix rotate = Matrix::rotationZ(M_PI / 2) * Matrix::scaling(2, 2, 2);
+    ASSERT_TRUE(transformEntity(insert, rotate));
+    auto at = [&](int code) { return findGroup(insert, code); };
+    EXPECT_NEAR(at(10)->asPoint()[1], 2, 1e-12);
+    EXPECT_NEAR(at(41)->asReal(), 2, 1e-12);
+    EXPECT_NEAR(at(50)->asReal(), M_PI / 2, 1e-12);
+    EXPECT_EQ(at(1010)->asPoint()[0], 5);  // a plain 1010 stays
+    EXPECT_NEAR(at(1011)->asPoint()[1], 2, 1e-12);
+    EXPECT_NEAR(at(1012)->asPoint()[1], 2, 1e-12);
+    EXPECT_NEAR(at(1041)->asReal(), 4, 1e-12);
+    EXPECT_EQ(at(1040)->asReal(), 2);
+
+    // A mirror in the y axis flips the insert's y scale.
+    Matrix mirror = Matrix::scaling(-1, 1, 1);
+    ASSERT_TRUE(transformEntity(insert, mirror));
+    EXPECT_LT(at(42)->asReal(), 0);
+
+    Object circle;
+    circle.type = internType("CIRCLE");
+    circle.groups = {Group::point(10, 0, 0, 0), Group::real(40, 1)};
+    EXPECT_FALSE(transformEntity(circle, Matrix::scaling(1, 2, 1)));
+}
+
+} // namespace
