@@ -1,0 +1,48 @@
+// Writes the module's dialog file from the type tables:
+//   lurak_dcl_gen <output file>
+// A type whose tiles clash with another type's in a shared dialog is named
+// on stderr: the dialog offers the tiles of the type that uses it first, and
+// the clashing type's values show wrongly until the type tables agree.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/type_tables.h"
+#include "ui/dcl/dcl_source.h"
+
+namespace {
+
+bool WriteFileAtomically(const std::string& path, const std::string& text) {
+    std::string temporary = path + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << text;
+        if (!out.flush())
+            return false;
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    return !error;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output file>\n", argv[0]);
+        return 2;
+    }
+    InitTypeTables();
+    std::vector<std::string> conflicts;
+    std::string text = ModuleDclText(&conflicts);
+    for (const std::string& conflict : conflicts)
+        std::fprintf(stderr, "lurak_dcl_gen: warning: the tiles of %s clash with another type's\n",
+                     conflict.c_str());
+    if (!WriteFileAtomically(argv[1], text)) {
+        std::fprintf(stderr, "lurak_dcl_gen: cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
