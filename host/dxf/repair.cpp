@@ -1,5 +1,7 @@
 #include "dxf/repair.h"
 
+#include "dxf/parallel.h"
+
 #include <unordered_set>
 #include <vector>
 
@@ -267,68 +269,68 @@ void ensureClasses(Database& db, const RepairNote& note)
     }
 }
 
-// Names that entities use, each checked once.
-class NameChecker {
-public:
-    NameChecker(Database& db, const RepairNote& note) : db_(db), note_(note) {}
-    void check(Table table, std::string_view name)
-    {
-        if (name.empty()) return;
-        size_t t = static_cast<size_t>(table);
-        if (name == last_[t]) return;  // neighbours mostly share their layer and application
-        auto& seen = seen_[t];
-        if (!seen.count(name)) {
-            Slot record = ensureRecord(db_, table, name, note_);
-            if (const db::Object* object = db_.object(record)) seen.insert(db::groupText(*object, 2));
-        }
-        last_[t] = name;
-    }
+// The names a run of entities uses, each once, in order of first use.
+struct UsedNames {
+    std::vector<std::pair<Table, std::string_view>> inOrder;
+    std::unordered_set<std::string_view> seen[db::kTableCount];
+    std::string_view last[db::kTableCount];  // neighbours mostly share layer and application
 
-private:
-    Database& db_;
-    const RepairNote& note_;
-    // Views of names in records and entities, which do not change meanwhile.
-    std::unordered_set<std::string_view> seen_[db::kTableCount];
-    std::string_view last_[db::kTableCount];
+    void add(Table table, std::string_view name)
+    {
+        size_t t = static_cast<size_t>(table);
+        if (name.empty() || name == last[t]) return;
+        last[t] = name;
+        if (seen[t].insert(name).second) inOrder.emplace_back(table, name);
+    }
 };
 
-void checkEntity(Database& db, Slot slot, NameChecker& names)
+void collectNames(const db::Object& object, UsedNames& names)
 {
-    const db::Object* object = db.object(slot);
-    if (!object || object->erased) return;
-    std::string_view type = object->typeName();
+    if (object.erased) return;
+    std::string_view type = object.typeName();
     bool dimensioned = type == "DIMENSION" || type == "LEADER";
     bool referencing = type == "INSERT" || type == "DIMENSION";
     bool inXdata = false;
-    for (const Group& g : object->groups) {
+    for (const Group& g : object.groups) {
         int code = g.code();
         inXdata |= code >= 1000;
-        if (code == 1001) names.check(Table::Appid, g.asText());
+        if (code == 1001) names.add(Table::Appid, g.asText());
         if (inXdata) continue;
-        if (code == 8) names.check(Table::Layer, g.asText());
-        else if (code == 6) names.check(Table::Ltype, g.asText());
-        else if (code == 7) names.check(Table::Style, g.asText());
-        else if (code == 3 && dimensioned) names.check(Table::Dimstyle, g.asText());
-        else if (code == 2 && referencing) names.check(Table::BlockRecord, g.asText());
+        if (code == 8) names.add(Table::Layer, g.asText());
+        else if (code == 6) names.add(Table::Ltype, g.asText());
+        else if (code == 7) names.add(Table::Style, g.asText());
+        else if (code == 3 && dimensioned) names.add(Table::Dimstyle, g.asText());
+        else if (code == 2 && referencing) names.add(Table::BlockRecord, g.asText());
     }
 }
 
+// Every name an entity uses gets its table entry.  The entities are looked
+// through side by side (only reading); the entries are then made in order.
 void ensureReferencedNames(Database& db, const RepairNote& note)
 {
-    NameChecker names(db, note);
-    std::vector<Slot> records = db.records(Table::BlockRecord);  // blocks may be added on the way
-    for (Slot record : records) {
-        const db::Block* block = db.block(record);
-        if (!block) continue;
-        std::vector<Slot> entities = block->entities;
-        for (Slot entity : entities) checkEntity(db, entity, names);
-    }
+    std::vector<Slot> entities;
+    for (Slot record : db.records(Table::BlockRecord))
+        if (const db::Block* block = db.block(record))
+            entities.insert(entities.end(), block->entities.begin(), block->entities.end());
+    constexpr size_t kRun = 4096;
+    size_t runs = (entities.size() + kRun - 1) / kRun;
+    std::vector<UsedNames> used(runs + 1);
+    runInParallel(runs, workerCount(), [&](size_t run) {
+        size_t end = std::min(entities.size(), (run + 1) * kRun);
+        for (size_t i = run * kRun; i < end; ++i)
+            if (const db::Object* object = db.object(entities[i])) collectNames(*object, used[run]);
+    });
     // Objects may carry XDATA too.
     for (Slot slot : db.objectsSectionOrder()) {
         const db::Object* object = db.object(slot);
         for (size_t i = db::xdataBegin(*object); i < object->groups.size(); ++i)
-            if (object->groups[i].code() == 1001) names.check(Table::Appid, object->groups[i].asText());
+            if (object->groups[i].code() == 1001) used[runs].add(Table::Appid, object->groups[i].asText());
     }
+    // Records added here do not move the entities' groups the names are read from.
+    std::unordered_set<std::string_view> checked[db::kTableCount];
+    for (const UsedNames& run : used)
+        for (const auto& [table, name] : run.inOrder)
+            if (checked[static_cast<size_t>(table)].insert(name).second) ensureRecord(db, table, name, note);
     ensureBlockObjects(db, note);
 }
 

@@ -89,18 +89,21 @@ private:
 // leave another without reference (nested inserts), so this repeats.
 void DxfWriter::findLeftOutBlocks()
 {
+    const db::TypeId insert = db::internType("INSERT");
+    const db::TypeId dimension = db::internType("DIMENSION");
     for (;;) {
-        std::unordered_set<std::string> used;
+        std::unordered_set<std::string_view> names;  // as the entities spell them
         for (Slot record : db_.records(Table::BlockRecord)) {
             const db::Block* block = db_.block(record);
             if (!block || leftOutBlocks_.count(record)) continue;
             for (Slot entity : block->entities) {
                 const Object* object = db_.object(entity);
-                if (!object || object->erased) continue;
-                if (object->isType("INSERT") || object->isType("DIMENSION"))
-                    used.insert(db::upperAscii(db::groupText(*object, 2)));
+                if (object && !object->erased && (object->type == insert || object->type == dimension))
+                    names.insert(db::groupText(*object, 2));
             }
         }
+        std::unordered_set<std::string> used;
+        for (std::string_view name : names) used.insert(db::upperAscii(name));
         size_t before = leftOutBlocks_.size();
         for (Slot record : db_.records(Table::BlockRecord)) {
             const Object* object = db_.object(record);
