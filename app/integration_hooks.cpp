@@ -2,6 +2,8 @@
 // in its comment when that part lands.
 #include "app/integration_hooks.h"
 
+#include "core/linetypes.h"
+
 void AttachDrawingLabelReactors() {
     // Labels: AttachLabelReactors.
 }
@@ -14,6 +16,4 @@ void OnLabelErased(const AcDbObject*, Adesk::Boolean) {
     // Labels: erases the leader of an erased number label.
 }
 
-void LoadSystemLinetypes() {
-    // System layers and linetypes: LoadLinetypes.
-}
+void LoadSystemLinetypes() { LoadLinetypes(); }

@@ -60,6 +60,9 @@ TEST_F(DocStateTest, NewStateHasTheDocumentedDefaults) {
     EXPECT_EQ(s.currentConnector, -1);
     EXPECT_EQ(s.neighbourConnector, -1);
     EXPECT_EQ(s.current, nullptr);
+    // The drawing now has the program's dictionary entry, and no systems.
+    EXPECT_FALSE(ads_name_nil(s.systemList.programDictionary));
+    EXPECT_EQ(s.systemList.systemCount, 0);
 }
 
 TEST_F(DocStateTest, DrawingOpenedAfterStartGetsItsStateAtItsLoad) {

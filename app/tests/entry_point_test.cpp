@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "ads_entity.h"
 #include "app/dispatch.h"
 #include "app/doc_state.h"
 #include "app/module_state.h"
@@ -115,4 +116,33 @@ TEST_F(EntryPointTest, QuitRemovesEachDrawingsStateAtItsUnload) {
     EXPECT_EQ(DocStateCount(), 0);
     StopModule();
     EXPECT_EQ(LabelReactorInstance(), nullptr);
+}
+
+static bool HasLinetype(const wchar_t* name) {
+    resbuf* record = acdbTblSearch(L"LTYPE", name, 0);
+    acutRelRb(record);
+    return record != nullptr;
+}
+
+TEST_F(EntryPointTest, FirstCallAfterADrawingLoadLoadsTheSystemLinetypes) {
+    host::shell::Document* a = NewDocument();
+    StartModule();
+    EXPECT_FALSE(HasLinetype(L"SZAGGATOTT"));
+    Send(AcRx::kInvkSubrMsg, a);
+    EXPECT_TRUE(HasLinetype(L"KÖZÉP"));
+    EXPECT_TRUE(HasLinetype(L"CIKKCAKK"));
+    EXPECT_EQ(Module().linetypesPending, 0);
+    host::shell::Document* b = NewDocument();
+    Send(AcRx::kLoadDwgMsg, b);
+    EXPECT_EQ(Module().linetypesPending, 1);
+    Send(AcRx::kInvkSubrMsg, b);
+    EXPECT_TRUE(HasLinetype(L"SZAGGATOTT"));
+}
+
+TEST_F(EntryPointTest, RefusedVersionLeavesTheDrawingUntouchedByCalls) {
+    host::shell::setHostVersion(std::string("17.3"));
+    host::shell::Document* a = NewDocument();
+    StartModule();
+    Send(AcRx::kInvkSubrMsg, a);
+    EXPECT_FALSE(HasLinetype(L"KÖZÉP"));
 }
