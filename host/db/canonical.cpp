@@ -30,6 +30,7 @@ struct Subclass {
     // Groups that are no field follow the fields in input order.  Fields are
     // then only taken from the leading run of the input.
     bool tail = false;
+    Group markerGroup = Group();  // the 100 group, made once
 };
 
 using Schema = std::vector<Subclass>;
@@ -120,6 +121,7 @@ struct Compiled {
     std::vector<size_t> tailFrom;  // first tail subclass at or after each one
 
     explicit Compiled(Schema schema) : subclasses(std::move(schema)) {
+        for (Subclass& sub : subclasses) sub.markerGroup = Group::text(100, sub.marker);
         for (size_t sub = 0; sub < subclasses.size(); ++sub)
             for (size_t f = 0; f < subclasses[sub].fields.size(); ++f) {
                 int code = subclasses[sub].fields[f].code;
@@ -188,10 +190,10 @@ constexpr uint16_t kLeftover = 0xFFFF;
 // Writes one subclass: its marker, its fields in order (defaults filled),
 // then its other groups in input order.  owner[i] names the subclass of
 // input[i].
-void emitSubclass(const Compiled& schema, size_t index, const std::vector<Group>& input, const uint8_t* owner,
-                  std::vector<Entry>& entries, std::vector<Group>& body) {
+bool emitSubclass(const Compiled& schema, size_t index, const std::vector<Group>& input, const uint8_t* owner,
+                  std::vector<Entry>& entries, std::vector<Group>& body, std::string_view type, std::string& error) {
     const Subclass& sub = schema.subclasses[index];
-    body.push_back(Group::text(100, sub.marker));
+    body.push_back(sub.markerGroup);
     entries.clear();
     bool inPrefix = true;
     size_t lastField = 0;
@@ -224,6 +226,10 @@ void emitSubclass(const Compiled& schema, size_t index, const std::vector<Group>
         }
         if (field.presence == Presence::Repeated) continue;
         if (last == nullptr) {
+            if (field.presence == Presence::Required) {
+                error = "group " + std::to_string(field.code) + " of " + std::string(type) + " is missing";
+                return false;
+            }
             if (field.presence == Presence::Default) body.push_back(field.fallback);
             continue;
         }
@@ -231,6 +237,7 @@ void emitSubclass(const Compiled& schema, size_t index, const std::vector<Group>
         body.push_back(*last);
     }
     for (; e < entries.size(); ++e) body.push_back(input[entries[e].input]);
+    return true;
 }
 
 } // namespace
@@ -304,16 +311,7 @@ bool buildBody(std::string_view type, const std::vector<Group>& input, std::vect
     }
 
     for (size_t s = 0; s < schema.subclasses.size(); ++s)
-        for (const Field& f : schema.subclasses[s].fields) {
-            if (f.presence != Presence::Required) continue;
-            bool present = false;
-            for (size_t k = 0; k < input.size() && !present; ++k) present = owner[k] == s && input[k].code() == f.code;
-            if (!present) {
-                error = "group " + std::to_string(f.code) + " of " + std::string(type) + " is missing";
-                return false;
-            }
-        }
-    for (size_t s = 0; s < schema.subclasses.size(); ++s) emitSubclass(schema, s, input, owner.data(), entries, body);
+        if (!emitSubclass(schema, s, input, owner.data(), entries, body, type, error)) return false;
 
     bool hasFourth = false;
     for (const Group& g : body) hasFourth = hasFourth || g.code() == 13;
