@@ -22,19 +22,22 @@ std::string InfoRows() {
     return text;
 }
 
-std::string RadioButtons(int group) {
+std::string RadioButtons(int group, int choices) {
     std::string text;
-    for (int value = 1; value <= kRadioChoices; ++value)
+    for (int value = 1; value <= choices; ++value)
         text += " : radio_button { " + Key(RadioButtonKey(group, value)) + " label = " +
                 DclQuote(std::to_string(value)) + "; }";
     return text;
 }
 
-std::string ValueTileDcl(ValueTile tile, int index, int radioGroup) {
+std::string ValueTileDcl(const PropertiesLayout& layout, int index) {
+    size_t i = static_cast<size_t>(index);
+    ValueTile tile = layout.valueTiles[i];
     std::string key = Key(SeriesKey("v", index));
     switch (tile) {
     case ValueTile::kList: return ": lurak_list { " + key + " }";
-    case ValueTile::kRadio: return ": radio_row { " + key + RadioButtons(radioGroup) + " }";
+    case ValueTile::kRadio:
+        return ": radio_row { " + key + RadioButtons(layout.radioGroups[i], layout.radioChoices[i]) + " }";
     case ValueTile::kText: return ": edit_box { " + key + " edit_width = 24; edit_limit = 99; }";
     default: return ": lurak_edit { " + key + " }";
     }
@@ -52,7 +55,7 @@ std::string ParameterRows(const PropertiesLayout& layout) {
             continue;
         }
         text += "                : row { : lurak_caption { " + Key(SeriesKey("p", index)) + " } " +
-                ValueTileDcl(tile, index, layout.radioGroups[i]) + " }\n";
+                ValueTileDcl(layout, index) + " }\n";
     }
     return text;
 }

@@ -18,45 +18,87 @@ PropertiesLayout& LayoutOfKey(PropertiesLayouts& layouts, const std::string& key
     return layouts.dialogs.back();
 }
 
-bool IsEditBox(ValueTile tile) { return tile == ValueTile::kEdit || tile == ValueTile::kText; }
+// One parameter's tile as a row wants it.
+struct WantedTile {
+    size_t index;
+    ValueTile tile;
+    int radioGroup;    // -1 unless a radio group
+    int radioChoices;  // 0 unless a radio group
+};
 
-// Puts one parameter's tile into the layout; false when the layout already
-// shows that parameter by another tile.
-bool PlaceTile(PropertiesLayout& layout, size_t index, ValueTile tile, int radioGroup) {
-    if (layout.valueTiles.size() <= index) {
-        layout.valueTiles.resize(index + 1, ValueTile::kNone);
-        layout.radioGroups.resize(index + 1, -1);
-    }
-    ValueTile& placed = layout.valueTiles[index];
-    int& group = layout.radioGroups[index];
-    if (placed == ValueTile::kNone) {
-        placed = tile;
-        group = radioGroup;
-        return true;
-    }
-    if (IsEditBox(placed) && IsEditBox(tile)) {
-        // One edit box serves numbers and texts; the text box is the wider.
-        if (tile == ValueTile::kText)
-            placed = tile;
-        return true;
-    }
-    return placed == tile && group == radioGroup;
-}
-
-bool AddRow(PropertiesLayout& layout, const LTypeDescriptor& row) {
-    bool fits = true;
+std::vector<WantedTile> WantedTiles(const LTypeDescriptor& row) {
+    std::vector<WantedTile> wanted;
     int radioGroup = 0;
     for (int i = 0; i < row.paramCount; ++i) {
         if (i == row.switchParam)
             continue;
         ValueTile tile = ValueTileOfKind(DescKind(&row, i));
-        int group = tile == ValueTile::kRadio ? radioGroup++ : -1;
-        fits = PlaceTile(layout, static_cast<size_t>(i), tile, group) && fits;
+        if (tile == ValueTile::kRadio) {
+            int choices = DescValueCount(&row, i) > 0 ? DescValueCount(&row, i) : kRadioChoices;
+            wanted.push_back({static_cast<size_t>(i), tile, radioGroup++, choices});
+        } else {
+            wanted.push_back({static_cast<size_t>(i), tile, -1, 0});
+        }
     }
     if (row.switchParam >= 0)
-        fits = PlaceTile(layout, static_cast<size_t>(row.switchParam), ValueTile::kToggle, -1) && fits;
+        wanted.push_back({static_cast<size_t>(row.switchParam), ValueTile::kToggle, -1, 0});
+    return wanted;
+}
+
+// When types sharing a dialog want different tiles for one parameter, a
+// chosen value (list, radio group, toggle) wins over an edit box: an edit
+// box there is as a rule a row whose kinds are not filled in yet.  Between
+// edit boxes the text box, the wider, wins.
+int Precedence(ValueTile tile) {
+    switch (tile) {
+    case ValueTile::kNone: return 0;
+    case ValueTile::kEdit: return 1;
+    case ValueTile::kText: return 2;
+    default: return 3;
+    }
+}
+
+bool IsEditBox(ValueTile tile) { return tile == ValueTile::kEdit || tile == ValueTile::kText; }
+
+void MergeRow(PropertiesLayout& layout, const LTypeDescriptor& row) {
+    for (const WantedTile& want : WantedTiles(row)) {
+        if (layout.valueTiles.size() <= want.index) {
+            layout.valueTiles.resize(want.index + 1, ValueTile::kNone);
+            layout.radioGroups.resize(want.index + 1, -1);
+            layout.radioChoices.resize(want.index + 1, 0);
+        }
+        ValueTile& placed = layout.valueTiles[want.index];
+        if (Precedence(want.tile) > Precedence(placed)) {
+            placed = want.tile;
+            layout.radioGroups[want.index] = want.radioGroup;
+        }
+        if (placed == ValueTile::kRadio && want.radioGroup == layout.radioGroups[want.index]) {
+            int& choices = layout.radioChoices[want.index];
+            choices = std::max(choices, want.radioChoices);
+        }
+    }
     layout.flowCount = std::max<int>(layout.flowCount, row.flowCount);
-    return fits;
+}
+
+// Whether the dialog shows every parameter of the row by a tile its kind
+// can use.
+bool RowFits(const PropertiesLayout& layout, const LTypeDescriptor& row) {
+    for (const WantedTile& want : WantedTiles(row)) {
+        ValueTile placed = layout.valueTiles[want.index];
+        if (IsEditBox(placed) && IsEditBox(want.tile))
+            continue;
+        if (placed != want.tile || layout.radioGroups[want.index] != want.radioGroup)
+            return false;
+    }
+    return true;
+}
+
+std::vector<const LTypeDescriptor*> TableRows() {
+    std::vector<const LTypeDescriptor*> rows;
+    for (int family = 1; family <= kFamilies; ++family)
+        for (int subtype = 1; subtype <= TypeRowCount(family); ++subtype)
+            rows.push_back(TypeRow(family, subtype));
+    return rows;
 }
 
 }  // namespace
@@ -78,21 +120,28 @@ ValueTile ValueTileOfKind(int kind) {
     }
 }
 
-PropertiesLayouts CollectPropertiesLayouts() {
+PropertiesLayouts CollectPropertiesLayouts(const std::vector<const LTypeDescriptor*>& rows) {
+    std::vector<const LTypeDescriptor*> keyed;
+    for (const LTypeDescriptor* row : rows)
+        if (row && row->dialogKey && *row->dialogKey)
+            keyed.push_back(row);
     PropertiesLayouts layouts;
-    for (int family = 1; family <= kFamilies; ++family) {
-        for (int subtype = 1; subtype <= TypeRowCount(family); ++subtype) {
-            const LTypeDescriptor* row = TypeRow(family, subtype);
-            if (!row || !row->dialogKey || !*row->dialogKey)
-                continue;
-            PropertiesLayout& layout = LayoutOfKey(layouts, row->dialogKey);
-            const char* code = row->displayCode ? row->displayCode : "";
-            if (std::find(layout.typeCodes.begin(), layout.typeCodes.end(), code) == layout.typeCodes.end())
-                layout.typeCodes.push_back(code);
-            if (!AddRow(layout, *row))
-                layouts.conflicts.push_back(std::string(code) + " in " + row->dialogKey);
-        }
+    for (const LTypeDescriptor* row : keyed) {
+        PropertiesLayout& layout = LayoutOfKey(layouts, row->dialogKey);
+        const char* code = row->displayCode ? row->displayCode : "";
+        if (std::find(layout.typeCodes.begin(), layout.typeCodes.end(), code) == layout.typeCodes.end())
+            layout.typeCodes.push_back(code);
+        MergeRow(layout, *row);
     }
+    for (const LTypeDescriptor* row : keyed)
+        if (!RowFits(LayoutOfKey(layouts, row->dialogKey), *row))
+            layouts.conflicts.push_back(std::string(row->displayCode ? row->displayCode : "") + " in " +
+                                        row->dialogKey);
+    return layouts;
+}
+
+PropertiesLayouts CollectPropertiesLayouts() {
+    PropertiesLayouts layouts = CollectPropertiesLayouts(TableRows());
     // A key of the catalogue that no row uses yet still gets its dialog.
     for (int family = 1; family <= kFamilies; ++family)
         for (int i = 0; i < CatalogueRowCount(FamilyDclKeys, family); ++i) {

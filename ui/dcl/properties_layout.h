@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/type_descriptor.h"
+
 // The tile a parameter's value is shown in.
 enum class ValueTile { kNone, kEdit, kList, kRadio, kText, kToggle };
 
@@ -14,7 +16,8 @@ enum class ValueTile { kNone, kEdit, kList, kRadio, kText, kToggle };
 // edit box for every other kind.
 ValueTile ValueTileOfKind(int kind);
 
-// Radio buttons of a -5 parameter: values 1 to kRadioChoices.
+// Radio buttons of a -5 parameter: values 1 to its list count, or to
+// kRadioChoices when the row gives no count.
 constexpr int kRadioChoices = 4;
 
 struct PropertiesLayout {
@@ -22,18 +25,22 @@ struct PropertiesLayout {
     std::vector<std::string> typeCodes;  // display codes of the types using it
     std::vector<ValueTile> valueTiles;   // by parameter index ("v0", "v1", ...)
     std::vector<int> radioGroups;        // by parameter index: the radio group n, or -1
+    std::vector<int> radioChoices;       // by parameter index: buttons of a radio group
     int flowCount = 0;                   // "lm0"/"ls0" onward
 };
 
 struct PropertiesLayouts {
     std::vector<PropertiesLayout> dialogs;  // in the order the keys first appear
-    // Types whose tiles do not fit a dialog they share with others (a
-    // parameter shown by another kind of tile there); the first type wins.
+    // Types whose tiles do not fit a dialog they share with others: a
+    // parameter shown there by a tile of another kind.
     std::vector<std::string> conflicts;
 };
 
-// From the type tables of the families 1 to 5, which must be set up.
+// From the type tables of the families 1 to 5, which must be set up, and
+// with a dialog for every key of the catalogue's key column.
 PropertiesLayouts CollectPropertiesLayouts();
+// From the given rows only (rows without a dialog key are passed over).
+PropertiesLayouts CollectPropertiesLayouts(const std::vector<const LTypeDescriptor*>& rows);
 
 // The key of the n-th tile of a series: "v" with n 3 gives "v3".
 std::string SeriesKey(const char* prefix, int n);

@@ -1,8 +1,7 @@
 // Writes the module's dialog file from the type tables:
 //   lurak_dcl_gen <output file>
 // A type whose tiles clash with another type's in a shared dialog is named
-// on stderr: the dialog offers the tiles of the type that uses it first, and
-// the clashing type's values show wrongly until the type tables agree.
+// on stderr: its values show wrongly until the type tables agree.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>

@@ -78,7 +78,7 @@ TEST_F(DialogFileTest, EveryChooserPageHasItsListAndOneImagePerType) {
         EXPECT_EQ(KindOf(state, "list"), "list_box") << name;
         int count = ChooserPageTypeCount(page);
         for (int position = 1; position <= count + 1; ++position) {
-            char key[8];
+            char key[16];
             std::snprintf(key, sizeof key, "vl%02d", position);
             EXPECT_EQ(KindOf(state, key), position <= count ? "image_button" : "missing") << name << " " << key;
         }
@@ -117,8 +117,9 @@ TEST_F(DialogFileTest, EveryTypeFindsItsTilesInItsPropertiesDialog) {
                 ExpectKind(state, "v" + n, KindsForParameter(kind), type);
                 if (kind == kParamRadio) {
                     std::string underscores(static_cast<size_t>(++radioGroup), '_');
-                    ExpectKind(state, underscores + "1", {"radio_button"}, type);
-                    ExpectKind(state, underscores + "2", {"radio_button"}, type);
+                    int last = std::max<int>(DescValueCount(row, i), 2);
+                    for (int value = 1; value <= last; ++value)
+                        ExpectKind(state, underscores + std::to_string(value), {"radio_button"}, type);
                 }
             }
             if (row->switchParam >= 0)
@@ -129,6 +130,11 @@ TEST_F(DialogFileTest, EveryTypeFindsItsTilesInItsPropertiesDialog) {
             }
         }
     }
+}
+
+TEST_F(DialogFileTest, ThePagesAgreeWithTheTypeTables) {
+    for (int family = 1; family <= 5; ++family)
+        EXPECT_EQ(ChooserTypeCounts[family - 1], TypeRowCount(family)) << "family " << family;
 }
 
 TEST_F(DialogFileTest, EveryDialogKeyOfTheCatalogueExists) {
