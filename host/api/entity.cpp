@@ -137,6 +137,7 @@ int make(const resbuf* input, db::Slot& slot, bool unownedObjects) {
     std::string error;
     if (!parseList(*db, input, list, error)) return fail(error);
     if (list.type.empty()) return fail("the list has no type group (0)");
+    anglesToStored(list.type, list.body);
     MakeKind kind = makeKindOf(list.type);
     switch (kind) {
     case MakeKind::Refused: return fail("cannot make a " + list.type);
@@ -255,6 +256,7 @@ int acdbEntMod(const resbuf* given) {
         if (!db::parseHandle(list.handleText, h) || h != o->handle) return fail("acdbEntMod cannot change the handle");
     }
     if (o->cls == db::ObjectClass::TableHead) return fail("acdbEntMod cannot change a table");
+    api::anglesToStored(o->typeName(), list.body);
 
     std::vector<db::Group> input = api::wholeBody(*o, list.body) ? list.body : api::mergedBody(*o, list.body);
     std::vector<db::Group> body;

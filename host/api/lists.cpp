@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "api/host_api.h"
+#include "db/units.h"
 #include "io/io.h"
 
 namespace host::api {
@@ -313,6 +314,12 @@ bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std:
     return true;
 }
 
+void anglesToStored(std::string_view type, std::vector<Group>& body) {
+    for (Group& g : body)
+        if (g.kind() == ValueKind::Real && db::angleInDegrees(type, g.code()))
+            g = Group::real(g.code(), db::fromRadians(type, g.code(), g.asReal()));
+}
+
 size_t xdataSize(const std::vector<Group>& groups, size_t from) {
     size_t total = 0;
     for (size_t i = from; i < groups.size(); ++i) {
@@ -442,7 +449,14 @@ resbuf* entityList(const db::Database& db, db::Slot slot, const resbuf* apps) {
         list.add(resbufFromGroup(db, handle));
     }
     size_t xb = db::xdataBegin(*o);
-    for (size_t i = lead; i < xb; ++i) list.add(resbufFromGroup(db, o->groups[i]));
+    std::string_view type = o->typeName();
+    for (size_t i = lead; i < xb; ++i) {
+        const Group& g = o->groups[i];
+        resbuf* rb = resbufFromGroup(db, g);
+        if (rb && g.kind() == ValueKind::Real && db::angleInDegrees(type, g.code()))
+            rb->resval.rreal = db::toRadians(type, g.code(), g.asReal());
+        list.add(rb);
+    }
     if (apps == nullptr || xb == o->groups.size()) return list.head;
     bool marker = false;
     for (size_t i = xb; i < o->groups.size();) {

@@ -41,6 +41,9 @@ struct ParsedList {
 };
 bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std::string& error);
 
+// Angle groups of a list (radians) in the unit the object keeps them in.
+void anglesToStored(std::string_view type, std::vector<db::Group>& body);
+
 // Checks XDATA groups: every application registered, braces balanced,
 // values within the limits.
 bool checkXdata(const db::Database& db, const std::vector<db::Group>& xdata, std::string& error);

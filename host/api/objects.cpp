@@ -10,6 +10,7 @@
 #include "api/lists.h"
 #include "api/object_impl.h"
 #include "db/geometry.h"
+#include "db/units.h"
 
 using namespace host;
 using db::Group;
@@ -429,8 +430,10 @@ AcGePoint3d AcDbBlockReference::position() const { return impl()->point(10); }
 Acad::ErrorStatus AcDbBlockReference::setPosition(const AcGePoint3d& p) {
     return impl()->set(Group::point(10, p.x, p.y, p.z));
 }
-double AcDbBlockReference::rotation() const { return impl()->real(50, 0); }
-Acad::ErrorStatus AcDbBlockReference::setRotation(double radians) { return impl()->set(Group::real(50, radians)); }
+double AcDbBlockReference::rotation() const { return db::toRadians("INSERT", 50, impl()->real(50, 0)); }
+Acad::ErrorStatus AcDbBlockReference::setRotation(double radians) {
+    return impl()->set(Group::real(50, db::fromRadians("INSERT", 50, radians)));
+}
 AcGeScale3d AcDbBlockReference::scaleFactors() const {
     return {impl()->real(41, 1), impl()->real(42, 1), impl()->real(43, 1)};
 }
@@ -487,8 +490,8 @@ double AcDbText::height() const { return impl()->real(40, 0); }
 Acad::ErrorStatus AcDbText::setHeight(double h) {
     return h > 0 ? impl()->set(Group::real(40, h)) : Acad::eInvalidInput;
 }
-double AcDbText::rotation() const { return impl()->real(50, 0); }
-Acad::ErrorStatus AcDbText::setRotation(double r) { return impl()->set(Group::real(50, r)); }
+double AcDbText::rotation() const { return db::toRadians("TEXT", 50, impl()->real(50, 0)); }
+Acad::ErrorStatus AcDbText::setRotation(double r) { return impl()->set(Group::real(50, db::fromRadians("TEXT", 50, r))); }
 ACHAR* AcDbText::textString() const { return api::newWide(impl()->text(1)); }
 Acad::ErrorStatus AcDbText::setTextString(const ACHAR* text) {
     if (text == nullptr) return Acad::eInvalidInput;

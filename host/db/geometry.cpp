@@ -1,5 +1,7 @@
 #include "db/geometry.h"
 
+#include "db/units.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -30,6 +32,9 @@ double realOf(const Object& o, int code, double fallback) {
     if (g == nullptr) return fallback;
     return g->kind() == ValueKind::Real ? g->asReal() : static_cast<double>(g->asInt());
 }
+
+// An angle group in radians, whatever unit the object keeps it in.
+double angleOf(const Object& o, int code) { return toRadians(o.typeName(), code, realOf(o, code, 0)); }
 
 int intOf(const Object& o, int code, int fallback) {
     const Group* g = first(o, code);
@@ -89,7 +94,7 @@ void textOutline(const Object& o, const Matrix& m, std::vector<Outline>& out) {
     double x0 = hmode == 1 || hmode == 4 ? -w / 2 : hmode == 2 ? -w : 0;
     double y0 = vmode == 2 ? -h / 2 : vmode == 3 ? -h : 0;
     if (hmode == 4) y0 = -h / 2;
-    Matrix place = m * Matrix::translation(at.x, at.y, at.z) * Matrix::rotationZ(realOf(o, 50, 0));
+    Matrix place = m * Matrix::translation(at.x, at.y, at.z) * Matrix::rotationZ(angleOf(o, 50));
     addPolyline(place, {{x0, y0, 0}, {x0 + w, y0, 0}, {x0 + w, y0 + h, 0}, {x0, y0 + h, 0}}, true, true, out);
 }
 
@@ -142,7 +147,7 @@ void outlines(const Database& db, const Object& o, const Matrix& m, int depth, s
     } else if (type == "CIRCLE") {
         addCircle(m, pointOf(o, 10), realOf(o, 40, 0), 0, 0, true, out);
     } else if (type == "ARC") {
-        addCircle(m, pointOf(o, 10), realOf(o, 40, 0), realOf(o, 50, 0), realOf(o, 51, 0), false, out);
+        addCircle(m, pointOf(o, 10), realOf(o, 40, 0), angleOf(o, 50), angleOf(o, 51), false, out);
     } else if (type == "ELLIPSE") {
         Point3 a = pointOf(o, 11);
         double ratio = realOf(o, 40, 1.0);
@@ -297,7 +302,7 @@ Matrix insertTransform(const Database& db, const Object& insert) {
     if (const Block* b = record == kNoSlot ? nullptr : db.block(record))
         if (const Object* begin = db.object(b->begin)) base = pointOf(*begin, 10);
     Point3 at = pointOf(insert, 10);
-    return Matrix::translation(at.x, at.y, at.z) * Matrix::rotationZ(realOf(insert, 50, 0)) *
+    return Matrix::translation(at.x, at.y, at.z) * Matrix::rotationZ(angleOf(insert, 50)) *
            Matrix::scaling(realOf(insert, 41, 1), realOf(insert, 42, 1), realOf(insert, 43, 1)) *
            Matrix::translation(-base.x, -base.y, -base.z);
 }

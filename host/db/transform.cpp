@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "db/geometry.h"
+#include "db/units.h"
 
 namespace host::db {
 
@@ -49,14 +50,25 @@ void scaleReal(Group* g, double s) {
     if (g && g->kind() == ValueKind::Real) *g = Group::real(g->code(), g->asReal() * s);
 }
 
+// Angle groups are read and written in the unit the object keeps them in.
+double angleOf(const Object& o, const Group& g) { return toRadians(o.typeName(), g.code(), g.asReal()); }
+Group angleGroup(const Object& o, int code, double radians) {
+    return Group::real(code, fromRadians(o.typeName(), code, normalized(radians)));
+}
+
+// Turns an angle group as the transform turns directions.
+void turnAngle(Object& o, int code, const Frame& f) {
+    if (Group* g = bodyGroup(o, code)) *g = angleGroup(o, code, mapAngle(f.m, angleOf(o, *g)));
+}
+
 bool transformArcAngles(Object& o, const Frame& f) {
     Group* a0 = bodyGroup(o, 50);
     Group* a1 = bodyGroup(o, 51);
     if (!a0 || !a1) return true;
-    double s = mapAngle(f.m, a0->asReal()), e = mapAngle(f.m, a1->asReal());
+    double s = mapAngle(f.m, angleOf(o, *a0)), e = mapAngle(f.m, angleOf(o, *a1));
     if (f.mirrored) std::swap(s, e);
-    *a0 = Group::real(50, normalized(s));
-    *a1 = Group::real(51, normalized(e));
+    *a0 = angleGroup(o, 50, s);
+    *a1 = angleGroup(o, 51, e);
     return true;
 }
 
@@ -97,7 +109,7 @@ void transformHatch(Object& o, const Frame& f) {
         else if (c == 11 && inBoundary && edgeType == 3) moveVector(g, f.m);
         else if (c == 40 && inBoundary && edgeType == 2) scaleReal(&g, f.scale);
         else if ((c == 50 || c == 51) && inBoundary && edgeType == 2 && !f.mirrored)
-            g = Group::real(c, normalized(mapAngle(f.m, g.asReal())));
+            g = angleGroup(o, c, mapAngle(f.m, angleOf(o, g)));
         if (c == 98) inBoundary = false;
     }
 }
@@ -135,20 +147,19 @@ bool transformEntity(Object& o, const Matrix& m) {
         if (type == "ARC") transformArcAngles(o, f);
         if (type == "TEXT") {
             scaleReal(bodyGroup(o, 40), f.scale);
-            if (Group* r = bodyGroup(o, 50)) *r = Group::real(50, normalized(mapAngle(m, r->asReal())));
+            turnAngle(o, 50, f);
         }
         if (type == "INSERT") {
             Group* rot = bodyGroup(o, 50);
-            double r = rot ? rot->asReal() : 0;
+            double r = rot ? angleOf(o, *rot) : 0;
             Point3 ex = m.applyVector({std::cos(r), std::sin(r), 0});
             Point3 ey = m.applyVector({-std::sin(r), std::cos(r), 0});
             double sx = std::hypot(ex.x, ex.y), sy = std::hypot(ey.x, ey.y);
-            if (rot) *rot = Group::real(50, normalized(std::atan2(ex.y, ex.x)));
+            if (rot) *rot = angleGroup(o, 50, std::atan2(ex.y, ex.x));
             scaleReal(bodyGroup(o, 41), sx);
             scaleReal(bodyGroup(o, 42), f.mirrored ? -sy : sy);
         }
-        if (type == "DIMENSION")
-            if (Group* r = bodyGroup(o, 50)) *r = Group::real(50, normalized(mapAngle(m, r->asReal())));
+        if (type == "DIMENSION") turnAngle(o, 50, f);
     }
     transformXdata(o, f);
     return true;

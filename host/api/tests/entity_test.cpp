@@ -1,4 +1,6 @@
 // Entity lists in and out, modification rules, erase and walk.
+#include <cmath>
+
 #include "fixture.h"
 
 namespace {
@@ -29,6 +31,10 @@ TEST_F(EntityTest, InsertListComesBackInTheHostOrder) {
     EXPECT_EQ(codesOf(plain.list),
               (std::vector<int>{-1, 0, 330, 5, 100, 8, 100, 2, 10, 41, 42, 43, 50, 70, 71, 44, 45, 210}));
     EXPECT_EQ(textOf(findCode(plain.list, 8)), L"PEN0");  // the layer was made
+    EXPECT_DOUBLE_EQ(findCode(plain.list, 50)->resval.rreal, 0.5);
+    // The drawing keeps the angle as a file holds it: degrees.
+    const host::db::Object* stored = db().object(host::api::slotOf(db(), e));
+    EXPECT_NEAR(host::db::findGroup(*stored, 50)->asReal(), 0.5 * 180 / M_PI, 1e-12);
     ListHolder layer(acdbTblSearch(L"LAYER", L"PEN0", 0));
     EXPECT_NE(layer.list, nullptr);
 

@@ -57,13 +57,13 @@ void expectBox(const Extents& e, double x1, double y1, double x2, double y2, dou
 TEST_F(GeometryTest, ExtentsOfEachType) {
     expectBox(extents(add("LINE", {Group::point(10, 1, 5, 0), Group::point(11, 4, 2, 0)})), 1, 2, 4, 5);
     expectBox(extents(add("CIRCLE", {Group::point(10, 0, 0, 0), Group::real(40, 2)})), -2, -2, 2, 2);
-    // A quarter arc from 0 to 90 degrees.
+    // A quarter arc from 0 to 90 degrees (stored angles are in degrees, as in a file).
     expectBox(extents(add("ARC", {Group::point(10, 0, 0, 0), Group::real(40, 1), Group::real(50, 0),
-                                  Group::real(51, M_PI / 2)})),
+                                  Group::real(51, 90)})),
               0, 0, 1, 1);
     // An arc across 0 degrees reaches x = r.
-    expectBox(extents(add("ARC", {Group::point(10, 0, 0, 0), Group::real(40, 1), Group::real(50, 1.5 * M_PI),
-                                  Group::real(51, 0.5 * M_PI)})),
+    expectBox(extents(add("ARC", {Group::point(10, 0, 0, 0), Group::real(40, 1), Group::real(50, 270),
+                                  Group::real(51, 90)})),
               0, -1, 1, 1);
     // Major axis along y, half length 4, ratio 0.5.
     expectBox(extents(add("ELLIPSE", {Group::point(10, 0, 0, 0), Group::point(11, 0, 4, 0), Group::real(40, 0.5),
@@ -93,7 +93,7 @@ TEST_F(GeometryTest, NestedInsertsAndDimensions) {
     add(inner, "LINE", {Group::point(10, 0, 0, 0), Group::point(11, 1, 0, 0)});
     Slot outer = block("OUTER", 10, 0);  // base point moved
     add(outer, "INSERT", {Group::text(2, "INNER"), Group::point(10, 10, 0, 0), Group::real(41, 2), Group::real(42, 2),
-                          Group::real(43, 2), Group::real(50, M_PI / 2)});
+                          Group::real(43, 2), Group::real(50, 90)});
     Slot insert = add("INSERT", {Group::text(2, "OUTER"), Group::point(10, 100, 100, 0), Group::real(41, 3),
                                  Group::real(42, 3), Group::real(43, 3), Group::real(50, 0)});
     // The line runs (0,0)-(0,2) in OUTER, scaled 3 at (100,100).
@@ -150,7 +150,7 @@ TEST_F(GeometryTest, TransformsMoveGeometryAndXdata) {
     auto at = [&](int code) { return findGroup(insert, code); };
     EXPECT_NEAR(at(10)->asPoint()[1], 2, 1e-12);
     EXPECT_NEAR(at(41)->asReal(), 2, 1e-12);
-    EXPECT_NEAR(at(50)->asReal(), M_PI / 2, 1e-12);
+    EXPECT_NEAR(at(50)->asReal(), 90, 1e-12);  // degrees, as kept
     EXPECT_EQ(at(1010)->asPoint()[0], 5);  // a plain 1010 stays
     EXPECT_NEAR(at(1011)->asPoint()[1], 2, 1e-12);
     EXPECT_NEAR(at(1012)->asPoint()[1], 2, 1e-12);
