@@ -15,11 +15,7 @@
 
 AcDbDatabase* DialogDatabase() { return CurrentDocState ? CurrentDocState->database : nullptr; }
 
-LSystemList* DialogSystems() {
-    // The document state does not hand out its system list yet; callers
-    // set the dialogs' list themselves until it does.
-    return nullptr;
-}
+LSystemList* DialogSystems() { return CurrentDocState ? &CurrentDocState->systemList : nullptr; }
 
 void SetTitleText(CWnd& dialog, int entry) { dialog.SetWindowText(WideText(DialogText(entry)).c_str()); }
 

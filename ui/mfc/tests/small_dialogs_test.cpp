@@ -2,6 +2,7 @@
 // on scripted lines: what they open with and what OK accepts.
 #include <map>
 
+#include "app/doc_state.h"
 #include "core/element_factory.h"
 #include "core/lobject.h"
 #include "core/type_tables.h"
@@ -16,6 +17,25 @@
 namespace {
 
 class SmallDialogTest : public DialogTest {};
+
+TEST_F(SmallDialogTest, DialogsWorkOnTheCurrentDocumentState) {
+    LDocState state;
+    state.database = database;
+    LSystemRecord record;
+    snprintf(record.tag, sizeof record.tag, "ZL7");
+    InsertSystem(state.systemList, &record);
+    CurrentDocState = &state;
+    LCpyDialog dialog;
+    INT_PTR ended = 0;
+    Run(dialog, "1066=zl7\nok\n", &ended);
+    CurrentDocState = nullptr;
+    EXPECT_EQ(dialog.systems, &state.systemList);
+    EXPECT_EQ(ended, IDOK);
+    EXPECT_EQ(dialog.tag, L"ZL7");  // chosen from the list, in its spelling
+
+    LExDialog none;
+    EXPECT_EQ(none.database, nullptr);  // no document: nothing to list
+}
 
 TEST_F(SmallDialogTest, DimDialogCodesAndRememberedCheck) {
     DimDlgCheckState = 1;
