@@ -42,7 +42,7 @@ int fail(std::string message) {
 // Body and XDATA of a new entity or object, checked; false on bad input.
 bool buildNew(db::Database& db, ParsedList& list, std::vector<Group>& groups, std::vector<std::string>& layers,
               std::string& error) {
-    if (!prepareBody(db, list.type, std::move(list.body), groups, layers, error, list.xdata.size())) return false;
+    if (!prepareBody(db, list.type, list.body, groups, layers, error, list.xdata.size())) return false;
     if (!list.xdata.empty()) {
         if (!checkXdata(db, list.xdata, error)) return false;
         groups.reserve(groups.size() + list.xdata.size());
@@ -76,6 +76,7 @@ int beginBlock(db::Database& db, ParsedList& list) {
             return fail("block \"" + name + "\" already exists");
     }
     b.name = name;
+    b.entities.reserve(16);
     b.begin = std::move(body);
     b.newLayers = std::move(layers);
     brackets().emplace(db.serial(), std::move(b));
@@ -133,7 +134,9 @@ int make(const resbuf* input, db::Slot& slot, bool unownedObjects) {
     slot = db::kNoSlot;
     db::Database* db = current();
     if (db == nullptr) return fail("no current drawing");
-    ParsedList list;
+    // One list's storage serves every call.
+    static thread_local ParsedList list;
+    list.clear();
     std::string error;
     if (!parseList(*db, input, list, error)) return fail(error);
     if (list.type.empty()) return fail("the list has no type group (0)");
@@ -244,7 +247,8 @@ resbuf* acdbEntGetX(const ads_name entity, const resbuf* apps) {
 int acdbEntMod(const resbuf* given) {
     db::Database* db = current();
     if (db == nullptr) return fail("no current drawing");
-    api::ParsedList list;
+    static thread_local api::ParsedList list;
+    list.clear();
     std::string error;
     if (!api::parseList(*db, given, list, error)) return fail(error);
     if (!list.hasName || !list.nameValid) return fail("acdbEntMod: the -1 group names no entity");
@@ -261,7 +265,7 @@ int acdbEntMod(const resbuf* given) {
     std::vector<db::Group> input = api::wholeBody(*o, list.body) ? list.body : api::mergedBody(*o, list.body);
     std::vector<db::Group> body;
     std::vector<std::string> layers;
-    if (!api::prepareBody(*db, o->typeName(), std::move(input), body, layers, error)) return fail(error);
+    if (!api::prepareBody(*db, o->typeName(), input, body, layers, error)) return fail(error);
     if (!list.xdata.empty() && !api::checkXdata(*db, list.xdata, error)) return fail(error);
 
     db::Object updated;

@@ -52,7 +52,7 @@ bool isEntityType(std::string_view type) {
 
 } // namespace
 
-bool prepareBody(db::Database& db, std::string_view type, std::vector<Group> groups,
+bool prepareBody(db::Database& db, std::string_view type, std::vector<Group>& groups,
                  std::vector<Group>& body, std::vector<std::string>& newLayers, std::string& error, size_t spare) {
     if (isEntityType(type)) {
         bool hasLayer = false;

@@ -21,7 +21,8 @@ bool validSymbolName(std::string_view name, bool anonymousOk = false);
 // defaulted to the current one, canonical order.  Layers the entity names
 // but the drawing lacks are listed in newLayers (the caller makes them when
 // everything else succeeded).  False with a message on bad input.
-bool prepareBody(db::Database& db, std::string_view type, std::vector<db::Group> input,
+// `input` may gain a defaulted layer group.
+bool prepareBody(db::Database& db, std::string_view type, std::vector<db::Group>& input,
                  std::vector<db::Group>& body, std::vector<std::string>& newLayers, std::string& error,
                  size_t spare = 0);
 

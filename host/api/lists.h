@@ -38,6 +38,16 @@ struct ParsedList {
     std::vector<db::Group> body;    // without -1, 0, 5, the owner 330 and XDATA
     bool hasXdata = false;          // a -3 group was present
     std::vector<db::Group> xdata;   // 1001 app ... in list order
+
+    // Empties the list, keeping its storage for the next one.
+    void clear() {
+        hasName = nameValid = hasXdata = false;
+        target = db::kNoSlot;
+        type.clear();
+        handleText.clear();
+        body.clear();
+        xdata.clear();
+    }
 };
 bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std::string& error);
 

@@ -82,7 +82,8 @@ int acdbRegApp(const ACHAR* application) {
     std::vector<db::Group> body;
     std::vector<std::string> layers;
     std::string error;
-    if (!api::prepareBody(*db, "APPID", {db::Group::text(2, name)}, body, layers, error)) return RTERROR;
+    std::vector<db::Group> input{db::Group::text(2, name)};
+    if (!api::prepareBody(*db, "APPID", input, body, layers, error)) return RTERROR;
     db::Slot rec = api::storeObject(*db, "APPID", db::ObjectClass::TableRecord, std::move(body));
     db->addRecord(db::Table::Appid, rec);
     return RTNORM;
