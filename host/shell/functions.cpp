@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "aced_input.h"
+#include "io/io.h"
 #include "ads_entity.h"
 #include "shell/documents.h"
 #include "shell/prompting.h"
@@ -49,13 +50,14 @@ namespace host::shell {
 std::string definedFunctionFor(const std::string& word) {
     Document* doc = currentDocument();
     if (!doc || word.empty()) return {};
-    std::string name = word;
-    if (name.size() >= 2 && name.front() == '(' && name.back() == ')') name = name.substr(1, name.size() - 2);
-    name = upper(name);
     const auto& table = doc->functions();
-    if (table.count(name)) return name;
-    if (table.count("C:" + name)) return "C:" + name;
-    return {};
+    // "(name)" calls any function; a bare word only a command "C:name".
+    if (word.size() >= 2 && word.front() == '(' && word.back() == ')') {
+        std::string name = upper(io::trim(std::string_view(word).substr(1, word.size() - 2)));
+        return table.count(name) ? name : std::string();
+    }
+    std::string name = "C:" + upper(word);
+    return table.count(name) ? name : std::string();
 }
 
 bool callFunction(const std::string& name, const resbuf* args, resbuf** result) {

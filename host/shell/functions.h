@@ -8,8 +8,8 @@
 namespace host::shell {
 
 // The defined function for a command-line word: "lnvl", "LNVL" and
-// "(C:lnvl)" all name "C:LNVL"; "(name)" names a plain function.  Empty
-// when the current document defines none of them.
+// "(C:lnvl)" all name "C:LNVL"; "(name)" names any function.  Empty when
+// the current document defines no such function.
 std::string definedFunctionFor(const std::string& word);
 
 // Calls a defined function of the current document (kInvkSubrMsg).  False

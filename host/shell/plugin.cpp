@@ -48,11 +48,11 @@ bool Plugin::load(const std::string& path, std::string& error) {
     return true;
 }
 
-void Plugin::send(AcRx::AppMsgCode msg) {
-    if (!entry_) return;
+AcRx::AppRetCode Plugin::send(AcRx::AppMsgCode msg) {
+    if (!entry_) return AcRx::kRetOK;
     Document* doc = currentDocument();
     sent_.push_back({static_cast<int>(msg), doc ? doc->serial() : 0});
-    entry_(msg, appId());
+    return entry_(msg, appId());
 }
 
 void Plugin::unload() {

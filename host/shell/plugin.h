@@ -24,8 +24,9 @@ public:
     // False with a message naming the file and the reason.
     bool load(const std::string& path, std::string& error);
     bool loaded() const { return entry_ != nullptr; }
-    // Sends one message with the current document as it stands.
-    void send(AcRx::AppMsgCode msg);
+    // Sends one message with the current document as it stands; what the
+    // plug-in answered (kRetOK when none is loaded).
+    AcRx::AppRetCode send(AcRx::AppMsgCode msg);
     // Forgets the entry point and closes the library.
     void unload();
     const std::string& path() const { return path_; }

@@ -43,7 +43,12 @@ Plugin& plugin() { return session().plugin; }
 bool loadPlugin(const std::string& path, std::string& error) {
     Plugin& p = session().plugin;
     if (!p.load(path, error)) return false;
-    p.send(AcRx::kInitAppMsg);
+    if (p.send(AcRx::kInitAppMsg) == AcRx::kRetError) {
+        // A plug-in that refuses to start is unloaded at once.
+        error = "module " + path + " refused to start";
+        p.unload();
+        return false;
+    }
     Document* wasCurrent = currentDocument();
     for (Document* doc : std::vector<Document*>(documents().open()))
         if (documents().isOpen(doc)) announceLoad(doc);
