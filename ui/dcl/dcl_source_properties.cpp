@@ -2,6 +2,7 @@
 // slide, one row per parameter (caption and value tile), the airflows with
 // their velocities, the bill-of-materials toggle and the remark.
 #include "ui/dcl/dcl_source.h"
+#include "ui/dcl/option_labels.h"
 
 namespace {
 
@@ -22,24 +23,40 @@ std::string InfoRows() {
     return text;
 }
 
-std::string RadioButtons(int group, int choices) {
+// Radio buttons 1 to n, with the option's texts when it has them.
+std::string RadioButtons(int group, int choices, const OptionLabel* option) {
+    int named = option ? OptionChoiceCount(*option) : 0;
+    if (named > 0)
+        choices = named;
     std::string text;
-    for (int value = 1; value <= choices; ++value)
-        text += " : radio_button { " + Key(RadioButtonKey(group, value)) + " label = " +
-                DclQuote(std::to_string(value)) + "; }";
+    for (int value = 1; value <= choices; ++value) {
+        std::string label = value <= named ? option->choices[value - 1] : std::to_string(value);
+        text += " : radio_button { " + Key(RadioButtonKey(group, value)) + " label = " + DclQuote(label) + "; }";
+    }
     return text;
+}
+
+std::string Label(const OptionLabel* option) {
+    return option && option->label ? " label = " + DclQuote(option->label) + ";" : "";
 }
 
 std::string ValueTileDcl(const PropertiesLayout& layout, int index) {
     size_t i = static_cast<size_t>(index);
-    ValueTile tile = layout.valueTiles[i];
+    const OptionLabel* option = FindOptionLabel(layout.dialogKey.c_str(), index);
     std::string key = Key(SeriesKey("v", index));
-    switch (tile) {
-    case ValueTile::kList: return ": lurak_list { " + key + " }";
+    switch (layout.valueTiles[i]) {
+    case ValueTile::kList:
+        return ": lurak_list { " + key + " }";
     case ValueTile::kRadio:
-        return ": radio_row { " + key + RadioButtons(layout.radioGroups[i], layout.radioChoices[i]) + " }";
-    case ValueTile::kText: return ": edit_box { " + key + " edit_width = 24; edit_limit = 99; }";
-    default: return ": lurak_edit { " + key + " }";
+        return ": boxed_radio_row { " + key + Label(option) +
+               RadioButtons(layout.radioGroups[i], layout.radioChoices[i], option) + " }";
+    case ValueTile::kText:
+        return ": edit_box { " + key + " edit_width = 24; edit_limit = 99; }";
+    default:
+        // A flag is a toggle only while every type gives it whole numbers.
+        if (option && option->flag && layout.wholeNumbersOnly[i])
+            return ": toggle { " + key + Label(option) + " }";
+        return ": lurak_edit { " + key + Label(option) + " }";
     }
 }
 

@@ -22,6 +22,7 @@ PropertiesLayout& LayoutOfKey(PropertiesLayouts& layouts, const std::string& key
 struct WantedTile {
     size_t index;
     ValueTile tile;
+    bool wholeNumber;  // kind -4
     int radioGroup;    // -1 unless a radio group
     int radioChoices;  // 0 unless a radio group
 };
@@ -35,13 +36,13 @@ std::vector<WantedTile> WantedTiles(const LTypeDescriptor& row) {
         ValueTile tile = ValueTileOfKind(DescKind(&row, i));
         if (tile == ValueTile::kRadio) {
             int choices = DescValueCount(&row, i) > 0 ? DescValueCount(&row, i) : kRadioChoices;
-            wanted.push_back({static_cast<size_t>(i), tile, radioGroup++, choices});
+            wanted.push_back({static_cast<size_t>(i), tile, false, radioGroup++, choices});
         } else {
-            wanted.push_back({static_cast<size_t>(i), tile, -1, 0});
+            wanted.push_back({static_cast<size_t>(i), tile, DescKind(&row, i) == kParamEntry, -1, 0});
         }
     }
     if (row.switchParam >= 0)
-        wanted.push_back({static_cast<size_t>(row.switchParam), ValueTile::kToggle, -1, 0});
+        wanted.push_back({static_cast<size_t>(row.switchParam), ValueTile::kToggle, false, -1, 0});
     return wanted;
 }
 
@@ -66,7 +67,10 @@ void MergeRow(PropertiesLayout& layout, const LTypeDescriptor& row) {
             layout.valueTiles.resize(want.index + 1, ValueTile::kNone);
             layout.radioGroups.resize(want.index + 1, -1);
             layout.radioChoices.resize(want.index + 1, 0);
+            layout.wholeNumbersOnly.resize(want.index + 1, true);
         }
+        if (!want.wholeNumber)
+            layout.wholeNumbersOnly[want.index] = false;
         ValueTile& placed = layout.valueTiles[want.index];
         if (Precedence(want.tile) > Precedence(placed)) {
             placed = want.tile;

@@ -26,6 +26,7 @@ struct PropertiesLayout {
     std::vector<ValueTile> valueTiles;   // by parameter index ("v0", "v1", ...)
     std::vector<int> radioGroups;        // by parameter index: the radio group n, or -1
     std::vector<int> radioChoices;       // by parameter index: buttons of a radio group
+    std::vector<bool> wholeNumbersOnly;  // by parameter index: every row's kind is -4
     int flowCount = 0;                   // "lm0"/"ls0" onward
 };
 

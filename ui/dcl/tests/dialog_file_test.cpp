@@ -55,6 +55,8 @@ std::vector<std::string> KindsForParameter(int kind) {
         return {"popup_list", "list_box"};
     case kParamRadio:
         return {"radio_row", "radio_column", "boxed_radio_row", "boxed_radio_column"};
+    case kParamEntry:  // the on/off flags of some types are toggles
+        return {"edit_box", "toggle"};
     default:
         return {"edit_box"};
     }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/type_tables.h"
+#include "ui/dcl/dcl_source.h"
 #include "ui/dcl/properties_layout.h"
 
 namespace {
@@ -57,6 +58,22 @@ TEST(PropertiesLayoutTest, RadioGroupsCountInParameterOrderAndTheSwitchIsAToggle
     EXPECT_EQ(layouts.conflicts, std::vector<std::string>{"T-2 in prop_t"});
     EXPECT_EQ(RadioButtonKey(1, 3), "__3");
     EXPECT_EQ(SeriesKey("lm", 2), "lm2");
+}
+
+TEST(PropertiesLayoutTest, OptionParametersAreNamedInTheDialog) {
+    // Autodef: type, W, H, text, F option (radio), remark flag (0 or 1).
+    TestRow autodef("prop_tv_s3", "Autodef",
+                    {kParamTextChoice, kParamList, kParamList, kParamText, kParamRadio, kParamEntry});
+    std::string text = PropertiesDialogDcl(CollectPropertiesLayouts({&autodef.row}).dialogs[0]);
+    EXPECT_NE(text.find(": toggle { key = \"v5\"; label = \"See remark\"; }"), std::string::npos) << text;
+    EXPECT_NE(text.find(": boxed_radio_row { key = \"v4\"; label = \"F option\";"), std::string::npos);
+    EXPECT_NE(text.find(": radio_button { key = \"_4\"; label = \"F12\"; }"), std::string::npos);
+    EXPECT_EQ(text.find("\"_5\""), std::string::npos);
+
+    // A flag that a type still takes as a free number stays an edit box.
+    TestRow unfilled("prop_tv_s3", "Autodef", {0, 0, 0, 0, 0, 0});
+    text = PropertiesDialogDcl(CollectPropertiesLayouts({&autodef.row, &unfilled.row}).dialogs[0]);
+    EXPECT_NE(text.find(": lurak_edit { key = \"v5\"; label = \"See remark\"; }"), std::string::npos) << text;
 }
 
 }  // namespace
