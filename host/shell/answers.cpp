@@ -9,6 +9,7 @@ namespace host::shell {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
+constexpr double kFarthest = 1e15;
 
 std::vector<std::string_view> splitOn(std::string_view text, char separator) {
     std::vector<std::string_view> parts;
@@ -72,7 +73,7 @@ bool parsePoint(std::string_view text, const double* from, double point[3]) {
             point[0] = from[0] + dist * std::cos(a);
             point[1] = from[1] + dist * std::sin(a);
             point[2] = from[2];
-            return true;
+            return std::fabs(point[0]) <= kFarthest && std::fabs(point[1]) <= kFarthest;
         }
     }
     std::vector<std::string_view> parts = splitOn(text, ',');
@@ -80,7 +81,12 @@ bool parsePoint(std::string_view text, const double* from, double point[3]) {
     double v[3] = {0, 0, 0};
     for (size_t i = 0; i < parts.size(); ++i)
         if (!parseNumber(parts[i], v[i])) return false;
-    for (int i = 0; i < 3; ++i) point[i] = relative ? from[i] + v[i] : v[i];
+    for (int i = 0; i < 3; ++i) {
+        point[i] = relative ? from[i] + v[i] : v[i];
+        // Far beyond any drawing: lengths and angles computed from such
+        // points would overflow.
+        if (std::fabs(point[i]) > kFarthest) return false;
+    }
     return true;
 }
 

@@ -11,6 +11,7 @@ bool parseNumber(std::string_view text, double& value);
 // A whole answer as an integer between -32768 and 32767.
 bool parseInteger(std::string_view text, int& value);
 // "x,y" or "x,y,z"; with '@' relative to `from` (null: not allowed).
+// Coordinates beyond 1e15 are refused.
 bool parsePoint(std::string_view text, const double* from, double point[3]);
 
 double degreesToRadians(double degrees);

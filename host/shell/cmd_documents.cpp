@@ -53,6 +53,7 @@ public:
         Document* doc = currentDocument();
         if (!doc) return Step::Cancelled;
         std::string path = answer.text.empty() ? (doc->path().empty() ? doc->name() : doc->path()) : answer.text;
+        if (std::filesystem::path(path).extension().empty()) path += ".dxf";
         return save(*doc, path);
     }
 

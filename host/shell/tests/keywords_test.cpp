@@ -57,7 +57,7 @@ TEST(Answers, Points) {
     EXPECT_NEAR(p[1], 30, 1e-12);
     ASSERT_TRUE(parsePoint("@", base, p));
     EXPECT_DOUBLE_EQ(p[1], 20);
-    for (const char* bad : {"", "1", "1,2,3,4", "a,b", "1,,2", "@1,2", "1;2", "1,2x", "nan,1", "inf,2"})
+    for (const char* bad : {"", "1", "1,2,3,4", "a,b", "1,,2", "@1,2", "1;2", "1,2x", "nan,1", "inf,2", "1e308,0"})
         EXPECT_FALSE(parsePoint(bad, bad[0] == '@' ? nullptr : base, p)) << bad;
 }
 

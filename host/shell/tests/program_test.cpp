@@ -211,3 +211,23 @@ TEST(Program, OpenSaveAndSaveAsKeepTheDrawing) {
     EXPECT_EQ(runLurak(plugin() + " " + dir + "lurak_no_such_drawing.dxf " + script("list_all.scr")).status, 2);
     std::remove(saved.c_str());
 }
+
+TEST(Program, NoScriptCrashesTheHost) {
+    // Commands, answers and plug-in functions in a scrambled order.
+    const char* words[] = {"LINE", "CIRCLE", "ARC", "TEXT", "ERASE", "LIST", "DIM", "aligned", "rotated", "exit",
+                           "_linetype", "load", "?", "set", "*", "K\u00d6Z\u00c9P", "NEW", "CLOSE", "MENULOAD",
+                           "tpoints", "tkeys", "tnumbers", "tpicks", "tcolour", "tdocs", "(C:tdocs)", "()", "(",
+                           "@", "@1<", "1,2", "@3,4", "0,0", "1e308,1e308", "-5", "0", "", "", "^C", "#", "#ZZZ",
+                           "#1", "last", "all", "window 0,0 10,10", "crossing -100,-100 100,100", "c 1,1", "nan",
+                           "1,2,3,4", "\\", "<>", "%s%n%x", "bylayer", "300", "y", "u"};
+    const size_t count = sizeof words / sizeof words[0];
+    unsigned state = 12345;
+    std::string text;
+    for (int i = 0; i < 1500; ++i) {
+        state = state * 1103515245u + 12345u;
+        text += words[(state >> 16) % count];
+        text += "\n";
+    }
+    Outcome run = runLurak(plugin() + " -s " + writeScript("lurak_scrambled.scr", text));
+    EXPECT_EQ(run.status, 0) << run.output.substr(run.output.size() > 3000 ? run.output.size() - 3000 : 0);
+}
