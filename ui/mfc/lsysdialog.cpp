@@ -161,8 +161,9 @@ void LSysDialog::ShowFields() {
 }
 
 void LSysDialog::ShowPen() {
-    penLayerBox.SetWindowText(pen == 0 ? layers[0] : ShownLayer(layers[pen]));
-    SelectListName(penLinetypeBox, linetypes[pen]);
+    int i = PenIndex();
+    penLayerBox.SetWindowText(i == 0 ? layers[0] : ShownLayer(layers[i]));
+    SelectListName(penLinetypeBox, linetypes[i]);
 }
 
 CString LSysDialog::ShownLayer(const CString& layer) const { return layer == L"0" ? layers[0] : layer; }

@@ -90,6 +90,8 @@ public:
 
 private:
     bool NewSystem() const { return mode == kSysNew || mode == kSysNewTagSet; }
+    // pen as an index of the pen arrays, whatever a caller left in it.
+    int PenIndex() const { return pen < 0 ? 0 : pen >= kSysPenCount ? kSysPenCount - 1 : pen; }
     void SetTexts();
     void FillLists();
     void SetNewSystemFields();

@@ -39,7 +39,7 @@ void LSysDialog::OnChangeTag() {
         SystemLayerName(name, sizeof name, pSystem->tag);
         layers[0] = CString(name);
     }
-    penLayerBox.SetWindowText(pen == 0 ? layers[0] : ShownLayer(layers[pen]));
+    ShowPen();
     // Every layer that now equals the pen-0 layer is held as "0", as a
     // change of the pen-0 layer box does.
     HoldLayersOfPen0();
@@ -70,10 +70,11 @@ void LSysDialog::HoldLayersOfPen0() {
 }
 
 void LSysDialog::OnChangePenLayer() {
-    layerEdited[pen] = 1;
-    layers[pen] = BoxText(penLayerBox);
-    if (pen != 0) {
-        layers[pen] = HeldLayer(layers[pen]);
+    int i = PenIndex();
+    layerEdited[i] = 1;
+    layers[i] = BoxText(penLayerBox);
+    if (i != 0) {
+        layers[i] = HeldLayer(layers[i]);
         return;
     }
     HoldLayersOfPen0();
@@ -91,7 +92,7 @@ void LSysDialog::OnChangeLabelLayer() {
     labelLayer = HeldLayer(BoxText(labelLayerBox));
 }
 
-void LSysDialog::OnSelchangePenLinetype() { linetypes[pen] = BoxText(penLinetypeBox); }
+void LSysDialog::OnSelchangePenLinetype() { linetypes[PenIndex()] = BoxText(penLinetypeBox); }
 
 void LSysDialog::OnSelchangeCentreLinetype() { centreLinetype = BoxText(centreLinetypeBox); }
 
@@ -100,7 +101,7 @@ void LSysDialog::OnSelchangeTextStyle() { textStyle = BoxText(textStyleBox); }
 void LSysDialog::OnSelchangeDimStyle() { dimStyle = BoxText(dimStyleBox); }
 
 void LSysDialog::OnSelchangeTab(NMHDR*, LRESULT* notifyResult) {
-    int16_t previous = pen;
+    int previous = PenIndex();
     pen = static_cast<int16_t>(std::clamp(penTab.GetCurSel(), 0, kSysPenCount - 1));
     if (previous == 0 && pen != 0 && penLinetypeBox.FindStringExact(-1, L"BYBLOCK") == CB_ERR)
         penLinetypeBox.AddString(L"BYBLOCK");
@@ -134,13 +135,13 @@ bool LSysDialog::ChooseColour(int16_t& colour, bool hideByLayer) {
 void LSysDialog::OnPenColour() {
     if (pSystem == nullptr)
         return;
-    int16_t& colour = pSystem->penColour[std::clamp<int>(pen, 0, kSysPenCount - 1)];
-    int16_t chosen = colour;
+    int i = PenIndex();
+    int16_t chosen = pSystem->penColour[i];
     if (!ChooseColour(chosen, false))
         return;
     // The pen-0 entities are the element inserts: by block means nothing
     // there, so it becomes by layer.
-    colour = (pen == 0 && chosen == 0) ? 256 : chosen;
+    pSystem->penColour[i] = (i == 0 && chosen == 0) ? 256 : chosen;
 }
 
 void LSysDialog::OnCentreColour() {
