@@ -107,6 +107,18 @@ int run(const std::vector<Item>& items) {
 namespace host::shell {
 
 void endActiveCommand() { abandon(RTNORM); }
+
+void continueActiveCommand() {
+    while (active()) {
+        std::string answer;
+        if (!askAnswer(active()->prompt(), answer)) {
+            abandon(RTCAN);
+            reprompt("*Cancel*");
+            return;
+        }
+        finish(active()->take(Arg::ofText(answer)));
+    }
+}
 bool commandActive() { return active() != nullptr; }
 
 } // namespace host::shell

@@ -94,6 +94,10 @@ bool runCommandWord(const std::string& word) {
 
 void runCommandLine() {
     while (!quitting()) {
+        if (commandActive()) {
+            continueActiveCommand();
+            continue;
+        }
         std::string line;
         if (!askAnswer("\nCommand: ", line)) {
             if (io::atEnd()) break;

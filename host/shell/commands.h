@@ -59,6 +59,9 @@ bool runCommandWord(const std::string& word);
 
 // Ends the command acedCommand left active (if any).
 void endActiveCommand();
+// Feeds the command acedCommand left active with answers from the input
+// until it ends (the command line does this before its next prompt).
+void continueActiveCommand();
 bool commandActive();
 
 // The factories of the command families.

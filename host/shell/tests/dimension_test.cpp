@@ -96,3 +96,23 @@ TEST_F(Dimensions, LinetypesLoadFromTheHostFileAndReloadOnRequest) {
     EXPECT_NE(t.find("is already loaded.  Reload it?"), std::string::npos) << t;
     EXPECT_NE(t.find("reloaded"), std::string::npos) << t;
 }
+
+TEST_F(Dimensions, ModeLeftOpenContinuesAtTheCommandLine) {
+    const ads_point e1 = {0, 0, 0}, e2 = {0, 40, 0};
+    ASSERT_EQ(acedCommand(RTSTR, L"_dim", RTSTR, L"_aligned", RT3DPOINT, e1, RT3DPOINT, e2, RTNONE), RTNORM);
+    // The location and the text come from the user, then "exit" ends the mode.
+    script("-20,20\n\nexit\n");
+    host::shell::runCommandLine();
+    EXPECT_FALSE(host::shell::commandActive());
+    ads_name dim;
+    ASSERT_EQ(acdbEntLast(dim), RTNORM);
+    resbuf* list = acdbEntGet(dim);
+    const resbuf* text = group(list, 11);
+    ASSERT_NE(text, nullptr);
+    EXPECT_NEAR(text->resval.rpoint[0], -20, 1e-9);
+    EXPECT_NEAR(text->resval.rpoint[1], 20, 1e-9);
+    acutRelRb(list);
+    std::string t = transcript();
+    EXPECT_NE(t.find("Specify dimension line location: -20,20"), std::string::npos) << t;
+    EXPECT_NE(t.find("Dimension text <40>: "), std::string::npos) << t;
+}
