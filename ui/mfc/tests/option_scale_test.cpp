@@ -2,6 +2,7 @@
 // brought into range, and the scale shown as a : b or to four decimals.
 #include <map>
 
+#include "core/message_format.h"
 #include "dialog_fixture.h"
 #include "ui/mfc/loptiondialog.h"
 #include "ui/mfc/lscldlg.h"
@@ -154,7 +155,8 @@ TEST_F(OptionDialogTest, ScaleDialogShowsTagAndFourDecimals) {
     snprintf(dialog.system.tag, sizeof dialog.system.tag, "ZL1");
     dialog.scale = 2.5;
     Run(dialog, "");
-    EXPECT_EQ(dialog.label, "Insertion scale of the elements of air system ZL1:");
+    EXPECT_EQ(dialog.label, FormatMessageNumber(67, {"ZL1"}));
+    EXPECT_NE(dialog.label.find("ZL1"), std::string::npos);
     EXPECT_EQ(dialog.box, "2.5000");
 
     ScaleProbe typed;
