@@ -49,17 +49,6 @@ TEST_F(LayerTest, CreateLayerRefusesABadName) {
     EXPECT_EQ(CreateLayer(1, L"X", nullptr), Acad::eInvalidInput);
 }
 
-TEST_F(LayerTest, NamesFromTheTag) {
-    char name[32];
-    SystemLayerName(name, sizeof name, "ZL1");
-    EXPECT_STREQ(name, "LURAK-ZL1");
-    SystemLabelLayerName(name, sizeof name, "ZL1", "100");
-    EXPECT_STREQ(name, "LURAK-ZL1-100");
-    char small[8];
-    SystemLabelLayerName(small, sizeof small, "ZL1", "100");
-    EXPECT_STREQ(small, "LURAK-Z");
-}
-
 TEST_F(LayerTest, ZeroDefpointsAndTheCurrentLayerNeverGo) {
     std::set<std::string> none;
     EXPECT_FALSE(LayerMayBeErased("0", database, none, list));

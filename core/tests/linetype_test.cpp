@@ -72,11 +72,3 @@ TEST_F(LinetypeTest, LoadingAgainKeepsOneOfEachAndLeavesNoCommandOpen) {
     }
     EXPECT_EQ(count, 1);
 }
-
-TEST_F(LinetypeTest, EachDrawingGetsItsOwn) {
-    LoadLinetypes();
-    host::shell::newDrawing();
-    EXPECT_FALSE(HasLinetype("CIKKCAKK"));
-    LoadLinetypes();
-    EXPECT_TRUE(HasLinetype("CIKKCAKK"));
-}

@@ -86,6 +86,11 @@ TEST_F(SavedDrawingTest, ThreeSystemsReopenTheSame) {
     acutRelRb(shortForm);
     ASSERT_EQ(acdbDictAdd(list.programDictionary, L"BB", made), RTNORM);
     CreateLayer(3, L"LURAK-BB", database);
+    // An entry that is not a system is skipped and kept.
+    resbuf* foreign = acutBuildList(RTDXF0, L"XRECORD", 100, L"AcDbXrecord", 1, L"other", 0);
+    ASSERT_EQ(acdbEntMakeX(foreign, made), RTNORM);
+    acutRelRb(foreign);
+    ASSERT_EQ(acdbDictAdd(list.programDictionary, L"ZZ", made), RTNORM);
     LDrawingDefaults defaults;
     defaults.labelDistance = 40;
     defaults.rectPieceLength = 1250;
@@ -122,6 +127,8 @@ TEST_F(SavedDrawingTest, ThreeSystemsReopenTheSame) {
     ASSERT_EQ(OpenSystemDictionary(again), 0);
     LoadSystems(again, read);
     ASSERT_EQ(again.systemCount, 3);
+    ads_name kept;
+    EXPECT_EQ(FindDictionaryEntry(again.programDictionary, "ZZ", kept), RTNORM);
     LSystemRecord got;
     ASSERT_EQ(GetSystemByIndex(again, &got, 0), 0);
     EXPECT_EQ(0, memcmp(&got, &aa, sizeof got));

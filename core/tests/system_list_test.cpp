@@ -74,6 +74,12 @@ TEST(SystemList, KeepsTagOrderAndRefusesDuplicates) {
     EXPECT_STREQ(out.tag, "AA");
     EXPECT_EQ(GetSystemByIndex(list, &out, 3), -1);
     EXPECT_EQ(GetSystemByIndex(list, nullptr, 0), -1);
+
+    char b[16] = "bb";
+    EXPECT_EQ(RemoveSystemNode(list, b), 0);
+    EXPECT_EQ(RemoveSystemNode(list, b), -1);
+    EXPECT_EQ(Order(list), "AA CC ");
+    EXPECT_EQ(list.systemCount, 2);
 }
 
 TEST(SystemList, LookupsNormaliseTheTag) {
@@ -97,22 +103,6 @@ TEST(SystemList, LookupsNormaliseTheTag) {
     EXPECT_EQ(stale.size, 80);
     LSystemRecord unknown = Named("QQ");
     EXPECT_EQ(RefreshSystem(list, &unknown), -1);
-}
-
-TEST(SystemList, RemovesOneNodeAndKeepsTheRest) {
-    LSystemList list;
-    for (const char* tag : {"A", "B", "C"}) {
-        LSystemRecord r = Named(tag);
-        InsertSystem(list, &r);
-    }
-    char b[16] = "b";
-    EXPECT_EQ(RemoveSystemNode(list, b), 0);
-    EXPECT_EQ(Order(list), "A C ");
-    EXPECT_EQ(RemoveSystemNode(list, b), -1);
-    char a[16] = "A";
-    EXPECT_EQ(RemoveSystemNode(list, a), 0);
-    EXPECT_EQ(list.systemCount, 1);
-    EXPECT_EQ(Order(list), "C ");
 }
 
 TEST(SystemList, AStartedNodeRemembersItsOwnLabelLayer) {
