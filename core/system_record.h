@@ -1,8 +1,16 @@
 // One air system as every element carries it: pens, text size, switches,
 // label numbering and styles.  A plain record copied field by field.
+//
+// The text fields are fixed buffers.  Every write goes through
+// CopyFieldText (core/system_text.h), which cuts a text that does not fit
+// at a UTF-8 character boundary and always terminates it.  Where a cut
+// would change what the text names, the writer refuses instead: the XRECORD
+// reader skips a system whose layer, linetype or style name is too long,
+// while a long name is cut and a tag is cut to its 4 characters.
 #pragma once
 
 #include <cstdint>
+#include <type_traits>
 
 struct LSystemRecord {
     double size = 100.0;        // text size of dimensions and labels
@@ -26,3 +34,6 @@ struct LSystemRecord {
     char dimStyle[32] = "";
     char labelLayer[32] = "";
 };
+
+// Copy construction and assignment copy every field; the record owns nothing.
+static_assert(std::is_trivially_copyable_v<LSystemRecord>);
