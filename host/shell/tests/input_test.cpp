@@ -137,3 +137,19 @@ TEST_F(Input, ColourDialogAnswers) {
     acutRelRb(args);
     acutRelRb(noByLayer);
 }
+
+TEST_F(Input, FileDialogAndAlerts) {
+    script("/tmp/bom\n\n^C\n");
+    resbuf result;
+    ASSERT_EQ(acedGetFileD(L"Save the list", nullptr, L"txt", 5, &result), RTNORM);
+    ASSERT_EQ(result.restype, RTSTR);
+    EXPECT_STREQ(result.resval.rstring, L"/tmp/bom.txt");  // the extension is added
+    free(result.resval.rstring);
+    ASSERT_EQ(acedGetFileD(L"Save the list", L"list.txt", L"txt", 5, &result), RTNORM);  // Enter: the default
+    EXPECT_STREQ(result.resval.rstring, L"list.txt");
+    free(result.resval.rstring);
+    EXPECT_EQ(acedGetFileD(L"Save the list", nullptr, L"txt", 5, &result), RTCAN);
+    transcript();
+    EXPECT_EQ(acedAlert(L"Tag already used"), RTNORM);  // needs no answer
+    EXPECT_EQ(transcript(), "[Alert] Tag already used\n");
+}
