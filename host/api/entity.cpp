@@ -188,14 +188,15 @@ int make(const resbuf* input, db::Slot& slot, bool unownedObjects) {
     return RTNORM;
 }
 
-// A tail-kept type or a list with its subclass markers is a whole body;
-// otherwise the given groups change only their codes.
-bool wholeBody(const db::Object& o, const std::vector<Group>& given) {
-    if (!db::isModelledType(o.typeName()) || o.isType("HATCH") || o.isType("DIMENSION") || o.isType("LEADER") ||
-        o.isType("XRECORD") || o.isType("DICTIONARY"))
-        return true;
-    for (const Group& g : given)
-        if (g.code() == 100) return true;
+// A list with subclass markers, or with a code given twice (vertices,
+// boundary data), is a whole body; otherwise the given groups change only
+// the groups of their codes.
+bool wholeBody(const std::vector<Group>& given) {
+    for (size_t i = 0; i < given.size(); ++i) {
+        if (given[i].code() == 100) return true;
+        for (size_t j = i + 1; j < given.size(); ++j)
+            if (given[j].code() == given[i].code()) return true;
+    }
     return false;
 }
 
@@ -262,7 +263,7 @@ int acdbEntMod(const resbuf* given) {
     if (o->cls == db::ObjectClass::TableHead) return fail("acdbEntMod cannot change a table");
     api::anglesToStored(o->typeName(), list.body);
 
-    std::vector<db::Group> input = api::wholeBody(*o, list.body) ? list.body : api::mergedBody(*o, list.body);
+    std::vector<db::Group> input = api::wholeBody(list.body) ? list.body : api::mergedBody(*o, list.body);
     std::vector<db::Group> body;
     std::vector<std::string> layers;
     if (!api::prepareBody(*db, o->typeName(), input, body, layers, error)) return fail(error);

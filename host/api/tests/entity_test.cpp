@@ -202,6 +202,23 @@ TEST_F(EntityTest, BadInputChangesNothing) {
     EXPECT_EQ(acutBuildList(RTDXF0, L"LINE", 4999, 1, 0), nullptr);  // no such group code
 }
 
+TEST_F(EntityTest, PartialEntModChangesOnlyTheGivenGroups) {
+    ads_point a = {0, 0, 0}, b = {5, 5, 0};
+    ads_name e;
+    makeEntity(acutBuildList(RTDXF0, L"LEADER", 100, L"AcDbEntity", 8, L"0", 100, L"AcDbLeader", 3, L"STANDARD", 10, a,
+                             10, b, 0),
+               e);
+    ASSERT_FALSE(ads_name_nil(e));
+    resbuf* mod = acutBuildList(-1, e, 62, 3, 0);
+    ASSERT_EQ(acdbEntMod(mod), RTNORM) << host::api::lastError();
+    acutRelRb(mod);
+    ListHolder list(acdbEntGet(e));
+    EXPECT_EQ(findCode(list.list, 62)->resval.rint, 3);
+    const resbuf* second = findCode(findCode(list.list, 10)->rbnext, 10);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->resval.rpoint[0], 5);
+}
+
 TEST_F(EntityTest, EntModRefusesTypeAndHandleChanges) {
     ads_point p = {0, 0, 0}, q = {1, 0, 0};
     ads_name e;
