@@ -36,7 +36,7 @@ const CodeLines kCodeLines;
 void GroupWriter::grow(size_t bytes)
 {
     // A streaming buffer holds one chunk and a record more; others grow as needed.
-    size_t first = file_ ? kChunk + (kChunk >> 2) : 64 << 10;
+    size_t first = streaming() ? kChunk + (kChunk >> 2) : 64 << 10;
     size_t capacity = std::max<size_t>(capacity_ * 2, std::max<size_t>(size_ + bytes, first));
     std::unique_ptr<char[]> bigger(new char[capacity]);
     if (size_) std::memcpy(bigger.get(), data_.get(), size_);
@@ -44,21 +44,28 @@ void GroupWriter::grow(size_t bytes)
     capacity_ = capacity;
 }
 
+bool GroupWriter::deliver(std::string_view text)
+{
+    if (file_) return file_->write(text);
+    sink_->append(text);
+    return true;
+}
+
 bool GroupWriter::flush()
 {
-    if (!file_) return true;
-    bool ok = file_->write(buffer());
+    if (!streaming()) return true;
+    bool ok = deliver(buffer());
     size_ = 0;
     return ok;
 }
 
 bool GroupWriter::raw(std::string_view groups)
 {
-    if (!file_) {
+    if (!streaming()) {
         append(groups.data(), groups.size());
         return true;
     }
-    return flush() && file_->write(groups);
+    return flush() && deliver(groups);
 }
 
 void GroupWriter::codeLine(int code)

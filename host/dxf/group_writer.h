@@ -18,7 +18,7 @@ namespace host::dxf {
 class GroupWriter {
 public:
     explicit GroupWriter(TextEncoding encoding) : encoding_(encoding) {}
-    GroupWriter(const GroupWriter& other) : encoding_(other.encoding_), file_(other.file_) {}  // an empty buffer
+    GroupWriter(const GroupWriter& other) : encoding_(other.encoding_) {}  // an empty buffer of its own
 
     // Text in the host's UTF-8, encoded for the file.
     void text(int code, std::string_view value);
@@ -30,14 +30,16 @@ public:
     // x, y and z as code, code+10 and code+20.
     void point(int code, double x, double y, double z);
     void point2(int code, double x, double y);
-    // Groups another writer made for the same file.  With a file they go
-    // straight to it, after what this buffer holds.
+    // Groups another writer made for the same file.  When streaming they go
+    // straight on, after what this buffer holds.
     bool raw(std::string_view groups);
 
     // Streams into `file`: flushIfFull() (called between records) hands the
     // buffer over once it holds a chunk, so a large drawing never sits in
     // memory twice.  Without a file everything stays in the buffer.
     void setFile(AtomicFileWriter* file) { file_ = file; }
+    // The same into a string (text made in memory).
+    void setSink(std::string* sink) { sink_ = sink; }
     // False when the file could not be written (its error() says why).
     bool flushIfFull() { return size_ < kChunk || flush(); }
     bool flush();
@@ -70,7 +72,11 @@ private:
     size_t size_ = 0;
     size_t capacity_ = 0;
     std::string scratch_;  // encoded text
+    bool deliver(std::string_view text);
+    bool streaming() const { return file_ || sink_; }
+
     AtomicFileWriter* file_ = nullptr;
+    std::string* sink_ = nullptr;
 };
 
 } // namespace host::dxf

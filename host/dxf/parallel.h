@@ -32,3 +32,61 @@ void runInParallel(size_t count, unsigned threads, Work work)
 }
 
 } // namespace host::dxf
+
+#include <condition_variable>
+#include <mutex>
+
+namespace host::dxf {
+
+// Makes pieces 0 .. count-1 on worker threads and hands them to `consume`
+// on the calling thread in order.  At most `window` pieces wait at a time,
+// each in a buffer of its own: make(i, buffer) fills one, consume(i, buffer)
+// takes it (false stops everything).  Returns false when consume did.
+template <typename Buffer, typename Make, typename Consume>
+bool runOrdered(size_t count, unsigned threads, size_t window, const Buffer& prototype, Make make, Consume consume)
+{
+    std::vector<Buffer> buffers(window, prototype);
+    std::vector<char> ready(count, 0);
+    std::mutex mutex;
+    std::condition_variable changed;
+    size_t next = 0;      // the next piece to make
+    size_t consumed = 0;  // pieces handed over so far
+    bool stop = false;
+    auto worker = [&] {
+        for (;;) {
+            size_t i;
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                changed.wait(lock, [&] { return stop || next >= count || next < consumed + window; });
+                if (stop || next >= count) return;
+                i = next++;
+            }
+            make(i, buffers[i % window]);
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                ready[i] = 1;
+            }
+            changed.notify_all();
+        }
+    };
+    std::vector<std::thread> pool;
+    for (unsigned t = 0; t < std::max(1u, threads); ++t) pool.emplace_back(worker);
+    bool ok = true;
+    for (size_t i = 0; i < count && ok; ++i) {
+        {
+            std::unique_lock<std::mutex> lock(mutex);
+            changed.wait(lock, [&] { return ready[i] != 0; });
+        }
+        ok = consume(i, buffers[i % window]);
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            consumed = i + 1;
+            if (!ok) stop = true;
+        }
+        changed.notify_all();
+    }
+    for (std::thread& t : pool) t.join();
+    return ok;
+}
+
+} // namespace host::dxf

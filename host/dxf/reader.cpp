@@ -30,8 +30,8 @@ std::string_view textOf(const std::vector<Group>& groups, int code)
 
 class DxfReader {
 public:
-    DxfReader(ParsedText parsed, std::string_view fileName, ReadReport& report)
-        : parsed_(std::move(parsed)), fileName_(fileName), report_(report), db_(std::make_unique<Database>())
+    DxfReader(RecordStream& stream, std::string_view fileName, ReadReport& report)
+        : stream_(stream), fileName_(fileName), report_(report), db_(std::make_unique<Database>())
     {
     }
 
@@ -64,9 +64,10 @@ private:
     bool checkOwners();
     void finishHandseed();
 
-    ParsedText parsed_;
-    size_t chunk_ = 0;  // the next record is parsed_.chunks[chunk_].records[index_]
+    RecordStream& stream_;
+    RecordChunk* chunk_ = nullptr;  // the next record is chunk_->records[index_]
     size_t index_ = 0;
+    bool streamDone_ = false;
     std::string fileName_;
     ReadReport& report_;
     std::unique_ptr<Database> db_;
@@ -94,25 +95,24 @@ void DxfReader::note(uint32_t line, std::string message)
     report_.repairs.push_back(Diagnostic{fileName_, line, std::move(message)});
 }
 
-// Moves to the next record; each piece's records are freed once passed.
+// Moves to the next record, piece by piece.
 bool DxfReader::nextRecord()
 {
     rec_ = &noRecord_;
     if (failed_) return false;
-    while (chunk_ < parsed_.chunks.size()) {
-        RecordChunk& chunk = parsed_.chunks[chunk_];
-        if (index_ < chunk.records.size()) {
-            rec_ = &chunk.records[index_++];
+    while (!streamDone_) {
+        if (chunk_ && index_ < chunk_->records.size()) {
+            rec_ = &chunk_->records[index_++];
             return true;
         }
-        if (chunk.failed) {
-            report_.error = chunk.error;
+        if (chunk_ && chunk_->failed) {
+            report_.error = chunk_->error;
             failed_ = true;
             return false;
         }
-        if (chunk_ > 0) parsed_.chunks[chunk_ - 1].records = {};
-        ++chunk_;
+        chunk_ = stream_.next();
         index_ = 0;
+        streamDone_ = chunk_ == nullptr;
     }
     return false;
 }
@@ -127,7 +127,7 @@ bool DxfReader::unexpected(std::string_view where)
 {
     if (failed_) return false;
     if (rec_ == &noRecord_)
-        return fail(parsed_.lineCount, "the file ends inside " + std::string(where) + ": it is truncated");
+        return fail(stream_.lineCount(), "the file ends inside " + std::string(where) + ": it is truncated");
     return fail(rec_->line, "unexpected " + std::string(rec_->type) + " in " + std::string(where));
 }
 
@@ -196,7 +196,7 @@ bool DxfReader::readSections()
     }
     if (failed_) return false;
     if (first) return fail(0, "the file is empty or holds no DXF groups");
-    return fail(parsed_.lineCount, "the file ends without EOF: it is truncated");
+    return fail(stream_.lineCount(), "the file ends without EOF: it is truncated");
 }
 
 bool DxfReader::readSection(std::string_view name)
@@ -446,8 +446,11 @@ std::unique_ptr<Database> readText(std::string_view text, std::string_view fileN
                                   "version " + version.acadver + " is too old: AC1009 (R12) and later are read"};
         return nullptr;
     }
-    DxfReader reader(parseRecords(text, fileName, encodingOf(version), mapping), fileName, report);
-    std::unique_ptr<Database> db = reader.read();
+    std::unique_ptr<Database> db;
+    {
+        RecordStream stream(text, fileName, encodingOf(version), mapping);
+        db = DxfReader(stream, fileName, report).read();
+    }
     // The records of the read are gone: give their memory back for the
     // drawing's life.
     ::malloc_trim(0);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+
 namespace host::dxf {
 
 namespace {
@@ -13,12 +14,6 @@ namespace {
 // Below this a text is read in one piece: threads would cost more than they save.
 constexpr size_t kParallelFrom = 2 << 20;
 constexpr size_t kPieceSize = 512 << 10;
-
-struct Piece {
-    size_t begin = 0;
-    size_t end = 0;
-    uint32_t linesBefore = 0;
-};
 
 // Counts line ends eight bytes at a time.
 size_t countLines(std::string_view text)
@@ -127,28 +122,94 @@ void releasePiece(MappedFile* mapping, const Piece& piece)
 
 } // namespace
 
-ParsedText parseRecords(std::string_view text, std::string_view fileName, const TextEncoding& encoding,
-                        MappedFile* mapping)
+RecordStream::RecordStream(std::string_view text, std::string_view fileName, const TextEncoding& encoding,
+                           MappedFile* mapping)
+    : text_(text), fileName_(fileName), encoding_(encoding), mapping_(mapping)
 {
-    ParsedText parsed;
     unsigned threads = workerCount();
-    if (text.size() >= kParallelFrom && threads > 1) {
-        std::vector<Piece> pieces = cutIntoPieces(text, threads, parsed.lineCount);
-        parsed.chunks.resize(pieces.size());
-        std::atomic<bool> aligned{true};
-        runInParallel(pieces.size(), threads, [&](size_t i) {
-            bool last = i + 1 == pieces.size();
-            if (!parsePiece(text, pieces[i], last, fileName, encoding, parsed.chunks[i])) aligned = false;
-            releasePiece(mapping, pieces[i]);
-        });
-        if (aligned) return parsed;
-        parsed.chunks.clear();  // damage broke the cut: read it all in one piece
+    if (text.size() < kParallelFrom || threads == 1) {
+        pieces_.push_back(Piece{0, text.size(), 0});
+        lineCount_ = static_cast<uint32_t>(countLines(text)) + (text.empty() || text.back() == '\n' ? 0 : 1);
+        chunks_.resize(1);
+        state_.assign(1, kWaiting);
+        return;
     }
-    Piece whole{0, text.size(), 0};
-    parsed.chunks.resize(1);
-    parsePiece(text, whole, true, fileName, encoding, parsed.chunks[0]);
-    parsed.lineCount = static_cast<uint32_t>(countLines(text)) + (text.empty() || text.back() == '\n' ? 0 : 1);
-    return parsed;
+    pieces_ = cutIntoPieces(text, threads, lineCount_);
+    chunks_.resize(pieces_.size());
+    state_.assign(pieces_.size(), kWaiting);
+    window_ = 2 * threads;
+    for (unsigned t = 0; t < threads; ++t) workers_.emplace_back([this] { work(); });
+}
+
+RecordStream::~RecordStream()
+{
+    stopWorkers();
+}
+
+void RecordStream::stopWorkers()
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        stop_ = true;
+    }
+    changed_.notify_all();
+    for (std::thread& t : workers_) t.join();
+    workers_.clear();
+}
+
+// A worker: reads the next piece that may be read, until none is left.
+void RecordStream::work()
+{
+    for (;;) {
+        size_t i;
+        {
+            std::unique_lock<std::mutex> lock(mutex_);
+            changed_.wait(lock, [&] { return stop_ || next_ >= pieces_.size() || next_ < consumed_ + window_; });
+            if (stop_ || next_ >= pieces_.size()) return;
+            i = next_++;
+        }
+        bool last = i + 1 == pieces_.size();
+        bool aligned = parsePiece(text_, pieces_[i], last, fileName_, encoding_, chunks_[i]);
+        releasePiece(mapping_, pieces_[i]);
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            state_[i] = aligned ? kReady : kMisaligned;
+        }
+        changed_.notify_all();
+    }
+}
+
+RecordChunk* RecordStream::next()
+{
+    if (current_ > 0 && current_ <= chunks_.size()) {
+        chunks_[current_ - 1] = RecordChunk{};  // its records are in the database now
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            consumed_ = current_;
+        }
+        changed_.notify_all();
+    }
+    if (current_ >= chunks_.size()) return nullptr;
+    size_t i = current_++;
+    if (workers_.empty()) {  // one piece, read here
+        parsePiece(text_, pieces_[i], true, fileName_, encoding_, chunks_[i]);
+        return &chunks_[i];
+    }
+    int state;
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [&] { return state_[i] != kWaiting; });
+        state = state_[i];
+    }
+    if (state == kMisaligned) {
+        // Damage before this piece's end broke the cut: read the rest here, in one piece.
+        stopWorkers();
+        chunks_.resize(i + 1);
+        chunks_[i] = RecordChunk{};
+        parsePiece(text_, Piece{pieces_[i].begin, text_.size(), pieces_[i].linesBefore}, true, fileName_, encoding_,
+                   chunks_[i]);
+    }
+    return &chunks_[i];
 }
 
 } // namespace host::dxf

@@ -85,27 +85,47 @@ private:
 
 // ---- what goes into the file
 
+// The names of the blocks that live inserts and dimensions in these blocks
+// use, as they spell them.  The entities are looked through side by side.
+std::unordered_set<std::string_view> blockNamesInUse(const Database& db, const std::vector<Slot>& records)
+{
+    std::vector<Slot> entities;
+    for (Slot record : records)
+        if (const db::Block* block = db.block(record))
+            entities.insert(entities.end(), block->entities.begin(), block->entities.end());
+    const db::TypeId insert = db::internType("INSERT");
+    const db::TypeId dimension = db::internType("DIMENSION");
+    constexpr size_t kRun = 4096;
+    size_t runs = (entities.size() + kRun - 1) / kRun;
+    std::vector<std::unordered_set<std::string_view>> found(runs);
+    runInParallel(runs, workerCount(), [&](size_t run) {
+        std::string_view last;
+        size_t end = std::min(entities.size(), (run + 1) * kRun);
+        for (size_t i = run * kRun; i < end; ++i) {
+            const Object* object = db.object(entities[i]);
+            if (!object || object->erased || (object->type != insert && object->type != dimension)) continue;
+            std::string_view name = db::groupText(*object, 2);
+            if (name != last) found[run].insert(name);
+            last = name;
+        }
+    });
+    std::unordered_set<std::string_view> names;
+    for (const auto& run : found) names.insert(run.begin(), run.end());
+    return names;
+}
+
 // Anonymous blocks that nothing written refers to.  Leaving one out can
 // leave another without reference (nested inserts), so this repeats.
 void DxfWriter::findLeftOutBlocks()
 {
-    const db::TypeId insert = db::internType("INSERT");
-    const db::TypeId dimension = db::internType("DIMENSION");
     for (;;) {
-        std::unordered_set<std::string_view> names;  // as the entities spell them
-        for (Slot record : db_.records(Table::BlockRecord)) {
-            const db::Block* block = db_.block(record);
-            if (!block || leftOutBlocks_.count(record)) continue;
-            for (Slot entity : block->entities) {
-                const Object* object = db_.object(entity);
-                if (object && !object->erased && (object->type == insert || object->type == dimension))
-                    names.insert(db::groupText(*object, 2));
-            }
-        }
+        std::vector<Slot> kept;
+        for (Slot record : db_.records(Table::BlockRecord))
+            if (!leftOutBlocks_.count(record)) kept.push_back(record);
         std::unordered_set<std::string> used;
-        for (std::string_view name : names) used.insert(db::upperAscii(name));
+        for (std::string_view name : blockNamesInUse(db_, kept)) used.insert(db::upperAscii(name));
         size_t before = leftOutBlocks_.size();
-        for (Slot record : db_.records(Table::BlockRecord)) {
+        for (Slot record : kept) {
             const Object* object = db_.object(record);
             if (!object) continue;
             std::string name = db::upperAscii(db::groupText(*object, 2));
@@ -339,34 +359,29 @@ bool DxfWriter::objects()
     return true;
 }
 
-// Large sections are written in batches: the objects of a batch are turned
-// into text side by side, each thread into a buffer of its own, and the
-// buffers go out in order.  A batch stays small, so memory does too.
+// Large sections are turned into text in pieces, side by side on worker
+// threads, and the pieces go out in order.  Only a few pieces wait at a
+// time, so memory stays small.
 bool DxfWriter::writeAll(const std::vector<Slot>& slots)
 {
-    constexpr size_t kPerThread = 512;  // objects per thread and batch
+    constexpr size_t kPiece = 256;  // objects per piece
     unsigned threads = workerCount();
-    if (threads == 1 || slots.size() < 2 * kPerThread) {
+    if (threads == 1 || slots.size() < 4 * kPiece) {
         for (Slot slot : slots) {
             object(*db_.object(slot));
             if (!out_.flushIfFull()) return false;
         }
         return true;
     }
-    std::vector<GroupWriter> buffers(threads, GroupWriter(out_.encoding()));
-    for (size_t start = 0; start < slots.size(); start += threads * kPerThread) {
-        size_t end = std::min(slots.size(), start + threads * kPerThread);
-        size_t pieces = (end - start + kPerThread - 1) / kPerThread;
-        runInParallel(pieces, threads, [&](size_t piece) {
-            GroupWriter& buffer = buffers[piece];
+    size_t pieces = (slots.size() + kPiece - 1) / kPiece;
+    return runOrdered(
+        pieces, threads, threads + 2, GroupWriter(out_.encoding()),
+        [&](size_t piece, GroupWriter& buffer) {
             buffer.clear();
-            size_t last = std::min(end, start + (piece + 1) * kPerThread);
-            for (size_t i = start + piece * kPerThread; i < last; ++i) writeObject(buffer, *db_.object(slots[i]));
-        });
-        for (size_t piece = 0; piece < pieces; ++piece)
-            if (!out_.raw(buffers[piece].buffer())) return false;
-    }
-    return true;
+            size_t end = std::min(slots.size(), (piece + 1) * kPiece);
+            for (size_t i = piece * kPiece; i < end; ++i) writeObject(buffer, *db_.object(slots[i]));
+        },
+        [&](size_t, GroupWriter& buffer) { return out_.raw(buffer.buffer()); });
 }
 
 // Decides for every object whether it goes into the file, before any
@@ -478,9 +493,11 @@ bool writeDxfFile(Database& db, const std::string& path, const WriteOptions& opt
 void writeDxfText(Database& db, std::string& text, const WriteOptions& options)
 {
     prepare(db);
+    text.clear();
+    text.reserve(db.slotCount() * 256);  // about what a drawing object takes
     GroupWriter out(encodingFor(options.version));
+    out.setSink(&text);
     DxfWriter(db, out, options.version).write();
-    text = out.buffer();
 }
 
 } // namespace host::dxf

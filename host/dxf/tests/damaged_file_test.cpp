@@ -116,3 +116,43 @@ TEST(DamagedFile, InconsistenciesAreRepairedAndReported)
     EXPECT_NE(db->findRecord(host::db::Table::Appid, "OTHERAPP"), host::db::kNoSlot);
     EXPECT_GE(db->handseed(), 0x59u);
 }
+
+namespace {
+
+// A drawing large enough to be read in pieces on several threads: the
+// sample with many more lines in model space.
+std::string largeDrawing(size_t lines)
+{
+    std::string text = sample();
+    std::string entities;
+    for (size_t i = 0; i < lines; ++i) {
+        entities += "  0\nLINE\n  5\n" + std::to_string(0x1000 + i) + "\n330\n20\n100\nAcDbEntity\n  8\nDUCT\n";
+        entities += "100\nAcDbLine\n 10\n0.0\n 20\n0.0\n 30\n0.0\n 11\n" + std::to_string(i) + ".5\n 21\n1.0\n 31\n0.0\n";
+    }
+    size_t at = text.find("  0\nDIMENSION");
+    return text.insert(at, entities);
+}
+
+} // namespace
+
+TEST(DamagedFile, LargeFilesReadInPiecesReportTheFirstDamage)
+{
+    std::string text = largeDrawing(30000);
+    ASSERT_GT(text.size(), 3u << 20);  // read in pieces
+    ReadReport report;
+    auto db = readDxfText(text, "large.dxf", report);
+    ASSERT_TRUE(db) << report.error.text();
+    EXPECT_EQ(db->block(db->modelSpace())->entities.size(), 30005u);
+
+    // A value line missing in the middle: the next code line (100) is read
+    // as the layer, and the marker after it as a group code.
+    std::string needle = "  5\n" + std::to_string(0x1000 + 20000) + "\n330\n20\n100\nAcDbEntity\n  8\nDUCT\n";
+    std::string damaged = replaced(text, needle, "  5\n" + std::to_string(0x1000 + 20000) + "\n330\n20\n100\nAcDbEntity\n  8\n");
+    uint32_t line = lineOf(text, needle) + 8;
+    EXPECT_EQ(readError(damaged), "bad.dxf:" + std::to_string(line) + ": group code is not a number: \"AcDbLine\"");
+    // A duplicate handle far apart, seen across pieces.
+    std::string duplicate = replaced(text, "  5\n" + std::to_string(0x1000 + 29000) + "\n", "  5\n" + std::to_string(0x1000 + 10) + "\n");
+    EXPECT_NE(readError(duplicate).find("is already used by the object at line " +
+                                         std::to_string(lineOf(text, "LINE\n  5\n" + std::to_string(0x1000 + 10) + "\n"))),
+              std::string::npos);
+}
