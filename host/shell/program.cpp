@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <clocale>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -110,6 +111,8 @@ void saveOutput(const std::string& output) {
 } // namespace
 
 int runProgram(int argc, char** argv) {
+    // Narrow strings passed to the wide printf of the C interface are UTF-8.
+    std::setlocale(LC_CTYPE, "C.UTF-8");
     Options options;
     std::string error;
     if (!parseOptions(argc, argv, options, error)) {
