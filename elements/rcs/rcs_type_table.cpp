@@ -1,7 +1,8 @@
 // Rows of the air-terminal family: parameter counts, properties dialogs and
-// airflow entries.  Each terminal class brings the kinds, lists and
-// captions of its own row (RcsRowSetup below names where they go).
+// airflow entries; the parameters of each row are in rcs_rows.cpp.
 #include "elements/rcs/rcs_type_table.h"
+
+#include "elements/rcs/rcs_rows.h"
 
 #include "core/catalogue_strings.h"
 #include "core/messages.h"
@@ -32,9 +33,6 @@ const RcsRowSpec kRows[kRcsTypeCount] = {
 // own airflow; the others that of connector 0.
 int16_t FlowConnector(int id) { return (id <= 8 || id >= 39) ? -1 : 0; }
 
-// "RK.." has a row but no class: its captions are set here.
-const int16_t kRkCaptions[] = {99, 97, 92, 100, 101, 102, 103};
-
 }  // namespace
 
 int16_t InitRCsTypeTables() {
@@ -49,8 +47,6 @@ int16_t InitRCsTypeTables() {
         row->blockPrefix = BlockPrefixOf(3, i + 1);
         row->flowConnectors[0] = FlowConnector(i + 1);
     }
-    LTypeDescriptor* rk = &RcsTypeTable[1];
-    for (int k = 0; k < rk->paramCount; ++k)
-        rk->captions[k] = MessageText(kRkCaptions[k]);
+    FillRcsRowParams(RcsTypeTable);
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include "core/messages.h"
 #include "elements/rcs/rcs_factory.h"
+#include "elements/rcs/rcs_rows.h"
 #include "elements/rcs/rcs_type_table.h"
 
 namespace {
@@ -65,4 +66,46 @@ TEST_F(RcsFamily, RowsAndFactory) {
     EXPECT_STREQ(RcsTypeTable[36].cataloguePage, "");
     for (int16_t id : {0, 2, 41, -3})
         EXPECT_EQ(CreateRCsElement(id), nullptr) << id;
+}
+
+// Every parameter chosen or typed in an air-terminal dialog has a caption
+// (flags and radio groups may have their texts in the dialog itself), and
+// every list parameter a list.
+TEST_F(RcsFamily, EveryRowDescribesItsParameters) {
+    for (int id = 1; id <= 40; ++id) {
+        const LTypeDescriptor& row = RcsTypeTable[id - 1];
+        for (int k = 0; k < row.paramCount; ++k) {
+            int16_t kind = row.kinds[k];
+            bool captionless = kind == kParamEntry || kind == kParamRadio ||
+                               kind == kParamDisabled || kind == kParamEnabled;
+            if (!captionless) {
+                EXPECT_STRNE(row.captions[k], "") << id << "/" << k;
+            }
+            bool tsdHeights = id == 4 && k == 1;
+            if (!tsdHeights && (kind == kParamList || kind == kParamLabelled ||
+                                kind == kParamTextChoice)) {
+                EXPECT_GT(row.valueCounts[k], 0) << id << "/" << k;
+                EXPECT_NE(row.valueLists[k], nullptr) << id << "/" << k;
+            }
+            if (kind == kParamLabelled) {
+                EXPECT_STRNE(DescListText(&row, k, row.valueCounts[k] - 1), "") << id << "/" << k;
+            }
+        }
+    }
+    EXPECT_EQ(RcsTypeTable[3].valueCounts[1], 0);  // TSD's heights come from its duct
+    EXPECT_EQ(RcsTypeTable[3].valueLists[1], RcsTsdHeights);
+    EXPECT_STREQ(DescListText(&RcsTypeTable[9], 1, 13), "BLI");
+    EXPECT_EQ(DescValues(&RcsTypeTable[28], 1)[27], 1100);
+    EXPECT_STREQ(DescListText(&RcsTypeTable[31], 1, 0), "628");
+    EXPECT_EQ(RcsTypeTable[20].kinds[1], kParamRadio);
+    EXPECT_EQ(RcsTypeTable[20].valueCounts[1], 3);
+}
+
+TEST_F(RcsFamily, DefaultRows) {
+    EXPECT_EQ(RcsDefaultRow(2), nullptr);
+    EXPECT_EQ(RcsDefaultRow(0), nullptr);
+    EXPECT_EQ(RcsDefaultRow(41), nullptr);
+    EXPECT_EQ(RcsDefaultRow(10)[0], 400);
+    EXPECT_EQ(RcsDefaultRow(30)[5], 100);
+    EXPECT_EQ(RcsDefaultRow(40)[2], 200);
 }
