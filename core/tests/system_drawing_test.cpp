@@ -13,6 +13,8 @@
 #include "core/element_factory.h"
 #include "core/linetypes.h"
 #include "core/lobject.h"
+#include "aced_input.h"
+#include "core/system_erase.h"
 #include "core/system_layers.h"
 #include "core/system_load.h"
 #include "core/system_xrecord.h"
@@ -161,4 +163,24 @@ TEST_F(SavedDrawingTest, ThreeSystemsReopenTheSame) {
             dstyle = true;
     EXPECT_TRUE(dstyle);
     acutRelRb(data);
+}
+
+TEST_F(SavedDrawingTest, AnUpdateKeepsCmdechoAndTheDimensionStyle) {
+    ASSERT_EQ(OpenSystemDictionary(list), 0);
+    LSystemRecord r = Stored("ZL1", 1);
+    ASSERT_EQ(AddSystem(list, &r), 0);
+    Element("ZL1", "LURAK-ZL1");
+    resbuf echo;
+    echo.rbnext = nullptr;
+    echo.restype = RTSHORT;
+    echo.resval.rint = 1;
+    ASSERT_EQ(acedSetVar(L"CMDECHO", &echo), RTNORM);
+    AcDbObjectId style = database->dimstyle();
+    DeleteSystem(list, &r);
+    EXPECT_EQ(EraseSystemEntities(list, database), 0);
+    EXPECT_FALSE(LayerExists("LURAK-ZL1"));
+    resbuf now;
+    ASSERT_EQ(acedGetVar(L"CMDECHO", &now), RTNORM);
+    EXPECT_EQ(now.resval.rint, 1);
+    EXPECT_EQ(database->dimstyle(), style);
 }
