@@ -4,6 +4,7 @@
 #include "dxf/reader.h"
 
 #include "dxf/file_io.h"
+#include "dxf/writer.h"
 
 #include <gtest/gtest.h>
 
@@ -143,6 +144,13 @@ TEST(DamagedFile, LargeFilesReadInPiecesReportTheFirstDamage)
     auto db = readDxfText(text, "large.dxf", report);
     ASSERT_TRUE(db) << report.error.text();
     EXPECT_EQ(db->block(db->modelSpace())->entities.size(), 30005u);
+    // Written on several threads too, and read back the same.
+    std::string written, again;
+    writeDxfText(*db, written);
+    auto back = readDxfText(written, "written.dxf", report);
+    ASSERT_TRUE(back) << report.error.text();
+    writeDxfText(*back, again);
+    EXPECT_EQ(written, again);
 
     // A value line missing in the middle: the next code line (100) is read
     // as the layer, and the marker after it as a group code.
