@@ -143,9 +143,18 @@ bool groupFromResbuf(const db::Database& db, const resbuf& rb, Group& out, std::
             error = "group " + std::to_string(code) + " has no text";
             return false;
         }
-        static thread_local std::string text;
-        text.clear();
-        appendNarrow(rb.resval.rstring, text);
+        // Plain ASCII is copied straight; anything else goes through UTF-8.
+        char ascii[256];
+        size_t n = 0;
+        const ACHAR* p = rb.resval.rstring;
+        for (; *p && n < sizeof ascii && static_cast<uint32_t>(*p) < 0x80; ++p) ascii[n++] = static_cast<char>(*p);
+        static thread_local std::string wide;
+        std::string_view text(ascii, n);
+        if (*p) {
+            wide.assign(ascii, n);
+            appendNarrow(p, wide);
+            text = wide;
+        }
         size_t limit = code >= 1000 ? kMaxXdataText : kMaxText;
         if (text.size() > limit) {
             error = "text of group " + std::to_string(code) + " is longer than " + std::to_string(limit) + " bytes";
@@ -207,7 +216,7 @@ bool groupFromResbuf(const db::Database& db, const resbuf& rb, Group& out, std::
 }
 
 resbuf* resbufFromGroup(const db::Database& db, const Group& g) {
-    resbuf* rb = static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
+    resbuf* rb = newResbuf();
     if (rb == nullptr) return nullptr;
     rb->restype = static_cast<short>(g.code());
     switch (g.kind()) {
@@ -415,7 +424,7 @@ struct ListBuilder {
 };
 
 resbuf* nameGroup(const db::Database& db, int code, db::Slot slot) {
-    resbuf* rb = static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
+    resbuf* rb = newResbuf();
     if (rb == nullptr) return nullptr;
     rb->restype = static_cast<short>(code);
     if (slot != db::kNoSlot) nameOf(db, slot, rb->resval.rlname);
@@ -464,7 +473,7 @@ resbuf* entityList(const db::Database& db, db::Slot slot, const resbuf* apps) {
         while (end < o->groups.size() && o->groups[end].code() != 1001) ++end;
         if (appWanted(o->groups[i].asText(), apps)) {
             if (!marker) {
-                resbuf* rb = static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
+                resbuf* rb = newResbuf();
                 if (rb) rb->restype = -3;
                 list.add(rb);
                 marker = true;

@@ -78,6 +78,10 @@ std::string narrow(const ACHAR* text);
 void appendNarrow(const ACHAR* text, std::string& out);
 ACHAR* newWide(std::string_view utf8);  // malloc'd, for acutDelString or free
 
+// Result-buffer nodes: zeroed new ones, and released ones kept for reuse.
+resbuf* newResbuf();
+void releaseResbuf(resbuf* rb);
+
 // Records the last error for tests and the transcript-free caller.
 void setError(std::string message);
 const std::string& lastError();

@@ -106,6 +106,7 @@ bool tableByName(std::string_view name, Table& table) {
 
 Database::Database() : serial_(nextSerial++) {
     std::fill(std::begin(heads_), std::end(heads_), kNoSlot);
+    for (auto& last : lastFound_) last.store(kNoSlot, std::memory_order_relaxed);
     liveDatabases()[serial_] = this;
 }
 
@@ -223,8 +224,14 @@ void Database::setTableHead(Table table, Slot head) { heads_[static_cast<size_t>
 Slot Database::findRecord(Table table, std::string_view name) const {
     size_t t = static_cast<size_t>(table);
     if (t >= kTableCount) return kNoSlot;
+    Slot cached = lastFound_[t].load(std::memory_order_relaxed);
+    if (const Object* last = object(cached);
+        last && last->cls == ObjectClass::TableRecord && equalNoCase(groupText(*last, 2), name))
+        return cached;
     auto it = names_[t].find(foldName(name));
-    return it == names_[t].end() ? kNoSlot : it->second;
+    if (it == names_[t].end()) return kNoSlot;
+    lastFound_[t].store(it->second, std::memory_order_relaxed);
+    return it->second;
 }
 
 bool Database::addRecord(Table table, Slot record) {

@@ -8,6 +8,7 @@
 // database is destroyed; a purged object's slot stays empty for good.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -173,7 +174,10 @@ private:
     Handle nextHandle_ = 1;
     Slot heads_[kTableCount];
     std::vector<Slot> records_[kTableCount];
-    std::unordered_map<std::string, Slot> names_[kTableCount];  // upper-cased name
+    std::unordered_map<std::string, Slot> names_[kTableCount];  // folded name
+    // The record found last in each table: most look-ups ask for the same
+    // layer or linetype again.  Atomic: readers on several threads may look.
+    mutable std::atomic<Slot> lastFound_[kTableCount];
     std::unordered_map<Slot, Block> blocks_;
     Slot modelSpace_ = kNoSlot;
     Slot paperSpace_ = kNoSlot;
