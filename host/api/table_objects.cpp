@@ -394,10 +394,11 @@ Acad::ErrorStatus AcDbSymbolTable::add(AcDbObjectId& id, AcDbSymbolTableRecord* 
     std::vector<std::string> layers;
     std::string error;
     if (!api::prepareBody(*db, own->typeName(), input, body, layers, error)) return Acad::eInvalidInput;
-    if (table == db::Table::Layer) {  // plot-style placeholder as on the template's layers
+    bool hasPlotStyle = false;
+    for (const Group& g : body) hasPlotStyle = hasPlotStyle || g.code() == 390;
+    if (table == db::Table::Layer && !hasPlotStyle) {  // plot-style placeholder as on the template's layers
         if (const db::Object* zero = db->object(db->findRecord(db::Table::Layer, "0")))
-            if (const Group* ps = db::findGroup(*zero, 390); ps && !db::findGroup(db::Object{0, 0, 0, db::ObjectClass::TableRecord, false, true, body}, 390))
-                body.push_back(*ps);
+            if (const Group* ps = db::findGroup(*zero, 390)) body.push_back(*ps);
     }
     body.insert(body.end(), own->groups.begin() + static_cast<ptrdiff_t>(db::xdataBegin(*own)), own->groups.end());
     db::Slot slot = api::storeObject(*db, own->typeName(), db::ObjectClass::TableRecord, std::move(body));

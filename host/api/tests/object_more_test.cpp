@@ -1,0 +1,153 @@
+// More of the object API: geometry classes, XDATA on opened objects,
+// table iteration, dimension-style data, lists of objects with reactors.
+#include <cmath>
+
+#include "fixture.h"
+
+namespace {
+
+void expectPoint(const AcGePoint3d& p, double x, double y, double z) {
+    EXPECT_NEAR(p.x, x, 1e-12);
+    EXPECT_NEAR(p.y, y, 1e-12);
+    EXPECT_NEAR(p.z, z, 1e-12);
+}
+
+TEST(Geometry, MatricesRotateScaleMirrorAndInvert) {
+    AcGeMatrix3d turn = AcGeMatrix3d::rotation(M_PI / 2, AcGeVector3d::kZAxis, AcGePoint3d(1, 1, 0));
+    expectPoint(AcGePoint3d(2, 1, 0).transformBy(turn), 1, 2, 0);
+    AcGeMatrix3d scale = AcGeMatrix3d::scaling(AcGeScale3d(2, 3, 1), AcGePoint3d(1, 0, 0));
+    expectPoint(AcGePoint3d(2, 1, 0).transformBy(scale), 3, 3, 0);
+    AcGeMatrix3d mirror = AcGeMatrix3d::mirroring(AcGePoint3d(5, 0, 0), AcGeVector3d(1, 0, 0));
+    expectPoint(AcGePoint3d(4, 7, 0).transformBy(mirror), 6, 7, 0);
+    AcGeMatrix3d all = AcGeMatrix3d::translation(AcGeVector3d(3, -2, 1)) * turn * scale;
+    AcGePoint3d p(0.5, 4, -1);
+    AcGePoint3d back = p;
+    back.transformBy(all).transformBy(all.inverse());
+    expectPoint(back, p.x, p.y, p.z);
+    EXPECT_TRUE(turn.isUniScaledOrtho());
+    EXPECT_FALSE(scale.isUniScaledOrtho());
+    AcGeVector3d v = AcGeVector3d(1, 0, 0);
+    v.transformBy(AcGeMatrix3d::translation(AcGeVector3d(9, 9, 9)));  // vectors do not move
+    EXPECT_EQ(v, AcGeVector3d(1, 0, 0));
+    EXPECT_EQ(AcGeVector3d(0, 0, 0).normal(), AcGeVector3d(0, 0, 0));
+}
+
+class ObjectMoreTest : public DrawingTest {
+protected:
+    AcDbObjectId idOf(const ads_name name) {
+        AcDbObjectId id;
+        EXPECT_EQ(acdbGetObjectId(id, name), Acad::eOk);
+        return id;
+    }
+};
+
+TEST_F(ObjectMoreTest, XdataOfOpenedObjectsByApplication) {
+    ASSERT_EQ(acdbRegApp(L"OTHER"), RTNORM);
+    ads_point p = {0, 0, 0}, q = {1, 0, 0};
+    ads_name e;
+    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, -3, 1001, L"OTHER", 1070, 1, 0), e);
+    AcDbEntity* line = nullptr;
+    ASSERT_EQ(acdbOpenAcDbEntity(line, idOf(e), AcDb::kForWrite), Acad::eOk);
+    EXPECT_EQ(line->xData(L"LurakCad_B1"), nullptr);
+    resbuf* mine = acutBuildList(1001, L"LurakCad_B1", 1000, L"LurakLabelReactor", 1002, L"{", 1005, L"0", 1002, L"}", 0);
+    ASSERT_EQ(line->setXData(mine), Acad::eOk);
+    acutRelRb(mine);
+    resbuf* bad = acutBuildList(1000, L"no application first", 0);
+    EXPECT_EQ(line->setXData(bad), Acad::eBadXData);
+    acutRelRb(bad);
+    resbuf* own = line->xData(L"lurakcad_b1");
+    EXPECT_EQ(codesOf(own), (std::vector<int>{1001, 1000, 1002, 1005, 1002}));
+    acutRelRb(own);
+    resbuf* all = line->xData();
+    EXPECT_EQ(codesOf(all), (std::vector<int>{1001, 1070, 1001, 1000, 1002, 1005, 1002}));
+    acutRelRb(all);
+    line->close();
+}
+
+TEST_F(ObjectMoreTest, LayerIteratorSkipsErasedRecordsAndNamesStayValidWhileOpen) {
+    ads_name layer;
+    resbuf* make = acutBuildList(RTDXF0, L"LAYER", 2, L"SPARE", 70, 0, 62, 3, 6, L"CONTINUOUS", 0);
+    ASSERT_EQ(acdbEntMakeX(make, layer), RTNORM);
+    acutRelRb(make);
+    AcDbLayerTableRecord* rec = nullptr;
+    ASSERT_EQ(acdbOpenObject(rec, idOf(layer), AcDb::kForWrite), Acad::eOk);
+    EXPECT_EQ(rec->erase(), Acad::eOk);  // not in use
+    rec->close();
+
+    AcDbLayerTable* table = nullptr;
+    ASSERT_EQ(drawing->getLayerTable(table, AcDb::kForRead), Acad::eOk);
+    EXPECT_FALSE(table->has(L"SPARE"));
+    AcDbSymbolTableIterator* it = nullptr;
+    ASSERT_EQ(table->newIterator(it), Acad::eOk);
+    std::vector<std::wstring> names;
+    for (; !it->done(); it->step()) {
+        AcDbSymbolTableRecord* r = nullptr;
+        ASSERT_EQ(it->getRecord(r), Acad::eOk);
+        const ACHAR* name = nullptr;
+        r->getName(name);
+        names.push_back(name);
+        r->close();
+    }
+    delete it;
+    table->close();
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"0", L"Defpoints"}));
+}
+
+TEST_F(ObjectMoreTest, DimensionStyleDataGoesToTheDrawingsSettings) {
+    AcDbDimStyleTableRecord* data = nullptr;
+    ASSERT_EQ(drawing->getDimstyleData(data), Acad::eOk);
+    double before = data->dimtxt();
+    data->setDimtxt(before * 4);
+    ASSERT_EQ(drawing->setDimstyleData(data), Acad::eOk);
+    delete data;
+    EXPECT_DOUBLE_EQ(db().headerVariable("$DIMTXT")->groups[0].asReal(), before * 4);
+    ASSERT_EQ(drawing->setDimstyleData(drawing->dimstyle()), Acad::eOk);  // back to the style's own
+    EXPECT_DOUBLE_EQ(db().headerVariable("$DIMTXT")->groups[0].asReal(), before);
+}
+
+TEST_F(ObjectMoreTest, ListsOfObjectsWithApplicationBracketsKeepTheHostOrder) {
+    ads_point p = {0, 0, 0};
+    ads_name circle, dict;
+    makeEntity(acutBuildList(RTDXF0, L"CIRCLE", 10, p, 40, 1.0, 0), circle);
+    resbuf* list = acutBuildList(RTDXF0, L"DICTIONARY", 100, L"AcDbDictionary", 0);
+    ASSERT_EQ(acdbEntMakeX(list, dict), RTNORM);
+    acutRelRb(list);
+    // An extension dictionary as a file gives it: a bracket before the first marker.
+    host::db::Object* o = db().object(host::api::slotOf(db(), circle));
+    host::db::Handle dictHandle = db().object(host::api::slotOf(db(), dict))->handle;
+    o->groups.insert(o->groups.begin(), {host::db::Group::text(102, "{ACAD_XDICTIONARY"),
+                                         host::db::Group::handle(360, dictHandle), host::db::Group::text(102, "}")});
+    ListHolder got(acdbEntGet(circle));
+    std::vector<int> codes = codesOf(got.list);
+    EXPECT_EQ(std::vector<int>(codes.begin(), codes.begin() + 7), (std::vector<int>{-1, 0, 5, 102, 360, 102, 330}));
+    EXPECT_TRUE(ads_name_equal(findCode(got.list, 360)->resval.rlname, dict));
+    // Written back unchanged.
+    ASSERT_EQ(acdbEntMod(got.list), RTNORM) << host::api::lastError();
+    ListHolder again(acdbEntGet(circle));
+    EXPECT_EQ(codesOf(again.list), codes);
+}
+
+TEST_F(ObjectMoreTest, PaperSpaceEntitiesAreMainEntitiesButNotLast) {
+    ads_point p = {0, 0, 0}, q = {1, 0, 0};
+    ads_name model, paper, last, next;
+    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 0), model);
+    resbuf* onPaper = acutBuildList(RTDXF0, L"LINE", 67, 1, 10, p, 11, q, 0);
+    ASSERT_EQ(acdbEntMake(onPaper), RTNORM);
+    acutRelRb(onPaper);
+    ASSERT_EQ(acdbEntLast(last), RTNORM);
+    EXPECT_TRUE(ads_name_equal(last, model));  // model space only
+    ASSERT_EQ(acdbEntNext(model, paper), RTNORM);
+    ListHolder list(acdbEntGet(paper));
+    EXPECT_EQ(findCode(list.list, 67)->resval.rint, 1);
+    EXPECT_EQ(acdbEntNext(paper, next), RTERROR);
+    ads_name ss;
+    resbuf* filter = acutBuildList(67, 1, 0);
+    ASSERT_EQ(acedSSGet(L"_X", nullptr, nullptr, filter, ss), RTNORM);
+    acutRelRb(filter);
+    long n = 0;
+    acedSSLength(ss, &n);
+    EXPECT_EQ(n, 1);
+    acedSSFree(ss);
+}
+
+} // namespace
