@@ -83,8 +83,16 @@ void UnloadDrawing() {
     if (!Module().messagesLoaded)
         return;
     UndefineFunctions();
-    if (Module().quitPending != 0)
+    if (Module().quitPending != 0) {
         RemoveDocState();
+        return;
+    }
+    // The state stays until the drawing is found closed, but the label
+    // reactor leaves the closing drawing's labels now: the drawing may be
+    // gone, with nothing left to detach from, by the time the module unloads.
+    AcApDocManager* manager = acDocManager;
+    if (manager && DocStateOf(manager->curDocument()))
+        DetachDrawingLabelReactors();
 }
 
 void CallFunction() {
