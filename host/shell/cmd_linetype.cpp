@@ -203,7 +203,7 @@ private:
             reprompt("Linetype " + def.name + " could not be added to the drawing.");
             return;
         }
-        reprompt("Linetype " + def.name + " " + what + ".");
+        commandNote("Linetype " + def.name + " " + what + ".");
     }
 
     Step setCurrent(const std::string& text) {

@@ -68,8 +68,21 @@ int abandon(int status) {
     return status;
 }
 
+// True while acedCommand feeds a command with CMDECHO 0.
+bool& quiet() {
+    static bool flag = false;
+    return flag;
+}
+
+struct QuietWhileFed {
+    bool before = quiet();
+    QuietWhileFed() { quiet() = !echoOn(); }
+    ~QuietWhileFed() { quiet() = before; }
+};
+
 int run(const std::vector<Item>& items) {
     if (items.empty()) return abandon(RTNORM);
+    QuietWhileFed scope;
     for (const Item& item : items) {
         if (!active()) {
             if (item.pause || item.arg.kind != Arg::Kind::Text) return RTREJ;
@@ -107,6 +120,10 @@ int run(const std::vector<Item>& items) {
 namespace host::shell {
 
 void endActiveCommand() { abandon(RTNORM); }
+
+void commandNote(const std::string& text) {
+    if (!quiet()) reprompt(text);
+}
 
 void continueActiveCommand() {
     while (active()) {

@@ -57,6 +57,10 @@ void runCommandLine();
 // command with its answers from the input.  False: unknown command.
 bool runCommandWord(const std::string& word);
 
+// A command's report of what it did ("Linetype X loaded."); left out
+// while acedCommand runs the command with CMDECHO 0.
+void commandNote(const std::string& text);
+
 // Ends the command acedCommand left active (if any).
 void endActiveCommand();
 // Feeds the command acedCommand left active with answers from the input
