@@ -164,3 +164,27 @@ TEST(DamagedFile, LargeFilesReadInPiecesReportTheFirstDamage)
                                          std::to_string(lineOf(text, "LINE\n  5\n" + std::to_string(0x1000 + 10) + "\n"))),
               std::string::npos);
 }
+
+TEST(DamagedFile, AnyMissingLineOrCutIsHandledCleanly)
+{
+    // Not a message each, but never a crash, and a message whenever the read fails.
+    const std::string good = sample();
+    std::vector<size_t> lineStarts{0};
+    for (size_t i = 0; i < good.size(); ++i)
+        if (good[i] == '\n') lineStarts.push_back(i + 1);
+    for (size_t line = 0; line + 1 < lineStarts.size(); ++line) {
+        std::string missing = good.substr(0, lineStarts[line]) + good.substr(lineStarts[line + 1]);
+        std::string cut = good.substr(0, lineStarts[line]);
+        for (const std::string* text : {&missing, &cut}) {
+            ReadReport report;
+            auto db = readDxfText(*text, "t.dxf", report);
+            if (!db) {
+                EXPECT_EQ(report.error.text().rfind("t.dxf", 0), 0u) << line;
+                continue;
+            }
+            std::string written;
+            writeDxfText(*db, written);
+            EXPECT_FALSE(written.empty());
+        }
+    }
+}
