@@ -15,8 +15,7 @@ int CountingPlacement() {
     return placementResult;
 }
 
-enum Code { kLnvf = 0, kLnvl = 1, kLinf = 7, kLstart = 8, kLsys = 14, kLairdim = 17, kLcopy = 21,
-            kLcontd = 23, kLcprop = 24, kLhelp = 25 };
+enum Code { kLnvf = 0, kLnvl = 1, kLinf = 7, kLcontd = 23 };
 
 class ContinuousModeTest : public ModuleFixture {
 protected:
@@ -69,20 +68,6 @@ TEST_F(ContinuousModeTest, ContinueFunctionsRunPlacementOnlyWhileTheModeIsOn) {
     InvokeFunctionCode(kLnvl);
     EXPECT_EQ(placementRuns, 4);
     EXPECT_EQ(ContinuousMode(), 1);
-}
-
-TEST_F(ContinuousModeTest, OffFunctionsEndTheModeAndUnchangedOnesKeepIt) {
-    SetContinuousMode(1);
-    for (int code : {kLcprop, kLhelp, kLairdim})
-        InvokeFunctionCode(code);
-    EXPECT_EQ(ContinuousMode(), 1);
-    EXPECT_EQ(placementRuns, 0);
-    for (int code : {kLcopy, kLstart, kLsys}) {
-        SetContinuousMode(1);
-        InvokeFunctionCode(code);
-        EXPECT_EQ(ContinuousMode(), 0) << code;
-    }
-    EXPECT_EQ(placementRuns, 0);
 }
 
 TEST_F(ContinuousModeTest, EveryFunctionHasTheRuleOfItsGroup) {

@@ -119,21 +119,6 @@ TEST_F(DocStateTest, UnloadWithThreeDrawingsEmptiesTheList) {
     (void)c;
 }
 
-TEST_F(DocStateTest, ReleaseCurrentElementResetsTheSelection) {
-    NewDocument();
-    StartModule();
-    LDocState& s = *CurrentDocState;
-    s.selectionState = 2;
-    s.currentConnector = 1;
-    s.neighbourConnector = 0;
-    s.currentEntity[0] = 7;
-    ReleaseCurrentElement();
-    EXPECT_EQ(s.selectionState, -1);
-    EXPECT_EQ(s.currentConnector, -1);
-    EXPECT_EQ(s.neighbourConnector, -1);
-    EXPECT_EQ(s.currentEntity[0], 7);  // the insert is left as it was
-}
-
 TEST_F(DocStateTest, DefaultsStoredInTheDrawingAreReadAtFirstSight) {
     host::shell::Document* doc = NewDocument();
     ads_name named, dictionary;
