@@ -92,6 +92,24 @@ bool runCommandWord(const std::string& word) {
     return true;
 }
 
+namespace {
+
+// "?" or HELP at the command prompt: the host's commands and the functions
+// the current drawing defines.
+void listCommands() {
+    std::string text =
+        "Host commands: NEW OPEN SAVE SAVEAS CLOSE QUIT LINE CIRCLE ARC TEXT ERASE LIST DIM LINETYPE MENULOAD";
+    if (Document* doc = currentDocument()) {
+        std::string defined;
+        for (const auto& [name, code] : doc->functions())
+            defined += " " + (name.rfind("C:", 0) == 0 ? name.substr(2) : "(" + name + ")");
+        if (!defined.empty()) text += "\nDefined in " + doc->name() + ":" + defined;
+    }
+    reprompt(text);
+}
+
+} // namespace
+
 void runCommandLine() {
     while (!quitting()) {
         if (commandActive()) {
@@ -104,6 +122,10 @@ void runCommandLine() {
             continue;  // ^C at the command prompt
         }
         if (line.empty()) continue;
+        if (line == "?" || sameName(line, "HELP")) {
+            listCommands();
+            continue;
+        }
         if (!runCommandWord(line)) reprompt("Unknown command \"" + line + "\".");
     }
 }

@@ -38,7 +38,8 @@ constexpr const char* kUsage =
     "  -h, --help           show this text\n"
     "\n"
     "Answers: empty line = Enter, ^C = cancel, x,y[,z] or @dx,dy[,dz] points,\n"
-    "#handle or last for picks, ; starts a comment line.\n"
+    "#handle or last for picks, ; starts a comment line.  ? at the command\n"
+    "prompt lists the commands.\n"
     "Exit status: 0 input ran to its end, 1 a save failed, 2 could not start.\n";
 
 struct Options {

@@ -50,6 +50,7 @@ TEST(Program, ScriptDrivesPluginThroughTwoDrawings) {
     expectInOrder(run.output, {
         "[message 1, drawing Drawing1.dxf]",
         "[message 3, drawing Drawing1.dxf]",
+        "Command: ?", "Host commands: NEW", "Defined in Drawing1.dxf:", "TPOINTS",
         "Command: tpoints",
         "[message 5, drawing Drawing1.dxf]",
         "First point: 10,20", "point: RTNORM (10,20,0)",
