@@ -78,10 +78,12 @@ TEST(Program, ScriptDrivesPluginThroughTwoDrawings) {
         "Command: tdocs", "[message 5, drawing Drawing1.dxf]", "documents open: 1",
         "Unknown command \"nosuchcommand\".",
         "Command: tdocs", "documents open: 1",
+        "Command: QUIT",
         "[message 13, drawing Drawing1.dxf]",
         "[message 4, drawing Drawing1.dxf]",
         "[message 2, drawing Drawing1.dxf]",
     });
+    EXPECT_EQ(run.output.find("Command: tdocs", run.output.find("Command: QUIT")), std::string::npos);
 }
 
 TEST(Program, HostVersionIsSettableOrAbsent) {
