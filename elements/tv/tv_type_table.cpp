@@ -1,7 +1,9 @@
-// Rows of the fire-damper family.  The damper classes bring the kinds,
-// lists and captions of their own parameters; the text parameter of each
-// type is known here.
+// Rows of the fire-damper family: parameter counts, properties dialogs,
+// text parameters and airflow entries; the parameters of each row are in
+// tv_rows.cpp.
 #include "elements/tv/tv_type_table.h"
+
+#include "elements/tv/tv_rows.h"
 
 #include "core/catalogue_strings.h"
 #include "core/messages.h"
@@ -77,5 +79,6 @@ int16_t InitTvTypeTable() {
         row->captions[spec.textParam] = MessageText(kTextCaption);
         row->flowConnectors[0] = spec.flowConnector;
     }
+    FillTvRowParams(TvTypeTable);
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include "core/messages.h"
 #include "elements/tv/tv_factory.h"
+#include "elements/tv/tv_rows.h"
 #include "elements/tv/tv_type_table.h"
 
 namespace {
@@ -68,4 +69,41 @@ TEST_F(TvFamily, RowsAndFactory) {
     EXPECT_STREQ(TvTypeTable[12].displayCode, "Autodef");
     for (int16_t s : {0, 18, 1, 17})
         EXPECT_EQ(CreateTvElement(s), nullptr) << s;
+}
+
+TEST_F(TvFamily, EveryRowDescribesItsParameters) {
+    for (int s = 1; s <= 17; ++s) {
+        const LTypeDescriptor& row = TvTypeTable[s - 1];
+        int variants = 0;
+        for (int k = 0; k < row.paramCount; ++k) {
+            int16_t kind = row.kinds[k];
+            if (kind == kParamList || kind == kParamTextChoice) {
+                EXPECT_GT(row.valueCounts[k], 0) << s << "/" << k;
+                EXPECT_STRNE(row.captions[k], "") << s << "/" << k;
+            }
+            if (kind == kParamEntry || kind == kParamRadio) {
+                EXPECT_STREQ(row.captions[k], "") << s << "/" << k;
+            }
+            if (kind == kParamText) {
+                EXPECT_EQ(k, TvTextParam(s)) << s;
+            }
+            if (row.captions[k] == MessageText(136))
+                ++variants;
+        }
+        EXPECT_EQ(variants, (s <= 4 || s >= 14) ? 1 : 0) << s;
+    }
+    EXPECT_EQ(DescValueCount(&TvTypeTable[2], 1), 17);
+    EXPECT_EQ(DescValues(&TvTypeTable[2], 1)[16], 1000);
+    EXPECT_EQ(DescValues(&TvTypeTable[9], 3)[16], 889);
+    EXPECT_STREQ(DescListText(&TvTypeTable[4], 0, 1), "CF1H1VSY");
+    EXPECT_STREQ(DescListText(&TvTypeTable[11], 0, 2), "GPV-TP");
+}
+
+TEST_F(TvFamily, DefaultRows) {
+    EXPECT_EQ(TvDefaultRow(0), nullptr);
+    EXPECT_EQ(TvDefaultRow(18), nullptr);
+    const double vt32[] = {200, 200, 0, 1, 1, 0, 0, 1};
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(TvDefaultRow(1)[i], vt32[i]);
+    EXPECT_EQ(TvDefaultRow(17)[3], 1);
 }
