@@ -2,6 +2,7 @@
 
 #include "dxf/file_io.h"
 #include "dxf/mapped_file.h"
+#include "dxf/parallel.h"
 #include "dxf/record_chunks.h"
 #include "dxf/record_reader.h"
 #include "dxf/repair.h"
@@ -413,10 +414,26 @@ bool DxfReader::skipSection(std::string_view name)
 
 bool DxfReader::checkOwners()
 {
-    // Owners may point forward (OBJECTS), so they are checked once all is read.
-    for (Slot slot = 0; slot < db_->slotCount(); ++slot) {
+    // Owners may point forward (OBJECTS), so they are checked once all is
+    // read: in runs side by side, and the first orphan in the file is told.
+    constexpr Slot kRun = 8192;
+    Slot count = static_cast<Slot>(db_->slotCount());
+    size_t runs = (count + kRun - 1) / kRun;
+    std::vector<Slot> firstOrphan(runs, kNoSlot);
+    const Database& db = *db_;
+    runInParallel(runs, workerCount(), [&](size_t run) {
+        Slot end = std::min<Slot>(count, static_cast<Slot>((run + 1) * kRun));
+        for (Slot slot = static_cast<Slot>(run * kRun); slot < end; ++slot) {
+            const db::Object* object = db.object(slot);
+            if (object && object->owner != 0 && db.slotOf(object->owner) == kNoSlot) {
+                firstOrphan[run] = slot;
+                return;
+            }
+        }
+    });
+    for (Slot slot : firstOrphan) {
+        if (slot == kNoSlot) continue;
         const db::Object* object = db_->object(slot);
-        if (!object || object->owner == 0 || db_->slotOf(object->owner) != kNoSlot) continue;
         uint32_t line = slot < ownerLines_.size() ? ownerLines_[slot] : 0;
         return fail(line, std::string(object->typeName()) + " " + db::handleText(object->handle) + ": its owner " +
                               db::handleText(object->owner) + " does not exist");
