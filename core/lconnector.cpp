@@ -10,6 +10,71 @@ LConnector::~LConnector() { FreeHandleText(neighbourHandle); }
 
 bool LConnector::IsFree() const { return IsNullHandle(neighbourHandle); }
 
+bool LConnector::IsFaceOn() const {
+    return owner && side % 3 == owner->GetOrientation() % 3;
+}
+
+void LConnector::Clear() {
+    FreeHandleText(neighbourHandle);
+    neighbourHandle = NullHandleText;
+    neighbourIndex = -1;
+    neighbour = nullptr;
+    ads_name_clear(neighbourEntity);
+}
+
+static constexpr double kThreeHalfPi = 4.71238898025;
+
+double LConnector::GetAngle() const {
+    if (!owner)
+        return angle;
+    int o = owner->GetOrientation();
+    int key = ViewKey();
+    double base = ((o >= 3) != (side >= 3)) ? kPi : 0.0;
+    double result = 0.0;
+    switch (key) {
+    case 1: result = side == 4 ? kHalfPi : kThreeHalfPi; break;
+    case 2: case 12: result = base; break;
+    case 10: case 20: result = o <= 3 ? kHalfPi - secondAngle : kHalfPi + secondAngle; break;
+    case 21: result = base + kPi; break;
+    default: result = 0.0; break;
+    }
+    if (side != 0 && side != 3) {
+        if (o == 0)
+            result += angle;
+        else if (o == 3)
+            result -= angle;
+    }
+    if (side == 3)
+        result += kPi;
+    return result;
+}
+
+void LConnector::GetOffset(ads_point out) const {
+    if (!owner) {
+        CopyPoint3d(out, position);
+        return;
+    }
+    int o = owner->GetOrientation();
+    double sign = o < 3 ? 1.0 : -1.0;
+    switch (o % 3) {
+    case 0: SetPoint3d(out, sign * position[0], position[1], 0); break;
+    case 1: SetPoint3d(out, sign * position[0], position[2], 0); break;
+    default: SetPoint3d(out, sign * position[1], position[2], 0); break;
+    }
+}
+
+void LConnector::GetWorldPoint(ads_point out) const {
+    if (!owner)
+        return;
+    ads_point p;
+    GetOffset(p);
+    RotateVector2d(p, owner->GetRotation());
+    ads_point at;
+    owner->GetInsertionPoint(at);
+    AddVector3d(p, at);
+    CopyPoint3d(out, p);
+}
+
 double LConnector::GetArea() const {
     if (shape != kShapeRect)
         return kPi * a * a * areaFactor / 4;

@@ -22,6 +22,15 @@ public:
 
     // Cross-section free for the air: pi d^2 / 4 or a b, times the area factor.
     double GetArea() const;
+    // Direction in the owner's drawing plane, before the owner's rotation
+    // (the angle field itself for a stand-alone connector).
+    double GetAngle() const;
+    // Position projected into the owner's view plane (the position itself
+    // for a stand-alone connector).
+    void GetOffset(ads_point out) const;
+    // The owner's insertion point plus the offset turned by the owner's
+    // rotation; out is untouched without an owner.
+    void GetWorldPoint(ads_point out) const;
     // Size as seen in the owner's orientation (w, h).  An unset shape without
     // an owner writes nothing.
     void GetSize(double* w, double* h) const;
@@ -32,6 +41,18 @@ public:
     // the owner's parameter count when *flags is null.
     void MarkBoundParams(int16_t** flags) const;
     bool IsFree() const;
+    // Seen face-on: the side axis is the owner's orientation axis.
+    bool IsFaceOn() const;
+    // Drawing into the block being built: the end outline (extension e,
+    // style 1 fills a corner or half of a free round end) and the dashed
+    // mark of a face-on connector on the far side.
+    void DrawEnd(double extension, int16_t style) const;
+    void DrawMark() const;
+    // The connector's size beside the element: dimensions for a face-on
+    // connector, texts (recorded as the owner's marks) for an edge-on one.
+    void MakeSizeText() const;
+    // Frees the neighbour handle and forgets the neighbour.
+    void Clear();
 
     int16_t neighbourIndex = -1;
     int16_t shape = kShapeUnset;
@@ -51,7 +72,6 @@ public:
     double areaFactor = 1.0;
     double flow = 0.0;  // m3/h
 
-private:
     // (orientation axis) * 10 + (side axis); -1 without owner.
     int ViewKey() const;
 };

@@ -164,8 +164,42 @@ public:
     int16_t MatchCatalogue(const double* requested, const int16_t* flags);
     int16_t ApplyParams(const double* values, const int16_t* flags);
 
-    // Connectors.
+    // Connectors.  Free means the neighbour handle is NullHandleText;
+    // off-axis means the side axis differs from the orientation axis; the
+    // shape -1 accepts any shape.
     LConnector* GetConnector(int16_t i) const;
+    // A new element read from connector i's neighbour insert, or null.
+    LObject* LoadNeighbour(int16_t i);
+    int16_t CountFreeConnectors(int16_t shape);
+    int16_t CountConnectedConnectors(int16_t shape);
+    int16_t CountAxisConnectors();
+    // Cyclic searches after index `after` (-1 starts at 0); the start index
+    // is tried last.  -1 when none passes.
+    int16_t NextFreeConnector(int16_t after, int16_t shape);
+    int16_t NextFreeConnectorAnyAxis(int16_t after, int16_t shape);
+    int16_t NextConnectedConnector(int16_t after, int16_t shape);
+    // Sizes and places the element so that its connector i meets the
+    // stand-alone connector c, or connector j of other; 0 or -1.
+    int16_t FitToConnector(LConnector* c, int16_t i);
+    int16_t FitToElement(LObject* other, int16_t i, int16_t j);
+    // Joins or separates own connector i and connector j of other, both ways.
+    int16_t Connect(LObject* other, int16_t i, int16_t j);
+    int16_t Disconnect(LObject* other, int16_t i, int16_t j);
+    void DrawConnectorSymbols(double extension, int16_t style, int16_t withMarks);
+    void DrawConnectorEnds(double extension, int16_t style);
+
+    // The element in the drawing (element_insert.cpp, element_xdata.cpp).
+    // Insert flags: 1 update the insert, 2 build a new block, 4 refresh the
+    // labels, 8 refresh marks and dimensions; a new element is always
+    // inserted.
+    int16_t Insert(uint16_t flags);
+    // The element XDATA, from its 1001 group; the caller releases it.
+    resbuf* WriteXData();
+    // Fills the element from the groups after the subtype group; 0 or -1.
+    int16_t ReadXData(const resbuf* subtypeGroup);
+    int16_t MoveLabelsToLabelLayer(int16_t keepCopies);
+    // Adds the label reactor to every number label insert and leader.
+    int16_t AttachReactorToLabels();
 
     // Labels.
     LLabelNode* GetLabel(int16_t i);

@@ -1,7 +1,8 @@
 // Operations of an element on its entities in the drawing: labels and marks
-// that are erased, and the element's unit label.
+// that are erased, and the element's fitting and unit labels.
 #include "ads_entity.h"
 #include "core/entity_handles.h"
+#include "core/labels.h"
 #include "core/lobject.h"
 
 // Erases an entity that the drawing still holds.
@@ -29,21 +30,9 @@ void LObject::EraseMarks() {
 }
 
 int16_t LObject::MakeUnitLabel(const char* text1, const char* text2, const char* text3) {
-    if (!GetLabel(fittingLabelNode))
-        return -1;
-    (void)text1;
-    (void)text2;
-    (void)text3;
-    // Placing the label block needs the label code, which is not built in
-    // yet: nothing is drawn and the caller is told so.
-    return -1;
+    return PlaceUnitLabel(this, fittingLabelNode, text1, text2, text3);
 }
 
 int16_t LObject::MakeFittingLabel(const char* nameText, const char* sizeText) {
-    if (!GetLabel(fittingLabelNode))
-        return -1;
-    (void)nameText;
-    (void)sizeText;
-    // As MakeUnitLabel: the label placement comes with the label code.
-    return -1;
+    return PlaceFittingLabel(this, fittingLabelNode, nameText, sizeText);
 }

@@ -1,0 +1,153 @@
+// Rebuilding an element object from its insert.
+#include "core/element_load.h"
+
+#include <string>
+
+#include "acdb_objects.h"
+#include "ads_entity.h"
+#include "app/doc_state.h"
+#include "core/element_factory.h"
+#include "core/lobject.h"
+#include "core/null_handle.h"
+#include "core/system_text.h"
+#include "core/xdata_list.h"
+
+static ElementMaker currentMaker = nullptr;
+
+ElementMaker SetElementMaker(ElementMaker maker) {
+    ElementMaker old = currentMaker;
+    currentMaker = maker;
+    return old;
+}
+
+LObject* MakeElement(int16_t family, uint16_t subtype) {
+    return currentMaker ? currentMaker(family, subtype) : CreateElement(family, subtype);
+}
+
+// What the insert's groups before the XDATA give.
+struct InsertPlacement {
+    std::string handle;
+    ads_point point = {0, 0, 0};
+    double scale[3] = {1.0, 1.0, 1.0};
+    double rotation = 0.0;
+    const resbuf* marker = nullptr;
+};
+
+// Searches forward: handle, point, scale (41, then 42 and 43 only when they
+// follow directly; without 41 the search goes on from the head), rotation
+// and the XDATA marker.
+static bool ReadPlacement(const resbuf* list, InsertPlacement* out) {
+    const resbuf* rb = list;
+    while (rb && rb->restype != 5)
+        rb = rb->rbnext;
+    if (!rb)
+        return false;
+    out->handle = GroupText(rb);
+    while (rb && rb->restype != 10)
+        rb = rb->rbnext;
+    if (!rb)
+        return false;
+    CopyPoint3d(out->point, rb->resval.rpoint);
+    const resbuf* s = rb;
+    while (s && s->restype != 41)
+        s = s->rbnext;
+    if (s) {
+        out->scale[0] = s->resval.rreal;
+        for (int k = 1; k < 3 && s->rbnext && s->rbnext->restype == 41 + k; ++k) {
+            s = s->rbnext;
+            out->scale[k] = s->resval.rreal;
+        }
+        rb = s;
+    } else {
+        rb = list;
+    }
+    while (rb && rb->restype != 50)
+        rb = rb->rbnext;
+    if (!rb)
+        return false;
+    out->rotation = rb->resval.rreal;
+    while (rb && rb->restype != -3)
+        rb = rb->rbnext;
+    out->marker = rb;
+    return rb != nullptr;
+}
+
+// The groups after the marker up to the subtype group; tag and user text
+// filled, null when they do not follow the format.
+static const resbuf* ReadHeader(const resbuf* marker, std::string* tag, std::string* userText,
+                                bool* hasUserText, int16_t* family, uint16_t* subtype) {
+    GroupCursor in(marker->rbnext);
+    const resbuf* rb = in.Take(1001);
+    if (!rb || GroupText(rb) != "LurakCad_B1" || !(rb = in.Take(1000)))
+        return nullptr;
+    *tag = GroupText(rb);
+    if ((rb = in.Take(1000))) {
+        *userText = GroupText(rb);
+        *hasUserText = true;
+    }
+    const resbuf* f = in.Take(1070);
+    const resbuf* s = f ? in.Take(1070) : nullptr;
+    if (!s)
+        return nullptr;
+    *family = static_cast<int16_t>(f->resval.rint);
+    *subtype = static_cast<uint16_t>(s->resval.rint);
+    return s;
+}
+
+static LObject* Discard(LObject* element) {
+    DestroyElement(element);
+    return nullptr;
+}
+
+// An element drawn from a user block takes the insert's block and scale.
+static void TakeUserBlock(LObject* e, const ads_name entity) {
+    AcDbObjectId id;
+    if (acdbGetObjectId(id, entity) != Acad::eOk)
+        return;
+    AcDbBlockReference* ref = nullptr;
+    if (acdbOpenObject(ref, id, AcDb::kForRead) != Acad::eOk || !ref)
+        return;
+    e->SetBlockId(ref->blockTableRecord());
+    e->SetScaleFactors(ref->scaleFactors());
+    ref->close();
+}
+
+LObject* LoadElementFromEntity(const ads_name entity) {
+    if (ads_name_nil(entity))
+        return nullptr;
+    resbuf* list = acdbEntGetX(entity, ElementAppFilter());
+    if (!list)
+        return nullptr;
+    InsertPlacement at;
+    std::string tag, userText;
+    bool hasUserText = false;
+    int16_t family = 0;
+    uint16_t subtype = 0;
+    const resbuf* subtypeGroup = nullptr;
+    if (ReadPlacement(list, &at))
+        subtypeGroup = ReadHeader(at.marker, &tag, &userText, &hasUserText, &family, &subtype);
+    LObject* e = subtypeGroup ? MakeElement(family, subtype) : nullptr;
+    if (!e) {
+        acutRelRb(list);
+        return nullptr;
+    }
+    SetElementUserText(e, hasUserText ? userText.c_str() : nullptr);
+    ads_name_set(entity, e->entity);
+    SetElementHandle(e, at.handle.c_str());
+    e->SetInsertionPoint(at.point);
+    e->SetRotation(at.rotation);
+    e->SetScale(at.scale[0], at.scale[1], at.scale[2]);
+    int16_t read = e->ReadXData(subtypeGroup);
+    acutRelRb(list);
+    if (read != 0)
+        return Discard(e);
+    LSystemRecord record;
+    char tagText[16];
+    CopyFieldText(tagText, sizeof tagText, tag.c_str());
+    if (!CurrentDocState || GetSystemByTag(CurrentDocState->systemList, &record, tagText) != 0)
+        return Discard(e);
+    e->SetSystemRecord(record);
+    if (e->GetKind() & kKindUserBlock)
+        TakeUserBlock(e, entity);
+    return e;
+}

@@ -1,0 +1,163 @@
+#include "core/refit_joint.h"
+
+#include <cmath>
+
+#include "app/doc_state.h"
+#include "core/element_load.h"
+#include "core/lobject.h"
+#include "core/rounding.h"
+
+namespace {
+
+// The gap between the two fixed connectors, in the running direction of
+// a's connector (along) and sideways (across), both whole numbers.
+struct Gap {
+    double along = 0;
+    double across = 0;
+};
+
+// Arrays and ends of one refit.
+struct Refit {
+    LObject* e;
+    double* params;
+    int16_t* flags;
+    int16_t k, l;
+};
+
+}  // namespace
+
+static Gap MeasureGap(LObject* a, LConnector* ca, LConnector* cb) {
+    ads_point pa = {0, 0, 0}, pb = {0, 0, 0};
+    ca->GetWorldPoint(pa);
+    cb->GetWorldPoint(pb);
+    double dx = pa[0] - pb[0], dy = pa[1] - pb[1];
+    double phi = kPi;
+    if (dx != 0) {
+        phi = std::fmod(std::atan(dy / dx) - a->GetRotation() - ca->GetAngle(), kTwoPi);
+        if (phi < 0)
+            phi += kTwoPi;
+    }
+    double length = std::sqrt(dx * dx + dy * dy);
+    Gap g;
+    g.across = RoundToDouble(std::sin(phi) * length);
+    g.along = RoundToDouble(std::cos(phi) * length);
+    if (g.along < 0) {
+        g.along = -g.along;
+        g.across = -g.across;
+    }
+    if (g.across == 0)
+        g.across = 0;  // no negative zero
+    return g;
+}
+
+// The standard piece length and the length parameter of a straight duct
+// that is laid as pieces; false for any other type.
+static bool PieceRule(const LObject* e, double* piece, int16_t* lengthIndex) {
+    const LDrawingDefaults d = CurrentDocState ? CurrentDocState->defaults : LDrawingDefaults();
+    if (e->GetFamily() == 1 && e->GetSubtype() == 1) {
+        *piece = d.rectPieceLength;
+        *lengthIndex = 2;
+    } else if (e->GetFamily() == 2 && e->GetSubtype() == 1) {
+        *piece = d.roundPieceLength;
+        *lengthIndex = 1;
+    } else {
+        return false;
+    }
+    return *lengthIndex < e->GetParamCount();
+}
+
+static void TakeCurrentSystem(LObject* e) {
+    if (CurrentDocState)
+        e->SetSystemRecord(CurrentDocState->currentSystem);
+}
+
+// Sizes an element of the refit from the arrays and fits its connector k to
+// connector `to` of x.
+static void SizeAndFit(LObject* p, const Refit& r, LObject* x, int16_t to) {
+    p->ApplyParams(r.params, r.flags);
+    p->MatchCatalogue(r.params, r.flags);
+    p->SetEdited();
+    p->FitToElement(x, r.k, to);
+}
+
+static void LayPieces(Refit& r, LObject* a, LObject* b, int16_t i, int16_t j, double piece, int16_t index) {
+    double remaining = r.params[index];
+    LObject* x = a;
+    int16_t xEnd = i;
+    int count = 0;
+    // A piece length of 0 or less (or NaN) lays no pieces.
+    while (piece > 0 && remaining - piece > 0 && piece != remaining && count < kMaxStandardPieces) {
+        LObject* p = MakeElement(r.e->GetFamily(), static_cast<uint16_t>(r.e->GetSubtype()));
+        if (!p)
+            break;
+        r.params[index] = piece;
+        SizeAndFit(p, r, x, xEnd);
+        TakeCurrentSystem(p);
+        p->Insert(15);
+        p->Connect(x, r.k, xEnd);
+        x->Insert(13);
+        if (count > 0)
+            DestroyElement(x);
+        x = p;
+        xEnd = r.l;
+        ++count;
+        remaining -= piece;
+    }
+    r.params[index] = remaining;
+    SizeAndFit(r.e, r, x, xEnd);
+    TakeCurrentSystem(r.e);
+    r.e->Insert(15);
+    r.e->Connect(x, r.k, xEnd);
+    r.e->Connect(b, r.l, j);
+    r.e->Insert(13);
+    x->Insert(13);
+    b->Insert(13);
+    if (count > 0)
+        DestroyElement(x);
+}
+
+static void Stretch(Refit& r, int16_t mode, LObject* a, LObject* b, int16_t i, int16_t j) {
+    r.e->ApplyParams(r.params, r.flags);
+    r.e->MatchCatalogue(r.params, r.flags);
+    r.e->SetEdited();
+    r.e->FitToElement(a, r.k, i);
+    if (mode == 1) {
+        TakeCurrentSystem(r.e);
+        r.e->Insert(15);
+    }
+    r.e->Connect(a, r.k, i);
+    r.e->Connect(b, r.l, j);
+    r.e->Insert(mode == 1 ? 13 : 15);
+    a->Insert(13);
+    b->Insert(13);
+}
+
+int16_t RefitJoint(int16_t mode, LObject* a, LObject* b, int16_t i, int16_t j, int16_t k, int16_t l) {
+    LObject* e = CurrentDocState ? CurrentDocState->current : nullptr;
+    LConnector* ca = a ? a->GetConnector(i) : nullptr;
+    LConnector* cb = b ? b->GetConnector(j) : nullptr;
+    LConnector* ck = e ? e->GetConnector(k) : nullptr;
+    LConnector* cl = e ? e->GetConnector(l) : nullptr;
+    if (!ca || !cb || !ck || !cl || ck->shape != ca->shape || cl->shape != cb->shape)
+        return -1;
+    Gap gap = MeasureGap(a, ca, cb);
+    int n = e->GetParamCount();
+    Refit r{e, new double[n > 0 ? n : 1](), new int16_t[n > 0 ? n : 1](), k, l};
+    double wa = 0, ha = 0, wb = 0, hb = 0;
+    ca->GetSize(&wa, &ha);
+    cb->GetSize(&wb, &hb);
+    int16_t result = -1;
+    if (e->FitLength(r.params, r.flags, k, l, gap.along, gap.across) == 0 &&
+        ck->SetSize(r.params, r.flags, wa, ha) == 0 && cl->SetSize(r.params, r.flags, wb, hb) == 0) {
+        double piece = 0;
+        int16_t index = 0;
+        if (mode == 1 && PieceRule(e, &piece, &index))
+            LayPieces(r, a, b, i, j, piece, index);
+        else
+            Stretch(r, mode, a, b, i, j);
+        result = 0;
+    }
+    delete[] r.params;
+    delete[] r.flags;
+    return result;
+}

@@ -1,0 +1,240 @@
+// Connector geometry by view key, the cyclic connector searches, fitting,
+// joining and the facing test.
+#include <cmath>
+
+#include "connector_fixture.h"
+#include "core/placement_geometry.h"
+
+namespace {
+
+// A 3-connector element with every connector rectangular on side 1.
+struct ThreeWay : TestElement {
+    ThreeWay() : TestElement(1, 5, 3, 2) {
+        for (int i = 0; i < 3; ++i)
+            connectors[i]->side = 1;
+    }
+};
+
+TEST(ConnectorGeometry, SizeByViewKey) {
+    // (orientation, side) -> whether the view shows (b, a).
+    const struct { int16_t o, s; bool swapped; } cases[] = {
+        {0, 0, true}, {0, 1, false}, {0, 2, false}, {1, 0, false}, {1, 1, true},
+        {1, 2, true}, {2, 0, true},  {2, 1, true},  {2, 2, true},  {3, 5, false},
+    };
+    for (const auto& c : cases) {
+        TestElement e(1, 1, 1, 2);
+        e.orientation = c.o;
+        LConnector* k = e.GetConnector(0);
+        k->side = c.s;
+        k->a = 300;
+        k->b = 100;
+        k->paramA = 0;
+        k->paramB = 1;
+        double w = 0, h = 0;
+        k->GetSize(&w, &h);
+        EXPECT_EQ(w, c.swapped ? 100 : 300) << c.o << "/" << c.s;
+        EXPECT_EQ(h, c.swapped ? 300 : 100) << c.o << "/" << c.s;
+        // SetSize is the inverse: the same view size writes a and b back.
+        double params[2] = {0, 0};
+        int16_t flags[2] = {0, 0};
+        ASSERT_EQ(k->SetSize(params, flags, w, h), 0);
+        EXPECT_EQ(params[0], 300);
+        EXPECT_EQ(params[1], 100);
+    }
+    LConnector round;
+    round.shape = kShapeRound;
+    round.a = 250;
+    double w = 0, h = 0;
+    round.GetSize(&w, &h);
+    EXPECT_EQ(w, 250);
+    EXPECT_EQ(h, 250);
+}
+
+TEST(ConnectorGeometry, BoundParameterConflict) {
+    TestElement e(1, 1, 1, 1);
+    LConnector* k = e.GetConnector(0);
+    k->side = 1;
+    k->paramA = 0;
+    k->paramB = 0;
+    double params[1] = {0};
+    int16_t flags[1] = {0};
+    EXPECT_EQ(k->SetSize(params, flags, 200, 250), -1);
+    flags[0] = 0;
+    EXPECT_EQ(k->SetSize(params, flags, 200, 200), 0);
+    EXPECT_EQ(k->SetSize(params, nullptr, 200, 200), -1);
+}
+
+TEST(ConnectorGeometry, DirectionAngles) {
+    const double pi = kPi, half = kHalfPi;
+    const struct { int16_t o, s; double turn, second, expected; } cases[] = {
+        {0, 2, 0, 0, 0},           {0, 5, 0, 0, pi},          {0, 1, 0, 0, 4.71238898025},
+        {0, 4, 0, 0, half},        {0, 1, 0.1, 0, 4.71238898025 + 0.1},
+        {3, 1, 0.1, 0, 4.71238898025 - 0.1},  // key 1 drops the base; the turn is subtracted
+        {1, 0, 0, 0.2, half - 0.2}, {4, 0, 0, 0.2, half + 0.2}, {1, 3, 0, 0.2, half - 0.2 + pi},
+        {1, 2, 0, 0, 0},           {1, 5, 0, 0, pi},           {2, 1, 0, 0, pi},
+        {5, 1, 0, 0, 2 * pi},      {0, 0, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        TestElement e(1, 1, 1, 0);
+        e.orientation = c.o;
+        LConnector* k = e.GetConnector(0);
+        k->side = c.s;
+        k->angle = c.turn;
+        k->secondAngle = c.second;
+        EXPECT_NEAR(k->GetAngle(), c.expected, 1e-12) << c.o << "/" << c.s;
+    }
+    LConnector alone;
+    alone.angle = 1.25;
+    EXPECT_EQ(alone.GetAngle(), 1.25);
+}
+
+TEST(ConnectorGeometry, OffsetAndWorldPoint) {
+    TestElement e(1, 1, 1, 0);
+    LConnector* k = e.GetConnector(0);
+    SetPoint3d(k->position, 10, 20, 30);
+    ads_point p;
+    const struct { int16_t o; double x, y; } cases[] = {{0, 10, 20}, {1, 10, 30}, {2, 20, 30}, {3, -10, 20},
+                                                        {4, -10, 30}, {5, -20, 30}};
+    for (const auto& c : cases) {
+        e.orientation = c.o;
+        k->GetOffset(p);
+        EXPECT_EQ(p[0], c.x);
+        EXPECT_EQ(p[1], c.y);
+    }
+    e.orientation = 0;
+    e.SetRotation(kHalfPi);
+    ads_point at = {100, 100, 0};
+    e.SetInsertionPoint(at);
+    k->GetWorldPoint(p);
+    EXPECT_NEAR(p[0], 80, 1e-6);
+    EXPECT_NEAR(p[1], 110, 1e-6);
+    LConnector alone;
+    SetPoint3d(p, 7, 7, 7);
+    alone.GetWorldPoint(p);
+    EXPECT_EQ(p[0], 7);  // untouched without an owner
+}
+
+TEST(ConnectorSearch, CyclicOrderTriesStartLast) {
+    ThreeWay e;
+    e.GetConnector(1)->neighbourHandle = CopyHandleText("1A");
+    EXPECT_EQ(e.NextFreeConnector(-1, -1), 0);
+    EXPECT_EQ(e.NextFreeConnector(0, -1), 2);
+    EXPECT_EQ(e.NextFreeConnector(2, -1), 0);
+    EXPECT_EQ(e.NextConnectedConnector(-1, -1), 1);
+    EXPECT_EQ(e.CountFreeConnectors(-1), 2);
+    EXPECT_EQ(e.CountConnectedConnectors(kShapeRect), 1);
+    EXPECT_EQ(e.CountFreeConnectors(kShapeRound), 0);
+    e.GetConnector(0)->neighbourHandle = CopyHandleText("1B");
+    e.GetConnector(2)->neighbourHandle = CopyHandleText("1C");
+    e.GetConnector(1)->Clear();
+    EXPECT_EQ(e.NextFreeConnector(1, -1), 1);
+    // A connector on the orientation axis is free only for the any-axis search.
+    e.GetConnector(1)->side = 3;
+    EXPECT_EQ(e.NextFreeConnector(-1, -1), -1);
+    EXPECT_EQ(e.NextFreeConnectorAnyAxis(-1, -1), 1);
+    TestElement none(1, 1, 0, 0);
+    EXPECT_EQ(none.NextFreeConnector(-1, -1), -1);
+}
+
+class JointTest : public JointDrawingTest {};
+
+TEST_F(JointTest, FitToElementTakesSizeAndPlace) {
+    TestDuct a, b;
+    double sizes[3] = {300, 150, 1000};
+    a.SetParams(sizes);
+    ads_point at = {100, 50, 0};
+    a.SetInsertionPoint(at);
+    a.SetRotation(0.5);
+    ASSERT_EQ(b.FitToElement(&a, 0, 1), 0);
+    EXPECT_EQ(b.values[0], 300);
+    EXPECT_EQ(b.values[1], 150);
+    ads_point pa, pb;
+    a.GetConnector(1)->GetWorldPoint(pa);
+    b.GetConnector(0)->GetWorldPoint(pb);
+    EXPECT_NEAR(pa[0], pb[0], 1e-6);
+    EXPECT_NEAR(pa[1], pb[1], 1e-6);
+    EXPECT_EQ(CheckConnectorsFacing(0, &a, &b, 1, 0), 0);
+
+    // A round target, or a connector on the axis, is refused unchanged.
+    double before = b.GetRotation();
+    a.GetConnector(1)->shape = kShapeRound;
+    EXPECT_EQ(b.FitToElement(&a, 0, 1), -1);
+    a.GetConnector(1)->shape = kShapeRect;
+    a.orientation = 2;
+    EXPECT_EQ(b.FitToElement(&a, 0, 1), -1);
+    EXPECT_EQ(b.GetRotation(), before);
+}
+
+TEST_F(JointTest, FitToStandAloneConnector) {
+    TestDuct e;
+    LConnector start;
+    start.shape = kShapeRect;
+    start.a = 400;
+    start.b = 200;
+    start.angle = kHalfPi;
+    start.flow = 900;
+    SetPoint3d(start.position, 10, 20, 0);
+    ASSERT_EQ(e.FitToConnector(&start, 0), 0);
+    EXPECT_EQ(e.values[0], 400);
+    EXPECT_EQ(e.values[1], 200);
+    EXPECT_EQ(e.GetConnector(0)->flow, 900);
+    EXPECT_EQ(e.GetConnector(1)->flow, 900);
+    ads_point p;
+    e.GetConnector(0)->GetWorldPoint(p);
+    EXPECT_NEAR(p[0], 10, 1e-9);
+    EXPECT_NEAR(p[1], 20, 1e-9);
+    start.shape = kShapeRound;
+    EXPECT_EQ(e.FitToConnector(&start, 0), -1);
+}
+
+TEST_F(JointTest, ConnectAndDisconnectBothWays) {
+    TestDuct a, b;
+    SetElementHandle(&a, "2A");
+    SetElementHandle(&b, "2B");
+    b.GetConnector(0)->flow = 400;
+    a.GetConnector(1)->flow = 400;
+    EXPECT_EQ(a.Connect(&b, 1, 0), 0);
+    EXPECT_STREQ(a.GetConnector(1)->neighbourHandle, "2B");
+    EXPECT_EQ(a.GetConnector(1)->neighbourIndex, 0);
+    EXPECT_EQ(a.GetConnector(1)->neighbour, &b);
+    EXPECT_STREQ(b.GetConnector(0)->neighbourHandle, "2A");
+    EXPECT_EQ(b.GetConnector(0)->neighbourIndex, 1);
+    EXPECT_EQ(a.GetConnector(0)->flow, 400);
+    EXPECT_EQ(a.GetFlow(), 400);
+
+    // Separating a free connector does nothing, not even on the other side.
+    EXPECT_EQ(a.Disconnect(&b, 0, 0), 0);
+    EXPECT_FALSE(b.GetConnector(0)->IsFree());
+    EXPECT_EQ(a.Disconnect(&b, 1, 0), 0);
+    EXPECT_TRUE(a.GetConnector(1)->IsFree());
+    EXPECT_TRUE(b.GetConnector(0)->IsFree());
+    EXPECT_EQ(b.GetConnector(0)->neighbourIndex, -1);
+    EXPECT_EQ(b.GetConnector(0)->neighbour, nullptr);
+}
+
+TEST_F(JointTest, FacingWithinAThousandthOfPi) {
+    TestDuct a, b;
+    ads_point ahead = {1500, 0, 0};
+    b.SetInsertionPoint(ahead);
+    const struct { double turn; int16_t result; } cases[] = {
+        {0.9 * kPi / 1000, 0}, {-0.9 * kPi / 1000, 0}, {-1.1 * kPi / 1000, -1}, {0.0, 0}, {0.5, -1}};
+    for (const auto& c : cases) {
+        b.SetRotation(c.turn);
+        EXPECT_EQ(CheckConnectorsFacing(0, &a, &b, 1, 0), c.result) << c.turn;
+    }
+    b.SetRotation(0);
+    EXPECT_EQ(CheckConnectorsFacing(1, &a, &b, 1, 0), 0);
+    EXPECT_EQ(CheckConnectorsFacing(2, &a, &b, 1, 0), -1);
+    int16_t i = -1, j = -1;
+    ASSERT_EQ(FindFacingFreeConnectors(&a, &b, &i, &j), 0);
+    EXPECT_EQ(i, 1);
+    EXPECT_EQ(j, 0);
+    // Behind a's end the pair faces but does not lie in front.
+    ads_point behind = {500, 0, 0};
+    b.SetInsertionPoint(behind);
+    EXPECT_EQ(CheckConnectorsFacing(0, &a, &b, 1, 0), 0);
+    EXPECT_EQ(CheckConnectorsFacing(1, &a, &b, 1, 0), -1);
+    EXPECT_EQ(FindFacingFreeConnectors(&a, &b, &i, &j), -1);
+}
+
+}  // namespace
