@@ -41,7 +41,8 @@ bool spellAsTable(const db::Database& db, db::Table table, Group& g) {
     db::Slot rec = db.findRecord(table, g.asText());
     const db::Object* o = db.object(rec);
     if (o == nullptr || o->erased) return false;
-    g = Group::text(g.code(), db::groupText(*o, 2));
+    std::string_view name = db::groupText(*o, 2);
+    if (g.asText() != name) g = Group::text(g.code(), name);
     return true;
 }
 

@@ -121,11 +121,11 @@ Database* Database::bySerial(uint32_t serial) {
 }
 
 Object* Database::object(Slot slot) {
-    return slot < objects_.size() && live_[slot] ? &objects_[slot] : nullptr;
+    return slot < count_ && live_[slot] ? &at(slot) : nullptr;
 }
 
 const Object* Database::object(Slot slot) const {
-    return slot < objects_.size() && live_[slot] ? &objects_[slot] : nullptr;
+    return slot < count_ && live_[slot] ? &at(slot) : nullptr;
 }
 
 Slot Database::slotOf(Handle handle) const {
@@ -137,7 +137,7 @@ Slot Database::slotOf(Handle handle) const {
 bool Database::indexHandle(Handle handle, Slot slot) {
     if (handle == 0 || slotOf(handle) != kNoSlot) return false;
     // Dense while the handle is within reach of the object count.
-    Handle reach = 4 * static_cast<Handle>(objects_.size()) + 4096;
+    Handle reach = 4 * static_cast<Handle>(count_) + 4096;
     if (handle < reach) {
         if (handle >= denseHandles_.size()) {
             size_t size = std::max<size_t>(static_cast<size_t>(handle) + 1, denseHandles_.size() * 2);
@@ -165,7 +165,7 @@ void Database::unindexHandle(Handle handle) {
 }
 
 Slot Database::add(Object object) {
-    if (objects_.size() >= kNoSlot - 1) return kNoSlot;
+    if (count_ >= kNoSlot - 1) return kNoSlot;
     if (object.handle == 0) {
         while (slotOf(nextHandle_) != kNoSlot) ++nextHandle_;
         object.handle = nextHandle_++;
@@ -173,9 +173,11 @@ Slot Database::add(Object object) {
         return kNoSlot;
     }
     if (object.handle >= nextHandle_) nextHandle_ = object.handle + 1;
-    Slot slot = static_cast<Slot>(objects_.size());
+    Slot slot = static_cast<Slot>(count_);
     indexHandle(object.handle, slot);
-    objects_.push_back(std::move(object));
+    if (count_ % kChunk == 0) chunks_.push_back(std::make_unique<Object[]>(kChunk));
+    at(slot) = std::move(object);
+    ++count_;
     live_.push_back(true);
     return slot;
 }
@@ -402,9 +404,9 @@ std::string_view Database::headerText(std::string_view name) const {
 std::vector<Slot> Database::objectsSectionOrder() const {
     std::vector<Slot> order;
     if (object(namedObjects_)) order.push_back(namedObjects_);
-    for (Slot s = 0; s < objects_.size(); ++s) {
+    for (Slot s = 0; s < count_; ++s) {
         if (s == namedObjects_ || !live_[s]) continue;
-        const Object& o = objects_[s];
+        const Object& o = at(s);
         if (o.cls == ObjectClass::NonGraphical && !o.erased && o.owner != 0) order.push_back(s);
     }
     return order;

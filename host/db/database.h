@@ -4,13 +4,12 @@
 // dictionary, the header variables and the CLASSES records.
 //
 // Look-ups by slot (entity names) and by handle are constant time.  Object
-// records never move (a deque), so an Object* stays valid until the
-// database is destroyed; a purged object's slot stays empty for good.
+// records never move (they live in fixed chunks), so an Object* stays valid
+// until the database is destroyed; a purged object's slot stays empty for good.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -76,7 +75,7 @@ public:
     Object* object(Slot slot);
     const Object* object(Slot slot) const;
     Slot slotOf(Handle handle) const;  // kNoSlot when no object has it
-    size_t slotCount() const { return objects_.size(); }
+    size_t slotCount() const { return count_; }
     // Stores an object.  A zero handle gets the next free one; a given
     // handle must be unused (kNoSlot otherwise).  The object is not yet in
     // any table, block or dictionary: see the calls below.
@@ -163,7 +162,11 @@ private:
 
     uint32_t serial_;
     AcDbDatabase* facade_ = nullptr;
-    std::deque<Object> objects_;
+    // Objects in chunks of kChunk: slot s is chunks_[s / kChunk][s % kChunk].
+    static constexpr size_t kChunk = 4096;
+    std::vector<std::unique_ptr<Object[]>> chunks_;
+    size_t count_ = 0;
+    Object& at(Slot slot) const { return chunks_[slot / kChunk][slot % kChunk]; }
     std::vector<bool> live_;
     // Handles are mostly dense (the host gives them in sequence): a vector
     // indexed by handle, and a map for the far ones a file may bring.
