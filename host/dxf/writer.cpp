@@ -60,7 +60,7 @@ private:
 
     void header();
     void headerVariable(const std::string& name, const std::vector<Group>& groups);
-    void dimensionStyleVariables(std::unordered_set<std::string>& done);
+    std::vector<db::HeaderVariable> dimensionStyleVariables() const;
     void classes();
     bool tables();
     void tableHead(Table table, const Object& head, size_t count);
@@ -181,7 +181,14 @@ void DxfWriter::header()
     const std::string version = versionString(version_);
     headerVariable("$ACADVER", {Group::text(1, version)});
     std::unordered_set<std::string> done{"$ACADVER"};
-    dimensionStyleVariables(done);
+    // The dimension settings come from the current style, where the drawing
+    // keeps them; the header is only their mirror.
+    std::vector<db::HeaderVariable> dimensions = dimensionStyleVariables();
+    auto fromStyle = [&](const std::string& name) -> const db::HeaderVariable* {
+        for (const db::HeaderVariable& v : dimensions)
+            if (v.name == name) return &v;
+        return nullptr;
+    };
 
     db::Extents extents = modelSpaceExtents(db_, [this](Slot s) { return isWritten(s); });
     std::string layer(db_.headerText("$CLAYER"));
@@ -205,11 +212,15 @@ void DxfWriter::header()
         if (done.count(v.name)) continue;
         done.insert(v.name);
         std::vector<Group> groups;
-        if (fixed(v.name, groups))
+        if (const db::HeaderVariable* dimension = fromStyle(v.name))
+            headerVariable(v.name, dimension->groups);
+        else if (fixed(v.name, groups))
             headerVariable(v.name, groups);
         else
             headerVariable(v.name, v.groups);
     }
+    for (const db::HeaderVariable& v : dimensions)
+        if (done.insert(v.name).second) headerVariable(v.name, v.groups);
     // What every file the host writes holds, also when the drawing lacks it.
     for (const char* name : {"$DWGCODEPAGE", "$CLAYER", "$DIMSTYLE", "$EXTMIN", "$EXTMAX", "$HANDSEED"}) {
         if (done.count(name)) continue;
@@ -223,13 +234,15 @@ void DxfWriter::header()
     endSection();
 }
 
-// The current dimension style's settings, as header variables.
-void DxfWriter::dimensionStyleVariables(std::unordered_set<std::string>& done)
+// The current dimension style's settings, as header variables, in the
+// style's order.
+std::vector<db::HeaderVariable> DxfWriter::dimensionStyleVariables() const
 {
+    std::vector<db::HeaderVariable> variables;
     Slot slot = db_.findRecord(Table::Dimstyle, db_.headerText("$DIMSTYLE"));
     if (slot == kNoSlot) slot = db_.findRecord(Table::Dimstyle, "Standard");
     const Object* style = db_.object(slot);
-    if (!style) return;
+    if (!style) return variables;
     bool pastName = false;
     for (const Group& g : style->groups) {
         if (g.code() == 2) {
@@ -237,15 +250,15 @@ void DxfWriter::dimensionStyleVariables(std::unordered_set<std::string>& done)
             continue;
         }
         const DimVariable* v = pastName ? dimVariableForCode(g.code()) : nullptr;
-        if (!v || done.count(v->name)) continue;
-        done.insert(v->name);
+        if (!v) continue;
         if (g.kind() == db::ValueKind::Real)
-            headerVariable(v->name, {Group::real(v->headerCode, g.asReal())});
+            variables.push_back({v->name, {Group::real(v->headerCode, g.asReal())}});
         else if (g.kind() == db::ValueKind::Text)
-            headerVariable(v->name, {Group::text(v->headerCode, g.asText())});
+            variables.push_back({v->name, {Group::text(v->headerCode, g.asText())}});
         else
-            headerVariable(v->name, {Group::integer(v->headerCode, g.asInt())});
+            variables.push_back({v->name, {Group::integer(v->headerCode, g.asInt())}});
     }
+    return variables;
 }
 
 // 0 TABLE, 2 name, 5 handle, 330 0, the AcDbSymbolTable part with the
