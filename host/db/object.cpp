@@ -1,14 +1,28 @@
 #include "db/object.h"
 
+#include <array>
+#include <atomic>
+#include <deque>
+#include <mutex>
 #include <string>
 #include <unordered_map>
 
 namespace host::db {
 
 namespace {
+// Type names for the session.  Readers on several threads may ask for
+// names while another thread adds one: the names never move, the table of
+// them is read atomically and added to under a lock.
 struct TypeRegistry {
-    std::vector<std::string> names{""};
-    std::unordered_map<std::string, TypeId> ids{{"", 0}};
+    std::mutex lock;
+    std::deque<std::string> names;
+    std::unordered_map<std::string, TypeId> ids;
+    std::array<std::atomic<const std::string*>, 65536> byId{};
+    TypeRegistry() {
+        names.emplace_back();
+        ids.emplace("", 0);
+        byId[0].store(&names.back(), std::memory_order_release);
+    }
 };
 TypeRegistry& registry() {
     static TypeRegistry r;
@@ -18,18 +32,20 @@ TypeRegistry& registry() {
 
 TypeId internType(std::string_view name) {
     TypeRegistry& r = registry();
+    std::lock_guard<std::mutex> guard(r.lock);
     auto it = r.ids.find(std::string(name));
     if (it != r.ids.end()) return it->second;
-    if (r.names.size() >= UINT16_MAX) return 0;  // absurd number of types: share the empty name
+    if (r.names.size() >= r.byId.size()) return 0;  // absurd number of types: share the empty name
     TypeId id = static_cast<TypeId>(r.names.size());
     r.names.emplace_back(name);
     r.ids.emplace(std::string(name), id);
+    r.byId[id].store(&r.names.back(), std::memory_order_release);
     return id;
 }
 
 std::string_view typeName(TypeId type) {
-    const TypeRegistry& r = registry();
-    return type < r.names.size() ? std::string_view(r.names[type]) : std::string_view();
+    const std::string* name = registry().byId[type].load(std::memory_order_acquire);
+    return name ? std::string_view(*name) : std::string_view();
 }
 
 bool Object::isType(std::string_view name) const { return typeName() == name; }
