@@ -1,0 +1,343 @@
+// The element XDATA: the flags word, writing and reading back every group
+// (each optional group present and absent), old data without the last
+// parameter, and damaged data that must leave no element behind.
+#include <vector>
+
+#include "connector_fixture.h"
+#include "core/element_xdata.h"
+#include "api/lists.h"
+
+namespace {
+
+TEST(ElementFlags, WordExamples) {
+    EXPECT_EQ(EncodeElementFlags(1, 5, -1), 51);
+    EXPECT_EQ(EncodeElementFlags(0, 2, 1), 24);
+    EXPECT_EQ(EncodeElementFlags(1, 0, 0), 1);
+    int16_t edited = 0, orientation = 0, listing = 0;
+    DecodeElementFlags(51, &edited, &orientation, &listing);
+    EXPECT_EQ(listing, -1);
+    EXPECT_EQ(edited, 1);
+    EXPECT_EQ(orientation, 5);
+    DecodeElementFlags(24, &edited, &orientation, &listing);
+    EXPECT_EQ(listing, 1);
+    EXPECT_EQ(edited, 0);
+    EXPECT_EQ(orientation, 2);
+}
+
+TEST(ElementFlags, JointPieceCodes) {
+    EXPECT_EQ(JointPieceCode(2, 17, 2, 18), 3);
+    EXPECT_EQ(JointPieceCode(1, 17, 3, 18), 3);  // whatever the families
+    EXPECT_EQ(JointPieceCode(2, 1, 2, 20), 1);
+    EXPECT_EQ(JointPieceCode(1, 1, 3, 5), 2);
+    EXPECT_EQ(JointPieceCode(2, 2, 1, 1), 0);
+}
+
+TEST(ElementFlags, LabelTextHeight) {
+    EXPECT_DOUBLE_EQ(LabelTextHeight(100, "AB"), 180);
+    EXPECT_DOUBLE_EQ(LabelTextHeight(100, "ABCD"), 180 * 1.6);
+}
+
+// A flexible path: kind 4, one default segment when made, and a log of the
+// segments it was given.
+class TestPath : public TestDuct {
+public:
+    TestPath(uint16_t f, uint16_t s) : TestDuct(f, s) {
+        kind = kKindPath;
+        ads_point v = {1, 1, 0};
+        AddPathSegment(v, 9.0);
+    }
+    ~TestPath() override {
+        while (RemoveLastSegment() == 0) {
+        }
+    }
+    LPathNode* GetPath() override { return first; }
+    int16_t AddPathSegment(const ads_point offset, double a) override {
+        LPathNode* node = new LPathNode;
+        CopyPoint3d(node->offset, offset);
+        node->angle = a;
+        LPathNode** end = &first;
+        while (*end)
+            end = &(*end)->next;
+        *end = node;
+        return 0;
+    }
+    int16_t RemoveLastSegment() override {
+        if (!first)
+            return -1;
+        LPathNode** end = &first;
+        while ((*end)->next)
+            end = &(*end)->next;
+        delete *end;
+        *end = nullptr;
+        return 0;
+    }
+    LPathNode* first = nullptr;
+};
+
+LObject* MakeTestPath(int16_t family, uint16_t subtype) { return new TestPath(family, subtype); }
+
+class XDataTest : public JointDrawingTest {
+protected:
+    // A duct inserted with its XDATA; the caller destroys nothing.
+    void InsertDuct(TestDuct& e) {
+        ASSERT_EQ(e.Insert(3), 0) << host::api::lastError();
+        ASSERT_FALSE(ads_name_nil(e.entity));
+    }
+
+    // Replaces the insert's XDATA with the list (taken over).
+    static void Store(const ads_name insert, resbuf* xdata) {
+        resbuf* list = StoredXData(insert);
+        resbuf* marker = list;
+        while (marker && marker->restype != -3)
+            marker = marker->rbnext;
+        ASSERT_NE(marker, nullptr);
+        acutRelRb(marker->rbnext);
+        marker->rbnext = xdata;
+        ASSERT_EQ(acdbEntMod(list), RTNORM) << host::api::lastError();
+        acutRelRb(list);
+    }
+
+    static std::vector<resbuf*> Groups(resbuf* list) {
+        std::vector<resbuf*> all;
+        for (resbuf* rb = list; rb; rb = rb->rbnext)
+            all.push_back(rb);
+        return all;
+    }
+
+    // The element's XDATA without the groups at the positions given.
+    static resbuf* Without(LObject& e, std::vector<size_t> gone) {
+        std::vector<resbuf*> all = Groups(e.WriteXData());
+        resbuf* head = nullptr;
+        resbuf** end = &head;
+        for (size_t k = 0; k < all.size(); ++k) {
+            all[k]->rbnext = nullptr;
+            bool drop = false;
+            for (size_t g : gone)
+                drop = drop || g == k;
+            if (drop) {
+                acutRelRb(all[k]);
+            } else {
+                *end = all[k];
+                end = &all[k]->rbnext;
+            }
+        }
+        return head;
+    }
+
+    LObject* Reload(const ads_name insert) { return LoadElementFromEntity(insert); }
+};
+
+// Positions in a TestDuct's XDATA.
+constexpr size_t kUserText = 2, kAirflow = 5, kFlags = 6, kFirstHandle = 8, kLastParam = 16,
+                 kLabelOpen = 17;
+
+TEST_F(XDataTest, EveryGroupRoundTrips) {
+    TestDuct e(1, 1);
+    SetElementUserText(&e, "megjegyzés");
+    e.SetFlow(750);
+    e.orientation = 2;
+    e.edited = 1;
+    e.listingFlag = -1;
+    e.GetConnector(0)->flow = 750;
+    double sizes[3] = {500, 250, 1250};
+    e.SetParams(sizes);
+    e.SetLabelNumber(7, 0);
+    e.ResizeLabelList(2, 0);
+    e.SetLabelNumber(8, 1);
+    ads_name lines[6];
+    for (int k = 0; k < 6; ++k)
+        Line(lines[k], k);
+    ads_name_set(lines[0], e.GetLabel(0)->insert);
+    ads_name_set(lines[1], e.GetLabel(0)->leader);
+    ads_name_set(lines[2], e.GetLabel(1)->third);
+    e.AddMark(lines[3]);
+    e.AddMark(lines[4]);
+    e.AddDimension(lines[5]);
+    InsertDuct(e);
+
+    LObject* back = Reload(e.entity);
+    ASSERT_NE(back, nullptr);
+    EXPECT_STREQ(back->userText, "megjegyzés");
+    EXPECT_EQ(back->GetFlow(), 750);
+    EXPECT_EQ(back->orientation, 2);
+    EXPECT_EQ(back->edited, 1);
+    EXPECT_EQ(back->listingFlag, -1);
+    EXPECT_STREQ(back->HandleText(), e.HandleText());
+    EXPECT_STREQ(back->System().tag, "ZZ");
+    EXPECT_EQ(static_cast<TestDuct*>(back)->values, std::vector<double>({500, 250, 1250}));
+    EXPECT_EQ(back->GetConnector(0)->flow, 750);
+    // Free connectors come back free, on the shared null handle.
+    EXPECT_EQ(back->GetConnector(0)->neighbourHandle, NullHandleText);
+    EXPECT_EQ(back->GetConnector(1)->neighbourIndex, -1);
+    EXPECT_EQ(back->labelCount, 2);
+    EXPECT_EQ(back->GetLabelNumber(0), 7);
+    EXPECT_EQ(back->GetLabelNumber(1), 8);
+    EXPECT_EQ(HandleOf(back->GetLabel(0)->insert), HandleOf(lines[0]));
+    EXPECT_EQ(HandleOf(back->GetLabel(0)->leader), HandleOf(lines[1]));
+    EXPECT_TRUE(ads_name_nil(back->GetLabel(0)->third));
+    EXPECT_EQ(HandleOf(back->GetLabel(1)->third), HandleOf(lines[2]));
+    ASSERT_EQ(back->GetMarkCount(), 2);
+    EXPECT_EQ(HandleOf(back->marks[1]), HandleOf(lines[4]));
+    ASSERT_EQ(back->GetDimensionCount(), 1);
+    EXPECT_EQ(HandleOf(back->dimensions[0]), HandleOf(lines[5]));
+    DestroyElement(back);
+}
+
+TEST_F(XDataTest, OptionalGroupsMayBeAbsent) {
+    TestDuct e(1, 1);
+    SetElementUserText(&e, "x");
+    e.SetFlow(300);
+    InsertDuct(e);
+    state->defaults.rectPieceLength = 1250;
+
+    Store(e.entity, Without(e, {kUserText, kAirflow}));
+    LObject* back = Reload(e.entity);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->userText, nullptr);
+    EXPECT_EQ(back->GetFlow(), 0.0);
+    DestroyElement(back);
+
+    // Old data without the last parameter: a straight duct takes the
+    // standard piece length.
+    Store(e.entity, Without(e, {kLastParam}));
+    back = Reload(e.entity);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(static_cast<TestDuct*>(back)->Length(), 1250);
+    DestroyElement(back);
+
+    // Without the dimension groups.
+    std::vector<resbuf*> all = Groups(e.WriteXData());
+    size_t n = all.size();
+    acutRelRb(all[0]);
+    Store(e.entity, Without(e, {n - 2, n - 1}));
+    back = Reload(e.entity);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->GetDimensionCount(), 0);
+    DestroyElement(back);
+}
+
+TEST_F(XDataTest, MissingLastParameterRefusedForOtherTypes) {
+    TestDuct e(3, 1);
+    InsertDuct(e);
+    Store(e.entity, Without(e, {kLastParam}));
+    EXPECT_EQ(Reload(e.entity), nullptr);
+}
+
+TEST_F(XDataTest, DataEndingEarlyIsRefused) {
+    TestDuct e(1, 1);
+    e.ResizeLabelList(2, 0);
+    std::vector<resbuf*> all = Groups(e.WriteXData());
+    size_t n = all.size();
+    size_t labelClose = n - 3;  // no marks, no dimensions: "}" "{" "}"
+    ASSERT_EQ(all[labelClose]->restype, 1002);
+    acutRelRb(all[0]);
+    // Cut anywhere after the subtype and before the closing "}" of the
+    // label groups, the list is unreadable.
+    for (size_t keep = kAirflow; keep < labelClose; ++keep) {
+        std::vector<resbuf*> groups = Groups(e.WriteXData());
+        acutRelRb(groups[keep]);
+        groups[keep - 1]->rbnext = nullptr;
+        TestDuct fresh(1, 1);
+        EXPECT_EQ(fresh.ReadXData(groups[4]), -1) << "kept " << keep << " of " << n;
+        acutRelRb(groups[0]);
+    }
+    std::vector<resbuf*> groups = Groups(e.WriteXData());
+    acutRelRb(groups[labelClose + 1]);
+    groups[labelClose]->rbnext = nullptr;
+    TestDuct fresh(1, 1);
+    EXPECT_EQ(fresh.ReadXData(groups[4]), 0);
+    acutRelRb(groups[0]);
+}
+
+TEST_F(XDataTest, WrongGroupTypeGivesNoElement) {
+    TestDuct e(1, 1);
+    InsertDuct(e);
+    for (size_t position : {kFlags, kFirstHandle, kFirstHandle + 1, kLastParam - 1}) {
+        resbuf* list = e.WriteXData();
+        std::vector<resbuf*> groups = Groups(list);
+        groups[position]->restype = 1071;  // a long where another type belongs
+        groups[position]->resval.rlong = 5;
+        Store(e.entity, list);
+        LObject* back = Reload(e.entity);
+        EXPECT_EQ(back, nullptr) << position;
+        DestroyElement(back);
+    }
+    // A label node without its three handles.
+    Store(e.entity, Without(e, {kLabelOpen + 2, kLabelOpen + 3, kLabelOpen + 4}));
+    EXPECT_EQ(Reload(e.entity), nullptr);
+    // The same insert reads again once its data is whole.
+    ASSERT_EQ(e.Insert(1), 0);
+    LObject* back = Reload(e.entity);
+    EXPECT_NE(back, nullptr);
+    DestroyElement(back);
+}
+
+TEST_F(XDataTest, ErasedNeighbourReadsFree) {
+    TestDuct a, b;
+    InsertDuct(a);
+    InsertDuct(b);
+    a.Connect(&b, 1, 0);
+    ASSERT_EQ(a.Insert(1), 0);
+    LObject* back = Reload(a.entity);
+    ASSERT_NE(back, nullptr);
+    EXPECT_FALSE(back->GetConnector(1)->IsFree());
+    DestroyElement(back);
+    ASSERT_EQ(acdbEntDel(b.entity), RTNORM);
+    back = Reload(a.entity);
+    ASSERT_NE(back, nullptr);
+    EXPECT_TRUE(back->GetConnector(1)->IsFree());
+    EXPECT_EQ(back->GetConnector(1)->neighbourHandle, NullHandleText);
+    EXPECT_EQ(back->GetConnector(1)->neighbourIndex, -1);
+    EXPECT_TRUE(ads_name_nil(back->GetConnector(1)->neighbourEntity));
+    DestroyElement(back);
+}
+
+TEST_F(XDataTest, SixteenMarksAtMost) {
+    TestDuct a;
+    InsertDuct(a);
+    resbuf* list = a.WriteXData();
+    std::vector<resbuf*> groups = Groups(list);
+    // Before the closing "}" of the label groups: twenty marks, one empty.
+    resbuf* beforeClose = groups[groups.size() - 4];
+    for (int k = 0; k < 20; ++k) {
+        ads_name mark;
+        Line(mark, k);
+        std::string h = k == 5 ? "" : HandleOf(mark);
+        resbuf* g = acutBuildList(1005, ToWide(h.c_str()).c_str(), 0);
+        g->rbnext = beforeClose->rbnext;
+        beforeClose->rbnext = g;
+    }
+    Store(a.entity, list);
+    LObject* back = Reload(a.entity);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->GetMarkCount(), 16);
+    DestroyElement(back);
+}
+
+TEST_F(XDataTest, UnknownSystemCannotBeRebuilt) {
+    TestDuct e;
+    LSystemRecord other = Record("QQ");
+    e.SetSystemRecord(other);
+    InsertDuct(e);
+    EXPECT_EQ(Reload(e.entity), nullptr);
+}
+
+TEST_F(XDataTest, PathRebuiltExactly) {
+    SetElementMaker(MakeTestPath);
+    TestPath e(2, 2);
+    ads_point v1 = {100, 0, 0}, v2 = {0, 50, 0};
+    e.AddPathSegment(v1, 0.5);
+    e.AddPathSegment(v2, 1.5);
+    InsertDuct(e);
+    LObject* back = Reload(e.entity);
+    ASSERT_NE(back, nullptr);
+    // The stored three segments, not the default one added to them.
+    std::vector<double> angles;
+    for (LPathNode* node = back->GetPath(); node; node = node->next)
+        angles.push_back(node->angle);
+    EXPECT_EQ(angles, std::vector<double>({9.0, 0.5, 1.5}));
+    EXPECT_EQ(back->GetPath()->next->offset[0], 100);
+    DestroyElement(back);
+}
+
+}  // namespace
