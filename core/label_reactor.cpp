@@ -36,12 +36,26 @@ static std::string OtherLabelHandle(const AcDbObject* object) {
     return handle;
 }
 
+// The entity of a handle in the object's drawing, erased or not (the C
+// API's handle look-up finds live entities only).
+static bool AnyEntityOfHandle(const AcDbObject* object, const std::string& handle, ads_name out) {
+    AcDbDatabase* db = object->database();
+    AcDbObjectId id;
+    if (!db || handle.empty() || handle == "0" ||
+        db->getAcDbObjectId(id, false, AcDbHandle(ToWide(handle.c_str()).c_str())) != Acad::eOk || id.isNull())
+        return false;
+    ads_name found;
+    if (acdbGetAdsName(found, id) != Acad::eOk)
+        return false;
+    ads_name_set(found, out);
+    return true;
+}
+
 void LabelErased(const AcDbObject* object, Adesk::Boolean erasing) {
     if (!object || !object->isKindOf(AcDbBlockReference::desc()))
         return;
-    std::string handle = OtherLabelHandle(object);
     ads_name leader;
-    if (handle.empty() || handle == "0" || acdbHandEnt(ToWide(handle.c_str()).c_str(), leader) != RTNORM)
+    if (!AnyEntityOfHandle(object, OtherLabelHandle(object), leader))
         return;
     // acdbEntDel toggles: it erases a live leader and brings back an erased
     // one, so the leader follows its label both ways.
