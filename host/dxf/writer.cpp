@@ -70,6 +70,8 @@ private:
     void object(const Object& object) { writeObject(out_, object); }
     void writeObject(GroupWriter& out, const Object& object) const;
     void dictionaryBody(GroupWriter& out, const Object& object) const;
+    void reference(GroupWriter& out, const Group& g, bool inReactors) const;
+    bool handleWritten(db::Handle handle) const;
     bool writeAll(const std::vector<Slot>& slots);
     void decideAll();
     void group(const Group& g) { writeGroup(out_, g); }
@@ -414,9 +416,14 @@ void DxfWriter::writeObject(GroupWriter& out, const Object& object) const
     const auto& groups = object.groups;
     size_t i = 0;
     int depth = 0;
+    bool reactors = false;
     for (; i < groups.size() && (groups[i].code() == 102 || depth > 0); ++i) {
-        if (groups[i].code() == 102) depth += groups[i].asText().substr(0, 1) == "{" ? 1 : -1;
-        writeGroup(out, groups[i]);
+        if (groups[i].code() == 102) {
+            bool opens = groups[i].asText().substr(0, 1) == "{";
+            depth += opens ? 1 : -1;
+            reactors = opens && groups[i].asText() == "{ACAD_REACTORS";
+        }
+        reference(out, groups[i], reactors);
     }
     out.handle(330, object.owner);
     if (type == "DICTIONARY" || type == "ACDBDICTIONARYWDFLT") {
@@ -428,8 +435,31 @@ void DxfWriter::writeObject(GroupWriter& out, const Object& object) const
         int code = groups[i].code();
         // Insertion units, explodability and scalability came with R2007.
         if (r2000Record && (code == 70 || code == 280 || code == 281)) continue;
-        writeGroup(out, groups[i]);
+        reference(out, groups[i], false);
     }
+}
+
+bool DxfWriter::handleWritten(db::Handle handle) const
+{
+    Slot slot = db_.slotOf(handle);
+    return slot != kNoSlot && isWritten(slot);
+}
+
+// A group, where a reference to an object the file does not hold (erased,
+// or never there) becomes the null handle, as the host's audit would make
+// it; a reactor to such an object is left out.
+void DxfWriter::reference(GroupWriter& out, const Group& g, bool inReactors) const
+{
+    if (g.kind() == db::ValueKind::Handle && g.asHandle() != 0 && !handleWritten(g.asHandle())) {
+        if (!inReactors) out.handle(g.code(), 0);
+        return;
+    }
+    db::Handle handle = 0;
+    if (g.code() == 1005 && db::parseHandle(g.asText(), handle) && handle != 0 && !handleWritten(handle)) {
+        out.plain(1005, "0");
+        return;
+    }
+    writeGroup(out, g);
 }
 
 // Entries whose object is not written are left out with their key.
@@ -453,7 +483,7 @@ void DxfWriter::dictionaryBody(GroupWriter& out, const Object& object) const
             ++i;
             continue;
         }
-        writeGroup(out, g);
+        reference(out, g, false);
     }
 }
 

@@ -74,9 +74,13 @@ std::unique_ptr<Database> hostDrawing()
                Group::text(2, usedName), Group::point(10, 500, 500, 0), Group::real(50, 30.0),
                Group::text(1001, "LURAK"), Group::text(1000, "\xC3\x98" "400 m\xC2\xB3/h \xE4\xB8\xAD"),
                Group::integer(1070, 7), Group::point(1010, 1, 2, 3)});
-    // An anonymous block nothing inserts, and an erased line: neither is saved.
+    // An anonymous block nothing inserts, and an erased line: neither is
+    // saved, and the insert's XDATA reference to the line becomes null.
     addAnonymousBlock(*db);
-    db->setErased(addLine(*db, model, 900), true);
+    Slot erased = addLine(*db, model, 900);
+    db->setErased(erased, true);
+    Object* insert = db->object(db->block(model)->entities[1]);
+    insert->groups.push_back(Group::text(1005, host::db::handleText(db->object(erased)->handle)));
     return db;
 }
 
@@ -102,6 +106,7 @@ TEST(HostDrawing, NewDrawingWithEntitiesPassesTheChecksInBothVersions)
         const Object* insert = back->object(model->entities[1]);
         EXPECT_EQ(host::db::groupText(*insert, 1000), "\xC3\x98" "400 m\xC2\xB3/h \xE4\xB8\xAD");
         EXPECT_NE(back->findRecord(Table::Appid, "LURAK"), host::db::kNoSlot);
+        EXPECT_EQ(host::db::groupText(*insert, 1005), "0");
         EXPECT_EQ(back->findRecord(Table::BlockRecord, "*U2"), host::db::kNoSlot);  // purged
     }
 }
