@@ -1,0 +1,114 @@
+// Fitting the current element between two fixed connectors: stretched to
+// the gap, or laid as standard pieces.
+#include <memory>
+#include <vector>
+
+#include "api/lists.h"
+#include "connector_fixture.h"
+#include "core/refit_joint.h"
+
+namespace {
+
+class RefitTest : public JointDrawingTest {
+protected:
+    void SetUp() override {
+        JointDrawingTest::SetUp();
+        a = std::make_unique<TestDuct>();
+        b = std::make_unique<TestDuct>();
+        current = new TestDuct;
+        state->current = current;  // the state owns it
+    }
+    void TearDown() override {
+        a.reset();
+        b.reset();
+        JointDrawingTest::TearDown();
+    }
+
+    // a at the origin (its end at 1000), b's start at (x, y), both turned.
+    void Place(double x, double y, double turn = 0) {
+        a->SetRotation(turn);
+        ads_point at = {x, y, 0};
+        b->SetInsertionPoint(at);
+        b->SetRotation(turn);
+        ASSERT_EQ(a->Insert(15), 0) << host::api::lastError();
+        ASSERT_EQ(b->Insert(15), 0) << host::api::lastError();
+    }
+
+    // Lengths of the elements met walking from a's end to b through the
+    // drawing, read back from each insert.
+    std::vector<double> Chain() {
+        std::vector<double> lengths;
+        LObject* at = LoadElementFromEntity(a->entity);
+        int16_t out = 1;
+        std::string bHandle = b->HandleText();
+        for (int guard = 0; at && guard < 20; ++guard) {
+            LObject* next = at->LoadNeighbour(out);
+            DestroyElement(at);
+            at = next;
+            if (!at || bHandle == at->HandleText())
+                break;
+            lengths.push_back(static_cast<TestDuct*>(at)->Length());
+        }
+        DestroyElement(at);
+        return lengths;
+    }
+
+    std::unique_ptr<TestDuct> a, b;
+    TestDuct* current = nullptr;
+};
+
+TEST_F(RefitTest, LongDuctLaidAsStandardPieces) {
+    state->defaults.rectPieceLength = 1500;
+    Place(5000, 0);
+    ASSERT_EQ(RefitJoint(1, a.get(), b.get(), 1, 0, 0, 1), 0);
+    EXPECT_EQ(current->Length(), 1000);
+    EXPECT_EQ(Chain(), std::vector<double>({1500, 1500, 1000}));
+    EXPECT_STREQ(b->GetConnector(0)->neighbourHandle, current->HandleText());
+}
+
+TEST_F(RefitTest, RemainderEqualToThePieceStops) {
+    state->defaults.rectPieceLength = 1500;
+    Place(4000, 0);
+    ASSERT_EQ(RefitJoint(1, a.get(), b.get(), 1, 0, 0, 1), 0);
+    EXPECT_EQ(Chain(), std::vector<double>({1500, 1500}));
+}
+
+TEST_F(RefitTest, PieceLengthOfZeroLaysNoPieces) {
+    for (double piece : {0.0, -1500.0}) {
+        state->defaults.rectPieceLength = piece;
+        current->entity[0] = current->entity[1] = 0;
+        Place(5000, 0);
+        ASSERT_EQ(RefitJoint(1, a.get(), b.get(), 1, 0, 0, 1), 0);
+        EXPECT_EQ(current->Length(), 4000);
+    }
+}
+
+TEST_F(RefitTest, StretchedBetweenTheConnectors) {
+    Place(1010.5, 0);
+    ASSERT_EQ(current->Insert(15), 0);  // re-fitting works on an element in the drawing
+    ASSERT_EQ(RefitJoint(0, a.get(), b.get(), 1, 0, 0, 1), 0);
+    EXPECT_EQ(current->Length(), 11);  // whole numbers, halves away from zero
+    EXPECT_EQ(Chain(), std::vector<double>({11}));
+    EXPECT_STREQ(a->GetConnector(1)->neighbourHandle, current->HandleText());
+    EXPECT_EQ(b->GetConnector(0)->neighbourIndex, 1);
+}
+
+TEST_F(RefitTest, VerticalGapTakenAlongItsLength) {
+    Place(0, 3000, kHalfPi);
+    ASSERT_EQ(RefitJoint(0, a.get(), b.get(), 1, 0, 0, 1), 0);
+    EXPECT_EQ(current->Length(), 2000);
+}
+
+TEST_F(RefitTest, RefusalsChangeNothing) {
+    Place(5000, 0);
+    current->GetConnector(0)->shape = kShapeRound;
+    EXPECT_EQ(RefitJoint(1, a.get(), b.get(), 1, 0, 0, 1), -1);
+    current->GetConnector(0)->shape = kShapeRect;
+    Place(5000, 300);  // a sideways offset the duct cannot bridge
+    EXPECT_EQ(RefitJoint(1, a.get(), b.get(), 1, 0, 0, 1), -1);
+    EXPECT_TRUE(ads_name_nil(current->entity));
+    EXPECT_TRUE(a->GetConnector(1)->IsFree());
+    EXPECT_EQ(RefitJoint(1, a.get(), b.get(), 1, 0, 0, 7), -1);
+}
+
+}  // namespace
