@@ -1,0 +1,191 @@
+#include "elements/vf/lvfspiko.h"
+
+#include <cmath>
+#include <vector>
+
+#include "ads_entity.h"
+#include "app/doc_state.h"
+#include "core/anonymous_block.h"
+#include "core/dimensions.h"
+#include "core/draw_neutral.h"
+#include "core/geometry.h"
+#include "core/piece_rule.h"
+#include "core/rounding.h"
+#include "core/text_buffer.h"
+
+namespace {
+
+constexpr int kValueCount = 3;
+constexpr double kDefaultPieceLength = 6000.0;
+// d, l, piece length: a piece length of 0 keeps the drawing's.
+constexpr double kDefaultRow[kValueCount] = {100, 6000, 0};
+
+bool IsSize(double v) { return std::isfinite(v) && v > 0.0; }
+
+// The drawing's round piece length; a state without a usable one gives the
+// default.
+double DocumentPieceLength() {
+    double v = CurrentDocState ? CurrentDocState->defaults.roundPieceLength : 0.0;
+    return IsSize(v) ? v : kDefaultPieceLength;
+}
+
+bool SeenEndOn(int16_t o) { return o % 3 == 2; }
+double SignX(int16_t o) { return (o == 3 || o == 4) ? -1.0 : 1.0; }
+
+}  // namespace
+
+LVfSpiko::LVfSpiko() : LVf(1, 2, kValueCount) {
+    connectors[0]->side = 2;
+    connectors[1]->side = 5;
+    connectors[0]->paramA = connectors[1]->paramA = 0;
+    pieceLength = DocumentPieceLength();
+    SetAttachMasks(2, 2, 0, 2, 2, 0);
+    SetFlipModes(1, 0, 0);
+    SetParams(kDefaultRow);
+}
+
+int16_t LVfSpiko::GetParams(double** values) {
+    double* v = new double[kValueCount];
+    v[0] = d;
+    v[1] = l;
+    v[2] = pieceLength;
+    *values = v;
+    return 0;
+}
+
+int16_t LVfSpiko::SetParams(const double* v) {
+    // 0 keeps a value; so does anything that is not a size.
+    if (v) {
+        if (IsSize(v[0]))
+            d = v[0];
+        if (IsSize(v[1]))
+            l = v[1];
+        if (IsSize(v[2]))
+            pieceLength = v[2];
+    }
+    hostSize = d;  // an element attached to the duct takes its diameter
+    CutIntoPieces();
+    ResizeLabelList(static_cast<int16_t>(PartCount()), 1);
+    PlaceConnectorsAndLabels();
+    if (connectors[1]->flow != connectors[0]->flow)
+        connectors[1]->flow = connectors[0]->flow;
+    SetAttachOffsets(d / 2, d / 2, 0, d / 2, d / 2, 0);
+    return 0;
+}
+
+void LVfSpiko::CutIntoPieces() {
+    PieceSplit split = SplitIntoPieces(l, pieceLength);
+    pieceCount = static_cast<int16_t>(split.pieces);
+    rest = RoundToDouble(l - split.pieces * pieceLength);
+    if (pieceCount == 0 && rest <= 0.0)
+        rest = l;  // shorter than half a unit: still one piece
+}
+
+// Connectors at both ends; each label sits at the middle of its piece.
+void LVfSpiko::PlaceConnectorsAndLabels() {
+    for (int i = 0; i < 2; ++i)
+        connectors[i]->a = connectors[i]->b = d;
+    SetPoint3d(connectors[0]->position, l / 2, 0, 0);
+    SetPoint3d(connectors[1]->position, -l / 2, 0, 0);
+    LLabelNode* node = GetLabel(0);
+    for (int i = 0; i < pieceCount && node; ++i, node = node->next)
+        SetPoint3d(node->point, l / 2 - i * pieceLength - pieceLength / 2, 0, 0);
+    if (rest > 0.0 && node)
+        SetPoint3d(node->point, -l / 2 + rest / 2, 0, 0);
+}
+
+int16_t LVfSpiko::MarkFixedParams(int16_t* flags) {
+    if (flags)
+        flags[1] = 1;
+    return 0;
+}
+
+int16_t LVfSpiko::FitLength(double* params, int16_t* changed, int16_t connectorA,
+                            int16_t connectorB, double along, double across) {
+    if (SeenEndOn(orientation) || connectorA == connectorB)
+        return -1;
+    int16_t low = connectorA < connectorB ? connectorA : connectorB;
+    int16_t high = connectorA < connectorB ? connectorB : connectorA;
+    if (low != 0 || high != 1 || across != 0.0 || !IsSize(along) || !params || !changed)
+        return -1;
+    changed[1] = 1;
+    params[1] = along;
+    return 0;
+}
+
+int16_t LVfSpiko::GetBomLines(LBomRow** rows, uint16_t* count, uint16_t* further,
+                              uint16_t* extraRows) {
+    std::vector<double> lengths(pieceCount, pieceLength);
+    if (rest > 0.0)
+        lengths.push_back(rest);
+    int couplings = CouplingCount();
+    size_t total = lengths.size() + (couplings > 0 ? 1 : 0);
+    LBomRow* out = new LBomRow[total];
+    for (size_t i = 0; i < lengths.size(); ++i) {
+        out[i].quantity = 1;
+        out[i].description = NewTextBuffer(FormatText("SPIRO  d=%lg;  l=%lg;", d, lengths[i]),
+                                           kDescriptionSize);
+        out[i].flowText = new char[kFlowTextSize];
+        FormatConnectorFlowText(out[i].flowText, kFlowTextSize, "d", connectors[0]);
+    }
+    if (couplings > 0) {
+        LBomRow& last = out[total - 1];
+        last.quantity = static_cast<uint16_t>(couplings);
+        last.description = NewTextBuffer(FormatText("VF-01  d=%lg;", d), kDescriptionSize);
+    }
+    if (rows)
+        *rows = out;
+    else
+        FreeBomRows(out, static_cast<int>(total));
+    if (count)
+        *count = static_cast<uint16_t>(lengths.size());
+    if (further)
+        *further = 0;
+    if (extraRows)
+        *extraRows = couplings > 0 ? 1 : 0;
+    return 0;
+}
+
+// One aligned dimension per piece, laid from the end of connector 0; the
+// last one measures the shorter piece (or a whole one).
+int16_t LVfSpiko::UpdateLabel() {
+    double s = SignX(orientation);
+    double k = scale.sx;
+    int parts = PartCount();
+    for (int i = 1; i <= parts; ++i) {
+        double pos = i * pieceLength;
+        double length = i < parts ? pieceLength : l - pos + pieceLength;
+        double x = i < parts ? l / 2 - pos + pieceLength / 2 : length / 2 - l / 2;
+        ads_point centre = {s * k * x, 0, 0};
+        RotateVector2d(centre, rotation);
+        AddVector3d(centre, insertionPoint);
+        MakeDimension(*this, centre, length, d / 2, rotation);
+    }
+    acdbEntUpd(entity);
+    return 0;
+}
+
+int16_t LVfSpiko::AdjustInsertionPoint(ads_point, const double*) { return 0; }
+
+int16_t LVfSpiko::MakeBlock(char* blockName) {
+    const ads_point origin = {0, 0, 0};
+    BeginAnonymousBlock(origin);
+    DrawConnectorEnds(endMarkSize, 1);
+    if (!SeenEndOn(orientation)) {
+        double s = SignX(orientation);
+        for (int i = 1; i < PartCount(); ++i) {
+            double x = s * (l / 2 - i * pieceLength);
+            ads_point p1 = {x, d / 2, 0}, p2 = {x, -d / 2, 0};
+            LineC(p1, p2);
+        }
+        ads_point top0 = {-l / 2, d / 2, 0}, top1 = {l / 2, d / 2, 0};
+        ads_point bottom0 = {-l / 2, -d / 2, 0}, bottom1 = {l / 2, -d / 2, 0};
+        MakeLine(top0, top1);
+        MakeLine(bottom0, bottom1);
+    }
+    if (system.roundCentreLines != 0) {
+        ads_point p1 = {-l / 2, 0, 0}, p2 = {l / 2, 0, 0};
+        LineB(p1, p2);
+    }
+    return EndAnonymousBlock(blockName, kBlockNameSize) == RTNORM ? 0 : -1;
+}

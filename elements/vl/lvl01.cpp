@@ -1,0 +1,239 @@
+#include "elements/vl/lvl01.h"
+
+#include <cmath>
+#include <vector>
+
+#include "ads_entity.h"
+#include "app/doc_state.h"
+#include "core/anonymous_block.h"
+#include "core/dimensions.h"
+#include "core/draw_neutral.h"
+#include "core/geometry.h"
+#include "core/piece_rule.h"
+#include "core/rounding.h"
+#include "core/text_buffer.h"
+#include "elements/vl/vl_type_table.h"
+
+namespace {
+
+constexpr int kValueCount = 5;
+constexpr double kDefaultPieceLength = 1500.0;
+// Arm of the diagonal strokes of the lp star: cos 45 degrees.
+constexpr double kDiagonal = 0.7071067811865;
+
+bool IsSize(double v) { return std::isfinite(v) && v > 0.0; }
+
+// The drawing's rectangular piece length; a state without a usable one
+// (none open, or a value of 0 or less) gives the default.
+double DocumentPieceLength() {
+    double v = CurrentDocState ? CurrentDocState->defaults.rectPieceLength : 0.0;
+    return IsSize(v) ? v : kDefaultPieceLength;
+}
+
+// Sign of the run's x and of its upper face in each view of the duct.
+double SignX(int16_t o) { return o >= 3 ? -1.0 : 1.0; }
+double SignY(int16_t o) { return (o == 1 || o == 3) ? -1.0 : 1.0; }
+bool SeenEndOn(int16_t o) { return o % 3 == 2; }
+bool SeenFromSide(int16_t o) { return o == 1 || o == 4; }
+
+}  // namespace
+
+LVl01::LVl01() : LVl(1, 2, kValueCount) {
+    LConnector* c0 = connectors[0];
+    LConnector* c1 = connectors[1];
+    c0->side = 2;
+    c1->side = 5;
+    c0->paramA = c1->paramA = 0;
+    c0->paramB = c1->paramB = 1;
+    pieceLength = DocumentPieceLength();
+    SetAttachMasks(1, 1, 0, 1, 1, 0);
+    SetFlipModes(1, 0, 0);
+    SetParams(VlDefaultRow(1));
+}
+
+int16_t LVl01::GetParams(double** values) {
+    double* v = new double[kValueCount];
+    v[0] = a;
+    v[1] = b;
+    v[2] = l;
+    v[3] = lpFlag == 1 ? 1.0 : -1.0;
+    v[4] = pieceLength;
+    *values = v;
+    return 0;
+}
+
+int16_t LVl01::SetParams(const double* v) {
+    // 0 keeps a value; so does anything that is not a size.
+    if (v) {
+        if (IsSize(v[0]))
+            a = v[0];
+        if (IsSize(v[1]))
+            b = v[1];
+        if (IsSize(v[2]))
+            l = v[2];
+        if (v[3] == 1.0)
+            lpFlag = 1;
+        else if (v[3] == -1.0)
+            lpFlag = 0;
+        if (IsSize(v[4]))
+            pieceLength = v[4];
+    }
+    CutIntoPieces();
+    ResizeLabelList(static_cast<int16_t>(PartCount()), 1);
+    PlaceConnectorsAndLabels();
+    if (connectors[1]->flow != connectors[0]->flow)
+        connectors[1]->flow = connectors[0]->flow;
+    SetAttachOffsets(b / 2, a / 2, 0, b / 2, a / 2, 0);
+    return 0;
+}
+
+// Whole pieces from the end of connector 0, then the rounded rest; a rest
+// under 50 grows to 50 and the run with it.
+void LVl01::CutIntoPieces() {
+    PieceSplit split = SplitIntoPieces(l, pieceLength);
+    pieceCount = static_cast<int16_t>(split.pieces);
+    restLength = RoundToDouble(l - split.pieces * pieceLength);
+    if (pieceCount == 0 && restLength <= 0.0)
+        restLength = l;  // shorter than half a unit: still one piece
+    if (restLength > 0.0 && restLength < kVl01ShortestRest) {
+        l = pieceCount * pieceLength + kVl01ShortestRest;
+        restLength = kVl01ShortestRest;
+    }
+}
+
+// Connectors at both ends; each label sits at the middle of its piece.
+void LVl01::PlaceConnectorsAndLabels() {
+    LConnector* c0 = connectors[0];
+    LConnector* c1 = connectors[1];
+    c0->a = c1->a = a;
+    c0->b = c1->b = b;
+    SetPoint3d(c0->position, l / 2, 0, 0);
+    SetPoint3d(c1->position, -l / 2, 0, 0);
+    LLabelNode* node = GetLabel(0);
+    for (int i = 0; i < pieceCount && node; ++i, node = node->next)
+        SetPoint3d(node->point, l / 2 - i * pieceLength - pieceLength / 2, 0, 0);
+    if (restLength > 0.0 && node)
+        SetPoint3d(node->point, -l / 2 + restLength / 2, 0, 0);
+}
+
+int16_t LVl01::MarkFixedParams(int16_t* flags) {
+    if (flags)
+        flags[2] = 1;
+    return 0;
+}
+
+int16_t LVl01::FitLength(double* params, int16_t* changed, int16_t connectorA,
+                         int16_t connectorB, double along, double across) {
+    if (SeenEndOn(orientation) || connectorA == connectorB)
+        return -1;
+    int16_t low = connectorA < connectorB ? connectorA : connectorB;
+    int16_t high = connectorA < connectorB ? connectorB : connectorA;
+    if (low != 0 || high != 1 || across != 0.0 || !IsSize(along))
+        return -1;
+    double r = std::fmod(along, pieceLength);
+    if (r > 0.0 && r < kVl01ShortestRest)
+        return -1;
+    if (!params || !changed)
+        return -1;
+    params[2] = along;
+    changed[2] = 1;
+    return 0;
+}
+
+int16_t LVl01::GetBomLines(LBomRow** rows, uint16_t* count, uint16_t* further,
+                           uint16_t* extraRows) {
+    std::vector<double> lengths(pieceCount, pieceLength);
+    if (restLength > 0.0)
+        lengths.push_back(restLength);
+    LBomRow* out = new LBomRow[lengths.size()];
+    for (size_t i = 0; i < lengths.size(); ++i) {
+        std::string text = FormatText("VL-01  a=%lg;  b=%lg;  l=%lg;", a, b, lengths[i]);
+        if (lpFlag == 1)
+            text += "  lp=1;";
+        out[i].quantity = 1;
+        out[i].description = NewTextBuffer(text, kDescriptionSize);
+        out[i].flowText = new char[kFlowTextSize];
+        FormatConnectorFlowText(out[i].flowText, kFlowTextSize, "axb", connectors[0]);
+    }
+    if (rows)
+        *rows = out;
+    else
+        FreeBomRows(out, static_cast<int>(lengths.size()));
+    if (count)
+        *count = static_cast<uint16_t>(lengths.size());
+    if (further)
+        *further = 0;
+    if (extraRows)
+        *extraRows = 0;
+    return 0;
+}
+
+// One aligned dimension per piece, laid from the end of connector 0; the
+// last one measures the rest (or a whole piece).
+int16_t LVl01::UpdateLabel() {
+    double h = SeenFromSide(orientation) ? b / 2 : a / 2;
+    double s = (orientation == 3 || orientation == 4) ? -1.0 : 1.0;
+    double k = scale.sx;
+    int parts = PartCount();
+    for (int i = 1; i <= parts; ++i) {
+        double pos = i * pieceLength;
+        double length = i < parts ? pieceLength : l - pos + pieceLength;
+        double x = i < parts ? l / 2 - pos + pieceLength / 2 : length / 2 - l / 2;
+        ads_point centre = {s * k * x, 0, 0};
+        RotateVector2d(centre, rotation);
+        AddVector3d(centre, insertionPoint);
+        MakeDimension(*this, centre, length, h + endMarkSize, rotation);
+    }
+    acdbEntUpd(entity);
+    return 0;
+}
+
+int16_t LVl01::AdjustInsertionPoint(ads_point, const double*) { return 0; }
+
+int16_t LVl01::MakeBlock(char* blockName) {
+    const ads_point origin = {0, 0, 0};
+    BeginAnonymousBlock(origin);
+    DrawConnectorEnds(endMarkSize, 1);
+    if (!SeenEndOn(orientation)) {
+        double w = SeenFromSide(orientation) ? b : a;
+        double sx = SignX(orientation), sy = SignY(orientation);
+        for (int i = 1; i < PartCount(); ++i) {
+            double x = sx * (l / 2 - i * pieceLength);
+            ads_point p1 = {x, w / 2 + endMarkSize, 0}, p2 = {x, -w / 2 - endMarkSize, 0};
+            LineC(p1, p2);
+        }
+        ads_point top0 = {-l / 2, w / 2, 0}, top1 = {l / 2, w / 2, 0};
+        ads_point bottom0 = {-l / 2, -w / 2, 0}, bottom1 = {l / 2, -w / 2, 0};
+        MakeLine(top0, top1);
+        MakeLine(bottom0, bottom1);
+        if (lpFlag == 1)
+            DrawLpMarks(w, sx, sy);
+    }
+    if (system.rectCentreLines != 0) {
+        ads_point p1 = {-l / 2, 0, 0}, p2 = {l / 2, 0, 0};
+        LineB(p1, p2);
+    }
+    return EndAnonymousBlock(blockName, kBlockNameSize) == RTNORM ? 0 : -1;
+}
+
+// An eight-armed star near the upper face at the start of every piece; a
+// narrow duct shrinks the arms to an eighth of its width.
+void LVl01::DrawLpMarks(double w, double sx, double sy) {
+    double m = 2 * endMarkSize;
+    for (int i = 0; i < PartCount(); ++i) {
+        double c = l / 2 - i * pieceLength;
+        if (8 * m > w)
+            m = w / 8;
+        double cx = c - 2 * m, cy = w / 2 - 2 * m, q = kDiagonal * m;
+        const double ends[4][4] = {
+            {cx - m, cy, cx + m, cy},
+            {cx, cy - m, cx, cy + m},
+            {cx + q, cy + q, cx - q, cy - q},
+            {cx + q, cy - q, cx - q, cy + q},
+        };
+        for (const auto& e : ends) {
+            ads_point p1 = {sx * e[0], sy * e[1], 0}, p2 = {sx * e[2], sy * e[3], 0};
+            MakeLine(p1, p2);
+        }
+    }
+}
