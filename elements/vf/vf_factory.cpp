@@ -1,13 +1,18 @@
 #include "elements/vf/vf_factory.h"
 
+#include "elements/vf/lvfspiko.h"
 #include "elements/vf/vf_type_table.h"
 
 namespace {
 
 using Maker = LObject* (*)();
 
+LObject* MakeSpiko() { return new LVfSpiko; }
+
 // One maker per type id 1 to 22; a type whose class is not built yet has none.
-const Maker kMakers[kVfTypeCount] = {};
+const Maker kMakers[kVfTypeCount] = {
+    MakeSpiko,  // 1 SPIRO
+};
 
 }  // namespace
 
