@@ -1,0 +1,386 @@
+// The spiral duct SPIRO: pieces, labels and couplings, value input,
+// stretching, bill-of-materials rows, piece dimensions and the block in
+// each family of views.
+#include "elements/vf/lvfspiko.h"
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ads_entity.h"
+#include "api/host_api.h"
+#include "app/doc_state.h"
+#include "core/element_factory.h"
+#include "core/messages.h"
+#include "core/type_tables.h"
+#include "db/database.h"
+#include "host/io/io.h"
+#include "host/shell/session.h"
+
+namespace {
+
+class Spiko : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(LoadMessagesFile(LURAK_SOURCE_DIR "/data/lurak.msg"), 0);
+        InitTypeTables();
+        state.defaults.roundPieceLength = 6000;
+        CurrentDocState = &state;
+    }
+    void TearDown() override { CurrentDocState = nullptr; }
+
+    static std::unique_ptr<LVfSpiko> Duct(double l, double d = 315) {
+        auto e = std::make_unique<LVfSpiko>();
+        const double v[3] = {d, l, 0};
+        e->SetParams(v);
+        return e;
+    }
+    LDocState state;
+};
+
+std::vector<double> Values(LObject& e) {
+    double* v = nullptr;
+    e.GetParams(&v);
+    std::vector<double> out(v, v + e.GetParamCount());
+    delete[] v;
+    return out;
+}
+
+struct Rows {
+    std::vector<std::string> texts, flows;
+    std::vector<int> quantities;
+    uint16_t count = 0, further = 9, extra = 9;
+};
+
+Rows BomOf(LObject& e) {
+    Rows r;
+    LBomRow* rows = nullptr;
+    EXPECT_EQ(e.GetBomLines(&rows, &r.count, &r.further, &r.extra), 0);
+    for (int i = 0; i < r.count + r.extra; ++i) {
+        r.texts.push_back(rows[i].description ? rows[i].description : "");
+        r.flows.push_back(rows[i].flowText ? rows[i].flowText : "");
+        r.quantities.push_back(rows[i].quantity);
+    }
+    FreeBomRows(rows, r.count + r.extra);
+    return r;
+}
+
+}  // namespace
+
+TEST_F(Spiko, PiecesLabelsAndCouplings) {
+    struct Case {
+        double l;
+        int pieces;
+        double rest;
+        int couplings;
+    } cases[] = {
+        {6000, 1, 0, 0},  {15000, 2, 3000, 2}, {12000, 2, 0, 1}, {24000, 4, 0, 3},
+        {6000.4, 1, 0, 0}, {6000.6, 1, 1, 1},  {2500, 0, 2500, 0}, {0.3, 0, 0.3, 0},
+    };
+    for (const Case& c : cases) {
+        auto e = Duct(c.l, 100);
+        EXPECT_EQ(e->pieceCount, c.pieces) << c.l;
+        EXPECT_EQ(e->rest, c.rest) << c.l;
+        EXPECT_EQ(e->l, c.l) << c.l;  // a round run never grows
+        EXPECT_EQ(e->CouplingCount(), c.couplings) << c.l;
+        uint16_t labels = 0;
+        e->GetLabelCount(&labels);
+        EXPECT_EQ(labels, c.pieces + (c.rest > 0 ? 1 : 0)) << c.l;
+    }
+}
+
+TEST_F(Spiko, BillOfMaterialsCountsACouplingAtEveryJoint) {
+    auto e = Duct(15000, 100);
+    e->GetConnector(0)->flow = 400;
+    Rows r = BomOf(*e);
+    EXPECT_EQ(r.count, 3);
+    EXPECT_EQ(r.further, 0);
+    EXPECT_EQ(r.extra, 1);
+    EXPECT_EQ(r.texts, (std::vector<std::string>{"SPIRO  d=100;  l=6000;", "SPIRO  d=100;  l=6000;",
+                                                 "SPIRO  d=100;  l=3000;", "VF-01  d=100;"}));
+    EXPECT_EQ(r.quantities, (std::vector<int>{1, 1, 1, 2}));
+    EXPECT_EQ(r.flows[0], "Vd=400 m3/h;  vd=14.1 m/s;");
+    EXPECT_EQ(r.flows[3], "");
+
+    // Two whole pieces show a joint, so they take one coupling.
+    const double two[3] = {0, 12000, 0};
+    e->SetParams(two);
+    r = BomOf(*e);
+    EXPECT_EQ(r.count, 2);
+    EXPECT_EQ(r.extra, 1);
+    EXPECT_EQ(r.quantities.back(), 1);
+
+    const double one[3] = {0, 6000, 0};
+    e->SetParams(one);
+    r = BomOf(*e);
+    EXPECT_EQ(r.count, 1);
+    EXPECT_EQ(r.extra, 0);
+    EXPECT_EQ(r.texts, (std::vector<std::string>{"SPIRO  d=100;  l=6000;"}));
+}
+
+TEST_F(Spiko, NewDuctsTakeTheDefaultsAndTheDocumentsPieceLength) {
+    std::unique_ptr<LObject> made(CreateElement(2, 1));
+    auto* e = dynamic_cast<LVfSpiko*>(made.get());
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(Values(*e), (std::vector<double>{100, 6000, 6000}));
+    EXPECT_EQ(e->hostSize, 100);
+    EXPECT_EQ(e->vfKsCode, kVfKsNone);
+    state.defaults.roundPieceLength = 3000;
+    EXPECT_EQ(LVfSpiko().pieceCount, 2);
+    for (double bad : {0.0, -1.0, std::nan("")}) {
+        state.defaults.roundPieceLength = bad;
+        EXPECT_EQ(LVfSpiko().pieceLength, 6000);
+    }
+    CurrentDocState = nullptr;
+    EXPECT_EQ(LVfSpiko().pieceLength, 6000);
+}
+
+TEST_F(Spiko, ZeroAndNonsenseInputsKeepTheValues) {
+    auto e = Duct(15000);
+    const double keep[3] = {0, -1, 0};
+    e->SetParams(keep);
+    EXPECT_EQ(Values(*e), (std::vector<double>{315, 15000, 6000}));
+    const double bad[3] = {std::nan(""), 0, -6000};
+    e->SetParams(bad);
+    EXPECT_EQ(Values(*e), (std::vector<double>{315, 15000, 6000}));
+    const double piece[3] = {0, 0, 5000};
+    e->SetParams(piece);
+    EXPECT_EQ(e->pieceCount, 3);
+    EXPECT_EQ(e->rest, 0);
+    EXPECT_EQ(e->SetParams(nullptr), 0);
+    int16_t flags[3] = {};
+    EXPECT_EQ(e->MarkFixedParams(flags), 0);
+    EXPECT_EQ(std::vector<int16_t>(flags, flags + 3), (std::vector<int16_t>{0, 1, 0}));
+}
+
+TEST_F(Spiko, ConnectorsLabelsAndAttachPositions) {
+    auto e = Duct(15000, 400);
+    LConnector* c0 = e->GetConnector(0);
+    LConnector* c1 = e->GetConnector(1);
+    EXPECT_EQ(c0->side, 2);
+    EXPECT_EQ(c1->side, 5);
+    EXPECT_EQ(c1->paramA, 0);
+    EXPECT_EQ(c1->paramB, -1);
+    EXPECT_EQ(c0->shape, kShapeRound);
+    EXPECT_EQ(c0->position[0], 7500);
+    EXPECT_EQ(c1->position[0], -7500);
+    EXPECT_EQ(c1->a, 400);
+    EXPECT_EQ(c1->b, 400);
+    EXPECT_EQ(e->hostSize, 400);
+    const double centres[] = {4500, -1500, -6000};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(e->GetLabel(static_cast<int16_t>(i))->point[0], centres[i]) << i;
+    const int masks[] = {2, 2, 0, 2, 2, 0};
+    const double offsets[] = {200, 200, 0, 200, 200, 0};
+    for (int16_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(e->GetAttachMask(i), masks[i]);
+        EXPECT_EQ(e->GetAttachOffset(i), offsets[i]);
+    }
+    c0->flow = 700;
+    e->SetParams(nullptr);
+    EXPECT_EQ(c1->flow, 700);
+}
+
+TEST_F(Spiko, FitLengthTakesAnyStraightPositiveGap) {
+    auto e = Duct(6000);
+    double p[3] = {};
+    int16_t changed[3] = {};
+    EXPECT_EQ(e->FitLength(p, changed, 0, 0, 2500, 0), -1);
+    EXPECT_EQ(e->FitLength(p, changed, 1, 2, 2500, 0), -1);
+    EXPECT_EQ(e->FitLength(p, changed, 0, 1, 2500, 0.5), -1);
+    EXPECT_EQ(e->FitLength(p, changed, 0, 1, 0, 0), -1);
+    EXPECT_EQ(e->FitLength(p, changed, 0, 1, -10, 0), -1);
+    e->SetOrientation(5);
+    EXPECT_EQ(e->FitLength(p, changed, 0, 1, 2500, 0), -1);
+    EXPECT_EQ(changed[1], 0);
+    e->SetOrientation(1);
+    EXPECT_EQ(e->FitLength(p, changed, 1, 0, 2500, 0), 0);
+    EXPECT_EQ(p[1], 2500);
+    EXPECT_EQ(std::vector<int16_t>(changed, changed + 3), (std::vector<int16_t>{0, 1, 0}));
+}
+
+TEST_F(Spiko, DescriptionIsTheDisplayCodeWithItsValues) {
+    auto e = Duct(15000, 250);
+    char* text = e->GetDescription();
+    EXPECT_EQ(std::string(text).substr(0, 5), "SPIRO");
+    EXPECT_NE(std::string(text).find("=250;"), std::string::npos);
+    delete[] text;
+}
+
+// ---- Dimensions.
+
+namespace {
+
+class SpikoDimensions : public Spiko {
+protected:
+    void SetUp() override {
+        Spiko::SetUp();
+        host::shell::resetSession();
+        host::io::captureTranscript();
+        host::shell::newDrawing();
+    }
+    void TearDown() override {
+        host::shell::resetSession();
+        host::io::setSource(nullptr);
+        host::io::setTranscript(nullptr);
+        Spiko::TearDown();
+    }
+    static std::vector<std::string> DimensionTexts() {
+        std::vector<std::string> out;
+        resbuf* filter = acutBuildList(RTDXF0, L"DIMENSION", 0);
+        ads_name set;
+        long n = 0;
+        if (acedSSGet(L"X", nullptr, nullptr, filter, set) == RTNORM)
+            acedSSLength(set, &n);
+        for (long i = 0; i < n; ++i) {
+            ads_name dim;
+            acedSSName(set, i, dim);
+            resbuf* list = acdbEntGet(dim);
+            std::string text;
+            for (resbuf* rb = list; rb; rb = rb->rbnext)
+                if (rb->restype == 1)
+                    for (const wchar_t* c = rb->resval.rstring; *c; ++c)
+                        text += static_cast<char>(*c);
+            acutRelRb(list);
+            out.push_back(text);
+        }
+        if (n > 0)
+            acedSSFree(set);
+        acutRelRb(filter);
+        return out;
+    }
+};
+
+}  // namespace
+
+TEST_F(SpikoDimensions, OneDimensionPerPieceTheShortOneLast) {
+    auto e = Duct(15000);
+    host::io::setScript("0,900\n0,900\n0,900\n");
+    EXPECT_EQ(e->UpdateLabel(), 0);
+    EXPECT_EQ(DimensionTexts(), (std::vector<std::string>{"6000", "6000", "3000"}));
+}
+
+TEST_F(SpikoDimensions, AShortRunGetsOneDimensionOfItsLength) {
+    auto e = Duct(2500);
+    host::io::setScript("0,900\n");
+    e->UpdateLabel();
+    EXPECT_EQ(DimensionTexts(), (std::vector<std::string>{"2500"}));
+}
+
+// ---- The block in each family of views.
+
+namespace {
+
+struct Entity {
+    std::string type, layer;
+    double x1, y1, x2, y2;
+};
+
+class SpikoBlock : public Spiko {
+protected:
+    void SetUp() override {
+        Spiko::SetUp();
+        drawing = host::db::Database::createDefault();
+        host::api::setCurrentDatabase(drawing.get());
+        for (const wchar_t* name : {L"szaggatott", L"KOZEP"}) {
+            resbuf* lt = acutBuildList(RTDXF0, L"LTYPE", 2, name, 70, 0, 3, L"", 72, 65, 73, 0, 40, 0.0, 0);
+            ASSERT_EQ(acdbEntMake(lt), RTNORM);
+            acutRelRb(lt);
+        }
+    }
+    void TearDown() override {
+        host::api::setCurrentDatabase(static_cast<host::db::Database*>(nullptr));
+        Spiko::TearDown();
+    }
+    std::vector<Entity> Block(LObject& e) {
+        LSystemRecord& s = e.system;
+        for (int i = 1; i < 3; ++i) {
+            std::snprintf(s.penLayer[i], sizeof s.penLayer[i], "PEN%d", i);
+            std::snprintf(s.penLinetype[i], sizeof s.penLinetype[i], "CONTINUOUS");
+        }
+        std::snprintf(s.centreLayer, sizeof s.centreLayer, "CENTRE");
+        std::snprintf(s.centreLinetype, sizeof s.centreLinetype, "KOZEP");
+        char name[kBlockNameSize] = "";
+        EXPECT_EQ(e.MakeBlock(name), 0);
+        std::vector<Entity> out;
+        const host::db::Block* block =
+            drawing->block(drawing->findRecord(host::db::Table::BlockRecord, name));
+        if (!block)
+            return out;
+        for (auto id : block->entities) {
+            const host::db::Object* o = drawing->object(id);
+            Entity x{std::string(o->typeName()), std::string(host::db::groupText(*o, 8)), 0, 0, 0, 0};
+            if (const host::db::Group* g = host::db::findGroup(*o, 10)) {
+                x.x1 = g->asPoint()[0];
+                x.y1 = g->asPoint()[1];
+            }
+            if (const host::db::Group* g = host::db::findGroup(*o, 11)) {
+                x.x2 = g->asPoint()[0];
+                x.y2 = g->asPoint()[1];
+            }
+            out.push_back(x);
+        }
+        return out;
+    }
+    std::unique_ptr<host::db::Database> drawing;
+};
+
+void ExpectLine(const Entity& e, const char* layer, double x1, double y1, double x2, double y2) {
+    EXPECT_EQ(e.type, "LINE");
+    EXPECT_EQ(e.layer, layer);
+    EXPECT_NEAR(e.x1, x1, 1e-9);
+    EXPECT_NEAR(e.y1, y1, 1e-9);
+    EXPECT_NEAR(e.x2, x2, 1e-9);
+    EXPECT_NEAR(e.y2, y2, 1e-9);
+}
+
+}  // namespace
+
+TEST_F(SpikoBlock, PlanViewJointsOutlineAndCentreLine) {
+    auto e = Duct(15000, 200);
+    std::vector<Entity> all = Block(*e);
+    ASSERT_EQ(all.size(), 2u + 2u + 2u + 1u);
+    // The ends seen edge-on, d = 200 not above 800: just the diameter.
+    EXPECT_NEAR(std::fabs(all[0].y1 - all[0].y2), 200, 1e-6);
+    EXPECT_NEAR(all[1].x1, -7500, 1e-6);
+    ExpectLine(all[2], "PEN1", 1500, 100, 1500, -100);
+    ExpectLine(all[3], "PEN1", -4500, 100, -4500, -100);
+    ExpectLine(all[4], "0", -7500, 100, 7500, 100);
+    ExpectLine(all[5], "0", -7500, -100, 7500, -100);
+    ExpectLine(all[6], "CENTRE", -7500, 0, 7500, 0);
+}
+
+TEST_F(SpikoBlock, SideViewsMirrorTheJoints) {
+    auto e = Duct(12000, 200);  // two whole pieces: one joint at the middle
+    e->SetOrientation(3);
+    e->system.roundCentreLines = 0;
+    std::vector<Entity> all = Block(*e);
+    ASSERT_EQ(all.size(), 2u + 1u + 2u);
+    ExpectLine(all[2], "PEN1", 0, 100, 0, -100);
+    e->SetOrientation(4);
+    const double rest[3] = {0, 13000, 0};
+    e->SetParams(rest);
+    all = Block(*e);
+    ASSERT_EQ(all.size(), 2u + 2u + 2u);
+    ExpectLine(all[2], "PEN1", -500, 100, -500, -100);
+    ExpectLine(all[3], "PEN1", 5500, 100, 5500, -100);
+}
+
+TEST_F(SpikoBlock, EndOnViewsHoldOnlyTheConnectorSymbolsAndCentreLine) {
+    auto e = Duct(15000, 200);
+    for (int16_t o : {2, 5}) {
+        e->SetOrientation(o);
+        e->system.roundCentreLines = 1;
+        std::vector<Entity> with = Block(*e);
+        e->system.roundCentreLines = 0;
+        std::vector<Entity> without = Block(*e);
+        ASSERT_EQ(with.size(), without.size() + 1) << o;
+        ExpectLine(with.back(), "CENTRE", -7500, 0, 7500, 0);
+        for (const Entity& x : without)
+            EXPECT_NE(x.layer, "PEN1") << o << ": no joint line in an end view";
+    }
+}
