@@ -1,0 +1,28 @@
+// The CSD grille (catalogue id 1) and its relatives ASD, RNN, AE and REN:
+// a grille of length L and height H with a direction (H, V), a finish
+// (R, C, M), an accessory, a G option that rules out the accessory and the
+// D form, and the D form itself.
+//
+// Values (GetParams, SetParams, XDATA): type, L, H, hv, rcm, option,
+// gOption, dFlag; the choices are 1-based positions, dFlag is 0 or 1.
+#pragma once
+
+#include "elements/rcs/lrcs_grille.h"
+
+class LRCsCn : public LRCsGrille {
+public:
+    LRCsCn();
+
+    int16_t GetParams(double** values) override;
+    // -1 when the G option switched on or off and the row's accessory list
+    // and D-form tile changed with it.
+    int16_t SetParams(const double* values) override;
+    std::string NameText() const override;
+
+    int16_t type = 1;
+    int16_t hv = 1;
+    int16_t rcm = 1;
+    int16_t option = 1;
+    int16_t gOption = 1;  // 1 or less at the start: building leaves the row alone
+    int16_t dFlag = 0;
+};

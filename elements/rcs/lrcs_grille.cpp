@@ -1,0 +1,81 @@
+#include "elements/rcs/lrcs_grille.h"
+
+#include "core/anonymous_block.h"
+#include "core/text_buffer.h"
+
+LRCsGrille::LRCsGrille(int16_t id, int16_t paramCount) : LRCs(id, 0, paramCount) {}
+
+void SnapGrilleSize(double* L, double* H) {
+    bool tooShort = (*H == 400 && (*L == 200 || *L == 300)) || (*H == 300 && *L == 200);
+    if (tooShort) {
+        *L = 300;
+        *H = 300;
+    }
+}
+
+void AppendItem(std::string* name, const char* item) {
+    if (item && item[0]) {
+        *name += '+';
+        *name += item;
+    }
+}
+
+void LRCsGrille::SetRowCount(int param, int16_t count) {
+    if (descriptor && descriptor->valueCounts && param >= 0 && param < descriptor->paramCount)
+        descriptor->valueCounts[param] = count;
+}
+
+void LRCsGrille::SetRowKind(int param, int16_t kind) {
+    if (descriptor && descriptor->kinds && param >= 0 && param < descriptor->paramCount)
+        descriptor->kinds[param] = kind;
+}
+
+int16_t LRCsGrille::MarkFixedParams(int16_t*) { return -1; }
+
+double LRCsGrille::GetQuantity() { return L * H; }
+
+int16_t LRCsGrille::FitLength(double*, int16_t*, int16_t, int16_t, double, double) { return -1; }
+
+int16_t LRCsGrille::AdjustInsertionPoint(ads_point, const double*) { return 0; }
+
+char* LRCsGrille::GetDescription() {
+    Refresh();
+    return NewTextBuffer(NameText() + FormatText("  L=%lg;  H=%lg;", L, H), kDescriptionSize);
+}
+
+int16_t LRCsGrille::UpdateLabel() {
+    std::string size = FormatText("%lg x %lg", L, H);
+    return MakeFittingLabel(NameText().c_str(), size.c_str());
+}
+
+// Plan: the face framed by the margin, with both diagonals (dashed when
+// seen from below).  Side: the neck of the face's width and the flange.
+int16_t LRCsGrille::MakeBlock(char* blockName) {
+    Refresh();
+    ads_point origin = {0, 0, 0};
+    BeginAnonymousBlock(origin);
+    int16_t o = orientation;
+    if (o == 0 || o == 3) {
+        double m = FrameMargin();
+        double a = (L + m) / 2, b = (H + m) / 2;
+        ads_point p[4] = {{-a, b, 0}, {a, b, 0}, {a, -b, 0}, {-a, -b, 0}};
+        const int lines[6][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 0}, {0, 2}, {1, 3}};
+        for (const auto& k : lines) {
+            if (o == 0)
+                Line(p[k[0]], p[k[1]]);
+            else
+                DashedLine(p[k[0]], p[k[1]]);
+        }
+    } else if (o >= 1 && o <= 5) {
+        double h = (o == 1 || o == 4) ? L / 2 : H / 2;
+        double n = layoutLengths[4], g = layoutLengths[9], f = layoutLengths[10];
+        ads_point neck[4] = {{-h, 0, 0}, {-h, n, 0}, {h, 0, 0}, {h, n, 0}};
+        ads_point flange[4] = {{-h - f, n, 0}, {h + f, n, 0}, {-h - f, n + g, 0}, {h + f, n + g, 0}};
+        Line(neck[0], neck[1]);
+        Line(neck[2], neck[3]);
+        Line(flange[0], flange[1]);
+        Line(flange[2], flange[3]);
+    }
+    EndAnonymousBlock(blockName, kBlockNameSize);
+    return 0;
+}

@@ -1,0 +1,84 @@
+#include "elements/rcs/lrcs_tn.h"
+
+#include <iterator>
+
+#include "core/rounding.h"
+#include "core/text_buffer.h"
+#include "elements/rcs/rcs_rows.h"
+
+namespace {
+
+constexpr int kValueCount = 4;
+constexpr int kHeightParam = 1;
+
+const char* const kOptions[] = {"", "RGI", "RGP"};
+
+// Each height suits the ducts whose diameter lies in its window (both
+// ends included).
+struct HeightWindow {
+    double height, from, to;
+};
+const HeightWindow kWindows[] = {
+    {50, 150, 400},    {75, 200, 500},     {100, 350, 800},   {150, 630, 1000},
+    {200, 630, 1200},  {300, 1000, 1600},  {400, 1400, 2000},
+};
+
+}  // namespace
+
+LRCsTn::LRCsTn() : LRCsGrille(4, kValueCount) {
+    kind = 2;
+    SetFlipModes(0, 1, 1);
+    SetParams(RcsDefaultRow(4));
+}
+
+int LRCsTn::BuildChoiceList(double d) {
+    const int room = static_cast<int>(std::size(RcsTsdHeights));
+    int n = 0;
+    for (const HeightWindow& w : kWindows)
+        if (d >= w.from && d <= w.to && n < room)
+            RcsTsdHeights[n++] = w.height;
+    SetRowCount(kHeightParam, static_cast<int16_t>(n));
+    bool listed = false;
+    for (int i = 0; i < n; ++i)
+        listed = listed || RcsTsdHeights[i] == H;
+    if (n == 0)
+        H = 0;
+    else if (!listed)
+        H = RcsTsdHeights[0];
+    return n;
+}
+
+void LRCsTn::Refresh() {
+    if (hostSize > 0.0)
+        BuildChoiceList(hostSize);
+}
+
+int16_t LRCsTn::GetParams(double** values) {
+    Refresh();
+    *values = new double[kValueCount]{L, H, static_cast<double>(option),
+                                      static_cast<double>(dFlag)};
+    return 0;
+}
+
+int16_t LRCsTn::SetParams(const double* v) {
+    if (!v)
+        return 0;
+    L = v[0];
+    H = v[1];
+    option = RoundToShort(v[2]);
+    dFlag = RoundToShort(v[3]);
+    Refresh();
+    // The short lengths do not come with the tall heights.
+    if (H == 300 && L == 200)
+        L = 300;
+    else if (H == 400 && (L == 200 || L == 300))
+        L = 400;
+    return 0;
+}
+
+std::string LRCsTn::NameText() const {
+    std::string name = dFlag > 0 ? "TDD" : "TSD";
+    if (option > 1)
+        AppendItem(&name, ListText(kOptions, option));
+    return name;
+}
