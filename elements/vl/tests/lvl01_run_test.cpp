@@ -20,6 +20,7 @@
 #include "core/linetypes.h"
 #include "core/lobject.h"
 #include "core/messages.h"
+#include "core/refit_joint.h"
 #include "core/string_convert.h"
 #include "core/system_layers.h"
 #include "core/system_list.h"
@@ -38,17 +39,11 @@ protected:
         InitTypeTables();
         host::shell::resetSession();
         host::io::captureTranscript();
-        doc = host::shell::newDrawing();
-        ASSERT_NE(doc, nullptr);
-        acdbRegApp(L"LurakCad_B1");
-        LoadLinetypes();
-        state.database = doc->database();
         state.defaults.rectPieceLength = 1500;
         state.defaults.roundPieceLength = 6000;
         CurrentDocState = &state;
-        system = Record("HV1");
+        NewDrawing();
         ASSERT_EQ(InsertSystem(state.systemList, &system), 0);
-        state.currentSystem = system;
         path = std::string(LURAK_BINARY_DIR) + "/network_run.dxf";
     }
     void TearDown() override {
@@ -58,6 +53,18 @@ protected:
         host::shell::resetSession();
         host::io::setSource(nullptr);
         host::io::setTranscript(nullptr);
+    }
+
+    // A new current drawing with the program's application, the system
+    // linetypes and the layers of system HV1.
+    void NewDrawing() {
+        doc = host::shell::newDrawing();
+        ASSERT_NE(doc, nullptr);
+        acdbRegApp(L"LurakCad_B1");
+        LoadLinetypes();
+        state.database = doc->database();
+        system = Record("HV1");
+        state.currentSystem = system;
     }
 
     LSystemRecord Record(const char* tag) {
@@ -100,6 +107,33 @@ protected:
     }
 
     static int Run(const std::string& command) { return std::system(command.c_str()); }
+
+    struct Stored {
+        int family, subtype;
+        std::vector<double> values;
+        int labels;
+    };
+    // Every element insert of the drawing, rebuilt from its XDATA.
+    static std::vector<Stored> StoredElements() {
+        std::vector<Stored> out;
+        ads_name e;
+        for (int status = acdbEntNext(nullptr, e); status == RTNORM;) {
+            if (LObject* read = LoadElementFromEntity(e)) {
+                double* v = nullptr;
+                read->GetParams(&v);
+                uint16_t labels = 0;
+                read->GetLabelCount(&labels);
+                out.push_back({read->GetFamily(), read->GetSubtype(),
+                               std::vector<double>(v, v + read->GetParamCount()), labels});
+                delete[] v;
+                DestroyElement(read);
+            }
+            ads_name next;
+            status = acdbEntNext(e, next);
+            ads_name_set(next, e);
+        }
+        return out;
+    }
 
     host::shell::Document* doc = nullptr;
     LDocState state;
@@ -163,33 +197,56 @@ TEST_F(NetworkRun, RectangularAndRoundRunsSavedAsACheckedDrawing) {
     host::shell::Document* reopened = host::shell::openDrawing(path);
     ASSERT_NE(reopened, nullptr);
     state.database = reopened->database();
-    ads_name first;
-    ASSERT_EQ(acdbEntNext(nullptr, first), RTNORM);
     int ducts = 0;
-    for (ads_name e = {first[0], first[1]}; ; ) {
-        LObject* read = LoadElementFromEntity(e);
-        if (read) {
-            double* v = nullptr;
-            read->GetParams(&v);
-            uint16_t labels = 0;
-            read->GetLabelCount(&labels);
-            if (read->GetFamily() == 1 && read->GetSubtype() == 1) {
-                EXPECT_EQ(v[2], 3050);
-                EXPECT_EQ(v[4], 1500);
-                EXPECT_EQ(labels, 3);
-                ++ducts;
-            } else if (read->GetFamily() == 2 && read->GetSubtype() == 1) {
-                EXPECT_EQ(v[1], 15000);
-                EXPECT_EQ(labels, 3);
-                ++ducts;
-            }
-            delete[] v;
-            DestroyElement(read);
+    for (const Stored& e : StoredElements()) {
+        if (e.family == 1 && e.subtype == 1) {
+            EXPECT_EQ(e.values, (std::vector<double>{400, 200, 3050, -1, 1500}));
+            EXPECT_EQ(e.labels, 3);
+            ++ducts;
+        } else if (e.family == 2 && e.subtype == 1) {
+            EXPECT_EQ(e.values, (std::vector<double>{315, 15000, 6000}));
+            EXPECT_EQ(e.labels, 3);
+            ++ducts;
         }
-        ads_name next;
-        if (acdbEntNext(e, next) != RTNORM)
-            break;
-        ads_name_set(next, e);
     }
     EXPECT_EQ(ducts, 2);
+}
+
+// A straight duct fitted into a gap between two elements is laid as
+// standard pieces and one last piece, each its own element.
+TEST_F(NetworkRun, GapsAreBridgedWithStandardPieces) {
+    struct Case {
+        int16_t family;
+        double gap;
+        std::vector<double> lengths;  // of the new elements, in drawing order
+    } cases[] = {
+        {1, 4000, {1500, 1500, 1000}},
+        {1, 3000, {1500, 1500}},
+        {2, 15000, {6000, 6000, 3000}},
+    };
+    for (const Case& c : cases) {
+        NewDrawing();
+        int16_t index = c.family == 1 ? 2 : 1;
+        // Two short ducts of the same section facing each other over the gap.
+        LObject* ends[2];
+        for (int i = 0; i < 2; ++i) {
+            ends[i] = Make(c.family, 1);
+            ASSERT_NE(ends[i], nullptr);
+            double v[5] = {400, 200, 1000, 0, 0};
+            if (c.family == 2)
+                v[0] = 400, v[1] = 1000, v[2] = 0;
+            ends[i]->ApplyParams(v, nullptr);
+            const ads_point at = {i == 0 ? 0.0 : 1000 + c.gap, 0, 0};
+            ends[i]->SetInsertionPoint(at);
+            ASSERT_EQ(ends[i]->Insert(15), 0);
+        }
+        size_t before = StoredElements().size();
+        DestroyElement(state.current);
+        state.current = CreateElement(c.family, 1);
+        ASSERT_EQ(RefitJoint(1, ends[0], ends[1], 0, 1, 1, 0), 0) << c.gap;
+        std::vector<Stored> all = StoredElements();
+        ASSERT_EQ(all.size(), before + c.lengths.size()) << c.gap;
+        for (size_t i = 0; i < c.lengths.size(); ++i)
+            EXPECT_EQ(all[before + i].values[index], c.lengths[i]) << c.gap << " piece " << i;
+    }
 }
