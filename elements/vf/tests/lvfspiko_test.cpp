@@ -203,14 +203,6 @@ TEST_F(Spiko, FitLengthTakesAnyStraightPositiveGap) {
     EXPECT_EQ(std::vector<int16_t>(changed, changed + 3), (std::vector<int16_t>{0, 1, 0}));
 }
 
-TEST_F(Spiko, DescriptionIsTheDisplayCodeWithItsValues) {
-    auto e = Duct(15000, 250);
-    char* text = e->GetDescription();
-    EXPECT_EQ(std::string(text).substr(0, 5), "SPIRO");
-    EXPECT_NE(std::string(text).find("=250;"), std::string::npos);
-    delete[] text;
-}
-
 // ---- Dimensions.
 
 namespace {
@@ -257,18 +249,18 @@ protected:
 
 }  // namespace
 
-TEST_F(SpikoDimensions, OneDimensionPerPieceTheShortOneLast) {
+TEST_F(SpikoDimensions, OneDimensionPerPieceTheShortOneAtConnector1) {
     auto e = Duct(15000);
     host::io::setScript("0,900\n0,900\n0,900\n");
     EXPECT_EQ(e->UpdateLabel(), 0);
     EXPECT_EQ(DimensionTexts(), (std::vector<std::string>{"6000", "6000", "3000"}));
-}
-
-TEST_F(SpikoDimensions, AShortRunGetsOneDimensionOfItsLength) {
-    auto e = Duct(2500);
+    // A run shorter than one piece gets one dimension of its length.
+    const double shorter[3] = {0, 2500, 0};
+    e->SetParams(shorter);
     host::io::setScript("0,900\n");
     e->UpdateLabel();
-    EXPECT_EQ(DimensionTexts(), (std::vector<std::string>{"2500"}));
+    EXPECT_EQ(DimensionTexts().back(), "2500");
+    EXPECT_EQ(e->GetDimensionCount(), 4);
 }
 
 // ---- The block in each family of views.
