@@ -1,0 +1,86 @@
+// What the fire dampers VT-3-2, VT-3-2K, LZ3 and LZ3K share: they sit in a
+// duct run between two connectors (rectangular L x H or round D), take a
+// casing depth (and the round ones a casing side) from their size, and
+// carry actuator and installation options and a free text of the user
+// that show in their label and bill-of-materials line.
+//
+// Each type lays its values out in its own order (its DamperLayout); the
+// options are 1-based positions in their lists, the flags 0 or 1.
+#pragma once
+
+#include <string>
+
+#include "elements/tv/ltv.h"
+
+// Where each value of a type sits in its parameter array; -1 = the type
+// has no such value.
+struct DamperLayout {
+    int16_t subtype;
+    int16_t paramCount;
+    bool round;   // D instead of L x H
+    bool lz3;     // the LZ3 name, a TK flag and a choice of actuator family
+    int8_t size;  // L, or D
+    int8_t height;
+    int8_t text;
+    int8_t tk;
+    int8_t actuatorFamily;
+    int8_t actuator;
+    int8_t sm;
+    int8_t flagB;
+    int8_t flagA;
+    int8_t variant;
+};
+
+class LTvDuctDamper : public LTv {
+public:
+    int16_t MakeBlock(char* blockName) override;
+    int16_t MarkFixedParams(int16_t* flags) override;
+    int16_t GetParams(double** values) override;
+    int16_t SetParams(const double* values) override;
+    int16_t FitLength(double* params, int16_t* changed, int16_t connectorA, int16_t connectorB,
+                      double along, double across) override;
+    char* GetDescription() override;
+    int16_t UpdateLabel() override;
+    int16_t AdjustInsertionPoint(ads_point point, const double* oldParams) override;
+
+    // "VT-3-2-HL+IK48V", "LZ3-HP+TK+AK24V" ...
+    std::string NameText() const;
+    // "L x H", or the diameter sign and D.
+    std::string SizeText() const;
+
+    // Options, kept within their lists.
+    int16_t tk = 0;
+    int16_t actuatorFamily = 1;  // 1 IK actuators, 2 AK actuators
+    int16_t actuator = 1;
+    int16_t sm = 1;
+    int16_t flagA = 0;
+    int16_t flagB = 0;
+    int16_t variant = 1;
+    // Sizes: the duct section, the casing side (round types) and depth.
+    double L = 0.0;
+    double H = 0.0;
+    double D = 0.0;
+    double S = 0.0;
+    double depth = 0.0;
+
+protected:
+    // Connectors, text parameter and flip modes of the layout; the class
+    // then applies its default row.
+    explicit LTvDuctDamper(const DamperLayout& layout);
+
+private:
+    void SizeCasing();
+    void PlaceConnectors();
+    const char* ActuatorText() const;
+
+    const DamperLayout& layout;
+};
+
+// Casing depth of the rectangular dampers from their height.
+double RectDamperDepth(double H);
+// Casing side and depth of the round dampers from their diameter.
+struct RoundCasing {
+    double side, depth;
+};
+RoundCasing Vt32kCasing(double D);
+RoundCasing Lz3kCasing(double D);
