@@ -379,7 +379,7 @@ bool DxfWriter::objects()
 // time, so memory stays small.
 bool DxfWriter::writeAll(const std::vector<Slot>& slots)
 {
-    constexpr size_t kPiece = 256;  // objects per piece
+    constexpr size_t kPiece = 512;  // objects per piece
     unsigned threads = workerCount();
     if (threads == 1 || slots.size() < 4 * kPiece) {
         for (Slot slot : slots) {
@@ -390,7 +390,7 @@ bool DxfWriter::writeAll(const std::vector<Slot>& slots)
     }
     size_t pieces = (slots.size() + kPiece - 1) / kPiece;
     return runOrdered(
-        pieces, threads, threads + 2, GroupWriter(out_.encoding()),
+        pieces, threads, 2 * threads, GroupWriter(out_.encoding()),
         [&](size_t piece, GroupWriter& buffer) {
             buffer.clear();
             size_t end = std::min(slots.size(), (piece + 1) * kPiece);
