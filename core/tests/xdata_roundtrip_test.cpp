@@ -1,6 +1,7 @@
 // The element XDATA: the flags word, writing and reading back every group
 // (each optional group present and absent), old data without the last
 // parameter, and damaged data that must leave no element behind.
+#include <memory>
 #include <vector>
 
 #include "connector_fixture.h"
@@ -75,6 +76,13 @@ public:
 };
 
 LObject* MakeTestPath(int16_t family, uint16_t subtype) { return new TestPath(family, subtype); }
+
+// An attached child: kind 1 writes the attach groups.
+LObject* MakeTestChild(int16_t family, uint16_t subtype) {
+    TestDuct* e = new TestDuct(family, subtype);
+    e->kind = 1;
+    return e;
+}
 
 class XDataTest : public JointDrawingTest {
 protected:
@@ -319,6 +327,34 @@ TEST_F(XDataTest, UnknownSystemCannotBeRebuilt) {
     LSystemRecord other = Record("QQ");
     e.SetSystemRecord(other);
     InsertDuct(e);
+    EXPECT_EQ(Reload(e.entity), nullptr);
+}
+
+TEST_F(XDataTest, AttachGroupsWithAndWithoutOptionalParts) {
+    SetElementMaker(MakeTestChild);
+    TestDuct parent;
+    InsertDuct(parent);
+    std::unique_ptr<LObject, void (*)(LObject*)> child(MakeTestChild(1, 1), DestroyElement);
+    TestDuct& e = *static_cast<TestDuct*>(child.get());
+    e.attachPosition = 4;
+    e.SetFlow(120);
+    ads_name_set(parent.entity, e.parentEntity);
+    InsertDuct(e);
+    LObject* back = Reload(e.entity);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->attachPosition, 4);
+    EXPECT_EQ(back->GetFlow(), 120);
+    EXPECT_EQ(HandleOf(back->parentEntity), parent.HandleText());
+    DestroyElement(back);
+    // Attach position alone: the airflow and the parent are optional.
+    Store(e.entity, Without(e, {kLastParam + 2, kLastParam + 3}));
+    back = Reload(e.entity);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->attachPosition, 4);
+    EXPECT_TRUE(ads_name_nil(back->parentEntity));
+    DestroyElement(back);
+    // Without the attach position the data is refused.
+    Store(e.entity, Without(e, {kLastParam + 1, kLastParam + 2, kLastParam + 3}));
     EXPECT_EQ(Reload(e.entity), nullptr);
 }
 
