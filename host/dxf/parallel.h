@@ -4,15 +4,20 @@
 #include <algorithm>
 #include <atomic>
 #include <cstddef>
+#include <sched.h>
 #include <thread>
 #include <vector>
 
 namespace host::dxf {
 
-// Threads worth using on this machine (at most eight).
+// Threads worth using here (at most eight): the processors this process
+// may run on, which can be fewer than the machine has.
 inline unsigned workerCount()
 {
-    return std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+    unsigned count = std::thread::hardware_concurrency();
+    cpu_set_t allowed;
+    if (::sched_getaffinity(0, sizeof allowed, &allowed) == 0) count = static_cast<unsigned>(CPU_COUNT(&allowed));
+    return std::clamp(count, 1u, 8u);
 }
 
 // Runs work(i) for every i in [0, count) on up to `threads` threads,

@@ -11,8 +11,9 @@ namespace host::dxf {
 
 namespace {
 
-// Below this a text is read in one piece: threads would cost more than they save.
-constexpr size_t kParallelFrom = 2 << 20;
+// Below this a text is read in one piece: pieces and threads would cost
+// more than they save.
+constexpr size_t kPiecesFrom = 2 << 20;
 constexpr size_t kPieceSize = 512 << 10;
 
 // Counts line ends eight bytes at a time.
@@ -127,18 +128,18 @@ RecordStream::RecordStream(std::string_view text, std::string_view fileName, con
     : text_(text), fileName_(fileName), encoding_(encoding), mapping_(mapping)
 {
     unsigned threads = workerCount();
-    if (text.size() < kParallelFrom || threads == 1) {
+    if (text.size() < kPiecesFrom) {
         pieces_.push_back(Piece{0, text.size(), 0});
         lineCount_ = static_cast<uint32_t>(countLines(text)) + (text.empty() || text.back() == '\n' ? 0 : 1);
-        chunks_.resize(1);
-        state_.assign(1, kWaiting);
-        return;
+    } else {
+        pieces_ = cutIntoPieces(text, threads, lineCount_);
     }
-    pieces_ = cutIntoPieces(text, threads, lineCount_);
     chunks_.resize(pieces_.size());
     state_.assign(pieces_.size(), kWaiting);
     window_ = 2 * threads;
-    for (unsigned t = 0; t < threads; ++t) workers_.emplace_back([this] { work(); });
+    // With one processor the pieces are read by next() itself, one at a time.
+    if (threads > 1 && pieces_.size() > 1)
+        for (unsigned t = 0; t < threads; ++t) workers_.emplace_back([this] { work(); });
 }
 
 RecordStream::~RecordStream()
@@ -191,12 +192,12 @@ RecordChunk* RecordStream::next()
     }
     if (current_ >= chunks_.size()) return nullptr;
     size_t i = current_++;
-    if (workers_.empty()) {  // one piece, read here
-        parsePiece(text_, pieces_[i], true, fileName_, encoding_, chunks_[i]);
-        return &chunks_[i];
-    }
     int state;
-    {
+    if (workers_.empty()) {
+        bool aligned = parsePiece(text_, pieces_[i], i + 1 == pieces_.size(), fileName_, encoding_, chunks_[i]);
+        releasePiece(mapping_, pieces_[i]);
+        state = aligned ? kReady : kMisaligned;
+    } else {
         std::unique_lock<std::mutex> lock(mutex_);
         changed_.wait(lock, [&] { return state_[i] != kWaiting; });
         state = state_[i];
