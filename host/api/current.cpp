@@ -6,13 +6,17 @@
 namespace host::api {
 
 namespace {
-// The serial, not the pointer: a database that went away is never current.
-uint32_t currentSerial = 0;
+// A database that goes away stops being current (forgetCurrent).
+db::Database* currentPointer = nullptr;
 } // namespace
 
-void setCurrentDatabase(db::Database* database) { currentSerial = database ? database->serial() : 0; }
+void setCurrentDatabase(db::Database* database) { currentPointer = database; }
 
-db::Database* currentDatabase() { return db::Database::bySerial(currentSerial); }
+db::Database* currentDatabase() { return currentPointer; }
+
+void forgetCurrent(uint32_t serial) {
+    if (currentPointer && currentPointer->serial() == serial) currentPointer = nullptr;
+}
 
 db::Database* current() { return currentDatabase(); }
 

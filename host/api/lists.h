@@ -93,4 +93,5 @@ namespace host::api {
 void forgetBracket(uint32_t serial);
 void forgetSelectionSets(uint32_t serial);
 void forgetReactors(uint32_t serial);
+void forgetCurrent(uint32_t serial);
 } // namespace host::api

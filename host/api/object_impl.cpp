@@ -76,6 +76,7 @@ void forgetReactors(uint32_t serial) {
 }
 
 void forgetDatabase(uint32_t serial) {
+    forgetCurrent(serial);
     forgetBracket(serial);
     forgetSelectionSets(serial);
     forgetReactors(serial);

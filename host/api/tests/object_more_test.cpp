@@ -151,3 +151,27 @@ TEST_F(ObjectMoreTest, PaperSpaceEntitiesAreMainEntitiesButNotLast) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(CurrentDrawing, AReplacedDrawingStaysCurrentAndAGoneOneIsNever) {
+    auto drawing = std::make_unique<AcDbDatabase>();
+    host::api::setCurrentDatabase(drawing.get());
+    ads_point p = {0, 0, 0};
+    ads_name old, e;
+    makeEntity(acutBuildList(RTDXF0, L"CIRCLE", 10, p, 40, 1.0, 0), old);
+    ASSERT_FALSE(ads_name_nil(old));
+    host::api::replaceDatabase(drawing.get(), host::db::Database::createDefault());
+    EXPECT_EQ(host::api::currentDatabase(), drawing->hostDatabase());
+    ListHolder stale(acdbEntGet(old));  // names of the replaced drawing are stale
+    EXPECT_EQ(stale.list, nullptr);
+    EXPECT_EQ(acdbEntLast(e), RTERROR);
+
+    drawing.reset();
+    EXPECT_EQ(host::api::currentDatabase(), nullptr);
+    resbuf* list = acutBuildList(RTDXF0, L"CIRCLE", 10, p, 40, 1.0, 0);
+    EXPECT_EQ(acdbEntMake(list), RTERROR);
+    acutRelRb(list);
+}
+
+} // namespace
