@@ -156,7 +156,9 @@ resbuf* acutBuildList(int type, ...) {
             break;
         }
         case Payload::Short: rb->resval.rint = static_cast<short>(va_arg(args, int)); break;
-        case Payload::Long: rb->resval.rlong = va_arg(args, long); break;
+        // A 32-bit value: callers written for 32-bit longs pass an int, whose
+        // upper half on this platform is undefined, so only the low half counts.
+        case Payload::Long: rb->resval.rlong = static_cast<int32_t>(va_arg(args, long)); break;
         case Payload::Int64: rb->resval.mnInt64 = va_arg(args, int64_t); break;
         case Payload::Name: {
             const long* name = va_arg(args, const long*);
