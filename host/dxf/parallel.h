@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstddef>
 #include <sched.h>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -20,6 +21,17 @@ inline unsigned workerCount()
     return std::clamp(count, 1u, 8u);
 }
 
+// Starts up to `count` threads running `body`; fewer when the system has
+// no more to give (the callers then do more of the work themselves).
+template <typename Body>
+void startThreads(std::vector<std::thread>& pool, unsigned count, Body& body)
+{
+    try {
+        for (unsigned t = 0; t < count; ++t) pool.emplace_back(body);
+    } catch (const std::system_error&) {
+    }
+}
+
 // Runs work(i) for every i in [0, count) on up to `threads` threads,
 // the calling one included; returns when all are done.
 template <typename Work>
@@ -31,7 +43,7 @@ void runInParallel(size_t count, unsigned threads, Work work)
     };
     std::vector<std::thread> pool;
     unsigned extra = static_cast<unsigned>(std::min<size_t>(threads, count)) - (count > 0 ? 1 : 0);
-    for (unsigned t = 0; t < extra; ++t) pool.emplace_back(worker);
+    startThreads(pool, extra, worker);
     worker();
     for (std::thread& t : pool) t.join();
 }
@@ -75,7 +87,14 @@ bool runOrdered(size_t count, unsigned threads, size_t window, const Buffer& pro
         }
     };
     std::vector<std::thread> pool;
-    for (unsigned t = 0; t < std::max(1u, threads); ++t) pool.emplace_back(worker);
+    startThreads(pool, std::max(1u, threads), worker);
+    if (pool.empty()) {  // no thread to be had: make each piece here
+        for (size_t i = 0; i < count; ++i) {
+            make(i, buffers[0]);
+            if (!consume(i, buffers[0])) return false;
+        }
+        return true;
+    }
     bool ok = true;
     for (size_t i = 0; i < count && ok; ++i) {
         {

@@ -138,8 +138,8 @@ RecordStream::RecordStream(std::string_view text, std::string_view fileName, con
     state_.assign(pieces_.size(), kWaiting);
     window_ = 2 * threads;
     // With one processor the pieces are read by next() itself, one at a time.
-    if (threads > 1 && pieces_.size() > 1)
-        for (unsigned t = 0; t < threads; ++t) workers_.emplace_back([this] { work(); });
+    auto worker = [this] { work(); };
+    if (threads > 1 && pieces_.size() > 1) startThreads(workers_, threads, worker);
 }
 
 RecordStream::~RecordStream()
