@@ -99,6 +99,11 @@ protected:
         std::snprintf(r.tag, sizeof r.tag, "%s", tag);
         for (auto& l : r.penLayer)
             std::snprintf(l, sizeof l, "ZZ-0");
+        std::snprintf(r.penLinetype[0], sizeof r.penLinetype[0], "BYLAYER");
+        std::snprintf(r.penLinetype[1], sizeof r.penLinetype[1], "BYBLOCK");
+        std::snprintf(r.penLinetype[2], sizeof r.penLinetype[2], "BYBLOCK");
+        std::snprintf(r.centreLinetype, sizeof r.centreLinetype, "BYBLOCK");
+        std::snprintf(r.centreLayer, sizeof r.centreLayer, "ZZ-0");
         std::snprintf(r.labelLayer, sizeof r.labelLayer, "ZZ-LABEL");
         std::snprintf(r.textStyle, sizeof r.textStyle, "STANDARD");
         std::snprintf(r.dimStyle, sizeof r.dimStyle, "STANDARD");
