@@ -37,6 +37,8 @@ public:
     }
 
     std::unique_ptr<Database> read();
+    // Handles given to objects without one start here at least.
+    void reserveHandles(db::Handle below) { db_->raiseHandseed(below); }
 
 private:
     bool nextRecord();
@@ -79,6 +81,7 @@ private:
     std::vector<uint32_t> ownerLines_;  // line of its owner handle
     std::vector<std::pair<std::string, db::TypeId>> types_;
     db::Handle fileHandseed_ = 0;
+    db::Handle highestFileHandle_ = 0;
     int markerNotes_ = 0;  // notes about records kept without markers, up to:
     static constexpr int kMarkerNotes = 20;
 };
@@ -149,6 +152,7 @@ Slot DxfReader::store(ObjectClass cls)
     object.handle = rec_->handle;
     object.owner = rec_->owner;
     object.ownerGroup = rec_->hasOwner;
+    highestFileHandle_ = std::max(highestFileHandle_, rec_->handle);
     if (rec_->hasHandle && rec_->handle == 0)
         note(rec_->line, std::string(rec_->type) + " had the null handle 0: it was given a new one");
     object.groups = std::move(rec_->groups);
@@ -228,6 +232,8 @@ bool DxfReader::readHeader()
         if (v.name == "$ACADVER" && !v.groups.empty()) report_.version = std::string(v.groups[0].asText());
         if (v.name == "$HANDSEED" && !v.groups.empty()) db::parseHandle(v.groups[0].asText(), fileHandseed_);
     }
+    // Objects the file gives no handle get theirs above the file's own.
+    db_->raiseHandseed(fileHandseed_);
     nextRecord();
     return endOfSection("the HEADER section");
 }
@@ -443,12 +449,22 @@ bool DxfReader::checkOwners()
 
 void DxfReader::finishHandseed()
 {
-    if (fileHandseed_ != 0 && fileHandseed_ < db_->handseed())
+    if (fileHandseed_ != 0 && fileHandseed_ <= highestFileHandle_)
         note(0, "$HANDSEED " + db::handleText(fileHandseed_) + " was not above every handle: raised to " +
                     db::handleText(db_->handseed()));
-    db_->raiseHandseed(fileHandseed_);
 }
 
+
+void reserveHandlesOf(std::string_view text, DxfReader& reader)
+{
+    Tokenizer tokenizer(text, "");
+    Token token;
+    db::Handle highest = 0;
+    while (tokenizer.next(token))
+        if ((token.code == 5 || token.code == 105) && token.kind == ValueKind::Handle)
+            highest = std::max(highest, static_cast<db::Handle>(token.integer));
+    reader.reserveHandles(highest + 1);
+}
 
 std::unique_ptr<Database> readText(std::string_view text, std::string_view fileName, ReadReport& report,
                                    MappedFile* mapping)
@@ -466,7 +482,11 @@ std::unique_ptr<Database> readText(std::string_view text, std::string_view fileN
     std::unique_ptr<Database> db;
     {
         RecordStream stream(text, fileName, encodingOf(version), mapping);
-        db = DxfReader(stream, fileName, report).read();
+        DxfReader reader(stream, fileName, report);
+        // R12 files may give handles to some objects and none to others
+        // (table heads): the new ones must not take a handle met later.
+        if (version.acadver < "AC1015") reserveHandlesOf(text, reader);
+        db = reader.read();
     }
     // The records of the read are gone: give their memory back for the
     // drawing's life.

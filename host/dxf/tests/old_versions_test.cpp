@@ -1,5 +1,5 @@
-// Files of R12 (AC1009): no handles, no owners, no subclass markers, text in
-// a code page.  They are read and saved as R2007 that strict readers accept.
+// Files of R12 (AC1009): handles on some records or none, no owners, no
+// subclass markers, text in a code page.  They are read and saved as R2007 that strict readers accept.
 #include "dxf/reader.h"
 #include "dxf/writer.h"
 #include "test_support.h"
@@ -24,7 +24,8 @@ std::string r12Drawing()
     return groups({{0, "SECTION"}, {2, "HEADER"}, {9, "$ACADVER"}, {1, "AC1009"}, {9, "$DWGCODEPAGE"},
                    {3, "ANSI_1252"}, {0, "ENDSEC"},
                    {0, "SECTION"}, {2, "TABLES"}, {0, "TABLE"}, {2, "LAYER"}, {70, "1"},
-                   {0, "LAYER"}, {2, "WALLS"}, {70, "0"}, {62, "1"}, {6, "CONTINUOUS"}, {0, "ENDTAB"},
+                   // A handle on the record but none on the table head, as some writers do.
+                   {0, "LAYER"}, {5, "1"}, {2, "WALLS"}, {70, "0"}, {62, "1"}, {6, "CONTINUOUS"}, {0, "ENDTAB"},
                    {0, "ENDSEC"},
                    {0, "SECTION"}, {2, "BLOCKS"}, {0, "BLOCK"}, {8, "0"}, {2, "$MODEL_SPACE"}, {70, "0"},
                    {10, "0.0"}, {20, "0.0"}, {30, "0.0"}, {3, "$MODEL_SPACE"}, {0, "ENDBLK"}, {8, "0"},
