@@ -148,7 +148,7 @@ TEST_F(NetworkRun, RectangularAndRoundRunsSavedAsACheckedDrawing) {
     // The rectangular run: 3020 on pieces of 1500 grows to 3050.
     LObject* duct = Make(1, 1);
     ASSERT_NE(duct, nullptr);
-    const double rect[5] = {400, 200, 3020, 0, 0};
+    const double rect[5] = {400, 300, 3020, 0, 0};  // a size the damper's catalogue has
     duct->ApplyParams(rect, nullptr);
     const ads_point at = {2000, 1000, 0};
     duct->SetInsertionPoint(at);
@@ -200,7 +200,7 @@ TEST_F(NetworkRun, RectangularAndRoundRunsSavedAsACheckedDrawing) {
     int ducts = 0;
     for (const Stored& e : StoredElements()) {
         if (e.family == 1 && e.subtype == 1) {
-            EXPECT_EQ(e.values, (std::vector<double>{400, 200, 3050, -1, 1500}));
+            EXPECT_EQ(e.values, (std::vector<double>{400, 300, 3050, -1, 1500}));
             EXPECT_EQ(e.labels, 3);
             ++ducts;
         } else if (e.family == 2 && e.subtype == 1) {
