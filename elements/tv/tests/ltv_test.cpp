@@ -67,7 +67,7 @@ TEST_F(TvFamily, RowsAndFactory) {
     EXPECT_STREQ(TvTypeTable[0].cataloguePage, "1.62");
     EXPECT_STREQ(TvTypeTable[15].cataloguePage, "");
     EXPECT_STREQ(TvTypeTable[12].displayCode, "Autodef");
-    for (int16_t s : {0, 18})
+    for (int16_t s : {0, 18, 17})
         EXPECT_EQ(CreateTvElement(s), nullptr) << s;
 }
 
