@@ -66,3 +66,8 @@ std::string makeBigDrawing(const std::string& path)
     std::filesystem::rename(partial, path);
     return "";
 }
+
+int runPython(const char* name, const std::string& argument, std::string& output)
+{
+    return run(script(name) + " " + shellQuoted(argument), output);
+}

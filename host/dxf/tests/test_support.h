@@ -12,3 +12,6 @@ std::string runCompare(const std::string& original, const std::string& copy);
 // Makes the 50,000-insert drawing with ../shared/tools/dxf_gen_big.py when
 // the file is missing: "" when it is there.
 std::string makeBigDrawing(const std::string& path);
+// Runs one of the tests' Python scripts with an argument: its exit status,
+// with what it printed in `output`.
+int runPython(const char* script, const std::string& argument, std::string& output);
