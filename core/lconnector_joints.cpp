@@ -185,8 +185,9 @@ int16_t LObject::Connect(LObject* other, int16_t i, int16_t j) {
         return 0;
     if (theirs->flow != 0.0) {
         if (connectorCount == 2) {
-            connectors[0]->flow = theirs->flow;
-            connectors[1]->flow = theirs->flow;
+            for (int16_t k = 0; k < 2; ++k)
+                if (connectors[k])
+                    connectors[k]->flow = theirs->flow;
             SetFlow(theirs->flow);
         } else {
             for (int16_t k = 0; k < connectorCount; ++k)
