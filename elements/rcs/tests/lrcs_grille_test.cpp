@@ -292,3 +292,21 @@ TEST_F(Grilles, CtrValuesAndNames) {
     EXPECT_EQ(Description(*ctr), "CTR-H/15+S+Ellk  L=300;  H=300;");
     EXPECT_EQ(ctr->GetQuantity(), 90000);
 }
+
+// --- stored in the drawing ---------------------------------------------------
+
+TEST_F(Grilles, XDataKeepsEveryChoice) {
+    auto csd = Make<LRCsCn>(1);
+    const double v[] = {3, 800, 200, 2, 3, 4, 1, 1};
+    csd->SetParams(v);
+    resbuf* stored = csd->WriteXData();
+    resbuf* subtypeGroup = stored;
+    for (int k = 0; k < 4 && subtypeGroup; ++k)
+        subtypeGroup = subtypeGroup->rbnext;
+    ASSERT_NE(subtypeGroup, nullptr);
+    auto back = Make<LRCsCn>(1);
+    ASSERT_EQ(back->ReadXData(subtypeGroup), 0);
+    acutRelRb(stored);
+    EXPECT_EQ(Params(*back), (std::vector<double>{3, 800, 200, 2, 3, 4, 1, 1}));
+    EXPECT_EQ(back->NameText(), "RNN-V-M+TKN+RSN");
+}

@@ -303,3 +303,27 @@ TEST_F(Dampers, Lz3kCasingFromTheDiameter) {
     EXPECT_EQ(lz3->NameText(), "LZ3-HP");
     EXPECT_EQ(Description(*lz3), "LZ3-HP  D=1600;");
 }
+
+// --- stored in the drawing ---------------------------------------------------
+
+// The values go into the element XDATA in parameter order, the user text
+// as text, and a fresh damper of the type reads them back whole.
+TEST_F(Dampers, XDataKeepsValuesAndUserText) {
+    auto lz3 = Make<LTvLz3>(3);
+    const double v[] = {650, 450, 0, 1, 2, 3, 2, 1, 0, 3};
+    lz3->SetParams(v);
+    lz3->SetParamText(2, "Floor 2, shaft B");
+    resbuf* stored = lz3->WriteXData();
+    ASSERT_NE(stored, nullptr);
+    resbuf* subtypeGroup = stored;
+    for (int k = 0; k < 4 && subtypeGroup; ++k)
+        subtypeGroup = subtypeGroup->rbnext;
+    ASSERT_NE(subtypeGroup, nullptr);
+    auto back = Make<LTvLz3>(3);
+    ASSERT_EQ(back->ReadXData(subtypeGroup), 0);
+    acutRelRb(stored);
+    EXPECT_EQ(Params(*back), Params(*lz3));
+    EXPECT_EQ(back->GetParamText(2), "Floor 2, shaft B");
+    EXPECT_EQ(back->depth, 460);
+    EXPECT_EQ(back->GetConnector(1)->position[0], -230);
+}
