@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/element_factory.h"
 #include "elements/rcs/lrcs_cn.h"
 #include "elements/rcs/lrcs_ctr.h"
 #include "elements/rcs/lrcs_rh.h"
@@ -143,6 +144,46 @@ TEST_F(Grilles, BillOfMaterialsRow) {
     EXPECT_STREQ(rows[0].description, "CSD-H-R  L=300;  H=300;");
     EXPECT_STREQ(rows[0].flowText, "V=300 m3/h;");
     FreeBomRows(rows, count + extra);
+}
+
+// A round duct VF-11/12 (family 2, subtype 10) whose parameters 1 and 2
+// are the sizes of its grille opening.
+class OpeningDuct : public LObject {
+public:
+    OpeningDuct(double a, double b) : LObject(2, 10, 0, 3, nullptr), values{400, a, b} {}
+    int16_t MakeBlock(char*) override { return 0; }
+    int16_t MarkFixedParams(int16_t*) override { return -1; }
+    int16_t GetParams(double** out) override {
+        *out = new double[3]{values[0], values[1], values[2]};
+        return 0;
+    }
+    int16_t SetParams(const double*) override { return 0; }
+    double GetDimensionOffset() override { return 0; }
+    int16_t UpdateLabel() override { return 0; }
+    double values[3];
+};
+
+TEST_F(Grilles, AttachedGrillesTakeTheirCarriersSizes) {
+    OpeningDuct opening(600, 200);
+    auto csd = Make<LRCsCn>(1);
+    ASSERT_EQ(csd->AlignTo(&opening), 0);
+    EXPECT_EQ(csd->L, 600);
+    EXPECT_EQ(csd->H, 200);
+    auto ctr = Make<LRCsCtr>(5);
+    ASSERT_EQ(ctr->AlignTo(&opening), 0);
+    EXPECT_EQ(Params(*ctr), (std::vector<double>{600, 200, 1, 1, 0}));
+
+    // TSD on a spiral duct of 630 takes the heights of that diameter.
+    std::unique_ptr<LObject> spiral(CreateElement(2, 1));
+    ASSERT_NE(spiral, nullptr);
+    const double duct[] = {630, 3000, 3000};
+    spiral->SetParams(duct);
+    auto tsd = Make<LRCsTn>(4);
+    ASSERT_NE(spiral->GetAttachMask(0) & tsd->GetKind(), 0);
+    ASSERT_EQ(tsd->AlignTo(spiral.get()), 0);
+    EXPECT_EQ(tsd->hostSize, 630);
+    EXPECT_EQ(Params(*tsd), (std::vector<double>{300, 100, 1, 0}));
+    EXPECT_EQ(RcsTypeTable[3].valueCounts[1], 3);
 }
 
 // --- CSD -------------------------------------------------------------------
