@@ -35,7 +35,9 @@ protected:
         ASSERT_NE(doc, nullptr);
         database = doc->database();
         acdbRegApp(L"LurakCad_B1");
-        path = std::string(LURAK_BINARY_DIR) + "/system_drawing_test.dxf";
+        // ctest runs the tests of this file side by side: one file each.
+        path = std::string(LURAK_BINARY_DIR) + "/" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".dxf";
     }
     void TearDown() override {
         database = nullptr;  // the document owns it
