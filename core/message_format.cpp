@@ -86,14 +86,14 @@ bool ParseConversions(const char* format, std::vector<Conversion>& out)
 }
 
 // Formats one checked conversion with its value.
-std::string FormatOne(const std::string& spec, const MessageArg& arg)
+std::string FormatOne(const std::string& conversionText, const MessageArg& arg)
 {
     char small[64];
     int needed = 0;
     switch (arg.kind) {
-    case MessageArg::kInt: needed = std::snprintf(small, sizeof small, spec.c_str(), arg.i); break;
-    case MessageArg::kDouble: needed = std::snprintf(small, sizeof small, spec.c_str(), arg.d); break;
-    case MessageArg::kText: needed = std::snprintf(small, sizeof small, spec.c_str(), arg.s); break;
+    case MessageArg::kInt: needed = std::snprintf(small, sizeof small, conversionText.c_str(), arg.i); break;
+    case MessageArg::kDouble: needed = std::snprintf(small, sizeof small, conversionText.c_str(), arg.d); break;
+    case MessageArg::kText: needed = std::snprintf(small, sizeof small, conversionText.c_str(), arg.s); break;
     }
     if (needed < 0)
         return std::string();
@@ -101,9 +101,9 @@ std::string FormatOne(const std::string& spec, const MessageArg& arg)
         return std::string(small, static_cast<size_t>(needed));
     std::vector<char> big(static_cast<size_t>(needed) + 1);
     switch (arg.kind) {
-    case MessageArg::kInt: std::snprintf(big.data(), big.size(), spec.c_str(), arg.i); break;
-    case MessageArg::kDouble: std::snprintf(big.data(), big.size(), spec.c_str(), arg.d); break;
-    case MessageArg::kText: std::snprintf(big.data(), big.size(), spec.c_str(), arg.s); break;
+    case MessageArg::kInt: std::snprintf(big.data(), big.size(), conversionText.c_str(), arg.i); break;
+    case MessageArg::kDouble: std::snprintf(big.data(), big.size(), conversionText.c_str(), arg.d); break;
+    case MessageArg::kText: std::snprintf(big.data(), big.size(), conversionText.c_str(), arg.s); break;
     }
     return std::string(big.data(), static_cast<size_t>(needed));
 }
@@ -170,8 +170,8 @@ std::string FormatMessageText(const char* format, std::initializer_list<MessageA
     for (const MessageArg& arg : args) {
         const Conversion& conversion = conversions[k++];
         AppendLiteral(out, format, literalBegin, conversion.begin);
-        std::string spec(format + conversion.begin, conversion.end - conversion.begin);
-        out += FormatOne(spec, arg);
+        std::string conversionText(format + conversion.begin, conversion.end - conversion.begin);
+        out += FormatOne(conversionText, arg);
         literalBegin = conversion.end;
     }
     AppendLiteral(out, format, literalBegin, std::strlen(format));
