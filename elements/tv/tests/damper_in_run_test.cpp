@@ -1,0 +1,192 @@
+// A fire damper and a grille laid on a rectangular duct with the core's
+// fitting, attaching and insertion, saved as DXF, checked by the shared
+// reference checker, and read back: each keeps its values, its label and
+// its place at the duct.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "ads_entity.h"
+#include "app/doc_state.h"
+#include "core/element_factory.h"
+#include "core/element_load.h"
+#include "core/linetypes.h"
+#include "core/lobject.h"
+#include "core/messages.h"
+#include "core/string_convert.h"
+#include "core/system_layers.h"
+#include "core/system_list.h"
+#include "core/type_tables.h"
+#include "host/io/io.h"
+#include "host/shell/documents.h"
+#include "host/shell/drawing_store.h"
+#include "host/shell/session.h"
+
+namespace {
+
+class DamperInRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(LoadMessagesFile(LURAK_SOURCE_DIR "/data/lurak.msg"), 0);
+        InitTypeTables();
+        host::shell::resetSession();
+        host::io::captureTranscript();
+        state.defaults.rectPieceLength = 1500;
+        CurrentDocState = &state;
+        doc = host::shell::newDrawing();
+        ASSERT_NE(doc, nullptr);
+        acdbRegApp(L"LurakCad_B1");
+        LoadLinetypes();
+        state.database = doc->database();
+        system = Record("HV2");
+        state.currentSystem = system;
+        ASSERT_EQ(InsertSystem(state.systemList, &system), 0);
+        path = std::string(LURAK_BINARY_DIR) + "/damper_in_run.dxf";
+    }
+    void TearDown() override {
+        for (LObject* e : made)
+            DestroyElement(e);
+        CurrentDocState = nullptr;
+        host::shell::resetSession();
+        host::io::setSource(nullptr);
+        host::io::setTranscript(nullptr);
+    }
+
+    LSystemRecord Record(const char* tag) {
+        LSystemRecord r;
+        std::snprintf(r.tag, sizeof r.tag, "%s", tag);
+        char layer[32];
+        SystemLayerName(layer, sizeof layer, tag);
+        for (int i = 0; i < 3; ++i) {
+            std::snprintf(r.penLayer[i], sizeof r.penLayer[i], "%s", layer);
+            std::snprintf(r.penLinetype[i], sizeof r.penLinetype[i], "CONTINUOUS");
+        }
+        std::snprintf(r.centreLayer, sizeof r.centreLayer, "%s", layer);
+        std::snprintf(r.centreLinetype, sizeof r.centreLinetype, "CONTINUOUS");
+        std::snprintf(r.labelLayer, sizeof r.labelLayer, "LURAK-%s-F", tag);
+        std::snprintf(r.textStyle, sizeof r.textStyle, "STANDARD");
+        std::snprintf(r.dimStyle, sizeof r.dimStyle, "STANDARD");
+        CreateLayer(5, ToWide(layer).c_str(), doc->database());
+        CreateLayer(7, ToWide(r.labelLayer).c_str(), doc->database());
+        return r;
+    }
+
+    LObject* Make(int16_t family, uint16_t subtype) {
+        LObject* e = CreateElement(family, subtype);
+        if (e) {
+            e->SetSystemRecord(system);
+            made.push_back(e);
+        }
+        return e;
+    }
+
+    struct Stored {
+        int family, subtype;
+        std::vector<double> values;
+        std::string text;
+        bool labelled;
+    };
+    static std::vector<Stored> StoredElements() {
+        std::vector<Stored> out;
+        ads_name e;
+        for (int status = acdbEntNext(nullptr, e); status == RTNORM;) {
+            if (LObject* read = LoadElementFromEntity(e)) {
+                double* v = nullptr;
+                read->GetParams(&v);
+                std::string text = read->GetFamily() == 4 ? read->GetParamText(2) : "";
+                LLabelNode* label = read->GetLabel(read->fittingLabelNode);
+                out.push_back({read->GetFamily(), read->GetSubtype(),
+                               std::vector<double>(v, v + read->GetParamCount()), text,
+                               label && !ads_name_nil(label->third)});
+                delete[] v;
+                DestroyElement(read);
+            }
+            ads_name next;
+            status = acdbEntNext(e, next);
+            ads_name_set(next, e);
+        }
+        return out;
+    }
+
+    host::shell::Document* doc = nullptr;
+    LDocState state;
+    LSystemRecord system;
+    std::vector<LObject*> made;
+    std::string path;
+};
+
+}  // namespace
+
+TEST_F(DamperInRun, DamperAndGrilleSavedAndReadBack) {
+    LObject* duct = Make(1, 1);
+    ASSERT_NE(duct, nullptr);
+    const double rect[5] = {600, 400, 1500, 0, 0};
+    duct->ApplyParams(rect, nullptr);
+    const ads_point at = {1000, 500, 0};
+    duct->SetInsertionPoint(at);
+    ASSERT_EQ(duct->Insert(15), 0);
+
+    // The damper takes the duct's section at its free end.
+    LObject* damper = Make(4, 1);
+    ASSERT_NE(damper, nullptr);
+    damper->SetParamText(2, "TD-1");
+    int16_t own = damper->NextFreeConnector(-1, kShapeRect);
+    ASSERT_GE(own, 0);
+    ASSERT_EQ(damper->FitToElement(duct, own, 0), 0);
+    ASSERT_EQ(damper->Insert(15), 0);
+    ASSERT_EQ(damper->Connect(duct, own, 0), 0);
+    host::io::setScript("3000,1500\n");
+    EXPECT_EQ(damper->UpdateLabel(), 0);
+    EXPECT_EQ(damper->Insert(1), 0);  // the insert's data now names the label
+    ads_point ductEnd, damperEnd;
+    duct->GetConnector(0)->GetWorldPoint(ductEnd);
+    damper->GetConnector(own)->GetWorldPoint(damperEnd);
+    EXPECT_NEAR(ductEnd[0], damperEnd[0], 1e-6);
+    EXPECT_NEAR(ductEnd[1], damperEnd[1], 1e-6);
+
+    // The grille sits on an attach position of the duct whose mask takes it.
+    LObject* grille = Make(3, 1);
+    ASSERT_NE(grille, nullptr);
+    int16_t position = -1;
+    for (int16_t q = 0; q < 6 && position < 0; ++q)
+        if (duct->GetAttachMask(q) & grille->GetKind())
+            position = q;
+    ASSERT_GE(position, 0);
+    ASSERT_EQ(duct->AddChild(grille, static_cast<uint16_t>(position)), 0);
+    grille->AlignTo(duct);
+    ASSERT_EQ(grille->Insert(15), 0);
+    host::io::setScript("1500,1500\n");
+    EXPECT_EQ(grille->UpdateLabel(), 0);
+    EXPECT_EQ(grille->Insert(1), 0);
+    EXPECT_EQ(duct->Insert(13), 0);
+
+    std::string error;
+    ASSERT_TRUE(host::shell::writeDrawing(*doc, path, error)) << error;
+    std::string checker = std::string(LURAK_SOURCE_DIR) + "/../shared/tools/dxf_check_refs.py";
+    if (FILE* f = std::fopen(checker.c_str(), "r")) {
+        std::fclose(f);
+        EXPECT_EQ(std::system(("/usr/bin/python3 " + checker + " " + path + " > /dev/null").c_str()), 0);
+    }
+
+    host::shell::Document* reopened = host::shell::openDrawing(path);
+    ASSERT_NE(reopened, nullptr);
+    state.database = reopened->database();
+    int found = 0;
+    for (const Stored& e : StoredElements()) {
+        if (e.family == 4) {
+            EXPECT_EQ(e.values, (std::vector<double>{600, 400, 0, 1, 1, 0, 0, 1}));
+            EXPECT_EQ(e.text, "TD-1");
+            EXPECT_TRUE(e.labelled);
+            ++found;
+        } else if (e.family == 3) {
+            EXPECT_EQ(e.values, (std::vector<double>{1, 300, 300, 1, 1, 1, 1, 0}));
+            EXPECT_TRUE(e.labelled);
+            ++found;
+        }
+    }
+    EXPECT_EQ(found, 2);
+}
