@@ -101,11 +101,11 @@ ACHAR* newWide(std::string_view utf8) {
     for (char c : utf8) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
     if (!ascii) {
         std::wstring w = io::fromUtf8(utf8);
-        auto* out = static_cast<ACHAR*>(std::malloc((w.size() + 1) * sizeof(ACHAR)));
+        ACHAR* out = newText(w.size());
         if (out) std::memcpy(out, w.c_str(), (w.size() + 1) * sizeof(ACHAR));
         return out;
     }
-    auto* out = static_cast<ACHAR*>(std::malloc((utf8.size() + 1) * sizeof(ACHAR)));
+    ACHAR* out = newText(utf8.size());
     if (out == nullptr) return nullptr;
     for (size_t i = 0; i < utf8.size(); ++i) out[i] = static_cast<ACHAR>(utf8[i]);
     out[utf8.size()] = 0;

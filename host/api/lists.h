@@ -81,6 +81,10 @@ ACHAR* newWide(std::string_view utf8);  // malloc'd, for acutDelString or free
 // Result-buffer nodes: zeroed new ones, and released ones kept for reuse.
 resbuf* newResbuf();
 void releaseResbuf(resbuf* rb);
+// Room for a string of `length` characters and its terminator (a malloc
+// block; short ones come from released strings), and its release.
+ACHAR* newText(size_t length);
+void releaseText(void* text);
 
 // Records the last error for tests and the transcript-free caller.
 void setError(std::string message);

@@ -5,6 +5,9 @@
 #include <cstdlib>
 #include <cwchar>
 #include <cstring>
+#include <new>
+
+#include <malloc.h>
 
 #include "ads_entity.h"
 #include "api/lists.h"
@@ -55,11 +58,29 @@ Payload payloadOf(int type) {
     return Payload::Bad;
 }
 
+// payloadOf for every type from -5 to RTT, looked up once per node when
+// lists are built and released.
+struct PayloadTable {
+    static constexpr int kLow = -5, kHigh = RTT;
+    Payload payloads[kHigh - kLow + 1];
+    PayloadTable() {
+        for (int t = kLow; t <= kHigh; ++t) payloads[t - kLow] = payloadOf(t);
+    }
+    Payload operator[](int type) const {
+        return type >= kLow && type <= kHigh ? payloads[type - kLow] : payloadOf(type);
+    }
+};
+// Built on first use: the code kinds it reads are set up by another file.
+const PayloadTable& payloads() {
+    static const PayloadTable table;
+    return table;
+}
+
 ACHAR* copyWide(const ACHAR* text) {
     if (text == nullptr) return nullptr;
-    size_t n = std::wcslen(text) + 1;
-    auto* out = static_cast<ACHAR*>(std::malloc(n * sizeof(ACHAR)));
-    if (out) std::memcpy(out, text, n * sizeof(ACHAR));
+    size_t n = std::wcslen(text);
+    ACHAR* out = host::api::newText(n);
+    if (out) std::memcpy(out, text, (n + 1) * sizeof(ACHAR));
     return out;
 }
 
@@ -67,48 +88,81 @@ ACHAR* copyWide(const ACHAR* text) {
 
 namespace host::api {
 
-// Released result buffers are kept for the next list: lists come and go by
-// the hundred for every entity.  Each node is still its own allocation, so
-// free() and acutRelRb stay interchangeable.  Under AddressSanitizer nothing
-// is kept, so a use after release is still caught.
+// Released result buffers, and the short strings they held, are kept for
+// the next list: lists come and go by the hundred for every entity.  Each
+// node and each string is still its own malloc block, so free() and
+// acutRelRb stay interchangeable (a caller may free a string and put its
+// own in its place).  Under AddressSanitizer nothing is kept, so a use
+// after release is still caught.
 namespace {
 #if defined(__SANITIZE_ADDRESS__)
-constexpr size_t kKeptNodes = 0;
+constexpr size_t kKeptBlocks = 0;
 #else
-constexpr size_t kKeptNodes = 4096;
+constexpr size_t kKeptBlocks = 4096;
 #endif
-struct NodeCache {
-    resbuf* head = nullptr;
+// Strings up to this many characters get a block of one size, which is
+// reused; a released string is kept when its block is about that size.
+constexpr size_t kShortText = 23;
+constexpr size_t kShortBytes = (kShortText + 1) * sizeof(ACHAR);
+
+// A stack of free blocks linked through their first bytes.
+struct FreeBlocks {
+    struct Link {
+        Link* next;
+    };
+    Link* head = nullptr;
     size_t count = 0;
-    ~NodeCache() {
+    ~FreeBlocks() {
         while (head) {
-            resbuf* next = head->rbnext;
+            Link* next = head->next;
             std::free(head);
             head = next;
         }
         count = SIZE_MAX;  // late releases (other destructors) go straight to free()
     }
+    void* take() {
+        if (head == nullptr) return nullptr;
+        Link* block = head;
+        head = block->next;
+        --count;
+        return block;
+    }
+    void keep(void* block) {
+        if (count >= kKeptBlocks) {
+            std::free(block);
+            return;
+        }
+        head = new (block) Link{head};
+        ++count;
+    }
 };
-thread_local NodeCache cache;
+struct Caches {
+    FreeBlocks nodes;
+    FreeBlocks texts;
+};
+thread_local Caches caches;
 } // namespace
 
 resbuf* newResbuf() {
-    if (cache.head == nullptr) return static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
-    resbuf* rb = cache.head;
-    cache.head = rb->rbnext;
-    --cache.count;
-    std::memset(static_cast<void*>(rb), 0, sizeof(resbuf));
-    return rb;
+    void* block = caches.nodes.take();
+    if (block == nullptr) return static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
+    std::memset(block, 0, sizeof(resbuf));
+    return static_cast<resbuf*>(block);
 }
 
-void releaseResbuf(resbuf* rb) {
-    if (cache.count >= kKeptNodes) {
-        std::free(rb);
-        return;
-    }
-    rb->rbnext = cache.head;
-    cache.head = rb;
-    ++cache.count;
+void releaseResbuf(resbuf* rb) { caches.nodes.keep(rb); }
+
+ACHAR* newText(size_t length) {
+    if (length > kShortText) return static_cast<ACHAR*>(std::malloc((length + 1) * sizeof(ACHAR)));
+    void* block = caches.texts.take();
+    return static_cast<ACHAR*>(block ? block : std::malloc(kShortBytes));
+}
+
+void releaseText(void* text) {
+    if (text == nullptr) return;
+    size_t size = malloc_usable_size(text);
+    if (size >= kShortBytes && size <= 2 * kShortBytes) caches.texts.keep(text);
+    else std::free(text);
 }
 
 } // namespace host::api
@@ -123,8 +177,8 @@ resbuf* acutNewRb(int type) {
 int acutRelRb(resbuf* list) {
     while (list) {
         resbuf* next = list->rbnext;
-        Payload p = payloadOf(list->restype);
-        if (p == Payload::Text) std::free(list->resval.rstring);
+        Payload p = payloads()[list->restype];
+        if (p == Payload::Text) host::api::releaseText(list->resval.rstring);
         if (p == Payload::Binary) std::free(list->resval.rbinary.buf);
         host::api::releaseResbuf(list);
         list = next;
@@ -138,7 +192,7 @@ resbuf* acutBuildList(int type, ...) {
     resbuf* head = nullptr;
     resbuf* tail = nullptr;
     for (; type != 0 && type != RTNONE; type = va_arg(args, int)) {
-        Payload p = payloadOf(type);
+        Payload p = payloads()[type];
         resbuf* rb = p == Payload::Bad ? nullptr : host::api::newResbuf();
         if (rb == nullptr) {
             acutRelRb(head);

@@ -75,7 +75,10 @@ std::string foldName(std::string_view text) {
 }
 
 bool equalNoCase(std::string_view a, std::string_view b) {
-    bool ascii = a.size() == b.size();
+    // Folding keeps the byte length (every folded pair has the same UTF-8
+    // length), so names of different lengths never match.
+    if (a.size() != b.size()) return false;
+    bool ascii = true;
     for (size_t i = 0; ascii && i < a.size(); ++i) {
         char x = a[i], y = b[i];
         if (static_cast<unsigned char>(x) >= 0x80 || static_cast<unsigned char>(y) >= 0x80) {
