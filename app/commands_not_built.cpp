@@ -19,15 +19,12 @@ static int NotBuilt() {
     return RTNORM;
 }
 
-int PlaceElement(int) { return NotBuilt(); }
 int ShowEntityData(int) { return NotBuilt(); }
-int StartSystem(int) { return NotBuilt(); }
 int SetCurrentElement(int) { return NotBuilt(); }
 int RotateElement(int) { return NotBuilt(); }
 int ChangePlane(int) { return NotBuilt(); }
 int MoveElement(int) { return NotBuilt(); }
 int ExplodeElements(int) { return NotBuilt(); }
-int EditSystems(int) { return NotBuilt(); }
 int EditElementProperties(int) { return NotBuilt(); }
 int DimensionNetwork(int) { return NotBuilt(); }
 int PlaceFlowLabel(int) { return NotBuilt(); }
@@ -38,8 +35,3 @@ int MirrorElements(int) { return NotBuilt(); }
 int EditOptions(int) { return NotBuilt(); }
 int ShowInfoDialog(int) { return NotBuilt(); }
 int DefineCustomElement(int) { return NotBuilt(); }
-
-int ContinuePlacement() {
-    acutPrintf(L"\nContinuous placement is not available yet.\n");
-    return -1;
-}

@@ -1,0 +1,230 @@
+#include "app/place_between.h"
+
+#include "aced_input.h"
+#include "app/doc_state.h"
+#include "app/place_path.h"
+#include "app/place_support.h"
+#include "core/element_load.h"
+#include "core/geometry.h"
+#include "core/lobject.h"
+#include "core/messages.h"
+#include "core/placement_geometry.h"
+#include "core/refit_joint.h"
+#include "core/string_convert.h"
+
+namespace {
+
+// The picked elements and the facing connectors j (of first) and k (of
+// second) that the new element joins.
+struct Gap {
+    LObject* first = nullptr;
+    LObject* second = nullptr;
+    int16_t j = -1;
+    int16_t k = -1;
+};
+
+void FreeGap(Gap& gap) {
+    if (gap.first)
+        DestroyElement(gap.first);
+    if (gap.second)
+        DestroyElement(gap.second);
+    gap = Gap();
+}
+
+// The end of every way through case 1a that inserted the path.
+void FinishPath(Gap& gap, LObject* path) {
+    LDocState* s = CurrentDocState;
+    MakeCurrentEntity(path);
+    DestroyElement(path);
+    FreeGap(gap);
+    s->selectionState = 1;
+    HighlightCurrent();
+}
+
+void JoinToSecond(Gap& gap, LObject* path) {
+    path->Connect(gap.second, 1, gap.k);
+    gap.second->Insert(13);
+    path->Insert(13);
+}
+
+// The direction the path must arrive in to face connector k of the second
+// element, in the path's frame.
+double ArrivalDirection(const Gap& gap, const LObject* path) {
+    return ConnectorDirection(gap.second, gap.k) - 3.1415926535 - path->GetRotation();
+}
+
+// Step 7: the last segment becomes two that meet where its line crosses the
+// axis of connector k.  0 when both were accepted.
+int16_t CloseAtCorner(Gap& gap, LObject* path, const ads_point p1) {
+    LPathNode* node = path->GetPath();
+    if (!node)
+        return -1;
+    ads_point v = {0, 0, 0};
+    double t = 0.0;
+    for (; node; node = node->next) {
+        if (!node->next) {
+            t = node->angle;
+            break;
+        }
+        AddVector3d(v, node->offset);
+    }
+    ads_point q;
+    ConnectorPoint(gap.first, gap.j, q);
+    RotateVector2d(v, path->GetRotation());
+    AddVector3d(q, v);
+    ads_point corner;
+    if (CornerOffset(q, path->GetRotation() + t, p1, ConnectorDirection(gap.second, gap.k),
+                     corner) != 0) {
+        PrintCommandMessage(170);  // no corner: the path stays as it is
+        return -1;
+    }
+    path->RemoveLastSegment();
+    ads_point firstLeg;
+    ads_point_set(corner, firstLeg);
+    RotateVector2d(firstLeg, -path->GetRotation());
+    if (path->AddPathSegment(firstLeg, t) != 0)
+        return -1;
+    ads_point d = {p1[0] - q[0] - corner[0], p1[1] - q[1] - corner[1], p1[2] - q[2] - corner[2]};
+    RotateVector2d(d, -path->GetRotation());
+    if (path->AddPathSegment(d, ArrivalDirection(gap, path)) != 0)
+        return -1;
+    path->FitToElement(gap.first, 0, gap.j);
+    path->Insert(15);
+    JoinToSecond(gap, path);
+    return 0;
+}
+
+// Step 6: straight on to connector k.  atOnce: no segment was laid yet.
+void ClosePath(Gap& gap, LObject* path, const ads_point p0, bool atOnce) {
+    ads_point p1;
+    ConnectorPoint(gap.second, gap.k, p1);
+    ads_point d = {p1[0] - p0[0], p1[1] - p0[1], p1[2] - p0[2]};
+    RotateVector2d(d, -path->GetRotation());
+    if (path->AddPathPoint(d, ArrivalDirection(gap, path)) == 0) {
+        path->FitToElement(gap.first, 0, gap.j);
+        path->Insert(15);
+        if (atOnce) {
+            path->Connect(gap.first, 0, gap.j);
+            gap.first->Insert(13);
+        }
+        JoinToSecond(gap, path);
+        FinishPath(gap, path);
+        return;
+    }
+    if (atOnce) {  // nothing was inserted
+        HighlightCurrent();
+        DestroyElement(path);
+        FreeGap(gap);
+        return;
+    }
+    CloseAtCorner(gap, path, p1);
+    FinishPath(gap, path);
+}
+
+// Case 1a: the path laid point by point from the first pick to the second.
+void LayPathBetween(Gap& gap, LObject* path) {
+    UnhighlightCurrent();
+    GiveCurrentSystem(path);
+    path->FitToElement(gap.first, 0, gap.j);
+    const std::wstring prompt = ToWide(CommandMessage(169));
+    ads_point p0, p1;
+    for (;;) {
+        ConnectorPoint(gap.first, gap.j, p0);
+        if (acedGetPoint(p0, prompt.c_str(), p1) != RTNORM) {
+            ClosePath(gap, path, p0, true);
+            return;
+        }
+        acutPrintf(L"\n");
+        if (AddSegmentTowards(path, ConnectorDirection(gap.first, gap.j), p0, p1) == 0)
+            break;
+    }
+    path->FitToElement(gap.first, 0, gap.j);
+    path->Insert(15);
+    path->Connect(gap.first, 0, gap.j);
+    gap.first->Insert(13);
+    path->Insert(13);
+    ads_point_set(p1, p0);
+    while (acedGetPoint(p0, prompt.c_str(), p1) == RTNORM) {
+        acutPrintf(L"\n");
+        if (AddSegmentTowards(path, path->GetRotation(), p0, p1) != 0) {
+            PrintCommandMessage(170);
+            continue;
+        }
+        path->FitToElement(gap.first, 0, gap.j);
+        path->Insert(15);
+        ads_point_set(p1, p0);
+    }
+    ClosePath(gap, path, p0, false);
+}
+
+// One orientation of case 1b: every pair of own connectors in turn.
+bool FitsInOrientation(Gap& gap, LObject* element) {
+    int16_t n = element->GetConnectorCount();
+    bool twoSizeFitting = element->GetFamily() == 2 && element->GetSubtype() == 8;
+    for (int16_t i = 0; i < n; ++i)
+        for (int16_t m = 0; m < n; ++m) {
+            if (twoSizeFitting) {
+                element->SetEdited();
+                element->FitToElement(gap.first, i, gap.j);
+                element->FitToElement(gap.second, m, gap.k);
+            }
+            if (RefitJoint(1, gap.first, gap.second, gap.j, gap.k, i, m) == 0)
+                return true;
+        }
+    return false;
+}
+
+// Case 1b: the element fitted into the gap in the first orientation and
+// pair of connectors that works.
+void FitBetween(Gap& gap, LObject* element) {
+    LDocState* s = CurrentDocState;
+    LObject* kept = s->current;
+    s->current = element;
+    int16_t first = element->GetOrientation();
+    bool fitted = false;
+    do {
+        fitted = FitsInOrientation(gap, element);
+        if (!fitted)
+            element->SetOrientation(static_cast<int16_t>((element->GetOrientation() + 1) % 6));
+    } while (!fitted && element->GetOrientation() != first);
+    s->current = kept;
+    if (fitted) {
+        MakeCurrentEntity(element);
+        s->selectionState = 2;
+    } else {
+        PrintCommandMessage(164);
+    }
+    DestroyElement(element);
+    FreeGap(gap);
+}
+
+} // namespace
+
+void PlaceBetweenPicks(int16_t page) {
+    LDocState* s = CurrentDocState;
+    Gap gap;
+    gap.first = LoadElementFromEntity(s->firstPick);
+    gap.second = LoadElementFromEntity(s->secondPick);
+    if (!gap.first || !gap.second) {
+        PrintCommandMessage(153);
+        FreeGap(gap);
+        return;
+    }
+    if (FindFacingFreeConnectors(gap.first, gap.second, &gap.j, &gap.k) != 0) {
+        PrintCommandMessage(163);
+        FreeGap(gap);
+        return;
+    }
+    int16_t subtype = 0;
+    LObject* element = nullptr;
+    if (AskElementType(page, &subtype) == 0)
+        element = MakeElement(PlacementFamily(page), static_cast<uint16_t>(subtype));
+    if (!element) {
+        FreeGap(gap);
+        return;
+    }
+    if (element->GetKind() == kKindPath)
+        LayPathBetween(gap, element);
+    else
+        FitBetween(gap, element);
+}

@@ -1,0 +1,107 @@
+#include "app/place_path.h"
+
+#include <cmath>
+
+#include "aced_input.h"
+#include "ads_entity.h"
+#include "app/doc_state.h"
+#include "app/place_support.h"
+#include "core/geometry.h"
+#include "core/lobject.h"
+#include "core/messages.h"
+#include "core/string_convert.h"
+
+int16_t AddSegmentTowards(LObject* path, double frameRotation, const ads_point p0,
+                          const ads_point p1) {
+    double a = -frameRotation;
+    double b = acutAngle(p0, p1) + a;
+    ads_point d = {p1[0] - p0[0], p1[1] - p0[1], p1[2] - p0[2]};
+    RotateVector2d(d, a);
+    return path->AddPathSegment(d, b);
+}
+
+int16_t CornerOffset(const ads_point q, double a1, const ads_point p1, double a2,
+                     ads_point offset) {
+    // Solved with direction vectors rather than tangents, so that vertical
+    // directions are fine and only parallel lines have no corner.
+    double u1x = std::cos(a1), u1y = std::sin(a1);
+    double u2x = std::cos(a2), u2y = std::sin(a2);
+    double wx = p1[0] - q[0], wy = p1[1] - q[1];
+    double cross = u1x * u2y - u1y * u2x;
+    if (std::fabs(cross) < 1e-9)
+        return -1;
+    double s = (wx * u2y - wy * u2x) / cross;
+    offset[0] = s * u1x;
+    offset[1] = s * u1y;
+    offset[2] = 0.0;
+    if (!std::isfinite(offset[0]) || !std::isfinite(offset[1]))
+        return -1;
+    return 0;
+}
+
+static int AskPathPoint(const ads_point base, int message, bool withNext, ads_point out) {
+    if (withNext)
+        acedInitGet(0, L"Next");
+    return acedGetPoint(base, ToWide(CommandMessage(message)).c_str(), out);
+}
+
+// "Next" at the first point: the following free round connector of the
+// neighbour that the path element fits to.
+static void MoveToNextRoundConnector(LObject* path) {
+    LDocState* s = CurrentDocState;
+    LObject* neighbour = s->neighbour;
+    int16_t k = s->currentConnector;
+    int16_t start = s->neighbourConnector;
+    int16_t n = start;
+    for (;;) {
+        n = neighbour->NextFreeConnector(n, 1);
+        if (n == -1 || n == start)
+            break;
+        if (path->FitToElement(neighbour, k, n) == 0) {
+            s->neighbourConnector = n;
+            return;
+        }
+    }
+    path->FitToElement(neighbour, k, start);
+}
+
+int16_t EnterPathAtNeighbour(LObject* path) {
+    LDocState* s = CurrentDocState;
+    LObject* neighbour = s->neighbour;
+    int16_t k = s->currentConnector;
+    ads_point p0, p1;
+    // The first point, from the neighbour's connector; "Next" moves it on.
+    for (;;) {
+        int16_t n = s->neighbourConnector;
+        ConnectorPoint(neighbour, n, p0);
+        int rc = AskPathPoint(p0, 180, true, p1);
+        acutPrintf(L"\n");
+        if (rc == RTKWORD) {
+            MoveToNextRoundConnector(path);
+            continue;
+        }
+        if (rc != RTNORM)
+            return -1;
+        if (AddSegmentTowards(path, ConnectorDirection(neighbour, n), p0, p1) != 0)
+            continue;
+        path->FitToElement(neighbour, k, n);
+        path->Insert(15);
+        path->Connect(neighbour, k, n);
+        path->Insert(13);
+        neighbour->Insert(13);
+        ads_point_set(p1, p0);
+        break;
+    }
+    // Further points until the user cancels.
+    while (AskPathPoint(p0, 169, false, p1) == RTNORM) {
+        acutPrintf(L"\n");
+        if (AddSegmentTowards(path, path->GetRotation(), p0, p1) != 0) {
+            PrintCommandMessage(170);
+            continue;
+        }
+        path->FitToElement(neighbour, k, s->neighbourConnector);
+        path->Insert(15);
+        ads_point_set(p1, p0);
+    }
+    return 0;
+}

@@ -1,0 +1,25 @@
+// Path input of the flexible duct: segments from pointed positions and the
+// closing of a path at a connector.
+#pragma once
+
+#include <cstdint>
+
+#include "ads_types.h"
+
+class LObject;
+
+// Adds the segment from p0 to p1, turned into a frame of the given
+// rotation (the element's, or its connector's direction); 0 when accepted.
+int16_t AddSegmentTowards(LObject* path, double frameRotation, const ads_point p0,
+                          const ads_point p1);
+
+// The corner where the line from q in direction a1 meets the line through
+// p1 in direction a2, as an offset from q.  -1 when the lines are parallel
+// or the corner would not be a finite point.
+int16_t CornerOffset(const ads_point q, double a1, const ads_point p1, double a2,
+                     ads_point offset);
+
+// Case 3d: the path of a new path element fitted at the neighbour's
+// connector n.  0 when at least its first segment was inserted, -1 when
+// the user cancelled at the first point.
+int16_t EnterPathAtNeighbour(LObject* path);

@@ -1,0 +1,70 @@
+// The systems list dialog "sysedit": the drawing's air systems one line
+// each, with buttons to create, edit, delete them and change their zigzag
+// scale.  In edit mode "accept" closes without a choice; in choose mode
+// "accept" chooses the selected line; a double click always chooses.
+//
+// New, edit, delete and scale reach the drawing's list and dictionary at
+// once, so that the list always shows what is stored; "cancel" takes every
+// such change back, so a cancelled dialog leaves the systems as they were.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "core/system_list.h"
+#include "core/system_record.h"
+#include "ui/dcl/ldialog.h"
+
+class LSEditDlg : public LDialog {
+public:
+    // The systems of the current document state unless given.
+    explicit LSEditDlg(LSystemList* systems = nullptr);
+
+    int16_t SetupTiles() override;
+    int16_t OnCancel() override;
+    int16_t Finish() override;
+
+    void FillList();
+    void OnList();
+    void OnNew();
+    void OnEdit();
+    void OnDelete();
+    void OnZScale();
+
+    static void NewCallback(ads_callback_packet* packet);
+    static void EditCallback(ads_callback_packet* packet);
+    static void DeleteCallback(ads_callback_packet* packet);
+    static void ZScaleCallback(ads_callback_packet* packet);
+    static void ListCallback(ads_callback_packet* packet);
+    static void AcceptCallback(ads_callback_packet* packet);
+
+    int16_t selected = -1;
+    LSystemRecord system;
+    int16_t chooseMode = 0;
+    char chosenTag[16] = "";
+    LSystemList* systems;
+
+private:
+    // What a listed system was when the dialog opened.
+    struct Kept {
+        LSystemRecord record;
+        uint32_t changeMask = 0;
+        int32_t savedLabelOffset = -1;
+        int16_t labelLayerChanged = 0;
+        int16_t keepOldLabels = 0;
+        char oldLabelLayer[32] = "";
+        char newLabelLayer[32] = "";
+    };
+    void KeepSystems();
+    void RestoreSystems();
+    // The record at the list's selected line (the first with none); the
+    // index read in *index.  False for an empty list.
+    bool SelectedSystem(LSystemRecord* out, int16_t* index);
+    void SelectTag(const char* tag);
+
+    std::vector<Kept> kept;
+};
+
+// The systems list in choose mode, for the start dialog's "Systems..."
+// button: the chosen tag, or an empty text.
+void ChooseSystemFromList(char* tag, size_t tagSize);
