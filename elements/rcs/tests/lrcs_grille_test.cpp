@@ -54,25 +54,9 @@ TEST_F(Grilles, FactoryBuildsEachTypeOnItsRow) {
         EXPECT_EQ(e->GetConnectorCount(), 0);
         EXPECT_EQ(e->GetKind(), kinds[i]);
         EXPECT_EQ(e->flipModes[1], 1);
-        EXPECT_EQ(e->MarkFixedParams(nullptr), -1);
-        EXPECT_EQ(e->FitLength(nullptr, nullptr, 0, 1, 100, 0), -1);
-        EXPECT_EQ(e->AdjustInsertionPoint(nullptr, nullptr), 0);
-        EXPECT_EQ(e->GetDimensionOffset(), 20.0);
         EXPECT_EQ(e->GetQuantity(), 300.0 * (ids[i] == 4 ? 20 : 300));
     }
     EXPECT_EQ(CreateRCsElement(2), nullptr);
-}
-
-// Which parameters take the sizes of a VF-11/12 duct that carries them.
-TEST_F(Grilles, ParentSizeParameters) {
-    auto csd = Make<LRCsCn>(1);
-    auto ctr = Make<LRCsCtr>(5);
-    auto tsd = Make<LRCsTn>(4);
-    EXPECT_EQ(csd->parentParams[0], 1);
-    EXPECT_EQ(csd->parentParams[1], 2);
-    EXPECT_EQ(ctr->parentParams[0], 0);
-    EXPECT_EQ(ctr->parentParams[1], 1);
-    EXPECT_EQ(tsd->parentParams[0], -1);
 }
 
 TEST_F(Grilles, PlanViewIsTheFramedFaceWithDiagonals) {
