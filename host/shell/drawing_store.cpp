@@ -4,10 +4,8 @@
 #include "api/host_api.h"
 #include "shell/documents.h"
 
-#if LURAK_HOST_DXF
 #include "dxf/reader.h"
 #include "dxf/writer.h"
-#endif
 
 namespace host::shell {
 
@@ -18,8 +16,6 @@ void destroyDatabase(AcDbDatabase* database) { delete database; }
 } // namespace
 
 void attachNewDatabase(Document& doc) { doc.setDatabase(new AcDbDatabase(true), destroyDatabase); }
-
-#if LURAK_HOST_DXF
 
 bool readDrawing(Document& doc, const std::string& path, std::string& error) {
     dxf::ReadReport report;
@@ -44,20 +40,6 @@ bool writeDrawing(Document& doc, const std::string& path, std::string& error) {
     }
     return true;
 }
-
-#else
-
-bool readDrawing(Document&, const std::string& path, std::string& error) {
-    error = "Cannot open " + path + ": this host has no DXF reader.";
-    return false;
-}
-
-bool writeDrawing(Document&, const std::string& path, std::string& error) {
-    error = "Cannot save " + path + ": this host has no DXF writer.";
-    return false;
-}
-
-#endif
 
 void useDatabase(AcDbDatabase* database) { api::setCurrentDatabase(database); }
 

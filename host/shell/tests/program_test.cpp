@@ -111,7 +111,6 @@ TEST(Program, StartFailuresGiveStatusTwo) {
 }
 
 TEST(Program, DrawingMadeWithHostCommandsPassesTheReferenceCheck) {
-    if (!LURAK_HOST_DXF) GTEST_SKIP() << "this host has no DXF writer";
     std::string checker = std::string(LURAK_SHARED_DIR) + "/tools/dxf_check_refs.py";
     if (FILE* tool = std::fopen(checker.c_str(), "r"))
         std::fclose(tool);
@@ -189,7 +188,6 @@ TEST(Program, PluginPicksEntitiesByPointHandleAndSelection) {
 }
 
 TEST(Program, OpenSaveAndSaveAsKeepTheDrawing) {
-    if (!LURAK_HOST_DXF) GTEST_SKIP() << "this host has no DXF reader and writer";
     std::string dir = testing::TempDir();
     std::string saved = dir + "lurak_saved.dxf";
     std::remove(saved.c_str());
