@@ -120,11 +120,15 @@ struct Compiled {
     std::vector<uint16_t> where = std::vector<uint16_t>(1000, kNone);
     std::vector<size_t> tailFrom;  // first tail subclass at or after each one
     size_t mostAdded = 1;          // groups a body may have beyond its input
+    std::vector<size_t> firstField;  // index of each subclass's first field among all fields
+    size_t fieldCount = 0;
 
     explicit Compiled(Schema schema) : subclasses(std::move(schema)) {
         for (Subclass& sub : subclasses) {
             sub.markerGroup = Group::text(100, sub.marker);
             mostAdded += 1 + sub.fields.size();
+            firstField.push_back(fieldCount);
+            fieldCount += sub.fields.size();
         }
         for (size_t sub = 0; sub < subclasses.size(); ++sub)
             for (size_t f = 0; f < subclasses[sub].fields.size(); ++f) {
@@ -184,52 +188,45 @@ bool sameValue(const Group& a, const Group& b) {
 }
 
 constexpr uint8_t kSkip = 255;
+constexpr uint16_t kNotGiven = 0xFFFF;
 
-struct Entry {
-    uint16_t field;  // field index, or kLeftover
-    uint16_t input;  // index into the input
+// The input group that fills each field (the last one given), per call.
+struct Picks {
+    std::vector<uint8_t> owner;  // subclass of each input group (kSkip: none)
+    std::vector<uint16_t> field; // input index for each field of the schema
 };
-constexpr uint16_t kLeftover = 0xFFFF;
 
-// Writes one subclass: its marker, its fields in order (defaults filled),
-// then its other groups in input order.  owner[i] names the subclass of
-// input[i].
-bool emitSubclass(const Compiled& schema, size_t index, const std::vector<Group>& input, const uint8_t* owner,
-                  std::vector<Entry>& entries, std::vector<Group>& body, std::string_view type, std::string& error) {
-    const Subclass& sub = schema.subclasses[index];
-    body.push_back(sub.markerGroup);
-    entries.clear();
-    bool inPrefix = true;
+// A kept-as-given part takes fields only from the leading run of its
+// groups, in field order; picks those and returns where the run ends.
+size_t pickTailFields(const Compiled& schema, size_t index, const std::vector<Group>& input, Picks& picks) {
+    size_t first = schema.firstField[index];
     size_t lastField = 0;
     for (size_t i = 0; i < input.size(); ++i) {
-        if (owner[i] != index) continue;
+        if (picks.owner[i] != index) continue;
         size_t f;
-        bool isField = schema.field(index, input[i].code(), f);
-        // A kept-as-given part takes fields only from its leading run, in field order.
-        if (sub.tail && inPrefix && (!isField || f < lastField)) inPrefix = false;
-        if (isField && inPrefix) lastField = f;
-        entries.push_back({isField && (inPrefix || !sub.tail) ? static_cast<uint16_t>(f) : kLeftover,
-                           static_cast<uint16_t>(i)});
+        if (!schema.field(index, input[i].code(), f) || f < lastField) return i;
+        lastField = f;
+        picks.field[first + f] = static_cast<uint16_t>(i);
     }
-    // Stable by field (insertion sort: a handful of entries, no allocation);
-    // leftovers keep their input order at the end.
-    for (size_t k = 1; k < entries.size(); ++k) {
-        Entry e = entries[k];
-        size_t j = k;
-        for (; j > 0 && entries[j - 1].field > e.field; --j) entries[j] = entries[j - 1];
-        entries[j] = e;
-    }
-    size_t e = 0;
+    return input.size();
+}
+
+// Writes one subclass: its marker, its fields in order (defaults filled),
+// then its other groups in input order.
+bool emitSubclass(const Compiled& schema, size_t index, const std::vector<Group>& input, Picks& picks,
+                  std::vector<Group>& body, std::string_view type, std::string& error) {
+    const Subclass& sub = schema.subclasses[index];
+    size_t rest = sub.tail ? pickTailFields(schema, index, input, picks) : input.size();
+    body.push_back(sub.markerGroup);
+    const uint16_t* given = picks.field.data() + schema.firstField[index];
     for (size_t f = 0; f < sub.fields.size(); ++f) {
         const Field& field = sub.fields[f];
-        const Group* last = nullptr;
-        for (; e < entries.size() && entries[e].field == f; ++e) {
-            const Group& g = input[entries[e].input];
-            if (field.presence == Presence::Repeated) body.push_back(g);
-            else last = &g;
+        if (field.presence == Presence::Repeated) {
+            for (size_t i = 0; i < input.size(); ++i)
+                if (picks.owner[i] == index && input[i].code() == field.code) body.push_back(input[i]);
+            continue;
         }
-        if (field.presence == Presence::Repeated) continue;
-        if (last == nullptr) {
+        if (given[f] == kNotGiven) {
             if (field.presence == Presence::Required) {
                 error = "group " + std::to_string(field.code) + " of " + std::string(type) + " is missing";
                 return false;
@@ -237,10 +234,12 @@ bool emitSubclass(const Compiled& schema, size_t index, const std::vector<Group>
             if (field.presence == Presence::Default) body.push_back(field.fallback);
             continue;
         }
-        if (field.presence == Presence::OmitIfDefault && sameValue(*last, field.fallback)) continue;
-        body.push_back(*last);
+        const Group& g = input[given[f]];
+        if (field.presence == Presence::OmitIfDefault && sameValue(g, field.fallback)) continue;
+        body.push_back(g);
     }
-    for (; e < entries.size(); ++e) body.push_back(input[entries[e].input]);
+    for (size_t i = rest; i < input.size(); ++i)
+        if (picks.owner[i] == index) body.push_back(input[i]);
     return true;
 }
 
@@ -271,7 +270,7 @@ bool canonicalBody(std::string_view type, const std::vector<Group>& input, std::
 namespace {
 bool buildBody(const Compiled& schema, std::string_view type, const std::vector<Group>& input,
                std::vector<Group>& body, std::string& error) {
-    if (input.size() >= kLeftover) {
+    if (input.size() >= kNotGiven) {
         error = "too many groups";
         return false;
     }
@@ -287,11 +286,11 @@ bool buildBody(const Compiled& schema, std::string_view type, const std::vector<
         for (; i <= j; ++i) body.push_back(input[i]);
     }
 
-    static thread_local std::vector<uint8_t> ownerStore;
-    static thread_local std::vector<Entry> entryStore;
-    std::vector<uint8_t>& owner = ownerStore;
-    std::vector<Entry>& entries = entryStore;
-    owner.assign(input.size(), kSkip);
+    static thread_local Picks picksStore;
+    Picks& picks = picksStore;
+    picks.owner.assign(input.size(), kSkip);
+    picks.field.assign(schema.fieldCount, kNotGiven);
+    std::vector<uint8_t>& owner = picks.owner;
     size_t current = 0;
     for (; i < input.size(); ++i) {
         const Group& g = input[i];
@@ -313,13 +312,18 @@ bool buildBody(const Compiled& schema, std::string_view type, const std::vector<
         }
         if (found > current) current = found;
         owner[i] = static_cast<uint8_t>(found);
+        // Groups of a fixed part are its fields: the last one given counts.
+        size_t f;
+        if (!schema.subclasses[found].tail && schema.field(found, g.code(), f))
+            picks.field[schema.firstField[found] + f] = static_cast<uint16_t>(i);
     }
 
     for (size_t s = 0; s < schema.subclasses.size(); ++s)
-        if (!emitSubclass(schema, s, input, owner.data(), entries, body, type, error)) return false;
+        if (!emitSubclass(schema, s, input, picks, body, type, error)) return false;
 
     bool hasFourth = false;
-    for (const Group& g : body) hasFourth = hasFourth || g.code() == 13;
+    if (type == "SOLID")
+        for (const Group& g : body) hasFourth = hasFourth || g.code() == 13;
     if (type == "SOLID" && !hasFourth) {
         // Three corners: the fourth is the third again.
         for (size_t k = 0; k < body.size(); ++k)
