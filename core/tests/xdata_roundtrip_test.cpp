@@ -263,8 +263,12 @@ TEST_F(XDataTest, WrongGroupTypeGivesNoElement) {
     for (size_t position : {kFlags, kFirstHandle, kFirstHandle + 1, kLastParam - 1}) {
         resbuf* list = e.WriteXData();
         std::vector<resbuf*> groups = Groups(list);
-        groups[position]->restype = 1071;  // a long where another type belongs
-        groups[position]->resval.rlong = 5;
+        // A long where another type belongs.
+        resbuf* wrong = acutBuildList(1071, 5L, 0);
+        wrong->rbnext = groups[position]->rbnext;
+        groups[position - 1]->rbnext = wrong;
+        groups[position]->rbnext = nullptr;
+        acutRelRb(groups[position]);
         Store(e.entity, list);
         LObject* back = Reload(e.entity);
         EXPECT_EQ(back, nullptr) << position;
