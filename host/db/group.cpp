@@ -109,6 +109,11 @@ void Group::setText(std::string_view text) {
         if (!text.empty()) std::memcpy(value_.inlineText, text.data(), text.size());
         return;
     }
+    setHeapText(text);
+}
+
+void Group::setHeapText(std::string_view text) {
+    length_ = static_cast<uint32_t>(text.size());
     value_.heapText = static_cast<char*>(std::malloc(text.size()));
     if (value_.heapText == nullptr) {  // out of memory: keep an empty text
         length_ = 0;
@@ -118,13 +123,6 @@ void Group::setText(std::string_view text) {
     flags_ |= kFlagHeap;
 }
 
-Group Group::text(int code, std::string_view text) {
-    Group g;
-    g.code_ = static_cast<int16_t>(code);
-    g.kind_ = ValueKind::Text;
-    g.setText(text);
-    return g;
-}
 
 Group Group::binary(int code, std::string_view hexText) {
     Group g = text(code, hexText);
@@ -174,11 +172,6 @@ Group Group::handle(int code, Handle value) {
     return g;
 }
 
-std::string_view Group::asText() const {
-    if (kind_ != ValueKind::Text && kind_ != ValueKind::Binary) return {};
-    if (flags_ & kFlagHeap) return {value_.heapText, length_};
-    return {value_.inlineText, length_};
-}
 
 const double* Group::asPoint() const {
     static const double origin[3] = {0, 0, 0};

@@ -33,6 +33,8 @@ std::string handleText(Handle handle);
 bool parseHandle(std::string_view text, Handle& handle);
 
 class Group {
+    static constexpr size_t kInlineText = 24;
+
 public:
     Group() : code_(0), kind_(ValueKind::Int16), flags_(0), length_(0) { value_.integer = 0; }
     ~Group() {
@@ -56,7 +58,17 @@ public:
         return *this;
     }
 
-    static Group text(int code, std::string_view text);
+    static Group text(int code, std::string_view text) {
+        Group g;
+        g.code_ = static_cast<int16_t>(code);
+        g.kind_ = ValueKind::Text;
+        if (text.size() > kInlineText) g.setHeapText(text);
+        else if (!text.empty()) {
+            g.length_ = static_cast<uint32_t>(text.size());
+            std::memcpy(g.value_.inlineText, text.data(), text.size());
+        }
+        return g;
+    }
     static Group binary(int code, std::string_view hexText);
     static Group real(int code, double value);
     static Group point(int code, double x, double y, double z);
@@ -72,7 +84,11 @@ public:
     bool isText() const { return kind_ == ValueKind::Text || kind_ == ValueKind::Binary; }
 
     // Each accessor answers for its own kind; other kinds give "", 0 or the origin.
-    std::string_view asText() const;
+    std::string_view asText() const {
+        if (kind_ != ValueKind::Text && kind_ != ValueKind::Binary) return {};
+        if (flags_ & kFlagHeap) return {value_.heapText, length_};
+        return {value_.inlineText, length_};
+    }
     double asReal() const { return kind_ == ValueKind::Real ? value_.real : 0.0; }
     const double* asPoint() const;
     bool pointIs2d() const { return (flags_ & kFlag2d) != 0; }
@@ -87,9 +103,8 @@ public:
 private:
     static constexpr uint8_t kFlag2d = 1;
     static constexpr uint8_t kFlagHeap = 2;
-    static constexpr size_t kInlineText = 24;
-
     void setText(std::string_view text);
+    void setHeapText(std::string_view text);  // a text longer than kInlineText
     void release();
     void copyFrom(const Group& other);
 
