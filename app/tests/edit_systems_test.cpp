@@ -1,0 +1,105 @@
+// "C:lsys" and the systems list dialog: the list, new, edit, delete with
+// its question, choosing by double click, and cancel taking changes back.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "core/system_list.h"
+#include "io/io.h"
+#include "placement_fixture.h"
+#include "ui/dcl/lsyslist_dialog.h"
+
+namespace {
+
+class EditSystemsTest : public PlacementTest {
+protected:
+    void SetUp() override {
+        PlacementTest::SetUp();
+        AddTestSystem("BB", "Elszivo");
+        AddTestSystem("AA", "Befuvo");
+        Transcript();
+    }
+    bool Listed(const char* tag) {
+        char key[16];
+        std::snprintf(key, sizeof key, "%s", tag);
+        return FindSystem(state->systemList, key) != nullptr;
+    }
+    bool Removal(const char* tag) {
+        for (LSystemRemoval* r = state->systemList.removals; r->next; r = r->next)
+            if (std::string(r->tag) == tag)
+                return true;
+        return false;
+    }
+};
+
+} // namespace
+
+TEST_F(EditSystemsTest, ListShowsTagAndNameInTagOrderAndAcceptChoosesNothing) {
+    Run(kLsys, "?\naccept\n");
+    std::string said = Transcript();
+    size_t aa = said.find("0  [AA] Befuvo"), bb = said.find("1  [BB] Elszivo");
+    ASSERT_NE(aa, std::string::npos);
+    ASSERT_NE(bb, std::string::npos);
+    EXPECT_LT(aa, bb);
+    EXPECT_STREQ(state->currentSystem.tag, "HV1");
+}
+
+TEST_F(EditSystemsTest, DoubleClickChoosesTheCurrentSystem) {
+    Run(kLsys, "list=1!\n");
+    EXPECT_STREQ(state->currentSystem.tag, "BB");
+    EXPECT_STREQ(state->currentSystem.name, "Elszivo");
+}
+
+TEST_F(EditSystemsTest, ChooseModeAcceptNeedsALine) {
+    LSEditDlg dlg;
+    dlg.chooseMode = 1;
+    host::io::setScript("accept\nlist=1\naccept\n");
+    dlg.Run();
+    EXPECT_STREQ(dlg.chosenTag, "BB");
+    char tag[16] = "x";
+    host::io::setScript("cancel\n");
+    ChooseSystemFromList(tag, sizeof tag);
+    EXPECT_STREQ(tag, "");
+}
+
+TEST_F(EditSystemsTest, DeleteAsksFirstAndActsOnTheFirstSystemWithNoLine) {
+    Run(kLsys, "delete\ncancel\naccept\n");
+    EXPECT_TRUE(Listed("AA"));
+    Run(kLsys, "delete\nok\naccept\n");
+    EXPECT_FALSE(Listed("AA"));
+    EXPECT_TRUE(Listed("BB"));
+}
+
+TEST_F(EditSystemsTest, CancelTakesBackDeletionsAndNewSystems) {
+    Run(kLsys, "list=1\ndelete\nok\nnew\n1000=zl1\n1001=Zone\nok\ncancel\n");
+    EXPECT_TRUE(Listed("BB"));
+    EXPECT_FALSE(Removal("BB"));
+    EXPECT_FALSE(Listed("ZL1"));
+    EXPECT_FALSE(Removal("ZL1"));
+}
+
+TEST_F(EditSystemsTest, NewSystemIsListedUnderItsNormalisedTagAndSelected) {
+    Run(kLsys, "new\n1000=zl1\n1001=Zone\nok\n?\naccept\n");
+    std::string said = Transcript();
+    EXPECT_NE(said.find("3  [ZL1] Zone"), std::string::npos);
+    EXPECT_NE(said.find("list_box     = \"3\""), std::string::npos) << said;
+    EXPECT_TRUE(Listed("ZL1"));
+}
+
+TEST_F(EditSystemsTest, EditKeepsTheChangeAndCancelOfTheDialogTakesItBack) {
+    Run(kLsys, "list=1\nedit\n1001=Exhaust\nok\naccept\n");
+    LSystemRecord r;
+    char bb[] = "BB";
+    ASSERT_EQ(GetSystemByTag(state->systemList, &r, bb), 0);
+    EXPECT_STREQ(r.name, "Exhaust");
+    Run(kLsys, "list=1\nedit\n1001=Other\nok\ncancel\n");
+    ASSERT_EQ(GetSystemByTag(state->systemList, &r, bb), 0);
+    EXPECT_STREQ(r.name, "Exhaust");
+}
+
+TEST_F(EditSystemsTest, MissingDialogIsReportedWithItsKey) {
+    std::ofstream(installDir / "lurak.dcl") << "other : dialog { ok_only; }\n";
+    Run(kLsys, "");
+    EXPECT_NE(Transcript().find("Dialog 'sysedit' is missing"), std::string::npos);
+    EXPECT_STREQ(state->currentSystem.tag, "HV1");
+}
