@@ -1,5 +1,7 @@
 #include "api/entity_rules.h"
 
+#include <unordered_map>
+
 #include "db/canonical.h"
 
 namespace host::api {
@@ -7,17 +9,18 @@ namespace host::api {
 using db::Group;
 
 MakeKind makeKindOf(std::string_view type) {
-    static const char* const entities[] = {"LINE", "ARC", "CIRCLE", "ELLIPSE", "SOLID", "HATCH", "TEXT",
-                                           "INSERT", "LEADER", "DIMENSION", "POINT", "MTEXT", "LWPOLYLINE",
-                                           "TRACE"};
-    for (const char* e : entities)
-        if (type == e) return MakeKind::Entity;
-    if (type == "BLOCK") return MakeKind::BlockBegin;
-    if (type == "ENDBLK") return MakeKind::BlockEnd;
-    if (type == "DICTIONARY" || type == "XRECORD") return MakeKind::NonGraphical;
-    if (type == "LAYER" || type == "LTYPE" || type == "STYLE" || type == "DIMSTYLE" || type == "APPID")
-        return MakeKind::TableRecord;
-    return MakeKind::Refused;
+    static const std::unordered_map<std::string_view, MakeKind> kinds = {
+        {"LINE", MakeKind::Entity},         {"ARC", MakeKind::Entity},          {"CIRCLE", MakeKind::Entity},
+        {"ELLIPSE", MakeKind::Entity},      {"SOLID", MakeKind::Entity},        {"HATCH", MakeKind::Entity},
+        {"TEXT", MakeKind::Entity},         {"INSERT", MakeKind::Entity},       {"LEADER", MakeKind::Entity},
+        {"DIMENSION", MakeKind::Entity},    {"POINT", MakeKind::Entity},        {"MTEXT", MakeKind::Entity},
+        {"LWPOLYLINE", MakeKind::Entity},   {"TRACE", MakeKind::Entity},        {"BLOCK", MakeKind::BlockBegin},
+        {"ENDBLK", MakeKind::BlockEnd},     {"DICTIONARY", MakeKind::NonGraphical},
+        {"XRECORD", MakeKind::NonGraphical}, {"LAYER", MakeKind::TableRecord},  {"LTYPE", MakeKind::TableRecord},
+        {"STYLE", MakeKind::TableRecord},   {"DIMSTYLE", MakeKind::TableRecord}, {"APPID", MakeKind::TableRecord},
+    };
+    auto it = kinds.find(type);
+    return it == kinds.end() ? MakeKind::Refused : it->second;
 }
 
 bool validSymbolName(std::string_view name, bool anonymousOk) {

@@ -288,7 +288,10 @@ bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std:
                 error = "group 0 has no text";
                 return false;
             }
-            out.type = db::upperAscii(narrow(rb->resval.rstring));
+            out.type.clear();
+            appendNarrow(rb->resval.rstring, out.type);
+            for (char& c : out.type)
+                if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
             continue;
         case 5:
             if (rb->resval.rstring) out.handleText = narrow(rb->resval.rstring);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <unordered_map>
 
 #include "db/database.h"
 
@@ -173,9 +174,15 @@ struct Compiled {
     }
 };
 
-const std::map<std::string, Compiled, std::less<>>& schemas() {
+struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+};
+using CompiledSchemas = std::unordered_map<std::string, Compiled, NameHash, std::equal_to<>>;
+
+const CompiledSchemas& schemas() {
     static const auto compiled = [] {
-        std::map<std::string, Compiled, std::less<>> out;
+        CompiledSchemas out;
         for (auto& [type, schema] : buildSchemas()) out.emplace(type, Compiled(schema));
         return out;
     }();

@@ -10,13 +10,19 @@
 namespace host::db {
 
 namespace {
+// Looks names up without making a std::string of the key.
+struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+};
+
 // Type names for the session.  Readers on several threads may ask for
 // names while another thread adds one: the names never move, the table of
 // them is read atomically and added to under a lock.
 struct TypeRegistry {
     std::mutex lock;
     std::deque<std::string> names;
-    std::unordered_map<std::string, TypeId> ids;
+    std::unordered_map<std::string, TypeId, NameHash, std::equal_to<>> ids;
     std::array<std::atomic<const std::string*>, 65536> byId{};
     TypeRegistry() {
         names.emplace_back();
@@ -33,7 +39,7 @@ TypeRegistry& registry() {
 TypeId internType(std::string_view name) {
     TypeRegistry& r = registry();
     std::lock_guard<std::mutex> guard(r.lock);
-    auto it = r.ids.find(std::string(name));
+    auto it = r.ids.find(name);
     if (it != r.ids.end()) return it->second;
     if (r.names.size() >= r.byId.size()) return 0;  // absurd number of types: share the empty name
     TypeId id = static_cast<TypeId>(r.names.size());
