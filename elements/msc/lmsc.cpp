@@ -14,3 +14,9 @@ LMsc::LMsc(int16_t type, int16_t connectorCount, int16_t paramCount)
 double LMsc::GetDimensionOffset() { return layoutLengths[0]; }
 
 int16_t LMsc::UpdateLabel() { return 0; }
+
+int16_t LMsc::MarkFixedParams(int16_t*) { return -1; }
+
+int16_t LMsc::FitLength(double*, int16_t*, int16_t, int16_t, double, double) { return -1; }
+
+int16_t LMsc::AdjustInsertionPoint(ads_point, const double*) { return 0; }

@@ -14,3 +14,9 @@ LRCs::LRCs(int16_t id, int16_t connectorCount, int16_t paramCount)
 double LRCs::GetDimensionOffset() { return layoutLengths[2]; }
 
 int16_t LRCs::UpdateLabel() { return 0; }
+
+int16_t LRCs::MarkFixedParams(int16_t*) { return -1; }
+
+int16_t LRCs::FitLength(double*, int16_t*, int16_t, int16_t, double, double) { return -1; }
+
+int16_t LRCs::AdjustInsertionPoint(ads_point, const double*) { return 0; }

@@ -13,3 +13,9 @@ LTv::LTv(int16_t subtype, int16_t connectorCount, int16_t paramCount)
 }
 
 double LTv::GetDimensionOffset() { return layoutLengths[0]; }
+
+int16_t LTv::MarkFixedParams(int16_t*) { return -1; }
+
+int16_t LTv::FitLength(double*, int16_t*, int16_t, int16_t, double, double) { return -1; }
+
+int16_t LTv::AdjustInsertionPoint(ads_point, const double*) { return 0; }

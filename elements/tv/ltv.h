@@ -10,6 +10,13 @@ public:
     LTv(int16_t subtype, int16_t connectorCount, int16_t paramCount);
 
     double GetDimensionOffset() override;
+    // Shared by every class of the family: nothing is fixed by the joints,
+    // the element never stretches between two connectors, and it has no
+    // insertion point to move after a resize.
+    int16_t MarkFixedParams(int16_t* flags) override;
+    int16_t FitLength(double* params, int16_t* changed, int16_t connectorA, int16_t connectorB,
+                      double along, double across) override;
+    int16_t AdjustInsertionPoint(ads_point point, const double* oldParams) override;
 
     static constexpr int kLayoutCount = 6;
     // 0: dimension offset and end-mark size; 4: frame margin and 5: side-view

@@ -13,7 +13,6 @@ class TestMsc : public LMsc {
 public:
     TestMsc(int16_t type, int16_t params) : LMsc(type, 2, params) {}
     int16_t MakeBlock(char*) override { return 0; }
-    int16_t MarkFixedParams(int16_t*) override { return -1; }
     int16_t GetParams(double** out) override {
         *out = new double[paramCount]();
         return 0;
@@ -42,6 +41,11 @@ TEST_F(MscFamily, BaseBuildsTwoRectangularConnectors) {
     EXPECT_EQ(e.GetDimensionOffset(), 30.0);
     EXPECT_EQ(e.GetQuantity(), 1.0);
     EXPECT_EQ(e.UpdateLabel(), 0);
+    int16_t flags[5] = {0, 0, 0, 0, 0};
+    EXPECT_EQ(e.MarkFixedParams(flags), -1);
+    EXPECT_EQ(flags[0], 0);
+    EXPECT_EQ(e.FitLength(nullptr, nullptr, 0, 1, 100, 0), -1);
+    EXPECT_EQ(e.AdjustInsertionPoint(nullptr, nullptr), 0);
     e.GetConnector(0)->flow = 3000;
     char* text = e.GetFlowText();
     EXPECT_STREQ(text, "V=3000 m3/h;");

@@ -13,7 +13,6 @@ class TestRcs : public LRCs {
 public:
     TestRcs(int16_t id, int16_t connectors, int16_t params) : LRCs(id, connectors, params) {}
     int16_t MakeBlock(char*) override { return 0; }
-    int16_t MarkFixedParams(int16_t*) override { return -1; }
     int16_t GetParams(double** out) override {
         *out = new double[paramCount > 0 ? paramCount : 1]();
         return 0;
@@ -42,6 +41,8 @@ TEST_F(RcsFamily, BaseBuildsOnItsRow) {
     EXPECT_EQ(e.UpdateLabel(), 0);
     EXPECT_EQ(e.FitLength(nullptr, nullptr, 0, 1, 0, 0), -1);
     EXPECT_EQ(e.layoutLengths[12], 54.0);
+    EXPECT_EQ(e.MarkFixedParams(nullptr), -1);
+    EXPECT_EQ(e.AdjustInsertionPoint(nullptr, nullptr), 0);
 }
 
 TEST_F(RcsFamily, TerminalsWithConnectorsShowConnectorAirflow) {

@@ -13,7 +13,6 @@ class TestTv : public LTv {
 public:
     TestTv(int16_t subtype, int16_t connectors, int16_t params) : LTv(subtype, connectors, params) {}
     int16_t MakeBlock(char*) override { return 0; }
-    int16_t MarkFixedParams(int16_t*) override { return -1; }
     int16_t GetParams(double** out) override {
         *out = new double[paramCount]();
         return 0;
@@ -39,6 +38,9 @@ TEST_F(TvFamily, BaseBuildsOnItsRow) {
     EXPECT_EQ(e.GetConnector(1)->shape, kShapeRect);
     EXPECT_EQ(e.GetDimensionOffset(), 30.0);
     EXPECT_EQ(e.layoutLengths[5], 52.0);
+    EXPECT_EQ(e.MarkFixedParams(nullptr), -1);
+    EXPECT_EQ(e.FitLength(nullptr, nullptr, 0, 1, 100, 0), -1);
+    EXPECT_EQ(e.AdjustInsertionPoint(nullptr, nullptr), 0);
 }
 
 TEST_F(TvFamily, TextParametersAndSharedTexts) {
