@@ -45,8 +45,8 @@ bool buildNew(db::Database& db, ParsedList& list, std::vector<Group>& groups, st
     if (!prepareBody(db, list.type, list.body, groups, layers, error, list.xdata.size())) return false;
     if (!list.xdata.empty()) {
         if (!checkXdata(db, list.xdata, error)) return false;
-        groups.reserve(groups.size() + list.xdata.size());
-        for (Group& g : list.xdata) groups.push_back(std::move(g));
+        groups.insert(groups.end(), std::make_move_iterator(list.xdata.begin()),
+                      std::make_move_iterator(list.xdata.end()));
     }
     return true;
 }
@@ -266,15 +266,16 @@ int acdbEntMod(const resbuf* given) {
     std::vector<db::Group> input = api::wholeBody(list.body) ? list.body : api::mergedBody(*o, list.body);
     std::vector<db::Group> body;
     std::vector<std::string> layers;
-    if (!api::prepareBody(*db, o->typeName(), input, body, layers, error)) return fail(error);
+    size_t xb = db::xdataBegin(*o);
+    size_t room = o->groups.size() - xb + list.xdata.size();
+    if (!api::prepareBody(*db, o->typeName(), input, body, layers, error, room)) return fail(error);
     if (!list.xdata.empty() && !api::checkXdata(*db, list.xdata, error)) return fail(error);
 
     db::Object updated;
     updated.groups = std::move(body);
-    size_t xb = db::xdataBegin(*o);
-    updated.groups.insert(updated.groups.end(), o->groups.begin() + static_cast<ptrdiff_t>(xb), o->groups.end());
-    api::mergeXdata(updated, list.xdata);
-    if (api::xdataSize(updated.groups, db::xdataBegin(updated)) > api::kMaxXdataBytes)
+    size_t bodyEnd = updated.groups.size();
+    api::appendMergedXdata(*o, list.xdata, updated.groups);
+    if (api::xdataSize(updated.groups, bodyEnd) > api::kMaxXdataBytes)
         return fail("XDATA is larger than the host allows");
 
     if (o->cls == db::ObjectClass::TableRecord) {

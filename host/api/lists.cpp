@@ -130,8 +130,9 @@ bool wildcardMatch(std::string_view pattern, std::string_view text) {
     return false;
 }
 
-bool groupFromResbuf(const db::Database& db, const resbuf& rb, Group& out, std::string& error) {
-    int code = rb.restype;
+namespace {
+// The group of a code and a result-buffer value.
+bool groupOf(const db::Database& db, int code, const resbuf& rb, Group& out, std::string& error) {
     ValueKind kind;
     if (!db::kindOfCode(code, kind) || code < 0) {
         error = "unknown group code " + std::to_string(code);
@@ -215,6 +216,12 @@ bool groupFromResbuf(const db::Database& db, const resbuf& rb, Group& out, std::
     return false;
 }
 
+} // namespace
+
+bool groupFromResbuf(const db::Database& db, const resbuf& rb, Group& out, std::string& error) {
+    return groupOf(db, rb.restype, rb, out, error);
+}
+
 resbuf* resbufFromGroup(const db::Database& db, const Group& g) {
     resbuf* rb = newResbuf();
     if (rb == nullptr) return nullptr;
@@ -267,11 +274,7 @@ bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std:
                 error = "XDATA must begin with 1001";
                 return false;
             }
-            Group g;
-            resbuf copy = *rb;
-            copy.restype = static_cast<short>(code);
-            if (!groupFromResbuf(db, copy, g, error)) return false;
-            out.xdata.push_back(std::move(g));
+            if (!groupOf(db, code, *rb, out.xdata.emplace_back(), error)) return false;
             continue;
         }
         switch (code) {
@@ -311,13 +314,10 @@ bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std:
                                  : "group " + std::to_string(code) + " is not allowed in an entity list";
             return false;
         }
-        resbuf copy = *rb;
-        copy.restype = static_cast<short>(code);
-        Group g;
-        if (!groupFromResbuf(db, copy, g, error)) return false;
+        Group& g = out.body.emplace_back();
+        if (!groupOf(db, code, *rb, g, error)) return false;
         if (code == 100) sawMarker = true;
         if (code == 102 && !sawMarker) bracket += g.asText().starts_with("{") ? 1 : g.asText() == "}" ? -1 : 0;
-        out.body.push_back(std::move(g));
     }
     if (out.type.empty() && !out.hasName) {
         error = "the list has no type group (0)";
@@ -405,6 +405,73 @@ void mergeXdata(db::Object& object, const std::vector<Group>& xdata) {
                           xdata.begin() + static_cast<ptrdiff_t>(end));
         i = end;
     }
+}
+
+namespace {
+// Where each application's groups are in an XDATA run: [begin, end).
+struct AppBlock {
+    size_t begin, end;
+    bool used;
+};
+
+// Splits groups[from, to) at its 1001 groups; false when there are more
+// than `most` blocks.
+bool splitApps(const std::vector<Group>& groups, size_t from, AppBlock* blocks, size_t most, size_t& count) {
+    count = 0;
+    for (size_t i = from; i < groups.size();) {
+        size_t end = i + 1;
+        while (end < groups.size() && groups[end].code() != 1001) ++end;
+        if (count == most) return false;
+        blocks[count++] = {i, end, false};
+        i = end;
+    }
+    return true;
+}
+} // namespace
+
+void appendMergedXdata(const db::Object& object, const std::vector<Group>& xdata, std::vector<Group>& out) {
+    const auto& groups = object.groups;
+    size_t from = db::xdataBegin(object);
+    constexpr size_t kMost = 16;
+    AppBlock given[kMost];
+    size_t count;
+    bool distinct = splitApps(xdata, 0, given, kMost, count);
+    for (size_t a = 0; distinct && a < count; ++a)
+        for (size_t b = a + 1; b < count; ++b)
+            if (db::equalNoCase(xdata[given[a].begin].asText(), xdata[given[b].begin].asText())) distinct = false;
+    if (!distinct) {
+        // An application named twice (or very many): the step-by-step merge.
+        db::Object merged;
+        merged.groups.assign(groups.begin() + static_cast<ptrdiff_t>(from), groups.end());
+        mergeXdata(merged, xdata);
+        out.insert(out.end(), merged.groups.begin(), merged.groups.end());
+        return;
+    }
+    // Each stored application in its place, replaced by the given groups of
+    // the same name (the first stored one only); then the new applications.
+    auto append = [&out](const std::vector<Group>& from, size_t begin, size_t end) {
+        out.insert(out.end(), from.begin() + static_cast<ptrdiff_t>(begin), from.begin() + static_cast<ptrdiff_t>(end));
+    };
+    // A given application without groups removes the stored one.
+    auto appendGiven = [&](const AppBlock& block) {
+        if (block.end - block.begin > 1) append(xdata, block.begin, block.end);
+    };
+    for (size_t i = from; i < groups.size();) {
+        size_t end = i + 1;
+        while (end < groups.size() && groups[end].code() != 1001) ++end;
+        AppBlock* match = nullptr;
+        for (size_t a = 0; a < count && !match; ++a)
+            if (!given[a].used && db::equalNoCase(xdata[given[a].begin].asText(), groups[i].asText())) match = &given[a];
+        if (match) {
+            match->used = true;
+            appendGiven(*match);
+        } else {
+            append(groups, i, end);
+        }
+        i = end;
+    }
+    for (size_t a = 0; a < count; ++a)
+        if (!given[a].used) appendGiven(given[a]);
 }
 
 bool appWanted(std::string_view app, const resbuf* apps) {

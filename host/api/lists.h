@@ -60,6 +60,8 @@ bool checkXdata(const db::Database& db, const std::vector<db::Group>& xdata, std
 // Replaces, in the object, the XDATA of each application named in xdata
 // (an application with no groups is removed); the others stay.
 void mergeXdata(db::Object& object, const std::vector<db::Group>& xdata);
+// The same merge of the object's XDATA, appended to out in one pass.
+void appendMergedXdata(const db::Object& object, const std::vector<db::Group>& xdata, std::vector<db::Group>& out);
 // Bytes the object's XDATA takes, as the host counts them.
 size_t xdataSize(const std::vector<db::Group>& groups, size_t from = 0);
 
