@@ -24,6 +24,12 @@ protected:
         std::snprintf(key, sizeof key, "%s", tag);
         return FindSystem(state->systemList, key) != nullptr;
     }
+    // The dialog alone, without the command's erasing afterwards.
+    void RunDialog(const std::string& lines) {
+        LSEditDlg dlg;
+        host::io::setScript(lines);
+        dlg.Run();
+    }
     bool Removal(const char* tag) {
         for (LSystemRemoval* r = state->systemList.removals; r->next; r = r->next)
             if (std::string(r->tag) == tag)
@@ -71,11 +77,22 @@ TEST_F(EditSystemsTest, DeleteAsksFirstAndActsOnTheFirstSystemWithNoLine) {
 }
 
 TEST_F(EditSystemsTest, CancelTakesBackDeletionsAndNewSystems) {
-    Run(kLsys, "list=1\ndelete\nok\nnew\n1000=zl1\n1001=Zone\nok\ncancel\n");
+    RunDialog("list=1\ndelete\nok\nnew\n1000=zl1\n1001=Zone\nok\ncancel\n");
     EXPECT_TRUE(Listed("BB"));
     EXPECT_FALSE(Removal("BB"));
     EXPECT_FALSE(Listed("ZL1"));
     EXPECT_FALSE(Removal("ZL1"));
+    // Deleted and made anew under its tag: the old one is back, unerased.
+    RunDialog("list=0\ndelete\nok\nnew\n1000=aa\n1001=Other\nok\ncancel\n");
+    LSystemRecord r;
+    char aa[] = "AA";
+    ASSERT_EQ(GetSystemByTag(state->systemList, &r, aa), 0);
+    EXPECT_STREQ(r.name, "Befuvo");
+    EXPECT_FALSE(Removal("AA"));
+    // Accept keeps a deletion, for the command to erase.
+    RunDialog("list=1\ndelete\nok\naccept\n");
+    EXPECT_FALSE(Listed("BB"));
+    EXPECT_TRUE(Removal("BB"));
 }
 
 TEST_F(EditSystemsTest, NewSystemIsListedUnderItsNormalisedTagAndSelected) {

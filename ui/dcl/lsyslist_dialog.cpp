@@ -24,19 +24,29 @@ int AskBox(int message, UINT buttons) {
 
 bool SameTag(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
 
-// Takes a queued removal back: the system returns, so its entities stay.
-void DropRemoval(LSystemList& list, const char* tag) {
-    LSystemRemoval** link = &list.removals;
-    while ((*link)->next) {
-        LSystemRemoval* node = *link;
-        if (SameTag(node->tag, tag)) {
-            *link = node->next;
-            node->next = nullptr;
-            delete node;
-            return;
-        }
-        link = &node->next;
-    }
+int CountRemovals(const LSystemList& list) {
+    int n = 0;
+    for (const LSystemRemoval* r = list.removals; r->next; r = r->next)
+        ++n;
+    return n;
+}
+
+// Forgets the removals queued after the first `keep`: their systems are
+// back, so their entities stay.  The node after the kept ones becomes the
+// empty tail.
+void TruncateRemovals(LSystemList& list, int keep) {
+    LSystemRemoval* cut = list.removals;
+    for (int i = 0; i < keep && cut->next; ++i)
+        cut = cut->next;
+    if (!cut->next)
+        return;
+    delete cut->next;  // with the chain behind it
+    cut->next = nullptr;
+    cut->layerCount = 0;
+    cut->tag[0] = '\0';
+    cut->labelLayer[0] = '\0';
+    std::memset(cut->layers, 0, sizeof cut->layers);
+    list.removalTail = cut;
 }
 
 LSEditDlg* DialogOf(ads_callback_packet* packet) {
@@ -180,6 +190,7 @@ void LSEditDlg::OnDelete() {
 
 void LSEditDlg::KeepSystems() {
     kept.clear();
+    keptRemovals = CountRemovals(*systems);
     for (LSystemNode* node = systems->systems; node; node = node->next) {
         Kept k;
         k.record = node->record;
@@ -194,19 +205,16 @@ void LSEditDlg::KeepSystems() {
 }
 
 void LSEditDlg::RestoreSystems() {
-    // Systems added while the dialog was open leave again; they hold no
-    // entities, so their queued removal is dropped at once.
+    // Systems added while the dialog was open leave again.
     LSystemRecord r;
     for (int16_t i = 0; GetSystemByIndex(*systems, &r, i) == 0;) {
         bool wasThere = false;
         for (const Kept& k : kept)
             wasThere = wasThere || SameTag(k.record.tag, r.tag);
-        if (wasThere) {
+        if (wasThere)
             ++i;
-            continue;
-        }
-        DeleteSystem(*systems, &r);
-        DropRemoval(*systems, r.tag);
+        else
+            DeleteSystem(*systems, &r);
     }
     // Deleted ones come back; edited ones get their old record and their
     // old pending changes.
@@ -214,7 +222,6 @@ void LSEditDlg::RestoreSystems() {
         LSystemRecord record = k.record;
         LSystemNode* node = FindSystem(*systems, record.tag);
         if (!node) {
-            DropRemoval(*systems, k.record.tag);
             AddSystem(*systems, &record);
             node = FindSystem(*systems, record.tag);
         } else {
@@ -230,6 +237,8 @@ void LSEditDlg::RestoreSystems() {
         std::memcpy(node->oldLabelLayer, k.oldLabelLayer, sizeof k.oldLabelLayer);
         std::memcpy(node->newLabelLayer, k.newLabelLayer, sizeof k.newLabelLayer);
     }
+    // Nothing the dialog queued for erasing is erased.
+    TruncateRemovals(*systems, keptRemovals);
 }
 
 void LSEditDlg::NewCallback(ads_callback_packet* p) {

@@ -63,6 +63,7 @@ private:
     void SelectTag(const char* tag);
 
     std::vector<Kept> kept;
+    int keptRemovals = 0;  // removals already queued when the dialog opened
 };
 
 // The systems list in choose mode, for the start dialog's "Systems..."
