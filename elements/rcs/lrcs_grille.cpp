@@ -30,13 +30,7 @@ void LRCsGrille::SetRowKind(int param, int16_t kind) {
         descriptor->kinds[param] = kind;
 }
 
-int16_t LRCsGrille::MarkFixedParams(int16_t*) { return -1; }
-
 double LRCsGrille::GetQuantity() { return L * H; }
-
-int16_t LRCsGrille::FitLength(double*, int16_t*, int16_t, int16_t, double, double) { return -1; }
-
-int16_t LRCsGrille::AdjustInsertionPoint(ads_point, const double*) { return 0; }
 
 char* LRCsGrille::GetDescription() {
     Refresh();

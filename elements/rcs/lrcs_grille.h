@@ -13,13 +13,9 @@
 class LRCsGrille : public LRCs {
 public:
     int16_t MakeBlock(char* blockName) override;
-    int16_t MarkFixedParams(int16_t* flags) override;
     double GetQuantity() override;
-    int16_t FitLength(double* params, int16_t* changed, int16_t connectorA, int16_t connectorB,
-                      double along, double across) override;
     char* GetDescription() override;
     int16_t UpdateLabel() override;
-    int16_t AdjustInsertionPoint(ads_point point, const double* oldParams) override;
 
     // The catalogue name of the grille as set, e.g. "CSD-H-R+AZN".
     virtual std::string NameText() const = 0;

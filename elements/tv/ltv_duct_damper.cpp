@@ -144,12 +144,6 @@ void LTvDuctDamper::PlaceConnectors() {
         connectors[1]->flow = connectors[0]->flow;
 }
 
-int16_t LTvDuctDamper::MarkFixedParams(int16_t*) { return -1; }
-
-int16_t LTvDuctDamper::FitLength(double*, int16_t*, int16_t, int16_t, double, double) { return -1; }
-
-int16_t LTvDuctDamper::AdjustInsertionPoint(ads_point, const double*) { return 0; }
-
 int16_t LTvDuctDamper::MakeBlock(char* blockName) {
     if (layout.round)
         DrawRoundDamperSymbol(*this, D, S, depth, blockName);

@@ -34,14 +34,10 @@ struct DamperLayout {
 class LTvDuctDamper : public LTv {
 public:
     int16_t MakeBlock(char* blockName) override;
-    int16_t MarkFixedParams(int16_t* flags) override;
     int16_t GetParams(double** values) override;
     int16_t SetParams(const double* values) override;
-    int16_t FitLength(double* params, int16_t* changed, int16_t connectorA, int16_t connectorB,
-                      double along, double across) override;
     char* GetDescription() override;
     int16_t UpdateLabel() override;
-    int16_t AdjustInsertionPoint(ads_point point, const double* oldParams) override;
 
     // "VT-3-2-HL+IK48V", "LZ3-HP+TK+AK24V" ...
     std::string NameText() const;
