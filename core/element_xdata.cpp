@@ -79,15 +79,16 @@ resbuf* LObject::WriteXData() {
         g.Real(1040, c ? c->flow : 0.0);
     }
     double* values = nullptr;
-    if (GetParams(&values) != 0) {
+    if (GetParams(&values) != 0 || (!values && paramCount > 0)) {
+        // Writing made-up values would overwrite the stored ones.
         delete[] values;
-        values = nullptr;
+        return nullptr;
     }
     for (int16_t i = 0; i < paramCount; ++i) {
         if (ParamIsText(i))
             g.Text(1000, GetParamText(i).c_str());
         else
-            g.Real(1040, values ? values[i] : 0.0);
+            g.Real(1040, values[i]);
     }
     delete[] values;
     if (kind != 0 && (kind & kKindNotAttached) == 0) {

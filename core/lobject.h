@@ -193,7 +193,8 @@ public:
     // labels, 8 refresh marks and dimensions; a new element is always
     // inserted.
     int16_t Insert(uint16_t flags);
-    // The element XDATA, from its 1001 group; the caller releases it.
+    // The element XDATA, from its 1001 group; the caller releases it.  Null
+    // when the element cannot give its values.
     resbuf* WriteXData();
     // Fills the element from the groups after the subtype group; 0 or -1.
     int16_t ReadXData(const resbuf* subtypeGroup);

@@ -2,6 +2,7 @@
 // at the label point, the refresh on re-insertion, and the reactor that
 // keeps a label and its leader together.
 #include <memory>
+#include <vector>
 
 #include "api/lists.h"
 #include "connector_fixture.h"
@@ -80,6 +81,16 @@ TEST_F(LabelTest, PlacedLabelAndLeaderNameEachOther) {
     ASSERT_TRUE(Live(node->leader));
     EXPECT_EQ(OtherHandle(node->insert), HandleOf(node->leader));
     EXPECT_EQ(OtherHandle(node->leader), HandleOf(node->insert));
+    std::vector<int> codes;
+    resbuf* xdata = StoredXData(node->insert);
+    bool after = false;
+    for (resbuf* rb = xdata; rb; rb = rb->rbnext) {
+        after = after || rb->restype == -3;
+        if (after && rb->restype != -3)
+            codes.push_back(rb->restype);
+    }
+    acutRelRb(xdata);
+    EXPECT_EQ(codes, std::vector<int>({1001, 1000, 1002, 1005, 1070, 1040, 1005, 1010, 1002}));
     ads_point start, end;
     Ends(node->leader, start, end);
     EXPECT_DOUBLE_EQ(start[0], 500);  // the anchor

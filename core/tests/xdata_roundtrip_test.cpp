@@ -139,6 +139,27 @@ protected:
 constexpr size_t kUserText = 2, kAirflow = 5, kFlags = 6, kFirstHandle = 8, kLastParam = 16,
                  kLabelOpen = 17;
 
+TEST_F(XDataTest, GroupOrder) {
+    TestDuct e(1, 1);
+    e.ResizeLabelList(2, 0);
+    ads_name mark;
+    Line(mark);
+    e.AddMark(mark);
+    e.AddDimension(mark);
+    std::vector<int> codes;
+    resbuf* list = e.WriteXData();
+    for (resbuf* rb = list; rb; rb = rb->rbnext)
+        codes.push_back(rb->restype);
+    acutRelRb(list);
+    const std::vector<int> expected = {
+        1001, 1000, 1000, 1070, 1070, 1040, 1070, 1070,  // head
+        1005, 1070, 1040, 1005, 1070, 1040,              // two connectors
+        1040, 1040, 1040,                                // three parameters
+        1002, 1070, 1005, 1005, 1005, 1000, 1070, 1005, 1005, 1005, 1000,  // two labels
+        1005, 1002, 1002, 1005, 1002};                   // a mark, a dimension
+    EXPECT_EQ(codes, expected);
+}
+
 TEST_F(XDataTest, EveryGroupRoundTrips) {
     TestDuct e(1, 1);
     SetElementUserText(&e, "megjegyzés");
