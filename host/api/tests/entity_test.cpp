@@ -133,6 +133,32 @@ TEST_F(EntityTest, EntModReplacesNamedApplicationsAndKeepsOthers) {
     EXPECT_EQ(findCode(after.list, -3), nullptr);
 }
 
+TEST_F(EntityTest, EntModKeepsApplicationPlacesAndAppendsNewOnes) {
+    ASSERT_EQ(acdbRegApp(L"OTHER"), RTNORM);
+    ASSERT_EQ(acdbRegApp(L"THIRD"), RTNORM);
+    ads_point p = {0, 0, 0}, q = {1, 0, 0};
+    ads_name e;
+    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, -3, 1001, L"LurakCad_B1", 1000, L"old", 1001, L"OTHER", 1070,
+                             7, 0),
+               e);
+    ASSERT_FALSE(ads_name_nil(e));
+    // A new application goes after the stored ones; one named twice takes
+    // its last groups, in its old place.
+    resbuf* mod = acutBuildList(-1, e, -3, 1001, L"THIRD", 1070, 3, 1001, L"lurakcad_b1", 1000, L"x", 1001,
+                                L"LurakCad_B1", 1000, L"y", 1040, 1.5, 0);
+    ASSERT_EQ(acdbEntMod(mod), RTNORM) << host::api::lastError();
+    acutRelRb(mod);
+    resbuf* all = acutBuildList(RTSTR, L"*", 0);
+    ListHolder list(acdbEntGetX(e, all));
+    acutRelRb(all);
+    std::vector<std::wstring> apps;
+    for (const resbuf* rb = list.list; rb; rb = rb->rbnext)
+        if (rb->restype == 1001) apps.push_back(textOf(rb));
+    EXPECT_EQ(apps, (std::vector<std::wstring>{L"LurakCad_B1", L"OTHER", L"THIRD"}));
+    EXPECT_EQ(textOf(findCode(list.list, 1000)), L"y");
+    EXPECT_EQ(findCode(list.list, 1040)->resval.rreal, 1.5);
+}
+
 TEST_F(EntityTest, EntModWithFullListMovesInsertToAnotherBlockAndDropsByLayer) {
     ads_point o = {0, 0, 0}, q = {1, 0, 0};
     for (const wchar_t* name : {L"A", L"B"}) {
