@@ -1,5 +1,6 @@
 #include "api/entity_rules.h"
 
+#include <array>
 #include <unordered_map>
 
 #include "db/canonical.h"
@@ -26,12 +27,17 @@ MakeKind makeKindOf(std::string_view type) {
 bool validSymbolName(std::string_view name, bool anonymousOk) {
     if (name.empty() || name.size() > 255) return false;
     if (name.front() == ' ' || name.back() == ' ') return false;
+    // Bytes a name may not hold: control characters and <>/\":;?*|,=`.
+    static const auto refused = [] {
+        std::array<bool, 256> table{};
+        for (int c = 0; c < 32; ++c) table[static_cast<size_t>(c)] = true;
+        for (char bad : std::string_view("<>/\\\":;?*|,=`")) table[static_cast<unsigned char>(bad)] = true;
+        return table;
+    }();
     for (size_t i = 0; i < name.size(); ++i) {
         char c = name[i];
         if (c == '*' && i == 0 && anonymousOk) continue;
-        if (static_cast<unsigned char>(c) < 32) return false;
-        for (char bad : std::string_view("<>/\\\":;?*|,=`"))
-            if (c == bad) return false;
+        if (refused[static_cast<unsigned char>(c)]) return false;
     }
     return true;
 }
