@@ -266,17 +266,21 @@ int acdbEntMod(const resbuf* given) {
     std::vector<db::Group> input = api::wholeBody(list.body) ? list.body : api::mergedBody(*o, list.body);
     std::vector<db::Group> body;
     std::vector<std::string> layers;
-    size_t xb = db::xdataBegin(*o);
-    size_t room = o->groups.size() - xb + list.xdata.size();
-    if (!api::prepareBody(*db, o->typeName(), input, body, layers, error, room)) return fail(error);
+    if (!api::prepareBody(*db, o->typeName(), input, body, layers, error)) return fail(error);
     if (!list.xdata.empty() && !api::checkXdata(*db, list.xdata, error)) return fail(error);
 
+    // The merged XDATA first, so the object's groups get their exact room.
+    static thread_local std::vector<db::Group> xdata;
+    xdata.clear();
+    api::appendMergedXdata(*o, list.xdata, xdata);
+    if (api::xdataSize(xdata) > api::kMaxXdataBytes) return fail("XDATA is larger than the host allows");
     db::Object updated;
-    updated.groups = std::move(body);
-    size_t bodyEnd = updated.groups.size();
-    api::appendMergedXdata(*o, list.xdata, updated.groups);
-    if (api::xdataSize(updated.groups, bodyEnd) > api::kMaxXdataBytes)
-        return fail("XDATA is larger than the host allows");
+    updated.groups.reserve(body.size() + xdata.size());
+    updated.groups.insert(updated.groups.end(), std::make_move_iterator(body.begin()),
+                          std::make_move_iterator(body.end()));
+    updated.groups.insert(updated.groups.end(), std::make_move_iterator(xdata.begin()),
+                          std::make_move_iterator(xdata.end()));
+    xdata.clear();
 
     if (o->cls == db::ObjectClass::TableRecord) {
         db::Table table;

@@ -268,10 +268,17 @@ bool canonicalBody(std::string_view type, const std::vector<Group>& input, std::
         body.insert(body.end(), input.begin(), input.end());
         return true;
     }
-    // At most every input group, every field default, the markers and a
-    // fourth SOLID corner: one allocation, no copy afterwards.
-    body.reserve(input.size() + it->second.mostAdded + spare);
-    return buildBody(it->second, type, input, body, error);
+    // Built in a scratch vector that keeps its room from call to call, so
+    // the stored body is allocated once, to its exact size (objects stay
+    // as small as they can: a drawing holds millions of groups).
+    static thread_local std::vector<Group> scratch;
+    scratch.clear();
+    scratch.reserve(input.size() + it->second.mostAdded);
+    if (!buildBody(it->second, type, input, scratch, error)) return false;
+    body.reserve(scratch.size() + spare);
+    body.insert(body.end(), std::make_move_iterator(scratch.begin()), std::make_move_iterator(scratch.end()));
+    scratch.clear();
+    return true;
 }
 
 namespace {
