@@ -88,6 +88,19 @@ TEST_F(PlacePathTest, PathAtTheCurrentElementIsEnteredPointByPoint) {
     EXPECT_EQ(StoredElements().size(), 3u);
 }
 
+TEST_F(PlacePathTest, NextMovesTheFirstPointToAnotherFreeRoundConnector) {
+    ads_name spiro;
+    Spiro(0, 0, 0, spiro);  // free at both ends: the start end is no joint
+    Place(kFlex, "Next\n-5000,0\n^C\n");
+    EXPECT_EQ(state->neighbourConnector, 0);
+    EXPECT_EQ(StoredElements().size(), 2u);
+    LObject* e = LoadElementFromEntity(spiro);
+    ASSERT_NE(e, nullptr);
+    EXPECT_FALSE(e->GetConnector(0)->IsFree());
+    EXPECT_TRUE(e->GetConnector(1)->IsFree());
+    DestroyElement(e);
+}
+
 TEST_F(PlacePathTest, PathCancelledAtItsFirstPointInsertsNothing) {
     ads_name spiro;
     Spiro(0, 0, 0, spiro);
