@@ -19,12 +19,19 @@ TEST(ElementFactory, FamilyCodes) {
     EXPECT_EQ(CreateElement(0, 1), nullptr);
     EXPECT_EQ(CreateElement(9, 1), nullptr);
     EXPECT_EQ(CreateElement(-1, 1), nullptr);
-    // No catalogue class is built in yet: every family gives no element,
-    // and out-of-range subtypes never reach a table.
+    // Out-of-range subtypes never reach a table.
     for (int family = 1; family <= 8; ++family) {
-        EXPECT_EQ(CreateElement(static_cast<int16_t>(family), 1), nullptr);
         EXPECT_EQ(CreateElement(static_cast<int16_t>(family), 0), nullptr);
         EXPECT_EQ(CreateElement(static_cast<int16_t>(family), 65535), nullptr);
+    }
+    // A built class answers with its family and subtype; the equipment
+    // pages 6 to 8 all record family 5.
+    for (int family = 1; family <= 4; ++family) {
+        LObject* element = CreateElement(static_cast<int16_t>(family), 1);
+        ASSERT_NE(element, nullptr) << "family " << family;
+        EXPECT_EQ(element->GetFamily(), family);
+        EXPECT_EQ(element->GetSubtype(), 1);
+        DestroyElement(element);
     }
 }
 
