@@ -1,19 +1,14 @@
-// Hooks to parts still to come.  Each body is replaced by the call named
-// in its comment when that part lands.
+// The entry point's and the document state's calls into the labels and the
+// system linetypes of the core.
 #include "app/integration_hooks.h"
 
+#include "core/label_reactor.h"
 #include "core/linetypes.h"
 
-void AttachDrawingLabelReactors() {
-    // Labels: AttachLabelReactors.
-}
+void AttachDrawingLabelReactors() { AttachLabelReactors(); }
 
-void DetachDrawingLabelReactors() {
-    // Labels: DetachLabelReactors.
-}
+void DetachDrawingLabelReactors() { DetachLabelReactors(); }
 
-void OnLabelErased(const AcDbObject*, Adesk::Boolean) {
-    // Labels: erases the leader of an erased number label.
-}
+void OnLabelErased(const AcDbObject* object, Adesk::Boolean erasing) { LabelErased(object, erasing); }
 
 void LoadSystemLinetypes() { LoadLinetypes(); }

@@ -1,7 +1,5 @@
-// Where the entry point and the document state hand work to parts of the
-// module that other issues build: the label reactors on label inserts (and
-// the system linetypes, which have landed).  Each hook says what it will
-// call; until then it does the least that keeps the module sound.
+// Where the entry point and the document state hand work to the core: the
+// label reactors on label inserts and the system linetypes.
 #pragma once
 
 #include "acdb_objects.h"
