@@ -16,7 +16,6 @@ struct LDrawingDefaults {
     int16_t hasElements = 0;  // 1 once the drawing is known to hold elements
 };
 
-constexpr const char* kProgramAppName = "LurakCad_B1";
 
 // Reads the consecutive 1040 reals of the program's XDATA, from the first
 // one on; values not stored keep what defaults holds.  0, or -1 when the
