@@ -1,7 +1,7 @@
 // Continuous-placement benchmark: the lurak program runs a script that
 // starts a rectangular network and lays one run of 10,000 standard pieces
 // (1500 each) by continuous placement, then saves the drawing.  The run is
-// timed with and without the save; the peak memory of the program beyond
+// timed with and without the save (best of three); the peak memory of the program beyond
 // that of an empty run is shared out over the pieces.  Prints
 // "name: value unit" lines.
 //
@@ -54,6 +54,20 @@ RunResult RunLurak(const std::string& program, const std::string& script, const 
     return result;
 }
 
+// The fastest of three runs, with its peak memory: the machine's other
+// work only ever slows a run down.
+RunResult BestOfThree(const std::string& program, const std::string& script, const std::string& output) {
+    RunResult best = RunLurak(program, script, output);
+    for (int i = 0; i < 2 && best.ok; ++i) {
+        RunResult again = RunLurak(program, script, output);
+        if (!again.ok)
+            return again;
+        if (again.seconds < best.seconds)
+            best = again;
+    }
+    return best;
+}
+
 void WriteScript(const std::string& path, bool withRun) {
     std::ofstream out(path);
     out << "lstart\n0,0\n0\n1016=400\n1017=300\n1014=3000\n1009=HV1\nok\n1001=Bench\nok\n";
@@ -71,9 +85,9 @@ int main(int argc, char** argv) {
     WriteScript(empty, false);
     WriteScript(run, true);
 
-    RunResult base = RunLurak(program, empty, "");
-    RunResult placed = RunLurak(program, run, "");
-    RunResult saved = RunLurak(program, run, (dir / "place_bench.dxf").string());
+    RunResult base = BestOfThree(program, empty, "");
+    RunResult placed = BestOfThree(program, run, "");
+    RunResult saved = BestOfThree(program, run, (dir / "place_bench.dxf").string());
     if (!base.ok || !placed.ok || !saved.ok) {
         std::fprintf(stderr, "place_bench: %s did not run to its end\n", program.c_str());
         return 1;
