@@ -10,7 +10,8 @@
 #include "elements/rcs/lrcs_tn.h"
 #include "elements/rcs/rcs_factory.h"
 #include "elements/rcs/rcs_rows.h"
-#include "elements/rcs/tests/element_drawing.h"
+#include "elements/tests/element_drawing.h"
+#include "elements/tests/element_test.h"
 
 namespace {
 
@@ -19,21 +20,6 @@ class Grilles : public ElementDrawingTest {};
 template <class T>
 std::unique_ptr<T> Make(int16_t id) {
     return std::unique_ptr<T>(dynamic_cast<T*>(CreateRCsElement(id)));
-}
-
-std::vector<double> Params(LObject& e) {
-    double* v = nullptr;
-    e.GetParams(&v);
-    std::vector<double> out(v, v + e.GetParamCount());
-    delete[] v;
-    return out;
-}
-
-std::string Description(LObject& e) {
-    char* text = e.GetDescription();
-    std::string out = text ? text : "";
-    delete[] text;
-    return out;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ads_entity.h"
+#include "elements/tests/run_test.h"
 #include "app/doc_state.h"
 #include "core/element_factory.h"
 #include "core/element_load.h"
@@ -28,94 +29,20 @@
 
 namespace {
 
-class DamperInRun : public ::testing::Test {
+class DamperInRun : public RunTest {
 protected:
     void SetUp() override {
-        ASSERT_EQ(LoadMessagesFile(LURAK_SOURCE_DIR "/data/lurak.msg"), 0);
-        InitTypeTables();
-        host::shell::resetSession();
-        host::io::captureTranscript();
+        RunTest::SetUp();
         state.defaults.rectPieceLength = 1500;
-        CurrentDocState = &state;
-        doc = host::shell::newDrawing();
-        ASSERT_NE(doc, nullptr);
-        acdbRegApp(L"LurakCad_B1");
-        LoadLinetypes();
-        state.database = doc->database();
-        system = Record("HV2");
+        NewDrawing("HV2");
+        // Plain pens and centre line: the run is read back, not drawn.
+        system.penColour[1] = system.penColour[2] = 0;
+        std::snprintf(system.centreLinetype, sizeof system.centreLinetype, "CONTINUOUS");
         state.currentSystem = system;
         ASSERT_EQ(InsertSystem(state.systemList, &system), 0);
         path = std::string(LURAK_BINARY_DIR) + "/damper_in_run.dxf";
     }
-    void TearDown() override {
-        for (LObject* e : made)
-            DestroyElement(e);
-        CurrentDocState = nullptr;
-        host::shell::resetSession();
-        host::io::setSource(nullptr);
-        host::io::setTranscript(nullptr);
-    }
 
-    LSystemRecord Record(const char* tag) {
-        LSystemRecord r;
-        std::snprintf(r.tag, sizeof r.tag, "%s", tag);
-        char layer[32];
-        SystemLayerName(layer, sizeof layer, tag);
-        for (int i = 0; i < 3; ++i) {
-            std::snprintf(r.penLayer[i], sizeof r.penLayer[i], "%s", layer);
-            std::snprintf(r.penLinetype[i], sizeof r.penLinetype[i], "CONTINUOUS");
-        }
-        std::snprintf(r.centreLayer, sizeof r.centreLayer, "%s", layer);
-        std::snprintf(r.centreLinetype, sizeof r.centreLinetype, "CONTINUOUS");
-        std::snprintf(r.labelLayer, sizeof r.labelLayer, "LURAK-%s-F", tag);
-        std::snprintf(r.textStyle, sizeof r.textStyle, "STANDARD");
-        std::snprintf(r.dimStyle, sizeof r.dimStyle, "STANDARD");
-        CreateLayer(5, ToWide(layer).c_str(), doc->database());
-        CreateLayer(7, ToWide(r.labelLayer).c_str(), doc->database());
-        return r;
-    }
-
-    LObject* Make(int16_t family, uint16_t subtype) {
-        LObject* e = CreateElement(family, subtype);
-        if (e) {
-            e->SetSystemRecord(system);
-            made.push_back(e);
-        }
-        return e;
-    }
-
-    struct Stored {
-        int family, subtype;
-        std::vector<double> values;
-        std::string text;
-        bool labelled;
-    };
-    static std::vector<Stored> StoredElements() {
-        std::vector<Stored> out;
-        ads_name e;
-        for (int status = acdbEntNext(nullptr, e); status == RTNORM;) {
-            if (LObject* read = LoadElementFromEntity(e)) {
-                double* v = nullptr;
-                read->GetParams(&v);
-                std::string text = read->GetFamily() == 4 ? read->GetParamText(2) : "";
-                LLabelNode* label = read->GetLabel(read->fittingLabelNode);
-                out.push_back({read->GetFamily(), read->GetSubtype(),
-                               std::vector<double>(v, v + read->GetParamCount()), text,
-                               label && !ads_name_nil(label->third)});
-                delete[] v;
-                DestroyElement(read);
-            }
-            ads_name next;
-            status = acdbEntNext(e, next);
-            ads_name_set(next, e);
-        }
-        return out;
-    }
-
-    host::shell::Document* doc = nullptr;
-    LDocState state;
-    LSystemRecord system;
-    std::vector<LObject*> made;
     std::string path;
 };
 
@@ -176,7 +103,7 @@ TEST_F(DamperInRun, DamperAndGrilleSavedAndReadBack) {
     ASSERT_NE(reopened, nullptr);
     state.database = reopened->database();
     int found = 0;
-    for (const Stored& e : StoredElements()) {
+    for (const StoredElement& e : StoredElements()) {
         if (e.family == 4) {
             EXPECT_EQ(e.values, (std::vector<double>{600, 400, 0, 1, 1, 0, 0, 1}));
             EXPECT_EQ(e.text, "TD-1");

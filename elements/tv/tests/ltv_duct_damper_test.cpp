@@ -5,7 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "core/anonymous_block.h"
-#include "elements/rcs/tests/element_drawing.h"
+#include "elements/tests/element_drawing.h"
+#include "elements/tests/element_test.h"
 #include "elements/tv/ltv_lz3.h"
 #include "elements/tv/ltv_vt32.h"
 #include "elements/tv/tv_factory.h"
@@ -32,21 +33,6 @@ protected:
 template <class T>
 std::unique_ptr<T> Make(int16_t subtype) {
     return std::unique_ptr<T>(dynamic_cast<T*>(CreateTvElement(subtype)));
-}
-
-std::vector<double> Params(LObject& e) {
-    double* v = nullptr;
-    e.GetParams(&v);
-    std::vector<double> out(v, v + e.GetParamCount());
-    delete[] v;
-    return out;
-}
-
-std::string Description(LObject& e) {
-    char* text = e.GetDescription();
-    std::string out = text ? text : "";
-    delete[] text;
-    return out;
 }
 
 // The primitives on one layer (and linetype, when given).

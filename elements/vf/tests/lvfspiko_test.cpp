@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include "elements/tests/element_test.h"
+
 #include "ads_entity.h"
 #include "api/host_api.h"
 #include "app/doc_state.h"
@@ -23,15 +25,12 @@
 
 namespace {
 
-class Spiko : public ::testing::Test {
+class Spiko : public ElementTest {
 protected:
     void SetUp() override {
-        ASSERT_EQ(LoadMessagesFile(LURAK_SOURCE_DIR "/data/lurak.msg"), 0);
-        InitTypeTables();
+        ElementTest::SetUp();
         state.defaults.roundPieceLength = 6000;
-        CurrentDocState = &state;
     }
-    void TearDown() override { CurrentDocState = nullptr; }
 
     static std::unique_ptr<LVfSpiko> Duct(double l, double d = 315) {
         auto e = std::make_unique<LVfSpiko>();
@@ -39,35 +38,7 @@ protected:
         e->SetParams(v);
         return e;
     }
-    LDocState state;
 };
-
-std::vector<double> Values(LObject& e) {
-    double* v = nullptr;
-    e.GetParams(&v);
-    std::vector<double> out(v, v + e.GetParamCount());
-    delete[] v;
-    return out;
-}
-
-struct Rows {
-    std::vector<std::string> texts, flows;
-    std::vector<int> quantities;
-    uint16_t count = 0, further = 9, extra = 9;
-};
-
-Rows BomOf(LObject& e) {
-    Rows r;
-    LBomRow* rows = nullptr;
-    EXPECT_EQ(e.GetBomLines(&rows, &r.count, &r.further, &r.extra), 0);
-    for (int i = 0; i < r.count + r.extra; ++i) {
-        r.texts.push_back(rows[i].description ? rows[i].description : "");
-        r.flows.push_back(rows[i].flowText ? rows[i].flowText : "");
-        r.quantities.push_back(rows[i].quantity);
-    }
-    FreeBomRows(rows, r.count + r.extra);
-    return r;
-}
 
 }  // namespace
 
@@ -96,7 +67,7 @@ TEST_F(Spiko, PiecesLabelsAndCouplings) {
 TEST_F(Spiko, BillOfMaterialsCountsACouplingAtEveryJoint) {
     auto e = Duct(15000, 100);
     e->GetConnector(0)->flow = 400;
-    Rows r = BomOf(*e);
+    BomRows r = BomOf(*e);
     EXPECT_EQ(r.count, 3);
     EXPECT_EQ(r.further, 0);
     EXPECT_EQ(r.extra, 1);
@@ -126,7 +97,7 @@ TEST_F(Spiko, NewDuctsTakeTheDefaultsAndTheDocumentsPieceLength) {
     std::unique_ptr<LObject> made(CreateElement(2, 1));
     auto* e = dynamic_cast<LVfSpiko*>(made.get());
     ASSERT_NE(e, nullptr);
-    EXPECT_EQ(Values(*e), (std::vector<double>{100, 6000, 6000}));
+    EXPECT_EQ(Params(*e), (std::vector<double>{100, 6000, 6000}));
     EXPECT_EQ(e->hostSize, 100);
     EXPECT_EQ(e->vfKsCode, kVfKsNone);
     state.defaults.roundPieceLength = 3000;
@@ -143,10 +114,10 @@ TEST_F(Spiko, ZeroAndNonsenseInputsKeepTheValues) {
     auto e = Duct(15000);
     const double keep[3] = {0, -1, 0};
     e->SetParams(keep);
-    EXPECT_EQ(Values(*e), (std::vector<double>{315, 15000, 6000}));
+    EXPECT_EQ(Params(*e), (std::vector<double>{315, 15000, 6000}));
     const double bad[3] = {std::nan(""), 0, -6000};
     e->SetParams(bad);
-    EXPECT_EQ(Values(*e), (std::vector<double>{315, 15000, 6000}));
+    EXPECT_EQ(Params(*e), (std::vector<double>{315, 15000, 6000}));
     const double piece[3] = {0, 0, 5000};
     e->SetParams(piece);
     EXPECT_EQ(e->pieceCount, 3);
@@ -220,30 +191,6 @@ protected:
         host::io::setSource(nullptr);
         host::io::setTranscript(nullptr);
         Spiko::TearDown();
-    }
-    static std::vector<std::string> DimensionTexts() {
-        std::vector<std::string> out;
-        resbuf* filter = acutBuildList(RTDXF0, L"DIMENSION", 0);
-        ads_name set;
-        long n = 0;
-        if (acedSSGet(L"X", nullptr, nullptr, filter, set) == RTNORM)
-            acedSSLength(set, &n);
-        for (long i = 0; i < n; ++i) {
-            ads_name dim;
-            acedSSName(set, i, dim);
-            resbuf* list = acdbEntGet(dim);
-            std::string text;
-            for (resbuf* rb = list; rb; rb = rb->rbnext)
-                if (rb->restype == 1)
-                    for (const wchar_t* c = rb->resval.rstring; *c; ++c)
-                        text += static_cast<char>(*c);
-            acutRelRb(list);
-            out.push_back(text);
-        }
-        if (n > 0)
-            acedSSFree(set);
-        acutRelRb(filter);
-        return out;
     }
 };
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ads_entity.h"
+#include "elements/tests/run_test.h"
 #include "app/doc_state.h"
 #include "core/element_factory.h"
 #include "core/element_load.h"
@@ -32,72 +33,18 @@
 
 namespace {
 
-class NetworkRun : public ::testing::Test {
+class NetworkRun : public RunTest {
 protected:
     void SetUp() override {
-        ASSERT_EQ(LoadMessagesFile(LURAK_SOURCE_DIR "/data/lurak.msg"), 0);
-        InitTypeTables();
-        host::shell::resetSession();
-        host::io::captureTranscript();
+        RunTest::SetUp();
         state.defaults.rectPieceLength = 1500;
         state.defaults.roundPieceLength = 6000;
-        CurrentDocState = &state;
         NewDrawing();
         ASSERT_EQ(InsertSystem(state.systemList, &system), 0);
         path = std::string(LURAK_BINARY_DIR) + "/network_run.dxf";
     }
-    void TearDown() override {
-        for (LObject* e : made)
-            DestroyElement(e);
-        CurrentDocState = nullptr;
-        host::shell::resetSession();
-        host::io::setSource(nullptr);
-        host::io::setTranscript(nullptr);
-    }
 
-    // A new current drawing with the program's application, the system
-    // linetypes and the layers of system HV1.
-    void NewDrawing() {
-        doc = host::shell::newDrawing();
-        ASSERT_NE(doc, nullptr);
-        acdbRegApp(L"LurakCad_B1");
-        LoadLinetypes();
-        state.database = doc->database();
-        system = Record("HV1");
-        state.currentSystem = system;
-    }
-
-    LSystemRecord Record(const char* tag) {
-        LSystemRecord r;
-        std::snprintf(r.tag, sizeof r.tag, "%s", tag);
-        char layer[32];
-        SystemLayerName(layer, sizeof layer, tag);
-        for (int i = 0; i < 3; ++i) {
-            std::snprintf(r.penLayer[i], sizeof r.penLayer[i], "%s", layer);
-            std::snprintf(r.penLinetype[i], sizeof r.penLinetype[i], "CONTINUOUS");
-        }
-        r.penColour[1] = 1;
-        r.penColour[2] = 3;
-        std::snprintf(r.centreLayer, sizeof r.centreLayer, "%s", layer);
-        std::snprintf(r.centreLinetype, sizeof r.centreLinetype, "KÖZÉP");
-        std::snprintf(r.labelLayer, sizeof r.labelLayer, "LURAK-%s-F", tag);
-        std::snprintf(r.textStyle, sizeof r.textStyle, "STANDARD");
-        std::snprintf(r.dimStyle, sizeof r.dimStyle, "STANDARD");
-        CreateLayer(5, ToWide(layer).c_str(), doc->database());
-        CreateLayer(7, ToWide(r.labelLayer).c_str(), doc->database());
-        return r;
-    }
-
-    // A new element of the current system, or null when its family does
-    // not make the type.
-    LObject* Make(int16_t family, uint16_t subtype) {
-        LObject* e = CreateElement(family, subtype);
-        if (e) {
-            e->SetSystemRecord(system);
-            made.push_back(e);
-        }
-        return e;
-    }
+    void NewDrawing() { RunTest::NewDrawing("HV1"); }
 
     // Inserts the element and dimensions it, the user picking above it.
     static void Place(LObject* e, const char* picks) {
@@ -108,37 +55,6 @@ protected:
 
     static int Run(const std::string& command) { return std::system(command.c_str()); }
 
-    struct Stored {
-        int family, subtype;
-        std::vector<double> values;
-        int labels;
-    };
-    // Every element insert of the drawing, rebuilt from its XDATA.
-    static std::vector<Stored> StoredElements() {
-        std::vector<Stored> out;
-        ads_name e;
-        for (int status = acdbEntNext(nullptr, e); status == RTNORM;) {
-            if (LObject* read = LoadElementFromEntity(e)) {
-                double* v = nullptr;
-                read->GetParams(&v);
-                uint16_t labels = 0;
-                read->GetLabelCount(&labels);
-                out.push_back({read->GetFamily(), read->GetSubtype(),
-                               std::vector<double>(v, v + read->GetParamCount()), labels});
-                delete[] v;
-                DestroyElement(read);
-            }
-            ads_name next;
-            status = acdbEntNext(e, next);
-            ads_name_set(next, e);
-        }
-        return out;
-    }
-
-    host::shell::Document* doc = nullptr;
-    LDocState state;
-    LSystemRecord system;
-    std::vector<LObject*> made;
     std::string path;
 };
 
@@ -206,7 +122,7 @@ TEST_F(NetworkRun, RectangularAndRoundRunsSavedAsACheckedDrawing) {
     ASSERT_NE(reopened, nullptr);
     state.database = reopened->database();
     int ducts = 0;
-    for (const Stored& e : StoredElements()) {
+    for (const StoredElement& e : StoredElements()) {
         if (e.family == 1 && e.subtype == 1) {
             EXPECT_EQ(e.values, (std::vector<double>{400, 300, 3050, -1, 1500}));
             EXPECT_EQ(e.labels, 3);
@@ -252,7 +168,7 @@ TEST_F(NetworkRun, GapsAreBridgedWithStandardPieces) {
         DestroyElement(state.current);
         state.current = CreateElement(c.family, 1);
         ASSERT_EQ(RefitJoint(1, ends[0], ends[1], 0, 1, 1, 0), 0) << c.gap;
-        std::vector<Stored> all = StoredElements();
+        std::vector<StoredElement> all = StoredElements();
         ASSERT_EQ(all.size(), before + c.lengths.size()) << c.gap;
         for (size_t i = 0; i < c.lengths.size(); ++i)
             EXPECT_EQ(all[before + i].values[index], c.lengths[i]) << c.gap << " piece " << i;

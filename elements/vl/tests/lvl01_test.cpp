@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include "elements/tests/element_test.h"
+
 #include "ads_entity.h"
 #include "api/host_api.h"
 #include "app/doc_state.h"
@@ -24,15 +26,12 @@
 
 namespace {
 
-class Vl01 : public ::testing::Test {
+class Vl01 : public ElementTest {
 protected:
     void SetUp() override {
-        ASSERT_EQ(LoadMessagesFile(LURAK_SOURCE_DIR "/data/lurak.msg"), 0);
-        InitTypeTables();
+        ElementTest::SetUp();
         state.defaults.rectPieceLength = 1500;
-        CurrentDocState = &state;
     }
-    void TearDown() override { CurrentDocState = nullptr; }
 
     // A duct of the given length on the document's pieces.
     static std::unique_ptr<LVl01> Duct(double l, double a = 400, double b = 200) {
@@ -41,35 +40,7 @@ protected:
         e->SetParams(v);
         return e;
     }
-    LDocState state;
 };
-
-std::vector<double> Values(LObject& e) {
-    double* v = nullptr;
-    e.GetParams(&v);
-    std::vector<double> out(v, v + e.GetParamCount());
-    delete[] v;
-    return out;
-}
-
-struct Rows {
-    std::vector<std::string> texts, flows;
-    std::vector<int> quantities;
-    uint16_t count = 0, further = 9, extra = 9;
-};
-
-Rows BomOf(LObject& e) {
-    Rows r;
-    LBomRow* rows = nullptr;
-    EXPECT_EQ(e.GetBomLines(&rows, &r.count, &r.further, &r.extra), 0);
-    for (int i = 0; i < r.count + r.extra; ++i) {
-        r.texts.push_back(rows[i].description ? rows[i].description : "");
-        r.flows.push_back(rows[i].flowText ? rows[i].flowText : "");
-        r.quantities.push_back(rows[i].quantity);
-    }
-    FreeBomRows(rows, r.count + r.extra);
-    return r;
-}
 
 }  // namespace
 
@@ -100,7 +71,7 @@ TEST_F(Vl01, NewDuctsTakeTheDefaultsAndTheDocumentsPieceLength) {
     std::unique_ptr<LObject> made(CreateElement(1, 1));
     auto* e = dynamic_cast<LVl01*>(made.get());
     ASSERT_NE(e, nullptr);
-    EXPECT_EQ(Values(*e), (std::vector<double>{150, 150, 1500, -1, 1500}));
+    EXPECT_EQ(Params(*e), (std::vector<double>{150, 150, 1500, -1, 1500}));
     state.defaults.rectPieceLength = 1200;
     EXPECT_EQ(LVl01().pieceLength, 1200);
     // A state without a usable piece length never reaches the piece rule.
@@ -116,13 +87,13 @@ TEST_F(Vl01, ZeroAndNonsenseInputsKeepTheValues) {
     auto e = Duct(3000);
     const double lp[5] = {0, 0, 0, 1, 0};
     e->SetParams(lp);
-    EXPECT_EQ(Values(*e), (std::vector<double>{400, 200, 3000, 1, 1500}));
+    EXPECT_EQ(Params(*e), (std::vector<double>{400, 200, 3000, 1, 1500}));
     const double keep[5] = {0, -3, NAN, 0, -1500};
     e->SetParams(keep);
-    EXPECT_EQ(Values(*e), (std::vector<double>{400, 200, 3000, 1, 1500}));
+    EXPECT_EQ(Params(*e), (std::vector<double>{400, 200, 3000, 1, 1500}));
     const double unmark[5] = {0, 0, 0, -1, 1000};
     e->SetParams(unmark);
-    EXPECT_EQ(Values(*e), (std::vector<double>{400, 200, 3000, -1, 1000}));
+    EXPECT_EQ(Params(*e), (std::vector<double>{400, 200, 3000, -1, 1000}));
     EXPECT_EQ(e->pieceCount, 3);
     const double odd[5] = {0, 0, 0, 0.5, 0};
     e->SetParams(odd);  // neither +1 nor -1: the flag stays
@@ -197,7 +168,7 @@ TEST_F(Vl01, FitLengthAcceptsOnlyAStraightGapWithoutAShortRest) {
 TEST_F(Vl01, BillOfMaterialsHasARowPerPiece) {
     auto e = Duct(3020);
     e->GetConnector(0)->flow = 1000;
-    Rows r = BomOf(*e);
+    BomRows r = BomOf(*e);
     EXPECT_EQ(r.count, 3);
     EXPECT_EQ(r.further, 0);
     EXPECT_EQ(r.extra, 0);
@@ -236,37 +207,6 @@ protected:
         host::io::setTranscript(nullptr);
         Vl01::TearDown();
     }
-    // Measured texts and the middles of the dimensions' two ends, in the
-    // order the drawing holds them.
-    static void Dimensions(std::vector<std::string>* texts, std::vector<double>* middles) {
-        resbuf* filter = acutBuildList(RTDXF0, L"DIMENSION", 0);
-        ads_name set;
-        long n = 0;
-        if (acedSSGet(L"X", nullptr, nullptr, filter, set) == RTNORM)
-            acedSSLength(set, &n);
-        for (long i = 0; i < n; ++i) {
-            ads_name dim;
-            acedSSName(set, i, dim);
-            resbuf* list = acdbEntGet(dim);
-            std::string text;
-            double x13 = 0, x14 = 0;
-            for (resbuf* rb = list; rb; rb = rb->rbnext) {
-                if (rb->restype == 1)
-                    for (const wchar_t* c = rb->resval.rstring; *c; ++c)
-                        text += static_cast<char>(*c);
-                if (rb->restype == 13)
-                    x13 = rb->resval.rpoint[0];
-                if (rb->restype == 14)
-                    x14 = rb->resval.rpoint[0];
-            }
-            acutRelRb(list);
-            texts->push_back(text);
-            middles->push_back((x13 + x14) / 2);
-        }
-        if (n > 0)
-            acedSSFree(set);
-        acutRelRb(filter);
-    }
 };
 
 }  // namespace
@@ -277,9 +217,8 @@ TEST_F(Vl01Dimensions, EachPieceIsDimensionedFromConnector0) {
     e->SetInsertionPoint(at);
     host::io::setScript("0,900\n0,900\n0,900\n");
     EXPECT_EQ(e->UpdateLabel(), 0);
-    std::vector<std::string> texts;
     std::vector<double> middles;
-    Dimensions(&texts, &middles);
+    std::vector<std::string> texts = DimensionTexts(&middles);
     EXPECT_EQ(texts, (std::vector<std::string>{"1500", "1500", "750"}));
     EXPECT_EQ(middles, (std::vector<double>{10000 + 1125, 10000 - 375, 10000 - 1500}));
     EXPECT_EQ(e->GetDimensionCount(), 3);
@@ -291,9 +230,8 @@ TEST_F(Vl01Dimensions, MirroredViewsLayThePiecesTheOtherWay) {
     e->SetScale(2, 2, 2);
     host::io::setScript("0,900\n0,900\n");
     e->UpdateLabel();
-    std::vector<std::string> texts;
     std::vector<double> middles;
-    Dimensions(&texts, &middles);
+    std::vector<std::string> texts = DimensionTexts(&middles);
     EXPECT_EQ(texts, (std::vector<std::string>{"1500", "1500"}));
     EXPECT_EQ(middles, (std::vector<double>{-1500, 1500}));
     // While labels are refreshed nothing is made.
