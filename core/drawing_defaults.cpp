@@ -3,6 +3,8 @@
 #include "acdb_objects.h"
 #include "ads_entity.h"
 
+#include <cmath>
+
 int16_t ReadDrawingDefaults(const ads_name dictionary, LDrawingDefaults* defaults) {
     if (defaults == nullptr)
         return -1;
@@ -17,14 +19,29 @@ int16_t ReadDrawingDefaults(const ads_name dictionary, LDrawingDefaults* default
         rb = rb->rbnext;
     while (rb && rb->restype != 1040)
         rb = rb->rbnext;
-    double* fields[] = {&defaults->labelDistance, &defaults->rectPieceLength,
-                        &defaults->roundPieceLength};
-    for (int i = 0; rb && rb->restype == 1040; ++i, rb = rb->rbnext) {
-        if (i < 3) {
-            *fields[i] = rb->resval.rreal;
-        } else {
-            double f = rb->resval.rreal;
-            defaults->insertScale = AcGeScale3d(f, f, f);
+    // A stored value that no drawing could have been made with (a piece
+    // length or scale of 0 or less, anything not finite) keeps the default,
+    // so that no later division or piece loop sees it.
+    for (int i = 0; rb && rb->restype == 1040 && i < 4; ++i, rb = rb->rbnext) {
+        double v = rb->resval.rreal;
+        if (!std::isfinite(v))
+            continue;
+        switch (i) {
+        case 0:
+            if (v >= 0)
+                defaults->labelDistance = v;
+            break;
+        case 1:
+            if (v > 0)
+                defaults->rectPieceLength = v;
+            break;
+        case 2:
+            if (v > 0)
+                defaults->roundPieceLength = v;
+            break;
+        case 3:
+            if (v > 0)
+                defaults->insertScale = AcGeScale3d(v, v, v);
             break;
         }
     }

@@ -1,5 +1,7 @@
 // System XRECORDs: the long form written and read back, the short form of
 // the earlier version, damaged data, and both forms through the drawing.
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -307,6 +309,24 @@ TEST_F(SystemStoreTest, DefaultsWithTooFewRealsKeepTheRest) {
     EXPECT_EQ(partial.rectPieceLength, 20);
     EXPECT_EQ(partial.roundPieceLength, 6000);
     EXPECT_EQ(partial.insertScale, AcGeScale3d(1.0));
+}
+
+TEST_F(SystemStoreTest, DefaultsThatCannotBeRightKeepTheirDefaults) {
+    // Piece lengths and a scale of 0 or less, or not finite, fall back.
+    AcDbObjectId id;
+    ASSERT_EQ(acdbGetObjectId(id, list.programDictionary), Acad::eOk);
+    AcDbObject* object = nullptr;
+    ASSERT_EQ(acdbOpenAcDbObject(object, id, AcDb::kForWrite), Acad::eOk);
+    resbuf* bad = acutBuildList(1001, L"LurakCad_B1", 1040, -5.0, 1040, 0.0, 1040, -6000.0, 1040, NAN, 0);
+    EXPECT_EQ(object->setXData(bad), Acad::eOk);
+    acutRelRb(bad);
+    object->close();
+    LDrawingDefaults read;
+    EXPECT_EQ(ReadDrawingDefaults(list.programDictionary, &read), 0);
+    EXPECT_EQ(read.labelDistance, 50);
+    EXPECT_EQ(read.rectPieceLength, 1500);
+    EXPECT_EQ(read.roundPieceLength, 6000);
+    EXPECT_EQ(read.insertScale, AcGeScale3d(1.0));
 }
 
 TEST_F(SystemStoreTest, SystemsThatOnlyElementsNameAreAdded) {
