@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the program and runs the demonstration: it lays out a duct network,
-# saves the drawing as demo.dxf with its bill of materials, and draws demo.png.
+# saves the drawing as demo.dxf and draws demo.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
