@@ -1,7 +1,6 @@
-// A fresh drawing made current with the messages and type tables loaded,
-// and readers of what an element put into it: the entities of an anonymous
-// block, and the texts of the element's label.  Shared by the tests of the
-// element families.
+// A fresh drawing made current on top of the element fixture, and readers
+// of what an element put into it: the entities of its block in each view,
+// and the texts of its label.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,38 +13,24 @@
 #include "ads_entity.h"
 #include "api/host_api.h"
 #include "core/lobject.h"
-#include "core/messages.h"
-#include "core/type_tables.h"
+#include "elements/tests/element_test.h"
 #include "db/database.h"
 #include "host/io/io.h"
 
-// One entity of a block: its type, layer, linetype and first two points.
-struct Primitive {
-    std::string type;
-    std::string layer;
-    std::string linetype;  // "" when the entity names none
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-};
-
-class ElementDrawingTest : public ::testing::Test {
+class ElementDrawingTest : public ElementTest {
 protected:
     void SetUp() override {
-        ASSERT_EQ(LoadMessagesFile(LURAK_SOURCE_DIR "/data/lurak.msg"), 0);
-        InitTypeTables();
+        ElementTest::SetUp();
         database = new AcDbDatabase(true);
         host::api::setCurrentDatabase(database);
-        for (const wchar_t* name : {L"szaggatott", L"KOZEP"}) {
-            resbuf* lt = acutBuildList(RTDXF0, L"LTYPE", 2, name, 70, 0, 3, L"", 72, 65, 73, 0,
-                                       40, 0.0, 0);
-            ASSERT_EQ(acdbEntMake(lt), RTNORM);
-            acutRelRb(lt);
-        }
+        MakeBlockLinetypes();
         host::io::setScript("");
     }
     void TearDown() override {
         host::api::setCurrentDatabase(static_cast<AcDbDatabase*>(nullptr));
         delete database;
         host::io::setSource(nullptr);
+        ElementTest::TearDown();
     }
 
     // Pens on layers P0, P1, P2 and the centre lines on PC.
@@ -74,30 +59,7 @@ protected:
         return BlockEntities(name);
     }
 
-    static std::vector<Primitive> BlockEntities(const char* name) {
-        std::vector<Primitive> out;
-        host::db::Database* db = host::api::currentDatabase();
-        const host::db::Block* block = db->block(db->findRecord(host::db::Table::BlockRecord, name));
-        if (!block)
-            return out;
-        for (auto slot : block->entities) {
-            const host::db::Object* o = db->object(slot);
-            Primitive p;
-            p.type = o->typeName();
-            p.layer = host::db::groupText(*o, 8);
-            p.linetype = host::db::groupText(*o, 6);
-            if (const host::db::Group* g = host::db::findGroup(*o, 10)) {
-                p.x1 = g->asPoint()[0];
-                p.y1 = g->asPoint()[1];
-            }
-            if (const host::db::Group* g = host::db::findGroup(*o, 11)) {
-                p.x2 = g->asPoint()[0];
-                p.y2 = g->asPoint()[1];
-            }
-            out.push_back(p);
-        }
-        return out;
-    }
+    static std::vector<Primitive> BlockEntities(const char* name) { return BlockPrimitives(name); }
 
     // How many of the primitives are of the type (and linetype, when given).
     static int Count(const std::vector<Primitive>& list, const char* type, const char* linetype = nullptr) {

@@ -1,6 +1,10 @@
 #include "elements/tests/element_test.h"
 
+#include <cstdio>
+
 #include "ads_entity.h"
+#include "api/host_api.h"
+#include "db/database.h"
 #include "core/messages.h"
 #include "core/type_tables.h"
 
@@ -71,4 +75,59 @@ std::vector<std::string> DimensionTexts(std::vector<double>* middles) {
         acedSSFree(set);
     acutRelRb(filter);
     return texts;
+}
+
+std::vector<Primitive> BlockPrimitives(const char* name) {
+    std::vector<Primitive> out;
+    host::db::Database* db = host::api::currentDatabase();
+    const host::db::Block* block = db->block(db->findRecord(host::db::Table::BlockRecord, name));
+    if (!block)
+        return out;
+    for (auto slot : block->entities) {
+        const host::db::Object* o = db->object(slot);
+        Primitive p;
+        p.type = o->typeName();
+        p.layer = host::db::groupText(*o, 8);
+        p.linetype = host::db::groupText(*o, 6);
+        if (const host::db::Group* g = host::db::findGroup(*o, 10)) {
+            p.x1 = g->asPoint()[0];
+            p.y1 = g->asPoint()[1];
+        }
+        if (const host::db::Group* g = host::db::findGroup(*o, 11)) {
+            p.x2 = g->asPoint()[0];
+            p.y2 = g->asPoint()[1];
+        }
+        out.push_back(p);
+    }
+    return out;
+}
+
+void MakeBlockLinetypes() {
+    for (const wchar_t* name : {L"szaggatott", L"cikkcakk", L"KOZEP"}) {
+        resbuf* lt = acutBuildList(RTDXF0, L"LTYPE", 2, name, 70, 0, 3, L"", 72, 65, 73, 0, 40, 0.0, 0);
+        EXPECT_EQ(acdbEntMake(lt), RTNORM);
+        acutRelRb(lt);
+    }
+}
+
+std::vector<Primitive> BlockOnPenLayers(LObject& e) {
+    LSystemRecord& s = e.system;
+    for (int i = 1; i < 3; ++i) {
+        std::snprintf(s.penLayer[i], sizeof s.penLayer[i], "PEN%d", i);
+        std::snprintf(s.penLinetype[i], sizeof s.penLinetype[i], "CONTINUOUS");
+    }
+    std::snprintf(s.centreLayer, sizeof s.centreLayer, "CENTRE");
+    std::snprintf(s.centreLinetype, sizeof s.centreLinetype, "KOZEP");
+    char name[kBlockNameSize] = "";
+    EXPECT_EQ(e.MakeBlock(name), 0);
+    return BlockPrimitives(name);
+}
+
+void ExpectLine(const Primitive& p, const char* layer, double x1, double y1, double x2, double y2) {
+    EXPECT_EQ(p.type, "LINE");
+    EXPECT_EQ(p.layer, layer);
+    EXPECT_NEAR(p.x1, x1, 1e-9);
+    EXPECT_NEAR(p.y1, y1, 1e-9);
+    EXPECT_NEAR(p.x2, x2, 1e-9);
+    EXPECT_NEAR(p.y2, y2, 1e-9);
 }

@@ -34,6 +34,28 @@ struct BomRows {
 };
 BomRows BomOf(LObject& e);
 
+// One entity of a block: its type, layer, linetype and first two points.
+struct Primitive {
+    std::string type;
+    std::string layer;
+    std::string linetype;  // "" when the entity names none
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// The entities of the named block in the current database, in their order.
+std::vector<Primitive> BlockPrimitives(const char* name);
+
+// The dashed, zigzag and centre linetypes that element blocks use, made in the
+// current database.
+void MakeBlockLinetypes();
+
+// The element's block with pens 1 and 2 on layers PEN1 and PEN2 and the
+// centre line on layer CENTRE in linetype KOZEP, read back.
+std::vector<Primitive> BlockOnPenLayers(LObject& e);
+
+// The primitive is a line on the layer from (x1, y1) to (x2, y2).
+void ExpectLine(const Primitive& p, const char* layer, double x1, double y1, double x2, double y2);
+
 // The measured texts of the drawing's dimensions in the order the drawing
 // holds them, and (when asked) the middle x of each one's two ends.
 std::vector<std::string> DimensionTexts(std::vector<double>* middles = nullptr);

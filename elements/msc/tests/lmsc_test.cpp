@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "elements/tests/element_test.h"
+
 #include "core/element_factory.h"
 #include "core/messages.h"
 #include "elements/msc/msc_factory.h"
@@ -20,13 +22,7 @@ public:
     int16_t SetParams(const double*) override { return 0; }
 };
 
-class MscFamily : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(LoadMessagesFile(LURAK_SOURCE_DIR "/data/lurak.msg"), 0);
-        InitTypeTables();
-    }
-};
+class MscFamily : public ElementTest {};
 
 }  // namespace
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "elements/tests/element_test.h"
+
 #include "core/messages.h"
 #include "elements/rcs/rcs_factory.h"
 #include "elements/rcs/rcs_rows.h"
@@ -20,13 +22,7 @@ public:
     int16_t SetParams(const double*) override { return 0; }
 };
 
-class RcsFamily : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(LoadMessagesFile(LURAK_SOURCE_DIR "/data/lurak.msg"), 0);
-        InitTypeTables();
-    }
-};
+class RcsFamily : public ElementTest {};
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/anonymous_block.h"
+#include "core/messages.h"
 #include "elements/tests/element_drawing.h"
 #include "elements/tests/element_test.h"
 #include "elements/tv/ltv_lz3.h"

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "elements/tests/element_test.h"
+
 #include "core/messages.h"
 #include "elements/tv/tv_factory.h"
 #include "elements/tv/tv_rows.h"
@@ -21,13 +23,7 @@ public:
     int16_t UpdateLabel() override { return 0; }
 };
 
-class TvFamily : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(LoadMessagesFile(LURAK_SOURCE_DIR "/data/lurak.msg"), 0);
-        InitTypeTables();
-    }
-};
+class TvFamily : public ElementTest {};
 
 }  // namespace
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "elements/tests/element_test.h"
+
 #include "core/messages.h"
 #include "elements/vf/vf_factory.h"
 #include "elements/vf/vf_type_table.h"
@@ -28,20 +30,7 @@ public:
     std::vector<double> values;
 };
 
-std::string Describe(LObject& e) {
-    char* text = e.GetDescription();
-    std::string out = text;
-    delete[] text;
-    return out;
-}
-
-class VfFamily : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(LoadMessagesFile(LURAK_SOURCE_DIR "/data/lurak.msg"), 0);
-        InitTypeTables();
-    }
-};
+class VfFamily : public ElementTest {};
 
 }  // namespace
 
@@ -69,32 +58,32 @@ TEST_F(VfFamily, BaseBuildsRoundConnectors) {
 
 TEST_F(VfFamily, DescriptionFollowsTheVfKsCode) {
     TestVf e(7, {800, 630, 500});  // VF/KS-08
-    EXPECT_EQ(Describe(e), "VF/KS-08  d1=800;  d2=630;  l=500;");
+    EXPECT_EQ(Description(e), "VF/KS-08  d1=800;  d2=630;  l=500;");
     e.vfKsCode = kVfKsVf;
-    EXPECT_EQ(Describe(e), "VF-08  d1=800;  d2=630;  l=500;");
+    EXPECT_EQ(Description(e), "VF-08  d1=800;  d2=630;  l=500;");
     e.vfKsCode = kVfKsKs;
-    EXPECT_EQ(Describe(e), "KS-08  d1=800;  d2=630;  l=500;");
+    EXPECT_EQ(Description(e), "KS-08  d1=800;  d2=630;  l=500;");
     TestVf plain(9, {160});  // VF-10 keeps its display code
-    EXPECT_EQ(Describe(plain), "VF-10  d=160;");
+    EXPECT_EQ(Description(plain), "VF-10  d=160;");
 }
 
 TEST_F(VfFamily, SecondVariantsUseTheirFirstRows) {
     TestVf layered(23, {100, 6000, 25, 2});
     EXPECT_EQ(layered.GetSubtype(), 23);
     EXPECT_EQ(layered.GetTypeDesc(), &VfTypeTable[16]);
-    EXPECT_EQ(Describe(layered).substr(0, 6), "HSPIRO");
+    EXPECT_EQ(Description(layered).substr(0, 6), "HSPIRO");
     TestVf beyond(25, {1});
     EXPECT_EQ(beyond.GetTypeDesc(), nullptr);
-    EXPECT_EQ(Describe(beyond), "");
+    EXPECT_EQ(Description(beyond), "");
 }
 
 TEST_F(VfFamily, ShortCaptionsNeverReadBeforeTheText) {
     TestVf e(21, {315});  // VF/KS-03, one parameter
     const char* saved = VfTypeTable[20].captions[0];
     VfTypeTable[20].captions[0] = "d:";
-    EXPECT_EQ(Describe(e), "VF/KS-03  315;");
+    EXPECT_EQ(Description(e), "VF/KS-03  315;");
     VfTypeTable[20].captions[0] = "";
-    EXPECT_EQ(Describe(e), "VF/KS-03  315;");
+    EXPECT_EQ(Description(e), "VF/KS-03  315;");
     VfTypeTable[20].captions[0] = saved;
 }
 

@@ -214,74 +214,27 @@ TEST_F(SpikoDimensions, OneDimensionPerPieceTheShortOneAtConnector1) {
 
 namespace {
 
-struct Entity {
-    std::string type, layer;
-    double x1, y1, x2, y2;
-};
-
 class SpikoBlock : public Spiko {
 protected:
     void SetUp() override {
         Spiko::SetUp();
         drawing = host::db::Database::createDefault();
         host::api::setCurrentDatabase(drawing.get());
-        for (const wchar_t* name : {L"szaggatott", L"KOZEP"}) {
-            resbuf* lt = acutBuildList(RTDXF0, L"LTYPE", 2, name, 70, 0, 3, L"", 72, 65, 73, 0, 40, 0.0, 0);
-            ASSERT_EQ(acdbEntMake(lt), RTNORM);
-            acutRelRb(lt);
-        }
+        MakeBlockLinetypes();
     }
     void TearDown() override {
         host::api::setCurrentDatabase(static_cast<host::db::Database*>(nullptr));
         Spiko::TearDown();
     }
-    std::vector<Entity> Block(LObject& e) {
-        LSystemRecord& s = e.system;
-        for (int i = 1; i < 3; ++i) {
-            std::snprintf(s.penLayer[i], sizeof s.penLayer[i], "PEN%d", i);
-            std::snprintf(s.penLinetype[i], sizeof s.penLinetype[i], "CONTINUOUS");
-        }
-        std::snprintf(s.centreLayer, sizeof s.centreLayer, "CENTRE");
-        std::snprintf(s.centreLinetype, sizeof s.centreLinetype, "KOZEP");
-        char name[kBlockNameSize] = "";
-        EXPECT_EQ(e.MakeBlock(name), 0);
-        std::vector<Entity> out;
-        const host::db::Block* block =
-            drawing->block(drawing->findRecord(host::db::Table::BlockRecord, name));
-        if (!block)
-            return out;
-        for (auto id : block->entities) {
-            const host::db::Object* o = drawing->object(id);
-            Entity x{std::string(o->typeName()), std::string(host::db::groupText(*o, 8)), 0, 0, 0, 0};
-            if (const host::db::Group* g = host::db::findGroup(*o, 10)) {
-                x.x1 = g->asPoint()[0];
-                x.y1 = g->asPoint()[1];
-            }
-            if (const host::db::Group* g = host::db::findGroup(*o, 11)) {
-                x.x2 = g->asPoint()[0];
-                x.y2 = g->asPoint()[1];
-            }
-            out.push_back(x);
-        }
-        return out;
-    }
+    static std::vector<Primitive> Block(LObject& e) { return BlockOnPenLayers(e); }
     std::unique_ptr<host::db::Database> drawing;
 };
-
-void ExpectLine(const Entity& e, const char* layer, double x1, double y1, double x2, double y2) {
-    EXPECT_EQ(e.type, "LINE");
-    EXPECT_EQ(e.layer, layer);
-    EXPECT_NEAR(e.x1, x1, 1e-9);
-    EXPECT_NEAR(e.y1, y1, 1e-9);
-    EXPECT_NEAR(e.x2, x2, 1e-9);
-    EXPECT_NEAR(e.y2, y2, 1e-9);
-}
 
 }  // namespace
 
 TEST_F(SpikoBlock, PlanViewJointsOutlineAndCentreLine) {
     auto e = Duct(15000, 200);
-    std::vector<Entity> all = Block(*e);
+    std::vector<Primitive> all = Block(*e);
     ASSERT_EQ(all.size(), 2u + 2u + 2u + 1u);
     // The ends seen edge-on, d = 200 not above 800: just the diameter.
     EXPECT_NEAR(std::fabs(all[0].y1 - all[0].y2), 200, 1e-6);
@@ -297,7 +250,7 @@ TEST_F(SpikoBlock, SideViewsMirrorTheJoints) {
     auto e = Duct(12000, 200);  // two whole pieces: one joint at the middle
     e->SetOrientation(3);
     e->system.roundCentreLines = 0;
-    std::vector<Entity> all = Block(*e);
+    std::vector<Primitive> all = Block(*e);
     ASSERT_EQ(all.size(), 2u + 1u + 2u);
     ExpectLine(all[2], "PEN1", 0, 100, 0, -100);
     e->SetOrientation(4);
@@ -314,12 +267,12 @@ TEST_F(SpikoBlock, EndOnViewsHoldOnlyTheConnectorSymbolsAndCentreLine) {
     for (int16_t o : {2, 5}) {
         e->SetOrientation(o);
         e->system.roundCentreLines = 1;
-        std::vector<Entity> with = Block(*e);
+        std::vector<Primitive> with = Block(*e);
         e->system.roundCentreLines = 0;
-        std::vector<Entity> without = Block(*e);
+        std::vector<Primitive> without = Block(*e);
         ASSERT_EQ(with.size(), without.size() + 1) << o;
         ExpectLine(with.back(), "CENTRE", -7500, 0, 7500, 0);
-        for (const Entity& x : without)
+        for (const Primitive& x : without)
             EXPECT_NE(x.layer, "PEN1") << o << ": no joint line in an end view";
     }
 }

@@ -244,79 +244,29 @@ TEST_F(Vl01Dimensions, MirroredViewsLayThePiecesTheOtherWay) {
 
 namespace {
 
-struct Entity {
-    std::string type, layer;
-    double x1, y1, x2, y2;
-};
-
 class Vl01Block : public Vl01 {
 protected:
     void SetUp() override {
         Vl01::SetUp();
         drawing = host::db::Database::createDefault();
         host::api::setCurrentDatabase(drawing.get());
-        for (const wchar_t* name : {L"szaggatott", L"cikkcakk", L"KOZEP"}) {
-            resbuf* lt = acutBuildList(RTDXF0, L"LTYPE", 2, name, 70, 0, 3, L"", 72, 65, 73, 0, 40, 0.0, 0);
-            ASSERT_EQ(acdbEntMake(lt), RTNORM);
-            acutRelRb(lt);
-        }
+        MakeBlockLinetypes();
     }
     void TearDown() override {
         host::api::setCurrentDatabase(static_cast<host::db::Database*>(nullptr));
         Vl01::TearDown();
     }
-    static void SetPens(LObject& e) {
-        LSystemRecord& s = e.system;
-        for (int i = 1; i < 3; ++i) {
-            std::snprintf(s.penLayer[i], sizeof s.penLayer[i], "PEN%d", i);
-            std::snprintf(s.penLinetype[i], sizeof s.penLinetype[i], "CONTINUOUS");
-        }
-        std::snprintf(s.centreLayer, sizeof s.centreLayer, "CENTRE");
-        std::snprintf(s.centreLinetype, sizeof s.centreLinetype, "KOZEP");
-    }
-    std::vector<Entity> Block(LObject& e) {
-        SetPens(e);
-        char name[kBlockNameSize] = "";
-        EXPECT_EQ(e.MakeBlock(name), 0);
-        std::vector<Entity> out;
-        const host::db::Block* block =
-            drawing->block(drawing->findRecord(host::db::Table::BlockRecord, name));
-        if (!block)
-            return out;
-        for (auto id : block->entities) {
-            const host::db::Object* o = drawing->object(id);
-            Entity x{std::string(o->typeName()), std::string(host::db::groupText(*o, 8)), 0, 0, 0, 0};
-            if (const host::db::Group* g = host::db::findGroup(*o, 10)) {
-                x.x1 = g->asPoint()[0];
-                x.y1 = g->asPoint()[1];
-            }
-            if (const host::db::Group* g = host::db::findGroup(*o, 11)) {
-                x.x2 = g->asPoint()[0];
-                x.y2 = g->asPoint()[1];
-            }
-            out.push_back(x);
-        }
-        return out;
-    }
+    static std::vector<Primitive> Block(LObject& e) { return BlockOnPenLayers(e); }
     // The entities after the connector symbols, which the connectors draw.
-    static std::vector<Entity> Body(std::vector<Entity> all, size_t symbols) {
-        return std::vector<Entity>(all.begin() + static_cast<long>(std::min(symbols, all.size())), all.end());
+    static std::vector<Primitive> Body(std::vector<Primitive> all, size_t symbols) {
+        return std::vector<Primitive>(all.begin() + static_cast<long>(std::min(symbols, all.size())), all.end());
     }
     std::unique_ptr<host::db::Database> drawing;
 };
 
-void ExpectLine(const Entity& e, const char* layer, double x1, double y1, double x2, double y2) {
-    EXPECT_EQ(e.type, "LINE");
-    EXPECT_EQ(e.layer, layer);
-    EXPECT_NEAR(e.x1, x1, 1e-9);
-    EXPECT_NEAR(e.y1, y1, 1e-9);
-    EXPECT_NEAR(e.x2, x2, 1e-9);
-    EXPECT_NEAR(e.y2, y2, 1e-9);
-}
-
 // A connector end seen edge-on: a line on pen 1 across the duct at x,
 // reaching half beyond the axis on both sides, drawn either way round.
-void ExpectCrossLine(const Entity& e, double x, double half) {
+void ExpectCrossLine(const Primitive& e, double x, double half) {
     EXPECT_EQ(e.type, "LINE");
     EXPECT_EQ(e.layer, "PEN1");
     EXPECT_NEAR(e.x1, x, 1e-6);
@@ -329,7 +279,7 @@ void ExpectCrossLine(const Entity& e, double x, double half) {
 
 TEST_F(Vl01Block, PlanViewJointsEdgesAndCentreLine) {
     auto e = Duct(3020);  // grows to 3050: joints at x = 25 and -1475
-    std::vector<Entity> all = Block(*e);
+    std::vector<Primitive> all = Block(*e);
     ASSERT_EQ(all.size(), 7u);
     // The two ends seen edge-on: one line across each, on pen 1.
     ExpectCrossLine(all[0], 1525, 245);
@@ -347,7 +297,7 @@ TEST_F(Vl01Block, SideViewMirroredWithLpStars) {
     e->SetParams(lp);
     e->SetOrientation(4);  // seen along -y: width b, x reversed
     e->system.rectCentreLines = 0;
-    std::vector<Entity> body = Body(Block(*e), 2);
+    std::vector<Primitive> body = Body(Block(*e), 2);
     ASSERT_EQ(body.size(), 1u + 2u + 8u);
     ExpectLine(body[0], "PEN1", 0, 445, 0, -445);
     ExpectLine(body[1], "0", -1500, 400, 1500, 400);
@@ -365,7 +315,7 @@ TEST_F(Vl01Block, NarrowDuctsShrinkTheStarArms) {
     e->SetParams(lp);
     e->SetOrientation(1);  // width b = 200 < 720: m = 25, upper face flipped
     e->system.rectCentreLines = 0;
-    std::vector<Entity> body = Body(Block(*e), 2);
+    std::vector<Primitive> body = Body(Block(*e), 2);
     ASSERT_EQ(body.size(), 2u + 4u);
     ExpectLine(body[2], "0", 750 - 75, -50, 750 - 25, -50);
     ExpectLine(body[3], "0", 700, -(100 - 75), 700, -(100 - 25));
@@ -378,12 +328,12 @@ TEST_F(Vl01Block, EndOnViewsHoldOnlyTheConnectorSymbolsAndCentreLine) {
     for (int16_t o : {2, 5}) {
         e->SetOrientation(o);
         e->system.rectCentreLines = 1;
-        std::vector<Entity> with = Block(*e);
+        std::vector<Primitive> with = Block(*e);
         e->system.rectCentreLines = 0;
-        std::vector<Entity> without = Block(*e);
+        std::vector<Primitive> without = Block(*e);
         ASSERT_EQ(with.size(), without.size() + 1) << o;
         ExpectLine(with.back(), "CENTRE", -1525, 0, 1525, 0);
-        for (const Entity& x : without)
+        for (const Primitive& x : without)
             EXPECT_NE(x.layer, "PEN1") << o << ": no joint line in an end view";
     }
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "elements/tests/element_test.h"
+
 #include "core/messages.h"
 #include "elements/vl/vl_factory.h"
 #include "elements/vl/vl_type_table.h"
@@ -30,20 +32,7 @@ public:
     std::vector<double> values;
 };
 
-std::string Describe(LObject& e) {
-    char* text = e.GetDescription();
-    std::string out = text;
-    delete[] text;
-    return out;
-}
-
-class VlFamily : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(LoadMessagesFile(LURAK_SOURCE_DIR "/data/lurak.msg"), 0);
-        InitTypeTables();
-    }
-};
+class VlFamily : public ElementTest {};
 
 }  // namespace
 
@@ -63,18 +52,18 @@ TEST_F(VlFamily, BaseBuildsRectangularConnectorsOnItsRow) {
 TEST_F(VlFamily, DescriptionOfTheStraightDuct) {
     TestVl e(1, 5);
     e.values = {150, 200, 1500, 1, 0};
-    EXPECT_EQ(Describe(e), "VL-01  a=150;  b=200;  l=1500;  lp=1;");
+    EXPECT_EQ(Description(e), "VL-01  a=150;  b=200;  l=1500;  lp=1;");
     e.values[3] = -1;
-    EXPECT_EQ(Describe(e), "VL-01  a=150;  b=200;  l=1500;  lp=0;");
+    EXPECT_EQ(Description(e), "VL-01  a=150;  b=200;  l=1500;  lp=0;");
     e.values[3] = 1.0000001;
-    EXPECT_EQ(Describe(e), "VL-01  a=150;  b=200;  l=1500;  lp=0;");
+    EXPECT_EQ(Description(e), "VL-01  a=150;  b=200;  l=1500;  lp=0;");
 }
 
 TEST_F(VlFamily, ShortCaptionsPrintTheValueAlone) {
     TestVl e(20, 3);  // USZ-29
     const char* saved = VlTypeTable[19].captions[2];
     VlTypeTable[19].captions[2] = "n:";
-    EXPECT_EQ(Describe(e), "USZ-29  A=250;  B=250;  1;");
+    EXPECT_EQ(Description(e), "USZ-29  A=250;  B=250;  1;");
     VlTypeTable[19].captions[2] = saved;
 }
 
@@ -82,7 +71,7 @@ TEST_F(VlFamily, LongDescriptionsAreNotCut) {
     TestVl e(24, 9);  // VLE-01: eight row parameters
     for (double& v : e.values)
         v = -1.23456789e+100;
-    std::string text = Describe(e);
+    std::string text = Description(e);
     EXPECT_GT(text.size(), 100u);
     EXPECT_EQ(text.substr(0, 6), "VLE-01");
     EXPECT_EQ(text.substr(text.size() - 18), "  R=-1.23457e+100;");
