@@ -12,6 +12,7 @@
 #include "core/piece_rule.h"
 #include "core/rounding.h"
 #include "core/text_buffer.h"
+#include "elements/straight_run.h"
 
 namespace {
 
@@ -20,17 +21,12 @@ constexpr double kDefaultPieceLength = 6000.0;
 // d, l, piece length: a piece length of 0 keeps the drawing's.
 constexpr double kDefaultRow[kValueCount] = {100, 6000, 0};
 
-bool IsSize(double v) { return std::isfinite(v) && v > 0.0; }
-
 // The drawing's round piece length; a state without a usable one gives the
 // default.
 double DocumentPieceLength() {
     double v = CurrentDocState ? CurrentDocState->defaults.roundPieceLength : 0.0;
     return IsSize(v) ? v : kDefaultPieceLength;
 }
-
-bool SeenEndOn(int16_t o) { return o % 3 == 2; }
-double SignX(int16_t o) { return (o == 3 || o == 4) ? -1.0 : 1.0; }
 
 }  // namespace
 
@@ -85,13 +81,7 @@ void LVfSpiko::CutIntoPieces() {
 void LVfSpiko::PlaceConnectorsAndLabels() {
     for (int i = 0; i < 2; ++i)
         connectors[i]->a = connectors[i]->b = d;
-    SetPoint3d(connectors[0]->position, l / 2, 0, 0);
-    SetPoint3d(connectors[1]->position, -l / 2, 0, 0);
-    LLabelNode* node = GetLabel(0);
-    for (int i = 0; i < pieceCount && node; ++i, node = node->next)
-        SetPoint3d(node->point, l / 2 - i * pieceLength - pieceLength / 2, 0, 0);
-    if (rest > 0.0 && node)
-        SetPoint3d(node->point, -l / 2 + rest / 2, 0, 0);
+    PlaceEndsAndLabels(*this, Run());
 }
 
 int16_t LVfSpiko::MarkFixedParams(int16_t* flags) {
@@ -102,11 +92,7 @@ int16_t LVfSpiko::MarkFixedParams(int16_t* flags) {
 
 int16_t LVfSpiko::FitLength(double* params, int16_t* changed, int16_t connectorA,
                             int16_t connectorB, double along, double across) {
-    if (SeenEndOn(orientation) || connectorA == connectorB)
-        return -1;
-    int16_t low = connectorA < connectorB ? connectorA : connectorB;
-    int16_t high = connectorA < connectorB ? connectorB : connectorA;
-    if (low != 0 || high != 1 || across != 0.0 || !IsSize(along) || !params || !changed)
+    if (!IsStraightGap(orientation, connectorA, connectorB, along, across) || !params || !changed)
         return -1;
     changed[1] = 1;
     params[1] = along;
@@ -115,9 +101,7 @@ int16_t LVfSpiko::FitLength(double* params, int16_t* changed, int16_t connectorA
 
 int16_t LVfSpiko::GetBomLines(LBomRow** rows, uint16_t* count, uint16_t* further,
                               uint16_t* extraRows) {
-    std::vector<double> lengths(pieceCount, pieceLength);
-    if (rest > 0.0)
-        lengths.push_back(rest);
+    std::vector<double> lengths = Run().Lengths();
     int couplings = CouplingCount();
     size_t total = lengths.size() + (couplings > 0 ? 1 : 0);
     LBomRow* out = new LBomRow[total];
@@ -149,19 +133,7 @@ int16_t LVfSpiko::GetBomLines(LBomRow** rows, uint16_t* count, uint16_t* further
 // One aligned dimension per piece, laid from the end of connector 0; the
 // last one measures the shorter piece (or a whole one).
 int16_t LVfSpiko::UpdateLabel() {
-    double s = SignX(orientation);
-    double k = scale.sx;
-    int parts = PartCount();
-    for (int i = 1; i <= parts; ++i) {
-        double pos = i * pieceLength;
-        double length = i < parts ? pieceLength : l - pos + pieceLength;
-        double x = i < parts ? l / 2 - pos + pieceLength / 2 : length / 2 - l / 2;
-        ads_point centre = {s * k * x, 0, 0};
-        RotateVector2d(centre, rotation);
-        AddVector3d(centre, insertionPoint);
-        MakeDimension(*this, centre, length, d / 2, rotation);
-    }
-    acdbEntUpd(entity);
+    DimensionPieces(*this, Run(), d / 2);
     return 0;
 }
 
@@ -171,18 +143,8 @@ int16_t LVfSpiko::MakeBlock(char* blockName) {
     const ads_point origin = {0, 0, 0};
     BeginAnonymousBlock(origin);
     DrawConnectorEnds(endMarkSize, 1);
-    if (!SeenEndOn(orientation)) {
-        double s = SignX(orientation);
-        for (int i = 1; i < PartCount(); ++i) {
-            double x = s * (l / 2 - i * pieceLength);
-            ads_point p1 = {x, d / 2, 0}, p2 = {x, -d / 2, 0};
-            LineC(p1, p2);
-        }
-        ads_point top0 = {-l / 2, d / 2, 0}, top1 = {l / 2, d / 2, 0};
-        ads_point bottom0 = {-l / 2, -d / 2, 0}, bottom1 = {l / 2, -d / 2, 0};
-        MakeLine(top0, top1);
-        MakeLine(bottom0, bottom1);
-    }
+    if (!SeenEndOn(orientation))
+        DrawJointsAndFaces(*this, Run(), d / 2, d / 2);
     if (system.roundCentreLines != 0) {
         ads_point p1 = {-l / 2, 0, 0}, p2 = {l / 2, 0, 0};
         LineB(p1, p2);

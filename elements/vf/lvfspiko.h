@@ -6,6 +6,7 @@
 // Values (GetParams, SetParams, XDATA): d, l, standard piece length.
 #pragma once
 
+#include "elements/straight_run.h"
 #include "elements/vf/lvf.h"
 
 class LVfSpiko : public LVf {
@@ -26,9 +27,10 @@ public:
     int16_t AdjustInsertionPoint(ads_point point, const double* oldParams) override;
 
     // Pieces of the run, the shorter last one included.
-    int PartCount() const { return pieceCount + (rest > 0.0 ? 1 : 0); }
+    int PartCount() const { return Run().Parts(); }
     // One coupling at every joint between two pieces.
     int CouplingCount() const { return PartCount() - 1; }
+    StraightRun Run() const { return {l, pieceLength, pieceCount, rest}; }
 
     int16_t pieceCount = 0;
     double d = 0.0;

@@ -12,6 +12,7 @@
 #include "core/piece_rule.h"
 #include "core/rounding.h"
 #include "core/text_buffer.h"
+#include "elements/straight_run.h"
 #include "elements/vl/vl_type_table.h"
 
 namespace {
@@ -21,8 +22,6 @@ constexpr double kDefaultPieceLength = 1500.0;
 // Arm of the diagonal strokes of the lp star: cos 45 degrees.
 constexpr double kDiagonal = 0.7071067811865;
 
-bool IsSize(double v) { return std::isfinite(v) && v > 0.0; }
-
 // The drawing's rectangular piece length; a state without a usable one
 // (none open, or a value of 0 or less) gives the default.
 double DocumentPieceLength() {
@@ -30,10 +29,8 @@ double DocumentPieceLength() {
     return IsSize(v) ? v : kDefaultPieceLength;
 }
 
-// Sign of the run's x and of its upper face in each view of the duct.
-double SignX(int16_t o) { return o >= 3 ? -1.0 : 1.0; }
+// Sign of the upper face in each view of the duct.
 double SignY(int16_t o) { return (o == 1 || o == 3) ? -1.0 : 1.0; }
-bool SeenEndOn(int16_t o) { return o % 3 == 2; }
 bool SeenFromSide(int16_t o) { return o == 1 || o == 4; }
 
 }  // namespace
@@ -107,13 +104,7 @@ void LVl01::PlaceConnectorsAndLabels() {
     LConnector* c1 = connectors[1];
     c0->a = c1->a = a;
     c0->b = c1->b = b;
-    SetPoint3d(c0->position, l / 2, 0, 0);
-    SetPoint3d(c1->position, -l / 2, 0, 0);
-    LLabelNode* node = GetLabel(0);
-    for (int i = 0; i < pieceCount && node; ++i, node = node->next)
-        SetPoint3d(node->point, l / 2 - i * pieceLength - pieceLength / 2, 0, 0);
-    if (restLength > 0.0 && node)
-        SetPoint3d(node->point, -l / 2 + restLength / 2, 0, 0);
+    PlaceEndsAndLabels(*this, Run());
 }
 
 int16_t LVl01::MarkFixedParams(int16_t* flags) {
@@ -124,11 +115,7 @@ int16_t LVl01::MarkFixedParams(int16_t* flags) {
 
 int16_t LVl01::FitLength(double* params, int16_t* changed, int16_t connectorA,
                          int16_t connectorB, double along, double across) {
-    if (SeenEndOn(orientation) || connectorA == connectorB)
-        return -1;
-    int16_t low = connectorA < connectorB ? connectorA : connectorB;
-    int16_t high = connectorA < connectorB ? connectorB : connectorA;
-    if (low != 0 || high != 1 || across != 0.0 || !IsSize(along))
+    if (!IsStraightGap(orientation, connectorA, connectorB, along, across))
         return -1;
     double r = std::fmod(along, pieceLength);
     if (r > 0.0 && r < kVl01ShortestRest)
@@ -142,9 +129,7 @@ int16_t LVl01::FitLength(double* params, int16_t* changed, int16_t connectorA,
 
 int16_t LVl01::GetBomLines(LBomRow** rows, uint16_t* count, uint16_t* further,
                            uint16_t* extraRows) {
-    std::vector<double> lengths(pieceCount, pieceLength);
-    if (restLength > 0.0)
-        lengths.push_back(restLength);
+    std::vector<double> lengths = Run().Lengths();
     LBomRow* out = new LBomRow[lengths.size()];
     for (size_t i = 0; i < lengths.size(); ++i) {
         std::string text = FormatText("VL-01  a=%lg;  b=%lg;  l=%lg;", a, b, lengths[i]);
@@ -172,19 +157,7 @@ int16_t LVl01::GetBomLines(LBomRow** rows, uint16_t* count, uint16_t* further,
 // last one measures the rest (or a whole piece).
 int16_t LVl01::UpdateLabel() {
     double h = SeenFromSide(orientation) ? b / 2 : a / 2;
-    double s = (orientation == 3 || orientation == 4) ? -1.0 : 1.0;
-    double k = scale.sx;
-    int parts = PartCount();
-    for (int i = 1; i <= parts; ++i) {
-        double pos = i * pieceLength;
-        double length = i < parts ? pieceLength : l - pos + pieceLength;
-        double x = i < parts ? l / 2 - pos + pieceLength / 2 : length / 2 - l / 2;
-        ads_point centre = {s * k * x, 0, 0};
-        RotateVector2d(centre, rotation);
-        AddVector3d(centre, insertionPoint);
-        MakeDimension(*this, centre, length, h + endMarkSize, rotation);
-    }
-    acdbEntUpd(entity);
+    DimensionPieces(*this, Run(), h + endMarkSize);
     return 0;
 }
 
@@ -196,16 +169,8 @@ int16_t LVl01::MakeBlock(char* blockName) {
     DrawConnectorEnds(endMarkSize, 1);
     if (!SeenEndOn(orientation)) {
         double w = SeenFromSide(orientation) ? b : a;
-        double sx = SignX(orientation), sy = SignY(orientation);
-        for (int i = 1; i < PartCount(); ++i) {
-            double x = sx * (l / 2 - i * pieceLength);
-            ads_point p1 = {x, w / 2 + endMarkSize, 0}, p2 = {x, -w / 2 - endMarkSize, 0};
-            LineC(p1, p2);
-        }
-        ads_point top0 = {-l / 2, w / 2, 0}, top1 = {l / 2, w / 2, 0};
-        ads_point bottom0 = {-l / 2, -w / 2, 0}, bottom1 = {l / 2, -w / 2, 0};
-        MakeLine(top0, top1);
-        MakeLine(bottom0, bottom1);
+        double sx = RunSignX(orientation), sy = SignY(orientation);
+        DrawJointsAndFaces(*this, Run(), w / 2 + endMarkSize, w / 2);
         if (lpFlag == 1)
             DrawLpMarks(w, sx, sy);
     }

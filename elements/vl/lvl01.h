@@ -8,6 +8,7 @@
 // standard piece length.
 #pragma once
 
+#include "elements/straight_run.h"
 #include "elements/vl/lvl.h"
 
 // A rest piece shorter than this makes the run grow to it.
@@ -37,8 +38,8 @@ public:
     double l = 0.0;
 
 private:
-    // Pieces of the run, the rest piece included.
-    int PartCount() const { return pieceCount + (restLength > 0.0 ? 1 : 0); }
+    StraightRun Run() const { return {l, pieceLength, pieceCount, restLength}; }
+    int PartCount() const { return Run().Parts(); }
     void CutIntoPieces();
     void PlaceConnectorsAndLabels();
     void DrawLpMarks(double w, double sx, double sy);
