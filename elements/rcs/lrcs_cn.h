@@ -7,9 +7,9 @@
 // gOption, dFlag; the choices are 1-based positions, dFlag is 0 or 1.
 #pragma once
 
-#include "elements/rcs/lrcs_grille.h"
+#include "elements/rcs/lrcs_face_grille.h"
 
-class LRCsCn : public LRCsGrille {
+class LRCsCn : public LRCsFaceGrille {
 public:
     LRCsCn();
 
@@ -19,10 +19,5 @@ public:
     int16_t SetParams(const double* values) override;
     std::string NameText() const override;
 
-    int16_t type = 1;
-    int16_t hv = 1;
-    int16_t rcm = 1;
-    int16_t option = 1;
-    int16_t gOption = 1;  // 1 or less at the start: building leaves the row alone
     int16_t dFlag = 0;
 };

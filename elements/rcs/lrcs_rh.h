@@ -5,9 +5,9 @@
 // gOption; the choices are 1-based positions.
 #pragma once
 
-#include "elements/rcs/lrcs_grille.h"
+#include "elements/rcs/lrcs_face_grille.h"
 
-class LRCsRh : public LRCsGrille {
+class LRCsRh : public LRCsFaceGrille {
 public:
     LRCsRh();
 
@@ -16,10 +16,4 @@ public:
     // changed with it.
     int16_t SetParams(const double* values) override;
     std::string NameText() const override;
-
-    int16_t type = 1;
-    int16_t hv = 1;
-    int16_t rcm = 1;
-    int16_t option = 1;
-    int16_t gOption = 1;  // 1 or less at the start: building leaves the row alone
 };

@@ -1,0 +1,59 @@
+#include "elements/rcs/lrcs_face_grille.h"
+
+#include "core/rounding.h"
+#include "core/text_buffer.h"
+
+namespace {
+
+constexpr int kOptionParam = 5, kOptionCount = 4;
+
+const char* const kHV[] = {"H", "V"};
+const char* const kFinish[] = {"R", "C", "M"};
+const char* const kAccessory[] = {"", "AZN", "ALN", "RSN"};
+const char* const kGOption[] = {"", "G1", "G2", "G3", "G4"};
+
+}  // namespace
+
+LRCsFaceGrille::LRCsFaceGrille(int16_t id, int16_t paramCount) : LRCsGrille(id, paramCount) {
+    kind = 1;
+    parentParams[0] = 1;
+    parentParams[1] = 2;
+    SetFlipModes(0, 1, 1);
+}
+
+int16_t LRCsFaceGrille::ReadFaceValues(const double* v) {
+    int16_t oldG = gOption;
+    type = RoundToShort(v[0]);
+    L = v[1];
+    H = v[2];
+    hv = RoundToShort(v[3]);
+    rcm = RoundToShort(v[4]);
+    option = RoundToShort(v[5]);
+    gOption = RoundToShort(v[6]);
+    SnapGrilleSize(&L, &H);
+    return oldG;
+}
+
+int LRCsFaceGrille::SwitchGOption(int16_t oldG) {
+    if (gOption > 1 && oldG <= 1) {
+        option = 1;
+        SetRowCount(kOptionParam, 1);
+        return 1;
+    }
+    if (gOption <= 1 && oldG > 1) {
+        SetRowCount(kOptionParam, kOptionCount);
+        return -1;
+    }
+    return 0;
+}
+
+std::string LRCsFaceGrille::DirectionAndFinish() const {
+    return FormatText("-%s-%s", ListText(kHV, hv), ListText(kFinish, rcm));
+}
+
+void LRCsFaceGrille::AppendAccessoryAndG(std::string* name) const {
+    if (option > 1)
+        AppendItem(name, ListText(kAccessory, option));
+    if (gOption > 1)
+        AppendItem(name, ListText(kGOption, gOption));
+}

@@ -1,0 +1,34 @@
+// What the CSD and RDN grilles share: a type, a direction (H, V), a finish
+// (R, C, M), an accessory and a G option that rules the accessory out, the
+// first seven values of both (type, L, H, hv, rcm, option, gOption; the
+// choices are 1-based positions).
+#pragma once
+
+#include <string>
+
+#include "elements/rcs/lrcs_grille.h"
+
+class LRCsFaceGrille : public LRCsGrille {
+public:
+    int16_t type = 1;
+    int16_t hv = 1;
+    int16_t rcm = 1;
+    int16_t option = 1;
+    int16_t gOption = 1;  // 1 or less at the start: building leaves the row alone
+
+protected:
+    LRCsFaceGrille(int16_t id, int16_t paramCount);
+
+    // Reads the seven shared values and snaps the size; returns the G
+    // option that was set before.
+    int16_t ReadFaceValues(const double* v);
+    // After ReadFaceValues: a G option switched on (+1) resets the
+    // accessory and leaves it no other choice in the row; switched off
+    // (-1) gives the row its accessories back; 0 when nothing switched.
+    int SwitchGOption(int16_t oldG);
+
+    // "-H-R": the direction and finish as the name writes them.
+    std::string DirectionAndFinish() const;
+    // "+AZN+G1": the accessory and G option, each when chosen.
+    void AppendAccessoryAndG(std::string* name) const;
+};
