@@ -129,12 +129,8 @@ int getValue(Want want, const double* base, const std::string& prompt, Value& va
             if (want == Want::Point) setLastPoint(value.point);
             return RTNORM;
         }
-        if (auto keyword = init.keywords.match(answer)) {
+        if (auto keyword = keywordAnswer(init, answer)) {
             host::io::setLastInput(*keyword);
-            return RTKWORD;
-        }
-        if (init.bits & RSG_OTHER) {
-            host::io::setLastInput(answer);
             return RTKWORD;
         }
         reprompt(invalidText(want, !init.keywords.empty()));
@@ -233,9 +229,7 @@ int acedGetKword(const ACHAR* prompt, ACHAR* result, size_t bufLen) {
             result[0] = 0;
             return RTNONE;
         }
-        std::optional<std::string> keyword = init.keywords.match(answer);
-        if (!keyword && (init.bits & RSG_OTHER)) keyword = answer;
-        if (keyword) {
+        if (auto keyword = keywordAnswer(init, answer)) {
             host::io::setLastInput(*keyword);
             copyOut(*keyword, result, bufLen);
             return RTNORM;

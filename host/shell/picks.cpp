@@ -162,12 +162,8 @@ int acedEntSel(const ACHAR* str, ads_name entres, ads_point ptres) {
         double point[3];
         PickOutcome outcome = pickAnswer(answer, false, found, point);
         if (outcome == PickOutcome::Invalid) {
-            if (auto keyword = init.keywords.match(answer)) {
+            if (auto keyword = keywordAnswer(init, answer)) {
                 host::io::setLastInput(*keyword);
-                return RTKWORD;
-            }
-            if (init.bits & RSG_OTHER) {
-                host::io::setLastInput(answer);
                 return RTKWORD;
             }
             reprompt("Invalid selection: a point, #handle or last.");

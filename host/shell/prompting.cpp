@@ -1,9 +1,18 @@
 #include "shell/prompting.h"
 
+#include "ads_types.h"
 #include "io/io.h"
 #include "shell/documents.h"
 
 namespace host::shell {
+
+std::optional<std::string> keywordAnswer(const InitGet& init, const std::string& answer) {
+    if (auto keyword = init.keywords.match(answer))
+        return keyword;
+    if (init.bits & RSG_OTHER)
+        return answer;
+    return std::nullopt;
+}
 
 namespace {
 

@@ -2,6 +2,7 @@
 // user-break flag, the last point, and reading one answer for a prompt.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,10 @@ struct InitGet {
     int bits = 0;
     KeywordList keywords;
 };
+
+// The keyword an answer stands for: the listed keyword it matches or, when
+// the call takes any text (RSG_OTHER), the answer itself; nullopt else.
+std::optional<std::string> keywordAnswer(const InitGet& init, const std::string& answer);
 
 // Stores the settings for the next input call.
 void setInitGet(int bits, std::string_view keywords);
