@@ -43,18 +43,18 @@ const MscRowSpec* const kRows[kMscTypeCount] = {
 
 int16_t InitMscTypeTable() {
     for (int i = 0; i < kMscTypeCount; ++i) {
-        const MscRowSpec& spec = *kRows[i];
+        const MscRowSpec& rowDef = *kRows[i];
         LTypeDescriptor* row = &MscTypeTable[i];
-        AllocDescriptorArrays(row, spec.paramCount, 1, kParamFree, StandardDiameters);
-        row->dialogKey = spec.dialogKey;
+        AllocDescriptorArrays(row, rowDef.paramCount, 1, kParamFree, StandardDiameters);
+        row->dialogKey = rowDef.dialogKey;
         row->message = MessageText(0);
         row->cataloguePage = CataloguePageOf(5, i + 1);
         row->displayCode = TypeNameOf(5, i + 1);
         row->slideName = BlockNameOf(5, i + 1);
         row->blockPrefix = BlockPrefixOf(5, i + 1);
-        for (int k = 0; k < spec.paramCount; ++k) {
-            row->kinds[k] = spec.params[k].kind;
-            row->captions[k] = MessageText(spec.params[k].caption);
+        for (int k = 0; k < rowDef.paramCount; ++k) {
+            row->kinds[k] = rowDef.params[k].kind;
+            row->captions[k] = MessageText(rowDef.params[k].caption);
         }
         row->flowConnectors[0] = 0;
     }

@@ -2,7 +2,7 @@
 // lists, captions (message numbers) in the order of the type's values.
 #include "elements/rcs/rcs_rows.h"
 
-#include "core/param_spec.h"
+#include "core/param_rows.h"
 
 double RcsTsdHeights[6];
 

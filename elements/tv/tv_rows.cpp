@@ -2,7 +2,7 @@
 // lists, captions (message numbers) in the order of the type's values.
 #include "elements/tv/tv_rows.h"
 
-#include "core/param_spec.h"
+#include "core/param_rows.h"
 
 namespace {
 

@@ -66,18 +66,18 @@ int TvInstallMessageFromChoice(int choice) {
 
 int16_t InitTvTypeTable() {
     for (int i = 0; i < kTvTypeCount; ++i) {
-        const TvRowSpec& spec = kRows[i];
+        const TvRowSpec& rowDef = kRows[i];
         LTypeDescriptor* row = &TvTypeTable[i];
-        AllocDescriptorArrays(row, spec.paramCount, 1, kParamFree, StandardDiameters);
-        row->dialogKey = spec.dialogKey;
+        AllocDescriptorArrays(row, rowDef.paramCount, 1, kParamFree, StandardDiameters);
+        row->dialogKey = rowDef.dialogKey;
         row->message = MessageText(0);
         row->cataloguePage = CataloguePageOf(4, i + 1);
         row->displayCode = TypeNameOf(4, i + 1);
         row->slideName = BlockNameOf(4, i + 1);
         row->blockPrefix = BlockPrefixOf(4, i + 1);
-        SetParamRow(row, spec.textParam, kParamText, 0, StandardDiameters);
-        row->captions[spec.textParam] = MessageText(kTextCaption);
-        row->flowConnectors[0] = spec.flowConnector;
+        SetParamRow(row, rowDef.textParam, kParamText, 0, StandardDiameters);
+        row->captions[rowDef.textParam] = MessageText(kTextCaption);
+        row->flowConnectors[0] = rowDef.flowConnector;
     }
     FillTvRowParams(TvTypeTable);
     return 0;

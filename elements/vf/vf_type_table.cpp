@@ -99,19 +99,19 @@ const VfRowSpec kRows[kVfTypeCount] = {
 
 int16_t InitVfTypeTable() {
     for (int i = 0; i < kVfTypeCount; ++i) {
-        const VfRowSpec& spec = kRows[i];
+        const VfRowSpec& rowDef = kRows[i];
         LTypeDescriptor* row = &VfTypeTable[i];
-        AllocDescriptorArrays(row, spec.paramCount, spec.flowCount, kParamDiameter, nullptr);
-        row->dialogKey = spec.dialogKey;
+        AllocDescriptorArrays(row, rowDef.paramCount, rowDef.flowCount, kParamDiameter, nullptr);
+        row->dialogKey = rowDef.dialogKey;
         row->message = MessageText(0);
         row->cataloguePage = CataloguePageOf(2, i + 1);
         row->displayCode = TypeNameOf(2, i + 1);
         row->slideName = BlockNameOf(2, i + 1);
         row->blockPrefix = BlockPrefixOf(2, i + 1);
-        for (int k = 0; k < spec.flowCount; ++k)
-            row->flowConnectors[k] = spec.flows[k];
-        for (int k = 0; k < spec.paramCount; ++k) {
-            const ParamSpec& p = spec.params[k];
+        for (int k = 0; k < rowDef.flowCount; ++k)
+            row->flowConnectors[k] = rowDef.flows[k];
+        for (int k = 0; k < rowDef.paramCount; ++k) {
+            const ParamSpec& p = rowDef.params[k];
             SetParamRow(row, k, p.kind, p.count, p.list);
             row->textLists[k] = p.texts;
             row->captions[k] = p.caption ? MessageText(p.caption) : "";

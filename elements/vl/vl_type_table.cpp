@@ -104,9 +104,9 @@ const double kTurnAngles[] = {-90, 0, 90};
 const char* const kCsCodes[] = {"CS-N", "CS-S", "CS-R"};
 const char* const kCskCodes[] = {"CSK-N", "CSK-S", "CSK-R"};
 
-int16_t CaptionCount(const VlRowSpec& spec) {
+int16_t CaptionCount(const VlRowSpec& rowDef) {
     int16_t n = 0;
-    while (n < 8 && spec.captions[n] != 0)
+    while (n < 8 && rowDef.captions[n] != 0)
         ++n;
     return n;
 }
@@ -139,11 +139,11 @@ void SetListParams(LTypeDescriptor* t) {
 
 int16_t InitVlTypeTable() {
     for (int i = 0; i < kVlTypeCount; ++i) {
-        const VlRowSpec& spec = kRows[i];
+        const VlRowSpec& rowDef = kRows[i];
         LTypeDescriptor* row = &VlTypeTable[i];
-        AllocDescriptorArrays(row, CaptionCount(spec), spec.flowCount, kParamFree,
+        AllocDescriptorArrays(row, CaptionCount(rowDef), rowDef.flowCount, kParamFree,
                               StandardDiameters);
-        row->dialogKey = spec.dialogKey;
+        row->dialogKey = rowDef.dialogKey;
         row->message = MessageText(0);
         row->cataloguePage = CataloguePageOf(1, i + 1);
         row->displayCode = TypeNameOf(1, i + 1);
@@ -153,12 +153,12 @@ int16_t InitVlTypeTable() {
     SetListParams(VlTypeTable);
     VlTypeTable[0].switchParam = 3;  // VL-01's lp toggle
     for (int i = 0; i < kVlTypeCount; ++i) {
-        const VlRowSpec& spec = kRows[i];
+        const VlRowSpec& rowDef = kRows[i];
         LTypeDescriptor* row = &VlTypeTable[i];
         for (int k = 0; k < row->flowCount; ++k)
-            row->flowConnectors[k] = spec.flows[k];
+            row->flowConnectors[k] = rowDef.flows[k];
         for (int k = 0; k < row->paramCount; ++k)
-            row->captions[k] = MessageText(spec.captions[k]);
+            row->captions[k] = MessageText(rowDef.captions[k]);
     }
     return 0;
 }

@@ -20,7 +20,7 @@ constexpr int kMaxWidth = 1024;
 
 enum class Length { None, Char, Short, Long, LongLong, LongDouble, Size, Max, Diff, Wide };
 
-struct Spec {
+struct FormatField {
     std::string flags;
     int width = -1;
     int precision = -1;
@@ -76,27 +76,27 @@ Length readLength(const wchar_t*& p) {
     }
 }
 
-// Pads text to the spec's width.
-void appendPadded(std::wstring& out, std::wstring_view text, const Spec& spec) {
-    size_t width = spec.width > 0 ? static_cast<size_t>(spec.width) : 0;
+// Pads text to the format's width.
+void appendPadded(std::wstring& out, std::wstring_view text, const FormatField& format) {
+    size_t width = format.width > 0 ? static_cast<size_t>(format.width) : 0;
     size_t pad = width > text.size() ? width - text.size() : 0;
-    if (!spec.leftAlign()) out.append(pad, L' ');
+    if (!format.leftAlign()) out.append(pad, L' ');
     out += text;
-    if (spec.leftAlign()) out.append(pad, L' ');
+    if (format.leftAlign()) out.append(pad, L' ');
 }
 
-std::string narrowSpec(const Spec& spec, const char* lengthText, char conversion) {
-    std::string s = "%" + spec.flags;
-    if (spec.width >= 0) s += std::to_string(spec.width);
-    if (spec.precision >= 0) s += "." + std::to_string(spec.precision);
+std::string narrowFormat(const FormatField& format, const char* lengthText, char conversion) {
+    std::string s = "%" + format.flags;
+    if (format.width >= 0) s += std::to_string(format.width);
+    if (format.precision >= 0) s += "." + std::to_string(format.precision);
     s += lengthText;
     s += conversion;
     return s;
 }
 
 template <typename T>
-void appendNumber(std::wstring& out, const Spec& spec, const char* lengthText, T value) {
-    std::string f = narrowSpec(spec, lengthText, static_cast<char>(spec.conversion));
+void appendNumber(std::wstring& out, const FormatField& format, const char* lengthText, T value) {
+    std::string f = narrowFormat(format, lengthText, static_cast<char>(format.conversion));
     int n = std::snprintf(nullptr, 0, f.c_str(), value);
     if (n < 0) return;
     std::string text(static_cast<size_t>(n) + 1, '\0');
@@ -105,93 +105,93 @@ void appendNumber(std::wstring& out, const Spec& spec, const char* lengthText, T
     out += host::io::fromUtf8(text);
 }
 
-void appendSigned(std::wstring& out, const Spec& spec, va_list& args) {
-    switch (spec.length) {
-    case Length::Long: appendNumber(out, spec, "l", va_arg(args, long)); break;
-    case Length::LongLong: appendNumber(out, spec, "ll", va_arg(args, long long)); break;
-    case Length::Size: appendNumber(out, spec, "z", va_arg(args, size_t)); break;
-    case Length::Max: appendNumber(out, spec, "j", va_arg(args, intmax_t)); break;
-    case Length::Diff: appendNumber(out, spec, "t", va_arg(args, ptrdiff_t)); break;
-    case Length::Char: appendNumber(out, spec, "hh", va_arg(args, int)); break;
-    case Length::Short: appendNumber(out, spec, "h", va_arg(args, int)); break;
-    default: appendNumber(out, spec, "", va_arg(args, int)); break;
+void appendSigned(std::wstring& out, const FormatField& format, va_list& args) {
+    switch (format.length) {
+    case Length::Long: appendNumber(out, format, "l", va_arg(args, long)); break;
+    case Length::LongLong: appendNumber(out, format, "ll", va_arg(args, long long)); break;
+    case Length::Size: appendNumber(out, format, "z", va_arg(args, size_t)); break;
+    case Length::Max: appendNumber(out, format, "j", va_arg(args, intmax_t)); break;
+    case Length::Diff: appendNumber(out, format, "t", va_arg(args, ptrdiff_t)); break;
+    case Length::Char: appendNumber(out, format, "hh", va_arg(args, int)); break;
+    case Length::Short: appendNumber(out, format, "h", va_arg(args, int)); break;
+    default: appendNumber(out, format, "", va_arg(args, int)); break;
     }
 }
 
-void appendUnsigned(std::wstring& out, const Spec& spec, va_list& args) {
-    switch (spec.length) {
-    case Length::Long: appendNumber(out, spec, "l", va_arg(args, unsigned long)); break;
-    case Length::LongLong: appendNumber(out, spec, "ll", va_arg(args, unsigned long long)); break;
-    case Length::Size: appendNumber(out, spec, "z", va_arg(args, size_t)); break;
-    case Length::Max: appendNumber(out, spec, "j", va_arg(args, uintmax_t)); break;
-    case Length::Diff: appendNumber(out, spec, "t", va_arg(args, ptrdiff_t)); break;
-    case Length::Char: appendNumber(out, spec, "hh", va_arg(args, unsigned int)); break;
-    case Length::Short: appendNumber(out, spec, "h", va_arg(args, unsigned int)); break;
-    default: appendNumber(out, spec, "", va_arg(args, unsigned int)); break;
+void appendUnsigned(std::wstring& out, const FormatField& format, va_list& args) {
+    switch (format.length) {
+    case Length::Long: appendNumber(out, format, "l", va_arg(args, unsigned long)); break;
+    case Length::LongLong: appendNumber(out, format, "ll", va_arg(args, unsigned long long)); break;
+    case Length::Size: appendNumber(out, format, "z", va_arg(args, size_t)); break;
+    case Length::Max: appendNumber(out, format, "j", va_arg(args, uintmax_t)); break;
+    case Length::Diff: appendNumber(out, format, "t", va_arg(args, ptrdiff_t)); break;
+    case Length::Char: appendNumber(out, format, "hh", va_arg(args, unsigned int)); break;
+    case Length::Short: appendNumber(out, format, "h", va_arg(args, unsigned int)); break;
+    default: appendNumber(out, format, "", va_arg(args, unsigned int)); break;
     }
 }
 
-void appendFloating(std::wstring& out, const Spec& spec, va_list& args) {
-    if (spec.length == Length::LongDouble)
-        appendNumber(out, spec, "L", va_arg(args, long double));
+void appendFloating(std::wstring& out, const FormatField& format, va_list& args) {
+    if (format.length == Length::LongDouble)
+        appendNumber(out, format, "L", va_arg(args, long double));
     else
-        appendNumber(out, spec, "", va_arg(args, double));
+        appendNumber(out, format, "", va_arg(args, double));
 }
 
 // %s and %ls/%ws are wide; %S and %hs narrow (UTF-8).
-void appendString(std::wstring& out, const Spec& spec, va_list& args) {
-    bool narrow = spec.length == Length::Short || (spec.conversion == L'S' && spec.length != Length::Long &&
-                                                   spec.length != Length::Wide);
+void appendString(std::wstring& out, const FormatField& format, va_list& args) {
+    bool narrow = format.length == Length::Short || (format.conversion == L'S' && format.length != Length::Long &&
+                                                   format.length != Length::Wide);
     std::wstring text;
     if (narrow) {
         const char* s = va_arg(args, const char*);
-        text = s ? host::io::fromUtf8(spec.precision >= 0 ? std::string(s, strnlen(s, spec.precision)) : s)
+        text = s ? host::io::fromUtf8(format.precision >= 0 ? std::string(s, strnlen(s, format.precision)) : s)
                  : L"(null)";
     } else {
         const wchar_t* s = va_arg(args, const wchar_t*);
         if (!s) s = L"(null)";
-        text = spec.precision >= 0 ? std::wstring(s, wcsnlen(s, static_cast<size_t>(spec.precision)))
+        text = format.precision >= 0 ? std::wstring(s, wcsnlen(s, static_cast<size_t>(format.precision)))
                                    : std::wstring(s);
     }
-    appendPadded(out, text, spec);
+    appendPadded(out, text, format);
 }
 
-void appendChar(std::wstring& out, const Spec& spec, va_list& args) {
-    bool narrow = spec.length == Length::Short || (spec.conversion == L'C' && spec.length != Length::Long &&
-                                                   spec.length != Length::Wide);
+void appendChar(std::wstring& out, const FormatField& format, va_list& args) {
+    bool narrow = format.length == Length::Short || (format.conversion == L'C' && format.length != Length::Long &&
+                                                   format.length != Length::Wide);
     int value = va_arg(args, int);
     wchar_t ch = narrow ? static_cast<wchar_t>(static_cast<unsigned char>(value)) : static_cast<wchar_t>(value);
-    appendPadded(out, std::wstring_view(&ch, 1), spec);
+    appendPadded(out, std::wstring_view(&ch, 1), format);
 }
 
 // Reads one conversion after its '%'; false when it is not one (the text
 // is then copied as it stands).
-bool readSpec(const wchar_t*& p, Spec& spec, va_list& args) {
-    while (*p && std::wcschr(L"-+ #0", *p)) spec.flags += static_cast<char>(*p++);
+bool readFormatField(const wchar_t*& p, FormatField& format, va_list& args) {
+    while (*p && std::wcschr(L"-+ #0", *p)) format.flags += static_cast<char>(*p++);
     if (*p == L'*') {
         ++p;
         int w = va_arg(args, int);
         if (w < 0) {
-            spec.flags += '-';
+            format.flags += '-';
             w = -w;
         }
-        spec.width = clampWidth(w);
+        format.width = clampWidth(w);
     } else if (*p >= L'0' && *p <= L'9') {
-        spec.width = readNumber(p);
+        format.width = readNumber(p);
     }
     if (*p == L'.') {
         ++p;
         if (*p == L'*') {
             ++p;
             int prec = va_arg(args, int);
-            spec.precision = prec < 0 ? -1 : clampWidth(prec);
+            format.precision = prec < 0 ? -1 : clampWidth(prec);
         } else {
-            spec.precision = readNumber(p);
+            format.precision = readNumber(p);
         }
     }
-    spec.length = readLength(p);
+    format.length = readLength(p);
     if (!*p) return false;
-    spec.conversion = *p++;
+    format.conversion = *p++;
     return true;
 }
 
@@ -214,20 +214,20 @@ std::wstring formatWide(const wchar_t* format, va_list argsIn) {
             ++p;
             continue;
         }
-        Spec spec;
-        if (!readSpec(p, spec, args)) {
+        FormatField format;
+        if (!readFormatField(p, format, args)) {
             out.append(start, p);
             break;
         }
-        switch (spec.conversion) {
-        case L'd': case L'i': appendSigned(out, spec, args); break;
-        case L'u': case L'o': case L'x': case L'X': appendUnsigned(out, spec, args); break;
+        switch (format.conversion) {
+        case L'd': case L'i': appendSigned(out, format, args); break;
+        case L'u': case L'o': case L'x': case L'X': appendUnsigned(out, format, args); break;
         case L'e': case L'E': case L'f': case L'F': case L'g': case L'G': case L'a': case L'A':
-            appendFloating(out, spec, args);
+            appendFloating(out, format, args);
             break;
-        case L's': case L'S': appendString(out, spec, args); break;
-        case L'c': case L'C': appendChar(out, spec, args); break;
-        case L'p': appendNumber(out, spec, "", va_arg(args, void*)); break;
+        case L's': case L'S': appendString(out, format, args); break;
+        case L'c': case L'C': appendChar(out, format, args); break;
+        case L'p': appendNumber(out, format, "", va_arg(args, void*)); break;
         case L'n': (void)va_arg(args, void*); break;
         default: out.append(start, p); break;
         }

@@ -33,16 +33,16 @@ std::string capitals(const std::string& word) {
     return word.substr(first, end - first);
 }
 
-Keyword keywordOf(const std::string& spec) {
+Keyword keywordOf(const std::string& keywordText) {
     Keyword k;
-    size_t comma = spec.find(',');
+    size_t comma = keywordText.find(',');
     if (comma != std::string::npos) {
-        k.word = spec.substr(0, comma);
-        k.abbrev = spec.substr(comma + 1);
+        k.word = keywordText.substr(0, comma);
+        k.abbrev = keywordText.substr(comma + 1);
         if (k.abbrev.empty()) k.abbrev = k.word;
     } else {
-        k.word = spec;
-        k.abbrev = capitals(spec);
+        k.word = keywordText;
+        k.abbrev = capitals(keywordText);
     }
     return k;
 }
@@ -62,9 +62,9 @@ bool matches(const Keyword& k, std::string_view answer) {
 
 } // namespace
 
-KeywordList::KeywordList(std::string_view spec) {
+KeywordList::KeywordList(std::string_view keywordText) {
     bool global = false;
-    for (const std::string& w : words(spec)) {
+    for (const std::string& w : words(keywordText)) {
         if (w == "_") {
             global = true;
             continue;

@@ -17,7 +17,7 @@ struct Keyword {
 class KeywordList {
 public:
     KeywordList() = default;
-    explicit KeywordList(std::string_view spec);
+    explicit KeywordList(std::string_view keywordText);
     bool empty() const { return local_.empty(); }
     // The keyword an answer names, in its global form: the full word or any
     // part of it at least as long as the abbreviation, in any case; a

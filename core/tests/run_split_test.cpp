@@ -1,4 +1,4 @@
-#include "core/piece_rule.h"
+#include "core/run_split.h"
 
 #include <cmath>
 

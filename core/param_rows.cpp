@@ -1,4 +1,4 @@
-#include "core/param_spec.h"
+#include "core/param_rows.h"
 
 #include "core/messages.h"
 
