@@ -293,40 +293,36 @@ TEST_F(SystemStoreTest, DeleteQueuesEachLayerOnce) {
     EXPECT_EQ(list.removals->next->next, nullptr);
 }
 
-TEST_F(SystemStoreTest, DefaultsWithTooFewRealsKeepTheRest) {
+TEST_F(SystemStoreTest, DefaultsReadOnlyWhatTheyCanUse) {
+    // Stores the program XDATA on the dictionary, then reads the defaults.
+    auto readStored = [&](resbuf* xdata) {
+        LDrawingDefaults read;
+        AcDbObjectId id;
+        AcDbObject* object = nullptr;
+        EXPECT_EQ(acdbGetObjectId(id, list.programDictionary), Acad::eOk);
+        EXPECT_EQ(acdbOpenAcDbObject(object, id, AcDb::kForWrite), Acad::eOk);
+        if (object) {
+            EXPECT_EQ(object->setXData(xdata), Acad::eOk);
+            object->close();
+        }
+        acutRelRb(xdata);
+        EXPECT_EQ(ReadDrawingDefaults(list.programDictionary, &read), 0);
+        return read;
+    };
     // Two reals, then another group: the round piece length and the scale stay.
-    AcDbObjectId id;
-    ASSERT_EQ(acdbGetObjectId(id, list.programDictionary), Acad::eOk);
-    AcDbObject* object = nullptr;
-    ASSERT_EQ(acdbOpenAcDbObject(object, id, AcDb::kForWrite), Acad::eOk);
-    resbuf* two = acutBuildList(1001, L"LurakCad_B1", 1040, 10.0, 1040, 20.0, 1070, 5, 1040, 30.0, 0);
-    EXPECT_EQ(object->setXData(two), Acad::eOk);
-    acutRelRb(two);
-    object->close();
-    LDrawingDefaults partial;
-    EXPECT_EQ(ReadDrawingDefaults(list.programDictionary, &partial), 0);
+    LDrawingDefaults partial =
+        readStored(acutBuildList(1001, L"LurakCad_B1", 1040, 10.0, 1040, 20.0, 1070, 5, 1040, 30.0, 0));
     EXPECT_EQ(partial.labelDistance, 10);
     EXPECT_EQ(partial.rectPieceLength, 20);
     EXPECT_EQ(partial.roundPieceLength, 6000);
     EXPECT_EQ(partial.insertScale, AcGeScale3d(1.0));
-}
-
-TEST_F(SystemStoreTest, DefaultsThatCannotBeRightKeepTheirDefaults) {
     // Piece lengths and a scale of 0 or less, or not finite, fall back.
-    AcDbObjectId id;
-    ASSERT_EQ(acdbGetObjectId(id, list.programDictionary), Acad::eOk);
-    AcDbObject* object = nullptr;
-    ASSERT_EQ(acdbOpenAcDbObject(object, id, AcDb::kForWrite), Acad::eOk);
-    resbuf* bad = acutBuildList(1001, L"LurakCad_B1", 1040, -5.0, 1040, 0.0, 1040, -6000.0, 1040, NAN, 0);
-    EXPECT_EQ(object->setXData(bad), Acad::eOk);
-    acutRelRb(bad);
-    object->close();
-    LDrawingDefaults read;
-    EXPECT_EQ(ReadDrawingDefaults(list.programDictionary, &read), 0);
-    EXPECT_EQ(read.labelDistance, 50);
-    EXPECT_EQ(read.rectPieceLength, 1500);
-    EXPECT_EQ(read.roundPieceLength, 6000);
-    EXPECT_EQ(read.insertScale, AcGeScale3d(1.0));
+    LDrawingDefaults bad = readStored(
+        acutBuildList(1001, L"LurakCad_B1", 1040, -5.0, 1040, 0.0, 1040, -6000.0, 1040, NAN, 0));
+    EXPECT_EQ(bad.labelDistance, 50);
+    EXPECT_EQ(bad.rectPieceLength, 1500);
+    EXPECT_EQ(bad.roundPieceLength, 6000);
+    EXPECT_EQ(bad.insertScale, AcGeScale3d(1.0));
 }
 
 TEST_F(SystemStoreTest, SystemsThatOnlyElementsNameAreAdded) {
