@@ -1,5 +1,6 @@
 #include "dxf/repair.h"
 
+#include "db/template.h"
 #include "dxf/parallel.h"
 
 #include <unordered_set>
@@ -171,22 +172,6 @@ Slot addDictionary(Database& db, Handle owner)
                      {G::text(100, "AcDbDictionary"), G::integer(281, 1)}, owner);
 }
 
-std::vector<Group> layoutGroups(std::string_view name, int tab, Handle blockRecord)
-{
-    return {G::text(100, "AcDbPlotSettings"), G::text(1, ""), G::text(2, "none_device"),
-            G::text(4, "ISO_A3_(420.00_x_297.00_MM)"), G::text(6, ""), G::real(40, 7.5), G::real(41, 20.0),
-            G::real(42, 7.5), G::real(43, 20.0), G::real(44, 420.0), G::real(45, 297.0), G::real(46, 0.0),
-            G::real(47, 0.0), G::real(48, 0.0), G::real(49, 0.0), G::real(140, 0.0), G::real(141, 0.0),
-            G::real(142, 1.0), G::real(143, 1.0), G::integer(70, tab == 0 ? 1024 : 0), G::integer(72, 1),
-            G::integer(73, 1), G::integer(74, 5), G::text(7, ""), G::integer(75, 16), G::integer(76, 0),
-            G::integer(77, 2), G::integer(78, 300), G::real(147, 1.0), G::real(148, 0.0), G::real(149, 0.0),
-            G::text(100, "AcDbLayout"), G::text(1, name), G::integer(70, 1), G::integer(71, tab),
-            G::point2d(10, 0.0, 0.0), G::point2d(11, 420.0, 297.0), G::point(12, 0, 0, 0),
-            G::point(14, 1e20, 1e20, 1e20), G::point(15, -1e20, -1e20, -1e20), G::real(146, 0.0),
-            G::point(13, 0, 0, 0), G::point(16, 1, 0, 0), G::point(17, 0, 1, 0), G::integer(76, 1),
-            G::handle(330, blockRecord)};
-}
-
 // Points a block record at its layout (group 340).
 void linkLayout(Database& db, Slot record, Handle layout)
 {
@@ -215,7 +200,7 @@ void ensureLayouts(Database& db, Slot root, const RepairNote& note)
     int tab = 0;
     for (const auto& space : spaces) {
         Handle record = handleOf(db, space.record);
-        Slot layout = addObject(db, "LAYOUT", ObjectClass::NonGraphical, layoutGroups(space.name, tab++, record));
+        Slot layout = addObject(db, "LAYOUT", ObjectClass::NonGraphical, db::layoutGroups(space.name, tab++, record));
         db.dictionaryAdd(layouts, space.name, layout);
         linkLayout(db, space.record, handleOf(db, layout));
     }
