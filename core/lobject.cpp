@@ -4,21 +4,11 @@
 
 #include <cstring>
 
+#include "core/chain.h"
 #include "core/insert_defaults.h"
 #include "core/null_handle.h"
 
-LLabelNode::~LLabelNode() {
-    // Unlink the chain first and delete it node by node, so that a long
-    // chain never recurses deeply.
-    LLabelNode* node = next;
-    next = nullptr;
-    while (node) {
-        LLabelNode* after = node->next;
-        node->next = nullptr;
-        delete node;
-        node = after;
-    }
-}
+LLabelNode::~LLabelNode() { DeleteChainAfter(next); }
 
 void LLabelNode::Reset() {
     number = -1;
@@ -28,16 +18,7 @@ void LLabelNode::Reset() {
     ads_name_clear(third);
 }
 
-LChildNode::~LChildNode() {
-    LChildNode* node = next;
-    next = nullptr;
-    while (node) {
-        LChildNode* after = node->next;
-        node->next = nullptr;
-        delete node;
-        node = after;
-    }
-}
+LChildNode::~LChildNode() { DeleteChainAfter(next); }
 
 LObject::LObject(uint16_t familyCode, uint16_t subtypeCode, int16_t connectorCountIn,
                  int16_t paramCountIn, LTypeDescriptor* descriptorIn)

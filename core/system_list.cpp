@@ -2,30 +2,12 @@
 
 #include <cstring>
 
+#include "core/chain.h"
 #include "core/system_text.h"
 
-// Chains are freed iteratively so that a long list cannot exhaust the stack.
-LSystemNode::~LSystemNode() {
-    LSystemNode* rest = next;
-    next = nullptr;
-    while (rest) {
-        LSystemNode* after = rest->next;
-        rest->next = nullptr;
-        delete rest;
-        rest = after;
-    }
-}
+LSystemNode::~LSystemNode() { DeleteChainAfter(next); }
 
-LSystemRemoval::~LSystemRemoval() {
-    LSystemRemoval* rest = next;
-    next = nullptr;
-    while (rest) {
-        LSystemRemoval* after = rest->next;
-        rest->next = nullptr;
-        delete rest;
-        rest = after;
-    }
-}
+LSystemRemoval::~LSystemRemoval() { DeleteChainAfter(next); }
 
 LSystemList::LSystemList() : removals(new LSystemRemoval), removalTail(removals) {}
 
