@@ -200,6 +200,30 @@ bool wholeBody(const std::vector<Group>& given) {
     return false;
 }
 
+// True when the given body is the stored one with only free values
+// changed: the same codes in the same order, and no changed group that
+// names a table record or that the host leaves out at its default.  Such
+// a body (the usual acdbEntGet, change, acdbEntMod round trip) is already
+// in the host's order and needs no checks.
+bool onlyValuesChanged(const db::Object& o, const std::vector<Group>& given) {
+    size_t xb = db::xdataBegin(o);
+    if (given.size() != xb) return false;
+    for (size_t i = 0; i < xb; ++i) {
+        const Group& stored = o.groups[i];
+        const Group& g = given[i];
+        if (stored.code() != g.code()) return false;
+        if (stored == g) continue;
+        switch (g.code()) {
+        case 2: case 3: case 6: case 7: case 8:  // record names
+        case 39: case 48: case 60: case 62: case 67: case 370:  // left out at their defaults
+        case 100: case 102:
+            return false;
+        default: break;
+        }
+    }
+    return true;
+}
+
 std::vector<Group> mergedBody(const db::Object& o, const std::vector<Group>& given) {
     size_t xb = db::xdataBegin(o);
     std::vector<Group> body(o.groups.begin(), o.groups.begin() + static_cast<ptrdiff_t>(xb));
@@ -263,10 +287,14 @@ int acdbEntMod(const resbuf* given) {
     if (o->cls == db::ObjectClass::TableHead) return fail("acdbEntMod cannot change a table");
     api::anglesToStored(o->typeName(), list.body);
 
-    std::vector<db::Group> input = api::wholeBody(list.body) ? list.body : api::mergedBody(*o, list.body);
     std::vector<db::Group> body;
     std::vector<std::string> layers;
-    if (!api::prepareBody(*db, o->typeName(), input, body, layers, error)) return fail(error);
+    if (o->cls == db::ObjectClass::Entity && api::onlyValuesChanged(*o, list.body)) {
+        body = std::move(list.body);
+    } else {
+        std::vector<db::Group> input = api::wholeBody(list.body) ? list.body : api::mergedBody(*o, list.body);
+        if (!api::prepareBody(*db, o->typeName(), input, body, layers, error)) return fail(error);
+    }
     if (!list.xdata.empty() && !api::checkXdata(*db, list.xdata, error)) return fail(error);
 
     // The merged XDATA first, so the object's groups get their exact room.

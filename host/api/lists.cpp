@@ -108,39 +108,55 @@ bool wildcardMatch(std::string_view pattern, std::string_view text) {
 }
 
 namespace {
-// The group of a code and a result-buffer value.
-bool groupOf(const db::Database& db, int code, const resbuf& rb, Group& out, std::string& error) {
+std::string groupError(int code, const char* what) { return "group " + std::to_string(code) + " " + what; }
+
+// A text group from a wide string: plain ASCII is narrowed straight into
+// a buffer; anything else goes through UTF-8.
+bool textGroup(int code, const ACHAR* text, Group& out, std::string& error) {
+    if (text == nullptr) {
+        error = groupError(code, "has no text");
+        return false;
+    }
+    size_t limit = code >= 1000 ? kMaxXdataText : kMaxText;
+    char ascii[kMaxText + 1];
+    size_t n = 0;
+    const ACHAR* p = text;
+    for (; *p && n <= limit && static_cast<uint32_t>(*p) < 0x80; ++p) ascii[n++] = static_cast<char>(*p);
+    std::string_view value(ascii, n);
+    std::string utf8;
+    if (*p && n <= limit) {
+        utf8.assign(ascii, n);
+        appendNarrow(p, utf8);
+        value = utf8;
+    }
+    if (value.size() > limit) {
+        error = "text of group " + std::to_string(code) + " is longer than " + std::to_string(limit) + " bytes";
+        return false;
+    }
+    out = Group::text(code, value);
+    return true;
+}
+
+// The group of a code and a result-buffer value, appended to out.
+bool appendGroup(const db::Database& db, int code, const resbuf& rb, std::vector<Group>& out, std::string& error) {
     ValueKind kind;
-    if (!db::kindOfCode(code, kind) || code < 0) {
+    if (code < 0 || !db::kindOfCode(code, kind)) {
         error = "unknown group code " + std::to_string(code);
         return false;
     }
     switch (kind) {
-    case ValueKind::Text: {
-        if (rb.resval.rstring == nullptr) {
-            error = "group " + std::to_string(code) + " has no text";
+    case ValueKind::Point: out.push_back(Group::point(code, rb.resval.rpoint[0], rb.resval.rpoint[1], rb.resval.rpoint[2])); return true;
+    case ValueKind::Real: out.push_back(Group::real(code, rb.resval.rreal)); return true;
+    case ValueKind::Int16: out.push_back(Group::integer(code, rb.resval.rint)); return true;
+    case ValueKind::Int32:
+        if (!fitsInt32(rb.resval.rlong)) {
+            error = "value of group " + std::to_string(code) + " is out of the 32-bit range";
             return false;
         }
-        // Plain ASCII is copied straight; anything else goes through UTF-8.
-        char ascii[256];
-        size_t n = 0;
-        const ACHAR* p = rb.resval.rstring;
-        for (; *p && n < sizeof ascii && static_cast<uint32_t>(*p) < 0x80; ++p) ascii[n++] = static_cast<char>(*p);
-        static thread_local std::string wide;
-        std::string_view text(ascii, n);
-        if (*p) {
-            wide.assign(ascii, n);
-            appendNarrow(p, wide);
-            text = wide;
-        }
-        size_t limit = code >= 1000 ? kMaxXdataText : kMaxText;
-        if (text.size() > limit) {
-            error = "text of group " + std::to_string(code) + " is longer than " + std::to_string(limit) + " bytes";
-            return false;
-        }
-        out = Group::text(code, text);
+        out.push_back(Group::integer(code, rb.resval.rlong));
         return true;
-    }
+    case ValueKind::Int64: out.push_back(Group::integer(code, rb.resval.mnInt64)); return true;
+    case ValueKind::Text: return textGroup(code, rb.resval.rstring, out.emplace_back(), error);
     case ValueKind::Binary: {
         const ads_binary& b = rb.resval.rbinary;
         if (b.clen < 0 || b.clen > 127 || (b.clen > 0 && b.buf == nullptr)) {
@@ -153,40 +169,20 @@ bool groupOf(const db::Database& db, int code, const resbuf& rb, Group& out, std
             hex += hexDigit(c >> 4);
             hex += hexDigit(c);
         }
-        out = Group::binary(code, hex);
+        out.push_back(Group::binary(code, hex));
         return true;
     }
-    case ValueKind::Point:
-        out = Group::point(code, rb.resval.rpoint);
-        return true;
-    case ValueKind::Real:
-        out = Group::real(code, rb.resval.rreal);
-        return true;
-    case ValueKind::Int16:
-        out = Group::integer(code, rb.resval.rint);
-        return true;
-    case ValueKind::Int32:
-        if (!fitsInt32(rb.resval.rlong)) {
-            error = "value of group " + std::to_string(code) + " is out of the 32-bit range";
-            return false;
-        }
-        out = Group::integer(code, rb.resval.rlong);
-        return true;
-    case ValueKind::Int64:
-        out = Group::integer(code, rb.resval.mnInt64);
-        return true;
     case ValueKind::Handle: {
         if (ads_name_nil(rb.resval.rlname)) {
-            out = Group::handle(code, 0);
+            out.push_back(Group::handle(code, 0));
             return true;
         }
-        db::Slot slot = slotOf(db, rb.resval.rlname);
-        const db::Object* o = db.object(slot);
+        const db::Object* o = db.object(slotOf(db, rb.resval.rlname));
         if (o == nullptr) {
-            error = "group " + std::to_string(code) + " names no object of this drawing";
+            error = groupError(code, "names no object of this drawing");
             return false;
         }
-        out = Group::handle(code, o->handle);
+        out.push_back(Group::handle(code, o->handle));
         return true;
     }
     }
@@ -196,14 +192,16 @@ bool groupOf(const db::Database& db, int code, const resbuf& rb, Group& out, std
 } // namespace
 
 bool groupFromResbuf(const db::Database& db, const resbuf& rb, Group& out, std::string& error) {
-    return groupOf(db, rb.restype, rb, out, error);
+    static thread_local std::vector<Group> one;
+    one.clear();
+    if (!appendGroup(db, rb.restype, rb, one, error)) return false;
+    out = std::move(one.back());
+    return true;
 }
 
 bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std::string& error) {
+    // The caller's lists keep their room from call to call: no reserving.
     bool sawMarker = false, sawOwner = false;
-    size_t count = 0;
-    for (const resbuf* rb = list; rb; rb = rb->rbnext) ++count;
-    out.body.reserve(count + 1);  // room for a defaulted layer
     int bracket = 0;
     for (const resbuf* rb = list; rb; rb = rb->rbnext) {
         int code = rb->restype;
@@ -213,12 +211,11 @@ bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std:
                 error = "group " + std::to_string(code) + " after -3 is not XDATA";
                 return false;
             }
-            if (out.xdata.empty()) out.xdata.reserve(count);
             if (out.xdata.empty() && code != 1001) {
                 error = "XDATA must begin with 1001";
                 return false;
             }
-            if (!groupOf(db, code, *rb, out.xdata.emplace_back(), error)) return false;
+            if (!appendGroup(db, code, *rb, out.xdata, error)) return false;
             continue;
         }
         switch (code) {
@@ -258,8 +255,8 @@ bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std:
                                  : "group " + std::to_string(code) + " is not allowed in an entity list";
             return false;
         }
-        Group& g = out.body.emplace_back();
-        if (!groupOf(db, code, *rb, g, error)) return false;
+        if (!appendGroup(db, code, *rb, out.body, error)) return false;
+        const Group& g = out.body.back();
         if (code == 100) sawMarker = true;
         if (code == 102 && !sawMarker) bracket += g.asText().starts_with("{") ? 1 : g.asText() == "}" ? -1 : 0;
     }

@@ -1,6 +1,7 @@
 #include "db/canonical.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 #include <unordered_map>
@@ -123,6 +124,7 @@ struct Compiled {
     size_t mostAdded = 1;          // groups a body may have beyond its input
     std::vector<size_t> firstField;  // index of each subclass's first field among all fields
     size_t fieldCount = 0;
+    size_t id = 0;  // index among the schemas, for per-schema caches
 
     explicit Compiled(Schema schema) : subclasses(std::move(schema)) {
         for (Subclass& sub : subclasses) {
@@ -183,7 +185,7 @@ using CompiledSchemas = std::unordered_map<std::string, Compiled, NameHash, std:
 const CompiledSchemas& schemas() {
     static const auto compiled = [] {
         CompiledSchemas out;
-        for (auto& [type, schema] : buildSchemas()) out.emplace(type, Compiled(schema));
+        for (auto& [type, schema] : buildSchemas()) out.emplace(type, Compiled(schema)).first->second.id = out.size() - 1;
         return out;
     }();
     return compiled;
@@ -203,6 +205,26 @@ struct Picks {
     std::vector<uint16_t> field; // input index for each field of the schema
 };
 
+// One step of building a body: which group goes next.
+struct Step {
+    enum Op : uint8_t {
+        Marker,        // the subclass marker `group` points to
+        Copy,          // input[index]
+        CopyUnlessDefault,  // input[index], unless it equals *group
+        Fallback,      // *group, the field's default
+        CopyAs13,      // input[index] with code 13: a SOLID's missing fourth corner
+    };
+    Op op;
+    uint16_t index;
+    const Group* group;
+};
+
+// A plan: the steps that turn an input into its body.  It depends only on
+// the input's codes, except for subclass markers and 102 brackets whose
+// texts count; plans of inputs without those are kept and reused, since
+// the same code builds the same kind of list again and again.
+using Plan = std::vector<Step>;
+
 // A kept-as-given part takes fields only from the leading run of its
 // groups, in field order; picks those and returns where the run ends.
 size_t pickTailFields(const Compiled& schema, size_t index, const std::vector<Group>& input, Picks& picks) {
@@ -218,19 +240,21 @@ size_t pickTailFields(const Compiled& schema, size_t index, const std::vector<Gr
     return input.size();
 }
 
-// Writes one subclass: its marker, its fields in order (defaults filled),
+Step copyStep(size_t i) { return {Step::Copy, static_cast<uint16_t>(i), nullptr}; }
+
+// Plans one subclass: its marker, its fields in order (defaults filled),
 // then its other groups in input order.
-bool emitSubclass(const Compiled& schema, size_t index, const std::vector<Group>& input, Picks& picks,
-                  std::vector<Group>& body, std::string_view type, std::string& error) {
+bool planSubclass(const Compiled& schema, size_t index, const std::vector<Group>& input, Picks& picks, Plan& plan,
+                  std::string_view type, std::string& error) {
     const Subclass& sub = schema.subclasses[index];
     size_t rest = sub.tail ? pickTailFields(schema, index, input, picks) : input.size();
-    body.push_back(sub.markerGroup);
+    plan.push_back({Step::Marker, 0, &sub.markerGroup});
     const uint16_t* given = picks.field.data() + schema.firstField[index];
     for (size_t f = 0; f < sub.fields.size(); ++f) {
         const Field& field = sub.fields[f];
         if (field.presence == Presence::Repeated) {
             for (size_t i = 0; i < input.size(); ++i)
-                if (picks.owner[i] == index && input[i].code() == field.code) body.push_back(input[i]);
+                if (picks.owner[i] == index && input[i].code() == field.code) plan.push_back(copyStep(i));
             continue;
         }
         if (given[f] == kNotGiven) {
@@ -238,52 +262,20 @@ bool emitSubclass(const Compiled& schema, size_t index, const std::vector<Group>
                 error = "group " + std::to_string(field.code) + " of " + std::string(type) + " is missing";
                 return false;
             }
-            if (field.presence == Presence::Default) body.push_back(field.fallback);
+            if (field.presence == Presence::Default) plan.push_back({Step::Fallback, 0, &field.fallback});
             continue;
         }
-        const Group& g = input[given[f]];
-        if (field.presence == Presence::OmitIfDefault && sameValue(g, field.fallback)) continue;
-        body.push_back(g);
+        if (field.presence == Presence::OmitIfDefault) plan.push_back({Step::CopyUnlessDefault, given[f], &field.fallback});
+        else plan.push_back(copyStep(given[f]));
     }
     for (size_t i = rest; i < input.size(); ++i)
-        if (picks.owner[i] == index) body.push_back(input[i]);
+        if (picks.owner[i] == index) plan.push_back(copyStep(i));
     return true;
 }
 
-} // namespace
-
-bool isModelledType(std::string_view type) { return schemas().count(type) != 0; }
-
-namespace {
-bool buildBody(const Compiled& schema, std::string_view type, const std::vector<Group>& input,
-               std::vector<Group>& body, std::string& error);
-}
-
-bool canonicalBody(std::string_view type, const std::vector<Group>& input, std::vector<Group>& body,
-                   std::string& error, size_t spare) {
-    body.clear();
-    auto it = schemas().find(type);
-    if (it == schemas().end()) {
-        body.reserve(input.size() + spare);
-        body.insert(body.end(), input.begin(), input.end());
-        return true;
-    }
-    // Built in a scratch vector that keeps its room from call to call, so
-    // the stored body is allocated once, to its exact size (objects stay
-    // as small as they can: a drawing holds millions of groups).
-    static thread_local std::vector<Group> scratch;
-    scratch.clear();
-    scratch.reserve(input.size() + it->second.mostAdded);
-    if (!buildBody(it->second, type, input, scratch, error)) return false;
-    body.reserve(scratch.size() + spare);
-    body.insert(body.end(), std::make_move_iterator(scratch.begin()), std::make_move_iterator(scratch.end()));
-    scratch.clear();
-    return true;
-}
-
-namespace {
-bool buildBody(const Compiled& schema, std::string_view type, const std::vector<Group>& input,
-               std::vector<Group>& body, std::string& error) {
+bool planBody(const Compiled& schema, std::string_view type, const std::vector<Group>& input, Plan& plan,
+              std::string& error) {
+    plan.clear();
     if (input.size() >= kNotGiven) {
         error = "too many groups";
         return false;
@@ -297,7 +289,7 @@ bool buildBody(const Compiled& schema, std::string_view type, const std::vector<
             error = "an unclosed 102 group";
             return false;
         }
-        for (; i <= j; ++i) body.push_back(input[i]);
+        for (; i <= j; ++i) plan.push_back(copyStep(i));
     }
 
     static thread_local Picks picksStore;
@@ -333,24 +325,22 @@ bool buildBody(const Compiled& schema, std::string_view type, const std::vector<
     }
 
     for (size_t s = 0; s < schema.subclasses.size(); ++s)
-        if (!emitSubclass(schema, s, input, picks, body, type, error)) return false;
+        if (!planSubclass(schema, s, input, picks, plan, type, error)) return false;
 
-    bool hasFourth = false;
-    if (type == "SOLID")
-        for (const Group& g : body) hasFourth = hasFourth || g.code() == 13;
-    if (type == "SOLID" && !hasFourth) {
+    auto codeOf = [&](const Step& step) { return step.op == Step::Marker || step.op == Step::Fallback ? step.group->code() : input[step.index].code(); };
+    if (type == "SOLID") {
         // Three corners: the fourth is the third again.
-        for (size_t k = 0; k < body.size(); ++k)
-            if (body[k].code() == 12) {
-                Group fourth = body[k];
-                fourth.setCode(13);
-                body.insert(body.begin() + static_cast<ptrdiff_t>(k) + 1, fourth);
+        bool hasFourth = false;
+        for (const Step& step : plan) hasFourth = hasFourth || codeOf(step) == 13;
+        for (size_t k = 0; k < plan.size() && !hasFourth; ++k)
+            if (codeOf(plan[k]) == 12) {
+                plan.insert(plan.begin() + static_cast<ptrdiff_t>(k) + 1, {Step::CopyAs13, plan[k].index, nullptr});
                 break;
             }
     }
     if (type == "LEADER") {
         int vertices = 0;
-        for (const Group& g : body) vertices += g.code() == 10;
+        for (const Step& step : plan) vertices += codeOf(step) == 10;
         if (vertices < 2) {
             error = "a LEADER needs two vertices";
             return false;
@@ -359,6 +349,92 @@ bool buildBody(const Compiled& schema, std::string_view type, const std::vector<
     return true;
 }
 
+// Plans kept per schema, each with the input codes it was made for.
+struct KeptPlan {
+    std::vector<int16_t> codes;
+    Plan plan;
+};
+constexpr size_t kKeptPlans = 4;
+struct KeptPlans {
+    std::array<KeptPlan, kKeptPlans> plans;
+    size_t next = 0;  // round-robin slot to replace
+};
+
+bool reusable(const std::vector<Group>& input) {
+    for (const Group& g : input)
+        if (g.code() == 100 || g.code() == 102) return false;
+    return true;
+}
+
+bool sameCodes(const std::vector<int16_t>& codes, const std::vector<Group>& input) {
+    if (codes.size() != input.size()) return false;
+    for (size_t i = 0; i < input.size(); ++i)
+        if (codes[i] != input[i].code()) return false;
+    return true;
+}
+
+// The plan for an input: a kept one when the codes match, else a new one.
+const Plan* findPlan(const Compiled& schema, std::string_view type, const std::vector<Group>& input,
+                     std::string& error) {
+    static thread_local std::vector<KeptPlans> memo(schemas().size());
+    static thread_local Plan fresh;
+    bool keep = reusable(input) && schema.id < memo.size();
+    if (keep)
+        for (const KeptPlan& k : memo[schema.id].plans)
+            if (!k.plan.empty() && sameCodes(k.codes, input)) return &k.plan;
+    if (!planBody(schema, type, input, fresh, error)) return nullptr;
+    if (!keep) return &fresh;
+    KeptPlans& kept = memo[schema.id];
+    KeptPlan& k = kept.plans[kept.next];
+    kept.next = (kept.next + 1) % kKeptPlans;
+    k.codes.clear();
+    for (const Group& g : input) k.codes.push_back(static_cast<int16_t>(g.code()));
+    k.plan = fresh;
+    return &k.plan;
+}
+
+bool omitted(const Step& step, const std::vector<Group>& input) {
+    return step.op == Step::CopyUnlessDefault && sameValue(input[step.index], *step.group);
+}
+
+// Runs a plan: the body gets exactly its groups plus `spare` room.
+void runPlan(const Plan& plan, const std::vector<Group>& input, std::vector<Group>& body, size_t spare) {
+    size_t count = 0;
+    for (const Step& step : plan) count += !omitted(step, input);
+    body.reserve(body.size() + count + spare);
+    for (const Step& step : plan) {
+        switch (step.op) {
+        case Step::Marker:
+        case Step::Fallback: body.push_back(*step.group); break;
+        case Step::Copy: body.push_back(input[step.index]); break;
+        case Step::CopyUnlessDefault:
+            if (!omitted(step, input)) body.push_back(input[step.index]);
+            break;
+        case Step::CopyAs13:
+            body.push_back(input[step.index]);
+            body.back().setCode(13);
+            break;
+        }
+    }
+}
+
 } // namespace
+
+bool isModelledType(std::string_view type) { return schemas().count(type) != 0; }
+
+bool canonicalBody(std::string_view type, const std::vector<Group>& input, std::vector<Group>& body,
+                   std::string& error, size_t spare) {
+    body.clear();
+    auto it = schemas().find(type);
+    if (it == schemas().end()) {
+        body.reserve(input.size() + spare);
+        body.insert(body.end(), input.begin(), input.end());
+        return true;
+    }
+    const Plan* plan = findPlan(it->second, type, input, error);
+    if (plan == nullptr) return false;
+    runPlan(*plan, input, body, spare);
+    return true;
+}
 
 } // namespace host::db

@@ -1,6 +1,7 @@
 #include "db/database.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "api/host_api.h"
 
@@ -79,15 +80,16 @@ bool equalNoCase(std::string_view a, std::string_view b) {
     // length), so names of different lengths never match.
     if (a.size() != b.size()) return false;
     bool ascii = true;
-    for (size_t i = 0; ascii && i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (static_cast<unsigned char>(x) >= 0x80 || static_cast<unsigned char>(y) >= 0x80) {
+    for (size_t i = 0; i < a.size(); ++i) {
+        auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+        if (x == y) continue;
+        if ((x | y) >= 0x80) {
             ascii = false;
             break;
         }
-        if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-        if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-        if (x != y) return false;
+        // ASCII letters differ in case by the 0x20 bit only.
+        unsigned char lower = static_cast<unsigned char>(x | 0x20);
+        if (lower != (y | 0x20) || lower < 'a' || lower > 'z') return false;
     }
     if (ascii) return true;
     return foldName(a) == foldName(b);
@@ -109,7 +111,6 @@ bool tableByName(std::string_view name, Table& table) {
 
 Database::Database() : serial_(nextSerial++) {
     std::fill(std::begin(heads_), std::end(heads_), kNoSlot);
-    for (auto& last : lastFound_) last.store(kNoSlot, std::memory_order_relaxed);
     liveDatabases()[serial_] = this;
 }
 
@@ -205,6 +206,7 @@ void Database::purge(Slot slot) {
             auto it = names_[static_cast<size_t>(t)].find(foldName(groupText(*obj, 2)));
             if (it != names_[static_cast<size_t>(t)].end() && it->second == slot)
                 names_[static_cast<size_t>(t)].erase(it);
+            ++namesChanged_[static_cast<size_t>(t)];
         }
         blocks_.erase(slot);
     }
@@ -226,16 +228,43 @@ bool Database::setErased(Slot slot, bool erased) {
 
 void Database::setTableHead(Table table, Slot head) { heads_[static_cast<size_t>(table)] = head; }
 
+namespace {
+// The names found last, per thread and table: two, since entities often
+// alternate between two layers or linetypes.  An entry holds for one
+// drawing and one state of its name maps.
+struct RecentName {
+    uint32_t serial = 0;
+    uint64_t changes = 0;
+    Slot slot = kNoSlot;
+    uint8_t length = 0;
+    char text[31];
+};
+struct RecentNames {
+    RecentName entries[kTableCount][2];
+};
+thread_local RecentNames recentNames;
+} // namespace
+
 Slot Database::findRecord(Table table, std::string_view name) const {
     size_t t = static_cast<size_t>(table);
     if (t >= kTableCount) return kNoSlot;
-    Slot cached = lastFound_[t].load(std::memory_order_relaxed);
-    if (const Object* last = object(cached);
-        last && last->cls == ObjectClass::TableRecord && equalNoCase(groupText(*last, 2), name))
-        return cached;
+    RecentName* recent = recentNames.entries[t];
+    for (int i = 0; i < 2; ++i) {
+        const RecentName& r = recent[i];
+        if (r.slot != kNoSlot && r.serial == serial_ && r.changes == namesChanged_[t] && r.length == name.size() &&
+            std::memcmp(r.text, name.data(), name.size()) == 0)
+            return r.slot;
+    }
     auto it = names_[t].find(foldName(name));
     if (it == names_[t].end()) return kNoSlot;
-    lastFound_[t].store(it->second, std::memory_order_relaxed);
+    if (name.size() <= sizeof recent[0].text) {
+        recent[1] = recent[0];
+        recent[0].serial = serial_;
+        recent[0].changes = namesChanged_[t];
+        recent[0].slot = it->second;
+        recent[0].length = static_cast<uint8_t>(name.size());
+        std::memcpy(recent[0].text, name.data(), name.size());
+    }
     return it->second;
 }
 
@@ -246,6 +275,7 @@ bool Database::addRecord(Table table, Slot record) {
     std::string key = foldName(groupText(*obj, 2));
     if (names_[t].count(key)) return false;
     names_[t].emplace(std::move(key), record);
+    ++namesChanged_[t];
     records_[t].push_back(record);
     obj->cls = ObjectClass::TableRecord;
     if (const Object* head = object(heads_[t])) obj->owner = head->handle;
@@ -262,6 +292,7 @@ bool Database::renameRecord(Table table, Slot record, std::string_view name) {
     auto old = names_[t].find(foldName(groupText(*obj, 2)));
     if (old != names_[t].end() && old->second == record) names_[t].erase(old);
     names_[t][key] = record;
+    ++namesChanged_[t];
     if (Group* g = findGroup(*obj, 2)) *g = Group::text(2, name);
     else obj->groups.push_back(Group::text(2, name));
     return true;

@@ -178,9 +178,9 @@ private:
     Slot heads_[kTableCount];
     std::vector<Slot> records_[kTableCount];
     std::unordered_map<std::string, Slot> names_[kTableCount];  // folded name
-    // The record found last in each table: most look-ups ask for the same
-    // layer or linetype again.  Atomic: readers on several threads may look.
-    mutable std::atomic<Slot> lastFound_[kTableCount];
+    // Counts changes of each name map, so look-ups remembered per thread
+    // (most ask for the same layer or linetype again) know when they are stale.
+    uint64_t namesChanged_[kTableCount] = {};
     std::unordered_map<Slot, Block> blocks_;
     Slot modelSpace_ = kNoSlot;
     Slot paperSpace_ = kNoSlot;

@@ -5,55 +5,6 @@
 
 namespace host::db {
 
-namespace {
-bool classify(int code, ValueKind& kind) {
-    auto in = [code](int lo, int hi) { return code >= lo && code <= hi; };
-    if (in(0, 9) || in(100, 102) || code == 105 || in(300, 309) || in(410, 419) || in(430, 439) ||
-        in(470, 479) || code == 999 || in(1000, 1003) || code == 1005)
-        kind = ValueKind::Text;
-    else if (in(10, 18) || in(110, 112) || in(210, 213) || in(1010, 1013))
-        kind = ValueKind::Point;
-    else if (in(19, 59) || in(113, 149) || in(214, 239) || in(460, 469) || in(1014, 1059))
-        kind = ValueKind::Real;
-    else if (in(60, 79) || in(170, 179) || in(270, 299) || in(370, 389) || in(400, 409) || in(1060, 1070))
-        kind = ValueKind::Int16;
-    else if (in(90, 99) || in(420, 429) || in(440, 459) || code == 1071)
-        kind = ValueKind::Int32;
-    else if (in(160, 169))
-        kind = ValueKind::Int64;
-    else if (in(320, 369) || in(390, 399) || in(480, 481))
-        kind = ValueKind::Handle;
-    else if (in(310, 319) || code == 1004)
-        kind = ValueKind::Binary;
-    else if (in(-5, -1))
-        kind = ValueKind::Text;  // only in C API lists; never stored
-    else
-        return false;
-    return true;
-}
-
-// Kinds of codes -5 to 1071 looked up in a table; 255 marks no kind.
-struct KindTable {
-    static constexpr int kLow = -5, kHigh = 1071;
-    uint8_t kinds[kHigh - kLow + 1];
-    KindTable() {
-        for (int c = kLow; c <= kHigh; ++c) {
-            ValueKind k;
-            kinds[c - kLow] = classify(c, k) ? static_cast<uint8_t>(k) : 255;
-        }
-    }
-};
-const KindTable kindTable;
-} // namespace
-
-bool kindOfCode(int code, ValueKind& kind) {
-    if (code < KindTable::kLow || code > KindTable::kHigh) return false;
-    uint8_t k = kindTable.kinds[code - KindTable::kLow];
-    if (k == 255) return false;
-    kind = static_cast<ValueKind>(k);
-    return true;
-}
-
 std::string handleText(Handle handle) {
     char buffer[17];
     int n = 0;
@@ -130,61 +81,10 @@ Group Group::binary(int code, std::string_view hexText) {
     return g;
 }
 
-Group Group::real(int code, double value) {
-    Group g;
-    g.code_ = static_cast<int16_t>(code);
-    g.kind_ = ValueKind::Real;
-    g.value_.real = value;
-    return g;
-}
-
-Group Group::point(int code, double x, double y, double z) {
-    Group g;
-    g.code_ = static_cast<int16_t>(code);
-    g.kind_ = ValueKind::Point;
-    g.value_.point[0] = x;
-    g.value_.point[1] = y;
-    g.value_.point[2] = z;
-    return g;
-}
-
 Group Group::point2d(int code, double x, double y) {
     Group g = point(code, x, y, 0.0);
     g.flags_ |= kFlag2d;
     return g;
-}
-
-Group Group::integer(int code, int64_t value) {
-    Group g;
-    g.code_ = static_cast<int16_t>(code);
-    ValueKind kind = ValueKind::Int16;
-    if (kindOfCode(code, kind) && (kind == ValueKind::Int32 || kind == ValueKind::Int64)) g.kind_ = kind;
-    else g.kind_ = ValueKind::Int16;
-    g.value_.integer = value;
-    return g;
-}
-
-Group Group::handle(int code, Handle value) {
-    Group g;
-    g.code_ = static_cast<int16_t>(code);
-    g.kind_ = ValueKind::Handle;
-    g.value_.handle = value;
-    return g;
-}
-
-
-const double* Group::asPoint() const {
-    static const double origin[3] = {0, 0, 0};
-    return kind_ == ValueKind::Point ? value_.point : origin;
-}
-
-int64_t Group::asInt() const {
-    switch (kind_) {
-    case ValueKind::Int16:
-    case ValueKind::Int32:
-    case ValueKind::Int64: return value_.integer;
-    default: return 0;
-    }
 }
 
 bool Group::operator==(const Group& other) const {

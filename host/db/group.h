@@ -25,8 +25,44 @@ enum class ValueKind : uint8_t {
     Binary,  // 310-319, 1004: kept as its hex text
 };
 
+namespace detail {
+// The value kind of every code from -5 to 1071, worked out at compile time
+// (255: no kind).  Lists of a drawing's million groups look it up per group.
+constexpr int kKindLow = -5, kKindHigh = 1071;
+constexpr uint8_t kNoKind = 255;
+constexpr uint8_t classifyCode(int code) {
+    auto in = [code](int lo, int hi) { return code >= lo && code <= hi; };
+    if (in(0, 9) || in(100, 102) || code == 105 || in(300, 309) || in(410, 419) || in(430, 439) ||
+        in(470, 479) || code == 999 || in(1000, 1003) || code == 1005 || in(-5, -1))  // -5..-1: C API lists only
+        return static_cast<uint8_t>(ValueKind::Text);
+    if (in(10, 18) || in(110, 112) || in(210, 213) || in(1010, 1013)) return static_cast<uint8_t>(ValueKind::Point);
+    if (in(19, 59) || in(113, 149) || in(214, 239) || in(460, 469) || in(1014, 1059))
+        return static_cast<uint8_t>(ValueKind::Real);
+    if (in(60, 79) || in(170, 179) || in(270, 299) || in(370, 389) || in(400, 409) || in(1060, 1070))
+        return static_cast<uint8_t>(ValueKind::Int16);
+    if (in(90, 99) || in(420, 429) || in(440, 459) || code == 1071) return static_cast<uint8_t>(ValueKind::Int32);
+    if (in(160, 169)) return static_cast<uint8_t>(ValueKind::Int64);
+    if (in(320, 369) || in(390, 399) || in(480, 481)) return static_cast<uint8_t>(ValueKind::Handle);
+    if (in(310, 319) || code == 1004) return static_cast<uint8_t>(ValueKind::Binary);
+    return kNoKind;
+}
+struct KindTable {
+    uint8_t kinds[kKindHigh - kKindLow + 1] = {};
+    constexpr KindTable() {
+        for (int c = kKindLow; c <= kKindHigh; ++c) kinds[c - kKindLow] = classifyCode(c);
+    }
+};
+inline constexpr KindTable kKindTable;
+} // namespace detail
+
 // The value kind of a group code; false for codes outside the DXF ranges.
-bool kindOfCode(int code, ValueKind& kind);
+inline bool kindOfCode(int code, ValueKind& kind) {
+    if (code < detail::kKindLow || code > detail::kKindHigh) return false;
+    uint8_t k = detail::kKindTable.kinds[code - detail::kKindLow];
+    if (k == detail::kNoKind) return false;
+    kind = static_cast<ValueKind>(k);
+    return true;
+}
 // Upper-case hex text of a handle ("0" for 0) and back; parse fails on
 // anything but 1 to 16 hex digits.
 std::string handleText(Handle handle);
@@ -70,14 +106,42 @@ public:
         return g;
     }
     static Group binary(int code, std::string_view hexText);
-    static Group real(int code, double value);
-    static Group point(int code, double x, double y, double z);
+    static Group real(int code, double value) {
+        Group g;
+        g.code_ = static_cast<int16_t>(code);
+        g.kind_ = ValueKind::Real;
+        g.value_.real = value;
+        return g;
+    }
+    static Group point(int code, double x, double y, double z) {
+        Group g;
+        g.code_ = static_cast<int16_t>(code);
+        g.kind_ = ValueKind::Point;
+        g.value_.point[0] = x;
+        g.value_.point[1] = y;
+        g.value_.point[2] = z;
+        return g;
+    }
     static Group point(int code, const double xyz[3]) { return point(code, xyz[0], xyz[1], xyz[2]); }
     // A point that a file gave without its z line; written back without it.
     static Group point2d(int code, double x, double y);
     // Int16, Int32 or Int64 by the code's range.
-    static Group integer(int code, int64_t value);
-    static Group handle(int code, Handle value);
+    static Group integer(int code, int64_t value) {
+        ValueKind kind = ValueKind::Int16;
+        if (!kindOfCode(code, kind) || (kind != ValueKind::Int32 && kind != ValueKind::Int64)) kind = ValueKind::Int16;
+        Group g;
+        g.code_ = static_cast<int16_t>(code);
+        g.kind_ = kind;
+        g.value_.integer = value;
+        return g;
+    }
+    static Group handle(int code, Handle value) {
+        Group g;
+        g.code_ = static_cast<int16_t>(code);
+        g.kind_ = ValueKind::Handle;
+        g.value_.handle = value;
+        return g;
+    }
 
     int code() const { return code_; }
     ValueKind kind() const { return kind_; }
@@ -90,9 +154,11 @@ public:
         return {value_.inlineText, length_};
     }
     double asReal() const { return kind_ == ValueKind::Real ? value_.real : 0.0; }
-    const double* asPoint() const;
+    const double* asPoint() const { return kind_ == ValueKind::Point ? value_.point : kOrigin; }
     bool pointIs2d() const { return (flags_ & kFlag2d) != 0; }
-    int64_t asInt() const;
+    int64_t asInt() const {
+        return kind_ == ValueKind::Int16 || kind_ == ValueKind::Int32 || kind_ == ValueKind::Int64 ? value_.integer : 0;
+    }
     Handle asHandle() const { return kind_ == ValueKind::Handle ? value_.handle : 0; }
 
     void setCode(int code) { code_ = static_cast<int16_t>(code); }
@@ -101,6 +167,7 @@ public:
     bool operator!=(const Group& other) const { return !(*this == other); }
 
 private:
+    static constexpr double kOrigin[3] = {0, 0, 0};
     static constexpr uint8_t kFlag2d = 1;
     static constexpr uint8_t kFlagHeap = 2;
     void setText(std::string_view text);
