@@ -2,6 +2,7 @@
 // conversions it is made of.
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 
 #include "api/host_api.h"
 #include "api/lists.h"
@@ -20,30 +21,102 @@ int hexValue(char c) {
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
 }
-} // namespace
 
-ACHAR* newWide(std::string_view utf8) {
-    bool ascii = true;
-    for (char c : utf8) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-    if (!ascii) {
-        std::wstring w = io::fromUtf8(utf8);
-        ACHAR* out = newText(w.size());
-        if (out) std::memcpy(out, w.c_str(), (w.size() + 1) * sizeof(ACHAR));
-        return out;
-    }
+ACHAR* wideFromUtf8(std::string_view utf8) {
+    std::wstring w = io::fromUtf8(utf8);
+    ACHAR* out = newText(w.size());
+    if (out) std::memcpy(out, w.c_str(), (w.size() + 1) * sizeof(ACHAR));
+    return out;
+}
+
+// ASCII text, nearly all of a drawing's, is widened in the same pass that
+// checks it; other text goes through the UTF-8 decoder.
+ACHAR* widen(std::string_view utf8) {
     ACHAR* out = newText(utf8.size());
     if (out == nullptr) return nullptr;
-    for (size_t i = 0; i < utf8.size(); ++i) out[i] = static_cast<ACHAR>(utf8[i]);
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        auto c = static_cast<unsigned char>(utf8[i]);
+        if (c >= 0x80) {
+            releaseText(out);
+            return wideFromUtf8(utf8);
+        }
+        out[i] = c;
+    }
     out[utf8.size()] = 0;
     return out;
 }
+
+// The hex text of a handle as db::handleText spells it, made wide directly.
+ACHAR* wideHandle(db::Handle handle) {
+    size_t digits = 1;
+    for (db::Handle rest = handle >> 4; rest != 0; rest >>= 4) ++digits;
+    ACHAR* out = newText(digits);
+    if (out == nullptr) return nullptr;
+    out[digits] = 0;
+    for (size_t i = digits; i-- > 0; handle >>= 4) out[i] = L"0123456789ABCDEF"[handle & 15];
+    return out;
+}
+
+resbuf* textResbuf(int code, ACHAR* text) {
+    resbuf* rb = newResbuf();
+    if (rb == nullptr) {
+        std::free(text);
+        return nullptr;
+    }
+    rb->restype = static_cast<short>(code);
+    rb->resval.rstring = text;
+    return rb;
+}
+
+// The application patterns of an acdbEntGetX call, narrowed once for all
+// the applications of an object.  Each pattern ends with a NUL, which no
+// wide C string holds.
+class AppFilter {
+public:
+    explicit AppFilter(const resbuf* apps) {
+        for (const resbuf* rb = apps; rb; rb = rb->rbnext) {
+            if (rb->restype != RTSTR || rb->resval.rstring == nullptr) continue;
+            appendPattern(rb->resval.rstring);
+            patterns_ += '\0';
+        }
+    }
+    bool wants(std::string_view app) const {
+        std::string_view rest = patterns_;
+        while (!rest.empty()) {
+            size_t end = rest.find('\0');
+            if (wildcardMatch(rest.substr(0, end), app)) return true;
+            rest.remove_prefix(end + 1);
+        }
+        return false;
+    }
+
+private:
+    // ASCII is narrowed in one pass; anything else as appendNarrow does it.
+    void appendPattern(const ACHAR* text) {
+        size_t at = patterns_.size(), length = std::wcslen(text);
+        patterns_.resize(at + length);
+        for (size_t i = 0; i < length; ++i) {
+            if (static_cast<uint32_t>(text[i]) >= 0x80) {
+                patterns_.resize(at);
+                appendNarrow(text, patterns_);
+                return;
+            }
+            patterns_[at + i] = static_cast<char>(text[i]);
+        }
+    }
+
+    std::string patterns_;
+};
+} // namespace
+
+ACHAR* newWide(std::string_view utf8) { return widen(utf8); }
 
 resbuf* resbufFromGroup(const db::Database& db, const Group& g) {
     resbuf* rb = newResbuf();
     if (rb == nullptr) return nullptr;
     rb->restype = static_cast<short>(g.code());
     switch (g.kind()) {
-    case ValueKind::Text: rb->resval.rstring = newWide(g.asText()); break;
+    case ValueKind::Text: rb->resval.rstring = widen(g.asText()); break;
     case ValueKind::Binary: {
         std::string_view hex = g.asText();
         size_t n = std::min<size_t>(hex.size() / 2, 127);
@@ -71,12 +144,7 @@ resbuf* resbufFromGroup(const db::Database& db, const Group& g) {
     return rb;
 }
 
-bool appWanted(std::string_view app, const resbuf* apps) {
-    for (const resbuf* rb = apps; rb; rb = rb->rbnext)
-        if (rb->restype == RTSTR && rb->resval.rstring && wildcardMatch(narrow(rb->resval.rstring), app))
-            return true;
-    return false;
-}
+bool appWanted(std::string_view app, const resbuf* apps) { return AppFilter(apps).wants(app); }
 
 namespace {
 struct ListBuilder {
@@ -102,50 +170,50 @@ resbuf* nameGroup(const db::Database& db, int code, db::Slot slot) {
 resbuf* entityList(const db::Database& db, db::Slot slot, const resbuf* apps) {
     const db::Object* o = db.object(slot);
     if (o == nullptr) return nullptr;
+    const std::vector<Group>& groups = o->groups;
+    std::string_view type = o->typeName();
     ListBuilder list;
     list.add(nameGroup(db, -1, slot));
-    list.add(resbufFromGroup(db, Group::text(0, o->typeName())));
+    list.add(textResbuf(0, widen(type)));
     size_t lead = 0;
-    while (lead < o->groups.size() && o->groups[lead].code() == 102 && o->groups[lead].asText().starts_with("{")) {
+    while (lead < groups.size() && groups[lead].code() == 102 && groups[lead].asText().starts_with("{")) {
         size_t close = lead + 1;
-        while (close < o->groups.size() && !(o->groups[close].code() == 102 && o->groups[close].asText() == "}"))
-            ++close;
-        if (close == o->groups.size()) break;
+        while (close < groups.size() && !(groups[close].code() == 102 && groups[close].asText() == "}")) ++close;
+        if (close == groups.size()) break;
         lead = close + 1;
     }
-    int handleCode = o->isType("DIMSTYLE") ? 105 : 5;
-    Group handle = Group::text(handleCode, db::handleText(o->handle));
+    int handleCode = type == "DIMSTYLE" ? 105 : 5;
     db::Slot owner = o->owner ? db.slotOf(o->owner) : db::kNoSlot;
     if (lead > 0) {
-        list.add(resbufFromGroup(db, handle));
-        for (size_t i = 0; i < lead; ++i) list.add(resbufFromGroup(db, o->groups[i]));
+        list.add(textResbuf(handleCode, wideHandle(o->handle)));
+        for (size_t i = 0; i < lead; ++i) list.add(resbufFromGroup(db, groups[i]));
         if (o->owner) list.add(nameGroup(db, 330, owner));
     } else {
         if (o->owner) list.add(nameGroup(db, 330, owner));
-        list.add(resbufFromGroup(db, handle));
+        list.add(textResbuf(handleCode, wideHandle(o->handle)));
     }
     size_t xb = db::xdataBegin(*o);
-    std::string_view type = o->typeName();
     for (size_t i = lead; i < xb; ++i) {
-        const Group& g = o->groups[i];
+        const Group& g = groups[i];
         resbuf* rb = resbufFromGroup(db, g);
         if (rb && g.kind() == ValueKind::Real && db::angleInDegrees(type, g.code()))
             rb->resval.rreal = db::toRadians(type, g.code(), g.asReal());
         list.add(rb);
     }
-    if (apps == nullptr || xb == o->groups.size()) return list.head;
+    if (apps == nullptr || xb == groups.size()) return list.head;
+    AppFilter filter(apps);
     bool marker = false;
-    for (size_t i = xb; i < o->groups.size();) {
+    for (size_t i = xb; i < groups.size();) {
         size_t end = i + 1;
-        while (end < o->groups.size() && o->groups[end].code() != 1001) ++end;
-        if (appWanted(o->groups[i].asText(), apps)) {
+        while (end < groups.size() && groups[end].code() != 1001) ++end;
+        if (filter.wants(groups[i].asText())) {
             if (!marker) {
                 resbuf* rb = newResbuf();
                 if (rb) rb->restype = -3;
                 list.add(rb);
                 marker = true;
             }
-            for (size_t k = i; k < end; ++k) list.add(resbufFromGroup(db, o->groups[k]));
+            for (size_t k = i; k < end; ++k) list.add(resbufFromGroup(db, groups[k]));
         }
         i = end;
     }

@@ -1,7 +1,9 @@
 // Result buffers: building, allocating and releasing lists, and the small
 // geometry helpers of the C API.
+#include <array>
 #include <cmath>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdlib>
 #include <cwchar>
 #include <cstring>
@@ -11,13 +13,32 @@
 
 #include "ads_entity.h"
 #include "api/lists.h"
-#include "db/group.h"
 
 namespace {
 
-enum class Payload { None, Text, Binary, Point, Real, Short, Long, Int64, Name, Bad };
+enum class Payload : uint8_t { None, Text, Binary, Point, Real, Short, Long, Int64, Name, Bad };
 
-Payload payloadOf(int type) {
+// The value a group code carries, by the DXF code ranges.  These are the
+// ranges of the stored groups' value kinds (db/group.cpp), written out here
+// so that the table below is made by the compiler; a test checks that the
+// two agree.
+constexpr Payload payloadOfCode(int code) {
+    auto in = [code](int lo, int hi) { return code >= lo && code <= hi; };
+    if (in(0, 9) || in(100, 102) || code == 105 || in(300, 309) || in(410, 419) || in(430, 439) ||
+        in(470, 479) || code == 999 || in(1000, 1003) || code == 1005)
+        return Payload::Text;
+    if (in(10, 18) || in(110, 112) || in(210, 213) || in(1010, 1013)) return Payload::Point;
+    if (in(19, 59) || in(113, 149) || in(214, 239) || in(460, 469) || in(1014, 1059)) return Payload::Real;
+    if (in(60, 79) || in(170, 179) || in(270, 299) || in(370, 389) || in(400, 409) || in(1060, 1070))
+        return Payload::Short;
+    if (in(90, 99) || in(420, 429) || in(440, 459) || code == 1071) return Payload::Long;
+    if (in(160, 169)) return Payload::Int64;
+    if (in(320, 369) || in(390, 399) || in(480, 481)) return Payload::Name;
+    if (in(310, 319) || code == 1004) return Payload::Binary;
+    return Payload::Bad;
+}
+
+constexpr Payload payloadOfType(int type) {
     switch (type) {
     case RTSTR:
     case RTDXF0: return Payload::Text;
@@ -41,52 +62,24 @@ Payload payloadOf(int type) {
     case -1:
     case -2: return Payload::Name;
     case -4: return Payload::Text;
-    default: break;
+    default: return type < 0 ? Payload::Bad : payloadOfCode(type);
     }
-    host::db::ValueKind kind;
-    if (type < 0 || !host::db::kindOfCode(type, kind)) return Payload::Bad;
-    switch (kind) {
-    case host::db::ValueKind::Text: return Payload::Text;
-    case host::db::ValueKind::Binary: return Payload::Binary;
-    case host::db::ValueKind::Point: return Payload::Point;
-    case host::db::ValueKind::Real: return Payload::Real;
-    case host::db::ValueKind::Int16: return Payload::Short;
-    case host::db::ValueKind::Int32: return Payload::Long;
-    case host::db::ValueKind::Int64: return Payload::Int64;
-    case host::db::ValueKind::Handle: return Payload::Name;
-    }
-    return Payload::Bad;
 }
 
-// payloadOf for every type from -5 to RTT, looked up once per node when
-// lists are built and released.
-struct PayloadTable {
-    static constexpr int kLow = -5, kHigh = RTT;
-    Payload payloads[kHigh - kLow + 1];
-    PayloadTable() {
-        for (int t = kLow; t <= kHigh; ++t) payloads[t - kLow] = payloadOf(t);
-    }
-    Payload operator[](int type) const {
-        return type >= kLow && type <= kHigh ? payloads[type - kLow] : payloadOf(type);
-    }
-};
-// Built on first use: the code kinds it reads are set up by another file.
-const PayloadTable& payloads() {
-    static const PayloadTable table;
+// The payload of every type from -5 to RTT, worked out at compile time:
+// building and releasing a list looks one up per node.
+constexpr int kLowType = -5, kHighType = RTT;
+constexpr std::array<Payload, kHighType - kLowType + 1> kPayloads = [] {
+    std::array<Payload, kHighType - kLowType + 1> table{};
+    for (int type = kLowType; type <= kHighType; ++type)
+        table[static_cast<size_t>(type - kLowType)] = payloadOfType(type);
     return table;
+}();
+
+Payload payloadOf(int type) {
+    if (type < kLowType || type > kHighType) return Payload::Bad;
+    return kPayloads[static_cast<size_t>(type - kLowType)];
 }
-
-ACHAR* copyWide(const ACHAR* text) {
-    if (text == nullptr) return nullptr;
-    size_t n = std::wcslen(text);
-    ACHAR* out = host::api::newText(n);
-    if (out) std::memcpy(out, text, (n + 1) * sizeof(ACHAR));
-    return out;
-}
-
-} // namespace
-
-namespace host::api {
 
 // Released result buffers, and the short strings they held, are kept for
 // the next list: lists come and go by the hundred for every entity.  Each
@@ -94,7 +87,6 @@ namespace host::api {
 // acutRelRb stay interchangeable (a caller may free a string and put its
 // own in its place).  Under AddressSanitizer nothing is kept, so a use
 // after release is still caught.
-namespace {
 #if defined(__SANITIZE_ADDRESS__)
 constexpr size_t kKeptBlocks = 0;
 #else
@@ -105,7 +97,46 @@ constexpr size_t kKeptBlocks = 4096;
 constexpr size_t kShortText = 23;
 constexpr size_t kShortBytes = (kShortText + 1) * sizeof(ACHAR);
 
-// A stack of free blocks linked through their first bytes.
+// Released nodes, linked through their own rbnext: a released list joins
+// the stack whole, without a step per node.
+struct FreeNodes {
+    resbuf* head = nullptr;
+    size_t count = 0;
+    ~FreeNodes() {
+        while (head) {
+            resbuf* next = head->rbnext;
+            std::free(head);
+            head = next;
+        }
+        count = SIZE_MAX;  // late releases (other destructors) go straight to free()
+    }
+    // A zeroed node.
+    resbuf* take() {
+        resbuf* rb = head;
+        if (rb == nullptr) return static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
+        head = rb->rbnext;
+        --count;
+        std::memset(rb, 0, sizeof(resbuf));
+        return rb;
+    }
+    // The n nodes linked from first to last.
+    void keep(resbuf* first, resbuf* last, size_t n) {
+        if (count >= kKeptBlocks || n > kKeptBlocks - count) {
+            for (resbuf* rb = first;;) {
+                resbuf* next = rb->rbnext;
+                std::free(rb);
+                if (rb == last) break;
+                rb = next;
+            }
+            return;
+        }
+        last->rbnext = head;
+        head = first;
+        count += n;
+    }
+};
+
+// A stack of free string blocks linked through their first bytes.
 struct FreeBlocks {
     struct Link {
         Link* next;
@@ -137,52 +168,77 @@ struct FreeBlocks {
     }
 };
 struct Caches {
-    FreeBlocks nodes;
+    FreeNodes nodes;
     FreeBlocks texts;
 };
 thread_local Caches caches;
-} // namespace
 
-resbuf* newResbuf() {
-    void* block = caches.nodes.take();
-    if (block == nullptr) return static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
-    std::memset(block, 0, sizeof(resbuf));
-    return static_cast<resbuf*>(block);
-}
+// The helpers below are the bodies of newText and releaseText, kept in this
+// file so that building and releasing lists inline them.
 
-void releaseResbuf(resbuf* rb) { caches.nodes.keep(rb); }
-
-ACHAR* newText(size_t length) {
-    if (length > kShortText) return static_cast<ACHAR*>(std::malloc((length + 1) * sizeof(ACHAR)));
+ACHAR* takeShortText() {
     void* block = caches.texts.take();
     return static_cast<ACHAR*>(block ? block : std::malloc(kShortBytes));
 }
 
-void releaseText(void* text) {
+ACHAR* takeText(size_t length) {
+    if (length > kShortText) return static_cast<ACHAR*>(std::malloc((length + 1) * sizeof(ACHAR)));
+    return takeShortText();
+}
+
+// The string may be the caller's own, of any size, put in place of one the
+// host made: only its block's size tells whether it can be reused.
+void keepText(void* text) {
     if (text == nullptr) return;
     size_t size = malloc_usable_size(text);
     if (size >= kShortBytes && size <= 2 * kShortBytes) caches.texts.keep(text);
     else std::free(text);
 }
 
+// A copy of a caller's string.  Nearly all are short: those are copied in
+// one pass into a short block, without measuring them first.
+ACHAR* copyWide(const ACHAR* text) {
+    if (text == nullptr) return nullptr;
+    ACHAR* out = takeShortText();
+    if (out == nullptr) return nullptr;
+    for (size_t i = 0; i <= kShortText; ++i)
+        if ((out[i] = text[i]) == 0) return out;
+    caches.texts.keep(out);
+    size_t length = kShortText + 1 + std::wcslen(text + kShortText + 1);
+    out = takeText(length);
+    if (out) std::memcpy(out, text, (length + 1) * sizeof(ACHAR));
+    return out;
+}
+
+} // namespace
+
+namespace host::api {
+
+resbuf* newResbuf() { return caches.nodes.take(); }
+void releaseResbuf(resbuf* rb) { caches.nodes.keep(rb, rb, 1); }
+ACHAR* newText(size_t length) { return takeText(length); }
+void releaseText(void* text) { keepText(text); }
+
 } // namespace host::api
 
 resbuf* acutNewRb(int type) {
     if (payloadOf(type) == Payload::Bad) return nullptr;
-    resbuf* rb = host::api::newResbuf();
+    resbuf* rb = caches.nodes.take();
     if (rb) rb->restype = static_cast<short>(type);
     return rb;
 }
 
 int acutRelRb(resbuf* list) {
-    while (list) {
-        resbuf* next = list->rbnext;
-        Payload p = payloads()[list->restype];
-        if (p == Payload::Text) host::api::releaseText(list->resval.rstring);
-        if (p == Payload::Binary) std::free(list->resval.rbinary.buf);
-        host::api::releaseResbuf(list);
-        list = next;
+    resbuf* last = nullptr;
+    size_t count = 0;
+    for (resbuf* rb = list; rb; rb = rb->rbnext) {
+        Payload p = payloadOf(rb->restype);
+        if (p == Payload::Text) keepText(rb->resval.rstring);
+        else if (p == Payload::Binary) std::free(rb->resval.rbinary.buf);
+        last = rb;
+        ++count;
     }
+    if (last) caches.nodes.keep(list, last, count);
     return RTNORM;
 }
 
@@ -192,8 +248,8 @@ resbuf* acutBuildList(int type, ...) {
     resbuf* head = nullptr;
     resbuf* tail = nullptr;
     for (; type != 0 && type != RTNONE; type = va_arg(args, int)) {
-        Payload p = payloads()[type];
-        resbuf* rb = p == Payload::Bad ? nullptr : host::api::newResbuf();
+        Payload p = payloadOf(type);
+        resbuf* rb = p == Payload::Bad ? nullptr : caches.nodes.take();
         if (rb == nullptr) {
             acutRelRb(head);
             va_end(args);
