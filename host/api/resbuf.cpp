@@ -13,28 +13,27 @@
 
 #include "ads_entity.h"
 #include "api/lists.h"
+#include "db/group.h"
 
 namespace {
 
 enum class Payload : uint8_t { None, Text, Binary, Point, Real, Short, Long, Int64, Name, Bad };
 
-// The value a group code carries, by the DXF code ranges.  These are the
-// ranges of the stored groups' value kinds (db/group.cpp), written out here
-// so that the table below is made by the compiler; a test checks that the
-// two agree.
+// The value a group code carries: that of its stored kind, which db/group.h
+// works out at compile time from the DXF code ranges.
 constexpr Payload payloadOfCode(int code) {
-    auto in = [code](int lo, int hi) { return code >= lo && code <= hi; };
-    if (in(0, 9) || in(100, 102) || code == 105 || in(300, 309) || in(410, 419) || in(430, 439) ||
-        in(470, 479) || code == 999 || in(1000, 1003) || code == 1005)
-        return Payload::Text;
-    if (in(10, 18) || in(110, 112) || in(210, 213) || in(1010, 1013)) return Payload::Point;
-    if (in(19, 59) || in(113, 149) || in(214, 239) || in(460, 469) || in(1014, 1059)) return Payload::Real;
-    if (in(60, 79) || in(170, 179) || in(270, 299) || in(370, 389) || in(400, 409) || in(1060, 1070))
-        return Payload::Short;
-    if (in(90, 99) || in(420, 429) || in(440, 459) || code == 1071) return Payload::Long;
-    if (in(160, 169)) return Payload::Int64;
-    if (in(320, 369) || in(390, 399) || in(480, 481)) return Payload::Name;
-    if (in(310, 319) || code == 1004) return Payload::Binary;
+    uint8_t kind = host::db::detail::classifyCode(code);
+    if (kind == host::db::detail::kNoKind) return Payload::Bad;
+    switch (static_cast<host::db::ValueKind>(kind)) {
+    case host::db::ValueKind::Text: return Payload::Text;
+    case host::db::ValueKind::Binary: return Payload::Binary;
+    case host::db::ValueKind::Point: return Payload::Point;
+    case host::db::ValueKind::Real: return Payload::Real;
+    case host::db::ValueKind::Int16: return Payload::Short;
+    case host::db::ValueKind::Int32: return Payload::Long;
+    case host::db::ValueKind::Int64: return Payload::Int64;
+    case host::db::ValueKind::Handle: return Payload::Name;
+    }
     return Payload::Bad;
 }
 

@@ -43,8 +43,8 @@ TEST(ResultBuffers, ReusedBlocksCarryNothingOver) {
     acutRelRb(fresh);
 }
 
-// The result-buffer side keeps its own table of what each code carries;
-// it must agree with the kinds of stored groups.
+// Each code's value is read (and released) by the kind of the code; codes
+// outside the DXF ranges are refused.
 TEST(ResultBuffers, EveryGroupCodeTakesTheValueOfItsKind) {
     using host::db::ValueKind;
     const ads_point point = {1, 2, 3};
