@@ -96,31 +96,25 @@ constexpr size_t kKeptBlocks = 4096;
 constexpr size_t kShortText = 23;
 constexpr size_t kShortBytes = (kShortText + 1) * sizeof(ACHAR);
 
+bool arm();
+
 // Released nodes, linked through their own rbnext: a released list joins
 // the stack whole, without a step per node.
 struct FreeNodes {
     resbuf* head = nullptr;
-    size_t count = 0;
-    ~FreeNodes() {
-        while (head) {
-            resbuf* next = head->rbnext;
-            std::free(head);
-            head = next;
-        }
-        count = SIZE_MAX;  // late releases (other destructors) go straight to free()
-    }
+    size_t room = 0;  // how many more may be kept
     // A zeroed node.
     resbuf* take() {
         resbuf* rb = head;
         if (rb == nullptr) return static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
         head = rb->rbnext;
-        --count;
+        ++room;
         std::memset(rb, 0, sizeof(resbuf));
         return rb;
     }
     // The n nodes linked from first to last.
     void keep(resbuf* first, resbuf* last, size_t n) {
-        if (count >= kKeptBlocks || n > kKeptBlocks - count) {
+        if (n > room && !(arm() && n <= room)) {
             for (resbuf* rb = first;;) {
                 resbuf* next = rb->rbnext;
                 std::free(rb);
@@ -131,7 +125,15 @@ struct FreeNodes {
         }
         last->rbnext = head;
         head = first;
-        count += n;
+        room -= n;
+    }
+    void clear() {
+        while (head) {
+            resbuf* next = head->rbnext;
+            std::free(head);
+            head = next;
+        }
+        room = 0;
     }
 };
 
@@ -141,36 +143,61 @@ struct FreeBlocks {
         Link* next;
     };
     Link* head = nullptr;
-    size_t count = 0;
-    ~FreeBlocks() {
+    size_t room = 0;  // how many more may be kept
+    void* take() {
+        if (head == nullptr) return nullptr;
+        Link* block = head;
+        head = block->next;
+        ++room;
+        return block;
+    }
+    void keep(void* block) {
+        if (room == 0 && !(arm() && room > 0)) {
+            std::free(block);
+            return;
+        }
+        head = new (block) Link{head};
+        --room;
+    }
+    void clear() {
         while (head) {
             Link* next = head->next;
             std::free(head);
             head = next;
         }
-        count = SIZE_MAX;  // late releases (other destructors) go straight to free()
-    }
-    void* take() {
-        if (head == nullptr) return nullptr;
-        Link* block = head;
-        head = block->next;
-        --count;
-        return block;
-    }
-    void keep(void* block) {
-        if (count >= kKeptBlocks) {
-            std::free(block);
-            return;
-        }
-        head = new (block) Link{head};
-        ++count;
+        room = 0;
     }
 };
+
+// A thread's caches are plain data, so that reaching them costs no check
+// for first use.  They have no room until the thread's first release arms
+// them, which also sets their release at the thread's end.
 struct Caches {
     FreeNodes nodes;
     FreeBlocks texts;
+    bool armed = false;
 };
 thread_local Caches caches;
+
+// Empties the caches when the thread ends; as they are then left without
+// room, later releases (other destructors) go straight to free().
+struct CacheRelease {
+    ~CacheRelease() {
+        caches.nodes.clear();
+        caches.texts.clear();
+    }
+};
+thread_local CacheRelease cacheRelease;
+
+// True when it gave the caches their room.
+bool arm() {
+    if (caches.armed) return false;
+    caches.armed = true;
+    [[maybe_unused]] CacheRelease& release = cacheRelease;  // first use: set to run at the thread's end
+    caches.nodes.room = kKeptBlocks;
+    caches.texts.room = kKeptBlocks;
+    return true;
+}
 
 // The helpers below are the bodies of newText and releaseText, kept in this
 // file so that building and releasing lists inline them.
