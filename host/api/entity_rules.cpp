@@ -1,7 +1,7 @@
 #include "api/entity_rules.h"
 
 #include <array>
-#include <unordered_map>
+#include <utility>
 
 #include "db/canonical.h"
 
@@ -10,18 +10,20 @@ namespace host::api {
 using db::Group;
 
 MakeKind makeKindOf(std::string_view type) {
-    static const std::unordered_map<std::string_view, MakeKind> kinds = {
+    // A short list scanned in order: cheaper than hashing the name.
+    static constexpr std::pair<std::string_view, MakeKind> kinds[] = {
         {"LINE", MakeKind::Entity},         {"ARC", MakeKind::Entity},          {"CIRCLE", MakeKind::Entity},
-        {"ELLIPSE", MakeKind::Entity},      {"SOLID", MakeKind::Entity},        {"HATCH", MakeKind::Entity},
-        {"TEXT", MakeKind::Entity},         {"INSERT", MakeKind::Entity},       {"LEADER", MakeKind::Entity},
-        {"DIMENSION", MakeKind::Entity},    {"POINT", MakeKind::Entity},        {"MTEXT", MakeKind::Entity},
-        {"LWPOLYLINE", MakeKind::Entity},   {"TRACE", MakeKind::Entity},        {"BLOCK", MakeKind::BlockBegin},
-        {"ENDBLK", MakeKind::BlockEnd},     {"DICTIONARY", MakeKind::NonGraphical},
+        {"TEXT", MakeKind::Entity},         {"INSERT", MakeKind::Entity},       {"SOLID", MakeKind::Entity},
+        {"BLOCK", MakeKind::BlockBegin},    {"ENDBLK", MakeKind::BlockEnd},     {"LEADER", MakeKind::Entity},
+        {"DIMENSION", MakeKind::Entity},    {"ELLIPSE", MakeKind::Entity},      {"HATCH", MakeKind::Entity},
+        {"POINT", MakeKind::Entity},        {"MTEXT", MakeKind::Entity},        {"LWPOLYLINE", MakeKind::Entity},
+        {"TRACE", MakeKind::Entity},        {"DICTIONARY", MakeKind::NonGraphical},
         {"XRECORD", MakeKind::NonGraphical}, {"LAYER", MakeKind::TableRecord},  {"LTYPE", MakeKind::TableRecord},
         {"STYLE", MakeKind::TableRecord},   {"DIMSTYLE", MakeKind::TableRecord}, {"APPID", MakeKind::TableRecord},
     };
-    auto it = kinds.find(type);
-    return it == kinds.end() ? MakeKind::Refused : it->second;
+    for (const auto& [name, kind] : kinds)
+        if (name == type) return kind;
+    return MakeKind::Refused;
 }
 
 bool validSymbolName(std::string_view name, bool anonymousOk) {

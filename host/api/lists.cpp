@@ -110,30 +110,29 @@ bool wildcardMatch(std::string_view pattern, std::string_view text) {
 namespace {
 std::string groupError(int code, const char* what) { return "group " + std::to_string(code) + " " + what; }
 
-// A text group from a wide string: plain ASCII is narrowed straight into
-// a buffer; anything else goes through UTF-8.
+// A text group from a wide string: short plain-ASCII texts (nearly all)
+// are narrowed straight into a small buffer; others go through UTF-8.
 bool textGroup(int code, const ACHAR* text, Group& out, std::string& error) {
     if (text == nullptr) {
         error = groupError(code, "has no text");
         return false;
     }
     size_t limit = code >= 1000 ? kMaxXdataText : kMaxText;
-    char ascii[kMaxText + 1];
+    char ascii[64];
     size_t n = 0;
     const ACHAR* p = text;
-    for (; *p && n <= limit && static_cast<uint32_t>(*p) < 0x80; ++p) ascii[n++] = static_cast<char>(*p);
-    std::string_view value(ascii, n);
-    std::string utf8;
-    if (*p && n <= limit) {
-        utf8.assign(ascii, n);
-        appendNarrow(p, utf8);
-        value = utf8;
+    for (; *p && n < sizeof ascii && static_cast<uint32_t>(*p) < 0x80; ++p) ascii[n++] = static_cast<char>(*p);
+    if (*p == 0) {
+        out = Group::text(code, std::string_view(ascii, n));
+        return true;
     }
-    if (value.size() > limit) {
+    std::string utf8(ascii, n);
+    appendNarrow(p, utf8);
+    if (utf8.size() > limit) {
         error = "text of group " + std::to_string(code) + " is longer than " + std::to_string(limit) + " bytes";
         return false;
     }
-    out = Group::text(code, value);
+    out = Group::text(code, utf8);
     return true;
 }
 
@@ -156,7 +155,12 @@ bool appendGroup(const db::Database& db, int code, const resbuf& rb, std::vector
         out.push_back(Group::integer(code, rb.resval.rlong));
         return true;
     case ValueKind::Int64: out.push_back(Group::integer(code, rb.resval.mnInt64)); return true;
-    case ValueKind::Text: return textGroup(code, rb.resval.rstring, out.emplace_back(), error);
+    case ValueKind::Text: {
+        Group g;
+        if (!textGroup(code, rb.resval.rstring, g, error)) return false;
+        out.push_back(std::move(g));
+        return true;
+    }
     case ValueKind::Binary: {
         const ads_binary& b = rb.resval.rbinary;
         if (b.clen < 0 || b.clen > 127 || (b.clen > 0 && b.buf == nullptr)) {
@@ -269,7 +273,7 @@ bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std:
 
 void anglesToStored(std::string_view type, std::vector<Group>& body) {
     for (Group& g : body)
-        if (g.kind() == ValueKind::Real && db::angleInDegrees(type, g.code()))
+        if (g.code() >= 50 && g.code() <= 53 && g.kind() == ValueKind::Real && db::angleInDegrees(type, g.code()))
             g = Group::real(g.code(), db::fromRadians(type, g.code(), g.asReal()));
 }
 

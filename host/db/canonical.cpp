@@ -192,8 +192,15 @@ const CompiledSchemas& schemas() {
 }
 
 bool sameValue(const Group& a, const Group& b) {
-    if (a.isText() && b.isText()) return equalNoCase(a.asText(), b.asText());
-    return a == b;
+    if (a.kind() != b.kind()) return false;
+    switch (a.kind()) {
+    case ValueKind::Text: return equalNoCase(a.asText(), b.asText());
+    case ValueKind::Real: return a.asReal() == b.asReal();
+    case ValueKind::Int16:
+    case ValueKind::Int32:
+    case ValueKind::Int64: return a.asInt() == b.asInt();
+    default: return a == b;
+    }
 }
 
 constexpr uint8_t kSkip = 255;
@@ -393,22 +400,26 @@ const Plan* findPlan(const Compiled& schema, std::string_view type, const std::v
     return &k.plan;
 }
 
-bool omitted(const Step& step, const std::vector<Group>& input) {
-    return step.op == Step::CopyUnlessDefault && sameValue(input[step.index], *step.group);
-}
-
 // Runs a plan: the body gets exactly its groups plus `spare` room.
 void runPlan(const Plan& plan, const std::vector<Group>& input, std::vector<Group>& body, size_t spare) {
-    size_t count = 0;
-    for (const Step& step : plan) count += !omitted(step, input);
+    // Which given values are defaults to leave out, decided once.
+    static thread_local std::vector<uint8_t> leaveOut;
+    leaveOut.assign(plan.size(), 0);
+    size_t count = plan.size();
+    for (size_t k = 0; k < plan.size(); ++k)
+        if (plan[k].op == Step::CopyUnlessDefault && sameValue(input[plan[k].index], *plan[k].group)) {
+            leaveOut[k] = 1;
+            --count;
+        }
     body.reserve(body.size() + count + spare);
-    for (const Step& step : plan) {
+    for (size_t k = 0; k < plan.size(); ++k) {
+        const Step& step = plan[k];
         switch (step.op) {
         case Step::Marker:
         case Step::Fallback: body.push_back(*step.group); break;
         case Step::Copy: body.push_back(input[step.index]); break;
         case Step::CopyUnlessDefault:
-            if (!omitted(step, input)) body.push_back(input[step.index]);
+            if (!leaveOut[k]) body.push_back(input[step.index]);
             break;
         case Step::CopyAs13:
             body.push_back(input[step.index]);

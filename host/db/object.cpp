@@ -1,5 +1,7 @@
 #include "db/object.h"
 
+#include <cstring>
+
 #include <array>
 #include <atomic>
 #include <deque>
@@ -36,7 +38,36 @@ TypeRegistry& registry() {
 }
 } // namespace
 
+namespace {
+// The types a thread interned last: most calls name one of a few types
+// again, and a name's id never changes, so these spare the lock and hash.
+struct RecentType {
+    char text[15];
+    uint8_t length = 0xFF;
+    TypeId id = 0;
+};
+constexpr size_t kRecentTypes = 8;
+thread_local RecentType recentTypes[kRecentTypes];
+thread_local size_t nextRecentType = 0;
+} // namespace
+
+static TypeId internTypeLocked(std::string_view name);
+
 TypeId internType(std::string_view name) {
+    for (const RecentType& r : recentTypes)
+        if (r.length == name.size() && std::memcmp(r.text, name.data(), name.size()) == 0) return r.id;
+    TypeId id = internTypeLocked(name);
+    if (name.size() <= sizeof recentTypes[0].text) {
+        RecentType& r = recentTypes[nextRecentType];
+        nextRecentType = (nextRecentType + 1) % kRecentTypes;
+        std::memcpy(r.text, name.data(), name.size());
+        r.length = static_cast<uint8_t>(name.size());
+        r.id = id;
+    }
+    return id;
+}
+
+static TypeId internTypeLocked(std::string_view name) {
     TypeRegistry& r = registry();
     std::lock_guard<std::mutex> guard(r.lock);
     auto it = r.ids.find(name);
