@@ -287,15 +287,17 @@ int acdbEntMod(const resbuf* given) {
     if (o->cls == db::ObjectClass::TableHead) return fail("acdbEntMod cannot change a table");
     api::anglesToStored(o->typeName(), list.body);
 
-    std::vector<db::Group> body;
+    // The new body: the given one as it stands, or one built by the rules.
+    std::vector<db::Group> built;
     std::vector<std::string> layers;
-    if (o->cls == db::ObjectClass::Entity && api::onlyValuesChanged(*o, list.body)) {
-        body = std::move(list.body);
-    } else {
+    bool asGiven = o->cls == db::ObjectClass::Entity && api::onlyValuesChanged(*o, list.body);
+    if (!asGiven) {
         std::vector<db::Group> input = api::wholeBody(list.body) ? list.body : api::mergedBody(*o, list.body);
-        if (!api::prepareBody(*db, o->typeName(), input, body, layers, error)) return fail(error);
+        if (!api::prepareBody(*db, o->typeName(), input, built, layers, error)) return fail(error);
     }
-    if (!list.xdata.empty() && !api::checkXdata(*db, list.xdata, error)) return fail(error);
+    std::vector<db::Group>& body = asGiven ? list.body : built;
+    // The size limit counts the merged XDATA, below.
+    if (!list.xdata.empty() && !api::checkXdata(*db, list.xdata, error, false)) return fail(error);
 
     // The merged XDATA first, so the object's groups get their exact room.
     static thread_local std::vector<db::Group> xdata;

@@ -203,6 +203,26 @@ bool groupFromResbuf(const db::Database& db, const resbuf& rb, Group& out, std::
     return true;
 }
 
+namespace {
+// The XDATA after a -3 group: application blocks, each led by its 1001.
+bool parseXdata(const db::Database& db, const resbuf* rb, std::vector<Group>& xdata, std::string& error) {
+    if (rb && rb->restype != 1001) {
+        error = rb->restype >= 1000 && rb->restype <= 1071 ? "XDATA must begin with 1001"
+                                                           : "group " + std::to_string(rb->restype) + " after -3 is not XDATA";
+        return false;
+    }
+    for (; rb; rb = rb->rbnext) {
+        int code = rb->restype;
+        if (code < 1000 || code > 1071) {
+            error = "group " + std::to_string(code) + " after -3 is not XDATA";
+            return false;
+        }
+        if (!appendGroup(db, code, *rb, xdata, error)) return false;
+    }
+    return true;
+}
+} // namespace
+
 bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std::string& error) {
     // The caller's lists keep their room from call to call: no reserving.
     bool sawMarker = false, sawOwner = false;
@@ -210,18 +230,6 @@ bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std:
     for (const resbuf* rb = list; rb; rb = rb->rbnext) {
         int code = rb->restype;
         if (code == RTDXF0) code = 0;
-        if (out.hasXdata) {
-            if (code < 1000 || code > 1071) {
-                error = "group " + std::to_string(code) + " after -3 is not XDATA";
-                return false;
-            }
-            if (out.xdata.empty() && code != 1001) {
-                error = "XDATA must begin with 1001";
-                return false;
-            }
-            if (!appendGroup(db, code, *rb, out.xdata, error)) return false;
-            continue;
-        }
         switch (code) {
         case -1:
             out.hasName = true;
@@ -230,7 +238,9 @@ bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std:
             continue;
         case -3:
             out.hasXdata = true;
-            continue;
+            if (!parseXdata(db, rb->rbnext, out.xdata, error)) return false;
+            rb = nullptr;
+            break;
         case 0:
             if (rb->resval.rstring == nullptr) {
                 error = "group 0 has no text";
@@ -246,6 +256,7 @@ bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std:
             continue;
         default: break;
         }
+        if (rb == nullptr) break;
         if (code == 105 && out.type == "DIMSTYLE") {
             if (rb->resval.rstring) out.handleText = narrow(rb->resval.rstring);
             continue;
@@ -260,9 +271,11 @@ bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std:
             return false;
         }
         if (!appendGroup(db, code, *rb, out.body, error)) return false;
-        const Group& g = out.body.back();
         if (code == 100) sawMarker = true;
-        if (code == 102 && !sawMarker) bracket += g.asText().starts_with("{") ? 1 : g.asText() == "}" ? -1 : 0;
+        if (code == 102 && !sawMarker) {
+            std::string_view text = out.body.back().asText();
+            bracket += text.starts_with("{") ? 1 : text == "}" ? -1 : 0;
+        }
     }
     if (out.type.empty() && !out.hasName) {
         error = "the list has no type group (0)";
@@ -294,7 +307,7 @@ size_t xdataSize(const std::vector<Group>& groups, size_t from) {
     return total;
 }
 
-bool checkXdata(const db::Database& db, const std::vector<Group>& xdata, std::string& error) {
+bool checkXdata(const db::Database& db, const std::vector<Group>& xdata, std::string& error, bool checkSize) {
     int depth = 0;
     for (size_t i = 0; i < xdata.size(); ++i) {
         const Group& g = xdata[i];
@@ -322,7 +335,7 @@ bool checkXdata(const db::Database& db, const std::vector<Group>& xdata, std::st
         error = "unbalanced 1002 braces in XDATA";
         return false;
     }
-    if (xdataSize(xdata) > kMaxXdataBytes) {
+    if (checkSize && xdataSize(xdata) > kMaxXdataBytes) {
         error = "XDATA is larger than " + std::to_string(kMaxXdataBytes) + " bytes";
         return false;
     }

@@ -56,7 +56,9 @@ void anglesToStored(std::string_view type, std::vector<db::Group>& body);
 
 // Checks XDATA groups: every application registered, braces balanced,
 // values within the limits.
-bool checkXdata(const db::Database& db, const std::vector<db::Group>& xdata, std::string& error);
+// checkSize: also the host's limit on the bytes the XDATA takes.
+bool checkXdata(const db::Database& db, const std::vector<db::Group>& xdata, std::string& error,
+                bool checkSize = true);
 // Replaces, in the object, the XDATA of each application named in xdata
 // (an application with no groups is removed); the others stay.
 void mergeXdata(db::Object& object, const std::vector<db::Group>& xdata);

@@ -1,0 +1,146 @@
+// Lists made and changed again and again: the host remembers how it built
+// a list of the same shape and which records names found; what it
+// remembers must never outlive what it describes.
+#include "fixture.h"
+
+namespace {
+
+class RepeatTest : public DrawingTest {};
+
+// The list of the entity made last.
+resbuf* lastList() {
+    ads_name e;
+    acdbEntLast(e);
+    return acdbEntGet(e);
+}
+
+TEST_F(RepeatTest, SameShapeWithOtherValuesKeepsOrLeavesOutDefaults) {
+    ads_point p = {0, 0, 0}, q = {5, 0, 0};
+    // Same codes each time; every other list gives the defaults, which the
+    // host leaves out of the stored body.
+    for (int i = 0; i < 6; ++i) {
+        bool defaults = i % 2 == 0;
+        resbuf* list = acutBuildList(RTDXF0, L"LINE", 6, defaults ? L"BYLAYER" : L"BYBLOCK", 8, L"0", 62,
+                                     defaults ? 256 : i, 10, p, 11, q, 0);
+        ASSERT_EQ(acdbEntMake(list), RTNORM);
+        acutRelRb(list);
+        ListHolder back(lastList());
+        if (defaults) {
+            EXPECT_EQ(codesOf(back.list), (std::vector<int>{-1, 0, 330, 5, 100, 8, 100, 10, 11, 210})) << i;
+        } else {
+            EXPECT_EQ(codesOf(back.list), (std::vector<int>{-1, 0, 330, 5, 100, 8, 6, 62, 100, 10, 11, 210})) << i;
+            EXPECT_EQ(findCode(back.list, 62)->resval.rint, i);
+        }
+    }
+    // Another order of the same groups comes out in the host's order too.
+    resbuf* list = acutBuildList(RTDXF0, L"LINE", 11, q, 10, p, 62, 3, 8, L"0", 0);
+    ASSERT_EQ(acdbEntMake(list), RTNORM);
+    acutRelRb(list);
+    ListHolder back(lastList());
+    EXPECT_EQ(codesOf(back.list), (std::vector<int>{-1, 0, 330, 5, 100, 8, 62, 100, 10, 11, 210}));
+    EXPECT_DOUBLE_EQ(findCode(back.list, 11)->resval.rpoint[0], 5.0);
+}
+
+TEST_F(RepeatTest, RoundTripChangesAreCheckedWhenTheyNameRecords) {
+    ads_point p = {0, 0, 0}, q = {5, 0, 0};
+    ads_name e;
+    makeEntity(acutBuildList(RTDXF0, L"LINE", 8, L"0", 62, 2, 10, p, 11, q, 0), e);
+    ASSERT_FALSE(ads_name_nil(e));
+
+    // A moved point: taken as it stands.
+    resbuf* list = acdbEntGet(e);
+    for (resbuf* rb = list; rb; rb = rb->rbnext)
+        if (rb->restype == 11) rb->resval.rpoint[1] = 7.0;
+    ASSERT_EQ(acdbEntMod(list), RTNORM);
+    acutRelRb(list);
+    ListHolder moved(acdbEntGet(e));
+    EXPECT_DOUBLE_EQ(findCode(moved.list, 11)->resval.rpoint[1], 7.0);
+
+    // A new layer: made; a linetype that is not loaded: refused, nothing changes.
+    auto changeText = [&](int code, const wchar_t* text) {
+        resbuf* l = acdbEntGet(e);
+        bool found = false;
+        for (resbuf* rb = l; rb; rb = rb->rbnext)
+            if (rb->restype == code) {
+                free(rb->resval.rstring);
+                rb->resval.rstring = wcsdup(text);
+                found = true;
+            }
+        EXPECT_TRUE(found);
+        int status = acdbEntMod(l);
+        acutRelRb(l);
+        return status;
+    };
+    EXPECT_EQ(changeText(8, L"DUCTS"), RTNORM);
+    ListHolder layer(acdbTblSearch(L"LAYER", L"DUCTS", 0));
+    EXPECT_NE(layer.list, nullptr);
+    // The stored body has no linetype group to change: give one through a partial list.
+    resbuf* partial = acutBuildList(-1, e, 6, L"NOSUCHTYPE", 0);
+    EXPECT_EQ(acdbEntMod(partial), RTERROR);
+    acutRelRb(partial);
+    ListHolder after(acdbEntGet(e));
+    EXPECT_EQ(textOf(findCode(after.list, 8)), L"DUCTS");
+    EXPECT_EQ(findCode(after.list, 6), nullptr);
+
+    // A colour set back to its default leaves the list.
+    resbuf* colour = acdbEntGet(e);
+    for (resbuf* rb = colour; rb; rb = rb->rbnext)
+        if (rb->restype == 62) rb->resval.rint = 256;
+    ASSERT_EQ(acdbEntMod(colour), RTNORM);
+    acutRelRb(colour);
+    ListHolder bylayer(acdbEntGet(e));
+    EXPECT_EQ(findCode(bylayer.list, 62), nullptr);
+    // An out-of-range colour is refused even in a round trip.
+    resbuf* bad = acdbEntGet(e);
+    for (resbuf* rb = bad; rb; rb = rb->rbnext)
+        if (rb->restype == 100 && rb->rbnext && rb->rbnext->restype == 8) {
+            resbuf* c = acutBuildList(62, 300, 0);
+            c->rbnext = rb->rbnext->rbnext;
+            rb->rbnext->rbnext = c;
+            break;
+        }
+    EXPECT_EQ(acdbEntMod(bad), RTERROR);
+    acutRelRb(bad);
+}
+
+TEST_F(RepeatTest, RenamedRecordsAndOtherDrawingsAreNotFoundFromMemory) {
+    ads_point p = {0, 0, 0}, q = {1, 0, 0};
+    ads_name e;
+    makeEntity(acutBuildList(RTDXF0, L"LINE", 8, L"OLD", 10, p, 11, q, 0), e);
+    makeEntity(acutBuildList(RTDXF0, L"LINE", 8, L"OLD", 10, p, 11, q, 0), e);  // found again, from memory
+    ads_name layer;
+    ASSERT_EQ(acdbTblObjName(L"LAYER", L"OLD", layer), RTNORM);
+    resbuf* record = acdbEntGet(layer);
+    for (resbuf* rb = record; rb; rb = rb->rbnext)
+        if (rb->restype == 2) {
+            free(rb->resval.rstring);
+            rb->resval.rstring = wcsdup(L"NEW");
+        }
+    ASSERT_EQ(acdbEntMod(record), RTNORM);
+    acutRelRb(record);
+    // The record a name leads to, checked by what it holds.
+    auto layerNamed = [](host::db::Database& d, std::string_view name) {
+        host::db::Slot s = d.findRecord(host::db::Table::Layer, name);
+        const host::db::Object* o = d.object(s);
+        return o && o->isType("LAYER") && host::db::groupText(*o, 2) == name;
+    };
+    EXPECT_TRUE(layerNamed(db(), "NEW"));
+    EXPECT_EQ(db().findRecord(host::db::Table::Layer, "OLD"), host::db::kNoSlot);
+
+    // A second drawing with its own layer of the same name, looked up in
+    // turn with the first: each finds its own.
+    auto other = std::make_unique<AcDbDatabase>();
+    host::api::setCurrentDatabase(other.get());
+    ads_name f;
+    makeEntity(acutBuildList(RTDXF0, L"LINE", 8, L"NEW", 10, p, 11, q, 0), f);
+    ASSERT_FALSE(ads_name_nil(f));
+    host::db::Database& second = *other->hostDatabase();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(layerNamed(second, "NEW"));
+        EXPECT_TRUE(layerNamed(db(), "NEW"));
+    }
+    EXPECT_NE(second.findRecord(host::db::Table::Layer, "NEW"), db().findRecord(host::db::Table::Layer, "NEW"));
+    host::api::setCurrentDatabase(drawing.get());
+}
+
+} // namespace
