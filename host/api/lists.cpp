@@ -143,20 +143,34 @@ bool appendGroup(const db::Database& db, int code, const resbuf& rb, std::vector
         error = "unknown group code " + std::to_string(code);
         return false;
     }
+    // Non-text groups are pushed as lvalues: the vector's inline copy path.
+    Group g;
     switch (kind) {
-    case ValueKind::Point: out.push_back(Group::point(code, rb.resval.rpoint[0], rb.resval.rpoint[1], rb.resval.rpoint[2])); return true;
-    case ValueKind::Real: out.push_back(Group::real(code, rb.resval.rreal)); return true;
-    case ValueKind::Int16: out.push_back(Group::integer(code, rb.resval.rint)); return true;
+    case ValueKind::Point:
+        g = Group::point(code, rb.resval.rpoint[0], rb.resval.rpoint[1], rb.resval.rpoint[2]);
+        out.push_back(g);
+        return true;
+    case ValueKind::Real:
+        g = Group::real(code, rb.resval.rreal);
+        out.push_back(g);
+        return true;
+    case ValueKind::Int16:
+        g = Group::integer(code, rb.resval.rint);
+        out.push_back(g);
+        return true;
     case ValueKind::Int32:
         if (!fitsInt32(rb.resval.rlong)) {
             error = "value of group " + std::to_string(code) + " is out of the 32-bit range";
             return false;
         }
-        out.push_back(Group::integer(code, rb.resval.rlong));
+        g = Group::integer(code, rb.resval.rlong);
+        out.push_back(g);
         return true;
-    case ValueKind::Int64: out.push_back(Group::integer(code, rb.resval.mnInt64)); return true;
+    case ValueKind::Int64:
+        g = Group::integer(code, rb.resval.mnInt64);
+        out.push_back(g);
+        return true;
     case ValueKind::Text: {
-        Group g;
         if (!textGroup(code, rb.resval.rstring, g, error)) return false;
         out.push_back(std::move(g));
         return true;

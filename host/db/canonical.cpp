@@ -431,18 +431,33 @@ void runPlan(const Plan& plan, const std::vector<Group>& input, std::vector<Grou
 
 } // namespace
 
-bool isModelledType(std::string_view type) { return schemas().count(type) != 0; }
+namespace {
+// The schema of a type, or null: a short list scanned by length first,
+// cheaper than hashing the name for every body.
+const Compiled* findSchema(std::string_view type) {
+    static const std::vector<std::pair<std::string_view, const Compiled*>> list = [] {
+        std::vector<std::pair<std::string_view, const Compiled*>> out;
+        for (const auto& [name, schema] : schemas()) out.emplace_back(name, &schema);
+        return out;
+    }();
+    for (const auto& [name, schema] : list)
+        if (name.size() == type.size() && name == type) return schema;
+    return nullptr;
+}
+} // namespace
+
+bool isModelledType(std::string_view type) { return findSchema(type) != nullptr; }
 
 bool canonicalBody(std::string_view type, const std::vector<Group>& input, std::vector<Group>& body,
                    std::string& error, size_t spare) {
     body.clear();
-    auto it = schemas().find(type);
-    if (it == schemas().end()) {
+    const Compiled* schema = findSchema(type);
+    if (schema == nullptr) {
         body.reserve(input.size() + spare);
         body.insert(body.end(), input.begin(), input.end());
         return true;
     }
-    const Plan* plan = findPlan(it->second, type, input, error);
+    const Plan* plan = findPlan(*schema, type, input, error);
     if (plan == nullptr) return false;
     runPlan(*plan, input, body, spare);
     return true;

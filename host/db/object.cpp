@@ -46,7 +46,7 @@ struct RecentType {
     uint8_t length = 0xFF;
     TypeId id = 0;
 };
-constexpr size_t kRecentTypes = 8;
+constexpr size_t kRecentTypes = 16;  // more than the types one element uses
 thread_local RecentType recentTypes[kRecentTypes];
 thread_local size_t nextRecentType = 0;
 } // namespace
