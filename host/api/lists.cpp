@@ -1,5 +1,6 @@
 #include "api/lists.h"
 
+#include <array>
 #include <cstdlib>
 #include <cstring>
 
@@ -90,6 +91,21 @@ std::string narrow(const ACHAR* text) {
 }
 
 bool wildcardMatch(std::string_view pattern, std::string_view text) {
+    // A plain name (the usual application filter) is compared directly,
+    // without case as matchOne does.
+    static constexpr auto special = [] {
+        std::array<bool, 256> table{};
+        for (char c : std::string_view("*?#@.~[],`")) table[static_cast<unsigned char>(c)] = true;
+        return table;
+    }();
+    bool plain = true;
+    for (char c : pattern) plain = plain && !special[static_cast<unsigned char>(c)];
+    if (plain) {
+        if (pattern.size() != text.size()) return false;
+        for (size_t i = 0; i < text.size(); ++i)
+            if (upper(pattern[i]) != upper(text[i])) return false;
+        return true;
+    }
     // Split at commas that are not escaped.
     size_t start = 0;
     for (size_t i = 0; i <= pattern.size(); ++i) {
