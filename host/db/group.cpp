@@ -87,18 +87,5 @@ Group Group::point2d(int code, double x, double y) {
     return g;
 }
 
-bool Group::operator==(const Group& other) const {
-    if (code_ != other.code_ || kind_ != other.kind_) return false;
-    switch (kind_) {
-    case ValueKind::Text:
-    case ValueKind::Binary: return asText() == other.asText();
-    case ValueKind::Real: return value_.real == other.value_.real;
-    case ValueKind::Point:
-        return value_.point[0] == other.value_.point[0] && value_.point[1] == other.value_.point[1] &&
-               value_.point[2] == other.value_.point[2];
-    case ValueKind::Handle: return value_.handle == other.value_.handle;
-    default: return value_.integer == other.value_.integer;
-    }
-}
 
 } // namespace host::db
