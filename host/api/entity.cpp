@@ -6,6 +6,7 @@
 #include "api/entity_rules.h"
 #include "api/host_api.h"
 #include "api/lists.h"
+#include "api/make_shapes.h"
 #include "db/canonical.h"
 #include "io/io.h"
 
@@ -128,12 +129,42 @@ int endBlock(db::Database& db, ParsedList& list) {
     return RTNORM;
 }
 
+// Puts a new entity where it belongs: into the open block definition, or
+// into model or paper space; the layers it names are made with it.
+int placeEntity(db::Database& db, db::TypeId type, std::vector<Group>& groups, std::vector<std::string>& layers,
+                db::Slot& slot) {
+    auto open = brackets().find(db.serial());
+    if (open != brackets().end()) {
+        Bracket& b = open->second;
+        if (db::typeName(type) == "INSERT" && !b.anonymous) {
+            const db::Object view{0, 0, 0, db::ObjectClass::Entity, false, true, groups};
+            if (db::equalNoCase(db::groupText(view, 2), b.name)) return fail("a block cannot insert itself");
+        }
+        b.entities.push_back({type, std::move(groups)});
+        for (std::string& l : layers) b.newLayers.push_back(std::move(l));
+        return RTNORM;
+    }
+    createLayers(db, layers);
+    bool paper = false;
+    for (const Group& g : groups)
+        if (g.code() == 67) paper = g.asInt() == 1;
+    slot = storeObject(db, type, db::ObjectClass::Entity, std::move(groups));
+    db.appendEntity(paper ? db.paperSpace() : db.modelSpace(), slot);
+    return RTNORM;
+}
+
 // Makes what the list describes; slot receives the new object (kNoSlot for
 // parts of a block bracket).
 int make(const resbuf* input, db::Slot& slot, bool unownedObjects) {
     slot = db::kNoSlot;
     db::Database* db = current();
     if (db == nullptr) return fail("no current drawing");
+    {
+        db::TypeId type;
+        std::vector<Group> groups;
+        std::vector<std::string> noLayers;
+        if (buildFromShape(*db, input, type, groups)) return placeEntity(*db, type, groups, noLayers, slot);
+    }
     // One list's storage serves every call.
     static thread_local ParsedList list;
     list.clear();
@@ -168,24 +199,7 @@ int make(const resbuf* input, db::Slot& slot, bool unownedObjects) {
         slot = storeObject(*db, list.type, db::ObjectClass::NonGraphical, std::move(groups));
         return RTNORM;
     }
-    auto open = brackets().find(db->serial());
-    if (open != brackets().end()) {
-        Bracket& b = open->second;
-        if (list.type == "INSERT" && !b.anonymous) {
-            db::Object view{0, 0, 0, db::ObjectClass::Entity, false, true, groups};
-            if (db::equalNoCase(db::groupText(view, 2), b.name)) return fail("a block cannot insert itself");
-        }
-        b.entities.push_back({db::internType(list.type), std::move(groups)});
-        for (std::string& l : layers) b.newLayers.push_back(std::move(l));
-        return RTNORM;
-    }
-    createLayers(*db, layers);
-    bool paper = false;
-    for (const Group& g : groups)
-        if (g.code() == 67) paper = g.asInt() == 1;
-    slot = storeObject(*db, list.type, db::ObjectClass::Entity, std::move(groups));
-    db->appendEntity(paper ? db->paperSpace() : db->modelSpace(), slot);
-    return RTNORM;
+    return placeEntity(*db, db::internType(list.type), groups, layers, slot);
 }
 
 // A list with subclass markers, or with a code given twice (vertices,

@@ -64,43 +64,56 @@ bool isEntityType(std::string_view type) {
 
 } // namespace
 
+NameCheck checkNameGroup(const db::Database& db, std::string_view type, Group& g, std::string& error) {
+    switch (g.code()) {
+    case 8:
+        if (!validSymbolName(g.asText())) {
+            error = "invalid layer name \"" + std::string(g.asText()) + "\"";
+            return NameCheck::Refused;
+        }
+        return spellAsTable(db, db::Table::Layer, g) ? NameCheck::Ok : NameCheck::NewLayer;
+    case 6:
+        if (spellAsTable(db, db::Table::Ltype, g)) return NameCheck::Ok;
+        error = "linetype \"" + std::string(g.asText()) + "\" is not loaded";
+        return NameCheck::Refused;
+    case 7:
+        if (type != "TEXT" && type != "MTEXT") return NameCheck::Ok;
+        if (spellAsTable(db, db::Table::Style, g)) return NameCheck::Ok;
+        error = "text style \"" + std::string(g.asText()) + "\" does not exist";
+        return NameCheck::Refused;
+    case 3:
+        if (type != "LEADER" && type != "DIMENSION") return NameCheck::Ok;
+        if (spellAsTable(db, db::Table::Dimstyle, g)) return NameCheck::Ok;
+        error = "dimension style \"" + std::string(g.asText()) + "\" does not exist";
+        return NameCheck::Refused;
+    case 2: {
+        if (type != "INSERT" && type != "DIMENSION") return NameCheck::Ok;
+        db::Slot rec = db.findRecord(db::Table::BlockRecord, g.asText());
+        if (rec == db::kNoSlot || rec == db.modelSpace() || rec == db.paperSpace()) {
+            error = "block \"" + std::string(g.asText()) + "\" does not exist";
+            return NameCheck::Refused;
+        }
+        spellAsTable(db, db::Table::BlockRecord, g);
+        return NameCheck::Ok;
+    }
+    case 62:
+        if (g.asInt() >= 0 && g.asInt() <= 256) return NameCheck::Ok;
+        error = "colour " + std::to_string(g.asInt()) + " is not 0 to 256";
+        return NameCheck::Refused;
+    default: return NameCheck::Ok;
+    }
+}
+
 bool prepareBody(db::Database& db, std::string_view type, std::vector<Group>& groups,
                  std::vector<Group>& body, std::vector<std::string>& newLayers, std::string& error, size_t spare) {
     if (isEntityType(type)) {
         bool hasLayer = false;
         for (Group& g : groups) {
-            if (g.code() == 8) {
-                hasLayer = true;
-                if (!validSymbolName(g.asText())) {
-                    error = "invalid layer name \"" + std::string(g.asText()) + "\"";
-                    return false;
-                }
-                if (!spellAsTable(db, db::Table::Layer, g)) newLayers.emplace_back(g.asText());
-            } else if (g.code() == 6) {
-                if (!spellAsTable(db, db::Table::Ltype, g)) {
-                    error = "linetype \"" + std::string(g.asText()) + "\" is not loaded";
-                    return false;
-                }
-            } else if (g.code() == 7 && (type == "TEXT" || type == "MTEXT")) {
-                if (!spellAsTable(db, db::Table::Style, g)) {
-                    error = "text style \"" + std::string(g.asText()) + "\" does not exist";
-                    return false;
-                }
-            } else if (g.code() == 3 && (type == "LEADER" || type == "DIMENSION")) {
-                if (!spellAsTable(db, db::Table::Dimstyle, g)) {
-                    error = "dimension style \"" + std::string(g.asText()) + "\" does not exist";
-                    return false;
-                }
-            } else if (g.code() == 2 && (type == "INSERT" || type == "DIMENSION")) {
-                db::Slot rec = db.findRecord(db::Table::BlockRecord, g.asText());
-                if (rec == db::kNoSlot || rec == db.modelSpace() || rec == db.paperSpace()) {
-                    error = "block \"" + std::string(g.asText()) + "\" does not exist";
-                    return false;
-                }
-                spellAsTable(db, db::Table::BlockRecord, g);
-            } else if (g.code() == 62 && (g.asInt() < 0 || g.asInt() > 256)) {
-                error = "colour " + std::to_string(g.asInt()) + " is not 0 to 256";
-                return false;
+            hasLayer = hasLayer || g.code() == 8;
+            switch (checkNameGroup(db, type, g, error)) {
+            case NameCheck::Ok: break;
+            case NameCheck::NewLayer: newLayers.emplace_back(g.asText()); break;
+            case NameCheck::Refused: return false;
             }
         }
         if (!hasLayer) {
@@ -136,8 +149,12 @@ void createLayers(db::Database& db, const std::vector<std::string>& names) {
 }
 
 db::Slot storeObject(db::Database& db, std::string_view type, db::ObjectClass cls, std::vector<Group> groups) {
+    return storeObject(db, db::internType(type), cls, std::move(groups));
+}
+
+db::Slot storeObject(db::Database& db, db::TypeId type, db::ObjectClass cls, std::vector<Group> groups) {
     db::Object o;
-    o.type = db::internType(type);
+    o.type = type;
     o.cls = cls;
     o.groups = std::move(groups);
     return db.add(std::move(o));

@@ -16,6 +16,13 @@ MakeKind makeKindOf(std::string_view type);
 // leading or trailing blank.  anonymousOk lets a leading '*' through.
 bool validSymbolName(std::string_view name, bool anonymousOk = false);
 
+// Checks one group of an entity of `type` that may name a table record
+// (layer, linetype, text or dimension style, block) or hold a colour, and
+// spells a found name as its table does.  NewLayer: a valid layer name the
+// drawing lacks.
+enum class NameCheck { Ok, NewLayer, Refused };
+NameCheck checkNameGroup(const db::Database& db, std::string_view type, db::Group& g, std::string& error);
+
 // Builds the stored body of an object of `type` from its input groups:
 // table references checked and spelled as the table spells them, the layer
 // defaulted to the current one, canonical order.  Layers the entity names
@@ -31,5 +38,6 @@ void createLayers(db::Database& db, const std::vector<std::string>& names);
 
 // Stores a new object: the body and XDATA as given, no owner.
 db::Slot storeObject(db::Database& db, std::string_view type, db::ObjectClass cls, std::vector<db::Group> groups);
+db::Slot storeObject(db::Database& db, db::TypeId type, db::ObjectClass cls, std::vector<db::Group> groups);
 
 } // namespace host::api

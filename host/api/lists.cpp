@@ -152,7 +152,8 @@ bool textGroup(int code, const ACHAR* text, Group& out, std::string& error) {
     return true;
 }
 
-// The group of a code and a result-buffer value, appended to out.
+} // namespace
+
 bool appendGroup(const db::Database& db, int code, const resbuf& rb, std::vector<Group>& out, std::string& error) {
     ValueKind kind;
     if (code < 0 || !db::kindOfCode(code, kind)) {
@@ -223,8 +224,6 @@ bool appendGroup(const db::Database& db, int code, const resbuf& rb, std::vector
     return false;
 }
 
-} // namespace
-
 bool groupFromResbuf(const db::Database& db, const resbuf& rb, Group& out, std::string& error) {
     static thread_local std::vector<Group> one;
     one.clear();
@@ -233,8 +232,6 @@ bool groupFromResbuf(const db::Database& db, const resbuf& rb, Group& out, std::
     return true;
 }
 
-namespace {
-// The XDATA after a -3 group: application blocks, each led by its 1001.
 bool parseXdata(const db::Database& db, const resbuf* rb, std::vector<Group>& xdata, std::string& error) {
     if (rb && rb->restype != 1001) {
         error = rb->restype >= 1000 && rb->restype <= 1071 ? "XDATA must begin with 1001"
@@ -251,7 +248,6 @@ bool parseXdata(const db::Database& db, const resbuf* rb, std::vector<Group>& xd
     }
     return true;
 }
-} // namespace
 
 bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std::string& error) {
     // The caller's lists keep their room from call to call: no reserving.

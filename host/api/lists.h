@@ -50,6 +50,12 @@ struct ParsedList {
     }
 };
 bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std::string& error);
+// The XDATA groups of a list, from the group after its -3 on: application
+// blocks, each led by its 1001; appended to xdata.
+bool parseXdata(const db::Database& db, const resbuf* first, std::vector<db::Group>& xdata, std::string& error);
+// One group of a list, converted and appended to out; false with a
+// message for a code outside the DXF ranges or a bad value.
+bool appendGroup(const db::Database& db, int code, const resbuf& rb, std::vector<db::Group>& out, std::string& error);
 
 // Angle groups of a list (radians) in the unit the object keeps them in.
 void anglesToStored(std::string_view type, std::vector<db::Group>& body);

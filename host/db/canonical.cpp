@@ -212,24 +212,12 @@ struct Picks {
     std::vector<uint16_t> field; // input index for each field of the schema
 };
 
-// One step of building a body: which group goes next.
-struct Step {
-    enum Op : uint8_t {
-        Marker,        // the subclass marker `group` points to
-        Copy,          // input[index]
-        CopyUnlessDefault,  // input[index], unless it equals *group
-        Fallback,      // *group, the field's default
-        CopyAs13,      // input[index] with code 13: a SOLID's missing fourth corner
-    };
-    Op op;
-    uint16_t index;
-    const Group* group;
-};
+using Step = BodyStep;
 
-// A plan: the steps that turn an input into its body.  It depends only on
-// the input's codes, except for subclass markers and 102 brackets whose
-// texts count; plans of inputs without those are kept and reused, since
-// the same code builds the same kind of list again and again.
+// Plans depend only on the input's codes, except for subclass markers and
+// 102 brackets whose texts count; plans of inputs without those are kept
+// and reused, since the same code builds the same kind of list again and
+// again.
 using Plan = std::vector<Step>;
 
 // A kept-as-given part takes fields only from the leading run of its
@@ -447,6 +435,16 @@ const Compiled* findSchema(std::string_view type) {
 } // namespace
 
 bool isModelledType(std::string_view type) { return findSchema(type) != nullptr; }
+
+const std::vector<BodyStep>* bodyPlan(std::string_view type, const std::vector<Group>& input, std::string& error) {
+    const Compiled* schema = findSchema(type);
+    return schema ? findPlan(*schema, type, input, error) : nullptr;
+}
+
+void runBodyPlan(const std::vector<BodyStep>& plan, const std::vector<Group>& input, std::vector<Group>& body,
+                 size_t spare) {
+    runPlan(plan, input, body, spare);
+}
 
 bool canonicalBody(std::string_view type, const std::vector<Group>& input, std::vector<Group>& body,
                    std::string& error, size_t spare) {

@@ -28,4 +28,27 @@ bool isModelledType(std::string_view type);
 bool canonicalBody(std::string_view type, const std::vector<Group>& input, std::vector<Group>& body,
                    std::string& error, size_t spare = 0);
 
+// One step of building a body: which group goes next.
+struct BodyStep {
+    enum Op : uint8_t {
+        Marker,             // the subclass marker `group` points to
+        Copy,               // input[index]
+        CopyUnlessDefault,  // input[index], unless it equals *group
+        Fallback,           // *group, the field's default
+        CopyAs13,           // input[index] with code 13: a SOLID's missing fourth corner
+    };
+    Op op;
+    uint16_t index;
+    const Group* group;  // a schema's own group: valid for the session
+};
+
+// The steps that build the body of a modelled type from input groups like
+// these; null for an unmodelled type, or with a message for bad input.
+// The plan stays valid until the next call on the same thread; it holds
+// for any input of the same codes without 100 or 102 groups.
+const std::vector<BodyStep>* bodyPlan(std::string_view type, const std::vector<Group>& input, std::string& error);
+// Runs a plan over its input: body gets exactly its groups plus `spare` room.
+void runBodyPlan(const std::vector<BodyStep>& plan, const std::vector<Group>& input, std::vector<Group>& body,
+                 size_t spare);
+
 } // namespace host::db

@@ -143,4 +143,115 @@ TEST_F(RepeatTest, RenamedRecordsAndOtherDrawingsAreNotFoundFromMemory) {
     host::api::setCurrentDatabase(drawing.get());
 }
 
+// Everything of an entity's list but its name, handle and owner.
+std::vector<std::string> contentOf(const resbuf* list) {
+    std::vector<std::string> out;
+    for (const resbuf* rb = list; rb; rb = rb->rbnext) {
+        if (rb->restype == -1 || rb->restype == 5 || rb->restype == 330) continue;
+        std::string item = std::to_string(rb->restype) + ":";
+        host::db::Group g;
+        std::string error;
+        if (rb->restype >= 0 && host::api::groupFromResbuf(*host::api::current(), *rb, g, error)) {
+            if (g.isText()) item += std::string(g.asText());
+            else if (g.kind() == host::db::ValueKind::Point)
+                for (int i = 0; i < 3; ++i) item += std::to_string(g.asPoint()[i]) + ",";
+            else if (g.kind() == host::db::ValueKind::Real) item += std::to_string(g.asReal());
+            else item += std::to_string(g.asInt());
+        }
+        out.push_back(item);
+    }
+    return out;
+}
+
+// A list of a type, a subclass marker when one is given (which sends the
+// list the general way), then the rest.
+resbuf* typed(const wchar_t* type, const wchar_t* marker, resbuf* rest) {
+    resbuf* list = marker ? acutBuildList(RTDXF0, type, 100, marker, 0) : acutBuildList(RTDXF0, type, 0);
+    resbuf* tail = list;
+    while (tail->rbnext) tail = tail->rbnext;
+    tail->rbnext = rest;
+    return list;
+}
+
+ads_point pc = {1, 2, 0}, pa = {0, 3, 0}, pb = {4, 2, 0}, pd = {4, 5, 0};
+
+// A list made three times as given (the first teaches the host its shape,
+// the others use what it kept) and once with a leading subclass marker,
+// which the host takes the general way: all four come out the same.
+TEST_F(RepeatTest, ListsOfAKeptShapeComeOutAsTheGeneralWayMakesThem) {
+    ads_point origin = {0, 0, 0};
+    resbuf* block = acutBuildList(RTDXF0, L"BLOCK", 2, L"PART", 10, origin, 70, 0, 0);
+    ASSERT_EQ(acdbEntMake(block), RTNORM);
+    acutRelRb(block);
+    resbuf* line = acutBuildList(RTDXF0, L"LINE", 10, origin, 11, pc, 0);
+    ASSERT_EQ(acdbEntMake(line), RTNORM);
+    acutRelRb(line);
+    resbuf* end = acutBuildList(RTDXF0, L"ENDBLK", 0);
+    ASSERT_EQ(acdbEntMake(end), RTNORM);
+    acutRelRb(end);
+
+    struct Case {
+        const char* what;
+        resbuf* (*make)(const wchar_t* marker);
+    };
+    const Case cases[] = {
+        {"line", [](const wchar_t* m) { return typed(L"LINE", m, acutBuildList(6, L"BYBLOCK", 8, L"0", 62, 0, 10, pc, 11, pa, 0)); }},
+        {"line with defaults", [](const wchar_t* m) {
+             return typed(L"LINE", m, acutBuildList(62, 256, 6, L"bylayer", 8, L"0", 11, pa, 10, pc, 0));
+         }},
+        {"arc", [](const wchar_t* m) { return typed(L"ARC", m, acutBuildList(8, L"0", 10, pc, 40, 2.0, 50, 0.25, 51, 3.0, 0)); }},
+        {"circle", [](const wchar_t* m) { return typed(L"CIRCLE", m, acutBuildList(8, L"0", 39, 0.0, 10, pc, 40, 2.0, 0)); }},
+        {"solid", [](const wchar_t* m) { return typed(L"SOLID", m, acutBuildList(8, L"0", 10, pc, 11, pa, 12, pb, 0)); }},
+        {"text", [](const wchar_t* m) {
+             return typed(L"TEXT", m, acutBuildList(8, L"0", 40, 2.5, 10, pc, 1, L"x", 50, 0.5, 72, 1, 0));
+         }},
+        {"text with style", [](const wchar_t* m) {
+             return typed(L"TEXT", m, acutBuildList(7, L"standard", 8, L"0", 40, 2.5, 10, pc, 11, pc, 72, 1, 73, 1, 1,
+                                                    L"400x200", 0));
+         }},
+        {"ellipse", [](const wchar_t* m) { return typed(L"ELLIPSE", m, acutBuildList(8, L"0", 10, pc, 11, pa, 40, 0.5, 0)); }},
+        {"insert", [](const wchar_t* m) {
+             return typed(L"INSERT", m, acutBuildList(2, L"part", 6, L"BYLAYER", 8, L"0", 10, pd, 41, 2.0, 50, 1.0, 62, 256,
+                                                      -3, 1001, L"LurakCad_B1", 1000, L"ZL1", 1002, L"{", 1070, 4,
+                                                      1002, L"}", 1005, L"0", 1040, 600.0, 0));
+         }},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        std::vector<std::vector<std::string>> made;
+        for (const wchar_t* marker : {static_cast<const wchar_t*>(nullptr), static_cast<const wchar_t*>(nullptr),
+                                      static_cast<const wchar_t*>(nullptr), L"AcDbEntity"}) {
+            resbuf* list = k.make(marker);
+            ASSERT_EQ(acdbEntMake(list), RTNORM) << host::api::lastError();
+            acutRelRb(list);
+            resbuf* apps = acutBuildList(RTSTR, L"*", 0);
+            ads_name e;
+            acdbEntLast(e);
+            ListHolder back(acdbEntGetX(e, apps));
+            acutRelRb(apps);
+            made.push_back(contentOf(back.list));
+        }
+        for (size_t i = 1; i < made.size(); ++i) EXPECT_EQ(made[i], made[0]) << "making " << i;
+    }
+
+    // Lists of a kept shape that the general way refuses or must add to.
+    ads_point c = {1, 2, 0}, a = {0, 3, 0};
+    resbuf* bad = acutBuildList(RTDXF0, L"LINE", 6, L"NOSUCHTYPE", 8, L"0", 62, 0, 10, c, 11, a, 0);
+    EXPECT_EQ(acdbEntMake(bad), RTERROR);
+    EXPECT_NE(host::api::lastError().find("NOSUCHTYPE"), std::string::npos);
+    acutRelRb(bad);
+    resbuf* colour = acutBuildList(RTDXF0, L"LINE", 6, L"BYBLOCK", 8, L"0", 62, 999, 10, c, 11, a, 0);
+    EXPECT_EQ(acdbEntMake(colour), RTERROR);
+    acutRelRb(colour);
+    resbuf* layer = acutBuildList(RTDXF0, L"LINE", 6, L"BYBLOCK", 8, L"FRESH", 62, 0, 10, c, 11, a, 0);
+    EXPECT_EQ(acdbEntMake(layer), RTNORM);
+    acutRelRb(layer);
+    ListHolder fresh(acdbTblSearch(L"LAYER", L"FRESH", 0));
+    EXPECT_NE(fresh.list, nullptr);
+    resbuf* app = acutBuildList(RTDXF0, L"LINE", 6, L"BYBLOCK", 8, L"0", 62, 0, 10, c, 11, a, -3, 1001, L"NOAPP", 1000,
+                                L"x", 0);
+    EXPECT_EQ(acdbEntMake(app), RTERROR);
+    acutRelRb(app);
+}
+
 } // namespace
