@@ -7,6 +7,7 @@
 #include "api/host_api.h"
 #include "api/lists.h"
 #include "api/make_shapes.h"
+#include "api/modify_in_place.h"
 #include "db/canonical.h"
 #include "io/io.h"
 
@@ -227,13 +228,7 @@ bool onlyValuesChanged(const db::Object& o, const std::vector<Group>& given) {
         const Group& g = given[i];
         if (stored.code() != g.code()) return false;
         if (stored == g) continue;
-        switch (g.code()) {
-        case 2: case 3: case 6: case 7: case 8:  // record names
-        case 39: case 48: case 60: case 62: case 67: case 370:  // left out at their defaults
-        case 100: case 102:
-            return false;
-        default: break;
-        }
+        if (valueNeedsRules(g.code())) return false;
     }
     return true;
 }
@@ -286,6 +281,7 @@ resbuf* acdbEntGetX(const ads_name entity, const resbuf* apps) {
 int acdbEntMod(const resbuf* given) {
     db::Database* db = current();
     if (db == nullptr) return fail("no current drawing");
+    if (api::modifyInPlace(*db, given)) return RTNORM;
     static thread_local api::ParsedList list;
     list.clear();
     std::string error;

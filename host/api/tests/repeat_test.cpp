@@ -14,6 +14,26 @@ resbuf* lastList() {
     return acdbEntGet(e);
 }
 
+// Everything of an entity's list but its name, handle and owner.
+std::vector<std::string> contentOf(const resbuf* list) {
+    std::vector<std::string> out;
+    for (const resbuf* rb = list; rb; rb = rb->rbnext) {
+        if (rb->restype == -1 || rb->restype == 5 || rb->restype == 330) continue;
+        std::string item = std::to_string(rb->restype) + ":";
+        host::db::Group g;
+        std::string error;
+        if (rb->restype >= 0 && host::api::groupFromResbuf(*host::api::current(), *rb, g, error)) {
+            if (g.isText()) item += std::string(g.asText());
+            else if (g.kind() == host::db::ValueKind::Point)
+                for (int i = 0; i < 3; ++i) item += std::to_string(g.asPoint()[i]) + ",";
+            else if (g.kind() == host::db::ValueKind::Real) item += std::to_string(g.asReal());
+            else item += std::to_string(g.asInt());
+        }
+        out.push_back(item);
+    }
+    return out;
+}
+
 TEST_F(RepeatTest, SameShapeWithOtherValuesKeepsOrLeavesOutDefaults) {
     ads_point p = {0, 0, 0}, q = {5, 0, 0};
     // Same codes each time; every other list gives the defaults, which the
@@ -103,6 +123,58 @@ TEST_F(RepeatTest, RoundTripChangesAreCheckedWhenTheyNameRecords) {
     acutRelRb(bad);
 }
 
+TEST_F(RepeatTest, RoundTripOfOneApplicationChangesItsValuesAndKeepsTheOthers) {
+    ASSERT_EQ(acdbRegApp(L"OTHER"), RTNORM);
+    ads_point p = {0, 0, 0}, q = {5, 0, 0};
+    ads_name e;
+    makeEntity(acutBuildList(RTDXF0, L"LINE", 8, L"0", 10, p, 11, q, -3, 1001, L"OTHER", 1070, 1, 1001,
+                             L"LurakCad_B1", 1000, L"ZL1", 1070, 7, 1040, 2.5, 0),
+               e);
+    ASSERT_FALSE(ads_name_nil(e));
+    auto roundTrip = [&](auto change) {
+        resbuf* apps = acutBuildList(RTSTR, L"LurakCad_B1", 0);
+        resbuf* list = acdbEntGetX(e, apps);
+        acutRelRb(apps);
+        for (resbuf* rb = list; rb; rb = rb->rbnext) change(rb);
+        int status = acdbEntMod(list);
+        acutRelRb(list);
+        return status;
+    };
+    // Numbers change in place; a longer text goes the general way; both keep OTHER.
+    ASSERT_EQ(roundTrip([](resbuf* rb) {
+                  if (rb->restype == 1070) rb->resval.rint = 9;
+                  if (rb->restype == 1040) rb->resval.rreal = 4.0;
+              }),
+              RTNORM);
+    ASSERT_EQ(roundTrip([](resbuf* rb) {
+                  if (rb->restype == 1000) {
+                      free(rb->resval.rstring);
+                      rb->resval.rstring = wcsdup(L"ZL1-LONGER");
+                  }
+              }),
+              RTNORM);
+    resbuf* all = acutBuildList(RTSTR, L"*", 0);
+    ListHolder back(acdbEntGetX(e, all));
+    acutRelRb(all);
+    std::vector<std::string> content = contentOf(back.list);
+    std::vector<std::string> tail(content.end() - 7, content.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"-3:", "1001:OTHER", "1070:1", "1001:LurakCad_B1", "1000:ZL1-LONGER",
+                                              "1070:9", "1040:4.000000"}));
+    // A changed handle is refused, and nothing changes.
+    EXPECT_EQ(roundTrip([](resbuf* rb) {
+                  if (rb->restype == 5) {
+                      free(rb->resval.rstring);
+                      rb->resval.rstring = wcsdup(L"FFFF");
+                  }
+                  if (rb->restype == 1070) rb->resval.rint = 11;
+              }),
+              RTERROR);
+    resbuf* apps = acutBuildList(RTSTR, L"LurakCad_B1", 0);
+    ListHolder again(acdbEntGetX(e, apps));
+    acutRelRb(apps);
+    EXPECT_EQ(findCode(again.list, 1070)->resval.rint, 9);
+}
+
 TEST_F(RepeatTest, RenamedRecordsAndOtherDrawingsAreNotFoundFromMemory) {
     ads_point p = {0, 0, 0}, q = {1, 0, 0};
     ads_name e;
@@ -141,26 +213,6 @@ TEST_F(RepeatTest, RenamedRecordsAndOtherDrawingsAreNotFoundFromMemory) {
     }
     EXPECT_NE(second.findRecord(host::db::Table::Layer, "NEW"), db().findRecord(host::db::Table::Layer, "NEW"));
     host::api::setCurrentDatabase(drawing.get());
-}
-
-// Everything of an entity's list but its name, handle and owner.
-std::vector<std::string> contentOf(const resbuf* list) {
-    std::vector<std::string> out;
-    for (const resbuf* rb = list; rb; rb = rb->rbnext) {
-        if (rb->restype == -1 || rb->restype == 5 || rb->restype == 330) continue;
-        std::string item = std::to_string(rb->restype) + ":";
-        host::db::Group g;
-        std::string error;
-        if (rb->restype >= 0 && host::api::groupFromResbuf(*host::api::current(), *rb, g, error)) {
-            if (g.isText()) item += std::string(g.asText());
-            else if (g.kind() == host::db::ValueKind::Point)
-                for (int i = 0; i < 3; ++i) item += std::to_string(g.asPoint()[i]) + ",";
-            else if (g.kind() == host::db::ValueKind::Real) item += std::to_string(g.asReal());
-            else item += std::to_string(g.asInt());
-        }
-        out.push_back(item);
-    }
-    return out;
 }
 
 // A list of a type, a subclass marker when one is given (which sends the
