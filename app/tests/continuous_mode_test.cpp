@@ -15,7 +15,7 @@ int CountingPlacement() {
     return placementResult;
 }
 
-enum Code { kLnvf = 0, kLnvl = 1, kLinf = 7, kLcontd = 23 };
+enum Code { kLnvl = 1, kLcontd = 23 };
 
 class ContinuousModeTest : public ModuleFixture {
 protected:
@@ -36,53 +36,42 @@ protected:
 
 } // namespace
 
-TEST_F(ContinuousModeTest, ToggleStartsAPlacementRunAndACancelledRunTurnsTheModeOn) {
-    ASSERT_EQ(ContinuousMode(), 0);
+TEST_F(ContinuousModeTest, ToggleStartsAPlacementRunThatTurnsTheModeOnUnlessItFails) {
+    placementResult = -1;
     InvokeFunctionCode(kLcontd);
     EXPECT_EQ(placementRuns, 1);
+    EXPECT_EQ(ContinuousMode(), 0);
+    // A run that ends (also by a cancel) turns the mode on.
+    placementResult = 0;
+    InvokeFunctionCode(kLcontd);
+    EXPECT_EQ(placementRuns, 2);
     EXPECT_EQ(ContinuousMode(), 1);
     // On: the toggle turns it off without a run.
     InvokeFunctionCode(kLcontd);
-    EXPECT_EQ(placementRuns, 1);
+    EXPECT_EQ(placementRuns, 2);
     EXPECT_EQ(ContinuousMode(), 0);
-}
-
-TEST_F(ContinuousModeTest, FailedPlacementRunLeavesTheModeOff) {
-    placementResult = -1;
-    InvokeFunctionCode(kLcontd);
-    EXPECT_EQ(placementRuns, 1);
-    EXPECT_EQ(ContinuousMode(), 0);
-}
-
-TEST_F(ContinuousModeTest, ContinueFunctionsRunPlacementOnlyWhileTheModeIsOn) {
-    InvokeFunctionCode(kLnvl);
-    InvokeFunctionCode(kLinf);
-    EXPECT_EQ(placementRuns, 0);
-    SetContinuousMode(1);
-    InvokeFunctionCode(kLnvl);
-    InvokeFunctionCode(kLnvf);
-    InvokeFunctionCode(kLinf);
-    EXPECT_EQ(placementRuns, 3);
-    // A failing run does not end the mode.
-    placementResult = -1;
-    InvokeFunctionCode(kLnvl);
-    EXPECT_EQ(placementRuns, 4);
-    EXPECT_EQ(ContinuousMode(), 1);
 }
 
 TEST_F(ContinuousModeTest, EveryFunctionHasTheRuleOfItsGroup) {
+    // Placing functions run a placement while the mode is on (and a failed
+    // run keeps it on), functions that change the setting turn it off, the
+    // rest leave it as it is.
     const int continueCodes[] = {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 15};
     const int offCodes[] = {8, 14, 16, 18, 19, 20, 21, 22};
     const int unchangedCodes[] = {17, 24, 25, 26, 27};
     int counted = 0;
     for (int code : continueCodes) {
-        SetContinuousMode(1);
-        placementRuns = 0;
-        InvokeFunctionCode(code);
-        EXPECT_EQ(placementRuns, 1) << code;
-        EXPECT_EQ(ContinuousMode(), 1) << code;
+        for (int16_t mode : {0, 1}) {
+            SetContinuousMode(mode);
+            placementRuns = 0;
+            placementResult = code % 2 ? -1 : 0;
+            InvokeFunctionCode(code);
+            EXPECT_EQ(placementRuns, mode) << code;
+            EXPECT_EQ(ContinuousMode(), mode) << code;
+        }
         ++counted;
     }
+    placementResult = 0;
     for (int code : offCodes) {
         SetContinuousMode(1);
         placementRuns = 0;

@@ -7,7 +7,6 @@
 #include "ads_entity.h"
 #include "app/doc_state.h"
 #include "app/module_state.h"
-#include "app/reactors.h"
 #include "core/insert_defaults.h"
 #include "module_fixture.h"
 #include "shell/session.h"
@@ -47,18 +46,14 @@ TEST_F(DocStateTest, EachDrawingKeepsItsOwnStateAcrossSwitches) {
     EXPECT_EQ(DocStateCount(), 2);
 }
 
-TEST_F(DocStateTest, NewStateHasTheDocumentedDefaults) {
+TEST_F(DocStateTest, NewStateHasTheDefaultPiecesAndNoCurrentElement) {
     NewDocument();
     StartModule();
     ASSERT_NE(CurrentDocState, nullptr);
     const LDocState& s = *CurrentDocState;
     EXPECT_EQ(s.defaults.rectPieceLength, 1500.0);
     EXPECT_EQ(s.defaults.roundPieceLength, 6000.0);
-    EXPECT_EQ(s.defaults.labelDistance, 50.0);
-    EXPECT_EQ(s.defaults.insertScale, AcGeScale3d(1.0));
     EXPECT_EQ(s.selectionState, -1);
-    EXPECT_EQ(s.currentConnector, -1);
-    EXPECT_EQ(s.neighbourConnector, -1);
     EXPECT_EQ(s.current, nullptr);
     // The drawing now has the program's dictionary entry, and no systems.
     EXPECT_FALSE(ads_name_nil(s.systemList.programDictionary));
@@ -101,22 +96,6 @@ TEST_F(DocStateTest, RemovingTheCurrentStateLeavesNoneUntilTheNextSwitch) {
     SwitchDocState();
     EXPECT_NE(CurrentDocState, nullptr);
     EXPECT_EQ(CurrentDocState, DocStateOf(a));
-}
-
-TEST_F(DocStateTest, UnloadWithThreeDrawingsEmptiesTheList) {
-    host::shell::Document* a = NewDocument();
-    NewDocument();
-    host::shell::Document* c = NewDocument();
-    StartModule();
-    ASSERT_EQ(DocStateCount(), 3);
-    host::shell::makeCurrent(a);
-    StopModule();
-    EXPECT_EQ(DocStateCount(), 0);
-    EXPECT_EQ(CurrentDocState, nullptr);
-    EXPECT_EQ(LabelReactorInstance(), nullptr);
-    // The walk over the drawings leaves the drawing that was current.
-    EXPECT_EQ(host::shell::currentDocument(), a);
-    (void)c;
 }
 
 TEST_F(DocStateTest, DefaultsStoredInTheDrawingAreReadAtFirstSight) {

@@ -33,40 +33,35 @@ TEST_F(EntryPointTest, DrawingLoadDefinesTheFunctionsAndLoadsTheMenu) {
     EXPECT_TRUE(doc->functions().empty());
 }
 
-TEST_F(EntryPointTest, ReactorsLiveExactlyAsLongAsTheModule) {
+TEST_F(EntryPointTest, UnloadFreesReactorsAndEveryDrawingsState) {
+    host::shell::Document* a = NewDocument();
+    NewDocument();
     NewDocument();
     StartModule();
+    ASSERT_EQ(DocStateCount(), 3);
     EXPECT_NE(LabelReactorInstance(), nullptr);
     EXPECT_NE(RedrawReactorInstance(), nullptr);
     EXPECT_EQ(acedEditor->reactorCount(), 1);
+    host::shell::makeCurrent(a);
     StopModule();
     EXPECT_EQ(LabelReactorInstance(), nullptr);
     EXPECT_EQ(RedrawReactorInstance(), nullptr);
     EXPECT_EQ(acedEditor->reactorCount(), 0);
     EXPECT_EQ(DocStateCount(), 0);
+    EXPECT_EQ(CurrentDocState, nullptr);
+    // The walk over the drawings leaves the drawing that was current.
+    EXPECT_EQ(host::shell::currentDocument(), a);
 }
 
-TEST_F(EntryPointTest, HelpCommandAsksForTheMainIndex) {
+TEST_F(EntryPointTest, FunctionCallsAnswerByCode) {
     NewDocument();
     StartModule();
     Transcript();
     EXPECT_EQ(InvokeFunctionCode(25), 1);
     EXPECT_NE(Transcript().find("Help: file " + installDir.string() + "/Lurak.hlp, topic main_index"),
               std::string::npos);
-}
-
-TEST_F(EntryPointTest, CommandsNotBuiltYetSayTheyAreNotAvailable) {
-    NewDocument();
-    StartModule();
-    Transcript();
     EXPECT_EQ(InvokeFunctionCode(21), 1);
     EXPECT_NE(Transcript().find("is not available yet."), std::string::npos);
-}
-
-TEST_F(EntryPointTest, UnknownFunctionCodeReportsMessage149) {
-    NewDocument();
-    StartModule();
-    Transcript();
     EXPECT_EQ(InvokeFunctionCode(28), 0);
     EXPECT_NE(Transcript().find(std::string("ERROR: ") + CommandMessage(149)), std::string::npos);
     EXPECT_EQ(InvokeFunctionCode(-1), 0);
@@ -137,12 +132,4 @@ TEST_F(EntryPointTest, FirstCallAfterADrawingLoadLoadsTheSystemLinetypes) {
     EXPECT_EQ(Module().linetypesPending, 1);
     Send(AcRx::kInvkSubrMsg, b);
     EXPECT_TRUE(HasLinetype(L"SZAGGATOTT"));
-}
-
-TEST_F(EntryPointTest, RefusedVersionLeavesTheDrawingUntouchedByCalls) {
-    host::shell::setHostVersion(std::string("17.3"));
-    host::shell::Document* a = NewDocument();
-    StartModule();
-    Send(AcRx::kInvkSubrMsg, a);
-    EXPECT_FALSE(HasLinetype(L"KÖZÉP"));
 }

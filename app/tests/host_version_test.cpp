@@ -1,6 +1,7 @@
 // The host version check and what a refused or missing version does.
 #include <gtest/gtest.h>
 
+#include "ads_entity.h"
 #include "app/dispatch.h"
 #include "app/host_version.h"
 #include "app/module_state.h"
@@ -48,6 +49,11 @@ TEST_F(VersionedModuleTest, RefusedVersionShowsTheBoxAndLeavesCommandsInert) {
     EXPECT_EQ(InvokeFunctionCode(1), 0);
     EXPECT_EQ(InvokeFunctionCode(99), 0);
     EXPECT_EQ(Transcript(), "");
+    // Nor does a call load the system linetypes into the drawing.
+    Send(AcRx::kInvkSubrMsg, host::shell::currentDocument());
+    resbuf* linetype = acdbTblSearch(L"LTYPE", L"KÖZÉP", 0);
+    EXPECT_EQ(linetype, nullptr);
+    acutRelRb(linetype);
 }
 
 TEST_F(VersionedModuleTest, NoVersionAtAllIsRefusedSilently) {

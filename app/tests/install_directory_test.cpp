@@ -15,23 +15,23 @@ static std::string DirectoryOf(const char* path, size_t size = 256) {
     return out;
 }
 
-TEST(InstallDirectoryTest, KeepsEverythingUpToTheLastSeparator) {
-    EXPECT_EQ(DirectoryOf("/opt/lurak/LURAK.ARX"), "/opt/lurak/");
-    EXPECT_EQ(DirectoryOf("C:\\Program Files\\Lurak\\LURAK.ARX"), "C:\\Program Files\\Lurak\\");
-    EXPECT_EQ(DirectoryOf("D:\\mixed/dir\\LURAK.ARX"), "D:\\mixed/dir\\");
-    EXPECT_EQ(DirectoryOf("/opt/lurak/"), "/opt/lurak/");
-}
-
-TEST(InstallDirectoryTest, PathWithoutSeparatorAfterItsFirstCharacterStaysWhole) {
-    EXPECT_EQ(DirectoryOf("LURAK.ARX"), "LURAK.ARX");
-    EXPECT_EQ(DirectoryOf("\\LURAK.ARX"), "\\LURAK.ARX");
-    EXPECT_EQ(DirectoryOf("/"), "/");
-    EXPECT_EQ(DirectoryOf(""), "");
-    EXPECT_EQ(DirectoryOf(nullptr), "");
-}
-
-TEST(InstallDirectoryTest, SmallBufferIsNeverOverrun) {
-    EXPECT_EQ(DirectoryOf("/opt/lurak/LURAK.ARX", 5), "/opt");
+TEST(InstallDirectoryTest, KeepsEverythingUpToTheLastSeparatorAfterTheFirstCharacter) {
+    const struct { const char* path; size_t size; const char* directory; } cases[] = {
+        {"/opt/lurak/LURAK.ARX", 256, "/opt/lurak/"},
+        {"C:\\Program Files\\Lurak\\LURAK.ARX", 256, "C:\\Program Files\\Lurak\\"},
+        {"D:\\mixed/dir\\LURAK.ARX", 256, "D:\\mixed/dir\\"},
+        {"/opt/lurak/", 256, "/opt/lurak/"},
+        // Without such a separator the path stays whole.
+        {"LURAK.ARX", 256, "LURAK.ARX"},
+        {"\\LURAK.ARX", 256, "\\LURAK.ARX"},
+        {"/", 256, "/"},
+        {"", 256, ""},
+        {nullptr, 256, ""},
+        // A small buffer is never overrun.
+        {"/opt/lurak/LURAK.ARX", 5, "/opt"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DirectoryOf(c.path, c.size), c.directory) << (c.path ? c.path : "(null)");
     char one[1] = {'x'};
     EXPECT_EQ(DirectoryOfPath("/a/b", one, 1), 0u);
     EXPECT_EQ(one[0], '\0');

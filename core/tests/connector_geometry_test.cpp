@@ -50,20 +50,6 @@ TEST(ConnectorGeometry, SizeByViewKey) {
     EXPECT_EQ(h, 250);
 }
 
-TEST(ConnectorGeometry, BoundParameterConflict) {
-    TestElement e(1, 1, 1, 1);
-    LConnector* k = e.GetConnector(0);
-    k->side = 1;
-    k->paramA = 0;
-    k->paramB = 0;
-    double params[1] = {0};
-    int16_t flags[1] = {0};
-    EXPECT_EQ(k->SetSize(params, flags, 200, 250), -1);
-    flags[0] = 0;
-    EXPECT_EQ(k->SetSize(params, flags, 200, 200), 0);
-    EXPECT_EQ(k->SetSize(params, nullptr, 200, 200), -1);
-}
-
 TEST(ConnectorGeometry, DirectionAngles) {
     const double pi = kPi, half = kHalfPi;
     const struct { int16_t o, s; double turn, second, expected; } cases[] = {

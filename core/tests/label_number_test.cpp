@@ -131,22 +131,18 @@ TEST_F(LabelTest, KeywordsAndCancel) {
     EXPECT_EQ(PlaceLabel(duct, 3), -1);
 }
 
-TEST_F(LabelTest, ErasingTheLabelTakesTheLeaderAndBringsItBack) {
+TEST_F(LabelTest, ErasingTheLabelTakesTheLeaderWhileReactorsAreAttached) {
     ASSERT_EQ(Place("500,800\n"), 0);
     LLabelNode* node = duct->GetLabel(0);
     ASSERT_EQ(acdbEntDel(node->insert), RTNORM);
     EXPECT_FALSE(Live(node->leader));
     ASSERT_EQ(acdbEntDel(node->insert), RTNORM);  // un-erase
-    EXPECT_TRUE(Live(node->insert));
     EXPECT_TRUE(Live(node->leader));
     // Erasing the leader alone leaves the label.
     ASSERT_EQ(acdbEntDel(node->leader), RTNORM);
     EXPECT_TRUE(Live(node->insert));
-}
-
-TEST_F(LabelTest, ReactorsAttachAndDetachPerDrawing) {
-    ASSERT_EQ(Place("500,800\n"), 0);
-    LLabelNode* node = duct->GetLabel(0);
+    ASSERT_EQ(acdbEntDel(node->leader), RTNORM);
+    // Detached, the label goes alone.
     EXPECT_EQ(DetachLabelReactors(), 0);
     ASSERT_EQ(acdbEntDel(node->insert), RTNORM);
     EXPECT_TRUE(Live(node->leader));

@@ -8,34 +8,21 @@
 #include "core/null_handle.h"
 #include "core/tests/test_element.h"
 
-TEST(LObject, NewElementStartsEmpty) {
+TEST(LObject, NewElementTakesTheInsertScaleAndBoundsItsConnectors) {
     SetCurrentInsertScale(AcGeScale3d(2.0, 3.0, 1.0));
     TestElement e(1, 1, 2, 3);
     SetCurrentInsertScale(AcGeScale3d(1.0));
-    uint16_t labels = 0;
-    e.GetLabelCount(&labels);
-    EXPECT_EQ(labels, 1);
-    EXPECT_EQ(e.firstLabel.next, nullptr);
-    EXPECT_EQ(e.CountChildren(), 0);
-    EXPECT_EQ(e.GetMarkCount(), 0);
-    EXPECT_EQ(e.GetDimensionCount(), 0);
-    EXPECT_EQ(e.hostSize, -1.0);
+    EXPECT_EQ(e.labelCount, 1);
     EXPECT_EQ(e.HandleText(), NullHandleText);
-    EXPECT_TRUE(ads_name_nil(e.entity));
     EXPECT_EQ(e.scale.sx, 2.0);
     EXPECT_EQ(e.scale.sy, 3.0);
-    EXPECT_EQ(e.parentParams[0], -1);
     ASSERT_NE(e.GetConnector(1), nullptr);
     EXPECT_EQ(e.GetConnector(2), nullptr);
     EXPECT_EQ(e.GetConnector(-1), nullptr);
-}
-
-TEST(LObject, NoConnectorsMeansNoArray) {
-    TestElement e(16, 1, 0, 0);
-    EXPECT_EQ(e.connectors, nullptr);
-    EXPECT_EQ(e.GetConnector(0), nullptr);
-    EXPECT_EQ(e.SetParamIsText(0), -1);
-    EXPECT_EQ(e.GetParamText(0), "");
+    TestElement bare(16, 1, 0, 0);
+    EXPECT_EQ(bare.GetConnector(0), nullptr);
+    EXPECT_EQ(bare.SetParamIsText(0), -1);
+    EXPECT_EQ(bare.GetParamText(0), "");
 }
 
 TEST(LObject, HandleAndUserTextAreOwnedCopies) {

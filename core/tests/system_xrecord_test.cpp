@@ -79,25 +79,19 @@ TEST(SystemXrecord, LongFormReadsBackEveryField) {
 }
 
 TEST(SystemXrecord, OffsetKeepsItsLow16BitsAndLabelBitsMapBothWays) {
-    LSystemRecord r = FullRecord();
-    r.labelNumberOffset = 65536 + 5;
-    r.labelCircle = 0;
-    r.labelFrame = 1;
-    resbuf* chain = BuildSystemXrecord(&r);
-    LSystemRecord read;
-    ASSERT_EQ(ParseSystemXrecord(&read, chain), 0);
-    EXPECT_EQ(read.labelNumberOffset, 5);
-    EXPECT_EQ(read.labelCircle, 0);
-    EXPECT_EQ(read.labelFrame, 1);
-    acutRelRb(chain);
-
-    r.labelCircle = 1;
-    r.labelFrame = 0;
-    chain = BuildSystemXrecord(&r);
-    ASSERT_EQ(ParseSystemXrecord(&read, chain), 0);
-    EXPECT_EQ(read.labelCircle, 1);
-    EXPECT_EQ(read.labelFrame, 0);
-    acutRelRb(chain);
+    for (int16_t circle : {0, 1}) {
+        LSystemRecord r = FullRecord();
+        r.labelNumberOffset = 65536 + 5;
+        r.labelCircle = circle;
+        r.labelFrame = static_cast<int16_t>(1 - circle);
+        resbuf* chain = BuildSystemXrecord(&r);
+        LSystemRecord read;
+        ASSERT_EQ(ParseSystemXrecord(&read, chain), 0);
+        acutRelRb(chain);
+        EXPECT_EQ(read.labelNumberOffset, 5);
+        EXPECT_EQ(read.labelCircle, circle);
+        EXPECT_EQ(read.labelFrame, 1 - circle);
+    }
 }
 
 TEST(SystemXrecord, LongFormWithoutTheZigzagScaleReadsOne) {
