@@ -7,22 +7,17 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <string>
 #include <vector>
 
-#include "acdb_objects.h"
-#include "ads_entity.h"
-#include "api/host_api.h"
 #include "app/doc_state.h"
 #include "core/anonymous_block.h"
 #include "core/draw_neutral.h"
 #include "core/element_load.h"
 #include "core/lobject.h"
 #include "core/null_handle.h"
-#include "core/string_convert.h"
 #include "core/system_layers.h"
-#include "core/system_list.h"
 #include "host/io/io.h"
+#include "system_fixture.h"
 #include "test_element.h"
 
 // Params: 0 width, 1 height, 2 length.  Connector 0 faces -x at the
@@ -108,22 +103,6 @@ protected:
         std::snprintf(r.textStyle, sizeof r.textStyle, "STANDARD");
         std::snprintf(r.dimStyle, sizeof r.dimStyle, "STANDARD");
         return r;
-    }
-
-    static std::string HandleOf(const ads_name name) {
-        char h[32] = "";
-        resbuf* list = acdbEntGet(name);
-        for (resbuf* rb = list; rb; rb = rb->rbnext)
-            if (rb->restype == 5)
-                std::snprintf(h, sizeof h, "%s", ToNarrowString(rb->resval.rstring).c_str());
-        acutRelRb(list);
-        return h;
-    }
-
-    static bool Live(const ads_name name) {
-        resbuf* list = acdbEntGet(name);
-        acutRelRb(list);
-        return list != nullptr;
     }
 
     static bool ByHandle(const std::string& handle, ads_name out) {

@@ -16,7 +16,7 @@
 #include "core/string_convert.h"
 #include "host/io/io.h"
 #include "host/shell/commands.h"
-#include "host/shell/session.h"
+#include "system_fixture.h"
 
 namespace {
 
@@ -27,12 +27,10 @@ const resbuf* Group(const resbuf* list, int code, int nth = 0) {
     return nullptr;
 }
 
-class DimensionTest : public ::testing::Test {
+class DimensionTest : public ShellDrawingTest {
 protected:
     void SetUp() override {
-        host::shell::resetSession();
-        host::io::captureTranscript();
-        host::shell::newDrawing();
+        ShellDrawingTest::SetUp();
         element = CreateElement(16, 0);
         ASSERT_NE(element, nullptr);
         strcpy(element->system.textStyle, "STANDARD");
@@ -43,9 +41,7 @@ protected:
     void TearDown() override {
         DestroyElement(element);
         SetGlobalMode(kModeNormal);
-        host::shell::resetSession();
-        host::io::setSource(nullptr);
-        host::io::setTranscript(nullptr);
+        ShellDrawingTest::TearDown();
     }
     void Pick(const char* answer) { host::io::setScript(answer); }
 
@@ -81,48 +77,40 @@ protected:
 
 }  // namespace
 
-TEST_F(DimensionTest, APickOnThePositiveSideOffsetsByO1AndO2) {
-    element->SetScale(2, 1, 1);
-    Pick("50,30\n");
-    const ads_point p = {50, 0, 0};
-    EXPECT_EQ(MakeAlignedDimension(*element, p, 100, 10, 20, 30, 40, 0), -1);
-    EXPECT_EQ(DimensionCount(), 1) << "the first pass's dimension is gone";
-    resbuf* list = LastList();
-    ASSERT_NE(list, nullptr);
-    EXPECT_EQ(ToNarrowString(Group(list, 0)->resval.rstring), "DIMENSION");
-    ExpectPoint(Group(list, 13), -50, 10);  // 2 x 100 apart: the insert scale in x
-    ExpectPoint(Group(list, 14), 150, 20);
-    EXPECT_EQ(ToNarrowString(Group(list, 1)->resval.rstring), "100");
-    acutRelRb(list);
-    EXPECT_EQ(element->GetDimensionCount(), 1);
-    EXPECT_FALSE(host::shell::commandActive());
-}
-
-TEST_F(DimensionTest, APickOnTheNegativeSideOffsetsByO3AndO4AndOnTheLineByNothing) {
-    Pick("50,-30\n");
-    const ads_point p = {50, 0, 0};
-    EXPECT_EQ(MakeAlignedDimension(*element, p, 100, 10, 20, 30, 40, 0), -1);
-    resbuf* list = LastList();
-    ExpectPoint(Group(list, 13), 0, -30);
-    ExpectPoint(Group(list, 14), 100, -40);
-    acutRelRb(list);
-
-    Pick("70,0\n");
-    EXPECT_EQ(MakeDimension(*element, p, 100, 10, 0), -1);
-    list = LastList();
-    ExpectPoint(Group(list, 13), 0, 0);
-    ExpectPoint(Group(list, 14), 100, 0);
-    acutRelRb(list);
-}
-
-TEST_F(DimensionTest, TurnedDimensionsRotateTheirOffsets) {
-    Pick("-30,50\n");  // left of a line pointing up is the positive side
-    const ads_point p = {0, 50, 0};
-    EXPECT_EQ(MakeDimension(*element, p, 100, 10, M_PI / 2), -1);
-    resbuf* list = LastList();
-    ExpectPoint(Group(list, 13), -10, 0);
-    ExpectPoint(Group(list, 14), -10, 100);
-    acutRelRb(list);
+TEST_F(DimensionTest, ThePickedSideChoosesTheOffsetsTurnedWithTheDimension) {
+    // Aligned dimensions take o1/o2 on the positive (left) side, o3/o4 on
+    // the negative side; a pick on the line offsets by nothing.  The
+    // insert scale in x stretches the length.
+    const struct {
+        const char* pick;
+        double sx, x, y, angle;
+        bool aligned;
+        double x13, y13, x14, y14;
+    } cases[] = {
+        {"50,30\n", 2, 50, 0, 0, true, -50, 10, 150, 20},
+        {"50,-30\n", 1, 50, 0, 0, true, 0, -30, 100, -40},
+        {"70,0\n", 1, 50, 0, 0, false, 0, 0, 100, 0},
+        {"-30,50\n", 1, 0, 50, M_PI / 2, false, -10, 0, -10, 100},
+    };
+    int made = 0;
+    for (const auto& c : cases) {
+        element->SetScale(c.sx, 1, 1);
+        Pick(c.pick);
+        const ads_point p = {c.x, c.y, 0};
+        EXPECT_EQ(c.aligned ? MakeAlignedDimension(*element, p, 100, 10, 20, 30, 40, c.angle)
+                            : MakeDimension(*element, p, 100, 10, c.angle),
+                  -1);
+        EXPECT_EQ(DimensionCount(), ++made) << c.pick << "the first pass's dimension is gone";
+        resbuf* list = LastList();
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(ToNarrowString(Group(list, 0)->resval.rstring), "DIMENSION");
+        EXPECT_EQ(ToNarrowString(Group(list, 1)->resval.rstring), "100");
+        ExpectPoint(Group(list, 13), c.x13, c.y13);
+        ExpectPoint(Group(list, 14), c.x14, c.y14);
+        acutRelRb(list);
+        EXPECT_FALSE(host::shell::commandActive());
+    }
+    EXPECT_EQ(element->GetDimensionCount(), made);
 }
 
 TEST_F(DimensionTest, DiameterAndRotatedTexts) {

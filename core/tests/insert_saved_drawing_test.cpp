@@ -75,14 +75,7 @@ TEST_F(SavedJointTest, JoinedElementsSurviveTheFile) {
     ASSERT_EQ(b->Insert(13), 0) << host::api::lastError();
 
     // Refreshing the dimensions gave them the system's style override.
-    resbuf* apps = acutBuildList(RTSTR, L"ACAD", 0);
-    resbuf* style = acdbEntGetX(dimension, apps);
-    acutRelRb(apps);
-    bool dstyle = false;
-    for (resbuf* rb = style; rb; rb = rb->rbnext)
-        dstyle = dstyle || (rb->restype == 1000 && ToNarrowString(rb->resval.rstring) == "DSTYLE");
-    acutRelRb(style);
-    EXPECT_TRUE(dstyle);
+    EXPECT_TRUE(HasStyleOverride(dimension));
 
     std::string handleA = a->HandleText(), handleB = b->HandleText();
     std::string label = HandleOf(a->GetLabel(0)->insert), leader = HandleOf(a->GetLabel(0)->leader);

@@ -20,26 +20,6 @@ protected:
         ASSERT_EQ(duct->Insert(15), 0) << host::api::lastError();
     }
 
-    static double Real(const ads_name e, int code) {
-        resbuf* list = acdbEntGet(e);
-        double v = NAN;
-        for (resbuf* rb = list; rb; rb = rb->rbnext)
-            if (rb->restype == code)
-                v = rb->resval.rreal;
-        acutRelRb(list);
-        return v;
-    }
-
-    static std::string Text(const ads_name e, int code) {
-        resbuf* list = acdbEntGet(e);
-        std::string v;
-        for (resbuf* rb = list; rb; rb = rb->rbnext)
-            if (rb->restype == code)
-                v = ToNarrowString(rb->resval.rstring);
-        acutRelRb(list);
-        return v;
-    }
-
     std::unique_ptr<TestDuct> made;
     TestDuct* duct = nullptr;
 };
@@ -50,15 +30,15 @@ TEST_F(FramedLabelTest, FittingLabelPlacedThenRebuiltInPlace) {
     ads_name third;
     ads_name_set(duct->GetLabel(0)->third, third);
     ASSERT_TRUE(Live(third));
-    std::string block = Text(third, 2);
-    EXPECT_EQ(Text(third, 8), "ZZ-LABEL");
+    std::string block = GroupText(third, 2);
+    EXPECT_EQ(GroupText(third, 8), "ZZ-LABEL");
 
     // Label mode 129 asks nothing and points the same insert at a new block.
     SetGlobalMode(kModeRelabel);
     EXPECT_EQ(duct->MakeFittingLabel("VL-01", "500x200"), 0);
     SetGlobalMode(kModeNormal);
     EXPECT_TRUE(Live(third));
-    EXPECT_NE(Text(third, 2), block);
+    EXPECT_NE(GroupText(third, 2), block);
     EXPECT_EQ(HandleOf(duct->GetLabel(0)->third), HandleOf(third));
 }
 
@@ -83,11 +63,11 @@ TEST_F(FramedLabelTest, AirflowLabelWithAndWithoutArrow) {
     ASSERT_EQ(PlaceDuctLabel(duct), 0);
     ads_name last;
     acdbEntLast(last);
-    EXPECT_EQ(Text(last, 0), "LEADER");
+    EXPECT_EQ(GroupText(last, 0), "LEADER");
     host::io::setScript("100,100\nNone\n");
     ASSERT_EQ(PlaceDuctLabel(duct), 0);
     acdbEntLast(last);
-    EXPECT_EQ(Text(last, 0), "INSERT");
+    EXPECT_EQ(GroupText(last, 0), "INSERT");
     host::io::setScript("");
     EXPECT_EQ(PlaceDuctLabel(duct), -1);
 }
@@ -96,13 +76,13 @@ TEST_F(FramedLabelTest, SizeTextsTurnToReadFromBelowOrRight) {
     // The open end faces -x: 180 degrees, inside 20-200, so turned back by 90.
     duct->GetConnector(0)->MakeSizeText();
     ASSERT_EQ(duct->GetMarkCount(), 2);
-    EXPECT_NEAR(Real(duct->marks[0], 50), kPi - kHalfPi, 1e-9);
-    EXPECT_EQ(Text(duct->marks[0], 1), "200");
-    EXPECT_EQ(Text(duct->marks[1], 1), "100");
+    EXPECT_NEAR(GroupReal(duct->marks[0], 50), kPi - kHalfPi, 1e-9);
+    EXPECT_EQ(GroupText(duct->marks[0], 1), "200");
+    EXPECT_EQ(GroupText(duct->marks[1], 1), "100");
     // The far end faces +x (0 degrees): turned on by 90.
     duct->GetConnector(1)->MakeSizeText();
     ASSERT_EQ(duct->GetMarkCount(), 4);
-    EXPECT_NEAR(Real(duct->marks[2], 50), kHalfPi, 1e-9);
+    EXPECT_NEAR(GroupReal(duct->marks[2], 50), kHalfPi, 1e-9);
 }
 
 TEST_F(FramedLabelTest, LabelsMovedOrCopiedToTheLabelLayer) {
@@ -112,18 +92,18 @@ TEST_F(FramedLabelTest, LabelsMovedOrCopiedToTheLabelLayer) {
     std::snprintf(record.labelLayer, sizeof record.labelLayer, "ZZ-NEW");
     duct->SetSystemRecord(record);
     ASSERT_EQ(duct->MoveLabelsToLabelLayer(0), 0);
-    EXPECT_EQ(Text(mark, 8), "ZZ-NEW");
+    EXPECT_EQ(GroupText(mark, 8), "ZZ-NEW");
 
     std::snprintf(record.labelLayer, sizeof record.labelLayer, "ZZ-THIRD");
     duct->SetSystemRecord(record);
     ads_name before;
     acdbEntLast(before);
     ASSERT_EQ(duct->MoveLabelsToLabelLayer(1), 0);
-    EXPECT_EQ(Text(mark, 8), "ZZ-THIRD");
+    EXPECT_EQ(GroupText(mark, 8), "ZZ-THIRD");
     ads_name copy;
     acdbEntLast(copy);
     EXPECT_NE(HandleOf(copy), HandleOf(before));
-    EXPECT_EQ(Text(copy, 8), "ZZ-NEW");  // the copy keeps the old layer
+    EXPECT_EQ(GroupText(copy, 8), "ZZ-NEW");  // the copy keeps the old layer
 }
 
 }  // namespace

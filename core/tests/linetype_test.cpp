@@ -4,27 +4,15 @@
 #include <string>
 
 #include "aced_input.h"
-#include "ads_entity.h"
 #include "core/linetypes.h"
 #include "core/string_convert.h"
-#include "host/io/io.h"
 #include "host/shell/commands.h"
-#include "host/shell/session.h"
+#include "system_fixture.h"
 
 namespace {
 
-class LinetypeTest : public ::testing::Test {
+class LinetypeTest : public ShellDrawingTest {
 protected:
-    void SetUp() override {
-        host::shell::resetSession();
-        host::io::captureTranscript();
-        host::shell::newDrawing();
-    }
-    void TearDown() override {
-        host::shell::resetSession();
-        host::io::setSource(nullptr);
-        host::io::setTranscript(nullptr);
-    }
     static void SetEcho(short value) {
         resbuf rb;
         rb.rbnext = nullptr;
@@ -36,11 +24,6 @@ protected:
         resbuf rb;
         EXPECT_EQ(acedGetVar(L"CMDECHO", &rb), RTNORM);
         return rb.resval.rint;
-    }
-    static bool HasLinetype(const char* name) {
-        resbuf* record = acdbTblSearch(L"LTYPE", ToWide(name).c_str(), 0);
-        acutRelRb(record);
-        return record != nullptr;
     }
 };
 
@@ -56,7 +39,7 @@ TEST_F(LinetypeTest, LoadsTheThreeQuietlyOnceAndRestoresCmdecho) {
         EXPECT_EQ(host::io::takeTranscript().find("linetype"), std::string::npos);
     }
     for (const char* name : {"KÖZÉP", "szaggatott", "CIKKCAKK"})
-        EXPECT_TRUE(HasLinetype(name)) << name;
+        EXPECT_TRUE(TableHas(L"LTYPE", name)) << name;
     // Loaded twice, each is still there once.
     int count = 0;
     for (resbuf* rb = acdbTblNext(L"LTYPE", 1); rb; rb = acdbTblNext(L"LTYPE", 0)) {

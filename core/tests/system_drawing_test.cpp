@@ -149,22 +149,12 @@ TEST_F(SavedDrawingTest, ThreeSystemsReopenTheSame) {
     EXPECT_EQ(read.hasElements, 1);
     for (const char* layer : {"LURAK-AA", "LURAK-AA-100", "LURAK-BB", "LURAK-CC", "LURAK-CC-100"})
         EXPECT_TRUE(LayerExists(layer)) << layer;
-    resbuf* ltype = acdbTblSearch(L"LTYPE", L"KÖZÉP", 0);
-    EXPECT_NE(ltype, nullptr);
-    acutRelRb(ltype);
+    EXPECT_TRUE(TableHas(L"LTYPE", "KÖZÉP"));
 
     // The dimensions kept their override through the file.
     ads_name dim;
     ASSERT_EQ(acdbHandEnt(ToWide(dims[1].c_str()).c_str(), dim), RTNORM);
-    resbuf* apps = acutBuildList(RTSTR, L"ACAD", 0);
-    resbuf* data = acdbEntGetX(dim, apps);
-    acutRelRb(apps);
-    bool dstyle = false;
-    for (resbuf* rb = data; rb; rb = rb->rbnext)
-        if (rb->restype == 1000 && ToNarrowString(rb->resval.rstring) == "DSTYLE")
-            dstyle = true;
-    EXPECT_TRUE(dstyle);
-    acutRelRb(data);
+    EXPECT_TRUE(HasStyleOverride(dim));
 }
 
 TEST_F(SavedDrawingTest, AnUpdateKeepsCmdechoAndTheDimensionStyle) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,79 @@
 #include "core/string_convert.h"
 #include "core/system_list.h"
 #include "core/system_store.h"
+#include "host/io/io.h"
+#include "host/shell/session.h"
+
+// Read-only queries of the current drawing.
+inline std::string HandleOf(const ads_name name) {
+    resbuf* list = acdbEntGet(name);
+    std::string handle;
+    for (resbuf* rb = list; rb; rb = rb->rbnext)
+        if (rb->restype == 5)
+            handle = ToNarrowString(rb->resval.rstring);
+    acutRelRb(list);
+    return handle;
+}
+
+inline bool Live(const ads_name name) {
+    resbuf* list = acdbEntGet(name);
+    acutRelRb(list);
+    return list != nullptr;
+}
+
+// The last group of the code in the entity's list (empty or NaN if none).
+inline std::string GroupText(const ads_name e, int code) {
+    resbuf* list = acdbEntGet(e);
+    std::string v;
+    for (resbuf* rb = list; rb; rb = rb->rbnext)
+        if (rb->restype == code)
+            v = ToNarrowString(rb->resval.rstring);
+    acutRelRb(list);
+    return v;
+}
+
+inline double GroupReal(const ads_name e, int code) {
+    resbuf* list = acdbEntGet(e);
+    double v = NAN;
+    for (resbuf* rb = list; rb; rb = rb->rbnext)
+        if (rb->restype == code)
+            v = rb->resval.rreal;
+    acutRelRb(list);
+    return v;
+}
+
+inline bool TableHas(const wchar_t* table, const char* name) {
+    resbuf* record = acdbTblSearch(table, ToWide(name).c_str(), 0);
+    acutRelRb(record);
+    return record != nullptr;
+}
+
+// Whether the entity carries a dimension style override.
+inline bool HasStyleOverride(const ads_name e) {
+    resbuf* apps = acutBuildList(RTSTR, L"ACAD", 0);
+    resbuf* data = acdbEntGetX(e, apps);
+    acutRelRb(apps);
+    bool found = false;
+    for (resbuf* rb = data; rb; rb = rb->rbnext)
+        found = found || (rb->restype == 1000 && ToNarrowString(rb->resval.rstring) == "DSTYLE");
+    acutRelRb(data);
+    return found;
+}
+
+// A new drawing of the host session, current, with the command line captured.
+class ShellDrawingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        host::shell::resetSession();
+        host::io::captureTranscript();
+        host::shell::newDrawing();
+    }
+    void TearDown() override {
+        host::shell::resetSession();
+        host::io::setSource(nullptr);
+        host::io::setTranscript(nullptr);
+    }
+};
 
 struct TestEntity {
     ads_name name = {0, 0};
@@ -30,16 +104,6 @@ protected:
     void TearDown() override {
         host::api::setCurrentDatabase(static_cast<AcDbDatabase*>(nullptr));
         delete database;
-    }
-
-    static std::string HandleOf(const ads_name name) {
-        resbuf* list = acdbEntGet(name);
-        std::string handle;
-        for (resbuf* rb = list; rb; rb = rb->rbnext)
-            if (rb->restype == 5)
-                handle = ToNarrowString(rb->resval.rstring);
-        acutRelRb(list);
-        return handle;
     }
 
     static TestEntity Last() {
@@ -130,17 +194,8 @@ protected:
         return Last();
     }
 
-    static bool Live(const TestEntity& e) {
-        resbuf* list = acdbEntGet(e.name);
-        acutRelRb(list);
-        return list != nullptr;
-    }
-
-    static bool LayerExists(const char* name) {
-        resbuf* record = acdbTblSearch(L"LAYER", ToWide(name).c_str(), 0);
-        acutRelRb(record);
-        return record != nullptr;
-    }
+    static bool Live(const TestEntity& e) { return ::Live(e.name); }
+    static bool LayerExists(const char* name) { return TableHas(L"LAYER", name); }
 
     // A record with every layer on `layer` and the label layer `labelLayer`.
     static LSystemRecord Record(const char* tag, const char* layer, const char* labelLayer) {
