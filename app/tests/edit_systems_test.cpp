@@ -40,17 +40,18 @@ protected:
 
 } // namespace
 
-TEST_F(EditSystemsTest, ListShowsTagAndNameInTagOrderAndAcceptChoosesNothing) {
-    Run(kLsys, "?\naccept\n");
+TEST_F(EditSystemsTest, ListShowsTagAndNameInTagOrderAndOnlyADoubleClickChooses) {
+    Run(kLsys, "new\n1000=zl1\n1001=Zone\nok\n?\naccept\n");
     std::string said = Transcript();
     size_t aa = said.find("0  [AA] Befuvo"), bb = said.find("1  [BB] Elszivo");
     ASSERT_NE(aa, std::string::npos);
     ASSERT_NE(bb, std::string::npos);
     EXPECT_LT(aa, bb);
+    // A new system is listed under its normalised tag, and selected.
+    EXPECT_NE(said.find("3  [ZL1] Zone"), std::string::npos);
+    EXPECT_NE(said.find("list_box     = \"3\""), std::string::npos) << said;
+    EXPECT_TRUE(Listed("ZL1"));
     EXPECT_STREQ(state->currentSystem.tag, "HV1");
-}
-
-TEST_F(EditSystemsTest, DoubleClickChoosesTheCurrentSystem) {
     Run(kLsys, "list=1!\n");
     EXPECT_STREQ(state->currentSystem.tag, "BB");
     EXPECT_STREQ(state->currentSystem.name, "Elszivo");
@@ -93,14 +94,6 @@ TEST_F(EditSystemsTest, CancelTakesBackDeletionsAndNewSystems) {
     RunDialog("list=1\ndelete\nok\naccept\n");
     EXPECT_FALSE(Listed("BB"));
     EXPECT_TRUE(Removal("BB"));
-}
-
-TEST_F(EditSystemsTest, NewSystemIsListedUnderItsNormalisedTagAndSelected) {
-    Run(kLsys, "new\n1000=zl1\n1001=Zone\nok\n?\naccept\n");
-    std::string said = Transcript();
-    EXPECT_NE(said.find("3  [ZL1] Zone"), std::string::npos);
-    EXPECT_NE(said.find("list_box     = \"3\""), std::string::npos) << said;
-    EXPECT_TRUE(Listed("ZL1"));
 }
 
 TEST_F(EditSystemsTest, EditKeepsTheChangeAndCancelOfTheDialogTakesItBack) {

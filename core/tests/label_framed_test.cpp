@@ -42,14 +42,11 @@ TEST_F(FramedLabelTest, FittingLabelPlacedThenRebuiltInPlace) {
     EXPECT_EQ(HandleOf(duct->GetLabel(0)->third), HandleOf(third));
 }
 
-TEST_F(FramedLabelTest, RelabelWithoutInsertBuildsNothing) {
+TEST_F(FramedLabelTest, UnitLabelNeedsAnInsertToRelabelAndQuitStopsNumbering) {
     SetGlobalMode(kModeRelabel);
     EXPECT_EQ(duct->MakeUnitLabel("a", "b", "c"), 0);
     SetGlobalMode(kModeNormal);
     EXPECT_TRUE(ads_name_nil(duct->GetLabel(0)->third));
-}
-
-TEST_F(FramedLabelTest, QuitAtTheLabelPointStopsNumbering) {
     host::io::setScript("Quit\n");
     EXPECT_EQ(duct->MakeUnitLabel("a", "b", "c"), -1);
     EXPECT_EQ(state->numberingStop, 1);

@@ -3,22 +3,18 @@
 #include "core/geometry.h"
 #include "core/tests/test_element.h"
 
-TEST(Flip, ReverseAndHalfTurn) {
+TEST(Flip, ModesByAxis) {
     TestElement e(1, 1, 0, 0);
-    e.SetFlipModes(0, 0, 1);
-    e.orientation = 2;
+    e.SetFlipModes(2, 3, 1);
+    e.orientation = 2;  // axis 2, mode 1: reversed with a half turn, and back
     e.rotation = 1.0;
     EXPECT_EQ(e.Flip(), 0);
     EXPECT_EQ(e.orientation, 5);
     EXPECT_DOUBLE_EQ(e.rotation, 1.0 + kPi);
-    EXPECT_EQ(e.Flip(), 0);  // axis 2 again: back to 2, and the turn comes off
+    EXPECT_EQ(e.Flip(), 0);
     EXPECT_EQ(e.orientation, 2);
     EXPECT_DOUBLE_EQ(e.rotation, 1.0);
-}
-
-TEST(Flip, ModesByAxis) {
-    TestElement e(1, 1, 0, 0);
-    e.SetFlipModes(2, 3, 0);
+    e.rotation = 0;
     e.orientation = 3;  // axis 0: half turn only
     e.Flip();
     EXPECT_EQ(e.orientation, 3);
@@ -26,7 +22,8 @@ TEST(Flip, ModesByAxis) {
     e.orientation = 4;  // axis 1: the class mirrors itself
     EXPECT_EQ(e.Flip(), 7);
     EXPECT_EQ(e.mirrors, 1);
-    e.orientation = 2;  // axis 2: nothing
+    e.flipModes[2] = 0;  // axis 2 without a mode: nothing
+    e.orientation = 2;
     e.Flip();
     EXPECT_EQ(e.orientation, 2);
     EXPECT_EQ(e.mirrors, 1);

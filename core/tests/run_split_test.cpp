@@ -1,4 +1,5 @@
 #include "core/run_split.h"
+#include "core/rounding.h"
 
 #include <cmath>
 
@@ -37,4 +38,19 @@ TEST(GlobalMode, OnlyRelabelIsSpecial) {
     EXPECT_EQ(GetGlobalMode(), 129);
     SetGlobalMode(5);
     EXPECT_EQ(GetGlobalMode(), 128);
+}
+
+TEST(Rounding, HalvesGoAwayFromZeroAndShortsStayInRange) {
+    EXPECT_EQ(RoundToDouble(2.5), 3.0);
+    EXPECT_EQ(RoundToDouble(-2.5), -3.0);
+    EXPECT_EQ(RoundToDouble(2.4), 2.0);
+    EXPECT_EQ(RoundToDouble(-0.6), -1.0);
+    EXPECT_EQ(RoundToDouble(-0.4), 0.0);
+    EXPECT_EQ(RoundToShort(10.5), 11);
+    EXPECT_EQ(RoundToShort(-10.5), -11);
+    // Shorts stay in range.
+    EXPECT_EQ(RoundToShort(1e9), INT16_MAX);
+    EXPECT_EQ(RoundToShort(-1e9), INT16_MIN);
+    EXPECT_EQ(RoundToShort(std::nan("")), 0);
+    EXPECT_EQ(RoundToShort(32767.4), 32767);
 }

@@ -111,17 +111,14 @@ TEST(SystemXrecord, ShortFormGetsTheFixedValues) {
     ASSERT_EQ(ParseSystemXrecord(&r, chain), 0);
     acutRelRb(chain);
     EXPECT_STREQ(r.tag, "ZL1");
-    EXPECT_EQ(r.penColour[0], 7);
-    EXPECT_EQ(r.centreColour, 2);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         EXPECT_STREQ(r.penLayer[i], "A");
-    EXPECT_STREQ(r.penLinetype[0], "BYLAYER");
-    EXPECT_STREQ(r.penLinetype[1], "BYBLOCK");
-    EXPECT_STREQ(r.penLinetype[2], "BYBLOCK");
+        EXPECT_STREQ(r.penLinetype[i], i == 0 ? "BYLAYER" : "BYBLOCK");
+        EXPECT_EQ(r.penColour[i], i == 0 ? 7 : 0);
+    }
+    EXPECT_EQ(r.centreColour, 2);
     EXPECT_STREQ(r.centreLayer, "A");
     EXPECT_STREQ(r.centreLinetype, "KÖZÉP");
-    EXPECT_EQ(r.penColour[1], 0);
-    EXPECT_EQ(r.penColour[2], 0);
     EXPECT_EQ(r.dimColour, 256);
     EXPECT_EQ(r.dimTextColour, 256);
     EXPECT_STREQ(r.textStyle, "STANDARD");

@@ -11,18 +11,16 @@
 namespace {
 
 TEST(ElementFlags, WordExamples) {
-    EXPECT_EQ(EncodeElementFlags(1, 5, -1), 51);
-    EXPECT_EQ(EncodeElementFlags(0, 2, 1), 24);
-    EXPECT_EQ(EncodeElementFlags(1, 0, 0), 1);
-    int16_t edited = 0, orientation = 0, listing = 0;
-    DecodeElementFlags(51, &edited, &orientation, &listing);
-    EXPECT_EQ(listing, -1);
-    EXPECT_EQ(edited, 1);
-    EXPECT_EQ(orientation, 5);
-    DecodeElementFlags(24, &edited, &orientation, &listing);
-    EXPECT_EQ(listing, 1);
-    EXPECT_EQ(edited, 0);
-    EXPECT_EQ(orientation, 2);
+    const struct { int16_t edited, orientation, listing, word; } cases[] = {
+        {1, 5, -1, 51}, {0, 2, 1, 24}, {1, 0, 0, 1}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(EncodeElementFlags(c.edited, c.orientation, c.listing), c.word);
+        int16_t edited = 9, orientation = 9, listing = 9;
+        DecodeElementFlags(c.word, &edited, &orientation, &listing);
+        EXPECT_EQ(edited, c.edited) << c.word;
+        EXPECT_EQ(orientation, c.orientation) << c.word;
+        EXPECT_EQ(listing, c.listing) << c.word;
+    }
 }
 
 TEST(ElementFlags, JointPieceCodes) {
