@@ -42,9 +42,10 @@ int fail(std::string message) {
 }
 
 // Body and XDATA of a new entity or object, checked; false on bad input.
+// `spare`: room for groups the caller adds.
 bool buildNew(db::Database& db, ParsedList& list, std::vector<Group>& groups, std::vector<std::string>& layers,
-              std::string& error) {
-    if (!prepareBody(db, list.type, list.body, groups, layers, error, list.xdata.size())) return false;
+              std::string& error, size_t spare = 0) {
+    if (!prepareBody(db, list.type, list.body, groups, layers, error, list.xdata.size() + spare)) return false;
     if (!list.xdata.empty()) {
         if (!checkXdata(db, list.xdata, error)) return false;
         groups.insert(groups.end(), std::make_move_iterator(list.xdata.begin()),
@@ -66,7 +67,7 @@ int beginBlock(db::Database& db, ParsedList& list) {
     std::vector<Group> body;
     std::vector<std::string> layers;
     std::string error;
-    if (!buildNew(db, list, body, layers, error)) return fail(error);
+    if (!buildNew(db, list, body, layers, error, 2)) return fail(error);  // room for 3 and 1 at ENDBLK
     Bracket b;
     const db::Object view{0, 0, 0, db::ObjectClass::BlockBegin, false, true, body};
     std::string name(db::groupText(view, 2));
@@ -326,7 +327,7 @@ int acdbEntMod(const resbuf* given) {
         db::Table table;
         std::string_view name = db::groupText(updated, 2);
         if (db::tableByName(o->typeName() == "BLOCK_RECORD" ? "BLOCK_RECORD" : o->typeName(), table) &&
-            !db::equalNoCase(name, db::groupText(*o, 2)) && !db->renameRecord(table, list.target, name))
+            name != db::groupText(*o, 2) && !db->renameRecord(table, list.target, name))
             return fail("the name is taken");
     }
     api::createLayers(*db, layers);

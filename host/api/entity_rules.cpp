@@ -49,10 +49,10 @@ namespace {
 // Replaces a name group by the spelling of the record it names; false
 // when the table has no such record.
 bool spellAsTable(const db::Database& db, db::Table table, Group& g) {
-    db::Slot rec = db.findRecord(table, g.asText());
+    std::string_view name;
+    db::Slot rec = db.findRecord(table, g.asText(), name);
     const db::Object* o = db.object(rec);
     if (o == nullptr || o->erased) return false;
-    std::string_view name = db::groupText(*o, 2);
     if (g.asText() != name) g = Group::text(g.code(), name);
     return true;
 }

@@ -390,24 +390,19 @@ const Plan* findPlan(const Compiled& schema, std::string_view type, const std::v
 
 // Runs a plan: the body gets exactly its groups plus `spare` room.
 void runPlan(const Plan& plan, const std::vector<Group>& input, std::vector<Group>& body, size_t spare) {
-    // Which given values are defaults to leave out, decided once.
-    static thread_local std::vector<uint8_t> leaveOut;
-    leaveOut.assign(plan.size(), 0);
-    size_t count = plan.size();
-    for (size_t k = 0; k < plan.size(); ++k)
-        if (plan[k].op == Step::CopyUnlessDefault && sameValue(input[plan[k].index], *plan[k].group)) {
-            leaveOut[k] = 1;
-            --count;
-        }
+    auto leftOut = [&input](const Step& step) {
+        return step.op == Step::CopyUnlessDefault && sameValue(input[step.index], *step.group);
+    };
+    size_t count = 0;
+    for (const Step& step : plan) count += !leftOut(step);
     body.reserve(body.size() + count + spare);
-    for (size_t k = 0; k < plan.size(); ++k) {
-        const Step& step = plan[k];
+    for (const Step& step : plan) {
         switch (step.op) {
         case Step::Marker:
         case Step::Fallback: body.push_back(*step.group); break;
         case Step::Copy: body.push_back(input[step.index]); break;
         case Step::CopyUnlessDefault:
-            if (!leaveOut[k]) body.push_back(input[step.index]);
+            if (!leftOut(step)) body.push_back(input[step.index]);
             break;
         case Step::CopyAs13:
             body.push_back(input[step.index]);

@@ -238,6 +238,8 @@ struct RecentName {
     Slot slot = kNoSlot;
     uint8_t length = 0;
     char text[31];
+    uint8_t spelledLength = 0;  // 0xFF: too long to keep here
+    char spelled[31];           // the record's own name
 };
 struct RecentNames {
     RecentName entries[kTableCount][2];
@@ -246,24 +248,38 @@ thread_local RecentNames recentNames;
 } // namespace
 
 Slot Database::findRecord(Table table, std::string_view name) const {
+    std::string_view spelled;
+    return findRecord(table, name, spelled);
+}
+
+Slot Database::findRecord(Table table, std::string_view name, std::string_view& spelled) const {
+    spelled = {};
     size_t t = static_cast<size_t>(table);
     if (t >= kTableCount) return kNoSlot;
     RecentName* recent = recentNames.entries[t];
     for (int i = 0; i < 2; ++i) {
         const RecentName& r = recent[i];
         if (r.slot != kNoSlot && r.serial == serial_ && r.changes == namesChanged_[t] && r.length == name.size() &&
-            std::memcmp(r.text, name.data(), name.size()) == 0)
+            std::memcmp(r.text, name.data(), name.size()) == 0) {
+            spelled = r.spelledLength != 0xFF ? std::string_view(r.spelled, r.spelledLength)
+                                              : groupText(*object(r.slot), 2);
             return r.slot;
+        }
     }
     auto it = names_[t].find(foldName(name));
     if (it == names_[t].end()) return kNoSlot;
+    const Object* record = object(it->second);
+    spelled = record ? groupText(*record, 2) : std::string_view();
     if (name.size() <= sizeof recent[0].text) {
         recent[1] = recent[0];
-        recent[0].serial = serial_;
-        recent[0].changes = namesChanged_[t];
-        recent[0].slot = it->second;
-        recent[0].length = static_cast<uint8_t>(name.size());
-        std::memcpy(recent[0].text, name.data(), name.size());
+        RecentName& r = recent[0];
+        r.serial = serial_;
+        r.changes = namesChanged_[t];
+        r.slot = it->second;
+        r.length = static_cast<uint8_t>(name.size());
+        std::memcpy(r.text, name.data(), name.size());
+        r.spelledLength = spelled.size() <= sizeof r.spelled ? static_cast<uint8_t>(spelled.size()) : 0xFF;
+        if (r.spelledLength != 0xFF) std::memcpy(r.spelled, spelled.data(), spelled.size());
     }
     return it->second;
 }

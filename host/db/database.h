@@ -98,6 +98,9 @@ public:
     // The record of that name (case-insensitive), erased ones included;
     // kNoSlot when none.
     Slot findRecord(Table table, std::string_view name) const;
+    // The same, with the name as the record spells it (valid until the
+    // next look-up on this thread or a change of the table).
+    Slot findRecord(Table table, std::string_view name, std::string_view& spelled) const;
     // Adds a stored record (its name is its group 2) to the table, owned by
     // the table head.  False when the name is taken.
     bool addRecord(Table table, Slot record);

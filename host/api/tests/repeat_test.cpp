@@ -213,6 +213,20 @@ TEST_F(RepeatTest, RenamedRecordsAndOtherDrawingsAreNotFoundFromMemory) {
     }
     EXPECT_NE(second.findRecord(host::db::Table::Layer, "NEW"), db().findRecord(host::db::Table::Layer, "NEW"));
     host::api::setCurrentDatabase(drawing.get());
+
+    // A rename of the case only: entities then spell the name the new way.
+    makeEntity(acutBuildList(RTDXF0, L"LINE", 8, L"new", 10, p, 11, q, 0), e);
+    record = acdbEntGet(layer);
+    for (resbuf* rb = record; rb; rb = rb->rbnext)
+        if (rb->restype == 2) {
+            free(rb->resval.rstring);
+            rb->resval.rstring = wcsdup(L"New");
+        }
+    ASSERT_EQ(acdbEntMod(record), RTNORM);
+    acutRelRb(record);
+    makeEntity(acutBuildList(RTDXF0, L"LINE", 8, L"new", 10, p, 11, q, 0), e);
+    ListHolder spelled(acdbEntGet(e));
+    EXPECT_EQ(textOf(findCode(spelled.list, 8)), L"New");
 }
 
 // A list of a type, a subclass marker when one is given (which sends the
