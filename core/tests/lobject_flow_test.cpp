@@ -65,17 +65,16 @@ TEST(FlowText, OwnAirflowCases) {
     EXPECT_EQ(Take(terminal.GetFlowText()), "V=250 m3/h;");
     TestElement none(1, 1, 1, 3, nullptr);
     EXPECT_EQ(none.GetFlowText(), nullptr);
-}
-
-TEST(FlowText, EntryWithoutAConnectorReadsNothing) {
-    FlowRow r({3});  // names a connector the element does not have
-    TestElement e(16, 1, 0, 1, &r.row);
-    e.SetFlow(80);
-    EXPECT_EQ(Take(e.GetFlowText()), "V=80 m3/h;");
-    int16_t* kept = r.row.flowConnectors;
-    r.row.flowConnectors = nullptr;  // the custom row names none at all
-    EXPECT_EQ(Take(e.GetFlowText()), "V=80 m3/h;");
-    r.row.flowConnectors = kept;
+    // An entry naming a connector the element lacks, or no entries at all,
+    // read nothing but the own airflow.
+    FlowRow far({3});
+    TestElement custom(16, 1, 0, 1, &far.row);
+    custom.SetFlow(80);
+    EXPECT_EQ(Take(custom.GetFlowText()), "V=80 m3/h;");
+    int16_t* kept = far.row.flowConnectors;
+    far.row.flowConnectors = nullptr;
+    EXPECT_EQ(Take(custom.GetFlowText()), "V=80 m3/h;");
+    far.row.flowConnectors = kept;
 }
 
 TEST(FlowText, LongTextsAreNeverCut) {
