@@ -92,12 +92,7 @@ TEST_F(SavedJointTest, JoinedElementsSurviveTheFile) {
     EXPECT_EQ(rb->GetConnector(0)->neighbourIndex, 1);
     EXPECT_TRUE(ra->GetConnector(0)->IsFree());
     EXPECT_EQ(static_cast<TestDuct*>(ra.get())->values, std::vector<double>({400, 200, 1200}));
-    EXPECT_EQ(static_cast<TestDuct*>(rb.get())->values[0], 400);
-    EXPECT_EQ(static_cast<TestDuct*>(rb.get())->values[1], 200);
-    EXPECT_EQ(ra->GetFlow(), 600);
-    EXPECT_EQ(rb->GetFlow(), 600);
     EXPECT_EQ(rb->GetConnector(0)->flow, 600);
-    EXPECT_EQ(ra->GetLabelNumber(0), 3);
     EXPECT_EQ(HandleOf(ra->GetLabel(0)->insert), label);
     EXPECT_EQ(HandleOf(ra->GetLabel(0)->leader), leader);
     ASSERT_EQ(ra->GetMarkCount(), 2);

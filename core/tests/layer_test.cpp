@@ -45,20 +45,3 @@ TEST_F(LayerTest, CreateLayerAddsOnceWithColourAndContinuous) {
     EXPECT_EQ(CreateLayer(1, nullptr, database), Acad::eInvalidInput);
     EXPECT_EQ(CreateLayer(1, L"X", nullptr), Acad::eInvalidInput);
 }
-
-TEST_F(LayerTest, ZeroDefpointsAndTheCurrentLayerNeverGo) {
-    std::set<std::string> none;
-    EXPECT_FALSE(LayerMayBeErased("0", database, none, list));
-    EXPECT_FALSE(LayerMayBeErased("defpoints", database, none, list));
-    EXPECT_FALSE(LayerMayBeErased("", database, none, list));
-    CreateLayer(1, L"WORK", database);
-    AcDbLayerTable* table = nullptr;
-    ASSERT_EQ(database->getLayerTable(table, AcDb::kForRead), Acad::eOk);
-    AcDbObjectId work;
-    ASSERT_EQ(table->getAt(L"WORK", work), Acad::eOk);
-    table->close();
-    ASSERT_EQ(database->setClayer(work), Acad::eOk);
-    EXPECT_FALSE(LayerMayBeErased("work", database, none, list));
-    EXPECT_TRUE(LayerMayBeErased("work", database, none, list, nullptr, true));
-    EXPECT_FALSE(LayerMayBeErased("WORK", database, {"WORK"}, list, nullptr, true));
-}

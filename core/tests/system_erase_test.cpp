@@ -181,6 +181,12 @@ TEST_F(SystemEraseTest, BlocksThatNothingInsertsDoNotHoldALayer) {
     EXPECT_EQ(used.count("IN-UNUSED-ANONYMOUS"), 0u);
     EXPECT_TRUE(LayerMayBeErased("in-unused-anonymous", database, used, list));
     EXPECT_FALSE(LayerMayBeErased("in-named", database, used, list));
+    EXPECT_FALSE(LayerMayBeErased("", database, used, list));
+    // The current layer may go only when the caller moves off it first.
+    CreateLayer(1, L"WORK", database);
+    SetCurrentLayer("WORK");
+    EXPECT_FALSE(LayerMayBeErased("work", database, used, list));
+    EXPECT_TRUE(LayerMayBeErased("work", database, used, list, nullptr, true));
 }
 
 TEST_F(SystemEraseTest, ChangedSystemsAreRedrawnWithTheirMask) {
