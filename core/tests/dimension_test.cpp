@@ -14,7 +14,6 @@
 #include "core/global_mode.h"
 #include "core/lobject.h"
 #include "core/string_convert.h"
-#include "host/io/io.h"
 #include "host/shell/commands.h"
 #include "system_fixture.h"
 
@@ -100,7 +99,7 @@ TEST_F(DimensionTest, ThePickedSideChoosesTheOffsetsTurnedWithTheDimension) {
         EXPECT_EQ(c.aligned ? MakeAlignedDimension(*element, p, 100, 10, 20, 30, 40, c.angle)
                             : MakeDimension(*element, p, 100, 10, c.angle),
                   -1);
-        EXPECT_EQ(DimensionCount(), ++made) << c.pick << "the first pass's dimension is gone";
+        EXPECT_EQ(DimensionCount(), ++made) << c.pick << ": the first pass's dimension is gone";
         resbuf* list = LastList();
         ASSERT_NE(list, nullptr);
         EXPECT_EQ(ToNarrowString(Group(list, 0)->resval.rstring), "DIMENSION");
