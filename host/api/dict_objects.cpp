@@ -7,6 +7,7 @@
 
 using namespace host;
 using db::Group;
+using db::GroupList;
 
 AcDbDictionary::AcDbDictionary() : AcDbObject("DICTIONARY") {
     impl()->object()->groups = {Group::text(100, "AcDbDictionary"), Group::integer(281, 1)};
@@ -61,11 +62,11 @@ Acad::ErrorStatus AcDbDictionary::setAt(const ACHAR* key, AcDbObject* object, Ac
     } else {
         const db::Object* own = object->impl()->object();
         if (own->cls != db::ObjectClass::NonGraphical) return Acad::eWrongObjectType;
-        std::vector<Group> body;
+        GroupList body;
         std::vector<std::string> layers;
         std::string error;
         size_t xb = db::xdataBegin(*own);
-        std::vector<Group> input(own->groups.begin(), own->groups.begin() + static_cast<ptrdiff_t>(xb));
+        GroupList input(own->groups.begin(), own->groups.begin() + static_cast<ptrdiff_t>(xb));
         if (!api::prepareBody(*db, own->typeName(), input, body, layers, error)) return Acad::eInvalidInput;
         body.insert(body.end(), own->groups.begin() + static_cast<ptrdiff_t>(xb), own->groups.end());
         slot = api::storeObject(*db, own->typeName(), db::ObjectClass::NonGraphical, std::move(body));
@@ -114,7 +115,7 @@ Acad::ErrorStatus AcDbXrecord::setFromRbChain(const resbuf& chain) {
     db::Database* db = impl()->database() ? impl()->database() : api::current();
     if (db == nullptr) return Acad::eNoDatabase;
     db::Object* o = impl()->object();
-    std::vector<Group> body;
+    GroupList body;
     for (const Group& g : o->groups) {  // keep the head up to the cloning flag
         if (g.code() == 100 && g.asText() == "AcDbXrecord") {
             body.push_back(g);

@@ -14,18 +14,19 @@
 namespace host::api {
 
 using db::Group;
+using db::GroupList;
 
 namespace {
 
 // The open BLOCK ... ENDBLK bracket of a drawing: nothing of it is in the
 // drawing until ENDBLK.
 struct Bracket {
-    std::vector<Group> begin;
+    GroupList begin;
     bool anonymous = false;
     std::string name;
     struct Pending {
         db::TypeId type;
-        std::vector<Group> groups;
+        GroupList groups;
     };
     std::vector<Pending> entities;
     std::vector<std::string> newLayers;
@@ -43,7 +44,7 @@ int fail(std::string message) {
 
 // Body and XDATA of a new entity or object, checked; false on bad input.
 // `spare`: room for groups the caller adds.
-bool buildNew(db::Database& db, ParsedList& list, std::vector<Group>& groups, std::vector<std::string>& layers,
+bool buildNew(db::Database& db, ParsedList& list, GroupList& groups, std::vector<std::string>& layers,
               std::string& error, size_t spare = 0) {
     if (!prepareBody(db, list.type, list.body, groups, layers, error, list.xdata.size() + spare)) return false;
     if (!list.xdata.empty()) {
@@ -64,7 +65,7 @@ char anonymousLetter(std::string_view given) {
 
 int beginBlock(db::Database& db, ParsedList& list) {
     if (brackets().count(db.serial())) return fail("a block definition is already open");
-    std::vector<Group> body;
+    GroupList body;
     std::vector<std::string> layers;
     std::string error;
     if (!buildNew(db, list, body, layers, error, 2)) return fail(error);  // room for 3 and 1 at ENDBLK
@@ -95,9 +96,9 @@ int endBlock(db::Database& db, ParsedList& list) {
     (void)list;
 
     createLayers(db, b.newLayers);
-    std::vector<Group> recordInput{Group::text(2, b.name), Group::handle(340, 0), Group::integer(70, 0),
+    GroupList recordInput{Group::text(2, b.name), Group::handle(340, 0), Group::integer(70, 0),
                                    Group::integer(280, 1), Group::integer(281, 0)};
-    std::vector<Group> recordBody;
+    GroupList recordBody;
     std::string error;
     db::canonicalBody("BLOCK_RECORD", recordInput, recordBody, error);
     db::Slot record = storeObject(db, "BLOCK_RECORD", db::ObjectClass::TableRecord, std::move(recordBody));
@@ -133,7 +134,7 @@ int endBlock(db::Database& db, ParsedList& list) {
 
 // Puts a new entity where it belongs: into the open block definition, or
 // into model or paper space; the layers it names are made with it.
-int placeEntity(db::Database& db, db::TypeId type, std::vector<Group>& groups, std::vector<std::string>& layers,
+int placeEntity(db::Database& db, db::TypeId type, GroupList& groups, std::vector<std::string>& layers,
                 db::Slot& slot) {
     auto open = brackets().find(db.serial());
     if (open != brackets().end()) {
@@ -163,7 +164,7 @@ int make(const resbuf* input, db::Slot& slot, bool unownedObjects) {
     if (db == nullptr) return fail("no current drawing");
     {
         db::TypeId type;
-        std::vector<Group> groups;
+        GroupList groups;
         std::vector<std::string> noLayers;
         if (buildFromShape(*db, input, type, groups)) return placeEntity(*db, type, groups, noLayers, slot);
     }
@@ -181,7 +182,7 @@ int make(const resbuf* input, db::Slot& slot, bool unownedObjects) {
     case MakeKind::BlockEnd: return endBlock(*db, list);
     default: break;
     }
-    std::vector<Group> groups;
+    GroupList groups;
     std::vector<std::string> layers;
     if (!buildNew(*db, list, groups, layers, error)) return fail(error);
 
@@ -207,7 +208,7 @@ int make(const resbuf* input, db::Slot& slot, bool unownedObjects) {
 // A list with subclass markers, or with a code given twice (vertices,
 // boundary data), is a whole body; otherwise the given groups change only
 // the groups of their codes.
-bool wholeBody(const std::vector<Group>& given) {
+bool wholeBody(const GroupList& given) {
     for (size_t i = 0; i < given.size(); ++i) {
         if (given[i].code() == 100) return true;
         for (size_t j = i + 1; j < given.size(); ++j)
@@ -221,7 +222,7 @@ bool wholeBody(const std::vector<Group>& given) {
 // names a table record or that the host leaves out at its default.  Such
 // a body (the usual acdbEntGet, change, acdbEntMod round trip) is already
 // in the host's order and needs no checks.
-bool onlyValuesChanged(const db::Object& o, const std::vector<Group>& given) {
+bool onlyValuesChanged(const db::Object& o, const GroupList& given) {
     size_t xb = db::xdataBegin(o);
     if (given.size() != xb) return false;
     for (size_t i = 0; i < xb; ++i) {
@@ -234,9 +235,9 @@ bool onlyValuesChanged(const db::Object& o, const std::vector<Group>& given) {
     return true;
 }
 
-std::vector<Group> mergedBody(const db::Object& o, const std::vector<Group>& given) {
+GroupList mergedBody(const db::Object& o, const GroupList& given) {
     size_t xb = db::xdataBegin(o);
-    std::vector<Group> body(o.groups.begin(), o.groups.begin() + static_cast<ptrdiff_t>(xb));
+    GroupList body(o.groups.begin(), o.groups.begin() + static_cast<ptrdiff_t>(xb));
     for (const Group& g : given) {
         auto it = std::find_if(body.begin(), body.end(), [&](const Group& b) { return b.code() == g.code(); });
         if (it != body.end()) *it = g;
@@ -299,19 +300,19 @@ int acdbEntMod(const resbuf* given) {
     api::anglesToStored(o->typeName(), list.body);
 
     // The new body: the given one as it stands, or one built by the rules.
-    std::vector<db::Group> built;
+    db::GroupList built;
     std::vector<std::string> layers;
     bool asGiven = o->cls == db::ObjectClass::Entity && api::onlyValuesChanged(*o, list.body);
     if (!asGiven) {
-        std::vector<db::Group> input = api::wholeBody(list.body) ? list.body : api::mergedBody(*o, list.body);
+        db::GroupList input = api::wholeBody(list.body) ? list.body : api::mergedBody(*o, list.body);
         if (!api::prepareBody(*db, o->typeName(), input, built, layers, error)) return fail(error);
     }
-    std::vector<db::Group>& body = asGiven ? list.body : built;
+    db::GroupList& body = asGiven ? list.body : built;
     // The size limit counts the merged XDATA, below.
     if (!list.xdata.empty() && !api::checkXdata(*db, list.xdata, error, false)) return fail(error);
 
     // The merged XDATA first, so the object's groups get their exact room.
-    static thread_local std::vector<db::Group> xdata;
+    static thread_local db::GroupList xdata;
     xdata.clear();
     api::appendMergedXdata(*o, list.xdata, xdata);
     if (api::xdataSize(xdata) > api::kMaxXdataBytes) return fail("XDATA is larger than the host allows");

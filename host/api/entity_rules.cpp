@@ -8,6 +8,7 @@
 namespace host::api {
 
 using db::Group;
+using db::GroupList;
 
 MakeKind makeKindOf(std::string_view type) {
     // A short list scanned in order: cheaper than hashing the name.
@@ -104,8 +105,8 @@ NameCheck checkNameGroup(const db::Database& db, std::string_view type, Group& g
     }
 }
 
-bool prepareBody(db::Database& db, std::string_view type, std::vector<Group>& groups,
-                 std::vector<Group>& body, std::vector<std::string>& newLayers, std::string& error, size_t spare) {
+bool prepareBody(db::Database& db, std::string_view type, GroupList& groups,
+                 GroupList& body, std::vector<std::string>& newLayers, std::string& error, size_t spare) {
     if (isEntityType(type)) {
         bool hasLayer = false;
         for (Group& g : groups) {
@@ -135,8 +136,8 @@ bool prepareBody(db::Database& db, std::string_view type, std::vector<Group>& gr
 void createLayers(db::Database& db, const std::vector<std::string>& names) {
     for (const std::string& name : names) {
         if (db.findRecord(db::Table::Layer, name) != db::kNoSlot) continue;
-        std::vector<Group> input{Group::text(2, name)};
-        std::vector<Group> body;
+        GroupList input{Group::text(2, name)};
+        GroupList body;
         std::string error;
         if (!db::canonicalBody("LAYER", input, body, error)) continue;
         // Plot-style placeholder like the template's layers.
@@ -148,11 +149,11 @@ void createLayers(db::Database& db, const std::vector<std::string>& names) {
     }
 }
 
-db::Slot storeObject(db::Database& db, std::string_view type, db::ObjectClass cls, std::vector<Group> groups) {
+db::Slot storeObject(db::Database& db, std::string_view type, db::ObjectClass cls, GroupList groups) {
     return storeObject(db, db::internType(type), cls, std::move(groups));
 }
 
-db::Slot storeObject(db::Database& db, db::TypeId type, db::ObjectClass cls, std::vector<Group> groups) {
+db::Slot storeObject(db::Database& db, db::TypeId type, db::ObjectClass cls, GroupList groups) {
     db::Object o;
     o.type = type;
     o.cls = cls;

@@ -29,15 +29,15 @@ NameCheck checkNameGroup(const db::Database& db, std::string_view type, db::Grou
 // but the drawing lacks are listed in newLayers (the caller makes them when
 // everything else succeeded).  False with a message on bad input.
 // `input` may gain a defaulted layer group.
-bool prepareBody(db::Database& db, std::string_view type, std::vector<db::Group>& input,
-                 std::vector<db::Group>& body, std::vector<std::string>& newLayers, std::string& error,
+bool prepareBody(db::Database& db, std::string_view type, db::GroupList& input,
+                 db::GroupList& body, std::vector<std::string>& newLayers, std::string& error,
                  size_t spare = 0);
 
 // Makes the layers (colour 7, linetype Continuous) that do not exist yet.
 void createLayers(db::Database& db, const std::vector<std::string>& names);
 
 // Stores a new object: the body and XDATA as given, no owner.
-db::Slot storeObject(db::Database& db, std::string_view type, db::ObjectClass cls, std::vector<db::Group> groups);
-db::Slot storeObject(db::Database& db, db::TypeId type, db::ObjectClass cls, std::vector<db::Group> groups);
+db::Slot storeObject(db::Database& db, std::string_view type, db::ObjectClass cls, db::GroupList groups);
+db::Slot storeObject(db::Database& db, db::TypeId type, db::ObjectClass cls, db::GroupList groups);
 
 } // namespace host::api

@@ -12,6 +12,7 @@
 namespace host::api {
 
 using db::Group;
+using db::GroupList;
 using db::ValueKind;
 
 namespace {
@@ -175,7 +176,7 @@ resbuf* nameGroup(const db::Database& db, int code, db::Slot slot) {
 resbuf* entityList(const db::Database& db, db::Slot slot, const resbuf* apps) {
     const db::Object* o = db.object(slot);
     if (o == nullptr) return nullptr;
-    const std::vector<Group>& groups = o->groups;
+    const GroupList& groups = o->groups;
     std::string_view type = o->typeName();
     ListBuilder list;
     list.add(nameGroup(db, -1, slot));

@@ -11,6 +11,7 @@
 namespace host::api {
 
 using db::Group;
+using db::GroupList;
 using db::ValueKind;
 
 namespace {
@@ -154,7 +155,7 @@ bool textGroup(int code, const ACHAR* text, Group& out, std::string& error) {
 
 } // namespace
 
-bool appendGroup(const db::Database& db, int code, const resbuf& rb, std::vector<Group>& out, std::string& error) {
+bool appendGroup(const db::Database& db, int code, const resbuf& rb, GroupList& out, std::string& error) {
     ValueKind kind;
     if (code < 0 || !db::kindOfCode(code, kind)) {
         error = "unknown group code " + std::to_string(code);
@@ -225,14 +226,14 @@ bool appendGroup(const db::Database& db, int code, const resbuf& rb, std::vector
 }
 
 bool groupFromResbuf(const db::Database& db, const resbuf& rb, Group& out, std::string& error) {
-    static thread_local std::vector<Group> one;
+    static thread_local GroupList one;
     one.clear();
     if (!appendGroup(db, rb.restype, rb, one, error)) return false;
     out = std::move(one.back());
     return true;
 }
 
-bool parseXdata(const db::Database& db, const resbuf* rb, std::vector<Group>& xdata, std::string& error) {
+bool parseXdata(const db::Database& db, const resbuf* rb, GroupList& xdata, std::string& error) {
     if (rb && rb->restype != 1001) {
         error = rb->restype >= 1000 && rb->restype <= 1071 ? "XDATA must begin with 1001"
                                                            : "group " + std::to_string(rb->restype) + " after -3 is not XDATA";
@@ -310,13 +311,13 @@ bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std:
     return true;
 }
 
-void anglesToStored(std::string_view type, std::vector<Group>& body) {
+void anglesToStored(std::string_view type, GroupList& body) {
     for (Group& g : body)
         if (g.code() >= 50 && g.code() <= 53 && g.kind() == ValueKind::Real && db::angleInDegrees(type, g.code()))
             g = Group::real(g.code(), db::fromRadians(type, g.code(), g.asReal()));
 }
 
-size_t xdataSize(const std::vector<Group>& groups, size_t from) {
+size_t xdataSize(const GroupList& groups, size_t from) {
     size_t total = 0;
     for (size_t i = from; i < groups.size(); ++i) {
         const Group& g = groups[i];
@@ -333,7 +334,7 @@ size_t xdataSize(const std::vector<Group>& groups, size_t from) {
     return total;
 }
 
-bool checkXdata(const db::Database& db, const std::vector<Group>& xdata, std::string& error, bool checkSize) {
+bool checkXdata(const db::Database& db, const GroupList& xdata, std::string& error, bool checkSize) {
     int depth = 0;
     for (size_t i = 0; i < xdata.size(); ++i) {
         const Group& g = xdata[i];
@@ -368,7 +369,7 @@ bool checkXdata(const db::Database& db, const std::vector<Group>& xdata, std::st
     return true;
 }
 
-void mergeXdata(db::Object& object, const std::vector<Group>& xdata) {
+void mergeXdata(db::Object& object, const GroupList& xdata) {
     auto& groups = object.groups;
     for (size_t i = 0; i < xdata.size();) {
         size_t end = i + 1;
@@ -400,7 +401,7 @@ struct AppBlock {
 
 // Splits groups[from, to) at its 1001 groups; false when there are more
 // than `most` blocks.
-bool splitApps(const std::vector<Group>& groups, size_t from, AppBlock* blocks, size_t most, size_t& count) {
+bool splitApps(const GroupList& groups, size_t from, AppBlock* blocks, size_t most, size_t& count) {
     count = 0;
     for (size_t i = from; i < groups.size();) {
         size_t end = i + 1;
@@ -413,7 +414,7 @@ bool splitApps(const std::vector<Group>& groups, size_t from, AppBlock* blocks, 
 }
 } // namespace
 
-void appendMergedXdata(const db::Object& object, const std::vector<Group>& xdata, std::vector<Group>& out) {
+void appendMergedXdata(const db::Object& object, const GroupList& xdata, GroupList& out) {
     const auto& groups = object.groups;
     size_t from = db::xdataBegin(object);
     constexpr size_t kMost = 16;
@@ -433,7 +434,7 @@ void appendMergedXdata(const db::Object& object, const std::vector<Group>& xdata
     }
     // Each stored application in its place, replaced by the given groups of
     // the same name (the first stored one only); then the new applications.
-    auto append = [&out](const std::vector<Group>& from, size_t begin, size_t end) {
+    auto append = [&out](const GroupList& from, size_t begin, size_t end) {
         out.insert(out.end(), from.begin() + static_cast<ptrdiff_t>(begin), from.begin() + static_cast<ptrdiff_t>(end));
     };
     // A given application without groups removes the stored one.

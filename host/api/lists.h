@@ -35,9 +35,9 @@ struct ParsedList {
     bool nameValid = false;
     std::string type;               // group 0, upper-case
     std::string handleText;         // group 5 or 105, when given
-    std::vector<db::Group> body;    // without -1, 0, 5, the owner 330 and XDATA
+    db::GroupList body;    // without -1, 0, 5, the owner 330 and XDATA
     bool hasXdata = false;          // a -3 group was present
-    std::vector<db::Group> xdata;   // 1001 app ... in list order
+    db::GroupList xdata;   // 1001 app ... in list order
 
     // Empties the list, keeping its storage for the next one.
     void clear() {
@@ -52,26 +52,26 @@ struct ParsedList {
 bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std::string& error);
 // The XDATA groups of a list, from the group after its -3 on: application
 // blocks, each led by its 1001; appended to xdata.
-bool parseXdata(const db::Database& db, const resbuf* first, std::vector<db::Group>& xdata, std::string& error);
+bool parseXdata(const db::Database& db, const resbuf* first, db::GroupList& xdata, std::string& error);
 // One group of a list, converted and appended to out; false with a
 // message for a code outside the DXF ranges or a bad value.
-bool appendGroup(const db::Database& db, int code, const resbuf& rb, std::vector<db::Group>& out, std::string& error);
+bool appendGroup(const db::Database& db, int code, const resbuf& rb, db::GroupList& out, std::string& error);
 
 // Angle groups of a list (radians) in the unit the object keeps them in.
-void anglesToStored(std::string_view type, std::vector<db::Group>& body);
+void anglesToStored(std::string_view type, db::GroupList& body);
 
 // Checks XDATA groups: every application registered, braces balanced,
 // values within the limits.
 // checkSize: also the host's limit on the bytes the XDATA takes.
-bool checkXdata(const db::Database& db, const std::vector<db::Group>& xdata, std::string& error,
+bool checkXdata(const db::Database& db, const db::GroupList& xdata, std::string& error,
                 bool checkSize = true);
 // Replaces, in the object, the XDATA of each application named in xdata
 // (an application with no groups is removed); the others stay.
-void mergeXdata(db::Object& object, const std::vector<db::Group>& xdata);
+void mergeXdata(db::Object& object, const db::GroupList& xdata);
 // The same merge of the object's XDATA, appended to out in one pass.
-void appendMergedXdata(const db::Object& object, const std::vector<db::Group>& xdata, std::vector<db::Group>& out);
+void appendMergedXdata(const db::Object& object, const db::GroupList& xdata, db::GroupList& out);
 // Bytes the object's XDATA takes, as the host counts them.
-size_t xdataSize(const std::vector<db::Group>& groups, size_t from = 0);
+size_t xdataSize(const db::GroupList& groups, size_t from = 0);
 
 // The object's list as acdbEntGet gives it, with the XDATA of the
 // applications that match apps (null: none; wildcards allowed).

@@ -11,6 +11,7 @@
 namespace host::api {
 
 using db::Group;
+using db::GroupList;
 
 namespace {
 
@@ -76,7 +77,7 @@ bool readBody(const resbuf* input, Body& body) {
     return layer;
 }
 
-bool convert(const db::Database& db, const Body& body, std::vector<Group>& out) {
+bool convert(const db::Database& db, const Body& body, GroupList& out) {
     std::string error;
     out.clear();
     for (size_t i = 0; i < body.count; ++i)
@@ -94,7 +95,7 @@ const Shape* findShape(const Body& body) {
 
 // Works out and keeps the shape of a list whose body converted to given;
 // null when this path does not take the type.
-const Shape* learnShape(const Body& body, const std::vector<Group>& given) {
+const Shape* learnShape(const Body& body, const GroupList& given) {
     Shape shape;
     shape.type = body.type;
     appendNarrow(body.type, shape.typeName);
@@ -122,9 +123,9 @@ const Shape* learnShape(const Body& body, const std::vector<Group>& given) {
 
 } // namespace
 
-bool buildFromShape(db::Database& db, const resbuf* input, db::TypeId& type, std::vector<Group>& groups) {
+bool buildFromShape(db::Database& db, const resbuf* input, db::TypeId& type, GroupList& groups) {
     static thread_local Body body;
-    static thread_local std::vector<Group> given, xdata;
+    static thread_local GroupList given, xdata;
     body.count = 0;
     body.xdata = nullptr;
     if (!readBody(input, body) || !convert(db, body, given)) return false;

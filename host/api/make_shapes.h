@@ -18,6 +18,6 @@ namespace host::api {
 // spell them, then the XDATA) come back, nothing is stored yet.  False:
 // the general path must make it (bad input, a new layer, or merely an
 // unusual list).
-bool buildFromShape(db::Database& db, const resbuf* input, db::TypeId& type, std::vector<db::Group>& groups);
+bool buildFromShape(db::Database& db, const resbuf* input, db::TypeId& type, db::GroupList& groups);
 
 } // namespace host::api

@@ -9,6 +9,7 @@
 
 using namespace host;
 using db::Group;
+using db::GroupList;
 
 namespace {
 
@@ -263,8 +264,8 @@ void AcDbObjectImpl::canonicalize() {
     db::Object* o = object();
     if (o == nullptr || !db::isModelledType(o->typeName())) return;
     size_t xb = db::xdataBegin(*o);
-    std::vector<Group> input(o->groups.begin(), o->groups.begin() + static_cast<ptrdiff_t>(xb));
-    std::vector<Group> body;
+    GroupList input(o->groups.begin(), o->groups.begin() + static_cast<ptrdiff_t>(xb));
+    GroupList body;
     std::string error;
     if (!db::canonicalBody(o->typeName(), input, body, error)) return;  // a new object still missing groups
     body.insert(body.end(), o->groups.begin() + static_cast<ptrdiff_t>(xb), o->groups.end());

@@ -68,7 +68,7 @@ private:
     AcDb::OpenMode mode_ = AcDb::kForWrite;
     bool open_ = false;
     bool counted_ = false;
-    std::vector<host::db::Group> backup_;
+    host::db::GroupList backup_;
     bool backupErased_ = false;
     host::db::Object own_;
 };

@@ -14,6 +14,7 @@
 
 using namespace host;
 using db::Group;
+using db::GroupList;
 
 #define LURAK_DEFINE_MEMBERS(CLASS, PARENT)                      \
     AcRxClass* CLASS::desc() {                                  \
@@ -298,7 +299,7 @@ Acad::ErrorStatus AcDbObject::setXData(const resbuf* xdata) {
     if (!impl_->writable()) return Acad::eNotOpenForWrite;
     db::Database* db = workingDb(impl_.get());
     if (db == nullptr) return Acad::eNoDatabase;
-    std::vector<Group> groups;
+    GroupList groups;
     std::string error;
     for (const resbuf* rb = xdata; rb; rb = rb->rbnext) {
         if (rb->restype < 1000 || rb->restype > 1071 || (groups.empty() && rb->restype != 1001)) return Acad::eBadXData;

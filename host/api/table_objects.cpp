@@ -11,6 +11,7 @@
 
 using namespace host;
 using db::Group;
+using db::GroupList;
 
 namespace {
 
@@ -26,9 +27,9 @@ bool tableOfRecordType(std::string_view type, db::Table& table) { return db::tab
 void makeBlockObjects(db::Database& db, db::Slot record, std::string_view name, const AcGePoint3d& origin) {
     db.addBlock(record);
     bool anonymous = name.starts_with("*");
-    std::vector<Group> input{Group::text(8, "0"), Group::text(2, name), Group::integer(70, anonymous ? 1 : 0),
+    GroupList input{Group::text(8, "0"), Group::text(2, name), Group::integer(70, anonymous ? 1 : 0),
                              Group::point(10, origin.x, origin.y, origin.z), Group::text(3, name), Group::text(1, "")};
-    std::vector<Group> body;
+    GroupList body;
     std::string error;
     db::canonicalBody("BLOCK", input, body, error);
     db::Slot begin = api::storeObject(db, "BLOCK", db::ObjectClass::BlockBegin, std::move(body));
@@ -149,8 +150,8 @@ Acad::ErrorStatus AcDbBlockTableRecord::appendAcDbEntity(AcDbObjectId& id, AcDbE
     const db::Object* own = entity->impl()->object();
     std::string type(own->typeName());
     size_t xb = db::xdataBegin(*own);
-    std::vector<Group> input(own->groups.begin(), own->groups.begin() + static_cast<ptrdiff_t>(xb));
-    std::vector<Group> body;
+    GroupList input(own->groups.begin(), own->groups.begin() + static_cast<ptrdiff_t>(xb));
+    GroupList body;
     std::vector<std::string> layers;
     std::string error;
     if (!api::prepareBody(*db, type, input, body, layers, error)) {
@@ -381,7 +382,7 @@ Acad::ErrorStatus AcDbSymbolTable::add(AcDbObjectId& id, AcDbSymbolTableRecord* 
                          (name[1] == 'U' || name[1] == 'u') && db->findRecord(table, name) != db::kNoSlot))
         name = db->nextAnonymousName('U');
     if (db->findRecord(table, name) != db::kNoSlot) return Acad::eDuplicateKey;
-    std::vector<Group> input(own->groups.begin(), own->groups.begin() + static_cast<ptrdiff_t>(db::xdataBegin(*own)));
+    GroupList input(own->groups.begin(), own->groups.begin() + static_cast<ptrdiff_t>(db::xdataBegin(*own)));
     for (Group& g : input)
         if (g.code() == 2) g = Group::text(2, name);
     if (table == db::Table::BlockRecord) {
@@ -390,7 +391,7 @@ Acad::ErrorStatus AcDbSymbolTable::add(AcDbObjectId& id, AcDbSymbolTableRecord* 
         input.push_back(Group::integer(280, 1));
         input.push_back(Group::integer(281, 0));
     }
-    std::vector<Group> body;
+    GroupList body;
     std::vector<std::string> layers;
     std::string error;
     if (!api::prepareBody(*db, own->typeName(), input, body, layers, error)) return Acad::eInvalidInput;

@@ -79,10 +79,10 @@ int acdbRegApp(const ACHAR* application) {
         return RTERROR;
     }
     if (db->findRecord(db::Table::Appid, name) != db::kNoSlot) return RTERROR;  // already registered
-    std::vector<db::Group> body;
+    db::GroupList body;
     std::vector<std::string> layers;
     std::string error;
-    std::vector<db::Group> input{db::Group::text(2, name)};
+    db::GroupList input{db::Group::text(2, name)};
     if (!api::prepareBody(*db, "APPID", input, body, layers, error)) return RTERROR;
     db::Slot rec = api::storeObject(*db, "APPID", db::ObjectClass::TableRecord, std::move(body));
     db->addRecord(db::Table::Appid, rec);

@@ -222,7 +222,7 @@ using Plan = std::vector<Step>;
 
 // A kept-as-given part takes fields only from the leading run of its
 // groups, in field order; picks those and returns where the run ends.
-size_t pickTailFields(const Compiled& schema, size_t index, const std::vector<Group>& input, Picks& picks) {
+size_t pickTailFields(const Compiled& schema, size_t index, const GroupList& input, Picks& picks) {
     size_t first = schema.firstField[index];
     size_t lastField = 0;
     for (size_t i = 0; i < input.size(); ++i) {
@@ -239,7 +239,7 @@ Step copyStep(size_t i) { return {Step::Copy, static_cast<uint16_t>(i), nullptr}
 
 // Plans one subclass: its marker, its fields in order (defaults filled),
 // then its other groups in input order.
-bool planSubclass(const Compiled& schema, size_t index, const std::vector<Group>& input, Picks& picks, Plan& plan,
+bool planSubclass(const Compiled& schema, size_t index, const GroupList& input, Picks& picks, Plan& plan,
                   std::string_view type, std::string& error) {
     const Subclass& sub = schema.subclasses[index];
     size_t rest = sub.tail ? pickTailFields(schema, index, input, picks) : input.size();
@@ -268,7 +268,7 @@ bool planSubclass(const Compiled& schema, size_t index, const std::vector<Group>
     return true;
 }
 
-bool planBody(const Compiled& schema, std::string_view type, const std::vector<Group>& input, Plan& plan,
+bool planBody(const Compiled& schema, std::string_view type, const GroupList& input, Plan& plan,
               std::string& error) {
     plan.clear();
     if (input.size() >= kNotGiven) {
@@ -355,13 +355,13 @@ struct KeptPlans {
     size_t next = 0;  // round-robin slot to replace
 };
 
-bool reusable(const std::vector<Group>& input) {
+bool reusable(const GroupList& input) {
     for (const Group& g : input)
         if (g.code() == 100 || g.code() == 102) return false;
     return true;
 }
 
-bool sameCodes(const std::vector<int16_t>& codes, const std::vector<Group>& input) {
+bool sameCodes(const std::vector<int16_t>& codes, const GroupList& input) {
     if (codes.size() != input.size()) return false;
     for (size_t i = 0; i < input.size(); ++i)
         if (codes[i] != input[i].code()) return false;
@@ -369,7 +369,7 @@ bool sameCodes(const std::vector<int16_t>& codes, const std::vector<Group>& inpu
 }
 
 // The plan for an input: a kept one when the codes match, else a new one.
-const Plan* findPlan(const Compiled& schema, std::string_view type, const std::vector<Group>& input,
+const Plan* findPlan(const Compiled& schema, std::string_view type, const GroupList& input,
                      std::string& error) {
     static thread_local std::vector<KeptPlans> memo(schemas().size());
     static thread_local Plan fresh;
@@ -389,7 +389,7 @@ const Plan* findPlan(const Compiled& schema, std::string_view type, const std::v
 }
 
 // Runs a plan: the body gets exactly its groups plus `spare` room.
-void runPlan(const Plan& plan, const std::vector<Group>& input, std::vector<Group>& body, size_t spare) {
+void runPlan(const Plan& plan, const GroupList& input, GroupList& body, size_t spare) {
     auto leftOut = [&input](const Step& step) {
         return step.op == Step::CopyUnlessDefault && sameValue(input[step.index], *step.group);
     };
@@ -431,17 +431,17 @@ const Compiled* findSchema(std::string_view type) {
 
 bool isModelledType(std::string_view type) { return findSchema(type) != nullptr; }
 
-const std::vector<BodyStep>* bodyPlan(std::string_view type, const std::vector<Group>& input, std::string& error) {
+const std::vector<BodyStep>* bodyPlan(std::string_view type, const GroupList& input, std::string& error) {
     const Compiled* schema = findSchema(type);
     return schema ? findPlan(*schema, type, input, error) : nullptr;
 }
 
-void runBodyPlan(const std::vector<BodyStep>& plan, const std::vector<Group>& input, std::vector<Group>& body,
+void runBodyPlan(const std::vector<BodyStep>& plan, const GroupList& input, GroupList& body,
                  size_t spare) {
     runPlan(plan, input, body, spare);
 }
 
-bool canonicalBody(std::string_view type, const std::vector<Group>& input, std::vector<Group>& body,
+bool canonicalBody(std::string_view type, const GroupList& input, GroupList& body,
                    std::string& error, size_t spare) {
     body.clear();
     const Compiled* schema = findSchema(type);

@@ -25,7 +25,7 @@ bool isModelledType(std::string_view type);
 // group is missing.  Unmodelled types: the input is copied as it is.
 // The body is allocated to its exact size plus `spare` groups (room for
 // XDATA the caller appends).
-bool canonicalBody(std::string_view type, const std::vector<Group>& input, std::vector<Group>& body,
+bool canonicalBody(std::string_view type, const GroupList& input, GroupList& body,
                    std::string& error, size_t spare = 0);
 
 // One step of building a body: which group goes next.
@@ -46,9 +46,9 @@ struct BodyStep {
 // these; null for an unmodelled type, or with a message for bad input.
 // The plan stays valid until the next call on the same thread; it holds
 // for any input of the same codes without 100 or 102 groups.
-const std::vector<BodyStep>* bodyPlan(std::string_view type, const std::vector<Group>& input, std::string& error);
+const std::vector<BodyStep>* bodyPlan(std::string_view type, const GroupList& input, std::string& error);
 // Runs a plan over its input: body gets exactly its groups plus `spare` room.
-void runBodyPlan(const std::vector<BodyStep>& plan, const std::vector<Group>& input, std::vector<Group>& body,
+void runBodyPlan(const std::vector<BodyStep>& plan, const GroupList& input, GroupList& body,
                  size_t spare);
 
 } // namespace host::db

@@ -43,7 +43,7 @@ struct Block {
 // A header variable: its name with the '$' ("$CLAYER") and its groups.
 struct HeaderVariable {
     std::string name;
-    std::vector<Group> groups;
+    GroupList groups;
 };
 
 class Database {
@@ -147,8 +147,8 @@ public:
     // The text of a one-group text variable, "" when absent.
     std::string_view headerText(std::string_view name) const;
     // Each CLASS record's body groups (1, 2, 3, 90, 91, 280, 281 ...).
-    std::vector<std::vector<Group>>& classes() { return classes_; }
-    const std::vector<std::vector<Group>>& classes() const { return classes_; }
+    std::vector<GroupList>& classes() { return classes_; }
+    const std::vector<GroupList>& classes() const { return classes_; }
 
     // ---- file order of the OBJECTS section: the named-object dictionary
     // first, then every other live, owned non-graphical object in slot order.
@@ -190,7 +190,7 @@ private:
     Slot namedObjects_ = kNoSlot;
     uint64_t anonymousCounter_ = 0;
     std::vector<HeaderVariable> header_;
-    std::vector<std::vector<Group>> classes_;
+    std::vector<GroupList> classes_;
 };
 
 // Upper-cases ASCII letters only.

@@ -8,6 +8,9 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "db/group_room.h"
 
 namespace host::db {
 
@@ -202,5 +205,8 @@ private:
 };
 
 static_assert(sizeof(Group) == 32, "a group is meant to stay 32 bytes");
+
+// Groups in order: a body, a list's groups, XDATA.
+using GroupList = std::vector<Group, GroupAllocator<Group>>;
 
 } // namespace host::db

@@ -46,7 +46,7 @@ struct Object {
     // The body holds neither the handle (5, or 105 of DIMSTYLE), nor the
     // owner 330.  It does hold the 100 subclass markers, leading 102 groups
     // ({ACAD_REACTORS ... }, {ACAD_XDICTIONARY ... }) and everything else.
-    std::vector<Group> groups;
+    GroupList groups;
 
     std::string_view typeName() const { return db::typeName(type); }
     bool isType(std::string_view name) const;  // exact, upper-case

@@ -9,7 +9,7 @@ namespace {
 
 using G = Group;
 
-Slot addObject(Database& db, std::string_view type, ObjectClass cls, std::vector<Group> groups,
+Slot addObject(Database& db, std::string_view type, ObjectClass cls, GroupList groups,
                Handle owner = 0) {
     Object o;
     o.type = internType(type);
@@ -21,8 +21,8 @@ Slot addObject(Database& db, std::string_view type, ObjectClass cls, std::vector
 
 Handle handleOf(const Database& db, Slot slot) { return db.object(slot)->handle; }
 
-Slot makeTable(Database& db, Table table, std::vector<Group> extra = {}) {
-    std::vector<Group> g{G::text(2, tableName(table)), G::text(100, "AcDbSymbolTable"), G::integer(70, 0)};
+Slot makeTable(Database& db, Table table, GroupList extra = {}) {
+    GroupList g{G::text(2, tableName(table)), G::text(100, "AcDbSymbolTable"), G::integer(70, 0)};
     for (Group& e : extra) g.push_back(std::move(e));
     Slot head = addObject(db, "TABLE", ObjectClass::TableHead, std::move(g));
     db.setTableHead(table, head);
@@ -30,8 +30,8 @@ Slot makeTable(Database& db, Table table, std::vector<Group> extra = {}) {
 }
 
 Slot makeRecord(Database& db, Table table, std::string_view subclass, std::string_view name,
-               std::vector<Group> fields, int flags = 0) {
-    std::vector<Group> g{G::text(100, "AcDbSymbolTableRecord"), G::text(100, subclass), G::text(2, name),
+               GroupList fields, int flags = 0) {
+    GroupList g{G::text(100, "AcDbSymbolTableRecord"), G::text(100, subclass), G::text(2, name),
                          G::integer(70, flags)};
     for (Group& f : fields) g.push_back(std::move(f));
     Slot record = addObject(db, tableName(table), ObjectClass::TableRecord, std::move(g));
@@ -42,13 +42,13 @@ Slot makeRecord(Database& db, Table table, std::string_view subclass, std::strin
 
 void addSpace(Database& db, Slot record, bool paper) {
     std::string_view name = groupText(*db.object(record), 2);
-    std::vector<Group> begin{G::text(100, "AcDbEntity")};
+    GroupList begin{G::text(100, "AcDbEntity")};
     if (paper) begin.push_back(G::integer(67, 1));
     begin.push_back(G::text(8, "0"));
-    std::vector<Group> rest{G::text(100, "AcDbBlockBegin"), G::text(2, name), G::integer(70, 0),
+    GroupList rest{G::text(100, "AcDbBlockBegin"), G::text(2, name), G::integer(70, 0),
                             G::point(10, 0, 0, 0), G::text(3, name), G::text(1, "")};
     for (Group& g : rest) begin.push_back(std::move(g));
-    std::vector<Group> end{G::text(100, "AcDbEntity")};
+    GroupList end{G::text(100, "AcDbEntity")};
     if (paper) end.push_back(G::integer(67, 1));
     end.push_back(G::text(8, "0"));
     end.push_back(G::text(100, "AcDbBlockEnd"));
@@ -60,7 +60,7 @@ void addSpace(Database& db, Slot record, bool paper) {
 
 void addHeader(Database& db) {
     auto& h = db.header();
-    auto var = [&h](std::string_view name, std::vector<Group> groups) {
+    auto var = [&h](std::string_view name, GroupList groups) {
         h.push_back({std::string(name), std::move(groups)});
     };
     var("$ACADVER", {G::text(1, "AC1021")});
@@ -101,7 +101,7 @@ void addClasses(Database& db) {
 
 } // namespace
 
-std::vector<Group> layoutGroups(std::string_view name, int tab, Handle blockRecord) {
+GroupList layoutGroups(std::string_view name, int tab, Handle blockRecord) {
     return {G::text(100, "AcDbPlotSettings"), G::text(1, ""), G::text(2, "none_device"),
             G::text(4, "ISO_A3_(420.00_x_297.00_MM)"), G::text(6, ""), G::real(40, 7.5), G::real(41, 20.0),
             G::real(42, 7.5), G::real(43, 20.0), G::real(44, 420.0), G::real(45, 297.0), G::real(46, 0.0),

@@ -11,6 +11,6 @@ namespace host::db {
 
 // The body of a LAYOUT object: the plot settings of an ISO A3 sheet and the
 // layout named name on tab tab, owned by the block record blockRecord.
-std::vector<Group> layoutGroups(std::string_view name, int tab, Handle blockRecord);
+GroupList layoutGroups(std::string_view name, int tab, Handle blockRecord);
 
 } // namespace host::db

@@ -18,11 +18,12 @@ namespace {
 
 using db::Database;
 using db::Group;
+using db::GroupList;
 using db::ObjectClass;
 using db::Slot;
 using db::kNoSlot;
 
-std::string_view textOf(const std::vector<Group>& groups, int code)
+std::string_view textOf(const GroupList& groups, int code)
 {
     for (const Group& g : groups)
         if (g.code() == code) return g.asText();
@@ -308,7 +309,7 @@ bool DxfReader::readBlocks()
 }
 
 // R12 files name the spaces $MODEL_SPACE and $PAPER_SPACE.
-void renameR12Space(std::vector<Group>& groups)
+void renameR12Space(GroupList& groups)
 {
     for (Group& g : groups) {
         if (g.code() != 2 && g.code() != 3) continue;

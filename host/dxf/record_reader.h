@@ -25,7 +25,7 @@ struct Record {
     bool hasOwner = false;
     uint32_t handleLine = 0;  // lines of the handle's and the owner's values
     uint32_t ownerLine = 0;
-    std::vector<db::Group> groups;  // everything else, in order
+    db::GroupList groups;  // everything else, in order
 };
 
 class RecordReader {

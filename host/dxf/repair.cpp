@@ -12,6 +12,7 @@ namespace {
 
 using db::Database;
 using db::Group;
+using db::GroupList;
 using db::Handle;
 using db::ObjectClass;
 using db::Slot;
@@ -19,7 +20,7 @@ using db::Table;
 using db::kNoSlot;
 using G = Group;
 
-Slot addObject(Database& db, std::string_view type, ObjectClass cls, std::vector<Group> groups, Handle owner = 0)
+Slot addObject(Database& db, std::string_view type, ObjectClass cls, GroupList groups, Handle owner = 0)
 {
     db::Object object;
     object.type = db::internType(type);
@@ -38,7 +39,7 @@ Handle handleOf(const Database& db, Slot slot)
 Slot ensureTableHead(Database& db, Table table, const RepairNote* note = nullptr)
 {
     if (db.tableHead(table) != kNoSlot) return db.tableHead(table);
-    std::vector<Group> groups{G::text(2, db::tableName(table)), G::text(100, "AcDbSymbolTable"), G::integer(70, 0)};
+    GroupList groups{G::text(2, db::tableName(table)), G::text(100, "AcDbSymbolTable"), G::integer(70, 0)};
     if (table == Table::Dimstyle) {
         groups.push_back(G::text(100, "AcDbDimStyleTable"));
         groups.push_back(G::integer(71, 0));
@@ -64,10 +65,10 @@ const char* subclassOf(Table table)
     }
 }
 
-Slot addRecord(Database& db, Table table, std::string_view name, std::vector<Group> fields)
+Slot addRecord(Database& db, Table table, std::string_view name, GroupList fields)
 {
     ensureTableHead(db, table);
-    std::vector<Group> groups{G::text(100, "AcDbSymbolTableRecord"), G::text(100, subclassOf(table)),
+    GroupList groups{G::text(100, "AcDbSymbolTableRecord"), G::text(100, subclassOf(table)),
                               G::text(2, name)};
     if (table != Table::BlockRecord) groups.push_back(G::integer(70, 0));
     for (Group& g : fields) groups.push_back(std::move(g));
@@ -83,13 +84,13 @@ Handle plotStyleHandle(Database& db)
     return handleOf(db, db.dictionaryLookup(styles, "Normal"));
 }
 
-std::vector<Group> recordFields(Database& db, Table table, std::string_view name)
+GroupList recordFields(Database& db, Table table, std::string_view name)
 {
     switch (table) {
     case Table::Ltype:
         return {G::text(3, ""), G::integer(72, 65), G::integer(73, 0), G::real(40, 0.0)};
     case Table::Layer: {
-        std::vector<Group> fields{G::integer(62, 7), G::text(6, "Continuous"), G::integer(370, -3)};
+        GroupList fields{G::integer(62, 7), G::text(6, "Continuous"), G::integer(370, -3)};
         if (Handle style = plotStyleHandle(db)) fields.push_back(G::handle(390, style));
         return fields;
     }
@@ -101,7 +102,7 @@ std::vector<Group> recordFields(Database& db, Table table, std::string_view name
         Slot standard = db.findRecord(Table::Dimstyle, "Standard");
         const db::Object* source = db.object(standard);
         if (source && !db::equalNoCase(name, "Standard")) {
-            std::vector<Group> fields;
+            GroupList fields;
             bool past = false;
             for (const Group& g : source->groups) {
                 if (past && g.code() < 1000) fields.push_back(g);
@@ -109,7 +110,7 @@ std::vector<Group> recordFields(Database& db, Table table, std::string_view name
             }
             return fields;
         }
-        std::vector<Group> fields{G::real(40, 1.0), G::real(41, 2.5), G::real(42, 0.625), G::real(44, 1.25),
+        GroupList fields{G::real(40, 1.0), G::real(41, 2.5), G::real(42, 0.625), G::real(44, 1.25),
                                   G::real(140, 2.5), G::real(147, 0.625)};
         if (Handle style = handleOf(db, db.findRecord(Table::Style, "Standard"))) fields.push_back(G::handle(340, style));
         return fields;
@@ -137,8 +138,8 @@ void addBlockObjects(Database& db, Slot record, bool paper)
 {
     std::string name(db::groupText(*db.object(record), 2));
     int flags = !name.empty() && name[0] == '*' && !isSpaceName(name) ? 1 : 0;
-    std::vector<Group> begin{G::text(100, "AcDbEntity")};
-    std::vector<Group> end{G::text(100, "AcDbEntity")};
+    GroupList begin{G::text(100, "AcDbEntity")};
+    GroupList end{G::text(100, "AcDbEntity")};
     if (paper) {
         begin.push_back(G::integer(67, 1));
         end.push_back(G::integer(67, 1));

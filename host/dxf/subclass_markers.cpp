@@ -4,14 +4,14 @@
 
 namespace host::dxf {
 
-bool lacksSubclassMarkers(const std::vector<db::Group>& groups)
+bool lacksSubclassMarkers(const db::GroupList& groups)
 {
     for (const db::Group& g : groups)
         if (g.code() == 100) return false;
     return true;
 }
 
-bool addSubclassMarkers(std::string_view type, std::vector<db::Group>& groups, std::string& error)
+bool addSubclassMarkers(std::string_view type, db::GroupList& groups, std::string& error)
 {
     if (!db::isModelledType(type)) {
         error = "no subclass order is known for " + std::string(type);
@@ -23,8 +23,8 @@ bool addSubclassMarkers(std::string_view type, std::vector<db::Group>& groups, s
             xdata = i;
             break;
         }
-    std::vector<db::Group> input(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(xdata));
-    std::vector<db::Group> body;
+    db::GroupList input(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(xdata));
+    db::GroupList body;
     if (!db::canonicalBody(type, input, body, error)) return false;
     body.insert(body.end(), groups.begin() + static_cast<std::ptrdiff_t>(xdata), groups.end());
     groups = std::move(body);

@@ -12,11 +12,11 @@
 namespace host::dxf {
 
 // True when the groups hold no subclass marker.
-bool lacksSubclassMarkers(const std::vector<db::Group>& groups);
+bool lacksSubclassMarkers(const db::GroupList& groups);
 
 // Rebuilds `groups` (body, then XDATA) of a record without markers in the
 // canonical order of its type.  False, with `error` saying why, when the
 // type is not modelled or its groups do not fit; `groups` is then unchanged.
-bool addSubclassMarkers(std::string_view type, std::vector<db::Group>& groups, std::string& error);
+bool addSubclassMarkers(std::string_view type, db::GroupList& groups, std::string& error);
 
 } // namespace host::dxf

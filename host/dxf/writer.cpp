@@ -16,6 +16,7 @@ namespace {
 
 using db::Database;
 using db::Group;
+using db::GroupList;
 using db::Object;
 using db::Slot;
 using db::Table;
@@ -59,7 +60,7 @@ private:
     bool isWritten(Slot slot) const { return slot < state_.size() && state_[slot] == 1; }
 
     void header();
-    void headerVariable(const std::string& name, const std::vector<Group>& groups);
+    void headerVariable(const std::string& name, const GroupList& groups);
     std::vector<db::HeaderVariable> dimensionStyleVariables() const;
     void classes();
     bool tables();
@@ -171,7 +172,7 @@ void DxfWriter::beginSection(const char* name)
     out_.plain(2, name);
 }
 
-void DxfWriter::headerVariable(const std::string& name, const std::vector<Group>& groups)
+void DxfWriter::headerVariable(const std::string& name, const GroupList& groups)
 {
     out_.text(9, name);
     for (const Group& g : groups) group(g);
@@ -197,7 +198,7 @@ void DxfWriter::header()
     if (db_.findRecord(Table::Layer, layer) == kNoSlot) layer = "0";
     std::string style(db_.headerText("$DIMSTYLE"));
     if (db_.findRecord(Table::Dimstyle, style) == kNoSlot) style = "Standard";
-    auto fixed = [&](const std::string& name, std::vector<Group>& groups) {
+    auto fixed = [&](const std::string& name, GroupList& groups) {
         if (name == "$HANDSEED") groups = {Group::text(5, db::handleText(db_.handseed()))};
         else if (name == "$DWGCODEPAGE") groups = {Group::text(3, "ANSI_1252")};
         else if (name == "$CLAYER") groups = {Group::text(8, layer)};
@@ -213,7 +214,7 @@ void DxfWriter::header()
     for (const db::HeaderVariable& v : db_.header()) {
         if (done.count(v.name)) continue;
         done.insert(v.name);
-        std::vector<Group> groups;
+        GroupList groups;
         if (const db::HeaderVariable* dimension = fromStyle(v.name))
             headerVariable(v.name, dimension->groups);
         else if (fixed(v.name, groups))
@@ -226,7 +227,7 @@ void DxfWriter::header()
     // What every file the host writes holds, also when the drawing lacks it.
     for (const char* name : {"$DWGCODEPAGE", "$CLAYER", "$DIMSTYLE", "$EXTMIN", "$EXTMAX", "$HANDSEED"}) {
         if (done.count(name)) continue;
-        std::vector<Group> groups;
+        GroupList groups;
         if (!fixed(name, groups)) {  // no extents: an empty drawing
             double far = std::string_view(name) == "$EXTMIN" ? 1e20 : -1e20;
             groups = {Group::point(10, far, far, far)};

@@ -27,10 +27,10 @@ db::Slot findRecord(const db::Database& database, const std::string& name) {
     return db::kNoSlot;
 }
 
-std::vector<db::Group> recordGroups(const LinetypeDef& def) {
+db::GroupList recordGroups(const LinetypeDef& def) {
     double total = 0;
     for (double v : def.pattern) total += v < 0 ? -v : v;
-    std::vector<db::Group> g{db::Group::text(100, "AcDbSymbolTableRecord"),
+    db::GroupList g{db::Group::text(100, "AcDbSymbolTableRecord"),
                              db::Group::text(100, "AcDbLinetypeTableRecord"),
                              db::Group::text(2, def.name),
                              db::Group::integer(70, 0),
@@ -55,7 +55,7 @@ bool define(db::Database& database, const LinetypeDef& def) {
         LinetypeDef renamed = def;
         renamed.name = keepName;
         size_t xdata = db::xdataBegin(*o);
-        std::vector<db::Group> groups = recordGroups(renamed);
+        db::GroupList groups = recordGroups(renamed);
         groups.insert(groups.end(), o->groups.begin() + static_cast<long>(xdata), o->groups.end());
         o->groups = std::move(groups);
         return true;

@@ -12,7 +12,7 @@ using namespace host::db;
 
 namespace {
 
-Slot addEntity(Database& db, Slot block, const char* type, std::vector<Group> groups) {
+Slot addEntity(Database& db, Slot block, const char* type, GroupList groups) {
     Object o;
     o.type = internType(type);
     o.groups = std::move(groups);
@@ -142,8 +142,8 @@ TEST(Dictionaries, AddLookupRemove) {
 
 TEST(Canonical, HostOrderDefaultsAndRefusals) {
     std::string error;
-    std::vector<Group> body;
-    std::vector<Group> insert{Group::text(2, "*U1"), Group::text(6, "ByLayer"), Group::text(8, "0"),
+    GroupList body;
+    GroupList insert{Group::text(2, "*U1"), Group::text(6, "ByLayer"), Group::text(8, "0"),
                               Group::point(10, 1, 2, 0), Group::integer(62, 256)};
     ASSERT_TRUE(canonicalBody("INSERT", insert, body, error));
     std::vector<int> codes;
@@ -151,7 +151,7 @@ TEST(Canonical, HostOrderDefaultsAndRefusals) {
     EXPECT_EQ(codes, (std::vector<int>{100, 8, 100, 2, 10, 41, 42, 43, 50, 70, 71, 44, 45, 210}));
 
     // Leading application brackets stay in front; XRECORD data keeps its 102 groups.
-    std::vector<Group> xrec{Group::text(102, "{ACAD_REACTORS"), Group::handle(330, 5), Group::text(102, "}"),
+    GroupList xrec{Group::text(102, "{ACAD_REACTORS"), Group::handle(330, 5), Group::text(102, "}"),
                             Group::text(100, "AcDbXrecord"), Group::text(102, "{LURAK"), Group::text(1, "t"),
                             Group::integer(280, 3), Group::text(102, "}")};
     ASSERT_TRUE(canonicalBody("XRECORD", xrec, body, error));
@@ -159,7 +159,7 @@ TEST(Canonical, HostOrderDefaultsAndRefusals) {
     for (const Group& g : body) codes.push_back(g.code());
     EXPECT_EQ(codes, (std::vector<int>{102, 330, 102, 100, 280, 102, 1, 280, 102}));
 
-    std::vector<Group> solid{Group::point(10, 0, 0, 0), Group::point(11, 1, 0, 0), Group::point(12, 0, 1, 0)};
+    GroupList solid{Group::point(10, 0, 0, 0), Group::point(11, 1, 0, 0), Group::point(12, 0, 1, 0)};
     ASSERT_TRUE(canonicalBody("SOLID", solid, body, error));
     auto fourth = std::find_if(body.begin(), body.end(), [](const Group& g) { return g.code() == 13; });
     ASSERT_NE(fourth, body.end());  // the fourth corner repeats the third
@@ -172,7 +172,7 @@ TEST(Canonical, HostOrderDefaultsAndRefusals) {
     EXPECT_FALSE(canonicalBody("LEADER", {Group::point(10, 0, 0, 0)}, body, error));
     EXPECT_FALSE(canonicalBody("XRECORD", {Group::text(102, "{ACAD_REACTORS")}, body, error));
     // Types the host does not model are kept as given.
-    std::vector<Group> mtext{Group::point(10, 0, 0, 0), Group::text(1, "x"), Group::real(40, 2)};
+    GroupList mtext{Group::point(10, 0, 0, 0), Group::text(1, "x"), Group::real(40, 2)};
     ASSERT_TRUE(canonicalBody("MTEXT", mtext, body, error));
     EXPECT_EQ(body, mtext);
 }

@@ -13,7 +13,7 @@ class GeometryTest : public ::testing::Test {
 protected:
     std::unique_ptr<Database> db = Database::createDefault();
 
-    Slot add(Slot block, const char* type, std::vector<Group> groups) {
+    Slot add(Slot block, const char* type, GroupList groups) {
         Object o;
         o.type = internType(type);
         o.groups = std::move(groups);
@@ -21,7 +21,7 @@ protected:
         db->appendEntity(block, s);
         return s;
     }
-    Slot add(const char* type, std::vector<Group> groups) { return add(db->modelSpace(), type, std::move(groups)); }
+    Slot add(const char* type, GroupList groups) { return add(db->modelSpace(), type, std::move(groups)); }
 
     // A block named `name` with base point `base`.
     Slot block(const char* name, double bx, double by) {

@@ -40,7 +40,7 @@ TEST(GroupValues, LongTextsSurviveCopyMoveAndAssignment) {
     EXPECT_EQ(b.asText(), longText);
     EXPECT_EQ(d.asText(), longText);
     EXPECT_EQ(e.asText(), longText);
-    std::vector<Group> many(50, Group::text(3, std::string(40, 'z')));
+    host::db::GroupList many(50, Group::text(3, std::string(40, 'z')));
     many.insert(many.begin(), Group::text(3, "first"));  // shifts every group
     EXPECT_EQ(many.back().asText(), std::string(40, 'z'));
     EXPECT_EQ(Group::text(1, std::string(24, 'q')).asText().size(), 24u);  // the largest inline text

@@ -9,6 +9,7 @@
 using namespace host::dxf;
 using host::db::Database;
 using host::db::Group;
+using host::db::GroupList;
 using host::db::Object;
 using host::db::ObjectClass;
 using host::db::Slot;
@@ -16,7 +17,7 @@ using host::db::Table;
 
 namespace {
 
-Slot addEntity(Database& db, Slot block, const char* type, std::vector<Group> groups)
+Slot addEntity(Database& db, Slot block, const char* type, GroupList groups)
 {
     Object object;
     object.type = host::db::internType(type);
@@ -45,7 +46,7 @@ Slot addAnonymousBlock(Database& db)
     Slot slot = db.add(std::move(record));
     db.addRecord(Table::BlockRecord, slot);
     db.addBlock(slot);
-    auto blockObject = [&](const char* type, std::vector<Group> groups) {
+    auto blockObject = [&](const char* type, GroupList groups) {
         Object o;
         o.type = host::db::internType(type);
         o.groups = std::move(groups);

@@ -1,0 +1,176 @@
+#include "db/group_room.h"
+
+#include <sys/mman.h>
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <new>
+#include <vector>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/asan_interface.h>
+#define ROOM_POISON(p, n) ASAN_POISON_MEMORY_REGION((p), (n))
+#define ROOM_UNPOISON(p, n) ASAN_UNPOISON_MEMORY_REGION((p), (n))
+#else
+#define ROOM_POISON(p, n) ((void)(p), (void)(n))
+#define ROOM_UNPOISON(p, n) ((void)(p), (void)(n))
+#endif
+
+namespace host::db {
+
+namespace {
+
+constexpr size_t kUnit = 32;                 // a group
+constexpr size_t kSizes = 128;               // bodies of up to 128 groups come from blocks
+constexpr size_t kBlock = size_t{2} << 20;   // one huge page
+#if defined(__SANITIZE_ADDRESS__)
+constexpr size_t kGuard = 1;  // a poisoned unit after each body, so overruns are caught
+#else
+constexpr size_t kGuard = 0;
+#endif
+
+struct FreeRoom {
+    FreeRoom* next;
+};
+
+// Room of threads that ended, and blocks they had begun.
+struct Depot {
+    std::mutex lock;
+    FreeRoom* lists[kSizes + 1] = {};
+    std::atomic<bool> any[kSizes + 1] = {};
+    struct Part {
+        char* next;
+        char* end;
+    };
+    std::vector<Part> parts;
+};
+
+Depot& depot() {
+    static Depot* d = new Depot;  // never destroyed: threads may end after static destruction
+    return *d;
+}
+
+// A thread's own lists.  Plain data, so it stays usable until the thread's
+// storage goes; `Flusher` hands its contents to the depot when the thread
+// ends, and later returns go to the depot.
+struct Cache {
+    FreeRoom* lists[kSizes + 1];
+    char* next;
+    char* end;
+    bool started;
+    bool flushed;
+};
+thread_local Cache cache;
+
+void flush() {
+    Depot& d = depot();
+    std::lock_guard<std::mutex> guard(d.lock);
+    for (size_t s = 1; s <= kSizes; ++s) {
+        while (FreeRoom* r = cache.lists[s]) {
+            ROOM_UNPOISON(r, sizeof(FreeRoom));
+            cache.lists[s] = r->next;
+            r->next = d.lists[s];
+            ROOM_POISON(r, sizeof(FreeRoom));
+            d.lists[s] = r;
+            d.any[s].store(true, std::memory_order_relaxed);
+        }
+    }
+    if (cache.end - cache.next >= static_cast<ptrdiff_t>(kUnit)) d.parts.push_back({cache.next, cache.end});
+    cache.next = cache.end = nullptr;
+    cache.flushed = true;
+}
+
+struct Flusher {
+    ~Flusher() { flush(); }
+};
+
+void start() {
+    thread_local Flusher flusher;
+    (void)flusher;
+    cache.started = true;
+}
+
+// A new block from the system, aligned to its size so that it can be one
+// huge page.
+bool newBlock() {
+    {
+        Depot& d = depot();
+        std::lock_guard<std::mutex> guard(d.lock);
+        if (!d.parts.empty()) {
+            cache.next = d.parts.back().next;
+            cache.end = d.parts.back().end;
+            d.parts.pop_back();
+            return true;
+        }
+    }
+    void* raw = mmap(nullptr, 2 * kBlock, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (raw == MAP_FAILED) return false;
+    auto at = reinterpret_cast<uintptr_t>(raw);
+    uintptr_t aligned = (at + kBlock - 1) & ~(kBlock - 1);
+    if (aligned > at) munmap(raw, aligned - at);
+    if (aligned + kBlock < at + 2 * kBlock) munmap(reinterpret_cast<void*>(aligned + kBlock), at + kBlock - aligned);
+    madvise(reinterpret_cast<void*>(aligned), kBlock, MADV_HUGEPAGE);
+    cache.next = reinterpret_cast<char*>(aligned);
+    cache.end = cache.next + kBlock;
+    ROOM_POISON(cache.next, kBlock);
+    return true;
+}
+
+// Room of a size from the depot, when it has any: its whole list.
+FreeRoom* fromDepot(size_t size) {
+    Depot& d = depot();
+    if (!d.any[size].load(std::memory_order_relaxed)) return nullptr;
+    std::lock_guard<std::mutex> guard(d.lock);
+    FreeRoom* list = d.lists[size];
+    d.lists[size] = nullptr;
+    d.any[size].store(false, std::memory_order_relaxed);
+    return list;
+}
+
+} // namespace
+
+void* takeGroupRoom(size_t bytes) {
+    size_t size = (bytes + kUnit - 1) / kUnit;
+    if (size == 0 || size > kSizes) return ::operator new(bytes);
+    if (cache.flushed) return ::operator new(size * kUnit);  // whole units: it may be kept later
+    if (!cache.started) start();
+    FreeRoom* r = cache.lists[size];
+    if (r == nullptr && (r = fromDepot(size)) != nullptr) cache.lists[size] = r;
+    if (r != nullptr) {
+        ROOM_UNPOISON(r, size * kUnit);
+        cache.lists[size] = r->next;
+        return r;
+    }
+    size_t need = (size + kGuard) * kUnit;
+    if (cache.end - cache.next < static_cast<ptrdiff_t>(need) && !newBlock()) throw std::bad_alloc();
+    void* room = cache.next;
+    cache.next += need;
+    ROOM_UNPOISON(room, size * kUnit);
+    return room;
+}
+
+void giveGroupRoom(void* room, size_t bytes) noexcept {
+    if (room == nullptr) return;
+    size_t size = (bytes + kUnit - 1) / kUnit;
+    if (size == 0 || size > kSizes) {
+        ::operator delete(room);
+        return;
+    }
+    auto* r = static_cast<FreeRoom*>(room);
+    if (!cache.started && !cache.flushed) start();
+    if (cache.flushed) {  // the thread is ending: straight to the depot
+        Depot& d = depot();
+        std::lock_guard<std::mutex> guard(d.lock);
+        r->next = d.lists[size];
+        d.lists[size] = r;
+        d.any[size].store(true, std::memory_order_relaxed);
+        ROOM_POISON(r, size * kUnit);
+        return;
+    }
+    r->next = cache.lists[size];
+    cache.lists[size] = r;
+    ROOM_POISON(r, size * kUnit);
+}
+
+} // namespace host::db
