@@ -56,6 +56,7 @@ Depot& depot() {
 // ends, and later returns go to the depot.
 struct Cache {
     FreeRoom* lists[kSizes + 1];
+    FreeRoom* tails[kSizes + 1];  // last of each list, to hand a list on in one step
     char* next;
     char* end;
     bool started;
@@ -63,18 +64,29 @@ struct Cache {
 };
 thread_local Cache cache;
 
+// The last of a list whose end was not kept (one taken from the depot).
+FreeRoom* lastOf(FreeRoom* r) {
+    for (;;) {
+        ROOM_UNPOISON(r, sizeof(FreeRoom));
+        FreeRoom* next = r->next;
+        ROOM_POISON(r, sizeof(FreeRoom));
+        if (next == nullptr) return r;
+        r = next;
+    }
+}
+
 void flush() {
     Depot& d = depot();
     std::lock_guard<std::mutex> guard(d.lock);
     for (size_t s = 1; s <= kSizes; ++s) {
-        while (FreeRoom* r = cache.lists[s]) {
-            ROOM_UNPOISON(r, sizeof(FreeRoom));
-            cache.lists[s] = r->next;
-            r->next = d.lists[s];
-            ROOM_POISON(r, sizeof(FreeRoom));
-            d.lists[s] = r;
-            d.any[s].store(true, std::memory_order_relaxed);
-        }
+        if (cache.lists[s] == nullptr) continue;
+        FreeRoom* tail = cache.tails[s] ? cache.tails[s] : lastOf(cache.lists[s]);
+        ROOM_UNPOISON(tail, sizeof(FreeRoom));
+        tail->next = d.lists[s];
+        ROOM_POISON(tail, sizeof(FreeRoom));
+        d.lists[s] = cache.lists[s];
+        d.any[s].store(true, std::memory_order_relaxed);
+        cache.lists[s] = cache.tails[s] = nullptr;
     }
     if (cache.end - cache.next >= static_cast<ptrdiff_t>(kUnit)) d.parts.push_back({cache.next, cache.end});
     cache.next = cache.end = nullptr;
@@ -136,10 +148,14 @@ void* takeGroupRoom(size_t bytes) {
     if (cache.flushed) return ::operator new(size * kUnit);  // whole units: it may be kept later
     if (!cache.started) start();
     FreeRoom* r = cache.lists[size];
-    if (r == nullptr && (r = fromDepot(size)) != nullptr) cache.lists[size] = r;
+    if (r == nullptr && (r = fromDepot(size)) != nullptr) {
+        cache.lists[size] = r;
+        cache.tails[size] = nullptr;  // not known: found when the list is handed on
+    }
     if (r != nullptr) {
         ROOM_UNPOISON(r, size * kUnit);
         cache.lists[size] = r->next;
+        if (cache.lists[size] == nullptr) cache.tails[size] = nullptr;
         return r;
     }
     size_t need = (size + kGuard) * kUnit;
@@ -169,6 +185,7 @@ void giveGroupRoom(void* room, size_t bytes) noexcept {
         return;
     }
     r->next = cache.lists[size];
+    if (cache.lists[size] == nullptr) cache.tails[size] = r;
     cache.lists[size] = r;
     ROOM_POISON(r, size * kUnit);
 }
