@@ -70,9 +70,8 @@ int beginBlock(db::Database& db, ParsedList& list) {
     std::string error;
     if (!buildNew(db, list, body, layers, error, 2)) return fail(error);  // room for 3 and 1 at ENDBLK
     Bracket b;
-    const db::Object view{0, 0, 0, db::ObjectClass::BlockBegin, false, true, body};
-    std::string name(db::groupText(view, 2));
-    const Group* flags = db::findGroup(view, 70);
+    std::string name(db::groupText(body, 2));
+    const Group* flags = db::findGroup(body, 70);
     b.anonymous = !name.empty() && name[0] == '*' && flags && (flags->asInt() & 1);
     if (!b.anonymous) {
         if (!validSymbolName(name)) return fail("invalid block name \"" + name + "\"");
@@ -97,7 +96,7 @@ int endBlock(db::Database& db, ParsedList& list) {
 
     createLayers(db, b.newLayers);
     GroupList recordInput{Group::text(2, b.name), Group::handle(340, 0), Group::integer(70, 0),
-                                   Group::integer(280, 1), Group::integer(281, 0)};
+                          Group::integer(280, 1), Group::integer(281, 0)};
     GroupList recordBody;
     std::string error;
     db::canonicalBody("BLOCK_RECORD", recordInput, recordBody, error);
@@ -109,10 +108,9 @@ int endBlock(db::Database& db, ParsedList& list) {
         if (g.code() == 2) g = Group::text(2, b.name);
         if (g.code() == 3) g = Group::text(3, b.name);
     }
-    db::Object beginView{0, 0, 0, db::ObjectClass::BlockBegin, false, true, b.begin};
-    if (!db::findGroup(beginView, 3)) b.begin.push_back(Group::text(3, b.name));
-    if (!db::findGroup(beginView, 1)) b.begin.push_back(Group::text(1, ""));
-    std::string layer(db::groupText(beginView, 8));
+    if (!db::findGroup(b.begin, 3)) b.begin.push_back(Group::text(3, b.name));
+    if (!db::findGroup(b.begin, 1)) b.begin.push_back(Group::text(1, ""));
+    std::string layer(db::groupText(b.begin, 8));
     db::Slot begin = storeObject(db, "BLOCK", db::ObjectClass::BlockBegin, std::move(b.begin));
     db::Slot end = storeObject(db, "ENDBLK", db::ObjectClass::BlockEnd,
                                {Group::text(100, "AcDbEntity"), Group::text(8, layer.empty() ? "0" : layer),
@@ -140,8 +138,7 @@ int placeEntity(db::Database& db, db::TypeId type, GroupList& groups, std::vecto
     if (open != brackets().end()) {
         Bracket& b = open->second;
         if (db::typeName(type) == "INSERT" && !b.anonymous) {
-            const db::Object view{0, 0, 0, db::ObjectClass::Entity, false, true, groups};
-            if (db::equalNoCase(db::groupText(view, 2), b.name)) return fail("a block cannot insert itself");
+            if (db::equalNoCase(db::groupText(groups, 2), b.name)) return fail("a block cannot insert itself");
         }
         b.entities.push_back({type, std::move(groups)});
         for (std::string& l : layers) b.newLayers.push_back(std::move(l));
@@ -189,8 +186,7 @@ int make(const resbuf* input, db::Slot& slot, bool unownedObjects) {
     if (kind == MakeKind::TableRecord) {
         db::Table table;
         db::tableByName(list.type, table);
-        db::Object view{0, 0, 0, db::ObjectClass::TableRecord, false, true, groups};
-        std::string name(db::groupText(view, 2));
+        std::string name(db::groupText(groups, 2));
         if (!validSymbolName(name)) return fail("invalid name \"" + name + "\"");
         if (db->findRecord(table, name) != db::kNoSlot) return fail(list.type + " \"" + name + "\" already exists");
         slot = storeObject(*db, list.type, db::ObjectClass::TableRecord, std::move(groups));

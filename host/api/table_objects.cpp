@@ -28,7 +28,7 @@ void makeBlockObjects(db::Database& db, db::Slot record, std::string_view name, 
     db.addBlock(record);
     bool anonymous = name.starts_with("*");
     GroupList input{Group::text(8, "0"), Group::text(2, name), Group::integer(70, anonymous ? 1 : 0),
-                             Group::point(10, origin.x, origin.y, origin.z), Group::text(3, name), Group::text(1, "")};
+                    Group::point(10, origin.x, origin.y, origin.z), Group::text(3, name), Group::text(1, "")};
     GroupList body;
     std::string error;
     db::canonicalBody("BLOCK", input, body, error);

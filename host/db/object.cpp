@@ -93,20 +93,26 @@ size_t xdataBegin(const Object& object) {
     return object.groups.size();
 }
 
-const Group* findGroup(const Object& object, int code, size_t from, size_t to) {
-    to = std::min(to, object.groups.size());
+const Group* findGroup(const GroupList& groups, int code, size_t from, size_t to) {
+    to = std::min(to, groups.size());
     for (size_t i = from; i < to; ++i)
-        if (object.groups[i].code() == code) return &object.groups[i];
+        if (groups[i].code() == code) return &groups[i];
     return nullptr;
+}
+
+const Group* findGroup(const Object& object, int code, size_t from, size_t to) {
+    return findGroup(object.groups, code, from, to);
 }
 
 Group* findGroup(Object& object, int code, size_t from, size_t to) {
     return const_cast<Group*>(findGroup(static_cast<const Object&>(object), code, from, to));
 }
 
-std::string_view groupText(const Object& object, int code) {
-    const Group* g = findGroup(object, code);
+std::string_view groupText(const GroupList& groups, int code) {
+    const Group* g = findGroup(groups, code);
     return g ? g->asText() : std::string_view();
 }
+
+std::string_view groupText(const Object& object, int code) { return groupText(object.groups, code); }
 
 } // namespace host::db

@@ -55,9 +55,11 @@ struct Object {
 // Index of the first XDATA group (groups.size() when there is none).
 size_t xdataBegin(const Object& object);
 // First group with the code in [from, to); null when absent.
+const Group* findGroup(const GroupList& groups, int code, size_t from = 0, size_t to = SIZE_MAX);
 const Group* findGroup(const Object& object, int code, size_t from = 0, size_t to = SIZE_MAX);
 Group* findGroup(Object& object, int code, size_t from = 0, size_t to = SIZE_MAX);
 // The text of the first group with the code ("" when absent).
+std::string_view groupText(const GroupList& groups, int code);
 std::string_view groupText(const Object& object, int code);
 
 } // namespace host::db

@@ -32,7 +32,7 @@ Slot makeTable(Database& db, Table table, GroupList extra = {}) {
 Slot makeRecord(Database& db, Table table, std::string_view subclass, std::string_view name,
                GroupList fields, int flags = 0) {
     GroupList g{G::text(100, "AcDbSymbolTableRecord"), G::text(100, subclass), G::text(2, name),
-                         G::integer(70, flags)};
+                G::integer(70, flags)};
     for (Group& f : fields) g.push_back(std::move(f));
     Slot record = addObject(db, tableName(table), ObjectClass::TableRecord, std::move(g));
     db.addRecord(table, record);
@@ -46,7 +46,7 @@ void addSpace(Database& db, Slot record, bool paper) {
     if (paper) begin.push_back(G::integer(67, 1));
     begin.push_back(G::text(8, "0"));
     GroupList rest{G::text(100, "AcDbBlockBegin"), G::text(2, name), G::integer(70, 0),
-                            G::point(10, 0, 0, 0), G::text(3, name), G::text(1, "")};
+                   G::point(10, 0, 0, 0), G::text(3, name), G::text(1, "")};
     for (Group& g : rest) begin.push_back(std::move(g));
     GroupList end{G::text(100, "AcDbEntity")};
     if (paper) end.push_back(G::integer(67, 1));

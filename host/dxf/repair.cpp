@@ -69,7 +69,7 @@ Slot addRecord(Database& db, Table table, std::string_view name, GroupList field
 {
     ensureTableHead(db, table);
     GroupList groups{G::text(100, "AcDbSymbolTableRecord"), G::text(100, subclassOf(table)),
-                              G::text(2, name)};
+                     G::text(2, name)};
     if (table != Table::BlockRecord) groups.push_back(G::integer(70, 0));
     for (Group& g : fields) groups.push_back(std::move(g));
     Slot record = addObject(db, db::tableName(table), ObjectClass::TableRecord, std::move(groups));
@@ -111,7 +111,7 @@ GroupList recordFields(Database& db, Table table, std::string_view name)
             return fields;
         }
         GroupList fields{G::real(40, 1.0), G::real(41, 2.5), G::real(42, 0.625), G::real(44, 1.25),
-                                  G::real(140, 2.5), G::real(147, 0.625)};
+                         G::real(140, 2.5), G::real(147, 0.625)};
         if (Handle style = handleOf(db, db.findRecord(Table::Style, "Standard"))) fields.push_back(G::handle(340, style));
         return fields;
     }

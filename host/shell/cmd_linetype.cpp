@@ -31,13 +31,13 @@ db::GroupList recordGroups(const LinetypeDef& def) {
     double total = 0;
     for (double v : def.pattern) total += v < 0 ? -v : v;
     db::GroupList g{db::Group::text(100, "AcDbSymbolTableRecord"),
-                             db::Group::text(100, "AcDbLinetypeTableRecord"),
-                             db::Group::text(2, def.name),
-                             db::Group::integer(70, 0),
-                             db::Group::text(3, def.description),
-                             db::Group::integer(72, 65),
-                             db::Group::integer(73, static_cast<int64_t>(def.pattern.size())),
-                             db::Group::real(40, total)};
+                    db::Group::text(100, "AcDbLinetypeTableRecord"),
+                    db::Group::text(2, def.name),
+                    db::Group::integer(70, 0),
+                    db::Group::text(3, def.description),
+                    db::Group::integer(72, 65),
+                    db::Group::integer(73, static_cast<int64_t>(def.pattern.size())),
+                    db::Group::real(40, total)};
     for (double v : def.pattern) {
         g.push_back(db::Group::real(49, v));
         g.push_back(db::Group::integer(74, 0));

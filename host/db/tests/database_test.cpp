@@ -144,7 +144,7 @@ TEST(Canonical, HostOrderDefaultsAndRefusals) {
     std::string error;
     GroupList body;
     GroupList insert{Group::text(2, "*U1"), Group::text(6, "ByLayer"), Group::text(8, "0"),
-                              Group::point(10, 1, 2, 0), Group::integer(62, 256)};
+                     Group::point(10, 1, 2, 0), Group::integer(62, 256)};
     ASSERT_TRUE(canonicalBody("INSERT", insert, body, error));
     std::vector<int> codes;
     for (const Group& g : body) codes.push_back(g.code());
@@ -152,8 +152,8 @@ TEST(Canonical, HostOrderDefaultsAndRefusals) {
 
     // Leading application brackets stay in front; XRECORD data keeps its 102 groups.
     GroupList xrec{Group::text(102, "{ACAD_REACTORS"), Group::handle(330, 5), Group::text(102, "}"),
-                            Group::text(100, "AcDbXrecord"), Group::text(102, "{LURAK"), Group::text(1, "t"),
-                            Group::integer(280, 3), Group::text(102, "}")};
+                   Group::text(100, "AcDbXrecord"), Group::text(102, "{LURAK"), Group::text(1, "t"),
+                   Group::integer(280, 3), Group::text(102, "}")};
     ASSERT_TRUE(canonicalBody("XRECORD", xrec, body, error));
     codes.clear();
     for (const Group& g : body) codes.push_back(g.code());
