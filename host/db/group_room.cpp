@@ -10,11 +10,16 @@
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/asan_interface.h>
+#include <sanitizer/lsan_interface.h>
 #define ROOM_POISON(p, n) ASAN_POISON_MEMORY_REGION((p), (n))
 #define ROOM_UNPOISON(p, n) ASAN_UNPOISON_MEMORY_REGION((p), (n))
+// Long texts of groups are heap blocks that only the room points to: the
+// leak checker must look into the room too.
+#define ROOM_WATCH(p, n) __lsan_register_root_region((p), (n))
 #else
 #define ROOM_POISON(p, n) ((void)(p), (void)(n))
 #define ROOM_UNPOISON(p, n) ((void)(p), (void)(n))
+#define ROOM_WATCH(p, n) ((void)(p), (void)(n))
 #endif
 
 namespace host::db {
@@ -126,6 +131,7 @@ bool newBlock() {
     cache.next = reinterpret_cast<char*>(aligned);
     cache.end = cache.next + kBlock;
     ROOM_POISON(cache.next, kBlock);
+    ROOM_WATCH(cache.next, kBlock);
     return true;
 }
 
