@@ -86,33 +86,24 @@ bool IsValidLayerName(const std::string& name) {
     return name.find_first_of("<>/\\\":;?*|,=`") == std::string::npos;
 }
 
+// Opens one table of the database for reading, as the symbol table it is.
+template <class Table>
+static Acad::ErrorStatus OpenAs(AcDbDatabase* database,
+                                Acad::ErrorStatus (AcDbDatabase::*get)(Table*&, AcDb::OpenMode),
+                                AcDbSymbolTable*& out) {
+    Table* t = nullptr;
+    Acad::ErrorStatus es = (database->*get)(t, AcDb::kForRead);
+    out = t;
+    return es;
+}
+
 static Acad::ErrorStatus OpenTable(AcDbDatabase* database, NameTable table, AcDbSymbolTable*& out) {
     out = nullptr;
     switch (table) {
-    case NameTable::kLayers: {
-        AcDbLayerTable* t = nullptr;
-        Acad::ErrorStatus es = database->getLayerTable(t, AcDb::kForRead);
-        out = t;
-        return es;
-    }
-    case NameTable::kLinetypes: {
-        AcDbLinetypeTable* t = nullptr;
-        Acad::ErrorStatus es = database->getLinetypeTable(t, AcDb::kForRead);
-        out = t;
-        return es;
-    }
-    case NameTable::kTextStyles: {
-        AcDbTextStyleTable* t = nullptr;
-        Acad::ErrorStatus es = database->getTextStyleTable(t, AcDb::kForRead);
-        out = t;
-        return es;
-    }
-    case NameTable::kDimStyles: {
-        AcDbDimStyleTable* t = nullptr;
-        Acad::ErrorStatus es = database->getDimStyleTable(t, AcDb::kForRead);
-        out = t;
-        return es;
-    }
+    case NameTable::kLayers: return OpenAs(database, &AcDbDatabase::getLayerTable, out);
+    case NameTable::kLinetypes: return OpenAs(database, &AcDbDatabase::getLinetypeTable, out);
+    case NameTable::kTextStyles: return OpenAs(database, &AcDbDatabase::getTextStyleTable, out);
+    case NameTable::kDimStyles: return OpenAs(database, &AcDbDatabase::getDimStyleTable, out);
     }
     return Acad::eInvalidInput;
 }
