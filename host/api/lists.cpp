@@ -85,6 +85,13 @@ void appendNarrow(const ACHAR* text, std::string& out) {
     }
 }
 
+std::string typeNameOf(const ACHAR* text) {
+    std::string out;
+    appendNarrow(text, out);
+    for (char& c : out) c = upper(c);
+    return out;
+}
+
 std::string narrow(const ACHAR* text) {
     std::string out;
     appendNarrow(text, out);
@@ -273,10 +280,7 @@ bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std:
                 error = "group 0 has no text";
                 return false;
             }
-            out.type.clear();
-            appendNarrow(rb->resval.rstring, out.type);
-            for (char& c : out.type)
-                if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+            out.type = typeNameOf(rb->resval.rstring);
             continue;
         case 5:
             if (rb->resval.rstring) out.handleText = narrow(rb->resval.rstring);

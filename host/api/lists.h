@@ -86,6 +86,8 @@ bool wildcardMatch(std::string_view pattern, std::string_view text);
 // Wide strings at the boundary.
 std::string narrow(const ACHAR* text);
 void appendNarrow(const ACHAR* text, std::string& out);
+// A type name as the host keeps it: narrowed, ASCII letters upper-cased.
+std::string typeNameOf(const ACHAR* text);
 ACHAR* newWide(std::string_view utf8);  // malloc'd, for acutDelString or free
 
 // Result-buffer nodes: zeroed new ones, and released ones kept for reuse.

@@ -98,9 +98,7 @@ const Shape* findShape(const Body& body) {
 const Shape* learnShape(const Body& body, const GroupList& given) {
     Shape shape;
     shape.type = body.type;
-    appendNarrow(body.type, shape.typeName);
-    for (char& c : shape.typeName)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    shape.typeName = typeNameOf(body.type);
     if (makeKindOf(shape.typeName) != MakeKind::Entity) return nullptr;
     std::string error;
     const std::vector<db::BodyStep>* plan = db::bodyPlan(shape.typeName, given, error);
