@@ -321,56 +321,67 @@ void anglesToStored(std::string_view type, GroupList& body) {
             g = Group::real(g.code(), db::fromRadians(type, g.code(), g.asReal()));
 }
 
+namespace {
+// Bytes one XDATA group takes, as the host counts them.
+size_t xdataBytes(const Group& g) {
+    switch (g.kind()) {
+    case ValueKind::Text: return 1 + (g.code() == 1005 ? 8 : g.asText().size() + 2);
+    case ValueKind::Binary: return 1 + g.asText().size() / 2 + 1;
+    case ValueKind::Point: return 1 + 24;
+    case ValueKind::Real: return 1 + 8;
+    case ValueKind::Int16: return 1 + 2;
+    default: return 1 + 4;
+    }
+}
+} // namespace
+
 size_t xdataSize(const GroupList& groups, size_t from) {
     size_t total = 0;
-    for (size_t i = from; i < groups.size(); ++i) {
-        const Group& g = groups[i];
-        total += 1;
-        switch (g.kind()) {
-        case ValueKind::Text: total += g.code() == 1005 ? 8 : g.asText().size() + 2; break;
-        case ValueKind::Binary: total += g.asText().size() / 2 + 1; break;
-        case ValueKind::Point: total += 24; break;
-        case ValueKind::Real: total += 8; break;
-        case ValueKind::Int16: total += 2; break;
-        default: total += 4; break;
-        }
-    }
+    for (size_t i = from; i < groups.size(); ++i) total += xdataBytes(groups[i]);
     return total;
 }
 
-bool checkXdata(const db::Database& db, const GroupList& xdata, std::string& error, bool checkSize) {
-    int depth = 0;
-    for (size_t i = 0; i < xdata.size(); ++i) {
-        const Group& g = xdata[i];
-        if (g.code() == 1001) {
-            if (depth != 0) {
-                error = "unbalanced 1002 braces in XDATA";
-                return false;
-            }
-            db::Slot app = db.findRecord(db::Table::Appid, g.asText());
-            const db::Object* rec = db.object(app);
-            if (rec == nullptr || rec->erased) {
-                error = "application " + std::string(g.asText()) + " is not registered";
-                return false;
-            }
-        } else if (g.code() == 1002) {
-            if (g.asText() == "{") ++depth;
-            else if (g.asText() == "}" && depth > 0) --depth;
-            else {
-                error = "1002 must be { or } and balance";
-                return false;
-            }
+bool XdataCheck::add(const Group& g, std::string& error) {
+    bytes_ += xdataBytes(g);
+    if (g.code() == 1001) {
+        if (depth_ != 0) {
+            error = "unbalanced 1002 braces in XDATA";
+            return false;
+        }
+        db::Slot app = db_.findRecord(db::Table::Appid, g.asText());
+        const db::Object* rec = db_.object(app);
+        if (rec == nullptr || rec->erased) {
+            error = "application " + std::string(g.asText()) + " is not registered";
+            return false;
+        }
+    } else if (g.code() == 1002) {
+        if (g.asText() == "{") ++depth_;
+        else if (g.asText() == "}" && depth_ > 0) --depth_;
+        else {
+            error = "1002 must be { or } and balance";
+            return false;
         }
     }
-    if (depth != 0) {
+    return true;
+}
+
+bool XdataCheck::finish(std::string& error, bool checkSize) const {
+    if (depth_ != 0) {
         error = "unbalanced 1002 braces in XDATA";
         return false;
     }
-    if (checkSize && xdataSize(xdata) > kMaxXdataBytes) {
+    if (checkSize && bytes_ > kMaxXdataBytes) {
         error = "XDATA is larger than " + std::to_string(kMaxXdataBytes) + " bytes";
         return false;
     }
     return true;
+}
+
+bool checkXdata(const db::Database& db, const GroupList& xdata, std::string& error, bool checkSize) {
+    XdataCheck check(db);
+    for (const Group& g : xdata)
+        if (!check.add(g, error)) return false;
+    return check.finish(error, checkSize);
 }
 
 void mergeXdata(db::Object& object, const GroupList& xdata) {

@@ -65,6 +65,19 @@ void anglesToStored(std::string_view type, db::GroupList& body);
 // checkSize: also the host's limit on the bytes the XDATA takes.
 bool checkXdata(const db::Database& db, const db::GroupList& xdata, std::string& error,
                 bool checkSize = true);
+// The same checks group by group, for XDATA checked as it is built.
+class XdataCheck {
+public:
+    explicit XdataCheck(const db::Database& db) : db_(db) {}
+    bool add(const db::Group& g, std::string& error);
+    // After the last group; checkSize as for checkXdata.
+    bool finish(std::string& error, bool checkSize = true) const;
+
+private:
+    const db::Database& db_;
+    int depth_ = 0;
+    size_t bytes_ = 0;
+};
 // Replaces, in the object, the XDATA of each application named in xdata
 // (an application with no groups is removed); the others stay.
 void mergeXdata(db::Object& object, const db::GroupList& xdata);

@@ -390,9 +390,7 @@ const Plan* findPlan(const Compiled& schema, std::string_view type, const GroupL
 
 // Runs a plan: the body gets exactly its groups plus `spare` room.
 void runPlan(const Plan& plan, const GroupList& input, GroupList& body, size_t spare) {
-    auto leftOut = [&input](const Step& step) {
-        return step.op == Step::CopyUnlessDefault && sameValue(input[step.index], *step.group);
-    };
+    auto leftOut = [&input](const Step& step) { return leavesOut(step, input[step.index]); };
     size_t count = 0;
     for (const Step& step : plan) count += !leftOut(step);
     body.reserve(body.size() + count + spare);
@@ -413,6 +411,10 @@ void runPlan(const Plan& plan, const GroupList& input, GroupList& body, size_t s
 }
 
 } // namespace
+
+bool leavesOut(const BodyStep& step, const Group& given) {
+    return step.op == Step::CopyUnlessDefault && sameValue(given, *step.group);
+}
 
 namespace {
 // The schema of a type, or null: a short list scanned by length first,

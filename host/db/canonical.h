@@ -47,6 +47,9 @@ struct BodyStep {
 // The plan stays valid until the next call on the same thread; it holds
 // for any input of the same codes without 100 or 102 groups.
 const std::vector<BodyStep>* bodyPlan(std::string_view type, const GroupList& input, std::string& error);
+// True when a step leaves its given group out: the group holds the field's
+// default, which the host does not keep (BYLAYER linetype and colour).
+bool leavesOut(const BodyStep& step, const Group& given);
 // Runs a plan over its input: body gets exactly its groups plus `spare` room.
 void runBodyPlan(const std::vector<BodyStep>& plan, const GroupList& input, GroupList& body,
                  size_t spare);

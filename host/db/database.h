@@ -101,6 +101,9 @@ public:
     // The same, with the name as the record spells it (valid until the
     // next look-up on this thread or a change of the table).
     Slot findRecord(Table table, std::string_view name, std::string_view& spelled) const;
+    // Counts the changes of a table's names (records added, renamed,
+    // purged): a name found before is found the same way while it stays.
+    uint64_t nameChanges(Table table) const { return namesChanged_[static_cast<size_t>(table)]; }
     // Adds a stored record (its name is its group 2) to the table, owned by
     // the table head.  False when the name is taken.
     bool addRecord(Table table, Slot record);
