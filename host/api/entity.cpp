@@ -24,11 +24,7 @@ struct Bracket {
     GroupList begin;
     bool anonymous = false;
     std::string name;
-    struct Pending {
-        db::TypeId type;
-        GroupList groups;
-    };
-    std::vector<Pending> entities;
+    std::vector<db::Object> entities;  // stored at ENDBLK, in order
     std::vector<std::string> newLayers;
 };
 
@@ -86,6 +82,30 @@ int beginBlock(db::Database& db, ParsedList& list) {
     return RTNORM;
 }
 
+struct BlockTypes {
+    db::TypeId record, begin, end;
+};
+const BlockTypes& blockTypes() {
+    static const BlockTypes types{db::internType("BLOCK_RECORD"), db::internType("BLOCK"), db::internType("ENDBLK")};
+    return types;
+}
+
+// The BLOCK_RECORD of a new block: the host's body, made once, with the name.
+GroupList blockRecordBody(const std::string& name) {
+    static const GroupList model = [] {
+        GroupList input{Group::text(2, "*U"), Group::handle(340, 0), Group::integer(70, 0), Group::integer(280, 1),
+                        Group::integer(281, 0)};
+        GroupList body;
+        std::string error;
+        db::canonicalBody("BLOCK_RECORD", input, body, error);
+        return body;
+    }();
+    GroupList body(model);
+    for (Group& g : body)
+        if (g.code() == 2) g = Group::text(2, name);
+    return body;
+}
+
 int endBlock(db::Database& db, ParsedList& list) {
     auto it = brackets().find(db.serial());
     if (it == brackets().end()) return fail("ENDBLK without BLOCK");
@@ -95,12 +115,7 @@ int endBlock(db::Database& db, ParsedList& list) {
     (void)list;
 
     createLayers(db, b.newLayers);
-    GroupList recordInput{Group::text(2, b.name), Group::handle(340, 0), Group::integer(70, 0),
-                          Group::integer(280, 1), Group::integer(281, 0)};
-    GroupList recordBody;
-    std::string error;
-    db::canonicalBody("BLOCK_RECORD", recordInput, recordBody, error);
-    db::Slot record = storeObject(db, "BLOCK_RECORD", db::ObjectClass::TableRecord, std::move(recordBody));
+    db::Slot record = storeObject(db, blockTypes().record, db::ObjectClass::TableRecord, blockRecordBody(b.name));
     db.addRecord(db::Table::BlockRecord, record);
     db.addBlock(record);
 
@@ -111,18 +126,12 @@ int endBlock(db::Database& db, ParsedList& list) {
     if (!db::findGroup(b.begin, 3)) b.begin.push_back(Group::text(3, b.name));
     if (!db::findGroup(b.begin, 1)) b.begin.push_back(Group::text(1, ""));
     std::string layer(db::groupText(b.begin, 8));
-    db::Slot begin = storeObject(db, "BLOCK", db::ObjectClass::BlockBegin, std::move(b.begin));
-    db::Slot end = storeObject(db, "ENDBLK", db::ObjectClass::BlockEnd,
+    db::Slot begin = storeObject(db, blockTypes().begin, db::ObjectClass::BlockBegin, std::move(b.begin));
+    db::Slot end = storeObject(db, blockTypes().end, db::ObjectClass::BlockEnd,
                                {Group::text(100, "AcDbEntity"), Group::text(8, layer.empty() ? "0" : layer),
                                 Group::text(100, "AcDbBlockEnd")});
     db.setBlockObjects(record, begin, end);
-    db.block(record)->entities.reserve(b.entities.size());
-    for (Bracket::Pending& p : b.entities) {
-        db::Object o;
-        o.type = p.type;
-        o.groups = std::move(p.groups);
-        db.appendEntity(record, db.add(std::move(o)));
-    }
+    db.addEntities(record, b.entities);
     if (b.anonymous) {
         io::setLastInput(b.name);
         return RTKWORD;
@@ -140,7 +149,9 @@ int placeEntity(db::Database& db, db::TypeId type, GroupList& groups, std::vecto
         if (db::typeName(type) == "INSERT" && !b.anonymous) {
             if (db::equalNoCase(db::groupText(groups, 2), b.name)) return fail("a block cannot insert itself");
         }
-        b.entities.push_back({type, std::move(groups)});
+        db::Object& o = b.entities.emplace_back();
+        o.type = type;
+        o.groups = std::move(groups);
         for (std::string& l : layers) b.newLayers.push_back(std::move(l));
         return RTNORM;
     }

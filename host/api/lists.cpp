@@ -136,7 +136,7 @@ std::string groupError(int code, const char* what) { return "group " + std::to_s
 
 // A text group from a wide string: short plain-ASCII texts (nearly all)
 // are narrowed straight into a small buffer; others go through UTF-8.
-bool textGroup(int code, const ACHAR* text, Group& out, std::string& error) {
+bool appendText(int code, const ACHAR* text, GroupList& out, std::string& error) {
     if (text == nullptr) {
         error = groupError(code, "has no text");
         return false;
@@ -147,7 +147,8 @@ bool textGroup(int code, const ACHAR* text, Group& out, std::string& error) {
     const ACHAR* p = text;
     for (; *p && n < sizeof ascii && static_cast<uint32_t>(*p) < 0x80; ++p) ascii[n++] = static_cast<char>(*p);
     if (*p == 0) {
-        out = Group::text(code, std::string_view(ascii, n));
+        const Group g = Group::text(code, std::string_view(ascii, n));
+        out.push_back(g);
         return true;
     }
     std::string utf8(ascii, n);
@@ -156,7 +157,7 @@ bool textGroup(int code, const ACHAR* text, Group& out, std::string& error) {
         error = "text of group " + std::to_string(code) + " is longer than " + std::to_string(limit) + " bytes";
         return false;
     }
-    out = Group::text(code, utf8);
+    out.push_back(Group::text(code, utf8));
     return true;
 }
 
@@ -168,38 +169,39 @@ bool appendGroup(const db::Database& db, int code, const resbuf& rb, GroupList& 
         error = "unknown group code " + std::to_string(code);
         return false;
     }
-    // Non-text groups are pushed as lvalues: the vector's inline copy path.
-    Group g;
+    // Groups are made in place and pushed as const lvalues: the vector's
+    // inline copy path.
     switch (kind) {
-    case ValueKind::Point:
-        g = Group::point(code, rb.resval.rpoint[0], rb.resval.rpoint[1], rb.resval.rpoint[2]);
+    case ValueKind::Point: {
+        const Group g = Group::point(code, rb.resval.rpoint[0], rb.resval.rpoint[1], rb.resval.rpoint[2]);
         out.push_back(g);
         return true;
-    case ValueKind::Real:
-        g = Group::real(code, rb.resval.rreal);
+    }
+    case ValueKind::Real: {
+        const Group g = Group::real(code, rb.resval.rreal);
         out.push_back(g);
         return true;
-    case ValueKind::Int16:
-        g = Group::integer(code, rb.resval.rint);
+    }
+    case ValueKind::Int16: {
+        const Group g = Group::integer(code, rb.resval.rint);
         out.push_back(g);
         return true;
-    case ValueKind::Int32:
+    }
+    case ValueKind::Int32: {
         if (!fitsInt32(rb.resval.rlong)) {
             error = "value of group " + std::to_string(code) + " is out of the 32-bit range";
             return false;
         }
-        g = Group::integer(code, rb.resval.rlong);
+        const Group g = Group::integer(code, rb.resval.rlong);
         out.push_back(g);
-        return true;
-    case ValueKind::Int64:
-        g = Group::integer(code, rb.resval.mnInt64);
-        out.push_back(g);
-        return true;
-    case ValueKind::Text: {
-        if (!textGroup(code, rb.resval.rstring, g, error)) return false;
-        out.push_back(std::move(g));
         return true;
     }
+    case ValueKind::Int64: {
+        const Group g = Group::integer(code, rb.resval.mnInt64);
+        out.push_back(g);
+        return true;
+    }
+    case ValueKind::Text: return appendText(code, rb.resval.rstring, out, error);
     case ValueKind::Binary: {
         const ads_binary& b = rb.resval.rbinary;
         if (b.clen < 0 || b.clen > 127 || (b.clen > 0 && b.buf == nullptr)) {
@@ -240,7 +242,8 @@ bool groupFromResbuf(const db::Database& db, const resbuf& rb, Group& out, std::
     return true;
 }
 
-bool parseXdata(const db::Database& db, const resbuf* rb, GroupList& xdata, std::string& error) {
+bool parseXdata(const db::Database& db, const resbuf* rb, GroupList& xdata, std::string& error,
+                XdataCheck* check) {
     if (rb && rb->restype != 1001) {
         error = rb->restype >= 1000 && rb->restype <= 1071 ? "XDATA must begin with 1001"
                                                            : "group " + std::to_string(rb->restype) + " after -3 is not XDATA";
@@ -253,6 +256,7 @@ bool parseXdata(const db::Database& db, const resbuf* rb, GroupList& xdata, std:
             return false;
         }
         if (!appendGroup(db, code, *rb, xdata, error)) return false;
+        if (check && !check->add(xdata.back(), error)) return false;
     }
     return true;
 }

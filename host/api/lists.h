@@ -50,22 +50,8 @@ struct ParsedList {
     }
 };
 bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std::string& error);
-// The XDATA groups of a list, from the group after its -3 on: application
-// blocks, each led by its 1001; appended to xdata.
-bool parseXdata(const db::Database& db, const resbuf* first, db::GroupList& xdata, std::string& error);
-// One group of a list, converted and appended to out; false with a
-// message for a code outside the DXF ranges or a bad value.
-bool appendGroup(const db::Database& db, int code, const resbuf& rb, db::GroupList& out, std::string& error);
-
-// Angle groups of a list (radians) in the unit the object keeps them in.
-void anglesToStored(std::string_view type, db::GroupList& body);
-
-// Checks XDATA groups: every application registered, braces balanced,
-// values within the limits.
-// checkSize: also the host's limit on the bytes the XDATA takes.
-bool checkXdata(const db::Database& db, const db::GroupList& xdata, std::string& error,
-                bool checkSize = true);
-// The same checks group by group, for XDATA checked as it is built.
+// The checks of checkXdata (below) group by group, for XDATA checked as it
+// is converted.
 class XdataCheck {
 public:
     explicit XdataCheck(const db::Database& db) : db_(db) {}
@@ -78,6 +64,23 @@ private:
     int depth_ = 0;
     size_t bytes_ = 0;
 };
+// The XDATA groups of a list, from the group after its -3 on: application
+// blocks, each led by its 1001; appended to xdata, and checked as they come
+// when a check is given (finish it after).
+bool parseXdata(const db::Database& db, const resbuf* first, db::GroupList& xdata, std::string& error,
+                XdataCheck* check = nullptr);
+// One group of a list, converted and appended to out; false with a
+// message for a code outside the DXF ranges or a bad value.
+bool appendGroup(const db::Database& db, int code, const resbuf& rb, db::GroupList& out, std::string& error);
+
+// Angle groups of a list (radians) in the unit the object keeps them in.
+void anglesToStored(std::string_view type, db::GroupList& body);
+
+// Checks XDATA groups: every application registered, braces balanced,
+// values within the limits.
+// checkSize: also the host's limit on the bytes the XDATA takes.
+bool checkXdata(const db::Database& db, const db::GroupList& xdata, std::string& error,
+                bool checkSize = true);
 // Replaces, in the object, the XDATA of each application named in xdata
 // (an application with no groups is removed); the others stay.
 void mergeXdata(db::Object& object, const db::GroupList& xdata);

@@ -248,12 +248,8 @@ bool defaultsLeftOut(const db::Database& db, const Shape& shape, const Body& bod
 // The XDATA after the body, checked as the general path checks it.
 bool appendXdata(const db::Database& db, const resbuf* first, GroupList& out) {
     std::string error;
-    size_t from = out.size();
-    if (!parseXdata(db, first, out, error)) return false;
     XdataCheck check(db);
-    for (size_t i = from; i < out.size(); ++i)
-        if (!check.add(out[i], error)) return false;
-    return check.finish(error);
+    return parseXdata(db, first, out, error, &check) && check.finish(error);
 }
 
 } // namespace

@@ -270,28 +270,34 @@ Slot Database::findRecord(Table table, std::string_view name, std::string_view& 
     if (it == names_[t].end()) return kNoSlot;
     const Object* record = object(it->second);
     spelled = record ? groupText(*record, 2) : std::string_view();
-    if (name.size() <= sizeof recent[0].text) {
-        recent[1] = recent[0];
-        RecentName& r = recent[0];
-        r.serial = serial_;
-        r.changes = namesChanged_[t];
-        r.slot = it->second;
-        r.length = static_cast<uint8_t>(name.size());
-        std::memcpy(r.text, name.data(), name.size());
-        r.spelledLength = spelled.size() <= sizeof r.spelled ? static_cast<uint8_t>(spelled.size()) : 0xFF;
-        if (r.spelledLength != 0xFF) std::memcpy(r.spelled, spelled.data(), spelled.size());
-    }
+    rememberName(table, name, it->second, spelled);
     return it->second;
+}
+
+// Keeps a name found (or just added) as the table's most recent one.
+void Database::rememberName(Table table, std::string_view name, Slot slot, std::string_view spelled) const {
+    size_t t = static_cast<size_t>(table);
+    RecentName* recent = recentNames.entries[t];
+    if (name.size() > sizeof recent[0].text) return;
+    recent[1] = recent[0];
+    RecentName& r = recent[0];
+    r.serial = serial_;
+    r.changes = namesChanged_[t];
+    r.slot = slot;
+    r.length = static_cast<uint8_t>(name.size());
+    std::memcpy(r.text, name.data(), name.size());
+    r.spelledLength = spelled.size() <= sizeof r.spelled ? static_cast<uint8_t>(spelled.size()) : 0xFF;
+    if (r.spelledLength != 0xFF) std::memcpy(r.spelled, spelled.data(), spelled.size());
 }
 
 bool Database::addRecord(Table table, Slot record) {
     size_t t = static_cast<size_t>(table);
     Object* obj = object(record);
     if (t >= kTableCount || obj == nullptr) return false;
-    std::string key = foldName(groupText(*obj, 2));
-    if (names_[t].count(key)) return false;
-    names_[t].emplace(std::move(key), record);
-    ++namesChanged_[t];
+    // A new name leaves every name found before as it was: no change to count.
+    std::string_view name = groupText(*obj, 2);
+    if (!names_[t].try_emplace(foldName(name), record).second) return false;
+    rememberName(table, name, record, name);
     records_[t].push_back(record);
     obj->cls = ObjectClass::TableRecord;
     if (const Object* head = object(heads_[t])) obj->owner = head->handle;
@@ -362,6 +368,21 @@ bool Database::appendEntity(Slot record, Slot entity) {
     obj->owner = object(record)->handle;
     obj->cls = ObjectClass::Entity;
     return true;
+}
+
+void Database::addEntities(Slot record, std::vector<Object>& entities) {
+    Block* b = block(record);
+    const Object* rec = object(record);
+    if (b == nullptr || rec == nullptr) return;
+    Handle owner = rec->handle;
+    b->entities.reserve(b->entities.size() + entities.size());
+    for (Object& o : entities) {
+        o.owner = owner;
+        o.cls = ObjectClass::Entity;
+        Slot slot = add(std::move(o));
+        if (slot != kNoSlot) b->entities.push_back(slot);
+    }
+    entities.clear();
 }
 
 void Database::setSpaces(Slot modelSpaceRecord, Slot paperSpaceRecord) {

@@ -101,8 +101,8 @@ public:
     // The same, with the name as the record spells it (valid until the
     // next look-up on this thread or a change of the table).
     Slot findRecord(Table table, std::string_view name, std::string_view& spelled) const;
-    // Counts the changes of a table's names (records added, renamed,
-    // purged): a name found before is found the same way while it stays.
+    // Counts the changes of a table's names that can make a name found
+    // before stale (renames, purges); new records do not count.
     uint64_t nameChanges(Table table) const { return namesChanged_[static_cast<size_t>(table)]; }
     // Adds a stored record (its name is its group 2) to the table, owned by
     // the table head.  False when the name is taken.
@@ -123,6 +123,8 @@ public:
     void setBlockObjects(Slot record, Slot begin, Slot end);
     // Appends a stored entity to a block's list and sets its owner.
     bool appendEntity(Slot record, Slot entity);
+    // Stores new entities (emptied here) and appends them to a block, in order.
+    void addEntities(Slot record, std::vector<Object>& entities);
     Slot modelSpace() const { return modelSpace_; }  // the *Model_Space record
     Slot paperSpace() const { return paperSpace_; }
     void setSpaces(Slot modelSpaceRecord, Slot paperSpaceRecord);
@@ -164,7 +166,7 @@ public:
 
 private:
     struct NameKey;
-    Slot nameIndexFind(Table table, std::string_view name) const;
+    void rememberName(Table table, std::string_view name, Slot slot, std::string_view spelled) const;
 
     uint32_t serial_;
     AcDbDatabase* facade_ = nullptr;
@@ -184,8 +186,9 @@ private:
     Slot heads_[kTableCount];
     std::vector<Slot> records_[kTableCount];
     std::unordered_map<std::string, Slot> names_[kTableCount];  // folded name
-    // Counts changes of each name map, so look-ups remembered per thread
-    // (most ask for the same layer or linetype again) know when they are stale.
+    // Counts renames and purges in each name map, so look-ups remembered per
+    // thread (most ask for the same layer or linetype again) know when they
+    // are stale.
     uint64_t namesChanged_[kTableCount] = {};
     std::unordered_map<Slot, Block> blocks_;
     Slot modelSpace_ = kNoSlot;
