@@ -132,15 +132,29 @@ bool wildcardMatch(std::string_view pattern, std::string_view text) {
 }
 
 namespace {
-std::string groupError(int code, const char* what) { return "group " + std::to_string(code) + " " + what; }
+// Error texts are made out of line, so the conversions stay small.
+[[gnu::cold, gnu::noinline]] bool groupError(std::string& error, const char* before, int code, const char* after) {
+    error = before + std::to_string(code) + after;
+    return false;
+}
+
+// A text that is not short plain ASCII: through UTF-8, within the limit.
+[[gnu::noinline]] bool appendWideText(int code, std::string_view start, const ACHAR* rest, size_t limit,
+                                      GroupList& out, std::string& error) {
+    std::string utf8(start);
+    appendNarrow(rest, utf8);
+    if (utf8.size() > limit) {
+        error = "text of group " + std::to_string(code) + " is longer than " + std::to_string(limit) + " bytes";
+        return false;
+    }
+    out.push_back(Group::text(code, utf8));
+    return true;
+}
 
 // A text group from a wide string: short plain-ASCII texts (nearly all)
 // are narrowed straight into a small buffer; others go through UTF-8.
 bool appendText(int code, const ACHAR* text, GroupList& out, std::string& error) {
-    if (text == nullptr) {
-        error = groupError(code, "has no text");
-        return false;
-    }
+    if (text == nullptr) return groupError(error, "group ", code, " has no text");
     size_t limit = code >= 1000 ? kMaxXdataText : kMaxText;
     char ascii[64];
     size_t n = 0;
@@ -151,47 +165,20 @@ bool appendText(int code, const ACHAR* text, GroupList& out, std::string& error)
         out.push_back(g);
         return true;
     }
-    std::string utf8(ascii, n);
-    appendNarrow(p, utf8);
-    if (utf8.size() > limit) {
-        error = "text of group " + std::to_string(code) + " is longer than " + std::to_string(limit) + " bytes";
-        return false;
-    }
-    out.push_back(Group::text(code, utf8));
-    return true;
+    return appendWideText(code, std::string_view(ascii, n), p, limit, out, error);
 }
 
 } // namespace
 
-bool appendGroup(const db::Database& db, int code, const resbuf& rb, GroupList& out, std::string& error) {
+bool appendOtherGroup(const db::Database& db, int code, const resbuf& rb, GroupList& out, std::string& error) {
     ValueKind kind;
-    if (code < 0 || !db::kindOfCode(code, kind)) {
-        error = "unknown group code " + std::to_string(code);
-        return false;
-    }
-    // Groups are made in place and pushed as const lvalues: the vector's
-    // inline copy path.
+    if (code < 0 || !db::kindOfCode(code, kind)) return groupError(error, "unknown group code ", code, "");
     switch (kind) {
-    case ValueKind::Point: {
-        const Group g = Group::point(code, rb.resval.rpoint[0], rb.resval.rpoint[1], rb.resval.rpoint[2]);
-        out.push_back(g);
-        return true;
-    }
-    case ValueKind::Real: {
-        const Group g = Group::real(code, rb.resval.rreal);
-        out.push_back(g);
-        return true;
-    }
-    case ValueKind::Int16: {
-        const Group g = Group::integer(code, rb.resval.rint);
-        out.push_back(g);
-        return true;
-    }
+    case ValueKind::Point:
+    case ValueKind::Real:
+    case ValueKind::Int16: return appendGroup(db, code, rb, out, error);
     case ValueKind::Int32: {
-        if (!fitsInt32(rb.resval.rlong)) {
-            error = "value of group " + std::to_string(code) + " is out of the 32-bit range";
-            return false;
-        }
+        if (!fitsInt32(rb.resval.rlong)) return groupError(error, "value of group ", code, " is out of the 32-bit range");
         const Group g = Group::integer(code, rb.resval.rlong);
         out.push_back(g);
         return true;
@@ -204,10 +191,8 @@ bool appendGroup(const db::Database& db, int code, const resbuf& rb, GroupList& 
     case ValueKind::Text: return appendText(code, rb.resval.rstring, out, error);
     case ValueKind::Binary: {
         const ads_binary& b = rb.resval.rbinary;
-        if (b.clen < 0 || b.clen > 127 || (b.clen > 0 && b.buf == nullptr)) {
-            error = "binary chunk of group " + std::to_string(code) + " is not 0 to 127 bytes";
-            return false;
-        }
+        if (b.clen < 0 || b.clen > 127 || (b.clen > 0 && b.buf == nullptr))
+            return groupError(error, "binary chunk of group ", code, " is not 0 to 127 bytes");
         std::string hex;
         for (int i = 0; i < b.clen; ++i) {
             unsigned char c = static_cast<unsigned char>(b.buf[i]);
@@ -223,10 +208,7 @@ bool appendGroup(const db::Database& db, int code, const resbuf& rb, GroupList& 
             return true;
         }
         const db::Object* o = db.object(slotOf(db, rb.resval.rlname));
-        if (o == nullptr) {
-            error = groupError(code, "names no object of this drawing");
-            return false;
-        }
+        if (o == nullptr) return groupError(error, "group ", code, " names no object of this drawing");
         out.push_back(Group::handle(code, o->handle));
         return true;
     }
@@ -251,10 +233,7 @@ bool parseXdata(const db::Database& db, const resbuf* rb, GroupList& xdata, std:
     }
     for (; rb; rb = rb->rbnext) {
         int code = rb->restype;
-        if (code < 1000 || code > 1071) {
-            error = "group " + std::to_string(code) + " after -3 is not XDATA";
-            return false;
-        }
+        if (code < 1000 || code > 1071) return groupError(error, "group ", code, " after -3 is not XDATA");
         if (!appendGroup(db, code, *rb, xdata, error)) return false;
         if (check && !check->add(xdata.back(), error)) return false;
     }
@@ -325,28 +304,13 @@ void anglesToStored(std::string_view type, GroupList& body) {
             g = Group::real(g.code(), db::fromRadians(type, g.code(), g.asReal()));
 }
 
-namespace {
-// Bytes one XDATA group takes, as the host counts them.
-size_t xdataBytes(const Group& g) {
-    switch (g.kind()) {
-    case ValueKind::Text: return 1 + (g.code() == 1005 ? 8 : g.asText().size() + 2);
-    case ValueKind::Binary: return 1 + g.asText().size() / 2 + 1;
-    case ValueKind::Point: return 1 + 24;
-    case ValueKind::Real: return 1 + 8;
-    case ValueKind::Int16: return 1 + 2;
-    default: return 1 + 4;
-    }
-}
-} // namespace
-
 size_t xdataSize(const GroupList& groups, size_t from) {
     size_t total = 0;
-    for (size_t i = from; i < groups.size(); ++i) total += xdataBytes(groups[i]);
+    for (size_t i = from; i < groups.size(); ++i) total += XdataCheck::bytesOf(groups[i]);
     return total;
 }
 
-bool XdataCheck::add(const Group& g, std::string& error) {
-    bytes_ += xdataBytes(g);
+bool XdataCheck::addMark(const Group& g, std::string& error) {
     if (g.code() == 1001) {
         if (depth_ != 0) {
             error = "unbalanced 1002 braces in XDATA";

@@ -55,11 +55,27 @@ bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std:
 class XdataCheck {
 public:
     explicit XdataCheck(const db::Database& db) : db_(db) {}
-    bool add(const db::Group& g, std::string& error);
+    bool add(const db::Group& g, std::string& error) {
+        bytes_ += bytesOf(g);
+        return (g.code() != 1001 && g.code() != 1002) || addMark(g, error);
+    }
     // After the last group; checkSize as for checkXdata.
     bool finish(std::string& error, bool checkSize = true) const;
+    // Bytes one XDATA group takes, as the host counts them.
+    static size_t bytesOf(const db::Group& g) {
+        switch (g.kind()) {
+        case db::ValueKind::Text: return 1 + (g.code() == 1005 ? 8 : g.asText().size() + 2);
+        case db::ValueKind::Binary: return 1 + g.asText().size() / 2 + 1;
+        case db::ValueKind::Point: return 1 + 24;
+        case db::ValueKind::Real: return 1 + 8;
+        case db::ValueKind::Int16: return 1 + 2;
+        default: return 1 + 4;
+        }
+    }
 
 private:
+    bool addMark(const db::Group& g, std::string& error);  // 1001 and 1002
+
     const db::Database& db_;
     int depth_ = 0;
     size_t bytes_ = 0;
@@ -71,7 +87,34 @@ bool parseXdata(const db::Database& db, const resbuf* first, db::GroupList& xdat
                 XdataCheck* check = nullptr);
 // One group of a list, converted and appended to out; false with a
 // message for a code outside the DXF ranges or a bad value.
-bool appendGroup(const db::Database& db, int code, const resbuf& rb, db::GroupList& out, std::string& error);
+// Points, reals and 16-bit integers (most groups) are converted inline.
+bool appendOtherGroup(const db::Database& db, int code, const resbuf& rb, db::GroupList& out, std::string& error);
+[[gnu::always_inline]] inline bool appendGroup(const db::Database& db, int code, const resbuf& rb,
+                                               db::GroupList& out, std::string& error) {
+    db::ValueKind kind;
+    if (code >= 0 && db::kindOfCode(code, kind)) {
+        // Pushed as const lvalues: the vector's inline copy path.
+        switch (kind) {
+        case db::ValueKind::Point: {
+            const db::Group g = db::Group::point(code, rb.resval.rpoint);
+            out.push_back(g);
+            return true;
+        }
+        case db::ValueKind::Real: {
+            const db::Group g = db::Group::real(code, rb.resval.rreal);
+            out.push_back(g);
+            return true;
+        }
+        case db::ValueKind::Int16: {
+            const db::Group g = db::Group::integer(code, rb.resval.rint);
+            out.push_back(g);
+            return true;
+        }
+        default: break;
+        }
+    }
+    return appendOtherGroup(db, code, rb, out, error);
+}
 
 // Angle groups of a list (radians) in the unit the object keeps them in.
 void anglesToStored(std::string_view type, db::GroupList& body);

@@ -183,7 +183,7 @@ bool memoHolds(const db::Database& db, const NameMemo& memo, db::Table table) {
 // else checked (false: not a name this path takes, e.g. a new layer) and
 // remembered.
 bool appendName(const db::Database& db, const Shape& shape, const Step& step, NameMemo& memo, const resbuf* node,
-                GroupList& out) {
+                GroupList& out, std::string& error) {
     const ACHAR* text = node ? node->resval.rstring : L"";
     if (text == nullptr) return false;
     if (memoHolds(db, memo, step.table) && std::wcscmp(memo.given.c_str(), text) == 0) {
@@ -191,7 +191,6 @@ bool appendName(const db::Database& db, const Shape& shape, const Step& step, Na
         return true;
     }
     Group g;
-    std::string error;
     if (node == nullptr) g = *step.how.group;
     else if (!groupFromResbuf(db, *node, g, error)) return false;
     if (checkNameGroup(db, shape.typeName, g, error) != NameCheck::Ok) return false;
@@ -207,9 +206,8 @@ bool appendName(const db::Database& db, const Shape& shape, const Step& step, Na
 // Converts one list group into its place in the body; false when it does
 // not pass (the general path then reports why).
 bool appendStep(const db::Database& db, const Shape& shape, const Step& step, NameMemo& memo, const resbuf* node,
-                GroupList& out) {
-    if (step.check == Check::Name) return appendName(db, shape, step, memo, node, out);
-    std::string error;
+                GroupList& out, std::string& error) {
+    if (step.check == Check::Name) return appendName(db, shape, step, memo, node, out, error);
     if (!appendGroup(db, node->restype, *node, out, error)) return false;
     Group& g = out.back();
     switch (step.check) {
@@ -225,14 +223,13 @@ bool appendStep(const db::Database& db, const Shape& shape, const Step& step, Na
 
 // Which optional steps leave their given default out (bit per optional step).
 bool defaultsLeftOut(const db::Database& db, const Shape& shape, const Body& body, uint64_t& leftOut,
-                     size_t& count) {
+                     size_t& count, std::string& error) {
     static thread_local GroupList one;
     leftOut = 0;
     count = 0;
     size_t k = 0;
     for (const Step& step : shape.steps) {
         if (step.how.op != db::BodyStep::CopyUnlessDefault) continue;
-        std::string error;
         one.clear();
         const resbuf* node = body.nodes[step.how.index];
         if (!appendGroup(db, node->restype, *node, one, error)) return false;
@@ -246,8 +243,7 @@ bool defaultsLeftOut(const db::Database& db, const Shape& shape, const Body& bod
 }
 
 // The XDATA after the body, checked as the general path checks it.
-bool appendXdata(const db::Database& db, const resbuf* first, GroupList& out) {
-    std::string error;
+bool appendXdata(const db::Database& db, const resbuf* first, GroupList& out, std::string& error) {
     XdataCheck check(db);
     return parseXdata(db, first, out, error, &check) && check.finish(error);
 }
@@ -264,9 +260,10 @@ bool buildFromShape(db::Database& db, const resbuf* input, db::TypeId& type, Gro
     if (found == nullptr && (found = learnShape(db, body)) == nullptr) return false;
     Shape& shape = const_cast<Shape&>(*found);
 
+    std::string error;  // the general path reports errors: this one is not read
     uint64_t leftOut;
     size_t leftCount;
-    if (!defaultsLeftOut(db, shape, body, leftOut, leftCount)) return false;
+    if (!defaultsLeftOut(db, shape, body, leftOut, leftCount, error)) return false;
     groups.clear();
     groups.reserve(shape.steps.size() - leftCount + body.xdataCount);
     size_t optional = 0;
@@ -276,7 +273,7 @@ bool buildFromShape(db::Database& db, const resbuf* input, db::TypeId& type, Gro
         case db::BodyStep::Marker:
         case db::BodyStep::Fallback:
             if (step.check == Check::Name) {
-                if (!appendName(db, shape, step, shape.memos[i], nullptr, groups)) return false;
+                if (!appendName(db, shape, step, shape.memos[i], nullptr, groups, error)) return false;
             } else {
                 groups.push_back(*step.how.group);
             }
@@ -286,9 +283,9 @@ bool buildFromShape(db::Database& db, const resbuf* input, db::TypeId& type, Gro
             break;
         default: break;
         }
-        if (!appendStep(db, shape, step, shape.memos[i], body.nodes[step.how.index], groups)) return false;
+        if (!appendStep(db, shape, step, shape.memos[i], body.nodes[step.how.index], groups, error)) return false;
     }
-    if (body.xdata && !appendXdata(db, body.xdata, groups)) return false;
+    if (body.xdata && !appendXdata(db, body.xdata, groups, error)) return false;
     type = shape.typeId;
     return true;
 }

@@ -297,6 +297,7 @@ bool Database::addRecord(Table table, Slot record) {
     // A new name leaves every name found before as it was: no change to count.
     std::string_view name = groupText(*obj, 2);
     if (!names_[t].try_emplace(foldName(name), record).second) return false;
+    if (table == Table::BlockRecord) noteBlockName(name);
     rememberName(table, name, record, name);
     records_[t].push_back(record);
     obj->cls = ObjectClass::TableRecord;
@@ -314,6 +315,7 @@ bool Database::renameRecord(Table table, Slot record, std::string_view name) {
     auto old = names_[t].find(foldName(groupText(*obj, 2)));
     if (old != names_[t].end() && old->second == record) names_[t].erase(old);
     names_[t][key] = record;
+    if (table == Table::BlockRecord) noteBlockName(name);
     ++namesChanged_[t];
     if (Group* g = findGroup(*obj, 2)) *g = Group::text(2, name);
     else obj->groups.push_back(Group::text(2, name));
@@ -391,10 +393,19 @@ void Database::setSpaces(Slot modelSpaceRecord, Slot paperSpaceRecord) {
 }
 
 std::string Database::nextAnonymousName(char letter) {
-    for (;;) {
-        std::string name = std::string("*") + letter + std::to_string(++anonymousCounter_);
-        if (findRecord(Table::BlockRecord, name) == kNoSlot) return name;
+    // The counter stays above the number of every block named "*<letter><n>"
+    // (noteBlockName), so the next number is free without a look-up.
+    return std::string("*") + letter + std::to_string(++anonymousCounter_);
+}
+
+void Database::noteBlockName(std::string_view name) {
+    if (name.size() < 3 || name.size() > 20 || name[0] != '*') return;
+    uint64_t n = 0;
+    for (char c : name.substr(2)) {
+        if (c < '0' || c > '9') return;
+        n = n * 10 + static_cast<uint64_t>(c - '0');
     }
+    anonymousCounter_ = std::max(anonymousCounter_, n);
 }
 
 Slot Database::ownerBlock(Slot entity) const {

@@ -167,6 +167,7 @@ public:
 private:
     struct NameKey;
     void rememberName(Table table, std::string_view name, Slot slot, std::string_view spelled) const;
+    void noteBlockName(std::string_view name);
 
     uint32_t serial_;
     AcDbDatabase* facade_ = nullptr;

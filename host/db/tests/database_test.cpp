@@ -120,6 +120,27 @@ TEST(Blocks, EntitiesKeepOrderAndPurgeTakesThemOut) {
     EXPECT_EQ(db->nextAnonymousName('D'), "*D2");
 }
 
+// Anonymous names never repeat a block the drawing already has, whether a
+// file brought it or a rename made it.
+TEST(Blocks, AnonymousNamesSkipNamesInUse) {
+    auto db = Database::createDefault();
+    auto addBlockRecord = [&](std::string_view name) {
+        Object o;
+        o.type = internType("BLOCK_RECORD");
+        o.groups = {Group::text(2, name)};
+        Slot s = db->add(std::move(o));
+        EXPECT_TRUE(db->addRecord(Table::BlockRecord, s));
+        return s;
+    };
+    addBlockRecord("*u5");
+    addBlockRecord("*U07x");  // not a number: no effect
+    EXPECT_EQ(db->nextAnonymousName(), "*U6");
+    Slot renamed = addBlockRecord("Door");
+    EXPECT_TRUE(db->renameRecord(Table::BlockRecord, renamed, "*X9"));
+    EXPECT_EQ(db->nextAnonymousName(), "*U10");
+    EXPECT_EQ(db->findRecord(Table::BlockRecord, "*U10"), kNoSlot);
+}
+
 TEST(Dictionaries, AddLookupRemove) {
     auto db = Database::createDefault();
     Object x;
