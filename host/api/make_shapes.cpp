@@ -17,26 +17,35 @@ namespace {
 
 // Body groups of a list this path takes at most.
 constexpr size_t kMostGroups = 64;
+// Groups that leave a default out (BYLAYER linetype and colour) a shape may have.
+constexpr size_t kMostOptional = 8;
 
-// What a stored group needs beyond converting its list value.
-enum class Check : uint8_t {
-    None,
-    Angle,   // radians in the list, degrees stored
-    Name,    // names a table record: checked and spelled as the table spells it
-    Colour,  // 0 to 256
+// How one stored group is made, worked out once per shape.
+enum class Action : uint8_t {
+    Constant,    // the schema's group: a subclass marker or a default
+    SchemaName,  // a default that names a table record (TEXT's style)
+    Name,        // names a table record: checked, spelled as the table spells it
+    Colour,      // 0 to 256
+    Angle,       // radians in the list, degrees stored
+    Point,
+    Real,
+    Int16,
+    Other,       // any other value: the general conversion
 };
 
-// One group of the stored body, in the host's order.
 struct Step {
-    db::BodyStep how;    // where it comes from: a list group or the schema
-    Check check = Check::None;
-    db::Table table = db::Table::Layer;  // of a Name check
+    Action action;
+    bool unlessDefault;  // left out when it holds the default (*group)
+    int16_t code;        // the stored code
+    uint16_t index;      // the list group it comes from
+    db::Table table;     // of a name
+    const Group* group;  // the schema's group, valid for the session
 };
 
-// The last name a Name step looked up, for the next list that gives the
-// same text: most lists name the same layer and linetype again.
+// The last name a step looked up, for the next list that gives the same
+// text: most lists name the same layer and linetype again.
 struct NameMemo {
-    std::wstring given;  // the list's text; empty: none yet
+    std::wstring given;  // the list's text ("" for a schema name)
     Group stored;        // the group as stored, spelled as the table spells it
     uint32_t serial = 0; // the drawing, and the state of its table's names
     uint64_t changes = 0;
@@ -49,8 +58,8 @@ struct Shape {
     std::string typeName;         // upper-case
     db::TypeId typeId = 0;
     std::vector<Step> steps;
-    std::vector<NameMemo> memos;  // one per step
-    size_t optional = 0;          // steps that leave a default out
+    std::vector<uint16_t> optional;  // steps that leave a default out
+    std::vector<NameMemo> memos;     // one per step
 };
 
 constexpr size_t kKeptShapes = 32;
@@ -70,6 +79,27 @@ struct Body {
     size_t xdataCount = 0;
 };
 
+// Reads the list's type, body and XDATA; false without a type first or
+// with too many groups.
+bool readBody(const resbuf* input, Body& body) {
+    if (input == nullptr || (input->restype != 0 && input->restype != RTDXF0) || input->resval.rstring == nullptr)
+        return false;
+    body.type = input->resval.rstring;
+    for (const resbuf* rb = input->rbnext; rb; rb = rb->rbnext) {
+        int code = rb->restype;
+        if (code == -3) {
+            body.xdata = rb->rbnext;
+            for (const resbuf* x = body.xdata; x; x = x->rbnext) ++body.xdataCount;
+            return true;
+        }
+        if (body.count == kMostGroups) return false;
+        body.nodes[body.count] = rb;
+        body.codes[body.count] = static_cast<int16_t>(code);
+        ++body.count;
+    }
+    return true;
+}
+
 // Codes that make a list one for the general path: names, handles, owners,
 // subclass markers, brackets, paper space, XDATA out of place.
 bool plainCode(int code) {
@@ -77,71 +107,64 @@ bool plainCode(int code) {
            code != 330;
 }
 
-// Reads the list's type and body codes; false when it is not plain: no
-// type first, an unusual or repeated code (the last one given would
-// count), no layer (the current one would be filled in), too many groups.
-bool readBody(const resbuf* input, Body& body) {
-    if (input == nullptr || (input->restype != 0 && input->restype != RTDXF0) || input->resval.rstring == nullptr)
-        return false;
-    body.type = input->resval.rstring;
+// Whether this path takes lists of these codes: plain codes, none repeated
+// (the last one given would count), and a layer (else the current one is
+// filled in).  Kept shapes passed this, so only new ones are checked.
+bool plainBody(const Body& body) {
     std::array<uint64_t, 16> seen{};
     bool layer = false;
-    for (const resbuf* rb = input->rbnext; rb; rb = rb->rbnext) {
-        int code = rb->restype;
-        if (code == -3) {
-            body.xdata = rb->rbnext;
-            for (const resbuf* x = body.xdata; x; x = x->rbnext) ++body.xdataCount;
-            break;
-        }
-        if (!plainCode(code) || body.count == kMostGroups) return false;
+    for (size_t i = 0; i < body.count; ++i) {
+        int code = body.codes[i];
+        if (!plainCode(code)) return false;
         uint64_t bit = uint64_t{1} << (code % 64);
         if (seen[static_cast<size_t>(code / 64)] & bit) return false;
         seen[static_cast<size_t>(code / 64)] |= bit;
         layer = layer || code == 8;
-        body.nodes[body.count] = rb;
-        body.codes[body.count] = static_cast<int16_t>(code);
-        ++body.count;
     }
     return layer;
 }
 
-const Shape* findShape(const Body& body) {
-    for (const Shape& s : kept.shapes)
-        if (s.codes.size() == body.count && std::wcscmp(s.type.c_str(), body.type) == 0 &&
-            std::equal(s.codes.begin(), s.codes.end(), body.codes.begin()))
+Shape* findShape(const Body& body) {
+    for (Shape& s : kept.shapes)
+        if (s.codes.size() == body.count && std::equal(s.codes.begin(), s.codes.end(), body.codes.begin()) &&
+            std::wcscmp(s.type.c_str(), body.type) == 0)
             return &s;
     return nullptr;
 }
 
-// The check a stored group of the type needs; the same cases as
+// The table a stored group of the type names, if any; the same cases as
 // checkNameGroup, which does the checking when a name is new.
-Step stepFor(const Shape& shape, const db::BodyStep& how, const Group& sample) {
-    Step step{how};
-    std::string_view type = shape.typeName;
-    int code = sample.code();
-    auto name = [&step](db::Table table) {
-        step.check = Check::Name;
-        step.table = table;
-    };
+bool namesRecord(std::string_view type, int code, db::Table& table) {
     switch (code) {
-    case 8: name(db::Table::Layer); break;
-    case 6: name(db::Table::Ltype); break;
-    case 7: if (type == "TEXT" || type == "MTEXT") name(db::Table::Style); break;
-    case 3: if (type == "LEADER" || type == "DIMENSION") name(db::Table::Dimstyle); break;
-    case 2: if (type == "INSERT" || type == "DIMENSION") name(db::Table::BlockRecord); break;
-    case 62: step.check = Check::Colour; break;
-    default:
-        if (how.op != db::BodyStep::Marker && how.op != db::BodyStep::Fallback &&
-            sample.kind() == db::ValueKind::Real && db::angleInDegrees(type, code))
-            step.check = Check::Angle;
-        break;
+    case 8: table = db::Table::Layer; return true;
+    case 6: table = db::Table::Ltype; return true;
+    case 7: table = db::Table::Style; return type == "TEXT" || type == "MTEXT";
+    case 3: table = db::Table::Dimstyle; return type == "LEADER" || type == "DIMENSION";
+    case 2: table = db::Table::BlockRecord; return type == "INSERT" || type == "DIMENSION";
+    default: return false;
     }
+}
+
+Step stepFor(std::string_view type, const db::BodyStep& how, const Group& sample) {
+    Step step{Action::Other, how.op == db::BodyStep::CopyUnlessDefault, static_cast<int16_t>(sample.code()),
+              how.index, db::Table::Layer, how.group};
+    bool fromSchema = how.op == db::BodyStep::Marker || how.op == db::BodyStep::Fallback;
+    if (how.op == db::BodyStep::CopyAs13) step.code = 13;
+    bool name = namesRecord(type, sample.code(), step.table);
+    if (fromSchema) step.action = name ? Action::SchemaName : Action::Constant;
+    else if (name) step.action = Action::Name;
+    else if (sample.code() == 62) step.action = Action::Colour;
+    else if (sample.kind() == db::ValueKind::Real && db::angleInDegrees(type, sample.code())) step.action = Action::Angle;
+    else if (sample.kind() == db::ValueKind::Point) step.action = Action::Point;
+    else if (sample.kind() == db::ValueKind::Real) step.action = Action::Real;
+    else if (sample.kind() == db::ValueKind::Int16) step.action = Action::Int16;
     return step;
 }
 
 // Works out and keeps the shape of a list; null when this path does not
 // take the type or the list.
-const Shape* learnShape(const db::Database& db, const Body& body) {
+Shape* learnShape(const db::Database& db, const Body& body) {
+    if (!plainBody(body)) return nullptr;
     Shape shape;
     shape.type = body.type;
     shape.typeName = typeNameOf(body.type);
@@ -153,12 +176,11 @@ const Shape* learnShape(const db::Database& db, const Body& body) {
     const std::vector<db::BodyStep>* plan = db::bodyPlan(shape.typeName, given, error);
     if (plan == nullptr) return nullptr;
     for (const db::BodyStep& how : *plan) {
-        const Group& sample = how.op == db::BodyStep::Marker || how.op == db::BodyStep::Fallback ? *how.group
-                                                                                                 : given[how.index];
-        shape.steps.push_back(stepFor(shape, how, sample));
-        shape.optional += how.op == db::BodyStep::CopyUnlessDefault;
+        bool fromSchema = how.op == db::BodyStep::Marker || how.op == db::BodyStep::Fallback;
+        if (how.op == db::BodyStep::CopyUnlessDefault) shape.optional.push_back(static_cast<uint16_t>(shape.steps.size()));
+        shape.steps.push_back(stepFor(shape.typeName, how, fromSchema ? *how.group : given[how.index]));
     }
-    if (shape.optional > 64) return nullptr;
+    if (shape.optional.size() > kMostOptional) return nullptr;
     shape.memos.resize(shape.steps.size());
     shape.typeId = db::internType(shape.typeName);
     shape.codes.assign(body.codes.begin(), body.codes.begin() + static_cast<ptrdiff_t>(body.count));
@@ -191,7 +213,7 @@ bool appendName(const db::Database& db, const Shape& shape, const Step& step, Na
         return true;
     }
     Group g;
-    if (node == nullptr) g = *step.how.group;
+    if (node == nullptr) g = *step.group;
     else if (!groupFromResbuf(db, *node, g, error)) return false;
     if (checkNameGroup(db, shape.typeName, g, error) != NameCheck::Ok) return false;
     memo.record = db.findRecord(step.table, g.asText());
@@ -203,43 +225,93 @@ bool appendName(const db::Database& db, const Shape& shape, const Step& step, Na
     return true;
 }
 
-// Converts one list group into its place in the body; false when it does
-// not pass (the general path then reports why).
-bool appendStep(const db::Database& db, const Shape& shape, const Step& step, NameMemo& memo, const resbuf* node,
-                GroupList& out, std::string& error) {
-    if (step.check == Check::Name) return appendName(db, shape, step, memo, node, out, error);
-    if (!appendGroup(db, node->restype, *node, out, error)) return false;
-    Group& g = out.back();
-    switch (step.check) {
-    case Check::Angle: g = Group::real(g.code(), db::fromRadians(shape.typeName, g.code(), g.asReal())); break;
-    case Check::Colour:
-        if (g.asInt() < 0 || g.asInt() > 256) return false;
-        break;
-    default: break;
+char upperAscii(wchar_t c) { return static_cast<char>(c >= L'a' && c <= L'z' ? c - L'a' + L'A' : c); }
+
+// Whether a list group holds the step's default, which the host leaves out.
+bool holdsDefault(const db::Database& db, const Step& step, const resbuf* node, std::string& error,
+                  bool& holds) {
+    const Group& fallback = *step.group;
+    if (step.action == Action::Colour || step.action == Action::Int16) {
+        holds = node->resval.rint == fallback.asInt();
+        return true;
     }
-    if (step.how.op == db::BodyStep::CopyAs13) g.setCode(13);
+    if (step.action == Action::Name && node->resval.rstring && fallback.kind() == db::ValueKind::Text) {
+        // Plain ASCII (nearly always) compares without case, as the host does.
+        std::string_view want = fallback.asText();
+        const ACHAR* text = node->resval.rstring;
+        size_t n = 0;
+        bool ascii = true;
+        for (; text[n] && ascii; ++n) ascii = static_cast<uint32_t>(text[n]) < 0x80;
+        if (ascii) {
+            holds = n == want.size();
+            for (size_t i = 0; holds && i < n; ++i) holds = upperAscii(text[i]) == upperAscii(want[i]);
+            return true;
+        }
+    }
+    static thread_local GroupList one;
+    one.clear();
+    if (!appendGroup(db, node->restype, *node, one, error)) return false;
+    holds = db::leavesOut({db::BodyStep::CopyUnlessDefault, 0, step.group}, one.back());
     return true;
 }
 
-// Which optional steps leave their given default out (bit per optional step).
-bool defaultsLeftOut(const db::Database& db, const Shape& shape, const Body& body, uint64_t& leftOut,
+// Marks the optional steps whose default is given (bit k for the k-th of
+// shape.optional); count: how many.
+bool defaultsLeftOut(const db::Database& db, const Shape& shape, const Body& body, uint32_t& leftOut,
                      size_t& count, std::string& error) {
-    static thread_local GroupList one;
     leftOut = 0;
     count = 0;
-    size_t k = 0;
-    for (const Step& step : shape.steps) {
-        if (step.how.op != db::BodyStep::CopyUnlessDefault) continue;
-        one.clear();
-        const resbuf* node = body.nodes[step.how.index];
-        if (!appendGroup(db, node->restype, *node, one, error)) return false;
-        if (db::leavesOut(step.how, one.back())) {
-            leftOut |= uint64_t{1} << k;
+    for (size_t k = 0; k < shape.optional.size(); ++k) {
+        const Step& step = shape.steps[shape.optional[k]];
+        bool holds;
+        if (!holdsDefault(db, step, body.nodes[step.index], error, holds)) return false;
+        if (holds) {
+            leftOut |= uint32_t{1} << k;
             ++count;
         }
-        ++k;
     }
     return true;
+}
+
+// Converts one list group into its place in the body; false when it does
+// not pass (the general path then reports why).
+bool appendStep(const db::Database& db, Shape& shape, size_t i, const Body& body, GroupList& out,
+                std::string& error) {
+    const Step& step = shape.steps[i];
+    const resbuf* node = body.nodes[step.index];
+    switch (step.action) {
+    case Action::Constant: out.push_back(*step.group); return true;
+    case Action::SchemaName: return appendName(db, shape, step, shape.memos[i], nullptr, out, error);
+    case Action::Name: return appendName(db, shape, step, shape.memos[i], node, out, error);
+    case Action::Colour:
+        if (node->resval.rint < 0 || node->resval.rint > 256) return false;
+        [[fallthrough]];
+    case Action::Int16: {
+        const Group g = Group::integer(step.code, node->resval.rint);
+        out.push_back(g);
+        return true;
+    }
+    case Action::Angle: {
+        const Group g = Group::real(step.code, db::fromRadians(shape.typeName, step.code, node->resval.rreal));
+        out.push_back(g);
+        return true;
+    }
+    case Action::Point: {
+        const Group g = Group::point(step.code, node->resval.rpoint);
+        out.push_back(g);
+        return true;
+    }
+    case Action::Real: {
+        const Group g = Group::real(step.code, node->resval.rreal);
+        out.push_back(g);
+        return true;
+    }
+    case Action::Other:
+        if (!appendGroup(db, node->restype, *node, out, error)) return false;
+        out.back().setCode(step.code);
+        return true;
+    }
+    return false;
 }
 
 // The XDATA after the body, checked as the general path checks it.
@@ -256,37 +328,22 @@ bool buildFromShape(db::Database& db, const resbuf* input, db::TypeId& type, Gro
     body.xdata = nullptr;
     body.xdataCount = 0;
     if (!readBody(input, body)) return false;
-    const Shape* found = findShape(body);
-    if (found == nullptr && (found = learnShape(db, body)) == nullptr) return false;
-    Shape& shape = const_cast<Shape&>(*found);
+    Shape* shape = findShape(body);
+    if (shape == nullptr && (shape = learnShape(db, body)) == nullptr) return false;
 
     std::string error;  // the general path reports errors: this one is not read
-    uint64_t leftOut;
+    uint32_t leftOut;
     size_t leftCount;
-    if (!defaultsLeftOut(db, shape, body, leftOut, leftCount, error)) return false;
+    if (!defaultsLeftOut(db, *shape, body, leftOut, leftCount, error)) return false;
     groups.clear();
-    groups.reserve(shape.steps.size() - leftCount + body.xdataCount);
-    size_t optional = 0;
-    for (size_t i = 0; i < shape.steps.size(); ++i) {
-        const Step& step = shape.steps[i];
-        switch (step.how.op) {
-        case db::BodyStep::Marker:
-        case db::BodyStep::Fallback:
-            if (step.check == Check::Name) {
-                if (!appendName(db, shape, step, shape.memos[i], nullptr, groups, error)) return false;
-            } else {
-                groups.push_back(*step.how.group);
-            }
-            continue;
-        case db::BodyStep::CopyUnlessDefault:
-            if (leftOut & (uint64_t{1} << optional++)) continue;
-            break;
-        default: break;
-        }
-        if (!appendStep(db, shape, step, shape.memos[i], body.nodes[step.how.index], groups, error)) return false;
+    groups.reserve(shape->steps.size() - leftCount + body.xdataCount);
+    size_t optional = 0;  // optional steps passed
+    for (size_t i = 0; i < shape->steps.size(); ++i) {
+        if (shape->steps[i].unlessDefault && (leftOut & (uint32_t{1} << optional++))) continue;
+        if (!appendStep(db, *shape, i, body, groups, error)) return false;
     }
     if (body.xdata && !appendXdata(db, body.xdata, groups, error)) return false;
-    type = shape.typeId;
+    type = shape->typeId;
     return true;
 }
 
