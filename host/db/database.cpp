@@ -124,14 +124,6 @@ Database* Database::bySerial(uint32_t serial) {
     return it == liveDatabases().end() ? nullptr : it->second;
 }
 
-Object* Database::object(Slot slot) {
-    return slot < count_ && live_[slot] ? &at(slot) : nullptr;
-}
-
-const Object* Database::object(Slot slot) const {
-    return slot < count_ && live_[slot] ? &at(slot) : nullptr;
-}
-
 Slot Database::slotOf(Handle handle) const {
     if (handle < denseHandles_.size()) return denseHandles_[handle];
     auto it = sparseHandles_.find(handle);

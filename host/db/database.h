@@ -72,8 +72,8 @@ public:
 
     // ---- objects
     // The object in a slot; null for a slot out of range or purged.
-    Object* object(Slot slot);
-    const Object* object(Slot slot) const;
+    Object* object(Slot slot) { return slot < count_ && live_[slot] ? &at(slot) : nullptr; }
+    const Object* object(Slot slot) const { return slot < count_ && live_[slot] ? &at(slot) : nullptr; }
     Slot slotOf(Handle handle) const;  // kNoSlot when no object has it
     size_t slotCount() const { return count_; }
     // Stores an object.  A zero handle gets the next free one; a given

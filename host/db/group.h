@@ -72,9 +72,9 @@ std::string handleText(Handle handle);
 bool parseHandle(std::string_view text, Handle& handle);
 
 class Group {
+public:
     static constexpr size_t kInlineText = 24;
 
-public:
     Group() : code_(0), kind_(ValueKind::Int16), flags_(0), length_(0) { value_.integer = 0; }
     ~Group() {
         if (flags_ & kFlagHeap) release();
@@ -109,6 +109,16 @@ public:
         return g;
     }
     static Group binary(int code, std::string_view hexText);
+    // Makes this a text group of n bytes kept inside it (n up to
+    // kInlineText) and gives the room for the caller to write them into.
+    char* inlineTextRoom(int code, size_t n) {
+        if (flags_ & kFlagHeap) release();
+        code_ = static_cast<int16_t>(code);
+        kind_ = ValueKind::Text;
+        flags_ = 0;
+        length_ = static_cast<uint32_t>(n);
+        return value_.inlineText;
+    }
     static Group real(int code, double value) {
         Group g;
         g.code_ = static_cast<int16_t>(code);
