@@ -18,19 +18,35 @@ using db::GroupList;
 
 namespace {
 
-// The open BLOCK ... ENDBLK bracket of a drawing: nothing of it is in the
-// drawing until ENDBLK.
+// The BLOCK ... ENDBLK bracket of a drawing: nothing of it is in the
+// drawing until ENDBLK.  Each drawing keeps its bracket, closed between
+// blocks, so its lists keep their room from block to block.
 struct Bracket {
+    bool open = false;
     GroupList begin;
     bool anonymous = false;
     std::string name;
     std::vector<db::Object> entities;  // stored at ENDBLK, in order
     std::vector<std::string> newLayers;
+
+    void close() {
+        open = anonymous = false;
+        begin.clear();
+        name.clear();
+        entities.clear();
+        newLayers.clear();
+    }
 };
 
 std::unordered_map<uint32_t, Bracket>& brackets() {
     static std::unordered_map<uint32_t, Bracket> map;
     return map;
+}
+
+// The drawing's open bracket, or null.
+Bracket* openBracket(const db::Database& db) {
+    auto it = brackets().find(db.serial());
+    return it != brackets().end() && it->second.open ? &it->second : nullptr;
 }
 
 int fail(std::string message) {
@@ -60,25 +76,25 @@ char anonymousLetter(std::string_view given) {
 }
 
 int beginBlock(db::Database& db, ParsedList& list) {
-    if (brackets().count(db.serial())) return fail("a block definition is already open");
+    if (openBracket(db)) return fail("a block definition is already open");
     GroupList body;
     std::vector<std::string> layers;
     std::string error;
     if (!buildNew(db, list, body, layers, error, 2)) return fail(error);  // room for 3 and 1 at ENDBLK
-    Bracket b;
     std::string name(db::groupText(body, 2));
     const Group* flags = db::findGroup(body, 70);
-    b.anonymous = !name.empty() && name[0] == '*' && flags && (flags->asInt() & 1);
-    if (!b.anonymous) {
+    bool anonymous = !name.empty() && name[0] == '*' && flags && (flags->asInt() & 1);
+    if (!anonymous) {
         if (!validSymbolName(name)) return fail("invalid block name \"" + name + "\"");
         if (db.findRecord(db::Table::BlockRecord, name) != db::kNoSlot)
             return fail("block \"" + name + "\" already exists");
     }
+    Bracket& b = brackets()[db.serial()];
+    b.open = true;
+    b.anonymous = anonymous;
     b.name = name;
-    b.entities.reserve(16);
     b.begin = std::move(body);
     b.newLayers = std::move(layers);
-    brackets().emplace(db.serial(), std::move(b));
     return RTNORM;
 }
 
@@ -107,10 +123,9 @@ GroupList blockRecordBody(const std::string& name) {
 }
 
 int endBlock(db::Database& db, ParsedList& list) {
-    auto it = brackets().find(db.serial());
-    if (it == brackets().end()) return fail("ENDBLK without BLOCK");
-    Bracket b = std::move(it->second);
-    brackets().erase(it);
+    Bracket* open = openBracket(db);
+    if (open == nullptr) return fail("ENDBLK without BLOCK");
+    Bracket& b = *open;
     if (b.anonymous) b.name = db.nextAnonymousName(anonymousLetter(b.name));
     (void)list;
 
@@ -132,21 +147,20 @@ int endBlock(db::Database& db, ParsedList& list) {
                                 Group::text(100, "AcDbBlockEnd")});
     db.setBlockObjects(record, begin, end);
     db.addEntities(record, b.entities);
-    if (b.anonymous) {
-        io::setLastInput(b.name);
-        return RTKWORD;
-    }
-    return RTNORM;
+    bool anonymous = b.anonymous;
+    if (anonymous) io::setLastInput(b.name);
+    b.close();
+    return anonymous ? RTKWORD : RTNORM;
 }
 
 // Puts a new entity where it belongs: into the open block definition, or
 // into model or paper space; the layers it names are made with it.
 int placeEntity(db::Database& db, db::TypeId type, GroupList& groups, std::vector<std::string>& layers,
                 db::Slot& slot) {
-    auto open = brackets().find(db.serial());
-    if (open != brackets().end()) {
-        Bracket& b = open->second;
-        if (db::typeName(type) == "INSERT" && !b.anonymous) {
+    if (Bracket* open = openBracket(db)) {
+        Bracket& b = *open;
+        static const db::TypeId insert = db::internType("INSERT");
+        if (type == insert && !b.anonymous) {
             if (db::equalNoCase(db::groupText(groups, 2), b.name)) return fail("a block cannot insert itself");
         }
         db::Object& o = b.entities.emplace_back();
@@ -157,8 +171,10 @@ int placeEntity(db::Database& db, db::TypeId type, GroupList& groups, std::vecto
     }
     createLayers(db, layers);
     bool paper = false;
-    for (const Group& g : groups)
+    for (const Group& g : groups) {
+        if (g.code() == 1001) break;  // the XDATA
         if (g.code() == 67) paper = g.asInt() == 1;
+    }
     slot = storeObject(db, type, db::ObjectClass::Entity, std::move(groups));
     db.appendEntity(paper ? db.paperSpace() : db.modelSpace(), slot);
     return RTNORM;
