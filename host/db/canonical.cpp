@@ -390,7 +390,9 @@ const Plan* findPlan(const Compiled& schema, std::string_view type, const GroupL
 
 // Runs a plan: the body gets exactly its groups plus `spare` room.
 void runPlan(const Plan& plan, const GroupList& input, GroupList& body, size_t spare) {
-    auto leftOut = [&input](const Step& step) { return leavesOut(step, input[step.index]); };
+    auto leftOut = [&input](const Step& step) {
+        return step.op == Step::CopyUnlessDefault && leavesOut(step, input[step.index]);
+    };
     size_t count = 0;
     for (const Step& step : plan) count += !leftOut(step);
     body.reserve(body.size() + count + spare);

@@ -252,7 +252,7 @@ Slot Database::findRecord(Table table, std::string_view name, std::string_view& 
     for (int i = 0; i < 2; ++i) {
         const RecentName& r = recent[i];
         if (r.slot != kNoSlot && r.serial == serial_ && r.changes == namesChanged_[t] && r.length == name.size() &&
-            std::memcmp(r.text, name.data(), name.size()) == 0) {
+            std::equal(name.begin(), name.end(), r.text)) {
             spelled = r.spelledLength != 0xFF ? std::string_view(r.spelled, r.spelledLength)
                                               : groupText(*object(r.slot), 2);
             return r.slot;
@@ -277,9 +277,9 @@ void Database::rememberName(Table table, std::string_view name, Slot slot, std::
     r.changes = namesChanged_[t];
     r.slot = slot;
     r.length = static_cast<uint8_t>(name.size());
-    std::memcpy(r.text, name.data(), name.size());
+    std::copy(name.begin(), name.end(), r.text);  // may be empty: a damaged file's record
     r.spelledLength = spelled.size() <= sizeof r.spelled ? static_cast<uint8_t>(spelled.size()) : 0xFF;
-    if (r.spelledLength != 0xFF) std::memcpy(r.spelled, spelled.data(), spelled.size());
+    if (r.spelledLength != 0xFF) std::copy(spelled.begin(), spelled.end(), r.spelled);
 }
 
 bool Database::addRecord(Table table, Slot record) {
