@@ -195,9 +195,7 @@ void Database::purge(Slot slot) {
         if (tableByName(obj->typeName(), t)) {
             auto& list = records_[static_cast<size_t>(t)];
             list.erase(std::remove(list.begin(), list.end(), slot), list.end());
-            auto it = names_[static_cast<size_t>(t)].find(foldName(groupText(*obj, 2)));
-            if (it != names_[static_cast<size_t>(t)].end() && it->second == slot)
-                names_[static_cast<size_t>(t)].erase(it);
+            names_[static_cast<size_t>(t)].erase(foldName(groupText(*obj, 2)), slot);
             ++namesChanged_[static_cast<size_t>(t)];
         }
         blocks_.erase(slot);
@@ -258,12 +256,12 @@ Slot Database::findRecord(Table table, std::string_view name, std::string_view& 
             return r.slot;
         }
     }
-    auto it = names_[t].find(foldName(name));
-    if (it == names_[t].end()) return kNoSlot;
-    const Object* record = object(it->second);
+    Slot found = names_[t].find(foldName(name));
+    if (found == kNoSlot) return kNoSlot;
+    const Object* record = object(found);
     spelled = record ? groupText(*record, 2) : std::string_view();
-    rememberName(table, name, it->second, spelled);
-    return it->second;
+    rememberName(table, name, found, spelled);
+    return found;
 }
 
 // Keeps a name found (or just added) as the table's most recent one.
@@ -288,7 +286,7 @@ bool Database::addRecord(Table table, Slot record) {
     if (t >= kTableCount || obj == nullptr) return false;
     // A new name leaves every name found before as it was: no change to count.
     std::string_view name = groupText(*obj, 2);
-    if (!names_[t].try_emplace(foldName(name), record).second) return false;
+    if (!names_[t].insert(foldName(name), record)) return false;
     if (table == Table::BlockRecord) noteBlockName(name);
     rememberName(table, name, record, name);
     records_[t].push_back(record);
@@ -302,11 +300,10 @@ bool Database::renameRecord(Table table, Slot record, std::string_view name) {
     Object* obj = object(record);
     if (t >= kTableCount || obj == nullptr || name.empty()) return false;
     std::string key = foldName(name);
-    auto found = names_[t].find(key);
-    if (found != names_[t].end() && found->second != record) return false;
-    auto old = names_[t].find(foldName(groupText(*obj, 2)));
-    if (old != names_[t].end() && old->second == record) names_[t].erase(old);
-    names_[t][key] = record;
+    Slot found = names_[t].find(key);
+    if (found != kNoSlot && found != record) return false;
+    names_[t].erase(foldName(groupText(*obj, 2)), record);
+    names_[t].insert(std::move(key), record);
     if (table == Table::BlockRecord) noteBlockName(name);
     ++namesChanged_[t];
     if (Group* g = findGroup(*obj, 2)) *g = Group::text(2, name);

@@ -16,6 +16,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "db/name_index.h"
 #include "db/object.h"
 
 class AcDbDatabase;
@@ -186,7 +187,7 @@ private:
     Handle nextHandle_ = 1;
     Slot heads_[kTableCount];
     std::vector<Slot> records_[kTableCount];
-    std::unordered_map<std::string, Slot> names_[kTableCount];  // folded name
+    NameIndex names_[kTableCount];
     // Counts renames and purges in each name map, so look-ups remembered per
     // thread (most ask for the same layer or linetype again) know when they
     // are stale.
