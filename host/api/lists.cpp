@@ -151,20 +151,11 @@ namespace {
     return true;
 }
 
-// A text group from a wide string: short plain-ASCII texts (nearly all)
-// are narrowed straight into the group, longer ones through a small
-// buffer; others go through UTF-8.
+// A text group from a wide string that is not short plain ASCII (those
+// appendGroup narrows inline): longer plain ones through a small buffer,
+// others through UTF-8.
 bool appendText(int code, const ACHAR* text, GroupList& out, std::string& error) {
     if (text == nullptr) return groupError(error, "group ", code, " has no text");
-    size_t inlined = 0;
-    while (inlined <= Group::kInlineText && text[inlined] && static_cast<uint32_t>(text[inlined]) < 0x80) ++inlined;
-    if (text[inlined] == 0 && inlined <= Group::kInlineText) {
-        static const Group blank;
-        out.push_back(blank);
-        char* room = out.back().inlineTextRoom(code, inlined);
-        for (size_t i = 0; i < inlined; ++i) room[i] = static_cast<char>(text[i]);
-        return true;
-    }
     size_t limit = code >= 1000 ? kMaxXdataText : kMaxText;
     char ascii[64];
     size_t n = 0;

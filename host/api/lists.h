@@ -87,7 +87,25 @@ bool parseXdata(const db::Database& db, const resbuf* first, db::GroupList& xdat
                 XdataCheck* check = nullptr);
 // One group of a list, converted and appended to out; false with a
 // message for a code outside the DXF ranges or a bad value.
-// Points, reals and 16-bit integers (most groups) are converted inline.
+// A short plain-ASCII text (nearly every text of a list) narrowed straight
+// into its group; false for any other text, which takes the long way.
+[[gnu::always_inline]] inline bool appendShortText(int code, const ACHAR* text, db::GroupList& out) {
+    if (text == nullptr) return false;
+    size_t n = 0;
+    for (; n <= db::Group::kInlineText; ++n) {
+        auto c = static_cast<uint32_t>(text[n]);
+        if (c == 0) break;
+        if (c >= 0x80) return false;
+    }
+    if (n > db::Group::kInlineText) return false;
+    db::Group g;
+    char* room = g.inlineTextRoom(code, n);
+    for (size_t i = 0; i < n; ++i) room[i] = static_cast<char>(text[i]);
+    out.push_back(g);
+    return true;
+}
+// Points, reals, 16-bit integers and short texts (most groups) are
+// converted inline.
 bool appendOtherGroup(const db::Database& db, int code, const resbuf& rb, db::GroupList& out, std::string& error);
 [[gnu::always_inline]] inline bool appendGroup(const db::Database& db, int code, const resbuf& rb,
                                                db::GroupList& out, std::string& error) {
@@ -110,6 +128,9 @@ bool appendOtherGroup(const db::Database& db, int code, const resbuf& rb, db::Gr
             out.push_back(g);
             return true;
         }
+        case db::ValueKind::Text:
+            if (appendShortText(code, rb.resval.rstring, out)) return true;
+            break;
         default: break;
         }
     }
