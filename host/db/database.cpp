@@ -174,7 +174,6 @@ Slot Database::add(Object object) {
     if (count_ % kChunk == 0) chunks_.push_back(std::make_unique<Object[]>(kChunk));
     at(slot) = std::move(object);
     ++count_;
-    live_.push_back(true);
     return slot;
 }
 
@@ -203,7 +202,7 @@ void Database::purge(Slot slot) {
     unindexHandle(obj->handle);
     obj->groups.clear();
     obj->groups.shrink_to_fit();
-    live_[slot] = false;
+    obj->handle = 0;  // the slot's mark of a purged object
 }
 
 bool Database::setErased(Slot slot, bool erased) {
@@ -476,7 +475,7 @@ std::vector<Slot> Database::objectsSectionOrder() const {
     std::vector<Slot> order;
     if (object(namedObjects_)) order.push_back(namedObjects_);
     for (Slot s = 0; s < count_; ++s) {
-        if (s == namedObjects_ || !live_[s]) continue;
+        if (s == namedObjects_ || object(s) == nullptr) continue;
         const Object& o = at(s);
         if (o.cls == ObjectClass::NonGraphical && !o.erased && o.owner != 0) order.push_back(s);
     }

@@ -73,8 +73,8 @@ public:
 
     // ---- objects
     // The object in a slot; null for a slot out of range or purged.
-    Object* object(Slot slot) { return slot < count_ && live_[slot] ? &at(slot) : nullptr; }
-    const Object* object(Slot slot) const { return slot < count_ && live_[slot] ? &at(slot) : nullptr; }
+    Object* object(Slot slot) { return slot < count_ && at(slot).handle != 0 ? &at(slot) : nullptr; }
+    const Object* object(Slot slot) const { return slot < count_ && at(slot).handle != 0 ? &at(slot) : nullptr; }
     Slot slotOf(Handle handle) const;  // kNoSlot when no object has it
     size_t slotCount() const { return count_; }
     // Stores an object.  A zero handle gets the next free one; a given
@@ -177,7 +177,8 @@ private:
     std::vector<std::unique_ptr<Object[]>> chunks_;
     size_t count_ = 0;
     Object& at(Slot slot) const { return chunks_[slot / kChunk][slot % kChunk]; }
-    std::vector<bool> live_;
+    // A purged object keeps its slot with handle 0 (stored objects always
+    // have one).
     // Handles are mostly dense (the host gives them in sequence): a vector
     // indexed by handle, and a map for the far ones a file may bring.
     std::vector<Slot> denseHandles_;
