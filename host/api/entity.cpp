@@ -43,10 +43,23 @@ std::unordered_map<uint32_t, Bracket>& brackets() {
     return map;
 }
 
+// The bracket last asked for: every entity of a block asks again.
+struct LastBracket {
+    uint32_t serial = 0;
+    Bracket* bracket = nullptr;
+};
+LastBracket lastBracket;
+
+Bracket& bracketOf(const db::Database& db) {
+    if (lastBracket.serial != db.serial() || lastBracket.bracket == nullptr)
+        lastBracket = {db.serial(), &brackets()[db.serial()]};
+    return *lastBracket.bracket;
+}
+
 // The drawing's open bracket, or null.
 Bracket* openBracket(const db::Database& db) {
-    auto it = brackets().find(db.serial());
-    return it != brackets().end() && it->second.open ? &it->second : nullptr;
+    Bracket& b = bracketOf(db);
+    return b.open ? &b : nullptr;
 }
 
 int fail(std::string message) {
@@ -89,7 +102,7 @@ int beginBlock(db::Database& db, ParsedList& list) {
         if (db.findRecord(db::Table::BlockRecord, name) != db::kNoSlot)
             return fail("block \"" + name + "\" already exists");
     }
-    Bracket& b = brackets()[db.serial()];
+    Bracket& b = bracketOf(db);
     b.open = true;
     b.anonymous = anonymous;
     b.name = name;
@@ -271,7 +284,10 @@ GroupList mergedBody(const db::Object& o, const GroupList& given) {
 
 } // namespace
 
-void forgetBracket(uint32_t serial) { brackets().erase(serial); }
+void forgetBracket(uint32_t serial) {
+    brackets().erase(serial);
+    if (lastBracket.serial == serial) lastBracket = {};
+}
 
 } // namespace host::api
 
