@@ -1,12 +1,12 @@
 #include "db/group_room.h"
 
-#include <sys/mman.h>
-
 #include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <new>
 #include <vector>
+
+#include "db/block_source.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/asan_interface.h>
@@ -28,7 +28,7 @@ namespace {
 
 constexpr size_t kUnit = 32;                 // a group
 constexpr size_t kSizes = 128;               // bodies of up to 128 groups come from blocks
-constexpr size_t kBlock = size_t{2} << 20;   // one huge page
+constexpr size_t kBlock = kBlockBytes;
 #if defined(__SANITIZE_ADDRESS__)
 constexpr size_t kGuard = 1;  // a poisoned unit after each body, so overruns are caught
 #else
@@ -108,8 +108,7 @@ void start() {
     cache.started = true;
 }
 
-// A new block from the system, aligned to its size so that it can be one
-// huge page.
+// A block begun by an ended thread, or a new one.
 bool newBlock() {
     {
         Depot& d = depot();
@@ -121,14 +120,9 @@ bool newBlock() {
             return true;
         }
     }
-    void* raw = mmap(nullptr, 2 * kBlock, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (raw == MAP_FAILED) return false;
-    auto at = reinterpret_cast<uintptr_t>(raw);
-    uintptr_t aligned = (at + kBlock - 1) & ~(kBlock - 1);
-    if (aligned > at) munmap(raw, aligned - at);
-    if (aligned + kBlock < at + 2 * kBlock) munmap(reinterpret_cast<void*>(aligned + kBlock), at + kBlock - aligned);
-    madvise(reinterpret_cast<void*>(aligned), kBlock, MADV_HUGEPAGE);
-    cache.next = reinterpret_cast<char*>(aligned);
+    void* block = takeBlock();
+    if (block == nullptr) return false;
+    cache.next = static_cast<char*>(block);
     cache.end = cache.next + kBlock;
     ROOM_POISON(cache.next, kBlock);
     ROOM_WATCH(cache.next, kBlock);
