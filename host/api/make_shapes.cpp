@@ -194,8 +194,11 @@ Shape* learnShape(const db::Database& db, const Body& body) {
     return &slot;
 }
 
-bool memoHolds(const db::Database& db, const NameMemo& memo, db::Table table) {
+// Whether the memo answers for the text (null: the schema's name): the
+// same drawing, the table's names as they were, the record still there.
+bool memoHolds(const db::Database& db, const NameMemo& memo, db::Table table, const ACHAR* text) {
     if (memo.serial != db.serial() || memo.changes != db.nameChanges(table)) return false;
+    if (text && std::wcscmp(memo.given.c_str(), text) != 0) return false;
     const db::Object* record = db.object(memo.record);
     return record != nullptr && !record->erased;
 }
@@ -208,7 +211,7 @@ bool appendName(const db::Database& db, const Shape& shape, const Step& step, Na
                 GroupList& out, std::string& error) {
     const ACHAR* text = node ? node->resval.rstring : L"";
     if (text == nullptr) return false;
-    if (memoHolds(db, memo, step.table) && std::wcscmp(memo.given.c_str(), text) == 0) {
+    if (memoHolds(db, memo, step.table, node ? text : nullptr)) {
         out.push_back(memo.stored);
         return true;
     }
@@ -256,15 +259,22 @@ bool holdsDefault(const db::Database& db, const Step& step, const resbuf* node, 
 }
 
 // Marks the optional steps whose default is given (bit k for the k-th of
-// shape.optional); count: how many.
+// shape.optional; count: how many), and the names their memo answers for.
 bool defaultsLeftOut(const db::Database& db, const Shape& shape, const Body& body, uint32_t& leftOut,
-                     size_t& count, std::string& error) {
-    leftOut = 0;
+                     size_t& count, uint32_t& remembered, std::string& error) {
+    leftOut = remembered = 0;
     count = 0;
     for (size_t k = 0; k < shape.optional.size(); ++k) {
         const Step& step = shape.steps[shape.optional[k]];
+        const resbuf* node = body.nodes[step.index];
+        // A remembered name is one stored before, so not the default.
+        if (step.action == Action::Name && node->resval.rstring &&
+            memoHolds(db, shape.memos[shape.optional[k]], step.table, node->resval.rstring)) {
+            remembered |= uint32_t{1} << k;
+            continue;
+        }
         bool holds;
-        if (!holdsDefault(db, step, body.nodes[step.index], error, holds)) return false;
+        if (!holdsDefault(db, step, node, error, holds)) return false;
         if (holds) {
             leftOut |= uint32_t{1} << k;
             ++count;
@@ -332,14 +342,21 @@ bool buildFromShape(db::Database& db, const resbuf* input, db::TypeId& type, Gro
     if (shape == nullptr && (shape = learnShape(db, body)) == nullptr) return false;
 
     std::string error;  // the general path reports errors: this one is not read
-    uint32_t leftOut;
+    uint32_t leftOut, remembered;
     size_t leftCount;
-    if (!defaultsLeftOut(db, *shape, body, leftOut, leftCount, error)) return false;
+    if (!defaultsLeftOut(db, *shape, body, leftOut, leftCount, remembered, error)) return false;
     groups.clear();
     groups.reserve(shape->steps.size() - leftCount + body.xdataCount);
     size_t optional = 0;  // optional steps passed
     for (size_t i = 0; i < shape->steps.size(); ++i) {
-        if (shape->steps[i].unlessDefault && (leftOut & (uint32_t{1} << optional++))) continue;
+        if (shape->steps[i].unlessDefault) {
+            uint32_t bit = uint32_t{1} << optional++;
+            if (leftOut & bit) continue;
+            if (remembered & bit) {
+                groups.push_back(shape->memos[i].stored);
+                continue;
+            }
+        }
         if (!appendStep(db, *shape, i, body, groups, error)) return false;
     }
     if (body.xdata && !appendXdata(db, body.xdata, groups, error)) return false;
