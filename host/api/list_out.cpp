@@ -1,11 +1,13 @@
 // Stored objects back out as result-buffer lists: acdbEntGet's list and the
 // conversions it is made of.
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
 
 #include "api/host_api.h"
 #include "api/lists.h"
+#include "api/resbuf_pool.h"
 #include "db/units.h"
 #include "io/io.h"
 
@@ -25,7 +27,7 @@ int hexValue(char c) {
 
 ACHAR* wideFromUtf8(std::string_view utf8) {
     std::wstring w = io::fromUtf8(utf8);
-    ACHAR* out = newText(w.size());
+    ACHAR* out = pool::takeText(w.size());
     if (out) std::memcpy(out, w.c_str(), (w.size() + 1) * sizeof(ACHAR));
     return out;
 }
@@ -33,7 +35,7 @@ ACHAR* wideFromUtf8(std::string_view utf8) {
 // ASCII text, nearly all of a drawing's, is widened in the same pass that
 // checks it; other text goes through the UTF-8 decoder.
 inline ACHAR* widen(std::string_view utf8) {
-    ACHAR* out = newText(utf8.size());
+    ACHAR* out = pool::takeText(utf8.size());
     if (out == nullptr) return nullptr;
     for (size_t i = 0; i < utf8.size(); ++i) {
         auto c = static_cast<unsigned char>(utf8[i]);
@@ -51,22 +53,11 @@ inline ACHAR* widen(std::string_view utf8) {
 ACHAR* wideHandle(db::Handle handle) {
     size_t digits = 1;
     for (db::Handle rest = handle >> 4; rest != 0; rest >>= 4) ++digits;
-    ACHAR* out = newText(digits);
+    ACHAR* out = pool::takeText(digits);
     if (out == nullptr) return nullptr;
     out[digits] = 0;
     for (size_t i = digits; i-- > 0; handle >>= 4) out[i] = L"0123456789ABCDEF"[handle & 15];
     return out;
-}
-
-resbuf* textResbuf(int code, ACHAR* text) {
-    resbuf* rb = newResbuf();
-    if (rb == nullptr) {
-        std::free(text);
-        return nullptr;
-    }
-    rb->restype = static_cast<short>(code);
-    rb->resval.rstring = text;
-    return rb;
 }
 
 // A binary group's hex text as bytes (up to 127; a bad digit counts as 0).
@@ -80,12 +71,10 @@ void setBinary(resbuf* rb, std::string_view hex) {
     }
 }
 
-// The body of resbufFromGroup.  Always inlined: entityList's loops then
-// make their nodes, most of its work, without a call each.
-[[gnu::always_inline]] inline resbuf* groupResbuf(const db::Database& db, const Group& g) {
-    resbuf* rb = newResbuf();
-    if (rb == nullptr) return nullptr;
-    rb->restype = static_cast<short>(g.code());
+// A stored group's value put in a node of its code.  Always inlined:
+// entityList's loops then fill their nodes, most of its work, without a
+// call each.
+[[gnu::always_inline]] inline void putGroup(const db::Database& db, const Group& g, resbuf* rb) {
     switch (g.kind()) {
     case ValueKind::Text: rb->resval.rstring = widen(g.asText()); break;
     case ValueKind::Binary: setBinary(rb, g.asText()); break;
@@ -102,18 +91,37 @@ void setBinary(resbuf* rb, std::string_view hex) {
         break;
     }
     }
-    return rb;
+}
+
+// Plain application names are compared as wildcardMatch compares them:
+// the same length, ASCII letters without case.
+bool sameNameNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x != y && (x | 0x20) != (y | 0x20)) return false;
+        if (x != y && ((x | 0x20) < 'a' || (x | 0x20) > 'z')) return false;
+    }
+    return true;
 }
 
 // The application patterns of an acdbEntGetX call, narrowed once for all
-// the applications of an object.  Each pattern ends with a NUL, which no
-// wide C string holds.
+// the applications of an object.  Each pattern is led by whether it is a
+// plain name (no wildcard character), which is compared directly, and ends
+// with a NUL, which no wide C string holds.
 class AppFilter {
 public:
     explicit AppFilter(const resbuf* apps) {
         for (const resbuf* rb = apps; rb; rb = rb->rbnext) {
             if (rb->restype != RTSTR || rb->resval.rstring == nullptr) continue;
+            size_t lead = patterns_.size();
+            patterns_ += kPlain;
             appendPattern(rb->resval.rstring);
+            for (size_t i = lead + 1; i < patterns_.size(); ++i)
+                if (kWildcard[static_cast<unsigned char>(patterns_[i])]) {
+                    patterns_[lead] = kPattern;
+                    break;
+                }
             patterns_ += '\0';
         }
     }
@@ -121,13 +129,22 @@ public:
         std::string_view rest = patterns_;
         while (!rest.empty()) {
             size_t end = rest.find('\0');
-            if (wildcardMatch(rest.substr(0, end), app)) return true;
+            std::string_view pattern = rest.substr(1, end - 1);
+            if (rest[0] == kPlain ? sameNameNoCase(pattern, app) : wildcardMatch(pattern, app)) return true;
             rest.remove_prefix(end + 1);
         }
         return false;
     }
 
 private:
+    static constexpr char kPlain = 'P', kPattern = 'W';
+    // The characters that make a pattern more than a plain name.
+    static constexpr auto kWildcard = [] {
+        std::array<bool, 256> table{};
+        for (char c : std::string_view("*?#@.~[],`")) table[static_cast<unsigned char>(c)] = true;
+        return table;
+    }();
+
     // ASCII is narrowed in one pass; anything else as appendNarrow does it.
     void appendPattern(const ACHAR* text) {
         size_t at = patterns_.size(), length = std::wcslen(text);
@@ -144,86 +161,109 @@ private:
 
     std::string patterns_;
 };
-} // namespace
 
-ACHAR* newWide(std::string_view utf8) { return widen(utf8); }
-
-resbuf* resbufFromGroup(const db::Database& db, const Group& g) { return groupResbuf(db, g); }
-
-bool appWanted(std::string_view app, const resbuf* apps) { return AppFilter(apps).wants(app); }
-
-namespace {
-struct ListBuilder {
-    resbuf* head = nullptr;
-    resbuf* tail = nullptr;
-    void add(resbuf* rb) {
-        if (rb == nullptr) return;
-        if (tail) tail->rbnext = rb;
-        else head = rb;
-        tail = rb;
-    }
+// The XDATA of the applications wanted, as ranges of an object's groups.
+struct Ranges {
+    std::vector<std::pair<size_t, size_t>> ranges;
+    size_t groups = 0;
 };
 
-resbuf* nameGroup(const db::Database& db, int code, db::Slot slot) {
-    resbuf* rb = newResbuf();
-    if (rb == nullptr) return nullptr;
+void wantedXdata(const Group* groups, size_t from, size_t n, const resbuf* apps, Ranges& wanted) {
+    wanted.ranges.clear();
+    wanted.groups = 0;
+    if (apps == nullptr || from == n) return;
+    AppFilter filter(apps);
+    const Group* const end = groups + n;
+    for (const Group* app = groups + from; app < end;) {
+        const Group* next = app + 1;
+        while (next < end && next->code() != 1001) ++next;
+        if (filter.wants(app->asText())) {
+            wanted.ranges.emplace_back(app - groups, next - groups);
+            wanted.groups += static_cast<size_t>(next - app);
+        }
+        app = next;
+    }
+}
+
+// Where the body begins after the leading 102 brackets, which the host
+// lists before the owner.
+size_t leadingBrackets(const Group* groups, size_t n) {
+    size_t lead = 0;
+    while (lead < n && groups[lead].code() == 102 && groups[lead].asText().starts_with("{")) {
+        size_t close = lead + 1;
+        while (close < n && !(groups[close].code() == 102 && groups[close].asText() == "}")) ++close;
+        if (close == n) break;
+        lead = close + 1;
+    }
+    return lead;
+}
+
+void putName(const db::Database& db, resbuf* rb, int code, db::Slot slot) {
     rb->restype = static_cast<short>(code);
     if (slot != db::kNoSlot) nameOf(db, slot, rb->resval.rlname);
+}
+
+// The next node of a list taken whole, with its code.
+[[gnu::always_inline]] inline resbuf* next(resbuf*& cursor, int code) {
+    resbuf* rb = cursor;
+    cursor = rb->rbnext;
+    rb->restype = static_cast<short>(code);
     return rb;
 }
 } // namespace
 
+ACHAR* newWide(std::string_view utf8) { return widen(utf8); }
+
+resbuf* resbufFromGroup(const db::Database& db, const Group& g) {
+    resbuf* rb = pool::takeNodes(1);
+    if (rb == nullptr) return nullptr;
+    rb->restype = static_cast<short>(g.code());
+    putGroup(db, g, rb);
+    return rb;
+}
+
+bool appWanted(std::string_view app, const resbuf* apps) { return AppFilter(apps).wants(app); }
+
+// The list is counted first and its nodes taken in one go; then each node
+// gets its group.
 resbuf* entityList(const db::Database& db, db::Slot slot, const resbuf* apps) {
     const db::Object* o = db.object(slot);
     if (o == nullptr) return nullptr;
-    const GroupList& groups = o->groups;
+    const Group* const groups = o->groups.data();
+    const size_t n = o->groups.size();
     std::string_view type = o->typeName();
-    ListBuilder list;
-    list.add(nameGroup(db, -1, slot));
-    list.add(textResbuf(0, widen(type)));
-    size_t lead = 0;
-    while (lead < groups.size() && groups[lead].code() == 102 && groups[lead].asText().starts_with("{")) {
-        size_t close = lead + 1;
-        while (close < groups.size() && !(groups[close].code() == 102 && groups[close].asText() == "}")) ++close;
-        if (close == groups.size()) break;
-        lead = close + 1;
-    }
+    size_t lead = leadingBrackets(groups, n);
+    size_t xb = 0;
+    while (xb < n && groups[xb].code() != 1001) ++xb;
+    static thread_local Ranges wanted;
+    wantedXdata(groups, xb, n, apps, wanted);
+
+    // -1, 0, the handle, the owner, the body, then -3 and the XDATA wanted.
+    size_t count = 3 + (o->owner ? 1 : 0) + xb + (wanted.groups > 0 ? 1 + wanted.groups : 0);
+    resbuf* list = pool::takeNodes(count);
+    if (list == nullptr) return nullptr;
+    resbuf* cursor = list;
+    putName(db, next(cursor, -1), -1, slot);
+    next(cursor, 0)->resval.rstring = widen(type);
     int handleCode = type == "DIMSTYLE" ? 105 : 5;
     db::Slot owner = o->owner ? db.slotOf(o->owner) : db::kNoSlot;
-    if (lead > 0) {
-        list.add(textResbuf(handleCode, wideHandle(o->handle)));
-        for (size_t i = 0; i < lead; ++i) list.add(groupResbuf(db, groups[i]));
-        if (o->owner) list.add(nameGroup(db, 330, owner));
-    } else {
-        if (o->owner) list.add(nameGroup(db, 330, owner));
-        list.add(textResbuf(handleCode, wideHandle(o->handle)));
-    }
-    size_t xb = db::xdataBegin(*o);
+    if (lead == 0 && o->owner) putName(db, next(cursor, 330), 330, owner);
+    next(cursor, handleCode)->resval.rstring = wideHandle(o->handle);
+    for (size_t i = 0; i < lead; ++i) putGroup(db, groups[i], next(cursor, groups[i].code()));
+    if (lead > 0 && o->owner) putName(db, next(cursor, 330), 330, owner);
     for (size_t i = lead; i < xb; ++i) {
         const Group& g = groups[i];
-        resbuf* rb = groupResbuf(db, g);
-        if (rb && g.kind() == ValueKind::Real && db::angleInDegrees(type, g.code()))
-            rb->resval.rreal = db::toRadians(type, g.code(), g.asReal());
-        list.add(rb);
+        int code = g.code();
+        resbuf* rb = next(cursor, code);
+        putGroup(db, g, rb);
+        if (code >= 50 && code <= 53 && g.kind() == ValueKind::Real && db::angleInDegrees(type, code))
+            rb->resval.rreal = db::toRadians(type, code, g.asReal());
     }
-    if (apps == nullptr || xb == groups.size()) return list.head;
-    AppFilter filter(apps);
-    bool marker = false;
-    for (size_t i = xb; i < groups.size();) {
-        size_t end = i + 1;
-        while (end < groups.size() && groups[end].code() != 1001) ++end;
-        if (filter.wants(groups[i].asText())) {
-            if (!marker) {
-                resbuf* rb = newResbuf();
-                if (rb) rb->restype = -3;
-                list.add(rb);
-                marker = true;
-            }
-            for (size_t k = i; k < end; ++k) list.add(groupResbuf(db, groups[k]));
-        }
-        i = end;
-    }
-    return list.head;
+    if (wanted.groups == 0) return list;
+    next(cursor, -3);
+    for (auto [from, to] : wanted.ranges)
+        for (size_t k = from; k < to; ++k) putGroup(db, groups[k], next(cursor, groups[k].code()));
+    return list;
 }
 
 } // namespace host::api
