@@ -162,29 +162,6 @@ private:
     std::string patterns_;
 };
 
-// The XDATA of the applications wanted, as ranges of an object's groups.
-struct Ranges {
-    std::vector<std::pair<size_t, size_t>> ranges;
-    size_t groups = 0;
-};
-
-void wantedXdata(const Group* groups, size_t from, size_t n, const resbuf* apps, Ranges& wanted) {
-    wanted.ranges.clear();
-    wanted.groups = 0;
-    if (apps == nullptr || from == n) return;
-    AppFilter filter(apps);
-    const Group* const end = groups + n;
-    for (const Group* app = groups + from; app < end;) {
-        const Group* next = app + 1;
-        while (next < end && next->code() != 1001) ++next;
-        if (filter.wants(app->asText())) {
-            wanted.ranges.emplace_back(app - groups, next - groups);
-            wanted.groups += static_cast<size_t>(next - app);
-        }
-        app = next;
-    }
-}
-
 // Where the body begins after the leading 102 brackets, which the host
 // lists before the owner.
 size_t leadingBrackets(const Group* groups, size_t n) {
@@ -198,34 +175,25 @@ size_t leadingBrackets(const Group* groups, size_t n) {
     return lead;
 }
 
-void putName(const db::Database& db, resbuf* rb, int code, db::Slot slot) {
-    rb->restype = static_cast<short>(code);
+void putName(const db::Database& db, resbuf* rb, db::Slot slot) {
     if (slot != db::kNoSlot) nameOf(db, slot, rb->resval.rlname);
-}
-
-// The next node of a list taken whole, with its code.
-[[gnu::always_inline]] inline resbuf* next(resbuf*& cursor, int code) {
-    resbuf* rb = cursor;
-    cursor = rb->rbnext;
-    rb->restype = static_cast<short>(code);
-    return rb;
 }
 } // namespace
 
 ACHAR* newWide(std::string_view utf8) { return widen(utf8); }
 
 resbuf* resbufFromGroup(const db::Database& db, const Group& g) {
-    resbuf* rb = pool::takeNodes(1);
-    if (rb == nullptr) return nullptr;
-    rb->restype = static_cast<short>(g.code());
-    putGroup(db, g, rb);
-    return rb;
+    pool::ListMaker one;
+    resbuf* rb = one.add(g.code());
+    if (rb) putGroup(db, g, rb);
+    return one.finish();
 }
 
 bool appWanted(std::string_view app, const resbuf* apps) { return AppFilter(apps).wants(app); }
 
-// The list is counted first and its nodes taken in one go; then each node
-// gets its group.
+// The nodes of the longest list the object can give are made sure of
+// first; then the list is the head of the free list, already linked, and
+// each node only gets its group.
 resbuf* entityList(const db::Database& db, db::Slot slot, const resbuf* apps) {
     const db::Object* o = db.object(slot);
     if (o == nullptr) return nullptr;
@@ -233,37 +201,47 @@ resbuf* entityList(const db::Database& db, db::Slot slot, const resbuf* apps) {
     const size_t n = o->groups.size();
     std::string_view type = o->typeName();
     size_t lead = leadingBrackets(groups, n);
-    size_t xb = 0;
-    while (xb < n && groups[xb].code() != 1001) ++xb;
-    static thread_local Ranges wanted;
-    wantedXdata(groups, xb, n, apps, wanted);
-
-    // -1, 0, the handle, the owner, the body, then -3 and the XDATA wanted.
-    size_t count = 3 + (o->owner ? 1 : 0) + xb + (wanted.groups > 0 ? 1 + wanted.groups : 0);
-    resbuf* list = pool::takeNodes(count);
-    if (list == nullptr) return nullptr;
-    resbuf* cursor = list;
-    putName(db, next(cursor, -1), -1, slot);
-    next(cursor, 0)->resval.rstring = widen(type);
+    // -1, 0, the handle, the owner, -3 and the groups (those of the leading
+    // brackets twice when a damaged drawing has XDATA in them).
+    if (!pool::reserveNodes(5 + n + lead)) return nullptr;
+    pool::NodeCursor list;
+    putName(db, list.take(-1), slot);
+    list.take(0)->resval.rstring = widen(type);
     int handleCode = type == "DIMSTYLE" ? 105 : 5;
     db::Slot owner = o->owner ? db.slotOf(o->owner) : db::kNoSlot;
-    if (lead == 0 && o->owner) putName(db, next(cursor, 330), 330, owner);
-    next(cursor, handleCode)->resval.rstring = wideHandle(o->handle);
-    for (size_t i = 0; i < lead; ++i) putGroup(db, groups[i], next(cursor, groups[i].code()));
-    if (lead > 0 && o->owner) putName(db, next(cursor, 330), 330, owner);
-    for (size_t i = lead; i < xb; ++i) {
-        const Group& g = groups[i];
-        int code = g.code();
-        resbuf* rb = next(cursor, code);
-        putGroup(db, g, rb);
-        if (code >= 50 && code <= 53 && g.kind() == ValueKind::Real && db::angleInDegrees(type, code))
-            rb->resval.rreal = db::toRadians(type, code, g.asReal());
+    if (lead == 0 && o->owner) putName(db, list.take(330), owner);
+    list.take(handleCode)->resval.rstring = wideHandle(o->handle);
+    // The XDATA begins at the first 1001, which the leading brackets do not
+    // hold but in a damaged drawing.
+    size_t xb = 0;
+    while (xb < lead && groups[xb].code() != 1001) ++xb;
+    for (size_t i = 0; i < lead; ++i) putGroup(db, groups[i], list.take(groups[i].code()));
+    if (lead > 0 && o->owner) putName(db, list.take(330), owner);
+    if (xb == lead) {
+        for (; xb < n && groups[xb].code() != 1001; ++xb) {
+            const Group& g = groups[xb];
+            int code = g.code();
+            resbuf* rb = list.take(code);
+            putGroup(db, g, rb);
+            if (code >= 50 && code <= 53 && g.kind() == ValueKind::Real && db::angleInDegrees(type, code))
+                rb->resval.rreal = db::toRadians(type, code, g.asReal());
+        }
     }
-    if (wanted.groups == 0) return list;
-    next(cursor, -3);
-    for (auto [from, to] : wanted.ranges)
-        for (size_t k = from; k < to; ++k) putGroup(db, groups[k], next(cursor, groups[k].code()));
-    return list;
+    if (apps == nullptr || xb == n) return list.finish();
+    // Application by application: -3 before the first one wanted.
+    AppFilter filter(apps);
+    bool marker = false;
+    for (size_t i = xb; i < n;) {
+        if (!filter.wants(groups[i].asText())) {
+            for (++i; i < n && groups[i].code() != 1001; ++i) {}
+            continue;
+        }
+        if (!marker) list.take(-3);
+        marker = true;
+        putGroup(db, groups[i], list.take(1001));
+        for (++i; i < n && groups[i].code() != 1001; ++i) putGroup(db, groups[i], list.take(groups[i].code()));
+    }
+    return list.finish();
 }
 
 } // namespace host::api

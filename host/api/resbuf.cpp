@@ -99,6 +99,21 @@ Payload buildPayloadOf(int type) {
     return at < kBuildPayloads.size() ? kBuildPayloads[at] : Payload::Bad;
 }
 
+// What a node of each type holds that acutRelRb frees, by the type's 16
+// bits (the node's restype as it stands, whatever it is): one look-up per
+// node, without a range check.
+enum class Owned : uint8_t { Nothing, Text, Binary };
+constexpr std::array<Owned, 65536> kOwned = [] {
+    std::array<Owned, 65536> table{};
+    for (int type = kLowType; type <= kHighType; ++type) {
+        Payload p = payloadOfType(type);
+        table[static_cast<uint16_t>(type)] = p == Payload::Text     ? Owned::Text
+                                             : p == Payload::Binary ? Owned::Binary
+                                                                    : Owned::Nothing;
+    }
+    return table;
+}();
+
 using host::api::pool::caches;
 using host::api::pool::kKeptBlocks;
 using host::api::pool::kShortBytes;
@@ -119,7 +134,8 @@ struct CacheRelease {
             caches.texts = block->next;
             std::free(block);
         }
-        caches.nodeRoom = caches.textRoom = 0;
+        caches.nodesKept = caches.nodeLimit = 0;
+        caches.textsKept = caches.textLimit = 0;
     }
 };
 thread_local CacheRelease cacheRelease;
@@ -129,14 +145,15 @@ bool arm() {
     if (caches.armed) return false;
     caches.armed = true;
     [[maybe_unused]] CacheRelease& release = cacheRelease;  // first use: set to run at the thread's end
-    caches.nodeRoom = kKeptBlocks;
-    caches.textRoom = kKeptBlocks;
+    caches.nodeLimit = kKeptBlocks;
+    caches.textLimit = kKeptBlocks;
     return true;
 }
 
 // The n nodes linked from first to last: kept, or freed when there is no room.
 void keepNodes(resbuf* first, resbuf* last, size_t n) {
-    if (n > caches.nodeRoom && !(arm() && n <= caches.nodeRoom)) {
+    size_t kept = caches.nodesKept + n;
+    if (kept > caches.nodeLimit && !(arm() && kept <= caches.nodeLimit)) {
         for (resbuf* rb = first;;) {
             resbuf* next = rb->rbnext;
             std::free(rb);
@@ -147,12 +164,13 @@ void keepNodes(resbuf* first, resbuf* last, size_t n) {
     }
     last->rbnext = caches.nodes;
     caches.nodes = first;
-    caches.nodeRoom -= n;
+    caches.nodesKept = kept;
 }
 
 // The n short string blocks linked from first to last, the same way.
 void keepTexts(TextLink* first, TextLink* last, size_t n) {
-    if (n > caches.textRoom && !(arm() && n <= caches.textRoom)) {
+    size_t kept = caches.textsKept + n;
+    if (kept > caches.textLimit && !(arm() && kept <= caches.textLimit)) {
         for (TextLink* block = first;;) {
             TextLink* next = block->next;
             std::free(block);
@@ -163,7 +181,7 @@ void keepTexts(TextLink* first, TextLink* last, size_t n) {
     }
     last->next = caches.texts;
     caches.texts = first;
-    caches.textRoom -= n;
+    caches.textsKept = kept;
 }
 
 // The string may be the caller's own, of any size, put in place of one the
@@ -212,33 +230,16 @@ namespace host::api {
 namespace pool {
 constinit thread_local Caches caches;
 
-// Kept nodes are linked already: the first `count` of them are the list.
-resbuf* takeNodes(size_t count) {
-    resbuf* head = nullptr;
-    resbuf* last = nullptr;
-    size_t taken = 0;
-    for (resbuf* rb = caches.nodes; rb != nullptr && taken < count; rb = rb->rbnext, ++taken) {
-        std::memset(reinterpret_cast<char*>(rb) + offsetof(resbuf, restype), 0, sizeof(resbuf) - offsetof(resbuf, restype));
-        last = rb;
+// New nodes join the free list: it may then hold more than its limit
+// until the list being made takes them.
+bool reserveNodes(size_t count) {
+    for (; caches.nodesKept < count; ++caches.nodesKept) {
+        auto* rb = static_cast<resbuf*>(std::malloc(sizeof(resbuf)));
+        if (rb == nullptr) return false;
+        rb->rbnext = caches.nodes;
+        caches.nodes = rb;
     }
-    if (taken > 0) {
-        head = caches.nodes;
-        caches.nodes = last->rbnext;
-        caches.nodeRoom += taken;
-    }
-    for (; taken < count; ++taken) {  // the rest from the heap
-        auto* fresh = static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
-        if (fresh == nullptr) {
-            if (last) last->rbnext = nullptr;
-            acutRelRb(head);
-            return nullptr;
-        }
-        if (last) last->rbnext = fresh;
-        else head = fresh;
-        last = fresh;
-    }
-    if (last) last->rbnext = nullptr;
-    return head;
+    return true;
 }
 } // namespace pool
 
@@ -259,24 +260,22 @@ int acutRelRb(resbuf* list) {
     if (list == nullptr) return RTNORM;
     size_t nodes = 1, texts = 0;
     TextLink* firstText = nullptr;
-    TextLink** textLink = &firstText;
     TextLink* lastText = nullptr;
     resbuf* rb = list;
     for (;; rb = rb->rbnext, ++nodes) {
-        Payload p = payloadOf(rb->restype);
-        if (p == Payload::Text) {
+        Owned owned = kOwned[static_cast<uint16_t>(rb->restype)];
+        if (owned == Owned::Text) {
             void* text = rb->resval.rstring;
-            if (text != nullptr) {
-                if (shortBlock(text)) {
-                    lastText = new (text) TextLink{nullptr};
-                    *textLink = lastText;
-                    textLink = &lastText->next;
-                    ++texts;
-                } else {
-                    std::free(text);
-                }
+            if (text != nullptr && shortBlock(text)) {
+                auto* block = static_cast<TextLink*>(text);
+                block->next = firstText;
+                firstText = block;
+                if (lastText == nullptr) lastText = block;
+                ++texts;
+            } else {
+                std::free(text);
             }
-        } else if (p == Payload::Binary) {
+        } else if (owned == Owned::Binary) {
             std::free(rb->resval.rbinary.buf);
         }
         if (rb->rbnext == nullptr) break;

@@ -32,24 +32,31 @@ struct TextLink {
     TextLink* next;
 };
 
-// Plain data, so that reaching it costs no check for first use.  It has no
-// room until the thread's first release arms it (resbuf.cpp), which also
-// sets its release at the thread's end.
+// Plain data, so that reaching it costs no check for first use.  Nothing
+// may be kept until the thread's first release arms it (resbuf.cpp), which
+// also sets its release at the thread's end.
 struct Caches {
     resbuf* nodes = nullptr;  // linked through rbnext
-    size_t nodeRoom = 0;      // how many more nodes may be kept
+    size_t nodesKept = 0;
+    size_t nodeLimit = 0;
     TextLink* texts = nullptr;
-    size_t textRoom = 0;
+    size_t textsKept = 0;
+    size_t textLimit = 0;
     bool armed = false;
 };
 extern constinit thread_local Caches caches;
+
+// Zeroes a node from its type on: the value and the padding before it.
+inline void clearNode(resbuf* rb) {
+    std::memset(reinterpret_cast<char*>(rb) + offsetof(resbuf, restype), 0, sizeof(resbuf) - offsetof(resbuf, restype));
+}
 
 // Room for a string of up to kShortText characters and its terminator.
 inline ACHAR* takeShortText() {
     TextLink* block = caches.texts;
     if (block == nullptr) return static_cast<ACHAR*>(std::malloc(kShortBytes));
     caches.texts = block->next;
-    ++caches.textRoom;
+    --caches.textsKept;
     return reinterpret_cast<ACHAR*>(block);
 }
 
@@ -59,12 +66,52 @@ inline ACHAR* takeText(size_t length) {
     return takeShortText();
 }
 
-// Makes one list: each node is taken from the free list (or the heap) and
-// linked after the one before.  Between the first add and finish nothing
-// else may take or release nodes on this thread.
+// Makes sure the free list holds at least `count` nodes (new ones from the
+// heap); false when the heap is out of room.  A list of at most that many
+// nodes is then the head of the free list, linked already (NodeCursor).
+bool reserveNodes(size_t count);
+
+// Takes the nodes of a list from the head of the free list after
+// reserveNodes, in order: each is linked to the one before already.
+class NodeCursor {
+public:
+    NodeCursor() : first_(caches.nodes), next_(first_) {}
+    NodeCursor(const NodeCursor&) = delete;
+    NodeCursor& operator=(const NodeCursor&) = delete;
+
+    // The next node, zeroed, with its type.
+    resbuf* take(int type) {
+        resbuf* rb = next_;
+        next_ = rb->rbnext;
+        ++taken_;
+        clearNode(rb);
+        rb->restype = static_cast<short>(type);
+        last_ = rb;
+        return rb;
+    }
+    // The list taken (null when none); the free list keeps the rest.
+    resbuf* finish() {
+        if (last_ == nullptr) return nullptr;
+        last_->rbnext = nullptr;
+        caches.nodes = next_;
+        caches.nodesKept -= taken_;
+        return first_;
+    }
+
+private:
+    resbuf* first_;
+    resbuf* next_;
+    resbuf* last_ = nullptr;
+    size_t taken_ = 0;
+};
+
+// Makes a list of unknown length: each node is taken from the free list
+// (linked to the one before already) or, when that is empty, from the
+// heap.  Between the first add and finish nothing else may take or release
+// nodes on this thread.
 class ListMaker {
 public:
-    ListMaker() : free_(caches.nodes) {}
+    ListMaker() : first_(caches.nodes), free_(first_) {}
     ListMaker(const ListMaker&) = delete;
     ListMaker& operator=(const ListMaker&) = delete;
 
@@ -75,35 +122,32 @@ public:
         if (rb != nullptr) {
             free_ = rb->rbnext;
             ++taken_;
-        } else if ((rb = static_cast<resbuf*>(std::malloc(sizeof(resbuf)))) == nullptr) {
-            return nullptr;
+        } else {
+            rb = static_cast<resbuf*>(std::malloc(sizeof(resbuf)));
+            if (rb == nullptr) return nullptr;
+            if (last_ != nullptr) last_->rbnext = rb;
+            else first_ = rb;
         }
-        // Zeroed from the type on: the value and the padding before it.
-        std::memset(reinterpret_cast<char*>(rb) + offsetof(resbuf, restype), 0, sizeof(resbuf) - offsetof(resbuf, restype));
+        clearNode(rb);
         rb->restype = static_cast<short>(type);
-        if (tail_ != nullptr) tail_->rbnext = rb;
-        else head_ = rb;
-        tail_ = rb;
+        last_ = rb;
         return rb;
     }
-    // The list made; the free list keeps what was not taken.
+    // The list made (null when empty); the free list keeps the rest.
     resbuf* finish() {
-        if (tail_ != nullptr) tail_->rbnext = nullptr;
+        if (last_ == nullptr) return nullptr;
+        last_->rbnext = nullptr;
         caches.nodes = free_;
-        caches.nodeRoom += taken_;
-        return head_;
+        caches.nodesKept -= taken_;
+        return first_;
     }
 
 private:
     // Plain values, no pointer into the maker: they stay in registers.
-    resbuf* head_ = nullptr;
-    resbuf* tail_ = nullptr;
+    resbuf* first_;  // the free list's head: the list's, once a node is taken
     resbuf* free_;
+    resbuf* last_ = nullptr;
     size_t taken_ = 0;
 };
-
-// `count` zeroed nodes linked in order, the last one ending the list; null
-// when the heap is out of room or count is 0.
-resbuf* takeNodes(size_t count);
 
 } // namespace host::api::pool
