@@ -18,8 +18,9 @@
 
 namespace {
 
-// What a node's value is; DxfZero and End only while building a list.
-enum class Payload : uint8_t { None, Text, Binary, Point, Real, Short, Long, Int64, Name, Bad, DxfZero, End };
+// What a node's value is; DxfZero and End only while building a list, where
+// one comparison (Bad and above) parts them from the values.
+enum class Payload : uint8_t { None, Text, DxfZero, Binary, Point, Real, Short, Long, Int64, Name, Bad, End };
 
 // The value a group code carries: that of its stored kind, which db/group.h
 // works out at compile time from the DXF code ranges.
@@ -207,6 +208,7 @@ ACHAR* copyWide(const ACHAR* text) {
     if (text == nullptr) return nullptr;
     ACHAR* out = host::api::pool::takeShortText();
     if (out == nullptr) return nullptr;
+#pragma GCC unroll 24
     for (size_t i = 0; i <= kShortText; ++i)
         if ((out[i] = text[i]) == 0) return out;
     keepText(out);
@@ -291,8 +293,8 @@ resbuf* acutBuildList(int type, ...) {
     host::api::pool::ListMaker list;
     for (;; type = va_arg(args, int)) {
         Payload p = buildPayloadOf(type);
-        if (p == Payload::End) break;
-        resbuf* rb = p == Payload::Bad ? nullptr : list.add(type);
+        if (p >= Payload::Bad && p == Payload::End) break;
+        resbuf* rb = p >= Payload::Bad ? nullptr : list.add(type);
         if (rb == nullptr) {
             acutRelRb(list.finish());
             va_end(args);
@@ -331,9 +333,8 @@ resbuf* acutBuildList(int type, ...) {
             if (n > 0 && rb->resval.rbinary.buf) std::memcpy(rb->resval.rbinary.buf, bin->buf, static_cast<size_t>(n));
             break;
         }
-        case Payload::None:
-        case Payload::Bad:
-        case Payload::End: break;
+        case Payload::None: break;
+        default: __builtin_unreachable();  // Bad and End are dealt with above
         }
     }
     va_end(args);
