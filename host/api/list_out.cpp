@@ -93,72 +93,69 @@ void setBinary(resbuf* rb, std::string_view hex) {
     }
 }
 
-// Plain application names are compared as wildcardMatch compares them:
-// the same length, ASCII letters without case.
-bool sameNameNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x != y && (x | 0x20) != (y | 0x20)) return false;
-        if (x != y && ((x | 0x20) < 'a' || (x | 0x20) > 'z')) return false;
+// The characters that make an application pattern more than a plain name.
+constexpr auto kWildcard = [] {
+    std::array<bool, 128> table{};
+    for (char c : std::string_view("*?#@.~[],`")) table[static_cast<unsigned char>(c)] = true;
+    return table;
+}();
+
+// A pattern of plain ASCII without wildcard characters: a name, compared
+// directly.
+bool plainName(const ACHAR* text) {
+    for (; *text; ++text) {
+        auto c = static_cast<uint32_t>(*text);
+        if (c >= 0x80 || kWildcard[c]) return false;
     }
     return true;
 }
 
-// The application patterns of an acdbEntGetX call, narrowed once for all
-// the applications of an object.  Each pattern is led by whether it is a
-// plain name (no wildcard character), which is compared directly, and ends
-// with a NUL, which no wide C string holds.
+// A plain name against an application's, as wildcardMatch compares them:
+// the same length, ASCII letters without case.
+bool samePlainName(const ACHAR* name, std::string_view app) {
+    for (size_t i = 0; i < app.size(); ++i) {
+        auto x = static_cast<uint32_t>(name[i]);
+        auto y = static_cast<unsigned char>(app[i]);
+        if (x == y && x != 0) continue;
+        uint32_t lower = x | 0x20;
+        if (lower != (y | 0x20u) || lower < 'a' || lower > 'z') return false;  // also at name's end
+    }
+    return name[app.size()] == 0;
+}
+
+// The application patterns of an acdbEntGetX call, looked at once for all
+// the applications of an object.  Plain names (the usual filter) are kept
+// as given; other patterns are narrowed for wildcardMatch, each ending with
+// a NUL, which no wide C string holds.
 class AppFilter {
 public:
     explicit AppFilter(const resbuf* apps) {
         for (const resbuf* rb = apps; rb; rb = rb->rbnext) {
             if (rb->restype != RTSTR || rb->resval.rstring == nullptr) continue;
-            size_t lead = patterns_.size();
-            patterns_ += kPlain;
-            appendPattern(rb->resval.rstring);
-            for (size_t i = lead + 1; i < patterns_.size(); ++i)
-                if (kWildcard[static_cast<unsigned char>(patterns_[i])]) {
-                    patterns_[lead] = kPattern;
-                    break;
-                }
+            if (plainCount_ < kPlainNames && plainName(rb->resval.rstring)) {
+                plain_[plainCount_++] = rb->resval.rstring;
+                continue;
+            }
+            appendNarrow(rb->resval.rstring, patterns_);
             patterns_ += '\0';
         }
     }
     bool wants(std::string_view app) const {
+        for (size_t i = 0; i < plainCount_; ++i)
+            if (samePlainName(plain_[i], app)) return true;
         std::string_view rest = patterns_;
         while (!rest.empty()) {
             size_t end = rest.find('\0');
-            std::string_view pattern = rest.substr(1, end - 1);
-            if (rest[0] == kPlain ? sameNameNoCase(pattern, app) : wildcardMatch(pattern, app)) return true;
+            if (wildcardMatch(rest.substr(0, end), app)) return true;
             rest.remove_prefix(end + 1);
         }
         return false;
     }
 
 private:
-    static constexpr char kPlain = 'P', kPattern = 'W';
-    // The characters that make a pattern more than a plain name.
-    static constexpr auto kWildcard = [] {
-        std::array<bool, 256> table{};
-        for (char c : std::string_view("*?#@.~[],`")) table[static_cast<unsigned char>(c)] = true;
-        return table;
-    }();
-
-    // ASCII is narrowed in one pass; anything else as appendNarrow does it.
-    void appendPattern(const ACHAR* text) {
-        size_t at = patterns_.size(), length = std::wcslen(text);
-        patterns_.resize(at + length);
-        for (size_t i = 0; i < length; ++i) {
-            if (static_cast<uint32_t>(text[i]) >= 0x80) {
-                patterns_.resize(at);
-                appendNarrow(text, patterns_);
-                return;
-            }
-            patterns_[at + i] = static_cast<char>(text[i]);
-        }
-    }
-
+    static constexpr size_t kPlainNames = 8;  // more go with the patterns
+    const ACHAR* plain_[kPlainNames];
+    size_t plainCount_ = 0;
     std::string patterns_;
 };
 

@@ -51,13 +51,15 @@ bool storedForm(const db::Database& db, std::string_view type, const resbuf& rb,
 // when it differs or the quick look cannot tell.  The codes are known to be
 // equal, so the stored kind is the given one's.  Inlined into the loops
 // below: it runs once per group of every round trip.
+// Angles: only a body has them (XDATA codes are all above 1000).
+template <bool kAngles>
 [[gnu::always_inline]] inline bool plainlySame(const db::Database& db, std::string_view type, const resbuf& rb,
                                                const Group& stored) {
     switch (stored.kind()) {
     case db::ValueKind::Real: {
         double v = rb.resval.rreal;
         int code = stored.code();
-        if (code >= 50 && code <= 53) v = db::fromRadians(type, code, v);
+        if (kAngles && code >= 50 && code <= 53) v = db::fromRadians(type, code, v);
         return v == stored.asReal();
     }
     case db::ValueKind::Point: {
@@ -183,7 +185,7 @@ bool xdataChanges(const db::Database& db, const db::Object& o, size_t from, cons
         for (rb = rb->rbnext; rb && rb->restype != 1001; rb = rb->rbnext, ++stored) {
             // A stored 1001 here means the given application has more groups.
             if (stored == groups + n || stored->code() != rb->restype) return false;
-            if (!plainlySame(db, {}, *rb, *stored) &&
+            if (!plainlySame<false>(db, {}, *rb, *stored) &&
                 !noteXdataChange(db, *rb, *stored, static_cast<size_t>(stored - groups), changes))
                 return false;
         }
@@ -199,9 +201,9 @@ bool modifyInPlace(db::Database& db, const resbuf* given) {
     db::Object* o = db.object(slotOf(db, given->resval.rlname));
     if (o == nullptr || o->erased || o->cls != db::ObjectClass::Entity) return false;
     const resbuf* rb = given->rbnext;
-    if (rb == nullptr || (rb->restype != 0 && rb->restype != RTDXF0) || !sameType(rb->resval.rstring, o->typeName()))
-        return false;
     std::string_view type = o->typeName();
+    if (rb == nullptr || (rb->restype != 0 && rb->restype != RTDXF0) || !sameType(rb->resval.rstring, type))
+        return false;
     // The owner and the handle, as acdbEntGet gives them; the handle unchanged.
     bool owner = false, handle = false;
     for (rb = rb->rbnext; rb && (rb->restype == 330 || rb->restype == 5); rb = rb->rbnext) {
@@ -224,7 +226,8 @@ bool modifyInPlace(db::Database& db, const resbuf* given) {
         if (i >= n) return false;
         const Group& stored = groups[i];
         if (stored.code() != rb->restype || stored.code() == 1001) return false;
-        if (!plainlySame(db, type, *rb, stored) && !noteBodyChange(db, type, *rb, stored, i, changes)) return false;
+        if (!plainlySame<true>(db, type, *rb, stored) && !noteBodyChange(db, type, *rb, stored, i, changes))
+            return false;
     }
     if (i < n && groups[i].code() != 1001) return false;  // body groups left out
     if (rb && !xdataChanges(db, *o, i, rb->rbnext, changes)) return false;
