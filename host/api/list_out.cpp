@@ -25,23 +25,24 @@ int hexValue(char c) {
     return -1;
 }
 
-ACHAR* wideFromUtf8(std::string_view utf8) {
+ACHAR* wideFromUtf8(pool::TextCursor& texts, std::string_view utf8) {
     std::wstring w = io::fromUtf8(utf8);
-    ACHAR* out = pool::takeText(w.size());
+    ACHAR* out = texts.take(w.size());
     if (out) std::memcpy(out, w.c_str(), (w.size() + 1) * sizeof(ACHAR));
     return out;
 }
 
 // ASCII text, nearly all of a drawing's, is widened in the same pass that
 // checks it; other text goes through the UTF-8 decoder.
-inline ACHAR* widen(std::string_view utf8) {
-    ACHAR* out = pool::takeText(utf8.size());
+inline ACHAR* widen(pool::TextCursor& texts, std::string_view utf8) {
+    ACHAR* out = texts.take(utf8.size());
     if (out == nullptr) return nullptr;
     for (size_t i = 0; i < utf8.size(); ++i) {
         auto c = static_cast<unsigned char>(utf8[i]);
         if (c >= 0x80) {
-            releaseText(out);
-            return wideFromUtf8(utf8);
+            if (utf8.size() <= pool::kShortText) texts.putBack(out);
+            else std::free(out);
+            return wideFromUtf8(texts, utf8);
         }
         out[i] = c;
     }
@@ -50,10 +51,10 @@ inline ACHAR* widen(std::string_view utf8) {
 }
 
 // The hex text of a handle as db::handleText spells it, made wide directly.
-ACHAR* wideHandle(db::Handle handle) {
+ACHAR* wideHandle(pool::TextCursor& texts, db::Handle handle) {
     size_t digits = 1;
     for (db::Handle rest = handle >> 4; rest != 0; rest >>= 4) ++digits;
-    ACHAR* out = pool::takeText(digits);
+    ACHAR* out = texts.take(digits);
     if (out == nullptr) return nullptr;
     out[digits] = 0;
     for (size_t i = digits; i-- > 0; handle >>= 4) out[i] = L"0123456789ABCDEF"[handle & 15];
@@ -74,9 +75,10 @@ void setBinary(resbuf* rb, std::string_view hex) {
 // A stored group's value put in a node of its code.  Always inlined:
 // entityList's loops then fill their nodes, most of its work, without a
 // call each.
-[[gnu::always_inline]] inline void putGroup(const db::Database& db, const Group& g, resbuf* rb) {
+[[gnu::always_inline]] inline void putGroup(const db::Database& db, pool::TextCursor& texts, const Group& g,
+                                            resbuf* rb) {
     switch (g.kind()) {
-    case ValueKind::Text: rb->resval.rstring = widen(g.asText()); break;
+    case ValueKind::Text: rb->resval.rstring = widen(texts, g.asText()); break;
     case ValueKind::Binary: setBinary(rb, g.asText()); break;
     case ValueKind::Point:
         for (int i = 0; i < 3; ++i) rb->resval.rpoint[i] = g.asPoint()[i];
@@ -177,12 +179,19 @@ void putName(const db::Database& db, resbuf* rb, db::Slot slot) {
 }
 } // namespace
 
-ACHAR* newWide(std::string_view utf8) { return widen(utf8); }
+ACHAR* newWide(std::string_view utf8) {
+    pool::TextCursor texts;
+    ACHAR* text = widen(texts, utf8);
+    texts.finish();
+    return text;
+}
 
 resbuf* resbufFromGroup(const db::Database& db, const Group& g) {
     pool::ListMaker one;
+    pool::TextCursor texts;
     resbuf* rb = one.add(g.code());
-    if (rb) putGroup(db, g, rb);
+    if (rb) putGroup(db, texts, g, rb);
+    texts.finish();
     return one.finish();
 }
 
@@ -202,29 +211,33 @@ resbuf* entityList(const db::Database& db, db::Slot slot, const resbuf* apps) {
     // brackets twice when a damaged drawing has XDATA in them).
     if (!pool::reserveNodes(5 + n + lead)) return nullptr;
     pool::NodeCursor list;
+    pool::TextCursor texts;
     putName(db, list.take(-1), slot);
-    list.take(0)->resval.rstring = widen(type);
+    list.take(0)->resval.rstring = widen(texts, type);
     int handleCode = type == "DIMSTYLE" ? 105 : 5;
     db::Slot owner = o->owner ? db.slotOf(o->owner) : db::kNoSlot;
     if (lead == 0 && o->owner) putName(db, list.take(330), owner);
-    list.take(handleCode)->resval.rstring = wideHandle(o->handle);
+    list.take(handleCode)->resval.rstring = wideHandle(texts, o->handle);
     // The XDATA begins at the first 1001, which the leading brackets do not
     // hold but in a damaged drawing.
     size_t xb = 0;
     while (xb < lead && groups[xb].code() != 1001) ++xb;
-    for (size_t i = 0; i < lead; ++i) putGroup(db, groups[i], list.take(groups[i].code()));
+    for (size_t i = 0; i < lead; ++i) putGroup(db, texts, groups[i], list.take(groups[i].code()));
     if (lead > 0 && o->owner) putName(db, list.take(330), owner);
     if (xb == lead) {
         for (; xb < n && groups[xb].code() != 1001; ++xb) {
             const Group& g = groups[xb];
             int code = g.code();
             resbuf* rb = list.take(code);
-            putGroup(db, g, rb);
+            putGroup(db, texts, g, rb);
             if (code >= 50 && code <= 53 && g.kind() == ValueKind::Real && db::angleInDegrees(type, code))
                 rb->resval.rreal = db::toRadians(type, code, g.asReal());
         }
     }
-    if (apps == nullptr || xb == n) return list.finish();
+    if (apps == nullptr || xb == n) {
+        texts.finish();
+        return list.finish();
+    }
     // Application by application: -3 before the first one wanted.
     AppFilter filter(apps);
     bool marker = false;
@@ -235,9 +248,10 @@ resbuf* entityList(const db::Database& db, db::Slot slot, const resbuf* apps) {
         }
         if (!marker) list.take(-3);
         marker = true;
-        putGroup(db, groups[i], list.take(1001));
-        for (++i; i < n && groups[i].code() != 1001; ++i) putGroup(db, groups[i], list.take(groups[i].code()));
+        putGroup(db, texts, groups[i], list.take(1001));
+        for (++i; i < n && groups[i].code() != 1001; ++i) putGroup(db, texts, groups[i], list.take(groups[i].code()));
     }
+    texts.finish();
     return list.finish();
 }
 

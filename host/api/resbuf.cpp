@@ -206,15 +206,22 @@ void keepText(void* text) {
 // one pass into a short block, without measuring them first.
 ACHAR* copyWide(const ACHAR* text) {
     if (text == nullptr) return nullptr;
-    ACHAR* out = host::api::pool::takeShortText();
-    if (out == nullptr) return nullptr;
+    host::api::pool::TextCursor texts;
+    ACHAR* out = texts.take(kShortText);
+    if (out != nullptr) {
 #pragma GCC unroll 24
-    for (size_t i = 0; i <= kShortText; ++i)
-        if ((out[i] = text[i]) == 0) return out;
-    keepText(out);
-    size_t length = kShortText + 1 + std::wcslen(text + kShortText + 1);
-    out = host::api::pool::takeText(length);
-    if (out) std::memcpy(out, text, (length + 1) * sizeof(ACHAR));
+        for (size_t i = 0; i <= kShortText; ++i)
+            if ((out[i] = text[i]) == 0) {
+                texts.finish();
+                return out;
+            }
+        if (shortBlock(out)) texts.putBack(out);
+        else std::free(out);
+        size_t length = kShortText + 1 + std::wcslen(text + kShortText + 1);
+        out = texts.take(length);
+        if (out) std::memcpy(out, text, (length + 1) * sizeof(ACHAR));
+    }
+    texts.finish();
     return out;
 }
 
@@ -247,7 +254,12 @@ bool reserveNodes(size_t count) {
 
 resbuf* newResbuf() { return takeNode(0); }
 void releaseResbuf(resbuf* rb) { keepNodes(rb, rb, 1); }
-ACHAR* newText(size_t length) { return pool::takeText(length); }
+ACHAR* newText(size_t length) {
+    pool::TextCursor texts;
+    ACHAR* text = texts.take(length);
+    texts.finish();
+    return text;
+}
 void releaseText(void* text) { keepText(text); }
 
 } // namespace host::api
@@ -266,19 +278,17 @@ int acutRelRb(resbuf* list) {
     resbuf* rb = list;
     for (;; rb = rb->rbnext, ++nodes) {
         Owned owned = kOwned[static_cast<uint16_t>(rb->restype)];
-        if (owned == Owned::Text) {
-            void* text = rb->resval.rstring;
-            if (text != nullptr && shortBlock(text)) {
-                auto* block = static_cast<TextLink*>(text);
-                block->next = firstText;
-                firstText = block;
-                if (lastText == nullptr) lastText = block;
+        if (owned != Owned::Nothing) {
+            void* block = owned == Owned::Text ? static_cast<void*>(rb->resval.rstring) : rb->resval.rbinary.buf;
+            if (owned == Owned::Text && block != nullptr && shortBlock(block)) {
+                auto* text = static_cast<TextLink*>(block);
+                text->next = firstText;
+                firstText = text;
+                if (lastText == nullptr) lastText = text;
                 ++texts;
             } else {
-                std::free(text);
+                std::free(block);
             }
-        } else if (owned == Owned::Binary) {
-            std::free(rb->resval.rbinary.buf);
         }
         if (rb->rbnext == nullptr) break;
     }

@@ -51,20 +51,41 @@ inline void clearNode(resbuf* rb) {
     std::memset(reinterpret_cast<char*>(rb) + offsetof(resbuf, restype), 0, sizeof(resbuf) - offsetof(resbuf, restype));
 }
 
-// Room for a string of up to kShortText characters and its terminator.
-inline ACHAR* takeShortText() {
-    TextLink* block = caches.texts;
-    if (block == nullptr) return static_cast<ACHAR*>(std::malloc(kShortBytes));
-    caches.texts = block->next;
-    --caches.textsKept;
-    return reinterpret_cast<ACHAR*>(block);
-}
+// Takes string blocks for the lists being made, short ones from the free
+// list; finish gives the free list what was not taken.  Between the first
+// take and finish nothing else may take or release strings on this thread.
+class TextCursor {
+public:
+    TextCursor() : next_(caches.texts) {}
+    TextCursor(const TextCursor&) = delete;
+    TextCursor& operator=(const TextCursor&) = delete;
 
-// Room for a string of `length` characters and its terminator.
-inline ACHAR* takeText(size_t length) {
-    if (length > kShortText) return static_cast<ACHAR*>(std::malloc((length + 1) * sizeof(ACHAR)));
-    return takeShortText();
-}
+    // Room for a string of `length` characters and its terminator; null
+    // when the heap is out of room.
+    ACHAR* take(size_t length) {
+        if (length > kShortText) return static_cast<ACHAR*>(std::malloc((length + 1) * sizeof(ACHAR)));
+        TextLink* block = next_;
+        if (block == nullptr) return static_cast<ACHAR*>(std::malloc(kShortBytes));
+        next_ = block->next;
+        ++taken_;
+        return reinterpret_cast<ACHAR*>(block);
+    }
+    // A short block taken and not used after all.
+    void putBack(ACHAR* text) {
+        auto* block = reinterpret_cast<TextLink*>(text);
+        block->next = next_;
+        next_ = block;
+        --taken_;
+    }
+    void finish() {
+        caches.texts = next_;
+        caches.textsKept -= taken_;
+    }
+
+private:
+    TextLink* next_;
+    size_t taken_ = 0;  // wraps below 0 when more were put back than taken
+};
 
 // Makes sure the free list holds at least `count` nodes (new ones from the
 // heap); false when the heap is out of room.  A list of at most that many
