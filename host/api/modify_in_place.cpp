@@ -88,7 +88,7 @@ template <bool kAngles>
     }
     case db::ValueKind::Binary: return false;
     }
-    return false;
+    __builtin_unreachable();  // every kind is above
 }
 
 // The handle's hex text as parseHandle reads it, straight from the wide
