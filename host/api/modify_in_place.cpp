@@ -39,6 +39,11 @@ bool sameType(const ACHAR* given, std::string_view type) {
 
 // A given group converted as the object keeps it (angles in degrees).
 bool storedForm(const db::Database& db, std::string_view type, const resbuf& rb, Group& g) {
+    // A moved point, the usual change, needs no checks.
+    if (int code = rb.restype; code >= 10 && code <= 18) {
+        g = Group::point(code, rb.resval.rpoint);
+        return true;
+    }
     std::string error;
     if (!groupFromResbuf(db, rb, g, error)) return false;
     if (g.kind() == db::ValueKind::Real && g.code() >= 50 && g.code() <= 53 && db::angleInDegrees(type, g.code()))
