@@ -240,8 +240,10 @@ namespace pool {
 constinit thread_local Caches caches;
 
 // New nodes join the free list: it may then hold more than its limit
-// until the list being made takes them.
+// until the list being made takes them.  Those it does not take stay for
+// the next list, and go back to the heap when the thread ends.
 bool reserveNodes(size_t count) {
+    if (caches.nodesKept < count) arm();
     for (; caches.nodesKept < count; ++caches.nodesKept) {
         auto* rb = static_cast<resbuf*>(std::malloc(sizeof(resbuf)));
         if (rb == nullptr) return false;

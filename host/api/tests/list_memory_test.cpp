@@ -5,6 +5,7 @@
 #include <malloc.h>
 
 #include <cwchar>
+#include <thread>
 
 #include "fixture.h"
 
@@ -90,6 +91,36 @@ TEST_F(ListMemoryTest, ListsLongerThanWhatAThreadKeepsComeOutWhole) {
         }
         EXPECT_EQ(n, 5000);
     }
+}
+
+// A thread that reads lists and frees them node by node, never calling
+// acutRelRb, keeps nothing once it ends (the leak checker of the sanitizer
+// build sees any node left behind).
+TEST_F(ListMemoryTest, AThreadThatOnlyReadsListsLeavesNothingBehind) {
+    ads_point p = {0, 0, 0}, q = {1, 0, 0};
+    ads_name e;
+    makeEntity(acutBuildList(RTDXF0, L"LINE", 8, L"0", 10, p, 11, q, -3, 1001, L"LurakCad_B1", 1000, L"x", 0), e);
+    ASSERT_FALSE(ads_name_nil(e));
+    auto inUse = [] { return static_cast<long>(mallinfo2().uordblks); };
+    long before = inUse();
+    std::thread reader([&] {
+        resbuf* apps = acutBuildList(RTSTR, L"*", 0);
+        for (int i = 0; i < 100; ++i) {
+            resbuf* list = i % 2 ? acdbEntGet(e) : acdbEntGetX(e, apps);
+            while (list) {
+                resbuf* next = list->rbnext;
+                host::db::ValueKind kind{};
+                if (list->restype >= 0 && host::db::kindOfCode(list->restype, kind) && kind == host::db::ValueKind::Text)
+                    std::free(list->resval.rstring);
+                std::free(list);
+                list = next;
+            }
+        }
+        std::free(apps->resval.rstring);
+        std::free(apps);
+    });
+    reader.join();
+    EXPECT_LT(inUse() - before, 16 * 1024);
 }
 
 TEST_F(ListMemoryTest, XdataOfTheApplicationsAskedForInTheirStoredOrder) {
