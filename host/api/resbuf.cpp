@@ -275,18 +275,16 @@ resbuf* acutNewRb(int type) {
 int acutRelRb(resbuf* list) {
     if (list == nullptr) return RTNORM;
     size_t nodes = 1, texts = 0;
-    TextLink* firstText = nullptr;
-    TextLink* lastText = nullptr;
+    TextLink first{nullptr};  // the chain hangs from first.next
+    TextLink* last = &first;
     resbuf* rb = list;
     for (;; rb = rb->rbnext, ++nodes) {
         Owned owned = kOwned[static_cast<uint16_t>(rb->restype)];
         if (owned != Owned::Nothing) {
             void* block = owned == Owned::Text ? static_cast<void*>(rb->resval.rstring) : rb->resval.rbinary.buf;
             if (owned == Owned::Text && block != nullptr && shortBlock(block)) {
-                auto* text = static_cast<TextLink*>(block);
-                text->next = firstText;
-                firstText = text;
-                if (lastText == nullptr) lastText = text;
+                last->next = static_cast<TextLink*>(block);
+                last = last->next;
                 ++texts;
             } else {
                 std::free(block);
@@ -294,7 +292,7 @@ int acutRelRb(resbuf* list) {
         }
         if (rb->rbnext == nullptr) break;
     }
-    if (texts > 0) keepTexts(firstText, lastText, texts);
+    if (texts > 0) keepTexts(first.next, last, texts);
     keepNodes(list, rb, nodes);
     return RTNORM;
 }
