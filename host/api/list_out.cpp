@@ -40,8 +40,7 @@ inline ACHAR* widen(pool::TextCursor& texts, std::string_view utf8) {
     for (size_t i = 0; i < utf8.size(); ++i) {
         auto c = static_cast<unsigned char>(utf8[i]);
         if (c >= 0x80) {
-            if (utf8.size() <= pool::kShortText) texts.putBack(out);
-            else std::free(out);
+            std::free(out);
             return wideFromUtf8(texts, utf8);
         }
         out[i] = c;

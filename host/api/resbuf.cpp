@@ -18,8 +18,7 @@
 
 namespace {
 
-// What a node's value is; DxfZero and End only while building a list, where
-// one comparison (Bad and above) parts them from the values.
+// What a node's value is; DxfZero and End only while building a list.
 enum class Payload : uint8_t { None, Text, DxfZero, Binary, Point, Real, Short, Long, Int64, Name, Bad, End };
 
 // The value a group code carries: that of its stored kind, which db/group.h
@@ -215,8 +214,7 @@ ACHAR* copyWide(const ACHAR* text) {
                 texts.finish();
                 return out;
             }
-        if (shortBlock(out)) texts.putBack(out);
-        else std::free(out);
+        std::free(out);  // a long string (rare): its own block
         size_t length = kShortText + 1 + std::wcslen(text + kShortText + 1);
         out = texts.take(length);
         if (out) std::memcpy(out, text, (length + 1) * sizeof(ACHAR));
@@ -303,8 +301,8 @@ resbuf* acutBuildList(int type, ...) {
     host::api::pool::ListMaker list;
     for (;; type = va_arg(args, int)) {
         Payload p = buildPayloadOf(type);
-        if (p >= Payload::Bad && p == Payload::End) break;
-        resbuf* rb = p >= Payload::Bad ? nullptr : list.add(type);
+        if (p == Payload::End) break;
+        resbuf* rb = p == Payload::Bad ? nullptr : list.add(type);
         if (rb == nullptr) {
             acutRelRb(list.finish());
             va_end(args);

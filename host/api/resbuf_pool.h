@@ -70,13 +70,6 @@ public:
         ++taken_;
         return reinterpret_cast<ACHAR*>(block);
     }
-    // A short block taken and not used after all.
-    void putBack(ACHAR* text) {
-        auto* block = reinterpret_cast<TextLink*>(text);
-        block->next = next_;
-        next_ = block;
-        --taken_;
-    }
     void finish() {
         caches.texts = next_;
         caches.textsKept -= taken_;
@@ -84,7 +77,7 @@ public:
 
 private:
     TextLink* next_;
-    size_t taken_ = 0;  // wraps below 0 when more were put back than taken
+    size_t taken_ = 0;
 };
 
 // Makes sure the free list holds at least `count` nodes (new ones from the
