@@ -55,8 +55,8 @@ bool storedForm(const db::Database& db, std::string_view type, const resbuf& rb,
 // without converting it (most groups of a round trip are unchanged); false
 // when it differs or the quick look cannot tell.  The codes are known to be
 // equal, so the stored kind is the given one's.  Inlined into the loops
-// below: it runs once per group of every round trip.
-// Angles: only a body has them (XDATA codes are all above 1000).
+// below: it runs once per group of every round trip.  kAngles: the group
+// may be an angle, kept in degrees (a body's; XDATA codes are all above 1000).
 template <bool kAngles>
 [[gnu::always_inline]] inline bool plainlySame(const db::Database& db, std::string_view type, const resbuf& rb,
                                                const Group& stored) {
