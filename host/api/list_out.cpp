@@ -1,11 +1,13 @@
 // Stored objects back out as result-buffer lists: acdbEntGet's list and the
 // conversions it is made of.
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
 
 #include "api/host_api.h"
 #include "api/lists.h"
+#include "api/resbuf_pool.h"
 #include "db/units.h"
 #include "io/io.h"
 
@@ -23,23 +25,23 @@ int hexValue(char c) {
     return -1;
 }
 
-ACHAR* wideFromUtf8(std::string_view utf8) {
+ACHAR* wideFromUtf8(pool::TextCursor& texts, std::string_view utf8) {
     std::wstring w = io::fromUtf8(utf8);
-    ACHAR* out = newText(w.size());
+    ACHAR* out = texts.take(w.size());
     if (out) std::memcpy(out, w.c_str(), (w.size() + 1) * sizeof(ACHAR));
     return out;
 }
 
 // ASCII text, nearly all of a drawing's, is widened in the same pass that
 // checks it; other text goes through the UTF-8 decoder.
-inline ACHAR* widen(std::string_view utf8) {
-    ACHAR* out = newText(utf8.size());
+inline ACHAR* widen(pool::TextCursor& texts, std::string_view utf8) {
+    ACHAR* out = texts.take(utf8.size());
     if (out == nullptr) return nullptr;
     for (size_t i = 0; i < utf8.size(); ++i) {
         auto c = static_cast<unsigned char>(utf8[i]);
         if (c >= 0x80) {
-            releaseText(out);
-            return wideFromUtf8(utf8);
+            std::free(out);
+            return wideFromUtf8(texts, utf8);
         }
         out[i] = c;
     }
@@ -48,25 +50,14 @@ inline ACHAR* widen(std::string_view utf8) {
 }
 
 // The hex text of a handle as db::handleText spells it, made wide directly.
-ACHAR* wideHandle(db::Handle handle) {
+ACHAR* wideHandle(pool::TextCursor& texts, db::Handle handle) {
     size_t digits = 1;
     for (db::Handle rest = handle >> 4; rest != 0; rest >>= 4) ++digits;
-    ACHAR* out = newText(digits);
+    ACHAR* out = texts.take(digits);
     if (out == nullptr) return nullptr;
     out[digits] = 0;
     for (size_t i = digits; i-- > 0; handle >>= 4) out[i] = L"0123456789ABCDEF"[handle & 15];
     return out;
-}
-
-resbuf* textResbuf(int code, ACHAR* text) {
-    resbuf* rb = newResbuf();
-    if (rb == nullptr) {
-        std::free(text);
-        return nullptr;
-    }
-    rb->restype = static_cast<short>(code);
-    rb->resval.rstring = text;
-    return rb;
 }
 
 // A binary group's hex text as bytes (up to 127; a bad digit counts as 0).
@@ -80,14 +71,13 @@ void setBinary(resbuf* rb, std::string_view hex) {
     }
 }
 
-// The body of resbufFromGroup.  Always inlined: entityList's loops then
-// make their nodes, most of its work, without a call each.
-[[gnu::always_inline]] inline resbuf* groupResbuf(const db::Database& db, const Group& g) {
-    resbuf* rb = newResbuf();
-    if (rb == nullptr) return nullptr;
-    rb->restype = static_cast<short>(g.code());
+// A stored group's value put in a node of its code.  Always inlined:
+// entityList's loops then fill their nodes, most of its work, without a
+// call each.
+[[gnu::always_inline]] inline void putGroup(const db::Database& db, pool::TextCursor& texts, const Group& g,
+                                            resbuf* rb) {
     switch (g.kind()) {
-    case ValueKind::Text: rb->resval.rstring = widen(g.asText()); break;
+    case ValueKind::Text: rb->resval.rstring = widen(texts, g.asText()); break;
     case ValueKind::Binary: setBinary(rb, g.asText()); break;
     case ValueKind::Point:
         for (int i = 0; i < 3; ++i) rb->resval.rpoint[i] = g.asPoint()[i];
@@ -101,23 +91,60 @@ void setBinary(resbuf* rb, std::string_view hex) {
         if (slot != db::kNoSlot) nameOf(db, slot, rb->resval.rlname);
         break;
     }
+    default: __builtin_unreachable();  // every kind is above
     }
-    return rb;
 }
 
-// The application patterns of an acdbEntGetX call, narrowed once for all
-// the applications of an object.  Each pattern ends with a NUL, which no
-// wide C string holds.
+// The characters that make an application pattern more than a plain name.
+constexpr auto kWildcard = [] {
+    std::array<bool, 128> table{};
+    for (char c : std::string_view("*?#@.~[],`")) table[static_cast<unsigned char>(c)] = true;
+    return table;
+}();
+
+// A pattern of plain ASCII without wildcard characters: a name, compared
+// directly.
+bool plainName(const ACHAR* text) {
+    for (; *text; ++text) {
+        auto c = static_cast<uint32_t>(*text);
+        if (c >= 0x80 || kWildcard[c]) return false;
+    }
+    return true;
+}
+
+// A plain name against an application's, as wildcardMatch compares them:
+// the same length, ASCII letters without case.
+bool samePlainName(const ACHAR* name, std::string_view app) {
+    for (size_t i = 0; i < app.size(); ++i) {
+        auto x = static_cast<uint32_t>(name[i]);
+        auto y = static_cast<unsigned char>(app[i]);
+        if (x == y && x != 0) continue;
+        uint32_t lower = x | 0x20;
+        if (lower != (y | 0x20u) || lower < 'a' || lower > 'z') return false;  // also at name's end
+    }
+    return name[app.size()] == 0;
+}
+
+// The application patterns of an acdbEntGetX call, looked at once for all
+// the applications of an object.  Plain names (the usual filter) are kept
+// as given; other patterns are narrowed for wildcardMatch, each ending with
+// a NUL, which no wide C string holds.
 class AppFilter {
 public:
     explicit AppFilter(const resbuf* apps) {
         for (const resbuf* rb = apps; rb; rb = rb->rbnext) {
             if (rb->restype != RTSTR || rb->resval.rstring == nullptr) continue;
-            appendPattern(rb->resval.rstring);
+            if (plainCount_ < kPlainNames && plainName(rb->resval.rstring)) {
+                plain_[plainCount_++] = rb->resval.rstring;
+                continue;
+            }
+            appendNarrow(rb->resval.rstring, patterns_);
             patterns_ += '\0';
         }
     }
     bool wants(std::string_view app) const {
+        for (size_t i = 0; i < plainCount_; ++i)
+            if (samePlainName(plain_[i], app)) return true;
         std::string_view rest = patterns_;
         while (!rest.empty()) {
             size_t end = rest.find('\0');
@@ -128,102 +155,104 @@ public:
     }
 
 private:
-    // ASCII is narrowed in one pass; anything else as appendNarrow does it.
-    void appendPattern(const ACHAR* text) {
-        size_t at = patterns_.size(), length = std::wcslen(text);
-        patterns_.resize(at + length);
-        for (size_t i = 0; i < length; ++i) {
-            if (static_cast<uint32_t>(text[i]) >= 0x80) {
-                patterns_.resize(at);
-                appendNarrow(text, patterns_);
-                return;
-            }
-            patterns_[at + i] = static_cast<char>(text[i]);
-        }
-    }
-
+    static constexpr size_t kPlainNames = 8;  // more go with the patterns
+    const ACHAR* plain_[kPlainNames];
+    size_t plainCount_ = 0;
     std::string patterns_;
 };
-} // namespace
 
-ACHAR* newWide(std::string_view utf8) { return widen(utf8); }
-
-resbuf* resbufFromGroup(const db::Database& db, const Group& g) { return groupResbuf(db, g); }
-
-bool appWanted(std::string_view app, const resbuf* apps) { return AppFilter(apps).wants(app); }
-
-namespace {
-struct ListBuilder {
-    resbuf* head = nullptr;
-    resbuf* tail = nullptr;
-    void add(resbuf* rb) {
-        if (rb == nullptr) return;
-        if (tail) tail->rbnext = rb;
-        else head = rb;
-        tail = rb;
+// Where the body begins after the leading 102 brackets, which the host
+// lists before the owner.
+size_t leadingBrackets(const Group* groups, size_t n) {
+    size_t lead = 0;
+    while (lead < n && groups[lead].code() == 102 && groups[lead].asText().starts_with("{")) {
+        size_t close = lead + 1;
+        while (close < n && !(groups[close].code() == 102 && groups[close].asText() == "}")) ++close;
+        if (close == n) break;
+        lead = close + 1;
     }
-};
+    return lead;
+}
 
-resbuf* nameGroup(const db::Database& db, int code, db::Slot slot) {
-    resbuf* rb = newResbuf();
-    if (rb == nullptr) return nullptr;
-    rb->restype = static_cast<short>(code);
+void putName(const db::Database& db, resbuf* rb, db::Slot slot) {
     if (slot != db::kNoSlot) nameOf(db, slot, rb->resval.rlname);
-    return rb;
 }
 } // namespace
 
+ACHAR* newWide(std::string_view utf8) {
+    pool::TextCursor texts;
+    ACHAR* text = widen(texts, utf8);
+    texts.finish();
+    return text;
+}
+
+resbuf* resbufFromGroup(const db::Database& db, const Group& g) {
+    pool::ListMaker one;
+    pool::TextCursor texts;
+    resbuf* rb = one.add(g.code());
+    if (rb) putGroup(db, texts, g, rb);
+    texts.finish();
+    return one.finish();
+}
+
+bool appWanted(std::string_view app, const resbuf* apps) { return AppFilter(apps).wants(app); }
+
+// The nodes of the longest list the object can give are made sure of
+// first; then the list is the head of the free list, already linked, and
+// each node only gets its group.
 resbuf* entityList(const db::Database& db, db::Slot slot, const resbuf* apps) {
     const db::Object* o = db.object(slot);
     if (o == nullptr) return nullptr;
-    const GroupList& groups = o->groups;
+    const Group* const groups = o->groups.data();
+    const size_t n = o->groups.size();
     std::string_view type = o->typeName();
-    ListBuilder list;
-    list.add(nameGroup(db, -1, slot));
-    list.add(textResbuf(0, widen(type)));
-    size_t lead = 0;
-    while (lead < groups.size() && groups[lead].code() == 102 && groups[lead].asText().starts_with("{")) {
-        size_t close = lead + 1;
-        while (close < groups.size() && !(groups[close].code() == 102 && groups[close].asText() == "}")) ++close;
-        if (close == groups.size()) break;
-        lead = close + 1;
-    }
+    size_t lead = leadingBrackets(groups, n);
+    // -1, 0, the handle, the owner, -3 and the groups (those of the leading
+    // brackets twice when a damaged drawing has XDATA in them).
+    if (!pool::reserveNodes(5 + n + lead)) return nullptr;
+    pool::NodeCursor list;
+    pool::TextCursor texts;
+    putName(db, list.take(-1), slot);
+    list.take(0)->resval.rstring = widen(texts, type);
     int handleCode = type == "DIMSTYLE" ? 105 : 5;
     db::Slot owner = o->owner ? db.slotOf(o->owner) : db::kNoSlot;
-    if (lead > 0) {
-        list.add(textResbuf(handleCode, wideHandle(o->handle)));
-        for (size_t i = 0; i < lead; ++i) list.add(groupResbuf(db, groups[i]));
-        if (o->owner) list.add(nameGroup(db, 330, owner));
-    } else {
-        if (o->owner) list.add(nameGroup(db, 330, owner));
-        list.add(textResbuf(handleCode, wideHandle(o->handle)));
+    if (lead == 0 && o->owner) putName(db, list.take(330), owner);
+    list.take(handleCode)->resval.rstring = wideHandle(texts, o->handle);
+    // The XDATA begins at the first 1001, which the leading brackets do not
+    // hold but in a damaged drawing.
+    size_t xb = 0;
+    while (xb < lead && groups[xb].code() != 1001) ++xb;
+    for (size_t i = 0; i < lead; ++i) putGroup(db, texts, groups[i], list.take(groups[i].code()));
+    if (lead > 0 && o->owner) putName(db, list.take(330), owner);
+    if (xb == lead) {
+        for (; xb < n && groups[xb].code() != 1001; ++xb) {
+            const Group& g = groups[xb];
+            int code = g.code();
+            resbuf* rb = list.take(code);
+            putGroup(db, texts, g, rb);
+            if (code >= 50 && code <= 53 && g.kind() == ValueKind::Real && db::angleInDegrees(type, code))
+                rb->resval.rreal = db::toRadians(type, code, g.asReal());
+        }
     }
-    size_t xb = db::xdataBegin(*o);
-    for (size_t i = lead; i < xb; ++i) {
-        const Group& g = groups[i];
-        resbuf* rb = groupResbuf(db, g);
-        if (rb && g.kind() == ValueKind::Real && db::angleInDegrees(type, g.code()))
-            rb->resval.rreal = db::toRadians(type, g.code(), g.asReal());
-        list.add(rb);
+    if (apps == nullptr || xb == n) {
+        texts.finish();
+        return list.finish();
     }
-    if (apps == nullptr || xb == groups.size()) return list.head;
+    // Application by application: -3 before the first one wanted.
     AppFilter filter(apps);
     bool marker = false;
-    for (size_t i = xb; i < groups.size();) {
-        size_t end = i + 1;
-        while (end < groups.size() && groups[end].code() != 1001) ++end;
-        if (filter.wants(groups[i].asText())) {
-            if (!marker) {
-                resbuf* rb = newResbuf();
-                if (rb) rb->restype = -3;
-                list.add(rb);
-                marker = true;
-            }
-            for (size_t k = i; k < end; ++k) list.add(groupResbuf(db, groups[k]));
+    for (size_t i = xb; i < n;) {
+        if (!filter.wants(groups[i].asText())) {
+            for (++i; i < n && groups[i].code() != 1001; ++i) {}
+            continue;
         }
-        i = end;
+        if (!marker) list.take(-3);
+        marker = true;
+        putGroup(db, texts, groups[i], list.take(1001));
+        for (++i; i < n && groups[i].code() != 1001; ++i) putGroup(db, texts, groups[i], list.take(groups[i].code()));
     }
-    return list.head;
+    texts.finish();
+    return list.finish();
 }
 
 } // namespace host::api

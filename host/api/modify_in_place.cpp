@@ -39,6 +39,11 @@ bool sameType(const ACHAR* given, std::string_view type) {
 
 // A given group converted as the object keeps it (angles in degrees).
 bool storedForm(const db::Database& db, std::string_view type, const resbuf& rb, Group& g) {
+    // A moved point, the usual change, needs no checks.
+    if (int code = rb.restype; code >= 10 && code <= 18) {
+        g = Group::point(code, rb.resval.rpoint);
+        return true;
+    }
     std::string error;
     if (!groupFromResbuf(db, rb, g, error)) return false;
     if (g.kind() == db::ValueKind::Real && g.code() >= 50 && g.code() <= 53 && db::angleInDegrees(type, g.code()))
@@ -46,14 +51,20 @@ bool storedForm(const db::Database& db, std::string_view type, const resbuf& rb,
     return true;
 }
 
-// True when a given group plainly holds the stored value, read without
-// converting it (most groups of a round trip are unchanged); false when it
-// differs or the quick look cannot tell.
-bool plainlySame(const db::Database& db, std::string_view type, const resbuf& rb, const Group& stored) {
+// True when a given group plainly holds the stored group's value, read
+// without converting it (most groups of a round trip are unchanged); false
+// when it differs or the quick look cannot tell.  The codes are known to be
+// equal, so the stored kind is the given one's.  Inlined into the loops
+// below: it runs once per group of every round trip.  kAngles: the group
+// may be an angle, kept in degrees (a body's; XDATA codes are all above 1000).
+template <bool kAngles>
+[[gnu::always_inline]] inline bool plainlySame(const db::Database& db, std::string_view type, const resbuf& rb,
+                                               const Group& stored) {
     switch (stored.kind()) {
     case db::ValueKind::Real: {
         double v = rb.resval.rreal;
-        if (stored.code() >= 50 && stored.code() <= 53) v = db::fromRadians(type, stored.code(), v);
+        int code = stored.code();
+        if (kAngles && code >= 50 && code <= 53) v = db::fromRadians(type, code, v);
         return v == stored.asReal();
     }
     case db::ValueKind::Point: {
@@ -65,14 +76,15 @@ bool plainlySame(const db::Database& db, std::string_view type, const resbuf& rb
     case db::ValueKind::Int32: return rb.resval.rlong == stored.asInt();
     case db::ValueKind::Int64: return rb.resval.mnInt64 == stored.asInt();
     case db::ValueKind::Text: {
+        // Only plain ASCII counts: other text is compared once converted.
         const ACHAR* w = rb.resval.rstring;
-        std::string_view t = stored.asText();
         if (w == nullptr) return false;
-        size_t i = 0;
-        for (; i < t.size(); ++i)
-            if (static_cast<unsigned char>(t[i]) >= 0x80 || static_cast<uint32_t>(w[i]) != static_cast<unsigned char>(t[i]))
-                return false;
-        return w[i] == 0;
+        std::string_view t = stored.asText();
+        for (size_t i = 0; i < t.size(); ++i) {
+            auto c = static_cast<unsigned char>(t[i]);
+            if (static_cast<uint32_t>(w[i]) != c || c - 1u >= 0x7Fu) return false;  // differs, NUL or not ASCII
+        }
+        return w[t.size()] == 0;
     }
     case db::ValueKind::Handle: {
         if (ads_name_nil(rb.resval.rlname)) return stored.asHandle() == 0;
@@ -81,41 +93,108 @@ bool plainlySame(const db::Database& db, std::string_view type, const resbuf& rb
     }
     case db::ValueKind::Binary: return false;
     }
-    return false;
+    __builtin_unreachable();  // every kind is above
+}
+
+// The handle's hex text as parseHandle reads it, straight from the wide
+// string (anything not ASCII is no hex digit either).
+bool parseWideHandle(const ACHAR* text, db::Handle& handle) {
+    if (text == nullptr) return false;
+    db::Handle value = 0;
+    size_t n = 0;
+    for (; text[n]; ++n) {
+        auto c = static_cast<uint32_t>(text[n]);
+        uint32_t digit;
+        if (c >= '0' && c <= '9') digit = c - '0';
+        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        else return false;
+        if (n == 16) return false;
+        value = value << 4 | digit;
+    }
+    if (n == 0) return false;
+    handle = value;
+    return true;
+}
+
+// An application name as a 1001 group would hold it.  Plain ASCII (nearly
+// always) is narrowed into room without a heap block; anything else is
+// converted as any group is.
+bool appName(const db::Database& db, const resbuf& rb, char (&room)[kMaxXdataText], Group& converted,
+             std::string_view& name) {
+    const ACHAR* w = rb.resval.rstring;
+    size_t n = 0;
+    for (; n < kMaxXdataText && w[n] && static_cast<uint32_t>(w[n]) < 0x80; ++n) room[n] = static_cast<char>(w[n]);
+    if (w[n] == 0) {
+        name = std::string_view(room, n);
+        return true;
+    }
+    std::string error;
+    if (!groupFromResbuf(db, rb, converted, error)) return false;
+    name = converted.asText();
+    return true;
 }
 
 using Changes = std::vector<std::pair<size_t, Group>>;
 
-// The given XDATA, application by application, against the object's: the
-// same codes, only numbers changed (a changed text could outgrow the
-// host's limit, which the general way checks).
-bool xdataChanges(const db::Database& db, const db::Object& o, const resbuf* rb, Changes& changes) {
-    const auto& groups = o.groups;
-    size_t from = db::xdataBegin(o);
-    std::vector<std::string_view> seen;
+// A given group that plainly differs from the stored one at `at`: noted as
+// a change when it may be made in place.  Kept out of the loops, which then
+// hold their cursors in registers.
+[[gnu::noinline]] bool noteBodyChange(const db::Database& db, std::string_view type, const resbuf& rb,
+                                      const Group& stored, size_t at, Changes& changes) {
+    Group g;
+    if (!storedForm(db, type, rb, g)) return false;
+    if (g == stored) return true;
+    if (valueNeedsRules(g.code())) return false;
+    changes.emplace_back(at, std::move(g));
+    return true;
+}
+
+// The same for an XDATA group: only numbers change in place (a changed
+// text could outgrow the host's limit, which the general way checks).
+[[gnu::noinline]] bool noteXdataChange(const db::Database& db, const resbuf& rb, const Group& stored, size_t at,
+                                       Changes& changes) {
+    Group g;
+    std::string error;
+    if (!groupFromResbuf(db, rb, g, error)) return false;
+    if (g == stored) return true;
+    if (g.isText()) return false;
+    changes.emplace_back(at, std::move(g));
+    return true;
+}
+
+// The given XDATA, application by application, against the object's, which
+// begins at from: the same codes in the same order, only numbers changed.
+bool xdataChanges(const db::Database& db, const db::Object& o, size_t from, const resbuf* rb, Changes& changes) {
+    const Group* const groups = o.groups.data();
+    const size_t n = o.groups.size();
+    static thread_local std::vector<size_t> seen;  // where the applications given so far begin
+    seen.clear();
     while (rb) {
         if (rb->restype != 1001 || rb->resval.rstring == nullptr) return false;
-        Group app;
-        std::string error;
-        if (!groupFromResbuf(db, *rb, app, error)) return false;
-        for (std::string_view s : seen)
-            if (db::equalNoCase(s, app.asText())) return false;  // given twice
+        char room[kMaxXdataText];
+        Group converted;
+        std::string_view app;
+        if (!appName(db, *rb, room, converted, app)) return false;
+        // The first application of that name without case, which must be
+        // spelled the same.
         size_t at = from;
-        while (at < groups.size() && !(groups[at].code() == 1001 && db::equalNoCase(groups[at].asText(), app.asText())))
+        while (at < n && !(groups[at].code() == 1001 &&
+                           (groups[at].asText() == app || db::equalNoCase(groups[at].asText(), app))))
             ++at;
-        if (at == groups.size() || groups[at].asText() != app.asText()) return false;
-        seen.push_back(groups[at].asText());
-        size_t k = at + 1;
-        for (rb = rb->rbnext; rb && rb->restype != 1001; rb = rb->rbnext, ++k) {
-            if (k >= groups.size() || groups[k].code() == 1001 || groups[k].code() != rb->restype) return false;
-            if (plainlySame(db, "", *rb, groups[k])) continue;
-            Group g;
-            if (!groupFromResbuf(db, *rb, g, error)) return false;
-            if (g == groups[k]) continue;
-            if (g.isText()) return false;
-            changes.emplace_back(k, std::move(g));
+        if (at == n || groups[at].asText() != app) return false;
+        for (size_t s : seen)
+            if (s == at) return false;  // given twice
+        seen.push_back(at);
+        const Group* stored = groups + at + 1;
+        for (rb = rb->rbnext; rb && rb->restype != 1001; rb = rb->rbnext, ++stored) {
+            // A stored 1001 here means the given application has more groups.
+            if (stored == groups + n || stored->code() != rb->restype) return false;
+            if (!plainlySame<false>(db, {}, *rb, *stored) &&
+                !noteXdataChange(db, *rb, *stored, static_cast<size_t>(stored - groups), changes))
+                return false;
         }
-        if (k < groups.size() && groups[k].code() != 1001) return false;  // groups left out
+        if (stored != groups + n && stored->code() != 1001) return false;  // groups left out
     }
     return true;
 }
@@ -127,9 +206,9 @@ bool modifyInPlace(db::Database& db, const resbuf* given) {
     db::Object* o = db.object(slotOf(db, given->resval.rlname));
     if (o == nullptr || o->erased || o->cls != db::ObjectClass::Entity) return false;
     const resbuf* rb = given->rbnext;
-    if (rb == nullptr || (rb->restype != 0 && rb->restype != RTDXF0) || !sameType(rb->resval.rstring, o->typeName()))
-        return false;
     std::string_view type = o->typeName();
+    if (rb == nullptr || (rb->restype != 0 && rb->restype != RTDXF0) || !sameType(rb->resval.rstring, type))
+        return false;
     // The owner and the handle, as acdbEntGet gives them; the handle unchanged.
     bool owner = false, handle = false;
     for (rb = rb->rbnext; rb && (rb->restype == 330 || rb->restype == 5); rb = rb->rbnext) {
@@ -140,23 +219,23 @@ bool modifyInPlace(db::Database& db, const resbuf* given) {
         }
         handle = true;
         db::Handle h;
-        if (rb->resval.rstring == nullptr || !db::parseHandle(narrow(rb->resval.rstring), h) || h != o->handle)
-            return false;
+        if (!parseWideHandle(rb->resval.rstring, h) || h != o->handle) return false;
     }
     static thread_local Changes changes;
     changes.clear();
-    size_t xb = db::xdataBegin(*o), i = 0;
+    // The body, group by group up to the stored XDATA (its first 1001).
+    const Group* const groups = o->groups.data();
+    const size_t n = o->groups.size();
+    size_t i = 0;
     for (; rb && rb->restype != -3; rb = rb->rbnext, ++i) {
-        if (i >= xb || o->groups[i].code() != rb->restype) return false;
-        if (plainlySame(db, type, *rb, o->groups[i])) continue;
-        Group g;
-        if (!storedForm(db, type, *rb, g)) return false;
-        if (g == o->groups[i]) continue;
-        if (valueNeedsRules(g.code())) return false;
-        changes.emplace_back(i, std::move(g));
+        if (i >= n) return false;
+        const Group& stored = groups[i];
+        if (stored.code() != rb->restype || stored.code() == 1001) return false;
+        if (!plainlySame<true>(db, type, *rb, stored) && !noteBodyChange(db, type, *rb, stored, i, changes))
+            return false;
     }
-    if (i != xb) return false;
-    if (rb && !xdataChanges(db, *o, rb->rbnext, changes)) return false;
+    if (i < n && groups[i].code() != 1001) return false;  // body groups left out
+    if (rb && !xdataChanges(db, *o, i, rb->rbnext, changes)) return false;
     for (auto& [at, g] : changes) o->groups[at] = std::move(g);
     changes.clear();
     return true;

@@ -13,11 +13,13 @@
 
 #include "ads_entity.h"
 #include "api/lists.h"
+#include "api/resbuf_pool.h"
 #include "db/group.h"
 
 namespace {
 
-enum class Payload : uint8_t { None, Text, Binary, Point, Real, Short, Long, Int64, Name, Bad };
+// What a node's value is; DxfZero and End only while building a list.
+enum class Payload : uint8_t { None, Text, DxfZero, Binary, Point, Real, Short, Long, Int64, Name, Bad, End };
 
 // The value a group code carries: that of its stored kind, which db/group.h
 // works out at compile time from the DXF code ranges.
@@ -68,227 +70,255 @@ constexpr Payload payloadOfType(int type) {
 // The payload of every type from -5 to RTT, worked out at compile time:
 // building and releasing a list looks one up per node.
 constexpr int kLowType = -5, kHighType = RTT;
-constexpr std::array<Payload, kHighType - kLowType + 1> kPayloads = [] {
-    std::array<Payload, kHighType - kLowType + 1> table{};
+using PayloadTable = std::array<Payload, kHighType - kLowType + 1>;
+constexpr PayloadTable kPayloads = [] {
+    PayloadTable table{};
     for (int type = kLowType; type <= kHighType; ++type)
         table[static_cast<size_t>(type - kLowType)] = payloadOfType(type);
     return table;
 }();
 
 Payload payloadOf(int type) {
-    if (type < kLowType || type > kHighType) return Payload::Bad;
-    return kPayloads[static_cast<size_t>(type - kLowType)];
+    auto at = static_cast<unsigned>(type - kLowType);
+    return at < kPayloads.size() ? kPayloads[at] : Payload::Bad;
 }
 
-// Released result buffers, and the short strings they held, are kept for
-// the next list: lists come and go by the hundred for every entity.  Each
-// node and each string is still its own malloc block, so free() and
-// acutRelRb stay interchangeable (a caller may free a string and put its
-// own in its place).  Under AddressSanitizer nothing is kept, so a use
-// after release is still caught.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr size_t kKeptBlocks = 0;
-#else
-constexpr size_t kKeptBlocks = 4096;
-#endif
-// Strings up to this many characters get a block of one size, which is
-// reused; a released string is kept when its block is about that size.
-constexpr size_t kShortText = 23;
-constexpr size_t kShortBytes = (kShortText + 1) * sizeof(ACHAR);
+// The same for acutBuildList, which also reads where a list ends (0 or
+// RTNONE) and RTDXF0, a group 0 given under another number: one look-up
+// decides all of it.
+constexpr PayloadTable kBuildPayloads = [] {
+    PayloadTable table = kPayloads;
+    table[static_cast<size_t>(0 - kLowType)] = Payload::End;
+    table[static_cast<size_t>(RTNONE - kLowType)] = Payload::End;
+    table[static_cast<size_t>(RTDXF0 - kLowType)] = Payload::DxfZero;
+    return table;
+}();
+
+Payload buildPayloadOf(int type) {
+    auto at = static_cast<unsigned>(type - kLowType);
+    return at < kBuildPayloads.size() ? kBuildPayloads[at] : Payload::Bad;
+}
+
+// What a node of each type holds that acutRelRb frees, by the type's 16
+// bits (the node's restype as it stands, whatever it is): one look-up per
+// node, without a range check.
+enum class Owned : uint8_t { Nothing, Text, Binary };
+constexpr std::array<Owned, 65536> kOwned = [] {
+    std::array<Owned, 65536> table{};
+    for (int type = kLowType; type <= kHighType; ++type) {
+        Payload p = payloadOfType(type);
+        table[static_cast<uint16_t>(type)] = p == Payload::Text     ? Owned::Text
+                                             : p == Payload::Binary ? Owned::Binary
+                                                                    : Owned::Nothing;
+    }
+    return table;
+}();
+
+using host::api::pool::caches;
+using host::api::pool::kKeptBlocks;
+using host::api::pool::kShortBytes;
+using host::api::pool::kShortText;
+using host::api::pool::TextLink;
 
 bool arm();
 
-// Released nodes, linked through their own rbnext: a released list joins
-// the stack whole, without a step per node.
-struct FreeNodes {
-    resbuf* head = nullptr;
-    size_t room = 0;  // how many more may be kept
-    // A zeroed node.
-    resbuf* take() {
-        resbuf* rb = head;
-        if (rb == nullptr) return static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
-        head = rb->rbnext;
-        ++room;
-        std::memset(rb, 0, sizeof(resbuf));
-        return rb;
-    }
-    // The n nodes linked from first to last.
-    void keep(resbuf* first, resbuf* last, size_t n) {
-        if (n > room && !(arm() && n <= room)) {
-            for (resbuf* rb = first;;) {
-                resbuf* next = rb->rbnext;
-                std::free(rb);
-                if (rb == last) break;
-                rb = next;
-            }
-            return;
-        }
-        last->rbnext = head;
-        head = first;
-        room -= n;
-    }
-    void clear() {
-        while (head) {
-            resbuf* next = head->rbnext;
-            std::free(head);
-            head = next;
-        }
-        room = 0;
-    }
-};
-
-// A stack of free string blocks linked through their first bytes.
-struct FreeBlocks {
-    struct Link {
-        Link* next;
-    };
-    Link* head = nullptr;
-    size_t room = 0;  // how many more may be kept
-    void* take() {
-        if (head == nullptr) return nullptr;
-        Link* block = head;
-        head = block->next;
-        ++room;
-        return block;
-    }
-    void keep(void* block) {
-        if (room == 0 && !(arm() && room > 0)) {
-            std::free(block);
-            return;
-        }
-        head = new (block) Link{head};
-        --room;
-    }
-    void clear() {
-        while (head) {
-            Link* next = head->next;
-            std::free(head);
-            head = next;
-        }
-        room = 0;
-    }
-};
-
-// A thread's caches are plain data, so that reaching them costs no check
-// for first use.  They have no room until the thread's first release arms
-// them, which also sets their release at the thread's end.
-struct Caches {
-    FreeNodes nodes;
-    FreeBlocks texts;
-    bool armed = false;
-};
-thread_local Caches caches;
-
-// Empties the caches when the thread ends; as they are then left without
-// room, later releases (other destructors) go straight to free().
+// Empties the free lists when the thread ends; as they are then left
+// without room, later releases (other destructors) go straight to free().
 struct CacheRelease {
     ~CacheRelease() {
-        caches.nodes.clear();
-        caches.texts.clear();
+        while (resbuf* rb = caches.nodes) {
+            caches.nodes = rb->rbnext;
+            std::free(rb);
+        }
+        while (TextLink* block = caches.texts) {
+            caches.texts = block->next;
+            std::free(block);
+        }
+        caches.nodesKept = caches.nodeLimit = 0;
+        caches.textsKept = caches.textLimit = 0;
     }
 };
 thread_local CacheRelease cacheRelease;
 
-// True when it gave the caches their room.
+// True when it gave the free lists their room.
 bool arm() {
     if (caches.armed) return false;
     caches.armed = true;
     [[maybe_unused]] CacheRelease& release = cacheRelease;  // first use: set to run at the thread's end
-    caches.nodes.room = kKeptBlocks;
-    caches.texts.room = kKeptBlocks;
+    caches.nodeLimit = kKeptBlocks;
+    caches.textLimit = kKeptBlocks;
     return true;
 }
 
-// The helpers below are the bodies of newText and releaseText, kept in this
-// file so that building and releasing lists inline them.
-
-ACHAR* takeShortText() {
-    void* block = caches.texts.take();
-    return static_cast<ACHAR*>(block ? block : std::malloc(kShortBytes));
+// The n nodes linked from first to last: kept, or freed when there is no room.
+void keepNodes(resbuf* first, resbuf* last, size_t n) {
+    size_t kept = caches.nodesKept + n;
+    if (kept > caches.nodeLimit && !(arm() && kept <= caches.nodeLimit)) {
+        for (resbuf* rb = first;;) {
+            resbuf* next = rb->rbnext;
+            std::free(rb);
+            if (rb == last) break;
+            rb = next;
+        }
+        return;
+    }
+    last->rbnext = caches.nodes;
+    caches.nodes = first;
+    caches.nodesKept = kept;
 }
 
-ACHAR* takeText(size_t length) {
-    if (length > kShortText) return static_cast<ACHAR*>(std::malloc((length + 1) * sizeof(ACHAR)));
-    return takeShortText();
+// The n short string blocks linked from first to last, the same way.
+void keepTexts(TextLink* first, TextLink* last, size_t n) {
+    size_t kept = caches.textsKept + n;
+    if (kept > caches.textLimit && !(arm() && kept <= caches.textLimit)) {
+        for (TextLink* block = first;;) {
+            TextLink* next = block->next;
+            std::free(block);
+            if (block == last) break;
+            block = next;
+        }
+        return;
+    }
+    last->next = caches.texts;
+    caches.texts = first;
+    caches.textsKept = kept;
 }
 
 // The string may be the caller's own, of any size, put in place of one the
 // host made: only its block's size tells whether it can be reused.
+bool shortBlock(void* text) {
+    size_t size = malloc_usable_size(text);
+    return size >= kShortBytes && size <= 2 * kShortBytes;
+}
+
 void keepText(void* text) {
     if (text == nullptr) return;
-    size_t size = malloc_usable_size(text);
-    if (size >= kShortBytes && size <= 2 * kShortBytes) caches.texts.keep(text);
-    else std::free(text);
+    if (shortBlock(text)) {
+        auto* block = new (text) TextLink{nullptr};
+        keepTexts(block, block, 1);
+    } else {
+        std::free(text);
+    }
 }
 
 // A copy of a caller's string.  Nearly all are short: those are copied in
 // one pass into a short block, without measuring them first.
 ACHAR* copyWide(const ACHAR* text) {
     if (text == nullptr) return nullptr;
-    ACHAR* out = takeShortText();
-    if (out == nullptr) return nullptr;
-    for (size_t i = 0; i <= kShortText; ++i)
-        if ((out[i] = text[i]) == 0) return out;
-    caches.texts.keep(out);
-    size_t length = kShortText + 1 + std::wcslen(text + kShortText + 1);
-    out = takeText(length);
-    if (out) std::memcpy(out, text, (length + 1) * sizeof(ACHAR));
+    host::api::pool::TextCursor texts;
+    ACHAR* out = texts.take(kShortText);
+    if (out != nullptr) {
+#pragma GCC unroll 24
+        for (size_t i = 0; i <= kShortText; ++i)
+            if ((out[i] = text[i]) == 0) {
+                texts.finish();
+                return out;
+            }
+        std::free(out);  // a long string (rare): its own block
+        size_t length = kShortText + 1 + std::wcslen(text + kShortText + 1);
+        out = texts.take(length);
+        if (out) std::memcpy(out, text, (length + 1) * sizeof(ACHAR));
+    }
+    texts.finish();
     return out;
+}
+
+resbuf* takeNode(int type) {
+    host::api::pool::ListMaker one;
+    resbuf* rb = one.add(type);
+    one.finish();
+    return rb;
 }
 
 } // namespace
 
 namespace host::api {
 
-resbuf* newResbuf() { return caches.nodes.take(); }
-void releaseResbuf(resbuf* rb) { caches.nodes.keep(rb, rb, 1); }
-ACHAR* newText(size_t length) { return takeText(length); }
+namespace pool {
+constinit thread_local Caches caches;
+
+// New nodes join the free list: it may then hold more than its limit
+// until the list being made takes them.  Those it does not take stay for
+// the next list, and go back to the heap when the thread ends.
+bool reserveNodes(size_t count) {
+    if (caches.nodesKept < count) arm();
+    for (; caches.nodesKept < count; ++caches.nodesKept) {
+        auto* rb = static_cast<resbuf*>(std::malloc(sizeof(resbuf)));
+        if (rb == nullptr) return false;
+        rb->rbnext = caches.nodes;
+        caches.nodes = rb;
+    }
+    return true;
+}
+} // namespace pool
+
+resbuf* newResbuf() { return takeNode(0); }
+void releaseResbuf(resbuf* rb) { keepNodes(rb, rb, 1); }
+ACHAR* newText(size_t length) {
+    pool::TextCursor texts;
+    ACHAR* text = texts.take(length);
+    texts.finish();
+    return text;
+}
 void releaseText(void* text) { keepText(text); }
 
 } // namespace host::api
 
 resbuf* acutNewRb(int type) {
     if (payloadOf(type) == Payload::Bad) return nullptr;
-    resbuf* rb = caches.nodes.take();
-    if (rb) rb->restype = static_cast<short>(type);
-    return rb;
+    return takeNode(type);
 }
 
+// The nodes join the free list whole, their short strings as one chain.
 int acutRelRb(resbuf* list) {
-    resbuf* last = nullptr;
-    size_t count = 0;
-    for (resbuf* rb = list; rb; rb = rb->rbnext) {
-        Payload p = payloadOf(rb->restype);
-        if (p == Payload::Text) keepText(rb->resval.rstring);
-        else if (p == Payload::Binary) std::free(rb->resval.rbinary.buf);
-        last = rb;
-        ++count;
+    if (list == nullptr) return RTNORM;
+    size_t nodes = 1, texts = 0;
+    TextLink first{nullptr};  // the chain hangs from first.next
+    TextLink* last = &first;
+    resbuf* rb = list;
+    for (;; rb = rb->rbnext, ++nodes) {
+        Owned owned = kOwned[static_cast<uint16_t>(rb->restype)];
+        if (owned != Owned::Nothing) {
+            void* block = owned == Owned::Text ? static_cast<void*>(rb->resval.rstring) : rb->resval.rbinary.buf;
+            if (owned == Owned::Text && block != nullptr && shortBlock(block)) {
+                last->next = static_cast<TextLink*>(block);
+                last = last->next;
+                ++texts;
+            } else {
+                std::free(block);
+            }
+        }
+        if (rb->rbnext == nullptr) break;
     }
-    if (last) caches.nodes.keep(list, last, count);
+    if (texts > 0) keepTexts(first.next, last, texts);
+    keepNodes(list, rb, nodes);
     return RTNORM;
 }
 
 resbuf* acutBuildList(int type, ...) {
     va_list args;
     va_start(args, type);
-    resbuf* head = nullptr;
-    resbuf* tail = nullptr;
-    for (; type != 0 && type != RTNONE; type = va_arg(args, int)) {
-        Payload p = payloadOf(type);
-        resbuf* rb = p == Payload::Bad ? nullptr : caches.nodes.take();
+    host::api::pool::ListMaker list;
+    for (;; type = va_arg(args, int)) {
+        Payload p = buildPayloadOf(type);
+        if (p == Payload::End) break;
+        resbuf* rb = p == Payload::Bad ? nullptr : list.add(type);
         if (rb == nullptr) {
-            acutRelRb(head);
+            acutRelRb(list.finish());
             va_end(args);
             return nullptr;
         }
-        rb->restype = static_cast<short>(type == RTDXF0 ? 0 : type);
         switch (p) {
+        case Payload::DxfZero: rb->restype = 0; [[fallthrough]];
         case Payload::Text: rb->resval.rstring = copyWide(va_arg(args, const ACHAR*)); break;
         case Payload::Real: rb->resval.rreal = va_arg(args, double); break;
         case Payload::Point: {
             const double* pt = va_arg(args, const double*);
-            for (int i = 0; i < 3; ++i) rb->resval.rpoint[i] = pt ? pt[i] : 0.0;
-            if (type == RTPOINT) rb->resval.rpoint[2] = 0.0;  // a 2-D point
+            if (pt) {
+                rb->resval.rpoint[0] = pt[0];
+                rb->resval.rpoint[1] = pt[1];
+                if (type != RTPOINT) rb->resval.rpoint[2] = pt[2];  // RTPOINT: a 2-D point
+            }
             break;
         }
         case Payload::Short: rb->resval.rint = static_cast<short>(va_arg(args, int)); break;
@@ -297,9 +327,10 @@ resbuf* acutBuildList(int type, ...) {
         case Payload::Long: rb->resval.rlong = static_cast<int32_t>(va_arg(args, long)); break;
         case Payload::Int64: rb->resval.mnInt64 = va_arg(args, int64_t); break;
         case Payload::Name: {
-            const long* name = va_arg(args, const long*);
-            rb->resval.rlname[0] = name ? name[0] : 0;
-            rb->resval.rlname[1] = name ? name[1] : 0;
+            if (const long* name = va_arg(args, const long*)) {
+                rb->resval.rlname[0] = name[0];
+                rb->resval.rlname[1] = name[1];
+            }
             break;
         }
         case Payload::Binary: {
@@ -310,15 +341,12 @@ resbuf* acutBuildList(int type, ...) {
             if (n > 0 && rb->resval.rbinary.buf) std::memcpy(rb->resval.rbinary.buf, bin->buf, static_cast<size_t>(n));
             break;
         }
-        case Payload::None:
-        case Payload::Bad: break;
+        case Payload::None: break;
+        default: __builtin_unreachable();  // Bad and End are dealt with above
         }
-        if (tail) tail->rbnext = rb;
-        else head = rb;
-        tail = rb;
     }
     va_end(args);
-    return head;
+    return list.finish();
 }
 
 ads_real acutAngle(const ads_point p1, const ads_point p2) {

@@ -18,15 +18,39 @@ namespace {
 constexpr long kSetTag = -0x5353;
 constexpr size_t kMaxOpenSets = 128;
 
+// A set's entities in order.  Sets made by acedSSGet never look a member
+// up, so the index of members is made on the first look-up.
 struct SelectionSet {
     uint32_t serial = 0;
     std::vector<db::Slot> items;
-    std::unordered_set<db::Slot> members;
+
+    bool contains(db::Slot s) { return index().count(s) != 0; }
     bool add(db::Slot s) {
-        if (!members.insert(s).second) return false;
+        if (!index().insert(s).second) return false;
         items.push_back(s);
         return true;
     }
+    bool remove(db::Slot s) {
+        if (index().erase(s) == 0) return false;
+        items.erase(std::find(items.begin(), items.end(), s));
+        return true;
+    }
+    void clear() {
+        items.clear();
+        members.clear();
+        indexed = false;
+    }
+
+private:
+    std::unordered_set<db::Slot>& index() {
+        if (!indexed) {
+            members.insert(items.begin(), items.end());
+            indexed = true;
+        }
+        return members;
+    }
+    std::unordered_set<db::Slot> members;
+    bool indexed = false;
 };
 
 struct SetTable {
@@ -71,16 +95,58 @@ bool resolve(const ads_name entity, db::Database*& db, db::Slot& slot) {
 
 // ---- filters
 
+// The relational operators of -4 groups.
+enum class Op : uint8_t { Equal, NotEqual, Less, LessEqual, Greater, GreaterEqual, Any, BitsAny, BitsAll, Unknown };
+
+Op opOf(const std::string& text) {
+    if (text == "=") return Op::Equal;
+    if (text == "!=" || text == "/=" || text == "<>") return Op::NotEqual;
+    if (text == "<") return Op::Less;
+    if (text == "<=") return Op::LessEqual;
+    if (text == ">") return Op::Greater;
+    if (text == ">=") return Op::GreaterEqual;
+    if (text == "*") return Op::Any;
+    if (text == "&") return Op::BitsAny;
+    if (text == "&=") return Op::BitsAll;
+    return Op::Unknown;
+}
+
+// A pattern without wildcard characters is a plain name: wildcardMatch
+// compares it with the same length, ASCII letters without case, which is
+// what samePlainName does without the pattern engine.
+bool isPlainName(std::string_view pattern) {
+    for (char c : pattern)
+        if (std::string_view("*?#@.~[],`").find(c) != std::string_view::npos) return false;
+    return true;
+}
+
+bool samePlainName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x == y) continue;
+        char lower = static_cast<char>(x | 0x20);
+        if (lower != (y | 0x20) || lower < 'a' || lower > 'z') return false;
+    }
+    return true;
+}
+
+struct AppPattern {
+    std::string text;
+    bool plain = false;
+};
+
 struct Filter {
     enum Kind { Test, Apps, And, Or, Xor, Not } kind = And;
-    std::string op = "=";
+    Op op = Op::Equal;
+    bool plain = false;  // a text test with a plain name (never binary)
     Group value;
-    std::vector<std::string> apps;
+    std::vector<AppPattern> apps;
     std::vector<Filter> children;
 };
 
 bool parseFilter(const db::Database& db, const resbuf*& rb, Filter& into, const std::string& closer, std::string& error) {
-    std::string op = "=";
+    Op op = Op::Equal;
     while (rb) {
         const resbuf* item = rb;
         rb = rb->rbnext;
@@ -94,7 +160,7 @@ bool parseFilter(const db::Database& db, const resbuf*& rb, Filter& into, const 
             else if (text == "<XOR") kind = Filter::Xor, close = "XOR>";
             else if (text == "<NOT") kind = Filter::Not, close = "NOT>";
             else {
-                op = text;  // a relational operator for the next group
+                op = opOf(text);  // a relational operator for the next group
                 continue;
             }
             Filter group;
@@ -107,7 +173,9 @@ bool parseFilter(const db::Database& db, const resbuf*& rb, Filter& into, const 
             Filter apps;
             apps.kind = Filter::Apps;
             while (rb && rb->restype == 1001) {
-                apps.apps.push_back(narrow(rb->resval.rstring));
+                AppPattern app{narrow(rb->resval.rstring)};
+                app.plain = isPlainName(app.text);
+                apps.apps.push_back(std::move(app));
                 rb = rb->rbnext;
             }
             into.children.push_back(std::move(apps));
@@ -116,7 +184,7 @@ bool parseFilter(const db::Database& db, const resbuf*& rb, Filter& into, const 
         Filter test;
         test.kind = Filter::Test;
         test.op = op;
-        op = "=";
+        op = Op::Equal;
         resbuf copy = *item;
         copy.restype = static_cast<short>(item->restype == RTDXF0 ? 0 : item->restype);
         if (copy.restype == -1) {
@@ -124,6 +192,7 @@ bool parseFilter(const db::Database& db, const resbuf*& rb, Filter& into, const 
         }
         if (!groupFromResbuf(db, copy, test.value, error)) return false;
         if (item->restype == -1) test.value.setCode(-1);
+        test.plain = test.value.kind() == db::ValueKind::Text && isPlainName(test.value.asText());
         into.children.push_back(std::move(test));
     }
     if (!closer.empty()) {
@@ -134,24 +203,37 @@ bool parseFilter(const db::Database& db, const resbuf*& rb, Filter& into, const 
 }
 
 template <class T>
-bool compare(const std::string& op, T a, T b) {
-    if (op == "=") return a == b;
-    if (op == "!=" || op == "/=" || op == "<>") return a != b;
-    if (op == "<") return a < b;
-    if (op == "<=") return a <= b;
-    if (op == ">") return a > b;
-    if (op == ">=") return a >= b;
-    if (op == "*") return true;
-    return false;
+bool compare(Op op, T a, T b) {
+    switch (op) {
+    case Op::Equal: return a == b;
+    case Op::NotEqual: return a != b;
+    case Op::Less: return a < b;
+    case Op::LessEqual: return a <= b;
+    case Op::Greater: return a > b;
+    case Op::GreaterEqual: return a >= b;
+    case Op::Any: return true;
+    default: return false;
+    }
+}
+
+bool textMatches(const Filter& f, std::string_view have) {
+    std::string_view want = f.value.asText();
+    return f.plain ? samePlainName(want, have) : wildcardMatch(want, have);
 }
 
 bool testGroup(const Filter& f, const db::Object& o, db::Handle handle) {
     const Group& want = f.value;
     int code = want.code();
-    if (f.op == "*") return true;
+    if (f.op == Op::Any) return true;
     if (code == -1) return compare(f.op, handle, want.asHandle());
     Group have;
     if (code == 0) {
+        // The type name, as a text test reads it, without a copy.
+        if (want.kind() == db::ValueKind::Text) {
+            bool hit = textMatches(f, o.typeName());
+            if (f.op == Op::NotEqual) return !hit;
+            return f.op == Op::Equal ? hit : compare(f.op, std::string(o.typeName()), std::string(want.asText()));
+        }
         have = Group::text(0, o.typeName());
     } else if (const Group* g = db::findGroup(o, code, 0, db::xdataBegin(o))) {
         have = *g;
@@ -167,9 +249,9 @@ bool testGroup(const Filter& f, const db::Object& o, db::Handle handle) {
     switch (want.kind()) {
     case db::ValueKind::Text:
     case db::ValueKind::Binary: {
-        bool hit = wildcardMatch(want.asText(), have.asText());
-        if (f.op == "!=" || f.op == "/=" || f.op == "<>") return !hit;
-        return f.op == "=" ? hit : compare(f.op, std::string(have.asText()), std::string(want.asText()));
+        bool hit = textMatches(f, have.asText());
+        if (f.op == Op::NotEqual) return !hit;
+        return f.op == Op::Equal ? hit : compare(f.op, std::string(have.asText()), std::string(want.asText()));
     }
     case db::ValueKind::Real: return compare(f.op, have.asReal(), want.asReal());
     case db::ValueKind::Point:
@@ -178,15 +260,17 @@ bool testGroup(const Filter& f, const db::Object& o, db::Handle handle) {
         return true;
     case db::ValueKind::Handle: return compare(f.op, have.asHandle(), want.asHandle());
     default:
-        if (f.op == "&") return (have.asInt() & want.asInt()) != 0;
-        if (f.op == "&=") return (have.asInt() & want.asInt()) == want.asInt();
+        if (f.op == Op::BitsAny) return (have.asInt() & want.asInt()) != 0;
+        if (f.op == Op::BitsAll) return (have.asInt() & want.asInt()) == want.asInt();
         return compare(f.op, have.asInt(), want.asInt());
     }
 }
 
-bool hasApp(const db::Object& o, const std::string& pattern) {
-    for (size_t i = db::xdataBegin(o); i < o.groups.size(); ++i)
-        if (o.groups[i].code() == 1001 && wildcardMatch(pattern, o.groups[i].asText())) return true;
+// Only XDATA holds 1001 groups: one pass over the object's groups.
+bool hasApp(const db::Object& o, const AppPattern& app) {
+    for (const Group& g : o.groups)
+        if (g.code() == 1001 && (app.plain ? samePlainName(app.text, g.asText()) : wildcardMatch(app.text, g.asText())))
+            return true;
     return false;
 }
 
@@ -194,7 +278,7 @@ bool matches(const Filter& f, const db::Object& o) {
     switch (f.kind) {
     case Filter::Test: return testGroup(f, o, o.handle);
     case Filter::Apps:
-        for (const std::string& app : f.apps)
+        for (const AppPattern& app : f.apps)
             if (!hasApp(o, app)) return false;
         return true;
     case Filter::And:
@@ -236,10 +320,7 @@ size_t openSelectionSetCount() { return table().sets.size(); }
 
 void forgetSelectionSets(uint32_t serial) {
     for (auto& [id, set] : table().sets)
-        if (set.serial == serial) {
-            set.items.clear();
-            set.members.clear();
-        }
+        if (set.serial == serial) set.clear();
 }
 
 } // namespace host::api
@@ -270,11 +351,16 @@ int acedSSGet(const ACHAR* mode, const void* pt1, const void* pt2, const resbuf*
         int status = api::selectHook()(mode, pt1, pt2, candidates);
         if (status != RTNORM) return status;
     }
+    // Each entity once, in the order found.
     api::SelectionSet chosen;
     chosen.serial = db->serial();
+    std::vector<bool> taken(db->slotCount());
     for (db::Slot s : candidates) {
         const db::Object* o = db->object(s);
-        if (o && !o->erased && api::matches(root, *o)) chosen.add(s);
+        if (o && !o->erased && !taken[s] && api::matches(root, *o)) {
+            taken[s] = true;
+            chosen.items.push_back(s);
+        }
     }
     if (chosen.items.empty()) return RTERROR;
     return api::newSet(set, std::move(chosen)) ? RTNORM : RTERROR;
@@ -333,13 +419,11 @@ int acedSSDel(const ads_name entity, const ads_name set) {
     db::Database* db = nullptr;
     db::Slot slot = db::kNoSlot;
     if (s == nullptr || !api::resolve(entity, db, slot) || db->serial() != s->serial) return RTERROR;
-    if (s->members.erase(slot) == 0) return RTERROR;
-    s->items.erase(std::find(s->items.begin(), s->items.end(), slot));
-    return RTNORM;
+    return s->remove(slot) ? RTNORM : RTERROR;
 }
 
 int acedSSMemb(const ads_name entity, const ads_name set) {
     api::SelectionSet* s = api::findSet(set);
     if (s == nullptr || entity == nullptr || entity[1] != static_cast<long>(s->serial) || entity[0] <= 0) return RTERROR;
-    return s->members.count(static_cast<db::Slot>(entity[0] - 1)) ? RTNORM : RTERROR;
+    return s->contains(static_cast<db::Slot>(entity[0] - 1)) ? RTNORM : RTERROR;
 }
