@@ -170,7 +170,9 @@ Slot Database::add(Object object) {
     }
     if (object.handle >= nextHandle_) nextHandle_ = object.handle + 1;
     Slot slot = static_cast<Slot>(count_);
-    indexHandle(object.handle, slot);
+    // The handle is known to be free: within the dense index it is one store.
+    if (object.handle < denseHandles_.size()) denseHandles_[object.handle] = slot;
+    else indexHandle(object.handle, slot);
     if (count_ % kChunk == 0) chunks_.push_back(std::make_unique<Object[]>(kChunk));
     at(slot) = std::move(object);
     ++count_;
