@@ -14,11 +14,11 @@ bool NameIndex::numbered(std::string_view folded, size_t& letter, size_t& number
     return number < kMostNumbered;
 }
 
-Slot NameIndex::find(std::string_view folded) const {
+Slot NameIndex::find(const std::string& folded) const {
     size_t letter, number;
     if (numbered(folded, letter, number))
         return number < numbered_[letter].size() ? numbered_[letter][number] : kNoSlot;
-    auto it = names_.find(std::string(folded));
+    auto it = names_.find(folded);
     return it == names_.end() ? kNoSlot : it->second;
 }
 
@@ -32,13 +32,13 @@ bool NameIndex::insert(std::string folded, Slot slot) {
     return true;
 }
 
-void NameIndex::erase(std::string_view folded, Slot slot) {
+void NameIndex::erase(const std::string& folded, Slot slot) {
     size_t letter, number;
     if (numbered(folded, letter, number)) {
         if (number < numbered_[letter].size() && numbered_[letter][number] == slot) numbered_[letter][number] = kNoSlot;
         return;
     }
-    auto it = names_.find(std::string(folded));
+    auto it = names_.find(folded);
     if (it != names_.end() && it->second == slot) names_.erase(it);
 }
 

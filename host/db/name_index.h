@@ -17,11 +17,11 @@ namespace host::db {
 class NameIndex {
 public:
     // The record of a folded name; kNoSlot when none.
-    Slot find(std::string_view folded) const;
+    Slot find(const std::string& folded) const;
     // False when the name is taken.
     bool insert(std::string folded, Slot slot);
     // Removes the name when it is that record's.
-    void erase(std::string_view folded, Slot slot);
+    void erase(const std::string& folded, Slot slot);
 
 private:
     // Whether a folded name is "*" + letter + number (no leading zero) of
