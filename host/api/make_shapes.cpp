@@ -231,8 +231,8 @@ bool appendName(const db::Database& db, const Shape& shape, const Step& step, Na
 char upperAscii(wchar_t c) { return static_cast<char>(c >= L'a' && c <= L'z' ? c - L'a' + L'A' : c); }
 
 // Whether a list group holds the step's default, which the host leaves out.
-bool holdsDefault(const db::Database& db, const Step& step, const resbuf* node, std::string& error,
-                  bool& holds) {
+bool holdsDefault(const db::Database& db, const Shape& shape, const Step& step, const resbuf* node,
+                  std::string& error, bool& holds) {
     const Group& fallback = *step.group;
     if (step.action == Action::Colour || step.action == Action::Int16) {
         holds = node->resval.rint == fallback.asInt();
@@ -254,7 +254,10 @@ bool holdsDefault(const db::Database& db, const Step& step, const resbuf* node, 
     static thread_local GroupList one;
     one.clear();
     if (!appendGroup(db, node->restype, *node, one, error)) return false;
-    holds = db::leavesOut({db::BodyStep::CopyUnlessDefault, 0, step.group}, one.back());
+    Group& given = one.back();
+    if (step.action == Action::Angle)  // defaults are kept as stored
+        given = Group::real(step.code, db::fromRadians(shape.typeName, step.code, given.asReal()));
+    holds = db::leavesOut({db::BodyStep::CopyUnlessDefault, 0, step.group}, given);
     return true;
 }
 
@@ -274,7 +277,7 @@ bool defaultsLeftOut(const db::Database& db, const Shape& shape, const Body& bod
             continue;
         }
         bool holds;
-        if (!holdsDefault(db, step, node, error, holds)) return false;
+        if (!holdsDefault(db, shape, step, node, error, holds)) return false;
         if (holds) {
             leftOut |= uint32_t{1} << k;
             ++count;
