@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 namespace host::db {
@@ -77,8 +78,12 @@ void* takeBlock() {
             return block;
         }
         if (++s.taken == kStartAfter && !s.helping) {
-            s.helping = true;
-            std::thread(help).detach();
+            try {
+                std::thread(help).detach();
+                s.helping = true;
+            } catch (const std::system_error&) {
+                // No thread to be had: the program maps its own blocks.
+            }
         }
     }
     return mapBlock();
