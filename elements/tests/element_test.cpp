@@ -24,6 +24,16 @@ std::vector<double> Params(LObject& e) {
     return out;
 }
 
+int16_t CopyByXData(LObject& from, LObject& into) {
+    resbuf* stored = from.WriteXData();
+    resbuf* subtypeGroup = stored;  // past the application, tag, user text and family
+    for (int k = 0; k < 4 && subtypeGroup; ++k)
+        subtypeGroup = subtypeGroup->rbnext;
+    int16_t status = subtypeGroup ? into.ReadXData(subtypeGroup) : -9;
+    acutRelRb(stored);
+    return status;
+}
+
 std::string Description(LObject& e) {
     char* text = e.GetDescription();
     std::string out = text ? text : "";

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -19,6 +20,35 @@ protected:
     void TearDown() override;
     LDocState state;
 };
+
+// A family's base class made whole: its values are `values` (zeros past
+// their end), and it draws no block.
+template <class Base>
+class StubElement : public Base {
+public:
+    using Base::Base;
+    int16_t MakeBlock(char*) override { return 0; }
+    int16_t GetParams(double** out) override {
+        size_t n = std::max<size_t>(values.size(), static_cast<size_t>(std::max<int>(this->GetParamCount(), 1)));
+        *out = new double[n]();
+        std::copy(values.begin(), values.end(), *out);
+        return 0;
+    }
+    int16_t SetParams(const double*) override { return 0; }
+    std::vector<double> values;
+};
+
+// The same for bases that leave the joints and the label to each class.
+template <class Base>
+class BareElement : public StubElement<Base> {
+public:
+    using StubElement<Base>::StubElement;
+    int16_t MarkFixedParams(int16_t*) override { return 0; }
+    int16_t UpdateLabel() override { return 0; }
+};
+
+// Writes `from`'s XDATA and reads it into `into`; ReadXData's status.
+int16_t CopyByXData(LObject& from, LObject& into);
 
 // The element's parameter values.
 std::vector<double> Params(LObject& e);

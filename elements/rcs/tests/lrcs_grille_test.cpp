@@ -11,11 +11,10 @@
 #include "elements/rcs/rcs_factory.h"
 #include "elements/rcs/rcs_rows.h"
 #include "elements/tests/element_drawing.h"
-#include "elements/tests/element_test.h"
 
 namespace {
 
-class Grilles : public ElementDrawingTest {};
+using Grilles = ElementDrawingTest;
 
 template <class T>
 std::unique_ptr<T> Make(int16_t id) {
@@ -107,13 +106,10 @@ TEST_F(Grilles, LabelShowsNameSizeAndAirflow) {
 TEST_F(Grilles, BillOfMaterialsRow) {
     auto csd = Make<LRCsCn>(1);
     csd->SetFlow(300);
-    LBomRow* rows = nullptr;
-    uint16_t count = 0, further = 0, extra = 0;
-    ASSERT_EQ(csd->GetBomLines(&rows, &count, &further, &extra), 0);
-    ASSERT_EQ(count, 1);
-    EXPECT_STREQ(rows[0].description, "CSD-H-R  L=300;  H=300;");
-    EXPECT_STREQ(rows[0].flowText, "V=300 m3/h;");
-    FreeBomRows(rows, count + extra);
+    BomRows r = BomOf(*csd);
+    EXPECT_EQ(r.count, 1);
+    EXPECT_EQ(r.texts, std::vector<std::string>{"CSD-H-R  L=300;  H=300;"});
+    EXPECT_EQ(r.flows, std::vector<std::string>{"V=300 m3/h;"});
 }
 
 // A round duct VF-11/12 (family 2, subtype 10) whose parameters 1 and 2
@@ -310,14 +306,8 @@ TEST_F(Grilles, XDataKeepsEveryChoice) {
     auto csd = Make<LRCsCn>(1);
     const double v[] = {3, 800, 200, 2, 3, 4, 1, 1};
     csd->SetParams(v);
-    resbuf* stored = csd->WriteXData();
-    resbuf* subtypeGroup = stored;
-    for (int k = 0; k < 4 && subtypeGroup; ++k)
-        subtypeGroup = subtypeGroup->rbnext;
-    ASSERT_NE(subtypeGroup, nullptr);
     auto back = Make<LRCsCn>(1);
-    ASSERT_EQ(back->ReadXData(subtypeGroup), 0);
-    acutRelRb(stored);
+    ASSERT_EQ(CopyByXData(*csd, *back), 0);
     EXPECT_EQ(Params(*back), (std::vector<double>{3, 800, 200, 2, 3, 4, 1, 1}));
     EXPECT_EQ(back->NameText(), "RNN-V-M+TKN+RSN");
 }

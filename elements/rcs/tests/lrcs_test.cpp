@@ -2,29 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "elements/tests/element_test.h"
-
 #include "core/messages.h"
 #include "elements/rcs/rcs_factory.h"
 #include "elements/rcs/rcs_rows.h"
 #include "elements/rcs/rcs_type_table.h"
+#include "elements/tests/element_test.h"
 
-namespace {
-
-class TestRcs : public LRCs {
-public:
-    TestRcs(int16_t id, int16_t connectors, int16_t params) : LRCs(id, connectors, params) {}
-    int16_t MakeBlock(char*) override { return 0; }
-    int16_t GetParams(double** out) override {
-        *out = new double[paramCount > 0 ? paramCount : 1]();
-        return 0;
-    }
-    int16_t SetParams(const double*) override { return 0; }
-};
-
-class RcsFamily : public ElementTest {};
-
-}  // namespace
+using TestRcs = StubElement<LRCs>;
+using RcsFamily = ElementTest;
 
 TEST_F(RcsFamily, BaseBuildsOnItsRow) {
     TestRcs e(9, 1, 4);
@@ -56,11 +41,11 @@ TEST_F(RcsFamily, TerminalsWithConnectorsShowConnectorAirflow) {
     delete[] text;
 }
 
-TEST_F(RcsFamily, RowsAndFactory) {
-    EXPECT_STREQ(RcsTypeTable[1].displayCode, "RK..");
+TEST_F(RcsFamily, RowsDefaultsAndFactoryBounds) {
     EXPECT_STREQ(RcsTypeTable[1].captions[0], MessageText(99));
-    EXPECT_STREQ(RcsTypeTable[39].slideName, "cnh");
-    EXPECT_STREQ(RcsTypeTable[36].cataloguePage, "");
+    for (int16_t id : {0, 2, 41})
+        EXPECT_EQ(RcsDefaultRow(id), nullptr) << id;
+    EXPECT_EQ(RcsDefaultRow(40)[2], 200);
     for (int16_t id : {0, 2, 41, -3})
         EXPECT_EQ(CreateRCsElement(id), nullptr) << id;
 }
@@ -96,13 +81,4 @@ TEST_F(RcsFamily, EveryRowDescribesItsParameters) {
     EXPECT_STREQ(DescListText(&RcsTypeTable[31], 1, 0), "628");
     EXPECT_EQ(RcsTypeTable[20].kinds[1], kParamRadio);
     EXPECT_EQ(RcsTypeTable[20].valueCounts[1], 3);
-}
-
-TEST_F(RcsFamily, DefaultRows) {
-    EXPECT_EQ(RcsDefaultRow(2), nullptr);
-    EXPECT_EQ(RcsDefaultRow(0), nullptr);
-    EXPECT_EQ(RcsDefaultRow(41), nullptr);
-    EXPECT_EQ(RcsDefaultRow(10)[0], 400);
-    EXPECT_EQ(RcsDefaultRow(30)[5], 100);
-    EXPECT_EQ(RcsDefaultRow(40)[2], 200);
 }

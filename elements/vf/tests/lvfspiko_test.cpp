@@ -4,41 +4,29 @@
 #include "elements/vf/lvfspiko.h"
 
 #include <cmath>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "elements/tests/element_test.h"
-
-#include "ads_entity.h"
-#include "api/host_api.h"
-#include "app/doc_state.h"
 #include "core/element_factory.h"
-#include "core/messages.h"
-#include "core/type_tables.h"
-#include "db/database.h"
+#include "elements/tests/element_drawing.h"
+#include "elements/tests/run_test.h"
 #include "host/io/io.h"
-#include "host/shell/session.h"
 
 namespace {
 
-class Spiko : public ElementTest {
-protected:
-    void SetUp() override {
-        ElementTest::SetUp();
-        state.defaults.roundPieceLength = 6000;
-    }
+using Spiko = ElementTest;
+using SpikoDimensions = RunTest;  // each test opens a drawing with a system
+using SpikoBlock = ElementDrawingTest;
 
-    static std::unique_ptr<LVfSpiko> Duct(double l, double d = 315) {
-        auto e = std::make_unique<LVfSpiko>();
-        const double v[3] = {d, l, 0};
-        e->SetParams(v);
-        return e;
-    }
-};
+std::unique_ptr<LVfSpiko> Duct(double l, double d = 315) {
+    auto e = std::make_unique<LVfSpiko>();
+    const double v[3] = {d, l, 0};
+    e->SetParams(v);
+    return e;
+}
 
 }  // namespace
 
@@ -160,11 +148,9 @@ TEST_F(Spiko, FitLengthTakesAnyStraightPositiveGap) {
     auto e = Duct(6000);
     double p[3] = {};
     int16_t changed[3] = {};
-    EXPECT_EQ(e->FitLength(p, changed, 0, 0, 2500, 0), -1);
-    EXPECT_EQ(e->FitLength(p, changed, 1, 2, 2500, 0), -1);
-    EXPECT_EQ(e->FitLength(p, changed, 0, 1, 2500, 0.5), -1);
-    EXPECT_EQ(e->FitLength(p, changed, 0, 1, 0, 0), -1);
-    EXPECT_EQ(e->FitLength(p, changed, 0, 1, -10, 0), -1);
+    const double refused[][4] = {{0, 0, 2500, 0}, {1, 2, 2500, 0}, {0, 1, 2500, 0.5}, {0, 1, 0, 0}, {0, 1, -10, 0}};
+    for (const auto& r : refused)
+        EXPECT_EQ(e->FitLength(p, changed, int16_t(r[0]), int16_t(r[1]), r[2], r[3]), -1) << r[2] << "/" << r[3];
     e->SetOrientation(5);
     EXPECT_EQ(e->FitLength(p, changed, 0, 1, 2500, 0), -1);
     EXPECT_EQ(changed[1], 0);
@@ -174,29 +160,8 @@ TEST_F(Spiko, FitLengthTakesAnyStraightPositiveGap) {
     EXPECT_EQ(std::vector<int16_t>(changed, changed + 3), (std::vector<int16_t>{0, 1, 0}));
 }
 
-// ---- Dimensions.
-
-namespace {
-
-class SpikoDimensions : public Spiko {
-protected:
-    void SetUp() override {
-        Spiko::SetUp();
-        host::shell::resetSession();
-        host::io::captureTranscript();
-        host::shell::newDrawing();
-    }
-    void TearDown() override {
-        host::shell::resetSession();
-        host::io::setSource(nullptr);
-        host::io::setTranscript(nullptr);
-        Spiko::TearDown();
-    }
-};
-
-}  // namespace
-
 TEST_F(SpikoDimensions, OneDimensionPerPieceTheShortOneAtConnector1) {
+    NewDrawing("HV1");
     auto e = Duct(15000);
     host::io::setScript("0,900\n0,900\n0,900\n");
     EXPECT_EQ(e->UpdateLabel(), 0);
@@ -212,29 +177,9 @@ TEST_F(SpikoDimensions, OneDimensionPerPieceTheShortOneAtConnector1) {
 
 // ---- The block in each family of views.
 
-namespace {
-
-class SpikoBlock : public Spiko {
-protected:
-    void SetUp() override {
-        Spiko::SetUp();
-        drawing = host::db::Database::createDefault();
-        host::api::setCurrentDatabase(drawing.get());
-        MakeBlockLinetypes();
-    }
-    void TearDown() override {
-        host::api::setCurrentDatabase(static_cast<host::db::Database*>(nullptr));
-        Spiko::TearDown();
-    }
-    static std::vector<Primitive> Block(LObject& e) { return BlockOnPenLayers(e); }
-    std::unique_ptr<host::db::Database> drawing;
-};
-
-}  // namespace
-
 TEST_F(SpikoBlock, PlanViewJointsOutlineAndCentreLine) {
     auto e = Duct(15000, 200);
-    std::vector<Primitive> all = Block(*e);
+    std::vector<Primitive> all = BlockOnPenLayers(*e);
     ASSERT_EQ(all.size(), 2u + 2u + 2u + 1u);
     // The ends seen edge-on, d = 200 not above 800: just the diameter.
     EXPECT_NEAR(std::fabs(all[0].y1 - all[0].y2), 200, 1e-6);
@@ -250,13 +195,13 @@ TEST_F(SpikoBlock, SideViewsMirrorTheJoints) {
     auto e = Duct(12000, 200);  // two whole pieces: one joint at the middle
     e->SetOrientation(3);
     e->system.roundCentreLines = 0;
-    std::vector<Primitive> all = Block(*e);
+    std::vector<Primitive> all = BlockOnPenLayers(*e);
     ASSERT_EQ(all.size(), 2u + 1u + 2u);
     ExpectLine(all[2], "PEN1", 0, 100, 0, -100);
     e->SetOrientation(4);
     const double rest[3] = {0, 13000, 0};
     e->SetParams(rest);
-    all = Block(*e);
+    all = BlockOnPenLayers(*e);
     ASSERT_EQ(all.size(), 2u + 2u + 2u);
     ExpectLine(all[2], "PEN1", -500, 100, -500, -100);
     ExpectLine(all[3], "PEN1", 5500, 100, 5500, -100);
@@ -267,9 +212,9 @@ TEST_F(SpikoBlock, EndOnViewsHoldOnlyTheConnectorSymbolsAndCentreLine) {
     for (int16_t o : {2, 5}) {
         e->SetOrientation(o);
         e->system.roundCentreLines = 1;
-        std::vector<Primitive> with = Block(*e);
+        std::vector<Primitive> with = BlockOnPenLayers(*e);
         e->system.roundCentreLines = 0;
-        std::vector<Primitive> without = Block(*e);
+        std::vector<Primitive> without = BlockOnPenLayers(*e);
         ASSERT_EQ(with.size(), without.size() + 1) << o;
         ExpectLine(with.back(), "CENTRE", -7500, 0, 7500, 0);
         for (const Primitive& x : without)
