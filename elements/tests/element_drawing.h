@@ -14,7 +14,6 @@
 #include "api/host_api.h"
 #include "core/lobject.h"
 #include "elements/tests/element_test.h"
-#include "db/database.h"
 #include "host/io/io.h"
 
 class ElementDrawingTest : public ElementTest {
@@ -56,10 +55,8 @@ protected:
         char name[kBlockNameSize] = "";
         EXPECT_EQ(e.MakeBlock(name), 0);
         EXPECT_EQ(name[0], '*');
-        return BlockEntities(name);
+        return BlockPrimitives(name);
     }
-
-    static std::vector<Primitive> BlockEntities(const char* name) { return BlockPrimitives(name); }
 
     // How many of the primitives are of the type (and linetype, when given).
     static int Count(const std::vector<Primitive>& list, const char* type, const char* linetype = nullptr) {
@@ -82,15 +79,9 @@ protected:
             if (rb->restype == 2)
                 block = host::io::toUtf8(rb->resval.rstring);
         acutRelRb(list);
-        host::db::Database* db = host::api::currentDatabase();
-        const host::db::Block* b = db->block(db->findRecord(host::db::Table::BlockRecord, block));
-        if (!b)
-            return out;
-        for (auto slot : b->entities) {
-            const host::db::Object* o = db->object(slot);
-            if (o->typeName() == "TEXT")
-                out.push_back(std::string(host::db::groupText(*o, 1)));
-        }
+        for (const Primitive& p : BlockPrimitives(block.c_str()))
+            if (p.type == "TEXT")
+                out.push_back(p.text);
         return out;
     }
 

@@ -5,6 +5,7 @@
 #include "ads_entity.h"
 #include "api/host_api.h"
 #include "db/database.h"
+#include "host/io/io.h"
 #include "core/messages.h"
 #include "core/type_tables.h"
 
@@ -69,8 +70,7 @@ std::vector<std::string> DimensionTexts(std::vector<double>* middles) {
         double x13 = 0, x14 = 0;
         for (resbuf* rb = list; rb; rb = rb->rbnext) {
             if (rb->restype == 1)
-                for (const wchar_t* c = rb->resval.rstring; *c; ++c)
-                    text += static_cast<char>(*c);
+                text = host::io::toUtf8(rb->resval.rstring);
             if (rb->restype == 13)
                 x13 = rb->resval.rpoint[0];
             if (rb->restype == 14)
@@ -99,6 +99,7 @@ std::vector<Primitive> BlockPrimitives(const char* name) {
         p.type = o->typeName();
         p.layer = host::db::groupText(*o, 8);
         p.linetype = host::db::groupText(*o, 6);
+        p.text = host::db::groupText(*o, 1);
         if (const host::db::Group* g = host::db::findGroup(*o, 10)) {
             p.x1 = g->asPoint()[0];
             p.y1 = g->asPoint()[1];

@@ -64,11 +64,10 @@ struct BomRows {
 };
 BomRows BomOf(LObject& e);
 
-// One entity of a block: its type, layer, linetype and first two points.
+// One entity of a block: its type, layer, linetype, text and first two points.
 struct Primitive {
-    std::string type;
-    std::string layer;
-    std::string linetype;  // "" when the entity names none
+    std::string type, layer;
+    std::string linetype, text;  // "" when the entity names none
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 

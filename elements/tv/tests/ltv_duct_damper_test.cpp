@@ -25,7 +25,7 @@ protected:
         e.DrawConnectorEnds(e.layoutLengths[0], 1);
         char name[kBlockNameSize] = "";
         EndAnonymousBlock(name, sizeof name);
-        size_t ends = BlockEntities(name).size();
+        size_t ends = BlockPrimitives(name).size();
         EXPECT_LE(ends, all.size());
         return std::vector<Primitive>(all.begin() + static_cast<long>(std::min(ends, all.size())), all.end());
     }
@@ -50,7 +50,7 @@ std::vector<Primitive> On(const std::vector<Primitive>& list, const char* layer,
 
 // --- shared by the four ---------------------------------------------------
 
-TEST_F(Dampers, FactoryBuildsEachTypeWithItsConnectors) {
+TEST_F(Dampers, FactoryBuildsEachTypeWithItsDefaultsAndConnectors) {
     const int16_t counts[] = {8, 7, 10, 9};
     const int16_t texts[] = {2, 1, 2, 1};
     for (int16_t s = 1; s <= 4; ++s) {
@@ -59,6 +59,7 @@ TEST_F(Dampers, FactoryBuildsEachTypeWithItsConnectors) {
         EXPECT_EQ(e->GetFamily(), 4);
         EXPECT_EQ(e->GetTypeDesc(), &TvTypeTable[s - 1]);
         EXPECT_EQ(e->GetParamCount(), counts[s - 1]);
+        EXPECT_EQ(Params(*e), std::vector<double>(TvDefaultRow(s), TvDefaultRow(s) + counts[s - 1])) << s;
         EXPECT_EQ(e->GetKind(), 0);
         EXPECT_EQ(e->flipModes[0], 1);
         EXPECT_EQ(e->flipModes[1], 0);
@@ -73,13 +74,6 @@ TEST_F(Dampers, FactoryBuildsEachTypeWithItsConnectors) {
             EXPECT_EQ(c->owner, e.get());
         }
     }
-}
-
-TEST_F(Dampers, DefaultValues) {
-    EXPECT_EQ(Params(*Make<LTvVt32>(1)), (std::vector<double>{200, 200, 0, 1, 1, 0, 0, 1}));
-    EXPECT_EQ(Params(*Make<LTvVt32K>(2)), (std::vector<double>{100, 0, 1, 1, 0, 0, 1}));
-    EXPECT_EQ(Params(*Make<LTvLz3>(3)), (std::vector<double>{200, 200, 0, 0, 1, 1, 1, 0, 0, 1}));
-    EXPECT_EQ(Params(*Make<LTvLz3K>(4)), (std::vector<double>{100, 0, 0, 1, 1, 1, 0, 0, 1}));
 }
 
 // Positions outside the option lists are held to them, so that every value
@@ -190,7 +184,7 @@ TEST_F(Dampers, Vt32BlockPerView) {
     vt->orientation = 5;
     char name[kBlockNameSize] = "";
     vt->MakeBlock(name);
-    EXPECT_TRUE(On(BlockEntities(name), "PC").empty());
+    EXPECT_TRUE(On(BlockPrimitives(name), "PC").empty());
 }
 
 // --- VT-3-2K ---------------------------------------------------------------
