@@ -142,3 +142,17 @@ void ExpectLine(const Primitive& p, const char* layer, double x1, double y1, dou
     EXPECT_NEAR(p.x2, x2, 1e-9);
     EXPECT_NEAR(p.y2, y2, 1e-9);
 }
+
+void ExpectEndViewsWithoutJoints(LObject& e, int16_t& centreLines, double half) {
+    for (int16_t o : {2, 5}) {
+        e.SetOrientation(o);
+        centreLines = 1;
+        std::vector<Primitive> with = BlockOnPenLayers(e);
+        centreLines = 0;
+        std::vector<Primitive> without = BlockOnPenLayers(e);
+        ASSERT_EQ(with.size(), without.size() + 1) << o;
+        ExpectLine(with.back(), "CENTRE", -half, 0, half, 0);
+        for (const Primitive& x : without)
+            EXPECT_NE(x.layer, "PEN1") << o << ": no joint line in an end view";
+    }
+}

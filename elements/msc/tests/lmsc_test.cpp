@@ -18,8 +18,6 @@ TEST_F(MscFamily, BaseBuildsTwoRectangularConnectors) {
     EXPECT_STREQ(e.GetTypeDesc()->slideName, "szurontas");
     EXPECT_EQ(e.GetConnectorCount(), 2);
     EXPECT_EQ(e.GetConnector(0)->shape, kShapeRect);
-    EXPECT_EQ(e.GetDimensionOffset(), 30.0);
-    EXPECT_EQ(e.GetQuantity(), 1.0);
     EXPECT_EQ(e.UpdateLabel(), 0);
     int16_t flags[5] = {0, 0, 0, 0, 0};
     EXPECT_EQ(e.MarkFixedParams(flags), -1);

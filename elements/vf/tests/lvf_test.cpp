@@ -40,8 +40,6 @@ TEST_F(VfFamily, BaseBuildsRoundConnectors) {
     EXPECT_EQ(e.GetFamily(), 2);
     EXPECT_EQ(e.GetConnector(1)->shape, kShapeRound);
     EXPECT_EQ(e.GetConnector(1)->owner, &e);
-    EXPECT_EQ(e.GetDimensionOffset(), 30.0);
-    EXPECT_EQ(e.endMarkSize, 45.0);
     EXPECT_EQ(e.vfKsCode, kVfKsNone);
 }
 

@@ -209,15 +209,5 @@ TEST_F(SpikoBlock, SideViewsMirrorTheJoints) {
 
 TEST_F(SpikoBlock, EndOnViewsHoldOnlyTheConnectorSymbolsAndCentreLine) {
     auto e = Duct(15000, 200);
-    for (int16_t o : {2, 5}) {
-        e->SetOrientation(o);
-        e->system.roundCentreLines = 1;
-        std::vector<Primitive> with = BlockOnPenLayers(*e);
-        e->system.roundCentreLines = 0;
-        std::vector<Primitive> without = BlockOnPenLayers(*e);
-        ASSERT_EQ(with.size(), without.size() + 1) << o;
-        ExpectLine(with.back(), "CENTRE", -7500, 0, 7500, 0);
-        for (const Primitive& x : without)
-            EXPECT_NE(x.layer, "PEN1") << o << ": no joint line in an end view";
-    }
+    ExpectEndViewsWithoutJoints(*e, e->system.roundCentreLines, 7500);
 }

@@ -275,15 +275,5 @@ TEST_F(Vl01Block, EndOnViewsHoldOnlyTheConnectorSymbolsAndCentreLine) {
     auto e = Duct(3020);
     const double lp[5] = {0, 0, 0, 1, 0};
     e->SetParams(lp);
-    for (int16_t o : {2, 5}) {
-        e->SetOrientation(o);
-        e->system.rectCentreLines = 1;
-        std::vector<Primitive> with = BlockOnPenLayers(*e);
-        e->system.rectCentreLines = 0;
-        std::vector<Primitive> without = BlockOnPenLayers(*e);
-        ASSERT_EQ(with.size(), without.size() + 1) << o;
-        ExpectLine(with.back(), "CENTRE", -1525, 0, 1525, 0);
-        for (const Primitive& x : without)
-            EXPECT_NE(x.layer, "PEN1") << o << ": no joint line in an end view";
-    }
+    ExpectEndViewsWithoutJoints(*e, e->system.rectCentreLines, 1525);
 }

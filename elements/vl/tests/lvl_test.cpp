@@ -25,8 +25,6 @@ TEST_F(VlFamily, BaseBuildsRectangularConnectorsOnItsRow) {
         EXPECT_EQ(e.GetConnector(i)->shape, kShapeRect);
         EXPECT_EQ(e.GetConnector(i)->owner, &e);
     }
-    EXPECT_EQ(e.GetDimensionOffset(), 45.0);
-    EXPECT_EQ(e.collarLength, 40.0);
 }
 
 TEST_F(VlFamily, DescriptionOfTheStraightDuct) {
