@@ -48,8 +48,6 @@ std::vector<Primitive> On(const std::vector<Primitive>& list, const char* layer,
 
 }  // namespace
 
-// --- shared by the four ---------------------------------------------------
-
 TEST_F(Dampers, FactoryBuildsEachTypeWithItsDefaultsAndConnectors) {
     const int16_t counts[] = {8, 7, 10, 9};
     const int16_t texts[] = {2, 1, 2, 1};
@@ -88,8 +86,6 @@ TEST_F(Dampers, OptionsStayInTheirLists) {
     lz3->SetParams(low);
     EXPECT_EQ(lz3->NameText(), "LZ3-HP");
 }
-
-// --- VT-3-2 ----------------------------------------------------------------
 
 TEST_F(Dampers, Vt32CasingDepthFollowsTheHeight) {
     auto vt = Make<LTvVt32>(1);
@@ -187,8 +183,6 @@ TEST_F(Dampers, Vt32BlockPerView) {
     EXPECT_TRUE(On(BlockPrimitives(name), "PC").empty());
 }
 
-// --- VT-3-2K ---------------------------------------------------------------
-
 // The round casings come from the diameter, for VT-3-2K and LZ3K alike.
 TEST_F(Dampers, RoundCasingFromTheDiameter) {
     struct Case {
@@ -249,8 +243,6 @@ TEST_F(Dampers, RoundBlockPerView) {
     EXPECT_EQ(On(end, "P2", "szaggatott").size(), 4u);
 }
 
-// --- LZ3 -------------------------------------------------------------------
-
 TEST_F(Dampers, Lz3ActuatorFamilyChoosesTheActuatorText) {
     auto lz3 = Make<LTvLz3>(3);
     const double ak[] = {600, 400, 0, 1, 2, 2, 1, 0, 0, 1};
@@ -264,8 +256,6 @@ TEST_F(Dampers, Lz3ActuatorFamilyChoosesTheActuatorText) {
     EXPECT_EQ(Description(*lz3), std::string("LZ3-HP  L=600;  H=400;  TK, IK24V, ") + MessageText(132));
 }
 
-// --- LZ3K ------------------------------------------------------------------
-
 TEST_F(Dampers, Lz3kDefaultsConnectorsAndDescription) {
     auto lz3 = Make<LTvLz3K>(4);
     EXPECT_EQ(lz3->S, 200);
@@ -276,8 +266,6 @@ TEST_F(Dampers, Lz3kDefaultsConnectorsAndDescription) {
     EXPECT_EQ(lz3->NameText(), "LZ3-HP");
     EXPECT_EQ(Description(*lz3), "LZ3-HP  D=1600;");
 }
-
-// --- stored in the drawing ---------------------------------------------------
 
 // The values go into the element XDATA in parameter order, the user text
 // as text, and a fresh damper of the type reads them back whole.

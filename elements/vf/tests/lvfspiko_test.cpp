@@ -161,8 +161,6 @@ TEST_F(SpikoDimensions, OneDimensionPerPieceTheShortOneAtConnector1) {
     EXPECT_EQ(e->GetDimensionCount(), 4);
 }
 
-// ---- The block in each family of views.
-
 TEST_F(SpikoBlock, PlanViewJointsOutlineAndCentreLine) {
     auto e = Duct(15000, 200);
     std::vector<Primitive> all = BlockOnPenLayers(*e);

@@ -192,8 +192,6 @@ TEST_F(Vl01, BillOfMaterialsHasARowPerPiece) {
     delete[] text;
 }
 
-// ---- Dimensions: one per piece, the user picking the side of each.
-
 TEST_F(Vl01Dimensions, EachPieceIsDimensionedFromConnector0) {
     NewDrawing("HV1");
     auto e = Duct(3750);  // two whole pieces and half a piece
@@ -224,8 +222,6 @@ TEST_F(Vl01Dimensions, MirroredViewsLayThePiecesTheOtherWay) {
     e->UpdateLabel();
     EXPECT_EQ(e->GetDimensionCount(), 2);
 }
-
-// ---- The block in each family of views.
 
 TEST_F(Vl01Block, PlanViewJointsEdgesAndCentreLine) {
     auto e = Duct(3020);  // grows to 3050: joints at x = 25 and -1475
