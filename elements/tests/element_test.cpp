@@ -121,19 +121,6 @@ void MakeBlockLinetypes() {
     }
 }
 
-std::vector<Primitive> BlockOnPenLayers(LObject& e) {
-    LSystemRecord& s = e.system;
-    for (int i = 1; i < 3; ++i) {
-        std::snprintf(s.penLayer[i], sizeof s.penLayer[i], "PEN%d", i);
-        std::snprintf(s.penLinetype[i], sizeof s.penLinetype[i], "CONTINUOUS");
-    }
-    std::snprintf(s.centreLayer, sizeof s.centreLayer, "CENTRE");
-    std::snprintf(s.centreLinetype, sizeof s.centreLinetype, "KOZEP");
-    char name[kBlockNameSize] = "";
-    EXPECT_EQ(e.MakeBlock(name), 0);
-    return BlockPrimitives(name);
-}
-
 void ExpectLine(const Primitive& p, const char* layer, double x1, double y1, double x2, double y2) {
     EXPECT_EQ(p.type, "LINE");
     EXPECT_EQ(p.layer, layer);
@@ -141,18 +128,4 @@ void ExpectLine(const Primitive& p, const char* layer, double x1, double y1, dou
     EXPECT_NEAR(p.y1, y1, 1e-9);
     EXPECT_NEAR(p.x2, x2, 1e-9);
     EXPECT_NEAR(p.y2, y2, 1e-9);
-}
-
-void ExpectEndViewsWithoutJoints(LObject& e, int16_t& centreLines, double half) {
-    for (int16_t o : {2, 5}) {
-        e.SetOrientation(o);
-        centreLines = 1;
-        std::vector<Primitive> with = BlockOnPenLayers(e);
-        centreLines = 0;
-        std::vector<Primitive> without = BlockOnPenLayers(e);
-        ASSERT_EQ(with.size(), without.size() + 1) << o;
-        ExpectLine(with.back(), "CENTRE", -half, 0, half, 0);
-        for (const Primitive& x : without)
-            EXPECT_NE(x.layer, "PEN1") << o << ": no joint line in an end view";
-    }
 }

@@ -78,15 +78,6 @@ std::vector<Primitive> BlockPrimitives(const char* name);
 // current database.
 void MakeBlockLinetypes();
 
-// The element's block with pens 1 and 2 on layers PEN1 and PEN2 and the
-// centre line on layer CENTRE in linetype KOZEP, read back.
-std::vector<Primitive> BlockOnPenLayers(LObject& e);
-
-// Seen end-on (orientations 2 and 5) a straight duct shows its connector
-// symbols and, while `centreLines` is on, its centre line from -half to
-// half: no joint line.
-void ExpectEndViewsWithoutJoints(LObject& e, int16_t& centreLines, double half);
-
 // The primitive is a line on the layer from (x1, y1) to (x2, y2).
 void ExpectLine(const Primitive& p, const char* layer, double x1, double y1, double x2, double y2);
 

@@ -163,32 +163,32 @@ TEST_F(SpikoDimensions, OneDimensionPerPieceTheShortOneAtConnector1) {
 
 TEST_F(SpikoBlock, PlanViewJointsOutlineAndCentreLine) {
     auto e = Duct(15000, 200);
-    std::vector<Primitive> all = BlockOnPenLayers(*e);
+    std::vector<Primitive> all = Block(*e);
     ASSERT_EQ(all.size(), 2u + 2u + 2u + 1u);
     // The ends seen edge-on, d = 200 not above 800: just the diameter.
     EXPECT_NEAR(std::fabs(all[0].y1 - all[0].y2), 200, 1e-6);
     EXPECT_NEAR(all[1].x1, -7500, 1e-6);
-    ExpectLine(all[2], "PEN1", 1500, 100, 1500, -100);
-    ExpectLine(all[3], "PEN1", -4500, 100, -4500, -100);
+    ExpectLine(all[2], "P1", 1500, 100, 1500, -100);
+    ExpectLine(all[3], "P1", -4500, 100, -4500, -100);
     ExpectLine(all[4], "0", -7500, 100, 7500, 100);
     ExpectLine(all[5], "0", -7500, -100, 7500, -100);
-    ExpectLine(all[6], "CENTRE", -7500, 0, 7500, 0);
+    ExpectLine(all[6], "PC", -7500, 0, 7500, 0);
 }
 
 TEST_F(SpikoBlock, SideViewsMirrorTheJoints) {
     auto e = Duct(12000, 200);  // two whole pieces: one joint at the middle
     e->SetOrientation(3);
     e->system.roundCentreLines = 0;
-    std::vector<Primitive> all = BlockOnPenLayers(*e);
+    std::vector<Primitive> all = Block(*e);
     ASSERT_EQ(all.size(), 2u + 1u + 2u);
-    ExpectLine(all[2], "PEN1", 0, 100, 0, -100);
+    ExpectLine(all[2], "P1", 0, 100, 0, -100);
     e->SetOrientation(4);
     const double rest[3] = {0, 13000, 0};
     e->SetParams(rest);
-    all = BlockOnPenLayers(*e);
+    all = Block(*e);
     ASSERT_EQ(all.size(), 2u + 2u + 2u);
-    ExpectLine(all[2], "PEN1", -500, 100, -500, -100);
-    ExpectLine(all[3], "PEN1", 5500, 100, 5500, -100);
+    ExpectLine(all[2], "P1", -500, 100, -500, -100);
+    ExpectLine(all[3], "P1", 5500, 100, 5500, -100);
 }
 
 TEST_F(SpikoBlock, EndOnViewsHoldOnlyTheConnectorSymbolsAndCentreLine) {

@@ -39,7 +39,7 @@ std::vector<Primitive> Body(std::vector<Primitive> all, size_t symbols) {
 // reaching half beyond the axis on both sides, drawn either way round.
 void ExpectCrossLine(const Primitive& e, double x, double half) {
     EXPECT_EQ(e.type, "LINE");
-    EXPECT_EQ(e.layer, "PEN1");
+    EXPECT_EQ(e.layer, "P1");
     EXPECT_NEAR(e.x1, x, 1e-6);
     EXPECT_NEAR(e.x2, x, 1e-6);
     EXPECT_NEAR(std::fabs(e.y1), half, 1e-6);
@@ -225,16 +225,16 @@ TEST_F(Vl01Dimensions, MirroredViewsLayThePiecesTheOtherWay) {
 
 TEST_F(Vl01Block, PlanViewJointsEdgesAndCentreLine) {
     auto e = Duct(3020);  // grows to 3050: joints at x = 25 and -1475
-    std::vector<Primitive> all = BlockOnPenLayers(*e);
+    std::vector<Primitive> all = Block(*e);
     ASSERT_EQ(all.size(), 7u);
     // The two ends seen edge-on: one line across each, on pen 1.
     ExpectCrossLine(all[0], 1525, 245);
     ExpectCrossLine(all[1], -1525, 245);
-    ExpectLine(all[2], "PEN1", 25, 245, 25, -245);
-    ExpectLine(all[3], "PEN1", -1475, 245, -1475, -245);
+    ExpectLine(all[2], "P1", 25, 245, 25, -245);
+    ExpectLine(all[3], "P1", -1475, 245, -1475, -245);
     ExpectLine(all[4], "0", -1525, 200, 1525, 200);
     ExpectLine(all[5], "0", -1525, -200, 1525, -200);
-    ExpectLine(all[6], "CENTRE", -1525, 0, 1525, 0);
+    ExpectLine(all[6], "PC", -1525, 0, 1525, 0);
 }
 
 TEST_F(Vl01Block, SideViewMirroredWithLpStars) {
@@ -243,9 +243,9 @@ TEST_F(Vl01Block, SideViewMirroredWithLpStars) {
     e->SetParams(lp);
     e->SetOrientation(4);  // seen along -y: width b, x reversed
     e->system.rectCentreLines = 0;
-    std::vector<Primitive> body = Body(BlockOnPenLayers(*e), 2);
+    std::vector<Primitive> body = Body(Block(*e), 2);
     ASSERT_EQ(body.size(), 1u + 2u + 8u);
-    ExpectLine(body[0], "PEN1", 0, 445, 0, -445);
+    ExpectLine(body[0], "P1", 0, 445, 0, -445);
     ExpectLine(body[1], "0", -1500, 400, 1500, 400);
     // First star at the start of piece 0 (x = 1500, mirrored to -1500):
     // centred 2m in from the end and the upper face, m = 90.
@@ -261,7 +261,7 @@ TEST_F(Vl01Block, NarrowDuctsShrinkTheStarArms) {
     e->SetParams(lp);
     e->SetOrientation(1);  // width b = 200 < 720: m = 25, upper face flipped
     e->system.rectCentreLines = 0;
-    std::vector<Primitive> body = Body(BlockOnPenLayers(*e), 2);
+    std::vector<Primitive> body = Body(Block(*e), 2);
     ASSERT_EQ(body.size(), 2u + 4u);
     ExpectLine(body[2], "0", 750 - 75, -50, 750 - 25, -50);
     ExpectLine(body[3], "0", 700, -(100 - 75), 700, -(100 - 25));
