@@ -35,8 +35,7 @@ int16_t CopyByXData(LObject& from, LObject& into) {
     return status;
 }
 
-std::string Description(LObject& e) {
-    char* text = e.GetDescription();
+std::string Taken(char* text) {
     std::string out = text ? text : "";
     delete[] text;
     return out;

@@ -53,8 +53,9 @@ int16_t CopyByXData(LObject& from, LObject& into);
 // The element's parameter values.
 std::vector<double> Params(LObject& e);
 
-// The element's description, "" when it has none.
-std::string Description(LObject& e);
+// A text made for the caller, freed; "" for none.
+std::string Taken(char* text);
+inline std::string Description(LObject& e) { return Taken(e.GetDescription()); }
 
 // The element's bill-of-materials rows, read and freed.
 struct BomRows {

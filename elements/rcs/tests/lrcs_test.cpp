@@ -28,15 +28,11 @@ TEST_F(RcsFamily, TerminalsWithConnectorsShowConnectorAirflow) {
     TestRcs e(9, 1, 4);
     e.GetConnector(0)->flow = 420;
     e.SetFlow(99);
-    char* text = e.GetFlowText();
-    EXPECT_STREQ(text, "V=420 m3/h;");
-    delete[] text;
+    EXPECT_EQ(Taken(e.GetFlowText()), "V=420 m3/h;");
     TestRcs grille(1, 0, 8);
     grille.kind = 1;
     grille.SetFlow(99);
-    text = grille.GetFlowText();
-    EXPECT_STREQ(text, "V=99 m3/h;");
-    delete[] text;
+    EXPECT_EQ(Taken(grille.GetFlowText()), "V=99 m3/h;");
 }
 
 TEST_F(RcsFamily, RowsDefaultsAndFactoryBounds) {

@@ -187,9 +187,7 @@ TEST_F(Vl01, BillOfMaterialsHasARowPerPiece) {
     r = BomOf(*e);
     EXPECT_EQ(r.texts, (std::vector<std::string>{"VL-01  a=400;  b=200;  l=1500;  lp=1;",
                                                  "VL-01  a=400;  b=200;  l=1500;  lp=1;"}));
-    char* text = e->GetDescription();
-    EXPECT_STREQ(text, "VL-01  a=400;  b=200;  l=3000;  lp=1;");
-    delete[] text;
+    EXPECT_EQ(Description(*e), "VL-01  a=400;  b=200;  l=3000;  lp=1;");
 }
 
 TEST_F(Vl01Dimensions, EachPieceIsDimensionedFromConnector0) {
