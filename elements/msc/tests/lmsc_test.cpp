@@ -15,7 +15,6 @@ TEST_F(MscFamily, BaseBuildsTwoRectangularConnectors) {
     EXPECT_EQ(e.GetFamily(), 5);
     EXPECT_EQ(e.GetSubtype(), 11);
     EXPECT_EQ(e.GetTypeDesc(), &MscTypeTable[10]);
-    EXPECT_STREQ(e.GetTypeDesc()->slideName, "szurontas");
     EXPECT_EQ(e.GetConnectorCount(), 2);
     EXPECT_EQ(e.GetConnector(0)->shape, kShapeRect);
     EXPECT_EQ(e.UpdateLabel(), 0);

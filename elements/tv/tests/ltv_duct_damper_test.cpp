@@ -174,13 +174,9 @@ TEST_F(Dampers, Vt32BlockPerView) {
     std::vector<Primitive> end = Symbol(*vt, 2);
     ASSERT_EQ(end.size(), 1u);
     EXPECT_EQ(end[0].layer, "PC");
-    LSystemRecord noCentre = Pens();
-    noCentre.rectCentreLines = 0;
-    vt->SetSystemRecord(noCentre);
     vt->orientation = 5;
-    char name[kBlockNameSize] = "";
-    vt->MakeBlock(name);
-    EXPECT_TRUE(On(BlockPrimitives(name), "PC").empty());
+    vt->system.rectCentreLines = 0;
+    EXPECT_TRUE(On(Block(*vt), "PC").empty());
 }
 
 // The round casings come from the diameter, for VT-3-2K and LZ3K alike.
