@@ -1,13 +1,11 @@
 #include "elements/tests/element_test.h"
 
-#include <cstdio>
-
 #include "ads_entity.h"
 #include "api/host_api.h"
-#include "db/database.h"
-#include "host/io/io.h"
 #include "core/messages.h"
 #include "core/type_tables.h"
+#include "db/database.h"
+#include "host/io/io.h"
 
 void ElementTest::SetUp() {
     ASSERT_EQ(LoadMessagesFile(LURAK_SOURCE_DIR "/data/lurak.msg"), 0);
