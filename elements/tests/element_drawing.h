@@ -14,7 +14,6 @@
 #include "api/host_api.h"
 #include "core/lobject.h"
 #include "elements/tests/element_test.h"
-#include "db/database.h"
 #include "host/io/io.h"
 
 class ElementDrawingTest : public ElementTest {
@@ -49,17 +48,42 @@ protected:
         return r;
     }
 
+    // The element's block as its orientation and centre-line switches
+    // stand, on the pens of Pens(), read back.
+    static std::vector<Primitive> Block(LObject& e) {
+        LSystemRecord pens = Pens();
+        pens.rectCentreLines = e.system.rectCentreLines;
+        pens.roundCentreLines = e.system.roundCentreLines;
+        e.SetSystemRecord(pens);
+        char name[kBlockNameSize] = "";
+        EXPECT_EQ(e.MakeBlock(name), 0);
+        EXPECT_EQ(name[0], '*');
+        return BlockPrimitives(name);
+    }
+
     // The element's block drawn in orientation o, read back.
     static std::vector<Primitive> Draw(LObject& e, int16_t o) {
         e.SetSystemRecord(Pens());
         e.orientation = o;
-        char name[kBlockNameSize] = "";
-        EXPECT_EQ(e.MakeBlock(name), 0);
-        EXPECT_EQ(name[0], '*');
-        return BlockEntities(name);
+        return Block(e);
     }
 
-    static std::vector<Primitive> BlockEntities(const char* name) { return BlockPrimitives(name); }
+    // Seen end-on (orientations 2 and 5) a straight duct shows its connector
+    // symbols and, while `centreLines` is on, its centre line from -half to
+    // half: no joint line.
+    static void ExpectEndViewsWithoutJoints(LObject& e, int16_t& centreLines, double half) {
+        for (int16_t o : {2, 5}) {
+            e.SetOrientation(o);
+            centreLines = 1;
+            std::vector<Primitive> with = Block(e);
+            centreLines = 0;
+            std::vector<Primitive> without = Block(e);
+            ASSERT_EQ(with.size(), without.size() + 1) << o;
+            ExpectLine(with.back(), "PC", -half, 0, half, 0);
+            for (const Primitive& x : without)
+                EXPECT_NE(x.layer, "P1") << o << ": no joint line in an end view";
+        }
+    }
 
     // How many of the primitives are of the type (and linetype, when given).
     static int Count(const std::vector<Primitive>& list, const char* type, const char* linetype = nullptr) {
@@ -82,15 +106,9 @@ protected:
             if (rb->restype == 2)
                 block = host::io::toUtf8(rb->resval.rstring);
         acutRelRb(list);
-        host::db::Database* db = host::api::currentDatabase();
-        const host::db::Block* b = db->block(db->findRecord(host::db::Table::BlockRecord, block));
-        if (!b)
-            return out;
-        for (auto slot : b->entities) {
-            const host::db::Object* o = db->object(slot);
-            if (o->typeName() == "TEXT")
-                out.push_back(std::string(host::db::groupText(*o, 1)));
-        }
+        for (const Primitive& p : BlockPrimitives(block.c_str()))
+            if (p.type == "TEXT")
+                out.push_back(p.text);
         return out;
     }
 

@@ -1,12 +1,11 @@
 #include "elements/tests/element_test.h"
 
-#include <cstdio>
-
 #include "ads_entity.h"
 #include "api/host_api.h"
-#include "db/database.h"
 #include "core/messages.h"
 #include "core/type_tables.h"
+#include "db/database.h"
+#include "host/io/io.h"
 
 void ElementTest::SetUp() {
     ASSERT_EQ(LoadMessagesFile(LURAK_SOURCE_DIR "/data/lurak.msg"), 0);
@@ -24,8 +23,17 @@ std::vector<double> Params(LObject& e) {
     return out;
 }
 
-std::string Description(LObject& e) {
-    char* text = e.GetDescription();
+int16_t CopyByXData(LObject& from, LObject& into) {
+    resbuf* stored = from.WriteXData();
+    resbuf* subtypeGroup = stored;  // past the application, tag, user text and family
+    for (int k = 0; k < 4 && subtypeGroup; ++k)
+        subtypeGroup = subtypeGroup->rbnext;
+    int16_t status = subtypeGroup ? into.ReadXData(subtypeGroup) : -9;
+    acutRelRb(stored);
+    return status;
+}
+
+std::string Taken(char* text) {
     std::string out = text ? text : "";
     delete[] text;
     return out;
@@ -59,8 +67,7 @@ std::vector<std::string> DimensionTexts(std::vector<double>* middles) {
         double x13 = 0, x14 = 0;
         for (resbuf* rb = list; rb; rb = rb->rbnext) {
             if (rb->restype == 1)
-                for (const wchar_t* c = rb->resval.rstring; *c; ++c)
-                    text += static_cast<char>(*c);
+                text = host::io::toUtf8(rb->resval.rstring);
             if (rb->restype == 13)
                 x13 = rb->resval.rpoint[0];
             if (rb->restype == 14)
@@ -89,6 +96,7 @@ std::vector<Primitive> BlockPrimitives(const char* name) {
         p.type = o->typeName();
         p.layer = host::db::groupText(*o, 8);
         p.linetype = host::db::groupText(*o, 6);
+        p.text = host::db::groupText(*o, 1);
         if (const host::db::Group* g = host::db::findGroup(*o, 10)) {
             p.x1 = g->asPoint()[0];
             p.y1 = g->asPoint()[1];
@@ -108,19 +116,6 @@ void MakeBlockLinetypes() {
         EXPECT_EQ(acdbEntMake(lt), RTNORM);
         acutRelRb(lt);
     }
-}
-
-std::vector<Primitive> BlockOnPenLayers(LObject& e) {
-    LSystemRecord& s = e.system;
-    for (int i = 1; i < 3; ++i) {
-        std::snprintf(s.penLayer[i], sizeof s.penLayer[i], "PEN%d", i);
-        std::snprintf(s.penLinetype[i], sizeof s.penLinetype[i], "CONTINUOUS");
-    }
-    std::snprintf(s.centreLayer, sizeof s.centreLayer, "CENTRE");
-    std::snprintf(s.centreLinetype, sizeof s.centreLinetype, "KOZEP");
-    char name[kBlockNameSize] = "";
-    EXPECT_EQ(e.MakeBlock(name), 0);
-    return BlockPrimitives(name);
 }
 
 void ExpectLine(const Primitive& p, const char* layer, double x1, double y1, double x2, double y2) {

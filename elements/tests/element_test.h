@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,11 +21,41 @@ protected:
     LDocState state;
 };
 
+// A family's base class made whole: its values are `values` (zeros past
+// their end), and it draws no block.
+template <class Base>
+class StubElement : public Base {
+public:
+    using Base::Base;
+    int16_t MakeBlock(char*) override { return 0; }
+    int16_t GetParams(double** out) override {
+        size_t n = std::max<size_t>(values.size(), static_cast<size_t>(std::max<int>(this->GetParamCount(), 1)));
+        *out = new double[n]();
+        std::copy(values.begin(), values.end(), *out);
+        return 0;
+    }
+    int16_t SetParams(const double*) override { return 0; }
+    std::vector<double> values;
+};
+
+// The same for bases that leave the joints and the label to each class.
+template <class Base>
+class BareElement : public StubElement<Base> {
+public:
+    using StubElement<Base>::StubElement;
+    int16_t MarkFixedParams(int16_t*) override { return 0; }
+    int16_t UpdateLabel() override { return 0; }
+};
+
+// Writes `from`'s XDATA and reads it into `into`; ReadXData's status.
+int16_t CopyByXData(LObject& from, LObject& into);
+
 // The element's parameter values.
 std::vector<double> Params(LObject& e);
 
-// The element's description, "" when it has none.
-std::string Description(LObject& e);
+// A text made for the caller, freed; "" for none.
+std::string Taken(char* text);
+inline std::string Description(LObject& e) { return Taken(e.GetDescription()); }
 
 // The element's bill-of-materials rows, read and freed.
 struct BomRows {
@@ -34,11 +65,10 @@ struct BomRows {
 };
 BomRows BomOf(LObject& e);
 
-// One entity of a block: its type, layer, linetype and first two points.
+// One entity of a block: its type, layer, linetype, text and first two points.
 struct Primitive {
-    std::string type;
-    std::string layer;
-    std::string linetype;  // "" when the entity names none
+    std::string type, layer;
+    std::string linetype, text;  // "" when the entity names none
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
@@ -48,10 +78,6 @@ std::vector<Primitive> BlockPrimitives(const char* name);
 // The dashed, zigzag and centre linetypes that element blocks use, made in the
 // current database.
 void MakeBlockLinetypes();
-
-// The element's block with pens 1 and 2 on layers PEN1 and PEN2 and the
-// centre line on layer CENTRE in linetype KOZEP, read back.
-std::vector<Primitive> BlockOnPenLayers(LObject& e);
 
 // The primitive is a line on the layer from (x1, y1) to (x2, y2).
 void ExpectLine(const Primitive& p, const char* layer, double x1, double y1, double x2, double y2);

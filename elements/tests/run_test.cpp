@@ -1,14 +1,17 @@
 #include "elements/tests/run_test.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "ads_entity.h"
 #include "core/element_factory.h"
 #include "core/element_load.h"
+#include "core/global_mode.h"
 #include "core/linetypes.h"
 #include "core/string_convert.h"
 #include "core/system_layers.h"
 #include "host/io/io.h"
+#include "host/shell/drawing_store.h"
 #include "host/shell/session.h"
 
 void RunTest::SetUp() {
@@ -20,6 +23,7 @@ void RunTest::SetUp() {
 void RunTest::TearDown() {
     for (LObject* e : made)
         DestroyElement(e);
+    SetGlobalMode(kModeNormal);
     ElementTest::TearDown();
     host::shell::resetSession();
     host::io::setSource(nullptr);
@@ -64,6 +68,28 @@ LObject* RunTest::Make(int16_t family, uint16_t subtype) {
         made.push_back(e);
     }
     return e;
+}
+
+void RunTest::SaveChecked(const std::string& path) {
+    std::string error;
+    ASSERT_TRUE(host::shell::writeDrawing(*doc, path, error)) << error;
+    const std::string python = "/usr/bin/python3 ";
+    const std::string checker = LURAK_SOURCE_DIR "/../shared/tools/dxf_check_refs.py";
+    if (std::FILE* f = std::fopen(checker.c_str(), "r")) {
+        std::fclose(f);
+        EXPECT_EQ(std::system((python + checker + " " + path + " > /dev/null").c_str()), 0) << path;
+    } else {
+        std::printf("note: %s not found, reference check left out\n", checker.c_str());
+    }
+    const std::string audit = python + "-c \"import ezdxf,sys; d=ezdxf.readfile(sys.argv[1]); a=d.audit(); "
+                                       "sys.exit(len(a.errors)+len(a.fixes))\" " + path;
+    EXPECT_EQ(std::system(audit.c_str()), 0) << audit;
+}
+
+void RunTest::Reopen(const std::string& path) {
+    host::shell::Document* reopened = host::shell::openDrawing(path);
+    ASSERT_NE(reopened, nullptr) << path;
+    state.database = reopened->database();
 }
 
 std::vector<StoredElement> StoredElements() {

@@ -27,6 +27,13 @@ protected:
     // not make the type.
     LObject* Make(int16_t family, uint16_t subtype);
 
+    // Saves the drawing as DXF at `path` and checks the file with the shared
+    // reference checker (when it lies beside the checkout) and an ezdxf audit.
+    void SaveChecked(const std::string& path);
+
+    // Opens the saved drawing and makes it the state's database.
+    void Reopen(const std::string& path);
+
     host::shell::Document* doc = nullptr;
     LSystemRecord system;
     std::vector<LObject*> made;

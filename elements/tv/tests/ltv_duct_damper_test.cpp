@@ -25,7 +25,7 @@ protected:
         e.DrawConnectorEnds(e.layoutLengths[0], 1);
         char name[kBlockNameSize] = "";
         EndAnonymousBlock(name, sizeof name);
-        size_t ends = BlockEntities(name).size();
+        size_t ends = BlockPrimitives(name).size();
         EXPECT_LE(ends, all.size());
         return std::vector<Primitive>(all.begin() + static_cast<long>(std::min(ends, all.size())), all.end());
     }
@@ -48,9 +48,7 @@ std::vector<Primitive> On(const std::vector<Primitive>& list, const char* layer,
 
 }  // namespace
 
-// --- shared by the four ---------------------------------------------------
-
-TEST_F(Dampers, FactoryBuildsEachTypeWithItsConnectors) {
+TEST_F(Dampers, FactoryBuildsEachTypeWithItsDefaultsAndConnectors) {
     const int16_t counts[] = {8, 7, 10, 9};
     const int16_t texts[] = {2, 1, 2, 1};
     for (int16_t s = 1; s <= 4; ++s) {
@@ -59,6 +57,7 @@ TEST_F(Dampers, FactoryBuildsEachTypeWithItsConnectors) {
         EXPECT_EQ(e->GetFamily(), 4);
         EXPECT_EQ(e->GetTypeDesc(), &TvTypeTable[s - 1]);
         EXPECT_EQ(e->GetParamCount(), counts[s - 1]);
+        EXPECT_EQ(Params(*e), std::vector<double>(TvDefaultRow(s), TvDefaultRow(s) + counts[s - 1])) << s;
         EXPECT_EQ(e->GetKind(), 0);
         EXPECT_EQ(e->flipModes[0], 1);
         EXPECT_EQ(e->flipModes[1], 0);
@@ -75,13 +74,6 @@ TEST_F(Dampers, FactoryBuildsEachTypeWithItsConnectors) {
     }
 }
 
-TEST_F(Dampers, DefaultValues) {
-    EXPECT_EQ(Params(*Make<LTvVt32>(1)), (std::vector<double>{200, 200, 0, 1, 1, 0, 0, 1}));
-    EXPECT_EQ(Params(*Make<LTvVt32K>(2)), (std::vector<double>{100, 0, 1, 1, 0, 0, 1}));
-    EXPECT_EQ(Params(*Make<LTvLz3>(3)), (std::vector<double>{200, 200, 0, 0, 1, 1, 1, 0, 0, 1}));
-    EXPECT_EQ(Params(*Make<LTvLz3K>(4)), (std::vector<double>{100, 0, 0, 1, 1, 1, 0, 0, 1}));
-}
-
 // Positions outside the option lists are held to them, so that every value
 // has its text.
 TEST_F(Dampers, OptionsStayInTheirLists) {
@@ -94,8 +86,6 @@ TEST_F(Dampers, OptionsStayInTheirLists) {
     lz3->SetParams(low);
     EXPECT_EQ(lz3->NameText(), "LZ3-HP");
 }
-
-// --- VT-3-2 ----------------------------------------------------------------
 
 TEST_F(Dampers, Vt32CasingDepthFollowsTheHeight) {
     auto vt = Make<LTvVt32>(1);
@@ -184,27 +174,34 @@ TEST_F(Dampers, Vt32BlockPerView) {
     std::vector<Primitive> end = Symbol(*vt, 2);
     ASSERT_EQ(end.size(), 1u);
     EXPECT_EQ(end[0].layer, "PC");
-    LSystemRecord noCentre = Pens();
-    noCentre.rectCentreLines = 0;
-    vt->SetSystemRecord(noCentre);
     vt->orientation = 5;
-    char name[kBlockNameSize] = "";
-    vt->MakeBlock(name);
-    EXPECT_TRUE(On(BlockEntities(name), "PC").empty());
+    vt->system.rectCentreLines = 0;
+    EXPECT_TRUE(On(Block(*vt), "PC").empty());
 }
 
-// --- VT-3-2K ---------------------------------------------------------------
-
-TEST_F(Dampers, Vt32kCasingFromTheDiameter) {
-    auto vt = Make<LTvVt32K>(2);
-    const double casings[][3] = {{100, 350, 430}, {315, 350, 430}, {400, 400, 460}, {450, 450, 460},
-                                 {560, 600, 650}, {799, 750, 800}, {900, 900, 950}};
-    for (const auto& c : casings) {
-        const double v[] = {c[0], 0, 1, 1, 0, 0, 1};
-        vt->SetParams(v);
-        EXPECT_EQ(vt->S, c[1]) << c[0];
-        EXPECT_EQ(vt->depth, c[2]) << c[0];
+// The round casings come from the diameter, for VT-3-2K and LZ3K alike.
+TEST_F(Dampers, RoundCasingFromTheDiameter) {
+    struct Case {
+        int16_t subtype;
+        double d, side, depth;
+    } cases[] = {
+        {2, 100, 350, 430},  {2, 315, 350, 430}, {2, 400, 400, 460},   {2, 450, 450, 460},
+        {2, 560, 600, 650},  {2, 799, 750, 800}, {2, 900, 900, 950},   {4, 249, 200, 400},
+        {4, 250, 250, 400},  {4, 315, 350, 430}, {4, 999, 900, 950},   {4, 1000, 1000, 1050},
+        {4, 1600, 1000, 1050},
+    };
+    for (const Case& c : cases) {
+        auto e = Make<LTvDuctDamper>(c.subtype);
+        std::vector<double> v = Params(*e);
+        v[0] = c.d;
+        e->SetParams(v.data());
+        EXPECT_EQ(e->S, c.side) << c.subtype << ": " << c.d;
+        EXPECT_EQ(e->depth, c.depth) << c.subtype << ": " << c.d;
     }
+}
+
+TEST_F(Dampers, Vt32kConnectorsNameAndDescription) {
+    auto vt = Make<LTvVt32K>(2);
     const double v[] = {315, 0, 2, 3, 0, 0, 3};
     vt->SetParams(v);
     EXPECT_EQ(vt->GetConnector(0)->position[0], 265);
@@ -242,8 +239,6 @@ TEST_F(Dampers, RoundBlockPerView) {
     EXPECT_EQ(On(end, "P2", "szaggatott").size(), 4u);
 }
 
-// --- LZ3 -------------------------------------------------------------------
-
 TEST_F(Dampers, Lz3ActuatorFamilyChoosesTheActuatorText) {
     auto lz3 = Make<LTvLz3>(3);
     const double ak[] = {600, 400, 0, 1, 2, 2, 1, 0, 0, 1};
@@ -257,26 +252,16 @@ TEST_F(Dampers, Lz3ActuatorFamilyChoosesTheActuatorText) {
     EXPECT_EQ(Description(*lz3), std::string("LZ3-HP  L=600;  H=400;  TK, IK24V, ") + MessageText(132));
 }
 
-// --- LZ3K ------------------------------------------------------------------
-
-TEST_F(Dampers, Lz3kCasingFromTheDiameter) {
+TEST_F(Dampers, Lz3kDefaultsConnectorsAndDescription) {
     auto lz3 = Make<LTvLz3K>(4);
     EXPECT_EQ(lz3->S, 200);
     EXPECT_EQ(lz3->depth, 400);
-    const double casings[][3] = {{249, 200, 400}, {250, 250, 400}, {315, 350, 430},
-                                 {999, 900, 950}, {1000, 1000, 1050}, {1600, 1000, 1050}};
-    for (const auto& c : casings) {
-        const double v[] = {c[0], 0, 0, 1, 1, 1, 0, 0, 1};
-        lz3->SetParams(v);
-        EXPECT_EQ(lz3->S, c[1]) << c[0];
-        EXPECT_EQ(lz3->depth, c[2]) << c[0];
-    }
+    const double v[] = {1600, 0, 0, 1, 1, 1, 0, 0, 1};
+    lz3->SetParams(v);
     EXPECT_EQ(lz3->GetConnector(0)->position[0], 575);
     EXPECT_EQ(lz3->NameText(), "LZ3-HP");
     EXPECT_EQ(Description(*lz3), "LZ3-HP  D=1600;");
 }
-
-// --- stored in the drawing ---------------------------------------------------
 
 // The values go into the element XDATA in parameter order, the user text
 // as text, and a fresh damper of the type reads them back whole.
@@ -285,15 +270,8 @@ TEST_F(Dampers, XDataKeepsValuesAndUserText) {
     const double v[] = {650, 450, 0, 1, 2, 3, 2, 1, 0, 3};
     lz3->SetParams(v);
     lz3->SetParamText(2, "Floor 2, shaft B");
-    resbuf* stored = lz3->WriteXData();
-    ASSERT_NE(stored, nullptr);
-    resbuf* subtypeGroup = stored;
-    for (int k = 0; k < 4 && subtypeGroup; ++k)
-        subtypeGroup = subtypeGroup->rbnext;
-    ASSERT_NE(subtypeGroup, nullptr);
     auto back = Make<LTvLz3>(3);
-    ASSERT_EQ(back->ReadXData(subtypeGroup), 0);
-    acutRelRb(stored);
+    ASSERT_EQ(CopyByXData(*lz3, *back), 0);
     EXPECT_EQ(Params(*back), Params(*lz3));
     EXPECT_EQ(back->GetParamText(2), "Floor 2, shaft B");
     EXPECT_EQ(back->depth, 460);

@@ -7,30 +7,19 @@
 #include <gtest/gtest.h>
 
 #include "elements/tests/element_test.h"
-
-#include "core/messages.h"
 #include "elements/vf/vf_factory.h"
 #include "elements/vf/vf_type_table.h"
 
 namespace {
 
-class TestVf : public LVf {
-public:
-    TestVf(uint16_t id, std::vector<double> v)
-        : LVf(id, 2, static_cast<uint16_t>(v.size())), values(std::move(v)) {}
-    int16_t MakeBlock(char*) override { return 0; }
-    int16_t MarkFixedParams(int16_t*) override { return 0; }
-    int16_t GetParams(double** out) override {
-        *out = new double[values.size()];
-        std::copy(values.begin(), values.end(), *out);
-        return 0;
+// A round fitting whose values are its constructor's.
+struct TestVf : BareElement<LVf> {
+    TestVf(uint16_t id, std::vector<double> v) : BareElement(id, 2, static_cast<uint16_t>(v.size())) {
+        values = std::move(v);
     }
-    int16_t SetParams(const double*) override { return 0; }
-    int16_t UpdateLabel() override { return 0; }
-    std::vector<double> values;
 };
 
-class VfFamily : public ElementTest {};
+using VfFamily = ElementTest;
 
 }  // namespace
 
@@ -51,8 +40,6 @@ TEST_F(VfFamily, BaseBuildsRoundConnectors) {
     EXPECT_EQ(e.GetFamily(), 2);
     EXPECT_EQ(e.GetConnector(1)->shape, kShapeRound);
     EXPECT_EQ(e.GetConnector(1)->owner, &e);
-    EXPECT_EQ(e.GetDimensionOffset(), 30.0);
-    EXPECT_EQ(e.endMarkSize, 45.0);
     EXPECT_EQ(e.vfKsCode, kVfKsNone);
 }
 
@@ -87,15 +74,9 @@ TEST_F(VfFamily, ShortCaptionsNeverReadBeforeTheText) {
     VfTypeTable[20].captions[0] = saved;
 }
 
-TEST_F(VfFamily, RowsCarryTheCatalogueStrings) {
-    EXPECT_STREQ(VfTypeTable[0].displayCode, "SPIRO");
+TEST_F(VfFamily, RowsAndFactoryBounds) {
     EXPECT_STREQ(VfTypeTable[18].blockPrefix, "vf10-");  // USZ-28 takes VF-10's
     EXPECT_STREQ(VfTypeTable[18].slideName, "usz28");
-    EXPECT_STREQ(VfTypeTable[10].cataloguePage, "1.31/1.41");
-    EXPECT_STREQ(VfTypeTable[16].captions[3], "");
-}
-
-TEST_F(VfFamily, FactoryBounds) {
     for (int16_t id : {0, 25, -1, 17, 23})
         EXPECT_EQ(CreateVfElement(id), nullptr) << id;
 }

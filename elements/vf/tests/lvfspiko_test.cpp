@@ -4,45 +4,35 @@
 #include "elements/vf/lvfspiko.h"
 
 #include <cmath>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "elements/tests/element_test.h"
-
-#include "ads_entity.h"
-#include "api/host_api.h"
-#include "app/doc_state.h"
 #include "core/element_factory.h"
-#include "core/messages.h"
-#include "core/type_tables.h"
-#include "db/database.h"
+#include "elements/tests/element_drawing.h"
+#include "elements/tests/run_test.h"
 #include "host/io/io.h"
-#include "host/shell/session.h"
 
 namespace {
 
-class Spiko : public ElementTest {
-protected:
-    void SetUp() override {
-        ElementTest::SetUp();
-        state.defaults.roundPieceLength = 6000;
-    }
+using Spiko = ElementTest;
+using SpikoDimensions = RunTest;  // each test opens a drawing with a system
+using SpikoBlock = ElementDrawingTest;
 
-    static std::unique_ptr<LVfSpiko> Duct(double l, double d = 315) {
-        auto e = std::make_unique<LVfSpiko>();
-        const double v[3] = {d, l, 0};
-        e->SetParams(v);
-        return e;
-    }
-};
+std::unique_ptr<LVfSpiko> Duct(double l, double d = 315) {
+    auto e = std::make_unique<LVfSpiko>();
+    const double v[3] = {d, l, 0};
+    e->SetParams(v);
+    return e;
+}
 
 }  // namespace
 
-TEST_F(Spiko, PiecesLabelsAndCouplings) {
+// A row of the bill of materials per piece, and one for the couplings
+// when there is a joint.
+TEST_F(Spiko, PiecesLabelsCouplingsAndBillOfMaterials) {
     struct Case {
         double l;
         int pieces;
@@ -61,36 +51,20 @@ TEST_F(Spiko, PiecesLabelsAndCouplings) {
         uint16_t labels = 0;
         e->GetLabelCount(&labels);
         EXPECT_EQ(labels, c.pieces + (c.rest > 0 ? 1 : 0)) << c.l;
+        BomRows r = BomOf(*e);
+        EXPECT_EQ(r.count, labels) << c.l;
+        EXPECT_EQ(r.further, 0) << c.l;
+        EXPECT_EQ(r.extra, c.couplings > 0 ? 1 : 0) << c.l;
+        EXPECT_EQ(r.quantities.back(), c.couplings > 0 ? c.couplings : 1) << c.l;  // else the last piece
     }
-}
-
-TEST_F(Spiko, BillOfMaterialsCountsACouplingAtEveryJoint) {
     auto e = Duct(15000, 100);
     e->GetConnector(0)->flow = 400;
     BomRows r = BomOf(*e);
-    EXPECT_EQ(r.count, 3);
-    EXPECT_EQ(r.further, 0);
-    EXPECT_EQ(r.extra, 1);
     EXPECT_EQ(r.texts, (std::vector<std::string>{"SPIRO  d=100;  l=6000;", "SPIRO  d=100;  l=6000;",
                                                  "SPIRO  d=100;  l=3000;", "VF-01  d=100;"}));
     EXPECT_EQ(r.quantities, (std::vector<int>{1, 1, 1, 2}));
     EXPECT_EQ(r.flows[0], "Vd=400 m3/h;  vd=14.1 m/s;");
     EXPECT_EQ(r.flows[3], "");
-
-    // Two whole pieces show a joint, so they take one coupling.
-    const double two[3] = {0, 12000, 0};
-    e->SetParams(two);
-    r = BomOf(*e);
-    EXPECT_EQ(r.count, 2);
-    EXPECT_EQ(r.extra, 1);
-    EXPECT_EQ(r.quantities.back(), 1);
-
-    const double one[3] = {0, 6000, 0};
-    e->SetParams(one);
-    r = BomOf(*e);
-    EXPECT_EQ(r.count, 1);
-    EXPECT_EQ(r.extra, 0);
-    EXPECT_EQ(r.texts, (std::vector<std::string>{"SPIRO  d=100;  l=6000;"}));
 }
 
 TEST_F(Spiko, NewDuctsTakeTheDefaultsAndTheDocumentsPieceLength) {
@@ -160,11 +134,9 @@ TEST_F(Spiko, FitLengthTakesAnyStraightPositiveGap) {
     auto e = Duct(6000);
     double p[3] = {};
     int16_t changed[3] = {};
-    EXPECT_EQ(e->FitLength(p, changed, 0, 0, 2500, 0), -1);
-    EXPECT_EQ(e->FitLength(p, changed, 1, 2, 2500, 0), -1);
-    EXPECT_EQ(e->FitLength(p, changed, 0, 1, 2500, 0.5), -1);
-    EXPECT_EQ(e->FitLength(p, changed, 0, 1, 0, 0), -1);
-    EXPECT_EQ(e->FitLength(p, changed, 0, 1, -10, 0), -1);
+    const double refused[][4] = {{0, 0, 2500, 0}, {1, 2, 2500, 0}, {0, 1, 2500, 0.5}, {0, 1, 0, 0}, {0, 1, -10, 0}};
+    for (const auto& r : refused)
+        EXPECT_EQ(e->FitLength(p, changed, int16_t(r[0]), int16_t(r[1]), r[2], r[3]), -1) << r[2] << "/" << r[3];
     e->SetOrientation(5);
     EXPECT_EQ(e->FitLength(p, changed, 0, 1, 2500, 0), -1);
     EXPECT_EQ(changed[1], 0);
@@ -174,29 +146,8 @@ TEST_F(Spiko, FitLengthTakesAnyStraightPositiveGap) {
     EXPECT_EQ(std::vector<int16_t>(changed, changed + 3), (std::vector<int16_t>{0, 1, 0}));
 }
 
-// ---- Dimensions.
-
-namespace {
-
-class SpikoDimensions : public Spiko {
-protected:
-    void SetUp() override {
-        Spiko::SetUp();
-        host::shell::resetSession();
-        host::io::captureTranscript();
-        host::shell::newDrawing();
-    }
-    void TearDown() override {
-        host::shell::resetSession();
-        host::io::setSource(nullptr);
-        host::io::setTranscript(nullptr);
-        Spiko::TearDown();
-    }
-};
-
-}  // namespace
-
 TEST_F(SpikoDimensions, OneDimensionPerPieceTheShortOneAtConnector1) {
+    NewDrawing("HV1");
     auto e = Duct(15000);
     host::io::setScript("0,900\n0,900\n0,900\n");
     EXPECT_EQ(e->UpdateLabel(), 0);
@@ -210,28 +161,6 @@ TEST_F(SpikoDimensions, OneDimensionPerPieceTheShortOneAtConnector1) {
     EXPECT_EQ(e->GetDimensionCount(), 4);
 }
 
-// ---- The block in each family of views.
-
-namespace {
-
-class SpikoBlock : public Spiko {
-protected:
-    void SetUp() override {
-        Spiko::SetUp();
-        drawing = host::db::Database::createDefault();
-        host::api::setCurrentDatabase(drawing.get());
-        MakeBlockLinetypes();
-    }
-    void TearDown() override {
-        host::api::setCurrentDatabase(static_cast<host::db::Database*>(nullptr));
-        Spiko::TearDown();
-    }
-    static std::vector<Primitive> Block(LObject& e) { return BlockOnPenLayers(e); }
-    std::unique_ptr<host::db::Database> drawing;
-};
-
-}  // namespace
-
 TEST_F(SpikoBlock, PlanViewJointsOutlineAndCentreLine) {
     auto e = Duct(15000, 200);
     std::vector<Primitive> all = Block(*e);
@@ -239,11 +168,11 @@ TEST_F(SpikoBlock, PlanViewJointsOutlineAndCentreLine) {
     // The ends seen edge-on, d = 200 not above 800: just the diameter.
     EXPECT_NEAR(std::fabs(all[0].y1 - all[0].y2), 200, 1e-6);
     EXPECT_NEAR(all[1].x1, -7500, 1e-6);
-    ExpectLine(all[2], "PEN1", 1500, 100, 1500, -100);
-    ExpectLine(all[3], "PEN1", -4500, 100, -4500, -100);
+    ExpectLine(all[2], "P1", 1500, 100, 1500, -100);
+    ExpectLine(all[3], "P1", -4500, 100, -4500, -100);
     ExpectLine(all[4], "0", -7500, 100, 7500, 100);
     ExpectLine(all[5], "0", -7500, -100, 7500, -100);
-    ExpectLine(all[6], "CENTRE", -7500, 0, 7500, 0);
+    ExpectLine(all[6], "PC", -7500, 0, 7500, 0);
 }
 
 TEST_F(SpikoBlock, SideViewsMirrorTheJoints) {
@@ -252,27 +181,17 @@ TEST_F(SpikoBlock, SideViewsMirrorTheJoints) {
     e->system.roundCentreLines = 0;
     std::vector<Primitive> all = Block(*e);
     ASSERT_EQ(all.size(), 2u + 1u + 2u);
-    ExpectLine(all[2], "PEN1", 0, 100, 0, -100);
+    ExpectLine(all[2], "P1", 0, 100, 0, -100);
     e->SetOrientation(4);
     const double rest[3] = {0, 13000, 0};
     e->SetParams(rest);
     all = Block(*e);
     ASSERT_EQ(all.size(), 2u + 2u + 2u);
-    ExpectLine(all[2], "PEN1", -500, 100, -500, -100);
-    ExpectLine(all[3], "PEN1", 5500, 100, 5500, -100);
+    ExpectLine(all[2], "P1", -500, 100, -500, -100);
+    ExpectLine(all[3], "P1", 5500, 100, 5500, -100);
 }
 
 TEST_F(SpikoBlock, EndOnViewsHoldOnlyTheConnectorSymbolsAndCentreLine) {
     auto e = Duct(15000, 200);
-    for (int16_t o : {2, 5}) {
-        e->SetOrientation(o);
-        e->system.roundCentreLines = 1;
-        std::vector<Primitive> with = Block(*e);
-        e->system.roundCentreLines = 0;
-        std::vector<Primitive> without = Block(*e);
-        ASSERT_EQ(with.size(), without.size() + 1) << o;
-        ExpectLine(with.back(), "CENTRE", -7500, 0, 7500, 0);
-        for (const Primitive& x : without)
-            EXPECT_NE(x.layer, "PEN1") << o << ": no joint line in an end view";
-    }
+    ExpectEndViewsWithoutJoints(*e, e->system.roundCentreLines, 7500);
 }

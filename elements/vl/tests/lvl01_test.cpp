@@ -4,43 +4,47 @@
 #include "elements/vl/lvl01.h"
 
 #include <cmath>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "elements/tests/element_test.h"
-
-#include "ads_entity.h"
-#include "api/host_api.h"
-#include "app/doc_state.h"
 #include "core/element_factory.h"
 #include "core/global_mode.h"
-#include "core/messages.h"
-#include "core/type_tables.h"
-#include "db/database.h"
+#include "elements/tests/element_drawing.h"
+#include "elements/tests/run_test.h"
 #include "host/io/io.h"
-#include "host/shell/session.h"
 
 namespace {
 
-class Vl01 : public ElementTest {
-protected:
-    void SetUp() override {
-        ElementTest::SetUp();
-        state.defaults.rectPieceLength = 1500;
-    }
+using Vl01 = ElementTest;
+using Vl01Dimensions = RunTest;  // each test opens a drawing with a system
+using Vl01Block = ElementDrawingTest;
 
-    // A duct of the given length on the document's pieces.
-    static std::unique_ptr<LVl01> Duct(double l, double a = 400, double b = 200) {
-        auto e = std::make_unique<LVl01>();
-        const double v[5] = {a, b, l, 0, 0};
-        e->SetParams(v);
-        return e;
-    }
-};
+// A duct of the given length on the document's pieces.
+std::unique_ptr<LVl01> Duct(double l, double a = 400, double b = 200) {
+    auto e = std::make_unique<LVl01>();
+    const double v[5] = {a, b, l, 0, 0};
+    e->SetParams(v);
+    return e;
+}
+
+// The entities after the connector symbols, which the connectors draw.
+std::vector<Primitive> Body(std::vector<Primitive> all, size_t symbols) {
+    return std::vector<Primitive>(all.begin() + static_cast<long>(std::min(symbols, all.size())), all.end());
+}
+
+// A connector end seen edge-on: a line on pen 1 across the duct at x,
+// reaching half beyond the axis on both sides, drawn either way round.
+void ExpectCrossLine(const Primitive& e, double x, double half) {
+    EXPECT_EQ(e.type, "LINE");
+    EXPECT_EQ(e.layer, "P1");
+    EXPECT_NEAR(e.x1, x, 1e-6);
+    EXPECT_NEAR(e.x2, x, 1e-6);
+    EXPECT_NEAR(std::fabs(e.y1), half, 1e-6);
+    EXPECT_NEAR(e.y1, -e.y2, 1e-6);
+}
 
 }  // namespace
 
@@ -145,12 +149,12 @@ TEST_F(Vl01, FitLengthAcceptsOnlyAStraightGapWithoutAShortRest) {
     auto e = Duct(1500);
     double p[5] = {};
     int16_t changed[5] = {};
-    EXPECT_EQ(e->FitLength(p, changed, 1, 1, 3000, 0), -1);
-    EXPECT_EQ(e->FitLength(p, changed, 0, 2, 3000, 0), -1);
-    EXPECT_EQ(e->FitLength(p, changed, 0, 1, 3000, 10), -1);
-    EXPECT_EQ(e->FitLength(p, changed, 0, 1, 3020, 0), -1);
-    EXPECT_EQ(e->FitLength(p, changed, 0, 1, 0, 0), -1);
-    EXPECT_EQ(e->FitLength(p, changed, 0, 1, -3000, 0), -1);
+    // Connectors that are not the two ends, a sideways offset, a short
+    // rest, no length: each refused.
+    const double refused[][4] = {{1, 1, 3000, 0}, {0, 2, 3000, 0}, {0, 1, 3000, 10},
+                                 {0, 1, 3020, 0}, {0, 1, 0, 0},    {0, 1, -3000, 0}};
+    for (const auto& r : refused)
+        EXPECT_EQ(e->FitLength(p, changed, int16_t(r[0]), int16_t(r[1]), r[2], r[3]), -1) << r[2] << "/" << r[3];
     EXPECT_EQ(p[2], 0);
     EXPECT_EQ(changed[2], 0);
     for (int16_t o : {2, 5}) {
@@ -183,35 +187,11 @@ TEST_F(Vl01, BillOfMaterialsHasARowPerPiece) {
     r = BomOf(*e);
     EXPECT_EQ(r.texts, (std::vector<std::string>{"VL-01  a=400;  b=200;  l=1500;  lp=1;",
                                                  "VL-01  a=400;  b=200;  l=1500;  lp=1;"}));
-    char* text = e->GetDescription();
-    EXPECT_STREQ(text, "VL-01  a=400;  b=200;  l=3000;  lp=1;");
-    delete[] text;
+    EXPECT_EQ(Description(*e), "VL-01  a=400;  b=200;  l=3000;  lp=1;");
 }
 
-// ---- Dimensions: one per piece, the user picking the side of each.
-
-namespace {
-
-class Vl01Dimensions : public Vl01 {
-protected:
-    void SetUp() override {
-        Vl01::SetUp();
-        host::shell::resetSession();
-        host::io::captureTranscript();
-        host::shell::newDrawing();
-    }
-    void TearDown() override {
-        SetGlobalMode(kModeNormal);
-        host::shell::resetSession();
-        host::io::setSource(nullptr);
-        host::io::setTranscript(nullptr);
-        Vl01::TearDown();
-    }
-};
-
-}  // namespace
-
 TEST_F(Vl01Dimensions, EachPieceIsDimensionedFromConnector0) {
+    NewDrawing("HV1");
     auto e = Duct(3750);  // two whole pieces and half a piece
     const ads_point at = {10000, 0, 0};
     e->SetInsertionPoint(at);
@@ -225,6 +205,7 @@ TEST_F(Vl01Dimensions, EachPieceIsDimensionedFromConnector0) {
 }
 
 TEST_F(Vl01Dimensions, MirroredViewsLayThePiecesTheOtherWay) {
+    NewDrawing("HV1");
     auto e = Duct(3000);
     e->SetOrientation(4);
     e->SetScale(2, 2, 2);
@@ -240,43 +221,6 @@ TEST_F(Vl01Dimensions, MirroredViewsLayThePiecesTheOtherWay) {
     EXPECT_EQ(e->GetDimensionCount(), 2);
 }
 
-// ---- The block in each family of views.
-
-namespace {
-
-class Vl01Block : public Vl01 {
-protected:
-    void SetUp() override {
-        Vl01::SetUp();
-        drawing = host::db::Database::createDefault();
-        host::api::setCurrentDatabase(drawing.get());
-        MakeBlockLinetypes();
-    }
-    void TearDown() override {
-        host::api::setCurrentDatabase(static_cast<host::db::Database*>(nullptr));
-        Vl01::TearDown();
-    }
-    static std::vector<Primitive> Block(LObject& e) { return BlockOnPenLayers(e); }
-    // The entities after the connector symbols, which the connectors draw.
-    static std::vector<Primitive> Body(std::vector<Primitive> all, size_t symbols) {
-        return std::vector<Primitive>(all.begin() + static_cast<long>(std::min(symbols, all.size())), all.end());
-    }
-    std::unique_ptr<host::db::Database> drawing;
-};
-
-// A connector end seen edge-on: a line on pen 1 across the duct at x,
-// reaching half beyond the axis on both sides, drawn either way round.
-void ExpectCrossLine(const Primitive& e, double x, double half) {
-    EXPECT_EQ(e.type, "LINE");
-    EXPECT_EQ(e.layer, "PEN1");
-    EXPECT_NEAR(e.x1, x, 1e-6);
-    EXPECT_NEAR(e.x2, x, 1e-6);
-    EXPECT_NEAR(std::fabs(e.y1), half, 1e-6);
-    EXPECT_NEAR(e.y1, -e.y2, 1e-6);
-}
-
-}  // namespace
-
 TEST_F(Vl01Block, PlanViewJointsEdgesAndCentreLine) {
     auto e = Duct(3020);  // grows to 3050: joints at x = 25 and -1475
     std::vector<Primitive> all = Block(*e);
@@ -284,11 +228,11 @@ TEST_F(Vl01Block, PlanViewJointsEdgesAndCentreLine) {
     // The two ends seen edge-on: one line across each, on pen 1.
     ExpectCrossLine(all[0], 1525, 245);
     ExpectCrossLine(all[1], -1525, 245);
-    ExpectLine(all[2], "PEN1", 25, 245, 25, -245);
-    ExpectLine(all[3], "PEN1", -1475, 245, -1475, -245);
+    ExpectLine(all[2], "P1", 25, 245, 25, -245);
+    ExpectLine(all[3], "P1", -1475, 245, -1475, -245);
     ExpectLine(all[4], "0", -1525, 200, 1525, 200);
     ExpectLine(all[5], "0", -1525, -200, 1525, -200);
-    ExpectLine(all[6], "CENTRE", -1525, 0, 1525, 0);
+    ExpectLine(all[6], "PC", -1525, 0, 1525, 0);
 }
 
 TEST_F(Vl01Block, SideViewMirroredWithLpStars) {
@@ -299,7 +243,7 @@ TEST_F(Vl01Block, SideViewMirroredWithLpStars) {
     e->system.rectCentreLines = 0;
     std::vector<Primitive> body = Body(Block(*e), 2);
     ASSERT_EQ(body.size(), 1u + 2u + 8u);
-    ExpectLine(body[0], "PEN1", 0, 445, 0, -445);
+    ExpectLine(body[0], "P1", 0, 445, 0, -445);
     ExpectLine(body[1], "0", -1500, 400, 1500, 400);
     // First star at the start of piece 0 (x = 1500, mirrored to -1500):
     // centred 2m in from the end and the upper face, m = 90.
@@ -325,15 +269,5 @@ TEST_F(Vl01Block, EndOnViewsHoldOnlyTheConnectorSymbolsAndCentreLine) {
     auto e = Duct(3020);
     const double lp[5] = {0, 0, 0, 1, 0};
     e->SetParams(lp);
-    for (int16_t o : {2, 5}) {
-        e->SetOrientation(o);
-        e->system.rectCentreLines = 1;
-        std::vector<Primitive> with = Block(*e);
-        e->system.rectCentreLines = 0;
-        std::vector<Primitive> without = Block(*e);
-        ASSERT_EQ(with.size(), without.size() + 1) << o;
-        ExpectLine(with.back(), "CENTRE", -1525, 0, 1525, 0);
-        for (const Primitive& x : without)
-            EXPECT_NE(x.layer, "PEN1") << o << ": no joint line in an end view";
-    }
+    ExpectEndViewsWithoutJoints(*e, e->system.rectCentreLines, 1525);
 }
