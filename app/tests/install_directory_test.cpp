@@ -1,8 +1,4 @@
 // The install directory taken from the module's own file.
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "app/help.h"
 #include "app/install_directory.h"
 #include "app/module_state.h"
