@@ -1,7 +1,5 @@
 // The options and scale dialogs: values taken when a box loses the focus,
 // brought into range, and the scale shown as a : b or to four decimals.
-#include <map>
-
 #include "core/message_format.h"
 #include "dialog_fixture.h"
 #include "ui/mfc/loptiondialog.h"
@@ -9,18 +7,8 @@
 
 namespace {
 
-class OptionProbe : public LOptionDialog {
-public:
-    std::map<int, std::string> shown;
-    std::map<int, bool> enabled;
-    void OnCancel() override {
-        for (int id : {1075, 1076, 1077, 1078, 1087}) {
-            shown[id] = TextOf(*GetDlgItem(id));
-            enabled[id] = GetDlgItem(id)->IsWindowEnabled();
-        }
-        LOptionDialog::OnCancel();
-    }
-};
+using OptionProbe = Probe<LOptionDialog>;
+using ScaleProbe = Probe<LSclDlg>;
 
 class OptionDialogTest : public DialogTest {
 protected:
@@ -91,14 +79,12 @@ TEST_F(OptionDialogTest, TheScaleBoxLeftLastWins) {
     EXPECT_DOUBLE_EQ(dialog.scale, 250);
     EXPECT_EQ(dialog.shown[1087], "250");
     EXPECT_EQ(dialog.shown[1075], "1");
-
     OptionProbe zero;
     Prepare(zero, 0.01);
     Run(zero, "1087=0\n1076\n");
     EXPECT_DOUBLE_EQ(zero.scale, 0.01);
     EXPECT_EQ(zero.shown[1087], "1");
     EXPECT_EQ(zero.shown[1075], "100");
-
     OptionProbe right;
     Prepare(right, 20);
     Run(right, "1075=50\n1076\n");
@@ -140,31 +126,19 @@ TEST(CutScale, TruncatesToFourDecimals) {
     EXPECT_NEAR(CutScale(1e12), 214748.3647, 1e-9);
 }
 
-class ScaleProbe : public LSclDlg {
-public:
-    std::string label, box;
-    void OnCancel() override {
-        label = TextOf(*GetDlgItem(1035));
-        box = TextOf(*GetDlgItem(1074));
-        LSclDlg::OnCancel();
-    }
-};
-
 TEST_F(OptionDialogTest, ScaleDialogShowsTagAndFourDecimals) {
     ScaleProbe dialog;
     snprintf(dialog.system.tag, sizeof dialog.system.tag, "ZL1");
     dialog.scale = 2.5;
     Run(dialog, "");
-    EXPECT_EQ(dialog.label, FormatMessageNumber(67, {"ZL1"}));
-    EXPECT_NE(dialog.label.find("ZL1"), std::string::npos);
-    EXPECT_EQ(dialog.box, "2.5000");
-
+    EXPECT_EQ(dialog.shown[1035], FormatMessageNumber(67, {"ZL1"}));
+    EXPECT_NE(dialog.shown[1035].find("ZL1"), std::string::npos);
+    EXPECT_EQ(dialog.shown[1074], "2.5000");
     ScaleProbe typed;
     // The help button has no action, but clicking it takes the focus.
     Run(typed, "1074=1.23456\nhelp\n1074=x\nhelp\n");
-    EXPECT_EQ(typed.box, "1.2345");  // x is no number: the scale stays
+    EXPECT_EQ(typed.shown[1074], "1.2345");  // x is no number: the scale stays
     EXPECT_DOUBLE_EQ(typed.scale, 1.2345);
-
     LSclDlg confirmed;
     INT_PTR ended = 0;
     Run(confirmed, "1074=-2\n\n", &ended);  // Enter: OK reads the box
