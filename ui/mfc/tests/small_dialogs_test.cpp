@@ -14,7 +14,7 @@
 
 namespace {
 
-class SmallDialogTest : public DialogTest {};
+using SmallDialogTest = DialogTest;
 
 TEST_F(SmallDialogTest, DialogsWorkOnTheCurrentDocumentState) {
     LDocState state;
@@ -126,17 +126,20 @@ protected:
         DestroyElement(element);
         DialogTest::TearDown();
     }
+    std::string RunOnElement(const std::string& lines, INT_PTR* ended = nullptr) {
+        LCustomDialog dialog;
+        dialog.systems = &systems;
+        dialog.pElement = element;
+        return Run(dialog, lines, ended);
+    }
     LObject* element = nullptr;
 };
 
 TEST_F(CustomDialogTest, OpensOnTheElementAndWritesItOnOk) {
     element->SetParamText(0, "Silencer");
     element->listingFlag = 1;
-    LCustomDialog dialog;
-    dialog.systems = &systems;
-    dialog.pElement = element;
     INT_PTR ended = 0;
-    std::string transcript = Run(dialog, "?\n1066=zl2\n1080=  by the fan  \n1081\n1078=Box\nok\n", &ended);
+    std::string transcript = RunOnElement("?\n1066=zl2\n1080=  by the fan  \n1081\n1078=Box\nok\n", &ended);
     EXPECT_NE(transcript.find("Silencer"), std::string::npos);
     EXPECT_EQ(ended, IDOK);
     EXPECT_STREQ(element->System().tag, "ZL2");
@@ -148,25 +151,19 @@ TEST_F(CustomDialogTest, OpensOnTheElementAndWritesItOnOk) {
 }
 
 TEST_F(CustomDialogTest, EmptyUserTextStaysNoneAndCancelChangesNothing) {
-    LCustomDialog dialog;
-    dialog.systems = &systems;
-    dialog.pElement = element;
-    Run(dialog, "1081=0\n1066=ZL2\ncancel\n");
+    RunOnElement("1081=0\n1066=ZL2\ncancel\n");
     EXPECT_STREQ(element->System().tag, "ZL1");
     EXPECT_EQ(element->listingFlag, 0);
     INT_PTR ended = 0;
-    Run(dialog, "1081=0\nok\n", &ended);
+    RunOnElement("1081=0\nok\n", &ended);
     EXPECT_EQ(ended, IDOK);
     EXPECT_EQ(element->userText, nullptr);
     EXPECT_EQ(element->listingFlag, 1);
 }
 
 TEST_F(CustomDialogTest, OkRefusesAnEmptyOrUnlistedTag) {
-    LCustomDialog dialog;
-    dialog.systems = &systems;
-    dialog.pElement = element;
     INT_PTR ended = 0;
-    std::string transcript = Run(dialog, "1066=\nok\n1066=ZZ\nok\n1066=zl2\nok\n", &ended);
+    std::string transcript = RunOnElement("1066=\nok\n1066=ZZ\nok\n1066=zl2\nok\n", &ended);
     EXPECT_EQ(Count(transcript, CommandMessage(160)), 2u);
     EXPECT_EQ(ended, IDOK);
     EXPECT_STREQ(element->System().tag, "ZL2");
