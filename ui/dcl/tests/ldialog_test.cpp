@@ -69,25 +69,22 @@ protected:
     std::optional<host::dcl::DialogState> closed;
 };
 
-TEST_F(LDialogTest, AcceptRunsOkAndFinishWhoseResultIsReturned) {
+TEST_F(LDialogTest, AcceptRunsOkCancelRunsOnCancelAndFinishGivesTheResult) {
     EXPECT_EQ(Run("accept\n"), 7);
     EXPECT_EQ(probe.steps, (std::vector<std::string>{"init", "setup", "ok", "finish"}));
     EXPECT_EQ(probe.status, DLGOK);
     EXPECT_EQ(probe.cancelled, 0);
     EXPECT_EQ(host::dcl::loadedFileCount(), 0u);
-}
-
-TEST_F(LDialogTest, CancelRunsOnCancelThoughTheStatusIsOne) {
-    EXPECT_EQ(Run("cancel\n"), 7);
-    EXPECT_EQ(probe.steps, (std::vector<std::string>{"init", "setup", "cancel", "finish"}));
-    EXPECT_EQ(probe.status, DLGOK);
-    EXPECT_EQ(probe.cancelled, 1);
-
+    ProbeDialog cancelled;
+    EXPECT_EQ(Run(cancelled, "cancel\n"), 7);
+    EXPECT_EQ(cancelled.steps, (std::vector<std::string>{"init", "setup", "cancel", "finish"}));
+    EXPECT_EQ(cancelled.status, DLGOK);  // though cancelled
+    EXPECT_EQ(cancelled.cancelled, 1);
     // The flag is reset by the next run; the end of input cancels too.
-    EXPECT_EQ(Run("accept\n"), 7);
-    EXPECT_EQ(probe.cancelled, 0);
-    EXPECT_EQ(Run(""), 7);
-    EXPECT_EQ(probe.cancelled, 1);
+    EXPECT_EQ(Run(cancelled, "accept\n"), 7);
+    EXPECT_EQ(cancelled.cancelled, 0);
+    EXPECT_EQ(Run(cancelled, ""), 7);
+    EXPECT_EQ(cancelled.cancelled, 1);
 }
 
 TEST_F(LDialogTest, RefusedStepsAndMissingNamesAbortTheRun) {
@@ -181,23 +178,19 @@ TEST_F(LDialogTest, TileOperationsWriteWhatTheyAreGiven) {
 }
 
 TEST_F(LDialogTest, ListsOfNumbersAndTexts) {
-    probe.setup = [](ProbeDialog& d) {
-        const double sizes[] = {0, 100, 12.5};
-        d.SetTileListDoubles("sizes", 3, sizes);
+    const double sizes[] = {0, 100, 12.5};
+    const char* const codes[] = {"CS-N", nullptr, "CS-R"};
+    const struct { std::function<void(ProbeDialog&)> fill; std::vector<std::string> items; } cases[] = {
+        {[&](ProbeDialog& d) { d.SetTileListDoubles("sizes", 3, sizes); }, {"0", "100", "12.5"}},
+        {[&](ProbeDialog& d) { d.SetTileList("sizes", 3, codes); }, {"CS-N", "", "CS-R"}},
+        {[](ProbeDialog& d) { d.SetTileList("sizes", 2, nullptr); }, {}},
     };
-    Run("accept\n");
-    EXPECT_EQ(Closed("sizes")->items, (std::vector<std::string>{"0", "100", "12.5"}));
-
-    probe.setup = [](ProbeDialog& d) {
-        const char* const codes[] = {"CS-N", nullptr, "CS-R"};
-        d.SetTileList("sizes", 3, codes);
-    };
-    Run("accept\n");
-    EXPECT_EQ(Closed("sizes")->items, (std::vector<std::string>{"CS-N", "", "CS-R"}));
-
-    probe.setup = [](ProbeDialog& d) { d.SetTileList("sizes", 2, nullptr); };
-    Run("accept\n");
-    EXPECT_TRUE(Closed("sizes")->items.empty());
+    for (const auto& c : cases) {
+        probe.setup = c.fill;
+        Run("accept\n");
+        ASSERT_TRUE(Closed("sizes"));
+        EXPECT_EQ(Closed("sizes")->items, c.items);
+    }
 }
 
 }  // namespace
