@@ -33,13 +33,11 @@ void pick(ads_callback_packet* p) {
     if (p->reason == CBR_DOUBLE_CLICK) ads_done_dialog(p->dialog, DLGOK);
 }
 
-class ChooserTest : public ::testing::Test {
+class ChooserTest : public DialogTest {
 protected:
+    ChooserTest() : DialogTest(DCL_TEST_DATA L"/chooser.dcl", L"select_vl") {}
     void SetUp() override {
-        host::dcl::resetDialogs();
-        host::io::captureTranscript();
-        ASSERT_EQ(ads_load_dialog(DCL_TEST_DATA L"/chooser.dcl", &file_), RTNORM) << host::io::takeTranscript();
-        ASSERT_EQ(ads_new_dialog(L"select_vl", file_, NULLCB, &hdlg_), RTNORM);
+        DialogTest::SetUp();
         for (const wchar_t* key : {L"vl01", L"vl02", L"vl03", L"list"}) {
             ads_client_data_tile(hdlg_, key, &chooser_);
             ads_action_tile(hdlg_, key, pick);
@@ -53,19 +51,6 @@ protected:
         ads_slide_image(0, 0, cx, cy, L"/opt/lurak/LURAK.SLB(vl02-)");
         ads_end_image();
     }
-    void TearDown() override {
-        host::dcl::resetDialogs();
-        host::io::setSource(nullptr);
-    }
-    int run(const std::string& script) {
-        host::io::setScript(script);
-        int status = -99;
-        ads_start_dialog(hdlg_, &status);
-        return status;
-    }
-
-    int file_ = 0;
-    ads_hdlg hdlg_ = nullptr;
     Chooser chooser_;
 };
 
