@@ -42,17 +42,14 @@ inline std::string tileValue(ads_hdlg hdlg, const wchar_t* key) {
     return host::io::toUtf8(buffer);
 }
 
-// A dialog of a test file, new (the sample dialog unless told otherwise).
 class DialogTest : public ::testing::Test {
 protected:
-    explicit DialogTest(const wchar_t* fileName = DCL_TEST_DATA L"/sample.dcl", const wchar_t* dialogName = L"sample")
-        : fileName_(fileName), dialogName_(dialogName) {}
     void SetUp() override {
         host::dcl::resetDialogs();
         events().clear();
         host::io::captureTranscript();
-        ASSERT_EQ(ads_load_dialog(fileName_, &file_), RTNORM) << host::io::takeTranscript();
-        ASSERT_EQ(ads_new_dialog(dialogName_, file_, NULLCB, &hdlg_), RTNORM);
+        ASSERT_EQ(ads_load_dialog(DCL_TEST_DATA L"/sample.dcl", &file_), RTNORM) << host::io::takeTranscript();
+        ASSERT_EQ(ads_new_dialog(L"sample", file_, NULLCB, &hdlg_), RTNORM);
     }
     void TearDown() override {
         host::dcl::resetDialogs();
@@ -77,8 +74,6 @@ protected:
         return t ? *t : none;
     }
 
-    const wchar_t* fileName_;
-    const wchar_t* dialogName_;
     int file_ = 0;
     ads_hdlg hdlg_ = nullptr;
     std::optional<host::dcl::DialogState> last_;

@@ -77,6 +77,9 @@ TEST_F(DialogTest, CallbacksSeeClientDataAndChangeOtherTiles) {
     ads_action_tile(hdlg_, L"lp", disableWidth);
     ads_client_data_tile(hdlg_, L"lp", &calls);
     ads_mode_tile(hdlg_, L"vl01", MODE_FLIP);
+    ads_start_image(hdlg_, L"vl01");
+    ads_slide_image(0, 0, 10, 10, L"/opt/lurak/LURAK.SLB(vl01-)");
+    ads_end_image();
     host::io::setScript("lp\n?\nwidth=5\nlp=0\nwidth=5\ncancel\n");
     int status = -99;
     ads_start_dialog(hdlg_, &status);
@@ -87,7 +90,9 @@ TEST_F(DialogTest, CallbacksSeeClientDataAndChangeOtherTiles) {
     std::string text = host::io::takeTranscript();
     EXPECT_NE(text.find("sample> width=5\nedit_box \"width\" is disabled\n"), std::string::npos) << text;
     EXPECT_NE(text.find("width      edit_box     \"Width\" = \"200\" [disabled]"), std::string::npos) << text;
-    EXPECT_NE(text.find("vl01       image_button [highlighted]"), std::string::npos) << text;
+    EXPECT_NE(text.find("vl01       image_button slide \"/opt/lurak/LURAK.SLB(vl01-)\" [highlighted]"),
+              std::string::npos)
+        << text;
     EXPECT_NE(text.find("info       text         \"1\""), std::string::npos) << text;
     EXPECT_EQ(last("width").value, "5");
     EXPECT_TRUE(last("width").enabled);
@@ -115,6 +120,23 @@ TEST_F(DialogTest, ModesMoveFocusAndFlipHighlights) {
     EXPECT_NE(text.find("radio_button \"_1\" is disabled"), std::string::npos) << text;
     EXPECT_NE(text.find("boxed_radio_row \"v2\" is disabled"), std::string::npos) << text;
     EXPECT_NE(text.find("list_box \"list\" is disabled"), std::string::npos) << text;
+}
+
+// A terminal shows the dialog when it opens.
+class Terminal : public host::io::StringSource {
+public:
+    using StringSource::StringSource;
+    bool interactive() const override { return true; }
+};
+
+TEST_F(DialogTest, ATerminalSeesTheDialogWhenItOpens) {
+    host::io::setSource(std::make_unique<Terminal>("cancel\n"));
+    int status = -99;
+    ads_start_dialog(hdlg_, &status);
+    EXPECT_EQ(status, DLGCANCEL);
+    std::string text = host::io::takeTranscript();
+    EXPECT_EQ(text.rfind("Dialog \"sample\": Sample\n", 0), 0u) << text;
+    EXPECT_NE(text.find("        0  VL-01\n"), std::string::npos) << text;
 }
 
 void closeWithFive(ads_callback_packet* p) { ads_done_dialog(p->dialog, 5); }
