@@ -33,7 +33,6 @@ protected:
     // The module's unload message, once.
     void StopModule();
     std::string Transcript();
-
     std::filesystem::path installDir;
     bool started = false;
 };
@@ -65,6 +64,5 @@ protected:
     bool Said(const char* text) { return Transcript().find(text) != std::string::npos; }
     // Every element insert of the drawing, in drawing order.
     static std::vector<Stored> StoredElements();
-
     LDocState* state = nullptr;
 };

@@ -154,7 +154,6 @@ TEST_F(PlaceElementTest, PicksThatAreNotElementsOrWhereNothingFitsAreRefused) {
     state->selectionState = kTwoEntitiesPicked;
     Place(kLnvl, kVl01);
     EXPECT_TRUE(Said("not a LurakCAD element"));
-
     ads_name a, b;
     PickTwoDucts(a, b);
     size_t before = StoredElements().size();

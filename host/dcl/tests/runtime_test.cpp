@@ -36,7 +36,6 @@ TEST_F(DialogTest, InitialValuesFollowTheTileRules) {
     EXPECT_EQ(tileValue(hdlg_, L"lp"), "0");
     EXPECT_EQ(tileValue(hdlg_, L"v2"), "_1");      // the key of the chosen button
     EXPECT_EQ(tileValue(hdlg_, L"info"), "Ready");
-
     ads_set_tile(hdlg_, L"listed", L"yes");  // anything but "1" is off
     EXPECT_EQ(tileValue(hdlg_, L"listed"), "0");
     ads_set_tile(hdlg_, L"_2", L"1");
@@ -49,7 +48,6 @@ TEST_F(DialogTest, InitialValuesFollowTheTileRules) {
     EXPECT_EQ(tileValue(hdlg_, L"list"), "1");
     ads_set_tile(hdlg_, L"size", L"7");
     EXPECT_EQ(tileValue(hdlg_, L"size"), "");
-
     ACHAR small[4];
     EXPECT_EQ(ads_get_tile(hdlg_, L"info", small, 4), RTNORM);
     EXPECT_EQ(std::wstring(small), L"Rea");

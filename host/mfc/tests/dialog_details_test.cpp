@@ -50,7 +50,6 @@ public:
     BaseDialog() : CDialog(kTemplate) {}
     Log log;
     bool lockTab = false;
-
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
         auto* tab = static_cast<CTabCtrl*>(GetDlgItem(1500));

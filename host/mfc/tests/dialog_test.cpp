@@ -61,14 +61,12 @@ public:
     std::string tagAtOk;
     int radioAtOk = 0;
     int innerResult = 0;
-
     CEdit size;
     CEdit tag;
     CComboBox linetype;
     CComboBox layer;
     CTabCtrl tab;
     CButton circle;
-
     void DoDataExchange(CDataExchange* pDX) override {
         CDialog::DoDataExchange(pDX);
         DDX_Control(pDX, 1002, size);
@@ -123,7 +121,6 @@ public:
         log.push_back(std::string("colour ") + (answer == IDYES ? "yes" : "no"));
     }
     void OnHelp();
-
     DECLARE_MESSAGE_MAP()
 };
 

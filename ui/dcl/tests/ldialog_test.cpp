@@ -91,14 +91,12 @@ TEST_F(LDialogTest, RefusedStepsAndMissingNamesAbortTheRun) {
     probe.initResult = 1;
     EXPECT_EQ(Run("accept\n"), -1);
     EXPECT_EQ(probe.steps, std::vector<std::string>{"init"});
-
     ProbeDialog refusing;
     refusing.setupResult = 1;
     EXPECT_EQ(Run(refusing, "accept\n"), -1);
     EXPECT_EQ(refusing.steps, (std::vector<std::string>{"init", "setup"}));
     EXPECT_EQ(host::dcl::loadedFileCount(), 0u);
     EXPECT_EQ(host::dcl::liveDialogCount(), 0u);
-
     for (const char* name : {static_cast<const char*>(nullptr), ""}) {
         ProbeDialog nameless;
         nameless.name = name;
@@ -117,7 +115,6 @@ TEST_F(LDialogTest, AMissingDialogKeyIsReportedWithMessage148) {
               std::string::npos)
         << text;
     EXPECT_EQ(host::dcl::loadedFileCount(), 0u);
-
     UseOwnDialogFile(nullptr);  // no dialog file at all
     ProbeDialog fileless;
     EXPECT_EQ(Run(fileless, "accept\n"), -1);
@@ -130,7 +127,6 @@ TEST_F(LDialogTest, HelpOpensTheTopicAndKeepsTheDialogOpen) {
     EXPECT_EQ(probe.cancelled, 0);
     std::string text = host::io::takeTranscript();
     EXPECT_NE(text.find("Lurak.hlp, topic topic_rendszerek"), std::string::npos) << text;
-
     probe.helpTopic = nullptr;
     EXPECT_EQ(Run("help\naccept\n"), 7);
     EXPECT_EQ(host::io::takeTranscript().find("Help:"), std::string::npos);

@@ -69,7 +69,6 @@ TEST(PropertiesLayoutTest, OptionParametersAreNamedInTheDialog) {
     EXPECT_NE(text.find(": boxed_radio_row { key = \"v4\"; label = \"F option\";"), std::string::npos);
     EXPECT_NE(text.find(": radio_button { key = \"_4\"; label = \"F12\"; }"), std::string::npos);
     EXPECT_EQ(text.find("\"_5\""), std::string::npos);
-
     // A flag that a type still takes as a free number stays an edit box.
     TestRow unfilled("prop_tv_s3", "Autodef", {0, 0, 0, 0, 0, 0});
     text = PropertiesDialogDcl(CollectPropertiesLayouts({&autodef.row, &unfilled.row}).dialogs[0]);

@@ -142,7 +142,6 @@ TEST_F(TypeChooserTest, AMissingPageIsReportedWithMessage148) {
               std::string::npos)
         << text;
     EXPECT_EQ(host::dcl::loadedFileCount(), 0u);
-
     UseOwnDialogFile(nullptr);
     EXPECT_EQ(Choose(8, "accept\n"), -1);
     EXPECT_NE(host::io::takeTranscript().find("Dialog 'select_flt' is missing"), std::string::npos);
