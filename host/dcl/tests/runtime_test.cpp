@@ -202,12 +202,9 @@ TEST_F(DialogTest, BadLinesAreExplainedAndTheDialogGoesOn) {
     EXPECT_NE(text.find("      > 0  VL-01\n        1  VL-02\n"), std::string::npos) << text;
 }
 
-TEST_F(DialogTest, FileListsItsDialogs) {
+TEST_F(DialogTest, FileListsItsDialogsAndCallsWithBadKeysOrHandlesFail) {
     EXPECT_EQ(host::dcl::dialogNames(file_), (std::vector<std::string>{"sample", "second"}));
     EXPECT_TRUE(host::dcl::dialogNames(file_ + 1).empty());
-}
-
-TEST_F(DialogTest, CallsWithBadKeysOrHandlesFail) {
     EXPECT_EQ(ads_set_tile(hdlg_, L"nokey", L"1"), RTERROR);
     EXPECT_NE(host::io::takeTranscript().find("ads_set_tile: no tile \"nokey\" in dialog \"sample\""),
               std::string::npos);

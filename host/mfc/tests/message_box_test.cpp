@@ -16,7 +16,7 @@ int ask(UINT type, const char* script) {
 
 } // namespace
 
-TEST(MessageBox, EachButtonSetGivesItsCodesEnterTheDefaultAndEscapeOrTheEndOfInputCancel) {
+TEST(MessageBox, AnswersEnterEscapeAndTheEndOfInputGiveTheirButtons) {
     const struct { UINT type; const char* answer; int code; } cases[] = {
         {MB_OK, "ok", IDOK}, {MB_OKCANCEL, "ok", IDOK}, {MB_OKCANCEL, "Cancel", IDCANCEL},
         {MB_YESNO | MB_ICONQUESTION, "YES", IDYES}, {MB_YESNO, "n", IDNO}, {MB_YESNOCANCEL, "no", IDNO},

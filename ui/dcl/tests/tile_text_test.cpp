@@ -3,7 +3,7 @@
 
 #include "ui/dcl/tile_text.h"
 
-TEST(TileTextTest, NumbersAreRoundedAwayFromZeroOnlyAboveAHalfAndTextsThatAreNoNumberReadAsMinusOne) {
+TEST(TileTextTest, NumbersRoundAwayFromZeroOnlyAboveAHalfAndOtherTextsReadAsMinusOne) {
     const struct { const char* text; int value; } cases[] = {
         {"12.5", 12}, {"12.6", 13}, {"12.7", 13}, {"-12.5", -12}, {"-12.6", -13}, {"0.4", 0}, {"  1500", 1500},
         {"250 mm", 250}, {"abc", -1}, {"", -1}, {nullptr, -1}, {"1e300", -1}, {"nan", -1}, {"-inf", -1},

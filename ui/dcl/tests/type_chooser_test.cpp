@@ -87,7 +87,7 @@ TEST_F(TypeChooserTest, ADoubleClickedImageOrListRowClosesWithItsTypeHighlighted
     EXPECT_TRUE(Closed("vl01")->highlighted);
 }
 
-TEST_F(TypeChooserTest, APickThenAcceptChoosesWithinThePageAndOnlyTheLastPickIsHighlighted) {
+TEST_F(TypeChooserTest, APickThenAcceptChoosesWithinThePageAndOnlyTheLastPickIsLit) {
     EXPECT_EQ(Choose(7, "vl03\naccept\n"), 0);
     EXPECT_EQ(chosen, 5);
     EXPECT_EQ(Choose(8, "vl01\naccept\n"), 0);
