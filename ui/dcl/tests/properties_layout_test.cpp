@@ -56,6 +56,7 @@ TEST(PropertiesLayoutTest, RadioGroupsCountInParameterOrderAndTheSwitchIsAToggle
     EXPECT_EQ(layout.radioChoices[2], 3);
     // T-2's only radio group is the first, keyed "_1": not T-1's second.
     EXPECT_EQ(layouts.conflicts, std::vector<std::string>{"T-2 in prop_t"});
+    EXPECT_EQ(RadioButtonKey(1, 3), "__3");  // the second group's third button
 }
 
 TEST(PropertiesLayoutTest, OptionParametersAreNamedInTheDialog) {
