@@ -1,7 +1,5 @@
 // One state per drawing: created on first sight, found again on a switch,
 // never reached once its drawing is closed, all freed at unload.
-#include <gtest/gtest.h>
-
 #include <cstring>
 
 #include "ads_entity.h"
@@ -23,19 +21,16 @@ TEST_F(DocStateTest, EachDrawingKeepsItsOwnStateAcrossSwitches) {
     ASSERT_NE(stateA, nullptr);
     ASSERT_NE(stateB, nullptr);
     EXPECT_NE(stateA, stateB);
-
     Send(AcRx::kInvkSubrMsg, a);
     EXPECT_EQ(CurrentDocState, stateA);
     EXPECT_EQ(stateA->database, a->database());
     stateA->defaults.labelDistance = 75.0;
     stateA->defaults.insertScale = AcGeScale3d(2.0);
     strcpy(stateA->currentSystem.tag, "ZL1");
-
     Send(AcRx::kInvkSubrMsg, b);
     EXPECT_EQ(CurrentDocState, stateB);
     EXPECT_EQ(stateB->defaults.labelDistance, 50.0);
     EXPECT_EQ(CurrentInsertScale(), AcGeScale3d(1.0));
-
     stateA->database = nullptr;
     Send(AcRx::kInvkSubrMsg, a);
     EXPECT_EQ(CurrentDocState, stateA);
@@ -60,29 +55,25 @@ TEST_F(DocStateTest, NewStateHasTheDefaultPiecesAndNoCurrentElement) {
     EXPECT_EQ(s.systemList.systemCount, 0);
 }
 
-TEST_F(DocStateTest, DrawingOpenedAfterStartGetsItsStateAtItsLoad) {
+TEST_F(DocStateTest, DrawingsGetTheirStateAtTheirLoadAndClosedOnesAreNeverReachedAgain) {
     Send(AcRx::kInitAppMsg);
     started = true;
     EXPECT_EQ(DocStateCount(), 0);
     EXPECT_EQ(CurrentDocState, nullptr);
-    host::shell::Document* doc = NewDocument();
-    Send(AcRx::kLoadDwgMsg, doc);
-    EXPECT_EQ(DocStateCount(), 1);
-    EXPECT_EQ(CurrentDocState, DocStateOf(doc));
-}
-
-TEST_F(DocStateTest, ClosedDrawingsStateIsNeverReachedAgain) {
     host::shell::Document* a = NewDocument();
+    Send(AcRx::kLoadDwgMsg, a);
+    EXPECT_EQ(DocStateCount(), 1);
+    EXPECT_EQ(CurrentDocState, DocStateOf(a));
     host::shell::Document* b = NewDocument();
-    StartModule();
+    Send(AcRx::kLoadDwgMsg, b);
     Send(AcRx::kUnloadDwgMsg, a);
     host::shell::documents().close(a);
     EXPECT_EQ(DocStateOf(a), nullptr);
     host::shell::Document* c = NewDocument();
     Send(AcRx::kLoadDwgMsg, c);
     EXPECT_NE(DocStateOf(c), nullptr);
-    EXPECT_EQ(DocStateCount(), 2);  // b and c; a's state is gone
     EXPECT_NE(DocStateOf(b), nullptr);
+    EXPECT_EQ(DocStateCount(), 2);
 }
 
 TEST_F(DocStateTest, RemovingTheCurrentStateLeavesNoneUntilTheNextSwitch) {
@@ -111,7 +102,6 @@ TEST_F(DocStateTest, DefaultsStoredInTheDrawingAreReadAtFirstSight) {
                          1040, 5000.0, 1040, 0.5, 0);
     ASSERT_EQ(acdbEntMod(list), RTNORM);
     acutRelRb(list);
-
     StartModule();
     LDocState* state = DocStateOf(doc);
     ASSERT_NE(state, nullptr);

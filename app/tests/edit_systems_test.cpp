@@ -1,12 +1,10 @@
 // "C:lsys" and the systems list dialog: the list, new, edit, delete with
 // its question, choosing by double click, and cancel taking changes back.
-#include <gtest/gtest.h>
-
 #include <fstream>
 
 #include "core/system_list.h"
 #include "io/io.h"
-#include "placement_fixture.h"
+#include "module_fixture.h"
 #include "ui/dcl/lsyslist_dialog.h"
 
 namespace {

@@ -1,10 +1,5 @@
 // The host messages: what initialization, drawing load and unload, function
 // calls and module unload leave behind.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <string>
-
 #include "ads_entity.h"
 #include "app/dispatch.h"
 #include "app/doc_state.h"
@@ -28,20 +23,23 @@ TEST_F(EntryPointTest, DrawingLoadDefinesTheFunctionsAndLoadsTheMenu) {
     EXPECT_EQ(doc->menus()[0], "LURAK.cui");
     EXPECT_EQ(std::wstring(AppNameFilter()->resval.rstring), L"LurakCad_B1");
     EXPECT_EQ(AppNameFilter()->restype, RTSTR);
-
     Send(AcRx::kUnloadDwgMsg, doc);
     EXPECT_TRUE(doc->functions().empty());
 }
 
-TEST_F(EntryPointTest, UnloadFreesReactorsAndEveryDrawingsState) {
+TEST_F(EntryPointTest, QuitRemovesEachDrawingsStateAtItsUnloadAndUnloadFreesTheRest) {
     host::shell::Document* a = NewDocument();
-    NewDocument();
+    host::shell::Document* b = NewDocument();
     NewDocument();
     StartModule();
     ASSERT_EQ(DocStateCount(), 3);
     EXPECT_NE(LabelReactorInstance(), nullptr);
     EXPECT_NE(RedrawReactorInstance(), nullptr);
     EXPECT_EQ(acedEditor->reactorCount(), 1);
+    Send(AcRx::kPreQuitMsg);
+    Send(AcRx::kUnloadDwgMsg, b);
+    EXPECT_EQ(DocStateOf(b), nullptr);
+    EXPECT_NE(DocStateOf(a), nullptr);
     host::shell::makeCurrent(a);
     StopModule();
     EXPECT_EQ(LabelReactorInstance(), nullptr);
@@ -96,21 +94,6 @@ TEST_F(EntryPointTest, MissingMessagesFileLeavesTheModuleInertAndTheHostRunning)
     EXPECT_TRUE(second->functions().empty());
     StopModule();
     EXPECT_EQ(acedEditor->reactorCount(), 0);
-}
-
-TEST_F(EntryPointTest, QuitRemovesEachDrawingsStateAtItsUnload) {
-    host::shell::Document* a = NewDocument();
-    host::shell::Document* b = NewDocument();
-    StartModule();
-    ASSERT_EQ(DocStateCount(), 2);
-    Send(AcRx::kPreQuitMsg);
-    Send(AcRx::kUnloadDwgMsg, a);
-    EXPECT_EQ(DocStateOf(a), nullptr);
-    EXPECT_NE(DocStateOf(b), nullptr);
-    Send(AcRx::kUnloadDwgMsg, b);
-    EXPECT_EQ(DocStateCount(), 0);
-    StopModule();
-    EXPECT_EQ(LabelReactorInstance(), nullptr);
 }
 
 static bool HasLinetype(const wchar_t* name) {

@@ -1,6 +1,4 @@
 // The host version check and what a refused or missing version does.
-#include <gtest/gtest.h>
-
 #include "ads_entity.h"
 #include "app/dispatch.h"
 #include "app/host_version.h"
@@ -28,13 +26,19 @@ TEST(HostVersionTest, LongVersionTextIsCutToTheBuffer) {
 
 using VersionedModuleTest = ModuleFixture;
 
-TEST_F(VersionedModuleTest, AcceptedVersionShowsNoBoxAndCommandsRun) {
-    host::shell::setHostVersion(std::string("17.1 (R17.1)"));
-    NewDocument();
-    StartModule();
-    EXPECT_TRUE(HostVersionAccepted());
-    EXPECT_EQ(Transcript().find("verzi"), std::string::npos);
-    EXPECT_EQ(InvokeFunctionCode(25), 1);
+TEST_F(VersionedModuleTest, AcceptedVersionRunsCommandsAndNoVersionIsRefusedSilently) {
+    const struct { std::optional<std::string> version; bool accepted; } cases[] = {
+        {"17.1 (R17.1)", true}, {std::nullopt, false}};
+    for (const auto& c : cases) {
+        StopModule();
+        host::shell::resetSession();
+        host::shell::setHostVersion(c.version);
+        NewDocument();
+        StartModule();
+        EXPECT_EQ(HostVersionAccepted(), c.accepted) << c.version.value_or("none");
+        EXPECT_EQ(Transcript().find("verzi"), std::string::npos);
+        EXPECT_EQ(InvokeFunctionCode(25), c.accepted ? 1 : 0);
+    }
 }
 
 TEST_F(VersionedModuleTest, RefusedVersionShowsTheBoxAndLeavesCommandsInert) {
@@ -54,13 +58,4 @@ TEST_F(VersionedModuleTest, RefusedVersionShowsTheBoxAndLeavesCommandsInert) {
     resbuf* linetype = acdbTblSearch(L"LTYPE", L"KÖZÉP", 0);
     EXPECT_EQ(linetype, nullptr);
     acutRelRb(linetype);
-}
-
-TEST_F(VersionedModuleTest, NoVersionAtAllIsRefusedSilently) {
-    host::shell::setHostVersion(std::nullopt);
-    NewDocument();
-    StartModule();
-    EXPECT_FALSE(HostVersionAccepted());
-    EXPECT_EQ(Transcript().find("verzi"), std::string::npos);
-    EXPECT_EQ(InvokeFunctionCode(25), 0);
 }

@@ -1,8 +1,4 @@
 // The install directory taken from the module's own file.
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "app/help.h"
 #include "app/install_directory.h"
 #include "app/module_state.h"
@@ -46,15 +42,13 @@ TEST_F(InstallDirectoryModuleTest, IsTheDirectoryOfTheLoadedModuleFile) {
     EXPECT_EQ(HelpFilePath(), installDir.string() + "/Lurak.hlp");
 }
 
-TEST_F(InstallDirectoryModuleTest, UnknownModuleFileFallsBackToTheProgramsDirectory) {
+TEST_F(InstallDirectoryModuleTest, UnknownModuleFileFallsBackToTheProgramsDirectoryAndATooLongPathGivesNone) {
     host::win::unregisterModule(L"LURAK.ARX");
     host::win::setProgramPath(L"/usr/lib/host/hostprog");
     LocateInstallDirectory();
     EXPECT_EQ(std::string(InstallDirectory()), "/usr/lib/host/");
     host::win::setProgramPath(nullptr);
-}
-
-TEST_F(InstallDirectoryModuleTest, TooLongPathGivesNoDirectoryRatherThanACutOne) {
+    // A module path too long for the buffer gives none rather than a cut one.
     std::wstring path = L"/" + std::wstring(300, L'd') + L"/LURAK.ARX";
     host::win::registerModule(L"LURAK.ARX", path.c_str());
     LocateInstallDirectory();

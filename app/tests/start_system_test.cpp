@@ -1,12 +1,10 @@
 // "C:lstart": the start connector from the picked point, direction and the
 // start dialog, the system taken or defined, and every way to cancel.
-#include <gtest/gtest.h>
-
 #include <cmath>
 
 #include "core/lconnector.h"
 #include "core/system_list.h"
-#include "placement_fixture.h"
+#include "module_fixture.h"
 
 namespace {
 

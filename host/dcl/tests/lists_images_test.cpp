@@ -26,12 +26,10 @@ TEST_F(DialogTest, ListOperationsReplaceAppendAndChange) {
     fill(hdlg_, L"list", LIST_CHANGE, 0, {L"first", L"[AA] Átnevezve"});  // the last one stays
     EXPECT_EQ(items(hdlg_, "list"),
               (std::vector<std::string>{"[AA] Átnevezve", "[BB] Elszivo", "[CC] Friss"}));
-
     fill(hdlg_, L"size", LIST_NEW, 0, {L"0", L"33%", L"50%"});
     EXPECT_EQ(tileValue(hdlg_, L"size"), "0");  // a popup list shows its first row
     fill(hdlg_, L"size", LIST_NEW, 0, {});
     EXPECT_EQ(tileValue(hdlg_, L"size"), "");
-
     EXPECT_EQ(ads_start_list(hdlg_, L"list", LIST_CHANGE, 3), RTERROR);  // no row 3
     EXPECT_EQ(ads_add_list(L"stray"), RTERROR);
     EXPECT_EQ(ads_start_list(hdlg_, L"list", 4, 0), RTERROR);
@@ -76,7 +74,6 @@ TEST_F(DialogTest, ImagesAreRecordedWithTheirSlides) {
     ads_dimensions_tile(hdlg_, L"vl01", &cx, &cy);
     EXPECT_EQ(cx, 79);
     EXPECT_EQ(cy, 79);
-
     ASSERT_EQ(ads_start_image(hdlg_, L"vl01"), RTNORM);
     ads_vector_image(0, 0, 10, 10, 1);
     ads_slide_image(0, 0, cx, cy, L"/opt/lurak/LURAK.SLB(vl01-)");
@@ -87,7 +84,6 @@ TEST_F(DialogTest, ImagesAreRecordedWithTheirSlides) {
     ASSERT_EQ(image->ops.size(), 2u);
     EXPECT_EQ(image->ops[0].type, host::dcl::ImageOp::Type::Vector);
     EXPECT_EQ(image->ops[1].x2, 79);
-
     ads_start_image(hdlg_, L"vl01");
     ads_fill_image(0, 0, cx, cy, -2);  // covers the tile: the picture starts anew
     ads_end_image();
@@ -96,7 +92,6 @@ TEST_F(DialogTest, ImagesAreRecordedWithTheirSlides) {
     EXPECT_EQ(image->ops[0].color, -2);
     EXPECT_EQ(host::dcl::lastSlide("vl01"), "");
     EXPECT_EQ(host::dcl::lastImage("vl02"), nullptr);
-
     EXPECT_EQ(ads_fill_image(0, 0, 1, 1, 0), RTERROR);  // no start_image
     EXPECT_EQ(ads_start_image(hdlg_, L"list"), RTERROR);
     EXPECT_EQ(ads_slide_image(0, 0, 1, 1, L"x"), RTERROR);

@@ -140,21 +140,18 @@ TEST(DclParser, HostileFilesAreRefusedQuickly) {
     std::string deep = "d : dialog {";
     for (int i = 0; i < 100000; ++i) deep += ": row {";
     EXPECT_EQ(refusal(deep), "bad.dcl, line 1: tiles nest more than 64 deep");
-
     // Each level derives twice from the one below: worked out once per level.
     std::string diamond = "t0 : button { }\n";
     for (int i = 1; i < 60; ++i)
         diamond += "t" + std::to_string(i) + " : t" + std::to_string(i - 1) + " : t" + std::to_string(i - 1) + " { }\n";
     diamond += "d : dialog { t59; ok_only; }\n";
     EXPECT_EQ(refusal(diamond), "");
-
     // A subassembly that holds itself twice at each level.
     std::string wide = "s0 : column { : button { } }\n";
     for (int i = 1; i < 40; ++i)
         wide += "s" + std::to_string(i) + " : column { s" + std::to_string(i - 1) + "; s" + std::to_string(i - 1) + "; }\n";
     wide += "d : dialog { s39; }\n";
     EXPECT_NE(refusal(wide).find("the dialog has too many tiles"), std::string::npos);
-
     EXPECT_EQ(refusal(std::string("d : dialog { }\n\x01", 17)), "bad.dcl, line 2: unexpected byte 0x01");
 }
 
@@ -200,7 +197,6 @@ TEST_F(DclFiles, MissingFileFailsAndBadFileNamesItsLine) {
     EXPECT_EQ(ads_load_dialog(L"/no/such/dir/lurak.dcl", &id), RTERROR);
     EXPECT_EQ(id, -1);
     EXPECT_NE(host::io::takeTranscript().find("cannot find dialog file /no/such/dir/lurak.dcl"), std::string::npos);
-
     write("inner.dcl", "inner_tile : button {\n  label = 12\n}\n");
     std::wstring outer = write("outer.dcl", "// outer\n@include \"inner.dcl\"\n");
     EXPECT_EQ(ads_load_dialog(outer.c_str(), &id), RTERROR);
@@ -215,7 +211,6 @@ TEST_F(DclFiles, IncludesSelfAndWindowsPaths) {
     int id = 0;
     EXPECT_EQ(ads_load_dialog(self.c_str(), &id), RTERROR);
     EXPECT_NE(host::io::takeTranscript().find("includes itself"), std::string::npos);
-
     write("shared.dcl", "shared_ok : ok_only { }\n");
     std::wstring main = write("main.dcl", "@include \"base.dcl\"\n@include \"shared.dcl\"\nd : dialog { shared_ok; }\n");
     std::wstring windows = main;

@@ -36,7 +36,6 @@ TEST_F(DialogTest, InitialValuesFollowTheTileRules) {
     EXPECT_EQ(tileValue(hdlg_, L"lp"), "0");
     EXPECT_EQ(tileValue(hdlg_, L"v2"), "_1");      // the key of the chosen button
     EXPECT_EQ(tileValue(hdlg_, L"info"), "Ready");
-
     ads_set_tile(hdlg_, L"listed", L"yes");  // anything but "1" is off
     EXPECT_EQ(tileValue(hdlg_, L"listed"), "0");
     ads_set_tile(hdlg_, L"_2", L"1");
@@ -49,7 +48,6 @@ TEST_F(DialogTest, InitialValuesFollowTheTileRules) {
     EXPECT_EQ(tileValue(hdlg_, L"list"), "1");
     ads_set_tile(hdlg_, L"size", L"7");
     EXPECT_EQ(tileValue(hdlg_, L"size"), "");
-
     ACHAR small[4];
     EXPECT_EQ(ads_get_tile(hdlg_, L"info", small, 4), RTNORM);
     EXPECT_EQ(std::wstring(small), L"Rea");
@@ -77,6 +75,9 @@ TEST_F(DialogTest, CallbacksSeeClientDataAndChangeOtherTiles) {
     ads_action_tile(hdlg_, L"lp", disableWidth);
     ads_client_data_tile(hdlg_, L"lp", &calls);
     ads_mode_tile(hdlg_, L"vl01", MODE_FLIP);
+    ads_start_image(hdlg_, L"vl01");
+    ads_slide_image(0, 0, 10, 10, L"/opt/lurak/LURAK.SLB(vl01-)");
+    ads_end_image();
     host::io::setScript("lp\n?\nwidth=5\nlp=0\nwidth=5\ncancel\n");
     int status = -99;
     ads_start_dialog(hdlg_, &status);
@@ -87,7 +88,9 @@ TEST_F(DialogTest, CallbacksSeeClientDataAndChangeOtherTiles) {
     std::string text = host::io::takeTranscript();
     EXPECT_NE(text.find("sample> width=5\nedit_box \"width\" is disabled\n"), std::string::npos) << text;
     EXPECT_NE(text.find("width      edit_box     \"Width\" = \"200\" [disabled]"), std::string::npos) << text;
-    EXPECT_NE(text.find("vl01       image_button [highlighted]"), std::string::npos) << text;
+    EXPECT_NE(text.find("vl01       image_button slide \"/opt/lurak/LURAK.SLB(vl01-)\" [highlighted]"),
+              std::string::npos)
+        << text;
     EXPECT_NE(text.find("info       text         \"1\""), std::string::npos) << text;
     EXPECT_EQ(last("width").value, "5");
     EXPECT_TRUE(last("width").enabled);
@@ -115,6 +118,23 @@ TEST_F(DialogTest, ModesMoveFocusAndFlipHighlights) {
     EXPECT_NE(text.find("radio_button \"_1\" is disabled"), std::string::npos) << text;
     EXPECT_NE(text.find("boxed_radio_row \"v2\" is disabled"), std::string::npos) << text;
     EXPECT_NE(text.find("list_box \"list\" is disabled"), std::string::npos) << text;
+}
+
+// A terminal shows the dialog when it opens.
+class Terminal : public host::io::StringSource {
+public:
+    using StringSource::StringSource;
+    bool interactive() const override { return true; }
+};
+
+TEST_F(DialogTest, ATerminalSeesTheDialogWhenItOpens) {
+    host::io::setSource(std::make_unique<Terminal>("cancel\n"));
+    int status = -99;
+    ads_start_dialog(hdlg_, &status);
+    EXPECT_EQ(status, DLGCANCEL);
+    std::string text = host::io::takeTranscript();
+    EXPECT_EQ(text.rfind("Dialog \"sample\": Sample\n", 0), 0u) << text;
+    EXPECT_NE(text.find("        0  VL-01\n"), std::string::npos) << text;
 }
 
 void closeWithFive(ads_callback_packet* p) { ads_done_dialog(p->dialog, 5); }
@@ -182,12 +202,9 @@ TEST_F(DialogTest, BadLinesAreExplainedAndTheDialogGoesOn) {
     EXPECT_NE(text.find("      > 0  VL-01\n        1  VL-02\n"), std::string::npos) << text;
 }
 
-TEST_F(DialogTest, FileListsItsDialogs) {
+TEST_F(DialogTest, FileListsItsDialogsAndCallsWithBadKeysOrHandlesFail) {
     EXPECT_EQ(host::dcl::dialogNames(file_), (std::vector<std::string>{"sample", "second"}));
     EXPECT_TRUE(host::dcl::dialogNames(file_ + 1).empty());
-}
-
-TEST_F(DialogTest, CallsWithBadKeysOrHandlesFail) {
     EXPECT_EQ(ads_set_tile(hdlg_, L"nokey", L"1"), RTERROR);
     EXPECT_NE(host::io::takeTranscript().find("ads_set_tile: no tile \"nokey\" in dialog \"sample\""),
               std::string::npos);

@@ -1,22 +1,14 @@
 // Finer points of the dialog framework: inherited message maps, runaway
 // notifications, button kinds, edit styles, tab refusal, Escape.
-#include "io/io.h"
-#include "mfc.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
+#include "dialog_fixture.h"
 
 using namespace host::mfc;
-using host::io::captureTranscript;
 using host::io::setScript;
 using host::io::takeTranscript;
 
 namespace {
 
 constexpr UINT kTemplate = 910;
-using Log = std::vector<std::string>;
 
 ControlTemplate withButtonType(ControlTemplate c, UINT type) {
     c.style = (c.style & ~static_cast<DWORD>(BS_TYPEMASK)) | type;
@@ -39,18 +31,11 @@ void registerDetailTemplate() {
     }});
 }
 
-std::string text(const CWnd* w) {
-    CString s;
-    if (w) w->GetWindowText(s);
-    return s.toUtf8();
-}
-
 class BaseDialog : public CDialog {
 public:
     BaseDialog() : CDialog(kTemplate) {}
     Log log;
     bool lockTab = false;
-
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
         auto* tab = static_cast<CTabCtrl*>(GetDlgItem(1500));
@@ -70,7 +55,7 @@ public:
         box->SetCheck(!box->GetCheck());
     }
     void OnThree() { log.push_back("three " + std::to_string(static_cast<CButton*>(GetDlgItem(1302))->GetCheck())); }
-    void OnChange1401() { log.push_back("1401 " + text(GetDlgItem(1401))); }
+    void OnChange1401() { log.push_back("1401 " + text(*GetDlgItem(1401))); }
     void OnKill1402() { log.push_back("kill 1402"); }
     void OnTabChanging(NMHDR*, LRESULT* result) {
         log.push_back("changing");
@@ -105,17 +90,7 @@ BEGIN_MESSAGE_MAP(DerivedDialog, BaseDialog)
     ON_BN_CLICKED(IDOK, &DerivedDialog::OnOkButton)
 END_MESSAGE_MAP()
 
-class DialogDetails : public ::testing::Test {
-protected:
-    void SetUp() override {
-        registerDetailTemplate();
-        captureTranscript();
-    }
-    void TearDown() override {
-        takeTranscript();
-        host::io::setSource(nullptr);
-    }
-};
+using DialogDetails = DialogFixture<registerDetailTemplate>;
 
 TEST_F(DialogDetails, DerivedMapsComeFirstThenTheirBases) {
     // The derived map takes help and OK; colour falls through to the base.

@@ -1,16 +1,10 @@
 // A dialog of the framework driven by input lines: notifications and their
 // order, focus, bad input, nested boxes and dialogs.
-#include "io/io.h"
-#include "mfc.h"
-
-#include <gtest/gtest.h>
-
 #include <functional>
-#include <string>
-#include <vector>
+
+#include "dialog_fixture.h"
 
 using namespace host::mfc;
-using host::io::captureTranscript;
 using host::io::setScript;
 using host::io::takeTranscript;
 
@@ -47,12 +41,6 @@ void registerTestTemplates() {
     }});
 }
 
-std::string text(const CWnd& w) {
-    CString s;
-    w.GetWindowText(s);
-    return s.toUtf8();
-}
-
 class TestDialog : public CDialog {
 public:
     TestDialog() : CDialog(kTemplate) {}
@@ -61,14 +49,12 @@ public:
     std::string tagAtOk;
     int radioAtOk = 0;
     int innerResult = 0;
-
     CEdit size;
     CEdit tag;
     CComboBox linetype;
     CComboBox layer;
     CTabCtrl tab;
     CButton circle;
-
     void DoDataExchange(CDataExchange* pDX) override {
         CDialog::DoDataExchange(pDX);
         DDX_Control(pDX, 1002, size);
@@ -123,7 +109,6 @@ public:
         log.push_back(std::string("colour ") + (answer == IDYES ? "yes" : "no"));
     }
     void OnHelp();
-
     DECLARE_MESSAGE_MAP()
 };
 
@@ -163,16 +148,7 @@ void TestDialog::OnHelp() {
     log.push_back("inner closed " + std::to_string(innerResult));
 }
 
-class Dialog : public ::testing::Test {
-protected:
-    void SetUp() override {
-        registerTestTemplates();
-        captureTranscript();
-    }
-    void TearDown() override { host::io::setSource(nullptr); }
-};
-
-using Log = std::vector<std::string>;
+using Dialog = DialogFixture<registerTestTemplates>;
 
 TEST_F(Dialog, NotificationsArriveInTheOrderOfTheLines) {
     setScript("1002=250\n1000=zl1\n1003=continuous\n1004=NEW-LAYER\n1004=a-layer\n"

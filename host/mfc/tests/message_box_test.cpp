@@ -16,43 +16,29 @@ int ask(UINT type, const char* script) {
 
 } // namespace
 
-TEST(MessageBox, EachButtonSetGivesItsCodes) {
+TEST(MessageBox, AnswersEnterEscapeAndTheEndOfInputGiveTheirButtons) {
+    const struct { UINT type; const char* answer; int code; } cases[] = {
+        {MB_OK, "ok", IDOK}, {MB_OKCANCEL, "ok", IDOK}, {MB_OKCANCEL, "Cancel", IDCANCEL},
+        {MB_YESNO | MB_ICONQUESTION, "YES", IDYES}, {MB_YESNO, "n", IDNO}, {MB_YESNOCANCEL, "no", IDNO},
+        {MB_YESNOCANCEL, "c", IDCANCEL},
+        {MB_YESNOCANCEL, "\n", IDYES}, {MB_YESNOCANCEL | MB_DEFBUTTON2, "\n", IDNO},
+        {MB_OKCANCEL | MB_DEFBUTTON2, "\n", IDCANCEL},
+        {MB_OK | MB_DEFBUTTON3, "\n", IDOK},  // no third button: the first
+        {MB_OKCANCEL, "^C", IDCANCEL}, {MB_YESNOCANCEL, "; only a comment", IDCANCEL}, {MB_OK, "", IDOK},
+        {MB_YESNO, "^C", IDNO}, {MB_YESNO, "", IDNO},
+    };
     captureTranscript();
-    EXPECT_EQ(ask(MB_OK, "ok"), IDOK);
-    EXPECT_EQ(ask(MB_OKCANCEL, "ok"), IDOK);
-    EXPECT_EQ(ask(MB_OKCANCEL, "Cancel"), IDCANCEL);
-    EXPECT_EQ(ask(MB_YESNO | MB_ICONQUESTION, "YES"), IDYES);
-    EXPECT_EQ(ask(MB_YESNO, "n"), IDNO);
-    EXPECT_EQ(ask(MB_YESNOCANCEL, "no"), IDNO);
-    EXPECT_EQ(ask(MB_YESNOCANCEL, "c"), IDCANCEL);
-    takeTranscript();
-}
-
-TEST(MessageBox, EnterTakesTheDefaultButton) {
-    captureTranscript();
-    EXPECT_EQ(ask(MB_YESNOCANCEL, "\n"), IDYES);
-    EXPECT_EQ(ask(MB_YESNOCANCEL | MB_DEFBUTTON2, "\n"), IDNO);
-    EXPECT_EQ(ask(MB_OKCANCEL | MB_DEFBUTTON2, "\n"), IDCANCEL);
-    EXPECT_EQ(ask(MB_OK | MB_DEFBUTTON3, "\n"), IDOK);  // no third button: the first
-    takeTranscript();
-}
-
-TEST(MessageBox, EscapeAndEndOfInput) {
-    captureTranscript();
-    EXPECT_EQ(ask(MB_OKCANCEL, "^C"), IDCANCEL);
-    EXPECT_EQ(ask(MB_YESNOCANCEL, "; only a comment"), IDCANCEL);
-    EXPECT_EQ(ask(MB_OK, ""), IDOK);
-    EXPECT_EQ(ask(MB_YESNO, "^C"), IDNO);
+    for (const auto& c : cases)
+        EXPECT_EQ(ask(c.type, c.answer), c.code) << c.type << " " << c.answer;
     setScript("");
-    EXPECT_EQ(MessageBoxW(nullptr, L"x", nullptr, MB_YESNO), IDNO);
+    EXPECT_EQ(MessageBoxW(nullptr, L"x", nullptr, MB_YESNO), IDNO);  // without a caption
     takeTranscript();
 }
 
 TEST(MessageBox, WrongAnswerAsksAgainAndTheTranscriptShowsTheBox) {
     captureTranscript();
     EXPECT_EQ(ask(MB_YESNO, "ok\nmaybe\nyes"), IDYES);
-    std::string t = takeTranscript();
-    EXPECT_EQ(t,
+    EXPECT_EQ(takeTranscript(),
               "LurakCAD: Delete?\n"
               "[Yes/No] <Yes>: ok\n"
               "Answer with one of the buttons: [Yes/No]\n"

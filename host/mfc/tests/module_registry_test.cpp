@@ -9,15 +9,12 @@ TEST(Modules, RegisteredModuleIsFoundByNameOrFileNameInAnyCase) {
     ASSERT_NE(h, nullptr);
     EXPECT_EQ(GetModuleHandleW(L"lurak.arx"), h);
     EXPECT_NE(GetModuleHandleW(nullptr), h);
-
     wchar_t path[MAX_PATH];
     EXPECT_EQ(GetModuleFileNameW(h, path, MAX_PATH), 20u);
     EXPECT_EQ(std::wstring(path), L"/opt/lurak/LURAK.ARX");
-
     // Registered again (the module reloaded from elsewhere): same handle.
     EXPECT_EQ(host::win::registerModule(L"Lurak.arx", L"/tmp/x/LURAK.ARX"), h);
     EXPECT_EQ(GetModuleFileNameW(h, path, MAX_PATH), 16u);
-
     host::win::unregisterModule(L"LURAK.ARX");
     EXPECT_EQ(GetModuleHandleW(L"LURAK.ARX"), nullptr);
     EXPECT_EQ(GetLastError(), ERROR_MOD_NOT_FOUND);

@@ -69,39 +69,34 @@ protected:
     std::optional<host::dcl::DialogState> closed;
 };
 
-TEST_F(LDialogTest, AcceptRunsOkAndFinishWhoseResultIsReturned) {
+TEST_F(LDialogTest, AcceptRunsOkCancelRunsOnCancelAndFinishGivesTheResult) {
     EXPECT_EQ(Run("accept\n"), 7);
     EXPECT_EQ(probe.steps, (std::vector<std::string>{"init", "setup", "ok", "finish"}));
     EXPECT_EQ(probe.status, DLGOK);
     EXPECT_EQ(probe.cancelled, 0);
     EXPECT_EQ(host::dcl::loadedFileCount(), 0u);
-}
-
-TEST_F(LDialogTest, CancelRunsOnCancelThoughTheStatusIsOne) {
-    EXPECT_EQ(Run("cancel\n"), 7);
-    EXPECT_EQ(probe.steps, (std::vector<std::string>{"init", "setup", "cancel", "finish"}));
-    EXPECT_EQ(probe.status, DLGOK);
-    EXPECT_EQ(probe.cancelled, 1);
-
+    ProbeDialog cancelled;
+    EXPECT_EQ(Run(cancelled, "cancel\n"), 7);
+    EXPECT_EQ(cancelled.steps, (std::vector<std::string>{"init", "setup", "cancel", "finish"}));
+    EXPECT_EQ(cancelled.status, DLGOK);  // though cancelled
+    EXPECT_EQ(cancelled.cancelled, 1);
     // The flag is reset by the next run; the end of input cancels too.
-    EXPECT_EQ(Run("accept\n"), 7);
-    EXPECT_EQ(probe.cancelled, 0);
-    EXPECT_EQ(Run(""), 7);
-    EXPECT_EQ(probe.cancelled, 1);
+    EXPECT_EQ(Run(cancelled, "accept\n"), 7);
+    EXPECT_EQ(cancelled.cancelled, 0);
+    EXPECT_EQ(Run(cancelled, ""), 7);
+    EXPECT_EQ(cancelled.cancelled, 1);
 }
 
 TEST_F(LDialogTest, RefusedStepsAndMissingNamesAbortTheRun) {
     probe.initResult = 1;
     EXPECT_EQ(Run("accept\n"), -1);
     EXPECT_EQ(probe.steps, std::vector<std::string>{"init"});
-
     ProbeDialog refusing;
     refusing.setupResult = 1;
     EXPECT_EQ(Run(refusing, "accept\n"), -1);
     EXPECT_EQ(refusing.steps, (std::vector<std::string>{"init", "setup"}));
     EXPECT_EQ(host::dcl::loadedFileCount(), 0u);
     EXPECT_EQ(host::dcl::liveDialogCount(), 0u);
-
     for (const char* name : {static_cast<const char*>(nullptr), ""}) {
         ProbeDialog nameless;
         nameless.name = name;
@@ -120,7 +115,6 @@ TEST_F(LDialogTest, AMissingDialogKeyIsReportedWithMessage148) {
               std::string::npos)
         << text;
     EXPECT_EQ(host::dcl::loadedFileCount(), 0u);
-
     UseOwnDialogFile(nullptr);  // no dialog file at all
     ProbeDialog fileless;
     EXPECT_EQ(Run(fileless, "accept\n"), -1);
@@ -133,7 +127,6 @@ TEST_F(LDialogTest, HelpOpensTheTopicAndKeepsTheDialogOpen) {
     EXPECT_EQ(probe.cancelled, 0);
     std::string text = host::io::takeTranscript();
     EXPECT_NE(text.find("Lurak.hlp, topic topic_rendszerek"), std::string::npos) << text;
-
     probe.helpTopic = nullptr;
     EXPECT_EQ(Run("help\naccept\n"), 7);
     EXPECT_EQ(host::io::takeTranscript().find("Help:"), std::string::npos);
@@ -181,23 +174,19 @@ TEST_F(LDialogTest, TileOperationsWriteWhatTheyAreGiven) {
 }
 
 TEST_F(LDialogTest, ListsOfNumbersAndTexts) {
-    probe.setup = [](ProbeDialog& d) {
-        const double sizes[] = {0, 100, 12.5};
-        d.SetTileListDoubles("sizes", 3, sizes);
+    const double sizes[] = {0, 100, 12.5};
+    const char* const codes[] = {"CS-N", nullptr, "CS-R"};
+    const struct { std::function<void(ProbeDialog&)> fill; std::vector<std::string> items; } cases[] = {
+        {[&](ProbeDialog& d) { d.SetTileListDoubles("sizes", 3, sizes); }, {"0", "100", "12.5"}},
+        {[&](ProbeDialog& d) { d.SetTileList("sizes", 3, codes); }, {"CS-N", "", "CS-R"}},
+        {[](ProbeDialog& d) { d.SetTileList("sizes", 2, nullptr); }, {}},
     };
-    Run("accept\n");
-    EXPECT_EQ(Closed("sizes")->items, (std::vector<std::string>{"0", "100", "12.5"}));
-
-    probe.setup = [](ProbeDialog& d) {
-        const char* const codes[] = {"CS-N", nullptr, "CS-R"};
-        d.SetTileList("sizes", 3, codes);
-    };
-    Run("accept\n");
-    EXPECT_EQ(Closed("sizes")->items, (std::vector<std::string>{"CS-N", "", "CS-R"}));
-
-    probe.setup = [](ProbeDialog& d) { d.SetTileList("sizes", 2, nullptr); };
-    Run("accept\n");
-    EXPECT_TRUE(Closed("sizes")->items.empty());
+    for (const auto& c : cases) {
+        probe.setup = c.fill;
+        Run("accept\n");
+        ASSERT_TRUE(Closed("sizes"));
+        EXPECT_EQ(Closed("sizes")->items, c.items);
+    }
 }
 
 }  // namespace

@@ -3,24 +3,13 @@
 
 #include "ui/dcl/tile_text.h"
 
-TEST(TileTextTest, NumbersAreRoundedAwayFromZeroOnlyAboveAHalf) {
-    EXPECT_EQ(ParseTileNumber("12.5"), 12);
-    EXPECT_EQ(ParseTileNumber("12.6"), 13);
-    EXPECT_EQ(ParseTileNumber("12.7"), 13);
-    EXPECT_EQ(ParseTileNumber("-12.5"), -12);
-    EXPECT_EQ(ParseTileNumber("-12.6"), -13);
-    EXPECT_EQ(ParseTileNumber("0.4"), 0);
-    EXPECT_EQ(ParseTileNumber("  1500"), 1500);
-    EXPECT_EQ(ParseTileNumber("250 mm"), 250);
-}
-
-TEST(TileTextTest, ValuesThatAreNoNumberReadAsMinusOne) {
-    EXPECT_EQ(ParseTileNumber("abc"), -1);
-    EXPECT_EQ(ParseTileNumber(""), -1);
-    EXPECT_EQ(ParseTileNumber(nullptr), -1);
-    EXPECT_EQ(ParseTileNumber("1e300"), -1);
-    EXPECT_EQ(ParseTileNumber("nan"), -1);
-    EXPECT_EQ(ParseTileNumber("-inf"), -1);
+TEST(TileTextTest, NumbersRoundAwayFromZeroOnlyAboveAHalfAndOtherTextsReadAsMinusOne) {
+    const struct { const char* text; int value; } cases[] = {
+        {"12.5", 12}, {"12.6", 13}, {"12.7", 13}, {"-12.5", -12}, {"-12.6", -13}, {"0.4", 0}, {"  1500", 1500},
+        {"250 mm", 250}, {"abc", -1}, {"", -1}, {nullptr, -1}, {"1e300", -1}, {"nan", -1}, {"-inf", -1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseTileNumber(c.text), c.value) << (c.text ? c.text : "(null)");
 }
 
 TEST(TileTextTest, RadioKeysCarryTheirGroupInUnderscores) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/catalogue_strings.h"
+#include "core/type_tables.h"
 #include "dialog_session.h"
 #include "ui/dcl/chooser_pages.h"
 #include "ui/dcl/type_chooser.h"
@@ -24,33 +25,21 @@ std::vector<int> Range(int first, int count) {
     return values;
 }
 
-TEST(ChooserPagesTest, EveryFamilyPageShowsEachOfItsTypesOnce) {
+TEST(ChooserPagesTest, EveryFamilyPageShowsEachOfItsTypesOnceAndFamilyFiveIsShared) {
     for (int page = 1; page <= 5; ++page) {
         std::vector<int> subtypes = PageMap(page);
         std::sort(subtypes.begin(), subtypes.end());
         EXPECT_EQ(subtypes, Range(1, ChooserTypeCounts[page - 1])) << "page " << page;
+        EXPECT_EQ(ChooserTypeCounts[page - 1], TypeRowCount(page)) << "page " << page;
         EXPECT_EQ(FamilyOfPage(page - 1), page - 1);
     }
-    EXPECT_EQ(PageMap(5), Range(1, 12));  // all of family 5 in catalogue order
-}
-
-TEST(ChooserPagesTest, FansHeatersAndFiltersShareFamilyFive) {
+    // Family 5 in catalogue order, then fans, heaters and filters on pages of its own.
+    EXPECT_EQ(PageMap(5), Range(1, 12));
     EXPECT_EQ(PageMap(6), Range(1, 2));
     EXPECT_EQ(PageMap(7), Range(3, 6));
     EXPECT_EQ(PageMap(8), Range(9, 4));
-    for (int pageIndex : {4, 5, 6, 7})
+    for (int pageIndex : {5, 6, 7})
         EXPECT_EQ(FamilyOfPage(pageIndex), 4);
-}
-
-TEST(ChooserPagesTest, DisplayOrderOfTheLargePages) {
-    EXPECT_EQ(ChooserPositionToType(1, 11), 26);
-    EXPECT_EQ(ChooserPositionToType(1, 32), 30);
-    EXPECT_EQ(ChooserPositionToType(2, 1), 21);
-    EXPECT_EQ(ChooserPositionToType(2, 20), 1);
-    EXPECT_EQ(ChooserPositionToType(3, 1), 7);
-    EXPECT_EQ(ChooserPositionToType(3, 27), 2);  // "RK..", which has no class
-    EXPECT_EQ(ChooserPositionToType(4, 1), 13);
-    EXPECT_EQ(ChooserPositionToType(4, 17), 17);
 }
 
 TEST(ChooserPagesTest, OutsideTheTableThePositionStands) {
@@ -85,7 +74,7 @@ protected:
     std::optional<host::dcl::DialogState> closed;
 };
 
-TEST_F(TypeChooserTest, ADoubleClickedImageClosesWithItsType) {
+TEST_F(TypeChooserTest, ADoubleClickedImageOrListRowClosesWithItsTypeHighlighted) {
     EXPECT_EQ(Choose(1, "vl11!\nvl01\n"), 0);
     EXPECT_EQ(chosen, 26);
     ASSERT_TRUE(Closed("list"));
@@ -93,24 +82,18 @@ TEST_F(TypeChooserTest, ADoubleClickedImageClosesWithItsType) {
     EXPECT_TRUE(Closed("vl11")->highlighted);
     EXPECT_FALSE(Closed("vl01")->highlighted);
     EXPECT_EQ(host::dcl::loadedFileCount(), 0u);
-}
-
-TEST_F(TypeChooserTest, ADoubleClickedListRowHighlightsItsImage) {
     EXPECT_EQ(Choose(2, "list=0!\n"), 0);
     EXPECT_EQ(chosen, 21);
     EXPECT_TRUE(Closed("vl01")->highlighted);
 }
 
-TEST_F(TypeChooserTest, APickThenAcceptChoosesWithinThePage) {
+TEST_F(TypeChooserTest, APickThenAcceptChoosesWithinThePageAndOnlyTheLastPickIsLit) {
     EXPECT_EQ(Choose(7, "vl03\naccept\n"), 0);
     EXPECT_EQ(chosen, 5);
     EXPECT_EQ(Choose(8, "vl01\naccept\n"), 0);
     EXPECT_EQ(chosen, 9);
     EXPECT_EQ(Choose(3, "list=26\naccept\n"), 0);
-    EXPECT_EQ(chosen, 2);
-}
-
-TEST_F(TypeChooserTest, OnlyTheLastPickIsHighlighted) {
+    EXPECT_EQ(chosen, 2);  // "RK..", which has no class
     EXPECT_EQ(Choose(4, "vl02\nvl05\nlist=6\naccept\n"), 0);
     EXPECT_EQ(chosen, 10);
     EXPECT_TRUE(Closed("vl07")->highlighted);
@@ -159,7 +142,6 @@ TEST_F(TypeChooserTest, AMissingPageIsReportedWithMessage148) {
               std::string::npos)
         << text;
     EXPECT_EQ(host::dcl::loadedFileCount(), 0u);
-
     UseOwnDialogFile(nullptr);
     EXPECT_EQ(Choose(8, "accept\n"), -1);
     EXPECT_NE(host::io::takeTranscript().find("Dialog 'select_flt' is missing"), std::string::npos);

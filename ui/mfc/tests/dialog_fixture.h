@@ -1,9 +1,11 @@
 // A fresh drawing with the module's messages, made current for the dialog
-// tests, and a way to run a dialog on scripted input lines.
+// tests, a way to run a dialog on scripted input lines, and a probe that
+// notes what its controls show.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "acdb_objects.h"
@@ -66,3 +68,30 @@ inline std::string TextOf(const CWnd& control) {
     control.GetWindowText(text);
     return text.toUtf8();
 }
+
+// How often what occurs in text.
+inline size_t Count(const std::string& text, const std::string& what) {
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}
+
+// Notes every control's text, visibility and enabling when the run ends by
+// cancel (also at the end of the script), while the controls still live.
+template <class Dialog>
+class Probe : public Dialog {
+public:
+    std::map<int, std::string> shown;
+    std::map<int, bool> visible, enabled;
+    void OnCancel() override {
+        for (const host::mfc::ControlTemplate& c : host::mfc::findTemplate(this->templateId())->controls) {
+            if (CWnd* control = c.id == static_cast<UINT>(IDC_STATIC) ? nullptr : this->GetDlgItem(c.id)) {
+                shown[c.id] = TextOf(*control);
+                visible[c.id] = control->IsWindowVisible();
+                enabled[c.id] = control->IsWindowEnabled();
+            }
+        }
+        Dialog::OnCancel();
+    }
+};

@@ -1,33 +1,26 @@
 // The start-point dialog on scripted lines: the connector it writes while
 // the user types, the velocity it shows, the diameter list and the tag it
 // hands back.
-#include <cstring>
-#include <map>
-
 #include "core/lconnector.h"
 #include "dialog_fixture.h"
 #include "ui/mfc/lstartdialog.h"
 
 namespace {
 
-class StartProbe : public LStartDialog {
-public:
-    std::map<int, std::string> shown;
-    std::map<int, bool> visible;
-    void OnCancel() override {
-        for (int id : {1009, 1014, 1015, 1016, 1017, 1018, 1022})
-            shown[id] = TextOf(*GetDlgItem(id));
-        for (int id : {1016, 1017, 1019, 1022})
-            visible[id] = GetDlgItem(id)->IsWindowVisible();
-        LStartDialog::OnCancel();
-    }
-};
+using StartProbe = Probe<LStartDialog>;
 
 class StartDialogTest : public DialogTest {
 protected:
-    void Prepare(StartProbe& dialog) {
+    std::string Run(StartProbe& dialog, const std::string& lines, INT_PTR* ended = nullptr) {
         dialog.pConnector = &connector;
         dialog.systems = &systems;
+        return DialogTest::Run(dialog, lines, ended);
+    }
+    void SetConnector(int16_t shape, double a, double b, double flow) {
+        connector.shape = shape;
+        connector.a = a;
+        connector.b = b;
+        connector.flow = flow;
     }
     LConnector connector;
 };
@@ -39,12 +32,8 @@ TEST(StartVelocity, UsesTheFactor277) {
 }
 
 TEST_F(StartDialogTest, OpensOnTheConnectorAndShowsItsVelocity) {
-    connector.shape = kShapeRound;
-    connector.a = 100;
-    connector.b = 100;
-    connector.flow = 1000;
+    SetConnector(kShapeRound, 100, 100, 1000);
     StartProbe dialog;
-    Prepare(dialog);
     Run(dialog, "");
     EXPECT_EQ(connector.shape, kShapeRect);  // the boxes' notifications made it so
     EXPECT_EQ(dialog.shown[1014], "1000");
@@ -56,28 +45,22 @@ TEST_F(StartDialogTest, OpensOnTheConnectorAndShowsItsVelocity) {
 }
 
 TEST_F(StartDialogTest, EmptyAirflowShowsNoVelocityUntilTyped) {
-    connector.a = 110;
-    connector.b = 50;
+    SetConnector(kShapeRect, 110, 50, 0);
     StartProbe dialog;
-    Prepare(dialog);
     Run(dialog, "");
     EXPECT_EQ(dialog.shown[1014], "");
     EXPECT_EQ(dialog.shown[1015], "");
     EXPECT_EQ(dialog.shown[1022], "80");  // 110 is no standard diameter
 
     StartProbe typed;
-    Prepare(typed);
     Run(typed, "1014=550\n");
     EXPECT_DOUBLE_EQ(connector.flow, 550);
     EXPECT_EQ(typed.shown[1015], "27.7");
 }
 
 TEST_F(StartDialogTest, RoundTabTakesTheDiameterAndBackAgain) {
-    connector.a = 300;
-    connector.b = 200;
-    connector.flow = 2000;
+    SetConnector(kShapeRect, 300, 200, 2000);
     StartProbe dialog;
-    Prepare(dialog);
     Run(dialog, "1023=1\n1022=250\n");
     EXPECT_EQ(connector.shape, kShapeRound);
     EXPECT_DOUBLE_EQ(connector.a, 250);
@@ -88,11 +71,8 @@ TEST_F(StartDialogTest, RoundTabTakesTheDiameterAndBackAgain) {
     EXPECT_FALSE(dialog.visible[1019]);
     // 277 * 2000 / (pi 250^2 / 4)
     EXPECT_EQ(dialog.shown[1015], "11.3");
-
-    connector.a = 300;
-    connector.b = 200;
+    SetConnector(kShapeRect, 300, 200, 2000);
     StartProbe back;
-    Prepare(back);
     Run(back, "1023=1\n1023=0\n");
     EXPECT_EQ(connector.shape, kShapeRect);
     EXPECT_DOUBLE_EQ(connector.a, 300);  // from the boxes again
@@ -102,10 +82,8 @@ TEST_F(StartDialogTest, RoundTabTakesTheDiameterAndBackAgain) {
 }
 
 TEST_F(StartDialogTest, EmptiedBoxKeepsTheConnectorValue) {
-    connector.a = 400;
-    connector.b = 300;
+    SetConnector(kShapeRect, 400, 300, 0);
     StartProbe dialog;
-    Prepare(dialog);
     Run(dialog, "1016=\n1017=250\n");
     EXPECT_DOUBLE_EQ(connector.a, 400);
     EXPECT_DOUBLE_EQ(connector.b, 250);
@@ -114,16 +92,13 @@ TEST_F(StartDialogTest, EmptiedBoxKeepsTheConnectorValue) {
 TEST_F(StartDialogTest, OkHandsBackTheTagAsTyped) {
     AddListed("ZL1");
     StartProbe dialog;
-    Prepare(dialog);
     INT_PTR ended = 0;
     std::string transcript = Run(dialog, "ok\n1009=zl2\nok\n", &ended);
     EXPECT_NE(transcript.find(CommandMessage(160)), std::string::npos);
     EXPECT_EQ(ended, IDOK);
     EXPECT_EQ(dialog.result, 0);
     EXPECT_STREQ(dialog.systemTag, "zl2");
-
     StartProbe listed;
-    Prepare(listed);
     Run(listed, "1009=ZL1\nok\n");
     EXPECT_STREQ(listed.systemTag, "ZL1");
 }
@@ -136,14 +111,11 @@ void ChooseZl9(char* tag, size_t size) {
 
 TEST_F(StartDialogTest, SystemsButtonTakesTheChosenTag) {
     StartProbe dialog;
-    Prepare(dialog);
     dialog.chooseSystem = ChooseZl9;
     Run(dialog, "1010\nok\n");
     EXPECT_EQ(chooserCalls, "chosen;");
     EXPECT_STREQ(dialog.systemTag, "ZL9");
-
     StartProbe without;
-    Prepare(without);
     without.chooseSystem = nullptr;
     Run(without, "1010\nok\n");
     EXPECT_EQ(without.result, -1);  // nothing chosen, the box stays empty
@@ -151,12 +123,10 @@ TEST_F(StartDialogTest, SystemsButtonTakesTheChosenTag) {
 
 TEST_F(StartDialogTest, CancelLeavesResultAndHelpShowsTopic) {
     StartProbe dialog;
-    Prepare(dialog);
     INT_PTR ended = 0;
-    std::string transcript = Run(dialog, "1009=ZL1\nhelp\ncancel\n", &ended);
+    EXPECT_NE(Run(dialog, "1009=ZL1\nhelp\ncancel\n", &ended).find("topic_indulopont"), std::string::npos);
     EXPECT_EQ(ended, IDCANCEL);
     EXPECT_EQ(dialog.result, -1);
-    EXPECT_NE(transcript.find("topic_indulopont"), std::string::npos);
 }
 
 } // namespace

@@ -1,42 +1,28 @@
 // The air-system dialog on scripted lines: proposed layer names, the "same
 // layer as pen 0" rule, colours, the first label number, the OK checks and
 // the layers it creates.
-#include <map>
-
 #include "core/system_layers.h"
 #include "dialog_fixture.h"
 #include "ui/mfc/lsysdialog.h"
 
 namespace {
 
-// Notes what the boxes show when the run ends by cancel (also at the end
-// of the script), while the controls still live.
-class SysProbe : public LSysDialog {
-public:
-    std::map<int, std::string> shown;
-    bool tagEnabled = true;
-    void OnCancel() override {
-        for (int id : {1000, 1003, 1004, 1007, 1008, 1009, 1010, 1021, 1023})
-            shown[id] = TextOf(*GetDlgItem(id));
-        tagEnabled = GetDlgItem(1000)->IsWindowEnabled();
-        LSysDialog::OnCancel();
-    }
-};
+using SysProbe = Probe<LSysDialog>;
 
 class SysDialogTest : public DialogTest {
 protected:
-    void Prepare(SysProbe& dialog, int16_t mode = kSysNew) {
+    std::string Run(SysProbe& dialog, const std::string& lines, INT_PTR* ended = nullptr, int16_t mode = kSysNew) {
         dialog.pSystem = &record;
         dialog.mode = mode;
         dialog.systems = &systems;
         dialog.database = database;
+        return DialogTest::Run(dialog, lines, ended);
     }
     LSystemRecord record;
 };
 
 TEST_F(SysDialogTest, NewSystemProposesLayersFromTagAndSize) {
     SysProbe dialog;
-    Prepare(dialog);
     Run(dialog, "1000=zl1\n");
     EXPECT_EQ(dialog.shown[1004], "LURAK-ZL1");
     EXPECT_EQ(dialog.shown[1023], "LURAK-ZL1-100");
@@ -45,11 +31,8 @@ TEST_F(SysDialogTest, NewSystemProposesLayersFromTagAndSize) {
     EXPECT_EQ(dialog.shown[1003], "ByLayer");  // the table's own spelling
     EXPECT_EQ(dialog.shown[1009], "Standard");
     EXPECT_EQ(dialog.result, -1);
-
     SysProbe confirmed;
-    LSystemRecord fresh;
-    record = fresh;
-    Prepare(confirmed);
+    record = LSystemRecord();
     INT_PTR ended = 0;
     Run(confirmed, "1000=zl1\n1002=250\nok\n", &ended);
     EXPECT_EQ(ended, IDOK);
@@ -73,14 +56,12 @@ TEST_F(SysDialogTest, NewSystemProposesLayersFromTagAndSize) {
 
 TEST_F(SysDialogTest, EditedLayerBoxesStopTheProposals) {
     SysProbe dialog;
-    Prepare(dialog);
     Run(dialog, "1000=ab\n1004=MAIN\n1000=cd\n1002=80\n");
     EXPECT_EQ(dialog.shown[1004], "MAIN");
     EXPECT_EQ(dialog.shown[1023], "LURAK-CD-80");  // the label layer still follows
 
     SysProbe labelled;
     record = LSystemRecord();
-    Prepare(labelled);
     Run(labelled, "1000=ab\n1023=LABELS\n1000=cd\n1002=80\n");
     EXPECT_EQ(labelled.shown[1004], "LURAK-CD");
     EXPECT_EQ(labelled.shown[1023], "LABELS");
@@ -89,7 +70,6 @@ TEST_F(SysDialogTest, EditedLayerBoxesStopTheProposals) {
 TEST_F(SysDialogTest, LayerOfPen0IsHeldAsZeroElsewhere) {
     CreateLayer(7, L"LURAK-ZL1", database);
     SysProbe dialog;
-    Prepare(dialog);
     INT_PTR ended = 0;
     // Pen 1 takes the pen-0 layer in another case; the centre line another.
     Run(dialog, "1000=zl1\n1024=1\n1004=lurak-zl1\n1021=AXES\n1024=2\n1004=DETAILS\n1024=1\nok\n", &ended);
@@ -100,17 +80,14 @@ TEST_F(SysDialogTest, LayerOfPen0IsHeldAsZeroElsewhere) {
     EXPECT_STREQ(record.centreLayer, "AXES");
     EXPECT_TRUE(HasLayer(L"DETAILS"));
     EXPECT_TRUE(HasLayer(L"AXES"));
-
     // Shown back on the pen-1 tab: the pen-0 layer; a new pen-0 layer then
     // pulls the centre line that equals it.
     SysProbe again;
     record = LSystemRecord();
-    Prepare(again);
     Run(again, "1000=zl1\n1024=1\n1004=LURAK-ZL1\n1024=0\n1024=1\n");
     EXPECT_EQ(again.shown[1004], "LURAK-ZL1");
     SysProbe renamed;
     record = LSystemRecord();
-    Prepare(renamed);
     Run(renamed, "1000=zl1\n1021=OTHER\n1004=OTHER\n");
     EXPECT_EQ(renamed.centreLayer, L"0");
     EXPECT_EQ(renamed.shown[1021], "OTHER");
@@ -118,7 +95,6 @@ TEST_F(SysDialogTest, LayerOfPen0IsHeldAsZeroElsewhere) {
 
 TEST_F(SysDialogTest, PenLinetypeListOffersByBlockOnlyForPens1And2) {
     SysProbe dialog;
-    Prepare(dialog);
     Run(dialog, "1000=zl1\n1003=BYBLOCK\n1024=2\n1003=CONTINUOUS\n1024=0\n");
     // Pen 0 refused BYBLOCK (not in its list); pen 2 took CONTINUOUS.
     EXPECT_EQ(dialog.linetypes[0], L"BYLAYER");
@@ -128,24 +104,17 @@ TEST_F(SysDialogTest, PenLinetypeListOffersByBlockOnlyForPens1And2) {
 
 TEST_F(SysDialogTest, ColoursAreWrittenAtOnce) {
     SysProbe dialog;
-    Prepare(dialog);
     // Pen 0 by block becomes by layer; pen 1 keeps by block; cancelling
-    // the colour dialog changes nothing.
-    Run(dialog, "1000=zl1\n1005\n0\n1024=1\n1005\nbyblock\n1020\n3\n1022\n\n1031\n5\ncancel\n");
+    // the colour dialog changes nothing; dimensions take neither.
+    std::string transcript =
+        Run(dialog, "1000=zl1\n1005\n0\n1024=1\n1005\nbyblock\n1020\n3\n1022\n\n1031\n0\n5\ncancel\n");
+    EXPECT_NE(transcript.find("1-255"), std::string::npos);
     EXPECT_EQ(record.penColour[0], 256);
     EXPECT_EQ(record.penColour[1], 0);
     EXPECT_EQ(record.centreColour, 3);
     EXPECT_EQ(record.dimTextColour, 7);
     EXPECT_EQ(record.dimColour, 5);
     EXPECT_EQ(dialog.result, -1);
-}
-
-TEST_F(SysDialogTest, DimensionColoursHideByLayerAndByBlock) {
-    SysProbe dialog;
-    Prepare(dialog);
-    std::string transcript = Run(dialog, "1031\n0\n12\n");
-    EXPECT_NE(transcript.find("1-255"), std::string::npos);
-    EXPECT_EQ(record.dimColour, 12);
 }
 
 TEST_F(SysDialogTest, FirstLabelNumberGivesTheOffset) {
@@ -159,8 +128,7 @@ TEST_F(SysDialogTest, FirstLabelNumberGivesTheOffset) {
         snprintf(record.tag, sizeof record.tag, "ZL1");
         snprintf(record.penLayer[0], sizeof record.penLayer[0], "P0");
         record.labelNumberOffset = c.before;
-        Prepare(dialog, kSysExisting);
-        Run(dialog, std::string("1010=") + c.typed + "\nok\n");
+        Run(dialog, std::string("1010=") + c.typed + "\nok\n", nullptr, kSysExisting);
         EXPECT_EQ(record.labelNumberOffset, c.after) << "typed " << c.typed;
     }
 }
@@ -176,19 +144,16 @@ TEST_F(SysDialogTest, ExistingSystemShowsItsRecordAndProposesNothing) {
     record.labelNumberOffset = 9;
     record.labelCircle = 0;
     SysProbe dialog;
-    Prepare(dialog, kSysExisting);
-    std::string transcript = Run(dialog, "1000=XX\n1002=300\n");
-    EXPECT_FALSE(dialog.tagEnabled);
+    Run(dialog, "1000=XX\n1002=300\n", nullptr, kSysExisting);
+    EXPECT_FALSE(dialog.enabled[1000]);
     EXPECT_EQ(dialog.shown[1000], "ZL1");
     EXPECT_EQ(dialog.shown[1004], "P0");
     EXPECT_EQ(dialog.shown[1023], "lab");
     EXPECT_EQ(dialog.shown[1003], "Continuous");  // found without regard to case
     EXPECT_EQ(dialog.shown[1009], "Standard");
     EXPECT_EQ(dialog.shown[1010], "10");
-
     SysProbe confirmed;
-    Prepare(confirmed, kSysExisting);
-    Run(confirmed, "1002=300\n1024=1\nok\n");
+    Run(confirmed, "1002=300\n1024=1\nok\n", nullptr, kSysExisting);
     EXPECT_STREQ(record.tag, "ZL1");
     EXPECT_STREQ(record.labelLayer, "lab");
     EXPECT_STREQ(record.penLayer[1], "0");
@@ -200,7 +165,6 @@ TEST_F(SysDialogTest, ExistingSystemShowsItsRecordAndProposesNothing) {
 TEST_F(SysDialogTest, OkRefusesEmptyTakenAndUnusableTags) {
     AddListed("ZL1", "LURAK-ZL1");
     SysProbe dialog;
-    Prepare(dialog);
     INT_PTR ended = 0;
     std::string transcript = Run(dialog, "ok\n1000=zl1\nok\n1000=a;b\nok\n1000=zl2\nok\n", &ended);
     EXPECT_NE(transcript.find(CommandMessage(175)), std::string::npos);
@@ -212,16 +176,11 @@ TEST_F(SysDialogTest, OkRefusesEmptyTakenAndUnusableTags) {
 
 TEST_F(SysDialogTest, OkRefusesLayerNamesTheDrawingCannotHold) {
     SysProbe dialog;
-    Prepare(dialog);
     INT_PTR ended = 0;
     std::string longName(40, 'L');
     std::string transcript =
         Run(dialog, "1000=zl1\n1004=A<B\nok\n1004=" + longName + "\nok\n1004=\nok\n1004=GOOD\n1023=\nok\n", &ended);
-    size_t refusals = 0;
-    for (size_t at = transcript.find(CommandMessage(174)); at != std::string::npos;
-         at = transcript.find(CommandMessage(174), at + 1))
-        ++refusals;
-    EXPECT_EQ(refusals, 3u);
+    EXPECT_EQ(Count(transcript, CommandMessage(174)), 3u);
     EXPECT_EQ(ended, IDOK);
     EXPECT_STREQ(record.penLayer[0], "GOOD");
     EXPECT_STREQ(record.labelLayer, "0");  // an emptied box: the pen-0 layer
@@ -232,33 +191,24 @@ TEST_F(SysDialogTest, TagSetByTheCallerStaysAndIsNotChecked) {
     AddListed("ZL1");
     snprintf(record.tag, sizeof record.tag, "NEW");
     SysProbe dialog;
-    Prepare(dialog, kSysNewTagSet);
     INT_PTR ended = 0;
-    Run(dialog, "1000=zz\nok\n", &ended);
+    Run(dialog, "1000=zz\nok\n", &ended, kSysNewTagSet);
     EXPECT_EQ(ended, IDOK);
     EXPECT_STREQ(record.tag, "NEW");
     EXPECT_STREQ(record.penLayer[0], "LURAK-NEW");
 }
 
-TEST_F(SysDialogTest, CancelAndMissingRecord) {
+TEST_F(SysDialogTest, CancelHelpAndMissingRecord) {
     SysProbe dialog;
-    Prepare(dialog);
     INT_PTR ended = 0;
-    Run(dialog, "1000=zl1\ncancel\n", &ended);
+    EXPECT_NE(Run(dialog, "help\n1000=zl1\ncancel\n", &ended).find("topic_rendszerek"), std::string::npos);
     EXPECT_EQ(ended, IDCANCEL);
     EXPECT_EQ(dialog.result, -1);
-
     // Without a record the dialog ends at once and reads no line.
     LSysDialog bare;
-    Run(bare, "ok\n", &ended);
+    DialogTest::Run(bare, "ok\n", &ended);
     EXPECT_EQ(ended, IDCANCEL);
     EXPECT_EQ(bare.result, -1);
-}
-
-TEST_F(SysDialogTest, HelpOpensTheSystemsTopic) {
-    SysProbe dialog;
-    Prepare(dialog);
-    EXPECT_NE(Run(dialog, "help\n").find("topic_rendszerek"), std::string::npos);
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 // The options and scale dialogs: values taken when a box loses the focus,
 // brought into range, and the scale shown as a : b or to four decimals.
-#include <map>
-
 #include "core/message_format.h"
 #include "dialog_fixture.h"
 #include "ui/mfc/loptiondialog.h"
@@ -9,26 +7,17 @@
 
 namespace {
 
-class OptionProbe : public LOptionDialog {
-public:
-    std::map<int, std::string> shown;
-    std::map<int, bool> enabled;
-    void OnCancel() override {
-        for (int id : {1075, 1076, 1077, 1078, 1087}) {
-            shown[id] = TextOf(*GetDlgItem(id));
-            enabled[id] = GetDlgItem(id)->IsWindowEnabled();
-        }
-        LOptionDialog::OnCancel();
-    }
-};
+using OptionProbe = Probe<LOptionDialog>;
+using ScaleProbe = Probe<LSclDlg>;
 
 class OptionDialogTest : public DialogTest {
 protected:
-    void Prepare(OptionProbe& dialog, double scale = 1.0) {
+    std::string Run(OptionProbe& dialog, const std::string& lines, double scale = 1.0) {
         dialog.scale = scale;
         dialog.rectPieceLength = 1500;
         dialog.roundPieceLength = 6000;
         dialog.labelDistance = 50.7;
+        return DialogTest::Run(dialog, lines);
     }
 };
 
@@ -47,8 +36,7 @@ TEST(ScaleParts, ShowsTheWholeParts) {
 
 TEST_F(OptionDialogTest, OpensWithWholeParts) {
     OptionProbe dialog;
-    Prepare(dialog, 0.01);
-    Run(dialog, "");
+    Run(dialog, "", 0.01);
     EXPECT_EQ(dialog.shown[1087], "1");
     EXPECT_EQ(dialog.shown[1075], "100");
     EXPECT_EQ(dialog.shown[1078], "50");
@@ -70,14 +58,12 @@ TEST_F(OptionDialogTest, LeavingABoxClampsItsValue) {
     };
     for (const Case& c : cases) {
         OptionProbe dialog;
-        Prepare(dialog);
         Run(dialog, c.lines);
         EXPECT_DOUBLE_EQ(dialog.rectPieceLength, c.rect) << c.lines;
         EXPECT_DOUBLE_EQ(dialog.roundPieceLength, c.round) << c.lines;
         EXPECT_DOUBLE_EQ(dialog.labelDistance, c.label) << c.lines;
     }
     OptionProbe shown;
-    Prepare(shown);
     Run(shown, "1076=40\n1077=5\n1078=12000\n1087\n");
     EXPECT_EQ(shown.shown[1076], "50");
     EXPECT_EQ(shown.shown[1077], "10");
@@ -85,32 +71,24 @@ TEST_F(OptionDialogTest, LeavingABoxClampsItsValue) {
 }
 
 TEST_F(OptionDialogTest, TheScaleBoxLeftLastWins) {
-    OptionProbe dialog;
-    Prepare(dialog, 0.01);
-    Run(dialog, "1087=250\n1076\n");
-    EXPECT_DOUBLE_EQ(dialog.scale, 250);
-    EXPECT_EQ(dialog.shown[1087], "250");
-    EXPECT_EQ(dialog.shown[1075], "1");
-
-    OptionProbe zero;
-    Prepare(zero, 0.01);
-    Run(zero, "1087=0\n1076\n");
-    EXPECT_DOUBLE_EQ(zero.scale, 0.01);
-    EXPECT_EQ(zero.shown[1087], "1");
-    EXPECT_EQ(zero.shown[1075], "100");
-
-    OptionProbe right;
-    Prepare(right, 20);
-    Run(right, "1075=50\n1076\n");
-    EXPECT_DOUBLE_EQ(right.scale, 0.02);
-    EXPECT_EQ(right.shown[1087], "1");
+    const struct { double before; const char* lines; double scale; const char *left, *right; } cases[] = {
+        {0.01, "1087=250\n1076\n", 250, "250", "1"},
+        {0.01, "1087=0\n1076\n", 0.01, "1", "100"},  // zero is refused
+        {20, "1075=50\n1076\n", 0.02, "1", "50"},
+    };
+    for (const auto& c : cases) {
+        OptionProbe dialog;
+        Run(dialog, c.lines, c.before);
+        EXPECT_DOUBLE_EQ(dialog.scale, c.scale) << c.lines;
+        EXPECT_EQ(dialog.shown[1087], c.left) << c.lines;
+        EXPECT_EQ(dialog.shown[1075], c.right) << c.lines;
+    }
 }
 
 TEST_F(OptionDialogTest, LockedScaleCannotChange) {
     OptionProbe dialog;
-    Prepare(dialog, 5);
     dialog.scaleLocked = 1;
-    std::string transcript = Run(dialog, "1087=7\n");
+    Run(dialog, "1087=7\n", 5);
     EXPECT_FALSE(dialog.enabled[1087]);
     EXPECT_FALSE(dialog.enabled[1075]);
     EXPECT_DOUBLE_EQ(dialog.scale, 5);
@@ -124,10 +102,10 @@ TEST_F(OptionDialogTest, OkReadsNothingMoreAndClickingItLeavesTheBox) {
     dialog.rectPieceLength = 1500;
     INT_PTR ended = 0;
     // Enter keeps the focus in the box; clicking OK moves it first.
-    Run(dialog, "1076=3000\n\n", &ended);
+    DialogTest::Run(dialog, "1076=3000\n\n", &ended);
     EXPECT_EQ(ended, IDOK);
     EXPECT_DOUBLE_EQ(dialog.rectPieceLength, 1500);
-    Run(dialog, "1076=3000\nok\n", &ended);
+    DialogTest::Run(dialog, "1076=3000\nok\n", &ended);
     EXPECT_DOUBLE_EQ(dialog.rectPieceLength, 3000);
 }
 
@@ -140,34 +118,22 @@ TEST(CutScale, TruncatesToFourDecimals) {
     EXPECT_NEAR(CutScale(1e12), 214748.3647, 1e-9);
 }
 
-class ScaleProbe : public LSclDlg {
-public:
-    std::string label, box;
-    void OnCancel() override {
-        label = TextOf(*GetDlgItem(1035));
-        box = TextOf(*GetDlgItem(1074));
-        LSclDlg::OnCancel();
-    }
-};
-
 TEST_F(OptionDialogTest, ScaleDialogShowsTagAndFourDecimals) {
     ScaleProbe dialog;
     snprintf(dialog.system.tag, sizeof dialog.system.tag, "ZL1");
     dialog.scale = 2.5;
-    Run(dialog, "");
-    EXPECT_EQ(dialog.label, FormatMessageNumber(67, {"ZL1"}));
-    EXPECT_NE(dialog.label.find("ZL1"), std::string::npos);
-    EXPECT_EQ(dialog.box, "2.5000");
-
+    DialogTest::Run(dialog, "");
+    EXPECT_EQ(dialog.shown[1035], FormatMessageNumber(67, {"ZL1"}));
+    EXPECT_NE(dialog.shown[1035].find("ZL1"), std::string::npos);
+    EXPECT_EQ(dialog.shown[1074], "2.5000");
     ScaleProbe typed;
     // The help button has no action, but clicking it takes the focus.
-    Run(typed, "1074=1.23456\nhelp\n1074=x\nhelp\n");
-    EXPECT_EQ(typed.box, "1.2345");  // x is no number: the scale stays
+    DialogTest::Run(typed, "1074=1.23456\nhelp\n1074=x\nhelp\n");
+    EXPECT_EQ(typed.shown[1074], "1.2345");  // x is no number: the scale stays
     EXPECT_DOUBLE_EQ(typed.scale, 1.2345);
-
     LSclDlg confirmed;
     INT_PTR ended = 0;
-    Run(confirmed, "1074=-2\n\n", &ended);  // Enter: OK reads the box
+    DialogTest::Run(confirmed, "1074=-2\n\n", &ended);  // Enter: OK reads the box
     EXPECT_EQ(ended, IDOK);
     EXPECT_DOUBLE_EQ(confirmed.scale, 1.0);
 }

@@ -1,7 +1,5 @@
 // The dimensioning, copy, explode, information and custom-element dialogs
 // on scripted lines: what they open with and what OK accepts.
-#include <map>
-
 #include "app/doc_state.h"
 #include "core/element_factory.h"
 #include "core/lobject.h"
@@ -16,7 +14,7 @@
 
 namespace {
 
-class SmallDialogTest : public DialogTest {};
+using SmallDialogTest = DialogTest;
 
 TEST_F(SmallDialogTest, DialogsWorkOnTheCurrentDocumentState) {
     LDocState state;
@@ -75,7 +73,6 @@ TEST_F(SmallDialogTest, CopyDialogTitlesAndProposedTag) {
     EXPECT_NE(transcript.find(DialogText(53)), std::string::npos);
     EXPECT_EQ(ended, IDOK);
     EXPECT_EQ(copy.tag, L"ZL2");
-
     LCpyDialog mirror;
     mirror.systems = &systems;
     mirror.mode = kMirrorMode;
@@ -96,11 +93,7 @@ TEST_F(SmallDialogTest, ExplodeDialogOffersLayersAndRefusesBadNames) {
     std::string transcript = Run(dialog, "?\nok\n1034=a:b\nok\n1034=walls\nok\n", &ended);
     EXPECT_NE(transcript.find("WALLS"), std::string::npos);
     EXPECT_EQ(transcript.find("DEFPOINTS"), std::string::npos);
-    size_t refusals = 0;
-    for (size_t at = transcript.find(CommandMessage(174)); at != std::string::npos;
-         at = transcript.find(CommandMessage(174), at + 1))
-        ++refusals;
-    EXPECT_EQ(refusals, 2u);
+    EXPECT_EQ(Count(transcript, CommandMessage(174)), 2u);
     EXPECT_EQ(ended, IDOK);
     EXPECT_EQ(dialog.layer, L"WALLS");
     EXPECT_NE(Run(dialog, "help\n").find("topic_szetvetes"), std::string::npos);
@@ -133,17 +126,20 @@ protected:
         DestroyElement(element);
         DialogTest::TearDown();
     }
+    std::string RunOnElement(const std::string& lines, INT_PTR* ended = nullptr) {
+        LCustomDialog dialog;
+        dialog.systems = &systems;
+        dialog.pElement = element;
+        return Run(dialog, lines, ended);
+    }
     LObject* element = nullptr;
 };
 
 TEST_F(CustomDialogTest, OpensOnTheElementAndWritesItOnOk) {
     element->SetParamText(0, "Silencer");
     element->listingFlag = 1;
-    LCustomDialog dialog;
-    dialog.systems = &systems;
-    dialog.pElement = element;
     INT_PTR ended = 0;
-    std::string transcript = Run(dialog, "?\n1066=zl2\n1080=  by the fan  \n1081\n1078=Box\nok\n", &ended);
+    std::string transcript = RunOnElement("?\n1066=zl2\n1080=  by the fan  \n1081\n1078=Box\nok\n", &ended);
     EXPECT_NE(transcript.find("Silencer"), std::string::npos);
     EXPECT_EQ(ended, IDOK);
     EXPECT_STREQ(element->System().tag, "ZL2");
@@ -155,34 +151,22 @@ TEST_F(CustomDialogTest, OpensOnTheElementAndWritesItOnOk) {
 }
 
 TEST_F(CustomDialogTest, EmptyUserTextStaysNoneAndCancelChangesNothing) {
-    LCustomDialog dialog;
-    dialog.systems = &systems;
-    dialog.pElement = element;
-    Run(dialog, "1081=0\n1066=ZL2\ncancel\n");
+    RunOnElement("1081=0\n1066=ZL2\ncancel\n");
     EXPECT_STREQ(element->System().tag, "ZL1");
     EXPECT_EQ(element->listingFlag, 0);
-
     INT_PTR ended = 0;
-    Run(dialog, "1081=0\nok\n", &ended);
+    RunOnElement("1081=0\nok\n", &ended);
     EXPECT_EQ(ended, IDOK);
     EXPECT_EQ(element->userText, nullptr);
     EXPECT_EQ(element->listingFlag, 1);
 }
 
 TEST_F(CustomDialogTest, OkRefusesAnEmptyOrUnlistedTag) {
-    LCustomDialog dialog;
-    dialog.systems = &systems;
-    dialog.pElement = element;
     INT_PTR ended = 0;
-    std::string transcript = Run(dialog, "1066=\nok\n1066=ZZ\nok\n1066=zl2\nok\n", &ended);
-    size_t refusals = 0;
-    for (size_t at = transcript.find(CommandMessage(160)); at != std::string::npos;
-         at = transcript.find(CommandMessage(160), at + 1))
-        ++refusals;
-    EXPECT_EQ(refusals, 2u);
+    std::string transcript = RunOnElement("1066=\nok\n1066=ZZ\nok\n1066=zl2\nok\n", &ended);
+    EXPECT_EQ(Count(transcript, CommandMessage(160)), 2u);
     EXPECT_EQ(ended, IDOK);
     EXPECT_STREQ(element->System().tag, "ZL2");
-
     LCustomDialog bare;
     bare.systems = &systems;
     Run(bare, "ok\n", &ended);
