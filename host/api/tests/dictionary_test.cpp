@@ -6,10 +6,13 @@ namespace {
 class DictionaryTest : public DrawingTest {
 protected:
     // The module's pattern: make an unowned dictionary and add it to the root.
-    void makeProgramDictionary(ads_name dict) {
+    void makeDictionary(ads_name dict) {
         resbuf* list = acutBuildList(RTDXF0, L"DICTIONARY", 100, L"AcDbDictionary", 0);
         ASSERT_EQ(acdbEntMakeX(list, dict), RTNORM);
         acutRelRb(list);
+    }
+    void makeProgramDictionary(ads_name dict) {
+        makeDictionary(dict);
         ads_name nod;
         ASSERT_EQ(acdbNamedObjDict(nod), RTNORM);
         ASSERT_EQ(acdbDictAdd(nod, L"LurakCad_B1", dict), RTNORM);
@@ -88,9 +91,7 @@ TEST_F(DictionaryTest, BadDictionaryCallsFail) {
     EXPECT_EQ(acdbDictAdd(dict, L"", rec), RTERROR);
     ASSERT_EQ(acdbDictAdd(dict, L"K", rec), RTNORM);
     ads_name other;
-    resbuf* list = acutBuildList(RTDXF0, L"DICTIONARY", 100, L"AcDbDictionary", 0);
-    ASSERT_EQ(acdbEntMakeX(list, other), RTNORM);
-    acutRelRb(list);
+    makeDictionary(other);
     EXPECT_EQ(acdbDictAdd(other, L"K2", rec), RTERROR);  // already owned
     ListHolder none(acdbDictSearch(dict, L"missing", 0));
     EXPECT_EQ(none.list, nullptr);

@@ -38,6 +38,7 @@ TEST_F(ListMemoryTest, StringsHaveRoomForTheirTextWhateverTheCallerReleasedBefor
                              longest, 1000, L"", 0),
                e);
     ASSERT_FALSE(ads_name_nil(e));
+    const std::wstring longText(300, L'x');
     for (int round = 0; round < 3; ++round) {
         // Lists whose strings the caller swapped for tiny, large and no blocks.
         for (int i = 0; i < 50; ++i) {
@@ -51,18 +52,26 @@ TEST_F(ListMemoryTest, StringsHaveRoomForTheirTextWhateverTheCallerReleasedBefor
             list->rbnext->rbnext->resval.rstring = nullptr;
             acutRelRb(list);
         }
-        resbuf* made = acutBuildList(1000, longest, RTSTR, longest, RTDXF0, longest, 1000, L"", 0);
-        ListHolder built(made);
+        ListHolder built(
+            acutBuildList(1000, longest, RTSTR, longest, RTDXF0, longest, 1000, L"", 1000, longText.c_str(), 70, 5, 0));
         expectRoomForEveryString(built.list);
-        EXPECT_STREQ(built.list->resval.rstring, longest);
-        resbuf* apps = acutBuildList(RTSTR, L"*", 0);
-        ListHolder read(acdbEntGetX(e, apps));
-        acutRelRb(apps);
+        const resbuf* rb = built.list;
+        for (const wchar_t* text : {longest, longest, longest, L"", longText.c_str()}) {
+            EXPECT_STREQ(rb->resval.rstring, text);
+            rb = rb->rbnext;
+        }
+        EXPECT_EQ(rb->resval.rint, 5);
+        ListHolder read(getX(e));
         ASSERT_NE(read.list, nullptr);
         expectRoomForEveryString(read.list);
         EXPECT_EQ(textOf(findCode(read.list, 1)), longest);
         EXPECT_EQ(textOf(findCode(read.list, 1000)), longest);
     }
+    resbuf* fresh = acutNewRb(RTSHORT);
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_EQ(fresh->rbnext, nullptr);
+    EXPECT_EQ(fresh->resval.rint, 0);
+    acutRelRb(fresh);
 }
 
 TEST_F(ListMemoryTest, ListsLongerThanWhatAThreadKeepsComeOutWhole) {
@@ -79,9 +88,7 @@ TEST_F(ListMemoryTest, ListsLongerThanWhatAThreadKeepsComeOutWhole) {
     makeEntity(list, e);
     ASSERT_FALSE(ads_name_nil(e)) << host::api::lastError();
     for (int round = 0; round < 2; ++round) {
-        resbuf* apps = acutBuildList(RTSTR, L"LurakCad_B1", 0);
-        ListHolder read(acdbEntGetX(e, apps));
-        acutRelRb(apps);
+        ListHolder read(getX(e, L"LurakCad_B1"));
         const resbuf* rb = findCode(read.list, 1001);
         ASSERT_NE(rb, nullptr);
         int n = 0;

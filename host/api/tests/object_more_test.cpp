@@ -32,14 +32,7 @@ TEST(Geometry, MatricesRotateScaleMirrorAndInvert) {
     EXPECT_EQ(AcGeVector3d(0, 0, 0).normal(), AcGeVector3d(0, 0, 0));
 }
 
-class ObjectMoreTest : public DrawingTest {
-protected:
-    AcDbObjectId idOf(const ads_name name) {
-        AcDbObjectId id;
-        EXPECT_EQ(acdbGetObjectId(id, name), Acad::eOk);
-        return id;
-    }
-};
+class ObjectMoreTest : public DrawingTest {};
 
 TEST_F(ObjectMoreTest, XdataOfOpenedObjectsByApplication) {
     ASSERT_EQ(acdbRegApp(L"OTHER"), RTNORM);
@@ -66,9 +59,9 @@ TEST_F(ObjectMoreTest, XdataOfOpenedObjectsByApplication) {
 
 TEST_F(ObjectMoreTest, LayerIteratorSkipsErasedRecordsAndNamesStayValidWhileOpen) {
     ads_name layer;
-    resbuf* make = acutBuildList(RTDXF0, L"LAYER", 2, L"SPARE", 70, 0, 62, 3, 6, L"CONTINUOUS", 0);
-    ASSERT_EQ(acdbEntMakeX(make, layer), RTNORM);
-    acutRelRb(make);
+    resbuf* spare = acutBuildList(RTDXF0, L"LAYER", 2, L"SPARE", 70, 0, 62, 3, 6, L"CONTINUOUS", 0);
+    ASSERT_EQ(acdbEntMakeX(spare, layer), RTNORM);
+    acutRelRb(spare);
     AcDbLayerTableRecord* rec = nullptr;
     ASSERT_EQ(acdbOpenObject(rec, idOf(layer), AcDb::kForWrite), Acad::eOk);
     EXPECT_EQ(rec->erase(), Acad::eOk);  // not in use
@@ -131,9 +124,7 @@ TEST_F(ObjectMoreTest, PaperSpaceEntitiesAreMainEntitiesButNotLast) {
     ads_point p = {0, 0, 0}, q = {1, 0, 0};
     ads_name model, paper, last, next;
     makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 0), model);
-    resbuf* onPaper = acutBuildList(RTDXF0, L"LINE", 67, 1, 10, p, 11, q, 0);
-    ASSERT_EQ(acdbEntMake(onPaper), RTNORM);
-    acutRelRb(onPaper);
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"LINE", 67, 1, 10, p, 11, q, 0)), RTNORM);
     ASSERT_EQ(acdbEntLast(last), RTNORM);
     EXPECT_TRUE(ads_name_equal(last, model));  // model space only
     ASSERT_EQ(acdbEntNext(model, paper), RTNORM);
@@ -150,10 +141,6 @@ TEST_F(ObjectMoreTest, PaperSpaceEntitiesAreMainEntitiesButNotLast) {
     acedSSFree(ss);
 }
 
-} // namespace
-
-namespace {
-
 TEST(CurrentDrawing, AReplacedDrawingStaysCurrentAndAGoneOneIsNever) {
     auto drawing = std::make_unique<AcDbDatabase>();
     host::api::setCurrentDatabase(drawing.get());
@@ -169,9 +156,7 @@ TEST(CurrentDrawing, AReplacedDrawingStaysCurrentAndAGoneOneIsNever) {
 
     drawing.reset();
     EXPECT_EQ(host::api::currentDatabase(), nullptr);
-    resbuf* list = acutBuildList(RTDXF0, L"CIRCLE", 10, p, 40, 1.0, 0);
-    EXPECT_EQ(acdbEntMake(list), RTERROR);
-    acutRelRb(list);
+    EXPECT_EQ(make(acutBuildList(RTDXF0, L"CIRCLE", 10, p, 40, 1.0, 0)), RTERROR);
 }
 
 } // namespace

@@ -15,11 +15,6 @@ protected:
         table->close();
         return id;
     }
-    AcDbObjectId idOf(const ads_name name) {
-        AcDbObjectId id;
-        EXPECT_EQ(acdbGetObjectId(id, name), Acad::eOk);
-        return id;
-    }
     // An empty user block "BOX" with its origin at (10,0).
     AcDbObjectId makeBox() {
         AcDbBlockTable* table = nullptr;
@@ -31,10 +26,6 @@ protected:
         EXPECT_EQ(table->add(id, record), Acad::eOk);
         table->close();
         record->close();
-        AcDbBlockTableRecord* open = nullptr;
-        EXPECT_EQ(acdbOpenObject(open, id, AcDb::kForRead), Acad::eOk);
-        EXPECT_EQ(open->origin(), AcGePoint3d(10, 0, 0));
-        open->close();
         return id;
     }
 };
@@ -128,9 +119,7 @@ TEST_F(ObjectTest, BlockReferenceAppendedToModelSpaceCarriesXdata) {
 
     ads_name e;
     ASSERT_EQ(acdbGetAdsName(e, id), Acad::eOk);
-    resbuf* apps = acutBuildList(RTSTR, L"LurakCad_B1", 0);
-    ListHolder list(acdbEntGetX(e, apps));
-    acutRelRb(apps);
+    ListHolder list(getX(e, L"LurakCad_B1"));
     EXPECT_EQ(codesOf(list.list), (std::vector<int>{-1, 0, 330, 5, 100, 8, 62, 100, 2, 10, 41, 42, 43, 50, 70, 71, 44,
                                                     45, 210, -3, 1001, 1000, 1005}));
     EXPECT_EQ(textOf(findCode(list.list, 2)), L"BOX");
@@ -138,20 +127,9 @@ TEST_F(ObjectTest, BlockReferenceAppendedToModelSpaceCarriesXdata) {
 }
 
 TEST_F(ObjectTest, InsertExtentsFollowTheBlockTransform) {
-    ads_point o = {0, 0, 0}, x = {10, 0, 0}, c = {10, 0, 0};
-    resbuf* b = acutBuildList(RTDXF0, L"BLOCK", 2, L"*NEW", 10, o, 70, 3, 0);
-    acdbEntMake(b);
-    acutRelRb(b);
-    resbuf* l = acutBuildList(RTDXF0, L"LINE", 10, o, 11, x, 0);
-    acdbEntMake(l);
-    acutRelRb(l);
-    resbuf* circle = acutBuildList(RTDXF0, L"CIRCLE", 10, c, 40, 1.0, 0);
-    acdbEntMake(circle);
-    acutRelRb(circle);
-    resbuf* end = acutBuildList(RTDXF0, L"ENDBLK", 0);
-    acdbEntMake(end);
-    acutRelRb(end);
-    std::wstring name = host::io::fromUtf8(host::io::lastInput());
+    ads_point o = {0, 0, 0}, x = {10, 0, 0};
+    std::wstring name = makeBlock(L"*NEW", {acutBuildList(RTDXF0, L"LINE", 10, o, 11, x, 0),
+                                            acutBuildList(RTDXF0, L"CIRCLE", 10, x, 40, 1.0, 0)});
     ads_point at = {100, 100, 0};
     ads_name e;
     makeEntity(acutBuildList(RTDXF0, L"INSERT", 2, name.c_str(), 10, at, 41, 2.0, 42, 2.0, 43, 2.0, 50, M_PI / 2, 0), e);
@@ -191,13 +169,7 @@ public:
 
 TEST_F(ObjectTest, ReactorsHearEveryEraseAndUnerase) {
     ads_point o = {0, 0, 0}, q = {1, 0, 0};
-    resbuf* b = acutBuildList(RTDXF0, L"BLOCK", 2, L"*NEW", 10, o, 70, 3, 0);
-    acdbEntMake(b);
-    acutRelRb(b);
-    resbuf* end = acutBuildList(RTDXF0, L"ENDBLK", 0);
-    acdbEntMake(end);
-    acutRelRb(end);
-    std::wstring name = host::io::fromUtf8(host::io::lastInput());
+    std::wstring name = makeBlock(L"*NEW");
     ads_name label, leader;
     makeEntity(acutBuildList(RTDXF0, L"INSERT", 2, name.c_str(), 10, o, 0), label);
     makeEntity(acutBuildList(RTDXF0, L"LINE", 10, o, 11, q, 0), leader);
@@ -242,9 +214,7 @@ TEST_F(ObjectTest, DeepCloneTranslatesReferencesAmongTheCopies) {
                leader);
     ListHolder leaderList(acdbEntGet(leader));
     std::wstring leaderHandle = textOf(findCode(leaderList.list, 5));
-    resbuf* mod = acutBuildList(-1, label, -3, 1001, L"LurakCad_B1", 1005, leaderHandle.c_str(), 0);
-    ASSERT_EQ(acdbEntMod(mod), RTNORM);
-    acutRelRb(mod);
+    ASSERT_EQ(modify(acutBuildList(-1, label, -3, 1001, L"LurakCad_B1", 1005, leaderHandle.c_str(), 0)), RTNORM);
 
     AcDbObjectIdArray ids;
     ids.append(idOf(label));
@@ -265,14 +235,11 @@ TEST_F(ObjectTest, DeepCloneTranslatesReferencesAmongTheCopies) {
     ads_name labelCopy, leaderCopy;
     acdbGetAdsName(labelCopy, pairs[0].value());
     acdbGetAdsName(leaderCopy, pairs[1].value());
-    resbuf* apps = acutBuildList(RTSTR, L"LurakCad_B1", 0);
-    ListHolder a(acdbEntGetX(labelCopy, apps));
-    ListHolder b(acdbEntGetX(leaderCopy, apps));
-    acutRelRb(apps);
+    ListHolder a(getX(labelCopy, L"LurakCad_B1"));
+    ListHolder b(getX(leaderCopy, L"LurakCad_B1"));
     EXPECT_EQ(textOf(findCode(a.list, 1005)), textOf(findCode(b.list, 5)));
     EXPECT_EQ(textOf(findCode(b.list, 1005)), textOf(findCode(a.list, 5)));
-    const resbuf* second = findCode(findCode(b.list, 1005)->rbnext, 1005);
-    EXPECT_EQ(textOf(second), L"0");  // handles of nothing stay as they were
+    EXPECT_EQ(textOf(nth(b.list, 1005, 1)), L"0");  // handles of nothing stay as they were
     EXPECT_NE(textOf(findCode(a.list, 5)), labelHandle);
     ads_name last;
     acdbEntLast(last);
