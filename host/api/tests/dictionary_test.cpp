@@ -81,13 +81,12 @@ TEST_F(DictionaryTest, NextWalksLiveEntriesAndRemoveDetaches) {
 }
 
 TEST_F(DictionaryTest, BadDictionaryCallsFail) {
-    ads_name dict, rec, line;
+    ads_name dict, rec, entity;
     makeProgramDictionary(dict);
     makeRecord(L"X", rec);
-    ads_point p = {0, 0, 0}, q = {1, 0, 0};
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 0), line);
-    EXPECT_EQ(acdbDictAdd(line, L"K", rec), RTERROR);   // not a dictionary
-    EXPECT_EQ(acdbDictAdd(dict, L"K", line), RTERROR);  // an entity is no entry
+    makeEntity(line(), entity);
+    EXPECT_EQ(acdbDictAdd(entity, L"K", rec), RTERROR);   // not a dictionary
+    EXPECT_EQ(acdbDictAdd(dict, L"K", entity), RTERROR);  // an entity is no entry
     EXPECT_EQ(acdbDictAdd(dict, L"", rec), RTERROR);
     ASSERT_EQ(acdbDictAdd(dict, L"K", rec), RTNORM);
     ads_name other;

@@ -51,22 +51,24 @@ TEST_F(EntityTest, EveryModelledTypeRoundTrips) {
     };
     const Case cases[] = {
         {"CIRCLE", acutBuildList(RTDXF0, L"CIRCLE", 10, c, 40, 2.0, 0), {100, 8, 100, 10, 40, 210}},
-        {"ARC", acutBuildList(RTDXF0, L"ARC", 10, c, 40, 2.0, 50, 0.0, 51, 1.5, 0), {100, 8, 100, 10, 40, 210, 100, 50, 51}},
+        {"ARC", acutBuildList(RTDXF0, L"ARC", 10, c, 40, 2.0, 50, 0.0, 51, 1.5, 0),
+         {100, 8, 100, 10, 40, 210, 100, 50, 51}},
         {"ELLIPSE",
          acutBuildList(RTDXF0, L"ELLIPSE", 100, L"AcDbEntity", 8, L"0", 100, L"AcDbEllipse", 10, c, 11, a, 40, 0.5, 0),
          {100, 8, 100, 10, 11, 210, 40, 41, 42}},
         {"SOLID", acutBuildList(RTDXF0, L"SOLID", 10, c, 11, a, 12, p2, 13, p3, 0), {100, 8, 100, 10, 11, 12, 13, 210}},
         {"TEXT",
-         acutBuildList(RTDXF0, L"TEXT", 7, L"STANDARD", 8, L"0", 40, 2.5, 10, c, 11, c, 72, 1, 73, 1, 1, L"\\U+2205100", 0),
+         acutBuildList(RTDXF0, L"TEXT", 7, L"STANDARD", 8, L"0", 40, 2.5, 10, c, 11, c, 72, 1, 73, 1, 1, L"\\U+2205100",
+                       0),
          {100, 8, 100, 10, 40, 1, 50, 41, 51, 7, 71, 72, 11, 210, 100, 73}},
         {"LEADER",
          acutBuildList(RTDXF0, L"LEADER", 100, L"AcDbEntity", 8, L"0", 100, L"AcDbLeader", 3, L"STANDARD", 71, 1, 72, 0,
                        73, 3, 74, 1, 75, 0, 40, 0.0, 41, 0.0, 76, 2, 10, p2, 10, c, 77, 256, 0),
          {100, 8, 100, 3, 71, 72, 73, 74, 75, 40, 41, 76, 10, 10, 77, 210, 211, 212, 213}},
         {"HATCH",
-         acutBuildList(RTDXF0, L"HATCH", 100, L"AcDbEntity", 8, L"0", 100, L"AcDbHatch", 10, c, 210, z, 2, L"SOLID", 70, 1,
-                       71, 0, 91, 1L, 92, 1L, 93, 1L, 72, 2, 10, c, 40, 1.0, 50, 0.0, 51, 6.283185307, 73, 1, 97, 0L, 75,
-                       0, 76, 1, 98, 1L, 10, c, 0),
+         acutBuildList(RTDXF0, L"HATCH", 100, L"AcDbEntity", 8, L"0", 100, L"AcDbHatch", 10, c, 210, z, 2, L"SOLID",
+                       70, 1, 71, 0, 91, 1L, 92, 1L, 93, 1L, 72, 2, 10, c, 40, 1.0, 50, 0.0, 51, 6.283185307, 73, 1,
+                       97, 0L, 75, 0, 76, 1, 98, 1L, 10, c, 0),
          {100, 8, 100, 10, 210, 2, 70, 71, 91, 92, 93, 72, 10, 40, 50, 51, 73, 97, 75, 76, 98, 10}},
     };
     for (const Case& k : cases) {
@@ -89,11 +91,8 @@ TEST_F(EntityTest, EveryModelledTypeRoundTrips) {
 TEST_F(EntityTest, EntModReplacesNamedApplicationsInTheirPlacesAndKeepsOthers) {
     ASSERT_EQ(acdbRegApp(L"OTHER"), RTNORM);
     ASSERT_EQ(acdbRegApp(L"THIRD"), RTNORM);
-    ads_point p = {0, 0, 0}, q = {1, 0, 0};
     ads_name e;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, -3, 1001, L"LurakCad_B1", 1000, L"old", 1001, L"OTHER", 1070,
-                             7, 0),
-               e);
+    makeEntity(line(acutBuildList(-3, 1001, L"LurakCad_B1", 1000, L"old", 1001, L"OTHER", 1070, 7, 0)), e);
     ASSERT_FALSE(ads_name_nil(e));
     ASSERT_EQ(modify(acutBuildList(-1, e, 62, 1, -3, 1001, L"LurakCad_B1", 1000, L"new", 1040, 2.5, 0)), RTNORM);
     ListHolder list(getX(e));
@@ -124,8 +123,8 @@ TEST_F(EntityTest, EntModReplacesNamedApplicationsInTheirPlacesAndKeepsOthers) {
 }
 
 TEST_F(EntityTest, EntModWithFullListMovesInsertToAnotherBlockAndDropsByLayer) {
-    ads_point o = {0, 0, 0}, q = {1, 0, 0};
-    for (const wchar_t* name : {L"A", L"B"}) makeBlock(name, {acutBuildList(RTDXF0, L"LINE", 10, o, 11, q, 0)});
+    ads_point o = {0, 0, 0};
+    for (const wchar_t* name : {L"A", L"B"}) makeBlock(name, {line()});
     ads_name e;
     makeEntity(acutBuildList(RTDXF0, L"INSERT", 2, L"A", 10, o, 62, 5, 0), e);
     resbuf* list = acdbEntGet(e);
@@ -144,16 +143,16 @@ TEST_F(EntityTest, BadInputChangesNothing) {
     const std::pair<const char*, resbuf*> refused[] = {
         {"no type", acutBuildList(10, p, 11, q, 0)},
         {"group 11 missing", acutBuildList(RTDXF0, L"LINE", 10, p, 0)},
-        {"40 is not a LINE's", acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 40, 1.0, 0)},
-        {"unknown linetype", acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 6, L"NOPE", 0)},
-        {"invalid layer name", acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 8, L"a<b", 0)},
-        {"colour out of range", acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 62, 300, 0)},
+        {"40 is not a LINE's", line(acutBuildList(40, 1.0, 0))},
+        {"unknown linetype", line(acutBuildList(6, L"NOPE", 0))},
+        {"invalid layer name", line(acutBuildList(8, L"a<b", 0))},
+        {"colour out of range", line(acutBuildList(62, 300, 0))},
         {"unknown block", acutBuildList(RTDXF0, L"INSERT", 2, L"NOBLOCK", 10, p, 0)},
-        {"unregistered application", acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, -3, 1001, L"UNREG", 1000, L"x", 0)},
-        {"open XDATA brace", acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, -3, 1001, L"LurakCad_B1", 1002, L"{", 0)},
+        {"unregistered application", line(acutBuildList(-3, 1001, L"UNREG", 1000, L"x", 0))},
+        {"open XDATA brace", line(acutBuildList(-3, 1001, L"LurakCad_B1", 1002, L"{", 0))},
         {"unknown type", acutBuildList(RTDXF0, L"WIDGET", 10, p, 0)},
         {"XDATA text too long",
-         acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, -3, 1001, L"LurakCad_B1", 1000, longText.c_str(), 0)},
+         line(acutBuildList(-3, 1001, L"LurakCad_B1", 1000, longText.c_str(), 0))},
         {"no open block", acutBuildList(RTDXF0, L"ENDBLK", 0)},
     };
     for (const auto& [what, list] : refused) EXPECT_NE(make(list), RTNORM) << what;
@@ -185,9 +184,8 @@ TEST_F(EntityTest, PartialEntModChangesOnlyTheGivenGroups) {
 }
 
 TEST_F(EntityTest, EntModRefusesTypeAndHandleChanges) {
-    ads_point p = {0, 0, 0}, q = {1, 0, 0};
     ads_name e;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 0), e);
+    makeEntity(line(), e);
     EXPECT_EQ(modify(acutBuildList(-1, e, RTDXF0, L"CIRCLE", 0)), RTERROR);
     EXPECT_EQ(modify(acutBuildList(-1, e, 5, L"FFFF", 0)), RTERROR);
     ListHolder list(acdbEntGet(e));
@@ -195,9 +193,9 @@ TEST_F(EntityTest, EntModRefusesTypeAndHandleChanges) {
 }
 
 TEST_F(EntityTest, EraseTogglesAndHandlesFindOnlyLiveEntities) {
-    ads_point p = {0, 0, 0}, q = {1, 0, 0};
+    ads_point p = {0, 0, 0};
     ads_name first, second, last, next;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 0), first);
+    makeEntity(line(), first);
     makeEntity(acutBuildList(RTDXF0, L"CIRCLE", 10, p, 40, 1.0, 0), second);
     ListHolder list(acdbEntGet(second));
     std::wstring handle = textOf(findCode(list.list, 5));

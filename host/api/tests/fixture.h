@@ -61,6 +61,14 @@ inline void makeEntity(resbuf* list, ads_name name) {
     acutRelRb(list);
 }
 
+// A LINE from (0,0) to (1,0), then the given groups.
+inline resbuf* line(resbuf* tail = nullptr) {
+    ads_point p = {0, 0, 0}, q = {1, 0, 0};
+    resbuf* list = acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 0);
+    list->rbnext->rbnext->rbnext = tail;
+    return list;
+}
+
 // acdbEntMake and acdbEntMod that release the list: the status.
 inline int make(resbuf* list) {
     int status = acdbEntMake(list);

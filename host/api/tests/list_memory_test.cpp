@@ -132,10 +132,9 @@ TEST_F(ListMemoryTest, AThreadThatOnlyReadsListsLeavesNothingBehind) {
 
 TEST_F(ListMemoryTest, XdataOfTheApplicationsAskedForInTheirStoredOrder) {
     for (const wchar_t* app : {L"OTHER", L"THIRD", L"LURAK_X"}) ASSERT_EQ(acdbRegApp(app), RTNORM);
-    ads_point p = {0, 0, 0}, q = {1, 0, 0};
     ads_name e;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, -3, 1001, L"LurakCad_B1", 1070, 1, 1001, L"OTHER", 1070, 2,
-                             1070, 22, 1001, L"THIRD", 1070, 3, 1001, L"LURAK_X", 1070, 4, 0),
+    makeEntity(line(acutBuildList(-3, 1001, L"LurakCad_B1", 1070, 1, 1001, L"OTHER", 1070, 2, 1070, 22, 1001, L"THIRD",
+                                  1070, 3, 1001, L"LURAK_X", 1070, 4, 0)),
                e);
     ASSERT_FALSE(ads_name_nil(e));
     auto xdataOf = [&](std::initializer_list<const wchar_t*> patterns) {

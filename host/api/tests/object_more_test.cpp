@@ -36,9 +36,8 @@ class ObjectMoreTest : public DrawingTest {};
 
 TEST_F(ObjectMoreTest, XdataOfOpenedObjectsByApplication) {
     ASSERT_EQ(acdbRegApp(L"OTHER"), RTNORM);
-    ads_point p = {0, 0, 0}, q = {1, 0, 0};
     ads_name e;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, -3, 1001, L"OTHER", 1070, 1, 0), e);
+    makeEntity(line(acutBuildList(-3, 1001, L"OTHER", 1070, 1, 0)), e);
     AcDbEntity* line = nullptr;
     ASSERT_EQ(acdbOpenAcDbEntity(line, idOf(e), AcDb::kForWrite), Acad::eOk);
     EXPECT_EQ(line->xData(L"LurakCad_B1"), nullptr);
@@ -123,7 +122,7 @@ TEST_F(ObjectMoreTest, ListsOfObjectsWithApplicationBracketsKeepTheHostOrder) {
 TEST_F(ObjectMoreTest, PaperSpaceEntitiesAreMainEntitiesButNotLast) {
     ads_point p = {0, 0, 0}, q = {1, 0, 0};
     ads_name model, paper, last, next;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 0), model);
+    makeEntity(line(), model);
     ASSERT_EQ(make(acutBuildList(RTDXF0, L"LINE", 67, 1, 10, p, 11, q, 0)), RTNORM);
     ASSERT_EQ(acdbEntLast(last), RTNORM);
     EXPECT_TRUE(ads_name_equal(last, model));  // model space only

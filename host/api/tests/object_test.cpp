@@ -31,9 +31,8 @@ protected:
 };
 
 TEST_F(ObjectTest, OpenModesCloseAndCancel) {
-    ads_point p = {0, 0, 0}, q = {1, 0, 0};
     ads_name e;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 62, 2, 0), e);
+    makeEntity(line(acutBuildList(62, 2, 0)), e);
     AcDbEntity* writer = nullptr;
     ASSERT_EQ(acdbOpenAcDbEntity(writer, idOf(e), AcDb::kForWrite), Acad::eOk);
     AcDbEntity* second = nullptr;
@@ -89,9 +88,8 @@ TEST_F(ObjectTest, LayerTableRules) {
     rec->close();
     EXPECT_EQ(drawing->setClayer(AcDbObjectId()), Acad::eInvalidLayer);
 
-    ads_point p = {0, 0, 0}, q = {1, 0, 0};
     ads_name e;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 0), e);  // on the current layer
+    makeEntity(line(), e);  // on the current layer
     ListHolder list(acdbEntGet(e));
     EXPECT_EQ(textOf(findCode(list.list, 8)), L"PEN-1");
 }
@@ -168,11 +166,11 @@ public:
 };
 
 TEST_F(ObjectTest, ReactorsHearEveryEraseAndUnerase) {
-    ads_point o = {0, 0, 0}, q = {1, 0, 0};
+    ads_point o = {0, 0, 0};
     std::wstring name = makeBlock(L"*NEW");
     ads_name label, leader;
     makeEntity(acutBuildList(RTDXF0, L"INSERT", 2, name.c_str(), 10, o, 0), label);
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, o, 11, q, 0), leader);
+    makeEntity(line(), leader);
 
     LabelReactor reactor;
     reactor.leader = idOf(leader);
@@ -204,13 +202,12 @@ TEST_F(ObjectTest, ReactorsHearEveryEraseAndUnerase) {
 }
 
 TEST_F(ObjectTest, DeepCloneTranslatesReferencesAmongTheCopies) {
-    ads_point o = {0, 0, 0}, q = {1, 0, 0};
+    ads_point o = {0, 0, 0};
     ads_name label, leader;
     makeEntity(acutBuildList(RTDXF0, L"CIRCLE", 10, o, 40, 1.0, 0), label);
     ListHolder labelList(acdbEntGet(label));
     std::wstring labelHandle = textOf(findCode(labelList.list, 5));
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, o, 11, q, -3, 1001, L"LurakCad_B1", 1005, labelHandle.c_str(), 1005,
-                             L"0", 1005, L"", 0),
+    makeEntity(line(acutBuildList(-3, 1001, L"LurakCad_B1", 1005, labelHandle.c_str(), 1005, L"0", 1005, L"", 0)),
                leader);
     ListHolder leaderList(acdbEntGet(leader));
     std::wstring leaderHandle = textOf(findCode(leaderList.list, 5));
@@ -247,9 +244,9 @@ TEST_F(ObjectTest, DeepCloneTranslatesReferencesAmongTheCopies) {
 }
 
 TEST_F(ObjectTest, BlockRecordIteratorSkipsErasedEntitiesAndTransformsCopies) {
-    ads_point o = {0, 0, 0}, q = {1, 0, 0};
+    ads_point o = {0, 0, 0};
     ads_name a, b;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, o, 11, q, 0), a);
+    makeEntity(line(), a);
     makeEntity(acutBuildList(RTDXF0, L"ARC", 10, o, 40, 1.0, 50, 0.0, 51, M_PI / 2, 0), b);
     acdbEntDel(a);
     AcDbBlockTableRecord* ms = nullptr;

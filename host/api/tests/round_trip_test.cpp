@@ -51,7 +51,9 @@ protected:
                 name->rbnext = list->rbnext;
                 list->rbnext = name;
             }
-            if (twin == 0) EXPECT_EQ(host::api::modifyInPlace(db(), list), inPlace);  // when false, nothing changed
+            if (twin == 0) {
+                EXPECT_EQ(host::api::modifyInPlace(db(), list), inPlace);  // when false, nothing changed
+            }
             status[twin] = modify(list);
         }
         EXPECT_EQ(status[0], status[1]);

@@ -36,7 +36,10 @@ protected:
         for (long i = 0; i < n; ++i) {
             ads_name e;
             acedSSName(ss, i, e);
-            found += ads_name_equal(e, element) ? "E" : ads_name_equal(e, leader) ? "L" : ads_name_equal(e, foreign) ? "F" : "P";
+            found += ads_name_equal(e, element) ? "E"
+                     : ads_name_equal(e, leader)  ? "L"
+                     : ads_name_equal(e, foreign) ? "F"
+                                                  : "P";
         }
         acedSSFree(ss);
         return found;
