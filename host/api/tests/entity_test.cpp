@@ -32,16 +32,6 @@ TEST_F(EntityTest, InsertListComesBackInTheHostOrder) {
     EXPECT_EQ(std::vector<int>(codes.end() - 4, codes.end()), (std::vector<int>{-3, 1001, 1000, 1070}));
 }
 
-TEST_F(EntityTest, ColourAndLinetypeShowOnlyWhenNotByLayer) {
-    ads_point p = {0, 0, 0}, q = {5, 0, 0};
-    ads_name e;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 6, L"BYBLOCK", 8, L"0", 62, 0, 10, p, 11, q, 0), e);
-    ListHolder list(acdbEntGet(e));
-    EXPECT_EQ(codesOf(list.list), (std::vector<int>{-1, 0, 330, 5, 100, 8, 6, 62, 100, 10, 11, 210}));
-    EXPECT_EQ(textOf(findCode(list.list, 6)), L"ByBlock");  // spelled as the table spells it
-    EXPECT_EQ(findCode(list.list, 62)->resval.rint, 0);
-}
-
 TEST_F(EntityTest, EveryModelledTypeRoundTrips) {
     ads_point c = {1, 2, 0}, a = {0, 3, 0}, p2 = {4, 2, 0}, p3 = {4, 5, 0}, z = {0, 0, 1};
     struct Case {

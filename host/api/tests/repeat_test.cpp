@@ -21,14 +21,15 @@ TEST_F(RepeatTest, SameShapeWithOtherValuesKeepsOrLeavesOutDefaults) {
     for (int i = 0; i < 6; ++i) {
         bool defaults = i % 2 == 0;
         ASSERT_EQ(make(acutBuildList(RTDXF0, L"LINE", 6, defaults ? L"BYLAYER" : L"BYBLOCK", 8, L"0", 62,
-                                     defaults ? 256 : i, 10, p, 11, q, 0)),
+                                     defaults ? 256 : i - 1, 10, p, 11, q, 0)),  // 0 is BYBLOCK
                   RTNORM);
         ListHolder back(lastList());
         if (defaults) {
             EXPECT_EQ(codesOf(back.list), (std::vector<int>{-1, 0, 330, 5, 100, 8, 100, 10, 11, 210})) << i;
         } else {
             EXPECT_EQ(codesOf(back.list), (std::vector<int>{-1, 0, 330, 5, 100, 8, 6, 62, 100, 10, 11, 210})) << i;
-            EXPECT_EQ(findCode(back.list, 62)->resval.rint, i);
+            EXPECT_EQ(textOf(findCode(back.list, 6)), L"ByBlock");  // spelled as the table spells it
+            EXPECT_EQ(findCode(back.list, 62)->resval.rint, i - 1);
         }
     }
     // Another order of the same groups comes out in the host's order too.
