@@ -31,13 +31,11 @@ TEST_F(DictionaryTest, XrecordsKeepTheirDataInOrderAndAreFoundByKey) {
     makeRecord(L"ZL1", rec);
     ASSERT_EQ(acdbDictAdd(dict, L"ZL1", rec), RTNORM);
     EXPECT_EQ(acdbDictAdd(dict, L"zl1", rec), RTERROR);  // keys are unique without case
-
     ASSERT_EQ(acdbNamedObjDict(nod), RTNORM);
     ListHolder found(acdbDictSearch(nod, L"LurakCad_B1", 0));
     ASSERT_NE(found.list, nullptr);
     EXPECT_TRUE(ads_name_equal(findCode(found.list, -1)->resval.rlname, dict));
     EXPECT_EQ(textOf(findCode(found.list, 3)), L"ZL1");
-
     ListHolder xrec(acdbDictSearch(dict, L"zl1", 0));
     ASSERT_NE(xrec.list, nullptr);
     std::vector<int> codes = codesOf(xrec.list);
@@ -56,7 +54,6 @@ TEST_F(DictionaryTest, NextWalksLiveEntriesAndRemoveDetaches) {
     for (auto [key, name] : {std::pair{L"A", a}, std::pair{L"B", b}, std::pair{L"C", c}})
         ASSERT_EQ(acdbDictAdd(dict, key, name), RTNORM);
     ASSERT_EQ(acdbEntDel(b), RTNORM);
-
     std::vector<std::wstring> tags;
     for (resbuf* rb = acdbDictNext(dict, 1); rb; rb = acdbDictNext(dict, 0)) {
         tags.push_back(textOf(findCode(rb, 1)));

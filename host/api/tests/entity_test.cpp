@@ -189,14 +189,12 @@ TEST_F(EntityTest, EraseTogglesAndHandlesFindOnlyLiveEntities) {
     makeEntity(acutBuildList(RTDXF0, L"CIRCLE", 10, p, 40, 1.0, 0), second);
     ListHolder list(acdbEntGet(second));
     std::wstring handle = textOf(findCode(list.list, 5));
-
     ASSERT_EQ(acdbEntDel(second), RTNORM);
     EXPECT_EQ(acdbEntGet(second), nullptr);
     ASSERT_EQ(acdbEntLast(last), RTNORM);
     EXPECT_TRUE(ads_name_equal(last, first));
     EXPECT_EQ(acdbHandEnt(handle.c_str(), next), RTERROR);
     EXPECT_EQ(acdbEntNext(first, next), RTERROR);
-
     ASSERT_EQ(acdbEntDel(second), RTNORM);  // un-erases
     ASSERT_EQ(acdbHandEnt(handle.c_str(), next), RTNORM);
     EXPECT_TRUE(ads_name_equal(next, second));

@@ -25,7 +25,6 @@ protected:
         drawing.reset();
     }
     host::db::Database& db() { return *drawing->hostDatabase(); }
-
     std::unique_ptr<AcDbDatabase> drawing;
 };
 

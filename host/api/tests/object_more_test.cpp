@@ -65,7 +65,6 @@ TEST_F(ObjectMoreTest, LayerIteratorSkipsErasedRecordsAndNamesStayValidWhileOpen
     ASSERT_EQ(acdbOpenObject(rec, idOf(layer), AcDb::kForWrite), Acad::eOk);
     EXPECT_EQ(rec->erase(), Acad::eOk);  // not in use
     rec->close();
-
     AcDbLayerTable* table = nullptr;
     ASSERT_EQ(drawing->getLayerTable(table, AcDb::kForRead), Acad::eOk);
     EXPECT_FALSE(table->has(L"SPARE"));
@@ -152,7 +151,6 @@ TEST(CurrentDrawing, AReplacedDrawingStaysCurrentAndAGoneOneIsNever) {
     ListHolder stale(acdbEntGet(old));  // names of the replaced drawing are stale
     EXPECT_EQ(stale.list, nullptr);
     EXPECT_EQ(acdbEntLast(e), RTERROR);
-
     drawing.reset();
     EXPECT_EQ(host::api::currentDatabase(), nullptr);
     EXPECT_EQ(make(acutBuildList(RTDXF0, L"CIRCLE", 10, p, 40, 1.0, 0)), RTERROR);

@@ -48,7 +48,6 @@ TEST_F(ObjectTest, OpenModesCloseAndCancel) {
     EXPECT_EQ(writer->close(), Acad::eOk);
     ListHolder list(acdbEntGet(e));
     EXPECT_EQ(findCode(list.list, 62), nullptr);  // BYLAYER is not listed
-
     ASSERT_EQ(acdbEntDel(e), RTNORM);
     EXPECT_EQ(acdbOpenAcDbEntity(writer, idOf(e), AcDb::kForWrite, true), Acad::eWasErased);
     EXPECT_EQ(acdbOpenAcDbEntity(writer, idOf(e), AcDb::kForRead), Acad::eWasErased);
@@ -79,7 +78,6 @@ TEST_F(ObjectTest, LayerTableRules) {
     EXPECT_EQ(layers->add(duplicate), Acad::eDuplicateKey);
     delete duplicate;
     layers->close();
-
     ASSERT_EQ(drawing->setClayer(id), Acad::eOk);
     AcDbLayerTableRecord* rec = nullptr;
     ASSERT_EQ(acdbOpenObject(rec, id, AcDb::kForWrite), Acad::eOk);
@@ -87,7 +85,6 @@ TEST_F(ObjectTest, LayerTableRules) {
     EXPECT_EQ(rec->erase(), Acad::eInvalidInput);  // the current layer stays
     rec->close();
     EXPECT_EQ(drawing->setClayer(AcDbObjectId()), Acad::eInvalidLayer);
-
     ads_name e;
     makeEntity(line(), e);  // on the current layer
     ListHolder list(acdbEntGet(e));
@@ -114,7 +111,6 @@ TEST_F(ObjectTest, BlockReferenceAppendedToModelSpaceCarriesXdata) {
     ms->close();
     EXPECT_EQ(ref->blockTableRecord(), box);
     ref->close();
-
     ads_name e;
     ASSERT_EQ(acdbGetAdsName(e, id), Acad::eOk);
     ListHolder list(getX(e, L"LurakCad_B1"));
@@ -171,7 +167,6 @@ TEST_F(ObjectTest, ReactorsHearEveryEraseAndUnerase) {
     ads_name label, leader;
     makeEntity(acutBuildList(RTDXF0, L"INSERT", 2, name.c_str(), 10, o, 0), label);
     makeEntity(line(), leader);
-
     LabelReactor reactor;
     reactor.leader = idOf(leader);
     AcDbObject* obj = nullptr;
@@ -179,21 +174,17 @@ TEST_F(ObjectTest, ReactorsHearEveryEraseAndUnerase) {
     obj->addReactor(&reactor);
     obj->addReactor(&reactor);  // once is enough
     obj->close();
-
     ASSERT_EQ(acdbEntDel(label), RTNORM);
     EXPECT_EQ(reactor.calls, (std::vector<bool>{true}));
     ListHolder gone(acdbEntGet(leader));
     EXPECT_EQ(gone.list, nullptr);  // erased by the reactor
-
     ASSERT_EQ(acdbEntDel(label), RTNORM);  // un-erase
     EXPECT_EQ(reactor.calls, (std::vector<bool>{true, false}));
-
     ASSERT_EQ(acdbOpenObject(obj, idOf(label), AcDb::kForWrite), Acad::eOk);
     EXPECT_EQ(obj->erase(), Acad::eOk);
     EXPECT_EQ(reactor.calls.size(), 3u);
     EXPECT_EQ(obj->cancel(), Acad::eOk);  // undoing the erase is an un-erase
     EXPECT_EQ(reactor.calls, (std::vector<bool>{true, false, true, false}));
-
     ASSERT_EQ(acdbOpenObject(obj, idOf(label), AcDb::kForRead), Acad::eOk);
     obj->removeReactor(&reactor);
     obj->close();
@@ -212,7 +203,6 @@ TEST_F(ObjectTest, DeepCloneTranslatesReferencesAmongTheCopies) {
     ListHolder leaderList(acdbEntGet(leader));
     std::wstring leaderHandle = textOf(findCode(leaderList.list, 5));
     ASSERT_EQ(modify(acutBuildList(-1, label, -3, 1001, L"LurakCad_B1", 1005, leaderHandle.c_str(), 0)), RTNORM);
-
     AcDbObjectIdArray ids;
     ids.append(idOf(label));
     ids.append(idOf(leader));
@@ -263,7 +253,6 @@ TEST_F(ObjectTest, BlockRecordIteratorSkipsErasedEntitiesAndTransformsCopies) {
     ms->close();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0], idOf(b));
-
     AcDbEntity* arc = nullptr;
     ASSERT_EQ(acdbOpenAcDbEntity(arc, seen[0], AcDb::kForWrite), Acad::eOk);
     AcGeMatrix3d mirror = AcGeMatrix3d::mirroring(AcGePoint3d(0, 0, 0), AcGeVector3d(1, 0, 0));
@@ -285,7 +274,6 @@ TEST_F(ObjectTest, TextStyleIdAndDictionaryOfTheDatabase) {
     EXPECT_EQ(drawing->textstyle(), standard);
     EXPECT_FALSE(drawing->continuousLinetype().isNull());
     EXPECT_FALSE(drawing->dimstyle().isNull());
-
     AcDbBlockTableRecord* ms = nullptr;
     ASSERT_EQ(acdbOpenObject(ms, modelSpace(), AcDb::kForWrite), Acad::eOk);
     auto* text = new AcDbText(AcGePoint3d(1, 2, 0), L"\u2205100", standard, 3.0);
@@ -298,7 +286,6 @@ TEST_F(ObjectTest, TextStyleIdAndDictionaryOfTheDatabase) {
     ListHolder list(acdbEntGet(last));
     EXPECT_EQ(textOf(findCode(list.list, 1)), L"\u2205100");
     EXPECT_EQ(findCode(list.list, 40)->resval.rreal, 3.0);
-
     AcDbDictionary* nod = nullptr;
     ASSERT_EQ(drawing->getNamedObjectsDictionary(nod, AcDb::kForWrite), Acad::eOk);
     EXPECT_TRUE(nod->has(L"ACAD_GROUP"));

@@ -138,7 +138,6 @@ ads_point pc = {1, 2, 0}, pa = {0, 3, 0}, pb = {4, 2, 0}, pd = {4, 5, 0};
 TEST_F(RepeatTest, ListsOfAKeptShapeComeOutAsTheGeneralWayMakesThem) {
     ads_point origin = {0, 0, 0};
     makeBlock(L"PART", {acutBuildList(RTDXF0, L"LINE", 10, origin, 11, pc, 0)});
-
     struct Case {
         const char* what;
         resbuf* (*make)(const wchar_t* marker);

@@ -9,7 +9,6 @@ namespace {
 class ScrambledLists : public DrawingTest {
 protected:
     std::mt19937 random{12345};
-
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
 
     // One group of a plausible code, with a value of the right type.
@@ -38,7 +37,6 @@ protected:
         }
         return rb;
     }
-
     resbuf* randomList(int length) {
         resbuf* head = nullptr;
         resbuf** tail = &head;

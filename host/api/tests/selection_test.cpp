@@ -44,7 +44,6 @@ protected:
         acedSSFree(ss);
         return found;
     }
-
     ads_name element, leader, foreign, plain;
 };
 

@@ -179,14 +179,12 @@ TEST(Canonical, HostOrderDefaultsAndRefusals) {
     codes.clear();
     for (const Group& g : body) codes.push_back(g.code());
     EXPECT_EQ(codes, (std::vector<int>{102, 330, 102, 100, 280, 102, 1, 280, 102}));
-
     GroupList solid{Group::point(10, 0, 0, 0), Group::point(11, 1, 0, 0), Group::point(12, 0, 1, 0)};
     ASSERT_TRUE(canonicalBody("SOLID", solid, body, error));
     auto fourth = std::find_if(body.begin(), body.end(), [](const Group& g) { return g.code() == 13; });
     ASSERT_NE(fourth, body.end());  // the fourth corner repeats the third
     EXPECT_EQ((fourth - 1)->code(), 12);
     EXPECT_EQ(fourth->asPoint()[1], 1);
-
     EXPECT_FALSE(canonicalBody("LINE", {Group::point(10, 0, 0, 0), Group::point(11, 1, 0, 0), Group::real(40, 1)},
                                body, error));
     EXPECT_FALSE(canonicalBody("CIRCLE", {Group::text(100, "AcDbLine"), Group::point(10, 0, 0, 0)}, body, error));

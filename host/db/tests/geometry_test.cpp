@@ -12,7 +12,6 @@ namespace {
 class GeometryTest : public ::testing::Test {
 protected:
     std::unique_ptr<Database> db = Database::createDefault();
-
     Slot add(Slot block, const char* type, GroupList groups) {
         Object o;
         o.type = internType(type);
@@ -39,7 +38,6 @@ protected:
         db->setBlockObjects(r, db->add(begin), db->add(end));
         return r;
     }
-
     Extents extents(Slot s) {
         Extents e;
         EXPECT_TRUE(worldExtents(*db, s, e));
@@ -98,7 +96,6 @@ TEST_F(GeometryTest, NestedInsertsAndDimensions) {
                                  Group::real(42, 3), Group::real(43, 3), Group::real(50, 0)});
     // The line runs (0,0)-(0,2) in OUTER, scaled 3 at (100,100).
     expectBox(extents(insert), 100, 100, 100, 106);
-
     Slot dim = block("*D1", 0, 0);
     add(dim, "LINE", {Group::point(10, 0, -5, 0), Group::point(11, 50, -5, 0)});
     expectBox(extents(add("DIMENSION", {Group::text(2, "*D1"), Group::point(10, 0, 0, 0), Group::point(11, 25, -3, 0)})),
@@ -160,7 +157,6 @@ TEST_F(GeometryTest, TransformsMoveGeometryAndXdata) {
     Matrix mirror = Matrix::scaling(-1, 1, 1);
     ASSERT_TRUE(transformEntity(insert, mirror));
     EXPECT_LT(at(42)->asReal(), 0);
-
     Object circle;
     circle.type = internType("CIRCLE");
     circle.groups = {Group::point(10, 0, 0, 0), Group::real(40, 1)};

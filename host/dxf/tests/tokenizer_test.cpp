@@ -75,12 +75,6 @@ TEST(Tokenizer, DamagedGroupsStopWithFileLineAndReason)
     }
 }
 
-TEST(Tokenizer, RecognisesBinaryDxf)
-{
-    EXPECT_TRUE(isBinaryDxf(std::string("AutoCAD Binary DXF\r\n\x1a\0", 22)));
-    EXPECT_FALSE(isBinaryDxf("  0\nSECTION\n"));
-}
-
 TEST(GroupCode, ValueKindsFollowTheCodeRanges)
 {
     const std::pair<int, ValueKind> cases[] = {

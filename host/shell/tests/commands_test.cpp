@@ -31,19 +31,16 @@ TEST_F(Commands, LineCircleArcAndTextAtTheCommandLine) {
     ASSERT_EQ(text(list, 0), "LINE");
     EXPECT_EQ(group(list, 10)->resval.rpoint[0], 100);
     EXPECT_EQ(group(list, 11)->resval.rpoint[1], 50);
-
     run("circle", "10,10\nbad\n5\n");
     list = lastList();
     ASSERT_EQ(text(list, 0), "CIRCLE");
     EXPECT_EQ(group(list, 40)->resval.rreal, 5);
     EXPECT_NE(transcript().find("Requires numeric distance"), std::string::npos);
-
     run("_ARC", "10,0\n0,10\n-10,0\n");
     list = lastList();
     ASSERT_EQ(text(list, 0), "ARC");
     EXPECT_NEAR(group(list, 10)->resval.rpoint[0], 0, 1e-9);
     EXPECT_NEAR(group(list, 40)->resval.rreal, 10, 1e-9);
-
     run("TEXT", "1,1\n\n\nK\u00d6Z\u00c9P 400\n");
     list = lastList();
     ASSERT_EQ(text(list, 0), "TEXT");
@@ -65,7 +62,6 @@ TEST_F(Commands, PicksByPointHandleAndLast) {
     ads_name circle;
     ASSERT_EQ(acdbEntLast(circle), RTNORM);
     std::string lineHandle = handleOf(line);
-
     std::string answers = "50,1\n#" + lineHandle + "\nlast\n500,500\n\n";
     host::io::setScript(answers);
     ads_name picked;
@@ -107,7 +103,6 @@ TEST_F(Commands, SelectionSetsKeepOrderAndEraseWorks) {
     acedSSFree(set);
     script("^C\n");
     EXPECT_EQ(acedSSGet(nullptr, nullptr, nullptr, nullptr, set), RTCAN);
-
     run("ERASE", "all\n\n");
     ads_name any;
     EXPECT_NE(acdbEntLast(any), RTNORM);

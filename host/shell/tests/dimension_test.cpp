@@ -29,7 +29,6 @@ TEST_F(Dimensions, AlignedPassWithPauseThenRotatedPass) {
     resbuf* record = acdbTblSearch(L"BLOCK", host::io::fromUtf8(block).c_str(), 0);
     ASSERT_NE(record, nullptr);
     acutRelRb(record);
-
     acdbEntDel(dim);
     const ads_point t = {50, 30, 0};
     ASSERT_EQ(acedCommand(RTSTR, L"_rotated", RTREAL, 0.0, RT3DPOINT, e1, RT3DPOINT, e2, RT3DPOINT, t, RTSTR,

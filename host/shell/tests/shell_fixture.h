@@ -45,7 +45,6 @@ protected:
         last_ = acdbEntLast(e) == RTNORM ? acdbEntGet(e) : nullptr;
         return last_;
     }
-
     host::shell::Document* doc_ = nullptr;
     resbuf* last_ = nullptr;
 };
