@@ -7,9 +7,7 @@ class DictionaryTest : public DrawingTest {
 protected:
     // The module's pattern: make an unowned dictionary and add it to the root.
     void makeDictionary(ads_name dict) {
-        resbuf* list = acutBuildList(RTDXF0, L"DICTIONARY", 100, L"AcDbDictionary", 0);
-        ASSERT_EQ(acdbEntMakeX(list, dict), RTNORM);
-        acutRelRb(list);
+        ASSERT_EQ(makeX(acutBuildList(RTDXF0, L"DICTIONARY", 100, L"AcDbDictionary", 0), dict), RTNORM);
     }
     void makeProgramDictionary(ads_name dict) {
         makeDictionary(dict);
@@ -20,8 +18,7 @@ protected:
     void makeRecord(const wchar_t* tag, ads_name out) {
         resbuf* list = acutBuildList(RTDXF0, L"XRECORD", 100, L"AcDbXrecord", 102, L"{LURAK", 1, tag, 40, 250.0, 60, 3,
                                      172, 1, 102, L"BYLAYER", 102, L"}", 0);
-        ASSERT_EQ(acdbEntMakeX(list, out), RTNORM);
-        acutRelRb(list);
+        ASSERT_EQ(makeX(list, out), RTNORM);
     }
 };
 
@@ -91,9 +88,8 @@ TEST_F(DictionaryTest, BadDictionaryCallsFail) {
     EXPECT_EQ(acdbDictAdd(other, L"K2", rec), RTERROR);  // already owned
     ListHolder none(acdbDictSearch(dict, L"missing", 0));
     EXPECT_EQ(none.list, nullptr);
-    resbuf* bad = acutBuildList(RTDXF0, L"XRECORD", 100, L"AcDbXrecord", 1000, L"x", 0);
-    EXPECT_EQ(acdbEntMakeX(bad, rec), RTERROR);  // XDATA codes without -3
-    acutRelRb(bad);
+    // XDATA codes without -3.
+    EXPECT_EQ(makeX(acutBuildList(RTDXF0, L"XRECORD", 100, L"AcDbXrecord", 1000, L"x", 0), rec), RTERROR);
 }
 
 } // namespace

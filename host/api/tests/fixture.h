@@ -68,9 +68,14 @@ inline resbuf* line(resbuf* tail = nullptr) {
     return list;
 }
 
-// acdbEntMake and acdbEntMod that release the list: the status.
+// acdbEntMake, acdbEntMakeX and acdbEntMod that release the list: the status.
 inline int make(resbuf* list) {
     int status = acdbEntMake(list);
+    acutRelRb(list);
+    return status;
+}
+inline int makeX(resbuf* list, ads_name made) {
+    int status = acdbEntMakeX(list, made);
     acutRelRb(list);
     return status;
 }

@@ -41,12 +41,9 @@ TEST_F(ObjectMoreTest, XdataOfOpenedObjectsByApplication) {
     AcDbEntity* line = nullptr;
     ASSERT_EQ(acdbOpenAcDbEntity(line, idOf(e), AcDb::kForWrite), Acad::eOk);
     EXPECT_EQ(line->xData(L"LurakCad_B1"), nullptr);
-    resbuf* mine = acutBuildList(1001, L"LurakCad_B1", 1000, L"LurakLabelReactor", 1002, L"{", 1005, L"0", 1002, L"}", 0);
-    ASSERT_EQ(line->setXData(mine), Acad::eOk);
-    acutRelRb(mine);
-    resbuf* bad = acutBuildList(1000, L"no application first", 0);
-    EXPECT_EQ(line->setXData(bad), Acad::eBadXData);
-    acutRelRb(bad);
+    ListHolder mine(acutBuildList(1001, L"LurakCad_B1", 1000, L"LurakLabelReactor", 1002, L"{", 1005, L"0", 1002, L"}", 0));
+    ASSERT_EQ(line->setXData(mine.list), Acad::eOk);
+    EXPECT_EQ(line->setXData(ListHolder(acutBuildList(1000, L"no application first", 0)).list), Acad::eBadXData);
     resbuf* own = line->xData(L"lurakcad_b1");
     EXPECT_EQ(codesOf(own), (std::vector<int>{1001, 1000, 1002, 1005, 1002}));
     acutRelRb(own);
@@ -58,9 +55,7 @@ TEST_F(ObjectMoreTest, XdataOfOpenedObjectsByApplication) {
 
 TEST_F(ObjectMoreTest, LayerIteratorSkipsErasedRecordsAndNamesStayValidWhileOpen) {
     ads_name layer;
-    resbuf* spare = acutBuildList(RTDXF0, L"LAYER", 2, L"SPARE", 70, 0, 62, 3, 6, L"CONTINUOUS", 0);
-    ASSERT_EQ(acdbEntMakeX(spare, layer), RTNORM);
-    acutRelRb(spare);
+    ASSERT_EQ(makeX(acutBuildList(RTDXF0, L"LAYER", 2, L"SPARE", 70, 0, 62, 3, 6, L"CONTINUOUS", 0), layer), RTNORM);
     AcDbLayerTableRecord* rec = nullptr;
     ASSERT_EQ(acdbOpenObject(rec, idOf(layer), AcDb::kForWrite), Acad::eOk);
     EXPECT_EQ(rec->erase(), Acad::eOk);  // not in use
@@ -100,9 +95,7 @@ TEST_F(ObjectMoreTest, ListsOfObjectsWithApplicationBracketsKeepTheHostOrder) {
     ads_point p = {0, 0, 0};
     ads_name circle, dict;
     makeEntity(acutBuildList(RTDXF0, L"CIRCLE", 10, p, 40, 1.0, 0), circle);
-    resbuf* list = acutBuildList(RTDXF0, L"DICTIONARY", 100, L"AcDbDictionary", 0);
-    ASSERT_EQ(acdbEntMakeX(list, dict), RTNORM);
-    acutRelRb(list);
+    ASSERT_EQ(makeX(acutBuildList(RTDXF0, L"DICTIONARY", 100, L"AcDbDictionary", 0), dict), RTNORM);
     // An extension dictionary as a file gives it: a bracket before the first marker.
     host::db::Object* o = db().object(host::api::slotOf(db(), circle));
     host::db::Handle dictHandle = db().object(host::api::slotOf(db(), dict))->handle;
@@ -130,9 +123,7 @@ TEST_F(ObjectMoreTest, PaperSpaceEntitiesAreMainEntitiesButNotLast) {
     EXPECT_EQ(findCode(list.list, 67)->resval.rint, 1);
     EXPECT_EQ(acdbEntNext(paper, next), RTERROR);
     ads_name ss;
-    resbuf* filter = acutBuildList(67, 1, 0);
-    ASSERT_EQ(acedSSGet(L"_X", nullptr, nullptr, filter, ss), RTNORM);
-    acutRelRb(filter);
+    ASSERT_EQ(acedSSGet(L"_X", nullptr, nullptr, ListHolder(acutBuildList(67, 1, 0)).list, ss), RTNORM);
     long n = 0;
     acedSSLength(ss, &n);
     EXPECT_EQ(n, 1);

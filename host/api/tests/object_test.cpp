@@ -100,12 +100,9 @@ TEST_F(ObjectTest, BlockReferenceAppendedToModelSpaceCarriesXdata) {
     ref->setRotation(M_PI / 2);
     ref->setScaleFactors(AcGeScale3d(2, 2, 2));
     ref->setColorIndex(5);
-    resbuf* xdata = acutBuildList(1001, L"LurakCad_B1", 1000, L"T1", 1005, L"0", 0);
-    EXPECT_EQ(ref->setXData(xdata), Acad::eOk);
-    acutRelRb(xdata);
-    resbuf* unregistered = acutBuildList(1001, L"NOBODY", 1000, L"x", 0);
-    EXPECT_EQ(ref->setXData(unregistered), Acad::eRegappIdNotFound);
-    acutRelRb(unregistered);
+    EXPECT_EQ(ref->setXData(ListHolder(acutBuildList(1001, L"LurakCad_B1", 1000, L"T1", 1005, L"0", 0)).list),
+              Acad::eOk);
+    EXPECT_EQ(ref->setXData(ListHolder(acutBuildList(1001, L"NOBODY", 1000, L"x", 0)).list), Acad::eRegappIdNotFound);
     AcDbObjectId id;
     ASSERT_EQ(ms->appendAcDbEntity(id, ref), Acad::eOk);
     ms->close();
@@ -126,7 +123,8 @@ TEST_F(ObjectTest, InsertExtentsFollowTheBlockTransform) {
                                             acutBuildList(RTDXF0, L"CIRCLE", 10, x, 40, 1.0, 0)});
     ads_point at = {100, 100, 0};
     ads_name e;
-    makeEntity(acutBuildList(RTDXF0, L"INSERT", 2, name.c_str(), 10, at, 41, 2.0, 42, 2.0, 43, 2.0, 50, M_PI / 2, 0), e);
+    makeEntity(acutBuildList(RTDXF0, L"INSERT", 2, name.c_str(), 10, at, 41, 2.0, 42, 2.0, 43, 2.0, 50, M_PI / 2, 0),
+               e);
     AcDbEntity* ent = nullptr;
     ASSERT_EQ(acdbOpenAcDbEntity(ent, idOf(e), AcDb::kForRead), Acad::eOk);
     AcDbExtents ext;
@@ -290,9 +288,7 @@ TEST_F(ObjectTest, TextStyleIdAndDictionaryOfTheDatabase) {
     ASSERT_EQ(drawing->getNamedObjectsDictionary(nod, AcDb::kForWrite), Acad::eOk);
     EXPECT_TRUE(nod->has(L"ACAD_GROUP"));
     auto* rec = new AcDbXrecord();
-    resbuf* data = acutBuildList(1, L"hello", 70, 3, 0);
-    rec->setFromRbChain(*data);
-    acutRelRb(data);
+    rec->setFromRbChain(*ListHolder(acutBuildList(1, L"hello", 70, 3, 0)).list);
     AcDbObjectId recId;
     ASSERT_EQ(nod->setAt(L"MINE", rec, recId), Acad::eOk);
     rec->close();

@@ -16,9 +16,9 @@ protected:
         makeEntity(acutBuildList(RTDXF0, L"INSERT", 2, block.c_str(), 8, L"DUCT", 10, o, -3, 1001, L"LurakCad_B1", 1000,
                                  L"a", 0),
                    element);
-        makeEntity(acutBuildList(RTDXF0, L"LINE", 8, L"DUCT", 62, 3, 10, o, 11, q, -3, 1001, L"LurakCad_B1", 1000, L"b", 0),
-                   leader);
-        makeEntity(acutBuildList(RTDXF0, L"INSERT", 2, block.c_str(), 8, L"LABELS", 10, q, -3, 1001, L"OTHER", 1070, 1, 0),
+        makeEntity(line(acutBuildList(8, L"DUCT", 62, 3, -3, 1001, L"LurakCad_B1", 1000, L"b", 0)), leader);
+        makeEntity(acutBuildList(RTDXF0, L"INSERT", 2, block.c_str(), 8, L"LABELS", 10, q, -3, 1001, L"OTHER", 1070, 1,
+                                 0),
                    foreign);
         makeEntity(acutBuildList(RTDXF0, L"CIRCLE", 8, L"labels", 10, q, 40, 2.0, 0), plain);
     }
@@ -80,9 +80,8 @@ TEST_F(SelectionTest, FiltersOfTypesLayersColoursAndApplications) {
     for (const auto& [what, filter, expected] : cases) EXPECT_EQ(select(filter), expected) << what;
     EXPECT_EQ(host::api::openSelectionSetCount(), 0u);
     ads_name ss;
-    resbuf* unbalanced = acutBuildList(-4, L"<AND", 8, L"DUCT", 0);
-    EXPECT_EQ(acedSSGet(L"X", nullptr, nullptr, unbalanced, ss), RTERROR);
-    acutRelRb(unbalanced);
+    EXPECT_EQ(acedSSGet(L"X", nullptr, nullptr, ListHolder(acutBuildList(-4, L"<AND", 8, L"DUCT", 0)).list, ss),
+              RTERROR);
 }
 
 TEST_F(SelectionTest, ErasedEntitiesAreNotSelected) {
@@ -116,9 +115,8 @@ TEST_F(SelectionTest, SetsMadeEmptyOrBySelectionAddDeleteAndTestMembership) {
     EXPECT_EQ(acedSSAdd(element, element, set), RTERROR);  // an entity name is no set
 
     // A set made by selection changes the same way.
-    resbuf* filter = acutBuildList(-3, 1001, L"LurakCad_B1", 0);
-    ASSERT_EQ(acedSSGet(L"X", nullptr, nullptr, filter, set), RTNORM);
-    acutRelRb(filter);
+    ASSERT_EQ(acedSSGet(L"X", nullptr, nullptr, ListHolder(acutBuildList(-3, 1001, L"LurakCad_B1", 0)).list, set),
+              RTNORM);
     EXPECT_EQ(acedSSMemb(foreign, set), RTERROR);
     ASSERT_EQ(acedSSAdd(leader, set, set), RTNORM);  // a member already
     ASSERT_EQ(acedSSAdd(plain, set, set), RTNORM);
@@ -145,9 +143,8 @@ TEST_F(SelectionTest, InteractiveSelectionGoesThroughTheShellHook) {
     acedSSLength(ss, &n);
     EXPECT_EQ(n, 1);
     acedSSFree(ss);
-    resbuf* lines = acutBuildList(RTDXF0, L"LINE", 0);
-    EXPECT_EQ(acedSSGet(nullptr, nullptr, nullptr, lines, ss), RTERROR);  // filtered to nothing
-    acutRelRb(lines);
+    ListHolder lines(acutBuildList(RTDXF0, L"LINE", 0));
+    EXPECT_EQ(acedSSGet(nullptr, nullptr, nullptr, lines.list, ss), RTERROR);  // filtered to nothing
     host::api::setInteractiveSelectHook([](const ACHAR*, const void*, const void*, std::vector<host::db::Slot>&) {
         return RTCAN;
     });
