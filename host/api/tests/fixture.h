@@ -88,8 +88,8 @@ inline int modify(resbuf* list) {
 // A block of the given entities; the name the host gave it.
 inline std::wstring makeBlock(const wchar_t* name, std::vector<resbuf*> entities = {}) {
     ads_point origin = {0, 0, 0};
-    make(acutBuildList(RTDXF0, L"BLOCK", 2, name, 10, origin, 70, name[0] == L'*' ? 1 : 0, 0));
-    for (resbuf* entity : entities) make(entity);
+    EXPECT_EQ(make(acutBuildList(RTDXF0, L"BLOCK", 2, name, 10, origin, 70, name[0] == L'*' ? 1 : 0, 0)), RTNORM);
+    for (resbuf* entity : entities) EXPECT_EQ(make(entity), RTNORM);
     EXPECT_NE(make(acutBuildList(RTDXF0, L"ENDBLK", 0)), RTERROR);
     return name[0] == L'*' ? host::io::fromUtf8(host::io::lastInput()) : name;
 }
