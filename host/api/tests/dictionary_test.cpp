@@ -6,10 +6,11 @@ namespace {
 class DictionaryTest : public DrawingTest {
 protected:
     // The module's pattern: make an unowned dictionary and add it to the root.
+    void makeDictionary(ads_name dict) {
+        ASSERT_EQ(makeX(acutBuildList(RTDXF0, L"DICTIONARY", 100, L"AcDbDictionary", 0), dict), RTNORM);
+    }
     void makeProgramDictionary(ads_name dict) {
-        resbuf* list = acutBuildList(RTDXF0, L"DICTIONARY", 100, L"AcDbDictionary", 0);
-        ASSERT_EQ(acdbEntMakeX(list, dict), RTNORM);
-        acutRelRb(list);
+        makeDictionary(dict);
         ads_name nod;
         ASSERT_EQ(acdbNamedObjDict(nod), RTNORM);
         ASSERT_EQ(acdbDictAdd(nod, L"LurakCad_B1", dict), RTNORM);
@@ -17,8 +18,7 @@ protected:
     void makeRecord(const wchar_t* tag, ads_name out) {
         resbuf* list = acutBuildList(RTDXF0, L"XRECORD", 100, L"AcDbXrecord", 102, L"{LURAK", 1, tag, 40, 250.0, 60, 3,
                                      172, 1, 102, L"BYLAYER", 102, L"}", 0);
-        ASSERT_EQ(acdbEntMakeX(list, out), RTNORM);
-        acutRelRb(list);
+        ASSERT_EQ(makeX(list, out), RTNORM);
     }
 };
 
@@ -28,13 +28,11 @@ TEST_F(DictionaryTest, XrecordsKeepTheirDataInOrderAndAreFoundByKey) {
     makeRecord(L"ZL1", rec);
     ASSERT_EQ(acdbDictAdd(dict, L"ZL1", rec), RTNORM);
     EXPECT_EQ(acdbDictAdd(dict, L"zl1", rec), RTERROR);  // keys are unique without case
-
     ASSERT_EQ(acdbNamedObjDict(nod), RTNORM);
     ListHolder found(acdbDictSearch(nod, L"LurakCad_B1", 0));
     ASSERT_NE(found.list, nullptr);
     EXPECT_TRUE(ads_name_equal(findCode(found.list, -1)->resval.rlname, dict));
     EXPECT_EQ(textOf(findCode(found.list, 3)), L"ZL1");
-
     ListHolder xrec(acdbDictSearch(dict, L"zl1", 0));
     ASSERT_NE(xrec.list, nullptr);
     std::vector<int> codes = codesOf(xrec.list);
@@ -53,7 +51,6 @@ TEST_F(DictionaryTest, NextWalksLiveEntriesAndRemoveDetaches) {
     for (auto [key, name] : {std::pair{L"A", a}, std::pair{L"B", b}, std::pair{L"C", c}})
         ASSERT_EQ(acdbDictAdd(dict, key, name), RTNORM);
     ASSERT_EQ(acdbEntDel(b), RTNORM);
-
     std::vector<std::wstring> tags;
     for (resbuf* rb = acdbDictNext(dict, 1); rb; rb = acdbDictNext(dict, 0)) {
         tags.push_back(textOf(findCode(rb, 1)));
@@ -78,25 +75,21 @@ TEST_F(DictionaryTest, NextWalksLiveEntriesAndRemoveDetaches) {
 }
 
 TEST_F(DictionaryTest, BadDictionaryCallsFail) {
-    ads_name dict, rec, line;
+    ads_name dict, rec, entity;
     makeProgramDictionary(dict);
     makeRecord(L"X", rec);
-    ads_point p = {0, 0, 0}, q = {1, 0, 0};
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 0), line);
-    EXPECT_EQ(acdbDictAdd(line, L"K", rec), RTERROR);   // not a dictionary
-    EXPECT_EQ(acdbDictAdd(dict, L"K", line), RTERROR);  // an entity is no entry
+    makeEntity(line(), entity);
+    EXPECT_EQ(acdbDictAdd(entity, L"K", rec), RTERROR);   // not a dictionary
+    EXPECT_EQ(acdbDictAdd(dict, L"K", entity), RTERROR);  // an entity is no entry
     EXPECT_EQ(acdbDictAdd(dict, L"", rec), RTERROR);
     ASSERT_EQ(acdbDictAdd(dict, L"K", rec), RTNORM);
     ads_name other;
-    resbuf* list = acutBuildList(RTDXF0, L"DICTIONARY", 100, L"AcDbDictionary", 0);
-    ASSERT_EQ(acdbEntMakeX(list, other), RTNORM);
-    acutRelRb(list);
+    makeDictionary(other);
     EXPECT_EQ(acdbDictAdd(other, L"K2", rec), RTERROR);  // already owned
     ListHolder none(acdbDictSearch(dict, L"missing", 0));
     EXPECT_EQ(none.list, nullptr);
-    resbuf* bad = acutBuildList(RTDXF0, L"XRECORD", 100, L"AcDbXrecord", 1000, L"x", 0);
-    EXPECT_EQ(acdbEntMakeX(bad, rec), RTERROR);  // XDATA codes without -3
-    acutRelRb(bad);
+    // XDATA codes without -3.
+    EXPECT_EQ(makeX(acutBuildList(RTDXF0, L"XRECORD", 100, L"AcDbXrecord", 1000, L"x", 0), rec), RTERROR);
 }
 
 } // namespace

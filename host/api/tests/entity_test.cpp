@@ -9,18 +9,8 @@ class EntityTest : public DrawingTest {};
 
 TEST_F(EntityTest, InsertListComesBackInTheHostOrder) {
     ads_point base = {0, 0, 0}, p = {10, 20, 0}, q = {1, 1, 0};
-    resbuf* block = acutBuildList(RTDXF0, L"BLOCK", 2, L"*NEW", 10, base, 70, 3, 0);
-    ASSERT_EQ(acdbEntMake(block), RTNORM);
-    acutRelRb(block);
-    resbuf* line = acutBuildList(RTDXF0, L"LINE", 8, L"0", 10, base, 11, q, 0);
-    ASSERT_EQ(acdbEntMake(line), RTNORM);
-    acutRelRb(line);
-    resbuf* end = acutBuildList(RTDXF0, L"ENDBLK", 0);
-    EXPECT_EQ(acdbEntMake(end), RTKWORD);
-    acutRelRb(end);
-    std::wstring name = host::io::fromUtf8(host::io::lastInput());
+    std::wstring name = makeBlock(L"*NEW", {acutBuildList(RTDXF0, L"LINE", 8, L"0", 10, base, 11, q, 0)});
     EXPECT_EQ(name.substr(0, 2), L"*U");
-
     // Groups in the module's order: 2, 6, 8, 10, scales, 50, 62, then XDATA.
     ads_name e;
     makeEntity(acutBuildList(RTDXF0, L"INSERT", 2, name.c_str(), 6, L"BYLAYER", 8, L"PEN0", 10, p, 41, 1.0, 42, 1.0,
@@ -37,57 +27,42 @@ TEST_F(EntityTest, InsertListComesBackInTheHostOrder) {
     EXPECT_NEAR(host::db::findGroup(*stored, 50)->asReal(), 0.5 * 180 / M_PI, 1e-12);
     ListHolder layer(acdbTblSearch(L"LAYER", L"PEN0", 0));
     EXPECT_NE(layer.list, nullptr);
-
-    resbuf* apps = acutBuildList(RTSTR, L"LurakCad_B1", 0);
-    ListHolder full(acdbEntGetX(e, apps));
-    acutRelRb(apps);
+    ListHolder full(getX(e, L"LurakCad_B1"));
     std::vector<int> codes = codesOf(full.list);
-    std::vector<int> tail(codes.end() - 4, codes.end());
-    EXPECT_EQ(tail, (std::vector<int>{-3, 1001, 1000, 1070}));
-}
-
-TEST_F(EntityTest, ColourAndLinetypeShowOnlyWhenNotByLayer) {
-    ads_point p = {0, 0, 0}, q = {5, 0, 0};
-    ads_name e;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 6, L"BYBLOCK", 8, L"0", 62, 0, 10, p, 11, q, 0), e);
-    ListHolder list(acdbEntGet(e));
-    EXPECT_EQ(codesOf(list.list), (std::vector<int>{-1, 0, 330, 5, 100, 8, 6, 62, 100, 10, 11, 210}));
-    EXPECT_EQ(textOf(findCode(list.list, 6)), L"ByBlock");  // spelled as the table spells it
-    EXPECT_EQ(findCode(list.list, 62)->resval.rint, 0);
+    EXPECT_EQ(std::vector<int>(codes.end() - 4, codes.end()), (std::vector<int>{-3, 1001, 1000, 1070}));
 }
 
 TEST_F(EntityTest, EveryModelledTypeRoundTrips) {
     ads_point c = {1, 2, 0}, a = {0, 3, 0}, p2 = {4, 2, 0}, p3 = {4, 5, 0}, z = {0, 0, 1};
     struct Case {
-        const wchar_t* type;
+        const char* type;
         resbuf* list;
         std::vector<int> body;  // codes after -1 0 330 5
     };
-    std::vector<Case> cases;
-    cases.push_back({L"CIRCLE", acutBuildList(RTDXF0, L"CIRCLE", 10, c, 40, 2.0, 0), {100, 8, 100, 10, 40, 210}});
-    cases.push_back({L"ARC", acutBuildList(RTDXF0, L"ARC", 10, c, 40, 2.0, 50, 0.0, 51, 1.5, 0),
-                     {100, 8, 100, 10, 40, 210, 100, 50, 51}});
-    cases.push_back({L"ELLIPSE",
-                     acutBuildList(RTDXF0, L"ELLIPSE", 100, L"AcDbEntity", 8, L"0", 100, L"AcDbEllipse", 10, c, 11, a,
-                                   40, 0.5, 0),
-                     {100, 8, 100, 10, 11, 210, 40, 41, 42}});
-    cases.push_back({L"SOLID", acutBuildList(RTDXF0, L"SOLID", 10, c, 11, a, 12, p2, 13, p3, 0),
-                     {100, 8, 100, 10, 11, 12, 13, 210}});
-    cases.push_back({L"TEXT",
-                     acutBuildList(RTDXF0, L"TEXT", 7, L"STANDARD", 8, L"0", 40, 2.5, 10, c, 11, c, 72, 1, 73, 1, 1,
-                                   L"\\U+2205100", 0),
-                     {100, 8, 100, 10, 40, 1, 50, 41, 51, 7, 71, 72, 11, 210, 100, 73}});
-    cases.push_back({L"LEADER",
-                     acutBuildList(RTDXF0, L"LEADER", 100, L"AcDbEntity", 8, L"0", 100, L"AcDbLeader", 3, L"STANDARD",
-                                   71, 1, 72, 0, 73, 3, 74, 1, 75, 0, 40, 0.0, 41, 0.0, 76, 2, 10, p2, 10, c, 77, 256, 0),
-                     {100, 8, 100, 3, 71, 72, 73, 74, 75, 40, 41, 76, 10, 10, 77, 210, 211, 212, 213}});
-    cases.push_back({L"HATCH",
-                     acutBuildList(RTDXF0, L"HATCH", 100, L"AcDbEntity", 8, L"0", 100, L"AcDbHatch", 10, c, 210, z, 2,
-                                   L"SOLID", 70, 1, 71, 0, 91, 1L, 92, 1L, 93, 1L, 72, 2, 10, c, 40, 1.0, 50, 0.0, 51,
-                                   6.283185307, 73, 1, 97, 0L, 75, 0, 76, 1, 98, 1L, 10, c, 0),
-                     {100, 8, 100, 10, 210, 2, 70, 71, 91, 92, 93, 72, 10, 40, 50, 51, 73, 97, 75, 76, 98, 10}});
-    for (Case& k : cases) {
-        SCOPED_TRACE(std::string(k.type, k.type + wcslen(k.type)));
+    const Case cases[] = {
+        {"CIRCLE", acutBuildList(RTDXF0, L"CIRCLE", 10, c, 40, 2.0, 0), {100, 8, 100, 10, 40, 210}},
+        {"ARC", acutBuildList(RTDXF0, L"ARC", 10, c, 40, 2.0, 50, 0.0, 51, 1.5, 0),
+         {100, 8, 100, 10, 40, 210, 100, 50, 51}},
+        {"ELLIPSE",
+         acutBuildList(RTDXF0, L"ELLIPSE", 100, L"AcDbEntity", 8, L"0", 100, L"AcDbEllipse", 10, c, 11, a, 40, 0.5, 0),
+         {100, 8, 100, 10, 11, 210, 40, 41, 42}},
+        {"SOLID", acutBuildList(RTDXF0, L"SOLID", 10, c, 11, a, 12, p2, 13, p3, 0), {100, 8, 100, 10, 11, 12, 13, 210}},
+        {"TEXT",
+         acutBuildList(RTDXF0, L"TEXT", 7, L"STANDARD", 8, L"0", 40, 2.5, 10, c, 11, c, 72, 1, 73, 1, 1, L"\\U+2205100",
+                       0),
+         {100, 8, 100, 10, 40, 1, 50, 41, 51, 7, 71, 72, 11, 210, 100, 73}},
+        {"LEADER",
+         acutBuildList(RTDXF0, L"LEADER", 100, L"AcDbEntity", 8, L"0", 100, L"AcDbLeader", 3, L"STANDARD", 71, 1, 72, 0,
+                       73, 3, 74, 1, 75, 0, 40, 0.0, 41, 0.0, 76, 2, 10, p2, 10, c, 77, 256, 0),
+         {100, 8, 100, 3, 71, 72, 73, 74, 75, 40, 41, 76, 10, 10, 77, 210, 211, 212, 213}},
+        {"HATCH",
+         acutBuildList(RTDXF0, L"HATCH", 100, L"AcDbEntity", 8, L"0", 100, L"AcDbHatch", 10, c, 210, z, 2, L"SOLID",
+                       70, 1, 71, 0, 91, 1L, 92, 1L, 93, 1L, 72, 2, 10, c, 40, 1.0, 50, 0.0, 51, 6.283185307, 73, 1,
+                       97, 0L, 75, 0, 76, 1, 98, 1L, 10, c, 0),
+         {100, 8, 100, 10, 210, 2, 70, 71, 91, 92, 93, 72, 10, 40, 50, 51, 73, 97, 75, 76, 98, 10}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.type);
         ads_name e;
         makeEntity(k.list, e);
         ASSERT_FALSE(ads_name_nil(e)) << host::api::lastError();
@@ -95,7 +70,7 @@ TEST_F(EntityTest, EveryModelledTypeRoundTrips) {
         std::vector<int> codes = codesOf(list.list);
         ASSERT_GE(codes.size(), 4u);
         EXPECT_EQ(std::vector<int>(codes.begin() + 4, codes.end()), k.body);
-        EXPECT_EQ(textOf(findCode(list.list, 0)), k.type);
+        EXPECT_EQ(textOf(findCode(list.list, 0)), host::io::fromUtf8(k.type));
         // A list read back can be written back unchanged.
         EXPECT_EQ(acdbEntMod(list.list), RTNORM) << host::api::lastError();
         ListHolder again(acdbEntGet(e));
@@ -103,87 +78,49 @@ TEST_F(EntityTest, EveryModelledTypeRoundTrips) {
     }
 }
 
-TEST_F(EntityTest, EntModReplacesNamedApplicationsAndKeepsOthers) {
+TEST_F(EntityTest, EntModReplacesNamedApplicationsInTheirPlacesAndKeepsOthers) {
     ASSERT_EQ(acdbRegApp(L"OTHER"), RTNORM);
-    ads_point p = {0, 0, 0}, q = {1, 0, 0};
+    ASSERT_EQ(acdbRegApp(L"THIRD"), RTNORM);
     ads_name e;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, -3, 1001, L"LurakCad_B1", 1000, L"old", 1001, L"OTHER", 1070,
-                             7, 0),
-               e);
+    makeEntity(line(acutBuildList(-3, 1001, L"LurakCad_B1", 1000, L"old", 1001, L"OTHER", 1070, 7, 0)), e);
     ASSERT_FALSE(ads_name_nil(e));
-    resbuf* mod = acutBuildList(-1, e, 62, 1, -3, 1001, L"LurakCad_B1", 1000, L"new", 1040, 2.5, 0);
-    ASSERT_EQ(acdbEntMod(mod), RTNORM);
-    acutRelRb(mod);
-    resbuf* all = acutBuildList(RTSTR, L"*", 0);
-    ListHolder list(acdbEntGetX(e, all));
-    acutRelRb(all);
+    ASSERT_EQ(modify(acutBuildList(-1, e, 62, 1, -3, 1001, L"LurakCad_B1", 1000, L"new", 1040, 2.5, 0)), RTNORM);
+    ListHolder list(getX(e));
     EXPECT_EQ(findCode(list.list, 62)->resval.rint, 1);
     std::vector<int> codes = codesOf(list.list);
     std::vector<int> tail(std::find(codes.begin(), codes.end(), -3), codes.end());
     EXPECT_EQ(tail, (std::vector<int>{-3, 1001, 1000, 1040, 1001, 1070}));
     EXPECT_EQ(textOf(findCode(list.list, 1000)), L"new");
 
+    // A new application goes after the stored ones; one named twice takes
+    // its last groups, in its old place.
+    ASSERT_EQ(modify(acutBuildList(-1, e, -3, 1001, L"THIRD", 1070, 3, 1001, L"lurakcad_b1", 1000, L"x", 1001,
+                                   L"LurakCad_B1", 1000, L"y", 1040, 1.5, 0)),
+              RTNORM)
+        << host::api::lastError();
+    ListHolder again(getX(e));
+    std::vector<std::wstring> apps;
+    for (const resbuf* rb = again.list; rb; rb = rb->rbnext)
+        if (rb->restype == 1001) apps.push_back(textOf(rb));
+    EXPECT_EQ(apps, (std::vector<std::wstring>{L"LurakCad_B1", L"OTHER", L"THIRD"}));
+    EXPECT_EQ(textOf(findCode(again.list, 1000)), L"y");
+    EXPECT_EQ(findCode(again.list, 1040)->resval.rreal, 1.5);
+
     // An application with no data loses its XDATA.
-    resbuf* drop = acutBuildList(-1, e, -3, 1001, L"OTHER", 0);
-    ASSERT_EQ(acdbEntMod(drop), RTNORM);
-    acutRelRb(drop);
-    resbuf* other = acutBuildList(RTSTR, L"OTHER", 0);
-    ListHolder after(acdbEntGetX(e, other));
-    acutRelRb(other);
+    ASSERT_EQ(modify(acutBuildList(-1, e, -3, 1001, L"OTHER", 0)), RTNORM);
+    ListHolder after(getX(e, L"OTHER"));
     EXPECT_EQ(findCode(after.list, -3), nullptr);
 }
 
-TEST_F(EntityTest, EntModKeepsApplicationPlacesAndAppendsNewOnes) {
-    ASSERT_EQ(acdbRegApp(L"OTHER"), RTNORM);
-    ASSERT_EQ(acdbRegApp(L"THIRD"), RTNORM);
-    ads_point p = {0, 0, 0}, q = {1, 0, 0};
-    ads_name e;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, -3, 1001, L"LurakCad_B1", 1000, L"old", 1001, L"OTHER", 1070,
-                             7, 0),
-               e);
-    ASSERT_FALSE(ads_name_nil(e));
-    // A new application goes after the stored ones; one named twice takes
-    // its last groups, in its old place.
-    resbuf* mod = acutBuildList(-1, e, -3, 1001, L"THIRD", 1070, 3, 1001, L"lurakcad_b1", 1000, L"x", 1001,
-                                L"LurakCad_B1", 1000, L"y", 1040, 1.5, 0);
-    ASSERT_EQ(acdbEntMod(mod), RTNORM) << host::api::lastError();
-    acutRelRb(mod);
-    resbuf* all = acutBuildList(RTSTR, L"*", 0);
-    ListHolder list(acdbEntGetX(e, all));
-    acutRelRb(all);
-    std::vector<std::wstring> apps;
-    for (const resbuf* rb = list.list; rb; rb = rb->rbnext)
-        if (rb->restype == 1001) apps.push_back(textOf(rb));
-    EXPECT_EQ(apps, (std::vector<std::wstring>{L"LurakCad_B1", L"OTHER", L"THIRD"}));
-    EXPECT_EQ(textOf(findCode(list.list, 1000)), L"y");
-    EXPECT_EQ(findCode(list.list, 1040)->resval.rreal, 1.5);
-}
-
 TEST_F(EntityTest, EntModWithFullListMovesInsertToAnotherBlockAndDropsByLayer) {
-    ads_point o = {0, 0, 0}, q = {1, 0, 0};
-    for (const wchar_t* name : {L"A", L"B"}) {
-        resbuf* b = acutBuildList(RTDXF0, L"BLOCK", 2, name, 10, o, 70, 0, 0);
-        ASSERT_EQ(acdbEntMake(b), RTNORM);
-        acutRelRb(b);
-        resbuf* l = acutBuildList(RTDXF0, L"LINE", 10, o, 11, q, 0);
-        ASSERT_EQ(acdbEntMake(l), RTNORM);
-        acutRelRb(l);
-        resbuf* end = acutBuildList(RTDXF0, L"ENDBLK", 0);
-        ASSERT_EQ(acdbEntMake(end), RTNORM);
-        acutRelRb(end);
-    }
+    ads_point o = {0, 0, 0};
+    for (const wchar_t* name : {L"A", L"B"}) makeBlock(name, {line()});
     ads_name e;
     makeEntity(acutBuildList(RTDXF0, L"INSERT", 2, L"A", 10, o, 62, 5, 0), e);
     resbuf* list = acdbEntGet(e);
-    for (resbuf* rb = list; rb; rb = rb->rbnext) {
-        if (rb->restype == 2) {
-            free(rb->resval.rstring);
-            rb->resval.rstring = wcsdup(L"b");
-        }
-        if (rb->restype == 62) rb->resval.rint = 256;
-    }
-    ASSERT_EQ(acdbEntMod(list), RTNORM);
-    acutRelRb(list);
+    setText(nth(list, 2), L"b");
+    nth(list, 62)->resval.rint = 256;
+    ASSERT_EQ(modify(list), RTNORM);
     ListHolder after(acdbEntGet(e));
     EXPECT_EQ(textOf(findCode(after.list, 2)), L"B");
     EXPECT_EQ(findCode(after.list, 62), nullptr);
@@ -192,24 +129,23 @@ TEST_F(EntityTest, EntModWithFullListMovesInsertToAnotherBlockAndDropsByLayer) {
 TEST_F(EntityTest, BadInputChangesNothing) {
     ads_point p = {0, 0, 0}, q = {1, 0, 0};
     size_t before = db().slotCount();
-    auto refused = [](resbuf* list) {
-        int status = acdbEntMake(list);
-        acutRelRb(list);
-        return status != RTNORM;
-    };
-    EXPECT_TRUE(refused(acutBuildList(10, p, 11, q, 0)));                                   // no type
-    EXPECT_TRUE(refused(acutBuildList(RTDXF0, L"LINE", 10, p, 0)));                         // group 11 missing
-    EXPECT_TRUE(refused(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 40, 1.0, 0)));         // 40 is not a LINE's
-    EXPECT_TRUE(refused(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 6, L"NOPE", 0)));      // unknown linetype
-    EXPECT_TRUE(refused(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 8, L"a<b", 0)));       // invalid layer name
-    EXPECT_TRUE(refused(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 62, 300, 0)));         // colour out of range
-    EXPECT_TRUE(refused(acutBuildList(RTDXF0, L"INSERT", 2, L"NOBLOCK", 10, p, 0)));        // unknown block
-    EXPECT_TRUE(refused(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, -3, 1001, L"UNREG", 1000, L"x", 0)));
-    EXPECT_TRUE(refused(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, -3, 1001, L"LurakCad_B1", 1002, L"{", 0)));
-    EXPECT_TRUE(refused(acutBuildList(RTDXF0, L"WIDGET", 10, p, 0)));
     std::wstring longText(300, L'x');
-    EXPECT_TRUE(refused(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, -3, 1001, L"LurakCad_B1", 1000, longText.c_str(), 0)));
-    EXPECT_TRUE(refused(acutBuildList(RTDXF0, L"ENDBLK", 0)));  // no open block
+    const std::pair<const char*, resbuf*> refused[] = {
+        {"no type", acutBuildList(10, p, 11, q, 0)},
+        {"group 11 missing", acutBuildList(RTDXF0, L"LINE", 10, p, 0)},
+        {"40 is not a LINE's", line(acutBuildList(40, 1.0, 0))},
+        {"unknown linetype", line(acutBuildList(6, L"NOPE", 0))},
+        {"invalid layer name", line(acutBuildList(8, L"a<b", 0))},
+        {"colour out of range", line(acutBuildList(62, 300, 0))},
+        {"unknown block", acutBuildList(RTDXF0, L"INSERT", 2, L"NOBLOCK", 10, p, 0)},
+        {"unregistered application", line(acutBuildList(-3, 1001, L"UNREG", 1000, L"x", 0))},
+        {"open XDATA brace", line(acutBuildList(-3, 1001, L"LurakCad_B1", 1002, L"{", 0))},
+        {"unknown type", acutBuildList(RTDXF0, L"WIDGET", 10, p, 0)},
+        {"XDATA text too long",
+         line(acutBuildList(-3, 1001, L"LurakCad_B1", 1000, longText.c_str(), 0))},
+        {"no open block", acutBuildList(RTDXF0, L"ENDBLK", 0)},
+    };
+    for (const auto& [what, list] : refused) EXPECT_NE(make(list), RTNORM) << what;
     EXPECT_EQ(db().slotCount(), before);
     EXPECT_EQ(acdbTblSearch(L"LAYER", L"a<b", 0), nullptr);
 
@@ -218,13 +154,8 @@ TEST_F(EntityTest, BadInputChangesNothing) {
     EXPECT_EQ(acdbEntGet(stale), nullptr);
     EXPECT_EQ(acdbEntGet(nothing), nullptr);
     EXPECT_EQ(acdbEntDel(stale), RTERROR);
-    resbuf* mod = acutBuildList(-1, stale, 62, 1, 0);
-    EXPECT_EQ(acdbEntMod(mod), RTERROR);
-    acutRelRb(mod);
-    EXPECT_EQ(acdbHandEnt(L"FFFFFF", out), RTERROR);
-    EXPECT_EQ(acdbHandEnt(L"0", out), RTERROR);
-    EXPECT_EQ(acdbHandEnt(L"", out), RTERROR);
-    EXPECT_EQ(acdbHandEnt(L"XYZ", out), RTERROR);
+    EXPECT_EQ(modify(acutBuildList(-1, stale, 62, 1, 0)), RTERROR);
+    for (const wchar_t* handle : {L"FFFFFF", L"0", L"", L"XYZ"}) EXPECT_EQ(acdbHandEnt(handle, out), RTERROR);
     EXPECT_EQ(acutBuildList(RTDXF0, L"LINE", 4999, 1, 0), nullptr);  // no such group code
 }
 
@@ -235,45 +166,35 @@ TEST_F(EntityTest, PartialEntModChangesOnlyTheGivenGroups) {
                              10, b, 0),
                e);
     ASSERT_FALSE(ads_name_nil(e));
-    resbuf* mod = acutBuildList(-1, e, 62, 3, 0);
-    ASSERT_EQ(acdbEntMod(mod), RTNORM) << host::api::lastError();
-    acutRelRb(mod);
+    ASSERT_EQ(modify(acutBuildList(-1, e, 62, 3, 0)), RTNORM) << host::api::lastError();
     ListHolder list(acdbEntGet(e));
     EXPECT_EQ(findCode(list.list, 62)->resval.rint, 3);
-    const resbuf* second = findCode(findCode(list.list, 10)->rbnext, 10);
-    ASSERT_NE(second, nullptr);
-    EXPECT_EQ(second->resval.rpoint[0], 5);
+    ASSERT_NE(nth(list.list, 10, 1), nullptr);
+    EXPECT_EQ(nth(list.list, 10, 1)->resval.rpoint[0], 5);
 }
 
 TEST_F(EntityTest, EntModRefusesTypeAndHandleChanges) {
-    ads_point p = {0, 0, 0}, q = {1, 0, 0};
     ads_name e;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 0), e);
-    resbuf* type = acutBuildList(-1, e, RTDXF0, L"CIRCLE", 0);
-    EXPECT_EQ(acdbEntMod(type), RTERROR);
-    acutRelRb(type);
-    resbuf* handle = acutBuildList(-1, e, 5, L"FFFF", 0);
-    EXPECT_EQ(acdbEntMod(handle), RTERROR);
-    acutRelRb(handle);
+    makeEntity(line(), e);
+    EXPECT_EQ(modify(acutBuildList(-1, e, RTDXF0, L"CIRCLE", 0)), RTERROR);
+    EXPECT_EQ(modify(acutBuildList(-1, e, 5, L"FFFF", 0)), RTERROR);
     ListHolder list(acdbEntGet(e));
     EXPECT_EQ(textOf(findCode(list.list, 0)), L"LINE");
 }
 
 TEST_F(EntityTest, EraseTogglesAndHandlesFindOnlyLiveEntities) {
-    ads_point p = {0, 0, 0}, q = {1, 0, 0};
+    ads_point p = {0, 0, 0};
     ads_name first, second, last, next;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 0), first);
+    makeEntity(line(), first);
     makeEntity(acutBuildList(RTDXF0, L"CIRCLE", 10, p, 40, 1.0, 0), second);
     ListHolder list(acdbEntGet(second));
     std::wstring handle = textOf(findCode(list.list, 5));
-
     ASSERT_EQ(acdbEntDel(second), RTNORM);
     EXPECT_EQ(acdbEntGet(second), nullptr);
     ASSERT_EQ(acdbEntLast(last), RTNORM);
     EXPECT_TRUE(ads_name_equal(last, first));
     EXPECT_EQ(acdbHandEnt(handle.c_str(), next), RTERROR);
     EXPECT_EQ(acdbEntNext(first, next), RTERROR);
-
     ASSERT_EQ(acdbEntDel(second), RTNORM);  // un-erases
     ASSERT_EQ(acdbHandEnt(handle.c_str(), next), RTNORM);
     EXPECT_TRUE(ads_name_equal(next, second));
@@ -285,35 +206,21 @@ TEST_F(EntityTest, EraseTogglesAndHandlesFindOnlyLiveEntities) {
 
 TEST_F(EntityTest, BlockEntitiesAreNotMainEntities) {
     ads_point o = {0, 0, 0}, q = {1, 0, 0};
-    resbuf* b = acutBuildList(RTDXF0, L"BLOCK", 2, L"*X", 10, o, 70, 1, 0);
-    ASSERT_EQ(acdbEntMake(b), RTNORM);
-    acutRelRb(b);
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"BLOCK", 2, L"*X", 10, o, 70, 1, 0)), RTNORM);
     // Brackets do not nest, and nothing of an open bracket is in the drawing.
-    resbuf* nested = acutBuildList(RTDXF0, L"BLOCK", 2, L"*Y", 10, o, 70, 1, 0);
-    EXPECT_EQ(acdbEntMake(nested), RTERROR);
-    acutRelRb(nested);
-    resbuf* l = acutBuildList(RTDXF0, L"LINE", 8, L"INBLOCK", 10, o, 11, q, 0);
-    ASSERT_EQ(acdbEntMake(l), RTNORM);
-    acutRelRb(l);
+    EXPECT_EQ(make(acutBuildList(RTDXF0, L"BLOCK", 2, L"*Y", 10, o, 70, 1, 0)), RTERROR);
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"LINE", 8, L"INBLOCK", 10, o, 11, q, 0)), RTNORM);
     ads_name last;
     EXPECT_EQ(acdbEntLast(last), RTERROR);
     EXPECT_EQ(acdbTblSearch(L"LAYER", L"INBLOCK", 0), nullptr);
-    resbuf* e = acutBuildList(RTDXF0, L"ENDBLK", 0);
-    EXPECT_EQ(acdbEntMake(e), RTKWORD);
-    acutRelRb(e);
+    EXPECT_EQ(make(acutBuildList(RTDXF0, L"ENDBLK", 0)), RTKWORD);
     EXPECT_EQ(acdbEntLast(last), RTERROR);
     ListHolder layer(acdbTblSearch(L"LAYER", L"INBLOCK", 0));
     EXPECT_NE(layer.list, nullptr);
     // Two anonymous blocks get different names.
-    std::string firstName = host::io::lastInput();
-    resbuf* b2 = acutBuildList(RTDXF0, L"BLOCK", 2, L"*NEW", 10, o, 70, 3, 0);
-    ASSERT_EQ(acdbEntMake(b2), RTNORM);
-    acutRelRb(b2);
-    resbuf* e2 = acutBuildList(RTDXF0, L"ENDBLK", 0);
-    EXPECT_EQ(acdbEntMake(e2), RTKWORD);
-    acutRelRb(e2);
-    EXPECT_NE(host::io::lastInput(), firstName);
-    ListHolder block(acdbTblSearch(L"BLOCK", host::io::fromUtf8(firstName).c_str(), 0));
+    std::wstring firstName = host::io::fromUtf8(host::io::lastInput());
+    EXPECT_NE(makeBlock(L"*NEW"), firstName);
+    ListHolder block(acdbTblSearch(L"BLOCK", firstName.c_str(), 0));
     ASSERT_NE(block.list, nullptr);
     const resbuf* firstEntity = findCode(block.list, -2);
     ASSERT_NE(firstEntity, nullptr);
@@ -331,10 +238,7 @@ TEST_F(EntityTest, RegisteredApplicationsAndTables) {
         EXPECT_NE(layer.list, nullptr);
     }
     int layers = 0;
-    for (resbuf* rb = acdbTblNext(L"LAYER", 1); rb; rb = acdbTblNext(L"LAYER", 0)) {
-        ++layers;
-        acutRelRb(rb);
-    }
+    for (resbuf* rb = acdbTblNext(L"LAYER", 1); rb; rb = acdbTblNext(L"LAYER", 0), ++layers) acutRelRb(rb);
     EXPECT_EQ(layers, 2);
 }
 

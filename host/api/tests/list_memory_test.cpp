@@ -1,9 +1,11 @@
-// Lists made from kept nodes and strings: every string has room for its
-// text whatever the caller put in the lists released before, lists longer
-// than what a thread keeps come out whole, and acdbEntGetX gives the XDATA
-// of exactly the applications asked for.
+// Result buffers made from kept nodes and strings: every string has room
+// for its text whatever the caller put in the lists released before, lists
+// longer than what a thread keeps come out whole, threads give back what
+// they kept, every group code takes the value of its kind, and acdbEntGetX
+// gives the XDATA of exactly the applications asked for.
 #include <malloc.h>
 
+#include <cstring>
 #include <cwchar>
 #include <thread>
 
@@ -38,6 +40,7 @@ TEST_F(ListMemoryTest, StringsHaveRoomForTheirTextWhateverTheCallerReleasedBefor
                              longest, 1000, L"", 0),
                e);
     ASSERT_FALSE(ads_name_nil(e));
+    const std::wstring longText(300, L'x');
     for (int round = 0; round < 3; ++round) {
         // Lists whose strings the caller swapped for tiny, large and no blocks.
         for (int i = 0; i < 50; ++i) {
@@ -51,18 +54,26 @@ TEST_F(ListMemoryTest, StringsHaveRoomForTheirTextWhateverTheCallerReleasedBefor
             list->rbnext->rbnext->resval.rstring = nullptr;
             acutRelRb(list);
         }
-        resbuf* made = acutBuildList(1000, longest, RTSTR, longest, RTDXF0, longest, 1000, L"", 0);
-        ListHolder built(made);
+        ListHolder built(
+            acutBuildList(1000, longest, RTSTR, longest, RTDXF0, longest, 1000, L"", 1000, longText.c_str(), 70, 5, 0));
         expectRoomForEveryString(built.list);
-        EXPECT_STREQ(built.list->resval.rstring, longest);
-        resbuf* apps = acutBuildList(RTSTR, L"*", 0);
-        ListHolder read(acdbEntGetX(e, apps));
-        acutRelRb(apps);
+        const resbuf* rb = built.list;
+        for (const wchar_t* text : {longest, longest, longest, L"", longText.c_str()}) {
+            EXPECT_STREQ(rb->resval.rstring, text);
+            rb = rb->rbnext;
+        }
+        EXPECT_EQ(rb->resval.rint, 5);
+        ListHolder read(getX(e));
         ASSERT_NE(read.list, nullptr);
         expectRoomForEveryString(read.list);
         EXPECT_EQ(textOf(findCode(read.list, 1)), longest);
         EXPECT_EQ(textOf(findCode(read.list, 1000)), longest);
     }
+    resbuf* fresh = acutNewRb(RTSHORT);
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_EQ(fresh->rbnext, nullptr);
+    EXPECT_EQ(fresh->resval.rint, 0);
+    acutRelRb(fresh);
 }
 
 TEST_F(ListMemoryTest, ListsLongerThanWhatAThreadKeepsComeOutWhole) {
@@ -79,9 +90,7 @@ TEST_F(ListMemoryTest, ListsLongerThanWhatAThreadKeepsComeOutWhole) {
     makeEntity(list, e);
     ASSERT_FALSE(ads_name_nil(e)) << host::api::lastError();
     for (int round = 0; round < 2; ++round) {
-        resbuf* apps = acutBuildList(RTSTR, L"LurakCad_B1", 0);
-        ListHolder read(acdbEntGetX(e, apps));
-        acutRelRb(apps);
+        ListHolder read(getX(e, L"LurakCad_B1"));
         const resbuf* rb = findCode(read.list, 1001);
         ASSERT_NE(rb, nullptr);
         int n = 0;
@@ -125,10 +134,9 @@ TEST_F(ListMemoryTest, AThreadThatOnlyReadsListsLeavesNothingBehind) {
 
 TEST_F(ListMemoryTest, XdataOfTheApplicationsAskedForInTheirStoredOrder) {
     for (const wchar_t* app : {L"OTHER", L"THIRD", L"LURAK_X"}) ASSERT_EQ(acdbRegApp(app), RTNORM);
-    ads_point p = {0, 0, 0}, q = {1, 0, 0};
     ads_name e;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, -3, 1001, L"LurakCad_B1", 1070, 1, 1001, L"OTHER", 1070, 2,
-                             1070, 22, 1001, L"THIRD", 1070, 3, 1001, L"LURAK_X", 1070, 4, 0),
+    makeEntity(line(acutBuildList(-3, 1001, L"LurakCad_B1", 1070, 1, 1001, L"OTHER", 1070, 2, 1070, 22, 1001, L"THIRD",
+                                  1070, 3, 1001, L"LURAK_X", 1070, 4, 0)),
                e);
     ASSERT_FALSE(ads_name_nil(e));
     auto xdataOf = [&](std::initializer_list<const wchar_t*> patterns) {
@@ -159,6 +167,83 @@ TEST_F(ListMemoryTest, XdataOfTheApplicationsAskedForInTheirStoredOrder) {
     EXPECT_EQ(xdataOf({L"OTHE"}), (std::vector<int>{}));
     EXPECT_EQ(xdataOf({L"NONE", L"*"}), (std::vector<int>{1, 2, 22, 3, 4}));
     EXPECT_EQ(xdataOf({}), (std::vector<int>{}));
+}
+
+// A thread keeps the nodes and strings it releases for its next lists; they
+// go back to the heap when the thread ends.
+TEST(ResultBuffers, ThreadsGiveBackWhatTheyKeptWhenTheyEnd) {
+    auto inUse = [] { return static_cast<long>(mallinfo2().uordblks); };
+    long before = inUse();
+    std::thread worker([] {
+        resbuf* lists[100];
+        for (resbuf*& list : lists)
+            list = acutBuildList(RTSTR, L"kept", 1000, L"x", RTSHORT, 1, RTREAL, 2.0, 70, 3, 1, L"y", 40, 1.0, 0);
+        for (resbuf* list : lists) acutRelRb(list);
+    });
+    worker.join();
+    // 700 nodes and 300 strings were kept (some 60 KB); the thread itself
+    // leaves a few KB of its own behind.
+    EXPECT_LT(inUse() - before, 16 * 1024);
+}
+
+// Each code's value is read (and released) by the kind of the code; codes
+// outside the DXF ranges are refused.
+TEST(ResultBuffers, EveryGroupCodeTakesTheValueOfItsKind) {
+    using host::db::ValueKind;
+    const ads_point point = {1, 2, 3};
+    const ads_name name = {7, 8};
+    char bytes[] = {1, 2};
+    ads_binary chunk = {2, bytes};
+    for (int code = -5; code <= 1100; ++code) {
+        SCOPED_TRACE(code);
+        ValueKind kind{};
+        bool stored = code >= 0 && host::db::kindOfCode(code, kind);
+        resbuf* bare = acutNewRb(code);
+        EXPECT_EQ(bare != nullptr, stored || (code >= -4 && code <= -1));
+        acutRelRb(bare);
+        if (!stored) continue;
+        int type = code == 0 ? RTDXF0 : code;  // 0 would end the list
+        resbuf* rb = nullptr;
+        bool same = false;
+        switch (kind) {
+        case ValueKind::Text:
+            rb = acutBuildList(type, L"text", 0);
+            same = rb && std::wcscmp(rb->resval.rstring, L"text") == 0;
+            break;
+        case ValueKind::Binary:
+            rb = acutBuildList(type, &chunk, 0);
+            same = rb && rb->resval.rbinary.clen == 2 && std::memcmp(rb->resval.rbinary.buf, bytes, 2) == 0;
+            break;
+        case ValueKind::Point:
+            rb = acutBuildList(type, point, 0);
+            same = rb && rb->resval.rpoint[2] == 3.0;
+            break;
+        case ValueKind::Real:
+            rb = acutBuildList(type, 2.5, 0);
+            same = rb && rb->resval.rreal == 2.5;
+            break;
+        case ValueKind::Int16:
+            rb = acutBuildList(type, 12, 0);
+            same = rb && rb->resval.rint == 12;
+            break;
+        case ValueKind::Int32:
+            rb = acutBuildList(type, 70000L, 0);
+            same = rb && rb->resval.rlong == 70000;
+            break;
+        case ValueKind::Int64:
+            rb = acutBuildList(type, int64_t{1} << 40, 0);
+            same = rb && rb->resval.mnInt64 == int64_t{1} << 40;
+            break;
+        case ValueKind::Handle:
+            rb = acutBuildList(type, name, 0);
+            same = rb && rb->resval.rlname[1] == 8;
+            break;
+        }
+        ASSERT_TRUE(same);
+        EXPECT_EQ(rb->restype, code);
+        EXPECT_EQ(rb->rbnext, nullptr);
+        acutRelRb(rb);
+    }
 }
 
 } // namespace

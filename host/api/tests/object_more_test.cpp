@@ -32,29 +32,18 @@ TEST(Geometry, MatricesRotateScaleMirrorAndInvert) {
     EXPECT_EQ(AcGeVector3d(0, 0, 0).normal(), AcGeVector3d(0, 0, 0));
 }
 
-class ObjectMoreTest : public DrawingTest {
-protected:
-    AcDbObjectId idOf(const ads_name name) {
-        AcDbObjectId id;
-        EXPECT_EQ(acdbGetObjectId(id, name), Acad::eOk);
-        return id;
-    }
-};
+class ObjectMoreTest : public DrawingTest {};
 
 TEST_F(ObjectMoreTest, XdataOfOpenedObjectsByApplication) {
     ASSERT_EQ(acdbRegApp(L"OTHER"), RTNORM);
-    ads_point p = {0, 0, 0}, q = {1, 0, 0};
     ads_name e;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, -3, 1001, L"OTHER", 1070, 1, 0), e);
+    makeEntity(line(acutBuildList(-3, 1001, L"OTHER", 1070, 1, 0)), e);
     AcDbEntity* line = nullptr;
     ASSERT_EQ(acdbOpenAcDbEntity(line, idOf(e), AcDb::kForWrite), Acad::eOk);
     EXPECT_EQ(line->xData(L"LurakCad_B1"), nullptr);
-    resbuf* mine = acutBuildList(1001, L"LurakCad_B1", 1000, L"LurakLabelReactor", 1002, L"{", 1005, L"0", 1002, L"}", 0);
-    ASSERT_EQ(line->setXData(mine), Acad::eOk);
-    acutRelRb(mine);
-    resbuf* bad = acutBuildList(1000, L"no application first", 0);
-    EXPECT_EQ(line->setXData(bad), Acad::eBadXData);
-    acutRelRb(bad);
+    ListHolder mine(acutBuildList(1001, L"LurakCad_B1", 1000, L"LurakLabelReactor", 1002, L"{", 1005, L"0", 1002, L"}", 0));
+    ASSERT_EQ(line->setXData(mine.list), Acad::eOk);
+    EXPECT_EQ(line->setXData(ListHolder(acutBuildList(1000, L"no application first", 0)).list), Acad::eBadXData);
     resbuf* own = line->xData(L"lurakcad_b1");
     EXPECT_EQ(codesOf(own), (std::vector<int>{1001, 1000, 1002, 1005, 1002}));
     acutRelRb(own);
@@ -66,14 +55,11 @@ TEST_F(ObjectMoreTest, XdataOfOpenedObjectsByApplication) {
 
 TEST_F(ObjectMoreTest, LayerIteratorSkipsErasedRecordsAndNamesStayValidWhileOpen) {
     ads_name layer;
-    resbuf* make = acutBuildList(RTDXF0, L"LAYER", 2, L"SPARE", 70, 0, 62, 3, 6, L"CONTINUOUS", 0);
-    ASSERT_EQ(acdbEntMakeX(make, layer), RTNORM);
-    acutRelRb(make);
+    ASSERT_EQ(makeX(acutBuildList(RTDXF0, L"LAYER", 2, L"SPARE", 70, 0, 62, 3, 6, L"CONTINUOUS", 0), layer), RTNORM);
     AcDbLayerTableRecord* rec = nullptr;
     ASSERT_EQ(acdbOpenObject(rec, idOf(layer), AcDb::kForWrite), Acad::eOk);
     EXPECT_EQ(rec->erase(), Acad::eOk);  // not in use
     rec->close();
-
     AcDbLayerTable* table = nullptr;
     ASSERT_EQ(drawing->getLayerTable(table, AcDb::kForRead), Acad::eOk);
     EXPECT_FALSE(table->has(L"SPARE"));
@@ -109,9 +95,7 @@ TEST_F(ObjectMoreTest, ListsOfObjectsWithApplicationBracketsKeepTheHostOrder) {
     ads_point p = {0, 0, 0};
     ads_name circle, dict;
     makeEntity(acutBuildList(RTDXF0, L"CIRCLE", 10, p, 40, 1.0, 0), circle);
-    resbuf* list = acutBuildList(RTDXF0, L"DICTIONARY", 100, L"AcDbDictionary", 0);
-    ASSERT_EQ(acdbEntMakeX(list, dict), RTNORM);
-    acutRelRb(list);
+    ASSERT_EQ(makeX(acutBuildList(RTDXF0, L"DICTIONARY", 100, L"AcDbDictionary", 0), dict), RTNORM);
     // An extension dictionary as a file gives it: a bracket before the first marker.
     host::db::Object* o = db().object(host::api::slotOf(db(), circle));
     host::db::Handle dictHandle = db().object(host::api::slotOf(db(), dict))->handle;
@@ -130,10 +114,8 @@ TEST_F(ObjectMoreTest, ListsOfObjectsWithApplicationBracketsKeepTheHostOrder) {
 TEST_F(ObjectMoreTest, PaperSpaceEntitiesAreMainEntitiesButNotLast) {
     ads_point p = {0, 0, 0}, q = {1, 0, 0};
     ads_name model, paper, last, next;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 0), model);
-    resbuf* onPaper = acutBuildList(RTDXF0, L"LINE", 67, 1, 10, p, 11, q, 0);
-    ASSERT_EQ(acdbEntMake(onPaper), RTNORM);
-    acutRelRb(onPaper);
+    makeEntity(line(), model);
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"LINE", 67, 1, 10, p, 11, q, 0)), RTNORM);
     ASSERT_EQ(acdbEntLast(last), RTNORM);
     EXPECT_TRUE(ads_name_equal(last, model));  // model space only
     ASSERT_EQ(acdbEntNext(model, paper), RTNORM);
@@ -141,18 +123,12 @@ TEST_F(ObjectMoreTest, PaperSpaceEntitiesAreMainEntitiesButNotLast) {
     EXPECT_EQ(findCode(list.list, 67)->resval.rint, 1);
     EXPECT_EQ(acdbEntNext(paper, next), RTERROR);
     ads_name ss;
-    resbuf* filter = acutBuildList(67, 1, 0);
-    ASSERT_EQ(acedSSGet(L"_X", nullptr, nullptr, filter, ss), RTNORM);
-    acutRelRb(filter);
+    ASSERT_EQ(acedSSGet(L"_X", nullptr, nullptr, ListHolder(acutBuildList(67, 1, 0)).list, ss), RTNORM);
     long n = 0;
     acedSSLength(ss, &n);
     EXPECT_EQ(n, 1);
     acedSSFree(ss);
 }
-
-} // namespace
-
-namespace {
 
 TEST(CurrentDrawing, AReplacedDrawingStaysCurrentAndAGoneOneIsNever) {
     auto drawing = std::make_unique<AcDbDatabase>();
@@ -166,12 +142,9 @@ TEST(CurrentDrawing, AReplacedDrawingStaysCurrentAndAGoneOneIsNever) {
     ListHolder stale(acdbEntGet(old));  // names of the replaced drawing are stale
     EXPECT_EQ(stale.list, nullptr);
     EXPECT_EQ(acdbEntLast(e), RTERROR);
-
     drawing.reset();
     EXPECT_EQ(host::api::currentDatabase(), nullptr);
-    resbuf* list = acutBuildList(RTDXF0, L"CIRCLE", 10, p, 40, 1.0, 0);
-    EXPECT_EQ(acdbEntMake(list), RTERROR);
-    acutRelRb(list);
+    EXPECT_EQ(make(acutBuildList(RTDXF0, L"CIRCLE", 10, p, 40, 1.0, 0)), RTERROR);
 }
 
 } // namespace

@@ -15,11 +15,6 @@ protected:
         table->close();
         return id;
     }
-    AcDbObjectId idOf(const ads_name name) {
-        AcDbObjectId id;
-        EXPECT_EQ(acdbGetObjectId(id, name), Acad::eOk);
-        return id;
-    }
     // An empty user block "BOX" with its origin at (10,0).
     AcDbObjectId makeBox() {
         AcDbBlockTable* table = nullptr;
@@ -31,18 +26,13 @@ protected:
         EXPECT_EQ(table->add(id, record), Acad::eOk);
         table->close();
         record->close();
-        AcDbBlockTableRecord* open = nullptr;
-        EXPECT_EQ(acdbOpenObject(open, id, AcDb::kForRead), Acad::eOk);
-        EXPECT_EQ(open->origin(), AcGePoint3d(10, 0, 0));
-        open->close();
         return id;
     }
 };
 
 TEST_F(ObjectTest, OpenModesCloseAndCancel) {
-    ads_point p = {0, 0, 0}, q = {1, 0, 0};
     ads_name e;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 62, 2, 0), e);
+    makeEntity(line(acutBuildList(62, 2, 0)), e);
     AcDbEntity* writer = nullptr;
     ASSERT_EQ(acdbOpenAcDbEntity(writer, idOf(e), AcDb::kForWrite), Acad::eOk);
     AcDbEntity* second = nullptr;
@@ -58,7 +48,6 @@ TEST_F(ObjectTest, OpenModesCloseAndCancel) {
     EXPECT_EQ(writer->close(), Acad::eOk);
     ListHolder list(acdbEntGet(e));
     EXPECT_EQ(findCode(list.list, 62), nullptr);  // BYLAYER is not listed
-
     ASSERT_EQ(acdbEntDel(e), RTNORM);
     EXPECT_EQ(acdbOpenAcDbEntity(writer, idOf(e), AcDb::kForWrite, true), Acad::eWasErased);
     EXPECT_EQ(acdbOpenAcDbEntity(writer, idOf(e), AcDb::kForRead), Acad::eWasErased);
@@ -89,7 +78,6 @@ TEST_F(ObjectTest, LayerTableRules) {
     EXPECT_EQ(layers->add(duplicate), Acad::eDuplicateKey);
     delete duplicate;
     layers->close();
-
     ASSERT_EQ(drawing->setClayer(id), Acad::eOk);
     AcDbLayerTableRecord* rec = nullptr;
     ASSERT_EQ(acdbOpenObject(rec, id, AcDb::kForWrite), Acad::eOk);
@@ -97,10 +85,8 @@ TEST_F(ObjectTest, LayerTableRules) {
     EXPECT_EQ(rec->erase(), Acad::eInvalidInput);  // the current layer stays
     rec->close();
     EXPECT_EQ(drawing->setClayer(AcDbObjectId()), Acad::eInvalidLayer);
-
-    ads_point p = {0, 0, 0}, q = {1, 0, 0};
     ads_name e;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, p, 11, q, 0), e);  // on the current layer
+    makeEntity(line(), e);  // on the current layer
     ListHolder list(acdbEntGet(e));
     EXPECT_EQ(textOf(findCode(list.list, 8)), L"PEN-1");
 }
@@ -114,23 +100,17 @@ TEST_F(ObjectTest, BlockReferenceAppendedToModelSpaceCarriesXdata) {
     ref->setRotation(M_PI / 2);
     ref->setScaleFactors(AcGeScale3d(2, 2, 2));
     ref->setColorIndex(5);
-    resbuf* xdata = acutBuildList(1001, L"LurakCad_B1", 1000, L"T1", 1005, L"0", 0);
-    EXPECT_EQ(ref->setXData(xdata), Acad::eOk);
-    acutRelRb(xdata);
-    resbuf* unregistered = acutBuildList(1001, L"NOBODY", 1000, L"x", 0);
-    EXPECT_EQ(ref->setXData(unregistered), Acad::eRegappIdNotFound);
-    acutRelRb(unregistered);
+    EXPECT_EQ(ref->setXData(ListHolder(acutBuildList(1001, L"LurakCad_B1", 1000, L"T1", 1005, L"0", 0)).list),
+              Acad::eOk);
+    EXPECT_EQ(ref->setXData(ListHolder(acutBuildList(1001, L"NOBODY", 1000, L"x", 0)).list), Acad::eRegappIdNotFound);
     AcDbObjectId id;
     ASSERT_EQ(ms->appendAcDbEntity(id, ref), Acad::eOk);
     ms->close();
     EXPECT_EQ(ref->blockTableRecord(), box);
     ref->close();
-
     ads_name e;
     ASSERT_EQ(acdbGetAdsName(e, id), Acad::eOk);
-    resbuf* apps = acutBuildList(RTSTR, L"LurakCad_B1", 0);
-    ListHolder list(acdbEntGetX(e, apps));
-    acutRelRb(apps);
+    ListHolder list(getX(e, L"LurakCad_B1"));
     EXPECT_EQ(codesOf(list.list), (std::vector<int>{-1, 0, 330, 5, 100, 8, 62, 100, 2, 10, 41, 42, 43, 50, 70, 71, 44,
                                                     45, 210, -3, 1001, 1000, 1005}));
     EXPECT_EQ(textOf(findCode(list.list, 2)), L"BOX");
@@ -138,23 +118,13 @@ TEST_F(ObjectTest, BlockReferenceAppendedToModelSpaceCarriesXdata) {
 }
 
 TEST_F(ObjectTest, InsertExtentsFollowTheBlockTransform) {
-    ads_point o = {0, 0, 0}, x = {10, 0, 0}, c = {10, 0, 0};
-    resbuf* b = acutBuildList(RTDXF0, L"BLOCK", 2, L"*NEW", 10, o, 70, 3, 0);
-    acdbEntMake(b);
-    acutRelRb(b);
-    resbuf* l = acutBuildList(RTDXF0, L"LINE", 10, o, 11, x, 0);
-    acdbEntMake(l);
-    acutRelRb(l);
-    resbuf* circle = acutBuildList(RTDXF0, L"CIRCLE", 10, c, 40, 1.0, 0);
-    acdbEntMake(circle);
-    acutRelRb(circle);
-    resbuf* end = acutBuildList(RTDXF0, L"ENDBLK", 0);
-    acdbEntMake(end);
-    acutRelRb(end);
-    std::wstring name = host::io::fromUtf8(host::io::lastInput());
+    ads_point o = {0, 0, 0}, x = {10, 0, 0};
+    std::wstring name = makeBlock(L"*NEW", {acutBuildList(RTDXF0, L"LINE", 10, o, 11, x, 0),
+                                            acutBuildList(RTDXF0, L"CIRCLE", 10, x, 40, 1.0, 0)});
     ads_point at = {100, 100, 0};
     ads_name e;
-    makeEntity(acutBuildList(RTDXF0, L"INSERT", 2, name.c_str(), 10, at, 41, 2.0, 42, 2.0, 43, 2.0, 50, M_PI / 2, 0), e);
+    makeEntity(acutBuildList(RTDXF0, L"INSERT", 2, name.c_str(), 10, at, 41, 2.0, 42, 2.0, 43, 2.0, 50, M_PI / 2, 0),
+               e);
     AcDbEntity* ent = nullptr;
     ASSERT_EQ(acdbOpenAcDbEntity(ent, idOf(e), AcDb::kForRead), Acad::eOk);
     AcDbExtents ext;
@@ -190,18 +160,11 @@ public:
 };
 
 TEST_F(ObjectTest, ReactorsHearEveryEraseAndUnerase) {
-    ads_point o = {0, 0, 0}, q = {1, 0, 0};
-    resbuf* b = acutBuildList(RTDXF0, L"BLOCK", 2, L"*NEW", 10, o, 70, 3, 0);
-    acdbEntMake(b);
-    acutRelRb(b);
-    resbuf* end = acutBuildList(RTDXF0, L"ENDBLK", 0);
-    acdbEntMake(end);
-    acutRelRb(end);
-    std::wstring name = host::io::fromUtf8(host::io::lastInput());
+    ads_point o = {0, 0, 0};
+    std::wstring name = makeBlock(L"*NEW");
     ads_name label, leader;
     makeEntity(acutBuildList(RTDXF0, L"INSERT", 2, name.c_str(), 10, o, 0), label);
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, o, 11, q, 0), leader);
-
+    makeEntity(line(), leader);
     LabelReactor reactor;
     reactor.leader = idOf(leader);
     AcDbObject* obj = nullptr;
@@ -209,21 +172,17 @@ TEST_F(ObjectTest, ReactorsHearEveryEraseAndUnerase) {
     obj->addReactor(&reactor);
     obj->addReactor(&reactor);  // once is enough
     obj->close();
-
     ASSERT_EQ(acdbEntDel(label), RTNORM);
     EXPECT_EQ(reactor.calls, (std::vector<bool>{true}));
     ListHolder gone(acdbEntGet(leader));
     EXPECT_EQ(gone.list, nullptr);  // erased by the reactor
-
     ASSERT_EQ(acdbEntDel(label), RTNORM);  // un-erase
     EXPECT_EQ(reactor.calls, (std::vector<bool>{true, false}));
-
     ASSERT_EQ(acdbOpenObject(obj, idOf(label), AcDb::kForWrite), Acad::eOk);
     EXPECT_EQ(obj->erase(), Acad::eOk);
     EXPECT_EQ(reactor.calls.size(), 3u);
     EXPECT_EQ(obj->cancel(), Acad::eOk);  // undoing the erase is an un-erase
     EXPECT_EQ(reactor.calls, (std::vector<bool>{true, false, true, false}));
-
     ASSERT_EQ(acdbOpenObject(obj, idOf(label), AcDb::kForRead), Acad::eOk);
     obj->removeReactor(&reactor);
     obj->close();
@@ -232,20 +191,16 @@ TEST_F(ObjectTest, ReactorsHearEveryEraseAndUnerase) {
 }
 
 TEST_F(ObjectTest, DeepCloneTranslatesReferencesAmongTheCopies) {
-    ads_point o = {0, 0, 0}, q = {1, 0, 0};
+    ads_point o = {0, 0, 0};
     ads_name label, leader;
     makeEntity(acutBuildList(RTDXF0, L"CIRCLE", 10, o, 40, 1.0, 0), label);
     ListHolder labelList(acdbEntGet(label));
     std::wstring labelHandle = textOf(findCode(labelList.list, 5));
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, o, 11, q, -3, 1001, L"LurakCad_B1", 1005, labelHandle.c_str(), 1005,
-                             L"0", 1005, L"", 0),
+    makeEntity(line(acutBuildList(-3, 1001, L"LurakCad_B1", 1005, labelHandle.c_str(), 1005, L"0", 1005, L"", 0)),
                leader);
     ListHolder leaderList(acdbEntGet(leader));
     std::wstring leaderHandle = textOf(findCode(leaderList.list, 5));
-    resbuf* mod = acutBuildList(-1, label, -3, 1001, L"LurakCad_B1", 1005, leaderHandle.c_str(), 0);
-    ASSERT_EQ(acdbEntMod(mod), RTNORM);
-    acutRelRb(mod);
-
+    ASSERT_EQ(modify(acutBuildList(-1, label, -3, 1001, L"LurakCad_B1", 1005, leaderHandle.c_str(), 0)), RTNORM);
     AcDbObjectIdArray ids;
     ids.append(idOf(label));
     ids.append(idOf(leader));
@@ -265,14 +220,11 @@ TEST_F(ObjectTest, DeepCloneTranslatesReferencesAmongTheCopies) {
     ads_name labelCopy, leaderCopy;
     acdbGetAdsName(labelCopy, pairs[0].value());
     acdbGetAdsName(leaderCopy, pairs[1].value());
-    resbuf* apps = acutBuildList(RTSTR, L"LurakCad_B1", 0);
-    ListHolder a(acdbEntGetX(labelCopy, apps));
-    ListHolder b(acdbEntGetX(leaderCopy, apps));
-    acutRelRb(apps);
+    ListHolder a(getX(labelCopy, L"LurakCad_B1"));
+    ListHolder b(getX(leaderCopy, L"LurakCad_B1"));
     EXPECT_EQ(textOf(findCode(a.list, 1005)), textOf(findCode(b.list, 5)));
     EXPECT_EQ(textOf(findCode(b.list, 1005)), textOf(findCode(a.list, 5)));
-    const resbuf* second = findCode(findCode(b.list, 1005)->rbnext, 1005);
-    EXPECT_EQ(textOf(second), L"0");  // handles of nothing stay as they were
+    EXPECT_EQ(textOf(nth(b.list, 1005, 1)), L"0");  // handles of nothing stay as they were
     EXPECT_NE(textOf(findCode(a.list, 5)), labelHandle);
     ads_name last;
     acdbEntLast(last);
@@ -280,9 +232,9 @@ TEST_F(ObjectTest, DeepCloneTranslatesReferencesAmongTheCopies) {
 }
 
 TEST_F(ObjectTest, BlockRecordIteratorSkipsErasedEntitiesAndTransformsCopies) {
-    ads_point o = {0, 0, 0}, q = {1, 0, 0};
+    ads_point o = {0, 0, 0};
     ads_name a, b;
-    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, o, 11, q, 0), a);
+    makeEntity(line(), a);
     makeEntity(acutBuildList(RTDXF0, L"ARC", 10, o, 40, 1.0, 50, 0.0, 51, M_PI / 2, 0), b);
     acdbEntDel(a);
     AcDbBlockTableRecord* ms = nullptr;
@@ -299,7 +251,6 @@ TEST_F(ObjectTest, BlockRecordIteratorSkipsErasedEntitiesAndTransformsCopies) {
     ms->close();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0], idOf(b));
-
     AcDbEntity* arc = nullptr;
     ASSERT_EQ(acdbOpenAcDbEntity(arc, seen[0], AcDb::kForWrite), Acad::eOk);
     AcGeMatrix3d mirror = AcGeMatrix3d::mirroring(AcGePoint3d(0, 0, 0), AcGeVector3d(1, 0, 0));
@@ -321,7 +272,6 @@ TEST_F(ObjectTest, TextStyleIdAndDictionaryOfTheDatabase) {
     EXPECT_EQ(drawing->textstyle(), standard);
     EXPECT_FALSE(drawing->continuousLinetype().isNull());
     EXPECT_FALSE(drawing->dimstyle().isNull());
-
     AcDbBlockTableRecord* ms = nullptr;
     ASSERT_EQ(acdbOpenObject(ms, modelSpace(), AcDb::kForWrite), Acad::eOk);
     auto* text = new AcDbText(AcGePoint3d(1, 2, 0), L"\u2205100", standard, 3.0);
@@ -334,14 +284,11 @@ TEST_F(ObjectTest, TextStyleIdAndDictionaryOfTheDatabase) {
     ListHolder list(acdbEntGet(last));
     EXPECT_EQ(textOf(findCode(list.list, 1)), L"\u2205100");
     EXPECT_EQ(findCode(list.list, 40)->resval.rreal, 3.0);
-
     AcDbDictionary* nod = nullptr;
     ASSERT_EQ(drawing->getNamedObjectsDictionary(nod, AcDb::kForWrite), Acad::eOk);
     EXPECT_TRUE(nod->has(L"ACAD_GROUP"));
     auto* rec = new AcDbXrecord();
-    resbuf* data = acutBuildList(1, L"hello", 70, 3, 0);
-    rec->setFromRbChain(*data);
-    acutRelRb(data);
+    rec->setFromRbChain(*ListHolder(acutBuildList(1, L"hello", 70, 3, 0)).list);
     AcDbObjectId recId;
     ASSERT_EQ(nod->setAt(L"MINE", rec, recId), Acad::eOk);
     rec->close();

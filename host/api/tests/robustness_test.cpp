@@ -9,7 +9,6 @@ namespace {
 class ScrambledLists : public DrawingTest {
 protected:
     std::mt19937 random{12345};
-
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
 
     // One group of a plausible code, with a value of the right type.
@@ -38,7 +37,6 @@ protected:
         }
         return rb;
     }
-
     resbuf* randomList(int length) {
         resbuf* head = nullptr;
         resbuf** tail = &head;
@@ -54,9 +52,7 @@ protected:
 
 TEST_F(ScrambledLists, NothingCrashesAndEveryEntityStaysReadable) {
     ads_point a = {0, 0, 0}, b = {1, 1, 0};
-    resbuf* seed = acutBuildList(RTDXF0, L"LINE", 10, a, 11, b, 0);
-    ASSERT_EQ(acdbEntMake(seed), RTNORM);
-    acutRelRb(seed);
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"LINE", 10, a, 11, b, 0)), RTNORM);
     for (int round = 0; round < 3000; ++round) {
         resbuf* list = randomList(1 + pick(12));
         if (round % 2 == 0) {
@@ -73,9 +69,7 @@ TEST_F(ScrambledLists, NothingCrashesAndEveryEntityStaysReadable) {
         acutRelRb(list);
     }
     // Close any bracket the noise opened.
-    resbuf* end = acutBuildList(RTDXF0, L"ENDBLK", 0);
-    acdbEntMake(end);
-    acutRelRb(end);
+    make(acutBuildList(RTDXF0, L"ENDBLK", 0));
     int entities = 0;
     ads_name e, next;
     for (int status = acdbEntNext(nullptr, e); status == RTNORM; status = acdbEntNext(e, next), ads_name_set(next, e)) {

@@ -30,28 +30,6 @@ protected:
                    e);
     }
 
-    static std::vector<std::string> contentOf(const ads_name e) {
-        resbuf* all = acutBuildList(RTSTR, L"*", 0);
-        ListHolder list(acdbEntGetX(e, all));
-        acutRelRb(all);
-        std::vector<std::string> out;
-        for (const resbuf* rb = list.list; rb; rb = rb->rbnext) {
-            if (rb->restype == -1 || rb->restype == 5 || rb->restype == 330) continue;
-            std::string item = std::to_string(rb->restype) + ":";
-            host::db::Group g;
-            std::string error;
-            if (rb->restype >= 0 && host::api::groupFromResbuf(*host::api::current(), *rb, g, error)) {
-                if (g.isText()) item += std::string(g.asText());
-                else if (g.kind() == host::db::ValueKind::Point)
-                    for (int i = 0; i < 3; ++i) item += std::to_string(g.asPoint()[i]) + ",";
-                else if (g.kind() == host::db::ValueKind::Real) item += std::to_string(g.asReal());
-                else item += std::to_string(g.asInt());
-            }
-            out.push_back(item);
-        }
-        return out;
-    }
-
     // The status of acdbEntMod with the changed list of one twin, which
     // inPlace tells whether it is changed in place; the other twin gets the
     // same change with its name moved behind the type.
@@ -64,9 +42,7 @@ protected:
         ASSERT_FALSE(ads_name_nil(general));
         int status[2];
         for (int twin = 0; twin < 2; ++twin) {
-            resbuf* apps = acutBuildList(RTSTR, L"LurakCad_B1,OTHER", 0);
-            resbuf* list = acdbEntGetX(twin == 0 ? fast : general, apps);
-            acutRelRb(apps);
+            resbuf* list = getX(twin == 0 ? fast : general, L"LurakCad_B1,OTHER");
             ASSERT_NE(list, nullptr);
             change(list);
             if (twin == 1) {  // -1 0 ... becomes 0 -1 ...
@@ -78,82 +54,69 @@ protected:
             if (twin == 0) {
                 EXPECT_EQ(host::api::modifyInPlace(db(), list), inPlace);  // when false, nothing changed
             }
-            status[twin] = acdbEntMod(list);
-            acutRelRb(list);
+            status[twin] = modify(list);
         }
         EXPECT_EQ(status[0], status[1]);
         EXPECT_EQ(contentOf(fast), contentOf(general));
     }
 };
 
-resbuf* findIn(resbuf* list, int code, int nth = 0) {
-    for (resbuf* rb = list; rb; rb = rb->rbnext)
-        if (rb->restype == code && nth-- == 0) return rb;
-    return nullptr;
-}
-
-void setText(resbuf* rb, const wchar_t* text) {
-    ASSERT_NE(rb, nullptr);
-    free(rb->resval.rstring);
-    rb->resval.rstring = wcsdup(text);
-}
-
 TEST_F(RoundTripTest, ValuesChangedInPlaceEndAsTheGeneralWayLeavesThem) {
     expectSameOutcome("unchanged", true, [](resbuf*&) {});
     expectSameOutcome("point and size", true, [](resbuf*& l) {
-        findIn(l, 10)->resval.rpoint[1] += 1.0;
-        findIn(l, 40)->resval.rreal = 3.0;
+        nth(l, 10)->resval.rpoint[1] += 1.0;
+        nth(l, 40)->resval.rreal = 3.0;
     });
-    expectSameOutcome("angle", true, [](resbuf*& l) { findIn(l, 50)->resval.rreal = 1.0; });
+    expectSameOutcome("angle", true, [](resbuf*& l) { nth(l, 50)->resval.rreal = 1.0; });
     expectSameOutcome("XDATA numbers", true, [](resbuf*& l) {
-        findIn(l, 1070)->resval.rint = 9;
-        findIn(l, 1071)->resval.rlong = -5;
-        findIn(l, 1040)->resval.rreal = 0.5;
-        findIn(l, 1010)->resval.rpoint[2] = 8.0;
+        nth(l, 1070)->resval.rint = 9;
+        nth(l, 1071)->resval.rlong = -5;
+        nth(l, 1040)->resval.rreal = 0.5;
+        nth(l, 1010)->resval.rpoint[2] = 8.0;
     });
-    expectSameOutcome("XDATA binary", false, [](resbuf*& l) { findIn(l, 1004)->resval.rbinary.buf[0] = 9; });
+    expectSameOutcome("XDATA binary", false, [](resbuf*& l) { nth(l, 1004)->resval.rbinary.buf[0] = 9; });
     expectSameOutcome("texts", false, [](resbuf*& l) {
-        setText(findIn(l, 1), L"longer label");
-        setText(findIn(l, 1000), L"ZL1-A");
+        setText(nth(l, 1), L"longer label");
+        setText(nth(l, 1000), L"ZL1-A");
     });
     expectSameOutcome("texts beyond ASCII", false, [](resbuf*& l) {
-        setText(findIn(l, 1), L"\u00e9t\u00e9");
-        setText(findIn(l, 1000, 2), L"\u0416");
+        setText(nth(l, 1), L"\u00e9t\u00e9");
+        setText(nth(l, 1000, 2), L"\u0416");
     });
     expectSameOutcome("the same texts given again", true, [](resbuf*& l) {
-        setText(findIn(l, 1), L"label");
-        setText(findIn(l, 1000), L"ZL1");
+        setText(nth(l, 1), L"label");
+        setText(nth(l, 1000), L"ZL1");
     });
 }
 
 TEST_F(RoundTripTest, NamesHandlesAndApplicationsAreReadAsTheGeneralWayReadsThem) {
     expectSameOutcome("handle in lower case", true, [](resbuf*& l) {
-        resbuf* handle = findIn(l, 5);
+        resbuf* handle = nth(l, 5);
         std::wstring text = handle->resval.rstring;
         for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
         setText(handle, (L"000" + text).c_str());
     });
-    expectSameOutcome("another handle", false, [](resbuf*& l) { setText(findIn(l, 5), L"FFFFF"); });
+    expectSameOutcome("another handle", false, [](resbuf*& l) { setText(nth(l, 5), L"FFFFF"); });
     expectSameOutcome("application in other case", false, [](resbuf*& l) {
-        setText(findIn(l, 1001), L"LURAKCAD_B1");
-        findIn(l, 1070)->resval.rint = 3;
+        setText(nth(l, 1001), L"LURAKCAD_B1");
+        nth(l, 1070)->resval.rint = 3;
     });
     expectSameOutcome("application given twice", false, [](resbuf*& l) {
-        resbuf* other = findIn(l, 1001, 1);
+        resbuf* other = nth(l, 1001, 1);
         setText(other, L"LurakCad_B1");
-        setText(findIn(l, 1000, 2), L"");
+        setText(nth(l, 1000, 2), L"");
     });
-    expectSameOutcome("unregistered application", false, [](resbuf*& l) { setText(findIn(l, 1001, 1), L"NOSUCHAPP"); });
+    expectSameOutcome("unregistered application", false, [](resbuf*& l) { setText(nth(l, 1001, 1), L"NOSUCHAPP"); });
     expectSameOutcome("a group left out", false, [](resbuf*& l) {
-        resbuf* before = findIn(l, 1071);
+        resbuf* before = nth(l, 1071);
         resbuf* gone = before->rbnext;
         before->rbnext = gone->rbnext;
         gone->rbnext = nullptr;
         acutRelRb(gone);
     });
     expectSameOutcome("only the other application", true, [](resbuf*& l) {
-        resbuf* marker = findIn(l, -3);
-        resbuf* other = findIn(l, 1001, 1);
+        resbuf* marker = nth(l, -3);
+        resbuf* other = nth(l, 1001, 1);
         resbuf* first = marker->rbnext;
         resbuf* beforeOther = first;
         while (beforeOther->rbnext != other) beforeOther = beforeOther->rbnext;
@@ -162,7 +125,7 @@ TEST_F(RoundTripTest, NamesHandlesAndApplicationsAreReadAsTheGeneralWayReadsThem
         acutRelRb(first);
     });
     expectSameOutcome("type in lower case", true, [](resbuf*& l) { setText(l->rbnext, L"text"); });
-    expectSameOutcome("layer renamed", false, [](resbuf*& l) { setText(findIn(l, 8), L"NEWLAYER"); });
+    expectSameOutcome("layer renamed", false, [](resbuf*& l) { setText(nth(l, 8), L"NEWLAYER"); });
 }
 
 } // namespace

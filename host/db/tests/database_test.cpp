@@ -166,27 +166,26 @@ TEST(Canonical, HostOrderDefaultsAndRefusals) {
     GroupList body;
     GroupList insert{Group::text(2, "*U1"), Group::text(6, "ByLayer"), Group::text(8, "0"),
                      Group::point(10, 1, 2, 0), Group::integer(62, 256)};
+    auto codes = [&] {
+        std::vector<int> out;
+        for (const Group& g : body) out.push_back(g.code());
+        return out;
+    };
     ASSERT_TRUE(canonicalBody("INSERT", insert, body, error));
-    std::vector<int> codes;
-    for (const Group& g : body) codes.push_back(g.code());
-    EXPECT_EQ(codes, (std::vector<int>{100, 8, 100, 2, 10, 41, 42, 43, 50, 70, 71, 44, 45, 210}));
+    EXPECT_EQ(codes(), (std::vector<int>{100, 8, 100, 2, 10, 41, 42, 43, 50, 70, 71, 44, 45, 210}));
 
     // Leading application brackets stay in front; XRECORD data keeps its 102 groups.
     GroupList xrec{Group::text(102, "{ACAD_REACTORS"), Group::handle(330, 5), Group::text(102, "}"),
                    Group::text(100, "AcDbXrecord"), Group::text(102, "{LURAK"), Group::text(1, "t"),
                    Group::integer(280, 3), Group::text(102, "}")};
     ASSERT_TRUE(canonicalBody("XRECORD", xrec, body, error));
-    codes.clear();
-    for (const Group& g : body) codes.push_back(g.code());
-    EXPECT_EQ(codes, (std::vector<int>{102, 330, 102, 100, 280, 102, 1, 280, 102}));
-
+    EXPECT_EQ(codes(), (std::vector<int>{102, 330, 102, 100, 280, 102, 1, 280, 102}));
     GroupList solid{Group::point(10, 0, 0, 0), Group::point(11, 1, 0, 0), Group::point(12, 0, 1, 0)};
     ASSERT_TRUE(canonicalBody("SOLID", solid, body, error));
     auto fourth = std::find_if(body.begin(), body.end(), [](const Group& g) { return g.code() == 13; });
     ASSERT_NE(fourth, body.end());  // the fourth corner repeats the third
     EXPECT_EQ((fourth - 1)->code(), 12);
     EXPECT_EQ(fourth->asPoint()[1], 1);
-
     EXPECT_FALSE(canonicalBody("LINE", {Group::point(10, 0, 0, 0), Group::point(11, 1, 0, 0), Group::real(40, 1)},
                                body, error));
     EXPECT_FALSE(canonicalBody("CIRCLE", {Group::text(100, "AcDbLine"), Group::point(10, 0, 0, 0)}, body, error));

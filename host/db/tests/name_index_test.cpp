@@ -20,7 +20,6 @@ TEST(NameIndex, NumberedAndOtherNamesFollowTheSameRules) {
     EXPECT_EQ(index.find("*U6"), kNoSlot);
     EXPECT_EQ(index.find("*U50"), kNoSlot);
     EXPECT_EQ(index.find("*X5"), kNoSlot);
-
     index.erase("*U5", 2);  // not its record: stays
     EXPECT_EQ(index.find("*U5"), 1u);
     index.erase("*U5", 1);

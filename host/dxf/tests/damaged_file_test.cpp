@@ -65,24 +65,19 @@ TEST(DamagedFile, EachDamageNamesFileLineAndCause)
     std::string noEof = good.substr(0, good.rfind("  0\nEOF"));
     EXPECT_EQ(readError(noEof), "bad.dxf:" + std::to_string(std::count(noEof.begin(), noEof.end(), '\n')) +
                                     ": the file ends without EOF: it is truncated");
-
     std::string code = replaced(good, line41 + "330", line41 + "33O");
     EXPECT_EQ(readError(code), "bad.dxf:" + std::to_string(lineOf(good, line41) + 3) +
                                    ": group code is not a number: \"33O\"");
-
     std::string type = replaced(good, line41 + "330\n22\n", line41 + "330\n22\n 62\nred\n");
     EXPECT_EQ(readError(type), "bad.dxf:" + std::to_string(lineOf(good, line41) + 6) +
                                    ": group 62 must hold a 16-bit integer, not \"red\"");
-
     std::string duplicate = replaced(good, line41, "LINE\n  5\n40\n");
     EXPECT_EQ(readError(duplicate), "bad.dxf:" + std::to_string(lineOf(good, line41) + 2) +
                                         ": handle 40 of LINE is already used by the object at line " +
                                         std::to_string(lineOf(good, "LINE\n  5\n40\n")));
-
     std::string dangling = replaced(good, "XRECORD\n  5\n58\n330\n52\n", "XRECORD\n  5\n58\n330\nABC\n");
     EXPECT_EQ(readError(dangling), "bad.dxf:" + std::to_string(lineOf(good, "XRECORD\n  5\n58\n") + 4) +
                                        ": XRECORD 58: its owner ABC does not exist");
-
     EXPECT_EQ(readError("  0\nLINE\n  5\n1\n"), "bad.dxf:2: this is not a DXF file: it does not start with a SECTION");
     EXPECT_EQ(readError(""), "bad.dxf: the file is empty or holds no DXF groups");
     EXPECT_EQ(readError(std::string("AutoCAD Binary DXF\r\n\x1a\0", 22)),

@@ -95,7 +95,6 @@ TEST(HostDrawing, NewDrawingWithEntitiesPassesTheChecksInBothVersions)
         std::string error;
         ASSERT_TRUE(writeDxfFile(*db, out, WriteOptions{version}, error)) << error;
         EXPECT_EQ(runChecks(out), "") << out;
-
         ReadReport report;
         auto back = readDxfFile(out, report);
         ASSERT_TRUE(back) << report.error.text();

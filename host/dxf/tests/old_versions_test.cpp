@@ -55,7 +55,6 @@ TEST(OldVersions, R12DrawingIsReadAndSavedAsR2007)
     EXPECT_EQ(host::db::groupText(*text, 1), "Ma\xC3\x9F 100\xC2\xB0 \xE4\xB8\xAD");  // decoded to UTF-8
     EXPECT_EQ(host::db::groupText(*text, 100), "AcDbEntity");                       // markers added
     EXPECT_EQ(db->findBlock("$MODEL_SPACE"), nullptr);
-
     std::string out = outputPath("from_r12.dxf");
     std::string error;
     ASSERT_TRUE(writeDxfFile(*db, out, WriteOptions{}, error)) << error;

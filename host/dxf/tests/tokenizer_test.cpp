@@ -75,34 +75,16 @@ TEST(Tokenizer, DamagedGroupsStopWithFileLineAndReason)
     }
 }
 
-TEST(Tokenizer, RecognisesBinaryDxf)
-{
-    EXPECT_TRUE(isBinaryDxf(std::string("AutoCAD Binary DXF\r\n\x1a\0", 22)));
-    EXPECT_FALSE(isBinaryDxf("  0\nSECTION\n"));
-}
-
 TEST(GroupCode, ValueKindsFollowTheCodeRanges)
 {
-    EXPECT_EQ(valueKindOf(0), ValueKind::String);
-    EXPECT_EQ(valueKindOf(5), ValueKind::Handle);
-    EXPECT_EQ(valueKindOf(105), ValueKind::Handle);
-    EXPECT_EQ(valueKindOf(39), ValueKind::Double);
-    EXPECT_EQ(valueKindOf(62), ValueKind::Int16);
-    EXPECT_EQ(valueKindOf(90), ValueKind::Int32);
-    EXPECT_EQ(valueKindOf(100), ValueKind::String);
-    EXPECT_EQ(valueKindOf(160), ValueKind::Int64);
-    EXPECT_EQ(valueKindOf(290), ValueKind::Bool);
-    EXPECT_EQ(valueKindOf(310), ValueKind::Binary);
-    EXPECT_EQ(valueKindOf(330), ValueKind::Handle);
-    EXPECT_EQ(valueKindOf(370), ValueKind::Int16);
-    EXPECT_EQ(valueKindOf(390), ValueKind::Handle);
-    EXPECT_EQ(valueKindOf(420), ValueKind::Int32);
-    EXPECT_EQ(valueKindOf(1004), ValueKind::Binary);
-    EXPECT_EQ(valueKindOf(1005), ValueKind::String);
-    EXPECT_EQ(valueKindOf(1041), ValueKind::Double);
-    EXPECT_EQ(valueKindOf(1070), ValueKind::Int16);
-    EXPECT_EQ(valueKindOf(1071), ValueKind::Int32);
-    EXPECT_EQ(valueKindOf(999), ValueKind::String);
+    const std::pair<int, ValueKind> cases[] = {
+        {0, ValueKind::String},     {5, ValueKind::Handle},    {105, ValueKind::Handle},  {39, ValueKind::Double},
+        {62, ValueKind::Int16},     {90, ValueKind::Int32},    {100, ValueKind::String},  {160, ValueKind::Int64},
+        {290, ValueKind::Bool},     {310, ValueKind::Binary},  {330, ValueKind::Handle},  {370, ValueKind::Int16},
+        {390, ValueKind::Handle},   {420, ValueKind::Int32},   {1004, ValueKind::Binary}, {1005, ValueKind::String},
+        {1041, ValueKind::Double},  {1070, ValueKind::Int16},  {1071, ValueKind::Int32},  {999, ValueKind::String},
+    };
+    for (const auto& [code, kind] : cases) EXPECT_EQ(valueKindOf(code), kind) << code;
     EXPECT_TRUE(isPointStart(10) && isPointStart(213) && isPointStart(1011));
     EXPECT_FALSE(isPointStart(20) || isPointStart(40) || isPointStart(1040));
 }

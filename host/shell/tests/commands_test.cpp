@@ -1,5 +1,3 @@
-#include <cmath>
-#include <cwchar>
 #include <string>
 
 #include "aced_input.h"
@@ -10,25 +8,9 @@
 
 namespace {
 
-// The value of a group in an entity's list; null when absent.
-const resbuf* group(const resbuf* list, int code) {
-    for (const resbuf* rb = list; rb; rb = rb->rbnext)
-        if (rb->restype == code) return rb;
-    return nullptr;
-}
-
-std::string typeOf(const ads_name e) {
-    resbuf* list = acdbEntGet(e);
-    const resbuf* g = group(list, 0);
-    std::string type = g ? host::io::toUtf8(g->resval.rstring) : "";
-    acutRelRb(list);
-    return type;
-}
-
 std::string handleOf(const ads_name e) {
     resbuf* list = acdbEntGet(e);
-    const resbuf* g = group(list, 5);
-    std::string handle = g ? host::io::toUtf8(g->resval.rstring) : "";
+    std::string handle = text(list, 5);
     acutRelRb(list);
     return handle;
 }
@@ -45,36 +27,24 @@ protected:
 
 TEST_F(Commands, LineCircleArcAndTextAtTheCommandLine) {
     run("LINE", "0,0\n100,0\n@0,50\n\n");
-    ads_name last;
-    ASSERT_EQ(acdbEntLast(last), RTNORM);
-    resbuf* list = acdbEntGet(last);
-    ASSERT_EQ(typeOf(last), "LINE");
+    const resbuf* list = lastList();
+    ASSERT_EQ(text(list, 0), "LINE");
     EXPECT_EQ(group(list, 10)->resval.rpoint[0], 100);
     EXPECT_EQ(group(list, 11)->resval.rpoint[1], 50);
-    acutRelRb(list);
-
     run("circle", "10,10\nbad\n5\n");
-    ASSERT_EQ(acdbEntLast(last), RTNORM);
-    list = acdbEntGet(last);
-    EXPECT_EQ(typeOf(last), "CIRCLE");
+    list = lastList();
+    ASSERT_EQ(text(list, 0), "CIRCLE");
     EXPECT_EQ(group(list, 40)->resval.rreal, 5);
-    acutRelRb(list);
     EXPECT_NE(transcript().find("Requires numeric distance"), std::string::npos);
-
     run("_ARC", "10,0\n0,10\n-10,0\n");
-    ASSERT_EQ(acdbEntLast(last), RTNORM);
-    list = acdbEntGet(last);
-    EXPECT_EQ(typeOf(last), "ARC");
+    list = lastList();
+    ASSERT_EQ(text(list, 0), "ARC");
     EXPECT_NEAR(group(list, 10)->resval.rpoint[0], 0, 1e-9);
     EXPECT_NEAR(group(list, 40)->resval.rreal, 10, 1e-9);
-    acutRelRb(list);
-
     run("TEXT", "1,1\n\n\nK\u00d6Z\u00c9P 400\n");
-    ASSERT_EQ(acdbEntLast(last), RTNORM);
-    list = acdbEntGet(last);
-    EXPECT_EQ(typeOf(last), "TEXT");
-    EXPECT_EQ(host::io::toUtf8(group(list, 1)->resval.rstring), "K\u00d6Z\u00c9P 400");
-    acutRelRb(list);
+    list = lastList();
+    ASSERT_EQ(text(list, 0), "TEXT");
+    EXPECT_EQ(text(list, 1), "K\u00d6Z\u00c9P 400");
 }
 
 TEST_F(Commands, EndOfInputCancelsACommand) {
@@ -92,7 +62,6 @@ TEST_F(Commands, PicksByPointHandleAndLast) {
     ads_name circle;
     ASSERT_EQ(acdbEntLast(circle), RTNORM);
     std::string lineHandle = handleOf(line);
-
     std::string answers = "50,1\n#" + lineHandle + "\nlast\n500,500\n\n";
     host::io::setScript(answers);
     ads_name picked;
@@ -116,22 +85,24 @@ TEST_F(Commands, PicksByPointHandleAndLast) {
 TEST_F(Commands, SelectionSetsKeepOrderAndEraseWorks) {
     run("LINE", "0,0\n100,0\n\n");
     run("CIRCLE", "200,0\n10\n");
+    ads_name second, third;
+    ASSERT_EQ(acdbEntLast(second), RTNORM);
     run("CIRCLE", "400,0\n10\n");
-    ads_name third;
     ASSERT_EQ(acdbEntLast(third), RTNORM);
-    script("last\n50,0\nwindow 150,-20 250,20\n50,0\n\n");
+    script(("last\n#" + handleOf(second) + "\n50,0\nwindow 150,-20 250,20\n50,0\n\n").c_str());
     ads_name set;
     ASSERT_EQ(acedSSGet(nullptr, nullptr, nullptr, nullptr, set), RTNORM);
     long n = 0;
     acedSSLength(set, &n);
-    ASSERT_EQ(n, 3);  // the second pick of the line is a duplicate
-    ads_name first;
+    ASSERT_EQ(n, 3);  // the window's circle and the second pick of the line are duplicates
+    ads_name first, next;
     acedSSName(set, 0, first);
     EXPECT_TRUE(ads_name_equal(first, third));
+    acedSSName(set, 1, next);
+    EXPECT_TRUE(ads_name_equal(next, second));  // picked by its handle
     acedSSFree(set);
     script("^C\n");
     EXPECT_EQ(acedSSGet(nullptr, nullptr, nullptr, nullptr, set), RTCAN);
-
     run("ERASE", "all\n\n");
     ads_name any;
     EXPECT_NE(acdbEntLast(any), RTNORM);
@@ -143,13 +114,7 @@ TEST_F(Commands, ListPrintsDataWithXdata) {
     ASSERT_EQ(acdbEntLast(line), RTNORM);
     acdbRegApp(L"LurakCad_B1");
     resbuf* xdata = acutBuildList(-1, line, -3, 1001, L"LurakCad_B1", 1000, L"tag", 0);
-    resbuf* list = acdbEntGet(line);
-    resbuf* tail = list;
-    while (tail->rbnext) tail = tail->rbnext;
-    tail->rbnext = xdata->rbnext;  // append -3 ... after the list
-    xdata->rbnext = nullptr;
-    ASSERT_EQ(acdbEntMod(list), RTNORM);
-    acutRelRb(list);
+    ASSERT_EQ(acdbEntMod(xdata), RTNORM);
     acutRelRb(xdata);
     transcript();
     run("LIST", "last\n\n");

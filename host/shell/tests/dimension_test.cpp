@@ -1,20 +1,9 @@
-#include <cmath>
 #include <string>
 
 #include "aced_input.h"
 #include "ads_entity.h"
 #include "shell/commands.h"
 #include "shell_fixture.h"
-
-namespace {
-
-const resbuf* group(const resbuf* list, int code) {
-    for (const resbuf* rb = list; rb; rb = rb->rbnext)
-        if (rb->restype == code) return rb;
-    return nullptr;
-}
-
-} // namespace
 
 using Dimensions = ShellTest;
 
@@ -27,22 +16,19 @@ TEST_F(Dimensions, AlignedPassWithPauseThenRotatedPass) {
     EXPECT_TRUE(host::shell::commandActive());  // still in the dimensioning mode
     ads_name dim;
     ASSERT_EQ(acdbEntLast(dim), RTNORM);
-    resbuf* list = acdbEntGet(dim);
-    ASSERT_NE(group(list, 0), nullptr);
-    EXPECT_EQ(host::io::toUtf8(group(list, 0)->resval.rstring), "DIMENSION");
-    const resbuf* text = group(list, 11);
-    ASSERT_NE(text, nullptr);
-    EXPECT_NEAR(text->resval.rpoint[0], 50, 1e-9);  // the text midpoint lies on the line through the pick
-    EXPECT_NEAR(text->resval.rpoint[1], 30, 1e-9);
-    std::string block = host::io::toUtf8(group(list, 2)->resval.rstring);
+    const resbuf* list = lastList();
+    EXPECT_EQ(text(list, 0), "DIMENSION");
+    const resbuf* middle = group(list, 11);
+    ASSERT_NE(middle, nullptr);
+    EXPECT_NEAR(middle->resval.rpoint[0], 50, 1e-9);  // the text midpoint lies on the line through the pick
+    EXPECT_NEAR(middle->resval.rpoint[1], 30, 1e-9);
+    std::string block = text(list, 2);
     EXPECT_EQ(block.rfind("*D", 0), 0u) << block;
-    acutRelRb(list);
 
     // The block exists and holds lines, arrows, text and definition points.
     resbuf* record = acdbTblSearch(L"BLOCK", host::io::fromUtf8(block).c_str(), 0);
     ASSERT_NE(record, nullptr);
     acutRelRb(record);
-
     acdbEntDel(dim);
     const ads_point t = {50, 30, 0};
     ASSERT_EQ(acedCommand(RTSTR, L"_rotated", RTREAL, 0.0, RT3DPOINT, e1, RT3DPOINT, e2, RT3DPOINT, t, RTSTR,
@@ -53,10 +39,9 @@ TEST_F(Dimensions, AlignedPassWithPauseThenRotatedPass) {
     ads_name rotated;
     ASSERT_EQ(acdbEntLast(rotated), RTNORM);
     EXPECT_FALSE(ads_name_equal(rotated, dim));
-    list = acdbEntGet(rotated);
-    EXPECT_EQ(host::io::toUtf8(group(list, 1)->resval.rstring), "\u2205315");
-    EXPECT_EQ(host::io::toUtf8(group(list, 8)->resval.rstring), "0");
-    acutRelRb(list);
+    list = lastList();
+    EXPECT_EQ(text(list, 1), "\u2205315");
+    EXPECT_EQ(text(list, 8), "0");
 }
 
 TEST_F(Dimensions, CancelledPauseMakesNothing) {
@@ -104,14 +89,10 @@ TEST_F(Dimensions, ModeLeftOpenContinuesAtTheCommandLine) {
     script("-20,20\n\nexit\n");
     host::shell::runCommandLine();
     EXPECT_FALSE(host::shell::commandActive());
-    ads_name dim;
-    ASSERT_EQ(acdbEntLast(dim), RTNORM);
-    resbuf* list = acdbEntGet(dim);
-    const resbuf* text = group(list, 11);
-    ASSERT_NE(text, nullptr);
-    EXPECT_NEAR(text->resval.rpoint[0], -20, 1e-9);
-    EXPECT_NEAR(text->resval.rpoint[1], 20, 1e-9);
-    acutRelRb(list);
+    const resbuf* middle = group(lastList(), 11);
+    ASSERT_NE(middle, nullptr);
+    EXPECT_NEAR(middle->resval.rpoint[0], -20, 1e-9);
+    EXPECT_NEAR(middle->resval.rpoint[1], 20, 1e-9);
     std::string t = transcript();
     EXPECT_NE(t.find("Specify dimension line location: -20,20"), std::string::npos) << t;
     EXPECT_NE(t.find("Dimension text <40>: "), std::string::npos) << t;

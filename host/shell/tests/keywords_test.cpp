@@ -2,41 +2,35 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 #include "shell/answers.h"
 
 using namespace host::shell;
 
-TEST(Keywords, FullWordAbbreviationAndAnyCase) {
-    KeywordList list("Select Next Quit");
-    EXPECT_EQ(list.match("next"), "Next");
-    EXPECT_EQ(list.match("N"), "Next");
-    EXPECT_EQ(list.match("q"), "Quit");
-    EXPECT_EQ(list.match("Sel"), "Select");  // between abbreviation and full word
-    EXPECT_FALSE(list.match("x"));
-    EXPECT_FALSE(list.match("Nexts"));
-    EXPECT_FALSE(list.match(""));
-}
-
-TEST(Keywords, CommaFormAndCapitalsInside) {
-    KeywordList list("LTYPE,LT eXit");
-    EXPECT_EQ(list.match("lt"), "LTYPE");
-    EXPECT_EQ(list.match("ltyp"), "LTYPE");
-    EXPECT_FALSE(list.match("l"));
-    EXPECT_EQ(list.match("x"), "eXit");
-    EXPECT_EQ(list.match("exit"), "eXit");
-    EXPECT_FALSE(list.match("ex"));  // the abbreviation is not a prefix here
-}
-
-TEST(Keywords, LocalAndGlobalForms) {
-    KeywordList list("Links Rechts _ Left Right");
-    EXPECT_EQ(list.match("l"), "Left");    // local answer, global keyword returned
-    EXPECT_EQ(list.match("Rechts"), "Right");
-    EXPECT_EQ(list.match("_right"), "Right");
-    EXPECT_EQ(list.match("_L"), "Left");
-    EXPECT_FALSE(list.match("Right"));  // a global word needs its underscore
-    EXPECT_FALSE(list.match("_"));
-    // Without a global part the words answer for both.
-    EXPECT_EQ(KeywordList("Quit").match("_Quit"), "Quit");
+// Each answer to a keyword list, and the keyword it gives ("" for none).
+TEST(Keywords, AbbreviationsCaseCommaFormAndLocalAndGlobalWords) {
+    const char* select = "Select Next Quit";
+    const char* comma = "LTYPE,LT eXit";
+    const char* local = "Links Rechts _ Left Right";
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {select, "next", "Next"},  {select, "N", "Next"},
+        {select, "q", "Quit"},     {select, "Sel", "Select"},  // between abbreviation and full word
+        {select, "x", ""},         {select, "Nexts", ""},
+        {select, "", ""},          {comma, "lt", "LTYPE"},
+        {comma, "ltyp", "LTYPE"},  {comma, "l", ""},
+        {comma, "x", "eXit"},      {comma, "exit", "eXit"},
+        {comma, "ex", ""},  // the abbreviation is not a prefix here
+        {local, "l", "Left"},  // local answer, global keyword returned
+        {local, "Rechts", "Right"}, {local, "_right", "Right"},
+        {local, "_L", "Left"},     {local, "Right", ""},  // a global word needs its underscore
+        {local, "_", ""},          {"Quit", "_Quit", "Quit"},  // without a global part words answer for both
+    };
+    for (const auto& [keywords, answer, expected] : cases) {
+        auto match = KeywordList(keywords).match(answer);
+        EXPECT_EQ(match ? std::string(*match) : "", expected) << keywords << " / " << answer;
+    }
 }
 
 TEST(Answers, Points) {

@@ -15,10 +15,9 @@ struct Outcome {
     int status = -1;
 };
 
-Outcome runLurak(const std::string& arguments) {
+Outcome runCommand(const std::string& command) {
     Outcome run;
-    std::string command = std::string(LURAK_PROGRAM) + " " + arguments + " 2>&1 </dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
     if (!pipe) return run;
     char buffer[4096];
     size_t n;
@@ -26,6 +25,10 @@ Outcome runLurak(const std::string& arguments) {
     int raw = pclose(pipe);
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     return run;
+}
+
+Outcome runLurak(const std::string& arguments) {
+    return runCommand(std::string(LURAK_PROGRAM) + " " + arguments + " </dev/null");
 }
 
 std::string plugin() { return std::string("--module ") + LURAK_TEST_PLUGIN; }
@@ -120,17 +123,7 @@ TEST(Program, DrawingMadeWithHostCommandsPassesTheReferenceCheck) {
     std::remove(output.c_str());
     Outcome run = runLurak(plugin() + " " + script("drawing.scr") + " -o " + output);
     ASSERT_EQ(run.status, 0) << run.output;
-    Outcome check = [&] {
-        Outcome o;
-        std::string command = std::string(LURAK_PYTHON) + " " + checker + " " + output + " 2>&1";
-        FILE* pipe = popen(command.c_str(), "r");
-        char buffer[4096];
-        size_t n;
-        while (pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0) o.output.append(buffer, n);
-        int raw = pipe ? pclose(pipe) : -1;
-        o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        return o;
-    }();
+    Outcome check = runCommand(std::string(LURAK_PYTHON) + " " + checker + " " + output);
     EXPECT_EQ(check.status, 0) << check.output;
     EXPECT_NE(check.output.find("problems: 0"), std::string::npos) << check.output;
     std::remove(output.c_str());
@@ -153,39 +146,7 @@ std::string writeScript(const std::string& name, const std::string& text) {
     return path;
 }
 
-// The handle LIST shows for the last entity a script made.
-std::string handleOfLast(const std::string& drawCommands) {
-    std::string path = writeScript("lurak_handle.scr", drawCommands + "LIST\nlast\n\n");
-    Outcome run = runLurak(plugin() + " -s " + path);
-    size_t at = run.output.rfind("(5 . \"");
-    if (at == std::string::npos) return {};
-    at += 6;
-    return run.output.substr(at, run.output.find('"', at) - at);
-}
-
 } // namespace
-
-TEST(Program, PluginPicksEntitiesByPointHandleAndSelection) {
-    const std::string draw = "LINE\n0,0\n100,0\n\nCIRCLE\n200,0\n10\n";
-    std::string circle = handleOfLast(draw);
-    ASSERT_FALSE(circle.empty());
-    std::string path = writeScript("lurak_picks.scr", draw +
-                                                          "tpicks\n"
-                                                          "50,1\n"          // the line, by point
-                                                          "#" + circle + "\n"  // the circle, by handle
-                                                          "50,0\n"
-                                                          "\n"
-                                                          "tpicks\n"
-                                                          "500,500\n"       // nothing there
-                                                          "^C\n");
-    Outcome run = runLurak(plugin() + " -s " + path);
-    EXPECT_EQ(run.status, 0) << run.output;
-    expectInOrder(run.output, {"Command: tpicks", "Select object: 50,1", "pick: RTNORM #",
-                               "Select objects: #" + circle, "1 found", "Select objects: 50,0", "1 found",
-                               "selection: RTNORM 2: #" + circle + " #", "Command: tpicks",
-                               "Select object: 500,500", "pick: RTERROR", "Select objects: ^C",
-                               "selection: RTCAN"});
-}
 
 TEST(Program, OpenSaveAndSaveAsKeepTheDrawing) {
     std::string dir = testing::TempDir();
