@@ -1,10 +1,8 @@
 // The per-family catalogue texts and their bounds-checked look-ups.
-#include <gtest/gtest.h>
-
 #include <climits>
+#include <gtest/gtest.h>
 #include <set>
 #include <string>
-
 #include "core/catalogue_strings.h"
 
 namespace {

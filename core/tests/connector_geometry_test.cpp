@@ -1,8 +1,6 @@
 // Connector geometry by view key, the cyclic connector searches, fitting,
 // joining and the facing test.
-#include <cmath>
-
-#include "connector_fixture.h"
+#include "fixtures.h"
 #include "core/placement_geometry.h"
 
 namespace {

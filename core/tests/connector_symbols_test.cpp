@@ -1,10 +1,6 @@
 // The connector symbols drawn into an element's block: end outlines with
 // their extension, the filled corner of a face-on end, and far-side marks.
-#include <cmath>
-#include <string>
-#include <vector>
-
-#include "connector_fixture.h"
+#include "fixtures.h"
 
 namespace {
 

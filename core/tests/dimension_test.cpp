@@ -1,30 +1,10 @@
 // Element dimensions through the host's dimension mode: the side the user
 // picks, the insert scale, the texts, the style override, label mode 129
 // and a cancelled pick.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <cstring>
-#include <string>
-
-#include "aced_input.h"
-#include "ads_entity.h"
+#include "fixtures.h"
 #include "core/dimensions.h"
-#include "core/element_factory.h"
-#include "core/global_mode.h"
-#include "core/lobject.h"
-#include "core/string_convert.h"
-#include "host/shell/commands.h"
-#include "system_fixture.h"
 
 namespace {
-
-const resbuf* Group(const resbuf* list, int code, int nth = 0) {
-    for (const resbuf* rb = list; rb; rb = rb->rbnext)
-        if (rb->restype == code && nth-- == 0)
-            return rb;
-    return nullptr;
-}
 
 class DimensionTest : public ShellDrawingTest {
 protected:

@@ -2,17 +2,7 @@
 // holds an anonymous block with exactly those entities on the layers,
 // linetypes and colours of the element's pens.
 #include <cctype>
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
-
-#include "ads_entity.h"
-#include "api/host_api.h"
-#include "core/anonymous_block.h"
-#include "core/draw_neutral.h"
-#include "core/geometry.h"
-#include "core/tests/test_element.h"
+#include "fixtures.h"
 #include "db/database.h"
 
 namespace {

@@ -1,13 +1,6 @@
 // The element operations that read or erase entities of the drawing.
-#include <cstring>
-
-#include <gtest/gtest.h>
-
-#include "ads_entity.h"
-#include "api/host_api.h"
-#include "core/element_factory.h"
+#include "fixtures.h"
 #include "core/entity_handles.h"
-#include "core/tests/test_element.h"
 #include "db/database.h"
 
 namespace {

@@ -1,9 +1,6 @@
-#include "core/element_factory.h"
-
 #include <cstring>
-
 #include <gtest/gtest.h>
-
+#include "core/element_factory.h"
 #include "core/lcustom.h"
 #include "core/null_handle.h"
 #include "core/type_tables.h"

@@ -1,21 +1,12 @@
 // Two joined elements with labels, marks and a dimension, written into the
 // drawing, saved as DXF, read back into a new drawing and rebuilt from
 // their inserts: joined both ways with everything they carried.
-#include <memory>
-#include <string>
-
-#include "api/lists.h"
-#include "connector_fixture.h"
-#include "core/label_reactor.h"
+#include "fixtures.h"
 #include "core/labels.h"
 #include "dxf/reader.h"
 #include "dxf/writer.h"
 
 namespace {
-
-struct ForwardingReactor : AcDbObjectReactor {
-    void erased(const AcDbObject* object, Adesk::Boolean erasing) override { LabelErased(object, erasing); }
-};
 
 class SavedJointTest : public JointDrawingTest {
 protected:
@@ -69,7 +60,7 @@ TEST_F(SavedJointTest, JoinedElementsSurviveTheFile) {
     a->GetConnector(0)->MakeSizeText();  // two texts beside the open end
     ASSERT_EQ(a->GetMarkCount(), 2);
     ads_name dimension;
-    Line(dimension, -300);
+    ads_name_set(Line("0", -300).name, dimension);
     a->AddDimension(dimension);
     ASSERT_EQ(a->Insert(13), 0) << host::api::lastError();
     ASSERT_EQ(b->Insert(13), 0) << host::api::lastError();

@@ -1,9 +1,6 @@
 // The custom element, drawn from a block the user made: inserted as a block
 // reference of that block, then rebuilt from it by the real factory.
-#include <memory>
-
-#include "api/lists.h"
-#include "connector_fixture.h"
+#include "fixtures.h"
 #include "core/lcustom.h"
 #include "core/type_tables.h"
 

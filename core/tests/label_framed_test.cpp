@@ -1,11 +1,6 @@
 // Fitting, unit and airflow labels, the size texts beside an open end, and
 // moving or copying label entities to the label layer.
-#include <cmath>
-#include <memory>
-
-#include "api/lists.h"
-#include "connector_fixture.h"
-#include "core/global_mode.h"
+#include "fixtures.h"
 #include "core/labels.h"
 
 namespace {
@@ -84,7 +79,7 @@ TEST_F(FramedLabelTest, SizeTextsTurnToReadFromBelowOrRight) {
 
 TEST_F(FramedLabelTest, LabelsMovedOrCopiedToTheLabelLayer) {
     ads_name mark;
-    Line(mark);
+    ads_name_set(Line().name, mark);
     duct->AddMark(mark);
     std::snprintf(record.labelLayer, sizeof record.labelLayer, "ZZ-NEW");
     duct->SetSystemRecord(record);

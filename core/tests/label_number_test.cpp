@@ -1,19 +1,10 @@
 // Number labels: placing one with its leader and label XDATA, the answers
 // at the label point, the refresh on re-insertion, and the reactor that
 // keeps a label and its leader together.
-#include <memory>
-#include <vector>
-
-#include "api/lists.h"
-#include "connector_fixture.h"
-#include "core/label_reactor.h"
+#include "fixtures.h"
 #include "core/labels.h"
 
 namespace {
-
-struct ForwardingReactor : AcDbObjectReactor {
-    void erased(const AcDbObject* object, Adesk::Boolean erasing) override { LabelErased(object, erasing); }
-};
 
 class LabelTest : public JointDrawingTest {
 protected:

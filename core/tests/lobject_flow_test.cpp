@@ -1,10 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "core/lobject.h"
-#include "core/tests/test_element.h"
-#include "core/type_descriptor.h"
+#include "fixtures.h"
 
 namespace {
 

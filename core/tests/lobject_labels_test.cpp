@@ -1,8 +1,6 @@
-#include <gtest/gtest.h>
-
-#include "core/tests/test_element.h"
-
 // Numbers the labels 1, 2, ... so that a test can follow them.
+#include "fixtures.h"
+
 static void NumberLabels(LObject& e) {
     int n = 1;
     for (LLabelNode* node = &e.firstLabel; node; node = node->next)

@@ -1,9 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-
-#include "core/tests/test_element.h"
-#include "core/type_descriptor.h"
+#include "fixtures.h"
 
 namespace {
 

@@ -1,7 +1,4 @@
-#include <gtest/gtest.h>
-
-#include "core/geometry.h"
-#include "core/tests/test_element.h"
+#include "fixtures.h"
 
 TEST(Flip, ModesByAxis) {
     TestElement e(1, 1, 0, 0);

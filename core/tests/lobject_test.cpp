@@ -1,12 +1,5 @@
-#include "core/lobject.h"
-
-#include <cstring>
-
-#include <gtest/gtest.h>
-
+#include "fixtures.h"
 #include "core/insert_defaults.h"
-#include "core/null_handle.h"
-#include "core/tests/test_element.h"
 
 TEST(LObject, NewElementTakesTheInsertScaleAndBoundsItsConnectors) {
     SetCurrentInsertScale(AcGeScale3d(2.0, 3.0, 1.0));

@@ -1,16 +1,14 @@
 // The messages file: scanning, the three tables, safe formatting, and the
 // shipped data files.
-#include <gtest/gtest.h>
-
 #include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 #include <set>
 #include <string>
 #include <unistd.h>
-
 #include "core/message_format.h"
 #include "core/message_scanner.h"
 #include "core/messages.h"

@@ -1,10 +1,6 @@
 // Fitting the current element between two fixed connectors: stretched to
 // the gap, or laid as standard pieces.
-#include <memory>
-#include <vector>
-
-#include "api/lists.h"
-#include "connector_fixture.h"
+#include "fixtures.h"
 #include "core/refit_joint.h"
 
 namespace {

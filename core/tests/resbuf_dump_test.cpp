@@ -1,8 +1,6 @@
-#include "core/resbuf_dump.h"
-
 #include <gtest/gtest.h>
-
 #include "ads_entity.h"
+#include "core/resbuf_dump.h"
 #include "io/io.h"
 
 TEST(ResbufDump, EachGroupByItsCode) {

@@ -1,11 +1,8 @@
-#include "core/run_split.h"
-#include "core/rounding.h"
-
 #include <cmath>
-
 #include <gtest/gtest.h>
-
 #include "core/global_mode.h"
+#include "core/rounding.h"
+#include "core/run_split.h"
 
 TEST(PieceRule, WholePiecesAndRoundedRest) {
     PieceSplit s = SplitIntoPieces(4000, 1500);

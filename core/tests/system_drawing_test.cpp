@@ -1,28 +1,17 @@
 // A drawing with three air systems (one in the short form of the earlier
 // version), defaults, layers, linetypes and two element dimensions, saved
 // as DXF, checked by the shared reference checker, and opened again.
-#include <gtest/gtest.h>
-
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <sstream>
-#include <string>
-
+#include "fixtures.h"
 #include "core/dimensions.h"
-#include "core/element_factory.h"
 #include "core/linetypes.h"
-#include "core/lobject.h"
-#include "aced_input.h"
 #include "core/system_erase.h"
-#include "core/system_layers.h"
 #include "core/system_load.h"
 #include "core/system_xrecord.h"
-#include "host/io/io.h"
 #include "host/shell/documents.h"
 #include "host/shell/drawing_store.h"
-#include "host/shell/session.h"
-#include "system_fixture.h"
 
 namespace {
 

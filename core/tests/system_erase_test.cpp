@@ -1,18 +1,10 @@
 // EraseSystemEntities: what a deleted system takes with it and what it
 // leaves, the layer protections, and every path of the change mask with a
 // recording stand-in for the element code.
-#include <gtest/gtest.h>
-
 #include <map>
-#include <string>
-#include <vector>
-
-#include "core/element_factory.h"
-#include "core/lobject.h"
+#include "fixtures.h"
 #include "core/system_entities.h"
 #include "core/system_erase.h"
-#include "core/system_layers.h"
-#include "system_fixture.h"
 
 namespace {
 

@@ -1,10 +1,8 @@
 // The sorted system list, tag normalisation, the text fields and the
 // pending changes that ModifySystem records.
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
-
 #include "core/system_list.h"
 #include "core/system_store.h"
 #include "core/system_text.h"

@@ -1,17 +1,8 @@
 // System XRECORDs: the long form written and read back, the short form of
 // the earlier version, damaged data, and both forms through the drawing.
-#include <cmath>
-
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <string>
-
-#include "ads_entity.h"
-#include "core/string_convert.h"
+#include "fixtures.h"
 #include "core/system_load.h"
 #include "core/system_xrecord.h"
-#include "system_fixture.h"
 
 namespace {
 

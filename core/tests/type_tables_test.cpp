@@ -1,10 +1,7 @@
-#include "core/type_tables.h"
-
-#include "core/catalogue_strings.h"
-
 #include <cstring>
-
 #include <gtest/gtest.h>
+#include "core/catalogue_strings.h"
+#include "core/type_tables.h"
 
 class TypeTables : public ::testing::Test {
 protected:
