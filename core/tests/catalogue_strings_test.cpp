@@ -6,17 +6,14 @@
 #include "core/catalogue_strings.h"
 
 namespace {
-
 const CatalogueStringColumn* const kColumns[] = {
     &FamilyCatalogueNumbers, &FamilyDclKeys, &FamilyTypeNames, &FamilyBlockNames, &FamilyBlockPrefixes};
 
 // Types per family, 1 to 5.
 const int kTypeCounts[] = {32, 22, 40, 17, 12};
+}  // namespace
 
-} // namespace
-
-TEST(CatalogueStrings, EveryTypeHasEachTextOfItsFamily)
-{
+TEST(CatalogueStrings, EveryTypeHasEachTextOfItsFamily) {
     for (int family = 1; family <= kCatalogueFamilyCount; ++family) {
         int types = kTypeCounts[family - 1];
         EXPECT_EQ(CatalogueRowCount(FamilyTypeNames, family), types) << family;
@@ -35,8 +32,7 @@ TEST(CatalogueStrings, EveryTypeHasEachTextOfItsFamily)
     }
 }
 
-TEST(CatalogueStrings, DialogKeysAreDistinctPropertiesDialogs)
-{
+TEST(CatalogueStrings, DialogKeysAreDistinctPropertiesDialogs) {
     const int keyCounts[] = {20, 15, 28, 14, 4};
     for (int family = 1; family <= kCatalogueFamilyCount; ++family) {
         int count = CatalogueRowCount(FamilyDclKeys, family);
@@ -51,8 +47,7 @@ TEST(CatalogueStrings, DialogKeysAreDistinctPropertiesDialogs)
     }
 }
 
-TEST(CatalogueStrings, LookUpsOutOfRangeGiveEmptyText)
-{
+TEST(CatalogueStrings, LookUpsOutOfRangeGiveEmptyText) {
     for (const CatalogueStringColumn* column : kColumns) {
         for (int family : {0, 6, 7, 8, 16, -1, INT_MIN, INT_MAX}) {
             EXPECT_EQ(CatalogueRowCount(*column, family), 0) << family;

@@ -4,7 +4,6 @@
 #include "core/placement_geometry.h"
 
 namespace {
-
 // A 3-connector element with every connector rectangular on side 1.
 struct ThreeWay : TestElement {
     ThreeWay() : TestElement(1, 5, 3, 2) {
@@ -138,7 +137,6 @@ TEST_F(JointTest, FitToElementTakesSizeAndPlace) {
     EXPECT_NEAR(pa[0], pb[0], 1e-6);
     EXPECT_NEAR(pa[1], pb[1], 1e-6);
     EXPECT_EQ(CheckConnectorsFacing(0, &a, &b, 1, 0), 0);
-
     // A round target, or a connector on the axis, is refused unchanged.
     double before = b.GetRotation();
     a.GetConnector(1)->shape = kShapeRound;
@@ -185,7 +183,6 @@ TEST_F(JointTest, ConnectAndDisconnectBothWays) {
     EXPECT_EQ(b.GetConnector(0)->neighbourIndex, 1);
     EXPECT_EQ(a.GetConnector(0)->flow, 400);
     EXPECT_EQ(a.GetFlow(), 400);
-
     // Separating a free connector does nothing, not even on the other side.
     EXPECT_EQ(a.Disconnect(&b, 0, 0), 0);
     EXPECT_FALSE(b.GetConnector(0)->IsFree());
@@ -220,5 +217,4 @@ TEST_F(JointTest, FacingWithinAThousandthOfPi) {
     EXPECT_EQ(CheckConnectorsFacing(1, &a, &b, 1, 0), -1);
     EXPECT_EQ(FindFacingFreeConnectors(&a, &b, &i, &j), -1);
 }
-
 }  // namespace

@@ -3,7 +3,6 @@
 #include "fixtures.h"
 
 namespace {
-
 class SymbolTest : public JointDrawingTest {
 protected:
     void SetUp() override {
@@ -92,5 +91,4 @@ TEST_F(SymbolTest, FaceOnEndsAndFarSideMarks) {
     Block([&] { e.GetConnector(1)->DrawMark(); });
     EXPECT_TRUE(types.empty());  // a joined round end has no mark
 }
-
 }  // namespace

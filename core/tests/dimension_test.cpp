@@ -5,7 +5,6 @@
 #include "core/dimensions.h"
 
 namespace {
-
 class DimensionTest : public ShellDrawingTest {
 protected:
     void SetUp() override {
@@ -53,7 +52,6 @@ protected:
 
     LObject* element = nullptr;
 };
-
 }  // namespace
 
 TEST_F(DimensionTest, ThePickedSideChoosesTheOffsetsTurnedWithTheDimension) {
@@ -100,7 +98,6 @@ TEST_F(DimensionTest, DiameterAndRotatedTexts) {
     EXPECT_EQ(ToNarrowString(Group(list, 1)->resval.rstring), "\\U+2205315");
     ExpectPoint(Group(list, 13), -157.5, 0);
     acutRelRb(list);
-
     Pick("10,40\n");
     const ads_point a = {0, 0, 0}, b = {250, 0, 0};
     EXPECT_EQ(MakeRotatedDimension(*element, a, b, 0, 250), -1);
@@ -136,7 +133,6 @@ TEST_F(DimensionTest, TheStyleOverrideCarriesTheSystemsSizesAndColours) {
               ToNarrowString(Group(style, 5)->resval.rstring));
     acutRelRb(style);
     acutRelRb(list);
-
     strcpy(element->system.textStyle, "MISSING");
     resbuf* without = BuildDimensionStyleOverride(element->system);
     EXPECT_EQ(Group(without, 1005), nullptr);

@@ -6,7 +6,6 @@
 #include "db/database.h"
 
 namespace {
-
 // Draws every primitive once, in a fixed order.
 class EveryPrimitive : public TestElement {
 public:
@@ -79,7 +78,6 @@ protected:
     void TearDown() override { host::api::setCurrentDatabase(static_cast<host::db::Database*>(nullptr)); }
     std::unique_ptr<host::db::Database> drawing;
 };
-
 }  // namespace
 
 TEST_F(DrawBlock, EveryPrimitiveLandsOnItsPen) {
@@ -95,12 +93,10 @@ TEST_F(DrawBlock, EveryPrimitiveLandsOnItsPen) {
     std::snprintf(s.centreLinetype, sizeof s.centreLinetype, "KOZEP");
     s.centreColour = 1;
     s.zigzagScale = 2.5;
-
     char name[kBlockNameSize] = "";
     ASSERT_EQ(e.MakeBlock(name), RTNORM);
     ASSERT_EQ(name[0], '*');
     EXPECT_EQ(name[1], 'U');
-
     const Expected expected[] = {
         {"LINE", "LURAK-HV1-2", "BYLAYER", 5},      {"LINE", "LURAK-HV1-1", "CONTINUOUS", 3},
         {"LINE", "LURAK-HV1-K", "KOZEP", 1},        {"ARC", "LURAK-HV1-2", "BYLAYER", 5},

@@ -4,7 +4,6 @@
 #include "db/database.h"
 
 namespace {
-
 class ElementEntities : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -36,7 +35,6 @@ protected:
 
     std::unique_ptr<host::db::Database> drawing;
 };
-
 }  // namespace
 
 TEST_F(ElementEntities, IdentityReadersOnInserts) {

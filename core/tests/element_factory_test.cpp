@@ -52,7 +52,6 @@ TEST(CustomElement, DescribedByItsNameText) {
 }
 
 namespace {
-
 // An entity list with XDATA: a few entity groups, the marker, then the
 // application's groups.
 struct XdataList {
@@ -73,7 +72,6 @@ struct XdataList {
     const resbuf* head() const { return nodes.empty() ? nullptr : &nodes[0]; }
     std::vector<resbuf> nodes;
 };
-
 }  // namespace
 
 TEST(ElementIdentity, ReadsTheXdataShape) {

@@ -7,7 +7,6 @@
 #include "dxf/writer.h"
 
 namespace {
-
 class SavedJointTest : public JointDrawingTest {
 protected:
     void TearDown() override {
@@ -54,7 +53,6 @@ TEST_F(SavedJointTest, JoinedElementsSurviveTheFile) {
     ASSERT_EQ(b->FitToElement(a.get(), 0, 1), 0);
     ASSERT_EQ(b->Insert(15), 0) << host::api::lastError();
     b->Connect(a.get(), 0, 1);
-
     host::io::setScript("600,900\n");
     ASSERT_EQ(PlaceLabel(a.get(), 0), 0);
     a->GetConnector(0)->MakeSizeText();  // two texts beside the open end
@@ -64,15 +62,12 @@ TEST_F(SavedJointTest, JoinedElementsSurviveTheFile) {
     a->AddDimension(dimension);
     ASSERT_EQ(a->Insert(13), 0) << host::api::lastError();
     ASSERT_EQ(b->Insert(13), 0) << host::api::lastError();
-
     // Refreshing the dimensions gave them the system's style override.
     EXPECT_TRUE(HasStyleOverride(dimension));
-
     std::string handleA = a->HandleText(), handleB = b->HandleText();
     std::string label = HandleOf(a->GetLabel(0)->insert), leader = HandleOf(a->GetLabel(0)->leader);
     std::string mark = HandleOf(a->marks[1]), dim = HandleOf(dimension);
     SaveAndReopen();
-
     std::unique_ptr<LObject, void (*)(LObject*)> ra(Load(handleA), DestroyElement);
     std::unique_ptr<LObject, void (*)(LObject*)> rb(Load(handleB), DestroyElement);
     ASSERT_NE(ra, nullptr);
@@ -95,7 +90,6 @@ TEST_F(SavedJointTest, JoinedElementsSurviveTheFile) {
     rb->GetConnector(0)->GetWorldPoint(pb);
     EXPECT_NEAR(pa[0], pb[0], 1e-9);
     EXPECT_NEAR(pa[1], pb[1], 1e-9);
-
     // The drawing's labels get the reactor again when it is opened.
     AttachLabelReactors();
     ASSERT_EQ(acdbEntDel(ra->GetLabel(0)->insert), RTNORM);
@@ -123,5 +117,4 @@ TEST_F(SavedJointTest, InsertFlagsUpdateOnlyWhatTheyName) {
     EXPECT_EQ(back->GetFlow(), 999);
     EXPECT_STREQ(back->HandleText(), handle.c_str());  // updated in place
 }
-
 }  // namespace

@@ -5,7 +5,6 @@
 #include "core/type_tables.h"
 
 namespace {
-
 class UserBlockTest : public JointDrawingTest {
 protected:
     void SetUp() override {
@@ -41,7 +40,6 @@ TEST_F(UserBlockTest, InsertedAndRebuiltWithItsBlockAndScale) {
     ASSERT_EQ(e->Insert(15), 0) << host::api::lastError();
     ASSERT_FALSE(ads_name_nil(e->entity));
     EXPECT_STRNE(e->HandleText(), "0");
-
     std::unique_ptr<LObject, void (*)(LObject*)> back(LoadElementFromEntity(e->entity), DestroyElement);
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(back->GetFamily(), 16);
@@ -52,7 +50,6 @@ TEST_F(UserBlockTest, InsertedAndRebuiltWithItsBlockAndScale) {
     EXPECT_EQ(s.sy, 3);
     EXPECT_EQ(back->GetParamText(0), "szivattyú");
     EXPECT_EQ(back->insertionPoint[1], 200);
-
     // An update keeps the user's block.
     back->SetRotation(kHalfPi);
     ASSERT_EQ(back->Insert(3), 0);
@@ -61,5 +58,4 @@ TEST_F(UserBlockTest, InsertedAndRebuiltWithItsBlockAndScale) {
     EXPECT_EQ(again->GetBlockId(), block);
     EXPECT_NEAR(again->GetRotation(), kHalfPi, 1e-12);
 }
-
 }  // namespace

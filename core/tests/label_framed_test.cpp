@@ -4,7 +4,6 @@
 #include "core/labels.h"
 
 namespace {
-
 class FramedLabelTest : public JointDrawingTest {
 protected:
     void SetUp() override {
@@ -27,7 +26,6 @@ TEST_F(FramedLabelTest, FittingLabelPlacedThenRebuiltInPlace) {
     ASSERT_TRUE(Live(third));
     std::string block = GroupText(third, 2);
     EXPECT_EQ(GroupText(third, 8), "ZZ-LABEL");
-
     // Label mode 129 asks nothing and points the same insert at a new block.
     SetGlobalMode(kModeRelabel);
     EXPECT_EQ(duct->MakeFittingLabel("VL-01", "500x200"), 0);
@@ -85,7 +83,6 @@ TEST_F(FramedLabelTest, LabelsMovedOrCopiedToTheLabelLayer) {
     duct->SetSystemRecord(record);
     ASSERT_EQ(duct->MoveLabelsToLabelLayer(0), 0);
     EXPECT_EQ(GroupText(mark, 8), "ZZ-NEW");
-
     std::snprintf(record.labelLayer, sizeof record.labelLayer, "ZZ-THIRD");
     duct->SetSystemRecord(record);
     ads_name before;
@@ -97,5 +94,4 @@ TEST_F(FramedLabelTest, LabelsMovedOrCopiedToTheLabelLayer) {
     EXPECT_NE(HandleOf(copy), HandleOf(before));
     EXPECT_EQ(GroupText(copy, 8), "ZZ-NEW");  // the copy keeps the old layer
 }
-
 }  // namespace

@@ -5,7 +5,6 @@
 #include "core/labels.h"
 
 namespace {
-
 class LabelTest : public JointDrawingTest {
 protected:
     void SetUp() override {
@@ -88,7 +87,6 @@ TEST_F(LabelTest, PlacedLabelAndLeaderNameEachOther) {
     EXPECT_DOUBLE_EQ(start[1], 0);
     EXPECT_DOUBLE_EQ(end[0], 500);    // on the circle, towards the anchor
     EXPECT_DOUBLE_EQ(end[1], 800 - 180);
-
     // A second placement replaces the first label.
     ads_name old;
     ads_name_set(node->insert, old);
@@ -154,5 +152,4 @@ TEST_F(LabelTest, RefreshMovesTheLeaderWithTheElement) {
     EXPECT_DOUBLE_EQ(start[1], 100);
     EXPECT_DOUBLE_EQ(end[1], 800 - 180);  // the label stays; its end is refreshed
 }
-
 }  // namespace

@@ -1,7 +1,6 @@
 #include "fixtures.h"
 
 namespace {
-
 // A row with captions "width (a)", "height (b)" and "diameter (d)", and
 // the given airflow entries.
 struct FlowRow {
@@ -24,7 +23,6 @@ std::string Take(char* text) {
     delete[] text;
     return out;
 }
-
 }  // namespace
 
 TEST(FlowText, EntriesNameTheirConnectorsSizes) {

@@ -1,7 +1,6 @@
 #include "fixtures.h"
 
 namespace {
-
 const double kSizes[] = {100, 150, 200};
 
 // A row of three parameters, the second chosen from kSizes.
@@ -13,7 +12,6 @@ struct ListRow {
     ~ListRow() { FreeDescriptorArrays(&row); }
     LTypeDescriptor row;
 };
-
 }  // namespace
 
 TEST(MatchCatalogue, ComparesExactlyAndChecksLists) {

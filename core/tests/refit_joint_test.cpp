@@ -4,7 +4,6 @@
 #include "core/refit_joint.h"
 
 namespace {
-
 class RefitTest : public JointDrawingTest {
 protected:
     void SetUp() override {
@@ -103,5 +102,4 @@ TEST_F(RefitTest, RefusalsChangeNothing) {
     EXPECT_TRUE(a->GetConnector(1)->IsFree());
     EXPECT_EQ(RefitJoint(1, a.get(), b.get(), 1, 0, 0, 7), -1);
 }
-
 }  // namespace

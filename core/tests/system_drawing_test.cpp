@@ -14,7 +14,6 @@
 #include "host/shell/drawing_store.h"
 
 namespace {
-
 class SavedDrawingTest : public SystemDrawingTest {
 protected:
     void SetUp() override {
@@ -60,7 +59,6 @@ std::string FileText(const std::string& path) {
     all << in.rdbuf();
     return all.str();
 }
-
 }  // namespace
 
 TEST_F(SavedDrawingTest, ThreeSystemsReopenTheSame) {
@@ -90,7 +88,6 @@ TEST_F(SavedDrawingTest, ThreeSystemsReopenTheSame) {
     defaults.roundPieceLength = 5000;
     defaults.insertScale = AcGeScale3d(2.0);
     ASSERT_EQ(WriteDrawingDefaults(list.programDictionary, defaults), 0);
-
     // An element of system AA with a rotated and an aligned dimension.
     LObject* element = CreateElement(16, 0);
     element->SetSystemRecord(aa);
@@ -105,7 +102,6 @@ TEST_F(SavedDrawingTest, ThreeSystemsReopenTheSame) {
     DestroyElement(element);
     Element("AA", "LURAK-AA", 1, {}, dims);
     Element("BB", "LURAK-BB");
-
     std::string error;
     ASSERT_TRUE(host::shell::writeDrawing(*doc, path, error)) << error;
     std::string check = "/usr/bin/python3 " + std::string(LURAK_SOURCE_DIR) +
@@ -113,7 +109,6 @@ TEST_F(SavedDrawingTest, ThreeSystemsReopenTheSame) {
     EXPECT_EQ(std::system(check.c_str()), 0) << check;
     std::string text = FileText(path);
     EXPECT_NE(text.find("DSTYLE"), std::string::npos);
-
     ASSERT_NE(host::shell::openDrawing(path), nullptr);
     LSystemList again;
     LDrawingDefaults read;
@@ -139,7 +134,6 @@ TEST_F(SavedDrawingTest, ThreeSystemsReopenTheSame) {
     for (const char* layer : {"LURAK-AA", "LURAK-AA-100", "LURAK-BB", "LURAK-CC", "LURAK-CC-100"})
         EXPECT_TRUE(LayerExists(layer)) << layer;
     EXPECT_TRUE(TableHas(L"LTYPE", "KÖZÉP"));
-
     // The dimensions kept their override through the file.
     ads_name dim;
     ASSERT_EQ(acdbHandEnt(ToWide(dims[1].c_str()).c_str(), dim), RTNORM);

@@ -5,7 +5,6 @@
 #include "core/element_xdata.h"
 
 namespace {
-
 TEST(ElementFlags, WordExamples) {
     const struct { int16_t edited, orientation, listing, word; } cases[] = {
         {1, 5, -1, 51}, {0, 2, 1, 24}, {1, 0, 0, 1}};
@@ -364,5 +363,4 @@ TEST_F(XDataTest, PathRebuiltExactly) {
     EXPECT_EQ(angles, std::vector<double>({9.0, 0.5, 1.5}));
     EXPECT_EQ(back->GetPath()->next->offset[0], 100);
 }
-
 }  // namespace
