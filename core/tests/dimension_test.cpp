@@ -46,8 +46,7 @@ protected:
     }
     static void ExpectPoint(const resbuf* rb, double x, double y) {
         ASSERT_NE(rb, nullptr);
-        EXPECT_NEAR(rb->resval.rpoint[0], x, 1e-9);
-        EXPECT_NEAR(rb->resval.rpoint[1], y, 1e-9);
+        ExpectXY(rb->resval.rpoint, x, y);
     }
 
     LObject* element = nullptr;

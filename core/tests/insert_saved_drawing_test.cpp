@@ -88,8 +88,7 @@ TEST_F(SavedJointTest, JoinedElementsSurviveTheFile) {
     ads_point pa, pb;
     ra->GetConnector(1)->GetWorldPoint(pa);
     rb->GetConnector(0)->GetWorldPoint(pb);
-    EXPECT_NEAR(pa[0], pb[0], 1e-9);
-    EXPECT_NEAR(pa[1], pb[1], 1e-9);
+    ExpectXY(pa, pb[0], pb[1]);
     // The drawing's labels get the reactor again when it is opened.
     AttachLabelReactors();
     ASSERT_EQ(acdbEntDel(ra->GetLabel(0)->insert), RTNORM);

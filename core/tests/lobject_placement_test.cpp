@@ -115,8 +115,7 @@ TEST(Children, AlignToPlacesOnTheAttachPosition) {
     EXPECT_EQ(child.orientation, 4);
     EXPECT_EQ(child.hostSize, 315);
     // Offset (100, 0) turned by 3/2 pi lands below the parent's point.
-    EXPECT_NEAR(child.insertionPoint[0], 10, 1e-6);
-    EXPECT_NEAR(child.insertionPoint[1], -80, 1e-6);
+    ExpectXY(child.insertionPoint, 10, -80, 1e-6);
     EXPECT_NEAR(child.rotation, 3 * kPi / 2 - kHalfPi, 1e-9);
     EXPECT_EQ(child.AlignTo(nullptr), -1);
     child.attachPosition = 0;  // orientation 0: stays on the point
