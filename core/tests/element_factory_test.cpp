@@ -1,8 +1,9 @@
-#include <cstring>
-#include <gtest/gtest.h>
-#include "core/element_factory.h"
+// Elements made by family code, the custom element, and the readers of an
+// element's identity from its list or its entity; erasing its marks and
+// labels.
+#include "fixtures.h"
+#include "core/entity_handles.h"
 #include "core/lcustom.h"
-#include "core/null_handle.h"
 #include "core/type_tables.h"
 
 TEST(ElementFactory, FamilyCodes) {
@@ -112,4 +113,48 @@ TEST(ElementIdentity, OtherShapesAreRefused) {
     XdataList emptyTag({{-3, L""}, {1001, L"LurakCad_B1"}, {1000, L""}, {1000, L""}});
     EXPECT_EQ(ReadSystemTag(emptyTag.head(), tag, sizeof tag), -1);
     EXPECT_EQ(ListIsOfSystem(plain.head(), "HV1"), 0);
+}
+
+using ElementEntities = SystemDrawingTest;
+
+TEST_F(ElementEntities, IdentityReadersOnInserts) {
+    TestEntity element = Element("HV1", "0");
+    ads_name none = {0, 0};
+    // The readers of the entity's list (tested on lists) see its XDATA.
+    uint16_t family = 0, subtype = 9;
+    EXPECT_EQ(GetElementType(element.name, &family, &subtype), 0);
+    EXPECT_EQ(family, 16);
+    EXPECT_EQ(subtype, 0);
+    EXPECT_EQ(GetElementType(none, &family, &subtype), -1);
+    EXPECT_EQ(IsElementOfSystem(element.name, "hv1"), 1);
+    char tag[5] = "";
+    EXPECT_EQ(GetElementSystemTag(element.name, tag, sizeof tag), 0);
+    EXPECT_STREQ(tag, "HV1");
+    char handle[20] = "";
+    EXPECT_EQ(GetEntityHandle(element.name, handle, sizeof handle), 0);
+    EXPECT_EQ(handle, element.handle);
+    char untouched[4] = "abc";
+    EXPECT_EQ(GetEntityHandle(none, untouched, sizeof untouched), -1);
+    EXPECT_STREQ(untouched, "abc");
+}
+
+TEST_F(ElementEntities, ErasingMarksAndLabels) {
+    TestElement e(1, 1, 0, 0);
+    TestEntity first = Line(), second = Line(), label = Line();
+    e.AddMark(first.name);
+    e.AddMark(second.name);
+    acdbEntDel(second.name);  // already gone: skipped
+    e.EraseMarks();
+    EXPECT_EQ(e.GetMarkCount(), 0);
+    EXPECT_FALSE(EntityExists(first.name));
+    EXPECT_EQ(acdbEntDel(second.name), RTNORM);  // un-erases: EraseMarks left it alone
+    EXPECT_TRUE(EntityExists(second.name));
+    ads_name_set(label.name, e.firstLabel.insert);
+    e.firstLabel.third[0] = 77;
+    EXPECT_EQ(e.EraseLabel(0), 0);
+    EXPECT_FALSE(EntityExists(label.name));
+    EXPECT_TRUE(ads_name_nil(e.firstLabel.insert));
+    EXPECT_EQ(e.firstLabel.third[0], 77);
+    EXPECT_EQ(e.EraseLabel(1), -1);
+    EXPECT_EQ(e.EraseLabel(-1), -1);
 }
