@@ -201,6 +201,55 @@ inline bool HasStyleOverride(const ads_name e) {
     return found;
 }
 
+// A linetype record with a name only, as a drawing would load it.
+inline void AddLinetype(const wchar_t* name) {
+    resbuf* lt = acutBuildList(RTDXF0, L"LTYPE", 2, name, 70, 0, 3, L"", 72, 65, 73, 0, 40, 0.0, 0);
+    EXPECT_EQ(acdbEntMake(lt), RTNORM);
+    acutRelRb(lt);
+}
+
+// What the tests read of an entity in a block definition.
+struct BlockEntity {
+    std::string type, layer, linetype;  // the linetype folded, BYLAYER when none is named
+    int colour = -1;
+    double linetypeScale = NAN;
+    double length = 0;  // from its 10 to its 11 point
+};
+
+// The entities of the block definition, in order.
+inline std::vector<BlockEntity> BlockEntities(const char* block) {
+    std::vector<BlockEntity> out;
+    resbuf* record = acdbTblSearch(L"BLOCK", ToWide(block).c_str(), 0);
+    ads_name e = {0, 0}, next;
+    bool more = Group(record, -2) != nullptr;
+    if (more)
+        ads_name_set(Group(record, -2)->resval.rlname, e);
+    acutRelRb(record);
+    while (more) {
+        resbuf* list = acdbEntGet(e);
+        auto text = [&](int code, const char* none) {
+            const resbuf* g = Group(list, code);
+            return g ? ToNarrowString(g->resval.rstring) : std::string(none);
+        };
+        BlockEntity b;
+        b.type = text(0, "");
+        b.layer = text(8, "");
+        b.linetype = FoldedLayerName(text(6, "BYLAYER").c_str());
+        if (const resbuf* g = Group(list, 62))
+            b.colour = g->resval.rint;
+        if (const resbuf* g = Group(list, 48))
+            b.linetypeScale = g->resval.rreal;
+        const resbuf *p = Group(list, 10), *q = Group(list, 11);
+        if (p && q)
+            b.length = std::hypot(q->resval.rpoint[0] - p->resval.rpoint[0], q->resval.rpoint[1] - p->resval.rpoint[1]);
+        acutRelRb(list);
+        out.push_back(b);
+        more = acdbEntNext(e, next) == RTNORM;
+        ads_name_set(next, e);
+    }
+    return out;
+}
+
 inline void SetEcho(short value) {
     resbuf rb;
     rb.rbnext = nullptr;
