@@ -66,20 +66,14 @@ TEST_F(LabelTest, PlacedLabelAndLeaderNameEachOther) {
     EXPECT_EQ(OtherHandle(node->leader), HandleOf(node->insert));
     std::vector<int> codes;
     resbuf* xdata = StoredXData(node->insert);
-    bool after = false;
-    for (resbuf* rb = xdata; rb; rb = rb->rbnext) {
-        after = after || rb->restype == -3;
-        if (after && rb->restype != -3)
-            codes.push_back(rb->restype);
-    }
+    for (const resbuf* rb = Group(xdata, -3)->rbnext; rb; rb = rb->rbnext)
+        codes.push_back(rb->restype);
     acutRelRb(xdata);
     EXPECT_EQ(codes, std::vector<int>({1001, 1000, 1002, 1005, 1070, 1040, 1005, 1010, 1002}));
     ads_point start, end;
     Ends(node->leader, start, end);
-    EXPECT_DOUBLE_EQ(start[0], 500);  // the anchor
-    EXPECT_DOUBLE_EQ(start[1], 0);
-    EXPECT_DOUBLE_EQ(end[0], 500);    // on the circle, towards the anchor
-    EXPECT_DOUBLE_EQ(end[1], 800 - 180);
+    ExpectXY(start, 500, 0);     // the anchor
+    ExpectXY(end, 500, 800 - 180);  // on the circle, towards the anchor
     // A second placement replaces the first label.
     ads_name old;
     ads_name_set(node->insert, old);
@@ -93,8 +87,7 @@ TEST_F(LabelTest, NearPickGivesZeroLeaderAndUnderlineEnd) {
     ASSERT_EQ(Place("500,30\n"), 0);
     ads_point start, end;
     Ends(duct->GetLabel(0)->leader, start, end);
-    EXPECT_DOUBLE_EQ(start[0], end[0]);
-    EXPECT_DOUBLE_EQ(start[1], end[1]);
+    ExpectXY(start, end[0], end[1]);
     EXPECT_DOUBLE_EQ(end[0], 500 + 180);  // straight above: the right end
     ASSERT_EQ(Place("2000,900\n"), 0);
     Ends(duct->GetLabel(0)->leader, start, end);
@@ -141,8 +134,7 @@ TEST_F(LabelTest, RefreshMovesTheLeaderWithTheElement) {
     ASSERT_EQ(duct->Insert(5), 0) << host::api::lastError();
     ads_point start, end;
     Ends(duct->GetLabel(0)->leader, start, end);
-    EXPECT_DOUBLE_EQ(start[0], 500);
-    EXPECT_DOUBLE_EQ(start[1], 100);
+    ExpectXY(start, 500, 100);
     EXPECT_DOUBLE_EQ(end[1], 800 - 180);  // the label stays; its end is refreshed
 }
 
@@ -179,13 +171,10 @@ TEST_F(LabelTest, AirflowLabelWithAndWithoutArrow) {
     duct->GetConnector(0)->flow = 720;
     host::io::setScript("100,100\nRight\n");
     ASSERT_EQ(PlaceDuctLabel(duct), 0);
-    ads_name last;
-    acdbEntLast(last);
-    EXPECT_EQ(GroupText(last, 0), "LEADER");
+    EXPECT_EQ(GroupText(Last().name, 0), "LEADER");
     host::io::setScript("100,100\nNone\n");
     ASSERT_EQ(PlaceDuctLabel(duct), 0);
-    acdbEntLast(last);
-    EXPECT_EQ(GroupText(last, 0), "INSERT");
+    EXPECT_EQ(GroupText(Last().name, 0), "INSERT");
     host::io::setScript("");
     EXPECT_EQ(PlaceDuctLabel(duct), -1);
 }
@@ -204,22 +193,19 @@ TEST_F(LabelTest, SizeTextsTurnToReadFromBelowOrRight) {
 }
 
 TEST_F(LabelTest, LabelsMovedOrCopiedToTheLabelLayer) {
-    ads_name mark;
-    ads_name_set(Line().name, mark);
-    duct->AddMark(mark);
+    TestEntity mark = Line();
+    duct->AddMark(mark.name);
     std::snprintf(record.labelLayer, sizeof record.labelLayer, "ZZ-NEW");
     duct->SetSystemRecord(record);
     ASSERT_EQ(duct->MoveLabelsToLabelLayer(0), 0);
-    EXPECT_EQ(GroupText(mark, 8), "ZZ-NEW");
+    EXPECT_EQ(GroupText(mark.name, 8), "ZZ-NEW");
     std::snprintf(record.labelLayer, sizeof record.labelLayer, "ZZ-THIRD");
     duct->SetSystemRecord(record);
-    ads_name before;
-    acdbEntLast(before);
+    std::string before = Last().handle;
     ASSERT_EQ(duct->MoveLabelsToLabelLayer(1), 0);
-    EXPECT_EQ(GroupText(mark, 8), "ZZ-THIRD");
-    ads_name copy;
-    acdbEntLast(copy);
-    EXPECT_NE(HandleOf(copy), HandleOf(before));
-    EXPECT_EQ(GroupText(copy, 8), "ZZ-NEW");  // the copy keeps the old layer
+    EXPECT_EQ(GroupText(mark.name, 8), "ZZ-THIRD");
+    TestEntity copy = Last();
+    EXPECT_NE(copy.handle, before);
+    EXPECT_EQ(GroupText(copy.name, 8), "ZZ-NEW");  // the copy keeps the old layer
 }
 }  // namespace

@@ -26,6 +26,7 @@ protected:
         // ctest runs the tests of this file side by side: one file each.
         path = std::string(LURAK_BINARY_DIR) + "/" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".dxf";
+        ASSERT_EQ(OpenSystemDictionary(list), 0);
     }
     void TearDown() override {
         database = nullptr;  // the document owns it
@@ -41,8 +42,6 @@ protected:
         SystemLabelLayerName(label, sizeof label, tag, "100");
         LSystemRecord r = Record(tag, layer, label);
         r.penColour[0] = static_cast<int16_t>(colour);
-        strcpy(r.textStyle, "STANDARD");
-        strcpy(r.dimStyle, "STANDARD");
         strcpy(r.centreLinetype, "KÖZÉP");
         CreateLayer(r.penColour[0], ToWide(layer).c_str(), database);
         CreateLayer(r.dimColour, ToWide(label).c_str(), database);
@@ -53,16 +52,9 @@ protected:
     std::string path;
 };
 
-std::string FileText(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream all;
-    all << in.rdbuf();
-    return all.str();
-}
 }  // namespace
 
 TEST_F(SavedDrawingTest, ThreeSystemsReopenTheSame) {
-    ASSERT_EQ(OpenSystemDictionary(list), 0);
     LoadLinetypes();
     LSystemRecord aa = Stored("AA", 1), cc = Stored("CC", 5);
     cc.labelNumberOffset = 200;
@@ -107,8 +99,9 @@ TEST_F(SavedDrawingTest, ThreeSystemsReopenTheSame) {
     std::string check = "/usr/bin/python3 " + std::string(LURAK_SOURCE_DIR) +
                         "/../shared/tools/dxf_check_refs.py " + path + " > /dev/null";
     EXPECT_EQ(std::system(check.c_str()), 0) << check;
-    std::string text = FileText(path);
-    EXPECT_NE(text.find("DSTYLE"), std::string::npos);
+    std::stringstream text;
+    text << std::ifstream(path).rdbuf();
+    EXPECT_NE(text.str().find("DSTYLE"), std::string::npos);
     ASSERT_NE(host::shell::openDrawing(path), nullptr);
     LSystemList again;
     LDrawingDefaults read;
@@ -141,21 +134,14 @@ TEST_F(SavedDrawingTest, ThreeSystemsReopenTheSame) {
 }
 
 TEST_F(SavedDrawingTest, AnUpdateKeepsCmdechoAndTheDimensionStyle) {
-    ASSERT_EQ(OpenSystemDictionary(list), 0);
     LSystemRecord r = Stored("ZL1", 1);
     ASSERT_EQ(AddSystem(list, &r), 0);
     Element("ZL1", "LURAK-ZL1");
-    resbuf echo;
-    echo.rbnext = nullptr;
-    echo.restype = RTSHORT;
-    echo.resval.rint = 1;
-    ASSERT_EQ(acedSetVar(L"CMDECHO", &echo), RTNORM);
+    SetEcho(1);
     AcDbObjectId style = database->dimstyle();
     DeleteSystem(list, &r);
     EXPECT_EQ(EraseSystemEntities(list, database), 0);
     EXPECT_FALSE(LayerExists("LURAK-ZL1"));
-    resbuf now;
-    ASSERT_EQ(acedGetVar(L"CMDECHO", &now), RTNORM);
-    EXPECT_EQ(now.resval.rint, 1);
+    EXPECT_EQ(Echo(), 1);
     EXPECT_EQ(database->dimstyle(), style);
 }
