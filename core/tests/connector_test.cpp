@@ -6,14 +6,6 @@
 #include "core/placement_geometry.h"
 
 namespace {
-// A 3-connector element with every connector rectangular on side 1.
-struct ThreeWay : TestElement {
-    ThreeWay() : TestElement(1, 5, 3, 2) {
-        for (int i = 0; i < 3; ++i)
-            connectors[i]->side = 1;
-    }
-};
-
 TEST(ConnectorGeometry, SizeByViewKey) {
     // (orientation, side) -> whether the view shows (b, a).
     const struct { int16_t o, s; bool swapped; } cases[] = {
@@ -99,7 +91,9 @@ TEST(ConnectorGeometry, OffsetAndWorldPoint) {
 }
 
 TEST(ConnectorSearch, CyclicOrderTriesStartLast) {
-    ThreeWay e;
+    TestElement e(1, 5, 3, 2);  // three rectangular connectors on side 1
+    for (int16_t i = 0; i < 3; ++i)
+        e.GetConnector(i)->side = 1;
     e.GetConnector(1)->neighbourHandle = CopyHandleText("1A");
     EXPECT_EQ(e.NextFreeConnector(-1, -1), 0);
     EXPECT_EQ(e.NextFreeConnector(0, -1), 2);
@@ -120,7 +114,7 @@ TEST(ConnectorSearch, CyclicOrderTriesStartLast) {
     EXPECT_EQ(none.NextFreeConnector(-1, -1), -1);
 }
 
-class JointTest : public JointDrawingTest {};
+using JointTest = JointDrawingTest;
 
 TEST_F(JointTest, FitToElementTakesSizeAndPlace) {
     TestDuct a, b;

@@ -1,3 +1,6 @@
+// Flipping, orientation steps and projection, and children attached to a
+// parent element.
+#include <array>
 #include "fixtures.h"
 
 TEST(Flip, ModesByAxis) {
@@ -51,15 +54,12 @@ TEST(Orientation, CycleSkipsTheConnectorsAxis) {
         EXPECT_NE(e.orientation % 3, 1) << "from " << start;
         EXPECT_NE(e.orientation, start);
     }
-    e.orientation = 0;
-    e.CycleOrientation(-1);
-    EXPECT_EQ(e.orientation, 1);
-    e.orientation = 5;
-    e.CycleOrientation(-1);
-    EXPECT_EQ(e.orientation, 0);
-    e.orientation = 2;
-    e.CycleOrientation(9);  // no such connector: plain step
-    EXPECT_EQ(e.orientation, 3);
+    // Without a connector to skip (9: no such connector), a plain step.
+    for (auto [from, connector, to] : {std::array{0, -1, 1}, {5, -1, 0}, {2, 9, 3}}) {
+        e.orientation = static_cast<int16_t>(from);
+        e.CycleOrientation(static_cast<int16_t>(connector));
+        EXPECT_EQ(e.orientation, to) << from << " skipping " << connector;
+    }
 }
 
 TEST(Orientation, ProjectionToTheDrawingPlane) {
