@@ -147,40 +147,31 @@ inline const resbuf* Group(const resbuf* list, int code, int nth = 0) {
     return nullptr;
 }
 
-// Read-only queries of the current drawing.
-inline std::string HandleOf(const ads_name name) {
-    resbuf* list = acdbEntGet(name);
-    const resbuf* h = Group(list, 5);
-    std::string handle = h ? ToNarrowString(h->resval.rstring) : "";
-    acutRelRb(list);
-    return handle;
-}
-
-inline bool Live(const ads_name name) {
-    resbuf* list = acdbEntGet(name);
-    acutRelRb(list);
-    return list != nullptr;
-}
-
-// The last group of the code in the entity's list (empty or NaN if none).
+// Read-only queries of the current drawing: the entity's first group of
+// the code as text or real (empty or NaN if none), its handle, whether it
+// is there and not erased.
 inline std::string GroupText(const ads_name e, int code) {
     resbuf* list = acdbEntGet(e);
-    std::string v;
-    for (resbuf* rb = list; rb; rb = rb->rbnext)
-        if (rb->restype == code)
-            v = ToNarrowString(rb->resval.rstring);
+    const resbuf* g = Group(list, code);
+    std::string v = g ? ToNarrowString(g->resval.rstring) : "";
     acutRelRb(list);
     return v;
 }
 
 inline double GroupReal(const ads_name e, int code) {
     resbuf* list = acdbEntGet(e);
-    double v = NAN;
-    for (resbuf* rb = list; rb; rb = rb->rbnext)
-        if (rb->restype == code)
-            v = rb->resval.rreal;
+    const resbuf* g = Group(list, code);
+    double v = g ? g->resval.rreal : NAN;
     acutRelRb(list);
     return v;
+}
+
+inline std::string HandleOf(const ads_name name) { return GroupText(name, 5); }
+
+inline bool Live(const ads_name name) {
+    resbuf* list = acdbEntGet(name);
+    acutRelRb(list);
+    return list != nullptr;
 }
 
 inline bool TableHas(const wchar_t* table, const char* name) {
