@@ -332,28 +332,22 @@ protected:
                               const std::vector<std::string>& dims = {}) {
         EnsureBlock("ELEMENT");
         ads_point at = {0, 0, 0};
-        std::wstring t = ToWide(tag), l = ToWide(layer);
+        std::wstring t = ToWide(tag), l = ToWide(layer), h[3];
+        for (size_t i = 0; i < 3; ++i)
+            h[i] = ToWide(i < labels.size() ? labels[i].c_str() : "");
         resbuf* list = acutBuildList(RTDXF0, L"INSERT", 2, L"ELEMENT", 8, l.c_str(), 10, at, -3, 1001,
-                                     L"LurakCad_B1", 1000, t.c_str(), 1000, L"", 1070, 16, 1070, 0,
-                                     1040, 0.0, 1070, 0, 1070, labelNumber, 1002, L"{", 0);
+                                     L"LurakCad_B1", 1000, t.c_str(), 1000, L"", 1070, 16, 1070, 0, 1040, 0.0,
+                                     1070, 0, 1070, labelNumber, 1002, L"{", 1070, labelNumber, 1005, h[0].c_str(),
+                                     1005, h[1].c_str(), 1005, h[2].c_str(), 1000, L"-", 1002, L"}", 1002, L"{", 0);
         resbuf* tail = list;
-        auto append = [&](resbuf* more) {
+        for (const std::string& d : dims) {
             while (tail->rbnext)
                 tail = tail->rbnext;
-            tail->rbnext = more;
-        };
-        std::vector<std::wstring> keep;
-        append(acutBuildList(1070, labelNumber, 0));
-        for (size_t i = 0; i < 3; ++i) {
-            keep.push_back(ToWide(i < labels.size() ? labels[i].c_str() : ""));
-            append(acutBuildList(1005, keep.back().c_str(), 0));
+            tail->rbnext = acutBuildList(1005, ToWide(d.c_str()).c_str(), 0);
         }
-        append(acutBuildList(1000, L"-", 1002, L"}", 1002, L"{", 0));
-        for (const std::string& d : dims) {
-            keep.push_back(ToWide(d.c_str()));
-            append(acutBuildList(1005, keep.back().c_str(), 0));
-        }
-        append(acutBuildList(1002, L"}", 0));
+        while (tail->rbnext)
+            tail = tail->rbnext;
+        tail->rbnext = acutBuildList(1002, L"}", 0);
         EXPECT_EQ(acdbEntMake(list), RTNORM);
         acutRelRb(list);
         return Last();
