@@ -1,31 +1,10 @@
 // Element dimensions through the host's dimension mode: the side the user
 // picks, the insert scale, the texts, the style override, label mode 129
 // and a cancelled pick.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <cstring>
-#include <string>
-
-#include "aced_input.h"
-#include "ads_entity.h"
+#include "fixtures.h"
 #include "core/dimensions.h"
-#include "core/element_factory.h"
-#include "core/global_mode.h"
-#include "core/lobject.h"
-#include "core/string_convert.h"
-#include "host/shell/commands.h"
-#include "system_fixture.h"
 
 namespace {
-
-const resbuf* Group(const resbuf* list, int code, int nth = 0) {
-    for (const resbuf* rb = list; rb; rb = rb->rbnext)
-        if (rb->restype == code && nth-- == 0)
-            return rb;
-    return nullptr;
-}
-
 class DimensionTest : public ShellDrawingTest {
 protected:
     void SetUp() override {
@@ -67,13 +46,11 @@ protected:
     }
     static void ExpectPoint(const resbuf* rb, double x, double y) {
         ASSERT_NE(rb, nullptr);
-        EXPECT_NEAR(rb->resval.rpoint[0], x, 1e-9);
-        EXPECT_NEAR(rb->resval.rpoint[1], y, 1e-9);
+        ExpectXY(rb->resval.rpoint, x, y);
     }
 
     LObject* element = nullptr;
 };
-
 }  // namespace
 
 TEST_F(DimensionTest, ThePickedSideChoosesTheOffsetsTurnedWithTheDimension) {
@@ -120,7 +97,6 @@ TEST_F(DimensionTest, DiameterAndRotatedTexts) {
     EXPECT_EQ(ToNarrowString(Group(list, 1)->resval.rstring), "\\U+2205315");
     ExpectPoint(Group(list, 13), -157.5, 0);
     acutRelRb(list);
-
     Pick("10,40\n");
     const ads_point a = {0, 0, 0}, b = {250, 0, 0};
     EXPECT_EQ(MakeRotatedDimension(*element, a, b, 0, 250), -1);
@@ -156,7 +132,6 @@ TEST_F(DimensionTest, TheStyleOverrideCarriesTheSystemsSizesAndColours) {
               ToNarrowString(Group(style, 5)->resval.rstring));
     acutRelRb(style);
     acutRelRb(list);
-
     strcpy(element->system.textStyle, "MISSING");
     resbuf* without = BuildDimensionStyleOverride(element->system);
     EXPECT_EQ(Group(without, 1005), nullptr);
@@ -164,22 +139,17 @@ TEST_F(DimensionTest, TheStyleOverrideCarriesTheSystemsSizesAndColours) {
     acutRelRb(without);
 }
 
-TEST_F(DimensionTest, LabelModeMakesNothingAndAsksNothing) {
-    SetGlobalMode(kModeRelabel);
-    Pick("0,30\n");
+TEST_F(DimensionTest, LabelModeOrACancelledPickMakesNothing) {
     const ads_point p = {0, 0, 0}, q = {100, 0, 0};
+    SetGlobalMode(kModeRelabel);  // asks nothing
+    Pick("0,30\n");
     EXPECT_EQ(MakeDimension(*element, p, 100, 10, 0), 0);
     EXPECT_EQ(MakeAlignedDimension(*element, p, 100, 1, 2, 3, 4, 0), 0);
     EXPECT_EQ(MakeDiameterDimension(*element, p, 100, 0), 0);
     EXPECT_EQ(MakeRotatedDimension(*element, p, q, 0, 100), 0);
-    EXPECT_EQ(DimensionCount(), 0);
-    EXPECT_EQ(element->GetDimensionCount(), 0);
     EXPECT_EQ(host::io::takeTranscript().find("Dim"), std::string::npos);
-}
-
-TEST_F(DimensionTest, ACancelledPickLeavesNothingAndEndsTheMode) {
+    SetGlobalMode(kModeNormal);
     Pick("");  // end of input cancels the pick
-    const ads_point p = {0, 0, 0}, q = {100, 0, 0};
     EXPECT_EQ(MakeDimension(*element, p, 100, 10, 0), 0);
     EXPECT_FALSE(host::shell::commandActive());
     EXPECT_EQ(MakeRotatedDimension(*element, p, q, 0, 100), 0);

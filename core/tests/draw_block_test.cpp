@@ -1,22 +1,9 @@
 // A test element draws one block with every entity maker; the drawing then
 // holds an anonymous block with exactly those entities on the layers,
 // linetypes and colours of the element's pens.
-#include <cctype>
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
-
-#include "ads_entity.h"
-#include "api/host_api.h"
-#include "core/anonymous_block.h"
-#include "core/draw_neutral.h"
-#include "core/geometry.h"
-#include "core/tests/test_element.h"
-#include "db/database.h"
+#include "fixtures.h"
 
 namespace {
-
 // Draws every primitive once, in a fixed order.
 class EveryPrimitive : public TestElement {
 public:
@@ -50,46 +37,14 @@ public:
     }
 };
 
-struct Expected {
-    const char* type;
-    const char* layer;
-    const char* linetype;
-    int colour;
-};
-
-// The linetype an entity names, upper case; the host drops BYLAYER.
-std::string LinetypeOf(const host::db::Object& o) {
-    std::string name(host::db::groupText(o, 6));
-    if (name.empty())
-        name = "BYLAYER";
-    for (char& c : name)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return name;
-}
-
-std::string Upper(const char* text) {
-    std::string out = text;
-    for (char& c : out)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
-}
-
-class DrawBlock : public ::testing::Test {
+class DrawBlock : public SystemDrawingTest {
 protected:
     void SetUp() override {
-        drawing = host::db::Database::createDefault();
-        host::api::setCurrentDatabase(drawing.get());
-        for (const wchar_t* name : {L"szaggatott", L"cikkcakk", L"KOZEP"}) {
-            resbuf* lt = acutBuildList(RTDXF0, L"LTYPE", 2, name, 70, 0, 3, L"", 72, 65, 73, 0,
-                                       40, 0.0, 0);
-            ASSERT_EQ(acdbEntMake(lt), RTNORM);
-            acutRelRb(lt);
-        }
+        SystemDrawingTest::SetUp();
+        for (const wchar_t* name : {L"szaggatott", L"cikkcakk", L"KOZEP"})
+            AddLinetype(name);
     }
-    void TearDown() override { host::api::setCurrentDatabase(static_cast<host::db::Database*>(nullptr)); }
-    std::unique_ptr<host::db::Database> drawing;
 };
-
 }  // namespace
 
 TEST_F(DrawBlock, EveryPrimitiveLandsOnItsPen) {
@@ -105,13 +60,11 @@ TEST_F(DrawBlock, EveryPrimitiveLandsOnItsPen) {
     std::snprintf(s.centreLinetype, sizeof s.centreLinetype, "KOZEP");
     s.centreColour = 1;
     s.zigzagScale = 2.5;
-
     char name[kBlockNameSize] = "";
     ASSERT_EQ(e.MakeBlock(name), RTNORM);
     ASSERT_EQ(name[0], '*');
     EXPECT_EQ(name[1], 'U');
-
-    const Expected expected[] = {
+    const struct { const char* type; const char* layer; const char* linetype; int colour; } expected[] = {
         {"LINE", "LURAK-HV1-2", "BYLAYER", 5},      {"LINE", "LURAK-HV1-1", "CONTINUOUS", 3},
         {"LINE", "LURAK-HV1-K", "KOZEP", 1},        {"ARC", "LURAK-HV1-2", "BYLAYER", 5},
         {"ARC", "LURAK-HV1-K", "KOZEP", 1},         {"CIRCLE", "LURAK-HV1-2", "BYLAYER", 5},
@@ -124,24 +77,16 @@ TEST_F(DrawBlock, EveryPrimitiveLandsOnItsPen) {
         {"ARC", "0", "BYBLOCK", 0},                 {"SOLID", "0", "BYBLOCK", 0},
         {"ELLIPSE", "0", "BYBLOCK", 0},             {"ELLIPSE", "0", "BYBLOCK", 0},
     };
-    host::db::Slot record = drawing->findRecord(host::db::Table::BlockRecord, name);
-    const host::db::Block* block = drawing->block(record);
-    ASSERT_NE(block, nullptr);
-    ASSERT_EQ(block->entities.size(), std::size(expected));
+    std::vector<BlockEntity> drawn = BlockEntities(name);
+    ASSERT_EQ(drawn.size(), std::size(expected));
     for (size_t i = 0; i < std::size(expected); ++i) {
-        const host::db::Object* o = drawing->object(block->entities[i]);
-        ASSERT_NE(o, nullptr);
-        EXPECT_EQ(o->typeName(), expected[i].type) << i;
-        EXPECT_EQ(host::db::groupText(*o, 8), expected[i].layer) << i;
-        EXPECT_EQ(LinetypeOf(*o), Upper(expected[i].linetype)) << i;
-        const host::db::Group* colour = host::db::findGroup(*o, 62);
-        ASSERT_NE(colour, nullptr) << i;
-        EXPECT_EQ(colour->asInt(), expected[i].colour) << i;
+        EXPECT_EQ(drawn[i].type, expected[i].type) << i;
+        EXPECT_EQ(drawn[i].layer, expected[i].layer) << i;
+        EXPECT_EQ(drawn[i].linetype, FoldedLayerName(expected[i].linetype)) << i;
+        EXPECT_EQ(drawn[i].colour, expected[i].colour) << i;
     }
     // The zigzag lines carry the system's linetype scale.
-    const host::db::Group* scale = host::db::findGroup(*drawing->object(block->entities[14]), 48);
-    ASSERT_NE(scale, nullptr);
-    EXPECT_EQ(scale->asReal(), 2.5);
+    EXPECT_EQ(drawn[14].linetypeScale, 2.5);
 }
 
 TEST_F(DrawBlock, MakerWithAnUnloadedLinetypeFailsCleanly) {
@@ -150,12 +95,10 @@ TEST_F(DrawBlock, MakerWithAnUnloadedLinetypeFailsCleanly) {
     std::snprintf(e.system.penLinetype[2], sizeof e.system.penLinetype[2], "NOSUCH");
     ads_point p = {0, 0, 0}, q = {1, 0, 0};
     EXPECT_NE(e.Line(p, q), RTNORM);
-    char name[kBlockNameSize] = "x";
     EXPECT_EQ(BeginAnonymousBlock(p), RTNORM);
     EXPECT_EQ(MakeLine(p, q), RTNORM);
     char tiny[3];
     EXPECT_EQ(EndAnonymousBlock(tiny, sizeof tiny), RTNORM);
     EXPECT_EQ(tiny[0], '*');
     EXPECT_EQ(tiny[2], '\0');
-    (void)name;
 }

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
-#include "core/geometry.h"
-#include "core/tests/test_element.h"
+// Flipping, orientation steps and projection, and children attached to a
+// parent element.
+#include <array>
+#include "fixtures.h"
 
 TEST(Flip, ModesByAxis) {
     TestElement e(1, 1, 0, 0);
@@ -54,15 +54,12 @@ TEST(Orientation, CycleSkipsTheConnectorsAxis) {
         EXPECT_NE(e.orientation % 3, 1) << "from " << start;
         EXPECT_NE(e.orientation, start);
     }
-    e.orientation = 0;
-    e.CycleOrientation(-1);
-    EXPECT_EQ(e.orientation, 1);
-    e.orientation = 5;
-    e.CycleOrientation(-1);
-    EXPECT_EQ(e.orientation, 0);
-    e.orientation = 2;
-    e.CycleOrientation(9);  // no such connector: plain step
-    EXPECT_EQ(e.orientation, 3);
+    // Without a connector to skip (9: no such connector), a plain step.
+    for (auto [from, connector, to] : {std::array{0, -1, 1}, {5, -1, 0}, {2, 9, 3}}) {
+        e.orientation = static_cast<int16_t>(from);
+        e.CycleOrientation(static_cast<int16_t>(connector));
+        EXPECT_EQ(e.orientation, to) << from << " skipping " << connector;
+    }
 }
 
 TEST(Orientation, ProjectionToTheDrawingPlane) {
@@ -118,8 +115,7 @@ TEST(Children, AlignToPlacesOnTheAttachPosition) {
     EXPECT_EQ(child.orientation, 4);
     EXPECT_EQ(child.hostSize, 315);
     // Offset (100, 0) turned by 3/2 pi lands below the parent's point.
-    EXPECT_NEAR(child.insertionPoint[0], 10, 1e-6);
-    EXPECT_NEAR(child.insertionPoint[1], -80, 1e-6);
+    ExpectXY(child.insertionPoint, 10, -80, 1e-6);
     EXPECT_NEAR(child.rotation, 3 * kPi / 2 - kHalfPi, 1e-9);
     EXPECT_EQ(child.AlignTo(nullptr), -1);
     child.attachPosition = 0;  // orientation 0: stays on the point

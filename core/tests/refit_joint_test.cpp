@@ -1,14 +1,12 @@
 // Fitting the current element between two fixed connectors: stretched to
-// the gap, or laid as standard pieces.
-#include <memory>
-#include <vector>
-
-#include "api/lists.h"
-#include "connector_fixture.h"
+// the gap, or laid as standard pieces; the piece rule and the rounding it
+// uses.
+#include "fixtures.h"
 #include "core/refit_joint.h"
+#include "core/rounding.h"
+#include "core/run_split.h"
 
 namespace {
-
 class RefitTest : public JointDrawingTest {
 protected:
     void SetUp() override {
@@ -107,5 +105,34 @@ TEST_F(RefitTest, RefusalsChangeNothing) {
     EXPECT_TRUE(a->GetConnector(1)->IsFree());
     EXPECT_EQ(RefitJoint(1, a.get(), b.get(), 1, 0, 0, 7), -1);
 }
-
 }  // namespace
+
+TEST(PieceRule, WholePiecesAndRoundedRestNothingCutByBadLengths) {
+    const struct { double length, piece; int pieces, rest; } cases[] = {
+        {4000, 1500, 2, 1000}, {3000.5, 1500, 2, 1}, {1499.4, 1500, 0, 1499},
+        {4000, 0, 0, 4000}, {4000, -1500, 0, 4000}, {4000, NAN, 0, 4000}, {4000, INFINITY, 0, 4000},
+        {1e12, 1, kMaxPieces, INT16_MAX}, {-5, 1500, 0, -5}, {NAN, 1500, 0, 0}};
+    for (const auto& c : cases) {
+        PieceSplit s = SplitIntoPieces(c.length, c.piece);
+        EXPECT_EQ(s.pieces, c.pieces) << c.length << " by " << c.piece;
+        EXPECT_EQ(s.rest, c.rest) << c.length << " by " << c.piece;
+    }
+}
+
+TEST(Rounding, HalvesGoAwayFromZeroAndShortsStayInRange) {
+    const struct { double value, rounded; } doubles[] = {{2.5, 3}, {-2.5, -3}, {2.4, 2}, {-0.6, -1}, {-0.4, 0}};
+    for (const auto& c : doubles)
+        EXPECT_EQ(RoundToDouble(c.value), c.rounded) << c.value;
+    const struct { double value; int16_t rounded; } shorts[] = {
+        {10.5, 11}, {-10.5, -11}, {1e9, INT16_MAX}, {-1e9, INT16_MIN}, {NAN, 0}, {32767.4, 32767}};
+    for (const auto& c : shorts)
+        EXPECT_EQ(RoundToShort(c.value), c.rounded) << c.value;
+}
+
+TEST(GlobalMode, OnlyRelabelIsSpecial) {
+    EXPECT_EQ(GetGlobalMode(), kModeNormal);
+    SetGlobalMode(129);
+    EXPECT_EQ(GetGlobalMode(), 129);
+    SetGlobalMode(5);
+    EXPECT_EQ(GetGlobalMode(), 128);
+}

@@ -1,31 +1,19 @@
 // A drawing with three air systems (one in the short form of the earlier
 // version), defaults, layers, linetypes and two element dimensions, saved
 // as DXF, checked by the shared reference checker, and opened again.
-#include <gtest/gtest.h>
-
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <sstream>
-#include <string>
-
+#include "fixtures.h"
 #include "core/dimensions.h"
-#include "core/element_factory.h"
 #include "core/linetypes.h"
-#include "core/lobject.h"
-#include "aced_input.h"
 #include "core/system_erase.h"
-#include "core/system_layers.h"
 #include "core/system_load.h"
 #include "core/system_xrecord.h"
-#include "host/io/io.h"
 #include "host/shell/documents.h"
 #include "host/shell/drawing_store.h"
-#include "host/shell/session.h"
-#include "system_fixture.h"
 
 namespace {
-
 class SavedDrawingTest : public SystemDrawingTest {
 protected:
     void SetUp() override {
@@ -38,6 +26,7 @@ protected:
         // ctest runs the tests of this file side by side: one file each.
         path = std::string(LURAK_BINARY_DIR) + "/" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".dxf";
+        ASSERT_EQ(OpenSystemDictionary(list), 0);
     }
     void TearDown() override {
         database = nullptr;  // the document owns it
@@ -53,8 +42,6 @@ protected:
         SystemLabelLayerName(label, sizeof label, tag, "100");
         LSystemRecord r = Record(tag, layer, label);
         r.penColour[0] = static_cast<int16_t>(colour);
-        strcpy(r.textStyle, "STANDARD");
-        strcpy(r.dimStyle, "STANDARD");
         strcpy(r.centreLinetype, "KÖZÉP");
         CreateLayer(r.penColour[0], ToWide(layer).c_str(), database);
         CreateLayer(r.dimColour, ToWide(label).c_str(), database);
@@ -65,17 +52,9 @@ protected:
     std::string path;
 };
 
-std::string FileText(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream all;
-    all << in.rdbuf();
-    return all.str();
-}
-
 }  // namespace
 
 TEST_F(SavedDrawingTest, ThreeSystemsReopenTheSame) {
-    ASSERT_EQ(OpenSystemDictionary(list), 0);
     LoadLinetypes();
     LSystemRecord aa = Stored("AA", 1), cc = Stored("CC", 5);
     cc.labelNumberOffset = 200;
@@ -101,7 +80,6 @@ TEST_F(SavedDrawingTest, ThreeSystemsReopenTheSame) {
     defaults.roundPieceLength = 5000;
     defaults.insertScale = AcGeScale3d(2.0);
     ASSERT_EQ(WriteDrawingDefaults(list.programDictionary, defaults), 0);
-
     // An element of system AA with a rotated and an aligned dimension.
     LObject* element = CreateElement(16, 0);
     element->SetSystemRecord(aa);
@@ -116,15 +94,14 @@ TEST_F(SavedDrawingTest, ThreeSystemsReopenTheSame) {
     DestroyElement(element);
     Element("AA", "LURAK-AA", 1, {}, dims);
     Element("BB", "LURAK-BB");
-
     std::string error;
     ASSERT_TRUE(host::shell::writeDrawing(*doc, path, error)) << error;
     std::string check = "/usr/bin/python3 " + std::string(LURAK_SOURCE_DIR) +
                         "/../shared/tools/dxf_check_refs.py " + path + " > /dev/null";
     EXPECT_EQ(std::system(check.c_str()), 0) << check;
-    std::string text = FileText(path);
-    EXPECT_NE(text.find("DSTYLE"), std::string::npos);
-
+    std::stringstream text;
+    text << std::ifstream(path).rdbuf();
+    EXPECT_NE(text.str().find("DSTYLE"), std::string::npos);
     ASSERT_NE(host::shell::openDrawing(path), nullptr);
     LSystemList again;
     LDrawingDefaults read;
@@ -150,7 +127,6 @@ TEST_F(SavedDrawingTest, ThreeSystemsReopenTheSame) {
     for (const char* layer : {"LURAK-AA", "LURAK-AA-100", "LURAK-BB", "LURAK-CC", "LURAK-CC-100"})
         EXPECT_TRUE(LayerExists(layer)) << layer;
     EXPECT_TRUE(TableHas(L"LTYPE", "KÖZÉP"));
-
     // The dimensions kept their override through the file.
     ads_name dim;
     ASSERT_EQ(acdbHandEnt(ToWide(dims[1].c_str()).c_str(), dim), RTNORM);
@@ -158,21 +134,14 @@ TEST_F(SavedDrawingTest, ThreeSystemsReopenTheSame) {
 }
 
 TEST_F(SavedDrawingTest, AnUpdateKeepsCmdechoAndTheDimensionStyle) {
-    ASSERT_EQ(OpenSystemDictionary(list), 0);
     LSystemRecord r = Stored("ZL1", 1);
     ASSERT_EQ(AddSystem(list, &r), 0);
     Element("ZL1", "LURAK-ZL1");
-    resbuf echo;
-    echo.rbnext = nullptr;
-    echo.restype = RTSHORT;
-    echo.resval.rint = 1;
-    ASSERT_EQ(acedSetVar(L"CMDECHO", &echo), RTNORM);
+    SetEcho(1);
     AcDbObjectId style = database->dimstyle();
     DeleteSystem(list, &r);
     EXPECT_EQ(EraseSystemEntities(list, database), 0);
     EXPECT_FALSE(LayerExists("LURAK-ZL1"));
-    resbuf now;
-    ASSERT_EQ(acedGetVar(L"CMDECHO", &now), RTNORM);
-    EXPECT_EQ(now.resval.rint, 1);
+    EXPECT_EQ(Echo(), 1);
     EXPECT_EQ(database->dimstyle(), style);
 }

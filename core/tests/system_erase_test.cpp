@@ -1,21 +1,12 @@
 // EraseSystemEntities: what a deleted system takes with it and what it
 // leaves, the layer protections, and every path of the change mask with a
 // recording stand-in for the element code.
-#include <gtest/gtest.h>
-
 #include <map>
-#include <string>
-#include <vector>
-
-#include "core/element_factory.h"
-#include "core/lobject.h"
+#include "fixtures.h"
 #include "core/system_entities.h"
 #include "core/system_erase.h"
-#include "core/system_layers.h"
-#include "system_fixture.h"
 
 namespace {
-
 // What the stand-in element code was asked to do, per element handle.
 struct Call {
     std::string handle;
@@ -41,11 +32,7 @@ LObject* LoadStandIn(LSystemList& list, const ads_name insert) {
     LObject* element = CreateElement(16, 0);
     element->SetSystemRecord(record);
     element->firstLabel.number = number;
-    resbuf* list2 = acdbEntGet(insert);
-    for (resbuf* rb = list2; rb; rb = rb->rbnext)
-        if (rb->restype == 5)
-            SetElementHandle(element, ToNarrowString(rb->resval.rstring).c_str());
-    acutRelRb(list2);
+    SetElementHandle(element, HandleOf(insert).c_str());
     return element;
 }
 
@@ -55,13 +42,9 @@ int16_t MoveStandIn(LObject* element, int16_t keep) {
 }
 
 int16_t InsertStandIn(LObject* element, uint32_t mask) {
-    Call c;
-    c.handle = element->HandleText();
-    c.mask = mask;
-    c.storedNumber = element->firstLabel.number;
-    auto moved = g_moves.find(c.handle);
-    c.moved = moved == g_moves.end() ? -1 : moved->second;
-    g_calls.push_back(c);
+    auto moved = g_moves.find(element->HandleText());
+    g_calls.push_back({element->HandleText(), mask, element->firstLabel.number,
+                       moved == g_moves.end() ? -1 : moved->second});
     return 0;
 }
 
@@ -105,9 +88,17 @@ protected:
         table->close();
         ASSERT_EQ(database->setClayer(id), Acad::eOk);
     }
-    bool IsCurrent(const char* name) { return IsCurrentLayer(name, database); }
+    // Renames the label layer OLD of a new system ZL1 to NEW, keeping copies
+    // of the labels or not, and updates the drawing.
+    LSystemNode& RenameLabelLayer(int16_t keep) {
+        LSystemNode& node = Add("ZL1", "P", "OLD");
+        LSystemRecord r = node.record;
+        strcpy(r.labelLayer, "NEW");
+        Modify(r, keep);
+        EraseSystemEntities(list, database);
+        return node;
+    }
 };
-
 }  // namespace
 
 TEST_F(SystemEraseTest, DeletedSystemTakesItsElementsLabelsAndEmptyLayers) {
@@ -203,7 +194,6 @@ TEST_F(SystemEraseTest, ChangedSystemsAreRedrawnWithTheirMask) {
     EXPECT_EQ(g_calls[0].mask, 13u);
     EXPECT_EQ(g_calls[0].moved, -1);
     EXPECT_EQ(node.changeMask, 0u);
-
     g_calls.clear();
     EraseSystemEntities(list, database);
     EXPECT_TRUE(g_calls.empty()) << "the changes were carried out once";
@@ -220,7 +210,6 @@ TEST_F(SystemEraseTest, AFirstNumberMovedBy100RenumbersOnce) {
     EXPECT_EQ(g_calls[0].storedNumber, 107);
     EXPECT_EQ(g_calls[0].mask, 12u);
     EXPECT_EQ(node.savedLabelOffset, -1);
-
     // A colour change afterwards leaves the numbers alone (the stand-in
     // reads the unchanged 7 again: the real element code stores 107).
     g_calls.clear();
@@ -232,30 +221,22 @@ TEST_F(SystemEraseTest, AFirstNumberMovedBy100RenumbersOnce) {
 }
 
 TEST_F(SystemEraseTest, MovedLabelsLeaveAnEmptyOldLayerThatGoes) {
-    LSystemNode& node = Add("ZL1", "P", "OLD");
     Element("ZL1", "P");
     CreateLayer(1, L"OLD", database);
     SetCurrentLayer("OLD");
-    LSystemRecord r = node.record;
-    strcpy(r.labelLayer, "NEW");
-    Modify(r, 0);
-    EraseSystemEntities(list, database);
+    LSystemNode& node = RenameLabelLayer(0);
     ASSERT_EQ(g_calls.size(), 1u);
     EXPECT_EQ(g_calls[0].moved, 0);
     EXPECT_TRUE(LayerExists("NEW"));
     EXPECT_FALSE(LayerExists("OLD"));
-    EXPECT_TRUE(IsCurrent("NEW"));
+    EXPECT_TRUE(IsCurrentLayer("NEW", database));
     EXPECT_STREQ(node.oldLabelLayer, "NEW");
     EXPECT_EQ(node.labelLayerChanged, 0);
 }
 
 TEST_F(SystemEraseTest, KeptLabelsKeepTheOldLayer) {
-    LSystemNode& node = Add("ZL1", "P", "OLD");
     Element("ZL1", "P");
-    LSystemRecord r = node.record;
-    strcpy(r.labelLayer, "NEW");
-    Modify(r, 1);
-    EraseSystemEntities(list, database);
+    LSystemNode& node = RenameLabelLayer(1);
     ASSERT_EQ(g_calls.size(), 1u);
     EXPECT_EQ(g_calls[0].moved, 1);
     EXPECT_TRUE(LayerExists("NEW"));
@@ -263,23 +244,15 @@ TEST_F(SystemEraseTest, KeptLabelsKeepTheOldLayer) {
 }
 
 TEST_F(SystemEraseTest, OldLabelLayerWithEntitiesStays) {
-    LSystemNode& node = Add("ZL1", "P", "OLD");
     Line("OLD");
-    LSystemRecord r = node.record;
-    strcpy(r.labelLayer, "NEW");
-    Modify(r, 0);
-    EraseSystemEntities(list, database);
+    RenameLabelLayer(0);
     EXPECT_TRUE(LayerExists("OLD"));
 }
 
 TEST_F(SystemEraseTest, WithoutElementCodeChangesStayPending) {
     SetElementUpdater(LElementUpdater());
-    LSystemNode& node = Add("ZL1", "P", "OLD");
     Element("ZL1", "P");
-    LSystemRecord r = node.record;
-    strcpy(r.labelLayer, "NEW");
-    Modify(r, 0);
-    EraseSystemEntities(list, database);
+    LSystemNode& node = RenameLabelLayer(0);
     EXPECT_EQ(node.changeMask, 12u);
     EXPECT_EQ(node.labelLayerChanged, 1);
     EXPECT_STREQ(node.oldLabelLayer, "OLD");

@@ -1,16 +1,13 @@
 // The sorted system list, tag normalisation, the text fields and the
 // pending changes that ModifySystem records.
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
-
 #include "core/system_list.h"
 #include "core/system_store.h"
 #include "core/system_text.h"
 
 namespace {
-
 LSystemRecord Named(const char* tag, const char* labelLayer = "LBL") {
     LSystemRecord r;
     strcpy(r.tag, tag);
@@ -25,7 +22,6 @@ std::string Order(const LSystemList& list) {
         tags += std::string(r.tag) + " ";
     return tags;
 }
-
 }  // namespace
 
 TEST(SystemText, TagIsCutAfterFourCharactersAndUpperCased) {
@@ -68,13 +64,11 @@ TEST(SystemList, KeepsTagOrderAndRefusesDuplicates) {
     EXPECT_EQ(InsertSystem(list, nullptr), -1);
     EXPECT_EQ(list.systemCount, 3);
     EXPECT_EQ(Order(list), "AA BB CC ");
-
     LSystemRecord out;
     EXPECT_EQ(GetSystemByIndex(list, &out, -1), 0);
     EXPECT_STREQ(out.tag, "AA");
     EXPECT_EQ(GetSystemByIndex(list, &out, 3), -1);
     EXPECT_EQ(GetSystemByIndex(list, nullptr, 0), -1);
-
     char b[16] = "bb";
     EXPECT_EQ(RemoveSystemNode(list, b), 0);
     EXPECT_EQ(RemoveSystemNode(list, b), -1);
@@ -97,7 +91,6 @@ TEST(SystemList, LookupsNormaliseTheTag) {
     char other[16] = "ZL1";
     EXPECT_EQ(FindSystem(list, other), nullptr);
     EXPECT_EQ(GetSystemByTag(list, nullptr, lower), -1);
-
     LSystemRecord stale = Named("ZL12");
     EXPECT_EQ(RefreshSystem(list, &stale), 0);
     EXPECT_EQ(stale.size, 80);

@@ -1,20 +1,10 @@
 // System XRECORDs: the long form written and read back, the short form of
 // the earlier version, damaged data, and both forms through the drawing.
-#include <cmath>
-
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <string>
-
-#include "ads_entity.h"
-#include "core/string_convert.h"
+#include "fixtures.h"
 #include "core/system_load.h"
 #include "core/system_xrecord.h"
-#include "system_fixture.h"
 
 namespace {
-
 LSystemRecord FullRecord() {
     LSystemRecord r;
     strcpy(r.tag, "ZL1");
@@ -50,44 +40,42 @@ void ExpectSame(const LSystemRecord& a, const LSystemRecord& b) {
     EXPECT_EQ(0, memcmp(&a, &b, sizeof a)) << "tag " << a.tag << " / " << b.tag;
 }
 
-// Drops the group at position `index` (0 = the first) of the chain.
-void DropGroup(resbuf*& chain, int index) {
-    resbuf** link = &chain;
-    for (int i = 0; i < index && *link; ++i)
-        link = &(*link)->rbnext;
-    resbuf* gone = *link;
-    *link = gone->rbnext;
-    gone->rbnext = nullptr;
-    acutRelRb(gone);
+// Parses the chain and releases it.
+int Parse(LSystemRecord& out, resbuf* chain) {
+    int rc = ParseSystemXrecord(&out, chain);
+    acutRelRb(chain);
+    return rc;
 }
 
-resbuf* ShortForm(const wchar_t* tag, const wchar_t* layer, double size) {
-    return acutBuildList(RTDXF0, L"XRECORD", 100, L"AcDbXrecord", 102, L"{LURAK", 1, tag, 2, L"régi",
+// The record's long form, without the group at position `drop` (0 = the
+// first) when one is given.
+resbuf* LongForm(LSystemRecord r, int drop = -1) {
+    resbuf* chain = BuildSystemXrecord(&r);
+    resbuf** link = &chain;
+    for (int i = 0; i < drop && *link; ++i)
+        link = &(*link)->rbnext;
+    if (drop >= 0 && *link) {
+        resbuf* gone = *link;
+        *link = gone->rbnext;
+        gone->rbnext = nullptr;
+        acutRelRb(gone);
+    }
+    return chain;
+}
+
+resbuf* ShortForm(const wchar_t* tag, const wchar_t* layer, double size, const wchar_t* name = L"régi") {
+    return acutBuildList(RTDXF0, L"XRECORD", 100, L"AcDbXrecord", 102, L"{LURAK", 1, tag, 2, name,
                          3, layer, 40, size, 60, 7, 60, 2, 70, 1, 102, L"}", 0);
 }
-
 }  // namespace
-
-TEST(SystemXrecord, LongFormReadsBackEveryField) {
-    LSystemRecord written = FullRecord();
-    resbuf* chain = BuildSystemXrecord(&written);
-    ASSERT_NE(chain, nullptr);
-    LSystemRecord read;
-    EXPECT_EQ(ParseSystemXrecord(&read, chain), 0);
-    ExpectSame(read, written);
-    acutRelRb(chain);
-}
 
 TEST(SystemXrecord, OffsetKeepsItsLow16BitsAndLabelBitsMapBothWays) {
     for (int16_t circle : {0, 1}) {
-        LSystemRecord r = FullRecord();
+        LSystemRecord r = FullRecord(), read;
         r.labelNumberOffset = 65536 + 5;
         r.labelCircle = circle;
         r.labelFrame = static_cast<int16_t>(1 - circle);
-        resbuf* chain = BuildSystemXrecord(&r);
-        LSystemRecord read;
-        ASSERT_EQ(ParseSystemXrecord(&read, chain), 0);
-        acutRelRb(chain);
+        ASSERT_EQ(Parse(read, LongForm(r)), 0);
         EXPECT_EQ(read.labelNumberOffset, 5);
         EXPECT_EQ(read.labelCircle, circle);
         EXPECT_EQ(read.labelFrame, 1 - circle);
@@ -95,21 +83,15 @@ TEST(SystemXrecord, OffsetKeepsItsLow16BitsAndLabelBitsMapBothWays) {
 }
 
 TEST(SystemXrecord, LongFormWithoutTheZigzagScaleReadsOne) {
-    LSystemRecord r = FullRecord();
-    resbuf* chain = BuildSystemXrecord(&r);
-    DropGroup(chain, 31);  // 40 zigzagScale; "}" follows
     LSystemRecord read;
-    ASSERT_EQ(ParseSystemXrecord(&read, chain), 0);
+    ASSERT_EQ(Parse(read, LongForm(FullRecord(), 31)), 0);  // 40 zigzagScale; "}" follows
     EXPECT_EQ(read.zigzagScale, 1.0);
     EXPECT_STREQ(read.labelLayer, "Címkék");
-    acutRelRb(chain);
 }
 
 TEST(SystemXrecord, ShortFormGetsTheFixedValues) {
-    resbuf* chain = ShortForm(L"ZL1", L"A", 99.5);
     LSystemRecord r;
-    ASSERT_EQ(ParseSystemXrecord(&r, chain), 0);
-    acutRelRb(chain);
+    ASSERT_EQ(Parse(r, ShortForm(L"ZL1", L"A", 99.5)), 0);
     EXPECT_STREQ(r.tag, "ZL1");
     for (int i = 0; i < 3; ++i) {
         EXPECT_STREQ(r.penLayer[i], "A");
@@ -131,39 +113,20 @@ TEST(SystemXrecord, ShortFormGetsTheFixedValues) {
 TEST(SystemXrecord, DamagedDataIsRefused) {
     LSystemRecord r;
     EXPECT_EQ(ParseSystemXrecord(&r, nullptr), -1);
-    resbuf* noMarker = acutBuildList(RTDXF0, L"XRECORD", 1, L"ZL1", 0);
-    EXPECT_EQ(ParseSystemXrecord(&r, noMarker), -1);
-    acutRelRb(noMarker);
-
-    // A group missing in the middle, and a chain that ends too early.
-    LSystemRecord full = FullRecord();
-    resbuf* chain = BuildSystemXrecord(&full);
-    DropGroup(chain, 15);  // 102 penLayer 1
-    EXPECT_EQ(ParseSystemXrecord(&r, chain), -1);
-    acutRelRb(chain);
-    resbuf* cut = acutBuildList(102, L"{LURAK", 1, L"ZL1", 2, L"x", 3, L"A", 40, 1.0, 60, 1, 60, 1, 70, 1, 0);
-    EXPECT_EQ(ParseSystemXrecord(&r, cut), -1) << "the 70 must not end the chain";
-    acutRelRb(cut);
+    EXPECT_EQ(Parse(r, acutBuildList(RTDXF0, L"XRECORD", 1, L"ZL1", 0)), -1) << "no marker";
+    EXPECT_EQ(Parse(r, LongForm(FullRecord(), 15)), -1) << "no 102 of pen layer 1";
+    EXPECT_EQ(Parse(r, acutBuildList(102, L"{LURAK", 1, L"ZL1", 2, L"x", 3, L"A", 40, 1.0, 60, 1, 60, 1, 70, 1, 0)),
+              -1) << "the 70 must not end the chain";
 }
 
 TEST(SystemXrecord, OverlongNamesAreCutOrRefused) {
-    std::wstring longName(100, L'n');
-    std::wstring longLayer(40, L'L');
-    resbuf* chain = ShortForm(L"zl12345", L"A", 100);
     LSystemRecord r;
-    ASSERT_EQ(ParseSystemXrecord(&r, chain), 0);
+    ASSERT_EQ(Parse(r, ShortForm(L"zl12345", L"A", 100)), 0);
     EXPECT_STREQ(r.tag, "ZL12");
-    acutRelRb(chain);
-
-    chain = acutBuildList(102, L"{LURAK", 1, L"ZL1", 2, longName.c_str(), 3, L"A", 40, 100.0, 60, 7, 60, 2,
-                          70, 1, 102, L"}", 0);
-    ASSERT_EQ(ParseSystemXrecord(&r, chain), 0);
+    ASSERT_EQ(Parse(r, ShortForm(L"ZL1", L"A", 100, std::wstring(100, L'n').c_str())), 0);
     EXPECT_EQ(strlen(r.name), sizeof r.name - 1);
-    acutRelRb(chain);
-
-    chain = ShortForm(L"ZL1", longLayer.c_str(), 100);
-    EXPECT_EQ(ParseSystemXrecord(&r, chain), -1) << "a cut layer name would name another layer";
-    acutRelRb(chain);
+    EXPECT_EQ(Parse(r, ShortForm(L"ZL1", std::wstring(40, L'L').c_str(), 100)), -1)
+        << "a cut layer name would name another layer";
 }
 
 class SystemStoreTest : public SystemDrawingTest {
@@ -185,11 +148,22 @@ protected:
     }
 
     // A second list read from the same drawing, as when it is opened again.
-    void Reload(LSystemList& again, LDrawingDefaults& defaults) {
+    void Reload() {
         ASSERT_EQ(OpenSystemDictionary(again), 0);
         EXPECT_TRUE(ads_name_equal(again.programDictionary, list.programDictionary));
         LoadSystems(again, defaults);
     }
+
+    LSystemRecord ReadAgain(const char* tag) {
+        LSystemRecord read;
+        char key[16];
+        snprintf(key, sizeof key, "%s", tag);
+        EXPECT_EQ(GetSystemByTag(again, &read, key), 0) << tag;
+        return read;
+    }
+
+    LSystemList again;
+    LDrawingDefaults defaults;
 };
 
 TEST_F(SystemStoreTest, AddedSystemsAreStoredUnderTheirTag) {
@@ -203,14 +177,9 @@ TEST_F(SystemStoreTest, AddedSystemsAreStoredUnderTheirTag) {
     EXPECT_EQ(EntryCount(), 1);
     ads_name entry;
     EXPECT_EQ(FindDictionaryEntry(list.programDictionary, "ZL12", entry), RTNORM);
-
-    LSystemList again;
-    LDrawingDefaults defaults;
-    Reload(again, defaults);
+    Reload();
     ASSERT_EQ(again.systemCount, 1);
-    LSystemRecord read;
-    ASSERT_EQ(GetSystemByIndex(again, &read, 0), 0);
-    ExpectSame(read, r);
+    ExpectSame(ReadAgain("ZL12"), r);
 }
 
 TEST_F(SystemStoreTest, ModifyRewritesTheXrecord) {
@@ -228,16 +197,10 @@ TEST_F(SystemStoreTest, ModifyRewritesTheXrecord) {
     EXPECT_EQ(old, nullptr) << "the replaced XRECORD is erased";
     acutRelRb(old);
     EXPECT_EQ(EntryCount(), 1);
-
-    LSystemList again;
-    LDrawingDefaults defaults;
-    Reload(again, defaults);
-    LSystemRecord read;
-    char tag[16] = "ZL1";
-    ASSERT_EQ(GetSystemByTag(again, &read, tag), 0);
+    Reload();
+    LSystemRecord read = ReadAgain("ZL1");
     EXPECT_EQ(read.size, 250);
     EXPECT_STREQ(read.name, "új név");
-
     LSystemRecord unknown = FullRecord();
     strcpy(unknown.tag, "NO");
     EXPECT_EQ(ModifySystem(list, &unknown, 0), -1);
@@ -322,13 +285,9 @@ TEST_F(SystemStoreTest, SystemsThatOnlyElementsNameAreAdded) {
     Element("ZL1", "P0");
     Element("bb2", "LURAK-BB2");
     Element("BB2", "LURAK-BB2");
-    LSystemList again;
-    LDrawingDefaults defaults;
-    Reload(again, defaults);
+    Reload();
     ASSERT_EQ(again.systemCount, 2);
-    LSystemRecord added;
-    char tag[16] = "BB2";
-    ASSERT_EQ(GetSystemByTag(again, &added, tag), 0);
+    LSystemRecord added = ReadAgain("BB2");
     EXPECT_STREQ(added.penLayer[0], "LURAK-BB2");
     EXPECT_STREQ(added.labelLayer, "LURAK-BB2-100");
     EXPECT_EQ(defaults.hasElements, 1);

@@ -1,15 +1,10 @@
 // The element XDATA: the flags word, writing and reading back every group
 // (each optional group present and absent), old data without the last
 // parameter, and damaged data that must leave no element behind.
-#include <memory>
-#include <vector>
-
-#include "connector_fixture.h"
+#include "fixtures.h"
 #include "core/element_xdata.h"
-#include "api/lists.h"
 
 namespace {
-
 TEST(ElementFlags, WordExamples) {
     const struct { int16_t edited, orientation, listing, word; } cases[] = {
         {1, 5, -1, 51}, {0, 2, 1, 24}, {1, 0, 0, 1}};
@@ -23,15 +18,12 @@ TEST(ElementFlags, WordExamples) {
     }
 }
 
-TEST(ElementFlags, JointPieceCodes) {
+TEST(ElementFlags, JointPieceCodesAndLabelTextHeight) {
     EXPECT_EQ(JointPieceCode(2, 17, 2, 18), 3);
     EXPECT_EQ(JointPieceCode(1, 17, 3, 18), 3);  // whatever the families
     EXPECT_EQ(JointPieceCode(2, 1, 2, 20), 1);
     EXPECT_EQ(JointPieceCode(1, 1, 3, 5), 2);
     EXPECT_EQ(JointPieceCode(2, 2, 1, 1), 0);
-}
-
-TEST(ElementFlags, LabelTextHeight) {
     EXPECT_DOUBLE_EQ(LabelTextHeight(100, "AB"), 180);
     EXPECT_DOUBLE_EQ(LabelTextHeight(100, "ABCD"), 180 * 1.6);
 }
@@ -46,31 +38,29 @@ public:
         AddPathSegment(v, 9.0);
     }
     ~TestPath() override {
-        while (RemoveLastSegment() == 0) {
-        }
+        while (RemoveLastSegment() == 0)
+            continue;
     }
-    LPathNode* GetPath() override { return first; }
+    LPathNode* GetPath() override { return nodes.empty() ? nullptr : nodes[0]; }
     int16_t AddPathSegment(const ads_point offset, double a) override {
         LPathNode* node = new LPathNode;
         CopyPoint3d(node->offset, offset);
         node->angle = a;
-        LPathNode** end = &first;
-        while (*end)
-            end = &(*end)->next;
-        *end = node;
+        if (!nodes.empty())
+            nodes.back()->next = node;
+        nodes.push_back(node);
         return 0;
     }
     int16_t RemoveLastSegment() override {
-        if (!first)
+        if (nodes.empty())
             return -1;
-        LPathNode** end = &first;
-        while ((*end)->next)
-            end = &(*end)->next;
-        delete *end;
-        *end = nullptr;
+        delete nodes.back();
+        nodes.pop_back();
+        if (!nodes.empty())
+            nodes.back()->next = nullptr;
         return 0;
     }
-    LPathNode* first = nullptr;
+    std::vector<LPathNode*> nodes;
 };
 
 LObject* MakeTestPath(int16_t family, uint16_t subtype) { return new TestPath(family, subtype); }
@@ -84,7 +74,6 @@ LObject* MakeTestChild(int16_t family, uint16_t subtype) {
 
 class XDataTest : public JointDrawingTest {
 protected:
-    // A duct inserted with its XDATA; the caller destroys nothing.
     void InsertDuct(TestDuct& e) {
         ASSERT_EQ(e.Insert(3), 0) << host::api::lastError();
         ASSERT_FALSE(ads_name_nil(e.entity));
@@ -117,10 +106,7 @@ protected:
         resbuf** end = &head;
         for (size_t k = 0; k < all.size(); ++k) {
             all[k]->rbnext = nullptr;
-            bool drop = false;
-            for (size_t g : gone)
-                drop = drop || g == k;
-            if (drop) {
+            if (std::count(gone.begin(), gone.end(), k)) {
                 acutRelRb(all[k]);
             } else {
                 *end = all[k];
@@ -130,35 +116,14 @@ protected:
         return head;
     }
 
-    LObject* Reload(const ads_name insert) { return LoadElementFromEntity(insert); }
+    static ElementPtr Reload(const ads_name insert) { return Owned(LoadElementFromEntity(insert)); }
 };
 
 // Positions in a TestDuct's XDATA.
 constexpr size_t kUserText = 2, kAirflow = 5, kFlags = 6, kFirstHandle = 8, kLastParam = 16,
                  kLabelOpen = 17;
 
-TEST_F(XDataTest, GroupOrder) {
-    TestDuct e(1, 1);
-    e.ResizeLabelList(2, 0);
-    ads_name mark;
-    Line(mark);
-    e.AddMark(mark);
-    e.AddDimension(mark);
-    std::vector<int> codes;
-    resbuf* list = e.WriteXData();
-    for (resbuf* rb = list; rb; rb = rb->rbnext)
-        codes.push_back(rb->restype);
-    acutRelRb(list);
-    const std::vector<int> expected = {
-        1001, 1000, 1000, 1070, 1070, 1040, 1070, 1070,  // head
-        1005, 1070, 1040, 1005, 1070, 1040,              // two connectors
-        1040, 1040, 1040,                                // three parameters
-        1002, 1070, 1005, 1005, 1005, 1000, 1070, 1005, 1005, 1005, 1000,  // two labels
-        1005, 1002, 1002, 1005, 1002};                   // a mark, a dimension
-    EXPECT_EQ(codes, expected);
-}
-
-TEST_F(XDataTest, EveryGroupRoundTrips) {
+TEST_F(XDataTest, EveryGroupInItsPlaceRoundTrips) {
     TestDuct e(1, 1);
     SetElementUserText(&e, "megjegyzés");
     e.SetFlow(750);
@@ -171,19 +136,30 @@ TEST_F(XDataTest, EveryGroupRoundTrips) {
     e.SetLabelNumber(7, 0);
     e.ResizeLabelList(2, 0);
     e.SetLabelNumber(8, 1);
-    ads_name lines[6];
+    TestEntity lines[6];
     for (int k = 0; k < 6; ++k)
-        Line(lines[k], k);
-    ads_name_set(lines[0], e.GetLabel(0)->insert);
-    ads_name_set(lines[1], e.GetLabel(0)->leader);
-    ads_name_set(lines[2], e.GetLabel(1)->third);
-    e.AddMark(lines[3]);
-    e.AddMark(lines[4]);
-    e.AddDimension(lines[5]);
+        lines[k] = Line("0", k);
+    ads_name_set(lines[0].name, e.GetLabel(0)->insert);
+    ads_name_set(lines[1].name, e.GetLabel(0)->leader);
+    ads_name_set(lines[2].name, e.GetLabel(1)->third);
+    e.AddMark(lines[3].name);
+    e.AddMark(lines[4].name);
+    e.AddDimension(lines[5].name);
+    std::vector<int> codes;
+    resbuf* list = e.WriteXData();
+    for (resbuf* rb : Groups(list))
+        codes.push_back(rb->restype);
+    acutRelRb(list);
+    const std::vector<int> expected = {
+        1001, 1000, 1000, 1070, 1070, 1040, 1070, 1070,  // head
+        1005, 1070, 1040, 1005, 1070, 1040,              // two connectors
+        1040, 1040, 1040,                                // three parameters
+        1002, 1070, 1005, 1005, 1005, 1000, 1070, 1005, 1005, 1005, 1000,  // two labels
+        1005, 1005, 1002, 1002, 1005, 1002};             // two marks, a dimension
+    EXPECT_EQ(codes, expected);
     InsertDuct(e);
-
-    LObject* back = Reload(e.entity);
-    ASSERT_NE(back, nullptr);
+    ElementPtr back = Reload(e.entity);
+    ASSERT_TRUE(back);
     EXPECT_STREQ(back->userText, "megjegyzés");
     EXPECT_EQ(back->GetFlow(), 750);
     EXPECT_EQ(back->orientation, 2);
@@ -191,7 +167,7 @@ TEST_F(XDataTest, EveryGroupRoundTrips) {
     EXPECT_EQ(back->listingFlag, -1);
     EXPECT_STREQ(back->HandleText(), e.HandleText());
     EXPECT_STREQ(back->System().tag, "ZZ");
-    EXPECT_EQ(static_cast<TestDuct*>(back)->values, std::vector<double>({500, 250, 1250}));
+    EXPECT_EQ(static_cast<TestDuct*>(back.get())->values, std::vector<double>({500, 250, 1250}));
     EXPECT_EQ(back->GetConnector(0)->flow, 750);
     // Free connectors come back free, on the shared null handle.
     EXPECT_EQ(back->GetConnector(0)->neighbourHandle, NullHandleText);
@@ -199,55 +175,46 @@ TEST_F(XDataTest, EveryGroupRoundTrips) {
     EXPECT_EQ(back->labelCount, 2);
     EXPECT_EQ(back->GetLabelNumber(0), 7);
     EXPECT_EQ(back->GetLabelNumber(1), 8);
-    EXPECT_EQ(HandleOf(back->GetLabel(0)->insert), HandleOf(lines[0]));
-    EXPECT_EQ(HandleOf(back->GetLabel(0)->leader), HandleOf(lines[1]));
+    EXPECT_EQ(HandleOf(back->GetLabel(0)->insert), lines[0].handle);
+    EXPECT_EQ(HandleOf(back->GetLabel(0)->leader), lines[1].handle);
     EXPECT_TRUE(ads_name_nil(back->GetLabel(0)->third));
-    EXPECT_EQ(HandleOf(back->GetLabel(1)->third), HandleOf(lines[2]));
+    EXPECT_EQ(HandleOf(back->GetLabel(1)->third), lines[2].handle);
     ASSERT_EQ(back->GetMarkCount(), 2);
-    EXPECT_EQ(HandleOf(back->marks[1]), HandleOf(lines[4]));
+    EXPECT_EQ(HandleOf(back->marks[1]), lines[4].handle);
     ASSERT_EQ(back->GetDimensionCount(), 1);
-    EXPECT_EQ(HandleOf(back->dimensions[0]), HandleOf(lines[5]));
-    DestroyElement(back);
+    EXPECT_EQ(HandleOf(back->dimensions[0]), lines[5].handle);
 }
 
-TEST_F(XDataTest, OptionalGroupsMayBeAbsent) {
+TEST_F(XDataTest, OptionalGroupsMayBeAbsentAndTheLastParameterOnlyForStraightDucts) {
     TestDuct e(1, 1);
     SetElementUserText(&e, "x");
     e.SetFlow(300);
     InsertDuct(e);
     state->defaults.rectPieceLength = 1250;
-
     Store(e.entity, Without(e, {kUserText, kAirflow}));
-    LObject* back = Reload(e.entity);
-    ASSERT_NE(back, nullptr);
+    ElementPtr back = Reload(e.entity);
+    ASSERT_TRUE(back);
     EXPECT_EQ(back->userText, nullptr);
     EXPECT_EQ(back->GetFlow(), 0.0);
-    DestroyElement(back);
-
     // Old data without the last parameter: a straight duct takes the
     // standard piece length.
     Store(e.entity, Without(e, {kLastParam}));
     back = Reload(e.entity);
-    ASSERT_NE(back, nullptr);
-    EXPECT_EQ(static_cast<TestDuct*>(back)->Length(), 1250);
-    DestroyElement(back);
-
+    ASSERT_TRUE(back);
+    EXPECT_EQ(static_cast<TestDuct*>(back.get())->Length(), 1250);
     // Without the dimension groups.
     std::vector<resbuf*> all = Groups(e.WriteXData());
     size_t n = all.size();
     acutRelRb(all[0]);
     Store(e.entity, Without(e, {n - 2, n - 1}));
     back = Reload(e.entity);
-    ASSERT_NE(back, nullptr);
+    ASSERT_TRUE(back);
     EXPECT_EQ(back->GetDimensionCount(), 0);
-    DestroyElement(back);
-}
-
-TEST_F(XDataTest, MissingLastParameterRefusedForOtherTypes) {
-    TestDuct e(3, 1);
-    InsertDuct(e);
-    Store(e.entity, Without(e, {kLastParam}));
-    EXPECT_EQ(Reload(e.entity), nullptr);
+    // Other types need their last parameter.
+    TestDuct other(3, 1);
+    InsertDuct(other);
+    Store(other.entity, Without(other, {kLastParam}));
+    EXPECT_FALSE(Reload(other.entity));
 }
 
 TEST_F(XDataTest, DataEndingEarlyIsRefused) {
@@ -289,18 +256,14 @@ TEST_F(XDataTest, WrongGroupTypeGivesNoElement) {
         groups[position]->rbnext = nullptr;
         acutRelRb(groups[position]);
         Store(e.entity, list);
-        LObject* back = Reload(e.entity);
-        EXPECT_EQ(back, nullptr) << position;
-        DestroyElement(back);
+        EXPECT_FALSE(Reload(e.entity)) << position;
     }
     // A label node without its three handles.
     Store(e.entity, Without(e, {kLabelOpen + 2, kLabelOpen + 3, kLabelOpen + 4}));
-    EXPECT_EQ(Reload(e.entity), nullptr);
+    EXPECT_FALSE(Reload(e.entity));
     // The same insert reads again once its data is whole.
     ASSERT_EQ(e.Insert(1), 0);
-    LObject* back = Reload(e.entity);
-    EXPECT_NE(back, nullptr);
-    DestroyElement(back);
+    EXPECT_TRUE(Reload(e.entity));
 }
 
 TEST_F(XDataTest, ErasedNeighbourReadsFree) {
@@ -309,18 +272,16 @@ TEST_F(XDataTest, ErasedNeighbourReadsFree) {
     InsertDuct(b);
     a.Connect(&b, 1, 0);
     ASSERT_EQ(a.Insert(1), 0);
-    LObject* back = Reload(a.entity);
-    ASSERT_NE(back, nullptr);
+    ElementPtr back = Reload(a.entity);
+    ASSERT_TRUE(back);
     EXPECT_FALSE(back->GetConnector(1)->IsFree());
-    DestroyElement(back);
     ASSERT_EQ(acdbEntDel(b.entity), RTNORM);
     back = Reload(a.entity);
-    ASSERT_NE(back, nullptr);
+    ASSERT_TRUE(back);
     EXPECT_TRUE(back->GetConnector(1)->IsFree());
     EXPECT_EQ(back->GetConnector(1)->neighbourHandle, NullHandleText);
     EXPECT_EQ(back->GetConnector(1)->neighbourIndex, -1);
     EXPECT_TRUE(ads_name_nil(back->GetConnector(1)->neighbourEntity));
-    DestroyElement(back);
 }
 
 TEST_F(XDataTest, SixteenMarksAtMost) {
@@ -331,18 +292,15 @@ TEST_F(XDataTest, SixteenMarksAtMost) {
     // Before the closing "}" of the label groups: twenty marks, one empty.
     resbuf* beforeClose = groups[groups.size() - 4];
     for (int k = 0; k < 20; ++k) {
-        ads_name mark;
-        Line(mark, k);
-        std::string h = k == 5 ? "" : HandleOf(mark);
+        std::string h = k == 5 ? "" : Line("0", k).handle;
         resbuf* g = acutBuildList(1005, ToWide(h.c_str()).c_str(), 0);
         g->rbnext = beforeClose->rbnext;
         beforeClose->rbnext = g;
     }
     Store(a.entity, list);
-    LObject* back = Reload(a.entity);
-    ASSERT_NE(back, nullptr);
+    ElementPtr back = Reload(a.entity);
+    ASSERT_TRUE(back);
     EXPECT_EQ(back->GetMarkCount(), 16);
-    DestroyElement(back);
 }
 
 TEST_F(XDataTest, UnknownSystemCannotBeRebuilt) {
@@ -350,35 +308,33 @@ TEST_F(XDataTest, UnknownSystemCannotBeRebuilt) {
     LSystemRecord other = Record("QQ");
     e.SetSystemRecord(other);
     InsertDuct(e);
-    EXPECT_EQ(Reload(e.entity), nullptr);
+    EXPECT_FALSE(Reload(e.entity));
 }
 
 TEST_F(XDataTest, AttachGroupsWithAndWithoutOptionalParts) {
     SetElementMaker(MakeTestChild);
     TestDuct parent;
     InsertDuct(parent);
-    std::unique_ptr<LObject, void (*)(LObject*)> child(MakeTestChild(1, 1), DestroyElement);
+    ElementPtr child = Owned(MakeTestChild(1, 1));
     TestDuct& e = *static_cast<TestDuct*>(child.get());
     e.attachPosition = 4;
     e.SetFlow(120);
     ads_name_set(parent.entity, e.parentEntity);
     InsertDuct(e);
-    LObject* back = Reload(e.entity);
-    ASSERT_NE(back, nullptr);
+    ElementPtr back = Reload(e.entity);
+    ASSERT_TRUE(back);
     EXPECT_EQ(back->attachPosition, 4);
     EXPECT_EQ(back->GetFlow(), 120);
     EXPECT_EQ(HandleOf(back->parentEntity), parent.HandleText());
-    DestroyElement(back);
     // Attach position alone: the airflow and the parent are optional.
     Store(e.entity, Without(e, {kLastParam + 2, kLastParam + 3}));
     back = Reload(e.entity);
-    ASSERT_NE(back, nullptr);
+    ASSERT_TRUE(back);
     EXPECT_EQ(back->attachPosition, 4);
     EXPECT_TRUE(ads_name_nil(back->parentEntity));
-    DestroyElement(back);
     // Without the attach position the data is refused.
     Store(e.entity, Without(e, {kLastParam + 1, kLastParam + 2, kLastParam + 3}));
-    EXPECT_EQ(Reload(e.entity), nullptr);
+    EXPECT_FALSE(Reload(e.entity));
 }
 
 TEST_F(XDataTest, PathRebuiltExactly) {
@@ -388,15 +344,13 @@ TEST_F(XDataTest, PathRebuiltExactly) {
     e.AddPathSegment(v1, 0.5);
     e.AddPathSegment(v2, 1.5);
     InsertDuct(e);
-    LObject* back = Reload(e.entity);
-    ASSERT_NE(back, nullptr);
+    ElementPtr back = Reload(e.entity);
+    ASSERT_TRUE(back);
     // The stored three segments, not the default one added to them.
     std::vector<double> angles;
     for (LPathNode* node = back->GetPath(); node; node = node->next)
         angles.push_back(node->angle);
     EXPECT_EQ(angles, std::vector<double>({9.0, 0.5, 1.5}));
     EXPECT_EQ(back->GetPath()->next->offset[0], 100);
-    DestroyElement(back);
 }
-
 }  // namespace

@@ -1,20 +1,13 @@
-// Number labels: placing one with its leader and label XDATA, the answers
-// at the label point, the refresh on re-insertion, and the reactor that
-// keeps a label and its leader together.
-#include <memory>
-#include <vector>
-
-#include "api/lists.h"
-#include "connector_fixture.h"
-#include "core/label_reactor.h"
+// Labels: a number label placed with its leader and label XDATA, the
+// answers at the label point, the refresh on re-insertion and the reactor
+// that keeps label and leader together; fitting, unit and airflow labels,
+// the size texts beside an open end, and moving or copying label entities
+// to the label layer.
+#include "fixtures.h"
 #include "core/labels.h"
 
 namespace {
-
-struct ForwardingReactor : AcDbObjectReactor {
-    void erased(const AcDbObject* object, Adesk::Boolean erasing) override { LabelErased(object, erasing); }
-};
-
+// A duct with label number 12 anchored at (500, 0), in the drawing.
 class LabelTest : public JointDrawingTest {
 protected:
     void SetUp() override {
@@ -24,6 +17,7 @@ protected:
         duct = made.get();
         SetPoint3d(duct->GetLabel(0)->point, 500, 0, 0);
         duct->SetLabelNumber(12, 0);
+        duct->SetFlow(450);
         ASSERT_EQ(duct->Insert(15), 0) << host::api::lastError();
     }
     void TearDown() override {
@@ -36,30 +30,19 @@ protected:
         return PlaceLabel(duct, 0);
     }
 
-    // The label XDATA's first 1005 (the other entity's handle).
+    // The label XDATA's first handle after its text: the other entity's.
     static std::string OtherHandle(const ads_name e) {
         resbuf* list = StoredXData(e);
-        std::string h;
-        bool afterText = false;
-        for (resbuf* rb = list; rb; rb = rb->rbnext) {
-            afterText = afterText || rb->restype == 1000;
-            if (afterText && rb->restype == 1005) {
-                h = ToNarrowString(rb->resval.rstring);
-                break;
-            }
-        }
+        const resbuf* h = Group(list, 1000) ? Group(Group(list, 1000), 1005) : nullptr;
+        std::string handle = h ? ToNarrowString(h->resval.rstring) : "";
         acutRelRb(list);
-        return h;
+        return handle;
     }
 
     static void Ends(const ads_name line, ads_point start, ads_point end) {
         resbuf* list = acdbEntGet(line);
-        for (resbuf* rb = list; rb; rb = rb->rbnext) {
-            if (rb->restype == 10)
-                CopyPoint3d(start, rb->resval.rpoint);
-            if (rb->restype == 11)
-                CopyPoint3d(end, rb->resval.rpoint);
-        }
+        CopyPoint3d(start, Group(list, 10)->resval.rpoint);
+        CopyPoint3d(end, Group(list, 11)->resval.rpoint);
         acutRelRb(list);
     }
 
@@ -83,21 +66,14 @@ TEST_F(LabelTest, PlacedLabelAndLeaderNameEachOther) {
     EXPECT_EQ(OtherHandle(node->leader), HandleOf(node->insert));
     std::vector<int> codes;
     resbuf* xdata = StoredXData(node->insert);
-    bool after = false;
-    for (resbuf* rb = xdata; rb; rb = rb->rbnext) {
-        after = after || rb->restype == -3;
-        if (after && rb->restype != -3)
-            codes.push_back(rb->restype);
-    }
+    for (const resbuf* rb = Group(xdata, -3)->rbnext; rb; rb = rb->rbnext)
+        codes.push_back(rb->restype);
     acutRelRb(xdata);
     EXPECT_EQ(codes, std::vector<int>({1001, 1000, 1002, 1005, 1070, 1040, 1005, 1010, 1002}));
     ads_point start, end;
     Ends(node->leader, start, end);
-    EXPECT_DOUBLE_EQ(start[0], 500);  // the anchor
-    EXPECT_DOUBLE_EQ(start[1], 0);
-    EXPECT_DOUBLE_EQ(end[0], 500);    // on the circle, towards the anchor
-    EXPECT_DOUBLE_EQ(end[1], 800 - 180);
-
+    ExpectXY(start, 500, 0);     // the anchor
+    ExpectXY(end, 500, 800 - 180);  // on the circle, towards the anchor
     // A second placement replaces the first label.
     ads_name old;
     ads_name_set(node->insert, old);
@@ -111,8 +87,7 @@ TEST_F(LabelTest, NearPickGivesZeroLeaderAndUnderlineEnd) {
     ASSERT_EQ(Place("500,30\n"), 0);
     ads_point start, end;
     Ends(duct->GetLabel(0)->leader, start, end);
-    EXPECT_DOUBLE_EQ(start[0], end[0]);
-    EXPECT_DOUBLE_EQ(start[1], end[1]);
+    ExpectXY(start, end[0], end[1]);
     EXPECT_DOUBLE_EQ(end[0], 500 + 180);  // straight above: the right end
     ASSERT_EQ(Place("2000,900\n"), 0);
     Ends(duct->GetLabel(0)->leader, start, end);
@@ -159,9 +134,78 @@ TEST_F(LabelTest, RefreshMovesTheLeaderWithTheElement) {
     ASSERT_EQ(duct->Insert(5), 0) << host::api::lastError();
     ads_point start, end;
     Ends(duct->GetLabel(0)->leader, start, end);
-    EXPECT_DOUBLE_EQ(start[0], 500);
-    EXPECT_DOUBLE_EQ(start[1], 100);
+    ExpectXY(start, 500, 100);
     EXPECT_DOUBLE_EQ(end[1], 800 - 180);  // the label stays; its end is refreshed
 }
 
+TEST_F(LabelTest, FittingLabelPlacedThenRebuiltInPlace) {
+    host::io::setScript("300,400\n");
+    ASSERT_EQ(duct->MakeFittingLabel("VL-01", "400x200"), 0);
+    ads_name third;
+    ads_name_set(duct->GetLabel(0)->third, third);
+    ASSERT_TRUE(Live(third));
+    std::string block = GroupText(third, 2);
+    EXPECT_EQ(GroupText(third, 8), "ZZ-LABEL");
+    // Label mode 129 asks nothing and points the same insert at a new block.
+    SetGlobalMode(kModeRelabel);
+    EXPECT_EQ(duct->MakeFittingLabel("VL-01", "500x200"), 0);
+    SetGlobalMode(kModeNormal);
+    EXPECT_TRUE(Live(third));
+    EXPECT_NE(GroupText(third, 2), block);
+    EXPECT_EQ(HandleOf(duct->GetLabel(0)->third), HandleOf(third));
+}
+
+TEST_F(LabelTest, UnitLabelNeedsAnInsertToRelabelAndQuitStopsNumbering) {
+    SetGlobalMode(kModeRelabel);
+    EXPECT_EQ(duct->MakeUnitLabel("a", "b", "c"), 0);
+    SetGlobalMode(kModeNormal);
+    EXPECT_TRUE(ads_name_nil(duct->GetLabel(0)->third));
+    host::io::setScript("Quit\n");
+    EXPECT_EQ(duct->MakeUnitLabel("a", "b", "c"), -1);
+    EXPECT_EQ(state->numberingStop, 1);
+    EXPECT_TRUE(ads_name_nil(duct->GetLabel(0)->third));
+    EXPECT_EQ(PlaceFittingLabel(duct, 4, "x", "y"), -1);
+}
+
+TEST_F(LabelTest, AirflowLabelWithAndWithoutArrow) {
+    duct->GetConnector(0)->flow = 720;
+    host::io::setScript("100,100\nRight\n");
+    ASSERT_EQ(PlaceDuctLabel(duct), 0);
+    EXPECT_EQ(GroupText(Last().name, 0), "LEADER");
+    host::io::setScript("100,100\nNone\n");
+    ASSERT_EQ(PlaceDuctLabel(duct), 0);
+    EXPECT_EQ(GroupText(Last().name, 0), "INSERT");
+    host::io::setScript("");
+    EXPECT_EQ(PlaceDuctLabel(duct), -1);
+}
+
+TEST_F(LabelTest, SizeTextsTurnToReadFromBelowOrRight) {
+    // The open end faces -x: 180 degrees, inside 20-200, so turned back by 90.
+    duct->GetConnector(0)->MakeSizeText();
+    ASSERT_EQ(duct->GetMarkCount(), 2);
+    EXPECT_NEAR(GroupReal(duct->marks[0], 50), kPi - kHalfPi, 1e-9);
+    EXPECT_EQ(GroupText(duct->marks[0], 1), "200");
+    EXPECT_EQ(GroupText(duct->marks[1], 1), "100");
+    // The far end faces +x (0 degrees): turned on by 90.
+    duct->GetConnector(1)->MakeSizeText();
+    ASSERT_EQ(duct->GetMarkCount(), 4);
+    EXPECT_NEAR(GroupReal(duct->marks[2], 50), kHalfPi, 1e-9);
+}
+
+TEST_F(LabelTest, LabelsMovedOrCopiedToTheLabelLayer) {
+    TestEntity mark = Line();
+    duct->AddMark(mark.name);
+    std::snprintf(record.labelLayer, sizeof record.labelLayer, "ZZ-NEW");
+    duct->SetSystemRecord(record);
+    ASSERT_EQ(duct->MoveLabelsToLabelLayer(0), 0);
+    EXPECT_EQ(GroupText(mark.name, 8), "ZZ-NEW");
+    std::snprintf(record.labelLayer, sizeof record.labelLayer, "ZZ-THIRD");
+    duct->SetSystemRecord(record);
+    std::string before = Last().handle;
+    ASSERT_EQ(duct->MoveLabelsToLabelLayer(1), 0);
+    EXPECT_EQ(GroupText(mark.name, 8), "ZZ-THIRD");
+    TestEntity copy = Last();
+    EXPECT_NE(copy.handle, before);
+    EXPECT_EQ(GroupText(copy.name, 8), "ZZ-NEW");  // the copy keeps the old layer
+}
 }  // namespace

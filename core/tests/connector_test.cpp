@@ -1,20 +1,11 @@
-// Connector geometry by view key, the cyclic connector searches, fitting,
-// joining and the facing test.
-#include <cmath>
-
-#include "connector_fixture.h"
+// Connectors: geometry by view key, the cyclic searches, fitting, joining,
+// the facing test, and the symbols drawn into an element's block (end
+// outlines with their extension, the filled corner of a face-on end,
+// far-side marks).
+#include "fixtures.h"
 #include "core/placement_geometry.h"
 
 namespace {
-
-// A 3-connector element with every connector rectangular on side 1.
-struct ThreeWay : TestElement {
-    ThreeWay() : TestElement(1, 5, 3, 2) {
-        for (int i = 0; i < 3; ++i)
-            connectors[i]->side = 1;
-    }
-};
-
 TEST(ConnectorGeometry, SizeByViewKey) {
     // (orientation, side) -> whether the view shows (b, a).
     const struct { int16_t o, s; bool swapped; } cases[] = {
@@ -92,8 +83,7 @@ TEST(ConnectorGeometry, OffsetAndWorldPoint) {
     ads_point at = {100, 100, 0};
     e.SetInsertionPoint(at);
     k->GetWorldPoint(p);
-    EXPECT_NEAR(p[0], 80, 1e-6);
-    EXPECT_NEAR(p[1], 110, 1e-6);
+    ExpectXY(p, 80, 110, 1e-6);
     LConnector alone;
     SetPoint3d(p, 7, 7, 7);
     alone.GetWorldPoint(p);
@@ -101,7 +91,9 @@ TEST(ConnectorGeometry, OffsetAndWorldPoint) {
 }
 
 TEST(ConnectorSearch, CyclicOrderTriesStartLast) {
-    ThreeWay e;
+    TestElement e(1, 5, 3, 2);  // three rectangular connectors on side 1
+    for (int16_t i = 0; i < 3; ++i)
+        e.GetConnector(i)->side = 1;
     e.GetConnector(1)->neighbourHandle = CopyHandleText("1A");
     EXPECT_EQ(e.NextFreeConnector(-1, -1), 0);
     EXPECT_EQ(e.NextFreeConnector(0, -1), 2);
@@ -122,7 +114,7 @@ TEST(ConnectorSearch, CyclicOrderTriesStartLast) {
     EXPECT_EQ(none.NextFreeConnector(-1, -1), -1);
 }
 
-class JointTest : public JointDrawingTest {};
+using JointTest = JointDrawingTest;
 
 TEST_F(JointTest, FitToElementTakesSizeAndPlace) {
     TestDuct a, b;
@@ -137,10 +129,8 @@ TEST_F(JointTest, FitToElementTakesSizeAndPlace) {
     ads_point pa, pb;
     a.GetConnector(1)->GetWorldPoint(pa);
     b.GetConnector(0)->GetWorldPoint(pb);
-    EXPECT_NEAR(pa[0], pb[0], 1e-6);
-    EXPECT_NEAR(pa[1], pb[1], 1e-6);
+    ExpectXY(pa, pb[0], pb[1], 1e-6);
     EXPECT_EQ(CheckConnectorsFacing(0, &a, &b, 1, 0), 0);
-
     // A round target, or a connector on the axis, is refused unchanged.
     double before = b.GetRotation();
     a.GetConnector(1)->shape = kShapeRound;
@@ -167,8 +157,7 @@ TEST_F(JointTest, FitToStandAloneConnector) {
     EXPECT_EQ(e.GetConnector(1)->flow, 900);
     ads_point p;
     e.GetConnector(0)->GetWorldPoint(p);
-    EXPECT_NEAR(p[0], 10, 1e-9);
-    EXPECT_NEAR(p[1], 20, 1e-9);
+    ExpectXY(p, 10, 20);
     start.shape = kShapeRound;
     EXPECT_EQ(e.FitToConnector(&start, 0), -1);
 }
@@ -187,7 +176,6 @@ TEST_F(JointTest, ConnectAndDisconnectBothWays) {
     EXPECT_EQ(b.GetConnector(0)->neighbourIndex, 1);
     EXPECT_EQ(a.GetConnector(0)->flow, 400);
     EXPECT_EQ(a.GetFlow(), 400);
-
     // Separating a free connector does nothing, not even on the other side.
     EXPECT_EQ(a.Disconnect(&b, 0, 0), 0);
     EXPECT_FALSE(b.GetConnector(0)->IsFree());
@@ -223,4 +211,59 @@ TEST_F(JointTest, FacingWithinAThousandthOfPi) {
     EXPECT_EQ(FindFacingFreeConnectors(&a, &b, &i, &j), -1);
 }
 
+class SymbolTest : public JointDrawingTest {
+protected:
+    void SetUp() override {
+        JointDrawingTest::SetUp();
+        AddLinetype(L"SZAGGATOTT");  // the marks' linetype
+    }
+
+    // Draws into a new block; keeps its entities and their types.
+    template <class Drawing>
+    void Draw(Drawing draw) {
+        ads_point o = {0, 0, 0};
+        char name[kBlockNameSize] = "";
+        BeginAnonymousBlock(o);
+        draw();
+        ASSERT_EQ(EndAnonymousBlock(name, sizeof name), RTNORM);
+        drawn = BlockEntities(name);
+        types.clear();
+        for (const BlockEntity& e : drawn)
+            types.push_back(e.type);
+    }
+
+    std::vector<BlockEntity> drawn;
+    std::vector<std::string> types;
+};
+
+TEST_F(SymbolTest, RoundEdgeOnEndExtendedAbove800) {
+    TestDuct e;
+    LConnector* c = e.GetConnector(0);
+    c->shape = kShapeRound;
+    for (double d : {800.0, 801.0}) {
+        c->a = d;
+        Draw([&] { c->DrawEnd(50, 0); });
+        ASSERT_EQ(types, std::vector<std::string>({"LINE"}));
+        EXPECT_NEAR(drawn[0].length, d > 800 ? d + 100 : d, 1e-9);
+    }
+}
+
+TEST_F(SymbolTest, FaceOnEndsAndFarSideMarks) {
+    TestDuct e;
+    e.GetConnector(0)->side = 0;  // towards the viewer
+    e.GetConnector(1)->side = 3;  // the far side
+    Draw([&] { e.DrawConnectorEnds(20, 1); });
+    // Inner outline, filled corner, outer outline; then the far-side mark.
+    ASSERT_EQ(types.size(), 11u);
+    EXPECT_EQ(types[4], "SOLID");
+    EXPECT_EQ(types[9], "LINE");
+    Draw([&] { e.DrawConnectorSymbols(20, 0, 0); });
+    EXPECT_EQ(types.size(), 8u);  // no solid, no mark
+    e.GetConnector(1)->shape = kShapeRound;
+    Draw([&] { e.GetConnector(1)->DrawMark(); });
+    EXPECT_EQ(types, std::vector<std::string>({"ELLIPSE"}));
+    e.GetConnector(1)->neighbourHandle = CopyHandleText("2F");
+    Draw([&] { e.GetConnector(1)->DrawMark(); });
+    EXPECT_TRUE(types.empty());  // a joined round end has no mark
+}
 }  // namespace

@@ -1,22 +1,15 @@
-// Two joined elements with labels, marks and a dimension, written into the
-// drawing, saved as DXF, read back into a new drawing and rebuilt from
-// their inserts: joined both ways with everything they carried.
-#include <memory>
-#include <string>
-
-#include "api/lists.h"
-#include "connector_fixture.h"
-#include "core/label_reactor.h"
+// Elements written into the drawing and rebuilt from their inserts: two
+// joined elements with labels, marks and a dimension, saved as DXF and read
+// back into a new drawing, joined both ways with everything they carried;
+// the flags of an update; the custom element drawn from the user's block.
+#include "fixtures.h"
 #include "core/labels.h"
+#include "core/lcustom.h"
+#include "core/type_tables.h"
 #include "dxf/reader.h"
 #include "dxf/writer.h"
 
 namespace {
-
-struct ForwardingReactor : AcDbObjectReactor {
-    void erased(const AcDbObject* object, Adesk::Boolean erasing) override { LabelErased(object, erasing); }
-};
-
 class SavedJointTest : public JointDrawingTest {
 protected:
     void TearDown() override {
@@ -38,11 +31,9 @@ protected:
         state->database = reopened;
     }
 
-    LObject* Load(const std::string& handle) {
+    static ElementPtr Load(const std::string& handle) {
         ads_name insert;
-        if (!ByHandle(handle, insert))
-            return nullptr;
-        return LoadElementFromEntity(insert);
+        return Owned(ByHandle(handle, insert) ? LoadElementFromEntity(insert) : nullptr);
     }
 
     AcDbDatabase* reopened = nullptr;
@@ -63,27 +54,23 @@ TEST_F(SavedJointTest, JoinedElementsSurviveTheFile) {
     ASSERT_EQ(b->FitToElement(a.get(), 0, 1), 0);
     ASSERT_EQ(b->Insert(15), 0) << host::api::lastError();
     b->Connect(a.get(), 0, 1);
-
     host::io::setScript("600,900\n");
     ASSERT_EQ(PlaceLabel(a.get(), 0), 0);
     a->GetConnector(0)->MakeSizeText();  // two texts beside the open end
     ASSERT_EQ(a->GetMarkCount(), 2);
     ads_name dimension;
-    Line(dimension, -300);
+    ads_name_set(Line("0", -300).name, dimension);
     a->AddDimension(dimension);
     ASSERT_EQ(a->Insert(13), 0) << host::api::lastError();
     ASSERT_EQ(b->Insert(13), 0) << host::api::lastError();
-
     // Refreshing the dimensions gave them the system's style override.
     EXPECT_TRUE(HasStyleOverride(dimension));
-
     std::string handleA = a->HandleText(), handleB = b->HandleText();
     std::string label = HandleOf(a->GetLabel(0)->insert), leader = HandleOf(a->GetLabel(0)->leader);
     std::string mark = HandleOf(a->marks[1]), dim = HandleOf(dimension);
     SaveAndReopen();
-
-    std::unique_ptr<LObject, void (*)(LObject*)> ra(Load(handleA), DestroyElement);
-    std::unique_ptr<LObject, void (*)(LObject*)> rb(Load(handleB), DestroyElement);
+    ElementPtr ra = Load(handleA);
+    ElementPtr rb = Load(handleB);
     ASSERT_NE(ra, nullptr);
     ASSERT_NE(rb, nullptr);
     EXPECT_STREQ(ra->GetConnector(1)->neighbourHandle, handleB.c_str());
@@ -102,9 +89,7 @@ TEST_F(SavedJointTest, JoinedElementsSurviveTheFile) {
     ads_point pa, pb;
     ra->GetConnector(1)->GetWorldPoint(pa);
     rb->GetConnector(0)->GetWorldPoint(pb);
-    EXPECT_NEAR(pa[0], pb[0], 1e-9);
-    EXPECT_NEAR(pa[1], pb[1], 1e-9);
-
+    ExpectXY(pa, pb[0], pb[1]);
     // The drawing's labels get the reactor again when it is opened.
     AttachLabelReactors();
     ASSERT_EQ(acdbEntDel(ra->GetLabel(0)->insert), RTNORM);
@@ -121,16 +106,53 @@ TEST_F(SavedJointTest, InsertFlagsUpdateOnlyWhatTheyName) {
     e->SetInsertionPoint(moved);
     e->SetFlow(999);
     ASSERT_EQ(e->Insert(4), 0);  // labels only: the insert keeps its place
-    std::unique_ptr<LObject, void (*)(LObject*)> back(Load(handle), DestroyElement);
+    ElementPtr back = Load(handle);
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(back->insertionPoint[0], 0);
     EXPECT_EQ(back->GetFlow(), 0);
     ASSERT_EQ(e->Insert(1), 0);
-    back.reset(Load(handle));
+    back = Load(handle);
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(back->insertionPoint[0], 50);
     EXPECT_EQ(back->GetFlow(), 999);
     EXPECT_STREQ(back->HandleText(), handle.c_str());  // updated in place
 }
 
+TEST_F(SavedJointTest, UserBlockElementInsertedAndRebuiltWithItsBlockAndScale) {
+    InitTypeTables();
+    SetElementMaker(nullptr);  // the real factory
+    Block("PUMP");
+    AcDbBlockTable* table = nullptr;
+    ASSERT_EQ(database->getBlockTable(table, AcDb::kForRead), Acad::eOk);
+    AcDbObjectId block;
+    ASSERT_EQ(table->getAt(L"PUMP", block), Acad::eOk);
+    table->close();
+    ElementPtr e = Owned(new LCustom);
+    e->SetSystemRecord(record);
+    e->SetBlockId(block);
+    e->SetScale(2, 3, 1);
+    e->SetParamText(0, "szivattyú");
+    ads_point at = {100, 200, 0};
+    e->SetInsertionPoint(at);
+    ASSERT_EQ(e->Insert(15), 0) << host::api::lastError();
+    ASSERT_FALSE(ads_name_nil(e->entity));
+    EXPECT_STRNE(e->HandleText(), "0");
+    ElementPtr back = Owned(LoadElementFromEntity(e->entity));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->GetFamily(), 16);
+    EXPECT_EQ(back->GetBlockId(), block);
+    AcGeScale3d s;
+    back->GetScale(&s);
+    EXPECT_EQ(s.sx, 2);
+    EXPECT_EQ(s.sy, 3);
+    EXPECT_EQ(back->GetParamText(0), "szivattyú");
+    EXPECT_EQ(back->insertionPoint[1], 200);
+    // An update keeps the user's block.
+    back->SetRotation(kHalfPi);
+    ASSERT_EQ(back->Insert(3), 0);
+    ElementPtr again = Owned(LoadElementFromEntity(e->entity));
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->GetBlockId(), block);
+    EXPECT_NEAR(again->GetRotation(), kHalfPi, 1e-12);
+}
 }  // namespace
