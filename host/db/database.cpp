@@ -160,7 +160,7 @@ void Database::unindexHandle(Handle handle) {
     else sparseHandles_.erase(handle);
 }
 
-Slot Database::add(Object object) {
+Slot Database::add(Object&& object) {
     if (count_ >= kNoSlot - 1) return kNoSlot;
     if (object.handle == 0) {
         while (slotOf(nextHandle_) != kNoSlot) ++nextHandle_;

@@ -80,7 +80,8 @@ public:
     // Stores an object.  A zero handle gets the next free one; a given
     // handle must be unused (kNoSlot otherwise).  The object is not yet in
     // any table, block or dictionary: see the calls below.
-    Slot add(Object object);
+    Slot add(Object&& object);
+    Slot add(const Object& object) { return add(Object(object)); }
     // The next handle add() would give; handles are never reused.
     Handle handseed() const { return nextHandle_; }
     void raiseHandseed(Handle atLeast);
