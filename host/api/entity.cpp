@@ -88,12 +88,9 @@ char anonymousLetter(std::string_view given) {
     return c == 'D' || c == 'T' || c == 'X' ? c : 'U';
 }
 
-int beginBlock(db::Database& db, ParsedList& list) {
-    if (openBracket(db)) return fail("a block definition is already open");
-    GroupList body;
-    std::vector<std::string> layers;
-    std::string error;
-    if (!buildNew(db, list, body, layers, error, 2)) return fail(error);  // room for 3 and 1 at ENDBLK
+// Opens the drawing's bracket with a checked BLOCK body (room for its 3
+// and 1, added at ENDBLK).
+int openBlock(db::Database& db, GroupList& body, std::vector<std::string>& layers) {
     std::string name(db::groupText(body, 2));
     const Group* flags = db::findGroup(body, 70);
     bool anonymous = !name.empty() && name[0] == '*' && flags && (flags->asInt() & 1);
@@ -109,6 +106,15 @@ int beginBlock(db::Database& db, ParsedList& list) {
     b.begin = std::move(body);
     b.newLayers = std::move(layers);
     return RTNORM;
+}
+
+int beginBlock(db::Database& db, ParsedList& list) {
+    if (openBracket(db)) return fail("a block definition is already open");
+    GroupList body;
+    std::vector<std::string> layers;
+    std::string error;
+    if (!buildNew(db, list, body, layers, error, 2)) return fail(error);  // room for 3 and 1 at ENDBLK
+    return openBlock(db, body, layers);
 }
 
 struct BlockTypes {
@@ -203,7 +209,11 @@ int make(const resbuf* input, db::Slot& slot, bool unownedObjects) {
         db::TypeId type;
         GroupList groups;
         std::vector<std::string> noLayers;
-        if (buildFromShape(*db, input, type, groups)) return placeEntity(*db, type, groups, noLayers, slot);
+        if (buildFromShape(*db, input, type, groups)) {
+            if (type != blockTypes().begin) return placeEntity(*db, type, groups, noLayers, slot);
+            if (openBracket(*db) == nullptr) return openBlock(*db, groups, noLayers);
+            // A block inside a block: the general way says why not.
+        }
     }
     // One list's storage serves every call.
     static thread_local ParsedList list;

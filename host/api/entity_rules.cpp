@@ -117,11 +117,7 @@ bool prepareBody(db::Database& db, std::string_view type, GroupList& groups,
             case NameCheck::Refused: return false;
             }
         }
-        if (!hasLayer) {
-            std::string_view current = db.headerText("$CLAYER");
-            db::Slot rec = db.findRecord(db::Table::Layer, current);
-            groups.push_back(Group::text(8, rec != db::kNoSlot ? db::groupText(*db.object(rec), 2) : "0"));
-        }
+        if (!hasLayer) groups.push_back(currentLayerGroup(db));
     }
     if (!db::canonicalBody(type, groups, body, error, spare)) return false;
     if (type == "TEXT" || type == "MTEXT")  // the style default must exist too
@@ -131,6 +127,12 @@ bool prepareBody(db::Database& db, std::string_view type, GroupList& groups,
                 return false;
             }
     return true;
+}
+
+Group currentLayerGroup(const db::Database& db) {
+    std::string_view spelled;
+    db::Slot rec = db.findRecord(db::Table::Layer, db.headerText("$CLAYER"), spelled);
+    return Group::text(8, rec != db::kNoSlot ? spelled : "0");
 }
 
 void createLayers(db::Database& db, const std::vector<std::string>& names) {

@@ -33,6 +33,9 @@ bool prepareBody(db::Database& db, std::string_view type, db::GroupList& input,
                  db::GroupList& body, std::vector<std::string>& newLayers, std::string& error,
                  size_t spare = 0);
 
+// The layer group of an entity that names none: the current layer as its
+// table spells it ("0" when the current one is missing).
+db::Group currentLayerGroup(const db::Database& db);
 // Makes the layers (colour 7, linetype Continuous) that do not exist yet.
 void createLayers(db::Database& db, const std::vector<std::string>& names);
 

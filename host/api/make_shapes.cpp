@@ -30,6 +30,7 @@ enum class Action : uint8_t {
     Point,
     Real,
     Int16,
+    CurrentLayer,  // the list names no layer: the current one
     Other,       // any other value: the general conversion
 };
 
@@ -60,6 +61,8 @@ struct Shape {
     std::vector<Step> steps;
     std::vector<uint16_t> optional;  // steps that leave a default out
     std::vector<NameMemo> memos;     // one per step
+    size_t spare = 0;                // room for groups added later (a BLOCK's at ENDBLK)
+    bool refused = false;            // lists of this shape go the general way
 };
 
 constexpr size_t kKeptShapes = 32;
@@ -72,7 +75,7 @@ thread_local KeptShapes kept;
 // A list's body, as this path reads it.
 struct Body {
     const ACHAR* type = nullptr;
-    std::array<const resbuf*, kMostGroups> nodes;
+    std::array<const resbuf*, kMostGroups + 1> nodes;  // + the layer a list without one gets
     std::array<int16_t, kMostGroups> codes;
     size_t count = 0;
     const resbuf* xdata = nullptr;  // the group after -3
@@ -108,11 +111,11 @@ bool plainCode(int code) {
 }
 
 // Whether this path takes lists of these codes: plain codes, none repeated
-// (the last one given would count), and a layer (else the current one is
-// filled in).  Kept shapes passed this, so only new ones are checked.
-bool plainBody(const Body& body) {
+// (the last one given would count).  Kept shapes passed this, so only new
+// ones are checked.
+bool plainBody(const Body& body, bool& layer) {
     std::array<uint64_t, 16> seen{};
-    bool layer = false;
+    layer = false;
     for (size_t i = 0; i < body.count; ++i) {
         int code = body.codes[i];
         if (!plainCode(code)) return false;
@@ -121,7 +124,7 @@ bool plainBody(const Body& body) {
         seen[static_cast<size_t>(code / 64)] |= bit;
         layer = layer || code == 8;
     }
-    return layer;
+    return true;
 }
 
 Shape* findShape(const Body& body) {
@@ -161,29 +164,7 @@ Step stepFor(std::string_view type, const db::BodyStep& how, const Group& sample
     return step;
 }
 
-// Works out and keeps the shape of a list; null when this path does not
-// take the type or the list.
-Shape* learnShape(const db::Database& db, const Body& body) {
-    if (!plainBody(body)) return nullptr;
-    Shape shape;
-    shape.type = body.type;
-    shape.typeName = typeNameOf(body.type);
-    if (makeKindOf(shape.typeName) != MakeKind::Entity) return nullptr;
-    GroupList given;
-    std::string error;
-    for (size_t i = 0; i < body.count; ++i)
-        if (!appendGroup(db, body.codes[i], *body.nodes[i], given, error)) return nullptr;
-    const std::vector<db::BodyStep>* plan = db::bodyPlan(shape.typeName, given, error);
-    if (plan == nullptr) return nullptr;
-    for (const db::BodyStep& how : *plan) {
-        bool fromSchema = how.op == db::BodyStep::Marker || how.op == db::BodyStep::Fallback;
-        if (how.op == db::BodyStep::CopyUnlessDefault) shape.optional.push_back(static_cast<uint16_t>(shape.steps.size()));
-        shape.steps.push_back(stepFor(shape.typeName, how, fromSchema ? *how.group : given[how.index]));
-    }
-    if (shape.optional.size() > kMostOptional) return nullptr;
-    shape.memos.resize(shape.steps.size());
-    shape.typeId = db::internType(shape.typeName);
-    shape.codes.assign(body.codes.begin(), body.codes.begin() + static_cast<ptrdiff_t>(body.count));
+Shape* keep(Shape&& shape) {
     if (kept.shapes.size() < kKeptShapes) {
         kept.shapes.push_back(std::move(shape));
         return &kept.shapes.back();
@@ -192,6 +173,44 @@ Shape* learnShape(const db::Database& db, const Body& body) {
     kept.next = (kept.next + 1) % kKeptShapes;
     slot = std::move(shape);
     return &slot;
+}
+
+// Works out and keeps the shape of a list; null when this path does not
+// take the list.  A shape this path never takes, whatever the values (an
+// ENDBLK, a table record, codes it leaves to the general way), is kept as
+// refused, so that lists of it are not looked at again.
+Shape* learnShape(const db::Database& db, const Body& body) {
+    Shape shape;
+    shape.type = body.type;
+    shape.codes.assign(body.codes.begin(), body.codes.begin() + static_cast<ptrdiff_t>(body.count));
+    shape.typeName = typeNameOf(body.type);
+    bool layer;
+    MakeKind kind = makeKindOf(shape.typeName);
+    if (!plainBody(body, layer) || (kind != MakeKind::Entity && kind != MakeKind::BlockBegin)) {
+        shape.refused = true;
+        return keep(std::move(shape));
+    }
+    shape.spare = kind == MakeKind::BlockBegin ? 2 : 0;  // its 3 and 1, at ENDBLK
+    GroupList given;
+    std::string error;
+    for (size_t i = 0; i < body.count; ++i)
+        if (!appendGroup(db, body.codes[i], *body.nodes[i], given, error)) return nullptr;
+    if (!layer) given.push_back(Group::text(8, "0"));  // where the current layer goes, as the general way adds it
+    const std::vector<db::BodyStep>* plan = db::bodyPlan(shape.typeName, given, error);
+    if (plan == nullptr) return nullptr;
+    for (const db::BodyStep& how : *plan) {
+        bool fromSchema = how.op == db::BodyStep::Marker || how.op == db::BodyStep::Fallback;
+        if (how.op == db::BodyStep::CopyUnlessDefault) shape.optional.push_back(static_cast<uint16_t>(shape.steps.size()));
+        shape.steps.push_back(stepFor(shape.typeName, how, fromSchema ? *how.group : given[how.index]));
+        if (!fromSchema && how.index == body.count) {  // the current layer
+            if (how.op != db::BodyStep::Copy) return nullptr;
+            shape.steps.back().action = Action::CurrentLayer;
+        }
+    }
+    if (shape.optional.size() > kMostOptional) return nullptr;
+    shape.memos.resize(shape.steps.size());
+    shape.typeId = db::internType(shape.typeName);
+    return keep(std::move(shape));
 }
 
 // Whether the memo answers for the text (null: the schema's name): the
@@ -319,6 +338,7 @@ bool appendStep(const db::Database& db, Shape& shape, size_t i, const Body& body
         out.push_back(g);
         return true;
     }
+    case Action::CurrentLayer: out.push_back(currentLayerGroup(db)); return true;
     case Action::Other:
         if (!appendGroup(db, node->restype, *node, out, error)) return false;
         out.back().setCode(step.code);
@@ -341,15 +361,17 @@ bool buildFromShape(db::Database& db, const resbuf* input, db::TypeId& type, Gro
     body.xdata = nullptr;
     body.xdataCount = 0;
     if (!readBody(input, body)) return false;
+    body.nodes[body.count] = nullptr;  // a list without a layer: the current one's place
     Shape* shape = findShape(body);
     if (shape == nullptr && (shape = learnShape(db, body)) == nullptr) return false;
+    if (shape->refused) return false;
 
     std::string error;  // the general path reports errors: this one is not read
     uint32_t leftOut, remembered;
     size_t leftCount;
     if (!defaultsLeftOut(db, *shape, body, leftOut, leftCount, remembered, error)) return false;
     groups.clear();
-    groups.reserve(shape->steps.size() - leftCount + body.xdataCount);
+    groups.reserve(shape->steps.size() - leftCount + body.xdataCount + shape->spare);
     size_t optional = 0;  // optional steps passed
     for (size_t i = 0; i < shape->steps.size(); ++i) {
         if (shape->steps[i].unlessDefault) {

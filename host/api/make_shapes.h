@@ -13,11 +13,12 @@
 
 namespace host::api {
 
-// True when the list describes an entity that could be built this way:
-// type and groups (body in the host's order, names spelled as their tables
-// spell them, then the XDATA) come back, nothing is stored yet.  False:
-// the general path must make it (bad input, a new layer, or merely an
-// unusual list).
+// True when the list describes an entity or the BLOCK that begins a block
+// definition, and it could be built this way: type and groups (body in the
+// host's order, names spelled as their tables spell them, the current layer
+// when the list names none, then the XDATA) come back, nothing is stored
+// yet.  False: the general path must make it (bad input, a new layer, or
+// merely an unusual list).
 bool buildFromShape(db::Database& db, const resbuf* input, db::TypeId& type, db::GroupList& groups);
 
 } // namespace host::api

@@ -190,4 +190,41 @@ TEST_F(RepeatTest, ListsOfAKeptShapeComeOutAsTheGeneralWayMakesThem) {
               RTERROR);
 }
 
+// Lists that name no layer take the current one, as the table spells it,
+// and BLOCK lists open their block: three times from a kept shape, once
+// the general way (a leading marker), with the same result.
+TEST_F(RepeatTest, ListsWithoutALayerAndBlocksComeOutAsTheGeneralWayMakesThem) {
+    ASSERT_EQ(make(line(acutBuildList(8, L"Walls", 0))), RTNORM);
+    db().setHeaderVariable("$CLAYER", host::db::Group::text(8, "walls"));
+    ads_point origin = {1, 2, 0};
+    std::vector<std::vector<std::string>> lines;
+    std::vector<host::db::GroupList> begins;
+    for (const wchar_t* marker : {static_cast<const wchar_t*>(nullptr), static_cast<const wchar_t*>(nullptr),
+                                  static_cast<const wchar_t*>(nullptr), L"AcDbEntity"}) {
+        ASSERT_EQ(make(typed(L"LINE", marker, acutBuildList(10, pc, 11, pa, 0))), RTNORM) << host::api::lastError();
+        ads_name e;
+        acdbEntLast(e);
+        lines.push_back(contentOf(e));
+
+        ASSERT_EQ(make(typed(L"BLOCK", marker, acutBuildList(2, L"*NEW", 10, origin, 70, 1, -3, 1001, L"LurakCad_B1",
+                                                            1070, 7, 0))),
+                  RTNORM)
+            << host::api::lastError();
+        EXPECT_EQ(make(typed(L"BLOCK", nullptr, acutBuildList(2, L"*NEW", 10, origin, 70, 1, 0))), RTERROR);  // one open
+        ASSERT_EQ(make(line()), RTNORM);
+        ASSERT_EQ(make(acutBuildList(RTDXF0, L"ENDBLK", 0)), RTKWORD);
+        const host::db::Block* block = db().findBlock(host::io::lastInput());
+        ASSERT_NE(block, nullptr);
+        host::db::GroupList begin;
+        for (const host::db::Group& g : db().object(block->begin)->groups)
+            if (g.code() != 2 && g.code() != 3) begin.push_back(g);  // the names differ
+        begins.push_back(begin);
+    }
+    EXPECT_EQ(textOf(findCode(ListHolder(lastList()).list, 8)), L"Walls");
+    for (size_t i = 1; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i], lines[0]) << "making " << i;
+        EXPECT_TRUE(begins[i] == begins[0]) << "making " << i;
+    }
+}
+
 } // namespace
