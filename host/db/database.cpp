@@ -453,10 +453,18 @@ bool Database::dictionaryRemove(Slot dictionary, std::string_view key) {
 
 // ---- header
 
+size_t Database::headerIndex(std::string_view name) const {
+    // The same variable is asked for again and again ($CLAYER for every
+    // entity that names no layer): the last one found is tried first.
+    if (lastHeader_ < header_.size() && header_[lastHeader_].name == name) return lastHeader_;
+    for (size_t i = 0; i < header_.size(); ++i)
+        if (equalNoCase(header_[i].name, name)) return lastHeader_ = i;
+    return header_.size();
+}
+
 HeaderVariable* Database::headerVariable(std::string_view name) {
-    for (HeaderVariable& v : header_)
-        if (equalNoCase(v.name, name)) return &v;
-    return nullptr;
+    size_t i = headerIndex(name);
+    return i < header_.size() ? &header_[i] : nullptr;
 }
 
 void Database::setHeaderVariable(std::string_view name, Group value) {
@@ -468,9 +476,9 @@ void Database::setHeaderVariable(std::string_view name, Group value) {
 }
 
 std::string_view Database::headerText(std::string_view name) const {
-    for (const HeaderVariable& v : header_)
-        if (equalNoCase(v.name, name)) return v.groups.empty() ? std::string_view() : v.groups[0].asText();
-    return {};
+    size_t i = headerIndex(name);
+    if (i == header_.size() || header_[i].groups.empty()) return {};
+    return header_[i].groups[0].asText();
 }
 
 std::vector<Slot> Database::objectsSectionOrder() const {

@@ -170,6 +170,7 @@ private:
     struct NameKey;
     void rememberName(Table table, std::string_view name, Slot slot, std::string_view spelled) const;
     void noteBlockName(std::string_view name);
+    size_t headerIndex(std::string_view name) const;  // header_.size() when absent
 
     uint32_t serial_;
     AcDbDatabase* facade_ = nullptr;
@@ -200,6 +201,7 @@ private:
     Slot namedObjects_ = kNoSlot;
     uint64_t anonymousCounter_ = 0;
     std::vector<HeaderVariable> header_;
+    mutable size_t lastHeader_ = 0;  // the variable found last
     std::vector<GroupList> classes_;
 };
 
