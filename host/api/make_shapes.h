@@ -1,9 +1,10 @@
 // Entities made again and again from lists of one shape.  A program makes
-// its lines, arcs and inserts with the same code each time, so the lists
-// have the same type and group codes in the same order; what depends only
-// on that shape (the kind of object, the order of the stored body, which
-// groups hold angles) is worked out once and kept.  Anything unusual is
-// left to the general path, which also reports every error.
+// its lines, arcs, inserts and blocks with the same code each time, so the
+// lists have the same type and group codes in the same order; what depends
+// only on that shape (the kind of object, and for each stored group, in the
+// host's order, where it comes from and how it is converted and checked) is
+// worked out once and kept.  Anything unusual is left to the general path,
+// which also reports every error.
 #pragma once
 
 #include <vector>
