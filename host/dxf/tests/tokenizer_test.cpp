@@ -67,6 +67,9 @@ TEST(Tokenizer, DamagedGroupsStopWithFileLineAndReason)
         {"  0\nLINE\n  5\nXYZ\n", "t.dxf:4: group 5 must hold a hexadecimal handle, not \"XYZ\""},
         {"  0\nLINE\n 40\nnan\n", "t.dxf:4: group 40 must hold a real number, not \"nan\""},
         {"  0\nLINE\n 40\n\n", "t.dxf:4: group 40 must hold a real number, not \"\""},
+        // Long lines of digits are no group code (and must not overflow).
+        {"5555555555", "t.dxf:1: group code is not a number: \"5555555555\""},
+        {"  0\nLINE\n99999999999999\n1\n", "t.dxf:3: group code is not a number: \"99999999999999\""},
     };
     for (const Case& c : cases) {
         Diagnostic error;
