@@ -29,6 +29,7 @@ constexpr int kMostPiecesInRun = 20000;
 constexpr int kPiecesShowingProgress = 500;
 constexpr int kMessageLayingRun = 154;
 constexpr int kMessageRunTooLong = 189;
+constexpr int kMessageDoesNotFit = 166;
 
 // The straight piece of a connector shape: family, subtype, length param.
 struct PieceType {
@@ -182,7 +183,13 @@ int16_t RunFromStart() {
     }
     GiveCurrentSystem(piece);
     SetPieceLength(piece, start->shape, left);
-    piece->FitToConnector(start, k);
+    // A start connector whose size no piece has cannot take one: laid
+    // anyway, the piece kept its default size and went the wrong way.
+    if (piece->FitToConnector(start, k) != 0) {
+        PrintCommandMessage(kMessageDoesNotFit);
+        DestroyElement(piece);
+        return -1;
+    }
     piece->Insert(15);
     MakeCurrentEntity(piece);
     if (s->current)

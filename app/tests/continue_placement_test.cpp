@@ -133,3 +133,13 @@ TEST_F(ContinuePlacementTest, LongRunsShowTheirProgress) {
     EXPECT_NE(shown.find("\rLaying the run 50%"), std::string::npos);
     EXPECT_EQ(shown.substr(shown.size() - 4), "\r\033[K");
 }
+
+// A start connector no piece fits (a size of 0 from before the start dialog
+// refused it): nothing is laid, instead of pieces of a default size laid
+// from -5250 backwards.
+TEST_F(ContinuePlacementTest, AStartNoPieceFitsLaysNothing) {
+    SetStart(0, 0, 0, kShapeRect, 0, 300);
+    EXPECT_EQ(Continue("6000,0\n"), -1);
+    EXPECT_TRUE(StoredElements().empty());
+    EXPECT_TRUE(Said("The element does not fit here."));
+}

@@ -219,7 +219,7 @@ TEST_F(ShippedMessages, PrintedMessagesEndTheirLine) {
         EXPECT_EQ(text(number).back(), '\n') << number;
     for (int number : {150, 151, 165, 169, 171, 172, 177, 178, 179, 180, 184, 186, 187, 190})
         EXPECT_EQ(text(number).substr(text(number).size() - 2), ": ") << number;
-    for (int number : {158, 160, 161, 162, 168, 174, 175, 181, 182, 188, 192})
+    for (int number : {158, 159, 160, 161, 162, 168, 174, 175, 181, 182, 188, 192})
         EXPECT_NE(text(number).back(), '\n') << number;
     // Keyword prompts offer the keywords their callers set up.
     EXPECT_NE(text(165).find("[Quit]"), std::string::npos);
