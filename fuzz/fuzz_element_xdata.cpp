@@ -20,7 +20,9 @@
 #include "acrx_app.h"
 #include "ads_entity.h"
 #include "app/command_bodies.h"
+#include "app/dispatch.h"
 #include "app/doc_state.h"
+#include "app/place_support.h"
 #include "core/element_load.h"
 #include "core/lconnector.h"
 #include "core/linetypes.h"
@@ -74,6 +76,16 @@ private:
 struct Network {
     std::vector<std::array<long, 2>> elements;
 };
+
+// The function codes of the placing commands, and a type chooser that
+// takes the first type of every page.
+constexpr int kPlaceRectangularDuct = 1;
+constexpr int kPlaceGrille = 2;
+constexpr int kPlaceFireDamper = 3;
+int16_t firstSubtype(int16_t, int16_t* subtype) {
+    *subtype = 1;
+    return 0;
+}
 
 void addSystem(LDocState* state) {
     LSystemRecord r;
@@ -132,6 +144,13 @@ Network& network() {
         LoadLinetypes();
         addSystem(state);
         layRun(state, 0, kShapeRect, 400, 300, "3700,0\n^C\n");
+        // A fire damper, a straight duct and a grille on it at the run's end.
+        SetElementTypeChooser(firstSubtype);
+        for (int code : {kPlaceFireDamper, kPlaceRectangularDuct, kPlaceGrille}) {
+            host::io::setScript("");
+            InvokeFunctionCode(code);
+        }
+        SetElementTypeChooser(nullptr);
         layRun(state, 0, kShapeRound, 250, 0, "-13000,0\n^C\n");
         ads_name e;
         for (int status = acdbEntNext(nullptr, e); status == RTNORM;) {
