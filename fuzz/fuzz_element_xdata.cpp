@@ -11,8 +11,8 @@
 #include <cstring>
 #include <cwchar>
 #include <filesystem>
-#include <string>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include <unistd.h>
@@ -23,14 +23,11 @@
 #include "app/dispatch.h"
 #include "app/doc_state.h"
 #include "app/place_support.h"
+#include "app/tests/test_system.h"
 #include "core/element_load.h"
 #include "core/lconnector.h"
 #include "core/linetypes.h"
 #include "core/lobject.h"
-#include "core/string_convert.h"
-#include "core/system_layers.h"
-#include "core/system_store.h"
-#include "core/system_text.h"
 #include "io/io.h"
 #include "shell/documents.h"
 #include "shell/session.h"
@@ -89,22 +86,7 @@ int16_t firstSubtype(int16_t, int16_t* subtype) {
 
 void addSystem(LDocState* state) {
     LSystemRecord r;
-    char layer[24];
-    SystemLayerName(layer, sizeof layer, "HV1");
-    CopyFieldText(r.tag, "HV1");
-    CopyFieldText(r.name, "Supply");
-    for (int i = 0; i < 3; ++i) {
-        CopyFieldText(r.penLayer[i], layer);
-        CopyFieldText(r.penLinetype[i], "CONTINUOUS");
-    }
-    CopyFieldText(r.centreLayer, layer);
-    CopyFieldText(r.centreLinetype, "CONTINUOUS");
-    CopyFieldText(r.labelLayer, (std::string(layer) + "-F").c_str());
-    CopyFieldText(r.textStyle, "STANDARD");
-    CopyFieldText(r.dimStyle, "STANDARD");
-    CreateLayer(5, ToWide(layer).c_str(), state->database);
-    CreateLayer(7, ToWide(r.labelLayer).c_str(), state->database);
-    AddSystem(state->systemList, &r);
+    AddLayeredSystem(state, "HV1", "Supply", &r);
     state->currentSystem = r;
 }
 

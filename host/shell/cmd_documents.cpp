@@ -15,6 +15,31 @@ namespace host::shell {
 
 namespace {
 
+// The file a typed answer names: the drawing's own file for Enter, a file
+// inside a folder, ".dxf" added when the name has no extension.
+std::string answeredPath(const Document& doc, const std::string& answer) {
+    std::string path = answer.empty() ? (doc.path().empty() ? doc.name() : doc.path()) : answer;
+    path = saveTarget(doc, path);
+    if (std::filesystem::path(path).extension().empty()) path += ".dxf";
+    return path;
+}
+
+// Saves doc (current) to path and says how it went; the drawing then has
+// that file.
+bool saveAndReport(Document& doc, const std::string& path) {
+    makeCurrent(&doc);
+    plugin().send(AcRx::kSaveMsg);
+    std::string message;
+    bool saved = saveDrawing(doc, path, message);
+    reprompt(message);
+    if (!saved) {
+        noteSaveFailure();
+        return false;
+    }
+    doc.setPath(path);
+    return true;
+}
+
 class NewCommand : public Command {
 public:
     Step start() override {
@@ -56,24 +81,12 @@ public:
     Step take(const Arg& answer) override {
         Document* doc = currentDocument();
         if (!doc) return Step::Cancelled;
-        std::string path = answer.text.empty() ? (doc->path().empty() ? doc->name() : doc->path()) : answer.text;
-        path = saveTarget(*doc, path);
-        if (std::filesystem::path(path).extension().empty()) path += ".dxf";
-        return save(*doc, path);
+        return save(*doc, answeredPath(*doc, answer.text));
     }
 
 private:
-    Step save(Document& doc, const std::string& path) {
-        plugin().send(AcRx::kSaveMsg);
-        std::string message;
-        bool saved = saveDrawing(doc, path, message);
-        reprompt(message);
-        if (!saved) {
-            noteSaveFailure();
-            return Step::Cancelled;
-        }
-        doc.setPath(path);
-        return Step::Done;
+    static Step save(Document& doc, const std::string& path) {
+        return saveAndReport(doc, path) ? Step::Done : Step::Cancelled;
     }
     bool askName_;
 };
@@ -103,11 +116,7 @@ public:
     }
     Step take(const Arg& answer) override {
         Document& doc = *asking_.front();
-        if (askingFile_) {
-            std::string path = saveTarget(doc, answer.text.empty() ? doc.name() : answer.text);
-            if (std::filesystem::path(path).extension().empty()) path += ".dxf";
-            return saveAndGoOn(doc, path);
-        }
+        if (askingFile_) return saveAndGoOn(doc, answeredPath(doc, answer.text));
         std::optional<std::string> keyword = answer.text.empty() ? std::string("Yes") : kAnswers.match(answer.text);
         if (!keyword) {
             reprompt("Invalid option keyword.");
@@ -143,16 +152,7 @@ private:
         return Step::Done;
     }
     Step saveAndGoOn(Document& doc, const std::string& path) {
-        makeCurrent(&doc);
-        plugin().send(AcRx::kSaveMsg);
-        std::string message;
-        bool saved = saveDrawing(doc, path, message);
-        reprompt(message);
-        if (!saved) {
-            noteSaveFailure();
-            return Step::Cancelled;  // nothing is closed unsaved after a failed save
-        }
-        doc.setPath(path);
+        if (!saveAndReport(doc, path)) return Step::Cancelled;  // nothing is closed unsaved after a failed save
         asking_.erase(asking_.begin());
         return next();
     }
