@@ -43,6 +43,9 @@ std::string Arg::display() const {
 
 bool pointOf(const Arg& answer, double point[3]) {
     if (answer.kind == Arg::Kind::Point) {
+        // A passed point no drawing can hold is refused like a typed one.
+        for (int i = 0; i < 3; ++i)
+            if (!std::isfinite(answer.point[i]) || std::fabs(answer.point[i]) > kFarthestCoordinate) return false;
         for (int i = 0; i < 3; ++i) point[i] = answer.point[i];
     } else {
         double last[3];
@@ -55,6 +58,7 @@ bool pointOf(const Arg& answer, double point[3]) {
 
 bool numberOf(const Arg& answer, double& value) {
     if (answer.kind == Arg::Kind::Number) {
+        if (!std::isfinite(answer.number) || std::fabs(answer.number) > kFarthestCoordinate) return false;
         value = answer.number;
         return true;
     }

@@ -15,9 +15,6 @@ using namespace host::shell;
 namespace {
 
 constexpr double kTwoPi = 6.28318530717958647692;
-// Larger numbers are no lengths or angles of a drawing, and sums of them
-// lose every digit that matters.
-constexpr double kLargestNumber = 1e15;
 
 enum class Want { Point, Distance, Angle, Integer, Real };
 
@@ -75,7 +72,7 @@ int parseValue(Want want, const std::string& answer, const double* base, int bit
         return 1;
     case Want::Angle:
         if (parseNumber(answer, value.number)) {
-            if (std::fabs(value.number) > kLargestNumber) return 1;  // refused as out of range
+            if (std::fabs(value.number) > kFarthestCoordinate) return 1;  // refused as out of range
             // Whole turns go before the conversion, which would overflow
             // near the largest numbers.
             value.number = std::fmod(degreesToRadians(std::fmod(value.number, 360.0)), kTwoPi);
@@ -104,7 +101,7 @@ int parseValue(Want want, const std::string& answer, const double* base, int bit
 const char* refusal(Want want, const Value& value, int bits) {
     if (want == Want::Point) return nullptr;  // parsePoint keeps points in range
     double v = want == Want::Integer ? value.integer : value.number;
-    if (!std::isfinite(v) || std::fabs(v) > kLargestNumber) return "Value out of range.";
+    if (!std::isfinite(v) || std::fabs(v) > kFarthestCoordinate) return "Value out of range.";
     if (want == Want::Angle) return nullptr;
     if ((bits & RSG_NOZERO) && v == 0) return "Value must be nonzero.";
     if ((bits & RSG_NONEG) && v < 0) return "Value must be positive.";
