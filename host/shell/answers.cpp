@@ -84,7 +84,7 @@ bool parsePoint(std::string_view text, const double* from, double point[3]) {
         point[i] = relative ? from[i] + v[i] : v[i];
         // Far beyond any drawing: lengths and angles computed from such
         // points would overflow.
-        if (std::fabs(point[i]) > kFarthestCoordinate) return false;
+        if (!(std::fabs(point[i]) <= kFarthestCoordinate)) return false;  // NaN (from a base point) too
     }
     return true;
 }

@@ -82,6 +82,16 @@ TEST_F(Input, HugeAndNonFiniteNumbersAreAskedAgain) {
     script("1e300,0\n@1e16<0\n1,2\n");
     ASSERT_EQ(acedGetPoint(base, L"P: ", p), RTNORM);
     EXPECT_EQ(p[1], 2);
+    // Nor does a variable take one, and a base that is not finite gives no
+    // relative point.
+    resbuf nanPoint{};
+    nanPoint.restype = RT3DPOINT;
+    nanPoint.resval.rpoint[0] = std::nan("");
+    EXPECT_EQ(acedSetVar(L"LASTPOINT", &nanPoint), RTERROR);
+    const ads_point nanBase = {std::nan(""), 0, 0};
+    script("@1,1\n3,3\n");
+    ASSERT_EQ(acedGetPoint(nanBase, L"P: ", p), RTNORM);
+    EXPECT_EQ(p[0], 3);
 }
 
 TEST_F(Input, KeywordsCancelAndEnter) {
