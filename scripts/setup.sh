@@ -9,6 +9,9 @@ command -v ninja >/dev/null || need+=(ninja-build)
 [ -f /usr/include/readline/readline.h ] || need+=(libreadline-dev)
 /usr/bin/python3 -c 'import ezdxf' 2>/dev/null || need+=(python3-ezdxf)
 /usr/bin/python3 -c 'import matplotlib' 2>/dev/null || need+=(python3-matplotlib)
+# LibreCAD renders the example drawings headless; its data package is a corpus of DXF files by another writer.
+command -v librecad >/dev/null || need+=(librecad)
+[ -d /usr/share/librecad ] && [ -n "$(find /usr/share/librecad -name '*.dxf' -print -quit)" ] || need+=(librecad-data)
 if [ ${#need[@]} -gt 0 ]; then
   SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
   $SUDO apt-get update -qq

@@ -1,5 +1,7 @@
 #include "dxf/reader.h"
 
+#include "dxf/binary_dxf.h"
+#include "dxf/dimstyle_names.h"
 #include "dxf/file_io.h"
 #include "dxf/mapped_file.h"
 #include "dxf/parallel.h"
@@ -62,6 +64,7 @@ private:
     bool endOfSection(std::string_view where);
 
     Slot store(ObjectClass cls);
+    Slot remember(Slot slot);
     db::TypeId typeOf(std::string_view name);
     bool placeEntity(Slot entity, Slot block, Slot& lastMain);
     Slot blockRecordFor(const Record& begin);
@@ -163,12 +166,25 @@ Slot DxfReader::store(ObjectClass cls)
         if (!addSubclassMarkers(rec_->type, object.groups, error) && markerNotes_++ < kMarkerNotes)
             note(rec_->line, rec_->type + " is kept without subclass markers: " + error);
     }
-    Slot slot = db_->add(std::move(object));
-    if (slot == kNoSlot) {
-        Slot first = db_->slotOf(rec_->handle);
+    Slot first = object.handle != 0 ? db_->slotOf(object.handle) : kNoSlot;
+    if (first != kNoSlot) {
+        // As the host's recovery does: references keep meaning the first
+        // object; the second gets a handle of its own.
+        object.handle = 0;
         std::string where = first < lines_.size() ? " at line " + std::to_string(lines_[first]) : "";
-        fail(rec_->handleLine, "handle " + db::handleText(rec_->handle) + " of " + std::string(rec_->type) +
-                                  " is already used by the object" + where);
+        std::string message = "handle " + db::handleText(rec_->handle) + " of " + std::string(rec_->type) +
+                              " was already used by the object" + where + ": given the new handle ";
+        Slot slot = db_->add(std::move(object));
+        if (slot != kNoSlot) note(rec_->handleLine, message + db::handleText(db_->object(slot)->handle));
+        return remember(slot);
+    }
+    return remember(db_->add(std::move(object)));
+}
+
+Slot DxfReader::remember(Slot slot)
+{
+    if (slot == kNoSlot) {
+        fail(rec_->line, "the drawing holds too many objects");
         return kNoSlot;
     }
     if (lines_.size() <= slot) {
@@ -184,7 +200,9 @@ std::unique_ptr<Database> DxfReader::read()
 {
     if (!readSections() || !checkOwners()) return nullptr;
     finishHandseed();
-    repairDrawing(*db_, [this](const std::string& message) { note(0, message); });
+    RepairNote notes = [this](const std::string& message) { note(0, message); };
+    resolveDimstyleNames(*db_, notes);
+    repairDrawing(*db_, notes);
     return std::move(db_);
 }
 
@@ -459,6 +477,7 @@ void DxfReader::finishHandseed()
 void reserveHandlesOf(std::string_view text, DxfReader& reader)
 {
     Tokenizer tokenizer(text, "");
+    tokenizer.passNamesInHandles();
     Token token;
     db::Handle highest = 0;
     while (tokenizer.next(token))
@@ -471,8 +490,12 @@ std::unique_ptr<Database> readText(std::string_view text, std::string_view fileN
                                    MappedFile* mapping)
 {
     if (isBinaryDxf(text)) {
-        report.error = Diagnostic{std::string(fileName), 0, "binary DXF is not read: save the drawing as text DXF"};
-        return nullptr;
+        std::string translated, error;
+        if (!binaryToText(text, translated, error)) {
+            report.error = Diagnostic{std::string(fileName), 0, error};
+            return nullptr;
+        }
+        return readText(translated, fileName, report, nullptr);
     }
     FileVersion version = peekVersion(text);
     if (!version.acadver.empty() && version.acadver < "AC1009") {
