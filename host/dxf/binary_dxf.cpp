@@ -44,8 +44,8 @@ bool hasOneByteCodes(std::string_view binary)
 {
     size_t at = binary.find("$ACADVER", kSentinel.size());
     if (at == std::string_view::npos || at > 1024) return true;
-    size_t value = at + 9;  // past the name and its zero byte
-    if (value < binary.size() && binary[value] != 'A') ++value;  // a second code byte
+    size_t value = at + 10;  // past the name, its zero byte and a one-byte code
+    if (value < binary.size() && binary[value] != 'A') ++value;  // a two-byte code
     return binary.substr(value, 6) < "AC1012";
 }
 

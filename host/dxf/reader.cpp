@@ -69,6 +69,7 @@ private:
     bool placeEntity(Slot entity, Slot block, Slot& lastMain);
     Slot blockRecordFor(const Record& begin);
     bool checkOwners();
+    void adoptOrphans();
     void finishHandseed();
 
     RecordStream& stream_;
@@ -198,7 +199,9 @@ Slot DxfReader::remember(Slot slot)
 
 std::unique_ptr<Database> DxfReader::read()
 {
-    if (!readSections() || !checkOwners()) return nullptr;
+    if (!readSections()) return nullptr;
+    adoptOrphans();
+    if (!checkOwners()) return nullptr;
     finishHandseed();
     RepairNote notes = [this](const std::string& message) { note(0, message); };
     resolveDimstyleNames(*db_, notes);
@@ -239,13 +242,24 @@ bool DxfReader::readHeader()
     // The whole header is the body of its SECTION record: 9 $NAME, then the
     // variable's groups.
     auto& header = db_->header();
-    for (Group& g : rec_->groups) {
-        if (g.code() == 2 && header.empty()) continue;  // the section name
-        if (g.code() == 9) {
-            header.push_back({std::string(g.asText()), {}});
-        } else if (!header.empty()) {
-            header.back().groups.push_back(std::move(g));
+    auto takeVariables = [&header](GroupList& groups) {
+        for (Group& g : groups) {
+            if (g.code() == 2 && header.empty()) continue;  // the section name
+            if (g.code() == 9) {
+                header.push_back({std::string(g.asText()), {}});
+            } else if (!header.empty()) {
+                header.back().groups.push_back(std::move(g));
+            }
         }
+    };
+    takeVariables(rec_->groups);
+    nextRecord();
+    // dxflib 2.0 ends the header early and writes the rest of its variables
+    // after that ENDSEC, closing them with a second one.
+    if (!failed_ && is("ENDSEC") && !rec_->groups.empty() && rec_->groups.front().code() == 9) {
+        note(rec_->line, "header variables after the end of the HEADER section were taken into it");
+        takeVariables(rec_->groups);
+        nextRecord();
     }
     for (const db::HeaderVariable& v : header) {
         if (v.name == "$ACADVER" && !v.groups.empty()) report_.version = std::string(v.groups[0].asText());
@@ -253,7 +267,6 @@ bool DxfReader::readHeader()
     }
     // Objects the file gives no handle get theirs above the file's own.
     db_->raiseHandseed(fileHandseed_);
-    nextRecord();
     return endOfSection("the HEADER section");
 }
 
@@ -435,6 +448,39 @@ bool DxfReader::skipSection(std::string_view name)
         return true;
     }
     return unexpected("the " + section + " section");
+}
+
+// Objects without an owner group (dxflib writes none) belong to the
+// dictionary that names them, as the host's audit has it.
+void DxfReader::adoptOrphans()
+{
+    std::vector<Slot> orphans;
+    Slot root = db_->namedObjectDictionary();
+    for (Slot slot = 0; slot < db_->slotCount(); ++slot) {
+        const db::Object* object = db_->object(slot);
+        if (object && object->cls == ObjectClass::NonGraphical && object->owner == 0 && slot != root)
+            orphans.push_back(slot);
+    }
+    if (orphans.empty()) return;
+    size_t adopted = 0;
+    for (Slot slot = 0; slot < db_->slotCount(); ++slot) {
+        const db::Object* dictionary = db_->object(slot);
+        if (!dictionary || !dictionary->isType("DICTIONARY")) continue;
+        for (const Group& g : dictionary->groups) {
+            if ((g.code() != 350 && g.code() != 360) || g.kind() != db::ValueKind::Handle) continue;
+            db::Object* entry = db_->object(db_->slotOf(g.asHandle()));
+            if (entry && entry->owner == 0 && entry != dictionary &&
+                std::binary_search(orphans.begin(), orphans.end(), db_->slotOf(g.asHandle()))) {
+                entry->owner = dictionary->handle;
+                ++adopted;
+            }
+        }
+    }
+    if (adopted > 0)
+        note(0, std::to_string(adopted) + " objects without an owner were given the dictionary that names them");
+    if (adopted < orphans.size())
+        note(0, std::to_string(orphans.size() - adopted) +
+                    " objects without an owner are named by no dictionary: they are not saved");
 }
 
 bool DxfReader::checkOwners()

@@ -118,16 +118,31 @@ private:
 
 // ---- what goes into the file
 
-// The names of the blocks that live inserts and dimensions in these blocks
-// use, as they spell them.  The entities are looked through side by side.
+// A pointer group (340-349) to a block record: tables and multileaders
+// name their blocks this way.
+std::string_view blockNamedByHandle(const Database& db, const Object& object)
+{
+    for (const Group& g : object.groups) {
+        if (g.code() < 340 || g.code() > 349 || g.kind() != db::ValueKind::Handle || g.asHandle() == 0) continue;
+        const Object* target = db.object(db.slotOf(g.asHandle()));
+        if (target && target->cls == db::ObjectClass::TableRecord && target->isType("BLOCK_RECORD"))
+            return db::groupText(*target, 2);
+    }
+    return {};
+}
+
+// The names of the blocks that live entities in these blocks use, as they
+// spell them: inserts and dimensions (arc and large radial ones too) by
+// name, other entities by pointer.  The entities are looked through side by
+// side.
 std::unordered_set<std::string_view> blockNamesInUse(const Database& db, const std::vector<Slot>& records)
 {
     std::vector<Slot> entities;
     for (Slot record : records)
         if (const db::Block* block = db.block(record))
             entities.insert(entities.end(), block->entities.begin(), block->entities.end());
-    const db::TypeId insert = db::internType("INSERT");
-    const db::TypeId dimension = db::internType("DIMENSION");
+    const db::TypeId byName[] = {db::internType("INSERT"), db::internType("DIMENSION"),
+                                 db::internType("ARC_DIMENSION"), db::internType("LARGE_RADIAL_DIMENSION")};
     constexpr size_t kRun = 4096;
     size_t runs = (entities.size() + kRun - 1) / kRun;
     std::vector<std::unordered_set<std::string_view>> found(runs);
@@ -136,8 +151,10 @@ std::unordered_set<std::string_view> blockNamesInUse(const Database& db, const s
         size_t end = std::min(entities.size(), (run + 1) * kRun);
         for (size_t i = run * kRun; i < end; ++i) {
             const Object* object = db.object(entities[i]);
-            if (!object || object->erased || (object->type != insert && object->type != dimension)) continue;
-            std::string_view name = db::groupText(*object, 2);
+            if (!object || object->erased) continue;
+            bool named = std::find(std::begin(byName), std::end(byName), object->type) != std::end(byName);
+            std::string_view name = named ? db::groupText(*object, 2) : blockNamedByHandle(db, *object);
+            if (name.empty()) continue;
             if (name != last) found[run].insert(name);
             last = name;
         }

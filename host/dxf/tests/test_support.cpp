@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <sys/wait.h>
+#include <thread>
+#include <algorithm>
 
 namespace {
 
@@ -45,6 +47,24 @@ std::string runChecks(const std::string& path)
                          shellQuoted(path),
                      output);
     return status == 0 ? "" : output;
+}
+
+std::string runChecksOnFiles(const std::vector<std::string>& paths, unsigned jobs)
+{
+    jobs = std::max(1u, std::min<unsigned>(jobs, static_cast<unsigned>(paths.size())));
+    std::vector<std::string> reports(jobs);
+    std::vector<std::thread> pool;
+    for (unsigned job = 0; job < jobs; ++job)
+        pool.emplace_back([&, job] {
+            std::string command = script("check_dxf.py") + " " + shellQuoted(std::string(LURAK_SHARED_DIR) + "/tools");
+            for (size_t i = job; i < paths.size(); i += jobs) command += " " + shellQuoted(paths[i]);
+            std::string output;
+            if (run(command, output) != 0) reports[job] = output;
+        });
+    for (std::thread& t : pool) t.join();
+    std::string all;
+    for (const std::string& report : reports) all += report;
+    return all;
 }
 
 std::string runCompare(const std::string& original, const std::string& copy)
