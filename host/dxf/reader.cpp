@@ -465,7 +465,7 @@ void DxfReader::adoptOrphans()
     size_t adopted = 0;
     for (Slot slot = 0; slot < db_->slotCount(); ++slot) {
         const db::Object* dictionary = db_->object(slot);
-        if (!dictionary || !dictionary->isType("DICTIONARY")) continue;
+        if (!dictionary || !(dictionary->isType("DICTIONARY") || dictionary->isType("ACDBDICTIONARYWDFLT"))) continue;
         for (const Group& g : dictionary->groups) {
             if ((g.code() != 350 && g.code() != 360) || g.kind() != db::ValueKind::Handle) continue;
             db::Object* entry = db_->object(db_->slotOf(g.asHandle()));

@@ -66,10 +66,15 @@ def compare(pair):
     original, copy = pair
     try:
         before, _ = recover.readfile(original)
-        after = ezdxf.readfile(copy)
-        a, b = content(before), content(after)
+        a = content(before)
+    except Exception:  # ezdxf cannot read the original: nothing to compare with
+        a = None
+    try:
+        b = content(ezdxf.readfile(copy))
     except Exception as error:  # an unreadable copy is the finding
-        return f"{original}: {type(error).__name__}: {error}"
+        return f"{original} ({copy}): {type(error).__name__}: {error}"
+    if a is None:
+        return ""
     lost = [f"{what} differ: {a[what]!r:.300} -> {b[what]!r:.300}" for what in a if a[what] != b[what]]
     return f"{original} ({copy}): " + "; ".join(lost) if lost else ""
 

@@ -59,7 +59,16 @@ std::string runChecksOnFiles(const std::vector<std::string>& paths, unsigned job
             std::string command = script("check_dxf.py") + " " + shellQuoted(std::string(LURAK_SHARED_DIR) + "/tools");
             for (size_t i = job; i < paths.size(); i += jobs) command += " " + shellQuoted(paths[i]);
             std::string output;
-            if (run(command, output) != 0) reports[job] = output;
+            if (run(command, output) == 0) return;
+            // Only what failed: a line per file that passed would bury it.
+            size_t start = 0;
+            while (start < output.size()) {
+                size_t end = output.find('\n', start);
+                if (end == std::string::npos) end = output.size();
+                std::string_view line(output.data() + start, end - start);
+                if (!line.ends_with(": ok")) reports[job].append(line).append("\n");
+                start = end + 1;
+            }
         });
     for (std::thread& t : pool) t.join();
     std::string all;
