@@ -32,6 +32,7 @@ OWNING_CODES = set(range(340, 370))
 XDATA_START = 1000
 XDATA_APP, XDATA_HANDLE = 1001, 1005
 EMBEDDED_OBJECT = 101
+HEADER_PEEK = 1 << 16   # the version and code page lie near the start of the header
 # Records that belong to the POLYLINE or INSERT before them.
 SUB_ENTITIES = ("VERTEX", "ATTRIB", "SEQEND")
 LAYOUT_BLOCKS = ("*MODEL_SPACE", "*PAPER_SPACE")
@@ -59,22 +60,21 @@ class Record:
     xdata: list = field(default_factory=list)
 
 
-def encoding_of(tags):
+def encoding_of(fn):
     """The text encoding the header names: UTF-8 from R2007 on, else the drawing's code page."""
-    values = dict((tags[i][1], tags[i + 1][1]) for i in range(len(tags) - 1) if tags[i][0] == 9)
-    if values.get("$ACADVER", "AC1009") >= "AC1021":
+    with open(fn, encoding="latin-1") as f:
+        head = f.read(HEADER_PEEK)
+    version = re.search(r"\$ACADVER\s*\n\s*1\s*\n\s*(\w+)", head)
+    if version and version.group(1) >= "AC1021":
         return "utf-8"
-    page = values.get("$DWGCODEPAGE", "ANSI_1252").upper()
+    page = re.search(r"\$DWGCODEPAGE\s*\n\s*3\s*\n\s*(\w+)", head)
+    page = page.group(1).upper() if page else "ANSI_1252"
     return "cp" + page.split("_")[-1] if page.startswith("ANSI_") else "cp1252"
 
 
 def read_tags(fn):
-    with open(fn, encoding="latin-1") as f:
-        raw = [(t.code, t.value) for t in ascii_tags_loader(f)]
-    encoding = encoding_of(raw)
-    if encoding == "latin-1":
-        return raw
-    return [(c, v.encode("latin-1").decode(encoding, errors="replace")) for c, v in raw]
+    with open(fn, encoding=encoding_of(fn), errors="replace") as f:
+        return [(t.code, t.value) for t in ascii_tags_loader(f)]
 
 
 def split_record(record):
