@@ -75,6 +75,11 @@ std::string runChecksOnFiles(const std::vector<std::string>& paths, unsigned job
     return all;
 }
 
+int runPython(const char* name, const std::string& argument, std::string& output)
+{
+    return run(script(name) + " " + shellQuoted(argument), output);
+}
+
 std::string runCompare(const std::string& original, const std::string& copy)
 {
     std::string output;

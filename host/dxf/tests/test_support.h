@@ -11,6 +11,9 @@ std::string runChecks(const std::string& path);
 // Runs check_dxf.py on many files in `jobs` processes side by side: "" when
 // all pass, else the reports of those that do not.
 std::string runChecksOnFiles(const std::vector<std::string>& paths, unsigned jobs);
+// Runs one of the tests' Python scripts with one argument: its exit status,
+// with what it printed in `output`.
+int runPython(const char* script, const std::string& argument, std::string& output);
 // Runs compare_dxf.py: "" when the copy keeps everything of the original.
 std::string runCompare(const std::string& original, const std::string& copy);
 // Makes the 50,000-insert drawing of the DXF benchmark when the file is
