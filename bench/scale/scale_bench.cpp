@@ -91,7 +91,7 @@ std::string StartAt(long x, bool newSystem) {
 // start at that point (the run then begins a network of its own).
 std::string ContinueFrom(long x, bool canPick) {
     if (canPick)
-        return "lcur\n" + std::to_string(x - 100) + ",0\n";
+        return "lcur\n" + std::to_string(x - 100) + ",200\n";  // on the duct's side
     return StartAt(x, false) + "lcontd\n";
 }
 
