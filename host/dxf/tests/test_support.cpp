@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <sys/wait.h>
+#include <thread>
+#include <algorithm>
 
 namespace {
 
@@ -45,6 +47,33 @@ std::string runChecks(const std::string& path)
                          shellQuoted(path),
                      output);
     return status == 0 ? "" : output;
+}
+
+std::string runChecksOnFiles(const std::vector<std::string>& paths, unsigned jobs)
+{
+    jobs = std::max(1u, std::min<unsigned>(jobs, static_cast<unsigned>(paths.size())));
+    std::vector<std::string> reports(jobs);
+    std::vector<std::thread> pool;
+    for (unsigned job = 0; job < jobs; ++job)
+        pool.emplace_back([&, job] {
+            std::string command = script("check_dxf.py") + " " + shellQuoted(std::string(LURAK_SHARED_DIR) + "/tools");
+            for (size_t i = job; i < paths.size(); i += jobs) command += " " + shellQuoted(paths[i]);
+            std::string output;
+            if (run(command, output) == 0) return;
+            // Only what failed: a line per file that passed would bury it.
+            size_t start = 0;
+            while (start < output.size()) {
+                size_t end = output.find('\n', start);
+                if (end == std::string::npos) end = output.size();
+                std::string_view line(output.data() + start, end - start);
+                if (!line.ends_with(": ok")) reports[job].append(line).append("\n");
+                start = end + 1;
+            }
+        });
+    for (std::thread& t : pool) t.join();
+    std::string all;
+    for (const std::string& report : reports) all += report;
+    return all;
 }
 
 std::string runCompare(const std::string& original, const std::string& copy)
