@@ -2,9 +2,11 @@
 // on its insert under the program's application name.
 #include "core/element_xdata.h"
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 
+#include "aced_input.h"
 #include "ads_entity.h"
 #include "app/doc_state.h"
 #include "core/element_factory.h"
@@ -59,7 +61,18 @@ double LabelTextHeight(double size, const char* tag) {
     return h;
 }
 
-static int LowBits(int32_t number) { return static_cast<int16_t>(static_cast<uint16_t>(number & 0xffff)); }
+// A label number is stored in a 16-bit group: one beyond its range is kept
+// at the nearest end, and the user is told, rather than wrapped around.
+static constexpr const wchar_t* kLabelNumberSaturated =
+    L"\nLURAK: label number %ld does not fit an element's record; %d is kept.\n";
+
+static int StoredLabelNumber(int32_t number) {
+    if (number >= INT16_MIN && number <= INT16_MAX)
+        return number;
+    int16_t kept = number > INT16_MAX ? INT16_MAX : INT16_MIN;
+    acutPrintf(kLabelNumberSaturated, static_cast<long>(number), static_cast<int>(kept));
+    return kept;
+}
 
 resbuf* LObject::WriteXData() {
     GroupList g;
@@ -70,7 +83,7 @@ resbuf* LObject::WriteXData() {
     g.Short(1070, subtype);
     g.Real(1040, flow);
     g.Short(1070, EncodeElementFlags(edited, orientation, listingFlag));
-    g.Short(1070, LowBits(firstLabel.number));
+    g.Short(1070, StoredLabelNumber(firstLabel.number));
     for (int16_t i = 0; i < connectorCount; ++i) {
         const LConnector* c = GetConnector(i);
         bool joined = c && !c->IsFree();
@@ -110,7 +123,7 @@ resbuf* LObject::WriteXData() {
     }
     g.Text(1002, "{");
     for (const LLabelNode* node = &firstLabel; node; node = node->next) {
-        g.Short(1070, LowBits(node->number));
+        g.Short(1070, StoredLabelNumber(node->number));
         g.Text(1005, HandleOfEntity(node->insert).c_str());
         g.Text(1005, HandleOfEntity(node->leader).c_str());
         g.Text(1005, HandleOfEntity(node->third).c_str());

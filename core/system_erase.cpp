@@ -141,6 +141,13 @@ void EraseLabelsOf(const std::set<std::string>& elements, Eraser& eraser) {
 }
 
 void CarryOutRemovals(LSystemList& list, AcDbDatabase* database) {
+    // Nothing queued (nearly always): the walk over the whole drawing for
+    // the layers in use would cost every network start its size.
+    if (!list.removals || !list.removals->next) {
+        if (list.removals)
+            ClearRemovals(list);
+        return;
+    }
     Eraser eraser;
     for (LSystemRemoval* r = list.removals; r && r->next; r = r->next)
         EraseLabelsOf(EraseElementsOf(r->tag, eraser), eraser);

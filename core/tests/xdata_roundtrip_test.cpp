@@ -3,6 +3,7 @@
 // parameter, and damaged data that must leave no element behind.
 #include "fixtures.h"
 #include "core/element_xdata.h"
+#include "io/io.h"
 
 namespace {
 TEST(ElementFlags, WordExamples) {
@@ -354,3 +355,24 @@ TEST_F(XDataTest, PathRebuiltExactly) {
     EXPECT_EQ(back->GetPath()->next->offset[0], 100);
 }
 }  // namespace
+
+// Label numbers live in 16-bit groups: past their range they are kept at the
+// nearest end, with a message, instead of wrapping around.
+TEST_F(XDataTest, LabelNumbersBeyondSixteenBitsSaturateWithAMessage) {
+    const struct { int32_t number, stored; bool told; } cases[] = {
+        {32767, 32767, false}, {-32768, -32768, false}, {40000, 32767, true}, {100002, 32767, true},
+        {-70000, -32768, true}};
+    for (const auto& c : cases) {
+        TestDuct e;
+        e.SetLabelNumber(c.number, 0);
+        InsertDuct(e);
+        host::io::captureTranscript();
+        Store(e.entity, e.WriteXData());
+        std::string said = host::io::takeTranscript();
+        host::io::setTranscript(nullptr);
+        EXPECT_EQ(said.find("label number " + std::to_string(c.number)) != std::string::npos, c.told) << said;
+        ElementPtr back = Reload(e.entity);
+        ASSERT_TRUE(back);
+        EXPECT_EQ(back->GetLabelNumber(0), c.stored) << c.number;
+    }
+}

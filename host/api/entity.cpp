@@ -6,7 +6,6 @@
 #include "api/entity_rules.h"
 #include "api/host_api.h"
 #include "api/lists.h"
-#include "api/make_shapes.h"
 #include "api/modify_in_place.h"
 #include "db/canonical.h"
 #include "io/io.h"
@@ -205,16 +204,6 @@ int make(const resbuf* input, db::Slot& slot, bool unownedObjects) {
     slot = db::kNoSlot;
     db::Database* db = current();
     if (db == nullptr) return fail("no current drawing");
-    {
-        db::TypeId type;
-        GroupList groups;
-        std::vector<std::string> noLayers;
-        if (buildFromShape(*db, input, type, groups)) {
-            if (type != blockTypes().begin) return placeEntity(*db, type, groups, noLayers, slot);
-            if (openBracket(*db) == nullptr) return openBlock(*db, groups, noLayers);
-            // A block inside a block: the general way says why not.
-        }
-    }
     // One list's storage serves every call.
     static thread_local ParsedList list;
     list.clear();

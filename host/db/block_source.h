@@ -1,11 +1,5 @@
 // Large blocks of memory for the room of groups.  A block is 2 MB, aligned
 // to its size so that the system can back it with one huge page.
-//
-// Taking a fresh block costs the system's work of clearing its memory on
-// first touch, about a tenth of the time of making a large drawing.  Once
-// a program has taken several blocks (a large drawing), a helper thread
-// maps and touches the next blocks ahead of time, so that this work runs
-// beside the program instead of inside it.
 #pragma once
 
 #include <cstddef>

@@ -1,7 +1,6 @@
 #include "db/canonical.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <map>
 #include <unordered_map>
@@ -344,48 +343,12 @@ bool planBody(const Compiled& schema, std::string_view type, const GroupList& in
     return true;
 }
 
-// Plans kept per schema, each with the input codes it was made for.
-struct KeptPlan {
-    std::vector<int16_t> codes;
-    Plan plan;
-};
-constexpr size_t kKeptPlans = 4;
-struct KeptPlans {
-    std::array<KeptPlan, kKeptPlans> plans;
-    size_t next = 0;  // round-robin slot to replace
-};
-
-bool reusable(const GroupList& input) {
-    for (const Group& g : input)
-        if (g.code() == 100 || g.code() == 102) return false;
-    return true;
-}
-
-bool sameCodes(const std::vector<int16_t>& codes, const GroupList& input) {
-    if (codes.size() != input.size()) return false;
-    for (size_t i = 0; i < input.size(); ++i)
-        if (codes[i] != input[i].code()) return false;
-    return true;
-}
-
-// The plan for an input: a kept one when the codes match, else a new one.
+// The plan for an input, made each time; its storage is reused.
 const Plan* findPlan(const Compiled& schema, std::string_view type, const GroupList& input,
                      std::string& error) {
-    static thread_local std::vector<KeptPlans> memo(schemas().size());
     static thread_local Plan fresh;
-    bool keep = reusable(input) && schema.id < memo.size();
-    if (keep)
-        for (const KeptPlan& k : memo[schema.id].plans)
-            if (!k.plan.empty() && sameCodes(k.codes, input)) return &k.plan;
     if (!planBody(schema, type, input, fresh, error)) return nullptr;
-    if (!keep) return &fresh;
-    KeptPlans& kept = memo[schema.id];
-    KeptPlan& k = kept.plans[kept.next];
-    kept.next = (kept.next + 1) % kKeptPlans;
-    k.codes.clear();
-    for (const Group& g : input) k.codes.push_back(static_cast<int16_t>(g.code()));
-    k.plan = fresh;
-    return &k.plan;
+    return &fresh;
 }
 
 // Runs a plan: the body gets exactly its groups plus `spare` room.

@@ -1,6 +1,7 @@
 // Dialog files and the life of a dialog: load, open, run, close.
 
 #include <filesystem>
+#include <map>
 
 #include "ads_dcl.h"
 #include "dcl/api_util.h"
@@ -28,6 +29,30 @@ std::string findDialogFile(const std::string& name) {
         if (!fs::is_regular_file(candidate, ec)) return {};
     }
     return fs::absolute(candidate, ec).lexically_normal().string();
+}
+
+// A dialog file read and checked, or null with the error.  A file is read
+// once while it stays as it was: a program loads its dialog file for every
+// dialog it opens, and reading a large one again costs more than the rest
+// of a placement.  (A changed file, by time or size, is read again; the
+// files it includes are not looked at.)
+std::shared_ptr<const Scope> checkedFile(const std::string& path, std::string& error) {
+    namespace fs = std::filesystem;
+    struct Kept {
+        fs::file_time_type time;
+        uintmax_t size = 0;
+        std::shared_ptr<const Scope> scope;
+    };
+    static std::map<std::string, Kept> kept;
+    std::error_code ec;
+    fs::file_time_type time = fs::last_write_time(path, ec);
+    uintmax_t size = ec ? 0 : fs::file_size(path, ec);
+    auto at = kept.find(path);
+    if (!ec && at != kept.end() && at->second.time == time && at->second.size == size) return at->second.scope;
+    auto scope = loadFile(path, &baseScope(), error);
+    if (scope && !checkScope(*scope, error)) scope.reset();
+    if (scope && !ec) kept[path] = Kept{time, size, scope};
+    return scope;
 }
 
 int openDialog(const ACHAR* dlgname, int dcl_id, CLIENTFUNC def_callback, int x, int y, ads_hdlg* hdlg,
@@ -61,8 +86,7 @@ int ads_load_dialog(const ACHAR* dclfile, int* dcl_id) {
         return RTERROR;
     }
     std::string error;
-    auto scope = loadFile(path, &baseScope(), error);
-    if (scope && !checkScope(*scope, error)) scope.reset();
+    auto scope = checkedFile(path, error);
     if (!scope) {
         io::print("Error in dialog file " + error + "\n");
         return RTERROR;

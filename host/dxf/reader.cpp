@@ -547,9 +547,11 @@ void reserveHandlesOf(std::string_view text, DxfReader& reader)
     tokenizer.passNamesInHandles();
     Token token;
     db::Handle highest = 0;
-    while (tokenizer.next(token))
+    while (tokenizer.next(token)) {
+        if (token.code == 0) tokenizer.readCountsWide(token.text == "TABLE");
         if ((token.code == 5 || token.code == 105) && token.kind == ValueKind::Handle)
             highest = std::max(highest, static_cast<db::Handle>(token.integer));
+    }
     reader.reserveHandles(highest + 1);
 }
 

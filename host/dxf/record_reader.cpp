@@ -55,6 +55,7 @@ bool RecordReader::next(Record& record)
     record.hasHandle = record.hasOwner = false;
     record.handleLine = record.ownerLine = 0;
     record.groups.clear();
+    tokenizer_.readCountsWide(record.type == "TABLE");
     // A section's body (the whole header) has no handle or owner of its own.
     const int handleCode = record.type == "SECTION" ? -1 : record.type == "DIMSTYLE" ? 105 : 5;
     const int ownerCode = record.type == "SECTION" ? -1 : 330;

@@ -103,6 +103,7 @@ bool Tokenizer::next(Token& token)
         return false;
     }
     token.kind = valueKindOf(token.code);
+    if (wideCounts_ && (token.code == 70 || token.code == 71)) token.kind = ValueKind::Int32;
     token.notHandle = false;
     return parseValue(token);
 }

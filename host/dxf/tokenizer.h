@@ -56,6 +56,11 @@ public:
     // Stops the scan for a token that does not hold what its code needs.
     void failValue(const Token& token);
 
+    // Inside a TABLE head the entry counts (70, and 71 of the DIMSTYLE
+    // table) are only hints: a large drawing may count past 16 bits, so
+    // there they are read as 32-bit integers.
+    void readCountsWide(bool wide) { wideCounts_ = wide; }
+
 private:
     // Hot path, kept inline.  Lines are short (six bytes on average): the
     // end of a line is found eight bytes at a time.
@@ -121,6 +126,7 @@ private:
     size_t pos_ = 0;
     uint32_t line_ = 0;
     bool failed_ = false;
+    bool wideCounts_ = false;
     bool namesInHandles_ = false;
     Diagnostic error_;
 };

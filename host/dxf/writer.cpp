@@ -16,6 +16,9 @@ namespace host::dxf {
 
 namespace {
 
+// The largest entry count a table head holds (a signed 16-bit group).
+constexpr size_t kMostTableCount = 32767;
+
 using db::Database;
 using db::Group;
 using db::GroupList;
@@ -328,11 +331,14 @@ void DxfWriter::tableHead(Table table, const Object& head, size_t count)
     }
     out_.handle(330, 0);
     out_.plain(100, "AcDbSymbolTable");
-    out_.integer(70, static_cast<int64_t>(count));
+    // The count is a 16-bit field that readers take as a hint: a larger
+    // table writes the most it can hold.
+    const int64_t hint = static_cast<int64_t>(std::min<size_t>(count, kMostTableCount));
+    out_.integer(70, hint);
     bool dimstyles = table == Table::Dimstyle;
     if (dimstyles) {
         out_.plain(100, "AcDbDimStyleTable");
-        out_.integer(71, static_cast<int64_t>(count));
+        out_.integer(71, hint);
     }
     bool count70 = false, count71 = false;
     for (; i < groups.size(); ++i) {

@@ -177,7 +177,7 @@ TEST_F(RepeatTest, ListsOfAKeptShapeComeOutAsTheGeneralWayMakesThem) {
         for (size_t i = 1; i < made.size(); ++i) EXPECT_EQ(made[i], made[0]) << "making " << i;
     }
 
-    // Lists of a kept shape that the general way refuses or must add to.
+    // Repeated lists that the host refuses or must add to.
     ads_point c = {1, 2, 0}, a = {0, 3, 0};
     EXPECT_EQ(make(acutBuildList(RTDXF0, L"LINE", 6, L"NOSUCHTYPE", 8, L"0", 62, 0, 10, c, 11, a, 0)), RTERROR);
     EXPECT_NE(host::api::lastError().find("NOSUCHTYPE"), std::string::npos);
@@ -191,7 +191,7 @@ TEST_F(RepeatTest, ListsOfAKeptShapeComeOutAsTheGeneralWayMakesThem) {
 }
 
 // Lists that name no layer take the current one, as the table spells it,
-// and BLOCK lists open their block: three times from a kept shape, once
+// and BLOCK lists open their block: three times from one shape, once
 // the general way (a leading marker), with the same result.
 TEST_F(RepeatTest, ListsWithoutALayerAndBlocksComeOutAsTheGeneralWayMakesThem) {
     ASSERT_EQ(make(line(acutBuildList(8, L"Walls", 0))), RTNORM);
