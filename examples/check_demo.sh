@@ -7,6 +7,7 @@ program=$1 examples=$2 shared=$3 python=$4 out=$5
 mkdir -p "$out" && cd "$out"
 "$program" -s "$examples/demo.scr" -o demo.dxf > demo.log
 "$python" "$shared/tools/dxf_check_refs.py" demo.dxf
+grep -q "SPIRO  d=315;" demo_bom.txt
 "$program" demo.dxf -s "$examples/demo_reopen.scr" -o reopened.dxf | tee reopen.log
 grep -q '\[HV1\] Supply air' reopen.log
 "$python" - demo.dxf reopened.dxf <<'PY'
