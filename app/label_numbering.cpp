@@ -121,10 +121,10 @@ void ApplyMovedPending(LDocState* s) {
 
 }  // namespace
 
-void AddNumberedLabel(LObject* element, int16_t i, const char* tag, const char* text, int32_t n) {
+LListEntry* AddNumberedLabel(LObject* element, int16_t i, const char* tag, const char* text, int32_t n) {
     LDocState* s = CurrentDocState;
     if (!s || !element)
-        return;
+        return nullptr;
     LListIndex& index = s->numberedIndex;
     if (n > s->highestLabelNumber)
         s->highestLabelNumber = n;
@@ -162,6 +162,7 @@ void AddNumberedLabel(LObject* element, int16_t i, const char* tag, const char* 
     fresh->text = CopyListText(text);
     index.AddLabel(fresh);
     index.MarkDirty(fresh);
+    return fresh;
 }
 
 void ApplyLabelNumbers(int16_t all) {
@@ -246,7 +247,9 @@ int16_t NumberLabel(LObject* e, int16_t i) {
     if (i == static_cast<int>(labels) - 1)
         e->listingFlag = kNumbered;
     e->SetLabelNumber(proposal, i);
-    AddNumberedLabel(e, i, tag.get(), text.get(), proposal);
+    // The element object carries the number; the walk writes it, so the
+    // entry need not be written from the drawing's older copy.
+    s->numberedIndex.ClearDirty(AddNumberedLabel(e, i, tag.get(), text.get(), proposal));
     ApplyLabelNumbers(0);
     return 0;
 }

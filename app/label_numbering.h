@@ -10,6 +10,7 @@
 #include "ads_types.h"
 
 class LObject;
+struct LListEntry;
 
 // Results of NumberLabel and WalkNetwork besides 0 and -1.
 constexpr int16_t kWalkStopped = -2;
@@ -19,7 +20,8 @@ constexpr int16_t kWalkSelect = 200;
 // number n: it joins the group of n when that group has the same
 // description, else it heads a new group and the groups n, n + 1, ... that
 // follow without a gap move one up (their elements are rewritten later).
-void AddNumberedLabel(LObject* element, int16_t i, const char* tag, const char* text, int32_t n);
+// The new entry, marked for writing.
+LListEntry* AddNumberedLabel(LObject* element, int16_t i, const char* tag, const char* text, int32_t n);
 // Writes changed numbers into the elements: the marked numbered rows, and
 // the pending labels whose provisional number changed (every pending label
 // when all is 1).

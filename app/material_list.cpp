@@ -133,10 +133,13 @@ void AddElementListLines(LObject* e) {
         return;
     for (uint16_t r = 0; r < count; ++r) {
         std::string line = ListLine(rows[r].description, e->userText);
-        if (e->listingFlag == kNumbered)
-            AddNumberedLabel(e, static_cast<int16_t>(r), line.c_str(), rows[r].flowText,
-                             e->GetLabelNumber(static_cast<int16_t>(r)));
-        else
+        if (e->listingFlag == kNumbered) {
+            // The element shows the entry's number already, unless a later
+            // label pushes the entry up and marks it again.
+            int32_t shown = e->GetLabelNumber(static_cast<int16_t>(r));
+            s->numberedIndex.ClearDirty(
+                AddNumberedLabel(e, static_cast<int16_t>(r), line.c_str(), rows[r].flowText, shown));
+        } else
             AddPendingLine(s, e, static_cast<int16_t>(r), line, rows[r].flowText);
     }
     for (uint16_t x = 0; x < extra; ++x) {

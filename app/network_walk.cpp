@@ -19,6 +19,7 @@ namespace {
 
 constexpr int kMsgNextElement = 176;
 constexpr int16_t kInsertAll = 13;
+constexpr int16_t kInsertNumbers = 5;
 
 bool Stopped() { return CurrentDocState && CurrentDocState->numberingStop != 0; }
 
@@ -60,6 +61,9 @@ int16_t VisitElement(const ads_name start, ads_name visited, const char* tag, in
         for (int16_t i = 0; i < static_cast<int16_t>(labels) && !Stopped(); ++i) {
             last = (option & kWalkNoQuestions) ? PlaceLabel(e, i) : NumberLabel(e, i);
             if (last == kWalkSelect) {
+                // The labels numbered before are written with the element.
+                if (i > 0)
+                    e->Insert(kInsertNumbers);
                 DestroyElement(e);
                 return kWalkSelect;
             }

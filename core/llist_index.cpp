@@ -93,6 +93,16 @@ void LListIndex::MarkDirty(LListEntry* e) {
     e->dirty = 1;
 }
 
+void LListIndex::ClearDirty(LListEntry* e) {
+    if (!e || !e->dirty)
+        return;
+    e->dirty = 0;
+    // The entry was most likely marked last.
+    auto it = std::find(dirty_.rbegin(), dirty_.rend(), e);
+    if (it != dirty_.rend())
+        dirty_.erase(std::next(it).base());
+}
+
 std::vector<LListEntry*> LListIndex::TakeDirty() {
     std::vector<LListEntry*> out;
     out.swap(dirty_);

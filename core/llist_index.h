@@ -52,6 +52,8 @@ public:
 
     // Marks an entry as still to be written; kept in marking order.
     void MarkDirty(LListEntry* e);
+    // The entry no longer needs writing (its element shows its number).
+    void ClearDirty(LListEntry* e);
     // The dirty entries in ascending order of number, marking order kept
     // within a number; the record of them is emptied.
     std::vector<LListEntry*> TakeDirty();

@@ -106,6 +106,8 @@ void CarryOutRemovals(LSystemList& list, AcDbDatabase* database) {
     Eraser eraser;
     for (LSystemRemoval* r = list.removals; r && r->next; r = r->next)
         EraseLabelsOf(EraseElementsOf(r->tag, eraser), eraser);
+    if (!list.removals || !list.removals->next)
+        return;  // nothing to erase: the drawing need not be searched
     std::set<std::string> used = CollectUsedLayers(database);
     for (LSystemRemoval* r = list.removals; r && r->next; r = r->next)
         for (int i = 0; i < r->layerCount && i < kRemovalLayers; ++i)
