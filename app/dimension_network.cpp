@@ -65,7 +65,7 @@ void UseSystemLayerAndStyle(AcDbDatabase* database, const LSystemRecord& record)
 }
 
 // After "Select": the user picks the new start among the system's
-// elements; false when the user cancels.
+// elements; false when the user cancels (or the input ends).
 bool PickNewStart(const std::vector<EntityRef>& system, ads_name start) {
     for (;;) {
         ads_name picked;
@@ -91,17 +91,17 @@ void WalkSystem(LDocState* s, std::vector<EntityRef> system, const char* tag, in
         ads_name visited;
         acedSSAdd(nullptr, nullptr, visited);
         int16_t result = WalkNetwork(start, visited, tag, option);
-        if (result == kWalkSelect) {
-            bool picked = PickNewStart(system, start);
+        if (result == kWalkSelect && PickNewStart(system, start)) {
             acedSSFree(visited);
-            if (picked)
-                continue;
-            return;
+            continue;
         }
-        std::erase_if(system, [&visited](const EntityRef& r) {
-            ads_name n = {r[0], r[1]};
-            return acedSSMemb(n, visited) == RTNORM;
-        });
+        // A cancelled pick removes nothing; every other end removes what
+        // the walk came to.
+        if (result != kWalkSelect)
+            std::erase_if(system, [&visited](const EntityRef& r) {
+                ads_name n = {r[0], r[1]};
+                return acedSSMemb(n, visited) == RTNORM;
+            });
         acedSSFree(visited);
         if (system.empty() || s->numberingStop != 0)
             return;
