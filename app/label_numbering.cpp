@@ -131,8 +131,7 @@ LListEntry* AddNumberedLabel(LObject* element, int16_t i, const char* tag, const
     auto found = index.FirstGroupFrom(n);
     LListEntry* fresh = nullptr;
     if (found != index.groups.end() && found->first == n && SameText(found->second.head->tag.get(), tag)) {
-        fresh = InsertEntryAfter(found->second.tail);
-        found->second.tail = fresh;
+        fresh = index.JoinGroup(found->second);
     } else {
         LListEntry* at = found != index.groups.end() ? found->second.head
                          : index.groups.empty()     ? &s->numberedRows
@@ -151,17 +150,11 @@ LListEntry* AddNumberedLabel(LObject* element, int16_t i, const char* tag, const
             }
             index.Renumber(m, m + 1);
         }
-        fresh = InsertEntryBefore(at, &index);
-        fresh->tag = CopyListText(tag);
-        fresh->number = n;
-        index.AddGroup(fresh);
+        fresh = index.StartGroup(at, tag, n);
     }
-    fresh->labelIndex = i;
-    fresh->number = n;
-    element->GetEntity(fresh->element);
-    fresh->text = CopyListText(text);
-    index.AddLabel(fresh);
-    index.MarkDirty(fresh);
+    ads_name insert;
+    element->GetEntity(insert);
+    index.EnterLabel(fresh, insert, i, n, text);
     return fresh;
 }
 

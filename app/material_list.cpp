@@ -58,27 +58,18 @@ void AddPendingLine(LDocState* s, LObject* e, int16_t r, const std::string& line
     LListEntry* fresh = nullptr;
     int32_t number = 0;
     if (index.LowestNumberOf(line.c_str(), &number)) {
-        LListIndex::Group* g = index.FindGroup(number);
-        fresh = InsertEntryAfter(g->tail);
-        g->tail = fresh;
+        fresh = index.JoinGroup(*index.FindGroup(number));
     } else {
         LListEntry* end = &s->pendingLabels;
         if (!index.groups.empty()) {
             number = index.groups.rbegin()->first;
             end = index.groups.rbegin()->second.tail->next.get();
         }
-        ++number;
-        fresh = InsertEntryBefore(end, &index);
-        fresh->tag = CopyListText(line.c_str());
-        fresh->number = number;
-        index.AddGroup(fresh);
+        fresh = index.StartGroup(end, line.c_str(), ++number);
     }
-    fresh->number = number;
-    fresh->labelIndex = r;
-    e->GetEntity(fresh->element);
-    fresh->text = CopyListText(flowText);
-    index.AddLabel(fresh);
-    index.MarkDirty(fresh);
+    ads_name insert;
+    e->GetEntity(insert);
+    index.EnterLabel(fresh, insert, r, number, flowText);
 }
 
 // Folds each group into one row (variant 0) or one row per airflow text

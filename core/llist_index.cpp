@@ -87,6 +87,30 @@ void LListIndex::Renumber(int32_t from, int32_t to) {
     }
 }
 
+LListEntry* LListIndex::JoinGroup(Group& group) {
+    LListEntry* fresh = InsertEntryAfter(group.tail);
+    fresh->number = group.head->number;
+    group.tail = fresh;
+    return fresh;
+}
+
+LListEntry* LListIndex::StartGroup(LListEntry* at, const char* tag, int32_t number) {
+    LListEntry* fresh = InsertEntryBefore(at, this);
+    fresh->tag = CopyListText(tag);
+    fresh->number = number;
+    AddGroup(fresh);
+    return fresh;
+}
+
+void LListIndex::EnterLabel(LListEntry* e, const ads_name element, int16_t i, int32_t number, const char* text) {
+    e->labelIndex = i;
+    e->number = number;
+    ads_name_set(element, e->element);
+    e->text = CopyListText(text);
+    AddLabel(e);
+    MarkDirty(e);
+}
+
 void LListIndex::MarkDirty(LListEntry* e) {
     if (!e->dirty)
         dirty_.push_back(e);

@@ -50,6 +50,14 @@ public:
     // A group's number changes from `from` to `to` (no group holds `to`).
     void Renumber(int32_t from, int32_t to);
 
+    // A new entry: at the end of the group of a number, or heading a new
+    // group of the description before the entry `at`.
+    LListEntry* JoinGroup(Group& group);
+    LListEntry* StartGroup(LListEntry* at, const char* tag, int32_t number);
+    // Fills a new entry with label i of the element and the row's text,
+    // enters it and marks it for writing.
+    void EnterLabel(LListEntry* e, const ads_name element, int16_t i, int32_t number, const char* text);
+
     // Marks an entry as still to be written; kept in marking order.
     void MarkDirty(LListEntry* e);
     // The entry no longer needs writing (its element shows its number).

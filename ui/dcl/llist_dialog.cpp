@@ -26,20 +26,22 @@ const char* TagOf(const LListEntry& row) { return row.tag ? row.tag.get() : ""; 
 
 }  // namespace
 
-std::string MaterialListLine(const LListEntry& row, int32_t base, int16_t variant) {
-    std::string line = row.number < 1
-                           ? FormatText("      %3d x %s", static_cast<int>(row.count), TagOf(row))
-                           : FormatText("%4d  %3d x %s", static_cast<int>(base + row.number),
-                                        static_cast<int>(row.count), TagOf(row));
+// The row by one of two formats: (count, description) for a row without a
+// number, (number, count, description) for a numbered one.
+static std::string RowLine(const LListEntry& row, int32_t base, int16_t variant, const char* unnumbered,
+                           const char* numbered) {
+    int count = static_cast<int>(row.count);
+    std::string line = row.number < 1 ? FormatText(unnumbered, count, TagOf(row))
+                                      : FormatText(numbered, static_cast<int>(base + row.number), count, TagOf(row));
     return line + AirflowPart(row, variant);
 }
 
+std::string MaterialListLine(const LListEntry& row, int32_t base, int16_t variant) {
+    return RowLine(row, base, variant, "      %3d x %s", "%4d  %3d x %s");
+}
+
 std::string MaterialFileLine(const LListEntry& row, int32_t base, int16_t variant) {
-    std::string line = row.number < 1
-                           ? FormatText("     %d     %s", static_cast<int>(row.count), TagOf(row))
-                           : FormatText("%d     %d     %s", static_cast<int>(base + row.number),
-                                        static_cast<int>(row.count), TagOf(row));
-    return line + AirflowPart(row, variant);
+    return RowLine(row, base, variant, "     %d     %s", "%d     %d     %s");
 }
 
 int16_t WriteMaterialFile(const char* path, const LListEntry* rows, int32_t base, int16_t variant) {
