@@ -26,9 +26,7 @@ int ChangePlane(int) { return NotBuilt(); }
 int MoveElement(int) { return NotBuilt(); }
 int ExplodeElements(int) { return NotBuilt(); }
 int EditElementProperties(int) { return NotBuilt(); }
-int DimensionNetwork(int) { return NotBuilt(); }
 int PlaceFlowLabel(int) { return NotBuilt(); }
-int ListMaterials(int) { return NotBuilt(); }
 int InsertBetween(int) { return NotBuilt(); }
 int CopyElements(int) { return NotBuilt(); }
 int MirrorElements(int) { return NotBuilt(); }

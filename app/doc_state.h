@@ -13,6 +13,8 @@
 #include "acrx_app.h"
 #include "ads_types.h"
 #include "core/drawing_defaults.h"
+#include "core/llist.h"
+#include "core/llist_index.h"
 #include "core/system_list.h"
 #include "core/system_record.h"
 
@@ -55,6 +57,14 @@ struct LDocState {
     LConnector* startConnector = nullptr;  // owned
     int32_t highestLabelNumber = 0;
     int32_t lastLabelNumber = 0;
+    // Label numbering and the bill of materials, filled for one run: the
+    // labels still to be numbered, the numbered rows (in the end the whole
+    // bill) and the counted piece lines, with the look-ups into the first two.
+    LListEntry pendingLabels;
+    LListEntry numberedRows;
+    LListNode bomLines;
+    LListIndex pendingIndex{&pendingLabels};
+    LListIndex numberedIndex{&numberedRows};
     // The drawing's air systems sorted by tag, the removed systems whose
     // entities are still to be erased, and the module's entry
     // "LurakCad_B1" in the named-object dictionary.

@@ -6,6 +6,7 @@
 
 #include "aced_input.h"
 #include "ads_entity.h"
+#include "core/command_state.h"
 #include "core/element_factory.h"
 #include "core/lobject.h"
 #include "core/string_convert.h"
@@ -20,45 +21,6 @@ LElementUpdater g_updater;
 bool HasUpdater() {
     return g_updater.loadElement && g_updater.moveLabelsToLabelLayer && g_updater.insert;
 }
-
-// CMDECHO off and the dimension style kept while the update runs.
-class CommandState {
-public:
-    explicit CommandState(AcDbDatabase* database) : database_(database) {
-        dimstyle_ = database_->dimstyle();
-        resbuf value;
-        if (acedGetVar(L"CMDECHO", &value) == RTNORM && value.restype == RTSHORT) {
-            echo_ = value.resval.rint;
-            haveEcho_ = true;
-            resbuf off;
-            off.restype = RTSHORT;
-            off.resval.rint = 0;
-            off.rbnext = nullptr;
-            acedSetVar(L"CMDECHO", &off);
-        }
-    }
-    ~CommandState() {
-        if (!dimstyle_.isNull()) {
-            database_->setDimstyle(dimstyle_);
-            database_->setDimstyleData(dimstyle_);
-        }
-        if (haveEcho_) {
-            resbuf value;
-            value.restype = RTSHORT;
-            value.resval.rint = echo_;
-            value.rbnext = nullptr;
-            acedSetVar(L"CMDECHO", &value);
-        }
-    }
-    CommandState(const CommandState&) = delete;
-    CommandState& operator=(const CommandState&) = delete;
-
-private:
-    AcDbDatabase* database_;
-    AcDbObjectId dimstyle_;
-    short echo_ = 0;
-    bool haveEcho_ = false;
-};
 
 // Erases each entity once; acdbEntDel on an erased entity would bring it back.
 class Eraser {
@@ -151,6 +113,8 @@ void CarryOutRemovals(LSystemList& list, AcDbDatabase* database) {
     Eraser eraser;
     for (LSystemRemoval* r = list.removals; r && r->next; r = r->next)
         EraseLabelsOf(EraseElementsOf(r->tag, eraser), eraser);
+    if (!list.removals || !list.removals->next)
+        return;  // nothing to erase: the drawing need not be searched
     std::set<std::string> used = CollectUsedLayers(database);
     for (LSystemRemoval* r = list.removals; r && r->next; r = r->next)
         for (int i = 0; i < r->layerCount && i < kRemovalLayers; ++i)

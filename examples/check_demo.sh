@@ -8,6 +8,7 @@ program=$1 examples=$2 check=$3 python=$4 out=$5
 mkdir -p "$out" && cd "$out"
 "$program" -s "$examples/demo.scr" -o demo.dxf > demo.log
 "$python" "$check" demo.dxf
+grep -q "SPIRO  d=315;" demo_bom.txt
 "$program" demo.dxf -s "$examples/demo_reopen.scr" -o reopened.dxf | tee reopen.log
 grep -q '\[HV1\] Supply air' reopen.log
 "$python" "$check" reopened.dxf

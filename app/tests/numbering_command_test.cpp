@@ -1,0 +1,83 @@
+// "C:ldim" and "C:llist" in a drawing: the number prompt's answers and the
+// save button of the list dialog.
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/tests/module_fixture.h"
+#include "core/system_list.h"
+
+namespace {
+
+constexpr int kLdim = 16;
+constexpr int kLlist = 18;
+constexpr int16_t kSpiralDuct = 1;
+constexpr int16_t kTsdGrille = 4;
+
+// Two spiral ducts and a TSD grille on the second one, which is current.
+class NumberingCommandTest : public PlacementTest {
+protected:
+    void Lay(int32_t labelOffset) {
+        for (LSystemNode* n = state->systemList.systems; n; n = n->next)
+            n->record.labelNumberOffset = labelOffset;
+        state->currentSystem.labelNumberOffset = labelOffset;
+        SetStart(0, 0, 0, kShapeRound, 315, 0);
+        Place(kLnvf, kSpiralDuct);
+        Place(kLnvf, kSpiralDuct);
+        Place(kLracs, kTsdGrille);
+        Transcript();
+    }
+    // Labels only, each number asked.
+    static std::string Labels(const std::string& answers) { return "1067=1\n1082=0\nok\n" + answers; }
+};
+
+TEST_F(NumberingCommandTest, TypingTheProposalCountsLikeAnEmptyAnswer) {
+    Lay(0);
+    // The grille's own description gets 1, typed; the duct's is new as well
+    // and is proposed the next number.
+    Run(kLdim, Labels("@0,500\n1\n@0,500\n\n@0,500\n\n"));
+    std::string t = Transcript();
+    EXPECT_NE(t.find("Label number <1>: 1\n"), std::string::npos) << t;
+    EXPECT_NE(t.find("Label number <2>: \n"), std::string::npos) << t;
+    EXPECT_EQ(t.find("Label number <1>: \n"), std::string::npos) << t;
+}
+
+TEST_F(NumberingCommandTest, ANumberBelowTheOffsetIsRefusedAndQuitIsNoLongerOffered) {
+    Lay(99);
+    Run(kLdim, Labels("@0,500\n50\nQuit\n\n@0,500\n\n^C\n"));
+    std::string t = Transcript();
+    EXPECT_NE(t.find("Label number <100>: 50\nThe number cannot be below"), std::string::npos) << t;
+    // "Quit" is now no keyword: the prompt asks again, and the empty answer
+    // takes the proposal; the next element is reached.
+    EXPECT_NE(t.find("Label number <100>: \n"), std::string::npos) << t;
+    EXPECT_NE(t.find("Label number <101>"), std::string::npos) << t;
+}
+
+TEST_F(NumberingCommandTest, QuitKeepsTheLabelUnnumberedAndEndsTheRun) {
+    Lay(0);
+    Run(kLdim, Labels("@0,500\nQuit\n"));
+    std::string t = Transcript();
+    size_t after = t.find("Label number <1>: Quit");
+    ASSERT_NE(after, std::string::npos) << t;
+    EXPECT_EQ(t.find("Label number", after + 1), std::string::npos) << t;
+    EXPECT_EQ(state->numberedRows.next, nullptr);  // the lists are emptied
+}
+
+TEST_F(NumberingCommandTest, AFileThatCannotBeWrittenIsReportedAndTheDialogStaysOpen) {
+    Lay(0);
+    namespace fs = std::filesystem;
+    fs::path good = installDir / "bill.txt";
+    Run(kLlist, "list=0\naccept\nsave\n" + (installDir / "missing" / "bill.txt").string() + "\nsave\n" +
+                    good.string() + "\naccept\n");
+    std::string t = Transcript();
+    EXPECT_NE(t.find("The file cannot be created."), std::string::npos) << t;
+    std::ifstream in(good);
+    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(all,
+              "1     1     TSD  L=300;  H=50;  \n"
+              "2     2     SPIRO  d=315;  l=6000;  \n"
+              "     1     VF-01  d=315;\n")
+        << t;
+}
+
+}  // namespace
