@@ -168,7 +168,7 @@ bool FitsInOrientation(Gap& gap, LObject* element) {
                 element->FitToElement(gap.first, i, gap.j);
                 element->FitToElement(gap.second, m, gap.k);
             }
-            if (RefitJoint(1, gap.first, gap.second, gap.j, gap.k, i, m) == 0)
+            if (RefitJoint(1, element, gap.first, gap.second, gap.j, gap.k, i, m) == 0)
                 return true;
         }
     return false;
@@ -178,8 +178,6 @@ bool FitsInOrientation(Gap& gap, LObject* element) {
 // pair of connectors that works.
 void FitBetween(Gap& gap, LObject* element) {
     LDocState* s = CurrentDocState;
-    LObject* kept = s->current;
-    s->current = element;
     int16_t first = element->GetOrientation();
     bool fitted = false;
     do {
@@ -187,7 +185,6 @@ void FitBetween(Gap& gap, LObject* element) {
         if (!fitted)
             element->SetOrientation(static_cast<int16_t>((element->GetOrientation() + 1) % 6));
     } while (!fitted && element->GetOrientation() != first);
-    s->current = kept;
     if (fitted) {
         MakeCurrentEntity(element);
         s->selectionState = 2;

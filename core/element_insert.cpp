@@ -8,7 +8,7 @@
 
 #include "acdb_objects.h"
 #include "ads_entity.h"
-#include "app/doc_state.h"
+#include "core/drawing_context.h"
 #include "core/dimensions.h"
 #include "core/element_xdata.h"
 #include "core/global_mode.h"
@@ -91,7 +91,7 @@ static int16_t InsertOwnBlock(LObject* e) {
 }
 
 static AcDbDatabase* CurrentDatabase() {
-    return CurrentDocState ? CurrentDocState->database : nullptr;
+    return CurrentDrawing() ? CurrentDrawing()->database : nullptr;
 }
 
 static Acad::ErrorStatus AppendToModelSpace(AcDbDatabase* db, AcDbEntity* entity, AcDbObjectId& id) {
@@ -258,7 +258,7 @@ static int16_t RefreshLeader(LObject* e, LLabelNode* node, resbuf* labelList, do
         RotateVector2d(q, -f.rotation);
         q[0] += f.position.x;
         q[1] += f.position.y;
-        double d = CurrentDocState ? CurrentDocState->defaults.labelDistance : 50.0;
+        double d = CurrentDrawing() ? CurrentDrawing()->defaults.labelDistance : 50.0;
         on = (f.min.x - d) * f.scale.sx - h < q[0] && q[0] < (f.max.x + d) * f.scale.sx + h &&
              (f.min.y - d) * f.scale.sy - h < q[1] && q[1] < (f.max.y + d) * f.scale.sy + h;
     }

@@ -5,7 +5,7 @@
 
 #include "acdb_objects.h"
 #include "ads_entity.h"
-#include "app/doc_state.h"
+#include "core/drawing_context.h"
 #include "core/element_factory.h"
 #include "core/lobject.h"
 #include "core/null_handle.h"
@@ -144,7 +144,7 @@ LObject* LoadElementFromEntity(const ads_name entity) {
     LSystemRecord record;
     char tagText[16];
     CopyFieldText(tagText, sizeof tagText, tag.c_str());
-    if (!CurrentDocState || GetSystemByTag(CurrentDocState->systemList, &record, tagText) != 0)
+    if (!CurrentDrawing() || GetSystemByTag(CurrentDrawing()->systemList, &record, tagText) != 0)
         return Discard(e);
     e->SetSystemRecord(record);
     if (e->GetKind() & kKindUserBlock)

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "ads_entity.h"
-#include "app/doc_state.h"
+#include "core/drawing_context.h"
 #include "core/element_factory.h"
 #include "core/lobject.h"
 #include "core/null_handle.h"
@@ -130,7 +130,7 @@ resbuf* LObject::WriteXData() {
 
 // The last parameter of data written before the type had it.
 static bool DefaultLastParam(const LObject* e, double* value) {
-    const LDrawingDefaults defaults = CurrentDocState ? CurrentDocState->defaults : LDrawingDefaults();
+    const LDrawingDefaults defaults = CurrentDrawing() ? CurrentDrawing()->defaults : LDrawingDefaults();
     int16_t f = e->GetFamily(), s = e->GetSubtype();
     if (f == 1 && (s == 1 || s == 24 || s == 25)) {
         *value = defaults.rectPieceLength;

@@ -6,7 +6,7 @@
 
 #include "aced_input.h"
 #include "ads_entity.h"
-#include "app/doc_state.h"
+#include "core/drawing_context.h"
 #include "core/anonymous_block.h"
 #include "core/draw_neutral.h"
 #include "core/global_mode.h"
@@ -118,8 +118,8 @@ static int16_t PlaceFramed(LObject* e, int16_t i, const FramedLayout& layout) {
         LabelAnchor(e, node->point, plan, anchor);
         acedInitGet(0, L"Quit");
         int status = acedGetPoint(anchor, ToWide(CommandMessage(165)).c_str(), pick);
-        if (status == RTKWORD && CurrentDocState)
-            CurrentDocState->numberingStop = 1;
+        if (status == RTKWORD && CurrentDrawing())
+            CurrentDrawing()->numberingStop = 1;
         if (status != RTNORM)
             return -1;
     }

@@ -8,7 +8,7 @@
 #include "acdb_objects.h"
 #include "aced_input.h"
 #include "ads_entity.h"
-#include "app/doc_state.h"
+#include "core/drawing_context.h"
 #include "core/anonymous_block.h"
 #include "core/draw_neutral.h"
 #include "core/labels.h"
@@ -122,7 +122,7 @@ static bool PickNearElement(const LObject* e, const ads_point pick) {
     ref->close();
     if (!has)
         return false;
-    double d = CurrentDocState ? CurrentDocState->defaults.labelDistance : 50.0;
+    double d = CurrentDrawing() ? CurrentDrawing()->defaults.labelDistance : 50.0;
     const AcGePoint3d &lo = ext.minPoint(), &hi = ext.maxPoint();
     return lo.x - d < pick[0] && lo.y - d < pick[1] && hi.x + d > pick[0] && hi.y + d > pick[1];
 }
@@ -140,8 +140,8 @@ static int16_t AskLabelPoint(const ads_point anchor, ads_point pick) {
     std::string k = ToNarrowString(word);
     if (k == "Select")
         return 200;
-    if (k == "Quit" && CurrentDocState)
-        CurrentDocState->numberingStop = 1;
+    if (k == "Quit" && CurrentDrawing())
+        CurrentDrawing()->numberingStop = 1;
     return -2;
 }
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/doc_state.h"
+#include "core/drawing_context.h"
 #include "core/element_load.h"
 #include "core/lobject.h"
 #include "core/rounding.h"
@@ -53,7 +53,7 @@ static Gap MeasureGap(LObject* a, LConnector* ca, LConnector* cb) {
 // The standard piece length and the length parameter of a straight duct
 // that is laid as pieces; false for any other type.
 static bool PieceRule(const LObject* e, double* piece, int16_t* lengthIndex) {
-    const LDrawingDefaults d = CurrentDocState ? CurrentDocState->defaults : LDrawingDefaults();
+    const LDrawingDefaults d = CurrentDrawing() ? CurrentDrawing()->defaults : LDrawingDefaults();
     if (e->GetFamily() == 1 && e->GetSubtype() == 1) {
         *piece = d.rectPieceLength;
         *lengthIndex = 2;
@@ -67,8 +67,8 @@ static bool PieceRule(const LObject* e, double* piece, int16_t* lengthIndex) {
 }
 
 static void TakeCurrentSystem(LObject* e) {
-    if (CurrentDocState)
-        e->SetSystemRecord(CurrentDocState->currentSystem);
+    if (CurrentDrawing())
+        e->SetSystemRecord(CurrentDrawing()->currentSystem);
 }
 
 // Sizes an element of the refit from the arrays and fits its connector k to
@@ -132,8 +132,7 @@ static void Stretch(Refit& r, int16_t mode, LObject* a, LObject* b, int16_t i, i
     b->Insert(13);
 }
 
-int16_t RefitJoint(int16_t mode, LObject* a, LObject* b, int16_t i, int16_t j, int16_t k, int16_t l) {
-    LObject* e = CurrentDocState ? CurrentDocState->current : nullptr;
+int16_t RefitJoint(int16_t mode, LObject* e, LObject* a, LObject* b, int16_t i, int16_t j, int16_t k, int16_t l) {
     LConnector* ca = a ? a->GetConnector(i) : nullptr;
     LConnector* cb = b ? b->GetConnector(j) : nullptr;
     LConnector* ck = e ? e->GetConnector(k) : nullptr;

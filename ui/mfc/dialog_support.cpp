@@ -8,14 +8,14 @@
 
 #include "acdb_objects.h"
 #include "aced_input.h"
-#include "app/doc_state.h"
+#include "core/drawing_context.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
 #include "core/system_list.h"
 
-AcDbDatabase* DialogDatabase() { return CurrentDocState ? CurrentDocState->database : nullptr; }
+AcDbDatabase* DialogDatabase() { return CurrentDrawing() ? CurrentDrawing()->database : nullptr; }
 
-LSystemList* DialogSystems() { return CurrentDocState ? &CurrentDocState->systemList : nullptr; }
+LSystemList* DialogSystems() { return CurrentDrawing() ? &CurrentDrawing()->systemList : nullptr; }
 
 void SetTitleText(CWnd& dialog, int entry) { dialog.SetWindowText(WideText(DialogText(entry)).c_str()); }
 
