@@ -4,7 +4,6 @@
 #include <string>
 
 #include "ads_entity.h"
-#include "app/reactors.h"
 #include "core/labels.h"
 #include "core/lobject.h"
 #include "core/string_convert.h"
@@ -18,9 +17,7 @@ AcDbObjectReactor* UseLabelReactor(AcDbObjectReactor* reactor) {
     return old;
 }
 
-AcDbObjectReactor* CurrentLabelReactor() {
-    return chosenReactor ? chosenReactor : LabelReactorInstance();
-}
+AcDbObjectReactor* CurrentLabelReactor() { return chosenReactor; }
 
 // The first 1005 of an object's label XDATA ("" when it carries none).
 static std::string OtherLabelHandle(const AcDbObject* object) {

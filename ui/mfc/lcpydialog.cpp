@@ -1,6 +1,6 @@
 #include "ui/mfc/lcpydialog.h"
 
-#include "app/help.h"
+#include "core/environment.h"
 #include "ui/mfc/dialog_support.h"
 #include "ui/mfc/dialog_templates.h"
 

@@ -1,6 +1,6 @@
 #include "ui/mfc/lstartdialog.h"
 
-#include "app/help.h"
+#include "core/environment.h"
 #include "core/lconnector.h"
 #include "core/messages.h"
 #include "core/system_text.h"
