@@ -85,10 +85,7 @@ int16_t EnterPathAtNeighbour(LObject* path) {
         if (AddSegmentTowards(path, ConnectorDirection(neighbour, n), p0, p1) != 0)
             continue;
         path->FitToElement(neighbour, k, n);
-        path->Insert(15);
-        path->Connect(neighbour, k, n);
-        path->Insert(13);
-        neighbour->Insert(13);
+        InsertJoined(path, neighbour, k, n);
         ads_point_set(p1, p0);
         break;
     }
