@@ -15,6 +15,7 @@
 #include "core/element_load.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
+#include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/rounding.h"
 #include "core/string_convert.h"
@@ -113,11 +114,11 @@ int16_t RunFromStart() {
     LDocState* s = CurrentDocState;
     LConnector* start = s->startConnector;
     if (!start) {
-        PrintCommandMessage(155);
+        PrintCommandMessage(kMsgNoCurrentElement);
         return -1;
     }
     ads_point p1;
-    if (acedGetPoint(start->position, ToWide(CommandMessage(179)).c_str(), p1) != RTNORM)
+    if (acedGetPoint(start->position, ToWide(CommandMessage(kPromptRunEnd)).c_str(), p1) != RTNORM)
         return 0;
     double left = RunLength(start->position, p1, start->GetAngle());
     ElementPtr piece = MakePiece(start->shape);
@@ -143,7 +144,7 @@ int16_t RunFromCurrent() {
     int16_t n = s->current->NextFreeConnector(ConnectorSearchStart(), -1);
     if (n == -1)
         return -1;
-    const std::wstring prompt = ToWide(CommandMessage(180));
+    const std::wstring prompt = ToWide(CommandMessage(kPromptRunEndOrNext));
     ads_point p0, p1;
     for (;;) {
         acedInitGet(0, L"Next");

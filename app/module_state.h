@@ -7,8 +7,8 @@
 #include <cstdint>
 
 #include "ads_types.h"
+#include "core/application_name.h"
 
-constexpr const char* kApplicationName = "LurakCad_B1";
 constexpr const wchar_t* kModuleFileName = L"LURAK.ARX";
 constexpr int kPathSize = 256;
 

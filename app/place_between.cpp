@@ -6,7 +6,9 @@
 #include "app/place_support.h"
 #include "core/element_load.h"
 #include "core/geometry.h"
+#include "core/insert_flags.h"
 #include "core/lobject.h"
+#include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/placement_geometry.h"
 #include "core/refit_joint.h"
@@ -33,8 +35,8 @@ void FinishPath(LObject* path) {
 
 void JoinToSecond(Gap& gap, LObject* path) {
     path->Connect(gap.second.get(), 1, gap.k);
-    gap.second->Insert(13);
-    path->Insert(13);
+    gap.second->Insert(kInsertRefresh);
+    path->Insert(kInsertRefresh);
 }
 
 // The direction the path must arrive in to face connector k of the second
@@ -65,7 +67,7 @@ int16_t CloseAtCorner(Gap& gap, LObject* path, const ads_point p1) {
     ads_point corner;
     if (CornerOffset(q, path->GetRotation() + t, p1, ConnectorDirection(gap.second.get(), gap.k),
                      corner) != 0) {
-        PrintCommandMessage(170);  // no corner: the path stays as it is
+        PrintCommandMessage(kMsgPathCannotTurn);  // no corner: the path stays as it is
         return -1;
     }
     path->RemoveLastSegment();
@@ -79,7 +81,7 @@ int16_t CloseAtCorner(Gap& gap, LObject* path, const ads_point p1) {
     if (path->AddPathSegment(d, ArrivalDirection(gap, path)) != 0)
         return -1;
     path->FitToElement(gap.first.get(), 0, gap.j);
-    path->Insert(15);
+    path->Insert(kInsertAll);
     JoinToSecond(gap, path);
     return 0;
 }
@@ -92,10 +94,10 @@ void ClosePath(Gap& gap, LObject* path, const ads_point p0, bool atOnce) {
     RotateVector2d(d, -path->GetRotation());
     if (path->AddPathPoint(d, ArrivalDirection(gap, path)) == 0) {
         path->FitToElement(gap.first.get(), 0, gap.j);
-        path->Insert(15);
+        path->Insert(kInsertAll);
         if (atOnce) {
             path->Connect(gap.first.get(), 0, gap.j);
-            gap.first->Insert(13);
+            gap.first->Insert(kInsertRefresh);
         }
         JoinToSecond(gap, path);
         FinishPath(path);
@@ -115,7 +117,7 @@ void LayPathBetween(Gap& gap, LObject* path) {
     GiveCurrentSystem(path);
     LObject* first = gap.first.get();
     path->FitToElement(first, 0, gap.j);
-    const std::wstring prompt = ToWide(CommandMessage(169));
+    const std::wstring prompt = ToWide(CommandMessage(kPromptPathPoint));
     ads_point p0, p1;
     for (;;) {
         ConnectorPoint(first, gap.j, p0);
@@ -128,19 +130,19 @@ void LayPathBetween(Gap& gap, LObject* path) {
             break;
     }
     path->FitToElement(first, 0, gap.j);
-    path->Insert(15);
+    path->Insert(kInsertAll);
     path->Connect(first, 0, gap.j);
-    first->Insert(13);
-    path->Insert(13);
+    first->Insert(kInsertRefresh);
+    path->Insert(kInsertRefresh);
     ads_point_set(p1, p0);
     while (acedGetPoint(p0, prompt.c_str(), p1) == RTNORM) {
         acutPrintf(L"\n");
         if (AddSegmentTowards(path, path->GetRotation(), p0, p1) != 0) {
-            PrintCommandMessage(170);
+            PrintCommandMessage(kMsgPathCannotTurn);
             continue;
         }
         path->FitToElement(first, 0, gap.j);
-        path->Insert(15);
+        path->Insert(kInsertAll);
         ads_point_set(p1, p0);
     }
     ClosePath(gap, path, p0, false);
@@ -178,7 +180,7 @@ void FitBetween(Gap& gap, LObject* element) {
         MakeCurrentEntity(element);
         s->selectionState = 2;
     } else {
-        PrintCommandMessage(164);
+        PrintCommandMessage(kMsgNothingFitsBetween);
     }
 }
 
@@ -190,11 +192,11 @@ void PlaceBetweenPicks(int16_t page) {
     gap.first.reset(LoadElementFromEntity(s->firstPick));
     gap.second.reset(LoadElementFromEntity(s->secondPick));
     if (!gap.first || !gap.second) {
-        PrintCommandMessage(153);
+        PrintCommandMessage(kMsgNotAnElement);
         return;
     }
     if (FindFacingFreeConnectors(gap.first.get(), gap.second.get(), &gap.j, &gap.k) != 0) {
-        PrintCommandMessage(163);
+        PrintCommandMessage(kMsgNoFacingConnectors);
         return;
     }
     ElementPtr element = ChooseNewElement(page);

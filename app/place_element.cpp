@@ -12,14 +12,16 @@
 #include "app/place_between.h"
 #include "app/place_path.h"
 #include "app/place_support.h"
+#include "core/insert_flags.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
+#include "core/message_numbers.h"
 
 // Case 2: the first element of a network, at the pending start connector.
 static void PlaceAtStart(int16_t page) {
     LConnector* start = CurrentDocState->startConnector;
     if (!start) {
-        PrintCommandMessage(155);
+        PrintCommandMessage(kMsgNoCurrentElement);
         return;
     }
     ElementPtr element = ChooseNewElement(page);
@@ -38,7 +40,7 @@ static void PlaceAtStart(int16_t page) {
         fits = element->FitToConnector(start, k);
     }
     if (fits != 0) {
-        PrintCommandMessage(166);
+        PrintCommandMessage(kMsgDoesNotFit);
         return;
     }
     StartWithElement(std::move(element), k);
@@ -57,15 +59,15 @@ static void PlaceChild(ElementPtr child) {
     GiveCurrentSystem(child.get());
     child->SetAttachPosition(static_cast<uint16_t>(position));
     if (child->AlignTo(parent) != 0) {
-        PrintCommandMessage(166);
+        PrintCommandMessage(kMsgDoesNotFit);
         return;
     }
-    child->Insert(15);
+    child->Insert(kInsertAll);
     parent->AddChild(child.get(), static_cast<uint16_t>(position));
     child->SetParent(parent);
     child->AlignToParent();
-    child->Insert(15);
-    parent->Insert(15);
+    child->Insert(kInsertAll);
+    parent->Insert(kInsertAll);
     MakeCurrentEntity(child.get());
     child.reset();
     ReleaseCurrentElement();
@@ -84,7 +86,7 @@ static void PlaceOnConnectorZero(ElementPtr element) {
         element->SetOrientation(static_cast<int16_t>((first + turn) % 6));
         int16_t start = current->NextFreeConnectorAnyAxis(-1, shape);
         if (start == -1) {
-            PrintCommandMessage(157);
+            PrintCommandMessage(kMsgNoFreeConnector);
             return;
         }
         int16_t q = start;
@@ -97,13 +99,13 @@ static void PlaceOnConnectorZero(ElementPtr element) {
         } while (q != -1 && q != start);
     }
     if (joined == -1) {
-        PrintCommandMessage(166);
+        PrintCommandMessage(kMsgDoesNotFit);
         return;
     }
-    element->Insert(15);
+    element->Insert(kInsertAll);
     element->Connect(current, 0, joined);
-    element->Insert(13);
-    current->Insert(15);
+    element->Insert(kInsertRefresh);
+    current->Insert(kInsertAll);
     MakeCurrentEntity(element.get());
     element.reset();
     ReleaseCurrentElement();
@@ -115,7 +117,7 @@ static void PlaceJoined(ElementPtr made, int16_t c0) {
     LObject* current = CurrentDocState->current;
     int16_t n = current->NextFreeConnector(c0, -1);
     if (n == -1) {
-        PrintCommandMessage(157);
+        PrintCommandMessage(kMsgNoFreeConnector);
         return;
     }
     int16_t k = -1, shape = -1;
@@ -124,7 +126,7 @@ static void PlaceJoined(ElementPtr made, int16_t c0) {
     LObject* element = AdvanceTo(std::move(made), k, n);
     LObject* neighbour = CurrentDocState->neighbour;
     if (FitTurning(element, neighbour, k, n) != 0) {
-        PrintCommandMessage(166);
+        PrintCommandMessage(kMsgDoesNotFit);
         return;
     }
     if (element->GetKind() == kKindPath) {

@@ -7,7 +7,9 @@
 #include "app/doc_state.h"
 #include "app/place_support.h"
 #include "core/geometry.h"
+#include "core/insert_flags.h"
 #include "core/lobject.h"
+#include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
 
@@ -93,11 +95,11 @@ int16_t EnterPathAtNeighbour(LObject* path) {
     while (AskPathPoint(p0, 169, false, p1) == RTNORM) {
         acutPrintf(L"\n");
         if (AddSegmentTowards(path, path->GetRotation(), p0, p1) != 0) {
-            PrintCommandMessage(170);
+            PrintCommandMessage(kMsgPathCannotTurn);
             continue;
         }
         path->FitToElement(neighbour, k, s->neighbourConnector);
-        path->Insert(15);
+        path->Insert(kInsertAll);
         ads_point_set(p1, p0);
     }
     return 0;

@@ -3,8 +3,10 @@
 #include "aced_input.h"
 #include "app/doc_state.h"
 #include "core/element_load.h"
+#include "core/insert_flags.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
+#include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
 #include "ui/dcl/type_chooser.h"
@@ -65,13 +67,13 @@ int16_t ConnectorAtStart(LObject* element, const LConnector* start, bool anyAxis
     int16_t k = anyAxis ? element->NextFreeConnectorAnyAxis(-1, start->shape)
                         : element->NextFreeConnector(-1, start->shape);
     if (k == -1)
-        PrintCommandMessage(156);
+        PrintCommandMessage(kMsgNoMatchingConnector);
     return k;
 }
 
 void StartWithElement(ElementPtr element, int16_t k) {
     LDocState* s = CurrentDocState;
-    element->Insert(15);
+    element->Insert(kInsertAll);
     MakeCurrentEntity(element.get());
     if (s->current)
         DestroyElement(s->current);
@@ -93,7 +95,7 @@ int16_t MatchConnectors(LObject* current, LObject* element, int16_t c0, bool any
         joined = own ? own->shape : -1;
         *n = own ? current->NextFreeConnector(c0, joined) : -1;
         if (*n == -1) {
-            PrintCommandMessage(156);
+            PrintCommandMessage(kMsgNoMatchingConnector);
             return -1;
         }
     }
@@ -112,10 +114,10 @@ LObject* AdvanceTo(ElementPtr element, int16_t k, int16_t n) {
 }
 
 void InsertJoined(LObject* element, LObject* neighbour, int16_t k, int16_t n) {
-    element->Insert(15);
+    element->Insert(kInsertAll);
     element->Connect(neighbour, k, n);
-    element->Insert(13);
-    neighbour->Insert(13);
+    element->Insert(kInsertRefresh);
+    neighbour->Insert(kInsertRefresh);
 }
 
 int16_t FitTurning(LObject* element, LObject* other, int16_t own, int16_t theirs) {

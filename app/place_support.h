@@ -9,7 +9,7 @@
 
 class LConnector;
 
-// Prints a command message (number 148 on) unchanged.
+// Prints a command message (core/message_numbers.h) unchanged.
 void PrintCommandMessage(int number);
 
 // The type chooser the placing commands ask; tests put their own in its

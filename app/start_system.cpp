@@ -8,6 +8,7 @@
 #include "app/command_bodies.h"
 #include "app/doc_state.h"
 #include "core/lconnector.h"
+#include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
 #include "core/system_erase.h"
@@ -45,8 +46,8 @@ int StartSystem(int) {
     start->side = 2;
     start->a = 100.0;
     start->b = 100.0;
-    if (acedGetPoint(nullptr, ToWide(CommandMessage(150)).c_str(), start->position) == RTCAN ||
-        acedGetAngle(start->position, ToWide(CommandMessage(151)).c_str(), &start->angle) == RTCAN) {
+    if (acedGetPoint(nullptr, ToWide(CommandMessage(kPromptStartPoint)).c_str(), start->position) == RTCAN ||
+        acedGetAngle(start->position, ToWide(CommandMessage(kPromptStartDirection)).c_str(), &start->angle) == RTCAN) {
         delete start;
         return RTNORM;
     }

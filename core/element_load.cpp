@@ -5,6 +5,7 @@
 
 #include "acdb_objects.h"
 #include "ads_entity.h"
+#include "core/application_name.h"
 #include "core/drawing_context.h"
 #include "core/element_factory.h"
 #include "core/lobject.h"
@@ -78,7 +79,7 @@ static const resbuf* ReadHeader(const resbuf* marker, std::string* tag, std::str
                                 bool* hasUserText, int16_t* family, uint16_t* subtype) {
     GroupCursor in(marker->rbnext);
     const resbuf* rb = in.Take(1001);
-    if (!rb || GroupText(rb) != "LurakCad_B1" || !(rb = in.Take(1000)))
+    if (!rb || GroupText(rb) != kApplicationName || !(rb = in.Take(1000)))
         return nullptr;
     *tag = GroupText(rb);
     if ((rb = in.Take(1000))) {

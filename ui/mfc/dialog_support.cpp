@@ -9,6 +9,7 @@
 #include "acdb_objects.h"
 #include "aced_input.h"
 #include "core/drawing_context.h"
+#include "core/layer_names.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
 #include "core/system_list.h"
@@ -129,8 +130,8 @@ void AddTableNames(CComboBox& box, AcDbDatabase* database, NameTable table) {
     }
     symbols->close();
     if (table == NameTable::kLayers) {
-        RemoveListName(box, L"0");
-        RemoveListName(box, L"DEFPOINTS");
+        RemoveListName(box, kLayerZeroWide);
+        RemoveListName(box, kLayerDefpointsWide);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "core/layer_names.h"
 #include "core/messages.h"
 #include "core/system_record.h"
 #include "ui/mfc/dialog_support.h"
@@ -123,11 +124,11 @@ void LSysDialog::FillLists() {
 void LSysDialog::SetNewSystemFields() {
     linetypes[0] = L"BYLAYER";
     for (int i = 1; i < kSysPenCount; ++i) {
-        layers[i] = L"0";
+        layers[i] = kLayerZeroWide;
         linetypes[i] = L"BYBLOCK";
     }
     centreLinetype = L"K\u00d6Z\u00c9P";
-    centreLayer = L"0";
+    centreLayer = kLayerZeroWide;
     dimStyle = L"STANDARD";
     textStyle = L"STANDARD";
     for (CButton* check : {&rectCentreCheck, &roundCentreCheck, &circleCheck, &frameCheck})
@@ -166,8 +167,8 @@ void LSysDialog::ShowPen() {
     SelectListName(penLinetypeBox, linetypes[i]);
 }
 
-CString LSysDialog::ShownLayer(const CString& layer) const { return layer == L"0" ? layers[0] : layer; }
+CString LSysDialog::ShownLayer(const CString& layer) const { return layer == kLayerZeroWide ? layers[0] : layer; }
 
 CString LSysDialog::HeldLayer(const CString& layer) const {
-    return layer.CompareNoCase(layers[0]) == 0 ? CString(L"0") : layer;
+    return layer.CompareNoCase(layers[0]) == 0 ? CString(kLayerZeroWide) : layer;
 }
