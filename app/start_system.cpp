@@ -27,6 +27,8 @@ static int16_t TakeOrDefineSystem(LDocState* s, const char* tag, LSystemRecord* 
     if (GetSystemByTag(s->systemList, record, key) == 0)
         return 0;
     LSysDialog dlg(acedGetAcadFrame());
+    dlg.database = s->database;
+    dlg.systems = &s->systemList;
     std::snprintf(record->tag, sizeof record->tag, "%s", tag);
     dlg.pSystem = record;
     dlg.mode = kSysNewTagSet;
@@ -52,6 +54,7 @@ int StartSystem(int) {
         return RTNORM;
     }
     LStartDialog dlg(acedGetAcadFrame());
+    dlg.systems = &s->systemList;
     dlg.pConnector = start;
     dlg.chooseSystem = ChooseSystemFromList;
     dlg.DoModal();
