@@ -5,6 +5,7 @@
 #include "app/continue_placement.h"
 
 #include <cmath>
+#include <utility>
 
 #include "aced_input.h"
 #include "app/command_bodies.h"
@@ -15,6 +16,7 @@
 #include "core/lconnector.h"
 #include "core/lobject.h"
 #include "core/message_format.h"
+#include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/rounding.h"
 #include "core/string_convert.h"
@@ -27,9 +29,6 @@ namespace {
 constexpr int kMostPiecesInRun = 20000;
 // Runs of more pieces show their progress (on a terminal).
 constexpr int kPiecesShowingProgress = 500;
-constexpr int kMessageLayingRun = 154;
-constexpr int kMessageRunTooLong = 189;
-constexpr int kMessageDoesNotFit = 166;
 
 // The straight piece of a connector shape: family, subtype, length param.
 struct PieceType {
@@ -63,15 +62,15 @@ int PiecesOfRun(int16_t shape, double left) {
     double pieces = std::ceil(left / PieceLength(shape));
     if (pieces <= kMostPiecesInRun)
         return static_cast<int>(pieces);
-    acutPrintf(L"%s", ToWide(FormatMessageNumber(kMessageRunTooLong, {left, kMostPiecesInRun}).c_str()).c_str());
+    acutPrintf(L"%s", ToWide(FormatMessageNumber(kMsgRunTooLong, {left, kMostPiecesInRun}).c_str()).c_str());
     return -1;
 }
 
-LObject* MakePiece(int16_t shape) {
+ElementPtr MakePiece(int16_t shape) {
     PieceType type;
     if (!PieceFor(shape, &type))
         return nullptr;
-    return MakeElement(type.family, type.subtype);
+    return ElementPtr(MakeElement(type.family, type.subtype));
 }
 
 // The piece's length := the standard length, or what is left when less.
@@ -93,35 +92,18 @@ void SetPieceLength(LObject* piece, int16_t shape, double left) {
 // Adds one piece at free connector n of the current element; c0 is where
 // the search for a matching connector starts.  0, or -1 when it cannot.
 int16_t AddPiece(int16_t n, int16_t c0, double left, double* laid) {
-    LDocState* s = CurrentDocState;
-    LObject* current = s->current;
-    int16_t shape = current->GetConnector(n)->shape;
-    LObject* piece = MakePiece(shape);
-    if (!piece)
+    LObject* current = CurrentDocState->current;
+    ElementPtr made = MakePiece(current->GetConnector(n)->shape);
+    if (!made)
         return -1;
-    int16_t k = piece->NextFreeConnector(-1, shape);
-    if (k == -1) {
-        k = piece->NextFreeConnector(-1, -1);
-        LConnector* own = piece->GetConnector(k);
-        shape = own ? own->shape : -1;
-        n = own ? current->NextFreeConnector(c0, shape) : -1;
-        if (n == -1) {
-            PrintCommandMessage(156);
-            DestroyElement(piece);
-            return -1;
-        }
-    }
-    if (s->selectionState > 0)
-        current->SetEdited();
-    ShiftToNewCurrent(piece, k, n);
-    LObject* neighbour = s->neighbour;
-    GiveCurrentSystem(piece);
+    int16_t k = -1, shape = -1;
+    if (MatchConnectors(current, made.get(), c0, false, &n, &k, &shape) != 0)
+        return -1;
+    LObject* piece = AdvanceTo(std::move(made), k, n);
+    LObject* neighbour = CurrentDocState->neighbour;
     SetPieceLength(piece, shape, left);
     piece->FitToElement(neighbour, k, n);
-    piece->Insert(15);
-    piece->Connect(neighbour, k, n);
-    piece->Insert(13);
-    neighbour->Insert(13);
+    InsertJoined(piece, neighbour, k, n);
     MakeCurrentEntity(piece);
     *laid = PieceLength(shape);
     return 0;
@@ -133,7 +115,7 @@ int16_t LayRest(double left, int pieces) {
     LDocState* s = CurrentDocState;
     bool showProgress = pieces >= kPiecesShowingProgress;
     if (showProgress)
-        acedSetStatusBarProgressMeter(ToWide(CommandMessage(kMessageLayingRun)).c_str(), 0, pieces);
+        acedSetStatusBarProgressMeter(ToWide(CommandMessage(kMsgLayingRun)).c_str(), 0, pieces);
     int16_t result = 0;
     for (int laidPieces = 1; left > 0; ++laidPieces) {
         int16_t c0 = ConnectorSearchStart();
@@ -158,45 +140,31 @@ int16_t RunFromStart() {
     LDocState* s = CurrentDocState;
     LConnector* start = s->startConnector;
     if (!start) {
-        PrintCommandMessage(155);
+        PrintCommandMessage(kMsgNoCurrentElement);
         return -1;
     }
     ads_point p1;
-    if (acedGetPoint(start->position, ToWide(CommandMessage(179)).c_str(), p1) != RTNORM)
+    if (acedGetPoint(start->position, ToWide(CommandMessage(kPromptRunEnd)).c_str(), p1) != RTNORM)
         return 0;
     double left = RunLength(start->position, p1, start->GetAngle());
     int pieces = PiecesOfRun(start->shape, left);
     if (pieces < 0)
         return -1;
-    LObject* piece = MakePiece(start->shape);
+    ElementPtr piece = MakePiece(start->shape);
     if (!piece)
         return -1;
-    if (piece->GetKind() != 0) {
-        DestroyElement(piece);
+    int16_t k = ConnectorAtStart(piece.get(), start, false);
+    if (k == -1)
         return -1;
-    }
-    int16_t k = piece->NextFreeConnector(-1, start->shape);
-    if (k == -1) {
-        PrintCommandMessage(156);
-        DestroyElement(piece);
-        return -1;
-    }
-    GiveCurrentSystem(piece);
-    SetPieceLength(piece, start->shape, left);
+    GiveCurrentSystem(piece.get());
+    SetPieceLength(piece.get(), start->shape, left);
     // A start connector whose size no piece has cannot take one: laid
     // anyway, the piece kept its default size and went the wrong way.
     if (piece->FitToConnector(start, k) != 0) {
-        PrintCommandMessage(kMessageDoesNotFit);
-        DestroyElement(piece);
+        PrintCommandMessage(kMsgDoesNotFit);
         return -1;
     }
-    piece->Insert(15);
-    MakeCurrentEntity(piece);
-    if (s->current)
-        DestroyElement(s->current);
-    s->current = piece;
-    s->currentConnector = k;
-    s->selectionState = 0;
+    StartWithElement(std::move(piece), k);
     left -= PieceLength(start->shape);
     return LayRest(left, pieces) == 0 ? 1 : -1;
 }
@@ -210,7 +178,7 @@ int16_t RunFromCurrent() {
     int16_t n = s->current->NextFreeConnector(ConnectorSearchStart(), -1);
     if (n == -1)
         return -1;
-    const std::wstring prompt = ToWide(CommandMessage(180));
+    const std::wstring prompt = ToWide(CommandMessage(kPromptRunEndOrNext));
     ads_point p0, p1;
     for (;;) {
         acedInitGet(0, L"Next");

@@ -8,7 +8,8 @@
 
 #include "aced_input.h"
 #include "ads_entity.h"
-#include "app/doc_state.h"
+#include "core/application_name.h"
+#include "core/drawing_context.h"
 #include "core/element_factory.h"
 #include "core/lobject.h"
 #include "core/null_handle.h"
@@ -76,7 +77,7 @@ static int StoredLabelNumber(int32_t number) {
 
 resbuf* LObject::WriteXData() {
     GroupList g;
-    g.Text(1001, "LurakCad_B1");
+    g.Text(1001, kApplicationName);
     g.Text(1000, system.tag);
     g.Text(1000, userText ? userText : "");
     g.Short(1070, family);
@@ -143,7 +144,7 @@ resbuf* LObject::WriteXData() {
 
 // The last parameter of data written before the type had it.
 static bool DefaultLastParam(const LObject* e, double* value) {
-    const LDrawingDefaults defaults = CurrentDocState ? CurrentDocState->defaults : LDrawingDefaults();
+    const LDrawingDefaults defaults = CurrentDrawing() ? CurrentDrawing()->defaults : LDrawingDefaults();
     int16_t f = e->GetFamily(), s = e->GetSubtype();
     if (f == 1 && (s == 1 || s == 24 || s == 25)) {
         *value = defaults.rectPieceLength;

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ads_entity.h"
-#include "app/doc_state.h"
+#include "core/drawing_context.h"
 #include "core/anonymous_block.h"
 #include "core/dimensions.h"
 #include "core/draw_neutral.h"
@@ -24,7 +24,7 @@ constexpr double kDefaultRow[kValueCount] = {100, 6000, 0};
 // The drawing's round piece length; a state without a usable one gives the
 // default.
 double DocumentPieceLength() {
-    double v = CurrentDocState ? CurrentDocState->defaults.roundPieceLength : 0.0;
+    double v = CurrentDrawing() ? CurrentDrawing()->defaults.roundPieceLength : 0.0;
     return IsSize(v) ? v : kDefaultPieceLength;
 }
 

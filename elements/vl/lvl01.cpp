@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ads_entity.h"
-#include "app/doc_state.h"
+#include "core/drawing_context.h"
 #include "core/anonymous_block.h"
 #include "core/dimensions.h"
 #include "core/draw_neutral.h"
@@ -25,7 +25,7 @@ constexpr double kDiagonal = 0.7071067811865;
 // The drawing's rectangular piece length; a state without a usable one
 // (none open, or a value of 0 or less) gives the default.
 double DocumentPieceLength() {
-    double v = CurrentDocState ? CurrentDocState->defaults.rectPieceLength : 0.0;
+    double v = CurrentDrawing() ? CurrentDrawing()->defaults.rectPieceLength : 0.0;
     return IsSize(v) ? v : kDefaultPieceLength;
 }
 

@@ -1,11 +1,12 @@
 #include "ui/mfc/lexdialog.h"
 
-#include "app/help.h"
+#include "core/environment.h"
+#include "core/message_numbers.h"
 #include "ui/mfc/dialog_support.h"
+#include "ui/mfc/control_ids.h"
 #include "ui/mfc/dialog_templates.h"
 
 namespace {
-constexpr int kMessageNoLayer = 174;
 } // namespace
 
 BEGIN_MESSAGE_MAP(LExDialog, CDialog)
@@ -18,13 +19,13 @@ LExDialog::LExDialog(CWnd* parent) : CDialog(kExplodeDialogTemplate, parent), da
 
 void LExDialog::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1034, layerBox);
+    DDX_Control(pDX, kExplodeLayerList, layerBox);
 }
 
 BOOL LExDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     SetTitleText(*this, 4);
-    SetItemText(*this, 1035, 5);
+    SetItemText(*this, kPromptText, 5);
     AddTableNames(layerBox, database, NameTable::kLayers);
     return TRUE;
 }
@@ -34,7 +35,7 @@ void LExDialog::OnOK() {
     // A name the drawing cannot hold is refused like an empty one, so the
     // command never meets a layer it cannot make.
     if (!IsValidLayerName(layer.toUtf8())) {
-        AlertMessage(kMessageNoLayer);
+        AlertMessage(kMsgNoLayer);
         return;
     }
     CDialog::OnOK();

@@ -1,6 +1,8 @@
 // The air-system dialog's OK and Cancel: the checks that keep it open, and
 // the record fields and layers written when it closes.
 #include "core/system_layers.h"
+#include "core/layer_names.h"
+#include "core/message_numbers.h"
 #include "core/system_list.h"
 #include "core/system_record.h"
 #include "core/system_text.h"
@@ -9,9 +11,6 @@
 
 namespace {
 
-constexpr int kMessageTagTaken = 158;
-constexpr int kMessageNoLayerName = 174;
-constexpr int kMessageNoTag = 175;
 constexpr int kNumberChars = 63;
 constexpr int kTagChars = 4;
 constexpr int kNameChars = 63;
@@ -19,7 +18,7 @@ constexpr int kNameChars = 63;
 std::string Narrow(const CString& text) { return text.toUtf8(); }
 
 // A layer box left empty means the pen-0 layer, as "0" does.
-CString LayerOrPen0(const CString& layer) { return layer.IsEmpty() ? CString(L"0") : layer; }
+CString LayerOrPen0(const CString& layer) { return layer.IsEmpty() ? CString(kLayerZeroWide) : layer; }
 
 CString Upper(CString text) {
     text.MakeUpper();
@@ -48,14 +47,14 @@ bool LSysDialog::ReadRecordFields() {
     if (mode != kSysNew)
         return true;
     if (!IsUsableTag(record.tag)) {
-        AlertMessage(kMessageNoTag);
+        AlertMessage(kMsgNoTag);
         return false;
     }
     LSystemRecord listed;
     bool taken = systems ? GetSystemByTag(*systems, &listed, record.tag) == 0 : false;
     NormaliseSystemTag(record.tag);
     if (taken) {
-        AlertMessage(kMessageTagTaken);
+        AlertMessage(kMsgTagTaken);
         return false;
     }
     return true;
@@ -103,7 +102,7 @@ void LSysDialog::OnOK() {
     if (!ReadRecordFields())
         return;
     if (!LayersValid()) {
-        AlertMessage(kMessageNoLayerName);
+        AlertMessage(kMsgNoLayer);
         return;
     }
     StoreLayersAndStyles();
