@@ -15,56 +15,32 @@
 #include "core/lconnector.h"
 #include "core/lobject.h"
 #include "core/messages.h"
+#include "core/piece_rule.h"
 #include "core/rounding.h"
 #include "core/string_convert.h"
+#include "core/type_tables.h"
 
 namespace {
 
-// The straight piece of a connector shape: family, subtype, length param.
-struct PieceType {
-    int16_t family;
-    uint16_t subtype;
-    int16_t lengthParam;
-};
-
-bool PieceFor(int16_t shape, PieceType* out) {
-    if (shape == kShapeRect)
-        *out = {1, 1, 2};
-    else if (shape == kShapeRound)
-        *out = {2, 1, 1};
-    else
-        return false;
-    return true;
-}
-
-// The standard piece length of the shape; one of 0 or less, as an old or
-// damaged drawing may hold, stands for the default.
-double PieceLength(int16_t shape) {
-    const LDrawingDefaults& d = CurrentDocState->defaults;
-    const LDrawingDefaults fallback;
-    if (shape == kShapeRect)
-        return d.rectPieceLength > 0 ? d.rectPieceLength : fallback.rectPieceLength;
-    return d.roundPieceLength > 0 ? d.roundPieceLength : fallback.roundPieceLength;
-}
-
+// The standard straight piece of the shape (kTypeStandardPiece), made.
 LObject* MakePiece(int16_t shape) {
-    PieceType type;
-    if (!PieceFor(shape, &type))
-        return nullptr;
-    return MakeElement(type.family, type.subtype);
+    int16_t family = 0;
+    const LTypeSpec* type = StandardPieceOf(shape, &family);
+    return type ? MakeElement(family, static_cast<uint16_t>(type->code)) : nullptr;
 }
 
 // The piece's length := the standard length, or what is left when less.
 void SetPieceLength(LObject* piece, int16_t shape, double left) {
-    PieceType type;
-    if (!PieceFor(shape, &type))
+    int16_t family = 0;
+    const LTypeSpec* type = StandardPieceOf(shape, &family);
+    if (!type)
         return;
     double* values = nullptr;
     if (piece->GetParams(&values) != 0 || !values)
         return;
-    if (type.lengthParam < piece->GetParamCount()) {
-        double standard = PieceLength(shape);
-        values[type.lengthParam] = standard < left ? standard : left;
+    if (type->lengthParam >= 0 && type->lengthParam < piece->GetParamCount()) {
+        double standard = StandardPieceLength(shape);
+        values[type->lengthParam] = standard < left ? standard : left;
     }
     piece->SetParams(values);
     delete[] values;
@@ -103,7 +79,7 @@ int16_t AddPiece(int16_t n, int16_t c0, double left, double* laid) {
     piece->Insert(13);
     neighbour->Insert(13);
     MakeCurrentEntity(piece);
-    *laid = PieceLength(shape);
+    *laid = StandardPieceLength(shape);
     return 0;
 }
 
@@ -159,7 +135,7 @@ int16_t RunFromStart() {
     s->current = piece;
     s->currentConnector = k;
     s->selectionState = 0;
-    left -= PieceLength(start->shape);
+    left -= StandardPieceLength(start->shape);
     return LayRest(left) == 0 ? 1 : -1;
 }
 

@@ -2,14 +2,11 @@
 
 #include "core/rounding.h"
 #include "core/text_buffer.h"
-#include "elements/rcs/rcs_rows.h"
+#include "elements/rcs/rcs_lists.h"
 
 namespace {
 
 constexpr int kValueCount = 5;
-
-const char* const kHV[] = {"H", "V", "H/15"};
-const char* const kOptions[] = {"", "S", "AZN"};
 
 }  // namespace
 
@@ -18,7 +15,7 @@ LRCsCtr::LRCsCtr() : LRCsGrille(5, kValueCount) {
     parentParams[0] = 0;
     parentParams[1] = 1;
     SetFlipModes(0, 1, 1);
-    SetParams(RcsDefaultRow(5));
+    SetParams(DefaultValues());
 }
 
 int16_t LRCsCtr::GetParams(double** values) {
@@ -40,9 +37,9 @@ int16_t LRCsCtr::SetParams(const double* v) {
 }
 
 std::string LRCsCtr::NameText() const {
-    std::string name = FormatText("CTR-%s", ListText(kHV, hv));
+    std::string name = FormatText("CTR-%s", ListText(kCtrHV, hv));
     if (option > 1)
-        AppendItem(&name, ListText(kOptions, option));
+        AppendItem(&name, ListText(kCtrOptions, option));
     if (ellkFlag > 0)
         name += "+Ellk";
     return name;

@@ -13,23 +13,6 @@ void SnapGrilleSize(double* L, double* H) {
     }
 }
 
-void AppendItem(std::string* name, const char* item) {
-    if (item && item[0]) {
-        *name += '+';
-        *name += item;
-    }
-}
-
-void LRCsGrille::SetRowCount(int param, int16_t count) {
-    if (descriptor && descriptor->valueCounts && param >= 0 && param < descriptor->paramCount)
-        descriptor->valueCounts[param] = count;
-}
-
-void LRCsGrille::SetRowKind(int param, int16_t kind) {
-    if (descriptor && descriptor->kinds && param >= 0 && param < descriptor->paramCount)
-        descriptor->kinds[param] = kind;
-}
-
 double LRCsGrille::GetQuantity() { return L * H; }
 
 char* LRCsGrille::GetDescription() {

@@ -1,17 +1,13 @@
 #include "elements/rcs/lrcs_tn.h"
 
-#include <iterator>
-
 #include "core/rounding.h"
 #include "core/text_buffer.h"
-#include "elements/rcs/rcs_rows.h"
+#include "elements/rcs/rcs_lists.h"
 
 namespace {
 
 constexpr int kValueCount = 4;
-constexpr int kHeightParam = 1;
-
-const char* const kOptions[] = {"", "RGI", "RGP"};
+constexpr int16_t kHeightParam = 1;
 
 // Each height suits the ducts whose diameter lies in its window (both
 // ends included).
@@ -28,24 +24,31 @@ const HeightWindow kWindows[] = {
 LRCsTn::LRCsTn() : LRCsGrille(4, kValueCount) {
     kind = 2;
     SetFlipModes(0, 1, 1);
-    SetParams(RcsDefaultRow(4));
+    SetParams(DefaultValues());
 }
 
 int LRCsTn::BuildChoiceList(double d) {
-    const int room = static_cast<int>(std::size(RcsTsdHeights));
     int n = 0;
     for (const HeightWindow& w : kWindows)
-        if (d >= w.from && d <= w.to && n < room)
-            RcsTsdHeights[n++] = w.height;
-    SetRowCount(kHeightParam, static_cast<int16_t>(n));
+        if (d >= w.from && d <= w.to && n < kMaxHeights)
+            heights[n++] = w.height;
+    heightCount = static_cast<int16_t>(n);
     bool listed = false;
     for (int i = 0; i < n; ++i)
-        listed = listed || RcsTsdHeights[i] == H;
+        listed = listed || heights[i] == H;
     if (n == 0)
         H = 0;
     else if (!listed)
-        H = RcsTsdHeights[0];
+        H = heights[0];
     return n;
+}
+
+int16_t LRCsTn::ParamChoiceCount(int16_t i) const {
+    return i == kHeightParam ? heightCount : LRCsGrille::ParamChoiceCount(i);
+}
+
+const double* LRCsTn::ParamChoices(int16_t i) const {
+    return i == kHeightParam ? heights : LRCsGrille::ParamChoices(i);
 }
 
 void LRCsTn::Refresh() {
@@ -79,6 +82,6 @@ int16_t LRCsTn::SetParams(const double* v) {
 std::string LRCsTn::NameText() const {
     std::string name = dFlag > 0 ? "TDD" : "TSD";
     if (option > 1)
-        AppendItem(&name, ListText(kOptions, option));
+        AppendItem(&name, ListText(kTsdOptions, option));
     return name;
 }

@@ -4,30 +4,21 @@
 #include <vector>
 
 #include "ads_entity.h"
-#include "app/doc_state.h"
 #include "core/anonymous_block.h"
 #include "core/dimensions.h"
 #include "core/draw_neutral.h"
 #include "core/geometry.h"
+#include "core/piece_rule.h"
 #include "core/run_split.h"
 #include "core/rounding.h"
 #include "core/text_buffer.h"
 #include "elements/straight_run.h"
-#include "elements/vl/vl_type_table.h"
 
 namespace {
 
 constexpr int kValueCount = 5;
-constexpr double kDefaultPieceLength = 1500.0;
 // Arm of the diagonal strokes of the lp star: cos 45 degrees.
 constexpr double kDiagonal = 0.7071067811865;
-
-// The drawing's rectangular piece length; a state without a usable one
-// (none open, or a value of 0 or less) gives the default.
-double DocumentPieceLength() {
-    double v = CurrentDocState ? CurrentDocState->defaults.rectPieceLength : 0.0;
-    return IsSize(v) ? v : kDefaultPieceLength;
-}
 
 // Sign of the upper face in each view of the duct.
 double SignY(int16_t o) { return (o == 1 || o == 3) ? -1.0 : 1.0; }
@@ -42,10 +33,10 @@ LVl01::LVl01() : LVl(1, 2, kValueCount) {
     c1->side = 5;
     c0->paramA = c1->paramA = 0;
     c0->paramB = c1->paramB = 1;
-    pieceLength = DocumentPieceLength();
+    pieceLength = StandardPieceLength(kShapeRect);
     SetAttachMasks(1, 1, 0, 1, 1, 0);
     SetFlipModes(1, 0, 0);
-    SetParams(VlDefaultRow(1));
+    SetParams(DefaultValues());
 }
 
 int16_t LVl01::GetParams(double** values) {
