@@ -1,4 +1,4 @@
 #include "app/command_bodies.h"
-#include "app/help.h"
+#include "core/environment.h"
 
 int ShowMainHelp(int) { return ShowHelp("main_index"); }

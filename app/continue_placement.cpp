@@ -5,6 +5,7 @@
 #include "app/continue_placement.h"
 
 #include <cmath>
+#include <utility>
 
 #include "aced_input.h"
 #include "app/command_bodies.h"
@@ -14,6 +15,7 @@
 #include "core/element_load.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
+#include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/piece_rule.h"
 #include "core/rounding.h"
@@ -23,10 +25,10 @@
 namespace {
 
 // The standard straight piece of the shape (kTypeStandardPiece), made.
-LObject* MakePiece(int16_t shape) {
+ElementPtr MakePiece(int16_t shape) {
     int16_t family = 0;
     const LTypeSpec* type = StandardPieceOf(shape, &family);
-    return type ? MakeElement(family, static_cast<uint16_t>(type->code)) : nullptr;
+    return ElementPtr(type ? MakeElement(family, static_cast<uint16_t>(type->code)) : nullptr);
 }
 
 // The piece's length := the standard length, or what is left when less.
@@ -49,35 +51,18 @@ void SetPieceLength(LObject* piece, int16_t shape, double left) {
 // Adds one piece at free connector n of the current element; c0 is where
 // the search for a matching connector starts.  0, or -1 when it cannot.
 int16_t AddPiece(int16_t n, int16_t c0, double left, double* laid) {
-    LDocState* s = CurrentDocState;
-    LObject* current = s->current;
-    int16_t shape = current->GetConnector(n)->shape;
-    LObject* piece = MakePiece(shape);
-    if (!piece)
+    LObject* current = CurrentDocState->current;
+    ElementPtr made = MakePiece(current->GetConnector(n)->shape);
+    if (!made)
         return -1;
-    int16_t k = piece->NextFreeConnector(-1, shape);
-    if (k == -1) {
-        k = piece->NextFreeConnector(-1, -1);
-        LConnector* own = piece->GetConnector(k);
-        shape = own ? own->shape : -1;
-        n = own ? current->NextFreeConnector(c0, shape) : -1;
-        if (n == -1) {
-            PrintCommandMessage(156);
-            DestroyElement(piece);
-            return -1;
-        }
-    }
-    if (s->selectionState > 0)
-        current->SetEdited();
-    ShiftToNewCurrent(piece, k, n);
-    LObject* neighbour = s->neighbour;
-    GiveCurrentSystem(piece);
+    int16_t k = -1, shape = -1;
+    if (MatchConnectors(current, made.get(), c0, false, &n, &k, &shape) != 0)
+        return -1;
+    LObject* piece = AdvanceTo(std::move(made), k, n);
+    LObject* neighbour = CurrentDocState->neighbour;
     SetPieceLength(piece, shape, left);
     piece->FitToElement(neighbour, k, n);
-    piece->Insert(15);
-    piece->Connect(neighbour, k, n);
-    piece->Insert(13);
-    neighbour->Insert(13);
+    InsertJoined(piece, neighbour, k, n);
     MakeCurrentEntity(piece);
     *laid = StandardPieceLength(shape);
     return 0;
@@ -105,36 +90,23 @@ int16_t RunFromStart() {
     LDocState* s = CurrentDocState;
     LConnector* start = s->startConnector;
     if (!start) {
-        PrintCommandMessage(155);
+        PrintCommandMessage(kMsgNoCurrentElement);
         return -1;
     }
     ads_point p1;
-    if (acedGetPoint(start->position, ToWide(CommandMessage(179)).c_str(), p1) != RTNORM)
+    if (acedGetPoint(start->position, ToWide(CommandMessage(kPromptRunEnd)).c_str(), p1) != RTNORM)
         return 0;
     double left = RunLength(start->position, p1, start->GetAngle());
-    LObject* piece = MakePiece(start->shape);
+    ElementPtr piece = MakePiece(start->shape);
     if (!piece)
         return -1;
-    if (piece->GetKind() != 0) {
-        DestroyElement(piece);
+    int16_t k = ConnectorAtStart(piece.get(), start, false);
+    if (k == -1)
         return -1;
-    }
-    int16_t k = piece->NextFreeConnector(-1, start->shape);
-    if (k == -1) {
-        PrintCommandMessage(156);
-        DestroyElement(piece);
-        return -1;
-    }
-    GiveCurrentSystem(piece);
-    SetPieceLength(piece, start->shape, left);
+    GiveCurrentSystem(piece.get());
+    SetPieceLength(piece.get(), start->shape, left);
     piece->FitToConnector(start, k);
-    piece->Insert(15);
-    MakeCurrentEntity(piece);
-    if (s->current)
-        DestroyElement(s->current);
-    s->current = piece;
-    s->currentConnector = k;
-    s->selectionState = 0;
+    StartWithElement(std::move(piece), k);
     left -= StandardPieceLength(start->shape);
     return LayRest(left) == 0 ? 1 : -1;
 }
@@ -148,7 +120,7 @@ int16_t RunFromCurrent() {
     int16_t n = s->current->NextFreeConnector(ConnectorSearchStart(), -1);
     if (n == -1)
         return -1;
-    const std::wstring prompt = ToWide(CommandMessage(180));
+    const std::wstring prompt = ToWide(CommandMessage(kPromptRunEndOrNext));
     ads_point p0, p1;
     for (;;) {
         acedInitGet(0, L"Next");

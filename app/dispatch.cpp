@@ -4,6 +4,7 @@
 #include "app/command_bodies.h"
 #include "app/function_table.h"
 #include "app/module_state.h"
+#include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
 
@@ -66,7 +67,7 @@ int InvokeFunctionCode(int code) {
     }
     const FunctionEntry* entry = FunctionAt(code);
     if (!entry) {
-        acdbFail(ToWide(CommandMessage(149)).c_str());
+        acdbFail(ToWide(CommandMessage(kMsgUnknownFunction)).c_str());
         return 0;
     }
     RunFunction(*entry);

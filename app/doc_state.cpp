@@ -10,6 +10,12 @@
 
 LDocState* CurrentDocState = nullptr;
 
+// The commands' state and the core's drawing are always the same drawing.
+static void MakeCurrent(LDocState* state) {
+    CurrentDocState = state;
+    SetCurrentDrawing(state);
+}
+
 // Heads the list; its own state and document stay null.
 static LDocStateNode docStateList;
 
@@ -47,7 +53,7 @@ static void DeleteNodeAfter(LDocStateNode* before) {
     before->next = node->next;
     node->next = nullptr;
     if (node->state == CurrentDocState)
-        CurrentDocState = nullptr;
+        MakeCurrent(nullptr);
     delete node;
 }
 
@@ -96,19 +102,19 @@ static void AppendDocState(LDocState* state, AcApDocument* document) {
 void SwitchDocState() {
     AcApDocument* document = HostCurrentDocument();
     if (!document) {
-        CurrentDocState = nullptr;
+        MakeCurrent(nullptr);
         return;
     }
     ForgetClosedDocuments();
     if (LDocStateNode* before = NodeBefore(document)) {
-        CurrentDocState = before->next->state;
+        MakeCurrent(before->next->state);
         CurrentDocState->database = document->database();
         SetCurrentInsertScale(CurrentDocState->defaults.insertScale);
         return;
     }
     LDocState* state = new LDocState;
     state->database = document->database();
-    CurrentDocState = state;
+    MakeCurrent(state);
     AppendDocState(state, document);
     OpenSystemDictionary(state->systemList);
     LoadSystems(state->systemList, state->defaults);
@@ -119,7 +125,7 @@ void SwitchDocState() {
 void RemoveDocState() {
     AcApDocument* document = HostCurrentDocument();
     if (!document) {
-        CurrentDocState = nullptr;
+        MakeCurrent(nullptr);
         return;
     }
     LDocStateNode* before = NodeBefore(document);
@@ -134,7 +140,7 @@ void RemoveDocState() {
 void FreeAllDocStates() {
     delete docStateList.next;
     docStateList.next = nullptr;
-    CurrentDocState = nullptr;
+    MakeCurrent(nullptr);
 }
 
 void DetachLabelReactorsEverywhere() {

@@ -1,6 +1,7 @@
 // The state the module keeps per drawing between commands: the drawing's
-// defaults, the current element and its neighbour, the pending start
-// connector, the current air system and the drawing's air systems.
+// own data (its core drawing context: database, defaults, air systems,
+// current air system, label counters), and the commands' state: the current
+// element and its neighbour, the pending start connector and the picks.
 //
 // States live in a list keyed by the host's document object, which the
 // host never gives to a later drawing.  CurrentDocState is the state of the
@@ -12,33 +13,22 @@
 #include "acge.h"
 #include "acrx_app.h"
 #include "ads_types.h"
-#include "core/drawing_defaults.h"
-#include "core/system_list.h"
-#include "core/system_record.h"
+#include "core/drawing_context.h"
 
-class AcDbDatabase;
 class LConnector;
 class LObject;
 // selectionState values besides a count of joined connectors.
 constexpr int16_t kTwoEntitiesPicked = -2;
 constexpr int16_t kNoCurrentElement = -1;
 
-struct LDocState {
+struct LDocState : LDrawingContext {
     LDocState() = default;
     LDocState(const LDocState&) = delete;
     LDocState& operator=(const LDocState&) = delete;
     // Frees the current element, its neighbour and the start connector (the
     // system list frees itself).
-    ~LDocState();
+    ~LDocState() override;
 
-    // The drawing's defaults (piece lengths, label distance, insertion
-    // scale, whether it holds elements), read from the drawing when the
-    // state is made.
-    LDrawingDefaults defaults;
-    // 1 when the user ended label numbering with its quit keyword.
-    int16_t numberingStop = 0;
-    // The drawing's database, refreshed on every switch.
-    AcDbDatabase* database = nullptr;
     // The two entities picked by the insert-between command.
     ads_name firstPick = {0, 0};
     ads_name secondPick = {0, 0};
@@ -51,14 +41,7 @@ struct LDocState {
     int16_t currentConnector = -1;
     LObject* neighbour = nullptr;  // owned
     LObject* current = nullptr;    // owned
-    LSystemRecord currentSystem;
     LConnector* startConnector = nullptr;  // owned
-    int32_t highestLabelNumber = 0;
-    int32_t lastLabelNumber = 0;
-    // The drawing's air systems sorted by tag, the removed systems whose
-    // entities are still to be erased, and the module's entry
-    // "LurakCad_B1" in the named-object dictionary.
-    LSystemList systemList;
 };
 
 // One node of the state list.  Deleting a node deletes its state and the
@@ -74,6 +57,8 @@ struct LDocStateNode {
     LDocStateNode* next = nullptr;     // owned
 };
 
+// The state of the drawing the commands work in; always the core's current
+// drawing as well.
 extern LDocState* CurrentDocState;
 
 // Makes the state of the host's current document current, creating it on

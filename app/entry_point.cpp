@@ -10,6 +10,7 @@
 #include "app/integration_hooks.h"
 #include "app/module_state.h"
 #include "app/reactors.h"
+#include "core/environment.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
 #include "core/type_tables.h"
@@ -35,7 +36,7 @@ void InitializeModule(void* appId) {
     LocateInstallDirectory();
     ToWideString(kApplicationName, module.applicationName, kPathSize);
     RegisterApplicationName();
-    if (LoadMessages(module.installDirectory) != 0) {
+    if (LoadMessages(InstallDirectory()) != 0) {
         acdbFail(ToWide(kMessagesFileMissing).c_str());
         return;
     }

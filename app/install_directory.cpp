@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/module_state.h"
+#include "core/environment.h"
 #include "core/string_convert.h"
 #include "windows_min.h"
 
@@ -35,7 +36,7 @@ void LocateInstallDirectory() {
     HMODULE handle = GetModuleHandleW(kModuleFileName);
     DWORD length = GetModuleFileNameW(handle, module.modulePath, kPathSize);
     module.modulePath[kPathSize - 1] = L'\0';
-    module.installDirectory[0] = '\0';
+    SetInstallDirectory(nullptr);
     // No file, or a path cut to fit: no directory can be trusted.
     if (length == 0 || length >= static_cast<DWORD>(kPathSize))
         return;
@@ -46,6 +47,6 @@ void LocateInstallDirectory() {
     // none (the working directory) rather than a wrong one.
     if (length8 >= kPathSize)
         length8 = 0;
-    memcpy(module.installDirectory, directory.data(), length8);
-    module.installDirectory[length8] = '\0';
+    directory.resize(length8);
+    SetInstallDirectory(directory.c_str());
 }

@@ -10,7 +10,7 @@
 // whole.  Returns the length written.
 size_t DirectoryOfPath(const char* path, char* out, size_t outSize);
 
-// Asks the host for the file of the module "LURAK.ARX" and fills the
-// module's modulePath and installDirectory.  When the host does not know
+// Asks the host for the file of the module "LURAK.ARX", fills the module's
+// modulePath and sets the core's install directory.  When the host does not know
 // the module, the host program's own path is what it reports.
 void LocateInstallDirectory();

@@ -4,8 +4,6 @@ static ModuleState moduleState;
 
 ModuleState& Module() { return moduleState; }
 
-const char* InstallDirectory() { return moduleState.installDirectory; }
-
 const wchar_t* ApplicationName() { return moduleState.applicationName; }
 
 const resbuf* AppNameFilter() { return &moduleState.appNameFilter; }

@@ -1,13 +1,14 @@
 // Module-wide state: what the entry point learns at initialization and
-// every other part of the module reads (the install directory, the
-// registered application name, whether the host version was accepted).
+// the commands read (the module's file, the registered application name,
+// whether the host version was accepted).  The install directory is the
+// core's environment.
 #pragma once
 
 #include <cstdint>
 
 #include "ads_types.h"
+#include "core/application_name.h"
 
-constexpr const char* kApplicationName = "LurakCad_B1";
 constexpr const wchar_t* kModuleFileName = L"LURAK.ARX";
 constexpr int kPathSize = 256;
 
@@ -23,9 +24,6 @@ struct ModuleState {
     // loads the system linetypes once.
     int16_t linetypesPending = 0;
     wchar_t modulePath[kPathSize] = L"";
-    // Directory of the module file with its final separator; every data
-    // file but the menu is opened here.
-    char installDirectory[kPathSize] = "";
     wchar_t applicationName[kPathSize] = L"";
     // The application list passed to acdbEntGetX when an entity is read
     // with the module's XDATA; its string points at applicationName.
@@ -35,7 +33,6 @@ struct ModuleState {
 ModuleState& Module();
 
 // Shorthands for the parts that only read the state.
-const char* InstallDirectory();
 const wchar_t* ApplicationName();
 const resbuf* AppNameFilter();
 bool HostVersionAccepted();

@@ -6,7 +6,9 @@
 #include "app/place_support.h"
 #include "core/element_load.h"
 #include "core/geometry.h"
+#include "core/insert_flags.h"
 #include "core/lobject.h"
+#include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/placement_geometry.h"
 #include "core/refit_joint.h"
@@ -17,40 +19,30 @@ namespace {
 // The picked elements and the facing connectors j (of first) and k (of
 // second) that the new element joins.
 struct Gap {
-    LObject* first = nullptr;
-    LObject* second = nullptr;
+    ElementPtr first;
+    ElementPtr second;
     int16_t j = -1;
     int16_t k = -1;
 };
 
-void FreeGap(Gap& gap) {
-    if (gap.first)
-        DestroyElement(gap.first);
-    if (gap.second)
-        DestroyElement(gap.second);
-    gap = Gap();
-}
-
-// The end of every way through case 1a that inserted the path.
-void FinishPath(Gap& gap, LObject* path) {
-    LDocState* s = CurrentDocState;
+// The end of every way through case 1a that inserted the path; the path
+// and the picked elements are freed by their owners.
+void FinishPath(LObject* path) {
     MakeCurrentEntity(path);
-    DestroyElement(path);
-    FreeGap(gap);
-    s->selectionState = 1;
+    CurrentDocState->selectionState = 1;
     HighlightCurrent();
 }
 
 void JoinToSecond(Gap& gap, LObject* path) {
-    path->Connect(gap.second, 1, gap.k);
-    gap.second->Insert(13);
-    path->Insert(13);
+    path->Connect(gap.second.get(), 1, gap.k);
+    gap.second->Insert(kInsertRefresh);
+    path->Insert(kInsertRefresh);
 }
 
 // The direction the path must arrive in to face connector k of the second
 // element, in the path's frame.
 double ArrivalDirection(const Gap& gap, const LObject* path) {
-    return ConnectorDirection(gap.second, gap.k) - 3.1415926535 - path->GetRotation();
+    return ConnectorDirection(gap.second.get(), gap.k) - 3.1415926535 - path->GetRotation();
 }
 
 // Step 7: the last segment becomes two that meet where its line crosses the
@@ -69,13 +61,13 @@ int16_t CloseAtCorner(Gap& gap, LObject* path, const ads_point p1) {
         AddVector3d(v, node->offset);
     }
     ads_point q;
-    ConnectorPoint(gap.first, gap.j, q);
+    ConnectorPoint(gap.first.get(), gap.j, q);
     RotateVector2d(v, path->GetRotation());
     AddVector3d(q, v);
     ads_point corner;
-    if (CornerOffset(q, path->GetRotation() + t, p1, ConnectorDirection(gap.second, gap.k),
+    if (CornerOffset(q, path->GetRotation() + t, p1, ConnectorDirection(gap.second.get(), gap.k),
                      corner) != 0) {
-        PrintCommandMessage(170);  // no corner: the path stays as it is
+        PrintCommandMessage(kMsgPathCannotTurn);  // no corner: the path stays as it is
         return -1;
     }
     path->RemoveLastSegment();
@@ -88,8 +80,8 @@ int16_t CloseAtCorner(Gap& gap, LObject* path, const ads_point p1) {
     RotateVector2d(d, -path->GetRotation());
     if (path->AddPathSegment(d, ArrivalDirection(gap, path)) != 0)
         return -1;
-    path->FitToElement(gap.first, 0, gap.j);
-    path->Insert(15);
+    path->FitToElement(gap.first.get(), 0, gap.j);
+    path->Insert(kInsertAll);
     JoinToSecond(gap, path);
     return 0;
 }
@@ -97,61 +89,60 @@ int16_t CloseAtCorner(Gap& gap, LObject* path, const ads_point p1) {
 // Step 6: straight on to connector k.  atOnce: no segment was laid yet.
 void ClosePath(Gap& gap, LObject* path, const ads_point p0, bool atOnce) {
     ads_point p1;
-    ConnectorPoint(gap.second, gap.k, p1);
+    ConnectorPoint(gap.second.get(), gap.k, p1);
     ads_point d = {p1[0] - p0[0], p1[1] - p0[1], p1[2] - p0[2]};
     RotateVector2d(d, -path->GetRotation());
     if (path->AddPathPoint(d, ArrivalDirection(gap, path)) == 0) {
-        path->FitToElement(gap.first, 0, gap.j);
-        path->Insert(15);
+        path->FitToElement(gap.first.get(), 0, gap.j);
+        path->Insert(kInsertAll);
         if (atOnce) {
-            path->Connect(gap.first, 0, gap.j);
-            gap.first->Insert(13);
+            path->Connect(gap.first.get(), 0, gap.j);
+            gap.first->Insert(kInsertRefresh);
         }
         JoinToSecond(gap, path);
-        FinishPath(gap, path);
+        FinishPath(path);
         return;
     }
     if (atOnce) {  // nothing was inserted
         HighlightCurrent();
-        DestroyElement(path);
-        FreeGap(gap);
         return;
     }
     CloseAtCorner(gap, path, p1);
-    FinishPath(gap, path);
+    FinishPath(path);
 }
 
 // Case 1a: the path laid point by point from the first pick to the second.
 void LayPathBetween(Gap& gap, LObject* path) {
     UnhighlightCurrent();
     GiveCurrentSystem(path);
-    path->FitToElement(gap.first, 0, gap.j);
-    const std::wstring prompt = ToWide(CommandMessage(169));
+    LObject* first = gap.first.get();
+    path->FitToElement(first, 0, gap.j);
+    const std::wstring prompt = ToWide(CommandMessage(kPromptPathPoint));
     ads_point p0, p1;
     for (;;) {
-        ConnectorPoint(gap.first, gap.j, p0);
+        ConnectorPoint(first, gap.j, p0);
         if (acedGetPoint(p0, prompt.c_str(), p1) != RTNORM) {
             ClosePath(gap, path, p0, true);
             return;
         }
         acutPrintf(L"\n");
-        if (AddSegmentTowards(path, ConnectorDirection(gap.first, gap.j), p0, p1) == 0)
+        if (AddSegmentTowards(path, ConnectorDirection(first, gap.j), p0, p1) == 0)
             break;
     }
-    path->FitToElement(gap.first, 0, gap.j);
-    path->Insert(15);
-    path->Connect(gap.first, 0, gap.j);
-    gap.first->Insert(13);
-    path->Insert(13);
+    path->FitToElement(first, 0, gap.j);
+    path->Insert(kInsertAll);
+    path->Connect(first, 0, gap.j);
+    first->Insert(kInsertRefresh);
+    path->Insert(kInsertRefresh);
     ads_point_set(p1, p0);
     while (acedGetPoint(p0, prompt.c_str(), p1) == RTNORM) {
         acutPrintf(L"\n");
         if (AddSegmentTowards(path, path->GetRotation(), p0, p1) != 0) {
-            PrintCommandMessage(170);
+            PrintCommandMessage(kMsgPathCannotTurn);
             continue;
         }
-        path->FitToElement(gap.first, 0, gap.j);
-        path->Insert(15);
+        path->FitToElement(first, 0, gap.j);
+        path->Insert(kInsertAll);
         ads_point_set(p1, p0);
     }
     ClosePath(gap, path, p0, false);
@@ -165,10 +156,10 @@ bool FitsInOrientation(Gap& gap, LObject* element) {
         for (int16_t m = 0; m < n; ++m) {
             if (twoSizeFitting) {
                 element->SetEdited();
-                element->FitToElement(gap.first, i, gap.j);
-                element->FitToElement(gap.second, m, gap.k);
+                element->FitToElement(gap.first.get(), i, gap.j);
+                element->FitToElement(gap.second.get(), m, gap.k);
             }
-            if (RefitJoint(1, gap.first, gap.second, gap.j, gap.k, i, m) == 0)
+            if (RefitJoint(1, element, gap.first.get(), gap.second.get(), gap.j, gap.k, i, m) == 0)
                 return true;
         }
     return false;
@@ -178,8 +169,6 @@ bool FitsInOrientation(Gap& gap, LObject* element) {
 // pair of connectors that works.
 void FitBetween(Gap& gap, LObject* element) {
     LDocState* s = CurrentDocState;
-    LObject* kept = s->current;
-    s->current = element;
     int16_t first = element->GetOrientation();
     bool fitted = false;
     do {
@@ -187,15 +176,12 @@ void FitBetween(Gap& gap, LObject* element) {
         if (!fitted)
             element->SetOrientation(static_cast<int16_t>((element->GetOrientation() + 1) % 6));
     } while (!fitted && element->GetOrientation() != first);
-    s->current = kept;
     if (fitted) {
         MakeCurrentEntity(element);
         s->selectionState = 2;
     } else {
-        PrintCommandMessage(164);
+        PrintCommandMessage(kMsgNothingFitsBetween);
     }
-    DestroyElement(element);
-    FreeGap(gap);
 }
 
 } // namespace
@@ -203,28 +189,21 @@ void FitBetween(Gap& gap, LObject* element) {
 void PlaceBetweenPicks(int16_t page) {
     LDocState* s = CurrentDocState;
     Gap gap;
-    gap.first = LoadElementFromEntity(s->firstPick);
-    gap.second = LoadElementFromEntity(s->secondPick);
+    gap.first.reset(LoadElementFromEntity(s->firstPick));
+    gap.second.reset(LoadElementFromEntity(s->secondPick));
     if (!gap.first || !gap.second) {
-        PrintCommandMessage(153);
-        FreeGap(gap);
+        PrintCommandMessage(kMsgNotAnElement);
         return;
     }
-    if (FindFacingFreeConnectors(gap.first, gap.second, &gap.j, &gap.k) != 0) {
-        PrintCommandMessage(163);
-        FreeGap(gap);
+    if (FindFacingFreeConnectors(gap.first.get(), gap.second.get(), &gap.j, &gap.k) != 0) {
+        PrintCommandMessage(kMsgNoFacingConnectors);
         return;
     }
-    int16_t subtype = 0;
-    LObject* element = nullptr;
-    if (AskElementType(page, &subtype) == 0)
-        element = MakeElement(PlacementFamily(page), static_cast<uint16_t>(subtype));
-    if (!element) {
-        FreeGap(gap);
+    ElementPtr element = ChooseNewElement(page);
+    if (!element)
         return;
-    }
     if (element->GetKind() == kKindPath)
-        LayPathBetween(gap, element);
+        LayPathBetween(gap, element.get());
     else
-        FitBetween(gap, element);
+        FitBetween(gap, element.get());
 }

@@ -7,7 +7,9 @@
 #include "app/doc_state.h"
 #include "app/place_support.h"
 #include "core/geometry.h"
+#include "core/insert_flags.h"
 #include "core/lobject.h"
+#include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
 
@@ -85,10 +87,7 @@ int16_t EnterPathAtNeighbour(LObject* path) {
         if (AddSegmentTowards(path, ConnectorDirection(neighbour, n), p0, p1) != 0)
             continue;
         path->FitToElement(neighbour, k, n);
-        path->Insert(15);
-        path->Connect(neighbour, k, n);
-        path->Insert(13);
-        neighbour->Insert(13);
+        InsertJoined(path, neighbour, k, n);
         ads_point_set(p1, p0);
         break;
     }
@@ -96,11 +95,11 @@ int16_t EnterPathAtNeighbour(LObject* path) {
     while (AskPathPoint(p0, 169, false, p1) == RTNORM) {
         acutPrintf(L"\n");
         if (AddSegmentTowards(path, path->GetRotation(), p0, p1) != 0) {
-            PrintCommandMessage(170);
+            PrintCommandMessage(kMsgPathCannotTurn);
             continue;
         }
         path->FitToElement(neighbour, k, s->neighbourConnector);
-        path->Insert(15);
+        path->Insert(kInsertAll);
         ads_point_set(p1, p0);
     }
     return 0;

@@ -2,8 +2,11 @@
 
 #include "aced_input.h"
 #include "app/doc_state.h"
+#include "core/element_load.h"
+#include "core/insert_flags.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
+#include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
 #include "ui/dcl/type_chooser.h"
@@ -23,6 +26,13 @@ ElementTypeChooser SetElementTypeChooser(ElementTypeChooser chooser) {
 int16_t AskElementType(int16_t page, int16_t* subtype) { return typeChooser(page, subtype); }
 
 int16_t PlacementFamily(int16_t page) { return page <= 4 ? page : 5; }
+
+ElementPtr ChooseNewElement(int16_t page) {
+    int16_t subtype = 0;
+    if (AskElementType(page, &subtype) != 0)
+        return nullptr;
+    return ElementPtr(MakeElement(PlacementFamily(page), static_cast<uint16_t>(subtype)));
+}
 
 void GiveCurrentSystem(LObject* element) {
     element->SetSystemRecord(CurrentDocState->currentSystem);
@@ -49,6 +59,65 @@ void ShiftToNewCurrent(LObject* element, int16_t k, int16_t n) {
     s->current = element;
     s->currentConnector = k;
     s->neighbourConnector = n;
+}
+
+int16_t ConnectorAtStart(LObject* element, const LConnector* start, bool anyAxis) {
+    if (element->GetKind() != 0)  // only ordinary elements start a network
+        return -1;
+    int16_t k = anyAxis ? element->NextFreeConnectorAnyAxis(-1, start->shape)
+                        : element->NextFreeConnector(-1, start->shape);
+    if (k == -1)
+        PrintCommandMessage(kMsgNoMatchingConnector);
+    return k;
+}
+
+void StartWithElement(ElementPtr element, int16_t k) {
+    LDocState* s = CurrentDocState;
+    element->Insert(kInsertAll);
+    MakeCurrentEntity(element.get());
+    if (s->current)
+        DestroyElement(s->current);
+    s->current = element.release();
+    s->currentConnector = k;
+    s->selectionState = 0;
+}
+
+int16_t MatchConnectors(LObject* current, LObject* element, int16_t c0, bool anyAxis, int16_t* n,
+                        int16_t* k, int16_t* shape) {
+    auto nextFree = [anyAxis](LObject* e, int16_t wanted) {
+        return anyAxis ? e->NextFreeConnectorAnyAxis(-1, wanted) : e->NextFreeConnector(-1, wanted);
+    };
+    int16_t joined = current->GetConnector(*n)->shape;
+    *k = nextFree(element, joined);
+    if (*k == -1) {
+        *k = nextFree(element, -1);
+        LConnector* own = element->GetConnector(*k);
+        joined = own ? own->shape : -1;
+        *n = own ? current->NextFreeConnector(c0, joined) : -1;
+        if (*n == -1) {
+            PrintCommandMessage(kMsgNoMatchingConnector);
+            return -1;
+        }
+    }
+    *shape = joined;
+    return 0;
+}
+
+LObject* AdvanceTo(ElementPtr element, int16_t k, int16_t n) {
+    LDocState* s = CurrentDocState;
+    if (s->selectionState > 0)
+        s->current->SetEdited();  // it has a neighbour already: keep its sizes
+    LObject* joined = element.release();
+    ShiftToNewCurrent(joined, k, n);
+    GiveCurrentSystem(joined);
+    return joined;
+}
+
+void InsertJoined(LObject* element, LObject* neighbour, int16_t k, int16_t n) {
+    element->Insert(kInsertAll);
+    element->Connect(neighbour, k, n);
+    element->Insert(kInsertRefresh);
+    neighbour->Insert(kInsertRefresh);
 }
 
 int16_t FitTurning(LObject* element, LObject* other, int16_t own, int16_t theirs) {

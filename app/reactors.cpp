@@ -2,6 +2,7 @@
 
 #include "app/doc_state.h"
 #include "app/integration_hooks.h"
+#include "core/label_reactor.h"
 
 static LLabelReactor* labelReactor = nullptr;
 static LRedrawReactor* redrawReactor = nullptr;
@@ -15,8 +16,10 @@ LLabelReactor* LabelReactorInstance() { return labelReactor; }
 LRedrawReactor* RedrawReactorInstance() { return redrawReactor; }
 
 void StartReactors() {
-    if (!labelReactor)
+    if (!labelReactor) {
         labelReactor = new LLabelReactor;
+        UseLabelReactor(labelReactor);
+    }
     if (!redrawReactor) {
         redrawReactor = new LRedrawReactor;
         if (AcEditor* editor = acedEditor)
@@ -38,6 +41,8 @@ void StopReactors() {
     // reactor goes; states of closed drawings are freed without a visit.
     DetachLabelReactorsEverywhere();
     FreeAllDocStates();
+    if (CurrentLabelReactor() == labelReactor)
+        UseLabelReactor(nullptr);
     delete labelReactor;
     labelReactor = nullptr;
     if (redrawReactor) {

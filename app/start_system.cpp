@@ -8,6 +8,7 @@
 #include "app/command_bodies.h"
 #include "app/doc_state.h"
 #include "core/lconnector.h"
+#include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
 #include "core/system_erase.h"
@@ -26,6 +27,8 @@ static int16_t TakeOrDefineSystem(LDocState* s, const char* tag, LSystemRecord* 
     if (GetSystemByTag(s->systemList, record, key) == 0)
         return 0;
     LSysDialog dlg(acedGetAcadFrame());
+    dlg.database = s->database;
+    dlg.systems = &s->systemList;
     std::snprintf(record->tag, sizeof record->tag, "%s", tag);
     dlg.pSystem = record;
     dlg.mode = kSysNewTagSet;
@@ -45,12 +48,13 @@ int StartSystem(int) {
     start->side = 2;
     start->a = 100.0;
     start->b = 100.0;
-    if (acedGetPoint(nullptr, ToWide(CommandMessage(150)).c_str(), start->position) == RTCAN ||
-        acedGetAngle(start->position, ToWide(CommandMessage(151)).c_str(), &start->angle) == RTCAN) {
+    if (acedGetPoint(nullptr, ToWide(CommandMessage(kPromptStartPoint)).c_str(), start->position) == RTCAN ||
+        acedGetAngle(start->position, ToWide(CommandMessage(kPromptStartDirection)).c_str(), &start->angle) == RTCAN) {
         delete start;
         return RTNORM;
     }
     LStartDialog dlg(acedGetAcadFrame());
+    dlg.systems = &s->systemList;
     dlg.pConnector = start;
     dlg.chooseSystem = ChooseSystemFromList;
     dlg.DoModal();

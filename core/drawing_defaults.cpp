@@ -2,13 +2,14 @@
 
 #include "acdb_objects.h"
 #include "ads_entity.h"
+#include "core/application_name.h"
 
 #include <cmath>
 
 int16_t ReadDrawingDefaults(const ads_name dictionary, LDrawingDefaults* defaults) {
     if (defaults == nullptr)
         return -1;
-    resbuf* apps = acutBuildList(RTSTR, L"LurakCad_B1", 0);
+    resbuf* apps = acutBuildList(RTSTR, kApplicationNameWide, 0);
     resbuf* data = acdbEntGetX(dictionary, apps);
     acutRelRb(apps);
     if (data == nullptr)
@@ -56,7 +57,7 @@ int16_t WriteDrawingDefaults(const ads_name dictionary, const LDrawingDefaults& 
     AcDbObject* object = nullptr;
     if (acdbOpenAcDbObject(object, id, AcDb::kForWrite) != Acad::eOk)
         return -1;
-    resbuf* xdata = acutBuildList(1001, L"LurakCad_B1", 1040, defaults.labelDistance,
+    resbuf* xdata = acutBuildList(1001, kApplicationNameWide, 1040, defaults.labelDistance,
                                   1040, defaults.rectPieceLength, 1040, defaults.roundPieceLength,
                                   1040, defaults.insertScale.sx, RTNONE);
     Acad::ErrorStatus es = xdata ? object->setXData(xdata) : Acad::eInvalidResBuf;

@@ -8,10 +8,11 @@
 
 #include "acdb_objects.h"
 #include "ads_entity.h"
-#include "app/doc_state.h"
+#include "core/drawing_context.h"
 #include "core/dimensions.h"
 #include "core/element_xdata.h"
 #include "core/global_mode.h"
+#include "core/insert_flags.h"
 #include "core/labels.h"
 #include "core/lobject.h"
 #include "core/string_convert.h"
@@ -91,7 +92,7 @@ static int16_t InsertOwnBlock(LObject* e) {
 }
 
 static AcDbDatabase* CurrentDatabase() {
-    return CurrentDocState ? CurrentDocState->database : nullptr;
+    return CurrentDrawing() ? CurrentDrawing()->database : nullptr;
 }
 
 static Acad::ErrorStatus AppendToModelSpace(AcDbDatabase* db, AcDbEntity* entity, AcDbObjectId& id) {
@@ -146,7 +147,7 @@ static int16_t InsertUserBlock(LObject* e) {
 static int16_t UpdateInsert(LObject* e, uint16_t flags) {
     bool ownBlock = (e->GetKind() & kKindUserBlock) == 0;
     char name[kBlockNameSize] = "";
-    if ((flags & 2) && ownBlock)
+    if ((flags & kInsertNewBlock) && ownBlock)
         e->MakeBlock(name);
     resbuf* list = acdbEntGetX(e->entity, ElementAppFilter());
     if (!list)
@@ -169,7 +170,7 @@ static int16_t UpdateInsert(LObject* e, uint16_t flags) {
             InsertAfter(layer, acutBuildList(6, ToWide(r.penLinetype[0]).c_str(), 0));
     }
     resbuf* block = FindGroup(list, 2);
-    if (result == 0 && (flags & 2) && ownBlock) {
+    if (result == 0 && (flags & kInsertNewBlock) && ownBlock) {
         if (block)
             SetGroupText(block, name);
         else
@@ -258,7 +259,7 @@ static int16_t RefreshLeader(LObject* e, LLabelNode* node, resbuf* labelList, do
         RotateVector2d(q, -f.rotation);
         q[0] += f.position.x;
         q[1] += f.position.y;
-        double d = CurrentDocState ? CurrentDocState->defaults.labelDistance : 50.0;
+        double d = CurrentDrawing() ? CurrentDrawing()->defaults.labelDistance : 50.0;
         on = (f.min.x - d) * f.scale.sx - h < q[0] && q[0] < (f.max.x + d) * f.scale.sx + h &&
              (f.min.y - d) * f.scale.sy - h < q[1] && q[1] < (f.max.y + d) * f.scale.sy + h;
     }
@@ -373,16 +374,16 @@ int16_t LObject::Insert(uint16_t flags) {
         int16_t made = (kind & kKindUserBlock) ? InsertUserBlock(this) : InsertOwnBlock(this);
         if (made != 0)
             return -1;
-    } else if (flags & 3) {
+    } else if (flags & (kInsertUpdate | kInsertNewBlock)) {
         if (UpdateInsert(this, flags) != 0)
             return -1;
     }
-    if (flags & 4) {
+    if (flags & kInsertLabels) {
         for (LLabelNode* node = &firstLabel; node; node = node->next)
             if (!ads_name_nil(node->insert) && RefreshLabel(this, node, h) != 0)
                 return -1;
     }
-    if (flags & 8)
+    if (flags & kInsertMarks)
         RefreshMarksAndDimensions(this);
     return 0;
 }

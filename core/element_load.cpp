@@ -5,7 +5,8 @@
 
 #include "acdb_objects.h"
 #include "ads_entity.h"
-#include "app/doc_state.h"
+#include "core/application_name.h"
+#include "core/drawing_context.h"
 #include "core/element_factory.h"
 #include "core/lobject.h"
 #include "core/null_handle.h"
@@ -78,7 +79,7 @@ static const resbuf* ReadHeader(const resbuf* marker, std::string* tag, std::str
                                 bool* hasUserText, int16_t* family, uint16_t* subtype) {
     GroupCursor in(marker->rbnext);
     const resbuf* rb = in.Take(1001);
-    if (!rb || GroupText(rb) != "LurakCad_B1" || !(rb = in.Take(1000)))
+    if (!rb || GroupText(rb) != kApplicationName || !(rb = in.Take(1000)))
         return nullptr;
     *tag = GroupText(rb);
     if ((rb = in.Take(1000))) {
@@ -144,7 +145,7 @@ LObject* LoadElementFromEntity(const ads_name entity) {
     LSystemRecord record;
     char tagText[16];
     CopyFieldText(tagText, sizeof tagText, tag.c_str());
-    if (!CurrentDocState || GetSystemByTag(CurrentDocState->systemList, &record, tagText) != 0)
+    if (!CurrentDrawing() || GetSystemByTag(CurrentDrawing()->systemList, &record, tagText) != 0)
         return Discard(e);
     e->SetSystemRecord(record);
     if (e->GetKind() & kKindUserBlock)

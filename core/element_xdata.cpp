@@ -6,7 +6,8 @@
 #include <string>
 
 #include "ads_entity.h"
-#include "app/doc_state.h"
+#include "core/application_name.h"
+#include "core/drawing_context.h"
 #include "core/element_factory.h"
 #include "core/lobject.h"
 #include "core/null_handle.h"
@@ -61,7 +62,7 @@ static int LowBits(int32_t number) { return static_cast<int16_t>(static_cast<uin
 
 resbuf* LObject::WriteXData() {
     GroupList g;
-    g.Text(1001, "LurakCad_B1");
+    g.Text(1001, kApplicationName);
     g.Text(1000, system.tag);
     g.Text(1000, userText ? userText : "");
     g.Short(1070, family);

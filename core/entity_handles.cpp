@@ -4,9 +4,10 @@
 #include <string>
 
 #include "ads_entity.h"
+#include "core/application_name.h"
 #include "core/string_convert.h"
 
-const wchar_t* const kProgramAppName = L"LurakCad_B1";
+const wchar_t* const kProgramAppName = kApplicationNameWide;
 
 const resbuf* ProgramAppFilter() {
     static resbuf filter = [] {

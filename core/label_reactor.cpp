@@ -4,7 +4,7 @@
 #include <string>
 
 #include "ads_entity.h"
-#include "app/reactors.h"
+#include "core/application_name.h"
 #include "core/labels.h"
 #include "core/lobject.h"
 #include "core/string_convert.h"
@@ -18,13 +18,11 @@ AcDbObjectReactor* UseLabelReactor(AcDbObjectReactor* reactor) {
     return old;
 }
 
-AcDbObjectReactor* CurrentLabelReactor() {
-    return chosenReactor ? chosenReactor : LabelReactorInstance();
-}
+AcDbObjectReactor* CurrentLabelReactor() { return chosenReactor; }
 
 // The first 1005 of an object's label XDATA ("" when it carries none).
 static std::string OtherLabelHandle(const AcDbObject* object) {
-    resbuf* xdata = object->xData(L"LurakCad_B1");
+    resbuf* xdata = object->xData(kApplicationNameWide);
     std::string handle;
     resbuf* marker = xdata ? FindGroup(xdata, 1000) : nullptr;
     if (marker && GroupText(marker) == kLabelMarker) {
@@ -81,7 +79,7 @@ void AttachLabelReactorTo(const ads_name entity) { ChangeReactor(entity, true); 
 
 // Every entity of the drawing whose program XDATA marks it as a label.
 static void ForEachLabelEntity(bool attach) {
-    resbuf* filter = acutBuildList(-3, 1001, L"LurakCad_B1", 0);
+    resbuf* filter = acutBuildList(-3, 1001, kApplicationNameWide, 0);
     ads_name set;
     int status = filter ? acedSSGet(L"X", nullptr, nullptr, filter, set) : RTERROR;
     if (filter)

@@ -1,7 +1,8 @@
 // The label reactor's work: a number label insert that is erased takes its
 // leader with it, and one that is un-erased brings it back.  The reactor
-// object itself lives in the entry point (LabelReactorInstance); these
-// functions are what it and the document state call.
+// object itself lives in the entry point, which hands it over here
+// (UseLabelReactor); these functions are what it and the document state
+// call.
 #pragma once
 
 #include <cstdint>
@@ -16,8 +17,8 @@ void LabelErased(const AcDbObject* object, Adesk::Boolean erasing);
 int16_t AttachLabelReactors();
 int16_t DetachLabelReactors();
 
-// The reactor the labels attach: the entry point's instance unless one was
-// set here (tests set their own); returns the one it replaces.
+// The reactor the labels attach (none until one is set: the entry point's
+// instance, or a test's own); returns the one it replaces.
 AcDbObjectReactor* UseLabelReactor(AcDbObjectReactor* reactor);
 AcDbObjectReactor* CurrentLabelReactor();
 // Adds or removes the current label reactor on one entity.

@@ -6,12 +6,13 @@
 
 #include "aced_input.h"
 #include "ads_entity.h"
-#include "app/doc_state.h"
+#include "core/drawing_context.h"
 #include "core/anonymous_block.h"
 #include "core/draw_neutral.h"
 #include "core/global_mode.h"
 #include "core/labels.h"
 #include "core/lobject.h"
+#include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
 #include "core/xdata_list.h"
@@ -117,9 +118,9 @@ static int16_t PlaceFramed(LObject* e, int16_t i, const FramedLayout& layout) {
         ads_point plan, anchor;
         LabelAnchor(e, node->point, plan, anchor);
         acedInitGet(0, L"Quit");
-        int status = acedGetPoint(anchor, ToWide(CommandMessage(165)).c_str(), pick);
-        if (status == RTKWORD && CurrentDocState)
-            CurrentDocState->numberingStop = 1;
+        int status = acedGetPoint(anchor, ToWide(CommandMessage(kPromptLabelPosition)).c_str(), pick);
+        if (status == RTKWORD && CurrentDrawing())
+            CurrentDrawing()->numberingStop = 1;
         if (status != RTNORM)
             return -1;
     }
@@ -181,7 +182,7 @@ int16_t PlaceDuctLabel(LObject* e) {
     LLabelNode* node = e->GetLabel(e->fittingLabelNode);
     ads_point origin = {0, 0, 0}, plan, anchor, pick;
     LabelAnchor(e, node ? node->point : origin, plan, anchor);
-    if (acedGetPoint(anchor, ToWide(CommandMessage(177)).c_str(), pick) != RTNORM)
+    if (acedGetPoint(anchor, ToWide(CommandMessage(kPromptFlowLabel)).c_str(), pick) != RTNORM)
         return -1;
     const LConnector* c = e->GetConnector(0);
     double flow = c ? c->flow : 0.0, area = c ? c->GetArea() : 0.0;
@@ -200,7 +201,7 @@ int16_t PlaceDuctLabel(LObject* e) {
     acutPrintf(L"\n");
     acedInitGet(0, L"Left Right None");
     wchar_t word[32] = L"";
-    if (acedGetKword(ToWide(CommandMessage(178)).c_str(), word, sizeof word / sizeof word[0]) != RTNORM)
+    if (acedGetKword(ToWide(CommandMessage(kPromptFlowArrow)).c_str(), word, sizeof word / sizeof word[0]) != RTNORM)
         return 0;
     double side = 0;
     if (word[0] == L'R' || word[0] == L'r')

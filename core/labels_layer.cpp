@@ -4,7 +4,7 @@
 
 #include "acdb_objects.h"
 #include "ads_entity.h"
-#include "app/doc_state.h"
+#include "core/drawing_context.h"
 #include "core/label_reactor.h"
 #include "core/lobject.h"
 #include "core/string_convert.h"
@@ -47,7 +47,7 @@ int16_t LObject::MoveLabelsToLabelLayer(int16_t keepCopies) {
         AddId(all, marks[i]);
     for (int i = 0; i < dimensionCount && i < kMaxDimensions; ++i)
         AddId(all, dimensions[i]);
-    AcDbDatabase* db = CurrentDocState ? CurrentDocState->database : nullptr;
+    AcDbDatabase* db = CurrentDrawing() ? CurrentDrawing()->database : nullptr;
     // Entities can only be given a layer the drawing has.
     EnsureLayer(system.labelLayer, db);
     std::wstring layer = ToWide(system.labelLayer);

@@ -8,10 +8,12 @@
 #include "acdb_objects.h"
 #include "aced_input.h"
 #include "ads_entity.h"
-#include "app/doc_state.h"
+#include "core/application_name.h"
+#include "core/drawing_context.h"
 #include "core/anonymous_block.h"
 #include "core/draw_neutral.h"
 #include "core/labels.h"
+#include "core/layer_names.h"
 #include "core/lobject.h"
 #include "core/string_convert.h"
 #include "core/xdata_list.h"
@@ -68,10 +70,10 @@ int16_t BuildLabelGraphics(LObject* e, const int32_t* number, char* name, size_t
         MakeLabelText(r, -2 * v / 5, 3, digits, "0");
     }
     ads_point left = {-w, 0, 0}, right = {w, 0, 0};
-    MakeFromList(acutBuildList(RTDXF0, L"LINE", 8, L"0", 62, static_cast<int>(r.dimColour), 10, left, 11,
+    MakeFromList(acutBuildList(RTDXF0, L"LINE", 8, kLayerZeroWide, 62, static_cast<int>(r.dimColour), 10, left, 11,
                                right, 0));
     if (r.labelCircle != 0)
-        MakeFromList(acutBuildList(RTDXF0, L"CIRCLE", 8, L"0", 62, static_cast<int>(r.dimColour), 10,
+        MakeFromList(acutBuildList(RTDXF0, L"CIRCLE", 8, kLayerZeroWide, 62, static_cast<int>(r.dimColour), 10,
                                    origin, 40, w, 0));
     return EndAnonymousBlock(name, nameSize) == RTNORM ? 0 : -1;
 }
@@ -82,7 +84,7 @@ static resbuf* LabelXData(const char* other, int16_t circle, double w, const cha
                           const ads_point plan) {
     GroupList g;
     g.Append(acutBuildList(-3, 0));
-    g.Text(1001, "LurakCad_B1");
+    g.Text(1001, kApplicationName);
     g.Text(1000, kLabelMarker);
     g.Text(1002, "{");
     g.Text(1005, other);
@@ -122,7 +124,7 @@ static bool PickNearElement(const LObject* e, const ads_point pick) {
     ref->close();
     if (!has)
         return false;
-    double d = CurrentDocState ? CurrentDocState->defaults.labelDistance : 50.0;
+    double d = CurrentDrawing() ? CurrentDrawing()->defaults.labelDistance : 50.0;
     const AcGePoint3d &lo = ext.minPoint(), &hi = ext.maxPoint();
     return lo.x - d < pick[0] && lo.y - d < pick[1] && hi.x + d > pick[0] && hi.y + d > pick[1];
 }
@@ -140,8 +142,8 @@ static int16_t AskLabelPoint(const ads_point anchor, ads_point pick) {
     std::string k = ToNarrowString(word);
     if (k == "Select")
         return 200;
-    if (k == "Quit" && CurrentDocState)
-        CurrentDocState->numberingStop = 1;
+    if (k == "Quit" && CurrentDrawing())
+        CurrentDrawing()->numberingStop = 1;
     return -2;
 }
 

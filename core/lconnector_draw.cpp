@@ -5,7 +5,7 @@
 #include <string>
 
 #include "ads_entity.h"
-#include "app/doc_state.h"
+#include "core/drawing_context.h"
 #include "core/dimensions.h"
 #include "core/draw_neutral.h"
 #include "core/lconnector.h"
@@ -130,12 +130,12 @@ static std::string Number(const char* format, double v) {
 }
 
 void LConnector::MakeSizeText() const {
-    if (!owner || !CurrentDocState)
+    if (!owner || !CurrentDrawing())
         return;
     LSystemRecord r;
     char tag[16];
     owner->GetSystemTag(tag, sizeof tag);
-    if (GetSystemByTag(CurrentDocState->systemList, &r, tag) != 0)
+    if (GetSystemByTag(CurrentDrawing()->systemList, &r, tag) != 0)
         return;
     AcGeScale3d s;
     owner->GetScale(&s);

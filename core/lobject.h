@@ -199,9 +199,9 @@ public:
     void DrawConnectorEnds(double extension, int16_t style);
 
     // The element in the drawing (element_insert.cpp, element_xdata.cpp).
-    // Insert flags: 1 update the insert, 2 build a new block, 4 refresh the
-    // labels, 8 refresh marks and dimensions; a new element is always
-    // inserted.
+    // Insert flags (core/insert_flags.h): 1 update the insert, 2 build a
+    // new block, 4 refresh the labels, 8 refresh marks and dimensions; a new
+    // element is always inserted.
     int16_t Insert(uint16_t flags);
     // The element XDATA, from its 1001 group; the caller releases it.  Null
     // when the element cannot give its values.

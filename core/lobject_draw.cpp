@@ -4,6 +4,7 @@
 
 #include "ads_entity.h"
 #include "core/draw_neutral.h"
+#include "core/layer_names.h"
 #include "core/lobject.h"
 #include "core/string_convert.h"
 
@@ -131,12 +132,12 @@ int16_t LObject::SolidHatch(const ads_point c, double r) {
 }
 
 int16_t LObject::ZigzagLine(const ads_point p1, const ads_point p2) {
-    return MakeFromList(acutBuildList(RTDXF0, L"LINE", 6, kZigzag, 8, L"0", 48,
+    return MakeFromList(acutBuildList(RTDXF0, L"LINE", 6, kZigzag, 8, kLayerZeroWide, 48,
                                       system.zigzagScale, 62, 0, 10, p1, 11, p2, 0));
 }
 
 int16_t LObject::ZigzagArc(const ads_point c, double r, double a0, double a1) {
-    return MakeFromList(acutBuildList(RTDXF0, L"ARC", 6, kZigzag, 8, L"0", 48,
+    return MakeFromList(acutBuildList(RTDXF0, L"ARC", 6, kZigzag, 8, kLayerZeroWide, 48,
                                       system.zigzagScale, 62, 0, 10, c, 40, r, 50, a0, 51, a1,
                                       0));
 }

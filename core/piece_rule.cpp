@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-#include "app/doc_state.h"
-#include "core/drawing_defaults.h"
+#include "core/drawing_context.h"
 #include "core/lconnector.h"
 
 namespace {
@@ -16,7 +15,7 @@ double SizeOr(double value, double fallback) {
 
 double StandardPieceLength(int16_t shape) {
     const LDrawingDefaults fallback;
-    const LDrawingDefaults& d = CurrentDocState ? CurrentDocState->defaults : fallback;
+    const LDrawingDefaults& d = CurrentDrawing() ? CurrentDrawing()->defaults : fallback;
     if (shape == kShapeRect)
         return SizeOr(d.rectPieceLength, fallback.rectPieceLength);
     if (shape == kShapeRound)

@@ -2,8 +2,9 @@
 
 #include <cmath>
 
-#include "app/doc_state.h"
+#include "core/drawing_context.h"
 #include "core/element_load.h"
+#include "core/insert_flags.h"
 #include "core/lobject.h"
 #include "core/piece_rule.h"
 #include "core/rounding.h"
@@ -63,8 +64,8 @@ static bool PieceRule(const LObject* e, double* piece, int16_t* lengthIndex) {
 }
 
 static void TakeCurrentSystem(LObject* e) {
-    if (CurrentDocState)
-        e->SetSystemRecord(CurrentDocState->currentSystem);
+    if (CurrentDrawing())
+        e->SetSystemRecord(CurrentDrawing()->currentSystem);
 }
 
 // Sizes an element of the refit from the arrays and fits its connector k to
@@ -89,9 +90,9 @@ static void LayPieces(Refit& r, LObject* a, LObject* b, int16_t i, int16_t j, do
         r.params[index] = piece;
         SizeAndFit(p, r, x, xEnd);
         TakeCurrentSystem(p);
-        p->Insert(15);
+        p->Insert(kInsertAll);
         p->Connect(x, r.k, xEnd);
-        x->Insert(13);
+        x->Insert(kInsertRefresh);
         if (count > 0)
             DestroyElement(x);
         x = p;
@@ -102,12 +103,12 @@ static void LayPieces(Refit& r, LObject* a, LObject* b, int16_t i, int16_t j, do
     r.params[index] = remaining;
     SizeAndFit(r.e, r, x, xEnd);
     TakeCurrentSystem(r.e);
-    r.e->Insert(15);
+    r.e->Insert(kInsertAll);
     r.e->Connect(x, r.k, xEnd);
     r.e->Connect(b, r.l, j);
-    r.e->Insert(13);
-    x->Insert(13);
-    b->Insert(13);
+    r.e->Insert(kInsertRefresh);
+    x->Insert(kInsertRefresh);
+    b->Insert(kInsertRefresh);
     if (count > 0)
         DestroyElement(x);
 }
@@ -119,17 +120,16 @@ static void Stretch(Refit& r, int16_t mode, LObject* a, LObject* b, int16_t i, i
     r.e->FitToElement(a, r.k, i);
     if (mode == 1) {
         TakeCurrentSystem(r.e);
-        r.e->Insert(15);
+        r.e->Insert(kInsertAll);
     }
     r.e->Connect(a, r.k, i);
     r.e->Connect(b, r.l, j);
-    r.e->Insert(mode == 1 ? 13 : 15);
-    a->Insert(13);
-    b->Insert(13);
+    r.e->Insert(mode == 1 ? kInsertRefresh : kInsertAll);
+    a->Insert(kInsertRefresh);
+    b->Insert(kInsertRefresh);
 }
 
-int16_t RefitJoint(int16_t mode, LObject* a, LObject* b, int16_t i, int16_t j, int16_t k, int16_t l) {
-    LObject* e = CurrentDocState ? CurrentDocState->current : nullptr;
+int16_t RefitJoint(int16_t mode, LObject* e, LObject* a, LObject* b, int16_t i, int16_t j, int16_t k, int16_t l) {
     LConnector* ca = a ? a->GetConnector(i) : nullptr;
     LConnector* cb = b ? b->GetConnector(j) : nullptr;
     LConnector* ck = e ? e->GetConnector(k) : nullptr;

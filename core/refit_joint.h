@@ -1,6 +1,6 @@
-// Fitting the document state's current element between two fixed
-// connectors: connector i of a and connector j of b, met by the current
-// element's connectors k and l.  Mode 0 re-fits an existing element; mode 1
+// Fitting an element e (the placing command's current element) between two
+// fixed connectors: connector i of a and connector j of b, met by e's
+// connectors k and l.  Mode 0 re-fits an existing element; mode 1
 // fits a new one and lays a long straight duct as standard pieces.
 #pragma once
 
@@ -9,8 +9,8 @@
 class LObject;
 
 // 0 done (all elements written back), -1 refused before any change.
-int16_t RefitJoint(int16_t mode, LObject* a, LObject* b, int16_t i, int16_t j, int16_t k, int16_t l);
+int16_t RefitJoint(int16_t mode, LObject* e, LObject* a, LObject* b, int16_t i, int16_t j, int16_t k, int16_t l);
 
 // The most standard pieces one joint is laid with; a longer gap leaves the
-// rest to the current element.
+// rest to e.
 constexpr int kMaxStandardPieces = 1000;

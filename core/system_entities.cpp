@@ -1,6 +1,7 @@
 #include "core/system_entities.h"
 
 #include "ads_entity.h"
+#include "core/application_name.h"
 #include "core/element_factory.h"
 #include "core/string_convert.h"
 
@@ -25,7 +26,7 @@ std::vector<EntityRef> SelectEntities(const resbuf* filter) {
 }
 
 std::vector<EntityRef> SelectElementInserts() {
-    resbuf* filter = acutBuildList(RTDXF0, L"INSERT", -3, 1001, L"LurakCad_B1", 0);
+    resbuf* filter = acutBuildList(RTDXF0, L"INSERT", -3, 1001, kApplicationNameWide, 0);
     if (filter == nullptr)
         return {};
     std::vector<EntityRef> found = SelectEntities(filter);
@@ -43,7 +44,7 @@ std::vector<EntityRef> SelectOnLayer(const char* layer) {
 }
 
 resbuf* GetWithProgramXdata(const ads_name entity) {
-    resbuf* apps = acutBuildList(RTSTR, L"LurakCad_B1", 0);
+    resbuf* apps = acutBuildList(RTSTR, kApplicationNameWide, 0);
     resbuf* list = acdbEntGetX(entity, apps);
     acutRelRb(apps);
     return list;

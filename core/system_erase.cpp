@@ -6,6 +6,7 @@
 
 #include "aced_input.h"
 #include "ads_entity.h"
+#include "core/application_name.h"
 #include "core/element_factory.h"
 #include "core/lobject.h"
 #include "core/string_convert.h"
@@ -127,7 +128,7 @@ std::set<std::string> EraseElementsOf(const char* tag, Eraser& eraser) {
 void EraseLabelsOf(const std::set<std::string>& elements, Eraser& eraser) {
     if (elements.empty())
         return;
-    resbuf* filter = acutBuildList(-3, 1001, L"LurakCad_B1", 0);
+    resbuf* filter = acutBuildList(-3, 1001, kApplicationNameWide, 0);
     std::vector<EntityRef> tagged = filter ? SelectEntities(filter) : std::vector<EntityRef>();
     acutRelRb(filter);
     for (const EntityRef& ref : tagged) {

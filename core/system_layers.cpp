@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "core/layer_names.h"
 #include "core/string_convert.h"
 #include "core/system_text.h"
 
@@ -64,13 +65,13 @@ AcDbObjectId EnsureLayer(const char* name, AcDbDatabase* database) {
 
 void SystemLayerName(char* out, size_t outSize, const char* tag) {
     char text[64];
-    snprintf(text, sizeof text, "LURAK-%.15s", tag ? tag : "");
+    snprintf(text, sizeof text, "%s%.15s", kSystemLayerPrefix, tag ? tag : "");
     CopyFieldText(out, outSize, text);
 }
 
 void SystemLabelLayerName(char* out, size_t outSize, const char* tag, const char* sizeText) {
     char text[96];
-    snprintf(text, sizeof text, "LURAK-%.15s-%.31s", tag ? tag : "", sizeText ? sizeText : "");
+    snprintf(text, sizeof text, "%s%.15s-%.31s", kSystemLayerPrefix, tag ? tag : "", sizeText ? sizeText : "");
     CopyFieldText(out, outSize, text);
 }
 
@@ -183,7 +184,7 @@ bool LayerMayBeErased(const char* name, AcDbDatabase* database, const std::set<s
                       const LSystemList& list, const LSystemNode* self, bool currentMayGo) {
     if (name == nullptr || name[0] == '\0' || database == nullptr)
         return false;
-    if (SameName(name, "0") || SameName(name, "DEFPOINTS"))
+    if (SameName(name, kLayerZero) || SameName(name, kLayerDefpoints))
         return false;
     if (!currentMayGo && IsCurrentLayer(name, database))
         return false;

@@ -1,7 +1,7 @@
 #include "core/system_load.h"
 
-#include <set>
 #include <string>
+#include <vector>
 
 #include "aced_input.h"
 #include "ads_entity.h"
@@ -34,34 +34,20 @@ void LoadDictionarySystems(LSystemList& list) {
     }
 }
 
-std::string LayerOf(const resbuf* list) {
-    for (const resbuf* rb = list; rb; rb = rb->rbnext)
-        if (rb->restype == 8)
-            return ToNarrowString(rb->resval.rstring);
-    return "0";
-}
-
-// A tag that elements use and the list lacks gets a system, unless the
-// dictionary holds an entry of that tag that could not be read: that entry
-// is the user's data and is not overwritten.
-void AddSystemsOfElements(LSystemList& list, LDrawingDefaults& defaults) {
-    std::set<std::string> tried;
-    for (const EntityRef& ref : SelectElementInserts()) {
-        ads_name name = {ref[0], ref[1]};
+// An element whose system the drawing lists and whose type the factory
+// makes can be rebuilt: the drawing then holds elements.  Elements of
+// unlisted systems cannot be rebuilt and add nothing; opening a drawing
+// never writes a system record.
+void NoteElements(LSystemList& list, LDrawingDefaults& defaults) {
+    std::vector<EntityRef> inserts = SelectElementInserts();
+    for (auto ref = inserts.rbegin(); ref != inserts.rend() && !defaults.hasElements; ++ref) {
+        ads_name name = {(*ref)[0], (*ref)[1]};
         resbuf* data = GetWithProgramXdata(name);
         char tag[16];
         uint16_t family = 0, subtype = 0;
         if (data && ReadSystemTag(data, tag, sizeof tag) == 0 &&
             ReadElementType(data, &family, &subtype) == 0) {
             NormaliseSystemTag(tag);
-            ads_name entry;
-            if (!FindSystem(list, tag) && tried.insert(tag).second &&
-                FindDictionaryEntry(list.programDictionary, tag, entry) != RTNORM) {
-                LSystemRecord record;
-                MissingSystemRecord(&record, tag, LayerOf(data).c_str());
-                AddSystem(list, &record);
-            }
-            // An element the factory makes can be rebuilt once its system is listed.
             if (FindSystem(list, tag)) {
                 LObject* element = CreateElement(static_cast<int16_t>(family), subtype);
                 if (element) {
@@ -76,22 +62,9 @@ void AddSystemsOfElements(LSystemList& list, LDrawingDefaults& defaults) {
 
 }  // namespace
 
-void MissingSystemRecord(LSystemRecord* record, const char* tag, const char* layer) {
-    if (record == nullptr)
-        return;
-    // The short form's fixed values are what an unknown system gets.
-    *record = LSystemRecord();
-    CopyFieldText(record->tag, tag);
-    NormaliseSystemTag(record->tag);
-    CopyFieldText(record->name, record->tag);
-    if (!CopyFieldText(record->penLayer[0], layer))
-        CopyFieldText(record->penLayer[0], "0");
-    FillShortForm(*record);
-}
-
 int16_t LoadSystems(LSystemList& list, LDrawingDefaults& defaults) {
     ReadDrawingDefaults(list.programDictionary, &defaults);
     LoadDictionarySystems(list);
-    AddSystemsOfElements(list, defaults);
+    NoteElements(list, defaults);
     return 0;
 }

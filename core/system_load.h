@@ -7,12 +7,10 @@
 #include "core/system_list.h"
 
 // Reads the defaults XDATA and every system XRECORD of the program
-// dictionary (OpenSystemDictionary first), then adds the systems that
-// element inserts name but the dictionary lacks, and sets hasElements when
-// an element is found.  An entry that is not a system is skipped with a
+// dictionary (OpenSystemDictionary first), then sets hasElements when an
+// element insert can be rebuilt (its system is listed, its type known).
+// Elements of systems the drawing does not list add no system and leave
+// hasElements as it was.  An entry that is not a system is skipped with a
 // message and stays in the drawing untouched.  Returns 0.
 int16_t LoadSystems(LSystemList& list, LDrawingDefaults& defaults);
 
-// The record that a system gets when only its elements name it: the
-// defaults of the short form, pen 0 on the elements' layer.
-void MissingSystemRecord(LSystemRecord* record, const char* tag, const char* layer);

@@ -5,6 +5,7 @@
 
 #include "ads_entity.h"
 #include "aced_input.h"
+#include "core/application_name.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
 #include "core/system_text.h"
@@ -58,12 +59,12 @@ int16_t OpenSystemDictionary(LSystemList& list) {
     ads_name root;
     if (acdbNamedObjDict(root) != RTNORM)
         return -1;
-    resbuf* data = acdbDictSearch(root, L"LurakCad_B1", 0);
+    resbuf* data = acdbDictSearch(root, kApplicationNameWide, 0);
     if (data == nullptr) {
         resbuf* make = acutBuildList(RTDXF0, L"DICTIONARY", 100, L"AcDbDictionary", 0);
         int status = acdbEntMakeX(make, list.programDictionary);
         acutRelRb(make);
-        if (status != RTNORM || acdbDictAdd(root, L"LurakCad_B1", list.programDictionary) != RTNORM) {
+        if (status != RTNORM || acdbDictAdd(root, kApplicationNameWide, list.programDictionary) != RTNORM) {
             ads_name_clear(list.programDictionary);
             return -1;
         }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ads_entity.h"
+#include "core/layer_names.h"
 #include "core/rounding.h"
 #include "core/string_convert.h"
 #include "core/system_text.h"
@@ -41,7 +42,7 @@ resbuf* BuildSystemXrecord(const LSystemRecord* record) {
 
 void ShortFormLabelLayer(char* out, size_t outSize, const char* tag, double size) {
     char text[64];
-    snprintf(text, sizeof text, "LURAK-%.15s-%lg", tag ? tag : "", RoundToDouble(size));
+    snprintf(text, sizeof text, "%s%.15s-%lg", kSystemLayerPrefix, tag ? tag : "", RoundToDouble(size));
     CopyFieldText(out, outSize, text);
 }
 

@@ -5,6 +5,7 @@
 #include "ads_entity.h"
 #include "app/doc_state.h"
 #include "app/module_state.h"
+#include "core/drawing_context.h"
 #include "core/insert_defaults.h"
 #include "module_fixture.h"
 #include "shell/session.h"
@@ -29,6 +30,7 @@ TEST_F(DocStateTest, EachDrawingKeepsItsOwnStateAcrossSwitches) {
     strcpy(stateA->currentSystem.tag, "ZL1");
     Send(AcRx::kInvkSubrMsg, b);
     EXPECT_EQ(CurrentDocState, stateB);
+    EXPECT_EQ(CurrentDrawing(), stateB);  // the core works in the same drawing
     EXPECT_EQ(stateB->defaults.labelDistance, 50.0);
     EXPECT_EQ(CurrentInsertScale(), AcGeScale3d(1.0));
     stateA->database = nullptr;
@@ -82,6 +84,7 @@ TEST_F(DocStateTest, RemovingTheCurrentStateLeavesNoneUntilTheNextSwitch) {
     host::shell::makeCurrent(a);
     RemoveDocState();
     EXPECT_EQ(CurrentDocState, nullptr);
+    EXPECT_EQ(CurrentDrawing(), nullptr);  // nothing can reach the freed state
     EXPECT_EQ(DocStateOf(a), nullptr);
     RemoveDocState();  // a drawing without a state changes nothing
     SwitchDocState();

@@ -5,6 +5,7 @@
 #include "app/doc_state.h"
 #include "app/module_state.h"
 #include "app/reactors.h"
+#include "core/message_numbers.h"
 #include "core/messages.h"
 #include "module_fixture.h"
 #include "shell/session.h"
@@ -61,7 +62,7 @@ TEST_F(EntryPointTest, FunctionCallsAnswerByCode) {
     EXPECT_EQ(InvokeFunctionCode(21), 1);
     EXPECT_NE(Transcript().find("is not available yet."), std::string::npos);
     EXPECT_EQ(InvokeFunctionCode(28), 0);
-    EXPECT_NE(Transcript().find(std::string("ERROR: ") + CommandMessage(149)), std::string::npos);
+    EXPECT_NE(Transcript().find(std::string("ERROR: ") + CommandMessage(kMsgUnknownFunction)), std::string::npos);
     EXPECT_EQ(InvokeFunctionCode(-1), 0);
 }
 

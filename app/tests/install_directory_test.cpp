@@ -1,5 +1,5 @@
 // The install directory taken from the module's own file.
-#include "app/help.h"
+#include "core/environment.h"
 #include "app/install_directory.h"
 #include "app/module_state.h"
 #include "module_fixture.h"

@@ -13,9 +13,9 @@
 #include "ads_entity.h"
 #include "api/host_api.h"
 #include "api/lists.h"
-#include "app/doc_state.h"
 #include "core/anonymous_block.h"
 #include "core/draw_neutral.h"
+#include "core/drawing_context.h"
 #include "core/element_factory.h"
 #include "core/element_load.h"
 #include "core/geometry.h"
@@ -97,8 +97,8 @@ public:
         }
         connectors[0]->side = 5;
         connectors[1]->side = 2;
-        if (CurrentDocState)
-            SetSystemRecord(CurrentDocState->currentSystem);
+        if (CurrentDrawing())
+            SetSystemRecord(CurrentDrawing()->currentSystem);
         double start[3] = {200, 100, 1000};
         SetParams(start);
     }
@@ -409,9 +409,9 @@ class JointDrawingTest : public SystemDrawingTest {
 protected:
     void SetUp() override {
         SystemDrawingTest::SetUp();
-        state = new LDocState;
+        state = new LDrawingContext;
         state->database = database;
-        CurrentDocState = state;
+        SetCurrentDrawing(state);
         record = Record("ZZ");
         InsertSystem(state->systemList, &record);
         state->currentSystem = record;
@@ -422,12 +422,12 @@ protected:
     }
     void TearDown() override {
         SetElementMaker(nullptr);
-        CurrentDocState = nullptr;
+        SetCurrentDrawing(nullptr);
         delete state;
         SystemDrawingTest::TearDown();
         host::io::setSource(nullptr);
     }
 
-    LDocState* state = nullptr;
+    LDrawingContext* state = nullptr;
     LSystemRecord record;
 };

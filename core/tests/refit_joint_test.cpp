@@ -22,12 +22,13 @@ protected:
         JointDrawingTest::SetUp();
         a = std::make_unique<TestDuct>();
         b = std::make_unique<TestDuct>();
-        current = new TestDuct(1, 1, PieceRow());
-        state->current = current;  // the state owns it
+        owned = std::make_unique<TestDuct>(1, 1, PieceRow());
+        current = owned.get();
     }
     void TearDown() override {
         a.reset();
         b.reset();
+        owned.reset();
         JointDrawingTest::TearDown();
     }
 
@@ -60,14 +61,14 @@ protected:
         return lengths;
     }
 
-    std::unique_ptr<TestDuct> a, b;
+    std::unique_ptr<TestDuct> a, b, owned;
     TestDuct* current = nullptr;
 };
 
 TEST_F(RefitTest, LongDuctLaidAsStandardPieces) {
     state->defaults.rectPieceLength = 1500;
     Place(5000, 0);
-    ASSERT_EQ(RefitJoint(1, a.get(), b.get(), 1, 0, 0, 1), 0);
+    ASSERT_EQ(RefitJoint(1, current, a.get(), b.get(), 1, 0, 0, 1), 0);
     EXPECT_EQ(current->Length(), 1000);
     EXPECT_EQ(Chain(), std::vector<double>({1500, 1500, 1000}));
     EXPECT_STREQ(b->GetConnector(0)->neighbourHandle, current->HandleText());
@@ -76,28 +77,28 @@ TEST_F(RefitTest, LongDuctLaidAsStandardPieces) {
 TEST_F(RefitTest, RemainderEqualToThePieceStops) {
     state->defaults.rectPieceLength = 1500;
     Place(4000, 0);
-    ASSERT_EQ(RefitJoint(1, a.get(), b.get(), 1, 0, 0, 1), 0);
+    ASSERT_EQ(RefitJoint(1, current, a.get(), b.get(), 1, 0, 0, 1), 0);
     EXPECT_EQ(Chain(), std::vector<double>({1500, 1500}));
 }
 
 TEST_F(RefitTest, PieceLengthOfZeroTakesTheDefaultPiece) {
     state->defaults.rectPieceLength = 0;
     Place(5000, 0);
-    ASSERT_EQ(RefitJoint(1, a.get(), b.get(), 1, 0, 0, 1), 0);
+    ASSERT_EQ(RefitJoint(1, current, a.get(), b.get(), 1, 0, 0, 1), 0);
     EXPECT_EQ(Chain(), std::vector<double>({1500, 1500, 1000}));
 }
 
 TEST_F(RefitTest, TypeWithoutPiecesIsStretched) {
     current->descriptor = nullptr;
     Place(5000, 0);
-    ASSERT_EQ(RefitJoint(1, a.get(), b.get(), 1, 0, 0, 1), 0);
+    ASSERT_EQ(RefitJoint(1, current, a.get(), b.get(), 1, 0, 0, 1), 0);
     EXPECT_EQ(current->Length(), 4000);
 }
 
 TEST_F(RefitTest, StretchedBetweenTheConnectors) {
     Place(1010.5, 0);
     ASSERT_EQ(current->Insert(15), 0);  // re-fitting works on an element in the drawing
-    ASSERT_EQ(RefitJoint(0, a.get(), b.get(), 1, 0, 0, 1), 0);
+    ASSERT_EQ(RefitJoint(0, current, a.get(), b.get(), 1, 0, 0, 1), 0);
     EXPECT_EQ(current->Length(), 11);  // whole numbers, halves away from zero
     EXPECT_EQ(Chain(), std::vector<double>({11}));
     EXPECT_STREQ(a->GetConnector(1)->neighbourHandle, current->HandleText());
@@ -106,20 +107,20 @@ TEST_F(RefitTest, StretchedBetweenTheConnectors) {
 
 TEST_F(RefitTest, VerticalGapTakenAlongItsLength) {
     Place(0, 3000, kHalfPi);
-    ASSERT_EQ(RefitJoint(0, a.get(), b.get(), 1, 0, 0, 1), 0);
+    ASSERT_EQ(RefitJoint(0, current, a.get(), b.get(), 1, 0, 0, 1), 0);
     EXPECT_EQ(current->Length(), 2000);
 }
 
 TEST_F(RefitTest, RefusalsChangeNothing) {
     Place(5000, 0);
     current->GetConnector(0)->shape = kShapeRound;
-    EXPECT_EQ(RefitJoint(1, a.get(), b.get(), 1, 0, 0, 1), -1);
+    EXPECT_EQ(RefitJoint(1, current, a.get(), b.get(), 1, 0, 0, 1), -1);
     current->GetConnector(0)->shape = kShapeRect;
     Place(5000, 300);  // a sideways offset the duct cannot bridge
-    EXPECT_EQ(RefitJoint(1, a.get(), b.get(), 1, 0, 0, 1), -1);
+    EXPECT_EQ(RefitJoint(1, current, a.get(), b.get(), 1, 0, 0, 1), -1);
     EXPECT_TRUE(ads_name_nil(current->entity));
     EXPECT_TRUE(a->GetConnector(1)->IsFree());
-    EXPECT_EQ(RefitJoint(1, a.get(), b.get(), 1, 0, 0, 7), -1);
+    EXPECT_EQ(RefitJoint(1, current, a.get(), b.get(), 1, 0, 0, 7), -1);
 }
 }  // namespace
 

@@ -279,18 +279,28 @@ TEST_F(SystemStoreTest, DefaultsReadOnlyWhatTheyCanUse) {
     EXPECT_EQ(bad.insertScale, AcGeScale3d(1.0));
 }
 
-TEST_F(SystemStoreTest, SystemsThatOnlyElementsNameAreAdded) {
+TEST_F(SystemStoreTest, OpeningAddsNoSystemForElementsOfUnlistedSystems) {
+    // Only unlisted systems: nothing can be rebuilt, hasElements stays as it
+    // was, and the drawing gains no record.
+    Element("bb2", "LURAK-BB2");
+    Element("BB2", "LURAK-BB2");
+    for (int16_t before : {0, 1}) {
+        defaults.hasElements = before;
+        Reload();
+        EXPECT_EQ(again.systemCount, 0);
+        EXPECT_EQ(defaults.hasElements, before);
+        EXPECT_EQ(EntryCount(), 0);
+    }
+    // One element of a listed system is enough; the unlisted ones stay unlisted.
     LSystemRecord r = FullRecord();
     AddSystem(list, &r);
     Element("ZL1", "P0");
-    Element("bb2", "LURAK-BB2");
-    Element("BB2", "LURAK-BB2");
+    defaults.hasElements = 0;
     Reload();
-    ASSERT_EQ(again.systemCount, 2);
-    LSystemRecord added = ReadAgain("BB2");
-    EXPECT_STREQ(added.penLayer[0], "LURAK-BB2");
-    EXPECT_STREQ(added.labelLayer, "LURAK-BB2-100");
+    EXPECT_EQ(again.systemCount, 1);
+    char unlisted[] = "BB2";
+    EXPECT_FALSE(FindSystem(again, unlisted));
     EXPECT_EQ(defaults.hasElements, 1);
-    EXPECT_EQ(EntryCount(), 2) << "the added system is stored";
+    EXPECT_EQ(EntryCount(), 1);
 }
 

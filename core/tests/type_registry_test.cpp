@@ -5,6 +5,7 @@
 
 #include "fixtures.h"
 #include "core/catalogue_strings.h"
+#include "core/drawing_context.h"
 #include "core/element_xdata.h"
 #include "core/lcustom.h"
 #include "core/piece_rule.h"
@@ -143,22 +144,22 @@ TEST_F(TypeRegistry, StandardPieceAndItsLength) {
     EXPECT_EQ(piece->code, 1);
     EXPECT_EQ(StandardPieceOf(kShapeUnset, &family), nullptr);
 
-    LDocState state;
-    LDocState* saved = CurrentDocState;
-    CurrentDocState = &state;
+    LDrawingContext drawing;
+    LDrawingContext* saved = CurrentDrawing();
+    SetCurrentDrawing(&drawing);
     const struct { double stored, rect; } cases[] = {
         {1200, 1200}, {0, 1500}, {-5, 1500}, {NAN, 1500}, {INFINITY, 1500}};
     for (const auto& c : cases) {
-        state.defaults.rectPieceLength = c.stored;
+        drawing.defaults.rectPieceLength = c.stored;
         EXPECT_EQ(StandardPieceLength(kShapeRect), c.rect) << c.stored;
     }
-    state.defaults.roundPieceLength = 5000;
+    drawing.defaults.roundPieceLength = 5000;
     EXPECT_EQ(StandardPieceLength(kShapeRound), 5000);
     EXPECT_EQ(StandardPieceLength(kShapeUnset), 0);
     EXPECT_EQ(PieceLengthOfType(TypeRow(kFamily, 2)), 0);
-    CurrentDocState = nullptr;
+    SetCurrentDrawing(nullptr);
     EXPECT_EQ(StandardPieceLength(kShapeRound), 6000);
-    CurrentDocState = saved;
+    SetCurrentDrawing(saved);
 }
 
 TEST_F(TypeRegistry, JointPiecesFollowTheDuctFlags) {

@@ -12,10 +12,10 @@ void ElementTest::SetUp() {
     ASSERT_EQ(LoadMessagesFile(LURAK_SOURCE_DIR "/data/lurak.msg"), 0);
     RegisterElementFamilies();
     InitTypeTables();
-    CurrentDocState = &state;
+    SetCurrentDrawing(&state);
 }
 
-void ElementTest::TearDown() { CurrentDocState = nullptr; }
+void ElementTest::TearDown() { SetCurrentDrawing(nullptr); }
 
 std::vector<double> Params(LObject& e) {
     double* v = nullptr;

@@ -11,14 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "app/doc_state.h"
+#include "core/drawing_context.h"
 #include "core/lobject.h"
 
 class ElementTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-    LDocState state;
+    LDrawingContext state;
 };
 
 // A family's base class made whole: its values are `values` (zeros past

@@ -46,11 +46,11 @@ int makeSelectionSet(const std::vector<db::Slot>& slots, ads_name set);
 // Open selection sets (tests check that callers free theirs).
 size_t openSelectionSetCount();
 
-// Called by db::Database::setErased on every change of the erase flag:
+// What the API's database listener does on every change of an erase flag:
 // tells the object's reactors synchronously.
 void notifyErased(db::Database& database, db::Slot slot, bool erasing);
-// Called when a database goes away: its reactors, selection sets and open
-// block bracket are dropped.
+// What the API's database listener does when a database goes away: its
+// reactors, selection sets and open block bracket are dropped.
 void forgetDatabase(uint32_t serial);
 
 } // namespace host::api

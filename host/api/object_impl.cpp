@@ -83,6 +83,19 @@ void forgetDatabase(uint32_t serial) {
     forgetReactors(serial);
 }
 
+namespace {
+// The API listens to every database from the moment the library is loaded.
+class ApiDatabaseListener final : public db::DatabaseListener {
+public:
+    void erasedChanged(db::Database& database, db::Slot slot, bool erasing) override {
+        notifyErased(database, slot, erasing);
+    }
+    void databaseGone(uint32_t serial) override { forgetDatabase(serial); }
+};
+ApiDatabaseListener apiListener;
+[[maybe_unused]] const bool apiListening = (db::setDatabaseListener(&apiListener), true);
+} // namespace
+
 } // namespace host::api
 
 AcDbObjectImpl::AcDbObjectImpl(const char* type, db::ObjectClass cls) {

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "api/host_api.h"
-
 namespace host::db {
 
 namespace {
 uint32_t nextSerial = 1;
+DatabaseListener* listener = nullptr;
 
 std::unordered_map<uint32_t, Database*>& liveDatabases() {
     static std::unordered_map<uint32_t, Database*> map;
@@ -109,6 +108,12 @@ bool tableByName(std::string_view name, Table& table) {
     return false;
 }
 
+DatabaseListener* setDatabaseListener(DatabaseListener* next) {
+    DatabaseListener* old = listener;
+    listener = next;
+    return old;
+}
+
 Database::Database() : serial_(nextSerial++) {
     std::fill(std::begin(heads_), std::end(heads_), kNoSlot);
     liveDatabases()[serial_] = this;
@@ -116,7 +121,7 @@ Database::Database() : serial_(nextSerial++) {
 
 Database::~Database() {
     liveDatabases().erase(serial_);
-    api::forgetDatabase(serial_);
+    if (listener) listener->databaseGone(serial_);
 }
 
 Database* Database::bySerial(uint32_t serial) {
@@ -211,7 +216,7 @@ bool Database::setErased(Slot slot, bool erased) {
     Object* obj = object(slot);
     if (obj == nullptr || obj->erased == erased) return false;
     obj->erased = erased;
-    api::notifyErased(*this, slot, erased);
+    if (listener) listener->erasedChanged(*this, slot, erased);
     return true;
 }
 

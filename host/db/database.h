@@ -47,6 +47,24 @@ struct HeaderVariable {
     GroupList groups;
 };
 
+class Database;
+
+// What a database tells the layer above it that keeps state about its
+// objects (the C and object API): an object's erase flag changed, or a
+// database went away.  The database never calls that layer itself.
+class DatabaseListener {
+public:
+    virtual void erasedChanged(Database& database, Slot slot, bool erasing) = 0;
+    virtual void databaseGone(uint32_t serial) = 0;
+
+protected:
+    ~DatabaseListener() = default;
+};
+
+// The listener every database tells (null: none); returns the one it
+// replaces.
+DatabaseListener* setDatabaseListener(DatabaseListener* listener);
+
 class Database {
 public:
     // An empty database (no tables, no objects): what a file reader fills.

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "aced_input.h"
-#include "app/help.h"
-#include "app/module_state.h"
+#include "core/environment.h"
+#include "core/environment.h"
 #include "core/message_format.h"
 #include "core/string_convert.h"
 #include "ui/dcl/slide_tile.h"

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/doc_state.h"
+#include "core/drawing_context.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
 #include "core/system_store.h"
@@ -62,7 +62,7 @@ void CloseWithoutChoice(ads_callback_packet* packet) {
 } // namespace
 
 LSEditDlg::LSEditDlg(LSystemList* list)
-    : systems(list ? list : (CurrentDocState ? &CurrentDocState->systemList : nullptr)) {
+    : systems(list ? list : (CurrentDrawing() ? &CurrentDrawing()->systemList : nullptr)) {
     name = "sysedit";
     helpTopic = "topic_rendszerek";
 }

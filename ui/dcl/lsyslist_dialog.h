@@ -17,7 +17,7 @@
 
 class LSEditDlg : public LDialog {
 public:
-    // The systems of the current document state unless given.
+    // The current drawing's systems unless given.
     explicit LSEditDlg(LSystemList* systems = nullptr);
 
     int16_t SetupTiles() override;

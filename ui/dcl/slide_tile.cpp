@@ -1,6 +1,6 @@
 #include "ui/dcl/slide_tile.h"
 
-#include "app/module_state.h"
+#include "core/environment.h"
 #include "core/string_convert.h"
 
 std::string SlideReference(const char* slide) {

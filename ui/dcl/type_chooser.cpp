@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/help.h"
+#include "core/environment.h"
 #include "core/catalogue_strings.h"
 #include "core/string_convert.h"
 #include "mfc_resource.h"

@@ -8,14 +8,15 @@
 
 #include "acdb_objects.h"
 #include "aced_input.h"
-#include "app/doc_state.h"
+#include "core/drawing_context.h"
+#include "core/layer_names.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
 #include "core/system_list.h"
 
-AcDbDatabase* DialogDatabase() { return CurrentDocState ? CurrentDocState->database : nullptr; }
+AcDbDatabase* DialogDatabase() { return CurrentDrawing() ? CurrentDrawing()->database : nullptr; }
 
-LSystemList* DialogSystems() { return CurrentDocState ? &CurrentDocState->systemList : nullptr; }
+LSystemList* DialogSystems() { return CurrentDrawing() ? &CurrentDrawing()->systemList : nullptr; }
 
 void SetTitleText(CWnd& dialog, int entry) { dialog.SetWindowText(WideText(DialogText(entry)).c_str()); }
 
@@ -129,8 +130,8 @@ void AddTableNames(CComboBox& box, AcDbDatabase* database, NameTable table) {
     }
     symbols->close();
     if (table == NameTable::kLayers) {
-        RemoveListName(box, L"0");
-        RemoveListName(box, L"DEFPOINTS");
+        RemoveListName(box, kLayerZeroWide);
+        RemoveListName(box, kLayerDefpointsWide);
     }
 }
 

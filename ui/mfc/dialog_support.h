@@ -10,8 +10,8 @@
 class AcDbDatabase;
 struct LSystemList;
 
-// Where a dialog finds the drawing it works on: the current document
-// state's database and air systems (null when there is none).
+// Where a dialog finds the drawing it works on: the current drawing's
+// database and air systems (null when there is none).
 AcDbDatabase* DialogDatabase();
 LSystemList* DialogSystems();
 

@@ -1,7 +1,8 @@
 #include "ui/mfc/dimdlg.h"
 
-#include "app/help.h"
+#include "core/environment.h"
 #include "ui/mfc/dialog_support.h"
+#include "ui/mfc/control_ids.h"
 #include "ui/mfc/dialog_templates.h"
 
 int16_t DimDlgCheckState = 1;
@@ -14,20 +15,20 @@ CDimDlg::CDimDlg(CWnd* parent) : CDialog(kDimDialogTemplate, parent) { RegisterD
 
 void CDimDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1082, noQuestionsCheck);
-    DDX_Control(pDX, 1067, labelsRadio);
-    DDX_Control(pDX, 1069, sizesRadio);
-    DDX_Control(pDX, 1070, bothRadio);
+    DDX_Control(pDX, kDimNoQuestionsCheck, noQuestionsCheck);
+    DDX_Control(pDX, kDimLabelsRadio, labelsRadio);
+    DDX_Control(pDX, kDimSizesRadio, sizesRadio);
+    DDX_Control(pDX, kDimBothRadio, bothRadio);
 }
 
 BOOL CDimDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetTitleText(*this, 61);
-    SetItemText(*this, 1067, 62);
-    SetItemText(*this, 1069, 63);
-    SetItemText(*this, 1070, 64);
-    SetItemText(*this, 1082, 68);
-    CheckRadioButton(1070, 1067, 1070);
+    SetItemText(*this, kDimLabelsRadio, 62);
+    SetItemText(*this, kDimSizesRadio, 63);
+    SetItemText(*this, kDimBothRadio, 64);
+    SetItemText(*this, kDimNoQuestionsCheck, 68);
+    CheckRadioButton(kDimBothRadio, kDimLabelsRadio, kDimBothRadio);
     noQuestionsCheck.SetCheck(DimDlgCheckState ? BST_CHECKED : BST_UNCHECKED);
     return TRUE;
 }

@@ -21,10 +21,10 @@ public:
     explicit CDimDlg(CWnd* parent = nullptr);
 
     int16_t code = 0;  // set by OK
-    CButton noQuestionsCheck;  // 1082
-    CButton labelsRadio;       // 1067
-    CButton sizesRadio;        // 1069
-    CButton bothRadio;         // 1070
+    CButton noQuestionsCheck;
+    CButton labelsRadio;
+    CButton sizesRadio;
+    CButton bothRadio;
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;

@@ -1,7 +1,8 @@
 #include "ui/mfc/lcpydialog.h"
 
-#include "app/help.h"
+#include "core/environment.h"
 #include "ui/mfc/dialog_support.h"
+#include "ui/mfc/control_ids.h"
 #include "ui/mfc/dialog_templates.h"
 
 namespace {
@@ -19,7 +20,7 @@ LCpyDialog::LCpyDialog(CWnd* parent) : CDialog(kCopyDialogTemplate, parent), sys
 
 void LCpyDialog::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1066, systemBox);
+    DDX_Control(pDX, kSystemTagList, systemBox);
 }
 
 BOOL LCpyDialog::OnInitDialog() {
@@ -28,7 +29,7 @@ BOOL LCpyDialog::OnInitDialog() {
         SetTitleText(*this, 53);
     else if (mode == kMirrorMode)
         SetTitleText(*this, 65);
-    SetItemText(*this, 1035, 54);
+    SetItemText(*this, kPromptText, 54);
     AddSystemTags(systemBox, systems);
     systemBox.LimitText(kTagChars);
     // A proposed tag that no system has leaves the box empty.

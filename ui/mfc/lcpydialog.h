@@ -17,8 +17,8 @@ public:
 
     int16_t mode = kCopyMode;
     CString tag;  // a tag to propose; after OK the box text
-    LSystemList* systems;  // the current document state's unless set
-    CComboBox systemBox;   // 1066
+    LSystemList* systems;  // set by the opening command; by default the current drawing's
+    CComboBox systemBox;
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;

@@ -4,6 +4,7 @@
 #include "core/system_list.h"
 #include "core/system_text.h"
 #include "ui/mfc/dialog_support.h"
+#include "ui/mfc/control_ids.h"
 #include "ui/mfc/dialog_templates.h"
 
 namespace {
@@ -26,16 +27,16 @@ LCustomDialog::LCustomDialog(CWnd* parent) : CDialog(kCustomDialogTemplate, pare
 
 void LCustomDialog::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1078, nameBox);
-    DDX_Control(pDX, 1080, userTextBox);
-    DDX_Control(pDX, 1066, systemBox);
-    DDX_Control(pDX, 1081, listedCheck);
+    DDX_Control(pDX, kCustomNameEdit, nameBox);
+    DDX_Control(pDX, kCustomUserTextEdit, userTextBox);
+    DDX_Control(pDX, kSystemTagList, systemBox);
+    DDX_Control(pDX, kCustomListedCheck, listedCheck);
 }
 
 BOOL LCustomDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     SetTitleText(*this, 55);
-    static const int labels[][2] = {{1075, 56}, {1076, 57}, {1077, 58}, {1079, 59}, {1081, 60}};
+    static const int labels[][2] = {{kCustomBlockGroup, 56}, {kCustomSystemLabel, 57}, {kCustomNameLabel, 58}, {kCustomUserTextLabel, 59}, {kCustomListedCheck, 60}};
     for (const auto& label : labels)
         SetItemText(*this, label[0], label[1]);
     AddSystemTags(systemBox, systems);

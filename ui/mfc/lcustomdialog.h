@@ -13,11 +13,11 @@ public:
     explicit LCustomDialog(CWnd* parent = nullptr);
 
     LObject* pElement = nullptr;  // not owned; OK needs it
-    LSystemList* systems;         // the current document state's unless set
-    CEdit nameBox;                // 1078
-    CEdit userTextBox;            // 1080
-    CComboBox systemBox;          // 1066
-    CButton listedCheck;          // 1081
+    LSystemList* systems;         // set by the opening command; by default the current drawing's
+    CEdit nameBox;
+    CEdit userTextBox;
+    CComboBox systemBox;
+    CButton listedCheck;
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;

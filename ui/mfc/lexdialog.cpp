@@ -1,7 +1,8 @@
 #include "ui/mfc/lexdialog.h"
 
-#include "app/help.h"
+#include "core/environment.h"
 #include "ui/mfc/dialog_support.h"
+#include "ui/mfc/control_ids.h"
 #include "ui/mfc/dialog_templates.h"
 
 namespace {
@@ -18,13 +19,13 @@ LExDialog::LExDialog(CWnd* parent) : CDialog(kExplodeDialogTemplate, parent), da
 
 void LExDialog::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1034, layerBox);
+    DDX_Control(pDX, kExplodeLayerList, layerBox);
 }
 
 BOOL LExDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     SetTitleText(*this, 4);
-    SetItemText(*this, 1035, 5);
+    SetItemText(*this, kPromptText, 5);
     AddTableNames(layerBox, database, NameTable::kLayers);
     return TRUE;
 }

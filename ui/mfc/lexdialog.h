@@ -11,8 +11,8 @@ public:
     explicit LExDialog(CWnd* parent = nullptr);
 
     CString layer;           // after OK: the box text
-    AcDbDatabase* database;  // the current document state's unless set
-    CComboBox layerBox;      // 1034
+    AcDbDatabase* database;  // set by the opening command; by default the current drawing's
+    CComboBox layerBox;
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;

@@ -1,11 +1,10 @@
 #include "ui/mfc/linfodialog.h"
 
+#include "ui/mfc/control_ids.h"
 #include "ui/mfc/dialog_support.h"
 #include "ui/mfc/dialog_templates.h"
 
 namespace {
-constexpr int kFirstStatic = 1036;
-constexpr int kLastStatic = 1049;
 constexpr int kFirstEntry = 39;
 } // namespace
 
@@ -16,7 +15,7 @@ void LInfoDialog::DoDataExchange(CDataExchange* pDX) { CDialog::DoDataExchange(p
 BOOL LInfoDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     SetTitleText(*this, 38);
-    for (int id = kFirstStatic; id <= kLastStatic; ++id)
-        SetItemText(*this, id, kFirstEntry + (id - kFirstStatic));
+    for (int id = kInfoFirstText; id <= kInfoLastText; ++id)
+        SetItemText(*this, id, kFirstEntry + (id - kInfoFirstText));
     return TRUE;
 }

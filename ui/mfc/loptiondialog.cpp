@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "ui/mfc/dialog_support.h"
+#include "ui/mfc/control_ids.h"
 #include "ui/mfc/dialog_templates.h"
 
 namespace {
@@ -39,28 +40,28 @@ void ScaleParts(double scale, long* left, long* right) {
 }
 
 BEGIN_MESSAGE_MAP(LOptionDialog, CDialog)
-    ON_EN_KILLFOCUS(1078, &LOptionDialog::OnKillfocusLabelDistance)
-    ON_EN_KILLFOCUS(1087, &LOptionDialog::OnKillfocusScaleLeft)
-    ON_EN_KILLFOCUS(1075, &LOptionDialog::OnKillfocusScaleRight)
-    ON_EN_KILLFOCUS(1076, &LOptionDialog::OnKillfocusRectLength)
-    ON_EN_KILLFOCUS(1077, &LOptionDialog::OnKillfocusRoundLength)
+    ON_EN_KILLFOCUS(kOptionLabelDistanceEdit, &LOptionDialog::OnKillfocusLabelDistance)
+    ON_EN_KILLFOCUS(kOptionScaleLeftEdit, &LOptionDialog::OnKillfocusScaleLeft)
+    ON_EN_KILLFOCUS(kOptionScaleRightEdit, &LOptionDialog::OnKillfocusScaleRight)
+    ON_EN_KILLFOCUS(kOptionRectLengthEdit, &LOptionDialog::OnKillfocusRectLength)
+    ON_EN_KILLFOCUS(kOptionRoundLengthEdit, &LOptionDialog::OnKillfocusRoundLength)
 END_MESSAGE_MAP()
 
 LOptionDialog::LOptionDialog(CWnd* parent) : CDialog(kOptionDialogTemplate, parent) { RegisterDialogTemplates(); }
 
 void LOptionDialog::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1078, labelDistanceBox);
-    DDX_Control(pDX, 1076, rectLengthBox);
-    DDX_Control(pDX, 1087, scaleLeftBox);
-    DDX_Control(pDX, 1075, scaleRightBox);
-    DDX_Control(pDX, 1077, roundLengthBox);
+    DDX_Control(pDX, kOptionLabelDistanceEdit, labelDistanceBox);
+    DDX_Control(pDX, kOptionRectLengthEdit, rectLengthBox);
+    DDX_Control(pDX, kOptionScaleLeftEdit, scaleLeftBox);
+    DDX_Control(pDX, kOptionScaleRightEdit, scaleRightBox);
+    DDX_Control(pDX, kOptionRoundLengthEdit, roundLengthBox);
 }
 
 BOOL LOptionDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     SetTitleText(*this, 69);
-    static const int labels[][2] = {{1083, 70}, {1084, 71}, {1085, 72}, {1086, 73}, {1088, 74}};
+    static const int labels[][2] = {{kOptionScaleLabel, 70}, {kOptionPieceGroup, 71}, {kOptionRectLengthLabel, 72}, {kOptionRoundLengthLabel, 73}, {kOptionLabelDistanceLabel, 74}};
     for (const auto& label : labels)
         SetItemText(*this, label[0], label[1]);
     ShowScale();

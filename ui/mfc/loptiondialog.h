@@ -20,11 +20,11 @@ public:
     double roundPieceLength = 0;
     double labelDistance = 0;
     int16_t scaleLocked = 0;
-    CEdit labelDistanceBox;  // 1078
-    CEdit rectLengthBox;     // 1076
-    CEdit scaleLeftBox;      // 1087
-    CEdit scaleRightBox;     // 1075
-    CEdit roundLengthBox;    // 1077
+    CEdit labelDistanceBox;
+    CEdit rectLengthBox;
+    CEdit scaleLeftBox;
+    CEdit scaleRightBox;
+    CEdit roundLengthBox;
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/message_format.h"
+#include "ui/mfc/control_ids.h"
 #include "ui/mfc/dialog_support.h"
 #include "ui/mfc/dialog_templates.h"
 
@@ -34,14 +35,14 @@ double CutScale(double scale) {
 }
 
 BEGIN_MESSAGE_MAP(LSclDlg, CDialog)
-    ON_EN_KILLFOCUS(1074, &LSclDlg::OnEditScale)
+    ON_EN_KILLFOCUS(kScaleEdit, &LSclDlg::OnEditScale)
 END_MESSAGE_MAP()
 
 LSclDlg::LSclDlg(CWnd* parent) : CDialog(kScaleDialogTemplate, parent) { RegisterDialogTemplates(); }
 
 void LSclDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1074, scaleBox);
+    DDX_Control(pDX, kScaleEdit, scaleBox);
 }
 
 BOOL LSclDlg::OnInitDialog() {
@@ -50,7 +51,7 @@ BOOL LSclDlg::OnInitDialog() {
     // The entry is a format with the tag; a damaged one is shown as text.
     std::string tag(system.tag, strnlen(system.tag, sizeof system.tag));
     std::string label = FormatMessageNumber(kScaleFormatEntry, {tag});
-    SetDlgItemText(1035, WideText(label.c_str()).c_str());
+    SetDlgItemText(kPromptText, WideText(label.c_str()).c_str());
     CString text;
     text.Format(L"%.4lf", scale);
     scaleBox.SetWindowText(text);

@@ -10,7 +10,7 @@ public:
 
     LSystemRecord system;  // the system whose scale is edited (a copy)
     double scale = 1.0;
-    CEdit scaleBox;  // 1074
+    CEdit scaleBox;
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;

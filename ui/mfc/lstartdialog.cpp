@@ -1,11 +1,12 @@
 #include "ui/mfc/lstartdialog.h"
 
-#include "app/help.h"
+#include "core/environment.h"
 #include "core/lconnector.h"
 #include "core/messages.h"
 #include "core/system_text.h"
 #include "core/type_tables.h"
 #include "ui/mfc/dialog_support.h"
+#include "ui/mfc/control_ids.h"
 #include "ui/mfc/dialog_templates.h"
 
 namespace {
@@ -38,12 +39,12 @@ double StartVelocity(double flow, double area) {
 }
 
 BEGIN_MESSAGE_MAP(LStartDialog, CDialog)
-    ON_NOTIFY(TCN_SELCHANGE, 1023, &LStartDialog::OnSelchangeTab)
-    ON_EN_CHANGE(1014, &LStartDialog::UpdateVelocity)
-    ON_EN_CHANGE(1016, &LStartDialog::UpdateVelocity)
-    ON_EN_CHANGE(1017, &LStartDialog::UpdateVelocity)
-    ON_CBN_SELCHANGE(1022, &LStartDialog::UpdateVelocity)
-    ON_BN_CLICKED(1010, &LStartDialog::OnSystems)
+    ON_NOTIFY(TCN_SELCHANGE, kStartShapeTab, &LStartDialog::OnSelchangeTab)
+    ON_EN_CHANGE(kStartFlowEdit, &LStartDialog::UpdateVelocity)
+    ON_EN_CHANGE(kStartSizeAEdit, &LStartDialog::UpdateVelocity)
+    ON_EN_CHANGE(kStartSizeBEdit, &LStartDialog::UpdateVelocity)
+    ON_CBN_SELCHANGE(kStartDiameterList, &LStartDialog::UpdateVelocity)
+    ON_BN_CLICKED(kStartSystemsButton, &LStartDialog::OnSystems)
     ON_BN_CLICKED(kHelpButton, &LStartDialog::OnHelp)
 END_MESSAGE_MAP()
 
@@ -54,22 +55,22 @@ LStartDialog::LStartDialog(CWnd* parent)
 
 void LStartDialog::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1016, sizeABox);
-    DDX_Control(pDX, 1009, systemBox);
-    DDX_Control(pDX, 1023, shapeTab);
-    DDX_Control(pDX, 1015, velocityBox);
-    DDX_Control(pDX, 1014, flowBox);
-    DDX_Control(pDX, 1019, sizeBLabel);
-    DDX_Control(pDX, 1018, sizeALabel);
-    DDX_Control(pDX, 1017, sizeBBox);
-    DDX_Control(pDX, 1022, diameterList);
+    DDX_Control(pDX, kStartSizeAEdit, sizeABox);
+    DDX_Control(pDX, kStartSystemList, systemBox);
+    DDX_Control(pDX, kStartShapeTab, shapeTab);
+    DDX_Control(pDX, kStartVelocityEdit, velocityBox);
+    DDX_Control(pDX, kStartFlowEdit, flowBox);
+    DDX_Control(pDX, kStartSizeBLabel, sizeBLabel);
+    DDX_Control(pDX, kStartSizeALabel, sizeALabel);
+    DDX_Control(pDX, kStartSizeBEdit, sizeBBox);
+    DDX_Control(pDX, kStartDiameterList, diameterList);
 }
 
 BOOL LStartDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     SetTitleText(*this, 26);
-    static const int labels[][2] = {{1050, 27}, {1010, 28}, {1051, 31}, {1052, 35},
-                                    {1053, 36}, {1054, 37}, {1018, 32}, {1019, 33}};
+    static const int labels[][2] = {{kStartSystemLabel, 27}, {kStartSystemsButton, 28}, {kStartSectionGroup, 31}, {kStartAirGroup, 35},
+                                    {kStartFlowLabel, 36}, {kStartVelocityLabel, 37}, {kStartSizeALabel, 32}, {kStartSizeBLabel, 33}};
     for (const auto& label : labels)
         SetItemText(*this, label[0], label[1]);
     result = -1;
@@ -112,7 +113,7 @@ void LStartDialog::FillSystems() {
 
 void LStartDialog::OnSelchangeTab(NMHDR*, LRESULT* notifyResult) {
     bool round = shapeTab.GetCurSel() == kRoundTab;
-    SetItemText(*this, 1018, round ? 34 : 32);
+    SetItemText(*this, kStartSizeALabel, round ? 34 : 32);
     int rectShow = round ? SW_HIDE : SW_SHOW;
     sizeBLabel.ShowWindow(rectShow);
     sizeABox.ShowWindow(rectShow);

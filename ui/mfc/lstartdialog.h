@@ -23,21 +23,21 @@ public:
     LConnector* pConnector = nullptr;  // the caller's; set before the run
     int16_t result = -1;               // 0 after OK
     char systemTag[16] = "";           // after OK: the system box, as typed
-    // The drawing's systems offered in the list (the current document
-    // state's unless the caller sets them), and the systems list behind the
+    // The drawing's systems offered in the list (set by the opening
+    // command; by default the current drawing's), and the systems list behind the
     // "Systems..." button (none: the button does nothing).
     LSystemList* systems;
     SystemChooser chooseSystem;
 
-    CEdit sizeABox;        // 1016
-    CComboBox systemBox;   // 1009
-    CTabCtrl shapeTab;     // 1023
-    CEdit velocityBox;     // 1015
-    CEdit flowBox;         // 1014
-    CStatic sizeBLabel;    // 1019
-    CStatic sizeALabel;    // 1018
-    CEdit sizeBBox;        // 1017
-    CComboBox diameterList;  // 1022
+    CEdit sizeABox;
+    CComboBox systemBox;
+    CTabCtrl shapeTab;
+    CEdit velocityBox;
+    CEdit flowBox;
+    CStatic sizeBLabel;
+    CStatic sizeALabel;
+    CEdit sizeBBox;
+    CComboBox diameterList;
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;

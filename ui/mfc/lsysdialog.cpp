@@ -4,29 +4,31 @@
 
 #include <cstdint>
 
+#include "core/layer_names.h"
 #include "core/messages.h"
 #include "core/system_record.h"
+#include "ui/mfc/control_ids.h"
 #include "ui/mfc/dialog_support.h"
 #include "ui/mfc/dialog_templates.h"
 
 BEGIN_MESSAGE_MAP(LSysDialog, CDialog)
-    ON_BN_CLICKED(1005, &LSysDialog::OnPenColour)
-    ON_BN_CLICKED(1020, &LSysDialog::OnCentreColour)
-    ON_BN_CLICKED(1022, &LSysDialog::OnDimTextColour)
-    ON_BN_CLICKED(1031, &LSysDialog::OnDimColour)
-    ON_EN_CHANGE(1000, &LSysDialog::OnChangeTag)
-    ON_EN_CHANGE(1002, &LSysDialog::OnChangeSize)
-    ON_CBN_EDITCHANGE(1004, &LSysDialog::OnChangePenLayer)
-    ON_CBN_SELCHANGE(1004, &LSysDialog::OnChangePenLayer)
-    ON_CBN_EDITCHANGE(1021, &LSysDialog::OnChangeCentreLayer)
-    ON_CBN_SELCHANGE(1021, &LSysDialog::OnChangeCentreLayer)
-    ON_CBN_EDITCHANGE(1023, &LSysDialog::OnChangeLabelLayer)
-    ON_CBN_SELCHANGE(1023, &LSysDialog::OnChangeLabelLayer)
-    ON_CBN_SELCHANGE(1003, &LSysDialog::OnSelchangePenLinetype)
-    ON_CBN_SELCHANGE(1007, &LSysDialog::OnSelchangeCentreLinetype)
-    ON_CBN_SELCHANGE(1008, &LSysDialog::OnSelchangeTextStyle)
-    ON_CBN_SELCHANGE(1009, &LSysDialog::OnSelchangeDimStyle)
-    ON_NOTIFY(TCN_SELCHANGE, 1024, &LSysDialog::OnSelchangeTab)
+    ON_BN_CLICKED(kSysPenColourButton, &LSysDialog::OnPenColour)
+    ON_BN_CLICKED(kSysCentreColourButton, &LSysDialog::OnCentreColour)
+    ON_BN_CLICKED(kSysDimTextColourButton, &LSysDialog::OnDimTextColour)
+    ON_BN_CLICKED(kSysDimColourButton, &LSysDialog::OnDimColour)
+    ON_EN_CHANGE(kSysTagEdit, &LSysDialog::OnChangeTag)
+    ON_EN_CHANGE(kSysSizeEdit, &LSysDialog::OnChangeSize)
+    ON_CBN_EDITCHANGE(kSysPenLayerList, &LSysDialog::OnChangePenLayer)
+    ON_CBN_SELCHANGE(kSysPenLayerList, &LSysDialog::OnChangePenLayer)
+    ON_CBN_EDITCHANGE(kSysCentreLayerList, &LSysDialog::OnChangeCentreLayer)
+    ON_CBN_SELCHANGE(kSysCentreLayerList, &LSysDialog::OnChangeCentreLayer)
+    ON_CBN_EDITCHANGE(kSysLabelLayerList, &LSysDialog::OnChangeLabelLayer)
+    ON_CBN_SELCHANGE(kSysLabelLayerList, &LSysDialog::OnChangeLabelLayer)
+    ON_CBN_SELCHANGE(kSysPenLinetypeList, &LSysDialog::OnSelchangePenLinetype)
+    ON_CBN_SELCHANGE(kSysCentreLinetypeList, &LSysDialog::OnSelchangeCentreLinetype)
+    ON_CBN_SELCHANGE(kSysTextStyleList, &LSysDialog::OnSelchangeTextStyle)
+    ON_CBN_SELCHANGE(kSysDimStyleList, &LSysDialog::OnSelchangeDimStyle)
+    ON_NOTIFY(TCN_SELCHANGE, kSysPenTab, &LSysDialog::OnSelchangeTab)
     ON_BN_CLICKED(kHelpButton, &LSysDialog::OnHelp)
 END_MESSAGE_MAP()
 
@@ -37,24 +39,24 @@ LSysDialog::LSysDialog(CWnd* parent)
 
 void LSysDialog::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1008, textStyleBox);
-    DDX_Control(pDX, 1009, dimStyleBox);
-    DDX_Control(pDX, 1010, firstNumberBox);
-    DDX_Control(pDX, 1023, labelLayerBox);
-    DDX_Control(pDX, 1030, labelTab);
-    DDX_Control(pDX, 1026, rectCentreCheck);
-    DDX_Control(pDX, 1027, roundCentreCheck);
-    DDX_Control(pDX, 1007, centreLinetypeBox);
-    DDX_Control(pDX, 1021, centreLayerBox);
-    DDX_Control(pDX, 1025, centreTab);
-    DDX_Control(pDX, 1024, penTab);
-    DDX_Control(pDX, 1000, tagBox);
-    DDX_Control(pDX, 1002, sizeBox);
-    DDX_Control(pDX, 1001, nameBox);
-    DDX_Control(pDX, 1004, penLayerBox);
-    DDX_Control(pDX, 1003, penLinetypeBox);
-    DDX_Control(pDX, 1032, circleCheck);
-    DDX_Control(pDX, 1033, frameCheck);
+    DDX_Control(pDX, kSysTextStyleList, textStyleBox);
+    DDX_Control(pDX, kSysDimStyleList, dimStyleBox);
+    DDX_Control(pDX, kSysFirstNumberEdit, firstNumberBox);
+    DDX_Control(pDX, kSysLabelLayerList, labelLayerBox);
+    DDX_Control(pDX, kSysLabelTab, labelTab);
+    DDX_Control(pDX, kSysRectCentreCheck, rectCentreCheck);
+    DDX_Control(pDX, kSysRoundCentreCheck, roundCentreCheck);
+    DDX_Control(pDX, kSysCentreLinetypeList, centreLinetypeBox);
+    DDX_Control(pDX, kSysCentreLayerList, centreLayerBox);
+    DDX_Control(pDX, kSysCentreTab, centreTab);
+    DDX_Control(pDX, kSysPenTab, penTab);
+    DDX_Control(pDX, kSysTagEdit, tagBox);
+    DDX_Control(pDX, kSysSizeEdit, sizeBox);
+    DDX_Control(pDX, kSysNameEdit, nameBox);
+    DDX_Control(pDX, kSysPenLayerList, penLayerBox);
+    DDX_Control(pDX, kSysPenLinetypeList, penLinetypeBox);
+    DDX_Control(pDX, kSysCircleCheck, circleCheck);
+    DDX_Control(pDX, kSysFrameCheck, frameCheck);
 }
 
 BOOL LSysDialog::OnInitDialog() {
@@ -100,9 +102,9 @@ BOOL LSysDialog::OnInitDialog() {
 void LSysDialog::SetTexts() {
     SetTitleText(*this, 6);
     static const int labels[][2] = {
-        {1055, 7},  {1056, 8},  {1057, 9},  {1058, 11}, {1022, 12}, {1059, 13}, {1031, 12},
-        {1060, 14}, {1061, 16}, {1032, 17}, {1033, 18}, {1067, 15}, {1062, 22}, {1005, 12},
-        {1063, 14}, {1064, 22}, {1020, 12}, {1065, 14}, {1026, 24}, {1027, 25},
+        {kSysTagLabel, 7},  {kSysSizeLabel, 8},  {kSysNameLabel, 9},  {kSysTextStyleLabel, 11}, {kSysDimTextColourButton, 12}, {kSysDimStyleLabel, 13}, {kSysDimColourButton, 12},
+        {kSysLabelLayerLabel, 14}, {kSysFirstNumberLabel, 16}, {kSysCircleCheck, 17}, {kSysFrameCheck, 18}, {kSysNumberGroup, 15}, {kSysPenLinetypeLabel, 22}, {kSysPenColourButton, 12},
+        {kSysPenLayerLabel, 14}, {kSysCentreLinetypeLabel, 22}, {kSysCentreColourButton, 12}, {kSysCentreLayerLabel, 14}, {kSysRectCentreCheck, 24}, {kSysRoundCentreCheck, 25},
     };
     for (const auto& label : labels)
         SetItemText(*this, label[0], label[1]);
@@ -123,11 +125,11 @@ void LSysDialog::FillLists() {
 void LSysDialog::SetNewSystemFields() {
     linetypes[0] = L"BYLAYER";
     for (int i = 1; i < kSysPenCount; ++i) {
-        layers[i] = L"0";
+        layers[i] = kLayerZeroWide;
         linetypes[i] = L"BYBLOCK";
     }
     centreLinetype = L"K\u00d6Z\u00c9P";
-    centreLayer = L"0";
+    centreLayer = kLayerZeroWide;
     dimStyle = L"STANDARD";
     textStyle = L"STANDARD";
     for (CButton* check : {&rectCentreCheck, &roundCentreCheck, &circleCheck, &frameCheck})
@@ -166,8 +168,8 @@ void LSysDialog::ShowPen() {
     SelectListName(penLinetypeBox, linetypes[i]);
 }
 
-CString LSysDialog::ShownLayer(const CString& layer) const { return layer == L"0" ? layers[0] : layer; }
+CString LSysDialog::ShownLayer(const CString& layer) const { return layer == kLayerZeroWide ? layers[0] : layer; }
 
 CString LSysDialog::HeldLayer(const CString& layer) const {
-    return layer.CompareNoCase(layers[0]) == 0 ? CString(L"0") : layer;
+    return layer.CompareNoCase(layers[0]) == 0 ? CString(kLayerZeroWide) : layer;
 }

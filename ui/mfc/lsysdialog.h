@@ -38,29 +38,29 @@ public:
     CString centreLayer, labelLayer, centreLinetype, dimStyle, textStyle;
     LSystemRecord* pSystem = nullptr;  // the caller's; set before the run
     // The drawing: its tables fill the lists and get the layers; its
-    // systems are searched for a duplicate tag.  From the current document
-    // state unless the caller sets them.
+    // systems are searched for a duplicate tag.  The opening command sets
+    // them; by default the current drawing's.
     AcDbDatabase* database;
     LSystemList* systems;
 
-    CComboBox textStyleBox;    // 1008
-    CComboBox dimStyleBox;     // 1009
-    CEdit firstNumberBox;      // 1010
-    CComboBox labelLayerBox;   // 1023
-    CTabCtrl labelTab;         // 1030
-    CButton rectCentreCheck;   // 1026
-    CButton roundCentreCheck;  // 1027
-    CComboBox centreLinetypeBox;  // 1007
-    CComboBox centreLayerBox;     // 1021
-    CTabCtrl centreTab;        // 1025
-    CTabCtrl penTab;           // 1024
-    CEdit tagBox;              // 1000
-    CEdit sizeBox;             // 1002
-    CEdit nameBox;             // 1001
-    CComboBox penLayerBox;     // 1004
-    CComboBox penLinetypeBox;  // 1003
-    CButton circleCheck;       // 1032
-    CButton frameCheck;        // 1033
+    CComboBox textStyleBox;
+    CComboBox dimStyleBox;
+    CEdit firstNumberBox;
+    CComboBox labelLayerBox;
+    CTabCtrl labelTab;
+    CButton rectCentreCheck;
+    CButton roundCentreCheck;
+    CComboBox centreLinetypeBox;
+    CComboBox centreLayerBox;
+    CTabCtrl centreTab;
+    CTabCtrl penTab;
+    CEdit tagBox;
+    CEdit sizeBox;
+    CEdit nameBox;
+    CComboBox penLayerBox;
+    CComboBox penLinetypeBox;
+    CButton circleCheck;
+    CButton frameCheck;
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;

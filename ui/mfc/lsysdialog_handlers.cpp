@@ -5,7 +5,7 @@
 
 #include "ads_entity.h"
 #include "aced_input.h"
-#include "app/help.h"
+#include "core/environment.h"
 #include "core/system_layers.h"
 #include "core/system_record.h"
 #include "core/system_text.h"

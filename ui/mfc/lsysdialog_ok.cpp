@@ -1,6 +1,7 @@
 // The air-system dialog's OK and Cancel: the checks that keep it open, and
 // the record fields and layers written when it closes.
 #include "core/system_layers.h"
+#include "core/layer_names.h"
 #include "core/system_list.h"
 #include "core/system_record.h"
 #include "core/system_text.h"
@@ -19,7 +20,7 @@ constexpr int kNameChars = 63;
 std::string Narrow(const CString& text) { return text.toUtf8(); }
 
 // A layer box left empty means the pen-0 layer, as "0" does.
-CString LayerOrPen0(const CString& layer) { return layer.IsEmpty() ? CString(L"0") : layer; }
+CString LayerOrPen0(const CString& layer) { return layer.IsEmpty() ? CString(kLayerZeroWide) : layer; }
 
 CString Upper(CString text) {
     text.MakeUpper();

@@ -80,7 +80,7 @@ TEST_F(Spiko, NewDuctsTakeTheDefaultsAndTheDocumentsPieceLength) {
         state.defaults.roundPieceLength = bad;
         EXPECT_EQ(LVfSpiko().pieceLength, 6000);
     }
-    CurrentDocState = nullptr;
+    SetCurrentDrawing(nullptr);
     EXPECT_EQ(LVfSpiko().pieceLength, 6000);
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -149,9 +150,8 @@ TEST_F(NetworkRun, GapsAreBridgedWithStandardPieces) {
             ASSERT_EQ(ends[i]->Insert(15), 0);
         }
         size_t before = StoredElements().size();
-        DestroyElement(state.current);
-        state.current = CreateElement(c.family, 1);
-        ASSERT_EQ(RefitJoint(1, ends[0], ends[1], 0, 1, 1, 0), 0) << c.gap;
+        std::unique_ptr<LObject, void (*)(LObject*)> fitted(CreateElement(c.family, 1), DestroyElement);
+        ASSERT_EQ(RefitJoint(1, fitted.get(), ends[0], ends[1], 0, 1, 1, 0), 0) << c.gap;
         std::vector<StoredElement> all = StoredElements();
         ASSERT_EQ(all.size(), before + c.lengths.size()) << c.gap;
         for (size_t i = 0; i < c.lengths.size(); ++i)

@@ -83,7 +83,7 @@ TEST_F(Vl01, NewDuctsTakeTheDefaultsAndTheDocumentsPieceLength) {
         state.defaults.rectPieceLength = bad;
         EXPECT_EQ(LVl01().pieceLength, 1500);
     }
-    CurrentDocState = nullptr;
+    SetCurrentDrawing(nullptr);
     EXPECT_EQ(LVl01().pieceLength, 1500);
 }
 

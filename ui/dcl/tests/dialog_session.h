@@ -13,7 +13,7 @@
 
 #include <unistd.h>
 
-#include "app/module_state.h"
+#include "core/environment.h"
 #include "core/messages.h"
 #include "dcl/inspect.h"
 #include "io/io.h"
@@ -31,13 +31,13 @@ protected:
         host::io::setSource(nullptr);
         host::io::takeTranscript();
         ClearMessages();
-        ResetModuleState();
+        SetInstallDirectory(nullptr);
         if (!ownDirectory.empty())
             std::filesystem::remove_all(ownDirectory);
     }
 
     static void UseInstallDirectory(const std::string& directory) {
-        std::snprintf(Module().installDirectory, sizeof Module().installDirectory, "%s", directory.c_str());
+        SetInstallDirectory(directory.c_str());
     }
 
     // A fresh install directory whose lurak.dcl holds `text` (no file when

@@ -1,6 +1,6 @@
 // The dimensioning, copy, explode, information and custom-element dialogs
 // on scripted lines: what they open with and what OK accepts.
-#include "app/doc_state.h"
+#include "core/drawing_context.h"
 #include "core/element_factory.h"
 #include "core/lobject.h"
 #include "core/type_tables.h"
@@ -17,16 +17,16 @@ namespace {
 using SmallDialogTest = DialogTest;
 
 TEST_F(SmallDialogTest, DialogsWorkOnTheCurrentDocumentState) {
-    LDocState state;
+    LDrawingContext state;
     state.database = database;
     LSystemRecord record;
     snprintf(record.tag, sizeof record.tag, "ZL7");
     InsertSystem(state.systemList, &record);
-    CurrentDocState = &state;
+    SetCurrentDrawing(&state);
     LCpyDialog dialog;
     INT_PTR ended = 0;
     Run(dialog, "1066=zl7\nok\n", &ended);
-    CurrentDocState = nullptr;
+    SetCurrentDrawing(nullptr);
     EXPECT_EQ(dialog.systems, &state.systemList);
     EXPECT_EQ(ended, IDOK);
     EXPECT_EQ(dialog.tag, L"ZL7");  // chosen from the list, in its spelling

@@ -1,0 +1,7 @@
+#include "core/drawing_context.h"
+
+static LDrawingContext* currentDrawing = nullptr;
+
+LDrawingContext* CurrentDrawing() { return currentDrawing; }
+
+void SetCurrentDrawing(LDrawingContext* drawing) { currentDrawing = drawing; }
