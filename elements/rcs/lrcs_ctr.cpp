@@ -1,12 +1,18 @@
 #include "elements/rcs/lrcs_ctr.h"
 
-#include "core/rounding.h"
+#include <iterator>
+
+#include "core/param_bindings.h"
 #include "core/text_buffer.h"
 #include "elements/rcs/rcs_lists.h"
 
 namespace {
 
-constexpr int kValueCount = 5;
+using C = LRCsCtr;
+const ParamBinding<C> kValues[] = {NumberField<C>(&C::L), NumberField<C>(&C::H),
+                                   PositionField<C>(&C::hv), PositionField<C>(&C::option),
+                                   PositionField<C>(&C::ellkFlag)};
+constexpr int kValueCount = static_cast<int>(std::size(kValues));
 
 }  // namespace
 
@@ -18,20 +24,12 @@ LRCsCtr::LRCsCtr() : LRCsGrille(5, kValueCount) {
     SetParams(DefaultValues());
 }
 
-int16_t LRCsCtr::GetParams(double** values) {
-    *values = new double[kValueCount]{L, H, static_cast<double>(hv), static_cast<double>(option),
-                                      static_cast<double>(ellkFlag)};
-    return 0;
-}
+int16_t LRCsCtr::GetParams(double** values) { return GetBoundParams(*this, kValues, values); }
 
 int16_t LRCsCtr::SetParams(const double* v) {
     if (!v)
         return 0;
-    L = v[0];
-    H = v[1];
-    hv = RoundToShort(v[2]);
-    option = RoundToShort(v[3]);
-    ellkFlag = RoundToShort(v[4]);
+    SetBoundParams(*this, kValues, v);
     SnapGrilleSize(&L, &H);
     return 0;
 }

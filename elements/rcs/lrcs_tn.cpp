@@ -1,12 +1,17 @@
 #include "elements/rcs/lrcs_tn.h"
 
-#include "core/rounding.h"
+#include <iterator>
+
+#include "core/param_bindings.h"
 #include "core/text_buffer.h"
 #include "elements/rcs/rcs_lists.h"
 
 namespace {
 
-constexpr int kValueCount = 4;
+using T = LRCsTn;
+const ParamBinding<T> kValues[] = {NumberField<T>(&T::L), NumberField<T>(&T::H),
+                                   PositionField<T>(&T::option), PositionField<T>(&T::dFlag)};
+constexpr int kValueCount = static_cast<int>(std::size(kValues));
 constexpr int16_t kHeightParam = 1;
 
 // Each height suits the ducts whose diameter lies in its window (both
@@ -58,18 +63,13 @@ void LRCsTn::Refresh() {
 
 int16_t LRCsTn::GetParams(double** values) {
     Refresh();
-    *values = new double[kValueCount]{L, H, static_cast<double>(option),
-                                      static_cast<double>(dFlag)};
-    return 0;
+    return GetBoundParams(*this, kValues, values);
 }
 
 int16_t LRCsTn::SetParams(const double* v) {
     if (!v)
         return 0;
-    L = v[0];
-    H = v[1];
-    option = RoundToShort(v[2]);
-    dFlag = RoundToShort(v[3]);
+    SetBoundParams(*this, kValues, v);
     Refresh();
     // The short lengths do not come with the tall heights.
     if (H == 300 && L == 200)

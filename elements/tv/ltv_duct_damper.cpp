@@ -142,10 +142,8 @@ void LTvDuctDamper::PlaceConnectors() {
 
 int16_t LTvDuctDamper::MakeBlock(char* blockName) {
     if (layout.round)
-        DrawRoundDamperSymbol(*this, D, S, depth, blockName);
-    else
-        DrawRectDamperSymbol(*this, L, H, depth, blockName);
-    return 0;
+        return DrawRoundDamperSymbol(*this, D, S, depth, blockName);
+    return DrawRectDamperSymbol(*this, L, H, depth, blockName);
 }
 
 const char* LTvDuctDamper::ActuatorText() const {

@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "ads_entity.h"
-#include "core/anonymous_block.h"
+#include "core/element_block.h"
+#include "core/element_views.h"
 #include "core/dimensions.h"
 #include "core/draw_neutral.h"
 #include "core/geometry.h"
@@ -130,14 +131,13 @@ int16_t LVfSpiko::UpdateLabel() {
 int16_t LVfSpiko::AdjustInsertionPoint(ads_point, const double*) { return 0; }
 
 int16_t LVfSpiko::MakeBlock(char* blockName) {
-    const ads_point origin = {0, 0, 0};
-    BeginAnonymousBlock(origin);
+    ElementBlock block(blockName, kBlockNameSize);
     DrawConnectorEnds(endMarkSize, 1);
-    if (!SeenEndOn(orientation))
+    if (!ViewOf(orientation).IsEnd())
         DrawJointsAndFaces(*this, Run(), d / 2, d / 2);
     if (system.roundCentreLines != 0) {
         ads_point p1 = {-l / 2, 0, 0}, p2 = {l / 2, 0, 0};
         LineB(p1, p2);
     }
-    return EndAnonymousBlock(blockName, kBlockNameSize) == RTNORM ? 0 : -1;
+    return block.Close();
 }

@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "ads_entity.h"
-#include "core/anonymous_block.h"
+#include "core/element_block.h"
+#include "core/element_views.h"
 #include "core/dimensions.h"
 #include "core/draw_neutral.h"
 #include "core/geometry.h"
@@ -20,9 +21,6 @@ constexpr int kValueCount = 5;
 // Arm of the diagonal strokes of the lp star: cos 45 degrees.
 constexpr double kDiagonal = 0.7071067811865;
 
-// Sign of the upper face in each view of the duct.
-double SignY(int16_t o) { return (o == 1 || o == 3) ? -1.0 : 1.0; }
-bool SeenFromSide(int16_t o) { return o == 1 || o == 4; }
 
 }  // namespace
 
@@ -147,7 +145,7 @@ int16_t LVl01::GetBomLines(LBomRow** rows, uint16_t* count, uint16_t* further,
 // One aligned dimension per piece, laid from the end of connector 0; the
 // last one measures the rest (or a whole piece).
 int16_t LVl01::UpdateLabel() {
-    double h = SeenFromSide(orientation) ? b / 2 : a / 2;
+    double h = ViewOf(orientation).IsSide() ? b / 2 : a / 2;
     DimensionPieces(*this, Run(), h + endMarkSize);
     return 0;
 }
@@ -155,12 +153,12 @@ int16_t LVl01::UpdateLabel() {
 int16_t LVl01::AdjustInsertionPoint(ads_point, const double*) { return 0; }
 
 int16_t LVl01::MakeBlock(char* blockName) {
-    const ads_point origin = {0, 0, 0};
-    BeginAnonymousBlock(origin);
+    ElementBlock block(blockName, kBlockNameSize);
     DrawConnectorEnds(endMarkSize, 1);
-    if (!SeenEndOn(orientation)) {
-        double w = SeenFromSide(orientation) ? b : a;
-        double sx = RunSignX(orientation), sy = SignY(orientation);
+    ElementView view = ViewOf(orientation);
+    if (!view.IsEnd()) {
+        double w = view.IsSide() ? b : a;
+        double sx = view.SignX(), sy = view.SignY();
         DrawJointsAndFaces(*this, Run(), w / 2 + endMarkSize, w / 2);
         if (lpFlag == 1)
             DrawLpMarks(w, sx, sy);
@@ -169,7 +167,7 @@ int16_t LVl01::MakeBlock(char* blockName) {
         ads_point p1 = {-l / 2, 0, 0}, p2 = {l / 2, 0, 0};
         LineB(p1, p2);
     }
-    return EndAnonymousBlock(blockName, kBlockNameSize) == RTNORM ? 0 : -1;
+    return block.Close();
 }
 
 // An eight-armed star near the upper face at the start of every piece; a
