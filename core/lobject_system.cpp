@@ -2,7 +2,7 @@
 // record, taken from the drawing's list of systems by tag.
 #include <cstdio>
 
-#include "app/doc_state.h"
+#include "core/drawing_context.h"
 #include "core/lobject.h"
 #include "core/system_list.h"
 
@@ -10,11 +10,11 @@ namespace {
 
 // The listed system with the tag, normalised as the list keeps tags.
 int16_t FindListed(const char* tag, LSystemRecord* out) {
-    if (!CurrentDocState || !tag)
+    if (!CurrentDrawing() || !tag)
         return -1;
     char key[sizeof(LSystemRecord::tag)];
     std::snprintf(key, sizeof key, "%s", tag);
-    return GetSystemByTag(CurrentDocState->systemList, out, key);
+    return GetSystemByTag(CurrentDrawing()->systemList, out, key);
 }
 
 } // namespace
