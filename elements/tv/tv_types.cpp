@@ -49,7 +49,8 @@ const char* const kCf1Variants[] = {"CF1H1V", "CF1H1VSY"};
 const char* const kCf2Variants[] = {"CF2H1V", "CF2H1VSY"};
 const double kPx1gHeights[] = {749,  777,  804,  832,  859,  887,  914,  942,  969,  997,
                                1024, 1052, 1079, 1107, 1134, 1162, 1189, 1217, 1244, 1272};
-// Autodef starts with the lists of its first type; its class switches them.
+// Autodef starts with the lists of its first type; its class answers the
+// others through ParamChoices.
 const char* const kAutodefTypes[] = {"Autodef", "Autodef2000", "G.O.R."};
 const double kAutodefWidths1[] = {332, 410, 500, 682, 740};
 const double kAutodefHeights1[] = {586, 713, 588, 586, 713};
