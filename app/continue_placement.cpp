@@ -31,9 +31,6 @@ namespace {
 constexpr int kMostPiecesInRun = 20000;
 // Runs of more pieces show their progress (on a terminal).
 constexpr int kPiecesShowingProgress = 500;
-constexpr int kMessageLayingRun = 154;
-constexpr int kMessageRunTooLong = 189;
-constexpr int kMessageDoesNotFit = 166;
 
 // The pieces a run of `left` takes, or -1 (with a message) beyond the bound.
 int PiecesOfRun(int16_t shape, double left) {
@@ -43,7 +40,7 @@ int PiecesOfRun(int16_t shape, double left) {
     double pieces = std::ceil(left / piece);
     if (pieces <= kMostPiecesInRun)
         return static_cast<int>(pieces);
-    acutPrintf(L"%s", ToWide(FormatMessageNumber(kMessageRunTooLong, {left, kMostPiecesInRun}).c_str()).c_str());
+    acutPrintf(L"%s", ToWide(FormatMessageNumber(kMsgRunTooLong, {left, kMostPiecesInRun}).c_str()).c_str());
     return -1;
 }
 
@@ -97,7 +94,7 @@ int16_t LayRest(double left, int pieces) {
     LDocState* s = CurrentDocState;
     bool showProgress = pieces >= kPiecesShowingProgress;
     if (showProgress)
-        acedSetStatusBarProgressMeter(ToWide(CommandMessage(kMessageLayingRun)).c_str(), 0, pieces);
+        acedSetStatusBarProgressMeter(ToWide(CommandMessage(kMsgLayingRun)).c_str(), 0, pieces);
     int16_t result = 0;
     for (int laidPieces = 1; left > 0; ++laidPieces) {
         int16_t c0 = ConnectorSearchStart();
@@ -143,7 +140,7 @@ int16_t RunFromStart() {
     // A start connector whose size no piece has cannot take one: laid
     // anyway, the piece kept its default size and went the wrong way.
     if (piece->FitToConnector(start, k) != 0) {
-        PrintCommandMessage(kMessageDoesNotFit);
+        PrintCommandMessage(kMsgDoesNotFit);
         return -1;
     }
     StartWithElement(std::move(piece), k);

@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "core/element_load.h"
+#include "core/element_ptr.h"
+#include "core/insert_flags.h"
 
 int16_t LObject::MoveBy(const ads_point v, int16_t forget) {
     AddVector3d(insertionPoint, v);
@@ -192,7 +194,7 @@ public:
 
 private:
     LObject*& parent;
-    std::unique_ptr<LObject, void (*)(LObject*)> loaded{nullptr, DestroyElement};
+    ElementPtr loaded;
 };
 
 int16_t LObject::AlignToParent() {
@@ -218,12 +220,12 @@ int16_t LObject::NextAttachPosition() {
 int16_t LObject::UpdateChildren() {
     ads_name entity;
     for (LChildNode* node = NextChild(entity, nullptr); node; node = NextChild(entity, node)) {
-        std::unique_ptr<LObject, void (*)(LObject*)> child(LoadElementFromEntity(entity), DestroyElement);
+        ElementPtr child(LoadElementFromEntity(entity));
         if (!child)
             continue;
         child->SetParent(this);
         child->AlignToParent();
-        child->Insert(15);
+        child->Insert(kInsertAll);
         child->SetParent(nullptr);
     }
     return 0;

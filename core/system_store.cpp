@@ -6,6 +6,7 @@
 #include "ads_entity.h"
 #include "aced_input.h"
 #include "core/application_name.h"
+#include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
 #include "core/system_text.h"
@@ -27,7 +28,7 @@ int EntityNameOf(const resbuf* data, ads_name out) {
 }
 
 void AlertCannotStore() {
-    const char* text = CommandMessage(kMessageCannotStoreSystem);
+    const char* text = CommandMessage(kMsgCannotStoreSystem);
     if (text[0] == '\0')
         text = "The air system cannot be stored in the drawing.";
     acedAlert(ToWide(text).c_str());

@@ -6,9 +6,9 @@
 
 #include <cstdint>
 
+#include "core/message_numbers.h"
 #include "core/system_list.h"
 
-constexpr int kMessageCannotStoreSystem = 181;
 
 // Empties the list and finds or creates the program dictionary in the
 // named-object dictionary.  -1 when the entry exists but names no object.

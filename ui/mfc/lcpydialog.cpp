@@ -1,12 +1,12 @@
 #include "ui/mfc/lcpydialog.h"
 
 #include "core/environment.h"
+#include "core/message_numbers.h"
 #include "ui/mfc/dialog_support.h"
 #include "ui/mfc/control_ids.h"
 #include "ui/mfc/dialog_templates.h"
 
 namespace {
-constexpr int kMessageNoSystem = 160;
 constexpr int kTagChars = 4;
 } // namespace
 
@@ -43,7 +43,7 @@ void LCpyDialog::OnOK() {
     if (tag.GetLength() > kTagChars)
         tag = tag.Left(kTagChars);
     if (tag.IsEmpty()) {
-        AlertMessage(kMessageNoSystem);
+        AlertMessage(kMsgNoSystem);
         return;
     }
     CDialog::OnOK();

@@ -1,6 +1,7 @@
 #include "ui/mfc/lcustomdialog.h"
 
 #include "core/lobject.h"
+#include "core/message_numbers.h"
 #include "core/system_list.h"
 #include "core/system_text.h"
 #include "ui/mfc/dialog_support.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr int kMessageNoSystem = 160;
 constexpr int kTagChars = 4;
 constexpr int kTagRoom = 16;
 constexpr int16_t kNotListed = 1;
@@ -62,7 +62,7 @@ void LCustomDialog::OnOK() {
     // system without a word: it is refused like an empty one.
     LSystemRecord system;
     if (tag[0] == '\0' || !FindListedSystem(systems, tag, &system)) {
-        AlertMessage(kMessageNoSystem);
+        AlertMessage(kMsgNoSystem);
         return;
     }
     pElement->SetSystemRecord(system);

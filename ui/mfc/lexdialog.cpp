@@ -1,12 +1,12 @@
 #include "ui/mfc/lexdialog.h"
 
 #include "core/environment.h"
+#include "core/message_numbers.h"
 #include "ui/mfc/dialog_support.h"
 #include "ui/mfc/control_ids.h"
 #include "ui/mfc/dialog_templates.h"
 
 namespace {
-constexpr int kMessageNoLayer = 174;
 } // namespace
 
 BEGIN_MESSAGE_MAP(LExDialog, CDialog)
@@ -35,7 +35,7 @@ void LExDialog::OnOK() {
     // A name the drawing cannot hold is refused like an empty one, so the
     // command never meets a layer it cannot make.
     if (!IsValidLayerName(layer.toUtf8())) {
-        AlertMessage(kMessageNoLayer);
+        AlertMessage(kMsgNoLayer);
         return;
     }
     CDialog::OnOK();

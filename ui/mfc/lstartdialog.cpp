@@ -2,6 +2,7 @@
 
 #include "core/environment.h"
 #include "core/lconnector.h"
+#include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/system_text.h"
 #include "core/type_tables.h"
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr int kMessageNoSystem = 160;
-constexpr int kMessageNoSize = 159;
 constexpr int kNumberChars = 8;
 constexpr int kRectTab = 0;
 constexpr int kRoundTab = 1;
@@ -165,13 +164,13 @@ void LStartDialog::OnSystems() {
 void LStartDialog::OnOK() {
     CopyFieldText(systemTag, ControlText(systemBox, kTagChars).c_str());
     if (systemTag[0] == '\0') {
-        AlertMessage(kMessageNoSystem);
+        AlertMessage(kMsgNoSystem);
         return;
     }
     // A size of zero (or none typed) is no cross-section any element has.
     if (pConnector != nullptr &&
         !(pConnector->a > 0 && (pConnector->shape == kShapeRound || pConnector->b > 0))) {
-        AlertMessage(kMessageNoSize);
+        AlertMessage(kMsgNoSize);
         return;
     }
     result = 0;

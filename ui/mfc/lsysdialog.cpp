@@ -175,5 +175,5 @@ CString LSysDialog::HeldLayer(const CString& layer) const {
 }
 
 CString LSysDialog::HeldLayerExact(const CString& layer) const {
-    return layer == layers[0] ? CString(L"0") : layer;
+    return layer == layers[0] ? CString(kLayerZeroWide) : layer;
 }

@@ -2,6 +2,7 @@
 // the record fields and layers written when it closes.
 #include "core/system_layers.h"
 #include "core/layer_names.h"
+#include "core/message_numbers.h"
 #include "core/system_list.h"
 #include "core/system_record.h"
 #include "core/system_text.h"
@@ -10,9 +11,6 @@
 
 namespace {
 
-constexpr int kMessageTagTaken = 158;
-constexpr int kMessageNoLayerName = 174;
-constexpr int kMessageNoTag = 175;
 constexpr int kNumberChars = 63;
 constexpr int kTagChars = 4;
 constexpr int kNameChars = 63;
@@ -49,14 +47,14 @@ bool LSysDialog::ReadRecordFields() {
     if (mode != kSysNew)
         return true;
     if (!IsUsableTag(record.tag)) {
-        AlertMessage(kMessageNoTag);
+        AlertMessage(kMsgNoTag);
         return false;
     }
     LSystemRecord listed;
     bool taken = systems ? GetSystemByTag(*systems, &listed, record.tag) == 0 : false;
     NormaliseSystemTag(record.tag);
     if (taken) {
-        AlertMessage(kMessageTagTaken);
+        AlertMessage(kMsgTagTaken);
         return false;
     }
     return true;
@@ -104,7 +102,7 @@ void LSysDialog::OnOK() {
     if (!ReadRecordFields())
         return;
     if (!LayersValid()) {
-        AlertMessage(kMessageNoLayerName);
+        AlertMessage(kMsgNoLayer);
         return;
     }
     StoreLayersAndStyles();
