@@ -18,8 +18,10 @@
 #include "core/message_format.h"
 #include "core/message_numbers.h"
 #include "core/messages.h"
+#include "core/piece_rule.h"
 #include "core/rounding.h"
 #include "core/string_convert.h"
+#include "core/type_tables.h"
 
 namespace {
 
@@ -30,60 +32,37 @@ constexpr int kMostPiecesInRun = 20000;
 // Runs of more pieces show their progress (on a terminal).
 constexpr int kPiecesShowingProgress = 500;
 
-// The straight piece of a connector shape: family, subtype, length param.
-struct PieceType {
-    int16_t family;
-    uint16_t subtype;
-    int16_t lengthParam;
-};
-
-bool PieceFor(int16_t shape, PieceType* out) {
-    if (shape == kShapeRect)
-        *out = {1, 1, 2};
-    else if (shape == kShapeRound)
-        *out = {2, 1, 1};
-    else
-        return false;
-    return true;
-}
-
-// The standard piece length of the shape; one of 0 or less, as an old or
-// damaged drawing may hold, stands for the default.
-double PieceLength(int16_t shape) {
-    const LDrawingDefaults& d = CurrentDocState->defaults;
-    const LDrawingDefaults fallback;
-    if (shape == kShapeRect)
-        return d.rectPieceLength > 0 ? d.rectPieceLength : fallback.rectPieceLength;
-    return d.roundPieceLength > 0 ? d.roundPieceLength : fallback.roundPieceLength;
-}
-
 // The pieces a run of `left` takes, or -1 (with a message) beyond the bound.
 int PiecesOfRun(int16_t shape, double left) {
-    double pieces = std::ceil(left / PieceLength(shape));
+    double piece = StandardPieceLength(shape);
+    if (!(piece > 0))
+        return -1;  // a shape without standard pieces
+    double pieces = std::ceil(left / piece);
     if (pieces <= kMostPiecesInRun)
         return static_cast<int>(pieces);
     acutPrintf(L"%s", ToWide(FormatMessageNumber(kMsgRunTooLong, {left, kMostPiecesInRun}).c_str()).c_str());
     return -1;
 }
 
+// The standard straight piece of the shape (kTypeStandardPiece), made.
 ElementPtr MakePiece(int16_t shape) {
-    PieceType type;
-    if (!PieceFor(shape, &type))
-        return nullptr;
-    return ElementPtr(MakeElement(type.family, type.subtype));
+    int16_t family = 0;
+    const LTypeSpec* type = StandardPieceOf(shape, &family);
+    return ElementPtr(type ? MakeElement(family, static_cast<uint16_t>(type->code)) : nullptr);
 }
 
 // The piece's length := the standard length, or what is left when less.
 void SetPieceLength(LObject* piece, int16_t shape, double left) {
-    PieceType type;
-    if (!PieceFor(shape, &type))
+    int16_t family = 0;
+    const LTypeSpec* type = StandardPieceOf(shape, &family);
+    if (!type)
         return;
     double* values = nullptr;
     if (piece->GetParams(&values) != 0 || !values)
         return;
-    if (type.lengthParam < piece->GetParamCount()) {
-        double standard = PieceLength(shape);
-        values[type.lengthParam] = standard < left ? standard : left;
+    if (type->lengthParam >= 0 && type->lengthParam < piece->GetParamCount()) {
+        double standard = StandardPieceLength(shape);
+        values[type->lengthParam] = standard < left ? standard : left;
     }
     piece->SetParams(values);
     delete[] values;
@@ -105,7 +84,7 @@ int16_t AddPiece(int16_t n, int16_t c0, double left, double* laid) {
     piece->FitToElement(neighbour, k, n);
     InsertJoined(piece, neighbour, k, n);
     MakeCurrentEntity(piece);
-    *laid = PieceLength(shape);
+    *laid = StandardPieceLength(shape);
     return 0;
 }
 
@@ -165,7 +144,7 @@ int16_t RunFromStart() {
         return -1;
     }
     StartWithElement(std::move(piece), k);
-    left -= PieceLength(start->shape);
+    left -= StandardPieceLength(start->shape);
     return LayRest(left, pieces) == 0 ? 1 : -1;
 }
 

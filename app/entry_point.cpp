@@ -14,6 +14,7 @@
 #include "core/messages.h"
 #include "core/string_convert.h"
 #include "core/type_tables.h"
+#include "elements/element_families.h"
 
 static void RegisterApplicationName() {
     ModuleState& module = Module();
@@ -40,22 +41,17 @@ void InitializeModule(void* appId) {
         return;
     }
     module.messagesLoaded = 1;
+    RegisterElementFamilies();
     InitTypeTables();
     StartReactors();
     module.linetypesPending = 1;
     module.quitPending = 0;
 }
 
-// The tables that initialization filled: the type rows' arrays and the
-// message texts.
+// The tables that initialization filled: the type rows and the message
+// texts.
 static void ReleaseModuleTables() {
-    LTypeDescriptor* const tables[] = {VlTypeTable, VfTypeTable, RcsTypeTable,
-                                       TvTypeTable, MscTypeTable, CustomTypeTable};
-    const int counts[] = {kVlTypeCount, kVfTypeCount, kRcsTypeCount,
-                          kTvTypeCount, kMscTypeCount, kCustomTypeCount};
-    for (int t = 0; t < 6; ++t)
-        for (int row = 0; row < counts[t]; ++row)
-            FreeDescriptorArrays(&tables[t][row]);
+    ReleaseTypeTables();
     ClearMessages();
 }
 

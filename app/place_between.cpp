@@ -151,7 +151,7 @@ void LayPathBetween(Gap& gap, LObject* path) {
 // One orientation of case 1b: every pair of own connectors in turn.
 bool FitsInOrientation(Gap& gap, LObject* element) {
     int16_t n = element->GetConnectorCount();
-    bool twoSizeFitting = element->GetFamily() == 2 && element->GetSubtype() == 8;
+    bool twoSizeFitting = HasTypeFlag(element->GetTypeDesc(), kTypeFitsBothEnds);
     for (int16_t i = 0; i < n; ++i)
         for (int16_t m = 0; m < n; ++m) {
             if (twoSizeFitting) {

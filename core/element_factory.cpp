@@ -4,30 +4,19 @@
 #include <cwctype>
 #include <string>
 
-#include "core/lcustom.h"
+#include "core/lobject.h"
 #include "core/string_convert.h"
-#include "elements/msc/msc_factory.h"
-#include "elements/rcs/rcs_factory.h"
-#include "elements/tv/tv_factory.h"
-#include "elements/vf/vf_factory.h"
-#include "elements/vl/vl_factory.h"
+#include "core/type_tables.h"
 
 LObject* CreateElement(int16_t family, uint16_t subtype) {
     int16_t type = subtype > 0x7fff ? int16_t{-1} : static_cast<int16_t>(subtype);
-    switch (family) {
-    case 1: return CreateVlElement(type);
-    case 2: return CreateVfElement(type);
-    case 3: return CreateRCsElement(type);
-    case 4: return CreateTvElement(type);
-    case 5: case 6: case 7: case 8: {
-        LObject* element = CreateMscElement(type);
-        if (element)
-            element->family = 5;
-        return element;
-    }
-    case 16: return new LCustom;
-    default: return nullptr;
-    }
+    const LTypeSpec* spec = TypeSpecOf(family, type);
+    LObject* element = spec && spec->make ? spec->make(type) : nullptr;
+    // An alias code (fans, heaters and filters on their own pages) is stored
+    // as its family.
+    if (element)
+        element->family = FamilyOfCode(family);
+    return element;
 }
 
 // The first group after the XDATA marker, or null.

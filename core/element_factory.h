@@ -9,9 +9,10 @@
 
 class LObject;
 
-// A new element of the family's subtype, owned by the caller (delete with
-// DestroyElement), or null.  Families 5 to 8 all make family 5; family 16
-// makes the custom element whatever the subtype.
+// A new element of the family's subtype from its registered maker, owned by
+// the caller (delete with DestroyElement), or null.  An alias family code
+// makes an element of its family; family 16 makes the custom element
+// whatever the subtype.
 LObject* CreateElement(int16_t family, uint16_t subtype);
 
 // The same readers on an element's insert, read with the program's XDATA.

@@ -254,7 +254,7 @@ static int16_t RefreshLeader(LObject* e, LLabelNode* node, resbuf* labelList, do
     anchor[0] += e->insertionPoint[0];
     anchor[1] += e->insertionPoint[1];
     bool on = false;
-    if (framed && f.hasExtents && !(e->GetFamily() == 2 && e->GetSubtype() == 2)) {
+    if (framed && f.hasExtents && !HasTypeFlag(e->GetTypeDesc(), kTypeLabelsAwayFromOutline)) {
         ads_point q = {p[0] - f.position.x, p[1] - f.position.y, 0};
         RotateVector2d(q, -f.rotation);
         q[0] += f.position.x;

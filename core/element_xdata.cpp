@@ -13,6 +13,8 @@
 #include "core/element_factory.h"
 #include "core/lobject.h"
 #include "core/null_handle.h"
+#include "core/piece_rule.h"
+#include "core/type_tables.h"
 #include "core/xdata_list.h"
 
 int16_t EncodeElementFlags(int16_t edited, int16_t orientation, int16_t listing) {
@@ -39,14 +41,10 @@ void DecodeElementFlags(int16_t value, int16_t* edited, int16_t* orientation, in
     *orientation = static_cast<int16_t>(v / 2);
 }
 
-static bool IsDuct(int16_t family, int16_t subtype) {
-    return family == 2 && (subtype == 1 || subtype == 2 || subtype == 17 || subtype == 18 || subtype == 20);
-}
-
-int16_t JointPieceCode(int16_t familyA, int16_t subtypeA, int16_t familyB, int16_t subtypeB) {
-    if ((subtypeA == 17 || subtypeA == 18) && (subtypeB == 17 || subtypeB == 18))
+int16_t JointPieceCode(const LTypeDescriptor* rowA, const LTypeDescriptor* rowB) {
+    if (HasTypeFlag(rowA, kTypeLayeredJoint) && HasTypeFlag(rowB, kTypeLayeredJoint))
         return 3;
-    bool a = IsDuct(familyA, subtypeA), b = IsDuct(familyB, subtypeB);
+    bool a = HasTypeFlag(rowA, kTypeJointDuct), b = HasTypeFlag(rowB, kTypeJointDuct);
     if (a && b)
         return 1;
     if (!a && !b)
@@ -142,19 +140,13 @@ resbuf* LObject::WriteXData() {
     return g.Take();
 }
 
-// The last parameter of data written before the type had it.
+// The last parameter of data written before the type had it: the drawing's
+// piece length, for the types that store it.
 static bool DefaultLastParam(const LObject* e, double* value) {
-    const LDrawingDefaults defaults = CurrentDrawing() ? CurrentDrawing()->defaults : LDrawingDefaults();
-    int16_t f = e->GetFamily(), s = e->GetSubtype();
-    if (f == 1 && (s == 1 || s == 24 || s == 25)) {
-        *value = defaults.rectPieceLength;
-        return true;
-    }
-    if (f == 2 && (s == 1 || s == 2 || s == 11)) {
-        *value = defaults.roundPieceLength;
-        return true;
-    }
-    return false;
+    if (!HasTypeFlag(e->GetTypeDesc(), kTypeStoresPieceLength))
+        return false;
+    *value = PieceLengthOfType(e->GetTypeDesc());
+    return true;
 }
 
 // One stored parameter: a value or a text.  False when the group is neither.
@@ -317,7 +309,7 @@ static void SetJointPieces(LObject* e) {
         LConnector* c = e->GetConnector(i);
         int16_t f = 0, s = 0;
         if (c && !c->IsFree() && NeighbourType(c->neighbourHandle, &f, &s))
-            c->jointPieces = JointPieceCode(e->GetFamily(), e->GetSubtype(), f, s);
+            c->jointPieces = JointPieceCode(e->GetTypeDesc(), TypeRow(f, s));
     }
 }
 

@@ -112,7 +112,7 @@ static bool MakeWithXData(resbuf* head, resbuf* tail, ads_name made) {
 // True when the pick lies within the label distance of the element's
 // extents (never for the flexible duct).
 static bool PickNearElement(const LObject* e, const ads_point pick) {
-    if (e->GetFamily() == 2 && e->GetSubtype() == 2)
+    if (HasTypeFlag(e->GetTypeDesc(), kTypeLabelsAwayFromOutline))
         return false;
     AcDbObjectId id;
     AcDbBlockReference* ref = nullptr;

@@ -105,7 +105,7 @@ int16_t LObject::FitToConnector(LConnector* c, int16_t i) {
     if (!c || !mine)
         return -1;
     if (c->flow != 0.0) {
-        if (connectorCount == 2 || (family == 1 && subtype == 11)) {
+        if (connectorCount == 2 || HasTypeFlag(descriptor, kTypeFlowThrough)) {
             for (int16_t k = 0; k < 2 && k < connectorCount; ++k)
                 if (connectors[k])
                     connectors[k]->flow = c->flow;

@@ -3,7 +3,7 @@
 #include "core/text_buffer.h"
 #include "core/type_tables.h"
 
-LCustom::LCustom() : LObject(16, 1, 0, 1, TypeRow(16, 1)) {
+LCustom::LCustom() : LObject(kCustomFamilyCode, 1, 0, 1, TypeRow(kCustomFamilyCode, 1)) {
     SetParamIsText(0);
     kind = kKindUserBlock;
 }

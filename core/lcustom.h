@@ -3,7 +3,12 @@
 // parameter 0 holds its name as a text.
 #pragma once
 
+#include <cstdint>
+
 #include "core/lobject.h"
+
+// The family code the custom element is stored with.
+constexpr int16_t kCustomFamilyCode = 16;
 
 class LCustom : public LObject {
 public:

@@ -7,6 +7,7 @@
 #include "core/chain.h"
 #include "core/insert_defaults.h"
 #include "core/null_handle.h"
+#include "core/type_tables.h"
 
 LLabelNode::~LLabelNode() { DeleteChainAfter(next); }
 
@@ -171,3 +172,5 @@ int16_t LObject::AddPathSegment(const ads_point, double) { return -1; }
 char* LObject::GetDescription() { return nullptr; }
 
 int16_t LObject::AdjustInsertionPoint(ads_point, const double*) { return -1; }
+
+const double* LObject::DefaultValues() const { return TypeDefaults(family, subtype); }

@@ -122,6 +122,8 @@ public:
     int16_t GetParamCount() const { return paramCount; }
     int16_t GetConnectorCount() const { return connectorCount; }
     LTypeDescriptor* GetTypeDesc() const { return descriptor; }
+    // The default values of the element's type (from its spec), or null.
+    const double* DefaultValues() const;
     double GetFlow() const { return flow; }
     double GetRotation() const { return rotation; }
     int16_t SetFlow(double value);
@@ -165,6 +167,14 @@ public:
     int16_t ParamIsText(int16_t i) const;
     int16_t SetParamText(int16_t i, const char* text);
     std::string GetParamText(int16_t i) const;  // "" when outside or empty
+
+    // How parameter i is chosen for this element: the kind, number of
+    // choices and list of its type's row, unless the element's class
+    // narrows them (a grille whose heights follow its duct).  The rows are
+    // shared by every element of a type; elements never write them.
+    virtual int16_t ParamKind(int16_t i) const;
+    virtual int16_t ParamChoiceCount(int16_t i) const;
+    virtual const double* ParamChoices(int16_t i) const;
 
     // Catalogue check and applying values (see element_factory.h).
     int16_t MatchCatalogue(const double* requested, const int16_t* flags);

@@ -65,7 +65,7 @@ char* LObject::GetFlowText() {
         return nullptr;
     if (kind & kKindOwnFlow)
         return NewTextBuffer(OwnFlow(flow), kFlowTextSize);
-    if ((family == 3 || family == 5) && GetConnector(0))
+    if (HasTypeFlag(descriptor, kTypeFlowOfFirstConnector) && GetConnector(0))
         return NewTextBuffer(OwnFlow(GetConnector(0)->flow), kFlowTextSize);
     std::string text;
     for (int i = 0; i < descriptor->flowCount; ++i) {

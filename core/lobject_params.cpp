@@ -26,10 +26,16 @@ std::string LObject::GetParamText(int16_t i) const {
     return StringToNarrow(paramTexts[i]);
 }
 
+int16_t LObject::ParamKind(int16_t i) const { return DescKind(descriptor, i); }
+
+int16_t LObject::ParamChoiceCount(int16_t i) const { return DescValueCount(descriptor, i); }
+
+const double* LObject::ParamChoices(int16_t i) const { return DescValues(descriptor, i); }
+
 // True when the value is one of the parameter's catalogue values.
-static bool OnValueList(const LTypeDescriptor* d, int i, double value) {
-    const double* list = DescValues(d, i);
-    int count = DescValueCount(d, i);
+static bool OnValueList(const LObject* e, int16_t i, double value) {
+    const double* list = e->ParamChoices(i);
+    int count = e->ParamChoiceCount(i);
     for (int k = 0; list && k < count; ++k)
         if (list[k] == value)
             return true;
@@ -51,8 +57,8 @@ int16_t LObject::MatchCatalogue(const double* requested, const int16_t* flags) {
         // Exact comparison: a NaN never matches.
         if (!(current[i] == requested[i]))
             result = -1;
-        int16_t k = DescKind(descriptor, i);
-        if ((k == kParamList || k == kParamLabelled) && !OnValueList(descriptor, i, current[i]))
+        int16_t k = ParamKind(static_cast<int16_t>(i));
+        if ((k == kParamList || k == kParamLabelled) && !OnValueList(this, static_cast<int16_t>(i), current[i]))
             result = -1;
     }
     delete[] current;

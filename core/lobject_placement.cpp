@@ -121,7 +121,8 @@ static const int16_t kChildQuarterTurns[6][6] = {
     {0, 3, 2, 0, 1, 0}, {1, 0, 2, 3, 0, 0}, {1, 0, 0, 3, 2, 0},
 };
 
-// A child of a VF-11/12 parent takes the parent's parameters 1 and 2.
+// A child of a parent that sizes its children (kTypeSizesChildren) takes
+// the parent's parameters 1 and 2.
 static int16_t TakeParentParams(LObject* child, LObject* parent) {
     int16_t first = child->parentParams[0], second = child->parentParams[1];
     if (first == -1 || second == -1)
@@ -150,7 +151,7 @@ static int16_t TakeParentParams(LObject* child, LObject* parent) {
 int16_t LObject::AlignTo(LObject* p) {
     if (!p)
         return -1;
-    if (p->family == 2 && p->subtype == 10 && TakeParentParams(this, p) != 0)
+    if (HasTypeFlag(p->descriptor, kTypeSizesChildren) && TakeParentParams(this, p) != 0)
         return -1;
     int po = p->orientation, q = attachPosition;
     if (po < 0 || po > 5 || q < 0 || q > 5)

@@ -6,6 +6,7 @@
 #include "core/element_load.h"
 #include "core/insert_flags.h"
 #include "core/lobject.h"
+#include "core/piece_rule.h"
 #include "core/rounding.h"
 
 namespace {
@@ -51,20 +52,15 @@ static Gap MeasureGap(LObject* a, LConnector* ca, LConnector* cb) {
     return g;
 }
 
-// The standard piece length and the length parameter of a straight duct
-// that is laid as pieces; false for any other type.
+// The standard piece length and the length parameter of a straight piece
+// (kTypeStandardPiece); false for any other type.
 static bool PieceRule(const LObject* e, double* piece, int16_t* lengthIndex) {
-    const LDrawingDefaults d = CurrentDrawing() ? CurrentDrawing()->defaults : LDrawingDefaults();
-    if (e->GetFamily() == 1 && e->GetSubtype() == 1) {
-        *piece = d.rectPieceLength;
-        *lengthIndex = 2;
-    } else if (e->GetFamily() == 2 && e->GetSubtype() == 1) {
-        *piece = d.roundPieceLength;
-        *lengthIndex = 1;
-    } else {
+    const LTypeDescriptor* row = e->GetTypeDesc();
+    if (!HasTypeFlag(row, kTypeStandardPiece))
         return false;
-    }
-    return *lengthIndex < e->GetParamCount();
+    *piece = PieceLengthOfType(row);
+    *lengthIndex = row->lengthParam;
+    return *lengthIndex >= 0 && *lengthIndex < e->GetParamCount();
 }
 
 static void TakeCurrentSystem(LObject* e) {

@@ -92,3 +92,7 @@ void SetParamRow(LTypeDescriptor* d, int i, int16_t kind, int16_t count, const v
     d->valueCounts[i] = count;
     d->valueLists[i] = list;
 }
+
+bool HasTypeFlag(const LTypeDescriptor* d, uint32_t flag) {
+    return d && flag != 0 && (d->flags & flag) == flag;
+}

@@ -1,10 +1,13 @@
 // One row per element subtype: what the properties dialog shows, the airflow
-// entries, the catalogue value lists and the catalogue strings of the type.
-// The family set-ups fill the rows once at load; the rows and everything they
-// point at live for the whole process.
+// entries, the catalogue value lists, the catalogue strings and the behaviour
+// flags of the type.  The rows are built from the registered type specs
+// (core/type_spec.h) once the messages are loaded; elements only read them.
 #pragma once
 
 #include <cstdint>
+
+#include "core/lconnector.h"
+#include "core/type_flags.h"
 
 // How a parameter is chosen (the properties dialog gives each its tile).
 enum ParamKind : int16_t {
@@ -39,7 +42,13 @@ struct LTypeDescriptor {
     const char* cataloguePage = "";
     const char* displayCode = "";
     const char** captions = nullptr;  // per parameter
+    uint32_t flags = 0;              // TypeFlag bits
+    int16_t pieceShape = kShapeUnset;  // shape whose drawing piece length the type uses
+    int16_t lengthParam = -1;        // the length parameter of a straight piece
 };
+
+// True when the row has every bit of flag (a null row has none).
+bool HasTypeFlag(const LTypeDescriptor* d, uint32_t flag);
 
 // Bounds-checked readers: an index outside the row gives the neutral value.
 int16_t DescKind(const LTypeDescriptor* d, int i);         // 0 when outside

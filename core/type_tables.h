@@ -1,38 +1,42 @@
-// The per-family type tables, their set-up at load, and bounds-checked
-// look-up of an element's row.
+// The registry of element types: each family folder registers its type
+// specs (core/type_spec.h) at start-up, and core builds one row per type
+// from them.  Core itself knows only the custom element (family 16).
 #pragma once
 
 #include <cstdint>
 
 #include "core/type_descriptor.h"
+#include "core/type_spec.h"
 
-constexpr int kVlTypeCount = 32;
-constexpr int kVfTypeCount = 22;
-constexpr int kRcsTypeCount = 40;
-constexpr int kTvTypeCount = 17;
-constexpr int kMscTypeCount = 12;
-constexpr int kCustomTypeCount = 1;
-
-extern LTypeDescriptor VlTypeTable[kVlTypeCount];
-extern LTypeDescriptor VfTypeTable[kVfTypeCount];
-extern LTypeDescriptor RcsTypeTable[kRcsTypeCount];
-extern LTypeDescriptor TvTypeTable[kTvTypeCount];
-extern LTypeDescriptor MscTypeTable[kMscTypeCount];
-extern LTypeDescriptor CustomTypeTable[kCustomTypeCount];
-
-// The 31 standard diameters of round ducts, the default list of every row.
+// The 31 standard diameters of round ducts.
 constexpr int kStandardDiameterCount = 31;
 extern const double StandardDiameters[kStandardDiameterCount];
 
-// Fills every family's table, in the order rectangular ducts, round ducts,
-// air terminals, fire dampers, fans/heaters/filters, custom element.  Runs
-// after the messages file is loaded; may run again (the rows are refilled).
+// Registers a family, or replaces the one of the same code; the spec and
+// everything it points at live for the process.  Its rows are built at once
+// (captions as the messages read now) and again by InitTypeTables.
+void RegisterFamily(const LFamilySpec& family);
+// Fills the captions of every registered row from the loaded messages; may
+// run again (the rows keep their addresses).
 int16_t InitTypeTables();
-int16_t InitCustomTypeTable();
+// Forgets every registered family and its rows (the module unloads).
+void ReleaseTypeTables();
 
-// The row of a family's subtype, or null when there is none.  Round-duct
-// subtypes 23 and 24 (second variants of 17 and 18) use the rows of 17 and
-// 18; families 6 to 8 are family 5.
+// The row of a family's subtype, or null when there is none.  Alias codes
+// (a second family code, a second variant of a subtype) give the row they
+// stand for; the custom element has one row whatever its subtype.
 LTypeDescriptor* TypeRow(int family, int subtype);
-// Number of rows of a family's table, 0 for an unknown family.
+// Number of types of a family, 0 for an unknown family.
 int TypeRowCount(int family);
+// The spec of a family's subtype (aliases followed), or null.
+const LTypeSpec* TypeSpecOf(int family, int subtype);
+// The family a code is stored as (an alias code gives its family), or 0.
+int16_t FamilyOfCode(int family);
+// The type's default values (kMaxTypeDefaults of them), or null.
+const double* TypeDefaults(int family, int subtype);
+// The standard straight piece of a connector shape (kTypeStandardPiece), or
+// null; its family into family.
+const LTypeSpec* StandardPieceOf(int16_t shape, int16_t* family);
+// The properties dialogs a family lists; "" outside.
+int FamilyDialogCount(int family);
+const char* FamilyDialog(int family, int i);

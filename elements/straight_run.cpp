@@ -5,6 +5,7 @@
 #include "ads_entity.h"
 #include "core/dimensions.h"
 #include "core/draw_neutral.h"
+#include "core/element_views.h"
 #include "core/geometry.h"
 
 std::vector<double> StraightRun::Lengths() const {
@@ -27,7 +28,7 @@ void PlaceEndsAndLabels(LObject& e, const StraightRun& run) {
 }
 
 bool IsStraightGap(int16_t orientation, int16_t a, int16_t b, double along, double across) {
-    if (SeenEndOn(orientation) || a == b)
+    if (ViewOf(orientation).IsEnd() || a == b)
         return false;
     int16_t low = a < b ? a : b;
     int16_t high = a < b ? b : a;
@@ -35,7 +36,7 @@ bool IsStraightGap(int16_t orientation, int16_t a, int16_t b, double along, doub
 }
 
 void DimensionPieces(LObject& e, const StraightRun& run, double offset) {
-    double s = RunSignX(e.orientation);
+    double s = ViewOf(e.orientation).SignX();
     double k = e.scale.sx;
     int parts = run.Parts();
     for (int i = 1; i <= parts; ++i) {
@@ -51,7 +52,7 @@ void DimensionPieces(LObject& e, const StraightRun& run, double offset) {
 }
 
 void DrawJointsAndFaces(LObject& e, const StraightRun& run, double jointHalf, double faceHalf) {
-    double s = RunSignX(e.orientation);
+    double s = ViewOf(e.orientation).SignX();
     for (int i = 1; i < run.Parts(); ++i) {
         double x = s * (run.l / 2 - i * run.pieceLength);
         ads_point p1 = {x, jointHalf, 0}, p2 = {x, -jointHalf, 0};

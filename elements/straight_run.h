@@ -25,10 +25,6 @@ struct StraightRun {
 // Any finite value above zero.
 bool IsSize(double v);
 
-// Views that look along the run, and the sign of its x in each view.
-inline bool SeenEndOn(int16_t o) { return o % 3 == 2; }
-inline double RunSignX(int16_t o) { return (o == 3 || o == 4) ? -1.0 : 1.0; }
-
 // Connectors at both ends; each label sits at the middle of its piece.
 void PlaceEndsAndLabels(LObject& e, const StraightRun& run);
 

@@ -1,35 +1,9 @@
-// Elements made by family code, the custom element, and the readers of an
-// element's identity from its list or its entity; erasing its marks and
-// labels.
+// The custom element, and the readers of an element's identity from its
+// list or its entity; erasing its marks and labels.
 #include "fixtures.h"
 #include "core/entity_handles.h"
 #include "core/lcustom.h"
 #include "core/type_tables.h"
-
-TEST(ElementFactory, FamilyCodes) {
-    InitTypeTables();
-    ElementPtr custom = Owned(CreateElement(16, 999));
-    ASSERT_TRUE(custom);
-    EXPECT_EQ(custom->GetFamily(), 16);
-    EXPECT_EQ(custom->GetSubtype(), 1);
-    EXPECT_EQ(custom->GetTypeDesc(), &CustomTypeTable[0]);
-    EXPECT_EQ(CreateElement(0, 1), nullptr);
-    EXPECT_EQ(CreateElement(9, 1), nullptr);
-    EXPECT_EQ(CreateElement(-1, 1), nullptr);
-    // Out-of-range subtypes never reach a table.
-    for (int family = 1; family <= 8; ++family) {
-        EXPECT_EQ(CreateElement(static_cast<int16_t>(family), 0), nullptr);
-        EXPECT_EQ(CreateElement(static_cast<int16_t>(family), 65535), nullptr);
-    }
-    // A built class answers with its family and subtype; the equipment
-    // pages 6 to 8 all record family 5.
-    for (int family = 1; family <= 4; ++family) {
-        ElementPtr element = Owned(CreateElement(static_cast<int16_t>(family), 1));
-        ASSERT_TRUE(element) << "family " << family;
-        EXPECT_EQ(element->GetFamily(), family);
-        EXPECT_EQ(element->GetSubtype(), 1);
-    }
-}
 
 TEST(CustomElement, DescribedByItsNameText) {
     InitTypeTables();

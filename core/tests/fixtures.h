@@ -90,7 +90,7 @@ public:
 // the width and height.  The loader makes these for any family and subtype.
 class TestDuct : public TestElement {
 public:
-    TestDuct(uint16_t f = 1, uint16_t s = 1) : TestElement(f, s, 2, 3) {
+    TestDuct(uint16_t f = 1, uint16_t s = 1, LTypeDescriptor* row = nullptr) : TestElement(f, s, 2, 3, row) {
         for (int i = 0; i < 2; ++i) {
             connectors[i]->paramA = 0;
             connectors[i]->paramB = 1;

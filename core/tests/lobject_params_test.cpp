@@ -127,7 +127,10 @@ TEST(FlowText, OwnAirflowCases) {
     EXPECT_EQ(Take(e.GetFlowText()), "Va=300 m3/h;  va=0 m/s;  V=1200 m3/h;");
     e.kind = 1;  // attached elements show their own airflow only
     EXPECT_EQ(Take(e.GetFlowText()), "V=1200 m3/h;");
-    TestElement terminal(3, 9, 1, 3, &r.row);
+    // A type that shows the airflow of its connector 0 (the terminals).
+    Row terminalRow({0, -1});
+    terminalRow.row.flags = kTypeFlowOfFirstConnector;
+    TestElement terminal(3, 9, 1, 3, &terminalRow.row);
     terminal.GetConnector(0)->flow = 250;
     EXPECT_EQ(Take(terminal.GetFlowText()), "V=250 m3/h;");
     TestElement none(1, 1, 1, 3, nullptr);

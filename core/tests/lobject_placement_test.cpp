@@ -124,8 +124,10 @@ TEST(Children, AlignToPlacesOnTheAttachPosition) {
     EXPECT_EQ(child.insertionPoint[1], 20);
 }
 
-TEST(Children, VfTwelveParentHandsItsSizes) {
-    TestElement parent(2, 10, 0, 4), child(3, 1, 0, 3);
+TEST(Children, ParentThatSizesItsChildrenHandsItsSizes) {
+    LTypeDescriptor row;
+    row.flags = kTypeSizesChildren;
+    TestElement parent(2, 10, 0, 4, &row), child(3, 1, 0, 3);
     parent.values = {250, 400, 300, 0};
     child.parentParams[0] = 1;
     child.parentParams[1] = 2;

@@ -7,13 +7,22 @@
 #include "core/run_split.h"
 
 namespace {
+// The row of a straight piece laid in the drawing's rectangular pieces.
+LTypeDescriptor* PieceRow() {
+    static LTypeDescriptor row;
+    row.flags = kTypeStandardPiece;
+    row.pieceShape = kShapeRect;
+    row.lengthParam = 2;
+    return &row;
+}
+
 class RefitTest : public JointDrawingTest {
 protected:
     void SetUp() override {
         JointDrawingTest::SetUp();
         a = std::make_unique<TestDuct>();
         b = std::make_unique<TestDuct>();
-        owned = std::make_unique<TestDuct>();
+        owned = std::make_unique<TestDuct>(1, 1, PieceRow());
         current = owned.get();
     }
     void TearDown() override {
@@ -72,8 +81,15 @@ TEST_F(RefitTest, RemainderEqualToThePieceStops) {
     EXPECT_EQ(Chain(), std::vector<double>({1500, 1500}));
 }
 
-TEST_F(RefitTest, PieceLengthOfZeroLaysNoPieces) {
+TEST_F(RefitTest, PieceLengthOfZeroTakesTheDefaultPiece) {
     state->defaults.rectPieceLength = 0;
+    Place(5000, 0);
+    ASSERT_EQ(RefitJoint(1, current, a.get(), b.get(), 1, 0, 0, 1), 0);
+    EXPECT_EQ(Chain(), std::vector<double>({1500, 1500, 1000}));
+}
+
+TEST_F(RefitTest, TypeWithoutPiecesIsStretched) {
+    current->descriptor = nullptr;
     Place(5000, 0);
     ASSERT_EQ(RefitJoint(1, current, a.get(), b.get(), 1, 0, 0, 1), 0);
     EXPECT_EQ(current->Length(), 4000);

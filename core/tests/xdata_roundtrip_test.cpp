@@ -19,12 +19,7 @@ TEST(ElementFlags, WordExamples) {
     }
 }
 
-TEST(ElementFlags, JointPieceCodesAndLabelTextHeight) {
-    EXPECT_EQ(JointPieceCode(2, 17, 2, 18), 3);
-    EXPECT_EQ(JointPieceCode(1, 17, 3, 18), 3);  // whatever the families
-    EXPECT_EQ(JointPieceCode(2, 1, 2, 20), 1);
-    EXPECT_EQ(JointPieceCode(1, 1, 3, 5), 2);
-    EXPECT_EQ(JointPieceCode(2, 2, 1, 1), 0);
+TEST(ElementFlags, LabelTextHeight) {
     EXPECT_DOUBLE_EQ(LabelTextHeight(100, "AB"), 180);
     EXPECT_DOUBLE_EQ(LabelTextHeight(100, "ABCD"), 180 * 1.6);
 }
@@ -186,7 +181,17 @@ TEST_F(XDataTest, EveryGroupInItsPlaceRoundTrips) {
     EXPECT_EQ(HandleOf(back->dimensions[0]), lines[5].handle);
 }
 
+// Family 1 subtype 1 of these tests stores the drawing's piece length as its
+// last value.
+LObject* MakePieceStoringDuct(int16_t family, uint16_t subtype) {
+    static LTypeDescriptor row;
+    row.flags = kTypeStoresPieceLength;
+    row.pieceShape = kShapeRect;
+    return new TestDuct(family, subtype, family == 1 && subtype == 1 ? &row : nullptr);
+}
+
 TEST_F(XDataTest, OptionalGroupsMayBeAbsentAndTheLastParameterOnlyForStraightDucts) {
+    SetElementMaker(MakePieceStoringDuct);
     TestDuct e(1, 1);
     SetElementUserText(&e, "x");
     e.SetFlow(300);

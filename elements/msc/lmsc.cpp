@@ -1,9 +1,10 @@
 #include "elements/msc/lmsc.h"
 
 #include "core/type_tables.h"
+#include "elements/msc/msc_family.h"
 
 LMsc::LMsc(int16_t type, int16_t connectorCount, int16_t paramCount)
-    : LObject(5, static_cast<uint16_t>(type), connectorCount, paramCount, TypeRow(5, type)) {
+    : LObject(kMscFamily, static_cast<uint16_t>(type), connectorCount, paramCount, TypeRow(kMscFamily, type)) {
     for (int i = 0; i < this->connectorCount; ++i) {
         connectors[i] = new LConnector;
         connectors[i]->shape = kShapeRect;

@@ -1,9 +1,10 @@
 #include "elements/rcs/lrcs.h"
 
 #include "core/type_tables.h"
+#include "elements/rcs/rcs_family.h"
 
 LRCs::LRCs(int16_t id, int16_t connectorCount, int16_t paramCount)
-    : LObject(3, static_cast<uint16_t>(id), connectorCount, paramCount, TypeRow(3, id)) {
+    : LObject(kRcsFamily, static_cast<uint16_t>(id), connectorCount, paramCount, TypeRow(kRcsFamily, id)) {
     for (int i = 0; i < this->connectorCount; ++i) {
         connectors[i] = new LConnector;
         connectors[i]->shape = kShapeRect;

@@ -1,18 +1,16 @@
 #include "elements/rcs/lrcs_cn.h"
 
 #include "core/rounding.h"
-#include "elements/rcs/rcs_rows.h"
+#include "elements/rcs/rcs_lists.h"
 
 namespace {
 
 constexpr int kValueCount = 8;
-constexpr int kDFormParam = 7;
-
-const char* const kTypes[] = {"CSD", "ASD", "RNN", "AE", "REN"};
+constexpr int16_t kDFormParam = 7;
 
 }  // namespace
 
-LRCsCn::LRCsCn() : LRCsFaceGrille(1, kValueCount) { SetParams(RcsDefaultRow(1)); }
+LRCsCn::LRCsCn() : LRCsFaceGrille(1, kValueCount) { SetParams(DefaultValues()); }
 
 int16_t LRCsCn::GetParams(double** values) {
     double* v = new double[kValueCount]{static_cast<double>(type), L, H,
@@ -32,14 +30,18 @@ int16_t LRCsCn::SetParams(const double* v) {
     case 1:
         // A G option comes without accessory and without the D form.
         dFlag = 0;
-        SetRowKind(kDFormParam, kParamDisabled);
         return -1;
     case -1:
-        SetRowKind(kDFormParam, kParamEnabled);
         return -1;
     default:
         return 0;
     }
+}
+
+int16_t LRCsCn::ParamKind(int16_t i) const {
+    if (i == kDFormParam && gOption > 1)
+        return kParamDisabled;
+    return LRCsFaceGrille::ParamKind(i);
 }
 
 std::string LRCsCn::NameText() const {
@@ -49,7 +51,7 @@ std::string LRCsCn::NameText() const {
     else if (type == 2 && dFlag > 0)
         name = "ADD";
     else
-        name = ListText(kTypes, type);
+        name = ListText(kCsdTypes, type);
     name += DirectionAndFinish();
     if (type > 2 && dFlag > 0 && (hv == 1 || hv == 2))
         AppendItem(&name, hv == 1 ? "KNN" : "TKN");

@@ -14,9 +14,11 @@ public:
     LRCsCn();
 
     int16_t GetParams(double** values) override;
-    // -1 when the G option switched on or off and the row's accessory list
-    // and D-form tile changed with it.
+    // -1 when the G option switched on or off and the accessory's choices
+    // and the D form's tile changed with it.
     int16_t SetParams(const double* values) override;
+    // With a G option the D form is shown but not editable.
+    int16_t ParamKind(int16_t i) const override;
     std::string NameText() const override;
 
     int16_t dFlag = 0;

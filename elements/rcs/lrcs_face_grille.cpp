@@ -2,15 +2,11 @@
 
 #include "core/rounding.h"
 #include "core/text_buffer.h"
+#include "elements/rcs/rcs_lists.h"
 
 namespace {
 
-constexpr int kOptionParam = 5, kOptionCount = 4;
-
-const char* const kHV[] = {"H", "V"};
-const char* const kFinish[] = {"R", "C", "M"};
-const char* const kAccessory[] = {"", "AZN", "ALN", "RSN"};
-const char* const kGOption[] = {"", "G1", "G2", "G3", "G4"};
+constexpr int16_t kOptionParam = 5;
 
 }  // namespace
 
@@ -37,14 +33,17 @@ int16_t LRCsFaceGrille::ReadFaceValues(const double* v) {
 int LRCsFaceGrille::SwitchGOption(int16_t oldG) {
     if (gOption > 1 && oldG <= 1) {
         option = 1;
-        SetRowCount(kOptionParam, 1);
         return 1;
     }
-    if (gOption <= 1 && oldG > 1) {
-        SetRowCount(kOptionParam, kOptionCount);
+    if (gOption <= 1 && oldG > 1)
         return -1;
-    }
     return 0;
+}
+
+int16_t LRCsFaceGrille::ParamChoiceCount(int16_t i) const {
+    if (i == kOptionParam && gOption > 1)
+        return 1;
+    return LRCsGrille::ParamChoiceCount(i);
 }
 
 std::string LRCsFaceGrille::DirectionAndFinish() const {

@@ -14,7 +14,10 @@ public:
     int16_t hv = 1;
     int16_t rcm = 1;
     int16_t option = 1;
-    int16_t gOption = 1;  // 1 or less at the start: building leaves the row alone
+    int16_t gOption = 1;
+
+    // With a G option the accessory has no other choice than none.
+    int16_t ParamChoiceCount(int16_t i) const override;
 
 protected:
     LRCsFaceGrille(int16_t id, int16_t paramCount);
@@ -23,8 +26,8 @@ protected:
     // option that was set before.
     int16_t ReadFaceValues(const double* v);
     // After ReadFaceValues: a G option switched on (+1) resets the
-    // accessory and leaves it no other choice in the row; switched off
-    // (-1) gives the row its accessories back; 0 when nothing switched.
+    // accessory, which then has no other choice; switched off (-1) gives
+    // the accessories back; 0 when nothing switched.
     int SwitchGOption(int16_t oldG);
 
     // "-H-R": the direction and finish as the name writes them.

@@ -1,6 +1,7 @@
 #include "elements/rcs/lrcs_grille.h"
 
-#include "core/anonymous_block.h"
+#include "core/element_block.h"
+#include "core/element_views.h"
 #include "core/text_buffer.h"
 
 LRCsGrille::LRCsGrille(int16_t id, int16_t paramCount) : LRCs(id, 0, paramCount) {}
@@ -11,23 +12,6 @@ void SnapGrilleSize(double* L, double* H) {
         *L = 300;
         *H = 300;
     }
-}
-
-void AppendItem(std::string* name, const char* item) {
-    if (item && item[0]) {
-        *name += '+';
-        *name += item;
-    }
-}
-
-void LRCsGrille::SetRowCount(int param, int16_t count) {
-    if (descriptor && descriptor->valueCounts && param >= 0 && param < descriptor->paramCount)
-        descriptor->valueCounts[param] = count;
-}
-
-void LRCsGrille::SetRowKind(int param, int16_t kind) {
-    if (descriptor && descriptor->kinds && param >= 0 && param < descriptor->paramCount)
-        descriptor->kinds[param] = kind;
 }
 
 double LRCsGrille::GetQuantity() { return L * H; }
@@ -46,22 +30,21 @@ int16_t LRCsGrille::UpdateLabel() {
 // seen from below).  Side: the neck of the face's width and the flange.
 int16_t LRCsGrille::MakeBlock(char* blockName) {
     Refresh();
-    ads_point origin = {0, 0, 0};
-    BeginAnonymousBlock(origin);
-    int16_t o = orientation;
-    if (o == 0 || o == 3) {
+    ElementBlock block(blockName, kBlockNameSize);
+    ElementView view = ViewOf(orientation);
+    if (view.IsPlan()) {
         double m = FrameMargin();
         double a = (L + m) / 2, b = (H + m) / 2;
         ads_point p[4] = {{-a, b, 0}, {a, b, 0}, {a, -b, 0}, {-a, -b, 0}};
         const int lines[6][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 0}, {0, 2}, {1, 3}};
         for (const auto& k : lines) {
-            if (o == 0)
-                Line(p[k[0]], p[k[1]]);
-            else
+            if (view.fromBelow)
                 DashedLine(p[k[0]], p[k[1]]);
+            else
+                Line(p[k[0]], p[k[1]]);
         }
-    } else if (o >= 1 && o <= 5) {
-        double h = (o == 1 || o == 4) ? L / 2 : H / 2;
+    } else if (view.IsSide() || view.IsEnd()) {
+        double h = view.IsSide() ? L / 2 : H / 2;
         double n = layoutLengths[4], g = layoutLengths[9], f = layoutLengths[10];
         ads_point neck[4] = {{-h, 0, 0}, {-h, n, 0}, {h, 0, 0}, {h, n, 0}};
         ads_point flange[4] = {{-h - f, n, 0}, {h + f, n, 0}, {-h - f, n + g, 0}, {h + f, n + g, 0}};
@@ -70,6 +53,5 @@ int16_t LRCsGrille::MakeBlock(char* blockName) {
         Line(flange[0], flange[1]);
         Line(flange[2], flange[3]);
     }
-    EndAnonymousBlock(blockName, kBlockNameSize);
-    return 0;
+    return block.Close();
 }

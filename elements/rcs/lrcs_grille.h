@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "core/text_lists.h"
 #include "elements/rcs/lrcs.h"
 
 class LRCsGrille : public LRCs {
@@ -30,24 +31,9 @@ protected:
     virtual double FrameMargin() const { return layoutLengths[11]; }
     // Runs before the block and the description are made.
     virtual void Refresh() {}
-
-    // The row of this type: change one parameter's list count or kind (for
-    // every element of the type); an index outside the row is ignored.
-    void SetRowCount(int param, int16_t count);
-    void SetRowKind(int param, int16_t kind);
 };
 
 // The catalogue's size rule for the CSD family of grilles: the small
 // lengths do not come with the large heights (200 x 400, 300 x 400 and
 // 200 x 300 become 300 x 300).
 void SnapGrilleSize(double* L, double* H);
-
-// Appends "+item" to a name; an empty item (a position outside its list)
-// adds nothing.
-void AppendItem(std::string* name, const char* item);
-
-// The text at 1-based position pos of a list, "" outside it.
-template <size_t N>
-const char* ListText(const char* const (&list)[N], int pos) {
-    return pos >= 1 && pos <= static_cast<int>(N) ? list[pos - 1] : "";
-}

@@ -1,16 +1,14 @@
 #include "elements/rcs/lrcs_rh.h"
 
-#include "elements/rcs/rcs_rows.h"
+#include "elements/rcs/rcs_lists.h"
 
 namespace {
 
 constexpr int kValueCount = 7;
 
-const char* const kTypes[] = {"RLN", "RDN"};
-
 }  // namespace
 
-LRCsRh::LRCsRh() : LRCsFaceGrille(3, kValueCount) { SetParams(RcsDefaultRow(3)); }
+LRCsRh::LRCsRh() : LRCsFaceGrille(3, kValueCount) { SetParams(DefaultValues()); }
 
 int16_t LRCsRh::GetParams(double** values) {
     *values = new double[kValueCount]{static_cast<double>(type), L, H,
@@ -26,7 +24,7 @@ int16_t LRCsRh::SetParams(const double* v) {
 }
 
 std::string LRCsRh::NameText() const {
-    std::string name = ListText(kTypes, type) + DirectionAndFinish();
+    std::string name = ListText(kRdnTypes, type) + DirectionAndFinish();
     AppendAccessoryAndG(&name);
     return name;
 }

@@ -2,16 +2,17 @@
 
 #include <iterator>
 
-#include "core/rounding.h"
+#include "core/param_bindings.h"
 #include "core/text_buffer.h"
-#include "elements/rcs/rcs_rows.h"
+#include "elements/rcs/rcs_lists.h"
 
 namespace {
 
-constexpr int kValueCount = 4;
-constexpr int kHeightParam = 1;
-
-const char* const kOptions[] = {"", "RGI", "RGP"};
+using T = LRCsTn;
+const ParamBinding<T> kValues[] = {NumberField<T>(&T::L), NumberField<T>(&T::H),
+                                   PositionField<T>(&T::option), PositionField<T>(&T::dFlag)};
+constexpr int kValueCount = static_cast<int>(std::size(kValues));
+constexpr int16_t kHeightParam = 1;
 
 // Each height suits the ducts whose diameter lies in its window (both
 // ends included).
@@ -28,24 +29,31 @@ const HeightWindow kWindows[] = {
 LRCsTn::LRCsTn() : LRCsGrille(4, kValueCount) {
     kind = 2;
     SetFlipModes(0, 1, 1);
-    SetParams(RcsDefaultRow(4));
+    SetParams(DefaultValues());
 }
 
 int LRCsTn::BuildChoiceList(double d) {
-    const int room = static_cast<int>(std::size(RcsTsdHeights));
     int n = 0;
     for (const HeightWindow& w : kWindows)
-        if (d >= w.from && d <= w.to && n < room)
-            RcsTsdHeights[n++] = w.height;
-    SetRowCount(kHeightParam, static_cast<int16_t>(n));
+        if (d >= w.from && d <= w.to && n < kMaxHeights)
+            heights[n++] = w.height;
+    heightCount = static_cast<int16_t>(n);
     bool listed = false;
     for (int i = 0; i < n; ++i)
-        listed = listed || RcsTsdHeights[i] == H;
+        listed = listed || heights[i] == H;
     if (n == 0)
         H = 0;
     else if (!listed)
-        H = RcsTsdHeights[0];
+        H = heights[0];
     return n;
+}
+
+int16_t LRCsTn::ParamChoiceCount(int16_t i) const {
+    return i == kHeightParam ? heightCount : LRCsGrille::ParamChoiceCount(i);
+}
+
+const double* LRCsTn::ParamChoices(int16_t i) const {
+    return i == kHeightParam ? heights : LRCsGrille::ParamChoices(i);
 }
 
 void LRCsTn::Refresh() {
@@ -55,18 +63,13 @@ void LRCsTn::Refresh() {
 
 int16_t LRCsTn::GetParams(double** values) {
     Refresh();
-    *values = new double[kValueCount]{L, H, static_cast<double>(option),
-                                      static_cast<double>(dFlag)};
-    return 0;
+    return GetBoundParams(*this, kValues, values);
 }
 
 int16_t LRCsTn::SetParams(const double* v) {
     if (!v)
         return 0;
-    L = v[0];
-    H = v[1];
-    option = RoundToShort(v[2]);
-    dFlag = RoundToShort(v[3]);
+    SetBoundParams(*this, kValues, v);
     Refresh();
     // The short lengths do not come with the tall heights.
     if (H == 300 && L == 200)
@@ -79,6 +82,6 @@ int16_t LRCsTn::SetParams(const double* v) {
 std::string LRCsTn::NameText() const {
     std::string name = dFlag > 0 ? "TDD" : "TSD";
     if (option > 1)
-        AppendItem(&name, ListText(kOptions, option));
+        AppendItem(&name, ListText(kTsdOptions, option));
     return name;
 }

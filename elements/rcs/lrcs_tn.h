@@ -15,13 +15,19 @@ public:
     int16_t SetParams(const double* values) override;
     std::string NameText() const override;
 
-    // Writes the heights that suit a duct of diameter d into the row's list
-    // of parameter 1 and snaps H to it: 0 when none suits, the first one
-    // when H is not among them.  Returns the number of heights.
+    // Makes the heights that suit a duct of diameter d the choices of H and
+    // snaps H to them: 0 when none suits, the first one when H is not among
+    // them.  Returns the number of heights.
     int BuildChoiceList(double d);
+    // H is chosen from the heights of the duct (none until it sits on one).
+    int16_t ParamChoiceCount(int16_t i) const override;
+    const double* ParamChoices(int16_t i) const override;
 
     int16_t dFlag = 0;
     int16_t option = 1;
+    static constexpr int kMaxHeights = 7;
+    double heights[kMaxHeights] = {};
+    int16_t heightCount = 0;
 
 protected:
     // On a duct: the heights of its diameter.

@@ -5,10 +5,12 @@
 #include "core/messages.h"
 #include "core/type_tables.h"
 #include "db/database.h"
+#include "elements/element_families.h"
 #include "host/io/io.h"
 
 void ElementTest::SetUp() {
     ASSERT_EQ(LoadMessagesFile(LURAK_SOURCE_DIR "/data/lurak.msg"), 0);
+    RegisterElementFamilies();
     InitTypeTables();
     SetCurrentDrawing(&state);
 }

@@ -1,10 +1,11 @@
 #include "elements/tv/ltv.h"
 
 #include "core/type_tables.h"
+#include "elements/tv/tv_family.h"
 
 LTv::LTv(int16_t subtype, int16_t connectorCount, int16_t paramCount)
-    : LObject(4, static_cast<uint16_t>(subtype), connectorCount, paramCount,
-              TypeRow(4, subtype)) {
+    : LObject(kTvFamily, static_cast<uint16_t>(subtype), connectorCount, paramCount,
+              TypeRow(kTvFamily, subtype)) {
     for (int i = 0; i < this->connectorCount; ++i) {
         connectors[i] = new LConnector;
         connectors[i]->shape = kShapeRect;

@@ -1,18 +1,15 @@
 #include "elements/tv/ltv_damper_symbols.h"
 
-#include "core/anonymous_block.h"
 #include "core/draw_neutral.h"
+#include "core/element_block.h"
+#include "core/element_views.h"
 
 namespace {
 
 // A closed outline through four corners, neutral or dashed.
 void Outline(LTv& e, const ads_point (&c)[4], bool dashed) {
-    for (int k = 0; k < 4; ++k) {
-        if (dashed)
-            e.DashedLine(c[k], c[(k + 1) % 4]);
-        else
-            MakeLine(c[k], c[(k + 1) % 4]);
-    }
+    for (int k = 0; k < 4; ++k)
+        OutlineLine(e, c[k], c[(k + 1) % 4], dashed);
 }
 
 // The dashed blade outline, 5 inside the half-sizes hx and hy.
@@ -37,17 +34,9 @@ void HousingFaceOn(LTv& e, bool dashed) {
 
 void Segment(LTv& e, double x1, double y1, double x2, double y2, bool dashed) {
     ads_point a = {x1, y1, 0}, b = {x2, y2, 0};
-    if (dashed)
-        e.DashedLine(a, b);
-    else
-        MakeLine(a, b);
+    OutlineLine(e, a, b, dashed);
 }
 
-void Begin(LTv& e) {
-    ads_point origin = {0, 0, 0};
-    BeginAnonymousBlock(origin);
-    e.DrawConnectorEnds(e.layoutLengths[0], 1);
-}
 
 void Hatch(LTv& e, double r) {
     ads_point origin = {0, 0, 0};
@@ -56,11 +45,12 @@ void Hatch(LTv& e, double r) {
 
 }  // namespace
 
-void DrawRectDamperSymbol(LTv& e, double L, double H, double depth, char* blockName) {
-    Begin(e);
+int16_t DrawRectDamperSymbol(LTv& e, double L, double H, double depth, char* blockName) {
+    ElementBlock block(blockName, kBlockNameSize);
+    e.DrawConnectorEnds(e.layoutLengths[0], 1);
     double t = depth / 2;
-    int16_t o = e.orientation;
-    if (o == 0 || o == 3) {
+    ElementView view = ViewOf(e.orientation);
+    if (view.IsPlan()) {
         double w = L / 2;
         Segment(e, -t, w, t, w, false);
         Segment(e, -t, -w, t, -w, false);
@@ -68,26 +58,27 @@ void DrawRectDamperSymbol(LTv& e, double L, double H, double depth, char* blockN
         Segment(e, -L / 4, 3 * L / 8, L / 4, -3 * L / 8, true);
         HousingOnTop(w);
         Hatch(e, 0.05 * L);
-    } else if (o == 1 || o == 4) {
+    } else if (view.IsSide()) {
         double h = H / 2;
         Segment(e, -t, h, t, h, false);
         Segment(e, -t, -h, t, -h, false);
         DashedSquare(e, h, h);
         Segment(e, H / 4, 3 * H / 8, -H / 4, -3 * H / 8, true);
-        HousingFaceOn(e, o == 4);
+        HousingFaceOn(e, view.mirroredX);
         Hatch(e, 0.05 * H);
     }
     if (e.System().rectCentreLines != 0) {
         ads_point a = {-t, 0, 0}, b = {t, 0, 0};
         e.LineB(a, b);
     }
-    EndAnonymousBlock(blockName, kBlockNameSize);
+    return block.Close();
 }
 
-void DrawRoundDamperSymbol(LTv& e, double D, double S, double depth, char* blockName) {
-    Begin(e);
+int16_t DrawRoundDamperSymbol(LTv& e, double D, double S, double depth, char* blockName) {
+    ElementBlock block(blockName, kBlockNameSize);
+    e.DrawConnectorEnds(e.layoutLengths[0], 1);
     double t = depth / 2, s = S / 2, r = D / 2, f = e.layoutLengths[0], g = kDamperSpigot;
-    int16_t o = e.orientation;
+    ElementView view = ViewOf(e.orientation);
     Segment(e, -t, s, t, s, false);
     Segment(e, t, -s, -t, -s, false);
     ads_point flange[4] = {{-t, s + f, 0}, {-t, -s - f, 0}, {t, s + f, 0}, {t, -s - f, 0}};
@@ -102,13 +93,13 @@ void DrawRoundDamperSymbol(LTv& e, double D, double S, double depth, char* block
         e.LineB(a, b);
     }
     DashedSquare(e, s, s);
-    if (o == 0 || o == 3) {
+    if (view.IsPlan()) {
         Segment(e, -S / 4, 3 * S / 8, S / 4, -3 * S / 8, true);
         HousingOnTop(s);
-    } else if (o == 1 || o == 4) {
+    } else if (view.IsSide()) {
         Segment(e, S / 4, 3 * S / 8, -S / 4, -3 * S / 8, true);
-        HousingFaceOn(e, o == 4);
+        HousingFaceOn(e, view.mirroredX);
     }
     Hatch(e, 0.05 * S);
-    EndAnonymousBlock(blockName, kBlockNameSize);
+    return block.Close();
 }

@@ -14,6 +14,6 @@
 constexpr double kDamperSpigot = 50.0;
 
 // L x H the duct section, depth the casing length along the run.
-void DrawRectDamperSymbol(LTv& e, double L, double H, double depth, char* blockName);
+int16_t DrawRectDamperSymbol(LTv& e, double L, double H, double depth, char* blockName);
 // D the duct diameter, S the casing side, depth the casing length.
-void DrawRoundDamperSymbol(LTv& e, double D, double S, double depth, char* blockName);
+int16_t DrawRoundDamperSymbol(LTv& e, double D, double S, double depth, char* blockName);

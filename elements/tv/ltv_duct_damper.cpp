@@ -6,8 +6,9 @@
 #include "core/messages.h"
 #include "core/rounding.h"
 #include "core/text_buffer.h"
+#include "core/text_lists.h"
 #include "elements/tv/ltv_damper_symbols.h"
-#include "elements/tv/tv_type_table.h"
+#include "elements/tv/tv_texts.h"
 
 namespace {
 
@@ -15,11 +16,6 @@ const char* const kIkActuators[] = {"", "IK24V", "IK48V"};
 const char* const kAkActuators[] = {"", "AK24V", "AK48V"};
 const char* const kSmActuators[] = {"", "SM24V", "SM48V", "SM230V"};
 constexpr int16_t kVariantCount = 4;
-
-template <size_t N>
-const char* ListText(const char* const (&list)[N], int pos) {
-    return pos >= 1 && pos <= static_cast<int>(N) ? list[pos - 1] : "";
-}
 
 int16_t Clamped(double v, int16_t low, int16_t high) {
     int16_t x = RoundToShort(v);
@@ -146,10 +142,8 @@ void LTvDuctDamper::PlaceConnectors() {
 
 int16_t LTvDuctDamper::MakeBlock(char* blockName) {
     if (layout.round)
-        DrawRoundDamperSymbol(*this, D, S, depth, blockName);
-    else
-        DrawRectDamperSymbol(*this, L, H, depth, blockName);
-    return 0;
+        return DrawRoundDamperSymbol(*this, D, S, depth, blockName);
+    return DrawRectDamperSymbol(*this, L, H, depth, blockName);
 }
 
 const char* LTvDuctDamper::ActuatorText() const {
@@ -159,7 +153,7 @@ const char* LTvDuctDamper::ActuatorText() const {
 }
 
 std::string LTvDuctDamper::NameText() const {
-    std::string name = FormatText(layout.lz3 ? "LZ3-%s" : "VT-3-2-%s", TvVariantCode(variant));
+    std::string name = FormatText(layout.lz3 ? "LZ3-%s" : "VT-3-2-%s", ListText(kTvVariants, variant));
     if (tk > 0)
         name += "+TK";
     if (actuator > 1)
@@ -174,7 +168,7 @@ std::string LTvDuctDamper::SizeText() const {
 }
 
 char* LTvDuctDamper::GetDescription() {
-    std::string text = FormatText(layout.lz3 ? "LZ3-%s" : "VT-3-2-%s", TvVariantCode(variant));
+    std::string text = FormatText(layout.lz3 ? "LZ3-%s" : "VT-3-2-%s", ListText(kTvVariants, variant));
     text += layout.round ? FormatText("  D=%lg;", D) : FormatText("  L=%lg;  H=%lg;", L, H);
     int install = TvInstallMessageFromFlags(flagA > 0, flagB > 0);
     std::string user = GetParamText(layout.text);

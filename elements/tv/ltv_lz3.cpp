@@ -1,6 +1,5 @@
 #include "elements/tv/ltv_lz3.h"
 
-#include "elements/tv/tv_rows.h"
 
 namespace {
 
@@ -10,6 +9,6 @@ constexpr DamperLayout kLz3kLayout = {4, 9, true, true, 0, -1, 1, 2, 3, 4, 5, 6,
 
 }  // namespace
 
-LTvLz3::LTvLz3() : LTvDuctDamper(kLz3Layout) { SetParams(TvDefaultRow(3)); }
+LTvLz3::LTvLz3() : LTvDuctDamper(kLz3Layout) { SetParams(DefaultValues()); }
 
-LTvLz3K::LTvLz3K() : LTvDuctDamper(kLz3kLayout) { SetParams(TvDefaultRow(4)); }
+LTvLz3K::LTvLz3K() : LTvDuctDamper(kLz3kLayout) { SetParams(DefaultValues()); }

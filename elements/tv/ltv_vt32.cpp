@@ -1,6 +1,5 @@
 #include "elements/tv/ltv_vt32.h"
 
-#include "elements/tv/tv_rows.h"
 
 namespace {
 
@@ -10,6 +9,6 @@ constexpr DamperLayout kVt32kLayout = {2, 7, true, false, 0, -1, 1, -1, -1, 2, 3
 
 }  // namespace
 
-LTvVt32::LTvVt32() : LTvDuctDamper(kVt32Layout) { SetParams(TvDefaultRow(1)); }
+LTvVt32::LTvVt32() : LTvDuctDamper(kVt32Layout) { SetParams(DefaultValues()); }
 
-LTvVt32K::LTvVt32K() : LTvDuctDamper(kVt32kLayout) { SetParams(TvDefaultRow(2)); }
+LTvVt32K::LTvVt32K() : LTvDuctDamper(kVt32kLayout) { SetParams(DefaultValues()); }

@@ -5,6 +5,7 @@
 
 #include "core/text_buffer.h"
 #include "core/type_tables.h"
+#include "elements/vf/vf_family.h"
 
 int16_t VfKsCodeFor(const double* diameters, int count) {
     for (int i = 0; diameters && i < count; ++i)
@@ -14,7 +15,7 @@ int16_t VfKsCodeFor(const double* diameters, int count) {
 }
 
 LVf::LVf(uint16_t typeId, int16_t connectorCount, uint16_t valueCount)
-    : LObject(2, typeId, connectorCount, static_cast<int16_t>(valueCount), TypeRow(2, typeId)) {
+    : LObject(kVfFamily, typeId, connectorCount, static_cast<int16_t>(valueCount), TypeRow(kVfFamily, typeId)) {
     for (int i = 0; i < this->connectorCount; ++i) {
         connectors[i] = new LConnector;
         connectors[i]->shape = kShapeRound;

@@ -4,11 +4,12 @@
 #include <vector>
 
 #include "ads_entity.h"
-#include "core/drawing_context.h"
-#include "core/anonymous_block.h"
+#include "core/element_block.h"
+#include "core/element_views.h"
 #include "core/dimensions.h"
 #include "core/draw_neutral.h"
 #include "core/geometry.h"
+#include "core/piece_rule.h"
 #include "core/run_split.h"
 #include "core/rounding.h"
 #include "core/text_buffer.h"
@@ -17,16 +18,6 @@
 namespace {
 
 constexpr int kValueCount = 3;
-constexpr double kDefaultPieceLength = 6000.0;
-// d, l, piece length: a piece length of 0 keeps the drawing's.
-constexpr double kDefaultRow[kValueCount] = {100, 6000, 0};
-
-// The drawing's round piece length; a state without a usable one gives the
-// default.
-double DocumentPieceLength() {
-    double v = CurrentDrawing() ? CurrentDrawing()->defaults.roundPieceLength : 0.0;
-    return IsSize(v) ? v : kDefaultPieceLength;
-}
 
 }  // namespace
 
@@ -34,10 +25,10 @@ LVfSpiko::LVfSpiko() : LVf(1, 2, kValueCount) {
     connectors[0]->side = 2;
     connectors[1]->side = 5;
     connectors[0]->paramA = connectors[1]->paramA = 0;
-    pieceLength = DocumentPieceLength();
+    pieceLength = StandardPieceLength(kShapeRound);
     SetAttachMasks(2, 2, 0, 2, 2, 0);
     SetFlipModes(1, 0, 0);
-    SetParams(kDefaultRow);
+    SetParams(DefaultValues());  // a piece length of 0 keeps the drawing's
 }
 
 int16_t LVfSpiko::GetParams(double** values) {
@@ -140,14 +131,13 @@ int16_t LVfSpiko::UpdateLabel() {
 int16_t LVfSpiko::AdjustInsertionPoint(ads_point, const double*) { return 0; }
 
 int16_t LVfSpiko::MakeBlock(char* blockName) {
-    const ads_point origin = {0, 0, 0};
-    BeginAnonymousBlock(origin);
+    ElementBlock block(blockName, kBlockNameSize);
     DrawConnectorEnds(endMarkSize, 1);
-    if (!SeenEndOn(orientation))
+    if (!ViewOf(orientation).IsEnd())
         DrawJointsAndFaces(*this, Run(), d / 2, d / 2);
     if (system.roundCentreLines != 0) {
         ads_point p1 = {-l / 2, 0, 0}, p2 = {l / 2, 0, 0};
         LineB(p1, p2);
     }
-    return EndAnonymousBlock(blockName, kBlockNameSize) == RTNORM ? 0 : -1;
+    return block.Close();
 }

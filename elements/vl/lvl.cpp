@@ -6,10 +6,11 @@
 
 #include "core/text_buffer.h"
 #include "core/type_tables.h"
+#include "elements/vl/vl_family.h"
 
 LVl::LVl(int16_t typeId, int16_t connectorCount, uint16_t valueCount)
-    : LObject(1, static_cast<uint16_t>(typeId), connectorCount,
-              static_cast<int16_t>(valueCount), TypeRow(1, typeId)) {
+    : LObject(kVlFamily, static_cast<uint16_t>(typeId), connectorCount,
+              static_cast<int16_t>(valueCount), TypeRow(kVlFamily, typeId)) {
     for (int i = 0; i < this->connectorCount; ++i) {
         connectors[i] = new LConnector;
         connectors[i]->shape = kShapeRect;

@@ -4,34 +4,23 @@
 #include <vector>
 
 #include "ads_entity.h"
-#include "core/drawing_context.h"
-#include "core/anonymous_block.h"
+#include "core/element_block.h"
+#include "core/element_views.h"
 #include "core/dimensions.h"
 #include "core/draw_neutral.h"
 #include "core/geometry.h"
+#include "core/piece_rule.h"
 #include "core/run_split.h"
 #include "core/rounding.h"
 #include "core/text_buffer.h"
 #include "elements/straight_run.h"
-#include "elements/vl/vl_type_table.h"
 
 namespace {
 
 constexpr int kValueCount = 5;
-constexpr double kDefaultPieceLength = 1500.0;
 // Arm of the diagonal strokes of the lp star: cos 45 degrees.
 constexpr double kDiagonal = 0.7071067811865;
 
-// The drawing's rectangular piece length; a state without a usable one
-// (none open, or a value of 0 or less) gives the default.
-double DocumentPieceLength() {
-    double v = CurrentDrawing() ? CurrentDrawing()->defaults.rectPieceLength : 0.0;
-    return IsSize(v) ? v : kDefaultPieceLength;
-}
-
-// Sign of the upper face in each view of the duct.
-double SignY(int16_t o) { return (o == 1 || o == 3) ? -1.0 : 1.0; }
-bool SeenFromSide(int16_t o) { return o == 1 || o == 4; }
 
 }  // namespace
 
@@ -42,10 +31,10 @@ LVl01::LVl01() : LVl(1, 2, kValueCount) {
     c1->side = 5;
     c0->paramA = c1->paramA = 0;
     c0->paramB = c1->paramB = 1;
-    pieceLength = DocumentPieceLength();
+    pieceLength = StandardPieceLength(kShapeRect);
     SetAttachMasks(1, 1, 0, 1, 1, 0);
     SetFlipModes(1, 0, 0);
-    SetParams(VlDefaultRow(1));
+    SetParams(DefaultValues());
 }
 
 int16_t LVl01::GetParams(double** values) {
@@ -156,7 +145,7 @@ int16_t LVl01::GetBomLines(LBomRow** rows, uint16_t* count, uint16_t* further,
 // One aligned dimension per piece, laid from the end of connector 0; the
 // last one measures the rest (or a whole piece).
 int16_t LVl01::UpdateLabel() {
-    double h = SeenFromSide(orientation) ? b / 2 : a / 2;
+    double h = ViewOf(orientation).IsSide() ? b / 2 : a / 2;
     DimensionPieces(*this, Run(), h + endMarkSize);
     return 0;
 }
@@ -164,12 +153,12 @@ int16_t LVl01::UpdateLabel() {
 int16_t LVl01::AdjustInsertionPoint(ads_point, const double*) { return 0; }
 
 int16_t LVl01::MakeBlock(char* blockName) {
-    const ads_point origin = {0, 0, 0};
-    BeginAnonymousBlock(origin);
+    ElementBlock block(blockName, kBlockNameSize);
     DrawConnectorEnds(endMarkSize, 1);
-    if (!SeenEndOn(orientation)) {
-        double w = SeenFromSide(orientation) ? b : a;
-        double sx = RunSignX(orientation), sy = SignY(orientation);
+    ElementView view = ViewOf(orientation);
+    if (!view.IsEnd()) {
+        double w = view.IsSide() ? b : a;
+        double sx = view.SignX(), sy = view.SignY();
         DrawJointsAndFaces(*this, Run(), w / 2 + endMarkSize, w / 2);
         if (lpFlag == 1)
             DrawLpMarks(w, sx, sy);
@@ -178,7 +167,7 @@ int16_t LVl01::MakeBlock(char* blockName) {
         ads_point p1 = {-l / 2, 0, 0}, p2 = {l / 2, 0, 0};
         LineB(p1, p2);
     }
-    return EndAnonymousBlock(blockName, kBlockNameSize) == RTNORM ? 0 : -1;
+    return block.Close();
 }
 
 // An eight-armed star near the upper face at the start of every piece; a

@@ -148,8 +148,8 @@ PropertiesLayouts CollectPropertiesLayouts() {
     PropertiesLayouts layouts = CollectPropertiesLayouts(TableRows());
     // A key of the catalogue that no row uses yet still gets its dialog.
     for (int family = 1; family <= kFamilies; ++family)
-        for (int i = 0; i < CatalogueRowCount(FamilyDclKeys, family); ++i) {
-            const char* key = CatalogueText(FamilyDclKeys, family, i);
+        for (int i = 0; i < FamilyDialogCount(family); ++i) {
+            const char* key = FamilyDialog(family, i);
             if (*key)
                 LayoutOfKey(layouts, key);
         }

@@ -4,9 +4,9 @@
 
 #include "core/element_factory.h"
 #include "core/messages.h"
-#include "elements/msc/msc_factory.h"
-#include "elements/msc/msc_type_table.h"
+#include "core/type_tables.h"
 #include "elements/tests/element_test.h"
+#include "elements/msc/msc_family.h"
 
 using MscFamily = ElementTest;
 
@@ -14,7 +14,7 @@ TEST_F(MscFamily, BaseBuildsTwoRectangularConnectors) {
     StubElement<LMsc> e(11, 2, 5);
     EXPECT_EQ(e.GetFamily(), 5);
     EXPECT_EQ(e.GetSubtype(), 11);
-    EXPECT_EQ(e.GetTypeDesc(), &MscTypeTable[10]);
+    EXPECT_EQ(e.GetTypeDesc(), TypeRow(kMscFamily, 11));
     EXPECT_EQ(e.GetConnectorCount(), 2);
     EXPECT_EQ(e.GetConnector(0)->shape, kShapeRect);
     EXPECT_EQ(e.UpdateLabel(), 0);
@@ -28,17 +28,17 @@ TEST_F(MscFamily, BaseBuildsTwoRectangularConnectors) {
 }
 
 TEST_F(MscFamily, RowsShareFourDialogs) {
-    EXPECT_STREQ(MscTypeTable[0].dialogKey, "prop_msc_n5a");
-    EXPECT_STREQ(MscTypeTable[1].dialogKey, "prop_msc_n4a");
-    EXPECT_STREQ(MscTypeTable[4].dialogKey, "prop_msc_n5b");
-    EXPECT_STREQ(MscTypeTable[7].dialogKey, "prop_msc_n4b");
-    EXPECT_STREQ(MscTypeTable[2].captions[4], MessageText(128));
-    EXPECT_STREQ(MscTypeTable[0].captions[4], MessageText(127));
+    EXPECT_STREQ(TypeRow(kMscFamily, 1)->dialogKey, "prop_msc_n5a");
+    EXPECT_STREQ(TypeRow(kMscFamily, 2)->dialogKey, "prop_msc_n4a");
+    EXPECT_STREQ(TypeRow(kMscFamily, 5)->dialogKey, "prop_msc_n5b");
+    EXPECT_STREQ(TypeRow(kMscFamily, 8)->dialogKey, "prop_msc_n4b");
+    EXPECT_STREQ(TypeRow(kMscFamily, 3)->captions[4], MessageText(128));
+    EXPECT_STREQ(TypeRow(kMscFamily, 1)->captions[4], MessageText(127));
 }
 
 TEST_F(MscFamily, FactoryBoundsForEveryPage) {
     for (int16_t family : {5, 6, 7, 8})
         for (uint16_t t : {0, 13, 1, 12})
             EXPECT_EQ(CreateElement(family, t), nullptr);
-    EXPECT_EQ(CreateMscElement(-1), nullptr);
+    EXPECT_EQ(CreateElement(kMscFamily, -1), nullptr);
 }

@@ -4,12 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "core/element_factory.h"
+#include "core/type_tables.h"
+#include "elements/rcs/rcs_family.h"
+#include "elements/vf/vf_family.h"
 #include "elements/rcs/lrcs_cn.h"
 #include "elements/rcs/lrcs_ctr.h"
 #include "elements/rcs/lrcs_rh.h"
 #include "elements/rcs/lrcs_tn.h"
-#include "elements/rcs/rcs_factory.h"
-#include "elements/rcs/rcs_rows.h"
 #include "elements/tests/element_drawing.h"
 
 namespace {
@@ -18,7 +19,7 @@ using Grilles = ElementDrawingTest;
 
 template <class T>
 std::unique_ptr<T> Make(int16_t id) {
-    return std::unique_ptr<T>(dynamic_cast<T*>(CreateRCsElement(id)));
+    return std::unique_ptr<T>(dynamic_cast<T*>(CreateElement(kRcsFamily, id)));
 }
 
 }  // namespace
@@ -28,18 +29,18 @@ TEST_F(Grilles, FactoryBuildsEachTypeOnItsRow) {
     const int16_t counts[] = {8, 7, 4, 5};
     const int16_t kinds[] = {1, 1, 2, 1};
     for (int i = 0; i < 4; ++i) {
-        std::unique_ptr<LObject> e(CreateRCsElement(ids[i]));
+        std::unique_ptr<LObject> e(CreateElement(kRcsFamily, ids[i]));
         ASSERT_NE(e, nullptr) << ids[i];
         EXPECT_EQ(e->GetFamily(), 3);
         EXPECT_EQ(e->GetSubtype(), ids[i]);
-        EXPECT_EQ(e->GetTypeDesc(), &RcsTypeTable[ids[i] - 1]);
+        EXPECT_EQ(e->GetTypeDesc(), TypeRow(kRcsFamily, ids[i]));
         EXPECT_EQ(e->GetParamCount(), counts[i]);
         EXPECT_EQ(e->GetConnectorCount(), 0);
         EXPECT_EQ(e->GetKind(), kinds[i]);
         EXPECT_EQ(e->flipModes[1], 1);
         EXPECT_EQ(e->GetQuantity(), 300.0 * (ids[i] == 4 ? 20 : 300));
     }
-    EXPECT_EQ(CreateRCsElement(2), nullptr);
+    EXPECT_EQ(CreateElement(kRcsFamily, 2), nullptr);
 }
 
 TEST_F(Grilles, PlanViewIsTheFramedFaceWithDiagonals) {
@@ -105,11 +106,11 @@ TEST_F(Grilles, LabelAndBillOfMaterialsShowNameSizeAndAirflow) {
     EXPECT_EQ(rdn->UpdateLabel(), -1);
 }
 
-// A round duct VF-11/12 (family 2, subtype 10) whose parameters 1 and 2
-// are the sizes of its grille opening.
+// A round duct VF-11/12 whose parameters 1 and 2 are the sizes of its
+// grille opening.
 class OpeningDuct : public LObject {
 public:
-    OpeningDuct(double a, double b) : LObject(2, 10, 0, 3, nullptr), values{400, a, b} {}
+    OpeningDuct(double a, double b) : LObject(2, 10, 0, 3, TypeRow(kVfFamily, 10)), values{400, a, b} {}
     int16_t MakeBlock(char*) override { return 0; }
     int16_t MarkFixedParams(int16_t*) override { return -1; }
     int16_t GetParams(double** out) override {
@@ -158,21 +159,26 @@ TEST_F(Grilles, CsdSmallLengthsDoNotComeWithTallHeights) {
 
 TEST_F(Grilles, CsdGOptionRulesOutAccessoryAndDForm) {
     auto csd = Make<LRCsCn>(1);
-    LTypeDescriptor& row = RcsTypeTable[0];
-    EXPECT_EQ(row.valueCounts[5], 4);  // building left the row alone
-    EXPECT_EQ(row.kinds[7], kParamEnabled);
+    auto other = Make<LRCsCn>(1);
+    EXPECT_EQ(csd->ParamChoiceCount(5), 4);
+    EXPECT_EQ(csd->ParamKind(7), kParamEnabled);
     const double g1[] = {1, 300, 300, 1, 1, 3, 2, 1};
     EXPECT_EQ(csd->SetParams(g1), -1);
     EXPECT_EQ(csd->option, 1);
     EXPECT_EQ(csd->dFlag, 0);
-    EXPECT_EQ(row.valueCounts[5], 1);
-    EXPECT_EQ(row.kinds[7], kParamDisabled);
+    EXPECT_EQ(csd->ParamChoiceCount(5), 1);
+    EXPECT_EQ(csd->ParamKind(7), kParamDisabled);
+    // The shared row and the other grilles of the type keep their choices.
+    EXPECT_EQ(TypeRow(kRcsFamily, 1)->valueCounts[5], 4);
+    EXPECT_EQ(TypeRow(kRcsFamily, 1)->kinds[7], kParamEnabled);
+    EXPECT_EQ(other->ParamChoiceCount(5), 4);
+    EXPECT_EQ(other->ParamKind(7), kParamEnabled);
     EXPECT_EQ(csd->SetParams(g1), 0);  // still on: nothing to switch
     EXPECT_EQ(Params(*csd), (std::vector<double>{1, 300, 300, 1, 1, 3, 2, 1}));
     const double none[] = {1, 300, 300, 1, 1, 1, 1, 0};
     EXPECT_EQ(csd->SetParams(none), -1);
-    EXPECT_EQ(row.valueCounts[5], 4);
-    EXPECT_EQ(row.kinds[7], kParamEnabled);
+    EXPECT_EQ(csd->ParamChoiceCount(5), 4);
+    EXPECT_EQ(csd->ParamKind(7), kParamEnabled);
 }
 
 TEST_F(Grilles, CsdNames) {
@@ -203,17 +209,16 @@ TEST_F(Grilles, CsdNames) {
 
 TEST_F(Grilles, RdnGOptionCutsOnlyTheAccessoryList) {
     auto rdn = Make<LRCsRh>(3);
-    LTypeDescriptor& row = RcsTypeTable[2];
     const double g[] = {2, 200, 400, 1, 1, 3, 3};
     EXPECT_EQ(rdn->SetParams(g), -1);
     EXPECT_EQ(rdn->option, 1);
-    EXPECT_EQ(row.valueCounts[5], 1);
+    EXPECT_EQ(rdn->ParamChoiceCount(5), 1);
     EXPECT_EQ(rdn->L, 300);
     EXPECT_EQ(rdn->H, 300);
     EXPECT_EQ(rdn->NameText(), "RDN-H-R+G2");
     const double none[] = {2, 300, 300, 1, 1, 3, 1};
     EXPECT_EQ(rdn->SetParams(none), -1);
-    EXPECT_EQ(row.valueCounts[5], 4);
+    EXPECT_EQ(rdn->ParamChoiceCount(5), 4);
     EXPECT_EQ(rdn->NameText(), "RDN-H-R+ALN");
     EXPECT_EQ(Params(*rdn), (std::vector<double>{2, 300, 300, 1, 1, 3, 1}));
 }
@@ -231,17 +236,26 @@ TEST_F(Grilles, TsdLengthFollowsTheHeight) {
 
 TEST_F(Grilles, TsdHeightsComeFromTheDuctDiameter) {
     auto tsd = Make<LRCsTn>(4);
-    LTypeDescriptor& row = RcsTypeTable[3];
-    // Not on a duct: the list stays as it was and H keeps its value.
-    EXPECT_EQ(row.valueCounts[1], 0);
+    auto other = Make<LRCsTn>(4);
+    // Not on a duct: no heights to choose from and H keeps its value.
+    EXPECT_EQ(tsd->ParamChoiceCount(1), 0);
     EXPECT_EQ(tsd->H, 20);
 
     tsd->hostSize = 630;
     const double v[] = {300, 75, 1, 0};
     tsd->SetParams(v);
-    ASSERT_EQ(row.valueCounts[1], 3);
-    EXPECT_EQ(std::vector<double>(RcsTsdHeights, RcsTsdHeights + 3), (std::vector<double>{100, 150, 200}));
+    ASSERT_EQ(tsd->ParamChoiceCount(1), 3);
+    const double* heights = tsd->ParamChoices(1);
+    EXPECT_EQ(std::vector<double>(heights, heights + 3), (std::vector<double>{100, 150, 200}));
     EXPECT_EQ(tsd->H, 100);
+    // Another TSD and the shared row are left alone.
+    EXPECT_EQ(other->ParamChoiceCount(1), 0);
+    EXPECT_EQ(TypeRow(kRcsFamily, 4)->valueCounts[1], 0);
+    // The catalogue check takes the duct's heights.
+    const int16_t onlyH[] = {0, 1, 0, 0};
+    const double wanted[] = {300, 150, 1, 0};
+    tsd->SetParams(wanted);
+    EXPECT_EQ(tsd->MatchCatalogue(wanted, onlyH), 0);
     const double listed[] = {300, 200, 1, 0};
     tsd->SetParams(listed);
     EXPECT_EQ(tsd->H, 200);
@@ -252,7 +266,7 @@ TEST_F(Grilles, TsdHeightsComeFromTheDuctDiameter) {
 
     tsd->hostSize = 100;
     tsd->SetParams(listed);
-    EXPECT_EQ(row.valueCounts[1], 0);
+    EXPECT_EQ(tsd->ParamChoiceCount(1), 0);
     EXPECT_EQ(tsd->H, 0);
 }
 

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "core/messages.h"
-#include "elements/rcs/rcs_factory.h"
-#include "elements/rcs/rcs_rows.h"
-#include "elements/rcs/rcs_type_table.h"
+#include "core/type_tables.h"
+#include "core/element_factory.h"
 #include "elements/tests/element_test.h"
+#include "elements/rcs/rcs_family.h"
 
 using TestRcs = StubElement<LRCs>;
 using RcsFamily = ElementTest;
@@ -15,7 +15,7 @@ TEST_F(RcsFamily, BaseBuildsOnItsRow) {
     TestRcs e(9, 1, 4);
     EXPECT_EQ(e.GetFamily(), 3);
     EXPECT_EQ(e.GetSubtype(), 9);
-    EXPECT_EQ(e.GetTypeDesc(), &RcsTypeTable[8]);
+    EXPECT_EQ(e.GetTypeDesc(), TypeRow(kRcsFamily, 9));
     EXPECT_EQ(e.GetConnector(0)->shape, kShapeRect);
     EXPECT_EQ(e.GetConnector(0)->owner, &e);
     EXPECT_EQ(e.UpdateLabel(), 0);
@@ -36,12 +36,12 @@ TEST_F(RcsFamily, TerminalsWithConnectorsShowConnectorAirflow) {
 }
 
 TEST_F(RcsFamily, RowsDefaultsAndFactoryBounds) {
-    EXPECT_STREQ(RcsTypeTable[1].captions[0], MessageText(99));
-    for (int16_t id : {0, 2, 41})
-        EXPECT_EQ(RcsDefaultRow(id), nullptr) << id;
-    EXPECT_EQ(RcsDefaultRow(40)[2], 200);
+    EXPECT_STREQ(TypeRow(kRcsFamily, 2)->captions[0], MessageText(99));
+    for (int16_t id : {0, 41})
+        EXPECT_EQ(TypeDefaults(kRcsFamily, id), nullptr) << id;
+    EXPECT_EQ(TypeDefaults(kRcsFamily, 40)[2], 200);
     for (int16_t id : {0, 2, 41, -3})
-        EXPECT_EQ(CreateRCsElement(id), nullptr) << id;
+        EXPECT_EQ(CreateElement(kRcsFamily, id), nullptr) << id;
 }
 
 // Every parameter chosen or typed in an air-terminal dialog has a caption
@@ -49,7 +49,7 @@ TEST_F(RcsFamily, RowsDefaultsAndFactoryBounds) {
 // every list parameter a list.
 TEST_F(RcsFamily, EveryRowDescribesItsParameters) {
     for (int id = 1; id <= 40; ++id) {
-        const LTypeDescriptor& row = RcsTypeTable[id - 1];
+        const LTypeDescriptor& row = *TypeRow(kRcsFamily, id);
         for (int k = 0; k < row.paramCount; ++k) {
             int16_t kind = row.kinds[k];
             bool captionless = kind == kParamEntry || kind == kParamRadio ||
@@ -68,6 +68,5 @@ TEST_F(RcsFamily, EveryRowDescribesItsParameters) {
             }
         }
     }
-    EXPECT_EQ(RcsTypeTable[3].valueCounts[1], 0);  // TSD's heights come from its duct
-    EXPECT_EQ(RcsTypeTable[3].valueLists[1], RcsTsdHeights);
+    EXPECT_EQ(TypeRow(kRcsFamily, 4)->valueCounts[1], 0);  // TSD's heights come from its duct
 }

@@ -6,12 +6,13 @@
 
 #include "core/anonymous_block.h"
 #include "core/messages.h"
+#include "core/element_factory.h"
 #include "elements/tests/element_drawing.h"
+#include "core/type_tables.h"
 #include "elements/tests/element_test.h"
+#include "elements/tv/tv_family.h"
 #include "elements/tv/ltv_lz3.h"
 #include "elements/tv/ltv_vt32.h"
-#include "elements/tv/tv_factory.h"
-#include "elements/tv/tv_rows.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ protected:
 
 template <class T>
 std::unique_ptr<T> Make(int16_t subtype) {
-    return std::unique_ptr<T>(dynamic_cast<T*>(CreateTvElement(subtype)));
+    return std::unique_ptr<T>(dynamic_cast<T*>(CreateElement(kTvFamily, subtype)));
 }
 
 // The primitives on one layer (and linetype, when given).
@@ -52,12 +53,12 @@ TEST_F(Dampers, FactoryBuildsEachTypeWithItsDefaultsAndConnectors) {
     const int16_t counts[] = {8, 7, 10, 9};
     const int16_t texts[] = {2, 1, 2, 1};
     for (int16_t s = 1; s <= 4; ++s) {
-        std::unique_ptr<LObject> e(CreateTvElement(s));
+        std::unique_ptr<LObject> e(CreateElement(kTvFamily, s));
         ASSERT_NE(e, nullptr) << s;
         EXPECT_EQ(e->GetFamily(), 4);
-        EXPECT_EQ(e->GetTypeDesc(), &TvTypeTable[s - 1]);
+        EXPECT_EQ(e->GetTypeDesc(), TypeRow(kTvFamily, s));
         EXPECT_EQ(e->GetParamCount(), counts[s - 1]);
-        EXPECT_EQ(Params(*e), std::vector<double>(TvDefaultRow(s), TvDefaultRow(s) + counts[s - 1])) << s;
+        EXPECT_EQ(Params(*e), std::vector<double>(TypeDefaults(kTvFamily, s), TypeDefaults(kTvFamily, s) + counts[s - 1])) << s;
         EXPECT_EQ(e->GetKind(), 0);
         EXPECT_EQ(e->flipModes[0], 1);
         EXPECT_EQ(e->flipModes[1], 0);
@@ -106,7 +107,7 @@ TEST_F(Dampers, Vt32CasingDepthFollowsTheHeight) {
     EXPECT_EQ(vt->GetConnector(0)->position[0], 325);
     // The air passes through unchanged.
     vt->GetConnector(0)->flow = 1200;
-    vt->SetParams(TvDefaultRow(1));
+    vt->SetParams(TypeDefaults(kTvFamily, 1));
     EXPECT_EQ(vt->GetConnector(1)->flow, 1200);
 }
 

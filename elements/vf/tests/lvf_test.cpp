@@ -6,9 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include "core/type_tables.h"
+#include "core/element_factory.h"
 #include "elements/tests/element_test.h"
-#include "elements/vf/vf_factory.h"
-#include "elements/vf/vf_type_table.h"
+#include "elements/vf/vf_family.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ TEST_F(VfFamily, DescriptionFollowsTheVfKsCode) {
 TEST_F(VfFamily, SecondVariantsUseTheirFirstRows) {
     TestVf layered(23, {100, 6000, 25, 2});
     EXPECT_EQ(layered.GetSubtype(), 23);
-    EXPECT_EQ(layered.GetTypeDesc(), &VfTypeTable[16]);
+    EXPECT_EQ(layered.GetTypeDesc(), TypeRow(kVfFamily, 17));
     EXPECT_EQ(Description(layered).substr(0, 6), "HSPIRO");
     TestVf beyond(25, {1});
     EXPECT_EQ(beyond.GetTypeDesc(), nullptr);
@@ -66,17 +67,17 @@ TEST_F(VfFamily, SecondVariantsUseTheirFirstRows) {
 
 TEST_F(VfFamily, ShortCaptionsNeverReadBeforeTheText) {
     TestVf e(21, {315});  // VF/KS-03, one parameter
-    const char* saved = VfTypeTable[20].captions[0];
-    VfTypeTable[20].captions[0] = "d:";
+    const char* saved = TypeRow(kVfFamily, 21)->captions[0];
+    TypeRow(kVfFamily, 21)->captions[0] = "d:";
     EXPECT_EQ(Description(e), "VF/KS-03  315;");
-    VfTypeTable[20].captions[0] = "";
+    TypeRow(kVfFamily, 21)->captions[0] = "";
     EXPECT_EQ(Description(e), "VF/KS-03  315;");
-    VfTypeTable[20].captions[0] = saved;
+    TypeRow(kVfFamily, 21)->captions[0] = saved;
 }
 
 TEST_F(VfFamily, RowsAndFactoryBounds) {
-    EXPECT_STREQ(VfTypeTable[18].blockPrefix, "vf10-");  // USZ-28 takes VF-10's
-    EXPECT_STREQ(VfTypeTable[18].slideName, "usz28");
+    EXPECT_STREQ(TypeRow(kVfFamily, 19)->blockPrefix, "vf10-");  // USZ-28 takes VF-10's
+    EXPECT_STREQ(TypeRow(kVfFamily, 19)->slideName, "usz28");
     for (int16_t id : {0, 25, -1, 17, 23})
-        EXPECT_EQ(CreateVfElement(id), nullptr) << id;
+        EXPECT_EQ(CreateElement(kVfFamily, id), nullptr) << id;
 }

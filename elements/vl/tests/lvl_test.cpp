@@ -5,9 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "core/messages.h"
+#include "core/type_tables.h"
+#include "core/element_factory.h"
 #include "elements/tests/element_test.h"
-#include "elements/vl/vl_factory.h"
-#include "elements/vl/vl_type_table.h"
+#include "elements/vl/vl_family.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ TEST_F(VlFamily, BaseBuildsRectangularConnectorsOnItsRow) {
     TestVl e(5, 2, 5);
     EXPECT_EQ(e.GetFamily(), 1);
     EXPECT_EQ(e.GetSubtype(), 5);
-    EXPECT_EQ(e.GetTypeDesc(), &VlTypeTable[4]);
+    EXPECT_EQ(e.GetTypeDesc(), TypeRow(kVlFamily, 5));
     for (int16_t i = 0; i < 2; ++i) {
         EXPECT_EQ(e.GetConnector(i)->shape, kShapeRect);
         EXPECT_EQ(e.GetConnector(i)->owner, &e);
@@ -40,10 +41,10 @@ TEST_F(VlFamily, DescriptionOfTheStraightDuct) {
 TEST_F(VlFamily, ShortCaptionsPrintTheValueAlone) {
     TestVl e(20, 2, 3);  // USZ-29
     e.values = {250, 250, 1};
-    const char* saved = VlTypeTable[19].captions[2];
-    VlTypeTable[19].captions[2] = "n:";
+    const char* saved = TypeRow(kVlFamily, 20)->captions[2];
+    TypeRow(kVlFamily, 20)->captions[2] = "n:";
     EXPECT_EQ(Description(e), "USZ-29  A=250;  B=250;  1;");
-    VlTypeTable[19].captions[2] = saved;
+    TypeRow(kVlFamily, 20)->captions[2] = saved;
 }
 
 TEST_F(VlFamily, LongDescriptionsAreNotCut) {
@@ -56,13 +57,13 @@ TEST_F(VlFamily, LongDescriptionsAreNotCut) {
 }
 
 TEST_F(VlFamily, RowsDefaultsAndFactoryBounds) {
-    EXPECT_STREQ(VlTypeTable[21].slideName, "lem");  // S-15 shows LEM's slide
-    EXPECT_STREQ(VlTypeTable[21].blockPrefix, "lem-");
-    EXPECT_STREQ(VlTypeTable[0].captions[0], "Width (a):");
-    EXPECT_STREQ(VlTypeTable[0].message, MessageText(0));
-    EXPECT_EQ(VlDefaultRow(0), nullptr);
-    EXPECT_EQ(VlDefaultRow(33), nullptr);
-    EXPECT_EQ(VlDefaultRow(24)[7], 100);
+    EXPECT_STREQ(TypeRow(kVlFamily, 22)->slideName, "lem");  // S-15 shows LEM's slide
+    EXPECT_STREQ(TypeRow(kVlFamily, 22)->blockPrefix, "lem-");
+    EXPECT_STREQ(TypeRow(kVlFamily, 1)->captions[0], "Width (a):");
+    EXPECT_STREQ(TypeRow(kVlFamily, 1)->message, MessageText(0));
+    EXPECT_EQ(TypeDefaults(kVlFamily, 0), nullptr);
+    EXPECT_EQ(TypeDefaults(kVlFamily, 33), nullptr);
+    EXPECT_EQ(TypeDefaults(kVlFamily, 24)[7], 100);
     for (int16_t id : {0, 33, -4})
-        EXPECT_EQ(CreateVlElement(id), nullptr) << id;
+        EXPECT_EQ(CreateElement(kVlFamily, id), nullptr) << id;
 }

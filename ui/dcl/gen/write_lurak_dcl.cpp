@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/type_tables.h"
+#include "elements/element_families.h"
 #include "ui/dcl/dcl_source.h"
 
 namespace {
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <output file>\n", argv[0]);
         return 2;
     }
+    RegisterElementFamilies();
     InitTypeTables();
     std::vector<std::string> conflicts;
     std::string text = ModuleDclText(&conflicts);

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "ads_dcl.h"
-#include "core/catalogue_strings.h"
 #include "core/string_convert.h"
 #include "core/type_tables.h"
 #include "dialog_session.h"
+#include "elements/element_families.h"
 #include "ui/dcl/chooser_pages.h"
 #include "ui/dcl/dcl_source.h"
 
@@ -19,6 +19,7 @@ class DialogFileTest : public DialogSession {
 protected:
     void SetUp() override {
         DialogSession::SetUp();
+        RegisterElementFamilies();
         InitTypeTables();
         ASSERT_EQ(ads_load_dialog(ToWide(LURAK_BINARY_DIR "/lurak.dcl").c_str(), &file), RTNORM)
             << host::io::takeTranscript();
@@ -131,9 +132,8 @@ TEST_F(DialogFileTest, EveryTypeFindsItsTilesInItsPropertiesDialog) {
 
 TEST_F(DialogFileTest, EveryDialogKeyOfTheCatalogueExists) {
     for (int family = 1; family <= 5; ++family)
-        for (int i = 0; i < CatalogueRowCount(FamilyDclKeys, family); ++i)
-            EXPECT_TRUE(names.count(CatalogueText(FamilyDclKeys, family, i)))
-                << CatalogueText(FamilyDclKeys, family, i);
+        for (int i = 0; i < FamilyDialogCount(family); ++i)
+            EXPECT_TRUE(names.count(FamilyDialog(family, i))) << FamilyDialog(family, i);
 }
 
 TEST_F(DialogFileTest, TheSystemsListAndTheBillOfMaterials) {

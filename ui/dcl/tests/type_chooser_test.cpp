@@ -7,10 +7,14 @@
 #include "core/catalogue_strings.h"
 #include "core/type_tables.h"
 #include "dialog_session.h"
+#include "elements/element_families.h"
 #include "ui/dcl/chooser_pages.h"
 #include "ui/dcl/type_chooser.h"
 
 namespace {
+
+// The pages show the registered types.
+const bool kFamiliesRegistered = (RegisterElementFamilies(), true);
 
 std::vector<int> PageMap(int page) {
     std::vector<int> subtypes;

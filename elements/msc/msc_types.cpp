@@ -1,0 +1,81 @@
+// The fans, heaters and filters (family 5, also stored as 6 to 8 by their
+// own placing pages): one spec per type, and the family's registration.
+// Five parameters for the rectangular types, four for the round (d) ones;
+// one airflow entry on connector 0.
+#include "elements/msc/msc_family.h"
+
+#include <iterator>
+
+#include "core/type_tables.h"
+
+namespace {
+
+// a, b, l, free text, and the type's value (pressure, power or a second text).
+constexpr LParamSpec kA = Plain(75), kB = Plain(76), kL = Plain(90);
+constexpr LParamSpec kD = Plain(83, kParamDiameter), kText = Plain(99, kParamText);
+constexpr LParamSpec kPressure = Plain(127), kPower = Plain(128);
+constexpr LParamSpec kText2 = Plain(117, kParamText);
+
+constexpr LParamList kFanRectParams = ParamRow(kA, kB, kL, kText, kPressure);
+constexpr LParamList kFanRoundParams = ParamRow(kD, kL, kText, kPressure);
+constexpr LParamList kHeaterRectParams = ParamRow(kA, kB, kL, kText, kPower);
+constexpr LParamList kHeaterRoundParams = ParamRow(kD, kL, kText, kPower);
+constexpr LParamList kFilterRectParams = ParamRow(kA, kB, kL, kText, kText2);
+constexpr LParamList kFilterRoundParams = ParamRow(kD, kL, kText, kText2);
+
+// The equipment has no catalogue pages.  Fans 1-2, heaters 3-8, filters
+// 9-12; "(d)" marks the round variants.
+const LTypeSpec kTypes[] = {
+    {.code = 1, .name = "Ventilator", .page = "", .block = "ventn",
+     .dialog = "prop_msc_n5a",
+     .params = kFanRectParams},
+    {.code = 2, .name = "Ventilator (d)", .page = "", .block = "ventk",
+     .dialog = "prop_msc_n4a",
+     .params = kFanRoundParams},
+    {.code = 3, .name = "Kalorifer +", .page = "", .block = "kalplus",
+     .dialog = "prop_msc_n5b",
+     .params = kHeaterRectParams},
+    {.code = 4, .name = "Kalorifer -", .page = "", .block = "kalminus",
+     .dialog = "prop_msc_n5b",
+     .params = kHeaterRectParams},
+    {.code = 5, .name = "Kalorifer +/-", .page = "", .block = "kalpmns",
+     .dialog = "prop_msc_n5b",
+     .params = kHeaterRectParams},
+    {.code = 6, .name = "Kalorifer + (d)", .page = "", .block = "kalplusd",
+     .dialog = "prop_msc_n4b",
+     .params = kHeaterRoundParams},
+    {.code = 7, .name = "Kalorifer - (d)", .page = "", .block = "kalmind",
+     .dialog = "prop_msc_n4b",
+     .params = kHeaterRoundParams},
+    {.code = 8, .name = "Kalorifer +/- (d)", .page = "", .block = "kalpmnsd",
+     .dialog = "prop_msc_n4b",
+     .params = kHeaterRoundParams},
+    {.code = 9, .name = "Filter", .page = "", .block = "szuronsik",
+     .dialog = "prop_msc_n5b",
+     .params = kFilterRectParams},
+    {.code = 10, .name = "Filter (d)", .page = "", .block = "szuroksik",
+     .dialog = "prop_msc_n4b",
+     .params = kFilterRoundParams},
+    {.code = 11, .name = "Filter", .page = "", .block = "szurontas",
+     .dialog = "prop_msc_n5b",
+     .params = kFilterRectParams},
+    {.code = 12, .name = "Filter (d)", .page = "", .block = "szuroktas",
+     .dialog = "prop_msc_n4b",
+     .params = kFilterRoundParams},
+};
+
+const char* const kDialogs[] = {
+    "prop_msc_n5a", "prop_msc_n4a", "prop_msc_n5b", "prop_msc_n4b"
+};
+
+}  // namespace
+
+void RegisterMscFamily() {
+    RegisterFamily({.code = kMscFamily,
+                    .lastAliasCode = kMscLastPageFamily,
+                    .types = kTypes,
+                    .typeCount = static_cast<int>(std::size(kTypes)),
+                    .dialogs = kDialogs,
+                    .dialogCount = static_cast<int>(std::size(kDialogs)),
+                    .typeFlags = kTypeFlowOfFirstConnector});
+}

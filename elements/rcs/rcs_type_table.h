@@ -1,8 +1,0 @@
-// The air-terminal family's type table rows.
-#pragma once
-
-#include <cstdint>
-
-#include "core/type_tables.h"
-
-int16_t InitRCsTypeTables();

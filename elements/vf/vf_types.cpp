@@ -1,0 +1,147 @@
+// The round ducts and fittings (family 2): one spec per type, and the
+// family's registration.  The layered ducts' second variants (23, 24) are
+// built and described as 17 and 18.
+#include "elements/vf/vf_family.h"
+
+#include <iterator>
+
+#include "core/lconnector.h"
+#include "core/type_tables.h"
+#include "elements/vf/lvfspiko.h"
+
+namespace {
+
+// Lists and parameters shared by several types.
+const double kFlexDiameters[] = {80,  90,  100, 112, 125, 130, 140, 150, 160, 180, 200,
+                                 220, 250, 300, 315, 350, 375, 400, 450, 500, 600};
+const double kLayeredDiameters[] = {100, 125, 150, 200, 250, 315, 350, 400};
+const double kLayerThicknesses[] = {25, 50};
+const double kUsz28Diameters[] = {80,  100, 125, 160, 200, 250, 315, 350, 400,
+                                  450, 500, 560, 630, 710, 800, 900, 1000};
+const double kBendFactors[] = {0.8, 1, 1.5, 2};
+const char* const kBendFactorTexts[] = {"0.8xd", "1xd", "1.5xd", "2xd"};
+const double kSegmentCounts[] = {3, 4};
+const char* const kFspiroMakes[] = {"F5", "SF20", "SF200"};
+const char* const kFspiroSizes[] = {"0.5", "2x0.5", "1", "1,5", "2", "3"};
+
+constexpr LParamSpec kBend = Labelled(143, kBendFactors, kBendFactorTexts);
+constexpr LParamSpec kSegments = Numbers(144, kSegmentCounts);
+constexpr LParamSpec kDiameter = Plain(83, kParamDiameter);
+constexpr LParamSpec kLength = Plain(77);
+
+// USZ-28 has no block prefix of its own and is drawn as VF-10.
+const LTypeSpec kTypes[] = {
+    {.code = 1, .name = "SPIRO", .page = "1.31", .block = "spiko",
+     .dialog = "prop_vf_b2",
+     .params = ParamRow(kDiameter, kLength),
+     .defaults = {100, 6000},
+     .make = MakeElementOf<LVfSpiko>,
+     .flags = kTypeStandardPiece | kTypeStoresPieceLength | kTypeJointDuct,
+     .pieceShape = kShapeRound,
+     .lengthParam = 1},
+    {.code = 2, .name = "FLEX", .page = "1.30", .block = "wester",
+     .dialog = "prop_vf_s2",
+     .params = ParamRow(Numbers(83, kFlexDiameters), kLength),
+     .flags = kTypeStoresPieceLength | kTypeJointDuct | kTypeLabelsAwayFromOutline,
+     .pieceShape = kShapeRound},
+    {.code = 3, .name = "VF/KS-04", .page = "1.41/1.42", .block = "vf04",
+     .dialog = "prop_vf_v3",
+     .params = ParamRow(kDiameter, kBend, kSegments)},
+    {.code = 4, .name = "VF/KS-05", .page = "1.41/1.42", .block = "vf05",
+     .dialog = "prop_vf_v4",
+     .params = ParamRow(Plain(84), kDiameter, kBend, kSegments)},
+    {.code = 5, .name = "VF/KS-06", .page = "1.41/1.42", .block = "vf06",
+     .dialog = "prop_vf_n3",
+     .params = ParamRow(Plain(85, kParamDiameter), Plain(86, kParamDiameter),
+                        Plain(87, kParamDiameter)),
+     .flows = Flows(1, 2, 0)},
+    {.code = 6, .name = "VF/KS-07", .page = "1.41/1.42", .block = "vf07",
+     .dialog = "prop_vf_n2",
+     .params = ParamRow(Plain(85, kParamDiameter), Plain(86, kParamDiameter)),
+     .flows = Flows(0, 2)},
+    {.code = 7, .name = "VF/KS-08", .page = "1.41/1.42", .block = "vf08",
+     .dialog = "prop_vf_s3",
+     .params = ParamRow(Plain(85, kParamDiameter), Plain(86, kParamDiameter), kLength),
+     .flows = Flows(0, 1)},
+    {.code = 8, .name = "VF/KS-09", .page = "1.41/1.42", .block = "vf09",
+     .dialog = "prop_vf_s3",
+     .params = ParamRow(Plain(85, kParamDiameter), Plain(86, kParamDiameter), kLength),
+     .flows = Flows(0, 1),
+     .flags = kTypeFitsBothEnds},
+    {.code = 9, .name = "VF-10", .page = "1.41", .block = "vf10",
+     .dialog = "prop_vf_n1",
+     .params = ParamRow(FirstNumbers(83, 16, StandardDiameters))},
+    {.code = 10, .name = "VF-11/12", .page = "1.41", .block = "vf1112",
+     .dialog = "prop_vf_b4",
+     .params = ParamRow(FirstNumbers(83, 25, StandardDiameters), Plain(88), Plain(89), Plain(125)),
+     .flows = Flows(0, 2),
+     .flags = kTypeSizesChildren},
+    {.code = 11, .name = "VFE-01", .page = "1.31/1.41", .block = "vfe01",
+     .dialog = "prop_vf_b3",
+     .params = ParamRow(Plain(126), kDiameter, kLength, kBend, kSegments),
+     .flags = kTypeStoresPieceLength,
+     .pieceShape = kShapeRound},
+    {.code = 12, .name = "VF-16", .page = "1.41", .block = "vf16",
+     .dialog = "prop_vf_a2",
+     .params = ParamRow(Plain(84), FirstNumbers(83, 24, StandardDiameters))},
+    {.code = 13, .name = "VF-17", .page = "1.41", .block = "vf17",
+     .dialog = "prop_vf_a2",
+     .params = ParamRow(Plain(84), FirstNumbers(83, 24, StandardDiameters))},
+    {.code = 14, .name = "VF/KS-20", .page = "1.41/1.42", .block = "vf20",
+     .dialog = "prop_vf_n2",
+     .params = ParamRow(Plain(98, kParamDiameter), kDiameter),
+     .flows = Flows(1, 2, 0)},
+    {.code = 15, .name = "VF/KS-21", .page = "1.41/1.42", .block = "vf21",
+     .dialog = "prop_vf_n2",
+     .params = ParamRow(Plain(98, kParamDiameter), kDiameter),
+     .flows = Flows(0, 1)},
+    {.code = 16, .name = "VF/KS-22", .page = "1.41/1.42", .block = "vf22",
+     .dialog = "prop_vf_n2",
+     .params = ParamRow(Plain(98, kParamDiameter), kDiameter),
+     .flows = Flows(0, 1)},
+    {.code = 17, .name = "HSPIRO", .page = "1.50", .block = "hspiko",
+     .dialog = "prop_vf_a3",
+     .params = ParamRow(Numbers(83, kLayeredDiameters), kLength, Numbers(95, kLayerThicknesses),
+                        Plain(0, kParamRadio)),
+     .flags = kTypeJointDuct | kTypeLayeredJoint},
+    {.code = 18, .name = "HFLEX", .page = "1.50", .block = "hwester",
+     .dialog = "prop_vf_a3",
+     .params = ParamRow(Numbers(83, kLayeredDiameters), kLength, Numbers(95, kLayerThicknesses),
+                        Plain(0, kParamRadio)),
+     .flags = kTypeJointDuct | kTypeLayeredJoint},
+    {.code = 19, .name = "USZ-28", .page = "2.42", .block = "usz28", .blockPrefix = "vf10-",
+     .dialog = "prop_vf_d2",
+     .params = ParamRow(Numbers(98, kUsz28Diameters), Plain(108, kParamRadio))},
+    {.code = 20, .name = "FSPIRO", .page = "2.54", .block = "sfk",
+     .dialog = "prop_vf_d4",
+     .params = ParamRow(Texts(99, kFspiroMakes), Numbers(98, StandardDiameters), Plain(90),
+                        Texts(96, kFspiroSizes)),
+     .flags = kTypeJointDuct},
+    {.code = 21, .name = "VF/KS-03", .page = "1.41/1.42", .block = "vf03",
+     .dialog = "prop_vf_n1",
+     .params = ParamRow(kDiameter)},
+    {.code = 22, .name = "VF-15", .page = "1.41", .block = "vf15",
+     .dialog = "prop_vf_n1",
+     .params = ParamRow(FirstNumbers(83, 16, StandardDiameters))},
+};
+
+// "prop_vf_a4" belongs to no type.
+const char* const kDialogs[] = {
+    "prop_vf_a2", "prop_vf_b2", "prop_vf_n1", "prop_vf_n2", "prop_vf_n3", "prop_vf_a4",
+    "prop_vf_a3", "prop_vf_s3", "prop_vf_s2", "prop_vf_b4", "prop_vf_b3", "prop_vf_d2",
+    "prop_vf_d4", "prop_vf_v3", "prop_vf_v4"
+};
+
+const LSubtypeAlias kAliases[] = {{23, 17}, {24, 18}};
+
+}  // namespace
+
+void RegisterVfFamily() {
+    RegisterFamily({.code = kVfFamily,
+                    .types = kTypes,
+                    .typeCount = static_cast<int>(std::size(kTypes)),
+                    .dialogs = kDialogs,
+                    .dialogCount = static_cast<int>(std::size(kDialogs)),
+                    .aliases = kAliases,
+                    .aliasCount = static_cast<int>(std::size(kAliases))});
+}
