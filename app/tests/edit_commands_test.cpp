@@ -2,6 +2,7 @@
 // picked, two elements picked for an insertion, turns, plane changes and
 // moves by the element's number of joints, and the properties command with
 // its refits, its cancel and a dialog that cannot open.
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ namespace {
 
 enum EditCode : int { kLcur = 9, kLrot = 10, kLplane = 11, kLmove = 12, kLprop = 15, kLins = 20 };
 constexpr int16_t kVl01 = 1;
+constexpr int16_t kCsd = 1;
 
 class EditCommandsTest : public PlacementTest {
 protected:
@@ -174,6 +176,51 @@ TEST_F(EditCommandsTest, ChangePlaneByJointCount) {
     }
     // The two-joint case tried the next orientation first.
     EXPECT_EQ(Look(run[1]).orientation, 1);
+}
+
+TEST_F(EditCommandsTest, ChildrenFollowTheirTurnedDuctAndAChildChangesItsAttachPosition) {
+    std::vector<std::string> run = LayRun(2);
+    Place(kLracs, kCsd);
+    std::string grille = HandleOf(state->currentEntity);
+    LObject* before = Load(grille);
+    ASSERT_NE(before, nullptr);
+    int16_t position = before->GetAttachPosition();
+    int16_t orientation = before->GetOrientation();
+    DestroyElement(before);
+    // The grille on its own: the next attach position of the duct.
+    Run(kLplane);
+    LObject* moved = Load(grille);
+    ASSERT_NE(moved, nullptr);
+    EXPECT_NE(moved->GetAttachPosition(), position);
+    ads_point placed;
+    moved->GetInsertionPoint(placed);
+    double turned = moved->GetRotation();
+    DestroyElement(moved);
+    // The duct turned into another plane: its grille is written where the
+    // duct in its new plane puts it.
+    MakeCurrent(run[1]);
+    Run(kLplane);
+    LObject* after = Load(grille);
+    LObject* duct = Load(run[1]);
+    ASSERT_TRUE(after && duct);
+    ads_point stored;
+    after->GetInsertionPoint(stored);
+    int16_t storedOrientation = after->GetOrientation();
+    double storedRotation = after->GetRotation();
+    after->SetParent(duct);
+    after->AlignToParent();
+    after->SetParent(nullptr);
+    ads_point expected;
+    after->GetInsertionPoint(expected);
+    EXPECT_EQ(storedOrientation, after->GetOrientation());
+    EXPECT_NEAR(storedRotation, after->GetRotation(), 1e-9);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_NEAR(stored[k], expected[k], 1e-6);
+    bool wasElsewhere = std::abs(placed[0] - expected[0]) + std::abs(placed[1] - expected[1]) > 1e-6 ||
+                        std::abs(turned - storedRotation) > 1e-9 || orientation != storedOrientation;
+    EXPECT_TRUE(wasElsewhere);
+    DestroyElement(after);
+    DestroyElement(duct);
 }
 
 TEST_F(EditCommandsTest, MoveNeedsAnotherFreeConnectorOnTheNeighbour) {
