@@ -9,6 +9,7 @@
 #include "ads_entity.h"
 #include "app/edit_support.h"
 #include "core/element_load.h"
+#include "core/lcustom.h"
 #include "core/string_convert.h"
 #include "io/io.h"
 #include "module_fixture.h"
@@ -281,6 +282,18 @@ TEST_F(EditCommandsTest, CancelledOrUnopenedPropertiesLeaveTheDrawingAlone) {
     Run(kLprop, "");
     EXPECT_EQ(Look(run[1]).edited, 0);
     EXPECT_EQ(StoredElements()[1].x, before[1].x);
+}
+
+TEST_F(EditCommandsTest, ACancelledCustomElementDialogDropsTheCurrentElement) {
+    // A custom element current on the pending start point stays loaded as
+    // it is; the properties command opens its own dialog on it.
+    SetStart(0, 0, 0, kShapeRect, 400, 300);
+    state->current = new LCustom;
+    state->selectionState = 0;
+    Run(kLprop, "cancel\n");
+    EXPECT_TRUE(Said("Dialog 139"));
+    EXPECT_EQ(state->current, nullptr);
+    EXPECT_TRUE(StoredElements().empty());
 }
 
 }  // namespace
