@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/lconnector.h"
-#include "core/lobject.h"
+#include "core/tests/fixtures.h"
 #include "dialog_session.h"
 #include "ui/dcl/dcl_source.h"
 #include "ui/dcl/loedit_dialog.h"
@@ -35,46 +34,30 @@ const char* const kPrototypes =
     "lurak_edit : edit_box { edit_width = 10; edit_limit = 31; }\n"
     "lurak_list : popup_list { edit_width = 10; }\n";
 
-// Values in an array; SetParams reports a change of lists when the list
+// The core tests' element with round connectors bound to the diameter and
+// the free number; SetParams reports a change of lists when the list
 // parameter reaches 300, and then offers one more list entry.
-class DialogElement : public LObject {
+class DialogElement : public TestElement {
 public:
     DialogElement(uint16_t family, uint16_t subtype, LTypeDescriptor* row)
-        : LObject(family, subtype, 2, kParamTotal, row), values(kParamTotal, 0.0) {
-        for (int i = 0; i < 2; ++i) {
-            connectors[i] = new LConnector;
-            connectors[i]->owner = this;
+        : TestElement(family, subtype, 2, kParamTotal, row) {
+        for (int i = 0; i < 2; ++i)
             connectors[i]->shape = kShapeRound;
-        }
         connectors[0]->paramA = kDiameter;
         connectors[1]->paramA = kFree;
         values = {200, 100, 33, 2, 2, 20, 0, 7, 8, 9, 1};
         Apply();
-    }
-    int16_t MakeBlock(char* name) override {
-        name[0] = '\0';
-        return 0;
     }
     int16_t MarkFixedParams(int16_t* flags) override {
         if (flags)
             flags[kPercent] = 1;
         return 0;
     }
-    int16_t GetParams(double** out) override {
-        *out = new double[values.size()];
-        for (size_t i = 0; i < values.size(); ++i)
-            (*out)[i] = values[i];
-        return 0;
-    }
     int16_t SetParams(const double* in) override {
-        ++sets;
-        for (size_t i = 0; i < values.size(); ++i)
-            values[i] = in[i];
+        TestElement::SetParams(in);
         return Apply();
     }
-    double GetDimensionOffset() override { return 0.0; }
     double GetQuantity() override { return quantity; }
-    int16_t UpdateLabel() override { return 0; }
 
     int16_t Apply() {
         connectors[0]->a = values[kDiameter];
@@ -86,9 +69,7 @@ public:
         return grow ? 1 : 0;
     }
 
-    std::vector<double> values;
     double quantity = 0.5;
-    int sets = 0;
 };
 
 class LOEditDlgTest : public DialogSession {
