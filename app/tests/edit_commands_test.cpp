@@ -166,6 +166,13 @@ TEST_F(EditCommandsTest, RotateByJointCount) {
 }
 
 TEST_F(EditCommandsTest, ChangePlaneByJointCount) {
+    // On the start point: turned about the connector at the start.
+    std::vector<std::string> single = LayRun(1);
+    int16_t atStart = state->currentConnector;
+    Seen lone = Look(single[0]);
+    Run(kLplane);
+    EXPECT_NE(Look(single[0]).orientation, lone.orientation);
+    EXPECT_EQ(state->currentConnector, atStart);
     std::vector<std::string> run = LayRun(3);
     for (const std::string& handle : {run[2], run[1]}) {
         MakeCurrent(handle);
@@ -239,6 +246,17 @@ TEST_F(EditCommandsTest, MoveNeedsAnotherFreeConnectorOnTheNeighbour) {
     EXPECT_EQ(after.joined, 1);
     EXPECT_LT(after.x, 0.0);
     EXPECT_GT(before.x, 0.0);
+}
+
+TEST_F(EditCommandsTest, PropertiesOnTheStartPointRefitToTheStartConnector) {
+    std::vector<std::string> single = LayRun(1);
+    Seen before = Look(single[0]);
+    Run(kLprop, "v2=1000\naccept\n");
+    Seen after = Look(single[0]);
+    EXPECT_EQ(after.length, 1000);
+    EXPECT_EQ(after.edited, 1);
+    EXPECT_DOUBLE_EQ(after.x, before.x - 250);  // its end stays on the start point
+    EXPECT_NE(state->startConnector, nullptr);
 }
 
 TEST_F(EditCommandsTest, PropertiesWithOneJointRefitToTheNeighbour) {
