@@ -1,10 +1,11 @@
+// The properties dialog: the tiles filled from the element's type
+// descriptor, every change read back into the element at once, the
+// piece-length question on accept and the element restored on cancel.
 #include "ui/dcl/loedit_dialog.h"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 
-#include "core/catalogue_strings.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
 #include "core/message_format.h"
@@ -21,8 +22,8 @@ constexpr const char* kHelpTopic = "topic_tulajdonsagok";
 // Labels of the catalogue page, the type code and the air system.
 constexpr int kFirstInfoLabel = 1;
 constexpr int kInfoLabels = 3;
-// The toggle's value when the element is listed in the bill of materials;
-// the element's flag is the other way round (1: not listed).
+// The element's bill-of-materials flag when it is left out of the list; the
+// "dbjegy" toggle shows the opposite, ticked for a listed element.
 constexpr int16_t kNotListed = 1;
 // "The standard piece length is %lg but the duct is %lg long. ..."
 constexpr int kPieceLengthQuestion = 188;
