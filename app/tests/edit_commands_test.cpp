@@ -110,6 +110,13 @@ TEST_F(EditCommandsTest, InsertBetweenStoresPicksOrRefusesElementsWithoutFreeCon
     EXPECT_NE(state->selectionState, kTwoEntitiesPicked);
     Run(kLins, "#" + run[0] + "\n^C\n");
     EXPECT_NE(state->selectionState, kTwoEntitiesPicked);
+    Run(kLins, "#" + run[0] + "\n50000,50000\n");
+    EXPECT_TRUE(Said("Nothing was picked."));
+    host::io::setScript("0,-5000\n100,-5000\n\n");
+    host::shell::runCommandWord("LINE");
+    Run(kLins, "#" + run[0] + "\nlast\n");
+    EXPECT_TRUE(Said("That is not a LurakCAD element."));
+    EXPECT_NE(state->selectionState, kTwoEntitiesPicked);
     Run(kLins, "#" + run[0] + "\n#" + run[2] + "\n");
     EXPECT_EQ(state->selectionState, kTwoEntitiesPicked);
     EXPECT_EQ(HandleOf(state->firstPick), run[0]);
