@@ -100,9 +100,9 @@ void CallFunction() {
     if (!module.messagesLoaded)
         return;
     SwitchDocState();
-    // A refused host version leaves every function inert: the drawing is
-    // not touched either.
-    if (module.linetypesPending == 1 && module.hostVersionOk) {
+    // The linetypes load on the first call after a drawing load whatever
+    // the host version; only the functions themselves stay inert.
+    if (module.linetypesPending == 1) {
         LoadSystemLinetypes();
         module.linetypesPending = 0;
     }

@@ -19,11 +19,11 @@
 #include "ui/mfc/lsysdialog.h"
 
 // The listed system of the tag, or a new one defined in the system dialog
-// and added to the drawing.  0 with the record, -1 when none came about.
-static int16_t TakeOrDefineSystem(LDocState* s, const char* tag, LSystemRecord* record) {
-    char key[16];
-    std::snprintf(key, sizeof key, "%s", tag);
-    if (GetSystemByTag(s->systemList, record, key) == 0)
+// and added to the drawing.  The look-up cuts and upper-cases the tag in
+// place, so a new system's dialog proposes its layers from the tag as it
+// will be stored.  0 with the record, -1 when none came about.
+static int16_t TakeOrDefineSystem(LDocState* s, char* tag, LSystemRecord* record) {
+    if (GetSystemByTag(s->systemList, record, tag) == 0)
         return 0;
     LSysDialog dlg(acedGetAcadFrame());
     std::snprintf(record->tag, sizeof record->tag, "%s", tag);

@@ -152,7 +152,13 @@ public:
     int16_t GetAttachPosition() const { return attachPosition; }
     void GetSystemTag(char* out, size_t outSize) const;
     const LSystemRecord& System() const { return system; }
-    void SetSystemRecord(const LSystemRecord& record) { system = record; }
+    // The listed system with the tag: 0 when the drawing lists one, which
+    // the element then takes; -1 when it does not.  SetSystemRecord goes by
+    // the given record's tag and, when no such system is listed (a record of
+    // the caller's own), takes the record as given and says so with -1.
+    int16_t SetSystemByTag(const char* tag);
+    int16_t SetSystemRecord(const LSystemRecord& record);
+    int16_t GetSystemRecord(LSystemRecord* out) const;
 
     // Parameter texts.
     int16_t SetParamIsText(int16_t i);
@@ -235,12 +241,14 @@ public:
     // Children.
     int16_t AddChild(LObject* child, uint16_t position);
     int16_t AlignTo(LObject* parent);
-    // With the parent loaded (SetParent): align to it, and step the attach
-    // position to the next one whose mask accepts this element's kind.
-    // Loading an unloaded parent from its insert comes with the XDATA
-    // reader; until then an unloaded parent gives -1.
+    // Align to the parent, and step the attach position to the next one
+    // whose mask accepts this element's kind.  A parent not set is read from
+    // the parent insert for the call and deleted after it; -1 when there is
+    // none to read.
     int16_t AlignToParent();
     int16_t NextAttachPosition();
+    // Re-aligns every attached child to this element and writes it again.
+    int16_t UpdateChildren();
     int16_t CountChildren() const;
     LChildNode* NextChild(ads_name out, LChildNode* previous) const;
     void SetParent(LObject* p) { parent = p; }

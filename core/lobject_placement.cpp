@@ -1,6 +1,10 @@
 // Orientation, flipping, moving, and attaching children to a parent.
 #include "core/lobject.h"
 
+#include <memory>
+
+#include "core/element_load.h"
+
 int16_t LObject::MoveBy(const ads_point v, int16_t forget) {
     AddVector3d(insertionPoint, v);
     ads_name_clear(entity);  // the next insert makes a new entity
@@ -168,7 +172,30 @@ int16_t LObject::AlignTo(LObject* p) {
     return 0;
 }
 
+// The parent for AlignToParent and NextAttachPosition: the one set, or one
+// read from the parent insert for the call and deleted after it.
+class LoadedParent {
+public:
+    LoadedParent(LObject*& parent, const ads_name entity) : parent(parent) {
+        if (!parent && !ads_name_nil(entity)) {
+            loaded.reset(LoadElementFromEntity(entity));
+            parent = loaded.get();
+        }
+    }
+    ~LoadedParent() {
+        if (loaded)
+            parent = nullptr;
+    }
+    LoadedParent(const LoadedParent&) = delete;
+    LoadedParent& operator=(const LoadedParent&) = delete;
+
+private:
+    LObject*& parent;
+    std::unique_ptr<LObject, void (*)(LObject*)> loaded{nullptr, DestroyElement};
+};
+
 int16_t LObject::AlignToParent() {
+    LoadedParent scope(parent, parentEntity);
     if (!parent)
         return -1;
     AlignTo(parent);
@@ -176,6 +203,7 @@ int16_t LObject::AlignToParent() {
 }
 
 int16_t LObject::NextAttachPosition() {
+    LoadedParent scope(parent, parentEntity);
     if (!parent)
         return -1;
     int start = attachPosition >= 0 && attachPosition < 6 ? attachPosition : 0;
@@ -183,5 +211,19 @@ int16_t LObject::NextAttachPosition() {
     while (q != start && (parent->GetAttachMask(static_cast<int16_t>(q)) & kind) == 0)
         q = (q + 1) % 6;
     attachPosition = static_cast<int16_t>(q);
+    return 0;
+}
+
+int16_t LObject::UpdateChildren() {
+    ads_name entity;
+    for (LChildNode* node = NextChild(entity, nullptr); node; node = NextChild(entity, node)) {
+        std::unique_ptr<LObject, void (*)(LObject*)> child(LoadElementFromEntity(entity), DestroyElement);
+        if (!child)
+            continue;
+        child->SetParent(this);
+        child->AlignToParent();
+        child->Insert(15);
+        child->SetParent(nullptr);
+    }
     return 0;
 }

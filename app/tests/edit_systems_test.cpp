@@ -1,5 +1,5 @@
 // "C:lsys" and the systems list dialog: the list, new, edit, delete with
-// its question, choosing by double click, and cancel taking changes back.
+// its question, choosing by double click, and cancel keeping every change.
 #include <fstream>
 
 #include "core/system_list.h"
@@ -75,34 +75,37 @@ TEST_F(EditSystemsTest, DeleteAsksFirstAndActsOnTheFirstSystemWithNoLine) {
     EXPECT_TRUE(Listed("BB"));
 }
 
-TEST_F(EditSystemsTest, CancelTakesBackDeletionsAndNewSystems) {
+TEST_F(EditSystemsTest, CancelKeepsEveryChangeMadeInTheDialog) {
+    // Deleted, then cancelled: still deleted, and queued for the command
+    // to erase; a new system stays too.
     RunDialog("list=1\ndelete\nok\nnew\n1000=zl1\n1001=Zone\nok\ncancel\n");
-    EXPECT_TRUE(Listed("BB"));
-    EXPECT_FALSE(Removal("BB"));
-    EXPECT_FALSE(Listed("ZL1"));
-    EXPECT_FALSE(Removal("ZL1"));
-    // Deleted and made anew under its tag: the old one is back, unerased.
-    RunDialog("list=0\ndelete\nok\nnew\n1000=aa\n1001=Other\nok\ncancel\n");
+    EXPECT_FALSE(Listed("BB"));
+    EXPECT_TRUE(Removal("BB"));
+    EXPECT_TRUE(Listed("ZL1"));
+    // An edit confirmed in the system dialog stays after "cancel".
+    RunDialog("list=0\nedit\n1001=Other\nok\ncancel\n");
     LSystemRecord r;
     char aa[] = "AA";
     ASSERT_EQ(GetSystemByTag(state->systemList, &r, aa), 0);
-    EXPECT_STREQ(r.name, "Befuvo");
-    EXPECT_FALSE(Removal("AA"));
-    // Accept keeps a deletion, for the command to erase.
-    RunDialog("list=1\ndelete\nok\naccept\n");
-    EXPECT_FALSE(Listed("BB"));
-    EXPECT_TRUE(Removal("BB"));
+    EXPECT_STREQ(r.name, "Other");
 }
 
-TEST_F(EditSystemsTest, EditKeepsTheChangeAndCancelOfTheDialogTakesItBack) {
+TEST_F(EditSystemsTest, CancelledSystemOrScaleDialogLeavesTheRecordAlone) {
     Run(kLsys, "list=1\nedit\n1001=Exhaust\nok\naccept\n");
     LSystemRecord r;
     char bb[] = "BB";
     ASSERT_EQ(GetSystemByTag(state->systemList, &r, bb), 0);
     EXPECT_STREQ(r.name, "Exhaust");
-    Run(kLsys, "list=1\nedit\n1001=Other\nok\ncancel\n");
+    Run(kLsys, "list=1\nedit\n1001=Other\ncancel\naccept\n");
     ASSERT_EQ(GetSystemByTag(state->systemList, &r, bb), 0);
     EXPECT_STREQ(r.name, "Exhaust");
+    double scale = r.zigzagScale;
+    Run(kLsys, "list=1\nzscale\n1074=2.5\ncancel\naccept\n");
+    ASSERT_EQ(GetSystemByTag(state->systemList, &r, bb), 0);
+    EXPECT_EQ(r.zigzagScale, scale);
+    Run(kLsys, "list=1\nzscale\n1074=2.5\nok\naccept\n");
+    ASSERT_EQ(GetSystemByTag(state->systemList, &r, bb), 0);
+    EXPECT_EQ(r.zigzagScale, 2.5);
 }
 
 TEST_F(EditSystemsTest, MissingDialogIsReportedWithItsKey) {

@@ -41,6 +41,9 @@ TEST_F(StartSystemTest, NewTagIsDefinedInTheSystemDialogAndAdded) {
     EXPECT_EQ(state->startConnector->shape, kShapeRound);
     EXPECT_EQ(state->startConnector->a, 315);
     EXPECT_STREQ(state->currentSystem.tag, "ZZ9");
+    // The dialog proposed its layer from the tag as stored, not as typed.
+    EXPECT_STREQ(state->currentSystem.penLayer[0], "LURAK-ZZ9");
+    EXPECT_STREQ(state->currentSystem.labelLayer, "LURAK-ZZ9-100");
     char tag[] = "ZZ9";
     EXPECT_NE(FindSystem(state->systemList, tag), nullptr);
 }

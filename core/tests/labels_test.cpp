@@ -25,6 +25,16 @@ protected:
         JointDrawingTest::TearDown();
     }
 
+    // The fixture's system, changed, becomes the listed one the duct takes.
+    void GiveChangedRecord() {
+        char tag[sizeof record.tag];
+        std::snprintf(tag, sizeof tag, "%s", record.tag);
+        LSystemNode* node = FindSystem(state->systemList, tag);
+        ASSERT_NE(node, nullptr);
+        node->record = record;
+        EXPECT_EQ(duct->SetSystemRecord(record), 0);
+    }
+
     int16_t Place(const char* answer) {
         host::io::setScript(answer);
         return PlaceLabel(duct, 0);
@@ -83,7 +93,7 @@ TEST_F(LabelTest, PlacedLabelAndLeaderNameEachOther) {
 
 TEST_F(LabelTest, NearPickGivesZeroLeaderAndUnderlineEnd) {
     record.labelCircle = 0;
-    duct->SetSystemRecord(record);
+    GiveChangedRecord();
     ASSERT_EQ(Place("500,30\n"), 0);
     ads_point start, end;
     Ends(duct->GetLabel(0)->leader, start, end);
@@ -196,11 +206,11 @@ TEST_F(LabelTest, LabelsMovedOrCopiedToTheLabelLayer) {
     TestEntity mark = Line();
     duct->AddMark(mark.name);
     std::snprintf(record.labelLayer, sizeof record.labelLayer, "ZZ-NEW");
-    duct->SetSystemRecord(record);
+    GiveChangedRecord();
     ASSERT_EQ(duct->MoveLabelsToLabelLayer(0), 0);
     EXPECT_EQ(GroupText(mark.name, 8), "ZZ-NEW");
     std::snprintf(record.labelLayer, sizeof record.labelLayer, "ZZ-THIRD");
-    duct->SetSystemRecord(record);
+    GiveChangedRecord();
     std::string before = Last().handle;
     ASSERT_EQ(duct->MoveLabelsToLabelLayer(1), 0);
     EXPECT_EQ(GroupText(mark.name, 8), "ZZ-THIRD");

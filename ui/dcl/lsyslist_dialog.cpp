@@ -24,31 +24,6 @@ int AskBox(int message, UINT buttons) {
 
 bool SameTag(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
 
-int CountRemovals(const LSystemList& list) {
-    int n = 0;
-    for (const LSystemRemoval* r = list.removals; r->next; r = r->next)
-        ++n;
-    return n;
-}
-
-// Forgets the removals queued after the first `keep`: their systems are
-// back, so their entities stay.  The node after the kept ones becomes the
-// empty tail.
-void TruncateRemovals(LSystemList& list, int keep) {
-    LSystemRemoval* cut = list.removals;
-    for (int i = 0; i < keep && cut->next; ++i)
-        cut = cut->next;
-    if (!cut->next)
-        return;
-    delete cut->next;  // with the chain behind it
-    cut->next = nullptr;
-    cut->layerCount = 0;
-    cut->tag[0] = '\0';
-    cut->labelLayer[0] = '\0';
-    std::memset(cut->layers, 0, sizeof cut->layers);
-    list.removalTail = cut;
-}
-
 LSEditDlg* DialogOf(ads_callback_packet* packet) {
     return static_cast<LSEditDlg*>(LDialog::FromPacket(packet));
 }
@@ -72,7 +47,6 @@ int16_t LSEditDlg::SetupTiles() {
     chosenTag[0] = '\0';
     if (!systems)
         return -1;
-    KeepSystems();
     ActionTile("delete", DeleteCallback);
     ActionTile("list", ListCallback);
     ActionTile("new", NewCallback);
@@ -80,11 +54,6 @@ int16_t LSEditDlg::SetupTiles() {
     ActionTile("zscale", ZScaleCallback);
     ActionTile("accept", chooseMode ? AcceptCallback : CloseWithoutChoice);
     FillList();
-    return 0;
-}
-
-int16_t LSEditDlg::OnCancel() {
-    RestoreSystems();
     return 0;
 }
 
@@ -152,6 +121,12 @@ void LSEditDlg::OnEdit() {
         dlg.mode = kSysExisting;
         dlg.systems = systems;
         dlg.DoModal();
+        // A cancelled system dialog leaves the stored record alone.
+        if (dlg.result != 0) {
+            FillList();
+            SetTileInt("list", index);
+            return;
+        }
         int16_t keepOldLabels = 0;
         if (strcasecmp(record.labelLayer, before.labelLayer) != 0) {
             int answer = AskBox(182, MB_YESNOCANCEL);
@@ -173,9 +148,10 @@ void LSEditDlg::OnZScale() {
         LSclDlg dlg(acedGetAcadFrame());
         dlg.system = record;
         dlg.scale = record.zigzagScale;
-        dlg.DoModal();
-        record.zigzagScale = dlg.scale;
-        ModifySystem(*systems, &record, 0);
+        if (dlg.DoModal() == IDOK) {
+            record.zigzagScale = dlg.scale;
+            ModifySystem(*systems, &record, 0);
+        }
     }
     SetTileInt("list", index);
 }
@@ -186,59 +162,6 @@ void LSEditDlg::OnDelete() {
     if (SelectedSystem(&record, &index) && AskBox(168, MB_OKCANCEL) == IDOK)
         DeleteSystem(*systems, &record);
     FillList();
-}
-
-void LSEditDlg::KeepSystems() {
-    kept.clear();
-    keptRemovals = CountRemovals(*systems);
-    for (LSystemNode* node = systems->systems; node; node = node->next) {
-        Kept k;
-        k.record = node->record;
-        k.changeMask = node->changeMask;
-        k.savedLabelOffset = node->savedLabelOffset;
-        k.labelLayerChanged = node->labelLayerChanged;
-        k.keepOldLabels = node->keepOldLabels;
-        std::memcpy(k.oldLabelLayer, node->oldLabelLayer, sizeof k.oldLabelLayer);
-        std::memcpy(k.newLabelLayer, node->newLabelLayer, sizeof k.newLabelLayer);
-        kept.push_back(k);
-    }
-}
-
-void LSEditDlg::RestoreSystems() {
-    // Systems added while the dialog was open leave again.
-    LSystemRecord r;
-    for (int16_t i = 0; GetSystemByIndex(*systems, &r, i) == 0;) {
-        bool wasThere = false;
-        for (const Kept& k : kept)
-            wasThere = wasThere || SameTag(k.record.tag, r.tag);
-        if (wasThere)
-            ++i;
-        else
-            DeleteSystem(*systems, &r);
-    }
-    // Deleted ones come back; edited ones get their old record and their
-    // old pending changes.
-    for (Kept& k : kept) {
-        LSystemRecord record = k.record;
-        LSystemNode* node = FindSystem(*systems, record.tag);
-        if (!node) {
-            AddSystem(*systems, &record);
-            node = FindSystem(*systems, record.tag);
-        } else {
-            ModifySystem(*systems, &record, 0);
-        }
-        if (!node)
-            continue;
-        node->record = k.record;
-        node->changeMask = k.changeMask;
-        node->savedLabelOffset = k.savedLabelOffset;
-        node->labelLayerChanged = k.labelLayerChanged;
-        node->keepOldLabels = k.keepOldLabels;
-        std::memcpy(node->oldLabelLayer, k.oldLabelLayer, sizeof k.oldLabelLayer);
-        std::memcpy(node->newLabelLayer, k.newLabelLayer, sizeof k.newLabelLayer);
-    }
-    // Nothing the dialog queued for erasing is erased.
-    TruncateRemovals(*systems, keptRemovals);
 }
 
 void LSEditDlg::NewCallback(ads_callback_packet* p) {

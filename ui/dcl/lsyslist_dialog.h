@@ -4,12 +4,12 @@
 // "accept" chooses the selected line; a double click always chooses.
 //
 // New, edit, delete and scale reach the drawing's list and dictionary at
-// once, so that the list always shows what is stored; "cancel" takes every
-// such change back, so a cancelled dialog leaves the systems as they were.
+// once, so that the list always shows what is stored; they stay whichever
+// way the dialog closes: only the choice of a system depends on that.  A
+// system or scale dialog that is itself cancelled changes nothing.
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include "core/system_list.h"
 #include "core/system_record.h"
@@ -21,7 +21,6 @@ public:
     explicit LSEditDlg(LSystemList* systems = nullptr);
 
     int16_t SetupTiles() override;
-    int16_t OnCancel() override;
     int16_t Finish() override;
 
     void FillList();
@@ -45,25 +44,10 @@ public:
     LSystemList* systems;
 
 private:
-    // What a listed system was when the dialog opened.
-    struct Kept {
-        LSystemRecord record;
-        uint32_t changeMask = 0;
-        int32_t savedLabelOffset = -1;
-        int16_t labelLayerChanged = 0;
-        int16_t keepOldLabels = 0;
-        char oldLabelLayer[32] = "";
-        char newLabelLayer[32] = "";
-    };
-    void KeepSystems();
-    void RestoreSystems();
     // The record at the list's selected line (the first with none); the
     // index read in *index.  False for an empty list.
     bool SelectedSystem(LSystemRecord* out, int16_t* index);
     void SelectTag(const char* tag);
-
-    std::vector<Kept> kept;
-    int keptRemovals = 0;  // removals already queued when the dialog opened
 };
 
 // The systems list in choose mode, for the start dialog's "Systems..."

@@ -171,3 +171,7 @@ CString LSysDialog::ShownLayer(const CString& layer) const { return layer == L"0
 CString LSysDialog::HeldLayer(const CString& layer) const {
     return layer.CompareNoCase(layers[0]) == 0 ? CString(L"0") : layer;
 }
+
+CString LSysDialog::HeldLayerExact(const CString& layer) const {
+    return layer == layers[0] ? CString(L"0") : layer;
+}

@@ -98,8 +98,13 @@ private:
     void TakeRecordFields();
     void ShowFields();
     void ShowPen();
-    // "0" when the layer is the pen-0 layer (any case).
+    // "0" when the layer is the pen-0 layer.
+    // Layer names compare as whole texts; a layer typed into a pen-1, pen-2,
+    // centre-line or label box matches the pen-0 layer ignoring case, while
+    // a new pen-0 layer (typed, or proposed from the tag) claims only the
+    // layers spelt exactly as it is.
     CString HeldLayer(const CString& layer) const;
+    CString HeldLayerExact(const CString& layer) const;
     void HoldLayersOfPen0();
     void ProposeLabelLayer();
     // The colour dialog on colour; true when the user chose one.

@@ -64,9 +64,9 @@ void LSysDialog::ProposeLabelLayer() {
 
 void LSysDialog::HoldLayersOfPen0() {
     for (int i = 1; i < kSysPenCount; ++i)
-        layers[i] = HeldLayer(layers[i]);
-    centreLayer = HeldLayer(centreLayer);
-    labelLayer = HeldLayer(labelLayer);
+        layers[i] = HeldLayerExact(layers[i]);
+    centreLayer = HeldLayerExact(centreLayer);
+    labelLayer = HeldLayerExact(labelLayer);
 }
 
 void LSysDialog::OnChangePenLayer() {

@@ -7,10 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/element_factory.h"
+#include "core/element_load.h"
 #include "core/lobject.h"
 #include "core/refit_joint.h"
 #include "core/system_list.h"
@@ -92,6 +94,30 @@ TEST_F(NetworkRun, RunsDamperAndGrilleSavedAsACheckedDrawing) {
     EXPECT_EQ(grille->Insert(1), 0);
     EXPECT_EQ(duct->Insert(13), 0);
     EXPECT_EQ(damper->Insert(13), 0);
+
+    // Rebuilt from its insert, the grille knows its parent by entity only:
+    // aligning reads the duct for the call and lets it go again.
+    ads_name grilleEntity;
+    grille->GetEntity(grilleEntity);
+    ads_point aligned;
+    grille->GetInsertionPoint(aligned);
+    {
+        std::unique_ptr<LObject, void (*)(LObject*)> rebuilt(LoadElementFromEntity(grilleEntity), DestroyElement);
+        ASSERT_NE(rebuilt, nullptr);
+        EXPECT_EQ(rebuilt->GetParent(), nullptr);
+        const ads_point away = {aligned[0] + 700, aligned[1] - 300, 0};
+        rebuilt->MoveTo(away);
+        EXPECT_EQ(rebuilt->AlignToParent(), 0);
+        EXPECT_EQ(rebuilt->GetParent(), nullptr);
+        ads_point back;
+        rebuilt->GetInsertionPoint(back);
+        EXPECT_NEAR(back[0], aligned[0], 1e-6);
+        EXPECT_NEAR(back[1], aligned[1], 1e-6);
+        EXPECT_EQ(rebuilt->NextAttachPosition(), 0);
+        EXPECT_TRUE(duct->GetAttachMask(rebuilt->GetAttachPosition()) & grille->GetKind());
+    }
+    // An element with no parent at all has nothing to align to.
+    EXPECT_EQ(damper->AlignToParent(), -1);
 
     const std::string path = LURAK_BINARY_DIR "/network_run.dxf";
     SaveChecked(path);

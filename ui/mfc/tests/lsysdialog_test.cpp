@@ -91,6 +91,16 @@ TEST_F(SysDialogTest, LayerOfPen0IsHeldAsZeroElsewhere) {
     Run(renamed, "1000=zl1\n1021=OTHER\n1004=OTHER\n");
     EXPECT_EQ(renamed.centreLayer, L"0");
     EXPECT_EQ(renamed.shown[1021], "OTHER");
+    // A new pen-0 layer claims only layers spelt exactly as it is; a layer
+    // typed into the centre-line box matches it in any case.
+    SysProbe spelt;
+    record = LSystemRecord();
+    Run(spelt, "1000=zl1\n1021=other\n1004=OTHER\n");
+    EXPECT_EQ(spelt.centreLayer, L"other");
+    SysProbe anyCase;
+    record = LSystemRecord();
+    Run(anyCase, "1000=zl1\n1004=OTHER\n1021=Other\n");
+    EXPECT_EQ(anyCase.centreLayer, L"0");
 }
 
 TEST_F(SysDialogTest, PenLinetypeListOffersByBlockOnlyForPens1And2) {
