@@ -14,11 +14,22 @@
 #include "core/element_load.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
+#include "core/message_format.h"
 #include "core/messages.h"
 #include "core/rounding.h"
 #include "core/string_convert.h"
 
 namespace {
+
+// No real network lays this many pieces in one straight run (30 km of
+// standard pieces); a mistyped end point far away would otherwise fill
+// the memory and the drawing.
+constexpr int kMostPiecesInRun = 20000;
+// Runs of more pieces show their progress (on a terminal).
+constexpr int kPiecesShowingProgress = 500;
+constexpr int kMessageLayingRun = 154;
+constexpr int kMessageRunTooLong = 189;
+constexpr int kMessageDoesNotFit = 166;
 
 // The straight piece of a connector shape: family, subtype, length param.
 struct PieceType {
@@ -45,6 +56,15 @@ double PieceLength(int16_t shape) {
     if (shape == kShapeRect)
         return d.rectPieceLength > 0 ? d.rectPieceLength : fallback.rectPieceLength;
     return d.roundPieceLength > 0 ? d.roundPieceLength : fallback.roundPieceLength;
+}
+
+// The pieces a run of `left` takes, or -1 (with a message) beyond the bound.
+int PiecesOfRun(int16_t shape, double left) {
+    double pieces = std::ceil(left / PieceLength(shape));
+    if (pieces <= kMostPiecesInRun)
+        return static_cast<int>(pieces);
+    acutPrintf(L"%s", ToWide(FormatMessageNumber(kMessageRunTooLong, {left, kMostPiecesInRun}).c_str()).c_str());
+    return -1;
 }
 
 LObject* MakePiece(int16_t shape) {
@@ -107,20 +127,29 @@ int16_t AddPiece(int16_t n, int16_t c0, double left, double* laid) {
     return 0;
 }
 
-// Lays the rest of a run from the current element's next free connector.
-int16_t LayRest(double left) {
+// Lays the rest of a run (`pieces` in all) from the current element's next
+// free connector.
+int16_t LayRest(double left, int pieces) {
     LDocState* s = CurrentDocState;
-    while (left > 0) {
+    bool showProgress = pieces >= kPiecesShowingProgress;
+    if (showProgress)
+        acedSetStatusBarProgressMeter(ToWide(CommandMessage(kMessageLayingRun)).c_str(), 0, pieces);
+    int16_t result = 0;
+    for (int laidPieces = 1; left > 0; ++laidPieces) {
         int16_t c0 = ConnectorSearchStart();
         int16_t n = s->current->NextFreeConnector(c0, -1);
-        if (n == -1)
-            return -1;
         double laid = 0;
-        if (AddPiece(n, c0, left, &laid) != 0)
-            return -1;
+        if (n == -1 || AddPiece(n, c0, left, &laid) != 0) {
+            result = -1;
+            break;
+        }
         left -= laid;
+        if (showProgress)
+            acedSetStatusBarProgressMeterPos(laidPieces);
     }
-    return 0;
+    if (showProgress)
+        acedRestoreStatusBarProgressMeter();
+    return result;
 }
 
 // S: a run from the pending start connector.  1 when a run was laid, 0
@@ -136,6 +165,9 @@ int16_t RunFromStart() {
     if (acedGetPoint(start->position, ToWide(CommandMessage(179)).c_str(), p1) != RTNORM)
         return 0;
     double left = RunLength(start->position, p1, start->GetAngle());
+    int pieces = PiecesOfRun(start->shape, left);
+    if (pieces < 0)
+        return -1;
     LObject* piece = MakePiece(start->shape);
     if (!piece)
         return -1;
@@ -151,7 +183,13 @@ int16_t RunFromStart() {
     }
     GiveCurrentSystem(piece);
     SetPieceLength(piece, start->shape, left);
-    piece->FitToConnector(start, k);
+    // A start connector whose size no piece has cannot take one: laid
+    // anyway, the piece kept its default size and went the wrong way.
+    if (piece->FitToConnector(start, k) != 0) {
+        PrintCommandMessage(kMessageDoesNotFit);
+        DestroyElement(piece);
+        return -1;
+    }
     piece->Insert(15);
     MakeCurrentEntity(piece);
     if (s->current)
@@ -160,7 +198,7 @@ int16_t RunFromStart() {
     s->currentConnector = k;
     s->selectionState = 0;
     left -= PieceLength(start->shape);
-    return LayRest(left) == 0 ? 1 : -1;
+    return LayRest(left, pieces) == 0 ? 1 : -1;
 }
 
 // R: a run from the current element's next free connector; "Next" moves
@@ -194,10 +232,13 @@ int16_t RunFromCurrent() {
     double left = RunLength(p0, p1, ConnectorDirection(s->current, n));
     if (left <= 0)
         return 1;
+    int pieces = PiecesOfRun(s->current->GetConnector(n)->shape, left);
+    if (pieces < 0)
+        return -1;
     double laid = 0;
     if (AddPiece(n, ConnectorSearchStart(), left, &laid) != 0)
         return -1;
-    return LayRest(left - laid) == 0 ? 1 : -1;
+    return LayRest(left - laid, pieces) == 0 ? 1 : -1;
 }
 
 } // namespace

@@ -9,6 +9,9 @@ command -v ninja >/dev/null || need+=(ninja-build)
 [ -f /usr/include/readline/readline.h ] || need+=(libreadline-dev)
 /usr/bin/python3 -c 'import ezdxf' 2>/dev/null || need+=(python3-ezdxf)
 /usr/bin/python3 -c 'import matplotlib' 2>/dev/null || need+=(python3-matplotlib)
+# The fuzz targets (scripts/fuzz.sh): clang and its libFuzzer runtime.
+command -v clang++ >/dev/null || need+=(clang)
+compgen -G '/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a' >/dev/null || need+=(libclang-rt-14-dev)
 if [ ${#need[@]} -gt 0 ]; then
   SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
   $SUDO apt-get update -qq

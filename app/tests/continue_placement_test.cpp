@@ -5,6 +5,9 @@
 #include "app/dispatch.h"
 #include "io/io.h"
 #include "module_fixture.h"
+#include "shell/progress.h"
+
+#include <sstream>
 
 namespace {
 
@@ -100,4 +103,43 @@ TEST_F(ContinuePlacementTest, ModeOnFollowsPlacingCommandsAndLstartTurnsItOff) {
     EXPECT_EQ(ContinuousMode(), 1);
     Run(kLstart, "^C\n");
     EXPECT_EQ(ContinuousMode(), 0);
+}
+
+// A mistyped end point far away (1e14 ended in bad_alloc, 1e9 wrote a
+// 1.3 GB drawing) is refused before anything is laid, from the start point
+// and from a current element alike.
+TEST_F(ContinuePlacementTest, RunsBeyondAnyRealNetworkAreRefusedAndNothingIsLaid) {
+    SetStart(0, 0, 0, kShapeRect, 400, 300);
+    EXPECT_EQ(Continue("1e14,0\n"), -1);
+    EXPECT_TRUE(StoredElements().empty());
+    EXPECT_TRUE(Said("A run of 1e+14 would take more than 20000 pieces: nothing was laid."));
+    EXPECT_NE(state->startConnector, nullptr);
+    EXPECT_EQ(Continue("3000,0\n1e9,0\n"), -1);
+    EXPECT_EQ(StoredElements().size(), 2u);
+    std::string said = Transcript();
+    EXPECT_NE(said.find("A run of 9.99997e+08 would take more than 20000 pieces: nothing was laid."), std::string::npos) << said;
+}
+
+// Long runs show a progress meter that ends cleared.
+TEST_F(ContinuePlacementTest, LongRunsShowTheirProgress) {
+    std::ostringstream meter;
+    host::shell::setProgressOutput(&meter);
+    SetStart(0, 0, 0, kShapeRound, 250, 0);
+    EXPECT_EQ(Continue("3000000,0\n^C\n"), 0);
+    host::shell::setProgressOutput(nullptr);
+    EXPECT_EQ(StoredElements().size(), 500u);
+    std::string shown = meter.str();
+    EXPECT_EQ(shown.rfind("\rLaying the run 0%", 0), 0u) << shown.substr(0, 80);
+    EXPECT_NE(shown.find("\rLaying the run 50%"), std::string::npos);
+    EXPECT_EQ(shown.substr(shown.size() - 4), "\r\033[K");
+}
+
+// A start connector no piece fits (a size of 0 from before the start dialog
+// refused it): nothing is laid, instead of pieces of a default size laid
+// from -5250 backwards.
+TEST_F(ContinuePlacementTest, AStartNoPieceFitsLaysNothing) {
+    SetStart(0, 0, 0, kShapeRect, 0, 300);
+    EXPECT_EQ(Continue("6000,0\n"), -1);
+    EXPECT_TRUE(StoredElements().empty());
+    EXPECT_TRUE(Said("The element does not fit here."));
 }

@@ -1,15 +1,13 @@
 #include "module_fixture.h"
 
+#include "test_system.h"
+
 #include "ads_entity.h"
 #include "app/command_bodies.h"
 #include "app/dispatch.h"
 #include "app/place_support.h"
 #include "core/element_load.h"
 #include "core/linetypes.h"
-#include "core/string_convert.h"
-#include "core/system_layers.h"
-#include "core/system_store.h"
-#include "core/system_text.h"
 #include "io/io.h"
 #include "shell/session.h"
 #include "windows_min.h"
@@ -99,22 +97,7 @@ void PlacementTest::TearDown() {
 
 LSystemRecord PlacementTest::AddTestSystem(const char* tag, const char* name) {
     LSystemRecord r;
-    char layer[24];
-    SystemLayerName(layer, sizeof layer, tag);
-    CopyFieldText(r.tag, tag);
-    CopyFieldText(r.name, name);
-    for (int i = 0; i < 3; ++i) {
-        CopyFieldText(r.penLayer[i], layer);
-        CopyFieldText(r.penLinetype[i], "CONTINUOUS");
-    }
-    CopyFieldText(r.centreLayer, layer);
-    CopyFieldText(r.centreLinetype, "CONTINUOUS");
-    CopyFieldText(r.labelLayer, (std::string(layer) + "-F").c_str());
-    CopyFieldText(r.textStyle, "STANDARD");
-    CopyFieldText(r.dimStyle, "STANDARD");
-    CreateLayer(5, ToWide(layer).c_str(), state->database);
-    CreateLayer(7, ToWide(r.labelLayer).c_str(), state->database);
-    EXPECT_EQ(AddSystem(state->systemList, &r), 0);
+    EXPECT_EQ(AddLayeredSystem(state, tag, name, &r), 0);
     return r;
 }
 

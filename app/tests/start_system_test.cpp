@@ -72,3 +72,19 @@ TEST_F(StartSystemTest, SecondStartReplacesTheFirstAndTheCurrentElement) {
     EXPECT_EQ(state->current, nullptr);
     EXPECT_EQ(state->selectionState, kNoCurrentElement);
 }
+
+// A width or height of 0 was taken, stored as the piece's default 150 and
+// the run laid backwards; the dialog now stays open until the size is one.
+TEST_F(StartSystemTest, AZeroSizeKeepsTheDialogOpenUntilItIsGiven) {
+    Run(kLstart, "0,0\n0\n1016=0\n1017=300\n1009=HV1\nok\n1016=400\n1017=0\nok\n1017=300\nok\n");
+    std::string said = Transcript();
+    size_t first = said.find("Give the cross-section a size above zero.");
+    ASSERT_NE(first, std::string::npos) << said;
+    EXPECT_NE(said.find("Give the cross-section a size above zero.", first + 1), std::string::npos) << said;
+    ASSERT_NE(state->startConnector, nullptr);
+    EXPECT_EQ(state->startConnector->a, 400);
+    EXPECT_EQ(state->startConnector->b, 300);
+    // On the round tab only the diameter counts.
+    Run(kLstart, "0,0\n0\n1023=1\n1022=315\n1009=HV1\nok\n");
+    EXPECT_EQ(Transcript().find("size above zero"), std::string::npos);
+}

@@ -201,9 +201,10 @@ TEST_F(ShippedMessages, FormattedEntriesTakeWhatTheirCallersPass) {
     EXPECT_TRUE(MessageFormatMatches(MessageText(148), {"sysedit"}));     // missing dialog key
     EXPECT_TRUE(MessageFormatMatches(MessageText(188), {6000.0, 7500.0})); // piece length, length
     EXPECT_TRUE(MessageFormatMatches(MessageText(190), {101}));           // proposed label number
+    EXPECT_TRUE(MessageFormatMatches(MessageText(189), {1e9, 20000}));    // run length, most pieces
     // Every other text has no conversion, so it prints as it stands.
     for (int number = 0; number < kMessageCount; ++number) {
-        if (number == 67 || number == 148 || number == 188 || number == 190)
+        if (number == 67 || number == 148 || number == 188 || number == 189 || number == 190)
             continue;
         EXPECT_TRUE(MessageFormatMatches(MessageText(number), {})) << number;
     }
@@ -214,11 +215,11 @@ TEST_F(ShippedMessages, PrintedMessagesEndTheirLine) {
     auto text = [](int number) { return std::string(MessageText(number)); };
     // Texts printed on the command line end in a line feed; prompts, alerts
     // and titles do not.
-    for (int number : {148, 149, 152, 153, 155, 156, 157, 163, 164, 166, 167, 170, 176, 183, 185, 191})
+    for (int number : {148, 149, 152, 153, 155, 156, 157, 163, 164, 166, 167, 170, 176, 183, 185, 189, 191})
         EXPECT_EQ(text(number).back(), '\n') << number;
     for (int number : {150, 151, 165, 169, 171, 172, 177, 178, 179, 180, 184, 186, 187, 190})
         EXPECT_EQ(text(number).substr(text(number).size() - 2), ": ") << number;
-    for (int number : {158, 160, 161, 162, 168, 174, 175, 181, 182, 188, 192})
+    for (int number : {158, 159, 160, 161, 162, 168, 174, 175, 181, 182, 188, 192})
         EXPECT_NE(text(number).back(), '\n') << number;
     // Keyword prompts offer the keywords their callers set up.
     EXPECT_NE(text(165).find("[Quit]"), std::string::npos);

@@ -270,9 +270,10 @@ TEST_F(SystemStoreTest, DefaultsReadOnlyWhatTheyCanUse) {
     EXPECT_EQ(partial.rectPieceLength, 20);
     EXPECT_EQ(partial.roundPieceLength, 6000);
     EXPECT_EQ(partial.insertScale, AcGeScale3d(1.0));
-    // Piece lengths and a scale of 0 or less, or not finite, fall back.
+    // Piece lengths and a scale of 0 or less fall back (a number that is not
+    // finite the host refuses to store at all).
     LDrawingDefaults bad = readStored(
-        acutBuildList(1001, L"LurakCad_B1", 1040, -5.0, 1040, 0.0, 1040, -6000.0, 1040, NAN, 0));
+        acutBuildList(1001, L"LurakCad_B1", 1040, -5.0, 1040, 0.0, 1040, -6000.0, 1040, -1.0, 0));
     EXPECT_EQ(bad.labelDistance, 50);
     EXPECT_EQ(bad.rectPieceLength, 1500);
     EXPECT_EQ(bad.roundPieceLength, 6000);

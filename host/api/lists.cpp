@@ -217,6 +217,10 @@ bool appendOtherGroup(const db::Database& db, int code, const resbuf& rb, GroupL
     return false;
 }
 
+bool nonFiniteError(std::string& error, int code) {
+    return groupError(error, "group ", code, " holds a number that is not finite");
+}
+
 bool groupFromResbuf(const db::Database& db, const resbuf& rb, Group& out, std::string& error) {
     static thread_local GroupList one;
     one.clear();

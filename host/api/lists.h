@@ -2,6 +2,7 @@
 // C API functions.
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -107,6 +108,11 @@ bool parseXdata(const db::Database& db, const resbuf* first, db::GroupList& xdat
 // Points, reals, 16-bit integers and short texts (most groups) are
 // converted inline.
 bool appendOtherGroup(const db::Database& db, int code, const resbuf& rb, db::GroupList& out, std::string& error);
+// No infinite or NaN number enters a drawing: the file could not hold it.
+inline bool finitePoint(const double p[3]) { return std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]); }
+// False, with the message for a group whose number is not finite.
+bool nonFiniteError(std::string& error, int code);
+
 [[gnu::always_inline]] inline bool appendGroup(const db::Database& db, int code, const resbuf& rb,
                                                db::GroupList& out, std::string& error) {
     db::ValueKind kind;
@@ -114,11 +120,13 @@ bool appendOtherGroup(const db::Database& db, int code, const resbuf& rb, db::Gr
         // Pushed as const lvalues: the vector's inline copy path.
         switch (kind) {
         case db::ValueKind::Point: {
+            if (!finitePoint(rb.resval.rpoint)) return nonFiniteError(error, code);
             const db::Group g = db::Group::point(code, rb.resval.rpoint);
             out.push_back(g);
             return true;
         }
         case db::ValueKind::Real: {
+            if (!std::isfinite(rb.resval.rreal)) return nonFiniteError(error, code);
             const db::Group g = db::Group::real(code, rb.resval.rreal);
             out.push_back(g);
             return true;

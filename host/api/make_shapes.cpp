@@ -1,6 +1,7 @@
 #include "api/make_shapes.h"
 
 #include <array>
+#include <cmath>
 #include <cwchar>
 
 #include "api/entity_rules.h"
@@ -324,16 +325,19 @@ bool appendStep(const db::Database& db, Shape& shape, size_t i, const Body& body
         return true;
     }
     case Action::Angle: {
+        if (!std::isfinite(node->resval.rreal)) return nonFiniteError(error, step.code);
         const Group g = Group::real(step.code, db::fromRadians(shape.typeName, step.code, node->resval.rreal));
         out.push_back(g);
         return true;
     }
     case Action::Point: {
+        if (!finitePoint(node->resval.rpoint)) return nonFiniteError(error, step.code);
         const Group g = Group::point(step.code, node->resval.rpoint);
         out.push_back(g);
         return true;
     }
     case Action::Real: {
+        if (!std::isfinite(node->resval.rreal)) return nonFiniteError(error, step.code);
         const Group g = Group::real(step.code, node->resval.rreal);
         out.push_back(g);
         return true;

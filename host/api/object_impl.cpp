@@ -1,6 +1,7 @@
 #include "api/object_impl.h"
 
 #include <algorithm>
+#include <cmath>
 #include <unordered_map>
 
 #include "api/host_api.h"
@@ -274,6 +275,9 @@ void AcDbObjectImpl::canonicalize() {
 
 Acad::ErrorStatus AcDbObjectImpl::set(Group g) {
     if (!writable()) return Acad::eNotOpenForWrite;
+    if ((g.kind() == db::ValueKind::Real && !std::isfinite(g.asReal())) ||
+        (g.kind() == db::ValueKind::Point && !api::finitePoint(g.asPoint())))
+        return Acad::eInvalidInput;  // the drawing could not be saved with it
     db::Object* o = object();
     size_t xb = db::xdataBegin(*o);
     if (Group* old = db::findGroup(*o, g.code(), 0, xb)) *old = std::move(g);

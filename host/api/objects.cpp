@@ -439,7 +439,7 @@ AcGeScale3d AcDbBlockReference::scaleFactors() const {
     return {impl()->real(41, 1), impl()->real(42, 1), impl()->real(43, 1)};
 }
 Acad::ErrorStatus AcDbBlockReference::setScaleFactors(const AcGeScale3d& s) {
-    if (s.sx == 0 || s.sy == 0 || s.sz == 0) return Acad::eInvalidInput;
+    if (s.sx == 0 || s.sy == 0 || s.sz == 0 || !std::isfinite(s.sx + s.sy + s.sz)) return Acad::eInvalidInput;
     Acad::ErrorStatus es = impl()->set(Group::real(41, s.sx));
     if (es == Acad::eOk) es = impl()->set(Group::real(42, s.sy));
     if (es == Acad::eOk) es = impl()->set(Group::real(43, s.sz));

@@ -1,5 +1,6 @@
 // Symbol tables, their records and iterators in the object API.
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "api/entity_rules.h"
@@ -193,6 +194,7 @@ AcGePoint3d AcDbBlockTableRecord::origin() const {
 
 Acad::ErrorStatus AcDbBlockTableRecord::setOrigin(const AcGePoint3d& origin) {
     if (!impl()->writable()) return Acad::eNotOpenForWrite;
+    if (!std::isfinite(origin.x) || !std::isfinite(origin.y) || !std::isfinite(origin.z)) return Acad::eInvalidInput;
     db::Database* db = impl()->database();
     if (db == nullptr) {
         impl()->pendingOrigin = origin;

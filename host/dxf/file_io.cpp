@@ -32,6 +32,24 @@ void syncDirectory(const std::string& directory)
     ::close(fd);
 }
 
+// The file a path finally names, symbolic links followed (a dangling one
+// names the file it would create); false with errno ELOOP for a loop.
+bool followLinks(std::string& path)
+{
+    constexpr int kMostLinks = 40;  // as the kernel allows
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return true;
+        std::string target(static_cast<size_t>(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
+        ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n < 0 || static_cast<size_t>(n) >= target.size()) return true;
+        target.resize(static_cast<size_t>(n));
+        path = target.front() == '/' ? target : directoryOf(path) + "/" + target;
+    }
+    errno = ELOOP;
+    return false;
+}
+
 } // namespace
 
 bool readWholeFile(const std::string& path, std::string& content, std::string& error)
@@ -70,9 +88,9 @@ AtomicFileWriter::~AtomicFileWriter()
     discard();
 }
 
-bool AtomicFileWriter::fail(const std::string& what, const std::string& path)
+bool AtomicFileWriter::fail(const std::string& what)
 {
-    error_ = describe(what, path, errno);
+    error_ = describe(what, path_, errno);
     discard();
     return false;
 }
@@ -89,12 +107,17 @@ bool AtomicFileWriter::open(const std::string& path)
 {
     discard();
     path_ = path;
-    temporary_ = path + ".tmp" + std::to_string(::getpid());
+    target_ = path;
+    if (!followLinks(target_)) {
+        error_ = describe("cannot create", path_, errno);
+        return false;
+    }
+    temporary_ = target_ + ".tmp" + std::to_string(::getpid());
     fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd_ < 0) return fail("cannot create", temporary_);
+    if (fd_ < 0) return fail("cannot create");
     // A replaced file keeps its permissions.
     struct stat old {};
-    if (::stat(path.c_str(), &old) == 0) ::fchmod(fd_, old.st_mode & 07777);
+    if (::stat(target_.c_str(), &old) == 0) ::fchmod(fd_, old.st_mode & 07777);
     return true;
 }
 
@@ -107,7 +130,7 @@ bool AtomicFileWriter::write(std::string_view data)
     while (!data.empty()) {
         ssize_t written = ::write(fd_, data.data(), data.size());
         if (written < 0 && errno == EINTR) continue;
-        if (written < 0) return fail("cannot write", temporary_);
+        if (written < 0) return fail("cannot write");
         data.remove_prefix(static_cast<size_t>(written));
     }
     return true;
@@ -119,15 +142,15 @@ bool AtomicFileWriter::commit()
         error_ = "cannot save " + path_ + ": the file is not open";
         return false;
     }
-    if (::fsync(fd_) != 0) return fail("cannot flush", temporary_);
+    if (::fsync(fd_) != 0) return fail("cannot write");
     int fd = fd_;
     fd_ = -1;
-    if (::close(fd) != 0 || ::rename(temporary_.c_str(), path_.c_str()) != 0) {
+    if (::close(fd) != 0 || ::rename(temporary_.c_str(), target_.c_str()) != 0) {
         error_ = describe("cannot replace", path_, errno);
         ::unlink(temporary_.c_str());
         return false;
     }
-    syncDirectory(directoryOf(path_));
+    syncDirectory(directoryOf(target_));
     return true;
 }
 

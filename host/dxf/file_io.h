@@ -11,7 +11,8 @@ bool readWholeFile(const std::string& path, std::string& content, std::string& e
 
 // Replaces a file so that readers see either the old file or the whole new
 // one: the data goes to a temporary file beside the target, is flushed to
-// the disk, and is renamed over the target by commit().  Until then, and on
+// the disk, and is renamed over the target by commit().  A symbolic link is
+// followed: its final target is replaced and the link stays.  Until then, and on
 // any failure, the old file is left as it was; a writer destroyed without a
 // successful commit removes its temporary file.
 class AtomicFileWriter {
@@ -24,14 +25,16 @@ public:
     bool open(const std::string& path);
     bool write(std::string_view data);
     bool commit();
-    // Why the last call failed ("cannot create /x/a.dxf.tmp123: Permission denied").
+    // Why the last call failed, naming the file asked for ("cannot create
+    // /x/a.dxf: Permission denied"), never the temporary file.
     const std::string& error() const { return error_; }
 
 private:
     void discard();
-    bool fail(const std::string& what, const std::string& path);
+    bool fail(const std::string& what);
 
-    std::string path_;
+    std::string path_;      // as the caller named it
+    std::string target_;    // path_ with its symbolic links followed
     std::string temporary_;
     int fd_ = -1;
     std::string error_;

@@ -18,6 +18,9 @@ enum class ValueKind : unsigned char {
 // leaves undefined are read as text so that nothing is lost.
 ValueKind valueKindOf(int code);
 
+// The largest group code a DXF file holds (the last XDATA code).
+inline constexpr int kLastGroupCode = 1071;
+
 // True for the first coordinate of a point (10-18, 110-112, 210-213, 1010-1013):
 // its y and z follow as code+10 and code+20.
 bool isPointStart(int code);

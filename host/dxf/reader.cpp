@@ -9,6 +9,7 @@
 #include "dxf/subclass_markers.h"
 
 #include <algorithm>
+#include <cctype>
 #include <malloc.h>
 #include <iterator>
 
@@ -255,6 +256,20 @@ bool DxfReader::readTables()
     return endOfSection("the TABLES section");
 }
 
+namespace {
+
+// Equal but for the case of ASCII letters.
+bool sameLetters(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+} // namespace
+
 bool DxfReader::readTable()
 {
     std::string name(textOf(rec_->groups, 2));
@@ -274,6 +289,12 @@ bool DxfReader::readTable()
     }
     while (nextRecord() && !is("ENDTAB") && !is("ENDSEC") && !is("EOF")) {
         uint32_t line = rec_->line;
+        // Only records of the table's own type: another one (an "eNDTAB")
+        // would be written inside the table and end it early.
+        if (!sameLetters(rec_->type, db::tableName(table))) {
+            note(line, "a " + std::string(rec_->type) + " in the " + name + " table was left out");
+            continue;
+        }
         std::string recordName(textOf(rec_->groups, 2));
         Slot record = store(ObjectClass::TableRecord);
         if (record == kNoSlot) return false;

@@ -92,6 +92,12 @@ bool Tokenizer::next(Token& token)
             return false;
         }
     }
+    // Codes outside the DXF ranges would be cut to 16 bits when stored, and
+    // the negative ones stand for entity names and the like in lists.
+    if (token.code < 0 || token.code > kLastGroupCode) {
+        fail(token.line, "group code " + std::to_string(token.code) + " is not a DXF group code");
+        return false;
+    }
     if (!readLine(token.text)) {
         fail(token.line, "file ends after group code " + std::to_string(token.code) + " without its value");
         return false;

@@ -91,7 +91,10 @@ private:
         while (at < size && data[at] == ' ') ++at;
         size_t digits = at;
         int value = 0;
-        while (at < size && static_cast<unsigned>(data[at] - '0') < 10) value = value * 10 + (data[at++] - '0');
+        // Six digits at most are read: more is no group code, and the sum
+        // would overflow on a long line of digits.
+        while (at < size && at - digits <= 5 && static_cast<unsigned>(data[at] - '0') < 10)
+            value = value * 10 + (data[at++] - '0');
         if (at == digits || at - digits > 5 || at >= size) return false;
         if (data[at] == '\r') ++at;
         if (at >= size || data[at] != '\n') return false;

@@ -54,6 +54,14 @@ int acedGetFileD(const ACHAR* title, const ACHAR* defawlt, const ACHAR* ext, int
 // 1 when the user has cancelled since the plug-in was last invoked.
 int acedUsrBrk();
 
+// The progress meter of a long operation: a label and a range, then the
+// position as the work goes on, then restored.  The host draws it on the
+// terminal's error stream, only when that is a terminal (a transcript
+// stays as it was).  0 when shown, -1 otherwise.
+int acedSetStatusBarProgressMeter(const ACHAR* label, int minPos, int maxPos);
+int acedSetStatusBarProgressMeterPos(int pos);
+void acedRestoreStatusBarProgressMeter();
+
 // ---------------------------------------------------------------------------
 // Commands.  Arguments are pairs (type, value) closed by RTNONE: RTSTR text,
 // RTPOINT/RT3DPOINT point, RTREAL/RTANG number, RTSHORT/RTLONG integer.

@@ -27,6 +27,8 @@ std::ostream& transcript() {
     return s.out ? *s.out : std::cout;
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 std::vector<std::string> splitLines(std::string_view text) {
     std::vector<std::string> lines;
     size_t start = 0;
@@ -43,7 +45,8 @@ std::vector<std::string> splitLines(std::string_view text) {
 
 } // namespace
 
-StringSource::StringSource(std::string_view text) : lines_(splitLines(text)) {}
+StringSource::StringSource(std::string_view text)
+    : lines_(splitLines(text.substr(text.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0 ? kByteOrderMark.size() : 0))) {}
 StringSource::StringSource(std::vector<std::string> lines) : lines_(std::move(lines)) {}
 
 bool StringSource::readLine(std::string_view, std::string& line) {
@@ -57,6 +60,10 @@ StreamSource::StreamSource(std::unique_ptr<std::istream> in) : in_(std::move(in)
 bool StreamSource::readLine(std::string_view, std::string& line) {
     if (!in_ || !std::getline(*in_, line)) return false;
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    // Editors that save UTF-8 with a byte-order mark put it before the
+    // first command, where it would make the command unknown.
+    if (first_ && line.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0) line.erase(0, kByteOrderMark.size());
+    first_ = false;
     return true;
 }
 

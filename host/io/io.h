@@ -24,7 +24,7 @@ public:
     virtual bool interactive() const { return false; }
 };
 
-// Lines of an in-memory script.
+// Lines of an in-memory script (a leading byte-order mark is dropped).
 class StringSource : public LineSource {
 public:
     explicit StringSource(std::string_view text);
@@ -37,7 +37,8 @@ private:
     size_t next_ = 0;
 };
 
-// Lines of a stream (a script file or a pipe).
+// Lines of a stream (a script file or a pipe); a UTF-8 byte-order mark
+// before the first line is dropped.
 class StreamSource : public LineSource {
 public:
     explicit StreamSource(std::unique_ptr<std::istream> in);
@@ -45,6 +46,7 @@ public:
 
 private:
     std::unique_ptr<std::istream> in_;
+    bool first_ = true;
 };
 
 // Replaces the current source; null means "no input" (every ask fails).

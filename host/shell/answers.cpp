@@ -9,7 +9,6 @@ namespace host::shell {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr double kFarthest = 1e15;
 
 std::vector<std::string_view> splitOn(std::string_view text, char separator) {
     std::vector<std::string_view> parts;
@@ -73,7 +72,7 @@ bool parsePoint(std::string_view text, const double* from, double point[3]) {
             point[0] = from[0] + dist * std::cos(a);
             point[1] = from[1] + dist * std::sin(a);
             point[2] = from[2];
-            return std::fabs(point[0]) <= kFarthest && std::fabs(point[1]) <= kFarthest;
+            return std::fabs(point[0]) <= kFarthestCoordinate && std::fabs(point[1]) <= kFarthestCoordinate;
         }
     }
     std::vector<std::string_view> parts = splitOn(text, ',');
@@ -85,7 +84,7 @@ bool parsePoint(std::string_view text, const double* from, double point[3]) {
         point[i] = relative ? from[i] + v[i] : v[i];
         // Far beyond any drawing: lengths and angles computed from such
         // points would overflow.
-        if (std::fabs(point[i]) > kFarthest) return false;
+        if (!(std::fabs(point[i]) <= kFarthestCoordinate)) return false;  // NaN (from a base point) too
     }
     return true;
 }

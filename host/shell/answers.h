@@ -6,6 +6,10 @@
 
 namespace host::shell {
 
+// Coordinates and numbers beyond this are refused: lengths and angles
+// computed from them would overflow or lose every digit that matters.
+inline constexpr double kFarthestCoordinate = 1e15;
+
 // A whole answer as a number ("12.5", "-3", "1e3"); false for anything else.
 bool parseNumber(std::string_view text, double& value);
 // A whole answer as an integer between -32768 and 32767.

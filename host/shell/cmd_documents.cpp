@@ -1,8 +1,12 @@
 // NEW, OPEN, SAVE, SAVEAS, CLOSE, QUIT.
 #include <filesystem>
+#include <optional>
+#include <vector>
 
 #include "io/io.h"
 #include "shell/commands.h"
+#include "shell/documents.h"
+#include "shell/keywords.h"
 #include "shell/drawing_store.h"
 #include "shell/prompting.h"
 #include "shell/session.h"
@@ -10,6 +14,31 @@
 namespace host::shell {
 
 namespace {
+
+// The file a typed answer names: the drawing's own file for Enter, a file
+// inside a folder, ".dxf" added when the name has no extension.
+std::string answeredPath(const Document& doc, const std::string& answer) {
+    std::string path = answer.empty() ? (doc.path().empty() ? doc.name() : doc.path()) : answer;
+    path = saveTarget(doc, path);
+    if (std::filesystem::path(path).extension().empty()) path += ".dxf";
+    return path;
+}
+
+// Saves doc (current) to path and says how it went; the drawing then has
+// that file.
+bool saveAndReport(Document& doc, const std::string& path) {
+    makeCurrent(&doc);
+    plugin().send(AcRx::kSaveMsg);
+    std::string message;
+    bool saved = saveDrawing(doc, path, message);
+    reprompt(message);
+    if (!saved) {
+        noteSaveFailure();
+        return false;
+    }
+    doc.setPath(path);
+    return true;
+}
 
 class NewCommand : public Command {
 public:
@@ -52,49 +81,85 @@ public:
     Step take(const Arg& answer) override {
         Document* doc = currentDocument();
         if (!doc) return Step::Cancelled;
-        std::string path = answer.text.empty() ? (doc->path().empty() ? doc->name() : doc->path()) : answer.text;
-        if (std::filesystem::path(path).extension().empty()) path += ".dxf";
-        return save(*doc, path);
+        return save(*doc, answeredPath(*doc, answer.text));
     }
 
 private:
-    Step save(Document& doc, const std::string& path) {
-        plugin().send(AcRx::kSaveMsg);
-        std::string error;
-        if (!writeDrawing(doc, path, error)) {
-            reprompt(error);
-            noteSaveFailure();
-            return Step::Cancelled;
-        }
-        doc.setPath(path);
-        return Step::Done;
+    static Step save(Document& doc, const std::string& path) {
+        return saveAndReport(doc, path) ? Step::Done : Step::Cancelled;
     }
     bool askName_;
 };
 
+// CLOSE (the current drawing) and QUIT (every drawing): each drawing with
+// unsaved changes is asked about first.  Yes saves it (asking for a file
+// when it has none), No lets the changes go, Cancel keeps everything open.
+// When the input ends before the answer, the changes are not saved and a
+// line says so.
 class CloseCommand : public Command {
 public:
+    explicit CloseCommand(bool all) : all_(all) {}
     Step start() override {
-        Document* doc = currentDocument();
-        if (!doc) {
+        Document* current = currentDocument();
+        if (!all_ && !current) {
             reprompt("No drawing is open.");
             return Step::Cancelled;
         }
-        closeDrawing(doc);
-        return Step::Done;
+        for (Document* doc : all_ ? documents().open() : std::vector<Document*>{current})
+            if (hasUnsavedChanges(*doc)) asking_.push_back(doc);
+        return next();
     }
-    std::string prompt() const override { return {}; }
-    Step take(const Arg&) override { return Step::Done; }
-};
+    std::string prompt() const override {
+        const Document& doc = *asking_.front();
+        if (askingFile_) return "Save drawing as <" + doc.name() + ">: ";
+        return "Save changes to " + doc.name() + "? " + kAnswers.display() + " <Yes>: ";
+    }
+    Step take(const Arg& answer) override {
+        Document& doc = *asking_.front();
+        if (askingFile_) return saveAndGoOn(doc, answeredPath(doc, answer.text));
+        std::optional<std::string> keyword = answer.text.empty() ? std::string("Yes") : kAnswers.match(answer.text);
+        if (!keyword) {
+            reprompt("Invalid option keyword.");
+            return Step::Rejected;
+        }
+        if (*keyword == "Cancel") return Step::Cancelled;
+        if (*keyword == "No") {
+            markSaved(doc);  // the changes are let go
+            asking_.erase(asking_.begin());
+            return next();
+        }
+        if (doc.path().empty()) {
+            askingFile_ = true;
+            return Step::More;
+        }
+        return saveAndGoOn(doc, doc.path());
+    }
+    void end() override {
+        if (!io::atEnd()) return;
+        for (Document* doc : asking_) {
+            reprompt("Changes to " + doc->name() + " were not saved.");
+            markSaved(*doc);
+        }
+        asking_.clear();
+    }
 
-class QuitCommand : public Command {
-public:
-    Step start() override {
-        quit();
+private:
+    Step next() {
+        askingFile_ = false;
+        if (!asking_.empty()) return Step::More;
+        if (all_) quit();
+        else closeDrawing(currentDocument());
         return Step::Done;
     }
-    std::string prompt() const override { return {}; }
-    Step take(const Arg&) override { return Step::Done; }
+    Step saveAndGoOn(Document& doc, const std::string& path) {
+        if (!saveAndReport(doc, path)) return Step::Cancelled;  // nothing is closed unsaved after a failed save
+        asking_.erase(asking_.begin());
+        return next();
+    }
+    inline static const KeywordList kAnswers{"Yes No Cancel"};
+    bool all_;
+    bool askingFile_ = false;
+    std::vector<Document*> asking_;
 };
 
 } // namespace
@@ -104,8 +169,8 @@ std::unique_ptr<Command> makeDocumentCommand(const std::string& name) {
     if (name == "OPEN") return std::make_unique<OpenCommand>();
     if (name == "SAVE" || name == "QSAVE") return std::make_unique<SaveCommand>(false);
     if (name == "SAVEAS") return std::make_unique<SaveCommand>(true);
-    if (name == "CLOSE") return std::make_unique<CloseCommand>();
-    if (name == "QUIT" || name == "EXIT") return std::make_unique<QuitCommand>();
+    if (name == "CLOSE") return std::make_unique<CloseCommand>(false);
+    if (name == "QUIT" || name == "EXIT") return std::make_unique<CloseCommand>(true);
     return nullptr;
 }
 

@@ -19,8 +19,12 @@ public:
         doc->menus().push_back(answer.text);
         if (findOnSearchPath(answer.text).empty())
             reprompt("Menu file " + answer.text + " is not on the search path.");
+        else
+            commandNote("Menu " + answer.text + " loaded.");
         return Step::Done;
     }
+    // A module loads its menu into every drawing: a note, not a dialogue.
+    bool echoesPassedAnswers() const override { return false; }
 };
 
 } // namespace

@@ -105,7 +105,7 @@ int run(const std::vector<Item>& items) {
                 step = active()->take(Arg::ofText(answer));
             } while (step == Step::Rejected);
         } else {
-            if (echoOn()) reprompt(active()->prompt() + item.arg.display());
+            if (echoOn() && active()->echoesPassedAnswers()) reprompt(active()->prompt() + item.arg.display());
             step = active()->take(item.arg);
             if (step == Step::Rejected) return abandon(RTREJ);
         }

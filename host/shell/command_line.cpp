@@ -2,6 +2,7 @@
 
 #include "io/io.h"
 #include "shell/answers.h"
+#include "shell/command_help.h"
 #include "shell/commands.h"
 #include "shell/functions.h"
 #include "shell/prompting.h"
@@ -42,6 +43,9 @@ std::string Arg::display() const {
 
 bool pointOf(const Arg& answer, double point[3]) {
     if (answer.kind == Arg::Kind::Point) {
+        // A passed point no drawing can hold is refused like a typed one.
+        for (int i = 0; i < 3; ++i)
+            if (!std::isfinite(answer.point[i]) || std::fabs(answer.point[i]) > kFarthestCoordinate) return false;
         for (int i = 0; i < 3; ++i) point[i] = answer.point[i];
     } else {
         double last[3];
@@ -54,6 +58,7 @@ bool pointOf(const Arg& answer, double point[3]) {
 
 bool numberOf(const Arg& answer, double& value) {
     if (answer.kind == Arg::Kind::Number) {
+        if (!std::isfinite(answer.number) || std::fabs(answer.number) > kFarthestCoordinate) return false;
         value = answer.number;
         return true;
     }
@@ -92,24 +97,6 @@ bool runCommandWord(const std::string& word) {
     return true;
 }
 
-namespace {
-
-// "?" or HELP at the command prompt: the host's commands and the functions
-// the current drawing defines.
-void listCommands() {
-    std::string text =
-        "Host commands: NEW OPEN SAVE SAVEAS CLOSE QUIT LINE CIRCLE ARC TEXT ERASE LIST DIM LINETYPE MENULOAD";
-    if (Document* doc = currentDocument()) {
-        std::string defined;
-        for (const auto& [name, code] : doc->functions())
-            defined += " " + (name.rfind("C:", 0) == 0 ? name.substr(2) : "(" + name + ")");
-        if (!defined.empty()) text += "\nDefined in " + doc->name() + ":" + defined;
-    }
-    reprompt(text);
-}
-
-} // namespace
-
 void runCommandLine() {
     while (!quitting()) {
         if (commandActive()) {
@@ -123,7 +110,7 @@ void runCommandLine() {
         }
         if (line.empty()) continue;
         if (line == "?" || sameName(line, "HELP")) {
-            listCommands();
+            reprompt(commandListing(currentDocument()));
             continue;
         }
         if (!runCommandWord(line)) reprompt("Unknown command \"" + line + "\".");

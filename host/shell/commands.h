@@ -40,6 +40,9 @@ public:
     virtual Step take(const Arg& answer) = 0;
     // Ended from outside: cancel or an empty acedCommand.
     virtual void end() {}
+    // False for a command that reports a passed answer by a note of its
+    // own rather than by its prompt and the answer.
+    virtual bool echoesPassedAnswers() const { return true; }
 };
 
 // A host command by name ("LINE", "_line", ".LINE"); null when unknown.

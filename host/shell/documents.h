@@ -45,6 +45,11 @@ public:
     // Menus loaded with _MENULOAD, as named.
     std::vector<std::string>& menus() { return menus_; }
 
+    // The digest of the drawing as last made, opened or saved; a different
+    // digest now means unsaved changes.
+    uint64_t savedDigest() const { return savedDigest_; }
+    void setSavedDigest(uint64_t digest) { savedDigest_ = digest; }
+
     // The drawing's database, owned by the document.
     void setDatabase(AcDbDatabase* db, void (*destroy)(AcDbDatabase*));
 
@@ -60,6 +65,7 @@ private:
     std::vector<std::string> menus_;
     AcDbDatabase* database_ = nullptr;
     void (*destroyDatabase_)(AcDbDatabase*) = nullptr;
+    uint64_t savedDigest_ = 0;
 };
 
 class DocumentManager : public AcApDocManager {

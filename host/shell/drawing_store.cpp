@@ -1,11 +1,14 @@
 #include "shell/drawing_store.h"
 
+#include <cctype>
+#include <filesystem>
+
 #include "acdb_objects.h"
 #include "api/host_api.h"
-#include "shell/documents.h"
-
 #include "dxf/reader.h"
 #include "dxf/writer.h"
+#include "shell/documents.h"
+#include "shell/drawing_check.h"
 
 namespace host::shell {
 
@@ -21,7 +24,14 @@ bool readDrawing(Document& doc, const std::string& path, std::string& error) {
     dxf::ReadReport report;
     std::unique_ptr<db::Database> drawing = dxf::readDxfFile(path, report);
     if (!drawing) {
-        error = "Cannot open " + report.error.text();
+        const dxf::Diagnostic& why = report.error;
+        if (why.line == 0 && why.message.find(path) != std::string::npos) {
+            // "cannot open x.dxf: No such file or directory" names the file already.
+            error = why.message;
+            error[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(error[0])));
+        } else {
+            error = "Cannot open " + why.text();
+        }
         return false;
     }
     api::replaceDatabase(doc.database(), std::move(drawing));
@@ -34,10 +44,45 @@ bool writeDrawing(Document& doc, const std::string& path, std::string& error) {
         error = "Cannot save " + path + ": the drawing has no database.";
         return false;
     }
-    if (!dxf::writeDxfFile(*drawing, path, dxf::WriteOptions{}, error)) {
-        error = "Cannot save " + path + ": " + error;
+    if (std::string where = firstNonFiniteNumber(*drawing); !where.empty()) {
+        error = "Cannot save " + path + ": " + where + " holds a number that is not finite; the file was not touched.";
         return false;
     }
+    if (!dxf::writeDxfFile(*drawing, path, dxf::WriteOptions{}, error)) {
+        // The writer's message names the file already.
+        error = "Cannot save: " + error;
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+uint64_t digestOf(const Document& doc) {
+    db::Database* drawing = doc.database() ? api::databaseOf(doc.database()) : nullptr;
+    return drawing ? drawingDigest(*drawing) : 0;
+}
+
+} // namespace
+
+void markSaved(Document& doc) { doc.setSavedDigest(digestOf(doc)); }
+
+bool hasUnsavedChanges(const Document& doc) { return digestOf(doc) != doc.savedDigest(); }
+
+std::string saveTarget(const Document& doc, const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(path, ec)) return path;
+    return (std::filesystem::path(path) / std::filesystem::path(doc.name()).filename()).string();
+}
+
+bool saveDrawing(Document& doc, const std::string& path, std::string& message) {
+    if (!writeDrawing(doc, path, message)) return false;
+    markSaved(doc);
+    std::error_code ec;
+    std::filesystem::path where = std::filesystem::absolute(path, ec);
+    size_t count = modelSpaceEntityCount(*api::databaseOf(doc.database()));
+    message = "Saved " + (ec ? path : where.lexically_normal().string()) + " (" + std::to_string(count) +
+              (count == 1 ? " entity" : " entities") + " in model space).";
     return true;
 }
 

@@ -16,6 +16,16 @@ void attachNewDatabase(Document& doc);
 bool readDrawing(Document& doc, const std::string& path, std::string& error);
 // Writes doc's drawing to path (atomically); false with a message.
 bool writeDrawing(Document& doc, const std::string& path, std::string& error);
+// The file a save to path writes: a folder gets the drawing's own name
+// inside it.
+std::string saveTarget(const Document& doc, const std::string& path);
+// Writes doc's drawing to path; `message` says where it went and how many
+// entities it holds, or why nothing was written.
+bool saveDrawing(Document& doc, const std::string& path, std::string& message);
+// The drawing as it is now counts as saved.
+void markSaved(Document& doc);
+// True when the drawing changed since it was made, opened or saved.
+bool hasUnsavedChanges(const Document& doc);
 // The C interface acts on this database from now on (null: none).
 void useDatabase(AcDbDatabase* database);
 

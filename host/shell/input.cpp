@@ -72,7 +72,10 @@ int parseValue(Want want, const std::string& answer, const double* base, int bit
         return 1;
     case Want::Angle:
         if (parseNumber(answer, value.number)) {
-            value.number = std::fmod(degreesToRadians(value.number), kTwoPi);
+            if (std::fabs(value.number) > kFarthestCoordinate) return 1;  // refused as out of range
+            // Whole turns go before the conversion, which would overflow
+            // near the largest numbers.
+            value.number = std::fmod(degreesToRadians(std::fmod(value.number, 360.0)), kTwoPi);
             if (value.number < 0) value.number += kTwoPi;
             return 1;
         }
@@ -93,10 +96,13 @@ int parseValue(Want want, const std::string& answer, const double* base, int bit
     return 0;
 }
 
-// The refusal of a value by the zero and negative bits, or null.
+// The refusal of a value by the zero and negative bits, or of a number no
+// drawing can hold; null when the value is taken.
 const char* refusal(Want want, const Value& value, int bits) {
-    if (want != Want::Distance && want != Want::Integer && want != Want::Real) return nullptr;
+    if (want == Want::Point) return nullptr;  // parsePoint keeps points in range
     double v = want == Want::Integer ? value.integer : value.number;
+    if (!std::isfinite(v) || std::fabs(v) > kFarthestCoordinate) return "Value out of range.";
+    if (want == Want::Angle) return nullptr;
     if ((bits & RSG_NOZERO) && v == 0) return "Value must be nonzero.";
     if ((bits & RSG_NONEG) && v < 0) return "Value must be positive.";
     return nullptr;

@@ -2,7 +2,9 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <clocale>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -66,8 +68,16 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
             options.help = true;
         } else if (arg == "-s") {
             if (!value(options.script)) return false;
+            if (options.script.empty()) {
+                error = "option -s needs a file name";
+                return false;
+            }
         } else if (arg == "-o") {
             if (!value(options.output)) return false;
+            if (options.output.empty()) {
+                error = "option -o needs a file name";
+                return false;
+            }
         } else if (arg == "--module") {
             if (!value(options.module)) return false;
         } else if (arg == "--host-version") {
@@ -102,11 +112,15 @@ void saveOutput(const std::string& output) {
         noteSaveFailure();
         return;
     }
-    std::string error;
-    if (!writeDrawing(*doc, output, error)) {
-        std::cerr << "lurak: " << error << "\n";
+    std::string message;
+    std::string target = saveTarget(*doc, output);
+    if (!saveDrawing(*doc, target, message)) {
+        std::cerr << "lurak: " << message << "\n";
         noteSaveFailure();
+        return;
     }
+    doc->setPath(target);
+    io::print(message + "\n");
 }
 
 } // namespace
@@ -125,9 +139,14 @@ int runProgram(int argc, char** argv) {
         return 0;
     }
     if (!options.script.empty()) {
+        std::error_code ec;
+        if (fs::is_directory(options.script, ec)) {
+            std::cerr << "lurak: cannot read script " << options.script << ": it is a folder\n";
+            return 2;
+        }
         auto in = std::make_unique<std::ifstream>(options.script);
         if (!*in) {
-            std::cerr << "lurak: cannot read script " << options.script << "\n";
+            std::cerr << "lurak: cannot read script " << options.script << ": " << std::strerror(errno) << "\n";
             return 2;
         }
         io::setSource(std::make_unique<io::StreamSource>(std::move(in)));

@@ -25,6 +25,8 @@ Session& session() {
 void announceLoad(Document* doc) {
     makeCurrent(doc);
     session().plugin.send(AcRx::kLoadDwgMsg);
+    // What the module adds to a drawing it is given is no change of the user's.
+    markSaved(*doc);
 }
 
 } // namespace
@@ -95,6 +97,8 @@ void quit() {
         action();
     }
     s.quitting = true;
+    for (Document* doc : documents().open())
+        if (hasUnsavedChanges(*doc)) reprompt("Changes to " + doc->name() + " were not saved.");
     if (s.plugin.loaded()) {
         s.plugin.send(AcRx::kPreQuitMsg);
         for (Document* doc : std::vector<Document*>(documents().open())) {

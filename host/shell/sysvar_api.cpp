@@ -1,4 +1,6 @@
 // acedGetVar / acedSetVar over the current document's variables.
+#include <cmath>
+
 #include "aced_input.h"
 #include "shell/documents.h"
 #include "shell/drawing_vars.h"
@@ -43,6 +45,11 @@ int acedSetVar(const ACHAR* sym, const resbuf* val) {
         break;
     default: return RTERROR;
     }
+    // A variable that is not finite would reach the drawing (points taken
+    // from LASTPOINT, header variables).
+    if (!std::isfinite(v.realValue) || !std::isfinite(v.point[0]) || !std::isfinite(v.point[1]) ||
+        !std::isfinite(v.point[2]))
+        return RTERROR;
     if (!setDrawingVar(*doc, name, v)) return RTERROR;
     return RTNORM;
 }

@@ -11,6 +11,7 @@
 namespace {
 
 constexpr int kMessageNoSystem = 160;
+constexpr int kMessageNoSize = 159;
 constexpr int kNumberChars = 8;
 constexpr int kRectTab = 0;
 constexpr int kRoundTab = 1;
@@ -164,6 +165,12 @@ void LStartDialog::OnOK() {
     CopyFieldText(systemTag, ControlText(systemBox, kTagChars).c_str());
     if (systemTag[0] == '\0') {
         AlertMessage(kMessageNoSystem);
+        return;
+    }
+    // A size of zero (or none typed) is no cross-section any element has.
+    if (pConnector != nullptr &&
+        !(pConnector->a > 0 && (pConnector->shape == kShapeRound || pConnector->b > 0))) {
+        AlertMessage(kMessageNoSize);
         return;
     }
     result = 0;

@@ -113,6 +113,27 @@ TEST(DamagedFile, InconsistenciesAreRepairedAndReported)
     EXPECT_GE(db->handseed(), 0x59u);
 }
 
+// Found by fuzzing: a record of another type in a table ("eNDTAB") was
+// kept, written inside the table as ENDTAB, and the saved file did not
+// read back.
+TEST(DamagedFile, ARecordOfAnotherTypeInATableIsLeftOut)
+{
+    std::string text = "  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nSTYLE\n  0\r\neNDTAB\n  0\nLAYER\n  2\nX\n"
+                       "  0\nstyle\n  2\nKEPT\n  0\nENDTAB\n  0\nENDSEC\n  0\nEOF\n";
+    ReadReport report;
+    auto db = readDxfText(text, "odd.dxf", report);
+    ASSERT_TRUE(db) << report.error.text();
+    std::string all;
+    for (const Diagnostic& d : report.repairs) all += d.text() + "\n";
+    EXPECT_NE(all.find("odd.dxf:10: a eNDTAB in the STYLE table was left out"), std::string::npos) << all;
+    EXPECT_NE(all.find("odd.dxf:12: a LAYER in the STYLE table was left out"), std::string::npos) << all;
+    EXPECT_NE(db->findRecord(host::db::Table::Style, "KEPT"), host::db::kNoSlot);
+    std::string written;
+    writeDxfText(*db, written);
+    ReadReport again;
+    EXPECT_TRUE(readDxfText(written, "written.dxf", again)) << again.error.text();
+}
+
 namespace {
 
 // A drawing large enough to be read in pieces on several threads: the

@@ -47,9 +47,35 @@ TEST(FileIo, FailedWriteKeepsTheOldFileAndSaysWhy)
     EXPECT_NE(error.find("cannot replace"), std::string::npos) << error;
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     // A folder that does not exist: nothing can be created.
-    EXPECT_FALSE(writeFileAtomically((dir / "missing" / "b.dxf").string(), "data", error));
-    EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
+    std::string missing = (dir / "missing" / "b.dxf").string();
+    EXPECT_FALSE(writeFileAtomically(missing, "data", error));
+    // The message names the file asked for, never the temporary one.
+    EXPECT_EQ(error, "cannot create " + missing + ": No such file or directory");
     EXPECT_FALSE(readWholeFile((dir / "none.dxf").string(), content, error));
     EXPECT_NE(error.find("cannot open"), std::string::npos);
+    fs::remove_all(dir);
+}
+
+TEST(FileIo, SavingThroughSymbolicLinksReplacesTheTargetAndKeepsTheLinks)
+{
+    fs::path dir = scratchDirectory("links");
+    fs::create_directories(dir / "real");
+    std::string error, content;
+    ASSERT_TRUE(writeFileAtomically((dir / "real" / "a.dxf").string(), "old", error)) << error;
+    fs::create_symlink("real/a.dxf", dir / "link.dxf");    // relative
+    fs::create_symlink(dir / "link.dxf", dir / "chain.dxf");  // absolute, to a link
+    fs::create_symlink("real/new.dxf", dir / "dangling.dxf");
+    for (const char* name : {"link.dxf", "chain.dxf"}) {
+        ASSERT_TRUE(writeFileAtomically((dir / name).string(), name, error)) << error;
+        EXPECT_TRUE(fs::is_symlink(dir / name));
+        ASSERT_TRUE(readWholeFile((dir / "real" / "a.dxf").string(), content, error));
+        EXPECT_EQ(content, name);
+    }
+    ASSERT_TRUE(writeFileAtomically((dir / "dangling.dxf").string(), "made", error)) << error;
+    EXPECT_TRUE(fs::is_symlink(dir / "dangling.dxf"));
+    EXPECT_TRUE(fs::is_regular_file(dir / "real" / "new.dxf"));
+    fs::create_symlink("loop.dxf", dir / "loop.dxf");  // a loop: no hang, a message
+    EXPECT_FALSE(writeFileAtomically((dir / "loop.dxf").string(), "x", error));
+    EXPECT_NE(error.find("loop.dxf"), std::string::npos) << error;
     fs::remove_all(dir);
 }

@@ -67,6 +67,14 @@ TEST(Tokenizer, DamagedGroupsStopWithFileLineAndReason)
         {"  0\nLINE\n  5\nXYZ\n", "t.dxf:4: group 5 must hold a hexadecimal handle, not \"XYZ\""},
         {"  0\nLINE\n 40\nnan\n", "t.dxf:4: group 40 must hold a real number, not \"nan\""},
         {"  0\nLINE\n 40\n\n", "t.dxf:4: group 40 must hold a real number, not \"\""},
+        // Long lines of digits are no group code (and must not overflow).
+        {"5555555555", "t.dxf:1: group code is not a number: \"5555555555\""},
+        {"  0\nLINE\n99999999999999\n1\n", "t.dxf:3: group code is not a number: \"99999999999999\""},
+        // Codes beyond the DXF ranges were cut to 16 bits when stored (32768
+        // became -32768, whose lists leaked their texts).
+        {"  0\nINSERT\n32768\n1\n", "t.dxf:3: group code 32768 is not a DXF group code"},
+        {"  0\nINSERT\n 1072\n1\n", "t.dxf:3: group code 1072 is not a DXF group code"},
+        {"  0\nLINE\n-1\nx\n", "t.dxf:3: group code -1 is not a DXF group code"},
     };
     for (const Case& c : cases) {
         Diagnostic error;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 using namespace host::io;
 
 TEST(Io, AskSkipsCommentsTrimsAndEchoes) {
@@ -26,4 +28,18 @@ TEST(Io, Utf8RoundTripAndRepair) {
     // A truncated sequence and an overlong one become replacement characters.
     EXPECT_EQ(fromUtf8("a\xC3"), L"a\uFFFD");
     EXPECT_EQ(fromUtf8("\xC0\xAF"), L"\uFFFD\uFFFD");
+}
+
+TEST(Io, ByteOrderMarkBeforeTheFirstLineIsDropped) {
+    const std::string text = "\xEF\xBB\xBFline\n\xEF\xBB\xBFkept\n";
+    std::vector<std::unique_ptr<LineSource>> sources;
+    sources.push_back(std::make_unique<StreamSource>(std::make_unique<std::istringstream>(text)));
+    sources.push_back(std::make_unique<StringSource>(text));
+    for (auto& source : sources) {
+        std::string line;
+        ASSERT_TRUE(source->readLine("", line));
+        EXPECT_EQ(line, "line");
+        ASSERT_TRUE(source->readLine("", line));
+        EXPECT_EQ(line, "\xEF\xBB\xBFkept");  // only the file's start holds a mark
+    }
 }

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <string>
 
 #include "aced_input.h"
@@ -134,6 +135,18 @@ TEST_F(Commands, RedrawKeepsHighlightPerEntity) {
     EXPECT_FALSE(doc_->highlighted(line));
     EXPECT_EQ(acedRedraw(line, 9), RTERROR);
     EXPECT_EQ(acedRedraw(nullptr, 1), RTNORM);
+}
+
+// Values passed by acedCommand are checked as typed ones are: a point or
+// number that is not finite is refused with RTREJ and nothing is drawn.
+TEST_F(Commands, PassedNumbersNoDrawingCanHoldAreRefused) {
+    const double nan = std::nan(""), inf = HUGE_VAL;
+    ads_point origin = {0, 0, 0}, bad = {1, nan, 0}, far = {1e16, 0, 0};
+    EXPECT_EQ(acedCommand(RTSTR, L"_LINE", RTPOINT, bad, RTNONE), RTREJ);
+    EXPECT_EQ(acedCommand(RTSTR, L"_LINE", RTPOINT, origin, RTPOINT, far, RTNONE), RTREJ);
+    EXPECT_EQ(acedCommand(RTSTR, L"_CIRCLE", RTPOINT, origin, RTREAL, inf, RTNONE), RTREJ);
+    EXPECT_FALSE(host::shell::commandActive());
+    EXPECT_EQ(lastList(), nullptr);
 }
 
 TEST_F(Commands, UnknownCommandsAreRefused) {

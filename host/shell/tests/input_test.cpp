@@ -61,6 +61,39 @@ TEST_F(Input, DistancesAndAnglesFromNumbersOrPoints) {
     EXPECT_NEAR(d, M_PI / 2, 1e-12);
 }
 
+// Numbers no drawing can hold are asked again: a start direction of 1e308
+// once became a NaN coordinate in the saved file.
+TEST_F(Input, HugeAndNonFiniteNumbersAreAskedAgain) {
+    const ads_point base = {0, 0, 0};
+    double d = 0;
+    script("1e308\n-1e16\ninf\nnan\n450\n");
+    ASSERT_EQ(acedGetAngle(base, L"A: ", &d), RTNORM);
+    EXPECT_NEAR(d, M_PI / 2, 1e-12);
+    std::string t = transcript();
+    EXPECT_EQ(t.find("A: 1e308\nValue out of range.\nA: -1e16\nValue out of range.\nA: inf\n"), 0u) << t;
+    script("1e300\n12\n");
+    ASSERT_EQ(acedGetDist(base, L"D: ", &d), RTNORM);
+    EXPECT_EQ(d, 12);
+    script("1e300\n-1e200\n3\n");
+    ASSERT_EQ(acedGetReal(L"R: ", &d), RTNORM);
+    EXPECT_EQ(d, 3);
+    EXPECT_NE(transcript().find("R: -1e200\nValue out of range.\nR: 3"), std::string::npos);
+    ads_point p;
+    script("1e300,0\n@1e16<0\n1,2\n");
+    ASSERT_EQ(acedGetPoint(base, L"P: ", p), RTNORM);
+    EXPECT_EQ(p[1], 2);
+    // Nor does a variable take one, and a base that is not finite gives no
+    // relative point.
+    resbuf nanPoint{};
+    nanPoint.restype = RT3DPOINT;
+    nanPoint.resval.rpoint[0] = std::nan("");
+    EXPECT_EQ(acedSetVar(L"LASTPOINT", &nanPoint), RTERROR);
+    const ads_point nanBase = {std::nan(""), 0, 0};
+    script("@1,1\n3,3\n");
+    ASSERT_EQ(acedGetPoint(nanBase, L"P: ", p), RTNORM);
+    EXPECT_EQ(p[0], 3);
+}
+
 TEST_F(Input, KeywordsCancelAndEnter) {
     script("s\n^C\n\nxyz\nr\n");
     ads_point p;

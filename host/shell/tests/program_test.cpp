@@ -1,51 +1,6 @@
 // Runs the lurak program with the test plug-in and a script, and checks the
 // transcript: message order, prompts and answers, exit status.
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
-
-namespace {
-
-struct Outcome {
-    std::string output;
-    int status = -1;
-};
-
-Outcome runCommand(const std::string& command) {
-    Outcome run;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
-    int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
-}
-
-Outcome runLurak(const std::string& arguments) {
-    return runCommand(std::string(LURAK_PROGRAM) + " " + arguments + " </dev/null");
-}
-
-std::string plugin() { return std::string("--module ") + LURAK_TEST_PLUGIN; }
-std::string script(const char* name) { return std::string("-s ") + LURAK_SHELL_TEST_DIR + "/" + name; }
-
-// Each piece appears after the one before it.
-void expectInOrder(const std::string& text, const std::vector<std::string>& pieces) {
-    size_t at = 0;
-    for (const std::string& piece : pieces) {
-        size_t found = text.find(piece, at);
-        ASSERT_NE(found, std::string::npos) << "missing, or out of order: " << piece << "\n--- transcript:\n"
-                                            << text;
-        at = found + piece.size();
-    }
-}
-
-} // namespace
+#include "program_runner.h"
 
 TEST(Program, ScriptDrivesPluginThroughTwoDrawings) {
     Outcome run = runLurak(plugin() + " " + script("session.scr"));
@@ -53,7 +8,7 @@ TEST(Program, ScriptDrivesPluginThroughTwoDrawings) {
     expectInOrder(run.output, {
         "[message 1, drawing Drawing1.dxf]",
         "[message 3, drawing Drawing1.dxf]",
-        "Command: ?", "Host commands: NEW", "Defined in Drawing1.dxf:", "TPOINTS",
+        "Command: ?", "Host commands:\n  NEW       Starts a new drawing", "Commands of Drawing1.dxf:\n", "  TPOINTS",
         "Command: tpoints",
         "[message 5, drawing Drawing1.dxf]",
         "First point: 10,20", "point: RTNORM (10,20,0)",
@@ -133,20 +88,6 @@ TEST(Program, FailedSaveGivesStatusOne) {
     Outcome run = runLurak(plugin() + " " + script("version.scr") + " -o /nonexistent/dir/out.dxf");
     EXPECT_EQ(run.status, 1) << run.output;
 }
-
-namespace {
-
-std::string writeScript(const std::string& name, const std::string& text) {
-    std::string path = std::string(testing::TempDir()) + name;
-    FILE* f = std::fopen(path.c_str(), "w");
-    if (f) {
-        std::fputs(text.c_str(), f);
-        std::fclose(f);
-    }
-    return path;
-}
-
-} // namespace
 
 TEST(Program, OpenSaveAndSaveAsKeepTheDrawing) {
     std::string dir = testing::TempDir();

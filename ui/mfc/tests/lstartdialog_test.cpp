@@ -91,6 +91,7 @@ TEST_F(StartDialogTest, EmptiedBoxKeepsTheConnectorValue) {
 
 TEST_F(StartDialogTest, OkHandsBackTheTagAsTyped) {
     AddListed("ZL1");
+    SetConnector(kShapeRect, 400, 300, 0);
     StartProbe dialog;
     INT_PTR ended = 0;
     std::string transcript = Run(dialog, "ok\n1009=zl2\nok\n", &ended);

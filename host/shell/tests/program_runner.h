@@ -1,0 +1,58 @@
+// Runs the lurak program as a user would (with the test plug-in and a
+// script) and reads its transcript and exit status.
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+struct Outcome {
+    std::string output;
+    int status = -1;
+};
+
+inline Outcome runCommand(const std::string& command) {
+    Outcome run;
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (!pipe) return run;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
+    int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return run;
+}
+
+inline Outcome runLurak(const std::string& arguments) {
+    return runCommand(std::string(LURAK_PROGRAM) + " " + arguments + " </dev/null");
+}
+
+inline std::string plugin() { return std::string("--module ") + LURAK_TEST_PLUGIN; }
+inline std::string script(const char* name) { return std::string("-s ") + LURAK_SHELL_TEST_DIR + "/" + name; }
+
+// Each piece appears after the one before it.
+inline void expectInOrder(const std::string& text, const std::vector<std::string>& pieces) {
+    size_t at = 0;
+    for (const std::string& piece : pieces) {
+        size_t found = text.find(piece, at);
+        ASSERT_NE(found, std::string::npos) << "missing, or out of order: " << piece << "\n--- transcript:\n"
+                                            << text;
+        at = found + piece.size();
+    }
+}
+
+// A script file in the test's temporary folder; its path.
+inline std::string writeScript(const std::string& name, const std::string& text) {
+    std::string path = std::string(testing::TempDir()) + name;
+    FILE* f = std::fopen(path.c_str(), "w");
+    if (f) {
+        std::fputs(text.c_str(), f);
+        std::fclose(f);
+    }
+    return path;
+}
+
