@@ -21,7 +21,7 @@ int MoveElement(int) {
     if (m != -1 && m != old && e->FitToElement(n, s->currentConnector, m) == 0) {
         e->Connect(n, s->currentConnector, m);
         s->neighbourConnector = m;
-        UpdateChildren(e);
+        e->UpdateChildren();
         n->Insert(kWriteNeighbour);
         WriteCurrent(e);
         return RTNORM;

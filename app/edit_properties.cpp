@@ -48,7 +48,7 @@ bool Accepted(LOEditDlg& dlg) { return dlg.Run() != -1 && dlg.cancelled == 0; }
 
 void UpdateHostedChildren(LObject* e) {
     if (e->GetFamily() == kRoundFamily && e->GetSubtype() == kRoundHostFitting)
-        UpdateChildren(e);
+        e->UpdateChildren();
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "aced_input.h"
 #include "app/current_element.h"
 #include "app/doc_state.h"
-#include "core/element_load.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
 #include "core/placement_geometry.h"
@@ -33,21 +32,6 @@ void WriteCurrent(LObject* element) {
     if (CurrentDocState)
         element->GetEntity(CurrentDocState->currentEntity);
     HighlightCurrent();
-}
-
-void UpdateChildren(LObject* element) {
-    ads_name entity;
-    for (LChildNode* node = element->NextChild(entity, nullptr); node;
-         node = element->NextChild(entity, node)) {
-        LObject* child = LoadElementFromEntity(entity);
-        if (!child)
-            continue;
-        child->SetParent(element);
-        child->AlignToParent();
-        child->Insert(kWriteElement);
-        child->SetParent(nullptr);
-        DestroyElement(child);
-    }
 }
 
 TwoJoints::~TwoJoints() {

@@ -31,10 +31,6 @@ LObject* ReloadCurrentElement();
 // highlights it.
 void WriteCurrent(LObject* element);
 
-// Loads each child of the element from its insert, aligns it to the element
-// in its new place and writes it again.
-void UpdateChildren(LObject* element);
-
 // An element joined on two connectors: a and b its joined connectors, A
 // and B the neighbours behind them (owned), i and j their connectors.
 struct TwoJoints {

@@ -5,7 +5,6 @@
 #include "app/command_bodies.h"
 #include "app/doc_state.h"
 #include "app/edit_support.h"
-#include "core/element_load.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
 
@@ -36,7 +35,7 @@ void RotateAtStart(LDocState* s, LObject* e) {
     s->currentConnector = k;
     if (e->FitToConnector(start, k) != 0)
         return;
-    UpdateChildren(e);
+    e->UpdateChildren();
     WriteCurrent(e);
 }
 
@@ -52,7 +51,7 @@ void RotateAtNeighbour(LDocState* s, LObject* e) {
         e->Connect(n, k, s->neighbourConnector);
         if (e->FitToElement(n, k, s->neighbourConnector) == 0) {
             s->currentConnector = k;
-            UpdateChildren(e);
+            e->UpdateChildren();
             n->Insert(kWriteNeighbour);
             WriteCurrent(e);
             return;
@@ -80,7 +79,7 @@ void CyclePlane(LObject* e, int16_t c, Fits fits) {
         if (e->GetOrientation() == first)
             return;
         if (fits()) {
-            UpdateChildren(e);
+            e->UpdateChildren();
             WriteCurrent(e);
             return;
         }
@@ -109,16 +108,8 @@ void ChangePlaneBetween(LObject* e) {
 
 // A child steps to the next attach position of its parent that takes it.
 void ChangeAttachPosition(LObject* e) {
-    ads_name parentEntity;
-    e->GetParentEntity(parentEntity);
-    LObject* parent = LoadElementFromEntity(parentEntity);
-    if (!parent)
+    if (e->NextAttachPosition() != 0 || e->AlignToParent() != 0)
         return;
-    e->SetParent(parent);
-    e->NextAttachPosition();
-    e->AlignToParent();
-    e->SetParent(nullptr);
-    DestroyElement(parent);
     WriteCurrent(e);
 }
 
