@@ -4,16 +4,16 @@
 # values), saves it once more and checks in both files that every joint is
 # recorded on both of its elements and that the edited values are kept.
 set -euo pipefail
-program=$1 examples=$2 shared=$3 python=$4 checker=$5 out=$6
+program=$1 examples=$2 check=$3 python=$4 out=$5
 mkdir -p "$out" && cd "$out"
 "$program" -s "$examples/edit.scr" -o edit.dxf > edit.log
 if grep -q "not available yet" edit.log; then
     echo "an edit command is not available"; exit 1
 fi
-"$python" "$checker" "$shared/tools" edit.dxf
+"$python" "$check" edit.dxf
 "$program" edit.dxf -s "$examples/edit_reopen.scr" -o reopened.dxf > reopen.log
 grep -q 'v2 .*"2000"' reopen.log
-"$python" "$checker" "$shared/tools" reopened.dxf
+"$python" "$check" reopened.dxf
 "$python" - edit.dxf reopened.dxf <<'PY'
 import sys
 import ezdxf

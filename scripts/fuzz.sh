@@ -15,8 +15,7 @@ if ! command -v clang++ >/dev/null; then
   echo "fuzz: clang++ is not installed (scripts/setup.sh installs it); skipped"
   exit 0
 fi
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLURAK_FUZZ=ON \
-  -DLURAK_SHARED_DIR="${LURAK_SHARED_DIR:-$PWD/../shared}" >/dev/null
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLURAK_FUZZ=ON >/dev/null
 cmake --build build-fuzz -j "${FUZZ_JOBS:-4}" --target fuzz_targets >/dev/null
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(dxf_text dcl messages script element_xdata)

@@ -12,6 +12,9 @@ command -v ninja >/dev/null || need+=(ninja-build)
 # The fuzz targets (scripts/fuzz.sh): clang and its libFuzzer runtime.
 command -v clang++ >/dev/null || need+=(clang)
 compgen -G '/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a' >/dev/null || need+=(libclang-rt-14-dev)
+# LibreCAD renders the example drawings headless; its data package is a corpus of DXF files by another writer.
+command -v librecad >/dev/null || need+=(librecad)
+[ -d /usr/share/librecad ] && [ -n "$(find /usr/share/librecad -name '*.dxf' -print -quit)" ] || need+=(librecad-data)
 if [ ${#need[@]} -gt 0 ]; then
   SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
   $SUDO apt-get update -qq

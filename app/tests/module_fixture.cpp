@@ -12,6 +12,8 @@
 #include "shell/session.h"
 #include "windows_min.h"
 
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 
 void ModuleFixture::SetUp() {
@@ -20,7 +22,7 @@ void ModuleFixture::SetUp() {
     host::io::captureTranscript();
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
     installDir = fs::temp_directory_path() /
-                 ("lurak_app_" + std::string(info->test_suite_name()) + "_" + info->name());
+                 ("lurak_app_" + std::to_string(getpid()) + "_" + info->test_suite_name() + "_" + info->name());
     fs::remove_all(installDir);
     fs::create_directories(installDir);
     host::win::registerModule(L"LURAK.ARX", (installDir / "LURAK.ARX").wstring().c_str());

@@ -1,6 +1,6 @@
 // DXF read and write speed on a large drawing: 50,000 inserts with XDATA,
 // 300 anonymous blocks and 200 XRECORDs (about 14 MB), made once by
-// ../shared/tools/dxf_gen_big.py when it is missing.
+// make_big_drawing.py beside this file when it is missing.
 //
 //   lurak_bench_dxf [FILE.dxf]
 //
@@ -39,8 +39,7 @@ bool exists(const std::string& path)
 
 bool makeBigDrawing(const std::string& path)
 {
-    std::string command = std::string(LURAK_PYTHON) + " " + LURAK_SHARED_DIR + "/tools/dxf_gen_big.py R2007 '" +
-                          path + "' >/dev/null";
+    std::string command = std::string(LURAK_PYTHON) + " " + DXF_BIG_DRAWING_SCRIPT + " R2007 '" + path + "' >/dev/null";
     std::fprintf(stderr, "making %s\n", path.c_str());
     return std::system(command.c_str()) == 0 && exists(path);
 }

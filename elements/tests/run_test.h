@@ -27,8 +27,8 @@ protected:
     // not make the type.
     LObject* Make(int16_t family, uint16_t subtype);
 
-    // Saves the drawing as DXF at `path` and checks the file with the shared
-    // reference checker (when it lies beside the checkout) and an ezdxf audit.
+    // Saves the drawing as DXF at `path` and checks the file with the
+    // project's drawing checks (host/dxf/tests/check_dxf.py).
     void SaveChecked(const std::string& path);
 
     // Opens the saved drawing and makes it the state's database.

@@ -320,6 +320,7 @@ bool appendStep(const db::Database& db, Shape& shape, size_t i, const Body& body
         if (node->resval.rint < 0 || node->resval.rint > 256) return false;
         [[fallthrough]];
     case Action::Int16: {
+        if (node->resval.rint < 1 && db::isInsertCount(shape.typeName, step.code)) return false;  // raised the general way
         const Group g = Group::integer(step.code, node->resval.rint);
         out.push_back(g);
         return true;

@@ -77,8 +77,8 @@ std::map<std::string, Schema, std::less<>> buildSchemas() {
     s["INSERT"] = {entityPart(),
                    {"AcDbBlockReference",
                     {omit(Group::integer(66, 0)), req(2), req(10), def(Group::real(41, 1)), def(Group::real(42, 1)),
-                     def(Group::real(43, 1)), def(Group::real(50, 0)), def(Group::integer(70, 0)),
-                     def(Group::integer(71, 0)), def(Group::real(44, 0)), def(Group::real(45, 0)), def(kNormal)}}};
+                     def(Group::real(43, 1)), def(Group::real(50, 0)), def(Group::integer(70, 1)),
+                     def(Group::integer(71, 1)), def(Group::real(44, 0)), def(Group::real(45, 0)), def(kNormal)}}};
     s["LEADER"] = {entityPart(),
                    {"AcDbLeader",
                     {def(Group::text(3, "Standard")), def(Group::integer(71, 1)), def(Group::integer(72, 0)),
@@ -457,7 +457,12 @@ bool canonicalBody(std::string_view type, const GroupList& input, GroupList& bod
     const Plan* plan = findPlan(*schema, type, input, error);
     if (plan == nullptr) return false;
     runPlan(*plan, input, body, spare);
+    if (type == "INSERT")
+        for (Group& g : body)
+            if (isInsertCount(type, g.code()) && g.asInt() < 1) g = Group::integer(g.code(), 1);
     return true;
 }
+
+bool isInsertCount(std::string_view type, int code) { return (code == 70 || code == 71) && type == "INSERT"; }
 
 } // namespace host::db

@@ -28,6 +28,11 @@ bool isModelledType(std::string_view type);
 bool canonicalBody(std::string_view type, const GroupList& input, GroupList& body,
                    std::string& error, size_t spare = 0);
 
+// The column and row counts of an INSERT (70, 71): a body holds at least 1
+// there, whatever was given, as the host keeps them (other readers draw
+// nothing of a block inserted 0 times).
+bool isInsertCount(std::string_view type, int code);
+
 // One step of building a body: which group goes next.
 struct BodyStep {
     enum Op : uint8_t {

@@ -1,5 +1,7 @@
 #include "dxf/reader.h"
 
+#include "dxf/binary_dxf.h"
+#include "dxf/dimstyle_names.h"
 #include "dxf/file_io.h"
 #include "dxf/mapped_file.h"
 #include "dxf/parallel.h"
@@ -63,10 +65,12 @@ private:
     bool endOfSection(std::string_view where);
 
     Slot store(ObjectClass cls);
+    Slot remember(Slot slot);
     db::TypeId typeOf(std::string_view name);
     bool placeEntity(Slot entity, Slot block, Slot& lastMain);
     Slot blockRecordFor(const Record& begin);
     bool checkOwners();
+    void adoptOrphans();
     void finishHandseed();
 
     RecordStream& stream_;
@@ -164,12 +168,25 @@ Slot DxfReader::store(ObjectClass cls)
         if (!addSubclassMarkers(rec_->type, object.groups, error) && markerNotes_++ < kMarkerNotes)
             note(rec_->line, rec_->type + " is kept without subclass markers: " + error);
     }
-    Slot slot = db_->add(std::move(object));
-    if (slot == kNoSlot) {
-        Slot first = db_->slotOf(rec_->handle);
+    Slot first = object.handle != 0 ? db_->slotOf(object.handle) : kNoSlot;
+    if (first != kNoSlot) {
+        // As the host's recovery does: references keep meaning the first
+        // object; the second gets a handle of its own.
+        object.handle = 0;
         std::string where = first < lines_.size() ? " at line " + std::to_string(lines_[first]) : "";
-        fail(rec_->handleLine, "handle " + db::handleText(rec_->handle) + " of " + std::string(rec_->type) +
-                                  " is already used by the object" + where);
+        std::string message = "handle " + db::handleText(rec_->handle) + " of " + std::string(rec_->type) +
+                              " was already used by the object" + where + ": given the new handle ";
+        Slot slot = db_->add(std::move(object));
+        if (slot != kNoSlot) note(rec_->handleLine, message + db::handleText(db_->object(slot)->handle));
+        return remember(slot);
+    }
+    return remember(db_->add(std::move(object)));
+}
+
+Slot DxfReader::remember(Slot slot)
+{
+    if (slot == kNoSlot) {
+        fail(rec_->line, "the drawing holds too many objects");
         return kNoSlot;
     }
     if (lines_.size() <= slot) {
@@ -183,9 +200,13 @@ Slot DxfReader::store(ObjectClass cls)
 
 std::unique_ptr<Database> DxfReader::read()
 {
-    if (!readSections() || !checkOwners()) return nullptr;
+    if (!readSections()) return nullptr;
+    adoptOrphans();
+    if (!checkOwners()) return nullptr;
     finishHandseed();
-    repairDrawing(*db_, [this](const std::string& message) { note(0, message); });
+    RepairNote notes = [this](const std::string& message) { note(0, message); };
+    resolveDimstyleNames(*db_, notes);
+    repairDrawing(*db_, notes);
     return std::move(db_);
 }
 
@@ -222,13 +243,24 @@ bool DxfReader::readHeader()
     // The whole header is the body of its SECTION record: 9 $NAME, then the
     // variable's groups.
     auto& header = db_->header();
-    for (Group& g : rec_->groups) {
-        if (g.code() == 2 && header.empty()) continue;  // the section name
-        if (g.code() == 9) {
-            header.push_back({std::string(g.asText()), {}});
-        } else if (!header.empty()) {
-            header.back().groups.push_back(std::move(g));
+    auto takeVariables = [&header](GroupList& groups) {
+        for (Group& g : groups) {
+            if (g.code() == 2 && header.empty()) continue;  // the section name
+            if (g.code() == 9) {
+                header.push_back({std::string(g.asText()), {}});
+            } else if (!header.empty()) {
+                header.back().groups.push_back(std::move(g));
+            }
         }
+    };
+    takeVariables(rec_->groups);
+    nextRecord();
+    // dxflib 2.0 ends the header early and writes the rest of its variables
+    // after that ENDSEC, closing them with a second one.
+    if (!failed_ && is("ENDSEC") && !rec_->groups.empty() && rec_->groups.front().code() == 9) {
+        note(rec_->line, "header variables after the end of the HEADER section were taken into it");
+        takeVariables(rec_->groups);
+        nextRecord();
     }
     for (const db::HeaderVariable& v : header) {
         if (v.name == "$ACADVER" && !v.groups.empty()) report_.version = std::string(v.groups[0].asText());
@@ -236,7 +268,6 @@ bool DxfReader::readHeader()
     }
     // Objects the file gives no handle get theirs above the file's own.
     db_->raiseHandseed(fileHandseed_);
-    nextRecord();
     return endOfSection("the HEADER section");
 }
 
@@ -440,6 +471,39 @@ bool DxfReader::skipSection(std::string_view name)
     return unexpected("the " + section + " section");
 }
 
+// Objects without an owner group (dxflib writes none) belong to the
+// dictionary that names them, as the host's audit has it.
+void DxfReader::adoptOrphans()
+{
+    std::vector<Slot> orphans;
+    Slot root = db_->namedObjectDictionary();
+    for (Slot slot = 0; slot < db_->slotCount(); ++slot) {
+        const db::Object* object = db_->object(slot);
+        if (object && object->cls == ObjectClass::NonGraphical && object->owner == 0 && slot != root)
+            orphans.push_back(slot);
+    }
+    if (orphans.empty()) return;
+    size_t adopted = 0;
+    for (Slot slot = 0; slot < db_->slotCount(); ++slot) {
+        const db::Object* dictionary = db_->object(slot);
+        if (!dictionary || !(dictionary->isType("DICTIONARY") || dictionary->isType("ACDBDICTIONARYWDFLT"))) continue;
+        for (const Group& g : dictionary->groups) {
+            if ((g.code() != 350 && g.code() != 360) || g.kind() != db::ValueKind::Handle) continue;
+            db::Object* entry = db_->object(db_->slotOf(g.asHandle()));
+            if (entry && entry->owner == 0 && entry != dictionary &&
+                std::binary_search(orphans.begin(), orphans.end(), db_->slotOf(g.asHandle()))) {
+                entry->owner = dictionary->handle;
+                ++adopted;
+            }
+        }
+    }
+    if (adopted > 0)
+        note(0, std::to_string(adopted) + " objects without an owner were given the dictionary that names them");
+    if (adopted < orphans.size())
+        note(0, std::to_string(orphans.size() - adopted) +
+                    " objects without an owner are named by no dictionary: they are not saved");
+}
+
 bool DxfReader::checkOwners()
 {
     // Owners may point forward (OBJECTS), so they are checked once all is
@@ -480,6 +544,7 @@ void DxfReader::finishHandseed()
 void reserveHandlesOf(std::string_view text, DxfReader& reader)
 {
     Tokenizer tokenizer(text, "");
+    tokenizer.passNamesInHandles();
     Token token;
     db::Handle highest = 0;
     while (tokenizer.next(token))
@@ -492,8 +557,12 @@ std::unique_ptr<Database> readText(std::string_view text, std::string_view fileN
                                    MappedFile* mapping)
 {
     if (isBinaryDxf(text)) {
-        report.error = Diagnostic{std::string(fileName), 0, "binary DXF is not read: save the drawing as text DXF"};
-        return nullptr;
+        std::string translated, error;
+        if (!binaryToText(text, translated, error)) {
+            report.error = Diagnostic{std::string(fileName), 0, error};
+            return nullptr;
+        }
+        return readText(translated, fileName, report, nullptr);
     }
     FileVersion version = peekVersion(text);
     if (!version.acadver.empty() && version.acadver < "AC1009") {

@@ -7,7 +7,20 @@ namespace host::dxf {
 RecordReader::RecordReader(std::string_view text, std::string_view fileName, uint32_t linesBefore)
     : tokenizer_(text, fileName, linesBefore)
 {
+    tokenizer_.passNamesInHandles();
 }
+
+namespace {
+
+// Where a writer puts a name in a handle code of a dimension style: the
+// text style (340) and arrow blocks (342-344) by name, as LibreCAD's DXF
+// library writes them, and the arrow block name of R12 in group 5.
+bool nameAllowedIn(std::string_view type, int code)
+{
+    return type == "DIMSTYLE" && (code == 5 || (code >= 340 && code <= 344));
+}
+
+} // namespace
 
 bool RecordReader::take(Token& token)
 {
@@ -53,8 +66,12 @@ bool RecordReader::next(Record& record)
             putBack(token);
             break;
         }
+        if (token.notHandle && !nameAllowedIn(record.type, code)) {
+            tokenizer_.failValue(token);
+            return false;
+        }
         // Some writers give a DIMSTYLE its handle in 5, as other records.
-        bool isHandle = code == handleCode || (handleCode == 105 && code == 5);
+        bool isHandle = !token.notHandle && (code == handleCode || (handleCode == 105 && code == 5));
         if (isHandle && !record.hasHandle && !seenMarker) {
             record.handle = static_cast<db::Handle>(token.integer);
             record.hasHandle = true;
@@ -127,6 +144,7 @@ FileVersion peekVersion(std::string_view text)
 {
     FileVersion version;
     Tokenizer tokenizer(text, "");
+    tokenizer.passNamesInHandles();
     Token token;
     std::string_view variable;
     while (tokenizer.next(token)) {

@@ -1,19 +1,30 @@
 #include "dxf/text_codec.h"
 
 #include <cstdint>
+#include <cerrno>
 #include <cstring>
+#include <iconv.h>
+#include <iterator>
 
 namespace host::dxf {
 
 struct CodePage {
     const char* name;
-    uint16_t upper[128];  // code points of bytes 0x80-0xFF
+    uint16_t upper[128];  // code points of bytes 0x80-0xFF (single-byte pages)
+    // Double-byte pages: the system converter's name; their characters go
+    // through it.
+    const char* converter = nullptr;
+    int mbcsNumber = 0;  // n of the \M+nXXXX escape that names the page
 };
 
 namespace {
 
 const CodePage kCodePages[] = {
 #include "code_page_tables.inc"
+    {"ANSI_932", {}, "CP932", 1},
+    {"ANSI_950", {}, "CP950", 2},
+    {"ANSI_949", {}, "CP949", 3},
+    {"ANSI_936", {}, "CP936", 5},
 };
 
 constexpr size_t kCodePageCount = sizeof kCodePages / sizeof kCodePages[0];
@@ -112,6 +123,119 @@ uint32_t byteToCodePoint(unsigned char byte, const CodePage* page)
     return byte < 0x80 ? byte : page->upper[byte - 0x80];
 }
 
+// The system's converters between a double-byte page and UTF-8, one pair
+// per thread and page (a converter keeps state, so threads do not share).
+struct Converters {
+    const CodePage* page = nullptr;
+    iconv_t toUtf8 = reinterpret_cast<iconv_t>(-1);
+    iconv_t fromUtf8 = reinterpret_cast<iconv_t>(-1);
+};
+
+class ConverterCache {
+public:
+    ~ConverterCache()
+    {
+        for (Converters& c : pairs_) {
+            if (c.toUtf8 != kNone) iconv_close(c.toUtf8);
+            if (c.fromUtf8 != kNone) iconv_close(c.fromUtf8);
+        }
+    }
+    Converters& of(const CodePage* page)
+    {
+        for (Converters& c : pairs_)
+            if (c.page == page) return c;
+        Converters& c = pairs_[next_];
+        next_ = (next_ + 1) % std::size(pairs_);
+        if (c.toUtf8 != kNone) iconv_close(c.toUtf8);
+        if (c.fromUtf8 != kNone) iconv_close(c.fromUtf8);
+        c.page = page;
+        c.toUtf8 = iconv_open("UTF-8", page->converter);
+        c.fromUtf8 = iconv_open(page->converter, "UTF-8");
+        return c;
+    }
+
+private:
+    static inline const iconv_t kNone = reinterpret_cast<iconv_t>(-1);
+    Converters pairs_[4];
+    size_t next_ = 0;
+};
+
+Converters& convertersOf(const CodePage* page)
+{
+    static thread_local ConverterCache cache;
+    return cache.of(page);
+}
+
+// Converts `in` with a converter, appending to `out`; false when it holds
+// what the other side cannot take.
+bool convert(iconv_t converter, std::string_view in, std::string& out)
+{
+    if (converter == reinterpret_cast<iconv_t>(-1)) return false;
+    iconv(converter, nullptr, nullptr, nullptr, nullptr);
+    char buffer[16];
+    char* from = const_cast<char*>(in.data());
+    size_t left = in.size();
+    while (left > 0) {
+        char* to = buffer;
+        size_t room = sizeof buffer;
+        size_t done = iconv(converter, &from, &left, &to, &room);
+        out.append(buffer, static_cast<size_t>(to - buffer));
+        if (done == static_cast<size_t>(-1) && errno != E2BIG) return false;
+    }
+    return true;
+}
+
+// Whether a byte opens a two-byte character of a double-byte page.
+bool isLeadByte(unsigned char byte, const CodePage* page)
+{
+    if (page->mbcsNumber == 1) return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    return byte >= 0x81 && byte <= 0xFE;
+}
+
+// The page of an \M+n escape's number.
+const CodePage* pageOfMbcsNumber(int number)
+{
+    for (const CodePage& page : kCodePages)
+        if (page.converter && page.mbcsNumber == number) return &page;
+    return nullptr;
+}
+
+// "\M+nXXXX" at text[i], a character of a double-byte page by its two
+// bytes, as older writers put characters outside the file's own page:
+// appended as UTF-8, and true.
+bool appendMbcsEscape(std::string_view text, size_t i, std::string& out)
+{
+    if (i + 9 > text.size() || text[i] != '\\' || (text[i + 1] != 'M' && text[i + 1] != 'm') || text[i + 2] != '+')
+        return false;
+    const CodePage* page = pageOfMbcsNumber(text[i + 3] - '0');
+    int value = 0;
+    for (size_t k = i + 4; k < i + 8; ++k) {
+        int digit = hexDigit(text[k]);
+        if (digit < 0) return false;
+        value = value * 16 + digit;
+    }
+    if (!page) return false;
+    char bytes[2] = {static_cast<char>(value >> 8), static_cast<char>(value & 0xFF)};
+    size_t before = out.size();
+    if (convert(convertersOf(page).toUtf8, std::string_view(bytes, 2), out)) return true;
+    out.resize(before);
+    return false;
+}
+
+// The character of a double-byte page at raw[i] (one or two bytes),
+// appended as UTF-8; bytes the page does not define keep their ANSI_1252
+// meaning, so that none is lost.  Returns the bytes taken.
+size_t appendWideCharacter(std::string_view raw, size_t i, const CodePage* page, std::string& out)
+{
+    auto byte = static_cast<unsigned char>(raw[i]);
+    size_t length = isLeadByte(byte, page) && i + 1 < raw.size() ? 2 : 1;
+    size_t before = out.size();
+    if (convert(convertersOf(page).toUtf8, raw.substr(i, length), out)) return length;
+    out.resize(before);
+    appendUtf8(out, byteToCodePoint(byte, defaultCodePage()));
+    return 1;
+}
+
 } // namespace
 
 const CodePage* findCodePage(std::string_view name)
@@ -119,6 +243,11 @@ const CodePage* findCodePage(std::string_view name)
     for (size_t i = 0; i < kCodePageCount; ++i)
         if (equalsIgnoringCase(name, kCodePages[i].name)) return &kCodePages[i];
     return nullptr;
+}
+
+const char* codePageName(const CodePage* page)
+{
+    return page->name;
 }
 
 const CodePage* defaultCodePage()
@@ -133,9 +262,13 @@ std::string_view decodeText(std::string_view raw, const TextEncoding& encoding, 
     scratch.clear();
     for (size_t i = 0; i < raw.size();) {
         auto byte = static_cast<unsigned char>(raw[i]);
-        if (int c = caretAt(raw, i); c >= 0) {
+        if (page && page->converter && byte >= 0x80) {
+            i += appendWideCharacter(raw, i, page, scratch);
+        } else if (int c = caretAt(raw, i); c >= 0) {
             scratch += static_cast<char>(c);
             i += 2;
+        } else if (page && appendMbcsEscape(raw, i, scratch)) {
+            i += 8;
         } else if (int32_t cp = page ? escapeAt(raw, i) : -1; cp >= 0) {
             i += 7;
             int32_t low = cp >= 0xD800 && cp < 0xDC00 ? escapeAt(raw, i) : -1;
@@ -178,6 +311,7 @@ void appendEscape(std::string& out, uint32_t cp)
 // The byte of `cp` in `page`, or -1 when the page lacks it.
 int byteInPage(uint32_t cp, const CodePage* page)
 {
+    if (page->converter) return -1;
     for (int k = 0; k < 128; ++k)
         if (page->upper[k] == cp) return 0x80 + k;
     return -1;
@@ -185,6 +319,13 @@ int byteInPage(uint32_t cp, const CodePage* page)
 
 void appendInPage(std::string& out, uint32_t cp, const CodePage* page)
 {
+    if (page->converter) {
+        std::string utf8;
+        appendUtf8(utf8, cp);
+        size_t before = out.size();
+        if (convert(convertersOf(page).fromUtf8, utf8, out)) return;
+        out.resize(before);
+    }
     if (int byte = byteInPage(cp, page); byte >= 0) {
         out += static_cast<char>(byte);
     } else if (cp < 0x10000) {
@@ -200,15 +341,11 @@ void appendInPage(std::string& out, uint32_t cp, const CodePage* page)
 
 namespace {
 
+// Control characters, the tab too, go out in caret form (^I), as the host
+// writes them.
 bool isControl(unsigned char byte)
 {
-    return byte < 0x20 && byte != '\t';
-}
-
-// A caret the reader would take for the start of a caret form.
-bool isAmbiguousCaret(std::string_view text, size_t i)
-{
-    return text[i] == '^' && i + 1 < text.size() && (text[i + 1] == ' ' || (text[i + 1] >= '@' && text[i + 1] <= '_'));
+    return byte < 0x20;
 }
 
 bool needsEncoding(std::string_view text)
@@ -235,7 +372,7 @@ void appendEncodedText(std::string& out, std::string_view text, const TextEncodi
             out += '^';
             out += static_cast<char>(byte + '@');
             ++i;
-        } else if (isAmbiguousCaret(text, i)) {
+        } else if (text[i] == '^') {  // every caret, as the host writes it
             out += "^ ";
             ++i;
         } else if (byte < 0x80) {

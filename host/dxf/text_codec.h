@@ -12,9 +12,12 @@ namespace host::dxf {
 
 struct CodePage;
 
-// The single-byte code page named by $DWGCODEPAGE ("ANSI_1252"), or null
-// when it is unknown (the caller then falls back to ANSI_1252).
+// The code page named by $DWGCODEPAGE ("ANSI_1252", or the double-byte
+// "ANSI_932", "ANSI_936", "ANSI_949", "ANSI_950"), or null when it is
+// unknown (the caller then falls back to ANSI_1252).
 const CodePage* findCodePage(std::string_view name);
+// The name a page goes by in $DWGCODEPAGE.
+const char* codePageName(const CodePage* page);
 const CodePage* defaultCodePage();
 
 // How the string values of one file are stored.
@@ -29,7 +32,8 @@ struct TextEncoding {
 std::string_view decodeText(std::string_view raw, const TextEncoding& encoding, std::string& scratch);
 
 // Appends UTF-8 `text` as a value of a file with `encoding`: characters
-// outside the code page become \U+XXXX, control characters their caret form.
+// outside the code page become \U+XXXX, control characters and carets their
+// caret form (^I, ^ ).
 void appendEncodedText(std::string& out, std::string_view text, const TextEncoding& encoding);
 
 } // namespace host::dxf

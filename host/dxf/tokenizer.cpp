@@ -103,6 +103,7 @@ bool Tokenizer::next(Token& token)
         return false;
     }
     token.kind = valueKindOf(token.code);
+    token.notHandle = false;
     return parseValue(token);
 }
 
@@ -122,15 +123,24 @@ bool Tokenizer::parseValue(Token& token)
         uint64_t handle = 0;
         ok = parseHex(token.text, handle);
         token.integer = static_cast<int64_t>(handle);
+        token.notHandle = !ok && namesInHandles_;
+        if (token.notHandle) {
+            token.kind = ValueKind::String;
+            return true;
+        }
         break;
     }
     case ValueKind::Binary: ok = isHexText(trimBlanks(token.text)); break;
     }
-    if (!ok) {
-        fail(line_, "group " + std::to_string(token.code) + " must hold " + valueKindName(token.kind) +
-                        ", not " + quoted(token.text));
-    }
+    if (!ok) failValue(token);
     return ok;
+}
+
+void Tokenizer::failValue(const Token& token)
+{
+    ValueKind kind = token.notHandle ? ValueKind::Handle : token.kind;
+    fail(token.line + 1,
+         "group " + std::to_string(token.code) + " must hold " + valueKindName(kind) + ", not " + quoted(token.text));
 }
 
 } // namespace host::dxf

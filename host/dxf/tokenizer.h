@@ -24,6 +24,9 @@ struct Token {
     std::string_view text;  // the value line as it stands, without its line end
     double real = 0;        // Double
     int64_t integer = 0;    // integers, Bool, and a Handle's value
+    // A handle code holding text that is no handle (a name some writers put
+    // there), when the tokenizer is told to pass such values on as text.
+    bool notHandle = false;
 };
 
 class Tokenizer {
@@ -47,6 +50,11 @@ public:
     // Stops the scan with a message about `line` (used by the layers above
     // for structural errors, so that every error reads the same way).
     void fail(uint32_t line, std::string message);
+    // Handle codes holding no handle come out as String tokens marked
+    // notHandle instead of stopping the scan; the caller decides.
+    void passNamesInHandles() { namesInHandles_ = true; }
+    // Stops the scan for a token that does not hold what its code needs.
+    void failValue(const Token& token);
 
 private:
     // Hot path, kept inline.  Lines are short (six bytes on average): the
@@ -113,10 +121,11 @@ private:
     size_t pos_ = 0;
     uint32_t line_ = 0;
     bool failed_ = false;
+    bool namesInHandles_ = false;
     Diagnostic error_;
 };
 
-// True when the text starts like a binary DXF file, which is not read.
+// True when the text starts like a binary DXF file (see binary_dxf.h).
 bool isBinaryDxf(std::string_view text);
 
 } // namespace host::dxf

@@ -1,5 +1,6 @@
 #include "dxf/writer.h"
 
+#include "dxf/binary_dxf.h"
 #include "dxf/dim_variables.h"
 #include "dxf/drawing_extents.h"
 #include "dxf/file_io.h"
@@ -7,6 +8,7 @@
 #include "dxf/parallel.h"
 #include "dxf/repair.h"
 
+#include <algorithm>
 #include <unordered_set>
 #include <vector>
 
@@ -45,6 +47,34 @@ void writeGroup(GroupWriter& out, const Group& g)
     case db::ValueKind::Handle: out.handle(code, g.asHandle()); break;
     default: out.integer(code, g.asInt()); break;
     }
+}
+
+// An INSERT's column and row counts as written: at least 1 (other readers
+// draw nothing of a block inserted 0 times).  A spacing is written only
+// where its count is above 1.
+struct InsertGrid {
+    bool isInsert = false;
+    int64_t columns = 1;
+    int64_t rows = 1;
+};
+
+InsertGrid insertGrid(const GroupList& groups)
+{
+    InsertGrid grid{true, 1, 1};
+    for (const Group& g : groups) {
+        if (g.code() == 70) grid.columns = std::max<int64_t>(1, g.asInt());
+        if (g.code() == 71) grid.rows = std::max<int64_t>(1, g.asInt());
+    }
+    return grid;
+}
+
+// The drawing's own code page when it names one the writer knows: the
+// texts of a drawing read from a double-byte file fit it, and the file
+// says which it is.
+const CodePage* drawingCodePage(const Database& db)
+{
+    const CodePage* page = findCodePage(db.headerText("$DWGCODEPAGE"));
+    return page ? page : defaultCodePage();
 }
 
 class DxfWriter {
@@ -88,16 +118,31 @@ private:
 
 // ---- what goes into the file
 
-// The names of the blocks that live inserts and dimensions in these blocks
-// use, as they spell them.  The entities are looked through side by side.
+// A pointer group (340-349) to a block record: tables and multileaders
+// name their blocks this way.
+std::string_view blockNamedByHandle(const Database& db, const Object& object)
+{
+    for (const Group& g : object.groups) {
+        if (g.code() < 340 || g.code() > 349 || g.kind() != db::ValueKind::Handle || g.asHandle() == 0) continue;
+        const Object* target = db.object(db.slotOf(g.asHandle()));
+        if (target && target->cls == db::ObjectClass::TableRecord && target->isType("BLOCK_RECORD"))
+            return db::groupText(*target, 2);
+    }
+    return {};
+}
+
+// The names of the blocks that live entities in these blocks use, as they
+// spell them: inserts and dimensions (arc and large radial ones too) by
+// name, other entities by pointer.  The entities are looked through side by
+// side.
 std::unordered_set<std::string_view> blockNamesInUse(const Database& db, const std::vector<Slot>& records)
 {
     std::vector<Slot> entities;
     for (Slot record : records)
         if (const db::Block* block = db.block(record))
             entities.insert(entities.end(), block->entities.begin(), block->entities.end());
-    const db::TypeId insert = db::internType("INSERT");
-    const db::TypeId dimension = db::internType("DIMENSION");
+    const db::TypeId byName[] = {db::internType("INSERT"), db::internType("DIMENSION"),
+                                 db::internType("ARC_DIMENSION"), db::internType("LARGE_RADIAL_DIMENSION")};
     constexpr size_t kRun = 4096;
     size_t runs = (entities.size() + kRun - 1) / kRun;
     std::vector<std::unordered_set<std::string_view>> found(runs);
@@ -106,8 +151,10 @@ std::unordered_set<std::string_view> blockNamesInUse(const Database& db, const s
         size_t end = std::min(entities.size(), (run + 1) * kRun);
         for (size_t i = run * kRun; i < end; ++i) {
             const Object* object = db.object(entities[i]);
-            if (!object || object->erased || (object->type != insert && object->type != dimension)) continue;
-            std::string_view name = db::groupText(*object, 2);
+            if (!object || object->erased) continue;
+            bool named = std::find(std::begin(byName), std::end(byName), object->type) != std::end(byName);
+            std::string_view name = named ? db::groupText(*object, 2) : blockNamedByHandle(db, *object);
+            if (name.empty()) continue;
             if (name != last) found[run].insert(name);
             last = name;
         }
@@ -200,7 +247,7 @@ void DxfWriter::header()
     if (db_.findRecord(Table::Dimstyle, style) == kNoSlot) style = "Standard";
     auto fixed = [&](const std::string& name, GroupList& groups) {
         if (name == "$HANDSEED") groups = {Group::text(5, db::handleText(db_.handseed()))};
-        else if (name == "$DWGCODEPAGE") groups = {Group::text(3, "ANSI_1252")};
+        else if (name == "$DWGCODEPAGE") groups = {Group::text(3, codePageName(drawingCodePage(db_)))};
         else if (name == "$CLAYER") groups = {Group::text(8, layer)};
         else if (name == "$DIMSTYLE") groups = {Group::text(2, style)};
         else if (name == "$EXTMIN" && extents.valid())
@@ -432,10 +479,18 @@ void DxfWriter::writeObject(GroupWriter& out, const Object& object) const
         return;
     }
     bool r2000Record = version_ == DxfVersion::R2000 && type == "BLOCK_RECORD";
+    InsertGrid grid = type == "INSERT" ? insertGrid(groups) : InsertGrid{};
     for (; i < groups.size(); ++i) {
         int code = groups[i].code();
         // Insertion units, explodability and scalability came with R2007.
         if (r2000Record && (code == 70 || code == 280 || code == 281)) continue;
+        if (grid.isInsert && code < 1000) {
+            if (code == 70 || code == 71) {
+                out.integer(code, code == 70 ? grid.columns : grid.rows);
+                continue;
+            }
+            if ((code == 44 && grid.columns == 1) || (code == 45 && grid.rows == 1)) continue;
+        }
         reference(out, groups[i], false);
     }
 }
@@ -500,9 +555,9 @@ bool DxfWriter::write()
     return out_.flush();
 }
 
-TextEncoding encodingFor(DxfVersion version)
+TextEncoding encodingFor(DxfVersion version, const Database& db)
 {
-    return version == DxfVersion::R2000 ? TextEncoding{defaultCodePage()} : TextEncoding{};
+    return version == DxfVersion::R2000 ? TextEncoding{drawingCodePage(db)} : TextEncoding{};
 }
 
 void prepare(Database& db)
@@ -519,13 +574,19 @@ const char* versionString(DxfVersion version)
 
 bool writeDxfFile(Database& db, const std::string& path, const WriteOptions& options, std::string& error)
 {
+    if (options.binary) {
+        std::string text, binary;
+        writeDxfText(db, text, options);
+        textToBinary(text, binary);
+        return writeFileAtomically(path, binary, error);
+    }
     prepare(db);
     AtomicFileWriter file;
     if (!file.open(path)) {
         error = file.error();
         return false;
     }
-    GroupWriter out(encodingFor(options.version));
+    GroupWriter out(encodingFor(options.version, db));
     out.setFile(&file);
     if (!DxfWriter(db, out, options.version).write() || !file.commit()) {
         error = file.error();
@@ -539,7 +600,7 @@ void writeDxfText(Database& db, std::string& text, const WriteOptions& options)
     prepare(db);
     text.clear();
     text.reserve(db.slotCount() * 256);  // about what a drawing object takes
-    GroupWriter out(encodingFor(options.version));
+    GroupWriter out(encodingFor(options.version, db));
     out.setSink(&text);
     DxfWriter(db, out, options.version).write();
 }

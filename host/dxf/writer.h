@@ -18,6 +18,7 @@ enum class DxfVersion { R2000, R2007 };
 
 struct WriteOptions {
     DxfVersion version = DxfVersion::R2007;
+    bool binary = false;  // binary DXF instead of text (the file only)
 };
 
 // Saves atomically: the old file stays as it was unless the whole new one

@@ -4,12 +4,15 @@
     the root dictionary first in OBJECTS with ACAD_GROUP, ACAD_LAYOUT and ACAD_PLOTSTYLENAME
     (ezdxf would create missing ones silently, so this is checked on the raw groups), no
     anonymous *U block without a reference;
-  - ezdxf's strict load and its audit: no errors and no fixes;
-  - ../shared/tools/dxf_check_refs.py: handles, owners, pointers and names all resolve.
-Usage: check_dxf.py SHARED_TOOLS_DIR FILE.dxf...   Exit status 1 when anything is wrong."""
-import os
-import subprocess
+  - the links between records, on the raw groups too: every handle unique and below $HANDSEED,
+    every pointer (330 to 369, 390, and XDATA 1005 unless null) names a record, every owner holds
+    what claims it, block records and blocks come in pairs, and the layers, linetypes, text and
+    dimension styles, blocks and XDATA applications that records name exist;
+  - ezdxf's strict load and its audit: no errors and no fixes.
+Usage: check_dxf.py FILE.dxf...   Exit status 1 when anything is wrong."""
+import re
 import sys
+from dataclasses import dataclass, field
 
 import ezdxf
 from ezdxf.lldxf.tagger import ascii_tags_loader
@@ -19,26 +22,116 @@ TABLES = ["VPORT", "LTYPE", "LAYER", "STYLE", "VIEW", "UCS", "APPID", "DIMSTYLE"
 HEADER_VARS = ["$ACADVER", "$HANDSEED", "$CLAYER", "$DIMSTYLE", "$EXTMIN", "$EXTMAX", "$DIMTXT", "$DIMASZ"]
 ROOT_KEYS = ["ACAD_GROUP", "ACAD_LAYOUT", "ACAD_PLOTSTYLENAME"]
 
+OWNER = 330
+NULL_HANDLES = ("0", "")
+# Groups whose value is the handle of another record.
+POINTER_CODES = set(range(330, 370)) | {390}
+# Groups inside an owner that name what it owns: dictionary entries, extension dictionaries,
+# hard pointers such as an image's reactor.
+OWNING_CODES = set(range(340, 370))
+XDATA_START = 1000
+XDATA_APP, XDATA_HANDLE = 1001, 1005
+EMBEDDED_OBJECT = 101
+HEADER_PEEK = 1 << 16   # the version and code page lie near the start of the header
+# Records that belong to the POLYLINE or INSERT before them.
+SUB_ENTITIES = ("VERTEX", "ATTRIB", "SEQEND")
+LAYOUT_BLOCKS = ("*MODEL_SPACE", "*PAPER_SPACE")
+# Name groups of entities and the table that must hold the name: (code, kinds or None for any, table).
+NAME_REFERENCES = [
+    (8, None, "LAYER"),
+    (6, None, "LTYPE"),
+    (7, None, "STYLE"),
+    (3, ("DIMENSION", "LEADER", "TOLERANCE"), "DIMSTYLE"),
+    (2, ("INSERT", "DIMENSION"), "BLOCK_RECORD"),
+]
 
-def records(fn):
-    """(section, [(code, value)...]) for every record, read byte for byte."""
+
+@dataclass
+class Record:
+    section: str
+    kind: str
+    groups: list
+    handle: str = None
+    owner: str = None
+    table: str = None          # handle of the TABLE head a table record lies in
+    block: str = None          # name of the block (or layout) an entity lies in
+    parent: str = None         # handle of the POLYLINE or INSERT a sub-entity belongs to
+    body: list = field(default_factory=list)   # groups outside 102 braces and XDATA
+    xdata: list = field(default_factory=list)
+
+
+def encoding_of(fn):
+    """The text encoding the header names: UTF-8 from R2007 on, else the drawing's code page."""
     with open(fn, encoding="latin-1") as f:
-        tags = [(t.code, t.value) for t in ascii_tags_loader(f)]
-    out, sec = [], None
-    for i, (c, v) in enumerate(tags):
-        if c == 2 and i and tags[i - 1] == (0, "SECTION"):
-            sec = v
-            out[-1] = (sec, out[-1][1])
-        if c == 0:
-            out.append((sec, [(c, v)]))
-        elif out:
-            out[-1][1].append((c, v))
-    return tags, out
+        head = f.read(HEADER_PEEK)
+    version = re.search(r"\$ACADVER\s*\n\s*1\s*\n\s*(\w+)", head)
+    if version and version.group(1) >= "AC1021":
+        return "utf-8"
+    page = re.search(r"\$DWGCODEPAGE\s*\n\s*3\s*\n\s*(\w+)", head)
+    page = page.group(1).upper() if page else "ANSI_1252"
+    return "cp" + page.split("_")[-1] if page.startswith("ANSI_") else "cp1252"
 
 
-def layout_problems(fn):
+def read_tags(fn):
+    with open(fn, encoding=encoding_of(fn), errors="replace") as f:
+        return [(t.code, t.value) for t in ascii_tags_loader(f)]
+
+
+def split_record(record):
+    """Fills handle, owner, body and XDATA from the record's groups."""
+    in_braces = False
+    for code, value in record.groups[1:]:
+        if code >= XDATA_START:
+            record.xdata.append((code, value))
+            continue
+        if record.xdata:
+            continue
+        if code == 102:
+            in_braces = value.startswith("{")
+            continue
+        if in_braces:
+            continue
+        if record.handle is None and (code == 5 or (code == 105 and record.kind == "DIMSTYLE")):
+            record.handle = value
+        elif record.owner is None and code == OWNER:
+            record.owner = value
+        else:
+            record.body.append((code, value))
+
+
+def records(tags):
+    """Every record with where it lies: section, table, block and the entity it belongs to."""
+    out, section, table, block, complex_entity = [], None, None, None, None
+    for i, (code, value) in enumerate(tags):
+        if code == 2 and i and tags[i - 1] == (0, "SECTION"):
+            section = out[-1].section = value
+        if code == 0:
+            out.append(Record(section, value, []))
+        if out:
+            out[-1].groups.append((code, value))
+    for r in out:
+        if r.kind != "SECTION":  # the header's groups are variables, not a record's
+            split_record(r)
+        if r.kind == "TABLE":
+            table = r.handle
+        elif r.kind == "ENDTAB":
+            table = None
+        r.table = table if r.kind not in ("TABLE", "ENDTAB") else None
+        if r.kind == "BLOCK":
+            block = dict(r.body).get(2, "").upper()
+        r.block = block if r.section == "BLOCKS" else None
+        if r.kind in SUB_ENTITIES and complex_entity:
+            r.parent = complex_entity
+        complex_entity = r.handle if r.kind in ("POLYLINE", "INSERT") else complex_entity
+        if r.kind == "SEQEND" or r.kind not in SUB_ENTITIES + ("POLYLINE", "INSERT"):
+            complex_entity = None
+        if r.kind == "ENDBLK":
+            block = None
+    return out
+
+
+def layout_problems(tags, recs):
     problems = []
-    tags, recs = records(fn)
     sections = [v for i, (c, v) in enumerate(tags) if c == 2 and i and tags[i - 1] == (0, "SECTION")]
     if sections != SECTIONS:
         problems.append(f"sections {sections}, expected {SECTIONS}")
@@ -47,20 +140,138 @@ def layout_problems(fn):
         problems.append(f"tables {tables}, expected {TABLES}")
     header_vars = {v for c, v in tags if c == 9}
     problems += [f"header lacks {name}" for name in HEADER_VARS if name not in header_vars]
-    objects = [r for sec, r in recs if sec == "OBJECTS" and r[0] != (0, "SECTION")]
-    objects = [r for r in objects if r[0] != (0, "ENDSEC")]
-    if not objects or objects[0][0] != (0, "DICTIONARY") or (330, "0") not in objects[0]:
+    objects = [r for r in recs if r.section == "OBJECTS" and r.kind not in ("SECTION", "ENDSEC")]
+    if not objects or objects[0].kind != "DICTIONARY" or objects[0].owner != "0":
         problems.append("OBJECTS does not start with the root dictionary (owner 0)")
     else:
-        keys = [v for c, v in objects[0] if c == 3]
+        keys = [v for c, v in objects[0].body if c == 3]
         problems += [f"root dictionary lacks {k}" for k in ROOT_KEYS if k not in keys]
-    used = {v.upper() for sec, r in recs if r[0][1] in ("INSERT", "DIMENSION") for c, v in r if c == 2}
-    for sec, r in recs:
-        if r[0] == (0, "BLOCK"):
-            name = dict(r).get(2, "")
-            if name.upper().startswith("*U") and name.upper() not in used:
-                problems.append(f"anonymous block {name} is not referenced")
+    used = {v.upper() for r in recs if r.kind in ("INSERT", "DIMENSION") for c, v in r.body if c == 2}
+    for r in recs:
+        name = dict(r.body).get(2, "") if r.kind == "BLOCK" else ""
+        if name.upper().startswith("*U") and name.upper() not in used:
+            problems.append(f"anonymous block {name} is not referenced")
     return problems
+
+
+def handle_problems(tags, recs):
+    problems = []
+    seen = set()
+    for r in recs:
+        if r.handle is None:
+            continue
+        if r.handle in seen:
+            problems.append(f"{r.kind}: handle {r.handle} is used twice")
+        seen.add(r.handle)
+    seed = next((tags[i + 1][1] for i in range(len(tags) - 1) if tags[i] == (9, "$HANDSEED")), None)
+    try:
+        highest = max((int(h, 16) for h in seen), default=0)
+        if seed is not None and int(seed, 16) <= highest:
+            problems.append(f"$HANDSEED {seed} is not above the highest handle {highest:X}")
+    except ValueError as error:
+        problems.append(f"a handle is not hexadecimal: {error}")
+    return problems
+
+
+def pointer_problems(recs, by_handle):
+    problems = []
+    for r in recs:
+        if r.section not in ("TABLES", "BLOCKS", "ENTITIES", "OBJECTS"):
+            continue
+        in_xdata = False
+        for code, value in r.groups[1:]:
+            in_xdata |= code >= XDATA_START
+            dangling = (code == XDATA_HANDLE) if in_xdata else (code in POINTER_CODES)
+            if dangling and value not in NULL_HANDLES and value not in by_handle:
+                problems.append(f"{r.kind} {r.handle}: group {code} names {value}, which does not exist")
+    return problems
+
+
+def holds(owner, r):
+    """Whether the owner holds the record that names it as its owner."""
+    if owner.kind == "TABLE":
+        return r.table == owner.handle
+    if owner.kind == "BLOCK_RECORD":
+        name = dict(owner.body).get(2, "").upper()
+        if r.section == "ENTITIES":
+            return name in LAYOUT_BLOCKS
+        return r.block == name
+    if owner.kind in ("POLYLINE", "INSERT") and r.kind in SUB_ENTITIES:
+        return r.parent == owner.handle
+    pointers = [(c, v) for c, v in owner.groups[1:] if c < XDATA_START]
+    return any(c in OWNING_CODES and v == r.handle for c, v in pointers)
+
+
+def owner_problems(recs, by_handle):
+    problems = []
+    for r in recs:
+        owner = by_handle.get(r.owner)
+        if r.handle is None or owner is None:
+            continue
+        if not holds(owner, r):
+            problems.append(f"{r.kind} {r.handle} names {owner.kind} {owner.handle} as its owner, "
+                            "which does not hold it")
+    return problems
+
+
+def block_problems(recs):
+    problems = []
+    records_by_name = {dict(r.body).get(2, "").upper(): r for r in recs if r.kind == "BLOCK_RECORD"}
+    blocks = {}
+    for r in recs:
+        if r.kind != "BLOCK":
+            continue
+        name = dict(r.body).get(2, "").upper()
+        if name in blocks:
+            problems.append(f"block {name} is defined twice")
+        blocks[name] = r
+        record = records_by_name.get(name)
+        if record is None:
+            problems.append(f"block {name} has no block record")
+        elif r.owner != record.handle:
+            problems.append(f"block {name} names {r.owner} as its block record, not {record.handle}")
+    problems += [f"block record {name} has no block" for name in records_by_name if name not in blocks]
+    for r in recs:
+        begin = blocks.get(r.block) if r.kind == "ENDBLK" else None
+        if begin is not None and r.owner != begin.owner:
+            problems.append(f"the end of block {r.block} names {r.owner} as its block record, not {begin.owner}")
+    return problems
+
+
+def name_problems(recs):
+    problems = []
+    names = {t: set() for t in ("LAYER", "LTYPE", "STYLE", "DIMSTYLE", "BLOCK_RECORD", "APPID")}
+    for r in recs:
+        if r.kind in names and r.section == "TABLES":
+            names[r.kind].add(dict(r.body).get(2, "").upper())
+    for r in recs:
+        if r.kind == "LAYER" and r.section == "TABLES":
+            linetype = dict(r.body).get(6)
+            if linetype is not None and linetype.upper() not in names["LTYPE"]:
+                problems.append(f"layer {dict(r.body).get(2)}: unknown linetype {linetype}")
+        for code, value in r.xdata:
+            if code == XDATA_APP and value.upper() not in names["APPID"]:
+                problems.append(f"{r.kind} {r.handle}: XDATA application {value} is not in the APPID table")
+        if r.section not in ("ENTITIES", "BLOCKS"):
+            continue
+        for code, value in r.body:
+            if code == EMBEDDED_OBJECT:
+                break
+            for ref_code, kinds, table in NAME_REFERENCES:
+                if code == ref_code and (kinds is None or r.kind in kinds) and value.upper() not in names[table]:
+                    problems.append(f"{r.kind} {r.handle}: unknown {table} {value}")
+        if r.kind == "DIMENSION" and 2 not in dict(r.body):
+            problems.append(f"DIMENSION {r.handle} names no block")
+    return problems
+
+
+def structure_problems(fn):
+    tags = read_tags(fn)
+    recs = records(tags)
+    by_handle = {r.handle: r for r in recs if r.handle is not None}
+    return (layout_problems(tags, recs) + handle_problems(tags, recs) +
+            pointer_problems(recs, by_handle) + owner_problems(recs, by_handle) + block_problems(recs) +
+            name_problems(recs))
 
 
 def ezdxf_problems(fn):
@@ -70,18 +281,22 @@ def ezdxf_problems(fn):
             [f"ezdxf audit fixed: {f.message}" for f in auditor.fixes])
 
 
-def main():
-    tools, files = sys.argv[1], sys.argv[2:]
-    failed = False
-    for fn in files:
+def check(fn):
+    problems = []
+    for step in (structure_problems, ezdxf_problems):
         try:
-            problems = layout_problems(fn) + ezdxf_problems(fn)
-        except Exception as error:  # a strict load that raises is the first problem to report
-            problems = [f"{type(error).__name__}: {error}"]
-        refs = subprocess.run([sys.executable, os.path.join(tools, "dxf_check_refs.py"), fn],
-                              capture_output=True, text=True)
-        if refs.returncode != 0:
-            problems.append("dxf_check_refs.py:\n" + refs.stdout + refs.stderr)
+            problems += step(fn)
+        except Exception as error:  # a read that raises is a problem to report, not a crash
+            problems.append(f"{step.__name__}: {type(error).__name__}: {error}")
+    return problems
+
+
+def main():
+    if len(sys.argv) < 2 or any(re.match(r"^-", a) for a in sys.argv[1:]):
+        sys.exit(__doc__)
+    failed = False
+    for fn in sys.argv[1:]:
+        problems = check(fn)
         print(f"{fn}: {'ok' if not problems else 'FAILED'}")
         for p in problems:
             print("  problem:", p)

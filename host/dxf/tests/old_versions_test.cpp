@@ -60,25 +60,3 @@ TEST(OldVersions, R12DrawingIsReadAndSavedAsR2007)
     ASSERT_TRUE(writeDxfFile(*db, out, WriteOptions{}, error)) << error;
     EXPECT_EQ(runChecks(out), "");
 }
-
-TEST(OldVersions, DrawingsOfR2000ToR2018KeepEverything)
-{
-    std::string listing;
-    ASSERT_EQ(runPython("make_versions.py", outputPath(""), listing), 0) << listing;
-    size_t begin = 0;
-    int files = 0;
-    for (size_t end; (end = listing.find('\n', begin)) != std::string::npos; begin = end + 1) {
-        std::string source = listing.substr(begin, end - begin);
-        if (source.size() < 4 || source.compare(source.size() - 4, 4, ".dxf") != 0) continue;  // a warning
-        ReadReport report;
-        auto db = readDxfFile(source, report);
-        ASSERT_TRUE(db) << report.error.text();
-        std::string out = source + ".saved.dxf";
-        std::string error;
-        ASSERT_TRUE(writeDxfFile(*db, out, WriteOptions{}, error)) << error;
-        EXPECT_EQ(runChecks(out), "") << out;
-        EXPECT_EQ(runCompare(source, out), "") << out;
-        ++files;
-    }
-    EXPECT_EQ(files, 6);
-}

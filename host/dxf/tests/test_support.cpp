@@ -3,7 +3,10 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <sstream>
 #include <sys/wait.h>
+#include <thread>
+#include <algorithm>
 
 namespace {
 
@@ -41,10 +44,35 @@ std::string outputPath(const std::string& name)
 std::string runChecks(const std::string& path)
 {
     std::string output;
-    int status = run(script("check_dxf.py") + " " + shellQuoted(std::string(LURAK_SHARED_DIR) + "/tools") + " " +
-                         shellQuoted(path),
-                     output);
+    int status = run(script("check_dxf.py") + " " + shellQuoted(path), output);
     return status == 0 ? "" : output;
+}
+
+std::string runChecksOnFiles(const std::vector<std::string>& paths, unsigned jobs)
+{
+    jobs = std::max(1u, std::min<unsigned>(jobs, static_cast<unsigned>(paths.size())));
+    std::vector<std::string> reports(jobs);
+    std::vector<std::thread> pool;
+    for (unsigned job = 0; job < jobs; ++job)
+        pool.emplace_back([&, job] {
+            std::string command = script("check_dxf.py");
+            for (size_t i = job; i < paths.size(); i += jobs) command += " " + shellQuoted(paths[i]);
+            std::string output;
+            if (run(command, output) == 0) return;
+            // Only what failed: a line per file that passed would bury it.
+            size_t start = 0;
+            while (start < output.size()) {
+                size_t end = output.find('\n', start);
+                if (end == std::string::npos) end = output.size();
+                std::string_view line(output.data() + start, end - start);
+                if (!line.ends_with(": ok")) reports[job].append(line).append("\n");
+                start = end + 1;
+            }
+        });
+    for (std::thread& t : pool) t.join();
+    std::string all;
+    for (const std::string& report : reports) all += report;
+    return all;
 }
 
 std::string runCompare(const std::string& original, const std::string& copy)
@@ -59,15 +87,31 @@ std::string makeBigDrawing(const std::string& path)
     if (std::filesystem::exists(path)) return "";
     std::string output;
     std::string partial = path + ".part";
-    int status = run(std::string(LURAK_PYTHON) + " " + LURAK_SHARED_DIR + "/tools/dxf_gen_big.py R2007 " +
-                         shellQuoted(partial),
+    int status = run(std::string(LURAK_PYTHON) + " " + DXF_BIG_DRAWING_SCRIPT + " R2007 " + shellQuoted(partial),
                      output);
     if (status != 0) return output;
     std::filesystem::rename(partial, path);
     return "";
 }
 
-int runPython(const char* name, const std::string& argument, std::string& output)
+std::vector<std::string> sampleDrawings(std::string& error)
 {
-    return run(script(name) + " " + shellQuoted(argument), output);
+    std::string listing;
+    std::vector<std::string> paths;
+    if (run(script("make_samples.py") + " " + shellQuoted(outputPath("samples")), listing) != 0) {
+        error = listing;
+        return paths;
+    }
+    std::istringstream lines(listing);
+    for (std::string line; std::getline(lines, line);)
+        if (line.size() > 4 && line.compare(line.size() - 4, 4, ".dxf") == 0) paths.push_back(line);
+    return paths;
+}
+
+std::string sampleDrawing(const std::string& version)
+{
+    std::string error;
+    for (const std::string& path : sampleDrawings(error))
+        if (path.ends_with("_" + version + ".dxf")) return path;
+    return "";
 }

@@ -1,0 +1,24 @@
+// Binary DXF: the same groups as DXF text, each a group code (one byte in
+// R12 files, 255 then two bytes for larger codes; two bytes, little-endian,
+// from R13 on) and a value in the size its code's type fixes (strings end
+// in a zero byte, binary chunks start with their length).  The file starts
+// with "AutoCAD Binary DXF\r\n\x1a\0".
+//
+// Binary files are read and written by translation from and to DXF text, so
+// that the text reader and writer, with all their checks, do the rest.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace host::dxf {
+
+// The DXF text of a binary file (isBinaryDxf() in tokenizer.h tells one).  False, with `error` naming the byte
+// offset, when the data ends inside a group.
+bool binaryToText(std::string_view binary, std::string& text, std::string& error);
+
+// The binary form of DXF text written by this library (R13 and later:
+// two-byte group codes).
+void textToBinary(std::string_view text, std::string& binary);
+
+} // namespace host::dxf

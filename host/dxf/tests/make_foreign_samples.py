@@ -1,0 +1,70 @@
+#!/usr/bin/python3
+"""Writes drawings as another program (ezdxf) writes them, for the reader's
+tests: binary DXF, R12 with a dimension style that names its arrow block,
+double-byte code pages 932 and 936, and a 3D solid of R2018 (its body in the
+ACDSDATA section).
+Usage: make_foreign_samples.py OUTPUT_DIR"""
+import os
+import sys
+
+import ezdxf
+from ezdxf.acis import api as acis
+from ezdxf.render import forms
+
+JAPANESE = "\u914d\u7ba1 \u8868\u793a"   # kanji with a trail byte 0x5C in CP932 (表)
+CHINESE = "\u98ce\u7ba1 \u7cfb\u7edf"
+
+
+def binary(out):
+    doc = ezdxf.new("R2010")
+    msp = doc.modelspace()
+    doc.layers.add("DUCT", color=3)
+    msp.add_line((0, 0), (100, 50), dxfattribs={"layer": "DUCT"})
+    msp.add_text("Binary 1.5", dxfattribs={"layer": "DUCT", "height": 2.5})
+    msp.add_circle((10, 10), 5).set_xdata("BINAPP", [(1000, "tag"), (1040, 2.25), (1070, 7)])
+    doc.appids.add("BINAPP")
+    doc.saveas(os.path.join(out, "binary.dxf"), fmt="bin")
+
+
+def r12_dimension_style(out):
+    doc = ezdxf.new("R12", setup=True)
+    arrow = doc.blocks.new("MYARROW")
+    arrow.add_line((-1, -0.5), (0, 0))
+    arrow.add_line((-1, 0.5), (0, 0))
+    style = doc.dimstyles.new("ARROWED")
+    style.dxf.dimblk = "MYARROW"
+    style.dxf.dimtxt = 3.5
+    msp = doc.modelspace()
+    msp.add_linear_dim(base=(0, 10), p1=(0, 0), p2=(100, 0), dimstyle="ARROWED").render()
+    doc.saveas(os.path.join(out, "r12_dimstyle.dxf"))
+
+
+def code_page(out, page, encoding, text):
+    doc = ezdxf.new("R2000")
+    doc.encoding = encoding  # the header's $DWGCODEPAGE follows it
+    doc.layers.add(text)
+    doc.modelspace().add_text(text, dxfattribs={"layer": text})
+    doc.layouts.rename("Layout1", text[:2])
+    doc.saveas(os.path.join(out, f"{page.lower()}.dxf"))
+
+
+def solid(out):
+    doc = ezdxf.new("R2018")
+    body = acis.body_from_mesh(forms.cube())
+    solid = doc.modelspace().add_3dsolid()
+    acis.export_dxf(solid, [body])
+    doc.saveas(os.path.join(out, "solid_r2018.dxf"))
+
+
+def main():
+    out = sys.argv[1]
+    os.makedirs(out, exist_ok=True)
+    binary(out)
+    r12_dimension_style(out)
+    code_page(out, "ANSI_932", "cp932", JAPANESE)
+    code_page(out, "ANSI_936", "gbk", CHINESE)
+    solid(out)
+
+
+if __name__ == "__main__":
+    main()
