@@ -20,14 +20,8 @@ static int NotBuilt() {
 }
 
 int ShowEntityData(int) { return NotBuilt(); }
-int SetCurrentElement(int) { return NotBuilt(); }
-int RotateElement(int) { return NotBuilt(); }
-int ChangePlane(int) { return NotBuilt(); }
-int MoveElement(int) { return NotBuilt(); }
 int ExplodeElements(int) { return NotBuilt(); }
-int EditElementProperties(int) { return NotBuilt(); }
 int PlaceFlowLabel(int) { return NotBuilt(); }
-int InsertBetween(int) { return NotBuilt(); }
 int CopyElements(int) { return NotBuilt(); }
 int MirrorElements(int) { return NotBuilt(); }
 int EditOptions(int) { return NotBuilt(); }

@@ -1,0 +1,103 @@
+// "C:lprop": the current element's parameters edited in its properties
+// dialog (the custom element in its own dialog), then fitted again to the
+// connector it sits on and written back.  A cancelled dialog, or one that
+// did not open, changes nothing.
+#include "app/command_bodies.h"
+#include "app/doc_state.h"
+#include "app/edit_support.h"
+#include "app/place_support.h"
+#include "core/lconnector.h"
+#include "core/lobject.h"
+#include "core/null_handle.h"
+#include "mfc.h"
+#include "ui/dcl/loedit_dialog.h"
+#include "ui/mfc/lcustomdialog.h"
+
+namespace {
+
+// The round fitting whose children take its sizes: they follow an edit.
+constexpr int16_t kRoundFamily = 2;
+constexpr int16_t kRoundHostFitting = 10;
+
+void EditCustomElement(LDocState* s, LObject* e) {
+    CTemporaryResourceOverride resources;
+    LCustomDialog dlg(acedGetAcadFrame());
+    dlg.pElement = e;
+    if (dlg.DoModal() == IDOK) {
+        e->Insert(kWriteNeighbour);
+        HighlightCurrent();
+        return;
+    }
+    DestroyElement(e);
+    s->current = nullptr;
+}
+
+// The greying mode: the parameters of the connector the element is joined
+// at; an element on its connector 0 keeps the sizes of that joint.
+int16_t GreyingMode(LDocState* s, LObject* e) {
+    int16_t mode = s->currentConnector;
+    LConnector* c0 = e->GetConnector(0);
+    if ((e->GetKind() & kKindViaConnector) && c0 && !c0->IsFree())
+        mode = 0;
+    return mode;
+}
+
+// Runs the dialog; true when it was accepted.  A dialog that could not be
+// opened counts as cancelled.
+bool Accepted(LOEditDlg& dlg) { return dlg.Run() != -1 && dlg.cancelled == 0; }
+
+void UpdateHostedChildren(LObject* e) {
+    if (e->GetFamily() == kRoundFamily && e->GetSubtype() == kRoundHostFitting)
+        e->UpdateChildren();
+}
+
+}  // namespace
+
+int EditElementProperties(int) {
+    LDocState* s = CurrentDocState;
+    LObject* e = s ? ReloadCurrentElement() : nullptr;
+    if (!e)
+        return RTNORM;
+    if (e->GetKind() & kKindUserBlock) {
+        EditCustomElement(s, e);
+        return RTNORM;
+    }
+    LOEditDlg dlg;
+    dlg.element = e;
+    dlg.greyingMode = GreyingMode(s, e);
+    dlg.rectPieceLength = s->defaults.rectPieceLength;
+    dlg.roundPieceLength = s->defaults.roundPieceLength;
+    if (s->selectionState == 0) {
+        if (!Accepted(dlg))
+            return RTNORM;
+        if (!s->startConnector || s->currentConnector == -1) {
+            WriteCurrent(e);
+            return RTNORM;
+        }
+        e->SetEdited();
+        if (e->FitToConnector(s->startConnector, s->currentConnector) == 0)
+            WriteCurrent(e);
+        else
+            PrintCommandMessage(kRefitFailedMessage);
+        return RTNORM;
+    }
+    if (s->selectionState == 1) {
+        if (!Accepted(dlg))
+            return RTNORM;
+        e->SetEdited();
+        if (e->FitToElement(s->neighbour, s->currentConnector, s->neighbourConnector) != 0) {
+            PrintCommandMessage(kRefitFailedMessage);
+            return RTNORM;
+        }
+        UpdateHostedChildren(e);
+        WriteCurrent(e);
+        return RTNORM;
+    }
+    dlg.greyingMode = kGreyEveryJoint;
+    if (!Accepted(dlg))
+        return RTNORM;
+    e->SetEdited();
+    UpdateHostedChildren(e);
+    WriteCurrent(e);
+    return RTNORM;
+}

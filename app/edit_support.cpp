@@ -1,0 +1,78 @@
+#include "app/edit_support.h"
+
+#include "aced_input.h"
+#include "app/current_element.h"
+#include "app/doc_state.h"
+#include "core/lconnector.h"
+#include "core/lobject.h"
+#include "core/placement_geometry.h"
+#include "core/refit_joint.h"
+
+PickResult PickEntity(ads_name out) {
+    ads_point at = {0, 0, 0};
+    ads_name_clear(out);
+    int result = acedEntSel(nullptr, out, at);
+    if (result == RTCAN)
+        return PickResult::kCancelled;
+    if (result != RTNORM || ads_name_nil(out))
+        return PickResult::kNothing;
+    return PickResult::kPicked;
+}
+
+LObject* ReloadCurrentElement() {
+    LDocState* s = CurrentDocState;
+    if (!s)
+        return nullptr;
+    SelectCurrentElement(s->currentEntity);
+    return s->current;
+}
+
+void WriteCurrent(LObject* element) {
+    element->Insert(kWriteElement);
+    if (CurrentDocState)
+        element->GetEntity(CurrentDocState->currentEntity);
+    HighlightCurrent();
+}
+
+TwoJoints::~TwoJoints() {
+    DestroyElement(A);
+    DestroyElement(B);
+}
+
+int16_t LoadTwoJoints(LObject* element, TwoJoints* out) {
+    out->a = element->NextConnectedConnector(0, -1);
+    out->b = out->a == -1 ? -1 : element->NextConnectedConnector(out->a, -1);
+    if (out->a == -1 || out->b == -1 || out->a == out->b)
+        return -1;
+    out->i = element->GetConnector(out->a)->neighbourIndex;
+    out->j = element->GetConnector(out->b)->neighbourIndex;
+    out->A = element->LoadNeighbour(out->a);
+    out->B = element->LoadNeighbour(out->b);
+    if (!out->A || !out->B)
+        return -1;
+    return CheckConnectorsFacing(0, out->A, out->B, out->i, out->j) == 0 ? 0 : -1;
+}
+
+void DisconnectBoth(LObject* element, TwoJoints& joints) {
+    element->Disconnect(joints.A, joints.a, joints.i);
+    element->Disconnect(joints.B, joints.b, joints.j);
+}
+
+int16_t RefitBetweenJoints(LObject* element, TwoJoints& joints, PairPreparation prepare) {
+    int16_t n = element->GetConnectorCount();
+    for (int16_t dk = 1; dk <= n; ++dk) {
+        int16_t k = static_cast<int16_t>((joints.a + dk) % n);
+        for (int16_t dl = 1; dl <= n; ++dl) {
+            int16_t l = static_cast<int16_t>((joints.b + dl) % n);
+            if (prepare)
+                prepare(element, joints, k, l);
+            if (RefitJoint(0, joints.A, joints.B, joints.i, joints.j, k, l) == 0) {
+                if (CurrentDocState)
+                    element->GetEntity(CurrentDocState->currentEntity);
+                HighlightCurrent();
+                return 0;
+            }
+        }
+    }
+    return -1;
+}

@@ -1,0 +1,56 @@
+// Steps shared by the commands that change an element already in the
+// drawing: picking an element, writing the current element back, and the
+// two neighbours of an element that sits between two joints.
+#pragma once
+
+#include <cstdint>
+
+#include "ads_types.h"
+
+class LObject;
+
+// Insert options: 15 writes an element fully, 13 rewrites a neighbour.
+constexpr uint16_t kWriteElement = 15;
+constexpr uint16_t kWriteNeighbour = 13;
+
+// Messages of the edit commands.
+constexpr int kNothingPickedMessage = 152;
+constexpr int kNotAnElementMessage = 153;
+constexpr int kNoFreeConnectorMessage = 156;
+constexpr int kRefitFailedMessage = 167;
+
+enum class PickResult { kPicked, kCancelled, kNothing };
+// One entity pick at the host's default prompt.
+PickResult PickEntity(ads_name out);
+
+// The current element reloaded from the current entity (see
+// SelectCurrentElement); null when there is none.
+LObject* ReloadCurrentElement();
+
+// Writes the current element fully, makes its insert the current entity and
+// highlights it.
+void WriteCurrent(LObject* element);
+
+// An element joined on two connectors: a and b its joined connectors, A
+// and B the neighbours behind them (owned), i and j their connectors.
+struct TwoJoints {
+    TwoJoints() = default;
+    TwoJoints(const TwoJoints&) = delete;
+    TwoJoints& operator=(const TwoJoints&) = delete;
+    ~TwoJoints();
+
+    int16_t a = -1, b = -1, i = -1, j = -1;
+    LObject* A = nullptr;
+    LObject* B = nullptr;
+};
+// 0 with both neighbours loaded when their connectors face each other (the
+// element lies straight between them), else -1.
+int16_t LoadTwoJoints(LObject* element, TwoJoints* out);
+// Separates the element from both neighbours (in memory).
+void DisconnectBoth(LObject* element, TwoJoints& joints);
+// Refits the current element between the two neighbours with the first
+// pair of its connectors (k from a + 1 on, l from b + 1 on, cyclically)
+// that fits; before each try `prepare` may fit the pair first.  0 when one
+// fitted (everything is written), -1 when none did.
+using PairPreparation = void (*)(LObject* element, TwoJoints& joints, int16_t k, int16_t l);
+int16_t RefitBetweenJoints(LObject* element, TwoJoints& joints, PairPreparation prepare = nullptr);
