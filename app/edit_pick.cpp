@@ -70,14 +70,13 @@ int SetCurrentElement(int) {
     ads_name picked;
     if (!PickOrStop(picked))
         return RTNORM;
-    LObject* element = LoadElementFromEntity(picked);
+    ElementPtr element(LoadElementFromEntity(picked));
     if (!element) {
         HighlightCurrent();
         PrintCommandMessage(kNotAnElementMessage);
         return RTNORM;
     }
     s->currentSystem = element->System();
-    DestroyElement(element);
     s->defaults.hasElements = 1;
     ads_name_set(picked, s->currentEntity);
     // The next command reloads the element and its neighbour from the pick.
@@ -103,17 +102,15 @@ int InsertBetween(int) {
             PrintCommandMessage(kNothingPickedMessage);
         return RTNORM;
     }
-    LObject* a = LoadElementFromEntity(first);
-    LObject* b = a ? LoadElementFromEntity(second) : nullptr;
+    ElementPtr a(LoadElementFromEntity(first));
+    ElementPtr b(a ? LoadElementFromEntity(second) : nullptr);
     if (!a || !b) {
-        DestroyElement(a);
         HighlightCurrent();
         PrintCommandMessage(kNotAnElementMessage);
         return RTNORM;
     }
-    if (!SeparateStrayJoint(a, b) && (a->CountFreeConnectors(-1) == 0 || b->CountFreeConnectors(-1) == 0)) {
-        DestroyElement(a);
-        DestroyElement(b);
+    if (!SeparateStrayJoint(a.get(), b.get()) &&
+        (a->CountFreeConnectors(-1) == 0 || b->CountFreeConnectors(-1) == 0)) {
         HighlightCurrent();
         PrintCommandMessage(kNoFreeConnectorMessage);
         return RTNORM;
@@ -121,8 +118,6 @@ int InsertBetween(int) {
     ReleaseCurrentElement();
     s->selectionState = kTwoEntitiesPicked;
     s->currentSystem = a->System();
-    DestroyElement(a);
-    DestroyElement(b);
     ads_name_set(first, s->firstPick);
     ads_name_set(second, s->secondPick);
     HighlightCurrent();

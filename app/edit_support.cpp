@@ -34,11 +34,6 @@ void WriteCurrent(LObject* element) {
     HighlightCurrent();
 }
 
-TwoJoints::~TwoJoints() {
-    DestroyElement(A);
-    DestroyElement(B);
-}
-
 int16_t LoadTwoJoints(LObject* element, TwoJoints* out) {
     out->a = element->NextConnectedConnector(0, -1);
     out->b = out->a == -1 ? -1 : element->NextConnectedConnector(out->a, -1);
@@ -46,16 +41,16 @@ int16_t LoadTwoJoints(LObject* element, TwoJoints* out) {
         return -1;
     out->i = element->GetConnector(out->a)->neighbourIndex;
     out->j = element->GetConnector(out->b)->neighbourIndex;
-    out->A = element->LoadNeighbour(out->a);
-    out->B = element->LoadNeighbour(out->b);
+    out->A.reset(element->LoadNeighbour(out->a));
+    out->B.reset(element->LoadNeighbour(out->b));
     if (!out->A || !out->B)
         return -1;
-    return CheckConnectorsFacing(0, out->A, out->B, out->i, out->j) == 0 ? 0 : -1;
+    return CheckConnectorsFacing(0, out->A.get(), out->B.get(), out->i, out->j) == 0 ? 0 : -1;
 }
 
 void DisconnectBoth(LObject* element, TwoJoints& joints) {
-    element->Disconnect(joints.A, joints.a, joints.i);
-    element->Disconnect(joints.B, joints.b, joints.j);
+    element->Disconnect(joints.A.get(), joints.a, joints.i);
+    element->Disconnect(joints.B.get(), joints.b, joints.j);
 }
 
 int16_t RefitBetweenJoints(LObject* element, TwoJoints& joints, PairPreparation prepare) {
@@ -66,7 +61,7 @@ int16_t RefitBetweenJoints(LObject* element, TwoJoints& joints, PairPreparation 
             int16_t l = static_cast<int16_t>((joints.b + dl) % n);
             if (prepare)
                 prepare(element, joints, k, l);
-            if (RefitJoint(0, joints.A, joints.B, joints.i, joints.j, k, l) == 0) {
+            if (RefitJoint(0, joints.A.get(), joints.B.get(), joints.i, joints.j, k, l) == 0) {
                 if (CurrentDocState)
                     element->GetEntity(CurrentDocState->currentEntity);
                 HighlightCurrent();

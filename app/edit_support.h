@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "ads_types.h"
+#include "core/element_ptr.h"
 
 class LObject;
 
@@ -32,16 +33,11 @@ LObject* ReloadCurrentElement();
 void WriteCurrent(LObject* element);
 
 // An element joined on two connectors: a and b its joined connectors, A
-// and B the neighbours behind them (owned), i and j their connectors.
+// and B the neighbours behind them, i and j their connectors.
 struct TwoJoints {
-    TwoJoints() = default;
-    TwoJoints(const TwoJoints&) = delete;
-    TwoJoints& operator=(const TwoJoints&) = delete;
-    ~TwoJoints();
-
     int16_t a = -1, b = -1, i = -1, j = -1;
-    LObject* A = nullptr;
-    LObject* B = nullptr;
+    ElementPtr A;
+    ElementPtr B;
 };
 // 0 with both neighbours loaded when their connectors face each other (the
 // element lies straight between them), else -1.

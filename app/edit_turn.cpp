@@ -87,8 +87,8 @@ void CyclePlane(LObject* e, int16_t c, Fits fits) {
 }
 
 void FitBothSizes(LObject* e, TwoJoints& joints, int16_t k, int16_t l) {
-    e->FitToElement(joints.A, k, joints.i);
-    e->FitToElement(joints.B, l, joints.j);
+    e->FitToElement(joints.A.get(), k, joints.i);
+    e->FitToElement(joints.B.get(), l, joints.j);
 }
 
 void ChangePlaneBetween(LObject* e) {
