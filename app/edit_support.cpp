@@ -61,7 +61,7 @@ int16_t RefitBetweenJoints(LObject* element, TwoJoints& joints, PairPreparation 
             int16_t l = static_cast<int16_t>((joints.b + dl) % n);
             if (prepare)
                 prepare(element, joints, k, l);
-            if (RefitJoint(0, joints.A.get(), joints.B.get(), joints.i, joints.j, k, l) == 0) {
+            if (RefitJoint(0, element, joints.A.get(), joints.B.get(), joints.i, joints.j, k, l) == 0) {
                 if (CurrentDocState)
                     element->GetEntity(CurrentDocState->currentEntity);
                 HighlightCurrent();
