@@ -1,8 +1,10 @@
 // Airflow texts and the default bill-of-materials row of an element.
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
+#include "core/bom_rows.h"
 #include "core/lobject.h"
 #include "core/text_buffer.h"
 
@@ -88,24 +90,12 @@ char* LObject::GetFlowText() {
 
 int16_t LObject::GetBomLines(LBomRow** rows, uint16_t* count, uint16_t* further,
                              uint16_t* extraRows) {
-    char* description = GetDescription();
+    std::unique_ptr<char[]> description(GetDescription());
     if (!description)
         return -1;
-    LBomRow* row = new LBomRow[1];
-    row[0].quantity = 1;
-    row[0].description = description;
-    row[0].flowText = GetFlowText();
-    if (rows)
-        *rows = row;
-    else
-        FreeBomRows(row, 1);
-    if (count)
-        *count = 1;
-    if (further)
-        *further = 0;
-    if (extraRows)
-        *extraRows = 0;
-    return 0;
+    BomRows bom;
+    bom.Add(1, description.get(), GetFlowText());
+    return bom.HandOut(rows, count, further, extraRows);
 }
 
 void FreeBomRows(LBomRow* rows, int count) {

@@ -1,8 +1,10 @@
 #include "elements/rcs/lrcs_grille.h"
 
+#include "core/description_text.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
 #include "core/text_buffer.h"
+#include "core/text_lists.h"
 
 LRCsGrille::LRCsGrille(int16_t id, int16_t paramCount) : LRCs(id, 0, paramCount) {}
 
@@ -18,12 +20,11 @@ double LRCsGrille::GetQuantity() { return L * H; }
 
 char* LRCsGrille::GetDescription() {
     Refresh();
-    return NewTextBuffer(NameText() + FormatText("  L=%lg;  H=%lg;", L, H), kDescriptionSize);
+    return DescriptionText(NameText()).Size("L", L).Size("H", H).NewBuffer();
 }
 
 int16_t LRCsGrille::UpdateLabel() {
-    std::string size = FormatText("%lg x %lg", L, H);
-    return MakeFittingLabel(NameText().c_str(), size.c_str());
+    return MakeFittingLabel(NameText().c_str(), RectSizeText(L, H).c_str());
 }
 
 // Plan: the face framed by the margin, with both diagonals (dashed when

@@ -5,6 +5,7 @@
 
 #include "core/messages.h"
 #include "core/rounding.h"
+#include "core/description_text.h"
 #include "core/text_buffer.h"
 #include "core/text_lists.h"
 #include "elements/tv/ltv_damper_symbols.h"
@@ -164,30 +165,24 @@ std::string LTvDuctDamper::NameText() const {
 }
 
 std::string LTvDuctDamper::SizeText() const {
-    return layout.round ? FormatText("\\U+2205%lg", D) : FormatText("%lg x %lg", L, H);
+    return layout.round ? RoundSizeText(D) : RectSizeText(L, H);
 }
 
 char* LTvDuctDamper::GetDescription() {
-    std::string text = FormatText(layout.lz3 ? "LZ3-%s" : "VT-3-2-%s", ListText(kTvVariants, variant));
-    text += layout.round ? FormatText("  D=%lg;", D) : FormatText("  L=%lg;  H=%lg;", L, H);
+    DescriptionText text(
+        FormatText(layout.lz3 ? "LZ3-%s" : "VT-3-2-%s", ListText(kTvVariants, variant)));
+    if (layout.round)
+        text.Size("D", D);
+    else
+        text.Size("L", L).Size("H", H);
     int install = TvInstallMessageFromFlags(flagA > 0, flagB > 0);
     std::string user = GetParamText(layout.text);
-    const char* items[] = {
-        tk > 0 ? "TK" : "",
-        ActuatorText(),
-        sm > 1 ? ListText(kSmActuators, sm) : "",
-        install ? MessageText(install) : "",
-        user.c_str(),
-    };
-    bool first = true;
-    for (const char* item : items) {
-        if (!item[0])
-            continue;
-        text += first ? "  " : ", ";
-        text += item;
-        first = false;
-    }
-    return NewTextBuffer(text, kDescriptionSize);
+    text.Option(tk > 0 ? "TK" : "")
+        .Option(ActuatorText())
+        .Option(sm > 1 ? ListText(kSmActuators, sm) : "")
+        .Option(install ? MessageText(install) : "")
+        .Option(user.c_str());
+    return text.NewBuffer();
 }
 
 int16_t LTvDuctDamper::UpdateLabel() {

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/description_text.h"
 #include "core/text_buffer.h"
 #include "core/type_tables.h"
 #include "elements/vf/vf_family.h"
@@ -35,13 +36,14 @@ static std::string CodeText(const char* code, int16_t vfKs) {
 
 // One parameter item: the caption's third character from the end names it,
 // with a 'd' before it kept ("d1", "d2").
-static std::string ParamItem(const char* caption, double value) {
+static void AddParamItem(DescriptionText* text, const char* caption, double value) {
     size_t n = std::strlen(caption);
     if (n < 3)
-        return FormatText("  %lg;", value);
-    if (n >= 4 && caption[n - 4] == 'd')
-        return FormatText("  d%c=%lg;", caption[n - 3], value);
-    return FormatText("  %c=%lg;", caption[n - 3], value);
+        text->Value(value);
+    else if (n >= 4 && caption[n - 4] == 'd')
+        text->Size(std::string{'d', caption[n - 3]}.c_str(), value);
+    else
+        text->Size(std::string(1, caption[n - 3]).c_str(), value);
 }
 
 char* LVf::GetDescription() {
@@ -50,10 +52,10 @@ char* LVf::GetDescription() {
         delete[] values;
         return NewTextBuffer("", kDescriptionSize);
     }
-    std::string text = CodeText(descriptor ? descriptor->displayCode : "", vfKsCode);
+    DescriptionText text(CodeText(descriptor ? descriptor->displayCode : "", vfKsCode));
     int shown = descriptor ? descriptor->paramCount : 0;
     for (int i = 0; i < shown && i < paramCount; ++i)
-        text += ParamItem(DescCaption(descriptor, i), values[i]);
+        AddParamItem(&text, DescCaption(descriptor, i), values[i]);
     delete[] values;
-    return NewTextBuffer(text, kDescriptionSize);
+    return text.NewBuffer();
 }

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "ads_entity.h"
+#include "core/bom_rows.h"
+#include "core/description_text.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
 #include "core/dimensions.h"
@@ -92,33 +94,12 @@ int16_t LVfSpiko::FitLength(double* params, int16_t* changed, int16_t connectorA
 
 int16_t LVfSpiko::GetBomLines(LBomRow** rows, uint16_t* count, uint16_t* further,
                               uint16_t* extraRows) {
-    std::vector<double> lengths = Run().Lengths();
-    int couplings = CouplingCount();
-    size_t total = lengths.size() + (couplings > 0 ? 1 : 0);
-    LBomRow* out = new LBomRow[total];
-    for (size_t i = 0; i < lengths.size(); ++i) {
-        out[i].quantity = 1;
-        out[i].description = NewTextBuffer(FormatText("SPIRO  d=%lg;  l=%lg;", d, lengths[i]),
-                                           kDescriptionSize);
-        out[i].flowText = new char[kFlowTextSize];
-        FormatConnectorFlowText(out[i].flowText, kFlowTextSize, "d", connectors[0]);
-    }
-    if (couplings > 0) {
-        LBomRow& last = out[total - 1];
-        last.quantity = static_cast<uint16_t>(couplings);
-        last.description = NewTextBuffer(FormatText("VF-01  d=%lg;", d), kDescriptionSize);
-    }
-    if (rows)
-        *rows = out;
-    else
-        FreeBomRows(out, static_cast<int>(total));
-    if (count)
-        *count = static_cast<uint16_t>(lengths.size());
-    if (further)
-        *further = 0;
-    if (extraRows)
-        *extraRows = couplings > 0 ? 1 : 0;
-    return 0;
+    BomRows bom;
+    for (double length : Run().Lengths())
+        bom.AddWithConnectorFlow(*this, DescriptionText("SPIRO").Size("d", d).Size("l", length).Text(),
+                                 "d", connectors[0]);
+    bom.AddCouplings(CouplingCount(), DescriptionText("VF-01").Size("d", d).Text());
+    return bom.HandOut(rows, count, further, extraRows);
 }
 
 // One aligned dimension per piece, laid from the end of connector 0; the

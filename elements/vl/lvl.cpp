@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/description_text.h"
 #include "core/text_buffer.h"
 #include "core/type_tables.h"
 #include "elements/vl/vl_family.h"
@@ -27,19 +28,20 @@ char* LVl::GetDescription() {
         return NewTextBuffer("", kDescriptionSize);
     }
     const LTypeDescriptor* row = descriptor;
-    std::string text = row ? row->displayCode : "";
+    DescriptionText text(row ? row->displayCode : "");
     int shown = row ? row->paramCount : 0;
     for (int i = 0; i < shown && i < paramCount; ++i) {
+        // The caption's third character from the end names the value.
         const char* caption = DescCaption(row, i);
         size_t len = std::strlen(caption);
         if (len <= 3)
-            text += FormatText("  %lg;", values[i]);
+            text.Value(values[i]);
         else
-            text += FormatText("  %c=%lg;", caption[len - 3], values[i]);
+            text.Size(std::string(1, caption[len - 3]).c_str(), values[i]);
     }
     int lp = row ? row->switchParam : -1;
     if (lp >= 0 && lp < paramCount)
-        text += values[lp] == 1.0 ? "  lp=1;" : "  lp=0;";
+        text.Size("lp", values[lp] == 1.0 ? 1 : 0);
     delete[] values;
-    return NewTextBuffer(text, kDescriptionSize);
+    return text.NewBuffer();
 }

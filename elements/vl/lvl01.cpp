@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "ads_entity.h"
+#include "core/bom_rows.h"
+#include "core/description_text.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
 #include "core/dimensions.h"
@@ -118,28 +120,15 @@ int16_t LVl01::FitLength(double* params, int16_t* changed, int16_t connectorA,
 
 int16_t LVl01::GetBomLines(LBomRow** rows, uint16_t* count, uint16_t* further,
                            uint16_t* extraRows) {
-    std::vector<double> lengths = Run().Lengths();
-    LBomRow* out = new LBomRow[lengths.size()];
-    for (size_t i = 0; i < lengths.size(); ++i) {
-        std::string text = FormatText("VL-01  a=%lg;  b=%lg;  l=%lg;", a, b, lengths[i]);
+    BomRows bom;
+    for (double length : Run().Lengths()) {
+        DescriptionText text("VL-01");
+        text.Size("a", a).Size("b", b).Size("l", length);
         if (lpFlag == 1)
-            text += "  lp=1;";
-        out[i].quantity = 1;
-        out[i].description = NewTextBuffer(text, kDescriptionSize);
-        out[i].flowText = new char[kFlowTextSize];
-        FormatConnectorFlowText(out[i].flowText, kFlowTextSize, "axb", connectors[0]);
+            text.Size("lp", 1);
+        bom.AddWithConnectorFlow(*this, text.Text(), "axb", connectors[0]);
     }
-    if (rows)
-        *rows = out;
-    else
-        FreeBomRows(out, static_cast<int>(lengths.size()));
-    if (count)
-        *count = static_cast<uint16_t>(lengths.size());
-    if (further)
-        *further = 0;
-    if (extraRows)
-        *extraRows = 0;
-    return 0;
+    return bom.HandOut(rows, count, further, extraRows);
 }
 
 // One aligned dimension per piece, laid from the end of connector 0; the
