@@ -1,10 +1,15 @@
 // The helpers the element classes draw and read their values with: the
-// views of the six orientations and the parameter binding rules.
+// views of the six orientations, the parameter binding rules, the description
+// texts and the bill-of-materials rows.
 #include <climits>
 #include <cmath>
+#include <memory>
+#include <string>
 
 #include <gtest/gtest.h>
 
+#include "core/bom_rows.h"
+#include "core/description_text.h"
 #include "core/element_views.h"
 #include "core/param_bindings.h"
 
@@ -70,4 +75,64 @@ TEST(ParamBindings, EachRuleTakesItsValues) {
     EXPECT_EQ(v[2], 1);
     EXPECT_EQ(v[3], 2);
     delete[] v;
+}
+
+TEST(DescriptionText, SizesValuesAndOptionsInTheirOrder) {
+    const struct {
+        std::string built, expected;
+    } cases[] = {
+        {DescriptionText("VL-01").Size("a", 400).Size("b", 300).Size("l", 1500).Text(),
+         "VL-01  a=400;  b=300;  l=1500;"},
+        {DescriptionText("X").Value(12.5).Size("d1", 0.25).Text(), "X  12.5;  d1=0.25;"},
+        // The first option after two spaces, the others after a comma;
+        // empty and missing options add nothing.
+        {DescriptionText("VT").Size("D", 200).Option("").Option("TK").Option(nullptr).Option("M").Text(),
+         "VT  D=200;  TK, M"},
+        {DescriptionText("").Option("").Text(), ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.built, c.expected);
+}
+
+TEST(DescriptionText, BufferHoldsTheWholeText) {
+    DescriptionText text("CODE");
+    for (int i = 0; i < 20; ++i)
+        text.Size("value", 123456.0 + i);
+    ASSERT_GT(text.Text().size(), static_cast<size_t>(kDescriptionSize));
+    std::unique_ptr<char[]> buffer(text.NewBuffer());
+    EXPECT_EQ(text.Text(), buffer.get());
+}
+
+TEST(BomRows, PiecesThenCouplingsHandedOutWithTheirCounts) {
+    BomRows bom;
+    bom.Add(1, "SPIRO  d=315;  l=6000;", nullptr);
+    char* flow = new char[8]{'V', '=', '1', 0};
+    bom.Add(2, "SPIRO  d=315;  l=2000;", flow);
+    bom.AddCouplings(0, "none");
+    bom.AddCouplings(70000, "VF-01  d=315;");
+    LBomRow* rows = nullptr;
+    uint16_t count = 9, further = 9, extra = 9;
+    ASSERT_EQ(bom.HandOut(&rows, &count, &further, &extra), 0);
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(count, 2);
+    EXPECT_EQ(further, 0);
+    EXPECT_EQ(extra, 1);
+    EXPECT_STREQ(rows[0].description, "SPIRO  d=315;  l=6000;");
+    EXPECT_EQ(rows[0].flowText, nullptr);
+    EXPECT_EQ(rows[1].quantity, 2);
+    EXPECT_STREQ(rows[1].flowText, "V=1");
+    EXPECT_STREQ(rows[2].description, "VF-01  d=315;");
+    EXPECT_EQ(rows[2].quantity, UINT16_MAX);  // a count past the row's field is capped
+    EXPECT_EQ(rows[2].flowText, nullptr);
+    FreeBomRows(rows, count + extra);
+}
+
+TEST(BomRows, CountsWithoutRowsFreeWhatWasBuilt) {
+    BomRows bom;
+    bom.Add(1, "A", new char[4]{'x', 0, 0, 0});
+    bom.AddCouplings(3, "B");
+    uint16_t count = 0, extra = 0;
+    EXPECT_EQ(bom.HandOut(nullptr, &count, nullptr, &extra), 0);
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(extra, 1);
 }
