@@ -56,21 +56,17 @@ TEST_F(ContinuePlacementTest, RunFromTheStartPointIsLaidAsStandardPiecesAndARest
     EXPECT_EQ(state->selectionState, 1);
 }
 
-// An exact multiple lays only full pieces and the next run goes on from
-// the free end; a piece length of zero or less falls back to the default.
-TEST_F(ContinuePlacementTest, ExactMultiplesRunsFromTheFreeEndAndPieceLengthsOfZero) {
-    const struct { int16_t shape; double a, b; const char* lines; size_t param; std::vector<double> lengths; } cases[] = {
-        {kShapeRect, 400, 300, "2000,0\n^C\n", 2, {1500, 500}},
-        {kShapeRound, 250, 0, "12000,0\n15000,0\n^C\n", 1, {6000, 6000, 3000}},
-    };
+TEST_F(ContinuePlacementTest, ExactMultipleLaysOnlyFullPiecesAndRunsGoOnFromTheFreeEnd) {
+    SetStart(0, 0, 0, kShapeRound, 250, 0);
+    EXPECT_EQ(Continue("12000,0\n15000,0\n^C\n"), 0);
+    EXPECT_EQ(Lengths(1), (std::vector<double>{6000, 6000, 3000}));
+}
+
+TEST_F(ContinuePlacementTest, PieceLengthsOfZeroOrLessFallBackToTheDefaults) {
     state->defaults.rectPieceLength = 0;
-    for (const auto& c : cases) {
-        SetStart(0, 30000.0 * c.shape, 0, c.shape, c.a, c.b);
-        size_t before = StoredElements().size();
-        EXPECT_EQ(Continue(c.lines), 0);
-        std::vector<double> lengths = Lengths(c.param);
-        EXPECT_EQ(std::vector<double>(lengths.begin() + before, lengths.end()), c.lengths) << c.lines;
-    }
+    SetStart(0, 0, 0, kShapeRect, 400, 300);
+    EXPECT_EQ(Continue("2000,0\n^C\n"), 0);
+    EXPECT_EQ(Lengths(2), (std::vector<double>{1500, 500}));
 }
 
 TEST_F(ContinuePlacementTest, OnePieceRunKeepsTheStartAZeroRunLaysNothingAndNextKeepsABaseWithOneFreeEnd) {

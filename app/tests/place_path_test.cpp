@@ -221,6 +221,18 @@ protected:
     ads_name first, second;
 };
 
+TEST_F(PathBetweenTest, ClosedStraightAtTheSecondElement) {
+    Place(kFlex, "8000,0\n9000,1000\n^C\n");
+    ads_name path;
+    ads_name_set(state->currentEntity, path);
+    EXPECT_EQ(PathSegments(path), 3);
+    EXPECT_EQ(Joined(path), 2);
+    // The picks were free at both ends (they start their networks).
+    EXPECT_EQ(Joined(first), 1);
+    EXPECT_EQ(Joined(second), 1);
+    EXPECT_EQ(state->selectionState, 1);
+}
+
 TEST_F(PathBetweenTest, CancelAtOnceClosesAtOnceOrInsertsNothing) {
     TestFlexDuct::acceptClosing = false;
     Place(kFlex, "^C\n");
@@ -232,37 +244,22 @@ TEST_F(PathBetweenTest, CancelAtOnceClosesAtOnceOrInsertsNothing) {
     EXPECT_EQ(Joined(state->currentEntity), 2);
 }
 
-// The same path closes straight at the second element, or, with the
-// closing refused, turns at the corner on its axis: the last segment runs
-// at 45 degrees from (8000, 0) and meets y = 6000 at (14000, 6000).
-TEST_F(PathBetweenTest, ClosedStraightOrRefusedAndTurnedAtTheCornerOnTheSecondAxis) {
-    for (bool closing : {true, false}) {
-        SCOPED_TRACE(closing ? "closed straight" : "closing refused");
-        TestFlexDuct::acceptClosing = closing;
-        if (!closing) {  // a second pair of picks, 20000 further up
-            Spiro(0, 20000, 0, first);
-            Spiro(30000, 26000, M_PI, second);
-            ads_name_set(first, state->firstPick);
-            ads_name_set(second, state->secondPick);
-            state->selectionState = kTwoEntitiesPicked;
-        }
-        Place(kFlex, closing ? "8000,0\n9000,1000\n^C\n" : "8000,20000\n9000,21000\n^C\n");
-        ads_name path;
-        ads_name_set(state->currentEntity, path);
-        EXPECT_EQ(PathSegments(path), 3);
-        EXPECT_EQ(Joined(path), 2);
-        EXPECT_EQ(Joined(first), 1);  // free at both ends: they start their networks
-        EXPECT_EQ(Joined(second), 1);
-        EXPECT_EQ(state->selectionState, 1);
-        LObject* e = LoadElementFromEntity(path);
-        ASSERT_NE(e, nullptr);
-        if (!closing) {
-            LPathNode* n = e->GetPath()->next;
-            EXPECT_NEAR(n->offset[0], 6000, 1e-3);
-            EXPECT_NEAR(n->offset[1], 6000, 1e-3);
-        }
-        DestroyElement(e);
-    }
+TEST_F(PathBetweenTest, RefusedClosingTurnsAtTheCornerOnTheSecondAxis) {
+    TestFlexDuct::acceptClosing = false;
+    // The last segment runs at 45 degrees from (8000, 0); it meets the
+    // second duct's axis (y = 6000) at (14000, 6000): 6000 on in x and y.
+    Place(kFlex, "8000,0\n9000,1000\n^C\n");
+    ads_name path;
+    ads_name_set(state->currentEntity, path);
+    EXPECT_EQ(PathSegments(path), 3);
+    EXPECT_EQ(Joined(path), 2);
+    EXPECT_EQ(Joined(second), 1);
+    LObject* e = LoadElementFromEntity(path);
+    ASSERT_NE(e, nullptr);
+    LPathNode* n = e->GetPath()->next;
+    EXPECT_NEAR(n->offset[0], 6000, 1e-3);
+    EXPECT_NEAR(n->offset[1], 6000, 1e-3);
+    DestroyElement(e);
 }
 
 TEST_F(PathBetweenTest, DegenerateCornerIsRefusedAndThePathStaysOpen) {
