@@ -1,31 +1,28 @@
 #include "elements/rcs/lrcs_cn.h"
 
-#include "core/rounding.h"
+#include <iterator>
+
 #include "elements/rcs/rcs_lists.h"
 
 namespace {
 
-constexpr int kValueCount = 8;
+using C = LRCsCn;
 constexpr int16_t kDFormParam = 7;
+const ParamBinding<C> kValues[] = {C::FaceValue<C>(0), C::FaceValue<C>(1), C::FaceValue<C>(2),
+                                   C::FaceValue<C>(3), C::FaceValue<C>(4), C::FaceValue<C>(5),
+                                   C::FaceValue<C>(6), PositionField<C>(&C::dFlag)};
+constexpr int kValueCount = static_cast<int>(std::size(kValues));
 
 }  // namespace
 
 LRCsCn::LRCsCn() : LRCsFaceGrille(1, kValueCount) { SetParams(DefaultValues()); }
 
-int16_t LRCsCn::GetParams(double** values) {
-    double* v = new double[kValueCount]{static_cast<double>(type), L, H,
-                                        static_cast<double>(hv), static_cast<double>(rcm),
-                                        static_cast<double>(option), static_cast<double>(gOption),
-                                        static_cast<double>(dFlag)};
-    *values = v;
-    return 0;
-}
+int16_t LRCsCn::GetParams(double** values) { return GetBoundParams(*this, kValues, values); }
 
 int16_t LRCsCn::SetParams(const double* v) {
     if (!v)
         return 0;
-    int16_t oldG = ReadFaceValues(v);
-    dFlag = RoundToShort(v[7]);
+    int16_t oldG = ReadFaceValues(*this, kValues, v);
     switch (SwitchGOption(oldG)) {
     case 1:
         // A G option comes without accessory and without the D form.

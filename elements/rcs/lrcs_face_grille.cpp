@@ -1,6 +1,5 @@
 #include "elements/rcs/lrcs_face_grille.h"
 
-#include "core/rounding.h"
 #include "core/text_buffer.h"
 #include "elements/rcs/rcs_lists.h"
 
@@ -15,19 +14,6 @@ LRCsFaceGrille::LRCsFaceGrille(int16_t id, int16_t paramCount) : LRCsGrille(id, 
     parentParams[0] = 1;
     parentParams[1] = 2;
     SetFlipModes(0, 1, 1);
-}
-
-int16_t LRCsFaceGrille::ReadFaceValues(const double* v) {
-    int16_t oldG = gOption;
-    type = RoundToShort(v[0]);
-    L = v[1];
-    H = v[2];
-    hv = RoundToShort(v[3]);
-    rcm = RoundToShort(v[4]);
-    option = RoundToShort(v[5]);
-    gOption = RoundToShort(v[6]);
-    SnapGrilleSize(&L, &H);
-    return oldG;
 }
 
 int LRCsFaceGrille::SwitchGOption(int16_t oldG) {

@@ -4,8 +4,10 @@
 // choices are 1-based positions).
 #pragma once
 
+#include <cstddef>
 #include <string>
 
+#include "core/param_bindings.h"
 #include "elements/rcs/lrcs_grille.h"
 
 class LRCsFaceGrille : public LRCsGrille {
@@ -19,12 +21,33 @@ public:
     // With a G option the accessory has no other choice than none.
     int16_t ParamChoiceCount(int16_t i) const override;
 
+    // The seven shared values in their order, bound for the class T; a
+    // class with more values lists them after these.
+    template <class T>
+    static constexpr ParamBinding<T> FaceValue(int i) {
+        switch (i) {
+        case 0: return PositionField<T>(&T::type);
+        case 1: return NumberField<T>(&T::L);
+        case 2: return NumberField<T>(&T::H);
+        case 3: return PositionField<T>(&T::hv);
+        case 4: return PositionField<T>(&T::rcm);
+        case 5: return PositionField<T>(&T::option);
+        default: return PositionField<T>(&T::gOption);
+        }
+    }
+
 protected:
     LRCsFaceGrille(int16_t id, int16_t paramCount);
 
-    // Reads the seven shared values and snaps the size; returns the G
-    // option that was set before.
-    int16_t ReadFaceValues(const double* v);
+    // Reads the values by the class's table and snaps the size; returns
+    // the G option that was set before.
+    template <class T, size_t N>
+    int16_t ReadFaceValues(T& e, const ParamBinding<T> (&table)[N], const double* v) {
+        int16_t oldG = gOption;
+        SetBoundParams(e, table, v);
+        SnapGrilleSize(&L, &H);
+        return oldG;
+    }
     // After ReadFaceValues: a G option switched on (+1) resets the
     // accessory, which then has no other choice; switched off (-1) gives
     // the accessories back; 0 when nothing switched.
