@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "core/bom_rows.h"
+#include "core/bom_builder.h"
 #include "core/lobject.h"
 #include "core/text_buffer.h"
 
@@ -93,7 +93,7 @@ int16_t LObject::GetBomLines(LBomRow** rows, uint16_t* count, uint16_t* further,
     std::unique_ptr<char[]> description(GetDescription());
     if (!description)
         return -1;
-    BomRows bom;
+    BomBuilder bom;
     bom.Add(1, description.get(), GetFlowText());
     return bom.HandOut(rows, count, further, extraRows);
 }

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/bom_rows.h"
+#include "core/bom_builder.h"
 #include "core/description_text.h"
 #include "core/element_views.h"
 #include "core/param_bindings.h"
@@ -103,8 +103,8 @@ TEST(DescriptionText, BufferHoldsTheWholeText) {
     EXPECT_EQ(text.Text(), buffer.get());
 }
 
-TEST(BomRows, PiecesThenCouplingsHandedOutWithTheirCounts) {
-    BomRows bom;
+TEST(BomBuilder, PiecesThenCouplingsHandedOutWithTheirCounts) {
+    BomBuilder bom;
     bom.Add(1, "SPIRO  d=315;  l=6000;", nullptr);
     char* flow = new char[8]{'V', '=', '1', 0};
     bom.Add(2, "SPIRO  d=315;  l=2000;", flow);
@@ -127,8 +127,8 @@ TEST(BomRows, PiecesThenCouplingsHandedOutWithTheirCounts) {
     FreeBomRows(rows, count + extra);
 }
 
-TEST(BomRows, CountsWithoutRowsFreeWhatWasBuilt) {
-    BomRows bom;
+TEST(BomBuilder, CountsWithoutRowsFreeWhatWasBuilt) {
+    BomBuilder bom;
     bom.Add(1, "A", new char[4]{'x', 0, 0, 0});
     bom.AddCouplings(3, "B");
     uint16_t count = 0, extra = 0;

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ads_entity.h"
-#include "core/bom_rows.h"
+#include "core/bom_builder.h"
 #include "core/description_text.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
@@ -94,7 +94,7 @@ int16_t LVfSpiko::FitLength(double* params, int16_t* changed, int16_t connectorA
 
 int16_t LVfSpiko::GetBomLines(LBomRow** rows, uint16_t* count, uint16_t* further,
                               uint16_t* extraRows) {
-    BomRows bom;
+    BomBuilder bom;
     for (double length : Run().Lengths())
         bom.AddWithConnectorFlow(*this, DescriptionText("SPIRO").Size("d", d).Size("l", length).Text(),
                                  "d", connectors[0]);

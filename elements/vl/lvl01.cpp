@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ads_entity.h"
-#include "core/bom_rows.h"
+#include "core/bom_builder.h"
 #include "core/description_text.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
@@ -120,7 +120,7 @@ int16_t LVl01::FitLength(double* params, int16_t* changed, int16_t connectorA,
 
 int16_t LVl01::GetBomLines(LBomRow** rows, uint16_t* count, uint16_t* further,
                            uint16_t* extraRows) {
-    BomRows bom;
+    BomBuilder bom;
     for (double length : Run().Lengths()) {
         DescriptionText text("VL-01");
         text.Size("a", a).Size("b", b).Size("l", length);

@@ -11,11 +11,11 @@
 
 #include "core/lobject.h"
 
-class BomRows {
+class BomBuilder {
 public:
-    BomRows() = default;
-    BomRows(const BomRows&) = delete;
-    BomRows& operator=(const BomRows&) = delete;
+    BomBuilder() = default;
+    BomBuilder(const BomBuilder&) = delete;
+    BomBuilder& operator=(const BomBuilder&) = delete;
 
     // One row; flowText (a new buffer or null) becomes the row's.
     void Add(uint16_t quantity, const std::string& description, char* flowText);

@@ -1,8 +1,8 @@
-#include "core/bom_rows.h"
+#include "core/bom_builder.h"
 
 #include "core/text_buffer.h"
 
-void BomRows::Add(uint16_t quantity, const std::string& description, char* flowText) {
+void BomBuilder::Add(uint16_t quantity, const std::string& description, char* flowText) {
     Row row;
     row.quantity = quantity;
     row.description = description;
@@ -10,14 +10,14 @@ void BomRows::Add(uint16_t quantity, const std::string& description, char* flowT
     rows.push_back(std::move(row));
 }
 
-void BomRows::AddWithConnectorFlow(LObject& e, const std::string& description,
+void BomBuilder::AddWithConnectorFlow(LObject& e, const std::string& description,
                                    const char* flowName, const LConnector* c) {
     char* flow = new char[kFlowTextSize];
     e.FormatConnectorFlowText(flow, kFlowTextSize, flowName, c);
     Add(1, description, flow);
 }
 
-void BomRows::AddCouplings(int quantity, const std::string& description) {
+void BomBuilder::AddCouplings(int quantity, const std::string& description) {
     if (quantity <= 0)
         return;
     Row row;
@@ -26,7 +26,7 @@ void BomRows::AddCouplings(int quantity, const std::string& description) {
     couplings.push_back(std::move(row));
 }
 
-int16_t BomRows::HandOut(LBomRow** out, uint16_t* count, uint16_t* further,
+int16_t BomBuilder::HandOut(LBomRow** out, uint16_t* count, uint16_t* further,
                          uint16_t* extraRows) {
     if (count)
         *count = static_cast<uint16_t>(rows.size());
