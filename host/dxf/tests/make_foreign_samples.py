@@ -15,6 +15,15 @@ JAPANESE = "\u914d\u7ba1 \u8868\u793a"   # kanji with a trail byte 0x5C in CP932
 CHINESE = "\u98ce\u7ba1 \u7cfb\u7edf"
 
 
+def save(doc, path, **options):
+    """Saves under a name of this process's own, then renames: the tests run
+    side by side, each making the samples, and none may read a half-written
+    file."""
+    part = f"{path}.{os.getpid()}.part"
+    doc.saveas(part, **options)
+    os.replace(part, path)
+
+
 def binary(out):
     doc = ezdxf.new("R2010")
     msp = doc.modelspace()
@@ -23,7 +32,7 @@ def binary(out):
     msp.add_text("Binary 1.5", dxfattribs={"layer": "DUCT", "height": 2.5})
     msp.add_circle((10, 10), 5).set_xdata("BINAPP", [(1000, "tag"), (1040, 2.25), (1070, 7)])
     doc.appids.add("BINAPP")
-    doc.saveas(os.path.join(out, "binary.dxf"), fmt="bin")
+    save(doc, os.path.join(out, "binary.dxf"), fmt="bin")
 
 
 def r12_dimension_style(out):
@@ -36,7 +45,7 @@ def r12_dimension_style(out):
     style.dxf.dimtxt = 3.5
     msp = doc.modelspace()
     msp.add_linear_dim(base=(0, 10), p1=(0, 0), p2=(100, 0), dimstyle="ARROWED").render()
-    doc.saveas(os.path.join(out, "r12_dimstyle.dxf"))
+    save(doc, os.path.join(out, "r12_dimstyle.dxf"))
 
 
 def code_page(out, page, encoding, text):
@@ -45,7 +54,7 @@ def code_page(out, page, encoding, text):
     doc.layers.add(text)
     doc.modelspace().add_text(text, dxfattribs={"layer": text})
     doc.layouts.rename("Layout1", text[:2])
-    doc.saveas(os.path.join(out, f"{page.lower()}.dxf"))
+    save(doc, os.path.join(out, f"{page.lower()}.dxf"))
 
 
 def solid(out):
@@ -53,7 +62,7 @@ def solid(out):
     body = acis.body_from_mesh(forms.cube())
     solid = doc.modelspace().add_3dsolid()
     acis.export_dxf(solid, [body])
-    doc.saveas(os.path.join(out, "solid_r2018.dxf"))
+    save(doc, os.path.join(out, "solid_r2018.dxf"))
 
 
 def main():
