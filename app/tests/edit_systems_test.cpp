@@ -91,21 +91,20 @@ TEST_F(EditSystemsTest, CancelKeepsEveryChangeMadeInTheDialog) {
 }
 
 TEST_F(EditSystemsTest, CancelledSystemOrScaleDialogLeavesTheRecordAlone) {
-    Run(kLsys, "list=1\nedit\n1001=Exhaust\nok\naccept\n");
     LSystemRecord r;
     char bb[] = "BB";
     ASSERT_EQ(GetSystemByTag(state->systemList, &r, bb), 0);
-    EXPECT_STREQ(r.name, "Exhaust");
-    Run(kLsys, "list=1\nedit\n1001=Other\ncancel\naccept\n");
-    ASSERT_EQ(GetSystemByTag(state->systemList, &r, bb), 0);
-    EXPECT_STREQ(r.name, "Exhaust");
-    double scale = r.zigzagScale;
-    Run(kLsys, "list=1\nzscale\n1074=2.5\ncancel\naccept\n");
-    ASSERT_EQ(GetSystemByTag(state->systemList, &r, bb), 0);
-    EXPECT_EQ(r.zigzagScale, scale);
-    Run(kLsys, "list=1\nzscale\n1074=2.5\nok\naccept\n");
-    ASSERT_EQ(GetSystemByTag(state->systemList, &r, bb), 0);
-    EXPECT_EQ(r.zigzagScale, 2.5);
+    const double scale = r.zigzagScale;
+    const struct { const char* lines; const char* name; double scale; } steps[] = {
+        {"edit\n1001=Exhaust\nok\n", "Exhaust", scale},  {"edit\n1001=Other\ncancel\n", "Exhaust", scale},
+        {"zscale\n1074=2.5\ncancel\n", "Exhaust", scale}, {"zscale\n1074=2.5\nok\n", "Exhaust", 2.5},
+    };
+    for (const auto& s : steps) {
+        Run(kLsys, std::string("list=1\n") + s.lines + "accept\n");
+        ASSERT_EQ(GetSystemByTag(state->systemList, &r, bb), 0);
+        EXPECT_STREQ(r.name, s.name) << s.lines;
+        EXPECT_EQ(r.zigzagScale, s.scale) << s.lines;
+    }
 }
 
 TEST_F(EditSystemsTest, MissingDialogIsReportedWithItsKey) {

@@ -36,21 +36,16 @@ TEST(Keywords, AbbreviationsCaseCommaFormAndLocalAndGlobalWords) {
 TEST(Answers, Points) {
     double p[3];
     const double base[3] = {10, 20, 5};
-    ASSERT_TRUE(parsePoint("1,2", nullptr, p));
-    EXPECT_DOUBLE_EQ(p[0], 1);
-    EXPECT_DOUBLE_EQ(p[2], 0);
-    ASSERT_TRUE(parsePoint(" -1.5, 2e1 ,3 ", nullptr, p));
-    EXPECT_DOUBLE_EQ(p[1], 20);
-    EXPECT_DOUBLE_EQ(p[2], 3);
-    ASSERT_TRUE(parsePoint("@1,-2", base, p));
-    EXPECT_DOUBLE_EQ(p[0], 11);
-    EXPECT_DOUBLE_EQ(p[1], 18);
-    EXPECT_DOUBLE_EQ(p[2], 5);
-    ASSERT_TRUE(parsePoint("@10<90", base, p));
-    EXPECT_NEAR(p[0], 10, 1e-12);
-    EXPECT_NEAR(p[1], 30, 1e-12);
-    ASSERT_TRUE(parsePoint("@", base, p));
-    EXPECT_DOUBLE_EQ(p[1], 20);
+    const struct { const char* text; const double* base; double x, y, z; } good[] = {
+        {"1,2", nullptr, 1, 2, 0},    {" -1.5, 2e1 ,3 ", nullptr, -1.5, 20, 3}, {"@1,-2", base, 11, 18, 5},
+        {"@10<90", base, 10, 30, 5}, {"@", base, 10, 20, 5},
+    };
+    for (const auto& c : good) {
+        ASSERT_TRUE(parsePoint(c.text, c.base, p)) << c.text;
+        EXPECT_NEAR(p[0], c.x, 1e-12) << c.text;
+        EXPECT_NEAR(p[1], c.y, 1e-12) << c.text;
+        EXPECT_NEAR(p[2], c.z, 1e-12) << c.text;
+    }
     for (const char* bad : {"", "1", "1,2,3,4", "a,b", "1,,2", "@1,2", "1;2", "1,2x", "nan,1", "inf,2", "1e308,0"})
         EXPECT_FALSE(parsePoint(bad, bad[0] == '@' ? nullptr : base, p)) << bad;
 }

@@ -74,18 +74,6 @@ TEST_F(SaveAndHelp, ANonFiniteNumberRefusesTheSaveAndKeepsTheOldFile) {
     fs::remove_all(path.parent_path());
 }
 
-TEST_F(SaveAndHelp, SavingToAFolderSavesInsideItUnderTheDrawingsName) {
-    fs::path dir = folder();
-    EXPECT_EQ(host::shell::saveTarget(*doc_, dir.string()), (dir / "Drawing1.dxf").string());
-    EXPECT_EQ(host::shell::saveTarget(*doc_, (dir / "x.dxf").string()), (dir / "x.dxf").string());
-    script((dir.string() + "\n").c_str());
-    ASSERT_TRUE(host::shell::runCommandWord("SAVEAS"));
-    EXPECT_TRUE(fs::is_regular_file(dir / "Drawing1.dxf"));
-    EXPECT_FALSE(fs::exists(dir.string() + ".dxf"));
-    EXPECT_EQ(doc_->path(), (dir / "Drawing1.dxf").string());
-    fs::remove_all(dir);
-}
-
 TEST_F(SaveAndHelp, HelpListsEveryCommandWithTheMenusDescription) {
     fs::path menu = folder() / "TEST.cui";
     std::ofstream(menu) << "; a comment = (C:nothing)\n[Test]\nPoints test...   = (C:tpoints)\n";

@@ -22,16 +22,13 @@ protected:
 };
 
 TEST(ScaleParts, ShowsTheWholeParts) {
-    long a = 0, b = 0;
-    ScaleParts(2.5, &a, &b);
-    EXPECT_EQ(a, 2);
-    EXPECT_EQ(b, 1);
-    ScaleParts(0.01, &a, &b);
-    EXPECT_EQ(a, 1);
-    EXPECT_EQ(b, 100);
-    ScaleParts(0, &a, &b);
-    EXPECT_EQ(a, 1);
-    EXPECT_EQ(b, 1);
+    const struct { double scale; long a, b; } cases[] = {{2.5, 2, 1}, {0.01, 1, 100}, {0, 1, 1}};
+    for (const auto& c : cases) {
+        long a = 0, b = 0;
+        ScaleParts(c.scale, &a, &b);
+        EXPECT_EQ(a, c.a) << c.scale;
+        EXPECT_EQ(b, c.b) << c.scale;
+    }
 }
 
 TEST_F(OptionDialogTest, OpensWithWholeParts) {
