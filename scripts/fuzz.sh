@@ -18,7 +18,7 @@ fi
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLURAK_FUZZ=ON >/dev/null
 cmake --build build-fuzz -j "${FUZZ_JOBS:-4}" --target fuzz_targets >/dev/null
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(dxf_text dcl messages script element_xdata)
+[ ${#targets[@]} -gt 0 ] || targets=(dxf_text dxf_binary dcl messages script element_xdata)
 root=$PWD/build-fuzz
 seeds=$PWD/fuzz/corpus
 # The script target saves and opens files: it runs in a folder of its own.

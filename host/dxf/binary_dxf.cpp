@@ -46,6 +46,8 @@ bool hasOneByteCodes(std::string_view binary)
     if (at == std::string_view::npos || at > 1024) return true;
     size_t value = at + 10;  // past the name, its zero byte and a one-byte code
     if (value < binary.size() && binary[value] != 'A') ++value;  // a two-byte code
+    // A file cut short right after the name: the scanner reports where it ends.
+    if (value > binary.size()) return true;
     return binary.substr(value, 6) < "AC1012";
 }
 

@@ -58,6 +58,7 @@ private:
     bool readTable();
     bool readBlocks();
     bool readBlock();
+    bool leftOutAsMarker();
     bool readEntities();
     bool readObjects();
     bool skipSection(std::string_view name);
@@ -299,7 +300,25 @@ bool sameLetters(std::string_view a, std::string_view b)
     return true;
 }
 
+// Type names are kept in capitals, so a record named like one of the
+// markers of a file's structure in other letters ("EndSec") would be
+// written as that marker and cut the file short when it is read again.
+bool otherCaseOfMarker(std::string_view type)
+{
+    for (std::string_view marker : {"SECTION", "ENDSEC", "EOF", "TABLE", "ENDTAB", "BLOCK", "ENDBLK"})
+        if (type != marker && sameLetters(type, marker)) return true;
+    return false;
+}
+
 } // namespace
+
+bool DxfReader::leftOutAsMarker()
+{
+    if (!otherCaseOfMarker(rec_->type)) return false;
+    note(rec_->line, "a " + std::string(rec_->type) + " record was left out: it would be written as " +
+                         db::upperAscii(rec_->type));
+    return true;
+}
 
 bool DxfReader::readTable()
 {
@@ -381,6 +400,7 @@ bool DxfReader::readBlock()
     if (!db_->block(record)) db_->addBlock(record);
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDBLK") && !is("BLOCK") && !is("ENDSEC") && !is("EOF")) {
+        if (leftOutAsMarker()) continue;
         Slot entity = store(ObjectClass::Entity);
         if (entity == kNoSlot || !placeEntity(entity, record, lastMain)) return false;
     }
@@ -428,6 +448,7 @@ bool DxfReader::readEntities()
     ensureSpaces(*db_);
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
+        if (leftOutAsMarker()) continue;
         bool paper = false;
         for (const Group& g : rec_->groups)
             if (g.code() == 67) paper = g.asInt() == 1;
@@ -448,6 +469,7 @@ bool DxfReader::readObjects()
     // dictionary without an owner.
     bool first = true;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
+        if (leftOutAsMarker()) continue;
         bool root = is("DICTIONARY") && rec_->owner == 0 && db_->namedObjectDictionary() == kNoSlot;
         if (root && !first) note(rec_->line, "the root dictionary was not the first object: moved to the front");
         Slot object = store(ObjectClass::NonGraphical);

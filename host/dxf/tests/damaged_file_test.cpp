@@ -113,6 +113,23 @@ TEST(DamagedFile, EachDamageNamesFileLineAndCause)
               "bad.dxf: the file is empty or holds no DXF groups");
 }
 
+TEST(DamagedFile, BinaryFileCutShortIsReportedWithItsOffset)
+{
+    const std::string sentinel("AutoCAD Binary DXF\r\n\x1a\0", 22);
+    struct Case {
+        std::string tail;
+        std::string error;
+    };
+    const Case cases[] = {
+        // Cut right after the version variable's name, before its value.
+        {std::string("\x09$ACADVER", 9), "bad.dxf: the binary file ends inside the value of group 9 at byte 22"},
+        {std::string("\0SECTION\0\x02HEADER\0\x09$ACADVER\0", 27),
+         "bad.dxf:6: the file ends inside the HEADER section: it is truncated"},
+        {std::string("\x0a\0\0", 3), "bad.dxf: the binary file ends inside the value of group 10 at byte 22"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(readError(sentinel + c.tail), c.error) << c.tail;
+}
+
 TEST(DamagedFile, MissingFileSaysWhy)
 {
     ReadReport report;
@@ -251,6 +268,30 @@ TEST(DamagedFile, AnyMissingLineOrCutIsHandledCleanly)
             std::string written;
             writeDxfText(*db, written);
             EXPECT_FALSE(written.empty());
+        }
+    }
+}
+
+TEST(DamagedFile, RecordNamedLikeAMarkerInOtherLettersIsLeftOut)
+{
+    // Type names are stored in capitals: kept, such a record would be
+    // written as the marker itself and the saved file would not read back.
+    const std::string good = sample();
+    for (const char* section : {"ENTITIES", "OBJECTS"}) {
+        for (const char* name : {"EndSec", "eof", "Section", "bLOCK", "EndBlk", "table", "endTab"}) {
+            const std::string at = std::string("  2\n") + section + "\n";
+            std::string text = replaced(good, at, at + "  0\n" + name + "\n  8\n0\n");
+            ReadReport report;
+            auto db = readDxfText(text, "odd.dxf", report);
+            ASSERT_TRUE(db) << section << " " << name << ": " << report.error.text();
+            std::string notes;
+            for (const auto& note : report.repairs) notes += note.text() + "\n";
+            EXPECT_NE(notes.find(std::string("a ") + name + " record was left out"), std::string::npos) << notes;
+            std::string written;
+            writeDxfText(*db, written);
+            ReadReport again;
+            EXPECT_TRUE(readDxfText(written, "written.dxf", again)) << section << " " << name << ": "
+                                                                    << again.error.text();
         }
     }
 }
