@@ -18,7 +18,7 @@
 #include "core/message_format.h"
 #include "core/message_numbers.h"
 #include "core/messages.h"
-#include "core/piece_rule.h"
+#include "core/standard_lengths.h"
 #include "core/rounding.h"
 #include "core/string_convert.h"
 #include "core/type_tables.h"
@@ -47,14 +47,14 @@ int PiecesOfRun(int16_t shape, double left) {
 // The standard straight piece of the shape (kTypeStandardPiece), made.
 ElementPtr MakePiece(int16_t shape) {
     int16_t family = 0;
-    const LTypeSpec* type = StandardPieceOf(shape, &family);
+    const LTypeEntry* type = StandardPieceOf(shape, &family);
     return ElementPtr(type ? MakeElement(family, static_cast<uint16_t>(type->code)) : nullptr);
 }
 
 // The piece's length := the standard length, or what is left when less.
 void SetPieceLength(LObject* piece, int16_t shape, double left) {
     int16_t family = 0;
-    const LTypeSpec* type = StandardPieceOf(shape, &family);
+    const LTypeEntry* type = StandardPieceOf(shape, &family);
     if (!type)
         return;
     double* values = nullptr;

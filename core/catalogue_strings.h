@@ -1,4 +1,4 @@
-// The catalogue texts of a type, read from its registered spec: catalogue
+// The catalogue texts of a type, read from its registered entry: catalogue
 // page, display code, slide (block) name and block-name prefix.
 #pragma once
 

@@ -10,8 +10,8 @@
 
 LObject* CreateElement(int16_t family, uint16_t subtype) {
     int16_t type = subtype > 0x7fff ? int16_t{-1} : static_cast<int16_t>(subtype);
-    const LTypeSpec* spec = TypeSpecOf(family, type);
-    LObject* element = spec && spec->make ? spec->make(type) : nullptr;
+    const LTypeEntry* entry = TypeEntryOf(family, type);
+    LObject* element = entry && entry->make ? entry->make(type) : nullptr;
     // An alias code (fans, heaters and filters on their own pages) is stored
     // as its family.
     if (element)

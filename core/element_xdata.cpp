@@ -13,7 +13,7 @@
 #include "core/element_factory.h"
 #include "core/lobject.h"
 #include "core/null_handle.h"
-#include "core/piece_rule.h"
+#include "core/standard_lengths.h"
 #include "core/type_tables.h"
 #include "core/xdata_list.h"
 

@@ -122,7 +122,7 @@ public:
     int16_t GetParamCount() const { return paramCount; }
     int16_t GetConnectorCount() const { return connectorCount; }
     LTypeDescriptor* GetTypeDesc() const { return descriptor; }
-    // The default values of the element's type (from its spec), or null.
+    // The default values of the element's type (from its entry), or null.
     const double* DefaultValues() const;
     double GetFlow() const { return flow; }
     double GetRotation() const { return rotation; }

@@ -6,7 +6,7 @@
 #include "core/element_load.h"
 #include "core/insert_flags.h"
 #include "core/lobject.h"
-#include "core/piece_rule.h"
+#include "core/standard_lengths.h"
 #include "core/rounding.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // One row per element subtype: what the properties dialog shows, the airflow
 // entries, the catalogue value lists, the catalogue strings and the behaviour
-// flags of the type.  The rows are built from the registered type specs
-// (core/type_spec.h) once the messages are loaded; elements only read them.
+// flags of the type.  The rows are built from the registered type entries
+// (core/type_entry.h) once the messages are loaded; elements only read them.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 // What a type does that core and the commands ask about: each behaviour that
 // would otherwise be decided by family and subtype numbers is one bit of the
-// type's spec.
+// type's entry.
 #pragma once
 
 #include <cstdint>

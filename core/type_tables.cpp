@@ -25,7 +25,7 @@ struct BuiltRow {
 };
 
 struct Family {
-    LFamilySpec spec;
+    LFamilyEntry entry;
     std::vector<std::unique_ptr<BuiltRow>> rows;  // subtype k at k - 1
 };
 
@@ -36,7 +36,7 @@ std::map<int, Family>& Families() {
     return families;
 }
 
-void FillCaptions(BuiltRow& b, const LTypeSpec& t) {
+void FillCaptions(BuiltRow& b, const LTypeEntry& t) {
     for (int k = 0; k < t.params.count; ++k) {
         int16_t caption = t.params.items[k].caption;
         b.captions[k] = caption ? MessageText(caption) : "";
@@ -44,7 +44,7 @@ void FillCaptions(BuiltRow& b, const LTypeSpec& t) {
     b.row.message = MessageText(0);
 }
 
-std::unique_ptr<BuiltRow> BuildRow(const LTypeSpec& t) {
+std::unique_ptr<BuiltRow> BuildRow(const LTypeEntry& t) {
     auto b = std::make_unique<BuiltRow>();
     int n = t.params.count > 0 ? t.params.count : 1;
     int f = t.flows.count > 0 ? t.flows.count : 1;
@@ -55,7 +55,7 @@ std::unique_ptr<BuiltRow> BuildRow(const LTypeSpec& t) {
     b->captions.assign(n, "");
     b->flows.assign(f, -1);
     for (int k = 0; k < t.params.count; ++k) {
-        const LParamSpec& p = t.params.items[k];
+        const LParamEntry& p = t.params.items[k];
         b->kinds[k] = p.kind;
         b->counts[k] = p.count;
         b->lists[k] = p.list;
@@ -87,11 +87,11 @@ std::unique_ptr<BuiltRow> BuildRow(const LTypeSpec& t) {
 
 // The custom element: one text parameter and one airflow entry that names
 // no connector; every subtype is this one.
-const LTypeSpec kCustomTypes[] = {
+const LTypeEntry kCustomTypes[] = {
     {.code = 1, .params = ParamRow(Plain(0, kParamText)), .flows = Flows(-1),
      .make = MakeElementOf<LCustom>},
 };
-const LFamilySpec kCustomFamily = {.code = kCustomFamilyCode, .types = kCustomTypes, .typeCount = 1};
+const LFamilyEntry kCustomFamily = {.code = kCustomFamilyCode, .types = kCustomTypes, .typeCount = 1};
 
 void EnsureCustomFamily() {
     if (!Families().count(kCustomFamilyCode))
@@ -101,14 +101,14 @@ void EnsureCustomFamily() {
 const Family* FindFamily(int code) {
     EnsureCustomFamily();
     for (const auto& [key, family] : Families())
-        if (code >= key && code <= (family.spec.lastAliasCode > key ? family.spec.lastAliasCode : key))
+        if (code >= key && code <= (family.entry.lastAliasCode > key ? family.entry.lastAliasCode : key))
             return &family;
     return nullptr;
 }
 
 // The row index of a subtype, aliases followed; -1 when there is none.
 int RowIndex(const Family& family, int subtype) {
-    const LFamilySpec& s = family.spec;
+    const LFamilyEntry& s = family.entry;
     if (s.code == kCustomFamilyCode)
         return 0;
     for (int i = 0; i < s.aliasCount; ++i)
@@ -121,23 +121,23 @@ int RowIndex(const Family& family, int subtype) {
 
 }  // namespace
 
-void RegisterFamily(const LFamilySpec& spec) {
-    Family family{spec, {}};
-    for (int i = 0; i < spec.typeCount; ++i) {
-        LTypeSpec t = spec.types[i];
-        t.flags |= spec.typeFlags;
+void RegisterFamily(const LFamilyEntry& entry) {
+    Family family{entry, {}};
+    for (int i = 0; i < entry.typeCount; ++i) {
+        LTypeEntry t = entry.types[i];
+        t.flags |= entry.typeFlags;
         auto row = BuildRow(t);
         row->row.flags = t.flags;
         family.rows.push_back(std::move(row));
     }
-    Families()[spec.code] = std::move(family);
+    Families()[entry.code] = std::move(family);
 }
 
 int16_t InitTypeTables() {
     EnsureCustomFamily();
     for (auto& [code, family] : Families())
-        for (int i = 0; i < family.spec.typeCount; ++i)
-            FillCaptions(*family.rows[i], family.spec.types[i]);
+        for (int i = 0; i < family.entry.typeCount; ++i)
+            FillCaptions(*family.rows[i], family.entry.types[i]);
     return 0;
 }
 
@@ -145,13 +145,13 @@ void ReleaseTypeTables() { Families().clear(); }
 
 int16_t FamilyOfCode(int code) {
     const Family* family = FindFamily(code);
-    return family ? family->spec.code : 0;
+    return family ? family->entry.code : 0;
 }
 
-const LTypeSpec* TypeSpecOf(int code, int subtype) {
+const LTypeEntry* TypeEntryOf(int code, int subtype) {
     const Family* family = FindFamily(code);
     int i = family ? RowIndex(*family, subtype) : -1;
-    return i >= 0 ? &family->spec.types[i] : nullptr;
+    return i >= 0 ? &family->entry.types[i] : nullptr;
 }
 
 LTypeDescriptor* TypeRow(int code, int subtype) {
@@ -162,23 +162,23 @@ LTypeDescriptor* TypeRow(int code, int subtype) {
 
 int TypeRowCount(int code) {
     const Family* family = FindFamily(code);
-    return family ? family->spec.typeCount : 0;
+    return family ? family->entry.typeCount : 0;
 }
 
 const double* TypeDefaults(int code, int subtype) {
-    const LTypeSpec* t = TypeSpecOf(code, subtype);
+    const LTypeEntry* t = TypeEntryOf(code, subtype);
     return t ? t->defaults : nullptr;
 }
 
-const LTypeSpec* StandardPieceOf(int16_t shape, int16_t* familyOut) {
+const LTypeEntry* StandardPieceOf(int16_t shape, int16_t* familyOut) {
     EnsureCustomFamily();
     for (const auto& [code, family] : Families())
-        for (int i = 0; i < family.spec.typeCount; ++i) {
+        for (int i = 0; i < family.entry.typeCount; ++i) {
             const LTypeDescriptor& row = family.rows[i]->row;
             if (HasTypeFlag(&row, kTypeStandardPiece) && row.pieceShape == shape) {
                 if (familyOut)
                     *familyOut = static_cast<int16_t>(code);
-                return &family.spec.types[i];
+                return &family.entry.types[i];
             }
         }
     return nullptr;
@@ -186,12 +186,12 @@ const LTypeSpec* StandardPieceOf(int16_t shape, int16_t* familyOut) {
 
 int FamilyDialogCount(int code) {
     const Family* family = FindFamily(code);
-    return family ? family->spec.dialogCount : 0;
+    return family ? family->entry.dialogCount : 0;
 }
 
 const char* FamilyDialog(int code, int i) {
     const Family* family = FindFamily(code);
-    if (!family || i < 0 || i >= family->spec.dialogCount || !family->spec.dialogs[i])
+    if (!family || i < 0 || i >= family->entry.dialogCount || !family->entry.dialogs[i])
         return "";
-    return family->spec.dialogs[i];
+    return family->entry.dialogs[i];
 }

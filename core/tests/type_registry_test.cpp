@@ -1,4 +1,4 @@
-// The registry of element types: rows built from the registered specs,
+// The registry of element types: rows built from the registered entries,
 // alias codes, the makers behind CreateElement, the catalogue texts and the
 // bounded look-ups; the piece rule and the joint pieces read from flags.
 #include <climits>
@@ -8,7 +8,7 @@
 #include "core/drawing_context.h"
 #include "core/element_xdata.h"
 #include "core/lcustom.h"
-#include "core/piece_rule.h"
+#include "core/standard_lengths.h"
 #include "core/text_lists.h"
 #include "core/type_tables.h"
 
@@ -16,20 +16,20 @@ namespace {
 
 constexpr int16_t kFamily = 41, kLastAlias = 43;
 
-class SpecDuct : public TestDuct {
+class EntryDuct : public TestDuct {
 public:
-    explicit SpecDuct(int16_t subtype) : TestDuct(kFamily, static_cast<uint16_t>(subtype)) {}
+    explicit EntryDuct(int16_t subtype) : TestDuct(kFamily, static_cast<uint16_t>(subtype)) {}
 };
 
 const double kSizes[] = {100, 200, 300};
 const char* const kCodes[] = {"A", "B"};
 const char* const kSizeTexts[] = {"small", "middle", "large"};
 
-const LTypeSpec kTypes[] = {
+const LTypeEntry kTypes[] = {
     {.code = 1, .name = "T-1", .page = "9.1", .block = "t1", .dialog = "prop_t_a",
      .params = ParamRow(Numbers(75, kSizes), Texts(76, kCodes), Plain(77)),
      .switchParam = 3, .flows = Flows(0, -1), .defaults = {100, 1, 500},
-     .make = MakeElementOfSubtype<SpecDuct>, .flags = kTypeStandardPiece | kTypeJointDuct,
+     .make = MakeElementOfSubtype<EntryDuct>, .flags = kTypeStandardPiece | kTypeJointDuct,
      .pieceShape = kShapeRect, .lengthParam = 2},
     {.code = 2, .name = "T-2", .block = "t2", .blockPrefix = "t1-", .dialog = "prop_t_b",
      .params = ParamRow(Labelled(78, kSizes, kSizeTexts), FirstNumbers(79, 2, kSizes)),
@@ -54,7 +54,7 @@ protected:
 
 }  // namespace
 
-TEST_F(TypeRegistry, RowsAreBuiltFromTheSpecs) {
+TEST_F(TypeRegistry, RowsAreBuiltFromTheEntries) {
     const LTypeDescriptor* row = TypeRow(kFamily, 1);
     ASSERT_NE(row, nullptr);
     EXPECT_EQ(row->paramCount, 3);
@@ -138,7 +138,7 @@ TEST_F(TypeRegistry, RowsKeepTheirAddressesWhenCaptionsAreRefilled) {
 
 TEST_F(TypeRegistry, StandardPieceAndItsLength) {
     int16_t family = 0;
-    const LTypeSpec* piece = StandardPieceOf(kShapeRect, &family);
+    const LTypeEntry* piece = StandardPieceOf(kShapeRect, &family);
     ASSERT_NE(piece, nullptr);
     EXPECT_EQ(family, kFamily);
     EXPECT_EQ(piece->code, 1);

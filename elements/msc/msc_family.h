@@ -1,5 +1,5 @@
 // The fans, heaters and filters (family 5): their family code and their
-// registration with core (elements/msc/msc_types.cpp holds one spec per
+// registration with core (elements/msc/msc_types.cpp holds one entry per
 // type).
 #pragma once
 

@@ -1,5 +1,5 @@
 // The fans, heaters and filters (family 5, also stored as 6 to 8 by their
-// own placing pages): one spec per type, and the family's registration.
+// own placing pages): one entry per type, and the family's registration.
 // Five parameters for the rectangular types, four for the round (d) ones;
 // one airflow entry on connector 0.
 #include "elements/msc/msc_family.h"
@@ -11,10 +11,10 @@
 namespace {
 
 // a, b, l, free text, and the type's value (pressure, power or a second text).
-constexpr LParamSpec kA = Plain(75), kB = Plain(76), kL = Plain(90);
-constexpr LParamSpec kD = Plain(83, kParamDiameter), kText = Plain(99, kParamText);
-constexpr LParamSpec kPressure = Plain(127), kPower = Plain(128);
-constexpr LParamSpec kText2 = Plain(117, kParamText);
+constexpr LParamEntry kA = Plain(75), kB = Plain(76), kL = Plain(90);
+constexpr LParamEntry kD = Plain(83, kParamDiameter), kText = Plain(99, kParamText);
+constexpr LParamEntry kPressure = Plain(127), kPower = Plain(128);
+constexpr LParamEntry kText2 = Plain(117, kParamText);
 
 constexpr LParamList kFanRectParams = ParamRow(kA, kB, kL, kText, kPressure);
 constexpr LParamList kFanRoundParams = ParamRow(kD, kL, kText, kPressure);
@@ -25,7 +25,7 @@ constexpr LParamList kFilterRoundParams = ParamRow(kD, kL, kText, kText2);
 
 // The equipment has no catalogue pages.  Fans 1-2, heaters 3-8, filters
 // 9-12; "(d)" marks the round variants.
-const LTypeSpec kTypes[] = {
+const LTypeEntry kTypes[] = {
     {.code = 1, .name = "Ventilator", .page = "", .block = "ventn",
      .dialog = "prop_msc_n5a",
      .params = kFanRectParams},

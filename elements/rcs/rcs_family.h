@@ -1,5 +1,5 @@
 // The air terminals (family 3): their family code and their registration
-// with core (elements/rcs/rcs_types.cpp holds one spec per type).
+// with core (elements/rcs/rcs_types.cpp holds one entry per type).
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-// The air terminals' value lists that both the type specs and the classes
+// The air terminals' value lists that both the type entries and the classes
 // read: the choices of a parameter and the texts the names are made of.
 #pragma once
 

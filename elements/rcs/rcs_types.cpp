@@ -1,4 +1,4 @@
-// The air terminals (family 3): one spec per type, and the family's
+// The air terminals (family 3): one entry per type, and the family's
 // registration.  The terminals without a connector (1 to 8, 39, 40) show
 // their own airflow, the others that of connector 0.
 #include "elements/rcs/rcs_family.h"
@@ -125,7 +125,7 @@ constexpr LParamList kVf18Params = ParamRow(Plain(83, kParamDiameter));
 // Several types share a slide: CTR with RDN, BPS and DAF with SB, the TT
 // boxes with TTB, BLD with CSD and RLD with CNH-F.  The last four types are
 // not in the printed catalogue.
-const LTypeSpec kTypes[] = {
+const LTypeEntry kTypes[] = {
     {.code = 1, .name = "CSD..", .page = "2.10", .block = "cn",
      .dialog = "prop_rcs_c1",
      .params = ParamRow(Texts(99, kCsdTypes), Numbers(97, kLengths), Numbers(92, kHeights),

@@ -1,5 +1,5 @@
 // The fire dampers (family 4): their family code and their registration with
-// core (elements/tv/tv_types.cpp holds one spec per type).
+// core (elements/tv/tv_types.cpp holds one entry per type).
 #pragma once
 
 #include <cstdint>

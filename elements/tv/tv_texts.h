@@ -1,5 +1,5 @@
 // The fire dampers' shared texts: variant and actuator codes (the choices of
-// the type specs and the names the classes write) and the installation text.
+// the type entries and the names the classes write) and the installation text.
 #pragma once
 
 inline constexpr const char* kTvVariants[] = {"HP", "HL", "VG", "VD"};

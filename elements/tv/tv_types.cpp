@@ -1,4 +1,4 @@
-// The fire dampers (family 4): one spec per type, and the family's
+// The fire dampers (family 4): one entry per type, and the family's
 // registration.  Each type has one free-text parameter; the wall-mounted
 // types (5 to 13) show their own airflow.  Autodef starts with the lists of
 // its first type.
@@ -15,12 +15,12 @@ namespace {
 
 // Lists and parameters shared by several types.
 constexpr int16_t kVariantCaption = 136, kTextCaption = 129;
-constexpr LParamSpec kText = Plain(kTextCaption, kParamText);
-constexpr LParamSpec kFlag = Plain(0, kParamEntry);
-constexpr LParamSpec kRadio = Plain(0, kParamRadio);
-constexpr LParamSpec kVariant = Texts(kVariantCaption, kTvVariants);
-constexpr LParamSpec kActuator = Texts(105, kTvActuators);
-constexpr LParamSpec kWidth = Plain(122);
+constexpr LParamEntry kText = Plain(kTextCaption, kParamText);
+constexpr LParamEntry kFlag = Plain(0, kParamEntry);
+constexpr LParamEntry kRadio = Plain(0, kParamRadio);
+constexpr LParamEntry kVariant = Texts(kVariantCaption, kTvVariants);
+constexpr LParamEntry kActuator = Texts(105, kTvActuators);
+constexpr LParamEntry kWidth = Plain(122);
 
 // 300 to 900 in steps of 50.
 const double kVt32Sizes[] = {300, 350, 400, 450, 500, 550, 600, 650, 700, 750, 800, 850, 900};
@@ -58,7 +58,7 @@ const double kXn2Sizes[] = {200, 250, 300, 350, 400, 500, 600, 630, 700, 800, 90
 const double kXn2kDiameters[] = {80,  100, 125, 150, 160, 200, 250, 300, 315,
                                  350, 400, 500, 560, 600, 700, 800, 900, 1000};
 
-const LTypeSpec kTypes[] = {
+const LTypeEntry kTypes[] = {
     {.code = 1, .name = "VT-3-2", .page = "1.62", .block = "xn",
      .dialog = "prop_tv_e4b",
      .params = ParamRow(Numbers(97, kVt32Sizes), Numbers(92, kVt32Sizes), kText, kRadio, kRadio,

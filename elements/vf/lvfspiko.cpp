@@ -11,7 +11,7 @@
 #include "core/dimensions.h"
 #include "core/draw_neutral.h"
 #include "core/geometry.h"
-#include "core/piece_rule.h"
+#include "core/standard_lengths.h"
 #include "core/run_split.h"
 #include "core/rounding.h"
 #include "core/text_buffer.h"

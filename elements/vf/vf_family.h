@@ -1,5 +1,5 @@
 // The round ducts and fittings (family 2): their family code and their
-// registration with core (elements/vf/vf_types.cpp holds one spec per type).
+// registration with core (elements/vf/vf_types.cpp holds one entry per type).
 #pragma once
 
 #include <cstdint>

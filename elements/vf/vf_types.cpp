@@ -1,4 +1,4 @@
-// The round ducts and fittings (family 2): one spec per type, and the
+// The round ducts and fittings (family 2): one entry per type, and the
 // family's registration.  The layered ducts' second variants (23, 24) are
 // built and described as 17 and 18.
 #include "elements/vf/vf_family.h"
@@ -24,13 +24,13 @@ const double kSegmentCounts[] = {3, 4};
 const char* const kFspiroMakes[] = {"F5", "SF20", "SF200"};
 const char* const kFspiroSizes[] = {"0.5", "2x0.5", "1", "1,5", "2", "3"};
 
-constexpr LParamSpec kBend = Labelled(143, kBendFactors, kBendFactorTexts);
-constexpr LParamSpec kSegments = Numbers(144, kSegmentCounts);
-constexpr LParamSpec kDiameter = Plain(83, kParamDiameter);
-constexpr LParamSpec kLength = Plain(77);
+constexpr LParamEntry kBend = Labelled(143, kBendFactors, kBendFactorTexts);
+constexpr LParamEntry kSegments = Numbers(144, kSegmentCounts);
+constexpr LParamEntry kDiameter = Plain(83, kParamDiameter);
+constexpr LParamEntry kLength = Plain(77);
 
 // USZ-28 has no block prefix of its own and is drawn as VF-10.
-const LTypeSpec kTypes[] = {
+const LTypeEntry kTypes[] = {
     {.code = 1, .name = "SPIRO", .page = "1.31", .block = "spiko",
      .dialog = "prop_vf_b2",
      .params = ParamRow(kDiameter, kLength),

@@ -1,5 +1,5 @@
 // The rectangular duct fittings (family 1): their family code and their
-// registration with core (elements/vl/vl_types.cpp holds one spec per type).
+// registration with core (elements/vl/vl_types.cpp holds one entry per type).
 #pragma once
 
 #include <cstdint>

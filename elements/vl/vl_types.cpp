@@ -1,4 +1,4 @@
-// The rectangular duct fittings (family 1): one spec per type, and the
+// The rectangular duct fittings (family 1): one entry per type, and the
 // family's registration.
 #include "elements/vl/vl_family.h"
 
@@ -22,7 +22,7 @@ const char* const kCskCodes[] = {"CSK-N", "CSK-S", "CSK-R"};
 // The catalogue gives no page for VLE-05, VL-NI, VLE-06 and VLE-07; they are
 // composite pieces of the same catalogue chapter as VLE-01 to VLE-04.  S-15
 // is drawn with the LEM slide.
-const LTypeSpec kTypes[] = {
+const LTypeEntry kTypes[] = {
     {.code = 1, .name = "VL-01", .page = "1.10", .block = "vl01",
      .dialog = "prop_vl_n3a",
      .params = ParamRow(Plain(75), Plain(76), Plain(77)),

@@ -1,4 +1,4 @@
-#include "core/piece_rule.h"
+#include "core/standard_lengths.h"
 
 #include <cmath>
 

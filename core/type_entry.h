@@ -3,7 +3,7 @@
 // maker of its class.  A family folder lists its types in one file and
 // registers them with core (core/type_tables.h); core names no family.
 //
-// A new type is one LTypeSpec in its family's list and its class file:
+// A new type is one LTypeEntry in its family's list and its class file:
 //
 //   {.code = 1, .name = "VL-01", .page = "1.10", .block = "vl01",
 //    .dialog = "prop_vl_n3a", .params = ParamRow(Plain(75), Plain(76), Plain(77)),
@@ -23,7 +23,7 @@ constexpr int kMaxTypeFlows = 4;
 constexpr int kMaxTypeDefaults = 10;
 
 // One parameter of a row: how it is chosen, its caption, its choices.
-struct LParamSpec {
+struct LParamEntry {
     int16_t kind = kParamFree;
     int16_t caption = 0;                  // message number; 0 = the empty caption
     int16_t count = 0;                    // choices taken from the list
@@ -32,30 +32,30 @@ struct LParamSpec {
 };
 
 // A typed number, or any kind that needs no list of its own.
-constexpr LParamSpec Plain(int16_t caption, int16_t kind = kParamFree) {
+constexpr LParamEntry Plain(int16_t caption, int16_t kind = kParamFree) {
     return {kind, caption, 0, nullptr, nullptr};
 }
 // A kind with a number of choices but no list (radio buttons).
-constexpr LParamSpec Choices(int16_t caption, int16_t kind, int16_t count) {
+constexpr LParamEntry Choices(int16_t caption, int16_t kind, int16_t count) {
     return {kind, caption, count, nullptr, nullptr};
 }
 template <size_t N>
-constexpr LParamSpec Numbers(int16_t caption, const double (&list)[N], int16_t kind = kParamList) {
+constexpr LParamEntry Numbers(int16_t caption, const double (&list)[N], int16_t kind = kParamList) {
     return {kind, caption, static_cast<int16_t>(N), list, nullptr};
 }
 // The first count numbers of a longer list.
 template <size_t N>
-constexpr LParamSpec FirstNumbers(int16_t caption, int16_t count, const double (&list)[N]) {
+constexpr LParamEntry FirstNumbers(int16_t caption, int16_t count, const double (&list)[N]) {
     static_assert(N > 0);
     return {kParamList, caption, count <= static_cast<int16_t>(N) ? count : static_cast<int16_t>(N),
             list, nullptr};
 }
 template <size_t N>
-constexpr LParamSpec Texts(int16_t caption, const char* const (&list)[N]) {
+constexpr LParamEntry Texts(int16_t caption, const char* const (&list)[N]) {
     return {kParamTextChoice, caption, static_cast<int16_t>(N), list, nullptr};
 }
 template <size_t N>
-constexpr LParamSpec Labelled(int16_t caption, const double (&values)[N],
+constexpr LParamEntry Labelled(int16_t caption, const double (&values)[N],
                               const char* const (&labels)[N]) {
     return {kParamLabelled, caption, static_cast<int16_t>(N), values, labels};
 }
@@ -63,7 +63,7 @@ constexpr LParamSpec Labelled(int16_t caption, const double (&values)[N],
 // The parameters of a row, in the order of the element's values.
 struct LParamList {
     int16_t count = 0;
-    LParamSpec items[kMaxTypeParams] = {};
+    LParamEntry items[kMaxTypeParams] = {};
 };
 template <class... P>
 constexpr LParamList ParamRow(P... params) {
@@ -96,7 +96,7 @@ LObject* MakeElementOfSubtype(int16_t subtype) {
     return new (std::nothrow) T(subtype);
 }
 
-struct LTypeSpec {
+struct LTypeEntry {
     int16_t code = 0;             // the subtype, from 1
     const char* name = "";        // display code, e.g. "VL-01"
     const char* page = "";        // catalogue page
@@ -119,10 +119,10 @@ struct LSubtypeAlias {
     int16_t sameAs;
 };
 
-struct LFamilySpec {
+struct LFamilyEntry {
     int16_t code = 0;             // the family stored in drawings
     int16_t lastAliasCode = 0;    // codes code+1 .. this one are read as code
-    const LTypeSpec* types = nullptr;  // subtype k at types[k - 1]
+    const LTypeEntry* types = nullptr;  // subtype k at types[k - 1]
     int typeCount = 0;
     // Every properties dialog of the family (some no type uses yet).
     const char* const* dialogs = nullptr;
