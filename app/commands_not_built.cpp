@@ -20,10 +20,6 @@ static int NotBuilt() {
 }
 
 int ShowEntityData(int) { return NotBuilt(); }
-int ExplodeElements(int) { return NotBuilt(); }
 int PlaceFlowLabel(int) { return NotBuilt(); }
-int CopyElements(int) { return NotBuilt(); }
-int MirrorElements(int) { return NotBuilt(); }
 int EditOptions(int) { return NotBuilt(); }
 int ShowInfoDialog(int) { return NotBuilt(); }
-int DefineCustomElement(int) { return NotBuilt(); }
