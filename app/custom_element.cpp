@@ -133,6 +133,7 @@ int DefineCustomElement(int) {
             acdbEntDel(e);
     }
     ReleaseCurrentElement();
+    s->defaults.hasElements = 1;
     if (AcApDocument* doc = acDocManager ? acDocManager->curDocument() : nullptr)
         if (doc->transactionManager())
             doc->transactionManager()->flushGraphics();
