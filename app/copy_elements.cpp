@@ -238,6 +238,12 @@ int CopyElements(int) {
             PlaceCopy(e.get(), system, kInsertCopy, map, made, madeHandles);
             continue;
         }
+        // An element insert that cannot be rebuilt (its system is not listed,
+        // its data is damaged) is not cloned: the clone would be joined to
+        // the sources one way only.
+        uint16_t family = 0, subtype = 0;
+        if (GetElementType(entity, &family, &subtype) == 0)
+            continue;
         AcDbObjectId id;
         if (acdbGetObjectId(id, entity) == Acad::eOk)
             others.append(id);

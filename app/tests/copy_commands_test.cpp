@@ -303,4 +303,23 @@ TEST_F(CopyCommandsTest, MirrorReflectsPlacesAndTurnsAndJoinsTheImages) {
     EXPECT_TRUE(MadeSince(before).empty());
 }
 
+TEST_F(CopyCommandsTest, AnElementOfAnUnlistedSystemIsNeitherCopiedNorCloned) {
+    std::vector<std::string> h = LayRunWithGrille(1);
+    ads_name duct;
+    ASSERT_EQ(acdbHandEnt(ToWide(h[0].c_str()).c_str(), duct), RTNORM);
+    resbuf* list = acdbEntGetX(duct, ProgramAppFilter());
+    resbuf* tag = FindGroup(FindGroup(list, -3), 1000);
+    ASSERT_NE(tag, nullptr);
+    resbuf* other = acutBuildList(1000, L"QQ9", 0);
+    std::swap(tag->resval.rstring, other->resval.rstring);
+    acutRelRb(other);
+    ASSERT_EQ(acdbEntMod(list), RTNORM);
+    acutRelRb(list);
+    ads_name last, after;
+    acdbEntLast(last);
+    Run(kLcopy, Picks({h[0]}) + "0,0\n0,5000\n1066=HV1\nok\n");
+    acdbEntLast(after);
+    EXPECT_EQ(Handle(after), Handle(last));
+}
+
 } // namespace
