@@ -23,6 +23,7 @@
 #include "core/element_ptr.h"
 #include "core/entity_handles.h"
 #include "core/handle_map.h"
+#include "core/insert_flags.h"
 #include "core/labels.h"
 #include "core/mirror_geometry.h"
 #include "core/messages.h"
@@ -43,9 +44,9 @@ constexpr int kPromptMirrorSecond = 187;
 // What the copies are written with: a new insert (update and new block),
 // then again after re-linking (update, labels, marks and dimensions); a
 // mirrored element is written whole the first time.
-constexpr uint16_t kInsertCopy = 3;
-constexpr uint16_t kInsertMirror = 15;
-constexpr uint16_t kInsertRelinked = 13;
+constexpr uint16_t kInsertCopy = kInsertUpdate | kInsertNewBlock;
+constexpr uint16_t kInsertMirror = kInsertAll;
+constexpr uint16_t kInsertRelinked = kInsertRefresh;
 // The listing flag that label numbering leaves on an element.
 constexpr int16_t kListingPending = -1;
 

@@ -13,6 +13,7 @@
 #include "app/selection_set.h"
 #include "core/element_factory.h"
 #include "core/element_ptr.h"
+#include "core/insert_flags.h"
 #include "core/lcustom.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
@@ -25,7 +26,6 @@ constexpr int kMsgSelectCustom = 183;
 constexpr int kPromptCustomBase = 184;
 constexpr int kMsgBlockRefused = 185;
 constexpr uint16_t kCustomSubtype = 1;
-constexpr uint16_t kWriteWhole = 15;
 // The host names a block of this name with the next free anonymous name.
 constexpr const ACHAR* kAnonymousBlockName = L"*U";
 
@@ -122,7 +122,7 @@ int DefineCustomElement(int) {
     element->SetBlockId(block);
     element->SetScale(1, 1, 1);
     element->MoveTo(base);
-    if (element->Insert(kWriteWhole) != 0) {
+    if (element->Insert(kInsertAll) != 0) {
         EraseObject(block);
         PrintMessage(kMsgBlockRefused);
         return RTNORM;
