@@ -50,6 +50,7 @@ int16_t LRCsDAF::SetParams(const double* v) {
     if (!v)
         return 0;
     int16_t oldNumber = sizeNumber;
+    double oldD = d;
     type = RoundToShort(v[0]);
     d = SizeOr(v[1], d);
     L = SizeOr(v[2], L);
@@ -57,10 +58,12 @@ int16_t LRCsDAF::SetParams(const double* v) {
     sizeNumber = n < 1 ? 1 : n > kSizes ? kSizes : n;
     option = RoundToShort(v[4]);
     pFlag = RoundToShort(v[5]);
-    // A free DAF takes the spigot of a new size number; once joined, the
-    // spigot is the joint's and the size number follows it.
+    // A free DAF whose size number alone changed takes that number's
+    // spigot.  Otherwise the size number follows the spigot: once joined
+    // the spigot is the joint's, and values that bring their own spigot
+    // (read back from the drawing) keep it.
     bool free = connectors[0]->IsFree() && connectors[1]->IsFree();
-    if (sizeNumber != oldNumber && free)
+    if (sizeNumber != oldNumber && free && d == oldD)
         d = kSpigots[sizeNumber - 1];
     else
         sizeNumber = SizeNumberOf(d);

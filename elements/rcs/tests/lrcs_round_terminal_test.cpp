@@ -203,6 +203,10 @@ TEST_F(RoundTerminals, DafSizeNumberAndSpigotMoveTogether) {
     daf->SetParams(spigot);
     EXPECT_EQ(daf->sizeNumber, 2);
     EXPECT_EQ(daf->B, 77);
+    // Values read back bring their own spigot, which they keep.
+    auto back = Make<LRCsDAF>(37);
+    ASSERT_EQ(CopyByXData(*daf, *back), 0);
+    EXPECT_EQ(Params(*back), (std::vector<double>{1, 180, 900, 2, 1, 1}));
     // Joined: the spigot stays and the size number is set back from it;
     // out of range it is clamped first.
     daf->GetConnector(1)->neighbourHandle = CopyHandleText("2A");
