@@ -106,15 +106,3 @@ TEST_F(Xn2Dampers, DrawnWithTheDamperSymbols) {
     auto round = Make(17);
     EXPECT_EQ(Draw(*round, 0).size(), 2u + 2 + 2 + 4 + 1 + 5 + 3 + 1);
 }
-
-TEST_F(Xn2Dampers, XDataKeepsValuesAndText) {
-    auto e = Make(15);
-    const double v[] = {450, 0, 1, 0, 2};
-    e->SetParams(v);
-    e->SetParamText(1, "Lobby");
-    auto back = Make(15);
-    ASSERT_EQ(CopyByXData(*e, *back), 0);
-    EXPECT_EQ(Params(*back), (std::vector<double>{450, 0, 1, 0, 2}));
-    EXPECT_EQ(back->GetParamText(1), "Lobby");
-    EXPECT_EQ(back->depth, 460);
-}
