@@ -6,6 +6,8 @@
 #include "app/doc_state.h"
 #include "app/edit_support.h"
 #include "app/place_support.h"
+#include "core/element_load.h"
+#include "core/element_ptr.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
 #include "core/null_handle.h"
@@ -42,6 +44,19 @@ int16_t GreyingMode(LDocState* s, LObject* e) {
     return mode;
 }
 
+// An element read from the drawing does not know the size of the duct it
+// sits on, from which its choices may follow (a grille's heights): it takes
+// it from its parent before the dialog asks for its choices.
+void TakeHostSize(LObject* e) {
+    ads_name parent;
+    e->GetParentEntity(parent);
+    if (e->hostSize > 0.0 || ads_name_nil(parent))
+        return;
+    ElementPtr host(LoadElementFromEntity(parent));
+    if (host && host->hostSize > 0.0)
+        e->hostSize = host->hostSize;
+}
+
 // Runs the dialog; true when it was accepted.  A dialog that could not be
 // opened counts as cancelled.
 bool Accepted(LOEditDlg& dlg) { return dlg.Run() != -1 && dlg.cancelled == 0; }
@@ -62,6 +77,7 @@ int EditElementProperties(int) {
         EditCustomElement(s, e);
         return RTNORM;
     }
+    TakeHostSize(e);
     LOEditDlg dlg;
     dlg.element = e;
     dlg.greyingMode = GreyingMode(s, e);
