@@ -1,7 +1,8 @@
 // "C:lprop": the current element's parameters edited in its properties
 // dialog (the custom element in its own dialog), then fitted again to the
-// connector it sits on and written back.  A cancelled dialog, or one that
-// did not open, changes nothing.
+// connector it sits on and written back with its children, which follow
+// its new size and place as after a turn or a move.  A cancelled dialog,
+// or one that did not open, changes nothing.
 #include "app/command_bodies.h"
 #include "app/doc_state.h"
 #include "app/edit_support.h"
@@ -16,10 +17,6 @@
 #include "ui/mfc/lcustomdialog.h"
 
 namespace {
-
-// The round fitting whose children take its sizes: they follow an edit.
-constexpr int16_t kRoundFamily = 2;
-constexpr int16_t kRoundHostFitting = 10;
 
 void EditCustomElement(LDocState* s, LObject* e) {
     CTemporaryResourceOverride resources;
@@ -61,9 +58,11 @@ void TakeHostSize(LObject* e) {
 // opened counts as cancelled.
 bool Accepted(LOEditDlg& dlg) { return dlg.Run() != -1 && dlg.cancelled == 0; }
 
-void UpdateHostedChildren(LObject* e) {
-    if (e->GetFamily() == kRoundFamily && e->GetSubtype() == kRoundHostFitting)
-        e->UpdateChildren();
+// The edited element and its children, which sit where its new size puts
+// them (and take its sizes when it sizes them).
+void WriteWithChildren(LObject* e) {
+    e->UpdateChildren();
+    WriteCurrent(e);
 }
 
 }  // namespace
@@ -87,12 +86,12 @@ int EditElementProperties(int) {
         if (!Accepted(dlg))
             return RTNORM;
         if (!s->startConnector || s->currentConnector == -1) {
-            WriteCurrent(e);
+            WriteWithChildren(e);
             return RTNORM;
         }
         e->SetEdited();
         if (e->FitToConnector(s->startConnector, s->currentConnector) == 0)
-            WriteCurrent(e);
+            WriteWithChildren(e);
         else
             PrintCommandMessage(kRefitFailedMessage);
         return RTNORM;
@@ -105,15 +104,13 @@ int EditElementProperties(int) {
             PrintCommandMessage(kRefitFailedMessage);
             return RTNORM;
         }
-        UpdateHostedChildren(e);
-        WriteCurrent(e);
+        WriteWithChildren(e);
         return RTNORM;
     }
     dlg.greyingMode = kGreyEveryJoint;
     if (!Accepted(dlg))
         return RTNORM;
     e->SetEdited();
-    UpdateHostedChildren(e);
-    WriteCurrent(e);
+    WriteWithChildren(e);
     return RTNORM;
 }

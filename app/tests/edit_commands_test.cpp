@@ -9,6 +9,7 @@
 #include "ads_entity.h"
 #include "app/edit_support.h"
 #include "core/element_load.h"
+#include "core/element_ptr.h"
 #include "core/lcustom.h"
 #include "core/string_convert.h"
 #include "io/io.h"
@@ -271,6 +272,33 @@ TEST_F(EditCommandsTest, PropertiesOnTheStartPointOrWithOneJointKeepTheFixedEnd)
         EXPECT_DOUBLE_EQ(after.x, before.x - 250);
         EXPECT_EQ(state->startConnector != nullptr, count == 1);
     }
+}
+
+// A grille on the end duct of two: the duct shortened from 1500 to 600
+// keeps its joint, and the grille is written where the shorter duct puts it.
+TEST_F(EditCommandsTest, ChildrenFollowTheirDuctAfterAPropertiesEdit) {
+    std::vector<std::string> run = LayRun(2);
+    Place(kLracs, kCsd);
+    std::string grille = HandleOf(state->currentEntity);
+    ElementPtr placed(Load(grille));
+    ASSERT_NE(placed, nullptr);
+    ads_point before;
+    placed->GetInsertionPoint(before);
+    MakeCurrent(run[1]);
+    Run(kLprop, "v2=600\naccept\n");
+    ASSERT_EQ(Look(run[1]).length, 600);
+    ElementPtr after(Load(grille));
+    ElementPtr duct(Load(run[1]));
+    ASSERT_TRUE(after && duct);
+    ads_point stored, expected;
+    after->GetInsertionPoint(stored);
+    after->SetParent(duct.get());
+    after->AlignToParent();
+    after->SetParent(nullptr);
+    after->GetInsertionPoint(expected);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_NEAR(stored[k], expected[k], 1e-6) << k;
+    EXPECT_GT(std::abs(before[0] - expected[0]) + std::abs(before[1] - expected[1]), 1.0);
 }
 
 TEST_F(EditCommandsTest, PropertiesBetweenTwoJointsGreyTheLengthAndKeepTheJoints) {
