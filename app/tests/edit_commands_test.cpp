@@ -10,6 +10,8 @@
 #include "app/edit_support.h"
 #include "core/element_load.h"
 #include "core/element_ptr.h"
+#include "core/entity_handles.h"
+#include "core/resbuf_dump.h"
 #include "core/lcustom.h"
 #include "core/string_convert.h"
 #include "io/io.h"
@@ -254,6 +256,44 @@ TEST_F(EditCommandsTest, MoveNeedsAnotherFreeConnectorOnTheNeighbour) {
     EXPECT_EQ(after.joined, 1);
     EXPECT_LT(after.x, 0.0);
     EXPECT_GT(before.x, 0.0);
+}
+
+// The current duct erased: no command acts on its copy in memory, and its
+// neighbour keeps its joint record.
+TEST_F(EditCommandsTest, AnErasedCurrentElementIsNoLongerCurrent) {
+    std::vector<std::string> run = LayRun(2);
+    // The neighbour's data as stored, joint record and all.
+    auto StoredFirst = [&] {
+        ads_name first;
+        std::string out;
+        if (acdbHandEnt(ToWide(run[0].c_str()).c_str(), first) != RTNORM)
+            return out;
+        resbuf* list = acdbEntGetX(first, ProgramAppFilter());
+        for (const resbuf* rb = list; rb; rb = rb->rbnext)
+            out += DescribeResbuf(rb);
+        acutRelRb(list);
+        return out;
+    };
+    MakeCurrent(run[1]);
+    ads_name erased;
+    ASSERT_EQ(acdbHandEnt(ToWide(run[1].c_str()).c_str(), erased), RTNORM);
+    ASSERT_EQ(acdbEntDel(erased), RTNORM);
+    std::string joint = StoredFirst();
+    auto before = StoredElements();
+    for (int code : {kLrot, kLplane, kLmove, kLprop}) {
+        SCOPED_TRACE(code);
+        Transcript();
+        Run(code, "accept\n");
+        EXPECT_TRUE(Said("There is no current element"));
+        EXPECT_EQ(StoredFirst(), joint);
+        auto after = StoredElements();
+        ASSERT_EQ(after.size(), before.size());
+        for (size_t i = 0; i < after.size(); ++i) {
+            EXPECT_EQ(after[i].values, before[i].values);
+            EXPECT_EQ(after[i].joined, before[i].joined);
+        }
+    }
+    EXPECT_EQ(state->current, nullptr);
 }
 
 // A lone duct on the start point refits to the start connector, the end
