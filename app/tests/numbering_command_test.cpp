@@ -4,7 +4,13 @@
 #include <fstream>
 #include <string>
 
+#include <algorithm>
+#include <vector>
+
 #include "app/tests/module_fixture.h"
+#include "core/element_load.h"
+#include "core/element_ptr.h"
+#include "core/system_entities.h"
 #include "core/system_list.h"
 
 namespace {
@@ -29,7 +35,31 @@ protected:
     }
     // Labels only, each number asked.
     static std::string Labels(const std::string& answers) { return "1067=1\n1082=0\nok\n" + answers; }
+    // The number of every label of the drawing, ascending.
+    static std::vector<int32_t> ShownNumbers() {
+        std::vector<int32_t> out;
+        for (const EntityRef& r : SelectElementInserts()) {
+            ads_name insert = {r[0], r[1]};
+            ElementPtr e(LoadElementFromEntity(insert));
+            uint16_t labels = 0;
+            if (e)
+                e->GetLabelCount(&labels);
+            for (int16_t i = 0; i < static_cast<int16_t>(labels); ++i)
+                out.push_back(e->GetLabelNumber(i));
+        }
+        std::sort(out.begin(), out.end());
+        return out;
+    }
 };
+
+// The walk goes grille, its duct, the first duct.  The duct's description
+// typed 1 pushes the grille's 1 up to 2; the first duct, left at "Quit",
+// shows a provisional number above both.
+TEST_F(NumberingCommandTest, APushedNumberIsNeverShownAgainAsAProvisionalOne) {
+    Lay(0);
+    Run(kLdim, Labels("@0,500\n\n@0,500\n1\n@0,500\nQuit\n"));
+    EXPECT_EQ(ShownNumbers(), (std::vector<int32_t>{1, 2, 3})) << Transcript();
+}
 
 TEST_F(NumberingCommandTest, TypingTheProposalCountsLikeAnEmptyAnswer) {
     Lay(0);
