@@ -180,12 +180,13 @@ void ApplyLabelNumbers(int16_t all) {
 }
 
 // Asks the number of a label with the proposal p + offset; the answer's
-// status, with the value in *value.
+// status, with the value in *value, which lies above the offset.
 static int AskNumber(int32_t proposal, int32_t offset, int* value) {
     std::wstring prompt = ToWide(FormatMessageNumber(kMsgNumberPrompt, {static_cast<int>(proposal + offset)}).c_str());
     acedInitGet(RSG_NOZERO | RSG_NONEG, L"Quit");
     int status = acedGetInt(prompt.c_str(), value);
-    while (status == RTNORM && *value < offset) {
+    // The offset itself would be relative number 0, which no label carries.
+    while (status == RTNORM && *value <= offset) {
         acutPrintf(L"%ls", ToWide(CommandMessage(kMsgNumberTooLow)).c_str());
         acedInitGet(RSG_NOZERO | RSG_NONEG, nullptr);
         status = acedGetInt(prompt.c_str(), value);

@@ -83,6 +83,15 @@ TEST_F(NumberingCommandTest, ANumberBelowTheOffsetIsRefusedAndQuitIsNoLongerOffe
     EXPECT_NE(t.find("Label number <101>"), std::string::npos) << t;
 }
 
+// The offset itself would be relative number 0, below the first number.
+TEST_F(NumberingCommandTest, TheOffsetItselfIsRefusedLikeANumberBelowIt) {
+    Lay(99);
+    Run(kLdim, Labels("@0,500\n99\n\n@0,500\nQuit\n"));
+    std::string t = Transcript();
+    EXPECT_NE(t.find("Label number <100>: 99\nThe number cannot be below"), std::string::npos) << t;
+    EXPECT_EQ(ShownNumbers().front(), 1) << t;
+}
+
 TEST_F(NumberingCommandTest, QuitKeepsTheLabelUnnumberedAndEndsTheRun) {
     Lay(0);
     Run(kLdim, Labels("@0,500\nQuit\n"));
