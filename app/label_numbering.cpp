@@ -179,6 +179,22 @@ void ApplyLabelNumbers(int16_t all) {
         ApplyMovedPending(s);
 }
 
+void ShowListedNumbers(LObject* e) {
+    LDocState* s = CurrentDocState;
+    if (!s || !e)
+        return;
+    ads_name insert;
+    e->GetEntity(insert);
+    uint16_t labels = 0;
+    e->GetLabelCount(&labels);
+    for (int16_t i = 0; i < static_cast<int16_t>(labels); ++i) {
+        if (const LListEntry* n = s->numberedIndex.FindLabel(insert, i))
+            e->SetLabelNumber(n->number, i);
+        else if (const LListEntry* p = s->pendingIndex.FindLabel(insert, i))
+            e->SetLabelNumber(s->highestLabelNumber + p->number, i);
+    }
+}
+
 // Asks the number of a label with the proposal p + offset; the answer's
 // status, with the value in *value, which lies above the offset.
 static int AskNumber(int32_t proposal, int32_t offset, int* value) {
@@ -225,12 +241,14 @@ int16_t NumberLabel(LObject* e, int16_t i) {
     int16_t placed = PlaceLabel(e, i);
     e->SetLabelNumber(kept, i);
     if (placed != 0) {
+        ShowListedNumbers(e);
         e->Insert(kInsertLabels);
         return placed;
     }
     int value = 0;
     int status = AskNumber(proposal, offset, &value);
     if (status == RTKWORD) {
+        ShowListedNumbers(e);
         e->Insert(kInsertLabels);
         s->numberingStop = 1;
         return -1;

@@ -92,6 +92,32 @@ TEST_F(NumberingCommandTest, TheOffsetItselfIsRefusedLikeANumberBelowIt) {
     EXPECT_EQ(ShownNumbers().front(), 1) << t;
 }
 
+// A straight duct of 4000 in pieces of 1500: three labels, the last one
+// (the rest piece of 1000) a description of its own.  Typing 1 for it
+// pushes the first two up to 2; the duct must show what its entries hold.
+TEST_F(NumberingCommandTest, AnElementsOwnLabelsShowTheirPushedNumbers) {
+    SetStart(0, 0, 0, kShapeRect, 400, 300);
+    Place(kLnvl, 1);
+    {
+        ElementPtr duct(LoadElementFromEntity(state->currentEntity));
+        ASSERT_NE(duct, nullptr);
+        const double v[] = {400, 300, 4000, -1, 1500};
+        duct->SetParams(v);
+        duct->Insert(15);
+        uint16_t labels = 0;
+        duct->GetLabelCount(&labels);
+        ASSERT_EQ(labels, 3);
+    }
+    Transcript();
+    Run(kLdim, Labels("@0,500\n\n@0,500\n\n@0,500\n1\n"));
+    ElementPtr duct(LoadElementFromEntity(state->currentEntity));
+    ASSERT_NE(duct, nullptr);
+    std::string t = Transcript();
+    EXPECT_EQ(duct->GetLabelNumber(0), 2) << t;
+    EXPECT_EQ(duct->GetLabelNumber(1), 2) << t;
+    EXPECT_EQ(duct->GetLabelNumber(2), 1) << t;
+}
+
 TEST_F(NumberingCommandTest, QuitKeepsTheLabelUnnumberedAndEndsTheRun) {
     Lay(0);
     Run(kLdim, Labels("@0,500\nQuit\n"));
