@@ -7,6 +7,8 @@
 #include "core/lconnector.h"
 #include "core/type_tables.h"
 #include "elements/vl/lvl01.h"
+#include "elements/vl/lvl12b.h"
+#include "elements/vl/lvl13.h"
 
 namespace {
 
@@ -92,17 +94,20 @@ const LTypeEntry kTypes[] = {
      .dialog = "prop_vl_n5b",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(77), Plain(145)),
      .flows = Flows(1, 0, 2),
-     .defaults = {250, 150, 150, 100, 300, 100}},
+     .defaults = {250, 150, 150, 100, 300, 100},
+     .make = MakeElementOfSubtype<LVl12B>},
     {.code = 13, .name = "VL-12-J", .page = "1.10", .block = "vl12_j",
      .dialog = "prop_vl_n5b",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(77), Plain(145)),
      .flows = Flows(1, 0, 2),
-     .defaults = {250, 150, 150, 100, 300, 100}},
+     .defaults = {250, 150, 150, 100, 300, 100},
+     .make = MakeElementOfSubtype<LVl12B>},
     {.code = 14, .name = "VL-13", .page = "1.10", .block = "vl13",
      .dialog = "prop_vl_n5b",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(77), Plain(145)),
      .flows = Flows(1, 0, 2),
-     .defaults = {250, 150, 150, 150, 300, 100}},
+     .defaults = {250, 150, 150, 150, 300, 100},
+     .make = MakeElementOf<LVl13>},
     {.code = 15, .name = "KNH-E", .page = "1.51", .block = "knhe",
      .dialog = "prop_vl_n3s",
      .params = ParamRow(Numbers(88, kUnitSizes), Numbers(89, kUnitSizes), Numbers(90, kUnitLengths),
