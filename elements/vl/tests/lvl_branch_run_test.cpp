@@ -1,18 +1,22 @@
 // The rectangular branch fittings in a drawing: VL-12-B, VL-12-J and VL-13
 // in each of the six views inserted, one VL-12-B mirrored in place, the
-// drawing saved, checked and read back with the same types and values.
+// drawing saved, checked and read back with the same types and values; and
+// their length dimensions.
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "ads_entity.h"
 #include "core/global_mode.h"
 #include "core/insert_flags.h"
 #include "core/system_list.h"
 #include "elements/tests/run_test.h"
 #include "elements/vl/vl_family.h"
+#include "host/io/io.h"
 
 namespace {
 
@@ -58,4 +62,77 @@ TEST_F(VlBranchDrawing, EveryViewSavedCheckedAndReadBack) {
     EXPECT_EQ(perType[12], 5);
     EXPECT_EQ(perType[13], 7);
     EXPECT_EQ(perType[14], 6);
+}
+
+namespace {
+
+// The two measured points (groups 13 and 14) of each dimension of the
+// drawing, as y values in the drawing.
+std::vector<std::pair<double, double>> DimensionEnds() {
+    std::vector<std::pair<double, double>> out;
+    resbuf* filter = acutBuildList(RTDXF0, L"DIMENSION", 0);
+    ads_name set;
+    long n = 0;
+    if (acedSSGet(L"X", nullptr, nullptr, filter, set) == RTNORM)
+        acedSSLength(set, &n);
+    for (long i = 0; i < n; ++i) {
+        ads_name dim;
+        acedSSName(set, i, dim);
+        resbuf* list = acdbEntGet(dim);
+        std::pair<double, double> ends;
+        for (resbuf* rb = list; rb; rb = rb->rbnext) {
+            if (rb->restype == 13)
+                ends.first = rb->resval.rpoint[1];
+            if (rb->restype == 14)
+                ends.second = rb->resval.rpoint[1];
+        }
+        acutRelRb(list);
+        out.push_back(ends);
+    }
+    if (n > 0)
+        acedSSFree(set);
+    acutRelRb(filter);
+    return out;
+}
+
+}  // namespace
+
+// The length dimension starts its extension lines 45 off the walls on the
+// side picked: the wide wall at connector 1, the narrowed one at connector
+// 0; the left-hand variant has its walls the other way round.  Seen along
+// the duct nothing is dimensioned.
+TEST_F(VlBranchDrawing, LengthDimensionKeepsClearOfTheWalls) {
+    NewDrawing("BR3");
+    struct Case {
+        int16_t type, orientation;
+        const char* pick;
+        double y1, y2;
+    } cases[] = {
+        {12, 0, "0,900\n", 170, 170},   {12, 0, "0,-900\n", -170, -70},
+        {13, 0, "0,900\n", 170, 70},    {13, 0, "0,-900\n", -170, -170},
+        {12, 3, "0,-900\n", -70, -170}, {12, 1, "0,900\n", 120, 120},
+        {14, 0, "0,900\n", 240, 240},   {14, 0, "0,-900\n", -100, 0},
+        {14, 3, "0,-900\n", 0, -100},
+    };
+    size_t made = 0;
+    for (const Case& c : cases) {
+        LObject* e = Make(kVlFamily, static_cast<uint16_t>(c.type));
+        e->SetOrientation(c.orientation);
+        host::io::setScript(c.pick);
+        EXPECT_EQ(e->UpdateLabel(), 0);
+        std::vector<std::pair<double, double>> ends = DimensionEnds();
+        ASSERT_EQ(ends.size(), ++made) << c.type << "/" << c.orientation << " " << c.pick;
+        EXPECT_NEAR(ends.back().first, c.y1, 1e-9) << c.type << "/" << c.orientation << " " << c.pick;
+        EXPECT_NEAR(ends.back().second, c.y2, 1e-9) << c.type << "/" << c.orientation << " " << c.pick;
+    }
+    for (int16_t type : {12, 13, 14}) {
+        for (int16_t o : {2, 5}) {
+            LObject* e = Make(kVlFamily, static_cast<uint16_t>(type));
+            e->SetOrientation(o);
+            host::io::setScript("0,900\n");
+            EXPECT_EQ(e->UpdateLabel(), 0);
+            EXPECT_EQ(e->GetDimensionCount(), 0);
+        }
+    }
+    EXPECT_EQ(DimensionEnds().size(), made);
 }
