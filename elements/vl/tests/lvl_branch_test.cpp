@@ -240,9 +240,3 @@ TEST_F(VlBranchBlock, PlanAndElevationFollowTheSide) {
         EXPECT_TRUE(HasLine(side, "0", 90, s > 0 ? -75 : 75, 90, 215));
     }
 }
-
-TEST_F(VlBranchBlock, NewBranchesAreMadeByTheFactory) {
-    for (int16_t type : {12, 13})
-        EXPECT_NE(Made<LVl12B>(type), nullptr);
-    EXPECT_NE(Made<LVl13>(14), nullptr);
-}
