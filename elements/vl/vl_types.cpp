@@ -10,7 +10,10 @@
 #include "elements/vl/lvl12b.h"
 #include "elements/vl/lvl13.h"
 #include "elements/vl/lvlcs.h"
+#include "elements/vl/lvle06.h"
+#include "elements/vl/lvle07.h"
 #include "elements/vl/lvlknh.h"
+#include "elements/vl/lvlni.h"
 #include "elements/vl/lvlusz.h"
 
 namespace {
@@ -207,17 +210,20 @@ const LTypeEntry kTypes[] = {
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(81), Plain(140),
                         Plain(77)),
      .flows = Flows(0, 1, 2),
-     .defaults = {250, 150, 100, 100, 0, 50, 1000}},
+     .defaults = {250, 150, 100, 100, 0, 50, 1000},
+     .make = MakeElementOf<LVlNi>},
     {.code = 31, .name = "VLE-06", .page = "1.10", .block = "vle06",
      .dialog = "prop_vl_d6",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(139), Plain(77)),
      .flows = Flows(0, 1, 2, 3),
-     .defaults = {450, 150, 150, 150, 150, 1500}},
+     .defaults = {450, 150, 150, 150, 150, 1500},
+     .make = MakeElementOf<LVle06>},
     {.code = 32, .name = "VLE-07", .page = "1.10", .block = "vle07",
      .dialog = "prop_vl_n5a",
      .params = ParamRow(Plain(75), Plain(138), Plain(78), Plain(139), Plain(140)),
      .flows = Flows(0, 1, 2),
-     .defaults = {150, 150, 150}},
+     .defaults = {150, 150, 150},
+     .make = MakeElementOf<LVle07>},
 };
 
 const char* const kDialogs[] = {
