@@ -250,3 +250,24 @@ TEST_F(VfBranchBlock, CoveredOutletDrawsNoSymbol) {
     ExpectLine(last, "PC", 0, -(99.5 + 45 - 19), 0, 99.5 + 45 - 19);
     EXPECT_NE(facing.size(), facingOpen.size());
 }
+
+// Values no dialog offers (as damaged XDATA may hold them) leave every
+// class with values that are numbers and a named block of finite entities
+// in every view.
+TEST_F(VfBranchBlock, NonsenseValuesStillDrawFiniteBlocks) {
+    const std::vector<std::vector<double>> inputs = {{NAN, NAN, NAN, NAN}, {-1e9, -1e9, -1e9, -1e9},
+                                                     {1e-9, 1e-9, 1e-9, 1e-9}, {1, 5000, 0.5, -3}};
+    for (int16_t type : {10, 14, 15, 16}) {
+        for (const std::vector<double>& in : inputs) {
+            Owned e = Make(type, in);
+            for (int16_t o = 0; o < 6; ++o) {
+                SCOPED_TRACE(std::to_string(type) + "/" + std::to_string(o));
+                e->SetOrientation(o);
+                for (const Primitive& p : Block(*e))
+                    ASSERT_TRUE(std::isfinite(p.x1) && std::isfinite(p.y1) && std::isfinite(p.x2) && std::isfinite(p.y2));
+                for (double v : Params(*e))
+                    ASSERT_FALSE(std::isnan(v));
+            }
+        }
+    }
+}

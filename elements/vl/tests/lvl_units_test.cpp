@@ -192,3 +192,25 @@ TEST_F(VlUnitsBlock, AxlesAndInsertLines) {
     std::vector<Primitive> onlyOne = Draw(*Make(18, {1200, 300, 1, 100, 1}), 2);
     EXPECT_EQ(facing.size(), onlyOne.size() + 3);
 }
+
+// Values no dialog offers (as damaged XDATA may hold them) leave every
+// class with values that are numbers and a named block of finite entities
+// in every view.
+TEST_F(VlUnitsBlock, NonsenseValuesStillDrawFiniteBlocks) {
+    const std::vector<std::vector<double>> inputs = {
+        std::vector<double>(8, NAN), std::vector<double>(8, -1e9), std::vector<double>(8, 0.0),
+        {1e-9, 1e-9, 1e-9, 1e-9, 1e-9, 1e-9, 1e-9, 1e-9}, {1, 1, 5000, 40000, 1, 70000, 1, 1}};
+    for (int16_t type : {12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 30, 31, 32}) {
+        for (const std::vector<double>& in : inputs) {
+            Owned e = Make(type, in);
+            for (int16_t o = 0; o < 6; ++o) {
+                SCOPED_TRACE(std::to_string(type) + "/" + std::to_string(o));
+                e->SetOrientation(o);
+                for (const Primitive& p : Block(*e))
+                    ASSERT_TRUE(std::isfinite(p.x1) && std::isfinite(p.y1) && std::isfinite(p.x2) && std::isfinite(p.y2));
+                for (double v : Params(*e))
+                    ASSERT_FALSE(std::isnan(v));
+            }
+        }
+    }
+}
