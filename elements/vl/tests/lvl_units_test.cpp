@@ -41,6 +41,7 @@ Owned Make(int16_t subtype, std::vector<double> values = {}) {
 TEST_F(VlUnits, OpenAreaOfTheKnhUnits) {
     Owned e = Make(15, {400, 300, 0, 40});
     EXPECT_EQ(Params(*e), (std::vector<double>{400, 300, 1000, 50}));
+    EXPECT_EQ(e->GetConnector(1)->areaFactor, 0.5);
     Owned k = Make(16, {0, 600, 33});
     EXPECT_EQ(Params(*k), (std::vector<double>{600, 600, 33}));
     EXPECT_EQ(dynamic_cast<LVlKnhK*>(k.get())->S, 850);
@@ -101,11 +102,13 @@ TEST_F(VlUnits, InsertsFreeAreaAndVariantTexts) {
     EXPECT_EQ(Params(*cs), (std::vector<double>{1200, 300, 1000, 3, 100, 2}));
     EXPECT_NEAR(cs->GetConnector(0)->areaFactor, 1 - 300.0 / 1200, 1e-12);
     EXPECT_EQ(Description(*cs), "CS-S  B=1200;  H=300;  L=1000;  n=3;  t=100;");
-    Owned zeroWidth = Make(17);
-    EXPECT_EQ(zeroWidth->GetConnector(1)->GetArea(), 0);
-    zeroWidth->GetConnector(0)->flow = 500;
-    zeroWidth->SetParams(nullptr);
-    EXPECT_EQ(BomOf(*zeroWidth).flows[0].find("-"), std::string::npos);  // no negative velocity
+    Owned clamped = Make(17, {0, 0, 0, 0, 0, 2});  // 5 inserts of 100 in 300
+    EXPECT_EQ(dynamic_cast<LVlCs*>(clamped.get())->NameText(), "CS-S");
+    EXPECT_EQ(clamped->GetConnector(0)->areaFactor, 0);
+    EXPECT_EQ(clamped->GetConnector(1)->GetArea(), 0);
+    clamped->GetConnector(0)->flow = 500;
+    clamped->SetParams(nullptr);
+    EXPECT_EQ(BomOf(*clamped).flows[0].find("-"), std::string::npos);  // no negative velocity
 
     // A variant outside the list prints no letter and is kept.
     const double outside[6] = {0, 0, 0, 0, 0, 4};
