@@ -7,6 +7,10 @@
 #include "core/lconnector.h"
 #include "core/type_tables.h"
 #include "elements/vl/lvl01.h"
+#include "elements/vl/lvl02.h"
+#include "elements/vl/lvl03.h"
+#include "elements/vl/lvl04.h"
+#include "elements/vl/lvl07.h"
 
 namespace {
 
@@ -37,17 +41,20 @@ const LTypeEntry kTypes[] = {
      .params = ParamRow(Plain(84), Plain(75), Plain(76), Plain(78), Plain(134), Plain(135),
                         Plain(145)),
      .flows = Flows(0, 1),
-     .defaults = {90, 150, 150, 150, 0, 0, 100}},
+     .defaults = {90, 150, 150, 150, 0, 0, 100},
+     .make = MakeElementOf<LVl02>},
     {.code = 3, .name = "VL-03", .page = "1.10", .block = "vl03",
      .dialog = "prop_vl_n4",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(145)),
      .flows = Flows(2, 0, 1),
-     .defaults = {150, 150, 150, 100, 100}},
+     .defaults = {150, 150, 150, 100, 100},
+     .make = MakeElementOf<LVl03>},
     {.code = 4, .name = "VL-04", .page = "1.10", .block = "vl04",
      .dialog = "prop_vl_n4",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(145)),
      .flows = Flows(2, 1, 0),
-     .defaults = {150, 150, 150, 100, 100}},
+     .defaults = {150, 150, 150, 100, 100},
+     .make = MakeElementOf<LVl04>},
     {.code = 5, .name = "VL-05", .page = "1.10", .block = "vl05",
      .dialog = "prop_vl_n5c",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(80), Plain(77)),
@@ -64,7 +71,8 @@ const LTypeEntry kTypes[] = {
      .params = ParamRow(Plain(84), Plain(75), Plain(76), Plain(78), Plain(134), Plain(135),
                         Plain(145)),
      .flows = Flows(0, 1),
-     .defaults = {90, 150, 150, 100, 0, 0, 100}},
+     .defaults = {90, 150, 150, 100, 0, 0, 100},
+     .make = MakeElementOf<LVl07>},
     {.code = 8, .name = "VL-08", .page = "1.10", .block = "vl08",
      .dialog = "prop_vl_c4",
      .params = ParamRow(Plain(75), Plain(76), Plain(83, kParamDiameter), Plain(77)),
