@@ -154,6 +154,14 @@ TEST_F(VfBendBlock, SideViewsSplitTheOpeningOnACopy) {
         EXPECT_NEAR(body[2].x1, body[3].x1, 1e-9);
         EXPECT_EQ(body[5].layer, "PC");
     }
+    // An elbow of almost no angle still gives the opening a drawable ellipse.
+    auto flat = Made(4, {1e-9, 200, 1, 4});
+    std::vector<Primitive> opening = Draw(*flat, 4);
+    opening.erase(opening.begin(), opening.end() - 6);
+    EXPECT_EQ(Count(opening, "ELLIPSE"), 2);
+    for (const Primitive& p : opening)
+        if (p.type == "ELLIPSE")
+            EXPECT_GE(p.r, 1e-6);
     // Seen from the front the far leg's end is drawn tilted; the element
     // keeps its connector as it was.
     std::vector<Primitive> front = Draw(*e, 1);

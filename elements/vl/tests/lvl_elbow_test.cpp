@@ -199,6 +199,9 @@ TEST_F(VlElbowBlock, PlanFromBelowIsTheMirrorImage) {
         EXPECT_NEAR(below[i].x1, -above[i].x1, 1e-9) << i;
         EXPECT_NEAR(below[i].y1, above[i].y1, 1e-9) << i;
     }
+    // Without a radius the inner corner is sharp: no arc of radius 0.
+    Change(*e, {{kR, 0}});
+    EXPECT_EQ(Count(Draw(*e, 0), "ARC"), 0);
 }
 
 TEST_F(VlElbowBlock, SideViewShowsTheFirstLegAskewOnACopy) {
