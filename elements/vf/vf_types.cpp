@@ -9,6 +9,7 @@
 #include "core/type_tables.h"
 #include "elements/vf/lvf_bend.h"
 #include "elements/vf/lvf_tee.h"
+#include "elements/vf/lvfe1.h"
 #include "elements/vf/lvfspiko.h"
 
 namespace {
@@ -89,6 +90,8 @@ const LTypeEntry kTypes[] = {
     {.code = 11, .name = "VFE-01", .page = "1.31/1.41", .block = "vfe01",
      .dialog = "prop_vf_b3",
      .params = ParamRow(Plain(126), kDiameter, kLength, kBend, kSegments),
+     .defaults = {0, 100, 1000, 1, 4, 0},
+     .make = MakeElementOf<LVfE1>,
      .flags = kTypeStoresPieceLength,
      .pieceShape = kShapeRound},
     {.code = 12, .name = "VF-16", .page = "1.41", .block = "vf16",
