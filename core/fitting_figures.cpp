@@ -17,6 +17,7 @@ void FittingFigure::Line(FigurePen pen, double x1, double y1, double x2, double 
     ads_point p1 = {sx * x1, y1, 0}, p2 = {sx * x2, y2, 0};
     switch (pen) {
     case FigurePen::kOutline: MakeLine(p1, p2); break;
+    case FigurePen::kPen1: e.LineC(p1, p2); break;
     case FigurePen::kPen2: e.Line(p1, p2); break;
     case FigurePen::kDashed: e.DashedLine(p1, p2); break;
     case FigurePen::kCentre:
@@ -34,6 +35,7 @@ void FittingFigure::Arc(FigurePen pen, double cx, double cy, double r, double a0
     double to = sx < 0 ? kPi - a0 : a1;
     switch (pen) {
     case FigurePen::kOutline: MakeArc(c, r, from, to); break;
+    case FigurePen::kPen1:  // no figure draws an arc on pen 1; pen 2 is the nearest
     case FigurePen::kPen2: e.Arc(c, r, from, to); break;
     case FigurePen::kDashed: e.DashedArc(c, r, from, to); break;
     case FigurePen::kCentre:
@@ -49,11 +51,11 @@ void FittingFigure::Circle(FigurePen pen, double cx, double cy, double r) const 
     ads_point c = {sx * cx, cy, 0};
     if (pen == FigurePen::kOutline)
         MakeCircle(c, r);
-    else if (pen == FigurePen::kPen2)
+    else if (pen == FigurePen::kPen1 || pen == FigurePen::kPen2)
         e.Circle(c, r);
     else if (pen == FigurePen::kDashed)
         e.DashedCircle(c, r);
-    else if (centreLines)
+    else if (pen == FigurePen::kCentre && centreLines)
         e.ArcB(c, r, 0, kTwoPi);
 }
 

@@ -12,6 +12,7 @@ class LObject;
 
 enum class FigurePen : int8_t {
     kOutline,  // layer "0", BYBLOCK: takes the pen of the insert
+    kPen1,     // the system's pen 1 (lines only)
     kPen2,     // the system's pen 2
     kDashed,   // "szaggatott" on pen 2's layer
     kCentre,   // the centre-line pen, only while the switch is on

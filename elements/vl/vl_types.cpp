@@ -11,6 +11,7 @@
 #include "elements/vl/lvl03.h"
 #include "elements/vl/lvl04.h"
 #include "elements/vl/lvl07.h"
+#include "elements/vl/lvl_composite.h"
 
 namespace {
 
@@ -160,6 +161,7 @@ const LTypeEntry kTypes[] = {
                         Plain(77), Plain(146), Plain(147)),
      .flows = Flows(0, -1, 1),
      .defaults = {0, 500, 500, 500, 500, 1000, 100, 100},
+     .make = MakeElementOf<LVlE01>,
      .flags = kTypeStoresPieceLength,
      .pieceShape = kShapeRect},
     {.code = 25, .name = "VLE-02", .page = "1.10", .block = "vle02",
@@ -168,6 +170,7 @@ const LTypeEntry kTypes[] = {
                         Plain(77), Plain(146), Plain(147)),
      .flows = Flows(0, -1, 1),
      .defaults = {0, 500, 500, 500, 500, 1000, 100, 100},
+     .make = MakeElementOf<LVlE02>,
      .flags = kTypeStoresPieceLength,
      .pieceShape = kShapeRect},
     {.code = 26, .name = "VL-11", .page = "1.10", .block = "vl11",
