@@ -11,12 +11,16 @@
 
 #include "core/element_factory.h"
 #include "elements/tests/element_drawing.h"
+#include "elements/tests/run_test.h"
+#include "core/system_list.h"
+#include "host/io/io.h"
 #include "elements/vf/lvfe1.h"
 
 namespace {
 
 using VfE1 = ElementTest;
 using VfE1Block = ElementDrawingTest;
+using VfE1Labels = RunTest;
 
 enum { kTwist, kD, kL, kM, kN, kPiece };
 
@@ -160,4 +164,18 @@ TEST_F(VfE1Block, EndViewTurnsTheSecondElbow) {
     EXPECT_EQ(body[7].type, "ELLIPSE");
     EXPECT_EQ(body[10].layer, "PC");
     EXPECT_NEAR(body[10].x1, -h * std::sin(a / 2), 1e-9);
+}
+
+TEST_F(VfE1Labels, SideViewDimensionsTheRunAndNamesBothEnds) {
+    NewDrawing("HV1");
+    ASSERT_EQ(InsertSystem(state.systemList, &system), 0);  // the size texts take its text style
+    LObject* e = Make(2, 11);
+    ASSERT_NE(e, nullptr);
+    host::io::setScript("0,900\n");
+    EXPECT_EQ(e->UpdateLabel(), 0);  // seen along the run: nothing
+    EXPECT_EQ(DimensionTexts().size(), 0u);
+    e->SetOrientation(1);
+    e->UpdateLabel();
+    EXPECT_EQ(DimensionTexts(), (std::vector<std::string>{"1000"}));
+    EXPECT_EQ(e->GetMarkCount(), 2);  // the diameter beside each end
 }

@@ -13,12 +13,16 @@
 
 #include "core/element_factory.h"
 #include "elements/tests/element_drawing.h"
+#include "elements/tests/run_test.h"
+#include "core/system_list.h"
+#include "host/io/io.h"
 #include "elements/vl/lvl_composite.h"
 
 namespace {
 
 using VlComposite = ElementTest;
 using VlCompositeBlock = ElementDrawingTest;
+using VlCompositeLabels = RunTest;
 
 enum { kT, kB, kA, kC, kD, kL, kR1, kR2, kS };
 
@@ -214,4 +218,23 @@ TEST_F(VlCompositeBlock, CentreLinesReachBothConnectorsInEveryView) {
             }
         }
     }
+}
+
+TEST_F(VlCompositeLabels, RunDimensionedWithItsSectionAtBothEnds) {
+    NewDrawing("HV1");
+    ASSERT_EQ(InsertSystem(state.systemList, &system), 0);  // the size texts take its text style
+    LObject* e = Make(1, 24);
+    ASSERT_NE(e, nullptr);
+    e->SetOrientation(0);
+    e->SetFlow(1e300);  // a flow text far longer than its buffer
+    EXPECT_EQ(BomOf(*e).flows[0].size() > 100, true);
+    host::io::setScript("0,900\n");
+    EXPECT_EQ(e->UpdateLabel(), 0);
+    EXPECT_EQ(DimensionTexts(), (std::vector<std::string>{"1000"}));
+    EXPECT_EQ(e->GetMarkCount(), 2 + 2);  // width and height beside each end
+    // Seen along the run: the section's two sizes, no length.
+    e->SetOrientation(1);
+    host::io::setScript("0,900\n0,900\n");
+    e->UpdateLabel();
+    EXPECT_EQ(DimensionTexts(), (std::vector<std::string>{"1000", "500", "500"}));
 }
