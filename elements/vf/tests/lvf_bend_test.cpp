@@ -159,17 +159,21 @@ TEST_F(VfBendBlock, SideViewsSplitTheOpeningOnACopy) {
     std::vector<Primitive> opening = Draw(*flat, 4);
     opening.erase(opening.begin(), opening.end() - 6);
     EXPECT_EQ(Count(opening, "ELLIPSE"), 2);
-    for (const Primitive& p : opening)
-        if (p.type == "ELLIPSE")
+    for (const Primitive& p : opening) {
+        if (p.type == "ELLIPSE") {
             EXPECT_GE(p.r, 1e-6);
+        }
+    }
     // Seen from the front the far leg's end is drawn tilted; the element
     // keeps its connector as it was.
     std::vector<Primitive> front = Draw(*e, 1);
     EXPECT_EQ(Count(front, "CIRCLE"), 0);
     ASSERT_EQ(Count(front, "ELLIPSE"), 2);  // the end and its filled half
-    for (const Primitive& p : front)
-        if (p.type == "ELLIPSE" && p.layer == "0")
+    for (const Primitive& p : front) {
+        if (p.type == "ELLIPSE" && p.layer == "0") {
             EXPECT_NEAR(p.r, ratio, 1e-9);
+        }
+    }
     EXPECT_EQ(c1->angle, 0);
     EXPECT_EQ(c1->position[0], x);
 }

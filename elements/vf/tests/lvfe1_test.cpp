@@ -119,8 +119,9 @@ TEST_F(VfE1, BillOfMaterialsListsElbowsPiecesAndCouplings) {
         e->GetLabelCount(&labels);
         EXPECT_EQ(labels, k.count) << k.L;
         EXPECT_EQ(r.flows[0].substr(0, 9), "Vd=500 m3") << k.L;
-        if (k.extra)
+        if (k.extra) {
             EXPECT_EQ(r.quantities.back(), 1);
+        }
     }
     auto many = Made({0, 100, 30500, 0, 0, 6000});  // five pieces and a rest: five joints
     EXPECT_EQ(BomOf(*many).quantities.back(), 5);
