@@ -50,17 +50,17 @@ enum FigureRowFlag : uint8_t { kFigureRowAlways = 0, kFigureRowConditional = 1 }
 
 struct FigureRow {
     bool arc = false;
-    FigurePen pen = FigurePen::kOutline;
+    FittingPen pen = FittingPen::kOutline;
     FigurePoint p1, p2;  // line ends, or the arc's centre (p1)
     FigureMeasure r;
     int8_t q0 = 0, q1 = 0;  // arc angles in quarter turns
     uint8_t flags = kFigureRowAlways;
 };
 
-constexpr FigureRow FigureLine(FigurePen pen, FigurePoint p1, FigurePoint p2, uint8_t flags = kFigureRowAlways) {
+constexpr FigureRow TableLine(FittingPen pen, FigurePoint p1, FigurePoint p2, uint8_t flags = kFigureRowAlways) {
     return {false, pen, p1, p2, {}, 0, 0, flags};
 }
-constexpr FigureRow FigureArc(FigurePen pen, FigurePoint centre, FigureMeasure r, int q0, int q1) {
+constexpr FigureRow TableArc(FittingPen pen, FigurePoint centre, FigureMeasure r, int q0, int q1) {
     return {true, pen, centre, {}, r, static_cast<int8_t>(q0), static_cast<int8_t>(q1), kFigureRowAlways};
 }
 

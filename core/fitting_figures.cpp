@@ -13,67 +13,67 @@ constexpr double kThinnestEllipse = 1e-6;
 
 }  // namespace
 
-void FittingFigure::Line(FigurePen pen, double x1, double y1, double x2, double y2) const {
+void FittingFigure::Line(FittingPen pen, double x1, double y1, double x2, double y2) const {
     ads_point p1 = {sx * x1, y1, 0}, p2 = {sx * x2, y2, 0};
     switch (pen) {
-    case FigurePen::kOutline: MakeLine(p1, p2); break;
-    case FigurePen::kPen1: e.LineC(p1, p2); break;
-    case FigurePen::kPen2: e.Line(p1, p2); break;
-    case FigurePen::kDashed: e.DashedLine(p1, p2); break;
-    case FigurePen::kCentre:
+    case FittingPen::kOutline: MakeLine(p1, p2); break;
+    case FittingPen::kPen1: e.LineC(p1, p2); break;
+    case FittingPen::kPen2: e.Line(p1, p2); break;
+    case FittingPen::kDashed: e.DashedLine(p1, p2); break;
+    case FittingPen::kCentre:
         if (centreLines)
             e.LineB(p1, p2);
         break;
     }
 }
 
-void FittingFigure::Arc(FigurePen pen, double cx, double cy, double r, double a0, double a1) const {
+void FittingFigure::Arc(FittingPen pen, double cx, double cy, double r, double a0, double a1) const {
     if (!(r > 0.0))
         return;
     ads_point c = {sx * cx, cy, 0};
     double from = sx < 0 ? kPi - a1 : a0;
     double to = sx < 0 ? kPi - a0 : a1;
     switch (pen) {
-    case FigurePen::kOutline: MakeArc(c, r, from, to); break;
-    case FigurePen::kPen1:  // no figure draws an arc on pen 1; pen 2 is the nearest
-    case FigurePen::kPen2: e.Arc(c, r, from, to); break;
-    case FigurePen::kDashed: e.DashedArc(c, r, from, to); break;
-    case FigurePen::kCentre:
+    case FittingPen::kOutline: MakeArc(c, r, from, to); break;
+    case FittingPen::kPen1:  // no figure draws an arc on pen 1; pen 2 is the nearest
+    case FittingPen::kPen2: e.Arc(c, r, from, to); break;
+    case FittingPen::kDashed: e.DashedArc(c, r, from, to); break;
+    case FittingPen::kCentre:
         if (centreLines)
             e.ArcB(c, r, from, to);
         break;
     }
 }
 
-void FittingFigure::Circle(FigurePen pen, double cx, double cy, double r) const {
+void FittingFigure::Circle(FittingPen pen, double cx, double cy, double r) const {
     if (!(r > 0.0))
         return;
     ads_point c = {sx * cx, cy, 0};
-    if (pen == FigurePen::kOutline)
+    if (pen == FittingPen::kOutline)
         MakeCircle(c, r);
-    else if (pen == FigurePen::kPen1 || pen == FigurePen::kPen2)
+    else if (pen == FittingPen::kPen1 || pen == FittingPen::kPen2)
         e.Circle(c, r);
-    else if (pen == FigurePen::kDashed)
+    else if (pen == FittingPen::kDashed)
         e.DashedCircle(c, r);
-    else if (pen == FigurePen::kCentre && centreLines)
+    else if (pen == FittingPen::kCentre && centreLines)
         e.ArcB(c, r, 0, kTwoPi);
 }
 
 void FittingFigure::Band(double x1, double x2, double half) const {
-    Line(FigurePen::kOutline, x1, half, x2, half);
-    Line(FigurePen::kOutline, x1, -half, x2, -half);
+    Line(FittingPen::kOutline, x1, half, x2, half);
+    Line(FittingPen::kOutline, x1, -half, x2, -half);
 }
 
-void FittingFigure::Collar(double end, double inner, double half, FigurePen across) const {
-    Line(FigurePen::kOutline, end, half, inner, half);
+void FittingFigure::Collar(double end, double inner, double half, FittingPen across) const {
+    Line(FittingPen::kOutline, end, half, inner, half);
     Line(across, inner, half, inner, -half);
-    Line(FigurePen::kOutline, inner, -half, end, -half);
+    Line(FittingPen::kOutline, inner, -half, end, -half);
 }
 
 void FittingFigure::Bracket(double x1, double x2, double y, double reach) const {
-    Line(FigurePen::kPen2, x1, y, x1, y + reach);
-    Line(FigurePen::kPen2, x1, y + reach, x2, y + reach);
-    Line(FigurePen::kPen2, x2, y + reach, x2, y);
+    Line(FittingPen::kPen2, x1, y, x1, y + reach);
+    Line(FittingPen::kPen2, x1, y + reach, x2, y + reach);
+    Line(FittingPen::kPen2, x2, y + reach, x2, y);
 }
 
 void FittingFigure::SplitEllipse(double cx, double cy, double a, double ratio, double beta) const {

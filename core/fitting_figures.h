@@ -10,7 +10,7 @@
 
 class LObject;
 
-enum class FigurePen : int8_t {
+enum class FittingPen : int8_t {
     kOutline,  // layer "0", BYBLOCK: takes the pen of the insert
     kPen1,     // the system's pen 1 (lines only)
     kPen2,     // the system's pen 2
@@ -23,16 +23,16 @@ public:
     // sx = -1 mirrors every x (and every arc) of the figure.
     FittingFigure(LObject& e, double sx, bool centreLines) : e(e), sx(sx), centreLines(centreLines) {}
 
-    void Line(FigurePen pen, double x1, double y1, double x2, double y2) const;
+    void Line(FittingPen pen, double x1, double y1, double x2, double y2) const;
     // Counter-clockwise from a0 to a1 in the unmirrored figure; nothing for
     // a radius that is not above 0.
-    void Arc(FigurePen pen, double cx, double cy, double r, double a0, double a1) const;
-    void Circle(FigurePen pen, double cx, double cy, double r) const;
+    void Arc(FittingPen pen, double cx, double cy, double r, double a0, double a1) const;
+    void Circle(FittingPen pen, double cx, double cy, double r) const;
     // The faces of a duct seen from the side: lines at y = +-half from x1 to x2.
     void Band(double x1, double x2, double half) const;
     // A collar along x from its end to its inner edge: the two faces and
     // the line across at the inner edge (on pen 2 unless told).
-    void Collar(double end, double inner, double half, FigurePen across = FigurePen::kPen2) const;
+    void Collar(double end, double inner, double half, FittingPen across = FittingPen::kPen2) const;
     // Three pen-2 lines from (x1, y) out to (x1, y + reach), across to
     // (x2, y + reach) and back to (x2, y): a bracket over a face at y.
     void Bracket(double x1, double x2, double y, double reach) const;

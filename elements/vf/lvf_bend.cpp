@@ -144,19 +144,19 @@ void LVfBend::DrawPlan(double s) {
             double x0, y0, x1, y1;
             at(inner, t0, &x0, &y0);
             at(inner, t1, &x1, &y1);
-            f.Line(FigurePen::kOutline, x0, y0, x1, y1);
+            f.Line(FittingPen::kOutline, x0, y0, x1, y1);
             double u0, v0, u1, v1;
             at(outer, t0, &u0, &v0);
             at(outer, t1, &u1, &v1);
-            f.Line(FigurePen::kOutline, u0, v0, u1, v1);
+            f.Line(FittingPen::kOutline, u0, v0, u1, v1);
             if (i < n - 1)
-                f.Line(FigurePen::kPen2, x1, y1, u1, v1);
+                f.Line(FittingPen::kPen2, x1, y1, u1, v1);
         }
     } else {
-        f.Arc(FigurePen::kOutline, px, py, inner, from, to);
-        f.Arc(FigurePen::kOutline, px, py, outer, from, to);
+        f.Arc(FittingPen::kOutline, px, py, inner, from, to);
+        f.Arc(FittingPen::kOutline, px, py, outer, from, to);
     }
-    f.Arc(FigurePen::kCentre, px, py, R, from, to);
+    f.Arc(FittingPen::kCentre, px, py, R, from, to);
 }
 
 // The bend plane edge-on: one leg lengthwise; from behind, the other leg's
@@ -173,16 +173,16 @@ void LVfBend::DrawSide() {
                          {}, {+1, e0, true, kPi}, {-1, 0, true, 0}};
     const Row& w = rows[orientation];
     if (!w.opening) {
-        f.Line(FigurePen::kOutline, -w.s * h + w.e, r, w.s * H / 2 + w.e, r);
-        f.Line(FigurePen::kOutline, -w.s * h + w.e, -r, w.s * H / 2 + w.e, -r);
-        f.Line(FigurePen::kCentre, -H / 2 + w.e, 0, H / 2 + w.e, 0);
-        f.Line(FigurePen::kCentre, -w.s * h + w.e, -r, -w.s * h + w.e, r);
+        f.Line(FittingPen::kOutline, -w.s * h + w.e, r, w.s * H / 2 + w.e, r);
+        f.Line(FittingPen::kOutline, -w.s * h + w.e, -r, w.s * H / 2 + w.e, -r);
+        f.Line(FittingPen::kCentre, -H / 2 + w.e, 0, H / 2 + w.e, 0);
+        f.Line(FittingPen::kCentre, -w.s * h + w.e, -r, -w.s * h + w.e, r);
         return;
     }
     const double qx = w.s * h - w.e;
-    f.Line(FigurePen::kOutline, qx, r, -w.s * H / 2 - w.e, r);
-    f.Line(FigurePen::kOutline, qx, -r, -w.s * H / 2 - w.e, -r);
+    f.Line(FittingPen::kOutline, qx, r, -w.s * H / 2 - w.e, r);
+    f.Line(FittingPen::kOutline, qx, -r, -w.s * H / 2 - w.e, -r);
     f.SplitEllipse(qx, 0, r, std::cos(phi), w.beta);
-    f.Line(FigurePen::kCentre, -H / 2 - w.e, 0, H / 2 - w.e, 0);
-    f.Line(FigurePen::kCentre, qx, -r, qx, r);
+    f.Line(FittingPen::kCentre, -H / 2 - w.e, 0, H / 2 - w.e, 0);
+    f.Line(FittingPen::kCentre, qx, -r, qx, r);
 }

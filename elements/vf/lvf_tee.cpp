@@ -144,15 +144,15 @@ void LVfTee::DrawSideView(double s) {
     FittingFigure f(*this, s, system.roundCentreLines != 0);
     f.Collar(-L / 2, -in, d1 / 2);
     f.Collar(L / 2, in, d3 / 2);
-    f.Line(FigurePen::kOutline, -d2 / 2, Y, -d2 / 2, Y - K);
-    f.Line(FigurePen::kPen2, -d2 / 2, Y - K, d2 / 2, Y - K);
-    f.Line(FigurePen::kOutline, d2 / 2, Y - K, d2 / 2, Y);
-    f.Line(FigurePen::kOutline, -in, d1 / 2, -d2 / 2, Y - K);
-    f.Line(FigurePen::kOutline, in, d3 / 2, d2 / 2, Y - K);
-    f.Line(FigurePen::kOutline, -in, -d1 / 2, in, -d3 / 2);
+    f.Line(FittingPen::kOutline, -d2 / 2, Y, -d2 / 2, Y - K);
+    f.Line(FittingPen::kPen2, -d2 / 2, Y - K, d2 / 2, Y - K);
+    f.Line(FittingPen::kOutline, d2 / 2, Y - K, d2 / 2, Y);
+    f.Line(FittingPen::kOutline, -in, d1 / 2, -d2 / 2, Y - K);
+    f.Line(FittingPen::kOutline, in, d3 / 2, d2 / 2, Y - K);
+    f.Line(FittingPen::kOutline, -in, -d1 / 2, in, -d3 / 2);
     FittingFigure axes(*this, 1, system.roundCentreLines != 0);
-    axes.Line(FigurePen::kCentre, -L / 2, 0, L / 2, 0);
-    axes.Line(FigurePen::kCentre, 0, 0, 0, Y);
+    axes.Line(FittingPen::kCentre, -L / 2, 0, L / 2, 0);
+    axes.Line(FittingPen::kCentre, 0, 0, 0, Y);
 }
 
 // The branch seen along its axis as a circle; from the far side (1) its
@@ -170,7 +170,7 @@ void LVfTee::DrawBranchView(int16_t o) {
     if (b > kHalfPi)
         b = kHalfPi;
     if (o == 4 || !narrow) {
-        FigurePen pen = narrow ? FigurePen::kPen2 : FigurePen::kOutline;
+        FittingPen pen = narrow ? FittingPen::kPen2 : FittingPen::kOutline;
         const double ca = d2 * std::cos(a) / 2, sa = d2 * std::sin(a) / 2;
         const double cb = d2 * std::cos(b) / 2, sb = d2 * std::sin(b) / 2;
         f.Line(pen, -in, d1 / 2, -ca, sa);
@@ -179,22 +179,22 @@ void LVfTee::DrawBranchView(int16_t o) {
         f.Line(pen, in, -d3 / 2, cb, -sb);
     }
     if (narrow) {
-        f.Line(FigurePen::kOutline, -in, d1 / 2, in, d3 / 2);
-        f.Line(FigurePen::kOutline, -in, -d1 / 2, in, -d3 / 2);
+        f.Line(FittingPen::kOutline, -in, d1 / 2, in, d3 / 2);
+        f.Line(FittingPen::kOutline, -in, -d1 / 2, in, -d3 / 2);
     }
     FittingFigure axes(*this, 1, system.roundCentreLines != 0);
     if (o == 1) {
         if (narrow) {
-            axes.Circle(FigurePen::kDashed, 0, 0, d2 / 2);
+            axes.Circle(FittingPen::kDashed, 0, 0, d2 / 2);
         } else {
-            axes.Arc(FigurePen::kOutline, 0, 0, d2 / 2, b, kPi - a);
-            axes.Arc(FigurePen::kOutline, 0, 0, d2 / 2, kPi + a, kTwoPi - b);
-            axes.Arc(FigurePen::kDashed, 0, 0, d2 / 2, kPi - a, kPi + a);
-            axes.Arc(FigurePen::kDashed, 0, 0, d2 / 2, kTwoPi - b, b);
+            axes.Arc(FittingPen::kOutline, 0, 0, d2 / 2, b, kPi - a);
+            axes.Arc(FittingPen::kOutline, 0, 0, d2 / 2, kPi + a, kTwoPi - b);
+            axes.Arc(FittingPen::kDashed, 0, 0, d2 / 2, kPi - a, kPi + a);
+            axes.Arc(FittingPen::kDashed, 0, 0, d2 / 2, kTwoPi - b, b);
         }
     }
-    axes.Line(FigurePen::kCentre, -L / 2, 0, L / 2, 0);
-    axes.Line(FigurePen::kCentre, 0, d2 / 2, 0, -d2 / 2);
+    axes.Line(FittingPen::kCentre, -L / 2, 0, L / 2, 0);
+    axes.Line(FittingPen::kCentre, 0, d2 / 2, 0, -d2 / 2);
 }
 
 // The run seen along its axis, the branch toward x = s: lines from the
@@ -202,7 +202,7 @@ void LVfTee::DrawBranchView(int16_t o) {
 void LVfTee::DrawRunView(int16_t o) {
     const double K = dimensionOffset, s = o < 3 ? 1 : -1, Y = H - Dm / 2;
     FittingFigure f(*this, s, system.roundCentreLines != 0);
-    f.Collar(Y, Y - K, -d2 / 2, reducing ? FigurePen::kOutline : FigurePen::kPen2);
+    f.Collar(Y, Y - K, -d2 / 2, reducing ? FittingPen::kOutline : FittingPen::kPen2);
     const double T = 2 * (Y - K);
     const double a = TangentAngle(T, d1, d2), b = TangentAngle(T, d3, d2);
     const double p1x = d1 * std::cos(a) / 2, p1y = d1 * std::sin(a) / 2;
@@ -210,31 +210,31 @@ void LVfTee::DrawRunView(int16_t o) {
     const double qx = Y - K, qy = d2 / 2;
     FittingFigure axes(*this, 1, system.roundCentreLines != 0);
     if (!reducing) {
-        f.Line(FigurePen::kOutline, p1x, -p1y, qx, -qy);
-        f.Line(FigurePen::kOutline, qx, qy, p1x, p1y);
+        f.Line(FittingPen::kOutline, p1x, -p1y, qx, -qy);
+        f.Line(FittingPen::kOutline, qx, qy, p1x, p1y);
     } else {
         // E: the run end on the far side; R: it is the narrower one.
         const double E = o == 2 ? d1 : d3, O = o == 2 ? d3 : d1;
         const bool R = E < O;
-        FigurePen toQ = o == 2 ? (R ? FigurePen::kDashed : FigurePen::kOutline)
-                               : (R ? FigurePen::kOutline : FigurePen::kPen2);
+        FittingPen toQ = o == 2 ? (R ? FittingPen::kDashed : FittingPen::kOutline)
+                               : (R ? FittingPen::kOutline : FittingPen::kPen2);
         f.Line(toQ, p1x, -p1y, qx, -qy);
         f.Line(toQ, qx, qy, p1x, p1y);
-        FigurePen between = R ? FigurePen::kDashed : FigurePen::kPen2;
+        FittingPen between = R ? FittingPen::kDashed : FittingPen::kPen2;
         f.Line(between, p1x, -p1y, p3x, -p3y);
         f.Line(between, p3x, p3y, p1x, p1y);
-        FigurePen fromQ = o == 5 ? (R ? FigurePen::kDashed : FigurePen::kOutline)
-                                 : (R ? FigurePen::kOutline : FigurePen::kPen2);
+        FittingPen fromQ = o == 5 ? (R ? FittingPen::kDashed : FittingPen::kOutline)
+                                 : (R ? FittingPen::kOutline : FittingPen::kPen2);
         f.Line(fromQ, qx, -qy, p3x, -p3y);
         f.Line(fromQ, p3x, p3y, qx, qy);
         if (R) {
-            axes.Circle(FigurePen::kDashed, 0, 0, E / 2);
+            axes.Circle(FittingPen::kDashed, 0, 0, E / 2);
         } else {
             const double at = o == 2 ? 0 : kPi, g = o == 2 ? a : b;
-            axes.Arc(FigurePen::kOutline, 0, 0, E / 2, at + g, at + kTwoPi - g);
-            axes.Arc(FigurePen::kDashed, 0, 0, E / 2, at - g, at + g);
+            axes.Arc(FittingPen::kOutline, 0, 0, E / 2, at + g, at + kTwoPi - g);
+            axes.Arc(FittingPen::kDashed, 0, 0, E / 2, at - g, at + g);
         }
     }
-    axes.Line(FigurePen::kCentre, -s * Dm / 2, 0, s * Y, 0);
-    axes.Line(FigurePen::kCentre, 0, -Dm / 2, 0, Dm / 2);
+    axes.Line(FittingPen::kCentre, -s * Dm / 2, 0, s * Y, 0);
+    axes.Line(FittingPen::kCentre, 0, -Dm / 2, 0, Dm / 2);
 }

@@ -180,39 +180,39 @@ void LVfE1::DrawEndView(double s, int f) {
     FittingFigure g(*this, 1, system.roundCentreLines != 0);
     const double h = d / 2, t = std::tan(a / 2), ca = std::cos(a), sa = std::sin(a);
     const bool below = a < 0, above = a > 0;
-    g.Line(FigurePen::kOutline, s * R, h, f == 1 && below ? -s * h * t : 0, h);
-    g.Line(FigurePen::kOutline, s * R, -h, f == 1 && above ? s * h * t : 0, -h);
+    g.Line(FittingPen::kOutline, s * R, h, f == 1 && below ? -s * h * t : 0, h);
+    g.Line(FittingPen::kOutline, s * R, -h, f == 1 && above ? s * h * t : 0, -h);
     if (f == 1 && below)
-        g.Line(FigurePen::kDashed, 0, h, -s * h * t, h);
+        g.Line(FittingPen::kDashed, 0, h, -s * h * t, h);
     if (f == 1 && above)
-        g.Line(FigurePen::kDashed, 0, -h, s * h * t, -h);
+        g.Line(FittingPen::kDashed, 0, -h, s * h * t, -h);
     const double b2x = -s * (R * ca + h * sa), b2y = -R * sa + h * ca;
     const double d2x = -s * (R * ca - h * sa), d2y = -R * sa - h * ca;
     if (f == 0 && below)
-        g.Line(FigurePen::kOutline, -s * h * t, h, b2x, b2y);
+        g.Line(FittingPen::kOutline, -s * h * t, h, b2x, b2y);
     else
-        g.Line(FigurePen::kOutline, -s * h * sa, h * ca, b2x, b2y);
+        g.Line(FittingPen::kOutline, -s * h * sa, h * ca, b2x, b2y);
     if (f == 0 && above)
-        g.Line(FigurePen::kOutline, s * h * t, -h, d2x, d2y);
+        g.Line(FittingPen::kOutline, s * h * t, -h, d2x, d2y);
     else
-        g.Line(FigurePen::kOutline, s * h * sa, -h * ca, d2x, d2y);
+        g.Line(FittingPen::kOutline, s * h * sa, -h * ca, d2x, d2y);
     if (f == 0 && below)
-        g.Line(FigurePen::kDashed, -s * h * t, h, -s * h * sa, h * ca);
+        g.Line(FittingPen::kDashed, -s * h * t, h, -s * h * sa, h * ca);
     if (f == 0 && above)
-        g.Line(FigurePen::kDashed, s * h * t, -h, s * h * sa, -h * ca);
+        g.Line(FittingPen::kDashed, s * h * t, -h, s * h * sa, -h * ca);
     const double turn = f * a;
-    g.Arc(FigurePen::kOutline, 0, 0, h, turn - kHalfPi, turn + kHalfPi);
-    g.Arc(FigurePen::kDashed, 0, 0, h, turn + kHalfPi, turn + kThreeHalfPi);
+    g.Arc(FittingPen::kOutline, 0, 0, h, turn - kHalfPi, turn + kHalfPi);
+    g.Arc(FittingPen::kDashed, 0, 0, h, turn + kHalfPi, turn + kThreeHalfPi);
     ads_point origin = {0, 0, 0};
     DashedEllipse(origin, h, kPi, 0, 0.75);
     if (twist >= kSteepTwist || twist <= -kSteepTwist) {
-        g.Line(FigurePen::kCentre, s * h * ca, h * sa, -s * R * ca, -R * sa);
-        g.Line(FigurePen::kCentre, -s * h, 0, s * R, 0);
+        g.Line(FittingPen::kCentre, s * h * ca, h * sa, -s * R * ca, -R * sa);
+        g.Line(FittingPen::kCentre, -s * h, 0, s * R, 0);
     } else {
-        g.Line(FigurePen::kCentre, -s * R * ca, -R * sa, 0, 0);
-        g.Line(FigurePen::kCentre, 0, 0, s * R, 0);
+        g.Line(FittingPen::kCentre, -s * R * ca, -R * sa, 0, 0);
+        g.Line(FittingPen::kCentre, 0, 0, s * R, 0);
         const double sh = std::sin(a / 2), ch = std::cos(a / 2);
-        g.Line(FigurePen::kCentre, -s * h * sh, h * ch, s * h * sh, -h * ch);
+        g.Line(FittingPen::kCentre, -s * h * sh, h * ch, s * h * sh, -h * ch);
     }
 }
 
@@ -222,8 +222,8 @@ void LVfE1::DrawEndView(double s, int f) {
 void LVfE1::DrawSideView(double s, double beta) {
     FittingFigure g(*this, 1, system.roundCentreLines != 0);
     const double h = d / 2;
-    g.Arc(FigurePen::kOutline, -s * R, L / 2, R - h, beta, beta + kHalfPi);
-    g.Arc(FigurePen::kOutline, -s * R, L / 2, R + h, beta, beta + kHalfPi);
+    g.Arc(FittingPen::kOutline, -s * R, L / 2, R - h, beta, beta + kHalfPi);
+    g.Arc(FittingPen::kOutline, -s * R, L / 2, R + h, beta, beta + kHalfPi);
     if (L > 0) {
         for (int k = 1; k < pieceCount + (rest > 0 ? 1 : 0); ++k) {
             double y = L / 2 - k * pieceLength;
@@ -234,15 +234,15 @@ void LVfE1::DrawSideView(double s, double beta) {
         ads_point bottom0 = {h, -L / 2, 0}, bottom1 = {-h, -L / 2, 0};
         LineC(top0, top1);
         LineC(bottom0, bottom1);
-        g.Line(FigurePen::kOutline, h, L / 2, h, -L / 2);
-        g.Line(FigurePen::kOutline, -h, -L / 2, -h, L / 2);
+        g.Line(FittingPen::kOutline, h, L / 2, h, -L / 2);
+        g.Line(FittingPen::kOutline, -h, -L / 2, -h, L / 2);
     } else {
         ads_point p1 = {-h, 0, 0}, p2 = {h, 0, 0};
         LineC(p1, p2);
     }
-    g.Arc(FigurePen::kOutline, s * R, -L / 2, R - h, kPi + beta, kThreeHalfPi + beta);
-    g.Arc(FigurePen::kOutline, s * R, -L / 2, R + h, kPi + beta, kThreeHalfPi + beta);
-    g.Arc(FigurePen::kCentre, -s * R, L / 2, R, beta, beta + kHalfPi);
-    g.Arc(FigurePen::kCentre, s * R, -L / 2, R, kPi + beta, kThreeHalfPi + beta);
-    g.Line(FigurePen::kCentre, 0, -L / 2, 0, L / 2);
+    g.Arc(FittingPen::kOutline, s * R, -L / 2, R - h, kPi + beta, kThreeHalfPi + beta);
+    g.Arc(FittingPen::kOutline, s * R, -L / 2, R + h, kPi + beta, kThreeHalfPi + beta);
+    g.Arc(FittingPen::kCentre, -s * R, L / 2, R, beta, beta + kHalfPi);
+    g.Arc(FittingPen::kCentre, s * R, -L / 2, R, kPi + beta, kThreeHalfPi + beta);
+    g.Line(FittingPen::kCentre, 0, -L / 2, 0, L / 2);
 }

@@ -27,14 +27,14 @@ void LVl02::DrawPlan(double s) {
     const double st = std::sin(t), ct = std::cos(t), k = collarLength;
     FittingFigure f(*this, s, system.rectCentreLines != 0);
     const double endX = W / 2 - c * st + eA * ct, endY = H / 2 + eA * st;
-    f.Line(FigurePen::kOutline, -W / 2, -H / 2 - eC, -W / 2, H / 2 - K);
-    f.Line(FigurePen::kOutline, -W / 2, H / 2 - K, endX, endY);
-    f.Arc(FigurePen::kOutline, -W / 2 + a + r, -H / 2 + k, r, kHalfPi + t, kPi);
-    f.Line(FigurePen::kOutline, -W / 2 + a, -H / 2 - eC, -W / 2 + a, -H / 2 + k);
-    f.Line(FigurePen::kOutline, W / 2 + eA * ct, H / 2 - c * ct + eA * st, W / 2 - k * ct,
+    f.Line(FittingPen::kOutline, -W / 2, -H / 2 - eC, -W / 2, H / 2 - K);
+    f.Line(FittingPen::kOutline, -W / 2, H / 2 - K, endX, endY);
+    f.Arc(FittingPen::kOutline, -W / 2 + a + r, -H / 2 + k, r, kHalfPi + t, kPi);
+    f.Line(FittingPen::kOutline, -W / 2 + a, -H / 2 - eC, -W / 2 + a, -H / 2 + k);
+    f.Line(FittingPen::kOutline, W / 2 + eA * ct, H / 2 - c * ct + eA * st, W / 2 - k * ct,
            H / 2 - c * ct - k * st);
     const double knee = H / 2 - Kc - c * ct / 2;
-    f.Line(FigurePen::kCentre, -W / 2 + a / 2, -H / 2 - eC, -W / 2 + a / 2, knee);
-    f.Line(FigurePen::kCentre, -W / 2 + a / 2, knee, W / 2 - c * st / 2 + eA * ct,
+    f.Line(FittingPen::kCentre, -W / 2 + a / 2, -H / 2 - eC, -W / 2 + a / 2, knee);
+    f.Line(FittingPen::kCentre, -W / 2 + a / 2, knee, W / 2 - c * st / 2 + eA * ct,
            H / 2 - c * ct / 2 + eA * st);
 }

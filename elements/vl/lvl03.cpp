@@ -45,15 +45,15 @@ int16_t LVl03::AdjustInsertionPoint(ads_point point, const double* oldParams) {
 void LVl03::DrawPlan(double s) {
     const double k = collarLength;
     FittingFigure f(*this, s, CentreLines());
-    f.Line(FigurePen::kOutline, -W / 2, H / 2, W / 2, H / 2);
-    f.Line(FigurePen::kOutline, -W / 2, H / 2 - d, -(W / 2 - k), H / 2 - d);
-    f.Line(FigurePen::kOutline, W / 2, H / 2 - c, W / 2 - k, H / 2 - c);
-    f.Line(FigurePen::kOutline, -a / 2, -H / 2, -a / 2, H / 2 - d - r);
-    f.Line(FigurePen::kOutline, a / 2, -H / 2, a / 2, H / 2 - c - r);
-    f.Arc(FigurePen::kOutline, -(W / 2 - k), H / 2 - d - r, r, 0, kHalfPi);
-    f.Arc(FigurePen::kOutline, W / 2 - k, H / 2 - c - r, r, kHalfPi, kPi);
-    f.Line(FigurePen::kCentre, -W / 2, H / 2 - d / 2, W / 2, H / 2 - c / 2);
-    f.Line(FigurePen::kCentre, 0, H / 2 - c / 4 - d / 4, 0, -H / 2);
+    f.Line(FittingPen::kOutline, -W / 2, H / 2, W / 2, H / 2);
+    f.Line(FittingPen::kOutline, -W / 2, H / 2 - d, -(W / 2 - k), H / 2 - d);
+    f.Line(FittingPen::kOutline, W / 2, H / 2 - c, W / 2 - k, H / 2 - c);
+    f.Line(FittingPen::kOutline, -a / 2, -H / 2, -a / 2, H / 2 - d - r);
+    f.Line(FittingPen::kOutline, a / 2, -H / 2, a / 2, H / 2 - c - r);
+    f.Arc(FittingPen::kOutline, -(W / 2 - k), H / 2 - d - r, r, 0, kHalfPi);
+    f.Arc(FittingPen::kOutline, W / 2 - k, H / 2 - c - r, r, kHalfPi, kPi);
+    f.Line(FittingPen::kCentre, -W / 2, H / 2 - d / 2, W / 2, H / 2 - c / 2);
+    f.Line(FittingPen::kCentre, 0, H / 2 - c / 4 - d / 4, 0, -H / 2);
 }
 
 // Seen along the run: the leg towards the viewer, and where the far leg is
@@ -64,23 +64,23 @@ void LVl03::DrawEnd(int16_t o) {
     FittingFigure f(*this, 1, CentreLines());
     f.Band(s * H / 2, -s * (H / 2 - w - m), hb);
     if (c > d && o == 2) {
-        f.Line(FigurePen::kOutline, H / 2 - d, hb, H / 2 - d, -hb);
-        f.Line(FigurePen::kDashed, H / 2 - d - m, reach, H / 2 - d - m, -reach);
+        f.Line(FittingPen::kOutline, H / 2 - d, hb, H / 2 - d, -hb);
+        f.Line(FittingPen::kDashed, H / 2 - d - m, reach, H / 2 - d - m, -reach);
     }
     if (c > d && o == 5) {
         const double xd = -H / 2 + d + m, xc = -H / 2 + c + m;
-        f.Line(FigurePen::kPen2, xd, reach, xc, reach);
-        f.Line(FigurePen::kPen2, xc, reach, xc, hb);
-        f.Line(FigurePen::kPen2, xd, -reach, xc, -reach);
-        f.Line(FigurePen::kPen2, xc, -reach, xc, -hb);
-        f.Line(FigurePen::kDashed, xc, hb, xc, -hb);
-        f.Line(FigurePen::kDashed, -H / 2 + c, hb, -H / 2 + c, -hb);
+        f.Line(FittingPen::kPen2, xd, reach, xc, reach);
+        f.Line(FittingPen::kPen2, xc, reach, xc, hb);
+        f.Line(FittingPen::kPen2, xd, -reach, xc, -reach);
+        f.Line(FittingPen::kPen2, xc, -reach, xc, -hb);
+        f.Line(FittingPen::kDashed, xc, hb, xc, -hb);
+        f.Line(FittingPen::kDashed, -H / 2 + c, hb, -H / 2 + c, -hb);
         if (d + m > c) {
-            f.Line(FigurePen::kDashed, -H / 2 + c, hb, -H / 2 + d, hb);
-            f.Line(FigurePen::kDashed, -H / 2 + c, -hb, -H / 2 + d, -hb);
+            f.Line(FittingPen::kDashed, -H / 2 + c, hb, -H / 2 + d, hb);
+            f.Line(FittingPen::kDashed, -H / 2 + c, -hb, -H / 2 + d, -hb);
         }
     }
-    f.Line(FigurePen::kCentre, -s * (H / 2 + m), 0, s * H / 2, 0);
+    f.Line(FittingPen::kCentre, -s * (H / 2 + m), 0, s * H / 2, 0);
     const double x = -s * (H / 2 - w / 2);
-    f.Line(FigurePen::kCentre, x, -reach, x, reach);
+    f.Line(FittingPen::kCentre, x, -reach, x, reach);
 }

@@ -32,15 +32,15 @@ int16_t LVl04::AdjustInsertionPoint(ads_point, const double*) { return 0; }
 void LVl04::DrawPlan(double s) {
     const double k = collarLength, y0 = LowerWalls();
     FittingFigure f(*this, s, CentreLines());
-    f.Line(FigurePen::kOutline, -W / 2, y0 + c, W / 2, y0 + d);
-    f.Line(FigurePen::kOutline, -W / 2, y0, -(W / 2 - k), y0);
-    f.Line(FigurePen::kOutline, W / 2, y0, W / 2 - k, y0);
-    f.Line(FigurePen::kOutline, -a / 2, -H / 2, -a / 2, -H / 2 + k);
-    f.Line(FigurePen::kOutline, a / 2, -H / 2, a / 2, -H / 2 + k);
-    f.Arc(FigurePen::kOutline, -(W / 2 - k), -H / 2 + k, r, 0, kHalfPi);
-    f.Arc(FigurePen::kOutline, W / 2 - k, -H / 2 + k, r, kHalfPi, kPi);
-    f.Line(FigurePen::kCentre, -W / 2, y0 + c / 2, W / 2, y0 + d / 2);
-    f.Line(FigurePen::kCentre, 0, y0 + c / 4 + d / 4, 0, -H / 2);
+    f.Line(FittingPen::kOutline, -W / 2, y0 + c, W / 2, y0 + d);
+    f.Line(FittingPen::kOutline, -W / 2, y0, -(W / 2 - k), y0);
+    f.Line(FittingPen::kOutline, W / 2, y0, W / 2 - k, y0);
+    f.Line(FittingPen::kOutline, -a / 2, -H / 2, -a / 2, -H / 2 + k);
+    f.Line(FittingPen::kOutline, a / 2, -H / 2, a / 2, -H / 2 + k);
+    f.Arc(FittingPen::kOutline, -(W / 2 - k), -H / 2 + k, r, 0, kHalfPi);
+    f.Arc(FittingPen::kOutline, W / 2 - k, -H / 2 + k, r, kHalfPi, kPi);
+    f.Line(FittingPen::kCentre, -W / 2, y0 + c / 2, W / 2, y0 + d / 2);
+    f.Line(FittingPen::kCentre, 0, y0 + c / 4 + d / 4, 0, -H / 2);
 }
 
 // Seen along the run, each side its own figure: from connector 1's side
@@ -52,25 +52,25 @@ void LVl04::DrawEnd(int16_t o) {
     if (o == 2) {
         f.Band(-H / 2, -H / 2 + r + k - m, hb);
         const double xe = -H / 2 + r + k + d + m, far = H / 2 + m;
-        f.Line(FigurePen::kPen2, xe, reach, far, reach);
-        f.Line(FigurePen::kPen2, xe, -reach, far, -reach);
-        f.Line(FigurePen::kPen2, far, reach, far, -reach);
+        f.Line(FittingPen::kPen2, xe, reach, far, reach);
+        f.Line(FittingPen::kPen2, xe, -reach, far, -reach);
+        f.Line(FittingPen::kPen2, far, reach, far, -reach);
         if (H / 2 > xe) {
             f.Band(xe, H / 2, hb);
-            f.Line(FigurePen::kOutline, H / 2, hb, H / 2, -hb);
+            f.Line(FittingPen::kOutline, H / 2, hb, H / 2, -hb);
         }
-        f.Line(FigurePen::kCentre, -H / 2, 0, H / 2 + m, 0);
+        f.Line(FittingPen::kCentre, -H / 2, 0, H / 2 + m, 0);
         const double x = -H / 2 + r + k + d / 2;
-        f.Line(FigurePen::kCentre, x, -reach, x, reach);
+        f.Line(FittingPen::kCentre, x, -reach, x, reach);
         return;
     }
     const double edge = H / 2 - r - k - d;
     f.Band(H / 2 - r - k + m, H / 2, hb);
     if (d < c) {
-        f.Line(FigurePen::kOutline, edge, hb, edge, -hb);
-        f.Line(FigurePen::kDashed, edge - m, reach, edge - m, -reach);
+        f.Line(FittingPen::kOutline, edge, hb, edge, -hb);
+        f.Line(FittingPen::kDashed, edge - m, reach, edge - m, -reach);
     }
-    f.Line(FigurePen::kCentre, -H / 2 - m, 0, H / 2, 0);
+    f.Line(FittingPen::kCentre, -H / 2 - m, 0, H / 2, 0);
     const double x = H / 2 - r - k - c / 2;
-    f.Line(FigurePen::kCentre, x, -reach, x, reach);
+    f.Line(FittingPen::kCentre, x, -reach, x, reach);
 }

@@ -34,16 +34,16 @@ void LVl07::DrawPlan(double s) {
     const double st = std::sin(t), ct = std::cos(t), k = collarLength;
     FittingFigure f(*this, s, system.rectCentreLines != 0);
     const double innerY = H / 2 - c * ct - k * st;  // where the second leg's inner wall ends
-    f.Line(FigurePen::kOutline, -W / 2, -H / 2 - eC, -W / 2, -H / 2 + k);
-    f.Line(FigurePen::kOutline, (1 - st) * (r + a) - W / 2, -H / 2 + k + (r + a) * ct,
+    f.Line(FittingPen::kOutline, -W / 2, -H / 2 - eC, -W / 2, -H / 2 + k);
+    f.Line(FittingPen::kOutline, (1 - st) * (r + a) - W / 2, -H / 2 + k + (r + a) * ct,
            W / 2 - c * st + eA * ct, H / 2 + eA * st);
-    f.Arc(FigurePen::kOutline, W / 2 - k * ct + r * st, innerY - r * ct, r, kHalfPi + t, kPi);
-    f.Arc(FigurePen::kOutline, -W / 2 + a + r, -H / 2 + k, r + a, kHalfPi + t, kPi);
-    f.Line(FigurePen::kOutline, -W / 2 + a, -H / 2 - eC, -W / 2 + a, innerY - r * ct);
-    f.Line(FigurePen::kOutline, W / 2 - k * ct, innerY, W / 2 + eA * ct, H / 2 - c * ct + eA * st);
+    f.Arc(FittingPen::kOutline, W / 2 - k * ct + r * st, innerY - r * ct, r, kHalfPi + t, kPi);
+    f.Arc(FittingPen::kOutline, -W / 2 + a + r, -H / 2 + k, r + a, kHalfPi + t, kPi);
+    f.Line(FittingPen::kOutline, -W / 2 + a, -H / 2 - eC, -W / 2 + a, innerY - r * ct);
+    f.Line(FittingPen::kOutline, W / 2 - k * ct, innerY, W / 2 + eA * ct, H / 2 - c * ct + eA * st);
     const double yk = H / 2 - c * ct / 2 - Kc, arm = a / 2 + r;
-    f.Line(FigurePen::kCentre, -W / 2 + a / 2, -H / 2 - eC, -W / 2 + a / 2, yk - arm * ct);
-    f.Line(FigurePen::kCentre, W / 2 - c * st / 2 + eA * ct, H / 2 - c * ct / 2 + eA * st,
+    f.Line(FittingPen::kCentre, -W / 2 + a / 2, -H / 2 - eC, -W / 2 + a / 2, yk - arm * ct);
+    f.Line(FittingPen::kCentre, W / 2 - c * st / 2 + eA * ct, H / 2 - c * ct / 2 + eA * st,
            (1 - st) * arm - W / 2 + a / 2, yk);
-    f.Arc(FigurePen::kCentre, -W / 2 + a + r, yk - arm * ct, arm, kHalfPi + t, kPi);
+    f.Arc(FittingPen::kCentre, -W / 2 + a + r, yk - arm * ct, arm, kHalfPi + t, kPi);
 }

@@ -185,15 +185,15 @@ void LVlElbow::DrawSide() {
     if (orientation == 1) {
         double x0 = -w.Ls / 2 + w.X0 - eC * st - D;
         f.Band(w.Ls / 2 + w.X0 + eA - D, x0 + w.A + m * ct, hb);
-        f.Line(FigurePen::kCentre, x0 - m * ct, 0, w.Ls / 2 + w.X0 + eA - D, 0);
-        f.Line(FigurePen::kCentre, x0 + w.A / 2, reach, x0 + w.A / 2, -reach);
+        f.Line(FittingPen::kCentre, x0 - m * ct, 0, w.Ls / 2 + w.X0 + eA - D, 0);
+        f.Line(FittingPen::kCentre, x0 + w.A / 2, reach, x0 + w.A / 2, -reach);
         return;
     }
     if (orientation == 2) {
         f.Band(-(H / 2 + eC), H / 2 - c * ct + eA * st - m * ct, hb);
-        f.Line(FigurePen::kCentre, -H / 2 - eC, 0, H / 2 + m * ct + eA * st, 0);
+        f.Line(FittingPen::kCentre, -H / 2 - eC, 0, H / 2 + m * ct + eA * st, 0);
         double x = H / 2 - c * ct / 2 + eA * st;
-        f.Line(FigurePen::kCentre, x, reach, x, -reach);
+        f.Line(FittingPen::kCentre, x, reach, x, -reach);
         return;
     }
     // 4 and 5: the second leg end-on inside a frame, its hidden edges dashed.
@@ -204,16 +204,16 @@ void LVlElbow::DrawSide() {
     const double x3 = s * (w.Ls / 2 - w.A) + w.X0;
     const double end = s * w.Ls / 2 + w.X0;
     f.Band(-s * w.Ls / 2 + w.X0 + F, end, hb);
-    f.Line(FigurePen::kOutline, end, hb, end, -hb);
-    f.Line(FigurePen::kPen2, x1, reach, x2, reach);
-    f.Line(FigurePen::kPen2, x1, -reach, x2, -reach);
-    f.Line(FigurePen::kPen2, x2, -reach, x2, reach);
-    f.Line(FigurePen::kPen2, x1, reach, x1, hb);
-    f.Line(FigurePen::kPen2, x1, -reach, x1, -hb);
-    f.Line(FigurePen::kDashed, x1, hb, x1, -hb);
-    f.Line(FigurePen::kDashed, x3, hb, x3, -hb);
+    f.Line(FittingPen::kOutline, end, hb, end, -hb);
+    f.Line(FittingPen::kPen2, x1, reach, x2, reach);
+    f.Line(FittingPen::kPen2, x1, -reach, x2, -reach);
+    f.Line(FittingPen::kPen2, x2, -reach, x2, reach);
+    f.Line(FittingPen::kPen2, x1, reach, x1, hb);
+    f.Line(FittingPen::kPen2, x1, -reach, x1, -hb);
+    f.Line(FittingPen::kDashed, x1, hb, x1, -hb);
+    f.Line(FittingPen::kDashed, x3, hb, x3, -hb);
     double f4 = orientation == 4 ? F : 0, f5 = orientation == 5 ? F : 0;
-    f.Line(FigurePen::kCentre, -w.Ls / 2 - w.E1 + w.X0 + f4, 0, w.Ls / 2 + w.E0 + w.X0 + f5, 0);
+    f.Line(FittingPen::kCentre, -w.Ls / 2 - w.E1 + w.X0 + f4, 0, w.Ls / 2 + w.E0 + w.X0 + f5, 0);
     double xc = s * (w.Ls / 2 - w.A / 2) + w.X0;
-    f.Line(FigurePen::kCentre, xc, reach, xc, -reach);
+    f.Line(FittingPen::kCentre, xc, reach, xc, -reach);
 }

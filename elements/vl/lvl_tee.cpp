@@ -93,8 +93,8 @@ int16_t LVlTee::MakeBlock(char* blockName) {
     case 1:
         f.Band(-W / 2, -a / 2 - m, hb);
         f.Band(a / 2 + m, W / 2, hb);
-        f.Line(FigurePen::kCentre, -W / 2, 0, W / 2, 0);
-        f.Line(FigurePen::kCentre, 0, reach, 0, -reach);
+        f.Line(FittingPen::kCentre, -W / 2, 0, W / 2, 0);
+        f.Line(FittingPen::kCentre, 0, reach, 0, -reach);
         break;
     case 4:
         // The inlet seen from behind: its collar bracketed above and below.
@@ -102,9 +102,9 @@ int16_t LVlTee::MakeBlock(char* blockName) {
         f.Bracket(-a / 2 - m, a / 2 + m, hb, m);
         f.Bracket(-a / 2 - m, a / 2 + m, -hb, -m);
         for (double x : {-a / 2, a / 2, -a / 2 - m, a / 2 + m})
-            f.Line(FigurePen::kDashed, x, hb, x, -hb);
-        f.Line(FigurePen::kCentre, -W / 2, 0, W / 2, 0);
-        f.Line(FigurePen::kCentre, 0, -reach, 0, reach);
+            f.Line(FittingPen::kDashed, x, hb, x, -hb);
+        f.Line(FittingPen::kCentre, -W / 2, 0, W / 2, 0);
+        f.Line(FittingPen::kCentre, 0, -reach, 0, reach);
         break;
     case 2:
     case 5:

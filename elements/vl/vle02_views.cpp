@@ -15,14 +15,14 @@ constexpr FigureMeasure e = FigureSymbol(kSymE);
 constexpr FigureMeasure C1 = FigureSymbol(kSymC1), C2 = FigureSymbol(kSymC2);
 constexpr FigureMeasure g1 = FigureSymbol(kSymG1), g2 = FigureSymbol(kSymG2);
 constexpr FigureMeasure O{};
-constexpr FigurePen kOutline = FigurePen::kOutline, kPen1 = FigurePen::kPen1, kPen2 = FigurePen::kPen2;
-constexpr FigurePen kDashed = FigurePen::kDashed, kCentre = FigurePen::kCentre;
+constexpr FittingPen kOutline = FittingPen::kOutline, kPen1 = FittingPen::kPen1, kPen2 = FittingPen::kPen2;
+constexpr FittingPen kDashed = FittingPen::kDashed, kCentre = FittingPen::kCentre;
 constexpr uint8_t kPlusJoint = kFigureRowConditional;
-constexpr FigureRow Ln(FigurePen pen, FigurePoint p1, FigurePoint p2, uint8_t flags = kFigureRowAlways) {
-    return FigureLine(pen, p1, p2, flags);
+constexpr FigureRow Ln(FittingPen pen, FigurePoint p1, FigurePoint p2, uint8_t flags = kFigureRowAlways) {
+    return TableLine(pen, p1, p2, flags);
 }
-constexpr FigureRow Ar(FigurePen pen, FigurePoint centre, FigureMeasure r, int q0, int q1) {
-    return FigureArc(pen, centre, r, q0, q1);
+constexpr FigureRow Ar(FittingPen pen, FigurePoint centre, FigureMeasure r, int q0, int q1) {
+    return TableArc(pen, centre, r, q0, q1);
 }
 
 // The straight run, plan: the first elbow to +X, the second to -X.
