@@ -67,11 +67,11 @@ int16_t LRCsKre::MakeBlock(char* blockName) {
         if (type > 1)
             PenChain(*this, LinePen::kDetail, {{-e, e}, {e, e}, {e, -e}, {-e, -e}, {-e, e}});
         LinePen vane = view.fromBelow ? LinePen::kDetail : LinePen::kDashed;
-        const PlanePoint directions[8] = {{1 / kDiagonal, 1 / kDiagonal}, {1, 0}, {1 / kDiagonal, -1 / kDiagonal},
+        const PenPoint directions[8] = {{1 / kDiagonal, 1 / kDiagonal}, {1, 0}, {1 / kDiagonal, -1 / kDiagonal},
                                           {0, 1}, {-1 / kDiagonal, -1 / kDiagonal}, {-1, 0},
                                           {-1 / kDiagonal, 1 / kDiagonal}, {0, -1}};
         double outer = D / 2 - g4;
-        for (const PlanePoint& u : directions)
+        for (const PenPoint& u : directions)
             PenLine(*this, vane, {u.x * g4, u.y * g4}, {u.x * outer, u.y * outer});
     } else if (view.IsSide() || view.IsEnd()) {
         PenLine(*this, LinePen::kDetail, {-e, -g3}, {e, -g3});

@@ -3,7 +3,7 @@
 #include "core/draw_neutral.h"
 #include "core/type_descriptor.h"
 
-int16_t PenLine(LObject& e, LinePen pen, PlanePoint from, PlanePoint to) {
+int16_t PenLine(LObject& e, LinePen pen, PenPoint from, PenPoint to) {
     const ads_point p = {from.x, from.y, 0}, q = {to.x, to.y, 0};
     switch (pen) {
     case LinePen::kNeutral: return MakeLine(p, q);
@@ -13,9 +13,9 @@ int16_t PenLine(LObject& e, LinePen pen, PlanePoint from, PlanePoint to) {
     }
 }
 
-void PenChain(LObject& e, LinePen pen, std::initializer_list<PlanePoint> points) {
-    const PlanePoint* previous = nullptr;
-    for (const PlanePoint& p : points) {
+void PenChain(LObject& e, LinePen pen, std::initializer_list<PenPoint> points) {
+    const PenPoint* previous = nullptr;
+    for (const PenPoint& p : points) {
         if (previous)
             PenLine(e, pen, *previous, p);
         previous = &p;

@@ -14,14 +14,14 @@
 // or the hidden detail (dashed).
 enum class LinePen { kNeutral, kFace, kDetail, kDashed };
 
-struct PlanePoint {
+struct PenPoint {
     double x, y;
 };
 
 // One line at z = 0.
-int16_t PenLine(LObject& e, LinePen pen, PlanePoint from, PlanePoint to);
+int16_t PenLine(LObject& e, LinePen pen, PenPoint from, PenPoint to);
 // Lines through the points in turn (an open chain).
-void PenChain(LObject& e, LinePen pen, std::initializer_list<PlanePoint> points);
+void PenChain(LObject& e, LinePen pen, std::initializer_list<PenPoint> points);
 
 // The detail pen, or dashed when the detail is hidden.
 inline LinePen DetailPen(bool hidden) { return hidden ? LinePen::kDashed : LinePen::kDetail; }

@@ -18,7 +18,7 @@
 
 namespace {
 
-using RoundTerminals = ElementDrawingTest;
+using SpigotTerminals = ElementDrawingTest;
 
 template <class T>
 std::unique_ptr<T> Make(int16_t id) {
@@ -43,7 +43,7 @@ std::vector<double> CircleRadii(LObject& e) {
 
 }  // namespace
 
-TEST_F(RoundTerminals, KreNamesItsChoicesAsTheDialogOffersThem) {
+TEST_F(SpigotTerminals, KreNamesItsChoicesAsTheDialogOffersThem) {
     auto kre = Make<LRCsKre>(33);
     ASSERT_NE(kre, nullptr);
     EXPECT_EQ(kre->GetKind(), 8);
@@ -67,7 +67,7 @@ TEST_F(RoundTerminals, KreNamesItsChoicesAsTheDialogOffersThem) {
     EXPECT_STREQ(DescListText(row, 3, 1), "KPP");
 }
 
-TEST_F(RoundTerminals, KreDrawsItsVanesAndTheSquareFrame) {
+TEST_F(SpigotTerminals, KreDrawsItsVanesAndTheSquareFrame) {
     auto kre = Make<LRCsKre>(33);
     std::vector<Primitive> plan = Draw(*kre, 0);
     ASSERT_EQ(plan.size(), 8u);
@@ -84,7 +84,7 @@ TEST_F(RoundTerminals, KreDrawsItsVanesAndTheSquareFrame) {
     ExpectLine(side[0], "P2", -120, -20, 120, -20);
 }
 
-TEST_F(RoundTerminals, KaFaceFollowsItsNeckFromTheStart) {
+TEST_F(SpigotTerminals, KaFaceFollowsItsNeckFromTheStart) {
     auto ka = Make<LRCsKa>(34);
     ASSERT_NE(ka, nullptr);
     // Drawn before any value was read back: the face is already there.
@@ -105,7 +105,7 @@ TEST_F(RoundTerminals, KaFaceFollowsItsNeckFromTheStart) {
     ExpectLine(side.back(), "0", -262.5, -110, 262.5, -110);
 }
 
-TEST_F(RoundTerminals, KfWidthAndHeightFollowTypeAndDiameter) {
+TEST_F(SpigotTerminals, KfWidthAndHeightFollowTypeAndDiameter) {
     auto kf = Make<LRCsKf>(35);
     ASSERT_NE(kf, nullptr);
     EXPECT_EQ(kf->W, 400);
@@ -137,7 +137,7 @@ TEST_F(RoundTerminals, KfWidthAndHeightFollowTypeAndDiameter) {
     EXPECT_EQ(kf->NameText(), "");
 }
 
-TEST_F(RoundTerminals, KfFacePatternStaggersItsRows) {
+TEST_F(SpigotTerminals, KfFacePatternStaggersItsRows) {
     auto kf = Make<LRCsKf>(35);
     EXPECT_EQ(kf->PatternColumns(), 2);
     EXPECT_EQ(kf->PatternRows(), 3);
@@ -165,7 +165,7 @@ TEST_F(RoundTerminals, KfFacePatternStaggersItsRows) {
     EXPECT_LT(Draw(*kf, 1).size(), 2u * 4 * LRCsKf::kMaxPatternRows + 10);
 }
 
-TEST_F(RoundTerminals, KpIsAlways100OnANeckOf100To500) {
+TEST_F(SpigotTerminals, KpIsAlways100OnANeckOf100To500) {
     auto kp = Make<LRCsKp>(36);
     ASSERT_NE(kp, nullptr);
     const double cases[][3] = {{0, 50, 100}, {250, 800, 500}, {100, 320, 320}};
@@ -182,7 +182,7 @@ TEST_F(RoundTerminals, KpIsAlways100OnANeckOf100To500) {
     EXPECT_EQ(side[4].type, "ARC");
 }
 
-TEST_F(RoundTerminals, DafSizeNumberAndSpigotMoveTogether) {
+TEST_F(SpigotTerminals, DafSizeNumberAndSpigotMoveTogether) {
     auto daf = Make<LRCsDAF>(37);
     ASSERT_NE(daf, nullptr);
     EXPECT_EQ(Params(*daf), (std::vector<double>{1, 125, 900, 1, 1, 1}));
@@ -217,7 +217,7 @@ TEST_F(RoundTerminals, DafSizeNumberAndSpigotMoveTogether) {
     EXPECT_EQ(daf->NameText(), "DAF-R+VFP");
 }
 
-TEST_F(RoundTerminals, DafLongFacesHaveTwoSpigots) {
+TEST_F(SpigotTerminals, DafLongFacesHaveTwoSpigots) {
     auto daf = Make<LRCsDAF>(37);
     const double longer[] = {1, 125, 1500, 1, 2, 0};
     daf->SetParams(longer);
@@ -245,7 +245,7 @@ TEST_F(RoundTerminals, DafLongFacesHaveTwoSpigots) {
     EXPECT_TRUE(Draw(*daf, 4).empty());
 }
 
-TEST_F(RoundTerminals, LabelsCarryTheConnectorsAirflow) {
+TEST_F(SpigotTerminals, LabelsCarryTheConnectorsAirflow) {
     auto daf = Make<LRCsDAF>(37);
     daf->SetSystemRecord(Pens());
     daf->GetConnector(0)->flow = 150;
