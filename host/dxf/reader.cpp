@@ -735,6 +735,13 @@ void reserveHandlesOf(std::string_view text, DxfReader& reader)
     reader.reserveHandles(highest + 1);
 }
 
+// The first line end decides: a CR not followed by LF.
+bool endsLinesInCrAlone(std::string_view text)
+{
+    size_t end = text.find_first_of("\r\n");
+    return end != std::string_view::npos && text[end] == '\r' && (end + 1 == text.size() || text[end + 1] != '\n');
+}
+
 std::unique_ptr<Database> readText(std::string_view text, std::string_view fileName, ReadReport& report,
                                    MappedFile* mapping)
 {
@@ -745,6 +752,14 @@ std::unique_ptr<Database> readText(std::string_view text, std::string_view fileN
             return nullptr;
         }
         return readText(translated, fileName, report, nullptr);
+    }
+    // Old Mac files end their lines in CR alone: read as LF, line for line.
+    std::string lineFeeds;
+    if (endsLinesInCrAlone(text)) {
+        lineFeeds.assign(text);
+        for (size_t i = 0; i < lineFeeds.size(); ++i)
+            if (lineFeeds[i] == '\r' && (i + 1 == lineFeeds.size() || lineFeeds[i + 1] != '\n')) lineFeeds[i] = '\n';
+        return readText(lineFeeds, fileName, report, nullptr);
     }
     FileVersion version = peekVersion(text);
     if (!version.acadver.empty() && version.acadver < "AC1009") {

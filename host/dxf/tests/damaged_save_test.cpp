@@ -203,3 +203,29 @@ TEST(DamagedSave, ExtentsThatOverflowAreNotWritten)
     ReadReport again;
     EXPECT_TRUE(readDxfText(written, "written.dxf", again)) << again.error.text();
 }
+
+TEST(LineEnds, LfCrLfAndCrAloneReadAlike)
+{
+    const std::string lf = sample();
+    ReadReport report;
+    auto db = readDxfText(lf, "lf.dxf", report);
+    ASSERT_TRUE(db) << report.error.text();
+    std::string expected;
+    writeDxfText(*db, expected);
+    for (const std::string end : {"\r\n", "\r"}) {
+        std::string text;
+        for (char c : lf) text += c == '\n' ? end : std::string(1, c);
+        ReadReport other;
+        auto read = readDxfText(text, "other.dxf", other);
+        ASSERT_TRUE(read) << other.error.text();
+        std::string written;
+        writeDxfText(*read, written);
+        EXPECT_EQ(written, expected);
+    }
+    // Line numbers count CR line ends too.
+    std::string damaged = lf.substr(0, lf.find("$ACADVER\n  1\n")) + "$ACADVER\nx1\n";
+    std::replace(damaged.begin(), damaged.end(), '\n', '\r');
+    ReadReport bad;
+    EXPECT_FALSE(readDxfText(damaged, "mac.dxf", bad));
+    EXPECT_EQ(bad.error.text(), "mac.dxf:7: group code is not a number: \"x1\"");
+}
