@@ -16,24 +16,46 @@ struct Reference {
     size_t target;  // index of the inserted block
 };
 
-// The inserts of each block, by block index; what they insert is looked up
-// once per name.
+bool isSpace(const Database& db, Slot record)
+{
+    return record == db.modelSpace() || record == db.paperSpace() ||
+           db::equalNoCase(db::groupText(*db.object(record), 2).substr(0, 12), "*Paper_Space");
+}
+
+// The inserts of each block, by block index.  The spaces, which hold most
+// of a drawing's inserts, can only be in a cycle when some block inserts a
+// space: they are looked through only then.
 std::vector<std::vector<Reference>> insertsOfBlocks(const Database& db, const std::vector<Slot>& records)
 {
     std::unordered_map<Slot, size_t> indexOf;
     for (size_t i = 0; i < records.size(); ++i) indexOf.emplace(records[i], i);
     const db::TypeId insertType = db::internType("INSERT");
     std::vector<std::vector<Reference>> inserts(records.size());
-    for (size_t i = 0; i < records.size(); ++i) {
+    bool spaceInserted = false;
+    auto look = [&](size_t i) {
         const db::Block* block = db.block(records[i]);
-        if (!block) continue;
+        if (!block) return;
+        std::string_view lastName;
+        size_t lastTarget = records.size();
         for (Slot entity : block->entities) {
             const db::Object* object = db.object(entity);
             if (!object || object->erased || object->type != insertType) continue;
-            auto target = indexOf.find(db.findRecord(db::Table::BlockRecord, db::groupText(*object, 2)));
-            if (target != indexOf.end()) inserts[i].push_back({entity, target->second});
+            std::string_view name = db::groupText(*object, 2);
+            if (name != lastName || lastTarget == records.size()) {
+                auto target = indexOf.find(db.findRecord(db::Table::BlockRecord, name));
+                lastName = name;
+                lastTarget = target == indexOf.end() ? records.size() : target->second;
+            }
+            if (lastTarget == records.size()) continue;
+            inserts[i].push_back({entity, lastTarget});
+            spaceInserted |= isSpace(db, records[lastTarget]);
         }
-    }
+    };
+    for (size_t i = 0; i < records.size(); ++i)
+        if (db.object(records[i]) && !isSpace(db, records[i])) look(i);
+    if (spaceInserted)
+        for (size_t i = 0; i < records.size(); ++i)
+            if (db.object(records[i]) && isSpace(db, records[i])) look(i);
     return inserts;
 }
 
@@ -79,7 +101,7 @@ void breakBlockCycles(Database& db, const RepairNote& note)
                 std::string name(db::groupText(*db.object(records[block]), 2));
                 std::string target(db::groupText(*db.object(records[ref.target]), 2));
                 note("INSERT " + db::handleText(insert->handle) + " in block " + name + " inserts " + target +
-                     (block == ref.target ? ", the block itself" : ", which inserts " + name) +
+                     (block == ref.target ? ", the block itself" : ", whose inserts lead back to " + name) +
                      ": removed, as a block cannot contain itself");
                 removeInsert(db, ref.insert);
             } else if (state[ref.target] == 0) {

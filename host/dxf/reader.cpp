@@ -107,8 +107,9 @@ private:
     db::Handle fileHandseed_ = 0;
     db::Handle highestFileHandle_ = 0;
     bool headerRead_ = false;
-    int markerNotes_ = 0;
-    std::vector<Slot> namelessBlockRecords_;  // named by their BLOCK, else left out  // notes about records kept without markers, up to:
+    std::vector<Slot> namelessBlockRecords_;  // named by their BLOCK, else left out
+    int valueNotes_ = 0;   // notes about values mended (coordinates, colours), up to:
+    int markerNotes_ = 0;  // notes about records kept without markers, up to:
     static constexpr int kMarkerNotes = 20;
 };
 
@@ -212,7 +213,8 @@ void DxfReader::completePoints(GroupList& groups, std::string_view owner, uint32
 {
     for (Group& g : groups) {
         if (g.kind() != db::ValueKind::Real || !isPointStart(g.code())) continue;
-        note(line, std::string(owner) + ": group " + std::to_string(g.code()) + " has no y coordinate (group " +
+        if (valueNotes_++ < kMarkerNotes)
+            note(line, std::string(owner) + ": group " + std::to_string(g.code()) + " has no y coordinate (group " +
                        std::to_string(g.code() + 10) + "): 0 was taken");
         g = Group::point2d(g.code(), g.asReal(), 0.0);
     }
@@ -234,7 +236,8 @@ void DxfReader::fixColours(db::Object& object, uint32_t line)
         bool valid = layer ? colour != 0 && colour > -256 && colour < 256 : colour >= 0 && colour <= 257;
         if (valid) continue;
         int64_t fixed = layer ? (colour < 0 ? -7 : 7) : 256;
-        note(line, std::string(object.typeName()) + " had the colour " + std::to_string(colour) + ": set to " +
+        if (valueNotes_++ < kMarkerNotes)
+            note(line, std::string(object.typeName()) + " had the colour " + std::to_string(colour) + ": set to " +
                        std::to_string(fixed));
         g = Group::integer(62, fixed);
     }

@@ -147,7 +147,7 @@ const Damage kDamages[] = {
          return inserted(text, find(text, kEntities) + kEntities.size(),
                          "  0\nINSERT\n  8\n0\n  2\nA\n 10\n0.0\n 20\n0.0\n 30\n0.0\n");
      },
-     "in block C inserts A, which inserts C: removed"},
+     "in block C inserts A, whose inserts lead back to C: removed"},
 };
 
 std::string notesOf(const ReadReport& report)
