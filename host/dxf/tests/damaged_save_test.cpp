@@ -188,22 +188,6 @@ TEST(DamagedSave, EachDamageIsRepairedOrRefusedAndNeverSavedInvalid)
     EXPECT_EQ(runChecksOnFiles(saved, 4), "");
 }
 
-TEST(DamagedSave, ExtentsThatOverflowAreNotWritten)
-{
-    // The header keeps the empty drawing's extents rather than infinities.
-    std::string text = "  0\nSECTION\n  2\nENTITIES\n  0\nCIRCLE\n  8\n0\n 10\n1e308\n 20\n-1e308\n 30\n0.0\n"
-                       " 40\n1e308\n  0\nENDSEC\n  0\nEOF\n";
-    ReadReport report;
-    auto db = readDxfText(text, "far.dxf", report);
-    ASSERT_TRUE(db) << report.error.text();
-    std::string written;
-    writeDxfText(*db, written);
-    EXPECT_EQ(written.find("inf"), std::string::npos);
-    EXPECT_NE(written.find("$EXTMIN\r\n 10\r\n1e+20\r\n"), std::string::npos);
-    ReadReport again;
-    EXPECT_TRUE(readDxfText(written, "written.dxf", again)) << again.error.text();
-}
-
 TEST(LineEnds, LfCrLfAndCrAloneReadAlike)
 {
     const std::string lf = sample();

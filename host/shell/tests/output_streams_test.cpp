@@ -1,13 +1,8 @@
-// The lurak program with drawings and targets a user may hand it: errors
-// that end the program on standard error, a drawing with far-out geometry
-// saved over itself and opened again, and a device as the output.
+// The lurak program with drawings a user may hand it: errors that end the
+// program on standard error, and a drawing with far-out geometry saved over
+// itself and opened again.
 #include "program_runner.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -85,23 +80,4 @@ TEST(ProgramStreams, FarOutGeometrySavedOverItselfOpensAgain) {
     Outcome check = runCommand(std::string(LURAK_PYTHON) + " " + LURAK_DXF_CHECK + " " + path);
     EXPECT_EQ(check.status, 0) << check.output;
     std::remove(path.c_str());
-}
-
-TEST(ProgramStreams, ADeviceAsOutputStaysADevice) {
-    namespace fs = std::filesystem;
-    fs::path dir = fs::path(testing::TempDir()) / ("lurak_device_" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    std::string null = (dir / "null").string();
-    if (::mknod(null.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) != 0) {
-        fs::remove_all(dir);
-        GTEST_SKIP() << "making a device node needs root";
-    }
-    Streams run = runApart(plugin() + " " + script("drawing.scr") + " -o " + null);
-    EXPECT_EQ(run.status, 0) << run.err;
-    struct stat info {};
-    ASSERT_EQ(::stat(null.c_str(), &info), 0);
-    EXPECT_TRUE(S_ISCHR(info.st_mode));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-    fs::remove_all(dir);
 }
