@@ -133,8 +133,8 @@ const Damage kDamages[] = {
     {"colour_out_of_range",
      [](const std::string& t) { return inserted(t, valueOf(t, "  8", find(t, "  0\nLINE\n")) - 4, " 62\n40000\n"); },
      "LINE had the colour 40000: set to 256"},
-    {"xdata_binary_not_hexadecimal",
-     [](const std::string& t) { return inserted(t, find(t, "1001\nDUCTAPP\n") + 13, "1004\nNOT HEX\n"); }, nullptr},
+    {"xdata_binary_of_odd_length",
+     [](const std::string& t) { return inserted(t, find(t, "1001\nDUCTAPP\n") + 13, "1004\nABC\n"); }, nullptr},
     {"block_inserting_itself",
      [](const std::string& t) {
          return inserted(t, find(t, "  0\nENDSEC\n", find(t, "  2\nBLOCKS\n")), blockInserting("SELF", "SELF"));
