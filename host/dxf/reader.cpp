@@ -68,6 +68,7 @@ private:
     void takeVariables(GroupList& groups, uint32_t line, bool sectionHead);
     void completePoints(GroupList& groups, std::string_view owner, uint32_t line);
     void fixColours(db::Object& object, uint32_t line);
+    void dropRepeatedMarkers(GroupList& groups, std::string_view owner, uint32_t line);
     bool moveDuplicateRecord(Slot first, std::string_view newType);
     bool leftOutOfBlock();
     bool readClasses();
@@ -184,6 +185,7 @@ Slot DxfReader::store(ObjectClass cls)
         note(rec_->line, std::string(rec_->type) + " had the null handle 0: it was given a new one");
     object.groups = std::move(rec_->groups);
     completePoints(object.groups, rec_->type, rec_->line);
+    dropRepeatedMarkers(object.groups, rec_->type, rec_->line);
     fixColours(object, rec_->line);
     if (cls != ObjectClass::NonGraphical && cls != ObjectClass::TableHead && lacksSubclassMarkers(object.groups)) {
         // An R12 record: later versions need its subclass markers.
@@ -217,6 +219,20 @@ void DxfReader::completePoints(GroupList& groups, std::string_view owner, uint32
             note(line, std::string(owner) + ": group " + std::to_string(g.code()) + " has no y coordinate (group " +
                        std::to_string(g.code() + 10) + "): 0 was taken");
         g = Group::point2d(g.code(), g.asReal(), 0.0);
+    }
+}
+
+// A subclass marker written twice in a row makes other readers look for
+// the subclass's groups in the wrong place: the repeat is dropped.
+void DxfReader::dropRepeatedMarkers(GroupList& groups, std::string_view owner, uint32_t line)
+{
+    for (size_t i = 1; i < groups.size(); ++i) {
+        if (groups[i].code() != 100 || groups[i - 1].code() != 100 || groups[i].asText() != groups[i - 1].asText())
+            continue;
+        if (valueNotes_++ < kMarkerNotes)
+            note(line, std::string(owner) + ": the subclass marker " + std::string(groups[i].asText()) +
+                           " was given twice: once is kept");
+        groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(i--));
     }
 }
 
@@ -390,6 +406,11 @@ void DxfReader::takeVariables(GroupList& groups, uint32_t line, bool sectionHead
         } else if (db_->headerVariable(v.name)) {
             note(line, "header variable " + v.name + " is given twice: the second was left out");
         } else {
+            // A variable holds one value (a point is one group).
+            if (v.groups.size() > 1) {
+                note(line, "header variable " + v.name + " holds more than one value: the first was kept");
+                v.groups.resize(1);
+            }
             completePoints(v.groups, v.name, line);
             header.push_back(std::move(v));
         }

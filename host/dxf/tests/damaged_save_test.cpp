@@ -98,6 +98,15 @@ const Damage kDamages[] = {
     {"variable_without_dollar",
      [](const std::string& t) { return inserted(t, find(t, "  9\n$DWGCODEPAGE"), "  9\nNODOLLAR\n 70\n1\n"); },
      "header variable \"NODOLLAR\" has no '$' before its name: left out"},
+    {"variable_with_two_values",
+     [](const std::string& t) { return inserted(t, find(t, "  9\n$DWGCODEPAGE"), "  9\n$TWICE\n 70\n1\n 70\n2\n"); },
+     "header variable $TWICE holds more than one value: the first was kept"},
+    {"subclass_marker_repeated",
+     [](const std::string& t) {
+         size_t layout = find(t, "100\nAcDbLayout\n");
+         return inserted(t, layout, "100\nAcDbLayout\n");
+     },
+     "LAYOUT: the subclass marker AcDbLayout was given twice"},
     {"block_record_without_name",
      [](const std::string& t) { return without(t, find(t, "  2\nGRILLE_TAG\n"), 2); },
      "the block record of BLOCK GRILLE_TAG had no name: given the block's"},
