@@ -44,7 +44,10 @@ bool CurrentSystemListed() {
     LSystemRecord listed = s->currentSystem;
     if (listed.tag[0] == '\0' || RefreshSystem(s->systemList, &listed) == 0)
         return true;
-    PrintCommandMessage(kMsgSystemGone);
+    // The message file has no text of its own for a system deleted while
+    // current: the user is asked to choose one, which is what is needed.
+    PrintCommandMessage(kMsgNoSystem);
+    acutPrintf(L"\n");
     return false;
 }
 

@@ -27,7 +27,7 @@ ElementPtr ChooseNewElement(int16_t page);
 
 // The new element takes a copy of the current air system.
 void GiveCurrentSystem(LObject* element);
-// False, with message 173, when the current air system has a tag that the
+// False, with message 160, when the current air system has a tag that the
 // drawing's systems no longer list (deleted since it was chosen): nothing
 // may be placed on it until the user chooses a system.
 bool CurrentSystemListed();
