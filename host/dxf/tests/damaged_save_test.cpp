@@ -67,16 +67,16 @@ std::string replacedLine(const std::string& text, size_t at, const std::string& 
 const std::string kEntities = "  2\nENTITIES\n";
 
 // A block of that name (without record: the reader makes it) inserting another.
-std::string blockInserting(const std::string& name, const std::string& inserted)
+std::string blockInserting(const std::string& name, const std::string& target)
 {
     return "  0\nBLOCK\n  8\n0\n  2\n" + name + "\n 70\n0\n 10\n0.0\n 20\n0.0\n 30\n0.0\n  3\n" + name +
-           "\n  0\nINSERT\n  8\n0\n  2\n" + inserted + "\n 10\n0.0\n 20\n0.0\n 30\n0.0\n  0\nENDBLK\n  8\n0\n";
+           "\n  0\nINSERT\n  8\n0\n  2\n" + target + "\n 10\n0.0\n 20\n0.0\n 30\n0.0\n  0\nENDBLK\n  8\n0\n";
 }
 
 struct Damage {
     const char* name;
     std::function<std::string(const std::string&)> make;
-    const char* note;  // part of the note the reader gives; null: the file is refused
+    const char* note;  // part of the note the reader gives ("": none asked); null: the file is refused
 };
 
 const Damage kDamages[] = {
