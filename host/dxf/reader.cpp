@@ -13,6 +13,7 @@
 #include "dxf/subclass_markers.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <cctype>
 #include <malloc.h>
 #include <iterator>
@@ -90,6 +91,7 @@ private:
     Slot blockRecordFor(const Record& begin);
     bool checkOwners();
     void adoptOrphans();
+    void relinkDictionaryEntries();
     void finishHandseed();
 
     RecordStream& stream_;
@@ -322,6 +324,7 @@ std::unique_ptr<Database> DxfReader::read()
     }
     adoptOrphans();
     if (!checkOwners()) return nullptr;
+    relinkDictionaryEntries();
     finishHandseed();
     RepairNote notes = [this](const std::string& message) { note(0, message); };
     resolveDimstyleNames(*db_, notes);
@@ -706,6 +709,52 @@ void DxfReader::adoptOrphans()
     if (adopted < orphans.size())
         note(0, std::to_string(orphans.size() - adopted) +
                     " objects without an owner are named by no dictionary: they are not saved");
+}
+
+// An object that names a dictionary as its owner while the dictionary
+// names some object that does not exist: one side's handle changed (a
+// duplicate handle made anew, a damaged line).  The object takes the first
+// such entry, so that the dictionary holds it again.
+void DxfReader::relinkDictionaryEntries()
+{
+    auto isDictionary = [](const db::Object* o) {
+        return o && (o->isType("DICTIONARY") || o->isType("ACDBDICTIONARYWDFLT"));
+    };
+    std::unordered_set<db::Handle> named;
+    bool dangling = false;
+    for (Slot slot = 0; slot < db_->slotCount(); ++slot) {
+        const db::Object* dictionary = db_->object(slot);
+        if (!isDictionary(dictionary)) continue;
+        for (const Group& g : dictionary->groups) {
+            if ((g.code() != 350 && g.code() != 360) || g.kind() != db::ValueKind::Handle) continue;
+            named.insert(g.asHandle());
+            dangling |= db_->slotOf(g.asHandle()) == kNoSlot;
+        }
+    }
+    if (!dangling) return;
+    for (Slot slot = 0; slot < db_->slotCount(); ++slot) {
+        const db::Object* object = db_->object(slot);
+        if (!object || object->cls != ObjectClass::NonGraphical || named.count(object->handle)) continue;
+        db::Object* dictionary = db_->object(db_->slotOf(object->owner));
+        if (!isDictionary(dictionary)) continue;
+        for (Group& g : dictionary->groups) {
+            if ((g.code() != 350 && g.code() != 360) || g.kind() != db::ValueKind::Handle ||
+                db_->slotOf(g.asHandle()) != kNoSlot)
+                continue;
+            note(lines_[slot], std::string(dictionary->typeName()) + " " + db::handleText(dictionary->handle) +
+                                   " named the missing object " + db::handleText(g.asHandle()) + ": set to " +
+                                   std::string(object->typeName()) + " " + db::handleText(object->handle) +
+                                   ", which it owns");
+            db::Handle missing = g.asHandle();
+            g = Group::handle(g.code(), object->handle);
+            // A dictionary with a default names it again in 340.
+            for (Group& other : dictionary->groups)
+                if (other.code() == 340 && other.kind() == db::ValueKind::Handle && other.asHandle() == missing)
+                    other = Group::handle(340, object->handle);
+            named.insert(object->handle);
+            break;
+        }
+    }
 }
 
 bool DxfReader::checkOwners()

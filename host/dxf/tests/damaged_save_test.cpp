@@ -133,6 +133,9 @@ const Damage kDamages[] = {
          return replacedLine(t, valueOf(t, "  5", find(t, "  0\nLTYPE\n", 0, 3)), handle);
      },
      "had the handle"},
+    {"handle_of_a_dictionary_entry_changed",
+     [](const std::string& t) { return replacedLine(t, valueOf(t, "  5", find(t, "  0\nXRECORD\n")), "ABCDE"); },
+     "named the missing object"},
     {"block_on_an_undefined_layer",
      [](const std::string& t) { return replacedLine(t, valueOf(t, "  8", find(t, "  0\nBLOCK\n", 0, 2)), "NOLAYER"); },
      "LAYER NOLAYER was missing: added"},
