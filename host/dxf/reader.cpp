@@ -564,6 +564,22 @@ bool DxfReader::readBlocks()
     return endOfSection("the BLOCKS section");
 }
 
+// A BLOCK's name is in groups 2 and 3; missing ones are added.
+void setBlockName(GroupList& groups, const std::string& name)
+{
+    bool named = false;
+    for (Group& g : groups) {
+        if (g.code() != 2 && g.code() != 3) continue;
+        g = Group::text(g.code(), name);
+        named = true;
+    }
+    if (!named) {
+        size_t at = 0;
+        while (at < groups.size() && groups[at].code() != 1001) ++at;
+        groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(at), {Group::text(2, name), Group::text(3, name)});
+    }
+}
+
 // R12 files name the spaces $MODEL_SPACE and $PAPER_SPACE.
 void renameR12Space(GroupList& groups)
 {
@@ -578,8 +594,24 @@ bool DxfReader::readBlock()
 {
     renameR12Space(rec_->groups);
     std::string name(textOf(rec_->groups, 2));
+    const db::Object* owner = rec_->hasOwner ? db_->object(db_->slotOf(rec_->owner)) : nullptr;
+    if (trimBlanks(name).empty() && !(owner && owner->isType("BLOCK_RECORD"))) {
+        // Nothing can insert a block without a name: it becomes an
+        // anonymous one (left out at saving unless something names it).
+        std::string made = db_->nextAnonymousName('U');
+        note(rec_->line, "a BLOCK without a name was named " + made);
+        setBlockName(rec_->groups, made);
+        name = made;
+    }
     Slot record = blockRecordFor(*rec_);
     if (record == kNoSlot) return fail(rec_->line, "BLOCK " + name + " has no block record and none can be made");
+    // The block is its record's (the entities in it point there): it takes
+    // the record's name, which inserts name.
+    std::string recordName(db::groupText(*db_->object(record), 2));
+    if (!db::equalNoCase(recordName, name)) {
+        note(rec_->line, "BLOCK " + name + " belongs to the block record " + recordName + ": named so");
+        setBlockName(rec_->groups, recordName);
+    }
     Slot begin = store(ObjectClass::BlockBegin);
     if (begin == kNoSlot) return false;
     if (!db_->block(record)) db_->addBlock(record);

@@ -110,6 +110,20 @@ const Damage kDamages[] = {
     {"block_record_without_name",
      [](const std::string& t) { return without(t, find(t, "  2\nGRILLE_TAG\n"), 2); },
      "the block record of BLOCK GRILLE_TAG had no name: given the block's"},
+    {"block_named_unlike_its_record",
+     [](const std::string& t) {
+         size_t block = find(t, "  2\nGRILLE_TAG\n", find(t, "  2\nBLOCKS\n"));
+         std::string renamed = replacedLine(t, block + 4, "OTHER");
+         return replacedLine(renamed, valueOf(renamed, "  3", block), "OTHER");
+     },
+     "BLOCK OTHER belongs to the block record GRILLE_TAG: named so"},
+    {"block_without_name",
+     [](const std::string& t) {
+         return inserted(t, find(t, "  0\nENDSEC\n", find(t, "  2\nBLOCKS\n")),
+                         "  0\nBLOCK\n  8\n0\n 70\n0\n 10\n0.0\n 20\n0.0\n 30\n0.0\n  0\nLINE\n  8\n0\n 10\n0.0\n"
+                         " 20\n0.0\n 30\n0.0\n 11\n1.0\n 21\n1.0\n 31\n0.0\n  0\nENDBLK\n  8\n0\n");
+     },
+     "a BLOCK without a name was named *U"},
     {"point_without_y",
      [](const std::string& t) { return without(t, find(t, " 20\n", find(t, "  0\nPOINT\n")), 2); },
      "POINT: group 10 has no y coordinate (group 20): 0 was taken"},
