@@ -6,59 +6,44 @@
 #include <iterator>
 
 #include "core/type_tables.h"
+#include "elements/rcs/lrcs_ans.h"
 #include "elements/rcs/lrcs_cn.h"
+#include "elements/rcs/lrcs_cnhf.h"
 #include "elements/rcs/lrcs_ctr.h"
+#include "elements/rcs/lrcs_dk.h"
+#include "elements/rcs/lrcs_dlf.h"
+#include "elements/rcs/lrcs_dll.h"
+#include "elements/rcs/lrcs_krs.h"
+#include "elements/rcs/lrcs_ls.h"
 #include "elements/rcs/lrcs_rh.h"
+#include "elements/rcs/lrcs_rhs.h"
+#include "elements/rcs/lrcs_rmt.h"
 #include "elements/rcs/lrcs_tn.h"
+#include "elements/rcs/lrcs_tp.h"
 #include "elements/rcs/rcs_lists.h"
+#include "elements/rcs/rnt_size_lists.h"
 
 namespace {
 
 // Lists and rows shared by several types (see also rcs_lists.h).
-const double kLengths[] = {200, 300, 400, 500, 600, 800, 1000, 1200};
-const double kHeights[] = {100, 200, 300, 400};
 const char* const kTypeT[] = {"T1", "T2", "T3"};
 const char* const kTtTypes[] = {"TTE", "TTK", "TTR", "TTM", "TTX"};
 const char* const kTtGCodes[] = {"G10", "G11", "G12", "G13", "G14", "G15", "G16"};
 const double kTtSmallH[] = {78, 150, 292};
 const double kFourDiameters[] = {160, 200, 250, 315};
-const double kBldHeights[] = {50, 100, 200, 300};
-const char* const kRlsTypes[] = {"RLS", "RDS", "RKS"};
-const char* const kRlsFinish[] = {"R", "C"};
-const char* const kAnsTypes[] = {"ASD", "RNN", "AE", "REN"};
-const char* const kAnsModules[] = {"1M", "1L", "2M", "2L", "3M", "3L", "4M", "4L",
-                                   "5M", "5L", "6M", "6L", "7M", "7L", "8M", "8L"};
 const double kAnsEnds[] = {240, 340, 440, 540};
 const char* const kCnhTypes[] = {"CNH-F", "ANH-F"};
 const double kCnhLengths[] = {100, 200, 300, 400, 500, 543, 600, 800, 1000, 1200};
 const double kCnhHeights[] = {100, 200, 300, 400, 500, 543, 600};
-const char* const kKrsTypes[] = {"KRS", "KMS", "KMS-FP", "KRK", "KMK", "KRS-FP"};
 const double kKrsDiameters[] = {160, 180, 200, 220, 235, 250, 300, 315,
                                 350, 400, 450, 500, 600, 630, 700, 800};
-const char* const kKrsMounting[] = {"FG", "FH", "T"};
-const char* const kKrsAccessory[] = {"KRP", "KRT", "Z"};
 const double kBoxDiameters[] = {100, 160, 200, 250, 315, 350, 400, 450, 500};
-const char* const kGrilles[] = {"CSD", "ASD", "RNN", "AE",  "REN", "RLN", "RDN",
-                                "CNH-F", "ANH-F", "RLS", "RDS", "RKS", "BLD", "BLI"};
-const char* const kBoxAccessory[] = {"", "AZN", "VFR"};
-const char* const kDzkBoxes[] = {"DZK+VFR", "DT+VFR", "DZK+KRP", "DZK+KRT", "DZK+Z"};
-const char* const kDzkFaces[] = {"KRS", "KMS", "KMS-FP", "KRK", "KMK",
-                                 "KRS-FP", "KRE", "RME", "RME-FP"};
 const double kDzkSpigots[] = {80, 100, 125, 160, 200, 250, 315, 400, 500, 560};
 const double kDzkFaceSizes[] = {160, 200, 250, 300, 315, 400, 500, 560, 600, 700, 800};
 const char* const kDzkFaceTexts[] = {"160 (80)",  "200 (100)", "250 (125)", "300 (200)",
                                      "315 (200)", "400 (250)", "500 (250)", "560 (315)",
                                      "600 (400)", "700 (500)", "800 (560)"};
-const char* const kRntCodes[] = {"DN-VFR", "DN+RM", "DN+MZN"};
-const char* const kRntVariants[] = {"RNT-1", "RNTA-1", "RNTA-1-P", "RNT-2", "RNT-3", "RNT-4",
-                                    "RNT-5", "RNT-6",  "RNT-7",    "RNT-8", "RNTA-8"};
 const double kRntSpigots[] = {80, 100, 125, 160, 200, 250, 315};
-const double kRntSizes1[] = {225, 275, 325, 375, 425, 475, 525, 543, 575};
-const char* const kRntTexts1[] = {"225 (100)", "275 (125)", "325 (200)", "375 (200)", "425 (250)",
-                                  "475 (250)", "525 (250)", "543 (250)", "575 (315)"};
-const char* const kTpTypes[] = {"TP", "TPM", "TPZ", "TPM", "TP-FP"};
-const char* const kTpVariants[] = {"1V", "2V", "3V", "4V"};
-const char* const kLsTypes[] = {"LS", "LF", "LS-K", "LF-K"};
 const double kLsDiameters[] = {80, 100, 125, 150, 160, 200};
 const char* const kSbTypes[] = {"SB-DF", "SB-DH", "SB-DC", "SB-DD", "SB-DR",
                                 "SA-DF", "SA-DH", "SA-DC", "SA-DD", "SA-DR"};
@@ -111,7 +96,6 @@ const char* const kDafOptions[] = {"", "RG", "VFP"};
 const char* const kPtrdTypes[] = {"PTRD", "PTRI"};
 const double kPtrdDiameters[] = {100, 125, 160};
 const char* const kBldTypes[] = {"BLD", "BLI"};
-const double kBldLengths[] = {300, 500, 700, 900, 1100, 1500};
 const char* const kBldAccessory[] = {"", "AZN"};
 const char* const kRldTypes[] = {"RLD", "RLI"};
 
@@ -168,51 +152,61 @@ const LTypeEntry kTypes[] = {
      .params = ParamRow(Texts(99, kRlsTypes), Numbers(97, kLengths), Numbers(92, kHeights),
                         Texts(101, kRlsFinish), Plain(0, kParamEntry)),
      .flows = Flows(-1),
-     .defaults = {1, 300, 300, 1}},
+     .defaults = {1, 300, 300, 1},
+     .make = MakeElementOf<LRCsRhs>},
     {.code = 7, .name = "ANS..", .page = "2.16", .block = "ans",
      .dialog = "prop_rcs_c6",
      .params = ParamRow(Texts(99, kAnsTypes), Texts(115, kAnsModules), Numbers(114, kAnsEnds),
                         Numbers(92, kHeights), Texts(100, kHV), Texts(101, kFinish),
                         Plain(0, kParamEntry)),
      .flows = Flows(-1),
-     .defaults = {1, 1, 240, 300, 1, 1}},
+     .defaults = {1, 1, 240, 300, 1, 1},
+     .make = MakeElementOf<LRCsAns>},
     {.code = 8, .name = "CNH-F", .page = "2.17", .block = "cnh",
      .dialog = "prop_rcs_c5",
      .params = ParamRow(Texts(99, kCnhTypes), Numbers(97, kCnhLengths), Numbers(92, kCnhHeights),
                         Texts(101, kFinish), Texts(102, kAccessory)),
      .flows = Flows(-1),
-     .defaults = {1, 300, 300, 1, 1}},
+     .defaults = {1, 300, 300, 1, 1},
+     .make = MakeElementOf<LRCsCnhF>},
     {.code = 9, .name = "KRS..", .page = "2.30", .block = "krs",
      .dialog = "prop_rcs_c4",
      .params = ParamRow(Texts(99, kKrsTypes), Numbers(113, kKrsDiameters), Texts(101, kKrsMounting),
                         Texts(102, kKrsAccessory)),
-     .defaults = {1, 400, 1, 1}},
+     .defaults = {1, 400, 1, 1},
+     .make = MakeElementOf<LRCsKrs>},
     {.code = 10, .name = "BBL", .page = "2.24", .block = "dll",
      .dialog = "prop_rcs_c7",
      .params = kBoxParams,
-     .defaults = {400, 1, 600, 300, 1, 1, 1, 1}},
+     .defaults = {400, 1, 600, 300, 1, 1, 1, 1},
+     .make = MakeElementOf<LRCsDlL>},
     {.code = 11, .name = "BBF", .page = "2.24", .block = "dlf",
      .dialog = "prop_rcs_c7",
      .params = kBoxParams,
-     .defaults = {400, 1, 600, 300, 1, 1, 1, 1}},
+     .defaults = {400, 1, 600, 300, 1, 1, 1, 1},
+     .make = MakeElementOf<LRCsDlF>},
     {.code = 12, .name = "DZK..", .page = "2.31", .block = "dk",
      .dialog = "prop_rcs_c8",
      .params = ParamRow(Texts(106, kDzkBoxes), Texts(105, kDzkFaces), Numbers(83, kDzkSpigots),
                         Labelled(113, kDzkFaceSizes, kDzkFaceTexts)),
-     .defaults = {1, 1, 300, 400}},
+     .defaults = {1, 1, 300, 400},
+     .make = MakeElementOf<LRCsDk>},
     {.code = 13, .name = "RNT..", .page = "2.32", .block = "d",
      .dialog = "prop_rcs_a6",
      .params = ParamRow(Texts(106, kRntCodes), Texts(105, kRntVariants), Numbers(98, kRntSpigots),
                         Labelled(88, kRntSizes1, kRntTexts1), Labelled(89, kRntSizes1, kRntTexts1)),
-     .defaults = {1, 1, 300, 400, 400}},
+     .defaults = {1, 1, 300, 400, 400},
+     .make = MakeElementOf<LRCsRmt>},
     {.code = 14, .name = "TP..", .page = "2.35", .block = "tp",
      .dialog = "prop_rcs_c3",
      .params = ParamRow(Texts(99, kTpTypes), Texts(107, kTpVariants), Numbers(83, kFourDiameters)),
-     .defaults = {1, 1, 300}},
+     .defaults = {1, 1, 300},
+     .make = MakeElementOf<LRCsTp>},
     {.code = 15, .name = "LS", .page = "2.51", .block = "ls",
      .dialog = "prop_rcs_s4",
      .params = ParamRow(Texts(99, kLsTypes), Numbers(113, kLsDiameters)),
-     .defaults = {1, 125}},
+     .defaults = {1, 125},
+     .make = MakeElementOf<LRCsLS>},
     {.code = 16, .name = "SB", .page = "2.52", .block = "sb",
      .dialog = "prop_rcs_c4",
      .params = ParamRow(Texts(106, kSbTypes), Numbers(98, kSbSpigots), Numbers(90, kSbLengths),
