@@ -3,6 +3,7 @@
 #include "core/draw_neutral.h"
 #include "core/geometry.h"
 #include "core/lobject.h"
+#include "elements/rcs/plane_lines.h"
 
 namespace {
 
@@ -12,15 +13,11 @@ constexpr double kRoundBoxMargin = 64;
 constexpr double kBoxAboveFace = 50;
 constexpr double kRoundBoxAboveSpigot = 30;
 
-void Line0(double x1, double y1, double x2, double y2) {
-    ads_point a = {x1, y1, 0}, b = {x2, y2, 0};
-    MakeLine(a, b);
-}
+constexpr double kRoot2 = 1.414213562373;
 
-void LineC(LObject& e, double x1, double y1, double x2, double y2) {
-    ads_point a = {x1, y1, 0}, b = {x2, y2, 0};
-    e.LineC(a, b);
-}
+void Line0(double x1, double y1, double x2, double y2) { ::Line0({x1, y1}, {x2, y2}); }
+
+void LineC(LObject& e, double x1, double y1, double x2, double y2) { ::Pen1Line(e, {x1, y1}, {x2, y2}); }
 
 // The spigot from the box wall at x = wall out to its open end, between
 // the heights top and bottom.
@@ -77,4 +74,12 @@ double DrawDzkBox(LObject& e, int16_t o, const DzkBox& box) {
         return -h;
     }
     return 0.0;
+}
+
+void DrawFaceVanes(LObject& e, double D, double inner, bool hidden) {
+    const double dirs[8][2] = {{1, 1},   {kRoot2, 0},  {1, -1}, {0, kRoot2},
+                               {-1, -1}, {-kRoot2, 0}, {-1, 1}, {0, -kRoot2}};
+    double from = inner / kRoot2, to = (D / 2 - inner) / kRoot2;
+    for (const auto& u : dirs)
+        Line2OrDashed(e, {u[0] * from, u[1] * from}, {u[0] * to, u[1] * to}, hidden);
 }

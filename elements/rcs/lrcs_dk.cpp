@@ -19,7 +19,6 @@ constexpr double kSpigotLength = 50;
 constexpr double kSpigotDrop = 25;
 constexpr double kRoundBoxMargin = 64;
 constexpr double kBoxAboveFace = 50;
-constexpr double kRoot2 = 1.414213562373;
 
 bool SetSize(double* field, double v) {
     if (!std::isfinite(v) || v <= 0.0)
@@ -87,14 +86,7 @@ void LRCsDk::DrawFace(bool hidden) {
             circle(i * D / 8);
     } else if (face >= 7 && face <= 9) {
         circle(D / 2);
-        double g3 = layoutLengths[3];
-        const double dirs[8][2] = {{1, 1}, {kRoot2, 0}, {1, -1}, {0, kRoot2},
-                                   {-1, -1}, {-kRoot2, 0}, {-1, 1}, {0, -kRoot2}};
-        for (const auto& u : dirs) {
-            double inner = g3 / kRoot2, outer = (D / 2 - g3) / kRoot2;
-            ads_point a = {u[0] * inner, u[1] * inner, 0}, b = {u[0] * outer, u[1] * outer, 0};
-            hidden ? DashedLine(a, b) : Line(a, b);
-        }
+        DrawFaceVanes(*this, D, layoutLengths[3], hidden);
     }
 }
 

@@ -42,3 +42,14 @@ inline constexpr const char* kRntVariants[] = {"RNT-1", "RNTA-1", "RNTA-1-P", "R
 inline constexpr const char* kTpTypes[] = {"TP", "TPM", "TPZ", "TPM", "TP-FP"};
 inline constexpr const char* kTpVariants[] = {"1V", "2V", "3V", "4V"};
 inline constexpr const char* kLsTypes[] = {"LS", "LF", "LS-K", "LF-K"};
+inline constexpr const char* kTypeT[] = {"T1", "T2", "T3"};
+inline constexpr const char* kBpkOptions[] = {"", "VFR", "KRP", "Z"};
+inline constexpr const char* kDkBpkBoxes[] = {"DZK+VFR", "DZK+KRP", "DZK+Z"};
+inline constexpr const char* kSbTypes[] = {"SB-DF", "SB-DH", "SB-DC", "SB-DD", "SB-DR",
+                                           "SA-DF", "SA-DH", "SA-DC", "SA-DD", "SA-DR"};
+inline constexpr const char* kBpnTypes[] = {"BPN-F", "BPN-F+VFR", "BPN-L",
+                                            "BPN-L+VFR", "BPN-FP", "BPN-FP+VFR"};
+inline constexpr const char* kBpnVariants[] = {"N1", "N2", "N3"};
+inline constexpr const char* kKdkVariants[] = {"", "L", "F"};
+inline constexpr const char* kBsnTypes[] = {"BSN-1", "BSN-2", "BSN-3", "BSN-4"};
+inline constexpr const char* kBskTypes[] = {"BSK-1", "BSK-2", "BSK-3", "BSK-4"};
