@@ -1,5 +1,6 @@
 #include "elements/rcs/lrcs_ls.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/description_text.h"
@@ -65,7 +66,8 @@ int16_t LRCsLS::MakeBlock(char* blockName) {
         ads_point a = {-half, -r3, 0}, b = {half, -r3, 0};
         Line(a, b);
         double R = (2 * r3 + D) * (2 * r3 + D) / (8 * r3) + r3 / 2;
-        double angle = std::asin(half / R);
+        // half never exceeds R; the bound keeps rounding out of asin's domain.
+        double angle = std::asin(std::min(1.0, half / R));
         if (type == 1 || type == 3) {
             ads_point c = {0, R - 2 * r3, 0};
             Arc(c, R, kDown - angle, kDown + angle);
