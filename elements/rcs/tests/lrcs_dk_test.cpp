@@ -31,6 +31,10 @@ TEST_F(Dzk, SpigotSitsOnTheBoxItIsIn) {
     EXPECT_DOUBLE_EQ(c->position[2], 50);
     EXPECT_DOUBLE_EQ(dzk->GetQuantity(), 3.1415926535 * 400 * 400 / 4);
     EXPECT_EQ(Description(*dzk), "DZK+VFR+KRS  D=400;  d=300;");
+    // The face sizes are shown with the spigots that suit them.
+    ASSERT_NE(dzk->ParamChoiceTexts(3), nullptr);
+    EXPECT_STREQ(dzk->ParamChoiceTexts(3)[5], "400 (250)");
+    EXPECT_STREQ(dzk->ParamChoiceTexts(0)[1], "DT+VFR");
 
     const double dt[] = {2, 1, 300, 400};
     dzk->SetParams(dt);
