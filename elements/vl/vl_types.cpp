@@ -7,8 +7,13 @@
 #include "core/lconnector.h"
 #include "core/type_tables.h"
 #include "elements/vl/lvl01.h"
+#include "elements/vl/lvl02.h"
+#include "elements/vl/lvl03.h"
+#include "elements/vl/lvl04.h"
+#include "elements/vl/lvl07.h"
 #include "elements/vl/lvl12b.h"
 #include "elements/vl/lvl13.h"
+#include "elements/vl/lvl_composite.h"
 #include "elements/vl/lvlcs.h"
 #include "elements/vl/lvle06.h"
 #include "elements/vl/lvle07.h"
@@ -45,17 +50,20 @@ const LTypeEntry kTypes[] = {
      .params = ParamRow(Plain(84), Plain(75), Plain(76), Plain(78), Plain(134), Plain(135),
                         Plain(145)),
      .flows = Flows(0, 1),
-     .defaults = {90, 150, 150, 150, 0, 0, 100}},
+     .defaults = {90, 150, 150, 150, 0, 0, 100},
+     .make = MakeElementOf<LVl02>},
     {.code = 3, .name = "VL-03", .page = "1.10", .block = "vl03",
      .dialog = "prop_vl_n4",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(145)),
      .flows = Flows(2, 0, 1),
-     .defaults = {150, 150, 150, 100, 100}},
+     .defaults = {150, 150, 150, 100, 100},
+     .make = MakeElementOf<LVl03>},
     {.code = 4, .name = "VL-04", .page = "1.10", .block = "vl04",
      .dialog = "prop_vl_n4",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(145)),
      .flows = Flows(2, 1, 0),
-     .defaults = {150, 150, 150, 100, 100}},
+     .defaults = {150, 150, 150, 100, 100},
+     .make = MakeElementOf<LVl04>},
     {.code = 5, .name = "VL-05", .page = "1.10", .block = "vl05",
      .dialog = "prop_vl_n5c",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(80), Plain(77)),
@@ -72,7 +80,8 @@ const LTypeEntry kTypes[] = {
      .params = ParamRow(Plain(84), Plain(75), Plain(76), Plain(78), Plain(134), Plain(135),
                         Plain(145)),
      .flows = Flows(0, 1),
-     .defaults = {90, 150, 150, 100, 0, 0, 100}},
+     .defaults = {90, 150, 150, 100, 0, 0, 100},
+     .make = MakeElementOf<LVl07>},
     {.code = 8, .name = "VL-08", .page = "1.10", .block = "vl08",
      .dialog = "prop_vl_c4",
      .params = ParamRow(Plain(75), Plain(76), Plain(83, kParamDiameter), Plain(77)),
@@ -179,6 +188,7 @@ const LTypeEntry kTypes[] = {
                         Plain(77), Plain(146), Plain(147)),
      .flows = Flows(0, -1, 1),
      .defaults = {0, 500, 500, 500, 500, 1000, 100, 100},
+     .make = MakeElementOf<LVlE01>,
      .flags = kTypeStoresPieceLength,
      .pieceShape = kShapeRect},
     {.code = 25, .name = "VLE-02", .page = "1.10", .block = "vle02",
@@ -187,6 +197,7 @@ const LTypeEntry kTypes[] = {
                         Plain(77), Plain(146), Plain(147)),
      .flows = Flows(0, -1, 1),
      .defaults = {0, 500, 500, 500, 500, 1000, 100, 100},
+     .make = MakeElementOf<LVlE02>,
      .flags = kTypeStoresPieceLength,
      .pieceShape = kShapeRect},
     {.code = 26, .name = "VL-11", .page = "1.10", .block = "vl11",
