@@ -175,6 +175,9 @@ public:
     virtual int16_t ParamKind(int16_t i) const;
     virtual int16_t ParamChoiceCount(int16_t i) const;
     virtual const double* ParamChoices(int16_t i) const;
+    // The texts of those choices: the choices themselves for a text choice,
+    // the texts shown for the values of a labelled list; null when none.
+    virtual const char* const* ParamChoiceTexts(int16_t i) const;
 
     // Catalogue check and applying values (see element_factory.h).
     int16_t MatchCatalogue(const double* requested, const int16_t* flags);

@@ -32,6 +32,11 @@ int16_t LObject::ParamChoiceCount(int16_t i) const { return DescValueCount(descr
 
 const double* LObject::ParamChoices(int16_t i) const { return DescValues(descriptor, i); }
 
+const char* const* LObject::ParamChoiceTexts(int16_t i) const {
+    const char* const* texts = DescTexts(descriptor, i);
+    return texts ? texts : DescLabels(descriptor, i);
+}
+
 // True when the value is one of the parameter's catalogue values.
 static bool OnValueList(const LObject* e, int16_t i, double value) {
     const double* list = e->ParamChoices(i);

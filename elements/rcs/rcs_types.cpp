@@ -18,85 +18,70 @@
 #include <iterator>
 
 #include "core/type_tables.h"
+#include "elements/rcs/lrcs_ans.h"
+#include "elements/rcs/lrcs_bpk.h"
+#include "elements/rcs/lrcs_bpn.h"
+#include "elements/rcs/lrcs_bps.h"
 #include "elements/rcs/lrcs_cn.h"
+#include "elements/rcs/lrcs_cnhf.h"
 #include "elements/rcs/lrcs_ctr.h"
+#include "elements/rcs/lrcs_dk.h"
+#include "elements/rcs/lrcs_dk_bpk.h"
+#include "elements/rcs/lrcs_dlf.h"
+#include "elements/rcs/lrcs_dll.h"
+#include "elements/rcs/lrcs_ev.h"
+#include "elements/rcs/lrcs_kdk.h"
+#include "elements/rcs/lrcs_krs.h"
+#include "elements/rcs/lrcs_ls.h"
 #include "elements/rcs/lrcs_rh.h"
+#include "elements/rcs/lrcs_rhs.h"
+#include "elements/rcs/lrcs_rmt.h"
+#include "elements/rcs/lrcs_sb.h"
 #include "elements/rcs/lrcs_tn.h"
+#include "elements/rcs/lrcs_tp.h"
+#include "elements/rcs/lrcs_vbf.h"
+#include "elements/rcs/ltv_bsn_bsk.h"
+#include "elements/rcs/lvf_end_piece.h"
 #include "elements/rcs/rcs_lists.h"
+#include "elements/rcs/rnt_size_lists.h"
 
 namespace {
 
 // Lists and rows shared by several types (see also rcs_lists.h).
-const double kLengths[] = {200, 300, 400, 500, 600, 800, 1000, 1200};
-const double kHeights[] = {100, 200, 300, 400};
-const char* const kTypeT[] = {"T1", "T2", "T3"};
 const char* const kTtTypes[] = {"TTE", "TTK", "TTR", "TTM", "TTX"};
 const char* const kTtGCodes[] = {"G10", "G11", "G12", "G13", "G14", "G15", "G16"};
 const double kTtSmallH[] = {78, 150, 292};
 const double kFourDiameters[] = {160, 200, 250, 315};
-const double kBldHeights[] = {50, 100, 200, 300};
-const char* const kRlsTypes[] = {"RLS", "RDS", "RKS"};
-const char* const kRlsFinish[] = {"R", "C"};
-const char* const kAnsTypes[] = {"ASD", "RNN", "AE", "REN"};
-const char* const kAnsModules[] = {"1M", "1L", "2M", "2L", "3M", "3L", "4M", "4L",
-                                   "5M", "5L", "6M", "6L", "7M", "7L", "8M", "8L"};
 const double kAnsEnds[] = {240, 340, 440, 540};
 const char* const kCnhTypes[] = {"CNH-F", "ANH-F"};
 const double kCnhLengths[] = {100, 200, 300, 400, 500, 543, 600, 800, 1000, 1200};
 const double kCnhHeights[] = {100, 200, 300, 400, 500, 543, 600};
-const char* const kKrsTypes[] = {"KRS", "KMS", "KMS-FP", "KRK", "KMK", "KRS-FP"};
 const double kKrsDiameters[] = {160, 180, 200, 220, 235, 250, 300, 315,
                                 350, 400, 450, 500, 600, 630, 700, 800};
-const char* const kKrsMounting[] = {"FG", "FH", "T"};
-const char* const kKrsAccessory[] = {"KRP", "KRT", "Z"};
 const double kBoxDiameters[] = {100, 160, 200, 250, 315, 350, 400, 450, 500};
-const char* const kGrilles[] = {"CSD", "ASD", "RNN", "AE",  "REN", "RLN", "RDN",
-                                "CNH-F", "ANH-F", "RLS", "RDS", "RKS", "BLD", "BLI"};
-const char* const kBoxAccessory[] = {"", "AZN", "VFR"};
-const char* const kDzkBoxes[] = {"DZK+VFR", "DT+VFR", "DZK+KRP", "DZK+KRT", "DZK+Z"};
-const char* const kDzkFaces[] = {"KRS", "KMS", "KMS-FP", "KRK", "KMK",
-                                 "KRS-FP", "KRE", "RME", "RME-FP"};
 const double kDzkSpigots[] = {80, 100, 125, 160, 200, 250, 315, 400, 500, 560};
 const double kDzkFaceSizes[] = {160, 200, 250, 300, 315, 400, 500, 560, 600, 700, 800};
 const char* const kDzkFaceTexts[] = {"160 (80)",  "200 (100)", "250 (125)", "300 (200)",
                                      "315 (200)", "400 (250)", "500 (250)", "560 (315)",
                                      "600 (400)", "700 (500)", "800 (560)"};
-const char* const kRntCodes[] = {"DN-VFR", "DN+RM", "DN+MZN"};
-const char* const kRntVariants[] = {"RNT-1", "RNTA-1", "RNTA-1-P", "RNT-2", "RNT-3", "RNT-4",
-                                    "RNT-5", "RNT-6",  "RNT-7",    "RNT-8", "RNTA-8"};
 const double kRntSpigots[] = {80, 100, 125, 160, 200, 250, 315};
-const double kRntSizes1[] = {225, 275, 325, 375, 425, 475, 525, 543, 575};
-const char* const kRntTexts1[] = {"225 (100)", "275 (125)", "325 (200)", "375 (200)", "425 (250)",
-                                  "475 (250)", "525 (250)", "543 (250)", "575 (315)"};
-const char* const kTpTypes[] = {"TP", "TPM", "TPZ", "TPM", "TP-FP"};
-const char* const kTpVariants[] = {"1V", "2V", "3V", "4V"};
-const char* const kLsTypes[] = {"LS", "LF", "LS-K", "LF-K"};
 const double kLsDiameters[] = {80, 100, 125, 150, 160, 200};
-const char* const kSbTypes[] = {"SB-DF", "SB-DH", "SB-DC", "SB-DD", "SB-DR",
-                                "SA-DF", "SA-DH", "SA-DC", "SA-DD", "SA-DR"};
 const double kSbSpigots[] = {125, 160, 200, 250};
 const double kSbLengths[] = {300, 600, 900, 1200, 1500, 1800};
 const double kSbWidths[] = {1, 2, 3, 4, 5, 6};
 const double kBpsSpigots[] = {80, 100, 125, 150, 160, 200, 250};
 const double kBpsLengths[] = {257, 505, 555, 753, 1000, 1155, 1250, 1500, 1750, 2000};
 const double kBpsWidths[] = {1, 2, 3, 4, 5};
-const char* const kBpnTypes[] = {"BPN-F", "BPN-F+VFR", "BPN-L", "BPN-L+VFR", "BPN-FP", "BPN-FP+VFR"};
 const double kBpnFaces[] = {398, 498, 595, 798};
-const char* const kBpnVariants[] = {"N1", "N2", "N3"};
 const double kBpkDiameters[] = {300, 400, 500, 600, 800};
-const char* const kBpkOptions[] = {"", "VFR", "KRP", "Z"};
-const char* const kDkBpkBoxes[] = {"DZK+VFR", "DZK+KRP", "DZK+Z"};
 const double kDkBpkSpigots[] = {200, 250, 400, 560};
 const char* const kDkBpkTexts[] = {"300 (200)", "400 (250)", "500 (250)", "600 (400)",
                                    "800 (560)"};
 const double kVbfDiameters[] = {200, 250, 315, 400, 450, 500, 630};
-const char* const kKdkVariants[] = {"", "L", "F"};
 const double kTtaSizes[] = {180, 280, 430, 550, 585};
 const char* const kTtaTexts[] = {"203", "305", "457", "575", "610"};
 const double kTthDiameters[] = {180, 200, 250, 315, 350};
 const double kTthBoxes[] = {0, 100, 200, 300, 400};
-const char* const kBsnTypes[] = {"BSN-1", "BSN-2", "BSN-3", "BSN-4"};
-const char* const kBskTypes[] = {"BSK-1", "BSK-2", "BSK-3", "BSK-4"};
 const double kTtbSizes[] = {203, 305, 457, 575, 610};
 const char* const kTtcVariants[] = {"TTC", "TTD"};
 const char* const kTtcHTexts[] = {"203 (160)", "305 (160, 200)", "457 (200)", "575 (250)",
@@ -123,7 +108,6 @@ const char* const kDafOptions[] = {"", "RG", "VFP"};
 const char* const kPtrdTypes[] = {"PTRD", "PTRI"};
 const double kPtrdDiameters[] = {100, 125, 160};
 const char* const kBldTypes[] = {"BLD", "BLI"};
-const double kBldLengths[] = {300, 500, 700, 900, 1100, 1500};
 const char* const kBldAccessory[] = {"", "AZN"};
 const char* const kRldTypes[] = {"RLD", "RLI"};
 
@@ -180,90 +164,108 @@ const LTypeEntry kTypes[] = {
      .params = ParamRow(Texts(99, kRlsTypes), Numbers(97, kLengths), Numbers(92, kHeights),
                         Texts(101, kRlsFinish), Plain(0, kParamEntry)),
      .flows = Flows(-1),
-     .defaults = {1, 300, 300, 1}},
+     .defaults = {1, 300, 300, 1},
+     .make = MakeElementOf<LRCsRhs>},
     {.code = 7, .name = "ANS..", .page = "2.16", .block = "ans",
      .dialog = "prop_rcs_c6",
      .params = ParamRow(Texts(99, kAnsTypes), Texts(115, kAnsModules), Numbers(114, kAnsEnds),
                         Numbers(92, kHeights), Texts(100, kHV), Texts(101, kFinish),
                         Plain(0, kParamEntry)),
      .flows = Flows(-1),
-     .defaults = {1, 1, 240, 300, 1, 1}},
+     .defaults = {1, 1, 240, 300, 1, 1},
+     .make = MakeElementOf<LRCsAns>},
     {.code = 8, .name = "CNH-F", .page = "2.17", .block = "cnh",
      .dialog = "prop_rcs_c5",
      .params = ParamRow(Texts(99, kCnhTypes), Numbers(97, kCnhLengths), Numbers(92, kCnhHeights),
                         Texts(101, kFinish), Texts(102, kAccessory)),
      .flows = Flows(-1),
-     .defaults = {1, 300, 300, 1, 1}},
+     .defaults = {1, 300, 300, 1, 1},
+     .make = MakeElementOf<LRCsCnhF>},
     {.code = 9, .name = "KRS..", .page = "2.30", .block = "krs",
      .dialog = "prop_rcs_c4",
      .params = ParamRow(Texts(99, kKrsTypes), Numbers(113, kKrsDiameters), Texts(101, kKrsMounting),
                         Texts(102, kKrsAccessory)),
-     .defaults = {1, 400, 1, 1}},
+     .defaults = {1, 400, 1, 1},
+     .make = MakeElementOf<LRCsKrs>},
     {.code = 10, .name = "BBL", .page = "2.24", .block = "dll",
      .dialog = "prop_rcs_c7",
      .params = kBoxParams,
-     .defaults = {400, 1, 600, 300, 1, 1, 1, 1}},
+     .defaults = {400, 1, 600, 300, 1, 1, 1, 1},
+     .make = MakeElementOf<LRCsDlL>},
     {.code = 11, .name = "BBF", .page = "2.24", .block = "dlf",
      .dialog = "prop_rcs_c7",
      .params = kBoxParams,
-     .defaults = {400, 1, 600, 300, 1, 1, 1, 1}},
+     .defaults = {400, 1, 600, 300, 1, 1, 1, 1},
+     .make = MakeElementOf<LRCsDlF>},
     {.code = 12, .name = "DZK..", .page = "2.31", .block = "dk",
      .dialog = "prop_rcs_c8",
      .params = ParamRow(Texts(106, kDzkBoxes), Texts(105, kDzkFaces), Numbers(83, kDzkSpigots),
                         Labelled(113, kDzkFaceSizes, kDzkFaceTexts)),
-     .defaults = {1, 1, 300, 400}},
+     .defaults = {1, 1, 300, 400},
+     .make = MakeElementOf<LRCsDk>},
     {.code = 13, .name = "RNT..", .page = "2.32", .block = "d",
      .dialog = "prop_rcs_a6",
      .params = ParamRow(Texts(106, kRntCodes), Texts(105, kRntVariants), Numbers(98, kRntSpigots),
                         Labelled(88, kRntSizes1, kRntTexts1), Labelled(89, kRntSizes1, kRntTexts1)),
-     .defaults = {1, 1, 300, 400, 400}},
+     .defaults = {1, 1, 300, 400, 400},
+     .make = MakeElementOf<LRCsRmt>},
     {.code = 14, .name = "TP..", .page = "2.35", .block = "tp",
      .dialog = "prop_rcs_c3",
      .params = ParamRow(Texts(99, kTpTypes), Texts(107, kTpVariants), Numbers(83, kFourDiameters)),
-     .defaults = {1, 1, 300}},
+     .defaults = {1, 1, 300},
+     .make = MakeElementOf<LRCsTp>},
     {.code = 15, .name = "LS", .page = "2.51", .block = "ls",
      .dialog = "prop_rcs_s4",
      .params = ParamRow(Texts(99, kLsTypes), Numbers(113, kLsDiameters)),
-     .defaults = {1, 125}},
+     .defaults = {1, 125},
+     .make = MakeElementOf<LRCsLS>},
     {.code = 16, .name = "SB", .page = "2.52", .block = "sb",
      .dialog = "prop_rcs_c4",
      .params = ParamRow(Texts(106, kSbTypes), Numbers(98, kSbSpigots), Numbers(90, kSbLengths),
                         Numbers(109, kSbWidths)),
-     .defaults = {1, 250, 900, 1}},
+     .defaults = {1, 250, 900, 1},
+     .make = MakeElementOf<LRCsSB>},
     {.code = 17, .name = "BPS", .page = "2.55", .block = "sb",
      .dialog = "prop_rcs_s6",
      .params = ParamRow(Numbers(98, kBpsSpigots), Numbers(90, kBpsLengths),
                         Numbers(109, kBpsWidths), Plain(110, kParamEntry), Plain(0, kParamEntry),
                         Plain(0, kParamEntry)),
      .defaults = {250, 1000, 1},
+     .make = MakeElementOf<LRCsBPS>,
      .flags = kTypeLayeredJoint},
     {.code = 18, .name = "BPN", .page = "2.56", .block = "bpn",
      .dialog = "prop_rcs_a4",
      .params = ParamRow(Texts(106, kBpnTypes), Numbers(83, kFourDiameters), Numbers(88, kBpnFaces),
                         Texts(96, kBpnVariants)),
      .defaults = {1, 250, 595, 1},
+     .make = MakeElementOf<LRCsBPN>,
      .flags = kTypeLayeredJoint},
     {.code = 19, .name = "BPK", .page = "2.56", .block = "bpkr",
      .dialog = "prop_rcs_q3",
      .params = ParamRow(Numbers(113, kBpkDiameters), Texts(96, kTypeT), Texts(102, kBpkOptions)),
-     .defaults = {300, 1, 1}},
+     .defaults = {300, 1, 1},
+     .make = MakeElementOf<LRCsBPK>},
     {.code = 20, .name = "BPK+DZK", .page = "2.56", .block = "bpk",
      .dialog = "prop_rcs_b4",
      .params = ParamRow(Texts(106, kDkBpkBoxes), Numbers(83, kDkBpkSpigots),
                         Labelled(113, kBpkDiameters, kDkBpkTexts), Texts(96, kTypeT)),
-     .defaults = {1, 250, 400, 1}},
+     .defaults = {1, 250, 400, 1},
+     .make = MakeElementOf<LRCsDkBPK>},
     {.code = 21, .name = "VBF", .page = "2.57", .block = "vbf",
      .dialog = "prop_rcs_q4",
      .params = ParamRow(Numbers(98, kVbfDiameters), Choices(0, kParamRadio, 3)),
-     .defaults = {315, 1, 1}},
+     .defaults = {315, 1, 1},
+     .make = MakeElementOf<LRCsVBF>},
     {.code = 22, .name = "KDK", .page = "2.60", .block = "kdk",
      .dialog = "prop_rcs_a3",
      .params = ParamRow(Plain(91), Plain(92), Texts(101, kKdkVariants)),
-     .defaults = {150, 150, 1}},
+     .defaults = {150, 150, 1},
+     .make = MakeElementOf<LRCsKDK>},
     {.code = 23, .name = "EV", .page = "2.61", .block = "ev",
      .dialog = "prop_rcs_q2",
      .params = ParamRow(Plain(91), Plain(92)),
-     .defaults = {150, 150}},
+     .defaults = {150, 150},
+     .make = MakeElementOf<LRCsEV>},
     {.code = 24, .name = "TTA", .page = "2.70", .block = "ttb",
      .dialog = "prop_rcs_n5",
      .params = ParamRow(Texts(105, kTtTypes), Labelled(92, kTtaSizes, kTtaTexts),
@@ -281,22 +283,26 @@ const LTypeEntry kTypes[] = {
      .dialog = "prop_vf_n1",
      .params = kVf18Params,
      .defaults = {100},
+     .make = MakeElementOf<LVf18>,
      .flags = kTypeFlowLabel},
     {.code = 27, .name = "VF-19", .page = "1.41", .block = "vf19",
      .dialog = "prop_vf_n1",
      .params = kVf18Params,
      .defaults = {100},
+     .make = MakeElementOf<LVf19>,
      .flags = kTypeFlowLabel},
     {.code = 28, .name = "BSN", .page = "2.62", .block = "bsn",
      .dialog = "prop_tv_k3",
      .params = ParamRow(Texts(99, kBsnTypes), Plain(88), Plain(91)),
      .defaults = {1, 200, 200},
+     .make = MakeElementOf<LTvBSN>,
      .flags = kTypeFlowLabel},
     // BSK: the standard diameters 80 to 1100.
     {.code = 29, .name = "BSK", .page = "2.62", .block = "bsk",
      .dialog = "prop_tv_k2",
      .params = ParamRow(Texts(99, kBskTypes), FirstNumbers(83, 28, StandardDiameters)),
      .defaults = {1, 200},
+     .make = MakeElementOf<LTvBSK>,
      .flags = kTypeFlowLabel},
     {.code = 30, .name = "TTB", .page = "2.70", .block = "ttb",
      .dialog = "prop_rcs_n5",

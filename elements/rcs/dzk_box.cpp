@@ -1,0 +1,85 @@
+#include "elements/rcs/dzk_box.h"
+
+#include "core/draw_neutral.h"
+#include "core/geometry.h"
+#include "core/lobject.h"
+#include "elements/rcs/plane_lines.h"
+
+namespace {
+
+constexpr double kSpigotLength = 50;
+constexpr double kSpigotDrop = 25;
+constexpr double kRoundBoxMargin = 64;
+constexpr double kBoxAboveFace = 50;
+constexpr double kRoundBoxAboveSpigot = 30;
+
+constexpr double kRoot2 = 1.414213562373;
+
+void Line0(double x1, double y1, double x2, double y2) { ::Line0({x1, y1}, {x2, y2}); }
+
+void LineC(LObject& e, double x1, double y1, double x2, double y2) { ::Pen1Line(e, {x1, y1}, {x2, y2}); }
+
+// The spigot from the box wall at x = wall out to its open end, between
+// the heights top and bottom.
+void Spigot(LObject& e, double s, double wall, double top, double bottom) {
+    double end = -s * (wall + kSpigotLength);
+    Line0(-s * wall, top, end, top);
+    LineC(e, end, top, end, bottom);
+    Line0(end, bottom, -s * wall, bottom);
+}
+
+}  // namespace
+
+double DrawDzkBox(LObject& e, int16_t o, const DzkBox& box) {
+    double s = o == 3 || o == 4 ? -1.0 : 1.0;
+    double r = (box.D + kRoundBoxMargin) / 2;
+    double q = (box.D + box.margin) / 2;
+    double d = box.d;
+    if (o == 0 || o == 3) {
+        if (box.roundBox) {
+            double a = o == 0 ? 0.0 : kHalfPi;
+            ads_point c = {0, 0, 0};
+            MakeArc(c, r, a - kHalfPi, a + kPi);
+            Line0(-s * r, 0, -s * r, -r);
+            Line0(-s * r, -r, 0, -r);
+            Line0(-s * (r + kSpigotLength), -r / 2 + d / 2, -s * r, -r / 2 + d / 2);
+            Line0(-s * (r + kSpigotLength), -r / 2 - d / 2, -s * r, -r / 2 - d / 2);
+            LineC(e, -s * (r + kSpigotLength), -r / 2 + d / 2, -s * (r + kSpigotLength), -r / 2 - d / 2);
+        } else {
+            Line0(-q, -q, -q, q);
+            Line0(-q, q, q, q);
+            Line0(q, q, q, -q);
+            Line0(q, -q, -q, -q);
+            Spigot(e, s, q, d / 2, -d / 2);
+        }
+        return 0.0;
+    }
+    if (o == 1 || o == 4) {
+        if (box.roundBox) {
+            double h = (d + kRoundBoxAboveSpigot) / 2;
+            Line0(r, -h, r, h);
+            Line0(r, h, -r, h);
+            Line0(-r, h, -r, -h);
+            Line0(-r, -h, r, -h);
+            Spigot(e, s, r, -d / 2, d / 2);
+            return -h;
+        }
+        double h = (box.D + kBoxAboveFace) / 2;
+        Line0(-s * q, -h, -s * q, h);
+        Line0(-s * q, h, 0, h);
+        Line0(0, h, s * q, -h);
+        Line0(s * q, -h, -s * q, -h);
+        double t = h - kSpigotDrop;
+        Spigot(e, s, q, t - d, t);
+        return -h;
+    }
+    return 0.0;
+}
+
+void DrawFaceVanes(LObject& e, double D, double inner, bool hidden) {
+    const double dirs[8][2] = {{1, 1},   {kRoot2, 0},  {1, -1}, {0, kRoot2},
+                               {-1, -1}, {-kRoot2, 0}, {-1, 1}, {0, -kRoot2}};
+    double from = inner / kRoot2, to = (D / 2 - inner) / kRoot2;
+    for (const auto& u : dirs)
+        Line2OrDashed(e, {u[0] * from, u[1] * from}, {u[0] * to, u[1] * to}, hidden);
+}

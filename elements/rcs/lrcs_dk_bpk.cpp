@@ -1,0 +1,86 @@
+#include "elements/rcs/lrcs_dk_bpk.h"
+
+#include <cmath>
+
+#include "core/description_text.h"
+#include "core/element_block.h"
+#include "core/geometry.h"
+#include "core/rounding.h"
+#include "core/text_buffer.h"
+#include "core/text_lists.h"
+#include "elements/rcs/dzk_box.h"
+#include "elements/rcs/plane_lines.h"
+#include "elements/rcs/rcs_lists.h"
+
+namespace {
+
+constexpr int16_t kParamCount = 4;
+constexpr int16_t kSpigotParam = 1;
+constexpr double kSpigotLength = 50;
+constexpr double kSpigotDrop = 25;
+constexpr double kBoxAboveFace = 50;
+
+bool SetSize(double* field, double v) {
+    if (!std::isfinite(v) || v <= 0.0)
+        return false;
+    *field = v;
+    return true;
+}
+
+}  // namespace
+
+LRCsDkBPK::LRCsDkBPK() : LRCs(20, 1, kParamCount) {
+    connectors[0]->shape = kShapeRound;
+    connectors[0]->side = 5;
+    connectors[0]->paramA = kSpigotParam;
+    SetFlipModes(0, 1, 0);
+    SetParams(DefaultValues());
+}
+
+int16_t LRCsDkBPK::GetParams(double** values) {
+    *values = new double[kParamCount]{static_cast<double>(box), d, D, static_cast<double>(type)};
+    return 0;
+}
+
+// The spigot sits where the DZK's does in its square boxes.
+int16_t LRCsDkBPK::SetParams(const double* v) {
+    if (!v)
+        return 0;
+    box = RoundToShort(v[0]);
+    SetSize(&d, v[1]);
+    SetSize(&D, v[2]);
+    type = RoundToShort(v[3]);
+    connectors[0]->a = connectors[0]->b = d;
+    double q = (D + layoutLengths[5]) / 2;
+    SetPoint3d(connectors[0]->position, -q - kSpigotLength, 0, (D + kBoxAboveFace - d) / 2 - kSpigotDrop);
+    return 0;
+}
+
+double LRCsDkBPK::GetQuantity() { return kPi * D * D / 4; }
+
+std::string LRCsDkBPK::NameText() const {
+    return FormatText("BPK-%s+%s", ListText(kTypeT, type), ListText(kDkBpkBoxes, box));
+}
+
+char* LRCsDkBPK::GetDescription() { return DescriptionText(NameText()).Size("D", D).NewBuffer(); }
+
+int16_t LRCsDkBPK::UpdateLabel() {
+    SetFlow(connectors[0]->flow);
+    return MakeFittingLabel(NameText().c_str(), RoundSizeText(D).c_str());
+}
+
+// The DZK's square box and spigot; in plan the BPK face (a hub, its rim
+// and eight vanes), dashed from above.
+int16_t LRCsDkBPK::MakeBlock(char* blockName) {
+    ElementBlock block(blockName, kBlockNameSize);
+    DzkBox shape{false, D, d, layoutLengths[5]};
+    DrawDzkBox(*this, orientation, shape);
+    if (orientation == 0 || orientation == 3) {
+        bool hidden = orientation == 0;
+        double g3 = layoutLengths[3];
+        Circle2OrDashed(*this, {0, 0}, g3 / 2, hidden);
+        Circle2OrDashed(*this, {0, 0}, (D - g3) / 2, hidden);
+        DrawFaceVanes(*this, D, g3, hidden);
+    }
+    return block.Close();
+}
