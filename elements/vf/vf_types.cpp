@@ -7,7 +7,10 @@
 
 #include "core/lconnector.h"
 #include "core/type_tables.h"
+#include "elements/vf/lvf08.h"
+#include "elements/vf/lvf10.h"
 #include "elements/vf/lvfspiko.h"
+#include "elements/vf/lvfwform.h"
 
 namespace {
 
@@ -42,6 +45,8 @@ const LTypeEntry kTypes[] = {
     {.code = 2, .name = "FLEX", .page = "1.30", .block = "wester",
      .dialog = "prop_vf_s2",
      .params = ParamRow(Numbers(83, kFlexDiameters), kLength),
+     .defaults = {100, 0, 0},
+     .make = MakeElementOf<LVfWform>,
      .flags = kTypeStoresPieceLength | kTypeJointDuct | kTypeLabelsAwayFromOutline,
      .pieceShape = kShapeRound},
     {.code = 3, .name = "VF/KS-04", .page = "1.41/1.42", .block = "vf04",
@@ -62,15 +67,21 @@ const LTypeEntry kTypes[] = {
     {.code = 7, .name = "VF/KS-08", .page = "1.41/1.42", .block = "vf08",
      .dialog = "prop_vf_s3",
      .params = ParamRow(Plain(85, kParamDiameter), Plain(86, kParamDiameter), kLength),
-     .flows = Flows(0, 1)},
+     .flows = Flows(0, 1),
+     .defaults = {100, 100, 250},
+     .make = MakeElementOf<LVf08>},
     {.code = 8, .name = "VF/KS-09", .page = "1.41/1.42", .block = "vf09",
      .dialog = "prop_vf_s3",
      .params = ParamRow(Plain(85, kParamDiameter), Plain(86, kParamDiameter), kLength),
      .flows = Flows(0, 1),
+     .defaults = {100, 100, 250},
+     .make = MakeElementOf<LVf09>,
      .flags = kTypeFitsBothEnds},
     {.code = 9, .name = "VF-10", .page = "1.41", .block = "vf10",
      .dialog = "prop_vf_n1",
-     .params = ParamRow(FirstNumbers(83, 16, StandardDiameters))},
+     .params = ParamRow(FirstNumbers(83, 16, StandardDiameters)),
+     .defaults = {0, 100},
+     .make = MakeElementOf<LVf10>},
     {.code = 10, .name = "VF-11/12", .page = "1.41", .block = "vf1112",
      .dialog = "prop_vf_b4",
      .params = ParamRow(FirstNumbers(83, 25, StandardDiameters), Plain(88), Plain(89), Plain(125)),

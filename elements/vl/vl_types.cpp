@@ -7,6 +7,10 @@
 #include "core/lconnector.h"
 #include "core/type_tables.h"
 #include "elements/vl/lvl01.h"
+#include "elements/vl/lvl05.h"
+#include "elements/vl/lvl08.h"
+#include "elements/vl/lvl10.h"
+#include "elements/vl/lvl_offset_transition.h"
 
 namespace {
 
@@ -52,13 +56,15 @@ const LTypeEntry kTypes[] = {
      .dialog = "prop_vl_n5c",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(80), Plain(77)),
      .flows = Flows(1, 0),
-     .defaults = {150, 150, 100, 100, 500}},
+     .defaults = {150, 150, 100, 100, 500},
+     .make = MakeElementOf<LVl05>},
     {.code = 6, .name = "VL-06", .page = "1.10", .block = "vl06",
      .dialog = "prop_vl_n7",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(80), Plain(81), Plain(82),
                         Plain(77)),
      .flows = Flows(0, 1),
-     .defaults = {150, 150, 100, 100, 0, 0, 500}},
+     .defaults = {150, 150, 100, 100, 0, 0, 500},
+     .make = MakeElementOf<LVl06>},
     {.code = 7, .name = "VL-07", .page = "1.10", .block = "vl07",
      .dialog = "prop_vl_n3b",
      .params = ParamRow(Plain(84), Plain(75), Plain(76), Plain(78), Plain(134), Plain(135),
@@ -69,18 +75,21 @@ const LTypeEntry kTypes[] = {
      .dialog = "prop_vl_c4",
      .params = ParamRow(Plain(75), Plain(76), Plain(83, kParamDiameter), Plain(77)),
      .flows = Flows(1, 0),
-     .defaults = {150, 150, 80, 250}},
+     .defaults = {150, 150, 80, 250},
+     .make = MakeElementOf<LVl08>},
     {.code = 9, .name = "VL-09", .page = "1.10", .block = "vl09",
      .dialog = "prop_vl_c6",
      .params = ParamRow(Plain(75), Plain(76), Plain(83, kParamDiameter), Plain(81), Plain(82),
                         Plain(77)),
      .flows = Flows(0, 1),
-     .defaults = {150, 150, 80, 0, 0, 300}},
+     .defaults = {150, 150, 80, 0, 0, 300},
+     .make = MakeElementOf<LVl09>},
     {.code = 10, .name = "VL-10", .page = "1.10", .block = "vl10",
      .dialog = "prop_vl_n5c",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(81), Plain(77)),
      .flows = Flows(1, 0),
-     .defaults = {150, 150, 200, 80, 800}},
+     .defaults = {150, 150, 200, 80, 800},
+     .make = MakeElementOf<LVl10>},
     {.code = 11, .name = "VL-11K", .page = "1.10", .block = "vl11k",
      .dialog = "prop_vl_c6",
      .params = ParamRow(Plain(75), Plain(76), Plain(98, kParamDiameter), Plain(81), Plain(82),
