@@ -127,11 +127,9 @@ int16_t LVf08::FitLength(double* params, int16_t* changed, int16_t connectorA,
 }
 
 int16_t LVf08::UpdateLabel() {
-    if (!ViewOf(orientation).IsEnd()) {
-        bool reversed = orientation >= 3;
-        double o1 = reversed ? d1 / 2 : d2 / 2, o2 = reversed ? d2 / 2 : d1 / 2;
-        MakeAlignedDimension(*this, insertionPoint, l, o1, o2, o1, o2, rotation);
-    }
+    bool reversed = orientation >= 3;
+    double o1 = reversed ? d1 / 2 : d2 / 2, o2 = reversed ? d2 / 2 : d1 / 2;
+    MakeAlignedDimension(*this, insertionPoint, l, o1, o2, o1, o2, rotation);
     acdbEntUpd(entity);
     return 0;
 }

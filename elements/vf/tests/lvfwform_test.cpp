@@ -251,6 +251,14 @@ TEST_F(Flex, LengthPiecesLabelsAndBillOfMaterials) {
     EXPECT_EQ(e.GetConnector(1)->a, 200);
     EXPECT_EQ(e.pieceCount, 5);
     EXPECT_EQ(e.rest, 0);
+    // More pieces than a 16-bit count holds: the count stops at its top.
+    const double tiny[3] = {0, 0, 1};
+    e.SetParams(tiny);
+    EXPECT_EQ(e.pieceCount, 32766);
+    uint16_t count = 0;
+    e.GetLabelCount(&count);
+    EXPECT_EQ(count, 32766);
+    EXPECT_EQ(Params(e)[1], 45000);
 }
 
 TEST_F(FlexBlock, BendsAreArcsAndWallsAreZigzagLines) {
