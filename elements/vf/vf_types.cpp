@@ -7,8 +7,11 @@
 
 #include "core/lconnector.h"
 #include "core/type_tables.h"
+#include "elements/vf/lvf03.h"
 #include "elements/vf/lvf08.h"
 #include "elements/vf/lvf10.h"
+#include "elements/vf/lvf15.h"
+#include "elements/vf/lvf16.h"
 #include "elements/vf/lvfspiko.h"
 #include "elements/vf/lvfwform.h"
 
@@ -94,10 +97,14 @@ const LTypeEntry kTypes[] = {
      .pieceShape = kShapeRound},
     {.code = 12, .name = "VF-16", .page = "1.41", .block = "vf16",
      .dialog = "prop_vf_a2",
-     .params = ParamRow(Plain(84), FirstNumbers(83, 24, StandardDiameters))},
+     .params = ParamRow(Plain(84), FirstNumbers(83, 24, StandardDiameters)),
+     .defaults = {90, 200},
+     .make = MakeElementOf<LVf16>},
     {.code = 13, .name = "VF-17", .page = "1.41", .block = "vf17",
      .dialog = "prop_vf_a2",
-     .params = ParamRow(Plain(84), FirstNumbers(83, 24, StandardDiameters))},
+     .params = ParamRow(Plain(84), FirstNumbers(83, 24, StandardDiameters)),
+     .defaults = {45, 200},
+     .make = MakeElementOf<LVf17>},
     {.code = 14, .name = "VF/KS-20", .page = "1.41/1.42", .block = "vf20",
      .dialog = "prop_vf_n2",
      .params = ParamRow(Plain(98, kParamDiameter), kDiameter),
@@ -130,10 +137,14 @@ const LTypeEntry kTypes[] = {
      .flags = kTypeJointDuct},
     {.code = 21, .name = "VF/KS-03", .page = "1.41/1.42", .block = "vf03",
      .dialog = "prop_vf_n1",
-     .params = ParamRow(kDiameter)},
+     .params = ParamRow(kDiameter),
+     .defaults = {100},
+     .make = MakeElementOf<LVf03>},
     {.code = 22, .name = "VF-15", .page = "1.41", .block = "vf15",
      .dialog = "prop_vf_n1",
-     .params = ParamRow(FirstNumbers(83, 16, StandardDiameters))},
+     .params = ParamRow(FirstNumbers(83, 16, StandardDiameters)),
+     .defaults = {100},
+     .make = MakeElementOf<LVf15>},
 };
 
 // "prop_vf_a4" belongs to no type.
