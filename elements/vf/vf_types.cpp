@@ -12,7 +12,10 @@
 #include "elements/vf/lvf10.h"
 #include "elements/vf/lvf15.h"
 #include "elements/vf/lvf16.h"
+#include "elements/vf/lvffspiko.h"
+#include "elements/vf/lvfhspiko.h"
 #include "elements/vf/lvfspiko.h"
+#include "elements/vf/lvfusz28.h"
 #include "elements/vf/lvfwform.h"
 
 namespace {
@@ -121,19 +124,27 @@ const LTypeEntry kTypes[] = {
      .dialog = "prop_vf_a3",
      .params = ParamRow(Numbers(83, kLayeredDiameters), kLength, Numbers(95, kLayerThicknesses),
                         Plain(0, kParamRadio)),
+     .defaults = {100, 6000, 25, 1},
+     .make = MakeElementOf<LVfHSpiko>,
      .flags = kTypeJointDuct | kTypeLayeredJoint},
     {.code = 18, .name = "HFLEX", .page = "1.50", .block = "hwester",
      .dialog = "prop_vf_a3",
      .params = ParamRow(Numbers(83, kLayeredDiameters), kLength, Numbers(95, kLayerThicknesses),
                         Plain(0, kParamRadio)),
+     .defaults = {100, 6000, 25, 1},
+     .make = MakeElementOf<LVfHWesterform>,
      .flags = kTypeJointDuct | kTypeLayeredJoint},
     {.code = 19, .name = "USZ-28", .page = "2.42", .block = "usz28", .blockPrefix = "vf10-",
      .dialog = "prop_vf_d2",
-     .params = ParamRow(Numbers(98, kUsz28Diameters), Plain(108, kParamRadio))},
+     .params = ParamRow(Numbers(98, kUsz28Diameters), Plain(108, kParamRadio)),
+     .defaults = {250, 1},
+     .make = MakeElementOf<LVfUSz28>},
     {.code = 20, .name = "FSPIRO", .page = "2.54", .block = "sfk",
      .dialog = "prop_vf_d4",
      .params = ParamRow(Texts(99, kFspiroMakes), Numbers(98, StandardDiameters), Plain(90),
                         Texts(96, kFspiroSizes)),
+     .defaults = {1, 250, 6000, 1},
+     .make = MakeElementOf<LVfFSpiko>,
      .flags = kTypeJointDuct},
     {.code = 21, .name = "VF/KS-03", .page = "1.41/1.42", .block = "vf03",
      .dialog = "prop_vf_n1",
