@@ -10,6 +10,7 @@
 #include "elements/vl/lvl05.h"
 #include "elements/vl/lvl08.h"
 #include "elements/vl/lvl10.h"
+#include "elements/vl/lvl11.h"
 #include "elements/vl/lvl_offset_transition.h"
 
 namespace {
@@ -96,6 +97,7 @@ const LTypeEntry kTypes[] = {
                         Plain(77)),
      .flows = Flows(0, 2),
      .defaults = {150, 150, 80, 0, 0, 1200},
+     .make = MakeElementOf<LVl11>,
      .flags = kTypeFlowThrough},
     {.code = 12, .name = "VL-12-B", .page = "1.10", .block = "vl12_b",
      .dialog = "prop_vl_n5b",
@@ -176,7 +178,8 @@ const LTypeEntry kTypes[] = {
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(80), Plain(81), Plain(82),
                         Plain(77)),
      .flows = Flows(0, 2),
-     .defaults = {150, 150, 200, 100, 0, 0, 1200}},
+     .defaults = {150, 150, 200, 100, 0, 0, 1200},
+     .make = MakeElementOf<LVl11R>},
     {.code = 27, .name = "VLE-03", .page = "1.10", .block = "vle03",
      .dialog = "prop_vl_n4a",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(145)),
