@@ -12,6 +12,7 @@
 #include "elements/vl/lvl10.h"
 #include "elements/vl/lvl11.h"
 #include "elements/vl/lvl_offset_transition.h"
+#include "elements/vl/lvle03.h"
 
 namespace {
 
@@ -184,7 +185,8 @@ const LTypeEntry kTypes[] = {
      .dialog = "prop_vl_n4a",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(145)),
      .flows = Flows(0, 1, 2),
-     .defaults = {150, 150, 150, 150, 100}},
+     .defaults = {150, 150, 150, 150, 100},
+     .make = MakeElementOf<LVle03>},
     {.code = 28, .name = "VLE-04", .page = "1.10", .block = "vle04",
      .dialog = "prop_vl_n6",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(84), Plain(77),
