@@ -13,6 +13,7 @@
 #include "elements/vl/lvl11.h"
 #include "elements/vl/lvl_offset_transition.h"
 #include "elements/vl/lvle03.h"
+#include "elements/vl/lvle04.h"
 
 namespace {
 
@@ -192,13 +193,15 @@ const LTypeEntry kTypes[] = {
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(84), Plain(77),
                         Plain(145)),
      .flows = Flows(0, 2, 1),
-     .defaults = {250, 250, 150, 250, 45, 2000, 100}},
+     .defaults = {250, 250, 150, 250, 45, 2000, 100},
+     .make = MakeElementOf<LVle04>},
     {.code = 29, .name = "VLE-05", .page = "1.10", .block = "vle05",
      .dialog = "prop_vl_n6",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(84), Plain(77),
                         Plain(145)),
      .flows = Flows(0, 2, 1),
-     .defaults = {250, 250, 150, 250, 45, 2000, 100}},
+     .defaults = {250, 250, 150, 250, 45, 2000, 100},
+     .make = MakeElementOf<LVle05>},
     {.code = 30, .name = "VL-NI", .page = "1.10", .block = "vlni",
      .dialog = "prop_vl_n7a",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(81), Plain(140),
