@@ -6,7 +6,8 @@
 #include <string>
 
 #include "core/description_text.h"
-#include "core/element_factory.h"
+#include "core/element_load.h"
+#include "core/element_ptr.h"
 #include "core/geometry.h"
 #include "core/messages.h"
 #include "core/text_buffer.h"
@@ -15,7 +16,6 @@ namespace {
 
 constexpr int kValueCount = 2;
 constexpr int16_t kSaddleKind = 3;
-constexpr int16_t kRectFamily = 1;
 // The note of a spigot on a rectangular duct, in the messages file.
 constexpr int kOnRectangularDuctNote = 141;
 constexpr double kRightAngle = 90.0;
@@ -92,11 +92,18 @@ int16_t LVfSaddle::MarkFixedParams(int16_t*) { return -1; }
 
 int16_t LVfSaddle::FitLength(double*, int16_t*, int16_t, int16_t, double, double) { return -1; }
 
+// The parent duct as the drawing holds it: rectangular when its run ends are.
+bool LVfSaddle::OnRectangularDuct() const {
+    if (ads_name_nil(parentEntity))
+        return false;
+    ElementPtr duct(LoadElementFromEntity(parentEntity));
+    const LConnector* end = duct ? duct->GetConnector(0) : nullptr;
+    return end && end->shape == kShapeRect;
+}
+
 char* LVfSaddle::GetDescription() {
     std::string text = DescriptionText(lowered ? "VF-16" : "VF-17").Size("a", a).Size("d", d).Text();
-    uint16_t family = 0, subtype = 0;
-    if (!ads_name_nil(parentEntity) && GetElementType(parentEntity, &family, &subtype) == 0 &&
-        family == kRectFamily) {
+    if (OnRectangularDuct()) {
         text += "  ";
         text += ParamLabel(kOnRectangularDuctNote);
     }

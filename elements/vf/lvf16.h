@@ -35,6 +35,7 @@ protected:
     LVfSaddle(uint16_t typeId, bool lowered);
 
 private:
+    bool OnRectangularDuct() const;
     void DrawFromAbove();
     void DrawFromBelow();
     void DrawFromSide(double s);

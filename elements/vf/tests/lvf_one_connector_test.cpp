@@ -12,6 +12,7 @@
 #include "core/element_factory.h"
 #include "core/insert_flags.h"
 #include "core/messages.h"
+#include "core/system_list.h"
 #include "elements/tests/element_drawing.h"
 #include "elements/tests/run_test.h"
 #include "elements/vf/lvf03.h"
@@ -72,6 +73,7 @@ TEST_F(OneConnector, SaddleBodyAngleAndConnector) {
 
 TEST_F(SaddleOnDuct, RectangularParentAddsItsNote) {
     NewDrawing("HV1");
+    ASSERT_EQ(InsertSystem(state.systemList, &system), 0);
     LObject* duct = Make(1, 1);
     LObject* round = Make(2, 1);
     ASSERT_TRUE(duct && round);
