@@ -28,6 +28,3 @@ int DefineCustomElement(int);
 // connectors until the user cancels.  0 when the user ended it by
 // cancelling; anything else is a failure.
 int ContinuePlacement();
-
-// Prints one line saying that the command being run is not available yet.
-void ReportNotAvailable();

@@ -52,6 +52,9 @@ struct LDocState : LDrawingContext {
     LListNode bomLines;
     LListIndex pendingIndex{&pendingLabels};
     LListIndex numberedIndex{&numberedRows};
+    // The highest label number the pending labels' provisional numbers were
+    // last written above; when the highest moves they are written again.
+    int32_t pendingBase = 0;
 };
 
 // One node of the state list.  Deleting a node deletes its state and the

@@ -1,11 +1,14 @@
 // "C:lprop": the current element's parameters edited in its properties
 // dialog (the custom element in its own dialog), then fitted again to the
-// connector it sits on and written back.  A cancelled dialog, or one that
-// did not open, changes nothing.
+// connector it sits on and written back with its children, which follow
+// its new size and place as after a turn or a move.  A cancelled dialog,
+// or one that did not open, changes nothing.
 #include "app/command_bodies.h"
 #include "app/doc_state.h"
 #include "app/edit_support.h"
 #include "app/place_support.h"
+#include "core/element_load.h"
+#include "core/element_ptr.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
 #include "core/null_handle.h"
@@ -14,10 +17,6 @@
 #include "ui/mfc/lcustomdialog.h"
 
 namespace {
-
-// The round fitting whose children take its sizes: they follow an edit.
-constexpr int16_t kRoundFamily = 2;
-constexpr int16_t kRoundHostFitting = 10;
 
 void EditCustomElement(LDocState* s, LObject* e) {
     CTemporaryResourceOverride resources;
@@ -42,13 +41,28 @@ int16_t GreyingMode(LDocState* s, LObject* e) {
     return mode;
 }
 
+// An element read from the drawing does not know the size of the duct it
+// sits on, from which its choices may follow (a grille's heights): it takes
+// it from its parent before the dialog asks for its choices.
+void TakeHostSize(LObject* e) {
+    ads_name parent;
+    e->GetParentEntity(parent);
+    if (e->hostSize > 0.0 || ads_name_nil(parent))
+        return;
+    ElementPtr host(LoadElementFromEntity(parent));
+    if (host && host->hostSize > 0.0)
+        e->hostSize = host->hostSize;
+}
+
 // Runs the dialog; true when it was accepted.  A dialog that could not be
 // opened counts as cancelled.
 bool Accepted(LOEditDlg& dlg) { return dlg.Run() != -1 && dlg.cancelled == 0; }
 
-void UpdateHostedChildren(LObject* e) {
-    if (e->GetFamily() == kRoundFamily && e->GetSubtype() == kRoundHostFitting)
-        e->UpdateChildren();
+// The edited element and its children, which sit where its new size puts
+// them (and take its sizes when it sizes them).
+void WriteWithChildren(LObject* e) {
+    e->UpdateChildren();
+    WriteCurrent(e);
 }
 
 }  // namespace
@@ -62,6 +76,7 @@ int EditElementProperties(int) {
         EditCustomElement(s, e);
         return RTNORM;
     }
+    TakeHostSize(e);
     LOEditDlg dlg;
     dlg.element = e;
     dlg.greyingMode = GreyingMode(s, e);
@@ -71,12 +86,12 @@ int EditElementProperties(int) {
         if (!Accepted(dlg))
             return RTNORM;
         if (!s->startConnector || s->currentConnector == -1) {
-            WriteCurrent(e);
+            WriteWithChildren(e);
             return RTNORM;
         }
         e->SetEdited();
         if (e->FitToConnector(s->startConnector, s->currentConnector) == 0)
-            WriteCurrent(e);
+            WriteWithChildren(e);
         else
             PrintCommandMessage(kRefitFailedMessage);
         return RTNORM;
@@ -89,15 +104,13 @@ int EditElementProperties(int) {
             PrintCommandMessage(kRefitFailedMessage);
             return RTNORM;
         }
-        UpdateHostedChildren(e);
-        WriteCurrent(e);
+        WriteWithChildren(e);
         return RTNORM;
     }
     dlg.greyingMode = kGreyEveryJoint;
     if (!Accepted(dlg))
         return RTNORM;
     e->SetEdited();
-    UpdateHostedChildren(e);
-    WriteCurrent(e);
+    WriteWithChildren(e);
     return RTNORM;
 }

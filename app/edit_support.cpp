@@ -3,8 +3,11 @@
 #include "aced_input.h"
 #include "app/current_element.h"
 #include "app/doc_state.h"
+#include "app/place_support.h"
+#include "core/entity_handles.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
+#include "core/message_numbers.h"
 #include "core/placement_geometry.h"
 #include "core/refit_joint.h"
 
@@ -23,6 +26,20 @@ LObject* ReloadCurrentElement() {
     LDocState* s = CurrentDocState;
     if (!s)
         return nullptr;
+    if (!ads_name_nil(s->currentEntity) && !EntityExists(s->currentEntity)) {
+        // The insert was erased: the copy in memory must not act on the
+        // drawing (its joints name neighbours that no longer join it).  The
+        // pending start point stays.
+        DestroyElement(s->current);
+        s->current = nullptr;
+        DestroyElement(s->neighbour);
+        s->neighbour = nullptr;
+        s->selectionState = kNoCurrentElement;
+        s->currentConnector = -1;
+        s->neighbourConnector = -1;
+        PrintCommandMessage(kMsgNoCurrentElement);
+        return nullptr;
+    }
     SelectCurrentElement(s->currentEntity);
     return s->current;
 }

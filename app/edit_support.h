@@ -25,7 +25,9 @@ enum class PickResult { kPicked, kCancelled, kNothing };
 PickResult PickEntity(ads_name out);
 
 // The current element reloaded from the current entity (see
-// SelectCurrentElement); null when there is none.
+// SelectCurrentElement); null when there is none.  When the current insert
+// was erased, the element in memory is dropped and the user told that there
+// is no current element.
 LObject* ReloadCurrentElement();
 
 // Writes the current element fully, makes its insert the current entity and

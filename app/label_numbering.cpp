@@ -73,7 +73,9 @@ void WriteLabelNumber(const ads_name insert, int16_t i, int32_t number, int16_t 
     DestroyElement(e);
 }
 
-// Every pending label, in list order, with the group counter k.
+// Every pending label, in list order, with the group counter k.  A label
+// whose place is unchanged is written again only when the highest number
+// under the provisional ones moved.
 void ApplyAllPending(LDocState* s, int16_t all) {
     LListIndex& index = s->pendingIndex;
     index.TakeDirty();
@@ -82,7 +84,7 @@ void ApplyAllPending(LDocState* s, int16_t all) {
     for (LListEntry* e = &s->pendingLabels; !e->IsEnd(); e = e->next.get()) {
         if (e->tag)
             ++k;
-        bool keep = all == 0 && !e->dirty && e->number == k;
+        bool keep = all == 0 && !e->dirty && e->number == k && s->pendingBase == s->highestLabelNumber;
         e->dirty = 0;
         if (!keep) {
             e->number = k;
@@ -93,6 +95,7 @@ void ApplyAllPending(LDocState* s, int16_t all) {
         else if (LListIndex::Group* g = index.FindGroup(k))
             g->tail = e;
     }
+    s->pendingBase = s->highestLabelNumber;
 }
 
 // The pending groups whose number is no longer their place in the list
@@ -140,6 +143,10 @@ LListEntry* AddNumberedLabel(LObject* element, int16_t i, const char* tag, const
         int32_t top = n;
         while (index.FindGroup(top))
             ++top;
+        // A group pushed above the highest number raises it, so that the
+        // provisional numbers of the pending labels stay clear of it.
+        if (top > n && top > s->highestLabelNumber)
+            s->highestLabelNumber = top;
         for (int32_t m = top - 1; m >= n; --m) {
             LListIndex::Group g = *index.FindGroup(m);
             for (LListEntry* e = g.head;; e = e->next.get()) {
@@ -166,19 +173,36 @@ void ApplyLabelNumbers(int16_t all) {
         WriteLabelNumber(e->element, e->labelIndex, e->number, kInsertNumbers, true);
         e->dirty = 0;
     }
-    if (all != 0 || s->pendingIndex.HasDirty())
+    if (all != 0 || s->pendingIndex.HasDirty() || s->pendingBase != s->highestLabelNumber)
         ApplyAllPending(s, all);
     else
         ApplyMovedPending(s);
 }
 
+void ShowListedNumbers(LObject* e) {
+    LDocState* s = CurrentDocState;
+    if (!s || !e)
+        return;
+    ads_name insert;
+    e->GetEntity(insert);
+    uint16_t labels = 0;
+    e->GetLabelCount(&labels);
+    for (int16_t i = 0; i < static_cast<int16_t>(labels); ++i) {
+        if (const LListEntry* n = s->numberedIndex.FindLabel(insert, i))
+            e->SetLabelNumber(n->number, i);
+        else if (const LListEntry* p = s->pendingIndex.FindLabel(insert, i))
+            e->SetLabelNumber(s->highestLabelNumber + p->number, i);
+    }
+}
+
 // Asks the number of a label with the proposal p + offset; the answer's
-// status, with the value in *value.
+// status, with the value in *value, which lies above the offset.
 static int AskNumber(int32_t proposal, int32_t offset, int* value) {
     std::wstring prompt = ToWide(FormatMessageNumber(kMsgNumberPrompt, {static_cast<int>(proposal + offset)}).c_str());
     acedInitGet(RSG_NOZERO | RSG_NONEG, L"Quit");
     int status = acedGetInt(prompt.c_str(), value);
-    while (status == RTNORM && *value < offset) {
+    // The offset itself would be relative number 0, which no label carries.
+    while (status == RTNORM && *value <= offset) {
         acutPrintf(L"%ls", ToWide(CommandMessage(kMsgNumberTooLow)).c_str());
         acedInitGet(RSG_NOZERO | RSG_NONEG, nullptr);
         status = acedGetInt(prompt.c_str(), value);
@@ -217,12 +241,14 @@ int16_t NumberLabel(LObject* e, int16_t i) {
     int16_t placed = PlaceLabel(e, i);
     e->SetLabelNumber(kept, i);
     if (placed != 0) {
+        ShowListedNumbers(e);
         e->Insert(kInsertLabels);
         return placed;
     }
     int value = 0;
     int status = AskNumber(proposal, offset, &value);
     if (status == RTKWORD) {
+        ShowListedNumbers(e);
         e->Insert(kInsertLabels);
         s->numberingStop = 1;
         return -1;

@@ -26,6 +26,11 @@ LListEntry* AddNumberedLabel(LObject* element, int16_t i, const char* tag, const
 // the pending labels whose provisional number changed (every pending label
 // when all is 1).
 void ApplyLabelNumbers(int16_t all);
+// Gives each label of the element the number its list entry holds (the
+// provisional one above the highest for a pending label), before the
+// element is written: the lists may have moved its numbers while this
+// copy was being numbered.
+void ShowListedNumbers(LObject* element);
 // Places label i of the element and asks its number (prompt 190, "Quit").
 // 0 numbered; -1 not numbered (left out of the bill, not listed, "Quit");
 // else the label placement's result (-2, 200).

@@ -193,4 +193,5 @@ void ClearMaterialLists() {
     s->numberedIndex.Reset();
     s->highestLabelNumber = 0;
     s->lastLabelNumber = 0;
+    s->pendingBase = 0;
 }

@@ -62,8 +62,10 @@ int16_t VisitElement(const ads_name start, ads_name visited, const char* tag, in
             last = (option & kWalkNoQuestions) ? PlaceLabel(e, i) : NumberLabel(e, i);
             if (last == kWalkSelect) {
                 // The labels numbered before are written with the element.
-                if (i > 0)
+                if (i > 0) {
+                    ShowListedNumbers(e);
                     e->Insert(kInsertNumbers);
+                }
                 DestroyElement(e);
                 return kWalkSelect;
             }
@@ -76,6 +78,7 @@ int16_t VisitElement(const ads_name start, ads_name visited, const char* tag, in
                 c->MakeSizeText();
         }
     }
+    ShowListedNumbers(e);
     e->Insert(kInsertAll);
     if (Stopped()) {
         DestroyElement(e);

@@ -23,3 +23,5 @@ DescriptionText& DescriptionText::Option(const char* item) {
 }
 
 char* DescriptionText::NewBuffer() const { return NewTextBuffer(text, kDescriptionSize); }
+
+char* DescriptionText::NewCutBuffer() const { return NewCutTextBuffer(text, kDescriptionSize); }

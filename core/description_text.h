@@ -20,6 +20,9 @@ public:
     const std::string& Text() const { return text; }
     // The text as a new description buffer (freed with delete[]).
     char* NewBuffer() const;
+    // The text cut to fit the description buffer of kDescriptionSize
+    // characters (freed with delete[]).
+    char* NewCutBuffer() const;
 
 private:
     std::string text;

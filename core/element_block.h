@@ -1,7 +1,8 @@
 // The bracket around the drawing of an element's block: opened at the
 // element's origin when made, closed by Close (or when it goes out of scope
 // on an early return).  One error rule for every class: MakeBlock answers
-// 0 when the host named the block, else -1 with the name left empty.
+// 0 when the host started and named the block, else -1 with the name left
+// empty.
 #pragma once
 
 #include <cstddef>
@@ -20,4 +21,5 @@ private:
     char* name;
     size_t nameSize;
     bool open = true;
+    bool begun = false;  // the host started the block
 };

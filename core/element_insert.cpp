@@ -55,7 +55,9 @@ static int16_t TakeNewInsert(LObject* e, const ads_name made) {
 
 static int16_t InsertOwnBlock(LObject* e) {
     char name[kBlockNameSize] = "";
-    e->MakeBlock(name);
+    // No insert of a block the host did not make.
+    if (e->MakeBlock(name) != 0 || name[0] == '\0')
+        return -1;
     const LSystemRecord& r = e->System();
     std::wstring block = ToWide(name), linetype = ToWide(r.penLinetype[0]), layer = ToWide(r.penLayer[0]);
     AcGeScale3d s;
@@ -147,8 +149,8 @@ static int16_t InsertUserBlock(LObject* e) {
 static int16_t UpdateInsert(LObject* e, uint16_t flags) {
     bool ownBlock = (e->GetKind() & kKindUserBlock) == 0;
     char name[kBlockNameSize] = "";
-    if ((flags & kInsertNewBlock) && ownBlock)
-        e->MakeBlock(name);
+    // A block the host did not make leaves the insert on its old one.
+    bool newBlock = (flags & kInsertNewBlock) && ownBlock && e->MakeBlock(name) == 0 && name[0] != '\0';
     resbuf* list = acdbEntGetX(e->entity, ElementAppFilter());
     if (!list)
         return -1;
@@ -170,7 +172,7 @@ static int16_t UpdateInsert(LObject* e, uint16_t flags) {
             InsertAfter(layer, acutBuildList(6, ToWide(r.penLinetype[0]).c_str(), 0));
     }
     resbuf* block = FindGroup(list, 2);
-    if (result == 0 && (flags & kInsertNewBlock) && ownBlock) {
+    if (result == 0 && newBlock) {
         if (block)
             SetGroupText(block, name);
         else

@@ -19,6 +19,7 @@ constexpr int kPromptLabelPosition = 165;
 constexpr int kMsgDoesNotFit = 166;
 constexpr int kPromptPathPoint = 169;
 constexpr int kMsgPathCannotTurn = 170;
+constexpr int kMsgFirstNumberRange = 173;
 constexpr int kMsgNoLayer = 174;
 constexpr int kMsgNoTag = 175;
 constexpr int kPromptFlowLabel = 177;

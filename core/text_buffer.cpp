@@ -11,6 +11,19 @@ char* NewTextBuffer(const std::string& text, size_t leastSize) {
     return out;
 }
 
+char* NewCutTextBuffer(const std::string& text, size_t size) {
+    if (size == 0)
+        size = 1;
+    size_t n = text.size() < size - 1 ? text.size() : size - 1;
+    // Back off over continuation bytes to the start of the cut character.
+    if (n < text.size())
+        while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
+            --n;
+    char* out = new char[size]();
+    std::memcpy(out, text.data(), n);
+    return out;
+}
+
 std::string FormatText(const char* format, ...) {
     va_list args;
     va_start(args, format);

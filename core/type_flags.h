@@ -31,4 +31,7 @@ enum TypeFlag : uint32_t {
     kTypeLabelsAwayFromOutline = 1u << 7,
     // Fitted between two elements, it first takes the size of each end.
     kTypeFitsBothEnds = 1u << 8,
+    // The airflow label command labels it (ducts, dampers and the air
+    // terminals that sit in a run).
+    kTypeFlowLabel = 1u << 9,
 };

@@ -9,6 +9,9 @@
 #include "ads_entity.h"
 #include "app/edit_support.h"
 #include "core/element_load.h"
+#include "core/element_ptr.h"
+#include "core/entity_handles.h"
+#include "core/resbuf_dump.h"
 #include "core/lcustom.h"
 #include "core/string_convert.h"
 #include "io/io.h"
@@ -255,6 +258,44 @@ TEST_F(EditCommandsTest, MoveNeedsAnotherFreeConnectorOnTheNeighbour) {
     EXPECT_GT(before.x, 0.0);
 }
 
+// The current duct erased: no command acts on its copy in memory, and its
+// neighbour keeps its joint record.
+TEST_F(EditCommandsTest, AnErasedCurrentElementIsNoLongerCurrent) {
+    std::vector<std::string> run = LayRun(2);
+    // The neighbour's data as stored, joint record and all.
+    auto StoredFirst = [&] {
+        ads_name first;
+        std::string out;
+        if (acdbHandEnt(ToWide(run[0].c_str()).c_str(), first) != RTNORM)
+            return out;
+        resbuf* list = acdbEntGetX(first, ProgramAppFilter());
+        for (const resbuf* rb = list; rb; rb = rb->rbnext)
+            out += DescribeResbuf(rb);
+        acutRelRb(list);
+        return out;
+    };
+    MakeCurrent(run[1]);
+    ads_name erased;
+    ASSERT_EQ(acdbHandEnt(ToWide(run[1].c_str()).c_str(), erased), RTNORM);
+    ASSERT_EQ(acdbEntDel(erased), RTNORM);
+    std::string joint = StoredFirst();
+    auto before = StoredElements();
+    for (int code : {kLrot, kLplane, kLmove, kLprop}) {
+        SCOPED_TRACE(code);
+        Transcript();
+        Run(code, "accept\n");
+        EXPECT_TRUE(Said("There is no current element"));
+        EXPECT_EQ(StoredFirst(), joint);
+        auto after = StoredElements();
+        ASSERT_EQ(after.size(), before.size());
+        for (size_t i = 0; i < after.size(); ++i) {
+            EXPECT_EQ(after[i].values, before[i].values);
+            EXPECT_EQ(after[i].joined, before[i].joined);
+        }
+    }
+    EXPECT_EQ(state->current, nullptr);
+}
+
 // A lone duct on the start point refits to the start connector, the end
 // duct of two to its neighbour: the fixed end stays, the middle moves by
 // half the change.
@@ -271,6 +312,33 @@ TEST_F(EditCommandsTest, PropertiesOnTheStartPointOrWithOneJointKeepTheFixedEnd)
         EXPECT_DOUBLE_EQ(after.x, before.x - 250);
         EXPECT_EQ(state->startConnector != nullptr, count == 1);
     }
+}
+
+// A grille on the end duct of two: the duct shortened from 1500 to 600
+// keeps its joint, and the grille is written where the shorter duct puts it.
+TEST_F(EditCommandsTest, ChildrenFollowTheirDuctAfterAPropertiesEdit) {
+    std::vector<std::string> run = LayRun(2);
+    Place(kLracs, kCsd);
+    std::string grille = HandleOf(state->currentEntity);
+    ElementPtr placed(Load(grille));
+    ASSERT_NE(placed, nullptr);
+    ads_point before;
+    placed->GetInsertionPoint(before);
+    MakeCurrent(run[1]);
+    Run(kLprop, "v2=600\naccept\n");
+    ASSERT_EQ(Look(run[1]).length, 600);
+    ElementPtr after(Load(grille));
+    ElementPtr duct(Load(run[1]));
+    ASSERT_TRUE(after && duct);
+    ads_point stored, expected;
+    after->GetInsertionPoint(stored);
+    after->SetParent(duct.get());
+    after->AlignToParent();
+    after->SetParent(nullptr);
+    after->GetInsertionPoint(expected);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_NEAR(stored[k], expected[k], 1e-6) << k;
+    EXPECT_GT(std::abs(before[0] - expected[0]) + std::abs(before[1] - expected[1]), 1.0);
 }
 
 TEST_F(EditCommandsTest, PropertiesBetweenTwoJointsGreyTheLengthAndKeepTheJoints) {

@@ -4,7 +4,13 @@
 #include <fstream>
 #include <string>
 
+#include <algorithm>
+#include <vector>
+
 #include "app/tests/module_fixture.h"
+#include "core/element_load.h"
+#include "core/element_ptr.h"
+#include "core/system_entities.h"
 #include "core/system_list.h"
 
 namespace {
@@ -29,7 +35,31 @@ protected:
     }
     // Labels only, each number asked.
     static std::string Labels(const std::string& answers) { return "1067=1\n1082=0\nok\n" + answers; }
+    // The number of every label of the drawing, ascending.
+    static std::vector<int32_t> ShownNumbers() {
+        std::vector<int32_t> out;
+        for (const EntityRef& r : SelectElementInserts()) {
+            ads_name insert = {r[0], r[1]};
+            ElementPtr e(LoadElementFromEntity(insert));
+            uint16_t labels = 0;
+            if (e)
+                e->GetLabelCount(&labels);
+            for (int16_t i = 0; i < static_cast<int16_t>(labels); ++i)
+                out.push_back(e->GetLabelNumber(i));
+        }
+        std::sort(out.begin(), out.end());
+        return out;
+    }
 };
+
+// The walk goes grille, its duct, the first duct.  The duct's description
+// typed 1 pushes the grille's 1 up to 2; the first duct, left at "Quit",
+// shows a provisional number above both.
+TEST_F(NumberingCommandTest, APushedNumberIsNeverShownAgainAsAProvisionalOne) {
+    Lay(0);
+    Run(kLdim, Labels("@0,500\n\n@0,500\n1\n@0,500\nQuit\n"));
+    EXPECT_EQ(ShownNumbers(), (std::vector<int32_t>{1, 2, 3})) << Transcript();
+}
 
 TEST_F(NumberingCommandTest, TypingTheProposalCountsLikeAnEmptyAnswer) {
     Lay(0);
@@ -51,6 +81,41 @@ TEST_F(NumberingCommandTest, ANumberBelowTheOffsetIsRefusedAndQuitIsNoLongerOffe
     // takes the proposal; the next element is reached.
     EXPECT_NE(t.find("Label number <100>: \n"), std::string::npos) << t;
     EXPECT_NE(t.find("Label number <101>"), std::string::npos) << t;
+}
+
+// The offset itself would be relative number 0, below the first number.
+TEST_F(NumberingCommandTest, TheOffsetItselfIsRefusedLikeANumberBelowIt) {
+    Lay(99);
+    Run(kLdim, Labels("@0,500\n99\n\n@0,500\nQuit\n"));
+    std::string t = Transcript();
+    EXPECT_NE(t.find("Label number <100>: 99\nThe number cannot be below"), std::string::npos) << t;
+    EXPECT_EQ(ShownNumbers().front(), 1) << t;
+}
+
+// A straight duct of 4000 in pieces of 1500: three labels, the last one
+// (the rest piece of 1000) a description of its own.  Typing 1 for it
+// pushes the first two up to 2; the duct must show what its entries hold.
+TEST_F(NumberingCommandTest, AnElementsOwnLabelsShowTheirPushedNumbers) {
+    SetStart(0, 0, 0, kShapeRect, 400, 300);
+    Place(kLnvl, 1);
+    {
+        ElementPtr duct(LoadElementFromEntity(state->currentEntity));
+        ASSERT_NE(duct, nullptr);
+        const double v[] = {400, 300, 4000, -1, 1500};
+        duct->SetParams(v);
+        duct->Insert(15);
+        uint16_t labels = 0;
+        duct->GetLabelCount(&labels);
+        ASSERT_EQ(labels, 3);
+    }
+    Transcript();
+    Run(kLdim, Labels("@0,500\n\n@0,500\n\n@0,500\n1\n"));
+    ElementPtr duct(LoadElementFromEntity(state->currentEntity));
+    ASSERT_NE(duct, nullptr);
+    std::string t = Transcript();
+    EXPECT_EQ(duct->GetLabelNumber(0), 2) << t;
+    EXPECT_EQ(duct->GetLabelNumber(1), 2) << t;
+    EXPECT_EQ(duct->GetLabelNumber(2), 1) << t;
 }
 
 TEST_F(NumberingCommandTest, QuitKeepsTheLabelUnnumberedAndEndsTheRun) {

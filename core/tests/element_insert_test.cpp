@@ -118,6 +118,41 @@ TEST_F(SavedJointTest, InsertFlagsUpdateOnlyWhatTheyName) {
     EXPECT_STREQ(back->HandleText(), handle.c_str());  // updated in place
 }
 
+// An element whose block the host did not make: never inserted, and an
+// insert it already has keeps the block it shows.
+TEST_F(SavedJointTest, BlockNotMadeIsNeverInserted) {
+    struct Unmade : TestDuct {
+        bool fails = true;
+        int16_t MakeBlock(char* name) override {
+            if (!fails)
+                return TestDuct::MakeBlock(name);
+            name[0] = '\0';
+            return -1;
+        }
+    };
+    auto e = std::make_unique<Unmade>();
+    ads_name last = {0, 0};
+    int before = acdbEntLast(last);
+    std::string lastHandle = before == RTNORM ? HandleOf(last) : "";
+    EXPECT_EQ(e->Insert(0), -1);
+    ASSERT_EQ(acdbEntLast(last), before);  // nothing new in the drawing
+    if (before == RTNORM)
+        EXPECT_EQ(HandleOf(last), lastHandle);
+    EXPECT_STREQ(e->HandleText(), "0");
+
+    e->fails = false;
+    ASSERT_EQ(e->Insert(0), 0);
+    std::string block = GroupText(e->entity, 2);
+    ASSERT_FALSE(block.empty());
+    e->fails = true;
+    e->SetFlow(450);
+    EXPECT_EQ(e->Insert(3), 0);
+    EXPECT_EQ(GroupText(e->entity, 2), block);
+    ElementPtr back = Load(e->HandleText());
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->GetFlow(), 450);  // the rest of the update is written
+}
+
 TEST_F(SavedJointTest, UserBlockElementInsertedAndRebuiltWithItsBlockAndScale) {
     InitTypeTables();
     SetElementMaker(nullptr);  // the real factory

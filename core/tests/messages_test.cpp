@@ -202,9 +202,10 @@ TEST_F(ShippedMessages, FormattedEntriesTakeWhatTheirCallersPass) {
     EXPECT_TRUE(MessageFormatMatches(MessageText(188), {6000.0, 7500.0})); // piece length, length
     EXPECT_TRUE(MessageFormatMatches(MessageText(190), {101}));           // proposed label number
     EXPECT_TRUE(MessageFormatMatches(MessageText(189), {1e9, 20000}));    // run length, most pieces
+    EXPECT_TRUE(MessageFormatMatches(MessageText(173), {32767}));         // highest first label number
     // Every other text has no conversion, so it prints as it stands.
     for (int number = 0; number < kMessageCount; ++number) {
-        if (number == 67 || number == 148 || number == 188 || number == 189 || number == 190)
+        if (number == 67 || number == 148 || number == 173 || number == 188 || number == 189 || number == 190)
             continue;
         EXPECT_TRUE(MessageFormatMatches(MessageText(number), {})) << number;
     }

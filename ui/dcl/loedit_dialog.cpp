@@ -1,6 +1,7 @@
-// The properties dialog: the tiles filled from the element's type
-// descriptor, every change read back into the element at once, the
-// piece-length question on accept and the element restored on cancel.
+// The properties dialog: the tiles filled from the element's kinds and
+// choices, every change read back into the element at once (and the lists
+// and greying brought up to date after it), the piece-length question on
+// accept and the element restored on cancel.
 #include "ui/dcl/loedit_dialog.h"
 
 #include <algorithm>
@@ -12,7 +13,6 @@
 #include "core/messages.h"
 #include "core/string_convert.h"
 #include "core/type_descriptor.h"
-#include "core/type_tables.h"
 #include "mfc.h"
 #include "ui/dcl/properties_layout.h"
 
@@ -29,10 +29,10 @@ constexpr int16_t kNotListed = 1;
 constexpr int kPieceLengthQuestion = 188;
 
 // The row of a list whose value equals v, or -1.
-int RowOf(const double* list, int count, double v) {
-    for (int row = 0; list && row < count; ++row)
+int RowOf(const std::vector<double>& list, double v) {
+    for (size_t row = 0; row < list.size(); ++row)
         if (list[row] == v)
-            return row;
+            return static_cast<int>(row);
     return -1;
 }
 
@@ -52,6 +52,8 @@ int LOEditDlg::ShownParamCount() const {
 
 bool LOEditDlg::IsSwitch(int i) const { return descriptor && descriptor->switchParam == i; }
 
+int16_t LOEditDlg::Kind(int i) const { return element->ParamKind(static_cast<int16_t>(i)); }
+
 void LOEditDlg::TakeWorkingValues() {
     double* values = nullptr;
     if (element && element->GetParams(&values) == 0 && values)
@@ -69,6 +71,9 @@ int16_t LOEditDlg::Init() {
     if (!descriptor || working.empty() || TakeSnapshot(element, &saved) != 0)
         return -1;
     shownRows.assign(working.size(), -1);
+    choices.assign(working.size(), LParamChoices{});
+    valueOff.assign(working.size(), 0);
+    captionOff.assign(working.size(), 0);
     name = descriptor->dialogKey;
     return 0;
 }
@@ -81,8 +86,7 @@ int16_t LOEditDlg::SetupTiles() {
     SetTileString("l2", element->System().tag);
     SetTileSlide("sld", descriptor->slideName);
     SetTileString("dbjegy", element->listingFlag == kNotListed ? "0" : "1");
-    FillLists();
-    GreyParams();
+    RefreshTiles(true);
     if (saved.hasUserText)
         SetTileString("msg", saved.userText.c_str());
     for (int i = 0; i < ShownParamCount(); ++i)
@@ -98,39 +102,28 @@ int16_t LOEditDlg::SetupTiles() {
     return 0;
 }
 
-// The lists of the list kinds, and the modes of the kinds that set one.
-void LOEditDlg::FillLists() {
+void LOEditDlg::RefreshTiles(bool opening) {
+    FillLists(opening);
+    GreyParams();
+}
+
+// The list tiles, from the element's choices; a list the element did not
+// change is left alone, so its shown row stays.
+void LOEditDlg::FillLists(bool opening) {
     for (int i = 0; i < ShownParamCount(); ++i) {
         if (IsSwitch(i))
             continue;
-        std::string key = SeriesKey("v", i);
-        int count = DescValueCount(descriptor, i);
-        switch (DescKind(descriptor, i)) {
-        case kParamDiameter:
-            SetTileListDoubles(key.c_str(), kStandardDiameterCount, StandardDiameters);
-            break;
-        case kParamList:
-            SetTileListDoubles(key.c_str(), count, DescValues(descriptor, i));
-            break;
-        case kParamPercent:
-            SetTileListPercent(key.c_str(), count, DescValues(descriptor, i));
-            break;
-        case kParamTextChoice:
-            SetTileList(key.c_str(), count, DescTexts(descriptor, i));
-            break;
-        case kParamLabelled:
-            SetTileList(key.c_str(), count, DescLabels(descriptor, i));
-            break;
-        case kParamDisabled:
-            DisableTile(key.c_str());
-            break;
-        case kParamEnabled:
-            EnableTile(key.c_str());
-            break;
-        default:
-            break;
+        LParamChoices now = ElementChoices(element, static_cast<int16_t>(i));
+        LParamChoices& filled = choices[static_cast<size_t>(i)];
+        bool changed = opening || now.kind != filled.kind || now.items != filled.items;
+        if (changed && IsListKind(now.kind)) {
+            std::vector<const char*> texts;
+            for (const std::string& item : now.items)
+                texts.push_back(item.c_str());
+            SetTileList(SeriesKey("v", i).c_str(), static_cast<int>(texts.size()), texts.data());
+            shownRows[static_cast<size_t>(i)] = -1;
         }
-        shownRows[static_cast<size_t>(i)] = -1;
+        filled = std::move(now);
     }
 }
 
@@ -138,15 +131,14 @@ void LOEditDlg::ShowParam(int i, int radioGroup) {
     std::string key = SeriesKey("v", i);
     double v = working[static_cast<size_t>(i)];
     int& shown = shownRows[static_cast<size_t>(i)];
-    int count = DescValueCount(descriptor, i);
-    switch (DescKind(descriptor, i)) {
+    const LParamChoices& rows = choices[static_cast<size_t>(i)];
+    int count = static_cast<int>(rows.items.size());
+    switch (Kind(i)) {
     case kParamDiameter:
-        shown = RowOf(StandardDiameters, kStandardDiameterCount, v);
-        break;
     case kParamList:
     case kParamPercent:
     case kParamLabelled:
-        shown = RowOf(DescValues(descriptor, i), count, v);
+        shown = RowOf(rows.values, v);
         break;
     case kParamTextChoice:
         shown = v >= 1.0 && v <= count ? static_cast<int>(v) - 1 : -1;
@@ -167,8 +159,11 @@ void LOEditDlg::ShowParam(int i, int radioGroup) {
 void LOEditDlg::ReadParam(int i, int radioGroup) {
     std::string key = SeriesKey("v", i);
     double& v = working[static_cast<size_t>(i)];
-    int count = DescValueCount(descriptor, i);
-    int kind = DescKind(descriptor, i);
+    if (valueOff[static_cast<size_t>(i)])
+        return;  // greyed: the user cannot have changed it
+    const LParamChoices& rows = choices[static_cast<size_t>(i)];
+    int count = static_cast<int>(rows.items.size());
+    int kind = Kind(i);
     switch (kind) {
     case kParamDiameter:
     case kParamList:
@@ -184,10 +179,8 @@ void LOEditDlg::ReadParam(int i, int radioGroup) {
             v = row >= 0 && row < count ? row + 1 : 0;
             return;
         }
-        const double* list = kind == kParamDiameter ? StandardDiameters : DescValues(descriptor, i);
-        int rows = kind == kParamDiameter ? kStandardDiameterCount : count;
-        if (list && row >= 0 && row < rows)
-            v = list[row];
+        if (row >= 0 && row < static_cast<int>(rows.values.size()))
+            v = rows.values[static_cast<size_t>(row)];
         return;
     }
     case kParamRadio:
@@ -209,7 +202,7 @@ void LOEditDlg::ShowValues() {
             continue;
         SetTileString(SeriesKey("p", i).c_str(), DescCaption(descriptor, i));
         ShowParam(i, radioGroup);
-        if (DescKind(descriptor, i) == kParamRadio)
+        if (Kind(i) == kParamRadio)
             ++radioGroup;
     }
     int s = descriptor->switchParam;
@@ -246,7 +239,7 @@ void LOEditDlg::ReadValues() {
         if (IsSwitch(i))
             continue;
         ReadParam(i, radioGroup);
-        if (DescKind(descriptor, i) == kParamRadio)
+        if (Kind(i) == kParamRadio)
             ++radioGroup;
     }
     int s = descriptor->switchParam;
@@ -255,12 +248,11 @@ void LOEditDlg::ReadValues() {
     element->listingFlag = GetTileInt("dbjegy") != 0 ? 0 : kNotListed;
     ReadAirflows();
     SetElementUserText(element, TextOf(*this, "msg").c_str());
-    int16_t changed = element->SetParams(working.data());
+    element->SetParams(working.data());
     TakeWorkingValues();
-    if (changed != 0) {
-        FillLists();
-        GreyParams();  // a refill must not wake a greyed tile
-    }
+    // Whatever SetParams reports, the element's choices and kinds may
+    // follow its new values.
+    RefreshTiles(false);
 }
 
 bool LOEditDlg::PieceLengthRule(double* standard, int* lengthParam, int* pieceParam) const {
@@ -306,16 +298,33 @@ void LOEditDlg::Apply() {
     working[length] = standard;
     element->SetParams(working.data());
     TakeWorkingValues();
+    RefreshTiles(false);
     ShowValues();
 }
 
+// Greyed: a parameter the joints fix (caption and value), or one the
+// element disables (kind -10, the value).  Everything else is woken again
+// when the dialog disabled it before, and a kind -11 tile always, so a
+// joint's greying outlasts any refill.
 void LOEditDlg::GreyParams() {
     std::vector<int16_t> flags = GreyedParams(element, greyingMode);
-    for (int i = 0; i < ShownParamCount() && i < static_cast<int>(flags.size()); ++i)
-        if (flags[static_cast<size_t>(i)]) {
-            DisableTile(SeriesKey("p", i).c_str());
-            DisableTile(SeriesKey("v", i).c_str());
-        }
+    for (int i = 0; i < ShownParamCount(); ++i) {
+        size_t k = static_cast<size_t>(i);
+        bool greyed = k < flags.size() && flags[k] != 0;
+        int16_t kind = Kind(i);
+        bool off = greyed || kind == kParamDisabled;
+        std::string caption = SeriesKey("p", i), value = SeriesKey("v", i);
+        if (greyed)
+            DisableTile(caption.c_str());
+        else if (captionOff[k])
+            EnableTile(caption.c_str());
+        if (off)
+            DisableTile(value.c_str());
+        else if (valueOff[k] || kind == kParamEnabled)
+            EnableTile(value.c_str());
+        captionOff[k] = greyed;
+        valueOff[k] = off;
+    }
 }
 
 int16_t LOEditDlg::OnCancel() {

@@ -1,10 +1,13 @@
 // LOEditDlg: the properties dialog of one element.
 //
-// Everything it shows comes from the element's type descriptor: the dialog
-// key, the parameters with the kind of tile each has, their value lists and
-// captions, and the airflow entries.  Every tile change goes straight into
-// the element through SetParams, so the element's own catalogue rules show
-// while the user edits; cancelling puts back everything the dialog changed.
+// The type descriptor gives the dialog key, the captions and the airflow
+// entries; the element itself gives the kind of tile of each parameter and
+// its choices (LObject::ParamKind, ParamChoiceCount, ParamChoices), which
+// may differ from its type's row and change with its values.  Every tile
+// change goes straight into the element through SetParams, after which the
+// lists and the greying follow the element again, so its own catalogue
+// rules show while the user edits; cancelling puts back everything the
+// dialog changed.
 #pragma once
 
 #include <cstdint>
@@ -25,6 +28,17 @@ constexpr int16_t kGreyEveryJoint = -2;     // every connector's, and the fixed 
 // The parameters the dialog greys for the element in a greying mode: one
 // flag per element parameter.
 std::vector<int16_t> GreyedParams(LObject* element, int16_t greyingMode);
+
+// The rows of a parameter's list tile as the element offers them: its kind,
+// the texts shown and, for the kinds that choose a number, the number of
+// each row (kind -3 chooses by position: row + 1).
+struct LParamChoices {
+    int16_t kind = 0;
+    std::vector<std::string> items;
+    std::vector<double> values;
+};
+bool IsListKind(int16_t kind);
+LParamChoices ElementChoices(const LObject* element, int16_t i);
 
 // What the dialog may change in an element, kept to put it back on cancel.
 struct LElementSnapshot {
@@ -72,7 +86,12 @@ private:
     // element's own count.
     int ShownParamCount() const;
     bool IsSwitch(int i) const;
-    void FillLists();
+    int16_t Kind(int i) const;
+    // Fills the list tiles whose rows the element changed (every one when
+    // opening) and greys or wakes the tiles as the element and the joints
+    // decide.
+    void RefreshTiles(bool opening);
+    void FillLists(bool opening);
     void ShowParam(int i, int radioGroup);
     void ReadParam(int i, int radioGroup);
     void ShowAirflows();
@@ -89,6 +108,11 @@ private:
     int16_t paramCount = 0;
     std::vector<double> working;
     std::vector<int> shownRows;  // by parameter: the list row last shown, -1 none
+    std::vector<LParamChoices> choices;  // by parameter: the rows last filled
+    // By parameter: the value tile, and the caption, the dialog disabled;
+    // a disabled tile is never read back.
+    std::vector<char> valueOff;
+    std::vector<char> captionOff;
     LElementSnapshot saved;
 };
 

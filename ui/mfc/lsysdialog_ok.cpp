@@ -1,7 +1,11 @@
 // The air-system dialog's OK and Cancel: the checks that keep it open, and
 // the record fields and layers written when it closes.
+#include <cstdint>
+
+#include "aced_input.h"
 #include "core/system_layers.h"
 #include "core/layer_names.h"
+#include "core/message_format.h"
 #include "core/message_numbers.h"
 #include "core/system_list.h"
 #include "core/system_record.h"
@@ -14,6 +18,9 @@ namespace {
 constexpr int kNumberChars = 63;
 constexpr int kTagChars = 4;
 constexpr int kNameChars = 63;
+// Label numbers are stored in 16-bit groups of the elements' records: a
+// first number above this would leave every label without its number.
+constexpr int kHighestFirstNumber = INT16_MAX;
 
 std::string Narrow(const CString& text) { return text.toUtf8(); }
 
@@ -42,8 +49,13 @@ bool LSysDialog::ReadRecordFields() {
     CopyFieldText(record.tag, ControlText(tagBox, kTagChars).c_str());
     CopyFieldText(record.name, ControlText(nameBox, kNameChars).c_str());
     int firstNumber = 0;
-    if (ReadWhole(firstNumberBox, kNumberChars, firstNumber))
+    if (ReadWhole(firstNumberBox, kNumberChars, firstNumber)) {
+        if (firstNumber > kHighestFirstNumber) {
+            acedAlert(WideText(FormatMessageNumber(kMsgFirstNumberRange, {kHighestFirstNumber}).c_str()).c_str());
+            return false;
+        }
         record.labelNumberOffset = firstNumber < 2 ? 0 : firstNumber - 1;
+    }
     if (mode != kSysNew)
         return true;
     if (!IsUsableTag(record.tag)) {

@@ -1,5 +1,7 @@
 #include "elements/tv/ltv.h"
 
+#include <memory>
+
 #include <gtest/gtest.h>
 
 #include "core/messages.h"
@@ -47,8 +49,11 @@ TEST_F(TvFamily, DefaultRowsAndFactoryBounds) {
     EXPECT_EQ(TypeDefaults(kTvFamily, 0), nullptr);
     EXPECT_EQ(TypeDefaults(kTvFamily, 18), nullptr);
     EXPECT_EQ(TypeDefaults(kTvFamily, 17)[3], 1);
-    for (int16_t s : {0, 18, 17})
+    for (int16_t s : {0, 18})
         EXPECT_EQ(CreateElement(kTvFamily, s), nullptr) << s;
+    std::unique_ptr<LObject> last(CreateElement(kTvFamily, 17));
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->GetSubtype(), 17);
 }
 
 TEST_F(TvFamily, EveryRowDescribesItsParameters) {

@@ -188,6 +188,27 @@ TEST_F(LOEditDlgTest, ListsAreRefilledWhenTheElementChangesThem) {
     EXPECT_TRUE(Enabled("v8"));
 }
 
+// A refill wakes the tiles the element enables, never those a joint fixes.
+TEST_F(LOEditDlgTest, AJointsGreyingOutlastsARefill) {
+    dlg.greyingMode = 0;
+    ASSERT_EQ(Run("v1=2\naccept\n"), 0);
+    EXPECT_EQ(Tile("v1")->items.size(), 4u);
+    EXPECT_FALSE(Enabled("v0"));
+    EXPECT_FALSE(Enabled("p0"));
+    EXPECT_TRUE(Enabled("v8"));
+}
+
+// A disabled tile is not read back: its value is not rounded to the whole
+// number the tile would read as.
+TEST_F(LOEditDlgTest, DisabledTilesKeepTheirValuesExactly) {
+    element->values[kDisabled] = 7.5;
+    dlg.greyingMode = 1;  // greys the free number
+    element->values[kFree] = 2.5;
+    ASSERT_EQ(Run("v1=1\naccept\n"), 0);
+    EXPECT_EQ(element->values[kDisabled], 7.5);
+    EXPECT_EQ(element->values[kFree], 2.5);
+}
+
 TEST_F(LOEditDlgTest, AValueOffTheListKeepsItsValueWhileOtherTilesChange) {
     element->values[kDiameter] = 205;  // not a standard diameter
     ASSERT_EQ(Run("v9=5\naccept\n"), 0);

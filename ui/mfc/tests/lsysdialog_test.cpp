@@ -143,6 +143,17 @@ TEST_F(SysDialogTest, FirstLabelNumberGivesTheOffset) {
     }
 }
 
+// Label numbers are stored in 16 bits: a first number beyond them would
+// leave every label without its number.
+TEST_F(SysDialogTest, AFirstLabelNumberBeyondTheStoredRangeIsRefused) {
+    SysProbe dialog;
+    INT_PTR ended = 0;
+    std::string transcript = Run(dialog, "1000=zl1\n1010=50000\nok\n1010=32768\nok\n1010=32767\nok\n", &ended);
+    EXPECT_EQ(Count(transcript, "between 1 and 32767"), 2u) << transcript;
+    EXPECT_EQ(ended, IDOK);
+    EXPECT_EQ(record.labelNumberOffset, 32766);
+}
+
 TEST_F(SysDialogTest, ExistingSystemShowsItsRecordAndProposesNothing) {
     CreateLayer(1, L"P0", database);
     snprintf(record.tag, sizeof record.tag, "ZL1");

@@ -1,0 +1,288 @@
+// "C:lcopy" and "C:lmirror": a selection of a network copied to another
+// place, or mirrored about a line, as new elements of one air system.  An
+// element is placed anew (a new block and insert) and the copies are then
+// linked among themselves through the map of source handles to copies;
+// the selected entities stay as they were.
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "acdb_objects.h"
+#include "aced_input.h"
+#include "ads_entity.h"
+#include "app/command_bodies.h"
+#include "app/copy_links.h"
+#include "app/doc_state.h"
+#include "app/model_space.h"
+#include "app/selection_set.h"
+#include "core/element_factory.h"
+#include "core/element_load.h"
+#include "core/element_ptr.h"
+#include "core/entity_handles.h"
+#include "core/handle_map.h"
+#include "core/insert_flags.h"
+#include "core/labels.h"
+#include "core/mirror_geometry.h"
+#include "core/messages.h"
+#include "core/string_convert.h"
+#include "core/system_list.h"
+#include "core/system_store.h"
+#include "core/xdata_list.h"
+#include "mfc.h"
+#include "ui/mfc/lcpydialog.h"
+#include "ui/mfc/lsysdialog.h"
+
+namespace {
+
+constexpr int kPromptBasePoint = 171;
+constexpr int kPromptSecondPoint = 172;
+constexpr int kPromptMirrorFirst = 186;
+constexpr int kPromptMirrorSecond = 187;
+// What the copies are written with: a new insert (update and new block),
+// then again after re-linking (update, labels, marks and dimensions); a
+// mirrored element is written whole the first time.
+constexpr uint16_t kInsertCopy = kInsertUpdate | kInsertNewBlock;
+constexpr uint16_t kInsertMirror = kInsertAll;
+constexpr uint16_t kInsertRelinked = kInsertRefresh;
+// The listing flag that label numbering leaves on an element.
+constexpr int16_t kListingPending = -1;
+
+using EntityName = std::array<long, 2>;
+
+// The two points of the command: anything but a point ends it.
+bool AskTwoPoints(int first, int second, ads_point p1, ads_point p2) {
+    if (acedGetPoint(nullptr, ToWide(CommandMessage(first)).c_str(), p1) != RTNORM)
+        return false;
+    acutPrintf(L"\n");
+    return acedGetPoint(p1, ToWide(CommandMessage(second)).c_str(), p2) == RTNORM;
+}
+
+// The tag of the first selected entity that carries one, or "".
+void FirstSystemTag(const SelectionSet& selection, char* tag, size_t room) {
+    tag[0] = '\0';
+    long n = selection.Length();
+    for (long i = 0; i < n; ++i) {
+        ads_name e;
+        if (selection.At(i, e) && GetElementSystemTag(e, tag, room) == 0 && tag[0] != '\0')
+            return;
+        tag[0] = '\0';
+    }
+}
+
+// The system the copies get: the listed one of the tag the user chose, or
+// a new one defined in the system dialog.  False when none came about.
+bool ChooseCopySystem(LDocState* s, int16_t mode, const SelectionSet& selection, LSystemRecord* out) {
+    char tag[sizeof out->tag] = "";
+    FirstSystemTag(selection, tag, sizeof tag);
+    LCpyDialog dlg(acedGetAcadFrame());
+    dlg.mode = mode;
+    dlg.systems = &s->systemList;
+    dlg.tag = CString(tag);
+    if (dlg.DoModal() != IDOK)
+        return false;
+    std::snprintf(tag, sizeof tag, "%s", dlg.tag.toUtf8().c_str());
+    if (GetSystemByTag(s->systemList, out, tag) == 0)
+        return true;
+    *out = LSystemRecord();
+    std::snprintf(out->tag, sizeof out->tag, "%s", tag);
+    LSysDialog sys(acedGetAcadFrame());
+    sys.database = s->database;
+    sys.systems = &s->systemList;
+    sys.pSystem = out;
+    sys.mode = kSysNewTagSet;
+    sys.DoModal();
+    return sys.result == 0 && AddSystem(s->systemList, out) == 0;
+}
+
+// The common beginning: selection, two points and the system.
+bool BeginCopy(int16_t mode, SelectionSet& selection, ads_point p1, ads_point p2, LSystemRecord* system) {
+    LDocState* s = CurrentDocState;
+    if (!s || selection.Ask() != RTNORM)
+        return false;
+    bool mirror = mode == kMirrorMode;
+    if (!AskTwoPoints(mirror ? kPromptMirrorFirst : kPromptBasePoint,
+                      mirror ? kPromptMirrorSecond : kPromptSecondPoint, p1, p2))
+        return false;
+    return ChooseCopySystem(s, mode, selection, system);
+}
+
+EntityName NameOf(const ads_name e) { return {e[0], e[1]}; }
+
+// Places the element as a new insert and maps its source handle to it.
+bool PlaceCopy(LObject* e, const LSystemRecord& system, uint16_t flags, LHandleMap& map,
+               std::vector<EntityName>& made, std::set<std::string>& madeHandles) {
+    char source[LHandleMap::kHandleRoom] = "";
+    e->GetHandle(source, sizeof source);
+    e->SetSystemRecord(system);
+    if (e->Insert(flags) != 0)
+        return false;
+    ads_name copy;
+    e->GetEntity(copy);
+    made.push_back(NameOf(copy));
+    madeHandles.insert(e->HandleText());
+    map.Insert(source, e->HandleText());
+    return true;
+}
+
+// Rebuilds each new insert, links it to the other copies and writes it.
+void RelinkAll(const std::vector<EntityName>& made, const LHandleMap& map, CopyLinks scope) {
+    for (const EntityName& name : made) {
+        ads_name e = {name[0], name[1]};
+        ElementPtr copy(LoadElementFromEntity(e));
+        if (!copy)
+            continue;
+        RelinkCopy(copy.get(), map, scope);
+        if (scope == CopyLinks::kJointsAndLabels)
+            copy->AttachReactorToLabels();
+        copy->Insert(kInsertRelinked);
+    }
+}
+
+std::string HandleOfId(AcDbObjectId id) {
+    ads_name e;
+    if (acdbGetAdsName(e, id) != Acad::eOk)
+        return std::string();
+    return HandleOfEntity(e);
+}
+
+// The first two handle groups of a label entity's XDATA follow the copies;
+// one that names neither a copy nor a copied entity names an entity of the
+// source side and is cleared, so that the label never acts on it.
+void RelinkLabelData(resbuf* xdata, const LHandleMap& map, const std::set<std::string>& madeHandles) {
+    resbuf* marker = FindGroup(xdata, 1000);
+    bool label = marker && GroupText(marker) == kLabelMarker;
+    int seen = 0;
+    for (resbuf* rb = xdata; rb && seen < 2; rb = rb->rbnext) {
+        if (rb->restype != 1005)
+            continue;
+        ++seen;
+        std::string text = GroupText(rb);
+        char handle[LHandleMap::kHandleRoom] = "";
+        std::snprintf(handle, sizeof handle, "%s", text.c_str());
+        if (text.size() < sizeof handle && map.Lookup(handle, sizeof handle) == 0)
+            text = handle;
+        else if (label && text != "0" && !madeHandles.count(text))
+            text = "0";
+        else
+            continue;
+        resbuf* fresh = acutBuildList(1005, ToWide(text.c_str()).c_str(), 0);
+        if (!fresh)
+            continue;
+        std::swap(rb->resval.rstring, fresh->resval.rstring);
+        acutRelRb(fresh);
+    }
+}
+
+// Deep-clones the entities that are not elements, moves the clones by the
+// displacement and maps them.
+void CloneOthers(LDocState* s, AcDbObjectIdArray& ids, const ads_point shift, LHandleMap& map,
+                 std::set<std::string>& madeHandles) {
+    if (ids.isEmpty())
+        return;
+    AcDbObjectId space = ModelSpaceId(s->database);
+    AcDbIdMapping mapping;
+    if (space.isNull() || s->database->deepCloneObjects(ids, space, mapping, false) != Acad::eOk)
+        return;
+    std::vector<AcDbObjectId> clones;
+    AcDbIdMappingIter it(mapping);
+    for (it.start(); !it.done(); it.next()) {
+        AcDbIdPair pair;
+        if (!it.getMap(pair) || !pair.isCloned())
+            continue;
+        std::string from = HandleOfId(pair.key()), to = HandleOfId(pair.value());
+        if (!from.empty() && !to.empty()) {
+            map.Insert(from.c_str(), to.c_str());
+            madeHandles.insert(to);
+        }
+        if (std::find(clones.begin(), clones.end(), pair.value()) == clones.end())
+            clones.push_back(pair.value());
+    }
+    AcGeMatrix3d move = AcGeMatrix3d::translation(AcGeVector3d(shift[0], shift[1], shift[2]));
+    for (AcDbObjectId id : clones) {
+        AcDbEntity* entity = nullptr;
+        if (acdbOpenObject(entity, id, AcDb::kForWrite) != Acad::eOk || !entity)
+            continue;
+        entity->transformBy(move);
+        if (resbuf* xdata = entity->xData(kProgramAppName)) {
+            RelinkLabelData(xdata, map, madeHandles);
+            entity->setXData(xdata);
+            acutRelRb(xdata);
+        }
+        entity->close();
+    }
+}
+
+} // namespace
+
+int CopyElements(int) {
+    LDocState* s = CurrentDocState;
+    SelectionSet selection;
+    ads_point base, second;
+    LSystemRecord system;
+    if (!s || !BeginCopy(kCopyMode, selection, base, second, &system))
+        return RTNORM;
+    ads_point shift = {second[0] - base[0], second[1] - base[1], second[2] - base[2]};
+    LHandleMap map;
+    std::vector<EntityName> made;
+    std::set<std::string> madeHandles;
+    AcDbObjectIdArray others;
+    long n = selection.Length();
+    for (long i = 0; i < n; ++i) {
+        ads_name entity;
+        if (!selection.At(i, entity))
+            continue;
+        if (ElementPtr e{LoadElementFromEntity(entity)}) {
+            e->MoveBy(shift, 0);
+            PlaceCopy(e.get(), system, kInsertCopy, map, made, madeHandles);
+            continue;
+        }
+        // An element insert that cannot be rebuilt (its system is not listed,
+        // its data is damaged) is not cloned: the clone would be joined to
+        // the sources one way only.
+        uint16_t family = 0, subtype = 0;
+        if (GetElementType(entity, &family, &subtype) == 0)
+            continue;
+        AcDbObjectId id;
+        if (acdbGetObjectId(id, entity) == Acad::eOk)
+            others.append(id);
+    }
+    CloneOthers(s, others, shift, map, madeHandles);
+    RelinkAll(made, map, CopyLinks::kJointsAndLabels);
+    return RTNORM;
+}
+
+int MirrorElements(int) {
+    LDocState* s = CurrentDocState;
+    SelectionSet selection;
+    ads_point p1, p2;
+    LSystemRecord system;
+    if (!s || !BeginCopy(kMirrorMode, selection, p1, p2, &system))
+        return RTNORM;
+    double angle = acutAngle(p1, p2);
+    LHandleMap map;
+    std::vector<EntityName> made;
+    std::set<std::string> madeHandles;
+    long n = selection.Length();
+    for (long i = 0; i < n; ++i) {
+        ads_name entity;
+        if (!selection.At(i, entity))
+            continue;
+        ElementPtr e{LoadElementFromEntity(entity)};
+        if (!e)
+            continue;
+        e->Flip();
+        ads_point at, shift;
+        e->GetInsertionPoint(at);
+        MirrorDisplacement(p1, p2, at, shift);
+        e->MoveBy(shift, 1);
+        if (e->listingFlag == kListingPending)
+            e->listingFlag = 0;
+        e->SetRotation(MirroredRotation(angle, e->GetRotation()));
+        PlaceCopy(e.get(), system, kInsertMirror, map, made, madeHandles);
+    }
+    RelinkAll(made, map, CopyLinks::kJoints);
+    return RTNORM;
+}

@@ -1,0 +1,70 @@
+// The XN2 fire dampers, which sit in a duct run between two connectors:
+// XN2-A (subtype 14) and XN2-J (16) for rectangular ducts L x H (LTvXn2),
+// XN2-AK (15) and XN2-JK (17) for round ducts D (LTvXn2K).  The A types
+// carry two installation flags, the J types an actuator.  They are drawn
+// with the rectangular and round damper symbols.
+//
+// Values (GetParams, SetParams, XDATA):
+//   XN2-A:  L, H, text, flag A, flag B, variant;
+//   XN2-AK: D, text, flag A, flag B, variant;
+//   XN2-J:  L, H, text, actuator, variant;
+//   XN2-JK: D, text, actuator, variant.
+#pragma once
+
+#include <string>
+
+#include "elements/tv/ltv.h"
+
+struct Xn2Layout {
+    int16_t subtype;
+    bool round;
+    bool actuated;  // J: an actuator; A: two installation flags
+};
+
+class LTvXn2Damper : public LTv {
+public:
+    int16_t MakeBlock(char* blockName) override;
+    int16_t GetParams(double** values) override;
+    int16_t SetParams(const double* values) override;
+    char* GetDescription() override;
+    int16_t UpdateLabel() override;
+
+    // "XN2-J-HP+SM24V", "XN2-A-VG" ...
+    std::string NameText() const;
+    std::string SizeText() const;
+
+    int16_t actuator = 1;
+    int16_t flagA = 0;
+    int16_t flagB = 0;
+    int16_t variant = 1;
+    double L = 0.0;
+    double H = 0.0;
+    double D = 0.0;
+    double S = 0.0;
+    double depth = 0.0;
+
+protected:
+    explicit LTvXn2Damper(const Xn2Layout& layout);
+
+private:
+    int16_t TextIndex() const { return layout.round ? 1 : 2; }
+    void PlaceConnectors();
+
+    const Xn2Layout& layout;
+};
+
+class LTvXn2 : public LTvXn2Damper {
+public:
+    explicit LTvXn2(int16_t subtype);
+};
+
+class LTvXn2K : public LTvXn2Damper {
+public:
+    explicit LTvXn2K(int16_t subtype);
+};
+
+// Casing side and depth of the round XN2 dampers from their diameter.
+struct Xn2Casing {
+    double side, depth;
+};
+Xn2Casing Xn2kCasing(double D);
