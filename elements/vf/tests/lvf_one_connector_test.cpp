@@ -143,26 +143,3 @@ TEST_F(OneConnectorBlock, SaddleFiguresStayFinite) {
     ExpectLine(all[7], "PC", -80, 160, -80, 0);
 }
 
-TEST_F(OneConnectorBlock, CapAndStubFigures) {
-    auto cap = Piece<LVf03>({200});
-    cap->system.roundCentreLines = 1;
-    cap->SetOrientation(3);
-    std::vector<Primitive> all = Block(*cap);
-    ASSERT_EQ(all.size(), 4u);
-    ExpectLine(all[1], "0", 0, 100, 0, -100);
-    ExpectLine(all[3], "PC", 30, 0, 0, 0);
-    cap->SetOrientation(5);
-    all = Block(*cap);
-    ASSERT_EQ(all.size(), 1u);
-    EXPECT_EQ(all[0].type, "CIRCLE");
-    EXPECT_EQ(all[0].linetype, "szaggatott");
-    auto stub = Piece<LVf15>({200});
-    stub->system.roundCentreLines = 1;
-    stub->SetOrientation(3);
-    all = Block(*stub);
-    ASSERT_GE(all.size(), 3u);
-    ExpectLine(all[all.size() - 2], "PC", -145, 0, 145, 0);
-    stub->SetOrientation(1);
-    all = Block(*stub);
-    ExpectLine(all.back(), "0", 100, 0, 100, 80);
-}

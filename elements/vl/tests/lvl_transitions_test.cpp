@@ -92,26 +92,6 @@ TEST_F(Transition, EndSizesNotGivenFollowTheOtherEnd) {
     }
 }
 
-TEST_F(Transition, ConnectorsAndAttachOffsetsFollowTheValues) {
-    auto v05 = Made(5, {400, 200, 300, 100, 1000});
-    LConnector* c0 = v05->GetConnector(0);
-    LConnector* c1 = v05->GetConnector(1);
-    EXPECT_EQ(std::vector<double>({c0->position[0], c0->a, c0->b, c1->position[0], c1->a, c1->b}),
-              std::vector<double>({500, 300, 100, -500, 400, 200}));
-    EXPECT_EQ(std::vector<double>({v05->GetAttachOffset(0), v05->GetAttachOffset(1), v05->GetAttachOffset(4)}),
-              std::vector<double>({75, 175, 175}));
-    auto v08 = Made(8, {400, 200, 160, 300});
-    EXPECT_EQ(v08->GetConnector(0)->shape, kShapeRound);
-    EXPECT_EQ(v08->GetConnector(0)->a, 160);
-    EXPECT_EQ(v08->GetConnector(0)->b, 0);
-    EXPECT_EQ(v08->GetConnector(1)->shape, kShapeRect);
-    auto v10 = Made(10, {400, 200, 300, 60, 1000});
-    EXPECT_EQ(v10->GetConnector(0)->position[1], -60);
-    EXPECT_EQ(v10->GetConnector(0)->b, 200);
-    EXPECT_EQ(v10->GetAttachOffset(3), 100);
-    EXPECT_EQ(v10->GetAttachMask(1), 0);
-}
-
 // Each refusal leaves the proposed values and their flags as they were.
 TEST_F(Transition, FitLengthTakesTheGapOrLeavesEverything) {
     struct Case {
