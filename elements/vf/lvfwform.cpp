@@ -65,7 +65,10 @@ int16_t LVfWform::SetParams(const double* v) {
         if (IsSize(v[2]))
             pieceLength = v[2];
     }
-    rebuilding = expectingHead = false;  // a stored path is whole once its values are set
+    // A stored path is whole once its values are set.
+    if (rebuilding)
+        WorkOutStraights();
+    rebuilding = expectingHead = false;
     PlaceLabels();
     for (int i = 0; i < 2; ++i)
         connectors[i]->a = connectors[i]->b = d;
@@ -141,6 +144,18 @@ void LVfWform::PlaceLabels() {
         pointAt(pathLength - rest / 2, label->point);
 }
 
+// What the bend at the start of each segment leaves straight, as laying the
+// segment found it.
+void LVfWform::WorkOutStraights() {
+    const LVfPathNode* previous = &first;
+    for (const auto& n : nodes) {
+        double turn = Normalised(previous->angle - n->angle);
+        double t = BendRadius() * std::tan(std::fabs(turn) / 2);
+        n->straight = std::max(0.0, PlanLength(n->offset) - t);
+        previous = n.get();
+    }
+}
+
 int16_t LVfWform::AddPathSegment(const ads_point v, double a) {
     if (!v || !IsFinitePoint(v) || !std::isfinite(a))
         return -1;
@@ -163,19 +178,22 @@ int16_t LVfWform::AddPathSegment(const ads_point v, double a) {
         return -1;
     }
     double t = BendRadius() * std::tan(std::fabs(turn) / 2);
-    if (Empty() && !Fits(t, len)) {
-        rebuilding = false;
-        return -1;
+    // A stored segment was laid with the bends of the stored diameter, which
+    // the element learns only after its path: it is taken as it was laid,
+    // and the straight parts are worked out again once the diameter is set.
+    if (rebuilding) {
+        AppendNode(v, a, std::max(0.0, len - t));
+        return 0;
     }
-    bool direct = Empty() ? buildingBend || rebuilding : Fits(t, len) && Fits(t, g);
+    if (Empty() && !Fits(t, len))
+        return -1;
+    bool direct = Empty() ? buildingBend : Fits(t, len) && Fits(t, g);
     if (direct) {
         AppendNode(v, a, std::max(0.0, len - t));
         return 0;
     }
-    if (buildingBend || rebuilding) {
-        rebuilding = false;
+    if (buildingBend)
         return -1;
-    }
     return InsertBend(v, a);
 }
 

@@ -70,6 +70,7 @@ private:
     LVfPathNode PopNode();
     void PathChanged();
     void PlaceLabels();
+    void WorkOutStraights();
     int16_t InsertBend(const ads_point v, double angle);
 
     LVfPathNode first;
@@ -79,7 +80,7 @@ private:
     // not fit as it is is refused rather than given a bend of its own.
     bool buildingBend = false;
     // Set while a stored path is read back: its segments are taken as they
-    // were laid, without new bends.
+    // were laid, without new bends, until its values are set.
     bool rebuilding = false;
     bool expectingHead = false;
 };

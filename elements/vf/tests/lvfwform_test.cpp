@@ -218,6 +218,15 @@ TEST_F(Flex, PathThroughXDataIsRebuiltNodeForNode) {
     // The rebuilt path goes on like any other.
     EXPECT_EQ(Segment(twice, 1000, 0), 0);
     EXPECT_EQ(twice.segmentCount, e->segmentCount + 1);
+    // A narrow duct's tight bends, read into an element that has yet to
+    // learn the diameter: its bends would not fit a wider duct.
+    LVfWform narrow, read;
+    const double d80[3] = {80, 0, 0};
+    narrow.SetParams(d80);
+    ASSERT_EQ(Segment(narrow, 1000, 0), 0);
+    ASSERT_EQ(Segment(narrow, 100, 100), 0);
+    ASSERT_EQ(CopyByXData(narrow, read), 0);
+    EXPECT_EQ(Nodes(read), Nodes(narrow));
     // An empty path stays empty.
     LVfWform empty, back;
     ASSERT_EQ(CopyByXData(empty, back), 0);
