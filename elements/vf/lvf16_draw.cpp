@@ -116,12 +116,14 @@ void LVfSaddle::DrawFromSide(double s) {
     double rise = d * sinPhi + H, run = B - d * cosPhi;
     ads_point e = {-s * (B / 2 - (d / 2) * cosPhi), -g / 2, 0};
     if (phi > 0.0 && rise > 0.0) {
-        double u = run * (d / 2) * sinPhi / rise + (d / 2) * cosPhi;
-        double w = (d * sinPhi + g / 2 + H) * run / rise - run;
+        // Ratios first, so that large sizes do not overflow the products.
+        double u = run * ((d / 2) * sinPhi / rise) + (d / 2) * cosPhi;
+        double w = run * ((d * sinPhi + g / 2 + H) / rise) - run;
         if (g > 0.0)
             SetPoint3d(e, s * (B / 2 + w - u), -g / 2, 0);
         else
             SetPoint3d(e, s * (B / 2 - u), 0, 0);
     }
-    LineB(m, e);
+    if (std::isfinite(e[0]) && std::isfinite(e[1]))
+        LineB(m, e);
 }

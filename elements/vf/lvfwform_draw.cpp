@@ -25,6 +25,9 @@ struct Bend {
     ads_point centre = {0, 0, 0};
     double sweep = 0.0, mid = 0.0, side = 1.0;
 
+    // A turn right back puts the centre out of reach: no such bend is drawn.
+    bool Drawable() const { return std::isfinite(centre[0]) && std::isfinite(centre[1]); }
+
     // The point at radius r where the bend starts (or ends).
     void At(double r, bool end, ads_point out) const {
         double a = mid + (end ? side : -side) * sweep / 2;
@@ -57,14 +60,14 @@ int16_t LVfWform::MakeBlock(char* blockName) {
             SetPoint3d(bend.centre, corner[0] + k * std::cos(a), corner[1] + k * std::sin(a), 0);
         }
         // A bend of no sweep would be drawn as a whole circle.
-        if (bend.sweep > 0.0) {
+        if (bend.sweep > 0.0 && bend.Drawable()) {
             double a0 = bend.mid - bend.sweep / 2, a1 = bend.mid + bend.sweep / 2;
             ZigzagArc(bend.centre, 2 * d, a0, a1);
             ZigzagArc(bend.centre, d, a0, a1);
             if (centreLines)
                 ArcB(bend.centre, r, a0, a1);
         }
-        if (n != &first) {
+        if (n != &first && previous.Drawable() && bend.Drawable()) {
             // Each wall from the previous bend's end to this bend's start;
             // the right wall lies at radius (side + 3) d / 2 of a bend.
             for (double wall : {1.0, -1.0}) {

@@ -115,9 +115,9 @@ TEST_F(OneConnector, EndCapAndStub) {
 // Whatever the size and angle, and on a parent of any size, the figure has
 // only finite points; nothing is drawn along the parent's axis.
 TEST_F(OneConnectorBlock, SaddleFiguresStayFinite) {
-    for (double d : {0.0, 80.0, 200.0, 799.0, 5000.0}) {
+    for (double d : {0.0, 80.0, 200.0, 799.0, 5000.0, 1e300}) {
         for (double a : {0.0, 30.0, 90.0}) {
-            for (double host : {-1.0, 0.0, 400.0}) {
+            for (double host : {-1.0, 0.0, 400.0, 1e300}) {
                 auto e = Piece<LVf16>({a, d});
                 e->hostSize = host;
                 e->system.roundCentreLines = 1;

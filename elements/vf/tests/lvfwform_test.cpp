@@ -288,6 +288,21 @@ TEST_F(FlexBlock, BendsAreArcsAndWallsAreZigzagLines) {
     EXPECT_EQ(arcs, 2 * 3);
     EXPECT_EQ(zigzags, 2 * 2 + 4 * 2);
     EXPECT_EQ(centre, 2 + 4);
+    // A stored path that turns right back at a corner of a huge duct: no
+    // point of the figure is out of range.
+    LVfWform odd, back;
+    const ads_point ahead = {1000, 0, 0}, behind = {-1000, 0, 0};
+    ASSERT_EQ(odd.AddPathSegment(ahead, 0.0), 0);
+    ASSERT_EQ(odd.AddPathSegment(behind, M_PI), -1);  // laid, it is refused
+    LPathNode* last = odd.GetPath()->next->next;
+    last->angle = M_PI;  // as a damaged drawing might hold it
+    CopyPoint3d(last->offset, behind);
+    const double huge[3] = {1e300, 0, 0};
+    odd.SetParams(huge);
+    ASSERT_EQ(CopyByXData(odd, back), 0);
+    for (const Primitive& p : Block(back))
+        for (double v : {p.x1, p.y1, p.x2, p.y2})
+            ASSERT_TRUE(std::isfinite(v)) << p.type;
     // The same path figure in every view, without centre lines when off.
     e->system.roundCentreLines = 0;
     for (int16_t o = 0; o < 6; ++o) {
