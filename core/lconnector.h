@@ -61,7 +61,7 @@ public:
     ads_name neighbourEntity = {0, 0};
     LObject* neighbour = nullptr;  // not owned
     LObject* owner = nullptr;      // not owned
-    int16_t side = 0;
+    int16_t side = 0;  // faces, in the owner's frame: 0 +z, 1 -y, 2 +x, 3 -z, 4 +y, 5 -x
     int16_t paramA = -1;  // owner's parameter carrying a (or d)
     int16_t paramB = -1;  // owner's parameter carrying b
     ads_point position = {0, 0, 0};

@@ -1,5 +1,7 @@
 #include "elements/tests/element_test.h"
 
+#include <cmath>
+
 #include "ads_entity.h"
 #include "api/host_api.h"
 #include "core/messages.h"
@@ -107,6 +109,15 @@ std::vector<Primitive> BlockPrimitives(const char* name) {
             p.x2 = g->asPoint()[0];
             p.y2 = g->asPoint()[1];
         }
+        if (const host::db::Group* g = host::db::findGroup(*o, 40))
+            p.r = g->asReal();
+        // The drawing keeps arc angles in degrees.
+        bool ellipse = p.type == "ELLIPSE";
+        double toRadians = ellipse ? 1.0 : std::acos(-1.0) / 180;
+        if (const host::db::Group* g = host::db::findGroup(*o, ellipse ? 41 : 50))
+            p.a0 = g->asReal() * toRadians;
+        if (const host::db::Group* g = host::db::findGroup(*o, ellipse ? 42 : 51))
+            p.a1 = g->asReal() * toRadians;
         out.push_back(p);
     }
     return out;

@@ -70,6 +70,8 @@ struct Primitive {
     std::string type, layer;
     std::string linetype, text;  // "" when the entity names none
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    // Arcs and circles: radius and angles; ellipses: ratio and parameters.
+    double r = 0, a0 = 0, a1 = 0;
 };
 
 // The entities of the named block in the current database, in their order.

@@ -27,8 +27,9 @@ LVf::LVf(uint16_t typeId, int16_t connectorCount, uint16_t valueCount)
 double LVf::GetDimensionOffset() { return dimensionOffset; }
 
 // The display code with its "VF/KS-" part replaced by the element's prefix.
+// A code without that part (VFE-01) has nothing to replace and stands as it is.
 static std::string CodeText(const char* code, int16_t vfKs) {
-    if (vfKs != kVfKsVf && vfKs != kVfKsKs)
+    if ((vfKs != kVfKsVf && vfKs != kVfKsKs) || std::strncmp(code, "VF/KS-", 6) != 0)
         return code;
     const char* number = std::strlen(code) > 6 ? code + 6 : "";
     return std::string(vfKs == kVfKsKs ? "KS-" : "VF-") + number;

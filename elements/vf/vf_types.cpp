@@ -10,8 +10,15 @@
 #include "elements/vf/lvf03.h"
 #include "elements/vf/lvf08.h"
 #include "elements/vf/lvf10.h"
+#include "elements/vf/lvf11.h"
 #include "elements/vf/lvf15.h"
 #include "elements/vf/lvf16.h"
+#include "elements/vf/lvf20.h"
+#include "elements/vf/lvf21.h"
+#include "elements/vf/lvf22.h"
+#include "elements/vf/lvf_bend.h"
+#include "elements/vf/lvf_tee.h"
+#include "elements/vf/lvfe1.h"
 #include "elements/vf/lvffspiko.h"
 #include "elements/vf/lvfhspiko.h"
 #include "elements/vf/lvfspiko.h"
@@ -58,20 +65,28 @@ const LTypeEntry kTypes[] = {
     {.code = 3, .name = "VF/KS-04", .page = "1.41/1.42", .block = "vf04",
      .dialog = "prop_vf_v3",
      .params = ParamRow(kDiameter, kBend, kSegments),
+     .defaults = {100, 1, 4},
+     .make = MakeElementOf<LVf04>,
      .flags = kTypeFlowLabel},
     {.code = 4, .name = "VF/KS-05", .page = "1.41/1.42", .block = "vf05",
      .dialog = "prop_vf_v4",
      .params = ParamRow(Plain(84), kDiameter, kBend, kSegments),
+     .defaults = {45, 100, 1, 4},
+     .make = MakeElementOf<LVf05>,
      .flags = kTypeFlowLabel},
     {.code = 5, .name = "VF/KS-06", .page = "1.41/1.42", .block = "vf06",
      .dialog = "prop_vf_n3",
      .params = ParamRow(Plain(85, kParamDiameter), Plain(86, kParamDiameter),
                         Plain(87, kParamDiameter)),
-     .flows = Flows(1, 2, 0)},
+     .flows = Flows(1, 2, 0),
+     .defaults = {100, 100, 100},
+     .make = MakeElementOf<LVf06>},
     {.code = 6, .name = "VF/KS-07", .page = "1.41/1.42", .block = "vf07",
      .dialog = "prop_vf_n2",
      .params = ParamRow(Plain(85, kParamDiameter), Plain(86, kParamDiameter)),
-     .flows = Flows(0, 2)},
+     .flows = Flows(0, 2),
+     .defaults = {100, 100},
+     .make = MakeElementOf<LVf07>},
     {.code = 7, .name = "VF/KS-08", .page = "1.41/1.42", .block = "vf08",
      .dialog = "prop_vf_s3",
      .params = ParamRow(Plain(85, kParamDiameter), Plain(86, kParamDiameter), kLength),
@@ -95,10 +110,14 @@ const LTypeEntry kTypes[] = {
      .dialog = "prop_vf_b4",
      .params = ParamRow(FirstNumbers(83, 25, StandardDiameters), Plain(88), Plain(89), Plain(125)),
      .flows = Flows(0, 2),
+     .defaults = {200, 300, 200, 0},
+     .make = MakeElementOf<LVf11>,
      .flags = kTypeSizesChildren},
     {.code = 11, .name = "VFE-01", .page = "1.31/1.41", .block = "vfe01",
      .dialog = "prop_vf_b3",
      .params = ParamRow(Plain(126), kDiameter, kLength, kBend, kSegments),
+     .defaults = {0, 100, 1000, 1, 4, 0},
+     .make = MakeElementOf<LVfE1>,
      .flags = kTypeStoresPieceLength | kTypeFlowLabel,
      .pieceShape = kShapeRound},
     {.code = 12, .name = "VF-16", .page = "1.41", .block = "vf16",
@@ -114,15 +133,20 @@ const LTypeEntry kTypes[] = {
     {.code = 14, .name = "VF/KS-20", .page = "1.41/1.42", .block = "vf20",
      .dialog = "prop_vf_n2",
      .params = ParamRow(Plain(98, kParamDiameter), kDiameter),
-     .flows = Flows(1, 2, 0)},
+     .flows = Flows(1, 2, 0),
+     .defaults = {100, 100},
+     .make = MakeElementOf<LVf20>},
     {.code = 15, .name = "VF/KS-21", .page = "1.41/1.42", .block = "vf21",
      .dialog = "prop_vf_n2",
      .params = ParamRow(Plain(98, kParamDiameter), kDiameter),
-     .flows = Flows(0, 1)},
+     .flows = Flows(0, 1),
+     .defaults = {100, 100},
+     .make = MakeElementOf<LVf21>},
     {.code = 16, .name = "VF/KS-22", .page = "1.41/1.42", .block = "vf22",
      .dialog = "prop_vf_n2",
      .params = ParamRow(Plain(98, kParamDiameter), kDiameter),
-     .flows = Flows(0, 1)},
+     .flows = Flows(0, 1),
+     .make = MakeElementOf<LVf22>},
     {.code = 17, .name = "HSPIRO", .page = "1.50", .block = "hspiko",
      .dialog = "prop_vf_a3",
      .params = ParamRow(Numbers(83, kLayeredDiameters), kLength, Numbers(95, kLayerThicknesses),

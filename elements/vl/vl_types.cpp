@@ -7,13 +7,26 @@
 #include "core/lconnector.h"
 #include "core/type_tables.h"
 #include "elements/vl/lvl01.h"
+#include "elements/vl/lvl02.h"
+#include "elements/vl/lvl03.h"
+#include "elements/vl/lvl04.h"
 #include "elements/vl/lvl05.h"
+#include "elements/vl/lvl07.h"
 #include "elements/vl/lvl08.h"
 #include "elements/vl/lvl10.h"
 #include "elements/vl/lvl11.h"
+#include "elements/vl/lvl12b.h"
+#include "elements/vl/lvl13.h"
+#include "elements/vl/lvl_composite.h"
 #include "elements/vl/lvl_offset_transition.h"
+#include "elements/vl/lvlcs.h"
 #include "elements/vl/lvle03.h"
 #include "elements/vl/lvle04.h"
+#include "elements/vl/lvle06.h"
+#include "elements/vl/lvle07.h"
+#include "elements/vl/lvlknh.h"
+#include "elements/vl/lvlni.h"
+#include "elements/vl/lvlusz.h"
 
 namespace {
 
@@ -44,17 +57,20 @@ const LTypeEntry kTypes[] = {
      .params = ParamRow(Plain(84), Plain(75), Plain(76), Plain(78), Plain(134), Plain(135),
                         Plain(145)),
      .flows = Flows(0, 1),
-     .defaults = {90, 150, 150, 150, 0, 0, 100}},
+     .defaults = {90, 150, 150, 150, 0, 0, 100},
+     .make = MakeElementOf<LVl02>},
     {.code = 3, .name = "VL-03", .page = "1.10", .block = "vl03",
      .dialog = "prop_vl_n4",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(145)),
      .flows = Flows(2, 0, 1),
-     .defaults = {150, 150, 150, 100, 100}},
+     .defaults = {150, 150, 150, 100, 100},
+     .make = MakeElementOf<LVl03>},
     {.code = 4, .name = "VL-04", .page = "1.10", .block = "vl04",
      .dialog = "prop_vl_n4",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(145)),
      .flows = Flows(2, 1, 0),
-     .defaults = {150, 150, 150, 100, 100}},
+     .defaults = {150, 150, 150, 100, 100},
+     .make = MakeElementOf<LVl04>},
     {.code = 5, .name = "VL-05", .page = "1.10", .block = "vl05",
      .dialog = "prop_vl_n5c",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(80), Plain(77)),
@@ -73,7 +89,8 @@ const LTypeEntry kTypes[] = {
      .params = ParamRow(Plain(84), Plain(75), Plain(76), Plain(78), Plain(134), Plain(135),
                         Plain(145)),
      .flows = Flows(0, 1),
-     .defaults = {90, 150, 150, 100, 0, 0, 100}},
+     .defaults = {90, 150, 150, 100, 0, 0, 100},
+     .make = MakeElementOf<LVl07>},
     {.code = 8, .name = "VL-08", .page = "1.10", .block = "vl08",
      .dialog = "prop_vl_c4",
      .params = ParamRow(Plain(75), Plain(76), Plain(83, kParamDiameter), Plain(77)),
@@ -105,66 +122,78 @@ const LTypeEntry kTypes[] = {
      .dialog = "prop_vl_n5b",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(77), Plain(145)),
      .flows = Flows(1, 0, 2),
-     .defaults = {250, 150, 150, 100, 300, 100}},
+     .defaults = {250, 150, 150, 100, 300, 100},
+     .make = MakeElementOfSubtype<LVl12B>},
     {.code = 13, .name = "VL-12-J", .page = "1.10", .block = "vl12_j",
      .dialog = "prop_vl_n5b",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(77), Plain(145)),
      .flows = Flows(1, 0, 2),
-     .defaults = {250, 150, 150, 100, 300, 100}},
+     .defaults = {250, 150, 150, 100, 300, 100},
+     .make = MakeElementOfSubtype<LVl12B>},
     {.code = 14, .name = "VL-13", .page = "1.10", .block = "vl13",
      .dialog = "prop_vl_n5b",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(77), Plain(145)),
      .flows = Flows(1, 0, 2),
-     .defaults = {250, 150, 150, 150, 300, 100}},
+     .defaults = {250, 150, 150, 150, 300, 100},
+     .make = MakeElementOf<LVl13>},
     {.code = 15, .name = "KNH-E", .page = "1.51", .block = "knhe",
      .dialog = "prop_vl_n3s",
      .params = ParamRow(Numbers(88, kUnitSizes), Numbers(89, kUnitSizes), Numbers(90, kUnitLengths),
                         Numbers(111, kFreeAreas, kParamPercent)),
      .defaults = {300, 300, 1000, 50},
+     .make = MakeElementOf<LVlKnhE>,
      .flags = kTypeFlowLabel},
     {.code = 16, .name = "KNH-K", .page = "1.51", .block = "knhk",
      .dialog = "prop_vl_n2s",
      .params = ParamRow(Numbers(88, kUnitSizes), Numbers(89, kUnitSizes),
                         Numbers(111, kFreeAreas, kParamPercent)),
      .defaults = {300, 300, 50},
+     .make = MakeElementOf<LVlKnhK>,
      .flags = kTypeFlowLabel},
     {.code = 17, .name = "CS", .page = "1.52", .block = "csn",
      .dialog = "prop_vl_n6s",
      .params = ParamRow(Plain(91), Plain(92), Plain(90), Plain(93), Numbers(94, kSilencerSizes),
                         Texts(96, kCsCodes)),
      .defaults = {300, 300, 1000, 5, 100, 1},
+     .make = MakeElementOf<LVlCs>,
      .flags = kTypeLayeredJoint | kTypeFlowLabel},
     {.code = 18, .name = "CSK-H", .page = "1.52", .block = "csk-h",
      .dialog = "prop_vl_n5s",
      .params = ParamRow(Plain(91), Plain(92), Plain(93), Numbers(94, kSilencerSizes),
                         Texts(96, kCskCodes)),
      .defaults = {300, 300, 5, 100, 1},
+     .make = MakeElementOf<LVlCsKH>,
      .flags = kTypeLayeredJoint | kTypeFlowLabel},
     {.code = 19, .name = "CSK-V", .page = "1.52", .block = "csk-v",
      .dialog = "prop_vl_n5s",
      .params = ParamRow(Plain(91), Plain(92), Plain(93), Numbers(94, kSilencerSizes),
                         Texts(96, kCskCodes)),
      .defaults = {300, 300, 5, 100, 1},
+     .make = MakeElementOf<LVlCsKV>,
      .flags = kTypeFlowLabel},
     {.code = 20, .name = "USZ-29", .page = "2.42", .block = "usz29",
      .dialog = "prop_vl_d3",
      .params = ParamRow(Plain(88), Plain(89), Plain(108, kParamRadio)),
      .defaults = {250, 250, 1},
+     .make = MakeElementOf<LVlUSz29>,
      .flags = kTypeFlowLabel},
     {.code = 21, .name = "LEM", .page = "2.41", .block = "lem",
      .dialog = "prop_vl_a3",
      .params = ParamRow(Plain(91), Plain(92), Plain(108, kParamRadio)),
      .defaults = {250, 250, 1},
+     .make = MakeElementOf<LVlLEM>,
      .flags = kTypeFlowLabel},
     {.code = 22, .name = "S-15", .page = "2.43", .block = "lem",
      .dialog = "prop_vl_a3",
      .params = ParamRow(Plain(91), Plain(92), Plain(108, kParamRadio)),
      .defaults = {250, 250, 1},
+     .make = MakeElementOf<LVlS15>,
      .flags = kTypeFlowLabel},
     {.code = 23, .name = "USZ-17", .page = "2.40", .block = "usz17",
      .dialog = "prop_vl_a3",
      .params = ParamRow(Plain(91), Plain(92), Plain(108, kParamRadio)),
      .defaults = {250, 250, 1},
+     .make = MakeElementOf<LVlUSz17>,
      .flags = kTypeFlowLabel},
     {.code = 24, .name = "VLE-01", .page = "1.10", .block = "vle01",
      .dialog = "prop_vl_n6a",
@@ -172,6 +201,7 @@ const LTypeEntry kTypes[] = {
                         Plain(77), Plain(146), Plain(147)),
      .flows = Flows(0, -1, 1),
      .defaults = {0, 500, 500, 500, 500, 1000, 100, 100},
+     .make = MakeElementOf<LVlE01>,
      .flags = kTypeStoresPieceLength,
      .pieceShape = kShapeRect},
     {.code = 25, .name = "VLE-02", .page = "1.10", .block = "vle02",
@@ -180,6 +210,7 @@ const LTypeEntry kTypes[] = {
                         Plain(77), Plain(146), Plain(147)),
      .flows = Flows(0, -1, 1),
      .defaults = {0, 500, 500, 500, 500, 1000, 100, 100},
+     .make = MakeElementOf<LVlE02>,
      .flags = kTypeStoresPieceLength,
      .pieceShape = kShapeRect},
     {.code = 26, .name = "VL-11", .page = "1.10", .block = "vl11",
@@ -215,17 +246,20 @@ const LTypeEntry kTypes[] = {
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(81), Plain(140),
                         Plain(77)),
      .flows = Flows(0, 1, 2),
-     .defaults = {250, 150, 100, 100, 0, 50, 1000}},
+     .defaults = {250, 150, 100, 100, 0, 50, 1000},
+     .make = MakeElementOf<LVlNi>},
     {.code = 31, .name = "VLE-06", .page = "1.10", .block = "vle06",
      .dialog = "prop_vl_d6",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(139), Plain(77)),
      .flows = Flows(0, 1, 2, 3),
-     .defaults = {450, 150, 150, 150, 150, 1500}},
+     .defaults = {450, 150, 150, 150, 150, 1500},
+     .make = MakeElementOf<LVle06>},
     {.code = 32, .name = "VLE-07", .page = "1.10", .block = "vle07",
      .dialog = "prop_vl_n5a",
      .params = ParamRow(Plain(75), Plain(138), Plain(78), Plain(139), Plain(140)),
      .flows = Flows(0, 1, 2),
-     .defaults = {150, 150, 150}},
+     .defaults = {150, 150, 150},
+     .make = MakeElementOf<LVle07>},
 };
 
 const char* const kDialogs[] = {

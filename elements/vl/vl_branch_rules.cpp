@@ -1,0 +1,25 @@
+#include "elements/vl/vl_branch_rules.h"
+
+#include <algorithm>
+#include <cmath>
+
+double GivenSize(double v) { return std::isfinite(v) && v > 0.0 ? v : 0.0; }
+
+void KeepNarrowing(double* a, double* c, bool wideEndFree) {
+    if (*a > *c)
+        return;
+    if (wideEndFree)
+        *a = 2 * *c;
+    else
+        *c = *a / 2;
+}
+
+double BranchRadius(double r, double widestLeg) {
+    if (!(r > 0.0))
+        return r;
+    if (r < 50.0)
+        return 0.0;
+    if (r < 100.0)
+        return 100.0;
+    return std::min(r, widestLeg);
+}

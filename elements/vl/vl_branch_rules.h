@@ -1,0 +1,16 @@
+// Value rules the rectangular branch fittings (VL-12-B/J, VL-13) share:
+// what counts as a given size, the narrowing that must stay real, and the
+// radius rule of their branch elbow.
+#pragma once
+
+// A size given on input: finite and above 0; anything else counts as 0
+// (not given), so that it keeps the stored value or takes a fallback.
+double GivenSize(double v);
+
+// The narrowing a -> c must be real: when a <= c, a free wide end
+// (connector 1) doubles to 2c, a joined one keeps a and halves c.
+void KeepNarrowing(double* a, double* c, bool wideEndFree);
+
+// Radius rule of the elbow: 0 or below stays; below 50 becomes 0; below
+// 100 becomes 100; from 100 on it is capped at the wider turning leg.
+double BranchRadius(double r, double widestLeg);

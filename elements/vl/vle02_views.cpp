@@ -1,0 +1,211 @@
+// The views of the composite run VLE-02 as tables of data, in the drawing's
+// own notation: c, l, k, r1, r2, a, b, d, e, C1, C2, g1 and g2 are the
+// run's sizes (lvl_composite.h), O is no length.  A row of the joint at +l/2
+// is drawn only when the run has a length.
+#include "elements/vl/lvl_composite.h"
+
+#include <iterator>
+
+namespace {
+
+constexpr FigureMeasure c = FigureSymbol(kSymC), l = FigureSymbol(kSymL), k = FigureSymbol(kSymK);
+constexpr FigureMeasure r1 = FigureSymbol(kSymR1), r2 = FigureSymbol(kSymR2);
+constexpr FigureMeasure a = FigureSymbol(kSymA), b = FigureSymbol(kSymB), d = FigureSymbol(kSymD);
+constexpr FigureMeasure e = FigureSymbol(kSymE);
+constexpr FigureMeasure C1 = FigureSymbol(kSymC1), C2 = FigureSymbol(kSymC2);
+constexpr FigureMeasure g1 = FigureSymbol(kSymG1), g2 = FigureSymbol(kSymG2);
+constexpr FigureMeasure O{};
+constexpr FittingPen kOutline = FittingPen::kOutline, kPen1 = FittingPen::kPen1, kPen2 = FittingPen::kPen2;
+constexpr FittingPen kDashed = FittingPen::kDashed, kCentre = FittingPen::kCentre;
+constexpr uint8_t kPlusJoint = kFigureRowConditional;
+constexpr FigureRow Ln(FittingPen pen, FigurePoint p1, FigurePoint p2, uint8_t flags = kFigureRowAlways) {
+    return TableLine(pen, p1, p2, flags);
+}
+constexpr FigureRow Ar(FittingPen pen, FigurePoint centre, FigureMeasure r, int q0, int q1) {
+    return TableArc(pen, centre, r, q0, q1);
+}
+
+// The straight run, plan: the first elbow to +X, the second to -X.
+constexpr FigureRow kE2Straight0[] = {
+    Ln(kOutline, {-c/2, -l/2 - k}, {-c/2, l/2 + k}),
+    Ln(kOutline, {c/2, -l/2 - k}, {c/2, l/2 + k}),
+    Ln(kPen1, {-c/2 - e, -l/2}, {c/2 + e, -l/2}),
+    Ln(kPen1, {-c/2 - e, l/2}, {c/2 + e, l/2}, kPlusJoint),
+    Ln(kOutline, {-c/2 + C1, l/2 + k + r1 + a}, {-c/2 + r1 + a, l/2 + k + r1 + a}),
+    Ln(kOutline, {c/2 - C2, -l/2 - k - r2 - d}, {c/2 - r2 - d, -l/2 - k - r2 - d}),
+    Ar(kOutline, {c/2 + r1, l/2 + k}, r1, 1, 2),
+    Ar(kOutline, {-c/2 - r2, -l/2 - k}, r2, 3, 4),
+    Ar(kOutline, {-c/2 + r1 + a, l/2 + k}, r1 + a, 1, 2),
+    Ar(kOutline, {c/2 - r2 - d, -l/2 - k}, r2 + d, 3, 4),
+    Ln(kOutline, {-c/2 + C1, l/2 + k + r1}, {c/2 + r1, l/2 + k + r1}),
+    Ln(kOutline, {c/2 - C2, -l/2 - k - r2}, {-c/2 - r2, -l/2 - k - r2}),
+    Ln(kCentre, {O, l/2 + k}, {O, -l/2 - k}),
+    Ln(kCentre, {-c/2 + C1, l/2 + k + r1 + a/2}, {r1 + a/2, l/2 + k + r1 + a/2}),
+    Ln(kCentre, {c/2 - C2, -l/2 - k - r2 - d/2}, {-r2 - d/2, -l/2 - k - r2 - d/2}),
+};
+
+// The straight run seen along it from its second elbow's end: the section with its
+// flange, the first elbow to -X, the second to +X.
+constexpr FigureRow kE2Straight4[] = {
+    Ln(kPen2, {-c/2, -b/2}, {0.3 * c, -0.3 * b}),
+    Ln(kPen2, {0.3 * c, -0.3 * b}, {c/2, b/2}),
+    Ln(kPen2, {-c/2 - e, b/2}, {-c/2 - e, b/2 + e}),
+    Ln(kPen2, {-c/2 - e, b/2 + e}, {c/2 + e, b/2 + e}),
+    Ln(kPen2, {c/2 + e, b/2 + e}, {c/2 + e, -b/2 - e}),
+    Ln(kPen2, {c/2 + e, -b/2 - e}, {-c/2 - e, -b/2 - e}),
+    Ln(kPen2, {-c/2 - e, -b/2 - e}, {-c/2 - e, -b/2}),
+    Ln(kDashed, {-c/2 - e, b/2}, {-c/2 - e, -b/2}),
+    Ln(kDashed, {-c/2, b/2}, {-c/2, -b/2}),
+    Ln(kOutline, {c/2 - C1, b/2}, {c/2, b/2}),
+    Ln(kOutline, {c/2, b/2}, {c/2, -b/2}),
+    Ln(kOutline, {c/2, -b/2}, {c/2 - C1, -b/2}),
+    Ln(kDashed, {c/2 + e, b/2}, {c/2, b/2}),
+    Ln(kDashed, {c/2 + e, -b/2}, {c/2, -b/2}),
+    Ln(kOutline, {c/2 + e, b/2}, {-c/2 + C2, b/2}),
+    Ln(kOutline, {c/2 + e, -b/2}, {-c/2 + C2, -b/2}),
+    Ln(kDashed, {-c/2, -b/2}, {-0.3 * c, 0.3 * b}),
+    Ln(kDashed, {-0.3 * c, 0.3 * b}, {c/2, b/2}),
+    Ln(kCentre, {O, -b/2 - e}, {O, b/2 + e}),
+    Ln(kCentre, {-c/2 + C2, O}, {c/2 - C1, O}),
+};
+
+// Turned by -90, plan: the second elbow seen end-on.
+constexpr FigureRow kE2Turned0[] = {
+    Ln(kDashed, {-c/2, -l/2 - k - r2}, {-c/2, -l/2 - k - r2 + e}),
+    Ln(kDashed, {c/2, -l/2 - k - r2}, {c/2, -l/2 - k - r2 + e}),
+    Ln(kOutline, {-c/2, -l/2 - k - r2 + e}, {-c/2, l/2 + k - g1 + a}),
+    Ln(kOutline, {c/2, -l/2 - k - r2 + e}, {c/2, l/2 + k}),
+    Ln(kOutline, {-c/2 - e, -l/2}, {c/2 + e, -l/2}),
+    Ln(kOutline, {-c/2 - e, l/2}, {c/2 + e, l/2}, kPlusJoint),
+    Ln(kOutline, {-c/2 + C1, l/2 + k + r1 + a}, {-c/2 + r1 + g1, l/2 + k + r1 + a}),
+    Ar(kOutline, {c/2 + r1, l/2 + k}, r1, 1, 2),
+    Ar(kOutline, {-c/2 + r1 + g1, l/2 + k - g1 + a}, r1 + g1, 1, 2),
+    Ln(kOutline, {-c/2 + C1, l/2 + k + r1}, {c/2 + r1, l/2 + k + r1}),
+    Ln(kCentre, {-c/2 + C1, l/2 + k + r1 + a/2}, {r1 + g1/2, l/2 + k + r1 + a/2}),
+    Ln(kCentre, {O, l/2 + k - g1/2 + a/2}, {O, -l/2 - k - r2 - d - e}),
+    Ln(kCentre, {-c/2 - e, -l/2 - k - r2 - d/2}, {c/2 + e, -l/2 - k - r2 - d/2}),
+};
+
+// Turned by -90, plan from the other side: the second elbow's outlet framed.
+constexpr FigureRow kE2Turned3[] = {
+    Ln(kOutline, {-c/2, -l/2 - k - r2 + e}, {-c/2 - e, -l/2 - k - r2 + e}),
+    Ln(kOutline, {-c/2 - e, -l/2 - k - r2 + e}, {-c/2 - e, -l/2 - k - r2 - d - e}),
+    Ln(kOutline, {-c/2 - e, -l/2 - k - r2 - d - e}, {c/2 + e, -l/2 - k - r2 - d - e}),
+    Ln(kOutline, {c/2 + e, -l/2 - k - r2 - d - e}, {c/2 + e, -l/2 - k - r2 + e}),
+    Ln(kOutline, {c/2 + e, -l/2 - k - r2 + e}, {c/2, -l/2 - k - r2 + e}),
+    Ln(kDashed, {-c/2, -l/2 - k - r2}, {c/2, -l/2 - k - r2}),
+    Ln(kDashed, {-c/2, -l/2 - k - r2 + e}, {c/2, -l/2 - k - r2 + e}),
+    Ln(kOutline, {c/2, -l/2 - k - r2 - d}, {-c/2, -l/2 - k - r2 - d}),
+    Ln(kOutline, {c/2, -l/2 - k - r2 - d}, {c/2, l/2 + k - g1 + a}),
+    Ln(kOutline, {-c/2, -l/2 - k - r2 - d}, {-c/2, l/2 + k}),
+    Ln(kOutline, {-c/2 - e, -l/2}, {c/2 + e, -l/2}),
+    Ln(kOutline, {-c/2 - e, l/2}, {c/2 + e, l/2}, kPlusJoint),
+    Ln(kOutline, {c/2 - C1, l/2 + k + r1 + a}, {c/2 - r1 - g1, l/2 + k + r1 + a}),
+    Ar(kOutline, {-c/2 - r1, l/2 + k}, r1, 0, 1),
+    Ar(kOutline, {c/2 - r1 - g1, l/2 + k - g1 + a}, r1 + g1, 0, 1),
+    Ln(kOutline, {c/2 - C1, l/2 + k + r1}, {-c/2 - r1, l/2 + k + r1}),
+    Ln(kCentre, {c/2 - C1, l/2 + k + r1 + a/2}, {-r1 - g1/2, l/2 + k + r1 + a/2}),
+    Ln(kCentre, {O, l/2 + k - g1/2 + a/2}, {O, -l/2 - k - r2 - d - e}),
+    Ln(kCentre, {-c/2 - e, -l/2 - k - r2 - d/2}, {c/2 + e, -l/2 - k - r2 - d/2}),
+};
+
+// Turned by -90, seen along the run: the second elbow rising to +Y.
+constexpr FigureRow kE2Turned1[] = {
+    Ln(kPen2, {c/2, -b/2}, {-0.3 * c, -0.3 * b}),
+    Ln(kPen2, {-0.3 * c, -0.3 * b}, {-c/2, b/2}),
+    Ln(kOutline, {c/2 + e, -b/2}, {-c/2 + C1, -b/2}),
+    Ln(kOutline, {c/2 + e, b/2}, {-c/2 + C1, b/2}),
+    Ln(kOutline, {-c/2, b/2 + e}, {-c/2 - e, b/2 + e}),
+    Ln(kOutline, {-c/2 - e, b/2 + e}, {-c/2 - e, -b/2 - e}),
+    Ln(kOutline, {-c/2 - e, -b/2 - e}, {c/2 + e, -b/2 - e}),
+    Ln(kOutline, {c/2 + e, -b/2 - e}, {c/2 + e, b/2}),
+    Ln(kOutline, {c/2 + e, b/2}, {c/2 + e, b/2 + e}),
+    Ln(kOutline, {c/2 + e, b/2 + e}, {c/2, b/2 + e}),
+    Ln(kOutline, {c/2, -b/2 + C2}, {c/2, -b/2}),
+    Ln(kOutline, {c/2, -b/2}, {-c/2, -b/2}),
+    Ln(kOutline, {-c/2, -b/2}, {-c/2, -b/2 + C2}),
+    Ln(kDashed, {-c/2, b/2 + e}, {c/2, b/2 + e}),
+    Ln(kDashed, {-c/2, b/2}, {c/2 + e, b/2}),
+    Ln(kDashed, {c/2, -b/2}, {c/2 + e, -b/2}),
+    Ln(kDashed, {c/2, -b/2}, {0.3 * c, 0.3 * b}),
+    Ln(kDashed, {0.3 * c, 0.3 * b}, {-c/2, b/2}),
+    Ln(kCentre, {-c/2 + C1, O}, {-c/2 - e, O}),
+    Ln(kCentre, {O, -b/2 - e}, {O, -b/2 + C2}),
+};
+
+// Turned by -90, seen along the run from the other end.
+constexpr FigureRow kE2Turned4[] = {
+    Ln(kPen2, {-c/2, -b/2}, {0.3 * c, -0.3 * b}),
+    Ln(kPen2, {0.3 * c, -0.3 * b}, {c/2, b/2}),
+    Ln(kOutline, {c/2 - C1, b/2}, {c/2, b/2}),
+    Ln(kOutline, {c/2, b/2}, {c/2, -b/2}),
+    Ln(kOutline, {c/2, -b/2}, {c/2 - C1, -b/2}),
+    Ln(kOutline, {-c/2 - e, b/2}, {-c/2 - e, b/2 + e}),
+    Ln(kOutline, {-c/2 - e, b/2 + e}, {c/2 + e, b/2 + e}),
+    Ln(kOutline, {c/2 + e, b/2 + e}, {c/2 + e, -b/2 - e}),
+    Ln(kOutline, {c/2 + e, -b/2 - e}, {-c/2 - e, -b/2 - e}),
+    Ln(kOutline, {-c/2 - e, -b/2 - e}, {-c/2 - e, -b/2}),
+    Ln(kOutline, {-c/2, b/2 + e}, {-c/2, -b/2 + C2}),
+    Ln(kOutline, {c/2, b/2 + e}, {c/2, -b/2 + C2}),
+    Ln(kDashed, {-c/2, b/2 + e}, {-c/2, -b/2}),
+    Ln(kDashed, {c/2, b/2 + e}, {c/2, b/2}),
+    Ln(kDashed, {-c/2 - e, b/2}, {-c/2 - e, -b/2}),
+    Ln(kDashed, {-c/2, -b/2}, {-0.3 * c, 0.3 * b}),
+    Ln(kDashed, {-0.3 * c, 0.3 * b}, {c/2, b/2}),
+    Ln(kCentre, {c/2 - C1, O}, {c/2 + e, O}),
+    Ln(kCentre, {O, -b/2 - e}, {O, -b/2 + C2}),
+};
+
+// Turned by -90, side view: the first elbow end-on at +X, the second in profile.
+constexpr FigureRow kE2Turned2[] = {
+    Ln(kDashed, {l/2 + k + r1, -b/2}, {l/2 + k + r1 - e, -b/2}),
+    Ln(kDashed, {l/2 + k + r1, b/2}, {l/2 + k + r1 - e, b/2}),
+    Ln(kOutline, {l/2 + k + r1 - e, -b/2}, {-l/2 - k + g2 - d, -b/2}),
+    Ln(kOutline, {l/2 + k + r1 - e, b/2}, {-l/2 - k, b/2}),
+    Ln(kOutline, {-l/2, -b/2 - e}, {-l/2, b/2 + e}),
+    Ln(kOutline, {l/2, -b/2 - e}, {l/2, b/2 + e}, kPlusJoint),
+    Ln(kOutline, {-l/2 - k - r2 - d, -b/2 + C2}, {-l/2 - k - r2 - d, -b/2 + r2 + g2}),
+    Ar(kOutline, {-l/2 - k, b/2 + r2}, r2, 2, 3),
+    Ar(kOutline, {-l/2 - k + g2 - d, -b/2 + r2 + g2}, r2 + g2, 2, 3),
+    Ln(kOutline, {-l/2 - k - r2, -b/2 + C2}, {-l/2 - k - r2, b/2 + r2}),
+    Ln(kCentre, {-l/2 - k - r2 - d/2, -b/2 + C2}, {-l/2 - k - r2 - d/2, r2 + g2/2}),
+    Ln(kCentre, {-l/2 - k + g2/2 - d/2, O}, {l/2 + k + r1 + a + e, O}),
+    Ln(kCentre, {l/2 + k + r1 + a/2, -b/2 - e}, {l/2 + k + r1 + a/2, b/2 + e}),
+};
+
+// Turned by -90, side view from the other side: the first elbow's outlet framed.
+constexpr FigureRow kE2Turned5[] = {
+    Ln(kOutline, {-l/2 - k - r1 + e, -b/2}, {-l/2 - k - r1 + e, -b/2 - e}),
+    Ln(kOutline, {-l/2 - k - r1 + e, -b/2 - e}, {-l/2 - k - r1 - a - e, -b/2 - e}),
+    Ln(kOutline, {-l/2 - k - r1 - a - e, -b/2 - e}, {-l/2 - k - r1 - a - e, b/2 + e}),
+    Ln(kOutline, {-l/2 - k - r1 - a - e, b/2 + e}, {-l/2 - k - r1 + e, b/2 + e}),
+    Ln(kOutline, {-l/2 - k - r1 + e, b/2 + e}, {-l/2 - k - r1 + e, b/2}),
+    Ln(kDashed, {-l/2 - k - r1, -b/2}, {-l/2 - k - r1, b/2}),
+    Ln(kDashed, {-l/2 - k - r1 + e, -b/2}, {-l/2 - k - r1 + e, b/2}),
+    Ln(kOutline, {-l/2 - k - r1 - a, -b/2}, {-l/2 - k - r1 - a, b/2}),
+    Ln(kOutline, {-l/2 - k - r1 - a, -b/2}, {l/2 + k - g2 + d, -b/2}),
+    Ln(kOutline, {-l/2 - k - r1 - a, b/2}, {l/2 + k, b/2}),
+    Ln(kOutline, {-l/2, -b/2 - e}, {-l/2, b/2 + e}),
+    Ln(kOutline, {l/2, -b/2 - e}, {l/2, b/2 + e}, kPlusJoint),
+    Ln(kOutline, {l/2 + k + r2 + d, -b/2 + C2}, {l/2 + k + r2 + d, -b/2 + r2 + g2}),
+    Ar(kOutline, {l/2 + k, b/2 + r2}, r2, 3, 4),
+    Ar(kOutline, {l/2 + k - g2 + d, -b/2 + r2 + g2}, r2 + g2, 3, 4),
+    Ln(kOutline, {l/2 + k + r2, -b/2 + C2}, {l/2 + k + r2, b/2 + r2}),
+    Ln(kCentre, {l/2 + k + r2 + d/2, -b/2 + C2}, {l/2 + k + r2 + d/2, r2 + g2/2}),
+    Ln(kCentre, {l/2 + k - g2/2 + d/2, O}, {-l/2 - k - r1 - a - e, O}),
+    Ln(kCentre, {-l/2 - k - r1 - a/2, -b/2 - e}, {-l/2 - k - r1 - a/2, b/2 + e}),
+};
+
+}  // namespace
+
+const CompositeViews& Vle02Views() {
+    static const CompositeViews views = {
+        {kE2Straight0, std::size(kE2Straight0)},
+        {kE2Straight4, std::size(kE2Straight4)},
+        {{kE2Turned0, std::size(kE2Turned0)}, {kE2Turned1, std::size(kE2Turned1)}, {kE2Turned2, std::size(kE2Turned2)},
+         {kE2Turned3, std::size(kE2Turned3)}, {kE2Turned4, std::size(kE2Turned4)}, {kE2Turned5, std::size(kE2Turned5)}},
+        kSymC1,
+        kSymC2,
+    };
+    return views;
+}
