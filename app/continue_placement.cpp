@@ -202,7 +202,7 @@ double RunLength(const ads_point p0, const ads_point p1, double c) {
 
 int ContinuePlacement() {
     LDocState* s = CurrentDocState;
-    if (!s || s->selectionState == kTwoEntitiesPicked)
+    if (!s || s->selectionState == kTwoEntitiesPicked || !CurrentSystemListed())
         return -1;
     for (;;) {
         SelectCurrentElement(s->currentEntity);

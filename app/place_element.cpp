@@ -161,6 +161,8 @@ int PlaceElement(int page) {
     LDocState* s = CurrentDocState;
     if (!s)
         return RTNORM;
+    if (!CurrentSystemListed())
+        return RTNORM;
     int16_t p = static_cast<int16_t>(page);
     if (s->selectionState == kTwoEntitiesPicked) {
         PlaceBetweenPicks(p);

@@ -9,6 +9,7 @@
 #include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
+#include "core/system_list.h"
 #include "ui/dcl/type_chooser.h"
 
 void PrintCommandMessage(int number) {
@@ -36,6 +37,18 @@ ElementPtr ChooseNewElement(int16_t page) {
 
 void GiveCurrentSystem(LObject* element) {
     element->SetSystemRecord(CurrentDocState->currentSystem);
+}
+
+bool CurrentSystemListed() {
+    LDocState* s = CurrentDocState;
+    LSystemRecord listed = s->currentSystem;
+    if (listed.tag[0] == '\0' || RefreshSystem(s->systemList, &listed) == 0)
+        return true;
+    // The message file has no text of its own for a system deleted while
+    // current: the user is asked to choose one, which is what is needed.
+    PrintCommandMessage(kMsgNoSystem);
+    acutPrintf(L"\n");
+    return false;
 }
 
 void MakeCurrentEntity(LObject* element) {

@@ -27,6 +27,10 @@ ElementPtr ChooseNewElement(int16_t page);
 
 // The new element takes a copy of the current air system.
 void GiveCurrentSystem(LObject* element);
+// False, with message 160, when the current air system has a tag that the
+// drawing's systems no longer list (deleted since it was chosen): nothing
+// may be placed on it until the user chooses a system.
+bool CurrentSystemListed();
 // currentEntity := the element's insert, redrawn highlighted; hasElements := 1.
 void MakeCurrentEntity(LObject* element);
 // Where the search for a free connector of the current element starts:

@@ -4,6 +4,8 @@
 #include "ads_entity.h"
 #include "app/place_support.h"
 #include "core/element_load.h"
+#include "core/system_erase.h"
+#include "core/system_store.h"
 #include "module_fixture.h"
 
 namespace {
@@ -158,4 +160,32 @@ TEST_F(PlaceElementTest, PicksThatAreNotElementsOrWhereNothingFitsAreRefused) {
     EXPECT_TRUE(Said("No element of this type fits"));
     EXPECT_EQ(StoredElements().size(), before);
     EXPECT_EQ(state->selectionState, kTwoEntitiesPicked);
+}
+
+TEST_F(PlaceElementTest, NothingIsPlacedOnACurrentSystemThatIsNoLongerListed) {
+    // A network started on HV1; then HV1 is deleted from the list, as the
+    // systems dialog does, while it is still the current system.
+    SetStart(0, 0, 0, kShapeRect, 400, 300);
+    Place(kLnvl, kVl01);
+    ASSERT_EQ(StoredElements().size(), 1u);
+    LSystemRecord exhaust = AddTestSystem("BB", "Exhaust");
+    DeleteSystem(state->systemList, &state->currentSystem);
+    EraseSystemEntities(state->systemList, state->database);
+    ASSERT_TRUE(StoredElements().empty());
+    SetStart(0, 0, 0, kShapeRect, 400, 300);
+    Transcript();
+    Place(kLnvl, kVl01);
+    Run(kLcontd, "3000,0\n");
+    EXPECT_TRUE(StoredElements().empty());
+    std::string said = Transcript();
+    size_t first = said.find("Choose the tag of an air system.");
+    ASSERT_NE(first, std::string::npos) << said;
+    EXPECT_NE(said.find("Choose the tag of an air system.", first + 1), std::string::npos) << said;
+    // Once the user chooses a system, placement goes on, on that system.
+    state->currentSystem = exhaust;
+    Place(kLnvl, kVl01);
+    ASSERT_EQ(StoredElements().size(), 1u);
+    ElementPtr placed(LoadElementFromEntity(state->currentEntity));
+    ASSERT_TRUE(placed);
+    EXPECT_STREQ(placed->System().tag, "BB");
 }

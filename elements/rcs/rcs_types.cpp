@@ -3,6 +3,18 @@
 // their own airflow, the others that of connector 0.
 #include "elements/rcs/rcs_family.h"
 
+// The TT boxes, the K, DAF and PTRD terminals and the BLD and RLD grilles.
+#include "elements/rcs/lrcs_bld.h"
+#include "elements/rcs/lrcs_daf.h"
+#include "elements/rcs/lrcs_ka.h"
+#include "elements/rcs/lrcs_kf.h"
+#include "elements/rcs/lrcs_kp.h"
+#include "elements/rcs/lrcs_kre.h"
+#include "elements/rcs/lrcs_ptrd.h"
+#include "elements/rcs/lrcs_tta.h"
+#include "elements/rcs/lrcs_ttc.h"
+#include "elements/rcs/lrcs_tth.h"
+
 #include <iterator>
 
 #include "core/type_tables.h"
@@ -257,12 +269,14 @@ const LTypeEntry kTypes[] = {
      .params = ParamRow(Texts(105, kTtTypes), Labelled(92, kTtaSizes, kTtaTexts),
                         Labelled(97, kTtaSizes, kTtaTexts), Texts(117, kTtGCodes),
                         Numbers(118, kTtSmallH)),
-     .defaults = {1, 180, 180, 1, 150}},
+     .defaults = {1, 180, 180, 1, 150},
+     .make = MakeElementOf<LRCsTTA>},
     {.code = 25, .name = "TTH", .page = "2.70", .block = "tth",
      .dialog = "prop_rcs_n4",
      .params = ParamRow(Numbers(98, kTthDiameters), Plain(121), Numbers(119, kTthBoxes),
                         Numbers(120, kTthBoxes)),
-     .defaults = {200, 200}},
+     .defaults = {200, 200},
+     .make = MakeElementOf<LRCsTTH>},
     {.code = 26, .name = "VF-18", .page = "1.41", .block = "vf18",
      .dialog = "prop_vf_n1",
      .params = kVf18Params,
@@ -287,58 +301,69 @@ const LTypeEntry kTypes[] = {
     {.code = 30, .name = "TTB", .page = "2.70", .block = "ttb",
      .dialog = "prop_rcs_n5",
      .params = ParamRow(Texts(105, kTtTypes), Numbers(92, kTtbSizes), Numbers(97, kTtbSizes),
-                        Texts(117, kTtGCodes), Numbers(118, kTtSmallH)),
-     .defaults = {1, 203, 203, 1, 150, 100}},
+                        Texts(117, kTtGCodes), Numbers(118, kTtSmallH), Plain(0, kParamDisabled)),
+     .defaults = {1, 203, 203, 1, 150, 100},
+     .make = MakeElementOf<LRCsTTB>},
     {.code = 31, .name = "TTC/TTD", .page = "2.70", .block = "ttc",
      .dialog = "prop_rcs_n7",
      .params = ParamRow(Texts(116, kTtcVariants), Texts(105, kTtTypes), Numbers(98, kFourDiameters),
                         Labelled(92, kTtbSizes, kTtcHTexts), Labelled(97, kTtbSizes, kTtcLTexts),
                         Texts(117, kTtGCodes), Numbers(118, kTtSmallH)),
-     .defaults = {1, 1, 200, 203, 203, 1, 150}},
+     .defaults = {1, 1, 200, 203, 203, 1, 150},
+     .make = MakeElementOf<LRCsTTC>},
     {.code = 32, .name = "TTL", .page = "2.70", .block = "ttb",
      .dialog = "prop_rcs_n5",
      .params = ParamRow(Texts(105, kTtlTypes), Labelled(92, kTtlSizes, kTtlTexts),
                         Labelled(97, kTtlSizes, kTtlTexts), Texts(117, kTtGCodes),
                         Numbers(118, kTtSmallH)),
-     .defaults = {1, 590, 590, 1, 150}},
+     .defaults = {1, 590, 590, 1, 150},
+     .make = MakeElementOf<LRCsTTL>},
     {.code = 33, .name = "KRE..", .page = "2.50", .block = "kre",
      .dialog = "prop_rcs_c4",
      .params = ParamRow(Texts(99, kKreTypes), Numbers(113, kKreDiameters), Texts(101, kKreFirst),
                         Texts(137, kKreSecond)),
-     .defaults = {1, 200, 1, 1}},
+     .defaults = {1, 200, 1, 1},
+     .make = MakeElementOf<LRCsKre>},
     {.code = 34, .name = "KA", .page = "5.36", .block = "ka",
      .dialog = "prop_rcs_s4",
      .params = ParamRow(Texts(105, kKaTypes), Numbers(83, kFourDiameters)),
-     .defaults = {1, 160}},
+     .defaults = {1, 160},
+     .make = MakeElementOf<LRCsKa>},
     {.code = 35, .name = "KF", .page = "2.26", .block = "kf",
      .dialog = "prop_rcs_c3",
      .params = ParamRow(Texts(105, kKfTypes), Numbers(83, kKfDiameters), Numbers(92, kKfHeights)),
-     .defaults = {1, 250, 600}},
+     .defaults = {1, 250, 600},
+     .make = MakeElementOf<LRCsKf>},
     {.code = 36, .name = "KP", .page = "2.34", .block = "kp",
      .dialog = "prop_rcs_t1",
      .params = ParamRow(Numbers(83, kKpDiameters), Plain(90)),
-     .defaults = {100, 200}},
+     .defaults = {100, 200},
+     .make = MakeElementOf<LRCsKp>},
     {.code = 37, .name = "DAF", .page = "", .block = "sb",
      .dialog = "prop_rcs_nw1",
      .params = ParamRow(Texts(99, kDafTypes), Numbers(98, kDafSpigots), Numbers(90, kDafLengths),
                         Numbers(109, kDafSizes), Texts(102, kDafOptions), Plain(0, kParamEntry)),
-     .defaults = {1, 125, 900, 1, 1, 1}},
+     .defaults = {1, 125, 900, 1, 1, 1},
+     .make = MakeElementOf<LRCsDAF>},
     {.code = 38, .name = "PTRD/PTRI", .page = "", .block = "ptrd",
      .dialog = "prop_rcs_nw2",
      .params = ParamRow(Texts(99, kPtrdTypes), Numbers(98, kPtrdDiameters), Plain(0, kParamEntry)),
-     .defaults = {1, 100}},
+     .defaults = {1, 100},
+     .make = MakeElementOf<LRCsPTRD>},
     {.code = 39, .name = "BLD/BLI", .page = "", .block = "cn",
      .dialog = "prop_rcs_nw3",
      .params = ParamRow(Texts(99, kBldTypes), Numbers(90, kBldLengths), Numbers(92, kBldHeights),
                         Texts(102, kBldAccessory), Plain(0, kParamEntry), Plain(0, kParamEntry)),
      .flows = Flows(-1),
-     .defaults = {1, 300, 200, 1}},
+     .defaults = {1, 300, 200, 1},
+     .make = MakeElementOf<LRCsBLD>},
     {.code = 40, .name = "RLD/RLI", .page = "", .block = "cnh",
      .dialog = "prop_rcs_nw4",
      .params = ParamRow(Texts(99, kRldTypes), Plain(90), Numbers(92, kBldHeights),
                         Texts(102, kBldAccessory), Plain(0, kParamEntry), Plain(0, kParamEntry)),
      .flows = Flows(-1),
-     .defaults = {1, 300, 200, 1}},
+     .defaults = {1, 300, 200, 1},
+     .make = MakeElementOf<LRCsRLD>},
 };
 
 // The family's own dialogs, in the order of the first type that uses each

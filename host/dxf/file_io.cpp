@@ -1,7 +1,10 @@
 #include "dxf/file_io.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <optional>
+#include <pthread.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -99,7 +102,7 @@ void AtomicFileWriter::discard()
 {
     if (fd_ < 0) return;
     ::close(fd_);
-    ::unlink(temporary_.c_str());
+    if (!through_) ::unlink(temporary_.c_str());
     fd_ = -1;
 }
 
@@ -108,21 +111,119 @@ bool AtomicFileWriter::open(const std::string& path)
     discard();
     path_ = path;
     target_ = path;
+    through_ = false;
     if (!followLinks(target_)) {
         error_ = describe("cannot create", path_, errno);
         return false;
     }
-    temporary_ = target_ + ".tmp" + std::to_string(::getpid());
-    fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd_ < 0) return fail("cannot create");
-    // A replaced file keeps its permissions.
     struct stat old {};
-    if (::stat(target_.c_str(), &old) == 0) ::fchmod(fd_, old.st_mode & 07777);
+    bool exists = ::stat(target_.c_str(), &old) == 0;
+    // A folder is left to the rename, which fails and says so.
+    if (exists && !S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode)) return openNode(old.st_mode);
+    if (!openTemporary()) return false;
+    // A replaced file keeps its permissions.
+    if (exists) ::fchmod(fd_, old.st_mode & 07777);
     return true;
 }
 
+// Renaming a file over a device node or a pipe would destroy the node
+// (run as root, `-o /dev/null` would replace the system's /dev/null).
+bool AtomicFileWriter::openNode(mode_t mode)
+{
+    if (S_ISCHR(mode)) {
+        fd_ = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    } else if (S_ISFIFO(mode)) {
+        // Without a reader the save would wait for ever.
+        fd_ = ::open(target_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd_ < 0 && errno == ENXIO) {
+            error_ = "cannot save " + path_ + ": it is a pipe that no program reads";
+            return false;
+        }
+        if (fd_ >= 0) ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
+    } else {
+        error_ = "cannot save " + path_ + ": it is neither a regular file nor a device or pipe to write into";
+        return false;
+    }
+    if (fd_ < 0) {
+        error_ = describe("cannot write", path_, errno);
+        return false;
+    }
+    through_ = true;
+    return true;
+}
+
+// The temporary file: the target's name and ".tmp<pid>", its name cut
+// short when that would be longer than the folder allows, so that any name
+// the user may give can be saved; never an existing file.
+bool AtomicFileWriter::openTemporary()
+{
+    std::string directory = directoryOf(target_);
+    size_t slash = target_.rfind('/');
+    std::string name = slash == std::string::npos ? target_ : target_.substr(slash + 1);
+    long most = ::pathconf(directory.c_str(), _PC_NAME_MAX);
+    size_t longest = most > 0 ? static_cast<size_t>(most) : 255;
+    if (name.size() > longest) {
+        errno = ENAMETOOLONG;
+        return fail("cannot create");
+    }
+    constexpr int kTries = 100;
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        std::string suffix = ".tmp" + std::to_string(::getpid()) + (attempt ? "-" + std::to_string(attempt) : "");
+        std::string base = name.size() + suffix.size() > longest && longest > suffix.size()
+                               ? name.substr(0, longest - suffix.size())
+                               : name;
+        temporary_ = target_.substr(0, target_.size() - name.size()) + base + suffix;
+        fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd_ >= 0) return true;
+        if (errno != EEXIST) break;
+    }
+    return fail("cannot create");
+}
+
+namespace {
+
+// A pipe whose reader went away would end the program with SIGPIPE: while
+// writing into a pipe the signal is held back and taken, and the write
+// fails with EPIPE instead.
+class BrokenPipeHeld {
+public:
+    BrokenPipeHeld()
+    {
+        sigset_t pipe;
+        sigemptyset(&pipe);
+        sigaddset(&pipe, SIGPIPE);
+        ::pthread_sigmask(SIG_BLOCK, &pipe, &old_);
+        sigset_t pending;
+        sigpending(&pending);
+        wasPending_ = sigismember(&pending, SIGPIPE) == 1;
+    }
+    ~BrokenPipeHeld()
+    {
+        sigset_t pending;
+        sigpending(&pending);
+        if (!wasPending_ && sigismember(&pending, SIGPIPE) == 1) {
+            sigset_t pipe;
+            sigemptyset(&pipe);
+            sigaddset(&pipe, SIGPIPE);
+            timespec now{0, 0};
+            ::sigtimedwait(&pipe, nullptr, &now);
+        }
+        ::pthread_sigmask(SIG_SETMASK, &old_, nullptr);
+    }
+    BrokenPipeHeld(const BrokenPipeHeld&) = delete;
+    BrokenPipeHeld& operator=(const BrokenPipeHeld&) = delete;
+
+private:
+    sigset_t old_;
+    bool wasPending_ = false;
+};
+
+} // namespace
+
 bool AtomicFileWriter::write(std::string_view data)
 {
+    std::optional<BrokenPipeHeld> held;
+    if (through_) held.emplace();
     if (fd_ < 0) {
         error_ = "cannot write " + path_ + ": the file is not open";
         return false;
@@ -141,6 +242,17 @@ bool AtomicFileWriter::commit()
     if (fd_ < 0) {
         error_ = "cannot save " + path_ + ": the file is not open";
         return false;
+    }
+    if (through_) {
+        // A device or pipe takes the data as it comes: nothing to flush
+        // to a disk, nothing to rename.
+        int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0) {
+            error_ = describe("cannot write", path_, errno);
+            return false;
+        }
+        return true;
     }
     if (::fsync(fd_) != 0) return fail("cannot write");
     int fd = fd_;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <sys/types.h>
 #include <string_view>
 
 namespace host::dxf {
@@ -14,7 +15,10 @@ bool readWholeFile(const std::string& path, std::string& content, std::string& e
 // the disk, and is renamed over the target by commit().  A symbolic link is
 // followed: its final target is replaced and the link stays.  Until then, and on
 // any failure, the old file is left as it was; a writer destroyed without a
-// successful commit removes its temporary file.
+// successful commit removes its temporary file.  A target that is not a
+// regular file is never replaced: a character device (/dev/null, a
+// terminal) or a pipe with a reader is written through, anything else is
+// refused.
 class AtomicFileWriter {
 public:
     AtomicFileWriter() = default;
@@ -32,11 +36,14 @@ public:
 private:
     void discard();
     bool fail(const std::string& what);
+    bool openNode(mode_t mode);
+    bool openTemporary();
 
     std::string path_;      // as the caller named it
     std::string target_;    // path_ with its symbolic links followed
     std::string temporary_;
     int fd_ = -1;
+    bool through_ = false;  // writing into the target itself
     std::string error_;
 };
 

@@ -83,6 +83,7 @@ bool parseHex(std::string_view text, uint64_t& value)
 
 bool isHexText(std::string_view text)
 {
+    if (text.size() % 2 != 0) return false;
     for (char c : text) {
         bool hex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
         if (!hex) return false;

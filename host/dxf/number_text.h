@@ -23,7 +23,8 @@ bool parseDouble(std::string_view text, double& value);
 bool parseInteger(std::string_view text, int64_t& value);
 // Hexadecimal without prefix, at most 16 digits; the empty text is handle 0.
 bool parseHex(std::string_view text, uint64_t& value);
-// Only hexadecimal digits (binary chunks).
+// Whole bytes in hexadecimal digits (binary chunks): an odd count of
+// digits is no binary data to other readers.
 bool isHexText(std::string_view text);
 
 // Shortest round-trip form; integral values keep a ".0" so that the text

@@ -3,7 +3,9 @@
 #include "dxf/binary_dxf.h"
 #include "dxf/dimstyle_names.h"
 #include "dxf/file_io.h"
+#include "dxf/group_code.h"
 #include "dxf/mapped_file.h"
+#include "dxf/number_text.h"
 #include "dxf/parallel.h"
 #include "dxf/record_chunks.h"
 #include "dxf/record_reader.h"
@@ -11,6 +13,7 @@
 #include "dxf/subclass_markers.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <cctype>
 #include <malloc.h>
 #include <iterator>
@@ -33,6 +36,16 @@ std::string_view textOf(const GroupList& groups, int code)
     return {};
 }
 
+// Equal but for the case of ASCII letters.
+bool sameLetters(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
 class DxfReader {
 public:
     DxfReader(RecordStream& stream, std::string_view fileName, ReadReport& report)
@@ -53,6 +66,12 @@ private:
     bool readSections();
     bool readSection(std::string_view name);
     bool readHeader();
+    void takeVariables(GroupList& groups, uint32_t line, bool sectionHead);
+    void completePoints(GroupList& groups, std::string_view owner, uint32_t line);
+    void fixColours(db::Object& object, uint32_t line);
+    void dropRepeatedMarkers(GroupList& groups, std::string_view owner, uint32_t line);
+    bool moveDuplicateRecord(Slot first, std::string_view newType);
+    bool leftOutOfBlock();
     bool readClasses();
     bool readTables();
     bool readTable();
@@ -72,6 +91,7 @@ private:
     Slot blockRecordFor(const Record& begin);
     bool checkOwners();
     void adoptOrphans();
+    void relinkDictionaryEntries();
     void finishHandseed();
 
     RecordStream& stream_;
@@ -89,6 +109,9 @@ private:
     std::vector<std::pair<std::string, db::TypeId>> types_;
     db::Handle fileHandseed_ = 0;
     db::Handle highestFileHandle_ = 0;
+    bool headerRead_ = false;
+    std::vector<Slot> namelessBlockRecords_;  // named by their BLOCK, else left out
+    int valueNotes_ = 0;   // notes about values mended (coordinates, colours), up to:
     int markerNotes_ = 0;  // notes about records kept without markers, up to:
     static constexpr int kMarkerNotes = 20;
 };
@@ -163,6 +186,9 @@ Slot DxfReader::store(ObjectClass cls)
     if (rec_->hasHandle && rec_->handle == 0)
         note(rec_->line, std::string(rec_->type) + " had the null handle 0: it was given a new one");
     object.groups = std::move(rec_->groups);
+    completePoints(object.groups, rec_->type, rec_->line);
+    dropRepeatedMarkers(object.groups, rec_->type, rec_->line);
+    fixColours(object, rec_->line);
     if (cls != ObjectClass::NonGraphical && cls != ObjectClass::TableHead && lacksSubclassMarkers(object.groups)) {
         // An R12 record: later versions need its subclass markers.
         std::string error;
@@ -170,6 +196,7 @@ Slot DxfReader::store(ObjectClass cls)
             note(rec_->line, rec_->type + " is kept without subclass markers: " + error);
     }
     Slot first = object.handle != 0 ? db_->slotOf(object.handle) : kNoSlot;
+    if (first != kNoSlot && moveDuplicateRecord(first, rec_->type)) first = kNoSlot;
     if (first != kNoSlot) {
         // As the host's recovery does: references keep meaning the first
         // object; the second gets a handle of its own.
@@ -182,6 +209,95 @@ Slot DxfReader::store(ObjectClass cls)
         return remember(slot);
     }
     return remember(db_->add(std::move(object)));
+}
+
+// A coordinate without the ones that must follow it (an x without its y)
+// cannot be written back as a point: the missing ones are taken as 0.
+void DxfReader::completePoints(GroupList& groups, std::string_view owner, uint32_t line)
+{
+    for (Group& g : groups) {
+        if (g.kind() != db::ValueKind::Real || !isPointStart(g.code())) continue;
+        if (valueNotes_++ < kMarkerNotes)
+            note(line, std::string(owner) + ": group " + std::to_string(g.code()) + " has no y coordinate (group " +
+                       std::to_string(g.code() + 10) + "): 0 was taken");
+        g = Group::point2d(g.code(), g.asReal(), 0.0);
+    }
+}
+
+// A subclass marker written twice in a row makes other readers look for
+// the subclass's groups in the wrong place: the repeat is dropped.
+void DxfReader::dropRepeatedMarkers(GroupList& groups, std::string_view owner, uint32_t line)
+{
+    for (size_t i = 1; i < groups.size(); ++i) {
+        if (groups[i].code() != 100 || groups[i - 1].code() != 100 || groups[i].asText() != groups[i - 1].asText())
+            continue;
+        if (valueNotes_++ < kMarkerNotes)
+            note(line, std::string(owner) + ": the subclass marker " + std::string(groups[i].asText()) +
+                           " was given twice: once is kept");
+        groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(i--));
+    }
+}
+
+// Colour numbers are 16-bit groups that other programs read as signed and
+// check: an entity's must be 0 to 257 (by block, by layer), a layer's 1 to
+// 255, negative when the layer is off.
+void DxfReader::fixColours(db::Object& object, uint32_t line)
+{
+    bool layer = object.cls == ObjectClass::TableRecord && object.isType("LAYER");
+    if (!layer && object.cls != ObjectClass::Entity && object.cls != ObjectClass::BlockBegin &&
+        object.cls != ObjectClass::BlockEnd)
+        return;
+    for (Group& g : object.groups) {
+        if (g.code() >= 1000) break;
+        if (g.code() != 62) continue;
+        int64_t colour = g.asInt();
+        bool valid = layer ? colour != 0 && colour > -256 && colour < 256 : colour >= 0 && colour <= 257;
+        if (valid) continue;
+        int64_t fixed = layer ? (colour < 0 ? -7 : 7) : 256;
+        if (valueNotes_++ < kMarkerNotes)
+            note(line, std::string(object.typeName()) + " had the colour " + std::to_string(colour) + ": set to " +
+                       std::to_string(fixed));
+        g = Group::integer(62, fixed);
+    }
+}
+
+// Table records that other objects name by their name, not by handle.
+bool namedByName(std::string_view type)
+{
+    for (std::string_view t : {"LTYPE", "LAYER", "STYLE", "VIEW", "UCS", "APPID", "VPORT"})
+        if (type == t) return true;
+    return false;
+}
+
+// A handle used by a table record and by a later object of another kind:
+// the pointers to that handle (owners, layouts, dictionary entries) mean
+// the later object, while the record is named by its name, so the record
+// gives up the handle and takes a new one.
+bool DxfReader::moveDuplicateRecord(Slot first, std::string_view newType)
+{
+    const db::Object* old = db_->object(first);
+    if (!old || old->cls != ObjectClass::TableRecord || !namedByName(old->typeName()) ||
+        sameLetters(old->typeName(), newType))
+        return false;
+    db::Table table;
+    if (!db::tableByName(old->typeName(), table)) return false;
+    db::Object moved = *old;
+    db::Handle handle = moved.handle;
+    uint32_t line = first < lines_.size() ? lines_[first] : 0;
+    db_->purge(first);
+    moved.handle = 0;
+    Slot slot = db_->add(std::move(moved));
+    if (slot == kNoSlot || !db_->addRecord(table, slot)) return false;
+    if (lines_.size() <= slot) {
+        lines_.resize(slot + 1, 0);
+        ownerLines_.resize(slot + 1, 0);
+    }
+    lines_[slot] = line;
+    const db::Object* record = db_->object(slot);
+    note(line, std::string(record->typeName()) + " " + std::string(db::groupText(*record, 2)) + " had the handle " +
+                   db::handleText(handle) + " of the " + std::string(newType) + " at line " +
+                   std::to_string(rec_->line) + ": given the new handle " + db::handleText(record->handle));
+    return true;
 }
 
 Slot DxfReader::remember(Slot slot)
@@ -202,8 +318,13 @@ Slot DxfReader::remember(Slot slot)
 std::unique_ptr<Database> DxfReader::read()
 {
     if (!readSections()) return nullptr;
+    for (Slot record : namelessBlockRecords_) {
+        note(lines_[record], "a BLOCK_RECORD without a name and without a block was left out");
+        db_->purge(record);
+    }
     adoptOrphans();
     if (!checkOwners()) return nullptr;
+    relinkDictionaryEntries();
     finishHandseed();
     RepairNote notes = [this](const std::string& message) { note(0, message); };
     resolveDimstyleNames(*db_, notes);
@@ -243,26 +364,18 @@ bool DxfReader::readHeader()
 {
     // The whole header is the body of its SECTION record: 9 $NAME, then the
     // variable's groups.
-    auto& header = db_->header();
-    auto takeVariables = [&header](GroupList& groups) {
-        for (Group& g : groups) {
-            if (g.code() == 2 && header.empty()) continue;  // the section name
-            if (g.code() == 9) {
-                header.push_back({std::string(g.asText()), {}});
-            } else if (!header.empty()) {
-                header.back().groups.push_back(std::move(g));
-            }
-        }
-    };
-    takeVariables(rec_->groups);
+    if (headerRead_) note(rec_->line, "a second HEADER section was taken into the first");
+    headerRead_ = true;
+    takeVariables(rec_->groups, rec_->line, true);
     nextRecord();
     // dxflib 2.0 ends the header early and writes the rest of its variables
     // after that ENDSEC, closing them with a second one.
     if (!failed_ && is("ENDSEC") && !rec_->groups.empty() && rec_->groups.front().code() == 9) {
         note(rec_->line, "header variables after the end of the HEADER section were taken into it");
-        takeVariables(rec_->groups);
+        takeVariables(rec_->groups, rec_->line, false);
         nextRecord();
     }
+    auto& header = db_->header();
     for (const db::HeaderVariable& v : header) {
         if (v.name == "$ACADVER" && !v.groups.empty()) report_.version = std::string(v.groups[0].asText());
         if (v.name == "$HANDSEED" && !v.groups.empty()) db::parseHandle(v.groups[0].asText(), fileHandseed_);
@@ -270,6 +383,41 @@ bool DxfReader::readHeader()
     // Objects the file gives no handle get theirs above the file's own.
     db_->raiseHandseed(fileHandseed_);
     return endOfSection("the HEADER section");
+}
+
+// Variables are kept as other readers can take them back: a name with its
+// '$' and at least one value, each name once (the first wins).
+void DxfReader::takeVariables(GroupList& groups, uint32_t line, bool sectionHead)
+{
+    auto& header = db_->header();
+    std::vector<db::HeaderVariable> found;
+    size_t first = sectionHead && !groups.empty() && groups.front().code() == 2 ? 1 : 0;  // the section name
+    for (size_t i = first; i < groups.size(); ++i) {
+        Group& g = groups[i];
+        if (g.code() == 9)
+            found.push_back({std::string(g.asText()), {}});
+        else if (!found.empty())
+            found.back().groups.push_back(std::move(g));
+        else
+            note(line, "a group " + std::to_string(g.code()) + " before the first header variable was left out");
+    }
+    for (db::HeaderVariable& v : found) {
+        if (v.name.size() < 2 || v.name[0] != '$') {
+            note(line, "header variable \"" + v.name + "\" has no '$' before its name: left out");
+        } else if (v.groups.empty()) {
+            note(line, "header variable " + v.name + " has no value: left out");
+        } else if (db_->headerVariable(v.name)) {
+            note(line, "header variable " + v.name + " is given twice: the second was left out");
+        } else {
+            // A variable holds one value (a point is one group).
+            if (v.groups.size() > 1) {
+                note(line, "header variable " + v.name + " holds more than one value: the first was kept");
+                v.groups.resize(1);
+            }
+            completePoints(v.groups, v.name, line);
+            header.push_back(std::move(v));
+        }
+    }
 }
 
 bool DxfReader::readClasses()
@@ -282,23 +430,16 @@ bool DxfReader::readClasses()
 
 bool DxfReader::readTables()
 {
-    while (nextRecord() && is("TABLE")) {
+    nextRecord();
+    while (is("TABLE")) {
         if (!readTable()) return false;
+        // A table cut short by the next one: that TABLE is read next.
+        if (is("ENDTAB")) nextRecord();
     }
     return endOfSection("the TABLES section");
 }
 
 namespace {
-
-// Equal but for the case of ASCII letters.
-bool sameLetters(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 // Type names are kept in capitals, so a record named like one of the
 // markers of a file's structure in other letters ("EndSec") would be
@@ -337,7 +478,7 @@ bool DxfReader::readTable()
     } else {
         note(rec_->line, "second " + name + " table: its records were added to the first");
     }
-    while (nextRecord() && !is("ENDTAB") && !is("ENDSEC") && !is("EOF")) {
+    while (nextRecord() && !is("ENDTAB") && !is("ENDSEC") && !is("EOF") && !is("TABLE")) {
         uint32_t line = rec_->line;
         // Only records of the table's own type: another one (an "eNDTAB")
         // would be written inside the table and end it early.
@@ -346,13 +487,29 @@ bool DxfReader::readTable()
             continue;
         }
         std::string recordName(textOf(rec_->groups, 2));
+        bool nameless = trimBlanks(recordName).empty();
+        if (nameless && table != db::Table::BlockRecord) {
+            note(line, "a " + name + " record without a name was left out");
+            continue;
+        }
         Slot record = store(ObjectClass::TableRecord);
         if (record == kNoSlot) return false;
+        if (nameless) {
+            // Its BLOCK names it (the entities in the block point at it).
+            namelessBlockRecords_.push_back(record);
+            continue;
+        }
         if (!db_->addRecord(table, record)) {
             // As the host does, a second record of the same name is skipped.
             note(line, name + " " + recordName + " is defined twice: the second was left out");
             db_->purge(record);
         }
+    }
+    if (is("TABLE") || is("ENDSEC")) {
+        // As other readers do, the next table or the end of the section
+        // closes a table whose ENDTAB is missing.
+        note(rec_->line, "table " + name + " has no ENDTAB: it ends before this " + std::string(rec_->type));
+        return true;
     }
     return is("ENDTAB") || unexpected("table " + name);
 }
@@ -361,8 +518,22 @@ Slot DxfReader::blockRecordFor(const Record& begin)
 {
     std::string_view name = textOf(begin.groups, 2);
     Slot byOwner = begin.hasOwner ? db_->slotOf(begin.owner) : kNoSlot;
-    const db::Object* owner = db_->object(byOwner);
-    if (owner && owner->isType("BLOCK_RECORD")) return byOwner;
+    db::Object* owner = db_->object(byOwner);
+    auto nameless = std::find(namelessBlockRecords_.begin(), namelessBlockRecords_.end(), byOwner);
+    if (owner && nameless != namelessBlockRecords_.end() && !name.empty() &&
+        db_->findRecord(db::Table::BlockRecord, name) == kNoSlot) {
+        // A block record without a name takes its block's.
+        size_t at = 0;
+        while (at < owner->groups.size() && owner->groups[at].code() == 100) ++at;
+        owner->groups.insert(owner->groups.begin() + static_cast<std::ptrdiff_t>(at), Group::text(2, name));
+        if (db_->addRecord(db::Table::BlockRecord, byOwner)) {
+            namelessBlockRecords_.erase(nameless);
+            note(begin.line, "the block record of BLOCK " + std::string(name) + " had no name: given the block's");
+            return byOwner;
+        }
+        owner->groups.erase(owner->groups.begin() + static_cast<std::ptrdiff_t>(at));
+    }
+    if (owner && owner->isType("BLOCK_RECORD") && nameless == namelessBlockRecords_.end()) return byOwner;
     Slot byName = db_->findRecord(db::Table::BlockRecord, name);
     if (byName != kNoSlot) {
         if (begin.hasOwner) note(begin.line, "BLOCK " + std::string(name) + " had a wrong owner: set to its block record");
@@ -371,12 +542,42 @@ Slot DxfReader::blockRecordFor(const Record& begin)
     return addBlockRecord(*db_, name);
 }
 
+// Table records and the objects of the OBJECTS section are no entities:
+// written into a block, they would make the file unreadable.
+bool DxfReader::leftOutOfBlock()
+{
+    db::Table table;
+    bool notEntity = db::tableByName(rec_->type, table);
+    for (std::string_view type : {"TABLE", "ENDTAB", "CLASS", "DICTIONARY", "ACDBDICTIONARYWDFLT", "ACDBPLACEHOLDER",
+                                  "XRECORD", "LAYOUT", "PLOTSETTINGS", "DICTIONARYVAR", "GROUP", "MLINESTYLE"})
+        notEntity |= sameLetters(rec_->type, type);
+    if (!notEntity) return false;
+    note(rec_->line, "a " + std::string(rec_->type) + " among the entities was left out: it is no entity");
+    return true;
+}
+
 bool DxfReader::readBlocks()
 {
     while (nextRecord() && is("BLOCK")) {
         if (!readBlock()) return false;
     }
     return endOfSection("the BLOCKS section");
+}
+
+// A BLOCK's name is in groups 2 and 3; missing ones are added.
+void setBlockName(GroupList& groups, const std::string& name)
+{
+    bool named = false;
+    for (Group& g : groups) {
+        if (g.code() != 2 && g.code() != 3) continue;
+        g = Group::text(g.code(), name);
+        named = true;
+    }
+    if (!named) {
+        size_t at = 0;
+        while (at < groups.size() && groups[at].code() != 1001) ++at;
+        groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(at), {Group::text(2, name), Group::text(3, name)});
+    }
 }
 
 // R12 files name the spaces $MODEL_SPACE and $PAPER_SPACE.
@@ -393,14 +594,30 @@ bool DxfReader::readBlock()
 {
     renameR12Space(rec_->groups);
     std::string name(textOf(rec_->groups, 2));
+    const db::Object* owner = rec_->hasOwner ? db_->object(db_->slotOf(rec_->owner)) : nullptr;
+    if (trimBlanks(name).empty() && !(owner && owner->isType("BLOCK_RECORD"))) {
+        // Nothing can insert a block without a name: it becomes an
+        // anonymous one (left out at saving unless something names it).
+        std::string made = db_->nextAnonymousName('U');
+        note(rec_->line, "a BLOCK without a name was named " + made);
+        setBlockName(rec_->groups, made);
+        name = made;
+    }
     Slot record = blockRecordFor(*rec_);
     if (record == kNoSlot) return fail(rec_->line, "BLOCK " + name + " has no block record and none can be made");
+    // The block is its record's (the entities in it point there): it takes
+    // the record's name, which inserts name.
+    std::string recordName(db::groupText(*db_->object(record), 2));
+    if (!db::equalNoCase(recordName, name)) {
+        note(rec_->line, "BLOCK " + name + " belongs to the block record " + recordName + ": named so");
+        setBlockName(rec_->groups, recordName);
+    }
     Slot begin = store(ObjectClass::BlockBegin);
     if (begin == kNoSlot) return false;
     if (!db_->block(record)) db_->addBlock(record);
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDBLK") && !is("BLOCK") && !is("ENDSEC") && !is("EOF")) {
-        if (leftOutAsMarker()) continue;
+        if (leftOutAsMarker() || leftOutOfBlock()) continue;
         Slot entity = store(ObjectClass::Entity);
         if (entity == kNoSlot || !placeEntity(entity, record, lastMain)) return false;
     }
@@ -448,7 +665,7 @@ bool DxfReader::readEntities()
     ensureSpaces(*db_);
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
-        if (leftOutAsMarker()) continue;
+        if (leftOutAsMarker() || leftOutOfBlock()) continue;
         bool paper = false;
         for (const Group& g : rec_->groups)
             if (g.code() == 67) paper = g.asInt() == 1;
@@ -526,6 +743,52 @@ void DxfReader::adoptOrphans()
                     " objects without an owner are named by no dictionary: they are not saved");
 }
 
+// An object that names a dictionary as its owner while the dictionary
+// names some object that does not exist: one side's handle changed (a
+// duplicate handle made anew, a damaged line).  The object takes the first
+// such entry, so that the dictionary holds it again.
+void DxfReader::relinkDictionaryEntries()
+{
+    auto isDictionary = [](const db::Object* o) {
+        return o && (o->isType("DICTIONARY") || o->isType("ACDBDICTIONARYWDFLT"));
+    };
+    std::unordered_set<db::Handle> named;
+    bool dangling = false;
+    for (Slot slot = 0; slot < db_->slotCount(); ++slot) {
+        const db::Object* dictionary = db_->object(slot);
+        if (!isDictionary(dictionary)) continue;
+        for (const Group& g : dictionary->groups) {
+            if ((g.code() != 350 && g.code() != 360) || g.kind() != db::ValueKind::Handle) continue;
+            named.insert(g.asHandle());
+            dangling |= db_->slotOf(g.asHandle()) == kNoSlot;
+        }
+    }
+    if (!dangling) return;
+    for (Slot slot = 0; slot < db_->slotCount(); ++slot) {
+        const db::Object* object = db_->object(slot);
+        if (!object || object->cls != ObjectClass::NonGraphical || named.count(object->handle)) continue;
+        db::Object* dictionary = db_->object(db_->slotOf(object->owner));
+        if (!isDictionary(dictionary)) continue;
+        for (Group& g : dictionary->groups) {
+            if ((g.code() != 350 && g.code() != 360) || g.kind() != db::ValueKind::Handle ||
+                db_->slotOf(g.asHandle()) != kNoSlot)
+                continue;
+            note(lines_[slot], std::string(dictionary->typeName()) + " " + db::handleText(dictionary->handle) +
+                                   " named the missing object " + db::handleText(g.asHandle()) + ": set to " +
+                                   std::string(object->typeName()) + " " + db::handleText(object->handle) +
+                                   ", which it owns");
+            db::Handle missing = g.asHandle();
+            g = Group::handle(g.code(), object->handle);
+            // A dictionary with a default names it again in 340.
+            for (Group& other : dictionary->groups)
+                if (other.code() == 340 && other.kind() == db::ValueKind::Handle && other.asHandle() == missing)
+                    other = Group::handle(340, object->handle);
+            named.insert(object->handle);
+            break;
+        }
+    }
+}
+
 bool DxfReader::checkOwners()
 {
     // Owners may point forward (OBJECTS), so they are checked once all is
@@ -577,6 +840,13 @@ void reserveHandlesOf(std::string_view text, DxfReader& reader)
     reader.reserveHandles(highest + 1);
 }
 
+// The first line end decides: a CR not followed by LF.
+bool endsLinesInCrAlone(std::string_view text)
+{
+    size_t end = text.find_first_of("\r\n");
+    return end != std::string_view::npos && text[end] == '\r' && (end + 1 == text.size() || text[end + 1] != '\n');
+}
+
 std::unique_ptr<Database> readText(std::string_view text, std::string_view fileName, ReadReport& report,
                                    MappedFile* mapping)
 {
@@ -587,6 +857,14 @@ std::unique_ptr<Database> readText(std::string_view text, std::string_view fileN
             return nullptr;
         }
         return readText(translated, fileName, report, nullptr);
+    }
+    // Old Mac files end their lines in CR alone: read as LF, line for line.
+    std::string lineFeeds;
+    if (endsLinesInCrAlone(text)) {
+        lineFeeds.assign(text);
+        for (size_t i = 0; i < lineFeeds.size(); ++i)
+            if (lineFeeds[i] == '\r' && (i + 1 == lineFeeds.size() || lineFeeds[i + 1] != '\n')) lineFeeds[i] = '\n';
+        return readText(lineFeeds, fileName, report, nullptr);
     }
     FileVersion version = peekVersion(text);
     if (!version.acadver.empty() && version.acadver < "AC1009") {

@@ -1,6 +1,8 @@
 #include "dxf/repair.h"
 
 #include "db/template.h"
+#include "dxf/block_cycles.h"
+#include "dxf/layout_links.h"
 #include "dxf/parallel.h"
 
 #include <unordered_set>
@@ -296,8 +298,12 @@ void ensureReferencedNames(Database& db, const RepairNote& note)
 {
     std::vector<Slot> entities;
     for (Slot record : db.records(Table::BlockRecord))
-        if (const db::Block* block = db.block(record))
+        if (const db::Block* block = db.block(record)) {
+            // A block's BLOCK and ENDBLK lie on a layer too.
+            for (Slot bracket : {block->begin, block->end})
+                if (db.object(bracket)) entities.push_back(bracket);
             entities.insert(entities.end(), block->entities.begin(), block->entities.end());
+        }
     constexpr size_t kRun = 4096;
     size_t runs = (entities.size() + kRun - 1) / kRun;
     std::vector<UsedNames> used(runs + 1);
@@ -355,6 +361,8 @@ void repairDrawing(Database& db, const RepairNote& note)
     if (!hadSpaces) note("the drawing had no *Model_Space or *Paper_Space block: added");
     ensureBlockObjects(db, note);
     ensureRootDictionary(db, note);
+    linkLayouts(db, note);
+    breakBlockCycles(db, note);
     ensureRecord(db, Table::Layer, "0", note);
     ensureClasses(db, note);
     ensureReferencedNames(db, note);

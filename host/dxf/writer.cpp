@@ -9,6 +9,7 @@
 #include "dxf/repair.h"
 
 #include <algorithm>
+#include <cmath>
 #include <unordered_set>
 #include <vector>
 
@@ -69,6 +70,13 @@ InsertGrid insertGrid(const GroupList& groups)
         if (g.code() == 71) grid.rows = std::max<int64_t>(1, g.asInt());
     }
     return grid;
+}
+
+bool finiteBox(const db::Extents& box)
+{
+    for (const db::Point3& p : {box.min, box.max})
+        if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return false;
+    return true;
 }
 
 // The drawing's own code page when it names one the writer knows: the
@@ -243,7 +251,12 @@ void DxfWriter::header()
         return nullptr;
     };
 
+    // Extents of far-out geometry can overflow (a circle of radius 1e308 at
+    // 1e308): a box that is not finite is no box, and the drawing's own
+    // $EXTMIN/$EXTMAX (or the empty drawing's) are written instead, so the
+    // file always reads back.
     db::Extents extents = modelSpaceExtents(db_, [this](Slot s) { return isWritten(s); });
+    if (!finiteBox(extents)) extents = db::Extents();
     std::string layer(db_.headerText("$CLAYER"));
     if (db_.findRecord(Table::Layer, layer) == kNoSlot) layer = "0";
     std::string style(db_.headerText("$DIMSTYLE"));

@@ -159,7 +159,11 @@ int runProgram(int argc, char** argv) {
     setHostVersion(options.version);
 
     if (!options.drawing.empty()) {
-        if (!openDrawing(options.drawing)) return 2;
+        // Like every error that ends the program, on standard error.
+        if (!openDrawing(options.drawing, &error)) {
+            std::cerr << "lurak: " << error << "\n";
+            return 2;
+        }
     } else {
         newDrawing();
     }

@@ -65,13 +65,16 @@ Document* newDrawing() {
     return doc;
 }
 
-Document* openDrawing(const std::string& path) {
+Document* openDrawing(const std::string& path, std::string* why) {
     Document* before = currentDocument();
     Document* doc = documents().create(path);
     doc->vars().force("ACADVER", textVar(hostVersion().value_or("")));
     std::string error;
     if (!readDrawing(*doc, path, error)) {
-        reprompt(error);
+        if (why)
+            *why = error;
+        else
+            reprompt(error);
         documents().close(doc);
         if (documents().isOpen(before)) makeCurrent(before);
         return nullptr;

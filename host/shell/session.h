@@ -28,9 +28,10 @@ bool loadPlugin(const std::string& path, std::string& error);
 
 // A new empty drawing, current, announced to the plug-in.
 Document* newDrawing();
-// A drawing read from a file; null (and a message) when it cannot be read,
-// leaving the current drawing as it was.
-Document* openDrawing(const std::string& path);
+// A drawing read from a file; null when it cannot be read, leaving the
+// current drawing as it was.  Why goes to *error when given, else it is
+// printed at the command line.
+Document* openDrawing(const std::string& path, std::string* error = nullptr);
 // Closes a drawing: the plug-in is told with it current.
 void closeDrawing(Document* doc);
 // Ends the session: quit messages, unload, every document closed.

@@ -4,7 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 using namespace host::dxf;
@@ -77,5 +79,73 @@ TEST(FileIo, SavingThroughSymbolicLinksReplacesTheTargetAndKeepsTheLinks)
     fs::create_symlink("loop.dxf", dir / "loop.dxf");  // a loop: no hang, a message
     EXPECT_FALSE(writeFileAtomically((dir / "loop.dxf").string(), "x", error));
     EXPECT_NE(error.find("loop.dxf"), std::string::npos) << error;
+    fs::remove_all(dir);
+}
+
+TEST(FileIo, DevicesAndPipesAreWrittenThroughAndNeverReplaced)
+{
+    fs::path dir = scratchDirectory("nodes");
+    std::string error;
+    // A null device of our own: writes vanish, and the node must stay one.
+    std::string null = (dir / "null").string();
+    if (::mknod(null.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0) {
+        ASSERT_TRUE(writeFileAtomically(null, "drawing", error)) << error;
+        struct stat info {};
+        ASSERT_EQ(::stat(null.c_str(), &info), 0);
+        EXPECT_TRUE(S_ISCHR(info.st_mode));
+        EXPECT_EQ(info.st_rdev, ::makedev(1, 3));
+    }
+    // A pipe with a reader gets the data; one without a reader is refused
+    // at once rather than waited on.
+    std::string pipe = (dir / "pipe").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0666), 0);
+    EXPECT_FALSE(writeFileAtomically(pipe, "nobody reads", error));
+    EXPECT_EQ(error, "cannot save " + pipe + ": it is a pipe that no program reads");
+    int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    ASSERT_TRUE(writeFileAtomically(pipe, "through the pipe", error)) << error;
+    char got[64] = {};
+    EXPECT_EQ(::read(reader, got, sizeof got), 16);
+    EXPECT_STREQ(got, "through the pipe");
+    // The reader gone, the write fails with a message and the program lives on.
+    ::close(reader);
+    reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    AtomicFileWriter writer;
+    ASSERT_TRUE(writer.open(pipe)) << writer.error();
+    ::close(reader);
+    EXPECT_FALSE(writer.write("lost"));
+    EXPECT_NE(writer.error().find("Broken pipe"), std::string::npos) << writer.error();
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    // Only the two nodes: no temporary file left beside them.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), fs::exists(null) ? 2 : 1);
+    fs::remove_all(dir);
+}
+
+TEST(FileIo, TheLongestFileNamesCanBeSaved)
+{
+    fs::path dir = scratchDirectory("long");
+    long most = ::pathconf(dir.c_str(), _PC_NAME_MAX);
+    ASSERT_GT(most, 8);
+    std::string error, content;
+    for (size_t length : {static_cast<size_t>(most) - 8, static_cast<size_t>(most)}) {
+        std::string path = (dir / (std::string(length - 4, 'n') + ".dxf")).string();
+        ASSERT_TRUE(writeFileAtomically(path, "old", error)) << length << ": " << error;
+        ASSERT_TRUE(writeFileAtomically(path, "new", error)) << length << ": " << error;
+        ASSERT_TRUE(readWholeFile(path, content, error));
+        EXPECT_EQ(content, "new");
+    }
+    // A file named like the temporary one is not touched.
+    std::string name = std::string(static_cast<size_t>(most) - 4, 'm') + ".dxf";
+    std::string clash = name.substr(0, static_cast<size_t>(most) - 4 - std::to_string(::getpid()).size()) + ".tmp" +
+                        std::to_string(::getpid());
+    ASSERT_TRUE(writeFileAtomically((dir / clash).string(), "someone else's", error)) << error;
+    ASSERT_TRUE(writeFileAtomically((dir / name).string(), "mine", error)) << error;
+    ASSERT_TRUE(readWholeFile((dir / clash).string(), content, error));
+    EXPECT_EQ(content, "someone else's");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 4);
+    // A name longer than any the folder holds is the user's to change.
+    std::string tooLong = (dir / std::string(static_cast<size_t>(most) + 1, 'x')).string();
+    EXPECT_FALSE(writeFileAtomically(tooLong, "x", error));
+    EXPECT_EQ(error, "cannot create " + tooLong + ": File name too long");
     fs::remove_all(dir);
 }

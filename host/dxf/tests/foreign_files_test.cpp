@@ -252,3 +252,75 @@ TEST(ForeignFiles, ObjectsWithoutOwnersJoinTheDictionaryThatNamesThem)
     EXPECT_NE(written.find("\r\nkept\r\n"), std::string::npos);
     EXPECT_EQ(savedAndChecked(*db, "from_dxflib.dxf"), "");
 }
+
+namespace {
+
+// An R12 drawing as a point-cloud program writes it with dxflib: no
+// BLOCK_RECORD table, the spaces *Model_Space, *Paper_Space and
+// *Paper_Space0 as blocks, and layouts without owners that point at block
+// record handles the file does not hold.
+std::string r12WithThreeSpaces()
+{
+    auto group = [](int code, const std::string& value) {
+        std::string c = std::to_string(code);
+        return std::string(c.size() < 3 ? 3 - c.size() : 0, ' ') + c + "\n" + value + "\n";
+    };
+    std::string text = group(0, "SECTION") + group(2, "HEADER") + group(9, "$ACADVER") + group(1, "AC1009") +
+                       group(9, "$HANDSEED") + group(5, "FFFF") + group(0, "ENDSEC");
+    text += group(0, "SECTION") + group(2, "TABLES") + group(0, "TABLE") + group(2, "LAYER") + group(70, "1") +
+            group(0, "LAYER") + group(2, "CLOUD") + group(70, "0") + group(62, "3") + group(6, "CONTINUOUS") +
+            group(0, "ENDTAB") + group(0, "ENDSEC");
+    text += group(0, "SECTION") + group(2, "BLOCKS");
+    const char* spaces[][2] = {{"*Model_Space", "20"}, {"*Paper_Space", "1C"}, {"*Paper_Space0", "24"}};
+    for (const auto& [name, handle] : spaces) {
+        std::string paper = name[1] == 'P' ? group(67, "1") : "";
+        text += group(0, "BLOCK") + group(5, handle) + paper + group(8, "0") + group(2, name) + group(70, "0") +
+                group(10, "0.0") + group(20, "0.0") + group(30, "0.0") + group(3, name) + group(1, "");
+        text += group(0, "ENDBLK") + group(5, std::to_string(std::stoi(handle, nullptr, 16) + 1)) + paper +
+                group(8, "0");
+    }
+    text += group(0, "ENDSEC") + group(0, "SECTION") + group(2, "ENTITIES");
+    for (int i = 0; i < 4; ++i)
+        text += group(0, "POINT") + group(8, "CLOUD") + group(10, std::to_string(i) + ".5") + group(20, "2.0") +
+                group(30, "1.0");
+    text += group(0, "ENDSEC") + group(0, "SECTION") + group(2, "OBJECTS") + group(0, "DICTIONARY") + group(5, "C") +
+            group(100, "AcDbDictionary") + group(3, "ACAD_LAYOUT") + group(350, "1A") + group(0, "DICTIONARY") +
+            group(5, "1A") + group(100, "AcDbDictionary") + group(3, "Layout1") + group(350, "1E") +
+            group(3, "Layout2") + group(350, "26") + group(3, "Model") + group(350, "22");
+    const char* layouts[][4] = {{"1E", "Layout1", "1B", "1"}, {"26", "Layout2", "23", "2"}, {"22", "Model", "1F", "0"}};
+    for (const auto& [handle, name, record, tab] : layouts)
+        text += group(0, "LAYOUT") + group(5, handle) + group(100, "AcDbPlotSettings") + group(1, "") +
+                group(2, "none_device") + group(70, "688") + group(100, "AcDbLayout") + group(1, name) +
+                group(70, "1") + group(71, tab) + group(10, "0.0") + group(20, "0.0") + group(11, "12.0") +
+                group(21, "9.0") + group(76, "0") + group(330, record);
+    return text + group(0, "ENDSEC") + group(0, "EOF");
+}
+
+} // namespace
+
+TEST(ForeignFiles, R12SpacesOfAnotherWriterKeepTheirLayouts)
+{
+    ReadReport report;
+    auto db = readDxfText(r12WithThreeSpaces(), "cloud.dxf", report);
+    ASSERT_TRUE(db) << report.error.text();
+    // Saved, checked, read back and saved again: the same file.
+    std::string path = outputPath("from_r12_three_spaces.dxf"), error;
+    ASSERT_TRUE(writeDxfFile(*db, path, WriteOptions{}, error)) << error;
+    EXPECT_EQ(runChecks(path), "");
+    ReadReport again;
+    auto back = readOk(path, again);
+    ASSERT_TRUE(back);
+    std::string first, second;
+    writeDxfText(*db, first);
+    writeDxfText(*back, second);
+    EXPECT_EQ(first, second);
+    // Every space and its layout point at each other.
+    for (const char* name : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
+        const host::db::Object* record = back->object(back->findRecord(Table::BlockRecord, name));
+        ASSERT_TRUE(record) << name;
+        const host::db::Object* layout = back->object(back->slotOf(handleIn(*record, 340)));
+        ASSERT_TRUE(layout && layout->isType("LAYOUT")) << name;
+        EXPECT_EQ(handleIn(*layout, 330), record->handle) << name;
+    }
+    EXPECT_EQ(back->block(back->modelSpace())->entities.size(), 4u);
+}

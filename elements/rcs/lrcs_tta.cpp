@@ -1,0 +1,215 @@
+#include "elements/rcs/lrcs_tta.h"
+
+#include "core/description_text.h"
+#include "core/element_block.h"
+#include "core/element_views.h"
+#include "core/rounding.h"
+#include "core/text_buffer.h"
+#include "elements/rcs/rcs_pen_lines.h"
+
+namespace {
+
+constexpr int16_t kParamCount = 5;
+constexpr int16_t kTtbParamCount = 6;
+constexpr int16_t kTypeParam = 0, kHParam = 1, kLParam = 2, kGParam = 3;
+constexpr int16_t kBackSide = 5;
+// The box's depth beyond h, the collar of the top-fed box and its spigot.
+constexpr double kBoxDepth = 128;
+constexpr double kTopCollar = 30;
+constexpr double kTopRise = 228;
+constexpr double kTopReach = 328;
+// The one size the TTL comes in, and its nominal face.
+constexpr double kTtlSize = 590;
+constexpr double kTtlFace = 628;
+
+// The nominal face of a size class: below 305 the 203 class (180) and so on.
+double NominalOf(double size) {
+    if (size < 305)
+        return 180;
+    if (size < 457)
+        return 280;
+    if (size < 575)
+        return 430;
+    if (size < 610)
+        return 550;
+    return 585;
+}
+
+// Outside this pair the TTA is square.
+constexpr double kNarrow = 280, kWide = 585;
+bool IsPairSize(double s) { return s == kNarrow || s == kWide; }
+
+std::string SizeText3(double a, double b, double c) { return FormatText("%lg x %lg x %lg", a, b, c); }
+
+}  // namespace
+
+LRCsTTA::LRCsTTA() : LRCsTTA(24, "TTA") { SetParams(DefaultValues()); }
+
+LRCsTTA::LRCsTTA(int16_t id, const char* name) : LRCs(id, 1, kParamCount), code(name) {
+    connectors[0]->side = kBackSide;
+    connectors[0]->paramA = kHParam;
+    connectors[0]->paramB = kLParam;
+    SetFlipModes(1, 1, 0);
+}
+
+int16_t LRCsTTA::GetParams(double** values) {
+    *values = new double[kParamCount]{static_cast<double>(typeCode), sizeH, sizeL,
+                                      static_cast<double>(gCode), h};
+    return 0;
+}
+
+void LRCsTTA::ReadValues(const double* v) {
+    typeCode = RoundToShort(v[0]);
+    sizeH = SizeOr(v[1], sizeH);
+    sizeL = SizeOr(v[2], sizeL);
+    gCode = RoundToShort(v[3]);
+    h = SizeOr(v[4], h);
+}
+
+void LRCsTTA::PlaceConnector() {
+    connectors[0]->a = sizeH;
+    connectors[0]->b = sizeL;
+    SetPoint3d(connectors[0]->position, -(h + kBoxDepth) / 2, 0, 0);
+}
+
+int16_t LRCsTTA::SetParams(const double* v) {
+    if (!v)
+        return 0;
+    double oldL = sizeL;
+    ReadValues(v);
+    // The unit is square but for the narrow face on the wide size; the
+    // size changed last leads.
+    if (sizeL == oldL) {
+        if (sizeH != kNarrow)
+            sizeL = sizeH;
+        else if (!IsPairSize(sizeL))
+            sizeL = kNarrow;
+    } else if (sizeL < kWide) {
+        sizeH = sizeL;
+    } else if (!IsPairSize(sizeH)) {
+        sizeH = kWide;
+    }
+    H = NominalOf(sizeH);
+    L = NominalOf(sizeL);
+    PlaceConnector();
+    return 0;
+}
+
+std::string LRCsTTA::NameText() const {
+    return FormatText("%s+%s", code, RowText(*this, kTypeParam, typeCode));
+}
+
+char* LRCsTTA::GetDescription() {
+    return DescriptionText(NameText())
+        .Size("H", H)
+        .Size("L", L)
+        .Size("h", h)
+        .Option(RowText(*this, kGParam, gCode))
+        .NewBuffer();
+}
+
+int16_t LRCsTTA::UpdateLabel() {
+    SetFlow(connectors[0]->flow);
+    return MakeFittingLabel(NameText().c_str(), SizeText3(H, L, h).c_str());
+}
+
+// The box seen from the front (H across) or the side (L across), open on
+// the connector's side; end-on only the connector shows.
+int16_t LRCsTTA::MakeBlock(char* blockName) {
+    ElementBlock block(blockName, kBlockNameSize);
+    DrawConnectorEnds(layoutLengths[8], 1);
+    ElementView view = ViewOf(orientation);
+    if (view.IsPlan() || view.IsSide()) {
+        double s = view.SignX(), e = (h + kBoxDepth) / 2;
+        double w = (view.IsPlan() ? sizeH : sizeL) / 2;
+        PenChain(*this, LinePen::kNeutral, {{-s * e, w}, {s * e, w}, {s * e, -w}, {-s * e, -w}});
+    }
+    return block.Close();
+}
+
+LRCsTTL::LRCsTTL() : LRCsTTA(32, "TTL") { SetParams(DefaultValues()); }
+
+int16_t LRCsTTL::SetParams(const double* v) {
+    if (!v)
+        return 0;
+    ReadValues(v);
+    sizeH = sizeL = kTtlSize;
+    H = L = kTtlFace;
+    PlaceConnector();
+    return 0;
+}
+
+LRCsTTB::LRCsTTB() : LRCs(30, 1, kTtbParamCount) {
+    connectors[0]->side = kBackSide;
+    connectors[0]->paramA = kHParam;
+    connectors[0]->paramB = kTtbParamCount - 1;
+    SetFlipModes(1, 1, 0);
+    SetParams(DefaultValues());
+}
+
+int16_t LRCsTTB::GetParams(double** values) {
+    *values = new double[kTtbParamCount]{static_cast<double>(typeCode), H, L,
+                                         static_cast<double>(gCode), h, kCollar};
+    return 0;
+}
+
+int16_t LRCsTTB::SetParams(const double* v) {
+    if (!v)
+        return 0;
+    double oldL = L;
+    typeCode = RoundToShort(v[0]);
+    H = SizeOr(v[1], H);
+    L = SizeOr(v[2], L);
+    gCode = RoundToShort(v[3]);
+    h = SizeOr(v[4], h);
+    // Square, but for the 305 face, which also comes 610 long.
+    constexpr double kOblong = 305, kLong = 610;
+    auto oblongL = [](double x) { return x == kOblong || x == kLong; };
+    if (H != kOblong)
+        L = H;
+    else if (!oblongL(L))
+        L = oblongL(oldL) ? oldL : kOblong;
+    connectors[0]->a = H;
+    connectors[0]->b = kCollar;
+    SetPoint3d(connectors[0]->position, -H / 2 - kTopCollar, 0, (h + kTopRise) / 2);
+    return 0;
+}
+
+std::string LRCsTTB::NameText() const { return FormatText("TTB+%s", RowText(*this, kTypeParam, typeCode)); }
+
+char* LRCsTTB::GetDescription() {
+    return DescriptionText(NameText())
+        .Size("H", H)
+        .Size("L", L)
+        .Size("h", h)
+        .Option(RowText(*this, kGParam, gCode))
+        .NewBuffer();
+}
+
+int16_t LRCsTTB::UpdateLabel() {
+    SetFlow(connectors[0]->flow);
+    return MakeFittingLabel(NameText().c_str(), SizeText3(H, L, h).c_str());
+}
+
+// Front: the face with its diagonals (seen through the box from the front)
+// and the collar beside it.  Side: the box with the collar rising to the
+// connector on top.
+int16_t LRCsTTB::MakeBlock(char* blockName) {
+    ElementBlock block(blockName, kBlockNameSize);
+    DrawConnectorEnds(layoutLengths[8], 1);
+    ElementView view = ViewOf(orientation);
+    double s = view.SignX(), x = H / 2, y = L / 2, c = H / 2 + kTopCollar;
+    if (view.IsPlan()) {
+        PenChain(*this, LinePen::kNeutral, {{-s * c, y}, {s * x, y}, {s * x, -y}, {-s * c, -y}});
+        PenLine(*this, LinePen::kDashed, {-s * x, -y}, {-s * x, y});
+        LinePen diagonal = view.fromBelow ? LinePen::kDetail : LinePen::kDashed;
+        PenLine(*this, diagonal, {-s * x, -y}, {s * x, y});
+        PenLine(*this, diagonal, {s * x, -y}, {-s * x, y});
+    } else if (view.IsSide()) {
+        double e = (h + kBoxDepth) / 2, top = (h + kTopReach) / 2;
+        PenLine(*this, LinePen::kNeutral, {-s * x, -e}, {-s * x, e});
+        PenChain(*this, LinePen::kNeutral, {{s * x, e}, {s * x, -e}, {-s * x, -e}});
+        PenChain(*this, LinePen::kNeutral, {{-s * c, e}, {s * x, e}, {-s * x, top}, {-s * c, top}});
+    }
+    return block.Close();
+}

@@ -1,0 +1,185 @@
+#include "dxf/layout_links.h"
+
+#include "db/template.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <vector>
+
+namespace host::dxf {
+
+namespace {
+
+using db::Database;
+using db::Group;
+using db::Handle;
+using db::Slot;
+using db::kNoSlot;
+
+bool isPaperSpace(std::string_view name)
+{
+    return db::equalNoCase(name.substr(0, 12), "*Paper_Space");
+}
+
+// Where the layout's block record pointer is (or goes): the first 330 of
+// its AcDbLayout part, else the end of that part.
+size_t blockPointerAt(const db::Object& layout, bool& present)
+{
+    const auto& groups = layout.groups;
+    size_t end = db::xdataBegin(layout);
+    size_t at = 0;
+    while (at < end && !(groups[at].code() == 100 && groups[at].asText() == "AcDbLayout")) ++at;
+    if (at == end) at = 0;  // no marker: the whole body
+    for (size_t i = at; i < end; ++i) {
+        if (groups[i].code() == 330) {
+            present = true;
+            return i;
+        }
+        if (groups[i].code() == 100 && i > at && groups[i].asText() != "AcDbLayout") {
+            present = false;
+            return i;
+        }
+    }
+    present = false;
+    return end;
+}
+
+Handle pointerOf(const db::Object& object, int code)
+{
+    const Group* g = db::findGroup(object, code, 0, db::xdataBegin(object));
+    return g && g->kind() == db::ValueKind::Handle ? g->asHandle() : 0;
+}
+
+// The layout's name: group 1 of its AcDbLayout part (the plot settings
+// before it have a group 1 too).
+std::string_view layoutName(const db::Object& layout)
+{
+    const auto& groups = layout.groups;
+    size_t at = 0;
+    while (at < groups.size() && !(groups[at].code() == 100 && groups[at].asText() == "AcDbLayout")) ++at;
+    if (at == groups.size()) return db::groupText(groups, 1);
+    for (size_t i = at + 1; i < groups.size(); ++i)
+        if (groups[i].code() == 1) return groups[i].asText();
+    return {};
+}
+
+void setBlockPointer(db::Object& layout, Handle record)
+{
+    bool present = false;
+    size_t at = blockPointerAt(layout, present);
+    if (present)
+        layout.groups[at] = Group::handle(330, record);
+    else
+        layout.groups.insert(layout.groups.begin() + static_cast<std::ptrdiff_t>(at), Group::handle(330, record));
+}
+
+// The block record's pointer to its layout, set (after its name when new).
+void setLayoutPointer(db::Object& record, Handle layout)
+{
+    if (Group* g = db::findGroup(record, 340, 0, db::xdataBegin(record))) {
+        *g = Group::handle(340, layout);
+        return;
+    }
+    size_t at = 0;
+    while (at < record.groups.size() && record.groups[at].code() != 2) ++at;
+    at = at < record.groups.size() ? at + 1 : record.groups.size();
+    record.groups.insert(record.groups.begin() + static_cast<std::ptrdiff_t>(at), Group::handle(340, layout));
+}
+
+struct LayoutEntry {
+    std::string key;
+    Slot layout;
+};
+
+std::vector<LayoutEntry> layoutsIn(const Database& db, Slot dictionary)
+{
+    std::vector<LayoutEntry> entries;
+    const db::Object* dict = db.object(dictionary);
+    if (!dict) return entries;
+    const auto& g = dict->groups;
+    for (size_t i = 0; i + 1 < g.size(); ++i) {
+        if (g[i].code() != 3 || (g[i + 1].code() != 350 && g[i + 1].code() != 360)) continue;
+        Slot slot = db.slotOf(g[i + 1].asHandle());
+        const db::Object* object = db.object(slot);
+        if (object && !object->erased && object->isType("LAYOUT")) entries.push_back({std::string(g[i].asText()), slot});
+    }
+    return entries;
+}
+
+std::string freeLayoutName(const Database& db, Slot dictionary)
+{
+    for (int n = 1;; ++n) {
+        std::string name = "Layout" + std::to_string(n);
+        if (db.dictionaryLookup(dictionary, name) == kNoSlot) return name;
+    }
+}
+
+} // namespace
+
+void linkLayouts(Database& db, const RepairNote& note)
+{
+    Slot dictionary = db.dictionaryLookup(db.namedObjectDictionary(), "ACAD_LAYOUT");
+    if (!db.object(dictionary)) return;
+    std::vector<LayoutEntry> layouts = layoutsIn(db, dictionary);
+    // The spaces: model space and every paper space, in table order.
+    std::vector<Slot> spaces;
+    for (Slot record : db.records(db::Table::BlockRecord)) {
+        const db::Object* object = db.object(record);
+        if (object && !object->erased && (record == db.modelSpace() || isPaperSpace(db::groupText(*object, 2))))
+            spaces.push_back(record);
+    }
+    std::unordered_map<Slot, Slot> layoutOf;  // space -> layout
+    std::vector<LayoutEntry> unlinked;
+    for (const LayoutEntry& entry : layouts) {
+        Slot record = db.slotOf(pointerOf(*db.object(entry.layout), 330));
+        bool space = std::find(spaces.begin(), spaces.end(), record) != spaces.end();
+        if (space && layoutOf.emplace(record, entry.layout).second) continue;
+        unlinked.push_back(entry);
+    }
+    for (const LayoutEntry& entry : unlinked) {
+        db::Object* layout = db.object(entry.layout);
+        bool model = db::equalNoCase(layoutName(*layout), "Model") || db::equalNoCase(entry.key, "Model");
+        Slot found = kNoSlot;
+        // A space that points at this layout, else the model space for the
+        // Model layout, else the first paper space without a layout.
+        for (Slot space : spaces)
+            if (found == kNoSlot && !layoutOf.count(space) && pointerOf(*db.object(space), 340) == layout->handle)
+                found = space;
+        if (found == kNoSlot && model && !layoutOf.count(db.modelSpace())) found = db.modelSpace();
+        for (Slot space : spaces)
+            if (found == kNoSlot && !model && space != db.modelSpace() && !layoutOf.count(space)) found = space;
+        if (found == kNoSlot) {
+            note("layout " + entry.key + " has no block of its own: left out");
+            db.dictionaryRemove(dictionary, entry.key);
+            db.setErased(entry.layout, true);
+            continue;
+        }
+        layoutOf[found] = entry.layout;
+        setBlockPointer(*layout, db.object(found)->handle);
+        note("layout " + entry.key + " was linked to its block " + std::string(db::groupText(*db.object(found), 2)));
+    }
+    int tab = static_cast<int>(layoutOf.size());
+    for (Slot space : spaces) {
+        if (layoutOf.count(space)) continue;
+        bool model = space == db.modelSpace();
+        std::string name = model && db.dictionaryLookup(dictionary, "Model") == kNoSlot ? "Model"
+                                                                                        : freeLayoutName(db, dictionary);
+        db::Object object;
+        object.type = db::internType("LAYOUT");
+        object.cls = db::ObjectClass::NonGraphical;
+        object.groups = db::layoutGroups(name, model ? 0 : tab++, db.object(space)->handle);
+        Slot layout = db.add(std::move(object));
+        if (layout == kNoSlot || !db.dictionaryAdd(dictionary, name, layout)) continue;
+        layoutOf[space] = layout;
+        note("block " + std::string(db::groupText(*db.object(space), 2)) + " had no layout: " + name + " added");
+    }
+    for (Slot space : spaces) {
+        auto linked = layoutOf.find(space);
+        if (linked == layoutOf.end()) continue;
+        Handle layout = db.object(linked->second)->handle;
+        db::Object* record = db.object(space);
+        if (pointerOf(*record, 340) != layout) setLayoutPointer(*record, layout);
+    }
+}
+
+} // namespace host::dxf

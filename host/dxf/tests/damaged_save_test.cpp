@@ -1,0 +1,241 @@
+// Damaged drawings that still read: each damage is repaired on reading with
+// a note (or the file is refused), and what was read saves as a drawing that
+// the drawing checks pass and that reads back.  The damage is made here in
+// the text of the R2007 sample that ezdxf writes.
+#include "dxf/reader.h"
+
+#include "dxf/file_io.h"
+#include "dxf/writer.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+using namespace host::dxf;
+
+namespace {
+
+std::string sample()
+{
+    std::string text, error;
+    readWholeFile(sampleDrawing("R2007"), text, error);
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    return text;
+}
+
+// Where the n-th (from 0) `needle` starts after `from`; npos when missing.
+size_t find(const std::string& text, const std::string& needle, size_t from = 0, int n = 0)
+{
+    size_t at = text.find(needle, from);
+    for (; n > 0 && at != std::string::npos; --n) at = text.find(needle, at + 1);
+    return at;
+}
+
+std::string inserted(const std::string& text, size_t at, const std::string& what)
+{
+    EXPECT_NE(at, std::string::npos) << what;
+    return at == std::string::npos ? text : text.substr(0, at) + what + text.substr(at);
+}
+
+// The text with the line after position `at` (a group's code and value
+// when `lines` is 2) taken out.
+std::string without(const std::string& text, size_t at, int lines)
+{
+    EXPECT_NE(at, std::string::npos);
+    if (at == std::string::npos) return text;
+    size_t end = at;
+    for (int i = 0; i < lines; ++i) end = text.find('\n', end) + 1;
+    return text.substr(0, at) + text.substr(end);
+}
+
+// The value line of the first group `code` ("  8") after `at`: its position.
+size_t valueOf(const std::string& text, const std::string& code, size_t at)
+{
+    size_t found = text.find("\n" + code + "\n", at);
+    return found == std::string::npos ? found : found + code.size() + 2;
+}
+
+std::string replacedLine(const std::string& text, size_t at, const std::string& line)
+{
+    EXPECT_NE(at, std::string::npos) << line;
+    if (at == std::string::npos) return text;
+    return text.substr(0, at) + line + text.substr(text.find('\n', at));
+}
+
+const std::string kEntities = "  2\nENTITIES\n";
+
+// A block of that name (without record: the reader makes it) inserting another.
+std::string blockInserting(const std::string& name, const std::string& target)
+{
+    return "  0\nBLOCK\n  8\n0\n  2\n" + name + "\n 70\n0\n 10\n0.0\n 20\n0.0\n 30\n0.0\n  3\n" + name +
+           "\n  0\nINSERT\n  8\n0\n  2\n" + target + "\n 10\n0.0\n 20\n0.0\n 30\n0.0\n  0\nENDBLK\n  8\n0\n";
+}
+
+struct Damage {
+    const char* name;
+    std::function<std::string(const std::string&)> make;
+    const char* note;  // part of the note the reader gives ("": none asked); null: the file is refused
+};
+
+const Damage kDamages[] = {
+    {"far_circle",
+     [](const std::string& t) {
+         return inserted(t, find(t, kEntities) + kEntities.size(),
+                         "  0\nCIRCLE\n  8\n0\n 10\n1e308\n 20\n1e308\n 30\n0.0\n 40\n1e308\n");
+     },
+     ""},
+    {"second_header",
+     [](const std::string& t) {
+         return inserted(t, find(t, "  0\nENDSEC\n") + 11,
+                         "  0\nSECTION\n  2\nHEADER\n  9\n$EXTRA\n 70\n1\n  9\n$ACADVER\n  1\nAC1009\n  0\nENDSEC\n");
+     },
+     "a second HEADER section was taken into the first"},
+    {"variable_without_value",
+     [](const std::string& t) { return inserted(t, find(t, "  9\n$DWGCODEPAGE"), "  9\n$NOVALUE\n"); },
+     "header variable $NOVALUE has no value: left out"},
+    {"variable_without_dollar",
+     [](const std::string& t) { return inserted(t, find(t, "  9\n$DWGCODEPAGE"), "  9\nNODOLLAR\n 70\n1\n"); },
+     "header variable \"NODOLLAR\" has no '$' before its name: left out"},
+    {"variable_with_two_values",
+     [](const std::string& t) { return inserted(t, find(t, "  9\n$DWGCODEPAGE"), "  9\n$TWICE\n 70\n1\n 70\n2\n"); },
+     "header variable $TWICE holds more than one value: the first was kept"},
+    {"subclass_marker_repeated",
+     [](const std::string& t) {
+         size_t layout = find(t, "100\nAcDbLayout\n");
+         return inserted(t, layout, "100\nAcDbLayout\n");
+     },
+     "LAYOUT: the subclass marker AcDbLayout was given twice"},
+    {"block_record_without_name",
+     [](const std::string& t) { return without(t, find(t, "  2\nGRILLE_TAG\n"), 2); },
+     "the block record of BLOCK GRILLE_TAG had no name: given the block's"},
+    {"block_named_unlike_its_record",
+     [](const std::string& t) {
+         size_t block = find(t, "  2\nGRILLE_TAG\n", find(t, "  2\nBLOCKS\n"));
+         std::string renamed = replacedLine(t, block + 4, "OTHER");
+         return replacedLine(renamed, valueOf(renamed, "  3", block), "OTHER");
+     },
+     "BLOCK OTHER belongs to the block record GRILLE_TAG: named so"},
+    {"block_without_name",
+     [](const std::string& t) {
+         return inserted(t, find(t, "  0\nENDSEC\n", find(t, "  2\nBLOCKS\n")),
+                         "  0\nBLOCK\n  8\n0\n 70\n0\n 10\n0.0\n 20\n0.0\n 30\n0.0\n  0\nLINE\n  8\n0\n 10\n0.0\n"
+                         " 20\n0.0\n 30\n0.0\n 11\n1.0\n 21\n1.0\n 31\n0.0\n  0\nENDBLK\n  8\n0\n");
+     },
+     "a BLOCK without a name was named *U"},
+    {"point_without_y",
+     [](const std::string& t) { return without(t, find(t, " 20\n", find(t, "  0\nPOINT\n")), 2); },
+     "POINT: group 10 has no y coordinate (group 20): 0 was taken"},
+    {"table_without_endtab",
+     [](const std::string& t) {
+         size_t table = find(t, "  0\nTABLE\n  2\nBLOCK_RECORD\n");
+         return without(t, t.rfind("  0\nENDTAB\n", table), 2);
+     },
+     "has no ENDTAB: it ends before this TABLE"},
+    {"layer_in_entities",
+     [](const std::string& t) {
+         return inserted(t, find(t, kEntities) + kEntities.size(),
+                         "  0\nLAYER\n100\nAcDbSymbolTableRecord\n100\nAcDbLayerTableRecord\n  2\nMOVED\n 70\n0\n");
+     },
+     "a LAYER among the entities was left out"},
+    {"linetype_with_the_handle_of_model_space",
+     [](const std::string& t) {
+         size_t model = find(t, "  2\n*Model_Space\n");
+         std::string handle = t.substr(t.rfind("\n  5\n", model) + 5);
+         handle = handle.substr(0, handle.find('\n'));
+         return replacedLine(t, valueOf(t, "  5", find(t, "  0\nLTYPE\n", 0, 3)), handle);
+     },
+     "had the handle"},
+    {"handle_of_a_dictionary_entry_changed",
+     [](const std::string& t) { return replacedLine(t, valueOf(t, "  5", find(t, "  0\nXRECORD\n")), "ABCDE"); },
+     "named the missing object"},
+    {"block_on_an_undefined_layer",
+     [](const std::string& t) { return replacedLine(t, valueOf(t, "  8", find(t, "  0\nBLOCK\n", 0, 2)), "NOLAYER"); },
+     "LAYER NOLAYER was missing: added"},
+    {"block_end_on_an_undefined_layer",
+     [](const std::string& t) { return replacedLine(t, valueOf(t, "  8", find(t, "  0\nENDBLK\n", 0, 2)), "NOEND"); },
+     "LAYER NOEND was missing: added"},
+    {"colour_out_of_range",
+     [](const std::string& t) { return inserted(t, valueOf(t, "  8", find(t, "  0\nLINE\n")) - 4, " 62\n40000\n"); },
+     "LINE had the colour 40000: set to 256"},
+    {"xdata_binary_of_odd_length",
+     [](const std::string& t) { return inserted(t, find(t, "1001\nDUCTAPP\n") + 13, "1004\nABC\n"); }, nullptr},
+    {"block_inserting_itself",
+     [](const std::string& t) {
+         return inserted(t, find(t, "  0\nENDSEC\n", find(t, "  2\nBLOCKS\n")), blockInserting("SELF", "SELF"));
+     },
+     "in block SELF inserts SELF, the block itself: removed"},
+    {"blocks_inserting_each_other",
+     [](const std::string& t) {
+         std::string blocks = blockInserting("A", "C") + blockInserting("C", "A");
+         std::string text = inserted(t, find(t, "  0\nENDSEC\n", find(t, "  2\nBLOCKS\n")), blocks);
+         return inserted(text, find(text, kEntities) + kEntities.size(),
+                         "  0\nINSERT\n  8\n0\n  2\nA\n 10\n0.0\n 20\n0.0\n 30\n0.0\n");
+     },
+     "in block C inserts A, whose inserts lead back to C: removed"},
+};
+
+std::string notesOf(const ReadReport& report)
+{
+    std::string all;
+    for (const Diagnostic& d : report.repairs) all += d.text() + "\n";
+    return all;
+}
+
+} // namespace
+
+TEST(DamagedSave, EachDamageIsRepairedOrRefusedAndNeverSavedInvalid)
+{
+    const std::string good = sample();
+    ASSERT_FALSE(good.empty());
+    std::vector<std::string> saved;
+    for (const Damage& damage : kDamages) {
+        SCOPED_TRACE(damage.name);
+        const std::string text = damage.make(good);
+        ASSERT_NE(text, good);
+        const std::string name = std::string(damage.name) + ".dxf";
+        ReadReport report;
+        auto db = readDxfText(text, name, report);
+        if (!damage.note) {
+            EXPECT_FALSE(db);
+            EXPECT_EQ(report.error.text().rfind(name + ":", 0), 0u) << report.error.text();
+            continue;
+        }
+        ASSERT_TRUE(db) << report.error.text();
+        EXPECT_NE(notesOf(report).find(damage.note), std::string::npos) << notesOf(report);
+        std::string path = outputPath("damaged_" + name), error;
+        ASSERT_TRUE(writeDxfFile(*db, path, WriteOptions{}, error)) << error;
+        // The saved drawing opens again, here and in ezdxf.
+        ReadReport again;
+        EXPECT_TRUE(readDxfFile(path, again)) << again.error.text();
+        saved.push_back(path);
+    }
+    EXPECT_EQ(runChecksOnFiles(saved, 4), "");
+}
+
+TEST(LineEnds, LfCrLfAndCrAloneReadAlike)
+{
+    const std::string lf = sample();
+    ReadReport report;
+    auto db = readDxfText(lf, "lf.dxf", report);
+    ASSERT_TRUE(db) << report.error.text();
+    std::string expected;
+    writeDxfText(*db, expected);
+    for (const std::string end : {"\r\n", "\r"}) {
+        std::string text;
+        for (char c : lf) text += c == '\n' ? end : std::string(1, c);
+        ReadReport other;
+        auto read = readDxfText(text, "other.dxf", other);
+        ASSERT_TRUE(read) << other.error.text();
+        std::string written;
+        writeDxfText(*read, written);
+        EXPECT_EQ(written, expected);
+    }
+    // Line numbers count CR line ends too.
+    std::string damaged = lf.substr(0, lf.find("$ACADVER\n  1\n")) + "$ACADVER\nx1\n";
+    std::replace(damaged.begin(), damaged.end(), '\n', '\r');
+    ReadReport bad;
+    EXPECT_FALSE(readDxfText(damaged, "mac.dxf", bad));
+    EXPECT_EQ(bad.error.text(), "mac.dxf:7: group code is not a number: \"x1\"");
+}
