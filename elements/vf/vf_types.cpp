@@ -7,14 +7,23 @@
 
 #include "core/lconnector.h"
 #include "core/type_tables.h"
+#include "elements/vf/lvf03.h"
+#include "elements/vf/lvf08.h"
+#include "elements/vf/lvf10.h"
 #include "elements/vf/lvf11.h"
+#include "elements/vf/lvf15.h"
+#include "elements/vf/lvf16.h"
 #include "elements/vf/lvf20.h"
 #include "elements/vf/lvf21.h"
 #include "elements/vf/lvf22.h"
 #include "elements/vf/lvf_bend.h"
 #include "elements/vf/lvf_tee.h"
 #include "elements/vf/lvfe1.h"
+#include "elements/vf/lvffspiko.h"
+#include "elements/vf/lvfhspiko.h"
 #include "elements/vf/lvfspiko.h"
+#include "elements/vf/lvfusz28.h"
+#include "elements/vf/lvfwform.h"
 
 namespace {
 
@@ -49,6 +58,8 @@ const LTypeEntry kTypes[] = {
     {.code = 2, .name = "FLEX", .page = "1.30", .block = "wester",
      .dialog = "prop_vf_s2",
      .params = ParamRow(Numbers(83, kFlexDiameters), kLength),
+     .defaults = {100, 0, 0},
+     .make = MakeElementOf<LVfWform>,
      .flags = kTypeStoresPieceLength | kTypeJointDuct | kTypeLabelsAwayFromOutline | kTypeFlowLabel,
      .pieceShape = kShapeRound},
     {.code = 3, .name = "VF/KS-04", .page = "1.41/1.42", .block = "vf04",
@@ -79,15 +90,21 @@ const LTypeEntry kTypes[] = {
     {.code = 7, .name = "VF/KS-08", .page = "1.41/1.42", .block = "vf08",
      .dialog = "prop_vf_s3",
      .params = ParamRow(Plain(85, kParamDiameter), Plain(86, kParamDiameter), kLength),
-     .flows = Flows(0, 1)},
+     .flows = Flows(0, 1),
+     .defaults = {100, 100, 250},
+     .make = MakeElementOf<LVf08>},
     {.code = 8, .name = "VF/KS-09", .page = "1.41/1.42", .block = "vf09",
      .dialog = "prop_vf_s3",
      .params = ParamRow(Plain(85, kParamDiameter), Plain(86, kParamDiameter), kLength),
      .flows = Flows(0, 1),
+     .defaults = {100, 100, 250},
+     .make = MakeElementOf<LVf09>,
      .flags = kTypeFitsBothEnds},
     {.code = 9, .name = "VF-10", .page = "1.41", .block = "vf10",
      .dialog = "prop_vf_n1",
      .params = ParamRow(FirstNumbers(83, 16, StandardDiameters)),
+     .defaults = {0, 100},
+     .make = MakeElementOf<LVf10>,
      .flags = kTypeFlowLabel},
     {.code = 10, .name = "VF-11/12", .page = "1.41", .block = "vf1112",
      .dialog = "prop_vf_b4",
@@ -105,10 +122,14 @@ const LTypeEntry kTypes[] = {
      .pieceShape = kShapeRound},
     {.code = 12, .name = "VF-16", .page = "1.41", .block = "vf16",
      .dialog = "prop_vf_a2",
-     .params = ParamRow(Plain(84), FirstNumbers(83, 24, StandardDiameters))},
+     .params = ParamRow(Plain(84), FirstNumbers(83, 24, StandardDiameters)),
+     .defaults = {90, 200},
+     .make = MakeElementOf<LVf16>},
     {.code = 13, .name = "VF-17", .page = "1.41", .block = "vf17",
      .dialog = "prop_vf_a2",
-     .params = ParamRow(Plain(84), FirstNumbers(83, 24, StandardDiameters))},
+     .params = ParamRow(Plain(84), FirstNumbers(83, 24, StandardDiameters)),
+     .defaults = {45, 200},
+     .make = MakeElementOf<LVf17>},
     {.code = 14, .name = "VF/KS-20", .page = "1.41/1.42", .block = "vf20",
      .dialog = "prop_vf_n2",
      .params = ParamRow(Plain(98, kParamDiameter), kDiameter),
@@ -130,28 +151,40 @@ const LTypeEntry kTypes[] = {
      .dialog = "prop_vf_a3",
      .params = ParamRow(Numbers(83, kLayeredDiameters), kLength, Numbers(95, kLayerThicknesses),
                         Plain(0, kParamRadio)),
+     .defaults = {100, 6000, 25, 1},
+     .make = MakeElementOf<LVfHSpiko>,
      .flags = kTypeJointDuct | kTypeLayeredJoint | kTypeFlowLabel},
     {.code = 18, .name = "HFLEX", .page = "1.50", .block = "hwester",
      .dialog = "prop_vf_a3",
      .params = ParamRow(Numbers(83, kLayeredDiameters), kLength, Numbers(95, kLayerThicknesses),
                         Plain(0, kParamRadio)),
+     .defaults = {100, 6000, 25, 1},
+     .make = MakeElementOf<LVfHWesterform>,
      .flags = kTypeJointDuct | kTypeLayeredJoint | kTypeFlowLabel},
     {.code = 19, .name = "USZ-28", .page = "2.42", .block = "usz28", .blockPrefix = "vf10-",
      .dialog = "prop_vf_d2",
      .params = ParamRow(Numbers(98, kUsz28Diameters), Plain(108, kParamRadio)),
+     .defaults = {250, 1},
+     .make = MakeElementOf<LVfUSz28>,
      .flags = kTypeFlowLabel},
     {.code = 20, .name = "FSPIRO", .page = "2.54", .block = "sfk",
      .dialog = "prop_vf_d4",
      .params = ParamRow(Texts(99, kFspiroMakes), Numbers(98, StandardDiameters), Plain(90),
                         Texts(96, kFspiroSizes)),
+     .defaults = {1, 250, 6000, 1},
+     .make = MakeElementOf<LVfFSpiko>,
      .flags = kTypeJointDuct | kTypeFlowLabel},
     {.code = 21, .name = "VF/KS-03", .page = "1.41/1.42", .block = "vf03",
      .dialog = "prop_vf_n1",
      .params = ParamRow(kDiameter),
+     .defaults = {100},
+     .make = MakeElementOf<LVf03>,
      .flags = kTypeFlowLabel},
     {.code = 22, .name = "VF-15", .page = "1.41", .block = "vf15",
      .dialog = "prop_vf_n1",
      .params = ParamRow(FirstNumbers(83, 16, StandardDiameters)),
+     .defaults = {100},
+     .make = MakeElementOf<LVf15>,
      .flags = kTypeFlowLabel},
 };
 

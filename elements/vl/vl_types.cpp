@@ -10,11 +10,18 @@
 #include "elements/vl/lvl02.h"
 #include "elements/vl/lvl03.h"
 #include "elements/vl/lvl04.h"
+#include "elements/vl/lvl05.h"
 #include "elements/vl/lvl07.h"
+#include "elements/vl/lvl08.h"
+#include "elements/vl/lvl10.h"
+#include "elements/vl/lvl11.h"
 #include "elements/vl/lvl12b.h"
 #include "elements/vl/lvl13.h"
 #include "elements/vl/lvl_composite.h"
+#include "elements/vl/lvl_offset_transition.h"
 #include "elements/vl/lvlcs.h"
+#include "elements/vl/lvle03.h"
+#include "elements/vl/lvle04.h"
 #include "elements/vl/lvle06.h"
 #include "elements/vl/lvle07.h"
 #include "elements/vl/lvlknh.h"
@@ -68,13 +75,15 @@ const LTypeEntry kTypes[] = {
      .dialog = "prop_vl_n5c",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(80), Plain(77)),
      .flows = Flows(1, 0),
-     .defaults = {150, 150, 100, 100, 500}},
+     .defaults = {150, 150, 100, 100, 500},
+     .make = MakeElementOf<LVl05>},
     {.code = 6, .name = "VL-06", .page = "1.10", .block = "vl06",
      .dialog = "prop_vl_n7",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(80), Plain(81), Plain(82),
                         Plain(77)),
      .flows = Flows(0, 1),
-     .defaults = {150, 150, 100, 100, 0, 0, 500}},
+     .defaults = {150, 150, 100, 100, 0, 0, 500},
+     .make = MakeElementOf<LVl06>},
     {.code = 7, .name = "VL-07", .page = "1.10", .block = "vl07",
      .dialog = "prop_vl_n3b",
      .params = ParamRow(Plain(84), Plain(75), Plain(76), Plain(78), Plain(134), Plain(135),
@@ -86,24 +95,28 @@ const LTypeEntry kTypes[] = {
      .dialog = "prop_vl_c4",
      .params = ParamRow(Plain(75), Plain(76), Plain(83, kParamDiameter), Plain(77)),
      .flows = Flows(1, 0),
-     .defaults = {150, 150, 80, 250}},
+     .defaults = {150, 150, 80, 250},
+     .make = MakeElementOf<LVl08>},
     {.code = 9, .name = "VL-09", .page = "1.10", .block = "vl09",
      .dialog = "prop_vl_c6",
      .params = ParamRow(Plain(75), Plain(76), Plain(83, kParamDiameter), Plain(81), Plain(82),
                         Plain(77)),
      .flows = Flows(0, 1),
-     .defaults = {150, 150, 80, 0, 0, 300}},
+     .defaults = {150, 150, 80, 0, 0, 300},
+     .make = MakeElementOf<LVl09>},
     {.code = 10, .name = "VL-10", .page = "1.10", .block = "vl10",
      .dialog = "prop_vl_n5c",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(81), Plain(77)),
      .flows = Flows(1, 0),
-     .defaults = {150, 150, 200, 80, 800}},
+     .defaults = {150, 150, 200, 80, 800},
+     .make = MakeElementOf<LVl10>},
     {.code = 11, .name = "VL-11K", .page = "1.10", .block = "vl11k",
      .dialog = "prop_vl_c6",
      .params = ParamRow(Plain(75), Plain(76), Plain(98, kParamDiameter), Plain(81), Plain(82),
                         Plain(77)),
      .flows = Flows(0, 2),
      .defaults = {150, 150, 80, 0, 0, 1200},
+     .make = MakeElementOf<LVl11>,
      .flags = kTypeFlowThrough | kTypeFlowLabel},
     {.code = 12, .name = "VL-12-B", .page = "1.10", .block = "vl12_b",
      .dialog = "prop_vl_n5b",
@@ -206,24 +219,28 @@ const LTypeEntry kTypes[] = {
                         Plain(77)),
      .flows = Flows(0, 2),
      .defaults = {150, 150, 200, 100, 0, 0, 1200},
+     .make = MakeElementOf<LVl11R>,
      .flags = kTypeFlowLabel},
     {.code = 27, .name = "VLE-03", .page = "1.10", .block = "vle03",
      .dialog = "prop_vl_n4a",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(145)),
      .flows = Flows(0, 1, 2),
-     .defaults = {150, 150, 150, 150, 100}},
+     .defaults = {150, 150, 150, 150, 100},
+     .make = MakeElementOf<LVle03>},
     {.code = 28, .name = "VLE-04", .page = "1.10", .block = "vle04",
      .dialog = "prop_vl_n6",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(84), Plain(77),
                         Plain(145)),
      .flows = Flows(0, 2, 1),
-     .defaults = {250, 250, 150, 250, 45, 2000, 100}},
+     .defaults = {250, 250, 150, 250, 45, 2000, 100},
+     .make = MakeElementOf<LVle04>},
     {.code = 29, .name = "VLE-05", .page = "1.10", .block = "vle05",
      .dialog = "prop_vl_n6",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(84), Plain(77),
                         Plain(145)),
      .flows = Flows(0, 2, 1),
-     .defaults = {250, 250, 150, 250, 45, 2000, 100}},
+     .defaults = {250, 250, 150, 250, 45, 2000, 100},
+     .make = MakeElementOf<LVle05>},
     {.code = 30, .name = "VL-NI", .page = "1.10", .block = "vlni",
      .dialog = "prop_vl_n7a",
      .params = ParamRow(Plain(75), Plain(76), Plain(78), Plain(79), Plain(81), Plain(140),

@@ -1,6 +1,7 @@
 #include "elements/vf/lvf.h"
 
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,13 @@ TEST_F(VfFamily, ShortCaptionsNeverReadBeforeTheText) {
 TEST_F(VfFamily, RowsAndFactoryBounds) {
     EXPECT_STREQ(TypeRow(kVfFamily, 19)->blockPrefix, "vf10-");  // USZ-28 takes VF-10's
     EXPECT_STREQ(TypeRow(kVfFamily, 19)->slideName, "usz28");
-    for (int16_t id : {0, 25, -1, 17, 23})
+    for (int16_t id : {0, 25, -1})
         EXPECT_EQ(CreateElement(kVfFamily, id), nullptr) << id;
+    // The second variant of a layered duct is made as the first and records
+    // its own subtype until its variant is applied.
+    for (int16_t id : {17, 23}) {
+        std::unique_ptr<LObject> e(CreateElement(kVfFamily, id));
+        ASSERT_NE(e, nullptr) << id;
+        EXPECT_EQ(e->GetSubtype(), 17) << id;
+    }
 }
