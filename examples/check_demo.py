@@ -2,7 +2,8 @@
 each air system is one network whose joints are recorded on both elements,
 every label shows its element's system and number, the two files keep the
 same elements, values, joints and label numbers, and each system's bill of
-materials lists every element type the system uses, with its label numbers.
+materials lists every element type the system uses, with its label numbers;
+no arc of the drawing is one whose ends all but meet.
 
 usage: check_demo.py FIRST.dxf AGAIN.dxf SYSTEM=BOM.txt...
 """
@@ -62,6 +63,15 @@ def read(path):
             "labels": label_groups(data),
         }
     return elements, labels
+
+
+def check_arcs(path):
+    """No arc whose ends all but meet: readers draw it as a whole circle."""
+    for block in ezdxf.readfile(path).blocks:
+        for e in block:
+            if e.dxftype() == "ARC":
+                sweep = (e.dxf.end_angle - e.dxf.start_angle) % 360
+                assert 1e-6 < sweep < 360 - 1e-6, f"block {block.name}: an arc of {sweep} degrees"
 
 
 def joints(elements):
@@ -145,6 +155,8 @@ assert set(kinds) == set(BOM_CODES), set(BOM_CODES) ^ set(kinds)
 # A ceiling diffuser and an extract grille in each of the six offices.
 assert kinds[(3, 12)] == 6 and kinds[(3, 1)] == 6, kinds
 
+for path in sys.argv[1:3]:
+    check_arcs(path)
 pairs = joints(first)
 systems = collections.Counter(e["system"] for e in first.values())
 assert set(systems) == {"SV1", "EX1"}, systems
