@@ -91,3 +91,18 @@ TEST_F(PropertiesChoicesTest, CsdGOptionLeavesNoAccessoryNorDFormToChoose) {
 }
 
 }  // namespace
+
+// An RNT's size lists and their texts change with its variant: the dialog
+// shows the texts the element gives for its own lists, entry for entry.
+TEST_F(PropertiesChoicesTest, RntShowsTheSizeTextsOfItsOwnLists) {
+    constexpr int16_t kRnt = 13;
+    SetStart(0, 0, 0, kShapeRound, 200, 0);
+    Place(kLnvf, kSpiralDuct);
+    Place(kLracs, kRnt);
+    Run(kLprop, "v1=5\naccept\n");  // RNT-4: A and B from their own list
+    Run(kLprop, "cancel\n");
+    EXPECT_EQ(Tile("v3").items,
+              (std::vector<std::string>{"225", "325", "425", "525", "543", "625"}));
+    ASSERT_EQ(Tile("v3").value, "1");  // 325: two B sizes fit it
+    EXPECT_EQ(Tile("v4").items, (std::vector<std::string>{"185 (125)", "285 (160)"}));
+}

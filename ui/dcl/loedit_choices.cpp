@@ -23,6 +23,32 @@ std::string LabelOf(const LTypeDescriptor* d, int i, double v) {
     return FormatListDouble(v);
 }
 
+// The texts of a parameter's choices.  An element that gives texts of its
+// own gives them beside its own choices, entry for entry; the row's texts
+// are the row's, so they are looked up by value and never read past the row.
+void LabelledItems(const LObject* element, const LTypeDescriptor* d, int16_t i,
+                   LParamChoices& out) {
+    const char* const* texts = element->ParamChoiceTexts(i);
+    bool own = texts && texts != DescLabels(d, i);
+    for (size_t r = 0; r < out.values.size(); ++r) {
+        if (own)
+            out.items.push_back(texts[r] ? texts[r] : FormatListDouble(out.values[r]));
+        else
+            out.items.push_back(LabelOf(d, i, out.values[r]));
+    }
+}
+
+void TextItems(const LObject* element, const LTypeDescriptor* d, int16_t i, LParamChoices& out) {
+    const char* const* texts = element->ParamChoiceTexts(i);
+    if (!texts)
+        return;
+    int count = element->ParamChoiceCount(i);
+    if (texts == DescTexts(d, i))
+        count = std::min<int>(count, DescValueCount(d, i));
+    for (int r = 0; r < count; ++r)
+        out.items.push_back(texts[r] ? texts[r] : "");
+}
+
 }  // namespace
 
 bool IsListKind(int16_t kind) {
@@ -55,17 +81,11 @@ LParamChoices ElementChoices(const LObject* element, int16_t i) {
             out.items.push_back(FormatListPercent(v));
         break;
     case kParamLabelled:
-        for (double v : out.values)
-            out.items.push_back(LabelOf(d, i, v));
+        LabelledItems(element, d, i, out);
         break;
-    case kParamTextChoice: {
-        // The texts are the row's; the element can only offer fewer of them.
-        const char* const* texts = DescTexts(d, i);
-        int count = texts ? std::min<int>(element->ParamChoiceCount(i), DescValueCount(d, i)) : 0;
-        for (int r = 0; r < count; ++r)
-            out.items.push_back(texts[r] ? texts[r] : "");
+    case kParamTextChoice:
+        TextItems(element, d, i, out);
         break;
-    }
     default:
         break;
     }
