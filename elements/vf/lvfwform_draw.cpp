@@ -11,6 +11,10 @@
 namespace {
 
 constexpr double kThreeHalfPi = 4.71238898025;
+// Turns smaller than this are a straight corner that lost its exactness in
+// the arithmetic (a path laid along -y, say): such an arc, its ends all but
+// equal, is drawn by readers as a whole circle.
+constexpr double kLeastTurn = 1e-7;
 
 double Normalised(double a) {
     if (!std::isfinite(a))
@@ -49,6 +53,8 @@ int16_t LVfWform::MakeBlock(char* blockName) {
             AddVector3d(corner, n->offset);
         double following = n->next ? n->Next()->angle : n->angle;
         double turn = Normalised(following - n->angle);
+        if (std::fabs(turn) < kLeastTurn)
+            turn = 0.0;
         Bend bend;
         bend.side = turn < 0 ? -1.0 : 1.0;
         bend.sweep = std::fabs(turn);

@@ -303,6 +303,14 @@ TEST_F(FlexBlock, BendsAreArcsAndWallsAreZigzagLines) {
     for (const Primitive& p : Block(back))
         for (double v : {p.x1, p.y1, p.x2, p.y2})
             ASSERT_TRUE(std::isfinite(v)) << p.type;
+    // Corners that turn only by rounding (a first segment a hair off the
+    // start direction, a second one a hair off the first) draw no arc: one
+    // would be drawn as a whole circle.
+    LVfWform nearly;
+    ASSERT_EQ(Segment(nearly, 3000, 1e-9), 0);
+    ASSERT_EQ(Segment(nearly, 2000, -1e-9), 0);
+    for (const Primitive& p : Block(nearly))
+        EXPECT_NE(p.type, "ARC");
     // The same path figure in every view, without centre lines when off.
     e->system.roundCentreLines = 0;
     for (int16_t o = 0; o < 6; ++o) {
