@@ -10,6 +10,11 @@ mkdir -p "$out" && cd "$out"
 "$python" "$examples/make_catalogue.py" "$examples/catalogue_types.txt" expected.scr
 cmp expected.scr "$examples/catalogue.scr" || { echo "catalogue.scr is not made from catalogue_types.txt"; exit 1; }
 "$program" -s "$examples/catalogue.scr" -o catalogue.dxf > catalogue.log
+# A line the script meant for one prompt but another took would lay a type
+# somewhere else, or not at all.
+if grep -E 'required\.|Invalid|Unknown command' catalogue.log; then
+  echo "catalogue.scr: an input was refused"; exit 1
+fi
 "$python" "$check" catalogue.dxf
 "$program" catalogue.dxf -s "$examples/catalogue_reopen.scr" -o reopened.dxf > reopen.log
 grep -q '\[CAT\] Catalogue' reopen.log
