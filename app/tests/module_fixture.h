@@ -37,7 +37,10 @@ protected:
     bool started = false;
 };
 
-enum FunctionCode : int { kLnvf = 0, kLnvl = 1, kLracs = 2, kLtuzv = 3, kLstart = 8, kLsys = 14, kLcontd = 23 };
+enum FunctionCode : int {
+    kLnvf = 0, kLnvl = 1, kLracs = 2, kLtuzv = 3, kLvnt = 4, kLklr = 5, kLflt = 6,
+    kLstart = 8, kLsys = 14, kLcontd = 23
+};
 
 class PlacementTest : public ModuleFixture {
 public:

@@ -89,6 +89,8 @@ TEST(DescriptionText, SizesValuesAndOptionsInTheirOrder) {
         {DescriptionText("VT").Size("D", 200).Option("").Option("TK").Option(nullptr).Option("M").Text(),
          "VT  D=200;  TK, M"},
         {DescriptionText("").Option("").Text(), ""},
+        // A negative zero reads as zero, as the same piece with a plain zero does.
+        {DescriptionText("VL-09").Size("e", -0.0).Value(-0.0).Size("f", 0).Text(), "VL-09  e=0;  0;  f=0;"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.built, c.expected);

@@ -97,11 +97,17 @@ bool RowFits(const PropertiesLayout& layout, const LTypeDescriptor& row) {
     return true;
 }
 
-std::vector<const LTypeDescriptor*> TableRows() {
+// Every row of the tables, and those of the types without a class (which no
+// element ever shows in its dialog) into classless.
+std::vector<const LTypeDescriptor*> TableRows(std::vector<const LTypeDescriptor*>* classless) {
     std::vector<const LTypeDescriptor*> rows;
     for (int family = 1; family <= kFamilies; ++family)
-        for (int subtype = 1; subtype <= TypeRowCount(family); ++subtype)
+        for (int subtype = 1; subtype <= TypeRowCount(family); ++subtype) {
             rows.push_back(TypeRow(family, subtype));
+            const LTypeEntry* entry = TypeEntryOf(family, subtype);
+            if (entry && !entry->make)
+                classless->push_back(rows.back());
+        }
     return rows;
 }
 
@@ -124,7 +130,8 @@ ValueTile ValueTileOfKind(int kind) {
     }
 }
 
-PropertiesLayouts CollectPropertiesLayouts(const std::vector<const LTypeDescriptor*>& rows) {
+PropertiesLayouts CollectPropertiesLayouts(const std::vector<const LTypeDescriptor*>& rows,
+                                           const std::vector<const LTypeDescriptor*>& unshown) {
     std::vector<const LTypeDescriptor*> keyed;
     for (const LTypeDescriptor* row : rows)
         if (row && row->dialogKey && *row->dialogKey)
@@ -138,14 +145,17 @@ PropertiesLayouts CollectPropertiesLayouts(const std::vector<const LTypeDescript
         MergeRow(layout, *row);
     }
     for (const LTypeDescriptor* row : keyed)
-        if (!RowFits(LayoutOfKey(layouts, row->dialogKey), *row))
+        if (std::find(unshown.begin(), unshown.end(), row) == unshown.end() &&
+            !RowFits(LayoutOfKey(layouts, row->dialogKey), *row))
             layouts.conflicts.push_back(std::string(row->displayCode ? row->displayCode : "") + " in " +
                                         row->dialogKey);
     return layouts;
 }
 
 PropertiesLayouts CollectPropertiesLayouts() {
-    PropertiesLayouts layouts = CollectPropertiesLayouts(TableRows());
+    std::vector<const LTypeDescriptor*> classless;
+    std::vector<const LTypeDescriptor*> rows = TableRows(&classless);
+    PropertiesLayouts layouts = CollectPropertiesLayouts(rows, classless);
     // A key of the catalogue that no row uses yet still gets its dialog.
     for (int family = 1; family <= kFamilies; ++family)
         for (int i = 0; i < FamilyDialogCount(family); ++i) {

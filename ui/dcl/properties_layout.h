@@ -38,10 +38,14 @@ struct PropertiesLayouts {
 };
 
 // From the type tables of the families 1 to 5, which must be set up, and
-// with a dialog for every key of the catalogue's key column.
+// with a dialog for every key of the catalogue's key column.  A type
+// without a class still names its dialog but is never shown in it, so its
+// tiles cannot clash.
 PropertiesLayouts CollectPropertiesLayouts();
-// From the given rows only (rows without a dialog key are passed over).
-PropertiesLayouts CollectPropertiesLayouts(const std::vector<const LTypeDescriptor*>& rows);
+// From the given rows only (rows without a dialog key are passed over);
+// the rows in unshown take their part in the tiles but are not checked.
+PropertiesLayouts CollectPropertiesLayouts(const std::vector<const LTypeDescriptor*>& rows,
+                                           const std::vector<const LTypeDescriptor*>& unshown = {});
 
 // The key of the n-th tile of a series: "v" with n 3 gives "v3".
 std::string SeriesKey(const char* prefix, int n);

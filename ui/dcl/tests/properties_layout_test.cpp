@@ -31,6 +31,19 @@ TEST(PropertiesLayoutTest, AChosenValueWinsOverAnEditBoxAndTheEditTypeIsNamed) {
     EXPECT_EQ(layouts.conflicts, std::vector<std::string>{"X-1 in prop_x"});
 }
 
+TEST(PropertiesLayoutTest, ARowNeverShownIsNotCheckedButStillTakesItsPartAndTitle) {
+    TestRow unfilled("prop_x", "X-1", {kParamFree, kParamFree, kParamFree});
+    TestRow listed("prop_x", "X-2", {kParamFree, kParamList});
+    PropertiesLayouts layouts = CollectPropertiesLayouts({&unfilled.row, &listed.row}, {&unfilled.row});
+    EXPECT_TRUE(layouts.conflicts.empty());
+    EXPECT_EQ(layouts.dialogs[0].valueTiles,
+              (std::vector<ValueTile>{ValueTile::kEdit, ValueTile::kList, ValueTile::kEdit}));
+    EXPECT_EQ(layouts.dialogs[0].typeCodes, (std::vector<std::string>{"X-1", "X-2"}));
+    // The other row is still checked.
+    layouts = CollectPropertiesLayouts({&unfilled.row, &listed.row}, {&listed.row});
+    EXPECT_EQ(layouts.conflicts, std::vector<std::string>{"X-1 in prop_x"});
+}
+
 TEST(PropertiesLayoutTest, NumbersAndTextsShareOneEditBox) {
     TestRow heater("prop_m", "M-1", {kParamFree, kParamText, kParamFree}, 1);
     TestRow filter("prop_m", "M-2", {kParamEntry, kParamText, kParamText, kParamDisabled}, 2);
