@@ -118,8 +118,9 @@ TEST_F(ChooserWalkTest, EveryPositionOfEveryPagePlacesItsTypeUnlessTheTypeHasNoC
     for (int family = 1; family <= kChooserFamilyCount; ++family)
         for (int subtype = 1; subtype <= TypeRowCount(family); ++subtype) {
             const LTypeEntry* entry = TypeEntryOf(family, subtype);
-            if (entry && entry->make)
+            if (entry && entry->make) {
                 EXPECT_TRUE(reached.count({family, subtype})) << NameOf(family, subtype) << " not reached";
+            }
         }
 }
 
