@@ -59,8 +59,8 @@ int16_t LRCsKp::MakeBlock(char* blockName) {
         MakeCircle(c, kHead);
     } else if (view.IsSide() || view.IsEnd()) {
         double r = D / 2;
-        PenChain(*this, LinePen::kNeutral, {{-r, -L}, {-r, 0}, {r, 0}, {r, -L}});
-        PenLine(*this, LinePen::kNeutral, {-kHead, -L}, {kHead, -L});
+        FigureChain(*this, FittingPen::kOutline, {{-r, -L}, {-r, 0}, {r, 0}, {r, -L}});
+        FigureLine(*this, FittingPen::kOutline, {-kHead, -L}, {kHead, -L});
         const ads_point c = {0, -L, 0};
         MakeArc(c, kHead, kHalfTurn, 0);
     }

@@ -61,7 +61,7 @@ int16_t LRCsPTRD::MakeBlock(char* blockName) {
         const ads_point c = {0, 0, 0};
         Circle(c, e);
     } else if (view.IsSide() || view.IsEnd()) {
-        PenLine(*this, LinePen::kDetail, {-e, -g2}, {e, -g2});
+        FigureLine(*this, FittingPen::kPen2, {-e, -g2}, {e, -g2});
     }
     return block.Close();
 }

@@ -122,7 +122,7 @@ int16_t LRCsTTA::MakeBlock(char* blockName) {
     if (view.IsPlan() || view.IsSide()) {
         double s = view.SignX(), e = (h + kBoxDepth) / 2;
         double w = (view.IsPlan() ? sizeH : sizeL) / 2;
-        PenChain(*this, LinePen::kNeutral, {{-s * e, w}, {s * e, w}, {s * e, -w}, {-s * e, -w}});
+        FigureChain(*this, FittingPen::kOutline, {{-s * e, w}, {s * e, w}, {s * e, -w}, {-s * e, -w}});
     }
     return block.Close();
 }
@@ -200,16 +200,16 @@ int16_t LRCsTTB::MakeBlock(char* blockName) {
     ElementView view = ViewOf(orientation);
     double s = view.SignX(), x = H / 2, y = L / 2, c = H / 2 + kTopCollar;
     if (view.IsPlan()) {
-        PenChain(*this, LinePen::kNeutral, {{-s * c, y}, {s * x, y}, {s * x, -y}, {-s * c, -y}});
-        PenLine(*this, LinePen::kDashed, {-s * x, -y}, {-s * x, y});
-        LinePen diagonal = view.fromBelow ? LinePen::kDetail : LinePen::kDashed;
-        PenLine(*this, diagonal, {-s * x, -y}, {s * x, y});
-        PenLine(*this, diagonal, {s * x, -y}, {-s * x, y});
+        FigureChain(*this, FittingPen::kOutline, {{-s * c, y}, {s * x, y}, {s * x, -y}, {-s * c, -y}});
+        FigureLine(*this, FittingPen::kDashed, {-s * x, -y}, {-s * x, y});
+        FittingPen diagonal = view.fromBelow ? FittingPen::kPen2 : FittingPen::kDashed;
+        FigureLine(*this, diagonal, {-s * x, -y}, {s * x, y});
+        FigureLine(*this, diagonal, {s * x, -y}, {-s * x, y});
     } else if (view.IsSide()) {
         double e = (h + kBoxDepth) / 2, top = (h + kTopReach) / 2;
-        PenLine(*this, LinePen::kNeutral, {-s * x, -e}, {-s * x, e});
-        PenChain(*this, LinePen::kNeutral, {{s * x, e}, {s * x, -e}, {-s * x, -e}});
-        PenChain(*this, LinePen::kNeutral, {{-s * c, e}, {s * x, e}, {-s * x, top}, {-s * c, top}});
+        FigureLine(*this, FittingPen::kOutline, {-s * x, -e}, {-s * x, e});
+        FigureChain(*this, FittingPen::kOutline, {{s * x, e}, {s * x, -e}, {-s * x, -e}});
+        FigureChain(*this, FittingPen::kOutline, {{-s * c, e}, {s * x, e}, {-s * x, top}, {-s * c, top}});
     }
     return block.Close();
 }
