@@ -9,7 +9,7 @@
 #include "core/text_buffer.h"
 #include "core/text_lists.h"
 #include "elements/rcs/dzk_box.h"
-#include "elements/rcs/plane_lines.h"
+#include "elements/rcs/rcs_pen_lines.h"
 #include "elements/rcs/rcs_lists.h"
 
 namespace {

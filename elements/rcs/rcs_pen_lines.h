@@ -13,6 +13,9 @@
 // The detail pen, or dashed when the detail is hidden.
 inline FittingPen DetailPen(bool hidden) { return hidden ? FittingPen::kDashed : FittingPen::kPen2; }
 
+// A circle on pen 2, or dashed where hidden.
+void Circle2OrDashed(LObject& e, PenPoint c, double r, bool hidden);
+
 // Orientations 3 to 5 look at the element from its far side.
 inline bool FromFarSide(int16_t orientation) { return orientation >= 3; }
 
