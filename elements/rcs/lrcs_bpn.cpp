@@ -20,13 +20,6 @@ constexpr double kSpigotDrop = 25;
 constexpr double kBoxAboveSpigot = 80;
 constexpr double kBodyHalf = 75;  // the box of the other types is 150 deep
 
-bool SetSize(double* field, double v) {
-    if (!std::isfinite(v) || v <= 0.0)
-        return false;
-    *field = v;
-    return true;
-}
-
 }  // namespace
 
 LRCsBPN::LRCsBPN() : LRCs(18, 1, kParamCount) {

@@ -10,6 +10,7 @@
 #include "core/text_lists.h"
 #include "elements/rcs/dzk_box.h"
 #include "elements/rcs/rcs_lists.h"
+#include "elements/rcs/rcs_pen_lines.h"
 
 namespace {
 
@@ -19,13 +20,6 @@ constexpr double kSpigotLength = 50;
 constexpr double kSpigotDrop = 25;
 constexpr double kRoundBoxMargin = 64;
 constexpr double kBoxAboveFace = 50;
-
-bool SetSize(double* field, double v) {
-    if (!std::isfinite(v) || v <= 0.0)
-        return false;
-    *field = v;
-    return true;
-}
 
 }  // namespace
 

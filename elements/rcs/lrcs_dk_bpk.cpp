@@ -20,13 +20,6 @@ constexpr double kSpigotLength = 50;
 constexpr double kSpigotDrop = 25;
 constexpr double kBoxAboveFace = 50;
 
-bool SetSize(double* field, double v) {
-    if (!std::isfinite(v) || v <= 0.0)
-        return false;
-    *field = v;
-    return true;
-}
-
 }  // namespace
 
 LRCsDkBPK::LRCsDkBPK() : LRCs(20, 1, kParamCount) {

@@ -10,6 +10,7 @@
 #include "core/text_buffer.h"
 #include "core/text_lists.h"
 #include "elements/rcs/rcs_lists.h"
+#include "elements/rcs/rcs_pen_lines.h"
 #include "elements/rcs/rnt_size_lists.h"
 
 namespace {
@@ -36,13 +37,6 @@ int FirstAtLeast(const double* list, int count, double v) {
         if (list[i] >= v)
             return i;
     return count - 1;
-}
-
-bool SetSize(double* field, double v) {
-    if (!std::isfinite(v) || v <= 0.0)
-        return false;
-    *field = v;
-    return true;
 }
 
 }  // namespace

@@ -18,13 +18,6 @@ constexpr double kRoot3 = 1.732050807569;
 constexpr double kHalfRoot2 = 0.7071067811865;
 constexpr double kBendRadius = 150;
 
-bool SetSize(double* field, double v) {
-    if (!std::isfinite(v) || v <= 0.0)
-        return false;
-    *field = v;
-    return true;
-}
-
 // Lines of a figure whose x runs the way s says.
 struct Mirrored {
     double s;

@@ -27,3 +27,12 @@ const char* RowText(const LObject& e, int param, int pos);
 inline double SizeOr(double value, double old) {
     return std::isfinite(value) && value > 0.0 ? value : old;
 }
+
+// Sets the field to a size that is finite and above 0; false, and the field
+// kept, for anything else.
+inline bool SetSize(double* field, double v) {
+    if (!std::isfinite(v) || v <= 0.0)
+        return false;
+    *field = v;
+    return true;
+}
