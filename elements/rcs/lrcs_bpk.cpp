@@ -20,9 +20,7 @@ constexpr int16_t kT2 = 2, kT3 = 3;
 }  // namespace
 
 LRCsBPK::LRCsBPK() : LRCs(19, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 0;
-    connectors[0]->paramA = 0;
+    MakeRoundSpigot(0, 0);
     kind = 8;
     SetFlipModes(0, 1, 1);
     SetParams(DefaultValues());

@@ -23,9 +23,7 @@ constexpr double kBodyHalf = 75;  // the box of the other types is 150 deep
 }  // namespace
 
 LRCsBPN::LRCsBPN() : LRCs(18, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 5;
-    connectors[0]->paramA = kDiameterParam;
+    MakeRoundSpigot(5, kDiameterParam);
     SetFlipModes(0, 1, 0);
     SetParams(DefaultValues());
 }

@@ -24,9 +24,7 @@ constexpr double kBoxAboveFace = 50;
 }  // namespace
 
 LRCsDk::LRCsDk() : LRCs(12, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 5;
-    connectors[0]->paramA = kSpigotParam;
+    MakeRoundSpigot(5, kSpigotParam);
     SetFlipModes(0, 1, 0);
     SetParams(DefaultValues());
 }

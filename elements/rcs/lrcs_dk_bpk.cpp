@@ -23,9 +23,7 @@ constexpr double kBoxAboveFace = 50;
 }  // namespace
 
 LRCsDkBPK::LRCsDkBPK() : LRCs(20, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 5;
-    connectors[0]->paramA = kSpigotParam;
+    MakeRoundSpigot(5, kSpigotParam);
     SetFlipModes(0, 1, 0);
     SetParams(DefaultValues());
 }

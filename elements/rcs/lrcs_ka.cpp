@@ -29,9 +29,7 @@ double FaceOf(double d) {
 }  // namespace
 
 LRCsKa::LRCsKa() : LRCs(34, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 0;
-    connectors[0]->paramA = kDiameterParam;
+    MakeRoundSpigot(0, kDiameterParam);
     kind = 8;
     SetFlipModes(0, 1, 1);
     SetParams(DefaultValues());

@@ -31,9 +31,7 @@ const double kWidths[5][6] = {
 }  // namespace
 
 LRCsKf::LRCsKf() : LRCs(35, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 0;
-    connectors[0]->paramA = kDiameterParam;
+    MakeRoundSpigot(0, kDiameterParam);
     connectors[0]->paramB = -1;
     kind = 8;
     SetFlipModes(0, 1, 1);

@@ -19,9 +19,7 @@ constexpr double kHalfTurn = 3.1415926535;
 }  // namespace
 
 LRCsKp::LRCsKp() : LRCs(36, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 0;
-    connectors[0]->paramA = 0;
+    MakeRoundSpigot(0, 0);
     kind = 8;
     SetFlipModes(0, 1, 1);
     SetParams(DefaultValues());

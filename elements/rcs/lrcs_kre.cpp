@@ -16,9 +16,7 @@ constexpr double kDiagonal = 1.414213562373;
 }  // namespace
 
 LRCsKre::LRCsKre() : LRCs(33, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 0;
-    connectors[0]->paramA = kDiameterParam;
+    MakeRoundSpigot(0, kDiameterParam);
     kind = 8;
     SetFlipModes(0, 1, 1);
     SetParams(DefaultValues());

@@ -15,9 +15,7 @@ constexpr int16_t kTypeParam = 0, kDiameterParam = 1;
 }  // namespace
 
 LRCsPTRD::LRCsPTRD() : LRCs(38, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 0;
-    connectors[0]->paramA = kDiameterParam;
+    MakeRoundSpigot(0, kDiameterParam);
     kind = 8;
     SetFlipModes(0, 1, 1);
     SetParams(DefaultValues());

@@ -42,9 +42,7 @@ int FirstAtLeast(const double* list, int count, double v) {
 }  // namespace
 
 LRCsRmt::LRCsRmt() : LRCs(13, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 5;
-    connectors[0]->paramA = kSpigotParam;
+    MakeRoundSpigot(5, kSpigotParam);
     const RntSizeList& first = RntSizes(1);
     offered = {1, first.bCount, first.bValues, first.bTexts};
     SetFlipModes(0, 1, 0);

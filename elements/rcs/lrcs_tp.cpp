@@ -21,9 +21,7 @@ constexpr double kFaceMargin = 150;
 }  // namespace
 
 LRCsTp::LRCsTp() : LRCs(14, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 0;
-    connectors[0]->paramA = kSpigotParam;
+    MakeRoundSpigot(0, kSpigotParam);
     kind = 8;
     SetFlipModes(0, 1, 1);
     SetParams(DefaultValues());

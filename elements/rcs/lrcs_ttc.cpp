@@ -20,9 +20,7 @@ constexpr double kSmall = 203, kMiddle = 305, kLarge = 457, kLarger = 575, kLarg
 }  // namespace
 
 LRCsTTC::LRCsTTC() : LRCs(31, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = kBackSide;
-    connectors[0]->paramA = kDiameterParam;
+    MakeRoundSpigot(kBackSide, kDiameterParam);
     SetFlipModes(1, 1, 0);
     SetParams(DefaultValues());
 }

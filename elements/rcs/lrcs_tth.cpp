@@ -31,9 +31,7 @@ const HousingSize kLargest = {0, 670, 195, 576.2920266669976};
 }  // namespace
 
 LRCsTTH::LRCsTTH() : LRCs(25, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = kTopSide;
-    connectors[0]->paramA = 0;
+    MakeRoundSpigot(kTopSide, 0);
     SetFlipModes(3, 3, 3);
     orientation = kStartOrientation;
     SetParams(DefaultValues());

@@ -184,9 +184,7 @@ int16_t LTvBSN::MakeBlock(char* blockName) {
 }
 
 LTvBSK::LTvBSK() : LRCs(29, 1, 2) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 5;
-    connectors[0]->paramA = 1;
+    MakeRoundSpigot(5, 1);
     SetFlipModes(1, 1, 0);
     SetParams(DefaultValues());
 }

@@ -18,9 +18,7 @@ constexpr double kCutMiddle = 40;
 }  // namespace
 
 LVfEndPiece::LVfEndPiece(int16_t id, const char* typeName) : LRCs(id, 1, kParamCount), name(typeName) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 5;
-    connectors[0]->paramA = 0;
+    MakeRoundSpigot(5, 0);
     SetFlipModes(1, 1, 0);
 }
 
