@@ -4,6 +4,7 @@
 
 #include "ads_entity.h"
 #include "api/host_api.h"
+#include "core/element_factory.h"
 #include "core/messages.h"
 #include "core/type_tables.h"
 #include "db/database.h"
@@ -18,6 +19,14 @@ void ElementTest::SetUp() {
 }
 
 void ElementTest::TearDown() { SetCurrentDrawing(nullptr); }
+
+ElementPtr MakeElement(int16_t family, int16_t subtype, const std::vector<double>& values) {
+    ElementPtr e(CreateElement(family, subtype));
+    EXPECT_NE(e, nullptr) << family << "/" << subtype;
+    if (e && !values.empty())
+        e->SetParams(values.data());
+    return e;
+}
 
 std::vector<double> Params(LObject& e) {
     double* v = nullptr;

@@ -8,10 +8,12 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/drawing_context.h"
+#include "core/element_ptr.h"
 #include "core/lobject.h"
 
 class ElementTest : public ::testing::Test {
@@ -46,6 +48,18 @@ public:
     int16_t MarkFixedParams(int16_t*) override { return 0; }
     int16_t UpdateLabel() override { return 0; }
 };
+
+// A new element of the family and subtype, its values set to `values`
+// when given; fails the test when the type makes none.
+ElementPtr MakeElement(int16_t family, int16_t subtype, const std::vector<double>& values = {});
+
+// An element of class T with its values set to `values`.
+template <class T>
+std::unique_ptr<T> ElementWith(std::vector<double> values) {
+    auto e = std::make_unique<T>();
+    e->SetParams(values.data());
+    return e;
+}
 
 // Writes `from`'s XDATA and reads it into `into`; ReadXData's status.
 int16_t CopyByXData(LObject& from, LObject& into);

@@ -24,18 +24,9 @@ using VfBranchBlock = ElementDrawingTest;
 
 constexpr double kCos45 = 0.7071067811865;
 
-struct ElementDeleter {
-    void operator()(LObject* e) const { DestroyElement(e); }
-};
-using Owned = std::unique_ptr<LObject, ElementDeleter>;
+using Owned = ElementPtr;
 
-Owned Make(int16_t subtype, std::vector<double> values = {}) {
-    Owned e(CreateElement(kVfFamily, subtype));
-    EXPECT_NE(e, nullptr) << subtype;
-    if (e && !values.empty())
-        e->SetParams(values.data());
-    return e;
-}
+Owned Make(int16_t subtype, const std::vector<double>& values = {}) { return MakeElement(kVfFamily, subtype, values); }
 
 void ExpectAt(const LObject& e, int16_t i, double x, double y, double z, double size) {
     const LConnector* c = e.GetConnector(i);

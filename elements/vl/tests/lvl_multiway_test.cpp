@@ -20,18 +20,9 @@ namespace {
 using VlMultiway = ElementTest;
 using VlMultiwayBlock = ElementDrawingTest;
 
-struct ElementDeleter {
-    void operator()(LObject* e) const { DestroyElement(e); }
-};
-using Owned = std::unique_ptr<LObject, ElementDeleter>;
+using Owned = ElementPtr;
 
-Owned Make(int16_t subtype, std::vector<double> values = {}) {
-    Owned e(CreateElement(kVlFamily, subtype));
-    EXPECT_NE(e, nullptr) << subtype;
-    if (e && !values.empty())
-        e->SetParams(values.data());
-    return e;
-}
+Owned Make(int16_t subtype, const std::vector<double>& values = {}) { return MakeElement(kVlFamily, subtype, values); }
 
 std::vector<double> Position(const LObject& e, int16_t i) {
     const double* p = e.GetConnector(i)->position;

@@ -21,18 +21,9 @@ namespace {
 using VlUnits = ElementTest;
 using VlUnitsBlock = ElementDrawingTest;
 
-struct ElementDeleter {
-    void operator()(LObject* e) const { DestroyElement(e); }
-};
-using Owned = std::unique_ptr<LObject, ElementDeleter>;
+using Owned = ElementPtr;
 
-Owned Make(int16_t subtype, std::vector<double> values = {}) {
-    Owned e(CreateElement(kVlFamily, subtype));
-    EXPECT_NE(e, nullptr) << subtype;
-    if (e && !values.empty())
-        e->SetParams(values.data());
-    return e;
-}
+Owned Make(int16_t subtype, const std::vector<double>& values = {}) { return MakeElement(kVlFamily, subtype, values); }
 
 }  // namespace
 
