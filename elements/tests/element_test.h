@@ -98,6 +98,14 @@ void MakeBlockLinetypes();
 // The primitive is a line on the layer from (x1, y1) to (x2, y2).
 void ExpectLine(const Primitive& p, const char* layer, double x1, double y1, double x2, double y2);
 
+// Every dimension of the current drawing in the order the drawing holds
+// them: its text and its two measured points (groups 13 and 14).
+struct MeasuredDimension {
+    std::string text;
+    double x13 = 0, y13 = 0, x14 = 0, y14 = 0;
+};
+std::vector<MeasuredDimension> DrawingDimensions();
+
 // The measured texts of the drawing's dimensions in the order the drawing
 // holds them, and (when asked) the middle x of each one's two ends.
 std::vector<std::string> DimensionTexts(std::vector<double>* middles = nullptr);
