@@ -99,14 +99,7 @@ std::string LRCsTTA::NameText() const {
     return FormatText("%s+%s", code, RowText(*this, kTypeParam, typeCode));
 }
 
-char* LRCsTTA::GetDescription() {
-    return DescriptionText(NameText())
-        .Size("H", H)
-        .Size("L", L)
-        .Size("h", h)
-        .Option(RowText(*this, kGParam, gCode))
-        .NewBuffer();
-}
+char* LRCsTTA::GetDescription() { return TtBoxDescription(*this, NameText(), H, L, h, kGParam, gCode); }
 
 int16_t LRCsTTA::UpdateLabel() {
     SetFlow(connectors[0]->flow);
@@ -177,14 +170,7 @@ int16_t LRCsTTB::SetParams(const double* v) {
 
 std::string LRCsTTB::NameText() const { return FormatText("TTB+%s", RowText(*this, kTypeParam, typeCode)); }
 
-char* LRCsTTB::GetDescription() {
-    return DescriptionText(NameText())
-        .Size("H", H)
-        .Size("L", L)
-        .Size("h", h)
-        .Option(RowText(*this, kGParam, gCode))
-        .NewBuffer();
-}
+char* LRCsTTB::GetDescription() { return TtBoxDescription(*this, NameText(), H, L, h, kGParam, gCode); }
 
 int16_t LRCsTTB::UpdateLabel() {
     SetFlow(connectors[0]->flow);

@@ -88,14 +88,7 @@ std::string LRCsTTC::NameText() const {
     return FormatText("%s+%s", RowText(*this, kVariantParam, variant), RowText(*this, kTypeParam, typeCode));
 }
 
-char* LRCsTTC::GetDescription() {
-    return DescriptionText(NameText())
-        .Size("H", H)
-        .Size("L", L)
-        .Size("h", h)
-        .Option(RowText(*this, kGParam, gCode))
-        .NewBuffer();
-}
+char* LRCsTTC::GetDescription() { return TtBoxDescription(*this, NameText(), H, L, h, kGParam, gCode); }
 
 int16_t LRCsTTC::UpdateLabel() {
     SetFlow(connectors[0]->flow);
