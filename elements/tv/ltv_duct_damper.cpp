@@ -67,13 +67,7 @@ RoundCasing Vt32kCasing(double D) { return Casing(kVt32kCasings, D); }
 RoundCasing Lz3kCasing(double D) { return Casing(kLz3kCasings, D); }
 
 LTvDuctDamper::LTvDuctDamper(const DamperLayout& l) : LTv(l.subtype, 2, l.paramCount), layout(l) {
-    connectors[0]->side = 2;
-    connectors[1]->side = 5;
-    for (int i = 0; i < 2; ++i) {
-        connectors[i]->shape = l.round ? kShapeRound : kShapeRect;
-        connectors[i]->paramA = l.size;
-        connectors[i]->paramB = l.round ? -1 : l.height;
-    }
+    SetRunEnds(l.round, l.size, l.height);
     SetParamIsText(l.text);
     SetFlipModes(1, 0, 0);
 }

@@ -55,13 +55,7 @@ Xn2Casing Xn2kCasing(double D) {
 
 LTvXn2Damper::LTvXn2Damper(const Xn2Layout& l)
     : LTv(l.subtype, 2, static_cast<int16_t>((l.round ? 5 : 6) - (l.actuated ? 1 : 0))), layout(l) {
-    connectors[0]->side = 2;
-    connectors[1]->side = 5;
-    for (int i = 0; i < 2; ++i) {
-        connectors[i]->shape = l.round ? kShapeRound : kShapeRect;
-        connectors[i]->paramA = 0;
-        connectors[i]->paramB = l.round ? -1 : 1;
-    }
+    SetRunEnds(l.round, 0, 1);
     SetParamIsText(TextIndex());
     SetFlipModes(1, 0, 0);
 }

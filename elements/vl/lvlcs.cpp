@@ -79,12 +79,7 @@ char* LVlInsertUnit::GetDescription() {
 int16_t LVlInsertUnit::AdjustInsertionPoint(ads_point, const double*) { return 0; }
 
 LVlCs::LVlCs() : LVlInsertUnit(kStraightType, 6, 5) {
-    connectors[0]->side = 2;
-    connectors[1]->side = 5;
-    for (int i = 0; i < 2; ++i) {
-        connectors[i]->paramA = 0;
-        connectors[i]->paramB = 1;
-    }
+    SetRunEnds(false, 0, 1);
     SetFlipModes(1, 0, 0);
     SetParams(DefaultValues());
 }

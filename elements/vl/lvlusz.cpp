@@ -44,12 +44,7 @@ const char* VariantLetterKM(int variant) { return ListText(kVariantLetters, vari
 
 LVlBladeUnit::LVlBladeUnit(int16_t typeId, const char* code, const char* firstName, const char* secondName)
     : LVl(typeId, 2, kValueCount), code(code), firstName(firstName), secondName(secondName) {
-    connectors[0]->side = 2;
-    connectors[1]->side = 5;
-    for (int i = 0; i < 2; ++i) {
-        connectors[i]->paramA = 0;
-        connectors[i]->paramB = 1;
-    }
+    SetRunEnds(false, 0, 1);
     SetFlipModes(1, 0, 0);
 }
 
