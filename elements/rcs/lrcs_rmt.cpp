@@ -199,15 +199,13 @@ int16_t LRCsRmt::MakeBlock(char* blockName) {
     double m = layoutLengths[11];
     double p = (B + m) / 2, q = (A + m) / 2;
     double s = orientation == 3 || orientation == 4 ? -1.0 : 1.0;
-    auto line0 = [](double x1, double y1, double x2, double y2) {
-        ads_point a = {x1, y1, 0}, b = {x2, y2, 0};
-        MakeLine(a, b);
+    auto line0 = [this](double x1, double y1, double x2, double y2) {
+        FigureLine(*this, FittingPen::kOutline, x1, y1, x2, y2);
     };
     auto spigot = [&](double top, double bottom) {
         double end = -s * (p + kSpigotLength);
         line0(-s * p, top, end, top);
-        ads_point a = {end, top, 0}, b = {end, bottom, 0};
-        LineC(a, b);
+        FigureLine(*this, FittingPen::kPen1, end, top, end, bottom);
         line0(end, bottom, -s * p, bottom);
     };
     if (orientation == 0 || orientation == 3) {
