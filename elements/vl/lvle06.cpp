@@ -9,24 +9,13 @@
 #include "core/fitting_figures.h"
 #include "core/geometry.h"
 #include "elements/straight_run.h"
+#include "elements/vl/multiway_sizes.h"
 #include "elements/vl/vl_unit_figures.h"
 
 namespace {
 
 constexpr int16_t kTypeId = 31;
 constexpr int kValueCount = 6;
-constexpr double kShortSpigot = 100.0;
-constexpr double kLongSpigot = 150.0;
-// Branches wider than this take the longer spigot.
-constexpr double kWideBranch = 800.0;
-
-// The first given (non-zero) of the inputs, else the fallback.
-double FirstGiven(std::initializer_list<double> inputs, double fallback) {
-    for (double v : inputs)
-        if (v != 0)
-            return v;
-    return fallback;
-}
 
 }  // namespace
 
@@ -74,7 +63,7 @@ int16_t LVle06::SetParams(const double* values) {
         if (in[5] != 0)
             l = in[5];
     }
-    s = (c <= kWideBranch && g <= kWideBranch) ? kShortSpigot : kLongSpigot;
+    s = MultiwaySpigot({c, g});
     if (l < 2 * collarLength + c + s)
         l = 2 * collarLength + c + s;
     if (l < 2 * collarLength + g + s)

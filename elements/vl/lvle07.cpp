@@ -7,22 +7,13 @@
 #include "core/fitting_figures.h"
 #include "core/geometry.h"
 #include "elements/straight_run.h"
+#include "elements/vl/multiway_sizes.h"
 #include "elements/vl/vl_unit_figures.h"
 
 namespace {
 
 constexpr int16_t kTypeId = 32;
 constexpr int kValueCount = 5;
-constexpr double kShortSpigot = 100.0;
-constexpr double kLongSpigot = 150.0;
-constexpr double kLargeOpening = 800.0;
-
-double FirstGiven(std::initializer_list<double> inputs, double fallback) {
-    for (double v : inputs)
-        if (v != 0)
-            return v;
-    return fallback;
-}
 
 }  // namespace
 
@@ -66,7 +57,7 @@ int16_t LVle07::SetParams(const double* values) {
     }
     W = std::max(a, m);
     L = std::max(c, n);
-    s = (a <= kLargeOpening && h <= kLargeOpening && c <= kLargeOpening) ? kShortSpigot : kLongSpigot;
+    s = MultiwaySpigot({a, h, c});
     const double reach = collarLength + s;
     const double sizes[3][2] = {{a, h}, {c, h}, {m, n}};
     for (int i = 0; i < 3; ++i) {
