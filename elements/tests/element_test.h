@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -87,6 +88,11 @@ struct Primitive {
     // Arcs and circles: radius and angles; ellipses: ratio and parameters.
     double r = 0, a0 = 0, a1 = 0;
 };
+
+// Whether the primitive's first two points are finite numbers.
+inline bool EndsAreFinite(const Primitive& p) {
+    return std::isfinite(p.x1) && std::isfinite(p.y1) && std::isfinite(p.x2) && std::isfinite(p.y2);
+}
 
 // The entities of the named block in the current database, in their order.
 std::vector<Primitive> BlockPrimitives(const char* name);

@@ -199,7 +199,7 @@ TEST_F(VfBranchBlock, AllSixViews) {
             int centre = 0;
             for (const Primitive& p : with) {
                 centre += p.layer == "PC";
-                EXPECT_TRUE(std::isfinite(p.x1) && std::isfinite(p.y1) && std::isfinite(p.x2) && std::isfinite(p.y2));
+                EXPECT_TRUE(EndsAreFinite(p));
             }
             EXPECT_EQ(with.size(), without.size() + centre);
             if (type == 14 && o % 3 == 2)
@@ -255,7 +255,7 @@ TEST_F(VfBranchBlock, NonsenseValuesStillDrawFiniteBlocks) {
                 SCOPED_TRACE(std::to_string(type) + "/" + std::to_string(o));
                 e->SetOrientation(o);
                 for (const Primitive& p : Block(*e))
-                    ASSERT_TRUE(std::isfinite(p.x1) && std::isfinite(p.y1) && std::isfinite(p.x2) && std::isfinite(p.y2));
+                    ASSERT_TRUE(EndsAreFinite(p));
                 for (double v : Params(*e))
                     ASSERT_FALSE(std::isnan(v));
             }

@@ -162,7 +162,7 @@ TEST_F(VlMultiwayBlock, AllSixViews) {
             e->SetOrientation(o);
             std::vector<Primitive> with = Block(*e);
             for (const Primitive& p : with)
-                EXPECT_TRUE(std::isfinite(p.x1) && std::isfinite(p.y1) && std::isfinite(p.x2) && std::isfinite(p.y2));
+                EXPECT_TRUE(EndsAreFinite(p));
             e->system.rectCentreLines = 0;
             std::vector<Primitive> without = Block(*e);
             bool bare = shape.type == 30 && o % 3 == 2;  // VL-NI seen end-on: the symbols only

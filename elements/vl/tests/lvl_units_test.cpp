@@ -161,7 +161,7 @@ TEST_F(VlUnitsBlock, AllSixViews) {
             e->SetOrientation(o);
             std::vector<Primitive> with = Block(*e);
             for (const Primitive& p : with)
-                EXPECT_TRUE(std::isfinite(p.x1) && std::isfinite(p.y1) && std::isfinite(p.x2) && std::isfinite(p.y2));
+                EXPECT_TRUE(EndsAreFinite(p));
             e->system.rectCentreLines = 0;
             std::vector<Primitive> without = Block(*e);
             EXPECT_GT(with.size(), without.size());
@@ -201,7 +201,7 @@ TEST_F(VlUnitsBlock, NonsenseValuesStillDrawFiniteBlocks) {
                 SCOPED_TRACE(std::to_string(type) + "/" + std::to_string(o));
                 e->SetOrientation(o);
                 for (const Primitive& p : Block(*e))
-                    ASSERT_TRUE(std::isfinite(p.x1) && std::isfinite(p.y1) && std::isfinite(p.x2) && std::isfinite(p.y2));
+                    ASSERT_TRUE(EndsAreFinite(p));
                 for (double v : Params(*e))
                     ASSERT_FALSE(std::isnan(v));
             }
