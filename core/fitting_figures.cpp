@@ -13,18 +13,36 @@ constexpr double kThinnestEllipse = 1e-6;
 
 }  // namespace
 
-void FittingFigure::Line(FittingPen pen, double x1, double y1, double x2, double y2) const {
-    ads_point p1 = {sx * x1, y1, 0}, p2 = {sx * x2, y2, 0};
+int16_t FigureLine(LObject& e, FittingPen pen, double x1, double y1, double x2, double y2) {
+    ads_point p1 = {x1, y1, 0}, p2 = {x2, y2, 0};
     switch (pen) {
-    case FittingPen::kOutline: MakeLine(p1, p2); break;
-    case FittingPen::kPen1: e.LineC(p1, p2); break;
-    case FittingPen::kPen2: e.Line(p1, p2); break;
-    case FittingPen::kDashed: e.DashedLine(p1, p2); break;
-    case FittingPen::kCentre:
-        if (centreLines)
-            e.LineB(p1, p2);
-        break;
+    case FittingPen::kOutline: return MakeLine(p1, p2);
+    case FittingPen::kPen1: return e.LineC(p1, p2);
+    case FittingPen::kPen2: return e.Line(p1, p2);
+    case FittingPen::kDashed: return e.DashedLine(p1, p2);
+    case FittingPen::kCentre: return e.LineB(p1, p2);
     }
+    return 0;
+}
+
+void FigureChain(LObject& e, FittingPen pen, const double* xy, int n) {
+    for (int i = 0; xy && i + 1 < n; ++i)
+        FigureLine(e, pen, xy[2 * i], xy[2 * i + 1], xy[2 * i + 2], xy[2 * i + 3]);
+}
+
+void FigureChain(LObject& e, FittingPen pen, std::initializer_list<PenPoint> points) {
+    const PenPoint* previous = nullptr;
+    for (const PenPoint& p : points) {
+        if (previous)
+            FigureLine(e, pen, *previous, p);
+        previous = &p;
+    }
+}
+
+void FittingFigure::Line(FittingPen pen, double x1, double y1, double x2, double y2) const {
+    if (pen == FittingPen::kCentre && !centreLines)
+        return;
+    FigureLine(e, pen, sx * x1, y1, sx * x2, y2);
 }
 
 void FittingFigure::Arc(FittingPen pen, double cx, double cy, double r, double a0, double a1) const {

@@ -1,5 +1,6 @@
-// Figures the duct fittings' views share: lines and arcs on a named pen, a
-// figure mirrored in x by one sign, the two faces of a duct seen from the
+// Figures the elements' views share: single lines and chains on a named pen
+// (so that a class can lay its views out as tables of segments), lines and
+// arcs of a figure mirrored in x by one sign, the two faces of a duct seen from the
 // side (a band), a collar (its faces and the pen-2 line across), a bracket,
 // and an end-on opening split into its drawn and its hidden half.  Centre
 // lines are drawn only while the element's centre-line switch is on, so
@@ -7,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 
 class LObject;
 
@@ -15,8 +17,24 @@ enum class FittingPen : int8_t {
     kPen1,     // the system's pen 1 (lines only)
     kPen2,     // the system's pen 2
     kDashed,   // "szaggatott" on pen 2's layer
-    kCentre,   // the centre-line pen, only while the switch is on
+    kCentre,   // the centre-line pen (a FittingFigure's only while the switch is on)
 };
+
+// A point of a figure in the block's drawing plane.
+struct PenPoint {
+    double x, y;
+};
+
+// One line at z = 0 on the pen; centre lines too, whatever the switch (the
+// caller asks it).
+int16_t FigureLine(LObject& e, FittingPen pen, double x1, double y1, double x2, double y2);
+inline int16_t FigureLine(LObject& e, FittingPen pen, PenPoint from, PenPoint to) {
+    return FigureLine(e, pen, from.x, from.y, to.x, to.y);
+}
+// A chain of segments through n points (x, y pairs), all on one pen.
+void FigureChain(LObject& e, FittingPen pen, const double* xy, int n);
+// A chain of segments through the points in turn, all on one pen.
+void FigureChain(LObject& e, FittingPen pen, std::initializer_list<PenPoint> points);
 
 class FittingFigure {
 public:

@@ -118,6 +118,18 @@ void LObject::SetFlipModes(uint16_t x, uint16_t y, uint16_t z) {
     flipModes[2] = static_cast<int16_t>(z);
 }
 
+void LObject::SetRunEnds(bool round, int16_t sizeParam, int16_t heightParam) {
+    if (connectorCount < 2 || !connectors[0] || !connectors[1])
+        return;
+    connectors[0]->side = 2;
+    connectors[1]->side = 5;
+    for (int i = 0; i < 2; ++i) {
+        connectors[i]->shape = round ? kShapeRound : kShapeRect;
+        connectors[i]->paramA = sizeParam;
+        connectors[i]->paramB = round ? -1 : heightParam;
+    }
+}
+
 int16_t LObject::SetAttachMasks(uint16_t m0, uint16_t m1, uint16_t m2, uint16_t m3,
                                 uint16_t m4, uint16_t m5) {
     const uint16_t masks[6] = {m0, m1, m2, m3, m4, m5};

@@ -145,6 +145,10 @@ public:
     void SetEdited() { edited = 1; }
     int16_t IsEdited() const { return edited; }
     void SetFlipModes(uint16_t x, uint16_t y, uint16_t z);
+    // Connectors 0 and 1 as the two ends of a piece set in a run: 0 facing
+    // +x, 1 facing -x; round, their diameter the value at sizeParam, or
+    // rectangular, the values at sizeParam by heightParam.
+    void SetRunEnds(bool round, int16_t sizeParam, int16_t heightParam);
     int16_t SetAttachMasks(uint16_t m0, uint16_t m1, uint16_t m2, uint16_t m3, uint16_t m4,
                            uint16_t m5);
     int16_t SetAttachOffsets(double o0, double o1, double o2, double o3, double o4, double o5);

@@ -15,37 +15,9 @@ fi
 "$program" composites.dxf -s "$examples/composites_reopen.scr" -o reopened.dxf > reopen.log
 grep -q '\[CR1\] Composite runs' reopen.log
 "$python" "$check" reopened.dxf
-"$python" - composites.dxf reopened.dxf <<'PY'
+PYTHONPATH="$examples" "$python" - composites.dxf reopened.dxf <<'PY'
 import sys
-import ezdxf
-
-def elements(path):
-    doc = ezdxf.readfile(path)
-    found = {}
-    for e in doc.modelspace():
-        if e.dxftype() == "INSERT" and e.has_xdata("LurakCad_B1"):
-            data = e.get_xdata("LurakCad_B1")
-            shorts = [v for code, v in data if code == 1070]
-            found[e.dxf.handle] = {
-                "type": (shorts[0], shorts[1]),
-                "xdata": list(data),
-                "reals": [v for code, v in data if code == 1040],
-                "links": [v for code, v in data if code == 1005],
-            }
-    return found
-
-def joints(found):
-    pairs = set()
-    for handle, e in found.items():
-        for other in e["links"]:
-            if other in found and other != handle:
-                assert handle in found[other]["links"], f"{handle} -> {other} is one way only"
-                pairs.add(tuple(sorted((handle, other))))
-    return pairs
-
-def has_run(reals, values):
-    n = len(values)
-    return any(reals[k:k + n] == values for k in range(len(reals) - n + 1))
+from drawing_elements import elements, joints, has_run
 
 first, again = elements(sys.argv[1]), elements(sys.argv[2])
 # The values follow the airflows: the turn, then the sides b, a, c, d.

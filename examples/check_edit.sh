@@ -14,37 +14,9 @@ fi
 "$program" edit.dxf -s "$examples/edit_reopen.scr" -o reopened.dxf > reopen.log
 grep -q 'v2 .*"2000"' reopen.log
 "$python" "$check" reopened.dxf
-"$python" - edit.dxf reopened.dxf <<'PY'
+PYTHONPATH="$examples" "$python" - edit.dxf reopened.dxf <<'PY'
 import sys
-import ezdxf
-
-def elements(path):
-    doc = ezdxf.readfile(path)
-    found = {}
-    for e in doc.modelspace():
-        if e.dxftype() == "INSERT" and e.has_xdata("LurakCad_B1"):
-            data = e.get_xdata("LurakCad_B1")
-            shorts = [v for code, v in data if code == 1070]
-            found[e.dxf.handle] = {
-                "type": (shorts[0], shorts[1]),
-                "reals": [v for code, v in data if code == 1040],
-                "links": [v for code, v in data if code == 1005],
-                "y": round(e.dxf.insert[1]),
-            }
-    return found
-
-def joints(found):
-    pairs = set()
-    for handle, e in found.items():
-        for other in e["links"]:
-            if other in found and other != handle:
-                assert handle in found[other]["links"], f"{handle} -> {other} is one way only"
-                pairs.add(tuple(sorted((handle, other))))
-    return pairs
-
-def has_run(reals, values):
-    n = len(values)
-    return any(reals[k:k + n] == values for k in range(len(reals) - n + 1))
+from drawing_elements import elements, joints, has_run
 
 first, again = elements(sys.argv[1]), elements(sys.argv[2])
 print("elements, joints:", len(first), len(joints(first)), len(again), len(joints(again)))

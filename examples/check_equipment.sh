@@ -14,28 +14,10 @@ fi
 "$program" equipment.dxf -s "$examples/equipment_reopen.scr" -o reopened.dxf > reopen.log
 grep -q 'v0 .*= "1"' reopen.log
 "$python" "$check" reopened.dxf
-"$python" - equipment.dxf reopened.dxf <<'PY'
+PYTHONPATH="$examples" "$python" - equipment.dxf reopened.dxf <<'PY'
 import collections
 import sys
-import ezdxf
-
-def elements(path):
-    doc = ezdxf.readfile(path)
-    found = {}
-    for e in doc.modelspace():
-        if e.dxftype() == "INSERT" and e.has_xdata("LurakCad_B1"):
-            data = e.get_xdata("LurakCad_B1")
-            shorts = [v for code, v in data if code == 1070]
-            found[e.dxf.handle] = {
-                "type": (shorts[0], shorts[1]),
-                "reals": [v for code, v in data if code == 1040],
-                "links": sorted(v for code, v in data if code == 1005),
-            }
-    return found
-
-def has_run(reals, values):
-    n = len(values)
-    return any(reals[k:k + n] == values for k in range(len(reals) - n + 1))
+from drawing_elements import elements, has_run
 
 first, again = elements(sys.argv[1]), elements(sys.argv[2])
 kinds = collections.Counter(e["type"] for e in first.values())
@@ -54,7 +36,7 @@ for t in [(5, k) for k in range(1, 13)] + [(4, k) for k in (1, 2, 3, 4, 14, 15, 
     e = [x for x in first.values() if x["type"] == t][0]
     ends = 1 if t in [(4, 3), (4, 4)] else 2
     assert len([h for h in e["links"] if h in first]) == ends, (t, e)
-assert {h: (e["type"], e["reals"], e["links"]) for h, e in first.items()} == \
-       {h: (e["type"], e["reals"], e["links"]) for h, e in again.items()}
+assert {h: (e["type"], e["reals"], sorted(e["links"])) for h, e in first.items()} == \
+       {h: (e["type"], e["reals"], sorted(e["links"])) for h, e in again.items()}
 print("equipment check passed")
 PY

@@ -11,31 +11,10 @@ mkdir -p "$out" && cd "$out"
 "$program" spigots.dxf -s "$examples/spigots_and_branches_reopen.scr" -o reopened.dxf > reopen.log
 grep -q "prop_vf_a3> accept" reopen.log
 "$python" "$check" reopened.dxf
-"$python" - spigots.dxf reopened.dxf <<'PY'
+PYTHONPATH="$examples" "$python" - spigots.dxf reopened.dxf <<'PY'
 import collections
 import sys
-import ezdxf
-
-# Every element's XDATA; the edited mark (the lowest bit of the third short)
-# is left out, since accepting the properties sets it.
-def elements(path):
-    doc = ezdxf.readfile(path)
-    out = {}
-    for e in doc.modelspace():
-        if e.dxftype() == "INSERT" and e.has_xdata("LurakCad_B1"):
-            groups, shorts = [], 0
-            for code, v in e.get_xdata("LurakCad_B1"):
-                if code == 1070:
-                    shorts += 1
-                    if shorts == 3:
-                        v &= ~1
-                groups.append((code, tuple(v) if code == 1010 else v))
-            out[e.dxf.handle] = groups
-    return out
-
-def kinds(xdata):
-    shorts = [v for code, v in xdata if code == 1070]
-    return shorts[0], shorts[1]
+from drawing_elements import unedited_xdata as elements, kinds
 
 first, again = elements(sys.argv[1]), elements(sys.argv[2])
 count = collections.Counter(kinds(x) for x in first.values())

@@ -11,32 +11,9 @@ mkdir -p "$out" && cd "$out"
 "$program" terminals.dxf -s "$examples/terminals_reopen.scr" -o reopened.dxf > reopen.log
 grep -q 'v1 .*"7"' reopen.log
 "$python" "$check" reopened.dxf
-"$python" - terminals.dxf reopened.dxf <<'PY'
+PYTHONPATH="$examples" "$python" - terminals.dxf reopened.dxf <<'PY'
 import sys
-import ezdxf
-
-def elements(path):
-    doc = ezdxf.readfile(path)
-    found = {}
-    for e in doc.modelspace():
-        if e.dxftype() == "INSERT" and e.has_xdata("LurakCad_B1"):
-            data = e.get_xdata("LurakCad_B1")
-            shorts = [v for code, v in data if code == 1070]
-            found[e.dxf.handle] = {
-                "type": (shorts[0], shorts[1]),
-                "reals": [v for code, v in data if code == 1040],
-                "links": [v for code, v in data if code == 1005],
-            }
-    return found
-
-def joints(found):
-    pairs = set()
-    for handle, e in found.items():
-        for other in e["links"]:
-            if other in found and other != handle:
-                assert handle in found[other]["links"], f"{handle} -> {other} is one way only"
-                pairs.add(tuple(sorted((handle, other))))
-    return pairs
+from drawing_elements import elements, joints
 
 first, again = elements(sys.argv[1]), elements(sys.argv[2])
 print("elements, joints:", len(first), len(joints(first)), len(again), len(joints(again)))

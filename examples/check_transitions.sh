@@ -14,39 +14,10 @@ grep -q "prop_vf_s2> accept" reopen.log
 "$python" "$check" reopened.dxf
 "$program" reopened.dxf -s "$examples/transitions_reopen.scr" -o reopened_twice.dxf > reopen_twice.log
 "$python" "$check" reopened_twice.dxf
-"$python" - transitions.dxf reopened.dxf reopened_twice.dxf <<'PY'
+PYTHONPATH="$examples" "$python" - transitions.dxf reopened.dxf reopened_twice.dxf <<'PY'
 import collections
 import sys
-import ezdxf
-
-# Every element's XDATA; the edited mark (the lowest bit of the third short)
-# is left out, since accepting the properties sets it.
-def elements(path):
-    doc = ezdxf.readfile(path)
-    out = {}
-    for e in doc.modelspace():
-        if e.dxftype() == "INSERT" and e.has_xdata("LurakCad_B1"):
-            groups, shorts = [], 0
-            for code, v in e.get_xdata("LurakCad_B1"):
-                if code == 1070:
-                    shorts += 1
-                    if shorts == 3:
-                        v &= ~1
-                groups.append((code, tuple(v) if code == 1010 else v))
-            out[e.dxf.handle] = groups
-    return out
-
-def kinds(xdata):
-    shorts = [v for code, v in xdata if code == 1070]
-    return shorts[0], shorts[1]
-
-def joints(found):
-    joined = set()
-    for handle, xdata in found.items():
-        for code, value in xdata:
-            if code == 1005 and value in found and value != handle:
-                joined.add(tuple(sorted((handle, value))))
-    return joined
+from drawing_elements import unedited_xdata as elements, kinds, xdata_joints as joints
 
 first, again, twice = (elements(p) for p in sys.argv[1:4])
 count = collections.Counter(kinds(x) for x in first.values())

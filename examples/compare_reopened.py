@@ -7,37 +7,22 @@ usage: compare_reopened.py FIRST.dxf AGAIN.dxf MIN_JOINTS [FAMILY,SUBTYPE...]
 import collections
 import sys
 
-import ezdxf
+from drawing_elements import elements, kinds, xdata_joints as joints
 
 
-def elements(path):
-    doc = ezdxf.readfile(path)
-    found = {}
-    for e in doc.modelspace():
-        if e.dxftype() == "INSERT" and e.has_xdata("LurakCad_B1"):
-            found[e.dxf.handle] = list(e.get_xdata("LurakCad_B1"))
-    return found
+def xdata(path):
+    return {handle: e["xdata"] for handle, e in elements(path).items()}
 
 
-def joints(found):
-    joined = set()
-    for handle, xdata in found.items():
-        for code, value in xdata:
-            if code == 1005 and value in found and value != handle:
-                joined.add(tuple(sorted((handle, value))))
-    return joined
-
-
-first, again = elements(sys.argv[1]), elements(sys.argv[2])
+first, again = xdata(sys.argv[1]), xdata(sys.argv[2])
 least = int(sys.argv[3])
-kinds = collections.Counter()
-for xdata in first.values():
-    shorts = [v for code, v in xdata if code == 1070]
-    kinds[(shorts[0], shorts[1])] += 1
-print("family, subtype: count", dict(kinds))
+count = collections.Counter()
+for data in first.values():
+    count[kinds(data)] += 1
+print("family, subtype: count", dict(count))
 for arg in sys.argv[4:]:
     kind = tuple(int(x) for x in arg.split(","))
-    assert kinds[kind] == 1, (kind, kinds)
+    assert count[kind] == 1, (kind, count)
 print("elements, joints:", len(first), len(joints(first)))
 assert len(joints(first)) >= least, joints(first)
 assert first == again, "the XDATA changed on reopening"

@@ -20,6 +20,28 @@ TEST(LObject, NewElementTakesTheInsertScaleAndBoundsItsConnectors) {
     EXPECT_EQ(bare.GetParamText(0), "");
 }
 
+// The two ends of a piece in a run face opposite ways; a round end has no
+// second size, and an element with fewer than two connectors is left alone.
+TEST(LObject, RunEndsFaceBothWaysAndBindTheirSizes) {
+    for (bool round : {false, true}) {
+        TestElement e(1, 1, 3, 4);
+        e.SetRunEnds(round, 2, 3);
+        for (int16_t i = 0; i < 2; ++i) {
+            const LConnector* c = e.GetConnector(i);
+            EXPECT_EQ(c->side, i == 0 ? 2 : 5) << round;
+            EXPECT_EQ(c->shape, round ? kShapeRound : kShapeRect) << round;
+            EXPECT_EQ(c->paramA, 2) << round;
+            EXPECT_EQ(c->paramB, round ? -1 : 3) << round;
+        }
+        EXPECT_EQ(e.GetConnector(2)->side, 0) << "a third connector is not an end";
+    }
+    TestElement one(1, 1, 1, 1);
+    one.SetRunEnds(true, 0, 1);
+    EXPECT_EQ(one.GetConnector(0)->side, 0);
+    TestElement none(1, 1, 0, 0);
+    none.SetRunEnds(false, 0, 1);
+}
+
 TEST(LObject, HandleAndUserTextAreOwnedCopies) {
     TestElement* e = new TestElement(1, 1, 1, 1);
     char text[] = "1A2";

@@ -17,13 +17,7 @@ void Take(double* field, double v) {
 }  // namespace
 
 LMscUnit::LMscUnit(const UnitLayout& l) : LMsc(l.type, 2, l.round ? 4 : 5), layout(l) {
-    connectors[0]->side = 2;
-    connectors[1]->side = 5;
-    for (int i = 0; i < 2; ++i) {
-        connectors[i]->shape = l.round ? kShapeRound : kShapeRect;
-        connectors[i]->paramA = 0;
-        connectors[i]->paramB = l.round ? -1 : 1;
-    }
+    SetRunEnds(l.round, 0, 1);
     SetParamIsText(TextIndex());
     if (l.kind == UnitKind::kFilter)
         SetParamIsText(ValueIndex());

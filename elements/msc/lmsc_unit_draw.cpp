@@ -7,6 +7,7 @@
 #include "core/draw_neutral.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
+#include "core/fitting_figures.h"
 #include "elements/msc/lmsc_unit.h"
 
 namespace {
@@ -23,8 +24,7 @@ void Neutral(double x1, double y1, double x2, double y2) {
 }
 
 void Outline(LObject& e, double x1, double y1, double x2, double y2) {
-    ads_point p = {x1, y1, 0}, q = {x2, y2, 0};
-    e.Line(p, q);
+    FigureLine(e, FittingPen::kPen2, x1, y1, x2, y2);
 }
 
 void Circle(LObject& e, double x, double y, double r) {

@@ -3,7 +3,7 @@
 #include "core/draw_neutral.h"
 #include "core/geometry.h"
 #include "core/lobject.h"
-#include "elements/rcs/plane_lines.h"
+#include "elements/rcs/rcs_pen_lines.h"
 
 namespace {
 
@@ -15,17 +15,13 @@ constexpr double kRoundBoxAboveSpigot = 30;
 
 constexpr double kRoot2 = 1.414213562373;
 
-void Line0(double x1, double y1, double x2, double y2) { ::Line0({x1, y1}, {x2, y2}); }
-
-void LineC(LObject& e, double x1, double y1, double x2, double y2) { ::Pen1Line(e, {x1, y1}, {x2, y2}); }
-
 // The spigot from the box wall at x = wall out to its open end, between
 // the heights top and bottom.
 void Spigot(LObject& e, double s, double wall, double top, double bottom) {
     double end = -s * (wall + kSpigotLength);
-    Line0(-s * wall, top, end, top);
-    LineC(e, end, top, end, bottom);
-    Line0(end, bottom, -s * wall, bottom);
+    FigureLine(e, FittingPen::kOutline, -s * wall, top, end, top);
+    FigureLine(e, FittingPen::kPen1, end, top, end, bottom);
+    FigureLine(e, FittingPen::kOutline, end, bottom, -s * wall, bottom);
 }
 
 }  // namespace
@@ -40,16 +36,17 @@ double DrawDzkBox(LObject& e, int16_t o, const DzkBox& box) {
             double a = o == 0 ? 0.0 : kHalfPi;
             ads_point c = {0, 0, 0};
             MakeArc(c, r, a - kHalfPi, a + kPi);
-            Line0(-s * r, 0, -s * r, -r);
-            Line0(-s * r, -r, 0, -r);
-            Line0(-s * (r + kSpigotLength), -r / 2 + d / 2, -s * r, -r / 2 + d / 2);
-            Line0(-s * (r + kSpigotLength), -r / 2 - d / 2, -s * r, -r / 2 - d / 2);
-            LineC(e, -s * (r + kSpigotLength), -r / 2 + d / 2, -s * (r + kSpigotLength), -r / 2 - d / 2);
+            FigureLine(e, FittingPen::kOutline, -s * r, 0, -s * r, -r);
+            FigureLine(e, FittingPen::kOutline, -s * r, -r, 0, -r);
+            FigureLine(e, FittingPen::kOutline, -s * (r + kSpigotLength), -r / 2 + d / 2, -s * r, -r / 2 + d / 2);
+            FigureLine(e, FittingPen::kOutline, -s * (r + kSpigotLength), -r / 2 - d / 2, -s * r, -r / 2 - d / 2);
+            FigureLine(e, FittingPen::kPen1, -s * (r + kSpigotLength), -r / 2 + d / 2, -s * (r + kSpigotLength),
+                       -r / 2 - d / 2);
         } else {
-            Line0(-q, -q, -q, q);
-            Line0(-q, q, q, q);
-            Line0(q, q, q, -q);
-            Line0(q, -q, -q, -q);
+            FigureLine(e, FittingPen::kOutline, -q, -q, -q, q);
+            FigureLine(e, FittingPen::kOutline, -q, q, q, q);
+            FigureLine(e, FittingPen::kOutline, q, q, q, -q);
+            FigureLine(e, FittingPen::kOutline, q, -q, -q, -q);
             Spigot(e, s, q, d / 2, -d / 2);
         }
         return 0.0;
@@ -57,18 +54,18 @@ double DrawDzkBox(LObject& e, int16_t o, const DzkBox& box) {
     if (o == 1 || o == 4) {
         if (box.roundBox) {
             double h = (d + kRoundBoxAboveSpigot) / 2;
-            Line0(r, -h, r, h);
-            Line0(r, h, -r, h);
-            Line0(-r, h, -r, -h);
-            Line0(-r, -h, r, -h);
+            FigureLine(e, FittingPen::kOutline, r, -h, r, h);
+            FigureLine(e, FittingPen::kOutline, r, h, -r, h);
+            FigureLine(e, FittingPen::kOutline, -r, h, -r, -h);
+            FigureLine(e, FittingPen::kOutline, -r, -h, r, -h);
             Spigot(e, s, r, -d / 2, d / 2);
             return -h;
         }
         double h = (box.D + kBoxAboveFace) / 2;
-        Line0(-s * q, -h, -s * q, h);
-        Line0(-s * q, h, 0, h);
-        Line0(0, h, s * q, -h);
-        Line0(s * q, -h, -s * q, -h);
+        FigureLine(e, FittingPen::kOutline, -s * q, -h, -s * q, h);
+        FigureLine(e, FittingPen::kOutline, -s * q, h, 0, h);
+        FigureLine(e, FittingPen::kOutline, 0, h, s * q, -h);
+        FigureLine(e, FittingPen::kOutline, s * q, -h, -s * q, -h);
         double t = h - kSpigotDrop;
         Spigot(e, s, q, t - d, t);
         return -h;
@@ -81,5 +78,5 @@ void DrawFaceVanes(LObject& e, double D, double inner, bool hidden) {
                                {-1, -1}, {-kRoot2, 0}, {-1, 1}, {0, -kRoot2}};
     double from = inner / kRoot2, to = (D / 2 - inner) / kRoot2;
     for (const auto& u : dirs)
-        Line2OrDashed(e, {u[0] * from, u[1] * from}, {u[0] * to, u[1] * to}, hidden);
+        FigureLine(e, DetailPen(hidden), {u[0] * from, u[1] * from}, {u[0] * to, u[1] * to});
 }

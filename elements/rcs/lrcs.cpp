@@ -16,6 +16,12 @@ double LRCs::GetDimensionOffset() { return layoutLengths[2]; }
 
 int16_t LRCs::UpdateLabel() { return 0; }
 
+void LRCs::MakeRoundSpigot(int16_t side, int16_t diameterParam) {
+    connectors[0]->shape = kShapeRound;
+    connectors[0]->side = side;
+    connectors[0]->paramA = diameterParam;
+}
+
 int16_t LRCs::MarkFixedParams(int16_t*) { return -1; }
 
 int16_t LRCs::FitLength(double*, int16_t*, int16_t, int16_t, double, double) { return -1; }

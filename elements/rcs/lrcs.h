@@ -23,4 +23,9 @@ public:
     static constexpr int kLayoutCount = 13;
     const double layoutLengths[kLayoutCount] = {40.0, 26.0, 20.0, 40.0, 52.0, 15.0, 15.0,
                                                 50.0, 45.0, 45.0, 45.0, 52.0, 54.0};
+
+protected:
+    // Makes the first connector a round spigot on the side, its diameter
+    // bound to the value at index diameterParam.
+    void MakeRoundSpigot(int16_t side, int16_t diameterParam);
 };

@@ -9,6 +9,7 @@
 #include "core/text_buffer.h"
 #include "core/text_lists.h"
 #include "elements/rcs/rcs_lists.h"
+#include "elements/rcs/rcs_pen_lines.h"
 
 namespace {
 
@@ -27,13 +28,6 @@ bool IsCnh(int16_t t) { return t == 8 || t == 9; }
 bool IsBld(int16_t t) { return t > 12; }
 bool IsRls(int16_t t) { return t > 9 && t < 13; }
 bool HasDirection(int16_t t) { return t < 8; }
-
-bool SetSize(double* field, double v) {
-    if (!std::isfinite(v) || v <= 0.0)
-        return false;
-    *field = v;
-    return true;
-}
 
 }  // namespace
 

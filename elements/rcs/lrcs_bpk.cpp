@@ -8,7 +8,7 @@
 #include "core/rounding.h"
 #include "core/text_buffer.h"
 #include "core/text_lists.h"
-#include "elements/rcs/plane_lines.h"
+#include "elements/rcs/rcs_pen_lines.h"
 #include "elements/rcs/rcs_lists.h"
 
 namespace {
@@ -20,9 +20,7 @@ constexpr int16_t kT2 = 2, kT3 = 3;
 }  // namespace
 
 LRCsBPK::LRCsBPK() : LRCs(19, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 0;
-    connectors[0]->paramA = 0;
+    MakeRoundSpigot(0, 0);
     kind = 8;
     SetFlipModes(0, 1, 1);
     SetParams(DefaultValues());
@@ -71,7 +69,7 @@ int16_t LRCsBPK::MakeBlock(char* blockName) {
         ads_point c = {0, 0, 0};
         Circle(c, D / 2 + g2);
     } else if (view.IsSide() || view.IsEnd()) {
-        Pen2Line(*this, {-D / 2 - g2, -g2}, {D / 2 + g2, -g2});
+        FigureLine(*this, FittingPen::kPen2, {-D / 2 - g2, -g2}, {D / 2 + g2, -g2});
     }
     return block.Close();
 }

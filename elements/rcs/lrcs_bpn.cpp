@@ -8,7 +8,7 @@
 #include "core/rounding.h"
 #include "core/text_buffer.h"
 #include "core/text_lists.h"
-#include "elements/rcs/plane_lines.h"
+#include "elements/rcs/rcs_pen_lines.h"
 #include "elements/rcs/rcs_lists.h"
 
 namespace {
@@ -20,19 +20,10 @@ constexpr double kSpigotDrop = 25;
 constexpr double kBoxAboveSpigot = 80;
 constexpr double kBodyHalf = 75;  // the box of the other types is 150 deep
 
-bool SetSize(double* field, double v) {
-    if (!std::isfinite(v) || v <= 0.0)
-        return false;
-    *field = v;
-    return true;
-}
-
 }  // namespace
 
 LRCsBPN::LRCsBPN() : LRCs(18, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 5;
-    connectors[0]->paramA = kDiameterParam;
+    MakeRoundSpigot(5, kDiameterParam);
     SetFlipModes(0, 1, 0);
     SetParams(DefaultValues());
 }
@@ -80,32 +71,33 @@ int16_t LRCsBPN::MakeBlock(char* blockName) {
     if (!SideSpigot()) {
         if (orientation >= 0 && orientation <= 5) {
             double s = orientation < 3 ? 1.0 : -1.0, b = kBodyHalf, e = b + kSpigotLength;
-            Path0({{-b * s, -0.45 * A}, {-b * s, 0.45 * A}, {b * s, h}, {b * s, -h}, {-b * s, -0.45 * A}});
-            Line0({-b * s, r}, {-e * s, r});
-            Line0({-b * s, -r}, {-e * s, -r});
-            Pen1Line(*this, {-e * s, r}, {-e * s, -r});
+            FigureChain(*this, FittingPen::kOutline,
+                        {{-b * s, -0.45 * A}, {-b * s, 0.45 * A}, {b * s, h}, {b * s, -h}, {-b * s, -0.45 * A}});
+            FigureLine(*this, FittingPen::kOutline, {-b * s, r}, {-e * s, r});
+            FigureLine(*this, FittingPen::kOutline, {-b * s, -r}, {-e * s, -r});
+            FigureLine(*this, FittingPen::kPen1, {-e * s, r}, {-e * s, -r});
         }
         return block.Close();
     }
     double s = orientation == 3 || orientation == 4 ? -1.0 : 1.0, e = h + kSpigotLength;
     if (orientation == 0 || orientation == 3) {
         bool hidden = orientation == 0;
-        Path0({{-h, -h}, {-h, h}, {h, h}, {h, -h}, {-h, -h}});
-        Line0({-s * h, r}, {-s * e, r});
-        Pen1Line(*this, {-s * e, r}, {-s * e, -r});
-        Line0({-s * e, -r}, {-s * h, -r});
+        FigureChain(*this, FittingPen::kOutline, {{-h, -h}, {-h, h}, {h, h}, {h, -h}, {-h, -h}});
+        FigureLine(*this, FittingPen::kOutline, {-s * h, r}, {-s * e, r});
+        FigureLine(*this, FittingPen::kPen1, {-s * e, r}, {-s * e, -r});
+        FigureLine(*this, FittingPen::kOutline, {-s * e, -r}, {-s * h, -r});
         double g3 = layoutLengths[3], v = h - g3;
         Circle2OrDashed(*this, {0, 0}, g3 / 2, hidden);
-        Line2OrDashed(*this, {g3, g3}, {v, v}, hidden);
-        Line2OrDashed(*this, {g3, -g3}, {v, -v}, hidden);
-        Line2OrDashed(*this, {-g3, -g3}, {-v, -v}, hidden);
-        Line2OrDashed(*this, {-g3, g3}, {-v, v}, hidden);
+        FigureLine(*this, DetailPen(hidden), {g3, g3}, {v, v});
+        FigureLine(*this, DetailPen(hidden), {g3, -g3}, {v, -v});
+        FigureLine(*this, DetailPen(hidden), {-g3, -g3}, {-v, -v});
+        FigureLine(*this, DetailPen(hidden), {-g3, g3}, {-v, v});
     } else if (orientation == 1 || orientation == 4) {
         double t = (D + kBoxAboveSpigot) / 2, yt = t - kSpigotDrop, yb = yt - D;
-        Path0({{-s * h, -t}, {-s * h, t}, {0, t}, {s * h, -t}, {-s * h, -t}});
-        Line0({-s * h, yb}, {-s * e, yb});
-        Pen1Line(*this, {-s * e, yb}, {-s * e, yt});
-        Line0({-s * e, yt}, {-s * h, yt});
+        FigureChain(*this, FittingPen::kOutline, {{-s * h, -t}, {-s * h, t}, {0, t}, {s * h, -t}, {-s * h, -t}});
+        FigureLine(*this, FittingPen::kOutline, {-s * h, yb}, {-s * e, yb});
+        FigureLine(*this, FittingPen::kPen1, {-s * e, yb}, {-s * e, yt});
+        FigureLine(*this, FittingPen::kOutline, {-s * e, yt}, {-s * h, yt});
     }
     return block.Close();
 }

@@ -8,6 +8,7 @@
 #include "core/geometry.h"
 #include "core/rounding.h"
 #include "core/text_lists.h"
+#include "elements/rcs/rcs_pen_lines.h"
 #include "elements/rcs/slot_box.h"
 
 namespace {
@@ -18,13 +19,6 @@ constexpr double kSpigotLength = 50;
 constexpr double kSpigotHeight = 40;
 constexpr double kShortest = 505;
 const double kWidths[] = {68.5, 107, 145.2, 183.5, 222};
-
-bool SetSize(double* field, double v) {
-    if (!std::isfinite(v) || v <= 0.0)
-        return false;
-    *field = v;
-    return true;
-}
 
 }  // namespace
 

@@ -100,7 +100,7 @@ int16_t LRCsDAF::MakeBlock(char* blockName) {
     ElementView view = ViewOf(orientation);
     double g2 = layoutLengths[2], g6 = layoutLengths[6];
     double x = L / 2, y = B / 2, fx = x + g6, fy = y + g6, r = d / 2, end = -y - kSpigot;
-    const LinePen out = LinePen::kNeutral, pen2 = LinePen::kDetail;
+    const FittingPen out = FittingPen::kOutline, pen2 = FittingPen::kPen2;
     double centres[2] = {0, 0};
     int spigots = 1;
     if (TwoSpigots()) {
@@ -109,43 +109,43 @@ int16_t LRCsDAF::MakeBlock(char* blockName) {
         spigots = 2;
     }
     if (view.IsPlan() && !view.fromBelow) {
-        PenChain(*this, out, {{-x, y}, {x, y}, {x, -y}, {-x, -y}, {-x, y}});
-        PenLine(*this, LinePen::kDashed, {-x, y}, {x, -y});
-        PenLine(*this, LinePen::kDashed, {x, y}, {-x, -y});
-        PenChain(*this, pen2, {{-fx, -fy}, {-fx, fy}, {fx, fy}, {fx, -fy}});
+        FigureChain(*this, out, {{-x, y}, {x, y}, {x, -y}, {-x, -y}, {-x, y}});
+        FigureLine(*this, FittingPen::kDashed, {-x, y}, {x, -y});
+        FigureLine(*this, FittingPen::kDashed, {x, y}, {-x, -y});
+        FigureChain(*this, pen2, {{-fx, -fy}, {-fx, fy}, {fx, fy}, {fx, -fy}});
         double from = -fx;
         for (int i = 0; i < spigots; ++i) {
-            PenLine(*this, pen2, {from, -fy}, {centres[i] - r, -fy});
+            FigureLine(*this, pen2, {from, -fy}, {centres[i] - r, -fy});
             from = centres[i] + r;
         }
-        PenLine(*this, pen2, {from, -fy}, {fx, -fy});
+        FigureLine(*this, pen2, {from, -fy}, {fx, -fy});
         for (int i = 0; i < spigots; ++i) {
             double c = centres[i];
-            PenLine(*this, out, {c - r, -y}, {c - r, end});
-            PenLine(*this, LinePen::kFace, {c - r, end}, {c + r, end});
-            PenLine(*this, out, {c + r, end}, {c + r, -y});
+            FigureLine(*this, out, {c - r, -y}, {c - r, end});
+            FigureLine(*this, FittingPen::kPen1, {c - r, end}, {c + r, end});
+            FigureLine(*this, out, {c + r, end}, {c + r, -y});
         }
     } else if (view.IsPlan()) {
-        PenChain(*this, pen2, {{-fx, -fy}, {-fx, fy}, {fx, fy}, {fx, -fy}, {-fx, -fy}});
-        PenChain(*this, out, {{-x, -y}, {-x, y}, {x, y}, {x, -y}, {-x, -y}});
-        PenLine(*this, pen2, {-x, -y}, {x, y});
-        PenLine(*this, pen2, {-x, y}, {x, -y});
+        FigureChain(*this, pen2, {{-fx, -fy}, {-fx, fy}, {fx, fy}, {fx, -fy}, {-fx, -fy}});
+        FigureChain(*this, out, {{-x, -y}, {-x, y}, {x, y}, {x, -y}, {-x, -y}});
+        FigureLine(*this, pen2, {-x, -y}, {x, y});
+        FigureLine(*this, pen2, {-x, y}, {x, -y});
         for (int i = 0; i < spigots; ++i) {
             double c = centres[i];
-            PenLine(*this, out, {c - r, -fy}, {c - r, end});
-            PenLine(*this, LinePen::kFace, {c - r, end}, {c + r, end});
-            PenLine(*this, out, {c + r, end}, {c + r, -fy});
+            FigureLine(*this, out, {c - r, -fy}, {c - r, end});
+            FigureLine(*this, FittingPen::kPen1, {c - r, end}, {c + r, end});
+            FigureLine(*this, out, {c + r, end}, {c + r, -fy});
         }
     } else if (view.IsEnd()) {
         double s = FromFarSide(orientation) ? -1.0 : 1.0, foot = -kBoxTop + g2;
-        PenChain(*this, out, {{-y, foot}, {-y, kBoxTop}, {y, kBoxTop}, {y, foot}});
-        PenLine(*this, out, {-y - g6, foot}, {y + g6, foot});
+        FigureChain(*this, out, {{-y, foot}, {-y, kBoxTop}, {y, kBoxTop}, {y, foot}});
+        FigureLine(*this, out, {-y - g6, foot}, {y + g6, foot});
         // The face's right end reaches as far as the SB's and BPS's.
-        PenLine(*this, pen2, {-y - g6, -kBoxTop}, {y + g2, -kBoxTop});
+        FigureLine(*this, pen2, {-y - g6, -kBoxTop}, {y + g2, -kBoxTop});
         double sx = -s * (y + kSpigot), bx = -s * y;
-        PenLine(*this, out, {sx, kSpigotAxis + r}, {bx, kSpigotAxis + r});
-        PenLine(*this, LinePen::kFace, {sx, kSpigotAxis + r}, {sx, kSpigotAxis - r});
-        PenLine(*this, out, {sx, kSpigotAxis - r}, {bx, kSpigotAxis - r});
+        FigureLine(*this, out, {sx, kSpigotAxis + r}, {bx, kSpigotAxis + r});
+        FigureLine(*this, FittingPen::kPen1, {sx, kSpigotAxis + r}, {sx, kSpigotAxis - r});
+        FigureLine(*this, out, {sx, kSpigotAxis - r}, {bx, kSpigotAxis - r});
     }
     return block.Close();
 }

@@ -10,6 +10,7 @@
 #include "core/text_lists.h"
 #include "elements/rcs/dzk_box.h"
 #include "elements/rcs/rcs_lists.h"
+#include "elements/rcs/rcs_pen_lines.h"
 
 namespace {
 
@@ -20,19 +21,10 @@ constexpr double kSpigotDrop = 25;
 constexpr double kRoundBoxMargin = 64;
 constexpr double kBoxAboveFace = 50;
 
-bool SetSize(double* field, double v) {
-    if (!std::isfinite(v) || v <= 0.0)
-        return false;
-    *field = v;
-    return true;
-}
-
 }  // namespace
 
 LRCsDk::LRCsDk() : LRCs(12, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 5;
-    connectors[0]->paramA = kSpigotParam;
+    MakeRoundSpigot(5, kSpigotParam);
     SetFlipModes(0, 1, 0);
     SetParams(DefaultValues());
 }

@@ -9,7 +9,7 @@
 #include "core/text_buffer.h"
 #include "core/text_lists.h"
 #include "elements/rcs/dzk_box.h"
-#include "elements/rcs/plane_lines.h"
+#include "elements/rcs/rcs_pen_lines.h"
 #include "elements/rcs/rcs_lists.h"
 
 namespace {
@@ -20,19 +20,10 @@ constexpr double kSpigotLength = 50;
 constexpr double kSpigotDrop = 25;
 constexpr double kBoxAboveFace = 50;
 
-bool SetSize(double* field, double v) {
-    if (!std::isfinite(v) || v <= 0.0)
-        return false;
-    *field = v;
-    return true;
-}
-
 }  // namespace
 
 LRCsDkBPK::LRCsDkBPK() : LRCs(20, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 5;
-    connectors[0]->paramA = kSpigotParam;
+    MakeRoundSpigot(5, kSpigotParam);
     SetFlipModes(0, 1, 0);
     SetParams(DefaultValues());
 }

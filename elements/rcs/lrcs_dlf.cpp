@@ -1,6 +1,7 @@
 #include "elements/rcs/lrcs_dlf.h"
 
 #include "core/draw_neutral.h"
+#include "core/fitting_figures.h"
 #include "core/geometry.h"
 #include "core/element_block.h"
 
@@ -29,9 +30,8 @@ int16_t LRCsDlF::MakeBlock(char* blockName) {
         double k = layoutLengths[5], bt = layoutLengths[0], f = layoutLengths[1];
         double w = (orientation == 1 || orientation == 4 ? L : H) + k;
         double r = D / 2, h = w / 2;
-        auto line0 = [](double x1, double y1, double x2, double y2) {
-            ads_point p = {x1, y1, 0}, q = {x2, y2, 0};
-            MakeLine(p, q);
+        auto line0 = [this](double x1, double y1, double x2, double y2) {
+            FigureLine(*this, FittingPen::kOutline, x1, y1, x2, y2);
         };
         line0(-r, kSpigotFoot, -r, kSpigotTop);
         ads_point top[2] = {{-r, kSpigotTop, 0}, {r, kSpigotTop, 0}};

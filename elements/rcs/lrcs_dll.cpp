@@ -1,6 +1,7 @@
 #include "elements/rcs/lrcs_dll.h"
 
 #include "core/draw_neutral.h"
+#include "core/fitting_figures.h"
 #include "core/geometry.h"
 #include "core/element_block.h"
 
@@ -33,17 +34,14 @@ int16_t LRCsDlL::MakeBlock(char* blockName) {
     ElementBlock block(blockName, kBlockNameSize);
     double k = layoutLengths[5], f = layoutLengths[1], bt = layoutLengths[0];
     double x = (L + k) / 2, y = (H + k) / 2, z = (D + kBoxAboveSpigot) / 2, r = D / 2;
-    auto line0 = [](double x1, double y1, double x2, double y2) {
-        ads_point p = {x1, y1, 0}, q = {x2, y2, 0};
-        MakeLine(p, q);
+    auto line0 = [this](double x1, double y1, double x2, double y2) {
+        FigureLine(*this, FittingPen::kOutline, x1, y1, x2, y2);
     };
     auto line2 = [this](double x1, double y1, double x2, double y2) {
-        ads_point p = {x1, y1, 0}, q = {x2, y2, 0};
-        Line(p, q);
+        FigureLine(*this, FittingPen::kPen2, x1, y1, x2, y2);
     };
     auto lineC = [this](double x1, double y1, double x2, double y2) {
-        ads_point p = {x1, y1, 0}, q = {x2, y2, 0};
-        LineC(p, q);
+        FigureLine(*this, FittingPen::kPen1, x1, y1, x2, y2);
     };
     if (orientation == 0 || orientation == 3) {
         bool grilleHidden = orientation == 0;  // seen from above, the grille lies under the box

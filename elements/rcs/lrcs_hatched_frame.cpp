@@ -5,7 +5,7 @@
 #include "core/description_text.h"
 #include "core/element_block.h"
 #include "core/text_lists.h"
-#include "elements/rcs/plane_lines.h"
+#include "elements/rcs/rcs_pen_lines.h"
 
 LRCsHatchedFrame::LRCsHatchedFrame(int16_t id, int16_t paramCount) : LRCs(id, 1, paramCount) {
     connectors[0]->shape = kShapeRect;
@@ -42,17 +42,17 @@ int16_t LRCsHatchedFrame::MakeBlock(char* blockName) {
         double w = (orientation == 1 || orientation == 4 ? B : H) / 2;
         double s = orientation == 1 || orientation == 2 ? 1.0 : -1.0;
         double t = layoutLengths[3], x = w + t;
-        Path0({{-x, 0}, {x, 0}, {x, -t}, {-x, -t}, {-x, 0}});
+        FigureChain(*this, FittingPen::kOutline, {{-x, 0}, {x, 0}, {x, -t}, {-x, -t}, {-x, 0}});
         double steps = 3 * std::floor((w + 2 * t) / (3 * t));
         int n = steps > kMaxHatchSteps ? kMaxHatchSteps : steps > 0 ? static_cast<int>(steps) : 0;
         int k = 1;
         for (; k < n; k += 3) {
-            Pen2Line(*this, {s * k * t, 0}, {s * (k + 1) * t, -t});
-            Pen2Line(*this, {-s * (k + 1) * t, 0}, {-s * k * t, -t});
+            FigureLine(*this, FittingPen::kPen2, {s * k * t, 0}, {s * (k + 1) * t, -t});
+            FigureLine(*this, FittingPen::kPen2, {-s * (k + 1) * t, 0}, {-s * k * t, -t});
         }
         if (x > k * t && n < kMaxHatchSteps) {
-            Pen2Line(*this, {s * k * t, 0}, {s * x, (k - 1) * t - w});
-            Pen2Line(*this, {-s * x, w - k * t}, {-s * k * t, -t});
+            FigureLine(*this, FittingPen::kPen2, {s * k * t, 0}, {s * x, (k - 1) * t - w});
+            FigureLine(*this, FittingPen::kPen2, {-s * x, w - k * t}, {-s * k * t, -t});
         }
     }
     return block.Close();

@@ -29,9 +29,7 @@ double FaceOf(double d) {
 }  // namespace
 
 LRCsKa::LRCsKa() : LRCs(34, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 0;
-    connectors[0]->paramA = kDiameterParam;
+    MakeRoundSpigot(0, kDiameterParam);
     kind = 8;
     SetFlipModes(0, 1, 1);
     SetParams(DefaultValues());
@@ -80,13 +78,13 @@ int16_t LRCsKa::MakeBlock(char* blockName) {
         }
     } else if (view.IsSide() || view.IsEnd()) {
         double g4 = layoutLengths[3], r = d / 2, f = S / 2;
-        PenLine(*this, LinePen::kNeutral, {-r, -g4}, {-r, 0});
-        PenLine(*this, LinePen::kFace, {-r, 0}, {r, 0});
-        PenLine(*this, LinePen::kNeutral, {r, 0}, {r, -g4});
-        PenLine(*this, LinePen::kNeutral, {-f + kRim, -g4}, {f - kRim, -g4});
-        PenChain(*this, LinePen::kNeutral, {{-f + kRim, -g4}, {-f, -g4 - kRim}, {-f, -g4 - kDrop}});
-        PenChain(*this, LinePen::kNeutral, {{f - kRim, -g4}, {f, -g4 - kRim}, {f, -g4 - kDrop}});
-        PenLine(*this, LinePen::kNeutral, {-f, -g4 - kDrop}, {f, -g4 - kDrop});
+        FigureLine(*this, FittingPen::kOutline, {-r, -g4}, {-r, 0});
+        FigureLine(*this, FittingPen::kPen1, {-r, 0}, {r, 0});
+        FigureLine(*this, FittingPen::kOutline, {r, 0}, {r, -g4});
+        FigureLine(*this, FittingPen::kOutline, {-f + kRim, -g4}, {f - kRim, -g4});
+        FigureChain(*this, FittingPen::kOutline, {{-f + kRim, -g4}, {-f, -g4 - kRim}, {-f, -g4 - kDrop}});
+        FigureChain(*this, FittingPen::kOutline, {{f - kRim, -g4}, {f, -g4 - kRim}, {f, -g4 - kDrop}});
+        FigureLine(*this, FittingPen::kOutline, {-f, -g4 - kDrop}, {f, -g4 - kDrop});
     }
     return block.Close();
 }

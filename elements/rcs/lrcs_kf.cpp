@@ -31,9 +31,7 @@ const double kWidths[5][6] = {
 }  // namespace
 
 LRCsKf::LRCsKf() : LRCs(35, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 0;
-    connectors[0]->paramA = kDiameterParam;
+    MakeRoundSpigot(0, kDiameterParam);
     connectors[0]->paramB = -1;
     kind = 8;
     SetFlipModes(0, 1, 1);
@@ -104,18 +102,18 @@ int16_t LRCsKf::MakeBlock(char* blockName) {
         MakeCircle(c, W / 2);
     } else if (view.IsSide() || view.IsEnd()) {
         double w = W / 2, y = H / 2, o = w + K, g8 = layoutLengths[7], r = d / 2;
-        const LinePen out = LinePen::kNeutral;
-        PenLine(*this, out, {w, -y}, {w, y});
-        PenLine(*this, out, {-w, -y}, {-w, y});
-        PenLine(*this, out, {-o, -y}, {o, -y});
-        PenLine(*this, out, {-o, y}, {o, y});
+        const FittingPen out = FittingPen::kOutline;
+        FigureLine(*this, out, {w, -y}, {w, y});
+        FigureLine(*this, out, {-w, -y}, {-w, y});
+        FigureLine(*this, out, {-o, -y}, {o, -y});
+        FigureLine(*this, out, {-o, y}, {o, y});
         if (K > 0) {
-            PenLine(*this, out, {-o, -y}, {-o, y});
-            PenLine(*this, out, {o, -y}, {o, y});
+            FigureLine(*this, out, {-o, -y}, {-o, y});
+            FigureLine(*this, out, {o, -y}, {o, y});
         }
-        PenLine(*this, out, {-r, y}, {-r, y + g8});
-        PenLine(*this, out, {r, y}, {r, y + g8});
-        PenLine(*this, LinePen::kFace, {-r, y + g8}, {r, y + g8});
+        FigureLine(*this, out, {-r, y}, {-r, y + g8});
+        FigureLine(*this, out, {r, y}, {r, y + g8});
+        FigureLine(*this, FittingPen::kPen1, {-r, y + g8}, {r, y + g8});
         int m = PatternColumns(), c = PatternRows();
         double t = PatternStep(), g4 = layoutLengths[3];
         for (int i = 0; i < c; ++i) {
@@ -123,9 +121,9 @@ int16_t LRCsKf::MakeBlock(char* blockName) {
             int columns = i % 2 ? m - 1 : m;
             for (int j = 0; j < columns; ++j) {
                 double x = x0 + 3 * t * j;
-                PenLine(*this, LinePen::kDetail, {x, row}, {x + 2 * t, row});
+                FigureLine(*this, FittingPen::kPen2, {x, row}, {x + 2 * t, row});
                 if (i > 0)
-                    PenLine(*this, LinePen::kDetail, {x, -row}, {x + 2 * t, -row});
+                    FigureLine(*this, FittingPen::kPen2, {x, -row}, {x + 2 * t, -row});
             }
         }
     }

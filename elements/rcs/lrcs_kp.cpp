@@ -19,9 +19,7 @@ constexpr double kHalfTurn = 3.1415926535;
 }  // namespace
 
 LRCsKp::LRCsKp() : LRCs(36, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 0;
-    connectors[0]->paramA = 0;
+    MakeRoundSpigot(0, 0);
     kind = 8;
     SetFlipModes(0, 1, 1);
     SetParams(DefaultValues());
@@ -59,8 +57,8 @@ int16_t LRCsKp::MakeBlock(char* blockName) {
         MakeCircle(c, kHead);
     } else if (view.IsSide() || view.IsEnd()) {
         double r = D / 2;
-        PenChain(*this, LinePen::kNeutral, {{-r, -L}, {-r, 0}, {r, 0}, {r, -L}});
-        PenLine(*this, LinePen::kNeutral, {-kHead, -L}, {kHead, -L});
+        FigureChain(*this, FittingPen::kOutline, {{-r, -L}, {-r, 0}, {r, 0}, {r, -L}});
+        FigureLine(*this, FittingPen::kOutline, {-kHead, -L}, {kHead, -L});
         const ads_point c = {0, -L, 0};
         MakeArc(c, kHead, kHalfTurn, 0);
     }

@@ -16,9 +16,7 @@ constexpr double kDiagonal = 1.414213562373;
 }  // namespace
 
 LRCsKre::LRCsKre() : LRCs(33, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 0;
-    connectors[0]->paramA = kDiameterParam;
+    MakeRoundSpigot(0, kDiameterParam);
     kind = 8;
     SetFlipModes(0, 1, 1);
     SetParams(DefaultValues());
@@ -65,16 +63,16 @@ int16_t LRCsKre::MakeBlock(char* blockName) {
     double g3 = layoutLengths[2], g4 = layoutLengths[3], e = D / 2 + g3;
     if (view.IsPlan()) {
         if (type > 1)
-            PenChain(*this, LinePen::kDetail, {{-e, e}, {e, e}, {e, -e}, {-e, -e}, {-e, e}});
-        LinePen vane = view.fromBelow ? LinePen::kDetail : LinePen::kDashed;
+            FigureChain(*this, FittingPen::kPen2, {{-e, e}, {e, e}, {e, -e}, {-e, -e}, {-e, e}});
+        FittingPen vane = view.fromBelow ? FittingPen::kPen2 : FittingPen::kDashed;
         const PenPoint directions[8] = {{1 / kDiagonal, 1 / kDiagonal}, {1, 0}, {1 / kDiagonal, -1 / kDiagonal},
                                           {0, 1}, {-1 / kDiagonal, -1 / kDiagonal}, {-1, 0},
                                           {-1 / kDiagonal, 1 / kDiagonal}, {0, -1}};
         double outer = D / 2 - g4;
         for (const PenPoint& u : directions)
-            PenLine(*this, vane, {u.x * g4, u.y * g4}, {u.x * outer, u.y * outer});
+            FigureLine(*this, vane, {u.x * g4, u.y * g4}, {u.x * outer, u.y * outer});
     } else if (view.IsSide() || view.IsEnd()) {
-        PenLine(*this, LinePen::kDetail, {-e, -g3}, {e, -g3});
+        FigureLine(*this, FittingPen::kPen2, {-e, -g3}, {e, -g3});
     }
     return block.Close();
 }

@@ -20,9 +20,7 @@ constexpr double kUp = 1.57079632675;    // a quarter turn
 }  // namespace
 
 LRCsLS::LRCsLS() : LRCs(15, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 0;
-    connectors[0]->paramA = kDiameterParam;
+    MakeRoundSpigot(0, kDiameterParam);
     kind = 8;
     SetFlipModes(0, 1, 1);
     SetParams(DefaultValues());

@@ -15,9 +15,7 @@ constexpr int16_t kTypeParam = 0, kDiameterParam = 1;
 }  // namespace
 
 LRCsPTRD::LRCsPTRD() : LRCs(38, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 0;
-    connectors[0]->paramA = kDiameterParam;
+    MakeRoundSpigot(0, kDiameterParam);
     kind = 8;
     SetFlipModes(0, 1, 1);
     SetParams(DefaultValues());
@@ -61,7 +59,7 @@ int16_t LRCsPTRD::MakeBlock(char* blockName) {
         const ads_point c = {0, 0, 0};
         Circle(c, e);
     } else if (view.IsSide() || view.IsEnd()) {
-        PenLine(*this, LinePen::kDetail, {-e, -g2}, {e, -g2});
+        FigureLine(*this, FittingPen::kPen2, {-e, -g2}, {e, -g2});
     }
     return block.Close();
 }

@@ -10,6 +10,7 @@
 #include "core/text_buffer.h"
 #include "core/text_lists.h"
 #include "elements/rcs/rcs_lists.h"
+#include "elements/rcs/rcs_pen_lines.h"
 #include "elements/rcs/rnt_size_lists.h"
 
 namespace {
@@ -38,19 +39,10 @@ int FirstAtLeast(const double* list, int count, double v) {
     return count - 1;
 }
 
-bool SetSize(double* field, double v) {
-    if (!std::isfinite(v) || v <= 0.0)
-        return false;
-    *field = v;
-    return true;
-}
-
 }  // namespace
 
 LRCsRmt::LRCsRmt() : LRCs(13, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 5;
-    connectors[0]->paramA = kSpigotParam;
+    MakeRoundSpigot(5, kSpigotParam);
     const RntSizeList& first = RntSizes(1);
     offered = {1, first.bCount, first.bValues, first.bTexts};
     SetFlipModes(0, 1, 0);
@@ -207,15 +199,13 @@ int16_t LRCsRmt::MakeBlock(char* blockName) {
     double m = layoutLengths[11];
     double p = (B + m) / 2, q = (A + m) / 2;
     double s = orientation == 3 || orientation == 4 ? -1.0 : 1.0;
-    auto line0 = [](double x1, double y1, double x2, double y2) {
-        ads_point a = {x1, y1, 0}, b = {x2, y2, 0};
-        MakeLine(a, b);
+    auto line0 = [this](double x1, double y1, double x2, double y2) {
+        FigureLine(*this, FittingPen::kOutline, x1, y1, x2, y2);
     };
     auto spigot = [&](double top, double bottom) {
         double end = -s * (p + kSpigotLength);
         line0(-s * p, top, end, top);
-        ads_point a = {end, top, 0}, b = {end, bottom, 0};
-        LineC(a, b);
+        FigureLine(*this, FittingPen::kPen1, end, top, end, bottom);
         line0(end, bottom, -s * p, bottom);
     };
     if (orientation == 0 || orientation == 3) {

@@ -9,6 +9,7 @@
 #include "core/rounding.h"
 #include "core/text_lists.h"
 #include "elements/rcs/rcs_lists.h"
+#include "elements/rcs/rcs_pen_lines.h"
 #include "elements/rcs/slot_box.h"
 
 namespace {
@@ -21,13 +22,6 @@ constexpr int16_t kLowerSide = 1, kUpperSide = 4;
 constexpr double kSpigotLength = 50;
 constexpr double kSpigotHeight = 40;
 const double kWidths[] = {74, 112, 150, 188, 226, 264};
-
-bool SetSize(double* field, double v) {
-    if (!std::isfinite(v) || v <= 0.0)
-        return false;
-    *field = v;
-    return true;
-}
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include "core/draw_neutral.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
+#include "core/fitting_figures.h"
 #include "core/geometry.h"
 #include "core/rounding.h"
 #include "core/text_buffer.h"
@@ -21,9 +22,7 @@ constexpr double kFaceMargin = 150;
 }  // namespace
 
 LRCsTp::LRCsTp() : LRCs(14, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 0;
-    connectors[0]->paramA = kSpigotParam;
+    MakeRoundSpigot(0, kSpigotParam);
     kind = 8;
     SetFlipModes(0, 1, 1);
     SetParams(DefaultValues());
@@ -71,9 +70,8 @@ int16_t LRCsTp::MakeBlock(char* blockName) {
     ElementBlock block(blockName, kBlockNameSize);
     ElementView view = ViewOf(orientation);
     double h = W / 2, r = d / 2, g = layoutLengths[7];
-    auto line0 = [](double x1, double y1, double x2, double y2) {
-        ads_point a = {x1, y1, 0}, b = {x2, y2, 0};
-        MakeLine(a, b);
+    auto line0 = [this](double x1, double y1, double x2, double y2) {
+        FigureLine(*this, FittingPen::kOutline, x1, y1, x2, y2);
     };
     if (view.IsPlan()) {
         line0(-h, -h, -h, h);

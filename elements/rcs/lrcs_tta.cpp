@@ -99,14 +99,7 @@ std::string LRCsTTA::NameText() const {
     return FormatText("%s+%s", code, RowText(*this, kTypeParam, typeCode));
 }
 
-char* LRCsTTA::GetDescription() {
-    return DescriptionText(NameText())
-        .Size("H", H)
-        .Size("L", L)
-        .Size("h", h)
-        .Option(RowText(*this, kGParam, gCode))
-        .NewBuffer();
-}
+char* LRCsTTA::GetDescription() { return TtBoxDescription(*this, NameText(), H, L, h, kGParam, gCode); }
 
 int16_t LRCsTTA::UpdateLabel() {
     SetFlow(connectors[0]->flow);
@@ -122,7 +115,7 @@ int16_t LRCsTTA::MakeBlock(char* blockName) {
     if (view.IsPlan() || view.IsSide()) {
         double s = view.SignX(), e = (h + kBoxDepth) / 2;
         double w = (view.IsPlan() ? sizeH : sizeL) / 2;
-        PenChain(*this, LinePen::kNeutral, {{-s * e, w}, {s * e, w}, {s * e, -w}, {-s * e, -w}});
+        FigureChain(*this, FittingPen::kOutline, {{-s * e, w}, {s * e, w}, {s * e, -w}, {-s * e, -w}});
     }
     return block.Close();
 }
@@ -177,14 +170,7 @@ int16_t LRCsTTB::SetParams(const double* v) {
 
 std::string LRCsTTB::NameText() const { return FormatText("TTB+%s", RowText(*this, kTypeParam, typeCode)); }
 
-char* LRCsTTB::GetDescription() {
-    return DescriptionText(NameText())
-        .Size("H", H)
-        .Size("L", L)
-        .Size("h", h)
-        .Option(RowText(*this, kGParam, gCode))
-        .NewBuffer();
-}
+char* LRCsTTB::GetDescription() { return TtBoxDescription(*this, NameText(), H, L, h, kGParam, gCode); }
 
 int16_t LRCsTTB::UpdateLabel() {
     SetFlow(connectors[0]->flow);
@@ -200,16 +186,16 @@ int16_t LRCsTTB::MakeBlock(char* blockName) {
     ElementView view = ViewOf(orientation);
     double s = view.SignX(), x = H / 2, y = L / 2, c = H / 2 + kTopCollar;
     if (view.IsPlan()) {
-        PenChain(*this, LinePen::kNeutral, {{-s * c, y}, {s * x, y}, {s * x, -y}, {-s * c, -y}});
-        PenLine(*this, LinePen::kDashed, {-s * x, -y}, {-s * x, y});
-        LinePen diagonal = view.fromBelow ? LinePen::kDetail : LinePen::kDashed;
-        PenLine(*this, diagonal, {-s * x, -y}, {s * x, y});
-        PenLine(*this, diagonal, {s * x, -y}, {-s * x, y});
+        FigureChain(*this, FittingPen::kOutline, {{-s * c, y}, {s * x, y}, {s * x, -y}, {-s * c, -y}});
+        FigureLine(*this, FittingPen::kDashed, {-s * x, -y}, {-s * x, y});
+        FittingPen diagonal = view.fromBelow ? FittingPen::kPen2 : FittingPen::kDashed;
+        FigureLine(*this, diagonal, {-s * x, -y}, {s * x, y});
+        FigureLine(*this, diagonal, {s * x, -y}, {-s * x, y});
     } else if (view.IsSide()) {
         double e = (h + kBoxDepth) / 2, top = (h + kTopReach) / 2;
-        PenLine(*this, LinePen::kNeutral, {-s * x, -e}, {-s * x, e});
-        PenChain(*this, LinePen::kNeutral, {{s * x, e}, {s * x, -e}, {-s * x, -e}});
-        PenChain(*this, LinePen::kNeutral, {{-s * c, e}, {s * x, e}, {-s * x, top}, {-s * c, top}});
+        FigureLine(*this, FittingPen::kOutline, {-s * x, -e}, {-s * x, e});
+        FigureChain(*this, FittingPen::kOutline, {{s * x, e}, {s * x, -e}, {-s * x, -e}});
+        FigureChain(*this, FittingPen::kOutline, {{-s * c, e}, {s * x, e}, {-s * x, top}, {-s * c, top}});
     }
     return block.Close();
 }

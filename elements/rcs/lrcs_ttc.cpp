@@ -20,9 +20,7 @@ constexpr double kSmall = 203, kMiddle = 305, kLarge = 457, kLarger = 575, kLarg
 }  // namespace
 
 LRCsTTC::LRCsTTC() : LRCs(31, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = kBackSide;
-    connectors[0]->paramA = kDiameterParam;
+    MakeRoundSpigot(kBackSide, kDiameterParam);
     SetFlipModes(1, 1, 0);
     SetParams(DefaultValues());
 }
@@ -90,14 +88,7 @@ std::string LRCsTTC::NameText() const {
     return FormatText("%s+%s", RowText(*this, kVariantParam, variant), RowText(*this, kTypeParam, typeCode));
 }
 
-char* LRCsTTC::GetDescription() {
-    return DescriptionText(NameText())
-        .Size("H", H)
-        .Size("L", L)
-        .Size("h", h)
-        .Option(RowText(*this, kGParam, gCode))
-        .NewBuffer();
-}
+char* LRCsTTC::GetDescription() { return TtBoxDescription(*this, NameText(), H, L, h, kGParam, gCode); }
 
 int16_t LRCsTTC::UpdateLabel() {
     SetFlow(connectors[0]->flow);
@@ -113,32 +104,32 @@ int16_t LRCsTTC::MakeBlock(char* blockName) {
     if (!view.IsPlan() && !view.IsSide())
         return block.Close();
     double s = view.SignX(), r = d / 2;
-    const LinePen kOut = LinePen::kNeutral;
+    const FittingPen kOut = FittingPen::kOutline;
     if (FedFromBack()) {
         double k = h + kBoxDepth + neck, w = (view.IsPlan() ? L : H) / 2;
         double x1 = -s * (k + kSpigot) / 2, x2 = -s * (k - kSpigot) / 2;
         double x3 = -s * (h + kBoxDepth - neck - kSpigot) / 2, x4 = s * (k + kSpigot) / 2;
-        PenLine(*this, LinePen::kFace, {x1, r}, {x1, -r});
-        PenChain(*this, kOut, {{x1, -r}, {x2, -r}, {x2, r}, {x1, r}});
-        PenChain(*this, kOut, {{x2, r}, {x3, w}, {x3, -w}, {x2, -r}});
-        PenChain(*this, kOut, {{x3, -w}, {x4, -w}, {x4, w}, {x3, w}});
+        FigureLine(*this, FittingPen::kPen1, {x1, r}, {x1, -r});
+        FigureChain(*this, kOut, {{x1, -r}, {x2, -r}, {x2, r}, {x1, r}});
+        FigureChain(*this, kOut, {{x2, r}, {x3, w}, {x3, -w}, {x2, -r}});
+        FigureChain(*this, kOut, {{x3, -w}, {x4, -w}, {x4, w}, {x3, w}});
     } else if (view.IsPlan()) {
         double x = H / 2, y = L / 2, c = -s * (x + kSpigot);
-        PenChain(*this, kOut, {{-x, -y}, {-x, y}, {x, y}, {x, -y}, {-x, -y}});
-        LinePen diagonal = view.fromBelow ? LinePen::kDetail : LinePen::kDashed;
-        PenLine(*this, diagonal, {-x, -y}, {x, y});
-        PenLine(*this, diagonal, {-x, y}, {x, -y});
-        PenLine(*this, kOut, {-s * x, r}, {c, r});
-        PenLine(*this, LinePen::kFace, {c, r}, {c, -r});
-        PenLine(*this, kOut, {c, -r}, {-s * x, -r});
+        FigureChain(*this, kOut, {{-x, -y}, {-x, y}, {x, y}, {x, -y}, {-x, -y}});
+        FittingPen diagonal = view.fromBelow ? FittingPen::kPen2 : FittingPen::kDashed;
+        FigureLine(*this, diagonal, {-x, -y}, {x, y});
+        FigureLine(*this, diagonal, {-x, y}, {x, -y});
+        FigureLine(*this, kOut, {-s * x, r}, {c, r});
+        FigureLine(*this, FittingPen::kPen1, {c, r}, {c, -r});
+        FigureLine(*this, kOut, {c, -r}, {-s * x, -r});
     } else {
         double x = s * H / 2, t = (h + d + 153) / 2, u = (h - d + 103) / 2, c = -s * (H / 2 + kSpigot);
         double low = (h + kBoxDepth - d) / 2, high = (h + kBoxDepth + d) / 2;
-        PenChain(*this, kOut, {{-x, -t}, {-x, t}, {x, u}, {x, -t}, {-x, -t}});
-        PenLine(*this, kOut, {-x, u}, {x, u});
-        PenLine(*this, kOut, {-x, low}, {c, low});
-        PenLine(*this, LinePen::kFace, {c, low}, {c, high});
-        PenLine(*this, kOut, {c, high}, {-x, high});
+        FigureChain(*this, kOut, {{-x, -t}, {-x, t}, {x, u}, {x, -t}, {-x, -t}});
+        FigureLine(*this, kOut, {-x, u}, {x, u});
+        FigureLine(*this, kOut, {-x, low}, {c, low});
+        FigureLine(*this, FittingPen::kPen1, {c, low}, {c, high});
+        FigureLine(*this, kOut, {c, high}, {-x, high});
     }
     return block.Close();
 }

@@ -31,9 +31,7 @@ const HousingSize kLargest = {0, 670, 195, 576.2920266669976};
 }  // namespace
 
 LRCsTTH::LRCsTTH() : LRCs(25, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = kTopSide;
-    connectors[0]->paramA = 0;
+    MakeRoundSpigot(kTopSide, 0);
     SetFlipModes(3, 3, 3);
     orientation = kStartOrientation;
     SetParams(DefaultValues());
@@ -100,26 +98,26 @@ int16_t LRCsTTH::MakeBlock(char* blockName) {
     bool hidden = FromFarSide(orientation);
     double s = view.IsSide() ? -1.0 : 1.0, top = M / 2;
     double back = s * (B - A - layoutLengths[3]);
-    PenChain(*this, LinePen::kNeutral, {{s * B, top}, {back, top}, {back, -top}, {s * B, -top}, {s * B, top}});
-    LinePen inner = DetailPen(hidden);
+    FigureChain(*this, FittingPen::kOutline, {{s * B, top}, {back, top}, {back, -top}, {s * B, -top}, {s * B, top}});
+    FittingPen inner = DetailPen(hidden);
     double divider = s * (B - A);
-    PenLine(*this, hidden ? LinePen::kDashed : LinePen::kNeutral, {divider, top}, {divider, -top});
+    FigureLine(*this, hidden ? FittingPen::kDashed : FittingPen::kOutline, {divider, top}, {divider, -top});
     double c = s * (B - kBoxMargin - A / 2), left = c - Q / 2, right = c + Q / 2;
     auto box = [&](double ya, double yb) {
-        PenLine(*this, inner, {left, ya}, {left, yb});
-        PenLine(*this, inner, {left, yb}, {right, ya});
-        PenLine(*this, inner, {right, ya}, {right, yb});
-        PenLine(*this, inner, {right, yb}, {left, ya});
-        PenLine(*this, inner, {left, ya}, {right, ya});
-        PenLine(*this, inner, {left, yb}, {right, yb});
+        FigureLine(*this, inner, {left, ya}, {left, yb});
+        FigureLine(*this, inner, {left, yb}, {right, ya});
+        FigureLine(*this, inner, {right, ya}, {right, yb});
+        FigureLine(*this, inner, {right, yb}, {left, ya});
+        FigureLine(*this, inner, {left, ya}, {right, ya});
+        FigureLine(*this, inner, {left, yb}, {right, yb});
     };
     if (H2 > 0)
         box(top - kBoxInset, top - kBoxInset - H2);
     if (H1 > 0)
         box(-top + kBoxInset, -top + kBoxInset + H1);
     double r = D / 2, end = top + kSpigot;
-    PenLine(*this, LinePen::kNeutral, {r, top}, {r, end});
-    PenLine(*this, LinePen::kFace, {r, end}, {-r, end});
-    PenLine(*this, LinePen::kNeutral, {-r, end}, {-r, top});
+    FigureLine(*this, FittingPen::kOutline, {r, top}, {r, end});
+    FigureLine(*this, FittingPen::kPen1, {r, end}, {-r, end});
+    FigureLine(*this, FittingPen::kOutline, {-r, end}, {-r, top});
     return block.Close();
 }

@@ -10,7 +10,7 @@
 #include "core/rounding.h"
 #include "core/text_buffer.h"
 #include "core/text_lists.h"
-#include "elements/rcs/plane_lines.h"
+#include "elements/rcs/rcs_pen_lines.h"
 
 namespace {
 
@@ -29,9 +29,7 @@ const Casing kLargest = {0, 1200, 440, 250};
 }  // namespace
 
 LRCsVBF::LRCsVBF() : LRCs(21, 1, kParamCount) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 0;
-    connectors[0]->paramA = 0;
+    MakeRoundSpigot(0, 0);
     kind = 8;
     SetFlipModes(0, 1, 1);
     SetParams(DefaultValues());
@@ -85,13 +83,13 @@ int16_t LRCsVBF::MakeBlock(char* blockName) {
     } else if (view.IsSide() || view.IsEnd()) {
         double s = orientation == 1 || orientation == 4 ? 1.0 : -1.0;
         double e = A / 4, k = (L - 2 * e) / 3, r = D / 2, h = L / 2;
-        Line0({-r, -B}, {-r, 0});
-        Pen1Line(*this, {-r, 0}, {r, 0});
-        Line0({r, 0}, {r, -B});
-        Path0({{-h, -B}, {h, -B}, {h, -B - A}, {-h, -B - A}, {-h, -B}});
-        Pen2Line(*this, {-s * (h - e), -B - e}, {-s * (h - e - k), -B - e});
-        Pen2Line(*this, {-s * (h - e - k), -B - A / 2}, {s * (h - e - k), -B - A / 2});
-        Pen2Line(*this, {s * (h - e - k), -B - A + e}, {s * (h - e), -B - A + e});
+        FigureLine(*this, FittingPen::kOutline, {-r, -B}, {-r, 0});
+        FigureLine(*this, FittingPen::kPen1, {-r, 0}, {r, 0});
+        FigureLine(*this, FittingPen::kOutline, {r, 0}, {r, -B});
+        FigureChain(*this, FittingPen::kOutline, {{-h, -B}, {h, -B}, {h, -B - A}, {-h, -B - A}, {-h, -B}});
+        FigureLine(*this, FittingPen::kPen2, {-s * (h - e), -B - e}, {-s * (h - e - k), -B - e});
+        FigureLine(*this, FittingPen::kPen2, {-s * (h - e - k), -B - A / 2}, {s * (h - e - k), -B - A / 2});
+        FigureLine(*this, FittingPen::kPen2, {s * (h - e - k), -B - A + e}, {s * (h - e), -B - A + e});
     }
     return block.Close();
 }

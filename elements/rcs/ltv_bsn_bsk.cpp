@@ -9,7 +9,7 @@
 #include "core/geometry.h"
 #include "core/rounding.h"
 #include "core/text_lists.h"
-#include "elements/rcs/plane_lines.h"
+#include "elements/rcs/rcs_pen_lines.h"
 #include "elements/rcs/rcs_lists.h"
 
 namespace {
@@ -18,17 +18,10 @@ constexpr double kRoot3 = 1.732050807569;
 constexpr double kHalfRoot2 = 0.7071067811865;
 constexpr double kBendRadius = 150;
 
-bool SetSize(double* field, double v) {
-    if (!std::isfinite(v) || v <= 0.0)
-        return false;
-    *field = v;
-    return true;
-}
-
 // Lines of a figure whose x runs the way s says.
 struct Mirrored {
     double s;
-    PlanePoint operator()(double x, double y) const { return {s * x, y}; }
+    PenPoint operator()(double x, double y) const { return {s * x, y}; }
 };
 
 }  // namespace
@@ -132,8 +125,8 @@ int16_t LTvBSN::MakeBlock(char* blockName) {
     bool drawn = orientation >= 0 && orientation <= 5;
     if (variant == 1 && (orientation == 0 || orientation == 3)) {
         Mirrored p{orientation == 0 ? 1.0 : -1.0};
-        Line0(p(-h, a), p(-(m + kBendRadius), a));
-        Line0(p(-(m + kBendRadius), -a), p(-h, -a));
+        FigureLine(*this, FittingPen::kOutline, p(-h, a), p(-(m + kBendRadius), a));
+        FigureLine(*this, FittingPen::kOutline, p(-(m + kBendRadius), -a), p(-h, -a));
         ads_point c1 = {p.s * -(m + kBendRadius), a + kBendRadius, 0};
         ads_point c2 = {p.s * -(m + kBendRadius), -(a + kBendRadius), 0};
         if (orientation == 0) {
@@ -143,44 +136,44 @@ int16_t LTvBSN::MakeBlock(char* blockName) {
             MakeArc(c1, kBendRadius, -kPi, -kHalfPi);
             MakeArc(c2, kBendRadius, kHalfPi, kPi);
         }
-        Line0(p(-m, a + kBendRadius), p(-m, a + k));
-        Line0(p(-m, -a - k), p(-m, -a - kBendRadius));
-        Line0(p(-(m - k), e), p(-m, a + k));
-        Line0(p(-m, -a - k), p(-(m - k), -e));
+        FigureLine(*this, FittingPen::kOutline, p(-m, a + kBendRadius), p(-m, a + k));
+        FigureLine(*this, FittingPen::kOutline, p(-m, -a - k), p(-m, -a - kBendRadius));
+        FigureLine(*this, FittingPen::kOutline, p(-(m - k), e), p(-m, a + k));
+        FigureLine(*this, FittingPen::kOutline, p(-m, -a - k), p(-(m - k), -e));
         double y = e - (E2 - E3 - k) * kRoot3;
-        Path0({p(-(m - k), e), p(h, y), p(h, -y), p(-(m - k), -e)});
+        FigureChain(*this, FittingPen::kOutline, {p(-(m - k), e), p(h, y), p(h, -y), p(-(m - k), -e)});
     } else if (variant == 1 && (orientation == 1 || orientation == 4)) {
         Mirrored p{orientation == 1 ? 1.0 : -1.0};
         double b = B / 2;
-        Path0({p(-h, b), p(h, b), p(h, -b), p(-h, -b)});
-        Line0(p(-m, -b), p(-m, b));
-        Line0(p(-(m - k), -b), p(-(m - k), b));
+        FigureChain(*this, FittingPen::kOutline, {p(-h, b), p(h, b), p(h, -b), p(-h, -b)});
+        FigureLine(*this, FittingPen::kOutline, p(-m, -b), p(-m, b));
+        FigureLine(*this, FittingPen::kOutline, p(-(m - k), -b), p(-(m - k), b));
     } else if (variant >= 2 && variant <= 4 && drawn) {
         Mirrored p{orientation <= 1 ? 1.0 : -1.0};
         if (variant == 2) {
             double t = A / 5 + 60;
-            Line0(p(-h, a), p(-m, a));
-            Line0(p(-m, -a), p(-h, -a));
-            Line0(p(h - t, -e), p(h - t, e));
-            Path0({p(h - t, -e), p(h - t / 3, -e), p(h - t / 3, e), p(h - t, e)});
-            Line0(p(h - t / 3, -e), p(h, 0));
-            Line0(p(h - t / 3, e), p(h, 0));
+            FigureLine(*this, FittingPen::kOutline, p(-h, a), p(-m, a));
+            FigureLine(*this, FittingPen::kOutline, p(-m, -a), p(-h, -a));
+            FigureLine(*this, FittingPen::kOutline, p(h - t, -e), p(h - t, e));
+            FigureChain(*this, FittingPen::kOutline, {p(h - t, -e), p(h - t / 3, -e), p(h - t / 3, e), p(h - t, e)});
+            FigureLine(*this, FittingPen::kOutline, p(h - t / 3, -e), p(h, 0));
+            FigureLine(*this, FittingPen::kOutline, p(h - t / 3, e), p(h, 0));
         } else if (variant == 3) {
             double pl = E3 + g4 - h, q = h - 3 * g4;
-            Line0(p(-h, a), p(h - 2 * g3, a));
-            Line0(p(h - 2 * g3, -a), p(-h, -a));
-            Path0({p(h, 0), p(h - 2 * g3, a + g4), p(h - 2 * g3, -a - g4), p(h, 0)});
-            Path0({p(pl, e), p(q, e), p(pl, -e), p(q, -e), p(pl, e)});
-            Line0(p(q, e), p(q, -e));
-            Line0(p(pl, e), p(pl, -e));
-            Path0({p(pl, a), p(pl, a + g4 / 2), p(q, a + g4 / 2), p(q, a)});
-            Path0({p(pl, -a), p(pl, -a - g4 / 2), p(q, -a - g4 / 2), p(q, -a)});
+            FigureLine(*this, FittingPen::kOutline, p(-h, a), p(h - 2 * g3, a));
+            FigureLine(*this, FittingPen::kOutline, p(h - 2 * g3, -a), p(-h, -a));
+            FigureChain(*this, FittingPen::kOutline, {p(h, 0), p(h - 2 * g3, a + g4), p(h - 2 * g3, -a - g4), p(h, 0)});
+            FigureChain(*this, FittingPen::kOutline, {p(pl, e), p(q, e), p(pl, -e), p(q, -e), p(pl, e)});
+            FigureLine(*this, FittingPen::kOutline, p(q, e), p(q, -e));
+            FigureLine(*this, FittingPen::kOutline, p(pl, e), p(pl, -e));
+            FigureChain(*this, FittingPen::kOutline, {p(pl, a), p(pl, a + g4 / 2), p(q, a + g4 / 2), p(q, a)});
+            FigureChain(*this, FittingPen::kOutline, {p(pl, -a), p(pl, -a - g4 / 2), p(q, -a - g4 / 2), p(q, -a)});
         } else {
             double c = h - (E2 + g3 - E3) / 2;
-            Path0({p(-h, a), p(-m, a), p(-m, -a), p(-h, -a)});
-            Path0({p(-m, a), p(c, e), p(c, -e), p(-m, -a)});
-            Path0({p(c, e), p(h - g3, a), p(h - g3, -a), p(c, -e)});
-            Path0({p(h - g3, a), p(h, a), p(h, -a), p(h - g3, -a)});
+            FigureChain(*this, FittingPen::kOutline, {p(-h, a), p(-m, a), p(-m, -a), p(-h, -a)});
+            FigureChain(*this, FittingPen::kOutline, {p(-m, a), p(c, e), p(c, -e), p(-m, -a)});
+            FigureChain(*this, FittingPen::kOutline, {p(c, e), p(h - g3, a), p(h - g3, -a), p(c, -e)});
+            FigureChain(*this, FittingPen::kOutline, {p(h - g3, a), p(h, a), p(h, -a), p(h - g3, -a)});
         }
     }
     if (drawn && system.rectCentreLines != 0) {
@@ -191,9 +184,7 @@ int16_t LTvBSN::MakeBlock(char* blockName) {
 }
 
 LTvBSK::LTvBSK() : LRCs(29, 1, 2) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 5;
-    connectors[0]->paramA = 1;
+    MakeRoundSpigot(5, 1);
     SetFlipModes(1, 1, 0);
     SetParams(DefaultValues());
 }
@@ -246,47 +237,48 @@ int16_t LTvBSK::MakeBlock(char* blockName) {
     if (variant == 1 && (orientation == 0 || orientation == 3)) {
         Mirrored p{orientation == 0 ? 1.0 : -1.0};
         double y = e - D / kRoot3;
-        Line0(p(-h, r), p(h - D, r));
-        Line0(p(h - D, -r), p(-h, -r));
-        Line0(p(h - r, 0), p(h - D, r));
-        Line0(p(h - r, 0), p(h - D, -r));
-        Line0(p(h - D, y), p(h - D, r));
-        Line0(p(h - D, -r), p(h - D, -y));
-        Path0({p(h - D, y), p(h, e), p(h, -e), p(h - D, -y)});
+        FigureLine(*this, FittingPen::kOutline, p(-h, r), p(h - D, r));
+        FigureLine(*this, FittingPen::kOutline, p(h - D, -r), p(-h, -r));
+        FigureLine(*this, FittingPen::kOutline, p(h - r, 0), p(h - D, r));
+        FigureLine(*this, FittingPen::kOutline, p(h - r, 0), p(h - D, -r));
+        FigureLine(*this, FittingPen::kOutline, p(h - D, y), p(h - D, r));
+        FigureLine(*this, FittingPen::kOutline, p(h - D, -r), p(h - D, -y));
+        FigureChain(*this, FittingPen::kOutline, {p(h - D, y), p(h, e), p(h, -e), p(h - D, -y)});
     } else if (variant == 1 && (orientation == 1 || orientation == 4)) {
         Mirrored p{orientation == 1 ? 1.0 : -1.0};
-        Line0(p(-h, r), p(h - r, r));
-        Line0(p(h - r, -r), p(-h, -r));
+        FigureLine(*this, FittingPen::kOutline, p(-h, r), p(h - r, r));
+        FigureLine(*this, FittingPen::kOutline, p(h - r, -r), p(-h, -r));
         ads_point c = {p.s * (h - r), 0, 0};
         MakeCircle(c, r);
     } else if (variant >= 2 && variant <= 4 && drawn) {
         Mirrored p{orientation <= 1 ? 1.0 : -1.0};
         if (variant == 2) {
-            Line0(p(-h, r), p(-g3, r));
-            Line0(p(-g3, -r), p(-h, -r));
-            Path0({p(h - 2 * g3, e), p(-g3, e), p(-g3, -e), p(h - 2 * g3, -e)});
-            Path0({p(h - 2 * g3, e + g3), p(h, E1 / 6), p(h, -E1 / 6), p(h - 2 * g3, -e - g3),
-                   p(h - 2 * g3, e + g3)});
+            FigureLine(*this, FittingPen::kOutline, p(-h, r), p(-g3, r));
+            FigureLine(*this, FittingPen::kOutline, p(-g3, -r), p(-h, -r));
+            FigureChain(*this, FittingPen::kOutline, {p(h - 2 * g3, e), p(-g3, e), p(-g3, -e), p(h - 2 * g3, -e)});
+            FigureChain(*this, FittingPen::kOutline,
+                        {p(h - 2 * g3, e + g3), p(h, E1 / 6), p(h, -E1 / 6), p(h - 2 * g3, -e - g3),
+                         p(h - 2 * g3, e + g3)});
         } else if (variant == 3) {
             double y1 = (E1 - 3 * (E1 - D) / 4) / 2, y2 = (E1 - (E1 - D) / 2) / 2;
             double x8 = E2 / 8, x4 = E2 / 4;
-            Line0(p(-h, r), p(0, r));
-            Line0(p(0, -r), p(-h, -r));
-            Line0(p(0, y1), p(x8, y1));
-            Line0(p(0, y1), p(0, -y1));
-            Line0(p(x8, -y1), p(0, -y1));
-            Line0(p(x8, y2), p(x4, y2));
-            Line0(p(x8, y2), p(x8, -y2));
-            Line0(p(x4, -y2), p(x8, -y2));
-            Path0({p(x4, e), p(h, e), p(h, -e), p(x4, -e), p(x4, e)});
+            FigureLine(*this, FittingPen::kOutline, p(-h, r), p(0, r));
+            FigureLine(*this, FittingPen::kOutline, p(0, -r), p(-h, -r));
+            FigureLine(*this, FittingPen::kOutline, p(0, y1), p(x8, y1));
+            FigureLine(*this, FittingPen::kOutline, p(0, y1), p(0, -y1));
+            FigureLine(*this, FittingPen::kOutline, p(x8, -y1), p(0, -y1));
+            FigureLine(*this, FittingPen::kOutline, p(x8, y2), p(x4, y2));
+            FigureLine(*this, FittingPen::kOutline, p(x8, y2), p(x8, -y2));
+            FigureLine(*this, FittingPen::kOutline, p(x4, -y2), p(x8, -y2));
+            FigureChain(*this, FittingPen::kOutline, {p(x4, e), p(h, e), p(h, -e), p(x4, -e), p(x4, e)});
         } else {
             double c = E2 / 6 - g3 / 2, x6 = E2 / 6;
-            Path0({p(-h, r), p(-x6, r), p(-x6, -r), p(-h, -r)});
-            Path0({p(-x6, r), p(c, e), p(c, -e), p(-x6, -r)});
-            Line0(p(h - g3, r), p(c, e));
-            Line0(p(h - g3, r), p(h - g3, -r));
-            Line0(p(c, -e), p(h - g3, -r));
-            Path0({p(h - g3, r), p(h, r), p(h, -r), p(h - g3, -r)});
+            FigureChain(*this, FittingPen::kOutline, {p(-h, r), p(-x6, r), p(-x6, -r), p(-h, -r)});
+            FigureChain(*this, FittingPen::kOutline, {p(-x6, r), p(c, e), p(c, -e), p(-x6, -r)});
+            FigureLine(*this, FittingPen::kOutline, p(h - g3, r), p(c, e));
+            FigureLine(*this, FittingPen::kOutline, p(h - g3, r), p(h - g3, -r));
+            FigureLine(*this, FittingPen::kOutline, p(c, -e), p(h - g3, -r));
+            FigureChain(*this, FittingPen::kOutline, {p(h - g3, r), p(h, r), p(h, -r), p(h - g3, -r)});
         }
     }
     if (drawn && system.roundCentreLines != 0) {

@@ -6,7 +6,7 @@
 #include "core/draw_neutral.h"
 #include "core/element_block.h"
 #include "core/geometry.h"
-#include "elements/rcs/plane_lines.h"
+#include "elements/rcs/rcs_pen_lines.h"
 
 namespace {
 
@@ -18,9 +18,7 @@ constexpr double kCutMiddle = 40;
 }  // namespace
 
 LVfEndPiece::LVfEndPiece(int16_t id, const char* typeName) : LRCs(id, 1, kParamCount), name(typeName) {
-    connectors[0]->shape = kShapeRound;
-    connectors[0]->side = 5;
-    connectors[0]->paramA = 0;
+    MakeRoundSpigot(5, 0);
     SetFlipModes(1, 1, 0);
 }
 
@@ -65,13 +63,14 @@ int16_t LVf18::MakeBlock(char* blockName) {
     DrawConnectorEnds(layoutLengths[8], 1);
     if (orientation == 0 || orientation == 1 || orientation == 3 || orientation == 4) {
         double s = orientation >= 3 ? -1.0 : 1.0, h = L / 2, r = d / 2, g3 = layoutLengths[2];
-        auto p = [s](double x, double y) { return PlanePoint{s * x, y}; };
-        Path0({p(-h, r), p(-(h - a), r), p(-(h - a), -r), p(-h, -r)});
-        Line0(p(-(h - g3), -r), p(-(h - g3), r));
-        Line0(p(-(h - a), r), p(h - b, f));
-        Line0(p(h - b, -f), p(-(h - a), -r));
-        Path0({p(h - b, g), p(h - b + g3, g), p(h - b + g3, -g), p(h - b, -g), p(h - b, g)});
-        Path0({p(h - b + g3, g), p(h, e), p(h, -e), p(h - b + g3, -g)});
+        auto p = [s](double x, double y) { return PenPoint{s * x, y}; };
+        FigureChain(*this, FittingPen::kOutline, {p(-h, r), p(-(h - a), r), p(-(h - a), -r), p(-h, -r)});
+        FigureLine(*this, FittingPen::kOutline, p(-(h - g3), -r), p(-(h - g3), r));
+        FigureLine(*this, FittingPen::kOutline, p(-(h - a), r), p(h - b, f));
+        FigureLine(*this, FittingPen::kOutline, p(h - b, -f), p(-(h - a), -r));
+        FigureChain(*this, FittingPen::kOutline,
+                    {p(h - b, g), p(h - b + g3, g), p(h - b + g3, -g), p(h - b, -g), p(h - b, g)});
+        FigureChain(*this, FittingPen::kOutline, {p(h - b + g3, g), p(h, e), p(h, -e), p(h - b + g3, -g)});
         CentreLine(-h, 0, h, 0);
     }
     return block.Close();
@@ -89,21 +88,21 @@ int16_t LVf19::MakeBlock(char* blockName) {
     double h = L / 2, r = d / 2, g3 = layoutLengths[2], m = kCutMiddle;
     if (orientation == 0 || orientation == 3) {
         double s = orientation == 3 ? -1.0 : 1.0;
-        Path0({{-s * h, r}, {s * h, r}, {-s * (h - kCutLength), -r}, {-s * h, -r}});
-        Pen2Line(*this, {-s * (h - g3), -r}, {-s * (h - g3), r});
+        FigureChain(*this, FittingPen::kOutline, {{-s * h, r}, {s * h, r}, {-s * (h - kCutLength), -r}, {-s * h, -r}});
+        FigureLine(*this, FittingPen::kPen2, {-s * (h - g3), -r}, {-s * (h - g3), r});
         CentreLine(-h, 0, m, 0);
     } else if (orientation == 1) {
-        Line0({-h, r}, {m, r});
-        Line0({-h, -r}, {m, -r});
-        Line0({-h + g3, -r}, {-h + g3, r});
+        FigureLine(*this, FittingPen::kOutline, {-h, r}, {m, r});
+        FigureLine(*this, FittingPen::kOutline, {-h, -r}, {m, -r});
+        FigureLine(*this, FittingPen::kOutline, {-h + g3, -r}, {-h + g3, r});
         ads_point c = {m, 0, 0};
         MakeEllipse(c, r, kCutRatio);
         CentreLine(-h, 0, h, 0);
         CentreLine(m, -r, m, r);
     } else if (orientation == 4) {
-        Line0({h, r}, {-m, r});
-        Line0({h, -r}, {-m, -r});
-        Line0({h - g3, -r}, {h - g3, r});
+        FigureLine(*this, FittingPen::kOutline, {h, r}, {-m, r});
+        FigureLine(*this, FittingPen::kOutline, {h, -r}, {-m, -r});
+        FigureLine(*this, FittingPen::kOutline, {h - g3, -r}, {h - g3, r});
         ads_point c = {-m, 0, 0};
         MakeEllipseArc(c, r, 0, kPi, kCutRatio);
         DashedEllipse(c, r, kPi, kTwoPi, kCutRatio);

@@ -1,27 +1,21 @@
 #include "elements/rcs/rcs_pen_lines.h"
 
-#include "core/draw_neutral.h"
+#include "core/description_text.h"
 #include "core/type_descriptor.h"
-
-int16_t PenLine(LObject& e, LinePen pen, PenPoint from, PenPoint to) {
-    const ads_point p = {from.x, from.y, 0}, q = {to.x, to.y, 0};
-    switch (pen) {
-    case LinePen::kNeutral: return MakeLine(p, q);
-    case LinePen::kFace: return e.LineC(p, q);
-    case LinePen::kDetail: return e.Line(p, q);
-    default: return e.DashedLine(p, q);
-    }
-}
-
-void PenChain(LObject& e, LinePen pen, std::initializer_list<PenPoint> points) {
-    const PenPoint* previous = nullptr;
-    for (const PenPoint& p : points) {
-        if (previous)
-            PenLine(e, pen, *previous, p);
-        previous = &p;
-    }
-}
 
 const char* RowText(const LObject& e, int param, int pos) {
     return DescListText(e.GetTypeDesc(), param, pos - 1);
+}
+
+void Circle2OrDashed(LObject& e, PenPoint c, double r, bool hidden) {
+    ads_point p = {c.x, c.y, 0};
+    if (hidden)
+        e.DashedCircle(p, r);
+    else
+        e.Circle(p, r);
+}
+
+char* TtBoxDescription(const LObject& e, const std::string& name, double H, double L, double h, int gParam,
+                       int16_t gCode) {
+    return DescriptionText(name).Size("H", H).Size("L", L).Size("h", h).Option(RowText(e, gParam, gCode)).NewBuffer();
 }

@@ -1,30 +1,27 @@
-// Drawing helpers of the terminals whose symbols are chains of lines on
-// one pen (the boxes, housings and spigots of the TT, K, DAF and PTRD
-// types), and the texts of their choices read from their own row.
+// Helpers of the terminals whose symbols are chains of lines on one pen
+// (the boxes, housings and spigots of the TT, K, DAF and PTRD types; the
+// lines themselves are core's figure lines): the texts of their choices
+// read from their own row, the TT boxes' description and the catalogue's
+// rule for a size.
 #pragma once
 
 #include <cmath>
 #include <cstdint>
-#include <initializer_list>
+#include <string>
 
+#include "core/fitting_figures.h"
 #include "core/lobject.h"
 
-// Which pen a line is drawn with: the neutral outline on layer 0 that takes
-// the insert's pen, the connection face (pen 1), the visible detail (pen 2)
-// or the hidden detail (dashed).
-enum class LinePen { kNeutral, kFace, kDetail, kDashed };
-
-struct PenPoint {
-    double x, y;
-};
-
-// One line at z = 0.
-int16_t PenLine(LObject& e, LinePen pen, PenPoint from, PenPoint to);
-// Lines through the points in turn (an open chain).
-void PenChain(LObject& e, LinePen pen, std::initializer_list<PenPoint> points);
-
 // The detail pen, or dashed when the detail is hidden.
-inline LinePen DetailPen(bool hidden) { return hidden ? LinePen::kDashed : LinePen::kDetail; }
+inline FittingPen DetailPen(bool hidden) { return hidden ? FittingPen::kDashed : FittingPen::kPen2; }
+
+// The description of a TT box: its name, the face H x L, the depth h and
+// the text of its G code (parameter gParam of its row); a new buffer.
+char* TtBoxDescription(const LObject& e, const std::string& name, double H, double L, double h, int gParam,
+                       int16_t gCode);
+
+// A circle on pen 2, or dashed where hidden.
+void Circle2OrDashed(LObject& e, PenPoint c, double r, bool hidden);
 
 // Orientations 3 to 5 look at the element from its far side.
 inline bool FromFarSide(int16_t orientation) { return orientation >= 3; }
@@ -36,4 +33,13 @@ const char* RowText(const LObject& e, int param, int pos);
 // A size as the catalogue keeps it: finite and above 0, else the old one.
 inline double SizeOr(double value, double old) {
     return std::isfinite(value) && value > 0.0 ? value : old;
+}
+
+// Sets the field to a size that is finite and above 0; false, and the field
+// kept, for anything else.
+inline bool SetSize(double* field, double v) {
+    if (!std::isfinite(v) || v <= 0.0)
+        return false;
+    *field = v;
+    return true;
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/lobject.h"
-#include "elements/rcs/plane_lines.h"
+#include "elements/rcs/rcs_pen_lines.h"
 
 namespace {
 
@@ -21,28 +21,28 @@ void LongSide(LObject& e, const SlotBox& b, double x, double y, bool withSpigots
         std::sort(xs, xs + n);
         for (int i = 0; i < n; ++i) {
             if (xs[i] - b.D / 2 > from)
-                Pen2Line(e, {from, y}, {xs[i] - b.D / 2, y});
+                FigureLine(e, FittingPen::kPen2, {from, y}, {xs[i] - b.D / 2, y});
             from = std::max(from, xs[i] + b.D / 2);
         }
     }
     if (x > from)
-        Pen2Line(e, {from, y}, {x, y});
+        FigureLine(e, FittingPen::kPen2, {from, y}, {x, y});
 }
 
 // A spigot on the side s (-1 lower, +1 upper) whose walls start at |y| = wall.
 void PlanSpigot(LObject& e, const SlotBox& b, double xs, double s, double wall) {
     double end = s * (b.G / 2 + kSpigotLength);
-    Line0({xs - b.D / 2, s * wall}, {xs - b.D / 2, end});
-    Line0({xs + b.D / 2, end}, {xs + b.D / 2, s * wall});
-    Pen1Line(e, {xs - b.D / 2, end}, {xs + b.D / 2, end});
+    FigureLine(e, FittingPen::kOutline, {xs - b.D / 2, s * wall}, {xs - b.D / 2, end});
+    FigureLine(e, FittingPen::kOutline, {xs + b.D / 2, end}, {xs + b.D / 2, s * wall});
+    FigureLine(e, FittingPen::kPen1, {xs - b.D / 2, end}, {xs + b.D / 2, end});
 }
 
 void EndSpigot(LObject& e, const SlotBox& b, double sigma) {
     double x = sigma * (b.G / 2 + kSpigotLength), wall = sigma * b.G / 2;
     double top = kSpigotHeight + b.D / 2, bottom = kSpigotHeight - b.D / 2;
-    Line0({x, top}, {wall, top});
-    Pen1Line(e, {x, top}, {x, bottom});
-    Line0({x, bottom}, {wall, bottom});
+    FigureLine(e, FittingPen::kOutline, {x, top}, {wall, top});
+    FigureLine(e, FittingPen::kPen1, {x, top}, {x, bottom});
+    FigureLine(e, FittingPen::kOutline, {x, bottom}, {wall, bottom});
 }
 
 }  // namespace
@@ -54,18 +54,18 @@ void DrawSlotBox(LObject& e, int16_t o, const SlotBox& b) {
         bool faceUp = o == 0;
         if (!faceUp) {
             double x = hl + m, y = hg + m;
-            Pen2Line(e, {-x, -y}, {-x, y});
-            Pen2Line(e, {-x, y}, {x, y});
-            Pen2Line(e, {x, y}, {x, -y});
-            Pen2Line(e, {x, -y}, {-x, -y});
+            FigureLine(e, FittingPen::kPen2, {-x, -y}, {-x, y});
+            FigureLine(e, FittingPen::kPen2, {-x, y}, {x, y});
+            FigureLine(e, FittingPen::kPen2, {x, y}, {x, -y});
+            FigureLine(e, FittingPen::kPen2, {x, -y}, {-x, -y});
         }
-        Path0({{-hl, hg}, {hl, hg}, {hl, -hg}, {-hl, -hg}, {-hl, hg}});
-        Line2OrDashed(e, {-hl, hg}, {hl, -hg}, faceUp);
-        Line2OrDashed(e, {hl, hg}, {-hl, -hg}, faceUp);
+        FigureChain(e, FittingPen::kOutline, {{-hl, hg}, {hl, hg}, {hl, -hg}, {-hl, -hg}, {-hl, hg}});
+        FigureLine(e, DetailPen(faceUp), {-hl, hg}, {hl, -hg});
+        FigureLine(e, DetailPen(faceUp), {hl, hg}, {-hl, -hg});
         if (faceUp) {
             double x = hl + m, y = hg + m;
-            Pen2Line(e, {-x, -y}, {-x, y});
-            Pen2Line(e, {x, y}, {x, -y});
+            FigureLine(e, FittingPen::kPen2, {-x, -y}, {-x, y});
+            FigureLine(e, FittingPen::kPen2, {x, y}, {x, -y});
             LongSide(e, b, x, y, b.upperSpigots);
             LongSide(e, b, x, -y, true);
         }
@@ -78,9 +78,9 @@ void DrawSlotBox(LObject& e, int16_t o, const SlotBox& b) {
     } else if (o == 2 || o == 5) {
         double sigma = o == 2 ? -1.0 : 1.0;
         double base = -kBoxTop + b.faceStep;
-        Path0({{-hg, base}, {-hg, kBoxTop}, {hg, kBoxTop}, {hg, base}});
-        Line0({-(hg + m), base}, {hg + m, base});
-        Pen2Line(e, {-(hg + m), -kBoxTop}, {hg + b.faceStep, -kBoxTop});
+        FigureChain(e, FittingPen::kOutline, {{-hg, base}, {-hg, kBoxTop}, {hg, kBoxTop}, {hg, base}});
+        FigureLine(e, FittingPen::kOutline, {-(hg + m), base}, {hg + m, base});
+        FigureLine(e, FittingPen::kPen2, {-(hg + m), -kBoxTop}, {hg + b.faceStep, -kBoxTop});
         EndSpigot(e, b, sigma);
         if (b.upperSpigots)
             EndSpigot(e, b, -sigma);

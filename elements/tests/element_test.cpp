@@ -4,6 +4,7 @@
 
 #include "ads_entity.h"
 #include "api/host_api.h"
+#include "core/element_factory.h"
 #include "core/messages.h"
 #include "core/type_tables.h"
 #include "db/database.h"
@@ -18,6 +19,14 @@ void ElementTest::SetUp() {
 }
 
 void ElementTest::TearDown() { SetCurrentDrawing(nullptr); }
+
+ElementPtr MakeElement(int16_t family, int16_t subtype, const std::vector<double>& values) {
+    ElementPtr e(CreateElement(family, subtype));
+    EXPECT_NE(e, nullptr) << family << "/" << subtype;
+    if (e && !values.empty())
+        e->SetParams(values.data());
+    return e;
+}
 
 std::vector<double> Params(LObject& e) {
     double* v = nullptr;
@@ -56,8 +65,8 @@ BomRows BomOf(LObject& e) {
     return r;
 }
 
-std::vector<std::string> DimensionTexts(std::vector<double>* middles) {
-    std::vector<std::string> texts;
+std::vector<MeasuredDimension> DrawingDimensions() {
+    std::vector<MeasuredDimension> out;
     resbuf* filter = acutBuildList(RTDXF0, L"DIMENSION", 0);
     ads_name set;
     long n = 0;
@@ -67,24 +76,35 @@ std::vector<std::string> DimensionTexts(std::vector<double>* middles) {
         ads_name dim;
         acedSSName(set, i, dim);
         resbuf* list = acdbEntGet(dim);
-        std::string text;
-        double x13 = 0, x14 = 0;
+        MeasuredDimension d;
         for (resbuf* rb = list; rb; rb = rb->rbnext) {
             if (rb->restype == 1)
-                text = host::io::toUtf8(rb->resval.rstring);
-            if (rb->restype == 13)
-                x13 = rb->resval.rpoint[0];
-            if (rb->restype == 14)
-                x14 = rb->resval.rpoint[0];
+                d.text = host::io::toUtf8(rb->resval.rstring);
+            if (rb->restype == 13) {
+                d.x13 = rb->resval.rpoint[0];
+                d.y13 = rb->resval.rpoint[1];
+            }
+            if (rb->restype == 14) {
+                d.x14 = rb->resval.rpoint[0];
+                d.y14 = rb->resval.rpoint[1];
+            }
         }
         acutRelRb(list);
-        texts.push_back(text);
-        if (middles)
-            middles->push_back((x13 + x14) / 2);
+        out.push_back(d);
     }
     if (n > 0)
         acedSSFree(set);
     acutRelRb(filter);
+    return out;
+}
+
+std::vector<std::string> DimensionTexts(std::vector<double>* middles) {
+    std::vector<std::string> texts;
+    for (const MeasuredDimension& d : DrawingDimensions()) {
+        texts.push_back(d.text);
+        if (middles)
+            middles->push_back((d.x13 + d.x14) / 2);
+    }
     return texts;
 }
 

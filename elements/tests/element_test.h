@@ -7,11 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/drawing_context.h"
+#include "core/element_ptr.h"
 #include "core/lobject.h"
 
 class ElementTest : public ::testing::Test {
@@ -47,6 +50,18 @@ public:
     int16_t UpdateLabel() override { return 0; }
 };
 
+// A new element of the family and subtype, its values set to `values`
+// when given; fails the test when the type makes none.
+ElementPtr MakeElement(int16_t family, int16_t subtype, const std::vector<double>& values = {});
+
+// An element of class T with its values set to `values`.
+template <class T>
+std::unique_ptr<T> ElementWith(std::vector<double> values) {
+    auto e = std::make_unique<T>();
+    e->SetParams(values.data());
+    return e;
+}
+
 // Writes `from`'s XDATA and reads it into `into`; ReadXData's status.
 int16_t CopyByXData(LObject& from, LObject& into);
 
@@ -74,6 +89,11 @@ struct Primitive {
     double r = 0, a0 = 0, a1 = 0;
 };
 
+// Whether the primitive's first two points are finite numbers.
+inline bool EndsAreFinite(const Primitive& p) {
+    return std::isfinite(p.x1) && std::isfinite(p.y1) && std::isfinite(p.x2) && std::isfinite(p.y2);
+}
+
 // The entities of the named block in the current database, in their order.
 std::vector<Primitive> BlockPrimitives(const char* name);
 
@@ -83,6 +103,14 @@ void MakeBlockLinetypes();
 
 // The primitive is a line on the layer from (x1, y1) to (x2, y2).
 void ExpectLine(const Primitive& p, const char* layer, double x1, double y1, double x2, double y2);
+
+// Every dimension of the current drawing in the order the drawing holds
+// them: its text and its two measured points (groups 13 and 14).
+struct MeasuredDimension {
+    std::string text;
+    double x13 = 0, y13 = 0, x14 = 0, y14 = 0;
+};
+std::vector<MeasuredDimension> DrawingDimensions();
 
 // The measured texts of the drawing's dimensions in the order the drawing
 // holds them, and (when asked) the middle x of each one's two ends.

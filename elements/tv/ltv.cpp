@@ -1,6 +1,8 @@
 #include "elements/tv/ltv.h"
 
+#include "core/geometry.h"
 #include "core/type_tables.h"
+#include "elements/tv/ltv_damper_symbols.h"
 #include "elements/tv/tv_family.h"
 
 LTv::LTv(int16_t subtype, int16_t connectorCount, int16_t paramCount)
@@ -20,3 +22,15 @@ int16_t LTv::MarkFixedParams(int16_t*) { return -1; }
 int16_t LTv::FitLength(double*, int16_t*, int16_t, int16_t, double, double) { return -1; }
 
 int16_t LTv::AdjustInsertionPoint(ads_point, const double*) { return 0; }
+
+void LTv::PlaceRunConnectors(bool round, double depth, double D, double L, double H) {
+    double x = round ? depth / 2 + kDamperSpigot : depth / 2;
+    for (int i = 0; i < 2; ++i) {
+        LConnector* c = connectors[i];
+        c->a = round ? D : L;
+        c->b = round ? D : H;  // a round end is d across both ways
+        SetPoint3d(c->position, i == 0 ? x : -x, 0, 0);
+    }
+    if (connectors[1]->flow != connectors[0]->flow)
+        connectors[1]->flow = connectors[0]->flow;
+}

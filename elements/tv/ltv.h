@@ -22,4 +22,11 @@ public:
     // 0: dimension offset and end-mark size; 4: frame margin and 5: side-view
     // depth of the wall-mounted symbols.
     const double layoutLengths[kLayoutCount] = {30.0, 40.0, 50.0, 30.0, 45.0, 52.0};
+
+protected:
+    // The two connectors of a damper in a run: connector 0 at the +x end,
+    // connector 1 at the -x end of a casing `depth` long, the round ones
+    // (diameter D) at the ends of their spigots, the others L x H.  The air
+    // passes through unchanged.
+    void PlaceRunConnectors(bool round, double depth, double D, double L, double H);
 };

@@ -3,6 +3,7 @@
 #include "core/draw_neutral.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
+#include "core/fitting_figures.h"
 
 namespace {
 
@@ -33,8 +34,7 @@ void HousingFaceOn(LTv& e, bool dashed) {
 }
 
 void Segment(LTv& e, double x1, double y1, double x2, double y2, bool dashed) {
-    ads_point a = {x1, y1, 0}, b = {x2, y2, 0};
-    OutlineLine(e, a, b, dashed);
+    FigureLine(e, dashed ? FittingPen::kDashed : FittingPen::kOutline, x1, y1, x2, y2);
 }
 
 

@@ -67,13 +67,7 @@ RoundCasing Vt32kCasing(double D) { return Casing(kVt32kCasings, D); }
 RoundCasing Lz3kCasing(double D) { return Casing(kLz3kCasings, D); }
 
 LTvDuctDamper::LTvDuctDamper(const DamperLayout& l) : LTv(l.subtype, 2, l.paramCount), layout(l) {
-    connectors[0]->side = 2;
-    connectors[1]->side = 5;
-    for (int i = 0; i < 2; ++i) {
-        connectors[i]->shape = l.round ? kShapeRound : kShapeRect;
-        connectors[i]->paramA = l.size;
-        connectors[i]->paramB = l.round ? -1 : l.height;
-    }
+    SetRunEnds(l.round, l.size, l.height);
     SetParamIsText(l.text);
     SetFlipModes(1, 0, 0);
 }
@@ -113,7 +107,7 @@ int16_t LTvDuctDamper::SetParams(const double* v) {
     flagA = Clamped(Value(v, layout.flagA), 0, 1);
     variant = Clamped(Value(v, layout.variant), 1, kVariantCount);
     SizeCasing();
-    PlaceConnectors();
+    PlaceRunConnectors(layout.round, depth, D, L, H);
     return 0;
 }
 
@@ -125,20 +119,6 @@ void LTvDuctDamper::SizeCasing() {
     RoundCasing c = layout.lz3 ? Lz3kCasing(D) : Vt32kCasing(D);
     S = c.side;
     depth = c.depth;
-}
-
-// Connector 0 at the +x end, connector 1 at the -x end; the round types
-// end in their spigots.  The air passes through unchanged.
-void LTvDuctDamper::PlaceConnectors() {
-    double x = layout.round ? depth / 2 + kDamperSpigot : depth / 2;
-    for (int i = 0; i < 2; ++i) {
-        LConnector* c = connectors[i];
-        c->a = layout.round ? D : L;
-        c->b = layout.round ? D : H;  // a round end is d across both ways
-        SetPoint3d(c->position, i == 0 ? x : -x, 0, 0);
-    }
-    if (connectors[1]->flow != connectors[0]->flow)
-        connectors[1]->flow = connectors[0]->flow;
 }
 
 int16_t LTvDuctDamper::MakeBlock(char* blockName) {

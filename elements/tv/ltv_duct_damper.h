@@ -66,7 +66,6 @@ protected:
 
 private:
     void SizeCasing();
-    void PlaceConnectors();
     const char* ActuatorText() const;
 
     const DamperLayout& layout;

@@ -2,6 +2,7 @@
 
 #include "core/element_block.h"
 #include "core/element_views.h"
+#include "core/fitting_figures.h"
 
 namespace {
 
@@ -10,11 +11,7 @@ class Pen {
 public:
     Pen(LTv& e, bool dashed) : e(e), dashed(dashed) {}
     void Segment(double x1, double y1, double x2, double y2) const {
-        ads_point p = {x1, y1, 0}, q = {x2, y2, 0};
-        if (dashed)
-            e.DashedLine(p, q);
-        else
-            e.Line(p, q);
+        FigureLine(e, dashed ? FittingPen::kDashed : FittingPen::kPen2, x1, y1, x2, y2);
     }
     // The rectangle with half-sizes hx, hy about (0, cy), from its top left
     // corner clockwise and closed.

@@ -55,13 +55,7 @@ Xn2Casing Xn2kCasing(double D) {
 
 LTvXn2Damper::LTvXn2Damper(const Xn2Layout& l)
     : LTv(l.subtype, 2, static_cast<int16_t>((l.round ? 5 : 6) - (l.actuated ? 1 : 0))), layout(l) {
-    connectors[0]->side = 2;
-    connectors[1]->side = 5;
-    for (int i = 0; i < 2; ++i) {
-        connectors[i]->shape = l.round ? kShapeRound : kShapeRect;
-        connectors[i]->paramA = 0;
-        connectors[i]->paramB = l.round ? -1 : 1;
-    }
+    SetRunEnds(l.round, 0, 1);
     SetParamIsText(TextIndex());
     SetFlipModes(1, 0, 0);
 }
@@ -115,22 +109,8 @@ int16_t LTvXn2Damper::SetParams(const double* v) {
         flagB = Clamped(v[k++], 0, 1);
     }
     variant = Clamped(v[k], 1, static_cast<int16_t>(std::size(kTvVariants)));
-    PlaceConnectors();
+    PlaceRunConnectors(layout.round, depth, D, L, H);
     return 0;
-}
-
-// Connector 0 at the +x end, connector 1 at the -x end; the round types
-// end in their spigots.  The air passes through unchanged.
-void LTvXn2Damper::PlaceConnectors() {
-    double x = layout.round ? depth / 2 + kDamperSpigot : depth / 2;
-    for (int i = 0; i < 2; ++i) {
-        LConnector* c = connectors[i];
-        c->a = layout.round ? D : L;
-        c->b = layout.round ? D : H;  // a round end is d across both ways
-        SetPoint3d(c->position, i == 0 ? x : -x, 0, 0);
-    }
-    if (connectors[1]->flow != connectors[0]->flow)
-        connectors[1]->flow = connectors[0]->flow;
 }
 
 std::string LTvXn2Damper::NameText() const {

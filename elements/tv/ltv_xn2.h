@@ -48,7 +48,6 @@ protected:
 
 private:
     int16_t TextIndex() const { return layout.round ? 1 : 2; }
-    void PlaceConnectors();
 
     const Xn2Layout& layout;
 };

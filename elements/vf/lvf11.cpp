@@ -6,8 +6,8 @@
 #include "core/description_text.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
+#include "core/fitting_figures.h"
 #include "core/geometry.h"
-#include "elements/figure_lines.h"
 #include "elements/vf/lvf_fit.h"
 
 namespace {
@@ -148,21 +148,21 @@ int16_t LVf11::MakeBlock(char* blockName) {
 
 void LVf11::CentreLine(double x1, double y1, double x2, double y2) {
     if (system.roundCentreLines != 0)
-        FigureLine(*this, FigurePen::kCentre, x1, y1, x2, y2);
+        FigureLine(*this, FittingPen::kCentre, x1, y1, x2, y2);
 }
 
 void LVf11::DrawSide() {
     const double K = dimensionOffset, F = endMarkSize;
     const double Yt = H - d / 2, Ye = H + E - d / 2;
-    FigureLine(*this, FigurePen::kOutline, -Lr / 2, d / 2, -A / 2, d / 2);
-    FigureLine(*this, FigurePen::kOutline, -Lr / 2, -d / 2, Lr / 2, -d / 2);
-    FigureLine(*this, FigurePen::kOutline, A / 2, d / 2, Lr / 2, d / 2);
+    FigureLine(*this, FittingPen::kOutline, -Lr / 2, d / 2, -A / 2, d / 2);
+    FigureLine(*this, FittingPen::kOutline, -Lr / 2, -d / 2, Lr / 2, -d / 2);
+    FigureLine(*this, FittingPen::kOutline, A / 2, d / 2, Lr / 2, d / 2);
     const double outlet[] = {-A / 2, Ye, -A / 2, d / 2 - K, A / 2, d / 2 - K, A / 2, Ye};
-    FigureChain(*this, FigurePen::kOutline, outlet, 4);
+    FigureChain(*this, FittingPen::kOutline, outlet, 4);
     if (H > 0)
-        FigureLine(*this, FigurePen::kPen1, -A / 2 - F, Yt, A / 2 + F, Yt);
-    FigureLine(*this, FigurePen::kPen2, -(Lr / 2 - K), -d / 2, -(Lr / 2 - K), d / 2);
-    FigureLine(*this, FigurePen::kPen2, Lr / 2 - K, -d / 2, Lr / 2 - K, d / 2);
+        FigureLine(*this, FittingPen::kPen1, -A / 2 - F, Yt, A / 2 + F, Yt);
+    FigureLine(*this, FittingPen::kPen2, -(Lr / 2 - K), -d / 2, -(Lr / 2 - K), d / 2);
+    FigureLine(*this, FittingPen::kPen2, Lr / 2 - K, -d / 2, Lr / 2 - K, d / 2);
     CentreLine(-Lr / 2, 0, Lr / 2, 0);
     CentreLine(0, 0, 0, Ye);
 }
@@ -170,27 +170,27 @@ void LVf11::DrawSide() {
 void LVf11::DrawOutletAway() {
     const double K = dimensionOffset, F = endMarkSize;
     const double xf = A / 2 + F, yf = B / 2 + F, xk = Lr / 2 - K;
-    FigureLine(*this, FigurePen::kOutline, -Lr / 2, d / 2, Lr / 2, d / 2);
-    FigureLine(*this, FigurePen::kOutline, -Lr / 2, -d / 2, Lr / 2, -d / 2);
+    FigureLine(*this, FittingPen::kOutline, -Lr / 2, d / 2, Lr / 2, d / 2);
+    FigureLine(*this, FittingPen::kOutline, -Lr / 2, -d / 2, Lr / 2, -d / 2);
     if (B + 2 * F > d) {
         // The flange stands out beyond the run above and below.
         for (double y : {1.0, -1.0}) {
-            FigureLine(*this, FigurePen::kPen2, -xf, y * d / 2, -xf, y * yf);
-            FigureLine(*this, FigurePen::kPen2, xf, y * d / 2, xf, y * yf);
-            FigureLine(*this, FigurePen::kPen2, -xf, y * yf, xf, y * yf);
+            FigureLine(*this, FittingPen::kPen2, -xf, y * d / 2, -xf, y * yf);
+            FigureLine(*this, FittingPen::kPen2, xf, y * d / 2, xf, y * yf);
+            FigureLine(*this, FittingPen::kPen2, -xf, y * yf, xf, y * yf);
         }
-        FigureLine(*this, FigurePen::kHidden, -xf, d / 2, -xf, -d / 2);
-        FigureLine(*this, FigurePen::kHidden, xf, d / 2, xf, -d / 2);
+        FigureLine(*this, FittingPen::kDashed, -xf, d / 2, -xf, -d / 2);
+        FigureLine(*this, FittingPen::kDashed, xf, d / 2, xf, -d / 2);
     } else {
         const double flange[] = {-xf, -yf, -xf, yf, xf, yf, xf, -yf, -xf, -yf};
-        FigureChain(*this, FigurePen::kHidden, flange, 5);
+        FigureChain(*this, FittingPen::kDashed, flange, 5);
         for (double y : {-1.0, 1.0}) {
-            FigureLine(*this, FigurePen::kHidden, -xk, y * d / 2, -xk, y * yf);
-            FigureLine(*this, FigurePen::kHidden, xk, y * d / 2, xk, y * yf);
+            FigureLine(*this, FittingPen::kDashed, -xk, y * d / 2, -xk, y * yf);
+            FigureLine(*this, FittingPen::kDashed, xk, y * d / 2, xk, y * yf);
         }
     }
     const double section[] = {-A / 2, -B / 2, -A / 2, B / 2, A / 2, B / 2, A / 2, -B / 2, -A / 2, -B / 2};
-    FigureChain(*this, FigurePen::kHidden, section, 5);
+    FigureChain(*this, FittingPen::kDashed, section, 5);
     CentreLine(-Lr / 2, 0, Lr / 2, 0);
     CentreLine(0, -yf, 0, yf);
 }
@@ -201,17 +201,17 @@ void LVf11::DrawOutletFacing(double c, double c2) {
     const double xf = A / 2 + F, xk = Lr / 2 - K;
     if (B + 2 * c > d) {
         for (double y : {1.0, -1.0}) {
-            FigureLine(*this, FigurePen::kOutline, -Lr / 2, y * d / 2, -xf, y * d / 2);
-            FigureLine(*this, FigurePen::kHidden, -xf, y * d / 2, -A / 2 - c, y * d / 2);
-            FigureLine(*this, FigurePen::kHidden, A / 2 + c, y * d / 2, xf, y * d / 2);
-            FigureLine(*this, FigurePen::kOutline, xf, y * d / 2, Lr / 2, y * d / 2);
+            FigureLine(*this, FittingPen::kOutline, -Lr / 2, y * d / 2, -xf, y * d / 2);
+            FigureLine(*this, FittingPen::kDashed, -xf, y * d / 2, -A / 2 - c, y * d / 2);
+            FigureLine(*this, FittingPen::kDashed, A / 2 + c, y * d / 2, xf, y * d / 2);
+            FigureLine(*this, FittingPen::kOutline, xf, y * d / 2, Lr / 2, y * d / 2);
         }
     } else {
-        FigureLine(*this, FigurePen::kOutline, -Lr / 2, d / 2, Lr / 2, d / 2);
-        FigureLine(*this, FigurePen::kOutline, -Lr / 2, -d / 2, Lr / 2, -d / 2);
+        FigureLine(*this, FittingPen::kOutline, -Lr / 2, d / 2, Lr / 2, d / 2);
+        FigureLine(*this, FittingPen::kOutline, -Lr / 2, -d / 2, Lr / 2, -d / 2);
         for (double y : {-1.0, 1.0}) {
-            FigureLine(*this, FigurePen::kPen2, -xk, y * d / 2, -xk, y * (B / 2 + F - c2));
-            FigureLine(*this, FigurePen::kPen2, xk, y * d / 2, xk, y * (B / 2 + F - c2));
+            FigureLine(*this, FittingPen::kPen2, -xk, y * d / 2, -xk, y * (B / 2 + F - c2));
+            FigureLine(*this, FittingPen::kPen2, xk, y * d / 2, xk, y * (B / 2 + F - c2));
         }
     }
     CentreLine(-Lr / 2, 0, Lr / 2, 0);
@@ -224,9 +224,9 @@ void LVf11::DrawRunEnd(double s) {
     const double Yt = H - d / 2, Ye = H + E - d / 2;
     const double meet = d * d - B * B;
     const double w = meet > 0 ? std::sqrt(meet) / 2 : 0.0;
-    FigureLine(*this, FigurePen::kOutline, s * w, B / 2, s * Ye, B / 2);
-    FigureLine(*this, FigurePen::kOutline, s * w, -B / 2, s * Ye, -B / 2);
-    FigureLine(*this, FigurePen::kOutline, s * Yt, B / 2 + F, s * Yt, -B / 2 - F);
+    FigureLine(*this, FittingPen::kOutline, s * w, B / 2, s * Ye, B / 2);
+    FigureLine(*this, FittingPen::kOutline, s * w, -B / 2, s * Ye, -B / 2);
+    FigureLine(*this, FittingPen::kOutline, s * Yt, B / 2 + F, s * Yt, -B / 2 - F);
     CentreLine(0, -d / 2, 0, d / 2);
     CentreLine(-s * d / 2, 0, s * Ye, 0);
 }

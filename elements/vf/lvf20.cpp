@@ -3,9 +3,9 @@
 #include "core/draw_neutral.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
+#include "core/fitting_figures.h"
 #include "core/geometry.h"
 #include "core/rounding.h"
-#include "elements/figure_lines.h"
 
 namespace {
 
@@ -58,15 +58,15 @@ int16_t LVf20::MakeBlock(char* blockName) {
 void LVf20::DrawSide(double s) {
     const double c = kBranchCos45, K = dimensionOffset, m = kBranchRise;
     const double xk = L / 2 - K;
-    FigureLine(*this, FigurePen::kPen2, -s * xk, d1 / 2, -s * xk, -d1 / 2);
-    FigureLine(*this, FigurePen::kPen2, s * xk, d1 / 2, s * xk, -d1 / 2);
-    FigureLine(*this, FigurePen::kOutline, -L / 2, -d1 / 2, L / 2, -d1 / 2);
+    FigureLine(*this, FittingPen::kPen2, -s * xk, d1 / 2, -s * xk, -d1 / 2);
+    FigureLine(*this, FittingPen::kPen2, s * xk, d1 / 2, s * xk, -d1 / 2);
+    FigureLine(*this, FittingPen::kOutline, -L / 2, -d1 / 2, L / 2, -d1 / 2);
     const double middleSide[] = {-s * L / 2, d1 / 2, s * (xk - (2 * d2 + m) * c), d1 / 2,
                                  s * (xk - d2 * c), H - d1 / 2};
-    FigureChain(*this, FigurePen::kOutline, middleSide, 3);
+    FigureChain(*this, FittingPen::kOutline, middleSide, 3);
     const double endSide[] = {s * L / 2, d1 / 2, s * (xk - m * c), d1 / 2, s * xk, d1 / 2 + m * c};
-    FigureChain(*this, FigurePen::kOutline, endSide, 3);
-    FigureLine(*this, FigurePen::kPen2, s * (xk - (d2 + K) * c), H - d1 / 2 - K * c, s * (xk - K * c),
+    FigureChain(*this, FittingPen::kOutline, endSide, 3);
+    FigureLine(*this, FittingPen::kPen2, s * (xk - (d2 + K) * c), H - d1 / 2 - K * c, s * (xk - K * c),
                d1 / 2 + (m - K) * c);
     CentreLine(-L / 2, 0, L / 2, 0);
     CentreLine(s * (xk - d1 / 2 - (d2 + m) * c), 0, s * (xk - c * d2 / 2), d1 / 2 + (d2 / 2 + m) * c);
@@ -76,18 +76,18 @@ void LVf20::DrawSide(double s) {
 // the edges of its two collars.
 void LVf20::DrawRunAcross() {
     const double xk = L / 2 - dimensionOffset;
-    FigureLine(*this, FigurePen::kOutline, -L / 2, d1 / 2, L / 2, d1 / 2);
-    FigureLine(*this, FigurePen::kOutline, -L / 2, -d1 / 2, L / 2, -d1 / 2);
-    FigureLine(*this, FigurePen::kPen2, -xk, d1 / 2, -xk, -d1 / 2);
-    FigureLine(*this, FigurePen::kPen2, xk, d1 / 2, xk, -d1 / 2);
+    FigureLine(*this, FittingPen::kOutline, -L / 2, d1 / 2, L / 2, d1 / 2);
+    FigureLine(*this, FittingPen::kOutline, -L / 2, -d1 / 2, L / 2, -d1 / 2);
+    FigureLine(*this, FittingPen::kPen2, -xk, d1 / 2, -xk, -d1 / 2);
+    FigureLine(*this, FittingPen::kPen2, xk, d1 / 2, xk, -d1 / 2);
 }
 
 void LVf20::DrawBranchBehind() {
     const double c = kBranchCos45, K = dimensionOffset;
     const double root = L / 2 - K - (d2 + kBranchRise) * c, end = L / 2 - K - c * d2 / 2;
     DrawRunAcross();
-    FigureLine(*this, FigurePen::kHidden, root, d2 / 2, end, d2 / 2);
-    FigureLine(*this, FigurePen::kHidden, root, -d2 / 2, end, -d2 / 2);
+    FigureLine(*this, FittingPen::kDashed, root, d2 / 2, end, d2 / 2);
+    FigureLine(*this, FittingPen::kDashed, root, -d2 / 2, end, -d2 / 2);
     ads_point rootCentre = {root, 0, 0}, endCentre = {end, 0, 0};
     DashedEllipse(rootCentre, d2 / 2, 0, kPi, c);
     DashedFullEllipse(endCentre, d2 / 2, c);
@@ -99,8 +99,8 @@ void LVf20::DrawBranchFacing() {
     const double c = kBranchCos45, K = dimensionOffset;
     const double root = L / 2 - K - (d2 + kBranchRise) * c, end = L / 2 - K - c * d2 / 2;
     DrawRunAcross();
-    FigureLine(*this, FigurePen::kOutline, -root, d2 / 2, -end, d2 / 2);
-    FigureLine(*this, FigurePen::kOutline, -root, -d2 / 2, -end, -d2 / 2);
+    FigureLine(*this, FittingPen::kOutline, -root, d2 / 2, -end, d2 / 2);
+    FigureLine(*this, FittingPen::kOutline, -root, -d2 / 2, -end, -d2 / 2);
     ads_point rootCentre = {-root, 0, 0};
     MakeEllipseArc(rootCentre, d2 / 2, kPi, kTwoPi, c);
     CentreLine(-L / 2, 0, L / 2, 0);

@@ -4,8 +4,8 @@
 
 #include "core/element_block.h"
 #include "core/element_views.h"
+#include "core/fitting_figures.h"
 #include "core/geometry.h"
-#include "elements/figure_lines.h"
 
 namespace {
 
@@ -70,12 +70,12 @@ void LVf21::DrawSide(double s) {
     const double K = dimensionOffset, Y = H - d1 / 2, xk = L / 2 - K;
     RunCollar(-s * L / 2, d1);
     RunCollar(s * L / 2, d1);
-    FigureLine(*this, FigurePen::kOutline, -s * d2 / 2, Y, -s * d2 / 2, Y - K);
-    FigureLine(*this, FigurePen::kPen2, -s * d2 / 2, Y - K, s * d2 / 2, Y - K);
-    FigureLine(*this, FigurePen::kOutline, s * d2 / 2, Y - K, s * d2 / 2, Y);
-    FigureLine(*this, FigurePen::kOutline, -s * xk, d1 / 2, -s * d2 / 2, Y - K);
-    FigureLine(*this, FigurePen::kOutline, s * xk, d1 / 2, s * d2 / 2, Y - K);
-    FigureLine(*this, FigurePen::kOutline, -s * xk, -d1 / 2, s * xk, -d1 / 2);
+    FigureLine(*this, FittingPen::kOutline, -s * d2 / 2, Y, -s * d2 / 2, Y - K);
+    FigureLine(*this, FittingPen::kPen2, -s * d2 / 2, Y - K, s * d2 / 2, Y - K);
+    FigureLine(*this, FittingPen::kOutline, s * d2 / 2, Y - K, s * d2 / 2, Y);
+    FigureLine(*this, FittingPen::kOutline, -s * xk, d1 / 2, -s * d2 / 2, Y - K);
+    FigureLine(*this, FittingPen::kOutline, s * xk, d1 / 2, s * d2 / 2, Y - K);
+    FigureLine(*this, FittingPen::kOutline, -s * xk, -d1 / 2, s * xk, -d1 / 2);
     CentreLine(-L / 2, 0, L / 2, 0);
     CentreLine(0, 0, 0, Y);
 }
@@ -84,16 +84,16 @@ void LVf21::DrawSide(double s) {
 // run's upper outline.
 void LVf21::DrawRunEnd(double s) {
     const double K = dimensionOffset, Y = H - d1 / 2;
-    FigureLine(*this, FigurePen::kOutline, s * Y, d1 / 2, s * (Y - K), d1 / 2);
-    FigureLine(*this, FigurePen::kPen2, s * (Y - K), d1 / 2, s * (Y - K), d1 / 2 - d2);
-    FigureLine(*this, FigurePen::kOutline, s * (Y - K), d1 / 2 - d2, s * Y, d1 / 2 - d2);
+    FigureLine(*this, FittingPen::kOutline, s * Y, d1 / 2, s * (Y - K), d1 / 2);
+    FigureLine(*this, FittingPen::kPen2, s * (Y - K), d1 / 2, s * (Y - K), d1 / 2 - d2);
+    FigureLine(*this, FittingPen::kOutline, s * (Y - K), d1 / 2 - d2, s * Y, d1 / 2 - d2);
     // The branch's lower flank touches the run's circle.
     const double T = 2 * H - d1 - 2 * K, rise = 2 * d2 - d1;
     const double reach = std::sqrt(rise * rise + T * T);
     const double a = Slope(rise, T) + std::acos(reach > 0 ? std::fmin(1.0, d1 / reach) : 0.0);
-    FigureLine(*this, FigurePen::kOutline, s * d1 * std::cos(a) / 2, -d1 * std::sin(a) / 2, s * (Y - K),
+    FigureLine(*this, FittingPen::kOutline, s * d1 * std::cos(a) / 2, -d1 * std::sin(a) / 2, s * (Y - K),
                d1 / 2 - d2);
-    FigureLine(*this, FigurePen::kOutline, s * (Y - K), d1 / 2, 0, d1 / 2);
+    FigureLine(*this, FittingPen::kOutline, s * (Y - K), d1 / 2, 0, d1 / 2);
     const double b = Slope(d2 - d1, 2 * H - d2 - 2 * K);
     CentreLine(-s * d1 * std::cos(b) / 2, d1 * std::sin(b) / 2, s * (Y - K), (d1 - d2) / 2);
     CentreLine(s * (Y - K), (d1 - d2) / 2, s * Y, (d1 - d2) / 2);

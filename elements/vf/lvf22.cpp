@@ -2,7 +2,7 @@
 
 #include "core/element_block.h"
 #include "core/element_views.h"
-#include "elements/figure_lines.h"
+#include "core/fitting_figures.h"
 
 namespace {
 
@@ -53,11 +53,11 @@ void LVf22::DrawSide(double s) {
     RunCollar(s * L / 2, d1);
     for (double y : {1.0, -1.0}) {
         const double end = y * H / 2, collar = y * (H / 2 - K);
-        FigureLine(*this, FigurePen::kOutline, -s * d2 / 2, end, -s * d2 / 2, collar);
-        FigureLine(*this, FigurePen::kPen2, -s * d2 / 2, collar, s * d2 / 2, collar);
-        FigureLine(*this, FigurePen::kOutline, s * d2 / 2, collar, s * d2 / 2, end);
-        FigureLine(*this, FigurePen::kOutline, -s * xk, y * d1 / 2, -s * d2 / 2, collar);
-        FigureLine(*this, FigurePen::kOutline, s * xk, y * d1 / 2, s * d2 / 2, collar);
+        FigureLine(*this, FittingPen::kOutline, -s * d2 / 2, end, -s * d2 / 2, collar);
+        FigureLine(*this, FittingPen::kPen2, -s * d2 / 2, collar, s * d2 / 2, collar);
+        FigureLine(*this, FittingPen::kOutline, s * d2 / 2, collar, s * d2 / 2, end);
+        FigureLine(*this, FittingPen::kOutline, -s * xk, y * d1 / 2, -s * d2 / 2, collar);
+        FigureLine(*this, FittingPen::kOutline, s * xk, y * d1 / 2, s * d2 / 2, collar);
     }
     CentreLine(-L / 2, 0, L / 2, 0);
     CentreLine(0, -H / 2, 0, H / 2);

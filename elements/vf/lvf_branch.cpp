@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "core/draw_neutral.h"
+#include "core/fitting_figures.h"
 #include "core/geometry.h"
-#include "elements/figure_lines.h"
 #include "elements/vf/lvf_fit.h"
 
 namespace {
@@ -71,14 +71,14 @@ void LVfBranch::PlaceConnector(int16_t i, double diameter, double x, double y, d
 
 void LVfBranch::CentreLine(double x1, double y1, double x2, double y2) {
     if (system.roundCentreLines != 0)
-        FigureLine(*this, FigurePen::kCentre, x1, y1, x2, y2);
+        FigureLine(*this, FittingPen::kCentre, x1, y1, x2, y2);
 }
 
 void LVfBranch::RunCollar(double e, double D) {
     const double i = (e < 0 ? -1.0 : 1.0) * (L / 2 - dimensionOffset);
-    FigureLine(*this, FigurePen::kOutline, e, D / 2, i, D / 2);
-    FigureLine(*this, FigurePen::kPen2, i, D / 2, i, -D / 2);
-    FigureLine(*this, FigurePen::kOutline, i, -D / 2, e, -D / 2);
+    FigureLine(*this, FittingPen::kOutline, e, D / 2, i, D / 2);
+    FigureLine(*this, FittingPen::kPen2, i, D / 2, i, -D / 2);
+    FigureLine(*this, FittingPen::kOutline, i, -D / 2, e, -D / 2);
 }
 
 void DrawEndOnBranch(LVfBranch& e, const EndOnBranch& b) {
@@ -94,19 +94,19 @@ void DrawEndOnBranch(LVfBranch& e, const EndOnBranch& b) {
     const double bottom = -Da / 2 + f, top = Da / 2 + f, inner = La / 2 - K;
     for (double end : {-La / 2, La / 2}) {
         const double i = (end < 0 ? -1.0 : 1.0) * inner;
-        FigureLine(e, FigurePen::kPen2, i, top, i, bottom);
-        FigureLine(e, FigurePen::kOutline, end, bottom, i, bottom);
+        FigureLine(e, FittingPen::kPen2, i, top, i, bottom);
+        FigureLine(e, FittingPen::kOutline, end, bottom, i, bottom);
     }
-    FigureLine(e, FigurePen::kOutline, -La / 2, top, La / 2, top);
+    FigureLine(e, FittingPen::kOutline, -La / 2, top, La / 2, top);
     const double ty = (Da - Db) / 2 - Db * std::sin(a) / 2 + f;
     const double tx = Db * std::cos(a) / 2;
     if (b.tangents) {
-        const FigurePen pen = b.narrow ? FigurePen::kPen2 : FigurePen::kOutline;
+        const FittingPen pen = b.narrow ? FittingPen::kPen2 : FittingPen::kOutline;
         FigureLine(e, pen, -inner, bottom, -tx, ty);
         FigureLine(e, pen, inner, bottom, tx, ty);
     }
     if (b.narrow)
-        FigureLine(e, FigurePen::kOutline, -inner, bottom, inner, bottom);
+        FigureLine(e, FittingPen::kOutline, -inner, bottom, inner, bottom);
     const double py = (Da - Db) / 2 + f;
     if (b.ring) {
         ads_point p = {0, py, 0};
@@ -118,8 +118,8 @@ void DrawEndOnBranch(LVfBranch& e, const EndOnBranch& b) {
         }
     }
     if (e.system.roundCentreLines != 0) {
-        FigureLine(e, FigurePen::kCentre, -La / 2, f, La / 2, f);
-        FigureLine(e, FigurePen::kCentre, 0, Da / 2 + f, 0, Da / 2 - Db + f);
-        FigureLine(e, FigurePen::kCentre, Db / 2, py, -Db / 2, py);
+        FigureLine(e, FittingPen::kCentre, -La / 2, f, La / 2, f);
+        FigureLine(e, FittingPen::kCentre, 0, Da / 2 + f, 0, Da / 2 - Db + f);
+        FigureLine(e, FittingPen::kCentre, Db / 2, py, -Db / 2, py);
     }
 }

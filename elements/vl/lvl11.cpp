@@ -14,12 +14,7 @@
 
 LVlSpigotRun::LVlSpigotRun(int16_t typeId, bool isRound)
     : LVl(typeId, 3, isRound ? 6 : 7), round(isRound) {
-    connectors[0]->side = 2;
-    connectors[1]->side = 5;
-    for (int i = 0; i < 2; ++i) {
-        connectors[i]->paramA = 0;
-        connectors[i]->paramB = 1;
-    }
+    SetRunEnds(false, 0, 1);
     LConnector* spigot = connectors[2];
     spigot->side = 0;
     spigot->paramA = 2;

@@ -8,9 +8,9 @@
 #include "core/draw_neutral.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
+#include "core/fitting_figures.h"
 #include "core/geometry.h"
 #include "core/type_tables.h"
-#include "elements/figure_lines.h"
 #include "elements/vl/vl_branch_rules.h"
 #include "elements/vl/vl_family.h"
 
@@ -192,7 +192,7 @@ int16_t LVl12B::MakeBlock(char* blockName) {
 
 void LVl12B::CentreLine(double x1, double y1, double x2, double y2) {
     if (system.rectCentreLines != 0)
-        FigureLine(*this, FigurePen::kCentre, x1, y1, x2, y2);
+        FigureLine(*this, FittingPen::kCentre, x1, y1, x2, y2);
 }
 
 void LVl12B::DrawPlan(bool fromBelow) {
@@ -200,28 +200,28 @@ void LVl12B::DrawPlan(bool fromBelow) {
     const double wall = a / 2 - c;  // the narrowed wall, before the sign
     if (!fromBelow) {
         double x1 = -l / 2 + collarLength + r, x2 = x1 + d, xm = x1 + d / 2;
-        FigureLine(*this, FigurePen::kOutline, -l / 2, s * a / 2, l / 2, s * a / 2);
-        FigureLine(*this, FigurePen::kOutline, x2 + m, s * wall, l / 2, s * wall);
-        FigureLine(*this, FigurePen::kOutline, -l / 2, -s * a / 2, x1 - m, -s * a / 2);
-        FigureLine(*this, FigurePen::kHidden, -l / 2, s * wall, x1, s * wall);
+        FigureLine(*this, FittingPen::kOutline, -l / 2, s * a / 2, l / 2, s * a / 2);
+        FigureLine(*this, FittingPen::kOutline, x2 + m, s * wall, l / 2, s * wall);
+        FigureLine(*this, FittingPen::kOutline, -l / 2, -s * a / 2, x1 - m, -s * a / 2);
+        FigureLine(*this, FittingPen::kDashed, -l / 2, s * wall, x1, s * wall);
         CentreLine(-l / 2, s * (a / 2 - c / 2), l / 2, s * (a / 2 - c / 2));
         CentreLine(-l / 2, -s * c / 2, x2 + m, -s * c / 2);
         CentreLine(xm, -s * (a / 2 + m), xm, s * (wall + m));
         return;
     }
     double u = l / 2 - collarLength - r;
-    FigureLine(*this, FigurePen::kOutline, -l / 2, s * a / 2, l / 2, s * a / 2);
-    FigureLine(*this, FigurePen::kOutline, u - d, -s * a / 2, l / 2, -s * a / 2);
-    FigureLine(*this, FigurePen::kOutline, u - d, -s * a / 2, u - d, s * wall);
-    FigureLine(*this, FigurePen::kOutline, u - d, s * wall, -l / 2, s * wall);
+    FigureLine(*this, FittingPen::kOutline, -l / 2, s * a / 2, l / 2, s * a / 2);
+    FigureLine(*this, FittingPen::kOutline, u - d, -s * a / 2, l / 2, -s * a / 2);
+    FigureLine(*this, FittingPen::kOutline, u - d, -s * a / 2, u - d, s * wall);
+    FigureLine(*this, FittingPen::kOutline, u - d, s * wall, -l / 2, s * wall);
     const double bracket[] = {u - d - m, s * wall,           u - d - m, -s * (a / 2 + m),
                               u + m,     -s * (a / 2 + m),   u + m,     -s * a / 2};
-    FigureChain(*this, FigurePen::kPen2, bracket, 4);
-    FigureLine(*this, FigurePen::kHidden, u - d, s * wall, l / 2, s * wall);
-    FigureLine(*this, FigurePen::kHidden, u, s * wall, u, -s * a / 2);
+    FigureChain(*this, FittingPen::kPen2, bracket, 4);
+    FigureLine(*this, FittingPen::kDashed, u - d, s * wall, l / 2, s * wall);
+    FigureLine(*this, FittingPen::kDashed, u, s * wall, u, -s * a / 2);
     const double hidden[] = {u + m,     -s * a / 2,     u + m,     s * (wall + m),
                              u - d - m, s * (wall + m), u - d - m, s * wall};
-    FigureChain(*this, FigurePen::kHidden, hidden, 4);
+    FigureChain(*this, FittingPen::kDashed, hidden, 4);
     CentreLine(-l / 2, s * (a / 2 - c / 2), l / 2, s * (a / 2 - c / 2));
     CentreLine(u - d - m, -s * c / 2, l / 2, -s * c / 2);
     CentreLine(u - d / 2, -s * (a / 2 + m), u - d / 2, s * (wall + m));
@@ -236,9 +236,9 @@ void LVl12B::DrawElevation(bool far) {
     const double zt = b / 2 + collarLength + r;
     const double xq = far ? l / 2 : x2;
     const double phi = far ? kHalfPi : 0.0;
-    FigureLine(*this, FigurePen::kOutline, -e * l / 2, -b / 2, e * l / 2, -b / 2);
-    FigureLine(*this, FigurePen::kOutline, s * xq, b / 2, e * l / 2, b / 2);
-    FigureLine(*this, FigurePen::kOutline, e * x2, -k * b / 2, e * x2, zt);
+    FigureLine(*this, FittingPen::kOutline, -e * l / 2, -b / 2, e * l / 2, -b / 2);
+    FigureLine(*this, FittingPen::kOutline, s * xq, b / 2, e * l / 2, b / 2);
+    FigureLine(*this, FittingPen::kOutline, e * x2, -k * b / 2, e * x2, zt);
     if (r > 0) {
         ads_point centre = {e * (-l / 2 + collarLength), b / 2 + r, 0};
         if (s > 0)
@@ -246,12 +246,12 @@ void LVl12B::DrawElevation(bool far) {
         else
             MakeArc(centre, r, kPi + phi, kThreeHalfPi + phi);
     }
-    FigureLine(*this, FigurePen::kOutline, -e * l / 2, b / 2, e * (-l / 2 + collarLength), b / 2);
-    FigureLine(*this, FigurePen::kOutline, e * x1, zt, e * x1, b / 2 + r);
+    FigureLine(*this, FittingPen::kOutline, -e * l / 2, b / 2, e * (-l / 2 + collarLength), b / 2);
+    FigureLine(*this, FittingPen::kOutline, e * x1, zt, e * x1, b / 2 + r);
     if (far)
-        FigureLine(*this, FigurePen::kHidden, -s * x2, b / 2, -s * x2, -b / 2);
+        FigureLine(*this, FittingPen::kDashed, -s * x2, b / 2, -s * x2, -b / 2);
     else
-        FigureLine(*this, FigurePen::kHidden, -s * l / 2, b / 2, s * x2, b / 2);
+        FigureLine(*this, FittingPen::kDashed, -s * l / 2, b / 2, s * x2, b / 2);
     CentreLine(-s * l / 2, 0, s * l / 2, 0);
     CentreLine(e * xm, 0, e * xm, zt);
 }
@@ -263,23 +263,23 @@ void LVl12B::DrawSection(bool far) {
     const double zt = b / 2 + collarLength + r;
     const double wall = a / 2 - c;
     if (!far) {
-        FigureLine(*this, FigurePen::kOutline, -s * a / 2, -b / 2, -s * a / 2, zt);
-        FigureLine(*this, FigurePen::kOutline, -s * a / 2, -b / 2, s * (wall - m), -b / 2);
-        FigureLine(*this, FigurePen::kOutline, s * wall, b / 2 + m, s * wall, zt);
+        FigureLine(*this, FittingPen::kOutline, -s * a / 2, -b / 2, -s * a / 2, zt);
+        FigureLine(*this, FittingPen::kOutline, -s * a / 2, -b / 2, s * (wall - m), -b / 2);
+        FigureLine(*this, FittingPen::kOutline, s * wall, b / 2 + m, s * wall, zt);
         const double bracket[] = {-s * a / 2,       b / 2 + m,  -s * (a / 2 + m), b / 2 + m,
                                   -s * (a / 2 + m), -b / 2 - m, s * (wall - m),   -b / 2 - m};
-        FigureChain(*this, FigurePen::kPen2, bracket, 4);
-        FigureLine(*this, FigurePen::kHidden, -s * a / 2, b / 2, s * wall, b / 2);
-        FigureLine(*this, FigurePen::kHidden, -s * a / 2, b / 2 + m, s * (wall - m), b / 2 + m);
+        FigureChain(*this, FittingPen::kPen2, bracket, 4);
+        FigureLine(*this, FittingPen::kDashed, -s * a / 2, b / 2, s * wall, b / 2);
+        FigureLine(*this, FittingPen::kDashed, -s * a / 2, b / 2 + m, s * (wall - m), b / 2 + m);
         CentreLine(-s * (a / 2 + m), 0, s * (a / 2 + m), 0);
         CentreLine(-s * c / 2, 0, -s * c / 2, zt);
         CentreLine(s * (a / 2 - c / 2), -b / 2 - m, s * (a / 2 - c / 2), b / 2 + m);
         return;
     }
-    FigureLine(*this, FigurePen::kOutline, s * a / 2, b / 2 + m, s * a / 2, zt);
-    FigureLine(*this, FigurePen::kOutline, -s * wall, b / 2 + m, -s * wall, zt);
-    FigureLine(*this, FigurePen::kOutline, -s * wall, b / 2, -s * wall, -b / 2);
-    FigureLine(*this, FigurePen::kHidden, -s * (wall - m), b / 2 + m, -s * (wall - m), -b / 2 - m);
+    FigureLine(*this, FittingPen::kOutline, s * a / 2, b / 2 + m, s * a / 2, zt);
+    FigureLine(*this, FittingPen::kOutline, -s * wall, b / 2 + m, -s * wall, zt);
+    FigureLine(*this, FittingPen::kOutline, -s * wall, b / 2, -s * wall, -b / 2);
+    FigureLine(*this, FittingPen::kDashed, -s * (wall - m), b / 2 + m, -s * (wall - m), -b / 2 - m);
     CentreLine(-s * (a / 2 + m), 0, s * (a / 2 + m), 0);
     CentreLine(s * c / 2, 0, s * c / 2, zt);
     CentreLine(0, -b / 2 - m, 0, b / 2 + m);

@@ -8,8 +8,8 @@
 #include "core/draw_neutral.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
+#include "core/fitting_figures.h"
 #include "core/geometry.h"
-#include "elements/figure_lines.h"
 #include "elements/vl/vl_branch_rules.h"
 
 namespace {
@@ -126,12 +126,12 @@ int16_t LVl13::MakeBlock(char* blockName) {
 
 void LVl13::CentreLine(double x1, double y1, double x2, double y2) {
     if (system.rectCentreLines != 0)
-        FigureLine(*this, FigurePen::kCentre, x1, y1, x2, y2);
+        FigureLine(*this, FittingPen::kCentre, x1, y1, x2, y2);
 }
 
 void LVl13::Band(double x1, double x2) {
-    FigureLine(*this, FigurePen::kOutline, x1, b / 2, x2, b / 2);
-    FigureLine(*this, FigurePen::kOutline, x1, -b / 2, x2, -b / 2);
+    FigureLine(*this, FittingPen::kOutline, x1, b / 2, x2, b / 2);
+    FigureLine(*this, FittingPen::kOutline, x1, -b / 2, x2, -b / 2);
 }
 
 // s = +1 from above, -1 from below (the figure mirrored along x).
@@ -139,17 +139,17 @@ void LVl13::DrawPlan(double s) {
     const double w2 = l / 2 - collarLength - r - d;
     const double phi = s > 0 ? 0.0 : kHalfPi;
     const double aWall = -X / 2 + collarLength + r;  // = X/2 - a
-    FigureLine(*this, FigurePen::kOutline, -s * l / 2, X / 2, s * l / 2, X / 2);
-    FigureLine(*this, FigurePen::kOutline, -s * w2, -X / 2, -s * w2, X / 2 - c);
+    FigureLine(*this, FittingPen::kOutline, -s * l / 2, X / 2, s * l / 2, X / 2);
+    FigureLine(*this, FittingPen::kOutline, -s * w2, -X / 2, -s * w2, X / 2 - c);
     if (r > 0) {
         ads_point centre = {-s * (l / 2 - collarLength), -X / 2 + collarLength, 0};
         MakeArc(centre, r, phi, phi + kHalfPi);
     }
-    FigureLine(*this, FigurePen::kOutline, -s * l / 2, aWall, -s * (l / 2 - collarLength), aWall);
-    FigureLine(*this, FigurePen::kOutline, -s * w2, X / 2 - c, s * l / 2, X / 2 - c);
+    FigureLine(*this, FittingPen::kOutline, -s * l / 2, aWall, -s * (l / 2 - collarLength), aWall);
+    FigureLine(*this, FittingPen::kOutline, -s * w2, X / 2 - c, s * l / 2, X / 2 - c);
     const double nearWall = -s * (l / 2 - r - collarLength);
-    FigureLine(*this, FigurePen::kOutline, nearWall, -X / 2, nearWall, -X / 2 + collarLength);
-    FigureLine(*this, FigurePen::kHidden, -s * l / 2, X / 2 - c, -s * w2, X / 2 - c);
+    FigureLine(*this, FittingPen::kOutline, nearWall, -X / 2, nearWall, -X / 2 + collarLength);
+    FigureLine(*this, FittingPen::kDashed, -s * l / 2, X / 2 - c, -s * w2, X / 2 - c);
     // The branch's centre line starts in the middle of the part a - c that
     // turns into the branch.
     const double turning = X / 2 - c / 2 - a / 2;
@@ -172,12 +172,12 @@ void LVl13::DrawSide(bool far) {
     const double u = l / 2 - collarLength - r;
     Band(-l / 2, l / 2);
     for (double y : {1.0, -1.0}) {
-        FigureLine(*this, FigurePen::kPen2, u + m, y * b / 2, u + m, y * (b / 2 + m));
-        FigureLine(*this, FigurePen::kPen2, u + m, y * (b / 2 + m), u - d - m, y * (b / 2 + m));
-        FigureLine(*this, FigurePen::kPen2, u - d - m, y * b / 2, u - d - m, y * (b / 2 + m));
+        FigureLine(*this, FittingPen::kPen2, u + m, y * b / 2, u + m, y * (b / 2 + m));
+        FigureLine(*this, FittingPen::kPen2, u + m, y * (b / 2 + m), u - d - m, y * (b / 2 + m));
+        FigureLine(*this, FittingPen::kPen2, u - d - m, y * b / 2, u - d - m, y * (b / 2 + m));
     }
     for (double x : {u, u - d, u + m, u - d - m})
-        FigureLine(*this, FigurePen::kHidden, x, b / 2, x, -b / 2);
+        FigureLine(*this, FittingPen::kDashed, x, b / 2, x, -b / 2);
     CentreLine(-l / 2, 0, l / 2, 0);
     CentreLine(u - d / 2, -b / 2 - m, u - d / 2, b / 2 + m);
 }
@@ -193,17 +193,17 @@ void LVl13::DrawSection(bool far) {
         const double xa = X / 2 - a - m, xc = X / 2 - c - m;
         for (double y : {1.0, -1.0}) {
             const double bracket[] = {xa, y * b / 2, xa, y * (b / 2 + m), xc, y * (b / 2 + m)};
-            FigureChain(*this, FigurePen::kPen2, bracket, 3);
+            FigureChain(*this, FittingPen::kPen2, bracket, 3);
         }
-        FigureLine(*this, FigurePen::kHidden, xa, b / 2, xa, -b / 2);
-        FigureLine(*this, FigurePen::kHidden, X / 2 - a, b / 2, X / 2 - a, -b / 2);
+        FigureLine(*this, FittingPen::kDashed, xa, b / 2, xa, -b / 2);
+        FigureLine(*this, FittingPen::kDashed, X / 2 - a, b / 2, X / 2 - a, -b / 2);
         if (c + m > a) {
-            FigureLine(*this, FigurePen::kHidden, xa, b / 2, X / 2 - c, b / 2);
-            FigureLine(*this, FigurePen::kHidden, X / 2 - c, -b / 2, xa, -b / 2);
+            FigureLine(*this, FittingPen::kDashed, xa, b / 2, X / 2 - c, b / 2);
+            FigureLine(*this, FittingPen::kDashed, X / 2 - c, -b / 2, xa, -b / 2);
         }
     } else if (a > c) {
-        FigureLine(*this, FigurePen::kOutline, -X / 2 + c, b / 2, -X / 2 + c, -b / 2);
-        FigureLine(*this, FigurePen::kHidden, -X / 2 + c + m, b / 2 + m, -X / 2 + c + m, -b / 2 - m);
+        FigureLine(*this, FittingPen::kOutline, -X / 2 + c, b / 2, -X / 2 + c, -b / 2);
+        FigureLine(*this, FittingPen::kDashed, -X / 2 + c + m, b / 2 + m, -X / 2 + c + m, -b / 2 - m);
     }
     CentreLine(-s * (X / 2 + m), 0, s * X / 2, 0);
     CentreLine(-s * (X / 2 - w / 2), -b / 2 - m, -s * (X / 2 - w / 2), b / 2 + m);

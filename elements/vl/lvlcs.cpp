@@ -79,12 +79,7 @@ char* LVlInsertUnit::GetDescription() {
 int16_t LVlInsertUnit::AdjustInsertionPoint(ads_point, const double*) { return 0; }
 
 LVlCs::LVlCs() : LVlInsertUnit(kStraightType, 6, 5) {
-    connectors[0]->side = 2;
-    connectors[1]->side = 5;
-    for (int i = 0; i < 2; ++i) {
-        connectors[i]->paramA = 0;
-        connectors[i]->paramB = 1;
-    }
+    SetRunEnds(false, 0, 1);
     SetFlipModes(1, 0, 0);
     SetParams(DefaultValues());
 }
@@ -160,7 +155,7 @@ int16_t LVlCs::MakeBlock(char* blockName) {
         DrawStraightUnitBody(*this, L, w, s);
     }
     if (RectCentreLinesOn(*this))
-        FigureLine(*this, FigurePen::kCentre, -L / 2, 0, L / 2, 0);
+        FigureLine(*this, FittingPen::kCentre, -L / 2, 0, L / 2, 0);
     return block.Close();
 }
 
@@ -224,7 +219,7 @@ void LVlCsKH::PlaceConnectors() {
 }
 
 // The insert lines across the turned leg, seen from its side.
-void LVlCsKH::DrawInserts(double s, FigurePen pen) {
+void LVlCsKH::DrawInserts(double s, FittingPen pen) {
     for (int k = 1; k < n; ++k) {
         double x = s * (S / 2 - k * A / n);
         FigureLine(*this, pen, x, -B / 2, x, B / 2);
@@ -247,7 +242,7 @@ int16_t LVlCsKH::MakeBlock(char* blockName) {
     case 2: {
         double s = orientation == 2 ? 1.0 : -1.0;
         DrawCornerLegFacingBody(*this, S, A, B, s, E);
-        DrawInserts(s, FigurePen::kPen2);
+        DrawInserts(s, FittingPen::kPen2);
         DrawCornerSideCentre(*this, S, A, s, E);
         break;
     }
@@ -255,7 +250,7 @@ int16_t LVlCsKH::MakeBlock(char* blockName) {
     case 5: {
         double s = orientation == 4 ? 1.0 : -1.0;
         DrawCornerLegAwayBody(*this, S, A, B, s, E);
-        DrawInserts(s, FigurePen::kHidden);
+        DrawInserts(s, FittingPen::kDashed);
         DrawCornerSideCentre(*this, S, A, s, E);
         break;
     }
@@ -293,52 +288,52 @@ int16_t LVlCsKV::MakeBlock(char* blockName) {
     const double leg = -S / 2 + B + E;  // where the walls stop short of the leg
     switch (orientation) {
     case 0:
-        FigureLine(*this, FigurePen::kOutline, S / 2, -A / 2, leg, -A / 2);
-        FigureLine(*this, FigurePen::kOutline, S / 2, A / 2, leg, A / 2);
+        FigureLine(*this, FittingPen::kOutline, S / 2, -A / 2, leg, -A / 2);
+        FigureLine(*this, FittingPen::kOutline, S / 2, A / 2, leg, A / 2);
         for (int k = 1; k < n; ++k)
-            FigureLine(*this, FigurePen::kPen2, -S / 2 + B, InsertLine(k, -A / 2, A), -S / 2,
+            FigureLine(*this, FittingPen::kPen2, -S / 2 + B, InsertLine(k, -A / 2, A), -S / 2,
                        InsertLine(k, -A / 2, A));
         if (centre)
-            FigureLine(*this, FigurePen::kCentre, S / 2, 0, leg, 0);
+            FigureLine(*this, FittingPen::kCentre, S / 2, 0, leg, 0);
         break;
     case 2:
-        FigureLine(*this, FigurePen::kOutline, -A / 2, S / 2, -A / 2, leg);
-        FigureLine(*this, FigurePen::kOutline, A / 2, S / 2, A / 2, leg);
+        FigureLine(*this, FittingPen::kOutline, -A / 2, S / 2, -A / 2, leg);
+        FigureLine(*this, FittingPen::kOutline, A / 2, S / 2, A / 2, leg);
         for (int k = 1; k < n; ++k)
-            FigureLine(*this, FigurePen::kPen2, InsertLine(k, -A / 2, A), -S / 2 + B, InsertLine(k, -A / 2, A),
+            FigureLine(*this, FittingPen::kPen2, InsertLine(k, -A / 2, A), -S / 2 + B, InsertLine(k, -A / 2, A),
                        -S / 2);
         if (centre)
-            FigureLine(*this, FigurePen::kCentre, 0, S / 2, 0, leg);
+            FigureLine(*this, FittingPen::kCentre, 0, S / 2, 0, leg);
         break;
     case 3: {
         const double body[] = {-S / 2, -A / 2, S / 2, -A / 2, S / 2, A / 2, -S / 2, A / 2};
-        FigureChain(*this, FigurePen::kOutline, body, 4);
+        FigureChain(*this, FittingPen::kOutline, body, 4);
         const double x0 = S / 2 - B - E;
         const double frame[] = {x0, A / 2, x0, A / 2 + E, S / 2 + E, A / 2 + E, S / 2 + E, -A / 2 - E,
                                 x0, -A / 2 - E, x0, -A / 2};
-        FigureChain(*this, FigurePen::kOutline, frame, 6);
-        FigureLine(*this, FigurePen::kHidden, x0, A / 2, x0, -A / 2);
-        FigureLine(*this, FigurePen::kHidden, S / 2 - B, -A / 2, S / 2 - B, A / 2);
+        FigureChain(*this, FittingPen::kOutline, frame, 6);
+        FigureLine(*this, FittingPen::kDashed, x0, A / 2, x0, -A / 2);
+        FigureLine(*this, FittingPen::kDashed, S / 2 - B, -A / 2, S / 2 - B, A / 2);
         for (int k = 1; k < n; ++k)
-            FigureLine(*this, FigurePen::kHidden, S / 2 - B, InsertLine(k, -A / 2, A), S / 2,
+            FigureLine(*this, FittingPen::kDashed, S / 2 - B, InsertLine(k, -A / 2, A), S / 2,
                        InsertLine(k, -A / 2, A));
         if (centre)
-            FigureLine(*this, FigurePen::kCentre, -S / 2, 0, x0, 0);
+            FigureLine(*this, FittingPen::kCentre, -S / 2, 0, x0, 0);
         break;
     }
     case 5: {
         const double body[] = {-A / 2, S / 2, -A / 2, -S / 2, A / 2, -S / 2, A / 2, S / 2};
-        FigureChain(*this, FigurePen::kOutline, body, 4);
+        FigureChain(*this, FittingPen::kOutline, body, 4);
         const double frame[] = {A / 2,      leg,        A / 2 + E,  leg,        A / 2 + E, -S / 2 - E,
                                 -A / 2 - E, -S / 2 - E, -A / 2 - E, leg,        -A / 2,    leg};
-        FigureChain(*this, FigurePen::kPen2, frame, 6);
-        FigureLine(*this, FigurePen::kHidden, A / 2, leg, -A / 2, leg);
-        FigureLine(*this, FigurePen::kHidden, -A / 2, -S / 2 + B, A / 2, -S / 2 + B);
+        FigureChain(*this, FittingPen::kPen2, frame, 6);
+        FigureLine(*this, FittingPen::kDashed, A / 2, leg, -A / 2, leg);
+        FigureLine(*this, FittingPen::kDashed, -A / 2, -S / 2 + B, A / 2, -S / 2 + B);
         for (int k = 1; k < n; ++k)
-            FigureLine(*this, FigurePen::kHidden, InsertLine(k, -A / 2, A), -S / 2 + B, InsertLine(k, -A / 2, A),
+            FigureLine(*this, FittingPen::kDashed, InsertLine(k, -A / 2, A), -S / 2 + B, InsertLine(k, -A / 2, A),
                        -S / 2);
         if (centre)
-            FigureLine(*this, FigurePen::kCentre, 0, S / 2, 0, leg);
+            FigureLine(*this, FittingPen::kCentre, 0, S / 2, 0, leg);
         break;
     }
     case 1:

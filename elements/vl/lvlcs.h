@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "elements/figure_lines.h"
+#include "core/fitting_figures.h"
 #include "elements/vl/lvl.h"
 
 // The part of the section A that n inserts of thickness t leave free:
@@ -92,7 +92,7 @@ public:
 
 private:
     void PlaceConnectors() override;
-    void DrawInserts(double s, FigurePen pen);
+    void DrawInserts(double s, FittingPen pen);
 };
 
 class LVlCsKV : public LVlCsCorner {

@@ -4,6 +4,7 @@
 
 #include "core/draw_neutral.h"
 #include "core/element_block.h"
+#include "core/fitting_figures.h"
 #include "core/geometry.h"
 #include "elements/vl/lvle03.h"
 
@@ -44,9 +45,8 @@ void LVle03::DrawPlan(double s) {
     const double K = collarLength, R = W / 2 - K, Q = (W - 2 * K - a / 2) / 2;
     const double yK = -H / 2 + K, yR = yK + r;
     const double t = s > 0 ? 0.0 : 90.0;
-    auto line = [](double x1, double y1, double x2, double y2) {
-        ads_point p1 = {x1, y1, 0}, p2 = {x2, y2, 0};
-        MakeLine(p1, p2);
+    auto line = [this](double x1, double y1, double x2, double y2) {
+        FigureLine(*this, FittingPen::kOutline, x1, y1, x2, y2);
     };
     auto arc = [](double x, double y, double radius, double from, double to) {
         ads_point centre = {x, y, 0};
@@ -124,9 +124,8 @@ void LVle03::DrawBehindInlet() {
 void LVle03::DrawOntoOutlet(double s, double near, double far) {
     const double E = endMarkSize, K = collarLength;
     const double yR = -H / 2 + K + r;
-    auto line = [s](double u1, double v1, double u2, double v2) {
-        ads_point p1 = {s * u1, v1, 0}, p2 = {s * u2, v2, 0};
-        MakeLine(p1, p2);
+    auto line = [this, s](double u1, double v1, double u2, double v2) {
+        FigureLine(*this, FittingPen::kOutline, s * u1, v1, s * u2, v2);
     };
     line(yR - E, b / 2, -H / 2, b / 2);
     line(yR - E, -b / 2, -H / 2, -b / 2);

@@ -4,6 +4,7 @@
 
 #include "core/draw_neutral.h"
 #include "core/element_block.h"
+#include "core/fitting_figures.h"
 #include "core/geometry.h"
 #include "elements/vl/lvle04.h"
 
@@ -35,9 +36,8 @@ int16_t LVleAngled::MakeBlock(char* blockName) {
 
 // s = 1 from above, -1 from below (the mirror image).
 void LVleAngled::DrawPlan(double s) {
-    auto line = [s](double x1, double y1, double x2, double y2) {
-        ads_point p1 = {s * x1, y1, 0}, p2 = {s * x2, y2, 0};
-        MakeLine(p1, p2);
+    auto line = [this, s](double x1, double y1, double x2, double y2) {
+        FigureLine(*this, FittingPen::kOutline, s * x1, y1, s * x2, y2);
     };
     const double xB = P + Q3, xU = Q3 - Q2, xD = Q1 + Q3;
     line(-l / 2, D / 2, l / 2, D / 2);

@@ -6,27 +6,16 @@
 #include "core/dimensions.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
+#include "core/fitting_figures.h"
 #include "core/geometry.h"
-#include "elements/figure_lines.h"
 #include "elements/straight_run.h"
+#include "elements/vl/multiway_sizes.h"
 #include "elements/vl/vl_unit_figures.h"
 
 namespace {
 
 constexpr int16_t kTypeId = 31;
 constexpr int kValueCount = 6;
-constexpr double kShortSpigot = 100.0;
-constexpr double kLongSpigot = 150.0;
-// Branches wider than this take the longer spigot.
-constexpr double kWideBranch = 800.0;
-
-// The first given (non-zero) of the inputs, else the fallback.
-double FirstGiven(std::initializer_list<double> inputs, double fallback) {
-    for (double v : inputs)
-        if (v != 0)
-            return v;
-    return fallback;
-}
 
 }  // namespace
 
@@ -74,7 +63,7 @@ int16_t LVle06::SetParams(const double* values) {
         if (in[5] != 0)
             l = in[5];
     }
-    s = (c <= kWideBranch && g <= kWideBranch) ? kShortSpigot : kLongSpigot;
+    s = MultiwaySpigot({c, g});
     if (l < 2 * collarLength + c + s)
         l = 2 * collarLength + c + s;
     if (l < 2 * collarLength + g + s)
@@ -129,21 +118,21 @@ int16_t LVle06::MakeBlock(char* blockName) {
     case 0:
     case 3: {
         const double u = orientation == 0 ? 1.0 : -1.0;
-        FigureLine(*this, FigurePen::kOutline, -u * l / 2, d / 2, u * l / 2, d / 2);
-        FigureLine(*this, FigurePen::kOutline, -u * l / 2, -d / 2, u * l / 2, -d / 2);
-        FigureLine(*this, FigurePen::kOutline, u * (xs + g), d / 2, u * (xs + g), reach);
-        FigureLine(*this, FigurePen::kOutline, u * (xs + c), -d / 2, u * (xs + c), -reach);
+        FigureLine(*this, FittingPen::kOutline, -u * l / 2, d / 2, u * l / 2, d / 2);
+        FigureLine(*this, FittingPen::kOutline, -u * l / 2, -d / 2, u * l / 2, -d / 2);
+        FigureLine(*this, FittingPen::kOutline, u * (xs + g), d / 2, u * (xs + g), reach);
+        FigureLine(*this, FittingPen::kOutline, u * (xs + c), -d / 2, u * (xs + c), -reach);
         const double upper[] = {-u * l / 2, a / 2, u * xs, a / 2, u * xs, reach};
-        FigureChain(*this, FigurePen::kOutline, upper, 3);
+        FigureChain(*this, FittingPen::kOutline, upper, 3);
         const double lower[] = {-u * l / 2, -a / 2, u * xs, -a / 2, u * xs, -reach};
-        FigureChain(*this, FigurePen::kOutline, lower, 3);
+        FigureChain(*this, FittingPen::kOutline, lower, 3);
         if (RectCentreLinesOn(*this)) {
             const double q = (a + d) / 4;
-            FigureLine(*this, FigurePen::kCentre, -u * l / 2, 0, u * l / 2, 0);
+            FigureLine(*this, FittingPen::kCentre, -u * l / 2, 0, u * l / 2, 0);
             const double toG[] = {-u * l / 2, q, u * (xs + g / 2), q, u * (xs + g / 2), reach};
-            FigureChain(*this, FigurePen::kCentre, toG, 3);
+            FigureChain(*this, FittingPen::kCentre, toG, 3);
             const double toC[] = {-u * l / 2, -q, u * (xs + c / 2), -q, u * (xs + c / 2), -reach};
-            FigureChain(*this, FigurePen::kCentre, toC, 3);
+            FigureChain(*this, FittingPen::kCentre, toC, 3);
         }
         break;
     }
@@ -166,28 +155,28 @@ int16_t LVle06::MakeBlock(char* blockName) {
 void LVle06::DrawBranchView(double u, double near, double far) {
     const double E = endMarkSize, xs = -l / 2 + collarLength + s;
     for (double v : {b / 2, -b / 2}) {
-        FigureLine(*this, FigurePen::kOutline, -u * l / 2, v, u * (xs - E), v);
-        FigureLine(*this, FigurePen::kOutline, u * (xs + near + E), v, u * l / 2, v);
+        FigureLine(*this, FittingPen::kOutline, -u * l / 2, v, u * (xs - E), v);
+        FigureLine(*this, FittingPen::kOutline, u * (xs + near + E), v, u * l / 2, v);
     }
     const double xf = u * (xs + far), xe = u * (xs + far + E);
     if (far < near) {
-        FigureLine(*this, FigurePen::kHidden, xf, b / 2, xf, -b / 2);
-        FigureLine(*this, FigurePen::kHidden, xe, b / 2 + E, xe, -b / 2 - E);
+        FigureLine(*this, FittingPen::kDashed, xf, b / 2, xf, -b / 2);
+        FigureLine(*this, FittingPen::kDashed, xe, b / 2 + E, xe, -b / 2 - E);
     } else if (far > near) {
-        FigureLine(*this, FigurePen::kHidden, xf, b / 2, xf, -b / 2);
-        FigureLine(*this, FigurePen::kHidden, xe, b / 2, xe, -b / 2);
+        FigureLine(*this, FittingPen::kDashed, xf, b / 2, xf, -b / 2);
+        FigureLine(*this, FittingPen::kDashed, xe, b / 2, xe, -b / 2);
         for (double v : {1.0, -1.0}) {
             const double corner[] = {u * (xs + near + E), v * (b / 2 + E), xe, v * (b / 2 + E), xe, v * b / 2};
-            FigureChain(*this, FigurePen::kPen2, corner, 3);
+            FigureChain(*this, FittingPen::kPen2, corner, 3);
         }
         if (far < near + E) {
-            FigureLine(*this, FigurePen::kHidden, u * (xs + near), b / 2, xf, b / 2);
-            FigureLine(*this, FigurePen::kHidden, u * (xs + near), -b / 2, xf, -b / 2);
+            FigureLine(*this, FittingPen::kDashed, u * (xs + near), b / 2, xf, b / 2);
+            FigureLine(*this, FittingPen::kDashed, u * (xs + near), -b / 2, xf, -b / 2);
         }
     }
     if (RectCentreLinesOn(*this)) {
-        FigureLine(*this, FigurePen::kCentre, -u * l / 2, 0, u * l / 2, 0);
-        FigureLine(*this, FigurePen::kCentre, u * (xs + near / 2), b / 2, u * (xs + near / 2), -b / 2);
+        FigureLine(*this, FittingPen::kCentre, -u * l / 2, 0, u * l / 2, 0);
+        FigureLine(*this, FittingPen::kCentre, u * (xs + near / 2), b / 2, u * (xs + near / 2), -b / 2);
     }
 }
 
@@ -196,26 +185,26 @@ void LVle06::DrawEndView(bool outlet) {
     const double stop = outlet ? d / 2 + E : a / 2 + E;  // where the branch edges meet the end seen
     for (double u : {-1.0, 1.0})
         for (double v : {b / 2, -b / 2})
-            FigureLine(*this, FigurePen::kOutline, u * reach, v, u * stop, v);
+            FigureLine(*this, FittingPen::kOutline, u * reach, v, u * stop, v);
     if (d < a) {
         if (outlet) {
             for (double x : {-a / 2, a / 2, -a / 2 - E, a / 2 + E})
-                FigureLine(*this, FigurePen::kHidden, x, b / 2, x, -b / 2);
+                FigureLine(*this, FittingPen::kDashed, x, b / 2, x, -b / 2);
             for (double u : {1.0, -1.0})
                 for (double v : {1.0, -1.0}) {
                     const double corner[] = {u * (-a / 2 - E), v * b / 2, u * (-a / 2 - E), v * (b / 2 + E),
                                              u * (-d / 2 - E), v * (b / 2 + E)};
-                    FigureChain(*this, FigurePen::kPen2, corner, 3);
+                    FigureChain(*this, FittingPen::kPen2, corner, 3);
                 }
         } else {
-            FigureLine(*this, FigurePen::kHidden, -d / 2, b / 2, -d / 2, -b / 2);
-            FigureLine(*this, FigurePen::kHidden, d / 2, b / 2, d / 2, -b / 2);
-            FigureLine(*this, FigurePen::kHidden, -d / 2 - E, b / 2 + E, -d / 2 - E, -b / 2 - E);
-            FigureLine(*this, FigurePen::kHidden, d / 2 + E, b / 2 + E, d / 2 + E, -b / 2 - E);
+            FigureLine(*this, FittingPen::kDashed, -d / 2, b / 2, -d / 2, -b / 2);
+            FigureLine(*this, FittingPen::kDashed, d / 2, b / 2, d / 2, -b / 2);
+            FigureLine(*this, FittingPen::kDashed, -d / 2 - E, b / 2 + E, -d / 2 - E, -b / 2 - E);
+            FigureLine(*this, FittingPen::kDashed, d / 2 + E, b / 2 + E, d / 2 + E, -b / 2 - E);
         }
     }
     if (RectCentreLinesOn(*this)) {
-        FigureLine(*this, FigurePen::kCentre, -reach, 0, reach, 0);
-        FigureLine(*this, FigurePen::kCentre, 0, b / 2, 0, -b / 2);
+        FigureLine(*this, FittingPen::kCentre, -reach, 0, reach, 0);
+        FigureLine(*this, FittingPen::kCentre, 0, b / 2, 0, -b / 2);
     }
 }

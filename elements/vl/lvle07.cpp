@@ -4,25 +4,16 @@
 #include <initializer_list>
 
 #include "core/element_block.h"
+#include "core/fitting_figures.h"
 #include "core/geometry.h"
-#include "elements/figure_lines.h"
 #include "elements/straight_run.h"
+#include "elements/vl/multiway_sizes.h"
 #include "elements/vl/vl_unit_figures.h"
 
 namespace {
 
 constexpr int16_t kTypeId = 32;
 constexpr int kValueCount = 5;
-constexpr double kShortSpigot = 100.0;
-constexpr double kLongSpigot = 150.0;
-constexpr double kLargeOpening = 800.0;
-
-double FirstGiven(std::initializer_list<double> inputs, double fallback) {
-    for (double v : inputs)
-        if (v != 0)
-            return v;
-    return fallback;
-}
 
 }  // namespace
 
@@ -66,7 +57,7 @@ int16_t LVle07::SetParams(const double* values) {
     }
     W = std::max(a, m);
     L = std::max(c, n);
-    s = (a <= kLargeOpening && h <= kLargeOpening && c <= kLargeOpening) ? kShortSpigot : kLongSpigot;
+    s = MultiwaySpigot({a, h, c});
     const double reach = collarLength + s;
     const double sizes[3][2] = {{a, h}, {c, h}, {m, n}};
     for (int i = 0; i < 3; ++i) {
@@ -119,110 +110,110 @@ int16_t LVle07::MakeBlock(char* blockName) {
 void LVle07::DrawTop() {
     const double E = endMarkSize, T = collarLength + s;
     if (m + E > W && n + E > L) {
-        FigureLine(*this, FigurePen::kOutline, -W / 2 + a, L / 2 - n - E, -W / 2 + a, -L / 2 - T);
-        FigureLine(*this, FigurePen::kOutline, -W / 2 + m + E, L / 2 - c, W / 2 + T, L / 2 - c);
+        FigureLine(*this, FittingPen::kOutline, -W / 2 + a, L / 2 - n - E, -W / 2 + a, -L / 2 - T);
+        FigureLine(*this, FittingPen::kOutline, -W / 2 + m + E, L / 2 - c, W / 2 + T, L / 2 - c);
     } else {
         const double walls[] = {-W / 2 + a, -L / 2 - T, -W / 2 + a, L / 2 - c, W / 2 + T, L / 2 - c};
-        FigureChain(*this, FigurePen::kOutline, walls, 3);
+        FigureChain(*this, FittingPen::kOutline, walls, 3);
     }
-    FigureLine(*this, FigurePen::kOutline, -W / 2 + m + E, L / 2, W / 2 + T, L / 2);
-    FigureLine(*this, FigurePen::kOutline, -W / 2, L / 2 - n - E, -W / 2, -L / 2 - T);
+    FigureLine(*this, FittingPen::kOutline, -W / 2 + m + E, L / 2, W / 2 + T, L / 2);
+    FigureLine(*this, FittingPen::kOutline, -W / 2, L / 2 - n - E, -W / 2, -L / 2 - T);
     if (!RectCentreLinesOn(*this))
         return;
     if (c != n)
-        FigureLine(*this, FigurePen::kCentre, -W / 2 + a / 2, L / 2 - c / 2, W / 2 + T, L / 2 - c / 2);
+        FigureLine(*this, FittingPen::kCentre, -W / 2 + a / 2, L / 2 - c / 2, W / 2 + T, L / 2 - c / 2);
     else
-        FigureLine(*this, FigurePen::kCentre, -W / 2 - E, 0, W / 2 + T, 0);
+        FigureLine(*this, FittingPen::kCentre, -W / 2 - E, 0, W / 2 + T, 0);
     if (a != m)
-        FigureLine(*this, FigurePen::kCentre, -W / 2 + a / 2, L / 2 - c / 2, -W / 2 + a / 2, -L / 2 - T);
+        FigureLine(*this, FittingPen::kCentre, -W / 2 + a / 2, L / 2 - c / 2, -W / 2 + a / 2, -L / 2 - T);
     else
-        FigureLine(*this, FigurePen::kCentre, 0, L / 2 + E, 0, -L / 2 - T);
+        FigureLine(*this, FittingPen::kCentre, 0, L / 2 + E, 0, -L / 2 - T);
 }
 
 void LVle07::DrawFrontA() {
     const double E = endMarkSize, T = collarLength + s;
     if (a + E > W) {
-        FigureLine(*this, FigurePen::kOutline, -W / 2 + m, h / 2 + E, -W / 2 + m, h / 2 + T);
-        FigureLine(*this, FigurePen::kOutline, -W / 2 + a + E, h / 2, W / 2 + T, h / 2);
+        FigureLine(*this, FittingPen::kOutline, -W / 2 + m, h / 2 + E, -W / 2 + m, h / 2 + T);
+        FigureLine(*this, FittingPen::kOutline, -W / 2 + a + E, h / 2, W / 2 + T, h / 2);
     } else {
         const double walls[] = {-W / 2 + m, h / 2 + T, -W / 2 + m, h / 2, W / 2 + T, h / 2};
-        FigureChain(*this, FigurePen::kOutline, walls, 3);
+        FigureChain(*this, FittingPen::kOutline, walls, 3);
     }
-    FigureLine(*this, FigurePen::kOutline, -W / 2 + a + E, -h / 2, W / 2 + T, -h / 2);
-    FigureLine(*this, FigurePen::kOutline, -W / 2, h / 2 + E, -W / 2, h / 2 + T);
+    FigureLine(*this, FittingPen::kOutline, -W / 2 + a + E, -h / 2, W / 2 + T, -h / 2);
+    FigureLine(*this, FittingPen::kOutline, -W / 2, h / 2 + E, -W / 2, h / 2 + T);
     if (!RectCentreLinesOn(*this))
         return;
-    FigureLine(*this, FigurePen::kCentre, -W / 2 - E, 0, W / 2 + T, 0);
+    FigureLine(*this, FittingPen::kCentre, -W / 2 - E, 0, W / 2 + T, 0);
     if (m != a)
-        FigureLine(*this, FigurePen::kCentre, -W / 2 + m / 2, 0, -W / 2 + m / 2, h / 2 + T);
+        FigureLine(*this, FittingPen::kCentre, -W / 2 + m / 2, 0, -W / 2 + m / 2, h / 2 + T);
     else
-        FigureLine(*this, FigurePen::kCentre, 0, -h / 2 - E, 0, h / 2 + T);
+        FigureLine(*this, FittingPen::kCentre, 0, -h / 2 - E, 0, h / 2 + T);
 }
 
 void LVle07::DrawFrontC() {
     const double E = endMarkSize, T = collarLength + s;
     if (c + E > L) {
-        FigureLine(*this, FigurePen::kOutline, L / 2 - n, h / 2 + E, L / 2 - n, h / 2 + T);
-        FigureLine(*this, FigurePen::kOutline, L / 2 - c - E, h / 2, -L / 2 - T, h / 2);
+        FigureLine(*this, FittingPen::kOutline, L / 2 - n, h / 2 + E, L / 2 - n, h / 2 + T);
+        FigureLine(*this, FittingPen::kOutline, L / 2 - c - E, h / 2, -L / 2 - T, h / 2);
     } else {
         const double walls[] = {L / 2 - n, h / 2 + T, L / 2 - n, h / 2, -L / 2 - T, h / 2};
-        FigureChain(*this, FigurePen::kOutline, walls, 3);
+        FigureChain(*this, FittingPen::kOutline, walls, 3);
     }
-    FigureLine(*this, FigurePen::kOutline, L / 2 - c - E, -h / 2, -L / 2 - T, -h / 2);
-    FigureLine(*this, FigurePen::kOutline, L / 2, h / 2 + E, L / 2, h / 2 + T);
+    FigureLine(*this, FittingPen::kOutline, L / 2 - c - E, -h / 2, -L / 2 - T, -h / 2);
+    FigureLine(*this, FittingPen::kOutline, L / 2, h / 2 + E, L / 2, h / 2 + T);
     if (!RectCentreLinesOn(*this))
         return;
-    FigureLine(*this, FigurePen::kCentre, L / 2 + E, 0, -L / 2 - T, 0);
+    FigureLine(*this, FittingPen::kCentre, L / 2 + E, 0, -L / 2 - T, 0);
     if (n != c)
-        FigureLine(*this, FigurePen::kCentre, L / 2 - n / 2, 0, L / 2 - n / 2, h / 2 + T);
+        FigureLine(*this, FittingPen::kCentre, L / 2 - n / 2, 0, L / 2 - n / 2, h / 2 + T);
     else
-        FigureLine(*this, FigurePen::kCentre, 0, -h / 2 - E, 0, h / 2 + T);
+        FigureLine(*this, FittingPen::kCentre, 0, -h / 2 - E, 0, h / 2 + T);
 }
 
 void LVle07::DrawFarSide(const FarView& v) {
     const double E = endMarkSize, T = collarLength + s;
     const double U = v.U, V = v.V, S1 = v.S1, S2 = v.S2;
     const double body[] = {S1 * U / 2, -S2 * (V / 2 + T), S1 * U / 2, S2 * V / 2, -S1 * (U / 2 + T), S2 * V / 2};
-    FigureChain(*this, FigurePen::kOutline, body, 3);
+    FigureChain(*this, FittingPen::kOutline, body, 3);
     if (v.Q2 < U && v.R2 < V) {
         const double corner[] = {-S1 * (U / 2 + T), -S2 * v.Pv, -S1 * U / 2, -S2 * v.Pv, -S1 * U / 2, -S2 * V / 2,
                                  -S1 * v.Pu,        -S2 * V / 2, -S1 * v.Pu, -S2 * (V / 2 + T)};
-        FigureChain(*this, FigurePen::kOutline, corner, 5);
+        FigureChain(*this, FittingPen::kOutline, corner, 5);
     }
     const double near[] = {-S1 * v.Pu, -S2 * (V / 2 + T), -S1 * v.Pu, -S2 * v.Pv, -S1 * (U / 2 + T), -S2 * v.Pv};
-    FigureChain(*this, FigurePen::kOutline, near, 3);
+    FigureChain(*this, FittingPen::kOutline, near, 3);
     // The hidden edges of the opening on the far side.
     const double x1 = S1 * (U / 2 - v.Q1), y1 = S2 * (V / 2 - v.R1);
     if (U <= v.Q1 && V <= v.R1) {
-        FigureLine(*this, FigurePen::kHidden, S1 * U / 2, y1, S1 * (U / 2 - v.Q2), y1);
-        FigureLine(*this, FigurePen::kHidden, x1, S2 * V / 2, x1, S2 * (V / 2 - v.R2));
+        FigureLine(*this, FittingPen::kDashed, S1 * U / 2, y1, S1 * (U / 2 - v.Q2), y1);
+        FigureLine(*this, FittingPen::kDashed, x1, S2 * V / 2, x1, S2 * (V / 2 - v.R2));
     } else {
-        FigureLine(*this, FigurePen::kHidden, S1 * U / 2, y1, x1, y1);
-        FigureLine(*this, FigurePen::kHidden, x1, S2 * V / 2, x1, y1);
+        FigureLine(*this, FittingPen::kDashed, S1 * U / 2, y1, x1, y1);
+        FigureLine(*this, FittingPen::kDashed, x1, S2 * V / 2, x1, y1);
     }
     // Its end, standing out by the mark size.
     const double xe = S1 * (U / 2 - v.Q1 - E), ye = S2 * (V / 2 - v.R1 - E);
     if (v.Q1 + E >= U && v.R1 + E >= V) {
-        FigureLine(*this, FigurePen::kHidden, S1 * U / 2, ye, S1 * (U / 2 - v.Q2), ye);
-        FigureLine(*this, FigurePen::kHidden, xe, S2 * V / 2, xe, S2 * (V / 2 - v.R2));
+        FigureLine(*this, FittingPen::kDashed, S1 * U / 2, ye, S1 * (U / 2 - v.Q2), ye);
+        FigureLine(*this, FittingPen::kDashed, xe, S2 * V / 2, xe, S2 * (V / 2 - v.R2));
         const double edge[] = {S1 * (U / 2 - v.Q2), ye, xe, ye, xe, S2 * (V / 2 - v.R2)};
-        FigureChain(*this, FigurePen::kPen2, edge, 3);
+        FigureChain(*this, FittingPen::kPen2, edge, 3);
     } else {
-        FigureLine(*this, FigurePen::kHidden, S1 * U / 2, ye, xe, ye);
-        FigureLine(*this, FigurePen::kHidden, xe, S2 * V / 2, xe, ye);
+        FigureLine(*this, FittingPen::kDashed, S1 * U / 2, ye, xe, ye);
+        FigureLine(*this, FittingPen::kDashed, xe, S2 * V / 2, xe, ye);
     }
     const double outside[] = {S1 * U / 2, ye, S1 * (U / 2 + E), ye, S1 * (U / 2 + E), S2 * (V / 2 + E),
                               xe,         S2 * (V / 2 + E), xe, S2 * V / 2};
-    FigureChain(*this, FigurePen::kPen2, outside, 5);
+    FigureChain(*this, FittingPen::kPen2, outside, 5);
     if (!RectCentreLinesOn(*this))
         return;
     const double cu = S1 * (U - v.Q2) / 2, cv = S2 * (V - v.R2) / 2;
     if (v.R2 == v.R1)
-        FigureLine(*this, FigurePen::kCentre, S1 * (U / 2 + E), 0, -S1 * (U / 2 + T), cv);
+        FigureLine(*this, FittingPen::kCentre, S1 * (U / 2 + E), 0, -S1 * (U / 2 + T), cv);
     else
-        FigureLine(*this, FigurePen::kCentre, cu, cv, -S1 * (U / 2 + T), cv);
+        FigureLine(*this, FittingPen::kCentre, cu, cv, -S1 * (U / 2 + T), cv);
     if (v.Q2 == v.Q1)
-        FigureLine(*this, FigurePen::kCentre, 0, S2 * (V / 2 + E), cu, -S2 * (V / 2 + T));
+        FigureLine(*this, FittingPen::kCentre, 0, S2 * (V / 2 + E), cu, -S2 * (V / 2 + T));
     else
-        FigureLine(*this, FigurePen::kCentre, cu, cv, cu, -S2 * (V / 2 + T));
+        FigureLine(*this, FittingPen::kCentre, cu, cv, cu, -S2 * (V / 2 + T));
 }

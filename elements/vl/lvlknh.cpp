@@ -7,10 +7,10 @@
 #include "core/dimensions.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
+#include "core/fitting_figures.h"
 #include "core/geometry.h"
 #include "core/text_buffer.h"
 #include "core/text_lists.h"
-#include "elements/figure_lines.h"
 #include "elements/straight_run.h"
 #include "elements/vl/vl_unit_figures.h"
 
@@ -130,7 +130,7 @@ int16_t LVlKnhE::MakeBlock(char* blockName) {
         DrawStraightUnitBody(*this, L, w, s);
     }
     if (RectCentreLinesOn(*this))
-        FigureLine(*this, FigurePen::kCentre, -L / 2, 0, L / 2, 0);
+        FigureLine(*this, FittingPen::kCentre, -L / 2, 0, L / 2, 0);
     return block.Close();
 }
 
@@ -214,7 +214,7 @@ void LVlKnhK::DrawPlan(double s) {
 
 // The unit's mark on the leg: a cross and four holes, drawn with the pen.
 static void DrawKnhMark(LObject& e, double S, double A, double B, double s, bool hidden) {
-    const FigurePen pen = hidden ? FigurePen::kHidden : FigurePen::kPen2;
+    const FittingPen pen = hidden ? FittingPen::kDashed : FittingPen::kPen2;
     FigureLine(e, pen, s * (S / 2 - A), 0, s * S / 2, 0);
     FigureLine(e, pen, s * (S / 2 - A / 2), -B / 2, s * (S / 2 - A / 2), B / 2);
     for (double x : {0.75, 0.25})

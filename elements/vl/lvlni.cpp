@@ -5,8 +5,8 @@
 #include "core/description_text.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
+#include "core/fitting_figures.h"
 #include "core/geometry.h"
-#include "elements/figure_lines.h"
 #include "elements/straight_run.h"
 #include "elements/vl/vl_unit_figures.h"
 
@@ -134,20 +134,20 @@ int16_t LVlNi::MakeBlock(char* blockName) {
     ElementView view = ViewOf(orientation);
     if (view.IsPlan()) {
         const double s = view.SignX(), ev = ViewOffset();
-        FigureLine(*this, FigurePen::kOutline, s * l / 2, a / 2, -s * l / 2, ev + f + c);
-        FigureLine(*this, FigurePen::kOutline, s * l / 2, -a / 2, -s * l / 2, ev - f - d);
-        FigureLine(*this, FigurePen::kHidden, s * l / 2, 0, 0, ev);
-        FigureLine(*this, FigurePen::kOutline, 0, ev, -s * l / 2, ev + f);
-        FigureLine(*this, FigurePen::kOutline, 0, ev, -s * l / 2, ev - f);
+        FigureLine(*this, FittingPen::kOutline, s * l / 2, a / 2, -s * l / 2, ev + f + c);
+        FigureLine(*this, FittingPen::kOutline, s * l / 2, -a / 2, -s * l / 2, ev - f - d);
+        FigureLine(*this, FittingPen::kDashed, s * l / 2, 0, 0, ev);
+        FigureLine(*this, FittingPen::kOutline, 0, ev, -s * l / 2, ev + f);
+        FigureLine(*this, FittingPen::kOutline, 0, ev, -s * l / 2, ev - f);
         if (centre) {
-            FigureLine(*this, FigurePen::kCentre, s * l / 2, a / 4, -s * l / 2, ev + f + c / 2);
-            FigureLine(*this, FigurePen::kCentre, s * l / 2, -a / 4, -s * l / 2, ev - f - d / 2);
+            FigureLine(*this, FittingPen::kCentre, s * l / 2, a / 4, -s * l / 2, ev + f + c / 2);
+            FigureLine(*this, FittingPen::kCentre, s * l / 2, -a / 4, -s * l / 2, ev - f - d / 2);
         }
     } else if (view.IsSide()) {
-        FigureLine(*this, FigurePen::kOutline, -l / 2, b / 2, l / 2, b / 2);
-        FigureLine(*this, FigurePen::kOutline, -l / 2, -b / 2, l / 2, -b / 2);
+        FigureLine(*this, FittingPen::kOutline, -l / 2, b / 2, l / 2, b / 2);
+        FigureLine(*this, FittingPen::kOutline, -l / 2, -b / 2, l / 2, -b / 2);
         if (centre)
-            FigureLine(*this, FigurePen::kCentre, -l / 2, 0, l / 2, 0);
+            FigureLine(*this, FittingPen::kCentre, -l / 2, 0, l / 2, 0);
     }
     return block.Close();
 }

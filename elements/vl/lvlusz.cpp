@@ -6,11 +6,11 @@
 #include "core/description_text.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
+#include "core/fitting_figures.h"
 #include "core/geometry.h"
 #include "core/rounding.h"
 #include "core/text_buffer.h"
 #include "core/text_lists.h"
-#include "elements/figure_lines.h"
 #include "elements/vl/vl_unit_figures.h"
 
 namespace {
@@ -44,12 +44,7 @@ const char* VariantLetterKM(int variant) { return ListText(kVariantLetters, vari
 
 LVlBladeUnit::LVlBladeUnit(int16_t typeId, const char* code, const char* firstName, const char* secondName)
     : LVl(typeId, 2, kValueCount), code(code), firstName(firstName), secondName(secondName) {
-    connectors[0]->side = 2;
-    connectors[1]->side = 5;
-    for (int i = 0; i < 2; ++i) {
-        connectors[i]->paramA = 0;
-        connectors[i]->paramB = 1;
-    }
+    SetRunEnds(false, 0, 1);
     SetFlipModes(1, 0, 0);
 }
 
@@ -113,12 +108,12 @@ int16_t LVlBladeUnit::MakeBlock(char* blockName) {
     ElementView view = ViewOf(orientation);
     if (view.IsPlan() || view.IsSide()) {
         double w = view.IsPlan() ? first : second;
-        FigureLine(*this, FigurePen::kOutline, -L / 2, w / 2, L / 2, w / 2);
-        FigureLine(*this, FigurePen::kOutline, -L / 2, -w / 2, L / 2, -w / 2);
+        FigureLine(*this, FittingPen::kOutline, -L / 2, w / 2, L / 2, w / 2);
+        FigureLine(*this, FittingPen::kOutline, -L / 2, -w / 2, L / 2, -w / 2);
         DrawBlades(w);
     }
     if (RectCentreLinesOn(*this))
-        FigureLine(*this, FigurePen::kCentre, -L / 2, 0, L / 2, 0);
+        FigureLine(*this, FittingPen::kCentre, -L / 2, 0, L / 2, 0);
     return block.Close();
 }
 
@@ -132,16 +127,16 @@ void LVlUSz29::DrawBlades(double w) {
     const double B = second, m = kBladeInset, q = kDriveHalf;
     const double frame[] = {-B / 2 + m, w / 2 - m,  B / 2 - m,  w / 2 - m, B / 2 - m,
                             -w / 2 + m, -B / 2 + m, -w / 2 + m, -B / 2 + m, w / 2 - m};
-    FigureChain(*this, FigurePen::kHidden, frame, 5);
+    FigureChain(*this, FittingPen::kDashed, frame, 5);
     if (plan) {
         const double drive[] = {-q, -w / 2, -q, -w / 2 - endMarkSize, q, -w / 2 - endMarkSize, q, -w / 2};
-        FigureChain(*this, FigurePen::kPen2, drive, 4);
+        FigureChain(*this, FittingPen::kPen2, drive, 4);
     } else {
         const double square[] = {-q, q, q, q, q, -q, -q, -q, -q, q};
-        FigureChain(*this, orientation == 1 ? FigurePen::kHidden : FigurePen::kPen2, square, 5);
+        FigureChain(*this, orientation == 1 ? FittingPen::kDashed : FittingPen::kPen2, square, 5);
     }
     DrawAxle(*this, 0, 0, 0.05 * w);
-    FigureLine(*this, FigurePen::kHidden, -s * w / 4, 3 * w / 8, s * w / 4, -3 * w / 8);
+    FigureLine(*this, FittingPen::kDashed, -s * w / 4, 3 * w / 8, s * w / 4, -3 * w / 8);
 }
 
 void LVlFourBlades::Cap(double limit) {
@@ -154,13 +149,13 @@ void LVlFourBlades::DrawBlades(double w) {
     if (ViewOf(orientation).IsPlan()) {
         const double drive[] = {-L / 6, -w / 2, -L / 6, -w / 2 - endMarkSize, L / 6, -w / 2 - endMarkSize,
                                 L / 6,  -w / 2};
-        FigureChain(*this, FigurePen::kPen2, drive, 4);
+        FigureChain(*this, FittingPen::kPen2, drive, 4);
     }
     const double axle = w > kWideUnit ? kWideAxle : 0.05 * w;
     for (int k = 0; k < 4; ++k) {
         const double sk = k % 2 == 0 ? s : -s;
         DrawAxle(*this, 0, w / 2 - (5 * k + 3) * w / 21, axle);
-        FigureLine(*this, FigurePen::kPen2, -sk * L / 4, w / 2 - (5 * k + 1) * w / 21, sk * L / 4,
+        FigureLine(*this, FittingPen::kPen2, -sk * L / 4, w / 2 - (5 * k + 1) * w / 21, sk * L / 4,
                    w / 2 - (5 * k + 5) * w / 21);
     }
 }

@@ -1,27 +1,27 @@
 #include "elements/vl/vl_unit_figures.h"
 
+#include "core/fitting_figures.h"
 #include "core/lobject.h"
-#include "elements/figure_lines.h"
 
 bool RectCentreLinesOn(const LObject& e) { return e.System().rectCentreLines != 0; }
 
 void DrawStraightUnitBody(LObject& e, double L, double w, double s) {
-    FigureLine(e, FigurePen::kOutline, -L / 2, w / 2, L / 2, w / 2);
-    FigureLine(e, FigurePen::kOutline, -L / 2, -w / 2, L / 2, -w / 2);
-    FigureLine(e, FigurePen::kPen2, -L / 4, -s * w / 2, -L / 4, 0);
-    FigureLine(e, FigurePen::kPen2, L / 4, -s * w / 2, L / 4, 0);
-    FigureLine(e, FigurePen::kPen2, 0, s * w / 2, 0, 0);
+    FigureLine(e, FittingPen::kOutline, -L / 2, w / 2, L / 2, w / 2);
+    FigureLine(e, FittingPen::kOutline, -L / 2, -w / 2, L / 2, -w / 2);
+    FigureLine(e, FittingPen::kPen2, -L / 4, -s * w / 2, -L / 4, 0);
+    FigureLine(e, FittingPen::kPen2, L / 4, -s * w / 2, L / 4, 0);
+    FigureLine(e, FittingPen::kPen2, 0, s * w / 2, 0, 0);
 }
 
 void DrawCornerPlanBody(LObject& e, double S, double A, double s, double t) {
     const double outer[] = {-s * S / 2, -t * S / 2, -s * S / 2, t * S / 2, s * S / 2, t * S / 2};
-    FigureChain(e, FigurePen::kOutline, outer, 3);
+    FigureChain(e, FittingPen::kOutline, outer, 3);
     const double inner[] = {-s * (S / 2 - A), -t * S / 2, -s * (S / 2 - A), t * (S / 2 - A),
                             s * S / 2,        t * (S / 2 - A)};
-    FigureChain(e, FigurePen::kOutline, inner, 3);
-    FigureLine(e, FigurePen::kPen2, -s * (S / 2 - A), t * (S / 2 - A / 2), -s * (S / 2 - A), t * (S / 2 - A));
-    FigureLine(e, FigurePen::kPen2, -s * (S / 2 - A / 2), t * (S / 2 - A / 2), -s * (S / 2 - A / 2), t * S / 2);
-    FigureLine(e, FigurePen::kPen2, -s * (S / 2 - A / 2), 0, -s * S / 2, 0);
+    FigureChain(e, FittingPen::kOutline, inner, 3);
+    FigureLine(e, FittingPen::kPen2, -s * (S / 2 - A), t * (S / 2 - A / 2), -s * (S / 2 - A), t * (S / 2 - A));
+    FigureLine(e, FittingPen::kPen2, -s * (S / 2 - A / 2), t * (S / 2 - A / 2), -s * (S / 2 - A / 2), t * S / 2);
+    FigureLine(e, FittingPen::kPen2, -s * (S / 2 - A / 2), 0, -s * S / 2, 0);
 }
 
 void DrawCornerPlanCentre(LObject& e, double S, double A, double s, double t) {
@@ -29,25 +29,25 @@ void DrawCornerPlanCentre(LObject& e, double S, double A, double s, double t) {
         return;
     const double line[] = {-s * (S / 2 - A / 2), -t * S / 2, -s * (S / 2 - A / 2), t * (S / 2 - A / 2),
                            s * S / 2,            t * (S / 2 - A / 2)};
-    FigureChain(e, FigurePen::kCentre, line, 3);
+    FigureChain(e, FittingPen::kCentre, line, 3);
 }
 
 void DrawCornerLegFacingBody(LObject& e, double S, double A, double B, double s, double E) {
-    FigureLine(e, FigurePen::kOutline, -s * S / 2, -B / 2, s * (S / 2 - A - E), -B / 2);
-    FigureLine(e, FigurePen::kOutline, -s * S / 2, B / 2, s * (S / 2 - A - E), B / 2);
+    FigureLine(e, FittingPen::kOutline, -s * S / 2, -B / 2, s * (S / 2 - A - E), -B / 2);
+    FigureLine(e, FittingPen::kOutline, -s * S / 2, B / 2, s * (S / 2 - A - E), B / 2);
 }
 
 void DrawCornerLegAwayBody(LObject& e, double S, double A, double B, double s, double E) {
     const double body[] = {-s * S / 2, -B / 2, s * S / 2, -B / 2, s * S / 2, B / 2, -s * S / 2, B / 2};
-    FigureChain(e, FigurePen::kOutline, body, 4);
+    FigureChain(e, FittingPen::kOutline, body, 4);
     const double near = s * (S / 2 - A - E), far = s * (S / 2 + E);
     const double frame[] = {near, B / 2, near, B / 2 + E, far, B / 2 + E, far, -B / 2 - E, near, -B / 2 - E, near, -B / 2};
-    FigureChain(e, FigurePen::kPen2, frame, 6);
-    FigureLine(e, FigurePen::kHidden, near, B / 2, near, -B / 2);
-    FigureLine(e, FigurePen::kHidden, s * (S / 2 - A), -B / 2, s * (S / 2 - A), B / 2);
+    FigureChain(e, FittingPen::kPen2, frame, 6);
+    FigureLine(e, FittingPen::kDashed, near, B / 2, near, -B / 2);
+    FigureLine(e, FittingPen::kDashed, s * (S / 2 - A), -B / 2, s * (S / 2 - A), B / 2);
 }
 
 void DrawCornerSideCentre(LObject& e, double S, double A, double s, double E) {
     if (RectCentreLinesOn(e))
-        FigureLine(e, FigurePen::kCentre, -s * S / 2, 0, s * (S / 2 - A - E), 0);
+        FigureLine(e, FittingPen::kCentre, -s * S / 2, 0, s * (S / 2 - A - E), 0);
 }

@@ -1,29 +1,13 @@
 // The views of the composite run VLE-02 as tables of data, in the drawing's
-// own notation: c, l, k, r1, r2, a, b, d, e, C1, C2, g1 and g2 are the
-// run's sizes (lvl_composite.h), O is no length.  A row of the joint at +l/2
-// is drawn only when the run has a length.
-#include "elements/vl/lvl_composite.h"
+// own notation (composite_notation.h).  A row of the joint at +l/2 is drawn
+// only when the run has a length.
+#include "elements/vl/composite_notation.h"
 
 #include <iterator>
 
 namespace {
 
-constexpr FigureMeasure c = FigureSymbol(kSymC), l = FigureSymbol(kSymL), k = FigureSymbol(kSymK);
-constexpr FigureMeasure r1 = FigureSymbol(kSymR1), r2 = FigureSymbol(kSymR2);
-constexpr FigureMeasure a = FigureSymbol(kSymA), b = FigureSymbol(kSymB), d = FigureSymbol(kSymD);
-constexpr FigureMeasure e = FigureSymbol(kSymE);
-constexpr FigureMeasure C1 = FigureSymbol(kSymC1), C2 = FigureSymbol(kSymC2);
-constexpr FigureMeasure g1 = FigureSymbol(kSymG1), g2 = FigureSymbol(kSymG2);
-constexpr FigureMeasure O{};
-constexpr FittingPen kOutline = FittingPen::kOutline, kPen1 = FittingPen::kPen1, kPen2 = FittingPen::kPen2;
-constexpr FittingPen kDashed = FittingPen::kDashed, kCentre = FittingPen::kCentre;
-constexpr uint8_t kPlusJoint = kFigureRowConditional;
-constexpr FigureRow Ln(FittingPen pen, FigurePoint p1, FigurePoint p2, uint8_t flags = kFigureRowAlways) {
-    return TableLine(pen, p1, p2, flags);
-}
-constexpr FigureRow Ar(FittingPen pen, FigurePoint centre, FigureMeasure r, int q0, int q1) {
-    return TableArc(pen, centre, r, q0, q1);
-}
+using namespace composite_notation;
 
 // The straight run, plan: the first elbow to +X, the second to -X.
 constexpr FigureRow kE2Straight0[] = {

@@ -9,6 +9,7 @@
 #include "elements/rcs/lrcs_cnhf.h"
 #include "elements/rcs/lrcs_rhs.h"
 #include "elements/rcs/rcs_family.h"
+#include "elements/rcs/tests/opening_duct.h"
 #include "elements/tests/element_drawing.h"
 #include "elements/vf/vf_family.h"
 
@@ -20,22 +21,6 @@ template <class T>
 std::unique_ptr<T> Make(int16_t id) {
     return std::unique_ptr<T>(dynamic_cast<T*>(CreateElement(kRcsFamily, id)));
 }
-
-// A VF-11/12 round duct whose parameters 1 and 2 are its opening's sizes.
-class OpeningDuct : public LObject {
-public:
-    OpeningDuct(double a, double b) : LObject(2, 10, 0, 3, TypeRow(kVfFamily, 10)), values{400, a, b} {}
-    int16_t MakeBlock(char*) override { return 0; }
-    int16_t MarkFixedParams(int16_t*) override { return -1; }
-    int16_t GetParams(double** out) override {
-        *out = new double[3]{values[0], values[1], values[2]};
-        return 0;
-    }
-    int16_t SetParams(const double*) override { return 0; }
-    double GetDimensionOffset() override { return 0; }
-    int16_t UpdateLabel() override { return 0; }
-    double values[3];
-};
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include "core/element_factory.h"
 #include "core/type_tables.h"
 #include "elements/rcs/rcs_family.h"
+#include "elements/rcs/tests/opening_duct.h"
 #include "elements/vf/vf_family.h"
 #include "elements/rcs/lrcs_cn.h"
 #include "elements/rcs/lrcs_ctr.h"
@@ -105,23 +106,6 @@ TEST_F(Grilles, LabelAndBillOfMaterialsShowNameSizeAndAirflow) {
     rdn->SetSystemRecord(Pens());
     EXPECT_EQ(rdn->UpdateLabel(), -1);
 }
-
-// A round duct VF-11/12 whose parameters 1 and 2 are the sizes of its
-// grille opening.
-class OpeningDuct : public LObject {
-public:
-    OpeningDuct(double a, double b) : LObject(2, 10, 0, 3, TypeRow(kVfFamily, 10)), values{400, a, b} {}
-    int16_t MakeBlock(char*) override { return 0; }
-    int16_t MarkFixedParams(int16_t*) override { return -1; }
-    int16_t GetParams(double** out) override {
-        *out = new double[3]{values[0], values[1], values[2]};
-        return 0;
-    }
-    int16_t SetParams(const double*) override { return 0; }
-    double GetDimensionOffset() override { return 0; }
-    int16_t UpdateLabel() override { return 0; }
-    double values[3];
-};
 
 TEST_F(Grilles, AttachedGrillesTakeTheirCarriersSizes) {
     OpeningDuct opening(600, 200);

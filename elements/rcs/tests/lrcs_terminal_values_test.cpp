@@ -39,10 +39,6 @@ const Terminal kTerminals[] = {
 
 std::unique_ptr<LObject> Make(int16_t id) { return std::unique_ptr<LObject>(CreateElement(kRcsFamily, id)); }
 
-bool Finite(const Primitive& p) {
-    return std::isfinite(p.x1) && std::isfinite(p.y1) && std::isfinite(p.x2) && std::isfinite(p.y2);
-}
-
 }  // namespace
 
 TEST_F(TerminalValues, FactoryBuildsEachOnItsRow) {
@@ -99,7 +95,7 @@ TEST_F(TerminalValues, DamagedSizesNeverReachTheDrawing) {
             }
             for (int16_t o = 0; o < 6; ++o)
                 for (const Primitive& p : Draw(*e, o))
-                    EXPECT_TRUE(Finite(p)) << t.id << " in " << o << " given " << bad;
+                    EXPECT_TRUE(EndsAreFinite(p)) << t.id << " in " << o << " given " << bad;
         }
     }
 }

@@ -24,18 +24,9 @@ using VfBranchBlock = ElementDrawingTest;
 
 constexpr double kCos45 = 0.7071067811865;
 
-struct ElementDeleter {
-    void operator()(LObject* e) const { DestroyElement(e); }
-};
-using Owned = std::unique_ptr<LObject, ElementDeleter>;
+using Owned = ElementPtr;
 
-Owned Make(int16_t subtype, std::vector<double> values = {}) {
-    Owned e(CreateElement(kVfFamily, subtype));
-    EXPECT_NE(e, nullptr) << subtype;
-    if (e && !values.empty())
-        e->SetParams(values.data());
-    return e;
-}
+Owned Make(int16_t subtype, const std::vector<double>& values = {}) { return MakeElement(kVfFamily, subtype, values); }
 
 void ExpectAt(const LObject& e, int16_t i, double x, double y, double z, double size) {
     const LConnector* c = e.GetConnector(i);
@@ -208,7 +199,7 @@ TEST_F(VfBranchBlock, AllSixViews) {
             int centre = 0;
             for (const Primitive& p : with) {
                 centre += p.layer == "PC";
-                EXPECT_TRUE(std::isfinite(p.x1) && std::isfinite(p.y1) && std::isfinite(p.x2) && std::isfinite(p.y2));
+                EXPECT_TRUE(EndsAreFinite(p));
             }
             EXPECT_EQ(with.size(), without.size() + centre);
             if (type == 14 && o % 3 == 2)
@@ -264,7 +255,7 @@ TEST_F(VfBranchBlock, NonsenseValuesStillDrawFiniteBlocks) {
                 SCOPED_TRACE(std::to_string(type) + "/" + std::to_string(o));
                 e->SetOrientation(o);
                 for (const Primitive& p : Block(*e))
-                    ASSERT_TRUE(std::isfinite(p.x1) && std::isfinite(p.y1) && std::isfinite(p.x2) && std::isfinite(p.y2));
+                    ASSERT_TRUE(EndsAreFinite(p));
                 for (double v : Params(*e))
                     ASSERT_FALSE(std::isnan(v));
             }

@@ -22,13 +22,6 @@ using InLine = ElementTest;
 using InLineDimensions = RunTest;
 using InLineBlock = ElementDrawingTest;
 
-template <class T>
-std::unique_ptr<T> Piece(std::vector<double> v) {
-    auto e = std::make_unique<T>();
-    e->SetParams(v.data());
-    return e;
-}
-
 }  // namespace
 
 TEST_F(InLine, ReducerSizesLengthAndKsCode) {
@@ -53,14 +46,14 @@ TEST_F(InLine, ReducerSizesLengthAndKsCode) {
             EXPECT_EQ(e->GetConnector(1)->a, c.out[1]);
         }
     }
-    auto ks = Piece<LVf09>({900, 630, 400});
+    auto ks = ElementWith<LVf09>({900, 630, 400});
     EXPECT_EQ(Description(*ks).substr(0, 5), "KS-09");
 }
 
 // The eccentric reducer's d1 end is shifted by (d2 - d1)/2: the across
 // distance it fits depends on the view.
 TEST_F(InLine, EccentricEndAndStretchingByView) {
-    auto e = Piece<LVf09>({100, 200, 400});
+    auto e = ElementWith<LVf09>({100, 200, 400});
     const double* p = e->GetConnector(0)->position;
     EXPECT_EQ(std::vector<double>(p, p + 3), (std::vector<double>{200, 50, 0}));
     EXPECT_EQ(e->e, 50);
@@ -81,7 +74,7 @@ TEST_F(InLine, EccentricEndAndStretchingByView) {
         EXPECT_EQ(v[2], c.result == 0 ? 700 : 0);
         EXPECT_EQ(changed[2], c.result == 0 ? 1 : 0);
     }
-    auto concentric = Piece<LVf08>({160, 125, 300});
+    auto concentric = ElementWith<LVf08>({160, 125, 300});
     double v[3] = {};
     int16_t changed[3] = {};
     EXPECT_EQ(concentric->FitLength(v, changed, 1, 0, 400, 0), 0);
@@ -136,9 +129,9 @@ TEST_F(InLineDimensions, ReducerLengthDimensions) {
         NewDrawing("HV1");
         std::unique_ptr<LVf08> e;
         if (c.eccentric)
-            e = Piece<LVf09>({100, 200, 400});
+            e = ElementWith<LVf09>({100, 200, 400});
         else
-            e = Piece<LVf08>({100, 200, 400});
+            e = ElementWith<LVf08>({100, 200, 400});
         e->SetOrientation(c.orientation);
         host::io::setScript("0,900\n");
         EXPECT_EQ(e->UpdateLabel(), 0);
@@ -150,7 +143,7 @@ TEST_F(InLineDimensions, ReducerLengthDimensions) {
 }
 
 TEST_F(InLineBlock, CollarsConeAndTheShortPiece) {
-    auto e = Piece<LVf08>({200, 100, 400});
+    auto e = ElementWith<LVf08>({200, 100, 400});
     e->system.roundCentreLines = 1;
     e->SetOrientation(3);  // the d1 end drawn at -l/2
     std::vector<Primitive> all = Block(*e);
@@ -159,14 +152,14 @@ TEST_F(InLineBlock, CollarsConeAndTheShortPiece) {
     ExpectLine(all[3], "0", 200, 50, 170, 50);
     ExpectLine(all[4], "0", -170, 100, 170, 50);
     ExpectLine(all[10], "PC", -200, 0, 200, 0);
-    auto x = Piece<LVf09>({100, 200, 400});  // d1 end at +l/2, shifted by e = 50
+    auto x = ElementWith<LVf09>({100, 200, 400});  // d1 end at +l/2, shifted by e = 50
     x->system.roundCentreLines = 1;
     all = Block(*x);
     ASSERT_EQ(all.size(), 2u + 6u + 2u + 3u);
     ExpectLine(all[3], "0", 200, 100, 170, 100);
     ExpectLine(all[4], "0", -170, 100, 170, 100);
     ExpectLine(all[11], "PC", -170, 0, 170, 50);
-    auto p = Piece<LVf10>({200});
+    auto p = ElementWith<LVf10>({200});
     p->system.roundCentreLines = 1;
     all = Block(*p);
     ASSERT_EQ(all.size(), 2u + 2u + 2u + 1u + 1u + 1u);

@@ -25,13 +25,6 @@ using OneConnector = ElementTest;
 using SaddleOnDuct = RunTest;
 using OneConnectorBlock = ElementDrawingTest;
 
-template <class T>
-std::unique_ptr<T> Piece(std::vector<double> v) {
-    auto e = std::make_unique<T>();
-    e->SetParams(v.data());
-    return e;
-}
-
 }  // namespace
 
 TEST_F(OneConnector, SaddleBodyAngleAndConnector) {
@@ -52,15 +45,15 @@ TEST_F(OneConnector, SaddleBodyAngleAndConnector) {
     for (const Case& c : cases) {
         std::unique_ptr<LVfSaddle> e;
         if (c.vf16)
-            e = Piece<LVf16>({c.a, c.d});
+            e = ElementWith<LVf16>({c.a, c.d});
         else
-            e = Piece<LVf17>({c.a, c.d});
+            e = ElementWith<LVf17>({c.a, c.d});
         EXPECT_EQ(e->B, c.B) << c.a << "/" << c.d;
         EXPECT_NEAR(e->H, c.H, 1e-6) << c.a << "/" << c.d;
         EXPECT_NEAR(e->phi, c.phi, 1e-9) << c.a << "/" << c.d;
         EXPECT_EQ(e->GetConnector(0)->secondAngle, e->phi);
     }
-    auto e = Piece<LVf16>({90, 200});
+    auto e = ElementWith<LVf16>({90, 200});
     const double* p = e->GetConnector(0)->position;
     EXPECT_EQ(std::vector<double>(p, p + 3), (std::vector<double>{80, 0, 190}));
     EXPECT_EQ(e->GetKind(), 3);
@@ -79,7 +72,7 @@ TEST_F(SaddleOnDuct, RectangularParentAddsItsNote) {
     ASSERT_TRUE(duct && round);
     duct->Insert(kInsertAll);
     round->Insert(kInsertAll);
-    auto e = Piece<LVf16>({60, 160});
+    auto e = ElementWith<LVf16>({60, 160});
     EXPECT_EQ(Description(*e), "VF-16  a=60;  d=160;");
     ads_name_set(duct->entity, e->parentEntity);
     EXPECT_EQ(Description(*e), std::string("VF-16  a=60;  d=160;  ") + ParamLabel(141));
@@ -104,7 +97,7 @@ TEST_F(OneConnector, EndCapAndStub) {
         double d, h;
     } stubs[] = {{179, 60}, {180, 80}, {0, 60}, {500, 80}};
     for (const Case& c : stubs) {
-        auto stub = Piece<LVf15>({c.d});
+        auto stub = ElementWith<LVf15>({c.d});
         EXPECT_EQ(stub->d, c.d);
         EXPECT_EQ(stub->h, c.h) << c.d;
         EXPECT_EQ(stub->GetConnector(0)->position[2], c.h);
@@ -118,7 +111,7 @@ TEST_F(OneConnectorBlock, SaddleFiguresStayFinite) {
     for (double d : {0.0, 80.0, 200.0, 799.0, 5000.0, 1e300}) {
         for (double a : {0.0, 30.0, 90.0}) {
             for (double host : {-1.0, 0.0, 400.0, 1e300}) {
-                auto e = Piece<LVf16>({a, d});
+                auto e = ElementWith<LVf16>({a, d});
                 e->hostSize = host;
                 e->system.roundCentreLines = 1;
                 for (int16_t o = 0; o < 6; ++o) {
@@ -133,7 +126,7 @@ TEST_F(OneConnectorBlock, SaddleFiguresStayFinite) {
             }
         }
     }
-    auto e = Piece<LVf16>({90, 200});
+    auto e = ElementWith<LVf16>({90, 200});
     e->system.roundCentreLines = 1;
     e->SetOrientation(4);
     std::vector<Primitive> all = Block(*e);

@@ -70,28 +70,8 @@ namespace {
 // drawing, as y values in the drawing.
 std::vector<std::pair<double, double>> DimensionEnds() {
     std::vector<std::pair<double, double>> out;
-    resbuf* filter = acutBuildList(RTDXF0, L"DIMENSION", 0);
-    ads_name set;
-    long n = 0;
-    if (acedSSGet(L"X", nullptr, nullptr, filter, set) == RTNORM)
-        acedSSLength(set, &n);
-    for (long i = 0; i < n; ++i) {
-        ads_name dim;
-        acedSSName(set, i, dim);
-        resbuf* list = acdbEntGet(dim);
-        std::pair<double, double> ends;
-        for (resbuf* rb = list; rb; rb = rb->rbnext) {
-            if (rb->restype == 13)
-                ends.first = rb->resval.rpoint[1];
-            if (rb->restype == 14)
-                ends.second = rb->resval.rpoint[1];
-        }
-        acutRelRb(list);
-        out.push_back(ends);
-    }
-    if (n > 0)
-        acedSSFree(set);
-    acutRelRb(filter);
+    for (const MeasuredDimension& d : DrawingDimensions())
+        out.emplace_back(d.y13, d.y14);
     return out;
 }
 

@@ -20,18 +20,9 @@ namespace {
 using VlMultiway = ElementTest;
 using VlMultiwayBlock = ElementDrawingTest;
 
-struct ElementDeleter {
-    void operator()(LObject* e) const { DestroyElement(e); }
-};
-using Owned = std::unique_ptr<LObject, ElementDeleter>;
+using Owned = ElementPtr;
 
-Owned Make(int16_t subtype, std::vector<double> values = {}) {
-    Owned e(CreateElement(kVlFamily, subtype));
-    EXPECT_NE(e, nullptr) << subtype;
-    if (e && !values.empty())
-        e->SetParams(values.data());
-    return e;
-}
+Owned Make(int16_t subtype, const std::vector<double>& values = {}) { return MakeElement(kVlFamily, subtype, values); }
 
 std::vector<double> Position(const LObject& e, int16_t i) {
     const double* p = e.GetConnector(i)->position;
@@ -171,7 +162,7 @@ TEST_F(VlMultiwayBlock, AllSixViews) {
             e->SetOrientation(o);
             std::vector<Primitive> with = Block(*e);
             for (const Primitive& p : with)
-                EXPECT_TRUE(std::isfinite(p.x1) && std::isfinite(p.y1) && std::isfinite(p.x2) && std::isfinite(p.y2));
+                EXPECT_TRUE(EndsAreFinite(p));
             e->system.rectCentreLines = 0;
             std::vector<Primitive> without = Block(*e);
             bool bare = shape.type == 30 && o % 3 == 2;  // VL-NI seen end-on: the symbols only

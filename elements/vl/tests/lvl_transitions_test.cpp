@@ -38,30 +38,8 @@ struct Dim {
 };
 std::vector<Dim> Dimensions() {
     std::vector<Dim> out;
-    resbuf* filter = acutBuildList(RTDXF0, L"DIMENSION", 0);
-    ads_name set;
-    long n = 0;
-    if (acedSSGet(L"X", nullptr, nullptr, filter, set) == RTNORM)
-        acedSSLength(set, &n);
-    for (long i = 0; i < n; ++i) {
-        ads_name dim;
-        acedSSName(set, i, dim);
-        resbuf* list = acdbEntGet(dim);
-        Dim d{"", 0, 0};
-        for (resbuf* rb = list; rb; rb = rb->rbnext) {
-            if (rb->restype == 1)
-                d.text = host::io::toUtf8(rb->resval.rstring);
-            if (rb->restype == 13)
-                d.y1 = rb->resval.rpoint[1];
-            if (rb->restype == 14)
-                d.y2 = rb->resval.rpoint[1];
-        }
-        acutRelRb(list);
-        out.push_back(d);
-    }
-    if (n > 0)
-        acedSSFree(set);
-    acutRelRb(filter);
+    for (const MeasuredDimension& d : DrawingDimensions())
+        out.push_back({d.text, d.y13, d.y14});
     return out;
 }
 

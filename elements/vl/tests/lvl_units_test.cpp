@@ -21,18 +21,9 @@ namespace {
 using VlUnits = ElementTest;
 using VlUnitsBlock = ElementDrawingTest;
 
-struct ElementDeleter {
-    void operator()(LObject* e) const { DestroyElement(e); }
-};
-using Owned = std::unique_ptr<LObject, ElementDeleter>;
+using Owned = ElementPtr;
 
-Owned Make(int16_t subtype, std::vector<double> values = {}) {
-    Owned e(CreateElement(kVlFamily, subtype));
-    EXPECT_NE(e, nullptr) << subtype;
-    if (e && !values.empty())
-        e->SetParams(values.data());
-    return e;
-}
+Owned Make(int16_t subtype, const std::vector<double>& values = {}) { return MakeElement(kVlFamily, subtype, values); }
 
 }  // namespace
 
@@ -170,7 +161,7 @@ TEST_F(VlUnitsBlock, AllSixViews) {
             e->SetOrientation(o);
             std::vector<Primitive> with = Block(*e);
             for (const Primitive& p : with)
-                EXPECT_TRUE(std::isfinite(p.x1) && std::isfinite(p.y1) && std::isfinite(p.x2) && std::isfinite(p.y2));
+                EXPECT_TRUE(EndsAreFinite(p));
             e->system.rectCentreLines = 0;
             std::vector<Primitive> without = Block(*e);
             EXPECT_GT(with.size(), without.size());
@@ -210,7 +201,7 @@ TEST_F(VlUnitsBlock, NonsenseValuesStillDrawFiniteBlocks) {
                 SCOPED_TRACE(std::to_string(type) + "/" + std::to_string(o));
                 e->SetOrientation(o);
                 for (const Primitive& p : Block(*e))
-                    ASSERT_TRUE(std::isfinite(p.x1) && std::isfinite(p.y1) && std::isfinite(p.x2) && std::isfinite(p.y2));
+                    ASSERT_TRUE(EndsAreFinite(p));
                 for (double v : Params(*e))
                     ASSERT_FALSE(std::isnan(v));
             }
