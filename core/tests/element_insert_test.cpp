@@ -136,8 +136,9 @@ TEST_F(SavedJointTest, BlockNotMadeIsNeverInserted) {
     std::string lastHandle = before == RTNORM ? HandleOf(last) : "";
     EXPECT_EQ(e->Insert(0), -1);
     ASSERT_EQ(acdbEntLast(last), before);  // nothing new in the drawing
-    if (before == RTNORM)
+    if (before == RTNORM) {
         EXPECT_EQ(HandleOf(last), lastHandle);
+    }
     EXPECT_STREQ(e->HandleText(), "0");
 
     e->fails = false;

@@ -21,8 +21,8 @@ std::unique_ptr<T> Make(int16_t id) {
     return std::unique_ptr<T>(dynamic_cast<T*>(CreateElement(kRcsFamily, id)));
 }
 
-// A rectangular duct of a x b joined to connector 0 of the unit.
-std::unique_ptr<LObject> JoinDuct(LObject& unit, double a, double b) {
+// A rectangular duct joined to connector 0 of the unit.
+std::unique_ptr<LObject> JoinDuct(LObject& unit) {
     std::unique_ptr<LObject> duct(CreateElement(1, 1));
     SetElementHandle(duct.get(), "3A");
     SetElementHandle(&unit, "3B");
@@ -120,7 +120,7 @@ TEST_F(EndUnits, BsnVariantFromItsSize) {
     }
     EXPECT_EQ(Description(*bsn), "BSN-4  A=1250;");
 
-    auto duct = JoinDuct(*bsn, 400, 300);
+    auto duct = JoinDuct(*bsn);
     struct Joined {
         double variant, A, B, toVariant;
     };

@@ -137,8 +137,9 @@ TEST_F(InLineDimensions, ReducerLengthDimensions) {
         EXPECT_EQ(e->UpdateLabel(), 0);
         std::vector<std::string> texts = DimensionTexts();
         EXPECT_EQ(texts.size(), c.count) << c.eccentric << "/" << c.orientation;
-        if (!texts.empty())
+        if (!texts.empty()) {
             EXPECT_EQ(texts[0], "400");
+        }
     }
 }
 

@@ -117,8 +117,9 @@ TEST_F(OneConnectorBlock, SaddleFiguresStayFinite) {
                 for (int16_t o = 0; o < 6; ++o) {
                     e->SetOrientation(o);
                     std::vector<Primitive> all = Block(*e);
-                    if (o == 2 || o == 5)
+                    if (o == 2 || o == 5) {
                         EXPECT_TRUE(all.empty());
+                    }
                     for (const Primitive& p : all)
                         for (double v : {p.x1, p.y1, p.x2, p.y2})
                             ASSERT_TRUE(std::isfinite(v)) << d << "/" << a << "/" << host << "/" << o;

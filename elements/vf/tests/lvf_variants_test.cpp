@@ -19,13 +19,6 @@ namespace {
 using Variants = ElementTest;
 using VariantsBlock = ElementDrawingTest;
 
-int Count(const std::vector<Primitive>& all, const char* type) {
-    int n = 0;
-    for (const Primitive& p : all)
-        n += p.type == type;
-    return n;
-}
-
 }  // namespace
 
 TEST_F(Variants, LayeredDuctVariantIsItsSubtype) {

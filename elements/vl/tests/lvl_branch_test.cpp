@@ -233,8 +233,9 @@ TEST_F(VlBranchBlock, PlanAndElevationFollowTheSide) {
         std::vector<Primitive> side = Draw(*e, 1);
         ASSERT_EQ(Count(side, "ARC"), 1);
         for (const Primitive& p : side)
-            if (p.type == "ARC")  // the elbow's inner arc turns 40 into the duct
+            if (p.type == "ARC") {  // the elbow's inner arc turns 40 into the duct
                 EXPECT_NEAR(p.x1, -110, 1e-9);
+            }
         // The outer wall of the branch: at x2 of the right-hand variant,
         // and seen from behind for the left-hand one.
         EXPECT_TRUE(HasLine(side, "0", 90, s > 0 ? -75 : 75, 90, 215));

@@ -166,8 +166,9 @@ TEST_F(VlUnitsBlock, AllSixViews) {
             std::vector<Primitive> without = Block(*e);
             EXPECT_GT(with.size(), without.size());
             bool straight = type == 15 || type == 17 || type >= 20;
-            if (straight && o % 3 == 2)
+            if (straight && o % 3 == 2) {
                 EXPECT_EQ(with.size(), without.size() + 1);
+            }
         }
     }
 }
