@@ -41,7 +41,7 @@
 #include "elements/rcs/lrcs_tp.h"
 #include "elements/rcs/lrcs_vbf.h"
 #include "elements/rcs/ltv_bsn_bsk.h"
-#include "elements/rcs/lvf_end_piece.h"
+#include "elements/rcs/lvf_end_cap.h"
 #include "elements/rcs/rcs_lists.h"
 #include "elements/rcs/rnt_size_lists.h"
 

@@ -8,7 +8,7 @@
 #include "elements/rcs/lrcs_ev.h"
 #include "elements/rcs/lrcs_kdk.h"
 #include "elements/rcs/ltv_bsn_bsk.h"
-#include "elements/rcs/lvf_end_piece.h"
+#include "elements/rcs/lvf_end_cap.h"
 #include "elements/rcs/rcs_family.h"
 #include "elements/tests/element_drawing.h"
 

@@ -1,4 +1,4 @@
-#include "elements/rcs/lvf_end_piece.h"
+#include "elements/rcs/lvf_end_cap.h"
 
 #include <cmath>
 
