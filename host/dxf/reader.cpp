@@ -6,6 +6,7 @@
 #include "dxf/group_code.h"
 #include "dxf/mapped_file.h"
 #include "dxf/number_text.h"
+#include "dxf/owner_links.h"
 #include "dxf/parallel.h"
 #include "dxf/record_chunks.h"
 #include "dxf/record_reader.h"
@@ -72,6 +73,7 @@ private:
     void dropRepeatedMarkers(GroupList& groups, std::string_view owner, uint32_t line);
     bool moveDuplicateRecord(Slot first, std::string_view newType);
     bool leftOutOfBlock();
+    bool leftOutOfObjects();
     bool readClasses();
     bool readTables();
     bool readTable();
@@ -329,6 +331,7 @@ std::unique_ptr<Database> DxfReader::read()
     RepairNote notes = [this](const std::string& message) { note(0, message); };
     resolveDimstyleNames(*db_, notes);
     repairDrawing(*db_, notes);
+    repairOwners(*db_, notes);
     return std::move(db_);
 }
 
@@ -556,6 +559,18 @@ bool DxfReader::leftOutOfBlock()
     return true;
 }
 
+// Table records and the brackets of tables and blocks are no objects: the
+// OBJECTS section would hold a second copy of them.
+bool DxfReader::leftOutOfObjects()
+{
+    db::Table table;
+    bool notObject = db::tableByName(rec_->type, table);
+    for (std::string_view type : {"TABLE", "ENDTAB", "BLOCK", "ENDBLK"}) notObject |= sameLetters(rec_->type, type);
+    if (!notObject) return false;
+    note(rec_->line, "a " + std::string(rec_->type) + " among the objects was left out: it is no object");
+    return true;
+}
+
 bool DxfReader::readBlocks()
 {
     while (nextRecord() && is("BLOCK")) {
@@ -685,8 +700,19 @@ bool DxfReader::readObjects()
     // The root dictionary is the first object; failing that, the first
     // dictionary without an owner.
     bool first = true;
+    Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
-        if (leftOutAsMarker()) continue;
+        if (leftOutAsMarker() || leftOutOfObjects()) continue;
+        // An entity among the objects (its owner a block record) goes back
+        // into its block, where the owner says it is.
+        Slot block = rec_->hasOwner ? db_->slotOf(rec_->owner) : kNoSlot;
+        if (db_->block(block) && db_->object(block)->isType("BLOCK_RECORD")) {
+            note(rec_->line, "a " + std::string(rec_->type) + " among the objects was moved into its block " +
+                                 std::string(db::groupText(*db_->object(block), 2)));
+            Slot entity = store(ObjectClass::Entity);
+            if (entity == kNoSlot || !placeEntity(entity, block, lastMain)) return false;
+            continue;
+        }
         bool root = is("DICTIONARY") && rec_->owner == 0 && db_->namedObjectDictionary() == kNoSlot;
         if (root && !first) note(rec_->line, "the root dictionary was not the first object: moved to the front");
         Slot object = store(ObjectClass::NonGraphical);

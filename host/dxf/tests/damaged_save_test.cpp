@@ -73,6 +73,25 @@ std::string blockInserting(const std::string& name, const std::string& target)
            "\n  0\nINSERT\n  8\n0\n  2\n" + target + "\n 10\n0.0\n 20\n0.0\n 30\n0.0\n  0\nENDBLK\n  8\n0\n";
 }
 
+// The handle (group 5) of the first record that `marker` starts.
+std::string handleAfter(const std::string& text, const std::string& marker)
+{
+    size_t at = valueOf(text, "  5", find(text, marker));
+    return at == std::string::npos ? "" : text.substr(at, text.find('\n', at) - at);
+}
+
+// The whole first record that `marker` starts, up to the next record.
+std::string recordAt(const std::string& text, const std::string& marker)
+{
+    size_t at = find(text, marker);
+    return at == std::string::npos ? "" : text.substr(at, text.find("\n  0\n", at + 1) + 1 - at);
+}
+
+size_t endOfObjects(const std::string& text)
+{
+    return find(text, "  0\nENDSEC\n", find(text, "  2\nOBJECTS\n"));
+}
+
 struct Damage {
     const char* name;
     std::function<std::string(const std::string&)> make;
@@ -174,6 +193,35 @@ const Damage kDamages[] = {
                          "  0\nINSERT\n  8\n0\n  2\nA\n 10\n0.0\n 20\n0.0\n 30\n0.0\n");
      },
      "in block C inserts A, whose inserts lead back to C: removed"},
+    {"layout_owned_by_the_root_dictionary",
+     [](const std::string& t) {
+         std::string root = handleAfter(t, "  0\nDICTIONARY\n");
+         return replacedLine(t, valueOf(t, "330", find(t, "  0\nLAYOUT\n")), root);
+     },
+     "as its owner, which does not hold it: set to the record that names it"},
+    {"second_copy_of_an_object",
+     [](const std::string& t) {
+         std::string xrecord = recordAt(t, "  0\nXRECORD\n");
+         return inserted(t, find(t, "  0\nXRECORD\n"), xrecord);
+     },
+     "nothing names it, so it is not saved"},
+    {"entity_among_the_objects",
+     [](const std::string& t) {
+         std::string model = handleAfter(t, "  0\nBLOCK_RECORD\n");
+         return inserted(t, endOfObjects(t),
+                         "  0\nLINE\n  5\nFFF01\n330\n" + model +
+                             "\n100\nAcDbEntity\n  8\n0\n100\nAcDbLine\n 10\n0.0\n 20\n0.0\n 30\n0.0\n"
+                             " 11\n1.0\n 21\n1.0\n 31\n0.0\n");
+     },
+     "a LINE among the objects was moved into its block *Model_Space"},
+    {"block_record_among_the_objects",
+     [](const std::string& t) {
+         std::string table = handleAfter(t, "  0\nTABLE\n  2\nBLOCK_RECORD\n");
+         return inserted(t, endOfObjects(t),
+                         "  0\nBLOCK_RECORD\n  5\nFFF02\n330\n" + table +
+                             "\n100\nAcDbSymbolTableRecord\n100\nAcDbBlockTableRecord\n  2\n*Model_Space\n");
+     },
+     "a BLOCK_RECORD among the objects was left out"},
 };
 
 std::string notesOf(const ReadReport& report)
