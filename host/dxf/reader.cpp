@@ -545,14 +545,17 @@ Slot DxfReader::blockRecordFor(const Record& begin)
     return addBlockRecord(*db_, name);
 }
 
-// Table records and the objects of the OBJECTS section are no entities:
-// written into a block, they would make the file unreadable.
+// Table records, the objects of the OBJECTS section and a block's BLOCK
+// and ENDBLK (among the entities, where a block cannot begin) are no
+// entities: written into a block, they would make the file unreadable or
+// define a block twice.
 bool DxfReader::leftOutOfBlock()
 {
     db::Table table;
     bool notEntity = db::tableByName(rec_->type, table);
     for (std::string_view type : {"TABLE", "ENDTAB", "CLASS", "DICTIONARY", "ACDBDICTIONARYWDFLT", "ACDBPLACEHOLDER",
-                                  "XRECORD", "LAYOUT", "PLOTSETTINGS", "DICTIONARYVAR", "GROUP", "MLINESTYLE"})
+                                  "XRECORD", "LAYOUT", "PLOTSETTINGS", "DICTIONARYVAR", "GROUP", "MLINESTYLE", "BLOCK",
+                                  "ENDBLK"})
         notEntity |= sameLetters(rec_->type, type);
     if (!notEntity) return false;
     note(rec_->line, "a " + std::string(rec_->type) + " among the entities was left out: it is no entity");

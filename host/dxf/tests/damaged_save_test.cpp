@@ -222,6 +222,12 @@ const Damage kDamages[] = {
                              "\n100\nAcDbSymbolTableRecord\n100\nAcDbBlockTableRecord\n  2\n*Model_Space\n");
      },
      "a BLOCK_RECORD among the objects was left out"},
+    {"block_among_the_entities",
+     [](const std::string& t) {
+         std::string block = blockInserting("LOOSE", "GRILLE_TAG");
+         return inserted(t, find(t, kEntities) + kEntities.size(), block);
+     },
+     "a BLOCK among the entities was left out"},
 };
 
 std::string notesOf(const ReadReport& report)
