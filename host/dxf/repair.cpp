@@ -326,6 +326,39 @@ void ensureReferencedNames(Database& db, const RepairNote& note)
     ensureBlockObjects(db, note);
 }
 
+// Pointers that must name a record of a table: a writer would write one
+// that names nothing as 0, which readers take as a damaged style.
+struct TablePointer {
+    const char* type;
+    int code;
+    Table table;
+    const char* fallback;
+};
+constexpr TablePointer kTablePointers[] = {{"MLEADERSTYLE", 342, Table::Style, "Standard"}};
+
+void ensureTablePointers(Database& db, const RepairNote& note)
+{
+    for (Slot slot : db.objectsSectionOrder()) {
+        db::Object* object = db.object(slot);
+        for (const TablePointer& pointer : kTablePointers) {
+            if (!object->isType(pointer.type)) continue;
+            size_t end = db::xdataBegin(*object);
+            for (size_t i = 0; i < end; ++i) {
+                Group& g = object->groups[i];
+                if (g.code() != pointer.code || g.kind() != db::ValueKind::Handle) continue;
+                const db::Object* named = db.object(db.slotOf(g.asHandle()));
+                if (named && named->isType(db::tableName(pointer.table))) continue;
+                Handle fallback = handleOf(db, db.findRecord(pointer.table, pointer.fallback));
+                if (fallback == 0) continue;
+                note(std::string(object->typeName()) + " " + db::handleText(object->handle) + " named the " +
+                     (pointer.table == Table::Style ? "text style " : "record ") + db::handleText(g.asHandle()) +
+                     ", which does not exist: set to " + pointer.fallback);
+                g = G::handle(pointer.code, fallback);
+            }
+        }
+    }
+}
+
 } // namespace
 
 Slot addBlockRecord(Database& db, std::string_view name)
@@ -366,6 +399,7 @@ void repairDrawing(Database& db, const RepairNote& note)
     ensureRecord(db, Table::Layer, "0", note);
     ensureClasses(db, note);
     ensureReferencedNames(db, note);
+    ensureTablePointers(db, note);
 }
 
 } // namespace host::dxf

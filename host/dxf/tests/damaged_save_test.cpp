@@ -228,6 +228,9 @@ const Damage kDamages[] = {
          return inserted(t, find(t, kEntities) + kEntities.size(), block);
      },
      "a BLOCK among the entities was left out"},
+    {"text_style_of_a_leader_style_missing",
+     [](const std::string& t) { return replacedLine(t, valueOf(t, "342", find(t, "  0\nMLEADERSTYLE\n")), "FFF03"); },
+     "MLEADERSTYLE 2C named the text style FFF03, which does not exist: set to Standard"},
 };
 
 std::string notesOf(const ReadReport& report)
