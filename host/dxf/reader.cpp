@@ -582,20 +582,20 @@ bool DxfReader::readBlocks()
     return endOfSection("the BLOCKS section");
 }
 
-// A BLOCK's name is in groups 2 and 3; missing ones are added.
+// A BLOCK's name is in groups 2 and 3; missing ones are added (a BLOCK
+// with only its 3 would be written without the name that readers go by).
 void setBlockName(GroupList& groups, const std::string& name)
 {
-    bool named = false;
+    bool named = false, described = false;
     for (Group& g : groups) {
         if (g.code() != 2 && g.code() != 3) continue;
         g = Group::text(g.code(), name);
-        named = true;
+        (g.code() == 2 ? named : described) = true;
     }
-    if (!named) {
-        size_t at = 0;
-        while (at < groups.size() && groups[at].code() != 1001) ++at;
-        groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(at), {Group::text(2, name), Group::text(3, name)});
-    }
+    size_t at = 0;
+    while (at < groups.size() && groups[at].code() != 1001 && groups[at].code() != 3) ++at;
+    if (!named) groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(at++), Group::text(2, name));
+    if (!described) groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(at), Group::text(3, name));
 }
 
 // R12 files name the spaces $MODEL_SPACE and $PAPER_SPACE.

@@ -231,6 +231,12 @@ const Damage kDamages[] = {
     {"text_style_of_a_leader_style_missing",
      [](const std::string& t) { return replacedLine(t, valueOf(t, "342", find(t, "  0\nMLEADERSTYLE\n")), "FFF03"); },
      "MLEADERSTYLE 2C named the text style FFF03, which does not exist: set to Standard"},
+    {"block_name_given_only_as_its_description",
+     [](const std::string& t) {
+         size_t block = find(t, "  2\nGRILLE_TAG\n", find(t, "  2\nBLOCKS\n"));
+         return replacedLine(t, block, "  3");
+     },
+     "BLOCK  belongs to the block record GRILLE_TAG: named so"},
 };
 
 std::string notesOf(const ReadReport& report)
