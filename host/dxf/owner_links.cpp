@@ -12,8 +12,6 @@ using db::Handle;
 using db::Object;
 using db::ObjectClass;
 using db::Slot;
-using db::Table;
-using db::kNoSlot;
 
 // Groups through which a record holds another (dictionary entries,
 // extension dictionaries, hard owners).
@@ -58,39 +56,6 @@ void setOwner(Object& object, Handle owner, Tally& tally)
     object.owner = owner;
 }
 
-bool isSubEntity(const Object& object)
-{
-    return object.isType("VERTEX") || object.isType("ATTRIB") || object.isType("SEQEND");
-}
-
-bool isComplex(const Object& object)
-{
-    return object.isType("POLYLINE") || object.isType("INSERT");
-}
-
-// A VERTEX, ATTRIB or SEQEND may stay with the POLYLINE or INSERT just
-// before it; everything else in a block belongs to the block record.
-void repairBlocks(Database& db, Tally& tally)
-{
-    for (Slot slot : db.records(Table::BlockRecord)) {
-        const Object* record = db.object(slot);
-        db::Block* block = db.block(slot);
-        if (!record || !block) continue;
-        for (Slot bracket : {block->begin, block->end})
-            if (Object* object = db.object(bracket)) setOwner(*object, record->handle, tally);
-        Handle complexEntity = 0;
-        for (Slot entity : block->entities) {
-            Object* object = db.object(entity);
-            if (!object) continue;
-            bool sub = isSubEntity(*object);
-            if (!(sub && complexEntity != 0 && object->owner == complexEntity))
-                setOwner(*object, record->handle, tally);
-            if (isComplex(*object)) complexEntity = object->handle;
-            else if (!sub || object->isType("SEQEND")) complexEntity = 0;
-        }
-    }
-}
-
 // An object whose owner does not name it takes the first record that does.
 // One that nothing names (a second copy of an object, whose handle was
 // taken) is left unowned, and so not saved, as objects without an owner are.
@@ -132,12 +97,10 @@ void repairObjects(Database& db, Tally& held, Tally& unheld)
 
 void repairOwners(Database& db, const RepairNote& note)
 {
-    Tally blocks{"set to its block record", {}};
     Tally objects{"set to the record that names it", {}};
     Tally unnamed{"nothing names it, so it is not saved", {}};
-    repairBlocks(db, blocks);
     repairObjects(db, objects, unnamed);
-    for (const Tally* tally : {&blocks, &objects, &unnamed}) tally->report(note);
+    for (const Tally* tally : {&objects, &unnamed}) tally->report(note);
 }
 
 } // namespace host::dxf

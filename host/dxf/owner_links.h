@@ -1,8 +1,8 @@
-// Points every record's owner at what holds it, as the host's audit does
-// for a file whose owner handles were damaged: BLOCK, ENDBLK and entities
-// at their block record (table records are their table's already), objects
-// at the dictionary that names them.  Each kind of repair is reported once, with the
-// first record it touched and how many.
+// Points every object's owner at the dictionary (or other record) that
+// names it, as the host's audit does for a file whose owner handles were
+// damaged; entities and table records get theirs as they are placed.  Each
+// kind of repair is reported once, with the first object it touched and
+// how many.
 #pragma once
 
 #include "db/database.h"
