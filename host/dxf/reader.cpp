@@ -80,6 +80,8 @@ private:
     bool readBlocks();
     bool readBlock();
     bool leftOutAsMarker();
+    bool leftOutWithOwner();
+    bool leaveOut(std::string message);
     bool readEntities();
     bool readObjects();
     bool skipSection(std::string_view name);
@@ -112,6 +114,7 @@ private:
     db::Handle fileHandseed_ = 0;
     db::Handle highestFileHandle_ = 0;
     bool headerRead_ = false;
+    std::unordered_set<db::Handle> leftOut_;  // handles of the records left out
     std::vector<Slot> namelessBlockRecords_;  // named by their BLOCK, else left out
     int valueNotes_ = 0;   // notes about values mended (coordinates, colours), up to:
     int markerNotes_ = 0;  // notes about records kept without markers, up to:
@@ -454,14 +457,43 @@ bool otherCaseOfMarker(std::string_view type)
     return false;
 }
 
+// A record type is a name: letters, digits and '_', starting with a letter
+// or with 3D ("3DFACE").  Anything else is a damaged line, and a record of
+// such a type could not be read back as what it was.
+bool isTypeName(std::string_view type)
+{
+    if (type.empty()) return false;
+    for (char c : type)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
+    return std::isalpha(static_cast<unsigned char>(type[0])) || sameLetters(type.substr(0, 2), "3D");
+}
+
 } // namespace
+
+bool DxfReader::leaveOut(std::string message)
+{
+    if (rec_->hasHandle) leftOut_.insert(rec_->handle);
+    note(rec_->line, std::move(message));
+    return true;
+}
+
+// What belongs to a record left out (its vertices, attributes, extension
+// dictionary) goes with it.
+bool DxfReader::leftOutWithOwner()
+{
+    if (!rec_->hasOwner || !leftOut_.count(rec_->owner)) return false;
+    return leaveOut("a " + std::string(rec_->type) + " of the left-out record " + db::handleText(rec_->owner) +
+                    " was left out with it");
+}
 
 bool DxfReader::leftOutAsMarker()
 {
+    if (!isTypeName(rec_->type)) {
+        return leaveOut("a record of the type \"" + rec_->type + "\" was left out: that is no type name");
+    }
     if (!otherCaseOfMarker(rec_->type)) return false;
-    note(rec_->line, "a " + std::string(rec_->type) + " record was left out: it would be written as " +
-                         db::upperAscii(rec_->type));
-    return true;
+    return leaveOut("a " + std::string(rec_->type) + " record was left out: it would be written as " +
+                    db::upperAscii(rec_->type));
 }
 
 bool DxfReader::readTable()
@@ -557,9 +589,12 @@ bool DxfReader::leftOutOfBlock()
                                   "XRECORD", "LAYOUT", "PLOTSETTINGS", "DICTIONARYVAR", "GROUP", "MLINESTYLE", "BLOCK",
                                   "ENDBLK"})
         notEntity |= sameLetters(rec_->type, type);
-    if (!notEntity) return false;
-    note(rec_->line, "a " + std::string(rec_->type) + " among the entities was left out: it is no entity");
-    return true;
+    if (!notEntity) {
+        // Nothing can be drawn for an insert of no block.
+        if (!is("INSERT") || !trimBlanks(textOf(rec_->groups, 2)).empty()) return false;
+        return leaveOut("an INSERT without a block name was left out");
+    }
+    return leaveOut("a " + std::string(rec_->type) + " among the entities was left out: it is no entity");
 }
 
 // Table records and the brackets of tables and blocks are no objects: the
@@ -570,8 +605,7 @@ bool DxfReader::leftOutOfObjects()
     bool notObject = db::tableByName(rec_->type, table);
     for (std::string_view type : {"TABLE", "ENDTAB", "BLOCK", "ENDBLK"}) notObject |= sameLetters(rec_->type, type);
     if (!notObject) return false;
-    note(rec_->line, "a " + std::string(rec_->type) + " among the objects was left out: it is no object");
-    return true;
+    return leaveOut("a " + std::string(rec_->type) + " among the objects was left out: it is no object");
 }
 
 bool DxfReader::readBlocks()
@@ -635,7 +669,7 @@ bool DxfReader::readBlock()
     if (!db_->block(record)) db_->addBlock(record);
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDBLK") && !is("BLOCK") && !is("ENDSEC") && !is("EOF")) {
-        if (leftOutAsMarker() || leftOutOfBlock()) continue;
+        if (leftOutAsMarker() || leftOutWithOwner() || leftOutOfBlock()) continue;
         Slot entity = store(ObjectClass::Entity);
         if (entity == kNoSlot || !placeEntity(entity, record, lastMain)) return false;
     }
@@ -683,7 +717,7 @@ bool DxfReader::readEntities()
     ensureSpaces(*db_);
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
-        if (leftOutAsMarker() || leftOutOfBlock()) continue;
+        if (leftOutAsMarker() || leftOutWithOwner() || leftOutOfBlock()) continue;
         bool paper = false;
         for (const Group& g : rec_->groups)
             if (g.code() == 67) paper = g.asInt() == 1;
@@ -705,7 +739,7 @@ bool DxfReader::readObjects()
     bool first = true;
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
-        if (leftOutAsMarker() || leftOutOfObjects()) continue;
+        if (leftOutAsMarker() || leftOutWithOwner() || leftOutOfObjects()) continue;
         // An entity among the objects (its owner a block record) goes back
         // into its block, where the owner says it is.
         Slot block = rec_->hasOwner ? db_->slotOf(rec_->owner) : kNoSlot;

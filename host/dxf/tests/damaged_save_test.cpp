@@ -237,6 +237,26 @@ const Damage kDamages[] = {
          return replacedLine(t, block, "  3");
      },
      "BLOCK  belongs to the block record GRILLE_TAG: named so"},
+    {"record_type_damaged",
+     [](const std::string& t) {
+         return inserted(t, find(t, kEntities) + kEntities.size(), "  0\n0.0\n  8\n0\n 10\n1.0\n 20\n2.0\n 30\n0.0\n");
+     },
+     "a record of the type \"0.0\" was left out: that is no type name"},
+    {"insert_without_block_name",
+     [](const std::string& t) {
+         size_t insert = find(t, "  0\nINSERT\n", find(t, kEntities));
+         return without(t, valueOf(t, "  2", insert) - 4, 2);
+     },
+     "an INSERT without a block name was left out"},
+    {"group_dictionary_damaged",
+     [](const std::string& t) {
+         size_t root = find(t, "  0\nDICTIONARY\n");
+         std::string groups = t.substr(valueOf(t, "350", find(t, "ACAD_GROUP\n", root)));
+         groups = groups.substr(0, groups.find('\n'));
+         size_t at = find(t, "  0\nDICTIONARY\n  5\n" + groups + "\n");
+         return replacedLine(t, at + 4, "DICTION\x01RY");
+     },
+     "the root dictionary had no ACAD_GROUP: added"},
 };
 
 std::string notesOf(const ReadReport& report)
