@@ -6,6 +6,7 @@
 #include "dxf/group_code.h"
 #include "dxf/mapped_file.h"
 #include "dxf/number_text.h"
+#include "dxf/owner_links.h"
 #include "dxf/parallel.h"
 #include "dxf/record_chunks.h"
 #include "dxf/record_reader.h"
@@ -72,12 +73,15 @@ private:
     void dropRepeatedMarkers(GroupList& groups, std::string_view owner, uint32_t line);
     bool moveDuplicateRecord(Slot first, std::string_view newType);
     bool leftOutOfBlock();
+    bool leftOutOfObjects();
     bool readClasses();
     bool readTables();
     bool readTable();
     bool readBlocks();
     bool readBlock();
     bool leftOutAsMarker();
+    bool leftOutWithOwner();
+    bool leaveOut(std::string message);
     bool readEntities();
     bool readObjects();
     bool skipSection(std::string_view name);
@@ -110,6 +114,7 @@ private:
     db::Handle fileHandseed_ = 0;
     db::Handle highestFileHandle_ = 0;
     bool headerRead_ = false;
+    std::unordered_set<db::Handle> leftOut_;  // handles of the records left out
     std::vector<Slot> namelessBlockRecords_;  // named by their BLOCK, else left out
     int valueNotes_ = 0;   // notes about values mended (coordinates, colours), up to:
     int markerNotes_ = 0;  // notes about records kept without markers, up to:
@@ -329,6 +334,7 @@ std::unique_ptr<Database> DxfReader::read()
     RepairNote notes = [this](const std::string& message) { note(0, message); };
     resolveDimstyleNames(*db_, notes);
     repairDrawing(*db_, notes);
+    repairOwners(*db_, notes);
     return std::move(db_);
 }
 
@@ -451,14 +457,43 @@ bool otherCaseOfMarker(std::string_view type)
     return false;
 }
 
+// A record type is a name: letters, digits and '_', starting with a letter
+// or with 3D ("3DFACE").  Anything else is a damaged line, and a record of
+// such a type could not be read back as what it was.
+bool isTypeName(std::string_view type)
+{
+    if (type.empty()) return false;
+    for (char c : type)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
+    return std::isalpha(static_cast<unsigned char>(type[0])) || sameLetters(type.substr(0, 2), "3D");
+}
+
 } // namespace
+
+bool DxfReader::leaveOut(std::string message)
+{
+    if (rec_->hasHandle) leftOut_.insert(rec_->handle);
+    note(rec_->line, std::move(message));
+    return true;
+}
+
+// What belongs to a record left out (its vertices, attributes, extension
+// dictionary) goes with it.
+bool DxfReader::leftOutWithOwner()
+{
+    if (!rec_->hasOwner || !leftOut_.count(rec_->owner)) return false;
+    return leaveOut("a " + std::string(rec_->type) + " of the left-out record " + db::handleText(rec_->owner) +
+                    " was left out with it");
+}
 
 bool DxfReader::leftOutAsMarker()
 {
+    if (!isTypeName(rec_->type)) {
+        return leaveOut("a record of the type \"" + rec_->type + "\" was left out: that is no type name");
+    }
     if (!otherCaseOfMarker(rec_->type)) return false;
-    note(rec_->line, "a " + std::string(rec_->type) + " record was left out: it would be written as " +
-                         db::upperAscii(rec_->type));
-    return true;
+    return leaveOut("a " + std::string(rec_->type) + " record was left out: it would be written as " +
+                    db::upperAscii(rec_->type));
 }
 
 bool DxfReader::readTable()
@@ -542,18 +577,35 @@ Slot DxfReader::blockRecordFor(const Record& begin)
     return addBlockRecord(*db_, name);
 }
 
-// Table records and the objects of the OBJECTS section are no entities:
-// written into a block, they would make the file unreadable.
+// Table records, the objects of the OBJECTS section and a block's BLOCK
+// and ENDBLK (among the entities, where a block cannot begin) are no
+// entities: written into a block, they would make the file unreadable or
+// define a block twice.
 bool DxfReader::leftOutOfBlock()
 {
     db::Table table;
     bool notEntity = db::tableByName(rec_->type, table);
     for (std::string_view type : {"TABLE", "ENDTAB", "CLASS", "DICTIONARY", "ACDBDICTIONARYWDFLT", "ACDBPLACEHOLDER",
-                                  "XRECORD", "LAYOUT", "PLOTSETTINGS", "DICTIONARYVAR", "GROUP", "MLINESTYLE"})
+                                  "XRECORD", "LAYOUT", "PLOTSETTINGS", "DICTIONARYVAR", "GROUP", "MLINESTYLE", "BLOCK",
+                                  "ENDBLK"})
         notEntity |= sameLetters(rec_->type, type);
-    if (!notEntity) return false;
-    note(rec_->line, "a " + std::string(rec_->type) + " among the entities was left out: it is no entity");
-    return true;
+    if (!notEntity) {
+        // Nothing can be drawn for an insert of no block.
+        if (!is("INSERT") || !trimBlanks(textOf(rec_->groups, 2)).empty()) return false;
+        return leaveOut("an INSERT without a block name was left out");
+    }
+    return leaveOut("a " + std::string(rec_->type) + " among the entities was left out: it is no entity");
+}
+
+// Table records and the brackets of tables and blocks are no objects: the
+// OBJECTS section would hold a second copy of them.
+bool DxfReader::leftOutOfObjects()
+{
+    db::Table table;
+    bool notObject = db::tableByName(rec_->type, table);
+    for (std::string_view type : {"TABLE", "ENDTAB", "BLOCK", "ENDBLK"}) notObject |= sameLetters(rec_->type, type);
+    if (!notObject) return false;
+    return leaveOut("a " + std::string(rec_->type) + " among the objects was left out: it is no object");
 }
 
 bool DxfReader::readBlocks()
@@ -564,20 +616,20 @@ bool DxfReader::readBlocks()
     return endOfSection("the BLOCKS section");
 }
 
-// A BLOCK's name is in groups 2 and 3; missing ones are added.
+// A BLOCK's name is in groups 2 and 3; missing ones are added (a BLOCK
+// with only its 3 would be written without the name that readers go by).
 void setBlockName(GroupList& groups, const std::string& name)
 {
-    bool named = false;
+    bool named = false, described = false;
     for (Group& g : groups) {
         if (g.code() != 2 && g.code() != 3) continue;
         g = Group::text(g.code(), name);
-        named = true;
+        (g.code() == 2 ? named : described) = true;
     }
-    if (!named) {
-        size_t at = 0;
-        while (at < groups.size() && groups[at].code() != 1001) ++at;
-        groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(at), {Group::text(2, name), Group::text(3, name)});
-    }
+    size_t at = 0;
+    while (at < groups.size() && groups[at].code() != 1001 && groups[at].code() != 3) ++at;
+    if (!named) groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(at++), Group::text(2, name));
+    if (!described) groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(at), Group::text(3, name));
 }
 
 // R12 files name the spaces $MODEL_SPACE and $PAPER_SPACE.
@@ -617,7 +669,7 @@ bool DxfReader::readBlock()
     if (!db_->block(record)) db_->addBlock(record);
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDBLK") && !is("BLOCK") && !is("ENDSEC") && !is("EOF")) {
-        if (leftOutAsMarker() || leftOutOfBlock()) continue;
+        if (leftOutAsMarker() || leftOutWithOwner() || leftOutOfBlock()) continue;
         Slot entity = store(ObjectClass::Entity);
         if (entity == kNoSlot || !placeEntity(entity, record, lastMain)) return false;
     }
@@ -665,7 +717,7 @@ bool DxfReader::readEntities()
     ensureSpaces(*db_);
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
-        if (leftOutAsMarker() || leftOutOfBlock()) continue;
+        if (leftOutAsMarker() || leftOutWithOwner() || leftOutOfBlock()) continue;
         bool paper = false;
         for (const Group& g : rec_->groups)
             if (g.code() == 67) paper = g.asInt() == 1;
@@ -685,8 +737,19 @@ bool DxfReader::readObjects()
     // The root dictionary is the first object; failing that, the first
     // dictionary without an owner.
     bool first = true;
+    Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
-        if (leftOutAsMarker()) continue;
+        if (leftOutAsMarker() || leftOutWithOwner() || leftOutOfObjects()) continue;
+        // An entity among the objects (its owner a block record) goes back
+        // into its block, where the owner says it is.
+        Slot block = rec_->hasOwner ? db_->slotOf(rec_->owner) : kNoSlot;
+        if (db_->block(block) && db_->object(block)->isType("BLOCK_RECORD")) {
+            note(rec_->line, "a " + std::string(rec_->type) + " among the objects was moved into its block " +
+                                 std::string(db::groupText(*db_->object(block), 2)));
+            Slot entity = store(ObjectClass::Entity);
+            if (entity == kNoSlot || !placeEntity(entity, block, lastMain)) return false;
+            continue;
+        }
         bool root = is("DICTIONARY") && rec_->owner == 0 && db_->namedObjectDictionary() == kNoSlot;
         if (root && !first) note(rec_->line, "the root dictionary was not the first object: moved to the front");
         Slot object = store(ObjectClass::NonGraphical);

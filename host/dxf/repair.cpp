@@ -190,12 +190,20 @@ void linkLayout(Database& db, Slot record, Handle layout)
     object->groups.insert(object->groups.begin() + static_cast<std::ptrdiff_t>(at), G::handle(340, layout));
 }
 
+// A key whose object is missing (left out as damaged) still stands in the
+// dictionary: it gives way to the new entry.
+void addRootEntry(Database& db, Slot root, std::string_view key, Slot entry)
+{
+    db.dictionaryRemove(root, key);
+    db.dictionaryAdd(root, key, entry);
+}
+
 void ensureLayouts(Database& db, Slot root, const RepairNote& note)
 {
     if (db.dictionaryLookup(root, "ACAD_LAYOUT") != kNoSlot) return;
     note("the root dictionary had no ACAD_LAYOUT: added with the Model and Layout1 layouts");
     Slot layouts = addDictionary(db, handleOf(db, root));
-    db.dictionaryAdd(root, "ACAD_LAYOUT", layouts);
+    addRootEntry(db, root, "ACAD_LAYOUT", layouts);
     const struct {
         const char* name;
         Slot record;
@@ -219,7 +227,7 @@ void ensurePlotStyles(Database& db, Slot root, const RepairNote& note)
     db.object(styles)->groups = {G::text(100, "AcDbDictionary"), G::integer(281, 1), G::text(3, "Normal"),
                                  G::handle(350, placeholder), G::text(100, "AcDbDictionaryWithDefault"),
                                  G::handle(340, placeholder)};
-    db.dictionaryAdd(root, "ACAD_PLOTSTYLENAME", styles);
+    addRootEntry(db, root, "ACAD_PLOTSTYLENAME", styles);
 }
 
 void ensureRootDictionary(Database& db, const RepairNote& note)
@@ -232,7 +240,7 @@ void ensureRootDictionary(Database& db, const RepairNote& note)
     }
     if (db.dictionaryLookup(root, "ACAD_GROUP") == kNoSlot) {
         note("the root dictionary had no ACAD_GROUP: added");
-        db.dictionaryAdd(root, "ACAD_GROUP", addDictionary(db, handleOf(db, root)));
+        addRootEntry(db, root, "ACAD_GROUP", addDictionary(db, handleOf(db, root)));
     }
     ensureLayouts(db, root, note);
     ensurePlotStyles(db, root, note);
@@ -326,6 +334,39 @@ void ensureReferencedNames(Database& db, const RepairNote& note)
     ensureBlockObjects(db, note);
 }
 
+// Pointers that must name a record of a table: a writer would write one
+// that names nothing as 0, which readers take as a damaged style.
+struct TablePointer {
+    const char* type;
+    int code;
+    Table table;
+    const char* fallback;
+};
+constexpr TablePointer kTablePointers[] = {{"MLEADERSTYLE", 342, Table::Style, "Standard"}};
+
+void ensureTablePointers(Database& db, const RepairNote& note)
+{
+    for (Slot slot : db.objectsSectionOrder()) {
+        db::Object* object = db.object(slot);
+        for (const TablePointer& pointer : kTablePointers) {
+            if (!object->isType(pointer.type)) continue;
+            size_t end = db::xdataBegin(*object);
+            for (size_t i = 0; i < end; ++i) {
+                Group& g = object->groups[i];
+                if (g.code() != pointer.code || g.kind() != db::ValueKind::Handle) continue;
+                const db::Object* named = db.object(db.slotOf(g.asHandle()));
+                if (named && named->isType(db::tableName(pointer.table))) continue;
+                Handle fallback = handleOf(db, db.findRecord(pointer.table, pointer.fallback));
+                if (fallback == 0) continue;
+                note(std::string(object->typeName()) + " " + db::handleText(object->handle) + " named the " +
+                     (pointer.table == Table::Style ? "text style " : "record ") + db::handleText(g.asHandle()) +
+                     ", which does not exist: set to " + pointer.fallback);
+                g = G::handle(pointer.code, fallback);
+            }
+        }
+    }
+}
+
 } // namespace
 
 Slot addBlockRecord(Database& db, std::string_view name)
@@ -366,6 +407,7 @@ void repairDrawing(Database& db, const RepairNote& note)
     ensureRecord(db, Table::Layer, "0", note);
     ensureClasses(db, note);
     ensureReferencedNames(db, note);
+    ensureTablePointers(db, note);
 }
 
 } // namespace host::dxf

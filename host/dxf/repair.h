@@ -3,7 +3,8 @@
 // model and paper space, the root dictionary with ACAD_GROUP, ACAD_LAYOUT
 // and ACAD_PLOTSTYLENAME, CLASS records for the classes in use, and a table
 // entry for every layer, linetype, text style, dimension style, block and
-// application that an entity names.  Each repair is reported.
+// application that an entity names, and a text style that a multileader
+// style names.  Each repair is reported.
 #pragma once
 
 #include "db/database.h"

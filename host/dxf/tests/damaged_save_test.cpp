@@ -73,6 +73,25 @@ std::string blockInserting(const std::string& name, const std::string& target)
            "\n  0\nINSERT\n  8\n0\n  2\n" + target + "\n 10\n0.0\n 20\n0.0\n 30\n0.0\n  0\nENDBLK\n  8\n0\n";
 }
 
+// The handle (group 5) of the first record that `marker` starts.
+std::string handleAfter(const std::string& text, const std::string& marker)
+{
+    size_t at = valueOf(text, "  5", find(text, marker));
+    return at == std::string::npos ? "" : text.substr(at, text.find('\n', at) - at);
+}
+
+// The whole first record that `marker` starts, up to the next record.
+std::string recordAt(const std::string& text, const std::string& marker)
+{
+    size_t at = find(text, marker);
+    return at == std::string::npos ? "" : text.substr(at, text.find("\n  0\n", at + 1) + 1 - at);
+}
+
+size_t endOfObjects(const std::string& text)
+{
+    return find(text, "  0\nENDSEC\n", find(text, "  2\nOBJECTS\n"));
+}
+
 struct Damage {
     const char* name;
     std::function<std::string(const std::string&)> make;
@@ -174,6 +193,70 @@ const Damage kDamages[] = {
                          "  0\nINSERT\n  8\n0\n  2\nA\n 10\n0.0\n 20\n0.0\n 30\n0.0\n");
      },
      "in block C inserts A, whose inserts lead back to C: removed"},
+    {"layout_owned_by_the_root_dictionary",
+     [](const std::string& t) {
+         std::string root = handleAfter(t, "  0\nDICTIONARY\n");
+         return replacedLine(t, valueOf(t, "330", find(t, "  0\nLAYOUT\n")), root);
+     },
+     "as its owner, which does not hold it: set to the record that names it"},
+    {"second_copy_of_an_object",
+     [](const std::string& t) {
+         std::string xrecord = recordAt(t, "  0\nXRECORD\n");
+         return inserted(t, find(t, "  0\nXRECORD\n"), xrecord);
+     },
+     "nothing names it, so it is not saved"},
+    {"entity_among_the_objects",
+     [](const std::string& t) {
+         std::string model = handleAfter(t, "  0\nBLOCK_RECORD\n");
+         return inserted(t, endOfObjects(t),
+                         "  0\nLINE\n  5\nFFF01\n330\n" + model +
+                             "\n100\nAcDbEntity\n  8\n0\n100\nAcDbLine\n 10\n0.0\n 20\n0.0\n 30\n0.0\n"
+                             " 11\n1.0\n 21\n1.0\n 31\n0.0\n");
+     },
+     "a LINE among the objects was moved into its block *Model_Space"},
+    {"block_record_among_the_objects",
+     [](const std::string& t) {
+         std::string table = handleAfter(t, "  0\nTABLE\n  2\nBLOCK_RECORD\n");
+         return inserted(t, endOfObjects(t),
+                         "  0\nBLOCK_RECORD\n  5\nFFF02\n330\n" + table +
+                             "\n100\nAcDbSymbolTableRecord\n100\nAcDbBlockTableRecord\n  2\n*Model_Space\n");
+     },
+     "a BLOCK_RECORD among the objects was left out"},
+    {"block_among_the_entities",
+     [](const std::string& t) {
+         std::string block = blockInserting("LOOSE", "GRILLE_TAG");
+         return inserted(t, find(t, kEntities) + kEntities.size(), block);
+     },
+     "a BLOCK among the entities was left out"},
+    {"text_style_of_a_leader_style_missing",
+     [](const std::string& t) { return replacedLine(t, valueOf(t, "342", find(t, "  0\nMLEADERSTYLE\n")), "FFF03"); },
+     "MLEADERSTYLE 2C named the text style FFF03, which does not exist: set to Standard"},
+    {"block_name_given_only_as_its_description",
+     [](const std::string& t) {
+         size_t block = find(t, "  2\nGRILLE_TAG\n", find(t, "  2\nBLOCKS\n"));
+         return replacedLine(t, block, "  3");
+     },
+     "BLOCK  belongs to the block record GRILLE_TAG: named so"},
+    {"record_type_damaged",
+     [](const std::string& t) {
+         return inserted(t, find(t, kEntities) + kEntities.size(), "  0\n0.0\n  8\n0\n 10\n1.0\n 20\n2.0\n 30\n0.0\n");
+     },
+     "a record of the type \"0.0\" was left out: that is no type name"},
+    {"insert_without_block_name",
+     [](const std::string& t) {
+         size_t insert = find(t, "  0\nINSERT\n", find(t, kEntities));
+         return without(t, valueOf(t, "  2", insert) - 4, 2);
+     },
+     "an INSERT without a block name was left out"},
+    {"group_dictionary_damaged",
+     [](const std::string& t) {
+         size_t root = find(t, "  0\nDICTIONARY\n");
+         std::string groups = t.substr(valueOf(t, "350", find(t, "ACAD_GROUP\n", root)));
+         groups = groups.substr(0, groups.find('\n'));
+         size_t at = find(t, "  0\nDICTIONARY\n  5\n" + groups + "\n");
+         return replacedLine(t, at + 4, "DICTION\x01RY");
+     },
+     "the root dictionary had no ACAD_GROUP: added"},
 };
 
 std::string notesOf(const ReadReport& report)

@@ -1,0 +1,15 @@
+// Points every object's owner at the dictionary (or other record) that
+// names it, as the host's audit does for a file whose owner handles were
+// damaged; entities and table records get theirs as they are placed.  Each
+// kind of repair is reported once, with the first object it touched and
+// how many.
+#pragma once
+
+#include "db/database.h"
+#include "dxf/repair.h"
+
+namespace host::dxf {
+
+void repairOwners(db::Database& db, const RepairNote& note);
+
+} // namespace host::dxf
