@@ -15,7 +15,7 @@ struct Streams {
 };
 
 Streams runApart(const std::string& arguments) {
-    std::string errors = std::string(testing::TempDir()) + "lurak_stderr.txt";
+    std::string errors = tempPath("lurak_stderr.txt");
     Outcome run = runCommand(std::string(LURAK_PROGRAM) + " " + arguments + " </dev/null 2>" + errors + " ; exit $?");
     Streams streams;
     streams.status = run.status;
@@ -41,7 +41,7 @@ void writeAll(const std::string& path, const std::string& text) {
 
 // A drawing the program made with its own commands.
 std::string goodDrawing(const std::string& name) {
-    std::string path = std::string(testing::TempDir()) + name;
+    std::string path = tempPath(name);
     std::remove(path.c_str());
     Outcome run = runLurak(plugin() + " " + script("drawing.scr") + " -o " + path);
     EXPECT_EQ(run.status, 0) << run.output;

@@ -10,7 +10,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string scratch(const std::string& name) {
-    fs::path dir = fs::path(testing::TempDir()) / ("lurak_conventions_" + name);
+    fs::path dir = fs::path(testing::TempDir()) / ("lurak_conventions_" + std::to_string(::getpid()) + "_" + name);
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir.string();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -45,9 +46,15 @@ inline void expectInOrder(const std::string& text, const std::vector<std::string
     }
 }
 
+// A file of this test in the temporary folder. ctest runs tests side by
+// side, each in its own process, so the process number keeps them apart.
+inline std::string tempPath(const std::string& name) {
+    return std::string(testing::TempDir()) + std::to_string(::getpid()) + "_" + name;
+}
+
 // A script file in the test's temporary folder; its path.
 inline std::string writeScript(const std::string& name, const std::string& text) {
-    std::string path = std::string(testing::TempDir()) + name;
+    std::string path = tempPath(name);
     FILE* f = std::fopen(path.c_str(), "w");
     if (f) {
         std::fputs(text.c_str(), f);

@@ -66,7 +66,7 @@ TEST(Program, StartFailuresGiveStatusTwo) {
 }
 
 TEST(Program, DrawingMadeWithHostCommandsPassesTheDrawingChecks) {
-    std::string output = std::string(testing::TempDir()) + "lurak_drawing_test.dxf";
+    std::string output = tempPath("lurak_drawing_test.dxf");
     std::remove(output.c_str());
     Outcome run = runLurak(plugin() + " " + script("drawing.scr") + " -o " + output);
     ASSERT_EQ(run.status, 0) << run.output;
@@ -77,7 +77,7 @@ TEST(Program, DrawingMadeWithHostCommandsPassesTheDrawingChecks) {
 
 TEST(Program, OpenSaveAndSaveAsKeepTheDrawing) {
     std::string dir = testing::TempDir();
-    std::string saved = dir + "lurak_saved.dxf";
+    std::string saved = tempPath("lurak_saved.dxf");
     std::remove(saved.c_str());
     std::string path = writeScript("lurak_save.scr", "LINE\n0,0\n10,0\n\n"
                                                       "SAVEAS\n" + saved + "\n"
