@@ -265,7 +265,7 @@ bool onlyValuesChanged(const db::Object& o, const GroupList& given) {
         const Group& g = given[i];
         if (stored.code() != g.code()) return false;
         if (stored == g) continue;
-        if (valueNeedsRules(g.code())) return false;
+        if (valueNeedsRules(o.typeName(), g.code())) return false;
     }
     return true;
 }

@@ -105,6 +105,41 @@ NameCheck checkNameGroup(const db::Database& db, std::string_view type, Group& g
     }
 }
 
+namespace {
+
+// The real value of the first group `code` of a body, or `fallback`.
+double realGroup(const GroupList& body, int code, double fallback) {
+    for (const Group& g : body)
+        if (g.code() == code) return g.asReal();
+    return fallback;
+}
+
+// Curves the host cannot hold: a circle or arc without a positive radius,
+// an ellipse whose major axis has no length or whose ratio of minor to
+// major axis lies outside [1e-6, 1]. Other programs refuse such files.
+bool validCurveShape(std::string_view type, const GroupList& body, std::string& error) {
+    if (type == "CIRCLE" || type == "ARC") {
+        if (realGroup(body, 40, 0.0) > 0.0) return true;
+        error = std::string(type) + " radius must be positive";
+        return false;
+    }
+    if (type != "ELLIPSE") return true;
+    double ratio = realGroup(body, 40, 1.0);
+    if (!(ratio >= kThinnestEllipseRatio && ratio <= 1.0)) {
+        error = "ELLIPSE ratio " + std::to_string(ratio) + " is not within 1e-6 to 1";
+        return false;
+    }
+    for (const Group& g : body)
+        if (g.code() == 11) {
+            const double* axis = g.asPoint();
+            if (axis[0] != 0.0 || axis[1] != 0.0 || axis[2] != 0.0) return true;
+        }
+    error = "ELLIPSE major axis has no length";
+    return false;
+}
+
+} // namespace
+
 bool prepareBody(db::Database& db, std::string_view type, GroupList& groups,
                  GroupList& body, std::vector<std::string>& newLayers, std::string& error, size_t spare) {
     if (isEntityType(type)) {
@@ -120,6 +155,7 @@ bool prepareBody(db::Database& db, std::string_view type, GroupList& groups,
         if (!hasLayer) groups.push_back(currentLayerGroup(db));
     }
     if (!db::canonicalBody(type, groups, body, error, spare)) return false;
+    if (!validCurveShape(type, body, error)) return false;
     if (type == "TEXT" || type == "MTEXT")  // the style default must exist too
         for (Group& g : body)
             if (g.code() == 7 && !spellAsTable(db, db::Table::Style, g)) {

@@ -23,9 +23,14 @@ bool validSymbolName(std::string_view name, bool anonymousOk = false);
 enum class NameCheck { Ok, NewLayer, Refused };
 NameCheck checkNameGroup(const db::Database& db, std::string_view type, db::Group& g, std::string& error);
 
+// The thinnest ellipse the host holds: the ratio of its minor to its major
+// axis may not be smaller.
+inline constexpr double kThinnestEllipseRatio = 1e-6;
+
 // Builds the stored body of an object of `type` from its input groups:
 // table references checked and spelled as the table spells them, the layer
-// defaulted to the current one, canonical order.  Layers the entity names
+// defaulted to the current one, canonical order, curves with a radius or axis that makes no shape
+// refused.  Layers the entity names
 // but the drawing lacks are listed in newLayers (the caller makes them when
 // everything else succeeded).  False with a message on bad input.
 // `input` may gain a defaulted layer group.

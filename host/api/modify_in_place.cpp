@@ -12,7 +12,10 @@ namespace host::api {
 
 using db::Group;
 
-bool valueNeedsRules(int code) {
+bool valueNeedsRules(std::string_view type, int code) {
+    // A radius, an ellipse's ratio or its major axis: the curve must keep a shape.
+    if (code == 40 && (type == "CIRCLE" || type == "ARC" || type == "ELLIPSE")) return true;
+    if (code == 11 && type == "ELLIPSE") return true;
     switch (code) {
     case 2: case 3: case 6: case 7: case 8:                  // record names
     case 39: case 48: case 60: case 62: case 67: case 370:  // left out at their defaults
@@ -146,7 +149,7 @@ using Changes = std::vector<std::pair<size_t, Group>>;
     Group g;
     if (!storedForm(db, type, rb, g)) return false;
     if (g == stored) return true;
-    if (valueNeedsRules(g.code())) return false;
+    if (valueNeedsRules(type, g.code())) return false;
     changes.emplace_back(at, std::move(g));
     return true;
 }

@@ -144,6 +144,11 @@ TEST_F(EntityTest, BadInputChangesNothing) {
         {"XDATA text too long",
          line(acutBuildList(-3, 1001, L"LurakCad_B1", 1000, longText.c_str(), 0))},
         {"no open block", acutBuildList(RTDXF0, L"ENDBLK", 0)},
+        {"circle of radius 0", acutBuildList(RTDXF0, L"CIRCLE", 10, p, 40, 0.0, 0)},
+        {"arc of negative radius", acutBuildList(RTDXF0, L"ARC", 10, p, 40, -1.0, 50, 0.0, 51, 1.0, 0)},
+        {"ellipse ratio 0", acutBuildList(RTDXF0, L"ELLIPSE", 10, p, 11, q, 40, 0.0, 0)},
+        {"ellipse ratio above 1", acutBuildList(RTDXF0, L"ELLIPSE", 10, p, 11, q, 40, 1.5, 0)},
+        {"ellipse without a major axis", acutBuildList(RTDXF0, L"ELLIPSE", 10, p, 11, p, 40, 0.5, 0)},
     };
     for (const auto& [what, list] : refused) EXPECT_NE(make(list), RTNORM) << what;
     EXPECT_EQ(db().slotCount(), before);
@@ -156,6 +161,16 @@ TEST_F(EntityTest, BadInputChangesNothing) {
     EXPECT_EQ(modify(acutBuildList(-1, e, 5, L"FFFF", 0)), RTERROR);
     ListHolder kept(acdbEntGet(e));
     EXPECT_EQ(textOf(findCode(kept.list, 0)), L"LINE");
+
+    // A modification may not take a curve's shape away.
+    ads_name circle;
+    makeEntity(acutBuildList(RTDXF0, L"CIRCLE", 10, p, 40, 2.0, 0), circle);
+    EXPECT_EQ(modify(acutBuildList(-1, circle, 40, 0.0, 0)), RTERROR);
+    ListHolder round(acdbEntGet(circle));
+    const_cast<resbuf*>(findCode(round.list, 40))->resval.rreal = -1.0;  // the whole list back, as read
+    EXPECT_EQ(acdbEntMod(round.list), RTERROR);
+    ListHolder still(acdbEntGet(circle));
+    EXPECT_EQ(findCode(still.list, 40)->resval.rreal, 2.0);
 
     // A stale or null name, and a handle that names nothing.
     ads_name stale = {999999, 1}, nothing = {0, 0}, out;
