@@ -1,5 +1,8 @@
 #include "core/draw_neutral.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "ads_entity.h"
 #include "core/layer_names.h"
 
@@ -31,16 +34,23 @@ int16_t MakeSolid(const ads_point p1, const ads_point p2, const ads_point p3, co
                                       11, p2, 12, p3, 13, p4, 0));
 }
 
+double EllipseRatio(double ratio) {
+    constexpr double kThinnest = 1e-6;
+    if (!std::isfinite(ratio))
+        return 1.0;
+    return std::clamp(std::fabs(ratio), kThinnest, 1.0);
+}
+
 int16_t MakeEllipse(const ads_point c, double a, double ratio) {
     ads_point major = {0, a, 0};
     return MakeFromList(acutBuildList(RTDXF0, L"ELLIPSE", 100, L"AcDbEntity", 6, L"BYBLOCK", 8,
                                       kLayerZeroWide, 62, 0, 100, L"AcDbEllipse", 10, c, 11, major, 40,
-                                      ratio, 0));
+                                      EllipseRatio(ratio), 0));
 }
 
 int16_t MakeEllipseArc(const ads_point c, double a, double t0, double t1, double ratio) {
     ads_point major = {0, a, 0};
     return MakeFromList(acutBuildList(RTDXF0, L"ELLIPSE", 100, L"AcDbEntity", 6, L"BYBLOCK", 8,
                                       kLayerZeroWide, 62, 0, 100, L"AcDbEllipse", 10, c, 11, major, 40,
-                                      ratio, 41, t0, 42, t1, 0));
+                                      EllipseRatio(ratio), 41, t0, 42, t1, 0));
 }

@@ -11,6 +11,11 @@ int16_t MakeLine(const ads_point p1, const ads_point p2);
 int16_t MakeCircle(const ads_point c, double r);
 int16_t MakeArc(const ads_point c, double r, double a0, double a1);
 int16_t MakeSolid(const ads_point p1, const ads_point p2, const ads_point p3, const ads_point p4);
+// The ratio of an ellipse's minor to its major axis as the host holds it:
+// a circle seen at a slant has the cosine of the slant as its ratio, which
+// is negative past a right angle and nearly 0 close to it; the host takes
+// only 1e-6 to 1, so the size is taken and clamped there.
+double EllipseRatio(double ratio);
 // A whole ellipse with its major axis along y, half-length a.
 int16_t MakeEllipse(const ads_point c, double a, double ratio);
 int16_t MakeEllipseArc(const ads_point c, double a, double t0, double t1, double ratio);

@@ -47,7 +47,7 @@ int16_t PenEllipse(const HostPen& pen, const ads_point c, double a, double ratio
     ads_point major = {0, a, 0};
     return MakeFromList(acutBuildList(RTDXF0, L"ELLIPSE", 100, L"AcDbEntity", 6,
                                       pen.linetype.c_str(), 8, pen.layer.c_str(), 62, pen.colour,
-                                      100, L"AcDbEllipse", 10, c, 11, major, 40, ratio, 0));
+                                      100, L"AcDbEllipse", 10, c, 11, major, 40, EllipseRatio(ratio), 0));
 }
 
 int16_t PenEllipseArc(const HostPen& pen, const ads_point c, double a, double t0, double t1,
@@ -55,7 +55,7 @@ int16_t PenEllipseArc(const HostPen& pen, const ads_point c, double a, double t0
     ads_point major = {0, a, 0};
     return MakeFromList(acutBuildList(RTDXF0, L"ELLIPSE", 100, L"AcDbEntity", 6,
                                       pen.linetype.c_str(), 8, pen.layer.c_str(), 62, pen.colour,
-                                      100, L"AcDbEllipse", 10, c, 11, major, 40, ratio, 41, t0,
+                                      100, L"AcDbEllipse", 10, c, 11, major, 40, EllipseRatio(ratio), 41, t0,
                                       42, t1, 0));
 }
 

@@ -267,3 +267,20 @@ TEST_F(SymbolTest, FaceOnEndsAndFarSideMarks) {
     EXPECT_TRUE(types.empty());  // a joined round end has no mark
 }
 }  // namespace
+
+namespace {
+TEST_F(SymbolTest, RoundEndsAtAnySlantStillDrawTheirEllipses) {
+    // The cosine of the slant is the ellipse's ratio: near and past a right
+    // angle it is nearly 0 or negative, which the host does not hold as it is.
+    TestDuct e;
+    LConnector* c = e.GetConnector(0);
+    c->shape = kShapeRound;
+    c->side = 0;
+    c->a = 250;
+    for (double slant : {0.3, kPi / 2 - 1e-9, kPi / 2, 2.0}) {
+        c->angle = slant;
+        Draw([&] { c->DrawEnd(20, 1); });
+        EXPECT_EQ(types, std::vector<std::string>({"ELLIPSE", "ELLIPSE"})) << slant;
+    }
+}
+}  // namespace
