@@ -114,10 +114,19 @@ double realGroup(const GroupList& body, int code, double fallback) {
     return fallback;
 }
 
-// Curves the host cannot hold: a circle or arc without a positive radius,
+// Shapes the host cannot hold: a circle or arc without a positive radius,
 // an ellipse whose major axis has no length or whose ratio of minor to
-// major axis lies outside [1e-6, 1]. Other programs refuse such files.
-bool validCurveShape(std::string_view type, const GroupList& body, std::string& error) {
+// major axis lies outside [1e-6, 1], an insert scaled by 0 in any axis.
+// Other programs refuse such files.
+bool validShape(std::string_view type, const GroupList& body, std::string& error) {
+    if (type == "INSERT") {
+        for (int code : {41, 42, 43})
+            if (realGroup(body, code, 1.0) == 0.0) {
+                error = "INSERT scale " + std::to_string(code) + " is 0";
+                return false;
+            }
+        return true;
+    }
     if (type == "CIRCLE" || type == "ARC") {
         if (realGroup(body, 40, 0.0) > 0.0) return true;
         error = std::string(type) + " radius must be positive";
@@ -155,7 +164,7 @@ bool prepareBody(db::Database& db, std::string_view type, GroupList& groups,
         if (!hasLayer) groups.push_back(currentLayerGroup(db));
     }
     if (!db::canonicalBody(type, groups, body, error, spare)) return false;
-    if (!validCurveShape(type, body, error)) return false;
+    if (!validShape(type, body, error)) return false;
     if (type == "TEXT" || type == "MTEXT")  // the style default must exist too
         for (Group& g : body)
             if (g.code() == 7 && !spellAsTable(db, db::Table::Style, g)) {

@@ -13,9 +13,11 @@ namespace host::api {
 using db::Group;
 
 bool valueNeedsRules(std::string_view type, int code) {
-    // A radius, an ellipse's ratio or its major axis: the curve must keep a shape.
+    // A radius, an ellipse's ratio or its major axis, an insert's scale: the
+    // entity must keep a shape.
     if (code == 40 && (type == "CIRCLE" || type == "ARC" || type == "ELLIPSE")) return true;
     if (code == 11 && type == "ELLIPSE") return true;
+    if (code >= 41 && code <= 43 && type == "INSERT") return true;
     switch (code) {
     case 2: case 3: case 6: case 7: case 8:                  // record names
     case 39: case 48: case 60: case 62: case 67: case 370:  // left out at their defaults

@@ -12,7 +12,7 @@ namespace host::api {
 
 // True when a changed group of this code in an object of this type needs
 // the general way: it names a table record, the host leaves it out at its
-// default, it is a marker, or it gives a curve its shape.
+// default, it is a marker, or it gives a curve or an insert its shape.
 bool valueNeedsRules(std::string_view type, int code);
 
 // True when it made the change; false: nothing was changed and the general

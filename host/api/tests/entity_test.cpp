@@ -162,6 +162,13 @@ TEST_F(EntityTest, BadInputChangesNothing) {
     ListHolder kept(acdbEntGet(e));
     EXPECT_EQ(textOf(findCode(kept.list, 0)), L"LINE");
 
+    // An insert may not be scaled by 0, made or modified.
+    makeBlock(L"S", {line()});
+    ads_name scaled;
+    EXPECT_NE(make(acutBuildList(RTDXF0, L"INSERT", 2, L"S", 10, p, 42, 0.0, 0)), RTNORM);
+    makeEntity(acutBuildList(RTDXF0, L"INSERT", 2, L"S", 10, p, 0), scaled);
+    EXPECT_EQ(modify(acutBuildList(-1, scaled, 43, 0.0, 0)), RTERROR);
+
     // A modification may not take a curve's shape away.
     ads_name circle;
     makeEntity(acutBuildList(RTDXF0, L"CIRCLE", 10, p, 40, 2.0, 0), circle);
