@@ -54,8 +54,10 @@ static void PlaceChild(ElementPtr child) {
     for (int16_t p = 0; p < 6 && position == -1; ++p)
         if (parent->GetAttachMask(p) & child->GetKind())
             position = p;
-    if (position == -1)
+    if (position == -1) {  // e.g. a grille on a fitting that takes none
+        PrintCommandMessage(kMsgDoesNotFit);
         return;
+    }
     GiveCurrentSystem(child.get());
     child->SetAttachPosition(static_cast<uint16_t>(position));
     if (child->AlignTo(parent) != 0) {

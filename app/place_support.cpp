@@ -75,8 +75,10 @@ void ShiftToNewCurrent(LObject* element, int16_t k, int16_t n) {
 }
 
 int16_t ConnectorAtStart(LObject* element, const LConnector* start, bool anyAxis) {
-    if (element->GetKind() != 0)  // only ordinary elements start a network
+    if (element->GetKind() != 0) {  // only ordinary elements start a network
+        PrintCommandMessage(kMsgDoesNotFit);
         return -1;
+    }
     int16_t k = anyAxis ? element->NextFreeConnectorAnyAxis(-1, start->shape)
                         : element->NextFreeConnector(-1, start->shape);
     if (k == -1)

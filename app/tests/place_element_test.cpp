@@ -63,9 +63,9 @@ TEST_F(PlaceElementTest, FirstElementAtTheStartKeepsTheStartAndTheNextContinuesA
 
 TEST_F(PlaceElementTest, OnlyOrdinaryElementsStartANetworkAndTheShapeMustMatch) {
     SetStart(0, 0, 0, kShapeRect, 400, 300);
-    Place(kLracs, kCsd);  // a grille sits on a duct: dropped without a word
+    Place(kLracs, kCsd);  // a grille sits on a duct: refused, and the user told so
     EXPECT_TRUE(StoredElements().empty());
-    EXPECT_FALSE(Said("fit"));
+    EXPECT_TRUE(Said("does not fit here"));
     SetStart(0, 0, 0, kShapeRound, 250, 0);
     Place(kLnvl, kVl01);
     EXPECT_TRUE(Said("no free connector that matches"));
@@ -97,8 +97,10 @@ TEST_F(PlaceElementTest, GrillesSitOnTheirDuctAndBecomeCurrent) {
     // A round grille finds no attach position on a rectangular duct.
     SetStart(0, 3000, 0, kShapeRect, 400, 300);
     Place(kLnvl, kVl01);
+    Transcript();
     Place(kLracs, kTsd);
     EXPECT_EQ(StoredElements().size(), 3u);
+    EXPECT_TRUE(Said("does not fit here"));
 }
 
 TEST_F(PlaceElementTest, CurrentElementWithoutAFreeConnectorIsRefused) {
