@@ -9,11 +9,11 @@
 #include "core/draw_neutral.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
-#include "core/geometry.h"
 #include "core/rounding.h"
 #include "core/text_buffer.h"
 #include "core/text_lists.h"
 #include "elements/straight_run.h"
+#include "elements/vf/vf_inline.h"
 
 namespace {
 constexpr int kValueCount = 4;
@@ -25,9 +25,7 @@ constexpr double kMarkStep = 500.0;
 
 LVfLayered::LVfLayered(uint16_t typeId, uint16_t secondVariantType, const char* typeName)
     : LVf(typeId, 2, kValueCount), firstType(typeId), secondType(secondVariantType), name(typeName) {
-    connectors[0]->side = 2;
-    connectors[1]->side = 5;
-    connectors[0]->paramA = connectors[1]->paramA = 0;
+    MakeInlineEnds(*this);
     SetFlipModes(1, 0, 0);
 }
 
@@ -57,12 +55,7 @@ int16_t LVfLayered::SetParams(const double* p) {
     }
     subtype = static_cast<int16_t>(variant >= kSecondVariant ? secondType : firstType);
     l = std::min(l, kLayeredLongest);
-    for (int i = 0; i < 2; ++i)
-        connectors[i]->a = connectors[i]->b = d;
-    SetPoint3d(connectors[0]->position, l / 2, 0, 0);
-    SetPoint3d(connectors[1]->position, -l / 2, 0, 0);
-    if (connectors[1]->flow != connectors[0]->flow)
-        connectors[1]->flow = connectors[0]->flow;
+    PlaceInlineEnds(*this, d, l);
     return 0;
 }
 
@@ -122,9 +115,6 @@ int16_t LVfLayered::MakeBlock(char* blockName) {
                 MakeLine(p[i], p[i + 1]);
         }
     }
-    if (system.roundCentreLines != 0) {
-        ads_point p1 = {-l / 2, 0, 0}, p2 = {l / 2, 0, 0};
-        LineB(p1, p2);
-    }
+    DrawInlineCentreLine(*this, l);
     return block.Close();
 }

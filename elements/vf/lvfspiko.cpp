@@ -16,6 +16,7 @@
 #include "core/rounding.h"
 #include "core/text_buffer.h"
 #include "elements/straight_run.h"
+#include "elements/vf/vf_inline.h"
 
 namespace {
 
@@ -24,9 +25,7 @@ constexpr int kValueCount = 3;
 }  // namespace
 
 LVfSpiko::LVfSpiko() : LVf(1, 2, kValueCount) {
-    connectors[0]->side = 2;
-    connectors[1]->side = 5;
-    connectors[0]->paramA = connectors[1]->paramA = 0;
+    MakeInlineEnds(*this);
     pieceLength = StandardPieceLength(kShapeRound);
     SetAttachMasks(2, 2, 0, 2, 2, 0);
     SetFlipModes(1, 0, 0);
@@ -116,9 +115,6 @@ int16_t LVfSpiko::MakeBlock(char* blockName) {
     DrawConnectorEnds(endMarkSize, 1);
     if (!ViewOf(orientation).IsEnd())
         DrawJointsAndFaces(*this, Run(), d / 2, d / 2);
-    if (system.roundCentreLines != 0) {
-        ads_point p1 = {-l / 2, 0, 0}, p2 = {l / 2, 0, 0};
-        LineB(p1, p2);
-    }
+    DrawInlineCentreLine(*this, l);
     return block.Close();
 }
