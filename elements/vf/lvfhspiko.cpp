@@ -17,6 +17,7 @@
 
 namespace {
 constexpr int kValueCount = 4;
+constexpr int kLengthParam = 1;
 constexpr double kSecondVariant = 2.0;
 // The outer layer's marks: the first this far from the end, then one per step.
 constexpr double kFirstMark = 250.0;
@@ -59,19 +60,11 @@ int16_t LVfLayered::SetParams(const double* p) {
     return 0;
 }
 
-int16_t LVfLayered::MarkFixedParams(int16_t* flags) {
-    if (flags)
-        flags[1] = 1;
-    return 0;
-}
+int16_t LVfLayered::MarkFixedParams(int16_t* flags) { return MarkLengthFixed(flags, kLengthParam); }
 
 int16_t LVfLayered::FitLength(double* params, int16_t* changed, int16_t connectorA,
                               int16_t connectorB, double along, double across) {
-    if (!IsStraightGap(orientation, connectorA, connectorB, along, across) || !params || !changed)
-        return -1;
-    params[1] = along;
-    changed[1] = 1;
-    return 0;
+    return StretchToGap(*this, params, changed, connectorA, connectorB, along, across, kLengthParam);
 }
 
 std::string LVfLayered::LabelName() const {

@@ -21,6 +21,7 @@
 namespace {
 
 constexpr int kValueCount = 3;
+constexpr int kLengthParam = 1;
 
 }  // namespace
 
@@ -76,19 +77,11 @@ void LVfSpiko::PlaceConnectorsAndLabels() {
     PlaceEndsAndLabels(*this, Run());
 }
 
-int16_t LVfSpiko::MarkFixedParams(int16_t* flags) {
-    if (flags)
-        flags[1] = 1;
-    return 0;
-}
+int16_t LVfSpiko::MarkFixedParams(int16_t* flags) { return MarkLengthFixed(flags, kLengthParam); }
 
 int16_t LVfSpiko::FitLength(double* params, int16_t* changed, int16_t connectorA,
                             int16_t connectorB, double along, double across) {
-    if (!IsStraightGap(orientation, connectorA, connectorB, along, across) || !params || !changed)
-        return -1;
-    changed[1] = 1;
-    params[1] = along;
-    return 0;
+    return StretchToGap(*this, params, changed, connectorA, connectorB, along, across, kLengthParam);
 }
 
 int16_t LVfSpiko::GetBomLines(LBomRow** rows, uint16_t* count, uint16_t* further,

@@ -2,6 +2,7 @@
 
 #include "core/draw_neutral.h"
 #include "core/geometry.h"
+#include "elements/straight_run.h"
 
 namespace {
 // Radius of the centre dot, as a share of d.
@@ -44,4 +45,19 @@ void DrawMarkedBody(LVf& e, double d, double length, double s) {
     e.SolidHatch(centre, kDotShare * d);
     ads_point q1 = {-s * d / 4, 3 * d / 8, 0}, q2 = {s * d / 4, -3 * d / 8, 0};
     e.DashedLine(q1, q2);
+}
+
+int16_t MarkLengthFixed(int16_t* flags, int lengthIndex) {
+    if (flags)
+        flags[lengthIndex] = 1;
+    return 0;
+}
+
+int16_t StretchToGap(const LVf& e, double* params, int16_t* changed, int16_t connectorA,
+                     int16_t connectorB, double along, double across, int lengthIndex) {
+    if (!IsStraightGap(e.orientation, connectorA, connectorB, along, across) || !params || !changed)
+        return -1;
+    params[lengthIndex] = along;
+    changed[lengthIndex] = 1;
+    return 0;
 }

@@ -1,7 +1,8 @@
 // What the round pieces that sit in a straight run between two connectors
 // share (VF-10, USZ-28, the layered and spiral ducts): connector 0 at the
 // +x end, connector 1 at the -x end, both of one diameter, the air passing
-// through unchanged; and the centre line along the body.
+// through unchanged; the centre line along the body; and the stretch of
+// those that take the measured gap as their length.
 #pragma once
 
 #include <cstdint>
@@ -23,3 +24,10 @@ void DrawInlineCentreLine(LVf& e, double length);
 // diameter d and the given length, the two collar lines a collar in from
 // the ends, a centre dot and the dashed diagonal, slanting by diagonalSign.
 void DrawMarkedBody(LVf& e, double d, double length, double diagonalSign);
+
+// A run of straight pieces between connectors 0 and 1: marks value
+// lengthIndex as the one the joints set (MarkFixedParams), and takes a
+// straight gap as that value (FitLength); 0 or -1 as those calls answer.
+int16_t MarkLengthFixed(int16_t* flags, int lengthIndex);
+int16_t StretchToGap(const LVf& e, double* params, int16_t* changed, int16_t connectorA,
+                     int16_t connectorB, double along, double across, int lengthIndex);
