@@ -13,7 +13,7 @@ constexpr int kValueCount = 1;
 }  // namespace
 
 LVf10::LVf10() : LVf(9, 2, kValueCount) {
-    MakeInlineEnds(*this);
+    SetRunEnds(true, 0, -1);
     SetParams(DefaultValues());
 }
 

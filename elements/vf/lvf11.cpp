@@ -31,7 +31,7 @@ double Given(double v) { return std::isfinite(v) && v > 0.0 ? v : 0.0; }
 }  // namespace
 
 LVf11::LVf11() : LVf(kTypeId, 3, kValueCount) {
-    MakeInlineEnds(*this);
+    SetRunEnds(true, 0, -1);
     connectors[kOutlet]->side = 4;
     connectors[kOutlet]->shape = kShapeRect;
     connectors[kOutlet]->paramA = 1;

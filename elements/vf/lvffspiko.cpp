@@ -43,7 +43,7 @@ Openings OpeningsOf(int16_t make) {
 }  // namespace
 
 LVfFSpiko::LVfFSpiko() : LVf(20, 2, kValueCount) {
-    MakeInlineEnds(*this, kDiameterParam);
+    SetRunEnds(true, kDiameterParam, -1);
     SetFlipModes(1, 0, 0);
     SetParams(DefaultValues());
 }

@@ -26,7 +26,7 @@ constexpr double kMarkStep = 500.0;
 
 LVfLayered::LVfLayered(uint16_t typeId, uint16_t secondVariantType, const char* typeName)
     : LVf(typeId, 2, kValueCount), firstType(typeId), secondType(secondVariantType), name(typeName) {
-    MakeInlineEnds(*this);
+    SetRunEnds(true, 0, -1);
     SetFlipModes(1, 0, 0);
 }
 

@@ -26,7 +26,7 @@ constexpr int kLengthParam = 1;
 }  // namespace
 
 LVfSpiko::LVfSpiko() : LVf(1, 2, kValueCount) {
-    MakeInlineEnds(*this);
+    SetRunEnds(true, 0, -1);
     pieceLength = StandardPieceLength(kShapeRound);
     SetAttachMasks(2, 2, 0, 2, 2, 0);
     SetFlipModes(1, 0, 0);

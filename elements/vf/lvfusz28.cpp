@@ -34,7 +34,7 @@ double BodyLength(double d) {
 }  // namespace
 
 LVfUSz28::LVfUSz28() : LVf(19, 2, kValueCount) {
-    MakeInlineEnds(*this);
+    SetRunEnds(true, 0, -1);
     SetParams(DefaultValues());
 }
 

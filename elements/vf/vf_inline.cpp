@@ -9,12 +9,6 @@ namespace {
 constexpr double kDotShare = 0.05;
 }  // namespace
 
-void MakeInlineEnds(LVf& e, int16_t diameterParam) {
-    e.connectors[0]->side = 2;
-    e.connectors[1]->side = 5;
-    e.connectors[0]->paramA = e.connectors[1]->paramA = diameterParam;
-}
-
 void PlaceInlineEnds(LVf& e, double d, double length) {
     for (int i = 0; i < 2; ++i)
         e.connectors[i]->a = e.connectors[i]->b = d;

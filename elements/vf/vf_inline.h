@@ -1,17 +1,13 @@
 // What the round pieces that sit in a straight run between two connectors
-// share (VF-10, USZ-28, the layered and spiral ducts): connector 0 at the
-// +x end, connector 1 at the -x end, both of one diameter, the air passing
-// through unchanged; the centre line along the body; and the stretch of
-// those that take the measured gap as their length.
+// share (VF-10, USZ-28, the layered and spiral ducts): the run ends
+// (LObject::SetRunEnds) placed at either end, both of one diameter, the air
+// passing through unchanged; the centre line along the body; and the
+// stretch of those that take the measured gap as their length.
 #pragma once
 
 #include <cstdint>
 
 #include "elements/vf/lvf.h"
-
-// Connector 0 on side 2 and connector 1 on side 5, both of the diameter
-// at value diameterParam.
-void MakeInlineEnds(LVf& e, int16_t diameterParam = 0);
 
 // Both ends of diameter d, length apart along x; connector 1 takes the air
 // of connector 0.
