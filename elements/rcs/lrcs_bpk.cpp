@@ -20,9 +20,7 @@ constexpr int16_t kT2 = 2, kT3 = 3;
 }  // namespace
 
 LRCsBPK::LRCsBPK() : LRCs(19, 1, kParamCount) {
-    MakeRoundSpigot(0, 0);
-    kind = 8;
-    SetFlipModes(0, 1, 1);
+    MakeTopSpigot(0);
     SetParams(DefaultValues());
 }
 

@@ -16,9 +16,7 @@ constexpr double kDiagonal = 1.414213562373;
 }  // namespace
 
 LRCsKre::LRCsKre() : LRCs(33, 1, kParamCount) {
-    MakeRoundSpigot(0, kDiameterParam);
-    kind = 8;
-    SetFlipModes(0, 1, 1);
+    MakeTopSpigot(kDiameterParam);
     SetParams(DefaultValues());
 }
 

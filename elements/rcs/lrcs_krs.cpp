@@ -21,9 +21,7 @@ bool IsFireProof(int16_t type) { return type == 3 || type == 6; }
 }  // namespace
 
 LRCsKrs::LRCsKrs() : LRCs(9, 1, kParamCount) {
-    MakeRoundSpigot(0, kDiameterParam);
-    kind = 8;
-    SetFlipModes(0, 1, 1);
+    MakeTopSpigot(kDiameterParam);
     SetParams(DefaultValues());
 }
 

@@ -20,9 +20,7 @@ constexpr double kUp = 1.57079632675;    // a quarter turn
 }  // namespace
 
 LRCsLS::LRCsLS() : LRCs(15, 1, kParamCount) {
-    MakeRoundSpigot(0, kDiameterParam);
-    kind = 8;
-    SetFlipModes(0, 1, 1);
+    MakeTopSpigot(kDiameterParam);
     SetParams(DefaultValues());
 }
 

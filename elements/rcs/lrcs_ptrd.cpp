@@ -15,9 +15,7 @@ constexpr int16_t kTypeParam = 0, kDiameterParam = 1;
 }  // namespace
 
 LRCsPTRD::LRCsPTRD() : LRCs(38, 1, kParamCount) {
-    MakeRoundSpigot(0, kDiameterParam);
-    kind = 8;
-    SetFlipModes(0, 1, 1);
+    MakeTopSpigot(kDiameterParam);
     SetParams(DefaultValues());
 }
 

@@ -29,9 +29,7 @@ const Casing kLargest = {0, 1200, 440, 250};
 }  // namespace
 
 LRCsVBF::LRCsVBF() : LRCs(21, 1, kParamCount) {
-    MakeRoundSpigot(0, 0);
-    kind = 8;
-    SetFlipModes(0, 1, 1);
+    MakeTopSpigot(0);
     SetParams(DefaultValues());
 }
 
