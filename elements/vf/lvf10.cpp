@@ -1,11 +1,10 @@
 #include "elements/vf/lvf10.h"
 
-#include <algorithm>
-
 #include "core/element_block.h"
 #include "core/element_views.h"
 #include "core/text_lists.h"
 #include "elements/straight_run.h"
+#include "elements/vf/lvf_fit.h"
 #include "elements/vf/vf_inline.h"
 
 namespace {
@@ -36,10 +35,7 @@ int16_t LVf10::MarkFixedParams(int16_t*) { return -1; }
 
 int16_t LVf10::FitLength(double*, int16_t*, int16_t connectorA, int16_t connectorB, double along,
                          double across) {
-    if (ViewOf(orientation).IsEnd() || connectorA == connectorB ||
-        std::min(connectorA, connectorB) != 0 || std::max(connectorA, connectorB) != 1)
-        return -1;
-    return across == 0.0 && along == L ? 0 : -1;
+    return IsRunEnds(orientation, connectorA, connectorB, 0, 1) && across == 0.0 && along == L ? 0 : -1;
 }
 
 int16_t LVf10::UpdateLabel() {
