@@ -1,8 +1,8 @@
 // What the round pieces that sit in a straight run between two connectors
-// share (VF-10, USZ-28, the layered and spiral ducts): the run ends
-// (LObject::SetRunEnds) placed at either end, both of one diameter, the air
-// passing through unchanged; the centre line along the body; and the
-// stretch of those that take the measured gap as their length.
+// share (VF-10, USZ-28, the layered and spiral ducts): their run ends (set
+// up by LObject::SetRunEnds) at either end of the body, of one diameter,
+// the air passing through; the centre line along the body; and, for those
+// that stretch, the measured gap taken as their length.
 #pragma once
 
 #include <cstdint>
