@@ -26,6 +26,16 @@ void Spigot(LObject& e, double s, double wall, double top, double bottom) {
 
 }  // namespace
 
+void DzkSpigotEnd(const DzkBox& box, ads_point out) {
+    if (box.roundBox) {
+        double r = (box.D + kRoundBoxMargin) / 2;
+        SetPoint3d(out, -r - kSpigotLength, -r / 2, 0);
+    } else {
+        double q = (box.D + box.margin) / 2;
+        SetPoint3d(out, -q - kSpigotLength, 0, (box.D + kBoxAboveFace - box.d) / 2 - kSpigotDrop);
+    }
+}
+
 double DrawDzkBox(LObject& e, int16_t o, const DzkBox& box) {
     double s = o == 3 || o == 4 ? -1.0 : 1.0;
     double r = (box.D + kRoundBoxMargin) / 2;

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "ads_types.h"
+
 class LObject;
 
 struct DzkBox {
@@ -20,6 +22,9 @@ struct DzkBox {
 // 1); nothing in the others.  Returns the level of the box's bottom in the
 // side views (0 in plan).
 double DrawDzkBox(LObject& e, int16_t orientation, const DzkBox& box);
+
+// The open end of the spigot, where the terminal's connector sits.
+void DzkSpigotEnd(const DzkBox& box, ads_point out);
 
 // The eight vanes of a face of diameter D (45, 0, -45, 90, -135, 180, 135
 // and -90 degrees) from radius inner to D / 2 - inner; dashed where hidden.

@@ -28,4 +28,8 @@ protected:
     // Makes the first connector a round spigot on the side, its diameter
     // bound to the value at index diameterParam.
     void MakeRoundSpigot(int16_t side, int16_t diameterParam);
+    // The terminals below a round spigot on top (side 0), its diameter the
+    // value at diameterParam: attached to the duct through that connector,
+    // and flipped like the other ceiling faces.
+    void MakeTopSpigot(int16_t diameterParam);
 };

@@ -2,13 +2,11 @@
 
 #include <cmath>
 
-#include "core/description_text.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
 #include "core/rounding.h"
 #include "core/text_buffer.h"
 #include "core/text_lists.h"
-#include "elements/rcs/rcs_pen_lines.h"
 #include "elements/rcs/rcs_lists.h"
 
 namespace {
@@ -19,10 +17,7 @@ constexpr int16_t kT2 = 2, kT3 = 3;
 
 }  // namespace
 
-LRCsBPK::LRCsBPK() : LRCs(19, 1, kParamCount) {
-    MakeRoundSpigot(0, 0);
-    kind = 8;
-    SetFlipModes(0, 1, 1);
+LRCsBPK::LRCsBPK() : LRCsRoundFace(19, kParamCount, 0) {
     SetParams(DefaultValues());
 }
 
@@ -53,23 +48,13 @@ std::string LRCsBPK::NameText() const {
     return name;
 }
 
-char* LRCsBPK::GetDescription() { return DescriptionText(NameText()).Size("D", D).NewBuffer(); }
-
-int16_t LRCsBPK::UpdateLabel() {
-    SetFlow(connectors[0]->flow);
-    return MakeFittingLabel(NameText().c_str(), RoundSizeText(D).c_str());
-}
-
 // Plan: the face's rim; side and end: the face just below the connection.
 int16_t LRCsBPK::MakeBlock(char* blockName) {
     ElementBlock block(blockName, kBlockNameSize);
     ElementView view = ViewOf(orientation);
-    double g2 = layoutLengths[2];
-    if (view.IsPlan()) {
-        ads_point c = {0, 0, 0};
-        Circle(c, D / 2 + g2);
-    } else if (view.IsSide() || view.IsEnd()) {
-        FigureLine(*this, FittingPen::kPen2, {-D / 2 - g2, -g2}, {D / 2 + g2, -g2});
-    }
+    if (view.IsPlan())
+        DrawFaceRim();
+    else if (view.IsSide() || view.IsEnd())
+        DrawFaceLine();
     return block.Close();
 }

@@ -8,22 +8,19 @@
 
 #include <string>
 
-#include "elements/rcs/lrcs.h"
+#include "elements/rcs/lrcs_round_face.h"
 
-class LRCsBPK : public LRCs {
+class LRCsBPK : public LRCsRoundFace {
 public:
     LRCsBPK();
 
     int16_t MakeBlock(char* blockName) override;
     int16_t GetParams(double** values) override;
     int16_t SetParams(const double* values) override;
-    char* GetDescription() override;
-    int16_t UpdateLabel() override;
 
     // "BPK-T1+VFR".
-    std::string NameText() const;
+    std::string NameText() const override;
 
-    double D = 0.0;
     int16_t type = 1;
     int16_t option = 1;
 };

@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/description_text.h"
 #include "core/element_block.h"
 #include "core/geometry.h"
 #include "core/rounding.h"
-#include "core/text_lists.h"
 #include "elements/rcs/rcs_pen_lines.h"
 #include "elements/rcs/slot_box.h"
 
@@ -15,6 +13,7 @@ namespace {
 
 constexpr int16_t kParamCount = 6;
 constexpr int16_t kConnectorCount = 2;
+constexpr int16_t kDiameterParam = 0;
 constexpr double kSpigotLength = 50;
 constexpr double kSpigotHeight = 40;
 constexpr double kShortest = 505;
@@ -22,13 +21,7 @@ const double kWidths[] = {68.5, 107, 145.2, 183.5, 222};
 
 }  // namespace
 
-LRCsBPS::LRCsBPS() : LRCs(17, kConnectorCount, kParamCount) {
-    for (int i = 0; i < kConnectorCount; ++i) {
-        connectors[i]->shape = kShapeRound;
-        connectors[i]->side = 1;
-        connectors[i]->paramA = 0;
-    }
-    SetFlipModes(2, 0, 1);
+LRCsBPS::LRCsBPS() : LRCsSlotTerminal(17, kConnectorCount, kParamCount, kDiameterParam) {
     SetParams(DefaultValues());
 }
 
@@ -43,10 +36,7 @@ int16_t LRCsBPS::GetParams(double** values) {
 int16_t LRCsBPS::SetParams(const double* v) {
     if (!v)
         return 0;
-    double oldL = L;
-    int16_t oldN = N;
-    bool first = !valued;
-    valued = true;
+    const Before before = StartChange();
     SetSize(&D, v[0]);
     SetSize(&L, v[1]);
     int16_t n = RoundToShort(v[2]);
@@ -54,16 +44,16 @@ int16_t LRCsBPS::SetParams(const double* v) {
     R = RoundToShort(v[3]);
     E = RoundToShort(v[4]);
     J = RoundToShort(v[5]);
-    bool free = connectors[0]->IsFree() && connectors[1]->IsFree();
+    bool free = SpigotsFree();
     // The short box takes only the small spigot.
     if (L < kShortest && D > 125) {
-        if ((first || L != oldL) && free)
+        if ((before.first || L != before.L) && free)
             D = 125;
         else
             L = kShortest;
     }
     // A width chosen: the spigot that suits it.
-    if ((first || N != oldN) && free) {
+    if ((before.first || N != before.N) && free) {
         if (N == 1)
             D = std::min(D, 125.0);
         else if (N == 2)
@@ -102,27 +92,13 @@ std::string LRCsBPS::NameText() const {
     return name;
 }
 
-char* LRCsBPS::GetDescription() {
-    return DescriptionText(NameText()).Size("L", L).Size("G", G).NewBuffer();
-}
-
-int16_t LRCsBPS::UpdateLabel() {
-    SetFlow(connectors[0]->flow + connectors[1]->flow);
-    return MakeFittingLabel(NameText().c_str(), RectSizeText(L, G).c_str());
-}
-
 // The SB's symbol with its two spigots, always on the lower side.
 int16_t LRCsBPS::MakeBlock(char* blockName) {
     ElementBlock block(blockName, kBlockNameSize);
-    SlotBox shape;
-    shape.L = L;
-    shape.G = G;
-    shape.D = D;
+    SlotBox shape = Shape();
     shape.spigotCount = 2;
     shape.spigotX[0] = -L / 4;
     shape.spigotX[1] = L / 4;
-    shape.margin = layoutLengths[6];
-    shape.faceStep = layoutLengths[2];
     DrawSlotBox(*this, orientation, shape);
     return block.Close();
 }

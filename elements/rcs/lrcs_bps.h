@@ -9,31 +9,22 @@
 
 #include <string>
 
-#include "elements/rcs/lrcs.h"
+#include "elements/rcs/lrcs_slot_terminal.h"
 
-class LRCsBPS : public LRCs {
+class LRCsBPS : public LRCsSlotTerminal {
 public:
     LRCsBPS();
 
     int16_t MakeBlock(char* blockName) override;
     int16_t GetParams(double** values) override;
     int16_t SetParams(const double* values) override;
-    char* GetDescription() override;
-    int16_t UpdateLabel() override;
 
     // "BPS+E+R+J".
-    std::string NameText() const;
+    std::string NameText() const override;
     // The face width of a width number (1 to 5).
     static double FaceWidth(int16_t n);
 
-    int16_t N = 1;
     int16_t E = 0;
     int16_t R = 0;
     int16_t J = 0;
-    double D = 0.0;
-    double L = 0.0;
-    double G = 0.0;
-
-private:
-    bool valued = false;  // the first values count as a change of L and N
 };

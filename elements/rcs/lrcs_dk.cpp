@@ -4,7 +4,6 @@
 
 #include "core/description_text.h"
 #include "core/element_block.h"
-#include "core/geometry.h"
 #include "core/rounding.h"
 #include "core/text_buffer.h"
 #include "core/text_lists.h"
@@ -16,18 +15,10 @@ namespace {
 
 constexpr int16_t kParamCount = 4;
 constexpr int16_t kSpigotParam = 2;
-constexpr double kSpigotLength = 50;
-constexpr double kSpigotDrop = 25;
-constexpr double kRoundBoxMargin = 64;
-constexpr double kBoxAboveFace = 50;
 
 }  // namespace
 
-LRCsDk::LRCsDk() : LRCs(12, 1, kParamCount) {
-    MakeRoundSpigot(5, kSpigotParam);
-    SetFlipModes(0, 1, 0);
-    SetParams(DefaultValues());
-}
+LRCsDk::LRCsDk() : LRCsDzkTerminal(12, kSpigotParam) { SetParams(DefaultValues()); }
 
 int16_t LRCsDk::GetParams(double** values) {
     *values = new double[kParamCount]{static_cast<double>(box), static_cast<double>(face), d, D};
@@ -41,19 +32,9 @@ int16_t LRCsDk::SetParams(const double* v) {
     face = RoundToShort(v[1]);
     SetSize(&d, v[2]);
     SetSize(&D, v[3]);
-    connectors[0]->a = connectors[0]->b = d;
-    if (RoundBox()) {
-        double r = (D + kRoundBoxMargin) / 2;
-        SetPoint3d(connectors[0]->position, -r - kSpigotLength, -r / 2, 0);
-    } else {
-        double q = (D + layoutLengths[5]) / 2;
-        SetPoint3d(connectors[0]->position, -q - kSpigotLength, 0,
-                   (D + kBoxAboveFace - d) / 2 - kSpigotDrop);
-    }
+    PlaceSpigot(RoundBox());
     return 0;
 }
-
-double LRCsDk::GetQuantity() { return kPi * D * D / 4; }
 
 std::string LRCsDk::NameText() const {
     return FormatText("%s+%s", ListText(kDzkBoxes, box), ListText(kDzkFaces, face));
@@ -61,11 +42,6 @@ std::string LRCsDk::NameText() const {
 
 char* LRCsDk::GetDescription() {
     return DescriptionText(NameText()).Size("D", D).Size("d", d).NewBuffer();
-}
-
-int16_t LRCsDk::UpdateLabel() {
-    SetFlow(connectors[0]->flow);
-    return MakeFittingLabel(NameText().c_str(), RoundSizeText(D).c_str());
 }
 
 // The face seen in plan: rings for the round patterns, a rim with eight
@@ -87,8 +63,7 @@ void LRCsDk::DrawFace(bool hidden) {
 // from the end.
 int16_t LRCsDk::MakeBlock(char* blockName) {
     ElementBlock block(blockName, kBlockNameSize);
-    DzkBox shape{RoundBox(), D, d, layoutLengths[5]};
-    double bottom = DrawDzkBox(*this, orientation, shape);
+    double bottom = DrawDzkBox(*this, orientation, Box(RoundBox()));
     if (orientation == 0 || orientation == 3) {
         DrawFace(orientation == 0);
     } else if ((orientation == 1 || orientation == 4) && (face == 3 || face == 4)) {

@@ -8,26 +8,21 @@
 
 #include <string>
 
-#include "elements/rcs/lrcs.h"
+#include "elements/rcs/lrcs_dzk_terminal.h"
 
-class LRCsDk : public LRCs {
+class LRCsDk : public LRCsDzkTerminal {
 public:
     LRCsDk();
 
     int16_t MakeBlock(char* blockName) override;
     int16_t GetParams(double** values) override;
     int16_t SetParams(const double* values) override;
-    double GetQuantity() override;
     char* GetDescription() override;
-    int16_t UpdateLabel() override;
 
     // "DZK+VFR+KRS".
-    std::string NameText() const;
+    std::string NameText() const override;
 
-    int16_t box = 1;
     int16_t face = 1;
-    double D = 0.0;
-    double d = 0.0;
 
 private:
     // The DT box: a round box with the spigot off its axis.

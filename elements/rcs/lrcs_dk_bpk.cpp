@@ -4,7 +4,6 @@
 
 #include "core/description_text.h"
 #include "core/element_block.h"
-#include "core/geometry.h"
 #include "core/rounding.h"
 #include "core/text_buffer.h"
 #include "core/text_lists.h"
@@ -16,17 +15,10 @@ namespace {
 
 constexpr int16_t kParamCount = 4;
 constexpr int16_t kSpigotParam = 1;
-constexpr double kSpigotLength = 50;
-constexpr double kSpigotDrop = 25;
-constexpr double kBoxAboveFace = 50;
 
 }  // namespace
 
-LRCsDkBPK::LRCsDkBPK() : LRCs(20, 1, kParamCount) {
-    MakeRoundSpigot(5, kSpigotParam);
-    SetFlipModes(0, 1, 0);
-    SetParams(DefaultValues());
-}
+LRCsDkBPK::LRCsDkBPK() : LRCsDzkTerminal(20, kSpigotParam) { SetParams(DefaultValues()); }
 
 int16_t LRCsDkBPK::GetParams(double** values) {
     *values = new double[kParamCount]{static_cast<double>(box), d, D, static_cast<double>(type)};
@@ -41,13 +33,9 @@ int16_t LRCsDkBPK::SetParams(const double* v) {
     SetSize(&d, v[1]);
     SetSize(&D, v[2]);
     type = RoundToShort(v[3]);
-    connectors[0]->a = connectors[0]->b = d;
-    double q = (D + layoutLengths[5]) / 2;
-    SetPoint3d(connectors[0]->position, -q - kSpigotLength, 0, (D + kBoxAboveFace - d) / 2 - kSpigotDrop);
+    PlaceSpigot(false);
     return 0;
 }
-
-double LRCsDkBPK::GetQuantity() { return kPi * D * D / 4; }
 
 std::string LRCsDkBPK::NameText() const {
     return FormatText("BPK-%s+%s", ListText(kTypeT, type), ListText(kDkBpkBoxes, box));
@@ -55,17 +43,11 @@ std::string LRCsDkBPK::NameText() const {
 
 char* LRCsDkBPK::GetDescription() { return DescriptionText(NameText()).Size("D", D).NewBuffer(); }
 
-int16_t LRCsDkBPK::UpdateLabel() {
-    SetFlow(connectors[0]->flow);
-    return MakeFittingLabel(NameText().c_str(), RoundSizeText(D).c_str());
-}
-
 // The DZK's square box and spigot; in plan the BPK face (a hub, its rim
 // and eight vanes), dashed from above.
 int16_t LRCsDkBPK::MakeBlock(char* blockName) {
     ElementBlock block(blockName, kBlockNameSize);
-    DzkBox shape{false, D, d, layoutLengths[5]};
-    DrawDzkBox(*this, orientation, shape);
+    DrawDzkBox(*this, orientation, Box(false));
     if (orientation == 0 || orientation == 3) {
         bool hidden = orientation == 0;
         double g3 = layoutLengths[3];

@@ -8,24 +8,19 @@
 
 #include <string>
 
-#include "elements/rcs/lrcs.h"
+#include "elements/rcs/lrcs_dzk_terminal.h"
 
-class LRCsDkBPK : public LRCs {
+class LRCsDkBPK : public LRCsDzkTerminal {
 public:
     LRCsDkBPK();
 
     int16_t MakeBlock(char* blockName) override;
     int16_t GetParams(double** values) override;
     int16_t SetParams(const double* values) override;
-    double GetQuantity() override;
     char* GetDescription() override;
-    int16_t UpdateLabel() override;
 
     // "BPK-T1+DZK+VFR".
-    std::string NameText() const;
+    std::string NameText() const override;
 
-    int16_t box = 1;
     int16_t type = 1;
-    double D = 0.0;
-    double d = 0.0;
 };

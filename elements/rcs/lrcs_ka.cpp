@@ -29,9 +29,7 @@ double FaceOf(double d) {
 }  // namespace
 
 LRCsKa::LRCsKa() : LRCs(34, 1, kParamCount) {
-    MakeRoundSpigot(0, kDiameterParam);
-    kind = 8;
-    SetFlipModes(0, 1, 1);
+    MakeTopSpigot(kDiameterParam);
     SetParams(DefaultValues());
 }
 

@@ -31,10 +31,8 @@ const double kWidths[5][6] = {
 }  // namespace
 
 LRCsKf::LRCsKf() : LRCs(35, 1, kParamCount) {
-    MakeRoundSpigot(0, kDiameterParam);
+    MakeTopSpigot(kDiameterParam);
     connectors[0]->paramB = -1;
-    kind = 8;
-    SetFlipModes(0, 1, 1);
     SetParams(DefaultValues());
 }
 

@@ -19,9 +19,7 @@ constexpr double kHalfTurn = 3.1415926535;
 }  // namespace
 
 LRCsKp::LRCsKp() : LRCs(36, 1, kParamCount) {
-    MakeRoundSpigot(0, 0);
-    kind = 8;
-    SetFlipModes(0, 1, 1);
+    MakeTopSpigot(0);
     SetParams(DefaultValues());
 }
 

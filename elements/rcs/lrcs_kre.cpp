@@ -1,6 +1,5 @@
 #include "elements/rcs/lrcs_kre.h"
 
-#include "core/description_text.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
 #include "core/rounding.h"
@@ -15,10 +14,7 @@ constexpr double kDiagonal = 1.414213562373;
 
 }  // namespace
 
-LRCsKre::LRCsKre() : LRCs(33, 1, kParamCount) {
-    MakeRoundSpigot(0, kDiameterParam);
-    kind = 8;
-    SetFlipModes(0, 1, 1);
+LRCsKre::LRCsKre() : LRCsRoundFace(33, kParamCount, kDiameterParam) {
     SetParams(DefaultValues());
 }
 
@@ -48,13 +44,6 @@ std::string LRCsKre::NameText() const {
     return name;
 }
 
-char* LRCsKre::GetDescription() { return DescriptionText(NameText()).Size("D", D).NewBuffer(); }
-
-int16_t LRCsKre::UpdateLabel() {
-    SetFlow(connectors[0]->flow);
-    return MakeFittingLabel(NameText().c_str(), RoundSizeText(D).c_str());
-}
-
 // Plan: the square frame of the square types and the eight vanes of the
 // face (dashed from above, where the face looks down).  Side: the face.
 int16_t LRCsKre::MakeBlock(char* blockName) {
@@ -72,7 +61,7 @@ int16_t LRCsKre::MakeBlock(char* blockName) {
         for (const PenPoint& u : directions)
             FigureLine(*this, vane, {u.x * g4, u.y * g4}, {u.x * outer, u.y * outer});
     } else if (view.IsSide() || view.IsEnd()) {
-        FigureLine(*this, FittingPen::kPen2, {-e, -g3}, {e, -g3});
+        DrawFaceLine();
     }
     return block.Close();
 }

@@ -8,23 +8,20 @@
 
 #include <string>
 
-#include "elements/rcs/lrcs.h"
+#include "elements/rcs/lrcs_round_face.h"
 
-class LRCsKre : public LRCs {
+class LRCsKre : public LRCsRoundFace {
 public:
     LRCsKre();
 
     int16_t MakeBlock(char* blockName) override;
     int16_t GetParams(double** values) override;
     int16_t SetParams(const double* values) override;
-    char* GetDescription() override;
-    int16_t UpdateLabel() override;
 
     // "RME+FH+KRT": each text as the dialog offers it.
-    std::string NameText() const;
+    std::string NameText() const override;
 
     int16_t type = 1;
     int16_t mounting = 1;
     int16_t accessory = 1;
-    double D = 0.0;
 };

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "core/description_text.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
 #include "core/rounding.h"
@@ -20,10 +19,7 @@ bool IsFireProof(int16_t type) { return type == 3 || type == 6; }
 
 }  // namespace
 
-LRCsKrs::LRCsKrs() : LRCs(9, 1, kParamCount) {
-    MakeRoundSpigot(0, kDiameterParam);
-    kind = 8;
-    SetFlipModes(0, 1, 1);
+LRCsKrs::LRCsKrs() : LRCsRoundFace(9, kParamCount, kDiameterParam) {
     SetParams(DefaultValues());
 }
 
@@ -53,13 +49,6 @@ std::string LRCsKrs::NameText() const {
                       ListText(kKrsAccessory, accessory));
 }
 
-char* LRCsKrs::GetDescription() { return DescriptionText(NameText()).Size("D", D).NewBuffer(); }
-
-int16_t LRCsKrs::UpdateLabel() {
-    SetFlow(connectors[0]->flow);
-    return MakeFittingLabel(NameText().c_str(), RoundSizeText(D).c_str());
-}
-
 // Plan: the rings of the face (dashed from below), in a square frame for
 // the square types.  Side: the face's line, with the fire-proof types'
 // plates below it.
@@ -82,8 +71,7 @@ int16_t LRCsKrs::MakeBlock(char* blockName) {
                 Circle(c, i * D / 8);
         }
     } else if (view.IsSide() || view.IsEnd()) {
-        ads_point a = {-D / 2 - r3, -r3, 0}, b = {D / 2 + r3, -r3, 0};
-        Line(a, b);
+        DrawFaceLine();
         if (type == 3 || type == 4) {
             for (int i = 3; i >= 2; --i) {
                 ads_point p = {-i * D / 8 - r3, (i - 5) * r3, 0}, q = {i * D / 8 + r3, (i - 5) * r3, 0};

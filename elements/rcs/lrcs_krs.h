@@ -8,23 +8,20 @@
 
 #include <string>
 
-#include "elements/rcs/lrcs.h"
+#include "elements/rcs/lrcs_round_face.h"
 
-class LRCsKrs : public LRCs {
+class LRCsKrs : public LRCsRoundFace {
 public:
     LRCsKrs();
 
     int16_t MakeBlock(char* blockName) override;
     int16_t GetParams(double** values) override;
     int16_t SetParams(const double* values) override;
-    char* GetDescription() override;
-    int16_t UpdateLabel() override;
 
-    // "KRS-FG+KRP".
-    std::string NameText() const;
+    // "KRS-FG+KRP".  D is none before the first values: any type is taken.
+    std::string NameText() const override;
 
     int16_t type = 1;
-    double D = 0.0;  // none before the first values: any type is taken
     int16_t mounting = 1;
     int16_t accessory = 1;
 };

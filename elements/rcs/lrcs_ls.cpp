@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/description_text.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
 #include "core/rounding.h"
@@ -19,10 +18,7 @@ constexpr double kUp = 1.57079632675;    // a quarter turn
 
 }  // namespace
 
-LRCsLS::LRCsLS() : LRCs(15, 1, kParamCount) {
-    MakeRoundSpigot(0, kDiameterParam);
-    kind = 8;
-    SetFlipModes(0, 1, 1);
+LRCsLS::LRCsLS() : LRCsRoundFace(15, kParamCount, kDiameterParam) {
     SetParams(DefaultValues());
 }
 
@@ -41,14 +37,7 @@ int16_t LRCsLS::SetParams(const double* v) {
     return 0;
 }
 
-char* LRCsLS::GetDescription() {
-    return DescriptionText(ListText(kLsTypes, type)).Size("D", D).NewBuffer();
-}
-
-int16_t LRCsLS::UpdateLabel() {
-    SetFlow(connectors[0]->flow);
-    return MakeFittingLabel(ListText(kLsTypes, type), RoundSizeText(D).c_str());
-}
+std::string LRCsLS::NameText() const { return ListText(kLsTypes, type); }
 
 // Plan: the face's rim.  Side and end: the face's line and the curve of
 // the face, bulging down for LS and LS-K and up for LF and LF-K.
@@ -57,12 +46,10 @@ int16_t LRCsLS::MakeBlock(char* blockName) {
     ElementView view = ViewOf(orientation);
     double r3 = layoutLengths[2];
     if (view.IsPlan()) {
-        ads_point c = {0, 0, 0};
-        Circle(c, D / 2 + r3);
+        DrawFaceRim();
     } else if (view.IsSide() || view.IsEnd()) {
+        DrawFaceLine();
         double half = D / 2 + r3;
-        ads_point a = {-half, -r3, 0}, b = {half, -r3, 0};
-        Line(a, b);
         double R = (2 * r3 + D) * (2 * r3 + D) / (8 * r3) + r3 / 2;
         // half never exceeds R; the bound keeps rounding out of asin's domain.
         double angle = std::asin(std::min(1.0, half / R));

@@ -8,18 +8,18 @@
 
 #include <string>
 
-#include "elements/rcs/lrcs.h"
+#include "elements/rcs/lrcs_round_face.h"
 
-class LRCsLS : public LRCs {
+class LRCsLS : public LRCsRoundFace {
 public:
     LRCsLS();
 
     int16_t MakeBlock(char* blockName) override;
     int16_t GetParams(double** values) override;
     int16_t SetParams(const double* values) override;
-    char* GetDescription() override;
-    int16_t UpdateLabel() override;
+
+    // The type's text, "LS-K" ...
+    std::string NameText() const override;
 
     int16_t type = 1;
-    double D = 0.0;
 };

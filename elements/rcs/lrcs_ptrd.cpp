@@ -1,10 +1,8 @@
 #include "elements/rcs/lrcs_ptrd.h"
 
-#include "core/description_text.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
 #include "core/rounding.h"
-#include "core/text_lists.h"
 #include "elements/rcs/rcs_pen_lines.h"
 
 namespace {
@@ -14,10 +12,7 @@ constexpr int16_t kTypeParam = 0, kDiameterParam = 1;
 
 }  // namespace
 
-LRCsPTRD::LRCsPTRD() : LRCs(38, 1, kParamCount) {
-    MakeRoundSpigot(0, kDiameterParam);
-    kind = 8;
-    SetFlipModes(0, 1, 1);
+LRCsPTRD::LRCsPTRD() : LRCsRoundFace(38, kParamCount, kDiameterParam) {
     SetParams(DefaultValues());
 }
 
@@ -43,23 +38,13 @@ std::string LRCsPTRD::NameText() const {
     return name;
 }
 
-char* LRCsPTRD::GetDescription() { return DescriptionText(NameText()).Size("D", D).NewBuffer(); }
-
-int16_t LRCsPTRD::UpdateLabel() {
-    SetFlow(connectors[0]->flow);
-    return MakeFittingLabel(NameText().c_str(), RoundSizeText(D).c_str());
-}
-
 // Plan: the face's rim.  Side: the face below the connector.
 int16_t LRCsPTRD::MakeBlock(char* blockName) {
     ElementBlock block(blockName, kBlockNameSize);
     ElementView view = ViewOf(orientation);
-    double g2 = layoutLengths[2], e = D / 2 + g2;
-    if (view.IsPlan()) {
-        const ads_point c = {0, 0, 0};
-        Circle(c, e);
-    } else if (view.IsSide() || view.IsEnd()) {
-        FigureLine(*this, FittingPen::kPen2, {-e, -g2}, {e, -g2});
-    }
+    if (view.IsPlan())
+        DrawFaceRim();
+    else if (view.IsSide() || view.IsEnd())
+        DrawFaceLine();
     return block.Close();
 }

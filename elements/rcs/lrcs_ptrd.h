@@ -6,22 +6,19 @@
 
 #include <string>
 
-#include "elements/rcs/lrcs.h"
+#include "elements/rcs/lrcs_round_face.h"
 
-class LRCsPTRD : public LRCs {
+class LRCsPTRD : public LRCsRoundFace {
 public:
     LRCsPTRD();
 
     int16_t MakeBlock(char* blockName) override;
     int16_t GetParams(double** values) override;
     int16_t SetParams(const double* values) override;
-    char* GetDescription() override;
-    int16_t UpdateLabel() override;
 
     // "PTRI+CL".
-    std::string NameText() const;
+    std::string NameText() const override;
 
     int16_t type = 1;
     int16_t clFlag = 0;
-    double D = 0.0;
 };

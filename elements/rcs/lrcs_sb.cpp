@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/description_text.h"
 #include "core/element_block.h"
 #include "core/geometry.h"
 #include "core/rounding.h"
@@ -25,13 +24,7 @@ const double kWidths[] = {74, 112, 150, 188, 226, 264};
 
 }  // namespace
 
-LRCsSB::LRCsSB() : LRCs(16, kConnectorCount, kParamCount) {
-    for (int i = 0; i < kConnectorCount; ++i) {
-        connectors[i]->shape = kShapeRound;
-        connectors[i]->side = kLowerSide;
-        connectors[i]->paramA = kDiameterParam;
-    }
-    SetFlipModes(2, 0, 1);
+LRCsSB::LRCsSB() : LRCsSlotTerminal(16, kConnectorCount, kParamCount, kDiameterParam) {
     SetParams(DefaultValues());
 }
 
@@ -47,18 +40,14 @@ int16_t LRCsSB::GetParams(double** values) {
 int16_t LRCsSB::SetParams(const double* v) {
     if (!v)
         return 0;
-    double oldL = L;
-    int16_t oldN = N;
-    bool first = !valued;
-    valued = true;
+    const Before before = StartChange();
     type = RoundToShort(v[0]);
     SetSize(&D, v[1]);
     SetSize(&L, v[2]);
     int16_t n = RoundToShort(v[3]);
     N = n < 1 ? 1 : n > 6 ? 6 : n;
-    bool lChanged = first || L != oldL;
-    bool free = connectors[0]->IsFree() && connectors[1]->IsFree();
-    if ((lChanged || N != oldN) && free) {
+    bool lChanged = before.first || L != before.L;
+    if ((lChanged || N != before.N) && SpigotsFree()) {
         // The spigot that suits the length and width.
         if (N <= 4) {
             D = L < 900 ? 125 : L < 1200 ? 160 : 200;
@@ -103,30 +92,17 @@ int16_t LRCsSB::SetParams(const double* v) {
     return 0;
 }
 
-char* LRCsSB::GetDescription() {
-    return DescriptionText(ListText(kSbTypes, type)).Size("L", L).Size("G", G).NewBuffer();
-}
-
-// The label shows the air of the first two spigots.
-int16_t LRCsSB::UpdateLabel() {
-    SetFlow(connectors[0]->flow + connectors[1]->flow);
-    return MakeFittingLabel(ListText(kSbTypes, type), RectSizeText(L, G).c_str());
-}
+std::string LRCsSB::NameText() const { return ListText(kSbTypes, type); }
 
 int16_t LRCsSB::MakeBlock(char* blockName) {
     ElementBlock block(blockName, kBlockNameSize);
-    SlotBox shape;
-    shape.L = L;
-    shape.G = G;
-    shape.D = D;
+    SlotBox shape = Shape();
     if (TwoSpigotsASide()) {
         shape.spigotCount = 2;
         shape.spigotX[0] = -L / 4;
         shape.spigotX[1] = L / 4;
     }
     shape.upperSpigots = type == kBothSides;
-    shape.margin = layoutLengths[6];
-    shape.faceStep = layoutLengths[2];
     DrawSlotBox(*this, orientation, shape);
     return block.Close();
 }

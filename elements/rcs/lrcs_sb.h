@@ -10,28 +10,21 @@
 
 #include <string>
 
-#include "elements/rcs/lrcs.h"
+#include "elements/rcs/lrcs_slot_terminal.h"
 
-class LRCsSB : public LRCs {
+class LRCsSB : public LRCsSlotTerminal {
 public:
     LRCsSB();
 
     int16_t MakeBlock(char* blockName) override;
     int16_t GetParams(double** values) override;
     int16_t SetParams(const double* values) override;
-    char* GetDescription() override;
-    int16_t UpdateLabel() override;
 
+    // The type's text, "SB-DD" ...
+    std::string NameText() const override;
     // The face width of a width number (1 to 6).
     static double FaceWidth(int16_t n);
     bool TwoSpigotsASide() const;
 
     int16_t type = 1;
-    int16_t N = 1;
-    double D = 0.0;
-    double L = 0.0;
-    double G = 0.0;
-
-private:
-    bool valued = false;  // the first values count as a change of L and N
 };

@@ -22,9 +22,7 @@ constexpr double kFaceMargin = 150;
 }  // namespace
 
 LRCsTp::LRCsTp() : LRCs(14, 1, kParamCount) {
-    MakeRoundSpigot(0, kSpigotParam);
-    kind = 8;
-    SetFlipModes(0, 1, 1);
+    MakeTopSpigot(kSpigotParam);
     SetParams(DefaultValues());
 }
 

@@ -39,17 +39,14 @@ double NominalOf(double size) {
 constexpr double kNarrow = 280, kWide = 585;
 bool IsPairSize(double s) { return s == kNarrow || s == kWide; }
 
-std::string SizeText3(double a, double b, double c) { return FormatText("%lg x %lg x %lg", a, b, c); }
-
 }  // namespace
 
 LRCsTTA::LRCsTTA() : LRCsTTA(24, "TTA") { SetParams(DefaultValues()); }
 
-LRCsTTA::LRCsTTA(int16_t id, const char* name) : LRCs(id, 1, kParamCount), code(name) {
+LRCsTTA::LRCsTTA(int16_t id, const char* name) : LRCsTtBox(id, kParamCount, kGParam), code(name) {
     connectors[0]->side = kBackSide;
     connectors[0]->paramA = kHParam;
     connectors[0]->paramB = kLParam;
-    SetFlipModes(1, 1, 0);
 }
 
 int16_t LRCsTTA::GetParams(double** values) {
@@ -99,13 +96,6 @@ std::string LRCsTTA::NameText() const {
     return FormatText("%s+%s", code, RowText(*this, kTypeParam, typeCode));
 }
 
-char* LRCsTTA::GetDescription() { return TtBoxDescription(*this, NameText(), H, L, h, kGParam, gCode); }
-
-int16_t LRCsTTA::UpdateLabel() {
-    SetFlow(connectors[0]->flow);
-    return MakeFittingLabel(NameText().c_str(), SizeText3(H, L, h).c_str());
-}
-
 // The box seen from the front (H across) or the side (L across), open on
 // the connector's side; end-on only the connector shows.
 int16_t LRCsTTA::MakeBlock(char* blockName) {
@@ -132,11 +122,10 @@ int16_t LRCsTTL::SetParams(const double* v) {
     return 0;
 }
 
-LRCsTTB::LRCsTTB() : LRCs(30, 1, kTtbParamCount) {
+LRCsTTB::LRCsTTB() : LRCsTtBox(30, kTtbParamCount, kGParam) {
     connectors[0]->side = kBackSide;
     connectors[0]->paramA = kHParam;
     connectors[0]->paramB = kTtbParamCount - 1;
-    SetFlipModes(1, 1, 0);
     SetParams(DefaultValues());
 }
 
@@ -169,13 +158,6 @@ int16_t LRCsTTB::SetParams(const double* v) {
 }
 
 std::string LRCsTTB::NameText() const { return FormatText("TTB+%s", RowText(*this, kTypeParam, typeCode)); }
-
-char* LRCsTTB::GetDescription() { return TtBoxDescription(*this, NameText(), H, L, h, kGParam, gCode); }
-
-int16_t LRCsTTB::UpdateLabel() {
-    SetFlow(connectors[0]->flow);
-    return MakeFittingLabel(NameText().c_str(), SizeText3(H, L, h).c_str());
-}
 
 // Front: the face with its diagonals (seen through the box from the front)
 // and the collar beside it.  Side: the box with the collar rising to the

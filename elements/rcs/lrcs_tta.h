@@ -8,30 +8,23 @@
 
 #include <string>
 
-#include "elements/rcs/lrcs.h"
+#include "elements/rcs/lrcs_tt_box.h"
 
-class LRCsTTA : public LRCs {
+// H and L are the nominal face of the sizes chosen.
+class LRCsTTA : public LRCsTtBox {
 public:
     LRCsTTA();
 
     int16_t MakeBlock(char* blockName) override;
     int16_t GetParams(double** values) override;
     int16_t SetParams(const double* values) override;
-    char* GetDescription() override;
-    int16_t UpdateLabel() override;
 
     // "TTA+TTE".
-    std::string NameText() const;
+    std::string NameText() const override;
 
-    int16_t typeCode = 1;
-    int16_t gCode = 1;
-    // The sizes as chosen (the catalogue's size classes) and the nominal
-    // face they stand for.
+    // The sizes as chosen (the catalogue's size classes).
     double sizeH = 0.0;
     double sizeL = 0.0;
-    double h = 0.0;
-    double H = 0.0;
-    double L = 0.0;
 
 protected:
     LRCsTTA(int16_t id, const char* code);
@@ -51,23 +44,15 @@ public:
     int16_t SetParams(const double* values) override;
 };
 
-class LRCsTTB : public LRCs {
+class LRCsTTB : public LRCsTtBox {
 public:
     LRCsTTB();
 
     int16_t MakeBlock(char* blockName) override;
     int16_t GetParams(double** values) override;
     int16_t SetParams(const double* values) override;
-    char* GetDescription() override;
-    int16_t UpdateLabel() override;
 
-    std::string NameText() const;
-
-    int16_t typeCode = 1;
-    int16_t gCode = 1;
-    double H = 0.0;
-    double L = 0.0;
-    double h = 0.0;
+    std::string NameText() const override;
     // The connector's second size, the same for every TTB.
     static constexpr double kCollar = 100.0;
 };

@@ -19,9 +19,8 @@ constexpr double kSmall = 203, kMiddle = 305, kLarge = 457, kLarger = 575, kLarg
 
 }  // namespace
 
-LRCsTTC::LRCsTTC() : LRCs(31, 1, kParamCount) {
+LRCsTTC::LRCsTTC() : LRCsTtBox(31, kParamCount, kGParam) {
     MakeRoundSpigot(kBackSide, kDiameterParam);
-    SetFlipModes(1, 1, 0);
     SetParams(DefaultValues());
 }
 
@@ -86,13 +85,6 @@ int16_t LRCsTTC::SetParams(const double* v) {
 
 std::string LRCsTTC::NameText() const {
     return FormatText("%s+%s", RowText(*this, kVariantParam, variant), RowText(*this, kTypeParam, typeCode));
-}
-
-char* LRCsTTC::GetDescription() { return TtBoxDescription(*this, NameText(), H, L, h, kGParam, gCode); }
-
-int16_t LRCsTTC::UpdateLabel() {
-    SetFlow(connectors[0]->flow);
-    return MakeFittingLabel(NameText().c_str(), FormatText("%lg x %lg x %lg", H, L, h).c_str());
 }
 
 // TTC: the face with its diagonals and the spigot beside it from the front;

@@ -8,28 +8,21 @@
 
 #include <string>
 
-#include "elements/rcs/lrcs.h"
+#include "elements/rcs/lrcs_tt_box.h"
 
-class LRCsTTC : public LRCs {
+class LRCsTTC : public LRCsTtBox {
 public:
     LRCsTTC();
 
     int16_t MakeBlock(char* blockName) override;
     int16_t GetParams(double** values) override;
     int16_t SetParams(const double* values) override;
-    char* GetDescription() override;
-    int16_t UpdateLabel() override;
 
     // "TTD+TTE".
-    std::string NameText() const;
+    std::string NameText() const override;
     bool FedFromBack() const { return variant >= 2; }
 
     int16_t variant = 1;
-    int16_t typeCode = 1;
-    int16_t gCode = 1;
     double d = 0.0;
-    double H = 0.0;
-    double L = 0.0;
-    double h = 0.0;
     double neck = 0.0;  // TTD: between the spigot and the box
 };

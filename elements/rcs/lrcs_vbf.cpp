@@ -3,13 +3,11 @@
 #include <cmath>
 #include <string>
 
-#include "core/description_text.h"
 #include "core/draw_neutral.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
 #include "core/rounding.h"
 #include "core/text_buffer.h"
-#include "core/text_lists.h"
 #include "elements/rcs/rcs_pen_lines.h"
 
 namespace {
@@ -28,10 +26,7 @@ const Casing kLargest = {0, 1200, 440, 250};
 
 }  // namespace
 
-LRCsVBF::LRCsVBF() : LRCs(21, 1, kParamCount) {
-    MakeRoundSpigot(0, 0);
-    kind = 8;
-    SetFlipModes(0, 1, 1);
+LRCsVBF::LRCsVBF() : LRCsRoundFace(21, kParamCount, 0) {
     SetParams(DefaultValues());
 }
 
@@ -63,14 +58,7 @@ int16_t LRCsVBF::SetParams(const double* v) {
     return 0;
 }
 
-char* LRCsVBF::GetDescription() {
-    return DescriptionText(FormatText("VBF-%d", n)).Size("D", D).NewBuffer();
-}
-
-int16_t LRCsVBF::UpdateLabel() {
-    SetFlow(connectors[0]->flow);
-    return MakeFittingLabel(FormatText("VBF-%d", n).c_str(), RoundSizeText(D).c_str());
-}
+std::string LRCsVBF::NameText() const { return FormatText("VBF-%d", n); }
 
 // Plan: the casing's rim.  Side and end: the neck, the casing and the
 // three lines of its vanes.

@@ -6,20 +6,20 @@
 // keeps as it was stored.
 #pragma once
 
-#include "elements/rcs/lrcs.h"
+#include "elements/rcs/lrcs_round_face.h"
 
-class LRCsVBF : public LRCs {
+class LRCsVBF : public LRCsRoundFace {
 public:
     LRCsVBF();
 
     int16_t MakeBlock(char* blockName) override;
     int16_t GetParams(double** values) override;
     int16_t SetParams(const double* values) override;
-    char* GetDescription() override;
-    int16_t UpdateLabel() override;
+
+    // "VBF-2".
+    std::string NameText() const override;
 
     int16_t n = 1;
-    double D = 0.0;
     double A = 0.0;
     double B = 0.0;
     double L = 0.0;

@@ -1,8 +1,7 @@
 // Helpers of the terminals whose symbols are chains of lines on one pen
 // (the boxes, housings and spigots of the TT, K, DAF and PTRD types; the
 // lines themselves are core's figure lines): the texts of their choices
-// read from their own row, the TT boxes' description and the catalogue's
-// rule for a size.
+// read from their own row and the catalogue's rule for a size.
 #pragma once
 
 #include <cmath>
@@ -14,11 +13,6 @@
 
 // The detail pen, or dashed when the detail is hidden.
 inline FittingPen DetailPen(bool hidden) { return hidden ? FittingPen::kDashed : FittingPen::kPen2; }
-
-// The description of a TT box: its name, the face H x L, the depth h and
-// the text of its G code (parameter gParam of its row); a new buffer.
-char* TtBoxDescription(const LObject& e, const std::string& name, double H, double L, double h, int gParam,
-                       int16_t gCode);
 
 // A circle on pen 2, or dashed where hidden.
 void Circle2OrDashed(LObject& e, PenPoint c, double r, bool hidden);

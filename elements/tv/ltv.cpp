@@ -1,9 +1,15 @@
 #include "elements/tv/ltv.h"
 
 #include "core/geometry.h"
+#include "core/rounding.h"
 #include "core/type_tables.h"
 #include "elements/tv/ltv_damper_symbols.h"
 #include "elements/tv/tv_family.h"
+
+int16_t ClampedChoice(double v, int16_t low, int16_t high) {
+    int16_t x = RoundToShort(v);
+    return x < low ? low : x > high ? high : x;
+}
 
 LTv::LTv(int16_t subtype, int16_t connectorCount, int16_t paramCount)
     : LObject(kTvFamily, static_cast<uint16_t>(subtype), connectorCount, paramCount,

@@ -3,6 +3,9 @@
 
 #include "core/lobject.h"
 
+// A stored choice or flag as a whole number kept within low..high.
+int16_t ClampedChoice(double v, int16_t low, int16_t high);
+
 class LTv : public LObject {
 public:
     // Builds the element on the subtype's row with rectangular connectors

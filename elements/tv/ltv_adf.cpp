@@ -47,11 +47,6 @@ const SizeList& ListFor(int16_t type, int16_t param) {
 
 bool OnList(const SizeList& l, double v) { return std::find(l.values, l.values + l.count, v) != l.values + l.count; }
 
-int16_t Clamped(double v, int16_t low, int16_t high) {
-    int16_t x = RoundToShort(v);
-    return x < low ? low : x > high ? high : x;
-}
-
 }  // namespace
 
 LTvAdf::LTvAdf() : LTv(13, 0, 6) {
@@ -80,13 +75,13 @@ int16_t LTvAdf::SetParams(const double* v) {
     if (!v)
         return 0;
     int16_t previous = type;
-    type = Clamped(v[0], 1, static_cast<int16_t>(std::size(kTypes)));
+    type = ClampedChoice(v[0], 1, static_cast<int16_t>(std::size(kTypes)));
     if (std::isfinite(v[1]))
         W = v[1];
     if (std::isfinite(v[2]))
         H = v[2];
     fOption = RoundToShort(v[4]);
-    remark = Clamped(v[5], 0, 1);
+    remark = ClampedChoice(v[5], 0, 1);
     if (type == previous)
         return 0;
     const SizeList &widths = ListFor(type, 1), &heights = ListFor(type, 2);

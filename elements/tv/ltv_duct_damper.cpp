@@ -1,14 +1,13 @@
 #include "elements/tv/ltv_duct_damper.h"
 
+#include <iterator>
 #include <limits>
 #include <utility>
 
 #include "core/messages.h"
-#include "core/rounding.h"
 #include "core/description_text.h"
 #include "core/text_buffer.h"
 #include "core/text_lists.h"
-#include "elements/tv/ltv_damper_symbols.h"
 #include "elements/tv/tv_texts.h"
 
 namespace {
@@ -18,18 +17,8 @@ const char* const kAkActuators[] = {"", "AK24V", "AK48V"};
 const char* const kSmActuators[] = {"", "SM24V", "SM48V", "SM230V"};
 constexpr int16_t kVariantCount = 4;
 
-int16_t Clamped(double v, int16_t low, int16_t high) {
-    int16_t x = RoundToShort(v);
-    return x < low ? low : x > high ? high : x;
-}
-
 double Value(const double* v, int8_t i) { return i >= 0 ? v[i] : 0.0; }
 
-// The first row whose limit lies above D gives the casing; the last row
-// holds for every larger D.
-struct CasingRow {
-    double below, side, depth;
-};
 constexpr double kAny = std::numeric_limits<double>::infinity();
 const CasingRow kVt32kCasings[] = {
     {400, 350, 430}, {450, 400, 460}, {500, 450, 460}, {560, 500, 570}, {630, 600, 650},
@@ -41,36 +30,13 @@ const CasingRow kLz3kCasings[] = {
     {1000, 900, 950}, {kAny, 1000, 1050},
 };
 
-template <size_t N>
-RoundCasing Casing(const CasingRow (&rows)[N], double D) {
-    for (const CasingRow& r : rows)
-        if (D < r.below)
-            return {r.side, r.depth};
-    return {rows[N - 1].side, rows[N - 1].depth};  // D is not a number
-}
-
 }  // namespace
 
-double RectDamperDepth(double H) {
-    if (H < 350)
-        return 400;
-    if (H < 400)
-        return 430;
-    if (H < 500)
-        return 460;
-    if (H < 600)
-        return 570;
-    return 650;
-}
+RoundCasing Vt32kCasing(double D) { return CasingFromTable(kVt32kCasings, std::size(kVt32kCasings), D); }
+RoundCasing Lz3kCasing(double D) { return CasingFromTable(kLz3kCasings, std::size(kLz3kCasings), D); }
 
-RoundCasing Vt32kCasing(double D) { return Casing(kVt32kCasings, D); }
-RoundCasing Lz3kCasing(double D) { return Casing(kLz3kCasings, D); }
-
-LTvDuctDamper::LTvDuctDamper(const DamperLayout& l) : LTv(l.subtype, 2, l.paramCount), layout(l) {
-    SetRunEnds(l.round, l.size, l.height);
-    SetParamIsText(l.text);
-    SetFlipModes(1, 0, 0);
-}
+LTvDuctDamper::LTvDuctDamper(const DamperLayout& l)
+    : LTvRunDamper(l.subtype, l.paramCount, l.round, l.size, l.height, l.text), layout(l) {}
 
 int16_t LTvDuctDamper::GetParams(double** values) {
     double* v = new double[layout.paramCount]();
@@ -99,32 +65,15 @@ int16_t LTvDuctDamper::SetParams(const double* v) {
         L = v[layout.size];
         H = v[layout.height];
     }
-    tk = layout.tk >= 0 ? Clamped(v[layout.tk], 0, 1) : 0;
-    actuatorFamily = layout.actuatorFamily >= 0 ? Clamped(v[layout.actuatorFamily], 1, 2) : 1;
-    actuator = Clamped(Value(v, layout.actuator), 1, 3);
-    sm = Clamped(Value(v, layout.sm), 1, 4);
-    flagB = Clamped(Value(v, layout.flagB), 0, 1);
-    flagA = Clamped(Value(v, layout.flagA), 0, 1);
-    variant = Clamped(Value(v, layout.variant), 1, kVariantCount);
-    SizeCasing();
-    PlaceRunConnectors(layout.round, depth, D, L, H);
+    tk = layout.tk >= 0 ? ClampedChoice(v[layout.tk], 0, 1) : 0;
+    actuatorFamily = layout.actuatorFamily >= 0 ? ClampedChoice(v[layout.actuatorFamily], 1, 2) : 1;
+    actuator = ClampedChoice(Value(v, layout.actuator), 1, 3);
+    sm = ClampedChoice(Value(v, layout.sm), 1, 4);
+    flagB = ClampedChoice(Value(v, layout.flagB), 0, 1);
+    flagA = ClampedChoice(Value(v, layout.flagA), 0, 1);
+    variant = ClampedChoice(Value(v, layout.variant), 1, kVariantCount);
+    SizeCasingAndEnds(layout.lz3 ? Lz3kCasing : Vt32kCasing);
     return 0;
-}
-
-void LTvDuctDamper::SizeCasing() {
-    if (!layout.round) {
-        depth = RectDamperDepth(H);
-        return;
-    }
-    RoundCasing c = layout.lz3 ? Lz3kCasing(D) : Vt32kCasing(D);
-    S = c.side;
-    depth = c.depth;
-}
-
-int16_t LTvDuctDamper::MakeBlock(char* blockName) {
-    if (layout.round)
-        return DrawRoundDamperSymbol(*this, D, S, depth, blockName);
-    return DrawRectDamperSymbol(*this, L, H, depth, blockName);
 }
 
 const char* LTvDuctDamper::ActuatorText() const {
@@ -144,29 +93,16 @@ std::string LTvDuctDamper::NameText() const {
     return name;
 }
 
-std::string LTvDuctDamper::SizeText() const {
-    return layout.round ? RoundSizeText(D) : RectSizeText(L, H);
-}
-
 char* LTvDuctDamper::GetDescription() {
     DescriptionText text(
         FormatText(layout.lz3 ? "LZ3-%s" : "VT-3-2-%s", ListText(kTvVariants, variant)));
-    if (layout.round)
-        text.Size("D", D);
-    else
-        text.Size("L", L).Size("H", H);
+    AddSizes(&text);
     int install = TvInstallMessageFromFlags(flagA > 0, flagB > 0);
-    std::string user = GetParamText(layout.text);
+    std::string user = UserText();
     text.Option(tk > 0 ? "TK" : "")
         .Option(ActuatorText())
         .Option(sm > 1 ? ListText(kSmActuators, sm) : "")
         .Option(install ? MessageText(install) : "")
         .Option(user.c_str());
     return text.NewBuffer();
-}
-
-int16_t LTvDuctDamper::UpdateLabel() {
-    SetFlow(connectors[0]->flow);
-    std::string user = GetParamText(layout.text);
-    return MakeUnitLabel(user.c_str(), NameText().c_str(), SizeText().c_str());
 }

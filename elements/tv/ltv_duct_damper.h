@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "elements/tv/ltv.h"
+#include "elements/tv/ltv_run_damper.h"
 
 // Where each value of a type sits in its parameter array; -1 = the type
 // has no such value.
@@ -31,18 +31,14 @@ struct DamperLayout {
     int8_t variant;
 };
 
-class LTvDuctDamper : public LTv {
+class LTvDuctDamper : public LTvRunDamper {
 public:
-    int16_t MakeBlock(char* blockName) override;
     int16_t GetParams(double** values) override;
     int16_t SetParams(const double* values) override;
     char* GetDescription() override;
-    int16_t UpdateLabel() override;
 
     // "VT-3-2-HL+IK48V", "LZ3-HP+TK+AK24V" ...
-    std::string NameText() const;
-    // "L x H", or the diameter sign and D.
-    std::string SizeText() const;
+    std::string NameText() const override;
 
     // Options, kept within their lists.
     int16_t tk = 0;
@@ -52,12 +48,6 @@ public:
     int16_t flagA = 0;
     int16_t flagB = 0;
     int16_t variant = 1;
-    // Sizes: the duct section, the casing side (round types) and depth.
-    double L = 0.0;
-    double H = 0.0;
-    double D = 0.0;
-    double S = 0.0;
-    double depth = 0.0;
 
 protected:
     // Connectors, text parameter and flip modes of the layout; the class
@@ -65,17 +55,11 @@ protected:
     explicit LTvDuctDamper(const DamperLayout& layout);
 
 private:
-    void SizeCasing();
     const char* ActuatorText() const;
 
     const DamperLayout& layout;
 };
 
-// Casing depth of the rectangular dampers from their height.
-double RectDamperDepth(double H);
 // Casing side and depth of the round dampers from their diameter.
-struct RoundCasing {
-    double side, depth;
-};
 RoundCasing Vt32kCasing(double D);
 RoundCasing Lz3kCasing(double D);

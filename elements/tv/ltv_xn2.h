@@ -13,7 +13,7 @@
 
 #include <string>
 
-#include "elements/tv/ltv.h"
+#include "elements/tv/ltv_run_damper.h"
 
 struct Xn2Layout {
     int16_t subtype;
@@ -21,33 +21,26 @@ struct Xn2Layout {
     bool actuated;  // J: an actuator; A: two installation flags
 };
 
-class LTvXn2Damper : public LTv {
+class LTvXn2Damper : public LTvRunDamper {
 public:
-    int16_t MakeBlock(char* blockName) override;
     int16_t GetParams(double** values) override;
     int16_t SetParams(const double* values) override;
     char* GetDescription() override;
-    int16_t UpdateLabel() override;
 
     // "XN2-J-HP+SM24V", "XN2-A-VG" ...
-    std::string NameText() const;
-    std::string SizeText() const;
+    std::string NameText() const override;
 
     int16_t actuator = 1;
     int16_t flagA = 0;
     int16_t flagB = 0;
     int16_t variant = 1;
-    double L = 0.0;
-    double H = 0.0;
-    double D = 0.0;
-    double S = 0.0;
-    double depth = 0.0;
 
 protected:
     explicit LTvXn2Damper(const Xn2Layout& layout);
 
 private:
-    int16_t TextIndex() const { return layout.round ? 1 : 2; }
+    static int16_t TextIndexOf(const Xn2Layout& l) { return l.round ? 1 : 2; }
+    int16_t TextIndex() const { return TextIndexOf(layout); }
 
     const Xn2Layout& layout;
 };
@@ -63,7 +56,4 @@ public:
 };
 
 // Casing side and depth of the round XN2 dampers from their diameter.
-struct Xn2Casing {
-    double side, depth;
-};
-Xn2Casing Xn2kCasing(double D);
+RoundCasing Xn2kCasing(double D);

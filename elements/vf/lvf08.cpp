@@ -9,6 +9,7 @@
 #include "core/element_views.h"
 #include "core/rounding.h"
 #include "elements/straight_run.h"
+#include "elements/vf/lvf_fit.h"
 
 namespace {
 
@@ -116,10 +117,8 @@ int16_t LVf08::MarkFixedParams(int16_t* flags) {
 
 int16_t LVf08::FitLength(double* params, int16_t* changed, int16_t connectorA,
                          int16_t connectorB, double along, double across) {
-    if (ViewOf(orientation).IsEnd() || connectorA == connectorB ||
-        std::min(connectorA, connectorB) != 0 || std::max(connectorA, connectorB) != 1)
-        return -1;
-    if (across != ExpectedAcross() || !IsSize(along) || !params || !changed)
+    if (!IsRunEnds(orientation, connectorA, connectorB, 0, 1) || across != ExpectedAcross() ||
+        !IsSize(along) || !params || !changed)
         return -1;
     params[2] = along;
     changed[2] = 1;

@@ -9,6 +9,7 @@
 #include "core/fitting_figures.h"
 #include "core/geometry.h"
 #include "elements/vf/lvf_fit.h"
+#include "elements/vf/vf_inline.h"
 
 namespace {
 
@@ -30,10 +31,8 @@ double Given(double v) { return std::isfinite(v) && v > 0.0 ? v : 0.0; }
 }  // namespace
 
 LVf11::LVf11() : LVf(kTypeId, 3, kValueCount) {
-    connectors[0]->side = 2;
-    connectors[1]->side = 5;
+    SetRunEnds(true, 0, -1);
     connectors[kOutlet]->side = 4;
-    connectors[0]->paramA = connectors[1]->paramA = 0;
     connectors[kOutlet]->shape = kShapeRect;
     connectors[kOutlet]->paramA = 1;
     connectors[kOutlet]->paramB = 2;

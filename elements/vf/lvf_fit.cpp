@@ -4,11 +4,14 @@
 
 #include "core/element_views.h"
 
-bool IsRunGap(int16_t orientation, int16_t a, int16_t b, int16_t runA, int16_t runB, double across) {
+bool IsRunEnds(int16_t orientation, int16_t a, int16_t b, int16_t runA, int16_t runB) {
     if (ViewOf(orientation).IsEnd() || a == b)
         return false;
-    bool pair = (a == runA && b == runB) || (a == runB && b == runA);
-    return pair && std::fabs(across) <= kFitTolerance;
+    return (a == runA && b == runB) || (a == runB && b == runA);
+}
+
+bool IsRunGap(int16_t orientation, int16_t a, int16_t b, int16_t runA, int16_t runB, double across) {
+    return IsRunEnds(orientation, a, b, runA, runB) && std::fabs(across) <= kFitTolerance;
 }
 
 bool SameLength(double measured, double length) {

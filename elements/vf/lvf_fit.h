@@ -10,8 +10,11 @@
 // Largest difference still taken as the same measured length.
 constexpr double kFitTolerance = 1e-6;
 
-// Connectors a and b are the run ends runA and runB (either order), the
-// view shows the run's length and nothing lies across.
+// Connectors a and b are the run ends runA and runB (either order) and the
+// view shows the run's length.
+bool IsRunEnds(int16_t orientation, int16_t a, int16_t b, int16_t runA, int16_t runB);
+
+// The same, and nothing lies across.
 bool IsRunGap(int16_t orientation, int16_t a, int16_t b, int16_t runA, int16_t runB, double across);
 
 // The measured length equals the body length.

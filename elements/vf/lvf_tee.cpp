@@ -8,6 +8,7 @@
 #include "core/fitting_figures.h"
 #include "core/geometry.h"
 #include "elements/straight_run.h"
+#include "elements/vf/lvf_fit.h"
 
 namespace {
 
@@ -112,11 +113,7 @@ int16_t LVfTee::MarkFixedParams(int16_t*) { return -1; }
 
 int16_t LVfTee::FitLength(double*, int16_t*, int16_t connectorA, int16_t connectorB, double along,
                           double across) {
-    if (ViewOf(orientation).IsEnd())
-        return -1;
-    int16_t low = connectorA < connectorB ? connectorA : connectorB;
-    int16_t high = connectorA < connectorB ? connectorB : connectorA;
-    if (low != 0 || high != 1 || across != 0.0)
+    if (!IsRunEnds(orientation, connectorA, connectorB, 0, 1) || across != 0.0)
         return -1;
     return std::fabs(along - L) <= kLengthTolerance * (L > 1 ? L : 1) ? 0 : -1;
 }

@@ -10,14 +10,15 @@
 #include "core/draw_neutral.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
-#include "core/geometry.h"
 #include "core/rounding.h"
 #include "core/text_lists.h"
+#include "elements/vf/vf_inline.h"
 
 namespace {
 
 constexpr int kValueCount = 4;
 constexpr int16_t kMakeParam = 0;
+constexpr int16_t kDiameterParam = 1;
 const char* const kMakes[] = {"F5", "SF20", "SF200"};
 const char* const kSizes[] = {"0.5", "2x0.5", "1", "1,5", "2", "3"};
 
@@ -42,9 +43,7 @@ Openings OpeningsOf(int16_t make) {
 }  // namespace
 
 LVfFSpiko::LVfFSpiko() : LVf(20, 2, kValueCount) {
-    connectors[0]->side = 2;
-    connectors[1]->side = 5;
-    connectors[0]->paramA = connectors[1]->paramA = 1;
+    SetRunEnds(true, kDiameterParam, -1);
     SetFlipModes(1, 0, 0);
     SetParams(DefaultValues());
 }
@@ -74,12 +73,7 @@ int16_t LVfFSpiko::SetParams(const double* v) {
     if (make > offeredMakes)
         make = offeredMakes;
     L = std::min(L, kFspiroLongest);
-    for (int i = 0; i < 2; ++i)
-        connectors[i]->a = connectors[i]->b = d;
-    SetPoint3d(connectors[0]->position, L / 2, 0, 0);
-    SetPoint3d(connectors[1]->position, -L / 2, 0, 0);
-    if (connectors[1]->flow != connectors[0]->flow)
-        connectors[1]->flow = connectors[0]->flow;
+    PlaceInlineEnds(*this, d, L);
     return offeredMakes == before ? 0 : -1;
 }
 
@@ -123,9 +117,6 @@ int16_t LVfFSpiko::MakeBlock(char* blockName) {
                 Circle(c, o.diameter / 2);
             }
     }
-    if (system.roundCentreLines != 0) {
-        ads_point p1 = {-L / 2, 0, 0}, p2 = {L / 2, 0, 0};
-        LineB(p1, p2);
-    }
+    DrawInlineCentreLine(*this, L);
     return block.Close();
 }

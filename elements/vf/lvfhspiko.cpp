@@ -9,14 +9,15 @@
 #include "core/draw_neutral.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
-#include "core/geometry.h"
 #include "core/rounding.h"
 #include "core/text_buffer.h"
 #include "core/text_lists.h"
 #include "elements/straight_run.h"
+#include "elements/vf/vf_inline.h"
 
 namespace {
 constexpr int kValueCount = 4;
+constexpr int kLengthParam = 1;
 constexpr double kSecondVariant = 2.0;
 // The outer layer's marks: the first this far from the end, then one per step.
 constexpr double kFirstMark = 250.0;
@@ -25,9 +26,7 @@ constexpr double kMarkStep = 500.0;
 
 LVfLayered::LVfLayered(uint16_t typeId, uint16_t secondVariantType, const char* typeName)
     : LVf(typeId, 2, kValueCount), firstType(typeId), secondType(secondVariantType), name(typeName) {
-    connectors[0]->side = 2;
-    connectors[1]->side = 5;
-    connectors[0]->paramA = connectors[1]->paramA = 0;
+    SetRunEnds(true, 0, -1);
     SetFlipModes(1, 0, 0);
 }
 
@@ -57,28 +56,15 @@ int16_t LVfLayered::SetParams(const double* p) {
     }
     subtype = static_cast<int16_t>(variant >= kSecondVariant ? secondType : firstType);
     l = std::min(l, kLayeredLongest);
-    for (int i = 0; i < 2; ++i)
-        connectors[i]->a = connectors[i]->b = d;
-    SetPoint3d(connectors[0]->position, l / 2, 0, 0);
-    SetPoint3d(connectors[1]->position, -l / 2, 0, 0);
-    if (connectors[1]->flow != connectors[0]->flow)
-        connectors[1]->flow = connectors[0]->flow;
+    PlaceInlineEnds(*this, d, l);
     return 0;
 }
 
-int16_t LVfLayered::MarkFixedParams(int16_t* flags) {
-    if (flags)
-        flags[1] = 1;
-    return 0;
-}
+int16_t LVfLayered::MarkFixedParams(int16_t* flags) { return MarkLengthFixed(flags, kLengthParam); }
 
 int16_t LVfLayered::FitLength(double* params, int16_t* changed, int16_t connectorA,
                               int16_t connectorB, double along, double across) {
-    if (!IsStraightGap(orientation, connectorA, connectorB, along, across) || !params || !changed)
-        return -1;
-    params[1] = along;
-    changed[1] = 1;
-    return 0;
+    return StretchToGap(*this, params, changed, connectorA, connectorB, along, across, kLengthParam);
 }
 
 std::string LVfLayered::LabelName() const {
@@ -122,9 +108,6 @@ int16_t LVfLayered::MakeBlock(char* blockName) {
                 MakeLine(p[i], p[i + 1]);
         }
     }
-    if (system.roundCentreLines != 0) {
-        ads_point p1 = {-l / 2, 0, 0}, p2 = {l / 2, 0, 0};
-        LineB(p1, p2);
-    }
+    DrawInlineCentreLine(*this, l);
     return block.Close();
 }

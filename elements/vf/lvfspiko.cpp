@@ -16,17 +16,17 @@
 #include "core/rounding.h"
 #include "core/text_buffer.h"
 #include "elements/straight_run.h"
+#include "elements/vf/vf_inline.h"
 
 namespace {
 
 constexpr int kValueCount = 3;
+constexpr int kLengthParam = 1;
 
 }  // namespace
 
 LVfSpiko::LVfSpiko() : LVf(1, 2, kValueCount) {
-    connectors[0]->side = 2;
-    connectors[1]->side = 5;
-    connectors[0]->paramA = connectors[1]->paramA = 0;
+    SetRunEnds(true, 0, -1);
     pieceLength = StandardPieceLength(kShapeRound);
     SetAttachMasks(2, 2, 0, 2, 2, 0);
     SetFlipModes(1, 0, 0);
@@ -77,19 +77,11 @@ void LVfSpiko::PlaceConnectorsAndLabels() {
     PlaceEndsAndLabels(*this, Run());
 }
 
-int16_t LVfSpiko::MarkFixedParams(int16_t* flags) {
-    if (flags)
-        flags[1] = 1;
-    return 0;
-}
+int16_t LVfSpiko::MarkFixedParams(int16_t* flags) { return MarkLengthFixed(flags, kLengthParam); }
 
 int16_t LVfSpiko::FitLength(double* params, int16_t* changed, int16_t connectorA,
                             int16_t connectorB, double along, double across) {
-    if (!IsStraightGap(orientation, connectorA, connectorB, along, across) || !params || !changed)
-        return -1;
-    changed[1] = 1;
-    params[1] = along;
-    return 0;
+    return StretchToGap(*this, params, changed, connectorA, connectorB, along, across, kLengthParam);
 }
 
 int16_t LVfSpiko::GetBomLines(LBomRow** rows, uint16_t* count, uint16_t* further,
@@ -116,9 +108,6 @@ int16_t LVfSpiko::MakeBlock(char* blockName) {
     DrawConnectorEnds(endMarkSize, 1);
     if (!ViewOf(orientation).IsEnd())
         DrawJointsAndFaces(*this, Run(), d / 2, d / 2);
-    if (system.roundCentreLines != 0) {
-        ads_point p1 = {-l / 2, 0, 0}, p2 = {l / 2, 0, 0};
-        LineB(p1, p2);
-    }
+    DrawInlineCentreLine(*this, l);
     return block.Close();
 }
