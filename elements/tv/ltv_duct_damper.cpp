@@ -1,5 +1,6 @@
 #include "elements/tv/ltv_duct_damper.h"
 
+#include <cmath>
 #include <iterator>
 #include <limits>
 #include <utility>
@@ -58,12 +59,17 @@ int16_t LTvDuctDamper::GetParams(double** values) {
 int16_t LTvDuctDamper::SetParams(const double* v) {
     if (!v)
         return 0;
-    // Sizes are taken as given: the lists only offer the catalogue sizes.
+    // Sizes are taken as given (the lists only offer the catalogue sizes);
+    // one that is no size at all, from a damaged drawing, keeps the old one.
+    auto take = [](double& field, double value) {
+        if (std::isfinite(value) && value > 0)
+            field = value;
+    };
     if (layout.round) {
-        D = v[layout.size];
+        take(D, v[layout.size]);
     } else {
-        L = v[layout.size];
-        H = v[layout.height];
+        take(L, v[layout.size]);
+        take(H, v[layout.height]);
     }
     tk = layout.tk >= 0 ? ClampedChoice(v[layout.tk], 0, 1) : 0;
     actuatorFamily = layout.actuatorFamily >= 0 ? ClampedChoice(v[layout.actuatorFamily], 1, 2) : 1;

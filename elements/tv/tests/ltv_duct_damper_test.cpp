@@ -105,6 +105,11 @@ TEST_F(Dampers, Vt32CasingDepthFollowsTheHeight) {
     EXPECT_EQ(vt->GetConnector(1)->a, 700);
     EXPECT_EQ(vt->GetConnector(1)->b, 2000);
     EXPECT_EQ(vt->GetConnector(0)->position[0], 325);
+    // A size that is no size (a damaged drawing) keeps the one before.
+    const double broken[] = {NAN, 0, 0, 1, 1, 0, 0, 1};
+    vt->SetParams(broken);
+    EXPECT_EQ(vt->L, 700);
+    EXPECT_EQ(vt->H, 2000);
     // The air passes through unchanged.
     vt->GetConnector(0)->flow = 1200;
     vt->SetParams(TypeDefaults(kTvFamily, 1));
