@@ -1,5 +1,6 @@
 // The fire dampers VT-3-2, VT-3-2K, LZ3 and LZ3K.
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include <gtest/gtest.h>
