@@ -14,6 +14,7 @@
 #include "core/standard_lengths.h"
 #include "core/text_buffer.h"
 #include "elements/straight_run.h"
+#include "elements/vl/vl_branch_rules.h"
 
 namespace {
 
@@ -22,18 +23,6 @@ enum Value { kT, kB, kA, kC, kD, kL, kR1, kR2, kS };
 // Flow texts of the elbow rows (two joined) and of the piece rows.
 constexpr size_t kElbowFlowSize = 100;
 constexpr size_t kPieceFlowSize = 50;
-
-// The radius rule: under 50 no arc, under 100 the least arc, from 100 on
-// never beyond the bound; a radius at or below 0 stays as given.
-double RadiusRule(double r, double bound) {
-    if (!(r > 0))
-        return r;
-    if (r < 50)
-        return 0;
-    if (r < 100)
-        return 100;
-    return r > bound ? bound : r;
-}
 
 // The first of the two inputs that is a size, else the kept value.
 double SizeOr(double kept, double first, double partner) {
@@ -94,8 +83,8 @@ int16_t LVlComposite::SetParams(const double* x) {
 }
 
 void LVlComposite::Derive() {
-    r1 = RadiusRule(r1, std::max(a, c));
-    r2 = RadiusRule(r2, SecondRadiusBound());
+    r1 = BranchRadius(r1, std::max(a, c));
+    r2 = BranchRadius(r2, SecondRadiusBound());
     PlaceFaces();
     const double k = collarLength;
     LConnector* c0 = connectors[0];

@@ -5,13 +5,11 @@
 
 #include "core/geometry.h"
 #include "elements/straight_run.h"
+#include "elements/vl/vl_branch_rules.h"
 
 namespace {
 constexpr int kValueCount = 5;
 constexpr int kRadiusParam = 4;
-// Radii: below the first none, up to the second the second.
-constexpr double kNoBendBelow = 50.0;
-constexpr double kSmallestBend = 100.0;
 
 double FirstSize(double v0, double v1, double v2, double old) {
     return IsSize(v0) ? v0 : IsSize(v1) ? v1 : IsSize(v2) ? v2 : old;
@@ -52,14 +50,7 @@ int16_t LVle03::SetParams(const double* v) {
         // Always taken, 0 included; what is no number is none.
         r = std::isfinite(v[4]) ? v[4] : 0.0;
     }
-    if (r > 0.0) {
-        if (r < kNoBendBelow)
-            r = 0.0;
-        else if (r < kSmallestBend)
-            r = kSmallestBend;
-        else
-            r = std::min(r, std::max({a, c, d}));
-    }
+    r = BranchRadius(r, std::max({a, c, d}));
     const double K = collarLength;
     W = 2 * r + a + 2 * K;
     H = std::max(c, d) + r + K;

@@ -6,6 +6,7 @@
 #include "core/description_text.h"
 #include "core/geometry.h"
 #include "elements/straight_run.h"
+#include "elements/vl/vl_branch_rules.h"
 
 namespace {
 constexpr int kValueCount = 7;
@@ -14,8 +15,6 @@ constexpr double kReduction = 100.0;
 constexpr double kDefaultAngle = 45.0;
 constexpr double kRightAngle = 90.0;
 constexpr double kSmallestAngle = 1.0;
-constexpr double kNoBendBelow = 50.0;
-constexpr double kSmallestBend = 100.0;
 constexpr double kQuarterPi = 0.785398163375;
 }  // namespace
 
@@ -85,14 +84,7 @@ int16_t LVleAngled::SetParams(const double* v) {
     }
     alfa = std::clamp(alfa, kSmallestAngle, kRightAngle);
     beta = (kRightAngle - alfa) * kPi / 180;
-    if (r > 0.0) {
-        if (r < kNoBendBelow)
-            r = 0.0;
-        else if (r < kSmallestBend)
-            r = kSmallestBend;
-        else
-            r = std::min(r, std::max(a, d));
-    }
+    r = BranchRadius(r, std::max(a, d));
     const double E = endMarkSize, K = collarLength;
     T = r * std::tan(kQuarterPi - beta / 2);
     Kc = (K + T) * std::cos(beta);

@@ -1,6 +1,7 @@
 // Value rules the rectangular branch fittings (VL-12-B/J, VL-13) share:
 // what counts as a given size, the narrowing that must stay real, and the
-// radius rule of their branch elbow.
+// radius rule of their branch elbow, which the elbows of VLE-01..VLE-05
+// follow too.
 #pragma once
 
 // A size given on input: finite and above 0; anything else counts as 0
