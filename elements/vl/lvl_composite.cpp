@@ -24,11 +24,6 @@ enum Value { kT, kB, kA, kC, kD, kL, kR1, kR2, kS };
 constexpr size_t kElbowFlowSize = 100;
 constexpr size_t kPieceFlowSize = 50;
 
-// The first of the two inputs that is a size, else the kept value.
-double SizeOr(double kept, double first, double partner) {
-    return IsSize(first) ? first : IsSize(partner) ? partner : kept;
-}
-
 }  // namespace
 
 LVlComposite::LVlComposite(int16_t typeId, const char* elbowCode, const CompositeViews& views)
@@ -65,10 +60,10 @@ int16_t LVlComposite::SetParams(const double* x) {
         // A side left 0 takes its partner's input: the sides of one
         // connector written, the other connector takes the same.
         double ib = x[kB], ia = x[kA], ic = x[kC], id = x[kD];
-        b = SizeOr(b, ib, ic);
-        a = SizeOr(a, ia, id);
-        c = SizeOr(c, ic, ib);
-        d = SizeOr(d, id, ia);
+        b = FirstSize(b, {ib, ic});
+        a = FirstSize(a, {ia, id});
+        c = FirstSize(c, {ic, ib});
+        d = FirstSize(d, {id, ia});
         if (std::isfinite(x[kL]) && x[kL] >= 0)
             l = x[kL];
         if (std::isfinite(x[kR1]))

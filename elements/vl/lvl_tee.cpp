@@ -1,25 +1,13 @@
 #include "elements/vl/lvl_tee.h"
 
 #include <cmath>
-#include <initializer_list>
 
 #include "core/element_block.h"
 #include "core/element_views.h"
 #include "core/fitting_figures.h"
 #include "core/geometry.h"
 #include "elements/straight_run.h"
-
-namespace {
-
-// The first of the inputs that is a size, else the kept value.
-double FirstSize(double kept, std::initializer_list<double> inputs) {
-    for (double x : inputs)
-        if (IsSize(x))
-            return x;
-    return kept;
-}
-
-}  // namespace
+#include "elements/vl/vl_branch_rules.h"
 
 LVlTee::LVlTee(int16_t typeId) : LVl(typeId, 3, kTeeValueCount) {
     connectors[0]->side = 2;

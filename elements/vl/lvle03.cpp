@@ -10,10 +10,6 @@
 namespace {
 constexpr int kValueCount = 5;
 constexpr int kRadiusParam = 4;
-
-double FirstSize(double v0, double v1, double v2, double old) {
-    return IsSize(v0) ? v0 : IsSize(v1) ? v1 : IsSize(v2) ? v2 : old;
-}
 }  // namespace
 
 LVle03::LVle03() : LVl(27, 3, kValueCount) {
@@ -42,11 +38,11 @@ int16_t LVle03::GetParams(double** values) {
 int16_t LVle03::SetParams(const double* v) {
     if (v) {
         double a0 = a, c0 = c, d0 = d;
-        a = FirstSize(v[0], v[2], v[3], a0);
+        a = FirstSize(a0, {v[0], v[2], v[3]});
         if (IsSize(v[1]))
             b = v[1];
-        c = FirstSize(v[2], v[0], v[3], c0);
-        d = FirstSize(v[3], v[0], v[2], d0);
+        c = FirstSize(c0, {v[2], v[0], v[3]});
+        d = FirstSize(d0, {v[3], v[0], v[2]});
         // Always taken, 0 included; what is no number is none.
         r = std::isfinite(v[4]) ? v[4] : 0.0;
     }
