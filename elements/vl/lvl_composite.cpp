@@ -9,6 +9,7 @@
 #include "core/dimensions.h"
 #include "core/element_block.h"
 #include "core/geometry.h"
+#include "core/param_bindings.h"
 #include "core/rounding.h"
 #include "core/run_split.h"
 #include "core/standard_lengths.h"
@@ -20,6 +21,12 @@ namespace {
 
 constexpr int kValueCount = 9;
 enum Value { kT, kB, kA, kC, kD, kL, kR1, kR2, kS };
+// The values in the order of Value, as GetParams gives them.
+constexpr ParamBinding<LVlComposite> kValues[kValueCount] = {
+    PositionField(&LVlComposite::t), NumberField(&LVlComposite::b),  NumberField(&LVlComposite::a),
+    NumberField(&LVlComposite::c),   NumberField(&LVlComposite::d),  NumberField(&LVlComposite::l),
+    NumberField(&LVlComposite::r1),  NumberField(&LVlComposite::r2), NumberField(&LVlComposite::s),
+};
 // Flow texts of the elbow rows (two joined) and of the piece rows.
 constexpr size_t kElbowFlowSize = 100;
 constexpr size_t kPieceFlowSize = 50;
@@ -39,20 +46,7 @@ LVlComposite::LVlComposite(int16_t typeId, const char* elbowCode, const Composit
     s = StandardPieceLength(kShapeRect);
 }
 
-int16_t LVlComposite::GetParams(double** values) {
-    double* v = new double[kValueCount];
-    v[kT] = t;
-    v[kB] = b;
-    v[kA] = a;
-    v[kC] = c;
-    v[kD] = d;
-    v[kL] = l;
-    v[kR1] = r1;
-    v[kR2] = r2;
-    v[kS] = s;
-    *values = v;
-    return 0;
-}
+int16_t LVlComposite::GetParams(double** values) { return GetBoundParams(*this, kValues, values); }
 
 int16_t LVlComposite::SetParams(const double* x) {
     if (x) {

@@ -4,12 +4,17 @@
 #include <cmath>
 
 #include "core/geometry.h"
+#include "core/param_bindings.h"
 #include "elements/straight_run.h"
 #include "elements/vl/vl_branch_rules.h"
 
 namespace {
 constexpr int kValueCount = 5;
 constexpr int kRadiusParam = 4;
+// The values in their order, as GetParams gives them.
+constexpr ParamBinding<LVle03> kValues[kValueCount] = {NumberField(&LVle03::a), NumberField(&LVle03::b),
+                                                       NumberField(&LVle03::c), NumberField(&LVle03::d),
+                                                       NumberField(&LVle03::r)};
 }  // namespace
 
 LVle03::LVle03() : LVl(27, 3, kValueCount) {
@@ -24,16 +29,7 @@ LVle03::LVle03() : LVl(27, 3, kValueCount) {
     SetParams(DefaultValues());
 }
 
-int16_t LVle03::GetParams(double** values) {
-    double* v = new double[kValueCount];
-    v[0] = a;
-    v[1] = b;
-    v[2] = c;
-    v[3] = d;
-    v[4] = r;
-    *values = v;
-    return 0;
-}
+int16_t LVle03::GetParams(double** values) { return GetBoundParams(*this, kValues, values); }
 
 int16_t LVle03::SetParams(const double* v) {
     if (v) {

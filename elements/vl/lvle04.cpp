@@ -5,6 +5,7 @@
 
 #include "core/description_text.h"
 #include "core/geometry.h"
+#include "core/param_bindings.h"
 #include "elements/straight_run.h"
 #include "elements/vl/vl_branch_rules.h"
 
@@ -16,6 +17,11 @@ constexpr double kDefaultAngle = 45.0;
 constexpr double kRightAngle = 90.0;
 constexpr double kSmallestAngle = 1.0;
 constexpr double kQuarterPi = 0.785398163375;
+// The values in their order, as GetParams gives them.
+constexpr ParamBinding<LVleAngled> kValues[kValueCount] = {
+    NumberField(&LVleAngled::a), NumberField(&LVleAngled::b),    NumberField(&LVleAngled::c),
+    NumberField(&LVleAngled::d), NumberField(&LVleAngled::alfa), NumberField(&LVleAngled::l),
+    NumberField(&LVleAngled::r)};
 }  // namespace
 
 LVleAngled::LVleAngled(int16_t typeId, bool round) : LVl(typeId, 3, kValueCount), rounded(round) {
@@ -33,18 +39,7 @@ LVle04::LVle04() : LVleAngled(28, false) { SetParams(DefaultValues()); }
 
 LVle05::LVle05() : LVleAngled(29, true) { SetParams(DefaultValues()); }
 
-int16_t LVleAngled::GetParams(double** values) {
-    double* v = new double[kValueCount];
-    v[0] = a;
-    v[1] = b;
-    v[2] = c;
-    v[3] = d;
-    v[4] = alfa;
-    v[5] = l;
-    v[6] = r;
-    *values = v;
-    return 0;
-}
+int16_t LVleAngled::GetParams(double** values) { return GetBoundParams(*this, kValues, values); }
 
 int16_t LVleAngled::SetParams(const double* v) {
     double a0 = a, c0 = c;
