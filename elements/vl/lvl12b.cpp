@@ -23,14 +23,7 @@ int16_t VariantOf(int16_t typeId) { return typeId == kVl12LeftType ? kVl12LeftTy
 }  // namespace
 
 LVl12B::LVl12B(int16_t typeId) : LVlNarrowingBranch(VariantOf(typeId), kValueCount) {
-    const int16_t sides[3] = {2, 5, 0};
-    const int16_t widths[3] = {2, 0, 3};
-    const int16_t heights[3] = {1, 1, kDepthParam};
-    for (int i = 0; i < 3; ++i) {
-        connectors[i]->side = sides[i];
-        connectors[i]->paramA = widths[i];
-        connectors[i]->paramB = heights[i];
-    }
+    BindConnectors({{2, 2, 1}, {5, 0, 1}, {0, 3, kDepthParam}});
     // Every flip mirrors the branch to the other side.
     SetFlipModes(3, 3, 3);
     TakeVariant(subtype == kVl12LeftType ? -1 : 1);

@@ -18,13 +18,7 @@ constexpr int16_t kTypeId = 14;
 }  // namespace
 
 LVl13::LVl13() : LVlNarrowingBranch(kTypeId, kValueCount) {
-    const int16_t sides[3] = {2, 5, 1};
-    const int16_t widths[3] = {2, 0, 3};
-    for (int i = 0; i < 3; ++i) {
-        connectors[i]->side = sides[i];
-        connectors[i]->paramA = widths[i];
-        connectors[i]->paramB = 1;
-    }
+    BindConnectors({{2, 2, 1}, {5, 0, 1}, {1, 3, 1}});
     SetAttachMasks(32, 0, 0, 32, 32, 0);
     SetFlipModes(1, 0, 0);
     SetParams(DefaultValues());

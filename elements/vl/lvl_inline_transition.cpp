@@ -12,12 +12,7 @@ constexpr int kLengthParam = 4;
 }  // namespace
 
 LVlInlineTransition::LVlInlineTransition(int16_t typeId, int16_t heightParam) : LVl(typeId, 2, kValueCount) {
-    connectors[0]->side = 2;
-    connectors[0]->paramA = 2;
-    connectors[0]->paramB = heightParam;
-    connectors[1]->side = 5;
-    connectors[1]->paramA = 0;
-    connectors[1]->paramB = 1;
+    BindConnectors({{2, 2, heightParam}, {5, 0, 1}});
     SetFlipModes(1, 0, 0);
 }
 

@@ -18,12 +18,7 @@ constexpr ParamBinding<LVle03> kValues[kValueCount] = {NumberField(&LVle03::a), 
 }  // namespace
 
 LVle03::LVle03() : LVl(27, 3, kValueCount) {
-    const int16_t sides[3] = {1, 2, 5}, widths[3] = {0, 2, 3};
-    for (int i = 0; i < 3; ++i) {
-        connectors[i]->side = sides[i];
-        connectors[i]->paramA = widths[i];
-        connectors[i]->paramB = 1;
-    }
+    BindConnectors({{1, 0, 1}, {2, 2, 1}, {5, 3, 1}});
     SetAttachMasks(32, 0, 0, 32, 0, 0);
     SetFlipModes(1, 0, 0);
     SetParams(DefaultValues());

@@ -25,12 +25,7 @@ constexpr ParamBinding<LVleAngled> kValues[kValueCount] = {
 }  // namespace
 
 LVleAngled::LVleAngled(int16_t typeId, bool round) : LVl(typeId, 3, kValueCount), rounded(round) {
-    const int16_t sides[3] = {5, 1, 2}, widths[3] = {0, 3, 2};
-    for (int i = 0; i < 3; ++i) {
-        connectors[i]->side = sides[i];
-        connectors[i]->paramA = widths[i];
-        connectors[i]->paramB = 1;
-    }
+    BindConnectors({{5, 0, 1}, {1, 3, 1}, {2, 2, 1}});
     SetAttachMasks(1, 0, 0, 1, 1, 0);
     SetFlipModes(1, 0, 0);
 }
