@@ -19,6 +19,18 @@ LVl::LVl(int16_t typeId, int16_t connectorCount, uint16_t valueCount)
     }
 }
 
+void LVl::BindConnectors(std::initializer_list<ConnectorBinding> rows) {
+    int i = 0;
+    for (const ConnectorBinding& row : rows) {
+        if (i >= connectorCount)
+            break;
+        connectors[i]->side = row.side;
+        connectors[i]->paramA = row.width;
+        connectors[i]->paramB = row.height;
+        ++i;
+    }
+}
+
 double LVl::GetDimensionOffset() { return endMarkSize; }
 
 char* LVl::GetDescription() {

@@ -1,6 +1,8 @@
 // The base of the rectangular duct fittings (family 1).
 #pragma once
 
+#include <initializer_list>
+
 #include "core/lobject.h"
 
 class LVl : public LObject {
@@ -19,4 +21,13 @@ public:
     const double collarLength = 40.0;
     const double neckLength = 50.0;
     const double spigotHeight = 30.0;
+
+protected:
+    // A connector's side and the values that are its width and height.
+    struct ConnectorBinding {
+        int16_t side, width, height;
+    };
+    // The bindings of connectors 0, 1, ... in turn; rows beyond the
+    // element's connectors are left out.
+    void BindConnectors(std::initializer_list<ConnectorBinding> rows);
 };

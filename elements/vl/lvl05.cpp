@@ -6,62 +6,34 @@
 #include "core/draw_neutral.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
+#include "core/param_bindings.h"
 #include "elements/straight_run.h"
 #include "elements/vl/vl_transition.h"
 
 namespace {
-constexpr int kValueCount = 5;
-}
+// The values in their order, as GetParams gives them.
+constexpr ParamBinding<LVl05> kValues[] = {NumberField<LVl05>(&LVl05::a), NumberField<LVl05>(&LVl05::b),
+                                           NumberField<LVl05>(&LVl05::c), NumberField<LVl05>(&LVl05::d),
+                                           NumberField<LVl05>(&LVl05::l)};
+}  // namespace
 
-LVl05::LVl05() : LVl(5, 2, kValueCount) {
-    connectors[0]->side = 2;
-    connectors[0]->paramA = 2;
-    connectors[0]->paramB = 3;
-    connectors[1]->side = 5;
-    connectors[1]->paramA = 0;
-    connectors[1]->paramB = 1;
+LVl05::LVl05() : LVlInlineTransition(5, 3) {
     SetAttachMasks(32, 32, 0, 32, 32, 0);
-    SetFlipModes(1, 0, 0);
     SetParams(DefaultValues());
 }
 
-int16_t LVl05::GetParams(double** values) {
-    double* v = new double[kValueCount];
-    v[0] = a;
-    v[1] = b;
-    v[2] = c;
-    v[3] = d;
-    v[4] = l;
-    *values = v;
-    return 0;
-}
+int16_t LVl05::GetParams(double** values) { return GetBoundParams(*this, kValues, values); }
 
 int16_t LVl05::SetParams(const double* v) {
     if (v) {
-        double a0 = a, b0 = b, c0 = c, d0 = d;
-        a = SizeOrPartner(v[0], v[2], a0);
+        TakeWidths(v);
+        double b0 = b, d0 = d;
         b = SizeOrPartner(v[1], v[3], b0);
-        c = SizeOrPartner(v[2], v[0], c0);
         d = SizeOrPartner(v[3], v[1], d0);
-        if (IsSize(v[4]))
-            l = v[4];
     }
-    l = std::max(l, kVl05ShortestLength);
-    LConnector* c0 = connectors[0];
-    LConnector* c1 = connectors[1];
-    c0->a = c;
-    c0->b = d;
-    SetPoint3d(c0->position, l / 2, 0, 0);
-    c1->a = a;
-    c1->b = b;
-    SetPoint3d(c1->position, -l / 2, 0, 0);
+    TakeLength(v);
+    PlaceEnds(d, 0);
     SetAttachOffsets((b + d) / 4, (a + c) / 4, 0, (b + d) / 4, (a + c) / 4, 0);
-    return 0;
-}
-
-int16_t LVl05::MarkFixedParams(int16_t* flags) {
-    if (flags)
-        flags[4] = 1;
     return 0;
 }
 
@@ -91,8 +63,6 @@ int16_t LVl05::UpdateLabel() {
     acdbEntUpd(entity);
     return 0;
 }
-
-int16_t LVl05::AdjustInsertionPoint(ads_point, const double*) { return 0; }
 
 int16_t LVl05::MakeBlock(char* blockName) {
     ElementBlock block(blockName, kBlockNameSize);

@@ -5,29 +5,23 @@
 // Values (GetParams, SetParams, XDATA): a, b, c, d, l.
 #pragma once
 
-#include "elements/vl/lvl.h"
+#include "elements/vl/lvl_inline_transition.h"
 
-constexpr double kVl05ShortestLength = 200.0;
+constexpr double kVl05ShortestLength = kVlTransitionShortestLength;
 
-class LVl05 : public LVl {
+class LVl05 : public LVlInlineTransition {
 public:
     LVl05();
 
     int16_t MakeBlock(char* blockName) override;
-    int16_t MarkFixedParams(int16_t* flags) override;
     int16_t GetParams(double** values) override;
     // A size not given (0) takes the other end's.
     int16_t SetParams(const double* values) override;
     int16_t FitLength(double* params, int16_t* changed, int16_t connectorA, int16_t connectorB,
                       double along, double across) override;
     int16_t UpdateLabel() override;
-    int16_t AdjustInsertionPoint(ads_point point, const double* oldParams) override;
 
-    double a = 0.0;
-    double b = 0.0;
-    double c = 0.0;
     double d = 0.0;
-    double l = 0.0;
 
 private:
     // The widths at -l/2 and +l/2 as the view shows them.

@@ -7,67 +7,42 @@
 #include "core/draw_neutral.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
+#include "core/param_bindings.h"
 #include "elements/straight_run.h"
 #include "elements/vl/vl_transition.h"
 
 namespace {
-constexpr int kValueCount = 5;
-}
+// The values in their order, as GetParams gives them.
+constexpr ParamBinding<LVl10> kValues[] = {NumberField<LVl10>(&LVl10::a), NumberField<LVl10>(&LVl10::b),
+                                           NumberField<LVl10>(&LVl10::c), NumberField<LVl10>(&LVl10::e),
+                                           NumberField<LVl10>(&LVl10::l)};
+}  // namespace
 
-LVl10::LVl10() : LVl(10, 2, kValueCount) {
-    connectors[0]->side = 2;
-    connectors[0]->paramA = 2;
-    connectors[0]->paramB = 1;
-    connectors[1]->side = 5;
-    connectors[1]->paramA = 0;
-    connectors[1]->paramB = 1;
+LVl10::LVl10() : LVlInlineTransition(10, 1) {
     SetAttachMasks(32, 0, 0, 32, 0, 0);
-    SetFlipModes(1, 0, 0);
     SetParams(DefaultValues());
 }
 
-int16_t LVl10::GetParams(double** values) {
-    double* v = new double[kValueCount];
-    v[0] = a;
-    v[1] = b;
-    v[2] = c;
-    v[3] = e;
-    v[4] = l;
-    *values = v;
-    return 0;
-}
+int16_t LVl10::GetParams(double** values) { return GetBoundParams(*this, kValues, values); }
 
 int16_t LVl10::SetParams(const double* v) {
     if (v) {
-        double a0 = a, c0 = c;
-        a = SizeOrPartner(v[0], v[2], a0);
+        TakeWidths(v);
         if (IsSize(v[1]))
             b = v[1];
-        c = SizeOrPartner(v[2], v[0], c0);
         // 0 is an offset like any other; what is not a number is none.
         e = std::isfinite(v[3]) && v[3] > 0.0 ? v[3] : 0.0;
-        if (IsSize(v[4]))
-            l = v[4];
     }
-    l = std::max(l, kVl10ShortestLength);
-    LConnector* c0 = connectors[0];
-    LConnector* c1 = connectors[1];
-    c0->a = c;
-    c0->b = b;
-    SetPoint3d(c0->position, l / 2, -e, 0);
-    c1->a = a;
-    c1->b = b;
-    SetPoint3d(c1->position, -l / 2, 0, 0);
+    TakeLength(v);
+    PlaceEnds(b, -e);
     SetAttachOffsets(b / 2, 0, 0, b / 2, 0, 0);
     return 0;
 }
 
 int16_t LVl10::MarkFixedParams(int16_t* flags) {
-    if (flags) {
-        flags[4] = 1;
-        if (orientation % 3 == 0)
-            flags[3] = 1;
-    }
+    LVlInlineTransition::MarkFixedParams(flags);
+    if (flags && orientation % 3 == 0)
+        flags[3] = 1;
     return 0;
 }
 
@@ -108,8 +83,6 @@ int16_t LVl10::UpdateLabel() {
     acdbEntUpd(entity);
     return 0;
 }
-
-int16_t LVl10::AdjustInsertionPoint(ads_point, const double*) { return 0; }
 
 // The view across the offset: the width b stays; a symbol marks the shift.
 void LVl10::DrawWidthOnly(double t) {

@@ -6,15 +6,16 @@
 // Values (GetParams, SetParams, XDATA): a, b, c, e, l.
 #pragma once
 
-#include "elements/vl/lvl.h"
+#include "elements/vl/lvl_inline_transition.h"
 
-constexpr double kVl10ShortestLength = 200.0;
+constexpr double kVl10ShortestLength = kVlTransitionShortestLength;
 
-class LVl10 : public LVl {
+class LVl10 : public LVlInlineTransition {
 public:
     LVl10();
 
     int16_t MakeBlock(char* blockName) override;
+    // The offset too is taken only by stretching, in the plan.
     int16_t MarkFixedParams(int16_t* flags) override;
     int16_t GetParams(double** values) override;
     // A width not given (0) takes the other end's; e is always taken, a
@@ -24,13 +25,8 @@ public:
     int16_t FitLength(double* params, int16_t* changed, int16_t connectorA, int16_t connectorB,
                       double along, double across) override;
     int16_t UpdateLabel() override;
-    int16_t AdjustInsertionPoint(ads_point point, const double* oldParams) override;
 
-    double a = 0.0;
-    double b = 0.0;
-    double c = 0.0;
     double e = 0.0;
-    double l = 0.0;
 
 private:
     void DrawWidthOnly(double t);

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ads_entity.h"
-#include "core/dimensions.h"
 #include "core/draw_neutral.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
@@ -24,15 +22,8 @@ int16_t VariantOf(int16_t typeId) { return typeId == kVl12LeftType ? kVl12LeftTy
 
 }  // namespace
 
-LVl12B::LVl12B(int16_t typeId) : LVl(VariantOf(typeId), 3, kValueCount) {
-    const int16_t sides[3] = {2, 5, 0};
-    const int16_t widths[3] = {2, 0, 3};
-    const int16_t heights[3] = {1, 1, kDepthParam};
-    for (int i = 0; i < 3; ++i) {
-        connectors[i]->side = sides[i];
-        connectors[i]->paramA = widths[i];
-        connectors[i]->paramB = heights[i];
-    }
+LVl12B::LVl12B(int16_t typeId) : LVlNarrowingBranch(VariantOf(typeId), kValueCount) {
+    BindConnectors({{2, 2, 1}, {5, 0, 1}, {0, 3, kDepthParam}});
     // Every flip mirrors the branch to the other side.
     SetFlipModes(3, 3, 3);
     TakeVariant(subtype == kVl12LeftType ? -1 : 1);
@@ -62,20 +53,9 @@ int16_t LVl12B::Mirror() {
     return 0;
 }
 
-int16_t LVl12B::MarkFixedParams(int16_t* flags) {
-    if (flags)
-        flags[4] = flags[5] = 1;
-    return -1;
-}
-
 int16_t LVl12B::GetParams(double** values) {
     double* v = new double[kValueCount];
-    v[0] = a;
-    v[1] = b;
-    v[2] = c;
-    v[3] = d;
-    v[4] = l;
-    v[5] = r;
+    PutValues(v);
     v[6] = a - c;
     *values = v;
     return 0;
@@ -92,12 +72,7 @@ int16_t LVl12B::SetParams(const double* values) {
         radiusGiven = std::isfinite(values[5]);
         in[5] = radiusGiven ? values[5] : r;
     }
-    const double inA = in[0], inC = in[2], inD = in[3];
-    a = inA != 0 ? inA : inC != 0 ? 2 * inC : inD != 0 ? 2 * inD : a;
-    if (in[1] != 0)
-        b = in[1];
-    c = inC != 0 ? inC : inA != 0 ? inA / 2 : inD != 0 ? inD : c;
-    d = inD != 0 ? inD : inA != 0 ? inA / 2 : inC != 0 ? inC : d;
+    TakeWidths(in);
     if (in[4] != 0)
         l = in[4];
     if (values)
@@ -106,7 +81,7 @@ int16_t LVl12B::SetParams(const double* values) {
     // (c would not be a size) is not applied.
     double depth = in[kDepthParam];
     if (depth != 0 && !connectors[2]->IsFree()) {
-        if (inD == 0) {
+        if (in[3] == 0) {
             if (a - depth > 0)
                 c = a - depth;
         } else {
@@ -156,13 +131,8 @@ int16_t LVl12B::UpdateLabel() {
         std::swap(o[0], o[2]);
         std::swap(o[1], o[3]);
     }
-    MakeAlignedDimension(*this, insertionPoint, l, o[0] + endMarkSize, o[1] + endMarkSize,
-                         o[2] + endMarkSize, o[3] + endMarkSize, rotation);
-    acdbEntUpd(entity);
-    return 0;
+    return MakeLengthDimension(o);
 }
-
-int16_t LVl12B::AdjustInsertionPoint(ads_point, const double*) { return 0; }
 
 int16_t LVl12B::MakeBlock(char* blockName) {
     ElementBlock block(blockName, kBlockNameSize);
@@ -188,11 +158,6 @@ int16_t LVl12B::MakeBlock(char* blockName) {
         break;
     }
     return block.Close();
-}
-
-void LVl12B::CentreLine(double x1, double y1, double x2, double y2) {
-    if (system.rectCentreLines != 0)
-        FigureLine(*this, FittingPen::kCentre, x1, y1, x2, y2);
 }
 
 void LVl12B::DrawPlan(bool fromBelow) {

@@ -10,31 +10,23 @@
 // (a - c; on input it holds the depth while the branch is joined).
 #pragma once
 
-#include "elements/vl/lvl.h"
+#include "elements/vl/lvl_narrowing_branch.h"
 
 constexpr int16_t kVl12RightType = 12;  // VL-12-B, s = +1
 constexpr int16_t kVl12LeftType = 13;   // VL-12-J, s = -1
 
-class LVl12B : public LVl {
+class LVl12B : public LVlNarrowingBranch {
 public:
     // Any subtype other than VL-12-J builds a VL-12-B.
     explicit LVl12B(int16_t typeId);
 
     int16_t MakeBlock(char* blockName) override;
     int16_t Mirror() override;
-    int16_t MarkFixedParams(int16_t* flags) override;
     int16_t GetParams(double** values) override;
     int16_t SetParams(const double* values) override;
     int16_t UpdateLabel() override;
-    int16_t AdjustInsertionPoint(ads_point point, const double* oldParams) override;
 
     int16_t s = 1;
-    double a = 0.0;
-    double b = 0.0;
-    double c = 0.0;
-    double d = 0.0;
-    double l = 0.0;
-    double r = 0.0;
 
 private:
     // Subtype, descriptor row and attach masks of the variant of side s.
@@ -43,5 +35,4 @@ private:
     void DrawPlan(bool fromBelow);
     void DrawElevation(bool far);
     void DrawSection(bool far);
-    void CentreLine(double x1, double y1, double x2, double y2);
 };

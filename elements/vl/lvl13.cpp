@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ads_entity.h"
-#include "core/dimensions.h"
 #include "core/draw_neutral.h"
 #include "core/element_block.h"
 #include "core/element_views.h"
@@ -19,33 +17,16 @@ constexpr int16_t kTypeId = 14;
 
 }  // namespace
 
-LVl13::LVl13() : LVl(kTypeId, 3, kValueCount) {
-    const int16_t sides[3] = {2, 5, 1};
-    const int16_t widths[3] = {2, 0, 3};
-    for (int i = 0; i < 3; ++i) {
-        connectors[i]->side = sides[i];
-        connectors[i]->paramA = widths[i];
-        connectors[i]->paramB = 1;
-    }
+LVl13::LVl13() : LVlNarrowingBranch(kTypeId, kValueCount) {
+    BindConnectors({{2, 2, 1}, {5, 0, 1}, {1, 3, 1}});
     SetAttachMasks(32, 0, 0, 32, 32, 0);
     SetFlipModes(1, 0, 0);
     SetParams(DefaultValues());
 }
 
-int16_t LVl13::MarkFixedParams(int16_t* flags) {
-    if (flags)
-        flags[4] = flags[5] = 1;
-    return -1;
-}
-
 int16_t LVl13::GetParams(double** values) {
     double* v = new double[kValueCount];
-    v[0] = a;
-    v[1] = b;
-    v[2] = c;
-    v[3] = d;
-    v[4] = l;
-    v[5] = r;
+    PutValues(v);
     *values = v;
     return 0;
 }
@@ -58,12 +39,7 @@ int16_t LVl13::SetParams(const double* values) {
     if (values)
         for (int i = 0; i < kValueCount; ++i)
             in[i] = GivenSize(values[i]);
-    const double inA = in[0], inC = in[2], inD = in[3];
-    a = inA != 0 ? inA : inC != 0 ? 2 * inC : inD != 0 ? 2 * inD : a;
-    if (in[1] != 0)
-        b = in[1];
-    c = inC != 0 ? inC : inA != 0 ? inA / 2 : inD != 0 ? inD : c;
-    d = inD != 0 ? inD : inA != 0 ? inA / 2 : inC != 0 ? inC : d;
+    TakeWidths(in);
     if (values) {
         l = in[4] != 0 ? in[4] : collarLength + r + 2 * d + collarLength;
         if (std::isfinite(values[5]))
@@ -103,13 +79,8 @@ int16_t LVl13::UpdateLabel() {
         o[2] = (view.fromBelow ? c : a) - X / 2;
         o[3] = (view.fromBelow ? a : c) - X / 2;
     }
-    MakeAlignedDimension(*this, insertionPoint, l, o[0] + endMarkSize, o[1] + endMarkSize,
-                         o[2] + endMarkSize, o[3] + endMarkSize, rotation);
-    acdbEntUpd(entity);
-    return 0;
+    return MakeLengthDimension(o);
 }
-
-int16_t LVl13::AdjustInsertionPoint(ads_point, const double*) { return 0; }
 
 int16_t LVl13::MakeBlock(char* blockName) {
     ElementBlock block(blockName, kBlockNameSize);
@@ -122,11 +93,6 @@ int16_t LVl13::MakeBlock(char* blockName) {
     else if (view.IsEnd())
         DrawSection(orientation == 5);
     return block.Close();
-}
-
-void LVl13::CentreLine(double x1, double y1, double x2, double y2) {
-    if (system.rectCentreLines != 0)
-        FigureLine(*this, FittingPen::kCentre, x1, y1, x2, y2);
 }
 
 void LVl13::Band(double x1, double x2) {

@@ -7,26 +7,18 @@
 // Values (GetParams, SetParams, XDATA): a, b, c, d, l, r.
 #pragma once
 
-#include "elements/vl/lvl.h"
+#include "elements/vl/lvl_narrowing_branch.h"
 
-class LVl13 : public LVl {
+class LVl13 : public LVlNarrowingBranch {
 public:
     LVl13();
 
     int16_t MakeBlock(char* blockName) override;
-    int16_t MarkFixedParams(int16_t* flags) override;
     int16_t GetParams(double** values) override;
     int16_t SetParams(const double* values) override;
     int16_t UpdateLabel() override;
-    int16_t AdjustInsertionPoint(ads_point point, const double* oldParams) override;
 
-    double a = 0.0;
-    double b = 0.0;
-    double c = 0.0;
-    double d = 0.0;
-    double l = 0.0;
     double X = 0.0;
-    double r = 0.0;
 
 private:
     void PlaceConnectors();
@@ -35,5 +27,4 @@ private:
     void DrawSection(bool far);
     // The two walls of height b, from x1 to x2.
     void Band(double x1, double x2);
-    void CentreLine(double x1, double y1, double x2, double y2);
 };

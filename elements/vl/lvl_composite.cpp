@@ -9,36 +9,27 @@
 #include "core/dimensions.h"
 #include "core/element_block.h"
 #include "core/geometry.h"
+#include "core/param_bindings.h"
 #include "core/rounding.h"
 #include "core/run_split.h"
 #include "core/standard_lengths.h"
 #include "core/text_buffer.h"
 #include "elements/straight_run.h"
+#include "elements/vl/vl_branch_rules.h"
 
 namespace {
 
 constexpr int kValueCount = 9;
 enum Value { kT, kB, kA, kC, kD, kL, kR1, kR2, kS };
+// The values in the order of Value, as GetParams gives them.
+constexpr ParamBinding<LVlComposite> kValues[kValueCount] = {
+    PositionField(&LVlComposite::t), NumberField(&LVlComposite::b),  NumberField(&LVlComposite::a),
+    NumberField(&LVlComposite::c),   NumberField(&LVlComposite::d),  NumberField(&LVlComposite::l),
+    NumberField(&LVlComposite::r1),  NumberField(&LVlComposite::r2), NumberField(&LVlComposite::s),
+};
 // Flow texts of the elbow rows (two joined) and of the piece rows.
 constexpr size_t kElbowFlowSize = 100;
 constexpr size_t kPieceFlowSize = 50;
-
-// The radius rule: under 50 no arc, under 100 the least arc, from 100 on
-// never beyond the bound; a radius at or below 0 stays as given.
-double RadiusRule(double r, double bound) {
-    if (!(r > 0))
-        return r;
-    if (r < 50)
-        return 0;
-    if (r < 100)
-        return 100;
-    return r > bound ? bound : r;
-}
-
-// The first of the two inputs that is a size, else the kept value.
-double SizeOr(double kept, double first, double partner) {
-    return IsSize(first) ? first : IsSize(partner) ? partner : kept;
-}
 
 }  // namespace
 
@@ -55,20 +46,7 @@ LVlComposite::LVlComposite(int16_t typeId, const char* elbowCode, const Composit
     s = StandardPieceLength(kShapeRect);
 }
 
-int16_t LVlComposite::GetParams(double** values) {
-    double* v = new double[kValueCount];
-    v[kT] = t;
-    v[kB] = b;
-    v[kA] = a;
-    v[kC] = c;
-    v[kD] = d;
-    v[kL] = l;
-    v[kR1] = r1;
-    v[kR2] = r2;
-    v[kS] = s;
-    *values = v;
-    return 0;
-}
+int16_t LVlComposite::GetParams(double** values) { return GetBoundParams(*this, kValues, values); }
 
 int16_t LVlComposite::SetParams(const double* x) {
     if (x) {
@@ -76,10 +54,10 @@ int16_t LVlComposite::SetParams(const double* x) {
         // A side left 0 takes its partner's input: the sides of one
         // connector written, the other connector takes the same.
         double ib = x[kB], ia = x[kA], ic = x[kC], id = x[kD];
-        b = SizeOr(b, ib, ic);
-        a = SizeOr(a, ia, id);
-        c = SizeOr(c, ic, ib);
-        d = SizeOr(d, id, ia);
+        b = FirstSize(b, {ib, ic});
+        a = FirstSize(a, {ia, id});
+        c = FirstSize(c, {ic, ib});
+        d = FirstSize(d, {id, ia});
         if (std::isfinite(x[kL]) && x[kL] >= 0)
             l = x[kL];
         if (std::isfinite(x[kR1]))
@@ -94,8 +72,8 @@ int16_t LVlComposite::SetParams(const double* x) {
 }
 
 void LVlComposite::Derive() {
-    r1 = RadiusRule(r1, std::max(a, c));
-    r2 = RadiusRule(r2, SecondRadiusBound());
+    r1 = BranchRadius(r1, std::max(a, c));
+    r2 = BranchRadius(r2, SecondRadiusBound());
     PlaceFaces();
     const double k = collarLength;
     LConnector* c0 = connectors[0];

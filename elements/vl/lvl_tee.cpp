@@ -1,23 +1,21 @@
 #include "elements/vl/lvl_tee.h"
 
 #include <cmath>
-#include <initializer_list>
 
 #include "core/element_block.h"
 #include "core/element_views.h"
 #include "core/fitting_figures.h"
 #include "core/geometry.h"
+#include "core/param_bindings.h"
 #include "elements/straight_run.h"
+#include "elements/vl/vl_branch_rules.h"
 
 namespace {
 
-// The first of the inputs that is a size, else the kept value.
-double FirstSize(double kept, std::initializer_list<double> inputs) {
-    for (double x : inputs)
-        if (IsSize(x))
-            return x;
-    return kept;
-}
+// The values in the order of VlTeeValue, as GetParams gives them.
+constexpr ParamBinding<LVlTee> kValues[kTeeValueCount] = {
+    NumberField(&LVlTee::a), NumberField(&LVlTee::b), NumberField(&LVlTee::c), NumberField(&LVlTee::d),
+    NumberField(&LVlTee::r)};
 
 }  // namespace
 
@@ -32,16 +30,7 @@ LVlTee::LVlTee(int16_t typeId) : LVl(typeId, 3, kTeeValueCount) {
     SetFlipModes(1, 0, 0);
 }
 
-int16_t LVlTee::GetParams(double** values) {
-    double* v = new double[kTeeValueCount];
-    v[kTeeA] = a;
-    v[kTeeB] = b;
-    v[kTeeC] = c;
-    v[kTeeD] = d;
-    v[kTeeR] = r;
-    *values = v;
-    return 0;
-}
+int16_t LVlTee::GetParams(double** values) { return GetBoundParams(*this, kValues, values); }
 
 int16_t LVlTee::SetParams(const double* v) {
     if (v) {

@@ -3,28 +3,33 @@
 #include <cmath>
 #include <cstring>
 
-#include "ads_entity.h"
 #include "core/description_text.h"
-#include "core/dimensions.h"
 #include "core/element_block.h"
-#include "core/element_views.h"
 #include "core/geometry.h"
+#include "core/param_bindings.h"
 #include "core/rounding.h"
 #include "core/text_buffer.h"
-#include "core/text_lists.h"
 #include "core/type_tables.h"
 #include "elements/straight_run.h"
 #include "elements/vl/vl_unit_figures.h"
+#include "elements/vl/vl_units.h"
 
 namespace {
 
 constexpr int16_t kStraightType = 17;
 constexpr int16_t kPlanCornerType = 18;
 constexpr int16_t kRiseCornerType = 19;
-// The corner's body is this much wider than the section it turns.
-constexpr double kCornerAllowance = 250.0;
 // The variant's letter: the fourth character of its text ("CS-N").
 constexpr size_t kVariantLetter = 3;
+// The values of each unit in their order, as GetParams gives them; SetParams
+// takes them by its own rules (0 keeps a value).
+constexpr ParamBinding<LVlCs> kStraightValues[] = {
+    SizeField<LVlCs>(&LVlCs::A), SizeField<LVlCs>(&LVlCs::B),     SizeField<LVlCs>(&LVlCs::L),
+    PositionField<LVlCs>(&LVlCs::n), SizeField<LVlCs>(&LVlCs::t), PositionField<LVlCs>(&LVlCs::variant)};
+constexpr ParamBinding<LVlCsCorner> kCornerValues[] = {
+    SizeField<LVlCsCorner>(&LVlCsCorner::A), SizeField<LVlCsCorner>(&LVlCsCorner::B),
+    PositionField<LVlCsCorner>(&LVlCsCorner::n), SizeField<LVlCsCorner>(&LVlCsCorner::t),
+    PositionField<LVlCsCorner>(&LVlCsCorner::variant)};
 
 }  // namespace
 
@@ -41,20 +46,10 @@ LVlInsertUnit::LVlInsertUnit(int16_t typeId, int16_t valueCount, int16_t variant
 const char* LVlInsertUnit::VariantText() const { return DescListText(descriptor, variantParam, variant - 1); }
 
 void LVlInsertUnit::SizeConnectors(double a0, double b0, double a1, double b1) {
-    const double f = FreeAreaFactor(n, t, A);
-    connectors[0]->a = a0;
-    connectors[0]->b = b0;
-    connectors[1]->a = a1;
-    connectors[1]->b = b1;
-    for (int i = 0; i < 2; ++i)
-        connectors[i]->areaFactor = f;
-    connectors[1]->flow = connectors[0]->flow;
+    SizeUnitConnectors(*this, a0, b0, a1, b1, FreeAreaFactor(n, t, A));
 }
 
-int16_t LVlInsertUnit::MakeLabel() {
-    flow = connectors[0]->flow;
-    return MakeFittingLabel(NameText().c_str(), RectSizeText(A, B).c_str());
-}
+int16_t LVlInsertUnit::MakeLabel() { return MakeSectionLabel(*this, NameText().c_str(), A, B); }
 
 char* LVlInsertUnit::GetDescription() {
     double* values = nullptr;
@@ -98,17 +93,7 @@ int16_t LVlCs::MarkFixedParams(int16_t* flags) {
     return 0;
 }
 
-int16_t LVlCs::GetParams(double** values) {
-    double* v = new double[6];
-    v[0] = A;
-    v[1] = B;
-    v[2] = L;
-    v[3] = n;
-    v[4] = t;
-    v[5] = variant;
-    *values = v;
-    return 0;
-}
+int16_t LVlCs::GetParams(double** values) { return GetBoundParams(*this, kStraightValues, values); }
 
 int16_t LVlCs::SetParams(const double* values) {
     // 0 keeps a value; so does anything that is not a size.
@@ -124,8 +109,7 @@ int16_t LVlCs::SetParams(const double* values) {
             variant = RoundToShort(values[5]);
     }
     SizeConnectors(A, B, A, B);
-    SetPoint3d(connectors[0]->position, L / 2, 0, 0);
-    SetPoint3d(connectors[1]->position, -L / 2, 0, 0);
+    PlaceStraightUnitEnds(*this, L);
     return 0;
 }
 
@@ -139,23 +123,14 @@ int16_t LVlCs::FitLength(double* params, int16_t* changed, int16_t connectorA, i
 }
 
 int16_t LVlCs::UpdateLabel() {
-    double h = ViewOf(orientation).IsSide() ? B / 2 : A / 2;
-    MakeDimension(*this, insertionPoint, L, h + endMarkSize, rotation);
-    acdbEntUpd(entity);
+    DimensionStraightUnit(*this, L, A, B, endMarkSize);
     return MakeLabel();
 }
 
 int16_t LVlCs::MakeBlock(char* blockName) {
     ElementBlock block(blockName, kBlockNameSize);
     DrawConnectorEnds(endMarkSize, 0);
-    ElementView view = ViewOf(orientation);
-    if (view.IsPlan() || view.IsSide()) {
-        double w = view.IsPlan() ? A : B;
-        double s = (orientation == 0 || orientation == 4) ? 1.0 : -1.0;
-        DrawStraightUnitBody(*this, L, w, s);
-    }
-    if (RectCentreLinesOn(*this))
-        FigureLine(*this, FittingPen::kCentre, -L / 2, 0, L / 2, 0);
+    DrawStraightUnit(*this, L, A, B);
     return block.Close();
 }
 
@@ -168,25 +143,11 @@ std::string LVlCsCorner::NameText() const {
 
 int16_t LVlCsCorner::MarkFixedParams(int16_t*) { return -1; }
 
-int16_t LVlCsCorner::GetParams(double** values) {
-    double* v = new double[5];
-    v[0] = A;
-    v[1] = B;
-    v[2] = n;
-    v[3] = t;
-    v[4] = variant;
-    *values = v;
-    return 0;
-}
+int16_t LVlCsCorner::GetParams(double** values) { return GetBoundParams(*this, kCornerValues, values); }
 
 int16_t LVlCsCorner::SetParams(const double* values) {
     if (values) {
-        if (IsSize(values[0]))
-            A = values[0];
-        else if (IsSize(values[1]))
-            A = values[1];
-        if (IsSize(values[1]))
-            B = values[1];
+        TakeCornerSection(values, &A, &B);
         if (values[2] != 0 && std::isfinite(values[2]))
             n = RoundToShort(values[2]);
         if (IsSize(values[3]))
@@ -212,10 +173,9 @@ LVlCsKH::LVlCsKH() : LVlCsCorner(kPlanCornerType, "H") {
 }
 
 void LVlCsKH::PlaceConnectors() {
-    S = A + kCornerAllowance;
+    S = A + kUnitCornerAllowance;
     SizeConnectors(A, B, A, B);
-    SetPoint3d(connectors[0]->position, S / 2, S / 2 - A / 2, 0);
-    SetPoint3d(connectors[1]->position, -S / 2 + A / 2, -S / 2, 0);
+    PlacePlanCornerEnds(*this, S, A);
 }
 
 // The insert lines across the turned leg, seen from its side.
@@ -274,7 +234,7 @@ LVlCsKV::LVlCsKV() : LVlCsCorner(kRiseCornerType, "V") {
 }
 
 void LVlCsKV::PlaceConnectors() {
-    S = B + kCornerAllowance;
+    S = B + kUnitCornerAllowance;
     SizeConnectors(A, B, B, A);
     SetPoint3d(connectors[0]->position, S / 2, 0, -S / 2 + B / 2);
     SetPoint3d(connectors[1]->position, -S / 2 + B / 2, 0, S / 2);

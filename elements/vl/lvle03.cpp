@@ -4,62 +4,40 @@
 #include <cmath>
 
 #include "core/geometry.h"
+#include "core/param_bindings.h"
 #include "elements/straight_run.h"
+#include "elements/vl/vl_branch_rules.h"
 
 namespace {
 constexpr int kValueCount = 5;
 constexpr int kRadiusParam = 4;
-// Radii: below the first none, up to the second the second.
-constexpr double kNoBendBelow = 50.0;
-constexpr double kSmallestBend = 100.0;
-
-double FirstSize(double v0, double v1, double v2, double old) {
-    return IsSize(v0) ? v0 : IsSize(v1) ? v1 : IsSize(v2) ? v2 : old;
-}
+// The values in their order, as GetParams gives them.
+constexpr ParamBinding<LVle03> kValues[kValueCount] = {NumberField(&LVle03::a), NumberField(&LVle03::b),
+                                                       NumberField(&LVle03::c), NumberField(&LVle03::d),
+                                                       NumberField(&LVle03::r)};
 }  // namespace
 
 LVle03::LVle03() : LVl(27, 3, kValueCount) {
-    const int16_t sides[3] = {1, 2, 5}, widths[3] = {0, 2, 3};
-    for (int i = 0; i < 3; ++i) {
-        connectors[i]->side = sides[i];
-        connectors[i]->paramA = widths[i];
-        connectors[i]->paramB = 1;
-    }
+    BindConnectors({{1, 0, 1}, {2, 2, 1}, {5, 3, 1}});
     SetAttachMasks(32, 0, 0, 32, 0, 0);
     SetFlipModes(1, 0, 0);
     SetParams(DefaultValues());
 }
 
-int16_t LVle03::GetParams(double** values) {
-    double* v = new double[kValueCount];
-    v[0] = a;
-    v[1] = b;
-    v[2] = c;
-    v[3] = d;
-    v[4] = r;
-    *values = v;
-    return 0;
-}
+int16_t LVle03::GetParams(double** values) { return GetBoundParams(*this, kValues, values); }
 
 int16_t LVle03::SetParams(const double* v) {
     if (v) {
         double a0 = a, c0 = c, d0 = d;
-        a = FirstSize(v[0], v[2], v[3], a0);
+        a = FirstSize(a0, {v[0], v[2], v[3]});
         if (IsSize(v[1]))
             b = v[1];
-        c = FirstSize(v[2], v[0], v[3], c0);
-        d = FirstSize(v[3], v[0], v[2], d0);
+        c = FirstSize(c0, {v[2], v[0], v[3]});
+        d = FirstSize(d0, {v[3], v[0], v[2]});
         // Always taken, 0 included; what is no number is none.
         r = std::isfinite(v[4]) ? v[4] : 0.0;
     }
-    if (r > 0.0) {
-        if (r < kNoBendBelow)
-            r = 0.0;
-        else if (r < kSmallestBend)
-            r = kSmallestBend;
-        else
-            r = std::min(r, std::max({a, c, d}));
-    }
+    r = BranchRadius(r, std::max({a, c, d}));
     const double K = collarLength;
     W = 2 * r + a + 2 * K;
     H = std::max(c, d) + r + K;

@@ -5,7 +5,9 @@
 
 #include "core/description_text.h"
 #include "core/geometry.h"
+#include "core/param_bindings.h"
 #include "elements/straight_run.h"
+#include "elements/vl/vl_branch_rules.h"
 
 namespace {
 constexpr int kValueCount = 7;
@@ -14,18 +16,16 @@ constexpr double kReduction = 100.0;
 constexpr double kDefaultAngle = 45.0;
 constexpr double kRightAngle = 90.0;
 constexpr double kSmallestAngle = 1.0;
-constexpr double kNoBendBelow = 50.0;
-constexpr double kSmallestBend = 100.0;
 constexpr double kQuarterPi = 0.785398163375;
+// The values in their order, as GetParams gives them.
+constexpr ParamBinding<LVleAngled> kValues[kValueCount] = {
+    NumberField(&LVleAngled::a), NumberField(&LVleAngled::b),    NumberField(&LVleAngled::c),
+    NumberField(&LVleAngled::d), NumberField(&LVleAngled::alfa), NumberField(&LVleAngled::l),
+    NumberField(&LVleAngled::r)};
 }  // namespace
 
 LVleAngled::LVleAngled(int16_t typeId, bool round) : LVl(typeId, 3, kValueCount), rounded(round) {
-    const int16_t sides[3] = {5, 1, 2}, widths[3] = {0, 3, 2};
-    for (int i = 0; i < 3; ++i) {
-        connectors[i]->side = sides[i];
-        connectors[i]->paramA = widths[i];
-        connectors[i]->paramB = 1;
-    }
+    BindConnectors({{5, 0, 1}, {1, 3, 1}, {2, 2, 1}});
     SetAttachMasks(1, 0, 0, 1, 1, 0);
     SetFlipModes(1, 0, 0);
 }
@@ -34,18 +34,7 @@ LVle04::LVle04() : LVleAngled(28, false) { SetParams(DefaultValues()); }
 
 LVle05::LVle05() : LVleAngled(29, true) { SetParams(DefaultValues()); }
 
-int16_t LVleAngled::GetParams(double** values) {
-    double* v = new double[kValueCount];
-    v[0] = a;
-    v[1] = b;
-    v[2] = c;
-    v[3] = d;
-    v[4] = alfa;
-    v[5] = l;
-    v[6] = r;
-    *values = v;
-    return 0;
-}
+int16_t LVleAngled::GetParams(double** values) { return GetBoundParams(*this, kValues, values); }
 
 int16_t LVleAngled::SetParams(const double* v) {
     double a0 = a, c0 = c;
@@ -85,14 +74,7 @@ int16_t LVleAngled::SetParams(const double* v) {
     }
     alfa = std::clamp(alfa, kSmallestAngle, kRightAngle);
     beta = (kRightAngle - alfa) * kPi / 180;
-    if (r > 0.0) {
-        if (r < kNoBendBelow)
-            r = 0.0;
-        else if (r < kSmallestBend)
-            r = kSmallestBend;
-        else
-            r = std::min(r, std::max(a, d));
-    }
+    r = BranchRadius(r, std::max(a, d));
     const double E = endMarkSize, K = collarLength;
     T = r * std::tan(kQuarterPi - beta / 2);
     Kc = (K + T) * std::cos(beta);

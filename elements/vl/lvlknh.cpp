@@ -2,17 +2,14 @@
 
 #include <cmath>
 
-#include "ads_entity.h"
 #include "core/description_text.h"
-#include "core/dimensions.h"
 #include "core/element_block.h"
-#include "core/element_views.h"
 #include "core/fitting_figures.h"
-#include "core/geometry.h"
+#include "core/param_bindings.h"
 #include "core/text_buffer.h"
-#include "core/text_lists.h"
 #include "elements/straight_run.h"
 #include "elements/vl/vl_unit_figures.h"
+#include "elements/vl/vl_units.h"
 
 namespace {
 
@@ -23,8 +20,6 @@ constexpr double kLargeOpenArea = 50.0;
 // The catalogue lengths of the straight unit.
 constexpr double kShortUnit = 1000.0;
 constexpr double kLongUnit = 2000.0;
-// The corner's body is this much wider than its section.
-constexpr double kCornerAllowance = 250.0;
 // The largest difference still taken as a catalogue length: measured
 // distances carry rounding errors far below a drawing unit.
 constexpr double kLengthTolerance = 1e-6;
@@ -36,14 +31,11 @@ void BindSections(LObject& e) {
     }
 }
 
-void SizeConnectors(LObject& e, double A, double B, double p) {
-    for (int i = 0; i < 2; ++i) {
-        e.connectors[i]->a = A;
-        e.connectors[i]->b = B;
-        e.connectors[i]->areaFactor = p / 100;
-    }
-    e.connectors[1]->flow = e.connectors[0]->flow;
-}
+// The values of each unit in their order: all sizes, 0 keeps a value.
+constexpr ParamBinding<LVlKnhE> kStraightValues[] = {SizeField(&LVlKnhE::A), SizeField(&LVlKnhE::B),
+                                                     SizeField(&LVlKnhE::L), SizeField(&LVlKnhE::p)};
+constexpr ParamBinding<LVlKnhK> kCornerValues[] = {SizeField(&LVlKnhK::A), SizeField(&LVlKnhK::B),
+                                                   SizeField(&LVlKnhK::p)};
 
 }  // namespace
 
@@ -63,28 +55,14 @@ int16_t LVlKnhE::MarkFixedParams(int16_t* flags) {
     return 0;
 }
 
-int16_t LVlKnhE::GetParams(double** values) {
-    double* v = new double[4];
-    v[0] = A;
-    v[1] = B;
-    v[2] = L;
-    v[3] = p;
-    *values = v;
-    return 0;
-}
+int16_t LVlKnhE::GetParams(double** values) { return GetBoundParams(*this, kStraightValues, values); }
 
 int16_t LVlKnhE::SetParams(const double* values) {
-    // 0 keeps a value; so does anything that is not a size.
-    if (values) {
-        double* fields[4] = {&A, &B, &L, &p};
-        for (int i = 0; i < 4; ++i)
-            if (IsSize(values[i]))
-                *fields[i] = values[i];
-    }
+    if (values)
+        SetBoundParams(*this, kStraightValues, values);
     p = OpenAreaPercent(p);
-    SizeConnectors(*this, A, B, p);
-    SetPoint3d(connectors[0]->position, L / 2, 0, 0);
-    SetPoint3d(connectors[1]->position, -L / 2, 0, 0);
+    SizeUnitConnectors(*this, A, B, A, B, p / 100);
+    PlaceStraightUnitEnds(*this, L);
     return 0;
 }
 
@@ -111,11 +89,8 @@ char* LVlKnhE::GetDescription() {
 }
 
 int16_t LVlKnhE::UpdateLabel() {
-    double h = ViewOf(orientation).IsSide() ? B / 2 : A / 2;
-    MakeDimension(*this, insertionPoint, L, h + endMarkSize, rotation);
-    acdbEntUpd(entity);
-    flow = connectors[0]->flow;
-    return MakeFittingLabel(FormatText("KNH-E-%lg", p).c_str(), RectSizeText(A, B).c_str());
+    DimensionStraightUnit(*this, L, A, B, endMarkSize);
+    return MakeSectionLabel(*this, FormatText("KNH-E-%lg", p).c_str(), A, B);
 }
 
 int16_t LVlKnhE::AdjustInsertionPoint(ads_point, const double*) { return 0; }
@@ -123,14 +98,7 @@ int16_t LVlKnhE::AdjustInsertionPoint(ads_point, const double*) { return 0; }
 int16_t LVlKnhE::MakeBlock(char* blockName) {
     ElementBlock block(blockName, kBlockNameSize);
     DrawConnectorEnds(endMarkSize, 0);
-    ElementView view = ViewOf(orientation);
-    if (view.IsPlan() || view.IsSide()) {
-        double w = view.IsPlan() ? A : B;
-        double s = (orientation == 0 || orientation == 4) ? 1.0 : -1.0;
-        DrawStraightUnitBody(*this, L, w, s);
-    }
-    if (RectCentreLinesOn(*this))
-        FigureLine(*this, FittingPen::kCentre, -L / 2, 0, L / 2, 0);
+    DrawStraightUnit(*this, L, A, B);
     return block.Close();
 }
 
@@ -144,33 +112,17 @@ LVlKnhK::LVlKnhK() : LVl(kCornerType, 2, 3) {
 
 int16_t LVlKnhK::MarkFixedParams(int16_t*) { return -1; }
 
-int16_t LVlKnhK::GetParams(double** values) {
-    double* v = new double[3];
-    v[0] = A;
-    v[1] = B;
-    v[2] = p;
-    *values = v;
-    return 0;
-}
+int16_t LVlKnhK::GetParams(double** values) { return GetBoundParams(*this, kCornerValues, values); }
 
 int16_t LVlKnhK::SetParams(const double* values) {
-    // A square section when only B is given; 0 (or anything that is not a
-    // size) keeps a value.
     if (values) {
-        if (IsSize(values[0]))
-            A = values[0];
-        else if (IsSize(values[1]))
-            A = values[1];
-        if (IsSize(values[1]))
-            B = values[1];
-        if (IsSize(values[2]))
-            p = values[2];
+        SetBoundParams(*this, kCornerValues, values);
+        TakeCornerSection(values, &A, &B);
     }
     p = OpenAreaPercent(p);
-    S = A + kCornerAllowance;
-    SizeConnectors(*this, A, B, p);
-    SetPoint3d(connectors[0]->position, S / 2, S / 2 - A / 2, 0);
-    SetPoint3d(connectors[1]->position, -S / 2 + A / 2, -S / 2, 0);
+    S = A + kUnitCornerAllowance;
+    SizeUnitConnectors(*this, A, B, A, B, p / 100);
+    PlacePlanCornerEnds(*this, S, A);
     return 0;
 }
 
@@ -178,10 +130,7 @@ char* LVlKnhK::GetDescription() {
     return DescriptionText(FormatText("KNH-K-%lg", p)).Size("A", A).Size("B", B).NewBuffer();
 }
 
-int16_t LVlKnhK::UpdateLabel() {
-    flow = connectors[0]->flow;
-    return MakeFittingLabel(FormatText("KNH-K-%lg", p).c_str(), RectSizeText(A, B).c_str());
-}
+int16_t LVlKnhK::UpdateLabel() { return MakeSectionLabel(*this, FormatText("KNH-K-%lg", p).c_str(), A, B); }
 
 int16_t LVlKnhK::AdjustInsertionPoint(ads_point, const double*) { return 0; }
 

@@ -3,6 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "elements/straight_run.h"
+
+double FirstSize(double kept, std::initializer_list<double> inputs) {
+    for (double x : inputs)
+        if (IsSize(x))
+            return x;
+    return kept;
+}
+
 double GivenSize(double v) { return std::isfinite(v) && v > 0.0 ? v : 0.0; }
 
 void KeepNarrowing(double* a, double* c, bool wideEndFree) {

@@ -1,7 +1,14 @@
 // Value rules the rectangular branch fittings (VL-12-B/J, VL-13) share:
-// what counts as a given size, the narrowing that must stay real, and the
-// radius rule of their branch elbow.
+// which input a width not given takes, what counts as a given size, the narrowing that must stay real, and the
+// radius rule of their branch elbow, which the elbows of VLE-01..VLE-05
+// follow too.
 #pragma once
+
+#include <initializer_list>
+
+// The first of the inputs that is a size (finite, above 0), else the kept
+// value: a width left 0 takes another connector's from the same input.
+double FirstSize(double kept, std::initializer_list<double> inputs);
 
 // A size given on input: finite and above 0; anything else counts as 0
 // (not given), so that it keeps the stored value or takes a fallback.

@@ -5,18 +5,13 @@
 #include "core/element_views.h"
 #include "core/geometry.h"
 #include "elements/straight_run.h"
+#include "elements/vl/vl_branch_rules.h"
 
 namespace {
 constexpr double kQuarterTurn = 1.57079632675;
 }
 
-double SizeOrPartner(double v, double partner, double old) {
-    if (IsSize(v))
-        return v;
-    if (IsSize(partner))
-        return partner;
-    return old;
-}
+double SizeOrPartner(double v, double partner, double old) { return FirstSize(old, {v, partner}); }
 
 bool IsInlinePair(int16_t orientation, int16_t a, int16_t b) {
     if (ViewOf(orientation).IsEnd() || ViewOf(orientation).kind == ViewKind::kNone || a == b)

@@ -1,5 +1,6 @@
 #include "elements/vl/vl_unit_figures.h"
 
+#include "core/element_views.h"
 #include "core/fitting_figures.h"
 #include "core/lobject.h"
 
@@ -11,6 +12,17 @@ void DrawStraightUnitBody(LObject& e, double L, double w, double s) {
     FigureLine(e, FittingPen::kPen2, -L / 4, -s * w / 2, -L / 4, 0);
     FigureLine(e, FittingPen::kPen2, L / 4, -s * w / 2, L / 4, 0);
     FigureLine(e, FittingPen::kPen2, 0, s * w / 2, 0, 0);
+}
+
+void DrawStraightUnit(LObject& e, double L, double A, double B) {
+    ElementView view = ViewOf(e.orientation);
+    if (view.IsPlan() || view.IsSide()) {
+        double w = view.IsPlan() ? A : B;
+        double s = (e.orientation == 0 || e.orientation == 4) ? 1.0 : -1.0;
+        DrawStraightUnitBody(e, L, w, s);
+    }
+    if (RectCentreLinesOn(e))
+        FigureLine(e, FittingPen::kCentre, -L / 2, 0, L / 2, 0);
 }
 
 void DrawCornerPlanBody(LObject& e, double S, double A, double s, double t) {

@@ -9,6 +9,9 @@ class LObject;
 // The straight unit of length L and width w: its two walls and three ticks
 // from the axis to the walls (s: the side of the middle tick).
 void DrawStraightUnitBody(LObject& e, double L, double w, double s);
+// The straight unit of section A x B in the element's view: the body in
+// the views along it, then the centre line.
+void DrawStraightUnit(LObject& e, double L, double A, double B);
 
 // The corner of side S with a leg of width A, seen onto the plane of the
 // turn, the straight leg toward -y and the turned leg toward +x (mirrored

@@ -2,8 +2,7 @@
 // own notation (composite_notation.h).  A row of the joint at +l/2 is drawn
 // only when the run has a length.
 #include "elements/vl/composite_notation.h"
-
-#include <iterator>
+#include "elements/vl/composite_parts.h"
 
 namespace {
 
@@ -28,16 +27,7 @@ constexpr FigureRow kE1Straight0[] = {
 
 // The straight run seen along it from its second elbow's end: the section with its
 // flange, the first elbow to -X, the second to +X.
-constexpr FigureRow kE1Straight4[] = {
-    Ln(kPen2, {-c/2, -b/2}, {0.3 * c, -0.3 * b}),
-    Ln(kPen2, {0.3 * c, -0.3 * b}, {c/2, b/2}),
-    Ln(kPen2, {-c/2 - e, b/2}, {-c/2 - e, b/2 + e}),
-    Ln(kPen2, {-c/2 - e, b/2 + e}, {c/2 + e, b/2 + e}),
-    Ln(kPen2, {c/2 + e, b/2 + e}, {c/2 + e, -b/2 - e}),
-    Ln(kPen2, {c/2 + e, -b/2 - e}, {-c/2 - e, -b/2 - e}),
-    Ln(kPen2, {-c/2 - e, -b/2 - e}, {-c/2 - e, -b/2}),
-    Ln(kDashed, {-c/2 - e, b/2}, {-c/2 - e, -b/2}),
-    Ln(kDashed, {-c/2, b/2}, {-c/2, -b/2}),
+constexpr FigureRow kE1Straight4Rest[] = {
     Ln(kOutline, {-c/2 - k - r1, b/2}, {c/2, b/2}),
     Ln(kOutline, {c/2, b/2}, {c/2, -b/2}),
     Ln(kOutline, {c/2, -b/2}, {-c/2 - k - r1, -b/2}),
@@ -50,6 +40,7 @@ constexpr FigureRow kE1Straight4[] = {
     Ln(kCentre, {O, -b/2 - e}, {O, b/2 + e}),
     Ln(kCentre, {-c/2 - k - r1, O}, {c/2 + k + r2, O}),
 };
+constexpr auto kE1Straight4 = Join(kFlangedSection, kE1Straight4Rest);
 
 // Turned by -90, plan: the second elbow seen end-on.
 constexpr FigureRow kE1Turned0[] = {
@@ -68,15 +59,7 @@ constexpr FigureRow kE1Turned0[] = {
 };
 
 // Turned by -90, plan from the other side: the second elbow's outlet framed.
-constexpr FigureRow kE1Turned3[] = {
-    Ln(kOutline, {-c/2, -l/2 - k - r2 + e}, {-c/2 - e, -l/2 - k - r2 + e}),
-    Ln(kOutline, {-c/2 - e, -l/2 - k - r2 + e}, {-c/2 - e, -l/2 - k - r2 - d - e}),
-    Ln(kOutline, {-c/2 - e, -l/2 - k - r2 - d - e}, {c/2 + e, -l/2 - k - r2 - d - e}),
-    Ln(kOutline, {c/2 + e, -l/2 - k - r2 - d - e}, {c/2 + e, -l/2 - k - r2 + e}),
-    Ln(kOutline, {c/2 + e, -l/2 - k - r2 + e}, {c/2, -l/2 - k - r2 + e}),
-    Ln(kDashed, {-c/2, -l/2 - k - r2}, {c/2, -l/2 - k - r2}),
-    Ln(kDashed, {-c/2, -l/2 - k - r2 + e}, {c/2, -l/2 - k - r2 + e}),
-    Ln(kOutline, {c/2, -l/2 - k - r2 - d}, {-c/2, -l/2 - k - r2 - d}),
+constexpr FigureRow kE1Turned3Rest[] = {
     Ln(kOutline, {c/2, -l/2 - k - r2 - d}, {c/2, l/2 + k + r1 + a}),
     Ln(kOutline, {-c/2, -l/2 - k - r2 - d}, {-c/2, l/2 + k}),
     Ln(kOutline, {-c/2 - e, -l/2}, {c/2 + e, -l/2}),
@@ -88,6 +71,7 @@ constexpr FigureRow kE1Turned3[] = {
     Ln(kCentre, {O, l/2 + k + r1 + a/2}, {O, -l/2 - k - r2 - d - e}),
     Ln(kCentre, {-c/2 - e, -l/2 - k - r2 - d/2}, {c/2 + e, -l/2 - k - r2 - d/2}),
 };
+constexpr auto kE1Turned3 = Join(kSecondOutletFramed, kE1Turned3Rest);
 
 // Turned by -90, seen along the run: the second elbow rising to +Y.
 constexpr FigureRow kE1Turned1[] = {
@@ -153,15 +137,7 @@ constexpr FigureRow kE1Turned2[] = {
 };
 
 // Turned by -90, side view from the other side: the first elbow's outlet framed.
-constexpr FigureRow kE1Turned5[] = {
-    Ln(kOutline, {-l/2 - k - r1 + e, -b/2}, {-l/2 - k - r1 + e, -b/2 - e}),
-    Ln(kOutline, {-l/2 - k - r1 + e, -b/2 - e}, {-l/2 - k - r1 - a - e, -b/2 - e}),
-    Ln(kOutline, {-l/2 - k - r1 - a - e, -b/2 - e}, {-l/2 - k - r1 - a - e, b/2 + e}),
-    Ln(kOutline, {-l/2 - k - r1 - a - e, b/2 + e}, {-l/2 - k - r1 + e, b/2 + e}),
-    Ln(kOutline, {-l/2 - k - r1 + e, b/2 + e}, {-l/2 - k - r1 + e, b/2}),
-    Ln(kDashed, {-l/2 - k - r1, -b/2}, {-l/2 - k - r1, b/2}),
-    Ln(kDashed, {-l/2 - k - r1 + e, -b/2}, {-l/2 - k - r1 + e, b/2}),
-    Ln(kOutline, {-l/2 - k - r1 - a, -b/2}, {-l/2 - k - r1 - a, b/2}),
+constexpr FigureRow kE1Turned5Rest[] = {
     Ln(kOutline, {-l/2 - k - r1 - a, -b/2}, {l/2 + k + r2 + d, -b/2}),
     Ln(kOutline, {-l/2 - k - r1 - a, b/2}, {l/2 + k, b/2}),
     Ln(kOutline, {-l/2, -b/2 - e}, {-l/2, b/2 + e}),
@@ -173,15 +149,16 @@ constexpr FigureRow kE1Turned5[] = {
     Ln(kCentre, {l/2 + k + r2 + d/2, O}, {-l/2 - k - r1 - a - e, O}),
     Ln(kCentre, {-l/2 - k - r1 - a/2, -b/2 - e}, {-l/2 - k - r1 - a/2, b/2 + e}),
 };
+constexpr auto kE1Turned5 = Join(kFirstOutletFramed, kE1Turned5Rest);
 
 }  // namespace
 
 const CompositeViews& Vle01Views() {
     static const CompositeViews views = {
-        {kE1Straight0, std::size(kE1Straight0)},
-        {kE1Straight4, std::size(kE1Straight4)},
-        {{kE1Turned0, std::size(kE1Turned0)}, {kE1Turned1, std::size(kE1Turned1)}, {kE1Turned2, std::size(kE1Turned2)},
-         {kE1Turned3, std::size(kE1Turned3)}, {kE1Turned4, std::size(kE1Turned4)}, {kE1Turned5, std::size(kE1Turned5)}},
+        Rows(kE1Straight0),
+        Rows(kE1Straight4),
+        {Rows(kE1Turned0), Rows(kE1Turned1), Rows(kE1Turned2),
+         Rows(kE1Turned3), Rows(kE1Turned4), Rows(kE1Turned5)},
         kSymR1,
         kSymR2,
     };

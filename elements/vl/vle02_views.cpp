@@ -2,8 +2,7 @@
 // own notation (composite_notation.h).  A row of the joint at +l/2 is drawn
 // only when the run has a length.
 #include "elements/vl/composite_notation.h"
-
-#include <iterator>
+#include "elements/vl/composite_parts.h"
 
 namespace {
 
@@ -30,16 +29,7 @@ constexpr FigureRow kE2Straight0[] = {
 
 // The straight run seen along it from its second elbow's end: the section with its
 // flange, the first elbow to -X, the second to +X.
-constexpr FigureRow kE2Straight4[] = {
-    Ln(kPen2, {-c/2, -b/2}, {0.3 * c, -0.3 * b}),
-    Ln(kPen2, {0.3 * c, -0.3 * b}, {c/2, b/2}),
-    Ln(kPen2, {-c/2 - e, b/2}, {-c/2 - e, b/2 + e}),
-    Ln(kPen2, {-c/2 - e, b/2 + e}, {c/2 + e, b/2 + e}),
-    Ln(kPen2, {c/2 + e, b/2 + e}, {c/2 + e, -b/2 - e}),
-    Ln(kPen2, {c/2 + e, -b/2 - e}, {-c/2 - e, -b/2 - e}),
-    Ln(kPen2, {-c/2 - e, -b/2 - e}, {-c/2 - e, -b/2}),
-    Ln(kDashed, {-c/2 - e, b/2}, {-c/2 - e, -b/2}),
-    Ln(kDashed, {-c/2, b/2}, {-c/2, -b/2}),
+constexpr FigureRow kE2Straight4Rest[] = {
     Ln(kOutline, {c/2 - C1, b/2}, {c/2, b/2}),
     Ln(kOutline, {c/2, b/2}, {c/2, -b/2}),
     Ln(kOutline, {c/2, -b/2}, {c/2 - C1, -b/2}),
@@ -52,6 +42,7 @@ constexpr FigureRow kE2Straight4[] = {
     Ln(kCentre, {O, -b/2 - e}, {O, b/2 + e}),
     Ln(kCentre, {-c/2 + C2, O}, {c/2 - C1, O}),
 };
+constexpr auto kE2Straight4 = Join(kFlangedSection, kE2Straight4Rest);
 
 // Turned by -90, plan: the second elbow seen end-on.
 constexpr FigureRow kE2Turned0[] = {
@@ -71,15 +62,7 @@ constexpr FigureRow kE2Turned0[] = {
 };
 
 // Turned by -90, plan from the other side: the second elbow's outlet framed.
-constexpr FigureRow kE2Turned3[] = {
-    Ln(kOutline, {-c/2, -l/2 - k - r2 + e}, {-c/2 - e, -l/2 - k - r2 + e}),
-    Ln(kOutline, {-c/2 - e, -l/2 - k - r2 + e}, {-c/2 - e, -l/2 - k - r2 - d - e}),
-    Ln(kOutline, {-c/2 - e, -l/2 - k - r2 - d - e}, {c/2 + e, -l/2 - k - r2 - d - e}),
-    Ln(kOutline, {c/2 + e, -l/2 - k - r2 - d - e}, {c/2 + e, -l/2 - k - r2 + e}),
-    Ln(kOutline, {c/2 + e, -l/2 - k - r2 + e}, {c/2, -l/2 - k - r2 + e}),
-    Ln(kDashed, {-c/2, -l/2 - k - r2}, {c/2, -l/2 - k - r2}),
-    Ln(kDashed, {-c/2, -l/2 - k - r2 + e}, {c/2, -l/2 - k - r2 + e}),
-    Ln(kOutline, {c/2, -l/2 - k - r2 - d}, {-c/2, -l/2 - k - r2 - d}),
+constexpr FigureRow kE2Turned3Rest[] = {
     Ln(kOutline, {c/2, -l/2 - k - r2 - d}, {c/2, l/2 + k - g1 + a}),
     Ln(kOutline, {-c/2, -l/2 - k - r2 - d}, {-c/2, l/2 + k}),
     Ln(kOutline, {-c/2 - e, -l/2}, {c/2 + e, -l/2}),
@@ -92,6 +75,7 @@ constexpr FigureRow kE2Turned3[] = {
     Ln(kCentre, {O, l/2 + k - g1/2 + a/2}, {O, -l/2 - k - r2 - d - e}),
     Ln(kCentre, {-c/2 - e, -l/2 - k - r2 - d/2}, {c/2 + e, -l/2 - k - r2 - d/2}),
 };
+constexpr auto kE2Turned3 = Join(kSecondOutletFramed, kE2Turned3Rest);
 
 // Turned by -90, seen along the run: the second elbow rising to +Y.
 constexpr FigureRow kE2Turned1[] = {
@@ -158,15 +142,7 @@ constexpr FigureRow kE2Turned2[] = {
 };
 
 // Turned by -90, side view from the other side: the first elbow's outlet framed.
-constexpr FigureRow kE2Turned5[] = {
-    Ln(kOutline, {-l/2 - k - r1 + e, -b/2}, {-l/2 - k - r1 + e, -b/2 - e}),
-    Ln(kOutline, {-l/2 - k - r1 + e, -b/2 - e}, {-l/2 - k - r1 - a - e, -b/2 - e}),
-    Ln(kOutline, {-l/2 - k - r1 - a - e, -b/2 - e}, {-l/2 - k - r1 - a - e, b/2 + e}),
-    Ln(kOutline, {-l/2 - k - r1 - a - e, b/2 + e}, {-l/2 - k - r1 + e, b/2 + e}),
-    Ln(kOutline, {-l/2 - k - r1 + e, b/2 + e}, {-l/2 - k - r1 + e, b/2}),
-    Ln(kDashed, {-l/2 - k - r1, -b/2}, {-l/2 - k - r1, b/2}),
-    Ln(kDashed, {-l/2 - k - r1 + e, -b/2}, {-l/2 - k - r1 + e, b/2}),
-    Ln(kOutline, {-l/2 - k - r1 - a, -b/2}, {-l/2 - k - r1 - a, b/2}),
+constexpr FigureRow kE2Turned5Rest[] = {
     Ln(kOutline, {-l/2 - k - r1 - a, -b/2}, {l/2 + k - g2 + d, -b/2}),
     Ln(kOutline, {-l/2 - k - r1 - a, b/2}, {l/2 + k, b/2}),
     Ln(kOutline, {-l/2, -b/2 - e}, {-l/2, b/2 + e}),
@@ -179,15 +155,16 @@ constexpr FigureRow kE2Turned5[] = {
     Ln(kCentre, {l/2 + k - g2/2 + d/2, O}, {-l/2 - k - r1 - a - e, O}),
     Ln(kCentre, {-l/2 - k - r1 - a/2, -b/2 - e}, {-l/2 - k - r1 - a/2, b/2 + e}),
 };
+constexpr auto kE2Turned5 = Join(kFirstOutletFramed, kE2Turned5Rest);
 
 }  // namespace
 
 const CompositeViews& Vle02Views() {
     static const CompositeViews views = {
-        {kE2Straight0, std::size(kE2Straight0)},
-        {kE2Straight4, std::size(kE2Straight4)},
-        {{kE2Turned0, std::size(kE2Turned0)}, {kE2Turned1, std::size(kE2Turned1)}, {kE2Turned2, std::size(kE2Turned2)},
-         {kE2Turned3, std::size(kE2Turned3)}, {kE2Turned4, std::size(kE2Turned4)}, {kE2Turned5, std::size(kE2Turned5)}},
+        Rows(kE2Straight0),
+        Rows(kE2Straight4),
+        {Rows(kE2Turned0), Rows(kE2Turned1), Rows(kE2Turned2),
+         Rows(kE2Turned3), Rows(kE2Turned4), Rows(kE2Turned5)},
         kSymC1,
         kSymC2,
     };
