@@ -222,3 +222,26 @@ TEST_F(EditSystemsTest, AnEditedSystemRenumbersAndMovesTheLabelsOfItsElements) {
         ADD_FAILURE() << repair.message;
 }
 
+TEST_F(EditSystemsTest, AMovedLabelLayerStaysWhileTheBlocksOfItsDimensionsNameIt) {
+    // A duct and a fire damper with labels, sizes, a dimension and a
+    // fitting label, all made while the label layer was current.
+    SetStart(0, 0, 0, kShapeRect, 400, 300);
+    Place(kLnvl, 1);
+    Place(kLtuzv, 1);
+    std::string points;
+    for (int i = 0; i < 8; ++i)
+        points += "@0,-900\n";
+    Run(kLdim, "1070=1\n1082=1\nok\n" + points + "^C\n");
+    const std::string oldLayer = LabelLayers().at(0);
+    std::string before;
+    host::dxf::writeDxfText(*host::api::databaseOf(state->database), before);
+    ASSERT_NE(before.find("DIMENSION"), std::string::npos);
+    Run(kLsys, "list=2\nedit\n1023=NEWLAB\nok\nNo\naccept\n");
+    for (const std::string& layer : LabelLayers())
+        EXPECT_EQ(layer, "NEWLAB");
+    std::string text;
+    host::dxf::writeDxfText(*host::api::databaseOf(state->database), text);
+    for (const std::string& layer : BlockLayers(text))
+        EXPECT_TRUE(HasLayer(layer)) << layer;
+    EXPECT_TRUE(HasLayer(oldLayer));
+}
