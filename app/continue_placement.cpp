@@ -126,6 +126,10 @@ int16_t RunFromStart() {
     if (acedGetPoint(start->position, ToWide(CommandMessage(kPromptRunEnd)).c_str(), p1) != RTNORM)
         return 0;
     double left = RunLength(start->position, p1, start->GetAngle());
+    // A point that measures no run lays nothing, as from the current
+    // element: the prompt comes again.
+    if (left <= 0)
+        return 1;
     int pieces = PiecesOfRun(start->shape, left);
     if (pieces < 0)
         return -1;

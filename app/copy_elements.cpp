@@ -5,6 +5,7 @@
 // the selected entities stay as they were.
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <set>
 #include <string>
@@ -52,12 +53,26 @@ constexpr int16_t kListingPending = -1;
 
 using EntityName = std::array<long, 2>;
 
-// The two points of the command: anything but a point ends it.
-bool AskTwoPoints(int first, int second, ads_point p1, ads_point p2) {
+// Closer than this in the plan, two points give a mirror line no direction.
+constexpr double kSamePointDistance = 1e-6;
+
+bool SamePlanPoint(const ads_point a, const ads_point b) {
+    return std::hypot(b[0] - a[0], b[1] - a[1]) <= kSamePointDistance;
+}
+
+// The two points of the command: anything but a point ends it.  A mirror
+// line needs two distinct points; its second point is asked again while
+// it falls on the first, as a repeated prompt shows the user.
+bool AskTwoPoints(int first, int second, bool distinct, ads_point p1, ads_point p2) {
     if (acedGetPoint(nullptr, ToWide(CommandMessage(first)).c_str(), p1) != RTNORM)
         return false;
-    acutPrintf(L"\n");
-    return acedGetPoint(p1, ToWide(CommandMessage(second)).c_str(), p2) == RTNORM;
+    std::wstring prompt = ToWide(CommandMessage(second));
+    do {
+        acutPrintf(L"\n");
+        if (acedGetPoint(p1, prompt.c_str(), p2) != RTNORM)
+            return false;
+    } while (distinct && SamePlanPoint(p1, p2));
+    return true;
 }
 
 // The tag of the first selected entity that carries one, or "".
@@ -104,7 +119,7 @@ bool BeginCopy(int16_t mode, SelectionSet& selection, ads_point p1, ads_point p2
         return false;
     bool mirror = mode == kMirrorMode;
     if (!AskTwoPoints(mirror ? kPromptMirrorFirst : kPromptBasePoint,
-                      mirror ? kPromptMirrorSecond : kPromptSecondPoint, p1, p2))
+                      mirror ? kPromptMirrorSecond : kPromptSecondPoint, mirror, p1, p2))
         return false;
     return ChooseCopySystem(s, mode, selection, system);
 }

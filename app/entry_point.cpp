@@ -43,6 +43,7 @@ void InitializeModule(void* appId) {
     module.messagesLoaded = 1;
     RegisterElementFamilies();
     InitTypeTables();
+    InstallSystemUpdates();
     StartReactors();
     module.linetypesPending = 1;
     module.quitPending = 0;
@@ -60,6 +61,7 @@ void UnloadModule() {
     if (Module().quitPending == 0)
         RemoveDocState();
     StopReactors();
+    RemoveSystemUpdates();
     if (Module().messagesLoaded)
         ReleaseModuleTables();
     Module().messagesLoaded = 0;

@@ -1,5 +1,6 @@
 // Where the entry point and the document state hand work to the core: the
-// label reactors on label inserts and the system linetypes.
+// label reactors on label inserts, the system linetypes and the element
+// work that changed air systems need.
 #pragma once
 
 #include "acdb_objects.h"
@@ -13,3 +14,9 @@ void OnLabelErased(const AcDbObject* object, Adesk::Boolean erasing);
 
 // Loads the system linetypes into the current drawing.
 void LoadSystemLinetypes();
+
+// Lets the air-system update redraw the elements of a changed system:
+// rebuilt from their inserts, labels moved to the label layer, written
+// again.  Until this is installed a change stays pending.
+void InstallSystemUpdates();
+void RemoveSystemUpdates();

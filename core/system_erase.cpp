@@ -153,10 +153,25 @@ void RedrawElementsOf(LSystemList& list, LSystemNode& node) {
     }
 }
 
+// True when a dimension lies on the layer.  The block of a dimension is
+// made by the host's dimension command on the layer current then, which
+// is the label layer its system had while it was numbered: such a block
+// names that layer for as long as the dimension lives.
+bool HasDimensionsOn(const char* layer) {
+    std::wstring name = ToWide(layer);
+    resbuf* filter = acutBuildList(RTDXF0, L"DIMENSION", 8, name.c_str(), 0);
+    bool found = filter && !SelectEntities(filter).empty();
+    acutRelRb(filter);
+    return found;
+}
+
 // The labels left the old layer: erase it when nothing else lies there; when
-// it was current, the new label layer becomes current first.
+// it was current, the new label layer becomes current first.  The blocks of
+// the dimensions that moved along still name the old layer: it then stays.
 void DropOldLabelLayer(LSystemList& list, LSystemNode& node, AcDbDatabase* database,
                        AcDbObjectId newLayer) {
+    if (HasDimensionsOn(node.newLabelLayer))
+        return;
     std::set<std::string> used = CollectUsedLayers(database);
     if (!LayerMayBeErased(node.oldLabelLayer, database, used, list, &node, !newLayer.isNull()))
         return;

@@ -85,6 +85,23 @@ TEST_F(ContinuePlacementTest, OnePieceRunKeepsTheStartAZeroRunLaysNothingAndNext
     EXPECT_EQ(StoredElements().size(), 2u);
 }
 
+TEST_F(ContinuePlacementTest, AZeroRunFromTheStartPointLaysNothingAndAsksAgain) {
+    // Across the start direction, or on the start point itself, the run has
+    // no length: no piece of any length is laid.
+    for (const char* point : {"0,1000\n", "0,0\n", "0.4,700\n"}) {
+        SetStart(0, 0, 0, kShapeRect, 400, 300);
+        EXPECT_EQ(Continue(std::string(point) + "^C\n"), 0) << point;
+        EXPECT_TRUE(StoredElements().empty()) << point;
+        std::string said = Transcript();
+        size_t first = said.find("End point of the run: ");
+        ASSERT_NE(first, std::string::npos) << said;
+        EXPECT_NE(said.find("End point of the run: ", first + 1), std::string::npos) << said;
+    }
+    SetStart(0, 0, 0, kShapeRect, 400, 300);
+    EXPECT_EQ(Continue("0,1000\n800,0\n^C\n"), 0);
+    EXPECT_EQ(Lengths(2), (std::vector<double>{800}));
+}
+
 TEST_F(ContinuePlacementTest, WithoutStartOrCurrentElementItSaysSoAndFails) {
     EXPECT_EQ(Continue(""), -1);
     EXPECT_TRUE(Said("no current element and no start point"));

@@ -303,6 +303,29 @@ TEST_F(CopyCommandsTest, MirrorReflectsPlacesAndTurnsAndJoinsTheImages) {
     EXPECT_TRUE(MadeSince(before).empty());
 }
 
+TEST_F(CopyCommandsTest, AMirrorLineThroughOnePointIsAskedForAgain) {
+    // Two equal points give a line of no direction: the images would be
+    // placed about one line and turned about another.
+    std::vector<std::string> h = LayRunWithGrille(1);
+    auto sources = Elements();
+    auto before = Elements();
+    Run(kLmirror, Picks(h) + "5000,0\n5000,0\n^C\n");
+    EXPECT_TRUE(MadeSince(before).empty());
+    EXPECT_EQ(Transcript().find("Dialog 136"), std::string::npos);
+    Run(kLmirror, Picks(h) + "5000,0\n5000,0\n5000,1000\nok\n");
+    auto made = MadeSince(before);
+    ASSERT_EQ(made.size(), sources.size());
+    for (const auto& [handle, s] : sources) {
+        bool found = false;
+        for (const auto& [mh, m] : made) {
+            double turn = std::remainder(m.rotation - (kPi - s.rotation), kPi);
+            found = found || (std::fabs(m.x - (10000 - s.x)) < 1e-6 && std::fabs(m.y - s.y) < 1e-6 &&
+                              std::fabs(turn) < 1e-6);
+        }
+        EXPECT_TRUE(found) << handle;
+    }
+}
+
 TEST_F(CopyCommandsTest, AnElementOfAnUnlistedSystemIsNeitherCopiedNorCloned) {
     std::vector<std::string> h = LayRunWithGrille(1);
     ads_name duct;

@@ -1,8 +1,20 @@
 // "C:lsys" and the systems list dialog: the list, new, edit, delete with
 // its question, choosing by double click, and cancel keeping every change.
 #include <fstream>
+#include <map>
+#include <sstream>
+#include <vector>
 
+#include "ads_entity.h"
+#include "api/host_api.h"
+#include "core/element_load.h"
+#include "core/entity_handles.h"
+#include "core/labels.h"
+#include "core/string_convert.h"
 #include "core/system_list.h"
+#include "core/xdata_list.h"
+#include "dxf/reader.h"
+#include "dxf/writer.h"
 #include "io/io.h"
 #include "module_fixture.h"
 #include "ui/dcl/lsyslist_dialog.h"
@@ -112,4 +124,124 @@ TEST_F(EditSystemsTest, MissingDialogIsReportedWithItsKey) {
     Run(kLsys, "");
     EXPECT_NE(Transcript().find("Dialog 'sysedit' is missing"), std::string::npos);
     EXPECT_STREQ(state->currentSystem.tag, "HV1");
+}
+
+namespace {
+
+constexpr int kLdim = 16;
+
+bool HasLayer(const std::string& name) {
+    resbuf* found = acdbTblSearch(L"LAYER", ToWide(name.c_str()).c_str(), 0);
+    acutRelRb(found);
+    return found != nullptr;
+}
+
+// The layers that the BLOCK and ENDBLK records of a DXF text name.
+std::vector<std::string> BlockLayers(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line.substr(line.find_first_not_of(' ') == std::string::npos ? 0 : line.find_first_not_of(' ')));
+    }
+    std::vector<std::string> layers;
+    bool inBlock = false;
+    for (size_t i = 0; i + 1 < lines.size(); i += 2) {
+        if (lines[i] == "0")
+            inBlock = lines[i + 1] == "BLOCK" || lines[i + 1] == "ENDBLK";
+        else if (inBlock && lines[i] == "8")
+            layers.push_back(lines[i + 1]);
+    }
+    return layers;
+}
+
+// The layer of every label entity (number label insert and leader).
+std::vector<std::string> LabelLayers() {
+    std::vector<std::string> layers;
+    ads_name e;
+    for (int status = acdbEntNext(nullptr, e); status == RTNORM;) {
+        resbuf* list = acdbEntGetX(e, ProgramAppFilter());
+        resbuf* marker = FindGroup(list, 1000);
+        if (marker && GroupText(marker) == kLabelMarker)
+            layers.push_back(GroupText(FindGroup(list, 8)));
+        acutRelRb(list);
+        ads_name next;
+        status = acdbEntNext(e, next);
+        ads_name_set(next, e);
+    }
+    return layers;
+}
+
+// The first label number of every element, by handle.
+std::map<std::string, int> LabelNumbers() {
+    std::map<std::string, int> numbers;
+    ads_name e;
+    for (int status = acdbEntNext(nullptr, e); status == RTNORM;) {
+        if (LObject* read = LoadElementFromEntity(e)) {
+            numbers[read->HandleText()] = read->firstLabel.number;
+            DestroyElement(read);
+        }
+        ads_name next;
+        status = acdbEntNext(e, next);
+        ads_name_set(next, e);
+    }
+    return numbers;
+}
+
+} // namespace
+
+TEST_F(EditSystemsTest, AnEditedSystemRenumbersAndMovesTheLabelsOfItsElements) {
+    // Two ducts of HV1 (the third line of the list), each with its number label.
+    SetStart(0, 0, 0, kShapeRect, 400, 300);
+    Place(kLnvl, 1);
+    Place(kLnvl, 1);
+    Run(kLdim, "1067=1\n1082=1\nok\n@0,-900\n@0,-900\n^C\n");
+    std::map<std::string, int> before = LabelNumbers();
+    std::vector<std::string> layers = LabelLayers();
+    ASSERT_EQ(before.size(), 2u);
+    ASSERT_EQ(layers.size(), 4u);
+    const std::string oldLayer = layers[0];
+    // A first number of 11 and a new label layer, the labels moved ("No").
+    Run(kLsys, "list=2\nedit\n1010=11\n1023=NEWLAB\nok\nNo\naccept\n");
+    for (const std::string& layer : LabelLayers())
+        EXPECT_EQ(layer, "NEWLAB");
+    for (const auto& [handle, number] : LabelNumbers())
+        EXPECT_EQ(number, before.at(handle) + 10) << handle;
+    EXPECT_FALSE(HasLayer(oldLayer));
+    // The old label layer is gone, and nothing of the drawing names it: no
+    // block (the label blocks were made while it was current) and nothing
+    // the reader would have to repair.
+    std::string text;
+    host::dxf::writeDxfText(*host::api::databaseOf(state->database), text);
+    for (const std::string& layer : BlockLayers(text))
+        EXPECT_TRUE(HasLayer(layer)) << layer;
+    host::dxf::ReadReport report;
+    ASSERT_NE(host::dxf::readDxfText(text, "edited.dxf", report), nullptr) << report.error.message;
+    for (const auto& repair : report.repairs)
+        ADD_FAILURE() << repair.message;
+}
+
+TEST_F(EditSystemsTest, AMovedLabelLayerStaysWhileTheBlocksOfItsDimensionsNameIt) {
+    // A duct and a fire damper with labels, sizes, a dimension and a
+    // fitting label, all made while the label layer was current.
+    SetStart(0, 0, 0, kShapeRect, 400, 300);
+    Place(kLnvl, 1);
+    Place(kLtuzv, 1);
+    std::string points;
+    for (int i = 0; i < 8; ++i)
+        points += "@0,-900\n";
+    Run(kLdim, "1070=1\n1082=1\nok\n" + points + "^C\n");
+    const std::string oldLayer = LabelLayers().at(0);
+    std::string before;
+    host::dxf::writeDxfText(*host::api::databaseOf(state->database), before);
+    ASSERT_NE(before.find("DIMENSION"), std::string::npos);
+    Run(kLsys, "list=2\nedit\n1023=NEWLAB\nok\nNo\naccept\n");
+    for (const std::string& layer : LabelLayers())
+        EXPECT_EQ(layer, "NEWLAB");
+    std::string text;
+    host::dxf::writeDxfText(*host::api::databaseOf(state->database), text);
+    for (const std::string& layer : BlockLayers(text))
+        EXPECT_TRUE(HasLayer(layer)) << layer;
+    EXPECT_TRUE(HasLayer(oldLayer));
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ads_entity.h"
 #include "app/tests/module_fixture.h"
 #include "core/element_load.h"
 #include "core/element_ptr.h"
@@ -126,6 +127,24 @@ TEST_F(NumberingCommandTest, QuitKeepsTheLabelUnnumberedAndEndsTheRun) {
     ASSERT_NE(after, std::string::npos) << t;
     EXPECT_EQ(t.find("Label number", after + 1), std::string::npos) << t;
     EXPECT_EQ(state->numberedRows.next, nullptr);  // the lists are emptied
+}
+
+TEST_F(NumberingCommandTest, APickAfterSelectThatIsNoElementOfTheSystemIsToldSo) {
+    // A plain line is no element at all: the alert must not call it an
+    // element of another system.
+    Lay(0);
+    ads_point p1 = {0, -3000, 0}, p2 = {1000, -3000, 0};
+    resbuf* line = acutBuildList(RTDXF0, L"LINE", 10, p1, 11, p2, 0);
+    ASSERT_EQ(acdbEntMake(line), RTNORM);
+    acutRelRb(line);
+    Transcript();
+    Run(kLdim, Labels("Select\n500,-3000\n^C\nQuit\n"));
+    std::string t = Transcript();
+    size_t alert = t.find("[Alert] ");
+    ASSERT_NE(alert, std::string::npos) << t;
+    std::string said = t.substr(alert, t.find('\n', alert) - alert);
+    EXPECT_EQ(said.find("another air system"), std::string::npos) << said;
+    EXPECT_NE(said.find("this air system"), std::string::npos) << said;
 }
 
 TEST_F(NumberingCommandTest, AFileThatCannotBeWrittenIsReportedAndTheDialogStaysOpen) {

@@ -87,6 +87,10 @@ bool IsValidLayerName(const std::string& name) {
     return name.find_first_of("<>/\\\":;?*|,=`") == std::string::npos;
 }
 
+bool IsUsableSystemTag(const std::string& tag) {
+    return !tag.empty() && tag.find_first_of(" <>/\\\":;?*|,=`") == std::string::npos;
+}
+
 // Opens one table of the database for reading, as the symbol table it is.
 template <class Table>
 static Acad::ErrorStatus OpenAs(AcDbDatabase* database,

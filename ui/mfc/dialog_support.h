@@ -40,6 +40,10 @@ long WholePart(double value);
 // record's field, or holding <>/\":;?*|,=` ) are not valid here.
 constexpr size_t kNameFieldSize = 32;
 bool IsValidLayerName(const std::string& name);
+// An air-system tag names the system's layers and its dictionary entry: an
+// empty tag, or one holding blanks or what a layer name may not hold, is
+// not usable.
+bool IsUsableSystemTag(const std::string& tag);
 
 // Adds the names of a table of the database to a list.  Layers leave out
 // "0" and "DEFPOINTS", as every layer list of the dialogs does.

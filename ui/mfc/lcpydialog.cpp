@@ -46,6 +46,11 @@ void LCpyDialog::OnOK() {
         AlertMessage(kMsgNoSystem);
         return;
     }
+    // A new tag would name layers that the host refuses.
+    if (!IsUsableSystemTag(tag.toUtf8())) {
+        AlertMessage(kMsgNoTag);
+        return;
+    }
     CDialog::OnOK();
 }
 

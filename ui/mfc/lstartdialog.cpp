@@ -167,6 +167,11 @@ void LStartDialog::OnOK() {
         AlertMessage(kMsgNoSystem);
         return;
     }
+    // A new tag would name layers that the host refuses.
+    if (!IsUsableSystemTag(systemTag)) {
+        AlertMessage(kMsgNoTag);
+        return;
+    }
     // A size of zero (or none typed) is no cross-section any element has.
     if (pConnector != nullptr &&
         !(pConnector->a > 0 && (pConnector->shape == kShapeRound || pConnector->b > 0))) {

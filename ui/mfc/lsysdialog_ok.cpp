@@ -32,12 +32,6 @@ CString Upper(CString text) {
     return text;
 }
 
-// The tag names layers and the system's dictionary entry: blanks and the
-// characters a layer name may not hold are refused.
-bool IsUsableTag(const char* tag) {
-    return tag[0] != '\0' && std::string(tag).find_first_of(" <>/\\\":;?*|,=`") == std::string::npos;
-}
-
 } // namespace
 
 bool LSysDialog::ReadRecordFields() {
@@ -58,7 +52,7 @@ bool LSysDialog::ReadRecordFields() {
     }
     if (mode != kSysNew)
         return true;
-    if (!IsUsableTag(record.tag)) {
+    if (!IsUsableSystemTag(record.tag)) {
         AlertMessage(kMsgNoTag);
         return false;
     }

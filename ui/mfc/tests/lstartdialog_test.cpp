@@ -101,6 +101,20 @@ TEST_F(StartDialogTest, OkHandsBackTheTagAsTyped) {
     EXPECT_STREQ(listed.systemTag, "ZL1");
 }
 
+TEST_F(StartDialogTest, ATagThatCouldNameNoLayerIsRefusedAndTheDialogStaysOpen) {
+    // The tag goes into the names of the new system's layers: the system
+    // dialog opened on it could only refuse those, with its tag greyed.
+    SetConnector(kShapeRect, 400, 300, 0);
+    for (const char* tag : {"a<*", "a b", "q/\"|"}) {
+        StartProbe dialog;
+        INT_PTR ended = 0;
+        std::string transcript = Run(dialog, std::string("1009=") + tag + "\nok\n", &ended);
+        EXPECT_NE(transcript.find(CommandMessage(175)), std::string::npos) << tag;
+        EXPECT_EQ(ended, IDCANCEL) << tag;
+        EXPECT_NE(dialog.result, 0) << tag;
+    }
+}
+
 std::string chooserCalls;
 void ChooseZl9(char* tag, size_t size) {
     chooserCalls += "chosen;";

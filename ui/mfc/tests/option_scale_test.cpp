@@ -119,7 +119,11 @@ TEST_F(OptionDialogTest, ScaleDialogShowsTagAndFourDecimals) {
     ScaleProbe dialog;
     snprintf(dialog.system.tag, sizeof dialog.system.tag, "ZL1");
     dialog.scale = 2.5;
-    DialogTest::Run(dialog, "");
+    std::string said = DialogTest::Run(dialog, "");
+    // The dialog sets the system's zigzag linetype scale, which the systems
+    // list offers as such; the insertion scale is the options dialog's.
+    EXPECT_NE(said.find("Dialog 138 \"Zigzag"), std::string::npos) << said;
+    EXPECT_NE(dialog.shown[1035].find("zigzag"), std::string::npos) << dialog.shown[1035];
     EXPECT_EQ(dialog.shown[1035], FormatMessageNumber(67, {"ZL1"}));
     EXPECT_NE(dialog.shown[1035].find("ZL1"), std::string::npos);
     EXPECT_EQ(dialog.shown[1074], "2.5000");

@@ -82,6 +82,12 @@ TEST_F(SmallDialogTest, CopyDialogTitlesAndProposedTag) {
     EXPECT_NE(transcript.find(CommandMessage(160)), std::string::npos);
     EXPECT_EQ(ended, IDOK);
     EXPECT_EQ(mirror.tag, L"new");  // a new tag is handed on as typed
+    // A new tag that could name no layer is refused, the dialog stays open.
+    LCpyDialog refused;
+    refused.systems = &systems;
+    transcript = Run(refused, "1066=a<*\nok\n", &ended);
+    EXPECT_NE(transcript.find(CommandMessage(175)), std::string::npos);
+    EXPECT_EQ(ended, IDCANCEL);
     EXPECT_NE(Run(mirror, "help\n").find("topic_masolas"), std::string::npos);
 }
 
