@@ -2,6 +2,7 @@
 // the host re-asks itself where the acedInitGet bits forbid an answer, so
 // the caller never sees an empty, zero or negative value it refused.
 #include <cmath>
+#include <filesystem>
 
 #include "aced_input.h"
 #include "io/io.h"
@@ -256,22 +257,32 @@ int acedGetInput(ACHAR* str) { return acedGetInput(str, 132); }
 
 int acedUsrBrk() { return userBreak() ? 1 : 0; }
 
-int acedGetFileD(const ACHAR* title, const ACHAR* defawlt, const ACHAR* ext, int, resbuf* result) {
+int acedGetFileD(const ACHAR* title, const ACHAR* defawlt, const ACHAR* ext, int flags, resbuf* result) {
+    // Bit 1: a file to write, whose replacement is confirmed unless bit 32 is set.
+    constexpr int kNewFile = 1, kNoReplaceWarning = 32;
     takeInitGet();
     if (!result) return RTERROR;
     std::string fallback = narrow(defawlt);
     std::string prompt = title ? narrow(title) : std::string("File name");
     if (!fallback.empty()) prompt += " <" + fallback + ">";
     prompt += ": ";
-    std::string answer;
-    if (!askAnswer(prompt, answer)) return RTCAN;
-    if (answer.empty()) answer = fallback;
-    if (answer.empty()) return RTCAN;
     std::string extension = narrow(ext);
-    size_t slash = answer.find_last_of('/');
-    size_t dot = answer.find_last_of('.');
-    bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    if (!extension.empty() && !hasExtension) answer += "." + extension;
+    std::string answer;
+    for (;;) {
+        if (!askAnswer(prompt, answer)) return RTCAN;
+        if (answer.empty()) answer = fallback;
+        if (answer.empty()) return RTCAN;
+        size_t slash = answer.find_last_of('/');
+        size_t dot = answer.find_last_of('.');
+        bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+        if (!extension.empty() && !hasExtension) answer += "." + extension;
+        std::error_code error;
+        if ((flags & kNewFile) == 0 || (flags & kNoReplaceWarning) != 0 || !std::filesystem::exists(answer, error))
+            break;
+        std::string replace;
+        if (!askAnswer(answer + " already exists. Replace it? [Yes/No] <No>: ", replace)) return RTCAN;
+        if (!replace.empty() && (replace[0] == 'y' || replace[0] == 'Y')) break;
+    }
     result->restype = RTSTR;
     result->resval.rstring = newRbString(answer);
     return result->resval.rstring ? RTNORM : RTERROR;

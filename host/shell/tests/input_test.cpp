@@ -1,8 +1,13 @@
+#include <unistd.h>
+
 #include <cmath>
+#include <cstdio>
 #include <cwchar>
+#include <string>
 
 #include "aced_input.h"
 #include "ads_entity.h"
+#include "shell/text.h"
 #include "shell_fixture.h"
 
 using Input = ShellTest;
@@ -172,11 +177,14 @@ TEST_F(Input, ColourDialogAnswers) {
 }
 
 TEST_F(Input, FileDialogAndAlerts) {
-    script("/tmp/bom\n\n^C\n");
+    // A name that names no file here: nothing to replace.
+    std::string name = std::string(testing::TempDir()) + "lurak_no_bom_" + std::to_string(::getpid());
+    std::remove((name + ".txt").c_str());
+    script((name + "\n\n^C\n").c_str());
     resbuf result;
     ASSERT_EQ(acedGetFileD(L"Save the list", nullptr, L"txt", 5, &result), RTNORM);
     ASSERT_EQ(result.restype, RTSTR);
-    EXPECT_STREQ(result.resval.rstring, L"/tmp/bom.txt");  // the extension is added
+    EXPECT_EQ(host::shell::narrow(result.resval.rstring), name + ".txt");  // the extension is added
     free(result.resval.rstring);
     ASSERT_EQ(acedGetFileD(L"Save the list", L"list.txt", L"txt", 5, &result), RTNORM);  // Enter: the default
     EXPECT_STREQ(result.resval.rstring, L"list.txt");
@@ -185,4 +193,28 @@ TEST_F(Input, FileDialogAndAlerts) {
     transcript();
     EXPECT_EQ(acedAlert(L"Tag already used"), RTNORM);  // needs no answer
     EXPECT_EQ(transcript(), "[Alert] Tag already used\n");
+}
+
+TEST_F(Input, AFileToWriteThatExistsIsReplacedOnlyWhenTheUserSaysSo) {
+    std::string name = std::string(testing::TempDir()) + "lurak_bom_" + std::to_string(::getpid()) + ".txt";
+    std::FILE* f = std::fopen(name.c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    std::fclose(f);
+    std::string other = name + ".new";
+    // No keeps the file and asks for the name again; Yes takes it; bit 32 asks nothing.
+    script((name + "\nno\n" + other + "\n" + name + "\ny\n" + name + "\n" + name + "\n^C\n").c_str());
+    resbuf result;
+    ASSERT_EQ(acedGetFileD(L"Save the list", nullptr, L"txt", 5, &result), RTNORM);
+    EXPECT_EQ(host::shell::narrow(result.resval.rstring), other);
+    free(result.resval.rstring);
+    ASSERT_EQ(acedGetFileD(L"Save the list", nullptr, L"txt", 5, &result), RTNORM);
+    EXPECT_EQ(host::shell::narrow(result.resval.rstring), name);
+    free(result.resval.rstring);
+    ASSERT_EQ(acedGetFileD(L"Save the list", nullptr, L"txt", 5 | 32, &result), RTNORM);
+    EXPECT_EQ(host::shell::narrow(result.resval.rstring), name);
+    free(result.resval.rstring);
+    ASSERT_EQ(acedGetFileD(L"Open a list", nullptr, L"txt", 0, &result), RTNORM);  // reading: no question
+    free(result.resval.rstring);
+    EXPECT_NE(transcript().find("already exists. Replace it?"), std::string::npos);
+    std::remove(name.c_str());
 }
