@@ -121,7 +121,9 @@ double measure(const LinearDimension& dim) { return frameOf(dim).value; }
 bool makeDimension(const LinearDimension& dim) {
     Frame f = frameOf(dim);
     double origin[3] = {0, 0, 0};
-    if (!make(acutBuildList(RTDXF0, L"BLOCK", 2, L"*D", 70, 1, 10, origin, 0))) {
+    // The block lives on layer 0, as its contents do: not on whatever layer
+    // is current, which may be erased later.
+    if (!make(acutBuildList(RTDXF0, L"BLOCK", 8, L"0", 2, L"*D", 70, 1, 10, origin, 0))) {
         reprompt("The dimension's block could not be started.");
         return false;
     }

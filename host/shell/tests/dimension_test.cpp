@@ -1,6 +1,8 @@
 #include <string>
 
 #include "aced_input.h"
+#include "api/host_api.h"
+#include "db/database.h"
 #include "ads_entity.h"
 #include "shell/commands.h"
 #include "shell_fixture.h"
@@ -42,6 +44,32 @@ TEST_F(Dimensions, AlignedPassWithPauseThenRotatedPass) {
     list = lastList();
     EXPECT_EQ(text(list, 1), "\u2205315");
     EXPECT_EQ(text(list, 8), "0");
+}
+
+TEST_F(Dimensions, TheBlockLivesOnLayerZeroWhateverLayerIsCurrent) {
+    // A dimension made on a label layer must not tie its block to that
+    // layer, which may be erased later.
+    resbuf* layer = acutBuildList(RTDXF0, L"LAYER", 2, L"LABELS", 70, 0, 62, 3, 6, L"CONTINUOUS", 0);
+    ASSERT_EQ(acdbEntMake(layer), RTNORM);
+    acutRelRb(layer);
+    resbuf value;
+    value.restype = RTSTR;
+    value.resval.rstring = const_cast<ACHAR*>(L"LABELS");
+    ASSERT_EQ(acedSetVar(L"CLAYER", &value), RTNORM);
+    const ads_point e1 = {0, 0, 0}, e2 = {100, 0, 0}, t = {50, 30, 0};
+    ASSERT_EQ(acedCommand(RTSTR, L"_dim", RTSTR, L"_rotated", RTREAL, 0.0, RT3DPOINT, e1, RT3DPOINT, e2, RT3DPOINT, t,
+                          RTSTR, L"", RTNONE),
+              RTNORM);
+    ASSERT_EQ(acedCommand(RTNONE), RTNORM);
+    const resbuf* list = lastList();
+    EXPECT_EQ(text(list, 8), "LABELS");  // the dimension itself is on the current layer
+    host::db::Database* database = host::api::currentDatabase();
+    ASSERT_NE(database, nullptr);
+    const host::db::Block* block = database->findBlock(text(list, 2));
+    ASSERT_NE(block, nullptr);
+    const host::db::Object* begin = database->object(block->begin);
+    ASSERT_NE(begin, nullptr);
+    EXPECT_EQ(host::db::groupText(*begin, 8), "0");
 }
 
 TEST_F(Dimensions, CancelledPauseMakesNothing) {
