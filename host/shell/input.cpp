@@ -109,9 +109,16 @@ const char* refusal(Want want, const Value& value, int bits) {
     return nullptr;
 }
 
-// The common loop: RTNORM with value, RTNONE, RTKWORD, RTCAN.
-int getValue(Want want, const double* base, const std::string& prompt, Value& value) {
+// The common loop: RTNORM with value, RTNONE, RTKWORD, RTCAN.  Without a
+// prompt of the caller's the host's own names the keywords the caller set.
+int getValue(Want want, const double* base, const ACHAR* given, const char* fallback, Value& value) {
     InitGet init = takeInitGet();
+    std::string prompt = promptOr(given, fallback);
+    if (!given && !init.keywords.empty()) {
+        std::string own(fallback);
+        size_t colon = own.rfind(':');
+        prompt = own.substr(0, colon) + " or " + init.keywords.display() + own.substr(colon);
+    }
     for (;;) {
         std::string answer;
         if (!askAnswer(prompt, answer)) return RTCAN;
@@ -154,7 +161,7 @@ int acedInitGet(int val, const ACHAR* kwl) {
 int acedGetPoint(const ads_point pt, const ACHAR* prompt, ads_point result) {
     if (!result) return RTERROR;
     Value v;
-    int rc = getValue(Want::Point, pt, promptOr(prompt, "Specify point: "), v);
+    int rc = getValue(Want::Point, pt, prompt, "Specify point: ", v);
     if (rc == RTNORM) ads_point_set(v.point, result);
     return rc;
 }
@@ -162,7 +169,7 @@ int acedGetPoint(const ads_point pt, const ACHAR* prompt, ads_point result) {
 int acedGetCorner(const ads_point pt, const ACHAR* prompt, ads_point result) {
     if (!pt || !result) return RTERROR;
     Value v;
-    int rc = getValue(Want::Point, pt, promptOr(prompt, "Specify opposite corner: "), v);
+    int rc = getValue(Want::Point, pt, prompt, "Specify opposite corner: ", v);
     if (rc == RTNORM) ads_point_set(v.point, result);
     return rc;
 }
@@ -170,7 +177,7 @@ int acedGetCorner(const ads_point pt, const ACHAR* prompt, ads_point result) {
 int acedGetDist(const ads_point pt, const ACHAR* prompt, ads_real* result) {
     if (!result) return RTERROR;
     Value v;
-    int rc = getValue(Want::Distance, pt, promptOr(prompt, "Specify distance: "), v);
+    int rc = getValue(Want::Distance, pt, prompt, "Specify distance: ", v);
     if (rc == RTNORM) *result = v.number;
     return rc;
 }
@@ -178,7 +185,7 @@ int acedGetDist(const ads_point pt, const ACHAR* prompt, ads_real* result) {
 int acedGetAngle(const ads_point pt, const ACHAR* prompt, ads_real* result) {
     if (!result) return RTERROR;
     Value v;
-    int rc = getValue(Want::Angle, pt, promptOr(prompt, "Specify angle: "), v);
+    int rc = getValue(Want::Angle, pt, prompt, "Specify angle: ", v);
     if (rc == RTNORM) *result = v.number;
     return rc;
 }
@@ -190,7 +197,7 @@ int acedGetOrient(const ads_point pt, const ACHAR* prompt, ads_real* result) {
 int acedGetInt(const ACHAR* prompt, int* result) {
     if (!result) return RTERROR;
     Value v;
-    int rc = getValue(Want::Integer, nullptr, promptOr(prompt, "Enter an integer: "), v);
+    int rc = getValue(Want::Integer, nullptr, prompt, "Enter an integer: ", v);
     if (rc == RTNORM) *result = v.integer;
     return rc;
 }
@@ -198,7 +205,7 @@ int acedGetInt(const ACHAR* prompt, int* result) {
 int acedGetReal(const ACHAR* prompt, ads_real* result) {
     if (!result) return RTERROR;
     Value v;
-    int rc = getValue(Want::Real, nullptr, promptOr(prompt, "Enter a number: "), v);
+    int rc = getValue(Want::Real, nullptr, prompt, "Enter a number: ", v);
     if (rc == RTNORM) *result = v.number;
     return rc;
 }

@@ -37,6 +37,15 @@ TEST_F(Input, MalformedAnswersGetTheRepromptText) {
     EXPECT_EQ(t, "Point: abc\nInvalid point.\nPoint: 1,2,3,4\nInvalid point.\nPoint: 3,4\n");
 }
 
+TEST_F(Input, WithoutAPromptTheHostsOwnNamesTheKeywords) {
+    script("Next\n4,5\n");
+    ads_point p;
+    acedInitGet(0, L"Select Next Quit");
+    EXPECT_EQ(acedGetPoint(nullptr, nullptr, p), RTKWORD);
+    EXPECT_EQ(acedGetPoint(nullptr, nullptr, p), RTNORM);  // the keywords were for one call only
+    EXPECT_EQ(transcript(), "Specify point or [Select/Next/Quit]: Next\nSpecify point: 4,5\n");
+}
+
 TEST_F(Input, RelativePointsFollowTheBaseOrTheLastPoint) {
     script("5,5\n@1,1\n@2,0\n");
     ads_point a, b, c;
