@@ -1,6 +1,7 @@
 #include "dxf/reader.h"
 
 #include "dxf/binary_dxf.h"
+#include "dxf/dictionary_entries.h"
 #include "dxf/dimstyle_names.h"
 #include "dxf/file_io.h"
 #include "dxf/group_code.h"
@@ -327,11 +328,13 @@ std::unique_ptr<Database> DxfReader::read()
         note(lines_[record], "a BLOCK_RECORD without a name and without a block was left out");
         db_->purge(record);
     }
+    RepairNote notes = [this](const std::string& message) { note(0, message); };
+    // Entries are paired with their keys before anything goes by them.
+    repairDictionaryEntries(*db_, notes);
     adoptOrphans();
     if (!checkOwners()) return nullptr;
     relinkDictionaryEntries();
     finishHandseed();
-    RepairNote notes = [this](const std::string& message) { note(0, message); };
     resolveDimstyleNames(*db_, notes);
     repairDrawing(*db_, notes);
     repairOwners(*db_, notes);

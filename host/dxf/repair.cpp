@@ -367,6 +367,23 @@ void ensureTablePointers(Database& db, const RepairNote& note)
     }
 }
 
+// A layer whose linetype names nothing draws in Continuous, as the host's
+// audit sets it (a damaged name would make a new linetype of no pattern).
+void ensureLayerLinetypes(Database& db, const RepairNote& note)
+{
+    for (Slot slot : db.records(Table::Layer)) {
+        db::Object* layer = db.object(slot);
+        if (!layer) continue;
+        Group* linetype = db::findGroup(*layer, 6, 0, db::xdataBegin(*layer));
+        if (!linetype || linetype->kind() != db::ValueKind::Text ||
+            db.findRecord(Table::Ltype, linetype->asText()) != kNoSlot)
+            continue;
+        note("LAYER " + std::string(db::groupText(*layer, 2)) + " named the linetype " +
+             std::string(linetype->asText()) + ", which does not exist: set to Continuous");
+        *linetype = G::text(6, "Continuous");
+    }
+}
+
 } // namespace
 
 Slot addBlockRecord(Database& db, std::string_view name)
@@ -405,6 +422,7 @@ void repairDrawing(Database& db, const RepairNote& note)
     linkLayouts(db, note);
     breakBlockCycles(db, note);
     ensureRecord(db, Table::Layer, "0", note);
+    ensureLayerLinetypes(db, note);
     ensureClasses(db, note);
     ensureReferencedNames(db, note);
     ensureTablePointers(db, note);
