@@ -3,6 +3,7 @@
 #include "dxf/binary_dxf.h"
 #include "dxf/dictionary_entries.h"
 #include "dxf/dimstyle_names.h"
+#include "dxf/entity_types.h"
 #include "dxf/file_io.h"
 #include "dxf/group_code.h"
 #include "dxf/mapped_file.h"
@@ -30,6 +31,9 @@ using db::GroupList;
 using db::ObjectClass;
 using db::Slot;
 using db::kNoSlot;
+
+constexpr int kNameCode = 2;
+constexpr int kFirstXdataCode = 1000;
 
 std::string_view textOf(const GroupList& groups, int code)
 {
@@ -72,6 +76,7 @@ private:
     void completePoints(GroupList& groups, std::string_view owner, uint32_t line);
     void fixColours(db::Object& object, uint32_t line);
     void dropRepeatedMarkers(GroupList& groups, std::string_view owner, uint32_t line);
+    void dropSecondNames(GroupList& groups, uint32_t line);
     bool moveDuplicateRecord(Slot first, std::string_view newType);
     bool leftOutOfBlock();
     bool leftOutOfObjects();
@@ -499,6 +504,27 @@ bool DxfReader::leftOutAsMarker()
                     db::upperAscii(rec_->type));
 }
 
+// A table record has one name: with a second one, this reader would go by
+// the first and others by the last, and the record's block or the entities
+// naming it would part.  The first is kept.
+void DxfReader::dropSecondNames(GroupList& groups, uint32_t line)
+{
+    bool named = false;
+    size_t dropped = 0;
+    for (size_t i = 0; i < groups.size() && groups[i].code() < kFirstXdataCode; ++i) {
+        if (groups[i].code() != kNameCode) continue;
+        if (!named) {
+            named = true;
+            continue;
+        }
+        groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(i--));
+        ++dropped;
+    }
+    if (dropped > 0)
+        note(line, "a " + std::string(rec_->type) + " record gave " + std::to_string(dropped + 1) +
+                       " names: the first, " + std::string(textOf(groups, kNameCode)) + ", was kept");
+}
+
 bool DxfReader::readTable()
 {
     std::string name(textOf(rec_->groups, 2));
@@ -524,6 +550,7 @@ bool DxfReader::readTable()
             note(line, "a " + std::string(rec_->type) + " in the " + name + " table was left out");
             continue;
         }
+        dropSecondNames(rec_->groups, line);
         std::string recordName(textOf(rec_->groups, 2));
         bool nameless = trimBlanks(recordName).empty();
         if (nameless && table != db::Table::BlockRecord) {
@@ -580,6 +607,13 @@ Slot DxfReader::blockRecordFor(const Record& begin)
     return addBlockRecord(*db_, name);
 }
 
+// An entity of a type the format knows, or one that says it is an entity
+// (a custom type of a later version).
+bool isEntityRecord(const Record& record)
+{
+    return isDxfEntityType(record.type) || hasEntityMarker(record.groups);
+}
+
 // Table records, the objects of the OBJECTS section and a block's BLOCK
 // and ENDBLK (among the entities, where a block cannot begin) are no
 // entities: written into a block, they would make the file unreadable or
@@ -593,6 +627,9 @@ bool DxfReader::leftOutOfBlock()
                                   "ENDBLK"})
         notEntity |= sameLetters(rec_->type, type);
     if (!notEntity) {
+        if (!isEntityRecord(*rec_))
+            return leaveOut("a " + std::string(rec_->type) +
+                            " among the entities was left out: it is of no entity type and has no AcDbEntity marker");
         // Nothing can be drawn for an insert of no block.
         if (!is("INSERT") || !trimBlanks(textOf(rec_->groups, 2)).empty()) return false;
         return leaveOut("an INSERT without a block name was left out");
@@ -745,8 +782,9 @@ bool DxfReader::readObjects()
         if (leftOutAsMarker() || leftOutWithOwner() || leftOutOfObjects()) continue;
         // An entity among the objects (its owner a block record) goes back
         // into its block, where the owner says it is.
+        // Objects (a block record's extension dictionary) stay objects.
         Slot block = rec_->hasOwner ? db_->slotOf(rec_->owner) : kNoSlot;
-        if (db_->block(block) && db_->object(block)->isType("BLOCK_RECORD")) {
+        if (db_->block(block) && db_->object(block)->isType("BLOCK_RECORD") && isEntityRecord(*rec_)) {
             note(rec_->line, "a " + std::string(rec_->type) + " among the objects was moved into its block " +
                                  std::string(db::groupText(*db_->object(block), 2)));
             Slot entity = store(ObjectClass::Entity);
