@@ -106,6 +106,46 @@ std::vector<LayoutEntry> layoutsIn(const Database& db, Slot dictionary)
     return entries;
 }
 
+// Entries of the layout dictionary that name something other than a
+// layout (a damaged type) are left out: readers take every entry there as
+// a layout.  The object, named by nothing then, is not saved.
+void dropEntriesOfOtherTypes(Database& db, Slot dictionary, const RepairNote& note)
+{
+    std::vector<std::pair<std::string, std::string>> others;  // key, type
+    const auto& g = db.object(dictionary)->groups;
+    for (size_t i = 0; i + 1 < g.size(); ++i) {
+        if (g[i].code() != 3 || (g[i + 1].code() != 350 && g[i + 1].code() != 360)) continue;
+        const db::Object* object = db.object(db.slotOf(g[i + 1].asHandle()));
+        if (object && !object->isType("LAYOUT"))
+            others.emplace_back(std::string(g[i].asText()), std::string(object->typeName()));
+    }
+    for (const auto& [key, type] : others) {
+        note("layout " + key + " is a " + type + ", no LAYOUT: left out");
+        db.dictionaryRemove(dictionary, key);
+    }
+}
+
+// Readers find a layout by its key and take it by its own name: the two
+// must agree, so the name follows the key.
+void nameAsKeyed(Database& db, const LayoutEntry& entry, const RepairNote& note)
+{
+    db::Object& layout = *db.object(entry.layout);
+    std::string_view name = layoutName(layout);
+    if (db::equalNoCase(name, entry.key)) return;
+    note("layout " + entry.key + " was named \"" + std::string(name) + "\": named as its key");
+    auto& groups = layout.groups;
+    size_t at = 0;
+    while (at < groups.size() && !(groups[at].code() == 100 && groups[at].asText() == "AcDbLayout")) ++at;
+    size_t end = db::xdataBegin(layout);
+    size_t from = at < end ? at + 1 : 0;
+    for (size_t i = from; i < end; ++i)
+        if (groups[i].code() == 1) {
+            groups[i] = Group::text(1, entry.key);
+            return;
+        }
+    groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(std::min(from, end)), Group::text(1, entry.key));
+}
+
 std::string freeLayoutName(const Database& db, Slot dictionary)
 {
     for (int n = 1;; ++n) {
@@ -120,7 +160,9 @@ void linkLayouts(Database& db, const RepairNote& note)
 {
     Slot dictionary = db.dictionaryLookup(db.namedObjectDictionary(), "ACAD_LAYOUT");
     if (!db.object(dictionary)) return;
+    dropEntriesOfOtherTypes(db, dictionary, note);
     std::vector<LayoutEntry> layouts = layoutsIn(db, dictionary);
+    for (const LayoutEntry& entry : layouts) nameAsKeyed(db, entry, note);
     // The spaces: model space and every paper space, in table order.
     std::vector<Slot> spaces;
     for (Slot record : db.records(db::Table::BlockRecord)) {
