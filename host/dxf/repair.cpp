@@ -320,11 +320,17 @@ void ensureReferencedNames(Database& db, const RepairNote& note)
         for (size_t i = run * kRun; i < end; ++i)
             if (const db::Object* object = db.object(entities[i])) collectNames(*object, used[run]);
     });
-    // Objects may carry XDATA too.
-    for (Slot slot : db.objectsSectionOrder()) {
+    // Objects, table heads and table records may carry XDATA too.
+    auto xdataApplications = [&](Slot slot) {
         const db::Object* object = db.object(slot);
+        if (!object) return;
         for (size_t i = db::xdataBegin(*object); i < object->groups.size(); ++i)
             if (object->groups[i].code() == 1001) used[runs].add(Table::Appid, object->groups[i].asText());
+    };
+    for (Slot slot : db.objectsSectionOrder()) xdataApplications(slot);
+    for (size_t t = 0; t < db::kTableCount; ++t) {
+        xdataApplications(db.tableHead(static_cast<Table>(t)));
+        for (Slot slot : db.records(static_cast<Table>(t))) xdataApplications(slot);
     }
     // Records added here do not move the entities' groups the names are read from.
     std::unordered_set<std::string_view> checked[db::kTableCount];

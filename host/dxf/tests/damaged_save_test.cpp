@@ -257,6 +257,50 @@ const Damage kDamages[] = {
          return replacedLine(t, at + 4, "DICTION\x01RY");
      },
      "the root dictionary had no ACAD_GROUP: added"},
+    {"dictionary_entry_under_another_code",
+     [](const std::string& t) { return replacedLine(t, find(t, "  3\nACAD_LAYOUT\n") + 16, "700"); },
+     "the entry of ACAD_LAYOUT (group 700) was not given as a pointer: taken as one"},
+    {"dictionary_body_damaged",
+     [](const std::string& t) {
+         return inserted(t, find(t, "  3\nLayout1\n"), "  3\nLayout9\n355\n2\n100\nAcDbSymbolTable\n 70\n1\n");
+     },
+     "the key Layout9 names no object: left out"},
+    {"layer_linetype_missing",
+     [](const std::string& t) {
+         return replacedLine(t, valueOf(t, "  6", find(t, "AcDbLayerTableRecord\n")), "NOLINETYPE");
+     },
+     "LAYER 0 named the linetype NOLINETYPE, which does not exist: set to Continuous"},
+    {"block_record_named_twice",
+     [](const std::string& t) { return inserted(t, find(t, "  2\nGRILLE_TAG\n") + 15, "  2\nOTHER\n"); },
+     "a BLOCK_RECORD record gave 2 names: the first, GRILLE_TAG, was kept"},
+    {"record_of_no_entity_type",
+     [](const std::string& t) {
+         return inserted(t, find(t, kEntities) + kEntities.size(), "  0\nLILE\n  8\n0\n 10\n0.0\n 20\n0.0\n 30\n0.0\n");
+     },
+     "a LILE among the entities was left out: it is of no entity type"},
+    {"extension_dictionary_of_a_block_record",
+     [](const std::string& t) {
+         size_t record = find(t, "  0\nBLOCK_RECORD\n");
+         std::string model = handleAfter(t, "  0\nBLOCK_RECORD\n");
+         std::string text = inserted(t, find(t, "100\n", record), "102\n{ACAD_XDICTIONARY\n360\nFFF05\n102\n}\n");
+         return inserted(text, endOfObjects(text),
+                         "  0\nDICTIONARY\n  5\nFFF05\n330\n" + model + "\n100\nAcDbDictionary\n281\n1\n");
+     },
+     ""},
+    {"layout_of_another_type",
+     [](const std::string& t) { return replacedLine(t, find(t, "  0\nLAYOUT\n") + 4, "CIRCLELAYOUT"); },
+     "is a CIRCLELAYOUT, no LAYOUT: left out"},
+    {"layout_named_unlike_its_key",
+     [](const std::string& t) {
+         return replacedLine(t, valueOf(t, "  1", find(t, "100\nAcDbLayout\n", find(t, "  0\nLAYOUT\n"))), "Mo`del");
+     },
+     "was named \"Mo`del\": named as its key"},
+    {"xdata_of_a_table_record_of_an_unknown_application",
+     [](const std::string& t) {
+         size_t record = find(t, "  0\nLTYPE\n");
+         return inserted(t, find(t, "\n  0\n", record) + 1, "1001\nNOAPP\n1000\nnote\n");
+     },
+     "APPID NOAPP was missing: added"},
 };
 
 std::string notesOf(const ReadReport& report)
