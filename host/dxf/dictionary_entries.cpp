@@ -14,6 +14,7 @@ using db::Object;
 
 constexpr int kKey = 3;
 constexpr int kMarker = 100;
+constexpr int kBrace = 102;
 constexpr int kHardOwnerFlag = 280;
 constexpr int kCloningFlag = 281;
 constexpr int kSoftEntry = 350;
@@ -44,6 +45,7 @@ Handle handleIn(const Group& g)
 
 struct Mending {
     size_t restored = 0, keys = 0, stray = 0;
+    bool markerLost = false;
     std::string firstRestored, firstKey;
 };
 
@@ -54,15 +56,29 @@ bool mendBody(const Database& db, Object& dictionary, Mending& m)
     size_t end = db::xdataBegin(dictionary);
     size_t begin = 0;
     while (begin < end && !(groups[begin].code() == kMarker && groups[begin].asText() == kDictionaryMarker)) ++begin;
-    // Without the marker (older writers) only the keys are looked at.
     bool marked = begin < end;
-    begin = marked ? begin + 1 : 0;
+    bool markerLost = false;
+    if (marked) {
+        ++begin;
+    } else {
+        // Other markers but not its own: the body is damaged, and readers
+        // that go by the markers would find no entries.  The marker is put
+        // back after the leading 102 groups.  Without any marker (older
+        // writers) only the keys are looked at.
+        begin = 0;
+        for (bool inBraces = false; begin < end && (inBraces || groups[begin].code() == kBrace); ++begin)
+            if (groups[begin].code() == kBrace) inBraces = groups[begin].asText().starts_with("{");
+        for (size_t i = begin; i < end && !markerLost; ++i) markerLost = groups[i].code() == kMarker;
+        marked = markerLost;
+    }
     auto ownedHere = [&](Handle handle) {
         const Object* entry = db.object(db.slotOf(handle));
         return handle != 0 && handle != dictionary.handle && entry && entry->owner == dictionary.handle;
     };
     GroupList body(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(begin));
-    bool changed = false;
+    if (markerLost) body.push_back(Group::text(kMarker, kDictionaryMarker));
+    bool changed = markerLost;
+    m.markerLost = markerLost;
     size_t i = begin;
     for (; i < end; ++i) {
         const Group& g = groups[i];
@@ -107,6 +123,7 @@ void repairDictionaryEntries(Database& db, const RepairNote& note)
         Mending m;
         if (!mendBody(db, *dictionary, m)) continue;
         std::string what = std::string(dictionary->typeName()) + " " + db::handleText(dictionary->handle);
+        if (m.markerLost) note(what + " had lost its marker " + std::string(kDictionaryMarker) + ": put back");
         if (m.restored > 0)
             note(what + ": the entry of " + m.firstRestored + " was not given as a pointer: taken as one" +
                  (m.restored > 1 ? " (" + std::to_string(m.restored) + " entries)" : ""));

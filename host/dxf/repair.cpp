@@ -373,6 +373,46 @@ void ensureTablePointers(Database& db, const RepairNote& note)
     }
 }
 
+// A dictionary with a default must name an object as that default (other
+// programs look it up whenever a key is missing): the Normal entry, else
+// the first entry, else a placeholder made for it.
+void ensureDictionaryDefaults(Database& db, const RepairNote& note)
+{
+    constexpr std::string_view kMarker = "AcDbDictionaryWithDefault";
+    constexpr int kDefault = 340;
+    for (Slot slot : db.objectsSectionOrder()) {
+        db::Object* dictionary = db.object(slot);
+        if (!dictionary->isType("ACDBDICTIONARYWDFLT")) continue;
+        size_t end = db::xdataBegin(*dictionary);
+        size_t marker = 0;
+        while (marker < end && !(dictionary->groups[marker].code() == 100 &&
+                                 dictionary->groups[marker].asText() == kMarker))
+            ++marker;
+        Group* current = marker < end ? db::findGroup(*dictionary, kDefault, marker, end) : nullptr;
+        if (current && current->kind() == db::ValueKind::Handle && db.object(db.slotOf(current->asHandle())))
+            continue;
+        Slot target = db.dictionaryLookup(slot, "Normal");
+        for (size_t i = 0; target == kNoSlot && i + 1 < end; ++i)
+            if (dictionary->groups[i].code() == 3 && dictionary->groups[i + 1].code() == 350)
+                target = db.slotOf(dictionary->groups[i + 1].asHandle());
+        Handle owner = dictionary->handle;
+        if (!db.object(target)) target = addObject(db, "ACDBPLACEHOLDER", ObjectClass::NonGraphical, {}, owner);
+        if (!db.object(target)) continue;
+        Handle handle = handleOf(db, target);
+        note("ACDBDICTIONARYWDFLT " + db::handleText(owner) + " had no default: set to " +
+             std::string(db.object(target)->typeName()) + " " + db::handleText(handle));
+        auto& groups = dictionary->groups;
+        if (current) {
+            *current = G::handle(kDefault, handle);
+        } else if (marker < end) {
+            groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(marker + 1), G::handle(kDefault, handle));
+        } else {
+            Group added[2] = {G::text(100, kMarker), G::handle(kDefault, handle)};
+            groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(end), std::begin(added), std::end(added));
+        }
+    }
+}
+
 // A layer whose linetype names nothing draws in Continuous, as the host's
 // audit sets it (a damaged name would make a new linetype of no pattern).
 void ensureLayerLinetypes(Database& db, const RepairNote& note)
@@ -425,6 +465,7 @@ void repairDrawing(Database& db, const RepairNote& note)
     if (!hadSpaces) note("the drawing had no *Model_Space or *Paper_Space block: added");
     ensureBlockObjects(db, note);
     ensureRootDictionary(db, note);
+    ensureDictionaryDefaults(db, note);
     linkLayouts(db, note);
     breakBlockCycles(db, note);
     ensureRecord(db, Table::Layer, "0", note);

@@ -301,6 +301,15 @@ const Damage kDamages[] = {
          return inserted(t, find(t, "\n  0\n", record) + 1, "1001\nNOAPP\n1000\nnote\n");
      },
      "APPID NOAPP was missing: added"},
+    {"dictionary_default_missing",
+     [](const std::string& t) { return without(t, find(t, "340\n", find(t, "100\nAcDbDictionaryWithDefault\n")), 2); },
+     "had no default: set to ACDBPLACEHOLDER"},
+    {"dictionary_marker_damaged",
+     [](const std::string& t) {
+         size_t marker = find(t, "100\nAcDbDictionary\n", find(t, "  0\nACDBDICTIONARYWDFLT\n"));
+         return replacedLine(t, marker + 4, "AcDbDictionaryEntity\n  8\n0\n100\nAcDbLine\n 10\n1.0\n 20\n2.0");
+     },
+     "had lost its marker AcDbDictionary: put back"},
 };
 
 std::string notesOf(const ReadReport& report)
