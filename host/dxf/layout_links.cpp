@@ -125,11 +125,41 @@ void dropEntriesOfOtherTypes(Database& db, Slot dictionary, const RepairNote& no
     }
 }
 
+// A layout's body is its plot settings, then its AcDbLayout part: readers
+// find the block record and the name by those markers.  A layout without
+// them gets settings made anew (its name the key, its block record linked
+// below); what leads the body (reactors, extension dictionary) and its
+// XDATA stay.
+void rebuildWithoutParts(db::Object& layout, const LayoutEntry& entry, const RepairNote& note)
+{
+    auto& groups = layout.groups;
+    size_t end = db::xdataBegin(layout);
+    size_t settings = end, part = end;
+    for (size_t i = 0; i < end; ++i) {
+        if (groups[i].code() != 100) continue;
+        if (groups[i].asText() == "AcDbPlotSettings" && settings == end) settings = i;
+        if (groups[i].asText() == "AcDbLayout" && settings < i && part == end) part = i;
+    }
+    if (part < end) return;
+    size_t lead = 0;
+    for (bool inBraces = false; lead < end && (inBraces || groups[lead].code() == 102); ++lead)
+        if (groups[lead].code() == 102) inBraces = groups[lead].asText().starts_with("{");
+    const Group* tabGroup = db::findGroup(layout, 71, lead, end);
+    bool model = db::equalNoCase(entry.key, "Model");
+    int tab = model ? 0 : tabGroup && tabGroup->kind() == db::ValueKind::Int16 ? static_cast<int>(tabGroup->asInt()) : 1;
+    db::GroupList body(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(lead));
+    for (Group& g : db::layoutGroups(entry.key, tab, 0)) body.push_back(std::move(g));
+    body.insert(body.end(), groups.begin() + static_cast<std::ptrdiff_t>(end), groups.end());
+    groups = std::move(body);
+    note("layout " + entry.key + " had lost its AcDbLayout part: its settings were made anew");
+}
+
 // Readers find a layout by its key and take it by its own name: the two
 // must agree, so the name follows the key.
 void nameAsKeyed(Database& db, const LayoutEntry& entry, const RepairNote& note)
 {
     db::Object& layout = *db.object(entry.layout);
+    rebuildWithoutParts(layout, entry, note);
     std::string_view name = layoutName(layout);
     if (db::equalNoCase(name, entry.key)) return;
     note("layout " + entry.key + " was named \"" + std::string(name) + "\": named as its key");

@@ -310,6 +310,11 @@ const Damage kDamages[] = {
          return replacedLine(t, marker + 4, "AcDbDictionaryEntity\n  8\n0\n100\nAcDbLine\n 10\n1.0\n 20\n2.0");
      },
      "had lost its marker AcDbDictionary: put back"},
+    {"layout_part_marker_damaged",
+     [](const std::string& t) {
+         return replacedLine(t, find(t, "100\nAcDbLayout\n", find(t, "  0\nLAYOUT\n")) + 4, "AcDbLayoutX");
+     },
+     "had lost its AcDbLayout part: its settings were made anew"},
 };
 
 std::string notesOf(const ReadReport& report)
