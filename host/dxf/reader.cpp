@@ -34,6 +34,8 @@ using db::kNoSlot;
 
 constexpr int kNameCode = 2;
 constexpr int kFirstXdataCode = 1000;
+constexpr int kMarkerCode = 100;
+constexpr int kBraceCode = 102;
 
 std::string_view textOf(const GroupList& groups, int code)
 {
@@ -77,6 +79,7 @@ private:
     void fixColours(db::Object& object, uint32_t line);
     void dropRepeatedMarkers(GroupList& groups, std::string_view owner, uint32_t line);
     void dropSecondNames(GroupList& groups, uint32_t line);
+    void mendRecordMarkers(db::Table table, GroupList& groups, uint32_t line);
     bool moveDuplicateRecord(Slot first, std::string_view newType);
     bool leftOutOfBlock();
     bool leftOutOfObjects();
@@ -525,6 +528,32 @@ void DxfReader::dropSecondNames(GroupList& groups, uint32_t line)
                        " names: the first, " + std::string(textOf(groups, kNameCode)) + ", was kept");
 }
 
+// A table record holds two subclass markers, AcDbSymbolTableRecord and its
+// table's, before its fields; readers find the name and the fields by
+// them.  Damaged, missing or stray ones are put right (a record without
+// any, of R12, gets them from its type).
+void DxfReader::mendRecordMarkers(db::Table table, GroupList& groups, uint32_t line)
+{
+    const std::string_view wanted[2] = {"AcDbSymbolTableRecord", tableRecordSubclass(table)};
+    size_t end = 0, markers = 0;
+    bool sound = true;
+    for (; end < groups.size() && groups[end].code() < kFirstXdataCode; ++end) {
+        if (groups[end].code() != kMarkerCode) continue;
+        sound &= markers < 2 && groups[end].asText() == wanted[markers];
+        ++markers;
+    }
+    if (markers == 0 || (sound && markers == 2)) return;
+    size_t lead = 0;
+    for (bool inBraces = false; lead < end && (inBraces || groups[lead].code() == kBraceCode); ++lead)
+        if (groups[lead].code() == kBraceCode) inBraces = groups[lead].asText().starts_with("{");
+    GroupList body(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(lead));
+    for (std::string_view marker : wanted) body.push_back(Group::text(kMarkerCode, marker));
+    for (size_t i = lead; i < groups.size(); ++i)
+        if (i >= end || groups[i].code() != kMarkerCode) body.push_back(std::move(groups[i]));
+    groups = std::move(body);
+    note(line, "a " + std::string(rec_->type) + " record's subclass markers were damaged: put right");
+}
+
 bool DxfReader::readTable()
 {
     std::string name(textOf(rec_->groups, 2));
@@ -551,6 +580,7 @@ bool DxfReader::readTable()
             continue;
         }
         dropSecondNames(rec_->groups, line);
+        mendRecordMarkers(table, rec_->groups, line);
         std::string recordName(textOf(rec_->groups, 2));
         bool nameless = trimBlanks(recordName).empty();
         if (nameless && table != db::Table::BlockRecord) {

@@ -52,25 +52,11 @@ Slot ensureTableHead(Database& db, Table table, const RepairNote* note = nullptr
     return head;
 }
 
-const char* subclassOf(Table table)
-{
-    switch (table) {
-    case Table::Vport: return "AcDbViewportTableRecord";
-    case Table::Ltype: return "AcDbLinetypeTableRecord";
-    case Table::Layer: return "AcDbLayerTableRecord";
-    case Table::Style: return "AcDbTextStyleTableRecord";
-    case Table::View: return "AcDbViewTableRecord";
-    case Table::Ucs: return "AcDbUCSTableRecord";
-    case Table::Appid: return "AcDbRegAppTableRecord";
-    case Table::Dimstyle: return "AcDbDimStyleTableRecord";
-    default: return "AcDbBlockTableRecord";
-    }
-}
 
 Slot addRecord(Database& db, Table table, std::string_view name, GroupList fields)
 {
     ensureTableHead(db, table);
-    GroupList groups{G::text(100, "AcDbSymbolTableRecord"), G::text(100, subclassOf(table)),
+    GroupList groups{G::text(100, "AcDbSymbolTableRecord"), G::text(100, tableRecordSubclass(table)),
                      G::text(2, name)};
     if (table != Table::BlockRecord) groups.push_back(G::integer(70, 0));
     for (Group& g : fields) groups.push_back(std::move(g));
@@ -431,6 +417,21 @@ void ensureLayerLinetypes(Database& db, const RepairNote& note)
 }
 
 } // namespace
+
+const char* tableRecordSubclass(Table table)
+{
+    switch (table) {
+    case Table::Vport: return "AcDbViewportTableRecord";
+    case Table::Ltype: return "AcDbLinetypeTableRecord";
+    case Table::Layer: return "AcDbLayerTableRecord";
+    case Table::Style: return "AcDbTextStyleTableRecord";
+    case Table::View: return "AcDbViewTableRecord";
+    case Table::Ucs: return "AcDbUCSTableRecord";
+    case Table::Appid: return "AcDbRegAppTableRecord";
+    case Table::Dimstyle: return "AcDbDimStyleTableRecord";
+    default: return "AcDbBlockTableRecord";
+    }
+}
 
 Slot addBlockRecord(Database& db, std::string_view name)
 {

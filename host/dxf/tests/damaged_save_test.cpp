@@ -315,6 +315,15 @@ const Damage kDamages[] = {
          return replacedLine(t, find(t, "100\nAcDbLayout\n", find(t, "  0\nLAYOUT\n")) + 4, "AcDbLayoutX");
      },
      "had lost its AcDbLayout part: its settings were made anew"},
+    {"table_record_markers_damaged",
+     [](const std::string& t) {
+         const std::string markers = "100\nAcDbSymbolTableRecord\n100\nAcDbLinetypeTableRecord\n";
+         size_t at = find(t, markers);
+         return at == std::string::npos ? t
+                                        : t.substr(0, at) + "100\nAcDbSymbolTablbLinetypeTableRecord\n" +
+                                              t.substr(at + markers.size());
+     },
+     "a LTYPE record's subclass markers were damaged: put right"},
 };
 
 std::string notesOf(const ReadReport& report)
