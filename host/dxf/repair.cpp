@@ -2,6 +2,7 @@
 
 #include "db/template.h"
 #include "dxf/block_cycles.h"
+#include "dxf/layer_names.h"
 #include "dxf/layout_links.h"
 #include "dxf/parallel.h"
 
@@ -300,12 +301,25 @@ void ensureReferencedNames(Database& db, const RepairNote& note)
         }
     constexpr size_t kRun = 4096;
     size_t runs = (entities.size() + kRun - 1) / kRun;
-    std::vector<UsedNames> used(runs + 1);
-    runInParallel(runs, workerCount(), [&](size_t run) {
-        size_t end = std::min(entities.size(), (run + 1) * kRun);
-        for (size_t i = run * kRun; i < end; ++i)
-            if (const db::Object* object = db.object(entities[i])) collectNames(*object, used[run]);
-    });
+    std::vector<UsedNames> used;
+    auto collectFromEntities = [&] {
+        used.assign(runs + 1, UsedNames{});
+        runInParallel(runs, workerCount(), [&](size_t run) {
+            size_t end = std::min(entities.size(), (run + 1) * kRun);
+            for (size_t i = run * kRun; i < end; ++i)
+                if (const db::Object* object = db.object(entities[i])) collectNames(*object, used[run]);
+        });
+    };
+    collectFromEntities();
+    // Layer names others refuse are renamed first, and the names read again.
+    std::vector<std::string> invalidLayers;
+    for (const UsedNames& run : used)
+        for (const auto& [table, name] : run.inOrder)
+            if (table == Table::Layer && !isValidLayerName(name)) invalidLayers.emplace_back(name);
+    if (!invalidLayers.empty()) {
+        renameLayers(db, entities, invalidLayers, note);
+        collectFromEntities();
+    }
     // Objects, table heads and table records may carry XDATA too.
     auto xdataApplications = [&](Slot slot) {
         const db::Object* object = db.object(slot);

@@ -324,6 +324,9 @@ const Damage kDamages[] = {
                                               t.substr(at + markers.size());
      },
      "a LTYPE record's subclass markers were damaged: put right"},
+    {"layer_name_with_a_forbidden_character",
+     [](const std::string& t) { return replacedLine(t, valueOf(t, "  8", find(t, "  0\nLINE\n")), "0?"); },
+     "the layer name \"0?\" holds a character layer names may not hold: renamed 0_"},
 };
 
 std::string notesOf(const ReadReport& report)
