@@ -241,6 +241,8 @@ void linkLayouts(Database& db, const RepairNote& note)
         object.cls = db::ObjectClass::NonGraphical;
         object.groups = db::layoutGroups(name, model ? 0 : tab++, db.object(space)->handle);
         Slot layout = db.add(std::move(object));
+        // A key whose layout was left out as damaged gives way to the new one.
+        db.dictionaryRemove(dictionary, name);
         if (layout == kNoSlot || !db.dictionaryAdd(dictionary, name, layout)) continue;
         layoutOf[space] = layout;
         note("block " + std::string(db::groupText(*db.object(space), 2)) + " had no layout: " + name + " added");

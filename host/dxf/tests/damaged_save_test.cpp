@@ -327,6 +327,9 @@ const Damage kDamages[] = {
     {"layer_name_with_a_forbidden_character",
      [](const std::string& t) { return replacedLine(t, valueOf(t, "  8", find(t, "  0\nLINE\n")), "0?"); },
      "the layer name \"0?\" holds a character layer names may not hold: renamed 0_"},
+    {"paper_layout_of_a_damaged_type",
+     [](const std::string& t) { return replacedLine(t, find(t, "  0\nLAYOUT\n", 0, 1) + 4, "LAYO?UT"); },
+     "had no layout: Layout1 added"},
 };
 
 std::string notesOf(const ReadReport& report)
