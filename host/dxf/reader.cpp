@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <unordered_set>
 #include <cctype>
+#include <cmath>
 #include <malloc.h>
 #include <iterator>
 
@@ -36,6 +37,9 @@ constexpr int kNameCode = 2;
 constexpr int kFirstXdataCode = 1000;
 constexpr int kMarkerCode = 100;
 constexpr int kBraceCode = 102;
+constexpr int kExtrusionCode = 210;
+// Below this an extrusion direction has no length to speak of.
+constexpr double kShortestDirection = 1e-12;
 
 std::string_view textOf(const GroupList& groups, int code)
 {
@@ -77,6 +81,7 @@ private:
     void takeVariables(GroupList& groups, uint32_t line, bool sectionHead);
     void completePoints(GroupList& groups, std::string_view owner, uint32_t line);
     void fixColours(db::Object& object, uint32_t line);
+    void fixExtrusion(db::Object& object, uint32_t line);
     void dropRepeatedMarkers(GroupList& groups, std::string_view owner, uint32_t line);
     void dropSecondNames(GroupList& groups, uint32_t line);
     void mendRecordMarkers(db::Table table, GroupList& groups, uint32_t line);
@@ -203,6 +208,7 @@ Slot DxfReader::store(ObjectClass cls)
     completePoints(object.groups, rec_->type, rec_->line);
     dropRepeatedMarkers(object.groups, rec_->type, rec_->line);
     fixColours(object, rec_->line);
+    fixExtrusion(object, rec_->line);
     if (cls != ObjectClass::NonGraphical && cls != ObjectClass::TableHead && lacksSubclassMarkers(object.groups)) {
         // An R12 record: later versions need its subclass markers.
         std::string error;
@@ -272,6 +278,24 @@ void DxfReader::fixColours(db::Object& object, uint32_t line)
             note(line, std::string(object.typeName()) + " had the colour " + std::to_string(colour) + ": set to " +
                        std::to_string(fixed));
         g = Group::integer(62, fixed);
+    }
+}
+
+// An entity's extrusion direction (210) is a direction: one of no length
+// (or not a number) leaves the entity without a plane to lie in, and other
+// programs refuse or reset it.  It is set to the z axis, as they do.
+void DxfReader::fixExtrusion(db::Object& object, uint32_t line)
+{
+    if (object.cls != ObjectClass::Entity) return;
+    for (Group& g : object.groups) {
+        if (g.code() >= kFirstXdataCode) break;
+        if (g.code() != kExtrusionCode || g.kind() != db::ValueKind::Point) continue;
+        const double* v = g.asPoint();
+        double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+        if (std::isfinite(length) && length > kShortestDirection) continue;
+        if (valueNotes_++ < kMarkerNotes)
+            note(line, std::string(object.typeName()) + " had an extrusion direction of no length: set to 0,0,1");
+        g = Group::point(kExtrusionCode, 0.0, 0.0, 1.0);
     }
 }
 

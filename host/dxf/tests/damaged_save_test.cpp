@@ -330,6 +330,12 @@ const Damage kDamages[] = {
     {"paper_layout_of_a_damaged_type",
      [](const std::string& t) { return replacedLine(t, find(t, "  0\nLAYOUT\n", 0, 1) + 4, "LAYO?UT"); },
      "had no layout: Layout1 added"},
+    {"extrusion_of_no_length",
+     [](const std::string& t) {
+         size_t line = find(t, "  0\nLINE\n", find(t, kEntities));
+         return inserted(t, find(t, "\n  0\n", line) + 1, "210\n0.0\n220\n0.0\n230\n0.0\n");
+     },
+     "LINE had an extrusion direction of no length: set to 0,0,1"},
 };
 
 std::string notesOf(const ReadReport& report)
