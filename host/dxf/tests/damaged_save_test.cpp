@@ -310,9 +310,10 @@ const Damage kDamages[] = {
          return replacedLine(t, marker + 4, "AcDbDictionaryEntity\n  8\n0\n100\nAcDbLine\n 10\n1.0\n 20\n2.0");
      },
      "had lost its marker AcDbDictionary: put back"},
-    {"layout_part_marker_damaged",
+    {"layout_part_missing",
      [](const std::string& t) {
-         return replacedLine(t, find(t, "100\nAcDbLayout\n", find(t, "  0\nLAYOUT\n")) + 4, "AcDbLayoutX");
+         size_t part = find(t, "100\nAcDbLayout\n", find(t, "  0\nLAYOUT\n"));
+         return part == std::string::npos ? t : t.substr(0, part) + t.substr(t.find("\n  0\n", part) + 1);
      },
      "had lost its AcDbLayout part: its settings were made anew"},
     {"table_record_markers_damaged",
