@@ -53,7 +53,6 @@ Slot ensureTableHead(Database& db, Table table, const RepairNote* note = nullptr
     return head;
 }
 
-
 Slot addRecord(Database& db, Table table, std::string_view name, GroupList fields)
 {
     ensureTableHead(db, table);
