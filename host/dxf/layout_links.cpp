@@ -146,7 +146,8 @@ void rebuildWithoutParts(db::Object& layout, const LayoutEntry& entry, const Rep
         if (groups[lead].code() == 102) inBraces = groups[lead].asText().starts_with("{");
     const Group* tabGroup = db::findGroup(layout, 71, lead, end);
     bool model = db::equalNoCase(entry.key, "Model");
-    int tab = model ? 0 : tabGroup && tabGroup->kind() == db::ValueKind::Int16 ? static_cast<int>(tabGroup->asInt()) : 1;
+    bool tabbed = tabGroup && tabGroup->kind() == db::ValueKind::Int16;
+    int tab = model ? 0 : tabbed ? static_cast<int>(tabGroup->asInt()) : 1;
     db::GroupList body(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(lead));
     for (Group& g : db::layoutGroups(entry.key, tab, 0)) body.push_back(std::move(g));
     body.insert(body.end(), groups.begin() + static_cast<std::ptrdiff_t>(end), groups.end());

@@ -160,7 +160,7 @@ TEST(LayerNames, NamesOthersRefuseAreRenamedWhereverTheyStand)
 
 TEST(EntityTypes, TheFormatsEntitiesInAnyLettersAndNothingElse)
 {
-    for (const char* type : {"LINE", "line", "3DFACE", "LWPOLYLINE", "ACAD_PROXY_ENTITY", "XLINE", "VERTEX"})
+    for (const char* type : {"LINE", "line", "3DFACE", "3DLINE", "LWPOLYLINE", "ACAD_PROXY_ENTITY", "XLINE", "VERTEX"})
         EXPECT_TRUE(isDxfEntityType(type)) << type;
     for (const char* type : {"LILE", "ILAYOUT", "DICTIONARY", "LAYER", "", "LINEX", "ACDBCIRCLE"})
         EXPECT_FALSE(isDxfEntityType(type)) << type;
