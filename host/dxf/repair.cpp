@@ -372,6 +372,31 @@ void ensureTablePointers(Database& db, const RepairNote& note)
     }
 }
 
+// A table head holds its count (a dimension style table the handles of its
+// styles too): a pointer there that names nothing is what is left of a
+// damaged line, a record's groups taken into the head, and is left out.
+void dropDanglingHeadPointers(Database& db, const RepairNote& note)
+{
+    for (size_t t = 0; t < db::kTableCount; ++t) {
+        db::Object* head = db.object(db.tableHead(static_cast<Table>(t)));
+        if (!head) continue;
+        auto& groups = head->groups;
+        size_t end = db::xdataBegin(*head), dropped = 0;
+        for (size_t i = 0; i < end; ++i) {
+            const Group& g = groups[i];
+            if (g.kind() != db::ValueKind::Handle || g.asHandle() == 0 || db.object(db.slotOf(g.asHandle()))) continue;
+            groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(i--));
+            --end;
+            ++dropped;
+        }
+        if (dropped > 0)
+            note("table " + std::string(db::tableName(static_cast<Table>(t))) + ": " +
+                 (dropped == 1 ? "a pointer that names nothing was"
+                               : std::to_string(dropped) + " pointers that name nothing were") +
+                 " left out");
+    }
+}
+
 // A dictionary with a default must name an object as that default (other
 // programs look it up whenever a key is missing): the Normal entry, else
 // the first entry, else a placeholder made for it.
@@ -487,6 +512,7 @@ void repairDrawing(Database& db, const RepairNote& note)
     ensureClasses(db, note);
     ensureReferencedNames(db, note);
     ensureTablePointers(db, note);
+    dropDanglingHeadPointers(db, note);
 }
 
 } // namespace host::dxf

@@ -337,6 +337,12 @@ const Damage kDamages[] = {
          return inserted(t, find(t, "\n  0\n", line) + 1, "210\n0.0\n220\n0.0\n230\n0.0\n");
      },
      "LINE had an extrusion direction of no length: set to 0,0,1"},
+    {"table_head_pointer_to_nothing",
+     [](const std::string& t) {
+         size_t head = find(t, "100\nAcDbSymbolTable\n", find(t, "  0\nTABLE\n  2\nLAYER\n"));
+         return inserted(t, find(t, "\n  0\n", head) + 1, "340\nFFF06\n330\nFFF07\n");
+     },
+     "table LAYER: 2 pointers that name nothing were left out"},
 };
 
 std::string notesOf(const ReadReport& report)
