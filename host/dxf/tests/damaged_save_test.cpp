@@ -343,6 +343,16 @@ const Damage kDamages[] = {
          return inserted(t, find(t, "\n  0\n", head) + 1, "340\nFFF06\n330\nFFF07\n");
      },
      "table LAYER: 2 pointers that name nothing were left out"},
+    {"layout_dictionary_held_by_a_dictionary_without_owner",
+     [](const std::string& t) {
+         std::string layouts = t.substr(valueOf(t, "350", find(t, "  3\nACAD_LAYOUT\n")));
+         layouts = layouts.substr(0, layouts.find('\n'));
+         size_t owner = valueOf(t, "330", find(t, "  0\nDICTIONARY\n  5\n" + layouts + "\n"));
+         std::string text = replacedLine(t, owner, "FFF08");
+         return inserted(text, endOfObjects(text),
+                         "  0\nDICTIONARY\n  5\nFFF08\n100\nAcDbDictionary\n  3\nACAD_LAYOUT\n350\n" + layouts + "\n");
+     },
+     "as its owner, which is not saved: set to the saved record that names it too"},
 };
 
 std::string notesOf(const ReadReport& report)
