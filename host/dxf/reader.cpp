@@ -81,7 +81,7 @@ private:
     void takeVariables(GroupList& groups, uint32_t line, bool sectionHead);
     void completePoints(GroupList& groups, std::string_view owner, uint32_t line);
     void fixColours(db::Object& object, uint32_t line);
-    void fixExtrusion(db::Object& object, uint32_t line);
+    void fixEntityGroups(db::Object& object, uint32_t line);
     void dropRepeatedMarkers(GroupList& groups, std::string_view owner, uint32_t line);
     void dropSecondNames(GroupList& groups, uint32_t line);
     void mendRecordMarkers(db::Table table, GroupList& groups, uint32_t line);
@@ -208,7 +208,7 @@ Slot DxfReader::store(ObjectClass cls)
     completePoints(object.groups, rec_->type, rec_->line);
     dropRepeatedMarkers(object.groups, rec_->type, rec_->line);
     fixColours(object, rec_->line);
-    fixExtrusion(object, rec_->line);
+    fixEntityGroups(object, rec_->line);
     if (cls != ObjectClass::NonGraphical && cls != ObjectClass::TableHead && lacksSubclassMarkers(object.groups)) {
         // An R12 record: later versions need its subclass markers.
         std::string error;
@@ -281,14 +281,43 @@ void DxfReader::fixColours(db::Object& object, uint32_t line)
     }
 }
 
+namespace {
+
+// Name groups of entities that name a table record, with the record an
+// empty name is taken as (other programs look an empty name up and fail).
+struct NameDefault {
+    int code;
+    const char* name;
+    bool dimensioned;  // only in the entities that have a dimension style
+};
+constexpr NameDefault kNameDefaults[] = {
+    {8, "0", false}, {6, "ByLayer", false}, {7, "Standard", false}, {3, "Standard", true}};
+
+} // namespace
+
 // An entity's extrusion direction (210) is a direction: one of no length
 // (or not a number) leaves the entity without a plane to lie in, and other
-// programs refuse or reset it.  It is set to the z axis, as they do.
-void DxfReader::fixExtrusion(db::Object& object, uint32_t line)
+// programs refuse or reset it.  It is set to the z axis, as they do.  An
+// empty layer, linetype, text or dimension style name is set to the one
+// that stands for none.
+void DxfReader::fixEntityGroups(db::Object& object, uint32_t line)
 {
-    if (object.cls != ObjectClass::Entity) return;
+    if (object.cls != ObjectClass::Entity && object.cls != ObjectClass::BlockBegin &&
+        object.cls != ObjectClass::BlockEnd)
+        return;
+    bool dimensioned = object.isType("DIMENSION") || object.isType("LEADER") || object.isType("TOLERANCE");
     for (Group& g : object.groups) {
         if (g.code() >= kFirstXdataCode) break;
+        if (g.kind() == db::ValueKind::Text && g.asText().empty()) {
+            for (const NameDefault& d : kNameDefaults) {
+                if (d.code != g.code() || (d.dimensioned && !dimensioned)) continue;
+                if (valueNotes_++ < kMarkerNotes)
+                    note(line, std::string(object.typeName()) + " had an empty name in group " +
+                                   std::to_string(d.code) + ": set to " + d.name);
+                g = Group::text(d.code, d.name);
+            }
+            continue;
+        }
         if (g.code() != kExtrusionCode || g.kind() != db::ValueKind::Point) continue;
         const double* v = g.asPoint();
         double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);

@@ -353,6 +353,12 @@ const Damage kDamages[] = {
                          "  0\nDICTIONARY\n  5\nFFF08\n100\nAcDbDictionary\n  3\nACAD_LAYOUT\n350\n" + layouts + "\n");
      },
      "as its owner, which is not saved: set to the saved record that names it too"},
+    {"entity_names_empty",
+     [](const std::string& t) {
+         std::string text = replacedLine(t, valueOf(t, "  8", find(t, "  0\nLINE\n", find(t, kEntities))), "");
+         return replacedLine(text, valueOf(text, "  7", find(text, "  0\nTEXT\n", find(text, kEntities))), "");
+     },
+     "LINE had an empty name in group 8: set to 0"},
 };
 
 std::string notesOf(const ReadReport& report)
