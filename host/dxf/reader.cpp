@@ -35,6 +35,7 @@ using db::kNoSlot;
 
 constexpr int kNameCode = 2;
 constexpr int kFirstXdataCode = 1000;
+constexpr int kApplicationCode = 1001;
 constexpr int kMarkerCode = 100;
 constexpr int kBraceCode = 102;
 constexpr int kExtrusionCode = 210;
@@ -82,6 +83,7 @@ private:
     void completePoints(GroupList& groups, std::string_view owner, uint32_t line);
     void fixColours(db::Object& object, uint32_t line);
     void fixEntityGroups(db::Object& object, uint32_t line);
+    void dropXdataWithoutApplication(GroupList& groups, std::string_view owner, uint32_t line);
     void dropRepeatedMarkers(GroupList& groups, std::string_view owner, uint32_t line);
     void dropSecondNames(GroupList& groups, uint32_t line);
     void mendRecordMarkers(db::Table table, GroupList& groups, uint32_t line);
@@ -209,6 +211,7 @@ Slot DxfReader::store(ObjectClass cls)
     dropRepeatedMarkers(object.groups, rec_->type, rec_->line);
     fixColours(object, rec_->line);
     fixEntityGroups(object, rec_->line);
+    dropXdataWithoutApplication(object.groups, rec_->type, rec_->line);
     if (cls != ObjectClass::NonGraphical && cls != ObjectClass::TableHead && lacksSubclassMarkers(object.groups)) {
         // An R12 record: later versions need its subclass markers.
         std::string error;
@@ -326,6 +329,23 @@ void DxfReader::fixEntityGroups(db::Object& object, uint32_t line)
             note(line, std::string(object.typeName()) + " had an extrusion direction of no length: set to 0,0,1");
         g = Group::point(kExtrusionCode, 0.0, 0.0, 1.0);
     }
+}
+
+// XDATA starts with the name of its application (1001): groups of the
+// XDATA range before it belong to none (a damaged 1001), and readers that
+// take them as pointers or values of some application go wrong.  They are
+// left out.
+void DxfReader::dropXdataWithoutApplication(GroupList& groups, std::string_view owner, uint32_t line)
+{
+    size_t first = 0;
+    while (first < groups.size() && groups[first].code() < kFirstXdataCode) ++first;
+    size_t end = first;
+    while (end < groups.size() && groups[end].code() != kApplicationCode) ++end;
+    if (end == first) return;
+    groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(first), groups.begin() + static_cast<std::ptrdiff_t>(end));
+    if (valueNotes_++ < kMarkerNotes)
+        note(line, std::string(owner) + ": " + std::to_string(end - first) +
+                       " XDATA groups without an application name (1001) before them were left out");
 }
 
 // Table records that other objects name by their name, not by handle.

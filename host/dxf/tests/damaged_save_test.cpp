@@ -359,6 +359,9 @@ const Damage kDamages[] = {
          return replacedLine(text, valueOf(text, "  7", find(text, "  0\nTEXT\n", find(text, kEntities))), "");
      },
      "LINE had an empty name in group 8: set to 0"},
+    {"xdata_application_name_damaged",
+     [](const std::string& t) { return replacedLine(t, find(t, "1001\nDUCTAPP\n"), "1005"); },
+     "XDATA groups without an application name (1001) before them were left out"},
 };
 
 std::string notesOf(const ReadReport& report)
