@@ -39,6 +39,7 @@ constexpr int kApplicationCode = 1001;
 constexpr int kMarkerCode = 100;
 constexpr int kBraceCode = 102;
 constexpr int kExtrusionCode = 210;
+constexpr int kColourCode = 62;
 // Below this an extrusion direction has no length to speak of.
 constexpr double kShortestDirection = 1e-12;
 
@@ -81,9 +82,11 @@ private:
     bool readHeader();
     void takeVariables(GroupList& groups, uint32_t line, bool sectionHead);
     void completePoints(GroupList& groups, std::string_view owner, uint32_t line);
-    void fixColours(db::Object& object, uint32_t line);
-    void fixEntityGroups(db::Object& object, uint32_t line);
-    void dropXdataWithoutApplication(GroupList& groups, std::string_view owner, uint32_t line);
+    size_t fixValues(db::Object& object, uint32_t line);
+    void fixColour(const db::Object& object, Group& g, bool layer, uint32_t line);
+    void fixExtrusion(const db::Object& object, Group& g, uint32_t line);
+    void fixEmptyName(const db::Object& object, Group& g, uint32_t line);
+    void dropXdataWithoutApplication(GroupList& groups, size_t first, std::string_view owner, uint32_t line);
     void dropRepeatedMarkers(GroupList& groups, std::string_view owner, uint32_t line);
     void dropSecondNames(GroupList& groups, uint32_t line);
     void mendRecordMarkers(db::Table table, GroupList& groups, uint32_t line);
@@ -209,9 +212,8 @@ Slot DxfReader::store(ObjectClass cls)
     object.groups = std::move(rec_->groups);
     completePoints(object.groups, rec_->type, rec_->line);
     dropRepeatedMarkers(object.groups, rec_->type, rec_->line);
-    fixColours(object, rec_->line);
-    fixEntityGroups(object, rec_->line);
-    dropXdataWithoutApplication(object.groups, rec_->type, rec_->line);
+    size_t xdata = fixValues(object, rec_->line);
+    dropXdataWithoutApplication(object.groups, xdata, rec_->type, rec_->line);
     if (cls != ObjectClass::NonGraphical && cls != ObjectClass::TableHead && lacksSubclassMarkers(object.groups)) {
         // An R12 record: later versions need its subclass markers.
         std::string error;
@@ -264,24 +266,16 @@ void DxfReader::dropRepeatedMarkers(GroupList& groups, std::string_view owner, u
 // Colour numbers are 16-bit groups that other programs read as signed and
 // check: an entity's must be 0 to 257 (by block, by layer), a layer's 1 to
 // 255, negative when the layer is off.
-void DxfReader::fixColours(db::Object& object, uint32_t line)
+void DxfReader::fixColour(const db::Object& object, Group& g, bool layer, uint32_t line)
 {
-    bool layer = object.cls == ObjectClass::TableRecord && object.isType("LAYER");
-    if (!layer && object.cls != ObjectClass::Entity && object.cls != ObjectClass::BlockBegin &&
-        object.cls != ObjectClass::BlockEnd)
-        return;
-    for (Group& g : object.groups) {
-        if (g.code() >= 1000) break;
-        if (g.code() != 62) continue;
-        int64_t colour = g.asInt();
-        bool valid = layer ? colour != 0 && colour > -256 && colour < 256 : colour >= 0 && colour <= 257;
-        if (valid) continue;
-        int64_t fixed = layer ? (colour < 0 ? -7 : 7) : 256;
-        if (valueNotes_++ < kMarkerNotes)
-            note(line, std::string(object.typeName()) + " had the colour " + std::to_string(colour) + ": set to " +
-                       std::to_string(fixed));
-        g = Group::integer(62, fixed);
-    }
+    int64_t colour = g.asInt();
+    bool valid = layer ? colour != 0 && colour > -256 && colour < 256 : colour >= 0 && colour <= 257;
+    if (valid) return;
+    int64_t fixed = layer ? (colour < 0 ? -7 : 7) : 256;
+    if (valueNotes_++ < kMarkerNotes)
+        note(line, std::string(object.typeName()) + " had the colour " + std::to_string(colour) + ": set to " +
+                   std::to_string(fixed));
+    g = Group::integer(kColourCode, fixed);
 }
 
 namespace {
@@ -300,45 +294,60 @@ constexpr NameDefault kNameDefaults[] = {
 
 // An entity's extrusion direction (210) is a direction: one of no length
 // (or not a number) leaves the entity without a plane to lie in, and other
-// programs refuse or reset it.  It is set to the z axis, as they do.  An
-// empty layer, linetype, text or dimension style name is set to the one
-// that stands for none.
-void DxfReader::fixEntityGroups(db::Object& object, uint32_t line)
+// programs refuse or reset it.  It is set to the z axis, as they do.
+void DxfReader::fixExtrusion(const db::Object& object, Group& g, uint32_t line)
 {
-    if (object.cls != ObjectClass::Entity && object.cls != ObjectClass::BlockBegin &&
-        object.cls != ObjectClass::BlockEnd)
-        return;
+    if (g.kind() != db::ValueKind::Point) return;
+    const double* v = g.asPoint();
+    double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    if (std::isfinite(length) && length > kShortestDirection) return;
+    if (valueNotes_++ < kMarkerNotes)
+        note(line, std::string(object.typeName()) + " had an extrusion direction of no length: set to 0,0,1");
+    g = Group::point(kExtrusionCode, 0.0, 0.0, 1.0);
+}
+
+// An empty layer, linetype, text or dimension style name is set to the one
+// that stands for none.
+void DxfReader::fixEmptyName(const db::Object& object, Group& g, uint32_t line)
+{
     bool dimensioned = object.isType("DIMENSION") || object.isType("LEADER") || object.isType("TOLERANCE");
-    for (Group& g : object.groups) {
-        if (g.code() >= kFirstXdataCode) break;
-        if (g.kind() == db::ValueKind::Text && g.asText().empty()) {
-            for (const NameDefault& d : kNameDefaults) {
-                if (d.code != g.code() || (d.dimensioned && !dimensioned)) continue;
-                if (valueNotes_++ < kMarkerNotes)
-                    note(line, std::string(object.typeName()) + " had an empty name in group " +
-                                   std::to_string(d.code) + ": set to " + d.name);
-                g = Group::text(d.code, d.name);
-            }
-            continue;
-        }
-        if (g.code() != kExtrusionCode || g.kind() != db::ValueKind::Point) continue;
-        const double* v = g.asPoint();
-        double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
-        if (std::isfinite(length) && length > kShortestDirection) continue;
+    for (const NameDefault& d : kNameDefaults) {
+        if (d.code != g.code() || (d.dimensioned && !dimensioned)) continue;
         if (valueNotes_++ < kMarkerNotes)
-            note(line, std::string(object.typeName()) + " had an extrusion direction of no length: set to 0,0,1");
-        g = Group::point(kExtrusionCode, 0.0, 0.0, 1.0);
+            note(line, std::string(object.typeName()) + " had an empty name in group " + std::to_string(d.code) +
+                           ": set to " + d.name);
+        g = Group::text(d.code, d.name);
     }
+}
+
+// The values of a record that other programs check, in one pass over its
+// body: colours, and an entity's extrusion direction and names.  Gives
+// where its XDATA starts.
+size_t DxfReader::fixValues(db::Object& object, uint32_t line)
+{
+    bool layer = object.cls == ObjectClass::TableRecord && object.isType("LAYER");
+    bool entity = object.cls == ObjectClass::Entity || object.cls == ObjectClass::BlockBegin ||
+                  object.cls == ObjectClass::BlockEnd;
+    size_t i = 0;
+    for (; i < object.groups.size(); ++i) {
+        Group& g = object.groups[i];
+        int code = g.code();
+        if (code >= kFirstXdataCode) break;
+        if (code == kColourCode && (layer || entity)) fixColour(object, g, layer, line);
+        if (!entity) continue;
+        if (code == kExtrusionCode) fixExtrusion(object, g, line);
+        bool nameCode = code == 8 || code == 6 || code == 7 || code == 3;
+        if (nameCode && g.kind() == db::ValueKind::Text && g.asText().empty()) fixEmptyName(object, g, line);
+    }
+    return i;
 }
 
 // XDATA starts with the name of its application (1001): groups of the
 // XDATA range before it belong to none (a damaged 1001), and readers that
 // take them as pointers or values of some application go wrong.  They are
 // left out.
-void DxfReader::dropXdataWithoutApplication(GroupList& groups, std::string_view owner, uint32_t line)
+void DxfReader::dropXdataWithoutApplication(GroupList& groups, size_t first, std::string_view owner, uint32_t line)
 {
-    size_t first = 0;
-    while (first < groups.size() && groups[first].code() < kFirstXdataCode) ++first;
     size_t end = first;
     while (end < groups.size() && groups[end].code() != kApplicationCode) ++end;
     if (end == first) return;
@@ -714,7 +723,9 @@ Slot DxfReader::blockRecordFor(const Record& begin)
 // (a custom type of a later version).
 bool isEntityRecord(const Record& record)
 {
-    return isDxfEntityType(record.type) || hasEntityMarker(record.groups);
+    // The marker leads an entity's groups from R2000 on: cheaper to look for
+    // than the type's name.
+    return hasEntityMarker(record.groups) || isDxfEntityType(record.type);
 }
 
 // Table records, the objects of the OBJECTS section and a block's BLOCK

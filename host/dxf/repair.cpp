@@ -304,9 +304,15 @@ void ensureReferencedNames(Database& db, const RepairNote& note)
     auto collectFromEntities = [&] {
         used.assign(runs + 1, UsedNames{});
         runInParallel(runs, workerCount(), [&](size_t run) {
+            // Locals, not the captures, in the loop: the workers must not
+            // go back to the caller's frame (shared with what others write)
+            // for every entity.
+            const Database& drawing = db;
+            const Slot* list = entities.data();
+            UsedNames& names = used[run];
             size_t end = std::min(entities.size(), (run + 1) * kRun);
             for (size_t i = run * kRun; i < end; ++i)
-                if (const db::Object* object = db.object(entities[i])) collectNames(*object, used[run]);
+                if (const db::Object* object = drawing.object(list[i])) collectNames(*object, names);
         });
     };
     collectFromEntities();
