@@ -177,6 +177,24 @@ void nameAsKeyed(Database& db, const LayoutEntry& entry, const RepairNote& note)
     groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(std::min(from, end)), Group::text(1, entry.key));
 }
 
+// Readers take the layouts from the layout dictionary and drop any other
+// LAYOUT as an orphan: one the dictionary does not name (a copy under a
+// damaged key, a damaged entry) is left out.
+void dropLayoutsNotNamed(Database& db, Slot dictionary, const RepairNote& note)
+{
+    std::vector<Slot> named;
+    for (const LayoutEntry& entry : layoutsIn(db, dictionary)) named.push_back(entry.layout);
+    for (Slot slot = 0; slot < db.slotCount(); ++slot) {
+        const db::Object* object = db.object(slot);
+        if (!object || object->cls != db::ObjectClass::NonGraphical || object->erased || !object->isType("LAYOUT") ||
+            std::find(named.begin(), named.end(), slot) != named.end())
+            continue;
+        note("LAYOUT " + db::handleText(object->handle) + " \"" + std::string(layoutName(*object)) +
+             "\" is named by no key of the layout dictionary: left out");
+        db.setErased(slot, true);
+    }
+}
+
 std::string freeLayoutName(const Database& db, Slot dictionary)
 {
     for (int n = 1;; ++n) {
@@ -206,6 +224,9 @@ void linkLayouts(Database& db, const RepairNote& note)
     for (const LayoutEntry& entry : layouts) {
         Slot record = db.slotOf(pointerOf(*db.object(entry.layout), 330));
         bool space = std::find(spaces.begin(), spaces.end(), record) != spaces.end();
+        // The Model layout shows model space and no other layout does.
+        bool model = db::equalNoCase(entry.key, "Model");
+        space &= model == (record == db.modelSpace());
         if (space && layoutOf.emplace(record, entry.layout).second) continue;
         unlinked.push_back(entry);
     }
@@ -255,6 +276,7 @@ void linkLayouts(Database& db, const RepairNote& note)
         db::Object* record = db.object(space);
         if (pointerOf(*record, 340) != layout) setLayoutPointer(*record, layout);
     }
+    dropLayoutsNotNamed(db, dictionary, note);
 }
 
 } // namespace host::dxf

@@ -184,9 +184,43 @@ void addRootEntry(Database& db, Slot root, std::string_view key, Slot entry)
     db.dictionaryAdd(root, key, entry);
 }
 
+// A root entry under another key (a damaged one) that names a dictionary
+// of layouts only: the layouts the drawing had.
+Slot layoutsUnderOtherKey(const Database& db, Slot root, std::string& key)
+{
+    const db::Object* dictionary = db.object(root);
+    const auto& g = dictionary->groups;
+    for (size_t i = 0; i + 1 < g.size(); ++i) {
+        if (g[i].code() != 3 || g[i + 1].code() != 350 || g[i + 1].kind() != db::ValueKind::Handle) continue;
+        Slot entry = db.slotOf(g[i + 1].asHandle());
+        const db::Object* candidate = db.object(entry);
+        if (!candidate || !candidate->isType("DICTIONARY")) continue;
+        size_t layouts = 0, others = 0;
+        const auto& e = candidate->groups;
+        for (size_t j = 0; j + 1 < e.size(); ++j) {
+            if (e[j].code() != 3 || e[j + 1].code() != 350) continue;
+            const db::Object* named = db.object(db.slotOf(e[j + 1].asHandle()));
+            ++(named && named->isType("LAYOUT") ? layouts : others);
+        }
+        if (layouts > 0 && others == 0) {
+            key = std::string(g[i].asText());
+            return entry;
+        }
+    }
+    return kNoSlot;
+}
+
 void ensureLayouts(Database& db, Slot root, const RepairNote& note)
 {
     if (db.dictionaryLookup(root, "ACAD_LAYOUT") != kNoSlot) return;
+    std::string key;
+    Slot found = layoutsUnderOtherKey(db, root, key);
+    if (found != kNoSlot) {
+        note("the root dictionary's key " + key + " named the layouts: taken as ACAD_LAYOUT");
+        db.dictionaryRemove(root, key);
+        addRootEntry(db, root, "ACAD_LAYOUT", found);
+        return;
+    }
     note("the root dictionary had no ACAD_LAYOUT: added with the Model and Layout1 layouts");
     Slot layouts = addDictionary(db, handleOf(db, root));
     addRootEntry(db, root, "ACAD_LAYOUT", layouts);

@@ -362,6 +362,9 @@ const Damage kDamages[] = {
     {"xdata_application_name_damaged",
      [](const std::string& t) { return replacedLine(t, find(t, "1001\nDUCTAPP\n"), "1005"); },
      "XDATA groups without an application name (1001) before them were left out"},
+    {"layout_dictionary_key_damaged",
+     [](const std::string& t) { return replacedLine(t, find(t, "  3\nACAD_LAYOUT\n") + 4, "ACAD\xc1_LAYOUT"); },
+     "named the layouts: taken as ACAD_LAYOUT"},
 };
 
 std::string notesOf(const ReadReport& report)
