@@ -365,6 +365,17 @@ const Damage kDamages[] = {
     {"layout_dictionary_key_damaged",
      [](const std::string& t) { return replacedLine(t, find(t, "  3\nACAD_LAYOUT\n") + 4, "ACAD\xc1_LAYOUT"); },
      "named the layouts: taken as ACAD_LAYOUT"},
+    {"dimension_sizes_missing",
+     [](const std::string& t) {
+         // Neither the header nor the current dimension style gives them.
+         std::string text = t;
+         for (const char* variable : {"  9\n$DIMASZ\n", "  9\n$DIMTXT\n"})
+             if (size_t at = find(text, variable); at != std::string::npos) text = without(text, at, 4);
+         size_t style = find(text, "  0\nDIMSTYLE\n");
+         for (const char* code : {" 41", "140"}) text = without(text, valueOf(text, code, style) - 4, 2);
+         return text;
+     },
+     ""},
 };
 
 std::string notesOf(const ReadReport& report)
