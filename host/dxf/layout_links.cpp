@@ -106,6 +106,95 @@ std::vector<LayoutEntry> layoutsIn(const Database& db, Slot dictionary)
     return entries;
 }
 
+// Entries of the layout dictionary that name something other than a
+// layout (a damaged type) are left out: readers take every entry there as
+// a layout.  The object, named by nothing then, is not saved.
+void dropEntriesOfOtherTypes(Database& db, Slot dictionary, const RepairNote& note)
+{
+    std::vector<std::pair<std::string, std::string>> others;  // key, type
+    const auto& g = db.object(dictionary)->groups;
+    for (size_t i = 0; i + 1 < g.size(); ++i) {
+        if (g[i].code() != 3 || (g[i + 1].code() != 350 && g[i + 1].code() != 360)) continue;
+        const db::Object* object = db.object(db.slotOf(g[i + 1].asHandle()));
+        if (object && !object->isType("LAYOUT"))
+            others.emplace_back(std::string(g[i].asText()), std::string(object->typeName()));
+    }
+    for (const auto& [key, type] : others) {
+        note("layout " + key + " is a " + type + ", no LAYOUT: left out");
+        db.dictionaryRemove(dictionary, key);
+    }
+}
+
+// A layout's body is its plot settings, then its AcDbLayout part: readers
+// find the block record and the name by those markers.  A layout without
+// them gets settings made anew (its name the key, its block record linked
+// below); what leads the body (reactors, extension dictionary) and its
+// XDATA stay.
+void rebuildWithoutParts(db::Object& layout, const LayoutEntry& entry, const RepairNote& note)
+{
+    auto& groups = layout.groups;
+    size_t end = db::xdataBegin(layout);
+    size_t settings = end, part = end;
+    for (size_t i = 0; i < end; ++i) {
+        if (groups[i].code() != 100) continue;
+        if (groups[i].asText() == "AcDbPlotSettings" && settings == end) settings = i;
+        if (groups[i].asText() == "AcDbLayout" && settings < i && part == end) part = i;
+    }
+    if (part < end) return;
+    size_t lead = 0;
+    for (bool inBraces = false; lead < end && (inBraces || groups[lead].code() == 102); ++lead)
+        if (groups[lead].code() == 102) inBraces = groups[lead].asText().starts_with("{");
+    const Group* tabGroup = db::findGroup(layout, 71, lead, end);
+    bool model = db::equalNoCase(entry.key, "Model");
+    bool tabbed = tabGroup && tabGroup->kind() == db::ValueKind::Int16;
+    int tab = model ? 0 : tabbed ? static_cast<int>(tabGroup->asInt()) : 1;
+    db::GroupList body(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(lead));
+    for (Group& g : db::layoutGroups(entry.key, tab, 0)) body.push_back(std::move(g));
+    body.insert(body.end(), groups.begin() + static_cast<std::ptrdiff_t>(end), groups.end());
+    groups = std::move(body);
+    note("layout " + entry.key + " had lost its AcDbLayout part: its settings were made anew");
+}
+
+// Readers find a layout by its key and take it by its own name: the two
+// must agree, so the name follows the key.
+void nameAsKeyed(Database& db, const LayoutEntry& entry, const RepairNote& note)
+{
+    db::Object& layout = *db.object(entry.layout);
+    rebuildWithoutParts(layout, entry, note);
+    std::string_view name = layoutName(layout);
+    if (db::equalNoCase(name, entry.key)) return;
+    note("layout " + entry.key + " was named \"" + std::string(name) + "\": named as its key");
+    auto& groups = layout.groups;
+    size_t at = 0;
+    while (at < groups.size() && !(groups[at].code() == 100 && groups[at].asText() == "AcDbLayout")) ++at;
+    size_t end = db::xdataBegin(layout);
+    size_t from = at < end ? at + 1 : 0;
+    for (size_t i = from; i < end; ++i)
+        if (groups[i].code() == 1) {
+            groups[i] = Group::text(1, entry.key);
+            return;
+        }
+    groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(std::min(from, end)), Group::text(1, entry.key));
+}
+
+// Readers take the layouts from the layout dictionary and drop any other
+// LAYOUT as an orphan: one the dictionary does not name (a copy under a
+// damaged key, a damaged entry) is left out.
+void dropLayoutsNotNamed(Database& db, Slot dictionary, const RepairNote& note)
+{
+    std::vector<Slot> named;
+    for (const LayoutEntry& entry : layoutsIn(db, dictionary)) named.push_back(entry.layout);
+    for (Slot slot = 0; slot < db.slotCount(); ++slot) {
+        const db::Object* object = db.object(slot);
+        if (!object || object->cls != db::ObjectClass::NonGraphical || object->erased || !object->isType("LAYOUT") ||
+            std::find(named.begin(), named.end(), slot) != named.end())
+            continue;
+        note("LAYOUT " + db::handleText(object->handle) + " \"" + std::string(layoutName(*object)) +
+             "\" is named by no key of the layout dictionary: left out");
+        db.setErased(slot, true);
+    }
+}
+
 std::string freeLayoutName(const Database& db, Slot dictionary)
 {
     for (int n = 1;; ++n) {
@@ -120,7 +209,9 @@ void linkLayouts(Database& db, const RepairNote& note)
 {
     Slot dictionary = db.dictionaryLookup(db.namedObjectDictionary(), "ACAD_LAYOUT");
     if (!db.object(dictionary)) return;
+    dropEntriesOfOtherTypes(db, dictionary, note);
     std::vector<LayoutEntry> layouts = layoutsIn(db, dictionary);
+    for (const LayoutEntry& entry : layouts) nameAsKeyed(db, entry, note);
     // The spaces: model space and every paper space, in table order.
     std::vector<Slot> spaces;
     for (Slot record : db.records(db::Table::BlockRecord)) {
@@ -133,6 +224,9 @@ void linkLayouts(Database& db, const RepairNote& note)
     for (const LayoutEntry& entry : layouts) {
         Slot record = db.slotOf(pointerOf(*db.object(entry.layout), 330));
         bool space = std::find(spaces.begin(), spaces.end(), record) != spaces.end();
+        // The Model layout shows model space and no other layout does.
+        bool model = db::equalNoCase(entry.key, "Model");
+        space &= model == (record == db.modelSpace());
         if (space && layoutOf.emplace(record, entry.layout).second) continue;
         unlinked.push_back(entry);
     }
@@ -169,6 +263,8 @@ void linkLayouts(Database& db, const RepairNote& note)
         object.cls = db::ObjectClass::NonGraphical;
         object.groups = db::layoutGroups(name, model ? 0 : tab++, db.object(space)->handle);
         Slot layout = db.add(std::move(object));
+        // A key whose layout was left out as damaged gives way to the new one.
+        db.dictionaryRemove(dictionary, name);
         if (layout == kNoSlot || !db.dictionaryAdd(dictionary, name, layout)) continue;
         layoutOf[space] = layout;
         note("block " + std::string(db::groupText(*db.object(space), 2)) + " had no layout: " + name + " added");
@@ -180,6 +276,7 @@ void linkLayouts(Database& db, const RepairNote& note)
         db::Object* record = db.object(space);
         if (pointerOf(*record, 340) != layout) setLayoutPointer(*record, layout);
     }
+    dropLayoutsNotNamed(db, dictionary, note);
 }
 
 } // namespace host::dxf

@@ -6,6 +6,9 @@
 // Each link is mended: a layout is matched to a block by the pointers left,
 // else by its name or to a paper space no layout holds; a paper space
 // without a layout gets one; a layout no block is left for is dropped.
+// The layout dictionary itself is mended first (entries that are no
+// layout, layouts named unlike their key or without their AcDbLayout
+// part), and a LAYOUT it does not name is dropped last.
 #pragma once
 
 #include "db/database.h"

@@ -31,6 +31,7 @@ bool ownsThrough(int code)
 // The records touched by one kind of repair: reported once.
 struct Tally {
     const char* what;
+    const char* why = "which does not hold it";
     std::string first;
     size_t count = 0;
 
@@ -43,7 +44,7 @@ struct Tally {
     void report(const RepairNote& note) const
     {
         if (count == 0) return;
-        std::string message = first + " as its owner, which does not hold it: " + what;
+        std::string message = first + " as its owner, " + why + ": " + what;
         if (count > 1) message += " (" + std::to_string(count) + " records)";
         note(message);
     }
@@ -59,8 +60,15 @@ void setOwner(Object& object, Handle owner, Tally& tally)
 // An object whose owner does not name it takes the first record that does.
 // One that nothing names (a second copy of an object, whose handle was
 // taken) is left unowned, and so not saved, as objects without an owner are.
-void repairObjects(Database& db, Tally& held, Tally& unheld)
+void repairObjects(Database& db, Tally& held, Tally& unheld, Tally& unsaved)
 {
+    // An object without an owner is not saved (but the root dictionary),
+    // and so are not the objects it holds: a holder that is saved goes first.
+    Slot root = db.namedObjectDictionary();
+    auto saved = [&](Slot slot) {
+        const Object* object = db.object(slot);
+        return object && (object->cls != ObjectClass::NonGraphical || object->owner != 0 || slot == root);
+    };
     std::unordered_map<Handle, Slot> holder;
     for (Slot slot = 0; slot < db.slotCount(); ++slot) {
         const Object* object = db.object(slot);
@@ -68,9 +76,11 @@ void repairObjects(Database& db, Tally& held, Tally& unheld)
         size_t end = db::xdataBegin(*object);
         for (size_t i = 0; i < end; ++i) {
             const db::Group& g = object->groups[i];
-            if ((g.code() == kSoftEntry || g.code() == kHardEntry) && g.kind() == db::ValueKind::Handle &&
-                g.asHandle() != object->handle)
-                holder.emplace(g.asHandle(), slot);
+            if ((g.code() != kSoftEntry && g.code() != kHardEntry) || g.kind() != db::ValueKind::Handle ||
+                g.asHandle() == object->handle)
+                continue;
+            auto [at, added] = holder.emplace(g.asHandle(), slot);
+            if (!added && !saved(at->second) && saved(slot)) at->second = slot;
         }
     }
     for (Slot slot = 0; slot < db.slotCount(); ++slot) {
@@ -87,8 +97,10 @@ void repairObjects(Database& db, Tally& held, Tally& unheld)
                 holds = ownsThrough(g.code()) && g.kind() == db::ValueKind::Handle && g.asHandle() == object->handle;
             }
         }
-        if (holds) continue;
-        if (found != holder.end()) setOwner(*object, db.object(found->second)->handle, held);
+        // Held by an owner that is not saved, it goes to a holder that is.
+        bool better = found != holder.end() && !saved(db.slotOf(object->owner)) && saved(found->second);
+        if (holds && !better) continue;
+        if (found != holder.end()) setOwner(*object, db.object(found->second)->handle, holds ? unsaved : held);
         else setOwner(*object, 0, unheld);
     }
 }
@@ -97,10 +109,11 @@ void repairObjects(Database& db, Tally& held, Tally& unheld)
 
 void repairOwners(Database& db, const RepairNote& note)
 {
-    Tally objects{"set to the record that names it", {}};
-    Tally unnamed{"nothing names it, so it is not saved", {}};
-    repairObjects(db, objects, unnamed);
-    for (const Tally* tally : {&objects, &unnamed}) tally->report(note);
+    Tally objects{"set to the record that names it"};
+    Tally unnamed{"nothing names it, so it is not saved"};
+    Tally unsaved{"set to the saved record that names it too", "which is not saved"};
+    repairObjects(db, objects, unnamed, unsaved);
+    for (const Tally* tally : {&objects, &unnamed, &unsaved}) tally->report(note);
 }
 
 } // namespace host::dxf

@@ -1,7 +1,9 @@
 #include "dxf/reader.h"
 
 #include "dxf/binary_dxf.h"
+#include "dxf/dictionary_entries.h"
 #include "dxf/dimstyle_names.h"
+#include "dxf/entity_types.h"
 #include "dxf/file_io.h"
 #include "dxf/group_code.h"
 #include "dxf/mapped_file.h"
@@ -16,6 +18,7 @@
 #include <algorithm>
 #include <unordered_set>
 #include <cctype>
+#include <cmath>
 #include <malloc.h>
 #include <iterator>
 
@@ -29,6 +32,16 @@ using db::GroupList;
 using db::ObjectClass;
 using db::Slot;
 using db::kNoSlot;
+
+constexpr int kNameCode = 2;
+constexpr int kFirstXdataCode = 1000;
+constexpr int kApplicationCode = 1001;
+constexpr int kMarkerCode = 100;
+constexpr int kBraceCode = 102;
+constexpr int kExtrusionCode = 210;
+constexpr int kColourCode = 62;
+// Below this an extrusion direction has no length to speak of.
+constexpr double kShortestDirection = 1e-12;
 
 std::string_view textOf(const GroupList& groups, int code)
 {
@@ -69,8 +82,14 @@ private:
     bool readHeader();
     void takeVariables(GroupList& groups, uint32_t line, bool sectionHead);
     void completePoints(GroupList& groups, std::string_view owner, uint32_t line);
-    void fixColours(db::Object& object, uint32_t line);
+    size_t fixValues(db::Object& object, uint32_t line);
+    void fixColour(const db::Object& object, Group& g, bool layer, uint32_t line);
+    void fixExtrusion(const db::Object& object, Group& g, uint32_t line);
+    void fixEmptyName(const db::Object& object, Group& g, uint32_t line);
+    void dropXdataWithoutApplication(GroupList& groups, size_t first, std::string_view owner, uint32_t line);
     void dropRepeatedMarkers(GroupList& groups, std::string_view owner, uint32_t line);
+    void dropSecondNames(GroupList& groups, uint32_t line);
+    void mendRecordMarkers(db::Table table, GroupList& groups, uint32_t line);
     bool moveDuplicateRecord(Slot first, std::string_view newType);
     bool leftOutOfBlock();
     bool leftOutOfObjects();
@@ -193,7 +212,8 @@ Slot DxfReader::store(ObjectClass cls)
     object.groups = std::move(rec_->groups);
     completePoints(object.groups, rec_->type, rec_->line);
     dropRepeatedMarkers(object.groups, rec_->type, rec_->line);
-    fixColours(object, rec_->line);
+    size_t xdata = fixValues(object, rec_->line);
+    dropXdataWithoutApplication(object.groups, xdata, rec_->type, rec_->line);
     if (cls != ObjectClass::NonGraphical && cls != ObjectClass::TableHead && lacksSubclassMarkers(object.groups)) {
         // An R12 record: later versions need its subclass markers.
         std::string error;
@@ -246,24 +266,95 @@ void DxfReader::dropRepeatedMarkers(GroupList& groups, std::string_view owner, u
 // Colour numbers are 16-bit groups that other programs read as signed and
 // check: an entity's must be 0 to 257 (by block, by layer), a layer's 1 to
 // 255, negative when the layer is off.
-void DxfReader::fixColours(db::Object& object, uint32_t line)
+void DxfReader::fixColour(const db::Object& object, Group& g, bool layer, uint32_t line)
+{
+    int64_t colour = g.asInt();
+    bool valid = layer ? colour != 0 && colour > -256 && colour < 256 : colour >= 0 && colour <= 257;
+    if (valid) return;
+    int64_t fixed = layer ? (colour < 0 ? -7 : 7) : 256;
+    if (valueNotes_++ < kMarkerNotes)
+        note(line, std::string(object.typeName()) + " had the colour " + std::to_string(colour) + ": set to " +
+                   std::to_string(fixed));
+    g = Group::integer(kColourCode, fixed);
+}
+
+namespace {
+
+// Name groups of entities that name a table record, with the record an
+// empty name is taken as (other programs look an empty name up and fail).
+struct NameDefault {
+    int code;
+    const char* name;
+    bool dimensioned;  // only in the entities that have a dimension style
+};
+constexpr NameDefault kNameDefaults[] = {
+    {8, "0", false}, {6, "ByLayer", false}, {7, "Standard", false}, {3, "Standard", true}};
+
+} // namespace
+
+// An entity's extrusion direction (210) is a direction: one of no length
+// (or not a number) leaves the entity without a plane to lie in, and other
+// programs refuse or reset it.  It is set to the z axis, as they do.
+void DxfReader::fixExtrusion(const db::Object& object, Group& g, uint32_t line)
+{
+    if (g.kind() != db::ValueKind::Point) return;
+    const double* v = g.asPoint();
+    double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    if (std::isfinite(length) && length > kShortestDirection) return;
+    if (valueNotes_++ < kMarkerNotes)
+        note(line, std::string(object.typeName()) + " had an extrusion direction of no length: set to 0,0,1");
+    g = Group::point(kExtrusionCode, 0.0, 0.0, 1.0);
+}
+
+// An empty layer, linetype, text or dimension style name is set to the one
+// that stands for none.
+void DxfReader::fixEmptyName(const db::Object& object, Group& g, uint32_t line)
+{
+    bool dimensioned = object.isType("DIMENSION") || object.isType("LEADER") || object.isType("TOLERANCE");
+    for (const NameDefault& d : kNameDefaults) {
+        if (d.code != g.code() || (d.dimensioned && !dimensioned)) continue;
+        if (valueNotes_++ < kMarkerNotes)
+            note(line, std::string(object.typeName()) + " had an empty name in group " + std::to_string(d.code) +
+                           ": set to " + d.name);
+        g = Group::text(d.code, d.name);
+    }
+}
+
+// The values of a record that other programs check, in one pass over its
+// body: colours, and an entity's extrusion direction and names.  Gives
+// where its XDATA starts.
+size_t DxfReader::fixValues(db::Object& object, uint32_t line)
 {
     bool layer = object.cls == ObjectClass::TableRecord && object.isType("LAYER");
-    if (!layer && object.cls != ObjectClass::Entity && object.cls != ObjectClass::BlockBegin &&
-        object.cls != ObjectClass::BlockEnd)
-        return;
-    for (Group& g : object.groups) {
-        if (g.code() >= 1000) break;
-        if (g.code() != 62) continue;
-        int64_t colour = g.asInt();
-        bool valid = layer ? colour != 0 && colour > -256 && colour < 256 : colour >= 0 && colour <= 257;
-        if (valid) continue;
-        int64_t fixed = layer ? (colour < 0 ? -7 : 7) : 256;
-        if (valueNotes_++ < kMarkerNotes)
-            note(line, std::string(object.typeName()) + " had the colour " + std::to_string(colour) + ": set to " +
-                       std::to_string(fixed));
-        g = Group::integer(62, fixed);
+    bool entity = object.cls == ObjectClass::Entity || object.cls == ObjectClass::BlockBegin ||
+                  object.cls == ObjectClass::BlockEnd;
+    size_t i = 0;
+    for (; i < object.groups.size(); ++i) {
+        Group& g = object.groups[i];
+        int code = g.code();
+        if (code >= kFirstXdataCode) break;
+        if (code == kColourCode && (layer || entity)) fixColour(object, g, layer, line);
+        if (!entity) continue;
+        if (code == kExtrusionCode) fixExtrusion(object, g, line);
+        bool nameCode = code == 8 || code == 6 || code == 7 || code == 3;
+        if (nameCode && g.kind() == db::ValueKind::Text && g.asText().empty()) fixEmptyName(object, g, line);
     }
+    return i;
+}
+
+// XDATA starts with the name of its application (1001): groups of the
+// XDATA range before it belong to none (a damaged 1001), and readers that
+// take them as pointers or values of some application go wrong.  They are
+// left out.
+void DxfReader::dropXdataWithoutApplication(GroupList& groups, size_t first, std::string_view owner, uint32_t line)
+{
+    size_t end = first;
+    while (end < groups.size() && groups[end].code() != kApplicationCode) ++end;
+    if (end == first) return;
+    groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(first), groups.begin() + static_cast<std::ptrdiff_t>(end));
+    if (valueNotes_++ < kMarkerNotes)
+        note(line, std::string(owner) + ": " + std::to_string(end - first) +
+                       " XDATA groups without an application name (1001) before them were left out");
 }
 
 // Table records that other objects name by their name, not by handle.
@@ -327,11 +418,13 @@ std::unique_ptr<Database> DxfReader::read()
         note(lines_[record], "a BLOCK_RECORD without a name and without a block was left out");
         db_->purge(record);
     }
+    RepairNote notes = [this](const std::string& message) { note(0, message); };
+    // Entries are paired with their keys before anything goes by them.
+    repairDictionaryEntries(*db_, notes);
     adoptOrphans();
     if (!checkOwners()) return nullptr;
     relinkDictionaryEntries();
     finishHandseed();
-    RepairNote notes = [this](const std::string& message) { note(0, message); };
     resolveDimstyleNames(*db_, notes);
     repairDrawing(*db_, notes);
     repairOwners(*db_, notes);
@@ -496,6 +589,53 @@ bool DxfReader::leftOutAsMarker()
                     db::upperAscii(rec_->type));
 }
 
+// A table record has one name: with a second one, this reader would go by
+// the first and others by the last, and the record's block or the entities
+// naming it would part.  The first is kept.
+void DxfReader::dropSecondNames(GroupList& groups, uint32_t line)
+{
+    bool named = false;
+    size_t dropped = 0;
+    for (size_t i = 0; i < groups.size() && groups[i].code() < kFirstXdataCode; ++i) {
+        if (groups[i].code() != kNameCode) continue;
+        if (!named) {
+            named = true;
+            continue;
+        }
+        groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(i--));
+        ++dropped;
+    }
+    if (dropped > 0)
+        note(line, "a " + std::string(rec_->type) + " record gave " + std::to_string(dropped + 1) +
+                       " names: the first, " + std::string(textOf(groups, kNameCode)) + ", was kept");
+}
+
+// A table record holds two subclass markers, AcDbSymbolTableRecord and its
+// table's, before its fields; readers find the name and the fields by
+// them.  Damaged, missing or stray ones are put right (a record without
+// any, of R12, gets them from its type).
+void DxfReader::mendRecordMarkers(db::Table table, GroupList& groups, uint32_t line)
+{
+    const std::string_view wanted[2] = {"AcDbSymbolTableRecord", tableRecordSubclass(table)};
+    size_t end = 0, markers = 0;
+    bool sound = true;
+    for (; end < groups.size() && groups[end].code() < kFirstXdataCode; ++end) {
+        if (groups[end].code() != kMarkerCode) continue;
+        sound &= markers < 2 && groups[end].asText() == wanted[markers];
+        ++markers;
+    }
+    if (markers == 0 || (sound && markers == 2)) return;
+    size_t lead = 0;
+    for (bool inBraces = false; lead < end && (inBraces || groups[lead].code() == kBraceCode); ++lead)
+        if (groups[lead].code() == kBraceCode) inBraces = groups[lead].asText().starts_with("{");
+    GroupList body(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(lead));
+    for (std::string_view marker : wanted) body.push_back(Group::text(kMarkerCode, marker));
+    for (size_t i = lead; i < groups.size(); ++i)
+        if (i >= end || groups[i].code() != kMarkerCode) body.push_back(std::move(groups[i]));
+    groups = std::move(body);
+    note(line, "a " + std::string(rec_->type) + " record's subclass markers were damaged: put right");
+}
+
 bool DxfReader::readTable()
 {
     std::string name(textOf(rec_->groups, 2));
@@ -521,6 +661,8 @@ bool DxfReader::readTable()
             note(line, "a " + std::string(rec_->type) + " in the " + name + " table was left out");
             continue;
         }
+        dropSecondNames(rec_->groups, line);
+        mendRecordMarkers(table, rec_->groups, line);
         std::string recordName(textOf(rec_->groups, 2));
         bool nameless = trimBlanks(recordName).empty();
         if (nameless && table != db::Table::BlockRecord) {
@@ -577,6 +719,15 @@ Slot DxfReader::blockRecordFor(const Record& begin)
     return addBlockRecord(*db_, name);
 }
 
+// An entity of a type the format knows, or one that says it is an entity
+// (a custom type of a later version).
+bool isEntityRecord(const Record& record)
+{
+    // The marker leads an entity's groups from R2000 on: cheaper to look for
+    // than the type's name.
+    return hasEntityMarker(record.groups) || isDxfEntityType(record.type);
+}
+
 // Table records, the objects of the OBJECTS section and a block's BLOCK
 // and ENDBLK (among the entities, where a block cannot begin) are no
 // entities: written into a block, they would make the file unreadable or
@@ -590,6 +741,9 @@ bool DxfReader::leftOutOfBlock()
                                   "ENDBLK"})
         notEntity |= sameLetters(rec_->type, type);
     if (!notEntity) {
+        if (!isEntityRecord(*rec_))
+            return leaveOut("a " + std::string(rec_->type) +
+                            " among the entities was left out: it is of no entity type and has no AcDbEntity marker");
         // Nothing can be drawn for an insert of no block.
         if (!is("INSERT") || !trimBlanks(textOf(rec_->groups, 2)).empty()) return false;
         return leaveOut("an INSERT without a block name was left out");
@@ -742,8 +896,9 @@ bool DxfReader::readObjects()
         if (leftOutAsMarker() || leftOutWithOwner() || leftOutOfObjects()) continue;
         // An entity among the objects (its owner a block record) goes back
         // into its block, where the owner says it is.
+        // Objects (a block record's extension dictionary) stay objects.
         Slot block = rec_->hasOwner ? db_->slotOf(rec_->owner) : kNoSlot;
-        if (db_->block(block) && db_->object(block)->isType("BLOCK_RECORD")) {
+        if (db_->block(block) && db_->object(block)->isType("BLOCK_RECORD") && isEntityRecord(*rec_)) {
             note(rec_->line, "a " + std::string(rec_->type) + " among the objects was moved into its block " +
                                  std::string(db::groupText(*db_->object(block), 2)));
             Slot entity = store(ObjectClass::Entity);

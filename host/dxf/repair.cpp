@@ -2,6 +2,7 @@
 
 #include "db/template.h"
 #include "dxf/block_cycles.h"
+#include "dxf/layer_names.h"
 #include "dxf/layout_links.h"
 #include "dxf/parallel.h"
 
@@ -52,25 +53,10 @@ Slot ensureTableHead(Database& db, Table table, const RepairNote* note = nullptr
     return head;
 }
 
-const char* subclassOf(Table table)
-{
-    switch (table) {
-    case Table::Vport: return "AcDbViewportTableRecord";
-    case Table::Ltype: return "AcDbLinetypeTableRecord";
-    case Table::Layer: return "AcDbLayerTableRecord";
-    case Table::Style: return "AcDbTextStyleTableRecord";
-    case Table::View: return "AcDbViewTableRecord";
-    case Table::Ucs: return "AcDbUCSTableRecord";
-    case Table::Appid: return "AcDbRegAppTableRecord";
-    case Table::Dimstyle: return "AcDbDimStyleTableRecord";
-    default: return "AcDbBlockTableRecord";
-    }
-}
-
 Slot addRecord(Database& db, Table table, std::string_view name, GroupList fields)
 {
     ensureTableHead(db, table);
-    GroupList groups{G::text(100, "AcDbSymbolTableRecord"), G::text(100, subclassOf(table)),
+    GroupList groups{G::text(100, "AcDbSymbolTableRecord"), G::text(100, tableRecordSubclass(table)),
                      G::text(2, name)};
     if (table != Table::BlockRecord) groups.push_back(G::integer(70, 0));
     for (Group& g : fields) groups.push_back(std::move(g));
@@ -198,9 +184,43 @@ void addRootEntry(Database& db, Slot root, std::string_view key, Slot entry)
     db.dictionaryAdd(root, key, entry);
 }
 
+// A root entry under another key (a damaged one) that names a dictionary
+// of layouts only: the layouts the drawing had.
+Slot layoutsUnderOtherKey(const Database& db, Slot root, std::string& key)
+{
+    const db::Object* dictionary = db.object(root);
+    const auto& g = dictionary->groups;
+    for (size_t i = 0; i + 1 < g.size(); ++i) {
+        if (g[i].code() != 3 || g[i + 1].code() != 350 || g[i + 1].kind() != db::ValueKind::Handle) continue;
+        Slot entry = db.slotOf(g[i + 1].asHandle());
+        const db::Object* candidate = db.object(entry);
+        if (!candidate || !candidate->isType("DICTIONARY")) continue;
+        size_t layouts = 0, others = 0;
+        const auto& e = candidate->groups;
+        for (size_t j = 0; j + 1 < e.size(); ++j) {
+            if (e[j].code() != 3 || e[j + 1].code() != 350) continue;
+            const db::Object* named = db.object(db.slotOf(e[j + 1].asHandle()));
+            ++(named && named->isType("LAYOUT") ? layouts : others);
+        }
+        if (layouts > 0 && others == 0) {
+            key = std::string(g[i].asText());
+            return entry;
+        }
+    }
+    return kNoSlot;
+}
+
 void ensureLayouts(Database& db, Slot root, const RepairNote& note)
 {
     if (db.dictionaryLookup(root, "ACAD_LAYOUT") != kNoSlot) return;
+    std::string key;
+    Slot found = layoutsUnderOtherKey(db, root, key);
+    if (found != kNoSlot) {
+        note("the root dictionary's key " + key + " named the layouts: taken as ACAD_LAYOUT");
+        db.dictionaryRemove(root, key);
+        addRootEntry(db, root, "ACAD_LAYOUT", found);
+        return;
+    }
     note("the root dictionary had no ACAD_LAYOUT: added with the Model and Layout1 layouts");
     Slot layouts = addDictionary(db, handleOf(db, root));
     addRootEntry(db, root, "ACAD_LAYOUT", layouts);
@@ -314,17 +334,42 @@ void ensureReferencedNames(Database& db, const RepairNote& note)
         }
     constexpr size_t kRun = 4096;
     size_t runs = (entities.size() + kRun - 1) / kRun;
-    std::vector<UsedNames> used(runs + 1);
-    runInParallel(runs, workerCount(), [&](size_t run) {
-        size_t end = std::min(entities.size(), (run + 1) * kRun);
-        for (size_t i = run * kRun; i < end; ++i)
-            if (const db::Object* object = db.object(entities[i])) collectNames(*object, used[run]);
-    });
-    // Objects may carry XDATA too.
-    for (Slot slot : db.objectsSectionOrder()) {
+    std::vector<UsedNames> used;
+    auto collectFromEntities = [&] {
+        used.assign(runs + 1, UsedNames{});
+        runInParallel(runs, workerCount(), [&](size_t run) {
+            // Locals, not the captures, in the loop: the workers must not
+            // go back to the caller's frame (shared with what others write)
+            // for every entity.
+            const Database& drawing = db;
+            const Slot* list = entities.data();
+            UsedNames& names = used[run];
+            size_t end = std::min(entities.size(), (run + 1) * kRun);
+            for (size_t i = run * kRun; i < end; ++i)
+                if (const db::Object* object = drawing.object(list[i])) collectNames(*object, names);
+        });
+    };
+    collectFromEntities();
+    // Layer names others refuse are renamed first, and the names read again.
+    std::vector<std::string> invalidLayers;
+    for (const UsedNames& run : used)
+        for (const auto& [table, name] : run.inOrder)
+            if (table == Table::Layer && !isValidLayerName(name)) invalidLayers.emplace_back(name);
+    if (!invalidLayers.empty()) {
+        renameLayers(db, entities, invalidLayers, note);
+        collectFromEntities();
+    }
+    // Objects, table heads and table records may carry XDATA too.
+    auto xdataApplications = [&](Slot slot) {
         const db::Object* object = db.object(slot);
+        if (!object) return;
         for (size_t i = db::xdataBegin(*object); i < object->groups.size(); ++i)
             if (object->groups[i].code() == 1001) used[runs].add(Table::Appid, object->groups[i].asText());
+    };
+    for (Slot slot : db.objectsSectionOrder()) xdataApplications(slot);
+    for (size_t t = 0; t < db::kTableCount; ++t) {
+        xdataApplications(db.tableHead(static_cast<Table>(t)));
+        for (Slot slot : db.records(static_cast<Table>(t))) xdataApplications(slot);
     }
     // Records added here do not move the entities' groups the names are read from.
     std::unordered_set<std::string_view> checked[db::kTableCount];
@@ -367,7 +412,104 @@ void ensureTablePointers(Database& db, const RepairNote& note)
     }
 }
 
+// A table head holds its count (a dimension style table the handles of its
+// styles too): a pointer there that names nothing is what is left of a
+// damaged line, a record's groups taken into the head, and is left out.
+void dropDanglingHeadPointers(Database& db, const RepairNote& note)
+{
+    for (size_t t = 0; t < db::kTableCount; ++t) {
+        db::Object* head = db.object(db.tableHead(static_cast<Table>(t)));
+        if (!head) continue;
+        auto& groups = head->groups;
+        size_t end = db::xdataBegin(*head), dropped = 0;
+        for (size_t i = 0; i < end; ++i) {
+            const Group& g = groups[i];
+            if (g.kind() != db::ValueKind::Handle || g.asHandle() == 0 || db.object(db.slotOf(g.asHandle()))) continue;
+            groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(i--));
+            --end;
+            ++dropped;
+        }
+        if (dropped > 0)
+            note("table " + std::string(db::tableName(static_cast<Table>(t))) + ": " +
+                 (dropped == 1 ? "a pointer that names nothing was"
+                               : std::to_string(dropped) + " pointers that name nothing were") +
+                 " left out");
+    }
+}
+
+// A dictionary with a default must name an object as that default (other
+// programs look it up whenever a key is missing): the Normal entry, else
+// the first entry, else a placeholder made for it.
+void ensureDictionaryDefaults(Database& db, const RepairNote& note)
+{
+    constexpr std::string_view kMarker = "AcDbDictionaryWithDefault";
+    constexpr int kDefault = 340;
+    for (Slot slot : db.objectsSectionOrder()) {
+        db::Object* dictionary = db.object(slot);
+        if (!dictionary->isType("ACDBDICTIONARYWDFLT")) continue;
+        size_t end = db::xdataBegin(*dictionary);
+        size_t marker = 0;
+        while (marker < end && !(dictionary->groups[marker].code() == 100 &&
+                                 dictionary->groups[marker].asText() == kMarker))
+            ++marker;
+        Group* current = marker < end ? db::findGroup(*dictionary, kDefault, marker, end) : nullptr;
+        if (current && current->kind() == db::ValueKind::Handle && db.object(db.slotOf(current->asHandle())))
+            continue;
+        Slot target = db.dictionaryLookup(slot, "Normal");
+        for (size_t i = 0; target == kNoSlot && i + 1 < end; ++i)
+            if (dictionary->groups[i].code() == 3 && dictionary->groups[i + 1].code() == 350)
+                target = db.slotOf(dictionary->groups[i + 1].asHandle());
+        Handle owner = dictionary->handle;
+        if (!db.object(target)) target = addObject(db, "ACDBPLACEHOLDER", ObjectClass::NonGraphical, {}, owner);
+        if (!db.object(target)) continue;
+        Handle handle = handleOf(db, target);
+        note("ACDBDICTIONARYWDFLT " + db::handleText(owner) + " had no default: set to " +
+             std::string(db.object(target)->typeName()) + " " + db::handleText(handle));
+        auto& groups = dictionary->groups;
+        if (current) {
+            *current = G::handle(kDefault, handle);
+        } else if (marker < end) {
+            groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(marker + 1), G::handle(kDefault, handle));
+        } else {
+            Group added[2] = {G::text(100, kMarker), G::handle(kDefault, handle)};
+            groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(end), std::begin(added), std::end(added));
+        }
+    }
+}
+
+// A layer whose linetype names nothing draws in Continuous, as the host's
+// audit sets it (a damaged name would make a new linetype of no pattern).
+void ensureLayerLinetypes(Database& db, const RepairNote& note)
+{
+    for (Slot slot : db.records(Table::Layer)) {
+        db::Object* layer = db.object(slot);
+        if (!layer) continue;
+        Group* linetype = db::findGroup(*layer, 6, 0, db::xdataBegin(*layer));
+        if (!linetype || linetype->kind() != db::ValueKind::Text ||
+            db.findRecord(Table::Ltype, linetype->asText()) != kNoSlot)
+            continue;
+        note("LAYER " + std::string(db::groupText(*layer, 2)) + " named the linetype " +
+             std::string(linetype->asText()) + ", which does not exist: set to Continuous");
+        *linetype = G::text(6, "Continuous");
+    }
+}
+
 } // namespace
+
+const char* tableRecordSubclass(Table table)
+{
+    switch (table) {
+    case Table::Vport: return "AcDbViewportTableRecord";
+    case Table::Ltype: return "AcDbLinetypeTableRecord";
+    case Table::Layer: return "AcDbLayerTableRecord";
+    case Table::Style: return "AcDbTextStyleTableRecord";
+    case Table::View: return "AcDbViewTableRecord";
+    case Table::Ucs: return "AcDbUCSTableRecord";
+    case Table::Appid: return "AcDbRegAppTableRecord";
+    case Table::Dimstyle: return "AcDbDimStyleTableRecord";
+    default: return "AcDbBlockTableRecord";
+    }
+}
 
 Slot addBlockRecord(Database& db, std::string_view name)
 {
@@ -402,12 +544,15 @@ void repairDrawing(Database& db, const RepairNote& note)
     if (!hadSpaces) note("the drawing had no *Model_Space or *Paper_Space block: added");
     ensureBlockObjects(db, note);
     ensureRootDictionary(db, note);
+    ensureDictionaryDefaults(db, note);
     linkLayouts(db, note);
     breakBlockCycles(db, note);
     ensureRecord(db, Table::Layer, "0", note);
+    ensureLayerLinetypes(db, note);
     ensureClasses(db, note);
     ensureReferencedNames(db, note);
     ensureTablePointers(db, note);
+    dropDanglingHeadPointers(db, note);
 }
 
 } // namespace host::dxf

@@ -19,6 +19,9 @@ using RepairNote = std::function<void(const std::string&)>;
 
 void repairDrawing(db::Database& db, const RepairNote& note);
 
+// The subclass marker of a table's records after AcDbSymbolTableRecord.
+const char* tableRecordSubclass(db::Table table);
+
 // A BLOCK_RECORD of that name with its block (no BLOCK/ENDBLK yet); the
 // table head is made when missing.
 db::Slot addBlockRecord(db::Database& db, std::string_view name);

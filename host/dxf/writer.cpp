@@ -19,6 +19,8 @@ namespace {
 
 // The largest entry count a table head holds (a signed 16-bit group).
 constexpr size_t kMostTableCount = 32767;
+// The text height and arrow size of the standard metric dimension style.
+constexpr double kDefaultDimensionSize = 2.5;
 
 using db::Database;
 using db::Group;
@@ -297,6 +299,9 @@ void DxfWriter::header()
         }
         headerVariable(name, groups);
     }
+    // A damaged dimension style may lack these: its defaults then.
+    for (const char* name : {"$DIMTXT", "$DIMASZ"})
+        if (!done.count(name)) headerVariable(name, {Group::real(40, kDefaultDimensionSize)});
     endSection();
 }
 

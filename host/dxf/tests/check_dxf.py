@@ -191,7 +191,9 @@ def holds(owner, r):
     """Whether the owner holds the record that names it as its owner."""
     if owner.kind == "TABLE":
         return r.table == owner.handle
-    if owner.kind == "BLOCK_RECORD":
+    # A block record holds the entities of its block; an object only through a pointer (its extension
+    # dictionary), as any other owner does.
+    if owner.kind == "BLOCK_RECORD" and r.section != "OBJECTS":
         name = dict(owner.body).get(2, "").upper()
         if r.section == "ENTITIES":
             return name in LAYOUT_BLOCKS

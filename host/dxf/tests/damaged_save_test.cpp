@@ -257,6 +257,125 @@ const Damage kDamages[] = {
          return replacedLine(t, at + 4, "DICTION\x01RY");
      },
      "the root dictionary had no ACAD_GROUP: added"},
+    {"dictionary_entry_under_another_code",
+     [](const std::string& t) { return replacedLine(t, find(t, "  3\nACAD_LAYOUT\n") + 16, "700"); },
+     "the entry of ACAD_LAYOUT (group 700) was not given as a pointer: taken as one"},
+    {"dictionary_body_damaged",
+     [](const std::string& t) {
+         return inserted(t, find(t, "  3\nLayout1\n"), "  3\nLayout9\n355\n2\n100\nAcDbSymbolTable\n 70\n1\n");
+     },
+     "the key Layout9 names no object: left out"},
+    {"layer_linetype_missing",
+     [](const std::string& t) {
+         return replacedLine(t, valueOf(t, "  6", find(t, "AcDbLayerTableRecord\n")), "NOLINETYPE");
+     },
+     "LAYER 0 named the linetype NOLINETYPE, which does not exist: set to Continuous"},
+    {"block_record_named_twice",
+     [](const std::string& t) { return inserted(t, find(t, "  2\nGRILLE_TAG\n") + 15, "  2\nOTHER\n"); },
+     "a BLOCK_RECORD record gave 2 names: the first, GRILLE_TAG, was kept"},
+    {"record_of_no_entity_type",
+     [](const std::string& t) {
+         return inserted(t, find(t, kEntities) + kEntities.size(), "  0\nLILE\n  8\n0\n 10\n0.0\n 20\n0.0\n 30\n0.0\n");
+     },
+     "a LILE among the entities was left out: it is of no entity type"},
+    {"extension_dictionary_of_a_block_record",
+     [](const std::string& t) {
+         size_t record = find(t, "  0\nBLOCK_RECORD\n");
+         std::string model = handleAfter(t, "  0\nBLOCK_RECORD\n");
+         std::string text = inserted(t, find(t, "100\n", record), "102\n{ACAD_XDICTIONARY\n360\nFFF05\n102\n}\n");
+         return inserted(text, endOfObjects(text),
+                         "  0\nDICTIONARY\n  5\nFFF05\n330\n" + model + "\n100\nAcDbDictionary\n281\n1\n");
+     },
+     ""},
+    {"layout_of_another_type",
+     [](const std::string& t) { return replacedLine(t, find(t, "  0\nLAYOUT\n") + 4, "CIRCLELAYOUT"); },
+     "is a CIRCLELAYOUT, no LAYOUT: left out"},
+    {"layout_named_unlike_its_key",
+     [](const std::string& t) {
+         return replacedLine(t, valueOf(t, "  1", find(t, "100\nAcDbLayout\n", find(t, "  0\nLAYOUT\n"))), "Mo`del");
+     },
+     "was named \"Mo`del\": named as its key"},
+    {"xdata_of_a_table_record_of_an_unknown_application",
+     [](const std::string& t) {
+         size_t record = find(t, "  0\nLTYPE\n");
+         return inserted(t, find(t, "\n  0\n", record) + 1, "1001\nNOAPP\n1000\nnote\n");
+     },
+     "APPID NOAPP was missing: added"},
+    {"dictionary_default_missing",
+     [](const std::string& t) { return without(t, find(t, "340\n", find(t, "100\nAcDbDictionaryWithDefault\n")), 2); },
+     "had no default: set to ACDBPLACEHOLDER"},
+    {"dictionary_marker_damaged",
+     [](const std::string& t) {
+         size_t marker = find(t, "100\nAcDbDictionary\n", find(t, "  0\nACDBDICTIONARYWDFLT\n"));
+         return replacedLine(t, marker + 4, "AcDbDictionaryEntity\n  8\n0\n100\nAcDbLine\n 10\n1.0\n 20\n2.0");
+     },
+     "had lost its marker AcDbDictionary: put back"},
+    {"layout_part_missing",
+     [](const std::string& t) {
+         size_t part = find(t, "100\nAcDbLayout\n", find(t, "  0\nLAYOUT\n"));
+         return part == std::string::npos ? t : t.substr(0, part) + t.substr(t.find("\n  0\n", part) + 1);
+     },
+     "had lost its AcDbLayout part: its settings were made anew"},
+    {"table_record_markers_damaged",
+     [](const std::string& t) {
+         const std::string markers = "100\nAcDbSymbolTableRecord\n100\nAcDbLinetypeTableRecord\n";
+         size_t at = find(t, markers);
+         return at == std::string::npos ? t
+                                        : t.substr(0, at) + "100\nAcDbSymbolTablbLinetypeTableRecord\n" +
+                                              t.substr(at + markers.size());
+     },
+     "a LTYPE record's subclass markers were damaged: put right"},
+    {"layer_name_with_a_forbidden_character",
+     [](const std::string& t) { return replacedLine(t, valueOf(t, "  8", find(t, "  0\nLINE\n")), "0?"); },
+     "the layer name \"0?\" holds a character layer names may not hold: renamed 0_"},
+    {"paper_layout_of_a_damaged_type",
+     [](const std::string& t) { return replacedLine(t, find(t, "  0\nLAYOUT\n", 0, 1) + 4, "LAYO?UT"); },
+     "had no layout: Layout1 added"},
+    {"extrusion_of_no_length",
+     [](const std::string& t) {
+         size_t line = find(t, "  0\nLINE\n", find(t, kEntities));
+         return inserted(t, find(t, "\n  0\n", line) + 1, "210\n0.0\n220\n0.0\n230\n0.0\n");
+     },
+     "LINE had an extrusion direction of no length: set to 0,0,1"},
+    {"table_head_pointer_to_nothing",
+     [](const std::string& t) {
+         size_t head = find(t, "100\nAcDbSymbolTable\n", find(t, "  0\nTABLE\n  2\nLAYER\n"));
+         return inserted(t, find(t, "\n  0\n", head) + 1, "340\nFFF06\n330\nFFF07\n");
+     },
+     "table LAYER: 2 pointers that name nothing were left out"},
+    {"layout_dictionary_held_by_a_dictionary_without_owner",
+     [](const std::string& t) {
+         std::string layouts = t.substr(valueOf(t, "350", find(t, "  3\nACAD_LAYOUT\n")));
+         layouts = layouts.substr(0, layouts.find('\n'));
+         size_t owner = valueOf(t, "330", find(t, "  0\nDICTIONARY\n  5\n" + layouts + "\n"));
+         std::string text = replacedLine(t, owner, "FFF08");
+         return inserted(text, endOfObjects(text),
+                         "  0\nDICTIONARY\n  5\nFFF08\n100\nAcDbDictionary\n  3\nACAD_LAYOUT\n350\n" + layouts + "\n");
+     },
+     "as its owner, which is not saved: set to the saved record that names it too"},
+    {"entity_names_empty",
+     [](const std::string& t) {
+         std::string text = replacedLine(t, valueOf(t, "  8", find(t, "  0\nLINE\n", find(t, kEntities))), "");
+         return replacedLine(text, valueOf(text, "  7", find(text, "  0\nTEXT\n", find(text, kEntities))), "");
+     },
+     "LINE had an empty name in group 8: set to 0"},
+    {"xdata_application_name_damaged",
+     [](const std::string& t) { return replacedLine(t, find(t, "1001\nDUCTAPP\n"), "1005"); },
+     "XDATA groups without an application name (1001) before them were left out"},
+    {"layout_dictionary_key_damaged",
+     [](const std::string& t) { return replacedLine(t, find(t, "  3\nACAD_LAYOUT\n") + 4, "ACAD\xc1_LAYOUT"); },
+     "named the layouts: taken as ACAD_LAYOUT"},
+    {"dimension_sizes_missing",
+     [](const std::string& t) {
+         // Neither the header nor the current dimension style gives them.
+         std::string text = t;
+         for (const char* variable : {"  9\n$DIMASZ\n", "  9\n$DIMTXT\n"})
+             if (size_t at = find(text, variable); at != std::string::npos) text = without(text, at, 4);
+         size_t style = find(text, "  0\nDIMSTYLE\n");
+         for (const char* code : {" 41", "140"}) text = without(text, valueOf(text, code, style) - 4, 2);
+         return text;
+     },
+     ""},
 };
 
 std::string notesOf(const ReadReport& report)

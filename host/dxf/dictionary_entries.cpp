@@ -1,0 +1,138 @@
+#include "dxf/dictionary_entries.h"
+
+#include <string>
+
+namespace host::dxf {
+
+namespace {
+
+using db::Database;
+using db::Group;
+using db::GroupList;
+using db::Handle;
+using db::Object;
+
+constexpr int kKey = 3;
+constexpr int kMarker = 100;
+constexpr int kBrace = 102;
+constexpr int kHardOwnerFlag = 280;
+constexpr int kCloningFlag = 281;
+constexpr int kSoftEntry = 350;
+constexpr int kHardEntry = 360;
+constexpr std::string_view kDictionaryMarker = "AcDbDictionary";
+// A dictionary with a default goes on with its own marker and the default.
+constexpr std::string_view kDefaultMarker = "AcDbDictionaryWithDefault";
+
+bool isEntry(const Group& g)
+{
+    return (g.code() == kSoftEntry || g.code() == kHardEntry) && g.kind() == db::ValueKind::Handle;
+}
+
+bool isDictionary(const Object& object)
+{
+    return object.cls == db::ObjectClass::NonGraphical &&
+           (object.isType("DICTIONARY") || object.isType("ACDBDICTIONARYWDFLT"));
+}
+
+// The handle a group's value spells, whatever its code; 0 when none.
+Handle handleIn(const Group& g)
+{
+    if (g.kind() == db::ValueKind::Handle) return g.asHandle();
+    Handle handle = 0;
+    if (g.kind() == db::ValueKind::Text && db::parseHandle(g.asText(), handle)) return handle;
+    return 0;
+}
+
+struct Mending {
+    size_t restored = 0, keys = 0, stray = 0;
+    bool markerLost = false;
+    std::string firstRestored, firstKey;
+};
+
+// The body rebuilt; false when it was sound (and is left as it was).
+bool mendBody(const Database& db, Object& dictionary, Mending& m)
+{
+    const GroupList& groups = dictionary.groups;
+    size_t end = db::xdataBegin(dictionary);
+    size_t begin = 0;
+    while (begin < end && !(groups[begin].code() == kMarker && groups[begin].asText() == kDictionaryMarker)) ++begin;
+    bool marked = begin < end;
+    bool markerLost = false;
+    if (marked) {
+        ++begin;
+    } else {
+        // Other markers but not its own: the body is damaged, and readers
+        // that go by the markers would find no entries.  The marker is put
+        // back after the leading 102 groups.  Without any marker (older
+        // writers) only the keys are looked at.
+        begin = 0;
+        for (bool inBraces = false; begin < end && (inBraces || groups[begin].code() == kBrace); ++begin)
+            if (groups[begin].code() == kBrace) inBraces = groups[begin].asText().starts_with("{");
+        for (size_t i = begin; i < end && !markerLost; ++i) markerLost = groups[i].code() == kMarker;
+        marked = markerLost;
+    }
+    auto ownedHere = [&](Handle handle) {
+        const Object* entry = db.object(db.slotOf(handle));
+        return handle != 0 && handle != dictionary.handle && entry && entry->owner == dictionary.handle;
+    };
+    GroupList body(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(begin));
+    if (markerLost) body.push_back(Group::text(kMarker, kDictionaryMarker));
+    bool changed = markerLost;
+    m.markerLost = markerLost;
+    size_t i = begin;
+    for (; i < end; ++i) {
+        const Group& g = groups[i];
+        if (g.code() == kMarker && g.asText() == kDefaultMarker) break;
+        if (g.code() != kKey) {
+            bool belongs = !marked || g.code() == kHardOwnerFlag || g.code() == kCloningFlag;
+            if (belongs) body.push_back(g);
+            else ++m.stray;
+            changed |= !belongs;
+            continue;
+        }
+        const Group* next = i + 1 < end ? &groups[i + 1] : nullptr;
+        if (next && isEntry(*next)) {
+            body.push_back(g);
+            body.push_back(groups[++i]);
+            continue;
+        }
+        changed = true;
+        if (next && next->code() != kKey && next->code() != kMarker && ownedHere(handleIn(*next))) {
+            if (m.restored++ == 0)
+                m.firstRestored = std::string(g.asText()) + " (group " + std::to_string(next->code()) + ")";
+            body.push_back(g);
+            body.push_back(Group::handle(kSoftEntry, handleIn(*next)));
+            ++i;
+            continue;
+        }
+        if (m.keys++ == 0) m.firstKey = std::string(g.asText());
+    }
+    if (!changed) return false;
+    body.insert(body.end(), groups.begin() + static_cast<std::ptrdiff_t>(i), groups.end());
+    dictionary.groups = std::move(body);
+    return true;
+}
+
+} // namespace
+
+void repairDictionaryEntries(Database& db, const RepairNote& note)
+{
+    for (db::Slot slot = 0; slot < db.slotCount(); ++slot) {
+        Object* dictionary = db.object(slot);
+        if (!dictionary || !isDictionary(*dictionary)) continue;
+        Mending m;
+        if (!mendBody(db, *dictionary, m)) continue;
+        std::string what = std::string(dictionary->typeName()) + " " + db::handleText(dictionary->handle);
+        if (m.markerLost) note(what + " had lost its marker " + std::string(kDictionaryMarker) + ": put back");
+        if (m.restored > 0)
+            note(what + ": the entry of " + m.firstRestored + " was not given as a pointer: taken as one" +
+                 (m.restored > 1 ? " (" + std::to_string(m.restored) + " entries)" : ""));
+        if (m.keys > 0)
+            note(what + ": the key " + m.firstKey + " names no object: left out" +
+                 (m.keys > 1 ? " (" + std::to_string(m.keys) + " keys)" : ""));
+        if (m.stray > 0)
+            note(what + ": " + std::to_string(m.stray) + " groups that are no key or entry were left out");
+    }
+}
+
+} // namespace host::dxf
