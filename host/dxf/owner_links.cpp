@@ -30,8 +30,10 @@ bool ownsThrough(int code)
 
 // The records touched by one kind of repair: reported once.
 struct Tally {
+    explicit Tally(const char* what, const char* why = "which does not hold it") : what(what), why(why) {}
+
     const char* what;
-    const char* why = "which does not hold it";
+    const char* why;
     std::string first;
     size_t count = 0;
 
