@@ -62,14 +62,17 @@ bool sameLetters(std::string_view a, std::string_view b)
 
 class DxfReader {
 public:
-    DxfReader(RecordStream& stream, std::string_view fileName, ReadReport& report)
-        : stream_(stream), fileName_(fileName), report_(report), db_(std::make_unique<Database>())
+    DxfReader(RecordStream& stream, std::string_view source, std::string_view fileName, ReadReport& report)
+        : stream_(stream), source_(source), fileName_(fileName), report_(report), db_(std::make_unique<Database>())
     {
     }
 
     std::unique_ptr<Database> read();
-    // Handles given to objects without one start here at least.
-    void reserveHandles(db::Handle below) { db_->raiseHandseed(below); }
+    // Handles given while reading (to a record without one, or one whose
+    // handle is taken) must not be handles that records further on hold, or
+    // those records would lose their handles and the references to them
+    // their meaning: the first time, the whole file is looked through.
+    void reserveFileHandles();
 
 private:
     bool nextRecord();
@@ -118,6 +121,8 @@ private:
     void finishHandseed();
 
     RecordStream& stream_;
+    std::string_view source_;
+    bool handlesReserved_ = false;
     RecordChunk* chunk_ = nullptr;  // the next record is chunk_->records[index_]
     size_t index_ = 0;
     bool streamDone_ = false;
@@ -221,6 +226,7 @@ Slot DxfReader::store(ObjectClass cls)
             note(rec_->line, rec_->type + " is kept without subclass markers: " + error);
     }
     Slot first = object.handle != 0 ? db_->slotOf(object.handle) : kNoSlot;
+    if (object.handle == 0 || first != kNoSlot) reserveFileHandles();
     if (first != kNoSlot && moveDuplicateRecord(first, rec_->type)) first = kNoSlot;
     if (first != kNoSlot) {
         // As the host's recovery does: references keep meaning the first
@@ -1044,9 +1050,11 @@ void DxfReader::finishHandseed()
 }
 
 
-void reserveHandlesOf(std::string_view text, DxfReader& reader)
+void DxfReader::reserveFileHandles()
 {
-    Tokenizer tokenizer(text, "");
+    if (handlesReserved_) return;
+    handlesReserved_ = true;
+    Tokenizer tokenizer(source_, "");
     tokenizer.passNamesInHandles();
     Token token;
     db::Handle highest = 0;
@@ -1055,7 +1063,7 @@ void reserveHandlesOf(std::string_view text, DxfReader& reader)
         if ((token.code == 5 || token.code == 105) && token.kind == ValueKind::Handle)
             highest = std::max(highest, static_cast<db::Handle>(token.integer));
     }
-    reader.reserveHandles(highest + 1);
+    db_->raiseHandseed(highest + 1);
 }
 
 // The first line end decides: a CR not followed by LF.
@@ -1093,10 +1101,10 @@ std::unique_ptr<Database> readText(std::string_view text, std::string_view fileN
     std::unique_ptr<Database> db;
     {
         RecordStream stream(text, fileName, encodingOf(version), mapping);
-        DxfReader reader(stream, fileName, report);
+        DxfReader reader(stream, text, fileName, report);
         // R12 files may give handles to some objects and none to others
         // (table heads): the new ones must not take a handle met later.
-        if (version.acadver < "AC1015") reserveHandlesOf(text, reader);
+        if (version.acadver < "AC1015") reader.reserveFileHandles();
         db = reader.read();
     }
     // The records of the read are gone: give their memory back for the

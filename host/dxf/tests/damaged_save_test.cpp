@@ -11,7 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
+#include <string>
+#include <vector>
 
 using namespace host::dxf;
 
@@ -90,6 +93,16 @@ std::string recordAt(const std::string& text, const std::string& marker)
 size_t endOfObjects(const std::string& text)
 {
     return find(text, "  0\nENDSEC\n", find(text, "  2\nOBJECTS\n"));
+}
+
+// The handles that records hold (groups 5 and 105) before `end`.
+std::vector<unsigned long long> handlesBefore(const std::string& text, size_t end)
+{
+    std::vector<unsigned long long> out;
+    for (const char* code : {"\n  5\n", "\n105\n"})
+        for (size_t at = text.find(code); at != std::string::npos && at < end; at = text.find(code, at + 1))
+            out.push_back(std::stoull(text.substr(at + 5, text.find('\n', at + 5) - at - 5), nullptr, 16));
+    return out;
 }
 
 struct Damage {
@@ -257,6 +270,34 @@ const Damage kDamages[] = {
          return replacedLine(t, at + 4, "DICTION\x01RY");
      },
      "the root dictionary had no ACAD_GROUP: added"},
+    {"taken_handle_that_a_later_record_holds",
+     [](const std::string& t) {
+         // A LINE in the entities repeats a handle already used, so it needs a
+         // new one; the dictionaries further on hold the handles next above
+         // those read so far, which a careless choice would take, since the
+         // header's $HANDSEED (damaged too) points nowhere above them.
+         std::string low = replacedLine(t, valueOf(t, "  5", find(t, "$HANDSEED")), "1");
+         size_t at = find(low, kEntities) + kEntities.size();
+         std::vector<unsigned long long> before = handlesBefore(low, at), all = handlesBefore(low, low.size());
+         unsigned long long next = *std::max_element(before.begin(), before.end()) + 1;
+         std::string damaged = inserted(low, at, "  0\nLINE\n  5\n" + handleAfter(t, "  0\nBLOCK\n") +
+                                                   "\n  8\n0\n 10\n0.0\n 20\n0.0\n 30\n0.0\n 11\n1.0\n 21\n0.0\n 31\n0.0\n");
+         size_t root = find(damaged, "  0\nDICTIONARY\n");
+         std::string rootHandle = handleAfter(damaged, "  0\nDICTIONARY\n");
+         std::string keys, dictionaries;
+         for (int made = 0; made < 4; ++next) {
+             if (std::find(all.begin(), all.end(), next) != all.end()) continue;
+             char hex[20];
+             std::snprintf(hex, sizeof hex, "%llX", next);
+             keys += "  3\nEXTRA" + std::to_string(made) + "\n350\n" + hex + "\n";
+             dictionaries += "  0\nDICTIONARY\n  5\n" + std::string(hex) + "\n330\n" + rootHandle +
+                             "\n100\nAcDbDictionary\n281\n1\n";
+             ++made;
+         }
+         damaged = inserted(damaged, find(damaged, "  3\nACAD_GROUP\n", root), keys);
+         return inserted(damaged, endOfObjects(damaged), dictionaries);
+     },
+     "was already used by the object"},
     {"dictionary_entry_under_another_code",
      [](const std::string& t) { return replacedLine(t, find(t, "  3\nACAD_LAYOUT\n") + 16, "700"); },
      "the entry of ACAD_LAYOUT (group 700) was not given as a pointer: taken as one"},
