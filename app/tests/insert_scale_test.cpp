@@ -1,0 +1,163 @@
+// Networks laid in a drawing whose insertion scale is not 1: every element
+// keeps its real sizes and is drawn scaled, so the same input given at the
+// scale lays what it lays at full size, drawn that many times as large.
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ads_entity.h"
+#include "app/command_bodies.h"
+#include "app/continue_placement.h"
+#include "app/place_support.h"
+#include "core/element_load.h"
+#include "core/insert_defaults.h"
+#include "io/io.h"
+#include "module_fixture.h"
+
+namespace {
+
+enum Subtype : int16_t { kVl01 = 1, kVl02 = 2, kCsd = 1, kFlex = 2 };
+
+constexpr double kScales[] = {1.0, 0.02, 2.0};
+
+// A point of the drawing as an input line.
+std::string At(double x, double y) {
+    std::ostringstream out;
+    out.precision(17);
+    out << x << ',' << y << '\n';
+    return out.str();
+}
+
+// What a drawing holds, with its points taken back to full size.
+struct Laid {
+    std::vector<int> types;  // family * 100 + subtype
+    std::vector<std::vector<double>> values;
+    std::vector<double> x, y;
+};
+
+class InsertScaleTest : public PlacementTest {
+protected:
+    // A fresh session and drawing, holding no element, at the scale.
+    void StartAgain(double s) {
+        TearDown();
+        SetUp();
+        state->defaults.insertScale = AcGeScale3d(s, s, s);
+        SetCurrentInsertScale(state->defaults.insertScale);
+    }
+    int Continue(const std::string& lines) {
+        host::io::setScript(lines);
+        return ContinuePlacement();
+    }
+    // The world point and direction of the free connector that the next
+    // placement at the current element takes.
+    void NextFreeEnd(ads_point p, double* direction) {
+        LObject* current = state->current;
+        ASSERT_NE(current, nullptr);
+        int16_t n = current->NextFreeConnector(ConnectorSearchStart(), -1);
+        ASSERT_NE(n, -1);
+        ConnectorPoint(current, n, p);
+        *direction = ConnectorDirection(current, n);
+    }
+    // A continuous run of `drawn` drawing units from the current element's
+    // free end, straight on.
+    void RunOn(double drawn) {
+        ads_point p0;
+        double c = 0;
+        NextFreeEnd(p0, &c);
+        EXPECT_EQ(Continue(At(p0[0] + drawn * std::cos(c), p0[1] + drawn * std::sin(c)) + "^C\n"), 0);
+    }
+    // The drawing's elements with their points taken back to full size.
+    static Laid TakeBack(double s) {
+        Laid laid;
+        for (const auto& e : StoredElements()) {
+            laid.types.push_back(e.family * 100 + e.subtype);
+            laid.values.push_back(e.values);
+            laid.x.push_back(e.x / s);
+            laid.y.push_back(e.y / s);
+        }
+        return laid;
+    }
+    // The sum of one value over the stored elements from `first` on.
+    static double SumOf(size_t param, size_t first) {
+        double sum = 0;
+        auto stored = StoredElements();
+        for (size_t k = first; k < stored.size(); ++k)
+            sum += stored[k].values.at(param);
+        return sum;
+    }
+};
+
+// Every element of the drawing, loaded, in drawing order.
+std::vector<ElementPtr> DrawnElements() {
+    std::vector<ElementPtr> out;
+    ads_name e;
+    for (int status = acdbEntNext(nullptr, e); status == RTNORM;) {
+        if (LObject* read = LoadElementFromEntity(e))
+            out.emplace_back(read);
+        ads_name next;
+        status = acdbEntNext(e, next);
+        ads_name_set(next, e);
+    }
+    return out;
+}
+
+double Distance(const ads_point p, const ads_point q) { return std::hypot(p[0] - q[0], p[1] - q[1]); }
+
+// The widest gap between the two world points of any joint of the drawing
+// (each joint seen from both of its elements), and how many were seen.
+double WidestJointGap(int* joints) {
+    double widest = 0;
+    *joints = 0;
+    for (const ElementPtr& e : DrawnElements()) {
+        for (int16_t i = 0; i < e->GetConnectorCount(); ++i) {
+            LConnector* mine = e->GetConnector(i);
+            if (!mine || mine->IsFree())
+                continue;
+            ElementPtr other(e->LoadNeighbour(i));
+            LConnector* theirs = other ? other->GetConnector(mine->neighbourIndex) : nullptr;
+            if (!theirs)
+                return INFINITY;
+            ads_point p = {0, 0, 0}, q = {0, 0, 0};
+            mine->GetWorldPoint(p);
+            theirs->GetWorldPoint(q);
+            widest = std::max(widest, Distance(p, q));
+            ++*joints;
+        }
+    }
+    return widest;
+}
+
+// The drawing at scale s is the one at scale 1, drawn s times as large.
+void ExpectSameAsFullSize(const Laid& full, const Laid& scaled, double s) {
+    ASSERT_EQ(scaled.types, full.types) << "scale " << s;
+    EXPECT_EQ(scaled.values, full.values) << "scale " << s;
+    for (size_t k = 0; k < full.x.size(); ++k) {
+        EXPECT_NEAR(scaled.x[k], full.x[k], 1e-6) << "scale " << s << ", element " << k;
+        EXPECT_NEAR(scaled.y[k], full.y[k], 1e-6) << "scale " << s << ", element " << k;
+    }
+}
+
+} // namespace
+
+// A single element at the start point, then one fitted to it: both meet.
+TEST_F(InsertScaleTest, PlacedElementsMeetTheStartPointAndEachOther) {
+    for (double s : kScales) {
+        SCOPED_TRACE(testing::Message() << "scale " << s);
+        StartAgain(s);
+        SetStart(100 * s, 50 * s, 1.5707963267948966, kShapeRect, 400, 300);
+        Place(kLnvl, kVl01);
+        Place(kLnvl, kVl02);
+        auto drawn = DrawnElements();
+        ASSERT_EQ(drawn.size(), 2u);
+        int16_t free = drawn[0]->NextFreeConnector(-1, -1);
+        ASSERT_NE(free, -1);
+        ads_point p, start = {100 * s, 50 * s, 0};
+        drawn[0]->GetConnector(free)->GetWorldPoint(p);
+        EXPECT_LT(Distance(p, start), 1e-9);
+        int joints = 0;
+        EXPECT_LT(WidestJointGap(&joints), 1e-9);
+        EXPECT_EQ(joints, 2);
+    }
+}
