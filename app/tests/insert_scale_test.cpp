@@ -141,6 +141,45 @@ void ExpectSameAsFullSize(const Laid& full, const Laid& scaled, double s) {
 
 } // namespace
 
+// From the start point: a run, an elbow, a run on from the elbow and a
+// grille on the last piece.
+TEST_F(InsertScaleTest, RunsFittingsAndGrillesAreTheFullSizeNetworkDrawnAtTheScale) {
+    Laid full;
+    for (double s : kScales) {
+        SCOPED_TRACE(testing::Message() << "scale " << s);
+        StartAgain(s);
+        SetStart(0, 0, 0, kShapeRect, 400, 300);
+        ASSERT_EQ(Continue(At(3700 * s, 0) + "^C\n"), 0);
+        // The run holds the drawn distance divided by the scale.
+        EXPECT_EQ(SumOf(2, 0), 3700);
+        EXPECT_EQ(StoredElements().size(), 3u);
+        // Its first piece starts at the start point.
+        {
+            auto drawn = DrawnElements();
+            ASSERT_FALSE(drawn.empty());
+            LObject* first = drawn.front().get();
+            int16_t free = first->NextFreeConnector(-1, -1);
+            ASSERT_NE(free, -1);
+            ads_point p = {1, 1, 1}, origin = {0, 0, 0};
+            first->GetConnector(free)->GetWorldPoint(p);
+            EXPECT_LT(Distance(p, origin), 1e-9);
+        }
+        Place(kLnvl, kVl02);
+        size_t before = StoredElements().size();
+        RunOn(2000 * s);
+        EXPECT_EQ(SumOf(2, before), 2000);
+        Place(kLracs, kCsd);
+        int joints = 0;
+        EXPECT_LT(WidestJointGap(&joints), 1e-6);
+        EXPECT_EQ(joints, 2 * 5);  // 3 pieces, the elbow, 2 pieces: 5 joints
+        Laid laid = TakeBack(s);
+        if (s == 1.0)
+            full = laid;
+        else
+            ExpectSameAsFullSize(full, laid, s);
+    }
+}
+
 // A single element at the start point, then one fitted to it: both meet.
 TEST_F(InsertScaleTest, PlacedElementsMeetTheStartPointAndEachOther) {
     for (double s : kScales) {
@@ -160,4 +199,15 @@ TEST_F(InsertScaleTest, PlacedElementsMeetTheStartPointAndEachOther) {
         EXPECT_LT(WidestJointGap(&joints), 1e-9);
         EXPECT_EQ(joints, 2);
     }
+}
+
+// The run's length is that of its pieces: the drawn distance divided by the
+// scale, made whole after the division.
+TEST(RunLengthAtAScale, IsTheDrawnDistanceDividedByTheScaleThenMadeWhole) {
+    ads_point p0 = {10, 10, 0}, ahead = {84.01, 10, 0}, behind = {-64, 10, 0};
+    EXPECT_EQ(RunLength(p0, ahead, 0, AcGeScale3d(0.02)), 3701);  // 3700.5
+    EXPECT_EQ(RunLength(p0, behind, 0, AcGeScale3d(0.02)), 3700);
+    EXPECT_EQ(RunLength(p0, ahead, 0, AcGeScale3d(2)), 37);  // 37.005
+    // An unusable factor measures at full size rather than without end.
+    EXPECT_EQ(RunLength(p0, ahead, 0, AcGeScale3d(0)), 74);
 }
