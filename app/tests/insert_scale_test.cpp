@@ -18,7 +18,7 @@
 
 namespace {
 
-enum Subtype : int16_t { kVl01 = 1, kVl02 = 2, kCsd = 1, kFlex = 2 };
+enum Subtype : int16_t { kVl01 = 1, kVl02 = 2, kCsd = 1, kSpiro = 1, kFlex = 2 };
 
 constexpr double kScales[] = {1.0, 0.02, 2.0};
 
@@ -241,6 +241,62 @@ TEST_F(InsertScaleTest, AnElementPlacedBetweenTwoPicksFillsTheGap) {
         EXPECT_LT(WidestJointGap(&joints), Tolerance(s));
         EXPECT_EQ(joints, 2 * (static_cast<int>(StoredElements().size()) - 1));
         Laid laid = TakeBack(s);
+        if (s == 1.0)
+            full = laid;
+        else
+            ExpectSameAsFullSize(full, laid, s);
+    }
+}
+
+// A flexible duct laid along picked points from a spiral duct's end, and
+// one laid between two picked spiral ducts: each follows the points and
+// meets its neighbours.
+TEST_F(InsertScaleTest, FlexibleDuctsFollowThePickedPoints) {
+    Laid full;
+    for (double s : kScales) {
+        SCOPED_TRACE(testing::Message() << "scale " << s);
+        StartAgain(s);
+        SetStart(0, 0, 0, kShapeRound, 250, 0);
+        Place(kLnvf, kSpiro);
+        ads_point p0;
+        double c = 0;
+        NextFreeEnd(p0, &c);
+        // Two points ahead of the duct, given in its direction.
+        auto ahead = [&](double along, double across, ads_point out) {
+            out[0] = p0[0] + s * (along * std::cos(c) - across * std::sin(c));
+            out[1] = p0[1] + s * (along * std::sin(c) + across * std::cos(c));
+            out[2] = 0;
+        };
+        ads_point bend, end;
+        ahead(700, 700, bend);
+        ahead(2000, 700, end);
+        Place(kLnvf, kFlex, At(bend[0], bend[1]) + At(end[0], end[1]) + "^C\n");
+        {
+            auto drawn = DrawnElements();
+            ASSERT_EQ(drawn.size(), 2u);
+            LObject* flex = drawn[1].get();
+            ASSERT_EQ(flex->GetSubtype(), kFlex);
+            ads_point last = {0, 0, 0};
+            flex->GetConnector(1)->GetWorldPoint(last);
+            EXPECT_LT(Distance(last, end), Tolerance(s));
+        }
+        // Across a gap between two picked spiral ducts, through a point.
+        SetStart(0, 5000 * s, 0, kShapeRound, 250, 0);
+        Place(kLnvf, kSpiro);
+        ads_name a, b;
+        ads_name_set(state->currentEntity, a);
+        SetStart(16000 * s, 6500 * s, 3.141592653589793, kShapeRound, 250, 0);
+        Place(kLnvf, kSpiro);
+        ads_name_set(state->currentEntity, b);
+        ads_name_set(a, state->firstPick);
+        ads_name_set(b, state->secondPick);
+        state->selectionState = kTwoEntitiesPicked;
+        Place(kLnvf, kFlex, At(6700 * s, 5700 * s) + "^C\n");
+        int joints = 0;
+        EXPECT_LT(WidestJointGap(&joints), Tolerance(s));
+        EXPECT_EQ(joints, 2 * 3);
+        Laid laid = TakeBack(s);
+        ASSERT_EQ(laid.types.size(), 5u);
         if (s == 1.0)
             full = laid;
         else
