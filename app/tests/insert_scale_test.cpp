@@ -304,6 +304,35 @@ TEST_F(InsertScaleTest, FlexibleDuctsFollowThePickedPoints) {
     }
 }
 
+// Edits of a joined element: picking two joined ducts for "lins" keeps
+// their joint (its two ends lie together at any scale), and the middle duct
+// turned into another plane is refitted between its neighbours.
+TEST_F(InsertScaleTest, EditsOfJoinedElementsKeepTheirJoints) {
+    enum : int { kLcur = 9, kLplane = 11, kLins = 20 };
+    for (double s : kScales) {
+        SCOPED_TRACE(testing::Message() << "scale " << s);
+        StartAgain(s);
+        SetStart(0, 0, 0, kShapeRect, 400, 300);
+        std::vector<std::string> handles;
+        for (int k = 0; k < 3; ++k) {
+            Place(kLnvl, kVl01);
+            ElementPtr placed(LoadElementFromEntity(state->currentEntity));
+            ASSERT_TRUE(placed);
+            handles.push_back(placed->HandleText());
+        }
+        Run(kLins, "#" + handles[0] + "\n#" + handles[1] + "\n");
+        EXPECT_NE(state->selectionState, kTwoEntitiesPicked);
+        int joints = 0;
+        EXPECT_LT(WidestJointGap(&joints), Tolerance(s));
+        EXPECT_EQ(joints, 4);
+        Run(kLcur, "#" + handles[1] + "\n");
+        Run(kLplane);
+        EXPECT_LT(WidestJointGap(&joints), Tolerance(s));
+        EXPECT_EQ(joints, 4);
+        EXPECT_EQ(SumOf(2, 0), 3 * 1500);
+    }
+}
+
 // The run's length is that of its pieces: the drawn distance divided by the
 // scale, made whole after the division.
 TEST(RunLengthAtAScale, IsTheDrawnDistanceDividedByTheScaleThenMadeWhole) {
