@@ -13,6 +13,8 @@
 #include "app/doc_state.h"
 #include "app/place_support.h"
 #include "core/element_load.h"
+#include "core/insert_defaults.h"
+#include "core/insert_scale.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
 #include "core/message_format.h"
@@ -125,7 +127,7 @@ int16_t RunFromStart() {
     ads_point p1;
     if (acedGetPoint(start->position, ToWide(CommandMessage(kPromptRunEnd)).c_str(), p1) != RTNORM)
         return 0;
-    double left = RunLength(start->position, p1, start->GetAngle());
+    double left = RunLength(start->position, p1, start->GetAngle(), CurrentInsertScale());
     // A point that measures no run lays nothing, as from the current
     // element: the prompt comes again.
     if (left <= 0)
@@ -180,7 +182,7 @@ int16_t RunFromCurrent() {
             return 0;
         break;
     }
-    double left = RunLength(p0, p1, ConnectorDirection(s->current, n));
+    double left = RunLength(p0, p1, ConnectorDirection(s->current, n), CurrentInsertScale());
     if (left <= 0)
         return 1;
     int pieces = PiecesOfRun(s->current->GetConnector(n)->shape, left);
@@ -194,13 +196,15 @@ int16_t RunFromCurrent() {
 
 } // namespace
 
-double RunLength(const ads_point p0, const ads_point p1, double c) {
+double RunLength(const ads_point p0, const ads_point p1, double c, const AcGeScale3d& scale) {
     // The projection on the connector's axis.  Also straight above or below
     // the connector, where the slope's angle has no value, the point counts
     // only by how far along the axis it lies.
     double dx = p1[0] - p0[0];
     double dy = p1[1] - p0[1];
-    double along = dx * std::cos(c) + dy * std::sin(c);
+    // Pieces drawn at the scale hold the distance divided by it; whole
+    // lengths are those of the pieces.
+    double along = ElementLength(dx * std::cos(c) + dy * std::sin(c), scale);
     return std::fabs(RoundToDouble(along));
 }
 

@@ -62,7 +62,7 @@ int16_t CloseAtCorner(Gap& gap, LObject* path, const ads_point p1) {
     }
     ads_point q;
     ConnectorPoint(gap.first.get(), gap.j, q);
-    RotateVector2d(v, path->GetRotation());
+    OutOfElementFrame(path, path->GetRotation(), v);
     AddVector3d(q, v);
     ads_point corner;
     if (CornerOffset(q, path->GetRotation() + t, p1, ConnectorDirection(gap.second.get(), gap.k),
@@ -73,11 +73,11 @@ int16_t CloseAtCorner(Gap& gap, LObject* path, const ads_point p1) {
     path->RemoveLastSegment();
     ads_point firstLeg;
     ads_point_set(corner, firstLeg);
-    RotateVector2d(firstLeg, -path->GetRotation());
+    IntoElementFrame(path, path->GetRotation(), firstLeg);
     if (path->AddPathSegment(firstLeg, t) != 0)
         return -1;
     ads_point d = {p1[0] - q[0] - corner[0], p1[1] - q[1] - corner[1], p1[2] - q[2] - corner[2]};
-    RotateVector2d(d, -path->GetRotation());
+    IntoElementFrame(path, path->GetRotation(), d);
     if (path->AddPathSegment(d, ArrivalDirection(gap, path)) != 0)
         return -1;
     path->FitToElement(gap.first.get(), 0, gap.j);
@@ -91,7 +91,7 @@ void ClosePath(Gap& gap, LObject* path, const ads_point p0, bool atOnce) {
     ads_point p1;
     ConnectorPoint(gap.second.get(), gap.k, p1);
     ads_point d = {p1[0] - p0[0], p1[1] - p0[1], p1[2] - p0[2]};
-    RotateVector2d(d, -path->GetRotation());
+    IntoElementFrame(path, path->GetRotation(), d);
     if (path->AddPathPoint(d, ArrivalDirection(gap, path)) == 0) {
         path->FitToElement(gap.first.get(), 0, gap.j);
         path->Insert(kInsertAll);

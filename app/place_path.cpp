@@ -8,17 +8,31 @@
 #include "app/place_support.h"
 #include "core/geometry.h"
 #include "core/insert_flags.h"
+#include "core/insert_scale.h"
 #include "core/lobject.h"
 #include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
 
+void IntoElementFrame(const LObject* element, double frameRotation, ads_point v) {
+    RotateVector2d(v, -frameRotation);
+    AcGeScale3d scale;
+    element->GetScale(&scale);
+    ScaleToElement(v, scale);
+}
+
+void OutOfElementFrame(const LObject* element, double frameRotation, ads_point v) {
+    AcGeScale3d scale;
+    element->GetScale(&scale);
+    ScaleToDrawing(v, scale);
+    RotateVector2d(v, frameRotation);
+}
+
 int16_t AddSegmentTowards(LObject* path, double frameRotation, const ads_point p0,
                           const ads_point p1) {
-    double a = -frameRotation;
-    double b = acutAngle(p0, p1) + a;
+    double b = acutAngle(p0, p1) - frameRotation;
     ads_point d = {p1[0] - p0[0], p1[1] - p0[1], p1[2] - p0[2]};
-    RotateVector2d(d, a);
+    IntoElementFrame(path, frameRotation, d);
     return path->AddPathSegment(d, b);
 }
 

@@ -8,8 +8,15 @@
 
 class LObject;
 
+// A vector of the drawing turned into a frame of the given rotation and
+// measured in the element's own units (divided by its insert scale), and
+// back: the path is kept at full size and drawn at the scale.
+void IntoElementFrame(const LObject* element, double frameRotation, ads_point v);
+void OutOfElementFrame(const LObject* element, double frameRotation, ads_point v);
+
 // Adds the segment from p0 to p1, turned into a frame of the given
-// rotation (the element's, or its connector's direction); 0 when accepted.
+// rotation (the element's, or its connector's direction) and taken into the
+// element's units; 0 when accepted.
 int16_t AddSegmentTowards(LObject* path, double frameRotation, const ads_point p0,
                           const ads_point p1);
 

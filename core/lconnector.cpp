@@ -1,6 +1,7 @@
 #include "core/lconnector.h"
 
 #include "core/geometry.h"
+#include "core/insert_scale.h"
 #include "core/lobject.h"
 #include "core/null_handle.h"
 
@@ -68,6 +69,10 @@ void LConnector::GetWorldPoint(ads_point out) const {
         return;
     ads_point p;
     GetOffset(p);
+    // The insert draws the element's space at its scale.
+    AcGeScale3d s;
+    owner->GetScale(&s);
+    ScaleToDrawing(p, s);
     RotateVector2d(p, owner->GetRotation());
     ads_point at;
     owner->GetInsertionPoint(at);

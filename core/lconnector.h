@@ -28,8 +28,9 @@ public:
     // Position projected into the owner's view plane (the position itself
     // for a stand-alone connector).
     void GetOffset(ads_point out) const;
-    // The owner's insertion point plus the offset turned by the owner's
-    // rotation; out is untouched without an owner.
+    // The owner's insertion point plus the offset scaled by the owner's
+    // insert scale and turned by its rotation; out is untouched without an
+    // owner.
     void GetWorldPoint(ads_point out) const;
     // Size as seen in the owner's orientation (w, h).  An unset shape without
     // an owner writes nothing.

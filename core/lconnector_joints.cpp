@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "core/element_load.h"
+#include "core/insert_scale.h"
 #include "core/lobject.h"
 #include "core/null_handle.h"
 
@@ -84,6 +85,13 @@ int16_t LObject::NextConnectedConnector(int16_t after, int16_t shape) {
     });
 }
 
+// The connector's offset scaled by its owner's insert scale and turned.
+static void ScaledOffset(ads_point out, const LConnector* c, const AcGeScale3d& s, double turn) {
+    c->GetOffset(out);
+    ScaleToDrawing(out, s);
+    RotateVector2d(out, turn);
+}
+
 // Writes the size (w, h) into own connector i's parameters and checks that
 // the result is a catalogue size; 0 or -1.
 static int16_t TakeSize(LObject* e, LConnector* mine, double w, double h) {
@@ -120,10 +128,11 @@ int16_t LObject::FitToConnector(LConnector* c, int16_t i) {
     if (TakeSize(this, mine, w, h) != 0)
         return -1;
     rotation = c->GetAngle() - mine->GetAngle() - kPi;
+    // The stand-alone connector is a point of the drawing; the own offset is
+    // drawn at the insert scale.
     ads_point target, own;
     c->GetOffset(target);
-    mine->GetOffset(own);
-    RotateVector2d(own, rotation);
+    ScaledOffset(own, mine, scale, rotation);
     SetPoint3d(insertionPoint, target[0] - own[0], target[1] - own[1], target[2] - own[2]);
     return 0;
 }
@@ -139,14 +148,6 @@ static bool AxesFit(const LObject* a, const LConnector* ca, const LObject* b, co
         return false;
     }
     return !onA && !onB;
-}
-
-// The connector's offset scaled by its owner's insert scale and turned.
-static void ScaledOffset(ads_point out, const LConnector* c, const AcGeScale3d& s, double turn) {
-    c->GetOffset(out);
-    out[0] *= s.sx;
-    out[1] *= s.sy;
-    RotateVector2d(out, turn);
 }
 
 int16_t LObject::FitToElement(LObject* other, int16_t i, int16_t j) {

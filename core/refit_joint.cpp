@@ -4,6 +4,7 @@
 
 #include "core/drawing_context.h"
 #include "core/element_load.h"
+#include "core/insert_scale.h"
 #include "core/insert_flags.h"
 #include "core/lobject.h"
 #include "core/standard_lengths.h"
@@ -28,7 +29,9 @@ struct Refit {
 
 }  // namespace
 
-static Gap MeasureGap(LObject* a, LConnector* ca, LConnector* cb) {
+// The gap is measured in the drawing; the element that fills it is drawn at
+// its insert scale, so its lengths are the measured ones divided by it.
+static Gap MeasureGap(LObject* a, LConnector* ca, LConnector* cb, const AcGeScale3d& scale) {
     ads_point pa = {0, 0, 0}, pb = {0, 0, 0};
     ca->GetWorldPoint(pa);
     cb->GetWorldPoint(pb);
@@ -39,7 +42,7 @@ static Gap MeasureGap(LObject* a, LConnector* ca, LConnector* cb) {
         if (phi < 0)
             phi += kTwoPi;
     }
-    double length = std::sqrt(dx * dx + dy * dy);
+    double length = ElementLength(std::sqrt(dx * dx + dy * dy), scale);
     Gap g;
     g.across = RoundToDouble(std::sin(phi) * length);
     g.along = RoundToDouble(std::cos(phi) * length);
@@ -136,7 +139,9 @@ int16_t RefitJoint(int16_t mode, LObject* e, LObject* a, LObject* b, int16_t i, 
     LConnector* cl = e ? e->GetConnector(l) : nullptr;
     if (!ca || !cb || !ck || !cl || ck->shape != ca->shape || cl->shape != cb->shape)
         return -1;
-    Gap gap = MeasureGap(a, ca, cb);
+    AcGeScale3d scale;
+    e->GetScale(&scale);
+    Gap gap = MeasureGap(a, ca, cb, scale);
     int n = e->GetParamCount();
     Refit r{e, new double[n > 0 ? n : 1](), new int16_t[n > 0 ? n : 1](), k, l};
     double wa = 0, ha = 0, wb = 0, hb = 0;
