@@ -13,6 +13,7 @@
 #include "app/selection_set.h"
 #include "core/element_factory.h"
 #include "core/element_ptr.h"
+#include "core/entity_handles.h"
 #include "core/insert_flags.h"
 #include "core/lcustom.h"
 #include "core/messages.h"
@@ -127,9 +128,11 @@ int DefineCustomElement(int) {
         PrintMessage(kMsgBlockRefused);
         return RTNORM;
     }
+    // A label's reactor takes its leader along; acdbEntDel would bring an
+    // entity erased so back, so only those still there are erased.
     for (long i = 0; i < count; ++i) {
         ads_name e;
-        if (selection.At(i, e))
+        if (selection.At(i, e) && EntityExists(e))
             acdbEntDel(e);
     }
     ReleaseCurrentElement();

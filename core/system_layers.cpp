@@ -63,6 +63,16 @@ AcDbObjectId EnsureLayer(const char* name, AcDbDatabase* database) {
     return id;
 }
 
+bool LayerNameErased(const ACHAR* name, AcDbDatabase* database) {
+    AcDbLayerTable* table = nullptr;
+    if (database == nullptr || name == nullptr || database->getLayerTable(table, AcDb::kForRead) != Acad::eOk)
+        return false;
+    AcDbObjectId id;
+    bool erased = !table->has(name) && table->getAt(name, id, true) == Acad::eOk;
+    table->close();
+    return erased;
+}
+
 void SystemLayerName(char* out, size_t outSize, const char* tag) {
     char text[64];
     snprintf(text, sizeof text, "%s%.15s", kSystemLayerPrefix, tag ? tag : "");

@@ -16,6 +16,10 @@ Acad::ErrorStatus CreateLayer(int16_t colour, const ACHAR* name, AcDbDatabase* d
 // The layer with only its name set, when missing (the label layer of a
 // changed system).  Its id, or the null id when it cannot be made.
 AcDbObjectId EnsureLayer(const char* name, AcDbDatabase* database);
+// Whether the layer table holds only an erased record of that name (a
+// deleted system's layer): the name can be neither made again nor used
+// until the drawing is saved and opened again.
+bool LayerNameErased(const ACHAR* name, AcDbDatabase* database);
 
 // "LURAK-" and the tag (the proposed pen-0 layer of a new system), and
 // that name, "-" and the size text (its proposed label layer).  Cut to fit.

@@ -1,6 +1,7 @@
 // The copy and mirror commands on a real run: what the copies are joined
 // to, which labels come along, the system they get, prompts answered with
-// something other than a point, and the sources left as they were.
+// something other than a point, and the sources left as they were; a label
+// taken into a custom element.
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -21,7 +22,7 @@
 
 namespace {
 
-enum CopyCode : int { kLdim = 16, kLcopy = 21, kLmirror = 22 };
+enum CopyCode : int { kLdim = 16, kLcopy = 21, kLmirror = 22, kLcustom = 27 };
 constexpr int16_t kVl01 = 1;
 constexpr int16_t kCsd = 1;
 constexpr double kPi = 3.14159265358979323846;
@@ -214,6 +215,25 @@ TEST_F(CopyCommandsTest, LabelsFollowTheirCopiesAndNeverNameASourceLeader) {
     EXPECT_EQ(last.second, (std::vector<std::string>{"0", made.begin()->first}));
     EXPECT_EQ(made.begin()->second.labels[0], last.first + "/");
     EXPECT_NE(Dump(leader), "gone");
+}
+
+TEST_F(CopyCommandsTest, ALabelAndItsLeaderTakenIntoACustomElementLeaveNeither) {
+    // The label first: its reactor erases the leader, which the command, coming
+    // to it, must not bring back.  Either order leaves both in the block only.
+    LayRunWithGrille(1);
+    Run(kLdim, "1067=1\n1082=0\nok\n300,700\n\n300,-700\n\n");
+    auto labels = Labels();
+    ASSERT_GE(labels.size(), 4u);
+    for (size_t first : {size_t{0}, size_t{3}}) {
+        SCOPED_TRACE(first);
+        const std::string insert = labels[first == 0 ? 0 : 2].first;
+        const std::string leader = labels[first == 0 ? 1 : 3].first;
+        std::vector<std::string> picks = first == 0 ? std::vector<std::string>{insert, leader}
+                                                    : std::vector<std::string>{leader, insert};
+        Run(kLcustom, Picks(picks) + "0,3000\n1078=Label box\nok\n");
+        EXPECT_EQ(Dump(insert), "gone");
+        EXPECT_EQ(Dump(leader), "gone");
+    }
 }
 
 TEST_F(CopyCommandsTest, SystemOfTheFirstElementOrANewOneDefinedForTheTypedTag) {

@@ -3,6 +3,7 @@
 
 #include "aced_input.h"
 #include "ads_entity.h"
+#include "api/host_api.h"
 #include "io/io.h"
 #include "shell/commands.h"
 #include "shell/prompting.h"
@@ -11,6 +12,14 @@
 namespace host::shell {
 
 namespace {
+
+// False once the entity is erased: a reactor of an entity erased before it
+// in the same selection may have taken it along already.
+bool stillLive(const ads_name entity) {
+    db::Database* database = api::currentDatabase();
+    const db::Object* o = database ? database->object(api::slotOf(*database, entity)) : nullptr;
+    return o && !o->erased;
+}
 
 std::string valueText(const resbuf* rb) {
     short t = rb->restype;
@@ -64,10 +73,12 @@ public:
         for (long i = 0; i < length; ++i) {
             ads_name entity;
             if (acedSSName(set, i, entity) != RTNORM) continue;
-            if (erase_)
-                acdbEntDel(entity);
-            else
+            // acdbEntDel toggles: an entity already erased would come back.
+            if (erase_) {
+                if (stillLive(entity)) acdbEntDel(entity);
+            } else {
                 listEntity(entity);
+            }
         }
         acedSSFree(set);
         return Step::Done;

@@ -280,10 +280,20 @@ int acedGetFileD(const ACHAR* title, const ACHAR* defawlt, const ACHAR* ext, int
         if (answer.empty()) answer = fallback;
         if (answer.empty()) return RTCAN;
         size_t slash = answer.find_last_of('/');
+        std::error_code error;
+        // A folder names no file: with the extension alone added it would
+        // become a hidden ".txt" inside it, or a name that cannot be opened.
+        if (slash == answer.size() - 1 || std::filesystem::is_directory(answer, error)) {
+            reprompt(answer + " is a folder: give the name of a file.");
+            continue;
+        }
         size_t dot = answer.find_last_of('.');
         bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
         if (!extension.empty() && !hasExtension) answer += "." + extension;
-        std::error_code error;
+        if (std::filesystem::is_directory(answer, error)) {
+            reprompt(answer + " is a folder: give the name of a file.");
+            continue;
+        }
         if ((flags & kNewFile) == 0 || (flags & kNoReplaceWarning) != 0 || !std::filesystem::exists(answer, error))
             break;
         std::string replace;

@@ -111,5 +111,7 @@ private:
     bool ChooseColour(int16_t& colour, bool hideByLayer);
     bool ReadRecordFields();
     bool LayersValid() const;
+    // False, with an alert, when a layer named is one deleted in this drawing.
+    bool LayersUsable() const;
     void StoreLayersAndStyles();
 };

@@ -1,6 +1,7 @@
 // The air-system dialog's OK and Cancel: the checks that keep it open, and
 // the record fields and layers written when it closes.
 #include <cstdint>
+#include <cstdio>
 
 #include "aced_input.h"
 #include "core/system_layers.h"
@@ -32,6 +33,12 @@ CString Upper(CString text) {
     return text;
 }
 
+// The message file has no text for a layer deleted in this drawing: the host
+// keeps the erased record's name, so the layer cannot be made again and
+// elements put on it would name a layer the saved drawing lacks.
+constexpr const char* kLayerDeletedText =
+    "The layer %s was deleted in this drawing: choose another one, or save and open the drawing again first.";
+
 } // namespace
 
 bool LSysDialog::ReadRecordFields() {
@@ -62,6 +69,20 @@ bool LSysDialog::ReadRecordFields() {
     if (taken) {
         AlertMessage(kMsgTagTaken);
         return false;
+    }
+    return true;
+}
+
+bool LSysDialog::LayersUsable() const {
+    const CString names[] = {Upper(layers[0]),          Upper(LayerOrPen0(layers[1])), Upper(LayerOrPen0(layers[2])),
+                             Upper(LayerOrPen0(centreLayer)), LayerOrPen0(labelLayer)};
+    for (const CString& name : names) {
+        if (LayerNameErased(name, database)) {
+            char text[200];
+            snprintf(text, sizeof text, kLayerDeletedText, Narrow(name).c_str());
+            acedAlert(WideText(text).c_str());
+            return false;
+        }
     }
     return true;
 }
@@ -111,6 +132,8 @@ void LSysDialog::OnOK() {
         AlertMessage(kMsgNoLayer);
         return;
     }
+    if (!LayersUsable())
+        return;
     StoreLayersAndStyles();
     result = 0;
     CDialog::OnOK();

@@ -1,6 +1,7 @@
 #include <cmath>
 #include <string>
 
+#include "acdb_objects.h"
 #include "aced_input.h"
 #include "ads_entity.h"
 #include "shell/commands.h"
@@ -107,6 +108,40 @@ TEST_F(Commands, SelectionSetsKeepOrderAndEraseWorks) {
     run("ERASE", "all\n\n");
     ads_name any;
     EXPECT_NE(acdbEntLast(any), RTNORM);
+}
+
+// Erases a second entity when its first is erased, as the label reactor
+// takes a label's leader with it.
+struct TakesAlong : AcDbObjectReactor {
+    AcDbObjectId other;
+    void erased(const AcDbObject*, Adesk::Boolean erasing) override {
+        AcDbObject* o = nullptr;
+        if (erasing && acdbOpenObject(o, other, AcDb::kForWrite) == Acad::eOk) {
+            o->erase();
+            o->close();
+        }
+    }
+};
+
+TEST_F(Commands, EraseLeavesWhatAReactorErasedOnTheWayErased) {
+    // Both selected, the label first: its reactor erases the leader, and
+    // ERASE, coming to the leader, must not bring it back.
+    run("CIRCLE", "0,0\n10\n");
+    ads_name label, leader;
+    ASSERT_EQ(acdbEntLast(label), RTNORM);
+    run("LINE", "0,0\n100,0\n\n");
+    ASSERT_EQ(acdbEntLast(leader), RTNORM);
+    TakesAlong reactor;
+    AcDbObjectId labelId;
+    ASSERT_EQ(acdbGetObjectId(labelId, label), Acad::eOk);
+    ASSERT_EQ(acdbGetObjectId(reactor.other, leader), Acad::eOk);
+    AcDbObject* o = nullptr;
+    ASSERT_EQ(acdbOpenObject(o, labelId, AcDb::kForWrite), Acad::eOk);
+    o->addReactor(&reactor);
+    o->close();
+    run("ERASE", ("#" + handleOf(label) + "\n#" + handleOf(leader) + "\n\n").c_str());
+    ads_name any;
+    EXPECT_NE(acdbEntLast(any), RTNORM) << "an entity is left";
 }
 
 TEST_F(Commands, ListPrintsDataWithXdata) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cwchar>
+#include <filesystem>
 #include <string>
 
 #include "aced_input.h"
@@ -202,6 +203,29 @@ TEST_F(Input, FileDialogAndAlerts) {
     transcript();
     EXPECT_EQ(acedAlert(L"Tag already used"), RTNORM);  // needs no answer
     EXPECT_EQ(transcript(), "[Alert] Tag already used\n");
+}
+
+TEST_F(Input, AFolderIsNoFileNameAndIsAskedAgain) {
+    // A folder, typed with or without its closing slash, names no file: the
+    // extension alone would make a hidden ".txt" inside it, or a name that
+    // cannot be opened.  The name is asked again.
+    std::string folder = std::string(testing::TempDir()) + "lurak_folder_" + std::to_string(::getpid());
+    std::string dotted = folder + ".txt";
+    std::filesystem::create_directory(folder);
+    std::filesystem::create_directory(dotted);
+    std::string file = folder + "/list.txt";
+    script((folder + "/\n" + dotted + "\n" + file + "\n" + folder + "/\n^C\n").c_str());
+    resbuf result;
+    ASSERT_EQ(acedGetFileD(L"Save the list", nullptr, L"txt", 5, &result), RTNORM);
+    EXPECT_EQ(host::shell::narrow(result.resval.rstring), file);
+    free(result.resval.rstring);
+    EXPECT_EQ(acedGetFileD(L"Open a list", nullptr, L"txt", 0, &result), RTCAN);  // reading too
+    std::string said = transcript();
+    EXPECT_NE(said.find(folder + "/ is a folder"), std::string::npos) << said;
+    EXPECT_NE(said.find(dotted + " is a folder"), std::string::npos) << said;
+    EXPECT_FALSE(std::filesystem::exists(folder + "/.txt"));
+    std::filesystem::remove(dotted);
+    std::filesystem::remove(folder);
 }
 
 TEST_F(Input, AFileToWriteThatExistsIsReplacedOnlyWhenTheUserSaysSo) {

@@ -208,6 +208,21 @@ TEST_F(SysDialogTest, OkRefusesLayerNamesTheDrawingCannotHold) {
     EXPECT_FALSE(HasLayer(L"A<B"));
 }
 
+TEST_F(SysDialogTest, OkRefusesALayerDeletedInThisDrawing) {
+    // A deleted system's layers are erased; the drawing keeps their names,
+    // so a layer of that name is neither made again nor saved, and elements
+    // put on it would name a layer the saved drawing lacks.
+    ASSERT_EQ(CreateLayer(1, L"GONE", database), Acad::eOk);
+    ASSERT_EQ(EraseLayer("GONE", database), Acad::eOk);
+    SysProbe dialog;
+    INT_PTR ended = 0;
+    std::string transcript = Run(dialog, "1000=zl1\n1004=gone\nok\n1004=GOOD\n1023=GONE\nok\n1023=KEPT\nok\n", &ended);
+    EXPECT_EQ(Count(transcript, "GONE was deleted"), 2u) << transcript;
+    EXPECT_EQ(ended, IDOK);
+    EXPECT_STREQ(record.penLayer[0], "GOOD");
+    EXPECT_STREQ(record.labelLayer, "KEPT");
+}
+
 TEST_F(SysDialogTest, TagSetByTheCallerStaysAndIsNotChecked) {
     AddListed("ZL1");
     snprintf(record.tag, sizeof record.tag, "NEW");
