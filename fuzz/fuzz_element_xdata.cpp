@@ -114,6 +114,14 @@ Network& network() {
         host::io::captureTranscript();
         fs::path dir = fs::temp_directory_path() / ("lurak_fuzz_xdata_" + std::to_string(::getpid()));
         fs::create_directories(dir);
+        // The module's install folder, removed when the run ends.
+        static const struct Remover {
+            fs::path dir;
+            ~Remover() {
+                std::error_code ignored;
+                fs::remove_all(dir, ignored);
+            }
+        } remover{dir};
         fs::copy_file(LURAK_SOURCE_DIR "/data/lurak.msg", dir / "lurak.msg", fs::copy_options::overwrite_existing);
         host::win::registerModule(L"LURAK.ARX", (dir / "LURAK.ARX").wstring().c_str());
         host::shell::Document* doc = host::shell::documents().create("Drawing1.dxf");

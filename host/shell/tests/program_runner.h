@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -46,10 +47,24 @@ inline void expectInOrder(const std::string& text, const std::vector<std::string
     }
 }
 
-// A file of this test in the temporary folder. ctest runs tests side by
-// side, each in its own process, so the process number keeps them apart.
+// A folder of this test process in the temporary folder, gone when the
+// process ends. ctest runs tests side by side, each in its own process, so
+// the process number keeps them apart.
+struct ProcessFolder {
+    std::string path;
+    ProcessFolder() : path(std::string(testing::TempDir()) + "lurak_test_" + std::to_string(::getpid()) + "/") {
+        std::filesystem::create_directories(path);
+    }
+    ~ProcessFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+// A file of this test in its process's folder.
 inline std::string tempPath(const std::string& name) {
-    return std::string(testing::TempDir()) + std::to_string(::getpid()) + "_" + name;
+    static const ProcessFolder folder;
+    return folder.path + name;
 }
 
 // A script file in the test's temporary folder; its path.

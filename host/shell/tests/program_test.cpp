@@ -117,6 +117,10 @@ TEST(Program, NoScriptCrashesTheHost) {
         text += words[(state >> 16) % count];
         text += "\n";
     }
-    Outcome run = runLurak(plugin() + " -s " + writeScript("lurak_scrambled.scr", text));
+    // The script saves drawings under names of its own: in a folder of the test's.
+    std::string folder = tempPath("lurak_scrambled");
+    std::string script = writeScript("lurak_scrambled.scr", text);
+    Outcome run = runCommand("mkdir -p " + folder + " && cd " + folder + " && " + LURAK_PROGRAM + " " + plugin() +
+                             " -s " + script + " </dev/null");
     EXPECT_EQ(run.status, 0) << run.output.substr(run.output.size() > 3000 ? run.output.size() - 3000 : 0);
 }
