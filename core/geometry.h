@@ -8,6 +8,7 @@
 constexpr double kPi = 3.1415926535;
 constexpr double kHalfPi = 1.57079632675;
 constexpr double kTwoPi = 6.283185307;
+constexpr double kDegree = kPi / 180;
 
 void SetPoint3d(ads_point p, double x, double y, double z);
 void CopyPoint3d(ads_point dst, const ads_point src);

@@ -16,7 +16,6 @@ namespace {
 
 // Elbows from this diameter are made of straight segments.
 constexpr double kSegmentedFrom = 315.0;
-constexpr double kDegree = kPi / 180;
 // A new VF/KS-05 and one given no usable angle.
 constexpr double kDefaultAngle = 45.0;
 

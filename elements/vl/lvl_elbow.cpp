@@ -15,7 +15,6 @@ namespace {
 
 constexpr int kValueCount = 7;
 enum Value { kAlfa, kA, kB, kC, kLa, kLc, kR };
-constexpr double kDegree = kPi / 180;
 
 // A value the elbow can read: anything not finite counts as not given.
 double Given(const double* v, int i) { return v && std::isfinite(v[i]) ? v[i] : 0.0; }

@@ -8,10 +8,6 @@
 #include "core/geometry.h"
 #include "elements/vl/lvle03.h"
 
-namespace {
-constexpr double kDegree = kPi / 180;
-}
-
 int16_t LVle03::MakeBlock(char* blockName) {
     ElementBlock block(blockName, kBlockNameSize);
     DrawConnectorEnds(endMarkSize, 1);

@@ -8,10 +8,6 @@
 #include "core/geometry.h"
 #include "elements/vl/lvle04.h"
 
-namespace {
-constexpr double kDegree = kPi / 180;
-}
-
 int16_t LVleAngled::MakeBlock(char* blockName) {
     ElementBlock block(blockName, kBlockNameSize);
     DrawConnectorEnds(endMarkSize, 1);
