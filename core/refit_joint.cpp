@@ -1,6 +1,7 @@
 #include "core/refit_joint.h"
 
 #include <cmath>
+#include <vector>
 
 #include "core/drawing_context.h"
 #include "core/element_load.h"
@@ -13,11 +14,18 @@
 namespace {
 
 // The gap between the two fixed connectors, in the running direction of
-// a's connector (along) and sideways (across), both whole numbers.
+// a's connector (along) and sideways (across), both whole numbers; slack is
+// how far, in the drawing, that rounding moved the far end.
 struct Gap {
     double along = 0;
     double across = 0;
+    double slack = 0;
 };
+
+// A body whose length is no whole number fits the gap its length rounds to
+// (VF-20), so a fitted element's far end may lie this far (in element units)
+// beyond the rounding of the gap and still meet the connector there.
+constexpr double kHalfUnit = 0.5;
 
 // Arrays and ends of one refit.
 struct Refit {
@@ -44,8 +52,10 @@ static Gap MeasureGap(LObject* a, LConnector* ca, LConnector* cb, const AcGeScal
     }
     double length = ElementLength(std::sqrt(dx * dx + dy * dy), scale);
     Gap g;
-    g.across = RoundToDouble(std::sin(phi) * length);
-    g.along = RoundToDouble(std::cos(phi) * length);
+    double across = std::sin(phi) * length, along = std::cos(phi) * length;
+    g.across = RoundToDouble(across);
+    g.along = RoundToDouble(along);
+    g.slack = std::hypot(along - g.along, across - g.across) * std::fabs(UsableScaleFactor(scale.sx));
     if (g.along < 0) {
         g.along = -g.along;
         g.across = -g.across;
@@ -116,11 +126,8 @@ static void LayPieces(Refit& r, LObject* a, LObject* b, int16_t i, int16_t j, do
         DestroyElement(x);
 }
 
+// E was sized and fitted at a.i by MeetsFarEnd.
 static void Stretch(Refit& r, int16_t mode, LObject* a, LObject* b, int16_t i, int16_t j) {
-    r.e->ApplyParams(r.params, r.flags);
-    r.e->MatchCatalogue(r.params, r.flags);
-    r.e->SetEdited();
-    r.e->FitToElement(a, r.k, i);
     if (mode == 1) {
         TakeCurrentSystem(r.e);
         r.e->Insert(kInsertAll);
@@ -130,6 +137,35 @@ static void Stretch(Refit& r, int16_t mode, LObject* a, LObject* b, int16_t i, i
     r.e->Insert(mode == 1 ? kInsertRefresh : kInsertAll);
     a->Insert(kInsertRefresh);
     b->Insert(kInsertRefresh);
+}
+
+// E takes the sizes of the two connectors it meets before the gap is judged:
+// a fitting's body length and offsets follow its diameters.  -1 when one
+// parameter would take two different sizes.
+static int16_t TakeEndSizes(LObject* e, const LConnector* ck, const LConnector* cl, const double wa[2],
+                            const double wb[2]) {
+    size_t n = e->GetParamCount() > 0 ? static_cast<size_t>(e->GetParamCount()) : 1;
+    std::vector<double> sizes(n, 0.0);
+    std::vector<int16_t> flags(n, 0);
+    if (ck->SetSize(sizes.data(), flags.data(), wa[0], wa[1]) != 0 ||
+        cl->SetSize(sizes.data(), flags.data(), wb[0], wb[1]) != 0)
+        return -1;
+    e->ApplyParams(sizes.data(), flags.data());
+    return 0;
+}
+
+// E sized from the arrays and fitted at a.i: true when its connector l then
+// lies on b.j, as far as the whole-number gap (and a body length rounded to
+// it) allows.  A joint is recorded only where the two ends meet.
+static bool MeetsFarEnd(const Refit& r, LObject* a, LObject* b, int16_t i, int16_t j, double slack) {
+    SizeAndFit(r.e, r, a, i);
+    ads_point pl = {0, 0, 0}, pb = {0, 0, 0};
+    r.e->GetConnector(r.l)->GetWorldPoint(pl);
+    b->GetConnector(j)->GetWorldPoint(pb);
+    AcGeScale3d scale;
+    r.e->GetScale(&scale);
+    double allowed = slack + kHalfUnit * std::fabs(UsableScaleFactor(scale.sx));
+    return std::hypot(pl[0] - pb[0], pl[1] - pb[1]) <= allowed;
 }
 
 int16_t RefitJoint(int16_t mode, LObject* e, LObject* a, LObject* b, int16_t i, int16_t j, int16_t k, int16_t l) {
@@ -142,21 +178,28 @@ int16_t RefitJoint(int16_t mode, LObject* e, LObject* a, LObject* b, int16_t i, 
     AcGeScale3d scale;
     e->GetScale(&scale);
     Gap gap = MeasureGap(a, ca, cb, scale);
+    double wa[2] = {0, 0}, wb[2] = {0, 0};
+    ca->GetSize(&wa[0], &wa[1]);
+    cb->GetSize(&wb[0], &wb[1]);
+    if (TakeEndSizes(e, ck, cl, wa, wb) != 0)
+        return -1;
     int n = e->GetParamCount();
     Refit r{e, new double[n > 0 ? n : 1](), new int16_t[n > 0 ? n : 1](), k, l};
-    double wa = 0, ha = 0, wb = 0, hb = 0;
-    ca->GetSize(&wa, &ha);
-    cb->GetSize(&wb, &hb);
+    int16_t wasEdited = e->IsEdited();
     int16_t result = -1;
     if (e->FitLength(r.params, r.flags, k, l, gap.along, gap.across) == 0 &&
-        ck->SetSize(r.params, r.flags, wa, ha) == 0 && cl->SetSize(r.params, r.flags, wb, hb) == 0) {
-        double piece = 0;
-        int16_t index = 0;
-        if (mode == 1 && PieceRule(e, &piece, &index))
-            LayPieces(r, a, b, i, j, piece, index);
-        else
-            Stretch(r, mode, a, b, i, j);
-        result = 0;
+        ck->SetSize(r.params, r.flags, wa[0], wa[1]) == 0 && cl->SetSize(r.params, r.flags, wb[0], wb[1]) == 0) {
+        if (MeetsFarEnd(r, a, b, i, j, gap.slack)) {
+            double piece = 0;
+            int16_t index = 0;
+            if (mode == 1 && PieceRule(e, &piece, &index))
+                LayPieces(r, a, b, i, j, piece, index);
+            else
+                Stretch(r, mode, a, b, i, j);
+            result = 0;
+        } else {
+            e->edited = wasEdited;  // the next try sizes it afresh
+        }
     }
     delete[] r.params;
     delete[] r.flags;

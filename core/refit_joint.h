@@ -8,7 +8,9 @@
 
 class LObject;
 
-// 0 done (all elements written back), -1 refused before any change.
+// 0 done (all elements written back), -1 refused before the drawing changes.
+// e is judged at the sizes it takes from a.i and b.j, and keeps them in
+// memory either way; its joints are recorded only where its ends meet them.
 int16_t RefitJoint(int16_t mode, LObject* e, LObject* a, LObject* b, int16_t i, int16_t j, int16_t k, int16_t l);
 
 // The most standard pieces one joint is laid with; a longer gap leaves the

@@ -1,6 +1,9 @@
 // The element placement command with the real classes: the start of a
 // network, placement at the current element (joined, child), between two
 // picked elements, and every refusal with its message.
+#include <algorithm>
+#include <cmath>
+
 #include "ads_entity.h"
 #include "app/place_support.h"
 #include "core/element_load.h"
@@ -25,6 +28,53 @@ protected:
         ads_name_set(a, state->firstPick);
         ads_name_set(b, state->secondPick);
         state->selectionState = kTwoEntitiesPicked;
+    }
+
+    struct End {
+        int16_t shape;
+        double a, b;
+    };
+    // A straight duct of `from` along x at y, and one of `to` starting gap
+    // beyond its end (offset across), both picked.
+    void PickRunsApart(double y, End from, End to, double gap, double offset) {
+        SetStart(0, y, 0, from.shape, from.a, from.b);
+        Place(from.shape == kShapeRound ? kLnvf : kLnvl, 1);
+        ElementPtr first(LoadElementFromEntity(state->currentEntity));
+        ASSERT_TRUE(first);
+        double x = 0;
+        for (int16_t i = 0; i < first->GetConnectorCount(); ++i) {
+            ads_point p;
+            first->GetConnector(i)->GetWorldPoint(p);
+            x = std::max(x, p[0]);
+        }
+        ads_name_set(state->currentEntity, state->firstPick);
+        SetStart(x + gap, y + offset, 0, to.shape, to.a, to.b);
+        Place(to.shape == kShapeRound ? kLnvf : kLnvl, 1);
+        ads_name_set(state->currentEntity, state->secondPick);
+        state->selectionState = kTwoEntitiesPicked;
+    }
+
+    // The widest distance between the two points of a joint of the element,
+    // and how many joints it has.
+    static double WidestJoint(const ads_name entity, int* joints) {
+        double widest = 0;
+        *joints = 0;
+        ElementPtr element(LoadElementFromEntity(entity));
+        for (int16_t i = 0; element && i < element->GetConnectorCount(); ++i) {
+            LConnector* mine = element->GetConnector(i);
+            if (mine->IsFree())
+                continue;
+            ElementPtr other(element->LoadNeighbour(i));
+            LConnector* theirs = other ? other->GetConnector(mine->neighbourIndex) : nullptr;
+            if (!theirs)
+                return INFINITY;
+            ads_point p, q;
+            mine->GetWorldPoint(p);
+            theirs->GetWorldPoint(q);
+            widest = std::max(widest, std::hypot(p[0] - q[0], p[1] - q[1]));
+            ++*joints;
+        }
+        return widest;
     }
 };
 
@@ -190,4 +240,59 @@ TEST_F(PlaceElementTest, NothingIsPlacedOnACurrentSystemThatIsNoLongerListed) {
     ElementPtr placed(LoadElementFromEntity(state->currentEntity));
     ASSERT_TRUE(placed);
     EXPECT_STREQ(placed->System().tag, "BB");
+}
+
+// Every type that fits between two picks takes its sizes from them, and is
+// judged at those sizes: it fills the gap it has at the runs' size, not the
+// one it has at its own default sizes, and it is joined only where its ends
+// meet the runs'.
+TEST_F(PlaceElementTest, BetweenTwoPicksAFittingIsJudgedAtTheSizesItTakes) {
+    const End r200{kShapeRound, 200, 200}, r250{kShapeRound, 250, 250}, rect{kShapeRect, 500, 250};
+    const struct {
+        int code;
+        int16_t subtype;
+        const char* name;
+        End from, to;
+        double offset, fits, refused;  // refused 0: no gap to refuse
+        double meet;  // how far apart the joined ends may lie
+    } cases[] = {
+        {kLnvf, 1, "SPIRO", r200, r200, 0, 2500, 0, 1e-6},
+        {kLnvf, 5, "VF-06", r200, r200, 0, 340, 240, 1e-6},
+        {kLnvf, 6, "VF-07", r200, r200, 0, 340, 240, 1e-6},
+        {kLnvf, 7, "VF-08", r200, r250, 0, 300, 60, 1e-6},  // below its two collars
+        {kLnvf, 8, "VF-09", r250, r200, 25, 300, 60, 1e-6},
+        {kLnvf, 9, "VF-10", r200, r200, 0, 260, 60, 1e-6},  // 60: no diameter yet
+        {kLnvf, 10, "VF-11/12", r200, r200, 0, 290, 390, 1e-6},
+        {kLnvf, 14, "VF-20", r200, r200, 0, 414, 272, 0.5},  // 413.55 long, fits the whole gap
+        {kLnvf, 15, "VF-21", r200, r200, 0, 330, 200, 1e-6},
+        {kLnvf, 16, "VF-22", r200, r200, 0, 400, 200, 1e-6},
+        {kLnvl, 5, "VL-05", rect, {kShapeRect, 400, 200}, 0, 700, 0, 1e-6},
+        {kLnvl, 8, "VL-08", rect, r250, 0, 700, 0, 1e-6},
+    };
+    double y = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PickRunsApart(y, c.from, c.to, c.fits, c.offset);
+        size_t before = StoredElements().size();
+        Transcript();
+        Place(c.code, c.subtype);
+        EXPECT_FALSE(Said("No element of this type fits"));
+        EXPECT_EQ(StoredElements().size(), before + 1);
+        int joints = 0;
+        EXPECT_LE(WidestJoint(state->currentEntity, &joints), c.meet);
+        EXPECT_EQ(joints, 2);
+        y += 2000;
+        if (c.refused == 0)
+            continue;
+        PickRunsApart(y, c.from, c.to, c.refused, c.offset);
+        before = StoredElements().size();
+        Place(c.code, c.subtype);
+        EXPECT_TRUE(Said("No element of this type fits"));
+        EXPECT_EQ(StoredElements().size(), before);
+        WidestJoint(state->firstPick, &joints);
+        EXPECT_EQ(joints, 0);
+        WidestJoint(state->secondPick, &joints);
+        EXPECT_EQ(joints, 0);
+        y += 2000;
+    }
 }
