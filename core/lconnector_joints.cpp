@@ -108,12 +108,32 @@ static int16_t TakeSize(LObject* e, LConnector* mine, double w, double h) {
     return result;
 }
 
+// An inlet of an element whose connectors are fed apart takes the air it is
+// given; the free ones (one left by a turn included) carry none, the joined
+// ones keep theirs, and the element carries their sum.
+static void FeedInlet(LObject* e, LConnector* inlet, double air) {
+    double sum = 0.0;
+    for (int16_t k = 0; k < e->GetConnectorCount(); ++k) {
+        LConnector* c = e->GetConnector(k);
+        if (!c)
+            continue;
+        if (c == inlet)
+            c->flow = air;
+        else if (c->IsFree())
+            c->flow = 0.0;
+        sum += c->flow;
+    }
+    e->SetFlow(sum);
+}
+
 int16_t LObject::FitToConnector(LConnector* c, int16_t i) {
     LConnector* mine = GetConnector(i);
     if (!c || !mine)
         return -1;
     if (c->flow != 0.0) {
-        if (connectorCount == 2 || HasTypeFlag(descriptor, kTypeFlowThrough)) {
+        if (HasTypeFlag(descriptor, kTypeSeparateInlets)) {
+            FeedInlet(this, mine, c->flow);
+        } else if (connectorCount == 2 || HasTypeFlag(descriptor, kTypeFlowThrough)) {
             for (int16_t k = 0; k < 2 && k < connectorCount; ++k)
                 if (connectors[k])
                     connectors[k]->flow = c->flow;
@@ -185,7 +205,9 @@ int16_t LObject::Connect(LObject* other, int16_t i, int16_t j) {
     if (!mine || !theirs)
         return 0;
     if (theirs->flow != 0.0) {
-        if (connectorCount == 2) {
+        if (HasTypeFlag(descriptor, kTypeSeparateInlets)) {
+            FeedInlet(this, mine, theirs->flow);
+        } else if (connectorCount == 2) {
             for (int16_t k = 0; k < 2; ++k)
                 if (connectors[k])
                     connectors[k]->flow = theirs->flow;

@@ -67,6 +67,14 @@ char* LObject::GetFlowText() {
         return nullptr;
     if (kind & kKindOwnFlow)
         return NewTextBuffer(OwnFlow(flow), kFlowTextSize);
+    if (HasTypeFlag(descriptor, kTypeSeparateInlets)) {
+        // What its inlets carry together, whichever of them is fed.
+        double sum = 0.0;
+        for (int16_t k = 0; k < connectorCount; ++k)
+            if (const LConnector* c = GetConnector(k))
+                sum += c->flow;
+        return NewTextBuffer(OwnFlow(sum), kFlowTextSize);
+    }
     if (HasTypeFlag(descriptor, kTypeFlowOfFirstConnector) && GetConnector(0))
         return NewTextBuffer(OwnFlow(GetConnector(0)->flow), kFlowTextSize);
     std::string text;

@@ -34,4 +34,8 @@ enum TypeFlag : uint32_t {
     // The airflow label command labels it (ducts, dampers and the air
     // terminals that sit in a run).
     kTypeFlowLabel = 1u << 9,
+    // Its two connectors are inlets side by side, not the two ends of one
+    // run: each carries the air of what is joined to it (a free one none),
+    // and the element the sum of both.
+    kTypeSeparateInlets = 1u << 10,
 };

@@ -1,6 +1,7 @@
 // The air terminals (family 3): one entry per type, and the family's
 // registration.  The terminals without a connector (1 to 8, 39, 40) show
-// their own airflow, the others that of connector 0.
+// their own airflow, BPS and DAF the sum of their two spigots, the others
+// that of connector 0.
 #include "elements/rcs/rcs_family.h"
 
 // The TT boxes, the K, DAF and PTRD terminals and the BLD and RLD grilles.
@@ -232,7 +233,7 @@ const LTypeEntry kTypes[] = {
                         Plain(0, kParamEntry)),
      .defaults = {250, 1000, 1},
      .make = MakeElementOf<LRCsBPS>,
-     .flags = kTypeLayeredJoint},
+     .flags = kTypeLayeredJoint | kTypeSeparateInlets},
     {.code = 18, .name = "BPN", .page = "2.56", .block = "bpn",
      .dialog = "prop_rcs_a4",
      .params = ParamRow(Texts(106, kBpnTypes), Numbers(83, kFourDiameters), Numbers(88, kBpnFaces),
@@ -350,7 +351,8 @@ const LTypeEntry kTypes[] = {
      .params = ParamRow(Texts(99, kDafTypes), Numbers(98, kDafSpigots), Numbers(90, kDafLengths),
                         Numbers(109, kDafSizes), Texts(102, kDafOptions), Plain(0, kParamEntry)),
      .defaults = {1, 125, 900, 1, 1, 1},
-     .make = MakeElementOf<LRCsDAF>},
+     .make = MakeElementOf<LRCsDAF>,
+     .flags = kTypeSeparateInlets},
     {.code = 38, .name = "PTRD/PTRI", .page = "", .block = "ptrd",
      .dialog = "prop_rcs_nw2",
      .params = ParamRow(Texts(99, kPtrdTypes), Numbers(98, kPtrdDiameters), Plain(0, kParamEntry)),

@@ -16,12 +16,25 @@ namespace {
 constexpr ParamBinding<LVl10> kValues[] = {NumberField<LVl10>(&LVl10::a), NumberField<LVl10>(&LVl10::b),
                                            NumberField<LVl10>(&LVl10::c), NumberField<LVl10>(&LVl10::e),
                                            NumberField<LVl10>(&LVl10::l)};
+
+// Both slants must fit between the two necks, or a short, wide fitting
+// would draw its a neck past the c end and its centre line doubling back.
+double SlantShare(double a, double c, double l, double neck) {
+    double room = l - 2 * neck, widest = std::max(a, c) / 3;
+    if (!(widest > room))
+        return 1.0;
+    return room > 0.0 ? room / widest : 0.0;
+}
 }  // namespace
 
 LVl10::LVl10() : LVlInlineTransition(10, 1) {
     SetAttachMasks(32, 0, 0, 32, 0, 0);
     SetParams(DefaultValues());
 }
+
+double LVl10::SlantA() const { return a / 3 * SlantShare(a, c, l, neckLength); }
+double LVl10::SlantC() const { return c / 3 * SlantShare(a, c, l, neckLength); }
+double LVl10::KneeX() const { return l / 2 - neckLength - SlantA() / 2; }
 
 int16_t LVl10::GetParams(double** values) { return GetBoundParams(*this, kValues, values); }
 
@@ -76,7 +89,7 @@ int16_t LVl10::UpdateLabel() {
         else
             DimensionLength(*this, l, c / 2 - e + m, a / 2 + m, c / 2 + e + m, a / 2 + m);
         // The offset between the two knees of the centre line, also when 0.
-        double x = l / 2 - neckLength - a / 6;
+        double x = KneeX();
         ads_point p = {-t * x, 0, 0}, q = {t * x, -e, 0};
         DimensionOffset(*this, p, q, e);
     }
@@ -100,11 +113,11 @@ void LVl10::DrawWidthOnly(double t) {
 
 // The view of the offset: the a neck, the sloped part and the c neck shifted by e.
 void LVl10::DrawWithOffset(double t) {
-    const double n = neckLength;
-    ads_point aTop = {-t * l / 2, a / 2, 0}, aTopIn = {-t * (l / 2 - n - a / 3), a / 2, 0};
+    const double n = neckLength, sa = SlantA(), sc = SlantC();
+    ads_point aTop = {-t * l / 2, a / 2, 0}, aTopIn = {-t * (l / 2 - n - sa), a / 2, 0};
     ads_point aLow = {-t * l / 2, -a / 2, 0}, aLowIn = {-t * (l / 2 - n), -a / 2, 0};
     ads_point cTopIn = {t * (l / 2 - n), c / 2 - e, 0}, cTop = {t * l / 2, c / 2 - e, 0};
-    ads_point cLowIn = {t * (l / 2 - n - c / 3), -c / 2 - e, 0}, cLow = {t * l / 2, -c / 2 - e, 0};
+    ads_point cLowIn = {t * (l / 2 - n - sc), -c / 2 - e, 0}, cLow = {t * l / 2, -c / 2 - e, 0};
     MakeLine(aTop, aTopIn);
     MakeLine(aLow, aLowIn);
     Line(aTopIn, aLowIn);
@@ -132,7 +145,7 @@ int16_t LVl10::MakeBlock(char* blockName) {
             ads_point p1 = {-l / 2, 0, 0}, p2 = {l / 2, 0, 0};
             LineB(p1, p2);
         } else {
-            double x = l / 2 - neckLength - a / 6;
+            double x = KneeX();
             ads_point p[4] = {{-t * l / 2, 0, 0}, {-t * x, 0, 0}, {t * x, -e, 0}, {t * l / 2, -e, 0}};
             for (int i = 0; i < 3; ++i)
                 LineB(p[i], p[i + 1]);

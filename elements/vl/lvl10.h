@@ -31,4 +31,11 @@ public:
 private:
     void DrawWidthOnly(double t);
     void DrawWithOffset(double t);
+    // How far along the fitting the slanted end of each neck runs: a third
+    // of its width, both cut alike where the fitting is too short for them.
+    double SlantA() const;
+    double SlantC() const;
+    // The knees of the centre line, this far from the middle: half the a
+    // neck's slant past the neck.
+    double KneeX() const;
 };

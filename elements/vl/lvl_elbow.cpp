@@ -10,6 +10,7 @@
 #include "core/geometry.h"
 #include "core/rounding.h"
 #include "elements/straight_run.h"
+#include "elements/vl/vl_branch_rules.h"
 
 namespace {
 
@@ -18,18 +19,6 @@ enum Value { kAlfa, kA, kB, kC, kLa, kLc, kR };
 
 // A value the elbow can read: anything not finite counts as not given.
 double Given(const double* v, int i) { return v && std::isfinite(v[i]) ? v[i] : 0.0; }
-
-// The radius rule: under 50 no arc, under 100 the least arc, and never
-// beyond the wider leg.
-double RadiusRule(double r, double widest) {
-    if (!(r > 0.0))
-        return 0.0;  // a negative radius would draw an arc inside out
-    if (r < 50)
-        return 0.0;
-    if (r < 100)
-        return 100.0;
-    return r < widest ? r : widest;
-}
 
 // A straight extension: what the total asks beyond the fitting's own leg.
 double Extension(double total, double own) {
@@ -98,7 +87,7 @@ int16_t LVlElbow::SetParams(const double* values) {
         alfa = 90;
     else if (alfa <= 0)
         alfa = 1;
-    r = RadiusRule(r, a > c ? a : c);
+    r = BranchRadius(r, a > c ? a : c);
     t = (90 - alfa) * kDegree;
     Derive();
     if (eA != xA)

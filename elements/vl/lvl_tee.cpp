@@ -1,5 +1,6 @@
 #include "elements/vl/lvl_tee.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/element_block.h"
@@ -44,17 +45,7 @@ int16_t LVlTee::SetParams(const double* v) {
         if (std::isfinite(v[kTeeR]))
             r = v[kTeeR];
     }
-    // The radius rule: under 50 no arc, under 100 the least arc, never
-    // beyond the widest leg; a negative radius would draw inside out.
-    double widest = a > c ? a : c;
-    if (d > widest)
-        widest = d;
-    if (!(r >= 50))
-        r = 0;
-    else if (r < 100)
-        r = 100;
-    else if (r > widest)
-        r = widest;
+    r = BranchRadius(r, std::max({a, c, d}));
     W = 2 * r + a + 2 * collarLength;
     H = (c > d ? c : d) + r + collarLength;
     for (int i = 0; i < 3; ++i)

@@ -25,7 +25,7 @@ void KeepNarrowing(double* a, double* c, bool wideEndFree) {
 
 double BranchRadius(double r, double widestLeg) {
     if (!(r > 0.0))
-        return r;
+        return 0.0;  // a negative radius would draw the arc inside out
     if (r < 50.0)
         return 0.0;
     if (r < 100.0)

@@ -1,7 +1,7 @@
 // Value rules the rectangular branch fittings (VL-12-B/J, VL-13) share:
 // which input a width not given takes, what counts as a given size, the narrowing that must stay real, and the
-// radius rule of their branch elbow, which the elbows of VLE-01..VLE-05
-// follow too.
+// radius rule of their branch elbow, which the elbows and tees and the
+// elbows of VLE-01..VLE-05 follow too.
 #pragma once
 
 #include <initializer_list>
@@ -18,6 +18,7 @@ double GivenSize(double v);
 // (connector 1) doubles to 2c, a joined one keeps a and halves c.
 void KeepNarrowing(double* a, double* c, bool wideEndFree);
 
-// Radius rule of the elbow: 0 or below stays; below 50 becomes 0; below
-// 100 becomes 100; from 100 on it is capped at the wider turning leg.
+// Radius rule of the elbow: below 50 (negative, or not a number, too)
+// becomes 0; below 100 becomes 100; from 100 on it is capped at the wider
+// turning leg.
 double BranchRadius(double r, double widestLeg);

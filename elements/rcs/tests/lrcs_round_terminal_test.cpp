@@ -268,3 +268,57 @@ TEST_F(SpigotTerminals, LabelsCarryTheConnectorsAirflow) {
     ASSERT_EQ(plan.size(), 1u);
     EXPECT_EQ(plan[0].type, "CIRCLE");
 }
+
+// DAF and BPS take their air through two spigots side by side, not through
+// the two ends of a run: a spigot joined to a duct carries that duct's air,
+// a free one none, and label and bill show what the spigots carry together.
+TEST_F(SpigotTerminals, TwoSpigotTerminalsCarryWhatFeedsThem) {
+    for (int16_t id : {37, 17}) {
+        SCOPED_TRACE(id);
+        std::unique_ptr<LObject> terminal(CreateElement(kRcsFamily, id));
+        std::unique_ptr<LObject> duct(CreateElement(2, 1)), second(CreateElement(2, 1));
+        ASSERT_TRUE(terminal && duct && second);
+        SetElementHandle(terminal.get(), "2A");
+        SetElementHandle(duct.get(), "2B");
+        SetElementHandle(second.get(), "2C");
+        terminal->SetSystemRecord(Pens());
+        duct->GetConnector(0)->flow = duct->GetConnector(1)->flow = 600;
+        second->GetConnector(0)->flow = second->GetConnector(1)->flow = 400;
+        auto flows = [&] {
+            return std::vector<double>{terminal->GetConnector(0)->flow, terminal->GetConnector(1)->flow};
+        };
+
+        terminal->Connect(duct.get(), 0, 1);
+        EXPECT_EQ(flows(), (std::vector<double>{600, 0}));
+        EXPECT_EQ(terminal->GetFlow(), 600);
+        host::io::setScript("100,100\n");
+        EXPECT_EQ(terminal->UpdateLabel(), 0);
+        std::vector<std::string> label = LabelTexts(*terminal);
+        ASSERT_FALSE(label.empty());
+        EXPECT_EQ(label.back(), "600 m3/h");
+        EXPECT_EQ(Taken(terminal->GetFlowText()), "V=600 m3/h;");
+
+        // Turned onto its other spigot: the one left free carries nothing,
+        // and the bill still shows the air.
+        terminal->Disconnect(duct.get(), 0, 1);
+        terminal->Connect(duct.get(), 1, 1);
+        EXPECT_EQ(flows(), (std::vector<double>{0, 600}));
+        EXPECT_EQ(Taken(terminal->GetFlowText()), "V=600 m3/h;");
+
+        // Fed through both: the sum.
+        terminal->Connect(second.get(), 0, 0);
+        EXPECT_EQ(flows(), (std::vector<double>{400, 600}));
+        EXPECT_EQ(terminal->GetFlow(), 1000);
+        EXPECT_EQ(Taken(terminal->GetFlowText()), "V=1000 m3/h;");
+
+        // Fitted to the start of a network: the fitted spigot alone.
+        std::unique_ptr<LObject> started(CreateElement(kRcsFamily, id));
+        LConnector start;
+        start.shape = kShapeRound;
+        start.a = start.b = started->GetConnector(1)->a;
+        start.flow = 600;
+        started->FitToConnector(&start, 1);
+        EXPECT_EQ(started->GetConnector(0)->flow, 0);
+        EXPECT_EQ(started->GetConnector(1)->flow, 600);
+    }
+}

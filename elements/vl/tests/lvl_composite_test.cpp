@@ -83,7 +83,7 @@ TEST_F(VlComposite, SidesRadiiAndPieces) {
     EXPECT_EQ(e->b, 500);
     const struct {
         double r, a, c, expected;
-    } radii[] = {{30, 500, 500, 0}, {50, 500, 500, 100}, {60, 80, 80, 100}, {2000, 500, 400, 500}, {-5, 500, 500, -5}};
+    } radii[] = {{30, 500, 500, 0}, {50, 500, 500, 100}, {60, 80, 80, 100}, {2000, 500, 400, 500}, {-5, 500, 500, 0}};
     for (const auto& k : radii) {
         e = Made(24, {{kR1, k.r}, {kA, k.a}, {kC, k.c}});
         EXPECT_EQ(e->r1, k.expected) << k.r;

@@ -197,3 +197,26 @@ TEST_F(TransitionBlock, FiguresByView) {
         }
     }
 }
+
+// A short, wide VL-10 keeps its values and is drawn between its ends: the
+// slants of its necks are cut to fit, its walls and centre line run from
+// the a end to the c end without doubling back.
+TEST_F(TransitionBlock, ShortWideOffsetDrawnWithinItsLength) {
+    for (double e : {0.0, 100.0}) {
+        auto v10 = Made(10, {600, 200, 400, e, 200});
+        ASSERT_NE(v10, nullptr);
+        EXPECT_EQ(Params(*v10), (std::vector<double>{600, 200, 400, e, 200}));
+        v10->system.rectCentreLines = 1;
+        for (int16_t o : {0, 3}) {
+            v10->SetOrientation(o);
+            const double t = o == 0 ? 1.0 : -1.0;
+            for (const Primitive& p : Block(*v10)) {
+                // (The end symbols are turned by a pi of ten digits: a little slack.)
+                EXPECT_LE(std::fabs(p.x1), 100 + 1e-6) << e << "/" << o << " " << p.layer;
+                EXPECT_LE(std::fabs(p.x2), 100 + 1e-6) << e << "/" << o << " " << p.layer;
+                if (p.layer == "0" || p.layer == "PC")
+                    EXPECT_GE(t * (p.x2 - p.x1), -1e-9) << e << "/" << o << " " << p.layer << " from " << p.x1;
+            }
+        }
+    }
+}

@@ -1,8 +1,16 @@
 // The family's shared pieces that no element's own tests reach in full:
 // connector bindings given as a list longer than the element's connectors,
-// and view tables joined from parts, kept in their order.
+// view tables joined from parts, kept in their order, and the radius rule
+// of the branch fittings and composite runs.
+#include <memory>
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
+#include "core/element_factory.h"
+#include "core/type_tables.h"
+#include "elements/tests/element_drawing.h"
 #include "elements/tests/element_test.h"
 #include "elements/vl/composite_notation.h"
 #include "elements/vl/lvl.h"
@@ -17,6 +25,12 @@ public:
 };
 
 using VlShared = ElementTest;
+using VlSharedBlock = ElementDrawingTest;
+
+bool Same(const Primitive& p, const Primitive& q) {
+    return p.type == q.type && p.layer == q.layer && p.linetype == q.linetype && p.x1 == q.x1 &&
+           p.y1 == q.y1 && p.x2 == q.x2 && p.y2 == q.y2 && p.r == q.r && p.a0 == q.a0 && p.a1 == q.a1;
+}
 
 }  // namespace
 
@@ -53,4 +67,41 @@ TEST_F(VlShared, JoinedTableKeepsEachPartsRowsInTurn) {
     CompositeViews::Table table = Rows(joined);
     EXPECT_EQ(table.rows, joined.data());
     EXPECT_EQ(table.count, 5u);
+}
+
+// A negative bend radius would draw its arcs inside out, the walls crossing
+// or leaving the duct: it is taken as no radius at all, stored, drawn and
+// described as 0.
+TEST_F(VlSharedBlock, NegativeRadiusIsNoRadius) {
+    const struct {
+        int16_t subtype;
+        std::vector<int> radii;  // where the type keeps its radii
+        double r;
+    } cases[] = {{12, {5}, -300}, {14, {5}, -200}, {27, {4}, -20}, {28, {6}, -60},
+                 {29, {6}, -60},  {24, {6, 7}, -150}, {25, {6, 7}, -150}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.subtype);
+        const double* defaults = TypeDefaults(1, c.subtype);
+        ASSERT_NE(defaults, nullptr);
+        std::vector<double> negative(defaults, defaults + kMaxTypeDefaults), none = negative;
+        for (int i : c.radii) {
+            negative[i] = c.r;
+            none[i] = 0;
+        }
+        std::unique_ptr<LObject> bent(CreateElement(1, c.subtype)), straight(CreateElement(1, c.subtype));
+        ASSERT_TRUE(bent && straight);
+        bent->SetParams(negative.data());
+        straight->SetParams(none.data());
+        std::vector<double> values = Params(*bent);
+        EXPECT_EQ(values, Params(*straight));
+        for (int i : c.radii)
+            EXPECT_EQ(values[i], 0);
+        EXPECT_EQ(Description(*bent), Description(*straight));
+        for (int16_t o = 0; o < 6; ++o) {
+            std::vector<Primitive> drawn = Draw(*bent, o), plain = Draw(*straight, o);
+            ASSERT_EQ(drawn.size(), plain.size()) << o;
+            for (size_t k = 0; k < drawn.size(); ++k)
+                EXPECT_TRUE(Same(drawn[k], plain[k])) << o << ": " << k << " " << drawn[k].type;
+        }
+    }
 }
