@@ -53,6 +53,16 @@ bool followLinks(std::string& path)
     return false;
 }
 
+constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
+
+// A file no one may write (as the platform takes a read-only file: even
+// an administrator's save leaves it alone), or one this user may not.
+bool readOnly(const std::string& path, const struct stat& info)
+{
+    if ((info.st_mode & kAnyWrite) == 0) return true;
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && (errno == EACCES || errno == EROFS);
+}
+
 } // namespace
 
 bool readWholeFile(const std::string& path, std::string& content, std::string& error)
@@ -120,6 +130,11 @@ bool AtomicFileWriter::open(const std::string& path)
     bool exists = ::stat(target_.c_str(), &old) == 0;
     // A folder is left to the rename, which fails and says so.
     if (exists && !S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode)) return openNode(old.st_mode);
+    // Renaming over it would replace a file its owner keeps from changes.
+    if (exists && S_ISREG(old.st_mode) && readOnly(target_, old)) {
+        error_ = "cannot replace " + path_ + ": it is read-only";
+        return false;
+    }
     if (!openTemporary()) return false;
     // A replaced file keeps its permissions.
     if (exists) ::fchmod(fd_, old.st_mode & 07777);
