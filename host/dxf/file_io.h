@@ -19,7 +19,8 @@ bool readWholeFile(const std::string& path, std::string& content, std::string& e
 // regular file is never replaced: a character device (/dev/null, a
 // terminal) or a pipe with a reader is written through, anything else is
 // refused.  A read-only target (no one may write it, or this user may not)
-// is refused and left as it is.
+// is refused and left as it is.  Temporary files of the same target that
+// saves killed midway left behind are removed when their process is gone.
 class AtomicFileWriter {
 public:
     AtomicFileWriter() = default;
