@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "ads_entity.h"
 #include "core/layer_names.h"
@@ -24,7 +25,23 @@ int16_t MakeCircle(const ads_point c, double r) {
         acutBuildList(RTDXF0, L"CIRCLE", 6, L"BYBLOCK", 8, kLayerZeroWide, 62, 0, 10, c, 40, r, 0));
 }
 
+ArcSweep SweepOf(double a0, double a1) {
+    constexpr double kTurn = 2 * std::numbers::pi;
+    const double sweep = a1 - a0;
+    if (!std::isfinite(sweep))
+        return ArcSweep::kPart;  // the host refuses it as it refuses any non-finite value
+    const double turns = std::round(sweep / kTurn);
+    if (std::fabs(sweep - turns * kTurn) >= kLeastSweep)
+        return ArcSweep::kPart;
+    return turns >= 1 ? ArcSweep::kWhole : ArcSweep::kNone;
+}
+
 int16_t MakeArc(const ads_point c, double r, double a0, double a1) {
+    switch (SweepOf(a0, a1)) {
+    case ArcSweep::kNone: return RTNORM;
+    case ArcSweep::kWhole: return MakeCircle(c, r);
+    case ArcSweep::kPart: break;
+    }
     return MakeFromList(acutBuildList(RTDXF0, L"ARC", 6, L"BYBLOCK", 8, kLayerZeroWide, 62, 0, 10, c, 40,
                                       r, 50, a0, 51, a1, 0));
 }

@@ -9,6 +9,15 @@
 
 int16_t MakeLine(const ads_point p1, const ads_point p2);
 int16_t MakeCircle(const ads_point c, double r);
+// An arc from a0 to a1 (radians, counter-clockwise) whose ends meet is
+// drawn by readers as the whole circle.  Ends that meet after a whole turn
+// forward are a whole circle and made as one; ends that meet otherwise (no
+// sweep, or a whole turn backward) are an arc of nothing and not made.
+enum class ArcSweep { kNone, kPart, kWhole };
+ArcSweep SweepOf(double a0, double a1);
+// Turns smaller than this are no turn: the ends of such an arc are all but
+// equal, and readers draw it as a whole circle.
+constexpr double kLeastSweep = 1e-7;
 int16_t MakeArc(const ads_point c, double r, double a0, double a1);
 int16_t MakeSolid(const ads_point p1, const ads_point p2, const ads_point p3, const ads_point p4);
 // The ratio of an ellipse's minor to its major axis as the host holds it:

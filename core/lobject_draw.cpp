@@ -32,15 +32,20 @@ int16_t PenLine(const HostPen& pen, const ads_point p1, const ads_point p2) {
                                       pen.layer.c_str(), 62, pen.colour, 10, p1, 11, p2, 0));
 }
 
-int16_t PenArc(const HostPen& pen, const ads_point c, double r, double a0, double a1) {
-    return MakeFromList(acutBuildList(RTDXF0, L"ARC", 6, pen.linetype.c_str(), 8,
-                                      pen.layer.c_str(), 62, pen.colour, 10, c, 40, r, 50, a0,
-                                      51, a1, 0));
-}
-
 int16_t PenCircle(const HostPen& pen, const ads_point c, double r) {
     return MakeFromList(acutBuildList(RTDXF0, L"CIRCLE", 6, pen.linetype.c_str(), 8,
                                       pen.layer.c_str(), 62, pen.colour, 10, c, 40, r, 0));
+}
+
+int16_t PenArc(const HostPen& pen, const ads_point c, double r, double a0, double a1) {
+    switch (SweepOf(a0, a1)) {
+    case ArcSweep::kNone: return RTNORM;
+    case ArcSweep::kWhole: return PenCircle(pen, c, r);
+    case ArcSweep::kPart: break;
+    }
+    return MakeFromList(acutBuildList(RTDXF0, L"ARC", 6, pen.linetype.c_str(), 8,
+                                      pen.layer.c_str(), 62, pen.colour, 10, c, 40, r, 50, a0,
+                                      51, a1, 0));
 }
 
 int16_t PenEllipse(const HostPen& pen, const ads_point c, double a, double ratio) {
@@ -137,6 +142,13 @@ int16_t LObject::ZigzagLine(const ads_point p1, const ads_point p2) {
 }
 
 int16_t LObject::ZigzagArc(const ads_point c, double r, double a0, double a1) {
+    switch (SweepOf(a0, a1)) {
+    case ArcSweep::kNone: return RTNORM;
+    case ArcSweep::kWhole:
+        return MakeFromList(acutBuildList(RTDXF0, L"CIRCLE", 6, kZigzag, 8, kLayerZeroWide, 48,
+                                          system.zigzagScale, 62, 0, 10, c, 40, r, 0));
+    case ArcSweep::kPart: break;
+    }
     return MakeFromList(acutBuildList(RTDXF0, L"ARC", 6, kZigzag, 8, kLayerZeroWide, 48,
                                       system.zigzagScale, 62, 0, 10, c, 40, r, 50, a0, 51, a1,
                                       0));

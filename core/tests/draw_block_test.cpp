@@ -102,3 +102,44 @@ TEST_F(DrawBlock, MakerWithAnUnloadedLinetypeFailsCleanly) {
     EXPECT_EQ(tiny[0], '*');
     EXPECT_EQ(tiny[2], '\0');
 }
+
+// Readers draw an arc whose ends meet as the whole circle: ends that meet
+// after a whole turn forward make a circle on the same pen, ends that meet
+// otherwise (the constants' own rounding included) make nothing.
+class EndsThatMeet : public TestElement {
+public:
+    EndsThatMeet() : TestElement(1, 1, 0, 0) {}
+    int16_t MakeBlock(char* name) override {
+        ads_point o = {0, 0, 0};
+        BeginAnonymousBlock(o);
+        MakeArc(o, 4, kPi + kHalfPi, -kHalfPi);          // nothing
+        Arc(o, 5, kHalfPi, kPi - kHalfPi);               // nothing
+        ArcB(o, 6, 1.0, 1.0 + 1e-9);                     // nothing
+        DashedArc(o, 7, -kHalfPi, kPi + kHalfPi);        // a circle
+        ZigzagArc(o, 8, 0, kTwoPi);                      // a circle
+        MakeArc(o, 9, 0, 2e-7);                          // an arc, however small
+        return EndAnonymousBlock(name, kBlockNameSize);
+    }
+};
+
+TEST_F(DrawBlock, ArcsWhoseEndsMeetAreWholeCirclesOrNothing) {
+    EndsThatMeet e;
+    LSystemRecord& s = e.system;
+    for (char* layer : {s.penLayer[2], s.centreLayer})
+        std::snprintf(layer, sizeof s.centreLayer, "LURAK-HV1-2");
+    std::snprintf(s.penLinetype[2], sizeof s.penLinetype[2], "BYLAYER");
+    std::snprintf(s.centreLinetype, sizeof s.centreLinetype, "BYLAYER");
+    s.zigzagScale = 2.5;
+    char name[kBlockNameSize] = "";
+    ASSERT_EQ(e.MakeBlock(name), RTNORM);
+    std::vector<BlockEntity> drawn = BlockEntities(name);
+    ASSERT_EQ(drawn.size(), 3u);
+    EXPECT_EQ(drawn[0].type, "CIRCLE");
+    EXPECT_EQ(drawn[0].linetype, FoldedLayerName("szaggatott"));
+    EXPECT_EQ(drawn[1].type, "CIRCLE");
+    EXPECT_EQ(drawn[1].linetype, FoldedLayerName("cikkcakk"));
+    EXPECT_EQ(drawn[1].linetypeScale, 2.5);
+    EXPECT_EQ(drawn[2].type, "ARC");
+    EXPECT_EQ(SweepOf(0, -kHalfPi), ArcSweep::kPart);  // three quarters, counter-clockwise
+    EXPECT_EQ(SweepOf(0, NAN), ArcSweep::kPart);       // left to the host to refuse
+}

@@ -9,6 +9,9 @@
 #include "dxf/reader.h"
 #include "dxf/writer.h"
 
+#include <algorithm>
+#include <sstream>
+
 namespace {
 class SavedJointTest : public JointDrawingTest {
 protected:
@@ -18,10 +21,14 @@ protected:
         delete reopened;
     }
 
-    // Saves the current drawing as DXF text and makes its reading current.
-    void SaveAndReopen() {
+    // Saves the current drawing as DXF text and makes its reading current;
+    // `leftOut` groups of the INSERTs are left out of the text, as other
+    // writers leave out those at their defaults.
+    void SaveAndReopen(std::initializer_list<int> leftOut = {}) {
         std::string text;
         host::dxf::writeDxfText(*host::api::databaseOf(database), text);
+        if (leftOut.size() != 0)
+            text = WithoutInsertGroups(text, leftOut);
         host::dxf::ReadReport report;
         std::unique_ptr<host::db::Database> drawing = host::dxf::readDxfText(text, "joined.dxf", report);
         ASSERT_NE(drawing, nullptr) << report.error.message;
@@ -29,6 +36,21 @@ protected:
         host::api::replaceDatabase(reopened, std::move(drawing));
         host::api::setCurrentDatabase(reopened);
         state->database = reopened;
+    }
+
+    static std::string WithoutInsertGroups(const std::string& text, std::initializer_list<int> codes) {
+        std::istringstream in(text);
+        std::string code, value, out;
+        bool insert = false;
+        while (std::getline(in, code) && std::getline(in, value)) {
+            const int n = std::stoi(code);
+            if (n == 0)
+                insert = value.rfind("INSERT", 0) == 0;
+            if (insert && std::find(codes.begin(), codes.end(), n) != codes.end())
+                continue;
+            out += code + "\n" + value + "\n";
+        }
+        return out;
     }
 
     static ElementPtr Load(const std::string& handle) {
@@ -190,5 +212,36 @@ TEST_F(SavedJointTest, UserBlockElementInsertedAndRebuiltWithItsBlockAndScale) {
     ASSERT_TRUE(again);
     EXPECT_EQ(again->GetBlockId(), block);
     EXPECT_NEAR(again->GetRotation(), kHalfPi, 1e-12);
+}
+
+// Other writers may leave out an insert's rotation and scales at their
+// defaults; the element is still found and keeps its block and placement.
+TEST_F(SavedJointTest, UserBlockElementFoundInAFileWithoutDefaultRotationOrScales) {
+    InitTypeTables();
+    SetElementMaker(nullptr);
+    Block("PUMP");
+    AcDbBlockTable* table = nullptr;
+    ASSERT_EQ(database->getBlockTable(table, AcDb::kForRead), Acad::eOk);
+    AcDbObjectId block;
+    ASSERT_EQ(table->getAt(L"PUMP", block), Acad::eOk);
+    table->close();
+    ElementPtr e = Owned(new LCustom);
+    e->SetSystemRecord(record);
+    e->SetBlockId(block);
+    ads_point at = {100, 200, 0};
+    e->SetInsertionPoint(at);
+    ASSERT_EQ(e->Insert(15), 0) << host::api::lastError();
+    std::string handle = e->HandleText();
+    SaveAndReopen({41, 42, 43, 50});
+    ElementPtr back = Load(handle);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->GetFamily(), 16);
+    EXPECT_EQ(GroupText(back->entity, 2), "PUMP");
+    EXPECT_EQ(back->GetRotation(), 0);
+    EXPECT_EQ(back->insertionPoint[1], 200);
+    AcGeScale3d s;
+    back->GetScale(&s);
+    EXPECT_EQ(s.sx, 1);
+    EXPECT_EQ(s.sz, 1);
 }
 }  // namespace

@@ -4,6 +4,7 @@
 // same in every orientation.
 #include <cmath>
 
+#include "core/draw_neutral.h"
 #include "core/element_block.h"
 #include "core/geometry.h"
 #include "elements/vf/lvfwform.h"
@@ -11,10 +12,6 @@
 namespace {
 
 constexpr double kThreeHalfPi = 4.71238898025;
-// Turns smaller than this are a straight corner that lost its exactness in
-// the arithmetic (a path laid along -y, say): such an arc, its ends all but
-// equal, is drawn by readers as a whole circle.
-constexpr double kLeastTurn = 1e-7;
 
 double Normalised(double a) {
     if (!std::isfinite(a))
@@ -53,7 +50,9 @@ int16_t LVfWform::MakeBlock(char* blockName) {
             AddVector3d(corner, n->offset);
         double following = n->next ? n->Next()->angle : n->angle;
         double turn = Normalised(following - n->angle);
-        if (std::fabs(turn) < kLeastTurn)
+        // A straight corner that lost its exactness in the arithmetic (a
+        // path laid along -y, say) is no turn.
+        if (std::fabs(turn) < kLeastSweep)
             turn = 0.0;
         Bend bend;
         bend.side = turn < 0 ? -1.0 : 1.0;

@@ -1,8 +1,10 @@
 #include "dxf/file_io.h"
 
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <dirent.h>
 #include <optional>
 #include <pthread.h>
 #include <fcntl.h>
@@ -51,6 +53,77 @@ bool followLinks(std::string& path)
     }
     errno = ELOOP;
     return false;
+}
+
+constexpr const char* kTemporaryMark = ".tmp";
+constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
+
+// The longest file name the folder holds.
+size_t longestName(const std::string& directory)
+{
+    long most = ::pathconf(directory.c_str(), _PC_NAME_MAX);
+    return most > 0 ? static_cast<size_t>(most) : 255;
+}
+
+// The temporary file's name for a target named `name`: the name, ".tmp",
+// the process id and the attempt (from the second on), the name cut short
+// when the whole would be longer than `longest`.
+std::string temporaryName(const std::string& name, long pid, int attempt, size_t longest)
+{
+    std::string suffix = kTemporaryMark + std::to_string(pid) + (attempt ? "-" + std::to_string(attempt) : "");
+    std::string base = name.size() + suffix.size() > longest && longest > suffix.size()
+                           ? name.substr(0, longest - suffix.size())
+                           : name;
+    return base + suffix;
+}
+
+// The process id in a temporary file name made for `name`, or 0 when the
+// entry is no such name.
+long temporaryOwner(const std::string& entry, const std::string& name, size_t longest)
+{
+    size_t end = entry.size();
+    size_t dash = entry.rfind('-');
+    size_t mark = entry.rfind(kTemporaryMark);
+    if (mark == std::string::npos) return 0;
+    size_t digits = mark + std::strlen(kTemporaryMark);
+    size_t pidEnd = dash != std::string::npos && dash > digits ? dash : end;
+    constexpr size_t kMostPidDigits = 10, kMostAttemptDigits = 3;
+    if (pidEnd == digits || pidEnd - digits > kMostPidDigits || end - pidEnd > kMostAttemptDigits + 1) return 0;
+    for (size_t i = digits; i < end; ++i)
+        if (i != pidEnd && !std::isdigit(static_cast<unsigned char>(entry[i]))) return 0;
+    long pid = std::stol(entry.substr(digits, pidEnd - digits));
+    int attempt = pidEnd == end ? 0 : std::atoi(entry.c_str() + pidEnd + 1);
+    return pid > 0 && temporaryName(name, pid, attempt, longest) == entry ? pid : 0;
+}
+
+// A save killed midway leaves its temporary file, as large as the drawing,
+// beside the target: those of processes that are gone are removed.  Only
+// regular files of this user; a process that may not be asked (another
+// user's) counts as alive.
+void removeAbandonedTemporaries(const std::string& directory, const std::string& name)
+{
+    DIR* folder = ::opendir(directory.c_str());
+    if (folder == nullptr) return;
+    const size_t longest = longestName(directory);
+    const long self = ::getpid();
+    while (const dirent* entry = ::readdir(folder)) {
+        long pid = temporaryOwner(entry->d_name, name, longest);
+        if (pid == 0 || pid == self || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        struct stat info {};
+        if (::fstatat(::dirfd(folder), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode) ||
+            info.st_uid != ::geteuid())
+            continue;
+        ::unlinkat(::dirfd(folder), entry->d_name, 0);
+    }
+    ::closedir(folder);
+}
+
+// A file no one may write (as the platform takes a read-only file: even
+// an administrator's save leaves it alone), or one this user may not.
+bool readOnly(const std::string& path, const struct stat& info)
+{
+    if ((info.st_mode & kAnyWrite) == 0) return true;
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && (errno == EACCES || errno == EROFS);
 }
 
 } // namespace
@@ -120,6 +193,13 @@ bool AtomicFileWriter::open(const std::string& path)
     bool exists = ::stat(target_.c_str(), &old) == 0;
     // A folder is left to the rename, which fails and says so.
     if (exists && !S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode)) return openNode(old.st_mode);
+    // Renaming over it would replace a file its owner keeps from changes.
+    if (exists && S_ISREG(old.st_mode) && readOnly(target_, old)) {
+        error_ = "cannot replace " + path_ + ": it is read-only";
+        return false;
+    }
+    size_t slash = target_.rfind('/');
+    removeAbandonedTemporaries(directoryOf(target_), slash == std::string::npos ? target_ : target_.substr(slash + 1));
     if (!openTemporary()) return false;
     // A replaced file keeps its permissions.
     if (exists) ::fchmod(fd_, old.st_mode & 07777);
@@ -160,19 +240,15 @@ bool AtomicFileWriter::openTemporary()
     std::string directory = directoryOf(target_);
     size_t slash = target_.rfind('/');
     std::string name = slash == std::string::npos ? target_ : target_.substr(slash + 1);
-    long most = ::pathconf(directory.c_str(), _PC_NAME_MAX);
-    size_t longest = most > 0 ? static_cast<size_t>(most) : 255;
+    size_t longest = longestName(directory);
     if (name.size() > longest) {
         errno = ENAMETOOLONG;
         return fail("cannot create");
     }
     constexpr int kTries = 100;
     for (int attempt = 0; attempt < kTries; ++attempt) {
-        std::string suffix = ".tmp" + std::to_string(::getpid()) + (attempt ? "-" + std::to_string(attempt) : "");
-        std::string base = name.size() + suffix.size() > longest && longest > suffix.size()
-                               ? name.substr(0, longest - suffix.size())
-                               : name;
-        temporary_ = target_.substr(0, target_.size() - name.size()) + base + suffix;
+        temporary_ = target_.substr(0, target_.size() - name.size()) +
+                     temporaryName(name, ::getpid(), attempt, longest);
         fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ >= 0) return true;
         if (errno != EEXIST) break;

@@ -18,7 +18,9 @@ bool readWholeFile(const std::string& path, std::string& content, std::string& e
 // successful commit removes its temporary file.  A target that is not a
 // regular file is never replaced: a character device (/dev/null, a
 // terminal) or a pipe with a reader is written through, anything else is
-// refused.
+// refused.  A read-only target (no one may write it, or this user may not)
+// is refused and left as it is.  Temporary files of the same target that
+// saves killed midway left behind are removed when their process is gone.
 class AtomicFileWriter {
 public:
     AtomicFileWriter() = default;

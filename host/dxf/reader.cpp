@@ -60,6 +60,48 @@ bool sameLetters(std::string_view a, std::string_view b)
     return true;
 }
 
+// The scales and rotation of an INSERT with their defaults.  Writers may
+// leave them out at their defaults, but an insert's entity data always
+// holds them, and readers of that data look for them there.
+struct InsertDefault {
+    int code;
+    double value;
+};
+constexpr InsertDefault kInsertDefaults[] = {{41, 1.0}, {42, 1.0}, {43, 1.0}, {50, 0.0}};
+constexpr int kInsertionPointCode = 10;
+
+// Puts each missing one after the insertion point, or after the one before
+// it, in the order the host keeps them.
+void completeInsert(GroupList& groups)
+{
+    size_t begin = 0, end = groups.size();
+    for (size_t i = 0; i < end; ++i) {
+        if (groups[i].code() >= kFirstXdataCode) {
+            end = i;
+            break;
+        }
+        if (groups[i].code() == kMarkerCode && groups[i].asText() == "AcDbBlockReference") begin = i + 1;
+    }
+    auto find = [&](int code) {
+        for (size_t i = begin; i < end; ++i)
+            if (groups[i].code() == code) return i;
+        return end;
+    };
+    size_t at = find(kInsertionPointCode);
+    if (at == end) return;  // no insert to speak of; the module cannot read it either way
+    ++at;
+    for (const InsertDefault& d : kInsertDefaults) {
+        size_t found = find(d.code);
+        if (found != end) {
+            at = found + 1;
+            continue;
+        }
+        groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(at), Group::real(d.code, d.value));
+        ++at;
+        ++end;
+    }
+}
+
 class DxfReader {
 public:
     DxfReader(RecordStream& stream, std::string_view source, std::string_view fileName, ReadReport& report)
@@ -225,6 +267,7 @@ Slot DxfReader::store(ObjectClass cls)
         if (!addSubclassMarkers(rec_->type, object.groups, error) && markerNotes_++ < kMarkerNotes)
             note(rec_->line, rec_->type + " is kept without subclass markers: " + error);
     }
+    if (cls == ObjectClass::Entity && object.isType("INSERT")) completeInsert(object.groups);
     Slot first = object.handle != 0 ? db_->slotOf(object.handle) : kNoSlot;
     if (object.handle == 0 || first != kNoSlot) reserveFileHandles();
     if (first != kNoSlot && moveDuplicateRecord(first, rec_->type)) first = kNoSlot;

@@ -211,8 +211,8 @@ TEST_F(VfBranchBlock, AllSixViews) {
 }
 
 // VF-21 seen across with its branch behind shows the branch's hidden ring;
-// from the branch's side only the branch's own end symbol.  A branch as wide as the run gives no
-// hidden half of the ring.
+// from the branch's side only the branch's own end symbol.  A branch as wide as the run is hidden
+// whole: a dashed circle, and no arc of no sweep for the part seen.
 TEST_F(VfBranchBlock, EndOnViewsOfTheOffCentreBranches) {
     Owned e = Make(15, {250, 160});
     std::vector<Primitive> behind = Draw(*e, 1);
@@ -221,8 +221,12 @@ TEST_F(VfBranchBlock, EndOnViewsOfTheOffCentreBranches) {
     EXPECT_EQ(Count(facing, "CIRCLE", "szaggatott") + Count(facing, "ARC"), 0);
     Owned same = Make(15, {250, 250});
     std::vector<Primitive> wide = Draw(*same, 1);
-    EXPECT_EQ(Count(wide, "ARC"), 2);  // half seen, half hidden
-    EXPECT_EQ(Count(wide, "ARC", "szaggatott"), 1);
+    EXPECT_EQ(Count(wide, "ARC"), 0);
+    EXPECT_EQ(Count(wide, "CIRCLE", "szaggatott"), 1);
+    Owned wider = Make(15, {200, 250});
+    std::vector<Primitive> split = Draw(*wider, 1);
+    EXPECT_EQ(Count(split, "ARC"), 2);  // part seen, part hidden
+    EXPECT_EQ(Count(split, "ARC", "szaggatott"), 1);
 }
 
 // With a grille on the outlet the outlet's connector symbol is left out and

@@ -140,6 +140,17 @@ TEST_F(VfTeeBlock, BranchViewNarrowOrWideFromEitherSide) {
     EXPECT_NEAR(std::hypot(tangent.x2, tangent.y2), 125, 1e-9);  // it ends on the branch circle
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(body[i].layer, "0") << i;
+    // A branch of the run's diameter: its tangents meet the circle at the
+    // top and the bottom, so all of it lies behind the run: the two dashed
+    // halves and no plain arc of no sweep.
+    for (int16_t type : {5, 6}) {
+        auto same = Made(type, {200, 200, 200});
+        same->system.roundCentreLines = 0;
+        same->SetOrientation(1);
+        all = Block(*same);
+        EXPECT_EQ(CountOn(all, "ARC", "0", "ByBlock"), 0) << type;
+        EXPECT_EQ(CountOn(all, "ARC", "P2", "szaggatott"), 2) << type;
+    }
 }
 
 TEST_F(VfTeeBlock, RunViewSplitsTheFarEnd) {

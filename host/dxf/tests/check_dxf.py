@@ -8,6 +8,8 @@
     every pointer (330 to 369, 390, and XDATA 1005 unless null) names a record, every owner holds
     what claims it, block records and blocks come in pairs, and the layers, linetypes, text and
     dimension styles, blocks and XDATA applications that records name exist;
+  - no ARC without sweep: readers draw an arc whose start and end angles meet (modulo 360
+    degrees) as a whole circle;
   - ezdxf's strict load and its audit: no errors and no fixes.
 Usage: check_dxf.py FILE.dxf...   Exit status 1 when anything is wrong."""
 import re
@@ -36,6 +38,9 @@ HEADER_PEEK = 1 << 16   # the version and code page lie near the start of the he
 # Records that belong to the POLYLINE or INSERT before them.
 SUB_ENTITIES = ("VERTEX", "ATTRIB", "SEQEND")
 LAYOUT_BLOCKS = ("*MODEL_SPACE", "*PAPER_SPACE")
+ARC_START, ARC_END = 50, 51
+# Degrees; the module leaves out arcs of a sweep under 1e-7 radians, some 6e-6 degrees.
+LEAST_SWEEP = 1e-6
 # Name groups of entities and the table that must hold the name: (code, kinds or None for any, table).
 NAME_REFERENCES = [
     (8, None, "LAYER"),
@@ -267,13 +272,30 @@ def name_problems(recs):
     return problems
 
 
+def arc_problems(recs):
+    problems = []
+    for r in recs:
+        if r.kind != "ARC" or r.section not in ("ENTITIES", "BLOCKS"):
+            continue
+        body = dict(r.body)
+        try:
+            start, end = float(body[ARC_START]), float(body[ARC_END])
+        except (KeyError, ValueError):
+            continue  # the audit speaks of an arc without its angles
+        sweep = (end - start) % 360.0
+        if min(sweep, 360.0 - sweep) < LEAST_SWEEP:
+            problems.append(f"ARC {r.handle}: no sweep from {body[ARC_START]} to {body[ARC_END]} degrees "
+                            "(drawn as a whole circle)")
+    return problems
+
+
 def structure_problems(fn):
     tags = read_tags(fn)
     recs = records(tags)
     by_handle = {r.handle: r for r in recs if r.handle is not None}
     return (layout_problems(tags, recs) + handle_problems(tags, recs) +
             pointer_problems(recs, by_handle) + owner_problems(recs, by_handle) + block_problems(recs) +
-            name_problems(recs))
+            name_problems(recs) + arc_problems(recs))
 
 
 def ezdxf_problems(fn):

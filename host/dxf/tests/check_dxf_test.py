@@ -54,6 +54,8 @@ def damages(text):
          "unknown BLOCK_RECORD GRILLE_TAX"),
         ("unregistered XDATA application", text.replace("1001\nSITEAPP\n", "1001\nNOAPP\n", 1),
          "XDATA application NOAPP"),
+        ("arc without sweep", re.sub(r"(\n  0\nARC\n(?:.*\n)*? 50\n)(270(?:\.0)?)\n 51\n[^\n]*\n",
+                                     r"\1\2\n 51\n-90.0\n", text, count=1), "no sweep from 270"),
         ("root dictionary without groups", re.sub(r"  3\nACAD_GROUP\n350\n\w+\n", "", text, count=1),
          "root dictionary lacks ACAD_GROUP"),
     ]

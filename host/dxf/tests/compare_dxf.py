@@ -5,6 +5,8 @@ Groups are compared exactly (points as whole points, reals as numbers); the body
 object may come back in another order, but its XDATA, XRECORD data and dictionary entries must keep
 theirs. Text is compared decoded (\\U+XXXX escapes of older files are characters).
 Objects missing from the copy are errors, except unreferenced anonymous blocks and their entities.
+Groups a writer may leave out at their defaults, which the host holds all the same (an INSERT's scales
+and rotation), may come back where the original had none, at their default values.
 Usage: compare_dxf.py ORIGINAL.dxf COPY.dxf     Exit status 1 on any difference."""
 import re
 import sys
@@ -16,6 +18,7 @@ ESCAPE = re.compile(r"\\U\+([0-9A-Fa-f]{4})")
 ORDERED = ("XRECORD",)          # data whose order is meaning
 SKIP = {"SECTION", "ENDSEC", "TABLE", "ENDTAB", "EOF", "CLASS"}
 R12_LAYOUT_BLOCKS = {"$MODEL_SPACE": "*Model_Space", "$PAPER_SPACE": "*Paper_Space"}
+HELD_DEFAULTS = {"INSERT": {(41, 1.0), (42, 1.0), (43, 1.0), (50, 0.0)}}
 
 
 def version_of(fn):
@@ -85,6 +88,8 @@ def compare_records(a, b, versions_differ, from_r12):
             continue
         if section == "HEADER":
             continue
+        given = {c for c, _ in body}
+        body2 = [g for g in body2 if g[0] in given or g not in HELD_DEFAULTS.get(kind, ())]
         same_body = body == body2 if kind in ORDERED else sorted(map(repr, body)) == sorted(map(repr, body2))
         if from_r12:
             body = upgraded_from_r12(body)

@@ -4,9 +4,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace host::dxf;
@@ -147,5 +150,35 @@ TEST(FileIo, TheLongestFileNamesCanBeSaved)
     std::string tooLong = (dir / std::string(static_cast<size_t>(most) + 1, 'x')).string();
     EXPECT_FALSE(writeFileAtomically(tooLong, "x", error));
     EXPECT_EQ(error, "cannot create " + tooLong + ": File name too long");
+    fs::remove_all(dir);
+}
+
+// A save killed midway leaves its temporary file beside the drawing: the
+// next save of that drawing removes those of processes that are gone, and
+// nothing else.
+TEST(FileIo, TemporariesOfProcessesGoneAreRemovedByTheNextSave)
+{
+    fs::path dir = scratchDirectory("abandoned");
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) ::_exit(0);
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+    const std::string gone = std::to_string(child), alive = std::to_string(::getppid());
+    long most = ::pathconf(dir.c_str(), _PC_NAME_MAX);
+    ASSERT_GT(most, 20);
+    const std::string longName = std::string(static_cast<size_t>(most) - 4, 'n') + ".dxf";
+    const std::string cutShort = longName.substr(0, static_cast<size_t>(most) - 4 - gone.size()) + ".tmp" + gone;
+    const std::vector<std::string> removed = {"a.dxf.tmp" + gone, "a.dxf.tmp" + gone + "-2", cutShort};
+    const std::vector<std::string> kept = {"a.dxf.tmp" + alive, "b.dxf.tmp" + gone, "a.dxf.tmp" + gone + "x",
+                                           "a.dxf.tmp", "xa.dxf.tmp" + gone, "a.dxf.tmp" + gone + "-2-3"};
+    std::string error;
+    for (const auto& names : {removed, kept})
+        for (const std::string& name : names) ASSERT_TRUE(writeFileAtomically((dir / name).string(), "x", error));
+    fs::create_directory(dir / ("a.dxf.tmp" + gone + "-3"));  // not a file: kept
+    ASSERT_TRUE(writeFileAtomically((dir / "a.dxf").string(), "drawing", error)) << error;
+    ASSERT_TRUE(writeFileAtomically((dir / longName).string(), "drawing", error)) << error;
+    for (const std::string& name : removed) EXPECT_FALSE(fs::exists(dir / name)) << name;
+    for (const std::string& name : kept) EXPECT_TRUE(fs::exists(dir / name)) << name;
+    EXPECT_TRUE(fs::is_directory(dir / ("a.dxf.tmp" + gone + "-3")));
     fs::remove_all(dir);
 }

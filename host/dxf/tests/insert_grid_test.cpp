@@ -1,6 +1,7 @@
 // INSERT column and row counts: stored and written as at least 1, whatever
 // was given (other readers draw nothing of a block inserted 0 times), with
-// a spacing written only where its count is above 1.
+// a spacing written only where its count is above 1.  The scales and the
+// rotation a writer left out at their defaults are held all the same.
 #include "db/canonical.h"
 #include "dxf/reader.h"
 #include "dxf/writer.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 using namespace host::dxf;
 using host::db::Group;
@@ -85,5 +87,41 @@ TEST(InsertGrid, FileHoldsCountsOfAtLeastOneAndOnlyMeaningfulSpacings)
         writeDxfText(*db, written);
         written.erase(std::remove(written.begin(), written.end(), '\r'), written.end());
         EXPECT_EQ(insertGroups(written), c.written) << c.counts;
+    }
+}
+
+TEST(InsertGrid, ScalesAndRotationLeftOutAreHeldInTheirPlace)
+{
+    const struct {
+        const char* given;  // the file's groups after the insertion point
+        const char* held;
+    } cases[] = {
+        {"", "10 41=1 42=1 43=1 50=0 "},
+        {" 50\n30.0\n", "10 41=1 42=1 43=1 50=30 "},
+        {" 42\n2.0\n 70\n1\n", "10 41=1 42=2 43=1 50=0 70 "},
+        {" 41\n-1.0\n 42\n2.0\n 43\n3.0\n 50\n45.0\n", "10 41=-1 42=2 43=3 50=45 "},
+    };
+    for (const auto& c : cases) {
+        std::string text = std::string("  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1015\n  0\nENDSEC\n") +
+                           "  0\nSECTION\n  2\nENTITIES\n  0\nINSERT\n  5\n20\n100\nAcDbEntity\n  8\n0\n"
+                           "100\nAcDbBlockReference\n  2\n*MODEL_SPACE\n 10\n0\n 20\n0\n 30\n0\n" +
+                           c.given + "1001\nACAD\n1000\nx\n  0\nENDSEC\n  0\nEOF\n";
+        ReadReport report;
+        auto db = readDxfText(text, "insert.dxf", report);
+        ASSERT_TRUE(db) << report.error.text();
+        const host::db::Object* insert = db->object(db->slotOf(0x20));
+        ASSERT_NE(insert, nullptr);
+        std::string held;
+        for (const Group& g : insert->groups) {
+            if (g.code() < 10 || g.code() >= 100) continue;
+            held += std::to_string(g.code());
+            if (g.code() >= 41 && g.code() <= 50) {
+                char value[32];
+                std::snprintf(value, sizeof value, "=%g", g.asReal());
+                held += value;
+            }
+            held += " ";
+        }
+        EXPECT_EQ(held, c.held) << c.given;
     }
 }

@@ -1,5 +1,5 @@
 // What the command line tells the user: where a save went, why a save was
-// refused (a drawing holding a number no file can), the command listing of
+// refused (a drawing holding a number no file can, a read-only file), the command listing of
 // "?" and HELP with the menu's descriptions, and the menu load as a note.
 #include <filesystem>
 #include <fstream>
@@ -71,6 +71,29 @@ TEST_F(SaveAndHelp, ANonFiniteNumberRefusesTheSaveAndKeepsTheOldFile) {
                            " (group 11) holds a number that is not finite; the file was not touched.");
     EXPECT_EQ(contentOf(path), "the old drawing");
     EXPECT_EQ(std::distance(fs::directory_iterator(path.parent_path()), fs::directory_iterator()), 1);
+    fs::remove_all(path.parent_path());
+}
+
+// A drawing no one may write is not replaced, whoever saves (root may
+// write any file, and the tests run as root): its content, mode and owner
+// stay, and no temporary file is left.
+TEST_F(SaveAndHelp, AReadOnlyDrawingIsRefusedAndKeptAsItWas) {
+    fs::path path = folder() / "read_only.dxf";
+    std::ofstream(path) << "the old drawing";
+    fs::permissions(path, fs::perms(0444));
+    script("0,0\n10,0\n\n");
+    ASSERT_TRUE(host::shell::runCommandWord("LINE"));
+    std::string message;
+    EXPECT_FALSE(host::shell::saveDrawing(*doc_, path.string(), message));
+    EXPECT_EQ(message, "Cannot save: cannot replace " + path.string() + ": it is read-only");
+    EXPECT_EQ(contentOf(path), "the old drawing");
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0444));
+    EXPECT_EQ(std::distance(fs::directory_iterator(path.parent_path()), fs::directory_iterator()), 1);
+    EXPECT_TRUE(host::shell::hasUnsavedChanges(*doc_));
+    // Writable by its owner alone, it is saved.
+    fs::permissions(path, fs::perms(0600));
+    EXPECT_TRUE(host::shell::saveDrawing(*doc_, path.string(), message)) << message;
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0600));
     fs::remove_all(path.parent_path());
 }
 
