@@ -1,7 +1,7 @@
 // The copy and mirror commands on a real run: what the copies are joined
 // to, which labels come along, the system they get, prompts answered with
 // something other than a point, and the sources left as they were; a label
-// taken into a custom element.
+// taken into a custom element, and a joined duct taken into one.
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -234,6 +234,30 @@ TEST_F(CopyCommandsTest, ALabelAndItsLeaderTakenIntoACustomElementLeaveNeither) 
         EXPECT_EQ(Dump(insert), "gone");
         EXPECT_EQ(Dump(leader), "gone");
     }
+}
+
+TEST_F(CopyCommandsTest, ADuctTakenIntoACustomElementLeavesItsNeighboursFree) {
+    std::vector<std::string> h = LayRunWithGrille(3);
+    Run(kLcustom, Picks({h[1]}) + "0,3000\n1078=Duct box\nok\n");
+    ASSERT_EQ(Dump(h[1]), "gone");
+    // Each connector of the ducts either side: neighbour handle and index.
+    for (const std::string& side : {h[0], h[2]}) {
+        ads_name e;
+        ASSERT_EQ(acdbHandEnt(ToWide(side.c_str()).c_str(), e), RTNORM);
+        resbuf* list = acdbEntGetX(e, ProgramAppFilter());
+        const resbuf* rb = FindGroup(list, 1005);  // the first connector's
+        for (int c = 0; c < 2 && rb && rb->rbnext && rb->rbnext->rbnext; ++c, rb = rb->rbnext->rbnext->rbnext) {
+            ASSERT_EQ(rb->restype, 1005);
+            std::string neighbour = GroupText(rb);
+            EXPECT_NE(neighbour, h[1]) << side;
+            if (neighbour == "0") {
+                EXPECT_EQ(rb->rbnext->resval.rint, -1) << side << " connector " << c;
+            }
+        }
+        acutRelRb(list);
+    }
+    // The rewritten neighbour keeps its grille.
+    EXPECT_EQ(Elements().at(h[2]).children, std::vector<std::string>{h[3]});
 }
 
 TEST_F(CopyCommandsTest, SystemOfTheFirstElementOrANewOneDefinedForTheTypedTag) {
