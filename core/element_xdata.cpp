@@ -53,6 +53,15 @@ int16_t JointPieceCode(const LTypeDescriptor* rowA, const LTypeDescriptor* rowB)
     return 0;
 }
 
+// The row a stored type joins by: none for a second variant's own code.
+static const LTypeDescriptor* JointRow(int16_t family, int16_t subtype) {
+    return IsAliasSubtype(family, subtype) ? nullptr : TypeRow(family, subtype);
+}
+
+int16_t StoredJointPieceCode(int16_t familyA, int16_t subtypeA, int16_t familyB, int16_t subtypeB) {
+    return JointPieceCode(JointRow(familyA, subtypeA), JointRow(familyB, subtypeB));
+}
+
 double LabelTextHeight(double size, const char* tag) {
     double h = 1.8 * size;
     size_t n = tag ? std::strlen(tag) : 0;
@@ -347,7 +356,7 @@ static void SetJointPieces(LObject* e) {
         LConnector* c = e->GetConnector(i);
         int16_t f = 0, s = 0;
         if (c && !c->IsFree() && NeighbourType(c->neighbourHandle, &f, &s))
-            c->jointPieces = JointPieceCode(e->GetTypeDesc(), TypeRow(f, s));
+            c->jointPieces = StoredJointPieceCode(e->GetFamily(), e->GetSubtype(), f, s);
     }
 }
 
