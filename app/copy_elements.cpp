@@ -53,6 +53,41 @@ constexpr int16_t kListingPending = -1;
 
 using EntityName = std::array<long, 2>;
 
+// Selected element inserts that cannot be rebuilt are left out, and the
+// user is told how many and why (in the program's own words, as its other
+// notices beyond the numbered texts of the messages file).
+constexpr const wchar_t* kMsgLeftOutUnlisted =
+    L"\nLURAK: %d selected element(s) left out: the drawing no longer lists their air system.\n";
+constexpr const wchar_t* kMsgLeftOutUnreadable =
+    L"\nLURAK: %d selected element(s) left out: their data cannot be read.\n";
+
+struct LeftOut {
+    int unlisted = 0;
+    int unreadable = 0;
+};
+
+// Counts an element insert that could not be rebuilt; false for an entity
+// that is no element.
+bool CountLeftOut(LDocState* s, const ads_name entity, LeftOut& out) {
+    uint16_t family = 0, subtype = 0;
+    if (GetElementType(entity, &family, &subtype) != 0)
+        return false;
+    char tag[sizeof LSystemRecord::tag] = "";
+    LSystemRecord listed;
+    if (GetElementSystemTag(entity, tag, sizeof tag) == 0 && GetSystemByTag(s->systemList, &listed, tag) != 0)
+        ++out.unlisted;
+    else
+        ++out.unreadable;
+    return true;
+}
+
+void ReportLeftOut(const LeftOut& out) {
+    if (out.unlisted > 0)
+        acutPrintf(kMsgLeftOutUnlisted, out.unlisted);
+    if (out.unreadable > 0)
+        acutPrintf(kMsgLeftOutUnreadable, out.unreadable);
+}
+
 // Closer than this in the plan, two points give a mirror line no direction.
 constexpr double kSamePointDistance = 1e-6;
 
@@ -244,6 +279,7 @@ int CopyElements(int) {
     std::vector<EntityName> made;
     std::set<std::string> madeHandles;
     AcDbObjectIdArray others;
+    LeftOut leftOut;
     long n = selection.Length();
     for (long i = 0; i < n; ++i) {
         ads_name entity;
@@ -257,8 +293,7 @@ int CopyElements(int) {
         // An element insert that cannot be rebuilt (its system is not listed,
         // its data is damaged) is not cloned: the clone would be joined to
         // the sources one way only.
-        uint16_t family = 0, subtype = 0;
-        if (GetElementType(entity, &family, &subtype) == 0)
+        if (CountLeftOut(s, entity, leftOut))
             continue;
         AcDbObjectId id;
         if (acdbGetObjectId(id, entity) == Acad::eOk)
@@ -266,6 +301,7 @@ int CopyElements(int) {
     }
     CloneOthers(s, others, shift, map, madeHandles);
     RelinkAll(made, map, CopyLinks::kJointsAndLabels);
+    ReportLeftOut(leftOut);
     return RTNORM;
 }
 
@@ -280,14 +316,17 @@ int MirrorElements(int) {
     LHandleMap map;
     std::vector<EntityName> made;
     std::set<std::string> madeHandles;
+    LeftOut leftOut;
     long n = selection.Length();
     for (long i = 0; i < n; ++i) {
         ads_name entity;
         if (!selection.At(i, entity))
             continue;
         ElementPtr e{LoadElementFromEntity(entity)};
-        if (!e)
+        if (!e) {
+            CountLeftOut(s, entity, leftOut);
             continue;
+        }
         e->Flip();
         ads_point at, shift;
         e->GetInsertionPoint(at);
@@ -299,5 +338,6 @@ int MirrorElements(int) {
         PlaceCopy(e.get(), system, kInsertMirror, map, made, madeHandles);
     }
     RelinkAll(made, map, CopyLinks::kJoints);
+    ReportLeftOut(leftOut);
     return RTNORM;
 }

@@ -3,6 +3,9 @@
 // user describes the element, and an insert of the block, carrying the
 // element's data, takes their place.
 #include <cstdio>
+#include <cstring>
+#include <set>
+#include <string>
 
 #include "acdb_objects.h"
 #include "aced_input.h"
@@ -10,14 +13,18 @@
 #include "ads_entity.h"
 #include "app/command_bodies.h"
 #include "app/doc_state.h"
+#include "app/edit_support.h"
 #include "app/selection_set.h"
 #include "core/element_factory.h"
+#include "core/element_load.h"
 #include "core/element_ptr.h"
 #include "core/entity_handles.h"
 #include "core/insert_flags.h"
+#include "core/lconnector.h"
 #include "core/lcustom.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
+#include "core/xdata_list.h"
 #include "mfc.h"
 #include "ui/mfc/lcustomdialog.h"
 
@@ -82,6 +89,34 @@ bool CloneIntoBlock(AcDbDatabase* db, const SelectionSet& selection, long count,
     return true;
 }
 
+// The neighbours of the elements taken into the block lose their joints to
+// them, in their stored data too: a connector left naming an erased insert
+// reads as free but would keep its old neighbour's connector index.
+void FreeNeighboursOfTaken(const SelectionSet& selection, long count) {
+    std::set<std::string> taken;
+    for (long i = 0; i < count; ++i) {
+        ads_name e;
+        if (selection.At(i, e))
+            taken.insert(HandleOfEntity(e));
+    }
+    for (long i = 0; i < count; ++i) {
+        ads_name e;
+        ElementPtr element(selection.At(i, e) ? LoadElementFromEntity(e) : nullptr);
+        for (int16_t c = 0; element && c < element->GetConnectorCount(); ++c) {
+            const LConnector* mine = element->GetConnector(c);
+            if (!mine || mine->IsFree() || taken.count(mine->neighbourHandle))
+                continue;
+            int16_t j = mine->neighbourIndex;
+            ElementPtr neighbour(element->LoadNeighbour(c));
+            const LConnector* theirs = neighbour ? neighbour->GetConnector(j) : nullptr;
+            if (!theirs || theirs->IsFree() || std::strcmp(theirs->neighbourHandle, element->HandleText()) != 0)
+                continue;
+            element->Disconnect(neighbour.get(), c, j);
+            neighbour->Insert(kWriteNeighbour);
+        }
+    }
+}
+
 } // namespace
 
 int DefineCustomElement(int) {
@@ -128,6 +163,7 @@ int DefineCustomElement(int) {
         PrintMessage(kMsgBlockRefused);
         return RTNORM;
     }
+    FreeNeighboursOfTaken(selection, count);
     // A label's reactor takes its leader along; acdbEntDel would bring an
     // entity erased so back, so only those still there are erased.
     for (long i = 0; i < count; ++i) {

@@ -11,6 +11,7 @@
 #include "core/application_name.h"
 #include "core/drawing_context.h"
 #include "core/element_factory.h"
+#include "core/labels.h"
 #include "core/lobject.h"
 #include "core/null_handle.h"
 #include "core/standard_lengths.h"
@@ -50,6 +51,15 @@ int16_t JointPieceCode(const LTypeDescriptor* rowA, const LTypeDescriptor* rowB)
     if (!a && !b)
         return 2;
     return 0;
+}
+
+// The row a stored type joins by: none for a second variant's own code.
+static const LTypeDescriptor* JointRow(int16_t family, int16_t subtype) {
+    return IsAliasSubtype(family, subtype) ? nullptr : TypeRow(family, subtype);
+}
+
+int16_t StoredJointPieceCode(int16_t familyA, int16_t subtypeA, int16_t familyB, int16_t subtypeB) {
+    return JointPieceCode(JointRow(familyA, subtypeA), JointRow(familyB, subtypeB));
 }
 
 double LabelTextHeight(double size, const char* tag) {
@@ -236,6 +246,43 @@ static void ReadChildren(LChildNode* children, GroupCursor& in) {
     }
 }
 
+// What a label node holds: its number label (an insert marked as a label),
+// the leader (a line marked so) and the framed label (an insert of no
+// element; it carries no data of its own).
+enum class LabelPart { kNumber, kLeader, kFramed };
+
+static bool IsLabelPart(const ads_name entity, LabelPart part) {
+    resbuf* list = acdbEntGetX(entity, ElementAppFilter());
+    if (!list)
+        return false;
+    std::string type = GroupText(FindGroup(list, 0));
+    resbuf* marker = FindGroup(list, -3);
+    resbuf* app = marker ? FindGroup(marker, 1001) : nullptr;
+    resbuf* text = app ? FindGroup(app, 1000) : nullptr;
+    bool marked = text && GroupText(text) == kLabelMarker;
+    acutRelRb(list);
+    switch (part) {
+    case LabelPart::kNumber:
+        return type == "INSERT" && marked;
+    case LabelPart::kLeader:
+        return type == "LINE" && marked;
+    case LabelPart::kFramed:
+        return type == "INSERT" && (marked || !app);
+    }
+    return false;
+}
+
+// A stored label handle made into the entity it names.  One that names
+// anything but that part of a label (another element, the BLOCK of a block,
+// damaged data) is taken as none: the label refresh rewrites the entities
+// of a node, its block name and points, and placing the label anew erases
+// them.
+static void TakeLabelEntity(const resbuf* group, LabelPart part, ads_name out) {
+    TakeEntity(group, out);
+    if (!ads_name_nil(out) && !IsLabelPart(out, part))
+        ads_name_clear(out);
+}
+
 // The label groups between the opening "{" and the marks.
 static int16_t ReadLabels(LObject* e, GroupCursor& in) {
     int16_t count = 1;
@@ -247,9 +294,9 @@ static int16_t ReadLabels(LObject* e, GroupCursor& in) {
         for (auto& group : h)
             if (!(group = in.Take(1005)))
                 return -1;
-        TakeEntity(h[0], node->insert);
-        TakeEntity(h[1], node->leader);
-        TakeEntity(h[2], node->third);
+        TakeLabelEntity(h[0], LabelPart::kNumber, node->insert);
+        TakeLabelEntity(h[1], LabelPart::kLeader, node->leader);
+        TakeLabelEntity(h[2], LabelPart::kFramed, node->third);
         if (in.AtEnd())
             return -1;
         if (!in.Take(1000))
@@ -309,7 +356,7 @@ static void SetJointPieces(LObject* e) {
         LConnector* c = e->GetConnector(i);
         int16_t f = 0, s = 0;
         if (c && !c->IsFree() && NeighbourType(c->neighbourHandle, &f, &s))
-            c->jointPieces = JointPieceCode(e->GetTypeDesc(), TypeRow(f, s));
+            c->jointPieces = StoredJointPieceCode(e->GetFamily(), e->GetSubtype(), f, s);
     }
 }
 

@@ -14,6 +14,11 @@ void DecodeElementFlags(int16_t value, int16_t* edited, int16_t* orientation, in
 // rows: 3 when both are layered ducts, 1 when both are ducts
 // (kTypeJointDuct), 2 when neither is, 0 when exactly one is.
 int16_t JointPieceCode(const LTypeDescriptor* a, const LTypeDescriptor* b);
+// The same between two stored types (family and subtype of each element's
+// data).  A second variant stored under a code of its own (the layered
+// ducts' 23 and 24) is neither a duct nor layered here, although it is
+// built and described with its first variant's row.
+int16_t StoredJointPieceCode(int16_t familyA, int16_t subtypeA, int16_t familyB, int16_t subtypeB);
 
 // The label text height of a system: 1.8 x size, grown for tags longer
 // than 2 characters.

@@ -160,6 +160,16 @@ LTypeDescriptor* TypeRow(int code, int subtype) {
     return i >= 0 ? &family->rows[i]->row : nullptr;
 }
 
+bool IsAliasSubtype(int code, int subtype) {
+    const Family* family = FindFamily(code);
+    if (!family)
+        return false;
+    for (int i = 0; i < family->entry.aliasCount; ++i)
+        if (family->entry.aliases[i].subtype == subtype)
+            return true;
+    return false;
+}
+
 int TypeRowCount(int code) {
     const Family* family = FindFamily(code);
     return family ? family->entry.typeCount : 0;

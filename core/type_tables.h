@@ -26,6 +26,9 @@ void ReleaseTypeTables();
 // (a second family code, a second variant of a subtype) give the row they
 // stand for; the custom element has one row whatever its subtype.
 LTypeDescriptor* TypeRow(int family, int subtype);
+// True when the subtype is a second code of another subtype's row (a
+// second variant); false for a subtype with a row of its own, or none.
+bool IsAliasSubtype(int family, int subtype);
 // Number of types of a family, 0 for an unknown family.
 int TypeRowCount(int family);
 // The entry of a family's subtype (aliases followed), or null.

@@ -1,7 +1,8 @@
 // The copy and mirror commands on a real run: what the copies are joined
 // to, which labels come along, the system they get, prompts answered with
 // something other than a point, and the sources left as they were; a label
-// taken into a custom element.
+// taken into a custom element, and a joined duct taken into one; what
+// cannot be rebuilt is left out with a word.
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -236,6 +237,30 @@ TEST_F(CopyCommandsTest, ALabelAndItsLeaderTakenIntoACustomElementLeaveNeither) 
     }
 }
 
+TEST_F(CopyCommandsTest, ADuctTakenIntoACustomElementLeavesItsNeighboursFree) {
+    std::vector<std::string> h = LayRunWithGrille(3);
+    Run(kLcustom, Picks({h[1]}) + "0,3000\n1078=Duct box\nok\n");
+    ASSERT_EQ(Dump(h[1]), "gone");
+    // Each connector of the ducts either side: neighbour handle and index.
+    for (const std::string& side : {h[0], h[2]}) {
+        ads_name e;
+        ASSERT_EQ(acdbHandEnt(ToWide(side.c_str()).c_str(), e), RTNORM);
+        resbuf* list = acdbEntGetX(e, ProgramAppFilter());
+        const resbuf* rb = FindGroup(list, 1005);  // the first connector's
+        for (int c = 0; c < 2 && rb && rb->rbnext && rb->rbnext->rbnext; ++c, rb = rb->rbnext->rbnext->rbnext) {
+            ASSERT_EQ(rb->restype, 1005);
+            std::string neighbour = GroupText(rb);
+            EXPECT_NE(neighbour, h[1]) << side;
+            if (neighbour == "0") {
+                EXPECT_EQ(rb->rbnext->resval.rint, -1) << side << " connector " << c;
+            }
+        }
+        acutRelRb(list);
+    }
+    // The rewritten neighbour keeps its grille.
+    EXPECT_EQ(Elements().at(h[2]).children, std::vector<std::string>{h[3]});
+}
+
 TEST_F(CopyCommandsTest, SystemOfTheFirstElementOrANewOneDefinedForTheTypedTag) {
     std::vector<std::string> h = LayRunWithGrille(1);
     const struct {
@@ -363,6 +388,43 @@ TEST_F(CopyCommandsTest, AnElementOfAnUnlistedSystemIsNeitherCopiedNorCloned) {
     Run(kLcopy, Picks({h[0]}) + "0,0\n0,5000\n1066=HV1\nok\n");
     acdbEntLast(after);
     EXPECT_EQ(Handle(after), Handle(last));
+}
+
+TEST_F(CopyCommandsTest, ElementsThatCannotBeRebuiltAreLeftOutAndCounted) {
+    std::vector<std::string> h = LayRunWithGrille(3);  // ducts A B C, grille G on C
+    // A's air system is no longer listed; B's data ends after its type.
+    for (int k : {0, 1}) {
+        ads_name e;
+        ASSERT_EQ(acdbHandEnt(ToWide(h[k].c_str()).c_str(), e), RTNORM);
+        resbuf* list = acdbEntGetX(e, ProgramAppFilter());
+        resbuf* app = FindGroup(list, 1001);
+        ASSERT_NE(app, nullptr);
+        if (k == 0) {
+            resbuf* tag = acutBuildList(1000, L"QQ", 0);
+            std::swap(tag->resval.rstring, app->rbnext->resval.rstring);
+            acutRelRb(tag);
+        } else {
+            resbuf* subtype = app->rbnext->rbnext->rbnext->rbnext;  // after the tag, user text, family
+            ASSERT_EQ(subtype->restype, 1070);
+            acutRelRb(subtype->rbnext);
+            subtype->rbnext = nullptr;
+        }
+        ASSERT_EQ(acdbEntMod(list), RTNORM);
+        acutRelRb(list);
+    }
+    // The listed system's elements first: the dialog proposes its tag.
+    const std::vector<std::string> picks = {h[2], h[3], h[0], h[1]};
+    for (int code : {kLcopy, kLmirror}) {
+        auto before = Elements();
+        Transcript();
+        Run(code, Picks(picks) + (code == kLcopy ? "0,0\n0,5000\n" : "5000,0\n5000,1000\n") + "ok\n");
+        EXPECT_EQ(MadeSince(before).size(), 2u) << code;
+        std::string said = Transcript();
+        EXPECT_NE(said.find("1 selected element(s) left out: the drawing no longer lists their air system."),
+                  std::string::npos) << said;
+        EXPECT_NE(said.find("1 selected element(s) left out: their data cannot be read."), std::string::npos)
+            << said;
+    }
 }
 
 } // namespace

@@ -366,6 +366,29 @@ protected:
         return Last();
     }
 
+    // A number label's leader: a line whose label XDATA names the label.
+    static TestEntity Leader(const std::string& labelHandle, const char* layer = "0") {
+        ads_point a = {0, 0, 0}, b = {20, 20, 0};
+        std::wstring l = ToWide(layer), h = ToWide(labelHandle.c_str());
+        resbuf* list = acutBuildList(RTDXF0, L"LINE", 8, l.c_str(), 10, a, 11, b, -3, 1001, L"LurakCad_B1", 1000,
+                                     L"LurakLabelReactor", 1002, L"{", 1005, h.c_str(), 1070, 1, 1040, 10.0, 1005,
+                                     L"0", 1010, a, 1002, L"}", 0);
+        EXPECT_EQ(acdbEntMake(list), RTNORM);
+        acutRelRb(list);
+        return Last();
+    }
+
+    // A framed label: an insert of a label block, with no data of its own.
+    static TestEntity FramedLabel(const char* layer = "0") {
+        EnsureBlock("LABEL");
+        ads_point at = {40, 20, 0};
+        std::wstring l = ToWide(layer);
+        resbuf* list = acutBuildList(RTDXF0, L"INSERT", 2, L"LABEL", 8, l.c_str(), 10, at, 0);
+        EXPECT_EQ(acdbEntMake(list), RTNORM);
+        acutRelRb(list);
+        return Last();
+    }
+
     static bool Live(const TestEntity& e) { return ::Live(e.name); }
     static bool Live(const ads_name name) { return ::Live(name); }
     static bool LayerExists(const char* name) { return TableHas(L"LAYER", name); }

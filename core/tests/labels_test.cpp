@@ -5,6 +5,7 @@
 // to the label layer.
 #include "fixtures.h"
 #include "core/labels.h"
+#include "db/database.h"
 
 namespace {
 // A duct with label number 12 anchored at (500, 0), in the drawing.
@@ -60,6 +61,14 @@ protected:
     std::unique_ptr<TestDuct> made;  // made once the drawing's system is listed
     TestDuct* duct = nullptr;
 };
+
+// The handle of the BLOCK entity that opens the named block ("" when none).
+std::string BlockBeginHandle(const std::string& name) {
+    host::db::Database* db = host::api::currentDatabase();
+    const host::db::Block* block = db ? db->block(db->findRecord(host::db::Table::BlockRecord, name)) : nullptr;
+    const host::db::Object* begin = block ? db->object(block->begin) : nullptr;
+    return begin ? host::db::handleText(begin->handle) : "";
+}
 
 TEST(LabelSize, HalfWidthGrowsWithLongTags) {
     EXPECT_DOUBLE_EQ(LabelHalfWidth(100, "AB"), 180);
@@ -163,6 +172,48 @@ TEST_F(LabelTest, FittingLabelPlacedThenRebuiltInPlace) {
     EXPECT_TRUE(Live(third));
     EXPECT_NE(GroupText(third, 2), block);
     EXPECT_EQ(HandleOf(duct->GetLabel(0)->third), HandleOf(third));
+}
+
+TEST_F(LabelTest, StoredHandlesThatNameNoLabelReadAsNone) {
+    ASSERT_EQ(Place("500,800\n"), 0);
+    host::io::setScript("300,400\n");
+    ASSERT_EQ(duct->MakeFittingLabel("VL-01", "400x200"), 0);
+    ASSERT_EQ(duct->Insert(1), 0);
+    ElementPtr back = Owned(LoadElementFromEntity(duct->entity));
+    ASSERT_TRUE(back);
+    const LLabelNode* read = back->GetLabel(0);
+    EXPECT_EQ(HandleOf(read->insert), HandleOf(duct->GetLabel(0)->insert));
+    EXPECT_EQ(HandleOf(read->leader), HandleOf(duct->GetLabel(0)->leader));
+    EXPECT_EQ(HandleOf(read->third), HandleOf(duct->GetLabel(0)->third));
+    // Damaged data: the number label names another element's BLOCK, the
+    // leader and the framed label name that element's insert.
+    TestDuct other;
+    ads_point away = {0, 3000, 0};
+    other.SetInsertionPoint(away);
+    ASSERT_EQ(other.Insert(15), 0);
+    std::string block = GroupText(other.entity, 2);
+    ads_name begin;
+    ASSERT_TRUE(ByHandle(BlockBeginHandle(block), begin));
+    LLabelNode* node = duct->GetLabel(0);
+    ads_name_set(begin, node->insert);
+    ads_name_set(other.entity, node->leader);
+    ads_name_set(other.entity, node->third);
+    ASSERT_EQ(duct->Insert(1), 0);
+    back = Owned(LoadElementFromEntity(duct->entity));
+    ASSERT_TRUE(back);
+    read = back->GetLabel(0);
+    EXPECT_TRUE(ads_name_nil(read->insert));
+    EXPECT_TRUE(ads_name_nil(read->leader));
+    EXPECT_TRUE(ads_name_nil(read->third));
+    // Written with its labels refreshed, it leaves the other element and
+    // its block as they were.
+    EXPECT_EQ(back->Insert(15), 0);
+    EXPECT_EQ(GroupText(begin, 2), block);
+    EXPECT_EQ(GroupText(other.entity, 2), block);
+    resbuf* list = acdbEntGet(other.entity);
+    ASSERT_NE(Group(list, 10), nullptr);
+    EXPECT_DOUBLE_EQ(Group(list, 10)->resval.rpoint[1], 3000);
+    acutRelRb(list);
 }
 
 TEST_F(LabelTest, UnitLabelNeedsAnInsertToRelabelAndQuitStopsNumbering) {

@@ -132,8 +132,12 @@ TEST_F(XDataTest, EveryGroupInItsPlaceRoundTrips) {
     e.SetLabelNumber(7, 0);
     e.ResizeLabelList(2, 0);
     e.SetLabelNumber(8, 1);
+    // Label entities, then lines standing in for marks and a dimension.
     TestEntity lines[6];
-    for (int k = 0; k < 6; ++k)
+    lines[0] = Label("0", "0");
+    lines[1] = Leader(lines[0].handle);
+    lines[2] = FramedLabel();
+    for (int k = 3; k < 6; ++k)
         lines[k] = Line("0", k);
     ads_name_set(lines[0].name, e.GetLabel(0)->insert);
     ads_name_set(lines[1].name, e.GetLabel(0)->leader);

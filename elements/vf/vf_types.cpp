@@ -1,6 +1,7 @@
 // The round ducts and fittings (family 2): one entry per type, and the
 // family's registration.  The layered ducts' second variants (23, 24) are
-// built and described as 17 and 18.
+// built and described as 17 and 18; their joint pieces go by their own
+// codes, which name no duct (StoredJointPieceCode).
 #include "elements/vf/vf_family.h"
 
 #include <iterator>

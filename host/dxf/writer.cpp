@@ -21,6 +21,8 @@ namespace {
 constexpr size_t kMostTableCount = 32767;
 // The text height and arrow size of the standard metric dimension style.
 constexpr double kDefaultDimensionSize = 2.5;
+// An XDATA handle: text, so that "0" and "" stay as given.
+constexpr int kXdataHandleCode = 1005;
 
 using db::Database;
 using db::Group;
@@ -527,16 +529,21 @@ bool DxfWriter::handleWritten(db::Handle handle) const
 
 // A group, where a reference to an object the file does not hold (erased,
 // or never there) becomes the null handle, as the host's audit would make
-// it; a reactor to such an object is left out.
+// it; a reactor to such an object is left out.  An XDATA handle that is no
+// handle at all ("ZZ", "-1", " 39", "0x39", more than 16 digits: damaged
+// data, or data an application gave) names nothing either, and one that
+// names a record is written as that record's handle is ("0039" and "3a"
+// name 39 and 3A, which other readers compare as text).
 void DxfWriter::reference(GroupWriter& out, const Group& g, bool inReactors) const
 {
     if (g.kind() == db::ValueKind::Handle && g.asHandle() != 0 && !handleWritten(g.asHandle())) {
         if (!inReactors) out.handle(g.code(), 0);
         return;
     }
-    db::Handle handle = 0;
-    if (g.code() == 1005 && db::parseHandle(g.asText(), handle) && handle != 0 && !handleWritten(handle)) {
-        out.plain(1005, "0");
+    if (g.code() == kXdataHandleCode && g.kind() == db::ValueKind::Text && !g.asText().empty()) {
+        db::Handle handle = 0;
+        if (!db::parseHandle(g.asText(), handle) || !handleWritten(handle)) handle = 0;
+        out.handle(kXdataHandleCode, handle);
         return;
     }
     writeGroup(out, g);

@@ -1,7 +1,8 @@
 // The straight round variants: the layered ducts HSPIRO and HFLEX (length
-// limit, variant kept as the subtype and rebuilt by the factory), FSPIRO
-// (makes offered by diameter, per element; openings) and USZ-28 (body
-// length steps), with texts outside their lists left out.
+// limit, variant kept as the subtype and rebuilt by the factory, joint
+// pieces by the stored subtype), FSPIRO (makes offered by diameter, per
+// element; openings) and USZ-28 (body length steps), with texts outside
+// their lists left out.
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "core/element_factory.h"
+#include "core/element_xdata.h"
 #include "elements/tests/element_drawing.h"
 #include "elements/vf/lvffspiko.h"
 #include "elements/vf/lvfhspiko.h"
@@ -47,6 +49,20 @@ TEST_F(Variants, LayeredDuctVariantIsItsSubtype) {
         const double first[4] = {0, 0, 0, 1};
         e->SetParams(first);
         EXPECT_EQ(e->GetSubtype(), c.made);
+    }
+}
+
+// The joint pieces go by the stored subtypes: 17 and 18 are layered ducts,
+// their second variants 23 and 24 count as fittings.
+TEST_F(Variants, SecondVariantsOfLayeredDuctsJoinAsFittings) {
+    constexpr int16_t kVf = 2, kSpiro = 1, kBend = 4;
+    EXPECT_EQ(StoredJointPieceCode(kVf, 17, kVf, 18), 3);
+    EXPECT_EQ(StoredJointPieceCode(kVf, 17, kVf, kSpiro), 1);
+    for (int16_t second : {23, 24}) {
+        EXPECT_EQ(StoredJointPieceCode(kVf, second, kVf, second), 2) << second;
+        EXPECT_EQ(StoredJointPieceCode(kVf, second, kVf, 17), 0) << second;
+        EXPECT_EQ(StoredJointPieceCode(kVf, kSpiro, kVf, second), 0) << second;
+        EXPECT_EQ(StoredJointPieceCode(kVf, second, kVf, kBend), 2) << second;
     }
 }
 

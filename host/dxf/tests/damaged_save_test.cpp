@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -406,6 +407,17 @@ const Damage kDamages[] = {
     {"layout_dictionary_key_damaged",
      [](const std::string& t) { return replacedLine(t, find(t, "  3\nACAD_LAYOUT\n") + 4, "ACAD\xc1_LAYOUT"); },
      "named the layouts: taken as ACAD_LAYOUT"},
+    {"xdata_handles_that_are_no_handles",
+     [](const std::string& t) {
+         // Each names nothing; the last names a record, spelled otherwise
+         // than the record's own handle.
+         std::string handle = handleAfter(t, "  0\nINSERT\n");
+         std::transform(handle.begin(), handle.end(), handle.begin(), [](unsigned char c) { return std::tolower(c); });
+         return inserted(t, find(t, "1001\nDUCTAPP\n") + 13,
+                         "1005\nZZ\n1005\n-1\n1005\n 39\n1005\n0x39\n1005\n10000000000000039\n1005\n00" + handle +
+                             "\n");
+     },
+     ""},
     {"dimension_sizes_missing",
      [](const std::string& t) {
          // Neither the header nor the current dimension style gives them.
