@@ -143,7 +143,8 @@ void LRCsBox::FollowGrille(int16_t o, double oldL, double oldH, int16_t oldG) {
         offered.accessoryCount = 1;
         offered.dFlagKind = kParamDisabled;
     } else if (oldG > 1) {
-        offered.accessoryCount = IsBld(t) ? 2 : 3;
+        // The accessories of the grille come back.
+        offered.accessoryCount = IsRls(t) ? 1 : IsBld(t) ? 2 : 3;
         if (t < 8 || IsBld(t))
             offered.dFlagKind = kParamEnabled;
     }
