@@ -20,10 +20,14 @@ enum Value { kAlfa, kA, kB, kC, kLa, kLc, kR };
 double Given(const double* v, int i) { return v && std::isfinite(v[i]) ? v[i] : 0.0; }
 
 // The radius rule: under 50 no arc, under 100 the least arc, and never
-// beyond the wider leg.
-double RadiusRule(double r, double widest) {
+// beyond the wider leg.  The rule ran on a stored radius before, so what
+// it gave stays: with legs under 100 its 100 and its cap would not come
+// back the same.
+double RadiusRule(double r, double widest, bool stored) {
     if (!(r > 0.0))
         return 0.0;  // a negative radius would draw an arc inside out
+    if (stored && r <= (widest > 100 ? widest : 100))
+        return r;
     if (r < 50)
         return 0.0;
     if (r < 100)
@@ -98,12 +102,14 @@ int16_t LVlElbow::SetParams(const double* values) {
         alfa = 90;
     else if (alfa <= 0)
         alfa = 1;
-    r = RadiusRule(r, a > c ? a : c);
+    const bool stored = RestoringParams();
+    r = RadiusRule(r, a > c ? a : c, stored);
     t = (90 - alfa) * kDegree;
     Derive();
-    if (eA != xA)
+    // Stored totals are the ones the extensions were taken from.
+    if (stored || eA != xA)
         eA = Extension(v[kLa], G);
-    if (eC != xC)
+    if (stored || eC != xC)
         eC = Extension(v[kLc], FirstLegLength());
 
     double st = std::sin(t), ct = std::cos(t);

@@ -45,16 +45,21 @@ int16_t LVlTee::SetParams(const double* v) {
             r = v[kTeeR];
     }
     // The radius rule: under 50 no arc, under 100 the least arc, never
-    // beyond the widest leg; a negative radius would draw inside out.
+    // beyond the widest leg; a negative radius would draw inside out.  The
+    // rule ran on a stored radius before, so what it gave stays: with legs
+    // under 100 its 100 and its cap would not come back the same.
     double widest = a > c ? a : c;
     if (d > widest)
         widest = d;
-    if (!(r >= 50))
-        r = 0;
-    else if (r < 100)
-        r = 100;
-    else if (r > widest)
-        r = widest;
+    bool kept = RestoringParams() && r > 0 && r <= (widest > 100 ? widest : 100);
+    if (!kept) {
+        if (!(r >= 50))
+            r = 0;
+        else if (r < 100)
+            r = 100;
+        else if (r > widest)
+            r = widest;
+    }
     W = 2 * r + a + 2 * collarLength;
     H = (c > d ? c : d) + r + collarLength;
     for (int i = 0; i < 3; ++i)

@@ -19,5 +19,7 @@ double GivenSize(double v);
 void KeepNarrowing(double* a, double* c, bool wideEndFree);
 
 // Radius rule of the elbow: 0 or below stays; below 50 becomes 0; below
-// 100 becomes 100; from 100 on it is capped at the wider turning leg.
-double BranchRadius(double r, double widestLeg);
+// 100 becomes 100; from 100 on it is capped at the wider turning leg.  The
+// rule ran on a stored radius (read back) before, so what it gave stays:
+// with legs under 100 its 100 and its cap would not come back the same.
+double BranchRadius(double r, double widestLeg, bool stored);
