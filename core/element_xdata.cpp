@@ -391,7 +391,7 @@ int16_t LObject::ReadXData(const resbuf* subtypeGroup) {
         result = ReadPath(this, in);
     if (result == 0) {
         ReadChildren(children, in);
-        SetParams(values);
+        RestoreParams(values);
     }
     delete[] values;
     if (result != 0 || !in.Take(1002) || ReadLabels(this, in) != 0)

@@ -186,6 +186,15 @@ public:
     // Catalogue check and applying values (see element_factory.h).
     int16_t MatchCatalogue(const double* requested, const int16_t* flags);
     int16_t ApplyParams(const double* values, const int16_t* flags);
+    // Values the element gave before (GetParams), read from the drawing or
+    // put back by a cancelled dialog, taken as they were: nothing is newly
+    // given, so the rules that judge a new value against the one before
+    // leave them alone (RestoringParams), and an element comes back from
+    // the drawing with its values, not with its rules run against a fresh
+    // element's.  SetParams's status.
+    int16_t RestoreParams(const double* values);
+    // True inside RestoreParams.
+    bool RestoringParams() const { return restoringParams; }
 
     // Connectors.  Free means the neighbour handle is NullHandleText;
     // off-axis means the side axis differs from the orientation axis; the
@@ -336,6 +345,9 @@ public:
     ads_name parentEntity = {0, 0};
     char* userText = nullptr;
     int16_t listingFlag = 0;
+
+private:
+    bool restoringParams = false;
 };
 
 // The one way to delete an element object.

@@ -102,3 +102,10 @@ int16_t LObject::ApplyParams(const double* values, const int16_t* flags) {
     delete[] current;
     return 0;
 }
+
+int16_t LObject::RestoreParams(const double* values) {
+    restoringParams = true;
+    int16_t result = SetParams(values);
+    restoringParams = false;
+    return result;
+}

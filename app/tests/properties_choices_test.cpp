@@ -106,3 +106,22 @@ TEST_F(PropertiesChoicesTest, RntShowsTheSizeTextsOfItsOwnLists) {
     ASSERT_EQ(Tile("v3").value, "1");  // 325: two B sizes fit it
     EXPECT_EQ(Tile("v4").items, (std::vector<std::string>{"185 (125)", "285 (160)"}));
 }
+
+// RNT-4 with the square A 543 (B forced to 543), then A 625: the dialog
+// leaves B on the largest of the five B sizes below 543, shows it, stores
+// it and shows it again when opened anew.
+TEST_F(PropertiesChoicesTest, RntLeavingTheSquareFaceShowsTheBItStores) {
+    constexpr int16_t kRnt = 13;
+    SetStart(0, 0, 0, kShapeRound, 200, 0);
+    Place(kLnvf, kSpiralDuct);
+    Place(kLracs, kRnt);
+    Run(kLprop, "v1=5\nv3=4\naccept\n");  // RNT-4, A 543
+    ASSERT_EQ(StoredValues().size(), 5u);
+    ASSERT_EQ(StoredValues()[4], 543);
+    Run(kLprop, "v3=5\naccept\n");  // A 625
+    EXPECT_EQ(Tile("v4").items.size(), 5u);
+    EXPECT_EQ(Tile("v4").value, "3");
+    EXPECT_EQ(StoredValues()[4], 485);
+    Run(kLprop, "cancel\n");
+    EXPECT_EQ(Tile("v4").value, "3");
+}

@@ -68,7 +68,20 @@ int16_t LRCsBox::SetParams(const double* v) {
     if (IsBld(grille))
         option = RoundToShort(v[9]);
     Choices was = offered;
-    FollowGrille(before, oldL, oldH, oldG);
+    if (RestoringParams()) {
+        // Values read back: the grille's choices as if it were chosen
+        // anew, the values as they were stored.
+        const double keptL = L, keptH = H;
+        const int16_t keptDirection = direction, keptAccessory = accessory, keptDFlag = dFlag;
+        FollowGrille(-1, L, H, 1);
+        L = keptL;
+        H = keptH;
+        direction = keptDirection;
+        accessory = keptAccessory;
+        dFlag = keptDFlag;
+    } else {
+        FollowGrille(before, oldL, oldH, oldG);
+    }
     connectors[0]->a = connectors[0]->b = D;
     PlaceConnector();
     return offered == was ? 0 : -1;
@@ -143,7 +156,8 @@ void LRCsBox::FollowGrille(int16_t o, double oldL, double oldH, int16_t oldG) {
         offered.accessoryCount = 1;
         offered.dFlagKind = kParamDisabled;
     } else if (oldG > 1) {
-        offered.accessoryCount = IsBld(t) ? 2 : 3;
+        // The accessories of the grille come back.
+        offered.accessoryCount = IsRls(t) ? 1 : IsBld(t) ? 2 : 3;
         if (t < 8 || IsBld(t))
             offered.dFlagKind = kParamEnabled;
     }

@@ -45,15 +45,18 @@ int16_t LRCsBPS::SetParams(const double* v) {
     E = RoundToShort(v[4]);
     J = RoundToShort(v[5]);
     bool free = SpigotsFree();
+    // Values read back went together when they were stored: the rules
+    // that follow a change leave them.
+    const bool follow = !RestoringParams();
     // The short box takes only the small spigot.
-    if (L < kShortest && D > 125) {
+    if (follow && L < kShortest && D > 125) {
         if ((before.first || L != before.L) && free)
             D = 125;
         else
             L = kShortest;
     }
     // A width chosen: the spigot that suits it.
-    if ((before.first || N != before.N) && free) {
+    if (follow && (before.first || N != before.N) && free) {
         if (N == 1)
             D = std::min(D, 125.0);
         else if (N == 2)

@@ -50,7 +50,8 @@ int16_t LRCsCnhF::SetParams(const double* v) {
         return 0;
     double oldL = L, oldH = H;
     SetBoundParams(*this, kValues, v);
-    if (sized)
+    // Sizes read back (or put back) went together when they were stored.
+    if (sized && !RestoringParams())
         FollowChange(oldL, oldH, &L, &H);
     sized = true;
     // The short lengths cap the height.

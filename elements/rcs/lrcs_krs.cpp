@@ -33,7 +33,8 @@ int16_t LRCsKrs::SetParams(const double* v) {
     if (!v)
         return 0;
     int16_t newType = RoundToShort(v[0]);
-    if (!(IsFireProof(newType) && D > kLargestFp))
+    // A type put back comes with the diameter it had.
+    if (RestoringParams() || !(IsFireProof(newType) && D > kLargestFp))
         type = newType;
     bool sizeOk = std::isfinite(v[1]) && v[1] > 0.0;
     if (sizeOk && !(IsFireProof(type) && v[1] > kLargestFp))

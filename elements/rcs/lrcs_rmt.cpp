@@ -81,20 +81,27 @@ int16_t LRCsRmt::SetParams(const double* v) {
     SetSize(&A, v[3]);
     SetSize(&B, v[4]);
     int k = RntListOfVariant(variant);
+    // Sizes read back from the drawing were the list's when stored: the
+    // lists they were chosen from are offered again, the sizes stay.
+    bool restoring = RestoringParams();
     if (k != before)
-        SwitchList(k);
-    if (k == 1 || k == 2 || k == 3 || k == 6)
-        CoupleSizes(k, oldA);
-    else if (A != oldA || k != before)
-        NarrowB(k);
+        SwitchList(k, !restoring);
+    if (k == 1 || k == 2 || k == 3 || k == 6) {
+        if (!restoring)
+            CoupleSizes(k, oldA);
+    } else if (A != oldA || k != before) {
+        NarrowB(k, !restoring);
+    }
     E = BoxHeight(d);
     PlaceConnector();
     return offered == was ? 0 : -1;
 }
 
-void LRCsRmt::SwitchList(int k) {
+void LRCsRmt::SwitchList(int k, bool snap) {
     const RntSizeList& list = RntSizes(k);
     offered = {k, list.bCount, list.bValues, list.bTexts};
+    if (!snap)
+        return;
     A = Floor(list.aValues, list.aCount, A);
     B = Floor(list.bValues, list.bCount, B);
 }
@@ -119,7 +126,7 @@ void LRCsRmt::CoupleSizes(int k, double oldA) {
         B = list.bValues[q < list.bCount ? q : list.bCount - 1];
 }
 
-void LRCsRmt::NarrowB(int k) {
+void LRCsRmt::NarrowB(int k, bool fit) {
     const RntSizeList& list = RntSizes(k);
     int last = k == 8 ? 3 : list.aCount - 1;
     int i = FirstAtLeast(list.aValues, last + 1, A);
@@ -128,7 +135,8 @@ void LRCsRmt::NarrowB(int k) {
         offered.bCount = 1;
         offered.bValues = kRnt543Size;
         offered.bTexts = kRnt543Text;
-        B = kSquare;
+        if (fit)
+            B = kSquare;
         return;
     }
     // Skip the 543 entry, then the sizes that share their B sizes.
@@ -142,8 +150,10 @@ void LRCsRmt::NarrowB(int k) {
     offered.bCount = static_cast<int16_t>(i + 1);
     offered.bValues = list.bValues;
     offered.bTexts = RntNarrowedBTexts(k, i, A);
-    if (B > list.bValues[i])
-        B = list.bValues[i];
+    // B stays one of the sizes offered: a B above them takes the largest,
+    // one between them (the 543 of a square face left) the next below.
+    if (fit)
+        B = Floor(list.bValues, i + 1, B);
 }
 
 void LRCsRmt::PlaceConnector() {

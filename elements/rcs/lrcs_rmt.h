@@ -51,12 +51,13 @@ public:
     const Sizes& Offered() const { return offered; }
 
 private:
-    // Installs list k and snaps A and B to it.
-    void SwitchList(int k);
+    // Installs list k and, with snap, snaps A and B to it.
+    void SwitchList(int k, bool snap);
     // A and B of lists 1, 2, 3 and 6 go together.
     void CoupleSizes(int k, double oldA);
-    // Lists 4, 5, 7 and 8: the B sizes that fit A.
-    void NarrowB(int k);
+    // Lists 4, 5, 7 and 8: the B sizes that fit A, and with fit, B made
+    // one of them.
+    void NarrowB(int k, bool fit);
     void PlaceConnector();
 
     Sizes offered;

@@ -47,7 +47,9 @@ int16_t LRCsSB::SetParams(const double* v) {
     int16_t n = RoundToShort(v[3]);
     N = n < 1 ? 1 : n > 6 ? 6 : n;
     bool lChanged = before.first || L != before.L;
-    if ((lChanged || N != before.N) && SpigotsFree()) {
+    if (RestoringParams()) {
+        // Values read back went together when they were stored.
+    } else if ((lChanged || N != before.N) && SpigotsFree()) {
         // The spigot that suits the length and width.
         if (N <= 4) {
             D = L < 900 ? 125 : L < 1200 ? 160 : 200;

@@ -75,8 +75,10 @@ int16_t LRCsTTA::SetParams(const double* v) {
     double oldL = sizeL;
     ReadValues(v);
     // The unit is square but for the narrow face on the wide size; the
-    // size changed last leads.
-    if (sizeL == oldL) {
+    // size changed last leads.  Sizes read back went together when stored.
+    if (RestoringParams()) {
+        // as stored
+    } else if (sizeL == oldL) {
         if (sizeH != kNarrow)
             sizeL = sizeH;
         else if (!IsPairSize(sizeL))

@@ -84,6 +84,8 @@ int16_t LTvAdf::SetParams(const double* v) {
     remark = ClampedChoice(v[5], 0, 1);
     if (type == previous)
         return 0;
+    if (RestoringParams())
+        return -1;  // sizes read back stay with their type
     const SizeList &widths = ListFor(type, 1), &heights = ListFor(type, 2);
     if (!OnList(widths, W))
         W = widths.values[0];

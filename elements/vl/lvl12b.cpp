@@ -89,7 +89,7 @@ int16_t LVl12B::SetParams(const double* values) {
         }
     }
     KeepNarrowing(&a, &c, connectors[1]->IsFree());
-    r = BranchRadius(r, std::max(b, d));
+    r = BranchRadius(r, std::max(b, d), RestoringParams());
     double shortest = collarLength + r + d + collarLength;
     if (l < shortest)
         l = shortest;

@@ -46,7 +46,7 @@ int16_t LVl13::SetParams(const double* values) {
             r = values[5];
     }
     KeepNarrowing(&a, &c, connectors[1]->IsFree());
-    r = BranchRadius(r, std::max(a, d));
+    r = BranchRadius(r, std::max(a, d), RestoringParams());
     // Too short for the branch: the length grows to hold the branch twice
     // over; a length between the two stays.
     if (collarLength + r + d + collarLength > l)

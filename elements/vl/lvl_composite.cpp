@@ -67,13 +67,13 @@ int16_t LVlComposite::SetParams(const double* x) {
         if (IsSize(x[kS]))
             s = x[kS];
     }
+    r1 = BranchRadius(r1, std::max(a, c), RestoringParams());
+    r2 = BranchRadius(r2, SecondRadiusBound(), RestoringParams());
     Derive();
     return 0;
 }
 
 void LVlComposite::Derive() {
-    r1 = BranchRadius(r1, std::max(a, c));
-    r2 = BranchRadius(r2, SecondRadiusBound());
     PlaceFaces();
     const double k = collarLength;
     LConnector* c0 = connectors[0];

@@ -87,12 +87,14 @@ int16_t LVlElbow::SetParams(const double* values) {
         alfa = 90;
     else if (alfa <= 0)
         alfa = 1;
-    r = BranchRadius(r, a > c ? a : c);
+    const bool stored = RestoringParams();
+    r = BranchRadius(r, a > c ? a : c, stored);
     t = (90 - alfa) * kDegree;
     Derive();
-    if (eA != xA)
+    // Stored totals are the ones the extensions were taken from.
+    if (stored || eA != xA)
         eA = Extension(v[kLa], G);
-    if (eC != xC)
+    if (stored || eC != xC)
         eC = Extension(v[kLc], FirstLegLength());
 
     double st = std::sin(t), ct = std::cos(t);

@@ -45,7 +45,7 @@ int16_t LVlTee::SetParams(const double* v) {
         if (std::isfinite(v[kTeeR]))
             r = v[kTeeR];
     }
-    r = BranchRadius(r, std::max({a, c, d}));
+    r = BranchRadius(r, std::max({a, c, d}), RestoringParams());
     W = 2 * r + a + 2 * collarLength;
     H = (c > d ? c : d) + r + collarLength;
     for (int i = 0; i < 3; ++i)

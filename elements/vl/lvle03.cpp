@@ -37,7 +37,7 @@ int16_t LVle03::SetParams(const double* v) {
         // Always taken, 0 included; what is no number is none.
         r = std::isfinite(v[4]) ? v[4] : 0.0;
     }
-    r = BranchRadius(r, std::max({a, c, d}));
+    r = BranchRadius(r, std::max({a, c, d}), RestoringParams());
     const double K = collarLength;
     W = 2 * r + a + 2 * K;
     H = std::max(c, d) + r + K;

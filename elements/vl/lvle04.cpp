@@ -74,7 +74,7 @@ int16_t LVleAngled::SetParams(const double* v) {
     }
     alfa = std::clamp(alfa, kSmallestAngle, kRightAngle);
     beta = (kRightAngle - alfa) * kPi / 180;
-    r = BranchRadius(r, std::max(a, d));
+    r = BranchRadius(r, std::max(a, d), RestoringParams());
     const double E = endMarkSize, K = collarLength;
     T = r * std::tan(kQuarterPi - beta / 2);
     Kc = (K + T) * std::cos(beta);

@@ -68,8 +68,9 @@ int16_t LVle06::SetParams(const double* values) {
         l = 2 * collarLength + c + s;
     if (l < 2 * collarLength + g + s)
         l = 2 * collarLength + g + s;
-    // A newly given outlet may not exceed the inlet.
-    if (a < d && d != oldD)
+    // A newly given outlet may not exceed the inlet; one kept from before
+    // (or read back from the drawing) stays.
+    if (a < d && d != oldD && !RestoringParams())
         d = a;
     PlaceConnectors();
     SetAttachOffsets(b / 2, 0, 0, b / 2, 0, 0);

@@ -23,9 +23,11 @@ void KeepNarrowing(double* a, double* c, bool wideEndFree) {
         *c = *a / 2;
 }
 
-double BranchRadius(double r, double widestLeg) {
+double BranchRadius(double r, double widestLeg, bool stored) {
     if (!(r > 0.0))
         return 0.0;  // a negative radius would draw the arc inside out
+    if (stored && r <= std::max(widestLeg, 100.0))
+        return r;
     if (r < 50.0)
         return 0.0;
     if (r < 100.0)

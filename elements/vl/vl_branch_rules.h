@@ -20,5 +20,7 @@ void KeepNarrowing(double* a, double* c, bool wideEndFree);
 
 // Radius rule of the elbow: below 50 (negative, or not a number, too)
 // becomes 0; below 100 becomes 100; from 100 on it is capped at the wider
-// turning leg.
-double BranchRadius(double r, double widestLeg);
+// turning leg.  The rule ran on a stored radius (read back) before, so a
+// stored positive radius it could have given stays: with legs under 100 its
+// 100 and its cap would not come back the same.
+double BranchRadius(double r, double widestLeg, bool stored);

@@ -42,7 +42,7 @@ void RestoreSnapshot(LObject* element, const LElementSnapshot& saved) {
     if (!element)
         return;
     if (!saved.params.empty())
-        element->SetParams(saved.params.data());
+        element->RestoreParams(saved.params.data());
     // Airflows after the parameters: a class may carry one connector's
     // airflow over to another while it takes new values.
     for (size_t c = 0; c < saved.connectorFlows.size(); ++c)

@@ -172,6 +172,18 @@ TEST_F(BoxTerminals, GOptionRulesOutAccessoryAndDForm) {
     EXPECT_EQ(bbf->NameText(), "BBF+RLS-R");
 }
 
+// An RLS grille that leaves its G option offers its one accessory again,
+// not the three of the other grilles (one of which it would keep, and lose
+// when the drawing is opened again).
+TEST_F(BoxTerminals, RlsLeavingTheGOptionOffersItsOneAccessory) {
+    auto bbl = Make<LRCsDlL>(10);
+    std::vector<double> g = BoxValues(11, 600, 300, 3);
+    bbl->SetParams(g.data());
+    std::vector<double> off = BoxValues(11, 600, 300, 1);
+    EXPECT_EQ(bbl->SetParams(off.data()), 0);
+    EXPECT_EQ(bbl->ParamChoiceCount(6), 1);
+}
+
 TEST_F(BoxTerminals, SpigotsAndViews) {
     auto bbl = Make<LRCsDlL>(10);
     auto bbf = Make<LRCsDlF>(11);

@@ -67,6 +67,26 @@ TEST_F(RoundTerminals, RntNarrowsBToWhatFitsA) {
     EXPECT_EQ(rnt->B, 425);
 }
 
+// RNT-4 leaving the square 543 face for 625: B, forced to 543, takes the
+// largest of the five sizes now offered below it, and comes back from the
+// drawing with the same sizes offered.  A B stored off its list (saved
+// before) comes back as stored.
+TEST_F(RoundTerminals, RntLeavingTheSquareFaceKeepsBOnTheList) {
+    auto rnt = Make<LRCsRmt>(13);
+    Set(*rnt, 6, 543, 400);
+    ASSERT_EQ(rnt->B, 543);
+    EXPECT_EQ(Set(*rnt, 6, 625, 543), -1);
+    EXPECT_EQ(rnt->B, 485);
+    auto back = Make<LRCsRmt>(13);
+    ASSERT_EQ(CopyByXData(*rnt, *back), 0);
+    EXPECT_EQ(Params(*back), Params(*rnt));
+    EXPECT_EQ(Texts(*back, 4), Texts(*rnt, 4));
+    rnt->B = 543;
+    ASSERT_EQ(CopyByXData(*rnt, *back), 0);
+    EXPECT_EQ(back->B, 543);
+    EXPECT_EQ(Texts(*back, 4).size(), 5u);
+}
+
 TEST_F(RoundTerminals, RntSquareListsKeepAEqualToB) {
     auto rnt = Make<LRCsRmt>(13);
     EXPECT_EQ(Set(*rnt, 1, 400, 475), 0);  // B alone

@@ -153,6 +153,19 @@ TEST_F(TtTerminals, TtdHasItsSpigotOnANeckBehindTheBox) {
     EXPECT_TRUE(Draw(*ttd, 2).empty());
 }
 
+// A face as wide as the duct it was fitted to (off the catalogue's sizes)
+// comes back from the drawing as stored: none of its sizes was changed last.
+TEST_F(TtTerminals, TtaFittedFaceComesBackAsStored) {
+    auto tta = Make<LRCsTTA>(24);
+    const double narrower[] = {1, 180, 550, 1, 150}, wider[] = {1, 1100, 550, 1, 150};
+    tta->SetParams(narrower);
+    tta->SetParams(wider);
+    ASSERT_EQ(Params(*tta), (std::vector<double>{1, 1100, 1100, 1, 150}));
+    auto back = Make<LRCsTTA>(24);
+    ASSERT_EQ(CopyByXData(*tta, *back), 0);
+    EXPECT_EQ(Params(*back), Params(*tta));
+}
+
 TEST_F(TtTerminals, BoxesAreDrawnOpenOnTheConnectorSide) {
     auto tta = Make<LRCsTTA>(24);
     for (int16_t o : {0, 3}) {

@@ -171,6 +171,21 @@ TEST_F(WallDampers, AutodefTypeChangeMovesOnlySizesOffTheNewLists) {
     EXPECT_EQ(back->ParamChoiceCount(2), 12);
 }
 
+// A type-2 damper whose height its duct gave (off the type's list) comes
+// back from the drawing with it: a new damper is of type 1, but reading
+// the stored type back is no type change.
+TEST_F(WallDampers, AutodefDuctSizeOffTheListComesBack) {
+    auto adf = Make<LTvAdf>(13);
+    const double toType2[] = {2, 300, 300, 0, 1, 0}, fitted[] = {2, 321, 493, 0, 1, 0};
+    adf->SetParams(toType2);
+    EXPECT_EQ(adf->SetParams(fitted), 0);
+    ASSERT_EQ(adf->H, 493);
+    auto back = Make<LTvAdf>(13);
+    ASSERT_EQ(CopyByXData(*adf, *back), 0);
+    EXPECT_EQ(Params(*back), Params(*adf));
+    EXPECT_EQ(back->ParamChoiceCount(1), 14);
+}
+
 TEST_F(WallDampers, AutodefNameOptions) {
     auto adf = Make<LTvAdf>(13);
     struct Case {

@@ -122,6 +122,22 @@ TEST_F(VlMultiway, DoubleBranchValuesAndConnectors) {
     EXPECT_EQ(std::vector<int16_t>(flags, flags + 6), std::vector<int16_t>(6, 1));
 }
 
+// An outlet d kept from before while a is reduced comes back as it was from
+// the drawing, which reads it into a new piece of d 150, and from a
+// cancelled dialog, which puts it back after another d was tried.
+TEST_F(VlMultiway, DoubleBranchKeptOutletComesBack) {
+    Owned kept = Make(31, {600, 150, 150, 600, 150, 1500});
+    kept->SetParams(std::vector<double>{450, 150, 150, 600, 150, 1500}.data());
+    const std::vector<double> values = Params(*kept);
+    ASSERT_EQ(values[3], 600);
+    Owned back = Make(31);
+    ASSERT_EQ(CopyByXData(*kept, *back), 0);
+    EXPECT_EQ(Params(*back), values);
+    back->SetParams(std::vector<double>{450, 150, 150, 300, 150, 1500}.data());
+    back->RestoreParams(values.data());
+    EXPECT_EQ(Params(*back), values);
+}
+
 TEST_F(VlMultiway, CornerBoxValuesAndConnectors) {
     Owned e = Make(32);
     auto* box = dynamic_cast<LVle07*>(e.get());
