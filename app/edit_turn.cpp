@@ -7,16 +7,14 @@
 #include "app/edit_support.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
+#include "core/type_descriptor.h"
+#include "core/type_flags.h"
 
 namespace {
 
 constexpr int kOrientations = 6;
 // Kinds that keep their plane: the path, and elements on their connector 0.
 constexpr int16_t kKeepsPlane = kKindPath | kKindViaConnector;
-// The round fitting of two sizes: each pair of its connectors is first
-// fitted to the two neighbours so that it takes both sizes.
-constexpr int16_t kRoundFamily = 2;
-constexpr int16_t kTwoSizeFitting = 8;
 
 // The element to turn, or null when there is none or it is joined on its
 // own axis (then no turn is possible).
@@ -96,7 +94,9 @@ void ChangePlaneBetween(LObject* e) {
     if (LoadTwoJoints(e, &joints) != 0)
         return;
     DisconnectBoth(e, joints);
-    bool twoSizes = e->GetFamily() == kRoundFamily && e->GetSubtype() == kTwoSizeFitting;
+    // A fitting of two sizes: each pair of its connectors is first fitted to
+    // the two neighbours so that it takes both sizes.
+    bool twoSizes = HasTypeFlag(e->GetTypeDesc(), kTypeFitsBothEnds);
     int16_t first = e->GetOrientation();
     for (int turn = 1; turn <= kOrientations; ++turn) {
         e->SetOrientation(static_cast<int16_t>((first + turn) % kOrientations));
