@@ -181,7 +181,10 @@ bool PlaceCopy(LObject* e, const LSystemRecord& system, uint16_t flags, LHandleM
 void RelinkAll(const std::vector<EntityName>& made, const LHandleMap& map, CopyLinks scope) {
     for (const EntityName& name : made) {
         ads_name e = {name[0], name[1]};
-        ElementPtr copy(LoadElementFromEntity(e));
+        // A copy still names its source's labels: they are followed to
+        // their copies, or dropped.
+        LabelOwner labels = scope == CopyLinks::kJointsAndLabels ? LabelOwner::kAnyElement : LabelOwner::kThisElement;
+        ElementPtr copy(LoadElementFromEntity(e, labels));
         if (!copy)
             continue;
         RelinkCopy(copy.get(), map, scope);

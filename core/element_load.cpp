@@ -113,7 +113,7 @@ static void TakeUserBlock(LObject* e, const ads_name entity) {
     ref->close();
 }
 
-LObject* LoadElementFromEntity(const ads_name entity) {
+LObject* LoadElementFromEntity(const ads_name entity, LabelOwner labels) {
     if (ads_name_nil(entity))
         return nullptr;
     resbuf* list = acdbEntGetX(entity, ElementAppFilter());
@@ -138,7 +138,7 @@ LObject* LoadElementFromEntity(const ads_name entity) {
     e->SetInsertionPoint(at.point);
     e->SetRotation(at.rotation);
     e->SetScale(at.scale[0], at.scale[1], at.scale[2]);
-    int16_t read = e->ReadXData(subtypeGroup);
+    int16_t read = e->ReadXData(subtypeGroup, labels);
     acutRelRb(list);
     if (read != 0)
         return Discard(e);

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "ads_types.h"
+#include "core/label_owner.h"
 
 class LObject;
 
@@ -12,7 +13,8 @@ class LObject;
 // system of its tag; owned by the caller.  Null for an entity without
 // element XDATA, a type without a class, XDATA that does not follow the
 // format (nothing half-read is kept) or a system the drawing does not list.
-LObject* LoadElementFromEntity(const ads_name entity);
+// Its labels are those that name it (LObject::ReadXData).
+LObject* LoadElementFromEntity(const ads_name entity, LabelOwner labels = LabelOwner::kThisElement);
 
 // The maker of element objects the loader uses (CreateElement unless
 // replaced); returns the one it replaces.  Tests load their own family.

@@ -251,7 +251,21 @@ static void ReadChildren(LChildNode* children, GroupCursor& in) {
 // element; it carries no data of its own).
 enum class LabelPart { kNumber, kLeader, kFramed };
 
-static bool IsLabelPart(const ads_name entity, LabelPart part) {
+// The element a label entity's data names: its second handle group.
+static bool NamesElement(const resbuf* app, const ads_name owner) {
+    int seen = 0;
+    for (const resbuf* rb = app; rb; rb = rb->rbnext) {
+        if (rb->restype != 1005 || ++seen < 2)
+            continue;
+        ads_name named;
+        return EntityOfHandle(GroupText(rb).c_str(), named) && ads_name_equal(named, owner);
+    }
+    return false;
+}
+
+// Owner, when given, is the element reading its data: a label entity that
+// names another element is that element's label.
+static bool IsLabelPart(const ads_name entity, LabelPart part, const ads_name owner) {
     resbuf* list = acdbEntGetX(entity, ElementAppFilter());
     if (!list)
         return false;
@@ -260,31 +274,33 @@ static bool IsLabelPart(const ads_name entity, LabelPart part) {
     resbuf* app = marker ? FindGroup(marker, 1001) : nullptr;
     resbuf* text = app ? FindGroup(app, 1000) : nullptr;
     bool marked = text && GroupText(text) == kLabelMarker;
+    bool ours = !marked || !owner || NamesElement(app, owner);
     acutRelRb(list);
     switch (part) {
     case LabelPart::kNumber:
-        return type == "INSERT" && marked;
+        return type == "INSERT" && marked && ours;
     case LabelPart::kLeader:
-        return type == "LINE" && marked;
+        return type == "LINE" && marked && ours;
     case LabelPart::kFramed:
-        return type == "INSERT" && (marked || !app);
+        return type == "INSERT" && (marked || !app) && ours;
     }
     return false;
 }
 
 // A stored label handle made into the entity it names.  One that names
-// anything but that part of a label (another element, the BLOCK of a block,
-// damaged data) is taken as none: the label refresh rewrites the entities
-// of a node, its block name and points, and placing the label anew erases
-// them.
-static void TakeLabelEntity(const resbuf* group, LabelPart part, ads_name out) {
+// anything but that part of a label of this element (another element, its
+// label, the BLOCK of a block, damaged data) is taken as none: the label
+// refresh rewrites the entities of a node, its block name and points, and
+// placing the label anew erases them.
+static void TakeLabelEntity(const resbuf* group, LabelPart part, const ads_name owner, ads_name out) {
     TakeEntity(group, out);
-    if (!ads_name_nil(out) && !IsLabelPart(out, part))
+    if (!ads_name_nil(out) && !IsLabelPart(out, part, owner))
         ads_name_clear(out);
 }
 
 // The label groups between the opening "{" and the marks.
-static int16_t ReadLabels(LObject* e, GroupCursor& in) {
+static int16_t ReadLabels(LObject* e, GroupCursor& in, LabelOwner labels) {
+    const long* owner = labels == LabelOwner::kThisElement ? e->entity : nullptr;
     int16_t count = 1;
     LLabelNode* node = &e->firstLabel;
     for (;;) {
@@ -294,9 +310,9 @@ static int16_t ReadLabels(LObject* e, GroupCursor& in) {
         for (auto& group : h)
             if (!(group = in.Take(1005)))
                 return -1;
-        TakeLabelEntity(h[0], LabelPart::kNumber, node->insert);
-        TakeLabelEntity(h[1], LabelPart::kLeader, node->leader);
-        TakeLabelEntity(h[2], LabelPart::kFramed, node->third);
+        TakeLabelEntity(h[0], LabelPart::kNumber, owner, node->insert);
+        TakeLabelEntity(h[1], LabelPart::kLeader, owner, node->leader);
+        TakeLabelEntity(h[2], LabelPart::kFramed, owner, node->third);
         if (in.AtEnd())
             return -1;
         if (!in.Take(1000))
@@ -360,7 +376,7 @@ static void SetJointPieces(LObject* e) {
     }
 }
 
-int16_t LObject::ReadXData(const resbuf* subtypeGroup) {
+int16_t LObject::ReadXData(const resbuf* subtypeGroup, LabelOwner labels) {
     if (!subtypeGroup)
         return -1;
     GroupCursor in(subtypeGroup->rbnext);
@@ -394,7 +410,7 @@ int16_t LObject::ReadXData(const resbuf* subtypeGroup) {
         RestoreParams(values);
     }
     delete[] values;
-    if (result != 0 || !in.Take(1002) || ReadLabels(this, in) != 0)
+    if (result != 0 || !in.Take(1002) || ReadLabels(this, in, labels) != 0)
         return -1;
     ReadMarks(this, in);
     // The closing "}" of the label groups must be there; data that ends

@@ -15,6 +15,7 @@
 #include "acge.h"
 #include "ads_types.h"
 #include "core/geometry.h"
+#include "core/label_owner.h"
 #include "core/lconnector.h"
 #include "core/system_record.h"
 #include "core/type_descriptor.h"
@@ -229,7 +230,9 @@ public:
     // when the element cannot give its values.
     resbuf* WriteXData();
     // Fills the element from the groups after the subtype group; 0 or -1.
-    int16_t ReadXData(const resbuf* subtypeGroup);
+    // Label entities that name another element are read as none, unless the
+    // caller takes them over (a copy reading its source's labels).
+    int16_t ReadXData(const resbuf* subtypeGroup, LabelOwner labels = LabelOwner::kThisElement);
     int16_t MoveLabelsToLabelLayer(int16_t keepCopies);
     // Adds the label reactor to every number label insert and leader.
     int16_t AttachReactorToLabels();

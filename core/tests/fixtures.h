@@ -366,13 +366,15 @@ protected:
         return Last();
     }
 
-    // A number label's leader: a line whose label XDATA names the label.
-    static TestEntity Leader(const std::string& labelHandle, const char* layer = "0") {
+    // A number label's leader: a line whose label XDATA names the label and
+    // the element.
+    static TestEntity Leader(const std::string& labelHandle, const std::string& elementHandle,
+                             const char* layer = "0") {
         ads_point a = {0, 0, 0}, b = {20, 20, 0};
-        std::wstring l = ToWide(layer), h = ToWide(labelHandle.c_str());
+        std::wstring l = ToWide(layer), h = ToWide(labelHandle.c_str()), e = ToWide(elementHandle.c_str());
         resbuf* list = acutBuildList(RTDXF0, L"LINE", 8, l.c_str(), 10, a, 11, b, -3, 1001, L"LurakCad_B1", 1000,
                                      L"LurakLabelReactor", 1002, L"{", 1005, h.c_str(), 1070, 1, 1040, 10.0, 1005,
-                                     L"0", 1010, a, 1002, L"}", 0);
+                                     e.c_str(), 1010, a, 1002, L"}", 0);
         EXPECT_EQ(acdbEntMake(list), RTNORM);
         acutRelRb(list);
         return Last();

@@ -216,6 +216,49 @@ TEST_F(LabelTest, StoredHandlesThatNameNoLabelReadAsNone) {
     acutRelRb(list);
 }
 
+// Damaged data naming another element's number label and leader: the
+// element acts on neither (its refresh would rename the other's label and
+// move its leader, placing its label anew would erase them), while a copy,
+// which reads its source's labels to follow them to their copies, takes them.
+TEST_F(LabelTest, LabelsOfAnotherElementReadAsNoneSaveForACopy) {
+    TestDuct other;
+    ads_point away = {0, 3000, 0};
+    other.SetInsertionPoint(away);
+    SetPoint3d(other.GetLabel(0)->point, 0, 3000, 0);
+    other.SetLabelNumber(5, 0);
+    ASSERT_EQ(other.Insert(15), 0);
+    host::io::setScript("300,3500\n");
+    ASSERT_EQ(PlaceLabel(&other, 0), 0);
+    ASSERT_EQ(other.Insert(1), 0);
+    const LLabelNode* theirs = other.GetLabel(0);
+    std::string block = GroupText(theirs->insert, 2);
+    ads_point start, end;
+    Ends(theirs->leader, start, end);
+
+    LLabelNode* node = duct->GetLabel(0);
+    ads_name_set(theirs->insert, node->insert);
+    ads_name_set(theirs->leader, node->leader);
+    ASSERT_EQ(duct->Insert(1), 0);
+    ElementPtr back = Owned(LoadElementFromEntity(duct->entity));
+    ASSERT_TRUE(back);
+    EXPECT_TRUE(ads_name_nil(back->GetLabel(0)->insert));
+    EXPECT_TRUE(ads_name_nil(back->GetLabel(0)->leader));
+    ElementPtr copy = Owned(LoadElementFromEntity(duct->entity, LabelOwner::kAnyElement));
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(HandleOf(copy->GetLabel(0)->insert), HandleOf(theirs->insert));
+    EXPECT_EQ(back->Insert(15), 0);
+    EXPECT_EQ(GroupText(theirs->insert, 2), block);
+    ads_point start2, end2;
+    Ends(theirs->leader, start2, end2);
+    EXPECT_DOUBLE_EQ(start2[0], start[0]);
+    EXPECT_DOUBLE_EQ(start2[1], start[1]);
+
+    ElementPtr mine = Owned(LoadElementFromEntity(other.entity));
+    ASSERT_TRUE(mine);
+    EXPECT_EQ(HandleOf(mine->GetLabel(0)->insert), HandleOf(theirs->insert));
+    EXPECT_EQ(HandleOf(mine->GetLabel(0)->leader), HandleOf(theirs->leader));
+}
+
 TEST_F(LabelTest, UnitLabelNeedsAnInsertToRelabelAndQuitStopsNumbering) {
     SetGlobalMode(kModeRelabel);
     EXPECT_EQ(duct->MakeUnitLabel("a", "b", "c"), 0);

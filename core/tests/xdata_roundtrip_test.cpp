@@ -132,10 +132,13 @@ TEST_F(XDataTest, EveryGroupInItsPlaceRoundTrips) {
     e.SetLabelNumber(7, 0);
     e.ResizeLabelList(2, 0);
     e.SetLabelNumber(8, 1);
-    // Label entities, then lines standing in for marks and a dimension.
+    // The labels name their element by its handle, so it is in the drawing
+    // first.  Label entities, then lines standing in for marks and a
+    // dimension.
+    InsertDuct(e);
     TestEntity lines[6];
-    lines[0] = Label("0", "0");
-    lines[1] = Leader(lines[0].handle);
+    lines[0] = Label(e.HandleText(), "0");
+    lines[1] = Leader(lines[0].handle, e.HandleText());
     lines[2] = FramedLabel();
     for (int k = 3; k < 6; ++k)
         lines[k] = Line("0", k);
