@@ -213,12 +213,18 @@ int16_t LObject::Connect(LObject* other, int16_t i, int16_t j) {
                     connectors[k]->flow = theirs->flow;
             SetFlow(theirs->flow);
         } else {
+            // The air of a joint made before (a fitting put between two
+            // elements) stays; only the free ends wait for the user's split.
             for (int16_t k = 0; k < connectorCount; ++k)
-                if (connectors[k])
+                if (connectors[k] && connectors[k]->IsFree())
                     connectors[k]->flow = 0.0;
             mine->flow = theirs->flow;
         }
     }
+    // An element joined to an inlet that is fed on its own (a fitting put
+    // between a run and a DAF's second spigot) feeds it.
+    if (mine->flow != 0.0 && HasTypeFlag(other->descriptor, kTypeSeparateInlets))
+        FeedInlet(other, theirs, mine->flow);
     JoinTo(mine, other, j);
     JoinTo(theirs, this, i);
     return 0;

@@ -186,6 +186,25 @@ TEST_F(JointTest, ConnectAndDisconnectBothWays) {
     EXPECT_EQ(b.GetConnector(0)->neighbour, nullptr);
 }
 
+// A fitting of three ends put between two runs is joined twice: the air
+// it took at the first joint stays when it is joined at the second, and its
+// free end waits for the user's split.
+TEST_F(JointTest, ASecondJointKeepsTheAirOfTheFirst) {
+    TestElement tee(2, 5, 3, 0);
+    TestDuct up, down;
+    SetElementHandle(&tee, "2A");
+    SetElementHandle(&up, "2B");
+    SetElementHandle(&down, "2C");
+    up.GetConnector(1)->flow = 600;
+    down.GetConnector(0)->flow = 450;
+    tee.GetConnector(2)->flow = 150;
+    EXPECT_EQ(tee.Connect(&up, 0, 1), 0);
+    EXPECT_EQ(tee.Connect(&down, 1, 0), 0);
+    EXPECT_EQ(tee.GetConnector(0)->flow, 600);
+    EXPECT_EQ(tee.GetConnector(1)->flow, 450);
+    EXPECT_EQ(tee.GetConnector(2)->flow, 0);
+}
+
 TEST_F(JointTest, FacingWithinAThousandthOfPi) {
     TestDuct a, b;
     ads_point ahead = {1500, 0, 0};

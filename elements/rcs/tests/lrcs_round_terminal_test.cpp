@@ -311,6 +311,17 @@ TEST_F(SpigotTerminals, TwoSpigotTerminalsCarryWhatFeedsThem) {
         EXPECT_EQ(terminal->GetFlow(), 1000);
         EXPECT_EQ(Taken(terminal->GetFlowText()), "V=1000 m3/h;");
 
+        // A duct joined from its side to the free spigot (laid between a run
+        // and the terminal) feeds it as well.
+        std::unique_ptr<LObject> fed(CreateElement(kRcsFamily, id));
+        ASSERT_TRUE(fed);
+        SetElementHandle(fed.get(), "2D");
+        fed->Connect(duct.get(), 1, 1);
+        EXPECT_EQ(second->Connect(fed.get(), 0, 0), 0);
+        EXPECT_EQ(fed->GetConnector(0)->flow, 400);
+        EXPECT_EQ(fed->GetConnector(1)->flow, 600);
+        EXPECT_EQ(Taken(fed->GetFlowText()), "V=1000 m3/h;");
+
         // Fitted to the start of a network: the fitted spigot alone.
         std::unique_ptr<LObject> started(CreateElement(kRcsFamily, id));
         LConnector start;
