@@ -1,10 +1,10 @@
 #include "dxf/file_io.h"
 
-#include <cctype>
+#include "dxf/temporary_file.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <dirent.h>
 #include <optional>
 #include <pthread.h>
 #include <fcntl.h>
@@ -55,68 +55,7 @@ bool followLinks(std::string& path)
     return false;
 }
 
-constexpr const char* kTemporaryMark = ".tmp";
 constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
-
-// The longest file name the folder holds.
-size_t longestName(const std::string& directory)
-{
-    long most = ::pathconf(directory.c_str(), _PC_NAME_MAX);
-    return most > 0 ? static_cast<size_t>(most) : 255;
-}
-
-// The temporary file's name for a target named `name`: the name, ".tmp",
-// the process id and the attempt (from the second on), the name cut short
-// when the whole would be longer than `longest`.
-std::string temporaryName(const std::string& name, long pid, int attempt, size_t longest)
-{
-    std::string suffix = kTemporaryMark + std::to_string(pid) + (attempt ? "-" + std::to_string(attempt) : "");
-    std::string base = name.size() + suffix.size() > longest && longest > suffix.size()
-                           ? name.substr(0, longest - suffix.size())
-                           : name;
-    return base + suffix;
-}
-
-// The process id in a temporary file name made for `name`, or 0 when the
-// entry is no such name.
-long temporaryOwner(const std::string& entry, const std::string& name, size_t longest)
-{
-    size_t end = entry.size();
-    size_t dash = entry.rfind('-');
-    size_t mark = entry.rfind(kTemporaryMark);
-    if (mark == std::string::npos) return 0;
-    size_t digits = mark + std::strlen(kTemporaryMark);
-    size_t pidEnd = dash != std::string::npos && dash > digits ? dash : end;
-    constexpr size_t kMostPidDigits = 10, kMostAttemptDigits = 3;
-    if (pidEnd == digits || pidEnd - digits > kMostPidDigits || end - pidEnd > kMostAttemptDigits + 1) return 0;
-    for (size_t i = digits; i < end; ++i)
-        if (i != pidEnd && !std::isdigit(static_cast<unsigned char>(entry[i]))) return 0;
-    long pid = std::stol(entry.substr(digits, pidEnd - digits));
-    int attempt = pidEnd == end ? 0 : std::atoi(entry.c_str() + pidEnd + 1);
-    return pid > 0 && temporaryName(name, pid, attempt, longest) == entry ? pid : 0;
-}
-
-// A save killed midway leaves its temporary file, as large as the drawing,
-// beside the target: those of processes that are gone are removed.  Only
-// regular files of this user; a process that may not be asked (another
-// user's) counts as alive.
-void removeAbandonedTemporaries(const std::string& directory, const std::string& name)
-{
-    DIR* folder = ::opendir(directory.c_str());
-    if (folder == nullptr) return;
-    const size_t longest = longestName(directory);
-    const long self = ::getpid();
-    while (const dirent* entry = ::readdir(folder)) {
-        long pid = temporaryOwner(entry->d_name, name, longest);
-        if (pid == 0 || pid == self || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
-        struct stat info {};
-        if (::fstatat(::dirfd(folder), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode) ||
-            info.st_uid != ::geteuid())
-            continue;
-        ::unlinkat(::dirfd(folder), entry->d_name, 0);
-    }
-    ::closedir(folder);
-}
 
 // A file no one may write (as the platform takes a read-only file: even
 // an administrator's save leaves it alone), or one this user may not.
@@ -171,11 +110,13 @@ bool AtomicFileWriter::fail(const std::string& what)
     return false;
 }
 
+// The temporary file is removed while its lock is still held, so that no
+// other save's cleanup reaches for it meanwhile.
 void AtomicFileWriter::discard()
 {
     if (fd_ < 0) return;
-    ::close(fd_);
     if (!through_) ::unlink(temporary_.c_str());
+    ::close(fd_);
     fd_ = -1;
 }
 
@@ -198,8 +139,7 @@ bool AtomicFileWriter::open(const std::string& path)
         error_ = "cannot replace " + path_ + ": it is read-only";
         return false;
     }
-    size_t slash = target_.rfind('/');
-    removeAbandonedTemporaries(directoryOf(target_), slash == std::string::npos ? target_ : target_.substr(slash + 1));
+    removeAbandonedTemporaries(target_);
     if (!openTemporary()) return false;
     // A replaced file keeps its permissions.
     if (exists) ::fchmod(fd_, old.st_mode & 07777);
@@ -232,28 +172,12 @@ bool AtomicFileWriter::openNode(mode_t mode)
     return true;
 }
 
-// The temporary file: the target's name and ".tmp<pid>", its name cut
-// short when that would be longer than the folder allows, so that any name
-// the user may give can be saved; never an existing file.
+// The temporary file beside the target, new and locked for as long as
+// this writer holds it open (see temporary_file.h).
 bool AtomicFileWriter::openTemporary()
 {
-    std::string directory = directoryOf(target_);
-    size_t slash = target_.rfind('/');
-    std::string name = slash == std::string::npos ? target_ : target_.substr(slash + 1);
-    size_t longest = longestName(directory);
-    if (name.size() > longest) {
-        errno = ENAMETOOLONG;
-        return fail("cannot create");
-    }
-    constexpr int kTries = 100;
-    for (int attempt = 0; attempt < kTries; ++attempt) {
-        temporary_ = target_.substr(0, target_.size() - name.size()) +
-                     temporaryName(name, ::getpid(), attempt, longest);
-        fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ >= 0) return true;
-        if (errno != EEXIST) break;
-    }
-    return fail("cannot create");
+    fd_ = createTemporary(target_, temporary_);
+    return fd_ >= 0 || fail("cannot create");
 }
 
 namespace {
@@ -331,13 +255,12 @@ bool AtomicFileWriter::commit()
         return true;
     }
     if (::fsync(fd_) != 0) return fail("cannot write");
-    int fd = fd_;
+    // Renamed while still open and locked: closed first, the finished file
+    // would look abandoned to another save's cleanup until the rename.  The
+    // data is on the disk already, so the close has nothing left to report.
+    if (::rename(temporary_.c_str(), target_.c_str()) != 0) return fail("cannot replace");
+    ::close(fd_);
     fd_ = -1;
-    if (::close(fd) != 0 || ::rename(temporary_.c_str(), target_.c_str()) != 0) {
-        error_ = describe("cannot replace", path_, errno);
-        ::unlink(temporary_.c_str());
-        return false;
-    }
     syncDirectory(directoryOf(target_));
     return true;
 }

@@ -19,8 +19,10 @@ bool readWholeFile(const std::string& path, std::string& content, std::string& e
 // regular file is never replaced: a character device (/dev/null, a
 // terminal) or a pipe with a reader is written through, anything else is
 // refused.  A read-only target (no one may write it, or this user may not)
-// is refused and left as it is.  Temporary files of the same target that
-// saves killed midway left behind are removed when their process is gone.
+// is refused and left as it is.  The temporary file is hidden, locked while
+// it is written, and named so that no user's file is taken for one; those
+// of the same target that saves killed midway left behind are removed once
+// no writer holds them (temporary_file.h).
 class AtomicFileWriter {
 public:
     AtomicFileWriter() = default;

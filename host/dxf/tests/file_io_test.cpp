@@ -6,7 +6,9 @@
 #include <fstream>
 #include <string>
 #include <vector>
+#include <ctime>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
@@ -24,6 +26,55 @@ fs::path scratchDirectory(const char* name)
     fs::create_directories(dir);
     return dir;
 }
+
+constexpr int kChildWaitMs = 30000;  // a child waits no longer for a test that failed
+
+// The entries of `dir` whose names begin with `start`.
+std::vector<std::string> entriesStartingWith(const fs::path& dir, const std::string& start)
+{
+    std::vector<std::string> found;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        std::string name = entry.path().filename().string();
+        if (name.compare(0, start.size(), start) == 0) found.push_back(name);
+    }
+    return found;
+}
+
+// Sets a file's (or a link's own) times an hour back.
+void backdate(const fs::path& path)
+{
+    timespec times[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
+}
+
+// Saves of `paths` that a child process starts and is killed in midway:
+// their temporary files stay, held by no one.
+void killedMidway(const std::vector<fs::path>& paths)
+{
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        for (const fs::path& path : paths) {
+            auto* writer = new AtomicFileWriter;
+            if (!writer->open(path.string()) || !writer->write("half a drawing")) ::_exit(1);
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+// Pipe ends closed when the test ends, however it ends, so that no child
+// waits on them.
+struct Descriptors {
+    int first, second;
+    ~Descriptors()
+    {
+        ::close(first);
+        ::close(second);
+    }
+};
 
 } // namespace
 
@@ -154,31 +205,123 @@ TEST(FileIo, TheLongestFileNamesCanBeSaved)
 }
 
 // A save killed midway leaves its temporary file beside the drawing: the
-// next save of that drawing removes those of processes that are gone, and
-// nothing else.
+// next save of that drawing removes it once it has lain untouched for a while
+// and no writer holds it, and nothing that is not exactly such a file.
 TEST(FileIo, TemporariesOfProcessesGoneAreRemovedByTheNextSave)
 {
     fs::path dir = scratchDirectory("abandoned");
+    long most = ::pathconf(dir.c_str(), _PC_NAME_MAX);
+    ASSERT_GT(most, 40);
+    const std::string longName = std::string(static_cast<size_t>(most) - 4, 'n') + ".dxf";
+    killedMidway({dir / "a.dxf", dir / "b.dxf", dir / longName, dir / "c.dxf"});
+    const std::vector<std::string> a = entriesStartingWith(dir, ".a.dxf"), b = entriesStartingWith(dir, ".b.dxf"),
+                                   cutShort = entriesStartingWith(dir, ".nnn"), c = entriesStartingWith(dir, ".c.dxf");
+    ASSERT_TRUE(a.size() == 1 && b.size() == 1 && cutShort.size() == 1 && c.size() == 1);
+    EXPECT_LE(cutShort[0].size(), static_cast<size_t>(most));
+    // Names a character away from a temporary file's, and a folder and a
+    // link named exactly like one: none is a temporary file of a.dxf.
+    const std::string& made = a[0];
+    const std::string stem = made.substr(0, made.size() - 1);
+    const std::vector<std::string> nearly = {made + "0", stem, made.substr(1), stem + "g", stem + "A", ".x" + made.substr(1)};
+    for (const std::string& name : nearly) std::ofstream(dir / name) << "user's";
+    const std::string folder = stem + (made.back() == '0' ? "1" : "0"), link = stem + (made.back() == 'f' ? "e" : "f");
+    fs::create_directory(dir / folder);
+    std::ofstream(dir / "linked.dxf") << "user's";
+    fs::create_symlink("linked.dxf", dir / link);
+    for (const auto& entry : fs::directory_iterator(dir))
+        if (entry.path().filename() != c[0]) backdate(entry.path());
+    std::string error;
+    for (const std::string& name : {std::string("a.dxf"), longName, std::string("c.dxf")})
+        ASSERT_TRUE(writeFileAtomically((dir / name).string(), "drawing", error)) << error;
+    EXPECT_FALSE(fs::exists(dir / made));
+    EXPECT_FALSE(fs::exists(dir / cutShort[0]));
+    EXPECT_TRUE(fs::exists(dir / b[0]));  // another drawing's
+    EXPECT_TRUE(fs::exists(dir / c[0]));  // too recent: its writer may not have locked it yet
+    for (const std::string& name : nearly) EXPECT_TRUE(fs::exists(dir / name)) << name;
+    EXPECT_TRUE(fs::is_directory(dir / folder));
+    EXPECT_TRUE(fs::is_symlink(dir / link));
+    EXPECT_TRUE(fs::exists(dir / "linked.dxf"));
+    backdate(dir / c[0]);
+    ASSERT_TRUE(writeFileAtomically((dir / "c.dxf").string(), "drawing", error)) << error;
+    EXPECT_FALSE(fs::exists(dir / c[0]));
+    fs::remove_all(dir);
+}
+
+// Files named like the temporary files of other programs (or of earlier
+// versions of this one) are the user's: a save beside them leaves them be,
+// whatever number they end in and whether or not a process has it.
+TEST(FileIo, FilesNamedLikeTemporariesAreTheUsersAndSurviveASave)
+{
+    fs::path dir = scratchDirectory("users");
     pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) ::_exit(0);
     ASSERT_EQ(::waitpid(child, nullptr, 0), child);
-    const std::string gone = std::to_string(child), alive = std::to_string(::getppid());
-    long most = ::pathconf(dir.c_str(), _PC_NAME_MAX);
-    ASSERT_GT(most, 20);
-    const std::string longName = std::string(static_cast<size_t>(most) - 4, 'n') + ".dxf";
-    const std::string cutShort = longName.substr(0, static_cast<size_t>(most) - 4 - gone.size()) + ".tmp" + gone;
-    const std::vector<std::string> removed = {"a.dxf.tmp" + gone, "a.dxf.tmp" + gone + "-2", cutShort};
-    const std::vector<std::string> kept = {"a.dxf.tmp" + alive, "b.dxf.tmp" + gone, "a.dxf.tmp" + gone + "x",
-                                           "a.dxf.tmp", "xa.dxf.tmp" + gone, "a.dxf.tmp" + gone + "-2-3"};
-    std::string error;
-    for (const auto& names : {removed, kept})
-        for (const std::string& name : names) ASSERT_TRUE(writeFileAtomically((dir / name).string(), "x", error));
-    fs::create_directory(dir / ("a.dxf.tmp" + gone + "-3"));  // not a file: kept
-    ASSERT_TRUE(writeFileAtomically((dir / "a.dxf").string(), "drawing", error)) << error;
-    ASSERT_TRUE(writeFileAtomically((dir / longName).string(), "drawing", error)) << error;
-    for (const std::string& name : removed) EXPECT_FALSE(fs::exists(dir / name)) << name;
-    for (const std::string& name : kept) EXPECT_TRUE(fs::exists(dir / name)) << name;
-    EXPECT_TRUE(fs::is_directory(dir / ("a.dxf.tmp" + gone + "-3")));
+    const std::string gone = std::to_string(child);
+    const std::vector<std::string> names = {"plan.dxf.tmp2024", "plan.dxf.tmp9999999999", "plan.dxf.tmp" + gone,
+                                            "plan.dxf.tmp" + gone + "-2"};
+    for (const std::string& name : names) {
+        std::ofstream(dir / name) << "user's";
+        backdate(dir / name);
+    }
+    std::string error, content;
+    ASSERT_TRUE(writeFileAtomically((dir / "plan.dxf").string(), "drawing", error)) << error;
+    for (const std::string& name : names) {
+        ASSERT_TRUE(readWholeFile((dir / name).string(), content, error)) << name << ": " << error;
+        EXPECT_EQ(content, "user's");
+    }
+    fs::remove_all(dir);
+}
+
+// Another program saving the same drawing in a process whose id means
+// nothing here (another container, another machine on a shared folder): a
+// save meanwhile leaves its temporary file alone, however long untouched,
+// and that program's save then succeeds.
+TEST(FileIo, ASaveUnderWayElsewhereKeepsItsTemporaryAndSucceeds)
+{
+    fs::path dir = scratchDirectory("elsewhere");
+    const std::string path = (dir / "plan.dxf").string();
+    std::string error, content;
+    ASSERT_TRUE(writeFileAtomically(path, "first", error)) << error;
+    int go[2], done[2];
+    ASSERT_EQ(::pipe(go), 0);
+    ASSERT_EQ(::pipe(done), 0);
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // The save starts here and goes on in a process of its own once the
+        // one that started it, whose id its temporary file may carry, is gone.
+        ::close(go[1]);
+        ::close(done[0]);
+        auto* writer = new AtomicFileWriter;
+        if (!writer->open(path) || !writer->write("theirs")) ::_exit(1);
+        pid_t rest = ::fork();
+        if (rest != 0) ::_exit(rest > 0 ? 0 : 1);
+        pollfd wait{go[0], POLLIN, 0};
+        ::poll(&wait, 1, kChildWaitMs);
+        char saved = writer->write(", whole") && writer->commit() ? 'y' : 'n';
+        ssize_t told = ::write(done[1], &saved, 1);
+        ::_exit(told == 1 ? 0 : 1);
+    }
+    Descriptors ends{go[1], done[0]};
+    ::close(go[0]);
+    ::close(done[1]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    std::vector<std::string> theirs;
+    for (const auto& entry : fs::directory_iterator(dir))
+        if (entry.path().filename() != "plan.dxf") theirs.push_back(entry.path().filename().string());
+    ASSERT_EQ(theirs.size(), 1u);
+    backdate(dir / theirs[0]);
+    EXPECT_TRUE(writeFileAtomically(path, "mine", error)) << error;
+    EXPECT_TRUE(fs::exists(dir / theirs[0]));
+    ASSERT_EQ(::write(go[1], "g", 1), 1);
+    char saved = 0;
+    EXPECT_EQ(::read(done[0], &saved, 1), 1);
+    EXPECT_EQ(saved, 'y');
+    ASSERT_TRUE(readWholeFile(path, content, error)) << error;
+    EXPECT_EQ(content, "theirs, whole");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     fs::remove_all(dir);
 }
