@@ -34,43 +34,42 @@ struct InsertPlacement {
     const resbuf* marker = nullptr;
 };
 
-// Searches forward: handle, point, scale (41, then 42 and 43 only when they
-// follow directly; without 41 the search goes on from the head), rotation
-// and the XDATA marker.
+// Entity groups of an insert that place it.
+constexpr int kHandleCode = 5;
+constexpr int kPointCode = 10;
+constexpr int kFirstScaleCode = 41;
+constexpr int kRotationCode = 50;
+constexpr int kXdataMarkerCode = -3;
+
+// The first group of a code before the XDATA marker, or null.
+static const resbuf* EntityGroup(const resbuf* list, int code) {
+    for (const resbuf* rb = list; rb && rb->restype != kXdataMarkerCode; rb = rb->rbnext)
+        if (rb->restype == code)
+            return rb;
+    return nullptr;
+}
+
+// Takes handle, point, scales and rotation wherever they stand among the
+// entity groups (other writers order an insert's groups otherwise), each
+// missing one at its default, and the XDATA marker; false without a handle
+// or the marker.
 static bool ReadPlacement(const resbuf* list, InsertPlacement* out) {
-    const resbuf* rb = list;
-    while (rb && rb->restype != 5)
-        rb = rb->rbnext;
-    if (!rb)
+    const resbuf* handle = EntityGroup(list, kHandleCode);
+    const resbuf* marker = list;
+    while (marker && marker->restype != kXdataMarkerCode)
+        marker = marker->rbnext;
+    if (!handle || !marker)
         return false;
-    out->handle = GroupText(rb);
-    while (rb && rb->restype != 10)
-        rb = rb->rbnext;
-    if (!rb)
-        return false;
-    CopyPoint3d(out->point, rb->resval.rpoint);
-    const resbuf* s = rb;
-    while (s && s->restype != 41)
-        s = s->rbnext;
-    if (s) {
-        out->scale[0] = s->resval.rreal;
-        for (int k = 1; k < 3 && s->rbnext && s->rbnext->restype == 41 + k; ++k) {
-            s = s->rbnext;
-            out->scale[k] = s->resval.rreal;
-        }
-        rb = s;
-    } else {
-        rb = list;
-    }
-    while (rb && rb->restype != 50)
-        rb = rb->rbnext;
-    if (!rb)
-        return false;
-    out->rotation = rb->resval.rreal;
-    while (rb && rb->restype != -3)
-        rb = rb->rbnext;
-    out->marker = rb;
-    return rb != nullptr;
+    out->handle = GroupText(handle);
+    if (const resbuf* point = EntityGroup(list, kPointCode))
+        CopyPoint3d(out->point, point->resval.rpoint);
+    for (int k = 0; k < 3; ++k)
+        if (const resbuf* scale = EntityGroup(list, kFirstScaleCode + k))
+            out->scale[k] = scale->resval.rreal;
+    if (const resbuf* rotation = EntityGroup(list, kRotationCode))
+        out->rotation = rotation->resval.rreal;
+    out->marker = marker;
+    return true;
 }
 
 // The groups after the marker up to the subtype group; tag and user text

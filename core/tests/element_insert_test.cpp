@@ -53,6 +53,24 @@ protected:
         return out;
     }
 
+    // Moves the insert's stored group of `code` to right after its group of
+    // `after`, or leaves it out (`after` 0), as a file by another writer
+    // may give an insert's groups.
+    void Rearrange(const ads_name insert, int code, int after) {
+        host::db::Database* db = host::api::databaseOf(database);
+        host::db::GroupList& groups = db->object(host::api::slotOf(*db, insert))->groups;
+        auto at = [&groups](int c) {
+            return std::find_if(groups.begin(), groups.end(), [c](const host::db::Group& g) { return g.code() == c; });
+        };
+        ASSERT_NE(at(code), groups.end());
+        host::db::Group moved = *at(code);
+        groups.erase(at(code));
+        if (after == 0)
+            return;
+        ASSERT_NE(at(after), groups.end());
+        groups.insert(at(after) + 1, moved);
+    }
+
     static ElementPtr Load(const std::string& handle) {
         ads_name insert;
         return Owned(ByHandle(handle, insert) ? LoadElementFromEntity(insert) : nullptr);
@@ -243,5 +261,38 @@ TEST_F(SavedJointTest, UserBlockElementFoundInAFileWithoutDefaultRotationOrScale
     back->GetScale(&s);
     EXPECT_EQ(s.sx, 1);
     EXPECT_EQ(s.sz, 1);
+}
+
+// An element is known by its data, not by the order of its insert's groups:
+// with them in another order, or its insertion point left out (at the
+// origin), it is found with the same placement.
+TEST_F(SavedJointTest, ElementFoundWhateverTheOrderOfItsInsertGroups) {
+    const struct {
+        const char* name;
+        int code, after;
+    } cases[] = {
+        {"rotation before the scales", 50, 10},
+        {"x scale after the extrusion", 41, 210},
+        {"no insertion point", 10, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto e = std::make_unique<TestDuct>();
+        ads_point at = {70, 80, 0};
+        e->SetInsertionPoint(at);
+        e->SetRotation(0.5);
+        e->SetScale(2, 3, 4);
+        ASSERT_EQ(e->Insert(15), 0) << host::api::lastError();
+        Rearrange(e->entity, c.code, c.after);
+        ElementPtr back = Load(e->HandleText());
+        ASSERT_NE(back, nullptr);
+        EXPECT_NEAR(back->GetRotation(), 0.5, 1e-12);
+        EXPECT_EQ(back->insertionPoint[0], c.after == 0 ? 0 : 70);
+        AcGeScale3d s;
+        back->GetScale(&s);
+        EXPECT_EQ(s.sx, 2);
+        EXPECT_EQ(s.sy, 3);
+        EXPECT_EQ(s.sz, 4);
+    }
 }
 }  // namespace

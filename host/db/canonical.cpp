@@ -426,6 +426,16 @@ bool canonicalBody(std::string_view type, const GroupList& input, GroupList& bod
     return true;
 }
 
+int fieldPlace(std::string_view type, std::string_view marker, int code) {
+    const Compiled* schema = findSchema(type);
+    if (schema == nullptr) return -1;
+    for (size_t sub = 0; sub < schema->subclasses.size(); ++sub) {
+        size_t f;
+        if (schema->subclasses[sub].marker == marker && schema->field(sub, code, f)) return static_cast<int>(f);
+    }
+    return -1;
+}
+
 bool isInsertCount(std::string_view type, int code) { return (code == 70 || code == 71) && type == "INSERT"; }
 
 } // namespace host::db

@@ -28,6 +28,11 @@ bool isModelledType(std::string_view type);
 bool canonicalBody(std::string_view type, const GroupList& input, GroupList& body,
                    std::string& error, size_t spare = 0);
 
+// Where a group code stands among the fields of a type's subclass (the one
+// with this marker) in the host's order, 0 for the first; -1 when it is
+// none of them, or the type or subclass is not modelled.
+int fieldPlace(std::string_view type, std::string_view marker, int code);
+
 // The column and row counts of an INSERT (70, 71): a body holds at least 1
 // there, whatever was given, as the host keeps them (other readers draw
 // nothing of a block inserted 0 times).

@@ -6,6 +6,7 @@
 #include "dxf/entity_types.h"
 #include "dxf/file_io.h"
 #include "dxf/group_code.h"
+#include "dxf/insert_groups.h"
 #include "dxf/mapped_file.h"
 #include "dxf/number_text.h"
 #include "dxf/owner_links.h"
@@ -58,48 +59,6 @@ bool sameLetters(std::string_view a, std::string_view b)
         if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
             return false;
     return true;
-}
-
-// The scales and rotation of an INSERT with their defaults.  Writers may
-// leave them out at their defaults, but an insert's entity data always
-// holds them, and readers of that data look for them there.
-struct InsertDefault {
-    int code;
-    double value;
-};
-constexpr InsertDefault kInsertDefaults[] = {{41, 1.0}, {42, 1.0}, {43, 1.0}, {50, 0.0}};
-constexpr int kInsertionPointCode = 10;
-
-// Puts each missing one after the insertion point, or after the one before
-// it, in the order the host keeps them.
-void completeInsert(GroupList& groups)
-{
-    size_t begin = 0, end = groups.size();
-    for (size_t i = 0; i < end; ++i) {
-        if (groups[i].code() >= kFirstXdataCode) {
-            end = i;
-            break;
-        }
-        if (groups[i].code() == kMarkerCode && groups[i].asText() == "AcDbBlockReference") begin = i + 1;
-    }
-    auto find = [&](int code) {
-        for (size_t i = begin; i < end; ++i)
-            if (groups[i].code() == code) return i;
-        return end;
-    };
-    size_t at = find(kInsertionPointCode);
-    if (at == end) return;  // no insert to speak of; the module cannot read it either way
-    ++at;
-    for (const InsertDefault& d : kInsertDefaults) {
-        size_t found = find(d.code);
-        if (found != end) {
-            at = found + 1;
-            continue;
-        }
-        groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(at), Group::real(d.code, d.value));
-        ++at;
-        ++end;
-    }
 }
 
 class DxfReader {
@@ -261,13 +220,13 @@ Slot DxfReader::store(ObjectClass cls)
     dropRepeatedMarkers(object.groups, rec_->type, rec_->line);
     size_t xdata = fixValues(object, rec_->line);
     dropXdataWithoutApplication(object.groups, xdata, rec_->type, rec_->line);
+    if (cls == ObjectClass::Entity && object.isType("INSERT")) holdInsertGroups(object.groups);
     if (cls != ObjectClass::NonGraphical && cls != ObjectClass::TableHead && lacksSubclassMarkers(object.groups)) {
         // An R12 record: later versions need its subclass markers.
         std::string error;
         if (!addSubclassMarkers(rec_->type, object.groups, error) && markerNotes_++ < kMarkerNotes)
             note(rec_->line, rec_->type + " is kept without subclass markers: " + error);
     }
-    if (cls == ObjectClass::Entity && object.isType("INSERT")) completeInsert(object.groups);
     Slot first = object.handle != 0 ? db_->slotOf(object.handle) : kNoSlot;
     if (object.handle == 0 || first != kNoSlot) reserveFileHandles();
     if (first != kNoSlot && moveDuplicateRecord(first, rec_->type)) first = kNoSlot;
