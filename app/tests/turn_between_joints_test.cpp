@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ads_entity.h"
+#include "app/edit_support.h"
 #include "core/element_load.h"
 #include "core/element_ptr.h"
 #include "core/entity_handles.h"
@@ -337,6 +338,36 @@ TEST_F(TurnBetweenJointsTest, EveryTypeInARunTurnsBetweenItsJointsKeepingItsOwnV
             ExpectJointsMeet(handle);
             for (int code : sequence)
                 Turn(code, code == kLrot ? c.rotate : c.plane, handle);
+        }
+    }
+}
+
+// An element that was never edited (one laid first on a start point and
+// joined at its other end later, or one of an older drawing) still keeps
+// its own spigot, branch and outlet when it is turned: its values are not
+// refilled from the ends it is joined to.
+TEST_F(TurnBetweenJointsTest, AnElementNeverEditedKeepsItsOwnValuesWhenTurned) {
+    const char* kept[] = {"VL-11", "VL-11K", "VF/KS-06", "VF-11/12"};
+    double y = 0;
+    for (const Case& c : kCases) {
+        bool listed = false;
+        for (const char* name : kept)
+            listed = listed || std::strcmp(c.name, name) == 0;
+        if (!listed || c.rotate != Expect::kTurns)
+            continue;
+        SCOPED_TRACE(std::string(c.name) + " " + c.own);
+        for (int code : {kLrot, kLplane}) {
+            y -= 5000;
+            std::string handle = LayInRun(c, y);
+            ASSERT_FALSE(handle.empty());
+            {
+                ElementPtr e = Load(handle);
+                ASSERT_TRUE(e);
+                e->edited = 0;
+                e->Insert(kWriteElement);
+            }
+            Run(kLcur, "#" + handle + "\n");
+            Turn(code, Expect::kTurns, handle);
         }
     }
 }
