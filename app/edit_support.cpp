@@ -58,6 +58,7 @@ int16_t LoadTwoJoints(LObject* element, TwoJoints* out) {
         return -1;
     out->i = element->GetConnector(out->a)->neighbourIndex;
     out->j = element->GetConnector(out->b)->neighbourIndex;
+    out->orientation = element->GetOrientation();
     out->A.reset(element->LoadNeighbour(out->a));
     out->B.reset(element->LoadNeighbour(out->b));
     if (!out->A || !out->B)
@@ -76,6 +77,8 @@ int16_t RefitBetweenJoints(LObject* element, TwoJoints& joints, PairPreparation 
         int16_t k = static_cast<int16_t>((joints.a + dk) % n);
         for (int16_t dl = 1; dl <= n; ++dl) {
             int16_t l = static_cast<int16_t>((joints.b + dl) % n);
+            if (k == joints.a && l == joints.b && element->GetOrientation() == joints.orientation)
+                continue;
             if (prepare)
                 prepare(element, joints, k, l);
             if (RefitJoint(0, element, joints.A.get(), joints.B.get(), joints.i, joints.j, k, l) == 0) {

@@ -38,6 +38,7 @@ void WriteCurrent(LObject* element);
 // and B the neighbours behind them, i and j their connectors.
 struct TwoJoints {
     int16_t a = -1, b = -1, i = -1, j = -1;
+    int16_t orientation = -1;  // the element's, as it lies between them
     ElementPtr A;
     ElementPtr B;
 };
@@ -49,6 +50,8 @@ void DisconnectBoth(LObject* element, TwoJoints& joints);
 // Refits the current element between the two neighbours with the first
 // pair of its connectors (k from a + 1 on, l from b + 1 on, cyclically)
 // that fits; before each try `prepare` may fit the pair first.  0 when one
-// fitted (everything is written), -1 when none did.
+// fitted (everything is written), -1 when none did.  The pair (a, b) in the
+// element's own orientation is where it already lies, not a turn: it is
+// never refitted, so a turn that fits nowhere else writes nothing.
 using PairPreparation = void (*)(LObject* element, TwoJoints& joints, int16_t k, int16_t l);
 int16_t RefitBetweenJoints(LObject* element, TwoJoints& joints, PairPreparation prepare = nullptr);

@@ -5,6 +5,7 @@
 
 #include "core/drawing_context.h"
 #include "core/element_load.h"
+#include "core/element_snapshot.h"
 #include "core/insert_scale.h"
 #include "core/insert_flags.h"
 #include "core/lobject.h"
@@ -168,6 +169,31 @@ static bool MeetsFarEnd(const Refit& r, LObject* a, LObject* b, int16_t i, int16
     return std::hypot(pl[0] - pb[0], pl[1] - pb[1]) <= allowed;
 }
 
+// FitToElement turns E from its neighbour's rotation, which lies whole turns
+// away from E's own when the neighbour was fitted to E; each re-fit would
+// wind the stored rotation on by a turn.  E keeps it within one turn.
+static void KeepWithinOneTurn(LObject* e) {
+    double r = std::fmod(e->GetRotation(), kTwoPi);
+    if (std::isfinite(r))
+        e->SetRotation(r == 0 ? 0.0 : r);  // no negative zero
+}
+
+// The sizes of both ends, the gap judged at them and E's far end checked:
+// 0 when E was fitted (nothing written yet), -1 when refused.
+static int16_t TryPair(Refit& r, LObject* a, LObject* b, int16_t i, int16_t j, const Gap& gap) {
+    LConnector* ck = r.e->GetConnector(r.k);
+    LConnector* cl = r.e->GetConnector(r.l);
+    double wa[2] = {0, 0}, wb[2] = {0, 0};
+    a->GetConnector(i)->GetSize(&wa[0], &wa[1]);
+    b->GetConnector(j)->GetSize(&wb[0], &wb[1]);
+    if (TakeEndSizes(r.e, ck, cl, wa, wb) != 0)
+        return -1;
+    if (r.e->FitLength(r.params, r.flags, r.k, r.l, gap.along, gap.across) != 0 ||
+        ck->SetSize(r.params, r.flags, wa[0], wa[1]) != 0 || cl->SetSize(r.params, r.flags, wb[0], wb[1]) != 0)
+        return -1;
+    return MeetsFarEnd(r, a, b, i, j, gap.slack) ? 0 : -1;
+}
+
 int16_t RefitJoint(int16_t mode, LObject* e, LObject* a, LObject* b, int16_t i, int16_t j, int16_t k, int16_t l) {
     LConnector* ca = a ? a->GetConnector(i) : nullptr;
     LConnector* cb = b ? b->GetConnector(j) : nullptr;
@@ -175,33 +201,33 @@ int16_t RefitJoint(int16_t mode, LObject* e, LObject* a, LObject* b, int16_t i, 
     LConnector* cl = e ? e->GetConnector(l) : nullptr;
     if (!ca || !cb || !ck || !cl || ck->shape != ca->shape || cl->shape != cb->shape)
         return -1;
+    // Every try starts from E as it is and a refused one puts it back: the
+    // sizes a refused pair gave it must not judge the next pair.
+    ElementSnapshot before(e);
+    if (!before.Taken())
+        return -1;
+    // An element already in the drawing takes only the sizes of the ends it
+    // is joined to; its branch, spigot or outlet keeps the values it has.
+    if (mode == 0)
+        e->SetEdited();
     AcGeScale3d scale;
     e->GetScale(&scale);
     Gap gap = MeasureGap(a, ca, cb, scale);
-    double wa[2] = {0, 0}, wb[2] = {0, 0};
-    ca->GetSize(&wa[0], &wa[1]);
-    cb->GetSize(&wb[0], &wb[1]);
-    if (TakeEndSizes(e, ck, cl, wa, wb) != 0)
+    size_t n = e->GetParamCount() > 0 ? static_cast<size_t>(e->GetParamCount()) : 1;
+    std::vector<double> params(n, 0.0);
+    std::vector<int16_t> flags(n, 0);
+    Refit r{e, params.data(), flags.data(), k, l};
+    if (TryPair(r, a, b, i, j, gap) != 0) {
+        before.Restore();
         return -1;
-    int n = e->GetParamCount();
-    Refit r{e, new double[n > 0 ? n : 1](), new int16_t[n > 0 ? n : 1](), k, l};
-    int16_t wasEdited = e->IsEdited();
-    int16_t result = -1;
-    if (e->FitLength(r.params, r.flags, k, l, gap.along, gap.across) == 0 &&
-        ck->SetSize(r.params, r.flags, wa[0], wa[1]) == 0 && cl->SetSize(r.params, r.flags, wb[0], wb[1]) == 0) {
-        if (MeetsFarEnd(r, a, b, i, j, gap.slack)) {
-            double piece = 0;
-            int16_t index = 0;
-            if (mode == 1 && PieceRule(e, &piece, &index))
-                LayPieces(r, a, b, i, j, piece, index);
-            else
-                Stretch(r, mode, a, b, i, j);
-            result = 0;
-        } else {
-            e->edited = wasEdited;  // the next try sizes it afresh
-        }
     }
-    delete[] r.params;
-    delete[] r.flags;
-    return result;
+    if (mode == 0)
+        KeepWithinOneTurn(e);
+    double piece = 0;
+    int16_t index = 0;
+    if (mode == 1 && PieceRule(e, &piece, &index))
+        LayPieces(r, a, b, i, j, piece, index);
+    else
+        Stretch(r, mode, a, b, i, j);
+    return 0;
 }

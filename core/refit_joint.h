@@ -9,8 +9,10 @@
 class LObject;
 
 // 0 done (all elements written back), -1 refused before the drawing changes.
-// e is judged at the sizes it takes from a.i and b.j, and keeps them in
-// memory either way; its joints are recorded only where its ends meet them.
+// e is judged at the sizes it takes from a.i and b.j; its joints are recorded
+// only where its ends meet them.  A refusal leaves e as it was, so that the
+// next pair tried is judged from e's own values.  Re-fitting (mode 0), e
+// takes only the sizes of the two ends and keeps its other values.
 int16_t RefitJoint(int16_t mode, LObject* e, LObject* a, LObject* b, int16_t i, int16_t j, int16_t k, int16_t l);
 
 // The most standard pieces one joint is laid with; a longer gap leaves the
