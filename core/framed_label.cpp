@@ -2,6 +2,8 @@
 // block, the owner from the elements that name the entity in their data.
 #include "core/framed_label.h"
 
+#include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -23,18 +25,26 @@ constexpr const char* kLabelsOpen = "{";
 constexpr int kFramedHandleIndex = 2;
 constexpr int kNodeHandles = 3;
 
+// A handle's value: stored texts may differ in case and leading zeros from
+// the drawing's own; 0 for none or no number.
+uint64_t HandleValue(const std::string& text) {
+    char* end = nullptr;
+    uint64_t value = std::strtoull(text.c_str(), &end, 16);
+    return end && *end == '\0' ? value : 0;
+}
+
 // The framed labels named by the drawing's elements, read once in a scope.
 struct Claims {
     AcDbDatabase* database = nullptr;
     bool read = false;
-    std::unordered_map<std::string, std::vector<EntityRef>> byLabel;
+    std::unordered_map<uint64_t, std::vector<EntityRef>> byLabel;
 };
 
 std::unique_ptr<Claims> scopeClaims;
 
 AcDbDatabase* CurrentDatabase() { return CurrentDrawing() ? CurrentDrawing()->database : nullptr; }
 
-// Calls visit(handle text) for the framed label of each label node.
+// Calls visit(handle value) for the framed label of each label node.
 template <class Visit>
 void ForEachFramedHandle(const resbuf* list, Visit visit) {
     const resbuf* rb = list;
@@ -51,7 +61,7 @@ void ForEachFramedHandle(const resbuf* list, Visit visit) {
             if (!h)
                 return;
             if (k == kFramedHandleIndex)
-                visit(GroupText(h));
+                visit(HandleValue(GroupText(h)));
         }
         // Another node follows only after the node's text and its number.
         if (!in.Take(1000) || !in.Next(1070))
@@ -59,14 +69,14 @@ void ForEachFramedHandle(const resbuf* list, Visit visit) {
     }
 }
 
-bool NamesFramedLabel(const resbuf* list, const std::string& handle) {
+bool NamesFramedLabel(const resbuf* list, uint64_t handle) {
     bool named = false;
-    ForEachFramedHandle(list, [&](const std::string& h) { named = named || h == handle; });
+    ForEachFramedHandle(list, [&](uint64_t h) { named = named || h == handle; });
     return named;
 }
 
 // True when the element (not the owner) still names the label in its data.
-bool OtherElementNames(const EntityRef& element, const ads_name owner, const std::string& handle) {
+bool OtherElementNames(const EntityRef& element, const ads_name owner, uint64_t handle) {
     ads_name e = {element[0], element[1]};
     if (owner && ads_name_equal(e, owner))
         return false;
@@ -87,8 +97,8 @@ void ReadClaims(Claims& claims) {
         resbuf* list = GetWithProgramXdata(e);
         if (!list)
             continue;
-        ForEachFramedHandle(list, [&](const std::string& h) {
-            if (!h.empty() && h != "0")
+        ForEachFramedHandle(list, [&](uint64_t h) {
+            if (h != 0)
                 claims.byLabel[h].push_back(r);
         });
         acutRelRb(list);
@@ -96,8 +106,8 @@ void ReadClaims(Claims& claims) {
 }
 
 bool NamedByAnother(const ads_name label, const ads_name owner) {
-    std::string handle = HandleOfEntity(label);
-    if (handle.empty())
+    uint64_t handle = HandleValue(HandleOfEntity(label));
+    if (handle == 0)
         return false;
     if (!scopeClaims) {
         for (const EntityRef& r : SelectElementInserts())

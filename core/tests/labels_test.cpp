@@ -5,6 +5,7 @@
 // to the label layer.
 #include "fixtures.h"
 #include "core/labels.h"
+#include "core/xdata_list.h"
 #include "db/database.h"
 
 namespace {
@@ -313,6 +314,24 @@ TEST_F(LabelTest, AFramedLabelCountsOnlyWhenNoOtherElementNamesIt) {
     }
     EXPECT_EQ(GroupText(door.name, 2), "DOOR");
     EXPECT_EQ(GroupText(theirs, 2), theirBlock);
+
+    // Named by them in lower case with a leading zero, it is still theirs.
+    std::string h = HandleOf(theirs);
+    resbuf* data = acdbEntGetX(other.entity, ElementAppFilter());
+    for (resbuf* rb = data; rb; rb = rb->rbnext)
+        if (rb->restype == 1005 && GroupText(rb) == h) {
+            std::string other = "0" + h;
+            for (char& ch : other)
+                ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+            resbuf* fresh = acutBuildList(1005, ToWide(other.c_str()).c_str(), 0);
+            std::swap(rb->resval.rstring, fresh->resval.rstring);
+            acutRelRb(fresh);
+        }
+    ASSERT_EQ(acdbEntMod(data), RTNORM);
+    acutRelRb(data);
+    ElementPtr back = Owned(LoadElementFromEntity(duct->entity));
+    ASSERT_TRUE(back);
+    EXPECT_TRUE(ads_name_nil(back->GetLabel(0)->third));
 }
 
 TEST_F(LabelTest, UnitLabelNeedsAnInsertToRelabelAndQuitStopsNumbering) {
