@@ -60,11 +60,26 @@ constexpr const wchar_t* kMsgLeftOutUnlisted =
     L"\nLURAK: %d selected element(s) left out: the drawing no longer lists their air system.\n";
 constexpr const wchar_t* kMsgLeftOutUnreadable =
     L"\nLURAK: %d selected element(s) left out: their data cannot be read.\n";
+constexpr const wchar_t* kMsgLeftOutZeroScale =
+    L"\nLURAK: %d selected element(s) left out: their insert has a scale of 0, which cannot be drawn.\n";
 
 struct LeftOut {
     int unlisted = 0;
     int unreadable = 0;
+    int zeroScale = 0;
 };
+
+// An insert scaled by 0 in any axis (only a damaged or edited file has one)
+// cannot be drawn: the copy's insert would be refused, and no other scale
+// is the element's own.
+bool HasZeroScale(const LObject& e) {
+    AcGeScale3d scale;
+    e.GetScale(&scale);
+    for (double factor : {scale.sx, scale.sy, scale.sz})
+        if (!std::isfinite(factor) || factor == 0.0)
+            return true;
+    return false;
+}
 
 // Counts an element insert that could not be rebuilt; false for an entity
 // that is no element.
@@ -86,6 +101,8 @@ void ReportLeftOut(const LeftOut& out) {
         acutPrintf(kMsgLeftOutUnlisted, out.unlisted);
     if (out.unreadable > 0)
         acutPrintf(kMsgLeftOutUnreadable, out.unreadable);
+    if (out.zeroScale > 0)
+        acutPrintf(kMsgLeftOutZeroScale, out.zeroScale);
 }
 
 // Closer than this in the plan, two points give a mirror line no direction.
@@ -289,6 +306,10 @@ int CopyElements(int) {
         if (!selection.At(i, entity))
             continue;
         if (ElementPtr e{LoadElementFromEntity(entity)}) {
+            if (HasZeroScale(*e)) {
+                ++leftOut.zeroScale;
+                continue;
+            }
             e->MoveBy(shift, 0);
             PlaceCopy(e.get(), system, kInsertCopy, map, made, madeHandles);
             continue;
@@ -328,6 +349,10 @@ int MirrorElements(int) {
         ElementPtr e{LoadElementFromEntity(entity)};
         if (!e) {
             CountLeftOut(s, entity, leftOut);
+            continue;
+        }
+        if (HasZeroScale(*e)) {
+            ++leftOut.zeroScale;
             continue;
         }
         e->Flip();

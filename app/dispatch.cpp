@@ -4,6 +4,7 @@
 #include "app/command_bodies.h"
 #include "app/function_table.h"
 #include "app/module_state.h"
+#include "core/framed_label.h"
 #include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
@@ -70,7 +71,12 @@ int InvokeFunctionCode(int code) {
         acdbFail(ToWide(CommandMessage(kMsgUnknownFunction)).c_str());
         return 0;
     }
-    RunFunction(*entry);
+    {
+        // A command reads many elements: whose framed labels are whose is
+        // read from the drawing once for all of them.
+        FramedLabelClaimsScope claims;
+        RunFunction(*entry);
+    }
     acedRetVoid();
     return 1;
 }

@@ -11,6 +11,7 @@
 #include "core/application_name.h"
 #include "core/drawing_context.h"
 #include "core/element_factory.h"
+#include "core/framed_label.h"
 #include "core/labels.h"
 #include "core/lobject.h"
 #include "core/null_handle.h"
@@ -247,8 +248,8 @@ static void ReadChildren(LChildNode* children, GroupCursor& in) {
 }
 
 // What a label node holds: its number label (an insert marked as a label),
-// the leader (a line marked so) and the framed label (an insert of no
-// element; it carries no data of its own).
+// the leader (a line marked so) and the framed label (an insert of a label
+// block; it carries no data of its own, core/framed_label.h).
 enum class LabelPart { kNumber, kLeader, kFramed };
 
 // The element a label entity's data names: its second handle group.
@@ -266,6 +267,8 @@ static bool NamesElement(const resbuf* app, const ads_name owner) {
 // Owner, when given, is the element reading its data: a label entity that
 // names another element is that element's label.
 static bool IsLabelPart(const ads_name entity, LabelPart part, const ads_name owner) {
+    if (part == LabelPart::kFramed)
+        return IsFramedLabelOf(entity, owner);
     resbuf* list = acdbEntGetX(entity, ElementAppFilter());
     if (!list)
         return false;
@@ -282,7 +285,7 @@ static bool IsLabelPart(const ads_name entity, LabelPart part, const ads_name ow
     case LabelPart::kLeader:
         return type == "LINE" && marked && ours;
     case LabelPart::kFramed:
-        return type == "INSERT" && (marked || !app) && ours;
+        break;  // decided above, by its block and the elements that name it
     }
     return false;
 }

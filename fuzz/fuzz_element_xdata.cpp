@@ -105,6 +105,27 @@ void layRun(LDocState* state, double x, int16_t shape, double a, double b, const
     ContinuePlacement();
 }
 
+// A fitting label on the grille and a user's block beside the runs, made
+// last so that the handles of the runs stay as the seeds name them: a
+// framed-label handle edited to name either reaches the check of whose
+// label an entity is.
+void addLabelAndBlock(const ads_name grille) {
+    if (LObject* e = LoadElementFromEntity(grille)) {
+        host::io::setScript("3000,2000\n");
+        e->MakeFittingLabel("CSD", "400x300");
+        e->Insert(1);
+        DestroyElement(e);
+    }
+    ads_point at = {0, 3000, 0}, end = {900, 3000, 0};
+    for (resbuf* list : {acutBuildList(RTDXF0, L"BLOCK", 2, L"DOOR", 70, 0, 10, at, 0),
+                         acutBuildList(RTDXF0, L"LINE", 8, L"0", 10, at, 11, end, 0),
+                         acutBuildList(RTDXF0, L"ENDBLK", 0),
+                         acutBuildList(RTDXF0, L"INSERT", 2, L"DOOR", 8, L"0", 10, at, 0)}) {
+        acdbEntMake(list);
+        acutRelRb(list);
+    }
+}
+
 // The module started in a new drawing with two runs laid; the element
 // entities are the seeds every input starts from.
 Network& network() {
@@ -141,7 +162,10 @@ Network& network() {
             InvokeFunctionCode(code);
         }
         SetElementTypeChooser(nullptr);
+        ads_name grille;
+        ads_name_set(state->currentEntity, grille);
         layRun(state, 0, kShapeRound, 250, 0, "-13000,0\n^C\n");
+        addLabelAndBlock(grille);
         ads_name e;
         for (int status = acdbEntNext(nullptr, e); status == RTNORM;) {
             if (LObject* read = LoadElementFromEntity(e)) {

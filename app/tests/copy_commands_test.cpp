@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ads_entity.h"
+#include "api/host_api.h"
 #include "core/element_load.h"
 #include "core/entity_handles.h"
 #include "core/labels.h"
@@ -18,6 +19,7 @@
 #include "core/string_convert.h"
 #include "core/system_list.h"
 #include "core/xdata_list.h"
+#include "db/database.h"
 #include "io/io.h"
 #include "module_fixture.h"
 
@@ -423,6 +425,38 @@ TEST_F(CopyCommandsTest, ElementsThatCannotBeRebuiltAreLeftOutAndCounted) {
         EXPECT_NE(said.find("1 selected element(s) left out: the drawing no longer lists their air system."),
                   std::string::npos) << said;
         EXPECT_NE(said.find("1 selected element(s) left out: their data cannot be read."), std::string::npos)
+            << said;
+    }
+}
+
+// An insert scaled by 0 along x, as only a damaged or edited file holds it:
+// the host makes and modifies no such insert, so the stored group is set.
+void SetStoredXScale(const std::string& handle, double x) {
+    ads_name e;
+    ASSERT_EQ(acdbHandEnt(ToWide(handle.c_str()).c_str(), e), RTNORM);
+    host::db::Database* db = host::api::currentDatabase();
+    ASSERT_NE(db, nullptr);
+    host::db::Object* insert = db->object(host::api::slotOf(*db, e));
+    ASSERT_NE(insert, nullptr);
+    for (host::db::Group& g : insert->groups)
+        if (g.code() == 41) {
+            g = host::db::Group::real(41, x);
+            return;
+        }
+    FAIL() << "no x scale on " << handle;
+}
+
+TEST_F(CopyCommandsTest, ElementsScaledByZeroAreLeftOutAndCounted) {
+    std::vector<std::string> h = LayRunWithGrille(3);  // ducts A B C, grille G on C
+    SetStoredXScale(h[0], 0.0);
+    SetStoredXScale(h[1], -0.0);
+    for (int code : {kLcopy, kLmirror}) {
+        auto before = Elements();
+        Transcript();
+        Run(code, Picks(h) + (code == kLcopy ? "0,0\n0,5000\n" : "5000,0\n5000,1000\n") + "ok\n");
+        EXPECT_EQ(MadeSince(before).size(), 2u) << code;
+        std::string said = Transcript();
+        EXPECT_NE(said.find("2 selected element(s) left out: their insert has a scale of 0"), std::string::npos)
             << said;
     }
 }

@@ -13,6 +13,8 @@
 #include "core/element_ptr.h"
 #include "core/system_entities.h"
 #include "core/system_list.h"
+#include "core/xdata_list.h"
+#include "io/io.h"
 
 namespace {
 
@@ -162,6 +164,52 @@ TEST_F(NumberingCommandTest, AFileThatCannotBeWrittenIsReportedAndTheDialogStays
               "2     2     SPIRO  d=315;  l=6000;  \n"
               "     1     VF-01  d=315;\n")
         << t;
+}
+
+// The grille's framed-label handle names, as only damaged data can, a
+// user's block and then the framed label of a duct: labelling the grille
+// places a label of its own and erases neither.
+TEST_F(NumberingCommandTest, AFramedLabelHandleOfNoLabelOfTheElementErasesNothing) {
+    Lay(0);
+    ads_name grille, duct = {0, 0}, framed, door;
+    ads_name_set(state->currentEntity, grille);
+    for (const EntityRef& r : SelectElementInserts())
+        if (r != ToEntityRef(grille))
+            duct[0] = r[0], duct[1] = r[1];
+    ElementPtr theirs(LoadElementFromEntity(duct));
+    ASSERT_NE(theirs, nullptr);
+    host::io::setScript("0,-2000\n");
+    ASSERT_EQ(theirs->MakeFittingLabel("SPIRO", "315"), 0);
+    ASSERT_EQ(theirs->Insert(1), 0);
+    ads_name_set(theirs->GetLabel(0)->third, framed);
+    ads_point at = {2000, 3000, 0}, end = {2500, 3000, 0};
+    for (resbuf* list : {acutBuildList(RTDXF0, L"BLOCK", 2, L"DOOR", 70, 0, 10, at, 0),
+                         acutBuildList(RTDXF0, L"LINE", 8, L"0", 10, at, 11, end, 0),
+                         acutBuildList(RTDXF0, L"ENDBLK", 0),
+                         acutBuildList(RTDXF0, L"INSERT", 2, L"DOOR", 8, L"0", 10, at, 0)}) {
+        EXPECT_EQ(acdbEntMake(list), RTNORM);
+        acutRelRb(list);
+    }
+    ASSERT_EQ(acdbEntLast(door), RTNORM);
+
+    for (const long* named : {static_cast<const long*>(door), static_cast<const long*>(framed)}) {
+        ElementPtr g(LoadElementFromEntity(grille));
+        ASSERT_NE(g, nullptr);
+        ads_name_set(named, g->GetLabel(0)->third);
+        ASSERT_EQ(g->Insert(1), 0);
+        Transcript();
+        Run(kLdim, "1069=1\n1082=1\nok\n1000,1000\n");
+        std::string said = Transcript();
+        EXPECT_TRUE(EntityIsLive(named)) << said;
+        ElementPtr labelled(LoadElementFromEntity(grille));
+        ASSERT_NE(labelled, nullptr);
+        EXPECT_TRUE(EntityIsLive(labelled->GetLabel(0)->third)) << said;
+        EXPECT_FALSE(ads_name_equal(labelled->GetLabel(0)->third, named)) << said;
+    }
+    // Once the grille names a label of its own, the duct's is the duct's again.
+    ElementPtr kept(LoadElementFromEntity(duct));
+    ASSERT_NE(kept, nullptr);
+    EXPECT_EQ(HandleOfEntity(kept->GetLabel(0)->third), HandleOfEntity(framed));
 }
 
 }  // namespace

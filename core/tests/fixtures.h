@@ -380,12 +380,19 @@ protected:
         return Last();
     }
 
-    // A framed label: an insert of a label block, with no data of its own.
+    // A framed label: an insert of an anonymous block of label texts and
+    // frame lines, with no data of its own.
     static TestEntity FramedLabel(const char* layer = "0") {
-        EnsureBlock("LABEL");
-        ads_point at = {40, 20, 0};
-        std::wstring l = ToWide(layer);
-        resbuf* list = acutBuildList(RTDXF0, L"INSERT", 2, L"LABEL", 8, l.c_str(), 10, at, 0);
+        ads_point origin = {0, 0, 0}, corner = {100, 0, 0}, at = {40, 20, 0};
+        BeginAnonymousBlock(origin);
+        resbuf* text = acutBuildList(RTDXF0, L"TEXT", 8, L"0", 10, origin, 40, 10.0, 1, L"VL-01", 0);
+        EXPECT_EQ(acdbEntMake(text), RTNORM);
+        acutRelRb(text);
+        MakeLine(origin, corner);
+        char block[kBlockNameSize] = "";
+        EXPECT_EQ(EndAnonymousBlock(block, sizeof block), RTNORM);
+        std::wstring l = ToWide(layer), b = ToWide(block);
+        resbuf* list = acutBuildList(RTDXF0, L"INSERT", 2, b.c_str(), 8, l.c_str(), 10, at, 0);
         EXPECT_EQ(acdbEntMake(list), RTNORM);
         acutRelRb(list);
         return Last();

@@ -5,6 +5,7 @@
 // to the label layer.
 #include "fixtures.h"
 #include "core/labels.h"
+#include "core/xdata_list.h"
 #include "db/database.h"
 
 namespace {
@@ -257,6 +258,80 @@ TEST_F(LabelTest, LabelsOfAnotherElementReadAsNoneSaveForACopy) {
     ASSERT_TRUE(mine);
     EXPECT_EQ(HandleOf(mine->GetLabel(0)->insert), HandleOf(theirs->insert));
     EXPECT_EQ(HandleOf(mine->GetLabel(0)->leader), HandleOf(theirs->leader));
+}
+
+// A framed label carries no data of its own: the element that names it owns
+// it, unless it is no framed label (a user's block, a number label) or
+// another element names it too.  Such a handle is read as none, so that
+// placing the label anew erases nothing and a refresh renames nothing; a
+// copy, which reads its source's labels, still takes a framed label.
+TEST_F(LabelTest, AFramedLabelCountsOnlyWhenNoOtherElementNamesIt) {
+    host::io::setScript("300,400\n");
+    ASSERT_EQ(duct->MakeFittingLabel("VL-01", "400x200"), 0);
+    ads_name own;
+    ads_name_set(duct->GetLabel(0)->third, own);
+    TestDuct other;
+    ads_point away = {0, 3000, 0};
+    other.SetInsertionPoint(away);
+    SetPoint3d(other.GetLabel(0)->point, 0, 3000, 0);
+    ASSERT_EQ(other.Insert(15), 0);
+    host::io::setScript("300,3500\n300,3400\n");
+    ASSERT_EQ(PlaceLabel(&other, 0), 0);
+    ASSERT_EQ(other.MakeFittingLabel("VL-02", "500x200"), 0);
+    ASSERT_EQ(other.Insert(1), 0);
+    ads_name theirs, number;
+    ads_name_set(other.GetLabel(0)->third, theirs);
+    ads_name_set(other.GetLabel(0)->insert, number);
+    const std::string theirBlock = GroupText(theirs, 2);
+    EnsureBlock("DOOR");
+    ads_point at = {900, 900, 0};
+    resbuf* list = acutBuildList(RTDXF0, L"INSERT", 2, L"DOOR", 8, L"0", 10, at, 0);
+    ASSERT_EQ(acdbEntMake(list), RTNORM);
+    acutRelRb(list);
+    TestEntity door = Last();
+
+    const struct {
+        const long* named;
+        bool taken, takenByACopy;
+    } cases[] = {{own, true, true}, {door.name, false, false}, {number, false, false}, {theirs, false, true}};
+    for (const auto& c : cases) {
+        ads_name_set(c.named, duct->GetLabel(0)->third);
+        ASSERT_EQ(duct->Insert(1), 0);
+        ElementPtr back = Owned(LoadElementFromEntity(duct->entity));
+        ElementPtr copy = Owned(LoadElementFromEntity(duct->entity, LabelOwner::kAnyElement));
+        ASSERT_TRUE(back && copy);
+        EXPECT_EQ(HandleOf(back->GetLabel(0)->third), c.taken ? HandleOf(c.named) : "") << HandleOf(c.named);
+        EXPECT_EQ(HandleOf(copy->GetLabel(0)->third), c.takenByACopy ? HandleOf(c.named) : "") << HandleOf(c.named);
+        if (c.taken)
+            continue;
+        // Refreshed and placed anew, the label leaves the named entity be.
+        SetGlobalMode(kModeRelabel);
+        EXPECT_EQ(back->MakeFittingLabel("VL-01", "400x200"), 0);
+        SetGlobalMode(kModeNormal);
+        host::io::setScript("300,600\n");
+        EXPECT_EQ(back->MakeFittingLabel("VL-01", "400x200"), 0);
+        EXPECT_TRUE(Live(c.named)) << HandleOf(c.named);
+    }
+    EXPECT_EQ(GroupText(door.name, 2), "DOOR");
+    EXPECT_EQ(GroupText(theirs, 2), theirBlock);
+
+    // Named by them in lower case with a leading zero, it is still theirs.
+    std::string h = HandleOf(theirs);
+    resbuf* data = acdbEntGetX(other.entity, ElementAppFilter());
+    for (resbuf* rb = data; rb; rb = rb->rbnext)
+        if (rb->restype == 1005 && GroupText(rb) == h) {
+            std::string other = "0" + h;
+            for (char& ch : other)
+                ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+            resbuf* fresh = acutBuildList(1005, ToWide(other.c_str()).c_str(), 0);
+            std::swap(rb->resval.rstring, fresh->resval.rstring);
+            acutRelRb(fresh);
+        }
+    ASSERT_EQ(acdbEntMod(data), RTNORM);
+    acutRelRb(data);
+    ElementPtr back = Owned(LoadElementFromEntity(duct->entity));
+    ASSERT_TRUE(back);
+    EXPECT_TRUE(ads_name_nil(back->GetLabel(0)->third));
 }
 
 TEST_F(LabelTest, UnitLabelNeedsAnInsertToRelabelAndQuitStopsNumbering) {
