@@ -15,6 +15,7 @@
 #include "aced_input.h"
 #include "ads_entity.h"
 #include "app/command_bodies.h"
+#include "app/copy_attributes.h"
 #include "app/copy_links.h"
 #include "app/doc_state.h"
 #include "app/model_space.h"
@@ -178,11 +179,12 @@ bool BeginCopy(int16_t mode, SelectionSet& selection, ads_point p1, ads_point p2
 
 EntityName NameOf(const ads_name e) { return {e[0], e[1]}; }
 
-// Places the element as a new insert and maps its source handle to it.
-bool PlaceCopy(LObject* e, const LSystemRecord& system, uint16_t flags, LHandleMap& map,
-               std::vector<EntityName>& made, std::set<std::string>& madeHandles) {
-    char source[LHandleMap::kHandleRoom] = "";
-    e->GetHandle(source, sizeof source);
+// Places the element as a new insert and maps its source handle to it; the
+// source insert's attributes follow the copy, moved by `move`.
+bool PlaceCopy(LObject* e, const ads_name source, const AcGeMatrix3d& move, const LSystemRecord& system,
+               uint16_t flags, LHandleMap& map, std::vector<EntityName>& made, std::set<std::string>& madeHandles) {
+    char sourceHandle[LHandleMap::kHandleRoom] = "";
+    e->GetHandle(sourceHandle, sizeof sourceHandle);
     e->SetSystemRecord(system);
     if (e->Insert(flags) != 0)
         return false;
@@ -190,7 +192,9 @@ bool PlaceCopy(LObject* e, const LSystemRecord& system, uint16_t flags, LHandleM
     e->GetEntity(copy);
     made.push_back(NameOf(copy));
     madeHandles.insert(e->HandleText());
-    map.Insert(source, e->HandleText());
+    map.Insert(sourceHandle, e->HandleText());
+    if (LDocState* s = CurrentDocState)
+        CopyAttributes(s->database, source, copy, move);
     return true;
 }
 
@@ -295,6 +299,7 @@ int CopyElements(int) {
     if (!s || !BeginCopy(kCopyMode, selection, base, second, &system))
         return RTNORM;
     ads_point shift = {second[0] - base[0], second[1] - base[1], second[2] - base[2]};
+    AcGeMatrix3d move = AcGeMatrix3d::translation(AcGeVector3d(shift[0], shift[1], shift[2]));
     LHandleMap map;
     std::vector<EntityName> made;
     std::set<std::string> madeHandles;
@@ -311,7 +316,7 @@ int CopyElements(int) {
                 continue;
             }
             e->MoveBy(shift, 0);
-            PlaceCopy(e.get(), system, kInsertCopy, map, made, madeHandles);
+            PlaceCopy(e.get(), entity, move, system, kInsertCopy, map, made, madeHandles);
             continue;
         }
         // An element insert that cannot be rebuilt (its system is not listed,
@@ -337,6 +342,9 @@ int MirrorElements(int) {
     if (!s || !BeginCopy(kMirrorMode, selection, p1, p2, &system))
         return RTNORM;
     double angle = acutAngle(p1, p2);
+    // The mirror line's plane, upright in the plan.
+    AcGeMatrix3d mirror =
+        AcGeMatrix3d::mirroring(AcGePoint3d(p1[0], p1[1], p1[2]), AcGeVector3d(p1[1] - p2[1], p2[0] - p1[0], 0));
     LHandleMap map;
     std::vector<EntityName> made;
     std::set<std::string> madeHandles;
@@ -363,7 +371,7 @@ int MirrorElements(int) {
         if (e->listingFlag == kListingPending)
             e->listingFlag = 0;
         e->SetRotation(MirroredRotation(angle, e->GetRotation()));
-        PlaceCopy(e.get(), system, kInsertMirror, map, made, madeHandles);
+        PlaceCopy(e.get(), entity, mirror, system, kInsertMirror, map, made, madeHandles);
     }
     RelinkAll(made, map, CopyLinks::kJoints);
     ReportLeftOut(leftOut);

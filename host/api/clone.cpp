@@ -1,10 +1,12 @@
 // Deep cloning: copies of entities with what they own, and the id map.
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "api/host_api.h"
 #include "api/lists.h"
 #include "api/object_impl.h"
+#include "db/sub_entities.h"
 
 using namespace host;
 using db::Group;
@@ -74,37 +76,88 @@ struct Cloner {
     }
 };
 
+// Attributes cloned into an insert: its own attributes, after those it has
+// and before its SEQEND (made when it has none).
+Acad::ErrorStatus cloneAttributes(db::Database& db, Cloner& cloner, const std::vector<db::Slot>& sources,
+                                  db::Slot insert) {
+    db::Block* block = db.block(db.ownerBlock(insert));
+    if (block == nullptr) return Acad::eWrongObjectType;
+    std::vector<db::Slot> subs = db::subEntitiesOf(db, insert);
+    const db::Object* last = subs.empty() ? nullptr : db.object(subs.back());
+    bool closed = last && last->isType("SEQEND");
+    size_t at = db::positionInBlock(*block, insert) + 1 + subs.size() - (closed ? 1 : 0);
+    db::Handle owner = db.object(insert)->handle;
+    std::vector<db::Slot> made;
+    for (db::Slot source : sources) {
+        db::Slot copy = cloner.copy(source, owner);
+        if (copy == db::kNoSlot) return Acad::eOutOfMemory;
+        made.push_back(copy);
+    }
+    if (!closed) {
+        db::Slot end = db.add(db::closingSeqend(*db.object(insert)));
+        if (end == db::kNoSlot) return Acad::eOutOfMemory;
+        made.push_back(end);
+    }
+    block->entities.insert(block->entities.begin() + static_cast<ptrdiff_t>(at), made.begin(), made.end());
+    db::setAttributesFollow(*db.object(insert));
+    return Acad::eOk;
+}
+
 } // namespace
 
+// Entities cloned into a block each take their attributes or vertices with
+// their SEQEND, right after the copy and owned by it; a sub-entity listed
+// with its main entity comes with it, and one listed alone is refused (it
+// cannot stand in a block by itself).  Attributes cloned into an insert
+// become that insert's.
 Acad::ErrorStatus AcDbDatabase::deepCloneObjects(AcDbObjectIdArray& ids, AcDbObjectId& owner, AcDbIdMapping& idMap,
                                                  bool /*deferXlation*/) {
     db::Database* ownerDb;
     db::Slot ownerSlot;
     if (!api::resolveId(owner, ownerDb, ownerSlot) || ownerDb != db_.get()) return Acad::eWrongDatabase;
-    if (db_->block(ownerSlot) == nullptr) return Acad::eWrongObjectType;
+    const db::Object* ownerObject = db_->object(ownerSlot);
+    bool intoInsert = ownerObject->cls == db::ObjectClass::Entity && ownerObject->isType("INSERT");
+    if (!intoInsert && db_->block(ownerSlot) == nullptr) return Acad::eWrongObjectType;
+    std::vector<db::Slot> sources;
     for (int i = 0; i < ids.length(); ++i) {
         db::Database* d;
         db::Slot s;
         if (!api::resolveId(ids[i], d, s) || d != db_.get()) return Acad::eWrongDatabase;
         if (db_->object(s)->cls != db::ObjectClass::Entity) return Acad::eNotApplicable;
+        if (std::find(sources.begin(), sources.end(), s) == sources.end()) sources.push_back(s);  // listed twice
+    }
+    std::unordered_set<db::Handle> listed;
+    for (db::Slot s : sources) listed.insert(db_->object(s)->handle);
+    for (db::Slot s : sources) {
+        const db::Object& o = *db_->object(s);
+        bool fits = intoInsert ? o.isType("ATTRIB") : !db::isSubEntity(o) || listed.count(o.owner);
+        if (!fits) return Acad::eNotApplicable;
     }
     idMap.dest_ = idMap.orig_ = this;
     Cloner cloner{*db_, {}, {}};
-    db::Handle ownerHandle = db_->object(ownerSlot)->handle;
-    std::vector<db::Slot> primaries;
-    for (int i = 0; i < ids.length(); ++i) {
-        db::Database* d;
-        db::Slot s;
-        api::resolveId(ids[i], d, s);
-        if (cloner.handles.count(db_->object(s)->handle)) continue;  // listed twice
-        db::Slot copy = cloner.copy(s, ownerHandle);
-        if (copy == db::kNoSlot) return Acad::eOutOfMemory;
-        db_->appendEntity(ownerSlot, copy);
-        primaries.push_back(s);
+    if (intoInsert) {
+        Acad::ErrorStatus es = cloneAttributes(*db_, cloner, sources, ownerSlot);
+        if (es != Acad::eOk) return es;
+    } else {
+        db::Handle ownerHandle = ownerObject->handle;
+        for (db::Slot s : sources) {
+            if (db::isSubEntity(*db_->object(s))) continue;  // comes with its main entity
+            db::Slot copy = cloner.copy(s, ownerHandle);
+            if (copy == db::kNoSlot) return Acad::eOutOfMemory;
+            db_->appendEntity(ownerSlot, copy);
+            db::Handle copyHandle = db_->object(copy)->handle;
+            for (db::Slot sub : db::subEntitiesOf(*db_, s)) {
+                if (db_->object(sub)->erased) continue;
+                db::Slot subCopy = cloner.copy(sub, copyHandle);
+                if (subCopy == db::kNoSlot) return Acad::eOutOfMemory;
+                db_->appendEntity(ownerSlot, subCopy);
+                db_->object(subCopy)->owner = copyHandle;
+            }
+        }
     }
     cloner.translate();
     for (auto& [source, copy] : cloner.copies) {
-        bool primary = std::find(primaries.begin(), primaries.end(), source) != primaries.end();
+        bool primary = std::find(sources.begin(), sources.end(), source) != sources.end();
         idMap.assign(AcDbIdPair(api::idOf(*db_, source), api::idOf(*db_, copy), true, primary));
     }
     return Acad::eOk;

@@ -8,6 +8,7 @@
 #include "api/lists.h"
 #include "api/modify_in_place.h"
 #include "db/canonical.h"
+#include "db/sub_entities.h"
 #include "io/io.h"
 
 namespace host::api {
@@ -402,7 +403,7 @@ int acdbEntLast(ads_name result) {
     if (ms == nullptr) return RTERROR;
     for (size_t i = ms->entities.size(); i-- > 0;) {
         const db::Object* o = db->object(ms->entities[i]);
-        if (o && !o->erased) {
+        if (o && !o->erased && !db::isSubEntity(*o)) {
             api::nameOf(*db, ms->entities[i], result);
             return RTNORM;
         }
@@ -444,6 +445,9 @@ int acdbEntNext(const ads_name entity, ads_name result) {
         return firstLive(*db, ms, 0, result) || firstLive(*db, ps, 0, result) ? RTNORM : RTERROR;
     db::Slot slot = api::slotOf(*db, entity);
     db::Slot owner = db->ownerBlock(slot);
+    // An attribute or vertex stands in the block of its main entity.
+    const db::Object* o = db->object(slot);
+    if (owner == db::kNoSlot && o && db::isSubEntity(*o)) owner = db->ownerBlock(db->slotOf(o->owner));
     const db::Block* block = owner == db::kNoSlot ? nullptr : db->block(owner);
     if (block == nullptr) return RTERROR;
     if (firstLive(*db, block, positionIn(*block, slot) + 1, result)) return RTNORM;

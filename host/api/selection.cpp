@@ -6,6 +6,7 @@
 #include "ads_entity.h"
 #include "api/host_api.h"
 #include "api/lists.h"
+#include "db/sub_entities.h"
 
 namespace host::api {
 
@@ -357,7 +358,8 @@ int acedSSGet(const ACHAR* mode, const void* pt1, const void* pt2, const resbuf*
     std::vector<bool> taken(db->slotCount());
     for (db::Slot s : candidates) {
         const db::Object* o = db->object(s);
-        if (o && !o->erased && !taken[s] && api::matches(root, *o)) {
+        // Attributes, vertices and SEQENDs are selected only with their main entity.
+        if (o && !o->erased && !db::isSubEntity(*o) && !taken[s] && api::matches(root, *o)) {
             taken[s] = true;
             chosen.items.push_back(s);
         }

@@ -1,4 +1,5 @@
 #include "db/database.h"
+#include "db/sub_entities.h"
 
 #include <algorithm>
 #include <cstring>
@@ -217,6 +218,10 @@ bool Database::setErased(Slot slot, bool erased) {
     if (obj == nullptr || obj->erased == erased) return false;
     obj->erased = erased;
     if (listener) listener->erasedChanged(*this, slot, erased);
+    // An insert's attributes and a polyline's vertices go and come back
+    // with it: left behind, they would stand alone in a saved file.
+    if (mayOwnSubEntities(*obj))
+        for (Slot sub : subEntitiesOf(*this, slot)) setErased(sub, erased);
     return true;
 }
 

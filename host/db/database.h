@@ -107,8 +107,9 @@ public:
     // is taken out of its block's entity list and its table's index.
     void purge(Slot slot);
     // Sets or clears the erase flag; tells the object's reactors when it
-    // changes (host/api does the telling).  False when the slot is dead or
-    // the flag already had that value.
+    // changes (host/api does the telling).  An insert's attributes and a
+    // polyline's vertices, with their SEQEND, take the flag with it.  False
+    // when the slot is dead or the flag already had that value.
     bool setErased(Slot slot, bool erased);
 
     // ---- symbol tables

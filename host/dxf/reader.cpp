@@ -15,6 +15,7 @@
 #include "dxf/record_reader.h"
 #include "dxf/repair.h"
 #include "dxf/subclass_markers.h"
+#include "db/sub_entities.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -849,10 +850,17 @@ bool DxfReader::placeEntity(Slot entity, Slot block, Slot& lastMain)
 {
     db::Object* object = db_->object(entity);
     const db::Object* main = db_->object(lastMain);
-    // R12 files give no owners: vertices, attributes and their end belong
-    // to the polyline or insert before them.
-    std::string_view type = object->typeName();
-    if (!object->ownerGroup && main && (type == "VERTEX" || type == "SEQEND" || type == "ATTRIB")) {
+    // Vertices, attributes and their end belong to the polyline or insert
+    // before them: R12 files give them no owner, and some writers (ezdxf)
+    // give the block as their owner.  Standing anywhere else, they would
+    // be lost.
+    if (main && db::isSubEntity(*object) && db::mayOwnSubEntities(*main)) {
+        db::Handle named = object->ownerGroup ? object->owner : 0;
+        if (named != 0 && named != main->handle && named != db_->object(block)->handle)
+            note(lines_[entity], std::string(object->typeName()) + " " + db::handleText(object->handle) +
+                                     " had owner " + db::handleText(named) + ", but follows " +
+                                     std::string(main->typeName()) + " " + db::handleText(main->handle) +
+                                     ": set to it");
         object->owner = main->handle;
         object->ownerGroup = true;
     }

@@ -2,6 +2,7 @@
 
 #include "db/template.h"
 #include "dxf/block_cycles.h"
+#include "dxf/complex_entities.h"
 #include "dxf/layer_names.h"
 #include "dxf/layout_links.h"
 #include "dxf/parallel.h"
@@ -547,6 +548,7 @@ void repairDrawing(Database& db, const RepairNote& note)
     ensureDictionaryDefaults(db, note);
     linkLayouts(db, note);
     breakBlockCycles(db, note);
+    repairComplexEntities(db, note);
     ensureRecord(db, Table::Layer, "0", note);
     ensureLayerLinetypes(db, note);
     ensureClasses(db, note);

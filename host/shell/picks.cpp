@@ -5,6 +5,7 @@
 #include "aced_input.h"
 #include "ads_entity.h"
 #include "db/geometry.h"
+#include "db/sub_entities.h"
 #include "api/host_api.h"
 #include "io/io.h"
 #include "shell/answers.h"
@@ -43,7 +44,7 @@ std::vector<db::Slot> everything(const db::Database& database) {
         if (!block) continue;
         for (db::Slot s : block->entities) {
             const db::Object* o = database.object(s);
-            if (o && !o->erased) out.push_back(s);
+            if (o && !o->erased && !db::isSubEntity(*o)) out.push_back(s);
         }
     }
     return out;

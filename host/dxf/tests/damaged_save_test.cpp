@@ -418,6 +418,41 @@ const Damage kDamages[] = {
                              "\n");
      },
      ""},
+    {"insert_attributes_without_seqend",
+     [](const std::string& t) {
+         size_t seqend = find(t, "  0\nSEQEND\n", find(t, "  0\nATTRIB\n", find(t, kEntities)));
+         return t.substr(0, seqend) + t.substr(t.find("\n  0\n", seqend + 1) + 1);
+     },
+     ": no SEQEND closed its attributes: added"},
+    {"insert_says_attributes_follow_but_none_do",
+     [](const std::string& t) {
+         size_t attributes = find(t, "  0\nATTRIB\n", find(t, kEntities));
+         size_t seqend = find(t, "  0\nSEQEND\n", attributes);
+         return t.substr(0, attributes) + t.substr(t.find("\n  0\n", seqend + 1) + 1);
+     },
+     ": no SEQEND closed its attributes: added"},
+    {"polyline_vertices_without_seqend",
+     [](const std::string& t) {
+         size_t seqend = find(t, "  0\nSEQEND\n", find(t, "  0\nVERTEX\n", find(t, kEntities)));
+         return t.substr(0, seqend) + t.substr(t.find("\n  0\n", seqend + 1) + 1);
+     },
+     ": no SEQEND closed its vertices: added"},
+    {"attribute_owned_by_another_entity",
+     [](const std::string& t) {
+         size_t attribute = find(t, "  0\nATTRIB\n", find(t, kEntities));
+         return replacedLine(t, valueOf(t, "330", attribute), handleAfter(t, "  0\nLINE\n"));
+     },
+     ", but follows INSERT "},
+    {"attribute_standing_alone",
+     [](const std::string& t) {
+         // The first attribute and the SEQEND after it, moved to the front.
+         size_t first = find(t, "  0\nATTRIB\n", find(t, kEntities));
+         size_t end = t.find("\n  0\n", first + 1) + 1;
+         std::string attribute = t.substr(first, end - first);
+         std::string text = t.substr(0, first) + t.substr(end);
+         return inserted(text, find(text, kEntities) + kEntities.size(), attribute);
+     },
+     " stood alone, without the insert or polyline it belongs to: left out"},
     {"dimension_sizes_missing",
      [](const std::string& t) {
          // Neither the header nor the current dimension style gives them.

@@ -1,9 +1,11 @@
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "acdb_objects.h"
 #include "aced_input.h"
 #include "ads_entity.h"
+#include "api/host_api.h"
 #include "shell/commands.h"
 #include "shell/documents.h"
 #include "shell_fixture.h"
@@ -197,4 +199,35 @@ TEST_F(Commands, MenuLoadRecordsTheMenuAndWarnsWhenMissing) {
     EXPECT_EQ(doc_->menus()[0], "NOSUCHMENU.cui");
     EXPECT_NE(transcript().find("not on the search path"), std::string::npos);
     EXPECT_FALSE(host::shell::commandActive());
+}
+
+TEST_F(Commands, AllTakesAnInsertWithoutItsAttributesWhichGoWithIt) {
+    // An insert with an attribute and its SEQEND after it, as a file gives them.
+    ads_point origin = {0, 0, 0};
+    auto make = [](resbuf* list) {
+        int status = acdbEntMake(list);
+        acutRelRb(list);
+        return status;
+    };
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"BLOCK", 2, L"TB", 10, origin, 70, 0, 0)), RTNORM);
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"ENDBLK", 0)), RTNORM);
+    run("LINE", "0,0\n100,0\n\n");
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"INSERT", 2, L"TB", 10, origin, 0)), RTNORM);
+    ads_name insert;
+    ASSERT_EQ(acdbEntLast(insert), RTNORM);
+    host::db::Database& db = *host::api::currentDatabase();
+    host::db::Handle owner = db.object(host::api::slotOf(db, insert))->handle;
+    std::vector<host::db::Slot> subs;
+    for (const char* type : {"ATTRIB", "SEQEND"}) {
+        host::db::Object o;
+        o.type = host::db::internType(type);
+        o.groups = {host::db::Group::text(100, "AcDbEntity"), host::db::Group::text(8, "0")};
+        subs.push_back(db.add(std::move(o)));
+        db.appendEntity(db.modelSpace(), subs.back());
+        db.object(subs.back())->owner = owner;
+    }
+    run("LIST", "all\n\n");
+    EXPECT_NE(transcript().find("2 found\n"), std::string::npos);
+    run("ERASE", "all\n\n");
+    for (host::db::Slot s : subs) EXPECT_TRUE(db.object(s)->erased);
 }

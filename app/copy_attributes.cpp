@@ -1,0 +1,54 @@
+// Attributes taken along by a copied or mirrored element insert.
+#include "app/copy_attributes.h"
+
+#include "core/xdata_list.h"
+
+namespace {
+
+constexpr const char* kAttributeType = "ATTRIB";
+
+bool IsAttribute(const ads_name e) {
+    resbuf* list = acdbEntGet(e);
+    if (!list)
+        return false;
+    resbuf* type = FindGroup(list, 0);
+    bool attribute = type && GroupText(type) == kAttributeType;
+    acutRelRb(list);
+    return attribute;
+}
+
+// The attributes that follow an insert in the entity walk, in order.
+AcDbObjectIdArray AttributesOf(const ads_name insert) {
+    AcDbObjectIdArray ids;
+    ads_name at, next;
+    ads_name_set(insert, at);
+    while (acdbEntNext(at, next) == RTNORM && IsAttribute(next)) {
+        AcDbObjectId id;
+        if (acdbGetObjectId(id, next) == Acad::eOk)
+            ids.append(id);
+        ads_name_set(next, at);
+    }
+    return ids;
+}
+
+} // namespace
+
+void CopyAttributes(AcDbDatabase* db, const ads_name source, const ads_name copy, const AcGeMatrix3d& move) {
+    AcDbObjectIdArray ids = AttributesOf(source);
+    AcDbObjectId owner;
+    if (!db || ids.isEmpty() || acdbGetObjectId(owner, copy) != Acad::eOk)
+        return;
+    AcDbIdMapping mapping;
+    if (db->deepCloneObjects(ids, owner, mapping, false) != Acad::eOk)
+        return;
+    AcDbIdMappingIter it(mapping);
+    for (it.start(); !it.done(); it.next()) {
+        AcDbIdPair pair;
+        AcDbEntity* clone = nullptr;
+        if (!it.getMap(pair) || !pair.isCloned() || !pair.isPrimary() ||
+            acdbOpenObject(clone, pair.value(), AcDb::kForWrite) != Acad::eOk || !clone)
+            continue;
+        clone->transformBy(move);
+        clone->close();
+    }
+}

@@ -1,0 +1,31 @@
+// Sub-entities: an insert's attributes and a polyline's vertices, each run
+// closed by a SEQEND.  They stand in their block's entity list right after
+// their main entity, with that entity as their owner, and live and die with
+// it: other programs refuse a file with one standing alone.
+#pragma once
+
+#include <vector>
+
+#include "db/database.h"
+
+namespace host::db {
+
+// ATTRIB, VERTEX or SEQEND.
+bool isSubEntity(const Object& object);
+// INSERT or POLYLINE: the entities that may have sub-entities.
+bool mayOwnSubEntities(const Object& object);
+// Where an entity stands in its block's list (entities are mostly in slot
+// order: a binary search, else a linear one); the list's size when absent.
+size_t positionInBlock(const Block& block, Slot entity);
+// The sub-entities right after a main entity in its block, in order (erased
+// ones too); empty for any other entity.
+std::vector<Slot> subEntitiesOf(const Database& db, Slot main);
+// A SEQEND that closes the main entity's run: owned by it, on its layer
+// and in its space (not yet stored).
+Object closingSeqend(const Object& main);
+// Whether an insert's group 66 says that attributes follow it; setting it
+// puts 66 = 1 before the block name, where the host writes it.
+bool attributesFollow(const Object& insert);
+void setAttributesFollow(Object& insert);
+
+} // namespace host::db

@@ -1,0 +1,100 @@
+#include "dxf/complex_entities.h"
+
+#include "db/sub_entities.h"
+
+#include <string>
+#include <vector>
+
+namespace host::dxf {
+
+namespace {
+
+using db::Database;
+using db::Object;
+using db::Slot;
+
+// Entities of one kind of repair: the first named, the rest counted.
+struct Tally {
+    std::string first;
+    size_t count = 0;
+
+    void add(const Object& object)
+    {
+        if (count++ == 0) first = std::string(object.typeName()) + " " + db::handleText(object.handle);
+    }
+    void report(const RepairNote& note, const std::string& what) const
+    {
+        if (count == 0) return;
+        note(first + (count > 1 ? " (and " + std::to_string(count - 1) + " more)" : std::string()) + what);
+    }
+};
+
+struct Tallies {
+    Tally unclosedInserts, unclosedPolylines, flagged, alone;
+};
+
+// One block's list, rebuilt when anything in it is repaired.
+void repairBlock(Database& db, db::Block& block, Tallies& tallies, std::vector<Slot>& leftOut)
+{
+    const std::vector<Slot>& list = block.entities;
+    std::vector<Slot> kept;
+    bool changed = false;
+    auto keepUpTo = [&](size_t i) {
+        if (!changed) kept.assign(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(i));
+        changed = true;
+    };
+    for (size_t i = 0; i < list.size();) {
+        Slot slot = list[i];
+        Object* main = db.object(slot);
+        if (main && db::isSubEntity(*main)) {
+            keepUpTo(i);
+            tallies.alone.add(*main);
+            leftOut.push_back(slot);
+            ++i;
+            continue;
+        }
+        if (changed) kept.push_back(slot);
+        ++i;
+        if (!main || !db::mayOwnSubEntities(*main)) continue;
+        size_t parts = 0;
+        bool closed = false;
+        for (; i < list.size(); ++i) {
+            const Object* sub = db.object(list[i]);
+            if (!sub || !db::isSubEntity(*sub) || sub->owner != main->handle || closed) break;
+            if (changed) kept.push_back(list[i]);
+            if (sub->erased) continue;
+            closed = sub->isType("SEQEND");
+            if (!closed) ++parts;
+        }
+        bool insert = main->isType("INSERT");
+        if (insert && parts > 0 && !db::attributesFollow(*main)) {
+            tallies.flagged.add(*main);
+            db::setAttributesFollow(*main);
+        }
+        bool wanted = !insert || parts > 0 || db::attributesFollow(*main);
+        if (main->erased || closed || !wanted) continue;
+        Slot end = db.add(db::closingSeqend(*main));
+        if (end == db::kNoSlot) continue;
+        keepUpTo(i);
+        kept.push_back(end);
+        (insert ? tallies.unclosedInserts : tallies.unclosedPolylines).add(*main);
+    }
+    if (changed) block.entities = std::move(kept);
+}
+
+} // namespace
+
+void repairComplexEntities(Database& db, const RepairNote& note)
+{
+    Tallies tallies;
+    std::vector<Slot> leftOut;
+    for (Slot record : db.records(db::Table::BlockRecord))
+        if (db::Block* block = db.block(record)) repairBlock(db, *block, tallies, leftOut);
+    for (Slot slot : leftOut) db.purge(slot);
+    tallies.unclosedInserts.report(note, ": no SEQEND closed its attributes: added");
+    tallies.unclosedPolylines.report(note, ": no SEQEND closed its vertices: added");
+    tallies.flagged.report(note, ": attributes followed it, but its group 66 did not say so: set");
+    tallies.alone.report(note, " stood alone, without the insert or polyline it belongs to: left out");
+}
+
+} // namespace host::dxf

@@ -1,0 +1,17 @@
+// Inserts with attributes and polylines with vertices as other programs
+// read them: the sub-entities right after their main entity, closed by a
+// SEQEND.  A run without its SEQEND gets one, an insert whose group 66 says
+// attributes follow gets its SEQEND even when none follows (both readers
+// take an empty run), one followed by attributes says so, and an ATTRIB,
+// VERTEX or SEQEND with no main entity before it, which no reader takes,
+// is left out.  Each repair is reported.
+#pragma once
+
+#include "db/database.h"
+#include "dxf/repair.h"
+
+namespace host::dxf {
+
+void repairComplexEntities(db::Database& db, const RepairNote& note);
+
+} // namespace host::dxf
