@@ -9,6 +9,9 @@
 
 #include "ads_entity.h"
 #include "app/tests/module_fixture.h"
+#include "app/label_numbering.h"
+#include "app/material_list.h"
+#include "core/element_factory.h"
 #include "core/element_load.h"
 #include "core/element_ptr.h"
 #include "core/system_entities.h"
@@ -20,6 +23,13 @@ constexpr int kLdim = 16;
 constexpr int kLlist = 18;
 constexpr int16_t kSpiralDuct = 1;
 constexpr int16_t kTsdGrille = 4;
+
+// Elements read from the drawing while a count runs.
+int elementsRead = 0;
+LObject* CountingMaker(int16_t family, uint16_t subtype) {
+    ++elementsRead;
+    return CreateElement(family, subtype);
+}
 
 // Two spiral ducts and a TSD grille on the second one, which is current.
 class NumberingCommandTest : public PlacementTest {
@@ -117,6 +127,56 @@ TEST_F(NumberingCommandTest, AnElementsOwnLabelsShowTheirPushedNumbers) {
     EXPECT_EQ(duct->GetLabelNumber(0), 2) << t;
     EXPECT_EQ(duct->GetLabelNumber(1), 2) << t;
     EXPECT_EQ(duct->GetLabelNumber(2), 1) << t;
+}
+
+// A straight duct of 300 standard pieces carries 300 labels.  Writing their
+// numbers reads and writes the element once, not once per label, both for
+// provisional numbers (listing) and for numbered labels pushed up by a new
+// description.
+TEST_F(NumberingCommandTest, LabelNumbersAreWrittenOncePerElementNotOncePerPiece) {
+    constexpr int kPieces = 300;
+    SetStart(0, 0, 0, kShapeRect, 400, 300);
+    Place(kLnvl, 1);
+    ads_name first;
+    ads_name_set(state->currentEntity, first);
+    Place(kLnvl, 1);
+    ElementPtr duct(LoadElementFromEntity(state->currentEntity));
+    ASSERT_NE(duct, nullptr);
+    const double v[] = {400, 300, kPieces * 1500.0, -1, 1500};
+    duct->SetParams(v);
+    ASSERT_EQ(duct->Insert(15), 0);
+    uint16_t labels = 0;
+    duct->GetLabelCount(&labels);
+    ASSERT_EQ(labels, kPieces);
+    Transcript();
+
+    elementsRead = 0;
+    SetElementMaker(CountingMaker);
+    Run(kLlist, "list=0\naccept\naccept\n");
+    EXPECT_LE(elementsRead, 4) << Transcript();
+
+    // Every label of the long duct numbered 1; a new description given 1
+    // pushes them all to 2.
+    duct.reset(LoadElementFromEntity(duct->entity));
+    ASSERT_NE(duct, nullptr);
+    duct->listingFlag = -1;
+    for (int16_t i = 0; i < kPieces; ++i)
+        duct->SetLabelNumber(1, i);
+    ASSERT_EQ(duct->Insert(15), 0);
+    CollectElementInserts(state->currentSystem);
+    ElementPtr other(LoadElementFromEntity(first));
+    ASSERT_NE(other, nullptr);
+    elementsRead = 0;
+    AddNumberedLabel(other.get(), 0, "another description", nullptr, 1);
+    ApplyLabelNumbers(0);
+    // The long duct once; the first duct as a numbered and a pending label.
+    EXPECT_LE(elementsRead, 3);
+    ClearMaterialLists();
+    SetElementMaker(nullptr);
+    ElementPtr written(LoadElementFromEntity(duct->entity));
+    ASSERT_NE(written, nullptr);
+    EXPECT_EQ(written->GetLabelNumber(0), 2);
+    EXPECT_EQ(written->GetLabelNumber(kPieces - 1), 2);
 }
 
 TEST_F(NumberingCommandTest, QuitKeepsTheLabelUnnumberedAndEndsTheRun) {
