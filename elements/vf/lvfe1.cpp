@@ -86,6 +86,7 @@ void LVfE1::Derive() {
     SetPoint3d(c1->position, -R * std::cos(a), -R * std::sin(a), L / 2 + R);
 
     PieceSplit split = SplitIntoPieces(L, pieceLength);
+    uncutRun = UncutRunOf(split, L, pieceLength);
     pieceCount = static_cast<int16_t>(split.pieces);
     rest = split.rest;
     ResizeLabelList(static_cast<int16_t>(pieceCount + 2 + (rest != 0 ? 1 : 0)), 1);

@@ -83,6 +83,7 @@ void LVlComposite::Derive() {
     PlaceOutlet();
 
     PieceSplit split = SplitIntoPieces(l, s);
+    uncutRun = UncutRunOf(split, l, s);
     pieceCount = static_cast<int16_t>(split.pieces);
     rest = split.rest;
     ResizeLabelList(static_cast<int16_t>(pieceCount + 2 + (rest != 0 ? 1 : 0)), 1);
