@@ -6,6 +6,7 @@
 
 #include "aced_input.h"
 #include "app/doc_state.h"
+#include "app/label_writes.h"
 #include "core/element_load.h"
 #include "core/labels.h"
 #include "core/lobject.h"
@@ -60,19 +61,6 @@ void TakeEntry(LListIndex& index, LListEntry* e) {
     RemoveEntry(e, &index);
 }
 
-// Rebuilds the element of the insert, gives its label i the number and
-// writes it again with the insert option; skip when it shows that number.
-void WriteLabelNumber(const ads_name insert, int16_t i, int32_t number, int16_t option, bool skipWhenSame) {
-    LObject* e = LoadElementFromEntity(insert);
-    if (!e)
-        return;
-    if (!skipWhenSame || e->GetLabelNumber(i) != number) {
-        e->SetLabelNumber(number, i);
-        e->Insert(option);
-    }
-    DestroyElement(e);
-}
-
 // Every pending label, in list order, with the group counter k.  A label
 // whose place is unchanged is written again only when the highest number
 // under the provisional ones moved.
@@ -80,6 +68,7 @@ void ApplyAllPending(LDocState* s, int16_t all) {
     LListIndex& index = s->pendingIndex;
     index.TakeDirty();
     index.ClearGroups();
+    LabelNumberWrites writes;
     int32_t k = 0;
     for (LListEntry* e = &s->pendingLabels; !e->IsEnd(); e = e->next.get()) {
         if (e->tag)
@@ -88,13 +77,14 @@ void ApplyAllPending(LDocState* s, int16_t all) {
         e->dirty = 0;
         if (!keep) {
             e->number = k;
-            WriteLabelNumber(e->element, e->labelIndex, s->highestLabelNumber + k, kInsertAll, all == 0);
+            writes.Add(e->element, e->labelIndex, s->highestLabelNumber + k);
         }
         if (e->tag)
             index.AddGroup(e);
         else if (LListIndex::Group* g = index.FindGroup(k))
             g->tail = e;
     }
+    writes.Write(kInsertAll, all == 0);
     s->pendingBase = s->highestLabelNumber;
 }
 
@@ -106,6 +96,7 @@ void ApplyMovedPending(LDocState* s) {
     numbers.reserve(index.groups.size());
     for (const auto& [number, group] : index.groups)
         numbers.push_back(number);
+    LabelNumberWrites writes;
     int32_t k = 0;
     for (int32_t number : numbers) {
         ++k;
@@ -114,12 +105,13 @@ void ApplyMovedPending(LDocState* s) {
         LListIndex::Group g = index.groups[number];
         for (LListEntry* e = g.head;; e = e->next.get()) {
             e->number = k;
-            WriteLabelNumber(e->element, e->labelIndex, s->highestLabelNumber + k, kInsertAll, true);
+            writes.Add(e->element, e->labelIndex, s->highestLabelNumber + k);
             if (e == g.tail)
                 break;
         }
         index.Renumber(number, k);
     }
+    writes.Write(kInsertAll, true);
 }
 
 }  // namespace
@@ -169,10 +161,12 @@ void ApplyLabelNumbers(int16_t all) {
     LDocState* s = CurrentDocState;
     if (!s)
         return;
+    LabelNumberWrites writes;
     for (LListEntry* e : s->numberedIndex.TakeDirty()) {
-        WriteLabelNumber(e->element, e->labelIndex, e->number, kInsertNumbers, true);
+        writes.Add(e->element, e->labelIndex, e->number);
         e->dirty = 0;
     }
+    writes.Write(kInsertNumbers, true);
     if (all != 0 || s->pendingIndex.HasDirty() || s->pendingBase != s->highestLabelNumber)
         ApplyAllPending(s, all);
     else

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
+#include <string>
 
 #include "core/drawing_defaults.h"
 #include "core/system_list.h"
@@ -34,6 +36,9 @@ struct LDrawingContext {
     int16_t numberingStop = 0;
     int32_t highestLabelNumber = 0;
     int32_t lastLabelNumber = 0;
+    // The elements (by handle) whose run, too long for its standard pieces,
+    // the user has been told of: once is enough.
+    std::set<std::string> notedUncutRuns;
 };
 
 // The drawing the module works in, or null when none is open.

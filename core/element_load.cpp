@@ -4,12 +4,14 @@
 #include <string>
 
 #include "acdb_objects.h"
+#include "aced_input.h"
 #include "ads_entity.h"
 #include "core/application_name.h"
 #include "core/drawing_context.h"
 #include "core/element_factory.h"
 #include "core/lobject.h"
 #include "core/null_handle.h"
+#include "core/string_convert.h"
 #include "core/system_text.h"
 #include "core/xdata_list.h"
 
@@ -94,6 +96,22 @@ static const resbuf* ReadHeader(const resbuf* marker, std::string* tag, std::str
     return s;
 }
 
+// A stored length (or piece length) that would cut the run into more pieces
+// than any placement lays is taken as one piece: said once per element and
+// drawing, in the program's own words like its other notices.  The stored
+// values are not changed.
+static constexpr const wchar_t* kRunTakenWhole =
+    L"\nLURAK: element %ls: a run of %lg in pieces of %lg would take more than %d pieces; "
+    L"it is drawn and listed as one piece of its own length, its stored values kept.\n";
+
+static void NoteUncutRun(const LObject* e) {
+    LDrawingContext* drawing = CurrentDrawing();
+    if (!e->uncutRun.uncut || !drawing || !drawing->notedUncutRuns.insert(e->HandleText()).second)
+        return;
+    acutPrintf(kRunTakenWhole, ToWide(e->HandleText()).c_str(), e->uncutRun.length, e->uncutRun.pieceLength,
+               kMaxPieces);
+}
+
 static LObject* Discard(LObject* element) {
     DestroyElement(element);
     return nullptr;
@@ -149,5 +167,6 @@ LObject* LoadElementFromEntity(const ads_name entity, LabelOwner labels) {
     e->SetSystemRecord(record);
     if (e->GetKind() & kKindUserBlock)
         TakeUserBlock(e, entity);
+    NoteUncutRun(e);
     return e;
 }

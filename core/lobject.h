@@ -17,6 +17,7 @@
 #include "core/geometry.h"
 #include "core/label_owner.h"
 #include "core/lconnector.h"
+#include "core/run_split.h"
 #include "core/system_record.h"
 #include "core/type_descriptor.h"
 
@@ -348,6 +349,9 @@ public:
     ads_name parentEntity = {0, 0};
     char* userText = nullptr;
     int16_t listingFlag = 0;
+    // A run too long for its standard pieces, taken as one piece; the
+    // loader tells the user (the stored values stay as they are).
+    UncutRun uncutRun;
 
 private:
     bool restoringParams = false;

@@ -1,14 +1,17 @@
 // "C:ldim" and "C:llist" in a drawing: the number prompt's answers and the
 // save button of the list dialog.
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <string>
-
-#include <algorithm>
 #include <vector>
 
 #include "ads_entity.h"
+#include "app/label_numbering.h"
+#include "app/material_list.h"
 #include "app/tests/module_fixture.h"
+#include "core/element_factory.h"
 #include "core/element_load.h"
 #include "core/element_ptr.h"
 #include "core/system_entities.h"
@@ -22,6 +25,48 @@ constexpr int kLdim = 16;
 constexpr int kLlist = 18;
 constexpr int16_t kSpiralDuct = 1;
 constexpr int16_t kTsdGrille = 4;
+
+// Elements read from the drawing while a count runs.
+int elementsRead = 0;
+LObject* CountingMaker(int16_t family, uint16_t subtype) {
+    ++elementsRead;
+    return CreateElement(family, subtype);
+}
+
+// The n-th real (1040) group of an element's XDATA: read, or set as a
+// damaged or hand-edited drawing holds it.
+resbuf* NthReal(resbuf* list, int n) {
+    bool inXdata = false;
+    for (resbuf* rb = list; rb; rb = rb->rbnext) {
+        inXdata = inXdata || rb->restype == -3;
+        if (inXdata && rb->restype == 1040 && n-- == 0)
+            return rb;
+    }
+    return nullptr;
+}
+double StoredReal(const ads_name insert, int n) {
+    resbuf* app = acutBuildList(RTSTR, L"LurakCad_B1", 0);
+    resbuf* list = acdbEntGetX(insert, app);
+    acutRelRb(app);
+    resbuf* rb = NthReal(list, n);
+    double value = rb ? rb->resval.rreal : NAN;
+    acutRelRb(list);
+    return value;
+}
+void SetStoredReal(const ads_name insert, int n, double value) {
+    resbuf* app = acutBuildList(RTSTR, L"LurakCad_B1", 0);
+    resbuf* list = acdbEntGetX(insert, app);
+    acutRelRb(app);
+    resbuf* rb = NthReal(list, n);
+    ASSERT_NE(rb, nullptr);
+    rb->resval.rreal = value;
+    EXPECT_EQ(acdbEntMod(list), RTNORM);
+    acutRelRb(list);
+}
+// The reals of the XDATA: the element's airflow, one per connector, then
+// its values (VL-01: a, b, l, lp, piece; SPIRO: d, l, piece).
+constexpr int kVl01Length = 5;
+constexpr int kSpiroPiece = 5;
 
 // Two spiral ducts and a TSD grille on the second one, which is current.
 class NumberingCommandTest : public PlacementTest {
@@ -119,6 +164,101 @@ TEST_F(NumberingCommandTest, AnElementsOwnLabelsShowTheirPushedNumbers) {
     EXPECT_EQ(duct->GetLabelNumber(0), 2) << t;
     EXPECT_EQ(duct->GetLabelNumber(1), 2) << t;
     EXPECT_EQ(duct->GetLabelNumber(2), 1) << t;
+}
+
+// A straight duct of 300 standard pieces carries 300 labels.  Writing their
+// numbers reads and writes the element once, not once per label, both for
+// provisional numbers (listing) and for numbered labels pushed up by a new
+// description.
+TEST_F(NumberingCommandTest, LabelNumbersAreWrittenOncePerElementNotOncePerPiece) {
+    constexpr int kPieces = 300;
+    SetStart(0, 0, 0, kShapeRect, 400, 300);
+    Place(kLnvl, 1);
+    ads_name first;
+    ads_name_set(state->currentEntity, first);
+    Place(kLnvl, 1);
+    ElementPtr duct(LoadElementFromEntity(state->currentEntity));
+    ASSERT_NE(duct, nullptr);
+    const double v[] = {400, 300, kPieces * 1500.0, -1, 1500};
+    duct->SetParams(v);
+    ASSERT_EQ(duct->Insert(15), 0);
+    uint16_t labels = 0;
+    duct->GetLabelCount(&labels);
+    ASSERT_EQ(labels, kPieces);
+    Transcript();
+
+    elementsRead = 0;
+    SetElementMaker(CountingMaker);
+    Run(kLlist, "list=0\naccept\naccept\n");
+    EXPECT_LE(elementsRead, 4) << Transcript();
+
+    // Every label of the long duct numbered 1; a new description given 1
+    // pushes them all to 2.
+    duct.reset(LoadElementFromEntity(duct->entity));
+    ASSERT_NE(duct, nullptr);
+    duct->listingFlag = -1;
+    for (int16_t i = 0; i < kPieces; ++i)
+        duct->SetLabelNumber(1, i);
+    ASSERT_EQ(duct->Insert(15), 0);
+    CollectElementInserts(state->currentSystem);
+    ElementPtr other(LoadElementFromEntity(first));
+    ASSERT_NE(other, nullptr);
+    elementsRead = 0;
+    AddNumberedLabel(other.get(), 0, "another description", nullptr, 1);
+    ApplyLabelNumbers(0);
+    // The long duct once; the first duct as a numbered and a pending label.
+    EXPECT_LE(elementsRead, 3);
+    ClearMaterialLists();
+    SetElementMaker(nullptr);
+    ElementPtr written(LoadElementFromEntity(duct->entity));
+    ASSERT_NE(written, nullptr);
+    EXPECT_EQ(written->GetLabelNumber(0), 2);
+    EXPECT_EQ(written->GetLabelNumber(kPieces - 1), 2);
+}
+
+// A duct stored 1e9 long and a spiral duct stored with pieces of 4.9e-324
+// (the dialog makes neither; a damaged drawing can): each is listed as one
+// piece of its own length, the user is told once per element, and the
+// stored values are written back as they were.
+TEST_F(NumberingCommandTest, AStoredRunBeyondThePieceBoundIsListedAsOnePieceWithANote) {
+    SetStart(0, 0, 0, kShapeRect, 400, 300);
+    Place(kLnvl, 1);
+    ads_name duct;
+    ads_name_set(state->currentEntity, duct);
+    SetStart(0, 3000, 0, kShapeRound, 315, 0);
+    Place(kLnvf, kSpiralDuct);
+    ads_name spiral;
+    ads_name_set(state->currentEntity, spiral);
+    SetStoredReal(duct, kVl01Length, 1e9);
+    SetStoredReal(spiral, kSpiroPiece, 4.9e-324);
+    Transcript();
+
+    namespace fs = std::filesystem;
+    fs::path bill = installDir / "bill.txt";
+    std::string listing = "list=0\naccept\nsave\n" + bill.string() + "\naccept\n";
+    Run(kLlist, listing);
+    std::string t = Transcript();
+    std::ifstream in(bill);
+    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(all,
+              "1     1     SPIRO  d=315;  l=6000;  \n"
+              "2     1     VL-01  a=400;  b=300;  l=1e+09;  \n")
+        << t;
+    auto notes = [](const std::string& text) {
+        size_t n = 0;
+        for (size_t at = text.find("would take more than 1000 pieces"); at != std::string::npos;
+             at = text.find("would take more than 1000 pieces", at + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(notes(t), 2u) << t;
+    EXPECT_NE(t.find("a run of 1e+09 in pieces of 1500"), std::string::npos) << t;
+    EXPECT_NE(t.find("one piece of its own length"), std::string::npos) << t;
+    EXPECT_EQ(StoredReal(duct, kVl01Length), 1e9);
+    EXPECT_EQ(StoredReal(spiral, kSpiroPiece), 4.9e-324);
+    // Listed again: nothing new to tell.
+    Run(kLlist, listing);
+    EXPECT_EQ(notes(Transcript()), 0u);
 }
 
 TEST_F(NumberingCommandTest, QuitKeepsTheLabelUnnumberedAndEndsTheRun) {

@@ -125,14 +125,22 @@ TEST_F(RefitTest, RefusalsChangeNothing) {
 }  // namespace
 
 TEST(PieceRule, WholePiecesAndRoundedRestNothingCutByBadLengths) {
-    const struct { double length, piece; int pieces, rest; } cases[] = {
-        {4000, 1500, 2, 1000}, {3000.5, 1500, 2, 1}, {1499.4, 1500, 0, 1499},
-        {4000, 0, 0, 4000}, {4000, -1500, 0, 4000}, {4000, NAN, 0, 4000}, {4000, INFINITY, 0, 4000},
-        {1e12, 1, kMaxPieces, INT16_MAX}, {-5, 1500, 0, -5}, {NAN, 1500, 0, 0}};
+    // A run of more pieces than a joint is laid with stays uncut: a stored
+    // length of 1e9 or a piece of next to nothing gives one piece, never
+    // thousands of labels.
+    const struct { double length, piece; int pieces, rest; bool uncut; } cases[] = {
+        {4000, 1500, 2, 1000, false}, {3000.5, 1500, 2, 1, false}, {1499.4, 1500, 0, 1499, false},
+        {4000, 0, 0, 4000, false}, {4000, -1500, 0, 4000, false}, {4000, NAN, 0, 4000, false},
+        {4000, INFINITY, 0, 4000, false}, {-5, 1500, 0, -5, false}, {NAN, 1500, 0, 0, false},
+        {kMaxStandardPieces * 1500.0 + 49, 1500, kMaxStandardPieces, 49, false},
+        {(kMaxStandardPieces + 1) * 1500.0, 1500, 0, INT16_MAX, true},
+        {1e12, 1, 0, INT16_MAX, true}, {1e9, 1500, 0, INT16_MAX, true},
+        {6000, 4.9e-324, 0, 6000, true}, {6000, 1e-300, 0, 6000, true}};
     for (const auto& c : cases) {
         PieceSplit s = SplitIntoPieces(c.length, c.piece);
         EXPECT_EQ(s.pieces, c.pieces) << c.length << " by " << c.piece;
         EXPECT_EQ(s.rest, c.rest) << c.length << " by " << c.piece;
+        EXPECT_EQ(s.uncut, c.uncut) << c.length << " by " << c.piece;
     }
 }
 

@@ -86,8 +86,10 @@ void LVfE1::Derive() {
     SetPoint3d(c1->position, -R * std::cos(a), -R * std::sin(a), L / 2 + R);
 
     PieceSplit split = SplitIntoPieces(L, pieceLength);
+    uncutRun = UncutRunOf(split, L, pieceLength);
     pieceCount = static_cast<int16_t>(split.pieces);
-    rest = split.rest;
+    // An uncut run is one piece of its own length, beyond the 16 bits of a rest.
+    rest = split.uncut ? RoundToDouble(L) : split.rest;
     ResizeLabelList(static_cast<int16_t>(pieceCount + 2 + (rest != 0 ? 1 : 0)), 1);
     LLabelNode* node = GetLabel(0);
     if (node) {

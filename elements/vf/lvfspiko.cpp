@@ -64,6 +64,7 @@ int16_t LVfSpiko::SetParams(const double* v) {
 
 void LVfSpiko::CutIntoPieces() {
     PieceSplit split = SplitIntoPieces(l, pieceLength);
+    uncutRun = UncutRunOf(split, l, pieceLength);
     pieceCount = static_cast<int16_t>(split.pieces);
     rest = RoundToDouble(l - split.pieces * pieceLength);
     if (pieceCount == 0 && rest <= 0.0)

@@ -8,6 +8,7 @@
 #include "core/description_text.h"
 #include "core/geometry.h"
 #include "core/rounding.h"
+#include "core/run_split.h"
 #include "core/standard_lengths.h"
 
 namespace {
@@ -121,8 +122,15 @@ void LVfWform::PathChanged() {
 // One label in the middle of every piece, and one in the middle of the rest.
 void LVfWform::PlaceLabels() {
     double whole = std::floor(pathLength / pieceLength);
-    pieceCount = static_cast<int16_t>(std::clamp(whole, 0.0, kMostCount - 1.0));
-    rest = RoundToDouble(std::fmod(pathLength, pieceLength));
+    // A path of more pieces than a straight run is cut into is, like that
+    // run, one piece of its own length.
+    bool uncut = !(whole <= kMaxPieces);
+    uncutRun = uncut ? UncutRun{true, pathLength, pieceLength} : UncutRun{};
+    pieceCount = uncut ? 0 : static_cast<int16_t>(std::clamp(whole, 0.0, kMostCount - 1.0));
+    if (uncut)
+        rest = std::isfinite(pathLength) ? RoundToDouble(pathLength) : 0.0;
+    else
+        rest = RoundToDouble(std::fmod(pathLength, pieceLength));
     ResizeLabelList(static_cast<int16_t>(rest == 0.0 ? pieceCount : pieceCount + 1), 1);
     double px = -extentX / 2, py = -extentY / 2, walked = 0.0;
     const LVfPathNode* node = &first;

@@ -79,6 +79,7 @@ int16_t LVl01::SetParams(const double* v) {
 // under 50 grows to 50 and the run with it.
 void LVl01::CutIntoPieces() {
     PieceSplit split = SplitIntoPieces(l, pieceLength);
+    uncutRun = UncutRunOf(split, l, pieceLength);
     pieceCount = static_cast<int16_t>(split.pieces);
     restLength = RoundToDouble(l - split.pieces * pieceLength);
     if (pieceCount == 0 && restLength <= 0.0)

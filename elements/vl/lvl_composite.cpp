@@ -83,8 +83,10 @@ void LVlComposite::Derive() {
     PlaceOutlet();
 
     PieceSplit split = SplitIntoPieces(l, s);
+    uncutRun = UncutRunOf(split, l, s);
     pieceCount = static_cast<int16_t>(split.pieces);
-    rest = split.rest;
+    // An uncut run is one piece of its own length, beyond the 16 bits of a rest.
+    rest = split.uncut ? RoundToDouble(l) : split.rest;
     ResizeLabelList(static_cast<int16_t>(pieceCount + 2 + (rest != 0 ? 1 : 0)), 1);
     LLabelNode* node = GetLabel(0);
     if (node) {

@@ -125,6 +125,14 @@ TEST_F(VfE1, BillOfMaterialsListsElbowsPiecesAndCouplings) {
     }
     auto many = Made({0, 100, 30500, 0, 0, 6000});  // five pieces and a rest: five joints
     EXPECT_EQ(BomOf(*many).quantities.back(), 5);
+    // A stored piece length of next to nothing would cut countless pieces:
+    // the run is one piece of its own length.
+    auto uncut = Made({0, 100, 7500, 0, 0, 4.9e-324});
+    BomRows r = BomOf(*uncut);
+    EXPECT_EQ(r.count, 3);
+    EXPECT_EQ(r.texts[1], "SPIRO  d=100;  l=7500;");
+    EXPECT_TRUE(uncut->uncutRun.uncut);
+    EXPECT_EQ(Params(*uncut)[kPiece], 4.9e-324);
 }
 
 TEST_F(VfE1Block, SideViewJointsFallWhereThePiecesOfTheLabelsMeet) {

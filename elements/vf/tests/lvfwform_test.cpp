@@ -260,14 +260,24 @@ TEST_F(Flex, LengthPiecesLabelsAndBillOfMaterials) {
     EXPECT_EQ(e.GetConnector(1)->a, 200);
     EXPECT_EQ(e.pieceCount, 5);
     EXPECT_EQ(e.rest, 0);
-    // More pieces than a 16-bit count holds: the count stops at its top.
-    const double tiny[3] = {0, 0, 1};
-    e.SetParams(tiny);
-    EXPECT_EQ(e.pieceCount, 32766);
-    uint16_t count = 0;
-    e.GetLabelCount(&count);
-    EXPECT_EQ(count, 32766);
-    EXPECT_EQ(Params(e)[1], 45000);
+    // More pieces than a run is cut into (a stored piece length of 1, or of
+    // next to nothing): one piece of the path's length, and the element
+    // keeps the run for the loader's note; the piece length stays stored.
+    for (double tinyPiece : {1.0, 4.9e-324}) {
+        const double tiny[3] = {0, 0, tinyPiece};
+        e.SetParams(tiny);
+        EXPECT_EQ(e.pieceCount, 0);
+        EXPECT_EQ(e.rest, 45000);
+        uint16_t count = 0;
+        e.GetLabelCount(&count);
+        EXPECT_EQ(count, 1);
+        EXPECT_EQ(Params(e)[1], 45000);
+        EXPECT_EQ(Params(e)[2], tinyPiece);
+        EXPECT_TRUE(e.uncutRun.uncut);
+        EXPECT_EQ(BomOf(e).texts, (std::vector<std::string>{"FLEX  d=200;  l=45000;"}));
+    }
+    e.SetParams(v);
+    EXPECT_FALSE(e.uncutRun.uncut);
 }
 
 TEST_F(FlexBlock, BendsAreArcsAndWallsAreZigzagLines) {

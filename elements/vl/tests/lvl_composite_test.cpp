@@ -97,17 +97,26 @@ TEST_F(VlComposite, SidesRadiiAndPieces) {
         int pieces;
         double rest;
         int rows;
-    } runs[] = {{1000, 0, 1000, 3}, {3020, 2, 20, 5}, {3000, 2, 0, 4}, {0, 0, 0, 2}, {-10, 0, 1000, 3}};
+    } runs[] = {{1000, 0, 1000, 3}, {3020, 2, 20, 5}, {3000, 2, 0, 4}, {0, 0, 0, 2}, {-10, 0, 1000, 3},
+                // beyond the most pieces a run is cut into: one piece of its own length
+                {1e9, 0, 1e9, 3}};
     for (const auto& k : runs) {
         e = Made(24, {{kL, k.l}});
         EXPECT_EQ(e->pieceCount, k.pieces) << k.l;
         EXPECT_EQ(e->rest, k.rest) << k.l;
+        EXPECT_EQ(e->uncutRun.uncut, k.l == 1e9) << k.l;
         BomRows r = BomOf(*e);
         EXPECT_EQ(r.count, k.rows) << k.l;
         uint16_t labels = 0;
         e->GetLabelCount(&labels);
         EXPECT_EQ(labels, k.rows) << k.l;
     }
+    // A piece length of next to nothing leaves the run uncut, not in
+    // countless pieces.
+    e = Made(24, {{kS, 4.9e-324}});
+    EXPECT_EQ(e->pieceCount, 0);
+    EXPECT_EQ(e->rest, 1000);
+    EXPECT_EQ(BomOf(*e).count, 3);
     // A piece length that is no length keeps the one the run has.
     e = Made(24, {{kS, -1500}});
     EXPECT_EQ(e->s, 1500);
