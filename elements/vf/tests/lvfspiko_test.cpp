@@ -67,31 +67,6 @@ TEST_F(Spiko, PiecesLabelsCouplingsAndBillOfMaterials) {
     EXPECT_EQ(r.flows[3], "");
 }
 
-// A piece length of next to nothing (or a length of 1e9) would cut the run
-// into countless pieces: it is one piece of its own length, one label, one
-// bill row and no couplings; the stored values stay.
-TEST_F(Spiko, ARunBeyondThePieceBoundIsOnePieceOfItsOwnLength) {
-    const struct {
-        double l, piece;
-        const char* row;
-    } cases[] = {{6000, 4.9e-324, "SPIRO  d=315;  l=6000;"}, {1e9, 6000, "SPIRO  d=315;  l=1e+09;"}};
-    for (const auto& c : cases) {
-        LVfSpiko e;
-        const double v[3] = {315, c.l, c.piece};
-        e.SetParams(v);
-        EXPECT_EQ(e.pieceCount, 0) << c.l;
-        EXPECT_EQ(e.rest, c.l) << c.l;
-        EXPECT_EQ(e.CouplingCount(), 0) << c.l;
-        uint16_t labels = 0;
-        e.GetLabelCount(&labels);
-        EXPECT_EQ(labels, 1) << c.l;
-        BomRows r = BomOf(e);
-        EXPECT_EQ(r.texts, (std::vector<std::string>{c.row})) << c.l;
-        EXPECT_EQ(Params(e), (std::vector<double>{315, c.l, c.piece}));
-        EXPECT_TRUE(e.uncutRun.uncut) << c.l;
-    }
-}
-
 TEST_F(Spiko, NewDuctsTakeTheDefaultsAndTheDocumentsPieceLength) {
     std::unique_ptr<LObject> made(CreateElement(2, 1));
     auto* e = dynamic_cast<LVfSpiko*>(made.get());

@@ -12,7 +12,6 @@
 
 #include "core/element_factory.h"
 #include "core/global_mode.h"
-#include "core/run_split.h"
 #include "elements/tests/element_drawing.h"
 #include "elements/tests/run_test.h"
 #include "host/io/io.h"
@@ -70,38 +69,6 @@ TEST_F(Vl01, PieceRuleKeepsNoRestUnder50) {
         e.GetLabelCount(&labels);
         EXPECT_EQ(labels, c.pieces + (c.rest > 0 ? 1 : 0)) << c.l;
     }
-}
-
-// A stored length or piece length that would cut the run into more pieces
-// than a joint is laid with: one piece of the whole length, one label and
-// one bill row, the values kept as stored and the run kept for the note.
-TEST_F(Vl01, ARunBeyondThePieceBoundIsOnePieceOfItsOwnLength) {
-    const struct {
-        double l, piece;
-        const char* row;
-    } cases[] = {{1e9, 1500, "VL-01  a=400;  b=300;  l=1e+09;"},
-                 {1.5015e6, 1500, "VL-01  a=400;  b=300;  l=1.5015e+06;"},
-                 {3000, 4.9e-324, "VL-01  a=400;  b=300;  l=3000;"}};
-    for (const auto& c : cases) {
-        LVl01 e;
-        const double v[5] = {400, 300, c.l, 0, c.piece};
-        e.SetParams(v);
-        EXPECT_EQ(e.pieceCount, 0) << c.l;
-        EXPECT_EQ(e.restLength, c.l) << c.l;
-        uint16_t labels = 0;
-        e.GetLabelCount(&labels);
-        EXPECT_EQ(labels, 1) << c.l;
-        EXPECT_EQ(BomOf(e).texts, (std::vector<std::string>{c.row})) << c.l;
-        EXPECT_EQ(Params(e)[2], c.l);
-        EXPECT_EQ(Params(e)[4], c.piece);
-        EXPECT_TRUE(e.uncutRun.uncut) << c.l;
-        EXPECT_EQ(e.uncutRun.length, c.l);
-        EXPECT_EQ(e.uncutRun.pieceLength, c.piece);
-    }
-    // The most pieces a run is cut into are still cut.
-    auto e = Duct(kMaxPieces * 1500.0);
-    EXPECT_EQ(e->pieceCount, kMaxPieces);
-    EXPECT_FALSE(e->uncutRun.uncut);
 }
 
 TEST_F(Vl01, NewDuctsTakeTheDefaultsAndTheDocumentsPieceLength) {
