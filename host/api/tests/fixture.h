@@ -25,6 +25,15 @@ protected:
         drawing.reset();
     }
     host::db::Database& db() { return *drawing->hostDatabase(); }
+    // The model space's block record.
+    AcDbObjectId modelSpace() {
+        AcDbBlockTable* table = nullptr;
+        EXPECT_EQ(drawing->getBlockTable(table, AcDb::kForRead), Acad::eOk);
+        AcDbObjectId id;
+        EXPECT_EQ(table->getAt(ACDB_MODEL_SPACE, id), Acad::eOk);
+        table->close();
+        return id;
+    }
     std::unique_ptr<AcDbDatabase> drawing;
 };
 

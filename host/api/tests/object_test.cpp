@@ -7,14 +7,6 @@ namespace {
 
 class ObjectTest : public DrawingTest {
 protected:
-    AcDbObjectId modelSpace() {
-        AcDbBlockTable* table = nullptr;
-        EXPECT_EQ(drawing->getBlockTable(table, AcDb::kForRead), Acad::eOk);
-        AcDbObjectId id;
-        EXPECT_EQ(table->getAt(ACDB_MODEL_SPACE, id), Acad::eOk);
-        table->close();
-        return id;
-    }
     // An empty user block "BOX" with its origin at (10,0).
     AcDbObjectId makeBox() {
         AcDbBlockTable* table = nullptr;

@@ -56,14 +56,6 @@ protected:
         return n;
     }
     bool erased(Slot s) { return db().object(s)->erased; }
-    AcDbObjectId modelSpace() {
-        AcDbBlockTable* table = nullptr;
-        EXPECT_EQ(drawing->getBlockTable(table, AcDb::kForRead), Acad::eOk);
-        AcDbObjectId id;
-        EXPECT_EQ(table->getAt(ACDB_MODEL_SPACE, id), Acad::eOk);
-        table->close();
-        return id;
-    }
     AcDbObjectId idOfSlot(Slot s) { return idOf(nameOf(s).name); }
     // The types and owners of model space from an entity on, as "TYPE>owner".
     std::vector<std::string> listFrom(Slot first) {
