@@ -59,8 +59,13 @@ Object closingSeqend(const Object& main) {
 }
 
 bool attributesFollow(const Object& insert) {
-    const Group* flag = findGroup(insert, 66, 0, xdataBegin(insert));
-    return flag && flag->asInt() == 1;
+    // One pass up to the XDATA, the first of whose codes ends the body:
+    // every save asks this of every insert.
+    for (const Group& g : insert.groups) {
+        if (g.code() >= 1000) return false;
+        if (g.code() == 66) return g.asInt() == 1;
+    }
+    return false;
 }
 
 void setAttributesFollow(Object& insert) {

@@ -67,11 +67,13 @@ void repairBlock(Database& db, db::Block& block, Tallies& tallies, std::vector<S
             if (!closed) ++parts;
         }
         bool insert = main->isType("INSERT");
-        if (insert && parts > 0 && !db::attributesFollow(*main)) {
+        bool flagged = insert && db::attributesFollow(*main);
+        if (insert && parts > 0 && !flagged) {
             tallies.flagged.add(*main);
             db::setAttributesFollow(*main);
+            flagged = true;
         }
-        bool wanted = !insert || parts > 0 || db::attributesFollow(*main);
+        bool wanted = !insert || flagged;
         if (main->erased || closed || !wanted) continue;
         Slot end = db.add(db::closingSeqend(*main));
         if (end == db::kNoSlot) continue;

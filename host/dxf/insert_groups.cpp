@@ -79,11 +79,25 @@ void holdInsertGroups(GroupList& groups)
         last = std::max(last, place);
         for (size_t k = 0; k < std::size(kHeld); ++k) held[k] = held[k] || groups[i].code() == kHeld[k].code;
     }
+    size_t missing = 0;
+    for (bool h : held) missing += h ? 0 : 1;
+    if (missing > 0) groups.reserve(groups.size() + missing);
     for (size_t k = 0; k < std::size(kHeld); ++k) {
         if (held[k]) continue;
-        groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(end), heldGroup(kHeld[k]));
+        // In a part in the host's order, before the first field that comes
+        // after it (writers leave out default scales and rotation all the
+        // time); otherwise at the end, for the sort below.
+        size_t at = end;
+        if (inOrder) {
+            const int place = placeOf(kHeld[k].code);
+            for (size_t i = begin; i < end; ++i)
+                if (placeOf(groups[i].code()) > place) {
+                    at = i;
+                    break;
+                }
+        }
+        groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(at), heldGroup(kHeld[k]));
         ++end;
-        inOrder = false;
     }
     if (inOrder) return;  // as nearly every file has it
 
