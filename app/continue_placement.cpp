@@ -27,10 +27,6 @@
 
 namespace {
 
-// No real network lays this many pieces in one straight run (30 km of
-// standard pieces); a mistyped end point far away would otherwise fill
-// the memory and the drawing.
-constexpr int kMostPiecesInRun = 20000;
 // Runs of more pieces show their progress (on a terminal).
 constexpr int kPiecesShowingProgress = 500;
 

@@ -81,12 +81,15 @@ int16_t RefitBetweenJoints(LObject* element, TwoJoints& joints, PairPreparation 
                 continue;
             if (prepare)
                 prepare(element, joints, k, l);
-            if (RefitJoint(0, element, joints.A.get(), joints.B.get(), joints.i, joints.j, k, l) == 0) {
+            int16_t fitted = RefitJoint(0, element, joints.A.get(), joints.B.get(), joints.i, joints.j, k, l);
+            if (fitted == 0) {
                 if (CurrentDocState)
                     element->GetEntity(CurrentDocState->currentEntity);
                 HighlightCurrent();
                 return 0;
             }
+            if (fitted == kRefitNotWritten)
+                return -1;  // said, and the drawing left as it was
         }
     }
     return -1;

@@ -8,12 +8,15 @@
 #include "app/doc_state.h"
 #include "app/label_numbering.h"
 #include "core/element_load.h"
+#include "core/element_room.h"
 #include "core/labels.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
 #include "core/system_entities.h"
+#include "core/write_rollback.h"
+#include "core/xdata_list.h"
 
 namespace {
 
@@ -49,7 +52,16 @@ int16_t VisitElement(const ads_name start, ads_name visited, const char* tag, in
         DestroyElement(e);
         return -1;
     }
+    // What the walk makes and erases for this element, taken back when the
+    // drawing refuses to write it.
+    WriteRollback undo;
+    ads_name lastBefore = {0, 0};
+    if (acdbEntLast(lastBefore) != RTNORM)
+        ads_name_clear(lastBefore);
     if (option & kWalkSizes) {
+        for (int m = 0; m < e->markCount && m < kMarkRoom; ++m)
+            if (EntityIsLive(e->marks[m]))
+                undo.Erased(e->marks[m]);
         e->UpdateLabel();
         e->EraseMarks();
     }
@@ -79,7 +91,14 @@ int16_t VisitElement(const ads_name start, ads_name visited, const char* tag, in
         }
     }
     ShowListedNumbers(e);
-    e->Insert(kInsertAll);
+    if (e->Insert(kInsertAll) != 0) {
+        ReportElementNotWritten(e);
+        undo.MadeSince(lastBefore);
+        undo.Undo();
+        DestroyElement(e);
+        CurrentDocState->numberingStop = 1;
+        return kWalkStopped;
+    }
     if (Stopped()) {
         DestroyElement(e);
         return kWalkStopped;

@@ -7,7 +7,9 @@
 #include "core/element_load.h"
 #include "core/geometry.h"
 #include "core/insert_flags.h"
+#include "core/element_room.h"
 #include "core/lobject.h"
+#include "core/path_snapshot.h"
 #include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/placement_geometry.h"
@@ -31,6 +33,17 @@ void FinishPath(LObject* path) {
     MakeCurrentEntity(path);
     CurrentDocState->selectionState = 1;
     HighlightCurrent();
+}
+
+// Writes the path after a change; when the drawing refuses it, says so
+// and puts the path back as the drawing holds it.
+bool WrittenOrTakenBack(Gap& gap, LObject* path, const PathSnapshot& before) {
+    if (path->Insert(kInsertAll) == 0)
+        return true;
+    ReportElementNotWritten(path);
+    before.Restore();
+    path->FitToElement(gap.first.get(), 0, gap.j);
+    return false;
 }
 
 void JoinToSecond(Gap& gap, LObject* path) {
@@ -70,6 +83,7 @@ int16_t CloseAtCorner(Gap& gap, LObject* path, const ads_point p1) {
         PrintCommandMessage(kMsgPathCannotTurn);  // no corner: the path stays as it is
         return -1;
     }
+    PathSnapshot before(path);
     path->RemoveLastSegment();
     ads_point firstLeg;
     ads_point_set(corner, firstLeg);
@@ -78,10 +92,13 @@ int16_t CloseAtCorner(Gap& gap, LObject* path, const ads_point p1) {
         return -1;
     ads_point d = {p1[0] - q[0] - corner[0], p1[1] - q[1] - corner[1], p1[2] - q[2] - corner[2]};
     IntoElementFrame(path, path->GetRotation(), d);
-    if (path->AddPathSegment(d, ArrivalDirection(gap, path)) != 0)
+    if (path->AddPathSegment(d, ArrivalDirection(gap, path)) != 0 || !PathStillFits(path, before)) {
+        before.Restore();
         return -1;
+    }
     path->FitToElement(gap.first.get(), 0, gap.j);
-    path->Insert(kInsertAll);
+    if (!WrittenOrTakenBack(gap, path, before))
+        return -1;
     JoinToSecond(gap, path);
     return 0;
 }
@@ -92,9 +109,20 @@ void ClosePath(Gap& gap, LObject* path, const ads_point p0, bool atOnce) {
     ConnectorPoint(gap.second.get(), gap.k, p1);
     ads_point d = {p1[0] - p0[0], p1[1] - p0[1], p1[2] - p0[2]};
     IntoElementFrame(path, path->GetRotation(), d);
+    PathSnapshot before(path);
     if (path->AddPathPoint(d, ArrivalDirection(gap, path)) == 0) {
+        if (!PathStillFits(path, before)) {
+            FinishPath(path);  // open at the second element, as stored
+            return;
+        }
         path->FitToElement(gap.first.get(), 0, gap.j);
-        path->Insert(kInsertAll);
+        if (!WrittenOrTakenBack(gap, path, before)) {
+            if (atOnce)
+                HighlightCurrent();
+            else
+                FinishPath(path);
+            return;
+        }
         if (atOnce) {
             path->Connect(gap.first.get(), 0, gap.j);
             gap.first->Insert(kInsertRefresh);
@@ -137,19 +165,27 @@ void LayPathBetween(Gap& gap, LObject* path) {
     ads_point_set(p1, p0);
     while (acedGetPoint(p0, prompt.c_str(), p1) == RTNORM) {
         acutPrintf(L"\n");
+        PathSnapshot before(path);
         if (AddSegmentTowards(path, path->GetRotation(), p0, p1) != 0) {
             PrintCommandMessage(kMsgPathCannotTurn);
             continue;
         }
+        if (!PathStillFits(path, before))
+            continue;
         path->FitToElement(first, 0, gap.j);
-        path->Insert(kInsertAll);
+        if (!WrittenOrTakenBack(gap, path, before)) {
+            FinishPath(path);
+            return;
+        }
         ads_point_set(p1, p0);
     }
     ClosePath(gap, path, p0, false);
 }
 
-// One orientation of case 1b: every pair of own connectors in turn.
-bool FitsInOrientation(Gap& gap, LObject* element) {
+// One orientation of case 1b: every pair of own connectors in turn.  0
+// when fitted, -1 when no pair fits, or the refusal that ends the command
+// (a run too long, an element the drawing did not take: both said).
+int16_t FitsInOrientation(Gap& gap, LObject* element) {
     int16_t n = element->GetConnectorCount();
     bool twoSizeFitting = HasTypeFlag(element->GetTypeDesc(), kTypeFitsBothEnds);
     for (int16_t i = 0; i < n; ++i)
@@ -159,10 +195,11 @@ bool FitsInOrientation(Gap& gap, LObject* element) {
                 element->FitToElement(gap.first.get(), i, gap.j);
                 element->FitToElement(gap.second.get(), m, gap.k);
             }
-            if (RefitJoint(1, element, gap.first.get(), gap.second.get(), gap.j, gap.k, i, m) == 0)
-                return true;
+            int16_t fitted = RefitJoint(1, element, gap.first.get(), gap.second.get(), gap.j, gap.k, i, m);
+            if (fitted == 0 || fitted == kRefitRunTooLong || fitted == kRefitNotWritten)
+                return fitted;
         }
-    return false;
+    return -1;
 }
 
 // Case 1b: the element fitted into the gap in the first orientation and
@@ -170,16 +207,16 @@ bool FitsInOrientation(Gap& gap, LObject* element) {
 void FitBetween(Gap& gap, LObject* element) {
     LDocState* s = CurrentDocState;
     int16_t first = element->GetOrientation();
-    bool fitted = false;
+    int16_t fitted = -1;
     do {
         fitted = FitsInOrientation(gap, element);
-        if (!fitted)
+        if (fitted == -1)
             element->SetOrientation(static_cast<int16_t>((element->GetOrientation() + 1) % 6));
-    } while (!fitted && element->GetOrientation() != first);
-    if (fitted) {
+    } while (fitted == -1 && element->GetOrientation() != first);
+    if (fitted == 0) {
         MakeCurrentEntity(element);
         s->selectionState = 2;
-    } else {
+    } else if (fitted == -1) {
         PrintCommandMessage(kMsgNothingFitsBetween);
     }
 }

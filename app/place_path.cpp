@@ -9,7 +9,9 @@
 #include "core/geometry.h"
 #include "core/insert_flags.h"
 #include "core/insert_scale.h"
+#include "core/element_room.h"
 #include "core/lobject.h"
+#include "core/path_snapshot.h"
 #include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
@@ -34,6 +36,20 @@ int16_t AddSegmentTowards(LObject* path, double frameRotation, const ads_point p
     ads_point d = {p1[0] - p0[0], p1[1] - p0[1], p1[2] - p0[2]};
     IntoElementFrame(path, frameRotation, d);
     return path->AddPathSegment(d, b);
+}
+
+// A path point the element cannot store is refused, not dropped from the
+// drawing without a word: the element in the drawing keeps its path.
+static constexpr const wchar_t* kPathPointRefused =
+    L"LURAK: that point is refused: the path would hold more than the drawing can store for one "
+    L"element; it keeps the points it has.\n";
+
+bool PathStillFits(LObject* path, const PathSnapshot& before) {
+    if (ElementDataFits(path))
+        return true;
+    before.Restore();
+    acutPrintf(L"%ls", kPathPointRefused);
+    return false;
 }
 
 int16_t CornerOffset(const ads_point q, double a1, const ads_point p1, double a2,
@@ -108,12 +124,21 @@ int16_t EnterPathAtNeighbour(LObject* path) {
     // Further points until the user cancels.
     while (AskPathPoint(p0, 169, false, p1) == RTNORM) {
         acutPrintf(L"\n");
+        PathSnapshot before(path);
         if (AddSegmentTowards(path, path->GetRotation(), p0, p1) != 0) {
             PrintCommandMessage(kMsgPathCannotTurn);
             continue;
         }
+        if (!PathStillFits(path, before))
+            continue;
         path->FitToElement(neighbour, k, s->neighbourConnector);
-        path->Insert(kInsertAll);
+        if (path->Insert(kInsertAll) != 0) {
+            // The drawing keeps the path it had; so does the element.
+            ReportElementNotWritten(path);
+            before.Restore();
+            path->FitToElement(neighbour, k, s->neighbourConnector);
+            break;
+        }
         ads_point_set(p1, p0);
     }
     return 0;

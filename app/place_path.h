@@ -7,6 +7,7 @@
 #include "ads_types.h"
 
 class LObject;
+class PathSnapshot;
 
 // A vector of the drawing turned into a frame of the given rotation and
 // measured in the element's own units (divided by its insert scale), and
@@ -19,6 +20,10 @@ void OutOfElementFrame(const LObject* element, double frameRotation, ads_point v
 // element's units; 0 when accepted.
 int16_t AddSegmentTowards(LObject* path, double frameRotation, const ads_point p0,
                           const ads_point p1);
+
+// After a change of the path: true when the element can still store it;
+// otherwise the path is put back as `before` kept it, and that is said.
+bool PathStillFits(LObject* path, const PathSnapshot& before);
 
 // The corner where the line from q in direction a1 meets the line through
 // p1 in direction a2, as an offset from q.  -1 when the lines are parallel

@@ -1,16 +1,24 @@
 #include "core/refit_joint.h"
 
+#include "aced_input.h"
+
 #include <cmath>
 #include <vector>
 
 #include "core/drawing_context.h"
 #include "core/element_load.h"
+#include "core/element_ptr.h"
+#include "core/element_room.h"
 #include "core/element_snapshot.h"
 #include "core/insert_scale.h"
 #include "core/insert_flags.h"
 #include "core/lobject.h"
+#include "core/message_format.h"
+#include "core/message_numbers.h"
 #include "core/standard_lengths.h"
 #include "core/rounding.h"
+#include "core/string_convert.h"
+#include "core/write_rollback.h"
 
 namespace {
 
@@ -91,25 +99,55 @@ static void SizeAndFit(LObject* p, const Refit& r, LObject* x, int16_t to) {
     p->FitToElement(x, r.k, to);
 }
 
-static void LayPieces(Refit& r, LObject* a, LObject* b, int16_t i, int16_t j, double piece, int16_t index) {
+// The elements a gap of `length` is laid as in pieces of `piece`: whole
+// pieces while more than one piece is left, then the rest (a remainder
+// equal to the piece is one piece).  0 when no piece is laid.
+static double ElementsOfRun(double length, double piece) {
+    if (!(piece > 0) || !(length - piece > 0) || piece == length)
+        return 0;
+    return std::ceil(length / piece);
+}
+
+// Writes one element of the laying; a refusal takes every write of the
+// laying back and says so.
+static bool Written(LObject* p, uint16_t flags, WriteRollback& undo) {
+    bool wasNew = ads_name_nil(p->entity);
+    if (!wasNew)
+        undo.Keep(p->entity);
+    if (p->Insert(flags) != 0) {
+        ReportElementNotWritten(p);
+        undo.Undo();
+        return false;
+    }
+    if (wasNew)
+        undo.Made(p->entity);
+    return true;
+}
+
+static int16_t LayPieces(Refit& r, LObject* a, LObject* b, int16_t i, int16_t j, double piece, int16_t index) {
     double remaining = r.params[index];
     LObject* x = a;
     int16_t xEnd = i;
     int count = 0;
-    // A piece length of 0 or less (or NaN) lays no pieces.
-    while (piece > 0 && remaining - piece > 0 && piece != remaining && count < kMaxStandardPieces) {
-        LObject* p = MakeElement(r.e->GetFamily(), static_cast<uint16_t>(r.e->GetSubtype()));
+    WriteRollback undo;
+    undo.Keep(a->entity);
+    undo.Keep(b->entity);
+    // The pieces laid so far, kept until the last is joined on.
+    ElementPtr previous;
+    while (piece > 0 && remaining - piece > 0 && piece != remaining) {
+        ElementPtr p(MakeElement(r.e->GetFamily(), static_cast<uint16_t>(r.e->GetSubtype())));
         if (!p)
             break;
         r.params[index] = piece;
-        SizeAndFit(p, r, x, xEnd);
-        TakeCurrentSystem(p);
-        p->Insert(kInsertAll);
+        SizeAndFit(p.get(), r, x, xEnd);
+        TakeCurrentSystem(p.get());
+        if (!Written(p.get(), kInsertAll, undo))
+            return kRefitNotWritten;
         p->Connect(x, r.k, xEnd);
-        x->Insert(kInsertRefresh);
-        if (count > 0)
-            DestroyElement(x);
-        x = p;
+        if (!Written(x, kInsertRefresh, undo))
+            return kRefitNotWritten;
+        previous = std::move(p);
+        x = previous.get();
         xEnd = r.l;
         ++count;
         remaining -= piece;
@@ -117,27 +155,37 @@ static void LayPieces(Refit& r, LObject* a, LObject* b, int16_t i, int16_t j, do
     r.params[index] = remaining;
     SizeAndFit(r.e, r, x, xEnd);
     TakeCurrentSystem(r.e);
-    r.e->Insert(kInsertAll);
+    if (!Written(r.e, kInsertAll, undo))
+        return kRefitNotWritten;
     r.e->Connect(x, r.k, xEnd);
     r.e->Connect(b, r.l, j);
-    r.e->Insert(kInsertRefresh);
-    x->Insert(kInsertRefresh);
-    b->Insert(kInsertRefresh);
-    if (count > 0)
-        DestroyElement(x);
+    if (!Written(r.e, kInsertRefresh, undo) || !Written(x, kInsertRefresh, undo) ||
+        !Written(b, kInsertRefresh, undo)) {
+        ads_name_clear(r.e->entity);
+        return kRefitNotWritten;
+    }
+    return 0;
 }
 
 // E was sized and fitted at a.i by MeetsFarEnd.
-static void Stretch(Refit& r, int16_t mode, LObject* a, LObject* b, int16_t i, int16_t j) {
+static int16_t Stretch(Refit& r, int16_t mode, LObject* a, LObject* b, int16_t i, int16_t j) {
+    WriteRollback undo;
+    undo.Keep(a->entity);
+    undo.Keep(b->entity);
     if (mode == 1) {
         TakeCurrentSystem(r.e);
-        r.e->Insert(kInsertAll);
+        if (!Written(r.e, kInsertAll, undo))
+            return kRefitNotWritten;
     }
     r.e->Connect(a, r.k, i);
     r.e->Connect(b, r.l, j);
-    r.e->Insert(mode == 1 ? kInsertRefresh : kInsertAll);
-    a->Insert(kInsertRefresh);
-    b->Insert(kInsertRefresh);
+    if (!Written(r.e, mode == 1 ? kInsertRefresh : kInsertAll, undo) || !Written(a, kInsertRefresh, undo) ||
+        !Written(b, kInsertRefresh, undo)) {
+        if (mode == 1)
+            ads_name_clear(r.e->entity);
+        return kRefitNotWritten;
+    }
+    return 0;
 }
 
 // E takes the sizes of the two connectors it meets before the gap is judged:
@@ -225,9 +273,16 @@ int16_t RefitJoint(int16_t mode, LObject* e, LObject* a, LObject* b, int16_t i, 
         KeepWithinOneTurn(e);
     double piece = 0;
     int16_t index = 0;
-    if (mode == 1 && PieceRule(e, &piece, &index))
-        LayPieces(r, a, b, i, j, piece, index);
-    else
-        Stretch(r, mode, a, b, i, j);
-    return 0;
+    if (mode == 1 && PieceRule(e, &piece, &index)) {
+        // An absurd gap is refused before anything is laid.
+        double length = params[static_cast<size_t>(index)];
+        if (ElementsOfRun(length, piece) > kMostPiecesInRun) {
+            before.Restore();
+            acutPrintf(L"%s",
+                       ToWide(FormatMessageNumber(kMsgRunTooLong, {length, kMostPiecesInRun}).c_str()).c_str());
+            return kRefitRunTooLong;
+        }
+        return LayPieces(r, a, b, i, j, piece, index);
+    }
+    return Stretch(r, mode, a, b, i, j);
 }

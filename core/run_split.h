@@ -3,14 +3,13 @@
 
 #include <cstdint>
 
-#include "core/refit_joint.h"
 
-// The most whole pieces one run is cut into: as many as the refit of a
-// joint lays (a label per piece).  A stored length or piece length that
-// would give more (a damaged or hand-edited drawing: a length of 1e9, a
-// piece of 4.9e-324) leaves the run uncut, one piece of its own length,
-// rather than thousands of labels and bill rows.
-constexpr int kMaxPieces = kMaxStandardPieces;
+// The most whole pieces one stored run is cut into (a label per piece).
+// Placement never stores a run of more than one piece; a stored length or
+// piece length that would give more than this (a damaged or hand-edited
+// drawing: a length of 1e9, a piece of 4.9e-324) leaves the run uncut, one
+// piece of its own length, rather than thousands of labels and bill rows.
+constexpr int kMaxPieces = 1000;
 
 struct PieceSplit {
     int pieces;    // whole standard pieces

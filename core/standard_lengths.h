@@ -16,3 +16,9 @@ double StandardPieceLength(int16_t shape);
 // The standard piece length of the type's piece shape; 0 when the type uses
 // none.
 double PieceLengthOfType(const LTypeDescriptor* row);
+
+// No real network lays this many pieces in one straight run (30 km of
+// standard pieces); a mistyped end point far away would otherwise fill the
+// memory and the drawing.  Continuous placement and the laying of a gap
+// refuse a longer run before laying anything.
+constexpr int kMostPiecesInRun = 20000;

@@ -353,3 +353,34 @@ TEST_F(NumberingCommandTest, AFramedLabelHandleOfNoLabelOfTheElementErasesNothin
 }
 
 }  // namespace
+
+TEST_F(NumberingCommandTest, AnElementWhoseLabelsOutgrowItsDataIsReportedAndLeftAsItWas) {
+    // A duct stored 900 m long in pieces of 1500 (a damaged or hand-edited
+    // drawing) would carry 600 labels: more than the drawing stores for one
+    // element.  Numbering it says so and leaves no label behind.
+    SetStart(0, 0, 0, kShapeRect, 400, 300);
+    Place(kLnvl, 1);
+    ads_name duct;
+    ads_name_set(state->currentEntity, duct);
+    SetStoredReal(duct, kVl01Length, 900000);
+    resbuf* app = acutBuildList(RTSTR, L"LurakCad_B1", 0);
+    resbuf* stored = acdbEntGetX(duct, app);
+    Transcript();
+    Run(kLdim, Labels("@0,500\n\nQuit\n"));
+    std::string t = Transcript();
+    EXPECT_NE(t.find("was not written: its data would take"), std::string::npos) << t;
+    EXPECT_NE(t.find("the drawing is left as it was"), std::string::npos) << t;
+    // Nothing but the duct, and its data as it was.
+    ads_name first, next;
+    ASSERT_EQ(acdbEntNext(nullptr, first), RTNORM);
+    EXPECT_TRUE(ads_name_equal(first, duct));
+    EXPECT_NE(acdbEntNext(first, next), RTNORM);
+    resbuf* after = acdbEntGetX(duct, app);
+    int groups = 0, same = 0;
+    for (resbuf *a = stored, *b = after; a && b; a = a->rbnext, b = b->rbnext, ++groups)
+        same += a->restype == b->restype ? 1 : 0;
+    EXPECT_EQ(same, groups);
+    acutRelRb(after);
+    acutRelRb(stored);
+    acutRelRb(app);
+}

@@ -296,3 +296,40 @@ TEST_F(PlaceElementTest, BetweenTwoPicksAFittingIsJudgedAtTheSizesItTakes) {
         y += 2000;
     }
 }
+
+TEST_F(PlaceElementTest, ALongGapIsLaidInWholePiecesAndAnAbsurdOneIsRefusedBeforeLaying) {
+    // Pieces of 50: a gap of 80 m takes 1600 of them.  Each is an element of
+    // its own; the last takes the rest, never a run of many pieces that its
+    // data could not hold.
+    state->defaults.rectPieceLength = 50;
+    const End rect{kShapeRect, 400, 300};
+    PickRunsApart(0, rect, rect, 80000, 0);
+    size_t before = StoredElements().size();
+    Transcript();
+    Place(kLnvl, kVl01);
+    EXPECT_FALSE(Said("No element of this type fits")) << Transcript();
+    auto stored = StoredElements();
+    ASSERT_EQ(stored.size(), before + 1600);
+    int freeEnds = 0;
+    for (size_t n = before; n < stored.size(); ++n) {
+        EXPECT_LE(stored[n].values[2], 50) << n;
+        freeEnds += 2 - stored[n].joined;
+    }
+    EXPECT_EQ(freeEnds, 0);
+    int joints = 0;
+    WidestJoint(state->secondPick, &joints);
+    EXPECT_EQ(joints, 1);
+
+    // 2000 km in pieces of 50 is no run anybody lays: refused with a word.
+    PickRunsApart(5000, rect, rect, 2e6, 0);
+    before = StoredElements().size();
+    Transcript();
+    Place(kLnvl, kVl01);
+    EXPECT_TRUE(Said("would take more than 20000 pieces: nothing was laid"));
+    EXPECT_FALSE(Said("No element of this type fits"));
+    EXPECT_EQ(StoredElements().size(), before);
+    WidestJoint(state->firstPick, &joints);
+    EXPECT_EQ(joints, 0);
+    WidestJoint(state->secondPick, &joints);
+    EXPECT_EQ(joints, 0);
+}

@@ -289,3 +289,28 @@ TEST_F(PlacePathTest, ConnectorZeroElementIsTurnedOntoAFreeConnector) {
     Place(kCap);
     EXPECT_NE(Transcript().find("no free connector"), std::string::npos);
 }
+
+TEST_F(PlacePathTest, APointThePathCannotStoreIsRefusedAndThePathKeepsWhatItHas) {
+    // Every node takes room in the element's data; past what the drawing
+    // stores for one element, a point is refused with a word, and the path
+    // in the drawing and the one laid on are the same.
+    ads_name spiro;
+    Spiro(0, 0, 0, spiro);
+    std::string points;
+    const int given = 500;
+    for (int i = 0; i < given; ++i)
+        points += std::to_string(10000 + 100 * i) + "," + std::to_string(i % 2 * 50) + "\n";
+    Transcript();
+    Place(kFlex, points + "^C\n");
+    std::string said = Transcript();
+    size_t refused = Count(said, "that point is refused");
+    EXPECT_GT(refused, 0u) << said;
+    ads_name path;
+    ads_name_set(state->currentEntity, path);
+    int stored = PathSegments(path);
+    // The first point laid a segment; each further one was laid or refused.
+    EXPECT_EQ(static_cast<size_t>(stored) + refused, Count(said, "Next point of the path: "));
+    EXPECT_GT(stored, 400);
+    ASSERT_NE(state->current, nullptr);
+    EXPECT_EQ(static_cast<TestFlexDuct*>(state->current)->Segments(), stored);
+}

@@ -132,8 +132,8 @@ TEST(PieceRule, WholePiecesAndRoundedRestNothingCutByBadLengths) {
         {4000, 1500, 2, 1000, false}, {3000.5, 1500, 2, 1, false}, {1499.4, 1500, 0, 1499, false},
         {4000, 0, 0, 4000, false}, {4000, -1500, 0, 4000, false}, {4000, NAN, 0, 4000, false},
         {4000, INFINITY, 0, 4000, false}, {-5, 1500, 0, -5, false}, {NAN, 1500, 0, 0, false},
-        {kMaxStandardPieces * 1500.0 + 49, 1500, kMaxStandardPieces, 49, false},
-        {(kMaxStandardPieces + 1) * 1500.0, 1500, 0, INT16_MAX, true},
+        {kMaxPieces * 1500.0 + 49, 1500, kMaxPieces, 49, false},
+        {(kMaxPieces + 1) * 1500.0, 1500, 0, INT16_MAX, true},
         {1e12, 1, 0, INT16_MAX, true}, {1e9, 1500, 0, INT16_MAX, true},
         {6000, 4.9e-324, 0, 6000, true}, {6000, 1e-300, 0, 6000, true}};
     for (const auto& c : cases) {

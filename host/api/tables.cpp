@@ -129,3 +129,18 @@ int acdbTblObjName(const ACHAR* table, const ACHAR* name, ads_name result) {
     api::nameOf(*db, rec, result);
     return RTNORM;
 }
+
+int acdbXdSize(const resbuf* xdata, long* size) {
+    db::Database* db = api::current();
+    if (db == nullptr || size == nullptr) return RTERROR;
+    if (xdata && xdata->restype == -3) xdata = xdata->rbnext;
+    db::GroupList groups;
+    std::string error;
+    api::XdataCheck check(*db);
+    if (!api::parseXdata(*db, xdata, groups, error, &check) || !check.finish(error, false)) {
+        api::setError("acdbXdSize: " + error);
+        return RTERROR;
+    }
+    *size = static_cast<long>(api::xdataSize(groups));
+    return RTNORM;
+}

@@ -50,6 +50,13 @@ int acdbHandEnt(const ACHAR* handle, ads_name result);
 // RTNORM when the name is a valid, not purged object of the current drawing.
 int acdbNameValid(const ads_name entity);
 
+// ---- extended data
+// The bytes an XDATA list (from its first 1001, or from a -3 before it)
+// takes on an object, as the host counts them against its room of 16383
+// bytes; RTERROR for a list that is not XDATA of registered applications
+// with balanced braces.
+int acdbXdSize(const resbuf* xdata, long* size);
+
 // ---- tables and applications
 // RTNORM when added; RTERROR when already registered or not a valid name.
 int acdbRegApp(const ACHAR* application);

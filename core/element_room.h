@@ -1,0 +1,25 @@
+// Whether an element's data fits the room the drawing keeps for one
+// object's extended data, and the one notice a command gives when the
+// drawing refused to write an element.  The host refuses a write whose
+// XDATA outgrows that room; a command checks first where the element may
+// grow (a path point, the pieces of a long gap) and reports any refusal it
+// meets, so that nobody believes an element is in the drawing when it is
+// not.
+#pragma once
+
+#include <cstdint>
+
+class LObject;
+
+// The bytes of extended data the drawing keeps for one object.
+constexpr long kElementDataRoom = 16383;
+
+// The bytes the element's data takes written now; -1 when it cannot be
+// written at all.
+long ElementDataSize(LObject* e);
+// True when the element's data, written now, fits its room.
+bool ElementDataFits(LObject* e);
+
+// Says that the element could not be written, and why when its data is too
+// large; the caller has left the drawing as it was.
+void ReportElementNotWritten(LObject* e);

@@ -1,0 +1,70 @@
+#include "core/write_rollback.h"
+
+#include "ads_entity.h"
+#include "core/xdata_list.h"
+
+WriteRollback::~WriteRollback() {
+    for (Kept& k : kept_)
+        acutRelRb(k.data);
+}
+
+void WriteRollback::Keep(const ads_name entity) {
+    if (ads_name_nil(entity))
+        return;
+    for (const Kept& k : kept_)
+        if (ads_name_equal(k.entity, entity))
+            return;
+    // What the command made is erased, not written back.
+    for (const auto& m : made_)
+        if (m.first == entity[0] && m.second == entity[1])
+            return;
+    resbuf* data = acdbEntGetX(entity, ElementAppFilter());
+    if (!data)
+        return;
+    Kept k{};
+    ads_name_set(entity, k.entity);
+    k.data = data;
+    kept_.push_back(k);
+}
+
+void WriteRollback::Made(const ads_name entity) {
+    if (!ads_name_nil(entity))
+        made_.emplace_back(entity[0], entity[1]);
+}
+
+void WriteRollback::MadeSince(const ads_name last) {
+    ads_name at, next;
+    ads_name_set(last, at);
+    while (acdbEntNext(at, next) == RTNORM) {
+        Made(next);
+        ads_name_set(next, at);
+    }
+}
+
+void WriteRollback::Erased(const ads_name entity) {
+    if (!ads_name_nil(entity))
+        erased_.emplace_back(entity[0], entity[1]);
+}
+
+void WriteRollback::Undo() {
+    for (const auto& m : made_) {
+        ads_name e = {m.first, m.second};
+        // Erasing one may erase another (a label takes its leader along);
+        // erasing that again would bring it back.
+        if (EntityIsLive(e))
+            acdbEntDel(e);
+    }
+    made_.clear();
+    // Erasing an erased entity brings it back.
+    for (const auto& m : erased_) {
+        ads_name e = {m.first, m.second};
+        if (!EntityIsLive(e))
+            acdbEntDel(e);
+    }
+    erased_.clear();
+    for (Kept& k : kept_) {
+        acdbEntMod(k.data);
+        acutRelRb(k.data);
+    }
+    kept_.clear();
+}

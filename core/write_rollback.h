@@ -1,0 +1,39 @@
+// Taking back the writes of a command that lays several elements when the
+// drawing refuses one of them: the inserts it made are erased and the
+// inserts it rewrote get their kept data back, so that the drawing is left
+// as it was before the command.
+#pragma once
+
+#include <vector>
+
+#include "ads_types.h"
+
+class WriteRollback {
+public:
+    WriteRollback() = default;
+    WriteRollback(const WriteRollback&) = delete;
+    WriteRollback& operator=(const WriteRollback&) = delete;
+    ~WriteRollback();
+
+    // Keeps the entity's data as it is now (once per entity), before the
+    // command rewrites it.
+    void Keep(const ads_name entity);
+    // An entity the command made.
+    void Made(const ads_name entity);
+    // Every entity made after `last` (the drawing's last entity before the
+    // command made any; null when the drawing had none).
+    void MadeSince(const ads_name last);
+    // An entity the command erased: brought back by Undo.
+    void Erased(const ads_name entity);
+    // Erases what was made and writes back what was kept.
+    void Undo();
+
+private:
+    struct Kept {
+        ads_name entity;
+        resbuf* data;
+    };
+    std::vector<Kept> kept_;
+    std::vector<std::pair<long, long>> made_;
+    std::vector<std::pair<long, long>> erased_;
+};
