@@ -80,7 +80,8 @@ int16_t AddPiece(int16_t n, int16_t c0, double left, double* laid) {
     LObject* neighbour = CurrentDocState->neighbour;
     SetPieceLength(piece, shape, left);
     piece->FitToElement(neighbour, k, n);
-    InsertJoined(piece, neighbour, k, n);
+    if (InsertJoined(piece, neighbour, k, n) != 0)
+        return -1;
     MakeCurrentEntity(piece);
     *laid = StandardPieceLength(shape);
     return 0;

@@ -22,8 +22,7 @@ int MoveElement(int) {
         e->Connect(n, s->currentConnector, m);
         s->neighbourConnector = m;
         e->UpdateChildren();
-        n->Insert(kWriteNeighbour);
-        WriteCurrent(e);
+        WriteCurrent(e, n);
         return RTNORM;
     }
     e->Connect(n, s->currentConnector, old);  // the old joint again

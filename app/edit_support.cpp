@@ -7,6 +7,7 @@
 #include "core/entity_handles.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
+#include "core/write_rollback.h"
 #include "core/message_numbers.h"
 #include "core/placement_geometry.h"
 #include "core/refit_joint.h"
@@ -44,8 +45,13 @@ LObject* ReloadCurrentElement() {
     return s->current;
 }
 
-void WriteCurrent(LObject* element) {
-    element->Insert(kWriteElement);
+void WriteCurrent(LObject* element, LObject* neighbour) {
+    WriteRollback undo;
+    if ((neighbour && !WriteElement(neighbour, kWriteNeighbour, undo)) ||
+        !WriteElement(element, kWriteElement, undo)) {
+        ReleaseCurrentElement();
+        return;
+    }
     if (CurrentDocState)
         element->GetEntity(CurrentDocState->currentEntity);
     HighlightCurrent();

@@ -30,9 +30,12 @@ PickResult PickEntity(ads_name out);
 // is no current element.
 LObject* ReloadCurrentElement();
 
-// Writes the current element fully, makes its insert the current entity and
-// highlights it.
-void WriteCurrent(LObject* element);
+// Writes the current element fully (after its neighbour, when one is
+// given), makes its insert the current entity and highlights it.  When the
+// drawing refuses a write, that is said, the drawing is left as it was and
+// the current element is released (the objects no longer say what the
+// drawing holds).
+void WriteCurrent(LObject* element, LObject* neighbour = nullptr);
 
 // An element joined on two connectors: a and b its joined connectors, A
 // and B the neighbours behind them, i and j their connectors.

@@ -50,8 +50,7 @@ void RotateAtNeighbour(LDocState* s, LObject* e) {
         if (e->FitToElement(n, k, s->neighbourConnector) == 0) {
             s->currentConnector = k;
             e->UpdateChildren();
-            n->Insert(kWriteNeighbour);
-            WriteCurrent(e);
+            WriteCurrent(e, n);
             return;
         }
         e->Disconnect(n, k, s->neighbourConnector);

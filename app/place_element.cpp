@@ -15,6 +15,7 @@
 #include "core/insert_flags.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
+#include "core/write_rollback.h"
 #include "core/message_numbers.h"
 
 // Case 2: the first element of a network, at the pending start connector.
@@ -64,12 +65,16 @@ static void PlaceChild(ElementPtr child) {
         PrintCommandMessage(kMsgDoesNotFit);
         return;
     }
-    child->Insert(kInsertAll);
+    WriteRollback undo;
+    if (!WriteElement(child.get(), kInsertAll, undo))
+        return;
     parent->AddChild(child.get(), static_cast<uint16_t>(position));
     child->SetParent(parent);
     child->AlignToParent();
-    child->Insert(kInsertAll);
-    parent->Insert(kInsertAll);
+    if (!WriteElement(child.get(), kInsertAll, undo) || !WriteElement(parent, kInsertAll, undo)) {
+        ReleaseCurrentElement();  // the parent object lists a child the drawing does not hold
+        return;
+    }
     MakeCurrentEntity(child.get());
     child.reset();
     ReleaseCurrentElement();
@@ -104,10 +109,14 @@ static void PlaceOnConnectorZero(ElementPtr element) {
         PrintCommandMessage(kMsgDoesNotFit);
         return;
     }
-    element->Insert(kInsertAll);
+    WriteRollback undo;
+    if (!WriteElement(element.get(), kInsertAll, undo))
+        return;
     element->Connect(current, 0, joined);
-    element->Insert(kInsertRefresh);
-    current->Insert(kInsertAll);
+    if (!WriteElement(element.get(), kInsertRefresh, undo) || !WriteElement(current, kInsertAll, undo)) {
+        ReleaseCurrentElement();  // the current object is joined to an element the drawing does not hold
+        return;
+    }
     MakeCurrentEntity(element.get());
     element.reset();
     ReleaseCurrentElement();
@@ -134,8 +143,8 @@ static void PlaceJoined(ElementPtr made, int16_t c0) {
     if (element->GetKind() == kKindPath) {
         if (EnterPathAtNeighbour(element) != 0)
             return;
-    } else {
-        InsertJoined(element, neighbour, k, n);
+    } else if (InsertJoined(element, neighbour, k, n) != 0) {
+        return;
     }
     MakeCurrentEntity(element);
 }

@@ -117,7 +117,8 @@ int16_t EnterPathAtNeighbour(LObject* path) {
         if (AddSegmentTowards(path, ConnectorDirection(neighbour, n), p0, p1) != 0)
             continue;
         path->FitToElement(neighbour, k, n);
-        InsertJoined(path, neighbour, k, n);
+        if (InsertJoined(path, neighbour, k, n) != 0)
+            return -1;
         ads_point_set(p1, p0);
         break;
     }

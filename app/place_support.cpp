@@ -6,6 +6,7 @@
 #include "core/insert_flags.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
+#include "core/write_rollback.h"
 #include "core/message_numbers.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
@@ -88,7 +89,9 @@ int16_t ConnectorAtStart(LObject* element, const LConnector* start, bool anyAxis
 
 void StartWithElement(ElementPtr element, int16_t k) {
     LDocState* s = CurrentDocState;
-    element->Insert(kInsertAll);
+    WriteRollback undo;
+    if (!WriteElement(element.get(), kInsertAll, undo))
+        return;
     MakeCurrentEntity(element.get());
     if (s->current)
         DestroyElement(s->current);
@@ -128,11 +131,18 @@ LObject* AdvanceTo(ElementPtr element, int16_t k, int16_t n) {
     return joined;
 }
 
-void InsertJoined(LObject* element, LObject* neighbour, int16_t k, int16_t n) {
-    element->Insert(kInsertAll);
-    element->Connect(neighbour, k, n);
-    element->Insert(kInsertRefresh);
-    neighbour->Insert(kInsertRefresh);
+int16_t InsertJoined(LObject* element, LObject* neighbour, int16_t k, int16_t n) {
+    WriteRollback undo;
+    bool written = WriteElement(element, kInsertAll, undo);
+    if (written) {
+        element->Connect(neighbour, k, n);
+        written = WriteElement(element, kInsertRefresh, undo) && WriteElement(neighbour, kInsertRefresh, undo);
+    }
+    // Refused (said, and taken back): neither object is what the drawing
+    // holds, so nothing stays current.
+    if (!written)
+        ReleaseCurrentElement();
+    return written ? 0 : -1;
 }
 
 int16_t FitTurning(LObject* element, LObject* other, int16_t own, int16_t theirs) {

@@ -64,8 +64,10 @@ int16_t MatchConnectors(LObject* current, LObject* element, int16_t c0, bool any
 // system.  Returns the element, now owned by the document state.
 LObject* AdvanceTo(ElementPtr element, int16_t k, int16_t n);
 // Writes an element joined at its connector k to connector n of its
-// neighbour: inserted, joined, both written back.
-void InsertJoined(LObject* element, LObject* neighbour, int16_t k, int16_t n);
+// neighbour: inserted, joined, both written back.  -1 when the drawing
+// refused a write: said, the drawing left as it was and the current element
+// released.
+int16_t InsertJoined(LObject* element, LObject* neighbour, int16_t k, int16_t n);
 // Fits connector own of the element to connector theirs of other, turning
 // the element through its orientations; 0 when it fits.
 int16_t FitTurning(LObject* element, LObject* other, int16_t own, int16_t theirs);

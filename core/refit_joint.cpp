@@ -108,22 +108,6 @@ static double ElementsOfRun(double length, double piece) {
     return std::ceil(length / piece);
 }
 
-// Writes one element of the laying; a refusal takes every write of the
-// laying back and says so.
-static bool Written(LObject* p, uint16_t flags, WriteRollback& undo) {
-    bool wasNew = ads_name_nil(p->entity);
-    if (!wasNew)
-        undo.Keep(p->entity);
-    if (p->Insert(flags) != 0) {
-        ReportElementNotWritten(p);
-        undo.Undo();
-        return false;
-    }
-    if (wasNew)
-        undo.Made(p->entity);
-    return true;
-}
-
 static int16_t LayPieces(Refit& r, LObject* a, LObject* b, int16_t i, int16_t j, double piece, int16_t index) {
     double remaining = r.params[index];
     LObject* x = a;
@@ -141,10 +125,10 @@ static int16_t LayPieces(Refit& r, LObject* a, LObject* b, int16_t i, int16_t j,
         r.params[index] = piece;
         SizeAndFit(p.get(), r, x, xEnd);
         TakeCurrentSystem(p.get());
-        if (!Written(p.get(), kInsertAll, undo))
+        if (!WriteElement(p.get(), kInsertAll, undo))
             return kRefitNotWritten;
         p->Connect(x, r.k, xEnd);
-        if (!Written(x, kInsertRefresh, undo))
+        if (!WriteElement(x, kInsertRefresh, undo))
             return kRefitNotWritten;
         previous = std::move(p);
         x = previous.get();
@@ -155,12 +139,12 @@ static int16_t LayPieces(Refit& r, LObject* a, LObject* b, int16_t i, int16_t j,
     r.params[index] = remaining;
     SizeAndFit(r.e, r, x, xEnd);
     TakeCurrentSystem(r.e);
-    if (!Written(r.e, kInsertAll, undo))
+    if (!WriteElement(r.e, kInsertAll, undo))
         return kRefitNotWritten;
     r.e->Connect(x, r.k, xEnd);
     r.e->Connect(b, r.l, j);
-    if (!Written(r.e, kInsertRefresh, undo) || !Written(x, kInsertRefresh, undo) ||
-        !Written(b, kInsertRefresh, undo)) {
+    if (!WriteElement(r.e, kInsertRefresh, undo) || !WriteElement(x, kInsertRefresh, undo) ||
+        !WriteElement(b, kInsertRefresh, undo)) {
         ads_name_clear(r.e->entity);
         return kRefitNotWritten;
     }
@@ -174,13 +158,13 @@ static int16_t Stretch(Refit& r, int16_t mode, LObject* a, LObject* b, int16_t i
     undo.Keep(b->entity);
     if (mode == 1) {
         TakeCurrentSystem(r.e);
-        if (!Written(r.e, kInsertAll, undo))
+        if (!WriteElement(r.e, kInsertAll, undo))
             return kRefitNotWritten;
     }
     r.e->Connect(a, r.k, i);
     r.e->Connect(b, r.l, j);
-    if (!Written(r.e, mode == 1 ? kInsertRefresh : kInsertAll, undo) || !Written(a, kInsertRefresh, undo) ||
-        !Written(b, kInsertRefresh, undo)) {
+    if (!WriteElement(r.e, mode == 1 ? kInsertRefresh : kInsertAll, undo) || !WriteElement(a, kInsertRefresh, undo) ||
+        !WriteElement(b, kInsertRefresh, undo)) {
         if (mode == 1)
             ads_name_clear(r.e->entity);
         return kRefitNotWritten;

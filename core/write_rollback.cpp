@@ -1,6 +1,8 @@
 #include "core/write_rollback.h"
 
 #include "ads_entity.h"
+#include "core/element_room.h"
+#include "core/lobject.h"
 #include "core/xdata_list.h"
 
 WriteRollback::~WriteRollback() {
@@ -67,4 +69,20 @@ void WriteRollback::Undo() {
         acutRelRb(k.data);
     }
     kept_.clear();
+}
+
+bool WriteElement(LObject* e, uint16_t flags, WriteRollback& undo) {
+    bool wasNew = ads_name_nil(e->entity);
+    if (!wasNew)
+        undo.Keep(e->entity);
+    if (e->Insert(flags) != 0) {
+        ReportElementNotWritten(e);
+        undo.Undo();
+        if (wasNew)
+            ads_name_clear(e->entity);
+        return false;
+    }
+    if (wasNew)
+        undo.Made(e->entity);
+    return true;
 }

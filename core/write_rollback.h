@@ -4,9 +4,12 @@
 // as it was before the command.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "ads_types.h"
+
+class LObject;
 
 class WriteRollback {
 public:
@@ -37,3 +40,9 @@ private:
     std::vector<std::pair<long, long>> made_;
     std::vector<std::pair<long, long>> erased_;
 };
+
+// Writes the element (LObject::Insert with flags) as one write of a
+// command: its data is kept first, or, when it is new, its insert is
+// recorded as made.  A refusal is reported, every write of the command so
+// far is taken back, and false is returned.
+bool WriteElement(LObject* e, uint16_t flags, WriteRollback& undo);
