@@ -63,11 +63,15 @@ constexpr const wchar_t* kMsgLeftOutUnreadable =
     L"\nLURAK: %d selected element(s) left out: their data cannot be read.\n";
 constexpr const wchar_t* kMsgLeftOutZeroScale =
     L"\nLURAK: %d selected element(s) left out: their insert has a scale of 0, which cannot be drawn.\n";
+constexpr const wchar_t* kMsgLeftOutOtherPlane =
+    L"\nLURAK: %d selected element(s) left out: their insert lies in another plane than the drawing's "
+    L"(extrusion not 0,0,1).\n";
 
 struct LeftOut {
     int unlisted = 0;
     int unreadable = 0;
     int zeroScale = 0;
+    int otherPlane = 0;
 };
 
 // An insert scaled by 0 in any axis (only a damaged or edited file has one)
@@ -80,6 +84,20 @@ bool HasZeroScale(const LObject& e) {
         if (!std::isfinite(factor) || factor == 0.0)
             return true;
     return false;
+}
+
+// An element that cannot be placed anew where it is: counted, false for one
+// that can.  An insert in another plane holds its point in that plane's
+// coordinates, which taken as plan coordinates would put the copy at the
+// mirror image of its place.
+bool LeaveOut(const LObject& e, LeftOut& out) {
+    if (!e.inDrawingPlane)
+        ++out.otherPlane;
+    else if (HasZeroScale(e))
+        ++out.zeroScale;
+    else
+        return false;
+    return true;
 }
 
 // Counts an element insert that could not be rebuilt; false for an entity
@@ -104,6 +122,8 @@ void ReportLeftOut(const LeftOut& out) {
         acutPrintf(kMsgLeftOutUnreadable, out.unreadable);
     if (out.zeroScale > 0)
         acutPrintf(kMsgLeftOutZeroScale, out.zeroScale);
+    if (out.otherPlane > 0)
+        acutPrintf(kMsgLeftOutOtherPlane, out.otherPlane);
 }
 
 // Closer than this in the plan, two points give a mirror line no direction.
@@ -311,10 +331,8 @@ int CopyElements(int) {
         if (!selection.At(i, entity))
             continue;
         if (ElementPtr e{LoadElementFromEntity(entity)}) {
-            if (HasZeroScale(*e)) {
-                ++leftOut.zeroScale;
+            if (LeaveOut(*e, leftOut))
                 continue;
-            }
             e->MoveBy(shift, 0);
             PlaceCopy(e.get(), entity, move, system, kInsertCopy, map, made, madeHandles);
             continue;
@@ -359,10 +377,8 @@ int MirrorElements(int) {
             CountLeftOut(s, entity, leftOut);
             continue;
         }
-        if (HasZeroScale(*e)) {
-            ++leftOut.zeroScale;
+        if (LeaveOut(*e, leftOut))
             continue;
-        }
         e->Flip();
         ads_point at, shift;
         e->GetInsertionPoint(at);

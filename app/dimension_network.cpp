@@ -16,6 +16,7 @@
 #include "core/command_state.h"
 #include "core/element_factory.h"
 #include "core/element_load.h"
+#include "core/insert_plane.h"
 #include "core/lobject.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
@@ -29,6 +30,9 @@ namespace {
 
 constexpr int kMsgNoCurrentElement = 155;
 constexpr int kMsgOtherSystem = 192;
+constexpr const wchar_t* kMsgSystemInOtherPlane =
+    L"\nLURAK: %d element(s) of air system %ls lie in another plane than the drawing's (extrusion not 0,0,1); "
+    L"the system is not labelled.\n";
 
 // The element inserts of the system, in drawing order.
 std::vector<EntityRef> SystemInserts(const char* tag) {
@@ -38,6 +42,21 @@ std::vector<EntityRef> SystemInserts(const char* tag) {
         return !IsElementOfSystem(n, tag);
     });
     return inserts;
+}
+
+// Labels and leaders are placed by an element's point, and numbers written
+// anywhere in the system: while one of its elements lies in another plane
+// (its point not a plan point) nothing of the system is labelled.
+bool RefuseSystemInOtherPlane(const std::vector<EntityRef>& system, const char* tag) {
+    int count = 0;
+    for (const EntityRef& r : system) {
+        ads_name n = {r[0], r[1]};
+        if (!InsertInDrawingPlane(n))
+            ++count;
+    }
+    if (count > 0)
+        acutPrintf(kMsgSystemInOtherPlane, count, ToWide(tag).c_str());
+    return count > 0;
 }
 
 bool Contains(const std::vector<EntityRef>& set, const ads_name entity) {
@@ -127,6 +146,8 @@ int DimensionNetwork(int) {
     current->GetSystemTag(tag, sizeof tag);
     GetSystemByTag(s->systemList, &record, tag);
     DestroyElement(current);
+    if (RefuseSystemInOtherPlane(SystemInserts(record.tag), record.tag))
+        return RTNORM;
 
     {
         CommandState kept(s->database, true);

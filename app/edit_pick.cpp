@@ -8,6 +8,7 @@
 #include "app/doc_state.h"
 #include "app/edit_support.h"
 #include "app/place_support.h"
+#include "app/plane_check.h"
 #include "core/element_load.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
@@ -76,6 +77,12 @@ int SetCurrentElement(int) {
         PrintCommandMessage(kNotAnElementMessage);
         return RTNORM;
     }
+    // Nothing could be placed at it or turned by it: it stays as it is,
+    // and the current element with it.
+    if (RefuseOtherPlane(picked)) {
+        HighlightCurrent();
+        return RTNORM;
+    }
     s->currentSystem = element->System();
     s->defaults.hasElements = 1;
     ads_name_set(picked, s->currentEntity);
@@ -107,6 +114,12 @@ int InsertBetween(int) {
     if (!a || !b) {
         HighlightCurrent();
         PrintCommandMessage(kNotAnElementMessage);
+        return RTNORM;
+    }
+    // Its connector points are not where it lies: the joint between the two
+    // is kept, and nothing is placed between them.
+    if (RefuseOtherPlane(first) || RefuseOtherPlane(second)) {
+        HighlightCurrent();
         return RTNORM;
     }
     if (!SeparateStrayJoint(a.get(), b.get()) &&

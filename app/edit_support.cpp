@@ -4,6 +4,7 @@
 #include "app/current_element.h"
 #include "app/doc_state.h"
 #include "app/place_support.h"
+#include "app/plane_check.h"
 #include "core/entity_handles.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
@@ -42,6 +43,8 @@ LObject* ReloadCurrentElement() {
         return nullptr;
     }
     SelectCurrentElement(s->currentEntity);
+    if (s->current && RefuseOtherPlaneAround(*s->current))
+        return nullptr;
     return s->current;
 }
 

@@ -27,7 +27,8 @@ PickResult PickEntity(ads_name out);
 // The current element reloaded from the current entity (see
 // SelectCurrentElement); null when there is none.  When the current insert
 // was erased, the element in memory is dropped and the user told that there
-// is no current element.
+// is no current element.  Null too, with the user told, while the element
+// or one joined to it lies in another plane than the drawing's.
 LObject* ReloadCurrentElement();
 
 // Writes the current element fully (after its neighbour, when one is

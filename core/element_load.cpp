@@ -9,6 +9,7 @@
 #include "core/application_name.h"
 #include "core/drawing_context.h"
 #include "core/element_factory.h"
+#include "core/insert_plane.h"
 #include "core/lobject.h"
 #include "core/null_handle.h"
 #include "core/string_convert.h"
@@ -33,6 +34,7 @@ struct InsertPlacement {
     ads_point point = {0, 0, 0};
     double scale[3] = {1.0, 1.0, 1.0};
     double rotation = 0.0;
+    bool inDrawingPlane = true;
     const resbuf* marker = nullptr;
 };
 
@@ -51,8 +53,8 @@ static const resbuf* EntityGroup(const resbuf* list, int code) {
     return nullptr;
 }
 
-// Takes handle, point, scales and rotation wherever they stand among the
-// entity groups (other writers order an insert's groups otherwise), each
+// Takes handle, point, scales, rotation and plane wherever they stand among
+// the entity groups (other writers order an insert's groups otherwise), each
 // missing one at its default, and the XDATA marker; false without a handle
 // or the marker.
 static bool ReadPlacement(const resbuf* list, InsertPlacement* out) {
@@ -70,6 +72,8 @@ static bool ReadPlacement(const resbuf* list, InsertPlacement* out) {
             out->scale[k] = scale->resval.rreal;
     if (const resbuf* rotation = EntityGroup(list, kRotationCode))
         out->rotation = rotation->resval.rreal;
+    if (const resbuf* normal = EntityGroup(list, kExtrusionCode))
+        out->inDrawingPlane = IsDrawingPlaneNormal(normal->resval.rpoint);
     out->marker = marker;
     return true;
 }
@@ -155,6 +159,7 @@ LObject* LoadElementFromEntity(const ads_name entity, LabelOwner labels) {
     e->SetInsertionPoint(at.point);
     e->SetRotation(at.rotation);
     e->SetScale(at.scale[0], at.scale[1], at.scale[2]);
+    e->inDrawingPlane = at.inDrawingPlane;
     int16_t read = e->ReadXData(subtypeGroup, labels);
     acutRelRb(list);
     if (read != 0)

@@ -9,8 +9,8 @@
 class LObject;
 
 // A new element of the insert's family and subtype, read from its XDATA
-// and given the insert's handle, point, rotation and scale and the listed
-// system of its tag; owned by the caller.  Null for an entity without
+// and given the insert's handle, point, rotation, scale and plane and the
+// listed system of its tag; owned by the caller.  Null for an entity without
 // element XDATA, a type without a class, XDATA that does not follow the
 // format (nothing half-read is kept) or a system the drawing does not list.
 // Its labels are those that name it (LObject::ReadXData).

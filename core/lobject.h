@@ -352,6 +352,10 @@ public:
     // A run too long for its standard pieces, taken as one piece; the
     // loader tells the user (the stored values stay as they are).
     UncutRun uncutRun;
+    // False when the loader found the insert in a plane other than the
+    // drawing's (its point is then not a plan point); a new insert is
+    // always in the drawing's plane.
+    bool inDrawingPlane = true;
 
 private:
     bool restoringParams = false;

@@ -11,6 +11,7 @@
 #include "core/bom_builder.h"
 #include "core/description_text.h"
 #include "core/element_views.h"
+#include "core/insert_plane.h"
 #include "core/param_bindings.h"
 
 TEST(ElementViews, EachOrientationIsOneViewWithItsMirrorings) {
@@ -137,4 +138,15 @@ TEST(BomBuilder, CountsWithoutRowsFreeWhatWasBuilt) {
     EXPECT_EQ(bom.HandOut(nullptr, &count, nullptr, &extra), 0);
     EXPECT_EQ(count, 1);
     EXPECT_EQ(extra, 1);
+}
+
+// What a writer's rounding leaves of +z is still the drawing's plane (such
+// drawings are placed by as before); a mirrored or tilted plane is not.
+TEST(InsertPlane, OnlyPlusZUpToRoundingIsTheDrawingsPlane) {
+    const ads_point inPlane[] = {{0, 0, 1}, {0, 0, 2.5}, {1e-12, -1e-12, 1}};
+    for (const auto& n : inPlane)
+        EXPECT_TRUE(IsDrawingPlaneNormal(n)) << n[0] << "," << n[1] << "," << n[2];
+    const ads_point other[] = {{0, 0, -1}, {1e-6, 0, 1}, {1, 0, 0}, {0, 0, 0}, {NAN, 0, 1}, {0, 0, INFINITY}};
+    for (const auto& n : other)
+        EXPECT_FALSE(IsDrawingPlaneNormal(n)) << n[0] << "," << n[1] << "," << n[2];
 }
