@@ -2,6 +2,7 @@
 
 #include "core/element_load.h"
 #include "core/element_ptr.h"
+#include "core/element_room.h"
 #include "core/lobject.h"
 
 void LabelNumberWrites::Add(const ads_name insert, int16_t label, int32_t number) {
@@ -25,8 +26,8 @@ void LabelNumberWrites::Write(int16_t option, bool skipWhenSame) {
                 changed = true;
             }
         }
-        if (changed)
-            e->Insert(option);
+        if (changed && e->Insert(option) != 0)
+            ReportElementNotWritten(e.get());  // its insert keeps the numbers it had
     }
     elements_.clear();
     byInsert_.clear();
