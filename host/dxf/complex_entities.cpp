@@ -100,7 +100,7 @@ void repairComplexEntities(Database& db, const RepairNote& note)
     std::vector<Slot> leftOut;
     for (Slot record : db.records(db::Table::BlockRecord))
         if (db::Block* block = db.block(record)) repairBlock(db, *block, tallies, leftOut);
-    for (Slot slot : leftOut) db.purge(slot);
+    db.purge(leftOut);
     tallies.unclosedInserts.report(note, ": no SEQEND closed its attributes: added");
     tallies.unclosedPolylines.report(note, ": no SEQEND closed its vertices: added");
     tallies.flagged.report(note, ": attributes followed it, but its group 66 did not say so: set");
