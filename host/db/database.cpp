@@ -197,20 +197,7 @@ void Database::purge(Slot slot) {
         auto it = std::find(b->entities.begin(), b->entities.end(), slot);
         if (it != b->entities.end()) b->entities.erase(it);
     }
-    if (obj->cls == ObjectClass::TableRecord) {
-        Table t;
-        if (tableByName(obj->typeName(), t)) {
-            auto& list = records_[static_cast<size_t>(t)];
-            list.erase(std::remove(list.begin(), list.end(), slot), list.end());
-            names_[static_cast<size_t>(t)].erase(foldName(groupText(*obj, 2)), slot);
-            ++namesChanged_[static_cast<size_t>(t)];
-        }
-        blocks_.erase(slot);
-    }
-    unindexHandle(obj->handle);
-    obj->groups.clear();
-    obj->groups.shrink_to_fit();
-    obj->handle = 0;  // the slot's mark of a purged object
+    forget(slot, *obj);
 }
 
 bool Database::setErased(Slot slot, bool erased) {
@@ -406,6 +393,44 @@ void Database::noteBlockName(std::string_view name) {
         n = n * 10 + static_cast<uint64_t>(c - '0');
     }
     anonymousCounter_ = std::max(anonymousCounter_, n);
+}
+
+void Database::purge(const std::vector<Slot>& slots) {
+    if (slots.empty()) return;
+    // One pass over each block that holds any of them, not one per object.
+    std::vector<bool> going(count_, false);
+    std::vector<Slot> owners;
+    for (Slot slot : slots) {
+        if (object(slot) == nullptr || going[slot]) continue;
+        going[slot] = true;
+        if (Slot owner = ownerBlock(slot); owner != kNoSlot) owners.push_back(owner);
+    }
+    std::sort(owners.begin(), owners.end());
+    owners.erase(std::unique(owners.begin(), owners.end()), owners.end());
+    for (Slot owner : owners)
+        if (Block* b = block(owner))
+            b->entities.erase(std::remove_if(b->entities.begin(), b->entities.end(),
+                                             [&](Slot s) { return s < going.size() && going[s]; }),
+                              b->entities.end());
+    for (Slot slot : slots)
+        if (Object* obj = object(slot)) forget(slot, *obj);
+}
+
+void Database::forget(Slot slot, Object& obj) {
+    if (obj.cls == ObjectClass::TableRecord) {
+        Table t;
+        if (tableByName(obj.typeName(), t)) {
+            auto& list = records_[static_cast<size_t>(t)];
+            list.erase(std::remove(list.begin(), list.end(), slot), list.end());
+            names_[static_cast<size_t>(t)].erase(foldName(groupText(obj, 2)), slot);
+            ++namesChanged_[static_cast<size_t>(t)];
+        }
+        blocks_.erase(slot);
+    }
+    unindexHandle(obj.handle);
+    obj.groups.clear();
+    obj.groups.shrink_to_fit();
+    obj.handle = 0;  // the slot's mark of a purged object
 }
 
 Slot Database::ownerBlock(Slot entity) const {

@@ -106,6 +106,9 @@ public:
     // Removes an object for good (purge): its slot and handle go dead.  It
     // is taken out of its block's entity list and its table's index.
     void purge(Slot slot);
+    // Purges many entities at once: each block that holds any of them has
+    // its list gone through once (purge() one by one searches it each time).
+    void purge(const std::vector<Slot>& slots);
     // Sets or clears the erase flag; tells the object's reactors when it
     // changes (host/api does the telling).  An insert's attributes and a
     // polyline's vertices, with their SEQEND, take the flag with it.  False
@@ -190,6 +193,9 @@ private:
     void rememberName(Table table, std::string_view name, Slot slot, std::string_view spelled) const;
     void noteBlockName(std::string_view name);
     size_t headerIndex(std::string_view name) const;  // header_.size() when absent
+    // Drops a purged object's table entry, handle and data; its block's
+    // list is the caller's to mend.
+    void forget(Slot slot, Object& obj);
 
     uint32_t serial_;
     AcDbDatabase* facade_ = nullptr;

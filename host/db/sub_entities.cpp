@@ -27,6 +27,13 @@ bool mayOwnSubEntities(const Object& object) {
     return object.cls == ObjectClass::Entity && (object.type == t.insert || object.type == t.polyline);
 }
 
+bool takesSubEntity(const Object& main, const Object& sub) {
+    const SubTypes& t = subTypes();
+    if (!isSubEntity(sub) || !mayOwnSubEntities(main)) return false;
+    if (sub.type == t.seqend) return true;
+    return sub.type == (main.type == t.insert ? t.attrib : t.vertex);
+}
+
 size_t positionInBlock(const Block& block, Slot entity) {
     auto it = std::lower_bound(block.entities.begin(), block.entities.end(), entity);
     if (it != block.entities.end() && *it == entity) return static_cast<size_t>(it - block.entities.begin());

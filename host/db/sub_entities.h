@@ -14,6 +14,10 @@ namespace host::db {
 bool isSubEntity(const Object& object);
 // INSERT or POLYLINE: the entities that may have sub-entities.
 bool mayOwnSubEntities(const Object& object);
+// Whether a sub-entity is of a kind the main entity takes: an insert takes
+// ATTRIBs, a polyline VERTEXes, both a SEQEND.  Other programs refuse a
+// file with an ATTRIB in a polyline's run or a VERTEX in an insert's.
+bool takesSubEntity(const Object& main, const Object& sub);
 // Where an entity stands in its block's list (entities are mostly in slot
 // order: a binary search, else a linear one); the list's size when absent.
 size_t positionInBlock(const Block& block, Slot entity);

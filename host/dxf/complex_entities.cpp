@@ -30,7 +30,7 @@ struct Tally {
 };
 
 struct Tallies {
-    Tally unclosedInserts, unclosedPolylines, flagged, alone;
+    Tally unclosedInserts, unclosedPolylines, flagged, alone, vertexOfInsert, attributeOfPolyline;
 };
 
 // One block's list, rebuilt when anything in it is repaired.
@@ -56,17 +56,25 @@ void repairBlock(Database& db, db::Block& block, Tallies& tallies, std::vector<S
         if (changed) kept.push_back(slot);
         ++i;
         if (!main || !db::mayOwnSubEntities(*main)) continue;
+        bool insert = main->isType("INSERT");
         size_t parts = 0;
         bool closed = false;
         for (; i < list.size(); ++i) {
             const Object* sub = db.object(list[i]);
             if (!sub || !db::isSubEntity(*sub) || sub->owner != main->handle || closed) break;
+            if (!db::takesSubEntity(*main, *sub)) {
+                // No reader takes it in this run: it goes as one standing
+                // alone does, and the run goes on after it.
+                keepUpTo(i);
+                (insert ? tallies.vertexOfInsert : tallies.attributeOfPolyline).add(*sub);
+                leftOut.push_back(list[i]);
+                continue;
+            }
             if (changed) kept.push_back(list[i]);
             if (sub->erased) continue;
             closed = sub->isType("SEQEND");
             if (!closed) ++parts;
         }
-        bool insert = main->isType("INSERT");
         bool flagged = insert && db::attributesFollow(*main);
         if (insert && parts > 0 && !flagged) {
             tallies.flagged.add(*main);
@@ -92,11 +100,13 @@ void repairComplexEntities(Database& db, const RepairNote& note)
     std::vector<Slot> leftOut;
     for (Slot record : db.records(db::Table::BlockRecord))
         if (db::Block* block = db.block(record)) repairBlock(db, *block, tallies, leftOut);
-    for (Slot slot : leftOut) db.purge(slot);
+    db.purge(leftOut);
     tallies.unclosedInserts.report(note, ": no SEQEND closed its attributes: added");
     tallies.unclosedPolylines.report(note, ": no SEQEND closed its vertices: added");
     tallies.flagged.report(note, ": attributes followed it, but its group 66 did not say so: set");
     tallies.alone.report(note, " stood alone, without the insert or polyline it belongs to: left out");
+    tallies.vertexOfInsert.report(note, " followed an INSERT, which takes attributes, not vertices: left out");
+    tallies.attributeOfPolyline.report(note, " followed a POLYLINE, which takes vertices, not attributes: left out");
 }
 
 } // namespace host::dxf

@@ -4,7 +4,8 @@
 // attributes follow gets its SEQEND even when none follows (both readers
 // take an empty run), one followed by attributes says so, and an ATTRIB,
 // VERTEX or SEQEND with no main entity before it, which no reader takes,
-// is left out.  Each repair is reported.
+// is left out; so is a VERTEX in an insert's run or an ATTRIB in a
+// polyline's.  Each repair is reported.
 #pragma once
 
 #include "db/database.h"

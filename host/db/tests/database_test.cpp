@@ -120,6 +120,27 @@ TEST(Blocks, EntitiesKeepOrderAndPurgeTakesThemOut) {
     EXPECT_EQ(db->nextAnonymousName('D'), "*D2");
 }
 
+// Many purged at once, from both spaces, one owned by an entity and in no
+// list, one given twice: the rest keep their order.
+TEST(Blocks, PurgingManyAtOnceTakesEachOutOfItsBlock) {
+    auto db = Database::createDefault();
+    Slot ms = db->modelSpace(), ps = db->paperSpace();
+    std::vector<Slot> model, paper;
+    for (int i = 0; i < 5; ++i) model.push_back(addEntity(*db, ms, "LINE", {}));
+    for (int i = 0; i < 2; ++i) paper.push_back(addEntity(*db, ps, "CIRCLE", {}));
+    Object attribute;
+    attribute.type = internType("ATTRIB");
+    attribute.owner = db->object(model[0])->handle;
+    Slot loose = db->add(std::move(attribute));
+    Handle gone = db->object(model[1])->handle;
+    db->purge(std::vector<Slot>{model[1], paper[0], loose, model[3], model[1]});
+    EXPECT_EQ(db->block(ms)->entities, (std::vector<Slot>{model[0], model[2], model[4]}));
+    EXPECT_EQ(db->block(ps)->entities, (std::vector<Slot>{paper[1]}));
+    for (Slot s : {model[1], paper[0], loose, model[3]}) EXPECT_EQ(db->object(s), nullptr);
+    EXPECT_EQ(db->slotOf(gone), kNoSlot);
+    EXPECT_NE(db->object(model[0]), nullptr);
+}
+
 // Anonymous names never repeat a block the drawing already has, whether a
 // file brought it or a rename made it.
 TEST(Blocks, AnonymousNamesSkipNamesInUse) {

@@ -4,7 +4,9 @@
 // the text of the R2007 sample that ezdxf writes.
 #include "dxf/reader.h"
 
+#include "dxf/binary_dxf.h"
 #include "dxf/file_io.h"
+#include "dxf/tokenizer.h"
 #include "dxf/writer.h"
 #include "test_support.h"
 
@@ -89,6 +91,12 @@ std::string recordAt(const std::string& text, const std::string& marker)
 {
     size_t at = find(text, marker);
     return at == std::string::npos ? "" : text.substr(at, text.find("\n  0\n", at + 1) + 1 - at);
+}
+
+// A record (recordAt) with its handle changed.
+std::string withHandle(const std::string& record, const std::string& handle)
+{
+    return replacedLine(record, valueOf(record, "  5", 0), handle);
 }
 
 size_t endOfObjects(const std::string& text)
@@ -453,6 +461,42 @@ const Damage kDamages[] = {
          return inserted(text, find(text, kEntities) + kEntities.size(), attribute);
      },
      " stood alone, without the insert or polyline it belongs to: left out"},
+    {"attribute_among_polyline_vertices_owned_by_the_polyline",
+     [](const std::string& t) {
+         size_t polyline = find(t, "  0\nPOLYLINE\n", find(t, kEntities));
+         std::string attribute = withHandle(recordAt(t, "  0\nATTRIB\n"), "FFF10");
+         attribute = replacedLine(attribute, valueOf(attribute, "330", 0), handleAfter(t, "  0\nPOLYLINE\n"));
+         return inserted(t, find(t, "  0\nVERTEX\n", polyline, 1), attribute);
+     },
+     "ATTRIB FFF10 followed a POLYLINE, which takes vertices, not attributes: left out"},
+    {"vertex_among_insert_attributes_owned_by_the_insert",
+     [](const std::string& t) {
+         size_t attributes = find(t, "  0\nATTRIB\n", find(t, kEntities));
+         std::string insert = t.substr(valueOf(t, "  5", t.rfind("  0\nINSERT\n", attributes)));
+         std::string vertex = withHandle(recordAt(t, "  0\nVERTEX\n"), "FFF11");
+         vertex = replacedLine(vertex, valueOf(vertex, "330", 0), insert.substr(0, insert.find('\n')));
+         return inserted(t, find(t, "  0\nATTRIB\n", attributes, 1), vertex);
+     },
+     "VERTEX FFF11 followed an INSERT, which takes attributes, not vertices: left out"},
+    {"vertex_right_after_an_insert_in_a_block",
+     [](const std::string& t) {
+         size_t insert = find(t, "  0\nINSERT\n", find(t, "  2\nBLOCKS\n"));
+         std::string vertex = withHandle(recordAt(t, "  0\nVERTEX\n"), "FFF12");
+         return inserted(t, find(t, "\n  0\n", insert + 1) + 1, vertex);
+     },
+     "VERTEX FFF12 followed an INSERT, which takes attributes, not vertices: left out"},
+    {"attribute_right_after_a_polyline_in_a_block",
+     [](const std::string& t) {
+         // R12 style: no handles, no owners.
+         const std::string vertex = "  0\nVERTEX\n  8\n0\n 10\n0.0\n 20\n0.0\n 30\n0.0\n";
+         const std::string block =
+             "  0\nBLOCK\n  8\n0\n  2\nRUN\n 70\n0\n 10\n0.0\n 20\n0.0\n 30\n0.0\n  3\nRUN\n"
+             "  0\nPOLYLINE\n  8\n0\n 66\n1\n 10\n0.0\n 20\n0.0\n 30\n0.0\n"
+             "  0\nATTRIB\n  8\n0\n 10\n0.0\n 20\n0.0\n 30\n0.0\n 40\n1.0\n  1\nX\n  2\nTAG\n 70\n0\n" +
+             vertex + vertex + "  0\nSEQEND\n  8\n0\n  0\nENDBLK\n  8\n0\n";
+         return inserted(t, find(t, "  0\nENDSEC\n", find(t, "  2\nBLOCKS\n")), block);
+     },
+     " followed a POLYLINE, which takes vertices, not attributes: left out"},
     {"dimension_sizes_missing",
      [](const std::string& t) {
          // Neither the header nor the current dimension style gives them.
@@ -502,6 +546,32 @@ TEST(DamagedSave, EachDamageIsRepairedOrRefusedAndNeverSavedInvalid)
         saved.push_back(path);
     }
     EXPECT_EQ(runChecksOnFiles(saved, 4), "");
+}
+
+// Binary files are read as their text: a sub-entity in the run of a main
+// entity of the other kind is left out of them too.
+TEST(DamagedSave, SubEntityOfTheOtherKindInABinaryFileIsLeftOut)
+{
+    const std::string good = sample();
+    const std::string otherKind[] = {"attribute_among_polyline_vertices_owned_by_the_polyline",
+                                     "vertex_right_after_an_insert_in_a_block"};
+    std::vector<std::string> saved;
+    for (const Damage& damage : kDamages) {
+        if (std::find(std::begin(otherKind), std::end(otherKind), damage.name) == std::end(otherKind)) continue;
+        SCOPED_TRACE(damage.name);
+        std::string binary;
+        textToBinary(damage.make(good), binary);
+        ASSERT_TRUE(isBinaryDxf(binary));
+        ReadReport report;
+        auto db = readDxfText(binary, "binary.dxf", report);
+        ASSERT_TRUE(db) << report.error.text();
+        EXPECT_NE(notesOf(report).find(damage.note), std::string::npos) << notesOf(report);
+        std::string path = outputPath("damaged_binary_" + std::string(damage.name) + ".dxf"), error;
+        ASSERT_TRUE(writeDxfFile(*db, path, WriteOptions{}, error)) << error;
+        saved.push_back(path);
+    }
+    ASSERT_EQ(saved.size(), std::size(otherKind));
+    EXPECT_EQ(runChecksOnFiles(saved, 2), "");
 }
 
 TEST(LineEnds, LfCrLfAndCrAloneReadAlike)
