@@ -34,6 +34,14 @@ size_t positionInBlock(const Block& block, Slot entity) {
                                block.entities.begin());
 }
 
+Slot mainEntityOf(const Database& db, Slot entity) {
+    const Object* object = db.object(entity);
+    if (object == nullptr || !isSubEntity(*object)) return entity;
+    Slot main = db.slotOf(object->owner);
+    const Object* owner = db.object(main);
+    return owner != nullptr && !owner->erased && mayOwnSubEntities(*owner) ? main : kNoSlot;
+}
+
 std::vector<Slot> subEntitiesOf(const Database& db, Slot main) {
     std::vector<Slot> found;
     const Object* owner = db.object(main);

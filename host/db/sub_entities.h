@@ -17,6 +17,9 @@ bool mayOwnSubEntities(const Object& object);
 // Where an entity stands in its block's list (entities are mostly in slot
 // order: a binary search, else a linear one); the list's size when absent.
 size_t positionInBlock(const Block& block, Slot entity);
+// What a pick that meets an entity selects: a sub-entity's main entity
+// (kNoSlot when it has none or it is erased), any other entity itself.
+Slot mainEntityOf(const Database& db, Slot entity);
 // The sub-entities right after a main entity in its block, in order (erased
 // ones too); empty for any other entity.
 std::vector<Slot> subEntitiesOf(const Database& db, Slot main);

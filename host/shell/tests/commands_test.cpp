@@ -231,3 +231,45 @@ TEST_F(Commands, AllTakesAnInsertWithoutItsAttributesWhichGoWithIt) {
     run("ERASE", "all\n\n");
     for (host::db::Slot s : subs) EXPECT_TRUE(db.object(s)->erased);
 }
+
+TEST_F(Commands, APickAtAnAttributeGivesItsInsert) {
+    // An insert with an attribute at 0,20 and its SEQEND after it, as a
+    // file gives them.
+    ads_point origin = {0, 0, 0};
+    auto make = [](resbuf* list) {
+        int status = acdbEntMake(list);
+        acutRelRb(list);
+        return status;
+    };
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"BLOCK", 2, L"TB", 10, origin, 70, 0, 0)), RTNORM);
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"ENDBLK", 0)), RTNORM);
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"INSERT", 2, L"TB", 10, origin, 0)), RTNORM);
+    ads_name insert;
+    ASSERT_EQ(acdbEntLast(insert), RTNORM);
+    host::db::Database& db = *host::api::currentDatabase();
+    host::db::Handle owner = db.object(host::api::slotOf(db, insert))->handle;
+    std::vector<host::db::Slot> subs;
+    for (const char* type : {"ATTRIB", "SEQEND"}) {
+        host::db::Object o;
+        o.type = host::db::internType(type);
+        o.groups = {host::db::Group::text(100, "AcDbEntity"), host::db::Group::text(8, "0")};
+        if (subs.empty())
+            for (host::db::Group g : {host::db::Group::point(10, 0, 20, 0), host::db::Group::real(40, 2.5),
+                                      host::db::Group::text(1, "A-1"), host::db::Group::text(2, "TAG")})
+                o.groups.push_back(g);
+        subs.push_back(db.add(std::move(o)));
+        db.appendEntity(db.modelSpace(), subs.back());
+        db.object(subs.back())->owner = owner;
+    }
+
+    script("0,20\n");
+    ads_name picked;
+    ads_point at;
+    ASSERT_EQ(acedEntSel(nullptr, picked, at), RTNORM);
+    EXPECT_TRUE(ads_name_equal(picked, insert));
+    transcript();
+    run("ERASE", "0,20\n\n");
+    EXPECT_NE(transcript().find("1 found\n"), std::string::npos);
+    EXPECT_TRUE(db.object(host::api::slotOf(db, insert))->erased);
+    for (host::db::Slot s : subs) EXPECT_TRUE(db.object(s)->erased);
+}
