@@ -30,8 +30,7 @@ bool mayOwnSubEntities(const Object& object) {
 size_t positionInBlock(const Block& block, Slot entity) {
     auto it = std::lower_bound(block.entities.begin(), block.entities.end(), entity);
     if (it != block.entities.end() && *it == entity) return static_cast<size_t>(it - block.entities.begin());
-    return static_cast<size_t>(std::find(block.entities.begin(), block.entities.end(), entity) -
-                               block.entities.begin());
+    return block.positions.find(block.entities, entity);
 }
 
 Slot mainEntityOf(const Database& db, Slot entity) {

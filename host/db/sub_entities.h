@@ -15,7 +15,8 @@ bool isSubEntity(const Object& object);
 // INSERT or POLYLINE: the entities that may have sub-entities.
 bool mayOwnSubEntities(const Object& object);
 // Where an entity stands in its block's list (entities are mostly in slot
-// order: a binary search, else a linear one); the list's size when absent.
+// order: a binary search, else the block's position index); the list's
+// size when absent.
 size_t positionInBlock(const Block& block, Slot entity);
 // What a pick that meets an entity selects: a sub-entity's main entity
 // (kNoSlot when it has none or it is erased), any other entity itself.
