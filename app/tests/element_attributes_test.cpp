@@ -17,7 +17,7 @@
 
 namespace {
 
-enum Code : int { kLexplode = 13, kLcopy = 21, kLmirror = 22 };
+enum Code : int { kLcur = 9, kLexplode = 13, kLcopy = 21, kLmirror = 22 };
 constexpr int16_t kVl01 = 1;
 // The window round the duct and its attributes.
 constexpr const char* kWindow = "W -1000,-1000 3000,2000\n\n";
@@ -159,6 +159,16 @@ TEST_F(ElementAttributesTest, ExplodeLeavesTheAttributesWithTheInsert) {
     ASSERT_EQ(acdbEntDel(duct), RTNORM);
     EXPECT_TRUE(AttributesByInsert().empty());
     SaveChecked("attributes_erased.dxf");
+}
+
+TEST_F(ElementAttributesTest, APickAtAnAttributePicksTheElement) {
+    const std::string source = DuctWithAttributes();
+    Place(kLnvl, kVl01);
+    ASSERT_NE(HandleOfEntity(state->currentEntity), source);
+    Transcript();
+    Run(kLcur, "100,800\n");
+    EXPECT_FALSE(Said("That is not a LurakCAD element."));
+    EXPECT_EQ(HandleOfEntity(state->currentEntity), source);
 }
 
 } // namespace

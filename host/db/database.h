@@ -16,6 +16,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "db/entity_positions.h"
 #include "db/name_index.h"
 #include "db/object.h"
 
@@ -39,6 +40,9 @@ struct Block {
     Slot begin = kNoSlot;
     Slot end = kNoSlot;
     std::vector<Slot> entities;
+    // Made by the first look-ups that need it (positionInBlock): a block is
+    // searched from one thread at a time.
+    mutable EntityPositions positions;
 };
 
 // A header variable: its name with the '$' ("$CLAYER") and its groups.

@@ -1,9 +1,11 @@
 #include "db/geometry.h"
 
+#include "db/sub_entities.h"
 #include "db/units.h"
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 namespace host::db {
 
@@ -326,7 +328,9 @@ Slot pick(const Database& db, double x, double y, double radius) {
     for (size_t i = ms->entities.size(); i-- > 0;) {
         Slot s = ms->entities[i];
         const Object* o = db.object(s);
-        if (o && !o->erased && distanceTo(db, s, x, y) <= radius) return s;
+        if (o == nullptr || o->erased || distanceTo(db, s, x, y) > radius) continue;
+        Slot main = mainEntityOf(db, s);
+        if (main != kNoSlot) return main;
     }
     return kNoSlot;
 }
@@ -335,6 +339,7 @@ std::vector<Slot> selectWindow(const Database& db, double x1, double y1, double 
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     std::vector<Slot> found;
+    std::unordered_set<Slot> taken;  // an insert met with its attributes comes once
     const Block* ms = db.block(db.modelSpace());
     if (ms == nullptr) return found;
     for (Slot s : ms->entities) {
@@ -357,7 +362,9 @@ std::vector<Slot> selectWindow(const Database& db, double x1, double y1, double 
         if (!touches && crossing)  // the window inside an area
             for (const Outline& shape : shapes)
                 touches = touches || outlineDistance(shape, x1, y1) == 0;
-        if (any && (allInside || (crossing && touches))) found.push_back(s);
+        if (!any || !(allInside || (crossing && touches))) continue;
+        Slot main = mainEntityOf(db, s);
+        if (main != kNoSlot && taken.insert(main).second) found.push_back(main);
     }
     return found;
 }

@@ -50,10 +50,12 @@ bool transformEntity(Object& entity, const Matrix& m);
 double distanceTo(const Database& db, Slot entity, double x, double y);
 
 // The topmost (last drawn) live main entity within radius of (x, y) in
-// model space; kNoSlot when none.
+// model space; kNoSlot when none.  An attribute or vertex picked gives its
+// insert or polyline, as on the platform.
 Slot pick(const Database& db, double x, double y, double radius);
 // Live model-space entities inside the window (crossing: also those that
-// touch it), in drawing order.
+// touch it), in drawing order; an insert or polyline whose attribute or
+// vertex is inside comes once, in its place.
 std::vector<Slot> selectWindow(const Database& db, double x1, double y1, double x2, double y2,
                                bool crossing);
 

@@ -37,8 +37,15 @@ bool takesSubEntity(const Object& main, const Object& sub) {
 size_t positionInBlock(const Block& block, Slot entity) {
     auto it = std::lower_bound(block.entities.begin(), block.entities.end(), entity);
     if (it != block.entities.end() && *it == entity) return static_cast<size_t>(it - block.entities.begin());
-    return static_cast<size_t>(std::find(block.entities.begin(), block.entities.end(), entity) -
-                               block.entities.begin());
+    return block.positions.find(block.entities, entity);
+}
+
+Slot mainEntityOf(const Database& db, Slot entity) {
+    const Object* object = db.object(entity);
+    if (object == nullptr || !isSubEntity(*object)) return entity;
+    Slot main = db.slotOf(object->owner);
+    const Object* owner = db.object(main);
+    return owner != nullptr && !owner->erased && mayOwnSubEntities(*owner) ? main : kNoSlot;
 }
 
 std::vector<Slot> subEntitiesOf(const Database& db, Slot main) {

@@ -19,8 +19,12 @@ bool mayOwnSubEntities(const Object& object);
 // file with an ATTRIB in a polyline's run or a VERTEX in an insert's.
 bool takesSubEntity(const Object& main, const Object& sub);
 // Where an entity stands in its block's list (entities are mostly in slot
-// order: a binary search, else a linear one); the list's size when absent.
+// order: a binary search, else the block's position index); the list's
+// size when absent.
 size_t positionInBlock(const Block& block, Slot entity);
+// What a pick that meets an entity selects: a sub-entity's main entity
+// (kNoSlot when it has none or it is erased), any other entity itself.
+Slot mainEntityOf(const Database& db, Slot entity);
 // The sub-entities right after a main entity in its block, in order (erased
 // ones too); empty for any other entity.
 std::vector<Slot> subEntitiesOf(const Database& db, Slot main);

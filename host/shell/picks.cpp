@@ -1,6 +1,7 @@
 #include "shell/picks.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "aced_input.h"
 #include "ads_entity.h"
@@ -104,6 +105,9 @@ int selectInteractively(const ACHAR* mode, const void*, const void*, std::vector
     std::string m = upper(narrow(mode));
     while (!m.empty() && m.front() == '_') m.erase(0, 1);
     bool single = m.find(":S") != std::string::npos;
+    // A look-up, not a search of the set, for each entity found: "all" of
+    // a big drawing finds every entity at once.
+    std::unordered_set<db::Slot> taken(picked.begin(), picked.end());
     for (;;) {
         std::string answer;
         if (!askAnswer("Select objects: ", answer)) return RTCAN;
@@ -117,7 +121,7 @@ int selectInteractively(const ACHAR* mode, const void*, const void*, std::vector
         }
         size_t added = 0;
         for (db::Slot s : found)
-            if (std::find(picked.begin(), picked.end(), s) == picked.end()) {
+            if (taken.insert(s).second) {
                 picked.push_back(s);
                 ++added;
             }

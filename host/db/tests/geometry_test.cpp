@@ -134,6 +134,36 @@ TEST_F(GeometryTest, WindowTakesWhatIsInsideCrossingAlsoWhatTouches) {
     EXPECT_EQ(selectWindow(*db, 3, 3, 0, 0, true), (std::vector<Slot>{inside, across, around}));
 }
 
+TEST_F(GeometryTest, AttributesAndVerticesPickAndSelectTheirMainEntityOnce) {
+    block("TB", 0, 0);
+    add(db->findRecord(Table::BlockRecord, "TB"), "LINE", {Group::point(10, 0, 0, 0), Group::point(11, 10, 0, 0)});
+    // Each sub-entity right after its main entity, owned by it.
+    auto sub = [&](Slot main, const char* type, GroupList groups) {
+        Slot s = add(type, std::move(groups));
+        db->object(s)->owner = db->object(main)->handle;
+        return s;
+    };
+    Slot insert = add("INSERT", {Group::text(2, "TB"), Group::point(10, 0, 0, 0)});
+    Slot attribute = sub(insert, "ATTRIB", {Group::point(10, 0, 5, 0), Group::real(40, 1), Group::text(1, "A")});
+    sub(insert, "SEQEND", {});
+    Slot polyline = add("POLYLINE", {Group::point(10, 55, 50, 0)});
+    sub(polyline, "VERTEX", {Group::point(10, 50, 50, 0)});
+    sub(polyline, "VERTEX", {Group::point(10, 60, 50, 0)});
+    sub(polyline, "SEQEND", {});
+
+    EXPECT_EQ(pick(*db, 0, 5, 0.1), insert);
+    EXPECT_EQ(pick(*db, 60, 50, 0.1), polyline);
+    EXPECT_EQ(selectWindow(*db, -1, 4, 1, 6, false), (std::vector<Slot>{insert}));
+    // Met with its attribute, the insert comes once.
+    EXPECT_EQ(selectWindow(*db, -1, -1, 11, 6, false), (std::vector<Slot>{insert}));
+    EXPECT_EQ(selectWindow(*db, -1, -1, 1, 6, true), (std::vector<Slot>{insert}));
+    EXPECT_EQ(selectWindow(*db, 45, 45, 65, 55, false), (std::vector<Slot>{polyline}));
+    // An attribute whose insert is gone is never picked.
+    db->object(attribute)->owner = 0xFFFFF;
+    EXPECT_EQ(pick(*db, 0, 5, 0.1), kNoSlot);
+    EXPECT_TRUE(selectWindow(*db, -1, 4, 1, 6, false).empty());
+}
+
 TEST_F(GeometryTest, TransformsMoveGeometryAndXdata) {
     Object insert;
     insert.type = internType("INSERT");

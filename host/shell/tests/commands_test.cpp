@@ -1,3 +1,4 @@
+#include <chrono>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -230,4 +231,76 @@ TEST_F(Commands, AllTakesAnInsertWithoutItsAttributesWhichGoWithIt) {
     EXPECT_NE(transcript().find("2 found\n"), std::string::npos);
     run("ERASE", "all\n\n");
     for (host::db::Slot s : subs) EXPECT_TRUE(db.object(s)->erased);
+}
+
+TEST_F(Commands, APickAtAnAttributeGivesItsInsert) {
+    // An insert with an attribute at 0,20 and its SEQEND after it, as a
+    // file gives them.
+    ads_point origin = {0, 0, 0};
+    auto make = [](resbuf* list) {
+        int status = acdbEntMake(list);
+        acutRelRb(list);
+        return status;
+    };
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"BLOCK", 2, L"TB", 10, origin, 70, 0, 0)), RTNORM);
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"ENDBLK", 0)), RTNORM);
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"INSERT", 2, L"TB", 10, origin, 0)), RTNORM);
+    ads_name insert;
+    ASSERT_EQ(acdbEntLast(insert), RTNORM);
+    host::db::Database& db = *host::api::currentDatabase();
+    host::db::Handle owner = db.object(host::api::slotOf(db, insert))->handle;
+    std::vector<host::db::Slot> subs;
+    for (const char* type : {"ATTRIB", "SEQEND"}) {
+        host::db::Object o;
+        o.type = host::db::internType(type);
+        o.groups = {host::db::Group::text(100, "AcDbEntity"), host::db::Group::text(8, "0")};
+        if (subs.empty())
+            for (host::db::Group g : {host::db::Group::point(10, 0, 20, 0), host::db::Group::real(40, 2.5),
+                                      host::db::Group::text(1, "A-1"), host::db::Group::text(2, "TAG")})
+                o.groups.push_back(g);
+        subs.push_back(db.add(std::move(o)));
+        db.appendEntity(db.modelSpace(), subs.back());
+        db.object(subs.back())->owner = owner;
+    }
+
+    script("0,20\n");
+    ads_name picked;
+    ads_point at;
+    ASSERT_EQ(acedEntSel(nullptr, picked, at), RTNORM);
+    EXPECT_TRUE(ads_name_equal(picked, insert));
+    transcript();
+    run("ERASE", "0,20\n\n");
+    EXPECT_NE(transcript().find("1 found\n"), std::string::npos);
+    EXPECT_TRUE(db.object(host::api::slotOf(db, insert))->erased);
+    for (host::db::Slot s : subs) EXPECT_TRUE(db.object(s)->erased);
+}
+
+TEST_F(Commands, AllOfABigDrawingIsSelectedAboutAsFastAsTheWholeDatabase) {
+    constexpr int kLines = 30000;
+    host::db::Database& db = *host::api::currentDatabase();
+    for (int i = 0; i < kLines; ++i) {
+        host::db::Object o;
+        o.type = host::db::internType("LINE");
+        o.groups = {host::db::Group::text(100, "AcDbEntity"), host::db::Group::text(8, "0"),
+                    host::db::Group::point(10, i, 0, 0), host::db::Group::point(11, i, 1, 0)};
+        db.appendEntity(db.modelSpace(), db.add(std::move(o)));
+    }
+    auto secondsOf = [](const ACHAR* mode, long& length) {
+        auto start = std::chrono::steady_clock::now();
+        ads_name set;
+        length = 0;
+        if (acedSSGet(mode, nullptr, nullptr, nullptr, set) == RTNORM) {
+            acedSSLength(set, &length);
+            acedSSFree(set);
+        }
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
+    long whole = 0, all = 0;
+    double database = secondsOf(L"X", whole);
+    script("all\n\n");
+    double picked = secondsOf(nullptr, all);
+    EXPECT_EQ(whole, kLines);
+    EXPECT_EQ(all, kLines);
+    // Searching those found before for each one found takes a hundred times as long.
+    EXPECT_LT(picked, 10 * database + 0.01) << picked << " s against " << database << " s";
 }
