@@ -169,6 +169,12 @@ TEST_F(ElementAttributesTest, APickAtAnAttributePicksTheElement) {
     Run(kLcur, "100,800\n");
     EXPECT_FALSE(Said("That is not a LurakCAD element."));
     EXPECT_EQ(HandleOfEntity(state->currentEntity), source);
+    // In the middle of the attribute's text, far from its insertion point.
+    Place(kLnvl, kVl01);
+    Transcript();
+    Run(kLcur, "250,850\n");
+    EXPECT_FALSE(Said("That is not a LurakCAD element."));
+    EXPECT_EQ(HandleOfEntity(state->currentEntity), source);
 }
 
 } // namespace

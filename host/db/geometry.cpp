@@ -318,7 +318,12 @@ bool worldExtents(const Database& db, Slot entity, Extents& out) {
 
 double distanceTo(const Database& db, Slot entity, double x, double y) {
     double best = 1e300;
-    for (const Outline& o : entityOutlines(db, entity)) best = std::min(best, outlineDistance(o, x, y));
+    std::vector<Outline> shapes = entityOutlines(db, entity);
+    // An attribute is picked across its text, as a text is; its outline
+    // stays out of the extents, which its insert's block gives.
+    const Object* object = db.object(entity);
+    if (object && object->typeName() == "ATTRIB") textOutline(*object, Matrix(), shapes);
+    for (const Outline& o : shapes) best = std::min(best, outlineDistance(o, x, y));
     return best;
 }
 
