@@ -22,6 +22,7 @@
 #include "app/selection_set.h"
 #include "core/element_factory.h"
 #include "core/element_load.h"
+#include "core/element_room.h"
 #include "core/element_ptr.h"
 #include "core/entity_handles.h"
 #include "core/handle_map.h"
@@ -206,8 +207,10 @@ bool PlaceCopy(LObject* e, const ads_name source, const AcGeMatrix3d& move, cons
     char sourceHandle[LHandleMap::kHandleRoom] = "";
     e->GetHandle(sourceHandle, sizeof sourceHandle);
     e->SetSystemRecord(system);
-    if (e->Insert(flags) != 0)
+    if (e->Insert(flags) != 0) {
+        ReportElementNotWritten(e);
         return false;
+    }
     ads_name copy;
     e->GetEntity(copy);
     made.push_back(NameOf(copy));
@@ -231,7 +234,8 @@ void RelinkAll(const std::vector<EntityName>& made, const LHandleMap& map, CopyL
         RelinkCopy(copy.get(), map, scope);
         if (scope == CopyLinks::kJointsAndLabels)
             copy->AttachReactorToLabels();
-        copy->Insert(kInsertRelinked);
+        if (copy->Insert(kInsertRelinked) != 0)
+            ReportElementNotWritten(copy.get());
     }
 }
 

@@ -17,6 +17,7 @@
 #include "app/selection_set.h"
 #include "core/element_factory.h"
 #include "core/element_load.h"
+#include "core/element_room.h"
 #include "core/element_ptr.h"
 #include "core/entity_handles.h"
 #include "core/insert_flags.h"
@@ -112,7 +113,8 @@ void FreeNeighboursOfTaken(const SelectionSet& selection, long count) {
             if (!theirs || theirs->IsFree() || std::strcmp(theirs->neighbourHandle, element->HandleText()) != 0)
                 continue;
             element->Disconnect(neighbour.get(), c, j);
-            neighbour->Insert(kWriteNeighbour);
+            if (neighbour->Insert(kWriteNeighbour) != 0)
+                ReportElementNotWritten(neighbour.get());
         }
     }
 }

@@ -12,6 +12,7 @@
 #include "core/element_load.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
+#include "core/write_rollback.h"
 
 namespace {
 
@@ -53,8 +54,9 @@ bool SeparateStrayJoint(LObject* first, LObject* second) {
         theirs->GetWorldPoint(q);
         if (Distance(p, q) > kSamePointDistance) {
             first->Disconnect(second, c, mine->neighbourIndex);
-            first->Insert(kWriteNeighbour);
-            second->Insert(kWriteNeighbour);
+            WriteRollback undo;
+            if (WriteElement(first, kWriteNeighbour, undo))
+                WriteElement(second, kWriteNeighbour, undo);  // a refusal is said and taken back
             return true;
         }
     }

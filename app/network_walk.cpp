@@ -76,7 +76,11 @@ int16_t VisitElement(const ads_name start, ads_name visited, const char* tag, in
                 // The labels numbered before are written with the element.
                 if (i > 0) {
                     ShowListedNumbers(e);
-                    e->Insert(kInsertNumbers);
+                    if (e->Insert(kInsertNumbers) != 0) {
+                        ReportElementNotWritten(e);
+                        undo.MadeSince(lastBefore);
+                        undo.Undo();
+                    }
                 }
                 DestroyElement(e);
                 return kWalkSelect;

@@ -1,10 +1,13 @@
 #include "core/element_room.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "aced_input.h"
 #include "ads_entity.h"
 #include "core/lobject.h"
+#include "core/system_record.h"
 #include "core/string_convert.h"
 
 long ElementDataSize(LObject* e) {
@@ -21,7 +24,14 @@ long ElementDataSize(LObject* e) {
 
 bool ElementDataFits(LObject* e) {
     long size = ElementDataSize(e);
-    return size >= 0 && size <= kElementDataRoom;
+    if (size < 0)
+        return false;
+    // Room for the longest tag its air system may be given later, so that
+    // renaming the system never finds the element too large to rewrite.
+    const char* tag = e->System().tag;
+    long longest = static_cast<long>(sizeof(LSystemRecord::tag) - 1);
+    long headroom = longest - static_cast<long>(strnlen(tag, sizeof(LSystemRecord::tag)));
+    return size + std::max(0L, headroom) <= kElementDataRoom;
 }
 
 void ReportElementNotWritten(LObject* e) {

@@ -17,7 +17,8 @@ constexpr long kElementDataRoom = 16383;
 // The bytes the element's data takes written now; -1 when it cannot be
 // written at all.
 long ElementDataSize(LObject* e);
-// True when the element's data, written now, fits its room.
+// True when the element's data, written now, fits its room with space to
+// spare for the longest tag its air system may be renamed to.
 bool ElementDataFits(LObject* e);
 
 // Says that the element could not be written, and why when its data is too

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "core/element_load.h"
+#include "core/element_room.h"
 #include "core/element_ptr.h"
 #include "core/insert_flags.h"
 
@@ -225,7 +226,8 @@ int16_t LObject::UpdateChildren() {
             continue;
         child->SetParent(this);
         child->AlignToParent();
-        child->Insert(kInsertAll);
+        if (child->Insert(kInsertAll) != 0)
+            ReportElementNotWritten(child.get());  // it stays where it was
         child->SetParent(nullptr);
     }
     return 0;

@@ -9,6 +9,7 @@
 #include "core/application_name.h"
 #include "core/command_state.h"
 #include "core/element_factory.h"
+#include "core/element_room.h"
 #include "core/lobject.h"
 #include "core/string_convert.h"
 #include "core/system_entities.h"
@@ -148,7 +149,8 @@ void RedrawElementsOf(LSystemList& list, LSystemNode& node) {
             RenumberLabels(element, node);
         if (node.labelLayerChanged)
             g_updater.moveLabelsToLabelLayer(element, node.keepOldLabels);
-        g_updater.insert(element, node.changeMask);
+        if (g_updater.insert(element, node.changeMask) != 0)
+            ReportElementNotWritten(element);
         DestroyElement(element);
     }
 }

@@ -260,3 +260,30 @@ TEST_F(EntityTest, RegisteredApplicationsAndTables) {
 }
 
 } // namespace
+
+TEST_F(EntityTest, XdSizeCountsAsTheHostsRoomForOneObject) {
+    // What acdbXdSize says is what acdbEntMake and acdbEntMod hold against
+    // the room of 16383 bytes: a caller can tell before it writes.
+    for (size_t length = 160; length <= 172; ++length) {
+        std::wstring text(length, L'x');
+        resbuf* xdata = acutBuildList(-3, 1001, L"LurakCad_B1", 1000, text.c_str(), 0);
+        resbuf* tail = xdata;
+        while (tail->rbnext) tail = tail->rbnext;
+        for (int i = 0; i < 1800; ++i) {
+            tail->rbnext = acutBuildList(1040, 1.0 * i, 0);
+            tail = tail->rbnext;
+        }
+        long size = 0;
+        ASSERT_EQ(acdbXdSize(xdata, &size), RTNORM);
+        long withoutMarker = 0;
+        ASSERT_EQ(acdbXdSize(xdata->rbnext, &withoutMarker), RTNORM);
+        EXPECT_EQ(size, withoutMarker);
+        ads_name made;
+        makeEntity(line(xdata), made);
+        EXPECT_EQ(!ads_name_nil(made), size <= 16383) << size;
+    }
+    long size = 0;
+    resbuf* unregistered = acutBuildList(1001, L"NOBODY", 1070, 1, 0);
+    EXPECT_EQ(acdbXdSize(unregistered, &size), RTERROR);
+    acutRelRb(unregistered);
+}
