@@ -314,7 +314,9 @@ static int16_t RefreshLabel(LObject* e, LLabelNode* node, double h) {
         ads_point plan;
         e->TransformByOrientation(plan, node->point);
         SetLabelXData(list, e->System().labelCircle, h, plan);
-        if (!EntityIsLive(node->leader))
+        // The leader's anchor is a point of the plan: an element whose insert
+        // lies in another plane keeps its leader where it is.
+        if (!EntityIsLive(node->leader) || !e->inDrawingPlane)
             result = acdbEntMod(list) == RTNORM ? 0 : -1;
         else
             result = RefreshLeader(e, node, list, h, plan);

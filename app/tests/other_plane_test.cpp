@@ -16,7 +16,7 @@
 namespace {
 
 enum Code : int {
-    kLcur = 9, kLrot = 10, kLplane = 11, kLmove = 12, kLdim = 16, kLins = 20, kLcopy = 21, kLmirror = 22
+    kLcur = 9, kLrot = 10, kLplane = 11, kLmove = 12, kLdim = 16, kLlist = 18, kLins = 20, kLcopy = 21, kLmirror = 22
 };
 constexpr int16_t kVl01 = 1;
 constexpr int16_t kCsd = 1;
@@ -159,6 +159,41 @@ TEST_F(OtherPlaneTest, ElementInMirroredPlaneIsLeftAsItIsWithAWord) {
             EXPECT_EQ(StoredElements().size(), elements + c.made);
         }
     }
+}
+
+// The ends of every leader (LINE) of the drawing, in drawing order.
+std::string LeaderEnds() {
+    std::string text;
+    ads_name e;
+    for (int status = acdbEntNext(nullptr, e); status == RTNORM;) {
+        resbuf* list = acdbEntGet(e);
+        resbuf* type = FindGroup(list, 0);
+        if (type && type->resval.rstring && std::wstring(type->resval.rstring) == L"LINE")
+            for (int code : {10, 11})
+                if (resbuf* p = FindGroup(list, code))
+                    text += DescribeResbuf(p);
+        acutRelRb(list);
+        ads_name next;
+        status = acdbEntNext(e, next);
+        ads_name_set(next, e);
+    }
+    return text;
+}
+
+TEST_F(OtherPlaneTest, RenumberingLeavesTheLeadersOfAMirroredElementWhereTheyAre) {
+    // Numbered in the plan, then mirrored in 3D by another program with its
+    // labels: a new first number rewrites every label of the system, and the
+    // leader of the mirrored element must not be drawn to the mirror image
+    // of its anchor.
+    std::vector<std::string> h = LayRun(2);
+    Run(kLcur, "#" + h[0] + "\n");
+    Run(kLdim, "1067=1\n1082=1\nok\n@0,-900\n@0,-900\n^C\n");
+    const std::string before = LeaderEnds();
+    ASSERT_NE(before, "");
+    PutInMirroredPlane(h[1]);
+    Transcript();
+    Run(kLsys, "list=0\nedit\n1010=11\nok\naccept\n");
+    EXPECT_EQ(LeaderEnds(), before) << Transcript();
 }
 
 }  // namespace
