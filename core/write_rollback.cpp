@@ -13,13 +13,9 @@ WriteRollback::~WriteRollback() {
 void WriteRollback::Keep(const ads_name entity) {
     if (ads_name_nil(entity))
         return;
-    for (const Kept& k : kept_)
-        if (ads_name_equal(k.entity, entity))
-            return;
-    // What the command made is erased, not written back.
-    for (const auto& m : made_)
-        if (m.first == entity[0] && m.second == entity[1])
-            return;
+    // Kept once; what the command made is erased, not written back.
+    if (!known_.emplace(entity[0], entity[1]).second)
+        return;
     resbuf* data = acdbEntGetX(entity, ElementAppFilter());
     if (!data)
         return;
@@ -30,8 +26,10 @@ void WriteRollback::Keep(const ads_name entity) {
 }
 
 void WriteRollback::Made(const ads_name entity) {
-    if (!ads_name_nil(entity))
+    if (!ads_name_nil(entity)) {
         made_.emplace_back(entity[0], entity[1]);
+        known_.emplace(entity[0], entity[1]);
+    }
 }
 
 void WriteRollback::MadeSince(const ads_name last) {
@@ -69,6 +67,7 @@ void WriteRollback::Undo() {
         acutRelRb(k.data);
     }
     kept_.clear();
+    known_.clear();
 }
 
 bool WriteElement(LObject* e, uint16_t flags, WriteRollback& undo) {

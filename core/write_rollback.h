@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
+#include <utility>
 #include <vector>
 
 #include "ads_types.h"
@@ -39,6 +41,8 @@ private:
     std::vector<Kept> kept_;
     std::vector<std::pair<long, long>> made_;
     std::vector<std::pair<long, long>> erased_;
+    // Every entity kept or made: a command lays thousands.
+    std::set<std::pair<long, long>> known_;
 };
 
 // Writes the element (LObject::Insert with flags) as one write of a
