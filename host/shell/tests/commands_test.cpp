@@ -201,51 +201,20 @@ TEST_F(Commands, MenuLoadRecordsTheMenuAndWarnsWhenMissing) {
     EXPECT_FALSE(host::shell::commandActive());
 }
 
-TEST_F(Commands, AllTakesAnInsertWithoutItsAttributesWhichGoWithIt) {
-    // An insert with an attribute and its SEQEND after it, as a file gives them.
+// An insert of a block TB at the origin with an attribute "A-1" at 0,20 and
+// its SEQEND after it, as a file gives them (the read repair's doing): the
+// insert, and its attribute and SEQEND.
+static std::vector<host::db::Slot> InsertWithAttribute(ads_name insert) {
     ads_point origin = {0, 0, 0};
     auto make = [](resbuf* list) {
         int status = acdbEntMake(list);
         acutRelRb(list);
         return status;
     };
-    ASSERT_EQ(make(acutBuildList(RTDXF0, L"BLOCK", 2, L"TB", 10, origin, 70, 0, 0)), RTNORM);
-    ASSERT_EQ(make(acutBuildList(RTDXF0, L"ENDBLK", 0)), RTNORM);
-    run("LINE", "0,0\n100,0\n\n");
-    ASSERT_EQ(make(acutBuildList(RTDXF0, L"INSERT", 2, L"TB", 10, origin, 0)), RTNORM);
-    ads_name insert;
-    ASSERT_EQ(acdbEntLast(insert), RTNORM);
-    host::db::Database& db = *host::api::currentDatabase();
-    host::db::Handle owner = db.object(host::api::slotOf(db, insert))->handle;
-    std::vector<host::db::Slot> subs;
-    for (const char* type : {"ATTRIB", "SEQEND"}) {
-        host::db::Object o;
-        o.type = host::db::internType(type);
-        o.groups = {host::db::Group::text(100, "AcDbEntity"), host::db::Group::text(8, "0")};
-        subs.push_back(db.add(std::move(o)));
-        db.appendEntity(db.modelSpace(), subs.back());
-        db.object(subs.back())->owner = owner;
-    }
-    run("LIST", "all\n\n");
-    EXPECT_NE(transcript().find("2 found\n"), std::string::npos);
-    run("ERASE", "all\n\n");
-    for (host::db::Slot s : subs) EXPECT_TRUE(db.object(s)->erased);
-}
-
-TEST_F(Commands, APickAtAnAttributeGivesItsInsert) {
-    // An insert with an attribute at 0,20 and its SEQEND after it, as a
-    // file gives them.
-    ads_point origin = {0, 0, 0};
-    auto make = [](resbuf* list) {
-        int status = acdbEntMake(list);
-        acutRelRb(list);
-        return status;
-    };
-    ASSERT_EQ(make(acutBuildList(RTDXF0, L"BLOCK", 2, L"TB", 10, origin, 70, 0, 0)), RTNORM);
-    ASSERT_EQ(make(acutBuildList(RTDXF0, L"ENDBLK", 0)), RTNORM);
-    ASSERT_EQ(make(acutBuildList(RTDXF0, L"INSERT", 2, L"TB", 10, origin, 0)), RTNORM);
-    ads_name insert;
-    ASSERT_EQ(acdbEntLast(insert), RTNORM);
+    EXPECT_EQ(make(acutBuildList(RTDXF0, L"BLOCK", 2, L"TB", 10, origin, 70, 0, 0)), RTNORM);
+    EXPECT_EQ(make(acutBuildList(RTDXF0, L"ENDBLK", 0)), RTNORM);
+    EXPECT_EQ(make(acutBuildList(RTDXF0, L"INSERT", 2, L"TB", 10, origin, 0)), RTNORM);
+    EXPECT_EQ(acdbEntLast(insert), RTNORM);
     host::db::Database& db = *host::api::currentDatabase();
     host::db::Handle owner = db.object(host::api::slotOf(db, insert))->handle;
     std::vector<host::db::Slot> subs;
@@ -261,7 +230,24 @@ TEST_F(Commands, APickAtAnAttributeGivesItsInsert) {
         db.appendEntity(db.modelSpace(), subs.back());
         db.object(subs.back())->owner = owner;
     }
+    return subs;
+}
 
+TEST_F(Commands, AllTakesAnInsertWithoutItsAttributesWhichGoWithIt) {
+    run("LINE", "0,0\n100,0\n\n");
+    ads_name insert;
+    std::vector<host::db::Slot> subs = InsertWithAttribute(insert);
+    host::db::Database& db = *host::api::currentDatabase();
+    run("LIST", "all\n\n");
+    EXPECT_NE(transcript().find("2 found\n"), std::string::npos);
+    run("ERASE", "all\n\n");
+    for (host::db::Slot s : subs) EXPECT_TRUE(db.object(s)->erased);
+}
+
+TEST_F(Commands, APickAtAnAttributeGivesItsInsert) {
+    ads_name insert;
+    std::vector<host::db::Slot> subs = InsertWithAttribute(insert);
+    host::db::Database& db = *host::api::currentDatabase();
     script("0,20\n");
     ads_name picked;
     ads_point at;
