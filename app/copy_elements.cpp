@@ -19,6 +19,7 @@
 #include "app/copy_links.h"
 #include "app/doc_state.h"
 #include "app/model_space.h"
+#include "app/plane_check.h"
 #include "app/selection_set.h"
 #include "core/element_factory.h"
 #include "core/element_load.h"
@@ -64,9 +65,6 @@ constexpr const wchar_t* kMsgLeftOutUnreadable =
     L"\nLURAK: %d selected element(s) left out: their data cannot be read.\n";
 constexpr const wchar_t* kMsgLeftOutZeroScale =
     L"\nLURAK: %d selected element(s) left out: their insert has a scale of 0, which cannot be drawn.\n";
-constexpr const wchar_t* kMsgLeftOutOtherPlane =
-    L"\nLURAK: %d selected element(s) left out: their insert lies in another plane than the drawing's "
-    L"(extrusion not 0,0,1).\n";
 
 struct LeftOut {
     int unlisted = 0;
@@ -123,8 +121,7 @@ void ReportLeftOut(const LeftOut& out) {
         acutPrintf(kMsgLeftOutUnreadable, out.unreadable);
     if (out.zeroScale > 0)
         acutPrintf(kMsgLeftOutZeroScale, out.zeroScale);
-    if (out.otherPlane > 0)
-        acutPrintf(kMsgLeftOutOtherPlane, out.otherPlane);
+    ReportLeftOutOtherPlane(out.otherPlane);
 }
 
 // Closer than this in the plan, two points give a mirror line no direction.

@@ -24,7 +24,7 @@ PickResult PickEntity(ads_name out) {
     return PickResult::kPicked;
 }
 
-LObject* ReloadCurrentElement() {
+LObject* ReloadCurrentElement(PlaneCheck check) {
     LDocState* s = CurrentDocState;
     if (!s)
         return nullptr;
@@ -43,7 +43,8 @@ LObject* ReloadCurrentElement() {
         return nullptr;
     }
     SelectCurrentElement(s->currentEntity);
-    if (s->current && RefuseOtherPlaneAround(*s->current))
+    if (s->current && (check == PlaneCheck::kOwn ? RefuseOtherPlane(s->current->entity)
+                                                 : RefuseOtherPlaneAround(*s->current)))
         return nullptr;
     return s->current;
 }

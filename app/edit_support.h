@@ -28,8 +28,11 @@ PickResult PickEntity(ads_name out);
 // SelectCurrentElement); null when there is none.  When the current insert
 // was erased, the element in memory is dropped and the user told that there
 // is no current element.  Null too, with the user told, while the element
-// or one joined to it lies in another plane than the drawing's.
-LObject* ReloadCurrentElement();
+// or one joined to it (its neighbours, parent and children) lies in another
+// plane than the drawing's; with kOwn only the element's own plane counts,
+// for a command that acts by the element alone.
+enum class PlaneCheck { kAround, kOwn };
+LObject* ReloadCurrentElement(PlaneCheck check = PlaneCheck::kAround);
 
 // Writes the current element fully (after its neighbour, when one is
 // given), makes its insert the current entity and highlights it.  When the

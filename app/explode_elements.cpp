@@ -1,7 +1,8 @@
 // "C:lexplode": the entities of each selected element's block copied into
 // model space in the insert's place, on the insert's layer and in its
 // colour where theirs is BYBLOCK; the element insert itself, with its
-// XDATA, moves to a layer the user chooses.
+// XDATA, moves to a layer the user chooses.  An element whose insert lies
+// in another plane than the drawing's is left out, and counted.
 #include "app/explode_elements.h"
 
 #include <string>
@@ -11,6 +12,7 @@
 #include "app/command_bodies.h"
 #include "app/doc_state.h"
 #include "app/model_space.h"
+#include "app/plane_check.h"
 #include "app/selection_set.h"
 #include "core/element_load.h"
 #include "core/element_ptr.h"
@@ -117,11 +119,23 @@ int ExplodeElements(int) {
     if (space.isNull())
         return RTNORM;
     long n = selection.Length();
+    int otherPlane = 0;
     for (long i = 0; i < n; ++i) {
         ads_name entity;
-        if (!selection.At(i, entity) || !ElementPtr(LoadElementFromEntity(entity)))
+        if (!selection.At(i, entity))
             continue;
+        ElementPtr element(LoadElementFromEntity(entity));
+        if (!element)
+            continue;
+        // The block transform takes the insert's point as a plan point;
+        // in another plane the copies would land at its mirror image or
+        // be laid flat, so the element stays as it is.
+        if (!element->inDrawingPlane) {
+            ++otherPlane;
+            continue;
+        }
         ExplodeInsert(s->database, space, entity, target);
     }
+    ReportLeftOutOtherPlane(otherPlane);
     return RTNORM;
 }

@@ -15,6 +15,9 @@ namespace {
 
 constexpr const wchar_t* kMsgOtherPlane =
     L"\nLURAK: element %ls lies in another plane than the drawing's (extrusion not 0,0,1); nothing is changed.\n";
+constexpr const wchar_t* kMsgLeftOutOtherPlane =
+    L"\nLURAK: %d selected element(s) left out: their insert lies in another plane than the drawing's "
+    L"(extrusion not 0,0,1).\n";
 
 } // namespace
 
@@ -23,6 +26,11 @@ bool RefuseOtherPlane(const ads_name insert) {
         return false;
     acutPrintf(kMsgOtherPlane, ToWide(HandleOfEntity(insert).c_str()).c_str());
     return true;
+}
+
+void ReportLeftOutOtherPlane(int count) {
+    if (count > 0)
+        acutPrintf(kMsgLeftOutOtherPlane, count);
 }
 
 bool RefuseOtherPlaneAround(const LObject& element) {

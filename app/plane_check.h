@@ -11,6 +11,10 @@ class LObject;
 // True, with the user told, when the insert lies in another plane.
 bool RefuseOtherPlane(const ads_name insert);
 
+// Tells the user how many selected elements a command over a selection left
+// out because their insert lies in another plane; nothing for none.
+void ReportLeftOutOtherPlane(int count);
+
 // True, with the user told, when the element, an element joined to it, its
 // parent or one of its children lies in another plane: a turn or move of
 // the element fits it to them and takes its children along.

@@ -68,8 +68,10 @@ int ShowInfoDialog(int) {
     return RTNORM;
 }
 
+// The label is placed by the element's own first connector and label
+// anchor, so only its own plane matters, not its neighbours'.
 int PlaceFlowLabel(int) {
-    LObject* element = ReloadCurrentElement();
+    LObject* element = ReloadCurrentElement(PlaneCheck::kOwn);
     if (element && HasTypeFlag(element->GetTypeDesc(), kTypeFlowLabel))
         PlaceDuctLabel(element);
     return RTNORM;

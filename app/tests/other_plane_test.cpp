@@ -1,7 +1,11 @@
 // An element whose insert another program mirrored in 3D (extrusion 0,0,-1,
-// its point in that plane's coordinates) is never copied, placed at, fitted
-// to or labelled as if its point were a plan point: each command through
-// the real dispatch leaves it as it is and says so.
+// its point in that plane's coordinates) or stood upright is never copied,
+// exploded, placed at, fitted to or labelled as if its point were a plan
+// point: each command through the real dispatch leaves it as it is and says
+// so.  A command that acts by its own element alone is not stopped by a
+// neighbour in another plane.
+#include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -16,11 +20,18 @@
 namespace {
 
 enum Code : int {
-    kLcur = 9, kLrot = 10, kLplane = 11, kLmove = 12, kLdim = 16, kLlist = 18, kLins = 20, kLcopy = 21, kLmirror = 22
+    kLcur = 9, kLrot = 10, kLplane = 11, kLmove = 12, kLexplode = 13, kLdim = 16, kLairdim = 17, kLlist = 18,
+    kLins = 20, kLcopy = 21, kLmirror = 22
 };
 constexpr int16_t kVl01 = 1;
 constexpr int16_t kCsd = 1;
 constexpr int kNone = -1;
+
+// Extrusion directions another program leaves on an insert: mirrored in 3D,
+// and stood upright in a vertical plane.
+using Direction = std::array<double, 3>;
+constexpr Direction kMirrored = {0, 0, -1};
+constexpr Direction kUpright = {1, 0, 0};
 
 std::string Groups(const ads_name e) {
     resbuf* list = acdbEntGetX(e, ProgramAppFilter());
@@ -77,7 +88,10 @@ protected:
     // The insert as a program that mirrors it in 3D about the plane x = 0
     // leaves it: extrusion 0,0,-1, the point (x, y, z) of the plan written
     // (-x, y, -z) in the insert's own coordinates.
-    static void PutInMirroredPlane(const std::string& handle) {
+    static void PutInMirroredPlane(const std::string& handle) { PutInPlane(handle, kMirrored); }
+    // The insert with the extrusion n, its plan point written in the
+    // coordinates of n's plane (the DXF arbitrary axis algorithm).
+    static void PutInPlane(const std::string& handle, const Direction& n) {
         ads_name e;
         ASSERT_EQ(acdbHandEnt(ToWide(handle.c_str()).c_str(), e), RTNORM);
         resbuf* list = acdbEntGet(e);
@@ -86,21 +100,30 @@ protected:
         resbuf* point = FindGroup(list, 10);
         ASSERT_NE(point, nullptr);
         if (normal) {
-            normal->resval.rpoint[0] = normal->resval.rpoint[1] = 0.0;
-            normal->resval.rpoint[2] = -1.0;
+            for (int k = 0; k < 3; ++k)
+                normal->resval.rpoint[k] = n[k];
         } else {
-            ads_point down = {0, 0, -1};
+            ads_point direction = {n[0], n[1], n[2]};
             resbuf* last = list;
             while (last->rbnext)
                 last = last->rbnext;
-            last->rbnext = acutBuildList(kExtrusionCode, down, 0);
+            last->rbnext = acutBuildList(kExtrusionCode, direction, 0);
         }
-        point->resval.rpoint[0] = -point->resval.rpoint[0];
-        point->resval.rpoint[2] = -point->resval.rpoint[2];
+        const Direction axis = std::abs(n[0]) < 1.0 / 64 && std::abs(n[1]) < 1.0 / 64 ? Direction{0, 1, 0}
+                                                                                      : Direction{0, 0, 1};
+        const Direction ax = Cross(axis, n), ay = Cross(n, ax);
+        const Direction plan = {point->resval.rpoint[0], point->resval.rpoint[1], point->resval.rpoint[2]};
+        point->resval.rpoint[0] = Dot(plan, ax);
+        point->resval.rpoint[1] = Dot(plan, ay);
+        point->resval.rpoint[2] = Dot(plan, n);
         EXPECT_EQ(acdbEntMod(list), RTNORM);
         acutRelRb(list);
         ASSERT_FALSE(InsertInDrawingPlane(e));
     }
+    static Direction Cross(const Direction& a, const Direction& b) {
+        return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+    }
+    static double Dot(const Direction& a, const Direction& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
 };
 
 struct Case {
@@ -113,6 +136,7 @@ struct Case {
     const char* said;
     bool drawingKept;  // nothing at all is written
     int made;          // elements the command makes, or kNone
+    Direction plane = kMirrored;  // the extrusion given to the element
 };
 
 // Without the check each of these writes an element (the mirrored one, one
@@ -131,6 +155,10 @@ const Case kCases[] = {
     {"lrot of its parent", 2, 2, 1, kLrot, "", "lies in another plane", true, kNone},
     {"ldim", 2, 0, 1, kLdim, "1067=1\n1082=0\nok\n300,700\n\n300,-700\n\n300,700\n\n300,-700\n\n",
      "1 element(s) of air system HV1 lie in another plane", true, kNone},
+    {"lexplode", 2, 1, kNone, kLexplode, "#{1}\n\n1034=Plain copies\nok\n",
+     "1 selected element(s) left out: their insert lies in another plane", true, 0},
+    {"lexplode upright", 2, 1, kNone, kLexplode, "#{0}\n#{1}\n\n1034=Plain copies\nok\n",
+     "1 selected element(s) left out: their insert lies in another plane", false, 0, kUpright},
 };
 
 TEST_F(OtherPlaneTest, ElementInMirroredPlaneIsLeftAsItIsWithAWord) {
@@ -139,7 +167,7 @@ TEST_F(OtherPlaneTest, ElementInMirroredPlaneIsLeftAsItIsWithAWord) {
         TearDown();
         SetUp();
         std::vector<std::string> h = LayRun(c.ducts);
-        PutInMirroredPlane(h[c.mirrored]);
+        PutInPlane(h[c.mirrored], c.plane);
         Transcript();
         if (c.current != kNone)
             Run(kLcur, "#" + h[c.current] + "\n");
@@ -158,6 +186,38 @@ TEST_F(OtherPlaneTest, ElementInMirroredPlaneIsLeftAsItIsWithAWord) {
         if (c.made != kNone) {
             EXPECT_EQ(StoredElements().size(), elements + c.made);
         }
+    }
+}
+
+// The airflow label is placed by the element's own connector and label
+// anchor: another plane around it does not matter, its own does.
+TEST_F(OtherPlaneTest, AirflowLabelIsRefusedOnlyForItsOwnElementInAnotherPlane) {
+    const struct {
+        const char* name;
+        int current;
+        int mirrored;
+        bool labelled;
+    } cases[] = {
+        {"its neighbour mirrored", 0, 1, true},
+        {"the grille on it mirrored", 1, 2, true},
+        {"itself mirrored", 0, 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        std::vector<std::string> h = LayRun(2);
+        Run(kLcur, "#" + h[c.current] + "\n");
+        PutInMirroredPlane(h[c.mirrored]);
+        const std::string mirrored = EntityDump(h[c.mirrored]), drawing = DrawingDump();
+        Transcript();
+        Run(kLairdim, "500,800\nnone\n");
+        std::string said = Transcript();
+        EXPECT_EQ(said.find("Position of the airflow label") != std::string::npos, c.labelled) << said;
+        EXPECT_EQ(said.find("lies in another plane") == std::string::npos, c.labelled) << said;
+        EXPECT_EQ(EntityDump(h[c.mirrored]), mirrored);
+        // The label is made, or nothing at all.
+        EXPECT_EQ(DrawingDump() != drawing, c.labelled);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "dxf/writer.h"
 #include "shell/documents.h"
 #include "shell/drawing_check.h"
+#include "shell/repair_notes.h"
 
 namespace host::shell {
 
@@ -20,7 +21,7 @@ void destroyDatabase(AcDbDatabase* database) { delete database; }
 
 void attachNewDatabase(Document& doc) { doc.setDatabase(new AcDbDatabase(true), destroyDatabase); }
 
-bool readDrawing(Document& doc, const std::string& path, std::string& error) {
+bool readDrawing(Document& doc, const std::string& path, std::string& error, std::vector<std::string>& repairs) {
     dxf::ReadReport report;
     std::unique_ptr<db::Database> drawing = dxf::readDxfFile(path, report);
     if (!drawing) {
@@ -35,6 +36,7 @@ bool readDrawing(Document& doc, const std::string& path, std::string& error) {
         return false;
     }
     api::replaceDatabase(doc.database(), std::move(drawing));
+    repairs = repairLines(report.repairs);
     return true;
 }
 

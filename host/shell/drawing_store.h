@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class AcDbDatabase;
 
@@ -13,7 +14,9 @@ class Document;
 // Gives doc a new drawing as the host's template makes it.
 void attachNewDatabase(Document& doc);
 // Reads path into doc's database; false with a message naming the file.
-bool readDrawing(Document& doc, const std::string& path, std::string& error);
+// `repairs` gets the lines that tell what the read repaired in the file
+// (see repairLines), none for a sound file.
+bool readDrawing(Document& doc, const std::string& path, std::string& error, std::vector<std::string>& repairs);
 // Writes doc's drawing to path (atomically); false with a message.
 bool writeDrawing(Document& doc, const std::string& path, std::string& error);
 // The file a save to path writes: a folder gets the drawing's own name

@@ -1,5 +1,7 @@
 #include "shell/session.h"
 
+#include <vector>
+
 #include "io/io.h"
 #include "shell/drawing_store.h"
 #include "shell/prompting.h"
@@ -70,7 +72,8 @@ Document* openDrawing(const std::string& path, std::string* why) {
     Document* doc = documents().create(path);
     doc->vars().force("ACADVER", textVar(hostVersion().value_or("")));
     std::string error;
-    if (!readDrawing(*doc, path, error)) {
+    std::vector<std::string> repairs;
+    if (!readDrawing(*doc, path, error, repairs)) {
         if (why)
             *why = error;
         else
@@ -79,6 +82,9 @@ Document* openDrawing(const std::string& path, std::string* why) {
         if (documents().isOpen(before)) makeCurrent(before);
         return nullptr;
     }
+    // What the read left out or changed is said before anything is done
+    // to the drawing, however it was opened.
+    for (const std::string& line : repairs) reprompt(line);
     doc->setPath(path);
     announceLoad(doc);
     return doc;

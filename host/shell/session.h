@@ -30,7 +30,8 @@ bool loadPlugin(const std::string& path, std::string& error);
 Document* newDrawing();
 // A drawing read from a file; null when it cannot be read, leaving the
 // current drawing as it was.  Why goes to *error when given, else it is
-// printed at the command line.
+// printed at the command line.  What the read repaired in the file is
+// printed at the command line (see repairLines).
 Document* openDrawing(const std::string& path, std::string* error = nullptr);
 // Closes a drawing: the plug-in is told with it current.
 void closeDrawing(Document* doc);
