@@ -1,15 +1,15 @@
 #include "db/geometry.h"
 
-#include "db/sub_entities.h"
-#include "db/units.h"
+#include "db/entity_values.h"
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_set>
 
 namespace host::db {
 
 namespace {
+
+using namespace values;
 
 constexpr int kCircleSegments = 64;
 constexpr int kMaxNesting = 16;
@@ -19,29 +19,6 @@ struct Outline {
     bool closed = false;
     bool filled = false;  // an area: a point inside is on it
 };
-
-Point3 toPoint(const double* p) { return {p[0], p[1], p[2]}; }
-
-const Group* first(const Object& o, int code) { return findGroup(o, code, 0, xdataBegin(o)); }
-
-Point3 pointOf(const Object& o, int code) {
-    const Group* g = first(o, code);
-    return g ? toPoint(g->asPoint()) : Point3{};
-}
-
-double realOf(const Object& o, int code, double fallback) {
-    const Group* g = first(o, code);
-    if (g == nullptr) return fallback;
-    return g->kind() == ValueKind::Real ? g->asReal() : static_cast<double>(g->asInt());
-}
-
-// An angle group in radians, whatever unit the object keeps it in.
-double angleOf(const Object& o, int code) { return toRadians(o.typeName(), code, realOf(o, code, 0)); }
-
-int intOf(const Object& o, int code, int fallback) {
-    const Group* g = first(o, code);
-    return g ? static_cast<int>(g->asInt()) : fallback;
-}
 
 // Points of an elliptical arc c + a cos t + b sin t for t in [t0, t1].
 void addCurve(const Matrix& m, Point3 c, Point3 a, Point3 b, double t0, double t1, bool closed,
@@ -75,17 +52,6 @@ void addPolyline(const Matrix& m, std::initializer_list<Point3> pts, bool closed
     o.filled = filled;
     for (const Point3& p : pts) o.points.push_back(m.apply(p));
     out.push_back(std::move(o));
-}
-
-size_t textLength(std::string_view text) {
-    size_t n = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        if ((c & 0xC0) == 0x80) continue;  // UTF-8 continuation
-        if (text.compare(i, 3, "\\U+") == 0 && i + 7 <= text.size()) i += 6;  // one escaped character
-        ++n;
-    }
-    return n;
 }
 
 void textOutline(const Object& o, const Matrix& m, std::vector<Outline>& out) {
@@ -188,50 +154,6 @@ void outlines(const Database& db, const Object& o, const Matrix& m, int depth, s
     }
 }
 
-double segmentDistance(const Point3& a, const Point3& b, double x, double y) {
-    double dx = b.x - a.x, dy = b.y - a.y;
-    double len2 = dx * dx + dy * dy;
-    double t = len2 > 0 ? ((x - a.x) * dx + (y - a.y) * dy) / len2 : 0;
-    t = std::clamp(t, 0.0, 1.0);
-    return std::hypot(a.x + t * dx - x, a.y + t * dy - y);
-}
-
-bool insidePolygon(const std::vector<Point3>& p, double x, double y) {
-    bool inside = false;
-    for (size_t i = 0, j = p.size() - 1; i < p.size(); j = i++) {
-        if ((p[i].y > y) != (p[j].y > y) && x < (p[j].x - p[i].x) * (y - p[i].y) / (p[j].y - p[i].y) + p[i].x)
-            inside = !inside;
-    }
-    return inside;
-}
-
-double outlineDistance(const Outline& o, double x, double y) {
-    if (o.points.empty()) return 1e300;
-    if (o.filled && o.points.size() > 2 && insidePolygon(o.points, x, y)) return 0;
-    double best = std::hypot(o.points[0].x - x, o.points[0].y - y);
-    for (size_t i = 1; i < o.points.size(); ++i)
-        best = std::min(best, segmentDistance(o.points[i - 1], o.points[i], x, y));
-    if (o.closed && o.points.size() > 2) best = std::min(best, segmentDistance(o.points.back(), o.points[0], x, y));
-    return best;
-}
-
-// Liang-Barsky: does the segment meet the rectangle?
-bool segmentMeetsBox(Point3 a, Point3 b, double x1, double y1, double x2, double y2) {
-    double t0 = 0, t1 = 1, dx = b.x - a.x, dy = b.y - a.y;
-    double p[4] = {-dx, dx, -dy, dy}, q[4] = {a.x - x1, x2 - a.x, a.y - y1, y2 - a.y};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        double r = q[i] / p[i];
-        if (p[i] < 0) t0 = std::max(t0, r);
-        else t1 = std::min(t1, r);
-        if (t0 > t1) return false;
-    }
-    return true;
-}
-
 std::vector<Outline> entityOutlines(const Database& db, Slot entity) {
     std::vector<Outline> out;
     if (const Object* o = db.object(entity)) outlines(db, *o, Matrix(), 0, out);
@@ -314,64 +236,6 @@ bool worldExtents(const Database& db, Slot entity, Extents& out) {
     for (const Outline& o : entityOutlines(db, entity))
         for (const Point3& p : o.points) out.add(p);
     return out.valid();
-}
-
-double distanceTo(const Database& db, Slot entity, double x, double y) {
-    double best = 1e300;
-    std::vector<Outline> shapes = entityOutlines(db, entity);
-    // An attribute is picked across its text, as a text is; its outline
-    // stays out of the extents, which its insert's block gives.
-    const Object* object = db.object(entity);
-    if (object && object->typeName() == "ATTRIB") textOutline(*object, Matrix(), shapes);
-    for (const Outline& o : shapes) best = std::min(best, outlineDistance(o, x, y));
-    return best;
-}
-
-Slot pick(const Database& db, double x, double y, double radius) {
-    const Block* ms = db.block(db.modelSpace());
-    if (ms == nullptr) return kNoSlot;
-    for (size_t i = ms->entities.size(); i-- > 0;) {
-        Slot s = ms->entities[i];
-        const Object* o = db.object(s);
-        if (o == nullptr || o->erased || distanceTo(db, s, x, y) > radius) continue;
-        Slot main = mainEntityOf(db, s);
-        if (main != kNoSlot) return main;
-    }
-    return kNoSlot;
-}
-
-std::vector<Slot> selectWindow(const Database& db, double x1, double y1, double x2, double y2, bool crossing) {
-    if (x1 > x2) std::swap(x1, x2);
-    if (y1 > y2) std::swap(y1, y2);
-    std::vector<Slot> found;
-    std::unordered_set<Slot> taken;  // an insert met with its attributes comes once
-    const Block* ms = db.block(db.modelSpace());
-    if (ms == nullptr) return found;
-    for (Slot s : ms->entities) {
-        const Object* o = db.object(s);
-        if (o == nullptr || o->erased) continue;
-        std::vector<Outline> shapes = entityOutlines(db, s);
-        bool any = false, allInside = true, touches = false;
-        for (const Outline& shape : shapes)
-            for (size_t i = 0; i < shape.points.size(); ++i) {
-                const Point3& p = shape.points[i];
-                any = true;
-                bool in = p.x >= x1 && p.x <= x2 && p.y >= y1 && p.y <= y2;
-                allInside = allInside && in;
-                touches = touches || in;
-                if (!touches && crossing) {
-                    size_t j = i + 1 < shape.points.size() ? i + 1 : (shape.closed ? 0 : i);
-                    touches = segmentMeetsBox(p, shape.points[j], x1, y1, x2, y2);
-                }
-            }
-        if (!touches && crossing)  // the window inside an area
-            for (const Outline& shape : shapes)
-                touches = touches || outlineDistance(shape, x1, y1) == 0;
-        if (!any || !(allInside || (crossing && touches))) continue;
-        Slot main = mainEntityOf(db, s);
-        if (main != kNoSlot && taken.insert(main).second) found.push_back(main);
-    }
-    return found;
 }
 
 } // namespace host::db

@@ -1,8 +1,8 @@
-// World geometry of entities: extents, transforms and hit-testing, for
-// LINE, ARC, CIRCLE, ELLIPSE, SOLID, HATCH, TEXT (approximately: height by
-// number of characters), INSERT (nested, through its block), LEADER and
-// DIMENSION (through its "*D" block, else its points).  Other types give no
-// extents and are never hit.
+// World geometry of entities: extents and transforms, for LINE, ARC,
+// CIRCLE, ELLIPSE, SOLID, HATCH, TEXT (approximately: height by number of
+// characters), INSERT (nested, through its block), LEADER and DIMENSION
+// (through its "*D" block, else its points).  Other types give no extents.
+// Picks and windows find entities where they are drawn (drawn_shapes.h).
 #pragma once
 
 #include <vector>
@@ -45,17 +45,21 @@ bool worldExtents(const Database& db, Slot entity, Extents& out);
 // transforms the type cannot take (e.g. non-uniform scale of an ARC).
 bool transformEntity(Object& entity, const Matrix& m);
 
-// Distance in the x-y plane from a point to the entity's geometry
-// (curves, edges, text box, insert contents).  Huge when it has none.
+// Picks and windows, over the entities as they are drawn (drawn_shapes.cpp):
+// a main entity with its visible attributes or its vertices' path, each
+// point in object coordinates carried into the world, seen in plan.
+
+// Distance in the x-y plane from a point to where the entity is drawn
+// (curves, edges, text box, insert contents and visible attributes).
+// Huge when it has nothing drawn.
 double distanceTo(const Database& db, Slot entity, double x, double y);
 
-// The topmost (last drawn) live main entity within radius of (x, y) in
-// model space; kNoSlot when none.  An attribute or vertex picked gives its
-// insert or polyline, as on the platform.
+// The topmost (last drawn) live main entity that any part of is within
+// radius of (x, y) in model space; kNoSlot when none.  An attribute or
+// vertex is never picked on its own, only as part of its insert or polyline.
 Slot pick(const Database& db, double x, double y, double radius);
-// Live model-space entities inside the window (crossing: also those that
-// touch it), in drawing order; an insert or polyline whose attribute or
-// vertex is inside comes once, in its place.
+// Live main model-space entities wholly inside the window (crossing: also
+// those any part of which meets it), in drawing order, each once.
 std::vector<Slot> selectWindow(const Database& db, double x1, double y1, double x2, double y2,
                                bool crossing);
 

@@ -260,6 +260,52 @@ TEST_F(Commands, APickAtAnAttributeGivesItsInsert) {
     for (host::db::Slot s : subs) EXPECT_TRUE(db.object(s)->erased);
 }
 
+// ERASE takes an entity where it is drawn: a window only what it holds
+// whole (not an insert for its attribute, nor a polyline for one vertex),
+// a pick along a polyline's segments and on a circle turned over (-Z),
+// which is drawn at the mirror image of its centre's numbers.
+TEST_F(Commands, EraseFindsEntitiesWhereTheyAreDrawn) {
+    ads_name insert;
+    InsertWithAttribute(insert);
+    host::db::Database& db = *host::api::currentDatabase();
+    auto entity = [&](const char* type, host::db::GroupList groups) {
+        host::db::Object o;
+        o.type = host::db::internType(type);
+        o.groups = {host::db::Group::text(100, "AcDbEntity"), host::db::Group::text(8, "0")};
+        for (const host::db::Group& g : groups) o.groups.push_back(g);
+        return db.add(std::move(o));
+    };
+    // The block draws a line under the attribute's text (0,20 - 7.5,22.5).
+    db.appendEntity(db.findRecord(host::db::Table::BlockRecord, "TB"),
+                    entity("LINE", {host::db::Group::point(10, 0, 0, 0), host::db::Group::point(11, 100, 0, 0)}));
+    host::db::Slot polyline = entity("POLYLINE", {host::db::Group::integer(66, 1), host::db::Group::point(10, 0, 0, 0)});
+    db.appendEntity(db.modelSpace(), polyline);
+    for (double x : {0.0, 500.0, 1000.0, -1.0}) {
+        host::db::Slot s = x < 0 ? entity("SEQEND", {})
+                                 : entity("VERTEX", {host::db::Group::point(10, x, x == 500 ? 1500 : 1000, 0)});
+        db.appendEntity(db.modelSpace(), s);
+        db.object(s)->owner = db.object(polyline)->handle;
+    }
+    ads_point centre = {1000, 0, 0}, down = {0, 0, -1};
+    resbuf* list = acutBuildList(RTDXF0, L"CIRCLE", 10, centre, 40, 100.0, 210, down, 0);
+    ASSERT_EQ(acdbEntMake(list), RTNORM);
+    acutRelRb(list);
+    ads_name circle;
+    ASSERT_EQ(acdbEntLast(circle), RTNORM);
+    auto erased = [&](const ads_name e) { return db.object(host::api::slotOf(db, e))->erased; };
+    ads_name polylineName;
+    host::api::nameOf(db, polyline, polylineName);
+
+    run("ERASE", "window -1,19 10,24\nwindow 990,990 1010,1010\n1100,0\nwindow 1090,-10 1110,10\n\n");
+    EXPECT_FALSE(erased(insert));
+    EXPECT_FALSE(erased(polylineName));
+    EXPECT_FALSE(erased(circle));
+    run("ERASE", "-900,0\n250,1250\nwindow -1,-1 101,24\n\n");
+    EXPECT_TRUE(erased(circle));
+    EXPECT_TRUE(erased(polylineName));
+    EXPECT_TRUE(erased(insert));
+}
+
 TEST_F(Commands, AllOfABigDrawingSelectsEachEntityOnce) {
     // How fast is the benchmark's to tell (bench/db); here: every entity, once.
     constexpr int kLines = 3000;
