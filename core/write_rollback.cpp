@@ -40,7 +40,11 @@ static void ForOwnedEntities(const LObject* e, F f) {
 }
 
 void WriteRollback::KeepElement(const LObject* e) {
-    if (!e)
+    if (!e || ads_name_nil(e->entity))
+        return;
+    // Once kept, an element's owned entities that were there are kept too;
+    // any it owns now that are not were made by the command since.
+    if (!elements_.emplace(e->entity[0], e->entity[1]).second)
         return;
     Keep(e->entity);
     ForOwnedEntities(e, [this](const ads_name owned) {
@@ -101,6 +105,7 @@ void WriteRollback::Undo() {
     }
     kept_.clear();
     known_.clear();
+    elements_.clear();
 }
 
 bool WriteElement(LObject* e, uint16_t flags, WriteRollback& undo) {

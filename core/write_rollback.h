@@ -50,6 +50,8 @@ private:
     std::vector<std::pair<long, long>> erased_;
     // Every entity kept or made: a command lays thousands.
     std::set<std::pair<long, long>> known_;
+    // The elements whose owned entities were kept with them.
+    std::set<std::pair<long, long>> elements_;
 };
 
 // Writes the element (LObject::Insert with flags) as one write of a
