@@ -197,20 +197,41 @@ bool BeginCopy(int16_t mode, SelectionSet& selection, ads_point p1, ads_point p2
 
 EntityName NameOf(const ads_name e) { return {e[0], e[1]}; }
 
+// A copy's new insert and the handle of the element it was copied from.
+struct MadeCopy {
+    EntityName copy;
+    std::string source;
+};
+
+// The copies made and those the drawing refused, for the closing word.
+struct CopyCount {
+    int made = 0;
+    int refused = 0;
+};
+
+constexpr const wchar_t* kMsgCopiesRefused =
+    L"\nLURAK: %d element(s) copied; %d could not be written and were left out.\n";
+
+void ReportCopies(const CopyCount& count) {
+    if (count.refused > 0)
+        acutPrintf(kMsgCopiesRefused, count.made, count.refused);
+}
+
 // Places the element as a new insert and maps its source handle to it; the
 // source insert's attributes follow the copy, moved by `move`.
 bool PlaceCopy(LObject* e, const ads_name source, const AcGeMatrix3d& move, const LSystemRecord& system,
-               uint16_t flags, LHandleMap& map, std::vector<EntityName>& made, std::set<std::string>& madeHandles) {
+               uint16_t flags, LHandleMap& map, std::vector<MadeCopy>& made, std::set<std::string>& madeHandles) {
     char sourceHandle[LHandleMap::kHandleRoom] = "";
     e->GetHandle(sourceHandle, sizeof sourceHandle);
     e->SetSystemRecord(system);
+    // A refused copy is left out; the copies made stay.
     if (e->Insert(flags) != 0) {
-        ReportElementNotWritten(e);
+        ReportCopyNotWritten(e, sourceHandle);
         return false;
     }
     ads_name copy;
     e->GetEntity(copy);
-    made.push_back(NameOf(copy));
+    made.push_back({NameOf(copy), sourceHandle});
     madeHandles.insert(e->HandleText());
     map.Insert(sourceHandle, e->HandleText());
     if (LDocState* s = CurrentDocState)
@@ -218,10 +239,12 @@ bool PlaceCopy(LObject* e, const ads_name source, const AcGeMatrix3d& move, cons
     return true;
 }
 
-// Rebuilds each new insert, links it to the other copies and writes it.
-void RelinkAll(const std::vector<EntityName>& made, const LHandleMap& map, CopyLinks scope) {
-    for (const EntityName& name : made) {
-        ads_name e = {name[0], name[1]};
+// Rebuilds each new insert, links it to the other copies and writes it.  A
+// copy the drawing refuses so is erased: it still names the neighbours of
+// the element it was copied from.
+void RelinkAll(const std::vector<MadeCopy>& made, const LHandleMap& map, CopyLinks scope, CopyCount& count) {
+    for (const MadeCopy& m : made) {
+        ads_name e = {m.copy[0], m.copy[1]};
         // A copy still names its source's labels: they are followed to
         // their copies, or dropped.
         LabelOwner labels = scope == CopyLinks::kJointsAndLabels ? LabelOwner::kAnyElement : LabelOwner::kThisElement;
@@ -231,8 +254,13 @@ void RelinkAll(const std::vector<EntityName>& made, const LHandleMap& map, CopyL
         RelinkCopy(copy.get(), map, scope);
         if (scope == CopyLinks::kJointsAndLabels)
             copy->AttachReactorToLabels();
-        if (copy->Insert(kInsertRelinked) != 0)
-            ReportElementNotWritten(copy.get());
+        if (copy->Insert(kInsertRelinked) != 0) {
+            ReportCopyNotWritten(copy.get(), m.source.c_str());
+            if (EntityIsLive(e))
+                acdbEntDel(e);
+            --count.made;
+            ++count.refused;
+        }
     }
 }
 
@@ -322,7 +350,8 @@ int CopyElements(int) {
     ads_point shift = {second[0] - base[0], second[1] - base[1], second[2] - base[2]};
     AcGeMatrix3d move = AcGeMatrix3d::translation(AcGeVector3d(shift[0], shift[1], shift[2]));
     LHandleMap map;
-    std::vector<EntityName> made;
+    std::vector<MadeCopy> made;
+    CopyCount count;
     std::set<std::string> madeHandles;
     AcDbObjectIdArray others;
     LeftOut leftOut;
@@ -335,7 +364,10 @@ int CopyElements(int) {
             if (LeaveOut(*e, leftOut))
                 continue;
             e->MoveBy(shift, 0);
-            PlaceCopy(e.get(), entity, move, system, kInsertCopy, map, made, madeHandles);
+            if (PlaceCopy(e.get(), entity, move, system, kInsertCopy, map, made, madeHandles))
+                ++count.made;
+            else
+                ++count.refused;
             continue;
         }
         // An element insert that cannot be rebuilt (its system is not listed,
@@ -348,8 +380,9 @@ int CopyElements(int) {
             others.append(id);
     }
     CloneOthers(s, others, shift, map, madeHandles);
-    RelinkAll(made, map, CopyLinks::kJointsAndLabels);
+    RelinkAll(made, map, CopyLinks::kJointsAndLabels, count);
     ReportLeftOut(leftOut);
+    ReportCopies(count);
     return RTNORM;
 }
 
@@ -365,7 +398,8 @@ int MirrorElements(int) {
     AcGeMatrix3d mirror =
         AcGeMatrix3d::mirroring(AcGePoint3d(p1[0], p1[1], p1[2]), AcGeVector3d(p1[1] - p2[1], p2[0] - p1[0], 0));
     LHandleMap map;
-    std::vector<EntityName> made;
+    std::vector<MadeCopy> made;
+    CopyCount count;
     std::set<std::string> madeHandles;
     LeftOut leftOut;
     long n = selection.Length();
@@ -388,9 +422,13 @@ int MirrorElements(int) {
         if (e->listingFlag == kListingPending)
             e->listingFlag = 0;
         e->SetRotation(MirroredRotation(angle, e->GetRotation()));
-        PlaceCopy(e.get(), entity, mirror, system, kInsertMirror, map, made, madeHandles);
+        if (PlaceCopy(e.get(), entity, mirror, system, kInsertMirror, map, made, madeHandles))
+            ++count.made;
+        else
+            ++count.refused;
     }
-    RelinkAll(made, map, CopyLinks::kJoints);
+    RelinkAll(made, map, CopyLinks::kJoints, count);
     ReportLeftOut(leftOut);
+    ReportCopies(count);
     return RTNORM;
 }

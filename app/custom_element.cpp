@@ -17,7 +17,6 @@
 #include "app/selection_set.h"
 #include "core/element_factory.h"
 #include "core/element_load.h"
-#include "core/element_room.h"
 #include "core/element_ptr.h"
 #include "core/entity_handles.h"
 #include "core/insert_flags.h"
@@ -25,6 +24,7 @@
 #include "core/lcustom.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
+#include "core/write_rollback.h"
 #include "core/xdata_list.h"
 #include "mfc.h"
 #include "ui/mfc/lcustomdialog.h"
@@ -92,8 +92,9 @@ bool CloneIntoBlock(AcDbDatabase* db, const SelectionSet& selection, long count,
 
 // The neighbours of the elements taken into the block lose their joints to
 // them, in their stored data too: a connector left naming an erased insert
-// reads as free but would keep its old neighbour's connector index.
-void FreeNeighboursOfTaken(const SelectionSet& selection, long count) {
+// reads as free but would keep its old neighbour's connector index.  False
+// when the drawing refused one (said, and every write taken back).
+bool FreeNeighboursOfTaken(const SelectionSet& selection, long count, WriteRollback& undo) {
     std::set<std::string> taken;
     for (long i = 0; i < count; ++i) {
         ads_name e;
@@ -113,10 +114,11 @@ void FreeNeighboursOfTaken(const SelectionSet& selection, long count) {
             if (!theirs || theirs->IsFree() || std::strcmp(theirs->neighbourHandle, element->HandleText()) != 0)
                 continue;
             element->Disconnect(neighbour.get(), c, j);
-            if (neighbour->Insert(kWriteNeighbour) != 0)
-                ReportElementNotWritten(neighbour.get());
+            if (!WriteElement(neighbour.get(), kWriteNeighbour, undo))
+                return false;
         }
     }
+    return true;
 }
 
 } // namespace
@@ -160,12 +162,13 @@ int DefineCustomElement(int) {
     element->SetBlockId(block);
     element->SetScale(1, 1, 1);
     element->MoveTo(base);
-    if (element->Insert(kInsertAll) != 0) {
+    // A refused write leaves the selected entities as they were: the insert
+    // and the neighbours' writes are taken back and the block goes.
+    WriteRollback undo;
+    if (!WriteElement(element.get(), kInsertAll, undo) || !FreeNeighboursOfTaken(selection, count, undo)) {
         EraseObject(block);
-        PrintMessage(kMsgBlockRefused);
         return RTNORM;
     }
-    FreeNeighboursOfTaken(selection, count);
     // A label's reactor takes its leader along; acdbEntDel would bring an
     // entity erased so back, so only those still there are erased.
     for (long i = 0; i < count; ++i) {

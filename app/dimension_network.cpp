@@ -23,6 +23,7 @@
 #include "core/system_entities.h"
 #include "core/system_layers.h"
 #include "core/system_list.h"
+#include "core/write_rollback.h"
 #include "mfc.h"
 #include "ui/mfc/dimdlg.h"
 
@@ -149,14 +150,23 @@ int DimensionNetwork(int) {
     if (RefuseSystemInOtherPlane(SystemInserts(record.tag), record.tag))
         return RTNORM;
 
+    // Every write of the run, taken back when the drawing refuses one.
+    WriteRollback undo;
+    ads_name lastBefore;
+    if (acdbEntLast(lastBefore) != RTNORM)
+        ads_name_clear(lastBefore);
+    s->numberingWrites = &undo;
+    s->numberingRefused = false;
     {
         CommandState kept(s->database, true);
         int16_t option = 0;
         {
             CTemporaryResourceOverride resources;
             CDimDlg dialog(acedGetAcadFrame());
-            if (dialog.DoModal() != IDOK)
+            if (dialog.DoModal() != IDOK) {
+                s->numberingWrites = nullptr;
                 return RTNORM;
+            }
             option = dialog.code;
         }
         std::vector<EntityRef> system = SystemInserts(record.tag);
@@ -165,7 +175,13 @@ int DimensionNetwork(int) {
         CollectElementInserts(record);
         WalkSystem(s, std::move(system), record.tag, option);
     }
-    ApplyLabelNumbers(1);
+    if (!s->numberingRefused)
+        ApplyLabelNumbers(1);
+    s->numberingWrites = nullptr;
+    if (s->numberingRefused) {
+        undo.MadeSince(lastBefore);
+        undo.Undo();
+    }
     ClearMaterialLists();
     HighlightCurrent();
     return RTNORM;

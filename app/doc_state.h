@@ -19,6 +19,7 @@
 
 class LConnector;
 class LObject;
+class WriteRollback;
 // selectionState values besides a count of joined connectors.
 constexpr int16_t kTwoEntitiesPicked = -2;
 constexpr int16_t kNoCurrentElement = -1;
@@ -55,6 +56,11 @@ struct LDocState : LDrawingContext {
     // The highest label number the pending labels' provisional numbers were
     // last written above; when the highest moves they are written again.
     int32_t pendingBase = 0;
+    // The writes of a running label numbering, taken back together when the
+    // drawing refuses one of them (numberingRefused is then set): a run
+    // either numbers or leaves the drawing as it was.
+    WriteRollback* numberingWrites = nullptr;
+    bool numberingRefused = false;
 };
 
 // One node of the state list.  Deleting a node deletes its state and the

@@ -21,8 +21,7 @@ int MoveElement(int) {
     if (m != -1 && m != old && e->FitToElement(n, s->currentConnector, m) == 0) {
         e->Connect(n, s->currentConnector, m);
         s->neighbourConnector = m;
-        e->UpdateChildren();
-        WriteCurrent(e, n);
+        WriteCurrent(e, n, ChildWrites::kAligned);
         return RTNORM;
     }
     e->Connect(n, s->currentConnector, old);  // the old joint again

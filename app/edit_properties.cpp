@@ -60,10 +60,7 @@ bool Accepted(LOEditDlg& dlg) { return dlg.Run() != -1 && dlg.cancelled == 0; }
 
 // The edited element and its children, which sit where its new size puts
 // them (and take its sizes when it sizes them).
-void WriteWithChildren(LObject* e) {
-    e->UpdateChildren();
-    WriteCurrent(e);
-}
+void WriteWithChildren(LObject* e) { WriteCurrent(e, nullptr, ChildWrites::kAligned); }
 
 }  // namespace
 

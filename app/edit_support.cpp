@@ -49,9 +49,10 @@ LObject* ReloadCurrentElement(PlaneCheck check) {
     return s->current;
 }
 
-void WriteCurrent(LObject* element, LObject* neighbour) {
+void WriteCurrent(LObject* element, LObject* neighbour, ChildWrites children) {
     WriteRollback undo;
-    if ((neighbour && !WriteElement(neighbour, kWriteNeighbour, undo)) ||
+    if ((children == ChildWrites::kAligned && element->UpdateChildren(undo) != 0) ||
+        (neighbour && !WriteElement(neighbour, kWriteNeighbour, undo)) ||
         !WriteElement(element, kWriteElement, undo)) {
         ReleaseCurrentElement();
         return;

@@ -34,12 +34,16 @@ PickResult PickEntity(ads_name out);
 enum class PlaneCheck { kAround, kOwn };
 LObject* ReloadCurrentElement(PlaneCheck check = PlaneCheck::kAround);
 
-// Writes the current element fully (after its neighbour, when one is
-// given), makes its insert the current entity and highlights it.  When the
-// drawing refuses a write, that is said, the drawing is left as it was and
-// the current element is released (the objects no longer say what the
-// drawing holds).
-void WriteCurrent(LObject* element, LObject* neighbour = nullptr);
+// Whether the current element's children are aligned to it and written
+// with it.
+enum class ChildWrites { kLeft, kAligned };
+
+// Writes the current element fully (after its children when they are
+// aligned, and after its neighbour when one is given), makes its insert the
+// current entity and highlights it.  When the drawing refuses a write, that
+// is said, every write of the command is taken back, and the current
+// element is released (the objects no longer say what the drawing holds).
+void WriteCurrent(LObject* element, LObject* neighbour = nullptr, ChildWrites children = ChildWrites::kLeft);
 
 // An element joined on two connectors: a and b its joined connectors, A
 // and B the neighbours behind them, i and j their connectors.

@@ -33,8 +33,7 @@ void RotateAtStart(LDocState* s, LObject* e) {
     s->currentConnector = k;
     if (e->FitToConnector(start, k) != 0)
         return;
-    e->UpdateChildren();
-    WriteCurrent(e);
+    WriteCurrent(e, nullptr, ChildWrites::kAligned);
 }
 
 void RotateAtNeighbour(LDocState* s, LObject* e) {
@@ -49,8 +48,7 @@ void RotateAtNeighbour(LDocState* s, LObject* e) {
         e->Connect(n, k, s->neighbourConnector);
         if (e->FitToElement(n, k, s->neighbourConnector) == 0) {
             s->currentConnector = k;
-            e->UpdateChildren();
-            WriteCurrent(e, n);
+            WriteCurrent(e, n, ChildWrites::kAligned);
             return;
         }
         e->Disconnect(n, k, s->neighbourConnector);
@@ -76,8 +74,7 @@ void CyclePlane(LObject* e, int16_t c, Fits fits) {
         if (e->GetOrientation() == first)
             return;
         if (fits()) {
-            e->UpdateChildren();
-            WriteCurrent(e);
+            WriteCurrent(e, nullptr, ChildWrites::kAligned);
             return;
         }
     }

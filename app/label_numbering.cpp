@@ -236,14 +236,14 @@ int16_t NumberLabel(LObject* e, int16_t i) {
     e->SetLabelNumber(kept, i);
     if (placed != 0) {
         ShowListedNumbers(e);
-        e->Insert(kInsertLabels);
+        WriteNumberedElement(e, kInsertLabels);
         return placed;
     }
     int value = 0;
     int status = AskNumber(proposal, offset, &value);
     if (status == RTKWORD) {
         ShowListedNumbers(e);
-        e->Insert(kInsertLabels);
+        WriteNumberedElement(e, kInsertLabels);
         s->numberingStop = 1;
         return -1;
     }

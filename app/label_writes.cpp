@@ -1,9 +1,30 @@
 #include "app/label_writes.h"
 
+#include "app/doc_state.h"
 #include "core/element_load.h"
 #include "core/element_ptr.h"
 #include "core/element_room.h"
 #include "core/lobject.h"
+#include "core/write_rollback.h"
+
+bool WriteNumberedElement(LObject* e, uint16_t option) {
+    LDocState* s = CurrentDocState;
+    WriteRollback* undo = s ? s->numberingWrites : nullptr;
+    // Once a write of the run was refused, the run is taken back whole.
+    if (undo && s->numberingRefused)
+        return false;
+    if (undo)
+        undo->KeepElement(e);
+    if (e->Insert(option) == 0)
+        return true;
+    // Outside a run that keeps its writes only this element stays as it was.
+    ReportElementNotWritten(e, undo ? RefusalEnd::kDrawingKept : RefusalEnd::kElementKept);
+    if (undo) {
+        s->numberingStop = 1;
+        s->numberingRefused = true;
+    }
+    return false;
+}
 
 void LabelNumberWrites::Add(const ads_name insert, int16_t label, int32_t number) {
     EntityRef key = ToEntityRef(insert);
@@ -26,8 +47,8 @@ void LabelNumberWrites::Write(int16_t option, bool skipWhenSame) {
                 changed = true;
             }
         }
-        if (changed && e->Insert(option) != 0)
-            ReportElementNotWritten(e.get());  // its insert keeps the numbers it had
+        if (changed)
+            WriteNumberedElement(e.get(), option);  // a refusal keeps the numbers it had
     }
     elements_.clear();
     byInsert_.clear();

@@ -11,6 +11,14 @@
 #include "ads_types.h"
 #include "core/system_entities.h"
 
+class LObject;
+
+// Writes an element whose labels the numbering changed with the insert
+// option.  While a numbering run keeps its writes, the element's data and
+// labels are kept first, and a refusal is said, stops the run and marks it
+// refused; false then.
+bool WriteNumberedElement(LObject* e, uint16_t option);
+
 class LabelNumberWrites {
 public:
     // Label i of the element insert is to show the number.

@@ -7,8 +7,8 @@
 #include "ads_entity.h"
 #include "app/doc_state.h"
 #include "app/label_numbering.h"
+#include "app/label_writes.h"
 #include "core/element_load.h"
-#include "core/element_room.h"
 #include "core/labels.h"
 #include "core/lconnector.h"
 #include "core/lobject.h"
@@ -52,16 +52,14 @@ int16_t VisitElement(const ads_name start, ads_name visited, const char* tag, in
         DestroyElement(e);
         return -1;
     }
-    // What the walk makes and erases for this element, taken back when the
-    // drawing refuses to write it.
-    WriteRollback undo;
-    ads_name lastBefore = {0, 0};
-    if (acdbEntLast(lastBefore) != RTNORM)
-        ads_name_clear(lastBefore);
+    // What the walk rewrites and erases for this element (its old labels
+    // as the user places new ones, its old size texts), taken back with the
+    // run's other writes when the drawing refuses one.
+    if (WriteRollback* undo = CurrentDocState ? CurrentDocState->numberingWrites : nullptr) {
+        undo->KeepElement(e);
+        undo->MayErase(e);
+    }
     if (option & kWalkSizes) {
-        for (int m = 0; m < e->markCount && m < kMarkRoom; ++m)
-            if (EntityIsLive(e->marks[m]))
-                undo.Erased(e->marks[m]);
         e->UpdateLabel();
         e->EraseMarks();
     }
@@ -74,16 +72,13 @@ int16_t VisitElement(const ads_name start, ads_name visited, const char* tag, in
             last = (option & kWalkNoQuestions) ? PlaceLabel(e, i) : NumberLabel(e, i);
             if (last == kWalkSelect) {
                 // The labels numbered before are written with the element.
+                bool written = true;
                 if (i > 0) {
                     ShowListedNumbers(e);
-                    if (e->Insert(kInsertNumbers) != 0) {
-                        ReportElementNotWritten(e);
-                        undo.MadeSince(lastBefore);
-                        undo.Undo();
-                    }
+                    written = WriteNumberedElement(e, kInsertNumbers);
                 }
                 DestroyElement(e);
-                return kWalkSelect;
+                return written ? kWalkSelect : kWalkStopped;
             }
         }
     }
@@ -95,10 +90,7 @@ int16_t VisitElement(const ads_name start, ads_name visited, const char* tag, in
         }
     }
     ShowListedNumbers(e);
-    if (e->Insert(kInsertAll) != 0) {
-        ReportElementNotWritten(e);
-        undo.MadeSince(lastBefore);
-        undo.Undo();
+    if (!WriteNumberedElement(e, kInsertAll)) {
         DestroyElement(e);
         CurrentDocState->numberingStop = 1;
         return kWalkStopped;

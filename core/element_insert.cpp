@@ -127,10 +127,14 @@ static int16_t InsertUserBlock(LObject* e) {
     ref->setRotation(e->GetRotation());
     ref->setScaleFactors(s);
     ref->setColorIndex(static_cast<Adesk::UInt16>(r.penColour[0]));
+    // An insert without its data would be a plain block, no element.
     resbuf* xdata = e->WriteXData();
-    if (xdata) {
-        ref->setXData(xdata);
+    Acad::ErrorStatus taken = xdata ? ref->setXData(xdata) : Acad::eBadXData;
+    if (xdata)
         acutRelRb(xdata);
+    if (taken != Acad::eOk) {
+        delete ref;
+        return -1;
     }
     AcDbObjectId id;
     if (AppendToModelSpace(db, ref, id) != Acad::eOk) {

@@ -6,6 +6,7 @@
 
 #include "aced_input.h"
 #include "ads_entity.h"
+#include "core/application_name.h"
 #include "core/lobject.h"
 #include "core/system_record.h"
 #include "core/string_convert.h"
@@ -34,19 +35,57 @@ bool ElementDataFits(LObject* e) {
     return size + std::max(0L, headroom) <= kElementDataRoom;
 }
 
-void ReportElementNotWritten(LObject* e) {
+bool ElementTextFits(const char* text) {
+    return !text || std::strlen(text) <= kElementTextRoom;
+}
+
+void ReportCopyNotWritten(LObject* copy, const char* sourceHandle) {
+    if (!copy)
+        return;
+    std::wstring name = ToWide(sourceHandle ? sourceHandle : "");
+    long size = ElementDataSize(copy);
+    if (size > kElementDataRoom)
+        acutPrintf(L"\nLURAK: element %ls was not copied: its copy's data would take %ld bytes, more than the %ld "
+                   L"the drawing keeps for one element.\n",
+                   name.c_str(), size, kElementDataRoom);
+    else
+        acutPrintf(L"\nLURAK: element %ls was not copied: the drawing refused its copy.\n", name.c_str());
+}
+
+// The bytes of extended data on the entity: of every application (all), or
+// of this program's.
+static long StoredDataSize(const ads_name entity, bool all) {
+    resbuf* filter = acutBuildList(RTSTR, all ? L"*" : kApplicationNameWide, 0);
+    resbuf* list = acdbEntGetX(entity, filter);
+    acutRelRb(filter);
+    long size = 0;
+    for (resbuf* rb = list; rb; rb = rb->rbnext)
+        if (rb->restype == -3 && rb->rbnext && acdbXdSize(rb->rbnext, &size) != RTNORM)
+            size = 0;
+    acutRelRb(list);
+    return size;
+}
+
+void ReportElementNotWritten(LObject* e, RefusalEnd end) {
     if (!e)
         return;
     // A new element has no handle yet: it is named by what it is.
     std::wstring name = ToWide(e->HandleText());
     if (ads_name_nil(e->entity) || name.empty() || name == L"0")
         name = L"(new)";
+    const wchar_t* left = end == RefusalEnd::kDrawingKept ? L"the drawing is left as it was"
+                                                          : L"it keeps its former data, the rest of the command stands";
     long size = ElementDataSize(e);
+    // Other applications' data on the insert shares the room.
+    long others = ads_name_nil(e->entity) ? 0 : StoredDataSize(e->entity, true) - StoredDataSize(e->entity, false);
     if (size > kElementDataRoom)
         acutPrintf(L"\nLURAK: element %ls was not written: its data would take %ld bytes, more than the %ld "
-                   L"the drawing keeps for one element; the drawing is left as it was.\n",
-                   name.c_str(), size, kElementDataRoom);
+                   L"the drawing keeps for one element; %ls.\n",
+                   name.c_str(), size, kElementDataRoom, left);
+    else if (size >= 0 && others > 0 && size + others > kElementDataRoom)
+        acutPrintf(L"\nLURAK: element %ls was not written: its data would take %ld bytes beside the %ld of other "
+                   L"applications on it, more than the %ld the drawing keeps for one element; %ls.\n",
+                   name.c_str(), size, others, kElementDataRoom, left);
     else
-        acutPrintf(L"\nLURAK: element %ls could not be written to the drawing; the drawing is left as it was.\n",
-                   name.c_str());
+        acutPrintf(L"\nLURAK: element %ls could not be written to the drawing; %ls.\n", name.c_str(), left);
 }

@@ -22,6 +22,7 @@
 #include "core/type_descriptor.h"
 
 class LObject;
+class WriteRollback;
 
 // One label of an element.  Deleting a node deletes the chain behind it.
 struct LLabelNode {
@@ -277,8 +278,10 @@ public:
     // none to read.
     int16_t AlignToParent();
     int16_t NextAttachPosition();
-    // Re-aligns every attached child to this element and writes it again.
-    int16_t UpdateChildren();
+    // Re-aligns every attached child to this element and writes it again as
+    // one of the command's writes: a refused one is said, every write of the
+    // command so far taken back, and -1 returned.
+    int16_t UpdateChildren(WriteRollback& undo);
     int16_t CountChildren() const;
     LChildNode* NextChild(ads_name out, LChildNode* previous) const;
     void SetParent(LObject* p) { parent = p; }

@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "core/element_load.h"
-#include "core/element_room.h"
 #include "core/element_ptr.h"
 #include "core/insert_flags.h"
+#include "core/write_rollback.h"
 
 int16_t LObject::MoveBy(const ads_point v, int16_t forget) {
     AddVector3d(insertionPoint, v);
@@ -218,7 +218,7 @@ int16_t LObject::NextAttachPosition() {
     return 0;
 }
 
-int16_t LObject::UpdateChildren() {
+int16_t LObject::UpdateChildren(WriteRollback& undo) {
     ads_name entity;
     for (LChildNode* node = NextChild(entity, nullptr); node; node = NextChild(entity, node)) {
         ElementPtr child(LoadElementFromEntity(entity));
@@ -226,9 +226,10 @@ int16_t LObject::UpdateChildren() {
             continue;
         child->SetParent(this);
         child->AlignToParent();
-        if (child->Insert(kInsertAll) != 0)
-            ReportElementNotWritten(child.get());  // it stays where it was
+        bool written = WriteElement(child.get(), kInsertAll, undo);
         child->SetParent(nullptr);
+        if (!written)
+            return -1;
     }
     return 0;
 }

@@ -150,7 +150,7 @@ void RedrawElementsOf(LSystemList& list, LSystemNode& node) {
         if (node.labelLayerChanged)
             g_updater.moveLabelsToLabelLayer(element, node.keepOldLabels);
         if (g_updater.insert(element, node.changeMask) != 0)
-            ReportElementNotWritten(element);
+            ReportElementNotWritten(element, RefusalEnd::kElementKept);
         DestroyElement(element);
     }
 }

@@ -25,6 +25,43 @@ void WriteRollback::Keep(const ads_name entity) {
     kept_.push_back(k);
 }
 
+// Calls f for every entity the element owns in the drawing.
+template <typename F>
+static void ForOwnedEntities(const LObject* e, F f) {
+    for (const LLabelNode* node = &e->firstLabel; node; node = node->next) {
+        f(node->insert);
+        f(node->leader);
+        f(node->third);
+    }
+    for (int m = 0; m < e->markCount && m < kMarkRoom; ++m)
+        f(e->marks[m]);
+    for (int d = 0; d < e->dimensionCount && d < kMaxDimensions; ++d)
+        f(e->dimensions[d]);
+}
+
+void WriteRollback::KeepElement(const LObject* e) {
+    if (!e || ads_name_nil(e->entity))
+        return;
+    // Once kept, an element's owned entities that were there are kept too;
+    // any it owns now that are not were made by the command since.
+    if (!elements_.emplace(e->entity[0], e->entity[1]).second)
+        return;
+    Keep(e->entity);
+    ForOwnedEntities(e, [this](const ads_name owned) {
+        if (EntityIsLive(owned))
+            Keep(owned);
+    });
+}
+
+void WriteRollback::MayErase(const LObject* e) {
+    if (!e)
+        return;
+    ForOwnedEntities(e, [this](const ads_name owned) {
+        if (EntityIsLive(owned))
+            Erased(owned);
+    });
+}
+
 void WriteRollback::Made(const ads_name entity) {
     if (!ads_name_nil(entity)) {
         made_.emplace_back(entity[0], entity[1]);
@@ -68,12 +105,13 @@ void WriteRollback::Undo() {
     }
     kept_.clear();
     known_.clear();
+    elements_.clear();
 }
 
 bool WriteElement(LObject* e, uint16_t flags, WriteRollback& undo) {
     bool wasNew = ads_name_nil(e->entity);
     if (!wasNew)
-        undo.Keep(e->entity);
+        undo.KeepElement(e);
     if (e->Insert(flags) != 0) {
         ReportElementNotWritten(e);
         undo.Undo();

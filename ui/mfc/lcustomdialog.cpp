@@ -1,5 +1,9 @@
 #include "ui/mfc/lcustomdialog.h"
 
+#include <cwchar>
+
+#include "aced_input.h"
+#include "core/element_room.h"
 #include "core/lobject.h"
 #include "core/message_numbers.h"
 #include "core/system_list.h"
@@ -13,6 +17,11 @@ namespace {
 constexpr int kTagChars = 4;
 constexpr int kTagRoom = 16;
 constexpr int16_t kNotListed = 1;
+constexpr const wchar_t* kMsgTextTooLong =
+    L"The name and the text may take at most %zu bytes each (about %zu characters of Chinese or "
+    L"Japanese script): the drawing stores no more with an element.";
+// The bytes one character of those scripts takes in UTF-8.
+constexpr size_t kWideScriptBytes = 3;
 
 // The listed system of the tag (normalised in tag); false when none has it.
 bool FindListedSystem(LSystemList* systems, char* tag, LSystemRecord* out) {
@@ -65,9 +74,18 @@ void LCustomDialog::OnOK() {
         AlertMessage(kMsgNoSystem);
         return;
     }
+    // The element stores each text in one text group of its data: a longer
+    // one would keep the element out of the drawing.
+    std::string name = ControlText(nameBox, -1), userText = ControlText(userTextBox, -1);
+    if (!ElementTextFits(name.c_str()) || !ElementTextFits(userText.c_str())) {
+        wchar_t text[256];
+        std::swprintf(text, sizeof text / sizeof text[0], kMsgTextTooLong, kElementTextRoom,
+                      kElementTextRoom / kWideScriptBytes);
+        acedAlert(text);
+        return;
+    }
     pElement->SetSystemRecord(system);
-    pElement->SetParamText(0, ControlText(nameBox, -1).c_str());
-    std::string userText = ControlText(userTextBox, -1);
+    pElement->SetParamText(0, name.c_str());
     SetElementUserText(pElement, userText.empty() ? nullptr : userText.c_str());
     pElement->listingFlag = listedCheck.GetCheck() == BST_CHECKED ? 0 : kNotListed;
     CDialog::OnOK();

@@ -1,0 +1,314 @@
+// Every command that writes elements meets an element whose write the
+// drawing refuses: one whose data, with another application's beside it,
+// fills the room the drawing keeps for one object, or a duct whose stored
+// length was edited so far that its labels would outgrow that room.  Each
+// command through the real dispatch either leaves the drawing byte for byte
+// as it was and says so, or says what it did and what it did not.
+#include <string>
+#include <vector>
+
+#include "ads_entity.h"
+#include "api/host_api.h"
+#include "core/application_name.h"
+#include "core/element_load.h"
+#include "core/element_ptr.h"
+#include "core/element_room.h"
+#include "core/insert_flags.h"
+#include "core/string_convert.h"
+#include "core/xdata_list.h"
+#include "dxf/writer.h"
+#include "module_fixture.h"
+
+namespace {
+
+enum Code : int {
+    kLcur = 9, kLrot = 10, kLplane = 11, kLmove = 12, kLexplode = 13, kLprop = 15, kLdim = 16, kLins = 20,
+    kLcopy = 21, kLmirror = 22, kLcustom = 27
+};
+constexpr int16_t kVl01 = 1;
+constexpr int16_t kCsd = 1;
+constexpr int kNone = -1;
+constexpr const char* kOtherApp = "OTHERAPP";
+constexpr const char* kKeptWord = "the drawing is left as it was";
+// The fifth real of a VL-01's data is its length.
+constexpr int kVl01Length = 5;
+constexpr double kEditedLength = 900000;
+
+// The whole drawing as the file would hold it.  The handle seed is left
+// out: handles the command used and gave back stay used.
+std::string DrawingText(LDocState* state) {
+    std::string text;
+    host::dxf::writeDxfText(*host::api::databaseOf(state->database), text);
+    size_t at = text.find("$HANDSEED");
+    if (at != std::string::npos) {
+        size_t from = text.find('\n', text.find('\n', at) + 1) + 1;
+        text.erase(from, text.find('\n', from) - from);
+    }
+    return text;
+}
+
+// "" when the texts are the same, else the lines around the first that
+// differs.
+std::string FirstDifference(const std::string& a, const std::string& b) {
+    if (a == b)
+        return "";
+    size_t at = 0;
+    while (at < a.size() && at < b.size() && a[at] == b[at])
+        ++at;
+    size_t from = at > 200 ? at - 200 : 0;
+    auto shown = [from](std::string text) {
+        text = text.substr(from, 400);
+        for (char& c : text)
+            c = c == '\r' ? ' ' : c == '\n' ? '|' : c;
+        return text;
+    };
+    return "before: ..." + shown(a) + "\nafter:  ..." + shown(b);
+}
+
+resbuf* AppFilter(const char* app) { return acutBuildList(RTSTR, ToWide(app).c_str(), 0); }
+
+// The bytes of the entity's XDATA of the application.
+long DataSize(const ads_name e, const char* app) {
+    resbuf* filter = AppFilter(app);
+    resbuf* list = acdbEntGetX(e, filter);
+    acutRelRb(filter);
+    resbuf* marker = FindGroup(list, -3);
+    long size = 0;
+    if (marker && marker->rbnext)
+        acdbXdSize(marker->rbnext, &size);
+    acutRelRb(list);
+    return size;
+}
+
+// Another application's strings beside the element's data, up to the room
+// of one object: the element's data cannot grow by a byte.
+void FillWithOtherData(const ads_name e) {
+    ASSERT_EQ(acdbRegApp(ToWide(kOtherApp).c_str()), RTNORM);
+    long room = kElementDataRoom - DataSize(e, kApplicationName);
+    resbuf* head = acutBuildList(-1, e, -3, 0);
+    resbuf* app = acutBuildList(1001, ToWide(kOtherApp).c_str(), 0);
+    head->rbnext->rbnext = app;
+    long size = 0;
+    acdbXdSize(app, &size);
+    resbuf* last = app;
+    while (size < room) {
+        long left = room - size - 3;  // a string group takes its bytes and 3 more
+        std::wstring text(static_cast<size_t>(std::min(250L, std::max(left, 0L))), L'x');
+        last->rbnext = acutBuildList(1000, text.c_str(), 0);
+        last = last->rbnext;
+        acdbXdSize(app, &size);
+    }
+    ASSERT_EQ(acdbEntMod(head), RTNORM);
+    acutRelRb(head);
+    ASSERT_EQ(DataSize(e, kApplicationName) + DataSize(e, kOtherApp), kElementDataRoom);
+}
+
+// The n-th real of the element's data, set as a hand-edited drawing holds it.
+void SetStoredReal(const ads_name e, int n, double value) {
+    resbuf* filter = AppFilter(kApplicationName);
+    resbuf* list = acdbEntGetX(e, filter);
+    acutRelRb(filter);
+    bool inXdata = false;
+    for (resbuf* rb = list; rb; rb = rb->rbnext) {
+        inXdata = inXdata || rb->restype == -3;
+        if (inXdata && rb->restype == 1040 && n-- == 0)
+            rb->resval.rreal = value;
+    }
+    EXPECT_EQ(acdbEntMod(list), RTNORM);
+    acutRelRb(list);
+}
+
+// "{k}" in the input stands for the handle of the k-th element laid.
+std::string Fill(std::string lines, const std::vector<std::string>& handles) {
+    for (size_t k = 0; k < handles.size(); ++k) {
+        std::string mark = "{" + std::to_string(k) + "}";
+        for (size_t at = lines.find(mark); at != std::string::npos; at = lines.find(mark))
+            lines.replace(at, mark.size(), handles[k]);
+    }
+    return lines;
+}
+
+enum class Refusal { kOtherData, kEditedLength };
+enum class Layout {
+    kRun,         // two ducts along +x, a grille on the second
+    kNumbered,    // the same, labelled by ldim first
+    kJointApart,  // the same, the second moved off its joint by 700
+};
+enum class Outcome {
+    kKept,     // the drawing byte for byte as before, and the word says so
+    kRefused,  // the input refused with a word before anything was written
+    kDone,     // the word names what was done; `made` elements more
+};
+
+struct Case {
+    const char* name;
+    Layout layout;
+    int refused;  // the element whose write is refused (laying order)
+    Refusal how;
+    int current;  // the element picked with lcur before the command, or kNone
+    int code;
+    const char* input;
+    Outcome outcome;
+    const char* said;
+    int made;
+};
+
+constexpr const char* kLabelAnswers = "1067=1\n1082=1\nok\n@0,700\n\n@0,-700\n\n@0,700\n\n^C\n";
+
+// Another application's data leaves no byte to spare: it refuses the
+// writes that add to the element's data (a child, more labels, size texts,
+// a longer tag).  An edited length refuses every write of the duct.
+const Case kCases[] = {
+    {"placement at its free connector", Layout::kRun, 1, Refusal::kEditedLength, 1, kLnvl, "", Outcome::kKept,
+     kKeptWord, 0},
+    {"placement of a grille on it", Layout::kRun, 0, Refusal::kOtherData, 0, kLracs, "", Outcome::kKept,
+     "beside the 16202 of other applications on it", 0},
+    {"lins separating a joint whose ends lie apart", Layout::kJointApart, 1, Refusal::kEditedLength, kNone,
+     kLins, "#{0}\n#{1}\n", Outcome::kKept, kKeptWord, 0},
+    {"continuous placement (lcontd)", Layout::kRun, 1, Refusal::kEditedLength, 1, kLcontd, "3000,0\n^C\n",
+     Outcome::kKept, kKeptWord, 0},
+    {"lrot with a child", Layout::kRun, 1, Refusal::kEditedLength, 1, kLrot, "", Outcome::kKept, kKeptWord, 0},
+    {"lplane with a child", Layout::kRun, 1, Refusal::kEditedLength, 1, kLplane, "", Outcome::kKept, kKeptWord,
+     0},
+    {"lmove with a child and labels", Layout::kNumbered, 1, Refusal::kEditedLength, 1, kLmove, "",
+     Outcome::kKept, kKeptWord, 0},
+    {"lprop giving a remark", Layout::kRun, 1, Refusal::kOtherData, 1, kLprop, "msg=checked on site\naccept\n",
+     Outcome::kKept, kKeptWord, 0},
+    {"lcopy of two, one refused", Layout::kRun, 1, Refusal::kEditedLength, kNone, kLcopy,
+     "#{0}\n#{1}\n\n0,0\n0,5000\nok\n", Outcome::kDone, "1 element(s) copied; 1 could not be written", 1},
+    {"lmirror of two, one refused", Layout::kRun, 1, Refusal::kEditedLength, kNone, kLmirror,
+     "#{0}\n#{1}\n\n0,2000\n5000,2000\nok\n", Outcome::kDone, "1 element(s) copied; 1 could not be written",
+     1},
+    {"ldim with sizes", Layout::kRun, 1, Refusal::kOtherData, 1, kLdim,
+     "1070=1\n1082=1\nok\n@0,700\n@0,-700\n@0,700\n@0,-700\n@0,700\n^C\n", Outcome::kKept, kKeptWord, 0},
+    {"ldim of a labelled element, sizes refused", Layout::kNumbered, 1, Refusal::kOtherData, 1, kLdim,
+     "1070=1\n1082=1\nok\n@0,900\n@0,-900\n@0,900\n@0,-900\n@0,900\n^C\n", Outcome::kKept, kKeptWord, 0},
+    {"ldim of a numbered duct whose length was edited", Layout::kNumbered, 1, Refusal::kEditedLength, 1, kLdim,
+     "1067=1\n1082=1\nok\n@0,500\n\nQuit\n", Outcome::kKept, kKeptWord, 0},
+    {"lcustom of a name too long to store", Layout::kRun, 1, Refusal::kOtherData, kNone, kLcustom,
+     "#{0}\n\n0,3000\n1078=[300]\nok\ncancel\n", Outcome::kRefused, "may take at most 255 bytes", 0},
+    {"lcustom of a name of 90 CJK characters", Layout::kRun, 1, Refusal::kOtherData, kNone, kLcustom,
+     "#{0}\n\n0,3000\n1078=[CJK90]\nok\ncancel\n", Outcome::kRefused, "may take at most 255 bytes", 0},
+    {"lcustom of a duct joined to a refused one", Layout::kRun, 0, Refusal::kEditedLength, kNone, kLcustom,
+     "#{1}\n\n0,3000\n1078=Duct box\nok\n", Outcome::kKept, kKeptWord, 0},
+    // lexplode writes no element: the insert keeps both applications' data.
+    {"lexplode", Layout::kRun, 1, Refusal::kOtherData, kNone, kLexplode, "#{1}\n\n1034=PLAIN\nok\n",
+     Outcome::kDone, "", 0},
+    {"redraw after a new colour in lsys", Layout::kRun, 1, Refusal::kEditedLength, kNone, kLsys,
+     "list=0\nedit\n1010=11\nok\naccept\n", Outcome::kDone, "it keeps its former data", 0},
+};
+
+class WriteRefusalTest : public PlacementTest {
+protected:
+    std::vector<std::string> Lay(Layout layout) {
+        std::vector<std::string> h;
+        SetStart(0, 0, 0, kShapeRect, 400, 300);
+        Place(kLnvl, kVl01);
+        h.push_back(HandleOfEntity(state->currentEntity));
+        Place(kLnvl, kVl01);
+        h.push_back(HandleOfEntity(state->currentEntity));
+        Place(kLracs, kCsd);
+        h.push_back(HandleOfEntity(state->currentEntity));
+        if (layout == Layout::kNumbered) {
+            Run(kLcur, "#" + h[1] + "\n");
+            Run(kLdim, kLabelAnswers);
+        }
+        if (layout == Layout::kJointApart) {
+            ads_name second;
+            EXPECT_EQ(acdbHandEnt(ToWide(h[1].c_str()).c_str(), second), RTNORM);
+            ElementPtr e(LoadElementFromEntity(second));
+            ads_point away = {0, 700, 0};
+            e->MoveBy(away, 0);
+            ads_name_set(second, e->entity);
+            EXPECT_EQ(e->Insert(kInsertAll), 0);
+        }
+        return h;
+    }
+    static void Refuse(const std::string& handle, Refusal how) {
+        ads_name e;
+        ASSERT_EQ(acdbHandEnt(ToWide(handle.c_str()).c_str(), e), RTNORM);
+        if (how == Refusal::kOtherData)
+            FillWithOtherData(e);
+        else
+            SetStoredReal(e, kVl01Length, kEditedLength);
+    }
+};
+
+size_t Count(const std::string& text, const std::string& word) {
+    size_t n = 0;
+    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1))
+        ++n;
+    return n;
+}
+
+std::string Expand(std::string input) {
+    std::string cjk;
+    for (int i = 0; i < 90; ++i)
+        cjk += "\xe7\xae\xa1";  // U+7BA1, three bytes
+    for (auto [mark, text] : {std::pair<std::string, std::string>{"[300]", std::string(300, 'n')}, {"[CJK90]", cjk}})
+        if (size_t at = input.find(mark); at != std::string::npos)
+            input.replace(at, mark.size(), text);
+    return input;
+}
+
+TEST_F(WriteRefusalTest, ACommandMeetingARefusedWriteLeavesTheDrawingOrSaysWhatItDid) {
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        std::vector<std::string> h = Lay(c.layout);
+        Refuse(h[c.refused], c.how);
+        if (c.current != kNone)
+            Run(kLcur, "#" + h[c.current] + "\n");
+        Transcript();
+        const std::string before = DrawingText(state);
+        size_t elements = StoredElements().size();
+        std::string input = Expand(Fill(c.input, h));
+        if (c.code == kLnvl)
+            Place(kLnvl, kVl01, input);
+        else if (c.code == kLracs)
+            Place(kLracs, kCsd, input);
+        else
+            Run(c.code, input);
+        std::string said = Transcript();
+        EXPECT_NE(said.find(c.said), std::string::npos) << said;
+        // One word per refusal, not one per try.
+        EXPECT_LE(Count(said, "LURAK: element"), 1u) << said;
+        if (c.outcome != Outcome::kDone) {
+            if (c.outcome == Outcome::kKept)
+                EXPECT_NE(said.find(kKeptWord), std::string::npos) << said;
+            std::string difference = FirstDifference(before, DrawingText(state));
+            EXPECT_TRUE(difference.empty()) << difference << "\n" << said;
+        } else {
+            EXPECT_EQ(said.find(kKeptWord), std::string::npos) << said;
+            EXPECT_NE(DrawingText(state), before) << said;
+            EXPECT_EQ(StoredElements().size(), elements + c.made) << said;
+        }
+        // The refused element keeps both applications' data.
+        ads_name e;
+        ASSERT_EQ(acdbHandEnt(ToWide(h[c.refused].c_str()).c_str(), e), RTNORM);
+        EXPECT_GT(DataSize(e, kApplicationName), 0);
+        if (c.how == Refusal::kOtherData)
+            EXPECT_GT(DataSize(e, kOtherApp), 0);
+    }
+}
+
+// A custom element whose name the drawing cannot store is no element: its
+// insert is not made at all, rather than made as a plain block.
+TEST_F(WriteRefusalTest, ACustomElementWhoseDataIsRefusedMakesNoInsert) {
+    std::vector<std::string> h = Lay(Layout::kRun);
+    Run(kLcustom, "#" + h[0] + "\n\n0,3000\n1078=Box\nok\n");
+    ElementPtr custom(LoadElementFromEntity(state->currentEntity));
+    ASSERT_NE(custom, nullptr);
+    ASSERT_EQ(custom->GetKind(), kKindUserBlock);
+    custom->SetParamText(0, std::string(300, 'n').c_str());
+    ads_name_clear(custom->entity);
+    ads_name last;
+    ASSERT_EQ(acdbEntLast(last), RTNORM);
+    EXPECT_NE(custom->Insert(kInsertAll), 0);
+    ads_name after;
+    ASSERT_EQ(acdbEntLast(after), RTNORM);
+    EXPECT_TRUE(ads_name_equal(after, last));
+}
+
+}  // namespace
