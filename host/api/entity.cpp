@@ -271,6 +271,24 @@ bool onlyValuesChanged(const db::Object& o, const GroupList& given) {
     return true;
 }
 
+// The platform's entmod changes only the fields the list names.  A field
+// that neither the list nor the stored object holds (another writer's file
+// leaves fields at their defaults out) was not changed: the defaults the
+// rules filled in for such fields are left out again, so that the object
+// keeps its groups and a list taken from it earlier brings it back exactly.
+void leaveOutUnnamedDefaults(const db::Object& o, const GroupList& given, GroupList& built) {
+    size_t xb = db::xdataBegin(o);
+    auto holds = [](auto begin, auto end, int code) {
+        return std::any_of(begin, end, [code](const Group& g) { return g.code() == code; });
+    };
+    auto stored = o.groups.begin() + static_cast<ptrdiff_t>(xb);
+    std::erase_if(built, [&](const Group& g) {
+        const Group* filled = db::filledDefault(o.typeName(), g.code());
+        return filled && g == *filled && !holds(o.groups.begin(), stored, g.code()) &&
+               !holds(given.begin(), given.end(), g.code());
+    });
+}
+
 GroupList mergedBody(const db::Object& o, const GroupList& given) {
     size_t xb = db::xdataBegin(o);
     GroupList body(o.groups.begin(), o.groups.begin() + static_cast<ptrdiff_t>(xb));
@@ -345,6 +363,7 @@ int acdbEntMod(const resbuf* given) {
     if (!asGiven) {
         db::GroupList input = api::wholeBody(list.body) ? list.body : api::mergedBody(*o, list.body);
         if (!api::prepareBody(*db, o->typeName(), input, built, layers, error)) return fail(error);
+        if (o->cls == db::ObjectClass::Entity) api::leaveOutUnnamedDefaults(*o, list.body, built);
     }
     db::GroupList& body = asGiven ? list.body : built;
     // The size limit counts the merged XDATA, below.

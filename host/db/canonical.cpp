@@ -436,6 +436,13 @@ int fieldPlace(std::string_view type, std::string_view marker, int code) {
     return -1;
 }
 
+const Group* filledDefault(std::string_view type, int code) {
+    const Compiled* schema = findSchema(type);
+    if (schema == nullptr || code < 0 || code >= 1000 || schema->where[code] == Compiled::kNone) return nullptr;
+    const Field& field = schema->subclasses[schema->where[code] >> 8].fields[schema->where[code] & 0xFF];
+    return field.presence == Presence::Default ? &field.fallback : nullptr;
+}
+
 bool isInsertCount(std::string_view type, int code) { return (code == 70 || code == 71) && type == "INSERT"; }
 
 } // namespace host::db

@@ -1,7 +1,8 @@
 // The host's group order for the types it models.  acdbEntMake and
-// acdbEntMod put an input list into this order (filling defaults and
-// dropping BYLAYER linetype and colour), so entity lists come back as the
-// target host gives them, e.g. for an INSERT:
+// acdbEntMod put an input list into this order (filling defaults, which
+// acdbEntMod leaves out again for an entity's fields that neither it nor
+// the list holds, and dropping BYLAYER linetype and colour), so entity
+// lists come back as the target host gives them, e.g. for an INSERT:
 //   100 AcDbEntity, 8, [6], [62], 100 AcDbBlockReference, 2, 10, 41, 42, 43,
 //   50, 70, 71, 44, 45, 210.
 // Modelled: LINE ARC CIRCLE ELLIPSE SOLID HATCH TEXT INSERT LEADER DIMENSION
@@ -32,6 +33,11 @@ bool canonicalBody(std::string_view type, const GroupList& input, GroupList& bod
 // with this marker) in the host's order, 0 for the first; -1 when it is
 // none of them, or the type or subclass is not modelled.
 int fieldPlace(std::string_view type, std::string_view marker, int code);
+
+// The group a body of the type gets when it lacks the field of this code
+// (an INSERT's counts and extrusion, a TEXT's style); null when the host
+// fills in nothing for the code.
+const Group* filledDefault(std::string_view type, int code);
 
 // The column and row counts of an INSERT (70, 71): a body holds at least 1
 // there, whatever was given, as the host keeps them (other readers draw

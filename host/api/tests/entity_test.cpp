@@ -1,5 +1,6 @@
 // Entity lists in and out, modification rules, erase and walk.
 #include <cmath>
+#include <functional>
 
 #include "fixture.h"
 
@@ -124,6 +125,48 @@ TEST_F(EntityTest, EntModWithFullListMovesInsertToAnotherBlockAndDropsByLayer) {
     ListHolder after(acdbEntGet(e));
     EXPECT_EQ(textOf(findCode(after.list, 2)), L"B");
     EXPECT_EQ(findCode(after.list, 62), nullptr);
+}
+
+// An insert as another writer's file leaves it: its counts and extrusion
+// at their defaults left out.  An entmod that does not name them leaves
+// them out; one that names them stores them.
+TEST_F(EntityTest, EntModAddsNoDefaultTheListAndTheEntityLack) {
+    ads_point o = {0, 0, 0};
+    for (const wchar_t* name : {L"A", L"B"}) makeBlock(name, {line()});
+    struct Case {
+        const char* what;
+        std::function<resbuf*(const ads_name)> list;
+        std::vector<int> added;
+    };
+    const std::vector<int> stored = {-1, 0, 330, 5, 100, 8, 100, 2, 10, 41, 42, 43, 50};
+    const Case cases[] = {
+        {"the whole list, another block", [](const ads_name e) {
+             resbuf* list = acdbEntGet(e);
+             setText(nth(list, 2), L"B");
+             return list;
+         }, {}},
+        {"a colour alone", [](const ads_name e) { return acutBuildList(-1, e, 62, 3, 0); }, {62}},
+        {"a column count and the extrusion", [](const ads_name e) {
+             ads_point up = {0, 0, 1};
+             return acutBuildList(-1, e, 62, 3, 70, 2, 210, up, 0);
+         }, {62, 70, 210}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ads_name e;
+        makeEntity(acutBuildList(RTDXF0, L"INSERT", 2, L"A", 8, L"0", 10, o, 0), e);
+        ASSERT_FALSE(ads_name_nil(e));
+        host::db::Object* held = db().object(host::api::slotOf(db(), e));
+        std::erase_if(held->groups, [](const host::db::Group& g) {
+            return g.code() == 70 || g.code() == 71 || g.code() == 44 || g.code() == 45 || g.code() == 210;
+        });
+        ASSERT_EQ(modify(c.list(e)), RTNORM) << host::api::lastError();
+        ListHolder after(acdbEntGet(e));
+        std::vector<int> codes = codesOf(after.list), expected = stored;
+        for (int code : c.added)  // a colour after the layer, the rest in order at the end
+            expected.insert(code == 62 ? expected.begin() + 6 : expected.end(), code);
+        EXPECT_EQ(codes, expected);
+    }
 }
 
 TEST_F(EntityTest, BadInputChangesNothing) {
