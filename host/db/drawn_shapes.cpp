@@ -154,29 +154,10 @@ bool visibleAttribute(const Object& o) { return o.isType("ATTRIB") && !(intOf(o,
 // points, a circle for each arc edge.
 void addHatch(Shapes& out, const Object& o, const Matrix& m, std::vector<Point3>& points) {
     Matrix place = placeIn(m, o);
-    size_t end = xdataBegin(o);
-    bool inBoundary = false;
-    int edgeType = 0;
-    Point3 last;
     points.clear();
-    for (size_t i = 0; i < end; ++i) {
-        const Group& g = o.groups[i];
-        if (g.code() == 91) inBoundary = true;
-        if (g.code() == 98) inBoundary = false;
-        if (!inBoundary) continue;
-        if (g.code() == 72) edgeType = static_cast<int>(g.asInt());
-        if (g.code() == 10) {
-            last = toPoint(g.asPoint());
-            points.push_back(last);
-        } else if (g.code() == 11 && edgeType == 1) {
-            points.push_back(toPoint(g.asPoint()));
-        } else if (g.code() == 40 && edgeType == 2) {
-            addCircle(out, place, last, g.asReal(), 0, 0, true);
-        } else if (g.code() == 11 && edgeType == 3) {
-            const double* a = g.asPoint();
-            addCircle(out, place, last, std::hypot(a[0], a[1]), 0, 0, true);
-        }
-    }
+    forEachHatchBoundary(
+        o, [&](const Point3& p) { points.push_back(p); },
+        [&](const Point3& c, double r) { addCircle(out, place, c, r, 0, 0, true); });
     if (points.empty()) return;
     bool area = points.size() > 2;
     startRun(out, area, area);

@@ -67,30 +67,10 @@ void textOutline(const Object& o, const Matrix& m, std::vector<Outline>& out) {
 }
 
 void hatchOutline(const Object& o, const Matrix& m, std::vector<Outline>& out) {
-    size_t end = xdataBegin(o);
-    bool inBoundary = false;
-    int edgeType = 0;
-    Point3 last;
     Outline points;
-    for (size_t i = 0; i < end; ++i) {
-        const Group& g = o.groups[i];
-        if (g.code() == 91) inBoundary = true;
-        if (g.code() == 98) inBoundary = false;
-        if (!inBoundary) continue;
-        if (g.code() == 72) edgeType = static_cast<int>(g.asInt());
-        if (g.code() == 10) {
-            last = toPoint(g.asPoint());
-            points.points.push_back(m.apply(last));
-        } else if (g.code() == 11 && edgeType == 1) {
-            points.points.push_back(m.apply(toPoint(g.asPoint())));
-        } else if (g.code() == 40 && edgeType == 2) {
-            addCircle(m, last, g.asReal(), 0, 0, true, out);
-        } else if (g.code() == 11 && edgeType == 3) {
-            const double* a = g.asPoint();
-            double r = std::hypot(a[0], a[1]);
-            addCircle(m, last, r, 0, 0, true, out);
-        }
-    }
+    forEachHatchBoundary(
+        o, [&](const Point3& p) { points.points.push_back(m.apply(p)); },
+        [&](const Point3& c, double r) { addCircle(m, c, r, 0, 0, true, out); });
     if (!points.points.empty()) {
         points.closed = points.filled = points.points.size() > 2;
         out.push_back(std::move(points));
