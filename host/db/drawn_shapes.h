@@ -16,29 +16,11 @@
 #include <unordered_set>
 #include <vector>
 
+#include "db/entity_shapes.h"
 #include "db/geometry.h"
+#include "db/shape_runs.h"
 
 namespace host::db {
-
-// A polyline through points[begin, end), closed or open; a filled run is
-// an area (a point inside it is on it).
-struct ShapeRun {
-    uint32_t begin = 0, end = 0;
-    bool closed = false;
-    bool filled = false;
-};
-
-// Runs of points and the box around them.
-struct Shapes {
-    std::vector<Point3> points;
-    std::vector<ShapeRun> runs;
-    Extents box;
-    void clear();
-};
-
-// The matrix that takes an entity's object coordinates (extrusion, group
-// 210) into the world; the identity for +Z or no extrusion.
-Matrix objectToWorld(const Object& entity);
 
 class DrawnShapes {
 public:
@@ -48,10 +30,9 @@ public:
     // attributes or vertices that follow it; false when nothing of it is
     // drawn.  The tests below are of the entity built last.
     bool build(const std::vector<Slot>& entities, size_t index);
-    // Builds one entity alone (an attribute: its text).
-    bool buildAlone(const Object& entity);
-
     const Extents& box() const { return box_; }
+    // Some part of it runs without end (a ray or construction line).
+    bool endless() const { return endless_; }
     double distance(double x, double y);
     // All of it inside the window; any part of it meeting the window.
     bool inside(double x1, double y1, double x2, double y2);
@@ -66,13 +47,9 @@ private:
                 std::vector<Placed>* placed);
     void insert(const Object& o, const std::vector<Slot>* entities, size_t index, const Matrix& m, Shapes& out,
                 std::vector<Placed>* placed);
-    void polyline(const Object& o, const std::vector<Slot>* entities, size_t index, const Matrix& m, Shapes& out);
+    void place(const Shapes* block, const Matrix& m, Shapes& out, std::vector<Placed>* placed);
     const Shapes* blockShapes(Slot record);
     void finish();
-    // Calls f(points, count, closed, filled) for each run, blocks placed;
-    // stops and gives true at the first call that gives true.
-    template <class F>
-    bool anyRun(F f);
 
     const Database& db_;
     std::unordered_map<Slot, std::unique_ptr<Shapes>> blocks_;
@@ -80,8 +57,10 @@ private:
     Shapes own_;
     std::vector<Placed> placed_;
     Extents box_;
-    std::vector<Point3> path_, placedPoints_;
-    std::vector<double> bulges_;
+    bool endless_ = false;
+    std::vector<const Object*> subs_;
+    ShapeScratch scratch_;
+    RunTests tests_;
 };
 
 } // namespace host::db

@@ -49,11 +49,6 @@ bool transformEntity(Object& entity, const Matrix& m);
 // a main entity with its visible attributes or its vertices' path, each
 // point in object coordinates carried into the world, seen in plan.
 
-// Distance in the x-y plane from a point to where the entity is drawn
-// (curves, edges, text box, insert contents and visible attributes).
-// Huge when it has nothing drawn.
-double distanceTo(const Database& db, Slot entity, double x, double y);
-
 // The topmost (last drawn) live main entity that any part of is within
 // radius of (x, y) in model space; kNoSlot when none.  An attribute or
 // vertex is never picked on its own, only as part of its insert or polyline.

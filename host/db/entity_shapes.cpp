@@ -1,0 +1,279 @@
+#include "db/entity_shapes.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "db/entity_values.h"
+
+namespace host::db {
+
+namespace {
+
+using namespace values;
+
+constexpr int kCircleSegments = 64;
+constexpr double kTwoPi = 2 * M_PI;
+// Below this in both x and y the extrusion is near world z, and the
+// arbitrary axis algorithm crosses world y instead of world z.
+constexpr double kArbitraryAxisLimit = 1.0 / 64;
+
+// POLYLINE 70 (LWPOLYLINE 70 too for closed).
+constexpr int kPolylineClosed = 1;
+constexpr int kPolyline3d = 8;
+constexpr int kPolygonMesh = 16;
+constexpr int kPolyfaceMesh = 64;
+// VERTEX 70.
+constexpr int kVertexSplineFrame = 16;  // a control point of a spline fit, not drawn
+constexpr int kVertexMesh = 64;
+constexpr int kVertexFaceRecord = 128;  // with kVertexMesh a polyface's point, alone a face
+
+// cos and sin at the multiples of the segment angle: curves are sampled
+// there (so that quadrant points are hit) without a call per point.
+struct UnitCircle {
+    std::array<double, kCircleSegments> cos{}, sin{};
+    UnitCircle() {
+        for (int k = 0; k < kCircleSegments; ++k) {
+            cos[k] = std::cos(k * kTwoPi / kCircleSegments);
+            sin[k] = std::sin(k * kTwoPi / kCircleSegments);
+        }
+    }
+};
+const UnitCircle& unitCircle() {
+    static const UnitCircle circle;
+    return circle;
+}
+
+// The elliptical arc c + a cos t + b sin t for t from t0 to t1 (all round
+// when closed).
+void addCurve(Shapes& out, const Matrix& m, Point3 c, Point3 a, Point3 b, double t0, double t1, bool closed) {
+    if (!std::isfinite(t0) || !std::isfinite(t1)) return;
+    double sweep = closed ? kTwoPi : std::fmod(t1 - t0, kTwoPi);
+    if (sweep <= 0) sweep += kTwoPi;
+    t0 = std::fmod(t0, kTwoPi);  // the same points, from a start the sampling can count from
+    t1 = t0 + sweep;
+    auto at = [&](double cs, double sn) {
+        out.add(m, {c.x + a.x * cs + b.x * sn, c.y + a.y * cs + b.y * sn, c.z + a.z * cs + b.z * sn});
+    };
+    out.startRun(closed ? RunKind::Closed : RunKind::Open);
+    at(std::cos(t0), std::sin(t0));
+    const UnitCircle& unit = unitCircle();
+    double step = kTwoPi / kCircleSegments;
+    long long k = static_cast<long long>(std::floor(t0 / step)) + 1;
+    for (int n = 0; k * step < t1 && n <= kCircleSegments; ++k, ++n) {
+        int i = static_cast<int>(((k % kCircleSegments) + kCircleSegments) % kCircleSegments);
+        at(unit.cos[i], unit.sin[i]);
+    }
+    if (!closed) at(std::cos(t1), std::sin(t1));
+}
+
+void addCircle(Shapes& out, const Matrix& m, Point3 c, double r, double a0, double a1, bool closed) {
+    addCurve(out, m, c, {r, 0, 0}, {0, r, 0}, a0, a1, closed);
+}
+
+// The points between p and q of the arc that a bulge (the tangent of a
+// quarter of its angle, positive counter-clockwise) makes of the segment.
+void addBulge(Shapes& out, const Matrix& m, const Point3& p, const Point3& q, double bulge) {
+    double dx = q.x - p.x, dy = q.y - p.y, length = std::hypot(dx, dy);
+    if (bulge == 0 || !std::isfinite(bulge) || length == 0) return;
+    double angle = 4 * std::atan(bulge);
+    // The centre lies off the chord's middle, to the left for a positive bulge.
+    double offset = length / 2 * (1 - bulge * bulge) / (2 * bulge);
+    double cx = (p.x + q.x) / 2 - dy / length * offset, cy = (p.y + q.y) / 2 + dx / length * offset;
+    int segments = std::max(1, static_cast<int>(std::ceil(std::fabs(angle) / kTwoPi * kCircleSegments)));
+    double step = angle / segments, cs = std::cos(step), sn = std::sin(step);
+    double rx = p.x - cx, ry = p.y - cy;
+    for (int i = 1; i < segments; ++i) {
+        double x = rx * cs - ry * sn;
+        ry = rx * sn + ry * cs;
+        rx = x;
+        out.add(m, {cx + rx, cy + ry, p.z});
+    }
+}
+
+// A path through the vertices, each bulge an arc to the next vertex.
+void addPath(Shapes& out, const Matrix& m, const std::vector<Point3>& vertices, const std::vector<double>& bulges,
+             bool closed) {
+    if (vertices.empty()) return;
+    out.startRun(closed ? RunKind::Closed : RunKind::Open);
+    for (size_t i = 0; i < vertices.size(); ++i) {
+        out.add(m, vertices[i]);
+        bool last = i + 1 == vertices.size();
+        if (!last || closed) addBulge(out, m, vertices[i], vertices[last ? 0 : i + 1], bulges[i]);
+    }
+}
+
+void addArea(Shapes& out, const Matrix& m, std::initializer_list<Point3> points) {
+    out.newArea();
+    out.startRun(RunKind::Area);
+    for (const Point3& p : points) out.add(m, p);
+}
+
+// Points of a hatch's boundaries: one area through the polyline and line
+// points, a circle for each arc edge.
+void addHatch(Shapes& out, const Object& o, const Matrix& m, std::vector<Point3>& points) {
+    Matrix place = placeIn(m, o);
+    points.clear();
+    forEachHatchBoundary(
+        o, [&](const Point3& p) { points.push_back(p); },
+        [&](const Point3& c, double r) { addCircle(out, place, c, r, 0, 0, true); });
+    if (points.empty()) return;
+    bool area = points.size() > 2;
+    if (area) out.newArea();
+    out.startRun(area ? RunKind::Area : RunKind::Open);
+    for (const Point3& p : points) out.add(place, p);
+}
+
+// The polyline of an entity's points, for types drawn by them alone.
+void addPoints(Shapes& out, const Object& o, const Matrix& m) {
+    out.startRun(RunKind::Open);
+    size_t end = xdataBegin(o);
+    for (size_t i = 0; i < end; ++i) {
+        int c = o.groups[i].code();
+        if (o.groups[i].kind() == ValueKind::Point && c >= 10 && c <= 18) out.add(m, toPoint(o.groups[i].asPoint()));
+    }
+}
+
+void addPolyline(Shapes& out, const Object& o, const std::vector<const Object*>& subs, const Matrix& m,
+                 ShapeScratch& scratch) {
+    int flags = intOf(o, 70, 0);
+    bool mesh = flags & (kPolygonMesh | kPolyfaceMesh);
+    bool plane = !mesh && !(flags & kPolyline3d);  // in object coordinates at its elevation
+    double elevation = pointOf(o, 10).z;
+    scratch.path.clear();
+    scratch.bulges.clear();
+    for (const Object* v : subs) {
+        if (!v->isType("VERTEX")) continue;
+        int vertexFlags = intOf(*v, 70, 0);
+        if (vertexFlags & kVertexSplineFrame) continue;
+        if ((vertexFlags & kVertexFaceRecord) && !(vertexFlags & kVertexMesh)) continue;
+        Point3 p = pointOf(*v, 10);
+        if (plane) p.z = elevation;
+        scratch.path.push_back(p);
+        scratch.bulges.push_back(plane ? realOf(*v, 42, 0) : 0);
+    }
+    if (mesh) {  // a mesh by its vertex points
+        for (const Point3& p : scratch.path) {
+            out.startRun(RunKind::Open);
+            out.add(m, p);
+        }
+        return;
+    }
+    addPath(out, plane ? placeIn(m, o) : m, scratch.path, scratch.bulges, flags & kPolylineClosed);
+}
+
+void addLightweightPolyline(Shapes& out, const Object& o, const Matrix& m, ShapeScratch& scratch) {
+    double elevation = realOf(o, 38, 0);
+    scratch.path.clear();
+    scratch.bulges.clear();
+    size_t end = xdataBegin(o);
+    for (size_t i = 0; i < end; ++i) {
+        const Group& g = o.groups[i];
+        if (g.code() == 10 && g.kind() == ValueKind::Point) {
+            scratch.path.push_back({g.asPoint()[0], g.asPoint()[1], elevation});
+            scratch.bulges.push_back(0);
+        } else if (g.code() == 42 && !scratch.bulges.empty()) {
+            scratch.bulges.back() = g.kind() == ValueKind::Real ? g.asReal() : 0;
+        }
+    }
+    addPath(out, placeIn(m, o), scratch.path, scratch.bulges, intOf(o, 70, 0) & kPolylineClosed);
+}
+
+void addEllipse(Shapes& out, const Object& o, const Matrix& m) {
+    // In world coordinates: the minor axis is the extrusion across the major one.
+    Point3 a = pointOf(o, 11), n{0, 0, 1};
+    if (const Group* e = first(o, 210); e && e->kind() == ValueKind::Point) {
+        Point3 given = toPoint(e->asPoint());
+        double length = std::sqrt(given.x * given.x + given.y * given.y + given.z * given.z);
+        if (std::isfinite(length) && length > 0) n = {given.x / length, given.y / length, given.z / length};
+    }
+    double ratio = realOf(o, 40, 1.0);
+    Point3 b{(n.y * a.z - n.z * a.y) * ratio, (n.z * a.x - n.x * a.z) * ratio, (n.x * a.y - n.y * a.x) * ratio};
+    double t0 = realOf(o, 41, 0), t1 = realOf(o, 42, kTwoPi);
+    bool full = std::fabs(t1 - t0 - kTwoPi) < 1e-9 || (t0 == 0 && t1 == 0);
+    addCurve(out, m, pointOf(o, 10), a, b, t0, t1, full);
+}
+
+} // namespace
+
+Matrix objectToWorld(const Object& entity) {
+    Matrix m;
+    const Group* extrusion = first(entity, 210);
+    if (extrusion == nullptr || extrusion->kind() != ValueKind::Point) return m;
+    Point3 n = toPoint(extrusion->asPoint());
+    double length = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
+    if (!std::isfinite(length) || length == 0) return m;
+    n = {n.x / length, n.y / length, n.z / length};
+    // Ax = Wy x N near world z, else Wz x N; Ay = N x Ax.
+    Point3 ax = std::fabs(n.x) < kArbitraryAxisLimit && std::fabs(n.y) < kArbitraryAxisLimit
+                    ? Point3{n.z, 0, -n.x}
+                    : Point3{-n.y, n.x, 0};
+    double axLength = std::sqrt(ax.x * ax.x + ax.y * ax.y + ax.z * ax.z);
+    ax = {ax.x / axLength, ax.y / axLength, ax.z / axLength};
+    Point3 ay{n.y * ax.z - n.z * ax.y, n.z * ax.x - n.x * ax.z, n.x * ax.y - n.y * ax.x};
+    const Point3 axes[3] = {ax, ay, n};
+    for (int column = 0; column < 3; ++column) {
+        m.m[0][column] = axes[column].x;
+        m.m[1][column] = axes[column].y;
+        m.m[2][column] = axes[column].z;
+    }
+    return m;
+}
+
+Matrix placeIn(const Matrix& m, const Object& o) {
+    const Group* extrusion = first(o, 210);
+    if (extrusion == nullptr || extrusion->kind() != ValueKind::Point) return m;
+    const double* n = extrusion->asPoint();
+    if (n[0] == 0 && n[1] == 0 && n[2] > 0) return m;
+    return m * objectToWorld(o);
+}
+
+// A text's box: height by number of characters, at its alignment.
+void addTextBox(const Object& o, const Matrix& m, std::string_view shown, Shapes& out) {
+    double h = realOf(o, 40, 1.0);
+    double w = h * static_cast<double>(textLength(shown)) * realOf(o, 41, 1.0);
+    int hmode = intOf(o, 72, 0), vmode = intOf(o, 73, 0);
+    Point3 at = (hmode != 0 || vmode != 0) && first(o, 11) ? pointOf(o, 11) : pointOf(o, 10);
+    double x0 = hmode == 1 || hmode == 4 ? -w / 2 : hmode == 2 ? -w : 0;
+    double y0 = vmode == 2 ? -h / 2 : vmode == 3 ? -h : 0;
+    if (hmode == 4) y0 = -h / 2;
+    Matrix place = placeIn(m, o) * Matrix::translation(at.x, at.y, at.z) * Matrix::rotationZ(angleOf(o, 50));
+    addArea(out, place, {{x0, y0, 0}, {x0 + w, y0, 0}, {x0 + w, y0 + h, 0}, {x0, y0 + h, 0}});
+}
+
+void addEntityShape(const Object& o, const std::vector<const Object*>& subs, const Matrix& m, Shapes& out,
+                    ShapeScratch& scratch) {
+    std::string_view type = o.typeName();
+    if (type == "LINE") {
+        out.startRun(RunKind::Open);
+        out.add(m, pointOf(o, 10));
+        out.add(m, pointOf(o, 11));
+    } else if (type == "CIRCLE") {
+        addCircle(out, placeIn(m, o), pointOf(o, 10), realOf(o, 40, 0), 0, 0, true);
+    } else if (type == "ARC") {
+        addCircle(out, placeIn(m, o), pointOf(o, 10), realOf(o, 40, 0), angleOf(o, 50), angleOf(o, 51), false);
+    } else if (type == "ELLIPSE") {
+        addEllipse(out, o, m);
+    } else if (type == "SOLID" || type == "TRACE") {
+        // Corner order 1 2 4 3 goes round the quadrilateral.
+        addArea(out, placeIn(m, o), {pointOf(o, 10), pointOf(o, 11), pointOf(o, 13), pointOf(o, 12)});
+    } else if (type == "TEXT") {
+        addTextBox(o, m, groupText(o, 1), out);
+    } else if (type == "ATTDEF") {
+        addTextBox(o, m, groupText(o, 2), out);  // shows its tag
+    } else if (type == "HATCH") {
+        addHatch(out, o, m, scratch.path);
+    } else if (type == "POLYLINE") {
+        addPolyline(out, o, subs, m, scratch);
+    } else if (type == "LWPOLYLINE") {
+        addLightweightPolyline(out, o, m, scratch);
+    } else if (type == "INSERT" || type == "DIMENSION" || type == "ATTRIB" || type == "VERTEX" || type == "SEQEND") {
+        // placed by the caller, or drawn as part of their main entity
+    } else {
+        // LEADER, and types the host does not model: the polyline of their
+        // points (a shape's in object coordinates).
+        addPoints(out, o, type == "SHAPE" ? placeIn(m, o) : m);
+    }
+}
+
+} // namespace host::db
