@@ -14,7 +14,7 @@
 #include <memory>
 #include <vector>
 
-#include "db/geometry.h"
+#include "db/drawn_shapes.h"
 
 namespace {
 

@@ -1,154 +1,238 @@
 #include "db/drawn_shapes.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
-#include "db/entity_values.h"
 #include "db/sub_entities.h"
 
 namespace host::db {
 
 namespace {
 
-using namespace values;
+enum class Verdict { Skip, Look, Stop };
 
-// ATTRIB 70.
-constexpr int kAttributeInvisible = 1;
+bool disjoint(const Extents& box, const PlanWindow& w) {
+    return box.max.x < w.x1 || box.min.x > w.x2 || box.max.y < w.y1 || box.min.y > w.y2;
+}
 
-bool visibleAttribute(const Object& o) { return o.isType("ATTRIB") && !(intOf(o, 70, 0) & kAttributeInvisible); }
+bool held(const Extents& box, const PlanWindow& w) { return w.holds(box.min) && w.holds(box.max); }
 
-// The sub-entities that follow the main entity at `index`: [index + 1, end).
-size_t subEntitiesEnd(const Database& db, const std::vector<Slot>& entities, size_t index, Handle owner) {
-    size_t end = index + 1;
-    while (end < entities.size()) {
-        const Object* next = db.object(entities[end]);
-        if (next == nullptr || !isSubEntity(*next) || next->owner != owner) break;
-        ++end;
+double planDistance(const Extents& box, double x, double y) {
+    double dx = std::max({box.min.x - x, x - box.max.x, 0.0}), dy = std::max({box.min.y - y, y - box.max.y, 0.0});
+    return std::hypot(dx, dy);
+}
+
+// Clamps a real copy index range to [0, count - 1]; false when empty.
+bool clampRange(double lo, double hi, int count, int& from, int& to) {
+    if (!std::isfinite(lo) || !std::isfinite(hi)) {
+        from = 0;
+        to = count - 1;
+        return true;
     }
-    return end;
-}
-
-} // namespace
-
-const Shapes* DrawnShapes::blockShapes(Slot record) {
-    if (auto found = blocks_.find(record); found != blocks_.end()) return found->second.get();
-    const Block* block = record == kNoSlot ? nullptr : db_.block(record);
-    if (block == nullptr || !building_.insert(record).second) return nullptr;
-    auto shapes = std::make_unique<Shapes>();
-    const Matrix identity;
-    for (size_t i = 0; i < block->entities.size(); ++i) {
-        const Object* o = db_.object(block->entities[i]);
-        // An attribute definition is not drawn in an insert: its attribute is.
-        if (o == nullptr || o->erased || isSubEntity(*o) || o->isType("ATTDEF")) continue;
-        entity(*o, &block->entities, i, identity, *shapes, nullptr);
-    }
-    building_.erase(record);
-    return blocks_.emplace(record, std::move(shapes)).first->second.get();
-}
-
-void DrawnShapes::place(const Shapes* block, const Matrix& m, Shapes& out, std::vector<Placed>* placed) {
-    if (block == nullptr || block->points.empty()) return;
-    if (placed != nullptr) placed->push_back({block, m});
-    else out.append(*block, m);
-}
-
-void DrawnShapes::insert(const Object& o, const std::vector<Slot>* entities, size_t index, const Matrix& m,
-                         Shapes& out, std::vector<Placed>* placed) {
-    Slot record = db_.findRecord(Table::BlockRecord, groupText(o, 2));
-    const Block* block = record == kNoSlot ? nullptr : db_.block(record);
-    Point3 base;
-    if (const Object* begin = block ? db_.object(block->begin) : nullptr) base = pointOf(*begin, 10);
-    Point3 at = pointOf(o, 10);
-    Matrix where = placeIn(m, o) * Matrix::translation(at.x, at.y, at.z) * Matrix::rotationZ(angleOf(o, 50)) *
-                   Matrix::scaling(realOf(o, 41, 1), realOf(o, 42, 1), realOf(o, 43, 1)) *
-                   Matrix::translation(-base.x, -base.y, -base.z);
-    place(blockShapes(record), where, out, placed);
-    // The attributes are placed in the insert's space, not its block's.
-    if (entities == nullptr) return;
-    for (size_t i = index + 1, end = subEntitiesEnd(db_, *entities, index, o.handle); i < end; ++i) {
-        const Object* sub = db_.object((*entities)[i]);
-        if (sub != nullptr && !sub->erased && visibleAttribute(*sub)) addTextBox(*sub, m, groupText(*sub, 1), out);
-    }
-}
-
-void DrawnShapes::entity(const Object& o, const std::vector<Slot>* entities, size_t index, const Matrix& m,
-                         Shapes& out, std::vector<Placed>* placed) {
-    if (o.isType("INSERT")) {
-        insert(o, entities, index, m, out, placed);
-    } else if (o.isType("DIMENSION")) {
-        const Shapes* block = blockShapes(db_.findRecord(Table::BlockRecord, groupText(o, 2)));
-        if (block != nullptr && !block->points.empty()) {
-            place(block, m, out, placed);
-        } else {
-            out.startRun(RunKind::Open);
-            for (int code : {10, 11, 13, 14})
-                if (first(o, code)) out.add(m, pointOf(o, code));
-        }
-    } else if (o.isType("ATTRIB")) {
-        if (visibleAttribute(o)) addTextBox(o, m, groupText(o, 1), out);
-    } else {
-        subs_.clear();
-        if (entities != nullptr && o.isType("POLYLINE")) {
-            for (size_t i = index + 1, end = subEntitiesEnd(db_, *entities, index, o.handle); i < end; ++i) {
-                const Object* v = db_.object((*entities)[i]);
-                if (v != nullptr && !v->erased) subs_.push_back(v);
-            }
-        }
-        addEntityShape(o, subs_, m, out, scratch_);
-    }
-}
-
-void DrawnShapes::finish() {
-    box_ = own_.box;
-    endless_ = own_.endless;
-    for (const Placed& p : placed_) {
-        const Extents& b = p.block->box;
-        endless_ = endless_ || p.block->endless;
-        for (int corner = 0; corner < 8; ++corner)
-            box_.add(p.m.apply({corner & 1 ? b.max.x : b.min.x, corner & 2 ? b.max.y : b.min.y,
-                                corner & 4 ? b.max.z : b.min.z}));
-    }
-}
-
-bool DrawnShapes::build(const std::vector<Slot>& entities, size_t index) {
-    own_.clear();
-    placed_.clear();
-    const Object* o = index < entities.size() ? db_.object(entities[index]) : nullptr;
-    if (o != nullptr) entity(*o, &entities, index, Matrix(), own_, &placed_);
-    finish();
-    return box_.valid() || endless_;
-}
-
-double DrawnShapes::distance(double x, double y) {
-    double best = tests_.distance(own_, Matrix(), x, y);
-    for (const Placed& p : placed_) {
-        if (best == 0) break;
-        best = std::min(best, tests_.distance(*p.block, p.m, x, y));
-    }
-    return best;
-}
-
-bool DrawnShapes::inside(double x1, double y1, double x2, double y2) {
-    if (!box_.valid() || endless_) return false;
-    PlanWindow w{x1, y1, x2, y2};
-    if (w.holds(box_.min) && w.holds(box_.max)) return true;
-    if (box_.max.x < x1 || box_.min.x > x2 || box_.max.y < y1 || box_.min.y > y2) return false;
-    if (!own_.runs.empty() && !tests_.inside(own_, Matrix(), w)) return false;
-    for (const Placed& p : placed_)
-        if (!tests_.inside(*p.block, p.m, w)) return false;
+    lo = std::max(std::floor(lo), 0.0);
+    hi = std::min(std::ceil(hi), count - 1.0);
+    if (lo > hi) return false;
+    from = static_cast<int>(lo);
+    to = static_cast<int>(hi);
     return true;
 }
 
+// The copies c along `step` whose offset c * step lies in the rectangle
+// [lo, hi] (plan), as a real range; false when none.
+bool alongStep(const Point3& step, const Point3& lo, const Point3& hi, double& from, double& to) {
+    from = -INFINITY;
+    to = INFINITY;
+    const double s[2] = {step.x, step.y}, l[2] = {lo.x, lo.y}, h[2] = {hi.x, hi.y};
+    for (int k = 0; k < 2; ++k) {
+        if (s[k] == 0) {
+            if (l[k] > 0 || h[k] < 0) return false;
+            continue;
+        }
+        double a = l[k] / s[k], b = h[k] / s[k];
+        from = std::max(from, std::min(a, b));
+        to = std::min(to, std::max(a, b));
+    }
+    return from <= to;
+}
+
+// The copies of an array whose box may meet the plan rectangle w, the
+// first copy's box being `first`: a range of columns and rows; false when
+// none can.
+bool copiesMeeting(const Extents& first, const Point3& cs, const Point3& rs, int columns, int rows,
+                   const PlanWindow& w, int& c0, int& c1, int& r0, int& r1) {
+    c0 = r0 = 0;
+    c1 = columns - 1;
+    r1 = rows - 1;
+    if (columns == 1 && rows == 1) return !disjoint(first, w);
+    // Offsets that bring the first box onto the rectangle.
+    Point3 lo{w.x1 - first.max.x, w.y1 - first.max.y, 0}, hi{w.x2 - first.min.x, w.y2 - first.min.y, 0};
+    double from, to;
+    if (rows == 1) return alongStep(cs, lo, hi, from, to) && clampRange(from, to, columns, c0, c1);
+    if (columns == 1) return alongStep(rs, lo, hi, from, to) && clampRange(from, to, rows, r0, r1);
+    double det = cs.x * rs.y - cs.y * rs.x;
+    if (!(std::fabs(det) > 1e-12 * std::hypot(cs.x, cs.y) * std::hypot(rs.x, rs.y))) return true;
+    double cmin = INFINITY, cmax = -INFINITY, rmin = INFINITY, rmax = -INFINITY;
+    for (int corner = 0; corner < 4; ++corner) {
+        double x = corner & 1 ? hi.x : lo.x, y = corner & 2 ? hi.y : lo.y;
+        double c = (x * rs.y - y * rs.x) / det, r = (cs.x * y - cs.y * x) / det;
+        cmin = std::min(cmin, c);
+        cmax = std::max(cmax, c);
+        rmin = std::min(rmin, r);
+        rmax = std::max(rmax, r);
+    }
+    return clampRange(cmin, cmax, columns, c0, c1) && clampRange(rmin, rmax, rows, r0, r1);
+}
+
+// What a pick asks: some part within radius of a point.
+struct NearTest {
+    RunTests& tests;
+    double x, y, radius;
+    bool stopped = true, walked = false;  // the answer when stopped, and after all was looked at
+    PlanWindow around() const { return {x - radius, y - radius, x + radius, y + radius}; }
+    bool range(const Extents& first, const Extents&, bool endless, const InsertPlacement& p, const Point3& cs,
+               const Point3& rs, int& c0, int& c1, int& r0, int& r1) {
+        if (endless) {
+            c0 = r0 = 0;
+            c1 = p.columns - 1;
+            r1 = p.rows - 1;
+            return true;
+        }
+        return first.valid() && copiesMeeting(first, cs, rs, p.columns, p.rows, around(), c0, c1, r0, r1);
+    }
+    Verdict box(const Extents& b, bool endless) const {
+        return endless || (b.valid() && planDistance(b, x, y) <= radius) ? Verdict::Look : Verdict::Skip;
+    }
+    bool own(const Shapes& s, const Matrix& m) { return !s.runs.empty() && tests.distance(s, m, x, y) <= radius; }
+};
+
+// What a crossing asks: some part meeting the window.
+struct MeetsTest {
+    RunTests& tests;
+    PlanWindow w;
+    bool stopped = true, walked = false;
+    bool range(const Extents& first, const Extents&, bool endless, const InsertPlacement& p, const Point3& cs,
+               const Point3& rs, int& c0, int& c1, int& r0, int& r1) {
+        if (endless) {
+            c0 = r0 = 0;
+            c1 = p.columns - 1;
+            r1 = p.rows - 1;
+            return true;
+        }
+        return first.valid() && copiesMeeting(first, cs, rs, p.columns, p.rows, w, c0, c1, r0, r1);
+    }
+    Verdict box(const Extents& b, bool endless) const {
+        if (!endless && (!b.valid() || disjoint(b, w))) return Verdict::Skip;
+        return b.valid() && held(b, w) ? Verdict::Stop : Verdict::Look;
+    }
+    bool own(const Shapes& s, const Matrix& m) { return tests.meets(s, m, w); }
+};
+
+// What a window asks: every part inside it.
+struct InsideTest {
+    RunTests& tests;
+    PlanWindow w;
+    bool stopped = false, walked = true;
+    bool range(const Extents&, const Extents& all, bool endless, const InsertPlacement& p, const Point3&, const Point3&,
+               int& c0, int& c1, int& r0, int& r1) {
+        c0 = r0 = 0;
+        c1 = p.columns - 1;
+        r1 = p.rows - 1;
+        // All copies held: nothing of them to look at.
+        return endless || !all.valid() || !held(all, w);
+    }
+    Verdict box(const Extents& b, bool endless) const {
+        if (endless) return Verdict::Stop;
+        if (!b.valid() || held(b, w)) return Verdict::Skip;
+        return disjoint(b, w) ? Verdict::Stop : Verdict::Look;
+    }
+    bool own(const Shapes& s, const Matrix& m) { return !s.runs.empty() && !tests.inside(s, m, w); }
+};
+
+} // namespace
+
+template <class Test>
+void DrawnShapes::push(const Drawing& drawing, const Matrix& world, Test& test) {
+    for (const PlacedBlock& p : drawing.placed) {
+        const BlockGeometry* g = tree_.get(p.record);
+        if (g == nullptr) continue;
+        const InsertPlacement& place = p.placement;
+        Matrix base = world * place.m;
+        Point3 cs = world.applyVector(place.columnStep), rs = world.applyVector(place.rowStep);
+        Extents first = transformedBox(g->box, base), all;
+        bool endless = false;
+        tree_.placedBox(p, world, all, endless);
+        int c0, c1, r0, r1;
+        if (!test.range(first, all, g->endless, place, cs, rs, c0, c1, r0, r1)) continue;
+        stack_.push_back({g, base, cs, rs, c0, c1, r0, r1, c0, r0});
+    }
+}
+
+template <class Test>
+bool DrawnShapes::walk(Test& test) {
+    while (!stack_.empty()) {
+        Pending& top = stack_.back();
+        if (top.r > top.r1) {
+            stack_.pop_back();
+            continue;
+        }
+        const BlockGeometry* g = top.block;
+        Matrix m = copyMatrix(top.base, top.columnStep, top.rowStep, top.c, top.r);
+        if (++top.c > top.c1) {
+            top.c = top.c0;
+            ++top.r;
+        }
+        switch (test.box(transformedBox(g->box, m), g->endless)) {
+        case Verdict::Skip: continue;
+        case Verdict::Stop: return test.stopped;
+        case Verdict::Look: break;
+        }
+        if (test.own(g->drawing.own, m)) return test.stopped;
+        push(g->drawing, m, test);
+    }
+    return test.walked;
+}
+
+bool DrawnShapes::build(const std::vector<Slot>& entities, size_t index, bool inBlock) {
+    drawing_.clear();
+    drawer_.draw(entities, index, inBlock, drawing_);
+    box_ = boundedBox(drawing_.own);
+    endless_ = drawing_.own.endless;
+    const Matrix identity;
+    for (const PlacedBlock& p : drawing_.placed)
+        if (tree_.get(p.record) != nullptr) tree_.placedBox(p, identity, box_, endless_);
+    return box_.valid() || endless_;
+}
+
+bool DrawnShapes::near(double x, double y, double radius) {
+    if (!endless_ && (!box_.valid() || planDistance(box_, x, y) > radius)) return false;
+    NearTest test{tests_, x, y, radius};
+    const Matrix identity;
+    if (test.own(drawing_.own, identity)) return true;
+    stack_.clear();
+    push(drawing_, identity, test);
+    return walk(test);
+}
+
+bool DrawnShapes::inside(double x1, double y1, double x2, double y2) {
+    InsideTest test{tests_, {x1, y1, x2, y2}};
+    if (!box_.valid() || endless_ || disjoint(box_, test.w)) return false;
+    if (held(box_, test.w)) return true;
+    const Matrix identity;
+    if (test.own(drawing_.own, identity)) return false;
+    stack_.clear();
+    push(drawing_, identity, test);
+    return walk(test);
+}
+
 bool DrawnShapes::meets(double x1, double y1, double x2, double y2) {
-    if (!endless_ && (!box_.valid() || box_.max.x < x1 || box_.min.x > x2 || box_.max.y < y1 || box_.min.y > y2))
-        return false;
-    PlanWindow w{x1, y1, x2, y2};
-    if (box_.valid() && w.holds(box_.min) && w.holds(box_.max)) return true;
-    if (tests_.meets(own_, Matrix(), w)) return true;
-    for (const Placed& p : placed_)
-        if (tests_.meets(*p.block, p.m, w)) return true;
-    return false;
+    MeetsTest test{tests_, {x1, y1, x2, y2}};
+    if (!endless_ && (!box_.valid() || disjoint(box_, test.w))) return false;
+    if (box_.valid() && held(box_, test.w)) return true;
+    const Matrix identity;
+    if (test.own(drawing_.own, identity)) return true;
+    stack_.clear();
+    push(drawing_, identity, test);
+    return walk(test);
 }
 
 Slot pick(const Database& db, double x, double y, double radius) {
@@ -156,12 +240,9 @@ Slot pick(const Database& db, double x, double y, double radius) {
     if (ms == nullptr) return kNoSlot;
     DrawnShapes shapes(db);
     for (size_t i = ms->entities.size(); i-- > 0;) {
-        Slot s = ms->entities[i];
-        const Object* o = db.object(s);
+        const Object* o = db.object(ms->entities[i]);
         if (o == nullptr || o->erased || isSubEntity(*o) || !shapes.build(ms->entities, i)) continue;
-        const Extents& box = shapes.box();
-        double dx = std::max({box.min.x - x, x - box.max.x, 0.0}), dy = std::max({box.min.y - y, y - box.max.y, 0.0});
-        if ((shapes.endless() || std::hypot(dx, dy) <= radius) && shapes.distance(x, y) <= radius) return s;
+        if (shapes.near(x, y, radius)) return ms->entities[i];
     }
     return kNoSlot;
 }

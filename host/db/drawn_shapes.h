@@ -1,66 +1,72 @@
-// Where entities are drawn, for picks and windows: each main entity as
-// the platform draws it, an insert with its block and its visible
-// attributes, a polyline along its vertices (bulges as arcs), every point
-// that a file gives in object coordinates carried into the world by the
-// arbitrary axis algorithm.  Seen in plan: only x and y are compared.
+// Where entities are drawn, for picks, windows and extents alike: each main
+// entity as the platform draws it, an insert with its block (every copy of
+// a MINSERT) and its visible attributes, a dimension with its block, a
+// polyline along its vertices, every point that a file gives in object
+// coordinates carried into the world.  Seen in plan: only x and y are
+// compared.
 //
-// One DrawnShapes serves a whole pick or window: it keeps each block's
-// shapes once, and its buffers from entity to entity, so that a scan of a
-// big drawing neither rebuilds blocks nor allocates per entity; a far
-// insert is turned down by its box before its block's points are placed.
+// One DrawnShapes serves a whole pick, window or save: each block is drawn
+// once (block_tree.h).  A test looks inside a placed block only where the
+// block's box meets the pick or window: a far one is turned down by its
+// box, one wholly held is taken by it, and the walk down uses its own
+// stack, however deep blocks nest.
 #pragma once
 
-#include <cstdint>
-#include <memory>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
-#include "db/entity_shapes.h"
-#include "db/geometry.h"
-#include "db/shape_runs.h"
+#include "db/block_tree.h"
 
 namespace host::db {
 
 class DrawnShapes {
 public:
-    explicit DrawnShapes(const Database& db) : db_(db) {}
+    // Without `keepRuns`, only extents can be asked (blocks keep their boxes).
+    explicit DrawnShapes(const Database& db, bool keepRuns = true) : db_(db), tree_(db, keepRuns), drawer_(db) {}
 
-    // Builds the entity at `index` of a block's entity list, with the
-    // attributes or vertices that follow it; false when nothing of it is
-    // drawn.  The tests below are of the entity built last.
-    bool build(const std::vector<Slot>& entities, size_t index);
-    const Extents& box() const { return box_; }
-    // Some part of it runs without end (a ray or construction line).
+    // Builds the entity at `index` of a space's (or, with `inBlock`, a
+    // block's) entity list with the attributes or vertices that follow it;
+    // false when nothing of it is drawn.  The tests below are of the
+    // entity built last.
+    bool build(const std::vector<Slot>& entities, size_t index, bool inBlock = false);
+    // Around everything bounded it draws; some part of it may run without end.
+    const Extents& extents() const { return box_; }
     bool endless() const { return endless_; }
-    double distance(double x, double y);
+    // Some part drawn within radius of (x, y).
+    bool near(double x, double y, double radius);
     // All of it inside the window; any part of it meeting the window.
     bool inside(double x1, double y1, double x2, double y2);
     bool meets(double x1, double y1, double x2, double y2);
 
 private:
-    struct Placed {
-        const Shapes* block;
-        Matrix m;
+    // A placed block still to be looked at: copies [c0, c1] x [r0, r1] of
+    // it, the next one (c, r).
+    struct Pending {
+        const BlockGeometry* block;
+        Matrix base;  // the world matrix of its first copy
+        Point3 columnStep, rowStep;
+        int c0, c1, r0, r1, c, r;
     };
-    void entity(const Object& o, const std::vector<Slot>* entities, size_t index, const Matrix& m, Shapes& out,
-                std::vector<Placed>* placed);
-    void insert(const Object& o, const std::vector<Slot>* entities, size_t index, const Matrix& m, Shapes& out,
-                std::vector<Placed>* placed);
-    void place(const Shapes* block, const Matrix& m, Shapes& out, std::vector<Placed>* placed);
-    const Shapes* blockShapes(Slot record);
-    void finish();
+    template <class Test>
+    bool walk(Test& test);
+    template <class Test>
+    void push(const Drawing& drawing, const Matrix& world, Test& test);
 
     const Database& db_;
-    std::unordered_map<Slot, std::unique_ptr<Shapes>> blocks_;
-    std::unordered_set<Slot> building_;  // a block that inserts itself stops there
-    Shapes own_;
-    std::vector<Placed> placed_;
+    BlockTree tree_;
+    EntityDrawer drawer_;
+    Drawing drawing_;
     Extents box_;
     bool endless_ = false;
-    std::vector<const Object*> subs_;
-    ShapeScratch scratch_;
+    std::vector<Pending> stack_;
     RunTests tests_;
 };
+
+// The topmost (last drawn) live main entity that any part of is within
+// radius of (x, y) in model space; kNoSlot when none.  An attribute or
+// vertex is never picked on its own, only as part of its insert or polyline.
+Slot pick(const Database& db, double x, double y, double radius);
+// Live main model-space entities wholly inside the window (crossing: also
+// those any part of which meets it), in drawing order, each once.
+std::vector<Slot> selectWindow(const Database& db, double x1, double y1, double x2, double y2, bool crossing);
 
 } // namespace host::db

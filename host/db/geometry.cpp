@@ -1,6 +1,9 @@
 #include "db/geometry.h"
 
+#include "db/drawn_shapes.h"
+#include "db/sub_entities.h"
 #include "db/entity_values.h"
+#include "db/shape_runs.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,133 +14,13 @@ namespace {
 
 using namespace values;
 
-constexpr int kCircleSegments = 64;
-constexpr int kMaxNesting = 16;
+// MINSERT columns and rows are 16-bit counts in a file.
+constexpr int kMaxCopiesAlong = 32767;
 
-struct Outline {
-    std::vector<Point3> points;
-    bool closed = false;
-    bool filled = false;  // an area: a point inside is on it
-};
-
-// Points of an elliptical arc c + a cos t + b sin t for t in [t0, t1].
-void addCurve(const Matrix& m, Point3 c, Point3 a, Point3 b, double t0, double t1, bool closed,
-              std::vector<Outline>& out) {
-    Outline o;
-    o.closed = closed;
-    while (t1 <= t0) t1 += 2 * M_PI;
-    if (closed) t1 = t0 + 2 * M_PI;
-    int n = std::max(2, static_cast<int>(std::ceil((t1 - t0) / (2 * M_PI) * kCircleSegments)));
-    // Sample at the multiples of the segment angle so that quadrant points are hit.
-    double step = 2 * M_PI / kCircleSegments;
-    std::vector<double> ts{t0};
-    for (double k = std::floor(t0 / step) + 1; k * step < t1 && ts.size() < static_cast<size_t>(n) + 2; ++k)
-        ts.push_back(k * step);
-    if (!closed) ts.push_back(t1);
-    for (double t : ts) {
-        double cs = std::cos(t), sn = std::sin(t);
-        o.points.push_back(m.apply({c.x + a.x * cs + b.x * sn, c.y + a.y * cs + b.y * sn, c.z + a.z * cs + b.z * sn}));
-    }
-    out.push_back(std::move(o));
-}
-
-void addCircle(const Matrix& m, Point3 c, double r, double a0, double a1, bool closed, std::vector<Outline>& out) {
-    addCurve(m, c, {r, 0, 0}, {0, r, 0}, a0, a1, closed, out);
-}
-
-void addPolyline(const Matrix& m, std::initializer_list<Point3> pts, bool closed, bool filled,
-                 std::vector<Outline>& out) {
-    Outline o;
-    o.closed = closed;
-    o.filled = filled;
-    for (const Point3& p : pts) o.points.push_back(m.apply(p));
-    out.push_back(std::move(o));
-}
-
-void textOutline(const Object& o, const Matrix& m, std::vector<Outline>& out) {
-    double h = realOf(o, 40, 1.0);
-    double w = h * static_cast<double>(textLength(groupText(o, 1))) * realOf(o, 41, 1.0);
-    int hmode = intOf(o, 72, 0), vmode = intOf(o, 73, 0);
-    Point3 at = (hmode != 0 || vmode != 0) && first(o, 11) ? pointOf(o, 11) : pointOf(o, 10);
-    double x0 = hmode == 1 || hmode == 4 ? -w / 2 : hmode == 2 ? -w : 0;
-    double y0 = vmode == 2 ? -h / 2 : vmode == 3 ? -h : 0;
-    if (hmode == 4) y0 = -h / 2;
-    Matrix place = m * Matrix::translation(at.x, at.y, at.z) * Matrix::rotationZ(angleOf(o, 50));
-    addPolyline(place, {{x0, y0, 0}, {x0 + w, y0, 0}, {x0 + w, y0 + h, 0}, {x0, y0 + h, 0}}, true, true, out);
-}
-
-void hatchOutline(const Object& o, const Matrix& m, std::vector<Outline>& out) {
-    Outline points;
-    forEachHatchBoundary(
-        o, [&](const Point3& p) { points.points.push_back(m.apply(p)); },
-        [&](const Point3& c, double r) { addCircle(m, c, r, 0, 0, true, out); });
-    if (!points.points.empty()) {
-        points.closed = points.filled = points.points.size() > 2;
-        out.push_back(std::move(points));
-    }
-}
-
-void outlines(const Database& db, const Object& o, const Matrix& m, int depth, std::vector<Outline>& out);
-
-void blockOutlines(const Database& db, std::string_view name, const Matrix& m, int depth,
-                   std::vector<Outline>& out) {
-    Slot record = db.findRecord(Table::BlockRecord, name);
-    const Block* b = record == kNoSlot ? nullptr : db.block(record);
-    if (b == nullptr || depth >= kMaxNesting) return;
-    for (Slot s : b->entities)
-        if (const Object* e = db.object(s); e && !e->erased) outlines(db, *e, m, depth + 1, out);
-}
-
-void outlines(const Database& db, const Object& o, const Matrix& m, int depth, std::vector<Outline>& out) {
-    std::string_view type = o.typeName();
-    if (type == "LINE") {
-        addPolyline(m, {pointOf(o, 10), pointOf(o, 11)}, false, false, out);
-    } else if (type == "CIRCLE") {
-        addCircle(m, pointOf(o, 10), realOf(o, 40, 0), 0, 0, true, out);
-    } else if (type == "ARC") {
-        addCircle(m, pointOf(o, 10), realOf(o, 40, 0), angleOf(o, 50), angleOf(o, 51), false, out);
-    } else if (type == "ELLIPSE") {
-        Point3 a = pointOf(o, 11);
-        double ratio = realOf(o, 40, 1.0);
-        Point3 b{-a.y * ratio, a.x * ratio, 0};
-        double t0 = realOf(o, 41, 0), t1 = realOf(o, 42, 2 * M_PI);
-        bool full = std::fabs(t1 - t0 - 2 * M_PI) < 1e-9 || (t0 == 0 && t1 == 0);
-        addCurve(m, pointOf(o, 10), a, b, t0, t1, full, out);
-    } else if (type == "SOLID" || type == "TRACE") {
-        // Corner order 1 2 4 3 goes round the quadrilateral.
-        addPolyline(m, {pointOf(o, 10), pointOf(o, 11), pointOf(o, 13), pointOf(o, 12)}, true, true, out);
-    } else if (type == "TEXT") {
-        textOutline(o, m, out);
-    } else if (type == "HATCH") {
-        hatchOutline(o, m, out);
-    } else if (type == "INSERT") {
-        blockOutlines(db, groupText(o, 2), m * insertTransform(db, o), depth, out);
-    } else if (type == "DIMENSION") {
-        size_t before = out.size();
-        blockOutlines(db, groupText(o, 2), m, depth, out);
-        if (out.size() == before) {
-            Outline pts;
-            for (int code : {10, 11, 13, 14})
-                if (first(o, code)) pts.points.push_back(m.apply(pointOf(o, code)));
-            out.push_back(std::move(pts));
-        }
-    } else {
-        // LEADER, and types the host does not model: the polyline of their points.
-        Outline pts;
-        size_t end = xdataBegin(o);
-        for (size_t i = 0; i < end; ++i) {
-            int c = o.groups[i].code();
-            if (o.groups[i].kind() == ValueKind::Point && c >= 10 && c <= 18)
-                pts.points.push_back(m.apply(toPoint(o.groups[i].asPoint())));
-        }
-        if (!pts.points.empty()) out.push_back(std::move(pts));
-    }
-}
-
-std::vector<Outline> entityOutlines(const Database& db, Slot entity) {
-    std::vector<Outline> out;
-    if (const Object* o = db.object(entity)) outlines(db, *o, Matrix(), 0, out);
-    return out;
+int copiesAlong(const Object& insert, int code) {
+    double n = realOf(insert, code, 1);
+    if (!(n >= 1)) return 1;
+    return n > kMaxCopiesAlong ? kMaxCopiesAlong : static_cast<int>(n);
 }
 
 } // namespace
@@ -200,21 +83,64 @@ Matrix Matrix::scaling(double sx, double sy, double sz) {
     return r;
 }
 
-Matrix insertTransform(const Database& db, const Object& insert) {
-    Point3 base;
+InsertPlacement insertPlacement(const Database& db, const Object& insert) {
+    InsertPlacement p;
     Slot record = db.findRecord(Table::BlockRecord, groupText(insert, 2));
     if (const Block* b = record == kNoSlot ? nullptr : db.block(record))
-        if (const Object* begin = db.object(b->begin)) base = pointOf(*begin, 10);
-    Point3 at = pointOf(insert, 10);
-    return Matrix::translation(at.x, at.y, at.z) * Matrix::rotationZ(angleOf(insert, 50)) *
-           Matrix::scaling(realOf(insert, 41, 1), realOf(insert, 42, 1), realOf(insert, 43, 1)) *
-           Matrix::translation(-base.x, -base.y, -base.z);
+        if (const Object* begin = db.object(b->begin)) p.base = pointOf(*begin, 10);
+    p.at = pointOf(insert, 10);
+    p.scale = {realOf(insert, 41, 1), realOf(insert, 42, 1), realOf(insert, 43, 1)};
+    double angle = angleOf(insert, 50);
+    p.cosine = std::cos(angle);
+    p.sine = std::sin(angle);
+    Matrix turn = Matrix::translation(p.at.x, p.at.y, p.at.z) * Matrix::rotationZ(angle);
+    p.m = turn * Matrix::scaling(p.scale.x, p.scale.y, p.scale.z) * Matrix::translation(-p.base.x, -p.base.y, -p.base.z);
+    // The insertion point and the rotation are in the insert's own plane.
+    Matrix plane = placeIn(Matrix(), insert);
+    if (!isIdentity(plane)) {
+        p.m = plane * p.m;
+        turn = plane * turn;
+        p.inPlane = false;
+    }
+    p.columns = copiesAlong(insert, 70);
+    p.rows = copiesAlong(insert, 71);
+    if (p.columns > 1) p.columnStep = turn.applyVector({realOf(insert, 44, 0), 0, 0});
+    if (p.rows > 1) p.rowStep = turn.applyVector({0, realOf(insert, 45, 0), 0});
+    return p;
+}
+
+Point3 InsertPlacement::place(const Point3& local) const {
+    if (!inPlane) return m.apply(local);
+    double x = (local.x - base.x) * scale.x, y = (local.y - base.y) * scale.y, z = local.z - base.z;
+    return {at.x + cosine * x - sine * y, at.y + sine * x + cosine * y, at.z + z * scale.z};
+}
+
+Matrix insertTransform(const Database& db, const Object& insert) { return insertPlacement(db, insert).m; }
+
+Extents transformedBox(const Extents& box, const Matrix& m) {
+    Extents out;
+    if (!box.valid()) return out;
+    for (int corner = 0; corner < 8; ++corner)
+        out.add(m.apply({corner & 1 ? box.max.x : box.min.x, corner & 2 ? box.max.y : box.min.y,
+                         corner & 4 ? box.max.z : box.min.z}));
+    return out;
 }
 
 bool worldExtents(const Database& db, Slot entity, Extents& out) {
     out = Extents();
-    for (const Outline& o : entityOutlines(db, entity))
-        for (const Point3& p : o.points) out.add(p);
+    if (db.object(entity) == nullptr) return false;
+    // In its block with the attributes or vertices after it; alone when
+    // it is in none yet.
+    const Block* owner = db.block(db.ownerBlock(entity));
+    size_t index = owner ? positionInBlock(*owner, entity) : 0;
+    std::vector<Slot> alone;
+    if (owner == nullptr || index >= owner->entities.size()) {
+        alone.push_back(entity);
+        index = 0;
+    }
+    DrawnShapes shapes(db);
+    if (!shapes.build(alone.empty() ? owner->entities : alone, index)) return false;
+    out = shapes.extents();
     return out.valid();
 }
 

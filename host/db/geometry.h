@@ -1,8 +1,7 @@
-// World geometry of entities: extents and transforms, for LINE, ARC,
-// CIRCLE, ELLIPSE, SOLID, HATCH, TEXT (approximately: height by number of
-// characters), INSERT (nested, through its block), LEADER and DIMENSION
-// (through its "*D" block, else its points).  Other types give no extents.
-// Picks and windows find entities where they are drawn (drawn_shapes.h).
+// World geometry of entities: points, boxes and matrices; where an INSERT
+// (or each copy of a MINSERT) puts its block; the world extents of an
+// entity as it is drawn (drawn_shapes.h knows what that is, for extents
+// and selection alike); transforms of an entity's stored geometry.
 #pragma once
 
 #include <vector>
@@ -34,28 +33,36 @@ struct Matrix {
     static Matrix scaling(double sx, double sy, double sz);
 };
 
-// The transform that places an INSERT's block in the world: base point
-// back to the origin, scale, rotate, move to the insertion point.
+// Where an INSERT puts its block: the matrix of its first copy (base point
+// back to the origin, scale, rotate, move to the insertion point, carried
+// by the extrusion), and for a MINSERT its columns and rows, each copy the
+// first moved by column * columnStep + row * rowStep (the spacings 44 and
+// 45 along the insert's rotated axes, in the frame the matrix maps into).
+struct InsertPlacement {
+    Matrix m;
+    Point3 columnStep, rowStep;
+    int columns = 1, rows = 1;
+    // The same placement step by step, for boxes placed as saves always
+    // placed them (the same rounding).
+    Point3 at, scale{1, 1, 1}, base;
+    double cosine = 1, sine = 0;
+    bool inPlane = true;  // no extrusion but +Z
+    Point3 place(const Point3& local) const;
+};
+InsertPlacement insertPlacement(const Database& db, const Object& insert);
+// The first copy's matrix alone.
 Matrix insertTransform(const Database& db, const Object& insert);
 
-// World extents of an entity; false when it has none.
+// The box around the eight corners of `box` carried by m.
+Extents transformedBox(const Extents& box, const Matrix& m);
+
+// World extents of an entity as drawn (with its attributes or vertices);
+// false when it has none.  A ray or construction line gives its start
+// point alone (an XLINE nothing), never an endless number.
 bool worldExtents(const Database& db, Slot entity, Extents& out);
 // Transforms an entity's geometry in place (points, radii, angles, scales
 // and XDATA 1011-1013 / 1041 / 1042 as the host does).  False for
 // transforms the type cannot take (e.g. non-uniform scale of an ARC).
 bool transformEntity(Object& entity, const Matrix& m);
-
-// Picks and windows, over the entities as they are drawn (drawn_shapes.cpp):
-// a main entity with its visible attributes or its vertices' path, each
-// point in object coordinates carried into the world, seen in plan.
-
-// The topmost (last drawn) live main entity that any part of is within
-// radius of (x, y) in model space; kNoSlot when none.  An attribute or
-// vertex is never picked on its own, only as part of its insert or polyline.
-Slot pick(const Database& db, double x, double y, double radius);
-// Live main model-space entities wholly inside the window (crossing: also
-// those any part of which meets it), in drawing order, each once.
-std::vector<Slot> selectWindow(const Database& db, double x1, double y1, double x2, double y2,
-                               bool crossing);
 
 } // namespace host::db

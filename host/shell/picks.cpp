@@ -5,7 +5,7 @@
 
 #include "aced_input.h"
 #include "ads_entity.h"
-#include "db/geometry.h"
+#include "db/drawn_shapes.h"
 #include "db/sub_entities.h"
 #include "api/host_api.h"
 #include "io/io.h"

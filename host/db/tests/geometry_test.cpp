@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "db/drawn_shapes.h"
 #include "db/geometry.h"
 
 using namespace host::db;

@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 
+#include "db/drawn_shapes.h"
 #include "db/geometry.h"
 
 using namespace host::db;

@@ -1,0 +1,177 @@
+// Picks, windows and saves of drawings whose blocks nest deeply: blocks
+// nested 26 and 30 deep, each inserting the one below twice side by side
+// (2^30 lines once expanded, from a file of a few KB); a chain of 60,000
+// blocks, each inserting the next; an arc whose start angle is 1e20.  Each
+// must stay well under a second and 100 MB: a pick or window looks inside
+// a block only where its box meets it, and no walk recurses per level.
+//
+//   nested_blocks_bench
+//
+// Prints `name: value unit` lines: milliseconds, and the growth of the
+// peak resident memory in MB during the step (the peak is reset first).
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "db/drawn_shapes.h"
+#include "dxf/reader.h"
+#include "dxf/writer.h"
+
+namespace {
+
+using namespace host;
+using Clock = std::chrono::steady_clock;
+
+constexpr double kLine = 10;     // each line of the innermost block
+constexpr double kSpacing = 20;  // the innermost block's width with its gap
+constexpr int kChain = 60000;
+constexpr double kBytesPerMegabyte = 1024.0 * 1024.0;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// A field of /proc/self/status in kB ("VmRSS:", "VmHWM:").
+long statusKilobytes(const char* field) {
+    std::ifstream in("/proc/self/status");
+    std::string name;
+    long value = 0;
+    while (in >> name) {
+        if (name == field) {
+            in >> value;
+            return value;
+        }
+        std::getline(in, name);
+    }
+    return 0;
+}
+
+// Resets the peak resident size to the current one (Linux 4.0 on).
+void resetPeak() {
+    std::ofstream clear("/proc/self/clear_refs");
+    clear << "5";
+}
+
+struct Step {
+    double ms;
+    double mb;
+};
+
+template <class Work>
+Step measure(Work work) {
+    resetPeak();
+    long before = statusKilobytes("VmRSS:");
+    Clock::time_point start = Clock::now();
+    work();
+    Step s{millisecondsSince(start), 0};
+    s.mb = static_cast<double>(statusKilobytes("VmHWM:") - before) * 1024.0 / kBytesPerMegabyte;
+    if (s.mb < 0) s.mb = 0;
+    return s;
+}
+
+void print(const std::string& name, const Step& s) {
+    std::printf("%s: %.3f ms\n%s_memory: %.1f MB\n", name.c_str(), s.ms, name.c_str(), s.mb);
+}
+
+std::string header() {
+    return "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1021\n0\nENDSEC\n0\nSECTION\n2\nBLOCKS\n";
+}
+
+std::string blockStart(const std::string& name) {
+    return "0\nBLOCK\n8\n0\n2\n" + name + "\n70\n0\n10\n0\n20\n0\n30\n0\n";
+}
+
+std::string insert(const std::string& name, double x) {
+    return "0\nINSERT\n8\n0\n2\n" + name + "\n10\n" + std::to_string(x) + "\n20\n0\n30\n0\n";
+}
+
+std::string line(double x0, double x1) {
+    return "0\nLINE\n8\n0\n10\n" + std::to_string(x0) + "\n20\n0\n30\n0\n11\n" + std::to_string(x1) + "\n21\n0\n31\n0\n";
+}
+
+const char* kEnd = "0\nENDBLK\n8\n0\n";
+
+// "N12": a letter and a number, built by appending (GCC warns falsely on
+// a literal added to a temporary string).
+std::string named(char letter, int number) {
+    std::string name(1, letter);
+    name += std::to_string(number);
+    return name;
+}
+
+// Blocks N0 (a line) to N<depth-1>, each holding two inserts of the one
+// below, side by side; model space inserts the last.
+std::string nestedDrawing(int depth) {
+    std::string text = header() + blockStart("N0") + line(0, kLine) + kEnd;
+    double width = kSpacing;
+    for (int level = 1; level < depth; ++level) {
+        std::string below = named('N', level - 1);
+        text += blockStart(named('N', level)) + insert(below, 0) + insert(below, width) + kEnd;
+        width *= 2;
+    }
+    return text + "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + insert(named('N', depth - 1), 0) +
+           "0\nENDSEC\n0\nEOF\n";
+}
+
+// Blocks C0 (a line) to C<n-1>, each inserting the one below one unit on.
+std::string chainDrawing(int n) {
+    std::string text = header() + blockStart("C0") + line(0, kLine) + kEnd;
+    for (int level = 1; level < n; ++level)
+        text += blockStart(named('C', level)) + insert(named('C', level - 1), 1) + kEnd;
+    return text + "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + insert(named('C', n - 1), 0) +
+           "0\nENDSEC\n0\nEOF\n";
+}
+
+std::string hugeArcDrawing() {
+    return header() + "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" +
+           "0\nARC\n8\n0\n10\n0\n20\n0\n30\n0\n40\n5\n50\n1e20\n51\n90\n0\nENDSEC\n0\nEOF\n";
+}
+
+// Open, a pick on it, a window round it, a save: each timed.
+bool openSelectSave(const std::string& name, const std::string& text, double onX, double onY, double reach) {
+    std::unique_ptr<db::Database> db;
+    print(name + "_open", measure([&] {
+              dxf::ReadReport report;
+              db = dxf::readDxfText(text, name, report);
+          }));
+    if (!db) return false;
+    db::Slot picked = db::kNoSlot;
+    print(name + "_pick", measure([&] { picked = db::pick(*db, onX, onY, 1); }));
+    size_t held = 0;
+    print(name + "_window", measure([&] { held = db::selectWindow(*db, -reach, -reach, reach, reach, false).size(); }));
+    std::string saved;
+    print(name + "_save", measure([&] { dxf::writeDxfText(*db, saved); }));
+    return picked != db::kNoSlot && held == 1 && !saved.empty();
+}
+
+bool nested(int depth) {
+    std::string name = "nested_";
+    name += std::to_string(depth);
+    std::string text = nestedDrawing(depth);
+    std::printf("%s_file: %.1f KB\n", name.c_str(), static_cast<double>(text.size()) / 1024.0);
+    dxf::ReadReport report;
+    std::unique_ptr<db::Database> db = dxf::readDxfText(text, name, report);
+    if (!db) return false;
+    const double width = kSpacing * static_cast<double>(1ull << (depth - 1));
+    const double lastLine = width - kSpacing + kLine / 2, middleLine = width / 2 + kLine / 2;
+    db::Slot far = 0, on = db::kNoSlot;
+    size_t all = 0, crossed = 0;
+    print(name + "_pick_far", measure([&] { far = db::pick(*db, -1000, -1000, 3); }));
+    print(name + "_pick_on", measure([&] { on = db::pick(*db, lastLine, 0.5, 3); }));
+    print(name + "_window_all", measure([&] { all = db::selectWindow(*db, -1, -1, width, 1, false).size(); }));
+    print(name + "_crossing_one_line",
+          measure([&] { crossed = db::selectWindow(*db, middleLine - 1, -1, middleLine + 1, 1, true).size(); }));
+    std::string saved;
+    print(name + "_save", measure([&] { dxf::writeDxfText(*db, saved); }));
+    return far == db::kNoSlot && on != db::kNoSlot && all == 1 && crossed == 1;
+}
+
+} // namespace
+
+int main() {
+    bool ok = nested(26) && nested(30);
+    ok = openSelectSave("chain_60000", chainDrawing(kChain), kChain - 1 + kLine / 2, 0, 2.0 * kChain) && ok;
+    ok = openSelectSave("huge_arc_angle", hugeArcDrawing(), 0, 5, 10) && ok;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,203 @@
+#include "db/block_tree.h"
+
+#include <algorithm>
+
+#include "db/entity_values.h"
+#include "db/sub_entities.h"
+
+namespace host::db {
+
+namespace {
+
+using namespace values;
+
+// ATTRIB and ATTDEF 70.
+constexpr int kAttributeInvisible = 1;
+constexpr int kAttributeConstant = 2;
+
+bool visibleAttribute(const Object& o) { return o.isType("ATTRIB") && !(intOf(o, 70, 0) & kAttributeInvisible); }
+
+// The sub-entities that follow the main entity at `index`: [index + 1, end).
+size_t subEntitiesEnd(const Database& db, const std::vector<Slot>& entities, size_t index, Handle owner) {
+    size_t end = index + 1;
+    while (end < entities.size()) {
+        const Object* next = db.object(entities[end]);
+        if (next == nullptr || !isSubEntity(*next) || next->owner != owner) break;
+        ++end;
+    }
+    return end;
+}
+
+// Whether a block holds any live entity (a dimension without one is drawn
+// by its points).
+bool holdsEntities(const Database& db, Slot record) {
+    const Block* block = record == kNoSlot ? nullptr : db.block(record);
+    if (block == nullptr) return false;
+    for (Slot s : block->entities)
+        if (const Object* o = db.object(s); o && !o->erased) return true;
+    return false;
+}
+
+} // namespace
+
+Matrix copyMatrix(const Matrix& base, const Point3& columnStep, const Point3& rowStep, int column, int row) {
+    Matrix m = base;
+    if (column == 0 && row == 0) return m;
+    m.m[0][3] += column * columnStep.x + row * rowStep.x;
+    m.m[1][3] += column * columnStep.y + row * rowStep.y;
+    m.m[2][3] += column * columnStep.z + row * rowStep.z;
+    return m;
+}
+
+Extents boundedBox(const Shapes& shapes) {
+    if (!shapes.endless) return shapes.box;
+    Extents box;
+    for (const ShapeRun& run : shapes.runs) {
+        if (run.kind == RunKind::Endless || run.begin == run.end) continue;
+        uint32_t end = run.kind == RunKind::Ray ? run.begin + 1 : run.end;
+        for (uint32_t i = run.begin; i < end; ++i) box.add(shapes.points[i]);
+    }
+    return box;
+}
+
+void EntityDrawer::draw(const std::vector<Slot>& entities, size_t index, bool inBlock, Drawing& out) {
+    const Object* found = index < entities.size() ? db_.object(entities[index]) : nullptr;
+    if (found == nullptr || found->erased) return;
+    const Object& o = *found;
+    const Matrix identity;
+    if (o.isType("INSERT")) {
+        Slot record = db_.findRecord(Table::BlockRecord, groupText(o, 2));
+        if (record != kNoSlot && db_.block(record) != nullptr) {
+            out.placed.push_back({record, insertPlacement(db_, o)});
+        }
+        // The attributes stand in the insert's space, not its block's.
+        for (size_t i = index + 1, end = subEntitiesEnd(db_, entities, index, o.handle); i < end; ++i) {
+            const Object* sub = db_.object(entities[i]);
+            if (sub != nullptr && !sub->erased && visibleAttribute(*sub))
+                addTextBox(*sub, identity, groupText(*sub, 1), out.own);
+        }
+    } else if (o.isType("DIMENSION")) {
+        Slot record = db_.findRecord(Table::BlockRecord, groupText(o, 2));
+        if (holdsEntities(db_, record)) {
+            out.placed.push_back({record, InsertPlacement()});
+        } else {
+            out.own.startRun(RunKind::Open);
+            for (int code : {10, 11, 13, 14})
+                if (first(o, code)) out.own.add(identity, pointOf(o, code));
+        }
+    } else if (o.isType("ATTRIB")) {
+        if (visibleAttribute(o)) addTextBox(o, identity, groupText(o, 1), out.own);
+    } else if (o.isType("ATTDEF") && inBlock) {
+        // A constant one is drawn with every insert of its block; the
+        // others become the inserts' attributes.
+        int flags = intOf(o, 70, 0);
+        if ((flags & kAttributeConstant) && !(flags & kAttributeInvisible))
+            addTextBox(o, identity, groupText(o, 1), out.own);
+    } else {
+        subs_.clear();
+        if (o.isType("POLYLINE")) {
+            for (size_t i = index + 1, end = subEntitiesEnd(db_, entities, index, o.handle); i < end; ++i) {
+                const Object* v = db_.object(entities[i]);
+                if (v != nullptr && !v->erased) subs_.push_back(v);
+            }
+        }
+        addEntityShape(o, subs_, identity, out.own, scratch_);
+    }
+}
+
+BlockTree::Node* BlockTree::node(Slot record) {
+    if (auto found = index_.find(record); found != index_.end()) return &nodes_[found->second];
+    if (record == kNoSlot || db_.block(record) == nullptr) return nullptr;
+    index_.emplace(record, nodes_.size());
+    nodes_.emplace_back();
+    return &nodes_.back();
+}
+
+void BlockTree::drawContents(Slot record, Node& n) {
+    const Block* block = db_.block(record);
+    for (size_t i = 0; i < block->entities.size(); ++i) {
+        const Object* o = db_.object(block->entities[i]);
+        if (o == nullptr || o->erased || isSubEntity(*o)) continue;
+        drawer_.draw(block->entities, i, true, n.geometry.drawing);
+    }
+}
+
+bool BlockTree::placedBox(const PlacedBlock& p, const Matrix& parent, Extents& out, bool& endless) {
+    auto found = index_.find(p.record);
+    if (found == index_.end() || nodes_[found->second].state != State::Done) return false;
+    const BlockGeometry& g = nodes_[found->second].geometry;
+    endless = endless || g.endless;
+    if (!g.box.valid()) return false;
+    const InsertPlacement& place = p.placement;
+    Extents first;
+    if (isIdentity(parent)) {
+        for (int corner = 0; corner < 8; ++corner)
+            first.add(place.place({corner & 1 ? g.box.max.x : g.box.min.x, corner & 2 ? g.box.max.y : g.box.min.y,
+                                   corner & 4 ? g.box.max.z : g.box.min.z}));
+    } else {
+        first = transformedBox(g.box, parent * place.m);
+    }
+    // The copies lie between the first and those at the far column and row.
+    Point3 cs = parent.applyVector(place.columnStep), rs = parent.applyVector(place.rowStep);
+    double c = place.columns - 1, r = place.rows - 1;
+    const Point3 offsets[4] = {{0, 0, 0}, {c * cs.x, c * cs.y, c * cs.z}, {r * rs.x, r * rs.y, r * rs.z},
+                               {c * cs.x + r * rs.x, c * cs.y + r * rs.y, c * cs.z + r * rs.z}};
+    for (const Point3& o : offsets) {
+        if (o.x == 0 && o.y == 0 && o.z == 0) {
+            out.add(first);
+            continue;
+        }
+        out.add(Point3{first.min.x + o.x, first.min.y + o.y, first.min.z + o.z});
+        out.add(Point3{first.max.x + o.x, first.max.y + o.y, first.max.z + o.z});
+    }
+    return true;
+}
+
+void BlockTree::finish(Node& n) {
+    BlockGeometry& g = n.geometry;
+    // A block that places itself, directly or through others, stops there.
+    auto& placed = g.drawing.placed;
+    placed.erase(std::remove_if(placed.begin(), placed.end(),
+                                [&](const PlacedBlock& p) {
+                                    Node* child = node(p.record);
+                                    return child == nullptr || child->state != State::Done;
+                                }),
+                 placed.end());
+    g.box = boundedBox(g.drawing.own);
+    g.endless = g.drawing.own.endless;
+    const Matrix identity;
+    for (const PlacedBlock& p : placed) placedBox(p, identity, g.box, g.endless);
+    if (!keepRuns_) {
+        g.drawing.own = Shapes();
+        placed.shrink_to_fit();
+    }
+    n.state = State::Done;
+}
+
+const BlockGeometry* BlockTree::get(Slot record) {
+    Node* top = node(record);
+    if (top == nullptr) return nullptr;
+    if (top->state == State::Done) return &top->geometry;
+    stack_.assign(1, record);
+    while (!stack_.empty()) {
+        Slot r = stack_.back();
+        Node& n = *node(r);
+        if (n.state == State::Done) {
+            stack_.pop_back();
+        } else if (n.state == State::New) {
+            n.state = State::Building;
+            drawContents(r, n);
+            // Its placed blocks first; one still being built places this
+            // one in turn, and finish() leaves it out.
+            for (const PlacedBlock& p : n.geometry.drawing.placed)
+                if (Node* child = node(p.record); child != nullptr && child->state == State::New)
+                    stack_.push_back(p.record);
+        } else {
+            finish(n);
+            stack_.pop_back();
+        }
+    }
+    return &top->geometry;
+}
+
+} // namespace host::db

@@ -1,0 +1,98 @@
+// Blocks as a drawing nests them, for picks, windows and extents: each
+// block's own runs once (what its entities that place no block draw) and
+// the blocks it places, each a block record with a matrix (an insert, all
+// copies of a MINSERT as one array, a dimension's block), with a box
+// around all of it (the placed blocks' boxes carried by their matrices).
+//
+// Blocks are built bottom-up with an explicit stack, so a chain of blocks
+// as long as a file can make never runs the call stack out; a block that
+// places itself, directly or through others, stops there.  What is kept
+// grows with the drawing, never with what its inserts expand to.
+#pragma once
+
+#include <deque>
+#include <unordered_map>
+#include <vector>
+
+#include "db/entity_shapes.h"
+#include "db/geometry.h"
+#include "db/shape_runs.h"
+
+namespace host::db {
+
+// A block placed in another's frame (or the world's): copy (column, row)
+// of it is the first copy moved by column * columnStep + row * rowStep.
+struct PlacedBlock {
+    Slot record = kNoSlot;
+    InsertPlacement placement;
+};
+
+// The matrix `base` of a first copy moved to copy (column, row).
+Matrix copyMatrix(const Matrix& base, const Point3& columnStep, const Point3& rowStep, int column, int row);
+
+// What an entity or a block draws: its own runs, the blocks it places.
+struct Drawing {
+    Shapes own;
+    std::vector<PlacedBlock> placed;
+    void clear() {
+        own.clear();
+        placed.clear();
+    }
+};
+
+struct BlockGeometry {
+    Drawing drawing;
+    Extents box;           // around everything bounded in it
+    bool endless = false;  // some part runs without end: no box turns it down
+};
+
+// The box of shapes' bounded parts: a ray by its start point, a line
+// endless both ways by nothing.
+Extents boundedBox(const Shapes& shapes);
+
+// Draws one entity of a block's or a space's list into a Drawing, in that
+// list's frame.
+class EntityDrawer {
+public:
+    explicit EntityDrawer(const Database& db) : db_(db) {}
+    // The entity at `index` with the attributes or vertices after it.  In
+    // a block definition a constant attribute definition is drawn (its
+    // text) and any other is not; in a space one shows its tag.
+    void draw(const std::vector<Slot>& entities, size_t index, bool inBlock, Drawing& out);
+
+private:
+    const Database& db_;
+    std::vector<const Object*> subs_;
+    ShapeScratch scratch_;
+};
+
+class BlockTree {
+public:
+    // Without `keepRuns` only boxes are kept (for extents).
+    BlockTree(const Database& db, bool keepRuns) : db_(db), drawer_(db), keepRuns_(keepRuns) {}
+    // The block's geometry, with every block it places built before it;
+    // nullptr for a record that is no block.
+    const BlockGeometry* get(Slot record);
+    // The box of all copies of a placed block, `parent` taking its frame
+    // into the world; false when the block draws nothing bounded.
+    bool placedBox(const PlacedBlock& p, const Matrix& parent, Extents& out, bool& endless);
+
+private:
+    enum class State : uint8_t { New, Building, Done };
+    struct Node {
+        BlockGeometry geometry;
+        State state = State::New;
+    };
+    Node* node(Slot record);
+    void drawContents(Slot record, Node& n);
+    void finish(Node& n);
+
+    const Database& db_;
+    EntityDrawer drawer_;
+    bool keepRuns_;
+    std::unordered_map<Slot, size_t> index_;
+    std::deque<Node> nodes_;  // stays where it is as nodes are added
+    std::vector<Slot> stack_;
+};
+
+} // namespace host::db
