@@ -115,6 +115,19 @@ TEST_F(SettingsCommandsTest, CustomElementTakesTheEntitiesAndExplodeGivesThemBac
     EXPECT_EQ(ExplodedColour(256, 7), 256);  // BYLAYER stays
 }
 
+// A window takes what it holds as drawn: the room name beside the line and
+// circle starts inside the window but its text runs far out of it.
+TEST_F(SettingsCommandsTest, CustomElementTakesWhatTheWindowHolds) {
+    LineAndCircle(2000, 1000);
+    ads_point at = {2100, 750, 0};
+    Make(acutBuildList(RTDXF0, L"MTEXT", 10, at, 40, 100.0, 41, 0.0, 71, 1, 1, L"Meeting room 101 with a long name",
+                       0));
+    Run(kLcustom, "window 1400,700 2600,1300\n\n2000,1000\n1078=Box\nok\n");
+    std::vector<Plain> left = PlainEntities();
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left[0].type, "MTEXT");
+}
+
 TEST_F(SettingsCommandsTest, ExplodeOfPlainEntitiesOnlyMakesTheLayer) {
     std::vector<std::string> picked = LineAndCircle(0, 0);
     Run(kLexplode, "#" + picked[0] + "\n#" + picked[1] + "\n\n1034=EMPTY\nok\n");
