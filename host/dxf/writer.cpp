@@ -146,58 +146,64 @@ std::string_view blockNamedByHandle(const Database& db, const Object& object)
     return {};
 }
 
-// The names of the blocks that live entities in these blocks use, as they
-// spell them: inserts and dimensions (arc and large radial ones too) by
-// name, other entities by pointer.  The entities are looked through side by
-// side.
-std::unordered_set<std::string_view> blockNamesInUse(const Database& db, const std::vector<Slot>& records)
+// The names of the blocks that the live entities of each block use, as
+// they spell them, each once: inserts and dimensions (arc and large radial
+// ones too) by name, other entities by pointer.  The blocks are looked
+// through side by side.
+std::vector<std::vector<std::string_view>> blockNamesUsedByEach(const Database& db, const std::vector<Slot>& records)
 {
-    std::vector<Slot> entities;
-    for (Slot record : records)
-        if (const db::Block* block = db.block(record))
-            entities.insert(entities.end(), block->entities.begin(), block->entities.end());
     const db::TypeId byName[] = {db::internType("INSERT"), db::internType("DIMENSION"),
                                  db::internType("ARC_DIMENSION"), db::internType("LARGE_RADIAL_DIMENSION")};
-    constexpr size_t kRun = 4096;
-    size_t runs = (entities.size() + kRun - 1) / kRun;
-    std::vector<std::unordered_set<std::string_view>> found(runs);
-    runInParallel(runs, workerCount(), [&](size_t run) {
-        std::string_view last;
-        size_t end = std::min(entities.size(), (run + 1) * kRun);
-        for (size_t i = run * kRun; i < end; ++i) {
-            const Object* object = db.object(entities[i]);
+    std::vector<std::vector<std::string_view>> uses(records.size());
+    runInParallel(records.size(), workerCount(), [&](size_t i) {
+        const db::Block* block = db.block(records[i]);
+        if (!block) return;
+        std::unordered_set<std::string_view> seen;
+        for (Slot entity : block->entities) {
+            const Object* object = db.object(entity);
             if (!object || object->erased) continue;
             bool named = std::find(std::begin(byName), std::end(byName), object->type) != std::end(byName);
             std::string_view name = named ? db::groupText(*object, 2) : blockNamedByHandle(db, *object);
-            if (name.empty()) continue;
-            if (name != last) found[run].insert(name);
-            last = name;
+            if (!name.empty() && seen.insert(name).second) uses[i].push_back(name);
         }
     });
-    std::unordered_set<std::string_view> names;
-    for (const auto& run : found) names.insert(run.begin(), run.end());
-    return names;
+    return uses;
 }
 
 // Anonymous blocks that nothing written refers to.  Leaving one out can
-// leave another without reference (nested inserts), so this repeats.
+// leave those it uses without reference (nested inserts): each block's
+// users are counted, and a block left out gives up its uses, so a chain
+// of blocks is gone through once, not once per level.
 void DxfWriter::findLeftOutBlocks()
 {
-    for (;;) {
-        std::vector<Slot> kept;
-        for (Slot record : db_.records(Table::BlockRecord))
-            if (!leftOutBlocks_.count(record)) kept.push_back(record);
-        std::unordered_set<std::string> used;
-        for (std::string_view name : blockNamesInUse(db_, kept)) used.insert(db::upperAscii(name));
-        size_t before = leftOutBlocks_.size();
-        for (Slot record : kept) {
-            const Object* object = db_.object(record);
-            if (!object) continue;
-            std::string name = db::upperAscii(db::groupText(*object, 2));
-            bool anonymous = name.rfind("*U", 0) == 0 || name.rfind("*D", 0) == 0;
-            if (anonymous && !isSpaceName(name) && !used.count(name)) leftOutBlocks_.insert(record);
+    const std::vector<Slot>& records = db_.records(Table::BlockRecord);
+    std::vector<std::vector<std::string_view>> uses = blockNamesUsedByEach(db_, records);
+    std::unordered_map<std::string, size_t> users;                  // by upper-case name
+    std::unordered_map<std::string, std::vector<size_t>> anonymous;  // records by upper-case name
+    for (size_t i = 0; i < records.size(); ++i) {
+        for (std::string_view name : uses[i]) ++users[db::upperAscii(name)];
+        const Object* object = db_.object(records[i]);
+        if (!object) continue;
+        std::string name = db::upperAscii(db::groupText(*object, 2));
+        if ((name.rfind("*U", 0) == 0 || name.rfind("*D", 0) == 0) && !isSpaceName(name))
+            anonymous[name].push_back(i);
+    }
+    std::vector<size_t> unused;
+    auto leaveOut = [&](const std::string& name) {
+        auto found = anonymous.find(name);
+        if (found == anonymous.end()) return;
+        for (size_t i : found->second)
+            if (leftOutBlocks_.insert(records[i]).second) unused.push_back(i);
+    };
+    for (const auto& [name, indices] : anonymous)
+        if (users.find(name) == users.end()) leaveOut(name);
+    while (!unused.empty()) {
+        size_t i = unused.back();
+        unused.pop_back();
+        for (std::string_view name : uses[i]) {
+            std::string upper = db::upperAscii(name);
+            if (--users[upper] == 0) leaveOut(upper);
         }
-        if (leftOutBlocks_.size() == before) return;
     }
 }
 
