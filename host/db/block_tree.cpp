@@ -125,10 +125,13 @@ void BlockTree::drawContents(Slot record, Node& n) {
 bool BlockTree::placedBox(const PlacedBlock& p, const Matrix& parent, Extents& out, bool& endless) {
     auto found = index_.find(p.record);
     if (found == index_.end() || nodes_[found->second].state != State::Done) return false;
-    const BlockGeometry& g = nodes_[found->second].geometry;
+    return placedBox(nodes_[found->second].geometry, p.placement, parent, out, endless);
+}
+
+bool BlockTree::placedBox(const BlockGeometry& g, const InsertPlacement& place, const Matrix& parent, Extents& out,
+                          bool& endless) {
     endless = endless || g.endless;
     if (!g.box.valid()) return false;
-    const InsertPlacement& place = p.placement;
     Extents first;
     if (isIdentity(parent)) {
         for (int corner = 0; corner < 8; ++corner)
@@ -137,16 +140,14 @@ bool BlockTree::placedBox(const PlacedBlock& p, const Matrix& parent, Extents& o
     } else {
         first = transformedBox(g.box, parent * place.m);
     }
+    out.add(first);
+    if (place.columns == 1 && place.rows == 1) return true;
     // The copies lie between the first and those at the far column and row.
     Point3 cs = parent.applyVector(place.columnStep), rs = parent.applyVector(place.rowStep);
     double c = place.columns - 1, r = place.rows - 1;
-    const Point3 offsets[4] = {{0, 0, 0}, {c * cs.x, c * cs.y, c * cs.z}, {r * rs.x, r * rs.y, r * rs.z},
+    const Point3 offsets[3] = {{c * cs.x, c * cs.y, c * cs.z}, {r * rs.x, r * rs.y, r * rs.z},
                                {c * cs.x + r * rs.x, c * cs.y + r * rs.y, c * cs.z + r * rs.z}};
     for (const Point3& o : offsets) {
-        if (o.x == 0 && o.y == 0 && o.z == 0) {
-            out.add(first);
-            continue;
-        }
         out.add(Point3{first.min.x + o.x, first.min.y + o.y, first.min.z + o.z});
         out.add(Point3{first.max.x + o.x, first.max.y + o.y, first.max.z + o.z});
     }

@@ -76,6 +76,8 @@ public:
     // The box of all copies of a placed block, `parent` taking its frame
     // into the world; false when the block draws nothing bounded.
     bool placedBox(const PlacedBlock& p, const Matrix& parent, Extents& out, bool& endless);
+    static bool placedBox(const BlockGeometry& g, const InsertPlacement& place, const Matrix& parent, Extents& out,
+                          bool& endless);
 
 private:
     enum class State : uint8_t { New, Building, Done };

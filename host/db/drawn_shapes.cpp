@@ -85,6 +85,7 @@ bool copiesMeeting(const Extents& first, const Point3& cs, const Point3& rs, int
 
 // What a pick asks: some part within radius of a point.
 struct NearTest {
+    static constexpr bool kWholeArray = false;  // range() looks at the first copy's box alone
     RunTests& tests;
     double x, y, radius;
     bool stopped = true, walked = false;  // the answer when stopped, and after all was looked at
@@ -107,6 +108,7 @@ struct NearTest {
 
 // What a crossing asks: some part meeting the window.
 struct MeetsTest {
+    static constexpr bool kWholeArray = false;
     RunTests& tests;
     PlanWindow w;
     bool stopped = true, walked = false;
@@ -129,6 +131,7 @@ struct MeetsTest {
 
 // What a window asks: every part inside it.
 struct InsideTest {
+    static constexpr bool kWholeArray = true;  // the box of all copies
     RunTests& tests;
     PlanWindow w;
     bool stopped = false, walked = true;
@@ -159,8 +162,10 @@ void DrawnShapes::push(const Drawing& drawing, const Matrix& world, Test& test) 
         Matrix base = world * place.m;
         Point3 cs = world.applyVector(place.columnStep), rs = world.applyVector(place.rowStep);
         Extents first = transformedBox(g->box, base), all;
-        bool endless = false;
-        tree_.placedBox(p, world, all, endless);
+        if constexpr (Test::kWholeArray) {
+            bool endless = false;
+            BlockTree::placedBox(*g, place, world, all, endless);
+        }
         int c0, c1, r0, r1;
         if (!test.range(first, all, g->endless, place, cs, rs, c0, c1, r0, r1)) continue;
         stack_.push_back({g, base, cs, rs, c0, c1, r0, r1, c0, r0});
@@ -199,7 +204,7 @@ bool DrawnShapes::build(const std::vector<Slot>& entities, size_t index, bool in
     endless_ = drawing_.own.endless;
     const Matrix identity;
     for (const PlacedBlock& p : drawing_.placed)
-        if (tree_.get(p.record) != nullptr) tree_.placedBox(p, identity, box_, endless_);
+        if (const BlockGeometry* g = tree_.get(p.record)) BlockTree::placedBox(*g, p.placement, identity, box_, endless_);
     return box_.valid() || endless_;
 }
 

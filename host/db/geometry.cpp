@@ -17,11 +17,43 @@ using namespace values;
 // MINSERT columns and rows are 16-bit counts in a file.
 constexpr int kMaxCopiesAlong = 32767;
 
-int copiesAlong(const Object& insert, int code) {
-    double n = realOf(insert, code, 1);
+int copiesAlong(const Group* count) {
+    if (count == nullptr) return 1;
+    double n = count->kind() == ValueKind::Real ? count->asReal() : static_cast<double>(count->asInt());
     if (!(n >= 1)) return 1;
     return n > kMaxCopiesAlong ? kMaxCopiesAlong : static_cast<int>(n);
 }
+
+double realOr(const Group* g, double fallback) {
+    if (g == nullptr) return fallback;
+    return g->kind() == ValueKind::Real ? g->asReal() : static_cast<double>(g->asInt());
+}
+
+// The first group of each placement code in an insert's body, in one pass
+// (a pick looks at every insert of a drawing).
+struct InsertGroups {
+    const Group *at = nullptr, *sx = nullptr, *sy = nullptr, *sz = nullptr, *angle = nullptr;
+    const Group *columns = nullptr, *rows = nullptr, *columnSpacing = nullptr, *rowSpacing = nullptr;
+    explicit InsertGroups(const Object& insert) {
+        for (const Group& g : insert.groups) {
+            const Group** slot = nullptr;
+            switch (g.code()) {
+            case 10: slot = &at; break;
+            case 41: slot = &sx; break;
+            case 42: slot = &sy; break;
+            case 43: slot = &sz; break;
+            case 50: slot = &angle; break;
+            case 70: slot = &columns; break;
+            case 71: slot = &rows; break;
+            case 44: slot = &columnSpacing; break;
+            case 45: slot = &rowSpacing; break;
+            case 1001: return;  // XDATA
+            default: continue;
+            }
+            if (*slot == nullptr) *slot = &g;
+        }
+    }
+};
 
 } // namespace
 
@@ -88,9 +120,10 @@ InsertPlacement insertPlacement(const Database& db, const Object& insert) {
     Slot record = db.findRecord(Table::BlockRecord, groupText(insert, 2));
     if (const Block* b = record == kNoSlot ? nullptr : db.block(record))
         if (const Object* begin = db.object(b->begin)) p.base = pointOf(*begin, 10);
-    p.at = pointOf(insert, 10);
-    p.scale = {realOf(insert, 41, 1), realOf(insert, 42, 1), realOf(insert, 43, 1)};
-    double angle = angleOf(insert, 50);
+    InsertGroups groups(insert);
+    if (groups.at != nullptr && groups.at->kind() == ValueKind::Point) p.at = toPoint(groups.at->asPoint());
+    p.scale = {realOr(groups.sx, 1), realOr(groups.sy, 1), realOr(groups.sz, 1)};
+    double angle = toRadians("INSERT", 50, realOr(groups.angle, 0));
     p.cosine = std::cos(angle);
     p.sine = std::sin(angle);
     Matrix turn = Matrix::translation(p.at.x, p.at.y, p.at.z) * Matrix::rotationZ(angle);
@@ -102,10 +135,10 @@ InsertPlacement insertPlacement(const Database& db, const Object& insert) {
         turn = plane * turn;
         p.inPlane = false;
     }
-    p.columns = copiesAlong(insert, 70);
-    p.rows = copiesAlong(insert, 71);
-    if (p.columns > 1) p.columnStep = turn.applyVector({realOf(insert, 44, 0), 0, 0});
-    if (p.rows > 1) p.rowStep = turn.applyVector({0, realOf(insert, 45, 0), 0});
+    p.columns = copiesAlong(groups.columns);
+    p.rows = copiesAlong(groups.rows);
+    if (p.columns > 1) p.columnStep = turn.applyVector({realOr(groups.columnSpacing, 0), 0, 0});
+    if (p.rows > 1) p.rowStep = turn.applyVector({0, realOr(groups.rowSpacing, 0), 0});
     return p;
 }
 
