@@ -1,6 +1,6 @@
 // The extents of everything a drawing shows in model space, for $EXTMIN
-// and $EXTMAX.  Inserts of the same block share one computation of the
-// block's own extents.
+// and $EXTMAX, by the shapes picks and windows use (db/drawn_shapes.h):
+// each block's box is worked out once per save.
 #pragma once
 
 #include "db/database.h"
