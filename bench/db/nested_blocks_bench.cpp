@@ -1,7 +1,9 @@
 // Picks, windows and saves of drawings whose blocks nest deeply: blocks
 // nested 26 and 30 deep, each inserting the one below twice side by side
 // (2^30 lines once expanded, from a file of a few KB); a chain of 60,000
-// blocks, each inserting the next; an arc whose start angle is 1e20.  Each
+// blocks, each inserting the next; blocks nested 30 deep, each inserting
+// the one below twice on the same spot, asked between their lines; an arc
+// whose start angle is 1e20.  Each
 // must stay well under a second and 100 MB: a pick or window looks inside
 // a block only where its box meets it, and no walk recurses per level.
 //
@@ -167,10 +169,39 @@ bool nested(int depth) {
     return far == db::kNoSlot && on != db::kNoSlot && all == 1 && crossed == 1;
 }
 
+// Blocks S0 (two lines, 10 apart) to S<depth-1>, each holding two inserts
+// of the one below on the same spot; model space inserts the last.
+std::string sameSpotDrawing(int depth) {
+    std::string text = header() + blockStart("S0") + line(0, kLine) +
+                       "0\nLINE\n8\n0\n10\n0\n20\n10\n30\n0\n11\n10\n21\n10\n31\n0\n" + kEnd;
+    for (int level = 1; level < depth; ++level) {
+        std::string below = named('S', level - 1);
+        text += blockStart(named('S', level)) + insert(below, 0) + insert(below, 0) + kEnd;
+    }
+    return text + "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + insert(named('S', depth - 1), 0) +
+           "0\nENDSEC\n0\nEOF\n";
+}
+
+// Between the lines, inside every box but on nothing: a pick, a crossing
+// and a window that holds only one line must look at each block once.
+bool sameSpot(int depth) {
+    std::string name = "same_spot_";
+    name += std::to_string(depth);
+    dxf::ReadReport report;
+    std::unique_ptr<db::Database> db = dxf::readDxfText(sameSpotDrawing(depth), name, report);
+    if (!db) return false;
+    db::Slot missed = 0;
+    size_t crossed = 1, held = 1;
+    print(name + "_pick_between", measure([&] { missed = db::pick(*db, kLine / 2, kLine / 2, 1); }));
+    print(name + "_crossing_between", measure([&] { crossed = db::selectWindow(*db, 4, 4, 6, 6, true).size(); }));
+    print(name + "_window_one_line", measure([&] { held = db::selectWindow(*db, -1, -1, 11, 5, false).size(); }));
+    return missed == db::kNoSlot && crossed == 0 && held == 0;
+}
+
 } // namespace
 
 int main() {
-    bool ok = nested(26) && nested(30);
+    bool ok = nested(26) && nested(30) && sameSpot(30);
     ok = openSelectSave("chain_60000", chainDrawing(kChain), kChain - 1 + kLine / 2, 0, 2.0 * kChain) && ok;
     ok = openSelectSave("huge_arc_angle", hugeArcDrawing(), 0, 5, 10) && ok;
     return ok ? 0 : 1;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <functional>
 
 #include "db/sub_entities.h"
 
@@ -154,7 +156,7 @@ struct InsideTest {
 } // namespace
 
 template <class Test>
-void DrawnShapes::push(const Drawing& drawing, const Matrix& world, Test& test) {
+void DrawnShapes::push(const Drawing& drawing, const Matrix& world, Test& test, bool nested) {
     for (const PlacedBlock& p : drawing.placed) {
         const BlockGeometry* g = tree_.get(p.record);
         if (g == nullptr) continue;
@@ -168,8 +170,32 @@ void DrawnShapes::push(const Drawing& drawing, const Matrix& world, Test& test) 
         }
         int c0, c1, r0, r1;
         if (!test.range(first, all, g->endless, place, cs, rs, c0, c1, r0, r1)) continue;
-        stack_.push_back({g, base, cs, rs, c0, c1, r0, r1, c0, r0});
+        Pending next{g, base, cs, rs, c0, c1, r0, r1, c0, r0};
+        // Every test stops at its first finding, so a block already looked
+        // at in the same place found nothing, and finds nothing again.
+        if (nested && !firstVisit(next)) continue;
+        stack_.push_back(next);
     }
+}
+
+bool DrawnShapes::Visit::operator==(const Visit& o) const {
+    return block == o.block && std::memcmp(m, o.m, sizeof m) == 0 && columnStep.x == o.columnStep.x &&
+           columnStep.y == o.columnStep.y && columnStep.z == o.columnStep.z && rowStep.x == o.rowStep.x &&
+           rowStep.y == o.rowStep.y && rowStep.z == o.rowStep.z && c0 == o.c0 && c1 == o.c1 && r0 == o.r0 &&
+           r1 == o.r1;
+}
+
+size_t DrawnShapes::VisitHash::operator()(const Visit& v) const {
+    size_t h = std::hash<const void*>()(v.block);
+    for (const auto& row : v.m)
+        for (double d : row) h = h * 1000003u ^ std::hash<double>()(d);
+    return h ^ (static_cast<size_t>(v.c0) << 1) ^ (static_cast<size_t>(v.r0) << 17);
+}
+
+bool DrawnShapes::firstVisit(const Pending& p) {
+    Visit v{p.block, {}, p.columnStep, p.rowStep, p.c0, p.c1, p.r0, p.r1};
+    std::memcpy(v.m, p.base.m, sizeof v.m);
+    return visited_.insert(v).second;
 }
 
 template <class Test>
@@ -192,7 +218,7 @@ bool DrawnShapes::walk(Test& test) {
         case Verdict::Look: break;
         }
         if (test.own(g->drawing.own, m)) return test.stopped;
-        push(g->drawing, m, test);
+        push(g->drawing, m, test, true);
     }
     return test.walked;
 }
@@ -214,7 +240,8 @@ bool DrawnShapes::near(double x, double y, double radius) {
     const Matrix identity;
     if (test.own(drawing_.own, identity)) return true;
     stack_.clear();
-    push(drawing_, identity, test);
+    if (!visited_.empty()) visited_.clear();
+    push(drawing_, identity, test, false);
     return walk(test);
 }
 
@@ -225,7 +252,8 @@ bool DrawnShapes::inside(double x1, double y1, double x2, double y2) {
     const Matrix identity;
     if (test.own(drawing_.own, identity)) return false;
     stack_.clear();
-    push(drawing_, identity, test);
+    if (!visited_.empty()) visited_.clear();
+    push(drawing_, identity, test, false);
     return walk(test);
 }
 
@@ -236,7 +264,8 @@ bool DrawnShapes::meets(double x1, double y1, double x2, double y2) {
     const Matrix identity;
     if (test.own(drawing_.own, identity)) return true;
     stack_.clear();
-    push(drawing_, identity, test);
+    if (!visited_.empty()) visited_.clear();
+    push(drawing_, identity, test, false);
     return walk(test);
 }
 

@@ -12,6 +12,7 @@
 // stack, however deep blocks nest.
 #pragma once
 
+#include <unordered_set>
 #include <vector>
 
 #include "db/block_tree.h"
@@ -46,10 +47,23 @@ private:
         Point3 columnStep, rowStep;
         int c0, c1, r0, r1, c, r;
     };
+    // A placed block once looked at in a test: the same block at the same
+    // place again (two inserts on one spot, nested) holds nothing new.
+    struct Visit {
+        const BlockGeometry* block;
+        double m[3][4];
+        Point3 columnStep, rowStep;
+        int c0, c1, r0, r1;
+        bool operator==(const Visit& o) const;
+    };
+    struct VisitHash {
+        size_t operator()(const Visit& v) const;
+    };
+    bool firstVisit(const Pending& p);
     template <class Test>
     bool walk(Test& test);
     template <class Test>
-    void push(const Drawing& drawing, const Matrix& world, Test& test);
+    void push(const Drawing& drawing, const Matrix& world, Test& test, bool nested);
 
     const Database& db_;
     BlockTree tree_;
@@ -58,6 +72,7 @@ private:
     Extents box_;
     bool endless_ = false;
     std::vector<Pending> stack_;
+    std::unordered_set<Visit, VisitHash> visited_;
     RunTests tests_;
 };
 

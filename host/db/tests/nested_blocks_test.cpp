@@ -160,9 +160,13 @@ TEST_F(NestedBlocksTest, NestingNeverExpandsNorRecursesPerLevel) {
         const char* name;
         int levels, copies;  // blocks in the chain, inserts of the one below in each
         bool ring;           // the first block also places the last
+        bool sameSpot = false;  // the copies on one spot, the innermost block two lines 10 apart
     };
-    const Case cases[] = {{"ring of three", 3, 1, true}, {"itself", 1, 1, true}, {"chain of 60,000", 60000, 1, false},
-                          {"40 deep, twice each", 40, 2, false}};
+    const Case cases[] = {{"ring of three", 3, 1, true},
+                          {"itself", 1, 1, true},
+                          {"chain of 60,000", 60000, 1, false},
+                          {"40 deep, twice each", 40, 2, false},
+                          {"40 deep, twice on one spot", 40, 2, false, true}};
     for (const Case& c : cases) {
         db = Database::createDefault();
         std::vector<Slot> blocks;
@@ -171,13 +175,15 @@ TEST_F(NestedBlocksTest, NestingNeverExpandsNorRecursesPerLevel) {
             blocks.push_back(block(std::string(c.name) + std::to_string(level)));
             if (level == 0) {
                 line(blocks[0], 0, 0, 10, 0);
+                if (c.sameSpot) line(blocks[0], 0, 10, 10, 10);
                 continue;
             }
             std::string below = std::string(c.name) + std::to_string(level - 1);
             for (int k = 0; k < c.copies; ++k)
-                add(blocks.back(), "INSERT", {Group::text(2, below), Group::point(10, k * width, 0, 0)});
-            if (c.copies == 2) width *= 2;
+                add(blocks.back(), "INSERT", {Group::text(2, below), Group::point(10, c.sameSpot ? 0 : k * width, 0, 0)});
+            if (c.copies == 2 && !c.sameSpot) width *= 2;
         }
+        if (c.sameSpot) width = 20;
         if (c.ring)
             add(blocks[0], "INSERT", {Group::text(2, std::string(c.name) + std::to_string(c.levels - 1)),
                                       Group::point(10, 5, 5, 0)});
@@ -189,8 +195,14 @@ TEST_F(NestedBlocksTest, NestingNeverExpandsNorRecursesPerLevel) {
         // A ring stops where it comes back: the copy at (5, 5) is not drawn.
         EXPECT_EQ(pick(*db, last + 15, 0.5, kRadius), kNoSlot) << c.name;
         EXPECT_EQ(pick(*db, 10, 5, kRadius), kNoSlot) << c.name;
-        EXPECT_EQ(selectWindow(*db, -1, -1, span + 1, 1, false).size(), 1u) << c.name;
+        EXPECT_EQ(selectWindow(*db, -1, -1, span + 1, c.sameSpot ? 11 : 1, false).size(), 1u) << c.name;
         EXPECT_EQ(selectWindow(*db, last + 4, -1, last + 6, 1, true).size(), 1u) << c.name;
+        if (c.sameSpot) {
+            // Between the lines, inside every box: each block is looked at once, not 2^40 times.
+            EXPECT_EQ(pick(*db, 5, 5, kRadius), kNoSlot) << c.name;
+            EXPECT_TRUE(selectWindow(*db, 4, 4, 6, 6, true).empty()) << c.name;
+            EXPECT_TRUE(selectWindow(*db, -1, -1, 11, 5, false).empty()) << c.name;
+        }
         Extents box;
         ASSERT_TRUE(worldExtents(*db, top, box)) << c.name;
         EXPECT_EQ(box.min.x, 0) << c.name;
