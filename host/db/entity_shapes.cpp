@@ -17,6 +17,8 @@ using namespace parts;
 // Below this in both x and y the extrusion is near world z, and the
 // arbitrary axis algorithm crosses world y instead of world z.
 constexpr double kArbitraryAxisLimit = 1.0 / 64;
+// Curve angles beyond this many radians are brought back within a turn.
+constexpr double kFarAngle = 64 * M_PI;
 
 // POLYLINE 70 (LWPOLYLINE 70 too for closed).
 constexpr int kPolylineClosed = 1;
@@ -45,24 +47,32 @@ const UnitCircle& unitCircle() {
 }
 
 // Calls f with each point of the elliptical arc c + a cos t + b sin t
-// (see sampleCurve).
+// (see sampleCurve).  Angles are taken as the file gives them, so that the
+// points are those the extents have always had; only an angle far beyond
+// a few turns is first brought back within one, which keeps every count
+// and loop below bounded.
 template <class F>
 void forCurvePoints(Point3 c, Point3 a, Point3 b, double t0, double t1, bool closed, F f) {
     if (!std::isfinite(t0) || !std::isfinite(t1)) return;
-    double sweep = closed ? kTwoPi : std::fmod(t1 - t0, kTwoPi);
-    if (sweep <= 0) sweep += kTwoPi;
-    t0 = std::fmod(t0, kTwoPi);  // the same points, from a start the sampling can count from
-    t1 = t0 + sweep;
+    if (std::fabs(t0) > kFarAngle || std::fabs(t1) > kFarAngle) {
+        double sweep = std::fmod(t1 - t0, kTwoPi);
+        t0 = std::fmod(t0, kTwoPi);
+        t1 = t0 + sweep;
+    }
+    if (closed) t1 = t0 + kTwoPi;
+    while (t1 <= t0) t1 += kTwoPi;  // at most a few turns
     auto at = [&](double cs, double sn) {
         f(Point3{c.x + a.x * cs + b.x * sn, c.y + a.y * cs + b.y * sn, c.z + a.z * cs + b.z * sn});
     };
     at(std::cos(t0), std::sin(t0));
+    // Each multiple of the segment angle between, so that quadrant points are hit.
     const UnitCircle& unit = unitCircle();
     double step = kTwoPi / kCircleSegments;
-    long long k = static_cast<long long>(std::floor(t0 / step)) + 1;
-    for (int n = 0; k * step < t1 && n <= kCircleSegments; ++k, ++n) {
-        int i = static_cast<int>(((k % kCircleSegments) + kCircleSegments) % kCircleSegments);
-        at(unit.cos[i], unit.sin[i]);
+    double most = std::max(2.0, std::ceil((t1 - t0) / kTwoPi * kCircleSegments)) + 1;
+    int count = 0;
+    for (double k = std::floor(t0 / step) + 1; k * step < t1 && count < most; ++k, ++count) {
+        if (k >= 0 && k < kCircleSegments) at(unit.cos[static_cast<int>(k)], unit.sin[static_cast<int>(k)]);
+        else at(std::cos(k * step), std::sin(k * step));
     }
     if (!closed) at(std::cos(t1), std::sin(t1));
 }
