@@ -44,11 +44,10 @@ void addBox(Shapes& out, const Matrix& m, double x0, double y0, double w, double
 
 double positive(double value, double fallback) { return std::isfinite(value) && value > 0 ? value : fallback; }
 
-// The characters an MTEXT's lines show, its formatting codes left out:
-// line(count) for each line, split at \P.
-template <class OnLine>
-void mtextLines(std::string_view t, OnLine line) {
-    size_t count = 0;
+// The characters an MTEXT shows, its formatting codes left out: glyph(space)
+// for each, paragraph() at each \P and at the end.
+template <class OnGlyph, class OnParagraph>
+void mtextGlyphs(std::string_view t, OnGlyph glyph, OnParagraph paragraph) {
     auto skipTo = [&](size_t i, char stop) {
         size_t at = t.find(stop, i);
         return at == std::string_view::npos ? t.size() : at;
@@ -57,34 +56,28 @@ void mtextLines(std::string_view t, OnLine line) {
         unsigned char c = static_cast<unsigned char>(t[i]);
         if ((c & 0xC0) == 0x80 || c == '{' || c == '}') continue;  // a UTF-8 continuation, a group
         if (c == '^' && i + 1 < t.size()) {                          // a control character
-            if (t[++i] == 'J') {
-                line(count);
-                count = 0;
-            }
+            if (t[++i] == 'J') paragraph();
+            else glyph(true);
             continue;
         }
         if (c != '\\' || i + 1 >= t.size()) {
-            ++count;
+            glyph(c == ' ');
             continue;
         }
-        char code = t[++i];
-        switch (code) {
-        case 'P':  // a new paragraph
-            line(count);
-            count = 0;
-            break;
+        switch (t[++i]) {
+        case 'P': paragraph(); break;
         case 'U':  // \U+XXXX, one character
             i = std::min(i + 5, t.size() - 1);
-            ++count;
+            glyph(false);
             break;
         case 'M':  // \M+NXXXX, one character
             i = std::min(i + 6, t.size() - 1);
-            ++count;
+            glyph(false);
             break;
         case 'S': {  // stacked: the longer of its two parts
             size_t end = skipTo(i, ';'), split = t.find_first_of("^/#", i);
             size_t whole = end - i - 1, top = split < end ? split - i - 1 : whole;
-            count += std::max(top, whole > top ? whole - top - 1 : 0);
+            for (size_t n = std::max(top, whole > top ? whole - top - 1 : 0); n > 0; --n) glyph(false);
             i = end;
             break;
         }
@@ -93,13 +86,49 @@ void mtextLines(std::string_view t, OnLine line) {
             break;
         case 'L': case 'l': case 'O': case 'o': case 'K': case 'k': case 'N': case 'X':
             break;  // underline, overline, strike-through on or off; a column break
-        default:  // \~ \\ \{ \} and the like: one character
-            ++count;
-            break;
+        case '~': glyph(true); break;  // a space that does not break
+        default: glyph(false); break;  // \\ \{ \} and the like
         }
     }
-    line(count);
+    paragraph();
 }
+
+// The lines of an MTEXT as the platform lays them: a paragraph within a
+// column width (0: none) breaks at spaces before the word that would run
+// past it; a word longer than the column stays whole.
+struct MTextLayout {
+    double charWidth, column;
+    size_t lines = 0, longest = 0;
+    size_t line = 0, spaces = 0, word = 0;
+
+    void endWord() {
+        if (word == 0) return;
+        if (column > 0 && line > 0 && static_cast<double>(line + spaces + word) * charWidth > column) {
+            endLine();
+            line = word;
+        } else {
+            line += spaces + word;
+        }
+        spaces = word = 0;
+    }
+    void endLine() {
+        longest = std::max(longest, line);
+        ++lines;
+        line = spaces = 0;
+    }
+    void glyph(bool space) {
+        if (!space) {
+            ++word;
+            return;
+        }
+        endWord();
+        if (line > 0) ++spaces;  // a space that leads a line takes no room; one that ends it neither
+    }
+    void paragraph() {
+        endWord();
+        endLine();
+    }
+};
 
 } // namespace
 
@@ -136,20 +165,15 @@ void addMText(const Object& o, const Matrix& m, Shapes& out) {
     double spacing = kLineSpacing * h * positive(realOf(o, 44, 1.0), 1.0);
     double column = positive(realOf(o, 41, 0), 0);
     // The text: its 3 chunks, then its 1.
-    size_t lines = 0, longest = 0;
-    auto line = [&](size_t chars) {
-        longest = std::max(longest, chars);
-        // Within a column width, a long line wraps.
-        double wraps = column > 0 ? std::ceil(static_cast<double>(chars) * h / column) : 1;
-        lines += static_cast<size_t>(std::clamp(wraps, 1.0, 1e9));
-    };
     std::string text;
     size_t end = xdataBegin(o);
     for (size_t i = 0; i < end; ++i)
         if (o.groups[i].code() == 3 && o.groups[i].kind() == ValueKind::Text) text += o.groups[i].asText();
     text += groupText(o, 1);
-    mtextLines(text, line);
-    double w = column > 0 ? column : h * static_cast<double>(longest);
+    MTextLayout layout{h, column};
+    mtextGlyphs(text, [&](bool space) { layout.glyph(space); }, [&] { layout.paragraph(); });
+    size_t lines = layout.lines;
+    double w = std::max(column, h * static_cast<double>(layout.longest));
     double height = h + static_cast<double>(lines - 1) * spacing;
     int attachment = intOf(o, 71, kAttachmentTopLeft);
     if (attachment < kAttachmentTopLeft || attachment > kAttachmentBottomRight) attachment = kAttachmentTopLeft;

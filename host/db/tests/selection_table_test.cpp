@@ -301,17 +301,26 @@ const std::vector<Row>& rows() {
          // The box: along y from 1000,0 for 5 characters, 10 + 5/3 * 10 down (to -x).
          {{1010, 25}, {1020, 45}}, {{1010, 70}, {1040, 25}, {985, 25}}, {990, -10, 1035, 60},
          {{990, -10, 1035, 25}, {1005, 20, 1015, 30}}, {{990, 55, 1035, 70}, {1030, 0, 1040, 50}}, 0, {1000, 0}},
-        {"MTEXT bottom left along 11 in a column of width 30", In::ScaleX,
+        {"MTEXT bottom left along 11 in a column of width 35", In::ScaleX,
          [](Drawing& d, const Group& z) {
-             // Two lines of 5 wrap to 2 each in a column 30 wide: 4 lines, 10 + 3 * 5/3 * 10 = 60 high.
-             return d.add("MTEXT", with({Group::point(10, 1000, 0, 0), Group::real(40, 10), Group::real(41, 30),
-                                         Group::integer(71, 7), Group::point(11, 0, 2, 0), Group::text(3, "ABC"),
-                                         Group::text(1, "DE\\PABCDE")},
+             // Each paragraph breaks at its space: 4 lines, 10 + 3 * 5/3 * 10 = 60 high.
+             return d.add("MTEXT", with({Group::point(10, 1000, 0, 0), Group::real(40, 10), Group::real(41, 35),
+                                         Group::integer(71, 7), Group::point(11, 0, 2, 0), Group::text(3, "ABC "),
+                                         Group::text(1, "DE\\PAB CDE")},
                                         z));
          },
-         // Along +y 30 long; 60 across, up the text being to -x with +Z.
+         // Along +y 35 long; 60 across, the text's up being -x with +Z.
          {{1000, 0}, {950, 20}, {990, 5}}, {{1010, 10}, {970, 40}}, {930, -10, 1010, 40},
-         {{930, -10, 970, 40}, {960, 10, 970, 20}}, {{1005, 0, 1020, 30}, {930, 35, 1010, 45}}, 0, {1000, 0}},
+         {{930, -10, 970, 40}, {960, 10, 970, 20}}, {{1005, 0, 1020, 30}, {930, 38, 1010, 45}}, 0, {1000, 0}},
+        {"MTEXT of one long word in a narrow column, middle right", In::Plane,
+         [](Drawing& d, const Group& z) {
+             // The word stays whole: 80 wide, one line 10 high, left of 1000,0 and centred on it.
+             return d.add("MTEXT", with({Group::point(10, 1000, 0, 0), Group::real(40, 10), Group::real(41, 20),
+                                         Group::integer(71, 6), Group::text(1, "\\H2x;\\LABCD\\lEFGH")},
+                                        z));
+         },
+         {{930, 0}, {995, 4}}, {{915, 0}, {960, 10}}, {915, -10, 1005, 10}, {{915, -10, 960, 10}},
+         {{1005, -10, 1020, 10}, {930, 7, 990, 12}}, 0, {1000, 0}},
         {"TEXT aligned between 1000,0 and 1100,0", In::Object,
          [](Drawing& d, const Group& z) {
              return textAt(d, z, {Group::point(11, 1100, 0, 0), Group::integer(72, 3)});
