@@ -99,6 +99,9 @@ void addArea(Shapes& out, const Matrix& m, std::initializer_list<Point3> points)
 // point and one unit along; without a direction, the point alone.
 void addEndless(Shapes& out, const Object& o, const Matrix& m, RunKind kind) {
     Point3 p = pointOf(o, 10), d = pointOf(o, 11);
+    // Scaled down first, so that a huge direction still has its length.
+    double largest = std::max({std::fabs(d.x), std::fabs(d.y), std::fabs(d.z)});
+    if (std::isfinite(largest) && largest > 0) d = {d.x / largest, d.y / largest, d.z / largest};
     double length = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
     bool along = std::isfinite(length) && length > 0;
     out.startRun(along ? kind : RunKind::Open);

@@ -9,11 +9,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <limits>
 #include <functional>
 #include <string>
 
+#include "db/entity_shapes.h"
 #include "db/geometry.h"
+#include "db/sub_entities.h"
 
 using namespace host::db;
 
@@ -557,6 +561,175 @@ TEST(SelectionTable, EachKindIsTakenWhereItIsDrawnWholeByAWindowInPartByACrossin
                 EXPECT_EQ(selectWindow(*d.db, away.x1, away.y1, away.x2, away.y2, true), nothing) << text(away);
             }
         }
+}
+
+
+// Damaged and hostile values: counts a file states but does not hold,
+// non-finite and huge numbers, degrees and indices past any list.  Each
+// entity is drawn in bounded time with finite numbers only (what the
+// extents take), and a pick, window and crossing answer; where the rule is
+// clear, the pick says where it is drawn.
+struct Hostile {
+    const char* name;
+    std::function<Slot(Drawing&)> make;
+    std::vector<At> on;  // a pick takes it
+};
+
+// A SPLINE of the control points 1000,0 1100,100 1200,0 with the knots.
+Slot spline(Drawing& d, int degree, std::vector<double> knots, GroupList more = {}) {
+    GroupList g = {Group::integer(71, degree), Group::integer(72, 1000000000), Group::integer(73, 3)};
+    for (double k : knots) g.push_back(Group::real(40, k));
+    for (At p : {At{1000, 0}, At{1100, 100}, At{1200, 0}}) g.push_back(Group::point(10, p.x, p.y, 0));
+    g.insert(g.end(), more.begin(), more.end());
+    return d.add("SPLINE", std::move(g));
+}
+
+const std::vector<Hostile>& hostile() {
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    constexpr double kHuge = 1e300;
+    static const std::vector<Hostile> table = {
+        // A spline whose knots do not fit draws its control polygon.
+        {"SPLINE with 100000 knots for 3 control points",
+         [](Drawing& d) { return spline(d, 2, std::vector<double>(100000, 1.0)); }, {{1050, 50}}},
+        {"SPLINE of degree 2000000000", [](Drawing& d) { return spline(d, 2000000000, {0, 0, 0, 1, 1, 1}); },
+         {{1050, 50}}},
+        {"SPLINE with a NaN knot", [](Drawing& d) { return spline(d, 2, {0, 0, 0, kNaN, 1, 1}); }, {{1050, 50}}},
+        {"SPLINE with falling knots", [](Drawing& d) { return spline(d, 2, {0, 0, 0, 1, 1, 0.5}); }, {{1050, 50}}},
+        {"SPLINE with a weight of 0",
+         [](Drawing& d) {
+             return spline(d, 2, {0, 0, 0, 1, 1, 1}, {Group::real(41, 1), Group::real(41, 0), Group::real(41, 1)});
+         },
+         {{1050, 50}}},
+        {"SPLINE with knots of 1e300",
+         [](Drawing& d) { return spline(d, 2, {-kHuge, -kHuge, -kHuge, kHuge, kHuge, kHuge}); }, {{1000, 0}}},
+        {"SPLINE of 4000 control points",
+         [](Drawing& d) {
+             GroupList g = {Group::integer(71, 3)};
+             for (int k = 0; k < 4000 + 4; ++k) g.push_back(Group::real(40, std::clamp(k - 3, 0, 4000 - 3)));
+             for (int k = 0; k < 4000; ++k) g.push_back(Group::point(10, k, k % 2, 0));
+             return d.add("SPLINE", std::move(g));
+         },
+         {{0, 0}}},
+        {"SPLINE with a control point of 1e300",
+         [](Drawing& d) {
+             GroupList g = {Group::integer(71, 1), Group::real(40, 0), Group::real(40, 0), Group::real(40, 1),
+                            Group::real(40, 1), Group::point(10, 1000, 0, 0), Group::point(10, kHuge, kHuge, 0)};
+             return d.add("SPLINE", std::move(g));
+         },
+         {{1000, 0}}},
+        {"ARC from 1e20 degrees to 1e300",
+         [](Drawing& d) {
+             return d.add("ARC", {Group::point(10, 1000, 0, 0), Group::real(40, 100), Group::real(50, 1e20),
+                                  Group::real(51, kHuge)});
+         },
+         {}},
+        {"RAY without a direction", [](Drawing& d) { return d.add("RAY", {Group::point(10, 1000, 0, 0)}); },
+         {{1000, 0}}},
+        {"XLINE along 1e300,1e300",
+         [](Drawing& d) {
+             return d.add("XLINE", {Group::point(10, 1000, 0, 0), Group::point(11, kHuge, kHuge, 0)});
+         },
+         {{2000, 1000}, {0, -1000}}},
+        {"XLINE along NaN", [](Drawing& d) {
+             return d.add("XLINE", {Group::point(10, 1000, 0, 0), Group::point(11, kNaN, 0, 0)});
+         }, {{1000, 0}}},
+        {"MTEXT 1e300 high of 100000 lines",
+         [](Drawing& d) {
+             std::string lines;
+             for (int i = 0; i < 100000; ++i) lines += "A\\P";
+             return d.add("MTEXT", {Group::point(10, 1000, 0, 0), Group::real(40, kHuge), Group::real(41, kNaN),
+                                    Group::real(44, kNaN), Group::integer(71, 99), Group::text(1, lines)});
+         },
+         {}},
+        {"MTEXT of formatting codes cut short",
+         [](Drawing& d) { return d.add("MTEXT", {Group::point(10, 1000, 0, 0), Group::text(1, "AB\\S1^")}); },
+         {{1001, -0.5}}},
+        {"TEXT aligned between one point twice, of no characters",
+         [](Drawing& d) {
+             return d.add("TEXT", {Group::point(10, 1000, 0, 0), Group::point(11, 1000, 0, 0), Group::real(40, 10),
+                                   Group::integer(72, 3), Group::text(1, "")});
+         },
+         {{1000, 0}}},
+        {"3DFACE with a NaN corner, every edge invisible",
+         [](Drawing& d) {
+             return d.add("3DFACE", {Group::point(10, kNaN, 0, 0), Group::point(11, 1100, 0, 0),
+                                     Group::point(12, 1100, 50, 0), Group::integer(70, 15)});
+         },
+         {}},
+        {"POLYLINE polygon mesh of 1000000000 x 1000000000 vertices, holding 2",
+         [](Drawing& d) {
+             Slot p = d.add("POLYLINE", {Group::integer(66, 1), Group::integer(70, 16 + 1 + 32),
+                                         Group::integer(71, 1000000000), Group::integer(72, 1000000000)});
+             vertex(d, p, {1000, 0}, 64);
+             vertex(d, p, {1100, 0}, 64);
+             d.sub(p, "SEQEND", {});
+             return p;
+         },
+         {}},
+        {"POLYFACE mesh with indices past its points and the least integer",
+         [](Drawing& d) {
+             Slot p = d.add("POLYLINE", {Group::integer(66, 1), Group::integer(70, 64)});
+             vertex(d, p, {1000, 0}, 192);
+             vertex(d, p, {1100, 0}, 192);
+             vertex(d, p, {0, 0}, 128,
+                    {Group::integer(71, 1), Group::integer(72, 2), Group::integer(73, std::numeric_limits<int>::min()),
+                     Group::integer(74, 1000000)});
+             d.sub(p, "SEQEND", {});
+             return p;
+         },
+         {{1050, 0}}},
+        {"HATCH claiming 1e9 paths, edges and knots, with a NaN ratio, a 1e300 radius and bulge",
+         [](Drawing& d) {
+             GroupList g = {Group::integer(92, 1),           Group::integer(93, 1000000000),
+                            Group::integer(72, 3),           Group::point(10, 1000, 0, 0),
+                            Group::point(11, 100, 0, 0),     Group::real(40, kNaN),
+                            Group::real(50, 0),              Group::real(51, 1e20),
+                            Group::integer(73, 0),           Group::integer(72, 2),
+                            Group::point(10, 1000, 0, 0),    Group::real(40, kHuge),
+                            Group::integer(72, 4),           Group::integer(94, 3),
+                            Group::integer(95, 1000000000),  Group::integer(96, 1000000000),
+                            Group::real(40, 0),              Group::point(10, 1000, 0, 0),
+                            Group::integer(72, 99),          Group::point(10, 5, 5, 0),
+                            Group::integer(97, 1000000000),  Group::integer(92, 2),
+                            Group::integer(93, 3),           Group::point(10, 1000, 0, 0),
+                            Group::real(42, kHuge),          Group::point(10, 1100, 0, 0),
+                            Group::real(42, kNaN),           Group::point(10, 1100, 100, 0)};
+             return hatch(d, Group::point(210, 0, 0, 1), 0, 1000000000, g);
+         },
+         {{1050, 0}}},
+    };
+    return table;
+}
+
+TEST(SelectionTable, HostileValuesAreDrawnInBoundedTimeWithFiniteNumbers) {
+    constexpr auto kBound = std::chrono::seconds(1);
+    for (const Hostile& h : hostile()) {
+        SCOPED_TRACE(h.name);
+        Drawing d;
+        Slot entity = h.make(d);
+        auto start = std::chrono::steady_clock::now();
+        for (At a : h.on) EXPECT_EQ(pick(*d.db, a.x, a.y, 1), entity) << "pick at " << a.x << "," << a.y;
+        pick(*d.db, -5000, -5000, 1);
+        selectWindow(*d.db, -1e6, -1e6, 1e6, 1e6, false);
+        selectWindow(*d.db, 990, -10, 1010, 10, true);
+        // What the extents take of it: finite numbers only.
+        const std::vector<Slot>& entities = d.db->block(d.db->modelSpace())->entities;
+        std::vector<const Object*> subs;
+        for (size_t i = std::find(entities.begin(), entities.end(), entity) - entities.begin() + 1;
+             i < entities.size() && isSubEntity(*d.db->object(entities[i])); ++i)
+            subs.push_back(d.db->object(entities[i]));
+        Shapes shapes;
+        ShapeScratch scratch;
+        addEntityShape(*d.db->object(entity), subs, Matrix(), shapes, scratch);
+        for (const Point3& p : shapes.points)
+            ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z));
+        if (shapes.box.valid()) {
+            for (double v : {shapes.box.min.x, shapes.box.min.y, shapes.box.min.z, shapes.box.max.x, shapes.box.max.y,
+                             shapes.box.max.z})
+                EXPECT_TRUE(std::isfinite(v)) << v;
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - start, kBound);
+    }
 }
 
 } // namespace
