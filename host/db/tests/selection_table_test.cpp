@@ -732,4 +732,28 @@ TEST(SelectionTable, HostileValuesAreDrawnInBoundedTimeWithFiniteNumbers) {
     }
 }
 
+
+// A hatch moved is drawn where it was moved: the fit points of a spline
+// edge go with it (here they are all the edge has), its end tangents turn
+// but do not move.
+TEST(SelectionTable, AHatchMovedIsDrawnWhereItWasMoved) {
+    Drawing d;
+    GroupList g = {Group::integer(92, 1),         Group::integer(93, 2),        Group::integer(72, 4),
+                   Group::integer(94, 3),         Group::integer(73, 0),        Group::integer(74, 0),
+                   Group::integer(95, 0),         Group::integer(96, 0),        Group::integer(97, 3),
+                   Group::point(11, 1600, 0, 0),  Group::point(11, 1700, 50, 0), Group::point(11, 1800, 0, 0),
+                   Group::point(12, 1, 1, 0),     Group::point(13, 1, -1, 0)};
+    lineEdge(g, {1800, 0}, {1600, 0});
+    g.push_back(Group::integer(97, 0));
+    Slot h = hatch(d, Group::point(210, 0, 0, 1), 0, 1, g);
+    EXPECT_EQ(pick(*d.db, 1700, 40, 1), h);
+    ASSERT_TRUE(transformEntity(*d.db->object(h), Matrix::translation(0, 500, 0)));
+    EXPECT_EQ(pick(*d.db, 1700, 540, 1), h);
+    EXPECT_EQ(pick(*d.db, 1700, 40, 1), kNoSlot);
+    EXPECT_EQ(selectWindow(*d.db, 1590, 490, 1810, 560, false), std::vector<Slot>{h});
+    const Group* tangent = findGroup(*d.db->object(h), 12, 0, xdataBegin(*d.db->object(h)));
+    ASSERT_NE(tangent, nullptr);
+    EXPECT_EQ(tangent->asPoint()[1], 1);
+}
+
 } // namespace
