@@ -2,8 +2,9 @@
 // invisible, a polygon mesh's M x N grid (closed in M, in N by its flags)
 // and a polyface mesh's face records, whose vertex indices name the
 // mesh's points from 1 (a negative index: the edge from it is invisible).
-// All in world coordinates.  A count or index the vertices do not bear
-// draws nothing of that face or grid, never a read past the list.
+// All in world coordinates.  A grid larger than its vertices draws
+// nothing, an index past them nothing of its edges: never a read past the
+// list.
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
