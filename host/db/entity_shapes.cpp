@@ -5,18 +5,20 @@
 #include <cmath>
 
 #include "db/entity_values.h"
+#include "db/shape_parts.h"
 
 namespace host::db {
 
 namespace {
 
 using namespace values;
+using namespace parts;
 
-constexpr int kCircleSegments = 64;
-constexpr double kTwoPi = 2 * M_PI;
 // Below this in both x and y the extrusion is near world z, and the
 // arbitrary axis algorithm crosses world y instead of world z.
 constexpr double kArbitraryAxisLimit = 1.0 / 64;
+// Curve angles beyond this many radians are brought back within a turn.
+constexpr double kFarAngle = 64 * M_PI;
 
 // POLYLINE 70 (LWPOLYLINE 70 too for closed).
 constexpr int kPolylineClosed = 1;
@@ -44,25 +46,33 @@ const UnitCircle& unitCircle() {
     return circle;
 }
 
-// The elliptical arc c + a cos t + b sin t for t from t0 to t1 (all round
-// when closed).
-void addCurve(Shapes& out, const Matrix& m, Point3 c, Point3 a, Point3 b, double t0, double t1, bool closed) {
+// Calls f with each point of the elliptical arc c + a cos t + b sin t
+// (see sampleCurve).  Angles are taken as the file gives them, so that the
+// points are those the extents have always had; only an angle far beyond
+// a few turns is first brought back within one, which keeps every count
+// and loop below bounded.
+template <class F>
+void forCurvePoints(Point3 c, Point3 a, Point3 b, double t0, double t1, bool closed, F f) {
     if (!std::isfinite(t0) || !std::isfinite(t1)) return;
-    double sweep = closed ? kTwoPi : std::fmod(t1 - t0, kTwoPi);
-    if (sweep <= 0) sweep += kTwoPi;
-    t0 = std::fmod(t0, kTwoPi);  // the same points, from a start the sampling can count from
-    t1 = t0 + sweep;
+    if (std::fabs(t0) > kFarAngle || std::fabs(t1) > kFarAngle) {
+        double sweep = std::fmod(t1 - t0, kTwoPi);
+        t0 = std::fmod(t0, kTwoPi);
+        t1 = t0 + sweep;
+    }
+    if (closed) t1 = t0 + kTwoPi;
+    while (t1 <= t0) t1 += kTwoPi;  // at most a few turns
     auto at = [&](double cs, double sn) {
-        out.add(m, {c.x + a.x * cs + b.x * sn, c.y + a.y * cs + b.y * sn, c.z + a.z * cs + b.z * sn});
+        f(Point3{c.x + a.x * cs + b.x * sn, c.y + a.y * cs + b.y * sn, c.z + a.z * cs + b.z * sn});
     };
-    out.startRun(closed ? RunKind::Closed : RunKind::Open);
     at(std::cos(t0), std::sin(t0));
+    // Each multiple of the segment angle between, so that quadrant points are hit.
     const UnitCircle& unit = unitCircle();
     double step = kTwoPi / kCircleSegments;
-    long long k = static_cast<long long>(std::floor(t0 / step)) + 1;
-    for (int n = 0; k * step < t1 && n <= kCircleSegments; ++k, ++n) {
-        int i = static_cast<int>(((k % kCircleSegments) + kCircleSegments) % kCircleSegments);
-        at(unit.cos[i], unit.sin[i]);
+    double most = std::max(2.0, std::ceil((t1 - t0) / kTwoPi * kCircleSegments)) + 1;
+    int count = 0;
+    for (double k = std::floor(t0 / step) + 1; k * step < t1 && count < most; ++k, ++count) {
+        if (k >= 0 && k < kCircleSegments) at(unit.cos[static_cast<int>(k)], unit.sin[static_cast<int>(k)]);
+        else at(std::cos(k * step), std::sin(k * step));
     }
     if (!closed) at(std::cos(t1), std::sin(t1));
 }
@@ -71,36 +81,12 @@ void addCircle(Shapes& out, const Matrix& m, Point3 c, double r, double a0, doub
     addCurve(out, m, c, {r, 0, 0}, {0, r, 0}, a0, a1, closed);
 }
 
-// The points between p and q of the arc that a bulge (the tangent of a
-// quarter of its angle, positive counter-clockwise) makes of the segment.
-void addBulge(Shapes& out, const Matrix& m, const Point3& p, const Point3& q, double bulge) {
-    double dx = q.x - p.x, dy = q.y - p.y, length = std::hypot(dx, dy);
-    if (bulge == 0 || !std::isfinite(bulge) || length == 0) return;
-    double angle = 4 * std::atan(bulge);
-    // The centre lies off the chord's middle, to the left for a positive bulge.
-    double offset = length / 2 * (1 - bulge * bulge) / (2 * bulge);
-    double cx = (p.x + q.x) / 2 - dy / length * offset, cy = (p.y + q.y) / 2 + dx / length * offset;
-    int segments = std::max(1, static_cast<int>(std::ceil(std::fabs(angle) / kTwoPi * kCircleSegments)));
-    double step = angle / segments, cs = std::cos(step), sn = std::sin(step);
-    double rx = p.x - cx, ry = p.y - cy;
-    for (int i = 1; i < segments; ++i) {
-        double x = rx * cs - ry * sn;
-        ry = rx * sn + ry * cs;
-        rx = x;
-        out.add(m, {cx + rx, cy + ry, p.z});
-    }
-}
-
 // A path through the vertices, each bulge an arc to the next vertex.
 void addPath(Shapes& out, const Matrix& m, const std::vector<Point3>& vertices, const std::vector<double>& bulges,
              bool closed) {
     if (vertices.empty()) return;
     out.startRun(closed ? RunKind::Closed : RunKind::Open);
-    for (size_t i = 0; i < vertices.size(); ++i) {
-        out.add(m, vertices[i]);
-        bool last = i + 1 == vertices.size();
-        if (!last || closed) addBulge(out, m, vertices[i], vertices[last ? 0 : i + 1], bulges[i]);
-    }
+    addPathPoints(out, m, vertices, bulges, closed);
 }
 
 void addArea(Shapes& out, const Matrix& m, std::initializer_list<Point3> points) {
@@ -109,19 +95,18 @@ void addArea(Shapes& out, const Matrix& m, std::initializer_list<Point3> points)
     for (const Point3& p : points) out.add(m, p);
 }
 
-// Points of a hatch's boundaries: one area through the polyline and line
-// points, a circle for each arc edge.
-void addHatch(Shapes& out, const Object& o, const Matrix& m, std::vector<Point3>& points) {
-    Matrix place = placeIn(m, o);
-    points.clear();
-    forEachHatchBoundary(
-        o, [&](const Point3& p) { points.push_back(p); },
-        [&](const Point3& c, double r) { addCircle(out, place, c, r, 0, 0, true); });
-    if (points.empty()) return;
-    bool area = points.size() > 2;
-    if (area) out.newArea();
-    out.startRun(area ? RunKind::Area : RunKind::Open);
-    for (const Point3& p : points) out.add(place, p);
+// A RAY from 10 along 11, an XLINE through 10 along 11 both ways: the
+// point and one unit along; without a direction, the point alone.
+void addEndless(Shapes& out, const Object& o, const Matrix& m, RunKind kind) {
+    Point3 p = pointOf(o, 10), d = pointOf(o, 11);
+    // Scaled down first, so that a huge direction still has its length.
+    double largest = std::max({std::fabs(d.x), std::fabs(d.y), std::fabs(d.z)});
+    if (std::isfinite(largest) && largest > 0) d = {d.x / largest, d.y / largest, d.z / largest};
+    double length = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
+    bool along = std::isfinite(length) && length > 0;
+    out.startRun(along ? kind : RunKind::Open);
+    out.add(m, p);
+    if (along) out.add(m, {p.x + d.x / length, p.y + d.y / length, p.z + d.z / length});
 }
 
 // The polyline of an entity's points, for types drawn by them alone.
@@ -137,8 +122,11 @@ void addPoints(Shapes& out, const Object& o, const Matrix& m) {
 void addPolyline(Shapes& out, const Object& o, const std::vector<const Object*>& subs, const Matrix& m,
                  ShapeScratch& scratch) {
     int flags = intOf(o, 70, 0);
-    bool mesh = flags & (kPolygonMesh | kPolyfaceMesh);
-    bool plane = !mesh && !(flags & kPolyline3d);  // in object coordinates at its elevation
+    if (flags & (kPolygonMesh | kPolyfaceMesh)) {
+        addMesh(o, subs, m, out, scratch);
+        return;
+    }
+    bool plane = !(flags & kPolyline3d);  // in object coordinates at its elevation
     double elevation = pointOf(o, 10).z;
     scratch.path.clear();
     scratch.bulges.clear();
@@ -151,13 +139,6 @@ void addPolyline(Shapes& out, const Object& o, const std::vector<const Object*>&
         if (plane) p.z = elevation;
         scratch.path.push_back(p);
         scratch.bulges.push_back(plane ? realOf(*v, 42, 0) : 0);
-    }
-    if (mesh) {  // a mesh by its vertex points
-        for (const Point3& p : scratch.path) {
-            out.startRun(RunKind::Open);
-            out.add(m, p);
-        }
-        return;
     }
     addPath(out, plane ? placeIn(m, o) : m, scratch.path, scratch.bulges, flags & kPolylineClosed);
 }
@@ -196,6 +177,47 @@ void addEllipse(Shapes& out, const Object& o, const Matrix& m) {
 
 } // namespace
 
+namespace parts {
+
+void sampleCurve(std::vector<Point3>& out, Point3 c, Point3 a, Point3 b, double t0, double t1, bool closed) {
+    forCurvePoints(c, a, b, t0, t1, closed, [&](const Point3& p) { out.push_back(p); });
+}
+
+void addCurve(Shapes& out, const Matrix& m, Point3 c, Point3 a, Point3 b, double t0, double t1, bool closed) {
+    if (!std::isfinite(t0) || !std::isfinite(t1)) return;
+    out.startRun(closed ? RunKind::Closed : RunKind::Open);
+    forCurvePoints(c, a, b, t0, t1, closed, [&](const Point3& p) { out.add(m, p); });
+}
+
+void addBulge(Shapes& out, const Matrix& m, const Point3& p, const Point3& q, double bulge) {
+    double dx = q.x - p.x, dy = q.y - p.y, length = std::hypot(dx, dy);
+    if (bulge == 0 || !std::isfinite(bulge) || length == 0) return;
+    double angle = 4 * std::atan(bulge);
+    // The centre lies off the chord's middle, to the left for a positive bulge.
+    double offset = length / 2 * (1 - bulge * bulge) / (2 * bulge);
+    double cx = (p.x + q.x) / 2 - dy / length * offset, cy = (p.y + q.y) / 2 + dx / length * offset;
+    int segments = std::max(1, static_cast<int>(std::ceil(std::fabs(angle) / kTwoPi * kCircleSegments)));
+    double step = angle / segments, cs = std::cos(step), sn = std::sin(step);
+    double rx = p.x - cx, ry = p.y - cy;
+    for (int i = 1; i < segments; ++i) {
+        double x = rx * cs - ry * sn;
+        ry = rx * sn + ry * cs;
+        rx = x;
+        out.add(m, {cx + rx, cy + ry, p.z});
+    }
+}
+
+void addPathPoints(Shapes& out, const Matrix& m, const std::vector<Point3>& vertices, const std::vector<double>& bulges,
+                   bool closed) {
+    for (size_t i = 0; i < vertices.size(); ++i) {
+        out.add(m, vertices[i]);
+        bool last = i + 1 == vertices.size();
+        if (i < bulges.size() && (!last || closed)) addBulge(out, m, vertices[i], vertices[last ? 0 : i + 1], bulges[i]);
+    }
+}
+
+} // namespace parts
+
 Matrix objectToWorld(const Object& entity) {
     Matrix m;
     const Group* extrusion = first(entity, 210);
@@ -228,19 +250,6 @@ Matrix placeIn(const Matrix& m, const Object& o) {
     return m * objectToWorld(o);
 }
 
-// A text's box: height by number of characters, at its alignment.
-void addTextBox(const Object& o, const Matrix& m, std::string_view shown, Shapes& out) {
-    double h = realOf(o, 40, 1.0);
-    double w = h * static_cast<double>(textLength(shown)) * realOf(o, 41, 1.0);
-    int hmode = intOf(o, 72, 0), vmode = intOf(o, 73, 0);
-    Point3 at = (hmode != 0 || vmode != 0) && first(o, 11) ? pointOf(o, 11) : pointOf(o, 10);
-    double x0 = hmode == 1 || hmode == 4 ? -w / 2 : hmode == 2 ? -w : 0;
-    double y0 = vmode == 2 ? -h / 2 : vmode == 3 ? -h : 0;
-    if (hmode == 4) y0 = -h / 2;
-    Matrix place = placeIn(m, o) * Matrix::translation(at.x, at.y, at.z) * Matrix::rotationZ(angleOf(o, 50));
-    addArea(out, place, {{x0, y0, 0}, {x0 + w, y0, 0}, {x0 + w, y0 + h, 0}, {x0, y0 + h, 0}});
-}
-
 void addEntityShape(const Object& o, const std::vector<const Object*>& subs, const Matrix& m, Shapes& out,
                     ShapeScratch& scratch) {
     std::string_view type = o.typeName();
@@ -261,12 +270,22 @@ void addEntityShape(const Object& o, const std::vector<const Object*>& subs, con
         addTextBox(o, m, groupText(o, 1), out);
     } else if (type == "ATTDEF") {
         addTextBox(o, m, groupText(o, 2), out);  // shows its tag
+    } else if (type == "MTEXT") {
+        addMText(o, m, out);
     } else if (type == "HATCH") {
-        addHatch(out, o, m, scratch.path);
+        addHatch(o, m, out, scratch);
     } else if (type == "POLYLINE") {
         addPolyline(out, o, subs, m, scratch);
     } else if (type == "LWPOLYLINE") {
         addLightweightPolyline(out, o, m, scratch);
+    } else if (type == "SPLINE") {
+        addSpline(o, m, out, scratch);
+    } else if (type == "3DFACE") {
+        addFace(o, m, out);
+    } else if (type == "RAY") {
+        addEndless(out, o, m, RunKind::Ray);
+    } else if (type == "XLINE") {
+        addEndless(out, o, m, RunKind::Endless);
     } else if (type == "INSERT" || type == "DIMENSION" || type == "ATTRIB" || type == "VERTEX" || type == "SEQEND") {
         // placed by the caller, or drawn as part of their main entity
     } else {

@@ -1,6 +1,7 @@
 // What one entity draws, in the frame of the block that holds it: its
 // points in object coordinates carried by its extrusion (arbitrary axis
-// algorithm), curves sampled, texts as the box their characters take.
+// algorithm), curves sampled, texts as the box their characters take,
+// rays and construction lines as endless runs.
 // Entities that place a block (INSERT, DIMENSION) and attributes are put
 // together by the caller (drawn_shapes.h); this file knows every other kind.
 #pragma once
@@ -18,10 +19,26 @@ Matrix objectToWorld(const Object& entity);
 // m followed by the entity's object-coordinate placement.
 Matrix placeIn(const Matrix& m, const Object& entity);
 
+// A B-spline as a file gives it: degree, knots, control points with their
+// weights (none: all 1), and the fit points it passes through.
+struct SplineData {
+    long degree = 3;
+    std::vector<double> knots, weights;
+    std::vector<Point3> control, fit;
+    void clear() {
+        degree = 3;
+        knots.clear();
+        weights.clear();
+        control.clear();
+        fit.clear();
+    }
+};
+
 // Buffers kept from entity to entity.
 struct ShapeScratch {
-    std::vector<Point3> path;
+    std::vector<Point3> path, curve;
     std::vector<double> bulges;
+    SplineData spline;
 };
 
 // Appends the runs of a leaf entity, each point carried by m.  `subs` are

@@ -110,9 +110,13 @@ void Shapes::startRun(RunKind kind) {
 void Shapes::add(const Matrix& m, const Point3& local) {
     Point3 p = m.apply(local);
     if (!finite(p)) return;
+    ShapeRun& run = runs.back();
+    // A ray's box is its start; its second point, and an endless line's
+    // points, only give the direction.
+    bool inBox = run.kind == RunKind::Ray ? run.end == run.begin : run.kind != RunKind::Endless;
     points.push_back(p);
-    runs.back().end = static_cast<uint32_t>(points.size());
-    box.add(p);
+    run.end = static_cast<uint32_t>(points.size());
+    if (inBox) box.add(p);
 }
 
 void Shapes::append(const Shapes& from, const Matrix& m) {

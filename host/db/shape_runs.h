@@ -26,7 +26,7 @@ struct ShapeRun {
 };
 
 // Runs of points and the box around their points; a ray or endless line
-// leaves its box unbounded (`endless`).
+// marks them `endless`, and only a ray's start is in the box.
 struct Shapes {
     std::vector<Point3> points;
     std::vector<ShapeRun> runs;

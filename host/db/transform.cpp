@@ -105,8 +105,9 @@ void transformHatch(Object& o, const Frame& f) {
         else if (c == 10 && g.kind() == ValueKind::Point) {  // elevation point: only z counts
             Point3 p = f.m.apply({0, 0, g.asPoint()[2]});
             setPoint(g, {0, 0, p.z});
-        } else if (c == 11 && inBoundary && edgeType == 1) movePoint(g, f.m);
+        } else if (c == 11 && inBoundary && (edgeType == 1 || edgeType == 4)) movePoint(g, f.m);  // a line's end, a fit point
         else if (c == 11 && inBoundary && edgeType == 3) moveVector(g, f.m);
+        else if ((c == 12 || c == 13) && inBoundary && edgeType == 4) moveVector(g, f.m);  // a spline's end tangents
         else if (c == 40 && inBoundary && edgeType == 2) scaleReal(&g, f.scale);
         else if ((c == 50 || c == 51) && inBoundary && edgeType == 2 && !f.mirrored)
             g = angleGroup(o, c, mapAngle(f.m, angleOf(o, g)));

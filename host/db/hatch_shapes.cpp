@@ -1,0 +1,187 @@
+// A hatch as the area its boundary paths enclose: each path one loop of
+// one area filled by the even-odd rule, so that an island is a hole.  A
+// polyline path follows its bulges; an edge path its lines, circular and
+// elliptic arcs (counter-clockwise or clockwise, whose angles a file gives
+// mirrored) and splines, each edge on from the last.  Points lie in the
+// hatch's object coordinates at its elevation.  What the file says it
+// holds (counts of paths, edges, knots) is never trusted: the groups are.
+#include <algorithm>
+#include <cmath>
+
+#include "db/entity_values.h"
+#include "db/shape_parts.h"
+
+namespace host::db::parts {
+
+namespace {
+
+using namespace values;
+
+// HATCH 92: the boundary path type flags.
+constexpr int kPathPolyline = 2;
+// HATCH 72 in an edge path: the edge type.
+enum EdgeType { kNoEdge = 0, kLineEdge = 1, kArcEdge = 2, kEllipseEdge = 3, kSplineEdge = 4 };
+
+// One edge as it is read.
+struct Edge {
+    int type = kNoEdge;
+    Point3 p10, p11;
+    double r40 = 0, a50 = 0, a51 = 0;
+    bool ccw = true, has10 = false, has11 = false, has50 = false, has51 = false;
+    bool sawFitCount = false;  // a spline edge's 97; the next 97 ends the path
+};
+
+class Loops {
+public:
+    Loops(const Object& o, const Matrix& m, Shapes& out, ShapeScratch& scratch)
+        : o_(o), m_(placeIn(m, o)), out_(out), s_(scratch), elevation_(pointOf(o, 10).z) {}
+
+    void walk() {
+        size_t end = xdataBegin(o_), i = 0;
+        while (i < end && o_.groups[i].code() != 91) ++i;
+        out_.newArea();
+        for (++i; i < end; ++i) {
+            const Group& g = o_.groups[i];
+            int c = g.code();
+            if (c == 75 || c == 98) break;  // the pattern follows the paths
+            if (c == 92) {
+                finishPath();
+                polyline_ = g.asInt() & kPathPolyline;
+                inPath_ = true;
+                sources_ = false;
+                out_.startRun(RunKind::Area);
+                continue;
+            }
+            if (!inPath_ || sources_) continue;
+            if (polyline_) polylineGroup(g);
+            else edgeGroup(g);
+        }
+        finishPath();
+    }
+
+private:
+    Point3 flat(const Group& g) const { return {g.asPoint()[0], g.asPoint()[1], elevation_}; }
+    double real(const Group& g) const { return g.kind() == ValueKind::Real ? g.asReal() : static_cast<double>(g.asInt()); }
+
+    void polylineGroup(const Group& g) {
+        if (g.code() == 10 && g.kind() == ValueKind::Point) {
+            s_.path.push_back(flat(g));
+            s_.bulges.push_back(0);
+        } else if (g.code() == 42 && !s_.bulges.empty()) {
+            s_.bulges.back() = real(g);
+        } else if (g.code() == 97) {
+            sources_ = true;
+        }
+    }
+
+    void edgeGroup(const Group& g) {
+        int c = g.code();
+        bool point = g.kind() == ValueKind::Point;
+        if (c == 72) {
+            finishEdge();
+            edge_ = Edge();
+            edge_.type = static_cast<int>(g.asInt());
+            if (edge_.type == kSplineEdge) s_.spline.clear();
+            return;
+        }
+        if (c == 97 && !(edge_.type == kSplineEdge && !edge_.sawFitCount)) {
+            finishEdge();
+            sources_ = true;
+            return;
+        }
+        if (edge_.type == kSplineEdge) {
+            SplineData& s = s_.spline;
+            if (c == 94) s.degree = g.asInt();
+            else if (c == 97) edge_.sawFitCount = true;
+            else if (c == 40) s.knots.push_back(real(g));
+            else if (c == 42) s.weights.push_back(real(g));
+            else if (c == 10 && point) s.control.push_back(flat(g));
+            else if (c == 11 && point) s.fit.push_back(flat(g));
+            return;
+        }
+        if (c == 10 && point && !edge_.has10) {
+            edge_.p10 = flat(g);
+            edge_.has10 = true;
+        } else if (c == 11 && point && !edge_.has11) {
+            edge_.p11 = flat(g);
+            edge_.has11 = true;
+        } else if (c == 40) {
+            edge_.r40 = real(g);
+        } else if (c == 50) {
+            edge_.a50 = real(g);
+            edge_.has50 = true;
+        } else if (c == 51) {
+            edge_.a51 = real(g);
+            edge_.has51 = true;
+        } else if (c == 73) {
+            edge_.ccw = g.asInt() != 0;
+        }
+    }
+
+    // The arc c + a cos t + b sin t from t0 to t1 (degrees as the file
+    // gives them); clockwise, it runs from -t0 down to -t1.
+    void arc(const Point3& c, const Point3& a, const Point3& b) {
+        double t0 = toRadians("HATCH", 50, edge_.has50 ? edge_.a50 : 0);
+        double t1 = toRadians("HATCH", 51, edge_.has51 ? edge_.a51 : 360);
+        s_.curve.clear();
+        if (edge_.ccw) {
+            sampleCurve(s_.curve, c, a, b, t0, t1, false);
+            for (const Point3& p : s_.curve) out_.add(m_, p);
+        } else {
+            sampleCurve(s_.curve, c, a, b, -t1, -t0, false);
+            for (size_t i = s_.curve.size(); i-- > 0;) out_.add(m_, s_.curve[i]);
+        }
+    }
+
+    void finishEdge() {
+        switch (edge_.type) {
+        case kLineEdge:
+            if (edge_.has10) out_.add(m_, edge_.p10);
+            if (edge_.has11) out_.add(m_, edge_.p11);
+            break;
+        case kArcEdge:
+            arc(edge_.p10, {edge_.r40, 0, 0}, {0, edge_.r40, 0});
+            break;
+        case kEllipseEdge: {
+            // The minor axis: the major turned a quarter counter-clockwise, times the ratio.
+            Point3 a{edge_.p11.x, edge_.p11.y, 0}, b{-a.y * edge_.r40, a.x * edge_.r40, 0};
+            arc(edge_.p10, a, b);
+            break;
+        }
+        case kSplineEdge:
+            s_.curve.clear();
+            sampleSpline(s_.spline, s_.curve);
+            for (const Point3& p : s_.curve) out_.add(m_, p);
+            break;
+        default: break;
+        }
+        edge_ = Edge();
+    }
+
+    void finishPath() {
+        if (!inPath_) return;
+        if (polyline_) addPathPoints(out_, m_, s_.path, s_.bulges, true);
+        else finishEdge();
+        s_.path.clear();
+        s_.bulges.clear();
+        inPath_ = false;
+    }
+
+    const Object& o_;
+    Matrix m_;
+    Shapes& out_;
+    ShapeScratch& s_;
+    double elevation_;
+    Edge edge_;
+    bool inPath_ = false, polyline_ = false, sources_ = false;
+};
+
+} // namespace
+
+void addHatch(const Object& o, const Matrix& m, Shapes& out, ShapeScratch& scratch) {
+    scratch.path.clear();
+    scratch.bulges.clear();
+    Loops(o, m, out, scratch).walk();
+}
+
+} // namespace host::db::parts
