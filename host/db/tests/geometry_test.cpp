@@ -78,10 +78,11 @@ TEST_F(GeometryTest, ExtentsOfEachType) {
     // The \U+2205 escape is one character.
     expectBox(extents(add("TEXT", {Group::point(10, 0, 0, 0), Group::real(40, 1), Group::text(1, "\\U+22051")})), 0,
               0, 2, 1);
+    // A full circle as one arc edge (a hatch's edge angles are in degrees).
     Slot hatch = add("HATCH", {Group::text(100, "AcDbHatch"), Group::point(10, 0, 0, 0), Group::text(2, "SOLID"),
                                Group::integer(91, 1), Group::integer(92, 1), Group::integer(93, 1),
                                Group::integer(72, 2), Group::point(10, 5, 5, 0), Group::real(40, 1), Group::real(50, 0),
-                               Group::real(51, 2 * M_PI), Group::integer(73, 1), Group::integer(98, 1),
+                               Group::real(51, 360), Group::integer(73, 1), Group::integer(98, 1),
                                Group::point(10, 5, 5, 0)});
     expectBox(extents(hatch), 4, 4, 6, 6);
     expectBox(extents(add("LEADER", {Group::point(10, 0, 0, 0), Group::point(10, 3, 4, 0)})), 0, 0, 3, 4);
