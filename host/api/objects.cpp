@@ -451,16 +451,17 @@ AcGeVector3d AcDbBlockReference::normal() const {
 }
 
 AcGeMatrix3d AcDbBlockReference::blockTransform() const {
-    AcGePoint3d base;
-    db::Database* db = workingDb(impl());
-    if (db != nullptr)
-        if (const db::Block* b = db->findBlock(impl()->text(2)))
-            if (const db::Object* begin = db->object(b->begin))
-                if (const Group* g = db::findGroup(*begin, 10)) base.set(g->asPoint()[0], g->asPoint()[1], g->asPoint()[2]);
-    AcGeVector3d toOrigin(-base.x, -base.y, -base.z);
-    return AcGeMatrix3d::translation(position().asVector()) *
-           AcGeMatrix3d::rotation(rotation(), AcGeVector3d::kZAxis) * AcGeMatrix3d::scaling(scaleFactors()) *
-           AcGeMatrix3d::translation(toOrigin);
+    // The placement picks, windows and extents use: base point, scales,
+    // rotation, insertion point, then the insert's own plane.
+    AcGeMatrix3d out;
+    const db::Object* insert = impl()->object();
+    if (insert == nullptr) return out;
+    const db::Database* db = workingDb(impl());
+    const db::Database noDrawing;  // no block to take a base point from
+    const db::Matrix m = db::insertTransform(db ? *db : noDrawing, *insert);
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column) out.entry[row][column] = m.m[row][column];
+    return out;
 }
 
 // ---------------------------------------------------------------------------
