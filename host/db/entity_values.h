@@ -47,33 +47,4 @@ inline size_t textLength(std::string_view text) {
     return n;
 }
 
-// Walks a hatch's boundary paths: point(p) for each polyline vertex and
-// line end, circle(centre, radius) for each arc or ellipse edge, all in
-// the hatch's own coordinates.
-template <class OnPoint, class OnCircle>
-void forEachHatchBoundary(const Object& o, OnPoint point, OnCircle circle) {
-    size_t end = xdataBegin(o);
-    bool inBoundary = false;
-    int edgeType = 0;
-    Point3 last;
-    for (size_t i = 0; i < end; ++i) {
-        const Group& g = o.groups[i];
-        if (g.code() == 91) inBoundary = true;
-        if (g.code() == 98) inBoundary = false;
-        if (!inBoundary) continue;
-        if (g.code() == 72) edgeType = static_cast<int>(g.asInt());
-        if (g.code() == 10) {
-            last = toPoint(g.asPoint());
-            point(last);
-        } else if (g.code() == 11 && edgeType == 1) {
-            point(toPoint(g.asPoint()));
-        } else if (g.code() == 40 && edgeType == 2) {
-            circle(last, g.asReal());
-        } else if (g.code() == 11 && edgeType == 3) {
-            const double* a = g.asPoint();
-            circle(last, std::hypot(a[0], a[1]));
-        }
-    }
-}
-
 } // namespace host::db::values
