@@ -85,6 +85,19 @@ bool copiesMeeting(const Extents& first, const Point3& cs, const Point3& rs, int
     return clampRange(cmin, cmax, columns, c0, c1) && clampRange(rmin, rmax, rows, r0, r1);
 }
 
+// The copies of a placed block that a pick or crossing may meet: every
+// copy of one that runs without end.
+bool copiesInReach(const Extents& first, bool endless, const InsertPlacement& p, const Point3& cs, const Point3& rs,
+                   const PlanWindow& w, int& c0, int& c1, int& r0, int& r1) {
+    if (endless) {
+        c0 = r0 = 0;
+        c1 = p.columns - 1;
+        r1 = p.rows - 1;
+        return true;
+    }
+    return first.valid() && copiesMeeting(first, cs, rs, p.columns, p.rows, w, c0, c1, r0, r1);
+}
+
 // What a pick asks: some part within radius of a point.
 struct NearTest {
     static constexpr bool kWholeArray = false;  // range() looks at the first copy's box alone
@@ -94,13 +107,7 @@ struct NearTest {
     PlanWindow around() const { return {x - radius, y - radius, x + radius, y + radius}; }
     bool range(const Extents& first, const Extents&, bool endless, const InsertPlacement& p, const Point3& cs,
                const Point3& rs, int& c0, int& c1, int& r0, int& r1) {
-        if (endless) {
-            c0 = r0 = 0;
-            c1 = p.columns - 1;
-            r1 = p.rows - 1;
-            return true;
-        }
-        return first.valid() && copiesMeeting(first, cs, rs, p.columns, p.rows, around(), c0, c1, r0, r1);
+        return copiesInReach(first, endless, p, cs, rs, around(), c0, c1, r0, r1);
     }
     Verdict box(const Extents& b, bool endless) const {
         return endless || (b.valid() && planDistance(b, x, y) <= radius) ? Verdict::Look : Verdict::Skip;
@@ -116,13 +123,7 @@ struct MeetsTest {
     bool stopped = true, walked = false;
     bool range(const Extents& first, const Extents&, bool endless, const InsertPlacement& p, const Point3& cs,
                const Point3& rs, int& c0, int& c1, int& r0, int& r1) {
-        if (endless) {
-            c0 = r0 = 0;
-            c1 = p.columns - 1;
-            r1 = p.rows - 1;
-            return true;
-        }
-        return first.valid() && copiesMeeting(first, cs, rs, p.columns, p.rows, w, c0, c1, r0, r1);
+        return copiesInReach(first, endless, p, cs, rs, w, c0, c1, r0, r1);
     }
     Verdict box(const Extents& b, bool endless) const {
         if (!endless && (!b.valid() || disjoint(b, w))) return Verdict::Skip;

@@ -5,6 +5,7 @@
 
 #include "db/drawn_shapes.h"
 #include "db/geometry.h"
+#include "test_blocks.h"
 
 using namespace host::db;
 
@@ -14,30 +15,13 @@ class GeometryTest : public ::testing::Test {
 protected:
     std::unique_ptr<Database> db = Database::createDefault();
     Slot add(Slot block, const char* type, GroupList groups) {
-        Object o;
-        o.type = internType(type);
-        o.groups = std::move(groups);
-        Slot s = db->add(std::move(o));
-        db->appendEntity(block, s);
-        return s;
+        return test_drawing::addEntity(*db, block, type, std::move(groups));
     }
     Slot add(const char* type, GroupList groups) { return add(db->modelSpace(), type, std::move(groups)); }
 
     // A block named `name` with base point `base`.
     Slot block(const char* name, double bx, double by) {
-        Object rec;
-        rec.type = internType("BLOCK_RECORD");
-        rec.groups = {Group::text(2, name)};
-        Slot r = db->add(rec);
-        db->addRecord(Table::BlockRecord, r);
-        db->addBlock(r);
-        Object begin;
-        begin.type = internType("BLOCK");
-        begin.groups = {Group::text(2, name), Group::point(10, bx, by, 0)};
-        Object end;
-        end.type = internType("ENDBLK");
-        db->setBlockObjects(r, db->add(begin), db->add(end));
-        return r;
+        return test_drawing::addBlock(*db, name, bx, by);
     }
     Extents extents(Slot s) {
         Extents e;

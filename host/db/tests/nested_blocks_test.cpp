@@ -12,6 +12,7 @@
 
 #include "db/drawn_shapes.h"
 #include "db/geometry.h"
+#include "test_blocks.h"
 
 using namespace host::db;
 
@@ -21,26 +22,10 @@ class NestedBlocksTest : public ::testing::Test {
 protected:
     std::unique_ptr<Database> db = Database::createDefault();
     Slot add(Slot block, const char* type, GroupList groups) {
-        Object o;
-        o.type = internType(type);
-        o.groups = std::move(groups);
-        Slot s = db->add(std::move(o));
-        db->appendEntity(block, s);
-        return s;
+        return test_drawing::addEntity(*db, block, type, std::move(groups));
     }
     Slot block(const std::string& name) {
-        Object rec;
-        rec.type = internType("BLOCK_RECORD");
-        rec.groups = {Group::text(2, name)};
-        Slot r = db->add(rec);
-        db->addRecord(Table::BlockRecord, r);
-        db->addBlock(r);
-        Object begin, end;
-        begin.type = internType("BLOCK");
-        begin.groups = {Group::text(2, name), Group::point(10, 0, 0, 0)};
-        end.type = internType("ENDBLK");
-        db->setBlockObjects(r, db->add(begin), db->add(end));
-        return r;
+        return test_drawing::addBlock(*db, name);
     }
     Slot line(Slot in, double x0, double y0, double x1, double y1) {
         return add(in, "LINE", {Group::point(10, x0, y0, 0), Group::point(11, x1, y1, 0)});

@@ -18,6 +18,7 @@
 #include "db/drawn_shapes.h"
 #include "db/entity_shapes.h"
 #include "db/geometry.h"
+#include "test_blocks.h"
 #include "db/sub_entities.h"
 
 using namespace host::db;
@@ -41,12 +42,7 @@ class Drawing {
 public:
     std::unique_ptr<Database> db = Database::createDefault();
     Slot add(Slot block, const char* type, GroupList groups) {
-        Object o;
-        o.type = internType(type);
-        o.groups = std::move(groups);
-        Slot s = db->add(std::move(o));
-        db->appendEntity(block, s);
-        return s;
+        return test_drawing::addEntity(*db, block, type, std::move(groups));
     }
     Slot add(const char* type, GroupList groups) { return add(db->modelSpace(), type, std::move(groups)); }
     // A sub-entity right after its main entity, owned by it.
@@ -55,18 +51,7 @@ public:
         db->object(s)->owner = db->object(main)->handle;
     }
     Slot block(const char* name) {
-        Object rec;
-        rec.type = internType("BLOCK_RECORD");
-        rec.groups = {Group::text(2, name)};
-        Slot r = db->add(rec);
-        db->addRecord(Table::BlockRecord, r);
-        db->addBlock(r);
-        Object begin, end;
-        begin.type = internType("BLOCK");
-        begin.groups = {Group::text(2, name), Group::point(10, 0, 0, 0)};
-        end.type = internType("ENDBLK");
-        db->setBlockObjects(r, db->add(begin), db->add(end));
-        return r;
+        return test_drawing::addBlock(*db, name);
     }
 };
 
