@@ -235,39 +235,34 @@ bool DrawnShapes::build(const std::vector<Slot>& entities, size_t index, bool in
     return box_.valid() || endless_;
 }
 
-bool DrawnShapes::near(double x, double y, double radius) {
-    if (!endless_ && (!box_.valid() || planDistance(box_, x, y) > radius)) return false;
-    NearTest test{tests_, x, y, radius};
+template <class Test>
+bool DrawnShapes::ask(Test& test) {
     const Matrix identity;
-    if (test.own(drawing_.own, identity)) return true;
+    if (test.own(drawing_.own, identity)) return test.stopped;
     stack_.clear();
     if (!visited_.empty()) visited_.clear();
     push(drawing_, identity, test, false);
     return walk(test);
+}
+
+bool DrawnShapes::near(double x, double y, double radius) {
+    if (!endless_ && (!box_.valid() || planDistance(box_, x, y) > radius)) return false;
+    NearTest test{tests_, x, y, radius};
+    return ask(test);
 }
 
 bool DrawnShapes::inside(double x1, double y1, double x2, double y2) {
     InsideTest test{tests_, {x1, y1, x2, y2}};
     if (!box_.valid() || endless_ || disjoint(box_, test.w)) return false;
     if (held(box_, test.w)) return true;
-    const Matrix identity;
-    if (test.own(drawing_.own, identity)) return false;
-    stack_.clear();
-    if (!visited_.empty()) visited_.clear();
-    push(drawing_, identity, test, false);
-    return walk(test);
+    return ask(test);
 }
 
 bool DrawnShapes::meets(double x1, double y1, double x2, double y2) {
     MeetsTest test{tests_, {x1, y1, x2, y2}};
     if (!endless_ && (!box_.valid() || disjoint(box_, test.w))) return false;
     if (box_.valid() && held(box_, test.w)) return true;
-    const Matrix identity;
-    if (test.own(drawing_.own, identity)) return true;
-    stack_.clear();
-    if (!visited_.empty()) visited_.clear();
-    push(drawing_, identity, test, false);
-    return walk(test);
+    return ask(test);
 }
 
 Slot pick(const Database& db, double x, double y, double radius) {

@@ -60,6 +60,9 @@ private:
         size_t operator()(const Visit& v) const;
     };
     bool firstVisit(const Pending& p);
+    // The entity built last, then the blocks it places.
+    template <class Test>
+    bool ask(Test& test);
     template <class Test>
     bool walk(Test& test);
     template <class Test>
