@@ -1,5 +1,7 @@
 #include "dxf/block_cycles.h"
 
+#include "dxf/quoted_text.h"
+
 #include <unordered_map>
 #include <vector>
 
@@ -100,9 +102,11 @@ void breakBlockCycles(Database& db, const RepairNote& note)
                 const db::Object* insert = db.object(ref.insert);
                 std::string name(db::groupText(*db.object(records[block]), 2));
                 std::string target(db::groupText(*db.object(records[ref.target]), 2));
-                note("INSERT " + db::handleText(insert->handle) + " in block " + name + " inserts " + target +
-                     (block == ref.target ? ", the block itself" : ", whose inserts lead back to " + name) +
-                     ": removed, as a block cannot contain itself");
+                note(RepairKind::lost("insert of its own block"),
+                     "INSERT " + db::handleText(insert->handle) + " in block " + shown(name) + " inserts " +
+                         shown(target) +
+                         (block == ref.target ? ", the block itself" : ", whose inserts lead back to " + shown(name)) +
+                         ": removed, as a block cannot contain itself");
                 removeInsert(db, ref.insert);
             } else if (state[ref.target] == 0) {
                 state[ref.target] = 1;

@@ -1,6 +1,7 @@
 #include "dxf/complex_entities.h"
 
 #include "db/sub_entities.h"
+#include "dxf/quoted_text.h"
 
 #include <string>
 #include <vector>
@@ -15,22 +16,30 @@ using db::Slot;
 
 // Entities of one kind of repair: the first named, the rest counted.
 struct Tally {
+    explicit Tally(RepairKind kind) : kind(kind) {}
+
+    RepairKind kind;
     std::string first;
     size_t count = 0;
 
     void add(const Object& object)
     {
-        if (count++ == 0) first = std::string(object.typeName()) + " " + db::handleText(object.handle);
+        if (count++ == 0) first = shown(object.typeName()) + " " + db::handleText(object.handle);
     }
     void report(const RepairNote& note, const std::string& what) const
     {
         if (count == 0) return;
-        note(first + (count > 1 ? " (and " + std::to_string(count - 1) + " more)" : std::string()) + what);
+        note(kind, first + (count > 1 ? " (and " + std::to_string(count - 1) + " more)" : std::string()) + what);
     }
 };
 
 struct Tallies {
-    Tally unclosedInserts, unclosedPolylines, flagged, alone, vertexOfInsert, attributeOfPolyline;
+    Tally unclosedInserts{RepairKind::changed("attributes closed")};
+    Tally unclosedPolylines{RepairKind::changed("vertices closed")};
+    Tally flagged{RepairKind::changed("attributes flagged")};
+    Tally alone{RepairKind::lost("sub-entity alone")};
+    Tally vertexOfInsert{RepairKind::lost("vertex of an insert")};
+    Tally attributeOfPolyline{RepairKind::lost("attribute of a polyline")};
 };
 
 // One block's list, rebuilt when anything in it is repaired.

@@ -1,5 +1,7 @@
 #include "dxf/dictionary_entries.h"
 
+#include "dxf/quoted_text.h"
+
 #include <string>
 
 namespace host::dxf {
@@ -99,7 +101,7 @@ bool mendBody(const Database& db, Object& dictionary, Mending& m)
         changed = true;
         if (next && next->code() != kKey && next->code() != kMarker && ownedHere(handleIn(*next))) {
             if (m.restored++ == 0)
-                m.firstRestored = std::string(g.asText()) + " (group " + std::to_string(next->code()) + ")";
+                m.firstRestored = shown(g.asText()) + " (group " + std::to_string(next->code()) + ")";
             body.push_back(g);
             body.push_back(Group::handle(kSoftEntry, handleIn(*next)));
             ++i;
@@ -122,16 +124,21 @@ void repairDictionaryEntries(Database& db, const RepairNote& note)
         if (!dictionary || !isDictionary(*dictionary)) continue;
         Mending m;
         if (!mendBody(db, *dictionary, m)) continue;
-        std::string what = std::string(dictionary->typeName()) + " " + db::handleText(dictionary->handle);
-        if (m.markerLost) note(what + " had lost its marker " + std::string(kDictionaryMarker) + ": put back");
+        std::string what = shown(dictionary->typeName()) + " " + db::handleText(dictionary->handle);
+        if (m.markerLost)
+            note(RepairKind::changed("dictionary marker"),
+                 what + " had lost its marker " + std::string(kDictionaryMarker) + ": put back");
         if (m.restored > 0)
-            note(what + ": the entry of " + m.firstRestored + " was not given as a pointer: taken as one" +
-                 (m.restored > 1 ? " (" + std::to_string(m.restored) + " entries)" : ""));
+            note(RepairKind::changed("dictionary entry as pointer"),
+                 what + ": the entry of " + m.firstRestored + " was not given as a pointer: taken as one" +
+                     (m.restored > 1 ? " (" + std::to_string(m.restored) + " entries)" : ""));
         if (m.keys > 0)
-            note(what + ": the key " + m.firstKey + " names no object: left out" +
-                 (m.keys > 1 ? " (" + std::to_string(m.keys) + " keys)" : ""));
+            note(RepairKind::lost("dictionary key of nothing"),
+                 what + ": the key " + shown(m.firstKey) + " names no object: left out" +
+                     (m.keys > 1 ? " (" + std::to_string(m.keys) + " keys)" : ""));
         if (m.stray > 0)
-            note(what + ": " + std::to_string(m.stray) + " groups that are no key or entry were left out");
+            note(RepairKind::lost("dictionary stray groups"),
+                 what + ": " + std::to_string(m.stray) + " groups that are no key or entry were left out");
     }
 }
 

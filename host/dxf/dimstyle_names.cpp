@@ -1,5 +1,7 @@
 #include "dxf/dimstyle_names.h"
 
+#include "dxf/quoted_text.h"
+
 namespace host::dxf {
 
 namespace {
@@ -58,8 +60,9 @@ void resolveDimstyleNames(db::Database& db, const RepairNote& note)
             if (record)
                 kept.push_back(Group::handle(named->handleCode, record->handle));
             else
-                note("dimension style " + styleName + " names the " + named->what + " " + name +
-                     ", which does not exist: the standard one is used");
+                note(RepairKind::changed("dimension style name of nothing"),
+                     "dimension style " + shown(styleName) + " names the " + named->what + " " + shown(name) +
+                         ", which does not exist: the standard one is used");
         }
         style->groups = std::move(kept);
     }

@@ -1,5 +1,7 @@
 #include "dxf/layer_names.h"
 
+#include "dxf/quoted_text.h"
+
 #include <unordered_map>
 
 namespace host::dxf {
@@ -50,7 +52,9 @@ void renameLayers(db::Database& db, const std::vector<db::Slot>& entities, const
         db::Slot record = db.findRecord(db::Table::Layer, name);
         if (record != db::kNoSlot && !db.renameRecord(db::Table::Layer, record, to)) continue;
         renamed.emplace(key, to);
-        note("the layer name \"" + name + "\" holds a character layer names may not hold: renamed " + to);
+        note(RepairKind::changed("layer renamed"),
+             "the layer name " + inQuotes(name) + " holds a character layer names may not hold: renamed " +
+                 shown(to));
     }
     if (renamed.empty()) return;
     for (db::Slot slot : entities) {

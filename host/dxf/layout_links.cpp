@@ -1,6 +1,7 @@
 #include "dxf/layout_links.h"
 
 #include "db/template.h"
+#include "dxf/quoted_text.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -120,7 +121,8 @@ void dropEntriesOfOtherTypes(Database& db, Slot dictionary, const RepairNote& no
             others.emplace_back(std::string(g[i].asText()), std::string(object->typeName()));
     }
     for (const auto& [key, type] : others) {
-        note("layout " + key + " is a " + type + ", no LAYOUT: left out");
+        note(RepairKind::lost("layout of another type"),
+             "layout " + shown(key) + " is a " + shown(type) + ", no LAYOUT: left out");
         db.dictionaryRemove(dictionary, key);
     }
 }
@@ -152,7 +154,8 @@ void rebuildWithoutParts(db::Object& layout, const LayoutEntry& entry, const Rep
     for (Group& g : db::layoutGroups(entry.key, tab, 0)) body.push_back(std::move(g));
     body.insert(body.end(), groups.begin() + static_cast<std::ptrdiff_t>(end), groups.end());
     groups = std::move(body);
-    note("layout " + entry.key + " had lost its AcDbLayout part: its settings were made anew");
+    note(RepairKind::lost("layout settings made anew"),
+         "layout " + shown(entry.key) + " had lost its AcDbLayout part: its settings were made anew");
 }
 
 // Readers find a layout by its key and take it by its own name: the two
@@ -163,7 +166,8 @@ void nameAsKeyed(Database& db, const LayoutEntry& entry, const RepairNote& note)
     rebuildWithoutParts(layout, entry, note);
     std::string_view name = layoutName(layout);
     if (db::equalNoCase(name, entry.key)) return;
-    note("layout " + entry.key + " was named \"" + std::string(name) + "\": named as its key");
+    note(RepairKind::changed("layout named as its key"),
+         "layout " + shown(entry.key) + " was named " + inQuotes(name) + ": named as its key");
     auto& groups = layout.groups;
     size_t at = 0;
     while (at < groups.size() && !(groups[at].code() == 100 && groups[at].asText() == "AcDbLayout")) ++at;
@@ -189,8 +193,9 @@ void dropLayoutsNotNamed(Database& db, Slot dictionary, const RepairNote& note)
         if (!object || object->cls != db::ObjectClass::NonGraphical || object->erased || !object->isType("LAYOUT") ||
             std::find(named.begin(), named.end(), slot) != named.end())
             continue;
-        note("LAYOUT " + db::handleText(object->handle) + " \"" + std::string(layoutName(*object)) +
-             "\" is named by no key of the layout dictionary: left out");
+        note(RepairKind::lost("layout named by no key"),
+             "LAYOUT " + db::handleText(object->handle) + " " + inQuotes(layoutName(*object)) +
+                 " is named by no key of the layout dictionary: left out");
         db.setErased(slot, true);
     }
 }
@@ -243,14 +248,16 @@ void linkLayouts(Database& db, const RepairNote& note)
         for (Slot space : spaces)
             if (found == kNoSlot && !model && space != db.modelSpace() && !layoutOf.count(space)) found = space;
         if (found == kNoSlot) {
-            note("layout " + entry.key + " has no block of its own: left out");
+            note(RepairKind::lost("layout without block"),
+                 "layout " + shown(entry.key) + " has no block of its own: left out");
             db.dictionaryRemove(dictionary, entry.key);
             db.setErased(entry.layout, true);
             continue;
         }
         layoutOf[found] = entry.layout;
         setBlockPointer(*layout, db.object(found)->handle);
-        note("layout " + entry.key + " was linked to its block " + std::string(db::groupText(*db.object(found), 2)));
+        note(RepairKind::changed("layout linked"),
+             "layout " + shown(entry.key) + " was linked to its block " + shown(db::groupText(*db.object(found), 2)));
     }
     int tab = static_cast<int>(layoutOf.size());
     for (Slot space : spaces) {
@@ -267,7 +274,8 @@ void linkLayouts(Database& db, const RepairNote& note)
         db.dictionaryRemove(dictionary, name);
         if (layout == kNoSlot || !db.dictionaryAdd(dictionary, name, layout)) continue;
         layoutOf[space] = layout;
-        note("block " + std::string(db::groupText(*db.object(space), 2)) + " had no layout: " + name + " added");
+        note(RepairKind::changed("layout added"),
+             "block " + shown(db::groupText(*db.object(space), 2)) + " had no layout: " + name + " added");
     }
     for (Slot space : spaces) {
         auto linked = layoutOf.find(space);

@@ -1,5 +1,7 @@
 #include "dxf/owner_links.h"
 
+#include "dxf/quoted_text.h"
+
 #include <string>
 #include <unordered_map>
 
@@ -30,8 +32,12 @@ bool ownsThrough(int code)
 
 // The records touched by one kind of repair: reported once.
 struct Tally {
-    explicit Tally(const char* what, const char* why = "which does not hold it") : what(what), why(why) {}
+    Tally(RepairKind kind, const char* what, const char* why = "which does not hold it")
+        : kind(kind), what(what), why(why)
+    {
+    }
 
+    RepairKind kind;
     const char* what;
     const char* why;
     std::string first;
@@ -40,7 +46,7 @@ struct Tally {
     void add(const Object& object, Handle was)
     {
         if (count++ == 0)
-            first = std::string(object.typeName()) + " " + db::handleText(object.handle) + " named " +
+            first = shown(object.typeName()) + " " + db::handleText(object.handle) + " named " +
                     db::handleText(was);
     }
     void report(const RepairNote& note) const
@@ -48,7 +54,7 @@ struct Tally {
         if (count == 0) return;
         std::string message = first + " as its owner, " + why + ": " + what;
         if (count > 1) message += " (" + std::to_string(count) + " records)";
-        note(message);
+        note(kind, message);
     }
 };
 
@@ -111,9 +117,10 @@ void repairObjects(Database& db, Tally& held, Tally& unheld, Tally& unsaved)
 
 void repairOwners(Database& db, const RepairNote& note)
 {
-    Tally objects{"set to the record that names it"};
-    Tally unnamed{"nothing names it, so it is not saved"};
-    Tally unsaved{"set to the saved record that names it too", "which is not saved"};
+    Tally objects{RepairKind::changed("owner set"), "set to the record that names it"};
+    Tally unnamed{RepairKind::lost("object not saved"), "nothing names it, so it is not saved"};
+    Tally unsaved{RepairKind::changed("owner saved"), "set to the saved record that names it too",
+                  "which is not saved"};
     repairObjects(db, objects, unnamed, unsaved);
     for (const Tally* tally : {&objects, &unnamed, &unsaved}) tally->report(note);
 }

@@ -11,6 +11,7 @@
 #include "dxf/number_text.h"
 #include "dxf/owner_links.h"
 #include "dxf/parallel.h"
+#include "dxf/quoted_text.h"
 #include "dxf/record_chunks.h"
 #include "dxf/record_reader.h"
 #include "dxf/repair.h"
@@ -44,6 +45,16 @@ constexpr int kExtrusionCode = 210;
 constexpr int kColourCode = 62;
 // Below this an extrusion direction has no length to speak of.
 constexpr double kShortestDirection = 1e-12;
+
+using Kind = RepairKind;
+// Repairs a file may need thousands of: their notes are kept up to a cap.
+constexpr Kind kMarkersNotAdded = Kind::changed("kept without subclass markers");
+constexpr Kind kPointCompleted = Kind::changed("coordinate without y");
+constexpr Kind kMarkerRepeated = Kind::changed("subclass marker repeated");
+constexpr Kind kColourSet = Kind::changed("colour out of range");
+constexpr Kind kExtrusionSet = Kind::changed("extrusion of no length");
+constexpr Kind kEmptyNameSet = Kind::changed("empty table name");
+constexpr Kind kXdataLeftOut = Kind::lost("XDATA without application");
 
 std::string_view textOf(const GroupList& groups, int code)
 {
@@ -79,13 +90,17 @@ public:
 private:
     bool nextRecord();
     bool fail(uint32_t line, std::string message);
-    void note(uint32_t line, std::string message);
+    void note(uint32_t line, RepairKind kind, const std::string& message);
+    // Whether a note of a repair made over and over is kept: up to
+    // kMarkerNotes of those `kept` counts; past that the repair is counted
+    // only, so that the file's thousands of them cost no memory.
+    bool keeps(int& kept, RepairKind kind);
     bool is(std::string_view type) const { return rec_->type == type; }
 
     bool readSections();
     bool readSection(std::string_view name);
     bool readHeader();
-    void takeVariables(GroupList& groups, uint32_t line, bool sectionHead);
+    void takeVariables(Record& record, bool sectionHead);
     void completePoints(GroupList& groups, std::string_view owner, uint32_t line);
     size_t fixValues(db::Object& object, uint32_t line);
     void fixColour(const db::Object& object, Group& g, bool layer, uint32_t line);
@@ -105,7 +120,7 @@ private:
     bool readBlock();
     bool leftOutAsMarker();
     bool leftOutWithOwner();
-    bool leaveOut(std::string message);
+    bool leaveOut(RepairKind kind, const std::string& message);
     bool readEntities();
     bool readObjects();
     bool skipSection(std::string_view name);
@@ -155,9 +170,26 @@ bool DxfReader::fail(uint32_t line, std::string message)
     return false;
 }
 
-void DxfReader::note(uint32_t line, std::string message)
+void DxfReader::note(uint32_t line, RepairKind kind, const std::string& message)
 {
-    report_.repairs.push_back(Diagnostic{fileName_, line, std::move(message)});
+    // File text in a message is shown as such; this keeps out any control
+    // character that came in another way.
+    report_.repairs.push_back(Diagnostic{fileName_, line, withoutControls(message), kind});
+}
+
+bool DxfReader::keeps(int& kept, RepairKind kind)
+{
+    if (kept < kMarkerNotes) {
+        ++kept;
+        return true;
+    }
+    auto& counts = report_.countedOnly;
+    auto found = std::find_if(counts.begin(), counts.end(), [&](const RepairCount& c) { return c.kind == kind; });
+    if (found == counts.end())
+        counts.push_back({kind, 1});
+    else
+        ++found->count;
+    return false;
 }
 
 // Moves to the next record, piece by piece.
@@ -193,7 +225,7 @@ bool DxfReader::unexpected(std::string_view where)
     if (failed_) return false;
     if (rec_ == &noRecord_)
         return fail(stream_.lineCount(), "the file ends inside " + std::string(where) + ": it is truncated");
-    return fail(rec_->line, "unexpected " + std::string(rec_->type) + " in " + std::string(where));
+    return fail(rec_->line, "unexpected " + shown(rec_->type) + " in " + std::string(where));
 }
 
 db::TypeId DxfReader::typeOf(std::string_view name)
@@ -215,7 +247,8 @@ Slot DxfReader::store(ObjectClass cls)
     object.ownerGroup = rec_->hasOwner;
     highestFileHandle_ = std::max(highestFileHandle_, rec_->handle);
     if (rec_->hasHandle && rec_->handle == 0)
-        note(rec_->line, std::string(rec_->type) + " had the null handle 0: it was given a new one");
+        note(rec_->line, Kind::changed("null handle"),
+             shown(rec_->type) + " had the null handle 0: it was given a new one");
     object.groups = std::move(rec_->groups);
     completePoints(object.groups, rec_->type, rec_->line);
     dropRepeatedMarkers(object.groups, rec_->type, rec_->line);
@@ -225,8 +258,8 @@ Slot DxfReader::store(ObjectClass cls)
     if (cls != ObjectClass::NonGraphical && cls != ObjectClass::TableHead && lacksSubclassMarkers(object.groups)) {
         // An R12 record: later versions need its subclass markers.
         std::string error;
-        if (!addSubclassMarkers(rec_->type, object.groups, error) && markerNotes_++ < kMarkerNotes)
-            note(rec_->line, rec_->type + " is kept without subclass markers: " + error);
+        if (!addSubclassMarkers(rec_->type, object.groups, error) && keeps(markerNotes_, kMarkersNotAdded))
+            note(rec_->line, kMarkersNotAdded, shown(rec_->type) + " is kept without subclass markers: " + error);
     }
     Slot first = object.handle != 0 ? db_->slotOf(object.handle) : kNoSlot;
     if (object.handle == 0 || first != kNoSlot) reserveFileHandles();
@@ -236,10 +269,12 @@ Slot DxfReader::store(ObjectClass cls)
         // object; the second gets a handle of its own.
         object.handle = 0;
         std::string where = first < lines_.size() ? " at line " + std::to_string(lines_[first]) : "";
-        std::string message = "handle " + db::handleText(rec_->handle) + " of " + std::string(rec_->type) +
+        std::string message = "handle " + db::handleText(rec_->handle) + " of " + shown(rec_->type) +
                               " was already used by the object" + where + ": given the new handle ";
         Slot slot = db_->add(std::move(object));
-        if (slot != kNoSlot) note(rec_->handleLine, message + db::handleText(db_->object(slot)->handle));
+        if (slot != kNoSlot)
+            note(rec_->handleLine, Kind::changed("duplicate handle"),
+                 message + db::handleText(db_->object(slot)->handle));
         return remember(slot);
     }
     return remember(db_->add(std::move(object)));
@@ -251,9 +286,10 @@ void DxfReader::completePoints(GroupList& groups, std::string_view owner, uint32
 {
     for (Group& g : groups) {
         if (g.kind() != db::ValueKind::Real || !isPointStart(g.code())) continue;
-        if (valueNotes_++ < kMarkerNotes)
-            note(line, std::string(owner) + ": group " + std::to_string(g.code()) + " has no y coordinate (group " +
-                       std::to_string(g.code() + 10) + "): 0 was taken");
+        if (keeps(valueNotes_, kPointCompleted))
+            note(line, kPointCompleted,
+                 shown(owner) + ": group " + std::to_string(g.code()) + " has no y coordinate (group " +
+                     std::to_string(g.code() + 10) + "): 0 was taken");
         g = Group::point2d(g.code(), g.asReal(), 0.0);
     }
 }
@@ -265,9 +301,10 @@ void DxfReader::dropRepeatedMarkers(GroupList& groups, std::string_view owner, u
     for (size_t i = 1; i < groups.size(); ++i) {
         if (groups[i].code() != 100 || groups[i - 1].code() != 100 || groups[i].asText() != groups[i - 1].asText())
             continue;
-        if (valueNotes_++ < kMarkerNotes)
-            note(line, std::string(owner) + ": the subclass marker " + std::string(groups[i].asText()) +
-                           " was given twice: once is kept");
+        if (keeps(valueNotes_, kMarkerRepeated))
+            note(line, kMarkerRepeated,
+                 shown(owner) + ": the subclass marker " + shown(groups[i].asText()) +
+                     " was given twice: once is kept");
         groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(i--));
     }
 }
@@ -281,9 +318,10 @@ void DxfReader::fixColour(const db::Object& object, Group& g, bool layer, uint32
     bool valid = layer ? colour != 0 && colour > -256 && colour < 256 : colour >= 0 && colour <= 257;
     if (valid) return;
     int64_t fixed = layer ? (colour < 0 ? -7 : 7) : 256;
-    if (valueNotes_++ < kMarkerNotes)
-        note(line, std::string(object.typeName()) + " had the colour " + std::to_string(colour) + ": set to " +
-                   std::to_string(fixed));
+    if (keeps(valueNotes_, kColourSet))
+        note(line, kColourSet,
+             shown(object.typeName()) + " had the colour " + std::to_string(colour) + ": set to " +
+                 std::to_string(fixed));
     g = Group::integer(kColourCode, fixed);
 }
 
@@ -310,8 +348,8 @@ void DxfReader::fixExtrusion(const db::Object& object, Group& g, uint32_t line)
     const double* v = g.asPoint();
     double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
     if (std::isfinite(length) && length > kShortestDirection) return;
-    if (valueNotes_++ < kMarkerNotes)
-        note(line, std::string(object.typeName()) + " had an extrusion direction of no length: set to 0,0,1");
+    if (keeps(valueNotes_, kExtrusionSet))
+        note(line, kExtrusionSet, shown(object.typeName()) + " had an extrusion direction of no length: set to 0,0,1");
     g = Group::point(kExtrusionCode, 0.0, 0.0, 1.0);
 }
 
@@ -322,9 +360,10 @@ void DxfReader::fixEmptyName(const db::Object& object, Group& g, uint32_t line)
     bool dimensioned = object.isType("DIMENSION") || object.isType("LEADER") || object.isType("TOLERANCE");
     for (const NameDefault& d : kNameDefaults) {
         if (d.code != g.code() || (d.dimensioned && !dimensioned)) continue;
-        if (valueNotes_++ < kMarkerNotes)
-            note(line, std::string(object.typeName()) + " had an empty name in group " + std::to_string(d.code) +
-                           ": set to " + d.name);
+        if (keeps(valueNotes_, kEmptyNameSet))
+            note(line, kEmptyNameSet,
+                 shown(object.typeName()) + " had an empty name in group " + std::to_string(d.code) + ": set to " +
+                     d.name);
         g = Group::text(d.code, d.name);
     }
 }
@@ -361,9 +400,10 @@ void DxfReader::dropXdataWithoutApplication(GroupList& groups, size_t first, std
     while (end < groups.size() && groups[end].code() != kApplicationCode) ++end;
     if (end == first) return;
     groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(first), groups.begin() + static_cast<std::ptrdiff_t>(end));
-    if (valueNotes_++ < kMarkerNotes)
-        note(line, std::string(owner) + ": " + std::to_string(end - first) +
-                       " XDATA groups without an application name (1001) before them were left out");
+    if (keeps(valueNotes_, kXdataLeftOut))
+        note(line, kXdataLeftOut,
+             shown(owner) + ": " + std::to_string(end - first) +
+                 " XDATA groups without an application name (1001) before them were left out");
 }
 
 // Table records that other objects name by their name, not by handle.
@@ -399,9 +439,10 @@ bool DxfReader::moveDuplicateRecord(Slot first, std::string_view newType)
     }
     lines_[slot] = line;
     const db::Object* record = db_->object(slot);
-    note(line, std::string(record->typeName()) + " " + std::string(db::groupText(*record, 2)) + " had the handle " +
-                   db::handleText(handle) + " of the " + std::string(newType) + " at line " +
-                   std::to_string(rec_->line) + ": given the new handle " + db::handleText(record->handle));
+    note(line, Kind::changed("record's handle taken"),
+         shown(record->typeName()) + " " + shown(db::groupText(*record, 2)) + " had the handle " +
+             db::handleText(handle) + " of the " + shown(newType) + " at line " + std::to_string(rec_->line) +
+             ": given the new handle " + db::handleText(record->handle));
     return true;
 }
 
@@ -424,10 +465,11 @@ std::unique_ptr<Database> DxfReader::read()
 {
     if (!readSections()) return nullptr;
     for (Slot record : namelessBlockRecords_) {
-        note(lines_[record], "a BLOCK_RECORD without a name and without a block was left out");
+        note(lines_[record], Kind::lost("block record without name"),
+             "a BLOCK_RECORD without a name and without a block was left out");
         db_->purge(record);
     }
-    RepairNote notes = [this](const std::string& message) { note(0, message); };
+    RepairNote notes = [this](const RepairKind& kind, const std::string& message) { note(0, kind, message); };
     // Entries are paired with their keys before anything goes by them.
     repairDictionaryEntries(*db_, notes);
     adoptOrphans();
@@ -447,7 +489,7 @@ bool DxfReader::readSections()
         if (is("EOF")) return true;
         if (!is("SECTION")) {
             if (first) return fail(rec_->line, "this is not a DXF file: it does not start with a SECTION");
-            return fail(rec_->line, "unexpected " + std::string(rec_->type) + " between sections");
+            return fail(rec_->line, "unexpected " + shown(rec_->type) + " between sections");
         }
         first = false;
         if (!readSection(textOf(rec_->groups, 2))) return false;
@@ -472,15 +514,17 @@ bool DxfReader::readHeader()
 {
     // The whole header is the body of its SECTION record: 9 $NAME, then the
     // variable's groups.
-    if (headerRead_) note(rec_->line, "a second HEADER section was taken into the first");
+    if (headerRead_)
+        note(rec_->line, Kind::changed("second header"), "a second HEADER section was taken into the first");
     headerRead_ = true;
-    takeVariables(rec_->groups, rec_->line, true);
+    takeVariables(*rec_, true);
     nextRecord();
     // dxflib 2.0 ends the header early and writes the rest of its variables
     // after that ENDSEC, closing them with a second one.
     if (!failed_ && is("ENDSEC") && !rec_->groups.empty() && rec_->groups.front().code() == 9) {
-        note(rec_->line, "header variables after the end of the HEADER section were taken into it");
-        takeVariables(rec_->groups, rec_->line, false);
+        note(rec_->line, Kind::changed("header after its end"),
+             "header variables after the end of the HEADER section were taken into it");
+        takeVariables(*rec_, false);
         nextRecord();
     }
     auto& header = db_->header();
@@ -494,32 +538,45 @@ bool DxfReader::readHeader()
 }
 
 // Variables are kept as other readers can take them back: a name with its
-// '$' and at least one value, each name once (the first wins).
-void DxfReader::takeVariables(GroupList& groups, uint32_t line, bool sectionHead)
+// '$' and at least one value, each name once (the first wins).  A note
+// about one names the line of its name.
+void DxfReader::takeVariables(Record& record, bool sectionHead)
 {
     auto& header = db_->header();
+    GroupList& groups = record.groups;
+    auto lineOf = [&](size_t i) { return i < record.groupLines.size() ? record.groupLines[i] : record.line; };
     std::vector<db::HeaderVariable> found;
+    std::vector<uint32_t> foundLines;
     size_t first = sectionHead && !groups.empty() && groups.front().code() == 2 ? 1 : 0;  // the section name
     for (size_t i = first; i < groups.size(); ++i) {
         Group& g = groups[i];
-        if (g.code() == 9)
+        if (g.code() == 9) {
             found.push_back({std::string(g.asText()), {}});
-        else if (!found.empty())
+            foundLines.push_back(lineOf(i));
+        } else if (!found.empty()) {
             found.back().groups.push_back(std::move(g));
-        else
-            note(line, "a group " + std::to_string(g.code()) + " before the first header variable was left out");
+        } else {
+            note(lineOf(i), Kind::lost("group before the header variables"),
+                 "a group " + std::to_string(g.code()) + " before the first header variable was left out");
+        }
     }
-    for (db::HeaderVariable& v : found) {
+    for (size_t k = 0; k < found.size(); ++k) {
+        db::HeaderVariable& v = found[k];
+        const uint32_t line = foundLines[k];
         if (v.name.size() < 2 || v.name[0] != '$') {
-            note(line, "header variable \"" + v.name + "\" has no '$' before its name: left out");
+            note(line, Kind::lost("header variable without $"),
+                 "header variable " + inQuotes(v.name) + " has no '$' before its name: left out");
         } else if (v.groups.empty()) {
-            note(line, "header variable " + v.name + " has no value: left out");
+            note(line, Kind::lost("header variable without value"),
+                 "header variable " + shown(v.name) + " has no value: left out");
         } else if (db_->headerVariable(v.name)) {
-            note(line, "header variable " + v.name + " is given twice: the second was left out");
+            note(line, Kind::lost("header variable twice"),
+                 "header variable " + shown(v.name) + " is given twice: the second was left out");
         } else {
             // A variable holds one value (a point is one group).
             if (v.groups.size() > 1) {
-                note(line, "header variable " + v.name + " holds more than one value: the first was kept");
+                note(line, Kind::lost("header variable of values"),
+                     "header variable " + shown(v.name) + " holds more than one value: the first was kept");
                 v.groups.resize(1);
             }
             completePoints(v.groups, v.name, line);
@@ -572,10 +629,10 @@ bool isTypeName(std::string_view type)
 
 } // namespace
 
-bool DxfReader::leaveOut(std::string message)
+bool DxfReader::leaveOut(RepairKind kind, const std::string& message)
 {
     if (rec_->hasHandle) leftOut_.insert(rec_->handle);
-    note(rec_->line, std::move(message));
+    note(rec_->line, kind, message);
     return true;
 }
 
@@ -584,18 +641,20 @@ bool DxfReader::leaveOut(std::string message)
 bool DxfReader::leftOutWithOwner()
 {
     if (!rec_->hasOwner || !leftOut_.count(rec_->owner)) return false;
-    return leaveOut("a " + std::string(rec_->type) + " of the left-out record " + db::handleText(rec_->owner) +
-                    " was left out with it");
+    return leaveOut(Kind::lost("owned by a record left out"), "a " + shown(rec_->type) + " of the left-out record " +
+                                                                 db::handleText(rec_->owner) + " was left out with it");
 }
 
 bool DxfReader::leftOutAsMarker()
 {
     if (!isTypeName(rec_->type)) {
-        return leaveOut("a record of the type \"" + rec_->type + "\" was left out: that is no type name");
+        return leaveOut(Kind::lost("no type name"),
+                        "a record of the type " + inQuotes(rec_->type) + " was left out: that is no type name");
     }
     if (!otherCaseOfMarker(rec_->type)) return false;
-    return leaveOut("a " + std::string(rec_->type) + " record was left out: it would be written as " +
-                    db::upperAscii(rec_->type));
+    return leaveOut(Kind::lost("marker in other letters"), "a " + shown(rec_->type) +
+                                                              " record was left out: it would be written as " +
+                                                              shown(db::upperAscii(rec_->type)));
 }
 
 // A table record has one name: with a second one, this reader would go by
@@ -615,8 +674,9 @@ void DxfReader::dropSecondNames(GroupList& groups, uint32_t line)
         ++dropped;
     }
     if (dropped > 0)
-        note(line, "a " + std::string(rec_->type) + " record gave " + std::to_string(dropped + 1) +
-                       " names: the first, " + std::string(textOf(groups, kNameCode)) + ", was kept");
+        note(line, Kind::lost("record of names"),
+             "a " + shown(rec_->type) + " record gave " + std::to_string(dropped + 1) + " names: the first, " +
+                 shown(textOf(groups, kNameCode)) + ", was kept");
 }
 
 // A table record holds two subclass markers, AcDbSymbolTableRecord and its
@@ -642,7 +702,8 @@ void DxfReader::mendRecordMarkers(db::Table table, GroupList& groups, uint32_t l
     for (size_t i = lead; i < groups.size(); ++i)
         if (i >= end || groups[i].code() != kMarkerCode) body.push_back(std::move(groups[i]));
     groups = std::move(body);
-    note(line, "a " + std::string(rec_->type) + " record's subclass markers were damaged: put right");
+    note(line, Kind::changed("record markers"),
+         "a " + shown(rec_->type) + " record's subclass markers were damaged: put right");
 }
 
 bool DxfReader::readTable()
@@ -650,24 +711,26 @@ bool DxfReader::readTable()
     std::string name(textOf(rec_->groups, 2));
     db::Table table;
     if (!db::tableByName(name, table)) {
-        note(rec_->line, "unknown table " + name + " was left out");
+        note(rec_->line, Kind::lost("unknown table"), "unknown table " + shown(name) + " was left out");
         while (nextRecord() && !is("ENDTAB") && !is("ENDSEC") && !is("EOF")) {
         }
-        return is("ENDTAB") || unexpected("table " + name);
+        return is("ENDTAB") || unexpected("table " + shown(name));
     }
     if (db_->tableHead(table) == kNoSlot) {
         Slot head = store(ObjectClass::TableHead);
         if (head == kNoSlot) return false;
         db_->setTableHead(table, head);
     } else {
-        note(rec_->line, "second " + name + " table: its records were added to the first");
+        note(rec_->line, Kind::changed("second table"),
+             "second " + shown(name) + " table: its records were added to the first");
     }
     while (nextRecord() && !is("ENDTAB") && !is("ENDSEC") && !is("EOF") && !is("TABLE")) {
         uint32_t line = rec_->line;
         // Only records of the table's own type: another one (an "eNDTAB")
         // would be written inside the table and end it early.
         if (!sameLetters(rec_->type, db::tableName(table))) {
-            note(line, "a " + std::string(rec_->type) + " in the " + name + " table was left out");
+            note(line, Kind::lost("record of another table"),
+                 "a " + shown(rec_->type) + " in the " + shown(name) + " table was left out");
             continue;
         }
         dropSecondNames(rec_->groups, line);
@@ -675,7 +738,7 @@ bool DxfReader::readTable()
         std::string recordName(textOf(rec_->groups, 2));
         bool nameless = trimBlanks(recordName).empty();
         if (nameless && table != db::Table::BlockRecord) {
-            note(line, "a " + name + " record without a name was left out");
+            note(line, Kind::lost("record without name"), "a " + shown(name) + " record without a name was left out");
             continue;
         }
         Slot record = store(ObjectClass::TableRecord);
@@ -687,17 +750,19 @@ bool DxfReader::readTable()
         }
         if (!db_->addRecord(table, record)) {
             // As the host does, a second record of the same name is skipped.
-            note(line, name + " " + recordName + " is defined twice: the second was left out");
+            note(line, Kind::lost("record twice"),
+                 shown(name) + " " + shown(recordName) + " is defined twice: the second was left out");
             db_->purge(record);
         }
     }
     if (is("TABLE") || is("ENDSEC")) {
         // As other readers do, the next table or the end of the section
         // closes a table whose ENDTAB is missing.
-        note(rec_->line, "table " + name + " has no ENDTAB: it ends before this " + std::string(rec_->type));
+        note(rec_->line, Kind::changed("table without end"),
+             "table " + shown(name) + " has no ENDTAB: it ends before this " + shown(rec_->type));
         return true;
     }
-    return is("ENDTAB") || unexpected("table " + name);
+    return is("ENDTAB") || unexpected("table " + shown(name));
 }
 
 Slot DxfReader::blockRecordFor(const Record& begin)
@@ -714,7 +779,8 @@ Slot DxfReader::blockRecordFor(const Record& begin)
         owner->groups.insert(owner->groups.begin() + static_cast<std::ptrdiff_t>(at), Group::text(2, name));
         if (db_->addRecord(db::Table::BlockRecord, byOwner)) {
             namelessBlockRecords_.erase(nameless);
-            note(begin.line, "the block record of BLOCK " + std::string(name) + " had no name: given the block's");
+            note(begin.line, Kind::changed("block record named"),
+                 "the block record of BLOCK " + shown(name) + " had no name: given the block's");
             return byOwner;
         }
         owner->groups.erase(owner->groups.begin() + static_cast<std::ptrdiff_t>(at));
@@ -722,7 +788,9 @@ Slot DxfReader::blockRecordFor(const Record& begin)
     if (owner && owner->isType("BLOCK_RECORD") && nameless == namelessBlockRecords_.end()) return byOwner;
     Slot byName = db_->findRecord(db::Table::BlockRecord, name);
     if (byName != kNoSlot) {
-        if (begin.hasOwner) note(begin.line, "BLOCK " + std::string(name) + " had a wrong owner: set to its block record");
+        if (begin.hasOwner)
+            note(begin.line, Kind::changed("block owner"),
+                 "BLOCK " + shown(name) + " had a wrong owner: set to its block record");
         return byName;
     }
     return addBlockRecord(*db_, name);
@@ -751,13 +819,15 @@ bool DxfReader::leftOutOfBlock()
         notEntity |= sameLetters(rec_->type, type);
     if (!notEntity) {
         if (!isEntityRecord(*rec_))
-            return leaveOut("a " + std::string(rec_->type) +
-                            " among the entities was left out: it is of no entity type and has no AcDbEntity marker");
+            return leaveOut(Kind::lost("no entity"), "a " + shown(rec_->type) +
+                                                         " among the entities was left out: it is of no entity type "
+                                                         "and has no AcDbEntity marker");
         // Nothing can be drawn for an insert of no block.
         if (!is("INSERT") || !trimBlanks(textOf(rec_->groups, 2)).empty()) return false;
-        return leaveOut("an INSERT without a block name was left out");
+        return leaveOut(Kind::lost("insert without block"), "an INSERT without a block name was left out");
     }
-    return leaveOut("a " + std::string(rec_->type) + " among the entities was left out: it is no entity");
+    return leaveOut(Kind::lost("no entity"),
+                    "a " + shown(rec_->type) + " among the entities was left out: it is no entity");
 }
 
 // Table records and the brackets of tables and blocks are no objects: the
@@ -768,7 +838,8 @@ bool DxfReader::leftOutOfObjects()
     bool notObject = db::tableByName(rec_->type, table);
     for (std::string_view type : {"TABLE", "ENDTAB", "BLOCK", "ENDBLK"}) notObject |= sameLetters(rec_->type, type);
     if (!notObject) return false;
-    return leaveOut("a " + std::string(rec_->type) + " among the objects was left out: it is no object");
+    return leaveOut(Kind::lost("no object"),
+                    "a " + shown(rec_->type) + " among the objects was left out: it is no object");
 }
 
 bool DxfReader::readBlocks()
@@ -814,17 +885,19 @@ bool DxfReader::readBlock()
         // Nothing can insert a block without a name: it becomes an
         // anonymous one (left out at saving unless something names it).
         std::string made = db_->nextAnonymousName('U');
-        note(rec_->line, "a BLOCK without a name was named " + made);
+        note(rec_->line, Kind::changed("block without name"), "a BLOCK without a name was named " + made);
         setBlockName(rec_->groups, made);
         name = made;
     }
     Slot record = blockRecordFor(*rec_);
-    if (record == kNoSlot) return fail(rec_->line, "BLOCK " + name + " has no block record and none can be made");
+    if (record == kNoSlot)
+        return fail(rec_->line, "BLOCK " + shown(name) + " has no block record and none can be made");
     // The block is its record's (the entities in it point there): it takes
     // the record's name, which inserts name.
     std::string recordName(db::groupText(*db_->object(record), 2));
     if (!db::equalNoCase(recordName, name)) {
-        note(rec_->line, "BLOCK " + name + " belongs to the block record " + recordName + ": named so");
+        note(rec_->line, Kind::changed("block named as its record"),
+             "BLOCK " + shown(name) + " belongs to the block record " + shown(recordName) + ": named so");
         setBlockName(rec_->groups, recordName);
     }
     Slot begin = store(ObjectClass::BlockBegin);
@@ -836,7 +909,7 @@ bool DxfReader::readBlock()
         Slot entity = store(ObjectClass::Entity);
         if (entity == kNoSlot || !placeEntity(entity, record, lastMain)) return false;
     }
-    if (!is("ENDBLK")) return unexpected("block " + name);
+    if (!is("ENDBLK")) return unexpected("block " + shown(name));
     Slot end = store(ObjectClass::BlockEnd);
     if (end == kNoSlot) return false;
     db_->setBlockObjects(record, begin, end);
@@ -857,10 +930,10 @@ bool DxfReader::placeEntity(Slot entity, Slot block, Slot& lastMain)
     if (main && db::isSubEntity(*object) && db::mayOwnSubEntities(*main)) {
         db::Handle named = object->ownerGroup ? object->owner : 0;
         if (named != 0 && named != main->handle && named != db_->object(block)->handle)
-            note(lines_[entity], std::string(object->typeName()) + " " + db::handleText(object->handle) +
-                                     " had owner " + db::handleText(named) + ", but follows " +
-                                     std::string(main->typeName()) + " " + db::handleText(main->handle) +
-                                     ": set to it");
+            note(lines_[entity], Kind::changed("sub-entity owner"),
+                 shown(object->typeName()) + " " + db::handleText(object->handle) + " had owner " +
+                     db::handleText(named) + ", but follows " + shown(main->typeName()) + " " +
+                     db::handleText(main->handle) + ": set to it");
         object->owner = main->handle;
         object->ownerGroup = true;
     }
@@ -875,10 +948,11 @@ bool DxfReader::placeEntity(Slot entity, Slot block, Slot& lastMain)
     lastMain = entity;
     if (!hadOwner || fileOwner == object->owner) return true;
     if (db_->slotOf(fileOwner) == kNoSlot)
-        return fail(ownerLines_[entity], std::string(object->typeName()) + " " + db::handleText(object->handle) +
+        return fail(ownerLines_[entity], shown(object->typeName()) + " " + db::handleText(object->handle) +
                                              ": its owner " + db::handleText(fileOwner) + " does not exist");
-    note(lines_[entity], std::string(object->typeName()) + " " + db::handleText(object->handle) + " had owner " +
-                             db::handleText(fileOwner) + ", which is not its block: set to the block");
+    note(lines_[entity], Kind::changed("entity owner"),
+         shown(object->typeName()) + " " + db::handleText(object->handle) + " had owner " +
+             db::handleText(fileOwner) + ", which is not its block: set to the block");
     return true;
 }
 
@@ -915,14 +989,17 @@ bool DxfReader::readObjects()
         // Objects (a block record's extension dictionary) stay objects.
         Slot block = rec_->hasOwner ? db_->slotOf(rec_->owner) : kNoSlot;
         if (db_->block(block) && db_->object(block)->isType("BLOCK_RECORD") && isEntityRecord(*rec_)) {
-            note(rec_->line, "a " + std::string(rec_->type) + " among the objects was moved into its block " +
-                                 std::string(db::groupText(*db_->object(block), 2)));
+            note(rec_->line, Kind::changed("entity among the objects"),
+                 "a " + shown(rec_->type) + " among the objects was moved into its block " +
+                     shown(db::groupText(*db_->object(block), 2)));
             Slot entity = store(ObjectClass::Entity);
             if (entity == kNoSlot || !placeEntity(entity, block, lastMain)) return false;
             continue;
         }
         bool root = is("DICTIONARY") && rec_->owner == 0 && db_->namedObjectDictionary() == kNoSlot;
-        if (root && !first) note(rec_->line, "the root dictionary was not the first object: moved to the front");
+        if (root && !first)
+            note(rec_->line, Kind::changed("root dictionary moved"),
+                 "the root dictionary was not the first object: moved to the front");
         Slot object = store(ObjectClass::NonGraphical);
         if (object == kNoSlot) return false;
         if (root) db_->setNamedObjectDictionary(object);
@@ -938,10 +1015,10 @@ bool DxfReader::skipSection(std::string_view name)
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
     }
     if (!failed_ && is("ENDSEC")) {
-        note(line, "section " + section + " is not kept by the host and was left out");
+        note(line, Kind::lost("section"), "section " + shown(section) + " is not kept by the host and was left out");
         return true;
     }
-    return unexpected("the " + section + " section");
+    return unexpected("the " + shown(section) + " section");
 }
 
 // Objects without an owner group (dxflib writes none) belong to the
@@ -971,10 +1048,12 @@ void DxfReader::adoptOrphans()
         }
     }
     if (adopted > 0)
-        note(0, std::to_string(adopted) + " objects without an owner were given the dictionary that names them");
+        note(0, Kind::changed("objects adopted"),
+             std::to_string(adopted) + " objects without an owner were given the dictionary that names them");
     if (adopted < orphans.size())
-        note(0, std::to_string(orphans.size() - adopted) +
-                    " objects without an owner are named by no dictionary: they are not saved");
+        note(0, Kind::lost("objects not saved"),
+             std::to_string(orphans.size() - adopted) +
+                 " objects without an owner are named by no dictionary: they are not saved");
 }
 
 // An object that names a dictionary as its owner while the dictionary
@@ -1007,10 +1086,10 @@ void DxfReader::relinkDictionaryEntries()
             if ((g.code() != 350 && g.code() != 360) || g.kind() != db::ValueKind::Handle ||
                 db_->slotOf(g.asHandle()) != kNoSlot)
                 continue;
-            note(lines_[slot], std::string(dictionary->typeName()) + " " + db::handleText(dictionary->handle) +
-                                   " named the missing object " + db::handleText(g.asHandle()) + ": set to " +
-                                   std::string(object->typeName()) + " " + db::handleText(object->handle) +
-                                   ", which it owns");
+            note(lines_[slot], Kind::changed("dictionary entry relinked"),
+                 shown(dictionary->typeName()) + " " + db::handleText(dictionary->handle) +
+                     " named the missing object " + db::handleText(g.asHandle()) + ": set to " +
+                     shown(object->typeName()) + " " + db::handleText(object->handle) + ", which it owns");
             db::Handle missing = g.asHandle();
             g = Group::handle(g.code(), object->handle);
             // A dictionary with a default names it again in 340.
@@ -1046,7 +1125,7 @@ bool DxfReader::checkOwners()
         if (slot == kNoSlot) continue;
         const db::Object* object = db_->object(slot);
         uint32_t line = slot < ownerLines_.size() ? ownerLines_[slot] : 0;
-        return fail(line, std::string(object->typeName()) + " " + db::handleText(object->handle) + ": its owner " +
+        return fail(line, shown(object->typeName()) + " " + db::handleText(object->handle) + ": its owner " +
                               db::handleText(object->owner) + " does not exist");
     }
     return true;
@@ -1055,8 +1134,9 @@ bool DxfReader::checkOwners()
 void DxfReader::finishHandseed()
 {
     if (fileHandseed_ != 0 && fileHandseed_ <= highestFileHandle_)
-        note(0, "$HANDSEED " + db::handleText(fileHandseed_) + " was not above every handle: raised to " +
-                    db::handleText(db_->handseed()));
+        note(0, Kind::changed("handle seed raised"),
+             "$HANDSEED " + db::handleText(fileHandseed_) + " was not above every handle: raised to " +
+                 db::handleText(db_->handseed()));
 }
 
 
@@ -1105,7 +1185,8 @@ std::unique_ptr<Database> readText(std::string_view text, std::string_view fileN
     FileVersion version = peekVersion(text);
     if (!version.acadver.empty() && version.acadver < "AC1009") {
         report.error = Diagnostic{std::string(fileName), 0,
-                                  "version " + version.acadver + " is too old: AC1009 (R12) and later are read"};
+                                  "version " + shown(version.acadver) +
+                                      " is too old: AC1009 (R12) and later are read"};
         return nullptr;
     }
     std::unique_ptr<Database> db;

@@ -22,6 +22,9 @@ struct ReadReport {
     // What the reader repaired in a readable but inconsistent file, as a
     // host's audit would (missing table entries, a low $HANDSEED, ...).
     std::vector<Diagnostic> repairs;
+    // Repairs made beyond the notes kept of their kind, counted only: with
+    // `repairs`, every repair made.
+    std::vector<RepairCount> countedOnly;
     // $ACADVER of the file ("AC1015").
     std::string version;
 };

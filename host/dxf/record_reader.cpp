@@ -55,6 +55,8 @@ bool RecordReader::next(Record& record)
     record.hasHandle = record.hasOwner = false;
     record.handleLine = record.ownerLine = 0;
     record.groups.clear();
+    record.groupLines.clear();
+    const bool linesKept = record.type == "SECTION" || record.type == "ENDSEC";
     tokenizer_.readCountsWide(record.type == "TABLE");
     // A section's body (the whole header) has no handle or owner of its own.
     const int handleCode = record.type == "SECTION" ? -1 : record.type == "DIMSTYLE" ? 105 : 5;
@@ -91,6 +93,7 @@ bool RecordReader::next(Record& record)
             addPoint(record, token);
         else
             addGroup(record, token);
+        if (linesKept) record.groupLines.resize(record.groups.size(), token.line + 1);
     }
     return !failed();
 }

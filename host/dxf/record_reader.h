@@ -26,6 +26,10 @@ struct Record {
     uint32_t handleLine = 0;  // lines of the handle's and the owner's values
     uint32_t ownerLine = 0;
     db::GroupList groups;  // everything else, in order
+    // The line of each group's value, kept for a SECTION or ENDSEC record
+    // only: the header's variables are its groups, and a note about one
+    // names its line.
+    std::vector<uint32_t> groupLines;
 };
 
 class RecordReader {

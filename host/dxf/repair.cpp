@@ -6,6 +6,7 @@
 #include "dxf/layer_names.h"
 #include "dxf/layout_links.h"
 #include "dxf/parallel.h"
+#include "dxf/quoted_text.h"
 
 #include <unordered_set>
 #include <vector>
@@ -23,6 +24,7 @@ using db::Slot;
 using db::Table;
 using db::kNoSlot;
 using G = Group;
+using Kind = RepairKind;
 
 Slot addObject(Database& db, std::string_view type, ObjectClass cls, GroupList groups, Handle owner = 0)
 {
@@ -50,7 +52,8 @@ Slot ensureTableHead(Database& db, Table table, const RepairNote* note = nullptr
     }
     Slot head = addObject(db, "TABLE", ObjectClass::TableHead, std::move(groups));
     db.setTableHead(table, head);
-    if (note) (*note)("table " + std::string(db::tableName(table)) + " was missing: added");
+    if (note)
+        (*note)(Kind::changed("table added"), "table " + std::string(db::tableName(table)) + " was missing: added");
     return head;
 }
 
@@ -112,7 +115,7 @@ Slot ensureRecord(Database& db, Table table, std::string_view name, const Repair
 {
     Slot found = db.findRecord(table, name);
     if (found != kNoSlot) return found;
-    note(std::string(db::tableName(table)) + " " + std::string(name) + " was missing: added");
+    note(Kind::changed("record added"), std::string(db::tableName(table)) + " " + shown(name) + " was missing: added");
     if (table == Table::BlockRecord) return addBlockRecord(db, name);
     return addRecord(db, table, name, recordFields(db, table, name));
 }
@@ -151,7 +154,8 @@ void ensureBlockObjects(Database& db, const RepairNote& note)
         db::Block* block = db.block(record);
         if (!block) block = db.addBlock(record);
         if (db.object(block->begin) && db.object(block->end)) continue;
-        note("block " + std::string(db::groupText(*object, 2)) + " had no BLOCK/ENDBLK: added");
+        note(Kind::changed("block brackets added"),
+             "block " + shown(db::groupText(*object, 2)) + " had no BLOCK/ENDBLK: added");
         addBlockObjects(db, record, record == db.paperSpace());
     }
 }
@@ -217,12 +221,14 @@ void ensureLayouts(Database& db, Slot root, const RepairNote& note)
     std::string key;
     Slot found = layoutsUnderOtherKey(db, root, key);
     if (found != kNoSlot) {
-        note("the root dictionary's key " + key + " named the layouts: taken as ACAD_LAYOUT");
+        note(Kind::changed("layouts under another key"),
+             "the root dictionary's key " + shown(key) + " named the layouts: taken as ACAD_LAYOUT");
         db.dictionaryRemove(root, key);
         addRootEntry(db, root, "ACAD_LAYOUT", found);
         return;
     }
-    note("the root dictionary had no ACAD_LAYOUT: added with the Model and Layout1 layouts");
+    note(Kind::changed("layouts added"),
+         "the root dictionary had no ACAD_LAYOUT: added with the Model and Layout1 layouts");
     Slot layouts = addDictionary(db, handleOf(db, root));
     addRootEntry(db, root, "ACAD_LAYOUT", layouts);
     const struct {
@@ -241,7 +247,7 @@ void ensureLayouts(Database& db, Slot root, const RepairNote& note)
 void ensurePlotStyles(Database& db, Slot root, const RepairNote& note)
 {
     if (db.dictionaryLookup(root, "ACAD_PLOTSTYLENAME") != kNoSlot) return;
-    note("the root dictionary had no ACAD_PLOTSTYLENAME: added");
+    note(Kind::changed("plot styles added"), "the root dictionary had no ACAD_PLOTSTYLENAME: added");
     Slot styles = addObject(db, "ACDBDICTIONARYWDFLT", ObjectClass::NonGraphical, {}, handleOf(db, root));
     Slot normal = addObject(db, "ACDBPLACEHOLDER", ObjectClass::NonGraphical, {}, handleOf(db, styles));
     Handle placeholder = handleOf(db, normal);
@@ -255,12 +261,12 @@ void ensureRootDictionary(Database& db, const RepairNote& note)
 {
     Slot root = db.namedObjectDictionary();
     if (!db.object(root)) {
-        note("the drawing had no root dictionary: added");
+        note(Kind::changed("root dictionary added"), "the drawing had no root dictionary: added");
         root = addDictionary(db, 0);
         db.setNamedObjectDictionary(root);
     }
     if (db.dictionaryLookup(root, "ACAD_GROUP") == kNoSlot) {
-        note("the root dictionary had no ACAD_GROUP: added");
+        note(Kind::changed("groups added"), "the root dictionary had no ACAD_GROUP: added");
         addRootEntry(db, root, "ACAD_GROUP", addDictionary(db, handleOf(db, root)));
     }
     ensureLayouts(db, root, note);
@@ -280,7 +286,7 @@ void ensureClasses(Database& db, const RepairNote& note)
     for (Slot slot : db.objectsSectionOrder()) used.insert(db.object(slot)->type);
     for (const auto& cls : known) {
         if (declared.count(cls[0]) || !used.count(db::internType(cls[0]))) continue;
-        note(std::string("CLASS ") + cls[0] + " was missing: added");
+        note(Kind::changed("class added"), std::string("CLASS ") + cls[0] + " was missing: added");
         db.classes().push_back({G::text(1, cls[0]), G::text(2, cls[1]), G::text(3, "ObjectDBX Classes"),
                                 G::integer(90, 0), G::integer(91, 0), G::integer(280, 0), G::integer(281, 0)});
     }
@@ -404,9 +410,10 @@ void ensureTablePointers(Database& db, const RepairNote& note)
                 if (named && named->isType(db::tableName(pointer.table))) continue;
                 Handle fallback = handleOf(db, db.findRecord(pointer.table, pointer.fallback));
                 if (fallback == 0) continue;
-                note(std::string(object->typeName()) + " " + db::handleText(object->handle) + " named the " +
-                     (pointer.table == Table::Style ? "text style " : "record ") + db::handleText(g.asHandle()) +
-                     ", which does not exist: set to " + pointer.fallback);
+                note(Kind::changed("table pointer set"),
+                     shown(object->typeName()) + " " + db::handleText(object->handle) + " named the " +
+                         (pointer.table == Table::Style ? "text style " : "record ") + db::handleText(g.asHandle()) +
+                         ", which does not exist: set to " + pointer.fallback);
                 g = G::handle(pointer.code, fallback);
             }
         }
@@ -431,10 +438,11 @@ void dropDanglingHeadPointers(Database& db, const RepairNote& note)
             ++dropped;
         }
         if (dropped > 0)
-            note("table " + std::string(db::tableName(static_cast<Table>(t))) + ": " +
-                 (dropped == 1 ? "a pointer that names nothing was"
-                               : std::to_string(dropped) + " pointers that name nothing were") +
-                 " left out");
+            note(Kind::lost("table head pointer"),
+                 "table " + std::string(db::tableName(static_cast<Table>(t))) + ": " +
+                     (dropped == 1 ? "a pointer that names nothing was"
+                                   : std::to_string(dropped) + " pointers that name nothing were") +
+                     " left out");
     }
 }
 
@@ -464,8 +472,10 @@ void ensureDictionaryDefaults(Database& db, const RepairNote& note)
         if (!db.object(target)) target = addObject(db, "ACDBPLACEHOLDER", ObjectClass::NonGraphical, {}, owner);
         if (!db.object(target)) continue;
         Handle handle = handleOf(db, target);
-        note("ACDBDICTIONARYWDFLT " + db::handleText(owner) + " had no default: set to " +
-             std::string(db.object(target)->typeName()) + " " + db::handleText(handle));
+        note(Kind::changed("dictionary default set"), "ACDBDICTIONARYWDFLT " + db::handleText(owner) +
+                                                          " had no default: set to " +
+                                                          shown(db.object(target)->typeName()) + " " +
+                                                          db::handleText(handle));
         auto& groups = dictionary->groups;
         if (current) {
             *current = G::handle(kDefault, handle);
@@ -489,8 +499,9 @@ void ensureLayerLinetypes(Database& db, const RepairNote& note)
         if (!linetype || linetype->kind() != db::ValueKind::Text ||
             db.findRecord(Table::Ltype, linetype->asText()) != kNoSlot)
             continue;
-        note("LAYER " + std::string(db::groupText(*layer, 2)) + " named the linetype " +
-             std::string(linetype->asText()) + ", which does not exist: set to Continuous");
+        note(Kind::changed("layer linetype set"), "LAYER " + shown(db::groupText(*layer, 2)) + " named the linetype " +
+                                                      shown(linetype->asText()) +
+                                                      ", which does not exist: set to Continuous");
         *linetype = G::text(6, "Continuous");
     }
 }
@@ -542,7 +553,7 @@ void repairDrawing(Database& db, const RepairNote& note)
     bool hadSpaces = db.findRecord(Table::BlockRecord, "*Model_Space") != kNoSlot &&
                      db.findRecord(Table::BlockRecord, "*Paper_Space") != kNoSlot;
     ensureSpaces(db);
-    if (!hadSpaces) note("the drawing had no *Model_Space or *Paper_Space block: added");
+    if (!hadSpaces) note(Kind::changed("spaces added"), "the drawing had no *Model_Space or *Paper_Space block: added");
     ensureBlockObjects(db, note);
     ensureRootDictionary(db, note);
     ensureDictionaryDefaults(db, note);

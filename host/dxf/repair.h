@@ -8,6 +8,7 @@
 #pragma once
 
 #include "db/database.h"
+#include "dxf/diagnostic.h"
 
 #include <functional>
 #include <string>
@@ -15,7 +16,9 @@
 
 namespace host::dxf {
 
-using RepairNote = std::function<void(const std::string&)>;
+// Tells one repair: its kind (what it loses, what it is told with) and what
+// was done.
+using RepairNote = std::function<void(const RepairKind&, const std::string&)>;
 
 void repairDrawing(db::Database& db, const RepairNote& note);
 

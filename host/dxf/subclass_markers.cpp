@@ -1,6 +1,7 @@
 #include "dxf/subclass_markers.h"
 
 #include "db/canonical.h"
+#include "dxf/quoted_text.h"
 
 namespace host::dxf {
 
@@ -14,7 +15,7 @@ bool lacksSubclassMarkers(const db::GroupList& groups)
 bool addSubclassMarkers(std::string_view type, db::GroupList& groups, std::string& error)
 {
     if (!db::isModelledType(type)) {
-        error = "no subclass order is known for " + std::string(type);
+        error = "no subclass order is known for " + shown(type);
         return false;
     }
     size_t xdata = groups.size();

@@ -60,7 +60,8 @@ void appendUtf8(std::string& out, uint32_t cp)
     }
 }
 
-// Length of the valid UTF-8 sequence at text[i] and its code point, or 0.
+} // namespace
+
 size_t readUtf8(std::string_view text, size_t i, uint32_t& cp)
 {
     auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
@@ -76,6 +77,8 @@ size_t readUtf8(std::string_view text, size_t i, uint32_t& cp)
     if (cp < kMin[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
     return length;
 }
+
+namespace {
 
 int hexDigit(char c)
 {

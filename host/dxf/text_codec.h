@@ -5,6 +5,7 @@
 // Inside the host all text is UTF-8.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,10 @@ struct TextEncoding {
 // `scratch` and a view of it returned.  In a UTF-8 file, bytes that are not
 // valid UTF-8 are read as ANSI_1252 so that no byte is dropped.
 std::string_view decodeText(std::string_view raw, const TextEncoding& encoding, std::string& scratch);
+
+// Length of the valid UTF-8 sequence at text[i] (i < text.size()) and its
+// code point, or 0 when none starts there.
+size_t readUtf8(std::string_view text, size_t i, uint32_t& cp);
 
 // Appends UTF-8 `text` as a value of a file with `encoding`: characters
 // outside the code page become \U+XXXX, control characters and carets their

@@ -1,23 +1,13 @@
 #include "dxf/tokenizer.h"
 
 #include "dxf/number_text.h"
+#include "dxf/quoted_text.h"
 
 #include <string>
 
 namespace host::dxf {
 
 namespace {
-
-std::string quoted(std::string_view text)
-{
-    // Keep messages readable when a damaged line is long or binary.
-    constexpr size_t kMax = 40;
-    std::string out = "\"";
-    for (char c : text.substr(0, kMax)) out += (static_cast<unsigned char>(c) < 0x20) ? '?' : c;
-    if (text.size() > kMax) out += "...";
-    out += "\"";
-    return out;
-}
 
 bool fitsInteger(ValueKind kind, int64_t value)
 {
@@ -88,7 +78,7 @@ bool Tokenizer::next(Token& token)
         if (trimBlanks(codeLine).empty() && restIsBlank()) return false;
         token.line = line_;
         if (!parseCode(codeLine, token.code)) {
-            fail(line_, "group code is not a number: " + quoted(codeLine));
+            fail(line_, "group code is not a number: " + inQuotes(codeLine));
             return false;
         }
     }
@@ -141,7 +131,7 @@ void Tokenizer::failValue(const Token& token)
 {
     ValueKind kind = token.notHandle ? ValueKind::Handle : token.kind;
     fail(token.line + 1,
-         "group " + std::to_string(token.code) + " must hold " + valueKindName(kind) + ", not " + quoted(token.text));
+         "group " + std::to_string(token.code) + " must hold " + valueKindName(kind) + ", not " + inQuotes(token.text));
 }
 
 } // namespace host::dxf

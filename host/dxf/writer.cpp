@@ -599,7 +599,7 @@ TextEncoding encodingFor(DxfVersion version, const Database& db)
 
 void prepare(Database& db)
 {
-    repairDrawing(db, [](const std::string&) {});
+    repairDrawing(db, [](const RepairKind&, const std::string&) {});
 }
 
 } // namespace

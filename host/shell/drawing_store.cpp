@@ -36,7 +36,7 @@ bool readDrawing(Document& doc, const std::string& path, std::string& error, std
         return false;
     }
     api::replaceDatabase(doc.database(), std::move(drawing));
-    repairs = repairLines(report.repairs);
+    repairs = repairLines(report.repairs, report.countedOnly);
     return true;
 }
 

@@ -106,7 +106,7 @@ TEST(DictionaryEntries, KeysAreMatchedWithTheirEntriesAndStrayGroupsLeftOut)
         db->object(dictionary)->groups = build(c.body);
         db->object(dictionary)->groups.push_back(G::text(1001, "APP"));  // XDATA stays as it is
         std::string notes;
-        repairDictionaryEntries(*db, [&](const std::string& n) { notes += n + "\n"; });
+        repairDictionaryEntries(*db, [&](const RepairKind&, const std::string& n) { notes += n + "\n"; });
         GroupList expected = build(c.mended.empty() ? c.body : c.mended);
         expected.push_back(G::text(1001, "APP"));
         EXPECT_EQ(text(db->object(dictionary)->groups), text(expected));
@@ -143,7 +143,8 @@ TEST(LayerNames, NamesOthersRefuseAreRenamedWhereverTheyStand)
     }
     db->setHeaderVariable("$CLAYER", G::text(8, "0?"));
     std::string notes;
-    renameLayers(*db, entities, {"0?", "A=B", "0?"}, [&](const std::string& n) { notes += n + "\n"; });
+    renameLayers(*db, entities, {"0?", "A=B", "0?"},
+                 [&](const RepairKind&, const std::string& n) { notes += n + "\n"; });
     auto layerOf = [&](Slot slot) { return std::string(host::db::groupText(*db->object(slot), 8)); };
     EXPECT_EQ(layerOf(entities[0]), "0_1");
     EXPECT_EQ(layerOf(entities[1]), "A_B");

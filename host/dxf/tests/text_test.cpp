@@ -1,4 +1,5 @@
 #include "dxf/number_text.h"
+#include "dxf/quoted_text.h"
 #include "dxf/text_codec.h"
 
 #include <gtest/gtest.h>
@@ -100,4 +101,32 @@ TEST(TextCodec, EncodingRoundTripsThroughDecoding)
     EXPECT_EQ(encoded("\xC3\x98 \xE4\xB8\xAD", ansi), "\xD8 \\U+4E2D");
     // Carets and tabs are written in caret form, as they came.
     EXPECT_EQ(encoded("x^2\t^", utf8), "x^ 2^I^ ");
+}
+
+// File text in a message: nothing a terminal acts on, and cut short at a
+// character, never inside one.
+TEST(QuotedText, ControlCharactersAreReplacedAndLongTextCutAtACharacter)
+{
+    const std::string e = "\xc3\xa9";  // U+00E9, two bytes
+    std::string manyE;
+    for (size_t k = 0; k < kShownCharacters + 1; ++k) manyE += e;
+    const struct {
+        std::string text, shown;
+    } cases[] = {
+        {"", ""},
+        {"Standard", "Standard"},
+        {"\x1b]0;t\x07\x1b[2J", "?]0;t??[2J"},
+        {"a\tb\x7f" "c", "a?b?c"},
+        {"\xc2\x9b" "31m", "?31m"},             // C1 CSI
+        {"x\xff\xc3" "y", "x??y"},              // no UTF-8
+        {e + "\xe2\x82\xac", e + "\xe2\x82\xac"},  // kept whole
+        {std::string(kShownCharacters, 'A'), std::string(kShownCharacters, 'A')},
+        {std::string(kShownCharacters + 1, 'A'), std::string(kShownCharacters, 'A') + "..."},
+        {manyE, manyE.substr(0, manyE.size() - e.size()) + "..."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(shown(c.text), c.shown) << c.text;
+        EXPECT_EQ(inQuotes(c.text), "\"" + c.shown + "\"") << c.text;
+    }
+    EXPECT_EQ(withoutControls("a\x1b[2J" + std::string(100, 'b')), "a?[2J" + std::string(100, 'b'));
 }
