@@ -282,11 +282,13 @@ void leaveOutUnnamedDefaults(const db::Object& o, const GroupList& given, GroupL
         return std::any_of(begin, end, [code](const Group& g) { return g.code() == code; });
     };
     auto stored = o.groups.begin() + static_cast<ptrdiff_t>(xb);
-    std::erase_if(built, [&](const Group& g) {
-        const Group* filled = db::filledDefault(o.typeName(), g.code());
-        return filled && g == *filled && !holds(o.groups.begin(), stored, g.code()) &&
-               !holds(given.begin(), given.end(), g.code());
-    });
+    // By the type's few filled fields, not by every group of the body: an
+    // entity's every write comes here.
+    for (const Group* filled : db::filledDefaults(o.typeName())) {
+        int code = filled->code();
+        if (holds(o.groups.begin(), stored, code) || holds(given.begin(), given.end(), code)) continue;
+        std::erase_if(built, [filled, code](const Group& g) { return g.code() == code && g == *filled; });
+    }
 }
 
 GroupList mergedBody(const db::Object& o, const GroupList& given) {
