@@ -133,7 +133,7 @@ std::string Fill(std::string lines, const std::vector<std::string>& handles) {
     return lines;
 }
 
-enum class Refusal { kOtherData, kEditedLength };
+enum class Refusal { kOtherData, kEditedLength, kLabelBeyondRoom };
 enum class Layout {
     kRun,            // two ducts along +x, a grille on the second
     kNumbered,       // the same, labelled by ldim first
@@ -189,6 +189,12 @@ const Case kCases[] = {
     {"lmirror of two, one refused", Layout::kRun, 1, Refusal::kEditedLength, kNone, kLmirror,
      "#{0}\n#{1}\n\n0,2000\n5000,2000\nok\n", Outcome::kDone, "1 element(s) copied; 1 could not be written",
      1},
+    // With their labels and leaders: the refused copy's are not copied, or
+    // taken away with the copy when its labels cannot be written.
+    {"lcopy of a labelled run, one refused", Layout::kNumbered, 1, Refusal::kEditedLength, kNone, kLcopy,
+     "all\n\n0,0\n0,5000\nok\n", Outcome::kDone, "2 element(s) copied; 1 could not be written", 2},
+    {"lcopy of a labelled run, one label refused", Layout::kNumbered, 1, Refusal::kLabelBeyondRoom, kNone, kLcopy,
+     "all\n\n0,0\n0,5000\nok\n", Outcome::kDone, "2 element(s) copied; 1 could not be written", 2},
     {"ldim with sizes", Layout::kRun, 1, Refusal::kOtherData, 1, kLdim,
      "1070=1\n1082=1\nok\n@0,700\n@0,-700\n@0,700\n@0,-700\n@0,700\n^C\n", Outcome::kKept, kKeptWord, 0},
     {"ldim of a labelled element, sizes refused", Layout::kNumbered, 1, Refusal::kOtherData, 1, kLdim,
@@ -315,11 +321,40 @@ protected:
         ASSERT_LT(kept.size(), saved.size());
         OpenAsCurrent(kept, "other_writer.dxf");
     }
+    // The element's first label carries another application's data beyond
+    // the room of one object, as only a damaged file holds: the drawing
+    // refuses every write of that label, and of its copies.
+    void ReopenWithLabelBeyondRoom(const ads_name element) {
+        ElementPtr e(LoadElementFromEntity(element));
+        ASSERT_NE(e, nullptr);
+        const std::string label = HandleOfEntity(e->firstLabel.insert);
+        ASSERT_FALSE(label.empty());
+        ASSERT_EQ(acdbRegApp(ToWide(kOtherApp).c_str()), RTNORM);
+        Groups saved = SavedGroups(), edited;
+        std::string handle;
+        for (const auto& [code, value] : saved) {
+            int c = std::stoi(code);
+            if (c == 0 && handle == label) {
+                edited.emplace_back("1001", kOtherApp);
+                for (long size = 0; size <= kElementDataRoom; size += 253)
+                    edited.emplace_back("1000", std::string(250, 'x'));
+            }
+            if (c == 0)
+                handle.clear();
+            if (c == 5)
+                handle = value;
+            edited.emplace_back(code, value);
+        }
+        ASSERT_GT(edited.size(), saved.size());
+        OpenAsCurrent(edited, "label_beyond_room.dxf");
+    }
     void Refuse(const std::string& handle, Refusal how) {
         ads_name e;
         ASSERT_EQ(acdbHandEnt(ToWide(handle.c_str()).c_str(), e), RTNORM);
         if (how == Refusal::kOtherData)
             FillWithOtherData(e);
+        else if (how == Refusal::kLabelBeyondRoom)
+            ReopenWithLabelBeyondRoom(e);
         else
             SetStoredReal(e, kVl01Length, kEditedLength);
     }
