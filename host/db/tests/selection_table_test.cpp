@@ -255,9 +255,10 @@ TEST(SelectionTable, EachKindIsTakenWhereItIsDrawnWholeByAWindowInPartByACrossin
             Box whole = mirrored(row.whole, m);
             EXPECT_EQ(selectWindow(*d.db, whole.x1, whole.y1, whole.x2, whole.y2, false), taken) << text(whole);
             EXPECT_EQ(selectWindow(*d.db, whole.x1, whole.y1, whole.x2, whole.y2, true), taken) << text(whole);
-            if (m != Mirror::None)  // the window at the unmirrored place
+            if (m != Mirror::None) {  // the window at the unmirrored place
                 EXPECT_EQ(selectWindow(*d.db, row.whole.x1, row.whole.y1, row.whole.x2, row.whole.y2, false), nothing)
                     << text(row.whole);
+            }
             for (Box b : row.parts) {
                 Box part = mirrored(b, m);
                 EXPECT_EQ(selectWindow(*d.db, part.x1, part.y1, part.x2, part.y2, false), nothing) << text(part);
