@@ -104,28 +104,44 @@ void WriteRollback::Touch(const LObject* e) {
         return;
     // Looked up first: an element is touched at every write.
     Record* seen = Find(e->entity);
-    if (seen ? (seen->flags & (kOwnersSeen | kMade)) != 0 : !EntityIsLive(e->entity))
+    if (seen || EntityIsLive(e->entity))
+        SeeOwned(seen ? *seen : RecordOf(e->entity), e);
+}
+
+void WriteRollback::SeeOwned(Record& element, const LObject* e) {
+    if (element.flags & (kOwnersSeen | kMade))
         return;
-    (seen ? *seen : RecordOf(e->entity)).flags |= kOwnersSeen;
+    element.flags |= kOwnersSeen;
     // Only live ones: an erased one is no longer the element's in the
     // drawing's eyes, and the command does not bring it back.
-    ForOwnedEntities(*e, [this](const ads_name owned) {
-        if (!ads_name_nil(owned) && EntityIsLive(owned))
+    ForOwnedEntities(*e, [this, &element](const ads_name owned) {
+        if (!ads_name_nil(owned) && EntityIsLive(owned)) {
             RecordOf(owned);
+            element.owned = 1;
+        }
     });
 }
 
 void WriteRollback::KeepElement(const LObject* e) {
     if (!e || ads_name_nil(e->entity))
         return;
-    // Kept first: an insert met for the first time is then recorded, and
-    // touching it reads it no more.
-    Keep(e->entity);
-    Touch(e);
+    // One look-up a write: an element is written several times in a run.
+    Record* r = Find(e->entity);
+    if (r) {
+        KeepData(*r);
+    } else if (resbuf* data = acdbEntGetX(e->entity, ElementAppFilter())) {
+        r = &RecordOf(e->entity);  // met for the first time, and live
+        Store(*r, data);
+    } else {
+        return;  // an erased one is not the command's to bring back
+    }
+    SeeOwned(*r, e);
+    if (!r->owned)
+        return;
     ForOwnedEntities(*e, [this](const ads_name owned) {
         // One the element did not own when first touched was made since.
-        if (Record* r = ads_name_nil(owned) ? nullptr : Find(owned))
-            KeepData(*r);
+        if (Record* o = ads_name_nil(owned) ? nullptr : Find(owned))
+            KeepData(*o);
     });
 }
 

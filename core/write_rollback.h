@@ -71,11 +71,14 @@ private:
         const uint8_t* packed = nullptr;  // in store_; its -1 group left out
         uint32_t size = 0;
         uint8_t flags = 0;
+        uint8_t owned = 0;  // 1: an element that owned entities when first touched
     };
     // The entity's record, made (as an entity that was there) when it has
     // none yet.
     Record& RecordOf(const ads_name entity);
     Record* Find(const ads_name entity);
+    // Records, the first time, the live entities the element owns.
+    void SeeOwned(Record& element, const LObject* e);
     // Keeps the data (taken over) in the record.
     void Store(Record& r, resbuf* data);
     void KeepData(Record& r);
