@@ -31,6 +31,7 @@
 #include "core/labels.h"
 #include "core/mirror_geometry.h"
 #include "core/messages.h"
+#include "core/owned_entities.h"
 #include "core/string_convert.h"
 #include "core/system_list.h"
 #include "core/system_store.h"
@@ -239,9 +240,17 @@ bool PlaceCopy(LObject* e, const ads_name source, const AcGeMatrix3d& move, cons
     return true;
 }
 
+// Erases the entity unless it is gone already (erasing it again would
+// bring it back).
+void EraseLive(const ads_name e) {
+    if (!ads_name_nil(e) && EntityIsLive(e))
+        acdbEntDel(e);
+}
+
 // Rebuilds each new insert, links it to the other copies and writes it.  A
 // copy the drawing refuses so is erased: it still names the neighbours of
-// the element it was copied from.
+// the element it was copied from.  So are the copies of its labels, marks
+// and dimensions, which now name it: they would stand for no element.
 void RelinkAll(const std::vector<MadeCopy>& made, const LHandleMap& map, CopyLinks scope, CopyCount& count) {
     for (const MadeCopy& m : made) {
         ads_name e = {m.copy[0], m.copy[1]};
@@ -256,8 +265,11 @@ void RelinkAll(const std::vector<MadeCopy>& made, const LHandleMap& map, CopyLin
             copy->AttachReactorToLabels();
         if (copy->Insert(kInsertRelinked) != 0) {
             ReportCopyNotWritten(copy.get(), m.source.c_str());
-            if (EntityIsLive(e))
-                acdbEntDel(e);
+            EraseLive(e);
+            // Only there do its names follow the copies; else they are
+            // the sources' own.
+            if (scope == CopyLinks::kJointsAndLabels)
+                ForOwnedEntities(*copy, EraseLive);
             --count.made;
             ++count.refused;
         }
@@ -353,7 +365,10 @@ int CopyElements(int) {
     std::vector<MadeCopy> made;
     CopyCount count;
     std::set<std::string> madeHandles;
-    AcDbObjectIdArray others;
+    std::vector<EntityName> others;
+    // The labels, marks and dimensions of elements whose copy was refused:
+    // their copies would stand for no element.
+    std::set<EntityName> ownedByRefused;
     LeftOut leftOut;
     long n = selection.Length();
     for (long i = 0; i < n; ++i) {
@@ -364,22 +379,31 @@ int CopyElements(int) {
             if (LeaveOut(*e, leftOut))
                 continue;
             e->MoveBy(shift, 0);
-            if (PlaceCopy(e.get(), entity, move, system, kInsertCopy, map, made, madeHandles))
+            if (PlaceCopy(e.get(), entity, move, system, kInsertCopy, map, made, madeHandles)) {
                 ++count.made;
-            else
+            } else {
                 ++count.refused;
+                ForOwnedEntities(*e, [&ownedByRefused](const ads_name owned) {
+                    if (!ads_name_nil(owned))
+                        ownedByRefused.insert(NameOf(owned));
+                });
+            }
             continue;
         }
         // An element insert that cannot be rebuilt (its system is not listed,
         // its data is damaged) is not cloned: the clone would be joined to
         // the sources one way only.
-        if (CountLeftOut(s, entity, leftOut))
-            continue;
-        AcDbObjectId id;
-        if (acdbGetObjectId(id, entity) == Acad::eOk)
-            others.append(id);
+        if (!CountLeftOut(s, entity, leftOut))
+            others.push_back(NameOf(entity));
     }
-    CloneOthers(s, others, shift, map, madeHandles);
+    AcDbObjectIdArray cloned;
+    for (const EntityName& other : others) {
+        ads_name entity = {other[0], other[1]};
+        AcDbObjectId id;
+        if (!ownedByRefused.count(other) && acdbGetObjectId(id, entity) == Acad::eOk)
+            cloned.append(id);
+    }
+    CloneOthers(s, cloned, shift, map, madeHandles);
     RelinkAll(made, map, CopyLinks::kJointsAndLabels, count);
     ReportLeftOut(leftOut);
     ReportCopies(count);

@@ -11,6 +11,7 @@
 #include "app/command_bodies.h"
 #include "app/doc_state.h"
 #include "app/label_numbering.h"
+#include "app/label_writes.h"
 #include "app/material_list.h"
 #include "app/network_walk.h"
 #include "core/command_state.h"
@@ -152,36 +153,30 @@ int DimensionNetwork(int) {
 
     // Every write of the run, taken back when the drawing refuses one.
     WriteRollback undo;
-    ads_name lastBefore;
-    if (acdbEntLast(lastBefore) != RTNORM)
-        ads_name_clear(lastBefore);
-    s->numberingWrites = &undo;
-    s->numberingRefused = false;
+    undo.MarkModelSpaceEnd();
     {
-        CommandState kept(s->database, true);
-        int16_t option = 0;
+        NumberingWritesScope writes(s, undo);
         {
-            CTemporaryResourceOverride resources;
-            CDimDlg dialog(acedGetAcadFrame());
-            if (dialog.DoModal() != IDOK) {
-                s->numberingWrites = nullptr;
-                return RTNORM;
+            CommandState kept(s->database, true);
+            int16_t option = 0;
+            {
+                CTemporaryResourceOverride resources;
+                CDimDlg dialog(acedGetAcadFrame());
+                if (dialog.DoModal() != IDOK)
+                    return RTNORM;
+                option = dialog.code;
             }
-            option = dialog.code;
+            std::vector<EntityRef> system = SystemInserts(record.tag);
+            UseSystemLayerAndStyle(s->database, record);
+            UnhighlightCurrent();
+            CollectElementInserts(record);
+            WalkSystem(s, std::move(system), record.tag, option);
         }
-        std::vector<EntityRef> system = SystemInserts(record.tag);
-        UseSystemLayerAndStyle(s->database, record);
-        UnhighlightCurrent();
-        CollectElementInserts(record);
-        WalkSystem(s, std::move(system), record.tag, option);
+        if (!s->numberingRefused)
+            ApplyLabelNumbers(1);
     }
-    if (!s->numberingRefused)
-        ApplyLabelNumbers(1);
-    s->numberingWrites = nullptr;
-    if (s->numberingRefused) {
-        undo.MadeSince(lastBefore);
+    if (s->numberingRefused)
         undo.Undo();
-    }
     ClearMaterialLists();
     HighlightCurrent();
     return RTNORM;

@@ -58,7 +58,8 @@ struct LDocState : LDrawingContext {
     int32_t pendingBase = 0;
     // The writes of a running label numbering, taken back together when the
     // drawing refuses one of them (numberingRefused is then set): a run
-    // either numbers or leaves the drawing as it was.
+    // either numbers or leaves the drawing as it was.  Named only while the
+    // run lasts (NumberingWritesScope): the rollback lives on its stack.
     WriteRollback* numberingWrites = nullptr;
     bool numberingRefused = false;
 };

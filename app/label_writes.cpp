@@ -7,6 +7,18 @@
 #include "core/lobject.h"
 #include "core/write_rollback.h"
 
+NumberingWritesScope::NumberingWritesScope(LDocState* state, WriteRollback& undo) : state_(state) {
+    if (!state_)
+        return;
+    state_->numberingWrites = &undo;
+    state_->numberingRefused = false;
+}
+
+NumberingWritesScope::~NumberingWritesScope() {
+    if (state_)
+        state_->numberingWrites = nullptr;
+}
+
 bool WriteNumberedElement(LObject* e, uint16_t option) {
     LDocState* s = CurrentDocState;
     WriteRollback* undo = s ? s->numberingWrites : nullptr;

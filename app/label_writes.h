@@ -12,6 +12,22 @@
 #include "core/system_entities.h"
 
 class LObject;
+class WriteRollback;
+struct LDocState;
+
+// The writes of a numbering run, kept for the run's whole length: the
+// document state names the run's rollback from the start of the run to
+// every way out of it, and no longer.
+class NumberingWritesScope {
+public:
+    NumberingWritesScope(LDocState* state, WriteRollback& undo);
+    ~NumberingWritesScope();
+    NumberingWritesScope(const NumberingWritesScope&) = delete;
+    NumberingWritesScope& operator=(const NumberingWritesScope&) = delete;
+
+private:
+    LDocState* state_;
+};
 
 // Writes an element whose labels the numbering changed with the insert
 // option.  While a numbering run keeps its writes, the element's data and

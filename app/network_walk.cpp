@@ -52,13 +52,12 @@ int16_t VisitElement(const ads_name start, ads_name visited, const char* tag, in
         DestroyElement(e);
         return -1;
     }
-    // What the walk rewrites and erases for this element (its old labels
-    // as the user places new ones, its old size texts), taken back with the
-    // run's other writes when the drawing refuses one.
-    if (WriteRollback* undo = CurrentDocState ? CurrentDocState->numberingWrites : nullptr) {
-        undo->KeepElement(e);
-        undo->MayErase(e);
-    }
+    // What the walk may erase for this element (its old labels as the user
+    // places new ones, its old size texts) is what it owns now, before the
+    // walk makes any: taken back with the run's other writes when the
+    // drawing refuses one.
+    if (WriteRollback* undo = CurrentDocState ? CurrentDocState->numberingWrites : nullptr)
+        undo->Touch(e);
     if (option & kWalkSizes) {
         e->UpdateLabel();
         e->EraseMarks();

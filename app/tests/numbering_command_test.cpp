@@ -261,6 +261,17 @@ TEST_F(NumberingCommandTest, AStoredRunBeyondThePieceBoundIsListedAsOnePieceWith
     EXPECT_EQ(notes(Transcript()), 0u);
 }
 
+// The run's writes live on its stack: once it is over, by any way out, the
+// drawing's state names none of them.
+TEST_F(NumberingCommandTest, NoWayOutOfTheRunLeavesItsWritesNamed) {
+    Lay(0);
+    for (const std::string& answers : {std::string("cancel\n"), Labels("@0,500\nQuit\n"),
+                                       Labels("@0,500\n\n@0,500\n\n@0,500\n\n")}) {
+        Run(kLdim, answers);
+        EXPECT_EQ(state->numberingWrites, nullptr) << answers;
+    }
+}
+
 TEST_F(NumberingCommandTest, QuitKeepsTheLabelUnnumberedAndEndsTheRun) {
     Lay(0);
     Run(kLdim, Labels("@0,500\nQuit\n"));

@@ -1,5 +1,6 @@
 // Entity functions of the C API: make, get, modify, erase, walk.
 #include <algorithm>
+#include <bitset>
 #include <unordered_map>
 
 #include "ads_entity.h"
@@ -271,6 +272,9 @@ bool onlyValuesChanged(const db::Object& o, const GroupList& given) {
     return true;
 }
 
+// The codes of an object's body (its XDATA starts at 1000).
+constexpr size_t kBodyCodes = 1000;
+
 // The platform's entmod changes only the fields the list names.  A field
 // that neither the list nor the stored object holds (another writer's file
 // leaves fields at their defaults out) was not changed: the defaults the
@@ -278,15 +282,18 @@ bool onlyValuesChanged(const db::Object& o, const GroupList& given) {
 // keeps its groups and a list taken from it earlier brings it back exactly.
 void leaveOutUnnamedDefaults(const db::Object& o, const GroupList& given, GroupList& built) {
     size_t xb = db::xdataBegin(o);
-    auto holds = [](auto begin, auto end, int code) {
-        return std::any_of(begin, end, [code](const Group& g) { return g.code() == code; });
-    };
-    auto stored = o.groups.begin() + static_cast<ptrdiff_t>(xb);
-    std::erase_if(built, [&](const Group& g) {
-        const Group* filled = db::filledDefault(o.typeName(), g.code());
-        return filled && g == *filled && !holds(o.groups.begin(), stored, g.code()) &&
-               !holds(given.begin(), given.end(), g.code());
-    });
+    // By the type's few filled fields, not by every group of the body, and
+    // the stored body gone through once: an entity's every write comes here.
+    std::bitset<kBodyCodes> stored;
+    for (size_t i = 0; i < xb; ++i)
+        if (int code = o.groups[i].code(); code >= 0 && code < static_cast<int>(kBodyCodes)) stored.set(code);
+    for (const Group* filled : db::filledDefaults(o.typeName())) {
+        int code = filled->code();
+        if (stored.test(code) ||
+            std::any_of(given.begin(), given.end(), [code](const Group& g) { return g.code() == code; }))
+            continue;
+        std::erase_if(built, [filled, code](const Group& g) { return g.code() == code && g == *filled; });
+    }
 }
 
 GroupList mergedBody(const db::Object& o, const GroupList& given) {

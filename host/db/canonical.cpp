@@ -184,7 +184,10 @@ using CompiledSchemas = std::unordered_map<std::string, Compiled, NameHash, std:
 const CompiledSchemas& schemas() {
     static const auto compiled = [] {
         CompiledSchemas out;
-        for (auto& [type, schema] : buildSchemas()) out.emplace(type, Compiled(schema)).first->second.id = out.size() - 1;
+        for (auto& [type, schema] : buildSchemas()) {
+            size_t id = out.size();  // counted before the schema joins
+            out.emplace(type, Compiled(schema)).first->second.id = id;
+        }
         return out;
     }();
     return compiled;
@@ -441,6 +444,20 @@ const Group* filledDefault(std::string_view type, int code) {
     if (schema == nullptr || code < 0 || code >= 1000 || schema->where[code] == Compiled::kNone) return nullptr;
     const Field& field = schema->subclasses[schema->where[code] >> 8].fields[schema->where[code] & 0xFF];
     return field.presence == Presence::Default ? &field.fallback : nullptr;
+}
+
+const std::vector<const Group*>& filledDefaults(std::string_view type) {
+    static const std::vector<const Group*> none;
+    // Per schema, in code order: the group filledDefault gives for each code.
+    static const std::vector<std::vector<const Group*>> lists = [] {
+        std::vector<std::vector<const Group*>> out(schemas().size());
+        for (const auto& [name, schema] : schemas())
+            for (int code = 0; code < 1000; ++code)
+                if (const Group* filled = filledDefault(name, code)) out[schema.id].push_back(filled);
+        return out;
+    }();
+    const Compiled* schema = findSchema(type);
+    return schema && schema->id < lists.size() ? lists[schema->id] : none;
 }
 
 bool isInsertCount(std::string_view type, int code) { return (code == 70 || code == 71) && type == "INSERT"; }

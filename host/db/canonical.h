@@ -38,6 +38,9 @@ int fieldPlace(std::string_view type, std::string_view marker, int code);
 // (an INSERT's counts and extrusion, a TEXT's style); null when the host
 // fills in nothing for the code.
 const Group* filledDefault(std::string_view type, int code);
+// Every group filledDefault gives for the type, in code order: one look-up
+// for a whole body.
+const std::vector<const Group*>& filledDefaults(std::string_view type);
 
 // The column and row counts of an INSERT (70, 71): a body holds at least 1
 // there, whatever was given, as the host keeps them (other readers draw

@@ -214,8 +214,9 @@ TEST_F(TransitionBlock, ShortWideOffsetDrawnWithinItsLength) {
                 // (The end symbols are turned by a pi of ten digits: a little slack.)
                 EXPECT_LE(std::fabs(p.x1), 100 + 1e-6) << e << "/" << o << " " << p.layer;
                 EXPECT_LE(std::fabs(p.x2), 100 + 1e-6) << e << "/" << o << " " << p.layer;
-                if (p.layer == "0" || p.layer == "PC")
+                if (p.layer == "0" || p.layer == "PC") {
                     EXPECT_GE(t * (p.x2 - p.x1), -1e-9) << e << "/" << o << " " << p.layer << " from " << p.x1;
+                }
             }
         }
     }
