@@ -1,6 +1,7 @@
 #include "db/block_tree.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "db/entity_values.h"
 #include "db/sub_entities.h"
@@ -15,7 +16,20 @@ using namespace values;
 constexpr int kAttributeInvisible = 1;
 constexpr int kAttributeConstant = 2;
 
-bool visibleAttribute(const Object& o) { return o.isType("ATTRIB") && !(intOf(o, 70, 0) & kAttributeInvisible); }
+// The kinds drawn here rather than by entity_shapes, compared by their
+// interned numbers (a pick or save draws every entity of a drawing).
+struct Kinds {
+    TypeId insert, dimension, attrib, attdef, polyline;
+};
+const Kinds& kinds() {
+    static const Kinds k{internType("INSERT"), internType("DIMENSION"), internType("ATTRIB"), internType("ATTDEF"),
+                         internType("POLYLINE")};
+    return k;
+}
+
+bool visibleAttribute(const Object& o) {
+    return o.type == kinds().attrib && !(intOf(o, 70, 0) & kAttributeInvisible);
+}
 
 // The sub-entities that follow the main entity at `index`: [index + 1, end).
 size_t subEntitiesEnd(const Database& db, const std::vector<Slot>& entities, size_t index, Handle owner) {
@@ -60,15 +74,22 @@ Extents boundedBox(const Shapes& shapes) {
     return box;
 }
 
+Slot EntityDrawer::recordNamed(std::string_view name) {
+    auto found = records_.find(name);
+    if (found == records_.end()) found = records_.emplace(name, db_.findRecord(Table::BlockRecord, name)).first;
+    return found->second;
+}
+
 void EntityDrawer::draw(const std::vector<Slot>& entities, size_t index, bool inBlock, Drawing& out) {
     const Object* found = index < entities.size() ? db_.object(entities[index]) : nullptr;
     if (found == nullptr || found->erased) return;
     const Object& o = *found;
     const Matrix identity;
-    if (o.isType("INSERT")) {
-        Slot record = db_.findRecord(Table::BlockRecord, groupText(o, 2));
+    const Kinds& k = kinds();
+    if (o.type == k.insert) {
+        Slot record = recordNamed(groupText(o, 2));
         if (record != kNoSlot && db_.block(record) != nullptr) {
-            out.placed.push_back({record, insertPlacement(db_, o)});
+            out.placed.push_back({record, insertPlacement(db_, o, record)});
         }
         // The attributes stand in the insert's space, not its block's.
         for (size_t i = index + 1, end = subEntitiesEnd(db_, entities, index, o.handle); i < end; ++i) {
@@ -76,8 +97,8 @@ void EntityDrawer::draw(const std::vector<Slot>& entities, size_t index, bool in
             if (sub != nullptr && !sub->erased && visibleAttribute(*sub))
                 addTextBox(*sub, identity, groupText(*sub, 1), out.own);
         }
-    } else if (o.isType("DIMENSION")) {
-        Slot record = db_.findRecord(Table::BlockRecord, groupText(o, 2));
+    } else if (o.type == k.dimension) {
+        Slot record = recordNamed(groupText(o, 2));
         if (holdsEntities(db_, record)) {
             out.placed.push_back({record, InsertPlacement()});
         } else {
@@ -85,9 +106,9 @@ void EntityDrawer::draw(const std::vector<Slot>& entities, size_t index, bool in
             for (int code : {10, 11, 13, 14})
                 if (first(o, code)) out.own.add(identity, pointOf(o, code));
         }
-    } else if (o.isType("ATTRIB")) {
+    } else if (o.type == k.attrib) {
         if (visibleAttribute(o)) addTextBox(o, identity, groupText(o, 1), out.own);
-    } else if (o.isType("ATTDEF") && inBlock) {
+    } else if (o.type == k.attdef && inBlock) {
         // A constant one is drawn with every insert of its block; the
         // others become the inserts' attributes.
         int flags = intOf(o, 70, 0);
@@ -95,7 +116,7 @@ void EntityDrawer::draw(const std::vector<Slot>& entities, size_t index, bool in
             addTextBox(o, identity, groupText(o, 1), out.own);
     } else {
         subs_.clear();
-        if (o.isType("POLYLINE")) {
+        if (o.type == k.polyline) {
             for (size_t i = index + 1, end = subEntitiesEnd(db_, entities, index, o.handle); i < end; ++i) {
                 const Object* v = db_.object(entities[i]);
                 if (v != nullptr && !v->erased) subs_.push_back(v);
@@ -113,13 +134,38 @@ BlockTree::Node* BlockTree::node(Slot record) {
     return &nodes_.back();
 }
 
-void BlockTree::drawContents(Slot record, Node& n) {
+void BlockTree::drawContents(Slot record, Node& n, EntityDrawer& drawer) {
     const Block* block = db_.block(record);
     for (size_t i = 0; i < block->entities.size(); ++i) {
         const Object* o = db_.object(block->entities[i]);
         if (o == nullptr || o->erased || isSubEntity(*o)) continue;
-        drawer_.draw(block->entities, i, true, n.geometry.drawing);
+        drawer.draw(block->entities, i, true, n.geometry.drawing);
     }
+    n.state = State::Drawn;
+}
+
+void BlockTree::buildAll(const std::vector<Slot>& records, const ForEach& forEach) {
+    // Chunks of blocks, each drawn with a drawer of its own; a few per
+    // thread, so that one slow block does not hold the others up.
+    constexpr size_t kChunks = 64;
+    std::vector<std::pair<Slot, Node*>> todo;
+    for (Slot record : records)
+        if (Node* n = node(record); n != nullptr && n->state == State::New) todo.emplace_back(record, n);
+    if (!todo.empty()) {
+        size_t chunks = std::min(kChunks, todo.size());
+        forEach(chunks, [&](size_t chunk) {
+            EntityDrawer drawer(db_);
+            for (size_t i = chunk * todo.size() / chunks, end = (chunk + 1) * todo.size() / chunks; i < end; ++i)
+                drawContents(todo[i].first, *todo[i].second, drawer);
+        });
+    }
+    for (Slot record : records) get(record);
+}
+
+const BlockGeometry* BlockTree::built(Slot record) const {
+    auto found = index_.find(record);
+    if (found == index_.end() || nodes_[found->second].state != State::Done) return nullptr;
+    return &nodes_[found->second].geometry;
 }
 
 bool BlockTree::placedBox(const PlacedBlock& p, const Matrix& parent, Extents& out, bool& endless) {
@@ -168,6 +214,20 @@ void BlockTree::finish(Node& n) {
     g.endless = g.drawing.own.endless;
     const Matrix identity;
     for (const PlacedBlock& p : placed) placedBox(p, identity, g.box, g.endless);
+    if (keepRuns_ && g.box.valid()) {
+        // About the box's centre: the ring of its own runs, widened by the
+        // rings of the blocks it places, and never wider than the box.
+        double x = (g.box.min.x + g.box.max.x) / 2, y = (g.box.min.y + g.box.max.y) / 2;
+        g.ring = ringOfRuns(g.drawing.own, x, y, tests_);
+        for (const PlacedBlock& p : placed) {
+            const Node* child = node(p.record);
+            if (child->geometry.box.valid() || child->geometry.endless)
+                addPlacedRing(g.ring, child->geometry.ring, p.placement);
+        }
+        if (!g.endless)
+            g.ring.outer = std::min(g.ring.outer, std::hypot(g.box.max.x - x, g.box.max.y - y));
+        if (!(g.ring.inner <= g.ring.outer)) g.ring.inner = 0;
+    }
     if (!keepRuns_) {
         g.drawing.own = Shapes();
         placed.shrink_to_fit();
@@ -185,13 +245,14 @@ const BlockGeometry* BlockTree::get(Slot record) {
         Node& n = *node(r);
         if (n.state == State::Done) {
             stack_.pop_back();
-        } else if (n.state == State::New) {
+        } else if (n.state == State::New || n.state == State::Drawn) {
+            if (n.state == State::New) drawContents(r, n, drawer_);
             n.state = State::Building;
-            drawContents(r, n);
             // Its placed blocks first; one still being built places this
             // one in turn, and finish() leaves it out.
             for (const PlacedBlock& p : n.geometry.drawing.placed)
-                if (Node* child = node(p.record); child != nullptr && child->state == State::New)
+                if (Node* child = node(p.record);
+                    child != nullptr && (child->state == State::New || child->state == State::Drawn))
                     stack_.push_back(p.record);
         } else {
             finish(n);

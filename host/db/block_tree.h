@@ -11,11 +11,13 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <unordered_map>
 #include <vector>
 
 #include "db/entity_shapes.h"
 #include "db/geometry.h"
+#include "db/plan_ring.h"
 #include "db/shape_runs.h"
 
 namespace host::db {
@@ -44,6 +46,7 @@ struct BlockGeometry {
     Drawing drawing;
     Extents box;           // around everything bounded in it
     bool endless = false;  // some part runs without end: no box turns it down
+    PlanRing ring;         // round it in plan, about its box's centre (kept with the runs)
 };
 
 // The box of shapes' bounded parts: a ray by its start point, a line
@@ -61,9 +64,15 @@ public:
     void draw(const std::vector<Slot>& entities, size_t index, bool inBlock, Drawing& out);
 
 private:
+    // The block record an insert or dimension names: each name looked up
+    // once per drawer (the names are views into the drawing, which stays
+    // as it is while a drawer lives).
+    Slot recordNamed(std::string_view name);
+
     const Database& db_;
     std::vector<const Object*> subs_;
     ShapeScratch scratch_;
+    std::unordered_map<std::string_view, Slot> records_;
 };
 
 class BlockTree {
@@ -73,6 +82,16 @@ public:
     // The block's geometry, with every block it places built before it;
     // nullptr for a record that is no block.
     const BlockGeometry* get(Slot record);
+    // Builds every block in `records` (and those they place), their
+    // entities drawn first in chunks shared out by forEach: forEach(n, work)
+    // must call work(i) once for each i in [0, n), on whatever threads it
+    // likes.  Reading a drawing from several threads is safe while nobody
+    // changes it.
+    using ForEach = std::function<void(size_t, const std::function<void(size_t)>&)>;
+    void buildAll(const std::vector<Slot>& records, const ForEach& forEach);
+    // A block built before; nullptr for any other.  It changes nothing, so
+    // several threads may ask at once while nothing is being built.
+    const BlockGeometry* built(Slot record) const;
     // The box of all copies of a placed block, `parent` taking its frame
     // into the world; false when the block draws nothing bounded.
     bool placedBox(const PlacedBlock& p, const Matrix& parent, Extents& out, bool& endless);
@@ -80,17 +99,18 @@ public:
                           bool& endless);
 
 private:
-    enum class State : uint8_t { New, Building, Done };
+    enum class State : uint8_t { New, Drawn, Building, Done };
     struct Node {
         BlockGeometry geometry;
         State state = State::New;
     };
     Node* node(Slot record);
-    void drawContents(Slot record, Node& n);
+    void drawContents(Slot record, Node& n, EntityDrawer& drawer);
     void finish(Node& n);
 
     const Database& db_;
     EntityDrawer drawer_;
+    RunTests tests_;
     bool keepRuns_;
     std::unordered_map<Slot, size_t> index_;
     std::deque<Node> nodes_;  // stays where it is as nodes are added

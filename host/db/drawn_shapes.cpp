@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 
+#include "db/entity_bounds.h"
 #include "db/sub_entities.h"
 
 namespace host::db {
@@ -87,62 +88,80 @@ bool copiesMeeting(const Extents& first, const Point3& cs, const Point3& rs, int
 
 // The copies of a placed block that a pick or crossing may meet: every
 // copy of one that runs without end.
-bool copiesInReach(const Extents& first, bool endless, const InsertPlacement& p, const Point3& cs, const Point3& rs,
+bool copiesInReach(const Extents& first, bool endless, int columns, int rows, const Point3& cs, const Point3& rs,
                    const PlanWindow& w, int& c0, int& c1, int& r0, int& r1) {
     if (endless) {
         c0 = r0 = 0;
-        c1 = p.columns - 1;
-        r1 = p.rows - 1;
+        c1 = columns - 1;
+        r1 = rows - 1;
         return true;
     }
-    return first.valid() && copiesMeeting(first, cs, rs, p.columns, p.rows, w, c0, c1, r0, r1);
+    return first.valid() && copiesMeeting(first, cs, rs, columns, rows, w, c0, c1, r0, r1);
 }
 
 // What a pick asks: some part within radius of a point.
 struct NearTest {
     static constexpr bool kWholeArray = false;  // range() looks at the first copy's box alone
+    static constexpr bool kLattice = true;      // an array's own runs are asked of its lattice
     RunTests& tests;
     double x, y, radius;
     bool stopped = true, walked = false;  // the answer when stopped, and after all was looked at
     PlanWindow around() const { return {x - radius, y - radius, x + radius, y + radius}; }
-    bool range(const Extents& first, const Extents&, bool endless, const InsertPlacement& p, const Point3& cs,
+    bool range(const Extents& first, const Extents&, bool endless, int columns, int rows, const Point3& cs,
                const Point3& rs, int& c0, int& c1, int& r0, int& r1) {
-        return copiesInReach(first, endless, p, cs, rs, around(), c0, c1, r0, r1);
+        return copiesInReach(first, endless, columns, rows, cs, rs, around(), c0, c1, r0, r1);
     }
     Verdict box(const Extents& b, bool endless) const {
         return endless || (b.valid() && planDistance(b, x, y) <= radius) ? Verdict::Look : Verdict::Skip;
     }
+    Verdict ring(const PlanRing& r, const CopySpread& spread) const {
+        return ringMayBeNear(r, spread, x, y, radius) ? Verdict::Look : Verdict::Skip;
+    }
     bool own(const Shapes& s, const Matrix& m) { return !s.runs.empty() && tests.distance(s, m, x, y) <= radius; }
+    Found lattice(LatticeTests& l, const Shapes& s, const Matrix& m, const PlanLattice& copies, WorkBudget& budget) {
+        return l.near(s, m, copies, x, y, radius, budget);
+    }
 };
 
 // What a crossing asks: some part meeting the window.
 struct MeetsTest {
     static constexpr bool kWholeArray = false;
+    static constexpr bool kLattice = true;
     RunTests& tests;
     PlanWindow w;
     bool stopped = true, walked = false;
-    bool range(const Extents& first, const Extents&, bool endless, const InsertPlacement& p, const Point3& cs,
+    bool range(const Extents& first, const Extents&, bool endless, int columns, int rows, const Point3& cs,
                const Point3& rs, int& c0, int& c1, int& r0, int& r1) {
-        return copiesInReach(first, endless, p, cs, rs, w, c0, c1, r0, r1);
+        return copiesInReach(first, endless, columns, rows, cs, rs, w, c0, c1, r0, r1);
     }
     Verdict box(const Extents& b, bool endless) const {
         if (!endless && (!b.valid() || disjoint(b, w))) return Verdict::Skip;
         return b.valid() && held(b, w) ? Verdict::Stop : Verdict::Look;
     }
+    // A ring is kept only for a block that draws something: one wholly
+    // held has a part inside.
+    Verdict ring(const PlanRing& r, const CopySpread& spread) const {
+        if (!ringMayMeet(r, spread, w)) return Verdict::Skip;
+        return ringHeld(r, spread, w) ? Verdict::Stop : Verdict::Look;
+    }
     bool own(const Shapes& s, const Matrix& m) { return tests.meets(s, m, w); }
+    Found lattice(LatticeTests& l, const Shapes& s, const Matrix& m, const PlanLattice& copies, WorkBudget& budget) {
+        return l.meets(s, m, copies, w, budget);
+    }
 };
 
 // What a window asks: every part inside it.
 struct InsideTest {
     static constexpr bool kWholeArray = true;  // the box of all copies
+    static constexpr bool kLattice = false;    // an array is asked by its corner copies
     RunTests& tests;
     PlanWindow w;
     bool stopped = false, walked = true;
-    bool range(const Extents&, const Extents& all, bool endless, const InsertPlacement& p, const Point3&, const Point3&,
+    bool range(const Extents&, const Extents& all, bool endless, int columns, int rows, const Point3&, const Point3&,
                int& c0, int& c1, int& r0, int& r1) {
         c0 = r0 = 0;
-        c1 = p.columns - 1;
-        r1 = p.rows - 1;
+        c1 = columns - 1;
+        r1 = rows - 1;
         // All copies held: nothing of them to look at.
         return endless || !all.valid() || !held(all, w);
     }
@@ -151,8 +170,29 @@ struct InsideTest {
         if (!b.valid() || held(b, w)) return Verdict::Skip;
         return disjoint(b, w) ? Verdict::Stop : Verdict::Look;
     }
+    Verdict ring(const PlanRing& r, const CopySpread& spread) const {
+        return ringHeld(r, spread, w) ? Verdict::Skip : Verdict::Look;
+    }
     bool own(const Shapes& s, const Matrix& m) { return !s.runs.empty() && !tests.inside(s, m, w); }
+    Found lattice(LatticeTests&, const Shapes&, const Matrix&, const PlanLattice&, WorkBudget&) { return Found::No; }
 };
+
+// Arrays of more copies than this are asked of their lattice; the steps
+// one copy looked at costs besides the points its runs test, and the
+// steps of one placed block put on the stack.
+constexpr int kStepCopies = 16;
+constexpr uint64_t kCopySteps = 8;
+constexpr uint64_t kPushSteps = 8;
+// Placed blocks remembered as looked at in one test: enough for blocks
+// on one spot nested far deeper than a file holds, and bounded memory.
+constexpr size_t kMostRemembered = size_t{1} << 15;
+
+CopySpread spreadOf(const Point3& cs, const Point3& rs, int c0, int c1, int r0, int r1) {
+    return {cs.x, cs.y, rs.x, rs.y, static_cast<double>(c0), static_cast<double>(c1), static_cast<double>(r0),
+            static_cast<double>(r1)};
+}
+
+long copyCount(int c0, int c1, int r0, int r1) { return (c1 - c0 + 1L) * (r1 - r0 + 1L); }
 
 } // namespace
 
@@ -164,19 +204,42 @@ void DrawnShapes::push(const Drawing& drawing, const Matrix& world, Test& test, 
         const InsertPlacement& place = p.placement;
         Matrix base = world * place.m;
         Point3 cs = world.applyVector(place.columnStep), rs = world.applyVector(place.rowStep);
+        // Copies on one spot in plan are one copy.
+        int columns = cs.x == 0 && cs.y == 0 ? 1 : place.columns, rows = rs.x == 0 && rs.y == 0 ? 1 : place.rows;
         Extents first = transformedBox(g->box, base), all;
         if constexpr (Test::kWholeArray) {
             bool endless = false;
             BlockTree::placedBox(*g, place, world, all, endless);
         }
         int c0, c1, r0, r1;
-        if (!test.range(first, all, g->endless, place, cs, rs, c0, c1, r0, r1)) continue;
-        Pending next{g, base, cs, rs, c0, c1, r0, r1, c0, r0};
-        // Every test stops at its first finding, so a block already looked
-        // at in the same place found nothing, and finds nothing again.
-        if (nested && !firstVisit(next)) continue;
-        stack_.push_back(next);
+        if (!test.range(first, all, g->endless, columns, rows, cs, rs, c0, c1, r0, r1)) continue;
+        pushCopies(Pending{g, base, cs, rs, c0, c1, r0, r1, c0, r0}, test, nested);
     }
+}
+
+template <class Test>
+void DrawnShapes::pushCopies(const Pending& p, Test& test, bool nested) {
+    // Spent here, looked at in walk(), which stops when none is left.
+    budget_.spend(kPushSteps);
+    PlanRing ring;
+    if (p.block->ring.known() && worldRing(p.block->ring, p.base, ring) &&
+        test.ring(ring, spreadOf(p.columnStep, p.rowStep, p.c0, p.c1, p.r0, p.r1)) == Verdict::Skip)
+        return;
+    if (!Test::kLattice && copyCount(p.c0, p.c1, p.r0, p.r1) > 4) {
+        // A window holds every copy when it holds those at the corners:
+        // each copy lies between them.
+        const int columns[2] = {p.c0, p.c1}, rows[2] = {p.r0, p.r1};
+        for (int i = 0; i < (p.c0 == p.c1 ? 1 : 2); ++i)
+            for (int j = 0; j < (p.r0 == p.r1 ? 1 : 2); ++j)
+                pushCopies(Pending{p.block, p.base, p.columnStep, p.rowStep, columns[i], columns[i], rows[j], rows[j],
+                                   columns[i], rows[j]},
+                           test, nested);
+        return;
+    }
+    // Every test stops at its first finding, so a block already looked
+    // at in the same place found nothing, and finds nothing again.
+    if (nested && !firstVisit(p)) return;
+    stack_.push_back(p);
 }
 
 bool DrawnShapes::Visit::operator==(const Visit& o) const {
@@ -196,32 +259,75 @@ size_t DrawnShapes::VisitHash::operator()(const Visit& v) const {
 bool DrawnShapes::firstVisit(const Pending& p) {
     Visit v{p.block, {}, p.columnStep, p.rowStep, p.c0, p.c1, p.r0, p.r1};
     std::memcpy(v.m, p.base.m, sizeof v.m);
+    if (visited_.size() >= kMostRemembered) return visited_.count(v) == 0;
     return visited_.insert(v).second;
 }
 
 template <class Test>
-bool DrawnShapes::walk(Test& test) {
+DrawnShapes::Outcome DrawnShapes::walk(Test& test) {
     while (!stack_.empty()) {
+        if (budget_.out()) return Outcome::OutOfWork;
         Pending& top = stack_.back();
         if (top.r > top.r1) {
             stack_.pop_back();
             continue;
         }
         const BlockGeometry* g = top.block;
-        Matrix m = copyMatrix(top.base, top.columnStep, top.rowStep, top.c, top.r);
+        if constexpr (Test::kLattice) {
+            if (!top.ownDone && copyCount(top.c0, top.c1, top.r0, top.r1) > kStepCopies) {
+                // The block's own runs over all copies at once; its placed
+                // blocks copy by copy below.
+                top.ownDone = true;
+                PlanLattice copies{top.columnStep.x, top.columnStep.y, top.rowStep.x, top.rowStep.y,
+                                   top.c0,           top.c1,           top.r0,       top.r1};
+                switch (test.lattice(lattice_, g->drawing.own, top.base, copies, budget_)) {
+                case Found::Yes: return Outcome::Stopped;
+                case Found::OutOfWork: return Outcome::OutOfWork;
+                case Found::No: break;
+                }
+                if (g->drawing.placed.empty()) {
+                    stack_.pop_back();
+                    continue;
+                }
+            }
+        }
+        bool ownDone = top.ownDone;
+        int c = top.c, r = top.r;
+        Matrix m = copyMatrix(top.base, top.columnStep, top.rowStep, c, r);
         if (++top.c > top.c1) {
             top.c = top.c0;
             ++top.r;
         }
+        if (!budget_.spend(kCopySteps + (ownDone ? 0 : g->drawing.own.points.size()))) return Outcome::OutOfWork;
         switch (test.box(transformedBox(g->box, m), g->endless)) {
         case Verdict::Skip: continue;
-        case Verdict::Stop: return test.stopped;
+        case Verdict::Stop: return Outcome::Stopped;
         case Verdict::Look: break;
         }
-        if (test.own(g->drawing.own, m)) return test.stopped;
+        PlanRing ring;
+        if (g->ring.known() && worldRing(g->ring, m, ring)) {
+            switch (test.ring(ring, CopySpread{})) {
+            case Verdict::Skip: continue;
+            case Verdict::Stop: return Outcome::Stopped;
+            case Verdict::Look: break;
+            }
+        }
+        if (!ownDone && test.own(g->drawing.own, m)) return Outcome::Stopped;
         push(g->drawing, m, test, true);
     }
-    return test.walked;
+    return Outcome::Walked;
+}
+
+bool entityExtents(const BlockTree& tree, EntityDrawer& drawer, Drawing& scratch, const std::vector<Slot>& entities,
+                   size_t index, Extents& out) {
+    scratch.clear();
+    drawer.draw(entities, index, false, scratch);
+    out = boundedBox(scratch.own);
+    bool endless = false;
+    const Matrix identity;
+    for (const PlacedBlock& p : scratch.placed)
+        if (const BlockGeometry* g = tree.built(p.record)) BlockTree::placedBox(*g, p.placement, identity, out, endless);
+    return out.valid();
 }
 
 bool DrawnShapes::build(const std::vector<Slot>& entities, size_t index, bool inBlock) {
@@ -241,17 +347,26 @@ bool DrawnShapes::ask(Test& test) {
     if (test.own(drawing_.own, identity)) return test.stopped;
     stack_.clear();
     if (!visited_.empty()) visited_.clear();
+    budget_ = WorkBudget(workLimit_);
     push(drawing_, identity, test, false);
-    return walk(test);
+    Outcome outcome = walk(test);
+    workSpent_ += budget_.spent();
+    if (outcome == Outcome::OutOfWork) {
+        undecided_ = true;
+        return false;
+    }
+    return outcome == Outcome::Stopped ? test.stopped : test.walked;
 }
 
 bool DrawnShapes::near(double x, double y, double radius) {
+    undecided_ = false;
     if (!endless_ && (!box_.valid() || planDistance(box_, x, y) > radius)) return false;
     NearTest test{tests_, x, y, radius};
     return ask(test);
 }
 
 bool DrawnShapes::inside(double x1, double y1, double x2, double y2) {
+    undecided_ = false;
     InsideTest test{tests_, {x1, y1, x2, y2}};
     if (!box_.valid() || endless_ || disjoint(box_, test.w)) return false;
     if (held(box_, test.w)) return true;
@@ -259,35 +374,68 @@ bool DrawnShapes::inside(double x1, double y1, double x2, double y2) {
 }
 
 bool DrawnShapes::meets(double x1, double y1, double x2, double y2) {
+    undecided_ = false;
     MeetsTest test{tests_, {x1, y1, x2, y2}};
     if (!endless_ && (!box_.valid() || disjoint(box_, test.w))) return false;
     if (box_.valid() && held(box_, test.w)) return true;
     return ask(test);
 }
 
-Slot pick(const Database& db, double x, double y, double radius) {
+namespace {
+
+// The work of one pick or window: all of it for the first entities that
+// need it, and once it is spent, still enough for each further entity to
+// be looked at as any ordinary drawing needs.
+constexpr uint64_t kSelectionWork = 20'000'000;
+constexpr uint64_t kEntityWork = 400'000;
+
+uint64_t workFor(const DrawnShapes& shapes) {
+    uint64_t spent = shapes.workSpent();
+    return std::max(kEntityWork, spent < kSelectionWork ? kSelectionWork - spent : 0);
+}
+
+} // namespace
+
+Slot pick(const Database& db, double x, double y, double radius, std::vector<Slot>* undecided) {
     const Block* ms = db.block(db.modelSpace());
     if (ms == nullptr) return kNoSlot;
     DrawnShapes shapes(db);
+    Extents quick;
     for (size_t i = ms->entities.size(); i-- > 0;) {
         const Object* o = db.object(ms->entities[i]);
-        if (o == nullptr || o->erased || isSubEntity(*o) || !shapes.build(ms->entities, i)) continue;
+        if (o == nullptr || o->erased || isSubEntity(*o)) continue;
+        if (quickBounds(db, ms->entities, i, quick) && planDistance(quick, x, y) > radius) continue;
+        if (!shapes.build(ms->entities, i)) continue;
+        shapes.setWorkLimit(workFor(shapes));
         if (shapes.near(x, y, radius)) return ms->entities[i];
+        if (shapes.undecided() && undecided != nullptr) undecided->push_back(ms->entities[i]);
     }
     return kNoSlot;
 }
 
-std::vector<Slot> selectWindow(const Database& db, double x1, double y1, double x2, double y2, bool crossing) {
+std::vector<Slot> selectWindow(const Database& db, double x1, double y1, double x2, double y2, bool crossing,
+                               std::vector<Slot>* undecided) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     std::vector<Slot> found;
     const Block* ms = db.block(db.modelSpace());
     if (ms == nullptr) return found;
+    const PlanWindow w{x1, y1, x2, y2};
     DrawnShapes shapes(db);
+    Extents quick;
     for (size_t i = 0; i < ms->entities.size(); ++i) {
         const Object* o = db.object(ms->entities[i]);
-        if (o == nullptr || o->erased || isSubEntity(*o) || !shapes.build(ms->entities, i)) continue;
+        if (o == nullptr || o->erased || isSubEntity(*o)) continue;
+        // A sure box decides most entities without drawing them: one held
+        // is inside (and meets), one apart neither.
+        if (quickBounds(db, ms->entities, i, quick)) {
+            if (held(quick, w)) found.push_back(ms->entities[i]);
+            if (held(quick, w) || disjoint(quick, w)) continue;
+        }
+        if (!shapes.build(ms->entities, i)) continue;
+        shapes.setWorkLimit(workFor(shapes));
         if (crossing ? shapes.meets(x1, y1, x2, y2) : shapes.inside(x1, y1, x2, y2)) found.push_back(ms->entities[i]);
+        else if (shapes.undecided() && undecided != nullptr) undecided->push_back(ms->entities[i]);
     }
     return found;
 }

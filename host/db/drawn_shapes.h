@@ -7,15 +7,21 @@
 //
 // One DrawnShapes serves a whole pick, window or save: each block is drawn
 // once (block_tree.h).  A test looks inside a placed block only where the
-// block's box meets the pick or window: a far one is turned down by its
-// box, one wholly held is taken by it, and the walk down uses its own
-// stack, however deep blocks nest.
+// block's box and ring (plan_ring.h) meet the pick or window: a far one is
+// turned down by them, one wholly held is taken by them, and the walk down
+// uses its own stack, however deep blocks nest.  An array's copies are
+// found from its lattice (lattice_tests.h), copies on one spot are one,
+// and a window holds them all when it holds the four at its corners.  Each
+// test spends at most the work it is given (work_budget.h), and says when
+// it could not decide within it.
 #pragma once
 
 #include <unordered_set>
 #include <vector>
 
 #include "db/block_tree.h"
+#include "db/lattice_tests.h"
+#include "db/work_budget.h"
 
 namespace host::db {
 
@@ -37,15 +43,24 @@ public:
     // All of it inside the window; any part of it meeting the window.
     bool inside(double x1, double y1, double x2, double y2);
     bool meets(double x1, double y1, double x2, double y2);
+    // Whether the last test ran out of work before it could decide; its
+    // answer is then false (nothing is taken that was not confirmed).
+    bool undecided() const { return undecided_; }
+    // The steps each test from now on may spend (work_budget.h), and all
+    // spent so far.
+    void setWorkLimit(uint64_t steps) { workLimit_ = steps; }
+    uint64_t workSpent() const { return workSpent_; }
 
 private:
     // A placed block still to be looked at: copies [c0, c1] x [r0, r1] of
-    // it, the next one (c, r).
+    // it, the next one (c, r).  `ownDone`: its own runs were tested for
+    // all those copies at once.
     struct Pending {
         const BlockGeometry* block;
         Matrix base;  // the world matrix of its first copy
         Point3 columnStep, rowStep;
         int c0, c1, r0, r1, c, r;
+        bool ownDone = false;
     };
     // A placed block once looked at in a test: the same block at the same
     // place again (two inserts on one spot, nested) holds nothing new.
@@ -59,14 +74,17 @@ private:
     struct VisitHash {
         size_t operator()(const Visit& v) const;
     };
+    enum class Outcome { Walked, Stopped, OutOfWork };
     bool firstVisit(const Pending& p);
     // The entity built last, then the blocks it places.
     template <class Test>
     bool ask(Test& test);
     template <class Test>
-    bool walk(Test& test);
+    Outcome walk(Test& test);
     template <class Test>
     void push(const Drawing& drawing, const Matrix& world, Test& test, bool nested);
+    template <class Test>
+    void pushCopies(const Pending& p, Test& test, bool nested);
 
     const Database& db_;
     BlockTree tree_;
@@ -77,14 +95,30 @@ private:
     std::vector<Pending> stack_;
     std::unordered_set<Visit, VisitHash> visited_;
     RunTests tests_;
+    LatticeTests lattice_;
+    WorkBudget budget_;
+    uint64_t workLimit_ = UINT64_MAX, workSpent_ = 0;
+    bool undecided_ = false;
 };
+
+// The extents of the entity at `index` of a space's list as drawn (with
+// its attributes or vertices), the blocks it places taken from `tree`,
+// which must hold them built (BlockTree::buildAll); false when it draws
+// nothing bounded.  `drawer` and `scratch` belong to the caller's thread.
+bool entityExtents(const BlockTree& tree, EntityDrawer& drawer, Drawing& scratch, const std::vector<Slot>& entities,
+                   size_t index, Extents& out);
 
 // The topmost (last drawn) live main entity that any part of is within
 // radius of (x, y) in model space; kNoSlot when none.  An attribute or
 // vertex is never picked on its own, only as part of its insert or polyline.
-Slot pick(const Database& db, double x, double y, double radius);
+// An entity the pick could not look through within its work (nested
+// blocks or arrays standing for more than can be looked at) is passed
+// over and added to `undecided`.
+Slot pick(const Database& db, double x, double y, double radius, std::vector<Slot>* undecided = nullptr);
 // Live main model-space entities wholly inside the window (crossing: also
-// those any part of which meets it), in drawing order, each once.
-std::vector<Slot> selectWindow(const Database& db, double x1, double y1, double x2, double y2, bool crossing);
+// those any part of which meets it), in drawing order, each once; those it
+// could not decide are left out and added to `undecided`.
+std::vector<Slot> selectWindow(const Database& db, double x1, double y1, double x2, double y2, bool crossing,
+                               std::vector<Slot>* undecided = nullptr);
 
 } // namespace host::db

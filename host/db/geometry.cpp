@@ -34,6 +34,7 @@ double realOr(const Group* g, double fallback) {
 struct InsertGroups {
     const Group *at = nullptr, *sx = nullptr, *sy = nullptr, *sz = nullptr, *angle = nullptr;
     const Group *columns = nullptr, *rows = nullptr, *columnSpacing = nullptr, *rowSpacing = nullptr;
+    const Group* extrusion = nullptr;
     explicit InsertGroups(const Object& insert) {
         for (const Group& g : insert.groups) {
             const Group** slot = nullptr;
@@ -47,6 +48,7 @@ struct InsertGroups {
             case 71: slot = &rows; break;
             case 44: slot = &columnSpacing; break;
             case 45: slot = &rowSpacing; break;
+            case 210: slot = &extrusion; break;
             case 1001: return;  // XDATA
             default: continue;
             }
@@ -56,17 +58,6 @@ struct InsertGroups {
 };
 
 } // namespace
-
-void Extents::add(const Point3& p) {
-    min = {std::min(min.x, p.x), std::min(min.y, p.y), std::min(min.z, p.z)};
-    max = {std::max(max.x, p.x), std::max(max.y, p.y), std::max(max.z, p.z)};
-}
-
-void Extents::add(const Extents& other) {
-    if (!other.valid()) return;
-    add(other.min);
-    add(other.max);
-}
 
 Point3 Matrix::apply(const Point3& p) const {
     return {m[0][0] * p.x + m[0][1] * p.y + m[0][2] * p.z + m[0][3],
@@ -116,8 +107,11 @@ Matrix Matrix::scaling(double sx, double sy, double sz) {
 }
 
 InsertPlacement insertPlacement(const Database& db, const Object& insert) {
+    return insertPlacement(db, insert, db.findRecord(Table::BlockRecord, groupText(insert, 2)));
+}
+
+InsertPlacement insertPlacement(const Database& db, const Object& insert, Slot record) {
     InsertPlacement p;
-    Slot record = db.findRecord(Table::BlockRecord, groupText(insert, 2));
     if (const Block* b = record == kNoSlot ? nullptr : db.block(record))
         if (const Object* begin = db.object(b->begin)) p.base = pointOf(*begin, 10);
     InsertGroups groups(insert);
@@ -126,11 +120,25 @@ InsertPlacement insertPlacement(const Database& db, const Object& insert) {
     double angle = toRadians("INSERT", 50, realOr(groups.angle, 0));
     p.cosine = std::cos(angle);
     p.sine = std::sin(angle);
-    Matrix turn = Matrix::translation(p.at.x, p.at.y, p.at.z) * Matrix::rotationZ(angle);
-    p.m = turn * Matrix::scaling(p.scale.x, p.scale.y, p.scale.z) * Matrix::translation(-p.base.x, -p.base.y, -p.base.z);
+    // translation(at) * rotationZ(angle) * scaling(scale) * translation(-base),
+    // written out: each entry is the sum the products give, in their order,
+    // less the terms that are zero, so every digit is theirs (a pick looks
+    // at every insert of a drawing).
+    const double c = p.cosine, s = p.sine, bx = -p.base.x, by = -p.base.y, bz = -p.base.z;
+    const double rows[3][4] = {{c * p.scale.x, -s * p.scale.y, 0, p.at.x},
+                               {s * p.scale.x, c * p.scale.y, 0, p.at.y},
+                               {0, 0, p.scale.z, p.at.z}};
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) p.m.m[i][j] = rows[i][j];
+        p.m.m[i][3] = rows[i][0] * bx + rows[i][1] * by + rows[i][2] * bz + rows[i][3];
+    }
+    Matrix turn = Matrix::translation(p.at.x, p.at.y, p.at.z);
+    turn.m[0][0] = turn.m[1][1] = c;
+    turn.m[0][1] = -s;
+    turn.m[1][0] = s;
     // The insertion point and the rotation are in the insert's own plane.
-    Matrix plane = placeIn(Matrix(), insert);
-    if (!isIdentity(plane)) {
+    Matrix plane = groups.extrusion != nullptr ? placeIn(Matrix(), insert) : Matrix();
+    if (groups.extrusion != nullptr && !isIdentity(plane)) {
         p.m = plane * p.m;
         turn = plane * turn;
         p.inPlane = false;
@@ -140,12 +148,6 @@ InsertPlacement insertPlacement(const Database& db, const Object& insert) {
     if (p.columns > 1) p.columnStep = turn.applyVector({realOr(groups.columnSpacing, 0), 0, 0});
     if (p.rows > 1) p.rowStep = turn.applyVector({0, realOr(groups.rowSpacing, 0), 0});
     return p;
-}
-
-Point3 InsertPlacement::place(const Point3& local) const {
-    if (!inPlane) return m.apply(local);
-    double x = (local.x - base.x) * scale.x, y = (local.y - base.y) * scale.y, z = local.z - base.z;
-    return {at.x + cosine * x - sine * y, at.y + sine * x + cosine * y, at.z + z * scale.z};
 }
 
 Matrix insertTransform(const Database& db, const Object& insert) { return insertPlacement(db, insert).m; }

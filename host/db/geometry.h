@@ -4,6 +4,7 @@
 // and selection alike); transforms of an entity's stored geometry.
 #pragma once
 
+#include <algorithm>
 #include <vector>
 
 #include "db/database.h"
@@ -18,8 +19,15 @@ struct Extents {
     Point3 min{1e300, 1e300, 1e300};
     Point3 max{-1e300, -1e300, -1e300};
     bool valid() const { return min.x <= max.x; }
-    void add(const Point3& p);
-    void add(const Extents& other);
+    void add(const Point3& p) {
+        min = {std::min(min.x, p.x), std::min(min.y, p.y), std::min(min.z, p.z)};
+        max = {std::max(max.x, p.x), std::max(max.y, p.y), std::max(max.z, p.z)};
+    }
+    void add(const Extents& other) {
+        if (!other.valid()) return;
+        add(other.min);
+        add(other.max);
+    }
 };
 
 // A 4x4 affine matrix, row-major, acting on column vectors.
@@ -47,9 +55,15 @@ struct InsertPlacement {
     Point3 at, scale{1, 1, 1}, base;
     double cosine = 1, sine = 0;
     bool inPlane = true;  // no extrusion but +Z
-    Point3 place(const Point3& local) const;
+    Point3 place(const Point3& local) const {
+        if (!inPlane) return m.apply(local);
+        double x = (local.x - base.x) * scale.x, y = (local.y - base.y) * scale.y, z = local.z - base.z;
+        return {at.x + cosine * x - sine * y, at.y + sine * x + cosine * y, at.z + z * scale.z};
+    }
 };
 InsertPlacement insertPlacement(const Database& db, const Object& insert);
+// The same with its block record found already (kNoSlot: none).
+InsertPlacement insertPlacement(const Database& db, const Object& insert, Slot record);
 // The first copy's matrix alone.
 Matrix insertTransform(const Database& db, const Object& insert);
 

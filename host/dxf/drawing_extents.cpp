@@ -2,6 +2,7 @@
 
 #include "db/drawn_shapes.h"
 #include "db/sub_entities.h"
+#include "dxf/parallel.h"
 
 namespace host::dxf {
 
@@ -10,14 +11,33 @@ db::Extents modelSpaceExtents(const db::Database& db, const std::function<bool(d
     db::Extents extents;
     const db::Block* space = db.block(db.modelSpace());
     if (!space) return extents;
-    // Entities as they are drawn, each block's box worked out once.
-    db::DrawnShapes shapes(db, false);
-    for (size_t i = 0; i < space->entities.size(); ++i) {
-        db::Slot slot = space->entities[i];
-        const db::Object* object = db.object(slot);
-        if (!object || db::isSubEntity(*object) || !written(slot)) continue;
-        if (shapes.build(space->entities, i)) extents.add(shapes.extents());
-    }
+    // Each block's box worked out once, their entities (an element
+    // drawing's bulk) drawn side by side; then model space in chunks side
+    // by side, each with its own drawer over the same blocks.
+    const unsigned threads = workerCount();
+    auto forEach = [threads](size_t count, const std::function<void(size_t)>& work) {
+        runInParallel(count, threads, work);
+    };
+    db::BlockTree tree(db, false);
+    std::vector<db::Slot> records;
+    for (db::Slot record : db.records(db::Table::BlockRecord))
+        if (record != db.modelSpace() && record != db.paperSpace()) records.push_back(record);
+    tree.buildAll(records, forEach);
+
+    constexpr size_t kChunk = 4096;
+    const std::vector<db::Slot>& entities = space->entities;
+    std::vector<db::Extents> parts((entities.size() + kChunk - 1) / kChunk);
+    forEach(parts.size(), [&](size_t part) {
+        db::EntityDrawer drawer(db);
+        db::Drawing scratch;
+        db::Extents one;
+        for (size_t i = part * kChunk, end = std::min(entities.size(), i + kChunk); i < end; ++i) {
+            const db::Object* object = db.object(entities[i]);
+            if (!object || db::isSubEntity(*object) || !written(entities[i])) continue;
+            if (db::entityExtents(tree, drawer, scratch, entities, i, one)) parts[part].add(one);
+        }
+    });
+    for (const db::Extents& part : parts) extents.add(part);
     return extents;
 }
 

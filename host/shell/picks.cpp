@@ -51,6 +51,18 @@ std::vector<db::Slot> everything(const db::Database& database) {
     return out;
 }
 
+// One line for the entities a pick or window could not look through
+// within its work: they were left out, not taken unconfirmed.
+void tellUndecided(const db::Database& database, const std::vector<db::Slot>& undecided) {
+    if (undecided.empty()) return;
+    const db::Object* first = database.object(undecided.front());
+    std::string line = "Too many nested or arrayed copies to look through in ";
+    line += first ? std::string(first->typeName()) + " " + db::handleText(first->handle) : "an entity";
+    if (undecided.size() > 1) line += " and " + std::to_string(undecided.size() - 1) + " more";
+    line += ": left out of the selection.";
+    reprompt(line);
+}
+
 } // namespace
 
 PickOutcome pickAnswer(std::string_view answer, bool sets, std::vector<db::Slot>& picked, double point[3]) {
@@ -85,14 +97,18 @@ PickOutcome pickAnswer(std::string_view answer, bool sets, std::vector<db::Slot>
     if (window || crossing) {
         double a[3], b[3];
         if (!twoCorners(rest, a, b)) return PickOutcome::Invalid;
-        std::vector<db::Slot> inside = db::selectWindow(*database, a[0], a[1], b[0], b[1], crossing);
+        std::vector<db::Slot> undecided;
+        std::vector<db::Slot> inside = db::selectWindow(*database, a[0], a[1], b[0], b[1], crossing, &undecided);
+        tellUndecided(*database, undecided);
         picked.insert(picked.end(), inside.begin(), inside.end());
         return inside.empty() ? PickOutcome::Missed : PickOutcome::Picked;
     }
     double last[3];
     lastPoint(last);
     if (!parsePoint(answer, last, point)) return PickOutcome::Invalid;
-    db::Slot slot = db::pick(*database, point[0], point[1], pickRadius());
+    std::vector<db::Slot> undecided;
+    db::Slot slot = db::pick(*database, point[0], point[1], pickRadius(), &undecided);
+    tellUndecided(*database, undecided);
     if (slot == db::kNoSlot) return PickOutcome::Missed;
     picked.push_back(slot);
     return PickOutcome::Picked;

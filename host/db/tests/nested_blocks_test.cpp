@@ -136,6 +136,49 @@ TEST_F(NestedBlocksTest, InsertsDrawEveryCopyTheirDimensionBlockAndConstantDefin
     }
 }
 
+// What a block draws beyond its box, and what it holds but does not draw:
+// a construction line runs on past the box (the insert is picked and
+// crossed far from it, one copy or an array's), a ray's box is its start
+// alone (not the point that gives its direction), and a constant attribute
+// definition that is invisible is not drawn.
+TEST_F(NestedBlocksTest, WhatABlockDrawsBeyondItsBoxAndWhatItHides) {
+    Slot endless = block("ENDLESS");
+    line(endless, 0, 0, 10, 0);
+    add(endless, "XLINE", {Group::point(10, 0, 0, 0), Group::point(11, 0, 1, 0)});
+    Slot one = add(db->modelSpace(), "INSERT", {Group::text(2, "ENDLESS"), Group::point(10, 100, 0, 0)});
+    Slot array = add(db->modelSpace(), "INSERT", {Group::text(2, "ENDLESS"), Group::point(10, 1000, 0, 0),
+                                                  Group::integer(70, 40), Group::integer(71, 40), Group::real(44, 50),
+                                                  Group::real(45, 50)});
+    EXPECT_EQ(pick(*db, 100, 500, kRadius), one);
+    EXPECT_EQ(pick(*db, 100, -1e6, kRadius), one);
+    EXPECT_EQ(selectWindow(*db, 95, 495, 105, 505, true), std::vector<Slot>{one});
+    EXPECT_EQ(pick(*db, 1000 + 39 * 50, -1e6, kRadius), array);
+    EXPECT_EQ(pick(*db, 1025, -1e6, kRadius), kNoSlot);
+    EXPECT_EQ(selectWindow(*db, 1990, 1e6, 2010, 1e6 + 1, true), std::vector<Slot>{array});
+
+    db = Database::createDefault();
+    add(block("RAY"), "RAY", {Group::point(10, 10, 10, 0), Group::point(11, 1, 1, 0)});
+    Slot ray = add(db->modelSpace(), "RAY", {Group::point(10, 10, 10, 0), Group::point(11, 1, 1, 0)});
+    Slot rays = add(db->modelSpace(), "INSERT", {Group::text(2, "RAY"), Group::point(10, 100, 0, 0)});
+    Extents box;
+    ASSERT_TRUE(worldExtents(*db, ray, box));
+    EXPECT_EQ(box.max.x, 10);
+    ASSERT_TRUE(worldExtents(*db, rays, box));
+    EXPECT_EQ(box.max.x, 110);
+    EXPECT_EQ(box.max.y, 10);
+
+    db = Database::createDefault();
+    Slot tagged = block("HIDDEN");
+    line(tagged, 0, 0, 10, 0);
+    add(tagged, "ATTDEF", {Group::point(10, 0, 20, 0), Group::real(40, 5), Group::text(1, "HIDDEN"),
+                           Group::text(3, "?"), Group::text(2, "TAG"), Group::integer(70, 3)});
+    Slot insert = add(db->modelSpace(), "INSERT", {Group::text(2, "HIDDEN"), Group::point(10, 200, 0, 0)});
+    EXPECT_EQ(pick(*db, 205, 22, kRadius), kNoSlot);
+    EXPECT_EQ(selectWindow(*db, 199, -1, 211, 1, false), std::vector<Slot>{insert});
+    ASSERT_TRUE(worldExtents(*db, insert, box));
+    EXPECT_EQ(box.max.y, 0);
+}
+
 // Blocks that place each other in a ring, one placing itself, a deep chain
 // and blocks nested 40 deep each placing the one below twice (2^40 lines
 // once expanded): each pick, window and extents ends, and finds what is

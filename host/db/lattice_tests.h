@@ -1,0 +1,41 @@
+// Picks and crossings of an array's copies without stepping through them:
+// a MINSERT of 32767 x 32767 copies is four bytes of a file.  Each segment
+// of a block's runs meets the pick or window only for the offsets of a
+// convex region (a capsule round the segment for a pick, the window swept
+// back along the segment for a crossing); whether a copy's offset lies in
+// it is found line by line along the array's shorter side, each line cut
+// in constant time.  A ray or a construction line is a long segment that
+// reaches past every copy, so a family of parallel lines costs one cut per
+// line of the array, and a filled area is cut by the lines directly.
+#pragma once
+
+#include "db/shape_runs.h"
+#include "db/work_budget.h"
+
+namespace host::db {
+
+// The offsets of an array's copies in plan: c * column + r * row, c in
+// [c0, c1], r in [r0, r1].
+struct PlanLattice {
+    double columnX = 0, columnY = 0, rowX = 0, rowY = 0;
+    int c0 = 0, c1 = 0, r0 = 0, r1 = 0;
+};
+
+enum class Found { No, Yes, OutOfWork };
+
+class LatticeTests {
+public:
+    // Some part of some copy of the runs (carried by m for the copy at
+    // offset 0) within radius of (x, y).
+    Found near(const Shapes& s, const Matrix& m, const PlanLattice& l, double x, double y, double radius,
+               WorkBudget& budget);
+    // Some part of some copy meets the window.
+    Found meets(const Shapes& s, const Matrix& m, const PlanLattice& l, const PlanWindow& w, WorkBudget& budget);
+
+private:
+    const std::vector<Point3>& placed(const Shapes& s, const Matrix& m);
+    std::vector<Point3> points_;
+    std::vector<double> cuts_;
+};
+
+} // namespace host::db

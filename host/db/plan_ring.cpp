@@ -1,0 +1,175 @@
+#include "db/plan_ring.h"
+
+#include <algorithm>
+
+namespace host::db {
+
+namespace {
+
+struct Range {
+    double least, most;
+};
+
+double length(double x, double y) { return std::sqrt(x * x + y * y); }
+
+double segmentDistance(double ax, double ay, double bx, double by, double x, double y) {
+    double dx = bx - ax, dy = by - ay, len2 = dx * dx + dy * dy;
+    double t = len2 > 0 ? std::clamp(((x - ax) * dx + (y - ay) * dy) / len2, 0.0, 1.0) : 0;
+    return length(ax + t * dx - x, ay + t * dy - y);
+}
+
+// Whether (x, y) lies in the convex quadrilateral (either winding); a
+// flat one holds nothing (its edges still count for distances).
+bool inQuad(const double xs[4], const double ys[4], double x, double y) {
+    int sign = 0;
+    for (int i = 0; i < 4; ++i) {
+        int j = (i + 1) % 4;
+        double cross = (xs[j] - xs[i]) * (y - ys[i]) - (ys[j] - ys[i]) * (x - xs[i]);
+        if (cross == 0) continue;
+        int s = cross > 0 ? 1 : -1;
+        if (sign != 0 && s != sign) return false;
+        sign = s;
+    }
+    return sign != 0;
+}
+
+// Nearest and farthest distance from (x, y) to the quadrilateral.
+Range pointToQuad(const double xs[4], const double ys[4], double x, double y) {
+    if (xs[0] == xs[2] && ys[0] == ys[2] && xs[1] == xs[3] && ys[1] == ys[3] && xs[0] == xs[1] && ys[0] == ys[1]) {
+        double d = length(xs[0] - x, ys[0] - y);  // one copy
+        return {d, d};
+    }
+    Range r{inQuad(xs, ys, x, y) ? 0.0 : INFINITY, 0};
+    for (int i = 0; i < 4; ++i) {
+        int j = (i + 1) % 4;
+        r.least = std::min(r.least, segmentDistance(xs[i], ys[i], xs[j], ys[j], x, y));
+        r.most = std::max(r.most, length(xs[i] - x, ys[i] - y));
+    }
+    return r;
+}
+
+// Liang-Barsky: does the segment meet the window?
+bool segmentMeetsWindow(double ax, double ay, double bx, double by, const PlanWindow& w) {
+    double dx = bx - ax, dy = by - ay, t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy}, q[4] = {ax - w.x1, w.x2 - ax, ay - w.y1, w.y2 - ay};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        double r = q[i] / p[i];
+        if (p[i] < 0) t0 = std::max(t0, r);
+        else t1 = std::min(t1, r);
+        if (t0 > t1) return false;
+    }
+    return true;
+}
+
+double boxDistance(const PlanWindow& w, double x, double y) {
+    return length(std::max({w.x1 - x, x - w.x2, 0.0}), std::max({w.y1 - y, y - w.y2, 0.0}));
+}
+
+// Nearest and farthest distance between the window and the quadrilateral.
+Range windowToQuad(const PlanWindow& w, const double xs[4], const double ys[4]) {
+    const double wx[4] = {w.x1, w.x2, w.x2, w.x1}, wy[4] = {w.y1, w.y1, w.y2, w.y2};
+    Range r{INFINITY, 0};
+    for (int i = 0; i < 4; ++i) {
+        int j = (i + 1) % 4;
+        if (segmentMeetsWindow(xs[i], ys[i], xs[j], ys[j], w) || inQuad(xs, ys, wx[i], wy[i])) r.least = 0;
+        r.least = std::min(r.least, boxDistance(w, xs[i], ys[i]));
+        for (int k = 0; k < 4; ++k) {
+            r.least = std::min(r.least, segmentDistance(xs[i], ys[i], xs[j], ys[j], wx[k], wy[k]));
+            r.most = std::max(r.most, length(xs[i] - wx[k], ys[i] - wy[k]));
+        }
+    }
+    return r;
+}
+
+} // namespace
+
+void CopySpread::corners(double x, double y, double xs[4], double ys[4]) const {
+    const double cs[4] = {c0, c1, c1, c0}, rs[4] = {r0, r0, r1, r1};
+    for (int i = 0; i < 4; ++i) {
+        xs[i] = x + cs[i] * columnX + rs[i] * rowX;
+        ys[i] = y + cs[i] * columnY + rs[i] * rowY;
+    }
+}
+
+bool placesInPlan(const Matrix& m) { return m.m[0][2] == 0 && m.m[1][2] == 0; }
+
+void planStretch(const Matrix& m, double& least, double& most) {
+    double a = m.m[0][0], b = m.m[0][1], c = m.m[1][0], d = m.m[1][1];
+    double sum = a * a + b * b + c * c + d * d, det = std::fabs(a * d - b * c);
+    double root = std::sqrt(std::max(0.0, sum * sum - 4 * det * det));
+    most = std::sqrt((sum + root) / 2);
+    least = most > 0 ? det / most : 0;
+    if (!std::isfinite(most)) most = INFINITY;
+    if (!std::isfinite(least)) least = 0;
+}
+
+PlanRing ringOfRuns(const Shapes& own, double x, double y, RunTests& tests) {
+    PlanRing ring{x, y, INFINITY, 0};
+    if (own.runs.empty()) return ring;
+    ring.inner = tests.distance(own, Matrix(), x, y);
+    if (own.endless) {
+        ring.outer = INFINITY;
+        return ring;
+    }
+    for (const Point3& p : own.points) ring.outer = std::max(ring.outer, length(p.x - x, p.y - y));
+    return ring;
+}
+
+void addPlacedRing(PlanRing& ring, const PlanRing& child, const InsertPlacement& place) {
+    if (!placesInPlan(place.m) || !child.known()) {
+        ring.inner = 0;
+        ring.outer = INFINITY;
+        return;
+    }
+    double least, most;
+    planStretch(place.m, least, most);
+    Point3 centre = place.m.apply({child.x, child.y, 0});
+    CopySpread spread{place.columnStep.x, place.columnStep.y, place.rowStep.x, place.rowStep.y,
+                      0, place.columns - 1.0, 0, place.rows - 1.0};
+    double xs[4], ys[4];
+    spread.corners(centre.x, centre.y, xs, ys);
+    Range d = pointToQuad(xs, ys, ring.x, ring.y);
+    double inner = std::max({least * child.inner - d.most, d.least - most * child.outer, 0.0});
+    ring.inner = std::min(ring.inner, std::isfinite(inner) ? inner : 0.0);
+    ring.outer = std::max(ring.outer, most * child.outer + d.most);
+}
+
+bool worldRing(const PlanRing& local, const Matrix& m, PlanRing& out) {
+    if (!placesInPlan(m) || !local.known()) return false;
+    double least, most;
+    planStretch(m, least, most);
+    Point3 centre = m.apply({local.x, local.y, 0});
+    out = {centre.x, centre.y, least * local.inner, most * local.outer};
+    if (!std::isfinite(out.inner)) out.inner = 0;
+    return std::isfinite(out.x) && std::isfinite(out.y) && out.known();
+}
+
+bool ringMayBeNear(const PlanRing& world, const CopySpread& spread, double px, double py, double radius) {
+    double xs[4], ys[4];
+    spread.corners(world.x, world.y, xs, ys);
+    Range d = pointToQuad(xs, ys, px, py);
+    return !(world.inner - d.most > radius || d.least - world.outer > radius);
+}
+
+bool ringMayMeet(const PlanRing& world, const CopySpread& spread, const PlanWindow& w) {
+    double xs[4], ys[4];
+    spread.corners(world.x, world.y, xs, ys);
+    Range d = windowToQuad(w, xs, ys);
+    return d.least <= world.outer && d.most >= world.inner;
+}
+
+bool ringHeld(const PlanRing& world, const CopySpread& spread, const PlanWindow& w) {
+    double xs[4], ys[4];
+    spread.corners(world.x, world.y, xs, ys);
+    for (int i = 0; i < 4; ++i)
+        if (!(xs[i] - world.outer >= w.x1 && xs[i] + world.outer <= w.x2 && ys[i] - world.outer >= w.y1 &&
+              ys[i] + world.outer <= w.y2))
+            return false;
+    return true;
+}
+
+} // namespace host::db
