@@ -74,9 +74,10 @@ void mtextGlyphs(std::string_view t, OnGlyph glyph, OnParagraph paragraph) {
             i = std::min(i + 6, t.size() - 1);
             glyph(false);
             break;
-        case 'S': {  // stacked: the longer of its two parts
-            size_t end = skipTo(i, ';'), split = t.find_first_of("^/#", i);
-            size_t whole = end - i - 1, top = split < end ? split - i - 1 : whole;
+        case 'S': {  // stacked: the longer of its two parts, split at the first ^, / or # before its ;
+            size_t end = skipTo(i, ';');
+            std::string_view stack = t.substr(i + 1, end - i - 1);
+            size_t whole = stack.size(), top = std::min(stack.find_first_of("^/#"), whole);
             for (size_t n = std::max(top, whole > top ? whole - top - 1 : 0); n > 0; --n) glyph(false);
             i = end;
             break;
