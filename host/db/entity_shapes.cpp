@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "db/entity_values.h"
+#include "db/polyline_bands.h"
 #include "db/shape_parts.h"
 
 namespace host::db {
@@ -119,6 +121,43 @@ void addPoints(Shapes& out, const Object& o, const Matrix& m) {
     }
 }
 
+void clearPath(ShapeScratch& scratch) {
+    scratch.path.clear();
+    scratch.bulges.clear();
+    scratch.startWidths.clear();
+    scratch.endWidths.clear();
+}
+
+// A 2D POLYLINE's vertex: its flags, point, bulge and widths, read in one
+// pass (a width it leaves out is the polyline's default).
+struct Vertex {
+    int flags = 0;
+    Point3 p;
+    double bulge = 0, start, end;
+    Vertex(const Object& v, double defaultStart, double defaultEnd) : start(defaultStart), end(defaultEnd) {
+        // The first group of each code counts.
+        bool point = false, bulged = false, started = false, ended = false, flagged = false;
+        size_t groups = xdataBegin(v);
+        for (size_t i = 0; i < groups; ++i) {
+            const Group& g = v.groups[i];
+            switch (g.code()) {
+            case 10: if (!std::exchange(point, true)) p = toPoint(g.asPoint()); break;
+            case 42: if (!std::exchange(bulged, true)) bulge = realValue(g); break;
+            case 40: if (!std::exchange(started, true)) start = realValue(g); break;
+            case 41: if (!std::exchange(ended, true)) end = realValue(g); break;
+            case 70: if (!std::exchange(flagged, true)) flags = static_cast<int>(g.asInt()); break;
+            default: break;
+            }
+        }
+    }
+};
+
+// A polyline as its bands where any segment has a width, else as a path.
+void addWidePath(Shapes& out, const Matrix& m, const ShapeScratch& scratch, bool closed, bool wide) {
+    if (wide) addBands(out, m, scratch, closed);
+    else addPath(out, m, scratch.path, scratch.bulges, closed);
+}
+
 void addPolyline(Shapes& out, const Object& o, const std::vector<const Object*>& subs, const Matrix& m,
                  ShapeScratch& scratch) {
     int flags = intOf(o, 70, 0);
@@ -126,38 +165,56 @@ void addPolyline(Shapes& out, const Object& o, const std::vector<const Object*>&
         addMesh(o, subs, m, out, scratch);
         return;
     }
-    bool plane = !(flags & kPolyline3d);  // in object coordinates at its elevation
+    bool plane = !(flags & kPolyline3d);  // in object coordinates at its elevation, with bulges and widths
     double elevation = pointOf(o, 10).z;
-    scratch.path.clear();
-    scratch.bulges.clear();
+    double defaultStart = plane ? realOf(o, 40, 0) : 0, defaultEnd = plane ? realOf(o, 41, 0) : 0;
+    bool wide = false;
+    clearPath(scratch);
     for (const Object* v : subs) {
         if (!v->isType("VERTEX")) continue;
-        int vertexFlags = intOf(*v, 70, 0);
-        if (vertexFlags & kVertexSplineFrame) continue;
-        if ((vertexFlags & kVertexFaceRecord) && !(vertexFlags & kVertexMesh)) continue;
-        Point3 p = pointOf(*v, 10);
-        if (plane) p.z = elevation;
-        scratch.path.push_back(p);
-        scratch.bulges.push_back(plane ? realOf(*v, 42, 0) : 0);
+        Vertex vertex(*v, defaultStart, defaultEnd);
+        if (vertex.flags & kVertexSplineFrame) continue;
+        if ((vertex.flags & kVertexFaceRecord) && !(vertex.flags & kVertexMesh)) continue;
+        if (plane) vertex.p.z = elevation;
+        scratch.path.push_back(vertex.p);
+        scratch.bulges.push_back(plane ? vertex.bulge : 0);
+        if (!plane) continue;
+        scratch.startWidths.push_back(vertex.start);
+        scratch.endWidths.push_back(vertex.end);
+        wide = wide || bandWidth(vertex.start) > 0 || bandWidth(vertex.end) > 0;
     }
-    addPath(out, plane ? placeIn(m, o) : m, scratch.path, scratch.bulges, flags & kPolylineClosed);
+    addWidePath(out, plane ? placeIn(m, o) : m, scratch, flags & kPolylineClosed, wide);
 }
 
 void addLightweightPolyline(Shapes& out, const Object& o, const Matrix& m, ShapeScratch& scratch) {
-    double elevation = realOf(o, 38, 0);
-    scratch.path.clear();
-    scratch.bulges.clear();
+    double elevation = realOf(o, 38, 0), constant = 0;
+    bool wide = false;
+    clearPath(scratch);
     size_t end = xdataBegin(o);
     for (size_t i = 0; i < end; ++i) {
         const Group& g = o.groups[i];
-        if (g.code() == 10 && g.kind() == ValueKind::Point) {
+        int c = g.code();
+        if (c == 10 && g.kind() == ValueKind::Point) {
             scratch.path.push_back({g.asPoint()[0], g.asPoint()[1], elevation});
             scratch.bulges.push_back(0);
-        } else if (g.code() == 42 && !scratch.bulges.empty()) {
+            scratch.startWidths.push_back(0);
+            scratch.endWidths.push_back(0);
+        } else if (c == 42 && !scratch.bulges.empty()) {
             scratch.bulges.back() = g.kind() == ValueKind::Real ? g.asReal() : 0;
+        } else if ((c == 40 || c == 41) && !scratch.path.empty()) {
+            (c == 40 ? scratch.startWidths : scratch.endWidths).back() = realValue(g);
+            wide = wide || bandWidth(realValue(g)) > 0;
+        } else if (c == 43) {
+            constant = bandWidth(realValue(g));
         }
     }
-    addPath(out, placeIn(m, o), scratch.path, scratch.bulges, intOf(o, 70, 0) & kPolylineClosed);
+    // A constant width (43) stands for every segment's own.
+    if (constant > 0) {
+        std::fill(scratch.startWidths.begin(), scratch.startWidths.end(), constant);
+        std::fill(scratch.endWidths.begin(), scratch.endWidths.end(), constant);
+        wide = true;
+    }
+    addWidePath(out, placeIn(m, o), scratch, intOf(o, 70, 0) & kPolylineClosed, wide);
 }
 
 void addEllipse(Shapes& out, const Object& o, const Matrix& m) {

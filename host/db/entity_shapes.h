@@ -37,7 +37,7 @@ struct SplineData {
 // Buffers kept from entity to entity.
 struct ShapeScratch {
     std::vector<Point3> path, curve;
-    std::vector<double> bulges;
+    std::vector<double> bulges, startWidths, endWidths;
     SplineData spline;
 };
 

@@ -21,10 +21,14 @@ inline Point3 pointOf(const Object& o, int code) {
     return g ? toPoint(g->asPoint()) : Point3{};
 }
 
+// A real group's value; an integer group's as a real.
+inline double realValue(const Group& g) {
+    return g.kind() == ValueKind::Real ? g.asReal() : static_cast<double>(g.asInt());
+}
+
 inline double realOf(const Object& o, int code, double fallback) {
     const Group* g = first(o, code);
-    if (g == nullptr) return fallback;
-    return g->kind() == ValueKind::Real ? g->asReal() : static_cast<double>(g->asInt());
+    return g ? realValue(*g) : fallback;
 }
 
 // An angle group in radians, whatever unit the object keeps it in.

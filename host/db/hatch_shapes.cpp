@@ -1,5 +1,7 @@
 // A hatch as the area its boundary paths enclose: each path one loop of
-// one area filled by the even-odd rule, so that an island is a hole.  A
+// one area filled by the even-odd rule, so that an island is a hole; of
+// the paths, those its style fills (every one; the external and outermost
+// ones, islands within those left out; the external ones alone).  A
 // polyline path follows its bulges; an edge path its lines, circular and
 // elliptic arcs (counter-clockwise or clockwise, whose angles a file gives
 // mirrored) and splines, each edge on from the last.  Points lie in the
@@ -18,7 +20,20 @@ namespace {
 using namespace values;
 
 // HATCH 92: the boundary path type flags.
+constexpr int kPathExternal = 1;
 constexpr int kPathPolyline = 2;
+constexpr int kPathOutermost = 16;
+// HATCH 75: the hatch style, which paths fill.
+constexpr int kStyleOddParity = 0;  // every path, islands in islands filled again
+constexpr int kStyleOutermost = 1;  // the external and outermost paths only
+// Any other style (2, the entire area) fills the external paths alone.
+
+// Whether a path of these flags takes part in the area a style fills.
+bool styleKeeps(int64_t style, int64_t flags) {
+    if (style == kStyleOddParity) return true;
+    if (style == kStyleOutermost) return flags & (kPathExternal | kPathOutermost);
+    return flags & kPathExternal;
+}
 // HATCH 72 in an edge path: the edge type.
 enum EdgeType { kNoEdge = 0, kLineEdge = 1, kArcEdge = 2, kEllipseEdge = 3, kSplineEdge = 4 };
 
@@ -39,17 +54,26 @@ public:
     void walk() {
         size_t end = xdataBegin(o_), i = 0;
         while (i < end && o_.groups[i].code() != 91) ++i;
+        size_t paths = i + 1;
+        // The style, after the paths; when it would fill no path (their
+        // flags left out), every path fills, so that no hatch is lost.
+        int64_t style = kStyleOddParity;
+        if (const Group* g = findGroup(o_, 75, paths, end)) style = g->asInt();
+        bool keepsAny = false;
+        for (size_t k = paths; k < end && !isPatternStart(o_.groups[k].code()); ++k)
+            keepsAny = keepsAny || (o_.groups[k].code() == 92 && styleKeeps(style, o_.groups[k].asInt()));
+        if (!keepsAny) style = kStyleOddParity;
         out_.newArea();
-        for (++i; i < end; ++i) {
+        for (i = paths; i < end; ++i) {
             const Group& g = o_.groups[i];
             int c = g.code();
-            if (c == 75 || c == 98) break;  // the pattern follows the paths
+            if (isPatternStart(c)) break;
             if (c == 92) {
                 finishPath();
                 polyline_ = g.asInt() & kPathPolyline;
-                inPath_ = true;
+                inPath_ = styleKeeps(style, g.asInt());
                 sources_ = false;
-                out_.startRun(RunKind::Area);
+                if (inPath_) out_.startRun(RunKind::Area);
                 continue;
             }
             if (!inPath_ || sources_) continue;
@@ -60,6 +84,7 @@ public:
     }
 
 private:
+    static bool isPatternStart(int code) { return code == 75 || code == 98; }  // the style, the seed points
     Point3 flat(const Group& g) const { return {g.asPoint()[0], g.asPoint()[1], elevation_}; }
     double real(const Group& g) const { return g.kind() == ValueKind::Real ? g.asReal() : static_cast<double>(g.asInt()); }
 

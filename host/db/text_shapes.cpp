@@ -2,7 +2,8 @@
 // text is high (times the width factor), since the fonts' widths are not
 // known: a TEXT, ATTRIB or ATTDEF at its alignment (aligned and fit
 // between their two points, backward and upside down mirrored); an MTEXT
-// as the box of its lines at its attachment point.
+// as the box of its lines at its attachment point, read from its own
+// groups, not from the embedded object a newer file puts after them.
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -44,6 +45,39 @@ void addBox(Shapes& out, const Matrix& m, double x0, double y0, double w, double
 
 double positive(double value, double fallback) { return std::isfinite(value) && value > 0 ? value : fallback; }
 
+// An MTEXT's own groups end where its embedded object (101) begins: that
+// object repeats some of them under other codes (its 10 is the direction,
+// 11 the insertion point, 40 the reference width, 44 a column's width).
+// Where the text leaves out its insertion point, width or direction, they
+// are read from there, as other programs read them.
+constexpr int kEmbeddedObject = 101;
+constexpr int kEmbeddedDirection = 10;
+constexpr int kEmbeddedInsertion = 11;
+constexpr int kEmbeddedWidth = 40;
+
+class MTextGroups {
+public:
+    explicit MTextGroups(const Object& o) : o_(o), xdata_(xdataBegin(o)) {
+        while (own_ < xdata_ && o.groups[own_].code() != kEmbeddedObject) ++own_;
+    }
+    // Past the text's own groups.
+    size_t end() const { return own_; }
+    const Group* get(int code) const { return findGroup(o_, code, 0, own_); }
+    double real(int code, double fallback) const {
+        const Group* g = get(code);
+        return g ? realValue(*g) : fallback;
+    }
+    // The text's own group, else the embedded object's of `embeddedCode`.
+    const Group* orEmbedded(int code, int embeddedCode) const {
+        if (const Group* g = get(code)) return g;
+        return own_ < xdata_ ? findGroup(o_, embeddedCode, own_ + 1, xdata_) : nullptr;
+    }
+
+private:
+    const Object& o_;
+    size_t xdata_, own_ = 0;
+};
+
 // The characters an MTEXT shows, its formatting codes left out: glyph(space)
 // for each, paragraph() at each \P and at the end.
 template <class OnGlyph, class OnParagraph>
@@ -74,9 +108,10 @@ void mtextGlyphs(std::string_view t, OnGlyph glyph, OnParagraph paragraph) {
             i = std::min(i + 6, t.size() - 1);
             glyph(false);
             break;
-        case 'S': {  // stacked: the longer of its two parts
-            size_t end = skipTo(i, ';'), split = t.find_first_of("^/#", i);
-            size_t whole = end - i - 1, top = split < end ? split - i - 1 : whole;
+        case 'S': {  // stacked: the longer of its two parts, split at the first ^, / or # before its ;
+            size_t end = skipTo(i, ';');
+            std::string_view stack = t.substr(i + 1, end - i - 1);
+            size_t whole = stack.size(), top = std::min(stack.find_first_of("^/#"), whole);
             for (size_t n = std::max(top, whole > top ? whole - top - 1 : 0); n > 0; --n) glyph(false);
             i = end;
             break;
@@ -161,21 +196,23 @@ void addTextBox(const Object& o, const Matrix& m, std::string_view shown, Shapes
 namespace parts {
 
 void addMText(const Object& o, const Matrix& m, Shapes& out) {
-    double h = positive(realOf(o, 40, 1.0), 1.0);
-    double spacing = kLineSpacing * h * positive(realOf(o, 44, 1.0), 1.0);
-    double column = positive(realOf(o, 41, 0), 0);
+    MTextGroups own(o);
+    double h = positive(own.real(40, 1.0), 1.0);
+    double spacing = kLineSpacing * h * positive(own.real(44, 1.0), 1.0);
+    const Group* width = own.orEmbedded(41, kEmbeddedWidth);
+    double column = width ? positive(realValue(*width), 0) : 0;
     // The text: its 3 chunks, then its 1.
     std::string text;
-    size_t end = xdataBegin(o);
-    for (size_t i = 0; i < end; ++i)
+    for (size_t i = 0; i < own.end(); ++i)
         if (o.groups[i].code() == 3 && o.groups[i].kind() == ValueKind::Text) text += o.groups[i].asText();
-    text += groupText(o, 1);
+    if (const Group* last = own.get(1); last && last->kind() == ValueKind::Text) text += last->asText();
     MTextLayout layout{h, column};
     mtextGlyphs(text, [&](bool space) { layout.glyph(space); }, [&] { layout.paragraph(); });
     size_t lines = layout.lines;
     double w = std::max(column, h * static_cast<double>(layout.longest));
     double height = h + static_cast<double>(lines - 1) * spacing;
-    int attachment = intOf(o, 71, kAttachmentTopLeft);
+    const Group* attach = own.get(71);
+    int attachment = attach ? static_cast<int>(attach->asInt()) : kAttachmentTopLeft;
     if (attachment < kAttachmentTopLeft || attachment > kAttachmentBottomRight) attachment = kAttachmentTopLeft;
     int row = (attachment - 1) / 3, col = (attachment - 1) % 3;
     double x0 = col == 0 ? 0 : col == 1 ? -w / 2 : -w;
@@ -185,18 +222,21 @@ void addMText(const Object& o, const Matrix& m, Shapes& out) {
     // object x axis turned by 50 about the extrusion.
     Matrix axes = objectToWorld(o);
     Point3 n{axes.m[0][2], axes.m[1][2], axes.m[2][2]};
-    double angle = realOf(o, 50, 0);
+    double angle = toRadians("MTEXT", 50, own.real(50, 0));
     if (!std::isfinite(angle)) angle = 0;
     Point3 x = axes.applyVector({std::cos(angle), std::sin(angle), 0});
-    if (const Group* g = first(o, 11); g && g->kind() == ValueKind::Point) {
-        Point3 d = toPoint(g->asPoint());
+    // Without a direction or rotation of its own, the embedded object's direction.
+    const Group* direction = own.get(50) ? own.get(11) : own.orEmbedded(11, kEmbeddedDirection);
+    if (direction && direction->kind() == ValueKind::Point) {
+        Point3 d = toPoint(direction->asPoint());
         double along = d.x * n.x + d.y * n.y + d.z * n.z;
         d = {d.x - along * n.x, d.y - along * n.y, d.z - along * n.z};
         double length = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
         if (std::isfinite(length) && length > 0) x = {d.x / length, d.y / length, d.z / length};
     }
     Point3 y{n.y * x.z - n.z * x.y, n.z * x.x - n.x * x.z, n.x * x.y - n.y * x.x};
-    Point3 at = pointOf(o, 10);
+    const Group* insertion = own.orEmbedded(10, kEmbeddedInsertion);
+    Point3 at = insertion && insertion->kind() == ValueKind::Point ? toPoint(insertion->asPoint()) : Point3{};
     Matrix place = Matrix::translation(at.x, at.y, at.z);
     const Point3 columns[3] = {x, y, n};
     for (int c = 0; c < 3; ++c) {

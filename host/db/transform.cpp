@@ -115,6 +115,28 @@ void transformHatch(Object& o, const Frame& f) {
     }
 }
 
+// An MTEXT: its insertion point moves and its direction turns, in its own
+// groups (10, 11) and in its embedded object after 101 (there 11 and 10);
+// its rotation turns; its heights and widths scale, but for its own line
+// spacing and background factors (44, 45).
+void transformMText(Object& o, const Frame& f) {
+    constexpr int kEmbeddedObject = 101;
+    size_t end = xdataBegin(o), own = 0;
+    while (own < end && o.groups[own].code() != kEmbeddedObject) ++own;
+    for (size_t i = 0; i < end; ++i) {
+        Group& g = o.groups[i];
+        int c = g.code();
+        bool embedded = i > own;
+        if (g.kind() == ValueKind::Point && (c == 10 || c == 11)) {
+            if ((c == 10) != embedded) movePoint(g, f.m);
+            else moveVector(g, f.m);
+        } else if (c >= 40 && c <= 46 && (embedded || (c != 44 && c != 45))) {  // not its own factors
+            scaleReal(&g, f.scale);
+        }
+    }
+    turnAngle(o, 50, f);
+}
+
 } // namespace
 
 bool transformEntity(Object& o, const Matrix& m) {
@@ -125,6 +147,8 @@ bool transformEntity(Object& o, const Matrix& m) {
 
     if (type == "HATCH") {
         transformHatch(o, f);
+    } else if (type == "MTEXT") {
+        transformMText(o, f);
     } else if (type == "ELLIPSE") {
         if (Group* c = bodyGroup(o, 10)) movePoint(*c, m);
         if (Group* a = bodyGroup(o, 11)) moveVector(*a, m);

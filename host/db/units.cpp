@@ -8,7 +8,7 @@ bool angleInDegrees(std::string_view type, int code) {
     if (code < 50 || code > 53) return false;
     if (type == "ARC" || type == "TEXT" || type == "ATTRIB" || type == "ATTDEF" || type == "SHAPE")
         return code == 50 || code == 51;
-    if (type == "INSERT" || type == "POINT" || type == "STYLE") return code == 50;
+    if (type == "INSERT" || type == "POINT" || type == "STYLE" || type == "MTEXT") return code == 50;
     return type == "DIMENSION" || type == "HATCH";
 }
 

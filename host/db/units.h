@@ -1,7 +1,9 @@
 // Angles are kept as a file holds them: degrees for the angle groups of
-// ARC, TEXT, INSERT, DIMENSION, HATCH, POINT, SHAPE, ATTRIB, ATTDEF and
-// STYLE; radians elsewhere (ELLIPSE parameters, MTEXT).  C API lists and the
-// object API use radians throughout; these helpers convert.
+// ARC, TEXT, INSERT, DIMENSION, HATCH, POINT, SHAPE, ATTRIB, ATTDEF, STYLE
+// and MTEXT (its rotation 50: the reference says radians, but the files
+// other programs write, and those programs' readers, have degrees); radians
+// elsewhere (ELLIPSE parameters).  C API lists and the object API use
+// radians throughout; these helpers convert.
 #pragma once
 
 #include <string_view>

@@ -33,6 +33,22 @@ TEST_F(EntityTest, InsertListComesBackInTheHostOrder) {
     EXPECT_EQ(std::vector<int>(codes.end() - 4, codes.end()), (std::vector<int>{-3, 1001, 1000, 1070}));
 }
 
+// An MTEXT's rotation is kept as files hold it, in degrees, and given in
+// radians, whichever way it is written.
+TEST_F(EntityTest, AnMTextRotationIsKeptInDegrees) {
+    ads_point p = {1, 2, 0};
+    ads_name e;
+    makeEntity(acutBuildList(RTDXF0, L"MTEXT", 10, p, 40, 2.5, 1, L"label", 50, M_PI / 2, 0), e);
+    ASSERT_FALSE(ads_name_nil(e)) << host::api::lastError();
+    const host::db::Object* stored = db().object(host::api::slotOf(db(), e));
+    EXPECT_NEAR(host::db::findGroup(*stored, 50)->asReal(), 90, 1e-12);
+    ListHolder list(acdbEntGet(e));
+    EXPECT_NEAR(findCode(list.list, 50)->resval.rreal, M_PI / 2, 1e-12);
+    nth(list.list, 50)->resval.rreal = M_PI;
+    ASSERT_EQ(acdbEntMod(list.list), RTNORM) << host::api::lastError();
+    EXPECT_NEAR(host::db::findGroup(*db().object(host::api::slotOf(db(), e)), 50)->asReal(), 180, 1e-12);
+}
+
 TEST_F(EntityTest, EveryModelledTypeRoundTrips) {
     ads_point c = {1, 2, 0}, a = {0, 3, 0}, p2 = {4, 2, 0}, p3 = {4, 5, 0}, z = {0, 0, 1};
     struct Case {

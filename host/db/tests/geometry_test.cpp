@@ -170,6 +170,35 @@ TEST_F(GeometryTest, TransformsMoveGeometryAndXdata) {
     EXPECT_NEAR(at(1041)->asReal(), 4, 1e-12);
     EXPECT_EQ(at(1040)->asReal(), 2);
 
+    // An MTEXT: its point moves and its direction turns, in its own groups
+    // and in its embedded object (after 101, 10 is the direction and 11 the
+    // point); its rotation turns in degrees; sizes scale, but its own line
+    // spacing factor (44).
+    Object mtext;
+    mtext.type = internType("MTEXT");
+    mtext.groups = {Group::point(10, 1000, 0, 0), Group::point(11, 1, 0, 0), Group::real(40, 10),
+                    Group::real(41, 50),          Group::real(44, 1.5),      Group::real(50, 30),
+                    Group::text(1, "AB"),         Group::text(101, "Embedded Object"),
+                    Group::point(10, 1, 0, 0),    Group::point(11, 1000, 0, 0), Group::real(40, 50),
+                    Group::real(44, 50)};
+    ASSERT_TRUE(transformEntity(mtext, Matrix::translation(500, 0, 0) * rotate));
+    auto nth = [&](size_t i) { return mtext.groups[i]; };
+    auto expectPoint = [&](size_t i, double x, double y) {
+        SCOPED_TRACE(i);
+        EXPECT_NEAR(nth(i).asPoint()[0], x, 1e-9);
+        EXPECT_NEAR(nth(i).asPoint()[1], y, 1e-9);
+    };
+    expectPoint(0, 500, 2000);
+    expectPoint(1, 0, 2);
+    EXPECT_NEAR(nth(2).asReal(), 20, 1e-12);
+    EXPECT_NEAR(nth(3).asReal(), 100, 1e-12);
+    EXPECT_EQ(nth(4).asReal(), 1.5);
+    EXPECT_NEAR(nth(5).asReal(), 120, 1e-9);
+    expectPoint(8, 0, 2);
+    expectPoint(9, 500, 2000);
+    EXPECT_NEAR(nth(10).asReal(), 100, 1e-12);
+    EXPECT_NEAR(nth(11).asReal(), 100, 1e-12);
+
     // A mirror in the y axis flips the insert's y scale.
     Matrix mirror = Matrix::scaling(-1, 1, 1);
     ASSERT_TRUE(transformEntity(insert, mirror));

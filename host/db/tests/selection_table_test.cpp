@@ -81,20 +81,29 @@ const At kPath[] = {{1000, 0}, {1100, 0}, {1100, 100}};
 const double kPathBulges[] = {0, 1, 0};
 
 // A HATCH at elevation `z` of the paths in `paths` (each begun by its 92),
-// solid, with one seed point.
-Slot hatch(Drawing& d, const Group& extrusion, double z, int count, const GroupList& paths) {
-    GroupList g = {Group::text(100, "AcDbHatch"), Group::point(10, 0, 0, z), extrusion, Group::text(2, "SOLID"),
-                   Group::integer(70, 1), Group::integer(71, 0), Group::integer(91, count)};
+// of the style (75), solid or of a pattern of one line, with one seed point.
+Slot hatch(Drawing& d, const Group& extrusion, double z, int count, const GroupList& paths, int style = 0,
+           bool solid = true) {
+    GroupList g = {Group::text(100, "AcDbHatch"), Group::point(10, 0, 0, z),   extrusion,
+                   Group::text(2, solid ? "SOLID" : "ANSI31"), Group::integer(70, solid), Group::integer(71, 0),
+                   Group::integer(91, count)};
     g.insert(g.end(), paths.begin(), paths.end());
-    for (const Group& tail : {Group::integer(75, 0), Group::integer(76, 1), Group::integer(98, 1),
-                              Group::point(10, 0, 0, 0)})
-        g.push_back(tail);
+    g.push_back(Group::integer(75, style));
+    g.push_back(Group::integer(76, 1));
+    if (!solid) {
+        for (const Group& line : {Group::real(52, 0), Group::real(41, 1), Group::integer(77, 0), Group::integer(78, 1),
+                                  Group::real(53, 45), Group::real(43, 0), Group::real(44, 0), Group::real(45, -2.2),
+                                  Group::real(46, 2.2), Group::integer(79, 0)})
+            g.push_back(line);
+    }
+    g.push_back(Group::integer(98, 1));
+    g.push_back(Group::point(10, 0, 0, 0));
     return d.add("HATCH", std::move(g));
 }
 
-// A closed polyline path through the corners.
-void polylinePath(GroupList& g, std::initializer_list<At> corners) {
-    for (const Group& head : {Group::integer(92, 3), Group::integer(72, 0), Group::integer(73, 1),
+// A closed polyline path through the corners, of the flags (92).
+void polylinePath(GroupList& g, std::initializer_list<At> corners, int flags = 3) {
+    for (const Group& head : {Group::integer(92, flags), Group::integer(72, 0), Group::integer(73, 1),
                               Group::integer(93, static_cast<int64_t>(corners.size()))})
         g.push_back(head);
     for (At c : corners) g.push_back(Group::point(10, c.x, c.y, 0));
@@ -283,9 +292,10 @@ const std::vector<Row>& rows() {
          {0, 0}, false},
         {"MTEXT of two lines, top left, turned by 50 about the extrusion", In::Plane,
          [](Drawing& d, const Group& z) {
-             // 10 is in the world: the box runs from it along the text's x.
+             // 10 is in the world: the box runs from it along the text's x,
+             // turned by 50 in degrees, as files hold it.
              return d.add("MTEXT", with({Group::point(10, 1000, 0, 0), Group::real(40, 10), Group::integer(71, 1),
-                                         Group::text(1, "{\\fArial|b0;AB}CDE\\PAB"), Group::real(50, M_PI / 2)},
+                                         Group::text(1, "{\\fArial|b0;AB}CDE\\PAB"), Group::real(50, 90)},
                                         z));
          },
          // The box: along y from 1000,0 for 5 characters, 10 + 5/3 * 10 down (to -x).
@@ -467,6 +477,127 @@ const std::vector<Row>& rows() {
     return table;
 }
 
+// Wide polylines as their bands, the paths a hatch style fills, and MTEXT
+// groups that belong to its embedded object.
+
+// An LWPOLYLINE at elevation 5 through the vertices, each with its start
+// and end width and bulge, after the groups `head`.
+struct WideVertex {
+    double x, y, start, end, bulge;
+};
+Slot wideLightweight(Drawing& d, const Group& z, GroupList head, std::initializer_list<WideVertex> vertices) {
+    GroupList g = {Group::integer(90, static_cast<int64_t>(vertices.size())), Group::real(38, 5)};
+    g.insert(g.end(), head.begin(), head.end());
+    for (const WideVertex& v : vertices)
+        for (const Group& vertex : {Group::point(10, v.x, v.y, 0), Group::real(40, v.start), Group::real(41, v.end),
+                                    Group::real(42, v.bulge)})
+            g.push_back(vertex);
+    return d.add("LWPOLYLINE", with(std::move(g), z));
+}
+
+// A hatch of the squares 1000..1100, 1020..1080 and 1040..1060, each path
+// of its flags, filled by the style.
+Slot nestedSquares(Drawing& d, const Group& z, int style, const int (&flags)[3], bool solid = true) {
+    GroupList g;
+    for (int k = 0; k < 3; ++k) {
+        double a = 1000 + 20 * k, b = 1100 - 20 * k;
+        polylinePath(g, {{a, a - 1000}, {b, a - 1000}, {b, b - 1000}, {a, b - 1000}}, flags[k]);
+    }
+    return hatch(d, z, 0, 3, g, style, solid);
+}
+
+// The 92 flags of the squares: the outer one external, the next outermost,
+// the inner one neither.
+constexpr int kExternal = 1 | 2, kOutermost = 16 | 2, kInner = 2;
+
+const std::vector<Row>& bandRows() {
+    static const std::vector<Row> table = {
+        {"LWPOLYLINE of constant width 10 (43)", In::Object,
+         [](Drawing& d, const Group& z) {
+             return wideLightweight(d, z, {Group::integer(70, 0), Group::real(43, 10)},
+                                    {{1000, 0, 0, 0, 0}, {1100, 0, 0, 0, 0}});
+         },
+         // A window that holds the centre line but cuts the band takes nothing.
+         {{1050, 4}, {1050, -4}, {1000, 4}}, {{1050, 7}, {1106, 0}}, {999, -6, 1101, 6},
+         {{999, -2, 1101, 2}, {1040, 4.5, 1060, 10}}, {{1000, 6.5, 1100, 10}}, 5},
+        {"LWPOLYLINE widening from 0 to 20, then a half circle 10 wide", In::Object,
+         [](Drawing& d, const Group& z) {
+             return wideLightweight(d, z, {Group::integer(70, 0)},
+                                    {{1000, 0, 0, 20, 0}, {1100, 0, 10, 10, 1}, {1100, 100, 0, 0, 0}});
+         },
+         // The arc about 1100,50 of radius 50 runs out to x 1150; its band from 1145 to 1155.
+         {{1090, 8}, {1090, -8}, {1154, 50}, {1146, 50}}, {{1010, 4}, {1140, 50}, {1157, 50}},
+         {999, -11, 1156, 106}, {{999, -11, 1101, 11}, {1150, 40, 1160, 60}}, {{1000, 12, 1090, 20}, {1120, 40, 1143, 60}},
+         5},
+        {"LWPOLYLINE closed triangle 10 wide: the corners mitred", In::Object,
+         [](Drawing& d, const Group& z) {
+             return wideLightweight(d, z, {Group::integer(70, 1), Group::real(43, 10)},
+                                    {{1000, 0, 0, 0, 0}, {1100, 0, 0, 0, 0}, {1050, 80, 0, 0, 0}});
+         },
+         // The mitres' tips: 990.98,-5, 1109.02,-5 and 1050,89.43; the hole between the bands.
+         {{993.7, -3.5}, {1106.3, -3.5}, {1050, 88}, {1050, -4}}, {{1050, 40}, {988, -6}},
+         {990, -6, 1110, 90}, {{990, -6, 1110, 88}, {991.5, -6, 1110, 90}}, {{1035, 15, 1065, 30}}, 5},
+        {"POLYLINE of default width 10, its middle vertex's own widths 0", In::Object,
+         [](Drawing& d, const Group& z) {
+             Slot p = d.add("POLYLINE", with({Group::integer(66, 1), Group::point(10, 0, 0, 5), Group::integer(70, 0),
+                                              Group::real(40, 10), Group::real(41, 10)},
+                                             z));
+             d.sub(p, "VERTEX", {Group::point(10, 1000, 0, 0)});
+             d.sub(p, "VERTEX", {Group::point(10, 1100, 0, 0), Group::real(40, 0), Group::real(41, 0)});
+             d.sub(p, "VERTEX", {Group::point(10, 1100, 100, 0)});
+             d.sub(p, "SEQEND", {});
+             return p;
+         },
+         {{1050, 4}, {1100, 50}}, {{1103, 50}, {1050, 7}}, {999, -6, 1101, 101}, {{999, -2, 1101, 101}},
+         {{1102, 10, 1110, 90}}, 5},
+        {"HATCH of three nested squares, style 1: the outermost area only", In::Object,
+         [](Drawing& d, const Group& z) { return nestedSquares(d, z, 1, {kExternal, kOutermost, kInner}); },
+         {{1010, 50}}, {{1030, 50}, {1050, 50}}, {999, -1, 1101, 101}, {{999, -1, 1050, 101}},
+         {{1025, 25, 1035, 35}, {1045, 45, 1055, 55}}},
+        {"HATCH of three nested squares, style 2, of a pattern: the entire area", In::Object,
+         [](Drawing& d, const Group& z) { return nestedSquares(d, z, 2, {kExternal, kOutermost, kInner}, false); },
+         {{1010, 50}, {1030, 50}, {1050, 50}}, {{1110, 50}}, {999, -1, 1101, 101}, {{999, -1, 1050, 101}},
+         {{1102, 0, 1110, 100}}},
+        {"HATCH of three nested squares, style 2 but none external: every path, by odd parity", In::Object,
+         [](Drawing& d, const Group& z) { return nestedSquares(d, z, 2, {kInner, kInner, kInner}); },
+         {{1010, 50}, {1050, 50}}, {{1030, 50}}, {999, -1, 1101, 101}, {{999, -1, 1050, 101}},
+         {{1025, 25, 1035, 35}}},
+        {"MTEXT with an embedded object: its direction, width and column width not the text's own", In::ScaleX,
+         [](Drawing& d, const Group& z) {
+             // After 101: the direction (10), the insertion point (11), the
+             // reference width (40) and the column width (44).
+             return d.add("MTEXT", with({Group::point(10, 1000, 0, 0), Group::real(40, 10), Group::integer(71, 1),
+                                         Group::text(1, "ABCDE\\PAB"), Group::text(101, "Embedded Object"),
+                                         Group::integer(70, 1), Group::point(10, 0, 1, 0),
+                                         Group::point(11, 1000, 0, 0), Group::real(40, 60), Group::real(44, 4000)},
+                                        z));
+         },
+         // Along +y 60 long (its reference width); two lines 10 + 5/3 * 10 across, up being -x.
+         {{1010, 55}, {1020, 5}}, {{1010, -20}, {1035, 30}, {1050, 5}}, {995, -5, 1030, 65},
+         {{995, -5, 1030, 30}, {1005, 50, 1015, 58}}, {{1035, 0, 1050, 60}, {995, 62, 1030, 70}}, 0, {1000, 0}},
+        {"MTEXT wrapping at the space before the word that would run past its column", In::Plane,
+         [](Drawing& d, const Group& z) {
+             // "AB CD" is 5 wide, with its space, and fills the column of 50: "E" goes on a second line.
+             return d.add("MTEXT", with({Group::point(10, 1000, 0, 0), Group::real(40, 10), Group::real(41, 50),
+                                         Group::integer(71, 1), Group::text(1, "AB CD E")},
+                                        z));
+         },
+         {{1005, -22}, {1045, -5}}, {{1005, -30}, {1055, -5}}, {995, -30, 1055, 5}, {{995, -15, 1055, 5}},
+         {{995, -35, 1055, -28}}, 0, {1000, 0}},
+    };
+    return table;
+}
+
+// Every row.
+const std::vector<Row>& allRows() {
+    static const std::vector<Row> table = [] {
+        std::vector<Row> all = rows();
+        all.insert(all.end(), bandRows().begin(), bandRows().end());
+        return all;
+    }();
+    return table;
+}
+
 struct Extrusion {
     const char* name;
     double x, y, z;
@@ -514,7 +645,7 @@ TEST(SelectionTable, EachKindIsTakenWhereItIsDrawnWholeByAWindowInPartByACrossin
     constexpr double kRadius = 1;
     // A probe this far from where the extrusion takes it tells the two places apart.
     constexpr double kMoved = 5;
-    for (const Row& row : rows())
+    for (const Row& row : allRows())
         for (const Extrusion& e : kExtrusions) {
             SCOPED_TRACE(std::string(row.name) + ", " + e.name);
             Drawing d;
@@ -685,6 +816,13 @@ const std::vector<Hostile>& hostile() {
              return hatch(d, Group::point(210, 0, 0, 1), 0, 1000000000, g);
          },
          {{1050, 0}}},
+        {"LWPOLYLINE of widths NaN, 1e300 and -20, with a bulge of 1e300",
+         [](Drawing& d) {
+             return d.add("LWPOLYLINE", {Group::point(10, 1000, 0, 0), Group::real(40, kNaN), Group::real(41, kHuge),
+                                         Group::point(10, 1100, 0, 0), Group::real(40, -20), Group::real(41, -20),
+                                         Group::real(42, kHuge), Group::point(10, 1100, 100, 0)});
+         },
+         {{1050, 0}, {1100, 50}}},
     };
     return table;
 }
