@@ -1,9 +1,11 @@
 // Every command that writes elements meets an element whose write the
 // drawing refuses: one whose data, with another application's beside it,
-// fills the room the drawing keeps for one object, or a duct whose stored
-// length was edited so far that its labels would outgrow that room.  Each
-// command through the real dispatch either leaves the drawing byte for byte
-// as it was and says so, or says what it did and what it did not.
+// fills the room the drawing keeps for one object, a duct whose stored
+// length was edited so far that its labels would outgrow that room, or an
+// element whose numbers overflow where the command would put them (an
+// insert scaled by 1e306).  Each command through the real dispatch either
+// leaves the drawing byte for byte as it was and says so, or says what it
+// did and what it did not; and the drawing it leaves can always be saved.
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -21,6 +23,7 @@
 #include "core/xdata_list.h"
 #include "dxf/writer.h"
 #include "module_fixture.h"
+#include "shell/drawing_check.h"
 #include "shell/session.h"
 
 namespace {
@@ -38,6 +41,9 @@ constexpr const char* kKeptWord = "the drawing is left as it was";
 // The fifth real of a VL-01's data is its length.
 constexpr int kVl01Length = 5;
 constexpr double kEditedLength = 900000;
+// An insert scale a file may hold whose block no drawing can: a point a
+// thousand units from the base point lies beyond the largest number.
+constexpr double kHugeScale = 1e306;
 
 // The whole drawing as the file would hold it.  The handle seed is left
 // out: handles the command used and gave back stay used.
@@ -133,7 +139,7 @@ std::string Fill(std::string lines, const std::vector<std::string>& handles) {
     return lines;
 }
 
-enum class Refusal { kOtherData, kEditedLength, kLabelBeyondRoom };
+enum class Refusal { kOtherData, kEditedLength, kLabelBeyondRoom, kHugeScale };
 enum class Layout {
     kRun,            // two ducts along +x, a grille on the second
     kNumbered,       // the same, labelled by ldim first
@@ -228,6 +234,10 @@ const Case kCases[] = {
      Outcome::kQuiet, "\"Explode elements\" closed: OK", 0},
     {"redraw after a new colour in lsys", Layout::kRun, 1, Refusal::kEditedLength, kNone, kLsys,
      "list=0\nedit\n1010=11\nok\naccept\n", Outcome::kDone, "it keeps its former data", 0},
+    // An element whose numbers overflow where the command puts them: left
+    // out whole, and the drawing still saves.
+    {"lexplode of an element scaled by 1e306", Layout::kRun, 1, Refusal::kHugeScale, kNone, kLexplode,
+     "#{0}\n#{1}\n\n1034=PLAIN\nok\n", Outcome::kDone, "1 selected element(s) left out: their block", 0},
 };
 
 class WriteRefusalTest : public PlacementTest {
@@ -351,12 +361,17 @@ protected:
     void Refuse(const std::string& handle, Refusal how) {
         ads_name e;
         ASSERT_EQ(acdbHandEnt(ToWide(handle.c_str()).c_str(), e), RTNORM);
-        if (how == Refusal::kOtherData)
+        if (how == Refusal::kOtherData) {
             FillWithOtherData(e);
-        else if (how == Refusal::kLabelBeyondRoom)
+        } else if (how == Refusal::kLabelBeyondRoom) {
             ReopenWithLabelBeyondRoom(e);
-        else
+        } else if (how == Refusal::kHugeScale) {
+            resbuf* scaled = acutBuildList(-1, e, 41, kHugeScale, 42, kHugeScale, 43, kHugeScale, 0);
+            EXPECT_EQ(acdbEntMod(scaled), RTNORM);
+            acutRelRb(scaled);
+        } else {
             SetStoredReal(e, kVl01Length, kEditedLength);
+        }
     }
 };
 
@@ -461,8 +476,10 @@ TEST_F(WriteRefusalTest, ACommandMeetingARefusedWriteLeavesTheDrawingOrSaysWhatI
             EXPECT_NE(DrawingText(state), before) << said;
             EXPECT_EQ(StoredElements().size(), elements + c.made) << said;
         }
-        // Nothing the command made stays without its element.
+        // Nothing the command made stays without its element, and the
+        // drawing can be saved.
         EXPECT_EQ(Joined(LabelsOfNoElement()), "") << said;
+        EXPECT_EQ(host::shell::firstNonFiniteNumber(*host::api::databaseOf(state->database)), "") << said;
         // A run's writes are its own: the state no longer names them.
         EXPECT_EQ(state->numberingWrites, nullptr);
         // The refused element keeps both applications' data.
