@@ -3,9 +3,10 @@
 // fills the room the drawing keeps for one object, a duct whose stored
 // length was edited so far that its labels would outgrow that room, or an
 // element whose numbers overflow where the command would put them (an
-// insert scaled by 1e306).  Each command through the real dispatch either
-// leaves the drawing byte for byte as it was and says so, or says what it
-// did and what it did not; and the drawing it leaves can always be saved.
+// insert scaled by 1e306, an attribute far out mirrored).  Each command
+// through the real dispatch either leaves the drawing byte for byte as it
+// was and says so, or says what it did and what it did not; and the drawing
+// it leaves can always be saved.
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -21,6 +22,7 @@
 #include "core/labels.h"
 #include "core/string_convert.h"
 #include "core/xdata_list.h"
+#include "db/sub_entities.h"
 #include "dxf/writer.h"
 #include "module_fixture.h"
 #include "shell/drawing_check.h"
@@ -44,6 +46,9 @@ constexpr double kEditedLength = 900000;
 // An insert scale a file may hold whose block no drawing can: a point a
 // thousand units from the base point lies beyond the largest number.
 constexpr double kHugeScale = 1e306;
+// Where an attribute lies whose mirror image about a line at 22.5 degrees
+// overflows: the image adds about 0.7 of x and of y.
+constexpr double kFarOut = 1.5e308;
 
 // The whole drawing as the file would hold it.  The handle seed is left
 // out: handles the command used and gave back stay used.
@@ -139,7 +144,7 @@ std::string Fill(std::string lines, const std::vector<std::string>& handles) {
     return lines;
 }
 
-enum class Refusal { kOtherData, kEditedLength, kLabelBeyondRoom, kHugeScale };
+enum class Refusal { kOtherData, kEditedLength, kLabelBeyondRoom, kHugeScale, kFarAttribute };
 enum class Layout {
     kRun,            // two ducts along +x, a grille on the second
     kNumbered,       // the same, labelled by ldim first
@@ -238,6 +243,9 @@ const Case kCases[] = {
     // out whole, and the drawing still saves.
     {"lexplode of an element scaled by 1e306", Layout::kRun, 1, Refusal::kHugeScale, kNone, kLexplode,
      "#{0}\n#{1}\n\n1034=PLAIN\nok\n", Outcome::kDone, "1 selected element(s) left out: their block", 0},
+    {"lmirror of an element whose attribute's image overflows", Layout::kRun, 1, Refusal::kFarAttribute, kNone,
+     kLmirror, "#{0}\n#{1}\n\n0,0\n1000,414.21356237309505\nok\n", Outcome::kDone,
+     "its attributes, moved with the copy, would hold numbers too large", 1},
 };
 
 class WriteRefusalTest : public PlacementTest {
@@ -358,6 +366,35 @@ protected:
         ASSERT_GT(edited.size(), saved.size());
         OpenAsCurrent(edited, "label_beyond_room.dxf");
     }
+    // The element's insert carries an attribute far out, stored after it as
+    // a file reader stores it.
+    static void GiveFarAttribute(const ads_name e) {
+        host::db::Database& db = *host::api::currentDatabase();
+        host::db::Slot insert = host::api::slotOf(db, e);
+        host::db::Object* o = db.object(insert);
+        ASSERT_NE(o, nullptr);
+        size_t at = 0;
+        while (at < o->groups.size() && o->groups[at].code() != 2)
+            ++at;
+        o->groups.insert(o->groups.begin() + static_cast<std::ptrdiff_t>(at), host::db::Group::integer(66, 1));
+        host::db::Block& space = *db.block(db.modelSpace());
+        size_t place = host::db::positionInBlock(space, insert) + 1;
+        for (const char* type : {"ATTRIB", "SEQEND"}) {
+            host::db::Object sub;
+            sub.type = host::db::internType(type);
+            sub.owner = o->handle;
+            sub.groups = {host::db::Group::text(100, "AcDbEntity"), host::db::Group::text(8, "0")};
+            if (sub.typeName() == std::string_view("ATTRIB"))
+                for (const host::db::Group& g :
+                     {host::db::Group::text(100, "AcDbText"), host::db::Group::point(10, kFarOut, kFarOut, 0),
+                      host::db::Group::real(40, 100), host::db::Group::text(1, "far"),
+                      host::db::Group::text(100, "AcDbAttribute"), host::db::Group::text(2, "TAG"),
+                      host::db::Group::integer(70, 0)})
+                    sub.groups.push_back(g);
+            host::db::Slot slot = db.add(std::move(sub));
+            space.entities.insert(space.entities.begin() + static_cast<std::ptrdiff_t>(place++), slot);
+        }
+    }
     void Refuse(const std::string& handle, Refusal how) {
         ads_name e;
         ASSERT_EQ(acdbHandEnt(ToWide(handle.c_str()).c_str(), e), RTNORM);
@@ -369,6 +406,8 @@ protected:
             resbuf* scaled = acutBuildList(-1, e, 41, kHugeScale, 42, kHugeScale, 43, kHugeScale, 0);
             EXPECT_EQ(acdbEntMod(scaled), RTNORM);
             acutRelRb(scaled);
+        } else if (how == Refusal::kFarAttribute) {
+            GiveFarAttribute(e);
         } else {
             SetStoredReal(e, kVl01Length, kEditedLength);
         }
