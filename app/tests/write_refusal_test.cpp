@@ -8,6 +8,7 @@
 // was and says so, or says what it did and what it did not; and the drawing
 // it leaves can always be saved.
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -49,6 +50,7 @@ constexpr double kHugeScale = 1e306;
 // Where an attribute lies whose mirror image about a line at 22.5 degrees
 // overflows: the image adds about 0.7 of x and of y.
 constexpr double kFarOut = 1.5e308;
+constexpr const char* kTooLarge = "numbers too large for a drawing";
 
 // The whole drawing as the file would hold it.  The handle seed is left
 // out: handles the command used and gave back stay used.
@@ -240,9 +242,17 @@ const Case kCases[] = {
     {"redraw after a new colour in lsys", Layout::kRun, 1, Refusal::kEditedLength, kNone, kLsys,
      "list=0\nedit\n1010=11\nok\naccept\n", Outcome::kDone, "it keeps its former data", 0},
     // An element whose numbers overflow where the command puts them: left
-    // out whole, and the drawing still saves.
+    // out whole, or its write refused, and the drawing still saves.
     {"lexplode of an element scaled by 1e306", Layout::kRun, 1, Refusal::kHugeScale, kNone, kLexplode,
      "#{0}\n#{1}\n\n1034=PLAIN\nok\n", Outcome::kDone, "1 selected element(s) left out: their block", 0},
+    {"lrot of an element scaled by 1e306", Layout::kRun, 0, Refusal::kHugeScale, 0, kLrot, "", Outcome::kKept,
+     kTooLarge, 0},
+    {"lplane of an element scaled by 1e306", Layout::kRun, 0, Refusal::kHugeScale, 0, kLplane, "",
+     Outcome::kKept, kTooLarge, 0},
+    // Its copy is as sound as it is: the copy, its labels and leaders are
+    // all finite.
+    {"lcopy of a labelled run, one scaled by 1e306", Layout::kNumbered, 1, Refusal::kHugeScale, kNone, kLcopy,
+     "all\n\n0,0\n0,5000\nok\n", Outcome::kQuiet, "\"Copy elements\" closed: OK", 3},
     {"lmirror of an element whose attribute's image overflows", Layout::kRun, 1, Refusal::kFarAttribute, kNone,
      kLmirror, "#{0}\n#{1}\n\n0,0\n1000,414.21356237309505\nok\n", Outcome::kDone,
      "its attributes, moved with the copy, would hold numbers too large", 1},
@@ -558,25 +568,39 @@ TEST_F(WriteRefusalTest, TakingBackLeavesADrawingReadFromAnotherWritersFileAsItW
         EXPECT_TRUE(difference.empty()) << difference << "\n" << said;
         ++checked;
     }
-    EXPECT_EQ(checked, 13);
+    EXPECT_EQ(checked, 15);
 }
 
 // A custom element whose name the drawing cannot store is no element: its
-// insert is not made at all, rather than made as a plain block.
+// insert is not made at all, rather than made as a plain block.  Nor is
+// one whose place or turn overflowed: its insert would stand at the origin,
+// unturned.
 TEST_F(WriteRefusalTest, ACustomElementWhoseDataIsRefusedMakesNoInsert) {
     std::vector<std::string> h = Lay(Layout::kRun);
     Run(kLcustom, "#" + h[0] + "\n\n0,3000\n1078=Box\nok\n");
-    ElementPtr custom(LoadElementFromEntity(state->currentEntity));
-    ASSERT_NE(custom, nullptr);
-    ASSERT_EQ(custom->GetKind(), kKindUserBlock);
-    custom->SetParamText(0, std::string(300, 'n').c_str());
-    ads_name_clear(custom->entity);
-    ads_name last;
-    ASSERT_EQ(acdbEntLast(last), RTNORM);
-    EXPECT_NE(custom->Insert(kInsertAll), 0);
-    ads_name after;
-    ASSERT_EQ(acdbEntLast(after), RTNORM);
-    EXPECT_TRUE(ads_name_equal(after, last));
+    const std::pair<const char*, void (*)(LObject&)> refusals[] = {
+        {"a name too long", [](LObject& e) { e.SetParamText(0, std::string(300, 'n').c_str()); }},
+        {"a place that overflowed",
+         [](LObject& e) {
+             ads_point far = {std::numeric_limits<double>::infinity(), 0, 0};
+             e.SetInsertionPoint(far);
+         }},
+        {"a turn that overflowed", [](LObject& e) { e.SetRotation(-std::numeric_limits<double>::infinity()); }},
+    };
+    for (const auto& [name, refuse] : refusals) {
+        SCOPED_TRACE(name);
+        ElementPtr custom(LoadElementFromEntity(state->currentEntity));
+        ASSERT_NE(custom, nullptr);
+        ASSERT_EQ(custom->GetKind(), kKindUserBlock);
+        refuse(*custom);
+        ads_name_clear(custom->entity);
+        ads_name last;
+        ASSERT_EQ(acdbEntLast(last), RTNORM);
+        EXPECT_NE(custom->Insert(kInsertAll), 0);
+        ads_name after;
+        ASSERT_EQ(acdbEntLast(after), RTNORM);
+        EXPECT_TRUE(ads_name_equal(after, last));
+    }
 }
 
 }  // namespace
