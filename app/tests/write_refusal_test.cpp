@@ -256,6 +256,9 @@ const Case kCases[] = {
     {"lmirror of an element whose attribute's image overflows", Layout::kRun, 1, Refusal::kFarAttribute, kNone,
      kLmirror, "#{0}\n#{1}\n\n0,0\n1000,414.21356237309505\nok\n", Outcome::kDone,
      "its attributes, moved with the copy, would hold numbers too large", 1},
+    {"ldim with sizes of an element scaled by 1e306", Layout::kRun, 1, Refusal::kHugeScale, 1, kLdim,
+     "1070=1\n1082=1\nok\n@0,700\n@0,-700\n@0,700\n@0,-700\n@0,700\n^C\n", Outcome::kDone,
+     "its dimension would lie at numbers too large", 0},
 };
 
 class WriteRefusalTest : public PlacementTest {
