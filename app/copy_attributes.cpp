@@ -33,14 +33,15 @@ AcDbObjectIdArray AttributesOf(const ads_name insert) {
 
 } // namespace
 
-void CopyAttributes(AcDbDatabase* db, const ads_name source, const ads_name copy, const AcGeMatrix3d& move) {
+bool CopyAttributes(AcDbDatabase* db, const ads_name source, const ads_name copy, const AcGeMatrix3d& move) {
     AcDbObjectIdArray ids = AttributesOf(source);
     AcDbObjectId owner;
     if (!db || ids.isEmpty() || acdbGetObjectId(owner, copy) != Acad::eOk)
-        return;
+        return true;
     AcDbIdMapping mapping;
     if (db->deepCloneObjects(ids, owner, mapping, false) != Acad::eOk)
-        return;
+        return true;
+    bool moved = true;
     AcDbIdMappingIter it(mapping);
     for (it.start(); !it.done(); it.next()) {
         AcDbIdPair pair;
@@ -48,7 +49,8 @@ void CopyAttributes(AcDbDatabase* db, const ads_name source, const ads_name copy
         if (!it.getMap(pair) || !pair.isCloned() || !pair.isPrimary() ||
             acdbOpenObject(clone, pair.value(), AcDb::kForWrite) != Acad::eOk || !clone)
             continue;
-        clone->transformBy(move);
+        moved = clone->transformBy(move) == Acad::eOk && moved;
         clone->close();
     }
+    return moved;
 }

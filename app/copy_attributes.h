@@ -8,5 +8,7 @@
 #include "ads_entity.h"
 
 // Copies the attributes of `source` (none: nothing to do) onto `copy` and
-// transforms them by `move`.
-void CopyAttributes(AcDbDatabase* db, const ads_name source, const ads_name copy, const AcGeMatrix3d& move);
+// transforms them by `move`.  False when the drawing refused to move one
+// (its numbers would overflow): that one stays where its source is, and the
+// caller takes the copy back with its attributes.
+bool CopyAttributes(AcDbDatabase* db, const ads_name source, const ads_name copy, const AcGeMatrix3d& move);

@@ -213,9 +213,20 @@ struct CopyCount {
 constexpr const wchar_t* kMsgCopiesRefused =
     L"\nLURAK: %d element(s) copied; %d could not be written and were left out.\n";
 
+constexpr const wchar_t* kMsgAttributesNotMoved =
+    L"\nLURAK: element %ls was not copied: its attributes, moved with the copy, would hold numbers too large for "
+    L"a drawing.\n";
+
 void ReportCopies(const CopyCount& count) {
     if (count.refused > 0)
         acutPrintf(kMsgCopiesRefused, count.made, count.refused);
+}
+
+// Erases the entity unless it is gone already (erasing it again would
+// bring it back).
+void EraseLive(const ads_name e) {
+    if (!ads_name_nil(e) && EntityIsLive(e))
+        acdbEntDel(e);
 }
 
 // Places the element as a new insert and maps its source handle to it; the
@@ -232,19 +243,18 @@ bool PlaceCopy(LObject* e, const ads_name source, const AcGeMatrix3d& move, cons
     }
     ads_name copy;
     e->GetEntity(copy);
+    // An attribute the drawing cannot move with the copy would stand where
+    // its source's does: the copy goes, its attributes with it.
+    LDocState* s = CurrentDocState;
+    if (s && !CopyAttributes(s->database, source, copy, move)) {
+        acutPrintf(kMsgAttributesNotMoved, ToWide(sourceHandle).c_str());
+        EraseLive(copy);
+        return false;
+    }
     made.push_back({NameOf(copy), sourceHandle});
     madeHandles.insert(e->HandleText());
     map.Insert(sourceHandle, e->HandleText());
-    if (LDocState* s = CurrentDocState)
-        CopyAttributes(s->database, source, copy, move);
     return true;
-}
-
-// Erases the entity unless it is gone already (erasing it again would
-// bring it back).
-void EraseLive(const ads_name e) {
-    if (!ads_name_nil(e) && EntityIsLive(e))
-        acdbEntDel(e);
 }
 
 // Rebuilds each new insert, links it to the other copies and writes it.  A

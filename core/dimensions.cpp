@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 
 #include "acdb_objects.h"
@@ -28,6 +29,23 @@ void OffsetPoint(const ads_point p, double x, double y, double angle, ads_point 
     out[X] = p[X] + x * c - y * s;
     out[Y] = p[Y] + x * s + y * c;
     out[Z] = p[Z];
+}
+
+constexpr const wchar_t* kMsgDimensionTooLarge =
+    L"\nLURAK: element %ls: its dimension would lie at numbers too large for a drawing; none is made.\n";
+
+// True when every point is finite; else the user is told that the
+// element's dimension is not made (at an insert scale of 1e306 its ends
+// overflow), rather than the dimension command being handed points it
+// refuses.
+bool DimensionPointsFinite(const LObject& element, std::initializer_list<const double*> points) {
+    for (const double* p : points) {
+        if (!std::isfinite(p[X]) || !std::isfinite(p[Y]) || !std::isfinite(p[Z])) {
+            acutPrintf(kMsgDimensionTooLarge, ToWide(element.HandleText()).c_str());
+            return false;
+        }
+    }
+    return true;
 }
 
 bool LastEntity(ads_name out) {
@@ -72,6 +90,8 @@ int16_t MakeTwoPassDimension(LObject& element, const ads_point p, double length,
     ads_point e1, e2;
     OffsetPoint(p, -half, 0, angle, e1);
     OffsetPoint(p, half, 0, angle, e2);
+    if (!DimensionPointsFinite(element, {e1, e2}))
+        return 0;
     int status = acedCommand(RTSTR, L"_dim", RTSTR, L"_aligned", RT3DPOINT, e1, RT3DPOINT, e2, RTSTR, L"\\",
                              RTSTR, L"", RTNONE);
     ads_name probe;
@@ -95,6 +115,10 @@ int16_t MakeTwoPassDimension(LObject& element, const ads_point p, double length,
     } else if (side < 0) {
         OffsetPoint(p, -half, -sy * offsets[2], angle, e1);
         OffsetPoint(p, half, -sy * offsets[3], angle, e2);
+    }
+    if (!DimensionPointsFinite(element, {e1, e2})) {
+        EndDimensionMode(1);
+        return 0;
     }
     status = acedCommand(RTSTR, L"_rotated", RTANG, angle * 180.0 / kDimensionPi, RT3DPOINT, e1, RT3DPOINT, e2,
                          RT3DPOINT, t, RTSTR, text.c_str(), RTNONE);
@@ -149,6 +173,8 @@ int16_t MakeDiameterDimension(LObject& element, const ads_point p, double diamet
 int16_t MakeRotatedDimension(LObject& element, const ads_point p1, const ads_point p2, double angle,
                              double value) {
     if (GetGlobalMode() == kModeRelabel)
+        return 0;
+    if (!DimensionPointsFinite(element, {p1, p2}))
         return 0;
     ads_name before;
     bool hadBefore = LastEntity(before);

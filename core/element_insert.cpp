@@ -120,12 +120,17 @@ static int16_t InsertUserBlock(LObject* e) {
     e->GetInsertionPoint(at);
     AcGeScale3d s;
     e->GetScale(&s);
-    auto* ref = new AcDbBlockReference(AcGePoint3d(at[0], at[1], at[2]), e->GetBlockId());
+    auto* ref = new AcDbBlockReference(AcGePoint3d(), e->GetBlockId());
+    // A place the drawing refuses (a number that overflowed) makes no insert,
+    // rather than one at the origin or unturned.
+    if (ref->setPosition(AcGePoint3d(at[0], at[1], at[2])) != Acad::eOk ||
+        ref->setRotation(e->GetRotation()) != Acad::eOk || ref->setScaleFactors(s) != Acad::eOk) {
+        delete ref;
+        return -1;
+    }
     if (!linetype.empty())
         ref->setLinetype(linetype.c_str());
     ref->setLayer(layer.c_str());
-    ref->setRotation(e->GetRotation());
-    ref->setScaleFactors(s);
     ref->setColorIndex(static_cast<Adesk::UInt16>(r.penColour[0]));
     // An insert without its data would be a plain block, no element.
     resbuf* xdata = e->WriteXData();

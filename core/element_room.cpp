@@ -7,9 +7,14 @@
 #include "aced_input.h"
 #include "ads_entity.h"
 #include "core/application_name.h"
+#include "core/finite_placement.h"
 #include "core/lobject.h"
 #include "core/system_record.h"
 #include "core/string_convert.h"
+
+// Why a write of an element whose points overflow was refused.
+constexpr const wchar_t* kPlacementTooLarge =
+    L"at its insert's place and scale its points would be numbers too large for a drawing";
 
 long ElementDataSize(LObject* e) {
     if (!e)
@@ -48,6 +53,8 @@ void ReportCopyNotWritten(LObject* copy, const char* sourceHandle) {
         acutPrintf(L"\nLURAK: element %ls was not copied: its copy's data would take %ld bytes, more than the %ld "
                    L"the drawing keeps for one element.\n",
                    name.c_str(), size, kElementDataRoom);
+    else if (!PlacementIsFinite(*copy))
+        acutPrintf(L"\nLURAK: element %ls was not copied: %ls.\n", name.c_str(), kPlacementTooLarge);
     else
         acutPrintf(L"\nLURAK: element %ls was not copied: the drawing refused its copy.\n", name.c_str());
 }
@@ -86,6 +93,8 @@ void ReportElementNotWritten(LObject* e, RefusalEnd end) {
         acutPrintf(L"\nLURAK: element %ls was not written: its data would take %ld bytes beside the %ld of other "
                    L"applications on it, more than the %ld the drawing keeps for one element; %ls.\n",
                    name.c_str(), size, others, kElementDataRoom, left);
+    else if (!PlacementIsFinite(*e))
+        acutPrintf(L"\nLURAK: element %ls was not written: %ls; %ls.\n", name.c_str(), kPlacementTooLarge, left);
     else
         acutPrintf(L"\nLURAK: element %ls could not be written to the drawing; %ls.\n", name.c_str(), left);
 }

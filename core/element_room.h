@@ -34,9 +34,9 @@ bool ElementDataFits(LObject* e);
 enum class RefusalEnd { kDrawingKept, kElementKept };
 
 // Says that the element could not be written, and why when its data is too
-// large, and what was left as it was.
+// large or its points overflow, and what was left as it was.
 void ReportElementNotWritten(LObject* e, RefusalEnd end = RefusalEnd::kDrawingKept);
 // Says that the copy of the element of the source handle could not be
-// written, and why when its data is too large; the command goes on with
-// the other copies.
+// written, and why when its data is too large or its points overflow; the
+// command goes on with the other copies.
 void ReportCopyNotWritten(LObject* copy, const char* sourceHandle);

@@ -4,7 +4,8 @@
 # the mirrored elements are joined among themselves both ways and never to
 # the elements they were made from, that those are unchanged, that the
 # copy's labels came along, that the exploded copy and the custom element
-# are as made.
+# are as made; and explodes the final drawing once more with one element
+# scaled by 1e306 and one scaled unevenly, which are left out.
 set -euo pipefail
 program=$1 examples=$2 check=$3 python=$4 out=$5
 mkdir -p "$out" && cd "$out"
@@ -14,6 +15,48 @@ if grep -q "not available yet" copy_mirror.log; then
     echo "a command is not available"; exit 1
 fi
 "$python" "$check" copy_mirror_sources.dxf copy_mirror.dxf
+
+# The drawing as another program left it, its first duct inserted at a
+# scale of 1e306 and the custom element (a line and a circle) twice as high
+# as wide, exploded whole: those two are left out, each with its word, the
+# others explode, and the drawing is saved and sound.
+"$python" - copy_mirror.dxf scaled_apart.dxf <<'PY'
+import sys
+import ezdxf
+
+doc = ezdxf.readfile(sys.argv[1])
+elements = [e for e in doc.modelspace() if e.dxftype() == "INSERT" and e.has_xdata("LurakCad_B1")
+            and e.get_xdata("LurakCad_B1")[0][1] != "LurakLabelReactor"]
+first = elements[0]
+first.dxf.xscale = first.dxf.yscale = first.dxf.zscale = 1e306
+(custom,) = [e for e in elements if any(p.dxftype() == "CIRCLE" for p in doc.blocks[e.dxf.name])]
+custom.dxf.yscale = 2
+doc.saveas(sys.argv[2])
+PY
+"$program" scaled_apart.dxf -s "$examples/explode_scaled.scr" -o scaled_apart_exploded.dxf > explode_scaled.log
+for word in "1 selected element(s) left out: their block, placed at their insert's scale" \
+            "1 selected element(s) left out: their insert's scale differs between the axes"; do
+    grep -qF "$word" explode_scaled.log || { echo "not said: $word"; exit 1; }
+done
+"$python" "$check" scaled_apart_exploded.dxf
+"$python" - scaled_apart_exploded.dxf <<'PY'
+import sys
+import ezdxf
+
+doc = ezdxf.readfile(sys.argv[1])
+elements = [e for e in doc.modelspace() if e.dxftype() == "INSERT" and e.has_xdata("LurakCad_B1")
+            and e.get_xdata("LurakCad_B1")[0][1] != "LurakLabelReactor"]
+left = [e for e in elements if e.dxf.xscale == 1e306 or e.dxf.yscale == 2]
+assert len(left) == 2 and all(e.dxf.layer != "EXPLODED" for e in left), [(e.dxf.handle, e.dxf.layer) for e in left]
+assert all(e.dxf.layer == "EXPLODED" for e in elements if e not in left)
+# Nothing of the two stands in model space: not the circle, not a line
+# where the block keeps it.
+assert not [e for e in doc.modelspace() if e.dxftype() == "CIRCLE"]
+plain = [e for e in doc.modelspace() if e.dxftype() == "LINE" and e.dxf.layer == "LURAK-CM1"]
+assert len(plain) > 10, len(plain)
+print("the elements scaled by 1e306 and unevenly are left out")
+PY
+
 "$python" - copy_mirror_sources.dxf copy_mirror.dxf <<'PY'
 import sys
 import ezdxf

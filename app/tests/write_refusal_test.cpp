@@ -1,10 +1,14 @@
 // Every command that writes elements meets an element whose write the
 // drawing refuses: one whose data, with another application's beside it,
-// fills the room the drawing keeps for one object, or a duct whose stored
-// length was edited so far that its labels would outgrow that room.  Each
-// command through the real dispatch either leaves the drawing byte for byte
-// as it was and says so, or says what it did and what it did not.
+// fills the room the drawing keeps for one object, a duct whose stored
+// length was edited so far that its labels would outgrow that room, or an
+// element whose numbers overflow where the command would put them (an
+// insert scaled by 1e306, an attribute far out mirrored).  Each command
+// through the real dispatch either leaves the drawing byte for byte as it
+// was and says so, or says what it did and what it did not; and the drawing
+// it leaves can always be saved.
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,8 +23,10 @@
 #include "core/labels.h"
 #include "core/string_convert.h"
 #include "core/xdata_list.h"
+#include "db/sub_entities.h"
 #include "dxf/writer.h"
 #include "module_fixture.h"
+#include "shell/drawing_check.h"
 #include "shell/session.h"
 
 namespace {
@@ -38,6 +44,13 @@ constexpr const char* kKeptWord = "the drawing is left as it was";
 // The fifth real of a VL-01's data is its length.
 constexpr int kVl01Length = 5;
 constexpr double kEditedLength = 900000;
+// An insert scale a file may hold whose block no drawing can: a point a
+// thousand units from the base point lies beyond the largest number.
+constexpr double kHugeScale = 1e306;
+// Where an attribute lies whose mirror image about a line at 22.5 degrees
+// overflows: the image adds about 0.7 of x and of y.
+constexpr double kFarOut = 1.5e308;
+constexpr const char* kTooLarge = "numbers too large for a drawing";
 
 // The whole drawing as the file would hold it.  The handle seed is left
 // out: handles the command used and gave back stay used.
@@ -133,7 +146,7 @@ std::string Fill(std::string lines, const std::vector<std::string>& handles) {
     return lines;
 }
 
-enum class Refusal { kOtherData, kEditedLength, kLabelBeyondRoom };
+enum class Refusal { kOtherData, kEditedLength, kLabelBeyondRoom, kHugeScale, kFarAttribute };
 enum class Layout {
     kRun,            // two ducts along +x, a grille on the second
     kNumbered,       // the same, labelled by ldim first
@@ -228,6 +241,24 @@ const Case kCases[] = {
      Outcome::kQuiet, "\"Explode elements\" closed: OK", 0},
     {"redraw after a new colour in lsys", Layout::kRun, 1, Refusal::kEditedLength, kNone, kLsys,
      "list=0\nedit\n1010=11\nok\naccept\n", Outcome::kDone, "it keeps its former data", 0},
+    // An element whose numbers overflow where the command puts them: left
+    // out whole, or its write refused, and the drawing still saves.
+    {"lexplode of an element scaled by 1e306", Layout::kRun, 1, Refusal::kHugeScale, kNone, kLexplode,
+     "#{0}\n#{1}\n\n1034=PLAIN\nok\n", Outcome::kDone, "1 selected element(s) left out: their block", 0},
+    {"lrot of an element scaled by 1e306", Layout::kRun, 0, Refusal::kHugeScale, 0, kLrot, "", Outcome::kKept,
+     kTooLarge, 0},
+    {"lplane of an element scaled by 1e306", Layout::kRun, 0, Refusal::kHugeScale, 0, kLplane, "",
+     Outcome::kKept, kTooLarge, 0},
+    // Its copy is as sound as it is: the copy, its labels and leaders are
+    // all finite.
+    {"lcopy of a labelled run, one scaled by 1e306", Layout::kNumbered, 1, Refusal::kHugeScale, kNone, kLcopy,
+     "all\n\n0,0\n0,5000\nok\n", Outcome::kQuiet, "\"Copy elements\" closed: OK", 3},
+    {"lmirror of an element whose attribute's image overflows", Layout::kRun, 1, Refusal::kFarAttribute, kNone,
+     kLmirror, "#{0}\n#{1}\n\n0,0\n1000,414.21356237309505\nok\n", Outcome::kDone,
+     "its attributes, moved with the copy, would hold numbers too large", 1},
+    {"ldim with sizes of an element scaled by 1e306", Layout::kRun, 1, Refusal::kHugeScale, 1, kLdim,
+     "1070=1\n1082=1\nok\n@0,700\n@0,-700\n@0,700\n@0,-700\n@0,700\n^C\n", Outcome::kDone,
+     "its dimension would lie at numbers too large", 0},
 };
 
 class WriteRefusalTest : public PlacementTest {
@@ -348,15 +379,51 @@ protected:
         ASSERT_GT(edited.size(), saved.size());
         OpenAsCurrent(edited, "label_beyond_room.dxf");
     }
+    // The element's insert carries an attribute far out, stored after it as
+    // a file reader stores it.
+    static void GiveFarAttribute(const ads_name e) {
+        host::db::Database& db = *host::api::currentDatabase();
+        host::db::Slot insert = host::api::slotOf(db, e);
+        host::db::Object* o = db.object(insert);
+        ASSERT_NE(o, nullptr);
+        size_t at = 0;
+        while (at < o->groups.size() && o->groups[at].code() != 2)
+            ++at;
+        o->groups.insert(o->groups.begin() + static_cast<std::ptrdiff_t>(at), host::db::Group::integer(66, 1));
+        host::db::Block& space = *db.block(db.modelSpace());
+        size_t place = host::db::positionInBlock(space, insert) + 1;
+        for (const char* type : {"ATTRIB", "SEQEND"}) {
+            host::db::Object sub;
+            sub.type = host::db::internType(type);
+            sub.owner = o->handle;
+            sub.groups = {host::db::Group::text(100, "AcDbEntity"), host::db::Group::text(8, "0")};
+            if (sub.typeName() == std::string_view("ATTRIB"))
+                for (const host::db::Group& g :
+                     {host::db::Group::text(100, "AcDbText"), host::db::Group::point(10, kFarOut, kFarOut, 0),
+                      host::db::Group::real(40, 100), host::db::Group::text(1, "far"),
+                      host::db::Group::text(100, "AcDbAttribute"), host::db::Group::text(2, "TAG"),
+                      host::db::Group::integer(70, 0)})
+                    sub.groups.push_back(g);
+            host::db::Slot slot = db.add(std::move(sub));
+            space.entities.insert(space.entities.begin() + static_cast<std::ptrdiff_t>(place++), slot);
+        }
+    }
     void Refuse(const std::string& handle, Refusal how) {
         ads_name e;
         ASSERT_EQ(acdbHandEnt(ToWide(handle.c_str()).c_str(), e), RTNORM);
-        if (how == Refusal::kOtherData)
+        if (how == Refusal::kOtherData) {
             FillWithOtherData(e);
-        else if (how == Refusal::kLabelBeyondRoom)
+        } else if (how == Refusal::kLabelBeyondRoom) {
             ReopenWithLabelBeyondRoom(e);
-        else
+        } else if (how == Refusal::kHugeScale) {
+            resbuf* scaled = acutBuildList(-1, e, 41, kHugeScale, 42, kHugeScale, 43, kHugeScale, 0);
+            EXPECT_EQ(acdbEntMod(scaled), RTNORM);
+            acutRelRb(scaled);
+        } else if (how == Refusal::kFarAttribute) {
+            GiveFarAttribute(e);
+        } else {
             SetStoredReal(e, kVl01Length, kEditedLength);
+        }
     }
 };
 
@@ -461,8 +528,10 @@ TEST_F(WriteRefusalTest, ACommandMeetingARefusedWriteLeavesTheDrawingOrSaysWhatI
             EXPECT_NE(DrawingText(state), before) << said;
             EXPECT_EQ(StoredElements().size(), elements + c.made) << said;
         }
-        // Nothing the command made stays without its element.
+        // Nothing the command made stays without its element, and the
+        // drawing can be saved.
         EXPECT_EQ(Joined(LabelsOfNoElement()), "") << said;
+        EXPECT_EQ(host::shell::firstNonFiniteNumber(*host::api::databaseOf(state->database)), "") << said;
         // A run's writes are its own: the state no longer names them.
         EXPECT_EQ(state->numberingWrites, nullptr);
         // The refused element keeps both applications' data.
@@ -502,25 +571,39 @@ TEST_F(WriteRefusalTest, TakingBackLeavesADrawingReadFromAnotherWritersFileAsItW
         EXPECT_TRUE(difference.empty()) << difference << "\n" << said;
         ++checked;
     }
-    EXPECT_EQ(checked, 13);
+    EXPECT_EQ(checked, 15);
 }
 
 // A custom element whose name the drawing cannot store is no element: its
-// insert is not made at all, rather than made as a plain block.
+// insert is not made at all, rather than made as a plain block.  Nor is
+// one whose place or turn overflowed: its insert would stand at the origin,
+// unturned.
 TEST_F(WriteRefusalTest, ACustomElementWhoseDataIsRefusedMakesNoInsert) {
     std::vector<std::string> h = Lay(Layout::kRun);
     Run(kLcustom, "#" + h[0] + "\n\n0,3000\n1078=Box\nok\n");
-    ElementPtr custom(LoadElementFromEntity(state->currentEntity));
-    ASSERT_NE(custom, nullptr);
-    ASSERT_EQ(custom->GetKind(), kKindUserBlock);
-    custom->SetParamText(0, std::string(300, 'n').c_str());
-    ads_name_clear(custom->entity);
-    ads_name last;
-    ASSERT_EQ(acdbEntLast(last), RTNORM);
-    EXPECT_NE(custom->Insert(kInsertAll), 0);
-    ads_name after;
-    ASSERT_EQ(acdbEntLast(after), RTNORM);
-    EXPECT_TRUE(ads_name_equal(after, last));
+    const std::pair<const char*, void (*)(LObject&)> refusals[] = {
+        {"a name too long", [](LObject& e) { e.SetParamText(0, std::string(300, 'n').c_str()); }},
+        {"a place that overflowed",
+         [](LObject& e) {
+             ads_point far = {std::numeric_limits<double>::infinity(), 0, 0};
+             e.SetInsertionPoint(far);
+         }},
+        {"a turn that overflowed", [](LObject& e) { e.SetRotation(-std::numeric_limits<double>::infinity()); }},
+    };
+    for (const auto& [name, refuse] : refusals) {
+        SCOPED_TRACE(name);
+        ElementPtr custom(LoadElementFromEntity(state->currentEntity));
+        ASSERT_NE(custom, nullptr);
+        ASSERT_EQ(custom->GetKind(), kKindUserBlock);
+        refuse(*custom);
+        ads_name_clear(custom->entity);
+        ads_name last;
+        ASSERT_EQ(acdbEntLast(last), RTNORM);
+        EXPECT_NE(custom->Insert(kInsertAll), 0);
+        ads_name after;
+        ASSERT_EQ(acdbEntLast(after), RTNORM);
+        EXPECT_TRUE(ads_name_equal(after, last));
+    }
 }
 
 }  // namespace

@@ -212,7 +212,7 @@ int make(const resbuf* input, db::Slot& slot, bool unownedObjects) {
     std::string error;
     if (!parseList(*db, input, list, error)) return fail(error);
     if (list.type.empty()) return fail("the list has no type group (0)");
-    anglesToStored(list.type, list.body);
+    if (!anglesToStored(list.type, list.body, error)) return fail(error);
     MakeKind kind = makeKindOf(list.type);
     switch (kind) {
     case MakeKind::Refused: return fail("cannot make a " + list.type);
@@ -361,7 +361,7 @@ int acdbEntMod(const resbuf* given) {
         if (!db::parseHandle(list.handleText, h) || h != o->handle) return fail("acdbEntMod cannot change the handle");
     }
     if (o->cls == db::ObjectClass::TableHead) return fail("acdbEntMod cannot change a table");
-    api::anglesToStored(o->typeName(), list.body);
+    if (!api::anglesToStored(o->typeName(), list.body, error)) return fail(error);
 
     // The new body: the given one as it stands, or one built by the rules.
     db::GroupList built;

@@ -303,10 +303,15 @@ bool parseList(const db::Database& db, const resbuf* list, ParsedList& out, std:
     return true;
 }
 
-void anglesToStored(std::string_view type, GroupList& body) {
-    for (Group& g : body)
-        if (g.code() >= 50 && g.code() <= 53 && g.kind() == ValueKind::Real && db::angleInDegrees(type, g.code()))
-            g = Group::real(g.code(), db::fromRadians(type, g.code(), g.asReal()));
+bool anglesToStored(std::string_view type, GroupList& body, std::string& error) {
+    for (Group& g : body) {
+        if (g.code() < 50 || g.code() > 53 || g.kind() != ValueKind::Real || !db::angleInDegrees(type, g.code()))
+            continue;
+        double degrees = db::fromRadians(type, g.code(), g.asReal());
+        if (!std::isfinite(degrees)) return nonFiniteError(error, g.code());
+        g = Group::real(g.code(), degrees);
+    }
+    return true;
 }
 
 size_t xdataSize(const GroupList& groups, size_t from) {

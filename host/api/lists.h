@@ -145,8 +145,9 @@ bool nonFiniteError(std::string& error, int code);
     return appendOtherGroup(db, code, rb, out, error);
 }
 
-// Angle groups of a list (radians) in the unit the object keeps them in.
-void anglesToStored(std::string_view type, db::GroupList& body);
+// Angle groups of a list (radians) in the unit the object keeps them in;
+// false, with the message, for an angle too large to keep in degrees.
+bool anglesToStored(std::string_view type, db::GroupList& body, std::string& error);
 
 // Checks XDATA groups: every application registered, braces balanced,
 // values within the limits.

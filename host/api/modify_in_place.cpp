@@ -52,8 +52,11 @@ bool storedForm(const db::Database& db, std::string_view type, const resbuf& rb,
     }
     std::string error;
     if (!groupFromResbuf(db, rb, g, error)) return false;
-    if (g.kind() == db::ValueKind::Real && g.code() >= 50 && g.code() <= 53 && db::angleInDegrees(type, g.code()))
-        g = Group::real(g.code(), db::fromRadians(type, g.code(), g.asReal()));
+    if (g.kind() == db::ValueKind::Real && g.code() >= 50 && g.code() <= 53 && db::angleInDegrees(type, g.code())) {
+        double degrees = db::fromRadians(type, g.code(), g.asReal());
+        if (!std::isfinite(degrees)) return false;  // refused, with its message, the long way
+        g = Group::real(g.code(), degrees);
+    }
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "api/host_api.h"
 #include "api/lists.h"
 #include "api/object_impl.h"
+#include "db/finite_numbers.h"
 #include "db/geometry.h"
 #include "db/units.h"
 
@@ -397,9 +398,22 @@ Acad::ErrorStatus AcDbEntity::setColor(const AcCmColor& color) { return setColor
 
 AcDbObjectId AcDbEntity::blockId() const { return ownerId(); }
 
+// A transform the entity cannot take (an arc scaled unevenly) or whose
+// numbers overflow (a block at a scale of 1e306) leaves it as it was: the
+// drawing never holds a number that it could not save.
 Acad::ErrorStatus AcDbEntity::transformBy(const AcGeMatrix3d& m) {
     if (!impl()->writable()) return Acad::eNotOpenForWrite;
-    return db::transformEntity(*impl()->object(), toMatrix(m)) ? Acad::eOk : Acad::eNotApplicable;
+    db::Object& entity = *impl()->object();
+    GroupList before = entity.groups;
+    if (!db::transformEntity(entity, toMatrix(m))) {
+        entity.groups = std::move(before);
+        return Acad::eNotApplicable;
+    }
+    if (db::nonFiniteCode(entity.groups) != 0) {
+        entity.groups = std::move(before);
+        return Acad::eInvalidInput;
+    }
+    return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbEntity::getGeomExtents(AcDbExtents& extents) const {

@@ -1,25 +1,13 @@
 #include "shell/drawing_check.h"
 
-#include <cmath>
 #include <cstdio>
 
 #include "db/database.h"
+#include "db/finite_numbers.h"
 
 namespace host::shell {
 
 namespace {
-
-// The code of the first group with a number that is not finite, or 0.
-int nonFiniteCode(const db::GroupList& groups) {
-    for (const db::Group& g : groups) {
-        if (g.kind() == db::ValueKind::Real && !std::isfinite(g.asReal())) return g.code();
-        if (g.kind() == db::ValueKind::Point) {
-            const double* p = g.asPoint();
-            if (!std::isfinite(p[0]) || !std::isfinite(p[1]) || !std::isfinite(p[2])) return g.code();
-        }
-    }
-    return 0;
-}
 
 // FNV-1a over the bytes of the values: fast, and a change that leaves the
 // digest equal is far less likely than a user's typing error.
@@ -64,11 +52,11 @@ std::string withCode(std::string what, int code) { return what + " (group " + st
 
 std::string firstNonFiniteNumber(const db::Database& drawing) {
     for (const db::HeaderVariable& v : drawing.header())
-        if (int code = nonFiniteCode(v.groups)) return withCode("header variable " + v.name, code);
+        if (int code = db::nonFiniteCode(v.groups)) return withCode("header variable " + v.name, code);
     for (db::Slot slot = 0; slot < drawing.slotCount(); ++slot) {
         const db::Object* o = drawing.object(slot);
         if (!o || o->erased) continue;
-        if (int code = nonFiniteCode(o->groups)) {
+        if (int code = db::nonFiniteCode(o->groups)) {
             char handle[24];
             std::snprintf(handle, sizeof handle, "%llX", static_cast<unsigned long long>(o->handle));
             return withCode(std::string(o->typeName()) + " " + handle, code);
