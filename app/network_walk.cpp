@@ -92,7 +92,8 @@ int16_t VisitElement(const ads_name start, ads_name visited, const char* tag, in
                     drawn->Undo();
                 }
                 DestroyElement(e);
-                return written ? kWalkSelect : kWalkStopped;
+                // A run stopped by a refused write asks for no new start.
+                return written && !Stopped() ? kWalkSelect : kWalkStopped;
             }
         }
     }
