@@ -1,6 +1,7 @@
 #include "app/network_walk.h"
 
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "aced_input.h"
@@ -58,6 +59,17 @@ int16_t VisitElement(const ads_name start, ads_name visited, const char* tag, in
     // drawing refuses one.
     if (WriteRollback* undo = CurrentDocState ? CurrentDocState->numberingWrites : nullptr)
         undo->Touch(e);
+    // The sizes are drawn before the labels, but the element names them
+    // only once it is written: a visit that "Select" ends before then takes
+    // back what it drew (dimensions, a fitting label) and brings back what
+    // it erased (the old fitting label, the size texts), so that nothing is
+    // left that the element does not name.
+    std::unique_ptr<WriteRollback> drawn;
+    if ((option & kWalkSizes) && (option & kWalkLabels)) {
+        drawn = std::make_unique<WriteRollback>();
+        drawn->MarkModelSpaceEnd();
+        drawn->Touch(e);
+    }
     if (option & kWalkSizes) {
         e->UpdateLabel();
         e->EraseMarks();
@@ -70,14 +82,18 @@ int16_t VisitElement(const ads_name start, ads_name visited, const char* tag, in
         for (int16_t i = 0; i < static_cast<int16_t>(labels) && !Stopped(); ++i) {
             last = (option & kWalkNoQuestions) ? PlaceLabel(e, i) : NumberLabel(e, i);
             if (last == kWalkSelect) {
-                // The labels numbered before are written with the element.
+                // The labels numbered before are written with the element,
+                // and with them what was drawn for it.
                 bool written = true;
                 if (i > 0) {
                     ShowListedNumbers(e);
                     written = WriteNumberedElement(e, kInsertNumbers);
+                } else if (drawn) {
+                    drawn->Undo();
                 }
                 DestroyElement(e);
-                return written ? kWalkSelect : kWalkStopped;
+                // A run stopped by a refused write asks for no new start.
+                return written && !Stopped() ? kWalkSelect : kWalkStopped;
             }
         }
     }

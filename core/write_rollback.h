@@ -1,7 +1,9 @@
 // Taking back the writes of a command that lays several elements when the
 // drawing refuses one of them: the entities it made are erased and those
 // it erased or rewrote are brought back as they were, so that the drawing
-// is left as it was before the command.
+// is left as it was before the command.  A part of a command is taken back
+// the same way (what ldim drew for an element that "Select" leaves before
+// it is written).
 //
 // An entity is recorded once, the first time the command comes to it; an
 // erased one stays in the drawing and comes back by its name, so only the

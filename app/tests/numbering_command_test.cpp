@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "core/element_factory.h"
 #include "core/element_load.h"
 #include "core/element_ptr.h"
+#include "core/string_convert.h"
 #include "core/system_entities.h"
 #include "core/system_list.h"
 #include "core/xdata_list.h"
@@ -25,6 +27,7 @@ constexpr int kLdim = 16;
 constexpr int kLlist = 18;
 constexpr int16_t kSpiralDuct = 1;
 constexpr int16_t kTsdGrille = 4;
+constexpr int16_t kCsdGrille = 1;
 
 // Elements read from the drawing while a count runs.
 int elementsRead = 0;
@@ -298,6 +301,104 @@ TEST_F(NumberingCommandTest, APickAfterSelectThatIsNoElementOfTheSystemIsToldSo)
     std::string said = t.substr(alert, t.find('\n', alert) - alert);
     EXPECT_EQ(said.find("another air system"), std::string::npos) << said;
     EXPECT_NE(said.find("this air system"), std::string::npos) << said;
+}
+
+// The entities of the drawing besides the element inserts that no element
+// names.
+std::string EntitiesOfNoElement() {
+    std::set<std::string> named, others;
+    ads_name e, next;
+    for (int status = acdbEntNext(nullptr, e); status == RTNORM; status = acdbEntNext(e, next), ads_name_set(next, e)) {
+        if (ElementPtr(LoadElementFromEntity(e)) == nullptr) {
+            others.insert(HandleOfEntity(e));
+            continue;
+        }
+        resbuf* data = acdbEntGetX(e, ElementAppFilter());
+        for (const resbuf* rb = FindGroup(data, -3); rb; rb = rb->rbnext)
+            if (rb->restype == 1005)
+                named.insert(GroupText(rb));
+        acutRelRb(data);
+    }
+    std::string unnamed;
+    for (const std::string& h : others)
+        if (named.count(h) == 0)
+            unnamed += h + " ";
+    return unnamed;
+}
+
+// The handles of the size texts the element names.
+std::vector<std::string> SizeTexts(const std::string& element) {
+    std::vector<std::string> texts;
+    ads_name e;
+    ElementPtr read(EntityOfHandle(element.c_str(), e) ? LoadElementFromEntity(e) : nullptr);
+    for (int m = 0; read && m < read->GetMarkCount() && m < kMarkRoom; ++m)
+        texts.push_back(HandleOfEntity(read->marks[m]));
+    return texts;
+}
+
+// Sizes and labels of three rectangular ducts in a run with a grille on the
+// last, answered in every way that leaves an element before it is written.
+// Whatever the answers, every size and label drawn is named by its element
+// or is not there, and deleting the system leaves nothing of it.
+TEST_F(NumberingCommandTest, NoAnswerLeavesASizeOrLabelThatNoElementNames) {
+    constexpr int kLcur = 9;
+    constexpr const char* kPlaced = "@0,700\n@0,-700\n@0,700\n@0,-700\n@0,700\n@0,-700\n@0,700\n@0,-700\n";
+    struct Case {
+        const char* name;
+        bool labelledBefore;  // by a run answered with points only
+        int skipped;          // an element that keeps the size texts it had, or -1
+        int start;            // the element current before ldim (laying order)
+        std::string answers;  // the first duct picked at 750,200, the second at 2250,200
+    };
+    const std::string sized = "1070=1\n1082=1\nok\n", asked = "1070=1\n1082=0\nok\n";
+    const Case cases[] = {
+        {"Select at the first element's first label", false, -1, 0, sized + "@0,700\nSelect\n2250,200\n" + kPlaced},
+        {"Select at the first label, each number asked", false, -1, 0,
+         asked + "@0,700\nSelect\n2250,200\n@0,700\n@0,-700\n\n@0,700\n@0,-700\n\n@0,700\n@0,-700\n\n@0,700\n@0,-700\n\n"},
+        {"Select at a later element's first label", false, -1, 0, sized + "@0,700\n@0,-700\n@0,700\nSelect\n" + kPlaced},
+        {"Select, then Quit", false, -1, 0, sized + "@0,700\nSelect\n2250,200\n@0,700\nQuit\n"},
+        {"Select, then the pick cancelled", false, -1, 0, sized + "@0,700\nSelect\n^C\n" + kPlaced},
+        {"Select after the grille's fitting label", false, -1, 3, sized + "@0,700\nSelect\n750,200\n" + kPlaced},
+        {"Next", false, -1, 0, sized + "@0,700\nNext\n" + kPlaced},
+        // The skipped duct keeps the size texts of the run before.
+        {"Select at a later labelled element, then Quit", true, 1, 0,
+         sized + "@0,900\n@0,-900\n@0,900\nSelect\n@0,900\nQuit\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        std::vector<std::string> h;
+        SetStart(0, 0, 0, kShapeRect, 400, 300);
+        for (int k = 0; k < 3; ++k) {
+            Place(kLnvl, 1);
+            h.push_back(HandleOfEntity(state->currentEntity));
+        }
+        Place(kLracs, kCsdGrille);
+        h.push_back(HandleOfEntity(state->currentEntity));
+        if (c.labelledBefore) {
+            Run(kLcur, "#" + h[0] + "\n");
+            Run(kLdim, sized + kPlaced);
+        }
+        std::vector<std::string> kept = c.skipped < 0 ? std::vector<std::string>() : SizeTexts(h[c.skipped]);
+        Run(kLcur, "#" + h[c.start] + "\n");
+        Transcript();
+        Run(kLdim, c.answers);
+        std::string said = Transcript();
+        EXPECT_EQ(EntitiesOfNoElement(), "") << said;
+        if (c.skipped >= 0) {
+            EXPECT_FALSE(kept.empty());
+            EXPECT_EQ(SizeTexts(h[c.skipped]), kept) << said;
+        }
+
+        LSystemRecord system = state->currentSystem;
+        Run(kLsys, "list=0\ndelete\nok\naccept\n");
+        ads_name left;
+        EXPECT_NE(acdbEntNext(nullptr, left), RTNORM) << HandleOfEntity(left) << "\n" << said;
+        resbuf* labelLayer = acdbTblSearch(L"LAYER", ToWide(system.labelLayer).c_str(), 0);
+        EXPECT_EQ(labelLayer, nullptr) << said;
+        acutRelRb(labelLayer);
+    }
 }
 
 TEST_F(NumberingCommandTest, AFileThatCannotBeWrittenIsReportedAndTheDialogStaysOpen) {

@@ -7,6 +7,7 @@
 // through the real dispatch either leaves the drawing byte for byte as it
 // was and says so, or says what it did and what it did not; and the drawing
 // it leaves can always be saved.
+#include <cstring>
 #include <fstream>
 #include <limits>
 #include <sstream>
@@ -226,6 +227,8 @@ const Case kCases[] = {
     {"ldim placing a numbered element's label anew, sizes refused", Layout::kNumberedAsked, 1, Refusal::kOtherData,
      1, kLdim, "1070=1\n1082=1\nok\n@0,900\n@0,-900\n@0,900\n@0,-900\n@0,900\n^C\n", Outcome::kKept, kKeptWord,
      0},
+    {"ldim, Select where the label cannot be written", Layout::kNumberedAsked, 1, Refusal::kLabelBeyondRoom, 1, kLdim,
+     "1067=1\n1082=0\nok\nSelect\n#{0}\n@0,900\n\n@0,900\n\n^C\n", Outcome::kKept, kKeptWord, 0},
     {"ldim with entities in paper space", Layout::kPaperSpace, 1, Refusal::kOtherData, 1, kLdim,
      "1070=1\n1082=1\nok\n@0,700\n@0,-700\n@0,700\n@0,-700\n@0,700\n^C\n", Outcome::kKept, kKeptWord, 0},
     {"ldim numbering with entities in paper space", Layout::kPaperSpace, 1, Refusal::kEditedLength, 0, kLdim,
@@ -516,7 +519,13 @@ TEST_F(WriteRefusalTest, ACommandMeetingARefusedWriteLeavesTheDrawingOrSaysWhatI
         EXPECT_LE(Count(said, "LURAK: element"), 1u) << said;
         if (c.outcome == Outcome::kKept || c.outcome == Outcome::kRefused) {
             if (c.outcome == Outcome::kKept) {
-                EXPECT_NE(said.find(kKeptWord), std::string::npos) << said;
+                // Once the word is said the command is over: nothing more is asked.
+                size_t at = said.find(kKeptWord);
+                EXPECT_NE(at, std::string::npos) << said;
+                if (at != std::string::npos) {
+                    EXPECT_EQ(said.find_first_not_of(".\r\n ", at + std::strlen(kKeptWord)), std::string::npos)
+                        << said;
+                }
             }
             std::string difference = FirstDifference(before, DrawingText(state));
             EXPECT_TRUE(difference.empty()) << difference << "\n" << said;
@@ -571,7 +580,7 @@ TEST_F(WriteRefusalTest, TakingBackLeavesADrawingReadFromAnotherWritersFileAsItW
         EXPECT_TRUE(difference.empty()) << difference << "\n" << said;
         ++checked;
     }
-    EXPECT_EQ(checked, 15);
+    EXPECT_EQ(checked, 16);
 }
 
 // A custom element whose name the drawing cannot store is no element: its
