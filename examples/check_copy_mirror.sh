@@ -13,7 +13,7 @@ rm -f copy_mirror_sources.dxf
 if grep -q "not available yet" copy_mirror.log; then
     echo "a command is not available"; exit 1
 fi
-"$python" "$check" copy_mirror_sources.dxf copy_mirror.dxf
+"$python" "$check" --opened-by "$program" copy_mirror_sources.dxf copy_mirror.dxf
 "$python" - copy_mirror_sources.dxf copy_mirror.dxf <<'PY'
 import sys
 import ezdxf
