@@ -2,9 +2,10 @@
 // changed, whichever way it is opened: the first notes one a line, those
 // that lose something first and each kind's together, then a count of the
 // rest.  A sound drawing prints nothing more than before; a note shows the
-// file's text without its control characters and cut short; a record has
-// one note of what became of it.
+// file's text without its control characters and cut short, and the file's
+// name without them; a record has one note of what became of it.
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -330,4 +331,38 @@ TEST(RepairNotes, LossesFirstFoldedByKindQuotedAndCountedWhole) {
             expectOneLineANoteAndNoControls(opened.output, path.size() + 200);
         }
     }
+
+    // A file named with what acts on a terminal: its name is quoted as its
+    // text is, in a note and in the error of a file cut short or not there.
+    const std::string named = tempPath("lurak_" + title + ".dxf"), quoted = tempPath("lurak_" + shownTitle + ".dxf");
+    const std::string coloured = damagedDrawing(sound, "", "", "", true);
+    struct Named {
+        const char* name;
+        std::string text;  // none: no file
+        int status;
+        std::string said;
+    };
+    const Named names[] = {
+        {"a note", coloured, 0,
+         "\n" + quoted + ":" + std::to_string(lineAt(coloured, sound.line + 5)) +
+             ": LINE had the colour 300: set to 256\n"},
+        {"a file cut short", sound.text.substr(0, sound.line), 2, "\nlurak: Cannot open " + quoted + ":"},
+        {"no file", "", 2, "\nlurak: Cannot open " + quoted + ": No such file or directory\n"},
+    };
+    for (const Named& n : names) {
+        SCOPED_TRACE(n.name);
+        std::remove(named.c_str());
+        if (!n.text.empty()) writeFile(named, n.text);
+        Outcome opened = runLurak(plugin() + " '" + named + "' " + script("version.scr"));
+        EXPECT_EQ(opened.status, n.status) << opened.output;
+        EXPECT_NE(("\n" + opened.output).find(n.said), std::string::npos) << opened.output;
+        // The test plug-in's own lines name the drawing as they are given.
+        std::string said;
+        for (size_t at = 0, end; at < opened.output.size(); at = end + 1) {
+            end = std::min(opened.output.find('\n', at), opened.output.size());
+            if (opened.output.compare(at, 9, "[message ") != 0) said += opened.output.substr(at, end + 1 - at);
+        }
+        expectOneLineANoteAndNoControls(said, named.size() + 200);
+    }
+    std::remove(named.c_str());
 }
