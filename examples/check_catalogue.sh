@@ -16,10 +16,10 @@ cmp expected.scr "$examples/catalogue.scr" || { echo "catalogue.scr is not made 
 if grep -E 'required\.|Invalid|Unknown command' catalogue.log; then
   echo "catalogue.scr: an input was refused"; exit 1
 fi
-"$python" "$check" catalogue.dxf
+"$python" "$check" --opened-by "$program" catalogue.dxf
 "$program" catalogue.dxf -s "$examples/catalogue_reopen.scr" -o reopened.dxf > reopen.log
 grep -q '\[CAT\] Catalogue' reopen.log
-"$python" "$check" reopened.dxf
+"$python" "$check" --opened-by "$program" reopened.dxf
 "$python" - "$examples/catalogue_types.txt" catalogue.dxf reopened.dxf catalogue_bom.txt <<'PY'
 import sys
 import ezdxf

@@ -11,10 +11,10 @@ mkdir -p "$out" && cd "$out"
 if grep -q "does not fit\|No free connector" composites.log; then
     echo "a composite run was not placed"; exit 1
 fi
-"$python" "$check" composites.dxf
+"$python" "$check" --opened-by "$program" composites.dxf
 "$program" composites.dxf -s "$examples/composites_reopen.scr" -o reopened.dxf > reopen.log
 grep -q '\[CR1\] Composite runs' reopen.log
-"$python" "$check" reopened.dxf
+"$python" "$check" --opened-by "$program" reopened.dxf
 PYTHONPATH="$examples" "$python" - composites.dxf reopened.dxf <<'PY'
 import sys
 from drawing_elements import elements, joints, has_run

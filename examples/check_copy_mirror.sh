@@ -14,7 +14,7 @@ rm -f copy_mirror_sources.dxf
 if grep -q "not available yet" copy_mirror.log; then
     echo "a command is not available"; exit 1
 fi
-"$python" "$check" copy_mirror_sources.dxf copy_mirror.dxf
+"$python" "$check" --opened-by "$program" copy_mirror_sources.dxf copy_mirror.dxf
 
 # The drawing as another program left it, its first duct inserted at a
 # scale of 1e306 and the custom element (a line and a circle) twice as high
@@ -38,7 +38,7 @@ for word in "1 selected element(s) left out: their block, placed at their insert
             "1 selected element(s) left out: their insert's scale differs between the axes"; do
     grep -qF "$word" explode_scaled.log || { echo "not said: $word"; exit 1; }
 done
-"$python" "$check" scaled_apart_exploded.dxf
+"$python" "$check" --opened-by "$program" scaled_apart_exploded.dxf
 "$python" - scaled_apart_exploded.dxf <<'PY'
 import sys
 import ezdxf

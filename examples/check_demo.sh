@@ -15,11 +15,11 @@ if grep -q "does not fit\|No free connector\|Nothing was picked\|Unknown command
     grep -m 5 "does not fit\|No free connector\|Nothing was picked\|Unknown command\|is disabled" demo.log
     exit 1
 fi
-"$python" "$check" demo.dxf
+"$python" "$check" --opened-by "$program" demo.dxf
 "$program" demo.dxf -s "$examples/demo_reopen.scr" -o reopened.dxf | tee reopen.log
 grep -q '\[SV1\] Supply air' reopen.log
 grep -q '\[EX1\] Extract air' reopen.log
-"$python" "$check" reopened.dxf
+"$python" "$check" --opened-by "$program" reopened.dxf
 "$python" "$examples/check_demo.py" demo.dxf reopened.dxf SV1=demo_bom_SV1.txt EX1=demo_bom_EX1.txt
 if command -v librecad > /dev/null; then
     "$python" "$examples/render_check.py" rendered demo.dxf

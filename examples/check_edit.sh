@@ -10,10 +10,10 @@ mkdir -p "$out" && cd "$out"
 if grep -q "not available yet" edit.log; then
     echo "an edit command is not available"; exit 1
 fi
-"$python" "$check" edit.dxf
+"$python" "$check" --opened-by "$program" edit.dxf
 "$program" edit.dxf -s "$examples/edit_reopen.scr" -o reopened.dxf > reopen.log
 grep -q 'v2 .*"2000"' reopen.log
-"$python" "$check" reopened.dxf
+"$python" "$check" --opened-by "$program" reopened.dxf
 PYTHONPATH="$examples" "$python" - edit.dxf reopened.dxf <<'PY'
 import sys
 from drawing_elements import elements, joints, has_run

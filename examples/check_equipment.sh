@@ -10,10 +10,10 @@ mkdir -p "$out" && cd "$out"
 if grep -q "Point or option keyword required\|There is no free connector" equipment.log; then
     echo "the script lost its place"; exit 1
 fi
-"$python" "$check" equipment.dxf
+"$python" "$check" --opened-by "$program" equipment.dxf
 "$program" equipment.dxf -s "$examples/equipment_reopen.scr" -o reopened.dxf > reopen.log
 grep -q 'v0 .*= "1"' reopen.log
-"$python" "$check" reopened.dxf
+"$python" "$check" --opened-by "$program" reopened.dxf
 PYTHONPATH="$examples" "$python" - equipment.dxf reopened.dxf <<'PY'
 import collections
 import sys

@@ -5,7 +5,7 @@ set -euo pipefail
 program=$1 examples=$2 check=$3 python=$4 out=$5
 mkdir -p "$out" && cd "$out"
 "$program" -s "$examples/first_elements.scr" -o first_elements.dxf > first_elements.log
-"$python" "$check" first_elements.dxf
+"$python" "$check" --opened-by "$program" first_elements.dxf
 "$python" - first_elements.dxf <<'PY'
 import collections
 import sys

@@ -11,10 +11,10 @@ mkdir -p "$out" && cd "$out"
 if grep -q "does not fit\|No free connector" fittings.log; then
     echo "a fitting was not placed"; exit 1
 fi
-"$python" "$check" fittings.dxf
+"$python" "$check" --opened-by "$program" fittings.dxf
 "$program" fittings.dxf -s "$examples/fittings_reopen.scr" -o reopened.dxf > reopen.log
 grep -q '\[FT1\] Supply air' reopen.log
-"$python" "$check" reopened.dxf
+"$python" "$check" --opened-by "$program" reopened.dxf
 PYTHONPATH="$examples" "$python" - fittings.dxf reopened.dxf <<'PY'
 import collections
 import sys

@@ -2,7 +2,7 @@
 # A drawing past 16-bit counts: a run of 40,000 pieces is laid and saved,
 # opened again, continued by one piece at its far end and saved once more;
 # the second drawing must hold every element, each joint recorded at both
-# of its ends.
+# of its ends, and the first must open without a repair.
 set -euo pipefail
 program=$1 examples=$2 python=$3 out=$4
 mkdir -p "$out" && cd "$out"
@@ -11,6 +11,11 @@ mkdir -p "$out" && cd "$out"
 if grep -q "lcur is not available" large_run_more.log; then
     echo "large run skipped: no lcur in this build"
     exit 0
+fi
+# Opening the saved drawing again tells no repair.
+if grep -E '^large_run\.dxf:|^\.\.\. and [0-9]+ more' large_run_more.log; then
+    echo "large_run.dxf opened again with repairs"
+    exit 1
 fi
 "$python" - large_run_more.dxf <<'PY'
 import sys

@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
 # Runs the numbering example and compares both saved bills line by line
-# with the expected rows; then sizes and labels a network with "Select" and
-# checks that every size and label is named by its element and that
-# deleting the air system leaves nothing of it.
+# with the expected rows; the drawing, numbered and sized, must pass the
+# drawing checks and open again without a repair; then sizes and labels a
+# network with "Select" and checks that every size and label is named by its
+# element and that deleting the air system leaves nothing of it.
 set -euo pipefail
-program=$1 examples=$2 out=$3 python=$4
+program=$1 examples=$2 check=$3 python=$4 out=$5
 mkdir -p "$out" && cd "$out"
 rm -f numbering_list.txt numbering_alist.txt numbering_select.dxf numbering_deleted.dxf
 "$program" -s "$examples/numbering.scr" -o numbering.dxf > numbering.log
 for bill in numbering_list.txt numbering_alist.txt; do
   diff -u "$examples/$bill" "$bill"
 done
+# Each duct's size is a dimension: its block holds the points it measures.
+test "$(grep -c $'^DIMENSION\r$' numbering.dxf)" -eq 7
+"$python" "$check" --opened-by "$program" numbering.dxf
 "$program" -s "$examples/numbering_select.scr" -o numbering_deleted.dxf > numbering_select.log
 "$python" - numbering_select.dxf numbering_deleted.dxf <<'PY'
 import sys

@@ -25,8 +25,8 @@ open(sys.argv[2], "w").write("\n".join(lines) + "\n")
 PY
 "$program" -s "$examples/scaled.scr" -o scaled.dxf > scaled.log
 "$program" -s full_size.scr -o full_size.dxf > full_size.log
-"$python" "$check" scaled.dxf
-"$python" "$check" full_size.dxf
+"$python" "$check" --opened-by "$program" scaled.dxf
+"$python" "$check" --opened-by "$program" full_size.dxf
 "$python" - scaled.dxf full_size.dxf <<'PY'
 import sys
 import ezdxf

@@ -8,10 +8,10 @@ set -euo pipefail
 program=$1 examples=$2 check=$3 python=$4 out=$5
 mkdir -p "$out" && cd "$out"
 "$program" -s "$examples/spigot_terminals.scr" -o spigot_terminals.dxf > spigot_terminals.log
-"$python" "$check" spigot_terminals.dxf
+"$python" "$check" --opened-by "$program" spigot_terminals.dxf
 "$program" spigot_terminals.dxf -s "$examples/spigot_terminals_reopen.scr" -o reopened.dxf > reopen.log
 grep -q 'v0 .*"3"' reopen.log
-"$python" "$check" reopened.dxf
+"$python" "$check" --opened-by "$program" reopened.dxf
 PYTHONPATH="$examples" "$python" - spigot_terminals.dxf reopened.dxf <<'PY'
 import sys
 from drawing_elements import elements, joints, has_run

@@ -7,10 +7,10 @@ set -euo pipefail
 program=$1 examples=$2 check=$3 python=$4 out=$5
 mkdir -p "$out" && cd "$out"
 "$program" -s "$examples/spigots_and_branches.scr" -o spigots.dxf > spigots.log
-"$python" "$check" spigots.dxf
+"$python" "$check" --opened-by "$program" spigots.dxf
 "$program" spigots.dxf -s "$examples/spigots_and_branches_reopen.scr" -o reopened.dxf > reopen.log
 grep -q "prop_vf_a3> accept" reopen.log
-"$python" "$check" reopened.dxf
+"$python" "$check" --opened-by "$program" reopened.dxf
 PYTHONPATH="$examples" "$python" - spigots.dxf reopened.dxf <<'PY'
 import collections
 import sys

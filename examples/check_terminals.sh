@@ -7,10 +7,10 @@ set -euo pipefail
 program=$1 examples=$2 check=$3 python=$4 out=$5
 mkdir -p "$out" && cd "$out"
 "$program" -s "$examples/terminals.scr" -o terminals.dxf > terminals.log
-"$python" "$check" terminals.dxf
+"$python" "$check" --opened-by "$program" terminals.dxf
 "$program" terminals.dxf -s "$examples/terminals_reopen.scr" -o reopened.dxf > reopen.log
 grep -q 'v1 .*"7"' reopen.log
-"$python" "$check" reopened.dxf
+"$python" "$check" --opened-by "$program" reopened.dxf
 PYTHONPATH="$examples" "$python" - terminals.dxf reopened.dxf <<'PY'
 import sys
 from drawing_elements import elements, joints

@@ -8,12 +8,12 @@ program=$1 examples=$2 check=$3 python=$4 out=$5
 mkdir -p "$out" && cd "$out"
 "$program" -s "$examples/transitions.scr" -o transitions.dxf > transitions.log
 grep -q "The path cannot turn that way" transitions.log
-"$python" "$check" transitions.dxf
+"$python" "$check" --opened-by "$program" transitions.dxf
 "$program" transitions.dxf -s "$examples/transitions_reopen.scr" -o reopened.dxf > reopen.log
 grep -q "prop_vf_s2> accept" reopen.log
-"$python" "$check" reopened.dxf
+"$python" "$check" --opened-by "$program" reopened.dxf
 "$program" reopened.dxf -s "$examples/transitions_reopen.scr" -o reopened_twice.dxf > reopen_twice.log
-"$python" "$check" reopened_twice.dxf
+"$python" "$check" --opened-by "$program" reopened_twice.dxf
 PYTHONPATH="$examples" "$python" - transitions.dxf reopened.dxf reopened_twice.dxf <<'PY'
 import collections
 import sys

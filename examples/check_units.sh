@@ -7,10 +7,10 @@ set -euo pipefail
 program=$1 examples=$2 check=$3 python=$4 out=$5
 mkdir -p "$out" && cd "$out"
 "$program" -s "$examples/units.scr" -o units.dxf > units.log
-"$python" "$check" units.dxf
+"$python" "$check" --opened-by "$program" units.dxf
 "$program" units.dxf -s "$examples/demo_reopen.scr" -o reopened.dxf > reopen.log
 grep -q '\[UN1\] Units air' reopen.log
-"$python" "$check" reopened.dxf
+"$python" "$check" --opened-by "$program" reopened.dxf
 # KNH-E, KNH-K, CS, CSK-H, CSK-V, USZ-29, LEM, S-15, USZ-17, VL-NI, VLE-06,
 # VLE-07.
 "$python" "$examples/compare_reopened.py" units.dxf reopened.dxf 16 \

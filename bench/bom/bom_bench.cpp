@@ -9,6 +9,10 @@
 //   - "C:llist": from the command to the closed list dialog, on the
 //     numbered drawing (the dialogs answer at once from the script).
 // and prints the peak memory of the process.  Prints "name: value unit".
+// The list dialog shows its rows ("?"): unless their numbered rows count
+// every element laid, nothing was numbered or listed (the dialog file
+// missing, say, makes the command return at once) and the benchmark fails
+// rather than time it.
 //
 // Usage: bom_bench [ELEMENTS [INSTALL_DIRECTORY]]
 #include <sys/resource.h>
@@ -19,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -97,6 +102,23 @@ long LayNetwork(long elements, ads_name firstDuct) {
     return laid;
 }
 
+// The elements the bill's numbered rows count, as the list dialog shows
+// them: "index  number  count x text" (rows without a number have no
+// second number before the count).
+long NumberedElements(const std::string& transcript) {
+    std::istringstream lines(transcript);
+    std::string line;
+    long counted = 0;
+    while (std::getline(lines, line)) {
+        std::istringstream row(line);
+        long index = 0, number = 0, count = 0;
+        std::string times;
+        if (row >> index >> number >> count >> times && times == "x")
+            counted += count;
+    }
+    return counted;
+}
+
 long PeakKilobytes() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -146,11 +168,19 @@ int main(int argc, char** argv) {
     InvokeFunctionCode(kLdim);
     double numbering = Seconds(start), numberingCpu = CpuSeconds() - cpu;
 
-    host::io::setScript("list=0\naccept\naccept\n");
+    std::ostringstream listed;
+    host::io::setTranscript(&listed);
+    host::io::setScript("list=0\naccept\n?\naccept\n");
     start = std::chrono::steady_clock::now();
     cpu = CpuSeconds();
     InvokeFunctionCode(kLlist);
     double listing = Seconds(start), listingCpu = CpuSeconds() - cpu;
+    host::io::setTranscript(&quiet);
+    if (long billed = NumberedElements(listed.str()); billed != elements) {
+        std::fprintf(stderr, "bom_bench: the bill of materials counts %ld numbered elements of the %ld laid: "
+                     "nothing to time.  What llist said:\n%s", billed, elements, listed.str().c_str());
+        return 1;
+    }
 
     std::printf("elements: %ld elements\n", elements);
     std::printf("laying_seconds: %.3f s\n", laying);

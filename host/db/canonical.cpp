@@ -66,6 +66,8 @@ std::map<std::string, Schema, std::less<>> buildSchemas() {
                       def(Group::real(42, 2 * M_PI))}}};
     s["SOLID"] = {entityPart(),
                   {"AcDbTrace", {omit(Group::real(39, 0)), req(10), req(11), req(12), opt(13), def(kNormal)}}};
+    s["POINT"] = {entityPart(),
+                  {"AcDbPoint", {req(10), omit(Group::real(39, 0)), def(kNormal), omit(Group::real(50, 0))}}};
     s["TEXT"] = {entityPart(),
                  {"AcDbText",
                   {omit(Group::real(39, 0)), req(10), req(40), req(1), def(Group::real(50, 0)),

@@ -5,7 +5,7 @@
 // lists come back as the target host gives them, e.g. for an INSERT:
 //   100 AcDbEntity, 8, [6], [62], 100 AcDbBlockReference, 2, 10, 41, 42, 43,
 //   50, 70, 71, 44, 45, 210.
-// Modelled: LINE ARC CIRCLE ELLIPSE SOLID HATCH TEXT INSERT LEADER DIMENSION
+// Modelled: LINE ARC CIRCLE ELLIPSE SOLID POINT HATCH TEXT INSERT LEADER DIMENSION
 // BLOCK ENDBLK DICTIONARY XRECORD and the table records.  HATCH, DIMENSION
 // and XRECORD data keep their input order after their fixed part.
 #pragma once

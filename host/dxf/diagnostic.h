@@ -8,6 +8,8 @@
 #include <string_view>
 #include <utility>
 
+#include "dxf/quoted_text.h"
+
 namespace host::dxf {
 
 // What a repair did to the file's data: kept it in another form, or lost
@@ -45,14 +47,16 @@ struct Diagnostic {
     std::string message;
     RepairKind kind;  // of a repair's note
 
-    // "file:line: message", or "file: message" without a line.
+    // "file:line: message", or "file: message" without a line.  The file's
+    // name is quoted as its text is: a name may hold what acts on a
+    // terminal as well as the file may.
     std::string text() const
     {
         std::string out = file;
         if (line > 0) out += ":" + std::to_string(line);
         out += ": ";
         out += message;
-        return out;
+        return withoutControls(out);
     }
 };
 

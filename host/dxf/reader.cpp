@@ -19,6 +19,7 @@
 #include "db/sub_entities.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <unordered_set>
 #include <cctype>
 #include <cmath>
@@ -91,6 +92,7 @@ private:
     bool nextRecord();
     bool fail(uint32_t line, std::string message);
     void note(uint32_t line, RepairKind kind, const std::string& message);
+    Diagnostic noteAt(uint32_t line, RepairKind kind, const std::string& message) const;
     // Whether a note of a repair made over and over is kept: up to
     // kMarkerNotes of those `kept` counts; past that the repair is counted
     // only, so that the file's thousands of them cost no memory.
@@ -136,6 +138,7 @@ private:
     void adoptOrphans();
     void relinkDictionaryEntries();
     void finishHandseed();
+    void noteUnmarked();
 
     RecordStream& stream_;
     std::string_view source_;
@@ -160,6 +163,20 @@ private:
     int valueNotes_ = 0;   // notes about values mended (coordinates, colours), up to:
     int markerNotes_ = 0;  // notes about records kept without markers, up to:
     static constexpr int kMarkerNotes = 20;
+    // A record kept without subclass markers and where its note goes among
+    // the notes made while reading.  Such records are told only once every
+    // repair is made: a record a repair left out has its note of that, and
+    // no second one of how it is kept.
+    struct Unmarked {
+        Slot slot;
+        uint32_t at;
+        uint32_t note;  // in unmarkedNotes_
+    };
+    std::vector<Unmarked> unmarked_;  // in file order
+    // Their notes, each once: the many records of one type share theirs.
+    std::vector<std::string> unmarkedNotes_;
+    std::unordered_map<std::string, uint32_t> unmarkedNoteIndex_;
+    std::unordered_map<Slot, Slot> movedRecords_;  // a record's new slot, by its old one
 };
 
 bool DxfReader::fail(uint32_t line, std::string message)
@@ -172,9 +189,14 @@ bool DxfReader::fail(uint32_t line, std::string message)
 
 void DxfReader::note(uint32_t line, RepairKind kind, const std::string& message)
 {
+    report_.repairs.push_back(noteAt(line, kind, message));
+}
+
+Diagnostic DxfReader::noteAt(uint32_t line, RepairKind kind, const std::string& message) const
+{
     // File text in a message is shown as such; this keeps out any control
     // character that came in another way.
-    report_.repairs.push_back(Diagnostic{fileName_, line, withoutControls(message), kind});
+    return Diagnostic{fileName_, line, withoutControls(message), kind};
 }
 
 bool DxfReader::keeps(int& kept, RepairKind kind)
@@ -255,12 +277,22 @@ Slot DxfReader::store(ObjectClass cls)
     size_t xdata = fixValues(object, rec_->line);
     dropXdataWithoutApplication(object.groups, xdata, rec_->type, rec_->line);
     if (cls == ObjectClass::Entity && object.isType("INSERT")) holdInsertGroups(object.groups);
+    std::string unmarked;  // the note of a record kept without markers
+    const auto notePlace = static_cast<uint32_t>(report_.repairs.size());
     if (cls != ObjectClass::NonGraphical && cls != ObjectClass::TableHead && lacksSubclassMarkers(object.groups)) {
         // An R12 record: later versions need its subclass markers.
         std::string error;
-        if (!addSubclassMarkers(rec_->type, object.groups, error) && keeps(markerNotes_, kMarkersNotAdded))
-            note(rec_->line, kMarkersNotAdded, shown(rec_->type) + " is kept without subclass markers: " + error);
+        if (!addSubclassMarkers(rec_->type, object.groups, error))
+            unmarked = shown(rec_->type) + " is kept without subclass markers: " + error;
     }
+    auto stored = [&](Slot slot) {
+        if (!unmarked.empty() && slot != kNoSlot) {
+            auto [known, added] = unmarkedNoteIndex_.try_emplace(unmarked, unmarkedNotes_.size());
+            if (added) unmarkedNotes_.push_back(unmarked);
+            unmarked_.push_back({slot, notePlace, known->second});
+        }
+        return slot;
+    };
     Slot first = object.handle != 0 ? db_->slotOf(object.handle) : kNoSlot;
     if (object.handle == 0 || first != kNoSlot) reserveFileHandles();
     if (first != kNoSlot && moveDuplicateRecord(first, rec_->type)) first = kNoSlot;
@@ -275,9 +307,9 @@ Slot DxfReader::store(ObjectClass cls)
         if (slot != kNoSlot)
             note(rec_->handleLine, Kind::changed("duplicate handle"),
                  message + db::handleText(db_->object(slot)->handle));
-        return remember(slot);
+        return stored(remember(slot));
     }
-    return remember(db_->add(std::move(object)));
+    return stored(remember(db_->add(std::move(object))));
 }
 
 // A coordinate without the ones that must follow it (an x without its y)
@@ -438,6 +470,7 @@ bool DxfReader::moveDuplicateRecord(Slot first, std::string_view newType)
         ownerLines_.resize(slot + 1, 0);
     }
     lines_[slot] = line;
+    movedRecords_[first] = slot;
     const db::Object* record = db_->object(slot);
     note(line, Kind::changed("record's handle taken"),
          shown(record->typeName()) + " " + shown(db::groupText(*record, 2)) + " had the handle " +
@@ -479,7 +512,36 @@ std::unique_ptr<Database> DxfReader::read()
     resolveDimstyleNames(*db_, notes);
     repairDrawing(*db_, notes);
     repairOwners(*db_, notes);
+    noteUnmarked();
     return std::move(db_);
+}
+
+// The notes of the records kept without subclass markers that are still
+// there, each put where it was made among the other notes (the order of
+// the first notes of each kind is what the user is shown).
+void DxfReader::noteUnmarked()
+{
+    std::vector<Diagnostic> notes;
+    std::vector<uint32_t> places;
+    for (const Unmarked& u : unmarked_) {
+        Slot slot = u.slot;
+        if (auto moved = movedRecords_.find(slot); moved != movedRecords_.end()) slot = moved->second;
+        const db::Object* record = db_->object(slot);
+        if (!record || record->erased || u.note >= unmarkedNotes_.size() || !keeps(markerNotes_, kMarkersNotAdded))
+            continue;
+        uint32_t line = slot < lines_.size() ? lines_[slot] : 0;
+        notes.push_back(noteAt(line, kMarkersNotAdded, unmarkedNotes_[u.note]));
+        places.push_back(u.at);
+    }
+    if (notes.empty()) return;
+    std::vector<Diagnostic> merged;
+    merged.reserve(report_.repairs.size() + notes.size());
+    size_t next = 0;
+    for (size_t i = 0; i <= report_.repairs.size(); ++i) {
+        for (; next < notes.size() && places[next] == i; ++next) merged.push_back(std::move(notes[next]));
+        if (i < report_.repairs.size()) merged.push_back(std::move(report_.repairs[i]));
+    }
+    report_.repairs = std::move(merged);
 }
 
 bool DxfReader::readSections()

@@ -5,6 +5,7 @@
 
 #include "acdb_objects.h"
 #include "api/host_api.h"
+#include "dxf/quoted_text.h"
 #include "dxf/reader.h"
 #include "dxf/writer.h"
 #include "shell/documents.h"
@@ -28,7 +29,7 @@ bool readDrawing(Document& doc, const std::string& path, std::string& error, std
         const dxf::Diagnostic& why = report.error;
         if (why.line == 0 && why.message.find(path) != std::string::npos) {
             // "cannot open x.dxf: No such file or directory" names the file already.
-            error = why.message;
+            error = dxf::withoutControls(why.message);
             error[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(error[0])));
         } else {
             error = "Cannot open " + why.text();

@@ -64,6 +64,8 @@ TEST_F(EntityTest, EveryModelledTypeRoundTrips) {
          acutBuildList(RTDXF0, L"ELLIPSE", 100, L"AcDbEntity", 8, L"0", 100, L"AcDbEllipse", 10, c, 11, a, 40, 0.5, 0),
          {100, 8, 100, 10, 11, 210, 40, 41, 42}},
         {"SOLID", acutBuildList(RTDXF0, L"SOLID", 10, c, 11, a, 12, p2, 13, p3, 0), {100, 8, 100, 10, 11, 12, 13, 210}},
+        // A point as a dimension's block holds it.
+        {"POINT", acutBuildList(RTDXF0, L"POINT", 8, L"DEFPOINTS", 10, c, 0), {100, 8, 100, 10, 210}},
         {"TEXT",
          acutBuildList(RTDXF0, L"TEXT", 7, L"STANDARD", 8, L"0", 40, 2.5, 10, c, 11, c, 72, 1, 73, 1, 1, L"\\U+2205100",
                        0),

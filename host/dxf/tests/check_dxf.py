@@ -10,9 +10,12 @@
     dimension styles, blocks and XDATA applications that records name exist;
   - no ARC without sweep: readers draw an arc whose start and end angles meet (modulo 360
     degrees) as a whole circle;
-  - ezdxf's strict load and its audit: no errors and no fixes.
-Usage: check_dxf.py FILE.dxf...   Exit status 1 when anything is wrong."""
+  - ezdxf's strict load and its audit: no errors and no fixes;
+  - with --opened-by, the lurak program opens the drawing and tells no repair: what the host
+    writes it reads back as it is.
+Usage: check_dxf.py [--opened-by LURAK_PROGRAM] FILE.dxf...   Exit status 1 when anything is wrong."""
 import re
+import subprocess
 import sys
 from dataclasses import dataclass, field
 
@@ -41,6 +44,10 @@ LAYOUT_BLOCKS = ("*MODEL_SPACE", "*PAPER_SPACE")
 ARC_START, ARC_END = 50, 51
 # Degrees; the module leaves out arcs of a sweep under 1e-7 radians, some 6e-6 degrees.
 LEAST_SWEEP = 1e-6
+# What the program prints of the repairs made on opening a drawing: "FILE:LINE: note" or
+# "FILE: note", and the counts of the rest.
+REPAIR_COUNT = re.compile(r"^\.\.\. and \d+ more (like it|repairs?)\.$")
+OPENING_TIMEOUT = 600   # seconds
 # Name groups of entities and the table that must hold the name: (code, kinds or None for any, table).
 NAME_REFERENCES = [
     (8, None, "LAYER"),
@@ -305,9 +312,26 @@ def ezdxf_problems(fn):
             [f"ezdxf audit fixed: {f.message}" for f in auditor.fixes])
 
 
-def check(fn):
+def opening_problems(fn, program):
+    """The repairs the program tells when it opens the drawing (with no input), and its failure."""
+    run = subprocess.run([program, fn, "-s", "/dev/null"], stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                         stdin=subprocess.DEVNULL, timeout=OPENING_TIMEOUT)
+    output = run.stdout.decode("utf-8", errors="replace").splitlines()
+    problems = [f"opened by {program}: {line}" for line in output
+                if line.startswith(fn + ":") or REPAIR_COUNT.match(line)]
+    if run.returncode != 0:
+        problems.append(f"opened by {program}: exit status {run.returncode}: " + " / ".join(output[-3:]))
+    return problems
+
+
+def check(fn, program=None):
     problems = []
-    for step in (structure_problems, ezdxf_problems):
+    steps = [structure_problems, ezdxf_problems]
+    if program:
+        def reopened(f):
+            return opening_problems(f, program)
+        steps.append(reopened)
+    for step in steps:
         try:
             problems += step(fn)
         except Exception as error:  # a read that raises is a problem to report, not a crash
@@ -316,11 +340,15 @@ def check(fn):
 
 
 def main():
-    if len(sys.argv) < 2 or any(re.match(r"^-", a) for a in sys.argv[1:]):
+    args = sys.argv[1:]
+    program = None
+    if len(args) >= 2 and args[0] == "--opened-by":
+        program, args = args[1], args[2:]
+    if not args or any(re.match(r"^-", a) for a in args):
         sys.exit(__doc__)
     failed = False
-    for fn in sys.argv[1:]:
-        problems = check(fn)
+    for fn in args:
+        problems = check(fn, program)
         print(f"{fn}: {'ok' if not problems else 'FAILED'}")
         for p in problems:
             print("  problem:", p)

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Each kind of damage check_dxf.py is there to find is found: a sound drawing written by ezdxf
-passes, and the same drawing with one damage each fails with the problem that names it.
+passes, and the same drawing with one damage each fails with the problem that names it; a
+drawing the program tells repairs of when opening it fails too.
 Usage: check_dxf_test.py SCRATCH_DIR   Exit status 1 when a damage goes unnoticed."""
 import os
 import re
@@ -61,6 +62,37 @@ def damages(text):
     ]
 
 
+def openings(path):
+    """(what the program prints on opening the drawing, its exit status, a piece of the problem expected
+    or None for none)."""
+    return [
+        ("Menu LURAK.cui loaded.\nCommand: \n", 0, None),
+        (f"{path}:1510: LINE had the colour 300: set to 256\nCommand: \n", 0, "LINE had the colour 300"),
+        (f"{path}: ATTRIB 2A (and 4 more) stood alone: left out\n", 0, "stood alone"),
+        ("... and 7 more like it.\n", 0, "7 more like it"),
+        ("... and 1 more repair.\n", 0, "1 more repair"),
+        ("lurak: Cannot open it\n", 2, "exit status 2"),
+    ]
+
+
+def opening_failures(scratch, good):
+    """The failures of the check of what a stand-in for the program prints on opening a drawing."""
+    failures = []
+    printed, program = os.path.join(scratch, "printed.txt"), os.path.join(scratch, "opening_program")
+    for output, status, expected in openings(good):
+        with open(printed, "w", encoding="utf-8") as f:
+            f.write(output)
+        with open(program, "w", encoding="utf-8") as f:
+            f.write(f"#!/bin/sh\ncat '{printed}'\nexit {status}\n")
+        os.chmod(program, 0o755)
+        problems = check_dxf.check(good, program)
+        if expected is None and problems:
+            failures.append(f"opening with {output!r}: expected no problem, got {problems}")
+        if expected is not None and not any(expected in p for p in problems):
+            failures.append(f"opening with {output!r}: expected a problem with {expected!r}, got {problems}")
+    return failures
+
+
 def main():
     scratch = sys.argv[1]
     os.makedirs(scratch, exist_ok=True)
@@ -82,9 +114,10 @@ def main():
         problems = check_dxf.check(path)
         if not any(expected in p for p in problems):
             failures.append(f"{what}: expected a problem with {expected!r}, got {problems}")
+    failures += opening_failures(scratch, good)
     for failure in failures:
         print("FAILED:", failure)
-    print(f"{len(damages(text))} damages, {len(failures)} failures")
+    print(f"{len(damages(text)) + len(openings(good))} damages, {len(failures)} failures")
     sys.exit(1 if failures else 0)
 
 

@@ -35,7 +35,8 @@ std::string r12Drawing()
                    {0, "SECTION"}, {2, "ENTITIES"}, {0, "LINE"}, {8, "WALLS"}, {10, "0"}, {20, "0"}, {30, "0"},
                    {11, "10"}, {21, "0"}, {31, "0"}, {0, "INSERT"}, {8, "0"}, {2, "BOX"}, {10, "5.0"},
                    {20, "5.0"}, {30, "0.0"}, {0, "TEXT"}, {8, "WALLS"}, {10, "0"}, {20, "2"}, {30, "0"},
-                   {40, "2.5"}, {1, "Ma\xDF 100\xB0 \\U+4E2D"}, {0, "ENDSEC"}, {0, "EOF"}});
+                   {40, "2.5"}, {1, "Ma\xDF 100\xB0 \\U+4E2D"}, {0, "POINT"}, {8, "WALLS"}, {10, "1"}, {20, "2"},
+                   {30, "0"}, {0, "ENDSEC"}, {0, "EOF"}});
 }
 
 } // namespace
@@ -50,10 +51,18 @@ TEST(OldVersions, R12DrawingIsReadAndSavedAsR2007)
     ASSERT_NE(db->findRecord(Table::BlockRecord, "BOX"), host::db::kNoSlot);
     const host::db::Block* model = db->block(db->modelSpace());
     ASSERT_TRUE(model);
-    ASSERT_EQ(model->entities.size(), 3u);
+    ASSERT_EQ(model->entities.size(), 4u);
     const host::db::Object* text = db->object(model->entities[2]);
     EXPECT_EQ(host::db::groupText(*text, 1), "Ma\xC3\x9F 100\xC2\xB0 \xE4\xB8\xAD");  // decoded to UTF-8
     EXPECT_EQ(host::db::groupText(*text, 100), "AcDbEntity");                       // markers added
+    // A point too: it needs no note, and its markers are written.
+    const host::db::Object* point = db->object(model->entities[3]);
+    ASSERT_TRUE(point);
+    std::vector<std::string> markers;
+    for (const host::db::Group& g : point->groups)
+        if (g.code() == 100) markers.emplace_back(g.asText());
+    EXPECT_EQ(markers, (std::vector<std::string>{"AcDbEntity", "AcDbPoint"}));
+    for (const Diagnostic& note : report.repairs) EXPECT_EQ(note.message.find("POINT"), std::string::npos) << note.text();
     EXPECT_EQ(db->findBlock("$MODEL_SPACE"), nullptr);
     std::string out = outputPath("from_r12.dxf");
     std::string error;

@@ -2,8 +2,10 @@
 // changed, whichever way it is opened: the first notes one a line, those
 // that lose something first and each kind's together, then a count of the
 // rest.  A sound drawing prints nothing more than before; a note shows the
-// file's text without its control characters and cut short.
+// file's text without its control characters and cut short, and the file's
+// name without them; a record has one note of what became of it.
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -110,6 +112,20 @@ std::vector<Way> waysToOpen(const std::string& path) {
             {"OPEN in a script", "-s " + writeScript("lurak_open.scr", "OPEN\n" + path + "\n")}};
 }
 
+// One short line a note, and nothing a terminal acts on.
+void expectOneLineANoteAndNoControls(const std::string& output, size_t longestNote) {
+    size_t longest = 0, length = 0;
+    for (size_t i = 0; i < output.size(); ++i) {
+        const auto c = static_cast<unsigned char>(output[i]);
+        length = c == '\n' ? 0 : length + 1;
+        longest = std::max(longest, length);
+        bool c1 = c == 0xC2 && i + 1 < output.size() && static_cast<unsigned char>(output[i + 1]) >= 0x80 &&
+                  static_cast<unsigned char>(output[i + 1]) <= 0x9F;
+        EXPECT_FALSE((c < 0x20 && c != '\n') || c == 0x7F || c1) << "byte " << i << ": " << int(c);
+    }
+    EXPECT_LE(longest, longestNote);
+}
+
 } // namespace
 
 TEST(RepairNotes, OpeningADamagedDrawingSaysWhatItsRepairLeftOutOrChanged) {
@@ -206,8 +222,9 @@ TEST(RepairNotes, LossesFirstFoldedByKindQuotedAndCountedWhole) {
     ASSERT_TRUE(complete(sound));
 
     // An insert followed by its attribute and 25 vertices, all without
-    // subclass markers, as R12 writes them: each is kept without, and the
-    // vertices are then left out of the insert's run.
+    // subclass markers, as R12 writes them: the vertices are left out of the
+    // insert's run, and the attribute and the SEQEND kept without markers;
+    // each has one note of what became of it.
     std::string run = groups({{0, "INSERT"}, {8, "0"}, {66, "1"}, {2, "*Paper_Space"}, {10, "0"}, {20, "0"}}) +
                       groups({{0, "ATTRIB"}, {8, "0"}, {10, "0"}, {20, "0"}, {40, "1"}, {1, "v"}, {2, "TAG"}});
     for (int k = 0; k < 25; ++k) run += groups({{0, "VERTEX"}, {8, "0"}, {10, "0"}, {20, "0"}});
@@ -231,6 +248,14 @@ TEST(RepairNotes, LossesFirstFoldedByKindQuotedAndCountedWhole) {
     const std::string header = damagedDrawing(
         sound, "  9\r\n$EMPTY\r\n  9\r\n$ACADVER\r\n  1\r\nAC1021\r\n  9\r\n$TWO\r\n 70\r\n1\r\n 70\r\n2\r\n");
 
+    // Attributes that follow no insert, as many as a large file holds: left
+    // out, and nothing more said of them.
+    constexpr int kOrphans = 50000;
+    std::string orphans;
+    for (int k = 0; k < kOrphans; ++k)
+        orphans += groups({{0, "ATTRIB"}, {8, "0"}, {10, "0"}, {20, "0"}, {40, "1"}, {1, "v"}, {2, "TAG"}});
+    const std::string alone = damagedDrawing(sound, "", orphans);
+
     constexpr int kColours = 20000;
     std::string lines;
     for (int k = 0; k < kColours; ++k)
@@ -243,7 +268,7 @@ TEST(RepairNotes, LossesFirstFoldedByKindQuotedAndCountedWhole) {
         const char* name;
         std::string text;
         std::vector<std::string> inOrder;  // pieces of the transcript, each after the one before
-        std::string notSaid;
+        std::vector<std::string> notSaid;
     };
     const Case cases[] = {
         {"left out before kept",
@@ -251,10 +276,14 @@ TEST(RepairNotes, LossesFirstFoldedByKindQuotedAndCountedWhole) {
          {"\n" + path + ": VERTEX ",
           " (and 24 more) followed an INSERT, which takes attributes, not vertices: left out\n" + path + ":" +
               lineOf(vertices, "ATTRIB") + ": ATTRIB is kept without subclass markers",
-          "\n" + path + ":" + lineOf(vertices, "VERTEX") + ": VERTEX is kept without subclass markers",
-          // The ATTRIB, the 25 vertices and the SEQEND.
-          "\n... and " + std::to_string(27 - host::shell::kRepairsShownOfAKind) + " more like it.\n"},
-         "more repair"},
+          "\n" + path + ":" + lineOf(vertices, "SEQEND") + ": SEQEND is kept without subclass markers"},
+         {"more repair", "VERTEX is kept", "more like it"}},
+        {"50,000 attributes alone",
+         alone,
+         {"\n" + path + ": ATTRIB ",
+          " (and " + std::to_string(kOrphans - 1) +
+              " more) stood alone, without the insert or polyline it belongs to: left out\n"},
+         {"subclass markers", "more like it", "more repair"}},
         {"control characters",
          hostile,
          {"\n" + path + ":" + std::to_string(lineAt(hostile, sound.header) + 1) + ": header variable \"" +
@@ -264,12 +293,12 @@ TEST(RepairNotes, LossesFirstFoldedByKindQuotedAndCountedWhole) {
           path + ":" + lineOf(hostile, "X" + title) + ": a record of the type \"X" + shownTitle +
               "\" was left out: that is no type name\n",
           ": section S" + shownTitle + " is not kept by the host and was left out\n"},
-         "... and"},
+         {"... and"}},
         {"a name of 5 MB",
          longName,
          {"\n" + path + ":" + std::to_string(lineAt(longName, sound.header) + 1) + ": header variable \"" +
           std::string(40, 'A') + "...\" has no '$' before its name: left out\n"},
-         "AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA"},
+         {"AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA"}},
         {"header variables at their lines",
          header,
          {"\n" + path + ":" + lineOf(header, "$EMPTY") + ": header variable $EMPTY has no value: left out\n",
@@ -277,13 +306,13 @@ TEST(RepairNotes, LossesFirstFoldedByKindQuotedAndCountedWhole) {
               ": header variable $ACADVER is given twice: the second was left out\n",
           path + ":" + lineOf(header, "$TWO") +
               ": header variable $TWO holds more than one value: the first was kept\n"},
-         "... and"},
+         {"... and"}},
         {"20,000 colours",
          colours,
          {"\n" + path + ":" + firstColour + ": LINE had the colour 300: set to 256\n",
           "\n... and " + std::to_string(kColours - static_cast<int>(host::shell::kRepairsShownOfAKind)) +
               " more like it.\n"},
-         "more repair"},
+         {"more repair"}},
     };
     for (const Way& way : waysToOpen(path)) {
         SCOPED_TRACE(way.name);
@@ -296,20 +325,44 @@ TEST(RepairNotes, LossesFirstFoldedByKindQuotedAndCountedWhole) {
             Outcome opened = runLurak(plugin() + " " + way.arguments);
             EXPECT_EQ(opened.status, 0) << opened.output.substr(0, 4000);
             expectInOrder("\n" + opened.output, c.inOrder);
-            EXPECT_EQ(opened.output.find(c.notSaid), std::string::npos) << opened.output.substr(0, 4000);
-            // One short line a note, and nothing a terminal acts on.
+            for (const std::string& notSaid : c.notSaid)
+                EXPECT_EQ(opened.output.find(notSaid), std::string::npos) << opened.output.substr(0, 4000);
             EXPECT_LT(opened.output.size(), clean.output.size() + 20 * (path.size() + 200));
-            size_t longest = 0, length = 0;
-            for (size_t i = 0; i < opened.output.size(); ++i) {
-                const auto c = static_cast<unsigned char>(opened.output[i]);
-                length = c == '\n' ? 0 : length + 1;
-                longest = std::max(longest, length);
-                bool c1 = c == 0xC2 && i + 1 < opened.output.size() &&
-                          static_cast<unsigned char>(opened.output[i + 1]) >= 0x80 &&
-                          static_cast<unsigned char>(opened.output[i + 1]) <= 0x9F;
-                EXPECT_FALSE((c < 0x20 && c != '\n') || c == 0x7F || c1) << "byte " << i << ": " << int(c);
-            }
-            EXPECT_LE(longest, path.size() + 200);
+            expectOneLineANoteAndNoControls(opened.output, path.size() + 200);
         }
     }
+
+    // A file named with what acts on a terminal: its name is quoted as its
+    // text is, in a note and in the error of a file cut short or not there.
+    const std::string named = tempPath("lurak_" + title + ".dxf"), quoted = tempPath("lurak_" + shownTitle + ".dxf");
+    const std::string coloured = damagedDrawing(sound, "", "", "", true);
+    struct Named {
+        const char* name;
+        std::string text;  // none: no file
+        int status;
+        std::string said;
+    };
+    const Named names[] = {
+        {"a note", coloured, 0,
+         "\n" + quoted + ":" + std::to_string(lineAt(coloured, sound.line + 5)) +
+             ": LINE had the colour 300: set to 256\n"},
+        {"a file cut short", sound.text.substr(0, sound.line), 2, "\nlurak: Cannot open " + quoted + ":"},
+        {"no file", "", 2, "\nlurak: Cannot open " + quoted + ": No such file or directory\n"},
+    };
+    for (const Named& n : names) {
+        SCOPED_TRACE(n.name);
+        std::remove(named.c_str());
+        if (!n.text.empty()) writeFile(named, n.text);
+        Outcome opened = runLurak(plugin() + " '" + named + "' " + script("version.scr"));
+        EXPECT_EQ(opened.status, n.status) << opened.output;
+        EXPECT_NE(("\n" + opened.output).find(n.said), std::string::npos) << opened.output;
+        // The test plug-in's own lines name the drawing as they are given.
+        std::string said;
+        for (size_t at = 0, end; at < opened.output.size(); at = end + 1) {
+            end = std::min(opened.output.find('\n', at), opened.output.size());
+            if (opened.output.compare(at, 9, "[message ") != 0) said += opened.output.substr(at, end + 1 - at);
+        }
+        expectOneLineANoteAndNoControls(said, named.size() + 200);
+    }
+    std::remove(named.c_str());
 }
