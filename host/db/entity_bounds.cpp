@@ -65,10 +65,9 @@ struct BoundGroups {
     }
 };
 
-// A path of vertices with bulges and widths: its vertices' box grown by
-// the most any part strays from it.  An arc of bulge b over a chord c
-// stays within |b| c / 2 of the chord (its sagitta, at a half circle its
-// radius), and a band of width w within w / 2 of its centre line.
+// A path of vertices with bulges: its vertices' box grown by the most any
+// part strays from it.  An arc of bulge b over a chord c stays within
+// |b| c / 2 of the chord (its sagitta, at a half circle its radius).
 class PathBound {
 public:
     bool vertex(const Point3& p) {
@@ -86,16 +85,14 @@ public:
         bulge_ = b;
         return true;
     }
-    bool width(double w) {
-        if (!std::isfinite(w)) return false;
-        halfWidth_ = std::max(halfWidth_, std::fabs(w) / 2);
-        return true;
-    }
+    // A band's joints are mitred, and a mitre reaches farther the sharper
+    // the turn: a polyline with a width is drawn to be bounded.
+    bool width(double w) { return w == 0; }
     // The last vertex's bulge runs back to the first when closed.
     bool finish(bool closed, Extents& out) {
         if (!have_) return false;
         if (closed) grow_ = std::max(grow_, std::fabs(bulge_) * std::hypot(first_.x - last_.x, first_.y - last_.y) / 2);
-        double g = grow_ + halfWidth_;
+        double g = grow_;
         if (!std::isfinite(g)) return false;
         out = box_;
         out.min.x -= g;
@@ -108,7 +105,7 @@ public:
 private:
     Extents box_;
     Point3 first_, last_;
-    double bulge_ = 0, grow_ = 0, halfWidth_ = 0;
+    double bulge_ = 0, grow_ = 0;
     bool have_ = false;
 };
 

@@ -5,7 +5,7 @@
 // of reading its centre and radius.
 //
 // Only the common kinds whose bound is cheap and sure answer (lines,
-// circles, arcs, two-dimensional polylines in the world plane); any other
+// circles, arcs, polylines without width in the world plane); any other
 // kind, or one with a number that is not finite or in another plane,
 // answers false and is drawn instead.  The box may be larger than what is
 // drawn, never smaller, so it decides only what it can decide for sure.
