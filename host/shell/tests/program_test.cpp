@@ -1,5 +1,8 @@
 // Runs the lurak program with the test plug-in and a script, and checks the
 // transcript: message order, prompts and answers, exit status.
+#include <cmath>
+#include <cstdio>
+
 #include "program_runner.h"
 
 TEST(Program, ScriptDrivesPluginThroughTwoDrawings) {
@@ -123,4 +126,40 @@ TEST(Program, NoScriptCrashesTheHost) {
     Outcome run = runCommand("mkdir -p " + folder + " && cd " + folder + " && " + LURAK_PROGRAM + " " + plugin() +
                              " -s " + script + " </dev/null");
     EXPECT_EQ(run.status, 0) << run.output.substr(run.output.size() > 3000 ? run.output.size() - 3000 : 0);
+}
+
+// A drawing of a few KB whose nested blocks stand for more copies than a
+// pick may look at: a cross of two long lines, placed ten times at distinct
+// offsets nine levels deep.  A pick between its arms, inside every box and
+// near no line, stops within its work, takes nothing and says which insert
+// it could not look through; the drawing is left as it was.
+TEST(Program, APickThatCannotLookThroughAnInsertSaysSoAndTakesNothing) {
+    auto number = [](double v) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.17g", v);
+        return std::string(text);
+    };
+    const double far = 1e7;
+    std::string dxf = "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1021\n0\nENDSEC\n0\nSECTION\n2\nBLOCKS\n"
+                      "0\nBLOCK\n8\n0\n2\nL0\n70\n0\n10\n0\n20\n0\n30\n0\n"
+                      "0\nLINE\n8\n0\n10\n" + number(-far) + "\n20\n0\n30\n0\n11\n" + number(far) + "\n21\n0\n31\n0\n"
+                      "0\nLINE\n8\n0\n10\n0\n20\n" + number(-far) + "\n30\n0\n11\n0\n21\n" + number(far) + "\n31\n0\n"
+                      "0\nENDBLK\n8\n0\n";
+    for (int level = 1; level < 10; ++level) {
+        dxf += "0\nBLOCK\n8\n0\n2\nL" + std::to_string(level) + "\n70\n0\n10\n0\n20\n0\n30\n0\n";
+        for (int j = 0; j < 10; ++j) {
+            double o = j * std::pow(10.0, -level);
+            dxf += "0\nINSERT\n8\n0\n2\nL" + std::to_string(level - 1) + "\n10\n" + number(o) + "\n20\n" +
+                   number(o / 2) + "\n30\n0\n";
+        }
+        dxf += "0\nENDBLK\n8\n0\n";
+    }
+    dxf += "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nINSERT\n8\n0\n5\n1F0\n2\nL9\n10\n0\n20\n0\n30\n0\n0\nENDSEC\n0\nEOF\n";
+    std::string drawing = writeScript("lurak_hostile_cross.dxf", dxf);
+    std::string script = writeScript("lurak_hostile_cross.scr", "ERASE\n" + number(far / 2) + "," + number(far / 2) +
+                                                                    "\n\nLIST\nall\n\n");
+    Outcome run = runLurak(plugin() + " " + drawing + " -s " + script);
+    EXPECT_EQ(run.status, 0) << run.output;
+    expectInOrder(run.output, {"Too many nested or arrayed copies to look through in INSERT 1F0: left out of the selection.",
+                               "0 found", "(0 . \"INSERT\")"});
 }
