@@ -386,8 +386,8 @@ namespace {
 // The work of one pick or window: all of it for the first entities that
 // need it, and once it is spent, still enough for each further entity to
 // be looked at as any ordinary drawing needs.
-constexpr uint64_t kSelectionWork = 20'000'000;
-constexpr uint64_t kEntityWork = 400'000;
+constexpr uint64_t kSelectionWork = 10'000'000;
+constexpr uint64_t kEntityWork = 100'000;
 
 uint64_t workFor(const DrawnShapes& shapes) {
     uint64_t spent = shapes.workSpent();

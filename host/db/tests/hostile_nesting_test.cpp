@@ -173,20 +173,26 @@ TEST(HostileNesting, DeepNestingIsAnsweredByRingsOrWithinItsWork) {
     {
         // A cross of two long lines a billion times over: between its arms
         // is inside every box and ring, and no line is near; the pick stops
-        // within its work, takes nothing and names the insert.
+        // within its work, takes nothing and names the insert.  A small
+        // insert drawn before it, under the pick, is still looked at and
+        // taken once the cross has spent the pick's work.
         Drawing d;
+        d.line(d.block("SMALL"), -1, 0, 1, 0);
+        Slot small = d.insert(d.ms(), "SMALL", kHuge / 2, kHuge / 2 + 1);
         Slot top = d.nesting(
             [&](Slot b) {
                 d.line(b, -kHuge, 0, kHuge, 0);
                 d.line(b, 0, -kHuge, 0, kHuge);
             },
             10, 0);
-        Slot other = d.insert(d.ms(), "L0", 1e9, 0);
-        expectAnswers(d, top, "cross",
-                      {{Pick, kHuge / 2, kHuge / 2, 3, 0, false, true}, {Pick, kHuge / 2, 0.5, 3, 0, true}});
-        // Each entity after the first that spends it all still gets enough to
-        // be looked at: the cross alone, drawn after, is picked.
-        EXPECT_EQ(pick(*d.db, 1e9, kHuge / 2, 3), other);
+        expectAnswers(d, top, "cross", {{Pick, kHuge / 2, 0.5, 3, 0, true}});
+        std::vector<Slot> undecided;
+        EXPECT_EQ(pick(*d.db, kHuge / 2, kHuge / 2, 3, &undecided), small);
+        EXPECT_EQ(undecided, std::vector<Slot>{top});
+        undecided.clear();
+        EXPECT_TRUE(selectWindow(*d.db, kHuge / 2 + 2, kHuge / 2 - 10, kHuge / 2 + 10, kHuge / 2 - 2, true, &undecided)
+                        .empty());
+        EXPECT_EQ(undecided, std::vector<Slot>{top});
     }
 }
 
