@@ -121,14 +121,14 @@ private:
     // The arc c + a cos t + b sin t from t0 to t1 (degrees as the file
     // gives them); clockwise, it runs from -t0 down to -t1.
     void arc(const Point3& c, const Point3& a, const Point3& b) {
-        double t0 = toRadians("HATCH", 50, edge_.has50 ? edge_.a50 : 0);
-        double t1 = toRadians("HATCH", 51, edge_.has51 ? edge_.a51 : 360);
+        double t0 = curveAngle("HATCH", 50, edge_.has50 ? edge_.a50 : 0);
+        double t1 = curveAngle("HATCH", 51, edge_.has51 ? edge_.a51 : 360);
         s_.curve.clear();
         if (edge_.ccw) {
-            sampleCurve(s_.curve, c, a, b, t0, t1, false);
+            sampleCurve(s_.curve, m_, c, a, b, t0, t1, false);
             for (const Point3& p : s_.curve) out_.add(m_, p);
         } else {
-            sampleCurve(s_.curve, c, a, b, -t1, -t0, false);
+            sampleCurve(s_.curve, m_, c, a, b, -t1, -t0, false);
             for (size_t i = s_.curve.size(); i-- > 0;) out_.add(m_, s_.curve[i]);
         }
     }

@@ -376,6 +376,68 @@ const std::vector<Row>& rows() {
          },
          {{1050, 50}, {1100, 100}}, {{1100, 50}}, {990, -10, 1210, 110}, {{990, -10, 1050, 110}},
          {{1080, 10, 1120, 40}}},
+        // Curves of any size, each where a chord of 1/64 turn would stray
+        // more than the pick from it: probes on the curve there (taken) and
+        // on that chord (not), and crossings round each.
+        {"CIRCLE of radius 5000, between its 1/64 turn points", In::Object,
+         [](Drawing& d, const Group& z) {
+             return d.add("CIRCLE", with({Group::point(10, 1000, 0, 0), Group::real(40, 5000)}, z));
+         },
+         {{5993.977, 245.338}, {1000, 5000}}, {{5987.962, 245.043}}, {-4010, -5010, 6010, 5010},
+         {{5993.5, 244.8, 5994.5, 245.8}}, {{5987.5, 244.5, 5988.5, 245.5}}},
+        {"ARC of radius 10000 over 3 degrees", In::Object,
+         [](Drawing& d, const Group& z) {
+             return d.add("ARC", with({Group::point(10, 1000, 0, 0), Group::real(40, 10000), Group::real(50, 1),
+                                       Group::real(51, 4)},
+                                      z));
+         },
+         {{10990.482, 436.194}}, {{10987.059, 436.044}}, {10970, 170, 11010, 710}, {{10990, 435.7, 10991, 436.7}},
+         {{10986.5, 435.5, 10987.5, 436.5}}},
+        {"ELLIPSE quarter, 5000 by 2500", In::ScaleY,
+         [](Drawing& d, const Group& z) {
+             return d.add("ELLIPSE", with({Group::point(10, 1000, 0, 0), Group::point(11, 5000, 0, 0),
+                                           Group::real(40, 0.5), Group::real(41, 0), Group::real(42, M_PI / 2)},
+                                          z));
+         },
+         {{5993.977, 122.669}}, {{5987.962, 122.521}}, {990, -10, 6010, 2510}, {{5993.5, 122.2, 5994.5, 123.2}},
+         {{5987.5, 122, 5988.5, 123}}},
+        {"LWPOLYLINE with a bulge of radius 5000", In::Object,
+         [](Drawing& d, const Group& z) {
+             return d.add("LWPOLYLINE", with({Group::integer(90, 2), Group::point(10, 1000, 0, 0), Group::real(42, 1),
+                                              Group::point(10, 11000, 0, 0)},
+                                             z));
+         },
+         {{1006.023, -245.338}}, {{1012.038, -245.043}}, {990, -5010, 11010, 10}, {{1005.5, -245.8, 1006.5, -244.8}},
+         {{1011.5, -245.5, 1012.5, -244.5}}},
+        {"HATCH of a half disc of radius 5000", In::Object,
+         [](Drawing& d, const Group& z) {
+             GroupList g = {Group::integer(92, 1), Group::integer(93, 2)};
+             lineEdge(g, {6000, 0}, {-4000, 0});
+             for (const Group& e : {Group::integer(72, 2), Group::point(10, 1000, 0, 0), Group::real(40, 5000),
+                                    Group::real(50, 180), Group::real(51, 360), Group::integer(73, 1),
+                                    Group::integer(97, 0)})
+                 g.push_back(e);
+             return hatch(d, z, 0, 1, g);
+         },
+         {{5993.977, -245.338}, {5000, -1000}}, {{5995.975, -245.437}}, {-4010, -5010, 6010, 10},
+         {{5993.5, -245.8, 5994.5, -244.8}}, {{5996, -246, 5997, -245}}},
+        // A far angle is brought within a turn in degrees: 1e20 is 280.
+        {"ARC from 1e20 degrees to 90", In::Object,
+         [](Drawing& d, const Group& z) {
+             return d.add("ARC", with({Group::point(10, 1000, 0, 0), Group::real(40, 100), Group::real(50, 1e20),
+                                       Group::real(51, 90)},
+                                      z));
+         },
+         {{1050, -86.603}, {1100, 0}, {1000, 100}}, {{900, 0}, {1000, -100}}, {990, -110, 1110, 110},
+         {{1090, -10, 1110, 10}}, {{890, -10, 910, 10}, {995, -110, 1005, -100}}},
+        {"ARC from 90 degrees to 1e20", In::Object,
+         [](Drawing& d, const Group& z) {
+             return d.add("ARC", with({Group::point(10, 1000, 0, 0), Group::real(40, 100), Group::real(50, 90),
+                                       Group::real(51, 1e20)},
+                                      z));
+         },
+         {{900, 0}, {1000, -100}, {1017.365, -98.481}}, {{1100, 0}, {1050, -86.603}}, {890, -110, 1030, 110},
+         {{890, -10, 910, 10}}, {{1090, -10, 1110, 10}, {1040, -95, 1060, -80}}},
         {"3DFACE with its second edge invisible", In::World,
          [](Drawing& d, const Group&) {
              return d.add("3DFACE", {Group::point(10, 1000, 0, 0), Group::point(11, 1100, 0, 0),
