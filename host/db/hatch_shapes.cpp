@@ -2,9 +2,11 @@
 // one area filled by the even-odd rule, so that an island is a hole.  A
 // polyline path follows its bulges; an edge path its lines, circular and
 // elliptic arcs (counter-clockwise or clockwise, whose angles a file gives
-// mirrored) and splines, each edge on from the last.  Points lie in the
-// hatch's object coordinates at its elevation.  What the file says it
-// holds (counts of paths, edges, knots) is never trusted: the groups are.
+// mirrored) and splines (through their fit points, with the end tangents
+// 12 and 13, when they have no control points), each edge on from the
+// last.  Points lie in the hatch's object coordinates at its elevation.
+// What the file says it holds (counts of paths, edges, knots) is never
+// trusted: the groups are.
 #include <algorithm>
 #include <cmath>
 
@@ -62,6 +64,11 @@ public:
 private:
     Point3 flat(const Group& g) const { return {g.asPoint()[0], g.asPoint()[1], elevation_}; }
     double real(const Group& g) const { return g.kind() == ValueKind::Real ? g.asReal() : static_cast<double>(g.asInt()); }
+    // A spline edge's end tangent: a direction in the hatch's plane.
+    static void setTangent(Point3& tangent, bool& given, const Group& g) {
+        tangent = {g.asPoint()[0], g.asPoint()[1], 0};
+        given = true;
+    }
 
     void polylineGroup(const Group& g) {
         if (g.code() == 10 && g.kind() == ValueKind::Point) {
@@ -97,6 +104,8 @@ private:
             else if (c == 42) s.weights.push_back(real(g));
             else if (c == 10 && point) s.control.push_back(flat(g));
             else if (c == 11 && point) s.fit.push_back(flat(g));
+            else if (c == 12 && point) setTangent(s.startTangent, s.hasStartTangent, g);
+            else if (c == 13 && point) setTangent(s.endTangent, s.hasEndTangent, g);
             return;
         }
         if (c == 10 && point && !edge_.has10) {
@@ -150,7 +159,7 @@ private:
         }
         case kSplineEdge:
             s_.curve.clear();
-            sampleSpline(s_.spline, s_.curve);
+            sampleSpline(s_.spline, m_, s_.curve, s_.drawn);
             for (const Point3& p : s_.curve) out_.add(m_, p);
             break;
         default: break;

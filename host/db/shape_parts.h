@@ -46,10 +46,20 @@ void addBulge(Shapes& out, const Matrix& m, const Point3& p, const Point3& q, do
 void addPathPoints(Shapes& out, const Matrix& m, const std::vector<Point3>& vertices, const std::vector<double>& bulges,
                    bool closed);
 
-// Points along the curve, a bounded number per knot span; through the fit
-// points when it has no control points; the control polygon when degree,
-// knots and weights do not fit together.
-void sampleSpline(const SplineData& s, std::vector<Point3>& out);
+// Points along the curve, each knot span cut until its chords stay within
+// kChordTolerance of it in the frame m carries it into, with a bounded
+// number of points a span and a spline; through the fit points when it has
+// no control points (spline_fit.cpp); the control polygon when degree,
+// knots and weights do not fit together.  `work` is room kept from call to
+// call.
+void sampleSpline(const SplineData& s, const Matrix& m, std::vector<Point3>& out, SplineData& work);
+// The cubic B-spline through the fit points as CAD programs make it:
+// chord-length parameters, the end tangents given (both, else estimated
+// from the points), scaled by the points' chord length.  False, leaving
+// `out` with no control points, when it cannot be made (fewer than two
+// distinct finite points, a system that does not solve); then the fit
+// points are drawn as they are.
+bool interpolateFitPoints(const SplineData& s, SplineData& out);
 
 // The kinds kept in files of their own.
 void addMText(const Object& o, const Matrix& m, Shapes& out);
