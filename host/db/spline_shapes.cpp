@@ -28,7 +28,7 @@ constexpr int kMaxHalvings = 7;
 // The pieces a cubic spline may be cut into before its spans are halved
 // less: what a hostile file can ask for stays bounded.  A higher degree's
 // point costs the square of its order, so it gets fewer.
-constexpr size_t kMaxPieces = size_t{1} << 17;
+constexpr size_t kMaxPieces = size_t{1} << 15;
 constexpr size_t kCubicCost = 16;
 // Far beyond any curve a drawing holds; de Boor costs the degree squared
 // per point, and its working row is this long.
@@ -94,9 +94,9 @@ public:
           size_t p, const Matrix& m)
         : control_(control), weights_(weights), knots_(knots), p_(p), flat_(m) {}
 
-    // The points along the curve from its start; a span that does not
-    // start where the last ended (a knot repeated as often as the order)
-    // starts with a jump.
+    // The points along the curve from its start.  A span starts where the
+    // last ended but after a knot repeated as often as the order, where the
+    // curve may jump.
     void sample(std::vector<Point3>& out) const {
         size_t n = control_.size();
         size_t spans = 0;
@@ -107,10 +107,12 @@ public:
         for (size_t k = p_; k < n; ++k) {
             double u0 = knots_[k], u1 = knots_[k + 1];
             if (!(u0 < u1)) continue;
-            Point3 start = at(k, u0);
-            if (first || !same(out.back(), start)) out.push_back(start);
+            if (first || knots_[k - p_] == u0) {
+                Point3 start = at(k, u0);
+                if (first || !same(out.back(), start)) out.push_back(start);
+            }
             first = false;
-            sampleSpan(k, start, u0, u1, halvings, out);
+            sampleSpan(k, out.back(), u0, u1, halvings, out);
         }
     }
 
@@ -148,9 +150,8 @@ private:
 
     static bool same(const Point3& a, const Point3& b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
 
-    // The points of span k after its start, its end the last.
-    void sampleSpan(size_t k, const Point3& start, double u0, double u1, int halvings, std::vector<Point3>& out) const {
-        Point3 a = start;
+    // The points of span k after its start a, its end the last.
+    void sampleSpan(size_t k, Point3 a, double u0, double u1, int halvings, std::vector<Point3>& out) const {
         double ua = u0;
         for (int i = 1; i <= kSamplesPerSpan; ++i) {
             double ub = i == kSamplesPerSpan ? u1 : u0 + (u1 - u0) * i / kSamplesPerSpan;
