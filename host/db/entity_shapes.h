@@ -20,17 +20,21 @@ Matrix objectToWorld(const Object& entity);
 Matrix placeIn(const Matrix& m, const Object& entity);
 
 // A B-spline as a file gives it: degree, knots, control points with their
-// weights (none: all 1), and the fit points it passes through.
+// weights (none: all 1), and the fit points it passes through with the
+// tangents at its ends (12 and 13), when given.
 struct SplineData {
     long degree = 3;
     std::vector<double> knots, weights;
     std::vector<Point3> control, fit;
+    Point3 startTangent, endTangent;
+    bool hasStartTangent = false, hasEndTangent = false;
     void clear() {
         degree = 3;
         knots.clear();
         weights.clear();
         control.clear();
         fit.clear();
+        hasStartTangent = hasEndTangent = false;
     }
 };
 
@@ -39,6 +43,7 @@ struct ShapeScratch {
     std::vector<Point3> path, curve;
     std::vector<double> bulges, startWidths, endWidths;
     SplineData spline;
+    SplineData drawn;  // the spline as it is evaluated: knots scaled, or made through the fit points
 };
 
 // Appends the runs of a leaf entity, each point carried by m.  `subs` are

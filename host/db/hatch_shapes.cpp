@@ -4,9 +4,11 @@
 // ones, islands within those left out; the external ones alone).  A
 // polyline path follows its bulges; an edge path its lines, circular and
 // elliptic arcs (counter-clockwise or clockwise, whose angles a file gives
-// mirrored) and splines, each edge on from the last.  Points lie in the
-// hatch's object coordinates at its elevation.  What the file says it
-// holds (counts of paths, edges, knots) is never trusted: the groups are.
+// mirrored) and splines (through their fit points, with the end tangents
+// 12 and 13, when they have no control points), each edge on from the
+// last.  Points lie in the hatch's object coordinates at its elevation.
+// What the file says it holds (counts of paths, edges, knots) is never
+// trusted: the groups are.
 #include <algorithm>
 #include <cmath>
 
@@ -87,6 +89,11 @@ private:
     static bool isPatternStart(int code) { return code == 75 || code == 98; }  // the style, the seed points
     Point3 flat(const Group& g) const { return {g.asPoint()[0], g.asPoint()[1], elevation_}; }
     double real(const Group& g) const { return g.kind() == ValueKind::Real ? g.asReal() : static_cast<double>(g.asInt()); }
+    // A spline edge's end tangent: a direction in the hatch's plane.
+    static void setTangent(Point3& tangent, bool& given, const Group& g) {
+        tangent = {g.asPoint()[0], g.asPoint()[1], 0};
+        given = true;
+    }
 
     void polylineGroup(const Group& g) {
         if (g.code() == 10 && g.kind() == ValueKind::Point) {
@@ -122,6 +129,8 @@ private:
             else if (c == 42) s.weights.push_back(real(g));
             else if (c == 10 && point) s.control.push_back(flat(g));
             else if (c == 11 && point) s.fit.push_back(flat(g));
+            else if (c == 12 && point) setTangent(s.startTangent, s.hasStartTangent, g);
+            else if (c == 13 && point) setTangent(s.endTangent, s.hasEndTangent, g);
             return;
         }
         if (c == 10 && point && !edge_.has10) {
@@ -146,14 +155,14 @@ private:
     // The arc c + a cos t + b sin t from t0 to t1 (degrees as the file
     // gives them); clockwise, it runs from -t0 down to -t1.
     void arc(const Point3& c, const Point3& a, const Point3& b) {
-        double t0 = toRadians("HATCH", 50, edge_.has50 ? edge_.a50 : 0);
-        double t1 = toRadians("HATCH", 51, edge_.has51 ? edge_.a51 : 360);
+        double t0 = curveAngle("HATCH", 50, edge_.has50 ? edge_.a50 : 0);
+        double t1 = curveAngle("HATCH", 51, edge_.has51 ? edge_.a51 : 360);
         s_.curve.clear();
         if (edge_.ccw) {
-            sampleCurve(s_.curve, c, a, b, t0, t1, false);
+            sampleCurve(s_.curve, m_, c, a, b, t0, t1, false);
             for (const Point3& p : s_.curve) out_.add(m_, p);
         } else {
-            sampleCurve(s_.curve, c, a, b, -t1, -t0, false);
+            sampleCurve(s_.curve, m_, c, a, b, -t1, -t0, false);
             for (size_t i = s_.curve.size(); i-- > 0;) out_.add(m_, s_.curve[i]);
         }
     }
@@ -175,7 +184,7 @@ private:
         }
         case kSplineEdge:
             s_.curve.clear();
-            sampleSpline(s_.spline, s_.curve);
+            sampleSpline(s_.spline, m_, s_.curve, s_.drawn);
             for (const Point3& p : s_.curve) out_.add(m_, p);
             break;
         default: break;

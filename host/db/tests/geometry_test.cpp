@@ -70,6 +70,12 @@ TEST_F(GeometryTest, ExtentsOfEachType) {
                                Group::point(10, 5, 5, 0)});
     expectBox(extents(hatch), 4, 4, 6, 6);
     expectBox(extents(add("LEADER", {Group::point(10, 0, 0, 0), Group::point(10, 3, 4, 0)})), 0, 0, 3, 4);
+    // A curve cut finer for its size keeps its quadrant points.
+    expectBox(extents(add("CIRCLE", {Group::point(10, 0, 0, 0), Group::real(40, 100000)})), -1e5, -1e5, 1e5, 1e5);
+    // An end angle far beyond a turn is the angle it names: 1e20 degrees is 280.
+    expectBox(extents(add("ARC", {Group::point(10, 0, 0, 0), Group::real(40, 100), Group::real(50, 90),
+                                  Group::real(51, 1e20)})),
+              -100, -100, 100 * std::cos(280 * M_PI / 180), 100);
 }
 
 TEST_F(GeometryTest, NestedInsertsAndDimensions) {

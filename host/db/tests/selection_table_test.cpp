@@ -122,6 +122,26 @@ void splineGroups(GroupList& g, int pointCode, int weightCode, At p0, At p1, At 
     for (double w : {1, 2, 1}) g.push_back(Group::real(weightCode, w));
 }
 
+// A clamped cubic SPLINE over the control points (uniform inner knots),
+// rational when weights are given.
+Slot cubicSpline(Drawing& d, const std::vector<At>& control, const std::vector<double>& weights = {}) {
+    GroupList g = {Group::integer(71, 3)};
+    int spans = static_cast<int>(control.size()) - 3;
+    for (int k = -3; k <= spans + 3; ++k) g.push_back(Group::real(40, std::clamp(k, 0, spans)));
+    for (At p : control) g.push_back(Group::point(10, p.x, p.y, 0));
+    for (double w : weights) g.push_back(Group::real(41, w));
+    return d.add("SPLINE", std::move(g));
+}
+
+// The groups of a spline through fit points (11), with the end tangents
+// 12 and 13 when given.
+GroupList fitGroups(const std::vector<At>& fit, const std::vector<At>& tangents) {
+    GroupList g;
+    for (size_t i = 0; i < tangents.size(); ++i) g.push_back(Group::point(12 + static_cast<int>(i), tangents[i].x, tangents[i].y, 0));
+    for (At p : fit) g.push_back(Group::point(11, p.x, p.y, 0));
+    return g;
+}
+
 // A TEXT "ABCDE" of height 10 at 1000,0 with the given alignment groups.
 Slot textAt(Drawing& d, const Group& extrusion, GroupList more) {
     GroupList g = {Group::point(10, 1000, 0, 0), Group::real(40, 10), Group::text(1, "ABCDE")};
@@ -386,6 +406,121 @@ const std::vector<Row>& rows() {
          },
          {{1050, 50}, {1100, 100}}, {{1100, 50}}, {990, -10, 1210, 110}, {{990, -10, 1050, 110}},
          {{1080, 10, 1120, 40}}},
+        // Curves of any size, each where a chord of 1/64 turn or 1/8 knot span
+        // would stray more than the pick from it: probes on the curve there
+        // (taken) and on that chord (not), and crossings round each.
+        {"CIRCLE of radius 5000, between its 1/64 turn points", In::Object,
+         [](Drawing& d, const Group& z) {
+             return d.add("CIRCLE", with({Group::point(10, 1000, 0, 0), Group::real(40, 5000)}, z));
+         },
+         {{5993.977, 245.338}, {1000, 5000}}, {{5987.962, 245.043}}, {-4010, -5010, 6010, 5010},
+         {{5993.5, 244.8, 5994.5, 245.8}}, {{5987.5, 244.5, 5988.5, 245.5}}},
+        {"ARC of radius 10000 over 3 degrees", In::Object,
+         [](Drawing& d, const Group& z) {
+             return d.add("ARC", with({Group::point(10, 1000, 0, 0), Group::real(40, 10000), Group::real(50, 1),
+                                       Group::real(51, 4)},
+                                      z));
+         },
+         {{10990.482, 436.194}}, {{10987.059, 436.044}}, {10970, 170, 11010, 710}, {{10990, 435.7, 10991, 436.7}},
+         {{10986.5, 435.5, 10987.5, 436.5}}},
+        {"ELLIPSE quarter, 5000 by 2500", In::ScaleY,
+         [](Drawing& d, const Group& z) {
+             return d.add("ELLIPSE", with({Group::point(10, 1000, 0, 0), Group::point(11, 5000, 0, 0),
+                                           Group::real(40, 0.5), Group::real(41, 0), Group::real(42, M_PI / 2)},
+                                          z));
+         },
+         {{5993.977, 122.669}}, {{5987.962, 122.521}}, {990, -10, 6010, 2510}, {{5993.5, 122.2, 5994.5, 123.2}},
+         {{5987.5, 122, 5988.5, 123}}},
+        {"LWPOLYLINE with a bulge of radius 5000", In::Object,
+         [](Drawing& d, const Group& z) {
+             return d.add("LWPOLYLINE", with({Group::integer(90, 2), Group::point(10, 1000, 0, 0), Group::real(42, 1),
+                                              Group::point(10, 11000, 0, 0)},
+                                             z));
+         },
+         {{1006.023, -245.338}}, {{1012.038, -245.043}}, {990, -5010, 11010, 10}, {{1005.5, -245.8, 1006.5, -244.8}},
+         {{1011.5, -245.5, 1012.5, -244.5}}},
+        {"HATCH of a half disc of radius 5000", In::Object,
+         [](Drawing& d, const Group& z) {
+             GroupList g = {Group::integer(92, 1), Group::integer(93, 2)};
+             lineEdge(g, {6000, 0}, {-4000, 0});
+             for (const Group& e : {Group::integer(72, 2), Group::point(10, 1000, 0, 0), Group::real(40, 5000),
+                                    Group::real(50, 180), Group::real(51, 360), Group::integer(73, 1),
+                                    Group::integer(97, 0)})
+                 g.push_back(e);
+             return hatch(d, z, 0, 1, g);
+         },
+         {{5993.977, -245.338}, {5000, -1000}}, {{5995.975, -245.437}}, {-4010, -5010, 6010, 10},
+         {{5993.5, -245.8, 5994.5, -244.8}}, {{5996, -246, 5997, -245}}},
+        {"SPLINE of one span 1000 across", In::World,
+         [](Drawing& d, const Group&) { return cubicSpline(d, {{1000, 0}, {1000, 1000}, {2000, 1000}, {2000, 0}}); },
+         {{1406.738, 738.281}, {1500, 750}}, {{1409.637, 726.929}}, {990, -10, 2010, 760},
+         {{1406.2, 737.8, 1407.2, 738.8}}, {{1409.1, 726.4, 1410.1, 727.4}}},
+        {"SPLINE of one span 200 across", In::World,
+         [](Drawing& d, const Group&) { return cubicSpline(d, {{1000, 0}, {1000, 200}, {1200, 200}, {1200, 0}}); },
+         {{1081.348, 147.656}}, {{1081.927, 145.386}}, {990, -10, 1210, 160}, {{1081.1, 147.4, 1081.6, 147.9}},
+         {{1081.7, 145.1, 1082.2, 145.6}}},
+        {"SPLINE, rational, weights 0.5 3 8 3 0.5", In::World,
+         [](Drawing& d, const Group&) {
+             return cubicSpline(d, {{1000, 0}, {1100, 200}, {1200, 0}, {1300, 200}, {1400, 0}}, {0.5, 3, 8, 3, 0.5});
+         },
+         {{1349.239, 90.260}, {1400, 0}}, {{1341.585, 85.000}}, {990, -10, 1410, 140}, {{1348.7, 89.8, 1349.7, 90.8}},
+         {{1341.1, 84.5, 1342.1, 85.5}}},
+        {"SPLINE through 3 fit points 450 across, with end tangents", In::World,
+         [](Drawing& d, const Group&) {
+             return d.add("SPLINE", fitGroups({{1000, 0}, {1225, 100}, {1450, 0}}, {{1, 1}, {1, -1}}));
+         },
+         {{1077.275, 58.622}, {1225, 100}}, {{1083.426, 47.754}}, {990, -10, 1460, 110},
+         {{1076.8, 58.1, 1077.8, 59.1}}, {{1082.9, 47.3, 1083.9, 48.3}}},
+        {"SPLINE through 4 uneven fit points 110 across, with end tangents", In::World,
+         [](Drawing& d, const Group&) {
+             return d.add("SPLINE", fitGroups({{1000, 0}, {1010, 20}, {1030, 25}, {1110, 0}}, {{0, 1}, {1, -1}}));
+         },
+         {{1078.173, 18.943}}, {{1075.669, 11.354}}, {990, -10, 1120, 35}, {{1077.7, 18.5, 1078.7, 19.5}},
+         {{1075.2, 10.9, 1076.2, 11.9}}},
+        {"SPLINE through 5 fit points without tangents", In::World,
+         [](Drawing& d, const Group&) {
+             return d.add("SPLINE", fitGroups({{1000, 0}, {1100, 60}, {1180, -20}, {1300, 40}, {1420, 0}}, {}));
+         },
+         {{1361.218, 34.991}}, {{1358.222, 27.421}}, {990, -32, 1430, 72}, {{1360.7, 34.5, 1361.7, 35.5}},
+         {{1357.7, 26.9, 1358.7, 27.9}}},
+        {"HATCH of a spline edge through fit points, with end tangents, and a line", In::Object,
+         [](Drawing& d, const Group& z) {
+             GroupList g = {Group::integer(92, 1), Group::integer(93, 2), Group::integer(72, 4), Group::integer(94, 3),
+                            Group::integer(73, 0), Group::integer(74, 0), Group::integer(95, 0), Group::integer(96, 0),
+                            Group::integer(97, 3)};
+             GroupList fit = fitGroups({{1000, 0}, {1225, 100}, {1450, 0}}, {});
+             g.insert(g.end(), fit.begin(), fit.end());
+             for (const Group& t : {Group::point(12, 1, 1, 0), Group::point(13, 1, -1, 0)}) g.push_back(t);
+             lineEdge(g, {1450, 0}, {1000, 0});
+             g.push_back(Group::integer(97, 0));
+             return hatch(d, z, 0, 1, g);
+         },
+         {{1077.275, 58.622}, {1200, 50}}, {{1075.797, 61.233}}, {990, -10, 1460, 110},
+         {{1076.8, 58.1, 1077.8, 59.1}}, {{1074.8, 61.6, 1075.8, 62.6}}},
+        {"SPLINE of degree 1 with knots from -1e308 to 1e308", In::World,
+         [](Drawing& d, const Group&) {
+             return d.add("SPLINE", {Group::integer(71, 1), Group::real(40, -1e308), Group::real(40, -1e308),
+                                     Group::real(40, 1e308), Group::real(40, 1e308), Group::point(10, 1000, 0, 0),
+                                     Group::point(10, 1010, 0, 0)});
+         },
+         {{1005, 0}}, {{1005, 5}}, {990, -10, 1020, 10}, {{1008, -1, 1012, 1}}, {{990, 2, 1020, 4}}},
+        // A far angle is brought within a turn in degrees: 1e20 is 280.
+        {"ARC from 1e20 degrees to 90", In::Object,
+         [](Drawing& d, const Group& z) {
+             return d.add("ARC", with({Group::point(10, 1000, 0, 0), Group::real(40, 100), Group::real(50, 1e20),
+                                       Group::real(51, 90)},
+                                      z));
+         },
+         {{1050, -86.603}, {1100, 0}, {1000, 100}}, {{900, 0}, {1000, -100}}, {990, -110, 1110, 110},
+         {{1090, -10, 1110, 10}}, {{890, -10, 910, 10}, {995, -110, 1005, -100}}},
+        {"ARC from 90 degrees to 1e20", In::Object,
+         [](Drawing& d, const Group& z) {
+             return d.add("ARC", with({Group::point(10, 1000, 0, 0), Group::real(40, 100), Group::real(50, 90),
+                                       Group::real(51, 1e20)},
+                                      z));
+         },
+         {{900, 0}, {1000, -100}, {1017.365, -98.481}}, {{1100, 0}, {1050, -86.603}}, {890, -110, 1030, 110},
+         {{890, -10, 910, 10}}, {{1090, -10, 1110, 10}, {1040, -95, 1060, -80}}},
         {"3DFACE with its second edge invisible", In::World,
          [](Drawing& d, const Group&) {
              return d.add("3DFACE", {Group::point(10, 1000, 0, 0), Group::point(11, 1100, 0, 0),
@@ -706,6 +841,7 @@ Slot spline(Drawing& d, int degree, std::vector<double> knots, GroupList more = 
 const std::vector<Hostile>& hostile() {
     constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
     constexpr double kHuge = 1e300;
+    constexpr double kWide = 1e150;
     static const std::vector<Hostile> table = {
         // A spline whose knots do not fit draws its control polygon.
         {"SPLINE with 100000 knots for 3 control points",
@@ -823,12 +959,49 @@ const std::vector<Hostile>& hostile() {
                                          Group::real(42, kHuge), Group::point(10, 1100, 100, 0)});
          },
          {{1050, 0}, {1100, 50}}},
+        // Curves cut to a tolerance stay within their bounds: control points
+        // as far apart as their squares stay finite (every chord is tested and
+        // cut), a degree whose points cost a thousand times a cubic's, fit
+        // points repeated, not finite, too close to tell apart, or too few.
+        {"SPLINE swinging 1e150 wide",
+         [](Drawing& d) { return cubicSpline(d, {{1000, 0}, {kWide, kWide}, {-kWide, kWide}, {1100, 0}}); },
+         {{1000, 0}}},
+        {"SPLINE of degree 31 over 100 control points swinging 1e150 wide",
+         [](Drawing& d) {
+             constexpr int kDegree = 31, kCount = 100;
+             GroupList g = {Group::integer(71, kDegree)};
+             for (int k = 0; k <= kCount + kDegree; ++k) g.push_back(Group::real(40, std::clamp(k - kDegree, 0, kCount - kDegree)));
+             for (int k = 0; k < kCount; ++k) g.push_back(Group::point(10, k == 0 ? 1000 : (k % 2 ? kWide : -kWide), 0, 0));
+             return d.add("SPLINE", std::move(g));
+         },
+         {{1000, 0}}},
+        {"SPLINE through 5000 fit points, each twice, a NaN and 1e300 among them",
+         [](Drawing& d) {
+             std::vector<At> fit;
+             for (int k = 0; k < 5000; ++k) fit.insert(fit.end(), 2, At{1000.0 + k, k % 2 ? 10.0 : 0.0});
+             fit[7] = {kNaN, 0};
+             fit[9] = {kHuge, 0};
+             return d.add("SPLINE", fitGroups(fit, {}));
+         },
+         {{1000, 0}, {1010, 0}}},
+        {"SPLINE through fit points 1e-13 apart, with end tangents",
+         [](Drawing& d) {
+             return d.add("SPLINE", fitGroups({{1000, 0}, {1000 + 1e-13, 0}, {1100, 0}}, {{1, 0}, {1, 0}}));
+         },
+         {{1050, 0}}},
+        {"SPLINE through one fit point given three times, with tangents of no length",
+         [](Drawing& d) { return d.add("SPLINE", fitGroups({{1000, 0}, {1000, 0}, {1000, 0}}, {{0, 0}, {0, 0}})); },
+         {{1000, 0}}},
+        {"SPLINE through two fit points without tangents", [](Drawing& d) {
+             return d.add("SPLINE", fitGroups({{1000, 0}, {1100, 0}}, {}));
+         }, {{1050, 0}}},
     };
     return table;
 }
 
 TEST(SelectionTable, HostileValuesAreDrawnInBoundedTimeWithFiniteNumbers) {
     constexpr auto kBound = std::chrono::seconds(1);
+    constexpr size_t kMostPoints = size_t{1} << 18;  // what one entity of these may draw
     for (const Hostile& h : hostile()) {
         SCOPED_TRACE(h.name);
         Drawing d;
@@ -849,6 +1022,7 @@ TEST(SelectionTable, HostileValuesAreDrawnInBoundedTimeWithFiniteNumbers) {
         addEntityShape(*d.db->object(entity), subs, Matrix(), shapes, scratch);
         for (const Point3& p : shapes.points)
             ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z));
+        EXPECT_LE(shapes.points.size(), kMostPoints);
         if (shapes.box.valid()) {
             for (double v : {shapes.box.min.x, shapes.box.min.y, shapes.box.min.z, shapes.box.max.x, shapes.box.max.y,
                              shapes.box.max.z})

@@ -1,0 +1,148 @@
+// Picks, windows and saves of drawings of a few KB whose curves the chord
+// tolerance cuts finest: circles and bulges of radius 1e300 (4096 points a
+// turn), cubic splines whose control points swing 1e150 wide (every span
+// halved as deep as allowed), a spline of degree 31 (its points cost a
+// thousand times a cubic's), and a spline through 2000 fit points.  Each
+// must stay well under a second and 100 MB: a file's curves draw a bounded
+// number of points a turn, a span and a spline.
+//
+//   curves_bench
+//
+// Prints `name: value unit` lines: the file's size, milliseconds, and the
+// growth of the peak resident memory in MB during the step (the peak is
+// reset first).
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <string>
+
+#include "db/drawn_shapes.h"
+#include "dxf/reader.h"
+#include "dxf/writer.h"
+
+namespace {
+
+using namespace host;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kHugeCircles = 100;
+constexpr int kWildSplines = 20;
+constexpr int kWildControlPoints = 12;
+constexpr int kHighDegree = 31;
+constexpr int kHighDegreeControlPoints = 120;
+constexpr int kFitPoints = 2000;
+// As wide as control points may swing with their squares still finite:
+// every chord is tested, and the spans are cut as deep as allowed.
+constexpr double kWild = 1e150;
+constexpr double kBytesPerMegabyte = 1024.0 * 1024.0;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// A field of /proc/self/status in kB ("VmRSS:", "VmHWM:").
+long statusKilobytes(const char* field) {
+    std::ifstream in("/proc/self/status");
+    std::string name;
+    long value = 0;
+    while (in >> name) {
+        if (name == field) {
+            in >> value;
+            return value;
+        }
+        std::getline(in, name);
+    }
+    return 0;
+}
+
+// Resets the peak resident size to the current one (Linux 4.0 on).
+void resetPeak() {
+    std::ofstream clear("/proc/self/clear_refs");
+    clear << "5";
+}
+
+void measure(const std::string& name, const std::function<void()>& work) {
+    resetPeak();
+    long before = statusKilobytes("VmRSS:");
+    Clock::time_point start = Clock::now();
+    work();
+    double ms = millisecondsSince(start);
+    double mb = static_cast<double>(statusKilobytes("VmHWM:") - before) * 1024.0 / kBytesPerMegabyte;
+    std::printf("%s: %.3f ms\n%s_memory: %.1f MB\n", name.c_str(), ms, name.c_str(), mb < 0 ? 0 : mb);
+}
+
+std::string group(int code, const std::string& value) { return std::to_string(code) + "\n" + value + "\n"; }
+std::string group(int code, double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return group(code, std::string(text));
+}
+std::string point(int code, double x, double y) { return group(code, x) + group(code + 10, y) + group(code + 20, 0.0); }
+
+std::string drawing(const std::string& entities) {
+    return "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1021\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + entities +
+           "0\nENDSEC\n0\nEOF\n";
+}
+
+// Circles of radius 1e300 and a polyline of bulges as wide.
+std::string hugeCircles() {
+    std::string text;
+    for (int i = 0; i < kHugeCircles; ++i) text += "0\nCIRCLE\n8\n0\n" + point(10, i, 0) + group(40, 1e300);
+    text += "0\nLWPOLYLINE\n8\n0\n" + group(90, "2") + point(10, 0, 0) + group(42, 1.0) + point(10, 1e300, 0);
+    return drawing(text);
+}
+
+// A clamped spline of the degree over control points alternating between
+// kWild and -kWild, its ends at 0,0 and 10,0.
+std::string wildSpline(int degree, int count) {
+    std::string text = "0\nSPLINE\n8\n0\n" + group(71, std::to_string(degree));
+    for (int k = 0; k <= count + degree; ++k) text += group(40, std::clamp(k - degree, 0, count - degree));
+    for (int k = 0; k < count; ++k) {
+        double x = k == 0 ? 0 : k + 1 == count ? 10 : (k % 2 ? kWild : -kWild);
+        text += point(10, x, k == 0 || k + 1 == count ? 0 : x);
+    }
+    return text;
+}
+
+std::string wildSplines() {
+    std::string text;
+    for (int i = 0; i < kWildSplines; ++i) text += wildSpline(3, kWildControlPoints);
+    return drawing(text);
+}
+
+std::string fitSpline() {
+    std::string text = "0\nSPLINE\n8\n0\n" + group(71, "3");
+    for (int k = 0; k < kFitPoints; ++k) text += point(11, k, k % 2 ? 10 : 0);
+    return drawing(text);
+}
+
+// Open, a pick on its start, a window round all, a save: each timed.
+bool openSelectSave(const std::string& name, const std::string& text) {
+    std::printf("%s_file: %.1f KB\n", name.c_str(), static_cast<double>(text.size()) / 1024.0);
+    std::unique_ptr<db::Database> db;
+    measure(name + "_open", [&] {
+        dxf::ReadReport report;
+        db = dxf::readDxfText(text, name, report);
+    });
+    if (!db) return false;
+    db::Slot picked = db::kNoSlot;
+    measure(name + "_pick", [&] { picked = db::pick(*db, 0, 0, 1); });
+    size_t held = 0;
+    measure(name + "_window", [&] { held = db::selectWindow(*db, -1e301, -1e301, 1e301, 1e301, false).size(); });
+    std::string saved;
+    measure(name + "_save", [&] { dxf::writeDxfText(*db, saved); });
+    return picked != db::kNoSlot && held > 0 && !saved.empty();
+}
+
+} // namespace
+
+int main() {
+    bool ok = openSelectSave("huge_circles", hugeCircles());
+    ok = openSelectSave("wild_splines", wildSplines()) && ok;
+    ok = openSelectSave("wild_spline_degree_31", drawing(wildSpline(kHighDegree, kHighDegreeControlPoints))) && ok;
+    ok = openSelectSave("fit_spline_2000", fitSpline()) && ok;
+    if (!ok) std::fprintf(stderr, "curves_bench: a drawing was not opened, picked, held or saved\n");
+    return ok ? 0 : 1;
+}
