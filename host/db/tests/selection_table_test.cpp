@@ -560,6 +560,21 @@ const std::vector<Row>& rows() {
          },
          {{1050, 25}, {1025, 0}, {1000, 25}}, {{1025, 25}, {1075, 25}}, {990, -10, 1110, 60},
          {{990, -10, 1050, 60}, {1045, 20, 1055, 30}}, {{1010, 20, 1040, 30}}},
+        {"POLYLINE polygon mesh of 3 x 3 vertices closed in M alone", In::World,
+         [](Drawing& d, const Group&) {
+             // Vertex (m, n) at 1000 + 50 n (+20 in the middle row), 50 m (+20 in the middle column):
+             // closed in M, each column runs back from its last row to its first;
+             // a row never runs back from its last column.
+             Slot p = d.add("POLYLINE", {Group::integer(66, 1), Group::point(10, 0, 0, 0), Group::integer(70, 16 + 1),
+                                         Group::integer(71, 3), Group::integer(72, 3)});
+             for (int m = 0; m < 3; ++m)
+                 for (int n = 0; n < 3; ++n)
+                     vertex(d, p, {1000 + 50.0 * n + (m == 1 ? 20 : 0), 50.0 * m + (n == 1 ? 20 : 0)}, 64);
+             d.sub(p, "SEQEND", {});
+             return p;
+         },
+         {{1000, 50}, {1100, 50}, {1050, 70}}, {{1050, 0}, {1070, 50}}, {990, -10, 1130, 130},
+         {{990, -10, 1050, 130}, {995, 45, 1005, 55}}, {{1045, -5, 1055, 5}, {1065, 45, 1075, 55}}},
         {"HATCH of two areas, one with a round island, at elevation 7", In::Object,
          [](Drawing& d, const Group& z) {
              GroupList g;
