@@ -52,7 +52,43 @@ bool holdsEntities(const Database& db, Slot record) {
     return false;
 }
 
+// Frames are drawn at powers of 2^kFrameStep.
+constexpr int kFrameStep = 4;
+
+// The frame a block placed by `place` in a frame drawn at 2^frame is
+// drawn at: the scale it is seen at, rounded up to a power of two (never
+// below the block's own size, never above 2^kMostFrame).
+int placedFrame(int frame, const InsertPlacement& place) {
+    double stretch = std::max({std::fabs(place.scale.x), std::fabs(place.scale.y), std::fabs(place.scale.z)});
+    if (!(stretch <= std::ldexp(1.0, kMostFrame))) return kMostFrame;
+    if (!(stretch > 1)) stretch = 1;
+    int exponent;
+    double fraction = std::frexp(stretch, &exponent);  // stretch = fraction 2^exponent, fraction in [0.5, 1)
+    if (fraction == 0.5) --exponent;                   // a power of two itself
+    // Up to a multiple of kFrameStep: a block is drawn at a few sizes at
+    // most, however many scales lead to it.
+    int placed = std::clamp(frame + exponent, 0, kMostFrame);
+    return std::min(kMostFrame, (placed + kFrameStep - 1) / kFrameStep * kFrameStep);
+}
+
+// A box scaled by 2^exponent (exactly: a power of two).
+Extents scaledBox(const Extents& box, int exponent) {
+    if (exponent == 0 || !box.valid()) return box;
+    Extents out;
+    out.min = {std::ldexp(box.min.x, exponent), std::ldexp(box.min.y, exponent), std::ldexp(box.min.z, exponent)};
+    out.max = {std::ldexp(box.max.x, exponent), std::ldexp(box.max.y, exponent), std::ldexp(box.max.z, exponent)};
+    return out;
+}
+
 } // namespace
+
+Matrix ownRunsMatrix(const Matrix& m, int frame) {
+    if (frame == 0) return m;
+    Matrix r = m;
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) r.m[i][j] = std::ldexp(m.m[i][j], -frame);
+    return r;
+}
 
 Matrix copyMatrix(const Matrix& base, const Point3& columnStep, const Point3& rowStep, int column, int row) {
     Matrix m = base;
@@ -80,16 +116,20 @@ Slot EntityDrawer::recordNamed(std::string_view name) {
     return found->second;
 }
 
-void EntityDrawer::draw(const std::vector<Slot>& entities, size_t index, bool inBlock, Drawing& out) {
+void EntityDrawer::draw(const std::vector<Slot>& entities, size_t index, bool inBlock, Drawing& out, int frame) {
     const Object* found = index < entities.size() ? db_.object(entities[index]) : nullptr;
     if (found == nullptr || found->erased) return;
     const Object& o = *found;
-    const Matrix identity;
+    // The frame's scale, a power of two: each point is the file's, scaled exactly.
+    const double scale = std::ldexp(1.0, frame);
+    const Matrix identity = frame == 0 ? Matrix() : Matrix::scaling(scale, scale, scale);
     const Kinds& k = kinds();
     if (o.type == k.insert) {
         Slot record = recordNamed(groupText(o, 2));
         if (record != kNoSlot && db_.block(record) != nullptr) {
-            out.placed.push_back({record, insertPlacement(db_, o, record)});
+            InsertPlacement place = insertPlacement(db_, o, record);
+            int placed = finer_ ? placedFrame(frame, place) : 0;
+            out.placed.push_back({record, std::move(place), placed});
         }
         // The attributes stand in the insert's space, not its block's.
         for (size_t i = index + 1, end = subEntitiesEnd(db_, entities, index, o.handle); i < end; ++i) {
@@ -100,7 +140,7 @@ void EntityDrawer::draw(const std::vector<Slot>& entities, size_t index, bool in
     } else if (o.type == k.dimension) {
         Slot record = recordNamed(groupText(o, 2));
         if (holdsEntities(db_, record)) {
-            out.placed.push_back({record, InsertPlacement()});
+            out.placed.push_back({record, InsertPlacement(), finer_ ? frame : 0});
         } else {
             out.own.startRun(RunKind::Open);
             for (int code : {10, 11, 13, 14})
@@ -126,11 +166,12 @@ void EntityDrawer::draw(const std::vector<Slot>& entities, size_t index, bool in
     }
 }
 
-BlockTree::Node* BlockTree::node(Slot record) {
-    if (auto found = index_.find(record); found != index_.end()) return &nodes_[found->second];
+BlockTree::Node* BlockTree::node(Slot record, int frame) {
+    if (auto found = index_.find(key(record, frame)); found != index_.end()) return &nodes_[found->second];
     if (record == kNoSlot || db_.block(record) == nullptr) return nullptr;
-    index_.emplace(record, nodes_.size());
+    index_.emplace(key(record, frame), nodes_.size());
     nodes_.emplace_back();
+    nodes_.back().geometry.frame = frame;
     return &nodes_.back();
 }
 
@@ -139,7 +180,7 @@ void BlockTree::drawContents(Slot record, Node& n, EntityDrawer& drawer) {
     for (size_t i = 0; i < block->entities.size(); ++i) {
         const Object* o = db_.object(block->entities[i]);
         if (o == nullptr || o->erased || isSubEntity(*o)) continue;
-        drawer.draw(block->entities, i, true, n.geometry.drawing);
+        drawer.draw(block->entities, i, true, n.geometry.drawing, n.geometry.frame);
     }
     n.state = State::Drawn;
 }
@@ -150,11 +191,11 @@ void BlockTree::buildAll(const std::vector<Slot>& records, const ForEach& forEac
     constexpr size_t kChunks = 64;
     std::vector<std::pair<Slot, Node*>> todo;
     for (Slot record : records)
-        if (Node* n = node(record); n != nullptr && n->state == State::New) todo.emplace_back(record, n);
+        if (Node* n = node(record, 0); n != nullptr && n->state == State::New) todo.emplace_back(record, n);
     if (!todo.empty()) {
         size_t chunks = std::min(kChunks, todo.size());
         forEach(chunks, [&](size_t chunk) {
-            EntityDrawer drawer(db_);
+            EntityDrawer drawer(db_, keepRuns_);
             for (size_t i = chunk * todo.size() / chunks, end = (chunk + 1) * todo.size() / chunks; i < end; ++i)
                 drawContents(todo[i].first, *todo[i].second, drawer);
         });
@@ -162,14 +203,14 @@ void BlockTree::buildAll(const std::vector<Slot>& records, const ForEach& forEac
     for (Slot record : records) get(record);
 }
 
-const BlockGeometry* BlockTree::built(Slot record) const {
-    auto found = index_.find(record);
+const BlockGeometry* BlockTree::built(Slot record, int frame) const {
+    auto found = index_.find(key(record, frame));
     if (found == index_.end() || nodes_[found->second].state != State::Done) return nullptr;
     return &nodes_[found->second].geometry;
 }
 
 bool BlockTree::placedBox(const PlacedBlock& p, const Matrix& parent, Extents& out, bool& endless) {
-    auto found = index_.find(p.record);
+    auto found = index_.find(key(p.record, p.frame));
     if (found == index_.end() || nodes_[found->second].state != State::Done) return false;
     return placedBox(nodes_[found->second].geometry, p.placement, parent, out, endless);
 }
@@ -206,11 +247,11 @@ void BlockTree::finish(Node& n) {
     auto& placed = g.drawing.placed;
     placed.erase(std::remove_if(placed.begin(), placed.end(),
                                 [&](const PlacedBlock& p) {
-                                    Node* child = node(p.record);
+                                    Node* child = node(p.record, p.frame);
                                     return child == nullptr || child->state != State::Done;
                                 }),
                  placed.end());
-    g.box = boundedBox(g.drawing.own);
+    g.box = scaledBox(boundedBox(g.drawing.own), -g.frame);
     g.endless = g.drawing.own.endless;
     const Matrix identity;
     for (const PlacedBlock& p : placed) placedBox(p, identity, g.box, g.endless);
@@ -218,9 +259,10 @@ void BlockTree::finish(Node& n) {
         // About the box's centre: the ring of its own runs, widened by the
         // rings of the blocks it places, and never wider than the box.
         double x = (g.box.min.x + g.box.max.x) / 2, y = (g.box.min.y + g.box.max.y) / 2;
-        g.ring = ringOfRuns(g.drawing.own, x, y, tests_);
+        PlanRing own = ringOfRuns(g.drawing.own, std::ldexp(x, g.frame), std::ldexp(y, g.frame), tests_);
+        g.ring = {x, y, std::ldexp(own.inner, -g.frame), std::ldexp(own.outer, -g.frame)};
         for (const PlacedBlock& p : placed) {
-            const Node* child = node(p.record);
+            const Node* child = node(p.record, p.frame);
             if (child->geometry.box.valid() || child->geometry.endless)
                 addPlacedRing(g.ring, child->geometry.ring, p.placement);
         }
@@ -235,14 +277,14 @@ void BlockTree::finish(Node& n) {
     n.state = State::Done;
 }
 
-const BlockGeometry* BlockTree::get(Slot record) {
-    Node* top = node(record);
+const BlockGeometry* BlockTree::get(Slot record, int frame) {
+    Node* top = node(record, frame);
     if (top == nullptr) return nullptr;
     if (top->state == State::Done) return &top->geometry;
-    stack_.assign(1, record);
+    stack_.assign(1, {record, frame});
     while (!stack_.empty()) {
-        Slot r = stack_.back();
-        Node& n = *node(r);
+        auto [r, f] = stack_.back();
+        Node& n = *node(r, f);
         if (n.state == State::Done) {
             stack_.pop_back();
         } else if (n.state == State::New || n.state == State::Drawn) {
@@ -251,9 +293,9 @@ const BlockGeometry* BlockTree::get(Slot record) {
             // Its placed blocks first; one still being built places this
             // one in turn, and finish() leaves it out.
             for (const PlacedBlock& p : n.geometry.drawing.placed)
-                if (Node* child = node(p.record);
+                if (Node* child = node(p.record, p.frame);
                     child != nullptr && (child->state == State::New || child->state == State::Drawn))
-                    stack_.push_back(p.record);
+                    stack_.push_back({p.record, p.frame});
         } else {
             finish(n);
             stack_.pop_back();

@@ -179,6 +179,48 @@ TEST_F(NestedBlocksTest, WhatABlockDrawsBeyondItsBoxAndWhatItHides) {
     EXPECT_EQ(box.max.y, 0);
 }
 
+// A block placed larger than it is drawn keeps its curves' tolerance where
+// it is seen: a circle of radius 1 placed at 10,000 times (by one insert,
+// or by two nested at 100 times each, or a copy of an array) is picked on
+// its curve half-way between the points a turn of 64 would have, and not
+// 12 inside it, where such a chord would run; the block drawn at its own
+// size stays as it is where it is placed at that size.
+TEST_F(NestedBlocksTest, ABlockPlacedLargerIsDrawnToItsSize) {
+    Slot unit = block("UNIT");
+    add(unit, "CIRCLE", {Group::point(10, 0, 0, 0), Group::real(40, 1)});
+    add(block("HUNDRED"), "INSERT", {Group::text(2, "UNIT"), Group::point(10, 0, 0, 0), Group::real(41, 100),
+                                     Group::real(42, 100), Group::real(43, 100)});
+    const double half = M_PI / 64, R = 10000;
+    struct Case {
+        const char* name;
+        GroupList insert;
+    };
+    const Case cases[] = {
+        {"one insert", {Group::text(2, "UNIT"), Group::real(41, R), Group::real(42, R), Group::real(43, R)}},
+        {"nested", {Group::text(2, "HUNDRED"), Group::real(41, 100), Group::real(42, 100), Group::real(43, 100)}},
+        {"an array's copy",
+         {Group::text(2, "UNIT"), Group::real(41, R), Group::real(42, R), Group::real(43, R), Group::integer(70, 3),
+          Group::real(44, 3 * R)}},
+    };
+    Slot insert = kNoSlot;
+    for (const Case& c : cases) {
+        if (insert != kNoSlot) db->setErased(insert, true);
+        GroupList g = c.insert;
+        g.push_back(Group::point(10, 0, 0, 0));
+        insert = add(db->modelSpace(), "INSERT", std::move(g));
+        EXPECT_EQ(pick(*db, R * std::cos(half), R * std::sin(half), kRadius), insert) << c.name;
+        double chord = R * std::cos(half);  // where the chord of a 64th of a turn runs
+        EXPECT_EQ(pick(*db, chord * std::cos(half), chord * std::sin(half), kRadius), kNoSlot) << c.name;
+        Extents box;
+        ASSERT_TRUE(worldExtents(*db, insert, box)) << c.name;
+        EXPECT_EQ(box.min.y, -R) << c.name;
+    }
+    // At its own size: the chords of a circle of radius 1.
+    db->setErased(insert, true);
+    Slot small = add(db->modelSpace(), "INSERT", {Group::text(2, "UNIT"), Group::point(10, 0, 0, 0)});
+    EXPECT_EQ(pick(*db, std::cos(half), std::sin(half), 0.01), small);
+}
+
 // Blocks that place each other in a ring, one placing itself, a deep chain
 // and blocks nested 40 deep each placing the one below twice (2^40 lines
 // once expanded): each pick, window and extents ends, and finds what is
