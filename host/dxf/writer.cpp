@@ -149,24 +149,51 @@ std::string_view blockNamedByHandle(const Database& db, const Object& object)
 // The names of the blocks that the live entities of each block use, as
 // they spell them, each once: inserts and dimensions (arc and large radial
 // ones too) by name, other entities by pointer.  The blocks are looked
-// through side by side.
+// through side by side, a large one (model space) in pieces.
 std::vector<std::vector<std::string_view>> blockNamesUsedByEach(const Database& db, const std::vector<Slot>& records)
 {
     const db::TypeId byName[] = {db::internType("INSERT"), db::internType("DIMENSION"),
                                  db::internType("ARC_DIMENSION"), db::internType("LARGE_RADIAL_DIMENSION")};
-    std::vector<std::vector<std::string_view>> uses(records.size());
-    runInParallel(records.size(), workerCount(), [&](size_t i) {
-        const db::Block* block = db.block(records[i]);
-        if (!block) return;
+    constexpr size_t kPiece = 4096;  // entities a piece
+    struct Piece {
+        size_t record, begin, end;
+    };
+    std::vector<Piece> pieces;
+    for (size_t i = 0; i < records.size(); ++i)
+        if (const db::Block* block = db.block(records[i]))
+            for (size_t begin = 0; begin < block->entities.size(); begin += kPiece)
+                pieces.push_back({i, begin, std::min(block->entities.size(), begin + kPiece)});
+    std::vector<std::vector<std::string_view>> found(pieces.size());
+    runInParallel(pieces.size(), workerCount(), [&](size_t k) {
+        const Piece& piece = pieces[k];
+        const std::vector<Slot>& entities = db.block(records[piece.record])->entities;
         std::unordered_set<std::string_view> seen;
-        for (Slot entity : block->entities) {
-            const Object* object = db.object(entity);
+        std::string_view last;
+        for (size_t e = piece.begin; e < piece.end; ++e) {
+            const Object* object = db.object(entities[e]);
             if (!object || object->erased) continue;
             bool named = std::find(std::begin(byName), std::end(byName), object->type) != std::end(byName);
             std::string_view name = named ? db::groupText(*object, 2) : blockNamedByHandle(db, *object);
-            if (!name.empty() && seen.insert(name).second) uses[i].push_back(name);
+            if (name.empty() || name == last) continue;
+            last = name;
+            if (seen.insert(name).second) found[k].push_back(name);
         }
     });
+    // A block in several pieces names each block once.
+    std::vector<std::vector<std::string_view>> uses(records.size());
+    std::unordered_set<std::string_view> named;
+    for (size_t k = 0; k < pieces.size(); ++k) {
+        std::vector<std::string_view>& block = uses[pieces[k].record];
+        bool first = k == 0 || pieces[k - 1].record != pieces[k].record;
+        bool last = k + 1 == pieces.size() || pieces[k + 1].record != pieces[k].record;
+        if (first && last) {
+            block = std::move(found[k]);
+            continue;
+        }
+        if (first) named.clear();
+        for (std::string_view name : found[k])
+            if (named.insert(name).second) block.push_back(name);
+    }
     return uses;
 }
 
