@@ -110,10 +110,26 @@ Extents boundedBox(const Shapes& shapes) {
     return box;
 }
 
-Slot EntityDrawer::recordNamed(std::string_view name) {
+const EntityDrawer::NamedBlock& EntityDrawer::blockNamed(std::string_view name) {
     auto found = records_.find(name);
-    if (found == records_.end()) found = records_.emplace(name, db_.findRecord(Table::BlockRecord, name)).first;
+    if (found == records_.end()) {
+        Slot record = db_.findRecord(Table::BlockRecord, name);
+        found = records_.emplace(name, NamedBlock{record, blockBase(db_, record)}).first;
+    }
     return found->second;
+}
+
+std::optional<bool> EntityDrawer::plainInsertExtents(const std::vector<Slot>& entities, size_t index,
+                                                     const BlockTree& tree, Extents& out) {
+    const Object* o = index < entities.size() ? db_.object(entities[index]) : nullptr;
+    if (o == nullptr || o->erased || o->type != kinds().insert) return std::nullopt;
+    if (subEntitiesEnd(db_, entities, index, o->handle) != index + 1) return std::nullopt;
+    const NamedBlock& named = blockNamed(groupText(*o, 2));
+    const BlockGeometry* g = named.record == kNoSlot ? nullptr : tree.built(named.record);
+    out = Extents();
+    bool endless = false;
+    return g != nullptr && BlockTree::placedBox(*g, insertPlacement(*o, named.base), Matrix(), out, endless) &&
+           out.valid();
 }
 
 void EntityDrawer::draw(const std::vector<Slot>& entities, size_t index, bool inBlock, Drawing& out, int frame) {
@@ -125,9 +141,10 @@ void EntityDrawer::draw(const std::vector<Slot>& entities, size_t index, bool in
     const Matrix identity = frame == 0 ? Matrix() : Matrix::scaling(scale, scale, scale);
     const Kinds& k = kinds();
     if (o.type == k.insert) {
-        Slot record = recordNamed(groupText(o, 2));
+        const NamedBlock& named = blockNamed(groupText(o, 2));
+        Slot record = named.record;
         if (record != kNoSlot && db_.block(record) != nullptr) {
-            InsertPlacement place = insertPlacement(db_, o, record);
+            InsertPlacement place = insertPlacement(o, named.base);
             int placed = finer_ ? placedFrame(frame, place) : 0;
             out.placed.push_back({record, std::move(place), placed});
         }
@@ -138,7 +155,7 @@ void EntityDrawer::draw(const std::vector<Slot>& entities, size_t index, bool in
                 addTextBox(*sub, identity, groupText(*sub, 1), out.own);
         }
     } else if (o.type == k.dimension) {
-        Slot record = recordNamed(groupText(o, 2));
+        Slot record = blockNamed(groupText(o, 2)).record;
         if (holdsEntities(db_, record)) {
             out.placed.push_back({record, InsertPlacement(), finer_ ? frame : 0});
         } else {

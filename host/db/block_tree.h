@@ -20,6 +20,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -83,18 +84,28 @@ public:
     // a block definition a constant attribute definition is drawn (its
     // text) and any other is not; in a space one shows its tag.
     void draw(const std::vector<Slot>& entities, size_t index, bool inBlock, Drawing& out, int frame = 0);
+    // The extents of an insert of a space's list that no attribute follows,
+    // by its block's box in `tree` (built by BlockTree::buildAll), without
+    // drawing it: what a save asks of most entities of an element drawing.
+    // Unset for any other entity, which is to be drawn.
+    std::optional<bool> plainInsertExtents(const std::vector<Slot>& entities, size_t index, const class BlockTree& tree,
+                                           Extents& out);
 
 private:
     // The block record an insert or dimension names: each name looked up
     // once per drawer (the names are views into the drawing, which stays
     // as it is while a drawer lives).
-    Slot recordNamed(std::string_view name);
+    struct NamedBlock {
+        Slot record = kNoSlot;
+        Point3 base;
+    };
+    const NamedBlock& blockNamed(std::string_view name);
 
     const Database& db_;
     bool finer_;
     std::vector<const Object*> subs_;
     ShapeScratch scratch_;
-    std::unordered_map<std::string_view, Slot> records_;
+    std::unordered_map<std::string_view, NamedBlock> records_;
 };
 
 class BlockTree {

@@ -320,6 +320,7 @@ DrawnShapes::Outcome DrawnShapes::walk(Test& test) {
 
 bool entityExtents(const BlockTree& tree, EntityDrawer& drawer, Drawing& scratch, const std::vector<Slot>& entities,
                    size_t index, Extents& out) {
+    if (std::optional<bool> placed = drawer.plainInsertExtents(entities, index, tree, out)) return *placed;
     scratch.clear();
     drawer.draw(entities, index, false, scratch);
     out = boundedBox(scratch.own);

@@ -14,6 +14,9 @@ namespace {
 
 using namespace values;
 
+// INSERT 50, kept in degrees, in radians.
+constexpr double kRadiansPerDegree = M_PI / 180.0;
+
 // MINSERT columns and rows are 16-bit counts in a file.
 constexpr int kMaxCopiesAlong = 32767;
 
@@ -110,14 +113,23 @@ InsertPlacement insertPlacement(const Database& db, const Object& insert) {
     return insertPlacement(db, insert, db.findRecord(Table::BlockRecord, groupText(insert, 2)));
 }
 
-InsertPlacement insertPlacement(const Database& db, const Object& insert, Slot record) {
-    InsertPlacement p;
+Point3 blockBase(const Database& db, Slot record) {
     if (const Block* b = record == kNoSlot ? nullptr : db.block(record))
-        if (const Object* begin = db.object(b->begin)) p.base = pointOf(*begin, 10);
+        if (const Object* begin = db.object(b->begin)) return pointOf(*begin, 10);
+    return {};
+}
+
+InsertPlacement insertPlacement(const Database& db, const Object& insert, Slot record) {
+    return insertPlacement(insert, blockBase(db, record));
+}
+
+InsertPlacement insertPlacement(const Object& insert, const Point3& base) {
+    InsertPlacement p;
+    p.base = base;
     InsertGroups groups(insert);
     if (groups.at != nullptr && groups.at->kind() == ValueKind::Point) p.at = toPoint(groups.at->asPoint());
     p.scale = {realOr(groups.sx, 1), realOr(groups.sy, 1), realOr(groups.sz, 1)};
-    double angle = toRadians("INSERT", 50, realOr(groups.angle, 0));
+    double angle = realOr(groups.angle, 0) * kRadiansPerDegree;  // as units.h turns INSERT 50
     p.cosine = std::cos(angle);
     p.sine = std::sin(angle);
     // translation(at) * rotationZ(angle) * scaling(scale) * translation(-base),

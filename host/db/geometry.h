@@ -64,6 +64,10 @@ struct InsertPlacement {
 InsertPlacement insertPlacement(const Database& db, const Object& insert);
 // The same with its block record found already (kNoSlot: none).
 InsertPlacement insertPlacement(const Database& db, const Object& insert, Slot record);
+// The same with the block's base point known too.
+InsertPlacement insertPlacement(const Object& insert, const Point3& base);
+// A block's base point (the 10 of its BLOCK); the origin for a record that is no block.
+Point3 blockBase(const Database& db, Slot record);
 // The first copy's matrix alone.
 Matrix insertTransform(const Database& db, const Object& insert);
 
