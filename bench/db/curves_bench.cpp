@@ -12,20 +12,18 @@
 // growth of the peak resident memory in MB during the step (the peak is
 // reset first).
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <string>
 
 #include "db/drawn_shapes.h"
+#include "step_measure.h"
 #include "dxf/reader.h"
 #include "dxf/writer.h"
 
 namespace {
 
 using namespace host;
-using Clock = std::chrono::steady_clock;
 
 constexpr int kHugeCircles = 100;
 constexpr int kWildSplines = 20;
@@ -36,42 +34,8 @@ constexpr int kFitPoints = 2000;
 // As wide as control points may swing with their squares still finite:
 // every chord is tested, and the spans are cut as deep as allowed.
 constexpr double kWild = 1e150;
-constexpr double kBytesPerMegabyte = 1024.0 * 1024.0;
 
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// A field of /proc/self/status in kB ("VmRSS:", "VmHWM:").
-long statusKilobytes(const char* field) {
-    std::ifstream in("/proc/self/status");
-    std::string name;
-    long value = 0;
-    while (in >> name) {
-        if (name == field) {
-            in >> value;
-            return value;
-        }
-        std::getline(in, name);
-    }
-    return 0;
-}
-
-// Resets the peak resident size to the current one (Linux 4.0 on).
-void resetPeak() {
-    std::ofstream clear("/proc/self/clear_refs");
-    clear << "5";
-}
-
-void measure(const std::string& name, const std::function<void()>& work) {
-    resetPeak();
-    long before = statusKilobytes("VmRSS:");
-    Clock::time_point start = Clock::now();
-    work();
-    double ms = millisecondsSince(start);
-    double mb = static_cast<double>(statusKilobytes("VmHWM:") - before) * 1024.0 / kBytesPerMegabyte;
-    std::printf("%s: %.3f ms\n%s_memory: %.1f MB\n", name.c_str(), ms, name.c_str(), mb < 0 ? 0 : mb);
-}
+void measure(const std::string& name, const std::function<void()>& work) { bench::measureAndPrint(name, work); }
 
 std::string group(int code, const std::string& value) { return std::to_string(code) + "\n" + value + "\n"; }
 std::string group(int code, double value) {

@@ -12,60 +12,24 @@
 // resident memory during the step in MB (the peak is reset first), the
 // file's size in KB, and for each selection the number of entities taken
 // and of those it could not look through.
-#include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <string>
 
 #include "db/drawn_shapes.h"
+#include "step_measure.h"
 #include "dxf/reader.h"
 #include "dxf/writer.h"
 
 namespace {
 
 using namespace host;
-using Clock = std::chrono::steady_clock;
 
-constexpr double kBytesPerMegabyte = 1024.0 * 1024.0;
 constexpr double kHuge = 1e7;  // the radius of the circles round the picks
 constexpr int kMostCopies = 32767;
 
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// A field of /proc/self/status in kB ("VmRSS:", "VmHWM:").
-long statusKilobytes(const char* field) {
-    std::ifstream in("/proc/self/status");
-    std::string name;
-    long value = 0;
-    while (in >> name) {
-        if (name == field) {
-            in >> value;
-            return value;
-        }
-        std::getline(in, name);
-    }
-    return 0;
-}
-
-// Resets the peak resident size to the current one (Linux 4.0 on).
-void resetPeak() {
-    std::ofstream clear("/proc/self/clear_refs");
-    clear << "5";
-}
-
-void measure(const std::string& name, const std::function<void()>& work) {
-    resetPeak();
-    long before = statusKilobytes("VmRSS:");
-    Clock::time_point start = Clock::now();
-    work();
-    double ms = millisecondsSince(start);
-    double mb = std::max(0.0, static_cast<double>(statusKilobytes("VmHWM:") - before) * 1024.0 / kBytesPerMegabyte);
-    std::printf("%s: %.3f ms\n%s_memory: %.1f MB\n", name.c_str(), ms, name.c_str(), mb);
-}
+void measure(const std::string& name, const std::function<void()>& work) { bench::measureAndPrint(name, work); }
 
 std::string number(double v) {
     char text[64];

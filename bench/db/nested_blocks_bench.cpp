@@ -11,70 +11,24 @@
 //
 // Prints `name: value unit` lines: milliseconds, and the growth of the
 // peak resident memory in MB during the step (the peak is reset first).
-#include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 #include "db/drawn_shapes.h"
+#include "step_measure.h"
 #include "dxf/reader.h"
 #include "dxf/writer.h"
 
 namespace {
 
 using namespace host;
-using Clock = std::chrono::steady_clock;
 
 constexpr double kLine = 10;     // each line of the innermost block
 constexpr double kSpacing = 20;  // the innermost block's width with its gap
 constexpr int kChain = 60000;
-constexpr double kBytesPerMegabyte = 1024.0 * 1024.0;
 
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// A field of /proc/self/status in kB ("VmRSS:", "VmHWM:").
-long statusKilobytes(const char* field) {
-    std::ifstream in("/proc/self/status");
-    std::string name;
-    long value = 0;
-    while (in >> name) {
-        if (name == field) {
-            in >> value;
-            return value;
-        }
-        std::getline(in, name);
-    }
-    return 0;
-}
-
-// Resets the peak resident size to the current one (Linux 4.0 on).
-void resetPeak() {
-    std::ofstream clear("/proc/self/clear_refs");
-    clear << "5";
-}
-
-struct Step {
-    double ms;
-    double mb;
-};
-
-template <class Work>
-Step measure(Work work) {
-    resetPeak();
-    long before = statusKilobytes("VmRSS:");
-    Clock::time_point start = Clock::now();
-    work();
-    Step s{millisecondsSince(start), 0};
-    s.mb = static_cast<double>(statusKilobytes("VmHWM:") - before) * 1024.0 / kBytesPerMegabyte;
-    if (s.mb < 0) s.mb = 0;
-    return s;
-}
-
-void print(const std::string& name, const Step& s) {
-    std::printf("%s: %.3f ms\n%s_memory: %.1f MB\n", name.c_str(), s.ms, name.c_str(), s.mb);
-}
+using bench::measure;
+using bench::print;
 
 std::string header() {
     return "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1021\n0\nENDSEC\n0\nSECTION\n2\nBLOCKS\n";

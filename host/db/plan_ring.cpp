@@ -48,23 +48,6 @@ Range pointToQuad(const double xs[4], const double ys[4], double x, double y) {
     return r;
 }
 
-// Liang-Barsky: does the segment meet the window?
-bool segmentMeetsWindow(double ax, double ay, double bx, double by, const PlanWindow& w) {
-    double dx = bx - ax, dy = by - ay, t0 = 0, t1 = 1;
-    const double p[4] = {-dx, dx, -dy, dy}, q[4] = {ax - w.x1, w.x2 - ax, ay - w.y1, w.y2 - ay};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        double r = q[i] / p[i];
-        if (p[i] < 0) t0 = std::max(t0, r);
-        else t1 = std::min(t1, r);
-        if (t0 > t1) return false;
-    }
-    return true;
-}
-
 double boxDistance(const PlanWindow& w, double x, double y) {
     return length(std::max({w.x1 - x, x - w.x2, 0.0}), std::max({w.y1 - y, y - w.y2, 0.0}));
 }
@@ -75,7 +58,7 @@ Range windowToQuad(const PlanWindow& w, const double xs[4], const double ys[4]) 
     Range r{INFINITY, 0};
     for (int i = 0; i < 4; ++i) {
         int j = (i + 1) % 4;
-        if (segmentMeetsWindow(xs[i], ys[i], xs[j], ys[j], w) || inQuad(xs, ys, wx[i], wy[i])) r.least = 0;
+        if (segmentMeetsWindow({xs[i], ys[i], 0}, {xs[j], ys[j], 0}, w) || inQuad(xs, ys, wx[i], wy[i])) r.least = 0;
         r.least = std::min(r.least, boxDistance(w, xs[i], ys[i]));
         for (int k = 0; k < 4; ++k) {
             r.least = std::min(r.least, segmentDistance(xs[i], ys[i], xs[j], ys[j], wx[k], wy[k]));

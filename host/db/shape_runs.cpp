@@ -86,6 +86,8 @@ bool anySegment(const ShapeRun& run, const std::vector<Point3>& pts, F f) {
 
 } // namespace
 
+bool segmentMeetsWindow(const Point3& a, const Point3& b, const PlanWindow& w) { return lineMeetsBox(a, b, 0, 1, w); }
+
 bool isIdentity(const Matrix& m) {
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j)

@@ -50,6 +50,9 @@ struct PlanWindow {
     bool holds(const Point3& p) const { return p.x >= x1 && p.x <= x2 && p.y >= y1 && p.y <= y2; }
 };
 
+// Whether the segment from a to b meets the window (in plan).
+bool segmentMeetsWindow(const Point3& a, const Point3& b, const PlanWindow& w);
+
 // The tests of runs carried into the world by m; `scratch` keeps its room
 // from call to call.
 class RunTests {
