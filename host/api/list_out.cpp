@@ -8,6 +8,7 @@
 #include "api/host_api.h"
 #include "api/lists.h"
 #include "api/resbuf_pool.h"
+#include "api/result_kinds.h"
 #include "db/units.h"
 #include "io/io.h"
 
@@ -71,14 +72,20 @@ void setBinary(resbuf* rb, std::string_view hex) {
     }
 }
 
-// A stored group's value put in a node of its code.  Always inlined:
+// A stored group's value put in a node of its code.  A code the table of
+// result buffers does not know (a file's group 250, kept as its text) gets
+// a node without a value: nothing would release one.  Always inlined:
 // entityList's loops then fill their nodes, most of its work, without a
 // call each.
 [[gnu::always_inline]] inline void putGroup(const db::Database& db, pool::TextCursor& texts, const Group& g,
                                             resbuf* rb) {
     switch (g.kind()) {
-    case ValueKind::Text: rb->resval.rstring = widen(texts, g.asText()); break;
-    case ValueKind::Binary: setBinary(rb, g.asText()); break;
+    case ValueKind::Text:
+        if (payloadOf(g.code()) == Payload::Text) rb->resval.rstring = widen(texts, g.asText());
+        break;
+    case ValueKind::Binary:
+        if (payloadOf(g.code()) == Payload::Binary) setBinary(rb, g.asText());
+        break;
     case ValueKind::Point:
         for (int i = 0; i < 3; ++i) rb->resval.rpoint[i] = g.asPoint()[i];
         break;

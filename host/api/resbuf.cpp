@@ -14,74 +14,17 @@
 #include "ads_entity.h"
 #include "api/lists.h"
 #include "api/resbuf_pool.h"
-#include "db/group.h"
+#include "api/result_kinds.h"
 
 namespace {
 
-// What a node's value is; DxfZero and End only while building a list.
-enum class Payload : uint8_t { None, Text, DxfZero, Binary, Point, Real, Short, Long, Int64, Name, Bad, End };
-
-// The value a group code carries: that of its stored kind, which db/group.h
-// works out at compile time from the DXF code ranges.
-constexpr Payload payloadOfCode(int code) {
-    uint8_t kind = host::db::detail::classifyCode(code);
-    if (kind == host::db::detail::kNoKind) return Payload::Bad;
-    switch (static_cast<host::db::ValueKind>(kind)) {
-    case host::db::ValueKind::Text: return Payload::Text;
-    case host::db::ValueKind::Binary: return Payload::Binary;
-    case host::db::ValueKind::Point: return Payload::Point;
-    case host::db::ValueKind::Real: return Payload::Real;
-    case host::db::ValueKind::Int16: return Payload::Short;
-    case host::db::ValueKind::Int32: return Payload::Long;
-    case host::db::ValueKind::Int64: return Payload::Int64;
-    case host::db::ValueKind::Handle: return Payload::Name;
-    }
-    return Payload::Bad;
-}
-
-constexpr Payload payloadOfType(int type) {
-    switch (type) {
-    case RTSTR:
-    case RTDXF0: return Payload::Text;
-    case RTREAL:
-    case RTANG:
-    case RTORINT: return Payload::Real;
-    case RTPOINT:
-    case RT3DPOINT: return Payload::Point;
-    case RTSHORT: return Payload::Short;
-    case RTLONG: return Payload::Long;
-    case RTENAME:
-    case RTPICKS: return Payload::Name;
-    case RTLB:
-    case RTLE:
-    case RTDOTE:
-    case RTNIL:
-    case RTT:
-    case RTVOID:
-    case RTNONE:
-    case -3: return Payload::None;
-    case -1:
-    case -2: return Payload::Name;
-    case -4: return Payload::Text;
-    default: return type < 0 ? Payload::Bad : payloadOfCode(type);
-    }
-}
-
-// The payload of every type from -5 to RTT, worked out at compile time:
-// building and releasing a list looks one up per node.
-constexpr int kLowType = -5, kHighType = RTT;
-using PayloadTable = std::array<Payload, kHighType - kLowType + 1>;
-constexpr PayloadTable kPayloads = [] {
-    PayloadTable table{};
-    for (int type = kLowType; type <= kHighType; ++type)
-        table[static_cast<size_t>(type - kLowType)] = payloadOfType(type);
-    return table;
-}();
-
-Payload payloadOf(int type) {
-    auto at = static_cast<unsigned>(type - kLowType);
-    return at < kPayloads.size() ? kPayloads[at] : Payload::Bad;
-}
+using host::api::kHighType;
+using host::api::kLowType;
+using host::api::kPayloads;
+using host::api::Payload;
+using host::api::PayloadTable;
+using host::api::payloadOf;
+using host::api::payloadOfType;
 
 // The same for acutBuildList, which also reads where a list ends (0 or
 // RTNONE) and RTDXF0, a group 0 given under another number: one look-up

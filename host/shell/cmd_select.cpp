@@ -1,9 +1,13 @@
 // ERASE and LIST: the objects come from the interactive selection.
+#include <map>
 #include <string>
+#include <string_view>
 
 #include "aced_input.h"
 #include "ads_entity.h"
 #include "api/host_api.h"
+#include "api/result_kinds.h"
+#include "dxf/quoted_text.h"
 #include "io/io.h"
 #include "shell/commands.h"
 #include "shell/prompting.h"
@@ -13,6 +17,17 @@ namespace host::shell {
 
 namespace {
 
+// The bytes of a binary chunk in hex, as a file writes them.
+std::string hexBytes(const ads_binary& chunk) {
+    std::string out;
+    for (short i = 0; chunk.buf && i < chunk.clen; ++i) {
+        auto byte = static_cast<unsigned char>(chunk.buf[i]);
+        out += "0123456789ABCDEF"[byte >> 4];
+        out += "0123456789ABCDEF"[byte & 15];
+    }
+    return out;
+}
+
 // False once the entity is erased: a reactor of an entity erased before it
 // in the same selection may have taken it along already.
 bool stillLive(const ads_name entity) {
@@ -21,39 +36,88 @@ bool stillLive(const ads_name entity) {
     return o && !o->erased;
 }
 
+std::string quotedText(std::string_view text) {
+    std::string out = "\"";
+    out += dxf::withoutControls(text);
+    return out += '"';
+}
+
+std::string pointText(const double point[3]) {
+    std::string text = "(";
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0) text += ' ';
+        text += formatNumber(point[i]);
+    }
+    return text += ')';
+}
+
+// A stored group's value by the kind it holds: for a group whose code the
+// table of result buffers does not know (a file's group 250), whose node
+// carries no value.
+std::string storedValueText(const db::Group& g) {
+    switch (g.kind()) {
+    case db::ValueKind::Text: return quotedText(g.asText());
+    case db::ValueKind::Binary: return "<binary " + std::string(g.asText()) + ">";
+    case db::ValueKind::Point: return pointText(g.asPoint());
+    case db::ValueKind::Real: return formatNumber(g.asReal());
+    case db::ValueKind::Int16:
+    case db::ValueKind::Int32:
+    case db::ValueKind::Int64: return std::to_string(g.asInt());
+    case db::ValueKind::Handle: return "<handle " + db::handleText(g.asHandle()) + ">";
+    }
+    return {};
+}
+
+// The n-th (from 0) stored group of that code, or null.
+const db::Group* storedGroup(const db::Object* object, int code, size_t n) {
+    if (object == nullptr) return nullptr;
+    for (const db::Group& g : object->groups)
+        if (g.code() == code && n-- == 0) return &g;
+    return nullptr;
+}
+
+// A node's value, read as the C API's one table of result-buffer kinds
+// says its type holds.
 std::string valueText(const resbuf* rb) {
-    short t = rb->restype;
-    auto point = [&] {
-        return "(" + formatNumber(rb->resval.rpoint[0]) + " " + formatNumber(rb->resval.rpoint[1]) + " " +
-               formatNumber(rb->resval.rpoint[2]) + ")";
-    };
-    auto name = [&] { return "<Entity name: " + std::to_string(rb->resval.rlname[0]) + ">"; };
-    if (t == -1 || t == -2 || (t >= 330 && t <= 369)) return name();
-    if ((t >= 10 && t <= 18) || (t >= 110 && t <= 112) || (t >= 210 && t <= 213) || (t >= 1010 && t <= 1013))
-        return point();
-    if ((t >= 38 && t <= 59) || (t >= 140 && t <= 149) || (t >= 460 && t <= 469) || (t >= 1040 && t <= 1042))
-        return formatNumber(rb->resval.rreal);
-    if ((t >= 60 && t <= 79) || (t >= 170 && t <= 179) || (t >= 270 && t <= 289) || (t >= 370 && t <= 389) ||
-        (t >= 400 && t <= 409) || (t >= 1060 && t <= 1070))
-        return std::to_string(rb->resval.rint);
-    if ((t >= 90 && t <= 99) || (t >= 420 && t <= 429) || (t >= 440 && t <= 459) || t == 1071)
-        return std::to_string(static_cast<int32_t>(rb->resval.rlong));
-    if (t == -3) return "";
-    if ((t >= 310 && t <= 319) || t == 1004) return "<binary>";
-    return "\"" + narrow(rb->resval.rstring) + "\"";
+    const ads_u_val& v = rb->resval;
+    switch (api::payloadOf(rb->restype)) {
+    case api::Payload::Text:
+    case api::Payload::DxfZero: return quotedText(narrow(v.rstring));
+    case api::Payload::Point: return pointText(v.rpoint);
+    case api::Payload::Real: return formatNumber(v.rreal);
+    case api::Payload::Short: return std::to_string(v.rint);
+    case api::Payload::Long: return std::to_string(static_cast<int32_t>(v.rlong));
+    case api::Payload::Int64: return std::to_string(v.mnInt64);
+    case api::Payload::Name: return "<Entity name: " + std::to_string(v.rlname[0]) + ">";
+    case api::Payload::Binary: return "<binary " + hexBytes(v.rbinary) + ">";
+    case api::Payload::None:
+    case api::Payload::Bad:
+    case api::Payload::End: break;
+    }
+    return {};
 }
 
 void listEntity(const ads_name entity) {
     resbuf* apps = acutBuildList(RTSTR, L"*", 0);
     resbuf* list = acdbEntGetX(entity, apps);
     acutRelRb(apps);
+    db::Database* database = api::currentDatabase();
+    const db::Object* object = database ? database->object(api::slotOf(*database, entity)) : nullptr;
+    std::map<int, size_t> unknownSeen;  // nodes of codes the table does not know, by code
     std::string text;
     for (const resbuf* rb = list; rb; rb = rb->rbnext) {
         if (rb->restype == -3) {
             text += "  XDATA:\n";
             continue;
         }
-        text += "  (" + std::to_string(rb->restype) + " . " + valueText(rb) + ")\n";
+        std::string value;
+        if (api::payloadOf(rb->restype) == api::Payload::Bad) {
+            const db::Group* stored = storedGroup(object, rb->restype, unknownSeen[rb->restype]++);
+            value = stored ? storedValueText(*stored) : "<no value>";
+        } else {
+            value = valueText(rb);
+        }
+        text += "  (" + std::to_string(rb->restype) + " . " + value + ")\n";
     }
     acutRelRb(list);
     printOutput(text);
