@@ -14,6 +14,7 @@ struct State {
     bool capturing = false;
     bool atEnd = false;
     std::string lastInput;
+    Quoting quoting = nullptr;
 };
 
 State& state() {
@@ -103,11 +104,13 @@ bool ask(std::string_view prompt, std::string& answer) {
         answer.assign(t);
         break;
     }
-    if (!s.source->interactive()) transcript() << prompt << answer << "\n";
+    if (!s.source->interactive()) transcript() << prompt << (s.quoting ? s.quoting(answer) : answer) << "\n";
     return true;
 }
 
 bool atEnd() { return state().atEnd; }
+
+void setAnswerQuoting(Quoting quoting) { state().quoting = quoting; }
 
 void print(std::string_view text) { transcript() << text; }
 

@@ -62,6 +62,13 @@ bool ask(std::string_view prompt, std::string& answer);
 // True once a read has hit the end of the input.
 bool atEnd();
 
+// How the transcript shows an answer it echoes: the input's words may hold
+// what acts on a terminal (ESC ]2; retitles it, ESC [2J clears it).  The
+// shell gives the one quoting its messages use; until then (tests of the
+// lower layers) an answer is echoed as it stands.
+using Quoting = std::string (*)(std::string_view text);
+void setAnswerQuoting(Quoting quoting);
+
 // Command-line output.  Text goes to the transcript as it stands.
 void print(std::string_view text);
 // Where the transcript goes; null restores standard output.

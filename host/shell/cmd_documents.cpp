@@ -10,6 +10,7 @@
 #include "shell/drawing_store.h"
 #include "shell/prompting.h"
 #include "shell/session.h"
+#include "dxf/quoted_text.h"
 
 namespace host::shell {
 
@@ -76,7 +77,7 @@ public:
     }
     std::string prompt() const override {
         Document* doc = currentDocument();
-        return "Save drawing as <" + (doc ? doc->name() : std::string()) + ">: ";
+        return "Save drawing as <" + dxf::withoutControls(doc ? doc->name() : std::string()) + ">: ";
     }
     Step take(const Arg& answer) override {
         Document* doc = currentDocument();
@@ -111,8 +112,9 @@ public:
     }
     std::string prompt() const override {
         const Document& doc = *asking_.front();
-        if (askingFile_) return "Save drawing as <" + doc.name() + ">: ";
-        return "Save changes to " + doc.name() + "? " + kAnswers.display() + " <Yes>: ";
+        std::string name = dxf::withoutControls(doc.name());
+        if (askingFile_) return "Save drawing as <" + name + ">: ";
+        return "Save changes to " + name + "? " + kAnswers.display() + " <Yes>: ";
     }
     Step take(const Arg& answer) override {
         Document& doc = *asking_.front();
@@ -137,7 +139,7 @@ public:
     void end() override {
         if (!io::atEnd()) return;
         for (Document* doc : asking_) {
-            reprompt("Changes to " + doc->name() + " were not saved.");
+            reprompt("Changes to " + dxf::withoutControls(doc->name()) + " were not saved.");
             markSaved(*doc);
         }
         asking_.clear();

@@ -12,6 +12,7 @@
 #include "shell/prompting.h"
 #include "shell/search_path.h"
 #include "shell/text.h"
+#include "dxf/quoted_text.h"
 
 namespace host::shell {
 
@@ -76,7 +77,8 @@ public:
         case Stage::Option: return "Enter an option [?/Create/Load/Set]: ";
         case Stage::Names: return "Enter linetype(s) to load: ";
         case Stage::File: return std::string("Enter name of linetype file to search <") + kDefaultFile + ">: ";
-        case Stage::Reload: return "Linetype " + reloads_.front().name + " is already loaded.  Reload it? <Y>: ";
+        case Stage::Reload:
+            return "Linetype " + dxf::shown(reloads_.front().name) + " is already loaded.  Reload it? <Y>: ";
         case Stage::SetName: return "Specify linetype name to make current <BYLAYER>: ";
         }
         return {};
@@ -140,7 +142,7 @@ private:
         std::string text;
         for (db::Slot s : database->records(db::Table::Ltype)) {
             const db::Object* o = database->object(s);
-            if (o && !o->erased) text += "  " + std::string(db::groupText(*o, 2)) + "\n";
+            if (o && !o->erased) text += "  " + dxf::withoutControls(db::groupText(*o, 2)) + "\n";
         }
         reprompt(text.empty() ? "No linetypes." : text.substr(0, text.size() - 1));
     }
@@ -150,7 +152,7 @@ private:
         std::vector<LinetypeDef> defs;
         std::string error;
         if (file.empty()) {
-            reprompt("Linetype file " + (text.empty() ? std::string(kDefaultFile) : text) + " not found.");
+            reprompt("Linetype file " + dxf::withoutControls(text.empty() ? kDefaultFile : text) + " not found.");
             stage_ = Stage::Option;
             return Step::More;
         }
@@ -163,7 +165,7 @@ private:
         for (const std::string& name : requested(defs)) {
             const LinetypeDef* def = findLinetype(defs, name);
             if (!def) {
-                reprompt("Linetype " + name + " not found in " + file + ".");
+                reprompt("Linetype " + dxf::shown(name) + " not found in " + dxf::withoutControls(file) + ".");
                 continue;
             }
             if (database && findRecord(*database, def->name) != db::kNoSlot)
@@ -200,10 +202,10 @@ private:
     void put(const LinetypeDef& def, const char* what) {
         db::Database* database = api::currentDatabase();
         if (!database || !define(*database, def)) {
-            reprompt("Linetype " + def.name + " could not be added to the drawing.");
+            reprompt("Linetype " + dxf::shown(def.name) + " could not be added to the drawing.");
             return;
         }
-        commandNote("Linetype " + def.name + " " + what + ".");
+        commandNote("Linetype " + dxf::shown(def.name) + " " + what + ".");
     }
 
     Step setCurrent(const std::string& text) {
@@ -213,7 +215,7 @@ private:
         bool known = sameName(name, "BYLAYER") || sameName(name, "BYBLOCK") ||
                      (database && findRecord(*database, name) != db::kNoSlot);
         if (!known) {
-            reprompt("Linetype " + name + " is not loaded.");
+            reprompt("Linetype " + dxf::shown(name) + " is not loaded.");
             return Step::Rejected;
         }
         if (doc) doc->vars().force("CELTYPE", textVar(name));

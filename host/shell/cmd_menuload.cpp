@@ -4,6 +4,7 @@
 #include "shell/documents.h"
 #include "shell/prompting.h"
 #include "shell/search_path.h"
+#include "dxf/quoted_text.h"
 
 namespace host::shell {
 
@@ -18,9 +19,9 @@ public:
         if (!doc) return Step::Cancelled;
         doc->menus().push_back(answer.text);
         if (findOnSearchPath(answer.text).empty())
-            reprompt("Menu file " + answer.text + " is not on the search path.");
+            reprompt("Menu file " + dxf::withoutControls(answer.text) + " is not on the search path.");
         else
-            commandNote("Menu " + answer.text + " loaded.");
+            commandNote("Menu " + dxf::withoutControls(answer.text) + " loaded.");
         return Step::Done;
     }
     // A module loads its menu into every drawing: a note, not a dialogue.

@@ -13,6 +13,7 @@
 #include "shell/documents.h"
 #include "shell/prompting.h"
 #include "shell/text.h"
+#include "dxf/quoted_text.h"
 
 using namespace host::shell;
 
@@ -89,7 +90,7 @@ int run(const std::vector<Item>& items) {
             if (item.arg.text.empty()) continue;  // Enter with no command: nothing to do
             active() = makeHostCommand(item.arg.text);
             if (!active()) {
-                reprompt("Unknown command \"" + item.arg.text + "\".");
+                reprompt("Unknown command " + host::dxf::inQuotes(item.arg.text) + ".");
                 return RTREJ;
             }
             Step step = active()->start();
@@ -105,7 +106,8 @@ int run(const std::vector<Item>& items) {
                 step = active()->take(Arg::ofText(answer));
             } while (step == Step::Rejected);
         } else {
-            if (echoOn() && active()->echoesPassedAnswers()) reprompt(active()->prompt() + item.arg.display());
+            if (echoOn() && active()->echoesPassedAnswers())
+                reprompt(active()->prompt() + host::dxf::withoutControls(item.arg.display()));
             step = active()->take(item.arg);
             if (step == Step::Rejected) return abandon(RTREJ);
         }

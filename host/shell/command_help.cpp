@@ -8,6 +8,7 @@
 #include "shell/documents.h"
 #include "shell/search_path.h"
 #include "shell/text.h"
+#include "dxf/quoted_text.h"
 
 namespace host::shell {
 
@@ -39,10 +40,13 @@ constexpr HostCommand kHostCommands[] = {
 // Width of the name column.
 constexpr size_t kNameColumn = 10;
 
+// Names and descriptions come from modules and menu files: quoted as file
+// text is.
 std::string line(const std::string& name, const std::string& description) {
-    std::string text = "  " + name;
+    std::string text = "  " + dxf::withoutControls(name);
     if (!description.empty())
-        text += std::string(name.size() < kNameColumn ? kNameColumn - name.size() : 1, ' ') + description;
+        text += std::string(name.size() < kNameColumn ? kNameColumn - name.size() : 1, ' ') +
+                dxf::withoutControls(description);
     return text + "\n";
 }
 
@@ -78,11 +82,12 @@ std::string definedCommands(Document& doc) {
             auto found = descriptions.find(name.substr(2));
             commands += line(name.substr(2), found == descriptions.end() ? std::string() : found->second);
         } else {
-            functions += " (" + name + ")";
+            functions += " (" + dxf::withoutControls(name) + ")";
         }
     }
-    if (!commands.empty()) text += "Commands of " + doc.name() + ":\n" + commands;
-    if (!functions.empty()) text += "Functions of " + doc.name() + ":" + functions + "\n";
+    std::string drawing = dxf::withoutControls(doc.name());
+    if (!commands.empty()) text += "Commands of " + drawing + ":\n" + commands;
+    if (!functions.empty()) text += "Functions of " + drawing + ":" + functions + "\n";
     return text;
 }
 

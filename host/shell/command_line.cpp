@@ -8,6 +8,7 @@
 #include "shell/prompting.h"
 #include "shell/session.h"
 #include "shell/text.h"
+#include "dxf/quoted_text.h"
 
 namespace host::shell {
 
@@ -113,7 +114,7 @@ void runCommandLine() {
             reprompt(commandListing(currentDocument()));
             continue;
         }
-        if (!runCommandWord(line)) reprompt("Unknown command \"" + line + "\".");
+        if (!runCommandWord(line)) reprompt("Unknown command " + dxf::inQuotes(line) + ".");
     }
 }
 

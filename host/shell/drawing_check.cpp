@@ -4,6 +4,7 @@
 
 #include "db/database.h"
 #include "db/finite_numbers.h"
+#include "dxf/quoted_text.h"
 
 namespace host::shell {
 
@@ -52,14 +53,14 @@ std::string withCode(std::string what, int code) { return what + " (group " + st
 
 std::string firstNonFiniteNumber(const db::Database& drawing) {
     for (const db::HeaderVariable& v : drawing.header())
-        if (int code = db::nonFiniteCode(v.groups)) return withCode("header variable " + v.name, code);
+        if (int code = db::nonFiniteCode(v.groups)) return withCode("header variable " + dxf::shown(v.name), code);
     for (db::Slot slot = 0; slot < drawing.slotCount(); ++slot) {
         const db::Object* o = drawing.object(slot);
         if (!o || o->erased) continue;
         if (int code = db::nonFiniteCode(o->groups)) {
             char handle[24];
             std::snprintf(handle, sizeof handle, "%llX", static_cast<unsigned long long>(o->handle));
-            return withCode(std::string(o->typeName()) + " " + handle, code);
+            return withCode(dxf::shown(o->typeName()) + " " + handle, code);
         }
     }
     return {};

@@ -44,16 +44,17 @@ bool readDrawing(Document& doc, const std::string& path, std::string& error, std
 bool writeDrawing(Document& doc, const std::string& path, std::string& error) {
     db::Database* drawing = doc.database() ? api::databaseOf(doc.database()) : nullptr;
     if (!drawing) {
-        error = "Cannot save " + path + ": the drawing has no database.";
+        error = "Cannot save " + dxf::withoutControls(path) + ": the drawing has no database.";
         return false;
     }
     if (std::string where = firstNonFiniteNumber(*drawing); !where.empty()) {
-        error = "Cannot save " + path + ": " + where + " holds a number that is not finite; the file was not touched.";
+        error = "Cannot save " + dxf::withoutControls(path) + ": " + where +
+                " holds a number that is not finite; the file was not touched.";
         return false;
     }
     if (!dxf::writeDxfFile(*drawing, path, dxf::WriteOptions{}, error)) {
         // The writer's message names the file already.
-        error = "Cannot save: " + error;
+        error = "Cannot save: " + dxf::withoutControls(error);
         return false;
     }
     return true;
@@ -84,8 +85,8 @@ bool saveDrawing(Document& doc, const std::string& path, std::string& message) {
     std::error_code ec;
     std::filesystem::path where = std::filesystem::absolute(path, ec);
     size_t count = modelSpaceEntityCount(*api::databaseOf(doc.database()));
-    message = "Saved " + (ec ? path : where.lexically_normal().string()) + " (" + std::to_string(count) +
-              (count == 1 ? " entity" : " entities") + " in model space).";
+    message = "Saved " + dxf::withoutControls(ec ? path : where.lexically_normal().string()) + " (" +
+              std::to_string(count) + (count == 1 ? " entity" : " entities") + " in model space).";
     return true;
 }
 

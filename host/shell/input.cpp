@@ -10,6 +10,7 @@
 #include "shell/prompting.h"
 #include "shell/result_lists.h"
 #include "shell/text.h"
+#include "dxf/quoted_text.h"
 
 using namespace host::shell;
 
@@ -271,7 +272,7 @@ int acedGetFileD(const ACHAR* title, const ACHAR* defawlt, const ACHAR* ext, int
     if (!result) return RTERROR;
     std::string fallback = narrow(defawlt);
     std::string prompt = title ? narrow(title) : std::string("File name");
-    if (!fallback.empty()) prompt += " <" + fallback + ">";
+    if (!fallback.empty()) prompt += " <" + host::dxf::withoutControls(fallback) + ">";
     prompt += ": ";
     std::string extension = narrow(ext);
     std::string answer;
@@ -284,20 +285,21 @@ int acedGetFileD(const ACHAR* title, const ACHAR* defawlt, const ACHAR* ext, int
         // A folder names no file: with the extension alone added it would
         // become a hidden ".txt" inside it, or a name that cannot be opened.
         if (slash == answer.size() - 1 || std::filesystem::is_directory(answer, error)) {
-            reprompt(answer + " is a folder: give the name of a file.");
+            reprompt(host::dxf::withoutControls(answer) + " is a folder: give the name of a file.");
             continue;
         }
         size_t dot = answer.find_last_of('.');
         bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
         if (!extension.empty() && !hasExtension) answer += "." + extension;
         if (std::filesystem::is_directory(answer, error)) {
-            reprompt(answer + " is a folder: give the name of a file.");
+            reprompt(host::dxf::withoutControls(answer) + " is a folder: give the name of a file.");
             continue;
         }
         if ((flags & kNewFile) == 0 || (flags & kNoReplaceWarning) != 0 || !std::filesystem::exists(answer, error))
             break;
         std::string replace;
-        if (!askAnswer(answer + " already exists. Replace it? [Yes/No] <No>: ", replace)) return RTCAN;
+        if (!askAnswer(host::dxf::withoutControls(answer) + " already exists. Replace it? [Yes/No] <No>: ", replace))
+            return RTCAN;
         if (!replace.empty() && (replace[0] == 'y' || replace[0] == 'Y')) break;
     }
     result->restype = RTSTR;

@@ -5,6 +5,7 @@
 #include "io/io.h"
 #include "shell/answers.h"
 #include "shell/text.h"
+#include "dxf/quoted_text.h"
 
 namespace host::shell {
 
@@ -30,7 +31,7 @@ std::vector<std::string> splitCommas(const std::string& text) {
 bool readLinetypeFile(const std::string& path, std::vector<LinetypeDef>& defs, std::string& error) {
     std::ifstream in(path);
     if (!in) {
-        error = "Cannot open linetype file " + path + ".";
+        error = "Cannot open linetype file " + dxf::withoutControls(path) + ".";
         return false;
     }
     std::string line;

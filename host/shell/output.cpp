@@ -12,6 +12,7 @@
 #include "shell/prompting.h"
 #include "shell/session.h"
 #include "shell/text.h"
+#include "dxf/quoted_text.h"
 
 using namespace host::shell;
 
@@ -87,7 +88,7 @@ int acutPrintf(const ACHAR* format, ...) {
 
 int acdbFail(const ACHAR* str) {
     std::string name = plugin().loaded() ? plugin().fileName() : std::string("host");
-    print("\nApplication " + name + " ERROR: " + narrow(str) + "\n");
+    print("\nApplication " + host::dxf::withoutControls(name) + " ERROR: " + narrow(str) + "\n");
     return RTNORM;
 }
 

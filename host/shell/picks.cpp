@@ -13,6 +13,7 @@
 #include "shell/documents.h"
 #include "shell/prompting.h"
 #include "shell/text.h"
+#include "dxf/quoted_text.h"
 
 namespace host::shell {
 
@@ -57,7 +58,7 @@ void tellUndecided(const db::Database& database, const std::vector<db::Slot>& un
     if (undecided.empty()) return;
     const db::Object* first = database.object(undecided.front());
     std::string line = "Too many nested or arrayed copies to look through in ";
-    line += first ? std::string(first->typeName()) + " " + db::handleText(first->handle) : "an entity";
+    line += first ? dxf::shown(first->typeName()) + " " + db::handleText(first->handle) : "an entity";
     if (undecided.size() > 1) line += " and " + std::to_string(undecided.size() - 1) + " more";
     line += ": left out of the selection.";
     reprompt(line);

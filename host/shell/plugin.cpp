@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "dxf/quoted_text.h"
 #include "io/io.h"
 #include "shell/documents.h"
 #include "windows_min.h"
@@ -16,14 +17,14 @@ bool Plugin::load(const std::string& path, std::string& error) {
     unload();
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
-        error = "cannot load module " + path + ": no such file";
+        error = dxf::withoutControls("cannot load module " + path + ": no such file");
         return false;
     }
     std::string full = std::filesystem::absolute(path, ec).lexically_normal().string();
     library_ = dlopen(full.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!library_) {
         const char* why = dlerror();
-        error = "cannot load module " + path + ": " + (why ? why : "unknown reason");
+        error = dxf::withoutControls("cannot load module " + path + ": " + (why ? why : "unknown reason"));
         return false;
     }
     using VersionCall = int (*)();
@@ -31,14 +32,14 @@ bool Plugin::load(const std::string& path, std::string& error) {
     auto entry = reinterpret_cast<AcRx::AppRetCode (*)(AcRx::AppMsgCode, void*)>(
         dlsym(library_, "acrxEntryPoint"));
     if (!version || !entry) {
-        error = "module " + path + " has no " + (entry ? "acrxGetApiVersion" : "acrxEntryPoint");
+        error = dxf::withoutControls("module " + path + " has no " + (entry ? "acrxGetApiVersion" : "acrxEntryPoint"));
         unload();
         return false;
     }
     int api = version();
     if (api != ACRX_API_VERSION) {
-        error = "module " + path + " was built for host API version " + std::to_string(api) +
-                ", this host has " + std::to_string(ACRX_API_VERSION);
+        error = dxf::withoutControls("module " + path + " was built for host API version " + std::to_string(api) +
+                                     ", this host has " + std::to_string(ACRX_API_VERSION));
         unload();
         return false;
     }

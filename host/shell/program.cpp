@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "dxf/quoted_text.h"
 #include "io/io.h"
 #include "shell/commands.h"
 #include "shell/drawing_store.h"
@@ -87,12 +88,12 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
         } else if (arg == "--no-host-version") {
             options.version.reset();
         } else if (!arg.empty() && arg[0] == '-') {
-            error = "unknown option " + arg;
+            error = "unknown option " + dxf::withoutControls(arg);
             return false;
         } else if (options.drawing.empty()) {
             options.drawing = arg;
         } else {
-            error = "more than one drawing given: " + arg;
+            error = "more than one drawing given: " + dxf::withoutControls(arg);
             return false;
         }
     }
@@ -108,7 +109,7 @@ std::string programDirectory() {
 void saveOutput(const std::string& output) {
     Document* doc = currentDocument();
     if (!doc) {
-        std::cerr << "lurak: no drawing open to save as " << output << "\n";
+        std::cerr << "lurak: no drawing open to save as " << dxf::withoutControls(output) << "\n";
         noteSaveFailure();
         return;
     }
@@ -141,12 +142,13 @@ int runProgram(int argc, char** argv) {
     if (!options.script.empty()) {
         std::error_code ec;
         if (fs::is_directory(options.script, ec)) {
-            std::cerr << "lurak: cannot read script " << options.script << ": it is a folder\n";
+            std::cerr << "lurak: cannot read script " << dxf::withoutControls(options.script) << ": it is a folder\n";
             return 2;
         }
         auto in = std::make_unique<std::ifstream>(options.script);
         if (!*in) {
-            std::cerr << "lurak: cannot read script " << options.script << ": " << std::strerror(errno) << "\n";
+            std::cerr << "lurak: cannot read script " << dxf::withoutControls(options.script) << ": "
+                      << std::strerror(errno) << "\n";
             return 2;
         }
         io::setSource(std::make_unique<io::StreamSource>(std::move(in)));

@@ -3,6 +3,7 @@
 #include "ads_types.h"
 #include "io/io.h"
 #include "shell/documents.h"
+#include "dxf/quoted_text.h"
 
 namespace host::shell {
 
@@ -15,6 +16,9 @@ std::optional<std::string> keywordAnswer(const InitGet& init, const std::string&
 }
 
 namespace {
+
+// The transcript echoes an answer as the messages quote text from outside.
+const bool answersQuoted = (io::setAnswerQuoting(dxf::withoutControls), true);
 
 struct PromptState {
     InitGet pending;

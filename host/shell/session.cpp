@@ -5,6 +5,7 @@
 #include "io/io.h"
 #include "shell/drawing_store.h"
 #include "shell/prompting.h"
+#include "dxf/quoted_text.h"
 
 namespace host::shell {
 
@@ -49,7 +50,7 @@ bool loadPlugin(const std::string& path, std::string& error) {
     if (!p.load(path, error)) return false;
     if (p.send(AcRx::kInitAppMsg) == AcRx::kRetError) {
         // A plug-in that refuses to start is unloaded at once.
-        error = "module " + path + " refused to start";
+        error = "module " + dxf::withoutControls(path) + " refused to start";
         p.unload();
         return false;
     }
@@ -107,7 +108,7 @@ void quit() {
     }
     s.quitting = true;
     for (Document* doc : documents().open())
-        if (hasUnsavedChanges(*doc)) reprompt("Changes to " + doc->name() + " were not saved.");
+        if (hasUnsavedChanges(*doc)) reprompt("Changes to " + dxf::withoutControls(doc->name()) + " were not saved.");
     if (s.plugin.loaded()) {
         s.plugin.send(AcRx::kPreQuitMsg);
         for (Document* doc : std::vector<Document*>(documents().open())) {

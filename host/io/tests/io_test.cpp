@@ -21,6 +21,20 @@ TEST(Io, AskSkipsCommentsTrimsAndEchoes) {
     setSource(nullptr);
 }
 
+// The echo shows the answer as the given quoting does; the caller gets it
+// as typed.
+TEST(Io, AnEchoedAnswerGoesThroughTheQuoting) {
+    captureTranscript();
+    setScript("a\x1b[2Jb\n");
+    setAnswerQuoting([](std::string_view text) { return "<" + std::string(text.size(), '?') + ">"; });
+    std::string answer;
+    ASSERT_TRUE(ask("Name: ", answer));
+    EXPECT_EQ(answer, "a\x1b[2Jb");
+    EXPECT_EQ(takeTranscript(), "Name: <??????>\n");
+    setAnswerQuoting(nullptr);
+    setSource(nullptr);
+}
+
 TEST(Io, Utf8RoundTripAndRepair) {
     std::wstring wide = L"K\u00d6Z\u00c9P \u2205 \U0001F600";
     EXPECT_EQ(fromUtf8(toUtf8(wide)), wide);
