@@ -114,9 +114,10 @@ protected:
 TEST_F(ListGroups, EveryKindOfValueIsListedAsItsCodeHoldsIt) {
     std::string listing = listAll(sample("line_groups.dxf"));
     // The flag, the 64-bit number, the code of no kind (listed by what it
-    // holds) and XDATA of every code from 1000 on.
+    // holds), a group of each upper range and XDATA of every code from 1000 on.
     expectInOrder(listing, {"(0 . \"LINE\")", "(290 . 1)\n", "(160 . 12345678901)\n", "(250 . \"kept as text\")\n",
-                            "(11 . (100 50 0))\n", "  XDATA:\n", "(1001 . \"LISTAPP\")\n", "(1000 . \"tag\")\n",
+                            "(310 . <binary 0A0B0C>)\n", "(420 . 1193046)\n", "(440 . 33554559)\n", "(460 . 1.5)\n",
+                            "(470 . \"more text\")\n", "(11 . (100 50 0))\n", "  XDATA:\n", "(1001 . \"LISTAPP\")\n", "(1000 . \"tag\")\n",
                             "(1002 . \"{\")\n", "(1003 . \"DUCT\")\n", "(1004 . <binary 0A0B>)\n", "(1005 . \"",
                             "(1002 . \"}\")\n", "(1010 . (1 2 3))\n", "(1011 . (4 5 6))\n", "(1012 . (7 8 9))\n",
                             "(1013 . (0.5 0.25 0))\n", "(1040 . 2.25)\n", "(1041 . 3.5)\n", "(1042 . 0.75)\n",

@@ -2,8 +2,8 @@
 """Writes drawings of another program whose entities hold groups of every kind of value, for the
 tests of LIST: a MULTILEADER and an MLINE as ezdxf writes them, an ACAD_TABLE (which ezdxf
 cannot make: its groups are put in the file's text), and a LINE holding a true/false group
-(290), a 64-bit integer (160), a group of a code no kind is given (250) and XDATA of every
-code from 1000 to 1071.
+(290), a 64-bit integer (160), a group of a code no kind is given (250), binary, colour,
+transparency, real and text groups of the upper ranges, and XDATA of every code from 1000 to 1071.
 
 Usage: make_list_samples.py OUTPUT_DIR"""
 import os
@@ -78,9 +78,11 @@ def line_groups(out):
                          (1002, "}"), (1010, (1, 2, 3)), (1011, (4, 5, 6)), (1012, (7, 8, 9)),
                          (1013, (0.5, 0.25, 0)), (1040, 2.25), (1041, 3.5), (1042, 0.75), (1070, 7),
                          (1071, 70000)])
-    # After the line's own subclass marker: a flag, a 64-bit number and a code of no kind.
+    # After the line's own subclass marker: a flag, a 64-bit number, a code of no kind and one group of
+    # each other range a LINE does not hold.
     save_with(doc, os.path.join(out, "line_groups.dxf"), "AcDbLine",
-              [(290, 1), (160, 12345678901), (250, "kept as text")])
+              [(290, 1), (160, 12345678901), (250, "kept as text"), (310, "0A0B0C"), (420, 1193046),
+               (440, 33554559), (460, 1.5), (470, "more text")])
 
 
 def main():
