@@ -169,6 +169,24 @@ TEST_F(ListMemoryTest, XdataOfTheApplicationsAskedForInTheirStoredOrder) {
     EXPECT_EQ(xdataOf({}), (std::vector<int>{}));
 }
 
+// A group a file kept under a code the table of result buffers does not
+// know (250) has its node in the list, without a value: nothing would
+// release its text.
+TEST_F(ListMemoryTest, AGroupOfACodeOfNoKindComesWithoutAValue) {
+    ads_name e;
+    ads_point a = {0, 0, 0}, b = {1, 1, 0};
+    makeEntity(acutBuildList(RTDXF0, L"LINE", 10, a, 11, b, 0), e);
+    ASSERT_FALSE(ads_name_nil(e));
+    host::db::Object* o = db().object(host::api::slotOf(db(), e));
+    ASSERT_NE(o, nullptr);
+    o->groups.push_back(host::db::Group::text(250, "a text longer than a short string block holds"));
+    ListHolder list(acdbEntGet(e));
+    const resbuf* kept = findCode(list.list, 250);
+    ASSERT_NE(kept, nullptr);
+    EXPECT_EQ(kept->resval.rstring, nullptr);
+    EXPECT_NE(findCode(list.list, 11), nullptr);
+}
+
 // A thread keeps the nodes and strings it releases for its next lists; they
 // go back to the heap when the thread ends.
 TEST(ResultBuffers, ThreadsGiveBackWhatTheyKeptWhenTheyEnd) {
