@@ -1,4 +1,5 @@
-// ERASE and LIST: the objects come from the interactive selection.
+// ERASE and LIST: the objects come from the interactive selection.  LIST
+// reads each value as the C API's table of result-buffer kinds says.
 #include <map>
 #include <string>
 #include <string_view>
@@ -17,13 +18,15 @@ namespace host::shell {
 
 namespace {
 
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
 // The bytes of a binary chunk in hex, as a file writes them.
 std::string hexBytes(const ads_binary& chunk) {
     std::string out;
     for (short i = 0; chunk.buf && i < chunk.clen; ++i) {
         auto byte = static_cast<unsigned char>(chunk.buf[i]);
-        out += "0123456789ABCDEF"[byte >> 4];
-        out += "0123456789ABCDEF"[byte & 15];
+        out += kHexDigits[byte >> 4];
+        out += kHexDigits[byte & 15];
     }
     return out;
 }
