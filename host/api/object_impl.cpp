@@ -7,6 +7,7 @@
 #include "api/host_api.h"
 #include "api/lists.h"
 #include "db/canonical.h"
+#include "db/entity_values.h"
 
 using namespace host;
 using db::Group;
@@ -258,9 +259,7 @@ std::string_view AcDbObjectImpl::text(int code) const {
 }
 
 double AcDbObjectImpl::real(int code, double fallback) const {
-    const Group* g = group(code);
-    if (g == nullptr) return fallback;
-    return g->kind() == db::ValueKind::Real ? g->asReal() : static_cast<double>(g->asInt());
+    return db::values::realOr(group(code), fallback);
 }
 
 int64_t AcDbObjectImpl::integer(int code, int64_t fallback) const {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "db/entity_values.h"
+#include "db/finite_numbers.h"
 #include "db/sub_entities.h"
 
 namespace host::db {
@@ -30,10 +31,6 @@ const Kinds& kinds() {
     return k;
 }
 
-bool finite(const Point3& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
-
-double realValue(const Group& g) { return g.kind() == ValueKind::Real ? g.asReal() : static_cast<double>(g.asInt()); }
-
 // The first group of each code an entity's bound reads, in one pass over
 // its body (a pick reads every entity of a drawing).
 struct BoundGroups {
@@ -57,7 +54,6 @@ struct BoundGroups {
         }
     }
     static Point3 pointOf(const Group* g) { return g ? toPoint(g->asPoint()) : Point3{}; }
-    static double realOf(const Group* g, double fallback) { return g ? realValue(*g) : fallback; }
     bool inWorldPlane() const {
         if (extrusion == nullptr || extrusion->kind() != ValueKind::Point) return true;
         const double* n = extrusion->asPoint();
@@ -148,8 +144,7 @@ bool polyline(const Database& db, const std::vector<Slot>& entities, size_t inde
     if ((flags & (kPolygonMesh | kPolyfaceMesh)) || !head.inWorldPlane()) return false;
     bool plane = !(flags & kPolyline3d);
     PathBound path;
-    if (plane && !(path.width(BoundGroups::realOf(head.start, 0)) && path.width(BoundGroups::realOf(head.end, 0))))
-        return false;
+    if (plane && !(path.width(realOr(head.start, 0)) && path.width(realOr(head.end, 0)))) return false;
     double elevation = BoundGroups::pointOf(head.point).z;
     Extents heights;
     const Kinds& k = kinds();
@@ -166,8 +161,8 @@ bool polyline(const Database& db, const std::vector<Slot>& entities, size_t inde
         heights.add(Point3{0, 0, p.z});
         if (plane) p.z = 0;
         if (!path.vertex(p)) return false;
-        if (plane && !(path.bulge(BoundGroups::realOf(vertex.bulge, 0)) &&
-                       path.width(BoundGroups::realOf(vertex.start, 0)) && path.width(BoundGroups::realOf(vertex.end, 0))))
+        if (plane && !(path.bulge(realOr(vertex.bulge, 0)) && path.width(realOr(vertex.start, 0)) &&
+                       path.width(realOr(vertex.end, 0))))
             return false;
     }
     if (!path.finish(flags & 1, out) || !std::isfinite(elevation)) return false;
@@ -184,7 +179,7 @@ bool circle(const Object& o, Extents& out) {
     BoundGroups groups(o);
     if (!groups.inWorldPlane()) return false;
     Point3 c = BoundGroups::pointOf(groups.point);
-    double r = std::fabs(BoundGroups::realOf(groups.start, 0));
+    double r = std::fabs(realOr(groups.start, 0));
     if (!finite(c) || !std::isfinite(r)) return false;
     out = Extents();
     out.add(Point3{c.x - r, c.y - r, c.z});

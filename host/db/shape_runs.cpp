@@ -1,5 +1,7 @@
 #include "db/shape_runs.h"
 
+#include "db/finite_numbers.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -9,8 +11,6 @@ namespace host::db {
 namespace {
 
 constexpr double kNoDistance = 1e300;
-
-bool finite(const Point3& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
 
 double segmentDistance(const Point3& a, const Point3& b, double x, double y) {
     double dx = b.x - a.x, dy = b.y - a.y;

@@ -1,6 +1,7 @@
 // Moving, rotating, scaling and mirroring an entity's own groups.
 #include <cmath>
 
+#include "db/entity_values.h"
 #include "db/geometry.h"
 #include "db/units.h"
 
@@ -120,9 +121,7 @@ void transformHatch(Object& o, const Frame& f) {
 // its rotation turns; its heights and widths scale, but for its own line
 // spacing and background factors (44, 45).
 void transformMText(Object& o, const Frame& f) {
-    constexpr int kEmbeddedObject = 101;
-    size_t end = xdataBegin(o), own = 0;
-    while (own < end && o.groups[own].code() != kEmbeddedObject) ++own;
+    size_t end = xdataBegin(o), own = values::embeddedObjectBegin(o);
     for (size_t i = 0; i < end; ++i) {
         Group& g = o.groups[i];
         int c = g.code();
