@@ -5,6 +5,7 @@
 
 #include "db/entity_values.h"
 #include "db/finite_numbers.h"
+#include "db/polyline_flags.h"
 #include "db/sub_entities.h"
 
 namespace host::db {
@@ -12,15 +13,6 @@ namespace host::db {
 namespace {
 
 using namespace values;
-
-// POLYLINE 70.
-constexpr int kPolyline3d = 8;
-constexpr int kPolygonMesh = 16;
-constexpr int kPolyfaceMesh = 64;
-// VERTEX 70: a spline frame's control point and a face record are not drawn.
-constexpr int kVertexSplineFrame = 16;
-constexpr int kVertexMesh = 64;
-constexpr int kVertexFaceRecord = 128;
 
 struct Kinds {
     TypeId line, circle, arc, lwpolyline, polyline, vertex;
@@ -123,7 +115,7 @@ bool lightweightPolyline(const Object& o, Extents& out) {
         case 41:
         case 43: ok = path.width(realValue(g)); break;
         case 38: elevation = realValue(g); break;
-        case 70: closed = g.asInt() & 1; break;
+        case 70: closed = g.asInt() & kPolylineClosed; break;
         case 210:
             if (g.kind() == ValueKind::Point && !(g.asPoint()[0] == 0 && g.asPoint()[1] == 0 && g.asPoint()[2] > 0))
                 return false;
@@ -141,7 +133,7 @@ bool lightweightPolyline(const Object& o, Extents& out) {
 bool polyline(const Database& db, const std::vector<Slot>& entities, size_t index, const Object& o, Extents& out) {
     BoundGroups head(o);
     int flags = head.flags ? static_cast<int>(head.flags->asInt()) : 0;
-    if ((flags & (kPolygonMesh | kPolyfaceMesh)) || !head.inWorldPlane()) return false;
+    if (isMesh(flags) || !head.inWorldPlane()) return false;
     bool plane = !(flags & kPolyline3d);
     PathBound path;
     if (plane && !(path.width(realOr(head.start, 0)) && path.width(realOr(head.end, 0)))) return false;
@@ -154,8 +146,7 @@ bool polyline(const Database& db, const std::vector<Slot>& entities, size_t inde
         if (v->erased || v->type != k.vertex) continue;
         BoundGroups vertex(*v);
         int vertexFlags = vertex.flags ? static_cast<int>(vertex.flags->asInt()) : 0;
-        if ((vertexFlags & kVertexSplineFrame) || ((vertexFlags & kVertexFaceRecord) && !(vertexFlags & kVertexMesh)))
-            continue;
+        if (vertexRole(flags, vertexFlags) != VertexRole::Point) continue;
         Point3 p = BoundGroups::pointOf(vertex.point);
         if (!finite(p)) return false;
         heights.add(Point3{0, 0, p.z});
@@ -165,7 +156,7 @@ bool polyline(const Database& db, const std::vector<Slot>& entities, size_t inde
                        path.width(realOr(vertex.end, 0))))
             return false;
     }
-    if (!path.finish(flags & 1, out) || !std::isfinite(elevation)) return false;
+    if (!path.finish(flags & kPolylineClosed, out) || !std::isfinite(elevation)) return false;
     if (plane) {
         out.min.z = out.max.z = elevation;
     } else {
