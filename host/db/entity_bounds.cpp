@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "db/entity_values.h"
 #include "db/finite_numbers.h"
@@ -100,7 +101,7 @@ private:
 bool lightweightPolyline(const Object& o, Extents& out) {
     PathBound path;
     double elevation = 0;
-    bool closed = false;
+    bool closed = false, elevated = false, flagged = false;  // the first 38 and 70 count, as in the drawing
     const size_t end = o.groups.size();
     for (size_t i = 0; i < end; ++i) {
         const Group& g = o.groups[i];
@@ -114,8 +115,8 @@ bool lightweightPolyline(const Object& o, Extents& out) {
         case 40:
         case 41:
         case 43: ok = path.width(realValue(g)); break;
-        case 38: elevation = realValue(g); break;
-        case 70: closed = g.asInt() & kPolylineClosed; break;
+        case 38: if (!std::exchange(elevated, true)) elevation = realValue(g); break;
+        case 70: if (!std::exchange(flagged, true)) closed = g.asInt() & kPolylineClosed; break;
         case 210:
             if (g.kind() == ValueKind::Point && !(g.asPoint()[0] == 0 && g.asPoint()[1] == 0 && g.asPoint()[2] > 0))
                 return false;

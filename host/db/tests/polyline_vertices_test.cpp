@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <vector>
 
+#include "db/drawn_shapes.h"
 #include "db/entity_bounds.h"
 #include "db/entity_shapes.h"
 #include "db/polyline_flags.h"
@@ -19,11 +21,14 @@ namespace {
 constexpr int kFlagValues = 256;  // every combination of the 8 bits of a 70 group
 constexpr double kSame = 1e-9;
 
-bool sameBox(const Extents& a, const Extents& b) {
-    return std::fabs(a.min.x - b.min.x) <= kSame && std::fabs(a.min.y - b.min.y) <= kSame &&
-           std::fabs(a.min.z - b.min.z) <= kSame && std::fabs(a.max.x - b.max.x) <= kSame &&
-           std::fabs(a.max.y - b.max.y) <= kSame && std::fabs(a.max.z - b.max.z) <= kSame;
+// Whether `outer` holds `inner`, to rounding.
+bool holds(const Extents& outer, const Extents& inner) {
+    return outer.min.x <= inner.min.x + kSame && outer.min.y <= inner.min.y + kSame &&
+           outer.min.z <= inner.min.z + kSame && outer.max.x >= inner.max.x - kSame &&
+           outer.max.y >= inner.max.y - kSame && outer.max.z >= inner.max.z - kSame;
 }
+
+bool sameBox(const Extents& a, const Extents& b) { return holds(a, b) && holds(b, a); }
 
 // Every polyline flags value with, among plain vertices, one vertex of
 // every flags value far off the others: where the sure box is known, it
@@ -104,6 +109,29 @@ TEST(PolylineVertices, APolyfaceDrawsItsFacesBetweenItsPoints) {
     EXPECT_EQ(shapes.box.min.y, 0);
     EXPECT_EQ(shapes.box.max.x, 10);
     EXPECT_EQ(shapes.box.max.y, 10);
+}
+
+// A lightweight polyline read twice over, for its box and for its drawing,
+// takes the same of a group it holds twice: the first, as every reader of
+// an entity's groups does.  A box taking the second 70 (open) would leave
+// out the closing half circle that is drawn, and a pick on it.
+TEST(PolylineVertices, ALightweightPolylineGivingAGroupTwiceIsBoxedAsDrawn) {
+    std::unique_ptr<Database> db = Database::createDefault();
+    Slot ms = db->modelSpace();
+    Slot polyline = test_drawing::addEntity(*db, ms, "LWPOLYLINE",
+                                            {Group::integer(70, kPolylineClosed), Group::integer(70, 0),
+                                             Group::real(38, 5), Group::real(38, 9), Group::point(10, 0, 0, 0),
+                                             Group::point(10, 100, 0, 0), Group::real(42, 1)});
+    const std::vector<Slot>& entities = db->block(ms)->entities;
+    Shapes shapes;
+    ShapeScratch scratch;
+    addEntityShape(*db->object(entities[0]), {}, Matrix(), shapes, scratch);
+    Extents sure;
+    ASSERT_TRUE(quickBounds(*db, entities, 0, sure));
+    EXPECT_TRUE(holds(sure, shapes.box)) << "sure box y " << sure.min.y << " - " << sure.max.y << ", z " << sure.min.z
+                                         << "; drawn y " << shapes.box.min.y << " - " << shapes.box.max.y << ", z "
+                                         << shapes.box.min.z;
+    EXPECT_EQ(pick(*db, 50, 50, 1), polyline);  // the top of the closing half circle
 }
 
 } // namespace
