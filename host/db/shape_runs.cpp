@@ -56,9 +56,6 @@ bool lineMeetsBox(const Point3& a, const Point3& b, double t0, double t1, const 
     return true;
 }
 
-bool closedKind(RunKind k) { return k == RunKind::Closed || k == RunKind::Area; }
-bool endlessKind(RunKind k) { return k == RunKind::Ray || k == RunKind::Endless; }
-
 // Whether (x, y) lies inside the area that starts at runs[first]: the
 // even-odd rule over all its runs.  `next` is set past its last run.
 bool insideArea(const Shapes& s, const std::vector<Point3>& pts, size_t first, size_t& next, double x, double y) {
