@@ -24,7 +24,7 @@ Frame frameOf(const Matrix& m) {
     return {m, sx, uniform, ex.x * ey.y - ex.y * ey.x < 0};
 }
 
-Point3 toPoint(const double* p) { return {p[0], p[1], p[2]}; }
+using values::toPoint;
 
 void setPoint(Group& g, const Point3& p) {
     Group out = g.pointIs2d() ? Group::point2d(g.code(), p.x, p.y) : Group::point(g.code(), p.x, p.y, p.z);
