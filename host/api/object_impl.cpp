@@ -288,7 +288,7 @@ void AcDbObjectImpl::canonicalize() {
 Acad::ErrorStatus AcDbObjectImpl::set(Group g) {
     if (!writable()) return Acad::eNotOpenForWrite;
     if ((g.kind() == db::ValueKind::Real && !std::isfinite(g.asReal())) ||
-        (g.kind() == db::ValueKind::Point && !api::finitePoint(g.asPoint())))
+        (g.kind() == db::ValueKind::Point && !db::finitePoint(g.asPoint())))
         return Acad::eInvalidInput;  // the drawing could not be saved with it
     db::Object* o = object();
     size_t xb = db::xdataBegin(*o);
