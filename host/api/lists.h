@@ -9,6 +9,7 @@
 
 #include "ads_types.h"
 #include "db/database.h"
+#include "db/finite_numbers.h"
 
 namespace host::api {
 
@@ -108,8 +109,6 @@ bool parseXdata(const db::Database& db, const resbuf* first, db::GroupList& xdat
 // Points, reals, 16-bit integers and short texts (most groups) are
 // converted inline.
 bool appendOtherGroup(const db::Database& db, int code, const resbuf& rb, db::GroupList& out, std::string& error);
-// No infinite or NaN number enters a drawing: the file could not hold it.
-inline bool finitePoint(const double p[3]) { return std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]); }
 // False, with the message for a group whose number is not finite.
 bool nonFiniteError(std::string& error, int code);
 
@@ -120,7 +119,7 @@ bool nonFiniteError(std::string& error, int code);
         // Pushed as const lvalues: the vector's inline copy path.
         switch (kind) {
         case db::ValueKind::Point: {
-            if (!finitePoint(rb.resval.rpoint)) return nonFiniteError(error, code);
+            if (!db::finitePoint(rb.resval.rpoint)) return nonFiniteError(error, code);
             const db::Group g = db::Group::point(code, rb.resval.rpoint);
             out.push_back(g);
             return true;

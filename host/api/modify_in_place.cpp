@@ -46,7 +46,7 @@ bool sameType(const ACHAR* given, std::string_view type) {
 bool storedForm(const db::Database& db, std::string_view type, const resbuf& rb, Group& g) {
     // A moved point, the usual change, needs no checks.
     if (int code = rb.restype; code >= 10 && code <= 18) {
-        if (!finitePoint(rb.resval.rpoint)) return false;
+        if (!db::finitePoint(rb.resval.rpoint)) return false;
         g = Group::point(code, rb.resval.rpoint);
         return true;
     }

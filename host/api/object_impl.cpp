@@ -7,6 +7,7 @@
 #include "api/host_api.h"
 #include "api/lists.h"
 #include "db/canonical.h"
+#include "db/entity_values.h"
 
 using namespace host;
 using db::Group;
@@ -258,9 +259,7 @@ std::string_view AcDbObjectImpl::text(int code) const {
 }
 
 double AcDbObjectImpl::real(int code, double fallback) const {
-    const Group* g = group(code);
-    if (g == nullptr) return fallback;
-    return g->kind() == db::ValueKind::Real ? g->asReal() : static_cast<double>(g->asInt());
+    return db::values::realOr(group(code), fallback);
 }
 
 int64_t AcDbObjectImpl::integer(int code, int64_t fallback) const {
@@ -289,7 +288,7 @@ void AcDbObjectImpl::canonicalize() {
 Acad::ErrorStatus AcDbObjectImpl::set(Group g) {
     if (!writable()) return Acad::eNotOpenForWrite;
     if ((g.kind() == db::ValueKind::Real && !std::isfinite(g.asReal())) ||
-        (g.kind() == db::ValueKind::Point && !api::finitePoint(g.asPoint())))
+        (g.kind() == db::ValueKind::Point && !db::finitePoint(g.asPoint())))
         return Acad::eInvalidInput;  // the drawing could not be saved with it
     db::Object* o = object();
     size_t xb = db::xdataBegin(*o);

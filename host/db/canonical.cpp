@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <unordered_map>
 
 #include "db/database.h"
+#include "db/name_map.h"
 
 namespace host::db {
 
@@ -177,11 +177,7 @@ struct Compiled {
     }
 };
 
-struct NameHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
-};
-using CompiledSchemas = std::unordered_map<std::string, Compiled, NameHash, std::equal_to<>>;
+using CompiledSchemas = NameMap<Compiled>;
 
 const CompiledSchemas& schemas() {
     static const auto compiled = [] {

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "db/entity_values.h"
+#include "db/finite_numbers.h"
+#include "db/polyline_flags.h"
 #include "db/sub_entities.h"
 
 namespace host::db {
@@ -11,15 +14,6 @@ namespace host::db {
 namespace {
 
 using namespace values;
-
-// POLYLINE 70.
-constexpr int kPolyline3d = 8;
-constexpr int kPolygonMesh = 16;
-constexpr int kPolyfaceMesh = 64;
-// VERTEX 70: a spline frame's control point and a face record are not drawn.
-constexpr int kVertexSplineFrame = 16;
-constexpr int kVertexMesh = 64;
-constexpr int kVertexFaceRecord = 128;
 
 struct Kinds {
     TypeId line, circle, arc, lwpolyline, polyline, vertex;
@@ -29,10 +23,6 @@ const Kinds& kinds() {
                          internType("LWPOLYLINE"), internType("POLYLINE"), internType("VERTEX")};
     return k;
 }
-
-bool finite(const Point3& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
-
-double realValue(const Group& g) { return g.kind() == ValueKind::Real ? g.asReal() : static_cast<double>(g.asInt()); }
 
 // The first group of each code an entity's bound reads, in one pass over
 // its body (a pick reads every entity of a drawing).
@@ -57,7 +47,6 @@ struct BoundGroups {
         }
     }
     static Point3 pointOf(const Group* g) { return g ? toPoint(g->asPoint()) : Point3{}; }
-    static double realOf(const Group* g, double fallback) { return g ? realValue(*g) : fallback; }
     bool inWorldPlane() const {
         if (extrusion == nullptr || extrusion->kind() != ValueKind::Point) return true;
         const double* n = extrusion->asPoint();
@@ -112,7 +101,7 @@ private:
 bool lightweightPolyline(const Object& o, Extents& out) {
     PathBound path;
     double elevation = 0;
-    bool closed = false;
+    bool closed = false, elevated = false, flagged = false;  // the first 38 and 70 count, as in the drawing
     const size_t end = o.groups.size();
     for (size_t i = 0; i < end; ++i) {
         const Group& g = o.groups[i];
@@ -126,8 +115,8 @@ bool lightweightPolyline(const Object& o, Extents& out) {
         case 40:
         case 41:
         case 43: ok = path.width(realValue(g)); break;
-        case 38: elevation = realValue(g); break;
-        case 70: closed = g.asInt() & 1; break;
+        case 38: if (!std::exchange(elevated, true)) elevation = realValue(g); break;
+        case 70: if (!std::exchange(flagged, true)) closed = g.asInt() & kPolylineClosed; break;
         case 210:
             if (g.kind() == ValueKind::Point && !(g.asPoint()[0] == 0 && g.asPoint()[1] == 0 && g.asPoint()[2] > 0))
                 return false;
@@ -145,11 +134,10 @@ bool lightweightPolyline(const Object& o, Extents& out) {
 bool polyline(const Database& db, const std::vector<Slot>& entities, size_t index, const Object& o, Extents& out) {
     BoundGroups head(o);
     int flags = head.flags ? static_cast<int>(head.flags->asInt()) : 0;
-    if ((flags & (kPolygonMesh | kPolyfaceMesh)) || !head.inWorldPlane()) return false;
+    if (isMesh(flags) || !head.inWorldPlane()) return false;
     bool plane = !(flags & kPolyline3d);
     PathBound path;
-    if (plane && !(path.width(BoundGroups::realOf(head.start, 0)) && path.width(BoundGroups::realOf(head.end, 0))))
-        return false;
+    if (plane && !(path.width(realOr(head.start, 0)) && path.width(realOr(head.end, 0)))) return false;
     double elevation = BoundGroups::pointOf(head.point).z;
     Extents heights;
     const Kinds& k = kinds();
@@ -159,18 +147,17 @@ bool polyline(const Database& db, const std::vector<Slot>& entities, size_t inde
         if (v->erased || v->type != k.vertex) continue;
         BoundGroups vertex(*v);
         int vertexFlags = vertex.flags ? static_cast<int>(vertex.flags->asInt()) : 0;
-        if ((vertexFlags & kVertexSplineFrame) || ((vertexFlags & kVertexFaceRecord) && !(vertexFlags & kVertexMesh)))
-            continue;
+        if (vertexRole(flags, vertexFlags) != VertexRole::Point) continue;
         Point3 p = BoundGroups::pointOf(vertex.point);
         if (!finite(p)) return false;
         heights.add(Point3{0, 0, p.z});
         if (plane) p.z = 0;
         if (!path.vertex(p)) return false;
-        if (plane && !(path.bulge(BoundGroups::realOf(vertex.bulge, 0)) &&
-                       path.width(BoundGroups::realOf(vertex.start, 0)) && path.width(BoundGroups::realOf(vertex.end, 0))))
+        if (plane && !(path.bulge(realOr(vertex.bulge, 0)) && path.width(realOr(vertex.start, 0)) &&
+                       path.width(realOr(vertex.end, 0))))
             return false;
     }
-    if (!path.finish(flags & 1, out) || !std::isfinite(elevation)) return false;
+    if (!path.finish(flags & kPolylineClosed, out) || !std::isfinite(elevation)) return false;
     if (plane) {
         out.min.z = out.max.z = elevation;
     } else {
@@ -184,7 +171,7 @@ bool circle(const Object& o, Extents& out) {
     BoundGroups groups(o);
     if (!groups.inWorldPlane()) return false;
     Point3 c = BoundGroups::pointOf(groups.point);
-    double r = std::fabs(BoundGroups::realOf(groups.start, 0));
+    double r = std::fabs(realOr(groups.start, 0));
     if (!finite(c) || !std::isfinite(r)) return false;
     out = Extents();
     out.add(Point3{c.x - r, c.y - r, c.z});

@@ -7,6 +7,7 @@
 
 #include "db/entity_values.h"
 #include "db/polyline_bands.h"
+#include "db/polyline_flags.h"
 #include "db/shape_parts.h"
 
 namespace host::db {
@@ -22,16 +23,6 @@ constexpr double kArbitraryAxisLimit = 1.0 / 64;
 // Curve angles beyond this many radians are brought back within a turn.
 constexpr double kFarAngle = 64 * M_PI;
 constexpr double kDegreesPerTurn = 360;
-
-// POLYLINE 70 (LWPOLYLINE 70 too for closed).
-constexpr int kPolylineClosed = 1;
-constexpr int kPolyline3d = 8;
-constexpr int kPolygonMesh = 16;
-constexpr int kPolyfaceMesh = 64;
-// VERTEX 70.
-constexpr int kVertexSplineFrame = 16;  // a control point of a spline fit, not drawn
-constexpr int kVertexMesh = 64;
-constexpr int kVertexFaceRecord = 128;  // with kVertexMesh a polyface's point, alone a face
 
 // Times a turn's 64 segments are halved at most: kMaxTurnSegments.
 constexpr int kMaxHalvings = 6;
@@ -224,7 +215,7 @@ void addWidePath(Shapes& out, const Matrix& m, const ShapeScratch& scratch, bool
 void addPolyline(Shapes& out, const Object& o, const std::vector<const Object*>& subs, const Matrix& m,
                  ShapeScratch& scratch) {
     int flags = intOf(o, 70, 0);
-    if (flags & (kPolygonMesh | kPolyfaceMesh)) {
+    if (isMesh(flags)) {
         addMesh(o, subs, m, out, scratch);
         return;
     }
@@ -236,8 +227,7 @@ void addPolyline(Shapes& out, const Object& o, const std::vector<const Object*>&
     for (const Object* v : subs) {
         if (!v->isType("VERTEX")) continue;
         Vertex vertex(*v, defaultStart, defaultEnd);
-        if (vertex.flags & kVertexSplineFrame) continue;
-        if ((vertex.flags & kVertexFaceRecord) && !(vertex.flags & kVertexMesh)) continue;
+        if (vertexRole(flags, vertex.flags) != VertexRole::Point) continue;
         if (plane) vertex.p.z = elevation;
         scratch.path.push_back(vertex.p);
         scratch.bulges.push_back(plane ? vertex.bulge : 0);

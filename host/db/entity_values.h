@@ -21,15 +21,25 @@ inline Point3 pointOf(const Object& o, int code) {
     return g ? toPoint(g->asPoint()) : Point3{};
 }
 
+// An MTEXT's own groups end where its embedded object (101) begins: that
+// object repeats some of them under other codes.  Where it begins (before
+// the XDATA); xdataBegin when there is none.
+constexpr int kEmbeddedObject = 101;
+inline size_t embeddedObjectBegin(const Object& o) {
+    size_t end = xdataBegin(o), own = 0;
+    while (own < end && o.groups[own].code() != kEmbeddedObject) ++own;
+    return own;
+}
+
 // A real group's value; an integer group's as a real.
 inline double realValue(const Group& g) {
     return g.kind() == ValueKind::Real ? g.asReal() : static_cast<double>(g.asInt());
 }
 
-inline double realOf(const Object& o, int code, double fallback) {
-    const Group* g = first(o, code);
-    return g ? realValue(*g) : fallback;
-}
+// A group's value as a real; `fallback` when there is no group.
+inline double realOr(const Group* g, double fallback) { return g ? realValue(*g) : fallback; }
+
+inline double realOf(const Object& o, int code, double fallback) { return realOr(first(o, code), fallback); }
 
 // An angle group in radians, whatever unit the object keeps it in.
 inline double angleOf(const Object& o, int code) { return toRadians(o.typeName(), code, realOf(o, code, 0)); }

@@ -3,9 +3,18 @@
 // every write of the C and object API refuses to put one there.
 #pragma once
 
+#include <cmath>
+
+#include "db/geometry.h"
 #include "db/group.h"
 
 namespace host::db {
+
+// Whether each of a point's coordinates is a finite number.
+inline bool finitePoint(const double xyz[3]) {
+    return std::isfinite(xyz[0]) && std::isfinite(xyz[1]) && std::isfinite(xyz[2]);
+}
+inline bool finite(const Point3& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
 
 // The code of the first group (body or XDATA) whose number is not finite;
 // 0 when every number is.

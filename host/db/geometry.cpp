@@ -22,14 +22,9 @@ constexpr int kMaxCopiesAlong = 32767;
 
 int copiesAlong(const Group* count) {
     if (count == nullptr) return 1;
-    double n = count->kind() == ValueKind::Real ? count->asReal() : static_cast<double>(count->asInt());
+    double n = realValue(*count);
     if (!(n >= 1)) return 1;
     return n > kMaxCopiesAlong ? kMaxCopiesAlong : static_cast<int>(n);
-}
-
-double realOr(const Group* g, double fallback) {
-    if (g == nullptr) return fallback;
-    return g->kind() == ValueKind::Real ? g->asReal() : static_cast<double>(g->asInt());
 }
 
 // The first group of each placement code in an insert's body, in one pass

@@ -88,7 +88,6 @@ public:
 private:
     static bool isPatternStart(int code) { return code == 75 || code == 98; }  // the style, the seed points
     Point3 flat(const Group& g) const { return {g.asPoint()[0], g.asPoint()[1], elevation_}; }
-    double real(const Group& g) const { return g.kind() == ValueKind::Real ? g.asReal() : static_cast<double>(g.asInt()); }
     // A spline edge's end tangent: a direction in the hatch's plane.
     static void setTangent(Point3& tangent, bool& given, const Group& g) {
         tangent = {g.asPoint()[0], g.asPoint()[1], 0};
@@ -100,7 +99,7 @@ private:
             s_.path.push_back(flat(g));
             s_.bulges.push_back(0);
         } else if (g.code() == 42 && !s_.bulges.empty()) {
-            s_.bulges.back() = real(g);
+            s_.bulges.back() = realValue(g);
         } else if (g.code() == 97) {
             sources_ = true;
         }
@@ -125,8 +124,8 @@ private:
             SplineData& s = s_.spline;
             if (c == 94) s.degree = g.asInt();
             else if (c == 97) edge_.sawFitCount = true;
-            else if (c == 40) s.knots.push_back(real(g));
-            else if (c == 42) s.weights.push_back(real(g));
+            else if (c == 40) s.knots.push_back(realValue(g));
+            else if (c == 42) s.weights.push_back(realValue(g));
             else if (c == 10 && point) s.control.push_back(flat(g));
             else if (c == 11 && point) s.fit.push_back(flat(g));
             else if (c == 12 && point) setTangent(s.startTangent, s.hasStartTangent, g);
@@ -140,12 +139,12 @@ private:
             edge_.p11 = flat(g);
             edge_.has11 = true;
         } else if (c == 40) {
-            edge_.r40 = real(g);
+            edge_.r40 = realValue(g);
         } else if (c == 50) {
-            edge_.a50 = real(g);
+            edge_.a50 = realValue(g);
             edge_.has50 = true;
         } else if (c == 51) {
-            edge_.a51 = real(g);
+            edge_.a51 = realValue(g);
             edge_.has51 = true;
         } else if (c == 73) {
             edge_.ccw = g.asInt() != 0;

@@ -192,9 +192,6 @@ Found segmentNear(V a, V b, V target, double radius, const PlanLattice& l, WorkB
     return anyOffsetIn(Capsule{target - a, target - b, radius}, l, budget);
 }
 
-bool closedKind(RunKind k) { return k == RunKind::Closed || k == RunKind::Area; }
-bool endlessKind(RunKind k) { return k == RunKind::Ray || k == RunKind::Endless; }
-
 // The farthest any copy lies from the first.
 double reach(const PlanLattice& l) {
     double most = 0;

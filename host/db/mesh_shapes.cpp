@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "db/entity_values.h"
+#include "db/polyline_flags.h"
 #include "db/shape_parts.h"
 
 namespace host::db::parts {
@@ -21,14 +22,6 @@ using namespace values;
 // 3DFACE 70: edges 1 to 4 invisible.
 constexpr int kFirstEdgeInvisible = 1;
 constexpr int kFaceCorners = 4;
-// POLYLINE 70.
-constexpr int kClosedInM = 1;
-constexpr int kPolygonMesh = 16;
-constexpr int kClosedInN = 32;
-// VERTEX 70.
-constexpr int kVertexSplineFrame = 16;
-constexpr int kVertexMesh = 64;
-constexpr int kVertexFaceRecord = 128;
 // A polyface face record's vertex indices.
 constexpr int kFaceIndexCodes[kFaceCorners] = {71, 72, 73, 74};
 
@@ -45,20 +38,20 @@ void addPolygonMesh(const Object& o, const std::vector<Point3>& v, const Matrix&
         return;
     auto at = [&](long r, long c) { return v[static_cast<size_t>(r * columns + c)]; };
     for (long r = 0; r < rows; ++r) {
-        out.startRun(flags & kClosedInN ? RunKind::Closed : RunKind::Open);
+        out.startRun(flags & kMeshClosedInN ? RunKind::Closed : RunKind::Open);
         for (long c = 0; c < columns; ++c) out.add(m, at(r, c));
     }
     for (long c = 0; c < columns; ++c) {
-        out.startRun(flags & kClosedInM ? RunKind::Closed : RunKind::Open);
+        out.startRun(flags & kPolylineClosed ? RunKind::Closed : RunKind::Open);
         for (long r = 0; r < rows; ++r) out.add(m, at(r, c));
     }
 }
 
-void addPolyfaceMesh(const std::vector<const Object*>& subs, const std::vector<Point3>& v, const Matrix& m,
-                     Shapes& out) {
+void addPolyfaceMesh(const Object& o, const std::vector<const Object*>& subs, const std::vector<Point3>& v,
+                     const Matrix& m, Shapes& out) {
+    int flags = intOf(o, 70, 0);
     for (const Object* face : subs) {
-        int flags = intOf(*face, 70, 0);
-        if (!face->isType("VERTEX") || (flags & kVertexMesh) || !(flags & kVertexFaceRecord)) continue;
+        if (!face->isType("VERTEX") || vertexRole(flags, intOf(*face, 70, 0)) != VertexRole::Face) continue;
         long index[kFaceCorners];
         int corners = 0;
         for (int code : kFaceIndexCodes)
@@ -86,13 +79,12 @@ void addMesh(const Object& o, const std::vector<const Object*>& subs, const Matr
              ShapeScratch& scratch) {
     std::vector<Point3>& points = scratch.path;
     points.clear();
-    for (const Object* v : subs) {
-        int flags = intOf(*v, 70, 0);
-        if (v->isType("VERTEX") && (flags & kVertexMesh) && !(flags & kVertexSplineFrame))
+    int flags = intOf(o, 70, 0);
+    for (const Object* v : subs)
+        if (v->isType("VERTEX") && vertexRole(flags, intOf(*v, 70, 0)) == VertexRole::Point)
             points.push_back(pointOf(*v, 10));
-    }
-    if (intOf(o, 70, 0) & kPolygonMesh) addPolygonMesh(o, points, m, out);
-    else addPolyfaceMesh(subs, points, m, out);
+    if (flags & kPolygonMesh) addPolygonMesh(o, points, m, out);
+    else addPolyfaceMesh(o, subs, points, m, out);
 }
 
 } // namespace host::db::parts

@@ -7,16 +7,12 @@
 #include <deque>
 #include <mutex>
 #include <string>
-#include <unordered_map>
+
+#include "db/name_map.h"
 
 namespace host::db {
 
 namespace {
-// Looks names up without making a std::string of the key.
-struct NameHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
-};
 
 // Type names for the session.  Readers on several threads may ask for
 // names while another thread adds one: the names never move, the table of
@@ -24,7 +20,7 @@ struct NameHash {
 struct TypeRegistry {
     std::mutex lock;
     std::deque<std::string> names;
-    std::unordered_map<std::string, TypeId, NameHash, std::equal_to<>> ids;
+    NameMap<TypeId> ids;
     std::array<std::atomic<const std::string*>, 65536> byId{};
     TypeRegistry() {
         names.emplace_back();

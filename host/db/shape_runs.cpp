@@ -1,5 +1,7 @@
 #include "db/shape_runs.h"
 
+#include "db/finite_numbers.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -9,8 +11,6 @@ namespace host::db {
 namespace {
 
 constexpr double kNoDistance = 1e300;
-
-bool finite(const Point3& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
 
 double segmentDistance(const Point3& a, const Point3& b, double x, double y) {
     double dx = b.x - a.x, dy = b.y - a.y;
@@ -55,9 +55,6 @@ bool lineMeetsBox(const Point3& a, const Point3& b, double t0, double t1, const 
     }
     return true;
 }
-
-bool closedKind(RunKind k) { return k == RunKind::Closed || k == RunKind::Area; }
-bool endlessKind(RunKind k) { return k == RunKind::Ray || k == RunKind::Endless; }
 
 // Whether (x, y) lies inside the area that starts at runs[first]: the
 // even-odd rule over all its runs.  `next` is set past its last run.

@@ -19,6 +19,10 @@ enum class RunKind : uint8_t {
     Endless,  // two points: the line through them, both ways without end
 };
 
+// Runs that go back to their first point; runs without end.
+inline bool closedKind(RunKind k) { return k == RunKind::Closed || k == RunKind::Area; }
+inline bool endlessKind(RunKind k) { return k == RunKind::Ray || k == RunKind::Endless; }
+
 struct ShapeRun {
     uint32_t begin = 0, end = 0;
     RunKind kind = RunKind::Open;

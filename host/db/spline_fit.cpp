@@ -10,6 +10,7 @@
 #include <cmath>
 #include <vector>
 
+#include "db/finite_numbers.h"
 #include "db/shape_parts.h"
 
 namespace host::db::parts {
@@ -25,7 +26,6 @@ Point3 minus(const Point3& a, const Point3& b) { return {a.x - b.x, a.y - b.y, a
 Point3 plus(const Point3& a, const Point3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
 Point3 times(const Point3& a, double f) { return {a.x * f, a.y * f, a.z * f}; }
 double length(const Point3& a) { return std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z); }
-bool finite(const Point3& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
 
 // v as long as `size`; false for a vector of no finite direction.
 bool scaledTo(Point3 v, double size, Point3& out) {

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "db/entity_values.h"
+#include "db/finite_numbers.h"
 #include "db/shape_parts.h"
 
 namespace host::db::parts {
@@ -198,7 +199,7 @@ void sampleSpline(const SplineData& s, const Matrix& m, std::vector<Point3>& out
             Curve(work.control, work.weights, work.knots, static_cast<size_t>(work.degree), m).sample(out);
         } else {
             for (const Point3& p : s.fit)
-                if (std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z)) out.push_back(p);
+                if (finite(p)) out.push_back(p);
         }
         return;
     }

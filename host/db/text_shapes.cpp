@@ -45,28 +45,21 @@ void addBox(Shapes& out, const Matrix& m, double x0, double y0, double w, double
 
 double positive(double value, double fallback) { return std::isfinite(value) && value > 0 ? value : fallback; }
 
-// An MTEXT's own groups end where its embedded object (101) begins: that
-// object repeats some of them under other codes (its 10 is the direction,
-// 11 the insertion point, 40 the reference width, 44 a column's width).
-// Where the text leaves out its insertion point, width or direction, they
-// are read from there, as other programs read them.
-constexpr int kEmbeddedObject = 101;
+// An MTEXT's embedded object repeats some of its groups under other codes
+// (its 10 is the direction, 11 the insertion point, 40 the reference width,
+// 44 a column's width).  Where the text leaves out its insertion point,
+// width or direction, they are read from there, as other programs read them.
 constexpr int kEmbeddedDirection = 10;
 constexpr int kEmbeddedInsertion = 11;
 constexpr int kEmbeddedWidth = 40;
 
 class MTextGroups {
 public:
-    explicit MTextGroups(const Object& o) : o_(o), xdata_(xdataBegin(o)) {
-        while (own_ < xdata_ && o.groups[own_].code() != kEmbeddedObject) ++own_;
-    }
+    explicit MTextGroups(const Object& o) : o_(o), xdata_(xdataBegin(o)), own_(embeddedObjectBegin(o)) {}
     // Past the text's own groups.
     size_t end() const { return own_; }
     const Group* get(int code) const { return findGroup(o_, code, 0, own_); }
-    double real(int code, double fallback) const {
-        const Group* g = get(code);
-        return g ? realValue(*g) : fallback;
-    }
+    double real(int code, double fallback) const { return realOr(get(code), fallback); }
     // The text's own group, else the embedded object's of `embeddedCode`.
     const Group* orEmbedded(int code, int embeddedCode) const {
         if (const Group* g = get(code)) return g;
@@ -75,7 +68,7 @@ public:
 
 private:
     const Object& o_;
-    size_t xdata_, own_ = 0;
+    size_t xdata_, own_;
 };
 
 // The characters an MTEXT shows, its formatting codes left out: glyph(space)

@@ -1,6 +1,7 @@
 // Moving, rotating, scaling and mirroring an entity's own groups.
 #include <cmath>
 
+#include "db/entity_values.h"
 #include "db/geometry.h"
 #include "db/units.h"
 
@@ -23,7 +24,7 @@ Frame frameOf(const Matrix& m) {
     return {m, sx, uniform, ex.x * ey.y - ex.y * ey.x < 0};
 }
 
-Point3 toPoint(const double* p) { return {p[0], p[1], p[2]}; }
+using values::toPoint;
 
 void setPoint(Group& g, const Point3& p) {
     Group out = g.pointIs2d() ? Group::point2d(g.code(), p.x, p.y) : Group::point(g.code(), p.x, p.y, p.z);
@@ -120,9 +121,7 @@ void transformHatch(Object& o, const Frame& f) {
 // its rotation turns; its heights and widths scale, but for its own line
 // spacing and background factors (44, 45).
 void transformMText(Object& o, const Frame& f) {
-    constexpr int kEmbeddedObject = 101;
-    size_t end = xdataBegin(o), own = 0;
-    while (own < end && o.groups[own].code() != kEmbeddedObject) ++own;
+    size_t end = xdataBegin(o), own = values::embeddedObjectBegin(o);
     for (size_t i = 0; i < end; ++i) {
         Group& g = o.groups[i];
         int c = g.code();

@@ -1,5 +1,6 @@
 #include "dxf/writer.h"
 
+#include "db/finite_numbers.h"
 #include "dxf/binary_dxf.h"
 #include "dxf/dim_variables.h"
 #include "dxf/drawing_extents.h"
@@ -78,9 +79,7 @@ InsertGrid insertGrid(const GroupList& groups)
 
 bool finiteBox(const db::Extents& box)
 {
-    for (const db::Point3& p : {box.min, box.max})
-        if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return false;
-    return true;
+    return db::finite(box.min) && db::finite(box.max);
 }
 
 // The drawing's own code page when it names one the writer knows: the
