@@ -2,11 +2,15 @@
 // outlines, filled areas and endless lines, with the box around them; and
 // the plan-view tests a pick, window or crossing makes of such runs once a
 // matrix has carried them into the world.  Only x and y are compared.
+// A piece between two points of a run is straight, or an arc of a side
+// table (db/arc_pieces.h) answered as the curve it is: what a run keeps
+// never grows with a curve's size or the scale it is seen at.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
+#include "db/arc_pieces.h"
 #include "db/geometry.h"
 
 namespace host::db {
@@ -25,11 +29,13 @@ struct ShapeRun {
     uint32_t area = 0;  // Area runs with the same number fill together
 };
 
-// Runs of points and the box around their points; a ray or endless line
-// marks them `endless`, and only a ray's start is in the box.
+// Runs of points and the box around what they draw; a ray or endless line
+// marks them `endless`, and only a ray's start is in the box.  `arcs` are
+// in the order of the points they start at, at most one a point.
 struct Shapes {
     std::vector<Point3> points;
     std::vector<ShapeRun> runs;
+    std::vector<ShapeArc> arcs;
     Extents box;
     bool endless = false;
     uint32_t areas = 0;
@@ -40,8 +46,17 @@ struct Shapes {
     void startRun(RunKind kind);
     // A point of the current run, carried by m; a non-finite one is left out.
     void add(const Matrix& m, const Point3& local);
+    // The piece from the current run's last point to the point added next
+    // (or, for its last, back to its first) is the arc c + a cos t + b sin t
+    // from t0 to t1, carried by m; its ends are the caller's points.  An arc
+    // that is not finite once carried stays a straight piece.
+    void curveToNext(const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double t0, double t1);
     // Every run of `from`, each point carried by m, areas kept apart.
     void append(const Shapes& from, const Matrix& m);
+    // The runs carried by m with every arc cut into chords within the
+    // chord tolerance where m carries it: for questions asked of many
+    // copies at once (lattice_tests.h); nothing of it is kept.
+    void flattened(const Matrix& m, Shapes& out) const;
 };
 
 // A window or crossing rectangle, x1 <= x2 and y1 <= y2.
@@ -65,9 +80,15 @@ public:
     bool meets(const Shapes& s, const Matrix& m, const PlanWindow& w);
 
 private:
-    // The points of every run, carried by m (or the shapes' own when m is the identity).
-    const std::vector<Point3>& placed(const Shapes& s, const Matrix& m, bool identity);
+    // The points and arcs of every run, carried by m (the shapes' own when
+    // m is the identity).
+    struct Placed {
+        const std::vector<Point3>& points;
+        const std::vector<ShapeArc>& arcs;
+    };
+    Placed placed(const Shapes& s, const Matrix& m);
     std::vector<Point3> scratch_;
+    std::vector<ShapeArc> scratchArcs_;
 };
 
 bool isIdentity(const Matrix& m);
