@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
-"""Writes the drawings whose curves are large or scaled up, and a script for
-each that picks on and beside them and saves: what memory and time a curve
-costs must not grow with its radius or its insert's scale.
+"""Writes the drawings whose curves are large or scaled up, and two scripts
+for each: <case>_pick.scr lists what picks on and beside them take,
+<case>_save.scr saves the drawing.  What memory and time a curve costs must
+not grow with its radius or its insert's scale.
 
-usage: curve_cases.py OUT_DIR   (then: build/lurak OUT_DIR/<case>.dxf -s OUT_DIR/<case>.scr)
+usage: curve_cases.py OUT_DIR
+then:  /usr/bin/time -v build/lurak OUT_DIR/<case>.dxf -s OUT_DIR/<case>_pick.scr
 """
+import math
 import os
 import sys
 
@@ -44,27 +47,32 @@ def drawing(blocks, entities):
             "0\nENDSEC\n0\nEOF\n")
 
 
-def write(out, name, dxf, script):
+def write(out, name, dxf, picks):
     with open(os.path.join(out, name + ".dxf"), "w") as f:
         f.write(dxf)
-    with open(os.path.join(out, name + ".scr"), "w") as f:
-        f.write(script.replace("SAVED", os.path.join(out, name + "_saved.dxf")))
+    with open(os.path.join(out, name + "_pick.scr"), "w") as f:
+        f.write("".join(f"LIST\n{p}\n\n" for p in picks))
+    with open(os.path.join(out, name + "_save.scr"), "w") as f:
+        f.write("SAVEAS\n" + os.path.join(out, name + "_saved.dxf") + "\n")
 
 
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else "."
     os.makedirs(out, exist_ok=True)
     # Picks: on the first circle of the insert at scale 1 (taken), 2.8
-    # above it (taken: the pick box is 3), 3.2 above it (not).
-    picks = (f"ERASE\n0,{RADIUS!r}\n\nU\nERASE\n0,{RADIUS + 2.8!r}\n\nU\nERASE\n0,{RADIUS + 3.2!r}\n\n"
-             "SAVEAS\nSAVED\n")
+    # outside it (taken: the pick box is 3), 3.2 outside it (not); half a
+    # 4096th of a turn past its top, where chords of it would run farthest
+    # from it.
+    turn = math.pi / 2 + math.pi / 4096
+    picks = [f"{r * math.cos(turn)!r},{r * math.sin(turn)!r}" for r in (RADIUS, RADIUS + 2.8, RADIUS + 3.2)]
     for count in (200, 6000):
         inserts = "".join(insert("C", s) for s in SCALES)
         write(out, f"circles_{count}", drawing(block("C", circles(count)), inserts), picks)
-    write(out, "circles_6000_once", drawing(block("C", circles(6000)), insert("C", 1)), "SAVEAS\nSAVED\n")
-    # The bulged polyline: the point of its first arc farthest from its
-    # chord lies 2 radii below it; a pick on a vertex is on it.
-    bulge_picks = "ERASE\n0,5\n\nU\nERASE\n50000,-20\n\nU\nSAVEAS\nSAVED\n"
+    write(out, "circles_6000_once", drawing(block("C", circles(6000)), insert("C", 1)), picks)
+    # The bulged polyline: a pick on its first vertex (within its band)
+    # takes it, one 20 below its first chord's middle does not (the arcs
+    # run some 2.5e13 away, all round).
+    bulge_picks = ["0,5", "50000,-20"]
     for vertices in (400, 2500):
         inserts = "".join(insert("P", s) for s in SCALES)
         write(out, f"bulges_{vertices}", drawing(block("P", bulged(vertices)), inserts), bulge_picks)

@@ -160,6 +160,11 @@ void BlockTree::drawContents(Slot record, Node& n, EntityDrawer& drawer) {
     }
     Shapes& own = n.geometry.drawing.own;
     n.ownBox = boundedBox(own);
+    // For picks and windows a spline is bounded by its control points,
+    // which hold its curve however much larger its chords are seen.
+    if (keepRuns_)
+        for (const ShapeSpline& spline : own.splines)
+            for (const Point3& p : spline.control) n.ownBox.add(p);
     n.geometry.endless = own.endless;
     // For extents the box is all a block's own runs are wanted for: given
     // up at once, so that a save never holds every block's runs together.

@@ -1,5 +1,7 @@
 #include "db/shape_runs.h"
 
+#include "db/shape_parts.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -118,6 +120,20 @@ bool insideArea(const Shapes& s, const std::vector<Point3>& pts, const std::vect
     return odd;
 }
 
+bool disjoint(const Extents& box, const PlanWindow& w) {
+    return box.max.x < w.x1 || box.min.x > w.x2 || box.max.y < w.y1 || box.min.y > w.y2;
+}
+
+double planDistance(const Extents& box, double x, double y) {
+    return std::hypot(std::max({box.min.x - x, x - box.max.x, 0.0}), std::max({box.min.y - y, y - box.max.y, 0.0}));
+}
+
+// The spline kept with run r, `next` the first not yet passed.
+const ShapeSpline* splineOf(const Shapes& s, std::vector<ShapeSpline>::const_iterator& next, size_t r) {
+    while (next != s.splines.end() && next->run < r) ++next;
+    return next != s.splines.end() && next->run == r ? &*next : nullptr;
+}
+
 } // namespace
 
 bool segmentMeetsWindow(const Point3& a, const Point3& b, const PlanWindow& w) { return lineMeetsBox(a, b, 0, 1, w); }
@@ -133,6 +149,7 @@ void Shapes::clear() {
     points.clear();
     runs.clear();
     arcs.clear();
+    splines.clear();
     box = Extents();
     endless = false;
     areas = 0;
@@ -167,7 +184,13 @@ void Shapes::curveToNext(const Matrix& m, const Point3& c, const Point3& a, cons
 }
 
 void Shapes::append(const Shapes& from, const Matrix& m) {
-    uint32_t areaBase = areas;
+    uint32_t areaBase = areas, runBase = static_cast<uint32_t>(runs.size());
+    for (const ShapeSpline& spline : from.splines) {
+        ShapeSpline carried = spline;
+        carried.run += runBase;
+        for (Point3& p : carried.control) p = m.apply(p);
+        splines.push_back(std::move(carried));
+    }
     for (const ShapeRun& run : from.runs) {
         startRun(run.kind);
         runs.back().area = run.kind == RunKind::Area ? areaBase + run.area : 0;
@@ -215,6 +238,75 @@ RunTests::Placed RunTests::placed(const Shapes& s, const Matrix& m) {
     return {scratch_, scratchArcs_};
 }
 
+void RunTests::carry(const ShapeSpline& s, const Matrix& m) {
+    control_.resize(s.control.size());
+    for (size_t i = 0; i < s.control.size(); ++i) control_[i] = m.apply(s.control[i]);
+}
+
+Extents RunTests::spanBox(const ShapeSpline& s, size_t k) const {
+    Extents box;
+    for (size_t i = k - s.degree; i <= k; ++i) box.add(control_[i]);
+    return box;
+}
+
+void RunTests::spanChords(const ShapeSpline& s, size_t k) {
+    chords_.clear();
+    parts::splineSpanPoints(s, control_, k, chords_);
+}
+
+namespace {
+
+// Spans of some length: k in [degree, control points) with knots[k] < knots[k + 1].
+template <class F>
+bool eachSpan(const ShapeSpline& s, F f) {
+    for (size_t k = s.degree; k < s.control.size(); ++k)
+        if (s.knots[k] < s.knots[k + 1] && f(k)) return true;
+    return false;
+}
+
+} // namespace
+
+double RunTests::splineDistance(const ShapeSpline& s, const Matrix& m, double x, double y) {
+    carry(s, m);
+    // Nearest box first; a span whose box lies farther than the best found is done.
+    spans_.clear();
+    eachSpan(s, [&](size_t k) {
+        spans_.emplace_back(planDistance(spanBox(s, k), x, y), static_cast<uint32_t>(k));
+        return false;
+    });
+    std::sort(spans_.begin(), spans_.end());
+    double best = kNoDistance;
+    for (const auto& [least, k] : spans_) {
+        if (least >= best) break;
+        spanChords(s, k);
+        for (size_t i = 1; i < chords_.size(); ++i) best = std::min(best, segmentDistance(chords_[i - 1], chords_[i], x, y));
+    }
+    return best;
+}
+
+bool RunTests::splineMeets(const ShapeSpline& s, const Matrix& m, const PlanWindow& w) {
+    carry(s, m);
+    return eachSpan(s, [&](size_t k) {
+        Extents box = spanBox(s, k);
+        if (disjoint(box, w)) return false;
+        if (w.holds(box.min) && w.holds(box.max)) return true;
+        spanChords(s, k);
+        for (size_t i = 1; i < chords_.size(); ++i)
+            if (w.holds(chords_[i - 1]) || lineMeetsBox(chords_[i - 1], chords_[i], 0, 1, w)) return true;
+        return false;
+    });
+}
+
+bool RunTests::splineInside(const ShapeSpline& s, const Matrix& m, const PlanWindow& w) {
+    carry(s, m);
+    return !eachSpan(s, [&](size_t k) {
+        Extents box = spanBox(s, k);
+        if (w.holds(box.min) && w.holds(box.max)) return false;
+        spanChords(s, k);
+        return !std::all_of(chords_.begin(), chords_.end(), [&](const Point3& p) { return w.holds(p); });
+    });
+}
+
 double RunTests::distance(const Shapes& s, const Matrix& m, double x, double y) {
     Placed placedRuns = placed(s, m);
     const std::vector<Point3>& pts = placedRuns.points;
@@ -224,8 +316,14 @@ double RunTests::distance(const Shapes& s, const Matrix& m, double x, double y) 
         best = std::min(best, pieceDistance(a, b, arc, x, y));
         return false;
     };
+    auto spline = s.splines.begin();
     for (size_t r = 0; r < s.runs.size();) {
         const ShapeRun& run = s.runs[r];
+        if (const ShapeSpline* curve = splineOf(s, spline, r)) {
+            best = std::min(best, splineDistance(*curve, m, x, y));
+            ++r;
+            continue;
+        }
         if (run.kind == RunKind::Area) {
             size_t next;
             if (insideArea(s, pts, arcs, r, next, x, y)) return 0;
@@ -248,9 +346,15 @@ double RunTests::distance(const Shapes& s, const Matrix& m, double x, double y) 
 bool RunTests::inside(const Shapes& s, const Matrix& m, const PlanWindow& w) {
     if (s.endless) return false;
     Placed placedRuns = placed(s, m);
-    for (const ShapeRun& run : s.runs)
-        for (uint32_t i = run.begin; i < run.end; ++i)
+    auto spline = s.splines.begin();
+    for (size_t r = 0; r < s.runs.size(); ++r) {
+        if (const ShapeSpline* curve = splineOf(s, spline, r)) {
+            if (!splineInside(*curve, m, w)) return false;
+            continue;
+        }
+        for (uint32_t i = s.runs[r].begin; i < s.runs[r].end; ++i)
             if (!w.holds(placedRuns.points[i])) return false;
+    }
     for (const ShapeArc& arc : placedRuns.arcs)
         if (!arcWithin(arc, w)) return false;
     return !s.runs.empty();
@@ -261,8 +365,14 @@ bool RunTests::meets(const Shapes& s, const Matrix& m, const PlanWindow& w) {
     const std::vector<Point3>& pts = placedRuns.points;
     const std::vector<ShapeArc>& arcs = placedRuns.arcs;
     auto meetsPiece = [&](const Point3& a, const Point3& b, const ShapeArc* arc) { return pieceMeets(a, b, arc, w); };
+    auto spline = s.splines.begin();
     for (size_t r = 0; r < s.runs.size();) {
         const ShapeRun& run = s.runs[r];
+        if (const ShapeSpline* curve = splineOf(s, spline, r)) {
+            if (splineMeets(*curve, m, w)) return true;
+            ++r;
+            continue;
+        }
         if (run.kind == RunKind::Area) {
             size_t next;
             // The window inside an area.

@@ -29,6 +29,18 @@ struct ShapeRun {
     uint32_t area = 0;  // Area runs with the same number fill together
 };
 
+// A spline kept with the run of its chords (drawn within the chord
+// tolerance in the run's own frame): a pick, window or crossing asks the
+// curve itself, each knot span turned down whole by the box of its control
+// points (which holds it) or cut into chords within the tolerance where
+// the question is asked, for that question alone.
+struct ShapeSpline {
+    uint32_t run = 0;
+    uint32_t degree = 0;
+    std::vector<Point3> control;         // in the run's frame
+    std::vector<double> weights, knots;  // no weights: all 1
+};
+
 // Runs of points and the box around what they draw; a ray or endless line
 // marks them `endless`, and only a ray's start is in the box.  `arcs` are
 // in the order of the points they start at, at most one a point.
@@ -36,6 +48,7 @@ struct Shapes {
     std::vector<Point3> points;
     std::vector<ShapeRun> runs;
     std::vector<ShapeArc> arcs;
+    std::vector<ShapeSpline> splines;  // in the order of their runs
     Extents box;
     bool endless = false;
     uint32_t areas = 0;
@@ -87,8 +100,18 @@ private:
         const std::vector<ShapeArc>& arcs;
     };
     Placed placed(const Shapes& s, const Matrix& m);
-    std::vector<Point3> scratch_;
+    // A spline asked where m carries it: its control points there
+    // (`control_`), the plan box of those of knot span k, the chords of
+    // span k within the tolerance there (`chords_`).
+    void carry(const ShapeSpline& s, const Matrix& m);
+    Extents spanBox(const ShapeSpline& s, size_t k) const;
+    void spanChords(const ShapeSpline& s, size_t k);
+    double splineDistance(const ShapeSpline& s, const Matrix& m, double x, double y);
+    bool splineMeets(const ShapeSpline& s, const Matrix& m, const PlanWindow& w);
+    bool splineInside(const ShapeSpline& s, const Matrix& m, const PlanWindow& w);
+    std::vector<Point3> scratch_, control_, chords_;
     std::vector<ShapeArc> scratchArcs_;
+    std::vector<std::pair<double, uint32_t>> spans_;
 };
 
 bool isIdentity(const Matrix& m);
