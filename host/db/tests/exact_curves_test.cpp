@@ -214,8 +214,10 @@ TEST_F(ExactCurves, BandsOfWidePolylines) {
 }
 
 // The cubic B-spline with uniform knots through control points x = 250 i,
-// y 0 and 250 by turns (clamped at its ends): at the middle of a span far
-// from its ends, its point and unit normal.
+// y 0 and 250 by turns (clamped at its ends): far from its ends, its point
+// and unit normal a 16th of the way along the span from control point i
+// to i + 1, where it turns fastest, between the points chords of it would
+// have.
 struct Zigzag {
     int count;
     GroupList groups() const {
@@ -225,41 +227,49 @@ struct Zigzag {
         for (int i = 0; i < count; ++i) g.push_back(Group::point(10, 250.0 * i, i % 2 ? 250 : 0, 0));
         return g;
     }
-    // Span i (between control points i and i + 1 at its middle).
-    void middle(int i, double& x, double& y, double& nx, double& ny) const {
-        auto py = [](int k) { return k % 2 ? 250.0 : 0.0; };
-        x = 250.0 * i + 125;
-        y = (py(i - 1) + 23 * py(i) + 23 * py(i + 1) + py(i + 2)) / 48;
-        double tx = (-250.0 * (i - 1) - 5 * 250.0 * i + 5 * 250.0 * (i + 1) + 250.0 * (i + 2)) / 8;
-        double ty = (-py(i - 1) - 5 * py(i) + 5 * py(i + 1) + py(i + 2)) / 8;
-        double t = std::hypot(tx, ty);
-        nx = -ty / t;
-        ny = tx / t;
+    void near(int i, double& x, double& y, double& nx, double& ny) const {
+        const double t = 1.0 / 16, u = 1 - t;
+        const double b[4] = {u * u * u / 6, (3 * t * t * t - 6 * t * t + 4) / 6, (-3 * t * t * t + 3 * t * t + 3 * t + 1) / 6,
+                             t * t * t / 6};
+        const double d[4] = {-u * u / 2, (3 * t * t - 4 * t) / 2, (-3 * t * t + 2 * t + 1) / 2, t * t / 2};
+        x = y = 0;
+        double tx = 0, ty = 0;
+        for (int k = 0; k < 4; ++k) {
+            int j = i - 1 + k;
+            double px = 250.0 * j, py = j % 2 ? 250.0 : 0.0;
+            x += b[k] * px;
+            y += b[k] * py;
+            tx += d[k] * px;
+            ty += d[k] * py;
+        }
+        double length = std::hypot(tx, ty);
+        nx = -ty / length;
+        ny = tx / length;
     }
 };
 
 TEST_F(ExactCurves, SplinesAreRefinedWhereThePickIs) {
     // 3,000 control points 250 apart, in model space: picks 2.8 off its
-    // curve at the middle of spans taken, 3.5 off not.
+    // curve on either side taken, 3.5 off not.
     const Zigzag zigzag{3000};
     Slot spline = add(ms(), "SPLINE", zigzag.groups());
     for (int i : {11, 1500, 2987}) {
         double x, y, nx, ny;
-        zigzag.middle(i, x, y, nx, ny);
+        zigzag.near(i, x, y, nx, ny);
         EXPECT_TRUE(picked(spline, x + 2.8 * nx, y + 2.8 * ny)) << i;
         EXPECT_TRUE(picked(spline, x - 2.8 * nx, y - 2.8 * ny)) << i;
         EXPECT_FALSE(picked(spline, x + 3.5 * nx, y + 3.5 * ny)) << i;
     }
     db->setErased(spline, true);
-    // A small one in a block placed 1e5 times larger, and turned: its
-    // middle is on it; 2.8 beside it is taken, 3.5 not.
+    // A small one in a block placed 1e5 times larger, and turned: a point
+    // of it is on it; 2.8 beside it is taken, 3.5 not.
     const Zigzag small{12};
     add(test_drawing::addBlock(*db, "CURVE"), "SPLINE", small.groups());
     const double scale = 1e5, turn = 0.4;
     Slot placed = insert(ms(), "CURVE", scale, scale, turn * 180 / M_PI);
     for (int i : {4, 6}) {
         double x, y, nx, ny;
-        small.middle(i, x, y, nx, ny);
+        small.near(i, x, y, nx, ny);
         for (auto [off, taken] : {std::pair{0.0, true}, {2.8, true}, {-2.8, true}, {3.5, false}}) {
             double px = x * scale + off * nx, py = y * scale + off * ny;
             double wx = std::cos(turn) * px - std::sin(turn) * py, wy = std::sin(turn) * px + std::cos(turn) * py;
