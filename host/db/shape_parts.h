@@ -57,10 +57,7 @@ void addPathPoints(Shapes& out, const Matrix& m, const std::vector<Point3>& vert
 // True when it is drawn as the curve, `work` then holding the curve as it
 // is evaluated (degree, control points, weights, knots in their own scale).
 bool sampleSpline(const SplineData& s, const Matrix& m, std::vector<Point3>& out, SplineData& work);
-// The chords of knot span k (degree <= k < control points, of some length)
-// of a kept spline whose control points are `control`: its start, then
-// points until its end, within kChordTolerance of the curve.
-void splineSpanPoints(const ShapeSpline& s, const std::vector<Point3>& control, size_t k, std::vector<Point3>& out);
+
 // The cubic B-spline through the fit points as CAD programs make it:
 // chord-length parameters, the end tangents given (both, else estimated
 // from the points), scaled by the points' chord length.  False, leaving

@@ -1,6 +1,6 @@
 #include "db/shape_runs.h"
 
-#include "db/shape_parts.h"
+#include "db/spline_pieces.h"
 
 #include <algorithm>
 #include <cmath>
@@ -249,10 +249,10 @@ Extents RunTests::spanBox(const ShapeSpline& s, size_t k) const {
     return box;
 }
 
-void RunTests::spanChords(const ShapeSpline& s, size_t k) {
-    chords_.clear();
-    parts::splineSpanPoints(s, control_, k, chords_);
-}
+RunTests::RunTests() : pieces_(std::make_unique<SpanPieces>()) {}
+RunTests::~RunTests() = default;
+RunTests::RunTests(RunTests&&) noexcept = default;
+RunTests& RunTests::operator=(RunTests&&) noexcept = default;
 
 namespace {
 
@@ -278,8 +278,8 @@ double RunTests::splineDistance(const ShapeSpline& s, const Matrix& m, double x,
     double best = kNoDistance;
     for (const auto& [least, k] : spans_) {
         if (least >= best) break;
-        spanChords(s, k);
-        for (size_t i = 1; i < chords_.size(); ++i) best = std::min(best, segmentDistance(chords_[i - 1], chords_[i], x, y));
+        pieces_->load(s, control_, k);
+        best = pieces_->distance(x, y, best);
     }
     return best;
 }
@@ -290,10 +290,8 @@ bool RunTests::splineMeets(const ShapeSpline& s, const Matrix& m, const PlanWind
         Extents box = spanBox(s, k);
         if (disjoint(box, w)) return false;
         if (w.holds(box.min) && w.holds(box.max)) return true;
-        spanChords(s, k);
-        for (size_t i = 1; i < chords_.size(); ++i)
-            if (w.holds(chords_[i - 1]) || lineMeetsBox(chords_[i - 1], chords_[i], 0, 1, w)) return true;
-        return false;
+        pieces_->load(s, control_, k);
+        return pieces_->meets(w);
     });
 }
 
@@ -302,8 +300,8 @@ bool RunTests::splineInside(const ShapeSpline& s, const Matrix& m, const PlanWin
     return !eachSpan(s, [&](size_t k) {
         Extents box = spanBox(s, k);
         if (w.holds(box.min) && w.holds(box.max)) return false;
-        spanChords(s, k);
-        return !std::all_of(chords_.begin(), chords_.end(), [&](const Point3& p) { return w.holds(p); });
+        pieces_->load(s, control_, k);
+        return !pieces_->inside(w);
     });
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "db/arc_pieces.h"
@@ -73,6 +74,8 @@ struct Shapes {
 };
 
 // A window or crossing rectangle, x1 <= x2 and y1 <= y2.
+class SpanPieces;
+
 struct PlanWindow {
     double x1, y1, x2, y2;
     bool holds(const Point3& p) const { return p.x >= x1 && p.x <= x2 && p.y >= y1 && p.y <= y2; }
@@ -85,6 +88,10 @@ bool segmentMeetsWindow(const Point3& a, const Point3& b, const PlanWindow& w);
 // from call to call.
 class RunTests {
 public:
+    RunTests();
+    ~RunTests();
+    RunTests(RunTests&&) noexcept;
+    RunTests& operator=(RunTests&&) noexcept;
     // Distance in plan from (x, y) to the nearest part drawn (0 inside an area).
     double distance(const Shapes& s, const Matrix& m, double x, double y);
     // Every part drawn lies in the window.
@@ -101,15 +108,14 @@ private:
     };
     Placed placed(const Shapes& s, const Matrix& m);
     // A spline asked where m carries it: its control points there
-    // (`control_`), the plan box of those of knot span k, the chords of
-    // span k within the tolerance there (`chords_`).
+    // (`control_`), the plan box of those of knot span k.
     void carry(const ShapeSpline& s, const Matrix& m);
     Extents spanBox(const ShapeSpline& s, size_t k) const;
-    void spanChords(const ShapeSpline& s, size_t k);
     double splineDistance(const ShapeSpline& s, const Matrix& m, double x, double y);
     bool splineMeets(const ShapeSpline& s, const Matrix& m, const PlanWindow& w);
     bool splineInside(const ShapeSpline& s, const Matrix& m, const PlanWindow& w);
-    std::vector<Point3> scratch_, control_, chords_;
+    std::vector<Point3> scratch_, control_;
+    std::unique_ptr<SpanPieces> pieces_;  // spline_pieces.h
     std::vector<ShapeArc> scratchArcs_;
     std::vector<std::pair<double, uint32_t>> spans_;
 };

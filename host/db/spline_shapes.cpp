@@ -116,12 +116,6 @@ public:
         }
     }
 
-    // The points of span k (of some length): its start, then up to its end.
-    void span(size_t k, std::vector<Point3>& out) const {
-        out.push_back(at(k, knots_[k]));
-        sampleSpan(k, out.back(), knots_[k], knots_[k + 1], kMaxHalvings, out);
-    }
-
 private:
     // How often each piece may be halved for the spline to stay within its
     // share of points.
@@ -223,11 +217,6 @@ bool sampleSpline(const SplineData& s, const Matrix& m, std::vector<Point3>& out
     work.weights = s.weights;
     Curve(work.control, work.weights, work.knots, p, m).sample(out);
     return true;
-}
-
-void splineSpanPoints(const ShapeSpline& s, const std::vector<Point3>& control, size_t k, std::vector<Point3>& out) {
-    const Matrix identity;
-    Curve(control, s.weights, s.knots, s.degree, identity).span(k, out);
 }
 
 void addSpline(const Object& o, const Matrix& m, Shapes& out, ShapeScratch& scratch) {

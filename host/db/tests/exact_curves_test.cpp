@@ -228,7 +228,7 @@ struct Zigzag {
         return g;
     }
     void near(int i, double& x, double& y, double& nx, double& ny) const {
-        const double t = 1.0 / 16, u = 1 - t;
+        const double t = 1.0 / 16 + 1.0 / 2048, u = 1 - t;
         const double b[4] = {u * u * u / 6, (3 * t * t * t - 6 * t * t + 4) / 6, (-3 * t * t * t + 3 * t * t + 3 * t + 1) / 6,
                              t * t * t / 6};
         const double d[4] = {-u * u / 2, (3 * t * t - 4 * t) / 2, (-3 * t * t + 2 * t + 1) / 2, t * t / 2};
