@@ -82,6 +82,17 @@ TEST_F(ExactCurves, HugeCirclesArcsAndEllipsesAreTakenWithinThePickBoxAndNoFarth
         EXPECT_EQ(box.max.y, r);
         EXPECT_EQ(box.min.x, -r);
     }
+    // Beside a ray (whose box is its start), a circle in a block is still
+    // bounded by its extreme points.
+    Slot withRay = test_drawing::addBlock(*db, "WITHRAY");
+    add(withRay, "CIRCLE", {Group::point(10, 0, 0, 0), Group::real(40, R)});
+    add(withRay, "RAY", {Group::point(10, 0, 0, 0), Group::point(11, 1, 0, 0)});
+    Slot rayed = insert(ms(), "WITHRAY", 1, 1);
+    Extents rayBox;
+    ASSERT_TRUE(worldExtents(*db, rayed, rayBox));
+    EXPECT_EQ(rayBox.max.y, R);
+    EXPECT_EQ(rayBox.min.y, -R);
+    db->setErased(rayed, true);
     // An arc from 10 to 80 degrees: beyond its ends nothing, on it all.
     Slot arc = add(ms(), "ARC",
                    {Group::point(10, 0, 0, 0), Group::real(40, R), Group::real(50, 10), Group::real(51, 80)});
