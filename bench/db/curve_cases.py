@@ -77,6 +77,16 @@ def main():
         inserts = "".join(insert("P", s) for s in SCALES)
         write(out, f"bulges_{vertices}", drawing(block("P", bulged(vertices)), inserts), bulge_picks)
     write(out, "bulges_model_5000", drawing("", bulged(5000)), bulge_picks)
+    # Number labels as element drawings hold them: 20,000 inserts, each of
+    # its own block of a circle of radius 290 and a text; ten picks.
+    blocks = inserts = ""
+    for i in range(20000):
+        x, y = 1000.0 * (i % 200), 1000.0 * (i // 200)
+        blocks += block(f"L{i}", f"0\nCIRCLE\n8\n0\n10\n0\n20\n0\n30\n0\n40\n290\n"
+                                 f"0\nTEXT\n8\n0\n10\n-100\n20\n-50\n30\n0\n40\n100\n1\n{i}\n")
+        inserts += insert(f"L{i}", 1, x, y)
+    label_picks = [f"{1000.0 * k + 290!r},{1000.0 * k!r}" for k in range(10)]
+    write(out, "labels_20000", drawing(blocks, inserts), label_picks)
 
 
 if __name__ == "__main__":
