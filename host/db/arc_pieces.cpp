@@ -22,6 +22,9 @@ constexpr double kRelativeChordTolerance = 1e-4;
 // left is the answer (never more than the true distance).
 constexpr double kAbsoluteTolerance = 1e-9;
 constexpr double kRelativeTolerance = 1e-13;
+// And relative to the distance itself: from near the middle of a nearly
+// round ellipse every point is nearly as far, and no finer answer is needed.
+constexpr double kDistanceShare = 1e-7;
 constexpr int kMostSubArcs = 4096;
 // A plan image this near a similarity is a circle.
 constexpr double kCircleSlack = 1e-12;
@@ -127,7 +130,7 @@ double reachFrom(const ShapeArc& arc, double x, double y) {
         return inRange(r, along) ? std::fabs(centre - radius) : ends;
     }
     double reach = planReach(arc);
-    double tolerance = std::max(kAbsoluteTolerance, kRelativeTolerance * reach);
+    const double least = std::max(kAbsoluteTolerance, kRelativeTolerance * reach);
     struct Sub {
         double u, v;
         Point3 p, q;
@@ -149,8 +152,10 @@ double reachFrom(const ShapeArc& arc, double x, double y) {
         Sub s = stack.back();
         stack.pop_back();
         double stray = reach * unitSagitta(s.v - s.u), most = bound(s, stray);
+        double tolerance = std::max(least, kDistanceShare * best);
         if (kFar ? most <= best + tolerance : most >= best - tolerance) continue;
-        if (stray <= tolerance) {
+        // A sub-arc is taken by its chord only within a share of its own distance.
+        if (stray <= std::max(least, kDistanceShare * (kFar ? best : leaf(s)))) {
             best = better(best, leaf(s) + (kFar ? stray : 0));
             continue;
         }

@@ -13,6 +13,8 @@ namespace {
 // confirmed.
 constexpr double kAbsoluteTolerance = 1e-9;
 constexpr double kRelativeTolerance = 1e-13;
+// A distance is wanted no finer than this share of itself.
+constexpr double kDistanceShare = 1e-7;
 constexpr int kMostPieces = 4096;
 
 double segmentDistance(double ax, double ay, double bx, double by, double x, double y) {
@@ -104,9 +106,9 @@ double SpanPieces::distance(double x, double y, double best) {
         Piece piece = look(at);
         best = std::min({best, std::hypot(piece.x0 - x, piece.y0 - y), std::hypot(piece.x1 - x, piece.y1 - y)});
         double chord = segmentDistance(piece.x0, piece.y0, piece.x1, piece.y1, x, y);
-        if (chord - piece.stray >= best - piece.tolerance) {
+        if (chord - piece.stray >= best - std::max(piece.tolerance, kDistanceShare * best)) {
             stack_.resize(at);
-        } else if (piece.stray <= piece.tolerance) {
+        } else if (piece.stray <= std::max(piece.tolerance, kDistanceShare * chord)) {
             best = std::min(best, chord);
             stack_.resize(at);
         } else if (++cut > kMostPieces) {

@@ -103,26 +103,31 @@ TEST_F(ExactCurves, HugeCirclesArcsAndEllipsesAreTakenWithinThePickBoxAndNoFarth
     ASSERT_TRUE(worldExtents(*db, arc, box));
     EXPECT_EQ(box.max.x, R * std::cos(10 * M_PI / 180));
     EXPECT_EQ(box.max.y, R * std::sin(80 * M_PI / 180));
-    // A circle in a block scaled unevenly is an ellipse: 1e6 wide, 3e6 high.
+    // A circle in a block scaled unevenly is an ellipse: 1e6 wide, 3e6 high,
+    // and 2^20 times that; turned 30 degrees.
     db->setErased(arc, true);
     add(test_drawing::addBlock(*db, "UNEVEN"), "CIRCLE", {Group::point(10, 0, 0, 0), Group::real(40, 1)});
-    Slot ellipse = insert(ms(), "UNEVEN", R, 3 * R, 30);
-    // Its point at parameter t, and the unit normal there.
-    auto on = [&](double t, double off, double& x, double& y) {
-        double cs = std::cos(M_PI / 6), sn = std::sin(M_PI / 6);
-        double px = R * std::cos(t), py = 3 * R * std::sin(t), nx = 3 * R * std::cos(t), ny = R * std::sin(t);
-        double n = std::hypot(nx, ny);
-        px += off * nx / n;
-        py += off * ny / n;
-        x = cs * px - sn * py;
-        y = sn * px + cs * py;
-    };
-    for (double t : {0.3, 1.9, 4.0}) {
-        double x, y;
-        on(t, 2.8, x, y);
-        EXPECT_TRUE(picked(ellipse, x, y)) << t;
-        on(t, -3.2, x, y);
-        EXPECT_FALSE(picked(ellipse, x, y)) << t;
+    for (double size : {R, R * 1048576}) {
+        Slot ellipse = insert(ms(), "UNEVEN", size, 3 * size, 30);
+        // Its point at parameter t moved `off` along its unit normal there.
+        auto on = [&](double t, double off, double& x, double& y) {
+            double cs = std::cos(M_PI / 6), sn = std::sin(M_PI / 6);
+            double px = size * std::cos(t), py = 3 * size * std::sin(t), nx = 3 * size * std::cos(t),
+                   ny = size * std::sin(t);
+            double n = std::hypot(nx, ny);
+            px += off * nx / n;
+            py += off * ny / n;
+            x = cs * px - sn * py;
+            y = sn * px + cs * py;
+        };
+        for (double t : {0.3, 1.9, 4.0}) {
+            double x, y;
+            on(t, 2.8, x, y);
+            EXPECT_TRUE(picked(ellipse, x, y)) << size << " " << t;
+            on(t, -3.2, x, y);
+            EXPECT_FALSE(picked(ellipse, x, y)) << size << " " << t;
+        }
+        db->setErased(ellipse, true);
     }
     // An ELLIPSE's extents by its extreme points: its major axis 3R long at
     // 60 degrees, its minor R: x reaches sqrt((3R cos 60)^2 + (R sin 60)^2).
