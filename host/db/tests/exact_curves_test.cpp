@@ -184,6 +184,25 @@ TEST_F(ExactCurves, BulgesAndHatchArcsAreTheirArcs) {
     EXPECT_TRUE(picked(hatch, (r + 2.8) * c, (r + 2.8) * s));
     EXPECT_FALSE(picked(hatch, (r + 3.2) * c, (r + 3.2) * s));
     EXPECT_TRUE(window(hatch, -10, -10, 10, 10, true));
+    db->setErased(hatch, true);
+    // A half disc: an arc edge from -90 to 90 degrees and a line back.
+    Slot half = test_drawing::addBlock(*db, "HALF");
+    add(half, "HATCH",
+        {Group::point(10, 0, 0, 0), Group::text(2, "SOLID"), Group::integer(70, 1), Group::integer(91, 1),
+         Group::integer(92, 1), Group::integer(93, 2), Group::integer(72, 2), Group::point(10, 0, 0, 0),
+         Group::real(40, 1e6), Group::real(50, -90), Group::real(51, 90), Group::integer(73, 1),
+         Group::integer(72, 1), Group::point(10, 0, 1e6, 0), Group::point(11, 0, -1e6, 0), Group::integer(97, 0),
+         Group::integer(75, 0), Group::integer(76, 1), Group::integer(98, 0)});
+    Slot halfDisc = insert(ms(), "HALF", 1048576, 1048576);
+    EXPECT_TRUE(picked(halfDisc, 0.5 * r, 0));
+    EXPECT_TRUE(picked(halfDisc, 0.9 * r, 0.3 * r));
+    EXPECT_FALSE(picked(halfDisc, -0.5 * r, 0));
+    // Where the other half of the circle would be, nothing; just outside
+    // the drawn half, between where its chords would be, it is taken.
+    EXPECT_FALSE(picked(halfDisc, r * std::cos(0.75 * M_PI), r * std::sin(0.75 * M_PI)));
+    const double right = kBetweenChords - M_PI;  // just past -90 degrees
+    EXPECT_TRUE(picked(halfDisc, (r + 2.8) * std::cos(right), (r + 2.8) * std::sin(right)));
+    EXPECT_FALSE(picked(halfDisc, (r + 3.2) * std::cos(right), (r + 3.2) * std::sin(right)));
 }
 
 TEST_F(ExactCurves, BandsOfWidePolylines) {
