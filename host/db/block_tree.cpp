@@ -52,43 +52,7 @@ bool holdsEntities(const Database& db, Slot record) {
     return false;
 }
 
-// Frames are drawn at powers of 2^kFrameStep.
-constexpr int kFrameStep = 4;
-
-// The frame a block placed by `place` in a frame drawn at 2^frame is
-// drawn at: the scale it is seen at, rounded up to a power of two (never
-// below the block's own size, never above 2^kMostFrame).
-int placedFrame(int frame, const InsertPlacement& place) {
-    double stretch = std::max({std::fabs(place.scale.x), std::fabs(place.scale.y), std::fabs(place.scale.z)});
-    if (!(stretch <= std::ldexp(1.0, kMostFrame))) return kMostFrame;
-    if (!(stretch > 1)) stretch = 1;
-    int exponent;
-    double fraction = std::frexp(stretch, &exponent);  // stretch = fraction 2^exponent, fraction in [0.5, 1)
-    if (fraction == 0.5) --exponent;                   // a power of two itself
-    // Up to a multiple of kFrameStep: a block is drawn at a few sizes at
-    // most, however many scales lead to it.
-    int placed = std::clamp(frame + exponent, 0, kMostFrame);
-    return std::min(kMostFrame, (placed + kFrameStep - 1) / kFrameStep * kFrameStep);
-}
-
-// A box scaled by 2^exponent (exactly: a power of two).
-Extents scaledBox(const Extents& box, int exponent) {
-    if (exponent == 0 || !box.valid()) return box;
-    Extents out;
-    out.min = {std::ldexp(box.min.x, exponent), std::ldexp(box.min.y, exponent), std::ldexp(box.min.z, exponent)};
-    out.max = {std::ldexp(box.max.x, exponent), std::ldexp(box.max.y, exponent), std::ldexp(box.max.z, exponent)};
-    return out;
-}
-
 } // namespace
-
-Matrix ownRunsMatrix(const Matrix& m, int frame) {
-    if (frame == 0) return m;
-    Matrix r = m;
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) r.m[i][j] = std::ldexp(m.m[i][j], -frame);
-    return r;
-}
 
 Matrix copyMatrix(const Matrix& base, const Point3& columnStep, const Point3& rowStep, int column, int row) {
     Matrix m = base;
@@ -107,6 +71,8 @@ Extents boundedBox(const Shapes& shapes) {
         uint32_t end = run.kind == RunKind::Ray ? run.begin + 1 : run.end;
         for (uint32_t i = run.begin; i < end; ++i) box.add(shapes.points[i]);
     }
+    // Arcs are never in endless runs.
+    for (const ShapeArc& arc : shapes.arcs) arcs::addExtremes(arc, box);
     return box;
 }
 
@@ -132,21 +98,17 @@ std::optional<bool> EntityDrawer::plainInsertExtents(const std::vector<Slot>& en
            out.valid();
 }
 
-void EntityDrawer::draw(const std::vector<Slot>& entities, size_t index, bool inBlock, Drawing& out, int frame) {
+void EntityDrawer::draw(const std::vector<Slot>& entities, size_t index, bool inBlock, Drawing& out) {
     const Object* found = index < entities.size() ? db_.object(entities[index]) : nullptr;
     if (found == nullptr || found->erased) return;
     const Object& o = *found;
-    // The frame's scale, a power of two: each point is the file's, scaled exactly.
-    const double scale = std::ldexp(1.0, frame);
-    const Matrix identity = frame == 0 ? Matrix() : Matrix::scaling(scale, scale, scale);
+    const Matrix identity;
     const Kinds& k = kinds();
     if (o.type == k.insert) {
         const NamedBlock& named = blockNamed(groupText(o, 2));
         Slot record = named.record;
         if (record != kNoSlot && db_.block(record) != nullptr) {
-            InsertPlacement place = insertPlacement(o, named.base);
-            int placed = finer_ ? placedFrame(frame, place) : 0;
-            out.placed.push_back({record, std::move(place), placed});
+            out.placed.push_back({record, insertPlacement(o, named.base)});
         }
         // The attributes stand in the insert's space, not its block's.
         for (size_t i = index + 1, end = subEntitiesEnd(db_, entities, index, o.handle); i < end; ++i) {
@@ -157,7 +119,7 @@ void EntityDrawer::draw(const std::vector<Slot>& entities, size_t index, bool in
     } else if (o.type == k.dimension) {
         Slot record = blockNamed(groupText(o, 2)).record;
         if (holdsEntities(db_, record)) {
-            out.placed.push_back({record, InsertPlacement(), finer_ ? frame : 0});
+            out.placed.push_back({record, InsertPlacement()});
         } else {
             out.own.startRun(RunKind::Open);
             for (int code : {10, 11, 13, 14})
@@ -183,12 +145,11 @@ void EntityDrawer::draw(const std::vector<Slot>& entities, size_t index, bool in
     }
 }
 
-BlockTree::Node* BlockTree::node(Slot record, int frame) {
-    if (auto found = index_.find(key(record, frame)); found != index_.end()) return &nodes_[found->second];
+BlockTree::Node* BlockTree::node(Slot record) {
+    if (auto found = index_.find(record); found != index_.end()) return &nodes_[found->second];
     if (record == kNoSlot || db_.block(record) == nullptr) return nullptr;
-    index_.emplace(key(record, frame), nodes_.size());
+    index_.emplace(record, nodes_.size());
     nodes_.emplace_back();
-    nodes_.back().geometry.frame = frame;
     return &nodes_.back();
 }
 
@@ -197,8 +158,19 @@ void BlockTree::drawContents(Slot record, Node& n, EntityDrawer& drawer) {
     for (size_t i = 0; i < block->entities.size(); ++i) {
         const Object* o = db_.object(block->entities[i]);
         if (o == nullptr || o->erased || isSubEntity(*o)) continue;
-        drawer.draw(block->entities, i, true, n.geometry.drawing, n.geometry.frame);
+        drawer.draw(block->entities, i, true, n.geometry.drawing);
     }
+    Shapes& own = n.geometry.drawing.own;
+    n.ownBox = boundedBox(own);
+    // For picks and windows a spline is bounded by its control points,
+    // which hold its curve however much larger its chords are seen.
+    if (keepRuns_)
+        for (const ShapeSpline& spline : own.splines)
+            for (const Point3& p : spline.control) n.ownBox.add(p);
+    n.geometry.endless = own.endless;
+    // For extents the box is all a block's own runs are wanted for: given
+    // up at once, so that a save never holds every block's runs together.
+    if (!keepRuns_) own = Shapes();
     n.state = State::Drawn;
 }
 
@@ -208,11 +180,11 @@ void BlockTree::buildAll(const std::vector<Slot>& records, const ForEach& forEac
     constexpr size_t kChunks = 64;
     std::vector<std::pair<Slot, Node*>> todo;
     for (Slot record : records)
-        if (Node* n = node(record, 0); n != nullptr && n->state == State::New) todo.emplace_back(record, n);
+        if (Node* n = node(record); n != nullptr && n->state == State::New) todo.emplace_back(record, n);
     if (!todo.empty()) {
         size_t chunks = std::min(kChunks, todo.size());
         forEach(chunks, [&](size_t chunk) {
-            EntityDrawer drawer(db_, keepRuns_);
+            EntityDrawer drawer(db_);
             for (size_t i = chunk * todo.size() / chunks, end = (chunk + 1) * todo.size() / chunks; i < end; ++i)
                 drawContents(todo[i].first, *todo[i].second, drawer);
         });
@@ -220,14 +192,14 @@ void BlockTree::buildAll(const std::vector<Slot>& records, const ForEach& forEac
     for (Slot record : records) get(record);
 }
 
-const BlockGeometry* BlockTree::built(Slot record, int frame) const {
-    auto found = index_.find(key(record, frame));
+const BlockGeometry* BlockTree::built(Slot record) const {
+    auto found = index_.find(record);
     if (found == index_.end() || nodes_[found->second].state != State::Done) return nullptr;
     return &nodes_[found->second].geometry;
 }
 
 bool BlockTree::placedBox(const PlacedBlock& p, const Matrix& parent, Extents& out, bool& endless) {
-    auto found = index_.find(key(p.record, p.frame));
+    auto found = index_.find(p.record);
     if (found == index_.end() || nodes_[found->second].state != State::Done) return false;
     return placedBox(nodes_[found->second].geometry, p.placement, parent, out, endless);
 }
@@ -264,22 +236,20 @@ void BlockTree::finish(Node& n) {
     auto& placed = g.drawing.placed;
     placed.erase(std::remove_if(placed.begin(), placed.end(),
                                 [&](const PlacedBlock& p) {
-                                    Node* child = node(p.record, p.frame);
+                                    Node* child = node(p.record);
                                     return child == nullptr || child->state != State::Done;
                                 }),
                  placed.end());
-    g.box = scaledBox(boundedBox(g.drawing.own), -g.frame);
-    g.endless = g.drawing.own.endless;
+    g.box = n.ownBox;
     const Matrix identity;
     for (const PlacedBlock& p : placed) placedBox(p, identity, g.box, g.endless);
     if (keepRuns_ && g.box.valid()) {
         // About the box's centre: the ring of its own runs, widened by the
         // rings of the blocks it places, and never wider than the box.
         double x = (g.box.min.x + g.box.max.x) / 2, y = (g.box.min.y + g.box.max.y) / 2;
-        PlanRing own = ringOfRuns(g.drawing.own, std::ldexp(x, g.frame), std::ldexp(y, g.frame), tests_);
-        g.ring = {x, y, std::ldexp(own.inner, -g.frame), std::ldexp(own.outer, -g.frame)};
+        g.ring = ringOfRuns(g.drawing.own, x, y, tests_);
         for (const PlacedBlock& p : placed) {
-            const Node* child = node(p.record, p.frame);
+            const Node* child = node(p.record);
             if (child->geometry.box.valid() || child->geometry.endless)
                 addPlacedRing(g.ring, child->geometry.ring, p.placement);
         }
@@ -294,14 +264,14 @@ void BlockTree::finish(Node& n) {
     n.state = State::Done;
 }
 
-const BlockGeometry* BlockTree::get(Slot record, int frame) {
-    Node* top = node(record, frame);
+const BlockGeometry* BlockTree::get(Slot record) {
+    Node* top = node(record);
     if (top == nullptr) return nullptr;
     if (top->state == State::Done) return &top->geometry;
-    stack_.assign(1, {record, frame});
+    stack_.assign(1, record);
     while (!stack_.empty()) {
-        auto [r, f] = stack_.back();
-        Node& n = *node(r, f);
+        Slot r = stack_.back();
+        Node& n = *node(r);
         if (n.state == State::Done) {
             stack_.pop_back();
         } else if (n.state == State::New || n.state == State::Drawn) {
@@ -310,9 +280,9 @@ const BlockGeometry* BlockTree::get(Slot record, int frame) {
             // Its placed blocks first; one still being built places this
             // one in turn, and finish() leaves it out.
             for (const PlacedBlock& p : n.geometry.drawing.placed)
-                if (Node* child = node(p.record, p.frame);
+                if (Node* child = node(p.record);
                     child != nullptr && (child->state == State::New || child->state == State::Drawn))
-                    stack_.push_back({p.record, p.frame});
+                    stack_.push_back(p.record);
         } else {
             finish(n);
             stack_.pop_back();

@@ -7,15 +7,9 @@
 // Blocks are built bottom-up with an explicit stack, so a chain of blocks
 // as long as a file can make never runs the call stack out; a block that
 // places itself, directly or through others, stops there.  What is kept
-// grows with the drawing, never with what its inserts expand to.
-//
-// A block placed larger than it is drawn has its own runs drawn at the
-// size it is seen at (picks and windows; extents keep the block's size):
-// at 2^k times its size, k the least multiple of 4 that covers the scales
-// of the inserts that lead to it, at most kMostFrame, so that its curves
-// keep their tolerance where they are seen.  The frame's scale is a power of
-// two, so every point is the block's own, scaled exactly; a block seen at
-// two sizes is drawn once for each.
+// grows with the drawing, never with what its inserts expand to: curves
+// are kept as the curves they are (shape_runs.h), so a block is drawn once
+// in its own frame however large it is placed.
 #pragma once
 
 #include <deque>
@@ -31,21 +25,12 @@
 
 namespace host::db {
 
-// The largest exponent of a block's frame: 2^20 times its size (a multiple of 4).
-constexpr int kMostFrame = 20;
-
 // A block placed in another's frame (or the world's): copy (column, row)
 // of it is the first copy moved by column * columnStep + row * rowStep.
-// Its own runs are drawn at 2^frame times its size.
 struct PlacedBlock {
     Slot record = kNoSlot;
     InsertPlacement placement;
-    int frame = 0;
 };
-
-// The matrix that takes a block's own runs, drawn at 2^frame times its
-// size, where m takes the block.
-Matrix ownRunsMatrix(const Matrix& m, int frame);
 
 // The matrix `base` of a first copy moved to copy (column, row).
 Matrix copyMatrix(const Matrix& base, const Point3& columnStep, const Point3& rowStep, int column, int row);
@@ -60,14 +45,12 @@ struct Drawing {
     }
 };
 
-// The own runs are drawn at 2^frame times the block's size; the placed
-// blocks, the box and the ring are in the block's own frame.
+// All of it in the block's own frame.
 struct BlockGeometry {
     Drawing drawing;
     Extents box;           // around everything bounded in it
     bool endless = false;  // some part runs without end: no box turns it down
     PlanRing ring;         // round it in plan, about its box's centre (kept with the runs)
-    int frame = 0;
 };
 
 // The box of shapes' bounded parts: a ray by its start point, a line
@@ -75,15 +58,14 @@ struct BlockGeometry {
 Extents boundedBox(const Shapes& shapes);
 
 // Draws one entity of a block's or a space's list into a Drawing, in that
-// list's frame scaled by 2^frame; with `finer`, the blocks it places are
-// to be drawn at the sizes they are placed at.
+// list's frame.
 class EntityDrawer {
 public:
-    explicit EntityDrawer(const Database& db, bool finer = false) : db_(db), finer_(finer) {}
+    explicit EntityDrawer(const Database& db) : db_(db) {}
     // The entity at `index` with the attributes or vertices after it.  In
     // a block definition a constant attribute definition is drawn (its
     // text) and any other is not; in a space one shows its tag.
-    void draw(const std::vector<Slot>& entities, size_t index, bool inBlock, Drawing& out, int frame = 0);
+    void draw(const std::vector<Slot>& entities, size_t index, bool inBlock, Drawing& out);
     // The extents of an insert of a space's list that no attribute follows,
     // by its block's box in `tree` (built by BlockTree::buildAll), without
     // drawing it: what a save asks of most entities of an element drawing.
@@ -102,7 +84,6 @@ private:
     const NamedBlock& blockNamed(std::string_view name);
 
     const Database& db_;
-    bool finer_;
     std::vector<const Object*> subs_;
     ShapeScratch scratch_;
     std::unordered_map<std::string_view, NamedBlock> records_;
@@ -110,12 +91,12 @@ private:
 
 class BlockTree {
 public:
-    // Without `keepRuns` only boxes are kept (for extents).
-    BlockTree(const Database& db, bool keepRuns) : db_(db), drawer_(db, keepRuns), keepRuns_(keepRuns) {}
-    // The block's geometry with its own runs at 2^frame times its size,
-    // every block it places built before it; nullptr for a record that is
-    // no block.
-    const BlockGeometry* get(Slot record, int frame = 0);
+    // Without `keepRuns` only boxes are kept (for extents): each block's
+    // runs are given up as soon as its box is known.
+    BlockTree(const Database& db, bool keepRuns) : db_(db), drawer_(db), keepRuns_(keepRuns) {}
+    // The block's geometry, every block it places built before it; nullptr
+    // for a record that is no block.
+    const BlockGeometry* get(Slot record);
     // Builds every block in `records` (and those they place), their
     // entities drawn first in chunks shared out by forEach: forEach(n, work)
     // must call work(i) once for each i in [0, n), on whatever threads it
@@ -125,7 +106,7 @@ public:
     void buildAll(const std::vector<Slot>& records, const ForEach& forEach);
     // A block built before; nullptr for any other.  It changes nothing, so
     // several threads may ask at once while nothing is being built.
-    const BlockGeometry* built(Slot record, int frame = 0) const;
+    const BlockGeometry* built(Slot record) const;
     // The box of all copies of a placed block, `parent` taking its frame
     // into the world; false when the block draws nothing bounded.
     bool placedBox(const PlacedBlock& p, const Matrix& parent, Extents& out, bool& endless);
@@ -136,10 +117,10 @@ private:
     enum class State : uint8_t { New, Drawn, Building, Done };
     struct Node {
         BlockGeometry geometry;
+        Extents ownBox;  // of its own runs, taken when they are drawn
         State state = State::New;
     };
-    static uint64_t key(Slot record, int frame) { return record | static_cast<uint64_t>(frame) << 32; }
-    Node* node(Slot record, int frame);
+    Node* node(Slot record);
     void drawContents(Slot record, Node& n, EntityDrawer& drawer);
     void finish(Node& n);
 
@@ -147,9 +128,9 @@ private:
     EntityDrawer drawer_;
     RunTests tests_;
     bool keepRuns_;
-    std::unordered_map<uint64_t, size_t> index_;  // by key()
-    std::deque<Node> nodes_;                      // stays where it is as nodes are added
-    std::vector<std::pair<Slot, int>> stack_;
+    std::unordered_map<Slot, size_t> index_;
+    std::deque<Node> nodes_;  // stays where it is as nodes are added
+    std::vector<Slot> stack_;
 };
 
 } // namespace host::db

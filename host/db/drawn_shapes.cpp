@@ -199,7 +199,7 @@ long copyCount(int c0, int c1, int r0, int r1) { return (c1 - c0 + 1L) * (r1 - r
 template <class Test>
 void DrawnShapes::push(const Drawing& drawing, const Matrix& world, Test& test, bool nested) {
     for (const PlacedBlock& p : drawing.placed) {
-        const BlockGeometry* g = tree_.get(p.record, p.frame);
+        const BlockGeometry* g = tree_.get(p.record);
         if (g == nullptr) continue;
         const InsertPlacement& place = p.placement;
         Matrix base = world * place.m;
@@ -280,7 +280,7 @@ DrawnShapes::Outcome DrawnShapes::walk(Test& test) {
                 top.ownDone = true;
                 PlanLattice copies{top.columnStep.x, top.columnStep.y, top.rowStep.x, top.rowStep.y,
                                    top.c0,           top.c1,           top.r0,       top.r1};
-                switch (test.lattice(lattice_, g->drawing.own, ownRunsMatrix(top.base, g->frame), copies, budget_)) {
+                switch (test.lattice(lattice_, g->drawing.own, top.base, copies, budget_)) {
                 case Found::Yes: return Outcome::Stopped;
                 case Found::OutOfWork: return Outcome::OutOfWork;
                 case Found::No: break;
@@ -312,7 +312,7 @@ DrawnShapes::Outcome DrawnShapes::walk(Test& test) {
             case Verdict::Look: break;
             }
         }
-        if (!ownDone && test.own(g->drawing.own, ownRunsMatrix(m, g->frame))) return Outcome::Stopped;
+        if (!ownDone && test.own(g->drawing.own, m)) return Outcome::Stopped;
         push(g->drawing, m, test, true);
     }
     return Outcome::Walked;
@@ -327,7 +327,7 @@ bool entityExtents(const BlockTree& tree, EntityDrawer& drawer, Drawing& scratch
     bool endless = false;
     const Matrix identity;
     for (const PlacedBlock& p : scratch.placed)
-        if (const BlockGeometry* g = tree.built(p.record, p.frame)) BlockTree::placedBox(*g, p.placement, identity, out, endless);
+        if (const BlockGeometry* g = tree.built(p.record)) BlockTree::placedBox(*g, p.placement, identity, out, endless);
     return out.valid();
 }
 
@@ -338,7 +338,7 @@ bool DrawnShapes::build(const std::vector<Slot>& entities, size_t index, bool in
     endless_ = drawing_.own.endless;
     const Matrix identity;
     for (const PlacedBlock& p : drawing_.placed)
-        if (const BlockGeometry* g = tree_.get(p.record, p.frame)) BlockTree::placedBox(*g, p.placement, identity, box_, endless_);
+        if (const BlockGeometry* g = tree_.get(p.record)) BlockTree::placedBox(*g, p.placement, identity, box_, endless_);
     return box_.valid() || endless_;
 }
 

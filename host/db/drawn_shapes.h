@@ -29,7 +29,7 @@ class DrawnShapes {
 public:
     // Without `keepRuns`, only extents can be asked (blocks keep their boxes).
     explicit DrawnShapes(const Database& db, bool keepRuns = true)
-        : db_(db), tree_(db, keepRuns), drawer_(db, keepRuns) {}
+        : db_(db), tree_(db, keepRuns), drawer_(db) {}
 
     // Builds the entity at `index` of a space's (or, with `inBlock`, a
     // block's) entity list with the attributes or vertices that follow it;

@@ -24,114 +24,9 @@ constexpr double kArbitraryAxisLimit = 1.0 / 64;
 constexpr double kFarAngle = 64 * M_PI;
 constexpr double kDegreesPerTurn = 360;
 
-// Times a turn's 64 segments are halved at most: kMaxTurnSegments.
-constexpr int kMaxHalvings = 6;
-static_assert(kCircleSegments << kMaxHalvings == kMaxTurnSegments);
-
-// cos and sin at the multiples of each segment angle (1/64 turn, halved up
-// to kMaxHalvings times): curves are sampled there (so that quadrant points
-// are hit) without a call per point.  Each halving's table holds the 1/64
-// turn points with the very values of the first, so that a curve cut finer
-// keeps the points, and the extents, it had.
-struct UnitCircle {
-    std::array<std::vector<double>, kMaxHalvings + 1> cos, sin;
-    UnitCircle() {
-        for (int h = 0; h <= kMaxHalvings; ++h) {
-            int n = kCircleSegments << h;
-            cos[h].resize(n);
-            sin[h].resize(n);
-            for (int k = 0; k < n; ++k) {
-                cos[h][k] = std::cos(k * kTwoPi / n);
-                sin[h][k] = std::sin(k * kTwoPi / n);
-            }
-        }
-    }
-};
-const UnitCircle& unitCircle() {
-    static const UnitCircle circle;
-    return circle;
-}
-
-// How far the chord over `angle` of an arc of unit radius lies from it at
-// its middle (its sagitta, 1 - cos(angle / 2) without the cancellation).
-double unitSagitta(double angle) {
-    double s = std::sin(angle / 4);
-    return 2 * s * s;
-}
-
-// How often a segment over `angle` (at most 1/64 turn) of an arc of this
-// radius is halved: the fewest halvings that keep its chords within the
-// tolerance, at most kMaxHalvings (a huge or infinite radius gets them
-// all; NaN, which draws nothing, none).
-int halvingsFor(double radius, double angle) {
-    int h = 0;
-    for (double a = std::fabs(angle); h < kMaxHalvings; ++h, a /= 2) {
-        // The sagitta is below a^2 / 8: most curves are done without a sine.
-        if (!(radius * a * a / 8 > kChordTolerance) || !(radius * unitSagitta(a) > kChordTolerance)) break;
-    }
-    return h;
-}
-
-// The longest radius of the ellipse c + a cos t + b sin t once m carries
-// it (the largest singular value of [ma mb]): no chord strays further from
-// the curve than the same chord of a circle that large.  A radius whose
-// square overflows (1e300) is worked out in the scale of its largest
-// coordinate.
-double largestSingularValue(const Point3& u, const Point3& v) {
-    double uu = u.x * u.x + u.y * u.y + u.z * u.z, vv = v.x * v.x + v.y * v.y + v.z * v.z;
-    double uv = u.x * v.x + u.y * v.y + u.z * v.z;
-    double half = (uu - vv) / 2;
-    return std::sqrt((uu + vv) / 2 + std::sqrt(half * half + uv * uv));
-}
-Point3 turned(const Matrix& m, const Point3& v) {  // m.applyVector, inline: every curve asks
-    return {m.m[0][0] * v.x + m.m[0][1] * v.y + m.m[0][2] * v.z, m.m[1][0] * v.x + m.m[1][1] * v.y + m.m[1][2] * v.z,
-            m.m[2][0] * v.x + m.m[2][1] * v.y + m.m[2][2] * v.z};
-}
-double reachIn(const Matrix& m, const Point3& a, const Point3& b) {
-    Point3 u = turned(m, a), v = turned(m, b);
-    double reach = largestSingularValue(u, v);
-    if (std::isfinite(reach)) return reach;
-    double scale = std::max({std::fabs(u.x), std::fabs(u.y), std::fabs(u.z), std::fabs(v.x), std::fabs(v.y),
-                             std::fabs(v.z)});
-    if (!std::isfinite(scale)) return scale;
-    return scale * largestSingularValue({u.x / scale, u.y / scale, u.z / scale}, {v.x / scale, v.y / scale, v.z / scale});
-}
 
 // An angle far beyond a few turns brought within one.
 double withinTurn(double t) { return std::fabs(t) > kFarAngle ? std::fmod(t, kTwoPi) : t; }
-
-// Calls f with each point of the elliptical arc c + a cos t + b sin t
-// (see sampleCurve), the 1/64 turn segment halved `halvings` times.
-// Angles are taken as the file gives them, so that the points are those
-// the extents have always had; only an angle far beyond a few turns is
-// first brought within one, each on its own (it names a place on the
-// curve), which keeps every count and loop below bounded.
-template <class F>
-void forCurvePoints(Point3 c, Point3 a, Point3 b, double t0, double t1, bool closed, int halvings, F f) {
-    if (!std::isfinite(t0) || !std::isfinite(t1)) return;
-    t0 = withinTurn(t0);
-    t1 = withinTurn(t1);
-    if (closed) t1 = t0 + kTwoPi;
-    while (t1 <= t0) t1 += kTwoPi;  // at most a few turns
-    auto at = [&](double cs, double sn) {
-        f(Point3{c.x + a.x * cs + b.x * sn, c.y + a.y * cs + b.y * sn, c.z + a.z * cs + b.z * sn});
-    };
-    at(std::cos(t0), std::sin(t0));
-    // Each multiple of the segment angle between, so that quadrant points are hit.
-    const UnitCircle& unit = unitCircle();
-    const double* cosines = unit.cos[halvings].data();  // [0, segments)
-    const double* sines = unit.sin[halvings].data();
-    int segments = kCircleSegments << halvings;
-    double step = kTwoPi / segments;
-    // Angles within some 33 turns of 0: every count below fits an int.
-    int most = static_cast<int>(std::max(2.0, std::ceil((t1 - t0) / kTwoPi * segments))) + 1;
-    int k = static_cast<int>(std::floor(t0 / step)) + 1;
-    for (int count = 0; k * step < t1 && count < most; ++k, ++count) {
-        if (k >= 0 && k < segments) at(cosines[k], sines[k]);
-        else at(std::cos(k * step), std::sin(k * step));
-    }
-    if (!closed) at(std::cos(t1), std::sin(t1));
-}
 
 void addCircle(Shapes& out, const Matrix& m, Point3 c, double r, double a0, double a1, bool closed) {
     addCurve(out, m, c, {r, 0, 0}, {0, r, 0}, a0, a1, closed);
@@ -295,47 +190,52 @@ double curveAngle(std::string_view type, int code, double stored) {
     return toRadians(type, code, std::fmod(stored, angleInDegrees(type, code) ? kDegreesPerTurn : kTwoPi));
 }
 
-void sampleCurve(std::vector<Point3>& out, const Matrix& m, Point3 c, Point3 a, Point3 b, double t0, double t1,
-                 bool closed) {
-    int halvings = halvingsFor(reachIn(m, a, b), kTwoPi / kCircleSegments);
-    forCurvePoints(c, a, b, t0, t1, closed, halvings, [&](const Point3& p) { out.push_back(p); });
+bool arcRange(double& t0, double& t1, bool closed) {
+    if (!std::isfinite(t0) || !std::isfinite(t1)) return false;
+    // Each on its own: an angle names a place on the curve.
+    t0 = withinTurn(t0);
+    t1 = withinTurn(t1);
+    if (closed) t1 = t0 + kTwoPi;
+    while (t1 <= t0) t1 += kTwoPi;  // at most a few turns
+    return true;
+}
+
+void addArc(Shapes& out, const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double from, double to) {
+    ShapeArc arc{0, c, a, b, from, to};
+    out.add(m, arc.point(from));
+    out.curveToNext(m, c, a, b, from, to);
+    out.add(m, arc.point(to));
 }
 
 void addCurve(Shapes& out, const Matrix& m, Point3 c, Point3 a, Point3 b, double t0, double t1, bool closed) {
-    if (!std::isfinite(t0) || !std::isfinite(t1)) return;
+    if (!arcRange(t0, t1, closed)) return;
     out.startRun(closed ? RunKind::Closed : RunKind::Open);
-    int halvings = halvingsFor(reachIn(m, a, b), kTwoPi / kCircleSegments);
-    forCurvePoints(c, a, b, t0, t1, closed, halvings, [&](const Point3& p) { out.add(m, p); });
+    if (!closed) {
+        addArc(out, m, c, a, b, t0, t1);
+        return;
+    }
+    // Two halves, the second back to the first point.
+    addArc(out, m, c, a, b, t0, t0 + M_PI);
+    out.curveToNext(m, c, a, b, t0 + M_PI, t1);
 }
 
-void addBulge(Shapes& out, const Matrix& m, const Point3& p, const Point3& q, double bulge) {
+bool bulgeArc(const Point3& p, const Point3& q, double bulge, BulgeArc& out) {
     double dx = q.x - p.x, dy = q.y - p.y, length = std::hypot(dx, dy);
-    if (bulge == 0 || !std::isfinite(bulge) || length == 0) return;
-    double angle = 4 * std::atan(bulge);
+    if (bulge == 0 || !std::isfinite(bulge) || length == 0) return false;
     // The centre lies off the chord's middle, to the left for a positive bulge.
     double offset = length / 2 * (1 - bulge * bulge) / (2 * bulge);
     double cx = (p.x + q.x) / 2 - dy / length * offset, cy = (p.y + q.y) / 2 + dx / length * offset;
-    int segments = std::max(1, static_cast<int>(std::ceil(std::fabs(angle) / kTwoPi * kCircleSegments)));
-    double step = angle / segments, cs = std::cos(step), sn = std::sin(step);
-    double rx = p.x - cx, ry = p.y - cy;
-    // The steps as they always were, so that their points keep every
-    // digit; a large arc's steps each cut in `parts` between.
-    double radius = std::sqrt(rx * rx + ry * ry);
-    int parts = 1 << halvingsFor(reachIn(m, {radius, 0, 0}, {0, radius, 0}), step);
-    std::array<double, kMaxTurnSegments / kCircleSegments> partCos, partSin;  // [1, parts) is set
-    for (int j = 1; j < parts; ++j) {
-        partCos[j] = std::cos(step * j / parts);
-        partSin[j] = std::sin(step * j / parts);
-    }
-    for (int i = 0; i < segments; ++i) {
-        for (int j = 1; j < parts; ++j)
-            out.add(m, {cx + rx * partCos[j] - ry * partSin[j], cy + rx * partSin[j] + ry * partCos[j], p.z});
-        if (i + 1 == segments) break;
-        double x = rx * cs - ry * sn;
-        ry = rx * sn + ry * cs;
-        rx = x;
-        out.add(m, {cx + rx, cy + ry, p.z});
-    }
+    if (!std::isfinite(cx) || !std::isfinite(cy)) return false;
+    out.c = {cx, cy, p.z};
+    out.a = {p.x - cx, p.y - cy, 0};
+    out.b = {-out.a.y, out.a.x, 0};  // a quarter turn on, counter-clockwise
+    out.angle = 4 * std::atan(bulge);
+    return true;
+}
+
+void addBulge(Shapes& out, const Matrix& m, const Point3& p, const Point3& q, double bulge) {
+    BulgeArc arc;
+    if (bulgeArc(p, q, bulge, arc)) out.curveToNext(m, arc.c, arc.a, arc.b, 0, arc.angle);
 }
 
 void addPathPoints(Shapes& out, const Matrix& m, const std::vector<Point3>& vertices, const std::vector<double>& bulges,

@@ -1,7 +1,8 @@
 // What one entity draws, in the frame of the block that holds it: its
 // points in object coordinates carried by its extrusion (arbitrary axis
-// algorithm), curves sampled, texts as the box their characters take,
-// rays and construction lines as endless runs.
+// algorithm), curves as arcs, splines by their chords and curve, texts as
+// the box their characters take, rays and construction lines as endless
+// runs.
 // Entities that place a block (INSERT, DIMENSION) and attributes are put
 // together by the caller (drawn_shapes.h); this file knows every other kind.
 #pragma once

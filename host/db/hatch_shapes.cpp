@@ -156,13 +156,11 @@ private:
     void arc(const Point3& c, const Point3& a, const Point3& b) {
         double t0 = curveAngle("HATCH", 50, edge_.has50 ? edge_.a50 : 0);
         double t1 = curveAngle("HATCH", 51, edge_.has51 ? edge_.a51 : 360);
-        s_.curve.clear();
         if (edge_.ccw) {
-            sampleCurve(s_.curve, m_, c, a, b, t0, t1, false);
-            for (const Point3& p : s_.curve) out_.add(m_, p);
+            if (arcRange(t0, t1, false)) addArc(out_, m_, c, a, b, t0, t1);
         } else {
-            sampleCurve(s_.curve, m_, c, a, b, -t1, -t0, false);
-            for (size_t i = s_.curve.size(); i-- > 0;) out_.add(m_, s_.curve[i]);
+            double from = -t1, to = -t0;
+            if (arcRange(from, to, false)) addArc(out_, m_, c, a, b, to, from);
         }
     }
 

@@ -236,10 +236,9 @@ Found eachSegment(const Shapes& s, const std::vector<Point3>& pts, const PlanLat
 
 } // namespace
 
-const std::vector<Point3>& LatticeTests::placed(const Shapes& s, const Matrix& m) {
-    points_.resize(s.points.size());
-    for (size_t i = 0; i < s.points.size(); ++i) points_[i] = m.apply(s.points[i]);
-    return points_;
+const Shapes& LatticeTests::placed(const Shapes& s, const Matrix& m) {
+    s.flattened(m, flat_);
+    return flat_;
 }
 
 // Whether some copy of a filled area holds (x, y): along each line of the
@@ -313,9 +312,10 @@ static Found anyAreaHolds(const Shapes& s, const std::vector<Point3>& pts, const
     return Found::No;
 }
 
-Found LatticeTests::near(const Shapes& s, const Matrix& m, const PlanLattice& l, double x, double y, double radius,
-                         WorkBudget& budget) {
-    const std::vector<Point3>& pts = placed(s, m);
+Found LatticeTests::near(const Shapes& shapes, const Matrix& m, const PlanLattice& l, double x, double y,
+                         double radius, WorkBudget& budget) {
+    const Shapes& s = placed(shapes, m);
+    const std::vector<Point3>& pts = s.points;
     V target{x, y};
     if (Found f = anyAreaHolds(s, pts, l, target, cuts_, budget); f != Found::No) return f;
     return eachSegment(s, pts, l, target, radius, [&](V a, V b) {
@@ -324,9 +324,10 @@ Found LatticeTests::near(const Shapes& s, const Matrix& m, const PlanLattice& l,
     });
 }
 
-Found LatticeTests::meets(const Shapes& s, const Matrix& m, const PlanLattice& l, const PlanWindow& w,
+Found LatticeTests::meets(const Shapes& shapes, const Matrix& m, const PlanLattice& l, const PlanWindow& w,
                           WorkBudget& budget) {
-    const std::vector<Point3>& pts = placed(s, m);
+    const Shapes& s = placed(shapes, m);
+    const std::vector<Point3>& pts = s.points;
     // A window inside an area meets it though no edge does.
     if (Found f = anyAreaHolds(s, pts, l, V{w.x1, w.y1}, cuts_, budget); f != Found::No) return f;
     V centre{(w.x1 + w.x2) / 2, (w.y1 + w.y2) / 2};

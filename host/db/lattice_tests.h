@@ -33,8 +33,9 @@ public:
     Found meets(const Shapes& s, const Matrix& m, const PlanLattice& l, const PlanWindow& w, WorkBudget& budget);
 
 private:
-    const std::vector<Point3>& placed(const Shapes& s, const Matrix& m);
-    std::vector<Point3> points_;
+    // The runs carried by m, arcs cut into chords for the question alone.
+    const Shapes& placed(const Shapes& s, const Matrix& m);
+    Shapes flat_;
     std::vector<double> cuts_;
 };
 

@@ -12,6 +12,8 @@ namespace {
 // Straight segments whose sides turn by less than this (radians) meet
 // without a mitre, as other programs draw them.
 constexpr double kNoMitreTurn = 0.031415;
+// The most pieces a turn of a tapered arc's sides is cut into.
+constexpr double kMostTaperPieces = 4096;
 
 struct Segment {
     Point3 p, q;
@@ -80,46 +82,55 @@ private:
               offset(s.p, nx, ny, -s.start / 2)});
     }
 
-    // The band between the arcs beside a bulged segment: the arc's points,
-    // each moved out and in along its radius by half the width there (in
+    // The band between the arcs beside a bulged segment: each side the
+    // arc moved out or in along its radius by half the width there (in
     // proportion to the length along the arc); false when the arc has no
-    // finite centre.
+    // finite centre.  A side of even width is the arc about the same
+    // centre; one whose width runs from start to end is cut in pieces,
+    // each the arc through its ends that turns as the segment does, few
+    // enough to keep within the chord tolerance of the side.
     bool arc(const Segment& s) {
-        double dx = s.q.x - s.p.x, dy = s.q.y - s.p.y, length = std::hypot(dx, dy);
-        // The centre lies off the chord's middle, to the left for a positive bulge.
-        double off = length / 2 * (1 - s.bulge * s.bulge) / (2 * s.bulge);
-        double cx = (s.p.x + s.q.x) / 2 - dy / length * off, cy = (s.p.y + s.q.y) / 2 + dx / length * off;
-        if (!std::isfinite(cx) || !std::isfinite(cy)) return false;
-        const Matrix identity;
-        arc_.clear();
-        arc_.startRun(RunKind::Open);
-        arc_.add(identity, s.p);
-        addBulge(arc_, identity, s.p, s.q, s.bulge);
-        arc_.add(identity, s.q);
-        const std::vector<Point3>& a = arc_.points;
-        if (a.size() < 2) return false;
-        widths_.assign(a.size(), 0);
-        for (size_t j = 1; j < a.size(); ++j)
-            widths_[j] = widths_[j - 1] + std::hypot(a[j].x - a[j - 1].x, a[j].y - a[j - 1].y);
-        double total = widths_.back();
-        for (double& w : widths_) w = s.start + (s.end - s.start) * (total > 0 ? w / total : 0);
+        BulgeArc arc;
+        if (!bulgeArc(s.p, s.q, s.bulge, arc)) return false;
+        double radius = std::hypot(arc.a.x, arc.a.y), turn = std::fabs(arc.angle);
+        int pieces = 1;
+        if (s.start != s.end) {
+            double most = std::ceil(turn / kTwoPi * kMostTaperPieces);
+            pieces = static_cast<int>(std::clamp(
+                std::ceil(std::sqrt(turn * std::fabs(s.end - s.start) / (16 * kChordTolerance))), 1.0, most));
+        }
+        double step = arc.angle / pieces, pieceBulge = std::tan(step / 4);
+        auto side = [&](int i, double sign) {
+            double t = i == pieces ? arc.angle : step * i, w = s.start + (s.end - s.start) * i / pieces;
+            double k = 1 + sign * w / 2 / radius, cs = std::cos(t), sn = std::sin(t);
+            return Point3{arc.c.x + k * (arc.a.x * cs + arc.b.x * sn), arc.c.y + k * (arc.a.y * cs + arc.b.y * sn), s.p.z};
+        };
+        auto piece = [&](const Point3& from, const Point3& to, double sign, bool back) {
+            if (pieces == 1) {
+                double k = 1 + sign * s.start / 2 / radius;
+                Point3 a{arc.a.x * k, arc.a.y * k, 0}, b{arc.b.x * k, arc.b.y * k, 0};
+                out_.curveToNext(m_, arc.c, a, b, back ? arc.angle : 0, back ? 0 : arc.angle);
+            } else {
+                addBulge(out_, m_, from, to, back ? -pieceBulge : pieceBulge);
+            }
+        };
         out_.newArea();
         out_.startRun(RunKind::Area);
-        for (size_t j = 0; j < a.size(); ++j) out_.add(m_, beside(a[j], cx, cy, widths_[j] / 2));
-        for (size_t j = a.size(); j-- > 0;) out_.add(m_, beside(a[j], cx, cy, -widths_[j] / 2));
+        for (int i = 0; i <= pieces; ++i) {
+            Point3 p = side(i, 1);
+            out_.add(m_, p);
+            if (i < pieces) piece(p, side(i + 1, 1), 1, false);
+        }
+        for (int i = pieces; i >= 0; --i) {
+            Point3 p = side(i, -1);
+            out_.add(m_, p);
+            if (i > 0) piece(p, side(i - 1, -1), -1, true);
+        }
         return true;
-    }
-
-    // p moved by `distance` away from the centre.
-    static Point3 beside(const Point3& p, double cx, double cy, double distance) {
-        double r = std::hypot(p.x - cx, p.y - cy);
-        return r > 0 ? offset(p, (p.x - cx) / r, (p.y - cy) / r, distance) : p;
     }
 
     Shapes& out_;
     const Matrix& m_;
-    Shapes arc_;
-    std::vector<double> widths_;
 };
 
 } // namespace

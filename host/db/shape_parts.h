@@ -1,6 +1,6 @@
 // Pieces the leaf shapes share (entity_shapes, text_shapes, spline_shapes,
-// hatch_shapes, mesh_shapes): curves sampled one way, so that the extents
-// and the selection see the same points, and the kinds kept in files of
+// hatch_shapes, mesh_shapes): curves made one way, so that the extents
+// and the selection see the same curve, and the kinds kept in files of
 // their own.  Internal to the database library.
 #pragma once
 
@@ -12,15 +12,6 @@
 
 namespace host::db::parts {
 
-// Curves are cut at the multiples of 1/64 turn, halved as often as their
-// size needs for every chord to stay within kChordTolerance of the curve
-// in the frame it is drawn in: well within the least pick box (1 unit), so
-// that a pick on a curve of any size meets it.  Small curves keep 1/64 turn.
-constexpr int kCircleSegments = 64;
-constexpr double kChordTolerance = 0.05;
-// 64 halved six times: radii up to some 170,000 within the tolerance, and
-// no more points than this a turn for a larger or hostile one.
-constexpr int kMaxTurnSegments = 4096;
 constexpr double kTwoPi = 2 * M_PI;
 
 // An angle group in radians; one far beyond a few turns is brought within
@@ -28,18 +19,29 @@ constexpr double kTwoPi = 2 * M_PI;
 // it names, which the same number in radians no longer holds).
 double curveAngle(std::string_view type, int code, double stored);
 
-// The points of the elliptical arc c + a cos t + b sin t, counter-clockwise
-// from t0 to t1 (all round when closed): t0, each multiple of the segment
-// angle between (so that quadrant points are hit), and t1 unless closed.
-// The segment angle suits the arc's size once m carries it into the frame
-// it is drawn in.  Nothing for a non-finite t.
-void sampleCurve(std::vector<Point3>& out, const Matrix& m, Point3 c, Point3 a, Point3 b, double t0, double t1,
-                 bool closed);
-// The same as a run of its own, each point carried by m.
+// The parameters of the elliptical arc counter-clockwise from t0 to t1
+// (all round when closed) as they are drawn: each far beyond a few turns
+// brought within one, t1 after t0 by at most a turn; false for a non-finite one.
+bool arcRange(double& t0, double& t1, bool closed);
+// The elliptical arc c + a cos t + b sin t, counter-clockwise from t0 to t1
+// (all round when closed), as a run of its own carried by m: kept as the
+// arc it is (shape_runs.h), between its ends (or, closed, between the
+// point at t0 and the one half a turn on).
 void addCurve(Shapes& out, const Matrix& m, Point3 c, Point3 a, Point3 b, double t0, double t1, bool closed);
-// Into the current run: the points strictly between p and q of the arc that
-// a bulge makes of the segment (its z is p's): the bulge's angle cut in
-// equal steps of at most 1/64 turn, each halved as the arc's size needs.
+// Into the current run: the point at `from`, the arc on to `to` (either
+// way round) and the point there.
+void addArc(Shapes& out, const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double from, double to);
+
+// The circle a bulge makes of the segment from p to q (its z is p's):
+// c + a cos t + b sin t from t = 0 at p to `angle` at q; false when the
+// segment stays straight (no bulge, no length, no finite centre).
+struct BulgeArc {
+    Point3 c, a, b;
+    double angle = 0;
+};
+bool bulgeArc(const Point3& p, const Point3& q, double bulge, BulgeArc& out);
+// The current run's last point being p: the piece to the next point the
+// caller adds, q, is the arc the bulge makes of the segment.
 void addBulge(Shapes& out, const Matrix& m, const Point3& p, const Point3& q, double bulge);
 // Into the current run: the vertices, each bulge an arc to the next (the
 // last one's back to the first when closed).
@@ -52,7 +54,10 @@ void addPathPoints(Shapes& out, const Matrix& m, const std::vector<Point3>& vert
 // no control points (spline_fit.cpp); the control polygon when degree,
 // knots and weights do not fit together.  `work` is room kept from call to
 // call.
-void sampleSpline(const SplineData& s, const Matrix& m, std::vector<Point3>& out, SplineData& work);
+// True when it is drawn as the curve, `work` then holding the curve as it
+// is evaluated (degree, control points, weights, knots in their own scale).
+bool sampleSpline(const SplineData& s, const Matrix& m, std::vector<Point3>& out, SplineData& work);
+
 // The cubic B-spline through the fit points as CAD programs make it:
 // chord-length parameters, the end tangents given (both, else estimated
 // from the points), scaled by the points' chord length.  False, leaving

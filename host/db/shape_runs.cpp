@@ -1,6 +1,7 @@
 #include "db/shape_runs.h"
 
 #include "db/finite_numbers.h"
+#include "db/spline_pieces.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,16 +30,6 @@ double lineDistance(const Point3& a, const Point3& b, bool ray, double x, double
     return std::hypot(a.x + t * dx - x, a.y + t * dy - y);
 }
 
-// Crossings of a horizontal ray from (x, y) to +x with the closed run: odd inside.
-bool crossesOdd(const Point3* p, size_t n, double x, double y) {
-    bool odd = false;
-    for (size_t i = 0, j = n - 1; i < n; j = i++) {
-        if ((p[i].y > y) != (p[j].y > y) && x < (p[j].x - p[i].x) * (y - p[i].y) / (p[j].y - p[i].y) + p[i].x)
-            odd = !odd;
-    }
-    return odd;
-}
-
 // Liang-Barsky: does the line a + t (b - a), t in [t0, t1], meet the rectangle?
 bool lineMeetsBox(const Point3& a, const Point3& b, double t0, double t1, const PlanWindow& w) {
     double dx = b.x - a.x, dy = b.y - a.y;
@@ -56,29 +47,88 @@ bool lineMeetsBox(const Point3& a, const Point3& b, double t0, double t1, const 
     return true;
 }
 
+
+// The first arc that starts at or after point `at`.
+std::vector<ShapeArc>::const_iterator arcFrom(const std::vector<ShapeArc>& arcs, uint32_t at) {
+    return std::lower_bound(arcs.begin(), arcs.end(), at, [](const ShapeArc& a, uint32_t i) { return a.at < i; });
+}
+
+// Calls f(p, q, arc) for each piece a run draws, from point p to point q,
+// `arc` the curve between them or nullptr for a straight piece; a run of
+// one point is a piece of no length.  An area is closed by a piece back to
+// its first point (so that an area of two points cancels itself), a closed
+// outline when it has more than two points or an arc back.  Stops at the
+// first f that says true.
+template <class F>
+bool anyPiece(const ShapeRun& run, const std::vector<Point3>& pts, const std::vector<ShapeArc>& arcs, F f) {
+    size_t n = run.end - run.begin;
+    if (n == 0) return false;
+    const Point3* p = pts.data() + run.begin;
+    if (n == 1) return f(p[0], p[0], nullptr);
+    auto arc = arcFrom(arcs, run.begin);
+    auto arcAt = [&](size_t i) -> const ShapeArc* {
+        while (arc != arcs.end() && arc->at < run.begin + i) ++arc;
+        return arc != arcs.end() && arc->at == run.begin + i ? &*arc : nullptr;
+    };
+    for (size_t i = 1; i < n; ++i)
+        if (f(p[i - 1], p[i], arcAt(i - 1))) return true;
+    if (!closedKind(run.kind)) return false;
+    const ShapeArc* back = arcAt(n - 1);
+    return (n > 2 || back != nullptr || run.kind == RunKind::Area) && f(p[n - 1], p[0], back);
+}
+
+double pieceDistance(const Point3& a, const Point3& b, const ShapeArc* arc, double x, double y) {
+    return arc ? arcs::distance(*arc, x, y) : segmentDistance(a, b, x, y);
+}
+
+bool pieceMeets(const Point3& a, const Point3& b, const ShapeArc* arc, const PlanWindow& w) {
+    if (w.holds(a) || w.holds(b)) return true;
+    return arc ? arcs::meetsEdges(*arc, w) : lineMeetsBox(a, b, 0, 1, w);
+}
+
+// Whether every point of the arc lies in the window (its ends are the run's).
+bool arcWithin(const ShapeArc& arc, const PlanWindow& w) {
+    Extents e;
+    e.min = {INFINITY, INFINITY, INFINITY};
+    e.max = {-INFINITY, -INFINITY, -INFINITY};
+    arcs::addExtremes(arc, e);
+    return e.max.x <= w.x2 && e.min.x >= w.x1 && e.max.y <= w.y2 && e.min.y >= w.y1;
+}
+
 // Whether (x, y) lies inside the area that starts at runs[first]: the
-// even-odd rule over all its runs.  `next` is set past its last run.
-bool insideArea(const Shapes& s, const std::vector<Point3>& pts, size_t first, size_t& next, double x, double y) {
+// even-odd rule over all its runs, crossings of a horizontal ray from
+// (x, y) to +x.  `next` is set past its last run.
+bool insideArea(const Shapes& s, const std::vector<Point3>& pts, const std::vector<ShapeArc>& arcs, size_t first,
+                size_t& next, double x, double y) {
     bool odd = false;
     uint32_t area = s.runs[first].area;
     size_t r = first;
     for (; r < s.runs.size() && s.runs[r].kind == RunKind::Area && s.runs[r].area == area; ++r) {
-        const ShapeRun& run = s.runs[r];
-        if (run.end - run.begin > 2 && crossesOdd(pts.data() + run.begin, run.end - run.begin, x, y)) odd = !odd;
+        anyPiece(s.runs[r], pts, arcs, [&](const Point3& a, const Point3& b, const ShapeArc* arc) {
+            if (arc) {
+                if (arcs::crossesOdd(*arc, a, b, x, y)) odd = !odd;
+            } else if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) {
+                odd = !odd;
+            }
+            return false;
+        });
     }
     next = r;
     return odd;
 }
 
-// Calls f(a, b) for each segment a run draws.
-template <class F>
-bool anySegment(const ShapeRun& run, const std::vector<Point3>& pts, F f) {
-    size_t n = run.end - run.begin;
-    const Point3* p = pts.data() + run.begin;
-    if (n == 1) return f(p[0], p[0]);
-    for (size_t i = 1; i < n; ++i)
-        if (f(p[i - 1], p[i])) return true;
-    return closedKind(run.kind) && n > 2 && f(p[n - 1], p[0]);
+bool disjoint(const Extents& box, const PlanWindow& w) {
+    return box.max.x < w.x1 || box.min.x > w.x2 || box.max.y < w.y1 || box.min.y > w.y2;
+}
+
+double planDistance(const Extents& box, double x, double y) {
+    return std::hypot(std::max({box.min.x - x, x - box.max.x, 0.0}), std::max({box.min.y - y, y - box.max.y, 0.0}));
+}
+
+// The spline kept with run r, `next` the first not yet passed.
+const ShapeSpline* splineOf(const Shapes& s, std::vector<ShapeSpline>::const_iterator& next, size_t r) {
+    while (next != s.splines.end() && next->run < r) ++next;
+    return next != s.splines.end() && next->run == r ? &*next : nullptr;
 }
 
 } // namespace
@@ -95,6 +145,8 @@ bool isIdentity(const Matrix& m) {
 void Shapes::clear() {
     points.clear();
     runs.clear();
+    arcs.clear();
+    splines.clear();
     box = Extents();
     endless = false;
     areas = 0;
@@ -118,36 +170,159 @@ void Shapes::add(const Matrix& m, const Point3& local) {
     if (inBox) box.add(p);
 }
 
+void Shapes::curveToNext(const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double t0, double t1) {
+    if (runs.empty() || runs.back().end == runs.back().begin || endlessKind(runs.back().kind)) return;
+    uint32_t at = runs.back().end - 1;
+    if (!arcs.empty() && arcs.back().at >= at) return;
+    ShapeArc arc = ShapeArc{at, c, a, b, t0, t1}.carried(m);
+    if (!arc.finite()) return;
+    arcs.push_back(arc);
+    arcs::addExtremes(arc, box);
+}
+
 void Shapes::append(const Shapes& from, const Matrix& m) {
-    uint32_t areaBase = areas;
+    uint32_t areaBase = areas, runBase = static_cast<uint32_t>(runs.size());
+    for (const ShapeSpline& spline : from.splines) {
+        ShapeSpline carried = spline;
+        carried.run += runBase;
+        for (Point3& p : carried.control) p = m.apply(p);
+        splines.push_back(std::move(carried));
+    }
     for (const ShapeRun& run : from.runs) {
         startRun(run.kind);
         runs.back().area = run.kind == RunKind::Area ? areaBase + run.area : 0;
+        uint32_t begin = runs.back().begin;
         for (uint32_t i = run.begin; i < run.end; ++i) add(m, from.points[i]);
+        // Its arcs where every point was kept (a point that is not finite is left out).
+        if (runs.back().end - begin != run.end - run.begin) continue;
+        for (auto arc = arcFrom(from.arcs, run.begin); arc != from.arcs.end() && arc->at < run.end; ++arc) {
+            ShapeArc carried = arc->carried(m);
+            carried.at = begin + (arc->at - run.begin);
+            if (!carried.finite()) continue;
+            arcs.push_back(carried);
+            arcs::addExtremes(carried, box);
+        }
     }
     areas += from.areas;
 }
 
-const std::vector<Point3>& RunTests::placed(const Shapes& s, const Matrix& m, bool identity) {
-    if (identity) return s.points;
+void Shapes::flattened(const Matrix& m, Shapes& out) const {
+    out.clear();
+    out.areas = areas;
+    const Matrix identity;
+    std::vector<Point3> chords;
+    for (const ShapeRun& run : runs) {
+        out.startRun(run.kind);
+        out.runs.back().area = run.area;
+        auto arc = arcFrom(arcs, run.begin);
+        for (uint32_t i = run.begin; i < run.end; ++i) {
+            out.add(identity, m.apply(points[i]));
+            if (arc == arcs.end() || arc->at != i) continue;
+            chords.clear();
+            arcs::addChordPoints(arc->carried(m), chords);
+            for (const Point3& p : chords) out.add(identity, p);
+            ++arc;
+        }
+    }
+}
+
+RunTests::Placed RunTests::placed(const Shapes& s, const Matrix& m) {
+    if (isIdentity(m)) return {s.points, s.arcs};
     scratch_.resize(s.points.size());
     for (size_t i = 0; i < s.points.size(); ++i) scratch_[i] = m.apply(s.points[i]);
-    return scratch_;
+    scratchArcs_.resize(s.arcs.size());
+    for (size_t i = 0; i < s.arcs.size(); ++i) scratchArcs_[i] = s.arcs[i].carried(m);
+    return {scratch_, scratchArcs_};
+}
+
+void RunTests::carry(const ShapeSpline& s, const Matrix& m) {
+    control_.resize(s.control.size());
+    for (size_t i = 0; i < s.control.size(); ++i) control_[i] = m.apply(s.control[i]);
+}
+
+Extents RunTests::spanBox(const ShapeSpline& s, size_t k) const {
+    Extents box;
+    for (size_t i = k - s.degree; i <= k; ++i) box.add(control_[i]);
+    return box;
+}
+
+RunTests::RunTests() : pieces_(std::make_unique<SpanPieces>()) {}
+RunTests::~RunTests() = default;
+RunTests::RunTests(RunTests&&) noexcept = default;
+RunTests& RunTests::operator=(RunTests&&) noexcept = default;
+
+namespace {
+
+// Spans of some length: k in [degree, control points) with knots[k] < knots[k + 1].
+template <class F>
+bool eachSpan(const ShapeSpline& s, F f) {
+    for (size_t k = s.degree; k < s.control.size(); ++k)
+        if (s.knots[k] < s.knots[k + 1] && f(k)) return true;
+    return false;
+}
+
+} // namespace
+
+double RunTests::splineDistance(const ShapeSpline& s, const Matrix& m, double x, double y) {
+    carry(s, m);
+    // Nearest box first; a span whose box lies farther than the best found is done.
+    spans_.clear();
+    eachSpan(s, [&](size_t k) {
+        spans_.emplace_back(planDistance(spanBox(s, k), x, y), static_cast<uint32_t>(k));
+        return false;
+    });
+    std::sort(spans_.begin(), spans_.end());
+    double best = kNoDistance;
+    for (const auto& [least, k] : spans_) {
+        if (least >= best) break;
+        pieces_->load(s, control_, k);
+        best = pieces_->distance(x, y, best);
+    }
+    return best;
+}
+
+bool RunTests::splineMeets(const ShapeSpline& s, const Matrix& m, const PlanWindow& w) {
+    carry(s, m);
+    return eachSpan(s, [&](size_t k) {
+        Extents box = spanBox(s, k);
+        if (disjoint(box, w)) return false;
+        if (w.holds(box.min) && w.holds(box.max)) return true;
+        pieces_->load(s, control_, k);
+        return pieces_->meets(w);
+    });
+}
+
+bool RunTests::splineInside(const ShapeSpline& s, const Matrix& m, const PlanWindow& w) {
+    carry(s, m);
+    return !eachSpan(s, [&](size_t k) {
+        Extents box = spanBox(s, k);
+        if (w.holds(box.min) && w.holds(box.max)) return false;
+        pieces_->load(s, control_, k);
+        return !pieces_->inside(w);
+    });
 }
 
 double RunTests::distance(const Shapes& s, const Matrix& m, double x, double y) {
-    const std::vector<Point3>& pts = placed(s, m, isIdentity(m));
+    Placed placedRuns = placed(s, m);
+    const std::vector<Point3>& pts = placedRuns.points;
+    const std::vector<ShapeArc>& arcs = placedRuns.arcs;
     double best = kNoDistance;
+    auto nearest = [&](const Point3& a, const Point3& b, const ShapeArc* arc) {
+        best = std::min(best, pieceDistance(a, b, arc, x, y));
+        return false;
+    };
+    auto spline = s.splines.begin();
     for (size_t r = 0; r < s.runs.size();) {
         const ShapeRun& run = s.runs[r];
+        if (const ShapeSpline* curve = splineOf(s, spline, r)) {
+            best = std::min(best, splineDistance(*curve, m, x, y));
+            ++r;
+            continue;
+        }
         if (run.kind == RunKind::Area) {
             size_t next;
-            if (insideArea(s, pts, r, next, x, y)) return 0;
-            for (size_t k = r; k < next; ++k)
-                anySegment(s.runs[k], pts, [&](const Point3& a, const Point3& b) {
-                    best = std::min(best, segmentDistance(a, b, x, y));
-                    return false;
-                });
+            if (insideArea(s, pts, arcs, r, next, x, y)) return 0;
+            for (size_t k = r; k < next; ++k) anyPiece(s.runs[k], pts, arcs, nearest);
             r = next;
             continue;
         }
@@ -158,36 +333,47 @@ double RunTests::distance(const Shapes& s, const Matrix& m, double x, double y) 
                 best = std::min(best, lineDistance(pts[run.begin], pts[run.begin + 1], run.kind == RunKind::Ray, x, y));
             continue;
         }
-        anySegment(run, pts, [&](const Point3& a, const Point3& b) {
-            best = std::min(best, segmentDistance(a, b, x, y));
-            return false;
-        });
+        anyPiece(run, pts, arcs, nearest);
     }
     return best;
 }
 
 bool RunTests::inside(const Shapes& s, const Matrix& m, const PlanWindow& w) {
     if (s.endless) return false;
-    const std::vector<Point3>& pts = placed(s, m, isIdentity(m));
-    for (const ShapeRun& run : s.runs)
-        for (uint32_t i = run.begin; i < run.end; ++i)
-            if (!w.holds(pts[i])) return false;
+    Placed placedRuns = placed(s, m);
+    auto spline = s.splines.begin();
+    for (size_t r = 0; r < s.runs.size(); ++r) {
+        if (const ShapeSpline* curve = splineOf(s, spline, r)) {
+            if (!splineInside(*curve, m, w)) return false;
+            continue;
+        }
+        for (uint32_t i = s.runs[r].begin; i < s.runs[r].end; ++i)
+            if (!w.holds(placedRuns.points[i])) return false;
+    }
+    for (const ShapeArc& arc : placedRuns.arcs)
+        if (!arcWithin(arc, w)) return false;
     return !s.runs.empty();
 }
 
 bool RunTests::meets(const Shapes& s, const Matrix& m, const PlanWindow& w) {
-    const std::vector<Point3>& pts = placed(s, m, isIdentity(m));
+    Placed placedRuns = placed(s, m);
+    const std::vector<Point3>& pts = placedRuns.points;
+    const std::vector<ShapeArc>& arcs = placedRuns.arcs;
+    auto meetsPiece = [&](const Point3& a, const Point3& b, const ShapeArc* arc) { return pieceMeets(a, b, arc, w); };
+    auto spline = s.splines.begin();
     for (size_t r = 0; r < s.runs.size();) {
         const ShapeRun& run = s.runs[r];
+        if (const ShapeSpline* curve = splineOf(s, spline, r)) {
+            if (splineMeets(*curve, m, w)) return true;
+            ++r;
+            continue;
+        }
         if (run.kind == RunKind::Area) {
             size_t next;
             // The window inside an area.
-            if (insideArea(s, pts, r, next, w.x1, w.y1)) return true;
+            if (insideArea(s, pts, arcs, r, next, w.x1, w.y1)) return true;
             for (size_t k = r; k < next; ++k)
-                if (anySegment(s.runs[k], pts, [&](const Point3& a, const Point3& b) {
-                        return w.holds(a) || lineMeetsBox(a, b, 0, 1, w);
-                    }))
-                    return true;
+                if (anyPiece(s.runs[k], pts, arcs, meetsPiece)) return true;
             r = next;
             continue;
         }
@@ -200,10 +386,7 @@ bool RunTests::meets(const Shapes& s, const Matrix& m, const PlanWindow& w) {
                 return true;
             continue;
         }
-        if (anySegment(run, pts, [&](const Point3& a, const Point3& b) {
-                return w.holds(a) || lineMeetsBox(a, b, 0, 1, w);
-            }))
-            return true;
+        if (anyPiece(run, pts, arcs, meetsPiece)) return true;
     }
     return false;
 }

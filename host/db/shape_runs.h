@@ -2,11 +2,16 @@
 // outlines, filled areas and endless lines, with the box around them; and
 // the plan-view tests a pick, window or crossing makes of such runs once a
 // matrix has carried them into the world.  Only x and y are compared.
+// A piece between two points of a run is straight, or an arc of a side
+// table (db/arc_pieces.h) answered as the curve it is: what a run keeps
+// never grows with a curve's size or the scale it is seen at.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
+#include "db/arc_pieces.h"
 #include "db/geometry.h"
 
 namespace host::db {
@@ -29,11 +34,26 @@ struct ShapeRun {
     uint32_t area = 0;  // Area runs with the same number fill together
 };
 
-// Runs of points and the box around their points; a ray or endless line
-// marks them `endless`, and only a ray's start is in the box.
+// A spline kept with the run of its chords (drawn within the chord
+// tolerance in the run's own frame): a pick, window or crossing asks the
+// curve itself, each knot span turned down whole by the box of its control
+// points (which holds it) or cut into chords within the tolerance where
+// the question is asked, for that question alone.
+struct ShapeSpline {
+    uint32_t run = 0;
+    uint32_t degree = 0;
+    std::vector<Point3> control;         // in the run's frame
+    std::vector<double> weights, knots;  // no weights: all 1
+};
+
+// Runs of points and the box around what they draw; a ray or endless line
+// marks them `endless`, and only a ray's start is in the box.  `arcs` are
+// in the order of the points they start at, at most one a point.
 struct Shapes {
     std::vector<Point3> points;
     std::vector<ShapeRun> runs;
+    std::vector<ShapeArc> arcs;
+    std::vector<ShapeSpline> splines;  // in the order of their runs
     Extents box;
     bool endless = false;
     uint32_t areas = 0;
@@ -44,11 +64,22 @@ struct Shapes {
     void startRun(RunKind kind);
     // A point of the current run, carried by m; a non-finite one is left out.
     void add(const Matrix& m, const Point3& local);
+    // The piece from the current run's last point to the point added next
+    // (or, for its last, back to its first) is the arc c + a cos t + b sin t
+    // from t0 to t1, carried by m; its ends are the caller's points.  An arc
+    // that is not finite once carried stays a straight piece.
+    void curveToNext(const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double t0, double t1);
     // Every run of `from`, each point carried by m, areas kept apart.
     void append(const Shapes& from, const Matrix& m);
+    // The runs carried by m with every arc cut into chords within the
+    // chord tolerance where m carries it: for questions asked of many
+    // copies at once (lattice_tests.h); nothing of it is kept.
+    void flattened(const Matrix& m, Shapes& out) const;
 };
 
 // A window or crossing rectangle, x1 <= x2 and y1 <= y2.
+class SpanPieces;
+
 struct PlanWindow {
     double x1, y1, x2, y2;
     bool holds(const Point3& p) const { return p.x >= x1 && p.x <= x2 && p.y >= y1 && p.y <= y2; }
@@ -61,6 +92,10 @@ bool segmentMeetsWindow(const Point3& a, const Point3& b, const PlanWindow& w);
 // from call to call.
 class RunTests {
 public:
+    RunTests();
+    ~RunTests();
+    RunTests(RunTests&&) noexcept;
+    RunTests& operator=(RunTests&&) noexcept;
     // Distance in plan from (x, y) to the nearest part drawn (0 inside an area).
     double distance(const Shapes& s, const Matrix& m, double x, double y);
     // Every part drawn lies in the window.
@@ -69,9 +104,24 @@ public:
     bool meets(const Shapes& s, const Matrix& m, const PlanWindow& w);
 
 private:
-    // The points of every run, carried by m (or the shapes' own when m is the identity).
-    const std::vector<Point3>& placed(const Shapes& s, const Matrix& m, bool identity);
-    std::vector<Point3> scratch_;
+    // The points and arcs of every run, carried by m (the shapes' own when
+    // m is the identity).
+    struct Placed {
+        const std::vector<Point3>& points;
+        const std::vector<ShapeArc>& arcs;
+    };
+    Placed placed(const Shapes& s, const Matrix& m);
+    // A spline asked where m carries it: its control points there
+    // (`control_`), the plan box of those of knot span k.
+    void carry(const ShapeSpline& s, const Matrix& m);
+    Extents spanBox(const ShapeSpline& s, size_t k) const;
+    double splineDistance(const ShapeSpline& s, const Matrix& m, double x, double y);
+    bool splineMeets(const ShapeSpline& s, const Matrix& m, const PlanWindow& w);
+    bool splineInside(const ShapeSpline& s, const Matrix& m, const PlanWindow& w);
+    std::vector<Point3> scratch_, control_;
+    std::unique_ptr<SpanPieces> pieces_;  // spline_pieces.h
+    std::vector<ShapeArc> scratchArcs_;
+    std::vector<std::pair<double, uint32_t>> spans_;
 };
 
 bool isIdentity(const Matrix& m);

@@ -192,16 +192,16 @@ private:
 
 } // namespace
 
-void sampleSpline(const SplineData& s, const Matrix& m, std::vector<Point3>& out, SplineData& work) {
+bool sampleSpline(const SplineData& s, const Matrix& m, std::vector<Point3>& out, SplineData& work) {
     work.clear();
     if (s.control.empty()) {
         if (interpolateFitPoints(s, work)) {
             Curve(work.control, work.weights, work.knots, static_cast<size_t>(work.degree), m).sample(out);
-        } else {
-            for (const Point3& p : s.fit)
-                if (finite(p)) out.push_back(p);
+            return true;
         }
-        return;
+        for (const Point3& p : s.fit)
+            if (finite(p)) out.push_back(p);
+        return false;
     }
     size_t n = s.control.size();
     bool fits = s.degree >= 1 && s.degree <= kMaxDegree && static_cast<size_t>(s.degree) < n &&
@@ -210,10 +210,14 @@ void sampleSpline(const SplineData& s, const Matrix& m, std::vector<Point3>& out
     size_t p = fits ? static_cast<size_t>(s.degree) : 0;
     if (!fits || !(s.knots[p] < s.knots[n])) {
         out.insert(out.end(), s.control.begin(), s.control.end());
-        return;
+        return false;
     }
     scaledKnots(s.knots, work.knots);
-    Curve(s.control, s.weights, work.knots, p, m).sample(out);
+    work.degree = s.degree;
+    work.control = s.control;
+    work.weights = s.weights;
+    Curve(work.control, work.weights, work.knots, p, m).sample(out);
+    return true;
 }
 
 void addSpline(const Object& o, const Matrix& m, Shapes& out, ShapeScratch& scratch) {
@@ -237,9 +241,20 @@ void addSpline(const Object& o, const Matrix& m, Shapes& out, ShapeScratch& scra
         }
     }
     scratch.curve.clear();
-    sampleSpline(s, m, scratch.curve, scratch.drawn);
+    bool curve = sampleSpline(s, m, scratch.curve, scratch.drawn);
     out.startRun(RunKind::Open);
     for (const Point3& p : scratch.curve) out.add(m, p);
+    if (!curve || out.runs.back().end == out.runs.back().begin) return;
+    // The curve itself, for questions asked of it enlarged.
+    const SplineData& d = scratch.drawn;
+    ShapeSpline kept{static_cast<uint32_t>(out.runs.size() - 1), static_cast<uint32_t>(d.degree), {}, d.weights, d.knots};
+    kept.control.reserve(d.control.size());
+    for (const Point3& p : d.control) {
+        Point3 q = m.apply(p);
+        if (!std::isfinite(q.x) || !std::isfinite(q.y) || !std::isfinite(q.z)) return;
+        kept.control.push_back(q);
+    }
+    out.splines.push_back(std::move(kept));
 }
 
 } // namespace host::db::parts

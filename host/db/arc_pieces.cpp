@@ -1,0 +1,293 @@
+#include "db/arc_pieces.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "db/shape_runs.h"
+
+namespace host::db {
+
+namespace {
+
+constexpr double kTwoPi = 2 * M_PI;
+// Chords for arrays: the most and least a turn is cut into, and how far
+// they may stray relative to the arc's size (besides kChordTolerance), so
+// that an array answers nearly as its copies, whose arcs are exact.
+constexpr int kMostTurnSegments = 4096;
+constexpr int kLeastTurnSegments = 64;
+constexpr double kRelativeChordTolerance = 1e-4;
+// The distance to an arc that is no circle in plan: sub-arcs are halved
+// until the answer is this close (absolute, and relative to the arc's
+// size), or this many have been looked at, when the least that can be
+// left is the answer (never more than the true distance).
+constexpr double kAbsoluteTolerance = 1e-9;
+constexpr double kRelativeTolerance = 1e-13;
+// And relative to the distance itself: from near the middle of a nearly
+// round ellipse every point is nearly as far, and no finer answer is needed.
+constexpr double kDistanceShare = 1e-7;
+constexpr int kMostSubArcs = 4096;
+// A plan image this near a similarity is a circle.
+constexpr double kCircleSlack = 1e-12;
+
+struct Range {
+    double lo, hi;
+    bool full;
+};
+
+Range rangeOf(const ShapeArc& arc) {
+    double lo = std::min(arc.t0, arc.t1), hi = std::max(arc.t0, arc.t1);
+    bool full = !(hi - lo < kTwoPi);
+    if (full) hi = lo + kTwoPi;
+    return {lo, hi, full};
+}
+
+// Whether t, a turn any number of times, lies on the arc.
+bool inRange(const Range& r, double t) {
+    if (r.full) return true;
+    double k = std::floor((t - r.lo) / kTwoPi);
+    double u = t - k * kTwoPi;
+    return u >= r.lo && u <= r.hi;
+}
+
+// The largest plan coordinate of a and b: sizes are worked out in its
+// scale, so that an arc of radius 1e300 has one.
+double planScale(const ShapeArc& arc) {
+    return std::max({std::fabs(arc.a.x), std::fabs(arc.a.y), std::fabs(arc.b.x), std::fabs(arc.b.y)});
+}
+
+// The greatest stretch of the plan part of [a b].
+double planReach(const ShapeArc& arc) {
+    double scale = planScale(arc);
+    if (!(scale > 0) || !std::isfinite(scale)) return scale;
+    double p = arc.a.x / scale, q = arc.b.x / scale, r = arc.a.y / scale, s = arc.b.y / scale;
+    double sum = p * p + q * q + r * r + s * s, det = p * s - q * r;
+    double root = std::sqrt(std::max(0.0, sum * sum - 4 * det * det));
+    return scale * std::sqrt((sum + root) / 2);
+}
+
+// 1 - cos(angle / 2) without the cancellation: how far a unit arc over
+// `angle` (at most half a turn) strays from its chord.
+double unitSagitta(double angle) {
+    double s = std::sin(angle / 4);
+    return 2 * s * s;
+}
+
+double planLength(double x, double y) { return std::hypot(x, y); }
+
+double segmentDistance(const Point3& a, const Point3& b, double x, double y) {
+    double dx = b.x - a.x, dy = b.y - a.y, len2 = dx * dx + dy * dy;
+    if (!std::isfinite(len2)) return std::min(planLength(a.x - x, a.y - y), planLength(b.x - x, b.y - y));
+    double t = len2 > 0 ? std::clamp(((x - a.x) * dx + (y - a.y) * dy) / len2, 0.0, 1.0) : 0;
+    return planLength(a.x + t * dx - x, a.y + t * dy - y);
+}
+
+// Calls f(t) for each t with A cos t + B sin t = d (A cos(t - phi) with
+// the amplitude of A and B): none, one where it only touches, or two.
+template <class F>
+void solve(double A, double B, double d, F f) {
+    double R = std::hypot(A, B);
+    if (!(R > 0) || std::fabs(d) > R) return;
+    double phi = std::atan2(B, A), alpha = std::acos(std::clamp(d / R, -1.0, 1.0));
+    f(phi + alpha);
+    if (alpha != 0) f(phi - alpha);
+}
+
+// Of the turns of t, the one nearest the middle of [lo, hi].
+double nearestTurn(double t, double lo, double hi) {
+    return t + std::round(((lo + hi) / 2 - t) / kTwoPi) * kTwoPi;
+}
+
+bool circleInPlan(const ShapeArc& arc, double& radius) {
+    double scale = planScale(arc);
+    if (!(scale > 0) || !std::isfinite(scale)) return false;
+    double ax = arc.a.x / scale, ay = arc.a.y / scale, bx = arc.b.x / scale, by = arc.b.y / scale;
+    double aa = ax * ax + ay * ay, bb = bx * bx + by * by, ab = ax * bx + ay * by;
+    if (!(std::fabs(ab) <= kCircleSlack * (aa + bb)) || !(std::fabs(aa - bb) <= kCircleSlack * (aa + bb))) return false;
+    radius = scale * std::sqrt((aa + bb) / 2);
+    return true;
+}
+
+// The least (or, kFar, the greatest) distance in plan from (x, y) to the
+// arc.  A circle is answered at once; any other arc by sub-arcs of at most
+// a quarter turn (within which every point lies over the chord and strays
+// from it by at most its sagitta at the arc's greatest stretch), halved
+// most promising first, one that cannot better the best found by more
+// than the tolerance turned down whole.  Past kMostSubArcs the bound of
+// what is left is taken: never farther than the truth (nearer for kFar).
+template <bool kFar>
+double reachFrom(const ShapeArc& arc, double x, double y) {
+    Range r = rangeOf(arc);
+    Point3 p0 = arc.point(r.lo), p1 = arc.point(r.hi);
+    auto from = [&](const Point3& p) { return planLength(p.x - x, p.y - y); };
+    auto better = [](double a, double b) { return kFar ? std::max(a, b) : std::min(a, b); };
+    double ends = better(from(p0), from(p1));
+    double radius;
+    if (circleInPlan(arc, radius)) {
+        double qx = x - arc.c.x, qy = y - arc.c.y;
+        double along = std::atan2(qx * arc.b.x + qy * arc.b.y, qx * arc.a.x + qy * arc.a.y);
+        double centre = planLength(qx, qy);
+        if (kFar) return inRange(r, along + M_PI) ? centre + radius : ends;
+        return inRange(r, along) ? std::fabs(centre - radius) : ends;
+    }
+    double reach = planReach(arc);
+    const double least = std::max(kAbsoluteTolerance, kRelativeTolerance * reach);
+    struct Sub {
+        double u, v;
+        Point3 p, q;
+    };
+    // The most a sub-arc can better the best, and what it is worth when
+    // it strays no more than the tolerance.
+    auto bound = [&](const Sub& s, double stray) {
+        return kFar ? std::max(from(s.p), from(s.q)) + stray : segmentDistance(s.p, s.q, x, y) - stray;
+    };
+    auto leaf = [&](const Sub& s) { return kFar ? std::max(from(s.p), from(s.q)) : segmentDistance(s.p, s.q, x, y); };
+    std::vector<Sub> stack;
+    int pieces = static_cast<int>(std::ceil((r.hi - r.lo) / (M_PI / 2)));
+    for (int i = pieces; i-- > 0;) {
+        double u = r.lo + (r.hi - r.lo) * i / pieces, v = i + 1 == pieces ? r.hi : r.lo + (r.hi - r.lo) * (i + 1) / pieces;
+        stack.push_back({u, v, i == 0 ? p0 : arc.point(u), i + 1 == pieces ? p1 : arc.point(v)});
+    }
+    double best = ends, left = kFar ? 0 : INFINITY;
+    for (int looked = 0; !stack.empty(); ++looked) {
+        Sub s = stack.back();
+        stack.pop_back();
+        double stray = reach * unitSagitta(s.v - s.u), most = bound(s, stray);
+        double tolerance = std::max(least, kDistanceShare * best);
+        if (kFar ? most <= best + tolerance : most >= best - tolerance) continue;
+        // A sub-arc is taken by its chord only within a share of its own distance.
+        if (stray <= std::max(least, kDistanceShare * (kFar ? best : leaf(s)))) {
+            best = better(best, leaf(s) + (kFar ? stray : 0));
+            continue;
+        }
+        if (looked >= kMostSubArcs) {
+            left = kFar ? std::max(left, most) : std::min(left, std::max(0.0, most));
+            continue;
+        }
+        double m = (s.u + s.v) / 2;
+        Point3 mid = arc.point(m);
+        best = better(best, from(mid));
+        Sub first{s.u, m, s.p, mid}, second{m, s.v, mid, s.q};
+        bool firstOn = kFar ? bound(first, stray / 4) >= bound(second, stray / 4)
+                            : bound(first, 0) <= bound(second, 0);
+        stack.push_back(firstOn ? second : first);
+        stack.push_back(firstOn ? first : second);
+    }
+    return better(best, left);
+}
+
+} // namespace
+
+Point3 ShapeArc::point(double t) const {
+    double cs = std::cos(t), sn = std::sin(t);
+    return {c.x + a.x * cs + b.x * sn, c.y + a.y * cs + b.y * sn, c.z + a.z * cs + b.z * sn};
+}
+
+ShapeArc ShapeArc::carried(const Matrix& m) const {
+    return {at, m.apply(c), m.applyVector(a), m.applyVector(b), t0, t1};
+}
+
+bool ShapeArc::finite() const {
+    for (const Point3& p : {c, a, b})
+        if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return false;
+    return std::isfinite(t0) && std::isfinite(t1);
+}
+
+namespace arcs {
+
+void addExtremes(const ShapeArc& arc, Extents& box) {
+    Range r = rangeOf(arc);
+    const double cs[3] = {arc.c.x, arc.c.y, arc.c.z}, as[3] = {arc.a.x, arc.a.y, arc.a.z},
+                 bs[3] = {arc.b.x, arc.b.y, arc.b.z};
+    double* lows[3] = {&box.min.x, &box.min.y, &box.min.z};
+    double* highs[3] = {&box.max.x, &box.max.y, &box.max.z};
+    for (int k = 0; k < 3; ++k) {
+        // Largest at t = atan2(b, a), the amplitude from the centre; least half a turn on.
+        double amplitude = std::hypot(as[k], bs[k]), top = std::atan2(bs[k], as[k]);
+        if (!(amplitude > 0)) continue;
+        if (inRange(r, top)) *highs[k] = std::max(*highs[k], cs[k] + amplitude);
+        if (inRange(r, top + M_PI)) *lows[k] = std::min(*lows[k], cs[k] - amplitude);
+    }
+}
+
+double distance(const ShapeArc& arc, double x, double y) { return reachFrom<false>(arc, x, y); }
+
+double farthest(const ShapeArc& arc, double x, double y) { return reachFrom<true>(arc, x, y); }
+
+bool meetsEdges(const ShapeArc& arc, const PlanWindow& w) {
+    Range r = rangeOf(arc);
+    bool met = false;
+    // x = X for y in [y1, y2], then y = Y for x in [x1, x2].
+    for (double X : {w.x1, w.x2})
+        solve(arc.a.x, arc.b.x, X - arc.c.x, [&](double t) {
+            if (!met && inRange(r, t)) {
+                double y = arc.point(t).y;
+                met = y >= w.y1 && y <= w.y2;
+            }
+        });
+    for (double Y : {w.y1, w.y2})
+        solve(arc.a.y, arc.b.y, Y - arc.c.y, [&](double t) {
+            if (!met && inRange(r, t)) {
+                double x = arc.point(t).x;
+                met = x >= w.x1 && x <= w.x2;
+            }
+        });
+    return met;
+}
+
+bool crossesOdd(const ShapeArc& arc, const Point3& from, const Point3& to, double x, double y) {
+    Range r = rangeOf(arc);
+    double amplitude = std::hypot(arc.a.y, arc.b.y);
+    if (!(amplitude > 0)) return false;  // level: the straight rule gives no crossing either
+    // Cut where y turns (its extremes inside the arc), so that each part
+    // crosses the line at most once; in the arc's own direction.
+    double top = std::atan2(arc.b.y, arc.a.y);
+    double ts[5], ys[5];
+    int n = 0;
+    ts[n] = arc.t0;
+    ys[n++] = from.y;
+    double forward = arc.t1 >= arc.t0 ? 1 : -1;
+    double turns[3];
+    int k = 0;
+    for (double t = top + std::ceil((r.lo - top) / M_PI) * M_PI; t < r.hi && k < 3; t += M_PI)
+        if (t > r.lo) turns[k++] = t;
+    if (forward < 0) std::reverse(turns, turns + k);
+    for (int i = 0; i < k; ++i) {
+        double t = turns[i];
+        ts[n] = t;
+        double c = std::cos(t - top);
+        ys[n++] = arc.c.y + (c > 0 ? amplitude : -amplitude);
+    }
+    ts[n] = arc.t1;
+    ys[n++] = to.y;
+    bool odd = false;
+    for (int i = 1; i < n; ++i) {
+        if ((ys[i - 1] > y) == (ys[i] > y)) continue;
+        double lo = std::min(ts[i - 1], ts[i]), hi = std::max(ts[i - 1], ts[i]);
+        double at = (lo + hi) / 2, off = INFINITY;
+        solve(arc.a.y, arc.b.y, y - arc.c.y, [&](double t) {
+            t = nearestTurn(t, lo, hi);
+            double outside = std::max({lo - t, t - hi, 0.0});
+            if (outside < off) {
+                off = outside;
+                at = std::clamp(t, lo, hi);
+            }
+        });
+        if (x < arc.point(at).x) odd = !odd;
+    }
+    return odd;
+}
+
+void addChordPoints(const ShapeArc& arc, std::vector<Point3>& out) {
+    double span = std::min(std::fabs(arc.t1 - arc.t0), kTwoPi);
+    double reach = planReach(arc);
+    int perTurn = kLeastTurnSegments;
+    double tolerance = std::min(kChordTolerance, kRelativeChordTolerance * reach);
+    while (perTurn < kMostTurnSegments && reach * unitSagitta(kTwoPi / perTurn) > tolerance) perTurn *= 2;
+    int pieces = std::max(1, static_cast<int>(std::ceil(span / kTwoPi * perTurn)));
+    double step = (arc.t1 >= arc.t0 ? span : -span) / pieces;
+    for (int i = 1; i < pieces; ++i) out.push_back(arc.point(arc.t0 + step * i));
+}
+
+} // namespace arcs
+
+} // namespace host::db

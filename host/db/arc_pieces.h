@@ -1,0 +1,61 @@
+// A curve of a run answered as the curve it is: an elliptical arc
+// c + a cos t + b sin t, which any affine matrix carries exactly (c, a and
+// b carried, t kept), so that a circle of radius 1e12 costs what one of
+// radius 1 does.  Each question is answered from the arc's numbers: its
+// extreme points (the box), its distance to a point (refined only near the
+// point), where it meets a window's edges and where a horizontal line
+// crosses it (the even-odd rule of areas).  Internal to the database
+// library.
+#pragma once
+
+#include <vector>
+
+#include "db/geometry.h"
+
+namespace host::db {
+
+struct PlanWindow;
+
+// How far a chord may stray from the curve it stands for, where chords are
+// drawn (splines; arcs for many copies at once): well within the least
+// pick box (1 unit).
+constexpr double kChordTolerance = 0.05;
+
+// The piece of a run from its point `at` to the next (for the last point
+// of a closed run, back to the first): the arc for t from t0 to t1, either
+// way round.
+struct ShapeArc {
+    uint32_t at = 0;
+    Point3 c, a, b;
+    double t0 = 0, t1 = 0;
+
+    Point3 point(double t) const;
+    // The same arc carried by m.
+    ShapeArc carried(const Matrix& m) const;
+    bool finite() const;
+};
+
+namespace arcs {
+
+// The extreme points of the arc in x, y and z that lie on it, added to the
+// box (its ends are the run's own points).
+void addExtremes(const ShapeArc& arc, Extents& box);
+// The distance in plan from (x, y) to the arc.
+double distance(const ShapeArc& arc, double x, double y);
+// The farthest the arc lies in plan from (x, y), or a little more.
+double farthest(const ShapeArc& arc, double x, double y);
+// Whether the arc crosses or touches an edge of the window (its ends are
+// tested by the caller).
+bool meetsEdges(const ShapeArc& arc, const PlanWindow& w);
+// Whether the arc, from `from` (its start) to `to` (its end, both the run's
+// own points), crosses the horizontal ray from (x, y) to +x an odd number
+// of times, by the rule a straight piece keeps: an end counts as above
+// the line when its y is greater.
+bool crossesOdd(const ShapeArc& arc, const Point3& from, const Point3& to, double x, double y);
+// The points strictly between the arc's ends, for chords within the chord
+// tolerance of the curve in the frame it is in (at most 4096 a turn).
+void addChordPoints(const ShapeArc& arc, std::vector<Point3>& out);
+
+} // namespace arcs
+
+} // namespace host::db
