@@ -258,8 +258,7 @@ bool BlockTree::placedBox(const BlockGeometry& g, const InsertPlacement& place, 
     return true;
 }
 
-void BlockTree::finish(Node& n) {
-    BlockGeometry& g = n.geometry;
+void BlockTree::dropPlacingItself(BlockGeometry& g) {
     // A block that places itself, directly or through others, stops there.
     auto& placed = g.drawing.placed;
     placed.erase(std::remove_if(placed.begin(), placed.end(),
@@ -268,29 +267,93 @@ void BlockTree::finish(Node& n) {
                                     return child == nullptr || child->state != State::Done;
                                 }),
                  placed.end());
+}
+
+void BlockTree::bound(BlockGeometry& g) {
     g.box = scaledBox(boundedBox(g.drawing.own), -g.frame);
     g.endless = g.drawing.own.endless;
     const Matrix identity;
-    for (const PlacedBlock& p : placed) placedBox(p, identity, g.box, g.endless);
-    if (keepRuns_ && g.box.valid()) {
-        // About the box's centre: the ring of its own runs, widened by the
-        // rings of the blocks it places, and never wider than the box.
-        double x = (g.box.min.x + g.box.max.x) / 2, y = (g.box.min.y + g.box.max.y) / 2;
-        PlanRing own = ringOfRuns(g.drawing.own, std::ldexp(x, g.frame), std::ldexp(y, g.frame), tests_);
-        g.ring = {x, y, std::ldexp(own.inner, -g.frame), std::ldexp(own.outer, -g.frame)};
-        for (const PlacedBlock& p : placed) {
-            const Node* child = node(p.record, p.frame);
-            if (child->geometry.box.valid() || child->geometry.endless)
-                addPlacedRing(g.ring, child->geometry.ring, p.placement);
+    for (const PlacedBlock& p : g.drawing.placed) placedBox(p, identity, g.box, g.endless);
+}
+
+void BlockTree::ring(BlockGeometry& g) {
+    if (!g.box.valid()) return;
+    // About the box's centre: the ring of its own runs, widened by the
+    // rings of the blocks it places, and never wider than the box.
+    double x = (g.box.min.x + g.box.max.x) / 2, y = (g.box.min.y + g.box.max.y) / 2;
+    PlanRing own = ringOfRuns(g.drawing.own, std::ldexp(x, g.frame), std::ldexp(y, g.frame), tests_);
+    g.ring = {x, y, std::ldexp(own.inner, -g.frame), std::ldexp(own.outer, -g.frame)};
+    for (const PlacedBlock& p : g.drawing.placed) {
+        const Node* child = node(p.record, p.frame);
+        if (child->geometry.box.valid() || child->geometry.endless)
+            addPlacedRing(g.ring, child->geometry.ring, p.placement);
+    }
+    if (!g.endless) g.ring.outer = std::min(g.ring.outer, std::hypot(g.box.max.x - x, g.box.max.y - y));
+    if (!(g.ring.inner <= g.ring.outer)) g.ring.inner = 0;
+}
+
+void BlockTree::index(BlockGeometry& g) {
+    BlockIndex& ix = g.index;
+    std::vector<Extents> boxes;
+    pieceRuns(g.drawing.own, ix.pieces, boxes);
+    std::vector<double> xs, ys;
+    bool hullKnown = !g.endless;
+    const double toBlock = std::ldexp(1.0, -g.frame);
+    for (uint32_t i = 0; i < ix.pieces.size(); ++i) {
+        if (!boxes[i].valid()) {
+            ix.endlessPieces.push_back(i);
+            continue;
         }
-        if (!g.endless)
-            g.ring.outer = std::min(g.ring.outer, std::hypot(g.box.max.x - x, g.box.max.y - y));
-        if (!(g.ring.inner <= g.ring.outer)) g.ring.inner = 0;
+        for (int corner = 0; corner < 4; ++corner) {
+            xs.push_back((corner & 1 ? boxes[i].max.x : boxes[i].min.x) * toBlock);
+            ys.push_back((corner & 2 ? boxes[i].max.y : boxes[i].min.y) * toBlock);
+        }
     }
-    if (!keepRuns_) {
+    ix.runs.build(boxes);
+    boxes.clear();
+    const Matrix identity;
+    for (uint32_t i = 0; i < g.drawing.placed.size(); ++i) {
+        const PlacedBlock& p = g.drawing.placed[i];
+        const BlockGeometry& child = node(p.record, p.frame)->geometry;
+        Extents box;
+        bool endless = false;
+        placedBox(child, p.placement, identity, box, endless);
+        if (endless) ix.endlessPlaced.push_back(i);
+        // An endless one is looked at with every copy, never by its box.
+        boxes.push_back(endless ? Extents() : box);
+        if (!box.valid() && !endless) continue;
+        // Its hull at the corners of its copies, where it is placed in plan.
+        if (!child.index.hull.known || !placesInPlan(p.placement.m)) {
+            hullKnown = false;
+            continue;
+        }
+        CopyLattice copies = CopyLattice::of(p.placement);
+        for (size_t k = 0; k < child.index.hull.xs.size(); ++k) {
+            Point3 at = p.placement.m.apply({child.index.hull.xs[k], child.index.hull.ys[k], 0});
+            double cx[4], cy[4];
+            copies.corners(at.x, at.y, cx, cy);
+            xs.insert(xs.end(), cx, cx + 4);
+            ys.insert(ys.end(), cy, cy + 4);
+        }
+    }
+    ix.placed.build(boxes);
+    if (hullKnown) ix.hull = PlanHull::of(std::move(xs), std::move(ys));
+}
+
+void BlockTree::finish(Node& n) {
+    BlockGeometry& g = n.geometry;
+    dropPlacingItself(g);
+    bound(g);
+    if (keepRuns_) {
+        ring(g);
+        index(g);
+    } else {
         g.drawing.own = Shapes();
-        placed.shrink_to_fit();
+        g.drawing.placed.shrink_to_fit();
     }
+    spelled_ += g.index.pieces.size();
+    for (const PlacedBlock& p : g.drawing.placed)
+        spelled_ += std::min<uint64_t>(kMostSpelledCopies, uint64_t(p.placement.columns) * uint64_t(p.placement.rows));
     n.state = State::Done;
 }
 

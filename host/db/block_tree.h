@@ -24,12 +24,16 @@
 #include <unordered_map>
 #include <vector>
 
+#include "db/block_index.h"
 #include "db/entity_shapes.h"
 #include "db/geometry.h"
 #include "db/plan_ring.h"
 #include "db/shape_runs.h"
 
 namespace host::db {
+
+// The copies of one array counted as spelled out by the file.
+constexpr uint64_t kMostSpelledCopies = 1024;
 
 // The largest exponent of a block's frame: 2^20 times its size (a multiple of 4).
 constexpr int kMostFrame = 20;
@@ -68,6 +72,7 @@ struct BlockGeometry {
     bool endless = false;  // some part runs without end: no box turns it down
     PlanRing ring;         // round it in plan, about its box's centre (kept with the runs)
     int frame = 0;
+    BlockIndex index;      // its pieces and placed blocks by their boxes (kept with the runs)
 };
 
 // The box of shapes' bounded parts: a ray by its start point, a line
@@ -131,6 +136,10 @@ public:
     bool placedBox(const PlacedBlock& p, const Matrix& parent, Extents& out, bool& endless);
     static bool placedBox(const BlockGeometry& g, const InsertPlacement& place, const Matrix& parent, Extents& out,
                           bool& endless);
+    // What the blocks built so far spell out: their pieces of runs and the
+    // copies they place (an array's up to kMostSpelledCopies).  Looking
+    // through blocks that do not multiply never takes more steps than this.
+    uint64_t spelledOut() const { return spelled_; }
 
 private:
     enum class State : uint8_t { New, Drawn, Building, Done };
@@ -142,6 +151,12 @@ private:
     Node* node(Slot record, int frame);
     void drawContents(Slot record, Node& n, EntityDrawer& drawer);
     void finish(Node& n);
+    // The parts of finish(): the placed blocks that place this one left
+    // out, the box round all, the ring, the indexes and hull.
+    void dropPlacingItself(BlockGeometry& g);
+    void bound(BlockGeometry& g);
+    void ring(BlockGeometry& g);
+    void index(BlockGeometry& g);
 
     const Database& db_;
     EntityDrawer drawer_;
@@ -150,6 +165,7 @@ private:
     std::unordered_map<uint64_t, size_t> index_;  // by key()
     std::deque<Node> nodes_;                      // stays where it is as nodes are added
     std::vector<std::pair<Slot, int>> stack_;
+    uint64_t spelled_ = 0;
 };
 
 } // namespace host::db

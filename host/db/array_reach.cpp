@@ -1,4 +1,4 @@
-#include "db/lattice_tests.h"
+#include "db/array_reach.h"
 
 #include <algorithm>
 #include <cmath>
@@ -135,24 +135,13 @@ bool integersIn(double lo, double hi, int& from, int& to) {
 // that may meet a region whose outline's hull is given: the copies of
 // line k are o + t d for t in [from, to].  Stops when line() says so.
 template <class Line>
-Found eachLine(const V* outline, int n, const PlanLattice& l, WorkBudget& budget, Line line) {
-    V column{l.columnX, l.columnY}, row{l.rowX, l.rowY};
+Found eachLine(const V* outline, int n, const CopyLattice& lattice, WorkBudget& budget, Line line) {
+    CopyLattice l = lattice.planCopies();
+    double xs[8], ys[8];
+    for (int i = 0; i < n; ++i) xs[i] = outline[i].x, ys[i] = outline[i].y;
+    if (!l.narrowTo(xs, ys, n)) return Found::No;
+    V column{l.column.x, l.column.y}, row{l.row.x, l.row.y};
     int c0 = l.c0, c1 = l.c1, r0 = l.r0, r1 = l.r1;
-    double det = cross(column, row);
-    if (std::fabs(det) > 1e-12 * std::sqrt(dot(column, column) * dot(row, row))) {
-        double cLo = INFINITY, cHi = -INFINITY, rLo = INFINITY, rHi = -INFINITY;
-        for (int i = 0; i < n; ++i) {
-            double c = cross(outline[i], row) / det, r = cross(column, outline[i]) / det;
-            cLo = std::min(cLo, c);
-            cHi = std::max(cHi, c);
-            rLo = std::min(rLo, r);
-            rHi = std::max(rHi, r);
-        }
-        if (!integersIn(cLo, cHi, c0, c1) || !integersIn(rLo, rHi, r0, r1)) return Found::No;
-    }
-    // A step of no length has one line whatever its count.
-    if (dot(column, column) == 0) c1 = c0;
-    if (dot(row, row) == 0) r1 = r0;
     bool byColumn = static_cast<long>(c1) - c0 <= static_cast<long>(r1) - r0;
     int first = byColumn ? c0 : r0, last = byColumn ? c1 : r1;
     for (int k = first; k <= last; ++k) {
@@ -166,7 +155,7 @@ Found eachLine(const V* outline, int n, const PlanLattice& l, WorkBudget& budget
 }
 
 template <class Region>
-Found anyOffsetIn(const Region& region, const PlanLattice& l, WorkBudget& budget) {
+Found anyOffsetIn(const Region& region, const CopyLattice& l, WorkBudget& budget) {
     V outline[8];
     int n = region.outline(outline);
     return eachLine(outline, n, l, budget, [&](V o, V d, int from, int to) {
@@ -177,7 +166,7 @@ Found anyOffsetIn(const Region& region, const PlanLattice& l, WorkBudget& budget
 
 // The offsets that take a copy of the segment into the window: the window
 // swept back along it.
-Found segmentMeets(V a, V b, const PlanWindow& w, const PlanLattice& l, WorkBudget& budget) {
+Found segmentMeets(V a, V b, const PlanWindow& w, const CopyLattice& l, WorkBudget& budget) {
     V pts[8];
     int n = 0;
     for (V e : {a, b})
@@ -188,7 +177,7 @@ Found segmentMeets(V a, V b, const PlanWindow& w, const PlanLattice& l, WorkBudg
     return anyOffsetIn(region, l, budget);
 }
 
-Found segmentNear(V a, V b, V target, double radius, const PlanLattice& l, WorkBudget& budget) {
+Found segmentNear(V a, V b, V target, double radius, const CopyLattice& l, WorkBudget& budget) {
     return anyOffsetIn(Capsule{target - a, target - b, radius}, l, budget);
 }
 
@@ -196,10 +185,10 @@ bool closedKind(RunKind k) { return k == RunKind::Closed || k == RunKind::Area; 
 bool endlessKind(RunKind k) { return k == RunKind::Ray || k == RunKind::Endless; }
 
 // The farthest any copy lies from the first.
-double reach(const PlanLattice& l) {
+double reach(const CopyLattice& l) {
     double most = 0;
     for (int c : {l.c0, l.c1})
-        for (int r : {l.r0, l.r1}) most = std::max(most, std::hypot(c * l.columnX + r * l.rowX, c * l.columnY + r * l.rowY));
+        for (int r : {l.r0, l.r1}) most = std::max(most, std::hypot(c * l.column.x + r * l.row.x, c * l.column.y + r * l.row.y));
     return most;
 }
 
@@ -208,7 +197,7 @@ double reach(const PlanLattice& l) {
 // it); a run of one point as a segment of no length.  Stops at Yes or
 // OutOfWork.
 template <class F>
-Found eachSegment(const Shapes& s, const std::vector<Point3>& pts, const PlanLattice& l, V target, double size, F f) {
+Found eachSegment(const Shapes& s, const std::vector<Point3>& pts, const CopyLattice& l, V target, double size, F f) {
     const double far = reach(l) + size;
     for (const ShapeRun& run : s.runs) {
         size_t n = run.end - run.begin;
@@ -239,7 +228,7 @@ Found eachSegment(const Shapes& s, const std::vector<Point3>& pts, const PlanLat
 
 } // namespace
 
-const std::vector<Point3>& LatticeTests::placed(const Shapes& s, const Matrix& m) {
+const std::vector<Point3>& ArrayReach::placed(const Shapes& s, const Matrix& m) {
     points_.resize(s.points.size());
     for (size_t i = 0; i < s.points.size(); ++i) points_[i] = m.apply(s.points[i]);
     return points_;
@@ -249,7 +238,7 @@ const std::vector<Point3>& LatticeTests::placed(const Shapes& s, const Matrix& m
 // array the copies' offsets cut the area's edges, and between every other
 // pair of cuts the point is inside (the even-odd rule).
 static Found areaHolds(const Shapes& s, const std::vector<Point3>& pts, size_t first, size_t next,
-                       const PlanLattice& l, V target, std::vector<double>& cuts, WorkBudget& budget) {
+                       const CopyLattice& l, V target, std::vector<double>& cuts, WorkBudget& budget) {
     Extents box;
     size_t edges = 0;
     for (size_t r = first; r < next; ++r) {
@@ -302,7 +291,7 @@ static size_t areaEnd(const Shapes& s, size_t first) {
 }
 
 // Every filled area of the runs tested for holding the target.
-static Found anyAreaHolds(const Shapes& s, const std::vector<Point3>& pts, const PlanLattice& l, V target,
+static Found anyAreaHolds(const Shapes& s, const std::vector<Point3>& pts, const CopyLattice& l, V target,
                           std::vector<double>& cuts, WorkBudget& budget) {
     for (size_t r = 0; r < s.runs.size();) {
         if (s.runs[r].kind != RunKind::Area) {
@@ -316,7 +305,7 @@ static Found anyAreaHolds(const Shapes& s, const std::vector<Point3>& pts, const
     return Found::No;
 }
 
-Found LatticeTests::near(const Shapes& s, const Matrix& m, const PlanLattice& l, double x, double y, double radius,
+Found ArrayReach::near(const Shapes& s, const Matrix& m, const CopyLattice& l, double x, double y, double radius,
                          WorkBudget& budget) {
     const std::vector<Point3>& pts = placed(s, m);
     V target{x, y};
@@ -327,7 +316,7 @@ Found LatticeTests::near(const Shapes& s, const Matrix& m, const PlanLattice& l,
     });
 }
 
-Found LatticeTests::meets(const Shapes& s, const Matrix& m, const PlanLattice& l, const PlanWindow& w,
+Found ArrayReach::meets(const Shapes& s, const Matrix& m, const CopyLattice& l, const PlanWindow& w,
                           WorkBudget& budget) {
     const std::vector<Point3>& pts = placed(s, m);
     // A window inside an area meets it though no edge does.
