@@ -28,13 +28,21 @@ double cross(double ox, double oy, double ax, double ay, double bx, double by) {
 void BoxTree::build(const std::vector<Extents>& boxes) {
     nodes_.clear();
     items_.clear();
+    few_ = 0;
+    fewBox_ = Extents();
     std::vector<uint32_t> order;
     for (uint32_t i = 0; i < boxes.size(); ++i)
         if (boxes[i].valid()) order.push_back(i);
     if (order.empty()) return;
+    if (order.size() <= kLeafItems && order.size() == boxes.size()) {
+        few_ = static_cast<uint32_t>(order.size());
+        for (const Extents& b : boxes) fewBox_.add(b);
+        return;
+    }
     nodes_.reserve(2 * order.size() / kLeafItems + 2);
     nodes_.resize(1);
     make(0, order, boxes, 0, static_cast<uint32_t>(order.size()));
+    nodes_.shrink_to_fit();
     items_ = std::move(order);
 }
 
@@ -63,7 +71,7 @@ void BoxTree::make(uint32_t at, std::vector<uint32_t>& order, const std::vector<
     make(left + 1, order, boxes, middle, end);
 }
 
-PlanHull PlanHull::of(std::vector<double> xs, std::vector<double> ys) {
+PlanHull PlanHull::of(const std::vector<double>& xs, const std::vector<double>& ys) {
     PlanHull h;
     size_t n = xs.size();
     if (n == 0) return h;
@@ -89,9 +97,10 @@ PlanHull PlanHull::of(std::vector<double> xs, std::vector<double> ys) {
     size_t count = std::max<size_t>(1, k - 1);
     h.known = true;
     if (count <= kMostVertices) {
+        h.xy.reserve(2 * count);
         for (size_t i = 0; i < count; ++i) {
-            h.xs.push_back(xs[chain[i]]);
-            h.ys.push_back(ys[chain[i]]);
+            h.xy.push_back(xs[chain[i]]);
+            h.xy.push_back(ys[chain[i]]);
         }
         return h;
     }
@@ -106,16 +115,16 @@ PlanHull PlanHull::of(std::vector<double> xs, std::vector<double> ys) {
         size_t e = (d + 1) % kMostVertices;
         double a = 2 * M_PI * d / kMostVertices, b = 2 * M_PI * e / kMostVertices;
         double c1 = std::cos(a), s1 = std::sin(a), c2 = std::cos(b), s2 = std::sin(b), det = c1 * s2 - s1 * c2;
-        h.xs.push_back((support[d] * s2 - support[e] * s1) / det);
-        h.ys.push_back((c1 * support[e] - c2 * support[d]) / det);
+        h.xy.push_back((support[d] * s2 - support[e] * s1) / det);
+        h.xy.push_back((c1 * support[e] - c2 * support[d]) / det);
     }
     return h;
 }
 
 bool PlanHull::heldBy(const Matrix& m, const CopyLattice& copies, const PlanWindow& w) const {
     if (!known || !placesInPlan(m)) return false;
-    for (size_t i = 0; i < xs.size(); ++i) {
-        Point3 p = m.apply({xs[i], ys[i], 0});
+    for (size_t i = 0; i + 1 < xy.size(); i += 2) {
+        Point3 p = m.apply({xy[i], xy[i + 1], 0});
         double cx[4], cy[4];
         copies.corners(p.x, p.y, cx, cy);
         for (int k = 0; k < 4; ++k)

@@ -23,7 +23,7 @@ class BoxTree {
 public:
     // Items with an invalid box are left out.
     void build(const std::vector<Extents>& boxes);
-    bool empty() const { return nodes_.empty(); }
+    bool empty() const { return nodes_.empty() && few_ == 0; }
     // Looks at the nodes whose box `node` answers Look, calling item(i) for
     // the items of each leaf reached; stops at the first Stop of node()
     // (true) or true of item() (true).
@@ -39,17 +39,21 @@ private:
     void make(uint32_t at, std::vector<uint32_t>& order, const std::vector<Extents>& boxes, uint32_t begin, uint32_t end);
     std::vector<TreeNode> nodes_;
     std::vector<uint32_t> items_;
+    // A tree of one leaf holding items 0 to few_ - 1 is kept without
+    // either list: most blocks place a few blocks or draw a few runs.
+    Extents fewBox_;
+    uint32_t few_ = 0;
 };
 
 // A convex polygon round a block in plan, in its own frame, counter-
 // clockwise; unknown for a block with an endless part or placed out of
 // its parent's plan.
 struct PlanHull {
-    std::vector<double> xs, ys;
+    std::vector<double> xy;  // x and y of each vertex in turn
     bool known = false;
     // The hull of the points, at most kMostVertices vertices (more are
     // replaced by a slightly larger polygon); unknown when there are none.
-    static PlanHull of(std::vector<double> xs, std::vector<double> ys);
+    static PlanHull of(const std::vector<double>& xs, const std::vector<double>& ys);
     // Whether every copy of it, the first carried by m, lies in the window.
     bool heldBy(const Matrix& m, const CopyLattice& copies, const PlanWindow& w) const;
 };
@@ -59,13 +63,15 @@ struct RunPiece {
     uint32_t firstRun = 0, endRun = 0;
 };
 
+// Kept for a block of more than kFewItems pieces or placed blocks; one
+// with fewer is looked at whole.
 struct BlockIndex {
+    static constexpr size_t kFewItems = 4;
     std::vector<RunPiece> pieces;  // bounded ones in `runs`, the others in `endlessPieces`
     std::vector<uint32_t> endlessPieces;
     BoxTree runs;                  // boxes in the own runs' frame
     BoxTree placed;                // the placed blocks' boxes, in the block's frame
     std::vector<uint32_t> endlessPlaced;
-    PlanHull hull;
 };
 
 // The pieces of runs and their boxes: an area's runs together, each other run alone.
@@ -77,6 +83,16 @@ Extents planBox(const Extents& box, const Matrix& m);
 
 template <class Node, class Item>
 bool BoxTree::search(Node&& node, Item&& item) const {
+    if (few_ > 0) {
+        switch (node(fewBox_)) {
+        case Verdict::Skip: return false;
+        case Verdict::Stop: return true;
+        case Verdict::Look: break;
+        }
+        for (uint32_t i = 0; i < few_; ++i)
+            if (item(i)) return true;
+        return false;
+    }
     if (nodes_.empty()) return false;
     // Median splits keep the depth within log2 of the items.
     uint32_t stack[80];

@@ -293,15 +293,16 @@ void BlockTree::ring(BlockGeometry& g) {
 }
 
 void BlockTree::index(BlockGeometry& g) {
-    BlockIndex& ix = g.index;
+    auto ix = std::make_unique<BlockIndex>();
     std::vector<Extents> boxes;
-    pieceRuns(g.drawing.own, ix.pieces, boxes);
+    pieceRuns(g.drawing.own, ix->pieces, boxes);
+    pieces_ += ix->pieces.size();
     std::vector<double> xs, ys;
     bool hullKnown = !g.endless;
     const double toBlock = std::ldexp(1.0, -g.frame);
-    for (uint32_t i = 0; i < ix.pieces.size(); ++i) {
+    for (uint32_t i = 0; i < ix->pieces.size(); ++i) {
         if (!boxes[i].valid()) {
-            ix.endlessPieces.push_back(i);
+            ix->endlessPieces.push_back(i);
             continue;
         }
         for (int corner = 0; corner < 4; ++corner) {
@@ -309,7 +310,8 @@ void BlockTree::index(BlockGeometry& g) {
             ys.push_back((corner & 2 ? boxes[i].max.y : boxes[i].min.y) * toBlock);
         }
     }
-    ix.runs.build(boxes);
+    bool large = std::max(ix->pieces.size(), g.drawing.placed.size()) > BlockIndex::kFewItems;
+    if (large) ix->runs.build(boxes);
     boxes.clear();
     const Matrix identity;
     for (uint32_t i = 0; i < g.drawing.placed.size(); ++i) {
@@ -318,26 +320,29 @@ void BlockTree::index(BlockGeometry& g) {
         Extents box;
         bool endless = false;
         placedBox(child, p.placement, identity, box, endless);
-        if (endless) ix.endlessPlaced.push_back(i);
+        if (endless) ix->endlessPlaced.push_back(i);
         // An endless one is looked at with every copy, never by its box.
         boxes.push_back(endless ? Extents() : box);
         if (!box.valid() && !endless) continue;
         // Its hull at the corners of its copies, where it is placed in plan.
-        if (!child.index.hull.known || !placesInPlan(p.placement.m)) {
+        if (!child.hull.known || !placesInPlan(p.placement.m)) {
             hullKnown = false;
             continue;
         }
         CopyLattice copies = CopyLattice::of(p.placement);
-        for (size_t k = 0; k < child.index.hull.xs.size(); ++k) {
-            Point3 at = p.placement.m.apply({child.index.hull.xs[k], child.index.hull.ys[k], 0});
+        for (size_t k = 0; k + 1 < child.hull.xy.size(); k += 2) {
+            Point3 at = p.placement.m.apply({child.hull.xy[k], child.hull.xy[k + 1], 0});
             double cx[4], cy[4];
             copies.corners(at.x, at.y, cx, cy);
             xs.insert(xs.end(), cx, cx + 4);
             ys.insert(ys.end(), cy, cy + 4);
         }
     }
-    ix.placed.build(boxes);
-    if (hullKnown) ix.hull = PlanHull::of(std::move(xs), std::move(ys));
+    if (hullKnown) g.hull = PlanHull::of(xs, ys);
+    if (!large) return;
+    ix->placed.build(boxes);
+    ix->pieces.shrink_to_fit();
+    g.index = std::move(ix);
 }
 
 void BlockTree::finish(Node& n) {
@@ -351,11 +356,12 @@ void BlockTree::finish(Node& n) {
         g.drawing.own = Shapes();
         g.drawing.placed.shrink_to_fit();
     }
-    spelled_ += g.index.pieces.size();
     for (const PlacedBlock& p : g.drawing.placed)
         spelled_ += std::min<uint64_t>(kMostSpelledCopies, uint64_t(p.placement.columns) * uint64_t(p.placement.rows));
     n.state = State::Done;
 }
+
+uint64_t BlockTree::spelledOut() const { return spelled_ + pieces_; }
 
 const BlockGeometry* BlockTree::get(Slot record, int frame) {
     Node* top = node(record, frame);

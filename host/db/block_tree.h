@@ -20,6 +20,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -72,7 +73,8 @@ struct BlockGeometry {
     bool endless = false;  // some part runs without end: no box turns it down
     PlanRing ring;         // round it in plan, about its box's centre (kept with the runs)
     int frame = 0;
-    BlockIndex index;      // its pieces and placed blocks by their boxes (kept with the runs)
+    PlanHull hull;         // round it in plan (kept with the runs)
+    std::unique_ptr<const BlockIndex> index;  // its pieces and placed blocks by their boxes (a large block's)
 };
 
 // The box of shapes' bounded parts: a ray by its start point, a line
@@ -139,7 +141,7 @@ public:
     // What the blocks built so far spell out: their pieces of runs and the
     // copies they place (an array's up to kMostSpelledCopies).  Looking
     // through blocks that do not multiply never takes more steps than this.
-    uint64_t spelledOut() const { return spelled_; }
+    uint64_t spelledOut() const;
 
 private:
     enum class State : uint8_t { New, Drawn, Building, Done };
@@ -165,7 +167,7 @@ private:
     std::unordered_map<uint64_t, size_t> index_;  // by key()
     std::deque<Node> nodes_;                      // stays where it is as nodes are added
     std::vector<std::pair<Slot, int>> stack_;
-    uint64_t spelled_ = 0;
+    uint64_t spelled_ = 0, pieces_ = 0;
 };
 
 } // namespace host::db

@@ -107,7 +107,7 @@ struct InsideTest {
         Extents all;
         bool endless = false;
         if (!BlockTree::placedBox(g, p.placement, world, all, endless) || held(all, w)) return false;
-        return !g.index.hull.heldBy(base, copies, w);
+        return !g.hull.heldBy(base, copies, w);
     }
     Verdict box(const Extents& b, bool endless) const {
         if (endless) return Verdict::Stop;
@@ -115,7 +115,7 @@ struct InsideTest {
         return disjoint(b, w) ? Verdict::Stop : Verdict::Look;
     }
     // A copy whose hull the window holds is held, however its box grew.
-    bool holds(const BlockGeometry& g, const Matrix& m) const { return g.index.hull.heldBy(m, CopyLattice{}, w); }
+    bool holds(const BlockGeometry& g, const Matrix& m) const { return g.hull.heldBy(m, CopyLattice{}, w); }
     Verdict ring(const PlanRing& r, const CopyLattice& copies) const {
         return ringHeld(r, copies, w) ? Verdict::Skip : Verdict::Look;
     }
@@ -180,8 +180,12 @@ void DrawnShapes::pushCopies(Test& test, const Pending& p, bool nested) {
 
 template <class Test>
 bool DrawnShapes::ownStops(Test& test, const BlockGeometry& g, const Matrix& m) {
-    const BlockIndex& index = g.index;
     const Shapes& own = g.drawing.own;
+    if (g.index == nullptr) {
+        budget_.spend(kCopySteps);
+        return test.own(own, m);
+    }
+    const BlockIndex& index = *g.index;
     auto exact = [&](uint32_t piece) {
         budget_.spend(kCopySteps);
         sliceRuns(own, index.pieces[piece], slice_);
@@ -194,8 +198,12 @@ bool DrawnShapes::ownStops(Test& test, const BlockGeometry& g, const Matrix& m) 
 
 template <class Test>
 DrawnShapes::Outcome DrawnShapes::pushPlacedNear(Test& test, const BlockGeometry& g, const Matrix& m) {
-    const BlockIndex& index = g.index;
     const std::vector<PlacedBlock>& placed = g.drawing.placed;
+    if (g.index == nullptr) {
+        for (const PlacedBlock& p : placed) pushPlaced(test, p, m, true);
+        return Outcome::Walked;
+    }
+    const BlockIndex& index = *g.index;
     for (uint32_t i : index.endlessPlaced) pushPlaced(test, placed[i], m, true);
     bool stopped = index.placed.search([&](const Extents& b) { return test.box(planBox(b, m), false); },
                                        [&](uint32_t i) {
