@@ -161,9 +161,10 @@ TEST(Copies, AWindowHoldsAnInsertWhoseNestedBlocksTurn) {
 }
 
 // An array's copies answer as the copies one by one, each kind of run
-// asked of the lattice: a ray taken only ahead of its start, a
-// construction line on a far copy, an island of a hatch left out, the
-// inside of a filled area met, a row of copies crossed.
+// asked of the lattice (a point far off widens each block's box, so that
+// many copies are in reach of each question): a ray taken only ahead of
+// its start, a construction line on a far copy, an island of a hatch left
+// out, the inside of a filled area met, a row of copies crossed.
 TEST(Copies, AnArrayAnswersForEachKindOfRun) {
     Drawing d;
     d.add(d.block("RAY"), "RAY", {Group::point(10, 0, 0, 0), Group::point(11, 1, 0, 0)});
@@ -180,7 +181,9 @@ TEST(Copies, AnArrayAnswersForEachKindOfRun) {
     EXPECT_EQ(pick(*d.db, 19000 - 1e6, 58.5 - 1e6, 0.5), kNoSlot);
 
     d = Drawing();
-    d.add(d.block("H"), "HATCH", squaresHatch({{0, 100}, {40, 60}}));
+    Slot h = d.block("H");
+    d.add(h, "HATCH", squaresHatch({{0, 100}, {40, 60}}));
+    d.add(h, "POINT", {Group::point(10, -3000, -3000, 0)});
     Slot hatches = d.insert(d.ms(), "H", 0, 0, array(20, 20, 200, 200));
     EXPECT_EQ(pick(*d.db, 1410, 1410, 1), hatches);
     EXPECT_EQ(pick(*d.db, 1450, 1450, 1), kNoSlot);  // in the island of copy (7, 7)
@@ -189,14 +192,18 @@ TEST(Copies, AnArrayAnswersForEachKindOfRun) {
     EXPECT_EQ(pick(*d.db, 1150, 1450, 1), kNoSlot);  // between copies
 
     d = Drawing();
-    d.add(d.block("F"), "SOLID", {Group::point(10, 0, 0, 0), Group::point(11, 100, 0, 0), Group::point(12, 0, 100, 0),
-                                  Group::point(13, 100, 100, 0)});
+    Slot f = d.block("F");
+    d.add(f, "SOLID", {Group::point(10, 0, 0, 0), Group::point(11, 100, 0, 0), Group::point(12, 0, 100, 0),
+                       Group::point(13, 100, 100, 0)});
+    d.add(f, "POINT", {Group::point(10, -3000, -3000, 0)});
     Slot solids = d.insert(d.ms(), "F", 0, 0, array(20, 20, 300, 300));
     EXPECT_EQ(d.crossing(5440, 5440, 5460, 5460), std::vector<Slot>{solids});
     EXPECT_TRUE(d.crossing(5540, 5440, 5560, 5460).empty());
 
     d = Drawing();
-    d.line(d.block("L"), 0, 0, 10, 0);
+    Slot l = d.block("L");
+    d.line(l, 0, 0, 10, 0);
+    d.add(l, "POINT", {Group::point(10, -3000, 3000, 0)});
     Slot row = d.insert(d.ms(), "L", 0, 0, array(40, 1, 100, 0));
     EXPECT_EQ(d.crossing(2504, -1, 2506, 1), std::vector<Slot>{row});
     EXPECT_TRUE(d.crossing(2540, -1, 2560, 1).empty());
