@@ -105,6 +105,33 @@ TEST(Copies, PlainBlocksOfManyPartsAreLookedThroughWhole) {
     EXPECT_TRUE(undecided.empty());
 }
 
+// Once a hostile insert has spent a pick's work, an ordinary one drawn
+// under it still gets the steps of what the file spells out: here 25,000
+// lines whose boxes all hold the pick, none near it, each to be tested.
+TEST(Copies, AnOrdinaryInsertUnderAHostileOneIsStillDecided) {
+    Drawing d;
+    Slot lines = d.block("LINES");
+    for (int k = 0; k < 25000; ++k) d.line(lines, -100, 102 + k * 1e-3, 100, -98 + k * 1e-3);
+    Slot plain = d.insert(d.ms(), "LINES", 0, 0);
+    Slot cross = d.block("X0");
+    d.line(cross, -1e7, 0, 1e7, 0);
+    d.line(cross, 0, -1e7, 0, 1e7);
+    for (int level = 1; level < 10; ++level) {
+        Slot b = d.block("X" + std::to_string(level));
+        for (int j = 0; j < 10; ++j) {
+            double o = j * std::pow(10.0, -level);
+            d.insert(b, "X" + std::to_string(level - 1), o, o / 2);
+        }
+    }
+    Slot hostile = d.insert(d.ms(), "X9", -5e6, -5e6);
+    std::vector<Slot> undecided;
+    EXPECT_EQ(pick(*d.db, 0, 0, 1, &undecided), kNoSlot);
+    EXPECT_EQ(undecided, std::vector<Slot>{hostile});
+    undecided.clear();
+    EXPECT_EQ(pick(*d.db, 0, 2.5, 0.2, &undecided), plain);
+    EXPECT_EQ(undecided, std::vector<Slot>{hostile});
+}
+
 // Copies on one spot are looked at once however many chains place them:
 // a cross placed twice on one spot by each of 40 blocks in a chain, and
 // 8 times at small offsets by each of 5, beside a short line; a pick on
