@@ -359,7 +359,7 @@ namespace {
 // need it, and once it is spent, still enough for each further entity to
 // look through everything the file spells out, as many times over as a
 // drawing whose blocks do not multiply could need.
-constexpr uint64_t kSelectionWork = 2'000'000;
+constexpr uint64_t kSelectionWork = 1'000'000;
 constexpr uint64_t kEntityWork = 20'000;
 constexpr uint64_t kStepsPerSpelled = 4;
 
