@@ -75,6 +75,9 @@ PlanHull PlanHull::of(const std::vector<double>& xs, const std::vector<double>& 
     PlanHull h;
     size_t n = xs.size();
     if (n == 0) return h;
+    // A hull of numbers past the doubles' range holds nothing for sure.
+    for (size_t i = 0; i < n; ++i)
+        if (!std::isfinite(xs[i]) || !std::isfinite(ys[i])) return h;
     std::vector<size_t> order(n);
     std::iota(order.begin(), order.end(), size_t{0});
     std::sort(order.begin(), order.end(),
@@ -182,6 +185,11 @@ Extents planBox(const Extents& box, const Matrix& m) {
     }
     out.min = {centre[0] - half[0], centre[1] - half[1], 0};
     out.max = {centre[0] + half[0], centre[1] + half[1], 0};
+    // Past the doubles' range (a hostile scale): a box that turns nothing down.
+    if (!(std::isfinite(out.min.x) && std::isfinite(out.min.y) && std::isfinite(out.max.x) && std::isfinite(out.max.y))) {
+        out.min = {-INFINITY, -INFINITY, 0};
+        out.max = {INFINITY, INFINITY, 0};
+    }
     return out;
 }
 

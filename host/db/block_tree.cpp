@@ -71,6 +71,12 @@ int placedFrame(int frame, const InsertPlacement& place) {
     return std::min(kMostFrame, (placed + kFrameStep - 1) / kFrameStep * kFrameStep);
 }
 
+bool finiteBox(const Extents& box) {
+    for (double v : {box.min.x, box.min.y, box.min.z, box.max.x, box.max.y, box.max.z})
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
 // A box scaled by 2^exponent (exactly: a power of two).
 Extents scaledBox(const Extents& box, int exponent) {
     if (exponent == 0 || !box.valid()) return box;
@@ -320,9 +326,11 @@ void BlockTree::index(BlockGeometry& g) {
         Extents box;
         bool endless = false;
         placedBox(child, p.placement, identity, box, endless);
-        if (endless) ix->endlessPlaced.push_back(i);
-        // An endless one is looked at with every copy, never by its box.
-        boxes.push_back(endless ? Extents() : box);
+        // An endless one, or one whose box overflows, is looked at with
+        // every copy, never by its box.
+        bool unbounded = endless || (box.valid() && !finiteBox(box));
+        if (unbounded) ix->endlessPlaced.push_back(i);
+        boxes.push_back(unbounded ? Extents() : box);
         if (!box.valid() && !endless) continue;
         // Its hull at the corners of its copies, where it is placed in plan.
         if (!child.hull.known || !placesInPlan(p.placement.m)) {

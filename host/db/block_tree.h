@@ -16,6 +16,10 @@
 // keep their tolerance where they are seen.  The frame's scale is a power of
 // two, so every point is the block's own, scaled exactly; a block seen at
 // two sizes is drawn once for each.
+//
+// For picks and windows each block also keeps its hull in plan and, when
+// it has many pieces or placed blocks, their boxes in trees
+// (block_index.h), made once as it is built.
 #pragma once
 
 #include <deque>
