@@ -72,6 +72,7 @@ struct BlockIndex {
     BoxTree runs;                  // boxes in the own runs' frame
     BoxTree placed;                // the placed blocks' boxes, in the block's frame
     std::vector<uint32_t> endlessPlaced;
+    std::vector<const struct BlockGeometry*> placedGeometry;  // of each placed block, found once
 };
 
 // The pieces of runs and their boxes: an area's runs together, each other run alone.

@@ -323,6 +323,7 @@ void BlockTree::index(BlockGeometry& g) {
     for (uint32_t i = 0; i < g.drawing.placed.size(); ++i) {
         const PlacedBlock& p = g.drawing.placed[i];
         const BlockGeometry& child = node(p.record, p.frame)->geometry;
+        ix->placedGeometry.push_back(&child);
         Extents box;
         bool endless = false;
         placedBox(child, p.placement, identity, box, endless);

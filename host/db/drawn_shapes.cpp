@@ -135,9 +135,10 @@ constexpr uint8_t kNotTaken = 0, kTaken = 1, kUndecided = 2;
 } // namespace
 
 template <class Test>
-void DrawnShapes::pushPlaced(Test& test, const PlacedBlock& p, const Matrix& world, bool nested) {
+void DrawnShapes::pushPlaced(Test& test, const PlacedBlock& p, const Matrix& world, bool nested,
+                             const BlockGeometry* g) {
     budget_.spend(kCopySteps);
-    const BlockGeometry* g = tree_.get(p.record, p.frame);
+    if (g == nullptr) g = tree_.get(p.record, p.frame);
     if (g == nullptr) return;
     Matrix base = world * p.placement.m;
     // Copies on one spot in plan are one copy.
@@ -204,10 +205,10 @@ DrawnShapes::Outcome DrawnShapes::pushPlacedNear(Test& test, const BlockGeometry
         return Outcome::Walked;
     }
     const BlockIndex& index = *g.index;
-    for (uint32_t i : index.endlessPlaced) pushPlaced(test, placed[i], m, true);
+    for (uint32_t i : index.endlessPlaced) pushPlaced(test, placed[i], m, true, index.placedGeometry[i]);
     bool stopped = index.placed.search([&](const Extents& b) { return test.box(planBox(b, m), false); },
                                        [&](uint32_t i) {
-                                           pushPlaced(test, placed[i], m, true);
+                                           pushPlaced(test, placed[i], m, true, index.placedGeometry[i]);
                                            return false;
                                        });
     return stopped ? Outcome::Stopped : Outcome::Walked;

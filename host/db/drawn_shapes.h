@@ -87,8 +87,10 @@ private:
     // The blocks a copy places whose boxes meet the question, each put on the stack.
     template <class Test>
     Outcome pushPlacedNear(Test& test, const BlockGeometry& g, const Matrix& m);
+    // A placed block (its geometry `g` when known) carried by `world`.
     template <class Test>
-    void pushPlaced(Test& test, const PlacedBlock& p, const Matrix& world, bool nested);
+    void pushPlaced(Test& test, const PlacedBlock& p, const Matrix& world, bool nested,
+                    const BlockGeometry* g = nullptr);
     template <class Test>
     void pushCopies(Test& test, const Pending& p, bool nested);
     template <class Test>

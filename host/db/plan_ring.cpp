@@ -56,6 +56,12 @@ double boxDistance(const PlanWindow& w, double x, double y) {
 Range windowToQuad(const PlanWindow& w, const double xs[4], const double ys[4]) {
     const double wx[4] = {w.x1, w.x2, w.x2, w.x1}, wy[4] = {w.y1, w.y1, w.y2, w.y2};
     Range r{INFINITY, 0};
+    if (xs[0] == xs[2] && ys[0] == ys[2] && xs[1] == xs[3] && ys[1] == ys[3] && xs[0] == xs[1] && ys[0] == ys[1]) {
+        // One copy: the window against a point.
+        r.least = boxDistance(w, xs[0], ys[0]);
+        for (int k = 0; k < 4; ++k) r.most = std::max(r.most, length(xs[0] - wx[k], ys[0] - wy[k]));
+        return r;
+    }
     for (int i = 0; i < 4; ++i) {
         int j = (i + 1) % 4;
         if (segmentMeetsWindow({xs[i], ys[i], 0}, {xs[j], ys[j], 0}, w) || inQuad(xs, ys, wx[i], wy[i])) r.least = 0;
