@@ -127,7 +127,7 @@ struct InsideTest {
 // spent for each copy considered (also one its box or ring turns down) and
 // each piece of runs tested.
 constexpr long kStepCopies = 16;
-constexpr uint64_t kCopySteps = 1;
+constexpr uint64_t kStep = 1;
 
 // What an entity answered, kept for those placed alike after it.
 constexpr uint8_t kNotTaken = 0, kTaken = 1, kUndecided = 2;
@@ -137,7 +137,7 @@ constexpr uint8_t kNotTaken = 0, kTaken = 1, kUndecided = 2;
 template <class Test>
 void DrawnShapes::pushPlaced(Test& test, const PlacedBlock& p, const Matrix& world, bool nested,
                              const BlockGeometry* g) {
-    budget_.spend(kCopySteps);
+    budget_.spend(kStep);
     if (g == nullptr) g = tree_.get(p.record, p.frame);
     if (g == nullptr) return;
     Matrix base = world * p.placement.m;
@@ -157,7 +157,7 @@ bool DrawnShapes::ringTurnsDown(Test& test, const Pending& p) {
 template <class Test>
 void DrawnShapes::pushCopies(Test& test, const Pending& p, bool nested) {
     // Spent here, looked at in walk(), which stops when none is left.
-    budget_.spend(kCopySteps);
+    budget_.spend(kStep);
     if (ringTurnsDown(test, p)) return;
     const CopyLattice& l = p.copies;
     if (!Test::kLattice && l.count() > 4) {
@@ -183,12 +183,12 @@ template <class Test>
 bool DrawnShapes::ownStops(Test& test, const BlockGeometry& g, const Matrix& m) {
     const Shapes& own = g.drawing.own;
     if (g.index == nullptr) {
-        budget_.spend(kCopySteps);
+        budget_.spend(kStep);
         return test.own(own, m);
     }
     const BlockIndex& index = *g.index;
     auto exact = [&](uint32_t piece) {
-        budget_.spend(kCopySteps);
+        budget_.spend(kStep);
         sliceRuns(own, index.pieces[piece], slice_);
         return test.own(slice_, m);
     };
@@ -216,7 +216,7 @@ DrawnShapes::Outcome DrawnShapes::pushPlacedNear(Test& test, const BlockGeometry
 
 template <class Test>
 DrawnShapes::Outcome DrawnShapes::lookAtCopy(Test& test, const BlockGeometry& g, const Matrix& m, bool ownDone) {
-    if (!budget_.spend(kCopySteps)) return Outcome::OutOfWork;
+    if (!budget_.spend(kStep)) return Outcome::OutOfWork;
     switch (test.box(transformedBox(g.box, m), g.endless)) {
     case Verdict::Skip: return Outcome::Walked;
     case Verdict::Stop: return Outcome::Stopped;
