@@ -13,6 +13,8 @@
 
 namespace host::db {
 
+struct BlockGeometry;
+
 // What a box says of the part of a question inside it: nothing to see
 // there, look closer, or the question is decided.
 enum class Verdict { Skip, Look, Stop };
@@ -72,7 +74,7 @@ struct BlockIndex {
     BoxTree runs;                  // boxes in the own runs' frame
     BoxTree placed;                // the placed blocks' boxes, in the block's frame
     std::vector<uint32_t> endlessPlaced;
-    std::vector<const struct BlockGeometry*> placedGeometry;  // of each placed block, found once
+    std::vector<const BlockGeometry*> placedGeometry;  // of each placed block, found once
 };
 
 // The pieces of runs and their boxes: an area's runs together, each other run alone.

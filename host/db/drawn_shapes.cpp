@@ -131,6 +131,9 @@ constexpr uint64_t kStep = 1;
 
 // What an entity answered, kept for those placed alike after it.
 constexpr uint8_t kNotTaken = 0, kTaken = 1, kUndecided = 2;
+// Only answers that took this many steps are kept: a look-up costs more
+// than a cheaper answer.
+constexpr uint64_t kWorthRemembering = 256;
 
 } // namespace
 
@@ -308,12 +311,13 @@ bool DrawnShapes::ask(Test& test) {
     if (test.own(drawing_.own, identity)) return test.stopped;
     // An entity that places one block and draws nothing else answers as
     // one placed alike before it did.
-    uint64_t repeat = 0;
-    if (drawing_.own.runs.empty() && drawing_.placed.size() == 1) {
+    const bool placesOne = drawing_.own.runs.empty() && drawing_.placed.size() == 1;
+    auto repeatKey = [&] {
         const PlacedBlock& p = drawing_.placed.front();
-        repeat = mixKey(placeKey(tree_.get(p.record, p.frame), p.placement.m, CopyLattice::of(p.placement)),
-                        test.key());
-        if (auto found = repeated_.find(repeat); found != repeated_.end()) {
+        return mixKey(placeKey(tree_.get(p.record, p.frame), p.placement.m, CopyLattice::of(p.placement)), test.key());
+    };
+    if (placesOne && !repeated_.empty()) {
+        if (auto found = repeated_.find(repeatKey()); found != repeated_.end()) {
             undecided_ = found->second == kUndecided;
             return found->second == kTaken;
         }
@@ -327,7 +331,8 @@ bool DrawnShapes::ask(Test& test) {
     bool answer = false;
     if (outcome == Outcome::OutOfWork) undecided_ = true;
     else answer = outcome == Outcome::Stopped ? test.stopped : test.walked;
-    if (repeat != 0) repeated_[repeat] = undecided_ ? kUndecided : answer ? kTaken : kNotTaken;
+    if (placesOne && budget_.spent() >= kWorthRemembering)
+        repeated_[repeatKey()] = undecided_ ? kUndecided : answer ? kTaken : kNotTaken;
     return answer;
 }
 
@@ -361,7 +366,7 @@ namespace {
 // look through everything the file spells out, as many times over as a
 // drawing whose blocks do not multiply could need.
 constexpr uint64_t kSelectionWork = 1'000'000;
-constexpr uint64_t kEntityWork = 20'000;
+constexpr uint64_t kEntityWork = 1'000;
 constexpr uint64_t kStepsPerSpelled = 4;
 
 uint64_t workFor(const DrawnShapes& shapes) {
