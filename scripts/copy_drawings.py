@@ -114,6 +114,12 @@ def main(out):
         for _ in range(count):
             doc.modelspace().add_blockref(top, (0, 0))
         write(out, f"cross_{count}", doc, "C 4999995,4999995 5000005,5000005", "0 found or the line")
+    # The same cross inserted 4,000 times each a little apart: no two alike.
+    doc = new()
+    top = chain(doc, "X", 10, cross, lambda level: [(j * 10.0 ** -level, j * 10.0 ** -level / 2, 0) for j in range(10)])
+    for k in range(4000):
+        doc.modelspace().add_blockref(top, (k * 1e-3, 0))
+    write(out, "cross_apart_4000", doc, "C 4999995,4999995 5000005,5000005", "0 found or the line")
 
 
 if __name__ == "__main__":
