@@ -52,6 +52,12 @@ bool holdsEntities(const Database& db, Slot record) {
     return false;
 }
 
+bool finiteBox(const Extents& box) {
+    for (double v : {box.min.x, box.min.y, box.min.z, box.max.x, box.max.y, box.max.z})
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
 } // namespace
 
 Matrix copyMatrix(const Matrix& base, const Point3& columnStep, const Point3& rowStep, int column, int row) {
@@ -230,8 +236,7 @@ bool BlockTree::placedBox(const BlockGeometry& g, const InsertPlacement& place, 
     return true;
 }
 
-void BlockTree::finish(Node& n) {
-    BlockGeometry& g = n.geometry;
+void BlockTree::dropPlacingItself(BlockGeometry& g) {
     // A block that places itself, directly or through others, stops there.
     auto& placed = g.drawing.placed;
     placed.erase(std::remove_if(placed.begin(), placed.end(),
@@ -240,29 +245,101 @@ void BlockTree::finish(Node& n) {
                                     return child == nullptr || child->state != State::Done;
                                 }),
                  placed.end());
+}
+
+void BlockTree::bound(Node& n) {
+    BlockGeometry& g = n.geometry;
     g.box = n.ownBox;
     const Matrix identity;
-    for (const PlacedBlock& p : placed) placedBox(p, identity, g.box, g.endless);
-    if (keepRuns_ && g.box.valid()) {
-        // About the box's centre: the ring of its own runs, widened by the
-        // rings of the blocks it places, and never wider than the box.
-        double x = (g.box.min.x + g.box.max.x) / 2, y = (g.box.min.y + g.box.max.y) / 2;
-        g.ring = ringOfRuns(g.drawing.own, x, y, tests_);
-        for (const PlacedBlock& p : placed) {
-            const Node* child = node(p.record);
-            if (child->geometry.box.valid() || child->geometry.endless)
-                addPlacedRing(g.ring, child->geometry.ring, p.placement);
+    for (const PlacedBlock& p : g.drawing.placed) placedBox(p, identity, g.box, g.endless);
+}
+
+void BlockTree::ring(BlockGeometry& g) {
+    if (!g.box.valid()) return;
+    // About the box's centre: the ring of its own runs, widened by the
+    // rings of the blocks it places, and never wider than the box.
+    double x = (g.box.min.x + g.box.max.x) / 2, y = (g.box.min.y + g.box.max.y) / 2;
+    g.ring = ringOfRuns(g.drawing.own, x, y, tests_);
+    for (const PlacedBlock& p : g.drawing.placed) {
+        const Node* child = node(p.record);
+        if (child->geometry.box.valid() || child->geometry.endless)
+            addPlacedRing(g.ring, child->geometry.ring, p.placement);
+    }
+    if (!g.endless) g.ring.outer = std::min(g.ring.outer, std::hypot(g.box.max.x - x, g.box.max.y - y));
+    if (!(g.ring.inner <= g.ring.outer)) g.ring.inner = 0;
+}
+
+void BlockTree::index(BlockGeometry& g) {
+    auto ix = std::make_unique<BlockIndex>();
+    std::vector<Extents> boxes;
+    pieceRuns(g.drawing.own, ix->pieces, boxes);
+    pieces_ += ix->pieces.size();
+    std::vector<double> xs, ys;
+    bool hullKnown = !g.endless;
+    for (uint32_t i = 0; i < ix->pieces.size(); ++i) {
+        if (!boxes[i].valid()) {
+            ix->endlessPieces.push_back(i);
+            continue;
         }
-        if (!g.endless)
-            g.ring.outer = std::min(g.ring.outer, std::hypot(g.box.max.x - x, g.box.max.y - y));
-        if (!(g.ring.inner <= g.ring.outer)) g.ring.inner = 0;
+        for (int corner = 0; corner < 4; ++corner) {
+            xs.push_back((corner & 1 ? boxes[i].max.x : boxes[i].min.x));
+            ys.push_back((corner & 2 ? boxes[i].max.y : boxes[i].min.y));
+        }
     }
-    if (!keepRuns_) {
-        g.drawing.own = Shapes();
-        placed.shrink_to_fit();
+    bool large = std::max(ix->pieces.size(), g.drawing.placed.size()) > BlockIndex::kFewItems;
+    if (large) ix->runs.build(boxes);
+    boxes.clear();
+    const Matrix identity;
+    for (uint32_t i = 0; i < g.drawing.placed.size(); ++i) {
+        const PlacedBlock& p = g.drawing.placed[i];
+        const BlockGeometry& child = node(p.record)->geometry;
+        ix->placedGeometry.push_back(&child);
+        Extents box;
+        bool endless = false;
+        placedBox(child, p.placement, identity, box, endless);
+        // An endless one, or one whose box overflows, is looked at with
+        // every copy, never by its box.
+        bool unbounded = endless || (box.valid() && !finiteBox(box));
+        if (unbounded) ix->endlessPlaced.push_back(i);
+        boxes.push_back(unbounded ? Extents() : box);
+        if (!box.valid() && !endless) continue;
+        // Its hull at the corners of its copies, where it is placed in plan.
+        if (!child.hull.known || !placesInPlan(p.placement.m)) {
+            hullKnown = false;
+            continue;
+        }
+        CopyLattice copies = CopyLattice::of(p.placement);
+        for (size_t k = 0; k + 1 < child.hull.xy.size(); k += 2) {
+            Point3 at = p.placement.m.apply({child.hull.xy[k], child.hull.xy[k + 1], 0});
+            double cx[4], cy[4];
+            copies.corners(at.x, at.y, cx, cy);
+            xs.insert(xs.end(), cx, cx + 4);
+            ys.insert(ys.end(), cy, cy + 4);
+        }
     }
+    if (hullKnown) g.hull = PlanHull::of(xs, ys);
+    if (!large) return;
+    ix->placed.build(boxes);
+    ix->pieces.shrink_to_fit();
+    g.index = std::move(ix);
+}
+
+void BlockTree::finish(Node& n) {
+    BlockGeometry& g = n.geometry;
+    dropPlacingItself(g);
+    bound(n);
+    if (keepRuns_) {
+        ring(g);
+        index(g);
+    } else {
+        g.drawing.placed.shrink_to_fit();
+    }
+    for (const PlacedBlock& p : g.drawing.placed)
+        spelled_ += std::min<uint64_t>(kMostSpelledCopies, uint64_t(p.placement.columns) * uint64_t(p.placement.rows));
     n.state = State::Done;
 }
+
+uint64_t BlockTree::spelledOut() const { return spelled_ + pieces_; }
 
 const BlockGeometry* BlockTree::get(Slot record) {
     Node* top = node(record);

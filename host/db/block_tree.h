@@ -10,20 +10,29 @@
 // grows with the drawing, never with what its inserts expand to: curves
 // are kept as the curves they are (shape_runs.h), so a block is drawn once
 // in its own frame however large it is placed.
+//
+// For picks and windows each block also keeps its hull in plan and, when
+// it has many pieces or placed blocks, their boxes in trees
+// (block_index.h), made once as it is built.
 #pragma once
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <unordered_map>
 #include <vector>
 
+#include "db/block_index.h"
 #include "db/entity_shapes.h"
 #include "db/geometry.h"
 #include "db/plan_ring.h"
 #include "db/shape_runs.h"
 
 namespace host::db {
+
+// The copies of one array counted as spelled out by the file.
+constexpr uint64_t kMostSpelledCopies = 1024;
 
 // A block placed in another's frame (or the world's): copy (column, row)
 // of it is the first copy moved by column * columnStep + row * rowStep.
@@ -51,6 +60,8 @@ struct BlockGeometry {
     Extents box;           // around everything bounded in it
     bool endless = false;  // some part runs without end: no box turns it down
     PlanRing ring;         // round it in plan, about its box's centre (kept with the runs)
+    PlanHull hull;         // round it in plan (kept with the runs)
+    std::unique_ptr<const BlockIndex> index;  // its pieces and placed blocks by their boxes (a large block's)
 };
 
 // The box of shapes' bounded parts: a ray by its start point, a line
@@ -112,6 +123,10 @@ public:
     bool placedBox(const PlacedBlock& p, const Matrix& parent, Extents& out, bool& endless);
     static bool placedBox(const BlockGeometry& g, const InsertPlacement& place, const Matrix& parent, Extents& out,
                           bool& endless);
+    // What the blocks built so far spell out: their pieces of runs and the
+    // copies they place (an array's up to kMostSpelledCopies).  Looking
+    // through blocks that do not multiply never takes more steps than this.
+    uint64_t spelledOut() const;
 
 private:
     enum class State : uint8_t { New, Drawn, Building, Done };
@@ -123,6 +138,12 @@ private:
     Node* node(Slot record);
     void drawContents(Slot record, Node& n, EntityDrawer& drawer);
     void finish(Node& n);
+    // The parts of finish(): the placed blocks that place this one left
+    // out, the box round all, the ring, the indexes and hull.
+    void dropPlacingItself(BlockGeometry& g);
+    void bound(Node& n);
+    void ring(BlockGeometry& g);
+    void index(BlockGeometry& g);
 
     const Database& db_;
     EntityDrawer drawer_;
@@ -131,6 +152,7 @@ private:
     std::unordered_map<Slot, size_t> index_;
     std::deque<Node> nodes_;  // stays where it is as nodes are added
     std::vector<Slot> stack_;
+    uint64_t spelled_ = 0, pieces_ = 0;
 };
 
 } // namespace host::db

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <functional>
 
 #include "db/entity_bounds.h"
 #include "db/sub_entities.h"
@@ -11,8 +9,6 @@
 namespace host::db {
 
 namespace {
-
-enum class Verdict { Skip, Look, Stop };
 
 bool disjoint(const Extents& box, const PlanWindow& w) {
     return box.max.x < w.x1 || box.min.x > w.x2 || box.max.y < w.y1 || box.min.y > w.y2;
@@ -25,242 +21,236 @@ double planDistance(const Extents& box, double x, double y) {
     return std::hypot(dx, dy);
 }
 
-// Clamps a real copy index range to [0, count - 1]; false when empty.
-bool clampRange(double lo, double hi, int count, int& from, int& to) {
-    if (!std::isfinite(lo) || !std::isfinite(hi)) {
-        from = 0;
-        to = count - 1;
-        return true;
-    }
-    lo = std::max(std::floor(lo), 0.0);
-    hi = std::min(std::ceil(hi), count - 1.0);
-    if (lo > hi) return false;
-    from = static_cast<int>(lo);
-    to = static_cast<int>(hi);
-    return true;
+// The copies of a placed block whose box may meet the plan rectangle w,
+// the first copy's box being `first`; false when none can.  Every copy of
+// one that runs without end.
+bool copiesInReach(const Extents& first, bool endless, const PlanWindow& w, CopyLattice& copies) {
+    if (endless) return true;
+    if (!first.valid()) return false;
+    // The offsets that bring the first box onto the rectangle.
+    const double xs[4] = {w.x1 - first.max.x, w.x2 - first.min.x, w.x2 - first.min.x, w.x1 - first.max.x};
+    const double ys[4] = {w.y1 - first.max.y, w.y1 - first.max.y, w.y2 - first.min.y, w.y2 - first.min.y};
+    return copies.narrowTo(xs, ys, 4);
 }
 
-// The copies c along `step` whose offset c * step lies in the rectangle
-// [lo, hi] (plan), as a real range; false when none.
-bool alongStep(const Point3& step, const Point3& lo, const Point3& hi, double& from, double& to) {
-    from = -INFINITY;
-    to = INFINITY;
-    const double s[2] = {step.x, step.y}, l[2] = {lo.x, lo.y}, h[2] = {hi.x, hi.y};
-    for (int k = 0; k < 2; ++k) {
-        if (s[k] == 0) {
-            if (l[k] > 0 || h[k] < 0) return false;
-            continue;
-        }
-        double a = l[k] / s[k], b = h[k] / s[k];
-        from = std::max(from, std::min(a, b));
-        to = std::min(to, std::max(a, b));
-    }
-    return from <= to;
+uint64_t questionKey(int kind, double a, double b, double c, double d) {
+    uint64_t key = mixKey(0, static_cast<uint64_t>(kind));
+    for (double v : {a, b, c, d}) key = mixKey(key, v);
+    return key;
 }
 
-// The copies of an array whose box may meet the plan rectangle w, the
-// first copy's box being `first`: a range of columns and rows; false when
-// none can.
-bool copiesMeeting(const Extents& first, const Point3& cs, const Point3& rs, int columns, int rows,
-                   const PlanWindow& w, int& c0, int& c1, int& r0, int& r1) {
-    c0 = r0 = 0;
-    c1 = columns - 1;
-    r1 = rows - 1;
-    if (columns == 1 && rows == 1) return !disjoint(first, w);
-    // Offsets that bring the first box onto the rectangle.
-    Point3 lo{w.x1 - first.max.x, w.y1 - first.max.y, 0}, hi{w.x2 - first.min.x, w.y2 - first.min.y, 0};
-    double from, to;
-    if (rows == 1) return alongStep(cs, lo, hi, from, to) && clampRange(from, to, columns, c0, c1);
-    if (columns == 1) return alongStep(rs, lo, hi, from, to) && clampRange(from, to, rows, r0, r1);
-    double det = cs.x * rs.y - cs.y * rs.x;
-    if (!(std::fabs(det) > 1e-12 * std::hypot(cs.x, cs.y) * std::hypot(rs.x, rs.y))) return true;
-    double cmin = INFINITY, cmax = -INFINITY, rmin = INFINITY, rmax = -INFINITY;
-    for (int corner = 0; corner < 4; ++corner) {
-        double x = corner & 1 ? hi.x : lo.x, y = corner & 2 ? hi.y : lo.y;
-        double c = (x * rs.y - y * rs.x) / det, r = (cs.x * y - cs.y * x) / det;
-        cmin = std::min(cmin, c);
-        cmax = std::max(cmax, c);
-        rmin = std::min(rmin, r);
-        rmax = std::max(rmax, r);
-    }
-    return clampRange(cmin, cmax, columns, c0, c1) && clampRange(rmin, rmax, rows, r0, r1);
-}
-
-// The copies of a placed block that a pick or crossing may meet: every
-// copy of one that runs without end.
-bool copiesInReach(const Extents& first, bool endless, int columns, int rows, const Point3& cs, const Point3& rs,
-                   const PlanWindow& w, int& c0, int& c1, int& r0, int& r1) {
-    if (endless) {
-        c0 = r0 = 0;
-        c1 = columns - 1;
-        r1 = rows - 1;
-        return true;
-    }
-    return first.valid() && copiesMeeting(first, cs, rs, columns, rows, w, c0, c1, r0, r1);
-}
-
-// What a pick asks: some part within radius of a point.
+// What a pick asks: some part within radius of a point.  For each test,
+// box() says what a box round some of it says (Stop: decided, the answer
+// `stopped`), own() whether runs stop it, range() narrows a placed
+// block's copies to those worth looking at.
 struct NearTest {
-    static constexpr bool kWholeArray = false;  // range() looks at the first copy's box alone
-    static constexpr bool kLattice = true;      // an array's own runs are asked of its lattice
+    static constexpr bool kLattice = true;  // an array's own runs are asked of its lattice
     RunTests& tests;
     double x, y, radius;
     bool stopped = true, walked = false;  // the answer when stopped, and after all was looked at
-    PlanWindow around() const { return {x - radius, y - radius, x + radius, y + radius}; }
-    bool range(const Extents& first, const Extents&, bool endless, int columns, int rows, const Point3& cs,
-               const Point3& rs, int& c0, int& c1, int& r0, int& r1) {
-        return copiesInReach(first, endless, columns, rows, cs, rs, around(), c0, c1, r0, r1);
+    uint64_t key() const { return questionKey(0, x, y, radius, 0); }
+    bool range(const BlockGeometry& g, const PlacedBlock&, const Matrix&, const Matrix& base, CopyLattice& copies) {
+        const PlanWindow around{x - radius, y - radius, x + radius, y + radius};
+        return copiesInReach(transformedBox(g.box, base), g.endless, around, copies);
     }
     Verdict box(const Extents& b, bool endless) const {
         return endless || (b.valid() && planDistance(b, x, y) <= radius) ? Verdict::Look : Verdict::Skip;
     }
-    Verdict ring(const PlanRing& r, const CopySpread& spread) const {
-        return ringMayBeNear(r, spread, x, y, radius) ? Verdict::Look : Verdict::Skip;
+    bool holds(const BlockGeometry&, const Matrix&) const { return false; }
+    Verdict ring(const PlanRing& r, const CopyLattice& copies) const {
+        return ringMayBeNear(r, copies, x, y, radius) ? Verdict::Look : Verdict::Skip;
     }
     bool own(const Shapes& s, const Matrix& m) { return !s.runs.empty() && tests.distance(s, m, x, y) <= radius; }
-    Found lattice(LatticeTests& l, const Shapes& s, const Matrix& m, const PlanLattice& copies, WorkBudget& budget) {
-        return l.near(s, m, copies, x, y, radius, budget);
+    Found lattice(ArrayReach& a, const Shapes& s, const Matrix& m, const CopyLattice& copies, WorkBudget& budget) {
+        return a.near(s, m, copies, x, y, radius, budget);
     }
 };
 
 // What a crossing asks: some part meeting the window.
 struct MeetsTest {
-    static constexpr bool kWholeArray = false;
     static constexpr bool kLattice = true;
     RunTests& tests;
     PlanWindow w;
     bool stopped = true, walked = false;
-    bool range(const Extents& first, const Extents&, bool endless, int columns, int rows, const Point3& cs,
-               const Point3& rs, int& c0, int& c1, int& r0, int& r1) {
-        return copiesInReach(first, endless, columns, rows, cs, rs, w, c0, c1, r0, r1);
+    uint64_t key() const { return questionKey(1, w.x1, w.y1, w.x2, w.y2); }
+    bool range(const BlockGeometry& g, const PlacedBlock&, const Matrix&, const Matrix& base, CopyLattice& copies) {
+        return copiesInReach(transformedBox(g.box, base), g.endless, w, copies);
     }
     Verdict box(const Extents& b, bool endless) const {
         if (!endless && (!b.valid() || disjoint(b, w))) return Verdict::Skip;
         return b.valid() && held(b, w) ? Verdict::Stop : Verdict::Look;
     }
+    bool holds(const BlockGeometry&, const Matrix&) const { return false; }
     // A ring is kept only for a block that draws something: one wholly
     // held has a part inside.
-    Verdict ring(const PlanRing& r, const CopySpread& spread) const {
-        if (!ringMayMeet(r, spread, w)) return Verdict::Skip;
-        return ringHeld(r, spread, w) ? Verdict::Stop : Verdict::Look;
+    Verdict ring(const PlanRing& r, const CopyLattice& copies) const {
+        if (!ringMayMeet(r, copies, w)) return Verdict::Skip;
+        return ringHeld(r, copies, w) ? Verdict::Stop : Verdict::Look;
     }
     bool own(const Shapes& s, const Matrix& m) { return tests.meets(s, m, w); }
-    Found lattice(LatticeTests& l, const Shapes& s, const Matrix& m, const PlanLattice& copies, WorkBudget& budget) {
-        return l.meets(s, m, copies, w, budget);
+    Found lattice(ArrayReach& a, const Shapes& s, const Matrix& m, const CopyLattice& copies, WorkBudget& budget) {
+        return a.meets(s, m, copies, w, budget);
     }
 };
 
 // What a window asks: every part inside it.
 struct InsideTest {
-    static constexpr bool kWholeArray = true;  // the box of all copies
-    static constexpr bool kLattice = false;    // an array is asked by its corner copies
+    static constexpr bool kLattice = false;  // an array is asked by its corner copies
     RunTests& tests;
     PlanWindow w;
     bool stopped = false, walked = true;
-    bool range(const Extents&, const Extents& all, bool endless, int columns, int rows, const Point3&, const Point3&,
-               int& c0, int& c1, int& r0, int& r1) {
-        c0 = r0 = 0;
-        c1 = columns - 1;
-        r1 = rows - 1;
-        // All copies held: nothing of them to look at.
-        return endless || !all.valid() || !held(all, w);
+    uint64_t key() const { return questionKey(2, w.x1, w.y1, w.x2, w.y2); }
+    // All copies held, by their box or hull: nothing of them to look at.
+    bool range(const BlockGeometry& g, const PlacedBlock& p, const Matrix& world, const Matrix& base,
+               CopyLattice& copies) {
+        if (g.endless) return true;
+        Extents all;
+        bool endless = false;
+        if (!BlockTree::placedBox(g, p.placement, world, all, endless) || held(all, w)) return false;
+        return !g.hull.heldBy(base, copies, w);
     }
     Verdict box(const Extents& b, bool endless) const {
         if (endless) return Verdict::Stop;
         if (!b.valid() || held(b, w)) return Verdict::Skip;
         return disjoint(b, w) ? Verdict::Stop : Verdict::Look;
     }
-    Verdict ring(const PlanRing& r, const CopySpread& spread) const {
-        return ringHeld(r, spread, w) ? Verdict::Skip : Verdict::Look;
+    // A copy whose hull the window holds is held, however its box grew.
+    bool holds(const BlockGeometry& g, const Matrix& m) const { return g.hull.heldBy(m, CopyLattice{}, w); }
+    Verdict ring(const PlanRing& r, const CopyLattice& copies) const {
+        return ringHeld(r, copies, w) ? Verdict::Skip : Verdict::Look;
     }
     bool own(const Shapes& s, const Matrix& m) { return !s.runs.empty() && !tests.inside(s, m, w); }
-    Found lattice(LatticeTests&, const Shapes&, const Matrix&, const PlanLattice&, WorkBudget&) { return Found::No; }
+    Found lattice(ArrayReach&, const Shapes&, const Matrix&, const CopyLattice&, WorkBudget&) { return Found::No; }
 };
 
-// Arrays of more copies than this are asked of their lattice; the steps
-// one copy looked at costs besides the points its runs test, and the
-// steps of one placed block put on the stack.
-constexpr int kStepCopies = 16;
-constexpr uint64_t kCopySteps = 8;
-constexpr uint64_t kPushSteps = 8;
-// Placed blocks remembered as looked at in one test: enough for blocks
-// on one spot nested far deeper than a file holds, and bounded memory.
-constexpr size_t kMostRemembered = size_t{1} << 15;
+// Arrays of more copies than this are asked of their lattice.  A step is
+// spent for each copy considered (also one its box or ring turns down) and
+// each piece of runs tested.
+constexpr long kStepCopies = 16;
+constexpr uint64_t kStep = 1;
 
-CopySpread spreadOf(const Point3& cs, const Point3& rs, int c0, int c1, int r0, int r1) {
-    return {cs.x, cs.y, rs.x, rs.y, static_cast<double>(c0), static_cast<double>(c1), static_cast<double>(r0),
-            static_cast<double>(r1)};
-}
-
-long copyCount(int c0, int c1, int r0, int r1) { return (c1 - c0 + 1L) * (r1 - r0 + 1L); }
+// What an entity answered, kept for those placed alike after it.
+constexpr uint8_t kNotTaken = 0, kTaken = 1, kUndecided = 2;
+// Only answers that took this many steps are kept: a look-up costs more
+// than a cheaper answer.
+constexpr uint64_t kWorthRemembering = 256;
 
 } // namespace
 
 template <class Test>
-void DrawnShapes::push(const Drawing& drawing, const Matrix& world, Test& test, bool nested) {
-    for (const PlacedBlock& p : drawing.placed) {
-        const BlockGeometry* g = tree_.get(p.record);
-        if (g == nullptr) continue;
-        const InsertPlacement& place = p.placement;
-        Matrix base = world * place.m;
-        Point3 cs = world.applyVector(place.columnStep), rs = world.applyVector(place.rowStep);
-        // Copies on one spot in plan are one copy.
-        int columns = cs.x == 0 && cs.y == 0 ? 1 : place.columns, rows = rs.x == 0 && rs.y == 0 ? 1 : place.rows;
-        Extents first = transformedBox(g->box, base), all;
-        if constexpr (Test::kWholeArray) {
-            bool endless = false;
-            BlockTree::placedBox(*g, place, world, all, endless);
-        }
-        int c0, c1, r0, r1;
-        if (!test.range(first, all, g->endless, columns, rows, cs, rs, c0, c1, r0, r1)) continue;
-        pushCopies(Pending{g, base, cs, rs, c0, c1, r0, r1, c0, r0}, test, nested);
-    }
+void DrawnShapes::pushPlaced(Test& test, const PlacedBlock& p, const Matrix& world, bool nested,
+                             const BlockGeometry* g) {
+    budget_.spend(kStep);
+    if (g == nullptr) g = tree_.get(p.record);
+    if (g == nullptr) return;
+    Matrix base = world * p.placement.m;
+    // Copies on one spot in plan are one copy.
+    CopyLattice copies = CopyLattice::of(p.placement).carried(world).planCopies();
+    if (!test.range(*g, p, world, base, copies)) return;
+    pushCopies(test, Pending{g, base, copies, copies.c0, copies.r0}, nested);
 }
 
 template <class Test>
-void DrawnShapes::pushCopies(const Pending& p, Test& test, bool nested) {
-    // Spent here, looked at in walk(), which stops when none is left.
-    budget_.spend(kPushSteps);
+bool DrawnShapes::ringTurnsDown(Test& test, const Pending& p) {
     PlanRing ring;
-    if (p.block->ring.known() && worldRing(p.block->ring, p.base, ring) &&
-        test.ring(ring, spreadOf(p.columnStep, p.rowStep, p.c0, p.c1, p.r0, p.r1)) == Verdict::Skip)
-        return;
-    if (!Test::kLattice && copyCount(p.c0, p.c1, p.r0, p.r1) > 4) {
+    return p.block->ring.known() && worldRing(p.block->ring, p.base, ring) &&
+           test.ring(ring, p.copies) == Verdict::Skip;
+}
+
+template <class Test>
+void DrawnShapes::pushCopies(Test& test, const Pending& p, bool nested) {
+    // Spent here, looked at in walk(), which stops when none is left.
+    budget_.spend(kStep);
+    if (ringTurnsDown(test, p)) return;
+    const CopyLattice& l = p.copies;
+    if (!Test::kLattice && l.count() > 4) {
         // A window holds every copy when it holds those at the corners:
         // each copy lies between them.
-        const int columns[2] = {p.c0, p.c1}, rows[2] = {p.r0, p.r1};
-        for (int i = 0; i < (p.c0 == p.c1 ? 1 : 2); ++i)
-            for (int j = 0; j < (p.r0 == p.r1 ? 1 : 2); ++j)
-                pushCopies(Pending{p.block, p.base, p.columnStep, p.rowStep, columns[i], columns[i], rows[j], rows[j],
-                                   columns[i], rows[j]},
-                           test, nested);
+        const int columns[2] = {l.c0, l.c1}, rows[2] = {l.r0, l.r1};
+        for (int i = 0; i < (l.c0 == l.c1 ? 1 : 2); ++i)
+            for (int j = 0; j < (l.r0 == l.r1 ? 1 : 2); ++j) {
+                CopyLattice one = l;
+                one.c0 = one.c1 = columns[i];
+                one.r0 = one.r1 = rows[j];
+                pushCopies(test, Pending{p.block, p.base, one, columns[i], rows[j]}, nested);
+            }
         return;
     }
     // Every test stops at its first finding, so a block already looked
     // at in the same place found nothing, and finds nothing again.
-    if (nested && !firstVisit(p)) return;
+    if (nested && !visited_.insert(placeKey(p.block, p.base, p.copies))) return;
     stack_.push_back(p);
 }
 
-bool DrawnShapes::Visit::operator==(const Visit& o) const {
-    return block == o.block && std::memcmp(m, o.m, sizeof m) == 0 && columnStep.x == o.columnStep.x &&
-           columnStep.y == o.columnStep.y && columnStep.z == o.columnStep.z && rowStep.x == o.rowStep.x &&
-           rowStep.y == o.rowStep.y && rowStep.z == o.rowStep.z && c0 == o.c0 && c1 == o.c1 && r0 == o.r0 &&
-           r1 == o.r1;
+template <class Test>
+bool DrawnShapes::ownStops(Test& test, const BlockGeometry& g, const Matrix& m) {
+    const Shapes& own = g.drawing.own;
+    if (g.index == nullptr) {
+        budget_.spend(kStep);
+        return test.own(own, m);
+    }
+    const BlockIndex& index = *g.index;
+    auto exact = [&](uint32_t piece) {
+        budget_.spend(kStep);
+        sliceRuns(own, index.pieces[piece], slice_);
+        return test.own(slice_, m);
+    };
+    for (uint32_t piece : index.endlessPieces)
+        if (exact(piece)) return true;
+    return index.runs.search([&](const Extents& b) { return test.box(planBox(b, m), false); }, exact);
 }
 
-size_t DrawnShapes::VisitHash::operator()(const Visit& v) const {
-    size_t h = std::hash<const void*>()(v.block);
-    for (const auto& row : v.m)
-        for (double d : row) h = h * 1000003u ^ std::hash<double>()(d);
-    return h ^ (static_cast<size_t>(v.c0) << 1) ^ (static_cast<size_t>(v.r0) << 17);
+template <class Test>
+DrawnShapes::Outcome DrawnShapes::pushPlacedNear(Test& test, const BlockGeometry& g, const Matrix& m) {
+    const std::vector<PlacedBlock>& placed = g.drawing.placed;
+    if (g.index == nullptr) {
+        for (const PlacedBlock& p : placed) pushPlaced(test, p, m, true);
+        return Outcome::Walked;
+    }
+    const BlockIndex& index = *g.index;
+    for (uint32_t i : index.endlessPlaced) pushPlaced(test, placed[i], m, true, index.placedGeometry[i]);
+    bool stopped = index.placed.search([&](const Extents& b) { return test.box(planBox(b, m), false); },
+                                       [&](uint32_t i) {
+                                           pushPlaced(test, placed[i], m, true, index.placedGeometry[i]);
+                                           return false;
+                                       });
+    return stopped ? Outcome::Stopped : Outcome::Walked;
 }
 
-bool DrawnShapes::firstVisit(const Pending& p) {
-    Visit v{p.block, {}, p.columnStep, p.rowStep, p.c0, p.c1, p.r0, p.r1};
-    std::memcpy(v.m, p.base.m, sizeof v.m);
-    if (visited_.size() >= kMostRemembered) return visited_.count(v) == 0;
-    return visited_.insert(v).second;
+template <class Test>
+DrawnShapes::Outcome DrawnShapes::lookAtCopy(Test& test, const BlockGeometry& g, const Matrix& m, bool ownDone) {
+    if (!budget_.spend(kStep)) return Outcome::OutOfWork;
+    switch (test.box(transformedBox(g.box, m), g.endless)) {
+    case Verdict::Skip: return Outcome::Walked;
+    case Verdict::Stop: return Outcome::Stopped;
+    case Verdict::Look: break;
+    }
+    if (test.holds(g, m)) return Outcome::Walked;
+    PlanRing ring;
+    if (g.ring.known() && worldRing(g.ring, m, ring)) {
+        switch (test.ring(ring, CopyLattice{})) {
+        case Verdict::Skip: return Outcome::Walked;
+        case Verdict::Stop: return Outcome::Stopped;
+        case Verdict::Look: break;
+        }
+    }
+    if (!ownDone && ownStops(test, g, m)) return Outcome::Stopped;
+    return pushPlacedNear(test, g, m);
+}
+
+template <class Test>
+DrawnShapes::Outcome DrawnShapes::askLattice(Test& test, Pending& top) {
+    // The block's own runs over all copies at once; its placed blocks
+    // copy by copy after.
+    top.ownDone = true;
+    const BlockGeometry& g = *top.block;
+    switch (test.lattice(arrays_, g.drawing.own, top.base, top.copies, budget_)) {
+    case Found::Yes: return Outcome::Stopped;
+    case Found::OutOfWork: return Outcome::OutOfWork;
+    case Found::No: break;
+    }
+    if (g.drawing.placed.empty()) stack_.pop_back();
+    return Outcome::Walked;
 }
 
 template <class Test>
@@ -268,52 +258,25 @@ DrawnShapes::Outcome DrawnShapes::walk(Test& test) {
     while (!stack_.empty()) {
         if (budget_.out()) return Outcome::OutOfWork;
         Pending& top = stack_.back();
-        if (top.r > top.r1) {
+        if (top.r > top.copies.r1) {
             stack_.pop_back();
             continue;
         }
-        const BlockGeometry* g = top.block;
         if constexpr (Test::kLattice) {
-            if (!top.ownDone && copyCount(top.c0, top.c1, top.r0, top.r1) > kStepCopies) {
-                // The block's own runs over all copies at once; its placed
-                // blocks copy by copy below.
-                top.ownDone = true;
-                PlanLattice copies{top.columnStep.x, top.columnStep.y, top.rowStep.x, top.rowStep.y,
-                                   top.c0,           top.c1,           top.r0,       top.r1};
-                switch (test.lattice(lattice_, g->drawing.own, top.base, copies, budget_)) {
-                case Found::Yes: return Outcome::Stopped;
-                case Found::OutOfWork: return Outcome::OutOfWork;
-                case Found::No: break;
-                }
-                if (g->drawing.placed.empty()) {
-                    stack_.pop_back();
-                    continue;
-                }
+            if (!top.ownDone && top.copies.count() > kStepCopies) {
+                if (Outcome o = askLattice(test, top); o != Outcome::Walked) return o;
+                continue;
             }
         }
+        // Taken before the copy is looked at: that pushes onto the stack.
+        const BlockGeometry& g = *top.block;
         bool ownDone = top.ownDone;
-        int c = top.c, r = top.r;
-        Matrix m = copyMatrix(top.base, top.columnStep, top.rowStep, c, r);
-        if (++top.c > top.c1) {
-            top.c = top.c0;
+        Matrix m = copyMatrix(top.base, top.copies.column, top.copies.row, top.c, top.r);
+        if (++top.c > top.copies.c1) {
+            top.c = top.copies.c0;
             ++top.r;
         }
-        if (!budget_.spend(kCopySteps + (ownDone ? 0 : g->drawing.own.points.size()))) return Outcome::OutOfWork;
-        switch (test.box(transformedBox(g->box, m), g->endless)) {
-        case Verdict::Skip: continue;
-        case Verdict::Stop: return Outcome::Stopped;
-        case Verdict::Look: break;
-        }
-        PlanRing ring;
-        if (g->ring.known() && worldRing(g->ring, m, ring)) {
-            switch (test.ring(ring, CopySpread{})) {
-            case Verdict::Skip: continue;
-            case Verdict::Stop: return Outcome::Stopped;
-            case Verdict::Look: break;
-            }
-        }
-        if (!ownDone && test.own(g->drawing.own, m)) return Outcome::Stopped;
-        push(g->drawing, m, test, true);
+        if (Outcome o = lookAtCopy(test, g, m, ownDone); o != Outcome::Walked) return o;
     }
     return Outcome::Walked;
 }
@@ -346,17 +309,31 @@ template <class Test>
 bool DrawnShapes::ask(Test& test) {
     const Matrix identity;
     if (test.own(drawing_.own, identity)) return test.stopped;
+    // An entity that places one block and draws nothing else answers as
+    // one placed alike before it did.
+    const bool placesOne = drawing_.own.runs.empty() && drawing_.placed.size() == 1;
+    auto repeatKey = [&] {
+        const PlacedBlock& p = drawing_.placed.front();
+        return mixKey(placeKey(tree_.get(p.record), p.placement.m, CopyLattice::of(p.placement)), test.key());
+    };
+    if (placesOne && !repeated_.empty()) {
+        if (auto found = repeated_.find(repeatKey()); found != repeated_.end()) {
+            undecided_ = found->second == kUndecided;
+            return found->second == kTaken;
+        }
+    }
     stack_.clear();
-    if (!visited_.empty()) visited_.clear();
+    visited_.clear();
     budget_ = WorkBudget(workLimit_);
-    push(drawing_, identity, test, false);
+    for (const PlacedBlock& p : drawing_.placed) pushPlaced(test, p, identity, false);
     Outcome outcome = walk(test);
     workSpent_ += budget_.spent();
-    if (outcome == Outcome::OutOfWork) {
-        undecided_ = true;
-        return false;
-    }
-    return outcome == Outcome::Stopped ? test.stopped : test.walked;
+    bool answer = false;
+    if (outcome == Outcome::OutOfWork) undecided_ = true;
+    else answer = outcome == Outcome::Stopped ? test.stopped : test.walked;
+    if (placesOne && budget_.spent() >= kWorthRemembering)
+        repeated_[repeatKey()] = undecided_ ? kUndecided : answer ? kTaken : kNotTaken;
+    return answer;
 }
 
 bool DrawnShapes::near(double x, double y, double radius) {
@@ -386,13 +363,15 @@ namespace {
 
 // The work of one pick or window: all of it for the first entities that
 // need it, and once it is spent, still enough for each further entity to
-// be looked at as any ordinary drawing needs.
-constexpr uint64_t kSelectionWork = 10'000'000;
-constexpr uint64_t kEntityWork = 100'000;
+// look through everything the file spells out, as many times over as a
+// drawing whose blocks do not multiply could need.
+constexpr uint64_t kSelectionWork = 1'000'000;
+constexpr uint64_t kEntityWork = 1'000;
+constexpr uint64_t kStepsPerSpelled = 4;
 
 uint64_t workFor(const DrawnShapes& shapes) {
-    uint64_t spent = shapes.workSpent();
-    return std::max(kEntityWork, spent < kSelectionWork ? kSelectionWork - spent : 0);
+    uint64_t spent = shapes.workSpent(), entity = std::max(kEntityWork, kStepsPerSpelled * shapes.spelledOut());
+    return std::max(entity, spent < kSelectionWork ? kSelectionWork - spent : 0);
 }
 
 } // namespace

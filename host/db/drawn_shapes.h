@@ -7,20 +7,23 @@
 //
 // One DrawnShapes serves a whole pick, window or save: each block is drawn
 // once (block_tree.h).  A test looks inside a placed block only where the
-// block's box and ring (plan_ring.h) meet the pick or window: a far one is
-// turned down by them, one wholly held is taken by them, and the walk down
-// uses its own stack, however deep blocks nest.  An array's copies are
-// found from its lattice (lattice_tests.h), copies on one spot are one,
-// and a window holds them all when it holds the four at its corners.  Each
-// test spends at most the work it is given (work_budget.h), and says when
-// it could not decide within it.
+// block's box, hull and ring (block_index.h, plan_ring.h) meet the pick or
+// window: a far one is turned down by them, one wholly held is taken by
+// them, and inside it only the pieces and placed blocks whose boxes meet
+// the question are looked at; the walk down uses its own stack, however
+// deep blocks nest.  An array's copies are found from its lattice
+// (array_reach.h), copies on one spot are one, and a window holds them
+// all when it holds the four at its corners.  Each test spends at most the
+// work it is given (work_budget.h), a step for each copy it considers and
+// each piece it tests, and says when it could not decide within it.
 #pragma once
 
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
+#include "db/array_reach.h"
 #include "db/block_tree.h"
-#include "db/lattice_tests.h"
+#include "db/place_keys.h"
 #include "db/work_budget.h"
 
 namespace host::db {
@@ -51,41 +54,47 @@ public:
     // spent so far.
     void setWorkLimit(uint64_t steps) { workLimit_ = steps; }
     uint64_t workSpent() const { return workSpent_; }
+    // What the blocks drawn so far spell out (BlockTree::spelledOut).
+    uint64_t spelledOut() const { return tree_.spelledOut(); }
 
 private:
-    // A placed block still to be looked at: copies [c0, c1] x [r0, r1] of
-    // it, the next one (c, r).  `ownDone`: its own runs were tested for
-    // all those copies at once.
+    // A placed block still to be looked at: its copies, the next one
+    // (c, r).  `ownDone`: its own runs were tested for all of them at once.
     struct Pending {
         const BlockGeometry* block;
         Matrix base;  // the world matrix of its first copy
-        Point3 columnStep, rowStep;
-        int c0, c1, r0, r1, c, r;
+        CopyLattice copies;
+        int c, r;
         bool ownDone = false;
     };
-    // A placed block once looked at in a test: the same block at the same
-    // place again (two inserts on one spot, nested) holds nothing new.
-    struct Visit {
-        const BlockGeometry* block;
-        double m[3][4];
-        Point3 columnStep, rowStep;
-        int c0, c1, r0, r1;
-        bool operator==(const Visit& o) const;
-    };
-    struct VisitHash {
-        size_t operator()(const Visit& v) const;
-    };
     enum class Outcome { Walked, Stopped, OutOfWork };
-    bool firstVisit(const Pending& p);
     // The entity built last, then the blocks it places.
     template <class Test>
     bool ask(Test& test);
+    // The copies on the stack, one by one.
     template <class Test>
     Outcome walk(Test& test);
+    // The own runs of all copies of an array at once, from its lattice.
     template <class Test>
-    void push(const Drawing& drawing, const Matrix& world, Test& test, bool nested);
+    Outcome askLattice(Test& test, Pending& top);
+    // One copy of a block, carried by m: its box, hull and ring, its own
+    // runs, then the blocks it places near the question.
     template <class Test>
-    void pushCopies(const Pending& p, Test& test, bool nested);
+    Outcome lookAtCopy(Test& test, const BlockGeometry& g, const Matrix& m, bool ownDone);
+    // Whether a piece of the block's own runs (carried by m) stops the test.
+    template <class Test>
+    bool ownStops(Test& test, const BlockGeometry& g, const Matrix& m);
+    // The blocks a copy places whose boxes meet the question, each put on the stack.
+    template <class Test>
+    Outcome pushPlacedNear(Test& test, const BlockGeometry& g, const Matrix& m);
+    // A placed block (its geometry `g` when known) carried by `world`.
+    template <class Test>
+    void pushPlaced(Test& test, const PlacedBlock& p, const Matrix& world, bool nested,
+                    const BlockGeometry* g = nullptr);
+    template <class Test>
+    void pushCopies(Test& test, const Pending& p, bool nested);
+    template <class Test>
+    bool ringTurnsDown(Test& test, const Pending& p);
 
     const Database& db_;
     BlockTree tree_;
@@ -94,9 +103,13 @@ private:
     Extents box_;
     bool endless_ = false;
     std::vector<Pending> stack_;
-    std::unordered_set<Visit, VisitHash> visited_;
+    PlaceKeys visited_;
+    // Answers of entities that place one block and draw nothing of their
+    // own, by their placement and question: inserts on one spot answer alike.
+    std::unordered_map<uint64_t, uint8_t> repeated_;
+    Shapes slice_;
     RunTests tests_;
-    LatticeTests lattice_;
+    ArrayReach arrays_;
     WorkBudget budget_;
     uint64_t workLimit_ = UINT64_MAX, workSpent_ = 0;
     bool undecided_ = false;

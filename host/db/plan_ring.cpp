@@ -56,6 +56,12 @@ double boxDistance(const PlanWindow& w, double x, double y) {
 Range windowToQuad(const PlanWindow& w, const double xs[4], const double ys[4]) {
     const double wx[4] = {w.x1, w.x2, w.x2, w.x1}, wy[4] = {w.y1, w.y1, w.y2, w.y2};
     Range r{INFINITY, 0};
+    if (xs[0] == xs[2] && ys[0] == ys[2] && xs[1] == xs[3] && ys[1] == ys[3] && xs[0] == xs[1] && ys[0] == ys[1]) {
+        // One copy: the window against a point.
+        r.least = boxDistance(w, xs[0], ys[0]);
+        for (int k = 0; k < 4; ++k) r.most = std::max(r.most, length(xs[0] - wx[k], ys[0] - wy[k]));
+        return r;
+    }
     for (int i = 0; i < 4; ++i) {
         int j = (i + 1) % 4;
         if (segmentMeetsWindow({xs[i], ys[i], 0}, {xs[j], ys[j], 0}, w) || inQuad(xs, ys, wx[i], wy[i])) r.least = 0;
@@ -69,14 +75,6 @@ Range windowToQuad(const PlanWindow& w, const double xs[4], const double ys[4]) 
 }
 
 } // namespace
-
-void CopySpread::corners(double x, double y, double xs[4], double ys[4]) const {
-    const double cs[4] = {c0, c1, c1, c0}, rs[4] = {r0, r0, r1, r1};
-    for (int i = 0; i < 4; ++i) {
-        xs[i] = x + cs[i] * columnX + rs[i] * rowX;
-        ys[i] = y + cs[i] * columnY + rs[i] * rowY;
-    }
-}
 
 bool placesInPlan(const Matrix& m) { return m.m[0][2] == 0 && m.m[1][2] == 0; }
 
@@ -114,10 +112,8 @@ void addPlacedRing(PlanRing& ring, const PlanRing& child, const InsertPlacement&
     double least, most;
     planStretch(place.m, least, most);
     Point3 centre = place.m.apply({child.x, child.y, 0});
-    CopySpread spread{place.columnStep.x, place.columnStep.y, place.rowStep.x, place.rowStep.y,
-                      0, place.columns - 1.0, 0, place.rows - 1.0};
     double xs[4], ys[4];
-    spread.corners(centre.x, centre.y, xs, ys);
+    CopyLattice::of(place).corners(centre.x, centre.y, xs, ys);
     Range d = pointToQuad(xs, ys, ring.x, ring.y);
     double inner = std::max({least * child.inner - d.most, d.least - most * child.outer, 0.0});
     ring.inner = std::min(ring.inner, std::isfinite(inner) ? inner : 0.0);
@@ -134,23 +130,23 @@ bool worldRing(const PlanRing& local, const Matrix& m, PlanRing& out) {
     return std::isfinite(out.x) && std::isfinite(out.y) && out.known();
 }
 
-bool ringMayBeNear(const PlanRing& world, const CopySpread& spread, double px, double py, double radius) {
+bool ringMayBeNear(const PlanRing& world, const CopyLattice& copies, double px, double py, double radius) {
     double xs[4], ys[4];
-    spread.corners(world.x, world.y, xs, ys);
+    copies.corners(world.x, world.y, xs, ys);
     Range d = pointToQuad(xs, ys, px, py);
     return !(world.inner - d.most > radius || d.least - world.outer > radius);
 }
 
-bool ringMayMeet(const PlanRing& world, const CopySpread& spread, const PlanWindow& w) {
+bool ringMayMeet(const PlanRing& world, const CopyLattice& copies, const PlanWindow& w) {
     double xs[4], ys[4];
-    spread.corners(world.x, world.y, xs, ys);
+    copies.corners(world.x, world.y, xs, ys);
     Range d = windowToQuad(w, xs, ys);
     return d.least <= world.outer && d.most >= world.inner;
 }
 
-bool ringHeld(const PlanRing& world, const CopySpread& spread, const PlanWindow& w) {
+bool ringHeld(const PlanRing& world, const CopyLattice& copies, const PlanWindow& w) {
     double xs[4], ys[4];
-    spread.corners(world.x, world.y, xs, ys);
+    copies.corners(world.x, world.y, xs, ys);
     for (int i = 0; i < 4; ++i)
         if (!(xs[i] - world.outer >= w.x1 && xs[i] + world.outer <= w.x2 && ys[i] - world.outer >= w.y1 &&
               ys[i] + world.outer <= w.y2))

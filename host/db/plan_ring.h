@@ -14,6 +14,7 @@
 
 #include <cmath>
 
+#include "db/copy_lattice.h"
 #include "db/geometry.h"
 #include "db/shape_runs.h"
 
@@ -24,17 +25,6 @@ struct PlanRing {
     double inner = 0;          // nothing drawn nearer than this to (x, y)
     double outer = INFINITY;   // nor farther than this
     bool known() const { return std::isfinite(outer); }
-};
-
-// The copies of a placed block in plan: copy (c, r) is the first moved by
-// c * column + r * row, c in [c0, c1], r in [r0, r1]; taken as reals, the
-// parallelogram that holds every copy's offset.
-struct CopySpread {
-    double columnX = 0, columnY = 0, rowX = 0, rowY = 0;
-    double c0 = 0, c1 = 0, r0 = 0, r1 = 0;
-    // The corners of the parallelogram of the copies' points, (x, y) being
-    // the first copy's, in order round it.
-    void corners(double x, double y, double xs[4], double ys[4]) const;
 };
 
 // Whether a matrix places its frame's plan in the world's plan: x and y
@@ -54,12 +44,12 @@ void addPlacedRing(PlanRing& ring, const PlanRing& child, const InsertPlacement&
 bool worldRing(const PlanRing& local, const Matrix& m, PlanRing& out);
 
 // What the rings of a block's copies say of a pick, a crossing or a window
-// (`world` the first copy's ring in the world, `spread` its copies):
+// (`world` the first copy's ring in the world, `copies` its copies):
 // some part may lie within `radius` of (px, py);
-bool ringMayBeNear(const PlanRing& world, const CopySpread& spread, double px, double py, double radius);
+bool ringMayBeNear(const PlanRing& world, const CopyLattice& copies, double px, double py, double radius);
 // some part may meet the window;
-bool ringMayMeet(const PlanRing& world, const CopySpread& spread, const PlanWindow& w);
+bool ringMayMeet(const PlanRing& world, const CopyLattice& copies, const PlanWindow& w);
 // every part lies in the window.
-bool ringHeld(const PlanRing& world, const CopySpread& spread, const PlanWindow& w);
+bool ringHeld(const PlanRing& world, const CopyLattice& copies, const PlanWindow& w);
 
 } // namespace host::db

@@ -48,11 +48,6 @@ bool lineMeetsBox(const Point3& a, const Point3& b, double t0, double t1, const 
 }
 
 
-// The first arc that starts at or after point `at`.
-std::vector<ShapeArc>::const_iterator arcFrom(const std::vector<ShapeArc>& arcs, uint32_t at) {
-    return std::lower_bound(arcs.begin(), arcs.end(), at, [](const ShapeArc& a, uint32_t i) { return a.at < i; });
-}
-
 // Calls f(p, q, arc) for each piece a run draws, from point p to point q,
 // `arc` the curve between them or nullptr for a straight piece; a run of
 // one point is a piece of no length.  An area is closed by a piece back to
@@ -132,6 +127,10 @@ const ShapeSpline* splineOf(const Shapes& s, std::vector<ShapeSpline>::const_ite
 }
 
 } // namespace
+
+std::vector<ShapeArc>::const_iterator arcFrom(const std::vector<ShapeArc>& arcs, uint32_t at) {
+    return std::lower_bound(arcs.begin(), arcs.end(), at, [](const ShapeArc& a, uint32_t i) { return a.at < i; });
+}
 
 bool segmentMeetsWindow(const Point3& a, const Point3& b, const PlanWindow& w) { return lineMeetsBox(a, b, 0, 1, w); }
 

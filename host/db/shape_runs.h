@@ -77,8 +77,13 @@ struct Shapes {
     void flattened(const Matrix& m, Shapes& out) const;
 };
 
-// A window or crossing rectangle, x1 <= x2 and y1 <= y2.
+// The first arc that starts at or after point `at` (arcs are in the order
+// of their points).
+std::vector<ShapeArc>::const_iterator arcFrom(const std::vector<ShapeArc>& arcs, uint32_t at);
+
 class SpanPieces;
+
+// A window or crossing rectangle, x1 <= x2 and y1 <= y2.
 
 struct PlanWindow {
     double x1, y1, x2, y2;

@@ -1,8 +1,9 @@
 // The work one pick, window or crossing may spend on an entity, counted in
-// steps (a copy of a block looked at, a point of its runs tested, a line
-// of an array's copies cut): nested blocks and arrays of a file of a few KB
-// can stand for more copies than any machine can look at, so a test that
-// runs out of steps stops and says it could not decide.
+// steps (a copy of a block considered, a piece of its runs tested, a line
+// of an array's copies cut), never in the points a curve is drawn with:
+// nested blocks and arrays of a file of a few KB can stand for more copies
+// than any machine can look at, so a test that runs out of steps stops and
+// says it could not decide.
 #pragma once
 
 #include <cstdint>

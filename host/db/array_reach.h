@@ -1,4 +1,5 @@
-// Picks and crossings of an array's copies without stepping through them:
+// How far an array's copies reach: picks and crossings of them without
+// stepping through them one by one:
 // a MINSERT of 32767 x 32767 copies is four bytes of a file.  Each segment
 // of a block's runs meets the pick or window only for the offsets of a
 // convex region (a capsule round the segment for a pick, the window swept
@@ -9,28 +10,22 @@
 // line of the array, and a filled area is cut by the lines directly.
 #pragma once
 
+#include "db/copy_lattice.h"
 #include "db/shape_runs.h"
 #include "db/work_budget.h"
 
 namespace host::db {
 
-// The offsets of an array's copies in plan: c * column + r * row, c in
-// [c0, c1], r in [r0, r1].
-struct PlanLattice {
-    double columnX = 0, columnY = 0, rowX = 0, rowY = 0;
-    int c0 = 0, c1 = 0, r0 = 0, r1 = 0;
-};
-
 enum class Found { No, Yes, OutOfWork };
 
-class LatticeTests {
+class ArrayReach {
 public:
     // Some part of some copy of the runs (carried by m for the copy at
     // offset 0) within radius of (x, y).
-    Found near(const Shapes& s, const Matrix& m, const PlanLattice& l, double x, double y, double radius,
+    Found near(const Shapes& s, const Matrix& m, const CopyLattice& l, double x, double y, double radius,
                WorkBudget& budget);
     // Some part of some copy meets the window.
-    Found meets(const Shapes& s, const Matrix& m, const PlanLattice& l, const PlanWindow& w, WorkBudget& budget);
+    Found meets(const Shapes& s, const Matrix& m, const CopyLattice& l, const PlanWindow& w, WorkBudget& budget);
 
 private:
     // The runs carried by m, arcs cut into chords for the question alone.

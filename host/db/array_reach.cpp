@@ -1,4 +1,4 @@
-#include "db/lattice_tests.h"
+#include "db/array_reach.h"
 
 #include <algorithm>
 #include <cmath>
@@ -135,24 +135,13 @@ bool integersIn(double lo, double hi, int& from, int& to) {
 // that may meet a region whose outline's hull is given: the copies of
 // line k are o + t d for t in [from, to].  Stops when line() says so.
 template <class Line>
-Found eachLine(const V* outline, int n, const PlanLattice& l, WorkBudget& budget, Line line) {
-    V column{l.columnX, l.columnY}, row{l.rowX, l.rowY};
+Found eachLine(const V* outline, int n, const CopyLattice& lattice, WorkBudget& budget, Line line) {
+    CopyLattice l = lattice.planCopies();
+    double xs[8], ys[8];
+    for (int i = 0; i < n; ++i) xs[i] = outline[i].x, ys[i] = outline[i].y;
+    if (!l.narrowTo(xs, ys, n)) return Found::No;
+    V column{l.column.x, l.column.y}, row{l.row.x, l.row.y};
     int c0 = l.c0, c1 = l.c1, r0 = l.r0, r1 = l.r1;
-    double det = cross(column, row);
-    if (std::fabs(det) > 1e-12 * std::sqrt(dot(column, column) * dot(row, row))) {
-        double cLo = INFINITY, cHi = -INFINITY, rLo = INFINITY, rHi = -INFINITY;
-        for (int i = 0; i < n; ++i) {
-            double c = cross(outline[i], row) / det, r = cross(column, outline[i]) / det;
-            cLo = std::min(cLo, c);
-            cHi = std::max(cHi, c);
-            rLo = std::min(rLo, r);
-            rHi = std::max(rHi, r);
-        }
-        if (!integersIn(cLo, cHi, c0, c1) || !integersIn(rLo, rHi, r0, r1)) return Found::No;
-    }
-    // A step of no length has one line whatever its count.
-    if (dot(column, column) == 0) c1 = c0;
-    if (dot(row, row) == 0) r1 = r0;
     bool byColumn = static_cast<long>(c1) - c0 <= static_cast<long>(r1) - r0;
     int first = byColumn ? c0 : r0, last = byColumn ? c1 : r1;
     for (int k = first; k <= last; ++k) {
@@ -166,7 +155,7 @@ Found eachLine(const V* outline, int n, const PlanLattice& l, WorkBudget& budget
 }
 
 template <class Region>
-Found anyOffsetIn(const Region& region, const PlanLattice& l, WorkBudget& budget) {
+Found anyOffsetIn(const Region& region, const CopyLattice& l, WorkBudget& budget) {
     V outline[8];
     int n = region.outline(outline);
     return eachLine(outline, n, l, budget, [&](V o, V d, int from, int to) {
@@ -177,7 +166,7 @@ Found anyOffsetIn(const Region& region, const PlanLattice& l, WorkBudget& budget
 
 // The offsets that take a copy of the segment into the window: the window
 // swept back along it.
-Found segmentMeets(V a, V b, const PlanWindow& w, const PlanLattice& l, WorkBudget& budget) {
+Found segmentMeets(V a, V b, const PlanWindow& w, const CopyLattice& l, WorkBudget& budget) {
     V pts[8];
     int n = 0;
     for (V e : {a, b})
@@ -188,15 +177,15 @@ Found segmentMeets(V a, V b, const PlanWindow& w, const PlanLattice& l, WorkBudg
     return anyOffsetIn(region, l, budget);
 }
 
-Found segmentNear(V a, V b, V target, double radius, const PlanLattice& l, WorkBudget& budget) {
+Found segmentNear(V a, V b, V target, double radius, const CopyLattice& l, WorkBudget& budget) {
     return anyOffsetIn(Capsule{target - a, target - b, radius}, l, budget);
 }
 
 // The farthest any copy lies from the first.
-double reach(const PlanLattice& l) {
+double reach(const CopyLattice& l) {
     double most = 0;
     for (int c : {l.c0, l.c1})
-        for (int r : {l.r0, l.r1}) most = std::max(most, std::hypot(c * l.columnX + r * l.rowX, c * l.columnY + r * l.rowY));
+        for (int r : {l.r0, l.r1}) most = std::max(most, std::hypot(c * l.column.x + r * l.row.x, c * l.column.y + r * l.row.y));
     return most;
 }
 
@@ -205,7 +194,7 @@ double reach(const PlanLattice& l) {
 // it); a run of one point as a segment of no length.  Stops at Yes or
 // OutOfWork.
 template <class F>
-Found eachSegment(const Shapes& s, const std::vector<Point3>& pts, const PlanLattice& l, V target, double size, F f) {
+Found eachSegment(const Shapes& s, const std::vector<Point3>& pts, const CopyLattice& l, V target, double size, F f) {
     const double far = reach(l) + size;
     for (const ShapeRun& run : s.runs) {
         size_t n = run.end - run.begin;
@@ -236,7 +225,7 @@ Found eachSegment(const Shapes& s, const std::vector<Point3>& pts, const PlanLat
 
 } // namespace
 
-const Shapes& LatticeTests::placed(const Shapes& s, const Matrix& m) {
+const Shapes& ArrayReach::placed(const Shapes& s, const Matrix& m) {
     s.flattened(m, flat_);
     return flat_;
 }
@@ -245,7 +234,7 @@ const Shapes& LatticeTests::placed(const Shapes& s, const Matrix& m) {
 // array the copies' offsets cut the area's edges, and between every other
 // pair of cuts the point is inside (the even-odd rule).
 static Found areaHolds(const Shapes& s, const std::vector<Point3>& pts, size_t first, size_t next,
-                       const PlanLattice& l, V target, std::vector<double>& cuts, WorkBudget& budget) {
+                       const CopyLattice& l, V target, std::vector<double>& cuts, WorkBudget& budget) {
     Extents box;
     size_t edges = 0;
     for (size_t r = first; r < next; ++r) {
@@ -298,7 +287,7 @@ static size_t areaEnd(const Shapes& s, size_t first) {
 }
 
 // Every filled area of the runs tested for holding the target.
-static Found anyAreaHolds(const Shapes& s, const std::vector<Point3>& pts, const PlanLattice& l, V target,
+static Found anyAreaHolds(const Shapes& s, const std::vector<Point3>& pts, const CopyLattice& l, V target,
                           std::vector<double>& cuts, WorkBudget& budget) {
     for (size_t r = 0; r < s.runs.size();) {
         if (s.runs[r].kind != RunKind::Area) {
@@ -312,8 +301,8 @@ static Found anyAreaHolds(const Shapes& s, const std::vector<Point3>& pts, const
     return Found::No;
 }
 
-Found LatticeTests::near(const Shapes& shapes, const Matrix& m, const PlanLattice& l, double x, double y,
-                         double radius, WorkBudget& budget) {
+Found ArrayReach::near(const Shapes& shapes, const Matrix& m, const CopyLattice& l, double x, double y, double radius,
+                       WorkBudget& budget) {
     const Shapes& s = placed(shapes, m);
     const std::vector<Point3>& pts = s.points;
     V target{x, y};
@@ -324,7 +313,7 @@ Found LatticeTests::near(const Shapes& shapes, const Matrix& m, const PlanLattic
     });
 }
 
-Found LatticeTests::meets(const Shapes& shapes, const Matrix& m, const PlanLattice& l, const PlanWindow& w,
+Found ArrayReach::meets(const Shapes& shapes, const Matrix& m, const CopyLattice& l, const PlanWindow& w,
                           WorkBudget& budget) {
     const Shapes& s = placed(shapes, m);
     const std::vector<Point3>& pts = s.points;
