@@ -17,6 +17,7 @@
 #include <string>
 
 #include "db/drawn_shapes.h"
+#include "dxf_text.h"
 #include "step_measure.h"
 #include "dxf/reader.h"
 #include "dxf/writer.h"
@@ -37,18 +38,10 @@ constexpr double kWild = 1e150;
 
 void measure(const std::string& name, const std::function<void()>& work) { bench::measureAndPrint(name, work); }
 
-std::string group(int code, const std::string& value) { return std::to_string(code) + "\n" + value + "\n"; }
-std::string group(int code, double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return group(code, std::string(text));
-}
-std::string point(int code, double x, double y) { return group(code, x) + group(code + 10, y) + group(code + 20, 0.0); }
+using bench::group;
+using bench::point;
 
-std::string drawing(const std::string& entities) {
-    return "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1021\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + entities +
-           "0\nENDSEC\n0\nEOF\n";
-}
+std::string drawing(const std::string& entities) { return bench::drawing("", entities); }
 
 // Circles of radius 1e300 and a polyline of bulges as wide.
 std::string hugeCircles() {

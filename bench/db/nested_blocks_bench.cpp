@@ -15,6 +15,7 @@
 #include <string>
 
 #include "db/drawn_shapes.h"
+#include "dxf_text.h"
 #include "step_measure.h"
 #include "dxf/reader.h"
 #include "dxf/writer.h"
@@ -30,58 +31,36 @@ constexpr int kChain = 60000;
 using bench::measure;
 using bench::print;
 
-std::string header() {
-    return "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1021\n0\nENDSEC\n0\nSECTION\n2\nBLOCKS\n";
-}
+using bench::block;
+using bench::drawing;
+using bench::insert;
+using bench::named;
 
-std::string blockStart(const std::string& name) {
-    return "0\nBLOCK\n8\n0\n2\n" + name + "\n70\n0\n10\n0\n20\n0\n30\n0\n";
-}
-
-std::string insert(const std::string& name, double x) {
-    return "0\nINSERT\n8\n0\n2\n" + name + "\n10\n" + std::to_string(x) + "\n20\n0\n30\n0\n";
-}
-
-std::string line(double x0, double x1) {
-    return "0\nLINE\n8\n0\n10\n" + std::to_string(x0) + "\n20\n0\n30\n0\n11\n" + std::to_string(x1) + "\n21\n0\n31\n0\n";
-}
-
-const char* kEnd = "0\nENDBLK\n8\n0\n";
-
-// "N12": a letter and a number, built by appending (GCC warns falsely on
-// a literal added to a temporary string).
-std::string named(char letter, int number) {
-    std::string name(1, letter);
-    name += std::to_string(number);
-    return name;
-}
+// A line along x from x0 to x1.
+std::string line(double x0, double x1) { return bench::line(x0, 0, x1, 0); }
 
 // Blocks N0 (a line) to N<depth-1>, each holding two inserts of the one
 // below, side by side; model space inserts the last.
 std::string nestedDrawing(int depth) {
-    std::string text = header() + blockStart("N0") + line(0, kLine) + kEnd;
+    std::string blocks = block("N0", line(0, kLine));
     double width = kSpacing;
     for (int level = 1; level < depth; ++level) {
         std::string below = named('N', level - 1);
-        text += blockStart(named('N', level)) + insert(below, 0) + insert(below, width) + kEnd;
+        blocks += block(named('N', level), insert(below) + insert(below, {.x = width}));
         width *= 2;
     }
-    return text + "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + insert(named('N', depth - 1), 0) +
-           "0\nENDSEC\n0\nEOF\n";
+    return drawing(blocks, insert(named('N', depth - 1)));
 }
 
 // Blocks C0 (a line) to C<n-1>, each inserting the one below one unit on.
 std::string chainDrawing(int n) {
-    std::string text = header() + blockStart("C0") + line(0, kLine) + kEnd;
-    for (int level = 1; level < n; ++level)
-        text += blockStart(named('C', level)) + insert(named('C', level - 1), 1) + kEnd;
-    return text + "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + insert(named('C', n - 1), 0) +
-           "0\nENDSEC\n0\nEOF\n";
+    std::string blocks = block("C0", line(0, kLine));
+    for (int level = 1; level < n; ++level) blocks += block(named('C', level), insert(named('C', level - 1), {.x = 1}));
+    return drawing(blocks, insert(named('C', n - 1)));
 }
 
 std::string hugeArcDrawing() {
-    return header() + "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" +
-           "0\nARC\n8\n0\n10\n0\n20\n0\n30\n0\n40\n5\n50\n1e20\n51\n90\n0\nENDSEC\n0\nEOF\n";
+    return drawing("", "0\nARC\n8\n0\n10\n0\n20\n0\n30\n0\n40\n5\n50\n1e20\n51\n90\n");
 }
 
 // Open, a pick on it, a window round it, a save: each timed.
@@ -126,14 +105,12 @@ bool nested(int depth) {
 // Blocks S0 (two lines, 10 apart) to S<depth-1>, each holding two inserts
 // of the one below on the same spot; model space inserts the last.
 std::string sameSpotDrawing(int depth) {
-    std::string text = header() + blockStart("S0") + line(0, kLine) +
-                       "0\nLINE\n8\n0\n10\n0\n20\n10\n30\n0\n11\n10\n21\n10\n31\n0\n" + kEnd;
+    std::string blocks = block("S0", line(0, kLine) + bench::line(0, kLine, kLine, kLine));
     for (int level = 1; level < depth; ++level) {
         std::string below = named('S', level - 1);
-        text += blockStart(named('S', level)) + insert(below, 0) + insert(below, 0) + kEnd;
+        blocks += block(named('S', level), insert(below) + insert(below));
     }
-    return text + "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + insert(named('S', depth - 1), 0) +
-           "0\nENDSEC\n0\nEOF\n";
+    return drawing(blocks, insert(named('S', depth - 1)));
 }
 
 // Between the lines, inside every box but on nothing: a pick, a crossing

@@ -6,73 +6,32 @@
 // "name: value unit" lines.
 //
 // Usage: place_bench [LURAK_PROGRAM [WORK_DIRECTORY]]
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
+
+#include "network_script.h"
+#include "run_program.h"
 
 namespace {
 
 constexpr int kPieces = 10000;
-constexpr double kPieceLength = 1500.0;
 
-struct RunResult {
-    double seconds = 0;
-    long peakKilobytes = 0;
-    bool ok = false;
-};
-
-// Runs the program on a script (saving to output when given).
-RunResult RunLurak(const std::string& program, const std::string& script, const std::string& output) {
-    RunResult result;
-    auto start = std::chrono::steady_clock::now();
-    pid_t child = fork();
-    if (child < 0)
-        return result;
-    if (child == 0) {
-        if (!freopen("/dev/null", "w", stdout))
-            _exit(127);
-        if (output.empty())
-            execl(program.c_str(), program.c_str(), "-s", script.c_str(), static_cast<char*>(nullptr));
-        else
-            execl(program.c_str(), program.c_str(), "-s", script.c_str(), "-o", output.c_str(),
-                  static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    if (wait4(child, &status, 0, &usage) != child)
-        return result;
-    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    result.peakKilobytes = usage.ru_maxrss;
-    result.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    return result;
-}
-
-// The fastest of three runs, with its peak memory: the machine's other
-// work only ever slows a run down.
-RunResult BestOfThree(const std::string& program, const std::string& script, const std::string& output) {
-    RunResult best = RunLurak(program, script, output);
-    for (int i = 0; i < 2 && best.ok; ++i) {
-        RunResult again = RunLurak(program, script, output);
-        if (!again.ok)
-            return again;
-        if (again.seconds < best.seconds)
-            best = again;
-    }
-    return best;
+// The fastest of three runs of the program on a script (saving to output
+// when given), its output thrown away.
+bench::Run BestOfThree(const std::string& program, const std::string& script, const std::string& output) {
+    std::vector<std::string> args{"-s", script};
+    if (!output.empty()) args.insert(args.end(), {"-o", output});
+    return bench::fastestRun(3, program, args, "/dev/null");
 }
 
 void WriteScript(const std::string& path, bool withRun) {
     std::ofstream out(path);
-    out << "lstart\n0,0\n0\n1016=400\n1017=300\n1014=3000\n1009=HV1\nok\n1001=Bench\nok\n";
+    out << bench::startAt(0, true);
     if (withRun)
-        out << "lcontd\n" << static_cast<long>(kPieces * kPieceLength) << ",0\n^C\n";
+        out << "lcontd\n" << kPieces * bench::kPieceLength << ",0\n^C\n";
 }
 
 } // namespace
@@ -85,9 +44,9 @@ int main(int argc, char** argv) {
     WriteScript(empty, false);
     WriteScript(run, true);
 
-    RunResult base = BestOfThree(program, empty, "");
-    RunResult placed = BestOfThree(program, run, "");
-    RunResult saved = BestOfThree(program, run, (dir / "place_bench.dxf").string());
+    bench::Run base = BestOfThree(program, empty, "");
+    bench::Run placed = BestOfThree(program, run, "");
+    bench::Run saved = BestOfThree(program, run, (dir / "place_bench.dxf").string());
     if (!base.ok || !placed.ok || !saved.ok) {
         std::fprintf(stderr, "place_bench: %s did not run to its end\n", program.c_str());
         return 1;
