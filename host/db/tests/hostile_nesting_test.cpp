@@ -24,19 +24,7 @@ namespace {
 constexpr int kMost = 32767;
 constexpr double kHuge = 1e7;
 
-struct Drawing {
-    std::unique_ptr<Database> db = Database::createDefault();
-    Slot add(Slot block, const char* type, GroupList groups) {
-        return test_drawing::addEntity(*db, block, type, std::move(groups));
-    }
-    Slot block(const std::string& name) { return test_drawing::addBlock(*db, name); }
-    Slot ms() const { return db->modelSpace(); }
-    void line(Slot in, double x0, double y0, double x1, double y1) {
-        add(in, "LINE", {Group::point(10, x0, y0, 0), Group::point(11, x1, y1, 0)});
-    }
-    void circle(Slot in, double x, double y, double r) {
-        add(in, "CIRCLE", {Group::point(10, x, y, 0), Group::real(40, r)});
-    }
+struct Drawing : test_drawing::Drawing {
     void xline(Slot in, double dx, double dy) {
         add(in, "XLINE", {Group::point(10, 0, 0, 0), Group::point(11, dx, dy, 0)});
     }

@@ -2,6 +2,7 @@
 // or space, a block with its BLOCK and ENDBLK.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "db/database.h"
@@ -32,5 +33,19 @@ inline Slot addBlock(Database& db, const std::string& name, double bx = 0, doubl
     db.setBlockObjects(r, db.add(begin), db.add(end));
     return r;
 }
+
+// A new drawing and the entities most tests place in it.
+struct Drawing {
+    std::unique_ptr<Database> db = Database::createDefault();
+    Slot add(Slot block, const char* type, GroupList groups) { return addEntity(*db, block, type, std::move(groups)); }
+    Slot block(const std::string& name) { return addBlock(*db, name); }
+    Slot ms() const { return db->modelSpace(); }
+    void line(Slot in, double x0, double y0, double x1, double y1) {
+        add(in, "LINE", {Group::point(10, x0, y0, 0), Group::point(11, x1, y1, 0)});
+    }
+    void circle(Slot in, double x, double y, double r) {
+        add(in, "CIRCLE", {Group::point(10, x, y, 0), Group::real(40, r)});
+    }
+};
 
 } // namespace host::db::test_drawing
