@@ -5,10 +5,14 @@
 #include "api/result_kinds.h"
 #include "db/group.h"
 #include "dxf/group_code.h"
+#include "dxf/reader.h"
+#include "dxf/writer.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -110,4 +114,32 @@ TEST(CodeKinds, CodesOutsideTheRangesHaveNoKind)
         EXPECT_FALSE(host::dxf::isPointStart(code)) << code;
         EXPECT_EQ(host::api::payloadOfCode(code), P::Bad) << code;
     }
+}
+
+// Groups 5 and 105 are handles only as a record's own; anywhere else the
+// database keeps them as text (a C API list may put any text there), and a
+// saved drawing must read back with that text.
+TEST(CodeKinds, TextInHandleCodesOutsideTheirPlaceReadsBack)
+{
+    using host::db::Group;
+    auto db = host::db::Database::createDefault();
+    host::db::Object line;
+    line.type = host::db::internType("LINE");
+    line.cls = host::db::ObjectClass::Entity;
+    line.groups = {Group::text(100, "AcDbEntity"), Group::text(8, "0"),          Group::text(100, "AcDbLine"),
+                   Group::point(10, 0, 0, 0),      Group::point(11, 1, 1, 0),    Group::text(105, "not a handle"),
+                   Group::text(5, "kept as text"), Group::text(105, "1A")};
+    host::db::Slot slot = db->add(std::move(line));
+    db->appendEntity(db->modelSpace(), slot);
+    std::string text;
+    host::dxf::writeDxfText(*db, text);
+    host::dxf::ReadReport report;
+    auto back = host::dxf::readDxfText(text, "back.dxf", report);
+    ASSERT_TRUE(back) << report.error.text();
+    const host::db::Block* model = back->block(back->modelSpace());
+    ASSERT_TRUE(model && model->entities.size() == 1);
+    std::vector<std::string> kept;
+    for (const Group& g : back->object(model->entities[0])->groups)
+        if (g.code() == 5 || g.code() == 105) kept.emplace_back(g.asText());
+    EXPECT_EQ(kept, (std::vector<std::string>{"not a handle", "kept as text", "1A"}));
 }
