@@ -73,8 +73,8 @@ bool RecordReader::next(Record& record)
         const bool ownHandle =
             (code == handleCode || (handleCode == 105 && code == 5)) && !record.hasHandle && !seenMarker;
         // Elsewhere 5 and 105 hold text, as the database keeps them.
-        const bool textElsewhere = !ownHandle && db::codeKind(code) == db::CodeKind::OwnHandle;
-        if (token.notHandle && !textElsewhere && !nameAllowedIn(record.type, code)) {
+        if (token.notHandle && (ownHandle || db::codeKind(code) != db::CodeKind::OwnHandle) &&
+            !nameAllowedIn(record.type, code)) {
             tokenizer_.failValue(token);
             return false;
         }
