@@ -1,7 +1,8 @@
 // What the value of a result buffer of each type is.  One table, worked out
-// at compile time from the group-code kinds of db/group.h: building,
-// copying, releasing and listing result buffers all read it, so that no two
-// of them can take one node's value for different things.
+// at compile time from the storage kinds of db/group.h (themselves from the
+// one table of code kinds, db/code_kinds.h): building, copying, releasing
+// and listing result buffers all read it, so that no two of them can take
+// one node's value for different things.
 #pragma once
 
 #include <array>

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "db/code_kinds.h"
 #include "db/group_room.h"
 
 namespace host::db {
@@ -17,42 +18,46 @@ namespace host::db {
 // An object's handle: the number its hex text stands for.  0 means none.
 using Handle = uint64_t;
 
+// How a group keeps its value; which codes hold which is worked out from
+// the table of db/code_kinds.h.
 enum class ValueKind : uint8_t {
-    Text,    // 0-9, 100-102, 105, 300-309, 410-419, 430-439, 470-479, 999, 1000-1003, 1005
-    Real,    // 38-59, 140-149, 460-469, 1040-1042 and the other non-point reals
-    Point,   // 10-18, 110-112, 210-213, 1010-1013: three doubles
-    Int16,   // 60-79, 170-179, 270-299, 370-389, 400-409, 1060-1070
-    Int32,   // 90-99, 420-429, 440-459, 1071
-    Int64,   // 160-169
-    Handle,  // 320-369, 390-399, 480-481: a reference to another object
-    Binary,  // 310-319, 1004: kept as its hex text
+    Text,
+    Real,
+    Point,   // three doubles
+    Int16,   // also true/false
+    Int32,
+    Int64,
+    Handle,  // a reference to another object
+    Binary,  // kept as its hex text
 };
 
 namespace detail {
-// The value kind of every code from -5 to 1071, worked out at compile time
-// (255: no kind).  Lists of a drawing's million groups look it up per group.
-constexpr int kKindLow = -5, kKindHigh = 1071;
+// The storage kind of each kind of code (255: none).  Lists of a drawing's
+// million groups look it up per group, in a table made at compile time.
 constexpr uint8_t kNoKind = 255;
-constexpr uint8_t classifyCode(int code) {
-    auto in = [code](int lo, int hi) { return code >= lo && code <= hi; };
-    if (in(0, 9) || in(100, 102) || code == 105 || in(300, 309) || in(410, 419) || in(430, 439) ||
-        in(470, 479) || code == 999 || in(1000, 1003) || code == 1005 || in(-5, -1))  // -5..-1: C API lists only
-        return static_cast<uint8_t>(ValueKind::Text);
-    if (in(10, 18) || in(110, 112) || in(210, 213) || in(1010, 1013)) return static_cast<uint8_t>(ValueKind::Point);
-    if (in(19, 59) || in(113, 149) || in(214, 239) || in(460, 469) || in(1014, 1059))
-        return static_cast<uint8_t>(ValueKind::Real);
-    if (in(60, 79) || in(170, 179) || in(270, 299) || in(370, 389) || in(400, 409) || in(1060, 1070))
-        return static_cast<uint8_t>(ValueKind::Int16);
-    if (in(90, 99) || in(420, 429) || in(440, 459) || code == 1071) return static_cast<uint8_t>(ValueKind::Int32);
-    if (in(160, 169)) return static_cast<uint8_t>(ValueKind::Int64);
-    if (in(320, 369) || in(390, 399) || in(480, 481)) return static_cast<uint8_t>(ValueKind::Handle);
-    if (in(310, 319) || code == 1004) return static_cast<uint8_t>(ValueKind::Binary);
+constexpr uint8_t storedKind(CodeKind kind) {
+    auto as = [](ValueKind k) { return static_cast<uint8_t>(k); };
+    switch (kind) {
+    case CodeKind::Text:
+    case CodeKind::ListOnly:
+    case CodeKind::OwnHandle: return as(ValueKind::Text);
+    case CodeKind::Point: return as(ValueKind::Point);
+    case CodeKind::Real: return as(ValueKind::Real);
+    case CodeKind::Int16:
+    case CodeKind::Flag: return as(ValueKind::Int16);
+    case CodeKind::Int32: return as(ValueKind::Int32);
+    case CodeKind::Int64: return as(ValueKind::Int64);
+    case CodeKind::Handle: return as(ValueKind::Handle);
+    case CodeKind::Binary: return as(ValueKind::Binary);
+    case CodeKind::None: break;
+    }
     return kNoKind;
 }
+constexpr uint8_t classifyCode(int code) { return storedKind(codeKind(code)); }
 struct KindTable {
-    uint8_t kinds[kKindHigh - kKindLow + 1] = {};
+    uint8_t kinds[kLastCode - kFirstCode + 1] = {};
     constexpr KindTable() {
-        for (int c = kKindLow; c <= kKindHigh; ++c) kinds[c - kKindLow] = classifyCode(c);
+        for (int c = kFirstCode; c <= kLastCode; ++c) kinds[c - kFirstCode] = classifyCode(c);
     }
 };
 inline constexpr KindTable kKindTable;
@@ -60,8 +65,8 @@ inline constexpr KindTable kKindTable;
 
 // The value kind of a group code; false for codes outside the DXF ranges.
 inline bool kindOfCode(int code, ValueKind& kind) {
-    if (code < detail::kKindLow || code > detail::kKindHigh) return false;
-    uint8_t k = detail::kKindTable.kinds[code - detail::kKindLow];
+    if (code < kFirstCode || code > kLastCode) return false;
+    uint8_t k = detail::kKindTable.kinds[code - kFirstCode];
     if (k == detail::kNoKind) return false;
     kind = static_cast<ValueKind>(k);
     return true;

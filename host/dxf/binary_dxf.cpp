@@ -151,6 +151,13 @@ bool hexByte(std::string_view text, size_t i, unsigned char& byte)
     return true;
 }
 
+// A flag's byte.  The text reader takes 16-bit values for a flag; one
+// that fits no byte keeps its truth (256 would otherwise become false).
+uint8_t flagByte(int64_t value)
+{
+    return value >= 0 && value <= UINT8_MAX ? static_cast<uint8_t>(value) : 1;
+}
+
 void appendCode(std::string& out, int code)
 {
     appendLittle(out, static_cast<int16_t>(code));
@@ -194,7 +201,7 @@ void textToBinary(std::string_view text, std::string& binary)
         case ValueKind::Int16: appendCode(binary, token.code); appendLittle(binary, static_cast<int16_t>(token.integer)); break;
         case ValueKind::Int32: appendCode(binary, token.code); appendLittle(binary, static_cast<int32_t>(token.integer)); break;
         case ValueKind::Int64: appendCode(binary, token.code); appendLittle(binary, token.integer); break;
-        case ValueKind::Bool: appendCode(binary, token.code); binary += static_cast<char>(token.integer); break;
+        case ValueKind::Bool: appendCode(binary, token.code); binary += static_cast<char>(flagByte(token.integer)); break;
         case ValueKind::Binary: {
             // Longer chunks than a length byte holds go out as several groups.
             value = trimBlanks(value);

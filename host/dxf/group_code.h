@@ -1,29 +1,66 @@
-// The value type of a DXF group, fixed by its group code.
+// The value type of a DXF group, fixed by its group code: worked out at
+// compile time from the one table of code kinds (db/code_kinds.h), which
+// the drawing database's storage kinds come from too.
 #pragma once
+
+#include "db/code_kinds.h"
+
+#include <array>
+#include <cstddef>
 
 namespace host::dxf {
 
 enum class ValueKind : unsigned char {
-    String,  // text (also names, subclass markers, control strings)
+    String,  // text (also names, subclass markers, control strings, codes of no kind)
     Double,  // real numbers and point coordinates
-    Int16,   // 16-bit integers (60-79, 170-179, 270-289, 370-389, 400-409, 1060-1070)
-    Int32,   // 32-bit integers (90-99, 420-429, 440-459, 1071)
-    Int64,   // 64-bit integers (160-169)
-    Bool,    // 290-299: 0 or 1
-    Handle,  // hexadecimal handle text (5, 105, 320-369, 390-399, 480-481)
-    Binary,  // hexadecimal byte chunks (310-319, 1004)
+    Int16,   // 16-bit integers
+    Int32,   // 32-bit integers
+    Int64,   // 64-bit integers
+    Bool,    // 0 or 1
+    Handle,  // hexadecimal handle text
+    Binary,  // hexadecimal byte chunks
 };
 
-// The type of the value that follows group code `code`.  Codes the format
-// leaves undefined are read as text so that nothing is lost.
-ValueKind valueKindOf(int code);
-
 // The largest group code a DXF file holds (the last XDATA code).
-inline constexpr int kLastGroupCode = 1071;
+inline constexpr int kLastGroupCode = db::kLastCode;
 
-// True for the first coordinate of a point (10-18, 110-112, 210-213, 1010-1013):
-// its y and z follow as code+10 and code+20.
-bool isPointStart(int code);
+namespace detail {
+constexpr ValueKind fileKind(db::CodeKind kind)
+{
+    switch (kind) {
+    case db::CodeKind::Point:
+    case db::CodeKind::Real: return ValueKind::Double;
+    case db::CodeKind::Int16: return ValueKind::Int16;
+    case db::CodeKind::Flag: return ValueKind::Bool;
+    case db::CodeKind::Int32: return ValueKind::Int32;
+    case db::CodeKind::Int64: return ValueKind::Int64;
+    case db::CodeKind::OwnHandle:
+    case db::CodeKind::Handle: return ValueKind::Handle;
+    case db::CodeKind::Binary: return ValueKind::Binary;
+    default: return ValueKind::String;  // codes of no kind too: read as text, nothing is lost
+    }
+}
+// One byte per code, looked up for every group read.
+inline constexpr auto kFileKinds = [] {
+    std::array<ValueKind, kLastGroupCode + 1> kinds{};
+    for (int code = 0; code <= kLastGroupCode; ++code) kinds[static_cast<size_t>(code)] = fileKind(db::codeKind(code));
+    return kinds;
+}();
+} // namespace detail
+
+// The type of the value that follows group code `code`.
+inline ValueKind valueKindOf(int code)
+{
+    auto at = static_cast<unsigned>(code);
+    return at < detail::kFileKinds.size() ? detail::kFileKinds[at] : ValueKind::String;
+}
+
+// True for the first coordinate of a point: its y and z follow as code+10
+// and code+20.
+inline bool isPointStart(int code)
+{
+    return db::codeKind(code) == db::CodeKind::Point;
+}
 
 // True for codes whose groups are numbers (Double, the integers and Bool).
 inline bool isNumeric(ValueKind kind)

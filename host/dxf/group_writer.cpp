@@ -1,5 +1,6 @@
 #include "dxf/group_writer.h"
 
+#include "dxf/group_code.h"
 #include "dxf/number_text.h"
 
 #include <charconv>
@@ -11,7 +12,7 @@ namespace {
 
 // The code lines of all standard codes ("  0\r\n" ... "1071\r\n"), made once.
 struct CodeLines {
-    static constexpr int kCount = 1072;
+    static constexpr int kCount = kLastGroupCode + 1;
     char text[kCount][8];
     uint8_t length[kCount];
     CodeLines()

@@ -69,13 +69,16 @@ bool RecordReader::next(Record& record)
             putBack(token);
             break;
         }
-        if (token.notHandle && !nameAllowedIn(record.type, code)) {
+        // Some writers give a DIMSTYLE its handle in 5, as other records.
+        const bool ownHandle =
+            (code == handleCode || (handleCode == 105 && code == 5)) && !record.hasHandle && !seenMarker;
+        // Elsewhere 5 and 105 hold text, as the database keeps them.
+        if (token.notHandle && (ownHandle || db::codeKind(code) != db::CodeKind::OwnHandle) &&
+            !nameAllowedIn(record.type, code)) {
             tokenizer_.failValue(token);
             return false;
         }
-        // Some writers give a DIMSTYLE its handle in 5, as other records.
-        bool isHandle = !token.notHandle && (code == handleCode || (handleCode == 105 && code == 5));
-        if (isHandle && !record.hasHandle && !seenMarker) {
+        if (ownHandle && !token.notHandle) {
             record.handle = static_cast<db::Handle>(token.integer);
             record.hasHandle = true;
             record.handleLine = token.line + 1;
