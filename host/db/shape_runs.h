@@ -73,7 +73,7 @@ struct Shapes {
     void append(const Shapes& from, const Matrix& m);
     // The runs carried by m with every arc cut into chords within the
     // chord tolerance where m carries it: for questions asked of many
-    // copies at once (lattice_tests.h); nothing of it is kept.
+    // copies at once (array_reach.h); nothing of it is kept.
     void flattened(const Matrix& m, Shapes& out) const;
 };
 
