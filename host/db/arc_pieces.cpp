@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "db/shape_runs.h"
+#include "db/plan_distance.h"
 
 namespace host::db {
 
@@ -74,12 +75,6 @@ double unitSagitta(double angle) {
 
 double planLength(double x, double y) { return std::hypot(x, y); }
 
-double segmentDistance(const Point3& a, const Point3& b, double x, double y) {
-    double dx = b.x - a.x, dy = b.y - a.y, len2 = dx * dx + dy * dy;
-    if (!std::isfinite(len2)) return std::min(planLength(a.x - x, a.y - y), planLength(b.x - x, b.y - y));
-    double t = len2 > 0 ? std::clamp(((x - a.x) * dx + (y - a.y) * dy) / len2, 0.0, 1.0) : 0;
-    return planLength(a.x + t * dx - x, a.y + t * dy - y);
-}
 
 // Calls f(t) for each t with A cos t + B sin t = d (A cos(t - phi) with
 // the amplitude of A and B): none, one where it only touches, or two.

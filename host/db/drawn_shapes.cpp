@@ -5,6 +5,7 @@
 
 #include "db/entity_bounds.h"
 #include "db/sub_entities.h"
+#include "db/plan_distance.h"
 
 namespace host::db {
 
@@ -16,10 +17,6 @@ bool disjoint(const Extents& box, const PlanWindow& w) {
 
 bool held(const Extents& box, const PlanWindow& w) { return w.holds(box.min) && w.holds(box.max); }
 
-double planDistance(const Extents& box, double x, double y) {
-    double dx = std::max({box.min.x - x, x - box.max.x, 0.0}), dy = std::max({box.min.y - y, y - box.max.y, 0.0});
-    return std::hypot(dx, dy);
-}
 
 // The copies of a placed block whose box may meet the plan rectangle w,
 // the first copy's box being `first`; false when none can.  Every copy of

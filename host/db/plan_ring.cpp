@@ -1,4 +1,5 @@
 #include "db/plan_ring.h"
+#include "db/plan_distance.h"
 
 #include <algorithm>
 
@@ -10,13 +11,8 @@ struct Range {
     double least, most;
 };
 
-double length(double x, double y) { return std::sqrt(x * x + y * y); }
+double length(double x, double y) { return std::hypot(x, y); }  // without overflow at 1e154
 
-double segmentDistance(double ax, double ay, double bx, double by, double x, double y) {
-    double dx = bx - ax, dy = by - ay, len2 = dx * dx + dy * dy;
-    double t = len2 > 0 ? std::clamp(((x - ax) * dx + (y - ay) * dy) / len2, 0.0, 1.0) : 0;
-    return length(ax + t * dx - x, ay + t * dy - y);
-}
 
 // Whether (x, y) lies in the convex quadrilateral (either winding); a
 // flat one holds nothing (its edges still count for distances).
@@ -48,9 +44,7 @@ Range pointToQuad(const double xs[4], const double ys[4], double x, double y) {
     return r;
 }
 
-double boxDistance(const PlanWindow& w, double x, double y) {
-    return length(std::max({w.x1 - x, x - w.x2, 0.0}), std::max({w.y1 - y, y - w.y2, 0.0}));
-}
+double windowDistance(const PlanWindow& w, double x, double y) { return boxDistance(w.x1, w.y1, w.x2, w.y2, x, y); }
 
 // Nearest and farthest distance between the window and the quadrilateral.
 Range windowToQuad(const PlanWindow& w, const double xs[4], const double ys[4]) {
@@ -58,14 +52,14 @@ Range windowToQuad(const PlanWindow& w, const double xs[4], const double ys[4]) 
     Range r{INFINITY, 0};
     if (xs[0] == xs[2] && ys[0] == ys[2] && xs[1] == xs[3] && ys[1] == ys[3] && xs[0] == xs[1] && ys[0] == ys[1]) {
         // One copy: the window against a point.
-        r.least = boxDistance(w, xs[0], ys[0]);
+        r.least = windowDistance(w, xs[0], ys[0]);
         for (int k = 0; k < 4; ++k) r.most = std::max(r.most, length(xs[0] - wx[k], ys[0] - wy[k]));
         return r;
     }
     for (int i = 0; i < 4; ++i) {
         int j = (i + 1) % 4;
         if (segmentMeetsWindow({xs[i], ys[i], 0}, {xs[j], ys[j], 0}, w) || inQuad(xs, ys, wx[i], wy[i])) r.least = 0;
-        r.least = std::min(r.least, boxDistance(w, xs[i], ys[i]));
+        r.least = std::min(r.least, windowDistance(w, xs[i], ys[i]));
         for (int k = 0; k < 4; ++k) {
             r.least = std::min(r.least, segmentDistance(xs[i], ys[i], xs[j], ys[j], wx[k], wy[k]));
             r.most = std::max(r.most, length(xs[i] - wx[k], ys[i] - wy[k]));

@@ -2,6 +2,7 @@
 
 #include "db/finite_numbers.h"
 #include "db/spline_pieces.h"
+#include "db/plan_distance.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,13 +14,6 @@ namespace {
 
 constexpr double kNoDistance = 1e300;
 
-double segmentDistance(const Point3& a, const Point3& b, double x, double y) {
-    double dx = b.x - a.x, dy = b.y - a.y;
-    double len2 = dx * dx + dy * dy;
-    double t = len2 > 0 ? ((x - a.x) * dx + (y - a.y) * dy) / len2 : 0;
-    t = std::clamp(t, 0.0, 1.0);
-    return std::hypot(a.x + t * dx - x, a.y + t * dy - y);
-}
 
 // The distance to the line through a and b, from a on (ray) or both ways.
 double lineDistance(const Point3& a, const Point3& b, bool ray, double x, double y) {
@@ -116,9 +110,6 @@ bool disjoint(const Extents& box, const PlanWindow& w) {
     return box.max.x < w.x1 || box.min.x > w.x2 || box.max.y < w.y1 || box.min.y > w.y2;
 }
 
-double planDistance(const Extents& box, double x, double y) {
-    return std::hypot(std::max({box.min.x - x, x - box.max.x, 0.0}), std::max({box.min.y - y, y - box.max.y, 0.0}));
-}
 
 // The spline kept with run r, `next` the first not yet passed.
 const ShapeSpline* splineOf(const Shapes& s, std::vector<ShapeSpline>::const_iterator& next, size_t r) {

@@ -1,4 +1,5 @@
 #include "db/spline_pieces.h"
+#include "db/plan_distance.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,12 +18,6 @@ constexpr double kRelativeTolerance = 1e-13;
 constexpr double kDistanceShare = 1e-7;
 constexpr int kMostPieces = 4096;
 
-double segmentDistance(double ax, double ay, double bx, double by, double x, double y) {
-    double dx = bx - ax, dy = by - ay, len2 = dx * dx + dy * dy;
-    if (!std::isfinite(len2)) return std::min(std::hypot(ax - x, ay - y), std::hypot(bx - x, by - y));
-    double t = len2 > 0 ? std::clamp(((x - ax) * dx + (y - ay) * dy) / len2, 0.0, 1.0) : 0;
-    return std::hypot(ax + t * dx - x, ay + t * dy - y);
-}
 
 } // namespace
 

@@ -314,4 +314,23 @@ TEST_F(ExactCurves, SplinesAreRefinedWhereThePickIs) {
     }
 }
 
+// A line whose squared length overflows the doubles (its ends 1e300
+// apart) is still measured along it, in model space and in a block,
+// turned or not: a pick at its finite end, or along it near there, takes
+// it, and one beside it does not.
+TEST_F(ExactCurves, LinesLongerThanTheirSquareHoldsArePickedAlongThem) {
+    Slot line = add(ms(), "LINE", {Group::point(10, 1e300, 1e300, 0), Group::point(11, 0, 0, 0)});
+    EXPECT_TRUE(picked(line, 0, 0));
+    EXPECT_TRUE(picked(line, 50, 52));
+    EXPECT_FALSE(picked(line, 50, 60));
+    Slot far = test_drawing::addBlock(*db, "FAR");
+    add(far, "LINE", {Group::point(10, -1e300, 0, 0), Group::point(11, 0, 0, 0)});
+    Slot along = insert(ms(), "FAR", 1, 1);
+    EXPECT_TRUE(picked(along, -1000, 1));
+    EXPECT_FALSE(picked(along, -1000, 10));
+    Slot turned = insert(ms(), "FAR", 1, 1, 90);
+    EXPECT_TRUE(picked(turned, 1, -1000));
+    EXPECT_FALSE(picked(turned, 10, -1000));
+}
+
 } // namespace
