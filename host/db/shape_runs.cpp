@@ -101,6 +101,7 @@ void Shapes::clear() {
     box = Extents();
     endless = false;
     areas = 0;
+    overflowed = false;
 }
 
 void Shapes::startRun(RunKind kind) {
@@ -111,7 +112,10 @@ void Shapes::startRun(RunKind kind) {
 
 void Shapes::add(const Matrix& m, const Point3& local) {
     Point3 p = m.apply(local);
-    if (!finite(p)) return;
+    if (!finite(p)) {
+        overflowed = true;
+        return;
+    }
     ShapeRun& run = runs.back();
     // A ray's box is its start; its second point, and an endless line's
     // points, only give the direction.

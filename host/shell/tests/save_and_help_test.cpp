@@ -50,6 +50,24 @@ TEST_F(SaveAndHelp, SaveSaysWhereAndHowManyEntitiesAndMarksTheDrawingSaved) {
     fs::remove_all(path.parent_path());
 }
 
+// A circle too far out to draw is left out of the saved extents, and the
+// save says so on one line after where it went.
+TEST_F(SaveAndHelp, AnEntityLeftOutOfTheExtentsIsToldAfterTheSave) {
+    fs::path path = folder() / "far.dxf";
+    script("0,0\n10,0\n\n");
+    ASSERT_TRUE(host::shell::runCommandWord("LINE"));
+    script("1.7e308,0\n1e308\n");
+    ASSERT_TRUE(host::shell::runCommandWord("CIRCLE"));
+    std::string message;
+    ASSERT_TRUE(host::shell::saveDrawing(*doc_, path.string(), message)) << message;
+    std::string saved = "Saved " + path.string() + " (2 entities in model space).\n";
+    ASSERT_EQ(message.substr(0, saved.size()), saved);
+    std::string note = message.substr(saved.size());
+    EXPECT_EQ(note.find('\n'), std::string::npos) << note;
+    EXPECT_EQ(note.find(path.string() + ": $EXTMIN and $EXTMAX leave out CIRCLE "), 0u) << note;
+    fs::remove_all(path.parent_path());
+}
+
 // A NaN that got into a drawing (once through a start direction of 1e308)
 // is found before the file is touched, and the message names the entity.
 TEST_F(SaveAndHelp, ANonFiniteNumberRefusesTheSaveAndKeepsTheOldFile) {
