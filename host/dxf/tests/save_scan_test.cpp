@@ -41,7 +41,8 @@ struct Saved {
     std::vector<dxf::Diagnostic> notes;
 };
 
-// The drawing read from `text` and saved to a file named `name`.
+// The drawing read from `text` and saved to a file named `name`, which
+// passes the drawing checks.
 Saved readAndSave(const std::string& text, const std::string& name)
 {
     dxf::ReadReport report;
@@ -55,6 +56,7 @@ Saved readAndSave(const std::string& text, const std::string& name)
     std::ostringstream all;
     all << in.rdbuf();
     saved.text = all.str();
+    EXPECT_EQ(runChecks(path), "") << path;
     return saved;
 }
 
