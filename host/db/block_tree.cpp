@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "db/entity_values.h"
+#include "db/finite_numbers.h"
 #include "db/sub_entities.h"
 
 namespace host::db {
@@ -50,12 +51,6 @@ bool holdsEntities(const Database& db, Slot record) {
     for (Slot s : block->entities)
         if (const Object* o = db.object(s); o && !o->erased) return true;
     return false;
-}
-
-bool finiteBox(const Extents& box) {
-    for (double v : {box.min.x, box.min.y, box.min.z, box.max.x, box.max.y, box.max.z})
-        if (!std::isfinite(v)) return false;
-    return true;
 }
 
 } // namespace
@@ -174,6 +169,9 @@ void BlockTree::drawContents(Slot record, Node& n, EntityDrawer& drawer) {
         for (const ShapeSpline& spline : own.splines)
             for (const Point3& p : spline.control) n.ownBox.add(p);
     n.geometry.endless = own.endless;
+    // A block some of whose points overflowed when drawn has no finite
+    // box: the extents leave its inserts out rather than take a part of it.
+    if (!keepRuns_) n.geometry.overflowed = own.overflowed;
     // For extents the box is all a block's own runs are wanted for: given
     // up at once, so that a save never holds every block's runs together.
     if (!keepRuns_) own = Shapes();
@@ -213,6 +211,11 @@ bool BlockTree::placedBox(const PlacedBlock& p, const Matrix& parent, Extents& o
 bool BlockTree::placedBox(const BlockGeometry& g, const InsertPlacement& place, const Matrix& parent, Extents& out,
                           bool& endless) {
     endless = endless || g.endless;
+    if (g.overflowed) {
+        out.add(Point3{-INFINITY, -INFINITY, -INFINITY});
+        out.add(Point3{INFINITY, INFINITY, INFINITY});
+        return true;
+    }
     if (!g.box.valid()) return false;
     Extents first;
     if (isIdentity(parent)) {
@@ -251,7 +254,10 @@ void BlockTree::bound(Node& n) {
     BlockGeometry& g = n.geometry;
     g.box = n.ownBox;
     const Matrix identity;
-    for (const PlacedBlock& p : g.drawing.placed) placedBox(p, identity, g.box, g.endless);
+    for (const PlacedBlock& p : g.drawing.placed) {
+        placedBox(p, identity, g.box, g.endless);
+        if (const Node* child = node(p.record)) g.overflowed = g.overflowed || child->geometry.overflowed;
+    }
 }
 
 void BlockTree::ring(BlockGeometry& g) {

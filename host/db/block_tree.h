@@ -61,6 +61,7 @@ struct BlockGeometry {
     bool endless = false;  // some part runs without end: no box turns it down
     PlanRing ring;         // round it in plan, about its box's centre (kept with the runs)
     PlanHull hull;         // round it in plan (kept with the runs)
+    bool overflowed = false;  // for extents: some point of it overflowed when drawn, so it has no sure box
     std::unique_ptr<const BlockIndex> index;  // its pieces and placed blocks by their boxes (a large block's)
 };
 

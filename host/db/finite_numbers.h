@@ -15,6 +15,7 @@ inline bool finitePoint(const double xyz[3]) {
     return std::isfinite(xyz[0]) && std::isfinite(xyz[1]) && std::isfinite(xyz[2]);
 }
 inline bool finite(const Point3& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
+inline bool finiteBox(const Extents& box) { return finite(box.min) && finite(box.max); }
 
 // The code of the first group (body or XDATA) whose number is not finite;
 // 0 when every number is.

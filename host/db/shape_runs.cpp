@@ -140,6 +140,7 @@ void Shapes::clear() {
     box = Extents();
     endless = false;
     areas = 0;
+    overflowed = false;
 }
 
 void Shapes::startRun(RunKind kind) {
@@ -150,7 +151,10 @@ void Shapes::startRun(RunKind kind) {
 
 void Shapes::add(const Matrix& m, const Point3& local) {
     Point3 p = m.apply(local);
-    if (!finite(p)) return;
+    if (!finite(p)) {
+        overflowed = true;
+        return;
+    }
     ShapeRun& run = runs.back();
     // A ray's box is its start; its second point, and an endless line's
     // points, only give the direction.
@@ -165,7 +169,10 @@ void Shapes::curveToNext(const Matrix& m, const Point3& c, const Point3& a, cons
     uint32_t at = runs.back().end - 1;
     if (!arcs.empty() && arcs.back().at >= at) return;
     ShapeArc arc = ShapeArc{at, c, a, b, t0, t1}.carried(m);
-    if (!arc.finite()) return;
+    if (!arc.finite()) {
+        overflowed = true;
+        return;
+    }
     arcs.push_back(arc);
     arcs::addExtremes(arc, box);
 }
@@ -188,12 +195,16 @@ void Shapes::append(const Shapes& from, const Matrix& m) {
         for (auto arc = arcFrom(from.arcs, run.begin); arc != from.arcs.end() && arc->at < run.end; ++arc) {
             ShapeArc carried = arc->carried(m);
             carried.at = begin + (arc->at - run.begin);
-            if (!carried.finite()) continue;
+            if (!carried.finite()) {
+                overflowed = true;
+                continue;
+            }
             arcs.push_back(carried);
             arcs::addExtremes(carried, box);
         }
     }
     areas += from.areas;
+    overflowed = overflowed || from.overflowed;
 }
 
 void Shapes::flattened(const Matrix& m, Shapes& out) const {

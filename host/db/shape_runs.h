@@ -57,6 +57,7 @@ struct Shapes {
     Extents box;
     bool endless = false;
     uint32_t areas = 0;
+    bool overflowed = false;  // a point was left out: its numbers overflow
 
     void clear();
     // A new area: the Area runs started after it, up to the next, fill together.

@@ -1,14 +1,17 @@
 #include "dxf/drawing_extents.h"
 
 #include "db/drawn_shapes.h"
+#include "db/finite_numbers.h"
 #include "db/sub_entities.h"
 #include "dxf/parallel.h"
 
+#include <cmath>
+
 namespace host::dxf {
 
-db::Extents modelSpaceExtents(const db::Database& db, const std::function<bool(db::Slot)>& written)
+ModelSpaceExtents modelSpaceExtents(const db::Database& db, const std::function<bool(db::Slot)>& written)
 {
-    db::Extents extents;
+    ModelSpaceExtents extents;
     const db::Block* space = db.block(db.modelSpace());
     if (!space) return extents;
     // Each block's box worked out once, their entities (an element
@@ -26,21 +29,34 @@ db::Extents modelSpaceExtents(const db::Database& db, const std::function<bool(d
 
     constexpr size_t kChunk = 2048;
     const std::vector<db::Slot>& entities = space->entities;
-    std::vector<db::Extents> parts((entities.size() + kChunk - 1) / kChunk);
+    std::vector<ModelSpaceExtents> parts((entities.size() + kChunk - 1) / kChunk);
     forEach(parts.size(), [&](size_t part) {
         db::EntityDrawer drawer(db);
         db::Drawing scratch;
         // Gathered here and stored once: the parts lie side by side, and
         // threads writing next to each other slow each other down.
-        db::Extents one, gathered;
+        db::Extents one;
+        ModelSpaceExtents gathered;
         for (size_t i = part * kChunk, end = std::min(entities.size(), i + kChunk); i < end; ++i) {
             const db::Object* object = db.object(entities[i]);
             if (!object || db::isSubEntity(*object) || !written(entities[i])) continue;
-            if (db::entityExtents(tree, drawer, scratch, entities, i, one)) gathered.add(one);
+            // An entity that is drawn is drawn into `scratch`, which tells
+            // whether any of its points overflowed and was left out.
+            scratch.clear();
+            bool drawn = db::entityExtents(tree, drawer, scratch, entities, i, one);
+            if (!db::finiteBox(one) || scratch.own.overflowed) {
+                if (gathered.leftOut++ == 0) gathered.firstLeftOut = entities[i];
+            } else if (drawn) {
+                gathered.box.add(one);
+            }
         }
         parts[part] = gathered;
     });
-    for (const db::Extents& part : parts) extents.add(part);
+    for (const ModelSpaceExtents& part : parts) {
+        extents.box.add(part.box);
+        if (part.leftOut > 0 && extents.leftOut == 0) extents.firstLeftOut = part.firstLeftOut;
+        extents.leftOut += part.leftOut;
+    }
     return extents;
 }
 

@@ -6,11 +6,21 @@
 #include "db/database.h"
 #include "db/geometry.h"
 
+#include <cstddef>
 #include <functional>
 
 namespace host::dxf {
 
+// An entity whose numbers overflow when drawn (a circle of radius 1e308
+// centred at 1.7e308, a MINSERT of 32767 columns 1e305 apart) has no
+// finite box: it is left out, and the rest keep their extents.
+struct ModelSpaceExtents {
+    db::Extents box;                          // finite, or not valid
+    size_t leftOut = 0;                       // entities that overflow
+    db::Slot firstLeftOut = db::kNoSlot;      // the first of them in model space
+};
+
 // `written` tells which entities go into the file.
-db::Extents modelSpaceExtents(const db::Database& db, const std::function<bool(db::Slot)>& written);
+ModelSpaceExtents modelSpaceExtents(const db::Database& db, const std::function<bool(db::Slot)>& written);
 
 } // namespace host::dxf

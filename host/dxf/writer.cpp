@@ -77,11 +77,6 @@ InsertGrid insertGrid(const GroupList& groups)
     return grid;
 }
 
-bool finiteBox(const db::Extents& box)
-{
-    return db::finite(box.min) && db::finite(box.max);
-}
-
 // The drawing's own code page when it names one the writer knows: the
 // texts of a drawing read from a double-byte file fit it, and the file
 // says which it is.
@@ -93,7 +88,11 @@ const CodePage* drawingCodePage(const Database& db)
 
 class DxfWriter {
 public:
-    DxfWriter(Database& db, GroupWriter& out, DxfVersion version) : db_(db), out_(out), version_(version) {}
+    DxfWriter(Database& db, GroupWriter& out, DxfVersion version, std::string_view fileName,
+              std::vector<Diagnostic>* notes)
+        : db_(db), out_(out), version_(version), fileName_(fileName), notes_(notes)
+    {
+    }
     // False when the file could not be written.
     bool write();
 
@@ -104,6 +103,7 @@ private:
     bool isWritten(Slot slot) const { return slot < state_.size() && state_[slot] == 1; }
 
     void header();
+    void noteLeftOut(const ModelSpaceExtents& found);
     void headerVariable(const std::string& name, const GroupList& groups);
     std::vector<db::HeaderVariable> dimensionStyleVariables() const;
     void classes();
@@ -126,6 +126,8 @@ private:
     Database& db_;
     GroupWriter& out_;
     DxfVersion version_;
+    std::string_view fileName_;
+    std::vector<Diagnostic>* notes_;
     std::unordered_set<Slot> leftOutBlocks_;  // block records not written
     std::vector<int8_t> state_;               // per slot: 0 unknown, 1 written, 2 not, 3 deciding
 };
@@ -288,11 +290,12 @@ void DxfWriter::header()
     };
 
     // Extents of far-out geometry can overflow (a circle of radius 1e308 at
-    // 1e308): a box that is not finite is no box, and the drawing's own
-    // $EXTMIN/$EXTMAX (or the empty drawing's) are written instead, so the
-    // file always reads back.
-    db::Extents extents = modelSpaceExtents(db_, [this](Slot s) { return isWritten(s); });
-    if (!finiteBox(extents)) extents = db::Extents();
+    // 1.7e308): such an entity is left out of them, and the note says so.
+    // With nothing else, the drawing's own $EXTMIN/$EXTMAX (or the empty
+    // drawing's) are written, so the file always reads back.
+    ModelSpaceExtents found = modelSpaceExtents(db_, [this](Slot s) { return isWritten(s); });
+    const db::Extents& extents = found.box;
+    if (found.leftOut > 0) noteLeftOut(found);
     std::string layer(db_.headerText("$CLAYER"));
     if (db_.findRecord(Table::Layer, layer) == kNoSlot) layer = "0";
     std::string style(db_.headerText("$DIMSTYLE"));
@@ -337,6 +340,20 @@ void DxfWriter::header()
     for (const char* name : {"$DIMTXT", "$DIMASZ"})
         if (!done.count(name)) headerVariable(name, {Group::real(40, kDefaultDimensionSize)});
     endSection();
+}
+
+void DxfWriter::noteLeftOut(const ModelSpaceExtents& found)
+{
+    if (!notes_) return;
+    const Object* first = db_.object(found.firstLeftOut);
+    std::string named = first ? shown(first->typeName()) + " " + db::handleText(first->handle) : "an entity";
+    std::string message =
+        found.leftOut == 1
+            ? "$EXTMIN and $EXTMAX leave out " + named + ": its numbers overflow when drawn"
+            : "$EXTMIN and $EXTMAX leave out " + std::to_string(found.leftOut) +
+                  " entities whose numbers overflow when drawn, the first " + named;
+    notes_->emplace_back(std::string(fileName_), 0, std::move(message),
+                         RepairKind::lost("entity left out of the extents"));
 }
 
 // The current dimension style's settings, as header variables, in the
@@ -635,11 +652,15 @@ const char* versionString(DxfVersion version)
     return version == DxfVersion::R2000 ? "AC1015" : "AC1021";
 }
 
-bool writeDxfFile(Database& db, const std::string& path, const WriteOptions& options, std::string& error)
+bool writeDxfFile(Database& db, const std::string& path, const WriteOptions& options, std::string& error,
+                  std::vector<Diagnostic>* notes)
 {
     if (options.binary) {
         std::string text, binary;
-        writeDxfText(db, text, options);
+        size_t before = notes ? notes->size() : 0;
+        writeDxfText(db, text, options, notes);
+        if (notes)
+            for (size_t i = before; i < notes->size(); ++i) (*notes)[i].file = path;
         textToBinary(text, binary);
         return writeFileAtomically(path, binary, error);
     }
@@ -651,21 +672,21 @@ bool writeDxfFile(Database& db, const std::string& path, const WriteOptions& opt
     }
     GroupWriter out(encodingFor(options.version, db));
     out.setFile(&file);
-    if (!DxfWriter(db, out, options.version).write() || !file.commit()) {
+    if (!DxfWriter(db, out, options.version, path, notes).write() || !file.commit()) {
         error = file.error();
         return false;
     }
     return true;
 }
 
-void writeDxfText(Database& db, std::string& text, const WriteOptions& options)
+void writeDxfText(Database& db, std::string& text, const WriteOptions& options, std::vector<Diagnostic>* notes)
 {
     prepare(db);
     text.clear();
     text.reserve(db.slotCount() * 256);  // about what a drawing object takes
     GroupWriter out(encodingFor(options.version, db));
     out.setSink(&text);
-    DxfWriter(db, out, options.version).write();
+    DxfWriter(db, out, options.version, "", notes).write();
 }
 
 } // namespace host::dxf

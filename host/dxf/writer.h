@@ -9,8 +9,10 @@
 #pragma once
 
 #include "db/database.h"
+#include "dxf/diagnostic.h"
 
 #include <string>
+#include <vector>
 
 namespace host::dxf {
 
@@ -22,10 +24,14 @@ struct WriteOptions {
 };
 
 // Saves atomically: the old file stays as it was unless the whole new one
-// was written.  False with `error` saying why.
-bool writeDxfFile(db::Database& db, const std::string& path, const WriteOptions& options, std::string& error);
+// was written.  False with `error` saying why.  `notes`, when given, gets
+// what the file holds otherwise than the drawing does (an entity left out
+// of the saved extents), each as a note about the file.
+bool writeDxfFile(db::Database& db, const std::string& path, const WriteOptions& options, std::string& error,
+                  std::vector<Diagnostic>* notes = nullptr);
 // The same text in memory.
-void writeDxfText(db::Database& db, std::string& out, const WriteOptions& options = {});
+void writeDxfText(db::Database& db, std::string& out, const WriteOptions& options = {},
+                  std::vector<Diagnostic>* notes = nullptr);
 
 // "AC1021" or "AC1015".
 const char* versionString(DxfVersion version);

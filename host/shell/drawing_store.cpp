@@ -41,7 +41,7 @@ bool readDrawing(Document& doc, const std::string& path, std::string& error, std
     return true;
 }
 
-bool writeDrawing(Document& doc, const std::string& path, std::string& error) {
+bool writeDrawing(Document& doc, const std::string& path, std::string& error, std::vector<std::string>* notes) {
     db::Database* drawing = doc.database() ? api::databaseOf(doc.database()) : nullptr;
     if (!drawing) {
         error = "Cannot save " + dxf::withoutControls(path) + ": the drawing has no database.";
@@ -52,11 +52,13 @@ bool writeDrawing(Document& doc, const std::string& path, std::string& error) {
                 " holds a number that is not finite; the file was not touched.";
         return false;
     }
-    if (!dxf::writeDxfFile(*drawing, path, dxf::WriteOptions{}, error)) {
+    std::vector<dxf::Diagnostic> told;
+    if (!dxf::writeDxfFile(*drawing, path, dxf::WriteOptions{}, error, &told)) {
         // The writer's message names the file already.
         error = "Cannot save: " + dxf::withoutControls(error);
         return false;
     }
+    if (notes) *notes = repairLines(told, {});
     return true;
 }
 
@@ -80,13 +82,15 @@ std::string saveTarget(const Document& doc, const std::string& path) {
 }
 
 bool saveDrawing(Document& doc, const std::string& path, std::string& message) {
-    if (!writeDrawing(doc, path, message)) return false;
+    std::vector<std::string> notes;
+    if (!writeDrawing(doc, path, message, &notes)) return false;
     markSaved(doc);
     std::error_code ec;
     std::filesystem::path where = std::filesystem::absolute(path, ec);
     size_t count = modelSpaceEntityCount(*api::databaseOf(doc.database()));
     message = "Saved " + dxf::withoutControls(ec ? path : where.lexically_normal().string()) + " (" +
               std::to_string(count) + (count == 1 ? " entity" : " entities") + " in model space).";
+    for (const std::string& note : notes) message += "\n" + note;
     return true;
 }
 

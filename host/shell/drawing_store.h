@@ -18,12 +18,16 @@ void attachNewDatabase(Document& doc);
 // (see repairLines), none for a sound file.
 bool readDrawing(Document& doc, const std::string& path, std::string& error, std::vector<std::string>& repairs);
 // Writes doc's drawing to path (atomically); false with a message.
-bool writeDrawing(Document& doc, const std::string& path, std::string& error);
+// `notes`, when given, gets the lines that tell what the file holds
+// otherwise than the drawing (see repairLines), none for most drawings.
+bool writeDrawing(Document& doc, const std::string& path, std::string& error,
+                  std::vector<std::string>* notes = nullptr);
 // The file a save to path writes: a folder gets the drawing's own name
 // inside it.
 std::string saveTarget(const Document& doc, const std::string& path);
 // Writes doc's drawing to path; `message` says where it went and how many
-// entities it holds, or why nothing was written.
+// entities it holds, with the save's notes on lines after it, or why
+// nothing was written.
 bool saveDrawing(Document& doc, const std::string& path, std::string& message);
 // The drawing as it is now counts as saved.
 void markSaved(Document& doc);

@@ -10,6 +10,7 @@
 #include "db/drawn_shapes.h"
 #include "dxf/reader.h"
 #include "dxf/writer.h"
+#include "test_support.h"
 
 using namespace host;
 
@@ -48,22 +49,6 @@ std::string nested(int levels, int copies, double shift, double step, bool doubl
         if (doubling) step *= 2;
     }
     return drawing(blocks, insertOf(named('B', levels - 1), 0));
-}
-
-// The x and y of a saved header point ($EXTMIN, $EXTMAX): the values after
-// its codes 10 and 20, lines ending in CR LF.
-bool headerPoint(const std::string& text, const std::string& name, double& x, double& y) {
-    size_t at = text.find(name + "\r\n");
-    if (at == std::string::npos) return false;
-    auto valueAfter = [&](const char* code) -> double {
-        size_t line = text.find(code, at);
-        if (line == std::string::npos) return NAN;
-        size_t begin = line + std::string(code).size();
-        return std::stod(text.substr(begin, text.find('\r', begin) - begin));
-    };
-    x = valueAfter("\r\n 10\r\n");
-    y = valueAfter("\r\n 20\r\n");
-    return std::isfinite(x) && std::isfinite(y);
 }
 
 TEST(NestedBlocksFile, HostileNestingAndAnglesOpenSelectAndSave) {

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -119,4 +120,19 @@ std::string sampleDrawing(const std::string& version)
     for (const std::string& path : sampleDrawings(error))
         if (path.ends_with("_" + version + ".dxf")) return path;
     return "";
+}
+
+bool headerPoint(const std::string& text, const std::string& name, double& x, double& y)
+{
+    size_t at = text.find(name + "\r\n");
+    if (at == std::string::npos) return false;
+    auto valueAfter = [&](const char* code) -> double {
+        size_t line = text.find(code, at);
+        if (line == std::string::npos) return NAN;
+        size_t begin = line + std::string(code).size();
+        return std::stod(text.substr(begin, text.find('\r', begin) - begin));
+    };
+    x = valueAfter("\r\n 10\r\n");
+    y = valueAfter("\r\n 20\r\n");
+    return std::isfinite(x) && std::isfinite(y);
 }

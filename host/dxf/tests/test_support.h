@@ -25,3 +25,6 @@ std::string makeBigDrawing(const std::string& path);
 std::vector<std::string> sampleDrawings(std::string& error);
 // The sample of one version ("R2007"): its path, or "" when it cannot be made.
 std::string sampleDrawing(const std::string& version);
+// The x and y of a saved header point ($EXTMIN, $EXTMAX): the values after
+// its codes 10 and 20, lines ending in CR LF.
+bool headerPoint(const std::string& text, const std::string& name, double& x, double& y);

@@ -50,6 +50,25 @@ TEST_F(SaveAndHelp, SaveSaysWhereAndHowManyEntitiesAndMarksTheDrawingSaved) {
     fs::remove_all(path.parent_path());
 }
 
+// A circle of another program's drawing too far out to draw is left out
+// of the saved extents, and the save says so on one line after where it
+// went.
+TEST_F(SaveAndHelp, AnEntityLeftOutOfTheExtentsIsToldAfterTheSave) {
+    fs::path from = folder() / "far_in.dxf", path = folder() / "far.dxf";
+    std::ofstream(from) << "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n0\n20\n0\n30\n0\n11\n10\n21\n0\n31\n0\n"
+                           "0\nCIRCLE\n5\n2A\n8\n0\n10\n1.7e308\n20\n0\n30\n0\n40\n1e308\n0\nENDSEC\n0\nEOF\n";
+    std::string error;
+    std::vector<std::string> repairs;
+    ASSERT_TRUE(host::shell::readDrawing(*doc_, from.string(), error, repairs)) << error;
+    std::string message;
+    ASSERT_TRUE(host::shell::saveDrawing(*doc_, path.string(), message)) << message;
+    std::string saved = "Saved " + path.string() + " (2 entities in model space).\n";
+    ASSERT_EQ(message.substr(0, saved.size()), saved) << message;
+    EXPECT_EQ(message.substr(saved.size()),
+              path.string() + ": $EXTMIN and $EXTMAX leave out CIRCLE 2A: its numbers overflow when drawn");
+    fs::remove_all(path.parent_path());
+}
+
 // A NaN that got into a drawing (once through a start direction of 1e308)
 // is found before the file is touched, and the message names the entity.
 TEST_F(SaveAndHelp, ANonFiniteNumberRefusesTheSaveAndKeepsTheOldFile) {
