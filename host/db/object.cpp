@@ -50,10 +50,14 @@ thread_local size_t nextRecentType = 0;
 static TypeId internTypeLocked(std::string_view name);
 
 TypeId internType(std::string_view name) {
-    for (const RecentType& r : recentTypes)
-        if (r.length == name.size() && std::memcmp(r.text, name.data(), name.size()) == 0) return r.id;
+    // Only short names are remembered; an empty entry's length (0xFF) is
+    // then never a name's.
+    const bool short_ = name.size() <= sizeof recentTypes[0].text;
+    if (short_)
+        for (const RecentType& r : recentTypes)
+            if (r.length == name.size() && std::memcmp(r.text, name.data(), name.size()) == 0) return r.id;
     TypeId id = internTypeLocked(name);
-    if (name.size() <= sizeof recentTypes[0].text) {
+    if (short_) {
         RecentType& r = recentTypes[nextRecentType];
         nextRecentType = (nextRecentType + 1) % kRecentTypes;
         std::memcpy(r.text, name.data(), name.size());

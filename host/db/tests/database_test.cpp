@@ -219,3 +219,16 @@ TEST(Canonical, HostOrderDefaultsAndRefusals) {
 }
 
 } // namespace
+
+// Type names of every length keep their own ids: a name of 255 characters
+// (the length an empty entry of the per-thread cache stands at) is not
+// taken for one remembered, nor compared past a short name's room.
+TEST(TypeNames, NamesOfAnyLengthKeepTheirOwnIds) {
+    for (size_t length : {1, 14, 15, 16, 254, 255, 256, 1000}) {
+        const std::string name(length, 'T');
+        const TypeId id = internType(name);
+        EXPECT_NE(id, 0u) << length;
+        EXPECT_EQ(typeName(id), name) << length;
+        EXPECT_EQ(internType(name), id) << length;
+    }
+}
