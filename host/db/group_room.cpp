@@ -108,14 +108,17 @@ void start() {
     cache.started = true;
 }
 
-// A block begun by an ended thread, or a new one.
-bool newBlock() {
+// A block begun by an ended thread with room for `need` bytes, or a new
+// one.  What an ended thread left may be as little as one group.
+bool newBlock(size_t need) {
     {
         Depot& d = depot();
         std::lock_guard<std::mutex> guard(d.lock);
-        if (!d.parts.empty()) {
-            cache.next = d.parts.back().next;
-            cache.end = d.parts.back().end;
+        for (size_t i = d.parts.size(); i-- > 0;) {
+            if (d.parts[i].end - d.parts[i].next < static_cast<ptrdiff_t>(need)) continue;
+            cache.next = d.parts[i].next;
+            cache.end = d.parts[i].end;
+            d.parts[i] = d.parts.back();
             d.parts.pop_back();
             return true;
         }
@@ -159,7 +162,7 @@ void* takeGroupRoom(size_t bytes) {
         return r;
     }
     size_t need = (size + kGuard) * kUnit;
-    if (cache.end - cache.next < static_cast<ptrdiff_t>(need) && !newBlock()) throw std::bad_alloc();
+    if (cache.end - cache.next < static_cast<ptrdiff_t>(need) && !newBlock(need)) throw std::bad_alloc();
     void* room = cache.next;
     cache.next += need;
     ROOM_UNPOISON(room, size * kUnit);

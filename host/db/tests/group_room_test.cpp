@@ -7,12 +7,23 @@
 #include <thread>
 #include <vector>
 
+#include "db/block_source.h"
 #include "db/group.h"
+#include "db/group_room.h"
 
 namespace {
 
 using host::db::Group;
 using host::db::GroupList;
+
+constexpr size_t kGroupBytes = 32;
+constexpr size_t kLargestInBlocks = 128 * kGroupBytes;
+
+// Whether [room, room + bytes) lies inside one block.
+bool inOneBlock(const void* room, size_t bytes) {
+    auto at = reinterpret_cast<uintptr_t>(room);
+    return at / host::db::kBlockBytes == (at + bytes - 1) / host::db::kBlockBytes;
+}
 
 // A body of n groups whose values say which body and place they are.
 GroupList bodyOf(int id, size_t n) {
@@ -77,6 +88,37 @@ TEST(GroupRoom, ThreadsWorkAtOnceAndHandOnTheirRoom) {
     }
     made.clear();  // room of ended threads, given back here
     EXPECT_TRUE(churn(9, 2000));
+}
+
+// A thread that ends with a single group's room left in its block hands
+// that on; a later thread needing more must not be given it.
+TEST(GroupRoom, AThreadNeedingMoreThanAnEndedOneLeftTakesOtherRoom) {
+    std::thread leaver([] {
+        // Rooms of one group follow each other in a block: take them until
+        // one group's room is left before the block's end.
+        std::vector<void*> taken;
+        const char* last = nullptr;
+        for (size_t i = 0; i < 2 * host::db::kBlockBytes / kGroupBytes; ++i) {
+            const char* room = static_cast<const char*>(host::db::takeGroupRoom(kGroupBytes));
+            taken.push_back(const_cast<char*>(room));
+            bool following = last != nullptr && room == last + kGroupBytes;
+            last = room;
+            if (following && reinterpret_cast<uintptr_t>(room + 2 * kGroupBytes) % host::db::kBlockBytes == 0) break;
+        }
+        for (void* room : taken) host::db::giveGroupRoom(room, kGroupBytes);
+    });
+    leaver.join();
+    bool inside = true;
+    std::thread taker([&inside] {
+        std::vector<void*> taken;
+        for (int i = 0; i < 1000; ++i) {
+            taken.push_back(host::db::takeGroupRoom(kLargestInBlocks));
+            inside = inside && inOneBlock(taken.back(), kLargestInBlocks);
+        }
+        for (void* room : taken) host::db::giveGroupRoom(room, kLargestInBlocks);
+    });
+    taker.join();
+    EXPECT_TRUE(inside);
 }
 
 } // namespace
