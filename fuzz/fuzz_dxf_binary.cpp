@@ -27,7 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!drawing) return 0;
     std::string text, binary;
     host::dxf::writeDxfText(*drawing, text);
-    host::dxf::textToBinary(text, binary);
+    std::string why;
+    if (!host::dxf::textToBinary(text, binary, &why)) {
+        std::fprintf(stderr, "a written drawing does not convert to binary: %s\n", why.c_str());
+        std::abort();
+    }
     host::dxf::ReadReport again;
     if (!host::dxf::readDxfText(binary, "written.dxf", again)) {
         std::fprintf(stderr, "a written binary drawing does not read back: %s\n", again.error.text().c_str());

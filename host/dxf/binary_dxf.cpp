@@ -189,10 +189,11 @@ bool binaryToText(std::string_view binary, std::string& text, std::string& error
     return true;
 }
 
-void textToBinary(std::string_view text, std::string& binary)
+bool textToBinary(std::string_view text, std::string& binary, std::string* error)
 {
     binary.assign(kSentinel);
     Tokenizer tokenizer(text, "");
+    tokenizer.passNamesInHandles();
     Token token;
     while (tokenizer.next(token)) {
         std::string_view value = token.text;
@@ -227,6 +228,9 @@ void textToBinary(std::string_view text, std::string& binary)
             break;
         }
     }
+    if (!tokenizer.failed()) return true;
+    if (error) *error = tokenizer.error().text();
+    return false;
 }
 
 } // namespace host::dxf

@@ -18,7 +18,10 @@ namespace host::dxf {
 bool binaryToText(std::string_view binary, std::string& text, std::string& error);
 
 // The binary form of DXF text written by this library (R13 and later:
-// two-byte group codes).
-void textToBinary(std::string_view text, std::string& binary);
+// two-byte group codes).  A handle group holding text (group 5 or 105 away
+// from a record's own handle) goes out as that text, as the text file
+// has it.  False, with `error` saying where, when the text does not read
+// as groups: then `binary` holds only what came before.
+bool textToBinary(std::string_view text, std::string& binary, std::string* error = nullptr);
 
 } // namespace host::dxf

@@ -661,7 +661,12 @@ bool writeDxfFile(Database& db, const std::string& path, const WriteOptions& opt
         writeDxfText(db, text, options, notes);
         if (notes)
             for (size_t i = before; i < notes->size(); ++i) (*notes)[i].file = path;
-        textToBinary(text, binary);
+        // A binary file cut short is never written in place of the old one.
+        std::string why;
+        if (!textToBinary(text, binary, &why)) {
+            error = path + ": the drawing cannot be written in binary: " + why;
+            return false;
+        }
         return writeFileAtomically(path, binary, error);
     }
     prepare(db);

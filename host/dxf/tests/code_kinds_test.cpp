@@ -133,17 +133,22 @@ TEST(CodeKinds, TextInHandleCodesOutsideTheirPlaceReadsBack)
                    Group::text(5, "kept as text"), Group::text(105, "1A")};
     host::db::Slot slot = db->add(std::move(line));
     db->appendEntity(db->modelSpace(), slot);
-    std::string text;
+    std::string text, binary, why;
     host::dxf::writeDxfText(*db, text);
-    host::dxf::ReadReport report;
-    auto back = host::dxf::readDxfText(text, "back.dxf", report);
-    ASSERT_TRUE(back) << report.error.text();
-    const host::db::Block* model = back->block(back->modelSpace());
-    ASSERT_TRUE(model && model->entities.size() == 1);
-    std::vector<std::string> kept;
-    for (const Group& g : back->object(model->entities[0])->groups)
-        if (g.code() == 5 || g.code() == 105) kept.emplace_back(g.asText());
-    EXPECT_EQ(kept, (std::vector<std::string>{"not a handle", "kept as text", "1A"}));
+    // Text and binary alike: a binary file is converted from the text, and
+    // was cut short at the first such group.
+    ASSERT_TRUE(host::dxf::textToBinary(text, binary, &why)) << why;
+    for (const std::string* file : {&text, &binary}) {
+        host::dxf::ReadReport report;
+        auto back = host::dxf::readDxfText(*file, "back.dxf", report);
+        ASSERT_TRUE(back) << report.error.text();
+        const host::db::Block* model = back->block(back->modelSpace());
+        ASSERT_TRUE(model && model->entities.size() == 1);
+        std::vector<std::string> kept;
+        for (const Group& g : back->object(model->entities[0])->groups)
+            if (g.code() == 5 || g.code() == 105) kept.emplace_back(g.asText());
+        EXPECT_EQ(kept, (std::vector<std::string>{"not a handle", "kept as text", "1A"}));
+    }
 }
 
 // A binary file holds each value as its code's kind says: every kind comes
