@@ -11,7 +11,6 @@ struct Range {
     double least, most;
 };
 
-double length(double x, double y) { return std::hypot(x, y); }  // without overflow at 1e154
 
 
 // Whether (x, y) lies in the convex quadrilateral (either winding); a
@@ -32,14 +31,14 @@ bool inQuad(const double xs[4], const double ys[4], double x, double y) {
 // Nearest and farthest distance from (x, y) to the quadrilateral.
 Range pointToQuad(const double xs[4], const double ys[4], double x, double y) {
     if (xs[0] == xs[2] && ys[0] == ys[2] && xs[1] == xs[3] && ys[1] == ys[3] && xs[0] == xs[1] && ys[0] == ys[1]) {
-        double d = length(xs[0] - x, ys[0] - y);  // one copy
+        double d = std::hypot(xs[0] - x, ys[0] - y);  // one copy
         return {d, d};
     }
     Range r{inQuad(xs, ys, x, y) ? 0.0 : INFINITY, 0};
     for (int i = 0; i < 4; ++i) {
         int j = (i + 1) % 4;
         r.least = std::min(r.least, segmentDistance(xs[i], ys[i], xs[j], ys[j], x, y));
-        r.most = std::max(r.most, length(xs[i] - x, ys[i] - y));
+        r.most = std::max(r.most, std::hypot(xs[i] - x, ys[i] - y));
     }
     return r;
 }
@@ -53,7 +52,7 @@ Range windowToQuad(const PlanWindow& w, const double xs[4], const double ys[4]) 
     if (xs[0] == xs[2] && ys[0] == ys[2] && xs[1] == xs[3] && ys[1] == ys[3] && xs[0] == xs[1] && ys[0] == ys[1]) {
         // One copy: the window against a point.
         r.least = windowDistance(w, xs[0], ys[0]);
-        for (int k = 0; k < 4; ++k) r.most = std::max(r.most, length(xs[0] - wx[k], ys[0] - wy[k]));
+        for (int k = 0; k < 4; ++k) r.most = std::max(r.most, std::hypot(xs[0] - wx[k], ys[0] - wy[k]));
         return r;
     }
     for (int i = 0; i < 4; ++i) {
@@ -62,7 +61,7 @@ Range windowToQuad(const PlanWindow& w, const double xs[4], const double ys[4]) 
         r.least = std::min(r.least, windowDistance(w, xs[i], ys[i]));
         for (int k = 0; k < 4; ++k) {
             r.least = std::min(r.least, segmentDistance(xs[i], ys[i], xs[j], ys[j], wx[k], wy[k]));
-            r.most = std::max(r.most, length(xs[i] - wx[k], ys[i] - wy[k]));
+            r.most = std::max(r.most, std::hypot(xs[i] - wx[k], ys[i] - wy[k]));
         }
     }
     return r;
@@ -90,10 +89,10 @@ PlanRing ringOfRuns(const Shapes& own, double x, double y, RunTests& tests) {
         ring.outer = INFINITY;
         return ring;
     }
-    for (const Point3& p : own.points) ring.outer = std::max(ring.outer, length(p.x - x, p.y - y));
+    for (const Point3& p : own.points) ring.outer = std::max(ring.outer, std::hypot(p.x - x, p.y - y));
     for (const ShapeArc& arc : own.arcs) ring.outer = std::max(ring.outer, arcs::farthest(arc, x, y));
     for (const ShapeSpline& spline : own.splines)
-        for (const Point3& p : spline.control) ring.outer = std::max(ring.outer, length(p.x - x, p.y - y));
+        for (const Point3& p : spline.control) ring.outer = std::max(ring.outer, std::hypot(p.x - x, p.y - y));
     return ring;
 }
 

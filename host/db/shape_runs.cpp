@@ -1,7 +1,7 @@
 #include "db/shape_runs.h"
 
 #include "db/finite_numbers.h"
-#include "db/spline_pieces.h"
+#include "db/spline_spans.h"
 #include "db/plan_distance.h"
 
 #include <algorithm>

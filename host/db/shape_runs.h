@@ -3,7 +3,7 @@
 // the plan-view tests a pick, window or crossing makes of such runs once a
 // matrix has carried them into the world.  Only x and y are compared.
 // A piece between two points of a run is straight, or an arc of a side
-// table (db/arc_pieces.h) answered as the curve it is: what a run keeps
+// table (db/plan_arcs.h) answered as the curve it is: what a run keeps
 // never grows with a curve's size or the scale it is seen at.
 #pragma once
 
@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "db/arc_pieces.h"
+#include "db/plan_arcs.h"
 #include "db/geometry.h"
 
 namespace host::db {
@@ -125,7 +125,7 @@ private:
     bool splineMeets(const ShapeSpline& s, const Matrix& m, const PlanWindow& w);
     bool splineInside(const ShapeSpline& s, const Matrix& m, const PlanWindow& w);
     std::vector<Point3> scratch_, control_;
-    std::unique_ptr<SpanPieces> pieces_;  // spline_pieces.h
+    std::unique_ptr<SpanPieces> pieces_;  // spline_spans.h
     std::vector<ShapeArc> scratchArcs_;
     std::vector<std::pair<double, uint32_t>> spans_;
 };

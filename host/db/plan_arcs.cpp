@@ -1,4 +1,4 @@
-#include "db/arc_pieces.h"
+#include "db/plan_arcs.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,7 +56,7 @@ double planScale(const ShapeArc& arc) {
     return std::max({std::fabs(arc.a.x), std::fabs(arc.a.y), std::fabs(arc.b.x), std::fabs(arc.b.y)});
 }
 
-// The greatest stretch of the plan part of [a b].
+// The greatest stretch of [a b] in plan.
 double planReach(const ShapeArc& arc) {
     double scale = planScale(arc);
     if (!(scale > 0) || !std::isfinite(scale)) return scale;
@@ -73,7 +73,6 @@ double unitSagitta(double angle) {
     return 2 * s * s;
 }
 
-double planLength(double x, double y) { return std::hypot(x, y); }
 
 
 // Calls f(t) for each t with A cos t + B sin t = d (A cos(t - phi) with
@@ -113,14 +112,14 @@ template <bool kFar>
 double reachFrom(const ShapeArc& arc, double x, double y) {
     Range r = rangeOf(arc);
     Point3 p0 = arc.point(r.lo), p1 = arc.point(r.hi);
-    auto from = [&](const Point3& p) { return planLength(p.x - x, p.y - y); };
+    auto from = [&](const Point3& p) { return std::hypot(p.x - x, p.y - y); };
     auto better = [](double a, double b) { return kFar ? std::max(a, b) : std::min(a, b); };
     double ends = better(from(p0), from(p1));
     double radius;
     if (circleInPlan(arc, radius)) {
         double qx = x - arc.c.x, qy = y - arc.c.y;
         double along = std::atan2(qx * arc.b.x + qy * arc.b.y, qx * arc.a.x + qy * arc.a.y);
-        double centre = planLength(qx, qy);
+        double centre = std::hypot(qx, qy);
         if (kFar) return inRange(r, along + M_PI) ? centre + radius : ends;
         return inRange(r, along) ? std::fabs(centre - radius) : ends;
     }

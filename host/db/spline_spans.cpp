@@ -1,4 +1,4 @@
-#include "db/spline_pieces.h"
+#include "db/spline_spans.h"
 #include "db/plan_distance.h"
 
 #include <algorithm>
