@@ -73,8 +73,6 @@ double unitSagitta(double angle) {
     return 2 * s * s;
 }
 
-
-
 // Calls f(t) for each t with A cos t + B sin t = d (A cos(t - phi) with
 // the amplitude of A and B): none, one where it only touches, or two.
 template <class F>

@@ -11,8 +11,6 @@ struct Range {
     double least, most;
 };
 
-
-
 // Whether (x, y) lies in the convex quadrilateral (either winding); a
 // flat one holds nothing (its edges still count for distances).
 bool inQuad(const double xs[4], const double ys[4], double x, double y) {
