@@ -279,7 +279,6 @@ void BlockTree::index(BlockGeometry& g) {
     auto ix = std::make_unique<BlockIndex>();
     std::vector<Extents> boxes;
     pieceRuns(g.drawing.own, ix->pieces, boxes);
-    pieces_ += ix->pieces.size();
     std::vector<double> xs, ys;
     bool hullKnown = !g.endless;
     for (uint32_t i = 0; i < ix->pieces.size(); ++i) {
@@ -334,18 +333,38 @@ void BlockTree::finish(Node& n) {
     BlockGeometry& g = n.geometry;
     dropPlacingItself(g);
     bound(n);
-    if (keepRuns_) {
-        ring(g);
-        index(g);
-    } else {
-        g.drawing.placed.shrink_to_fit();
-    }
+    if (!keepRuns_) g.drawing.placed.shrink_to_fit();
+    // Counted as drawn, before any question details the block.
+    pieces_ += g.drawing.own.runs.size();
     for (const PlacedBlock& p : g.drawing.placed)
         spelled_ += std::min<uint64_t>(kMostSpelledCopies, uint64_t(p.placement.columns) * uint64_t(p.placement.rows));
     n.state = State::Done;
 }
 
 uint64_t BlockTree::spelledOut() const { return spelled_ + pieces_; }
+
+void BlockTree::detail(Slot record) {
+    Node* top = node(record);
+    if (!keepRuns_ || top == nullptr || top->state != State::Done || top->detail == Node::Detail::Done) return;
+    // Blocks left out as placing themselves are gone from `placed`, so
+    // what is walked is no cycle.
+    stack_.assign(1, record);
+    while (!stack_.empty()) {
+        Node& n = *node(stack_.back());
+        if (n.detail == Node::Detail::Done) {
+            stack_.pop_back();
+        } else if (n.detail == Node::Detail::None) {
+            n.detail = Node::Detail::Waiting;
+            for (const PlacedBlock& p : n.geometry.drawing.placed)
+                if (node(p.record)->detail == Node::Detail::None) stack_.push_back(p.record);
+        } else {
+            ring(n.geometry);
+            index(n.geometry);
+            n.detail = Node::Detail::Done;
+            stack_.pop_back();
+        }
+    }
+}
 
 const BlockGeometry* BlockTree::get(Slot record) {
     Node* top = node(record);

@@ -107,8 +107,13 @@ public:
     // runs are given up as soon as its box is known.
     BlockTree(const Database& db, bool keepRuns) : db_(db), drawer_(db), keepRuns_(keepRuns) {}
     // The block's geometry, every block it places built before it; nullptr
-    // for a record that is no block.
+    // for a record that is no block.  Its box is known; its ring, hull and
+    // index only once detail() was asked for it.
     const BlockGeometry* get(Slot record);
+    // Makes the ring, hull and index of the block and of every block it
+    // places, nearest the leaves first: only what a question looks inside
+    // pays for them (most blocks of a pick are turned down by their box).
+    void detail(Slot record);
     // Builds every block in `records` (and those they place), their
     // entities drawn first in chunks shared out by forEach: forEach(n, work)
     // must call work(i) once for each i in [0, n), on whatever threads it
@@ -135,6 +140,7 @@ private:
         BlockGeometry geometry;
         Extents ownBox;  // of its own runs, taken when they are drawn
         State state = State::New;
+        enum class Detail : uint8_t { None, Waiting, Done } detail = Detail::None;
     };
     Node* node(Slot record);
     void drawContents(Slot record, Node& n, EntityDrawer& drawer);

@@ -319,6 +319,7 @@ bool DrawnShapes::ask(Test& test) {
             return found->second == kTaken;
         }
     }
+    for (const PlacedBlock& p : drawing_.placed) tree_.detail(p.record);
     stack_.clear();
     visited_.clear();
     budget_ = WorkBudget(workLimit_);
