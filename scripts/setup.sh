@@ -7,6 +7,7 @@ command -v g++ >/dev/null || need+=(g++)
 command -v ninja >/dev/null || need+=(ninja-build)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev libgmock-dev)
 [ -f /usr/include/readline/readline.h ] || need+=(libreadline-dev)
+[ -f /usr/include/sodium.h ] || need+=(libsodium-dev)
 /usr/bin/python3 -c 'import ezdxf' 2>/dev/null || need+=(python3-ezdxf)
 /usr/bin/python3 -c 'import matplotlib' 2>/dev/null || need+=(python3-matplotlib)
 # The fuzz targets (scripts/fuzz.sh): clang and its libFuzzer runtime.

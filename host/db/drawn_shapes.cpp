@@ -30,11 +30,11 @@ bool copiesInReach(const Extents& first, bool endless, const PlanWindow& w, Copy
     return copies.narrowTo(xs, ys, 4);
 }
 
-uint64_t questionKey(int kind, double a, double b, double c, double d) {
-    uint64_t key = mixKey(0, static_cast<uint64_t>(kind));
-    for (double v : {a, b, c, d}) key = mixKey(key, v);
-    return key;
-}
+// What a test asks, for the answers kept of entities placed alike.
+struct Question {
+    int kind;
+    double numbers[4];
+};
 
 // What a pick asks: some part within radius of a point.  For each test,
 // box() says what a box round some of it says (Stop: decided, the answer
@@ -45,7 +45,7 @@ struct NearTest {
     RunTests& tests;
     double x, y, radius;
     bool stopped = true, walked = false;  // the answer when stopped, and after all was looked at
-    uint64_t key() const { return questionKey(0, x, y, radius, 0); }
+    Question question() const { return {0, {x, y, radius, 0}}; }
     bool range(const BlockGeometry& g, const PlacedBlock&, const Matrix&, const Matrix& base, CopyLattice& copies) {
         const PlanWindow around{x - radius, y - radius, x + radius, y + radius};
         return copiesInReach(transformedBox(g.box, base), g.endless, around, copies);
@@ -69,7 +69,7 @@ struct MeetsTest {
     RunTests& tests;
     PlanWindow w;
     bool stopped = true, walked = false;
-    uint64_t key() const { return questionKey(1, w.x1, w.y1, w.x2, w.y2); }
+    Question question() const { return {1, {w.x1, w.y1, w.x2, w.y2}}; }
     bool range(const BlockGeometry& g, const PlacedBlock&, const Matrix&, const Matrix& base, CopyLattice& copies) {
         return copiesInReach(transformedBox(g.box, base), g.endless, w, copies);
     }
@@ -96,7 +96,7 @@ struct InsideTest {
     RunTests& tests;
     PlanWindow w;
     bool stopped = false, walked = true;
-    uint64_t key() const { return questionKey(2, w.x1, w.y1, w.x2, w.y2); }
+    Question question() const { return {2, {w.x1, w.y1, w.x2, w.y2}}; }
     // All copies held, by their box or hull: nothing of them to look at.
     bool range(const BlockGeometry& g, const PlacedBlock& p, const Matrix& world, const Matrix& base,
                CopyLattice& copies) {
@@ -311,7 +311,8 @@ bool DrawnShapes::ask(Test& test) {
     const bool placesOne = drawing_.own.runs.empty() && drawing_.placed.size() == 1;
     auto repeatKey = [&] {
         const PlacedBlock& p = drawing_.placed.front();
-        return mixKey(placeKey(tree_.get(p.record), p.placement.m, CopyLattice::of(p.placement)), test.key());
+        Question q = test.question();
+        return placeKey(tree_.get(p.record), p.placement.m, CopyLattice::of(p.placement), q.kind, q.numbers);
     };
     if (placesOne && !repeated_.empty()) {
         if (auto found = repeated_.find(repeatKey()); found != repeated_.end()) {

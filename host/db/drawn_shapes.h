@@ -106,7 +106,7 @@ private:
     PlaceKeys visited_;
     // Answers of entities that place one block and draw nothing of their
     // own, by their placement and question: inserts on one spot answer alike.
-    std::unordered_map<uint64_t, uint8_t> repeated_;
+    std::unordered_map<PlaceKey, uint8_t, PlaceKeyHash> repeated_;
     Shapes slice_;
     RunTests tests_;
     ArrayReach arrays_;
