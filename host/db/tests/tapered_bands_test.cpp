@@ -182,6 +182,13 @@ TEST(TaperedBands, ABulgeThatIsARoundingResidueIsTheStraightBand) {
                 EXPECT_FALSE(p.picked(25 * scale, 7.5 * scale, 3 * scale));
             }
         }
+        // Two such segments of width 10 at a right angle are mitred as
+        // straight ones are: the outer corner filled, the inner one not.
+        test_drawing::Drawing d;
+        Slot corner = test_drawing::addLwPolyline(
+            *d.db, d.ms(), {{{0, 0, bulge, 10, 10}}, {{100, 0, bulge, 10, 10}}, {{100, 100, 0, 10, 10}}}, false);
+        EXPECT_EQ(pick(*d.db, 104, -4, 0.1), corner) << bulge;
+        EXPECT_NE(pick(*d.db, 93, 7, 0.1), corner) << bulge;
     }
 }
 
