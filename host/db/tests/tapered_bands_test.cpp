@@ -43,8 +43,8 @@ struct TrueBand {
         const double turn = 4 * std::atan(bulge), radius = length / (2 * std::fabs(std::sin(turn / 2)));
         const double t0 = -std::copysign(M_PI / 2, turn) - turn / 2, t = t0 + turn * u, mid = t0 + turn * u / 2;
         const double chord = 2 * radius * std::sin(turn * u / 2), half = (start + (end - start) * u) / 2;
-        SidePoint s{-chord * std::sin(mid) + sign * half * std::cos(t), chord * std::cos(mid) + sign * half * std::sin(t),
-                    0, 0};
+        SidePoint s{-chord * std::sin(mid) + sign * half * std::cos(t),
+                    chord * std::cos(mid) + sign * half * std::sin(t), 0, 0};
         // Along the side: round the centre, and out as the width grows.
         const double round = (radius + sign * half) * turn, out = sign * (end - start) / 2;
         const double tx = -std::sin(t) * round + std::cos(t) * out, ty = std::cos(t) * round + std::sin(t) * out;
@@ -70,8 +70,8 @@ struct TrueBand {
 
 std::string describe(const TrueBand& b, double scale) {
     char text[160];
-    std::snprintf(text, sizeof text, "length %g bulge %g widths %g to %g at scale %g", b.length, b.bulge, b.start, b.end,
-                  scale);
+    std::snprintf(text, sizeof text, "length %g bulge %g widths %g to %g at scale %g", b.length, b.bulge, b.start,
+                  b.end, scale);
     return text;
 }
 
@@ -84,7 +84,7 @@ struct Placed {
 
     Placed(const TrueBand& b, double placeScale, bool closed = false) : scale(placeScale) {
         std::vector<std::array<double, 5>> rows = {{0, 0, b.bulge, b.start, b.end}, {b.length, 0, 0, 0, 0}};
-        // Closed: back along the same arc, the other way round.
+        // Closed: back to the start with the same bulge (for a residue, over the same band).
         if (closed) rows[1] = {b.length, 0, b.bulge, b.end, b.start};
         if (scale == 1) {
             taken = test_drawing::addLwPolyline(*d.db, d.ms(), rows, closed);
@@ -116,10 +116,12 @@ void expectTrueBand(const TrueBand& b, const Placed& p, std::vector<double> sign
             const double x = s.x * p.scale, y = s.y * p.scale;
             EXPECT_TRUE(p.picked(x - s.nx * near, y - s.ny * near, spare)) << "inside, side " << sign << " at " << u;
             EXPECT_FALSE(p.picked(x + s.nx * near, y + s.ny * near, spare)) << "outside, side " << sign << " at " << u;
-            if (std::fmod(u * 64, 16) != 8) continue;  // crossings a quarter of the way, half way and three quarters
+            if (std::fmod(u * 64, 16) != 8) continue;  // crossings at odd eighths of the way
             const double ix = x - s.nx * near, iy = y - s.ny * near, ox = x + s.nx * 2 * near, oy = y + s.ny * 2 * near;
-            EXPECT_TRUE(p.found(ix - spare, iy - spare, ix + spare, iy + spare, true)) << "crossing in, " << sign << " " << u;
-            EXPECT_FALSE(p.found(ox - spare, oy - spare, ox + spare, oy + spare, true)) << "crossing out, " << sign << " " << u;
+            EXPECT_TRUE(p.found(ix - spare, iy - spare, ix + spare, iy + spare, true))
+                << "crossing in, " << sign << " " << u;
+            EXPECT_FALSE(p.found(ox - spare, oy - spare, ox + spare, oy + spare, true))
+                << "crossing out, " << sign << " " << u;
         }
     }
     double x1, y1, x2, y2;
@@ -136,14 +138,14 @@ constexpr double kPlacements[] = {1, 1000};
 
 TEST(TaperedBands, TheWidthRunsFromStartToEndAlongTheArcAtAnyScale) {
     std::vector<TrueBand> bands = {
-        {50, 0.2, 3, 2},     // narrowing
-        {50, 0.2, 4, 5},     // widening
-        {50, 0.3, 0.9, 1.4}, // narrow, for a block placed large
-        {200, 1, 0, 20},     // a half turn from nothing
-        {200, -1, 20, 0},    // clockwise, to nothing
-        {50, -4, 2, 30},     // most of a turn, clockwise
-        {50, 50, 1, 6},      // nearly a whole turn
-        {50, 50, 10, 10.001}, // nearly a whole turn, hardly tapered
+        {50, 0.2, 3, 2},       // narrowing
+        {50, 0.2, 4, 5},       // widening
+        {50, 0.3, 0.9, 1.4},   // narrow, for a block placed large
+        {200, 1, 0, 20},       // a half turn from nothing
+        {200, -1, 20, 0},      // clockwise, to nothing
+        {50, -4, 2, 30},       // most of a turn, clockwise
+        {50, 50, 1, 6},        // nearly a whole turn
+        {50, 50, 10, 10.001},  // nearly a whole turn, hardly tapered
     };
     // Arrowheads of every bend, the flattest nearly straight.
     for (double bulge : {1e-9, 1e-7, 1e-5, 1e-3, 0.01, -0.01}) bands.push_back({50, bulge, 0, 20});
