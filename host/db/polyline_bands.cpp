@@ -22,8 +22,8 @@ constexpr double kStraightBulge = 1e-8;
 // as the side turns there, strays from the side by at most
 // kTaperStray x turn^2 x |end width - start width| / n^3 (turn in radians,
 // pieces of at most kWidestPiece); n is chosen so that this stays within
-// kTaperShare of the band's widest width, whatever its scale, in at most
-// kMostTaperPieces pieces.
+// kTaperShare of the band's widest width, whatever its scale: 17 at most,
+// for a whole turn tapering from nothing, and never above kMostTaperPieces.
 constexpr double kTaperStray = 0.011;
 constexpr double kTaperShare = 1e-4;
 constexpr double kWidestPiece = M_PI / 2;

@@ -10,12 +10,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "db/drawn_shapes.h"
+#include "db/entity_shapes.h"
 #include "test_blocks.h"
 
 using namespace host::db;
@@ -191,6 +193,26 @@ TEST(TaperedBands, ABulgeThatIsARoundingResidueIsTheStraightBand) {
             *d.db, d.ms(), {{{0, 0, bulge, 10, 10}}, {{100, 0, bulge, 10, 10}}, {{100, 100, 0, 10, 10}}}, false);
         EXPECT_EQ(pick(*d.db, 104, -4, 0.1), corner) << bulge;
         EXPECT_NE(pick(*d.db, 93, 7, 0.1), corner) << bulge;
+    }
+}
+
+TEST(TaperedBands, WhatABandCostsComesFromItsShapeAlone) {
+    // A nearly whole turn tapering from nothing, as wide as its chord and a
+    // million times wider, at sizes from 1e-3 to 1e6: the same few arcs
+    // each side, however large it is drawn.
+    for (double taper : {1.0, 1e6}) {
+        size_t arcs = 0;
+        for (double size : {1e-3, 1.0, 1e6}) {
+            test_drawing::Drawing d;
+            Slot s = test_drawing::addLwPolyline(*d.db, d.ms(), {{{0, 0, 1e9, 0, taper * size}}, {{size, 0, 0, 0, 0}}},
+                                                 false);
+            Shapes shapes;
+            ShapeScratch scratch;
+            addEntityShape(*d.db->object(s), {}, Matrix(), shapes, scratch);
+            if (arcs == 0) arcs = shapes.arcs.size();
+            EXPECT_EQ(shapes.arcs.size(), arcs) << taper << " " << size;
+            EXPECT_LE(shapes.arcs.size(), 2 * 17u) << taper << " " << size;
+        }
     }
 }
 
