@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "db/finite_numbers.h"
 #include "db/shape_parts.h"
 
 namespace host::db::parts {
@@ -12,14 +13,27 @@ namespace {
 // Straight segments whose sides turn by less than this (radians) meet
 // without a mitre, as other programs draw them.
 constexpr double kNoMitreTurn = 0.031415;
-// The most pieces a turn of a tapered arc's sides is cut into.
-constexpr double kMostTaperPieces = 4096;
+// A bulge this small bends the band by less than about this share of its
+// size (the centre line's sagitta is bulge x length / 2, each end leans by
+// about twice the bulge): no more than rounding costs its sides worked out
+// about a centre over 1e7 lengths away, so it is drawn as the straight band.
+constexpr double kStraightBulge = 1e-8;
+// A side of a tapered arc cut into n arcs, each through its ends turning
+// as the side turns there, strays from the side by at most
+// kTaperStray x turn^2 x |end width - start width| / n^3 (turn in radians,
+// pieces of at most kWidestPiece); n is chosen so that this stays within
+// kTaperShare of the band's widest width, whatever its scale: 17 at most,
+// for a whole turn tapering from nothing, and never above kMostTaperPieces.
+constexpr double kTaperStray = 0.011;
+constexpr double kTaperShare = 1e-4;
+constexpr double kWidestPiece = M_PI / 2;
+constexpr double kMostTaperPieces = 64;
 
 struct Segment {
     Point3 p, q;
     double start = 0, end = 0, bulge = 0;
     bool banded() const { return start > 0 || end > 0; }
-    bool straight() const { return bulge == 0; }
+    bool straight() const { return std::fabs(bulge) <= kStraightBulge; }
 };
 
 double at(const std::vector<double>& values, size_t i) { return i < values.size() ? values[i] : 0; }
@@ -29,8 +43,6 @@ Point3 offset(const Point3& p, double nx, double ny, double distance) {
 }
 
 double cross(double ax, double ay, double bx, double by) { return ax * by - ay * bx; }
-
-bool finite(const Point3& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
 class Bands {
 public:
@@ -86,32 +98,40 @@ private:
     // arc moved out or in along its radius by half the width there (in
     // proportion to the length along the arc); false when the arc has no
     // finite centre.  A side of even width is the arc about the same
-    // centre; one whose width runs from start to end is cut in pieces,
-    // each the arc through its ends that turns as the segment does, few
-    // enough to keep within the chord tolerance of the side.
+    // centre; one whose width runs from start to end is cut in pieces (see
+    // taperPieces), each the arc through its ends that turns as the side
+    // does between them.
     bool arc(const Segment& s) {
         BulgeArc arc;
         if (!bulgeArc(s.p, s.q, s.bulge, arc)) return false;
-        double radius = std::hypot(arc.a.x, arc.a.y), turn = std::fabs(arc.angle);
-        int pieces = 1;
-        if (s.start != s.end) {
-            double most = std::ceil(turn / kTwoPi * kMostTaperPieces);
-            pieces = static_cast<int>(std::clamp(
-                std::ceil(std::sqrt(turn * std::fabs(s.end - s.start) / (16 * kChordTolerance))), 1.0, most));
-        }
-        double step = arc.angle / pieces, pieceBulge = std::tan(step / 4);
+        double radius = std::hypot(arc.a.x, arc.a.y);
+        bool tapered = s.start != s.end;
+        int pieces = tapered ? taperPieces(s, arc.angle) : 1;
+        double step = arc.angle / pieces;
+        auto width = [&](int i) { return s.start + (s.end - s.start) * i / pieces; };
         auto side = [&](int i, double sign) {
-            double t = i == pieces ? arc.angle : step * i, w = s.start + (s.end - s.start) * i / pieces;
-            double k = 1 + sign * w / 2 / radius, cs = std::cos(t), sn = std::sin(t);
+            double t = i == pieces ? arc.angle : step * i;
+            double k = 1 + sign * width(i) / 2 / radius, cs = std::cos(t), sn = std::sin(t);
             return Point3{arc.c.x + k * (arc.a.x * cs + arc.b.x * sn), arc.c.y + k * (arc.a.y * cs + arc.b.y * sn), s.p.z};
         };
-        auto piece = [&](const Point3& from, const Point3& to, double sign, bool back) {
-            if (pieces == 1) {
+        // Seen turning counter-clockwise, a side lies at r(t) = radius +
+        // sign w(t) / 2 from the centre, growing by `grow` a radian; the
+        // angle between its tangent and the circle's changes as
+        // atan(r / grow) does, so from piece i to i + 1 it turns by the step
+        // and by that change (a clockwise arc the same, mirrored).
+        auto pieceTurn = [&](int i, double sign) {
+            double grow = sign * (s.end - s.start) / 2 / std::fabs(arc.angle);
+            double from = radius + sign * width(i) / 2, to = radius + sign * width(i + 1) / 2;
+            return step + std::copysign(std::atan(to / grow) - std::atan(from / grow), arc.angle);
+        };
+        auto piece = [&](int i, const Point3& from, const Point3& to, double sign, bool back) {
+            if (!tapered) {
                 double k = 1 + sign * s.start / 2 / radius;
                 Point3 a{arc.a.x * k, arc.a.y * k, 0}, b{arc.b.x * k, arc.b.y * k, 0};
                 out_.curveToNext(m_, arc.c, a, b, back ? arc.angle : 0, back ? 0 : arc.angle);
             } else {
-                addBulge(out_, m_, from, to, back ? -pieceBulge : pieceBulge);
+                double bulge = std::tan(pieceTurn(i, sign) / 4);
+                addBulge(out_, m_, from, to, back ? -bulge : bulge);
             }
         };
         out_.newArea();
@@ -119,14 +139,24 @@ private:
         for (int i = 0; i <= pieces; ++i) {
             Point3 p = side(i, 1);
             out_.add(m_, p);
-            if (i < pieces) piece(p, side(i + 1, 1), 1, false);
+            if (i < pieces) piece(i, p, side(i + 1, 1), 1, false);
         }
         for (int i = pieces; i >= 0; --i) {
             Point3 p = side(i, -1);
             out_.add(m_, p);
-            if (i > 0) piece(p, side(i - 1, -1), -1, true);
+            if (i > 0) piece(i - 1, p, side(i - 1, -1), -1, true);
         }
         return true;
+    }
+
+    // How many pieces each side of a tapered arc is cut into: from its
+    // shape alone (its turn, and how far its width runs relative to the
+    // widest), so that the pieces stay within the same share of the band
+    // at any size and any scale it is placed at.
+    static int taperPieces(const Segment& s, double angle) {
+        double turn = std::fabs(angle), taper = std::fabs(s.end - s.start) / std::max(s.start, s.end);
+        double enough = std::ceil(std::cbrt(kTaperStray * turn * turn * taper / kTaperShare));
+        return static_cast<int>(std::clamp(std::max(enough, std::ceil(turn / kWidestPiece)), 1.0, kMostTaperPieces));
     }
 
     Shapes& out_;

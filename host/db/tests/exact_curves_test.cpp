@@ -39,14 +39,7 @@ protected:
     }
     // An LWPOLYLINE through (x, y, bulge, start width, end width) rows.
     Slot polyline(Slot in, const std::vector<std::array<double, 5>>& rows, bool closed) {
-        GroupList g = {Group::integer(90, static_cast<int>(rows.size())), Group::integer(70, closed ? 1 : 0)};
-        for (const auto& r : rows) {
-            g.push_back(Group::point(10, r[0], r[1], 0));
-            g.push_back(Group::real(40, r[3]));
-            g.push_back(Group::real(41, r[4]));
-            g.push_back(Group::real(42, r[2]));
-        }
-        return add(in, "LWPOLYLINE", std::move(g));
+        return test_drawing::addLwPolyline(*db, in, rows, closed);
     }
 };
 

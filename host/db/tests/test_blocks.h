@@ -2,8 +2,10 @@
 // or space, a block with its BLOCK and ENDBLK.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "db/database.h"
 
@@ -32,6 +34,18 @@ inline Slot addBlock(Database& db, const std::string& name, double bx = 0, doubl
     end.type = internType("ENDBLK");
     db.setBlockObjects(r, db.add(begin), db.add(end));
     return r;
+}
+
+// An LWPOLYLINE through (x, y, bulge, start width, end width) rows.
+inline Slot addLwPolyline(Database& db, Slot block, const std::vector<std::array<double, 5>>& rows, bool closed) {
+    GroupList g = {Group::integer(90, static_cast<int>(rows.size())), Group::integer(70, closed ? 1 : 0)};
+    for (const auto& r : rows) {
+        g.push_back(Group::point(10, r[0], r[1], 0));
+        g.push_back(Group::real(40, r[3]));
+        g.push_back(Group::real(41, r[4]));
+        g.push_back(Group::real(42, r[2]));
+    }
+    return addEntity(db, block, "LWPOLYLINE", std::move(g));
 }
 
 // A new drawing and the entities most tests place in it.
