@@ -163,11 +163,6 @@ void BlockTree::drawContents(Slot record, Node& n, EntityDrawer& drawer) {
     }
     Shapes& own = n.geometry.drawing.own;
     n.ownBox = boundedBox(own);
-    // For picks and windows a spline is bounded by its control points,
-    // which hold its curve however much larger its chords are seen.
-    if (keepRuns_)
-        for (const ShapeSpline& spline : own.splines)
-            for (const Point3& p : spline.control) n.ownBox.add(p);
     n.geometry.endless = own.endless;
     // A block some of whose points overflowed when drawn has no finite
     // box: the extents leave its inserts out rather than take a part of it.
