@@ -72,8 +72,9 @@ Extents boundedBox(const Shapes& shapes) {
         uint32_t end = run.kind == RunKind::Ray ? run.begin + 1 : run.end;
         for (uint32_t i = run.begin; i < end; ++i) box.add(shapes.points[i]);
     }
-    // Arcs are never in endless runs.
+    // Arcs and splines are never in endless runs.
     for (const ShapeArc& arc : shapes.arcs) arcs::addExtremes(arc, box);
+    for (const ShapeSpline& spline : shapes.splines) box.add(spline.box);
     return box;
 }
 

@@ -184,7 +184,8 @@ void Shapes::append(const Shapes& from, const Matrix& m) {
         ShapeSpline carried = spline;
         carried.run += runBase;
         for (Point3& p : carried.control) p = m.apply(p);
-        carried.box = splineExtremes(carried);
+        carried.box = Extents();
+        addSplineExtremes(carried, carried.box);
         box.add(carried.box);
         splines.push_back(std::move(carried));
     }

@@ -21,6 +21,9 @@ constexpr int kRootHalvings = 46;
 // apart; past them the span's control points bound that coordinate (they
 // hold its curve).  A span has at most 2 degree - 2 of them.
 constexpr int kMostIsolating = 256;
+// Steps narrowing one turning point: Newton's while it stays within the
+// piece known to hold it, else a halving of that piece.
+constexpr int kMostNarrowing = 2 * kRootHalvings;
 
 double coordinate(const Weighted& q, int c) { return c == 0 ? q.x : c == 1 ? q.y : q.z; }
 double coordinate(const Point3& p, int c) { return c == 0 ? p.x : c == 1 ? p.y : p.z; }
@@ -40,17 +43,27 @@ int variations(const double* c, size_t count) {
     return changes;
 }
 
+// The coordinates of points in which `box` may be passed.
+bool passes(const Point3* points, size_t count, const Extents& box) {
+    for (size_t i = 0; i < count; ++i)
+        for (int c = 0; c < 3; ++c)
+            if (coordinate(points[i], c) < coordinate(box.min, c) || coordinate(points[i], c) > coordinate(box.max, c))
+                return true;
+    return false;
+}
+
 class SpanExtremes {
 public:
-    // Adds to `box` the extremes of the span whose Bezier points are `q`;
-    // `control` are the spline's control points that span depends on.
+    // Grows `box` by the extremes of the span whose Bezier points are `q`
+    // where its hull passes the box; `control` are the spline's control
+    // points that span depends on.
     void add(const std::vector<Weighted>& q, const Point3* control, size_t count, Extents& box);
 
 private:
     bool derivative(size_t p, bool rational);
     bool roots();
     double refine(const double* c, int steps);
-    double valueAt(const double* c, double s);
+    void valueAt(const double* c, double s, double& value, double& slope);
     double curveAt(double t, int c);
     double binomial(size_t n, size_t k) const { return pascal_[n * rows_ + k]; }
 
@@ -85,8 +98,10 @@ void SpanExtremes::add(const std::vector<Weighted>& q, const Point3* control, si
             hullHigh = std::max(hullHigh, x_[i]);
         }
         double low = std::min(x_[0], x_[p]), high = std::max(x_[0], x_[p]);
-        // Within the ends' range the hull holds the curve: the ends are its extremes.
-        if (finite && (hullLow < low || hullHigh > high)) {
+        // The hull holds the curve: within the box and the ends' range it
+        // passes neither.
+        double boxLow = std::min(low, coordinate(box.min, c)), boxHigh = std::max(high, coordinate(box.max, c));
+        if (finite && (hullLow < boxLow || hullHigh > boxHigh)) {
             roots_.clear();
             if (derivative(p, rational) && roots()) {
                 for (double t : roots_) {
@@ -185,29 +200,38 @@ bool SpanExtremes::roots() {
     return true;
 }
 
-// The one sign change of the coefficients c, narrowed by `steps` halvings
-// of [0, 1].
+// The one sign change of the coefficients c in [0, 1], to within
+// 2^-steps: Newton's steps inside the piece known to hold it, halving it
+// where a step would leave it.
 double SpanExtremes::refine(const double* c, int steps) {
     const size_t n = d_.size();
     size_t first = 0;
     while (first < n && c[first] == 0) ++first;
     const bool rising = first < n && c[first] < 0;
-    double a = 0, b = 1;
-    for (int i = 0; i < steps; ++i) {
-        double m = (a + b) / 2, v = valueAt(c, m);
-        if (v == 0) return m;
-        if ((v < 0) == rising) a = m;
-        else b = m;
+    const double close = std::ldexp(1.0, -steps);
+    double a = 0, b = 1, s = 0.5;
+    for (int i = 0; i < kMostNarrowing && b - a > close; ++i) {
+        double value, slope;
+        valueAt(c, s, value, slope);
+        if (value == 0) return s;
+        if ((value < 0) == rising) a = s;
+        else b = s;
+        double next = s - value / slope;
+        if (!(next > a && next < b)) next = (a + b) / 2;
+        else if (std::fabs(next - s) <= close) return next;
+        s = next;
     }
-    return (a + b) / 2;
+    return s;
 }
 
-double SpanExtremes::valueAt(const double* c, double s) {
+// The polynomial of coefficients c and its derivative at s.
+void SpanExtremes::valueAt(const double* c, double s, double& value, double& slope) {
     const size_t n = d_.size();
     level_.assign(c, c + n);
-    for (size_t r = 1; r < n; ++r)
+    for (size_t r = 1; r + 1 < n; ++r)
         for (size_t i = 0; i + r < n; ++i) level_[i] = (1 - s) * level_[i] + s * level_[i + 1];
-    return level_[0];
+    value = (1 - s) * level_[0] + s * level_[1];
+    slope = static_cast<double>(n - 1) * (level_[1] - level_[0]);
 }
 
 // Coordinate c of the span's point at t (de Casteljau on its weighted points).
@@ -225,17 +249,18 @@ double SpanExtremes::curveAt(double t, int c) {
 
 } // namespace
 
-Extents splineExtremes(const ShapeSpline& s) {
-    Extents box;
-    if (s.degree == 0 || s.knots.size() != s.control.size() + s.degree + 1) return box;
+void addSplineExtremes(const ShapeSpline& s, Extents& box) {
+    if (s.degree == 0 || s.knots.size() != s.control.size() + s.degree + 1) return;
     SpanPieces span;
     SpanExtremes extremes;
     for (size_t k = s.degree; k < s.control.size(); ++k) {
         if (!(s.knots[k] < s.knots[k + 1])) continue;
+        // Its control points hold it: within the box it adds nothing.
+        const Point3* control = s.control.data() + (k - s.degree);
+        if (!passes(control, s.degree + 1, box)) continue;
         span.load(s, s.control, k);
-        extremes.add(span.bezier(), s.control.data() + (k - s.degree), s.degree + 1, box);
+        extremes.add(span.bezier(), control, s.degree + 1, box);
     }
-    return box;
 }
 
 } // namespace host::db

@@ -12,8 +12,11 @@
 
 namespace host::db {
 
-// The box of the spline's curve, at a cost bounded per knot span whatever
-// the spline's size or scale.
-Extents splineExtremes(const ShapeSpline& s);
+// `box` grown to hold the spline's curve, by points of it alone.  A span
+// whose control points lie within the box adds nothing and costs nearly
+// nothing: a box that already holds points of the curve (its chords)
+// leaves the work to the few spans near its extremes.  The cost of a span
+// is bounded, whatever the spline's size or scale.
+void addSplineExtremes(const ShapeSpline& s, Extents& box);
 
 } // namespace host::db

@@ -256,7 +256,8 @@ void addSpline(const Object& o, const Matrix& m, Shapes& out, ShapeScratch& scra
         kept.control.push_back(q);
     }
     // Bounded by its extreme points, which its chords fall short of.
-    kept.box = splineExtremes(kept);
+    for (uint32_t i = out.runs.back().begin; i < out.runs.back().end; ++i) kept.box.add(out.points[i]);
+    addSplineExtremes(kept, kept.box);
     out.box.add(kept.box);
     out.splines.push_back(std::move(kept));
 }

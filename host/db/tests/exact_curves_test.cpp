@@ -419,6 +419,15 @@ TEST_F(ExactCurves, SplinesReachTheirExtremePoints) {
     EXPECT_FALSE(window(placed, 1e4 * x1 - 1, 1e4 * y1 - 1, 1e4 * x2 + 1, 1e4 * y2 - 50, false));
     EXPECT_TRUE(window(placed, 1e4 * x1, 1e4 * y2 - 50, 1e4 * x2, 1e4 * y2 + 1, true));
     db->setErased(placed, true);
+    // Beside a ray, which adds only its start.
+    Slot rayed = test_drawing::addBlock(*db, "RAYED");
+    add(rayed, "SPLINE", cubic);
+    add(rayed, "RAY", {Group::point(10, 50, 50, 0), Group::point(11, 1, 0, 0)});
+    placed = insert(ms(), "RAYED", 1, 1);
+    ASSERT_TRUE(worldExtents(*db, placed, box));
+    reaches(box, 1);
+    reaches(savedExtents(*db, placed), 1);
+    db->setErased(placed, true);
     // Rational: a circle of radius 100 about (500, 200) as nine weighted
     // points turned 30 degrees, so that each extreme lies inside a span;
     // and a quadratic whose weights pull it unevenly.
