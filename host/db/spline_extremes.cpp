@@ -43,7 +43,7 @@ int variations(const double* c, size_t count) {
     return changes;
 }
 
-// The coordinates of points in which `box` may be passed.
+// Whether some coordinate of the points lies outside `box`.
 bool passes(const Point3* points, size_t count, const Extents& box) {
     for (size_t i = 0; i < count; ++i)
         for (int c = 0; c < 3; ++c)
@@ -142,8 +142,9 @@ bool SpanExtremes::derivative(size_t p, bool rational) {
             rows_ = degree + 1;
             pascal_.assign(rows_ * rows_, 0);
             for (size_t n = 0; n < rows_; ++n) {
-                pascal_[n * rows_] = 1;
-                for (size_t k = 1; k <= n; ++k) pascal_[n * rows_ + k] = pascal_[(n - 1) * rows_ + k - 1] + (k < n ? pascal_[(n - 1) * rows_ + k] : 0);
+                double* row = pascal_.data() + n * rows_;
+                row[0] = 1;
+                for (size_t k = 1; k <= n; ++k) row[k] = row[k - rows_ - 1] + (k < n ? row[k - rows_] : 0);
             }
         }
         shifted_.resize(p + 1);
@@ -151,8 +152,10 @@ bool SpanExtremes::derivative(size_t p, bool rational) {
         d_.assign(degree + 1, 0);
         for (size_t i = 0; i < p; ++i) {
             double a = shifted_[i + 1] - shifted_[i], b = w_[i + 1] - w_[i];
-            for (size_t j = 0; j <= p; ++j)
-                d_[i + j] += binomial(p - 1, i) * binomial(p, j) / binomial(degree, i + j) * (a * w_[j] - b * shifted_[j]);
+            for (size_t j = 0; j <= p; ++j) {
+                double share = binomial(p - 1, i) * binomial(p, j) / binomial(degree, i + j);
+                d_[i + j] += share * (a * w_[j] - b * shifted_[j]);
+            }
         }
     }
     return std::all_of(d_.begin(), d_.end(), [](double v) { return std::isfinite(v); });
@@ -160,7 +163,7 @@ bool SpanExtremes::derivative(size_t p, bool rational) {
 
 // The parameters where d_ changes sign, into roots_: pieces halved until
 // each holds one change (or is too narrow to halve), that one then
-// narrowed by halving.  False when they cannot be told apart within
+// narrowed by refine().  False when they cannot be told apart within
 // kMostIsolating halvings.
 bool SpanExtremes::roots() {
     const size_t n = d_.size();

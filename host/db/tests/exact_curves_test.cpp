@@ -443,9 +443,8 @@ TEST_F(ExactCurves, SplinesReachTheirExtremePoints) {
     EXPECT_TRUE(nearRelative(box.min.x, 400) && nearRelative(box.max.x, 600)) << box.min.x << " " << box.max.x;
     EXPECT_TRUE(nearRelative(box.min.y, 100) && nearRelative(box.max.y, 300)) << box.min.y << " " << box.max.y;
     db->setErased(circle, true);
-    Slot pulled = add(ms(), "SPLINE",
-                      splineGroups(2, {0, 0, 0, 1, 2, 3, 3, 3}, {{{0, 0}}, {{20, 40}}, {{60, -60}}, {{80, 50}}, {{120, 0}}},
-                                   {1, 6, 0.3, 4, 1}));
+    const std::vector<std::array<double, 2>> pulling = {{{0, 0}}, {{20, 40}}, {{60, -60}}, {{80, 50}}, {{120, 0}}};
+    Slot pulled = add(ms(), "SPLINE", splineGroups(2, {0, 0, 0, 1, 2, 3, 3, 3}, pulling, {1, 6, 0.3, 4, 1}));
     ASSERT_TRUE(worldExtents(*db, pulled, box));
     EXPECT_TRUE(nearRelative(box.max.y, 45.554306642178474)) << box.max.y;
     EXPECT_EQ(box.min.y, 0);
