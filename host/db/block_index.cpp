@@ -153,11 +153,10 @@ void pieceRuns(const Shapes& s, std::vector<RunPiece>& pieces, std::vector<Exten
             for (auto arc = arcFrom(s.arcs, run.begin); arc != s.arcs.end() && arc->at < run.end; ++arc)
                 arcs::addExtremes(*arc, box);
         }
-        // A spline is bounded by its control points, which hold its curve
-        // however much larger its chords are seen.
+        // A spline by the extremes of its curve, which its chords fall
+        // short of by up to their tolerance, however large it is seen.
         for (const ShapeSpline& spline : s.splines)
-            if (spline.run >= r && spline.run < next)
-                for (const Point3& p : spline.control) box.add(p);
+            if (spline.run >= r && spline.run < next) box.add(spline.box);
         if (box.valid() || endless) {
             pieces.push_back({static_cast<uint32_t>(r), static_cast<uint32_t>(next)});
             // An endless piece has no box: it is looked at with every copy.

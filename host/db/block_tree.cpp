@@ -72,8 +72,9 @@ Extents boundedBox(const Shapes& shapes) {
         uint32_t end = run.kind == RunKind::Ray ? run.begin + 1 : run.end;
         for (uint32_t i = run.begin; i < end; ++i) box.add(shapes.points[i]);
     }
-    // Arcs are never in endless runs.
+    // Arcs and splines are never in endless runs.
     for (const ShapeArc& arc : shapes.arcs) arcs::addExtremes(arc, box);
+    for (const ShapeSpline& spline : shapes.splines) box.add(spline.box);
     return box;
 }
 
@@ -163,11 +164,6 @@ void BlockTree::drawContents(Slot record, Node& n, EntityDrawer& drawer) {
     }
     Shapes& own = n.geometry.drawing.own;
     n.ownBox = boundedBox(own);
-    // For picks and windows a spline is bounded by its control points,
-    // which hold its curve however much larger its chords are seen.
-    if (keepRuns_)
-        for (const ShapeSpline& spline : own.splines)
-            for (const Point3& p : spline.control) n.ownBox.add(p);
     n.geometry.endless = own.endless;
     // A block some of whose points overflowed when drawn has no finite
     // box: the extents leave its inserts out rather than take a part of it.

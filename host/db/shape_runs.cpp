@@ -1,6 +1,7 @@
 #include "db/shape_runs.h"
 
 #include "db/finite_numbers.h"
+#include "db/spline_extremes.h"
 #include "db/spline_spans.h"
 #include "db/plan_distance.h"
 
@@ -183,6 +184,9 @@ void Shapes::append(const Shapes& from, const Matrix& m) {
         ShapeSpline carried = spline;
         carried.run += runBase;
         for (Point3& p : carried.control) p = m.apply(p);
+        carried.box = Extents();
+        addSplineExtremes(carried, carried.box);
+        box.add(carried.box);
         splines.push_back(std::move(carried));
     }
     for (const ShapeRun& run : from.runs) {

@@ -44,6 +44,7 @@ struct ShapeSpline {
     uint32_t degree = 0;
     std::vector<Point3> control;         // in the run's frame
     std::vector<double> weights, knots;  // no weights: all 1
+    Extents box;                         // of its curve, by its extreme points (spline_extremes.h)
 };
 
 // Runs of points and the box around what they draw; a ray or endless line

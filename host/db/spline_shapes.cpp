@@ -15,6 +15,7 @@
 #include "db/entity_values.h"
 #include "db/finite_numbers.h"
 #include "db/shape_parts.h"
+#include "db/spline_extremes.h"
 
 namespace host::db::parts {
 
@@ -254,6 +255,10 @@ void addSpline(const Object& o, const Matrix& m, Shapes& out, ShapeScratch& scra
         if (!std::isfinite(q.x) || !std::isfinite(q.y) || !std::isfinite(q.z)) return;
         kept.control.push_back(q);
     }
+    // Bounded by its extreme points, which its chords fall short of.
+    for (uint32_t i = out.runs.back().begin; i < out.runs.back().end; ++i) kept.box.add(out.points[i]);
+    addSplineExtremes(kept, kept.box);
+    out.box.add(kept.box);
     out.splines.push_back(std::move(kept));
 }
 

@@ -30,31 +30,40 @@ struct SpanPieces::Piece {
 };
 
 void SpanPieces::load(const ShapeSpline& s, const std::vector<Point3>& control, size_t k) {
-    // Bezier point j is the blossom at (a p-j times, b j times): de Boor's
-    // steps with the parameter of each level its own.
+    // Bezier point j is the blossom at (a p-j times, b j times).  de Boor's
+    // steps at a end each level r with the blossom at (a r times, the
+    // knots after a); those are the control points over the knots (a p
+    // times, the knots after a), whose steps at b begin each level r with
+    // Bezier point r: two triangles of steps, not one for each point.
     const size_t p = s.degree;
     const double a = s.knots[k], b = s.knots[k + 1];
     order_ = p + 1;
     span_.resize(order_);
+    auto step = [](const Weighted& l, const Weighted& r, double t) {
+        return Weighted{(1 - t) * l.x + t * r.x, (1 - t) * l.y + t * r.y, (1 - t) * l.z + t * r.z,
+                        (1 - t) * l.w + t * r.w};
+    };
     std::vector<Weighted> d(order_);
-    for (size_t j = 0; j <= p; ++j) {
-        for (size_t i = 0; i <= p; ++i) {
-            const Point3& c = control[i + k - p];
-            double w = s.weights.empty() ? 1.0 : s.weights[i + k - p];
-            d[i] = {c.x * w, c.y * w, c.z * w, w};
-        }
-        for (size_t r = 1; r <= p; ++r) {
-            double u = r <= p - j ? a : b;
-            for (size_t i = p; i >= r; --i) {
-                size_t at = i + k - p;
-                double width = s.knots[at + p - r + 1] - s.knots[at];
-                double t = width > 0 ? (u - s.knots[at]) / width : 0;
-                d[i] = {(1 - t) * d[i - 1].x + t * d[i].x, (1 - t) * d[i - 1].y + t * d[i].y,
-                        (1 - t) * d[i - 1].z + t * d[i].z, (1 - t) * d[i - 1].w + t * d[i].w};
-            }
-        }
-        span_[j] = d[p];
+    for (size_t i = 0; i <= p; ++i) {
+        const Point3& c = control[i + k - p];
+        double w = s.weights.empty() ? 1.0 : s.weights[i + k - p];
+        d[i] = {c.x * w, c.y * w, c.z * w, w};
     }
+    span_[p] = d[p];
+    for (size_t r = 1; r <= p; ++r) {
+        for (size_t i = p; i >= r; --i) {
+            size_t at = i + k - p;
+            double width = s.knots[at + p - r + 1] - s.knots[at];
+            d[i] = step(d[i - 1], d[i], width > 0 ? (a - s.knots[at]) / width : 0);
+        }
+        span_[p - r] = d[p];
+    }
+    // In place: level r leaves point r as it is from then on.
+    for (size_t r = 1; r <= p; ++r)
+        for (size_t j = p; j >= r; --j) {
+            double width = s.knots[k + j - r + 1] - a;
+            span_[j] = step(span_[j - 1], span_[j], width > 0 ? (b - a) / width : 0);
+        }
 }
 
 SpanPieces::Piece SpanPieces::look(size_t at) const {

@@ -28,6 +28,8 @@ public:
     struct Weighted {
         double x = 0, y = 0, z = 0, w = 1;
     };
+    // The loaded span's Bezier points, each coordinate times its weight.
+    const std::vector<Weighted>& bezier() const { return span_; }
 
 private:
     struct Piece;

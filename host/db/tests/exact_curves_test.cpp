@@ -2,10 +2,14 @@
 // are placed at: picks just outside a huge circle, an ellipse made by an
 // uneven scale, the far side of a bulge, a hatch's arc edge, the band of a
 // tapered, negative or cornered polyline, a window that a closing bulge
-// sticks out of, a spline seen enlarged, and extents by extreme points.
+// sticks out of, a spline seen enlarged, and extents by extreme points
+// (a spline's too, rational or not).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -324,6 +328,120 @@ TEST_F(ExactCurves, LinesLongerThanTheirSquareHoldsArePickedAlongThem) {
     Slot turned = insert(ms(), "FAR", 1, 1, 90);
     EXPECT_TRUE(picked(turned, 1, -1000));
     EXPECT_FALSE(picked(turned, 10, -1000));
+}
+
+// A SPLINE's groups: degree, knots, control points with their weights.
+GroupList splineGroups(int degree, const std::vector<double>& knots, const std::vector<std::array<double, 2>>& control,
+                       const std::vector<double>& weights = {}) {
+    GroupList g = {Group::integer(70, weights.empty() ? 8 : 12), Group::integer(71, degree),
+                   Group::integer(72, static_cast<int>(knots.size())),
+                   Group::integer(73, static_cast<int>(control.size()))};
+    for (double k : knots) g.push_back(Group::real(40, k));
+    for (double w : weights) g.push_back(Group::real(41, w));
+    for (const auto& c : control) g.push_back(Group::point(10, c[0], c[1], 0));
+    return g;
+}
+
+bool nearRelative(double got, double want) { return std::fabs(got - want) <= 1e-9 * std::fabs(want); }
+
+// The extents a save writes: blocks by their boxes alone.
+Extents savedExtents(const Database& db, Slot entity) {
+    BlockTree tree(db, false);
+    std::vector<Slot> records;
+    for (Slot record : db.records(Table::BlockRecord))
+        if (record != db.modelSpace() && record != db.paperSpace()) records.push_back(record);
+    tree.buildAll(records, [](size_t n, const std::function<void(size_t)>& work) {
+        for (size_t i = 0; i < n; ++i) work(i);
+    });
+    const std::vector<Slot>& entities = db.block(db.modelSpace())->entities;
+    EntityDrawer drawer(db);
+    Drawing scratch;
+    Extents box;
+    size_t at = std::find(entities.begin(), entities.end(), entity) - entities.begin();
+    EXPECT_TRUE(entityExtents(tree, drawer, scratch, entities, at, box));
+    return box;
+}
+
+TEST_F(ExactCurves, SplinesReachTheirExtremePoints) {
+    // A clamped cubic whose least and greatest x and y all lie inside its
+    // spans, where its chords run up to 0.04 short of them (worked out
+    // from its curve sampled densely and refined).
+    const GroupList cubic = splineGroups(3, {0, 0, 0, 0, 1, 2, 3, 4, 5, 5, 5, 5},
+                                         {{{28, 0}}, {{70, 98}}, {{-84, 154}}, {{56, 217}}, {{147, 182}},
+                                          {{238, 77}}, {{105, -42}}, {{175, -21}}});
+    const double x1 = -25.10156787280468, x2 = 195.01896100288425, y1 = -25.341964713034933,
+                 y2 = 201.6807064562169;
+    Slot spline = add(ms(), "SPLINE", cubic);
+    // A window whose edge runs 0.005 inside any extreme leaves it; one a
+    // hair outside all of them takes it.
+    const double in = 0.005, out = 1e-6;
+    EXPECT_TRUE(window(spline, x1 - out, y1 - out, x2 + out, y2 + out, false));
+    EXPECT_FALSE(window(spline, x1 + in, y1 - out, x2 + out, y2 + out, false));
+    EXPECT_FALSE(window(spline, x1 - out, y1 + in, x2 + out, y2 + out, false));
+    EXPECT_FALSE(window(spline, x1 - out, y1 - out, x2 - in, y2 + out, false));
+    EXPECT_FALSE(window(spline, x1 - out, y1 - out, x2 + out, y2 - in, false));
+    // A crossing strip over what sticks out past each edge finds it, one
+    // beyond it not; so does a fine pick there.
+    EXPECT_TRUE(window(spline, x1 - 1, y1, x1 + in, y2, true));
+    EXPECT_TRUE(window(spline, x1, y1 - 1, x2, y1 + in, true));
+    EXPECT_TRUE(window(spline, x2 - in, y1, x2 + 1, y2, true));
+    EXPECT_TRUE(window(spline, x1, y2 - in, x2, y2 + 1, true));
+    EXPECT_FALSE(window(spline, x1, y2 + out, x2, y2 + 1, true));
+    Extents box;
+    ASSERT_TRUE(worldExtents(*db, spline, box));
+    const double tops[4] = {x1, y1, x2, y2};
+    auto reaches = [&](const Extents& b, double scale) {
+        EXPECT_TRUE(nearRelative(b.min.x, scale * tops[0])) << b.min.x;
+        EXPECT_TRUE(nearRelative(b.min.y, scale * tops[1])) << b.min.y;
+        EXPECT_TRUE(nearRelative(b.max.x, scale * tops[2])) << b.max.x;
+        EXPECT_TRUE(nearRelative(b.max.y, scale * tops[3])) << b.max.y;
+    };
+    reaches(box, 1);
+    reaches(savedExtents(*db, spline), 1);
+    // Its top is at x = 64.18840471966686.
+    EXPECT_TRUE(picked(spline, 64.19, y2 + 0.005, 0.01));
+    EXPECT_FALSE(picked(spline, 64.19, y2 + 0.02, 0.01));
+    db->setErased(spline, true);
+    // In a block placed 10,000 times larger: its extents are its extreme
+    // points scaled, whether asked alone or as a save asks.
+    add(test_drawing::addBlock(*db, "CUBIC"), "SPLINE", cubic);
+    Slot placed = insert(ms(), "CUBIC", 1e4, 1e4);
+    ASSERT_TRUE(worldExtents(*db, placed, box));
+    reaches(box, 1e4);
+    reaches(savedExtents(*db, placed), 1e4);
+    db->setErased(placed, true);
+    // Beside a ray, which adds only its start.
+    Slot rayed = test_drawing::addBlock(*db, "RAYED");
+    add(rayed, "SPLINE", cubic);
+    add(rayed, "RAY", {Group::point(10, 50, 50, 0), Group::point(11, 1, 0, 0)});
+    placed = insert(ms(), "RAYED", 1, 1);
+    ASSERT_TRUE(worldExtents(*db, placed, box));
+    reaches(box, 1);
+    reaches(savedExtents(*db, placed), 1);
+    db->setErased(placed, true);
+    // Rational: a circle of radius 100 about (500, 200) as nine weighted
+    // points turned 30 degrees, so that each extreme lies inside a span;
+    // and a quadratic whose weights pull it unevenly.
+    std::vector<std::array<double, 2>> ring;
+    std::vector<double> weights;
+    const double c = std::cos(M_PI / 6), s = std::sin(M_PI / 6);
+    const double corners[9][2] = {{1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}, {1, -1}, {1, 0}};
+    for (int i = 0; i < 9; ++i) {
+        ring.push_back({{500 + 100 * (c * corners[i][0] - s * corners[i][1]),
+                         200 + 100 * (s * corners[i][0] + c * corners[i][1])}});
+        weights.push_back(i % 2 ? std::sqrt(0.5) : 1);
+    }
+    Slot circle = add(ms(), "SPLINE", splineGroups(2, {0, 0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 4}, ring, weights));
+    ASSERT_TRUE(worldExtents(*db, circle, box));
+    EXPECT_TRUE(nearRelative(box.min.x, 400) && nearRelative(box.max.x, 600)) << box.min.x << " " << box.max.x;
+    EXPECT_TRUE(nearRelative(box.min.y, 100) && nearRelative(box.max.y, 300)) << box.min.y << " " << box.max.y;
+    db->setErased(circle, true);
+    const std::vector<std::array<double, 2>> pulling = {{{0, 0}}, {{20, 40}}, {{60, -60}}, {{80, 50}}, {{120, 0}}};
+    Slot pulled = add(ms(), "SPLINE", splineGroups(2, {0, 0, 0, 1, 2, 3, 3, 3}, pulling, {1, 6, 0.3, 4, 1}));
+    ASSERT_TRUE(worldExtents(*db, pulled, box));
+    EXPECT_TRUE(nearRelative(box.max.y, 45.554306642178474)) << box.max.y;
+    EXPECT_EQ(box.min.y, 0);
+    EXPECT_EQ(box.max.x, 120);
 }
 
 } // namespace
