@@ -9,8 +9,6 @@ namespace host::db {
 
 namespace {
 
-bool later(const double& a, const double& b) { return a > b; }
-
 double chordDistance(const CurvePiece& p, double x, double y) { return segmentDistance(p.x0, p.y0, p.x1, p.y1, x, y); }
 
 double tolerance(double size, double distance) {
@@ -19,13 +17,16 @@ double tolerance(double size, double distance) {
 
 } // namespace
 
+// The heap's first is its least key.
+bool CurveSearch::after(const Entry& a, const Entry& b) { return a.key > b.key; }
+
 void CurveSearch::push(double key, const CurvePiece& piece) {
     heap_.push_back({key, piece});
-    std::push_heap(heap_.begin(), heap_.end(), [](const Entry& a, const Entry& b) { return later(a.key, b.key); });
+    std::push_heap(heap_.begin(), heap_.end(), after);
 }
 
 CurvePiece CurveSearch::pop() {
-    std::pop_heap(heap_.begin(), heap_.end(), [](const Entry& a, const Entry& b) { return later(a.key, b.key); });
+    std::pop_heap(heap_.begin(), heap_.end(), after);
     CurvePiece piece = heap_.back().piece;
     heap_.pop_back();
     return piece;

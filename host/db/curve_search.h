@@ -74,6 +74,7 @@ private:
         double key;  // the heap's least first
         CurvePiece piece;
     };
+    static bool after(const Entry& a, const Entry& b);
     void push(double key, const CurvePiece& piece);
     CurvePiece pop();
     std::vector<Entry> heap_;

@@ -59,12 +59,12 @@ SpanPieces::Piece SpanPieces::look(const Weighted* q) const {
     return piece;
 }
 
-void SpanPieces::split(std::vector<Weighted>& room, size_t at, size_t to) {
+void SpanPieces::split(std::vector<Weighted>& room, size_t at, size_t second) {
     const size_t n = order_ - 1;
     level_.assign(room.begin() + at, room.begin() + at + order_);
-    room.resize(std::max(room.size(), to + 2 * order_));
-    Weighted* left = room.data() + to;
-    Weighted* right = left + order_;
+    room.resize(std::max(room.size(), second + order_));
+    Weighted* left = room.data() + at;
+    Weighted* right = room.data() + second;
     left[0] = level_[0];
     right[n] = level_[n];
     for (size_t r = 1; r <= n; ++r) {
@@ -89,10 +89,11 @@ bool SpanPieces::halve(const CurvePiece& piece, CurvePiece& first, CurvePiece& s
     const Extents& b = p.box;
     double magnitude = std::max({std::fabs(b.min.x), std::fabs(b.max.x), std::fabs(b.min.y), std::fabs(b.max.y)});
     if (!(p.size > 8 * DBL_EPSILON * magnitude)) return false;
+    // The first half takes the piece's own room: the search is done with it.
     const size_t to = kept_.size();
     split(kept_, at, to);
-    first = searched(to / order_);
-    second = searched(to / order_ + 1);
+    first = searched(piece.id);
+    second = searched(to / order_);
     return true;
 }
 
@@ -130,7 +131,7 @@ Found SpanPieces::meets(const PlanWindow& w, WorkBudget& budget) {
             stack_.resize(at);
         } else {
             ++cut;
-            split(stack_, at, at);
+            split(stack_, at, at + order_);
         }
     }
     return undecided ? Found::OutOfWork : Found::No;
@@ -155,7 +156,7 @@ Found SpanPieces::inside(const PlanWindow& w, WorkBudget& budget) {
             stack_.resize(at);
         } else {
             ++cut;
-            split(stack_, at, at);
+            split(stack_, at, at + order_);
         }
     }
     return undecided ? Found::OutOfWork : Found::Yes;

@@ -39,8 +39,8 @@ private:
     struct Piece;
     Piece look(const Weighted* q) const;
     // The piece at `at` of `room` cut in halves (de Casteljau at the
-    // middle), put at `to` and after it.
-    void split(std::vector<Weighted>& room, size_t at, size_t to);
+    // middle): the first put in its place, the second at `second`.
+    void split(std::vector<Weighted>& room, size_t at, size_t second);
     // Piece `id` of the search's pieces.
     CurvePiece searched(size_t id) const;
     // Pieces of `order_` points each: stack_ for windows, kept_ for the search.
