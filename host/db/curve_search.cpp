@@ -73,7 +73,8 @@ double CurveSearch::nearest(CurveKind& kind, const CurvePiece* pieces, size_t n,
         if (least < std::min(cut, best)) push(least, p);
     };
     for (size_t i = 0; i < n; ++i)
-        best = std::min({best, std::hypot(pieces[i].x0 - x, pieces[i].y0 - y), std::hypot(pieces[i].x1 - x, pieces[i].y1 - y)});
+        best = std::min({best, std::hypot(pieces[i].x0 - x, pieces[i].y0 - y),
+                         std::hypot(pieces[i].x1 - x, pieces[i].y1 - y)});
     for (size_t i = 0; i < n; ++i) look(pieces[i]);
     for (int halved = 0;; ++halved) {
         double bound = std::min(cut, best);
@@ -96,7 +97,8 @@ double CurveSearch::farthest(CurveKind& kind, const CurvePiece* pieces, size_t n
         if (most > best) push(-most, p);
     };
     for (size_t i = 0; i < n; ++i)
-        best = std::max({best, std::hypot(pieces[i].x0 - x, pieces[i].y0 - y), std::hypot(pieces[i].x1 - x, pieces[i].y1 - y)});
+        best = std::max({best, std::hypot(pieces[i].x0 - x, pieces[i].y0 - y),
+                         std::hypot(pieces[i].x1 - x, pieces[i].y1 - y)});
     for (size_t i = 0; i < n; ++i) look(pieces[i]);
     for (int halved = 0;; ++halved) {
         if (heap_.empty()) return best;

@@ -21,10 +21,11 @@ namespace host::db {
 // little from its chord (absolute, and relative to the curve's size) ...
 constexpr double kCurveAbsoluteTolerance = 1e-9;
 constexpr double kCurveRelativeTolerance = 1e-13;
-// ... or, for a bound of the distance, this share of the distance itself:
-// from near the middle of a nearly round ellipse every point is nearly as
-// far, and no finer bound is needed.
-constexpr double kCurveDistanceShare = 1e-7;
+// ... or, for a bound of the distance (a ring's, which only turns down
+// what lies far from everything), this share of the distance itself: from
+// near the middle of a nearly round ellipse every point is nearly as far,
+// and a finer bound would cost thousands of pieces for nothing.
+constexpr double kCurveDistanceShare = 1e-4;
 // A safety net: the most pieces one question of one curve (an arc, a
 // spline's span) halves, whatever work the caller still has.  A question
 // that reaches it ran out of work; a bound is the one tightened so far.

@@ -113,7 +113,8 @@ public:
     explicit ArcPieces(const ShapeArc& arc) : arc_(arc), reach_(planReach(arc)), room_(room()) {
         room_.ranges.clear();
         Range r = rangeOf(arc);
-        n_ = std::min<size_t>(4, static_cast<size_t>(std::ceil((r.hi - r.lo) / (M_PI / 2))));
+        // An arc of no length is one piece, its point.
+        n_ = std::clamp<size_t>(static_cast<size_t>(std::ceil((r.hi - r.lo) / (M_PI / 2))), 1, 4);
         Point3 p = arc.point(r.lo), last = arc.point(r.hi);
         for (size_t i = 0; i < n_; ++i) {
             double u = r.lo + (r.hi - r.lo) * i / n_, v = i + 1 == n_ ? r.hi : r.lo + (r.hi - r.lo) * (i + 1) / n_;

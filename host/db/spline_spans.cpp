@@ -76,19 +76,20 @@ void SpanPieces::split(std::vector<Weighted>& room, size_t at, size_t second) {
     }
 }
 
-CurvePiece SpanPieces::searched(size_t id) const {
+CurvePiece SpanPieces::searched(size_t id) {
     Piece p = look(kept_.data() + id * order_);
+    // A piece a few units in the last place of its coordinates wide: its
+    // halves would be no nearer the curve.
+    const Extents& b = p.box;
+    double magnitude = std::max({std::fabs(b.min.x), std::fabs(b.max.x), std::fabs(b.min.y), std::fabs(b.max.y)});
+    if (halvable_.size() <= id) halvable_.resize(id + 1);
+    halvable_[id] = p.size > 8 * DBL_EPSILON * magnitude;
     return {p.x0, p.y0, p.x1, p.y1, p.stray, static_cast<uint32_t>(id)};
 }
 
 bool SpanPieces::halve(const CurvePiece& piece, CurvePiece& first, CurvePiece& second) {
     const size_t at = piece.id * order_;
-    // A piece a few units in the last place of its coordinates wide: its
-    // halves would be no nearer the curve.
-    const Piece p = look(kept_.data() + at);
-    const Extents& b = p.box;
-    double magnitude = std::max({std::fabs(b.min.x), std::fabs(b.max.x), std::fabs(b.min.y), std::fabs(b.max.y)});
-    if (!(p.size > 8 * DBL_EPSILON * magnitude)) return false;
+    if (!halvable_.at(piece.id)) return false;
     // The first half takes the piece's own room: the search is done with it.
     const size_t to = kept_.size();
     split(kept_, at, to);

@@ -42,9 +42,11 @@ private:
     // middle): the first put in its place, the second at `second`.
     void split(std::vector<Weighted>& room, size_t at, size_t second);
     // Piece `id` of the search's pieces.
-    CurvePiece searched(size_t id) const;
-    // Pieces of `order_` points each: stack_ for windows, kept_ for the search.
+    CurvePiece searched(size_t id);
+    // Pieces of `order_` points each: stack_ for windows, kept_ for the
+    // search, and whether each of those is wide enough to be halved.
     std::vector<Weighted> span_, stack_, level_, kept_;
+    std::vector<bool> halvable_;
     size_t order_ = 0;
     CurveSearch search_;
 };

@@ -4,6 +4,7 @@
 // curves' points and normals are worked out here from their own formulas.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -43,7 +44,8 @@ protected:
     // four quarters of degree 2, their middle weights sqrt(2)/2.
     Slot rationalCircle(Slot in, double r) {
         GroupList g = {Group::integer(70, 8 + 4), Group::integer(71, 2), Group::integer(72, 12), Group::integer(73, 9)};
-        for (double k : {0.0, 0.0, 0.0, 0.25, 0.25, 0.5, 0.5, 0.75, 0.75, 1.0, 1.0, 1.0}) g.push_back(Group::real(40, k));
+        for (double k : {0.0, 0.0, 0.0, 0.25, 0.25, 0.5, 0.5, 0.75, 0.75, 1.0, 1.0, 1.0})
+            g.push_back(Group::real(40, k));
         const double xs[9] = {1, 1, 0, -1, -1, -1, 0, 1, 1}, ys[9] = {0, 1, 1, 1, 0, -1, -1, -1, 0};
         for (int i = 0; i < 9; ++i) g.push_back(Group::point(10, r * xs[i], r * ys[i], 0));
         for (int i = 0; i < 9; ++i) g.push_back(Group::real(41, i % 2 ? M_SQRT1_2 : 1.0));
@@ -222,6 +224,29 @@ TEST_F(CurveSearchPicks, ASearchOutOfWorkIsUndecided) {
         EXPECT_FALSE(shapes->inside(-1, -20, 101, Bezier::kTop - 0.1));
         EXPECT_EQ(shapes->undecided(), !enough);
     }
+    db->setErased(s, true);
+
+    // A spline swinging a million units up and down between x = 10 and
+    // -10, so that the box of every span holds a pick 4.4 from its curve,
+    // placed ten times a level at tiny offsets, kLevels deep: its spans'
+    // work is counted, and the pick stops within it and says so.
+    constexpr int kCount = 1000, kLevels = 4;
+    GroupList g = {Group::integer(70, 8), Group::integer(71, 3), Group::integer(72, kCount + 4),
+                   Group::integer(73, kCount)};
+    for (int j = 0; j < kCount + 4; ++j) g.push_back(Group::real(40, std::clamp(j - 3, 0, kCount - 3)));
+    for (int i = 0; i < kCount; ++i) g.push_back(Group::point(10, i % 3 == 2 ? -10 : 10, i % 2 ? -1e6 : 1e6, 0));
+    add(test_drawing::addBlock(*db, "L0"), "SPLINE", std::move(g));
+    for (int level = 1; level <= kLevels; ++level) {
+        Slot block = test_drawing::addBlock(*db, "L" + std::to_string(level));
+        for (int i = 0; i < 10; ++i)
+            add(block, "INSERT",
+                {Group::text(2, "L" + std::to_string(level - 1)),
+                 Group::point(10, level % 2 ? i * 1e-3 : 0, level % 2 ? 0 : i * 1e-3, 0)});
+    }
+    Slot nest = insert("L" + std::to_string(kLevels), 1, 1);
+    std::vector<Slot> undecided;
+    EXPECT_EQ(pick(*db, 4.79, 0, kPickBox, &undecided), kNoSlot);
+    EXPECT_EQ(undecided, std::vector<Slot>{nest});
 }
 
 } // namespace
