@@ -228,25 +228,24 @@ TEST_F(CurveSearchPicks, ASearchOutOfWorkIsUndecided) {
 
     // A spline swinging a million units up and down between x = 10 and
     // -10, so that the box of every span holds a pick 4.4 from its curve,
-    // placed ten times a level at tiny offsets, kLevels deep: its spans'
-    // work is counted, and the pick stops within it and says so.
-    constexpr int kCount = 1000, kLevels = 4;
+    // placed ten times at tiny offsets: its spans' work is counted, and a
+    // pick stops within its work and says so, or with the work it needs
+    // turns it down.
+    constexpr int kCount = 200;
     GroupList g = {Group::integer(70, 8), Group::integer(71, 3), Group::integer(72, kCount + 4),
                    Group::integer(73, kCount)};
     for (int j = 0; j < kCount + 4; ++j) g.push_back(Group::real(40, std::clamp(j - 3, 0, kCount - 3)));
     for (int i = 0; i < kCount; ++i) g.push_back(Group::point(10, i % 3 == 2 ? -10 : 10, i % 2 ? -1e6 : 1e6, 0));
-    add(test_drawing::addBlock(*db, "L0"), "SPLINE", std::move(g));
-    for (int level = 1; level <= kLevels; ++level) {
-        Slot block = test_drawing::addBlock(*db, "L" + std::to_string(level));
-        for (int i = 0; i < 10; ++i)
-            add(block, "INSERT",
-                {Group::text(2, "L" + std::to_string(level - 1)),
-                 Group::point(10, level % 2 ? i * 1e-3 : 0, level % 2 ? 0 : i * 1e-3, 0)});
+    add(test_drawing::addBlock(*db, "SWING"), "SPLINE", std::move(g));
+    Slot ten = test_drawing::addBlock(*db, "TEN");
+    for (int i = 0; i < 10; ++i) add(ten, "INSERT", {Group::text(2, "SWING"), Group::point(10, i * 1e-3, 0, 0)});
+    Slot nest = insert("TEN", 1, 1);
+    for (uint64_t limit : {uint64_t{2000}, UINT64_MAX}) {
+        shapes = drawn(nest);  // its own: answers are kept for inserts alike
+        shapes->setWorkLimit(limit);
+        EXPECT_FALSE(shapes->near(4.79, 0, kPickBox));
+        EXPECT_EQ(shapes->undecided(), limit != UINT64_MAX);
     }
-    Slot nest = insert("L" + std::to_string(kLevels), 1, 1);
-    std::vector<Slot> undecided;
-    EXPECT_EQ(pick(*db, 4.79, 0, kPickBox, &undecided), kNoSlot);
-    EXPECT_EQ(undecided, std::vector<Slot>{nest});
 }
 
 } // namespace
