@@ -16,8 +16,6 @@
 
 namespace host::db {
 
-enum class Found { No, Yes, OutOfWork };
-
 class ArrayReach {
 public:
     // Some part of some copy of the runs (carried by m for the copy at

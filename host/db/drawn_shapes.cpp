@@ -38,7 +38,8 @@ struct Question {
 
 // What a pick asks: some part within radius of a point.  For each test,
 // box() says what a box round some of it says (Stop: decided, the answer
-// `stopped`), own() whether runs stop it, range() narrows a placed
+// `stopped`), own() whether runs stop it (Yes; OutOfWork when their curves
+// could not be decided within the work), range() narrows a placed
 // block's copies to those worth looking at.
 struct NearTest {
     static constexpr bool kLattice = true;  // an array's own runs are asked of its lattice
@@ -57,7 +58,9 @@ struct NearTest {
     Verdict ring(const PlanRing& r, const CopyLattice& copies) const {
         return ringMayBeNear(r, copies, x, y, radius) ? Verdict::Look : Verdict::Skip;
     }
-    bool own(const Shapes& s, const Matrix& m) { return !s.runs.empty() && tests.distance(s, m, x, y) <= radius; }
+    Found own(const Shapes& s, const Matrix& m, WorkBudget& budget) {
+        return s.runs.empty() ? Found::No : tests.near(s, m, x, y, radius, budget);
+    }
     Found lattice(ArrayReach& a, const Shapes& s, const Matrix& m, const CopyLattice& copies, WorkBudget& budget) {
         return a.near(s, m, copies, x, y, radius, budget);
     }
@@ -84,7 +87,7 @@ struct MeetsTest {
         if (!ringMayMeet(r, copies, w)) return Verdict::Skip;
         return ringHeld(r, copies, w) ? Verdict::Stop : Verdict::Look;
     }
-    bool own(const Shapes& s, const Matrix& m) { return tests.meets(s, m, w); }
+    Found own(const Shapes& s, const Matrix& m, WorkBudget& budget) { return tests.meets(s, m, w, budget); }
     Found lattice(ArrayReach& a, const Shapes& s, const Matrix& m, const CopyLattice& copies, WorkBudget& budget) {
         return a.meets(s, m, copies, w, budget);
     }
@@ -116,7 +119,16 @@ struct InsideTest {
     Verdict ring(const PlanRing& r, const CopyLattice& copies) const {
         return ringHeld(r, copies, w) ? Verdict::Skip : Verdict::Look;
     }
-    bool own(const Shapes& s, const Matrix& m) { return !s.runs.empty() && !tests.inside(s, m, w); }
+    // Stops at a part outside.
+    Found own(const Shapes& s, const Matrix& m, WorkBudget& budget) {
+        if (s.runs.empty()) return Found::No;
+        switch (tests.inside(s, m, w, budget)) {
+        case Found::Yes: return Found::No;
+        case Found::No: return Found::Yes;
+        case Found::OutOfWork: break;
+        }
+        return Found::OutOfWork;
+    }
     Found lattice(ArrayReach&, const Shapes&, const Matrix&, const CopyLattice&, WorkBudget&) { return Found::No; }
 };
 
@@ -180,21 +192,33 @@ void DrawnShapes::pushCopies(Test& test, const Pending& p, bool nested) {
 }
 
 template <class Test>
-bool DrawnShapes::ownStops(Test& test, const BlockGeometry& g, const Matrix& m) {
+DrawnShapes::Outcome DrawnShapes::ownStops(Test& test, const BlockGeometry& g, const Matrix& m) {
     const Shapes& own = g.drawing.own;
+    Found found = Found::No;
     if (g.index == nullptr) {
         budget_.spend(kStep);
-        return test.own(own, m);
+        found = test.own(own, m, budget_);
+    } else {
+        const BlockIndex& index = *g.index;
+        auto exact = [&](uint32_t piece) {
+            budget_.spend(kStep);
+            sliceRuns(own, index.pieces[piece], slice_);
+            found = test.own(slice_, m, budget_);
+            return found != Found::No;
+        };
+        bool stopped = false;
+        for (uint32_t piece : index.endlessPieces)
+            if ((stopped = exact(piece))) break;
+        if (!stopped && index.runs.search([&](const Extents& b) { return test.box(planBox(b, m), false); }, exact) &&
+            found == Found::No)
+            found = Found::Yes;  // a box decided it
     }
-    const BlockIndex& index = *g.index;
-    auto exact = [&](uint32_t piece) {
-        budget_.spend(kStep);
-        sliceRuns(own, index.pieces[piece], slice_);
-        return test.own(slice_, m);
-    };
-    for (uint32_t piece : index.endlessPieces)
-        if (exact(piece)) return true;
-    return index.runs.search([&](const Extents& b) { return test.box(planBox(b, m), false); }, exact);
+    switch (found) {
+    case Found::Yes: return Outcome::Stopped;
+    case Found::OutOfWork: return Outcome::OutOfWork;
+    case Found::No: break;
+    }
+    return Outcome::Walked;
 }
 
 template <class Test>
@@ -231,7 +255,8 @@ DrawnShapes::Outcome DrawnShapes::lookAtCopy(Test& test, const BlockGeometry& g,
         case Verdict::Look: break;
         }
     }
-    if (!ownDone && ownStops(test, g, m)) return Outcome::Stopped;
+    if (!ownDone)
+        if (Outcome o = ownStops(test, g, m); o != Outcome::Walked) return o;
     return pushPlacedNear(test, g, m);
 }
 
@@ -305,7 +330,12 @@ bool DrawnShapes::build(const std::vector<Slot>& entities, size_t index, bool in
 template <class Test>
 bool DrawnShapes::ask(Test& test) {
     const Matrix identity;
-    if (test.own(drawing_.own, identity)) return test.stopped;
+    budget_ = WorkBudget(workLimit_);
+    switch (test.own(drawing_.own, identity, budget_)) {
+    case Found::Yes: workSpent_ += budget_.spent(); return test.stopped;
+    case Found::OutOfWork: workSpent_ += budget_.spent(); undecided_ = true; return false;
+    case Found::No: break;
+    }
     // An entity that places one block and draws nothing else answers as
     // one placed alike before it did.
     const bool placesOne = drawing_.own.runs.empty() && drawing_.placed.size() == 1;
@@ -323,7 +353,6 @@ bool DrawnShapes::ask(Test& test) {
     for (const PlacedBlock& p : drawing_.placed) tree_.detail(p.record);
     stack_.clear();
     visited_.clear();
-    budget_ = WorkBudget(workLimit_);
     for (const PlacedBlock& p : drawing_.placed) pushPlaced(test, p, identity, false);
     Outcome outcome = walk(test);
     workSpent_ += budget_.spent();

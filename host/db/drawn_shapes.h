@@ -81,9 +81,10 @@ private:
     // runs, then the blocks it places near the question.
     template <class Test>
     Outcome lookAtCopy(Test& test, const BlockGeometry& g, const Matrix& m, bool ownDone);
-    // Whether a piece of the block's own runs (carried by m) stops the test.
+    // Whether a piece of the block's own runs (carried by m) stops the test
+    // (Stopped), or could not be decided within the work (OutOfWork).
     template <class Test>
-    bool ownStops(Test& test, const BlockGeometry& g, const Matrix& m);
+    Outcome ownStops(Test& test, const BlockGeometry& g, const Matrix& m);
     // The blocks a copy places whose boxes meet the question, each put on the stack.
     template <class Test>
     Outcome pushPlacedNear(Test& test, const BlockGeometry& g, const Matrix& m);

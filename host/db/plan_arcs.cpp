@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "db/curve_search.h"
 #include "db/shape_runs.h"
 #include "db/plan_distance.h"
 
@@ -17,16 +18,6 @@ constexpr double kTwoPi = 2 * M_PI;
 constexpr int kMostTurnSegments = 4096;
 constexpr int kLeastTurnSegments = 64;
 constexpr double kRelativeChordTolerance = 1e-4;
-// The distance to an arc that is no circle in plan: sub-arcs are halved
-// until the answer is this close (absolute, and relative to the arc's
-// size), or this many have been looked at, when the least that can be
-// left is the answer (never more than the true distance).
-constexpr double kAbsoluteTolerance = 1e-9;
-constexpr double kRelativeTolerance = 1e-13;
-// And relative to the distance itself: from near the middle of a nearly
-// round ellipse every point is nearly as far, and no finer answer is needed.
-constexpr double kDistanceShare = 1e-7;
-constexpr int kMostSubArcs = 4096;
 // A plan image this near a similarity is a circle.
 constexpr double kCircleSlack = 1e-12;
 
@@ -99,73 +90,72 @@ bool circleInPlan(const ShapeArc& arc, double& radius) {
     return true;
 }
 
-// The least (or, kFar, the greatest) distance in plan from (x, y) to the
-// arc.  A circle is answered at once; any other arc by sub-arcs of at most
-// a quarter turn (within which every point lies over the chord and strays
-// from it by at most its sagitta at the arc's greatest stretch), halved
-// most promising first, one that cannot better the best found by more
-// than the tolerance turned down whole.  Past kMostSubArcs the bound of
-// what is left is taken: never farther than the truth (nearer for kFar).
+// The least (or, kFar, the greatest) distance in plan from (x, y) to a
+// circle in plan, exactly.
 template <bool kFar>
-double reachFrom(const ShapeArc& arc, double x, double y) {
+double circleReach(const ShapeArc& arc, double radius, double x, double y) {
     Range r = rangeOf(arc);
     Point3 p0 = arc.point(r.lo), p1 = arc.point(r.hi);
-    auto from = [&](const Point3& p) { return std::hypot(p.x - x, p.y - y); };
-    auto better = [](double a, double b) { return kFar ? std::max(a, b) : std::min(a, b); };
-    double ends = better(from(p0), from(p1));
-    double radius;
-    if (circleInPlan(arc, radius)) {
-        double qx = x - arc.c.x, qy = y - arc.c.y;
-        double along = std::atan2(qx * arc.b.x + qy * arc.b.y, qx * arc.a.x + qy * arc.a.y);
-        double centre = std::hypot(qx, qy);
-        if (kFar) return inRange(r, along + M_PI) ? centre + radius : ends;
-        return inRange(r, along) ? std::fabs(centre - radius) : ends;
-    }
-    double reach = planReach(arc);
-    const double least = std::max(kAbsoluteTolerance, kRelativeTolerance * reach);
-    struct Sub {
-        double u, v;
-        Point3 p, q;
-    };
-    // The most a sub-arc can better the best, and what it is worth when
-    // it strays no more than the tolerance.
-    auto bound = [&](const Sub& s, double stray) {
-        return kFar ? std::max(from(s.p), from(s.q)) + stray : segmentDistance(s.p, s.q, x, y) - stray;
-    };
-    auto leaf = [&](const Sub& s) { return kFar ? std::max(from(s.p), from(s.q)) : segmentDistance(s.p, s.q, x, y); };
-    std::vector<Sub> stack;
-    int pieces = static_cast<int>(std::ceil((r.hi - r.lo) / (M_PI / 2)));
-    for (int i = pieces; i-- > 0;) {
-        double u = r.lo + (r.hi - r.lo) * i / pieces, v = i + 1 == pieces ? r.hi : r.lo + (r.hi - r.lo) * (i + 1) / pieces;
-        stack.push_back({u, v, i == 0 ? p0 : arc.point(u), i + 1 == pieces ? p1 : arc.point(v)});
-    }
-    double best = ends, left = kFar ? 0 : INFINITY;
-    for (int looked = 0; !stack.empty(); ++looked) {
-        Sub s = stack.back();
-        stack.pop_back();
-        double stray = reach * unitSagitta(s.v - s.u), most = bound(s, stray);
-        double tolerance = std::max(least, kDistanceShare * best);
-        if (kFar ? most <= best + tolerance : most >= best - tolerance) continue;
-        // A sub-arc is taken by its chord only within a share of its own distance.
-        if (stray <= std::max(least, kDistanceShare * (kFar ? best : leaf(s)))) {
-            best = better(best, leaf(s) + (kFar ? stray : 0));
-            continue;
-        }
-        if (looked >= kMostSubArcs) {
-            left = kFar ? std::max(left, most) : std::min(left, std::max(0.0, most));
-            continue;
-        }
-        double m = (s.u + s.v) / 2;
-        Point3 mid = arc.point(m);
-        best = better(best, from(mid));
-        Sub first{s.u, m, s.p, mid}, second{m, s.v, mid, s.q};
-        bool firstOn = kFar ? bound(first, stray / 4) >= bound(second, stray / 4)
-                            : bound(first, 0) <= bound(second, 0);
-        stack.push_back(firstOn ? second : first);
-        stack.push_back(firstOn ? first : second);
-    }
-    return better(best, left);
+    double e0 = std::hypot(p0.x - x, p0.y - y), e1 = std::hypot(p1.x - x, p1.y - y);
+    double qx = x - arc.c.x, qy = y - arc.c.y;
+    double along = std::atan2(qx * arc.b.x + qy * arc.b.y, qx * arc.a.x + qy * arc.a.y);
+    double centre = std::hypot(qx, qy);
+    if (kFar) return inRange(r, along + M_PI) ? centre + radius : std::max(e0, e1);
+    return inRange(r, along) ? std::fabs(centre - radius) : std::min(e0, e1);
 }
+
+// An arc that is no circle in plan, for the curve search: sub-arcs of at
+// most a quarter turn, within which every point lies over the chord and
+// strays from it by at most its sagitta at the arc's greatest stretch.
+// The parameters of its pieces are kept per thread, from arc to arc.
+class ArcPieces final : public CurveKind {
+public:
+    explicit ArcPieces(const ShapeArc& arc) : arc_(arc), reach_(planReach(arc)), room_(room()) {
+        room_.ranges.clear();
+        Range r = rangeOf(arc);
+        // An arc of no length is one piece, its point.
+        n_ = std::clamp<size_t>(static_cast<size_t>(std::ceil((r.hi - r.lo) / (M_PI / 2))), 1, 4);
+        Point3 p = arc.point(r.lo), last = arc.point(r.hi);
+        for (size_t i = 0; i < n_; ++i) {
+            double u = r.lo + (r.hi - r.lo) * i / n_, v = i + 1 == n_ ? r.hi : r.lo + (r.hi - r.lo) * (i + 1) / n_;
+            Point3 q = i + 1 == n_ ? last : arc.point(v);
+            first_[i] = make(u, v, p, q);
+            p = q;
+        }
+    }
+    bool halve(const CurvePiece& piece, CurvePiece& first, CurvePiece& second) override {
+        auto [u, v] = room_.ranges[piece.id];
+        double m = (u + v) / 2;
+        if (!(m > u && m < v)) return false;
+        Point3 mid = arc_.point(m);
+        first = make(u, m, {piece.x0, piece.y0, 0}, mid);
+        second = make(m, v, mid, {piece.x1, piece.y1, 0});
+        return true;
+    }
+    const CurvePiece* pieces() const { return first_; }
+    size_t count() const { return n_; }
+    double reach() const { return reach_; }
+    CurveSearch& search() { return room_.search; }
+
+private:
+    struct Room {
+        CurveSearch search;
+        std::vector<std::pair<double, double>> ranges;
+    };
+    static Room& room() {
+        thread_local Room kept;
+        return kept;
+    }
+    CurvePiece make(double u, double v, const Point3& p, const Point3& q) {
+        room_.ranges.emplace_back(u, v);
+        return {p.x, p.y, q.x, q.y, reach_ * unitSagitta(v - u), static_cast<uint32_t>(room_.ranges.size() - 1)};
+    }
+    const ShapeArc& arc_;
+    double reach_;
+    Room& room_;
+    CurvePiece first_[4];
+    size_t n_ = 0;
+};
 
 } // namespace
 
@@ -201,9 +191,26 @@ void addExtremes(const ShapeArc& arc, Extents& box) {
     }
 }
 
-double distance(const ShapeArc& arc, double x, double y) { return reachFrom<false>(arc, x, y); }
+Found near(const ShapeArc& arc, double x, double y, double radius, WorkBudget& budget) {
+    double circle;
+    if (circleInPlan(arc, circle)) return circleReach<false>(arc, circle, x, y) <= radius ? Found::Yes : Found::No;
+    ArcPieces pieces(arc);
+    return pieces.search().near(pieces, pieces.pieces(), pieces.count(), x, y, radius, budget);
+}
 
-double farthest(const ShapeArc& arc, double x, double y) { return reachFrom<true>(arc, x, y); }
+double distance(const ShapeArc& arc, double x, double y) {
+    double circle;
+    if (circleInPlan(arc, circle)) return circleReach<false>(arc, circle, x, y);
+    ArcPieces pieces(arc);
+    return pieces.search().nearest(pieces, pieces.pieces(), pieces.count(), x, y, pieces.reach(), INFINITY);
+}
+
+double farthest(const ShapeArc& arc, double x, double y) {
+    double circle;
+    if (circleInPlan(arc, circle)) return circleReach<true>(arc, circle, x, y);
+    ArcPieces pieces(arc);
+    return pieces.search().farthest(pieces, pieces.pieces(), pieces.count(), x, y, pieces.reach());
+}
 
 bool meetsEdges(const ShapeArc& arc, const PlanWindow& w) {
     Range r = rangeOf(arc);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "db/geometry.h"
+#include "db/work_budget.h"
 
 namespace host::db {
 
@@ -40,9 +41,12 @@ namespace arcs {
 // The extreme points of the arc in x, y and z that lie on it, added to the
 // box (its ends are the run's own points).
 void addExtremes(const ShapeArc& arc, Extents& box);
-// The distance in plan from (x, y) to the arc.
+// Whether some point of the arc lies within radius of (x, y) in plan,
+// each sub-arc halved a step of `budget`; OutOfWork when it runs out.
+Found near(const ShapeArc& arc, double x, double y, double radius, WorkBudget& budget);
+// Bounds for rings (plan_ring.h): the distance in plan from (x, y) to the
+// arc, or a little less; the farthest it lies, or a little more.
 double distance(const ShapeArc& arc, double x, double y);
-// The farthest the arc lies in plan from (x, y), or a little more.
 double farthest(const ShapeArc& arc, double x, double y);
 // Whether the arc crosses or touches an edge of the window (its ends are
 // tested by the caller).

@@ -82,6 +82,9 @@ void planStretch(const Matrix& m, double& least, double& most) {
 PlanRing ringOfRuns(const Shapes& own, double x, double y, RunTests& tests) {
     PlanRing ring{x, y, INFINITY, 0};
     if (own.runs.empty()) return ring;
+    // Curves are searched best first: stopped at any point, the least any
+    // piece left may lie is a true lower bound, and the most a true upper
+    // bound, so the ring holds everything drawn however early a search ends.
     ring.inner = tests.distance(own, Matrix(), x, y);
     if (own.endless) {
         ring.outer = INFINITY;

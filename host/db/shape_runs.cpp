@@ -268,43 +268,122 @@ bool eachSpan(const ShapeSpline& s, F f) {
 
 } // namespace
 
-double RunTests::splineDistance(const ShapeSpline& s, const Matrix& m, double x, double y) {
-    carry(s, m);
-    // Nearest box first; a span whose box lies farther than the best found is done.
+void RunTests::spansNear(const ShapeSpline& s, double x, double y, double reach) {
     spans_.clear();
     eachSpan(s, [&](size_t k) {
-        spans_.emplace_back(planDistance(spanBox(s, k), x, y), static_cast<uint32_t>(k));
+        double least = planDistance(spanBox(s, k), x, y);
+        if (least <= reach) spans_.emplace_back(least, static_cast<uint32_t>(k));
         return false;
     });
     std::sort(spans_.begin(), spans_.end());
-    double best = kNoDistance;
-    for (const auto& [least, k] : spans_) {
-        if (least >= best) break;
-        pieces_->load(s, control_, k);
-        best = pieces_->distance(x, y, best);
-    }
-    return best;
 }
 
-bool RunTests::splineMeets(const ShapeSpline& s, const Matrix& m, const PlanWindow& w) {
+double RunTests::splineDistance(const ShapeSpline& s, const Matrix& m, double x, double y, double cut) {
     carry(s, m);
-    return eachSpan(s, [&](size_t k) {
+    // Nearest box first; a span whose box lies farther than the least found is done.
+    spansNear(s, x, y, cut);
+    for (const auto& [least, k] : spans_) {
+        if (least >= cut) break;
+        pieces_->load(s, control_, k);
+        cut = pieces_->distance(x, y, cut);
+    }
+    return cut;
+}
+
+// Each span looked at is a step, and each piece of it halved.
+Found RunTests::splineNear(const ShapeSpline& s, const Matrix& m, double x, double y, double radius,
+                           WorkBudget& budget) {
+    carry(s, m);
+    spansNear(s, x, y, radius);
+    bool undecided = false;
+    for (const auto& [least, k] : spans_) {
+        if (!budget.spend(1)) return Found::OutOfWork;
+        pieces_->load(s, control_, k);
+        switch (pieces_->near(x, y, radius, budget)) {
+        case Found::Yes: return Found::Yes;
+        case Found::OutOfWork: undecided = true; break;
+        case Found::No: break;
+        }
+    }
+    return undecided ? Found::OutOfWork : Found::No;
+}
+
+Found RunTests::splineMeets(const ShapeSpline& s, const Matrix& m, const PlanWindow& w, WorkBudget& budget) {
+    carry(s, m);
+    Found found = Found::No;
+    eachSpan(s, [&](size_t k) {
         Extents box = spanBox(s, k);
         if (disjoint(box, w)) return false;
-        if (w.holds(box.min) && w.holds(box.max)) return true;
-        pieces_->load(s, control_, k);
-        return pieces_->meets(w);
+        Found span = Found::Yes;
+        if (!(w.holds(box.min) && w.holds(box.max))) {
+            span = Found::OutOfWork;
+            if (budget.spend(1)) {
+                pieces_->load(s, control_, k);
+                span = pieces_->meets(w, budget);
+            }
+        }
+        if (span != Found::No) found = span;
+        return span == Found::Yes || budget.out();
     });
+    return found;
 }
 
-bool RunTests::splineInside(const ShapeSpline& s, const Matrix& m, const PlanWindow& w) {
+Found RunTests::splineInside(const ShapeSpline& s, const Matrix& m, const PlanWindow& w, WorkBudget& budget) {
     carry(s, m);
-    return !eachSpan(s, [&](size_t k) {
+    Found found = Found::Yes;
+    eachSpan(s, [&](size_t k) {
         Extents box = spanBox(s, k);
         if (w.holds(box.min) && w.holds(box.max)) return false;
-        pieces_->load(s, control_, k);
-        return !pieces_->inside(w);
+        Found span = Found::OutOfWork;
+        if (budget.spend(1)) {
+            pieces_->load(s, control_, k);
+            span = pieces_->inside(w, budget);
+        }
+        if (span != Found::Yes) found = span;
+        return span == Found::No || budget.out();
     });
+    return found;
+}
+
+Found RunTests::near(const Shapes& s, const Matrix& m, double x, double y, double radius, WorkBudget& budget) {
+    Placed placedRuns = placed(s, m);
+    const std::vector<Point3>& pts = placedRuns.points;
+    const std::vector<ShapeArc>& arcs = placedRuns.arcs;
+    bool undecided = false;
+    auto note = [&](Found f) {
+        if (f == Found::OutOfWork) undecided = true;
+        return f == Found::Yes;
+    };
+    auto within = [&](const Point3& a, const Point3& b, const ShapeArc* arc) {
+        return arc ? note(arcs::near(*arc, x, y, radius, budget)) : segmentDistance(a, b, x, y) <= radius;
+    };
+    auto spline = s.splines.begin();
+    for (size_t r = 0; r < s.runs.size();) {
+        const ShapeRun& run = s.runs[r];
+        if (const ShapeSpline* curve = splineOf(s, spline, r)) {
+            if (note(splineNear(*curve, m, x, y, radius, budget))) return Found::Yes;
+            ++r;
+            continue;
+        }
+        if (run.kind == RunKind::Area) {
+            size_t next;
+            if (insideArea(s, pts, arcs, r, next, x, y)) return Found::Yes;
+            for (size_t k = r; k < next; ++k)
+                if (anyPiece(s.runs[k], pts, arcs, within)) return Found::Yes;
+            r = next;
+            continue;
+        }
+        ++r;
+        if (run.end == run.begin) continue;
+        if (endlessKind(run.kind)) {
+            if (run.end - run.begin >= 2 &&
+                lineDistance(pts[run.begin], pts[run.begin + 1], run.kind == RunKind::Ray, x, y) <= radius)
+                return Found::Yes;
+            continue;
+        }
+        if (anyPiece(run, pts, arcs, within)) return Found::Yes;
+    }
+    return undecided ? Found::OutOfWork : Found::No;
 }
 
 double RunTests::distance(const Shapes& s, const Matrix& m, double x, double y) {
@@ -320,7 +399,7 @@ double RunTests::distance(const Shapes& s, const Matrix& m, double x, double y) 
     for (size_t r = 0; r < s.runs.size();) {
         const ShapeRun& run = s.runs[r];
         if (const ShapeSpline* curve = splineOf(s, spline, r)) {
-            best = std::min(best, splineDistance(*curve, m, x, y));
+            best = splineDistance(*curve, m, x, y, best);
             ++r;
             continue;
         }
@@ -343,42 +422,48 @@ double RunTests::distance(const Shapes& s, const Matrix& m, double x, double y) 
     return best;
 }
 
-bool RunTests::inside(const Shapes& s, const Matrix& m, const PlanWindow& w) {
-    if (s.endless) return false;
+Found RunTests::inside(const Shapes& s, const Matrix& m, const PlanWindow& w, WorkBudget& budget) {
+    if (s.endless || s.runs.empty()) return Found::No;
     Placed placedRuns = placed(s, m);
+    bool undecided = false;
     auto spline = s.splines.begin();
     for (size_t r = 0; r < s.runs.size(); ++r) {
         if (const ShapeSpline* curve = splineOf(s, spline, r)) {
-            if (!splineInside(*curve, m, w)) return false;
+            Found f = splineInside(*curve, m, w, budget);
+            if (f == Found::No) return Found::No;
+            undecided = undecided || f == Found::OutOfWork;
             continue;
         }
         for (uint32_t i = s.runs[r].begin; i < s.runs[r].end; ++i)
-            if (!w.holds(placedRuns.points[i])) return false;
+            if (!w.holds(placedRuns.points[i])) return Found::No;
     }
     for (const ShapeArc& arc : placedRuns.arcs)
-        if (!arcWithin(arc, w)) return false;
-    return !s.runs.empty();
+        if (!arcWithin(arc, w)) return Found::No;
+    return undecided ? Found::OutOfWork : Found::Yes;
 }
 
-bool RunTests::meets(const Shapes& s, const Matrix& m, const PlanWindow& w) {
+Found RunTests::meets(const Shapes& s, const Matrix& m, const PlanWindow& w, WorkBudget& budget) {
     Placed placedRuns = placed(s, m);
     const std::vector<Point3>& pts = placedRuns.points;
     const std::vector<ShapeArc>& arcs = placedRuns.arcs;
+    bool undecided = false;
     auto meetsPiece = [&](const Point3& a, const Point3& b, const ShapeArc* arc) { return pieceMeets(a, b, arc, w); };
     auto spline = s.splines.begin();
     for (size_t r = 0; r < s.runs.size();) {
         const ShapeRun& run = s.runs[r];
         if (const ShapeSpline* curve = splineOf(s, spline, r)) {
-            if (splineMeets(*curve, m, w)) return true;
+            Found f = splineMeets(*curve, m, w, budget);
+            if (f == Found::Yes) return Found::Yes;
+            undecided = undecided || f == Found::OutOfWork;
             ++r;
             continue;
         }
         if (run.kind == RunKind::Area) {
             size_t next;
             // The window inside an area.
-            if (insideArea(s, pts, arcs, r, next, w.x1, w.y1)) return true;
+            if (insideArea(s, pts, arcs, r, next, w.x1, w.y1)) return Found::Yes;
             for (size_t k = r; k < next; ++k)
-                if (anyPiece(s.runs[k], pts, arcs, meetsPiece)) return true;
+                if (anyPiece(s.runs[k], pts, arcs, meetsPiece)) return Found::Yes;
             r = next;
             continue;
         }
@@ -388,12 +473,12 @@ bool RunTests::meets(const Shapes& s, const Matrix& m, const PlanWindow& w) {
             double from = run.kind == RunKind::Ray ? 0 : -std::numeric_limits<double>::infinity();
             if (run.end - run.begin >= 2 &&
                 lineMeetsBox(pts[run.begin], pts[run.begin + 1], from, std::numeric_limits<double>::infinity(), w))
-                return true;
+                return Found::Yes;
             continue;
         }
-        if (anyPiece(run, pts, arcs, meetsPiece)) return true;
+        if (anyPiece(run, pts, arcs, meetsPiece)) return Found::Yes;
     }
-    return false;
+    return undecided ? Found::OutOfWork : Found::No;
 }
 
 } // namespace host::db

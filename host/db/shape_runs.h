@@ -13,6 +13,7 @@
 
 #include "db/plan_arcs.h"
 #include "db/geometry.h"
+#include "db/work_budget.h"
 
 namespace host::db {
 
@@ -96,19 +97,23 @@ struct PlanWindow {
 bool segmentMeetsWindow(const Point3& a, const Point3& b, const PlanWindow& w);
 
 // The tests of runs carried into the world by m; `scratch` keeps its room
-// from call to call.
+// from call to call.  A curve that is no circle is refined piece by piece,
+// each a step of `budget`: OutOfWork when it runs out before the answer.
 class RunTests {
 public:
     RunTests();
     ~RunTests();
     RunTests(RunTests&&) noexcept;
     RunTests& operator=(RunTests&&) noexcept;
-    // Distance in plan from (x, y) to the nearest part drawn (0 inside an area).
+    // Some part drawn within radius of (x, y) in plan (inside an area counts).
+    Found near(const Shapes& s, const Matrix& m, double x, double y, double radius, WorkBudget& budget);
+    // Every part drawn lies in the window (Yes).
+    Found inside(const Shapes& s, const Matrix& m, const PlanWindow& w, WorkBudget& budget);
+    // Some part drawn meets the window (Yes).
+    Found meets(const Shapes& s, const Matrix& m, const PlanWindow& w, WorkBudget& budget);
+    // Distance in plan from (x, y) to the nearest part drawn (0 inside an
+    // area), or a little less, never more: a bound for rings (plan_ring.h).
     double distance(const Shapes& s, const Matrix& m, double x, double y);
-    // Every part drawn lies in the window.
-    bool inside(const Shapes& s, const Matrix& m, const PlanWindow& w);
-    // Some part drawn meets the window.
-    bool meets(const Shapes& s, const Matrix& m, const PlanWindow& w);
 
 private:
     // The points and arcs of every run, carried by m (the shapes' own when
@@ -119,12 +124,15 @@ private:
     };
     Placed placed(const Shapes& s, const Matrix& m);
     // A spline asked where m carries it: its control points there
-    // (`control_`), the plan box of those of knot span k.
+    // (`control_`), the plan box of those of knot span k; the spans whose
+    // boxes lie within `reach` of (x, y), nearest first, in `spans_`.
     void carry(const ShapeSpline& s, const Matrix& m);
     Extents spanBox(const ShapeSpline& s, size_t k) const;
-    double splineDistance(const ShapeSpline& s, const Matrix& m, double x, double y);
-    bool splineMeets(const ShapeSpline& s, const Matrix& m, const PlanWindow& w);
-    bool splineInside(const ShapeSpline& s, const Matrix& m, const PlanWindow& w);
+    void spansNear(const ShapeSpline& s, double x, double y, double reach);
+    double splineDistance(const ShapeSpline& s, const Matrix& m, double x, double y, double cut);
+    Found splineNear(const ShapeSpline& s, const Matrix& m, double x, double y, double radius, WorkBudget& budget);
+    Found splineMeets(const ShapeSpline& s, const Matrix& m, const PlanWindow& w, WorkBudget& budget);
+    Found splineInside(const ShapeSpline& s, const Matrix& m, const PlanWindow& w, WorkBudget& budget);
     std::vector<Point3> scratch_, control_;
     std::unique_ptr<SpanPieces> pieces_;  // spline_spans.h
     std::vector<ShapeArc> scratchArcs_;

@@ -2,31 +2,17 @@
 #include "db/plan_distance.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 namespace host::db {
-
-namespace {
-
-// Halving stops where the hull lies this near the chord (absolute, and
-// relative to the piece's size), or once this many pieces have been cut:
-// past that a distance takes the least that is left, a window what is
-// confirmed.
-constexpr double kAbsoluteTolerance = 1e-9;
-constexpr double kRelativeTolerance = 1e-13;
-// A distance is wanted no finer than this share of itself.
-constexpr double kDistanceShare = 1e-7;
-constexpr int kMostPieces = 4096;
-
-
-} // namespace
 
 // A piece's ends (on the curve), the box of its hull in plan and how far
 // its hull strays from its chord.
 struct SpanPieces::Piece {
     double x0, y0, x1, y1;
     Extents box;
-    double stray = 0, tolerance = 0;
+    double stray = 0, size = 0, tolerance = 0;
 };
 
 void SpanPieces::load(const ShapeSpline& s, const std::vector<Point3>& control, size_t k) {
@@ -66,8 +52,7 @@ void SpanPieces::load(const ShapeSpline& s, const std::vector<Point3>& control, 
         }
 }
 
-SpanPieces::Piece SpanPieces::look(size_t at) const {
-    const Weighted* q = stack_.data() + at;
+SpanPieces::Piece SpanPieces::look(const Weighted* q) const {
     Piece piece;
     piece.x0 = q[0].x / q[0].w;
     piece.y0 = q[0].y / q[0].w;
@@ -78,19 +63,17 @@ SpanPieces::Piece SpanPieces::look(size_t at) const {
         piece.box.add(Point3{x, y, 0});
         piece.stray = std::max(piece.stray, segmentDistance(piece.x0, piece.y0, piece.x1, piece.y1, x, y));
     }
-    double size = std::hypot(piece.box.max.x - piece.box.min.x, piece.box.max.y - piece.box.min.y);
-    piece.tolerance = std::max(kAbsoluteTolerance, kRelativeTolerance * size);
+    piece.size = std::hypot(piece.box.max.x - piece.box.min.x, piece.box.max.y - piece.box.min.y);
+    piece.tolerance = std::max(kCurveAbsoluteTolerance, kCurveRelativeTolerance * piece.size);
     return piece;
 }
 
-// The piece at the stack's top replaced by its halves (de Casteljau at
-// the middle), the second on top.
-void SpanPieces::split(size_t at) {
+void SpanPieces::split(std::vector<Weighted>& room, size_t at, size_t second) {
     const size_t n = order_ - 1;
-    level_.assign(stack_.begin() + at, stack_.begin() + at + order_);
-    stack_.resize(at + 2 * order_);
-    Weighted* left = stack_.data() + at;
-    Weighted* right = left + order_;
+    level_.assign(room.begin() + at, room.begin() + at + order_);
+    room.resize(std::max(room.size(), second + order_));
+    Weighted* left = room.data() + at;
+    Weighted* right = room.data() + second;
     left[0] = level_[0];
     right[n] = level_[n];
     for (size_t r = 1; r <= n; ++r) {
@@ -102,73 +85,91 @@ void SpanPieces::split(size_t at) {
     }
 }
 
-double SpanPieces::distance(double x, double y, double best) {
-    stack_ = span_;
-    double left = INFINITY;
-    for (int cut = 0; !stack_.empty();) {
-        size_t at = stack_.size() - order_;
-        Piece piece = look(at);
-        best = std::min({best, std::hypot(piece.x0 - x, piece.y0 - y), std::hypot(piece.x1 - x, piece.y1 - y)});
-        double chord = segmentDistance(piece.x0, piece.y0, piece.x1, piece.y1, x, y);
-        if (chord - piece.stray >= best - std::max(piece.tolerance, kDistanceShare * best)) {
-            stack_.resize(at);
-        } else if (piece.stray <= std::max(piece.tolerance, kDistanceShare * chord)) {
-            best = std::min(best, chord);
-            stack_.resize(at);
-        } else if (++cut > kMostPieces) {
-            left = std::min(left, std::max(0.0, chord - piece.stray));
-            stack_.resize(at);
-        } else {
-            split(at);
-            // The nearer half looked at first.
-            Piece first = look(at), second = look(at + order_);
-            double toFirst = segmentDistance(first.x0, first.y0, first.x1, first.y1, x, y) - first.stray;
-            double toSecond = segmentDistance(second.x0, second.y0, second.x1, second.y1, x, y) - second.stray;
-            if (toFirst < toSecond) std::swap_ranges(stack_.begin() + at, stack_.begin() + at + order_, stack_.begin() + at + order_);
-        }
-    }
-    return std::min(best, left);
+CurvePiece SpanPieces::searched(size_t id) {
+    Piece p = look(kept_.data() + id * order_);
+    // A piece a few units in the last place of its coordinates wide: its
+    // halves would be no nearer the curve.
+    const Extents& b = p.box;
+    double magnitude = std::max({std::fabs(b.min.x), std::fabs(b.max.x), std::fabs(b.min.y), std::fabs(b.max.y)});
+    if (halvable_.size() <= id) halvable_.resize(id + 1);
+    halvable_[id] = p.size > 8 * DBL_EPSILON * magnitude;
+    return {p.x0, p.y0, p.x1, p.y1, p.stray, static_cast<uint32_t>(id)};
 }
 
-bool SpanPieces::meets(const PlanWindow& w) {
+bool SpanPieces::halve(const CurvePiece& piece, CurvePiece& first, CurvePiece& second) {
+    const size_t at = piece.id * order_;
+    if (!halvable_.at(piece.id)) return false;
+    // The first half takes the piece's own room: the search is done with it.
+    const size_t to = kept_.size();
+    split(kept_, at, to);
+    first = searched(piece.id);
+    second = searched(to / order_);
+    return true;
+}
+
+Found SpanPieces::near(double x, double y, double radius, WorkBudget& budget) {
+    kept_ = span_;
+    const CurvePiece whole = searched(0);
+    return search_.near(*this, &whole, 1, x, y, radius, budget);
+}
+
+double SpanPieces::distance(double x, double y, double cut) {
+    kept_ = span_;
+    const CurvePiece whole = searched(0);
+    return search_.nearest(*this, &whole, 1, x, y, look(span_.data()).size, cut);
+}
+
+Found SpanPieces::meets(const PlanWindow& w, WorkBudget& budget) {
     stack_ = span_;
+    bool undecided = false;
     for (int cut = 0; !stack_.empty();) {
         size_t at = stack_.size() - order_;
-        Piece piece = look(at);
+        Piece piece = look(stack_.data() + at);
         const Extents& box = piece.box;
         if (box.max.x < w.x1 || box.min.x > w.x2 || box.max.y < w.y1 || box.min.y > w.y2) {
             stack_.resize(at);
             continue;
         }
         Point3 a{piece.x0, piece.y0, 0}, b{piece.x1, piece.y1, 0};
-        if (w.holds(a) || w.holds(b) || (w.holds(box.min) && w.holds(box.max))) return true;
+        if (w.holds(a) || w.holds(b) || (w.holds(box.min) && w.holds(box.max))) return Found::Yes;
         if (piece.stray <= piece.tolerance) {
-            if (segmentMeetsWindow(a, b, w)) return true;
+            if (segmentMeetsWindow(a, b, w)) return Found::Yes;
             stack_.resize(at);
-        } else if (++cut > kMostPieces) {
+        } else if (cut >= kMostHalvings || !budget.spend(1)) {
+            // Some other piece may still be found in the window.
+            undecided = true;
             stack_.resize(at);
         } else {
-            split(at);
+            ++cut;
+            split(stack_, at, at + order_);
         }
     }
-    return false;
+    return undecided ? Found::OutOfWork : Found::No;
 }
 
-bool SpanPieces::inside(const PlanWindow& w) {
+Found SpanPieces::inside(const PlanWindow& w, WorkBudget& budget) {
     stack_ = span_;
+    bool undecided = false;
     for (int cut = 0; !stack_.empty();) {
         size_t at = stack_.size() - order_;
-        Piece piece = look(at);
+        Piece piece = look(stack_.data() + at);
         if (w.holds(piece.box.min) && w.holds(piece.box.max)) {
             stack_.resize(at);
             continue;
         }
-        if (!w.holds(Point3{piece.x0, piece.y0, 0}) || !w.holds(Point3{piece.x1, piece.y1, 0})) return false;
-        if (piece.stray <= piece.tolerance) stack_.resize(at);
-        else if (++cut > kMostPieces) return false;
-        else split(at);
+        if (!w.holds(Point3{piece.x0, piece.y0, 0}) || !w.holds(Point3{piece.x1, piece.y1, 0})) return Found::No;
+        if (piece.stray <= piece.tolerance) {
+            stack_.resize(at);
+        } else if (cut >= kMostHalvings || !budget.spend(1)) {
+            // Some other piece may still be found outside.
+            undecided = true;
+            stack_.resize(at);
+        } else {
+            ++cut;
+            split(stack_, at, at + order_);
+        }
     }
-    return true;
+    return undecided ? Found::OutOfWork : Found::Yes;
 }
 
 } // namespace host::db

@@ -9,21 +9,27 @@
 
 #include <vector>
 
+#include "db/curve_search.h"
 #include "db/shape_runs.h"
 
 namespace host::db {
 
-class SpanPieces {
+class SpanPieces final : public CurveKind {
 public:
     // Span k of the spline (degree <= k < control points, of some length),
     // whose control points are `control` (the spline's own carried where
     // it is asked).
     void load(const ShapeSpline& s, const std::vector<Point3>& control, size_t k);
-    // The least of `best` and the plan distance from (x, y) to the span.
-    double distance(double x, double y, double best);
-    // Some part of the span meets the window; every part lies in it.
-    bool meets(const PlanWindow& w);
-    bool inside(const PlanWindow& w);
+    // Whether some point of the span lies within radius of (x, y).
+    Found near(double x, double y, double radius, WorkBudget& budget);
+    // The least of `cut` and the plan distance from (x, y) to the span, or
+    // a little less (for rings).
+    double distance(double x, double y, double cut);
+    // Some part of the span meets the window (Yes); every part lies in it
+    // (Yes); OutOfWork when the work ran out first.
+    Found meets(const PlanWindow& w, WorkBudget& budget);
+    Found inside(const PlanWindow& w, WorkBudget& budget);
+    bool halve(const CurvePiece& piece, CurvePiece& first, CurvePiece& second) override;
 
     struct Weighted {
         double x = 0, y = 0, z = 0, w = 1;
@@ -33,10 +39,18 @@ public:
 
 private:
     struct Piece;
-    Piece look(size_t at) const;
-    void split(size_t at);
-    std::vector<Weighted> span_, stack_, level_;  // stack_: pieces of `order_` points each
+    Piece look(const Weighted* q) const;
+    // The piece at `at` of `room` cut in halves (de Casteljau at the
+    // middle): the first put in its place, the second at `second`.
+    void split(std::vector<Weighted>& room, size_t at, size_t second);
+    // Piece `id` of the search's pieces.
+    CurvePiece searched(size_t id);
+    // Pieces of `order_` points each: stack_ for windows, kept_ for the
+    // search, and whether each of those is wide enough to be halved.
+    std::vector<Weighted> span_, stack_, level_, kept_;
+    std::vector<bool> halvable_;
     size_t order_ = 0;
+    CurveSearch search_;
 };
 
 } // namespace host::db

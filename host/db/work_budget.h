@@ -10,6 +10,10 @@
 
 namespace host::db {
 
+// What a bounded question found: no, yes, or that it ran out of work
+// before it could decide.
+enum class Found { No, Yes, OutOfWork };
+
 class WorkBudget {
 public:
     explicit WorkBudget(uint64_t steps = UINT64_MAX) : left_(steps) {}
