@@ -315,6 +315,8 @@ Found subArcsReach(const ShapeArc& arc, const CopyLine& line, WorkBudget& budget
     double t0 = std::min(arc.t0, arc.t1), t1 = std::max(arc.t0, arc.t1);
     if (!(t1 - t0 < 2 * M_PI)) t1 = t0 + 2 * M_PI;
     const double least = std::max(kLeastStray, kRelativeStray * arcs::chordStray(arc, M_PI));
+    // An arc too large for its stray to be told: every copy of the line tested.
+    if (!std::isfinite(least)) return testCopies(line.from, line.to, line, budget, exact);
     SubArc waiting[kMostWaiting];
     int top = 0;
     int pieces = std::max(1, static_cast<int>(std::ceil((t1 - t0) / kQuarterTurn)));
