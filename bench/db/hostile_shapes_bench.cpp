@@ -1,7 +1,7 @@
 // Picks, windows, crossings and saves of drawings of a few KB that stand
 // for more than any machine can draw, or whose curves are huge: MINSERT
 // arrays of 32767 x 32767 copies (on one spot, of a construction line,
-// turned), blocks placing the next ten times at distinct offsets nine deep,
+// turned, of a huge circle and ellipse), blocks placing the next ten times at distinct offsets nine deep,
 // blocks doubling 22 or 40 deep, turned nested lines inside a window,
 // circles and near-full bulges of radius 1e6 and beyond at scales up to
 // 2^20, a spline of 3,000 control points, and an MTEXT of 80,000 stacks.
@@ -120,6 +120,32 @@ void addArrays(std::vector<Case>& cases) {
                      },
                      {{Ask::Pick, "pick_far_inside", 5e6, 5e6, 3, 0, 0},
                       {Ask::Pick, "pick_among_circles", R + 1.6e6 + 0.5, 1.6e6 + 0.25, 3, 0, 1}}});
+    // A circle of radius 1e7 and an ellipse 2e7 by 1e7 (apart), each in a
+    // MINSERT of 32767 x 32767 copies 100 apart: picks and crossings on the
+    // curve of copy (0, 0) down and to the left, and 50 beyond it, where
+    // every other copy lies farther (the lattice answers the curves as the
+    // curves they are, one line of copies at a time).
+    const double t = -0.75 * M_PI - M_PI / 4096, c = std::cos(t), s = std::sin(t);
+    const double ex = 1e9 + 2 * R * c, ey = R * s, en = std::hypot(c / 2, s);
+    const double fx = ex + 50 * (c / 2) / en, fy = ey + 50 * s / en;
+    Placement moved = lattice;
+    moved.x = 1e9;
+    cases.push_back({"minsert_huge_curves",
+                     [=] {
+                         std::string ellipse = "0\nELLIPSE\n8\n0\n" + point(10, 0, 0) + point(11, 2 * R, 0) +
+                                               group(40, 0.5) + group(41, 0) + group(42, 2 * M_PI);
+                         return drawing(block("O", circle(0, 0, R)) + block("E", ellipse),
+                                        insert("O", lattice) + insert("E", moved));
+                     },
+                     {{Ask::Pick, "pick_on_circle", R * c, R * s, 3, 0, 1},
+                      {Ask::Pick, "pick_beyond_circle", (R + 50) * c, (R + 50) * s, 3, 0, 0},
+                      {Ask::Crossing, "crossing_on_circle", R * c - 1, R * s - 1, R * c + 1, R * s + 1, 1},
+                      {Ask::Crossing, "crossing_beyond_circle", (R + 50) * c - 10, (R + 50) * s - 10,
+                       (R + 50) * c + 10, (R + 50) * s + 10, 0},
+                      {Ask::Pick, "pick_on_ellipse", ex, ey, 3, 0, 1},
+                      {Ask::Pick, "pick_beyond_ellipse", fx, fy, 3, 0, 0},
+                      {Ask::Crossing, "crossing_on_ellipse", ex - 1, ey - 1, ex + 1, ey + 1, 1},
+                      {Ask::Crossing, "crossing_beyond_ellipse", fx - 10, fy - 10, fx + 10, fy + 10, 0}}});
 }
 
 void addNesting(std::vector<Case>& cases) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "db/block_index.h"
+
 namespace host::db {
 
 namespace {
@@ -102,24 +104,6 @@ struct Polygon {
     }
 };
 
-// The convex hull of up to eight points, counter-clockwise (monotone chain).
-int hull(V pts[8], int n, V out[8]) {
-    std::sort(pts, pts + n, [](V a, V b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
-    V h[16];
-    int k = 0;
-    for (int i = 0; i < n; ++i) {
-        while (k >= 2 && cross(h[k - 1] - h[k - 2], pts[i] - h[k - 2]) <= 0) --k;
-        h[k++] = pts[i];
-    }
-    for (int i = n - 2, lower = k + 1; i >= 0; --i) {
-        while (k >= lower && cross(h[k - 1] - h[k - 2], pts[i] - h[k - 2]) <= 0) --k;
-        h[k++] = pts[i];
-    }
-    int count = std::max(1, k - 1);
-    std::copy(h, h + std::min(count, 8), out);
-    return std::min(count, 8);
-}
-
 // An index range [from, to] of integers, narrowed to the reals [lo, hi].
 bool integersIn(double lo, double hi, int& from, int& to) {
     if (std::isnan(lo) || std::isnan(hi)) return false;
@@ -165,20 +149,277 @@ Found anyOffsetIn(const Region& region, const CopyLattice& l, WorkBudget& budget
 }
 
 // The offsets that take a copy of the segment into the window: the window
-// swept back along it.
+// swept back along it (a capsule of no width where that is flat).
+struct Swept {
+    Polygon polygon;
+    Capsule flat{};
+    bool isFlat = false;
+
+    Swept(V a, V b, const PlanWindow& w) {
+        Point3 pts[8], corners[16];
+        size_t n = 0;
+        for (V e : {a, b})
+            for (V c : {V{w.x1, w.y1}, V{w.x2, w.y1}, V{w.x2, w.y2}, V{w.x1, w.y2}}) pts[n++] = {c.x - e.x, c.y - e.y, 0};
+        size_t count = std::min<size_t>(convexHull(pts, n, corners), 8);
+        for (size_t i = 0; i < count; ++i) polygon.p[i] = {corners[i].x, corners[i].y};
+        polygon.n = static_cast<int>(count);
+        isFlat = count < 3;
+        if (isFlat) flat = Capsule{polygon.p[0], polygon.p[count - 1], 0};
+    }
+    int outline(V out[8]) const { return isFlat ? flat.outline(out) : polygon.outline(out); }
+    bool cut(V o, V d, double& from, double& to) const {
+        return isFlat ? flat.cut(o, d, from, to) : polygon.cut(o, d, from, to);
+    }
+};
+
 Found segmentMeets(V a, V b, const PlanWindow& w, const CopyLattice& l, WorkBudget& budget) {
-    V pts[8];
-    int n = 0;
-    for (V e : {a, b})
-        for (V c : {V{w.x1, w.y1}, V{w.x2, w.y1}, V{w.x2, w.y2}, V{w.x1, w.y2}}) pts[n++] = c - e;
-    Polygon region;
-    region.n = hull(pts, n, region.p);
-    if (region.n < 3) return anyOffsetIn(Capsule{region.p[0], region.p[region.n - 1], 0}, l, budget);
-    return anyOffsetIn(region, l, budget);
+    return anyOffsetIn(Swept(a, b, w), l, budget);
 }
 
 Found segmentNear(V a, V b, V target, double radius, const CopyLattice& l, WorkBudget& budget) {
     return anyOffsetIn(Capsule{target - a, target - b, radius}, l, budget);
+}
+
+// One line of an array's copies: the offsets o + s d for s in [from, to].
+struct CopyLine {
+    V o, d;
+    int from, to;
+    V at(int s) const { return o + static_cast<double>(s) * d; }
+};
+
+// Whether the copy of the arc at offset `off` comes within radius of the
+// target, or meets the window (`start` and `end` its ends): the arc's own
+// answer, as one copy placed alone gets it.
+Found copyNear(const ShapeArc& arc, V off, V target, double radius, WorkBudget& budget) {
+    return arcs::near(arc, target.x - off.x, target.y - off.y, radius, budget);
+}
+Found copyMeets(const ShapeArc& arc, const Point3& start, const Point3& end, V off, const PlanWindow& w) {
+    const PlanWindow moved{w.x1 - off.x, w.y1 - off.y, w.x2 - off.x, w.y2 - off.y};
+    return moved.holds(start) || moved.holds(end) || arcs::meetsEdges(arc, moved) ? Found::Yes : Found::No;
+}
+
+// Each copy s of the line in [lo, hi] tested by exact(s), a step each.
+template <class Exact>
+Found testCopies(double lo, double hi, const CopyLine& line, WorkBudget& budget, Exact exact) {
+    int from = line.from, to = line.to;
+    if (!integersIn(lo, hi, from, to)) return Found::No;
+    for (long s = from; s <= to; ++s) {
+        if (!budget.spend(1)) return Found::OutOfWork;
+        if (Found f = exact(static_cast<int>(s)); f != Found::No) return f;
+    }
+    return Found::No;
+}
+
+// Whether some integer of the line lies in one of n intervals.
+bool anyCopyIn(const double* lo, const double* hi, int n, const CopyLine& line) {
+    for (int i = 0; i < n; ++i) {
+        int from = line.from, to = line.to;
+        if (integersIn(lo[i], hi[i], from, to)) return true;
+    }
+    return false;
+}
+
+// The s for which |p - s d| lies in [inner, outer] (an inner bound below 0
+// leaves nothing out): at most two intervals.  Worked out from the foot of
+// the perpendicular, so that the two bounds never cancel each other.
+int ringCut(V p, V d, double inner, double outer, double lo[2], double hi[2]) {
+    double length = std::hypot(d.x, d.y);
+    V unit = (1 / length) * d;
+    double foot = dot(p, unit) / length, off = std::fabs(cross(unit, p));
+    if (!(outer >= off)) return 0;
+    double wide = std::sqrt(outer - off) * std::sqrt(outer + off) / length;
+    if (!(inner > off)) {
+        lo[0] = foot - wide;
+        hi[0] = foot + wide;
+        return 1;
+    }
+    double narrow = std::sqrt(inner - off) * std::sqrt(inner + off) / length;
+    lo[0] = foot - wide;
+    hi[0] = foot - narrow;
+    lo[1] = foot + narrow;
+    hi[1] = foot + wide;
+    return 2;
+}
+
+// The s for which the direction p - s d from the centre of the arc (a
+// circle of radius R in plan) lies within its angles: the two half-planes
+// its end directions bound, together for at most half a turn, either for
+// more.
+int sectorCut(const ShapeArc& arc, double R, V p, V d, double lo[2], double hi[2]) {
+    double t0 = std::min(arc.t0, arc.t1), t1 = std::max(arc.t0, arc.t1);
+    lo[0] = -INFINITY;
+    hi[0] = INFINITY;
+    if (!(t1 - t0 < 2 * M_PI)) return 1;
+    V a = (1 / R) * V{arc.a.x, arc.a.y}, b = (1 / R) * V{arc.b.x, arc.b.y};
+    // Beyond the start going forward, short of the end.
+    V past = std::cos(t0) * b - std::sin(t0) * a, before = std::sin(t1) * a - std::cos(t1) * b;
+    auto half = [&](V n, double& from, double& to) { return narrow(dot(p, n), -dot(d, n), 0, INFINITY, from, to); };
+    if (t1 - t0 <= M_PI) return half(past, lo[0], hi[0]) && half(before, lo[0], hi[0]) ? 1 : 0;
+    lo[1] = -INFINITY;
+    hi[1] = INFINITY;
+    int n = 0;
+    if (half(past, lo[n], hi[n])) ++n;
+    if (half(before, lo[n], hi[n])) ++n;
+    return n;
+}
+
+// The s of the line whose copy of the arc, a circle of radius R in plan
+// from `start` to `end`, comes within `radius` of the target: its ring
+// within its angles, and the discs round its ends.  Exact but for rounding.
+int circleCut(const ShapeArc& arc, double R, const Point3& start, const Point3& end, const CopyLine& line, V target,
+              double radius, double lo[6], double hi[6]) {
+    V p = target - line.o - V{arc.c.x, arc.c.y};
+    double ringLo[2], ringHi[2], sectorLo[2], sectorHi[2];
+    int rings = ringCut(p, line.d, R - radius, R + radius, ringLo, ringHi);
+    int sectors = sectorCut(arc, R, p, line.d, sectorLo, sectorHi);
+    int n = 0;
+    for (int i = 0; i < rings; ++i)
+        for (int j = 0; j < sectors; ++j) {
+            lo[n] = std::max(ringLo[i], sectorLo[j]);
+            hi[n] = std::min(ringHi[i], sectorHi[j]);
+            if (lo[n] <= hi[n]) ++n;
+        }
+    for (const Point3& e : {start, end}) {
+        V disc = target - V{e.x, e.y};
+        if (Capsule{disc, disc, radius}.cut(line.o, line.d, lo[n], hi[n])) ++n;
+    }
+    return n;
+}
+
+// A piece of an arc, t from u to v, its ends p and q.
+struct SubArc {
+    double u, v;
+    V p, q;
+};
+
+// Sub-arcs of at most a quarter turn lie over their chords.  One that
+// strays from its chord by no more than this share of the arc's size (or
+// kLeastStray) is halved no further: the copies it may reach are tested
+// one by one.  Halving stops long before kMostWaiting sub-arcs wait.
+constexpr double kQuarterTurn = M_PI / 2;
+constexpr double kRelativeStray = 1e-13;
+constexpr double kLeastStray = 1e-9;
+constexpr int kMostWaiting = 160;
+
+V planOf(const Point3& p) { return {p.x, p.y}; }
+
+// The copies of one line that some part of the arc reaches, by branch and
+// bound over its sub-arcs.  region(sub, grow, lo, hi) cuts the line where
+// the sub-arc's chord, grown by `grow` (shrunk where it is negative),
+// reaches the question: grown by the sub-arc's stray it holds every copy
+// the sub-arc reaches, so a sub-arc whose cut holds no copy is dropped;
+// shrunk by it, only copies it reaches, tested at once.  Every sub-arc
+// looked at and every copy tested is a step.
+template <class Region, class Exact>
+Found subArcsReach(const ShapeArc& arc, const CopyLine& line, WorkBudget& budget, Region region, Exact exact) {
+    double t0 = std::min(arc.t0, arc.t1), t1 = std::max(arc.t0, arc.t1);
+    if (!(t1 - t0 < 2 * M_PI)) t1 = t0 + 2 * M_PI;
+    const double least = std::max(kLeastStray, kRelativeStray * arcs::chordStray(arc, M_PI));
+    // An arc too large for its stray to be told: every copy of the line tested.
+    if (!std::isfinite(least)) return testCopies(line.from, line.to, line, budget, exact);
+    SubArc waiting[kMostWaiting];
+    int top = 0;
+    int pieces = std::max(1, static_cast<int>(std::ceil((t1 - t0) / kQuarterTurn)));
+    for (int i = pieces; i-- > 0;) {
+        double u = t0 + (t1 - t0) * i / pieces, v = i + 1 == pieces ? t1 : t0 + (t1 - t0) * (i + 1) / pieces;
+        waiting[top++] = {u, v, planOf(arc.point(u)), planOf(arc.point(v))};
+    }
+    while (top > 0) {
+        if (!budget.spend(1)) return Found::OutOfWork;
+        SubArc sub = waiting[--top];
+        double stray = arcs::chordStray(arc, sub.v - sub.u), lo, hi;
+        int from = line.from, to = line.to;
+        if (!region(sub, stray, lo, hi) || !integersIn(lo, hi, from, to)) continue;
+        double m = (sub.u + sub.v) / 2;
+        if (stray <= least || !(m > sub.u && m < sub.v) || top + 2 > kMostWaiting) {
+            if (Found f = testCopies(lo, hi, line, budget, exact); f != Found::No) return f;
+            continue;
+        }
+        from = line.from, to = line.to;
+        if (region(sub, -stray, lo, hi) && integersIn(lo, hi, from, to)) {
+            if (!budget.spend(1)) return Found::OutOfWork;
+            if (Found f = exact(from + (to - from) / 2); f != Found::No) return f;
+        }
+        V mid = planOf(arc.point(m));
+        waiting[top++] = {m, sub.v, mid, sub.q};
+        waiting[top++] = {sub.u, m, sub.p, mid};
+    }
+    return Found::No;
+}
+
+// Some copy of the line of the arc (from `start` to `end`) within radius
+// of the target: a circle in plan by its ring, any other arc by its
+// sub-arcs.
+Found arcNearOnLine(const ShapeArc& arc, const Point3& start, const Point3& end, const CopyLine& line, V target,
+                    double radius, WorkBudget& budget) {
+    auto exact = [&](int s) { return copyNear(arc, line.at(s), target, radius, budget); };
+    if (dot(line.d, line.d) == 0) return testCopies(line.from, line.from, line, budget, exact);
+    double R;
+    if (arcs::circleInPlan(arc, R)) {
+        double lo[6], hi[6];
+        int n = circleCut(arc, R, start, end, line, target, radius, lo, hi);
+        for (int i = 0; i < n; ++i)
+            if (Found f = testCopies(lo[i], hi[i], line, budget, exact); f != Found::No) return f;
+        return Found::No;
+    }
+    return subArcsReach(arc, line, budget, [&](const SubArc& sub, double grow, double& lo, double& hi) {
+        double r = radius + grow;
+        return r >= 0 && Capsule{target - sub.p, target - sub.q, r}.cut(line.o, line.d, lo, hi);
+    }, exact);
+}
+
+// Some copy of the line of the arc meeting the window.  A circle in plan
+// is first asked for copies within reach of the circle round the window:
+// a line with none is done at once.
+Found arcMeetsOnLine(const ShapeArc& arc, const Point3& start, const Point3& end, const CopyLine& line,
+                     const PlanWindow& w, WorkBudget& budget) {
+    auto exact = [&](int s) { return copyMeets(arc, start, end, line.at(s), w); };
+    if (dot(line.d, line.d) == 0) return testCopies(line.from, line.from, line, budget, exact);
+    double R;
+    if (arcs::circleInPlan(arc, R)) {
+        double lo[6], hi[6];
+        V centre{(w.x1 + w.x2) / 2, (w.y1 + w.y2) / 2};
+        int n = circleCut(arc, R, start, end, line, centre, std::hypot(w.x2 - w.x1, w.y2 - w.y1) / 2, lo, hi);
+        if (!anyCopyIn(lo, hi, n, line)) return Found::No;
+    }
+    return subArcsReach(arc, line, budget, [&](const SubArc& sub, double grow, double& lo, double& hi) {
+        const PlanWindow grown{w.x1 - grow, w.y1 - grow, w.x2 + grow, w.y2 + grow};
+        return grown.x1 <= grown.x2 && grown.y1 <= grown.y2 && Swept(sub.p, sub.q, grown).cut(line.o, line.d, lo, hi);
+    }, exact);
+}
+
+// The box of the arc from `start` to `end`.
+Extents arcBox(const ShapeArc& arc, const Point3& start, const Point3& end) {
+    Extents box;
+    box.add(start);
+    box.add(end);
+    arcs::addExtremes(arc, box);
+    return box;
+}
+
+// Some copy of the arc within radius of the target: the lines of copies
+// whose offsets bring its box within reach, each cut as above.
+Found arcNear(const ShapeArc& arc, const Point3& start, const Point3& end, V target, double radius,
+              const CopyLattice& l, WorkBudget& budget) {
+    Extents box = arcBox(arc, start, end);
+    V outline[4];
+    for (int corner = 0; corner < 4; ++corner)
+        outline[corner] = target - V{corner & 1 ? box.max.x + radius : box.min.x - radius,
+                                     corner & 2 ? box.max.y + radius : box.min.y - radius};
+    return eachLine(outline, 4, l, budget, [&](V o, V d, int from, int to) {
+        return arcNearOnLine(arc, start, end, CopyLine{o, d, from, to}, target, radius, budget) == Found::Yes;
+    });
+}
+
+Found arcMeets(const ShapeArc& arc, const Point3& start, const Point3& end, const PlanWindow& w, const CopyLattice& l,
+               WorkBudget& budget) {
+    Extents box = arcBox(arc, start, end);
+    V outline[4];
+    for (int corner = 0; corner < 4; ++corner)
+        outline[corner] = {corner & 1 ? w.x2 - box.min.x : w.x1 - box.max.x, corner & 2 ? w.y2 - box.min.y : w.y1 - box.max.y};
+    return eachLine(outline, 4, l, budget, [&](V o, V d, int from, int to) {
+        return arcMeetsOnLine(arc, start, end, CopyLine{o, d, from, to}, w, budget) == Found::Yes;
+    });
 }
 
 // The farthest any copy lies from the first.
@@ -189,7 +430,8 @@ double reach(const CopyLattice& l) {
     return most;
 }
 
-// Calls f(a, b) for each segment the runs draw, a ray or endless line as a
+// Calls f(a, b, arc) for each piece the runs draw, from a to b, `arc` the
+// curve between them or nullptr for a segment; a ray or endless line as a
 // segment long enough to pass every copy near `target` (within `size` of
 // it); a run of one point as a segment of no length.  Stops at Yes or
 // OutOfWork.
@@ -207,16 +449,23 @@ Found eachSegment(const Shapes& s, const std::vector<Point3>& pts, const CopyLat
             if (length > 0) {
                 double along = far + std::hypot(target.x - a.x, target.y - a.y) + 1;
                 V step = (along / length) * d;
-                found = f(run.kind == RunKind::Ray ? a : a - step, a + step);
+                found = f(run.kind == RunKind::Ray ? a : a - step, a + step, nullptr);
             } else {
-                found = f(a, a);
+                found = f(a, a, nullptr);
             }
         } else if (n == 1) {
-            found = f(V{p[0].x, p[0].y}, V{p[0].x, p[0].y});
+            found = f(V{p[0].x, p[0].y}, V{p[0].x, p[0].y}, nullptr);
         } else {
-            for (size_t i = 1; i < n && found == Found::No; ++i) found = f(V{p[i - 1].x, p[i - 1].y}, V{p[i].x, p[i].y});
-            if (found == Found::No && closedKind(run.kind) && n > 2)
-                found = f(V{p[n - 1].x, p[n - 1].y}, V{p[0].x, p[0].y});
+            auto arc = arcFrom(s.arcs, run.begin);
+            auto arcAt = [&](size_t i) -> const ShapeArc* {
+                while (arc != s.arcs.end() && arc->at < run.begin + i) ++arc;
+                return arc != s.arcs.end() && arc->at == run.begin + i ? &*arc : nullptr;
+            };
+            for (size_t i = 1; i < n && found == Found::No; ++i)
+                found = f(V{p[i - 1].x, p[i - 1].y}, V{p[i].x, p[i].y}, arcAt(i - 1));
+            const ShapeArc* back = found == Found::No && closedKind(run.kind) ? arcAt(n - 1) : nullptr;
+            if (found == Found::No && closedKind(run.kind) && (n > 2 || back != nullptr))
+                found = f(V{p[n - 1].x, p[n - 1].y}, V{p[0].x, p[0].y}, back);
         }
         if (found != Found::No) return found;
     }
@@ -226,19 +475,22 @@ Found eachSegment(const Shapes& s, const std::vector<Point3>& pts, const CopyLat
 } // namespace
 
 const Shapes& ArrayReach::placed(const Shapes& s, const Matrix& m) {
-    s.flattened(m, flat_);
-    return flat_;
+    carried_.clear();
+    carried_.append(s, m);
+    return carried_;
 }
 
 // Whether some copy of a filled area holds (x, y): along each line of the
-// array the copies' offsets cut the area's edges, and between every other
-// pair of cuts the point is inside (the even-odd rule).
+// array the copies' offsets cut the area's edges, straight or curved, and
+// between every other pair of cuts the point is inside (the even-odd rule).
 static Found areaHolds(const Shapes& s, const std::vector<Point3>& pts, size_t first, size_t next,
                        const CopyLattice& l, V target, std::vector<double>& cuts, WorkBudget& budget) {
     Extents box;
     size_t edges = 0;
     for (size_t r = first; r < next; ++r) {
         for (uint32_t i = s.runs[r].begin; i < s.runs[r].end; ++i) box.add(pts[i]);
+        for (auto arc = arcFrom(s.arcs, s.runs[r].begin); arc != s.arcs.end() && arc->at < s.runs[r].end; ++arc)
+            arcs::addExtremes(*arc, box);
         edges += s.runs[r].end - s.runs[r].begin;
     }
     if (!box.valid()) return Found::No;
@@ -261,9 +513,19 @@ static Found areaHolds(const Shapes& s, const std::vector<Point3>& pts, size_t f
         for (size_t r = first; r < next; ++r) {
             const ShapeRun& run = s.runs[r];
             size_t n = run.end - run.begin;
-            if (n < 3) continue;
-            for (size_t i = 0, j = n - 1; i < n; j = i++) {
-                V a{pts[run.begin + i].x, pts[run.begin + i].y}, b{pts[run.begin + j].x, pts[run.begin + j].y};
+            auto arc = arcFrom(s.arcs, run.begin);
+            // Two straight pieces back and forth cancel; curved ones need not.
+            if (n < 3 && (arc == s.arcs.end() || arc->at >= run.end)) continue;
+            for (size_t i = 0; i < n; ++i) {
+                const Point3 &from = pts[run.begin + i], &to = pts[run.begin + (i + 1) % n];
+                while (arc != s.arcs.end() && arc->at < run.begin + i) ++arc;
+                if (arc != s.arcs.end() && arc->at == run.begin + i) {
+                    double along[4];
+                    int crossings = arcs::lineCrossings(*arc, from, to, {q0.x, q0.y, 0}, {d.x, d.y, 0}, along);
+                    for (int k = 0; k < crossings; ++k) cuts.push_back(-along[k] / dot(d, d));
+                    continue;
+                }
+                V a{from.x, from.y}, b{to.x, to.y};
                 double sa = cross(d, a - q0), sb = cross(d, b - q0);
                 if ((sa > 0) == (sb > 0)) continue;
                 V hit = a + (sa / (sa - sb)) * (b - a);
@@ -307,8 +569,9 @@ Found ArrayReach::near(const Shapes& shapes, const Matrix& m, const CopyLattice&
     const std::vector<Point3>& pts = s.points;
     V target{x, y};
     if (Found f = anyAreaHolds(s, pts, l, target, cuts_, budget); f != Found::No) return f;
-    return eachSegment(s, pts, l, target, radius, [&](V a, V b) {
+    return eachSegment(s, pts, l, target, radius, [&](V a, V b, const ShapeArc* arc) {
         if (!budget.spend(1)) return Found::OutOfWork;
+        if (arc) return arcNear(*arc, {a.x, a.y, 0}, {b.x, b.y, 0}, target, radius, l, budget);
         return segmentNear(a, b, target, radius, l, budget);
     });
 }
@@ -320,8 +583,9 @@ Found ArrayReach::meets(const Shapes& shapes, const Matrix& m, const CopyLattice
     // A window inside an area meets it though no edge does.
     if (Found f = anyAreaHolds(s, pts, l, V{w.x1, w.y1}, cuts_, budget); f != Found::No) return f;
     V centre{(w.x1 + w.x2) / 2, (w.y1 + w.y2) / 2};
-    return eachSegment(s, pts, l, centre, std::hypot(w.x2 - w.x1, w.y2 - w.y1), [&](V a, V b) {
+    return eachSegment(s, pts, l, centre, std::hypot(w.x2 - w.x1, w.y2 - w.y1), [&](V a, V b, const ShapeArc* arc) {
         if (!budget.spend(1)) return Found::OutOfWork;
+        if (arc) return arcMeets(*arc, {a.x, a.y, 0}, {b.x, b.y, 0}, w, l, budget);
         return segmentMeets(a, b, w, l, budget);
     });
 }

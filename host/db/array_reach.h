@@ -7,7 +7,12 @@
 // it is found line by line along the array's shorter side, each line cut
 // in constant time.  A ray or a construction line is a long segment that
 // reaches past every copy, so a family of parallel lines costs one cut per
-// line of the array, and a filled area is cut by the lines directly.
+// line of the array, and a filled area is cut by the lines directly, its
+// curved edges too.  An arc is answered as the curve it is, as a copy
+// placed alone answers it: a circle by the line's cut through the ring
+// within reach of it, any other arc by branch and bound over its sub-arcs
+// (each chord's region grown by how far the sub-arc strays from it), the
+// copies found tested one by one, each a step.
 #pragma once
 
 #include "db/copy_lattice.h"
@@ -26,9 +31,9 @@ public:
     Found meets(const Shapes& s, const Matrix& m, const CopyLattice& l, const PlanWindow& w, WorkBudget& budget);
 
 private:
-    // The runs carried by m, arcs cut into chords for the question alone.
+    // The runs carried by m, their arcs with them.
     const Shapes& placed(const Shapes& s, const Matrix& m);
-    Shapes flat_;
+    Shapes carried_;
     std::vector<double> cuts_;
 };
 

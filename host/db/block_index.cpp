@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 #include "db/plan_ring.h"
 
@@ -71,6 +70,25 @@ void BoxTree::make(uint32_t at, std::vector<uint32_t>& order, const std::vector<
     make(left + 1, order, boxes, middle, end);
 }
 
+size_t convexHull(Point3* pts, size_t n, Point3* out) {
+    if (n == 0) return 0;
+    std::sort(pts, pts + n, [](const Point3& a, const Point3& b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
+    auto turnsLeft = [&](size_t k, const Point3& p) {
+        return cross(out[k - 2].x, out[k - 2].y, out[k - 1].x, out[k - 1].y, p.x, p.y) > 0;
+    };
+    // The lower chain, then the upper back to the first point.
+    size_t k = 0;
+    for (size_t i = 0; i < n; ++i) {
+        while (k >= 2 && !turnsLeft(k, pts[i])) --k;
+        out[k++] = pts[i];
+    }
+    for (size_t i = n - 1, lower = k + 1; i-- > 0;) {
+        while (k >= lower && !turnsLeft(k, pts[i])) --k;
+        out[k++] = pts[i];
+    }
+    return std::max<size_t>(1, k - 1);
+}
+
 PlanHull PlanHull::of(const std::vector<double>& xs, const std::vector<double>& ys) {
     PlanHull h;
     size_t n = xs.size();
@@ -78,32 +96,15 @@ PlanHull PlanHull::of(const std::vector<double>& xs, const std::vector<double>& 
     // A hull of numbers past the doubles' range holds nothing for sure.
     for (size_t i = 0; i < n; ++i)
         if (!std::isfinite(xs[i]) || !std::isfinite(ys[i])) return h;
-    std::vector<size_t> order(n);
-    std::iota(order.begin(), order.end(), size_t{0});
-    std::sort(order.begin(), order.end(),
-              [&](size_t a, size_t b) { return xs[a] < xs[b] || (xs[a] == xs[b] && ys[a] < ys[b]); });
-    // Monotone chain.
-    std::vector<size_t> chain(2 * n);
-    size_t k = 0;
-    for (size_t i = 0; i < n; ++i) {
-        size_t p = order[i];
-        while (k >= 2 && cross(xs[chain[k - 2]], ys[chain[k - 2]], xs[chain[k - 1]], ys[chain[k - 1]], xs[p], ys[p]) <= 0)
-            --k;
-        chain[k++] = p;
-    }
-    for (size_t i = n - 1, lower = k + 1; i-- > 0;) {
-        size_t p = order[i];
-        while (k >= lower && cross(xs[chain[k - 2]], ys[chain[k - 2]], xs[chain[k - 1]], ys[chain[k - 1]], xs[p], ys[p]) <= 0)
-            --k;
-        chain[k++] = p;
-    }
-    size_t count = std::max<size_t>(1, k - 1);
+    std::vector<Point3> pts(n), chain(2 * n);
+    for (size_t i = 0; i < n; ++i) pts[i] = {xs[i], ys[i], 0};
+    size_t count = convexHull(pts.data(), n, chain.data());
     h.known = true;
     if (count <= kMostVertices) {
         h.xy.reserve(2 * count);
         for (size_t i = 0; i < count; ++i) {
-            h.xy.push_back(xs[chain[i]]);
-            h.xy.push_back(ys[chain[i]]);
+            h.xy.push_back(chain[i].x);
+            h.xy.push_back(chain[i].y);
         }
         return h;
     }
@@ -112,7 +113,7 @@ PlanHull PlanHull::of(const std::vector<double>& xs, const std::vector<double>& 
     std::vector<double> support(kMostVertices, -INFINITY);
     for (size_t d = 0; d < kMostVertices; ++d) {
         double a = 2 * M_PI * d / kMostVertices, c = std::cos(a), s = std::sin(a);
-        for (size_t i = 0; i < count; ++i) support[d] = std::max(support[d], c * xs[chain[i]] + s * ys[chain[i]]);
+        for (size_t i = 0; i < count; ++i) support[d] = std::max(support[d], c * chain[i].x + s * chain[i].y);
     }
     for (size_t d = 0; d < kMostVertices; ++d) {
         size_t e = (d + 1) % kMostVertices;

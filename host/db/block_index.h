@@ -47,6 +47,12 @@ private:
     uint32_t few_ = 0;
 };
 
+// The convex hull of n points in plan (z is not looked at), counter-
+// clockwise from the least x (monotone chain, points along an edge left
+// out): sorts `pts` and writes the corners to `out`, which has room for
+// 2n; returns how many (1 for points all on one spot, none for none).
+size_t convexHull(Point3* pts, size_t n, Point3* out);
+
 // A convex polygon round a block in plan, in its own frame, counter-
 // clockwise; unknown for a block with an endless part or placed out of
 // its parent's plan.

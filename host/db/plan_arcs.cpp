@@ -12,12 +12,6 @@ namespace host::db {
 namespace {
 
 constexpr double kTwoPi = 2 * M_PI;
-// Chords for arrays: the most and least a turn is cut into, and how far
-// they may stray relative to the arc's size (besides kChordTolerance), so
-// that an array answers nearly as its copies, whose arcs are exact.
-constexpr int kMostTurnSegments = 4096;
-constexpr int kLeastTurnSegments = 64;
-constexpr double kRelativeChordTolerance = 1e-4;
 // A plan image this near a similarity is a circle.
 constexpr double kCircleSlack = 1e-12;
 
@@ -233,17 +227,22 @@ bool meetsEdges(const ShapeArc& arc, const PlanWindow& w) {
     return met;
 }
 
-bool crossesOdd(const ShapeArc& arc, const Point3& from, const Point3& to, double x, double y) {
+int lineCrossings(const ShapeArc& arc, const Point3& from, const Point3& to, const Point3& o, const Point3& d,
+                  double along[4]) {
     Range r = rangeOf(arc);
-    double amplitude = std::hypot(arc.a.y, arc.b.y);
-    if (!(amplitude > 0)) return false;  // level: the straight rule gives no crossing either
-    // Cut where y turns (its extremes inside the arc), so that each part
-    // crosses the line at most once; in the arc's own direction.
-    double top = std::atan2(arc.b.y, arc.a.y);
-    double ts[5], ys[5];
+    // The arc's side of the line: across(p) = cross(d, p - o) = C + A cos t + B sin t.
+    auto across = [&](const Point3& p) { return d.x * (p.y - o.y) - d.y * (p.x - o.x); };
+    double A = d.x * arc.a.y - d.y * arc.a.x, B = d.x * arc.b.y - d.y * arc.b.x;
+    double C = d.x * (arc.c.y - o.y) - d.y * (arc.c.x - o.x);
+    double amplitude = std::hypot(A, B);
+    if (!(amplitude > 0)) return 0;  // along the line: the straight rule gives no crossing either
+    // Cut where the side turns (its extremes inside the arc), so that each
+    // part crosses the line at most once; in the arc's own direction.
+    double top = std::atan2(B, A);
+    double ts[5], sides[5];
     int n = 0;
     ts[n] = arc.t0;
-    ys[n++] = from.y;
+    sides[n++] = across(from);
     double forward = arc.t1 >= arc.t0 ? 1 : -1;
     double turns[3];
     int k = 0;
@@ -254,16 +253,16 @@ bool crossesOdd(const ShapeArc& arc, const Point3& from, const Point3& to, doubl
         double t = turns[i];
         ts[n] = t;
         double c = std::cos(t - top);
-        ys[n++] = arc.c.y + (c > 0 ? amplitude : -amplitude);
+        sides[n++] = C + (c > 0 ? amplitude : -amplitude);
     }
     ts[n] = arc.t1;
-    ys[n++] = to.y;
-    bool odd = false;
+    sides[n++] = across(to);
+    int count = 0;
     for (int i = 1; i < n; ++i) {
-        if ((ys[i - 1] > y) == (ys[i] > y)) continue;
+        if ((sides[i - 1] > 0) == (sides[i] > 0)) continue;
         double lo = std::min(ts[i - 1], ts[i]), hi = std::max(ts[i - 1], ts[i]);
         double at = (lo + hi) / 2, off = INFINITY;
-        solve(arc.a.y, arc.b.y, y - arc.c.y, [&](double t) {
+        solve(A, B, -C, [&](double t) {
             t = nearestTurn(t, lo, hi);
             double outside = std::max({lo - t, t - hi, 0.0});
             if (outside < off) {
@@ -271,21 +270,24 @@ bool crossesOdd(const ShapeArc& arc, const Point3& from, const Point3& to, doubl
                 at = std::clamp(t, lo, hi);
             }
         });
-        if (x < arc.point(at).x) odd = !odd;
+        Point3 p = arc.point(at);
+        along[count++] = d.x * (p.x - o.x) + d.y * (p.y - o.y);
     }
+    return count;
+}
+
+bool crossesOdd(const ShapeArc& arc, const Point3& from, const Point3& to, double x, double y) {
+    double along[4];
+    int n = lineCrossings(arc, from, to, {x, y, 0}, {1, 0, 0}, along);
+    bool odd = false;
+    for (int i = 0; i < n; ++i)
+        if (along[i] > 0) odd = !odd;
     return odd;
 }
 
-void addChordPoints(const ShapeArc& arc, std::vector<Point3>& out) {
-    double span = std::min(std::fabs(arc.t1 - arc.t0), kTwoPi);
-    double reach = planReach(arc);
-    int perTurn = kLeastTurnSegments;
-    double tolerance = std::min(kChordTolerance, kRelativeChordTolerance * reach);
-    while (perTurn < kMostTurnSegments && reach * unitSagitta(kTwoPi / perTurn) > tolerance) perTurn *= 2;
-    int pieces = std::max(1, static_cast<int>(std::ceil(span / kTwoPi * perTurn)));
-    double step = (arc.t1 >= arc.t0 ? span : -span) / pieces;
-    for (int i = 1; i < pieces; ++i) out.push_back(arc.point(arc.t0 + step * i));
-}
+bool circleInPlan(const ShapeArc& arc, double& radius) { return ::host::db::circleInPlan(arc, radius); }
+
+double chordStray(const ShapeArc& arc, double angle) { return planReach(arc) * unitSagitta(std::fabs(angle)); }
 
 } // namespace arcs
 

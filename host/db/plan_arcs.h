@@ -3,12 +3,10 @@
 // b carried, t kept), so that a circle of radius 1e12 costs what one of
 // radius 1 does.  Each question is answered from the arc's numbers: its
 // extreme points (the box), its distance to a point (refined only near the
-// point), where it meets a window's edges and where a horizontal line
-// crosses it (the even-odd rule of areas).  Internal to the database
+// point), where it meets a window's edges and where a line crosses it
+// (the even-odd rule of areas, also along a line of an array's copies).  Internal to the database
 // library.
 #pragma once
-
-#include <vector>
 
 #include "db/geometry.h"
 #include "db/work_budget.h"
@@ -18,8 +16,7 @@ namespace host::db {
 struct PlanWindow;
 
 // How far a chord may stray from the curve it stands for, where chords are
-// drawn (splines; arcs for many copies at once): well within the least
-// pick box (1 unit).
+// drawn (splines): well within the least pick box (1 unit).
 constexpr double kChordTolerance = 0.05;
 
 // The piece of a run from its point `at` to the next (for the last point
@@ -56,9 +53,17 @@ bool meetsEdges(const ShapeArc& arc, const PlanWindow& w);
 // of times, by the rule a straight piece keeps: an end counts as above
 // the line when its y is greater.
 bool crossesOdd(const ShapeArc& arc, const Point3& from, const Point3& to, double x, double y);
-// The points strictly between the arc's ends, for chords within the chord
-// tolerance of the curve in the frame it is in (at most 4096 a turn).
-void addChordPoints(const ShapeArc& arc, std::vector<Point3>& out);
+// Where the arc, from `from` to `to`, crosses the line through o along d
+// (in plan), by the same rule (an end counts on the left of the line when
+// cross(d, end - o) > 0): each crossing p as dot(p - o, d), at most four.
+int lineCrossings(const ShapeArc& arc, const Point3& from, const Point3& to, const Point3& o, const Point3& d,
+                  double along[4]);
+// Whether the arc is a circle in plan, and its radius there.
+bool circleInPlan(const ShapeArc& arc, double& radius);
+// The most a piece of the arc spanning `angle` (at most half a turn) lies
+// in plan from its chord: every point of it within this of the chord and
+// every point of the chord within this of it.
+double chordStray(const ShapeArc& arc, double angle);
 
 } // namespace arcs
 

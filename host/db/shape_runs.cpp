@@ -211,26 +211,6 @@ void Shapes::append(const Shapes& from, const Matrix& m) {
     overflowed = overflowed || from.overflowed;
 }
 
-void Shapes::flattened(const Matrix& m, Shapes& out) const {
-    out.clear();
-    out.areas = areas;
-    const Matrix identity;
-    std::vector<Point3> chords;
-    for (const ShapeRun& run : runs) {
-        out.startRun(run.kind);
-        out.runs.back().area = run.area;
-        auto arc = arcFrom(arcs, run.begin);
-        for (uint32_t i = run.begin; i < run.end; ++i) {
-            out.add(identity, m.apply(points[i]));
-            if (arc == arcs.end() || arc->at != i) continue;
-            chords.clear();
-            arcs::addChordPoints(arc->carried(m), chords);
-            for (const Point3& p : chords) out.add(identity, p);
-            ++arc;
-        }
-    }
-}
-
 RunTests::Placed RunTests::placed(const Shapes& s, const Matrix& m) {
     if (isIdentity(m)) return {s.points, s.arcs};
     scratch_.resize(s.points.size());

@@ -74,10 +74,6 @@ struct Shapes {
     void curveToNext(const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double t0, double t1);
     // Every run of `from`, each point carried by m, areas kept apart.
     void append(const Shapes& from, const Matrix& m);
-    // The runs carried by m with every arc cut into chords within the
-    // chord tolerance where m carries it: for questions asked of many
-    // copies at once (array_reach.h); nothing of it is kept.
-    void flattened(const Matrix& m, Shapes& out) const;
 };
 
 // The first arc that starts at or after point `at` (arcs are in the order
