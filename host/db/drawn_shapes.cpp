@@ -345,9 +345,11 @@ bool DrawnShapes::ask(Test& test) {
         return placeKey(tree_.get(p.record), p.placement.m, CopyLattice::of(p.placement), q.kind, q.numbers);
     };
     if (placesOne && !repeated_.empty()) {
-        if (auto found = repeated_.find(repeatKey()); found != repeated_.end()) {
-            undecided_ = found->second == kUndecided;
-            return found->second == kTaken;
+        // One left undecided is asked again when this one may work longer.
+        if (auto found = repeated_.find(repeatKey());
+            found != repeated_.end() && (found->second.answer != kUndecided || workLimit_ <= found->second.workLimit)) {
+            undecided_ = found->second.answer == kUndecided;
+            return found->second.answer == kTaken;
         }
     }
     for (const PlacedBlock& p : drawing_.placed) tree_.detail(p.record);
@@ -360,7 +362,7 @@ bool DrawnShapes::ask(Test& test) {
     if (outcome == Outcome::OutOfWork) undecided_ = true;
     else answer = outcome == Outcome::Stopped ? test.stopped : test.walked;
     if (placesOne && budget_.spent() >= kWorthRemembering)
-        repeated_[repeatKey()] = undecided_ ? kUndecided : answer ? kTaken : kNotTaken;
+        repeated_[repeatKey()] = {static_cast<uint8_t>(undecided_ ? kUndecided : answer ? kTaken : kNotTaken), workLimit_};
     return answer;
 }
 

@@ -107,7 +107,11 @@ private:
     PlaceKeys visited_;
     // Answers of entities that place one block and draw nothing of their
     // own, by their placement and question: inserts on one spot answer alike.
-    std::unordered_map<PlaceKey, uint8_t, PlaceKeyHash> repeated_;
+    struct Answer {
+        uint8_t answer;
+        uint64_t workLimit;  // what it was given
+    };
+    std::unordered_map<PlaceKey, Answer, PlaceKeyHash> repeated_;
     Shapes slice_;
     RunTests tests_;
     ArrayReach arrays_;
