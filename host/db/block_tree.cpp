@@ -279,7 +279,9 @@ void BlockTree::index(BlockGeometry& g) {
     auto ix = std::make_unique<BlockIndex>();
     std::vector<Extents> boxes;
     pieceRuns(g.drawing.own, ix->pieces, boxes);
-    pieces_ += ix->pieces.size();
+    g.spelled = 0;
+    for (const RunPiece& piece : ix->pieces) g.spelled += pieceSteps(g.drawing.own, piece);
+    spelled_ += g.spelled;
     std::vector<double> xs, ys;
     bool hullKnown = !g.endless;
     for (uint32_t i = 0; i < ix->pieces.size(); ++i) {
@@ -336,16 +338,28 @@ void BlockTree::finish(Node& n) {
     bound(n);
     if (keepRuns_) {
         ring(g);
-        index(g);
+        index(g);  // counts its pieces
+        g.spelled += spelledBy(g.drawing.placed);
+        spelled_ += g.drawing.placed.size();
+        g.spelled = std::min(g.spelled, spelled_);
     } else {
         g.drawing.placed.shrink_to_fit();
     }
-    for (const PlacedBlock& p : g.drawing.placed)
-        spelled_ += std::min<uint64_t>(kMostSpelledCopies, uint64_t(p.placement.columns) * uint64_t(p.placement.rows));
     n.state = State::Done;
 }
 
-uint64_t BlockTree::spelledOut() const { return spelled_ + pieces_; }
+uint64_t BlockTree::spelledBy(const std::vector<PlacedBlock>& placed) {
+    uint64_t sum = placed.size();
+    // Each block once, however often placed (a diamond below still counts
+    // twice, hence the bound by all blocks built).
+    spelledBlocks_.clear();
+    for (const PlacedBlock& p : placed) spelledBlocks_.push_back(p.record);
+    std::sort(spelledBlocks_.begin(), spelledBlocks_.end());
+    spelledBlocks_.erase(std::unique(spelledBlocks_.begin(), spelledBlocks_.end()), spelledBlocks_.end());
+    for (Slot record : spelledBlocks_)
+        if (const BlockGeometry* g = built(record)) sum += g->spelled;
+    return std::min(sum, spelled_ + placed.size());
+}
 
 const BlockGeometry* BlockTree::get(Slot record) {
     Node* top = node(record);

@@ -31,9 +31,6 @@
 
 namespace host::db {
 
-// The copies of one array counted as spelled out by the file.
-constexpr uint64_t kMostSpelledCopies = 1024;
-
 // A block placed in another's frame (or the world's): copy (column, row)
 // of it is the first copy moved by column * columnStep + row * rowStep.
 struct PlacedBlock {
@@ -63,6 +60,7 @@ struct BlockGeometry {
     PlanHull hull;         // round it in plan (kept with the runs)
     bool overflowed = false;  // for extents: some point of it overflowed when drawn, so it has no sure box
     std::unique_ptr<const BlockIndex> index;  // its pieces and placed blocks by their boxes (a large block's)
+    uint64_t spelled = 0;  // what it spells out with the blocks it places (BlockTree::spelledBy)
 };
 
 // The box of shapes' bounded parts: a ray by its start point, a line
@@ -124,10 +122,13 @@ public:
     bool placedBox(const PlacedBlock& p, const Matrix& parent, Extents& out, bool& endless);
     static bool placedBox(const BlockGeometry& g, const InsertPlacement& place, const Matrix& parent, Extents& out,
                           bool& endless);
-    // What the blocks built so far spell out: their pieces of runs and the
-    // copies they place (an array's up to kMostSpelledCopies).  Looking
-    // through blocks that do not multiply never takes more steps than this.
-    uint64_t spelledOut() const;
+    // What placements of blocks built before spell out: each placement
+    // once (an array too: its copies are what multiplies), and each block
+    // they place, however often, once with its pieces of runs and its own
+    // placements, and so on down; never more than all blocks built so far
+    // spell out with these placements.  Looking through blocks that do
+    // not multiply takes a few steps for each.
+    uint64_t spelledBy(const std::vector<PlacedBlock>& placed);
 
 private:
     enum class State : uint8_t { New, Drawn, Building, Done };
@@ -153,7 +154,8 @@ private:
     std::unordered_map<Slot, size_t> index_;
     std::deque<Node> nodes_;  // stays where it is as nodes are added
     std::vector<Slot> stack_;
-    uint64_t spelled_ = 0, pieces_ = 0;
+    uint64_t spelled_ = 0;         // by all blocks built: their pieces and placements
+    std::vector<Slot> spelledBlocks_;  // scratch of spelledBy
 };
 
 } // namespace host::db

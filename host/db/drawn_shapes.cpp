@@ -183,12 +183,12 @@ template <class Test>
 bool DrawnShapes::ownStops(Test& test, const BlockGeometry& g, const Matrix& m) {
     const Shapes& own = g.drawing.own;
     if (g.index == nullptr) {
-        budget_.spend(kStep);
+        budget_.spend(std::max<uint64_t>(kStep, own.points.size()));
         return test.own(own, m);
     }
     const BlockIndex& index = *g.index;
     auto exact = [&](uint32_t piece) {
-        budget_.spend(kStep);
+        budget_.spend(pieceSteps(own, index.pieces[piece]));
         sliceRuns(own, index.pieces[piece], slice_);
         return test.own(slice_, m);
     };
@@ -299,6 +299,7 @@ bool DrawnShapes::build(const std::vector<Slot>& entities, size_t index, bool in
     const Matrix identity;
     for (const PlacedBlock& p : drawing_.placed)
         if (const BlockGeometry* g = tree_.get(p.record)) BlockTree::placedBox(*g, p.placement, identity, box_, endless_);
+    spelled_ = drawing_.placed.empty() ? 0 : tree_.spelledBy(drawing_.placed);
     return box_.valid() || endless_;
 }
 
@@ -360,8 +361,11 @@ namespace {
 
 // The work of one pick or window: all of it for the first entities that
 // need it, and once it is spent, still enough for each further entity to
-// look through everything the file spells out, as many times over as a
-// drawing whose blocks do not multiply could need.
+// look through what it spells out (the blocks it places, each once, an
+// array as its placement), as many steps for each part as a walk through
+// blocks that do not multiply takes (a placed copy is pushed, its copies
+// turned down or kept, and looked at: three steps; a piece one).  What
+// nesting and arrays multiply is refused, never what grows with the file.
 constexpr uint64_t kSelectionWork = 1'000'000;
 constexpr uint64_t kEntityWork = 1'000;
 constexpr uint64_t kStepsPerSpelled = 4;
