@@ -122,7 +122,7 @@ struct InsideTest {
 
 // Arrays of more copies than this are asked of their lattice.  A step is
 // spent for each copy considered (also one its box or ring turns down) and
-// each piece of runs tested.
+// each point of the pieces of runs tested (pieceSteps).
 constexpr long kStepCopies = 16;
 constexpr uint64_t kStep = 1;
 
