@@ -349,15 +349,20 @@ void BlockTree::finish(Node& n) {
 }
 
 uint64_t BlockTree::spelledBy(const std::vector<PlacedBlock>& placed) {
+    if (placed.empty()) return 0;
     uint64_t sum = placed.size();
-    // Each block once, however often placed (a diamond below still counts
-    // twice, hence the bound by all blocks built).
-    spelledBlocks_.clear();
-    for (const PlacedBlock& p : placed) spelledBlocks_.push_back(p.record);
-    std::sort(spelledBlocks_.begin(), spelledBlocks_.end());
-    spelledBlocks_.erase(std::unique(spelledBlocks_.begin(), spelledBlocks_.end()), spelledBlocks_.end());
-    for (Slot record : spelledBlocks_)
-        if (const BlockGeometry* g = built(record)) sum += g->spelled;
+    if (placed.size() == 1) {
+        if (const BlockGeometry* g = built(placed.front().record)) sum += g->spelled;
+    } else {
+        // Each block once, however often placed (a diamond below still
+        // counts twice, hence the bound by all blocks built).
+        spelledBlocks_.clear();
+        for (const PlacedBlock& p : placed) spelledBlocks_.push_back(p.record);
+        std::sort(spelledBlocks_.begin(), spelledBlocks_.end());
+        spelledBlocks_.erase(std::unique(spelledBlocks_.begin(), spelledBlocks_.end()), spelledBlocks_.end());
+        for (Slot record : spelledBlocks_)
+            if (const BlockGeometry* g = built(record)) sum += g->spelled;
+    }
     return std::min(sum, spelled_ + placed.size());
 }
 

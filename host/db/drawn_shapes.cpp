@@ -299,7 +299,7 @@ bool DrawnShapes::build(const std::vector<Slot>& entities, size_t index, bool in
     const Matrix identity;
     for (const PlacedBlock& p : drawing_.placed)
         if (const BlockGeometry* g = tree_.get(p.record)) BlockTree::placedBox(*g, p.placement, identity, box_, endless_);
-    spelled_ = drawing_.placed.empty() ? 0 : tree_.spelledBy(drawing_.placed);
+    spelled_ = tree_.spelledBy(drawing_.placed);
     return box_.valid() || endless_;
 }
 
