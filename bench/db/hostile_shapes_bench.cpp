@@ -367,6 +367,19 @@ void addMultiplyingWork(std::vector<Case>& cases) {
                      {{Ask::Pick, "pick_on_circle", 1e9 * std::cos(1.0), 1e9 * std::sin(1.0), kPickRadius, 0, 1},
                       {Ask::Pick, "pick_on_circle_at_0", 1e9, 0, kPickRadius, 0, 1},
                       {Ask::Pick, "pick_between", 5e9, 5e9, kPickRadius, 0, 0, 0, true}}});
+    // A block of 1,000 circles of radius 1e6, 1e-3 apart, in a MINSERT of
+    // 100 x 100 copies 1 apart (54 KB): a pick on the circle of one copy,
+    // where every copy is in reach, takes it; one step of the lattice must
+    // not cut every circle of the block into thousands of chords at once.
+    cases.push_back({"circles_1e6_1000_in_array",
+                     [] {
+                         std::string circles;
+                         for (int k = 0; k < 1000; ++k) circles += circle(k * 1e-3, 0, 1e6);
+                         return drawing(block("C", circles),
+                                        insert("C", {.columns = 100, .rows = 100, .columnSpacing = 1, .rowSpacing = 1}));
+                     },
+                     {{Ask::Pick, "pick_on_circle", 1e6 + 50.5, 0.5, kPickRadius, 0, 1},
+                      {Ask::Crossing, "crossing_on_circle", 1e6 + 50, 0, 1e6 + 51, 1, 1}}});
     // A cubic spline whose control points alternate between (10, 1e6) and
     // (-10, -1e6) lies on the line through them, and every span's box holds
     // a pick 3.34 off it.  Its block placed ten times a level at offsets of
