@@ -13,7 +13,7 @@
 //
 // For picks and windows each block also keeps its hull in plan and, when
 // it has many pieces or placed blocks, their boxes in trees
-// (block_index.h), made once as it is built.
+// (block_index.h), made once, when a selection first looks inside it.
 #pragma once
 
 #include <deque>
@@ -107,6 +107,11 @@ public:
     // The block's geometry, every block it places built before it; nullptr
     // for a record that is no block.
     const BlockGeometry* get(Slot record);
+    // The same with its box, drawing and what it spells out alone (no ring,
+    // hull or index yet, nor for the blocks it places): what a selection
+    // asks of every insert it cannot turn down by a sure box, most of
+    // which their boxes then turn down.  get() completes it.
+    const BlockGeometry* bounded(Slot record);
     // Builds every block in `records` (and those they place), their
     // entities drawn first in chunks shared out by forEach: forEach(n, work)
     // must call work(i) once for each i in [0, n), on whatever threads it
@@ -122,16 +127,18 @@ public:
     bool placedBox(const PlacedBlock& p, const Matrix& parent, Extents& out, bool& endless);
     static bool placedBox(const BlockGeometry& g, const InsertPlacement& place, const Matrix& parent, Extents& out,
                           bool& endless);
-    // What placements of blocks built before spell out: each placement
+    // What placements of blocks bounded before spell out: each placement
     // once (an array too: its copies are what multiplies), and each block
-    // they place, however often, once with its pieces of runs and its own
-    // placements, and so on down; never more than all blocks built so far
+    // they place, however often, once with the points and runs of its own
+    // runs and its own placements, and so on down; never more than all blocks built so far
     // spell out with these placements.  Looking through blocks that do
     // not multiply takes a few steps for each.
     uint64_t spelledBy(const std::vector<PlacedBlock>& placed);
 
 private:
-    enum class State : uint8_t { New, Drawn, Building, Done };
+    // In this order: drawn, then bounded (with the blocks it places), then
+    // prepared for picks and windows (ring, hull, index).
+    enum class State : uint8_t { New, Drawn, Building, Bounded, Preparing, Done };
     struct Node {
         BlockGeometry geometry;
         Extents ownBox;  // of its own runs, taken when they are drawn
@@ -139,9 +146,13 @@ private:
     };
     Node* node(Slot record);
     void drawContents(Slot record, Node& n, EntityDrawer& drawer);
-    void finish(Node& n);
-    // The parts of finish(): the placed blocks that place this one left
-    // out, the box round all, the ring, the indexes and hull.
+    void finishBounds(Node& n);
+    void finishPrepared(Node& n);
+    // A block at least bounded; nullptr for any other.
+    const BlockGeometry* boundedGeometry(Slot record) const;
+    // The parts of finishBounds() and finishPrepared(): the placed blocks
+    // that place this one left out, the box round all, the ring, the
+    // indexes and hull.
     void dropPlacingItself(BlockGeometry& g);
     void bound(Node& n);
     void ring(BlockGeometry& g);

@@ -298,7 +298,7 @@ bool DrawnShapes::build(const std::vector<Slot>& entities, size_t index, bool in
     endless_ = drawing_.own.endless;
     const Matrix identity;
     for (const PlacedBlock& p : drawing_.placed)
-        if (const BlockGeometry* g = tree_.get(p.record)) BlockTree::placedBox(*g, p.placement, identity, box_, endless_);
+        if (const BlockGeometry* g = tree_.bounded(p.record)) BlockTree::placedBox(*g, p.placement, identity, box_, endless_);
     spelled_ = tree_.spelledBy(drawing_.placed);
     return box_.valid() || endless_;
 }
@@ -312,7 +312,7 @@ bool DrawnShapes::ask(Test& test) {
     const bool placesOne = drawing_.own.runs.empty() && drawing_.placed.size() == 1;
     auto repeatKey = [&] {
         const PlacedBlock& p = drawing_.placed.front();
-        return mixKey(placeKey(tree_.get(p.record), p.placement.m, CopyLattice::of(p.placement)), test.key());
+        return mixKey(placeKey(tree_.bounded(p.record), p.placement.m, CopyLattice::of(p.placement)), test.key());
     };
     if (placesOne && !repeated_.empty()) {
         if (auto found = repeated_.find(repeatKey()); found != repeated_.end()) {
