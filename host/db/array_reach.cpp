@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "db/block_index.h"
+
 namespace host::db {
 
 namespace {
@@ -225,11 +227,6 @@ Found eachSegment(const Shapes& s, const std::vector<Point3>& pts, const CopyLat
 
 } // namespace
 
-const Shapes& ArrayReach::placed(const Shapes& s, const Matrix& m) {
-    s.flattened(m, flat_);
-    return flat_;
-}
-
 // Whether some copy of a filled area holds (x, y): along each line of the
 // array the copies' offsets cut the area's edges, and between every other
 // pair of cuts the point is inside (the even-odd rule).
@@ -286,6 +283,25 @@ static size_t areaEnd(const Shapes& s, size_t first) {
     return r;
 }
 
+// Calls ask(piece) for each piece of the runs (a run, or the runs of one
+// filled area) carried by m, its arcs cut into chords for the question
+// alone, a step spent for each point so drawn: one piece is drawn at a
+// time, so that no step draws a whole block's curves.  Stops at Yes or
+// OutOfWork.
+template <class Ask>
+static Found eachPiece(const Shapes& shapes, const Matrix& m, Shapes& slice, Shapes& flat, WorkBudget& budget,
+                       Ask ask) {
+    for (size_t r = 0; r < shapes.runs.size();) {
+        size_t next = shapes.runs[r].kind == RunKind::Area ? areaEnd(shapes, r) : r + 1;
+        sliceRuns(shapes, RunPiece{static_cast<uint32_t>(r), static_cast<uint32_t>(next)}, slice);
+        slice.flattened(m, flat);
+        if (!budget.spend(flat.points.size())) return Found::OutOfWork;
+        if (Found f = ask(flat); f != Found::No) return f;
+        r = next;
+    }
+    return Found::No;
+}
+
 // Every filled area of the runs tested for holding the target.
 static Found anyAreaHolds(const Shapes& s, const std::vector<Point3>& pts, const CopyLattice& l, V target,
                           std::vector<double>& cuts, WorkBudget& budget) {
@@ -303,26 +319,28 @@ static Found anyAreaHolds(const Shapes& s, const std::vector<Point3>& pts, const
 
 Found ArrayReach::near(const Shapes& shapes, const Matrix& m, const CopyLattice& l, double x, double y, double radius,
                        WorkBudget& budget) {
-    const Shapes& s = placed(shapes, m);
-    const std::vector<Point3>& pts = s.points;
     V target{x, y};
-    if (Found f = anyAreaHolds(s, pts, l, target, cuts_, budget); f != Found::No) return f;
-    return eachSegment(s, pts, l, target, radius, [&](V a, V b) {
-        if (!budget.spend(1)) return Found::OutOfWork;
-        return segmentNear(a, b, target, radius, l, budget);
+    return eachPiece(shapes, m, slice_, flat_, budget, [&](const Shapes& s) {
+        const std::vector<Point3>& pts = s.points;
+        if (Found f = anyAreaHolds(s, pts, l, target, cuts_, budget); f != Found::No) return f;
+        return eachSegment(s, pts, l, target, radius, [&](V a, V b) {
+            if (!budget.spend(1)) return Found::OutOfWork;
+            return segmentNear(a, b, target, radius, l, budget);
+        });
     });
 }
 
 Found ArrayReach::meets(const Shapes& shapes, const Matrix& m, const CopyLattice& l, const PlanWindow& w,
                           WorkBudget& budget) {
-    const Shapes& s = placed(shapes, m);
-    const std::vector<Point3>& pts = s.points;
-    // A window inside an area meets it though no edge does.
-    if (Found f = anyAreaHolds(s, pts, l, V{w.x1, w.y1}, cuts_, budget); f != Found::No) return f;
     V centre{(w.x1 + w.x2) / 2, (w.y1 + w.y2) / 2};
-    return eachSegment(s, pts, l, centre, std::hypot(w.x2 - w.x1, w.y2 - w.y1), [&](V a, V b) {
-        if (!budget.spend(1)) return Found::OutOfWork;
-        return segmentMeets(a, b, w, l, budget);
+    return eachPiece(shapes, m, slice_, flat_, budget, [&](const Shapes& s) {
+        const std::vector<Point3>& pts = s.points;
+        // A window inside an area meets it though no edge does.
+        if (Found f = anyAreaHolds(s, pts, l, V{w.x1, w.y1}, cuts_, budget); f != Found::No) return f;
+        return eachSegment(s, pts, l, centre, std::hypot(w.x2 - w.x1, w.y2 - w.y1), [&](V a, V b) {
+            if (!budget.spend(1)) return Found::OutOfWork;
+            return segmentMeets(a, b, w, l, budget);
+        });
     });
 }
 

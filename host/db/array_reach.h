@@ -28,9 +28,9 @@ public:
     Found meets(const Shapes& s, const Matrix& m, const CopyLattice& l, const PlanWindow& w, WorkBudget& budget);
 
 private:
-    // The runs carried by m, arcs cut into chords for the question alone.
-    const Shapes& placed(const Shapes& s, const Matrix& m);
-    Shapes flat_;
+    // One piece of the runs at a time, and it carried by m, its arcs cut
+    // into chords for the question alone.
+    Shapes slice_, flat_;
     std::vector<double> cuts_;
 };
 
