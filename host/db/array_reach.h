@@ -7,7 +7,9 @@
 // it is found line by line along the array's shorter side, each line cut
 // in constant time.  A ray or a construction line is a long segment that
 // reaches past every copy, so a family of parallel lines costs one cut per
-// line of the array, and a filled area is cut by the lines directly.
+// line of the array, and a filled area is cut by the lines directly.  The
+// runs are drawn one piece at a time, a step spent for each point drawn,
+// so no step costs more than its share however many curves a block holds.
 #pragma once
 
 #include "db/copy_lattice.h"
