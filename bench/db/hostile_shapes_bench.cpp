@@ -376,7 +376,8 @@ void addMultiplyingWork(std::vector<Case>& cases) {
                          std::string circles;
                          for (int k = 0; k < 1000; ++k) circles += circle(k * 1e-3, 0, 1e6);
                          return drawing(block("C", circles),
-                                        insert("C", {.columns = 100, .rows = 100, .columnSpacing = 1, .rowSpacing = 1}));
+                                        insert("C", {.columns = 100, .rows = 100, .columnSpacing = 1,
+                                                     .rowSpacing = 1}));
                      },
                      {{Ask::Pick, "pick_on_circle", 1e6 + 50.5, 0.5, kPickRadius, 0, 1},
                       {Ask::Crossing, "crossing_on_circle", 1e6 + 50, 0, 1e6 + 51, 1, 1}}});

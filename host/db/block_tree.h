@@ -130,9 +130,9 @@ public:
     // What placements of blocks bounded before spell out: each placement
     // once (an array too: its copies are what multiplies), and each block
     // they place, however often, once with the points and runs of its own
-    // runs and its own placements, and so on down; never more than all blocks built so far
-    // spell out with these placements.  Looking through blocks that do
-    // not multiply takes a few steps for each.
+    // runs and its own placements, and so on down; never more than all
+    // blocks bounded so far spell out with these placements.  Looking
+    // through blocks that do not multiply takes a few steps for each.
     uint64_t spelledBy(const std::vector<PlacedBlock>& placed);
 
 private:
@@ -165,7 +165,7 @@ private:
     std::unordered_map<Slot, size_t> index_;
     std::deque<Node> nodes_;  // stays where it is as nodes are added
     std::vector<Slot> stack_;
-    uint64_t spelled_ = 0;         // by all blocks built: their pieces and placements
+    uint64_t spelled_ = 0;             // by all blocks bounded: their points, runs and placements
     std::vector<Slot> spelledBlocks_;  // scratch of spelledBy
 };
 

@@ -298,7 +298,8 @@ bool DrawnShapes::build(const std::vector<Slot>& entities, size_t index, bool in
     endless_ = drawing_.own.endless;
     const Matrix identity;
     for (const PlacedBlock& p : drawing_.placed)
-        if (const BlockGeometry* g = tree_.bounded(p.record)) BlockTree::placedBox(*g, p.placement, identity, box_, endless_);
+        if (const BlockGeometry* g = tree_.bounded(p.record))
+            BlockTree::placedBox(*g, p.placement, identity, box_, endless_);
     spelled_ = tree_.spelledBy(drawing_.placed);
     return box_.valid() || endless_;
 }
@@ -364,7 +365,7 @@ namespace {
 // look through what it spells out (the blocks it places, each once, an
 // array as its placement), as many steps for each part as a walk through
 // blocks that do not multiply takes (a placed copy is pushed, its copies
-// turned down or kept, and looked at: three steps; a piece one).  What
+// turned down or kept, and looked at: three steps; a point one).  What
 // nesting and arrays multiply is refused, never what grows with the file.
 constexpr uint64_t kSelectionWork = 1'000'000;
 constexpr uint64_t kEntityWork = 1'000;
