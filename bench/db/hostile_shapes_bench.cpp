@@ -348,6 +348,86 @@ void addHugeCurves(std::vector<Case>& cases) {
     cases.push_back({"spline_3000_picks_near", [=] { return drawing("", spline(3, points)); }, nearSpline});
 }
 
+// Work that multiplies beside work that does not, and single steps that
+// could cost seconds.
+void addMultiplyingWork(std::vector<Case>& cases) {
+    const double R = kHuge;
+    // K MINSERTs of 99 x 99 copies on one spot (28 bytes each) in one
+    // block, beside N inserts of a cross nested 4 wide and 9 deep at
+    // distinct places: the arrays stand for a copy each and must not widen
+    // what each nest may spend once the selection's work is spent (the
+    // arrays' block is inserted first and last, so that picks, which go
+    // from the top, and crossings meet it before the nests).  A pick and a
+    // crossing between the arms of every cross meet nothing; a pick on the
+    // arrays' circle (radius 1 at R/4, R/3) takes their block.
+    for (int arrays : {100, 1000}) {
+        const int nests = 100;
+        const double c = R / 2;
+        cases.push_back({"arrays_99_beside_" + std::to_string(nests) + "_nests_" + std::to_string(arrays),
+                         [=] {
+                             std::string many;
+                             for (int k = 0; k < arrays; ++k) many += insert("C", {.columns = 99, .rows = 99});
+                             Chain nest{.letter = 'N', .innermost = cross(2 * R), .levels = 9, .copies = 4};
+                             std::string nested;
+                             for (int k = 0; k < nests; ++k) nested += insert(chainTop(nest), {.x = k * 1e-3});
+                             return drawing(block("C", circle(R / 4, R / 3, 1)) + block("K", many) + chainBlocks(nest),
+                                            insert("K") + nested + insert("K"));
+                         },
+                         {{Ask::Pick, "pick_between_arms", c, c, kPickRadius, 0, 0, 0, true},
+                          {Ask::Crossing, "crossing_between_arms", c - 5, c - 5, c + 5, c + 5, 0, 0, true},
+                          {Ask::Pick, "pick_on_arrays", R / 4 + 1, R / 3, kPickRadius, 0, 1}}});
+    }
+    // A MINSERT of 32767 x 16 copies 100 apart of a block holding a MINSERT
+    // of 16 x 100 circles of radius 1, 1e-3 apart, inserted at scale 1e9:
+    // every outer copy's inner array is in reach of a pick on the first
+    // copy's circle (at 1 radian, between any chords of it), which must
+    // take it at once; a pick far between the copies takes nothing.
+    cases.push_back({"minsert_of_minsert_at_1e9",
+                     [] {
+                         const std::string inner =
+                             insert("C", {.columns = 16, .rows = 100, .columnSpacing = 1e-3, .rowSpacing = 1e-3});
+                         return drawing(block("C", circle(0, 0, 1)) + block("A", inner),
+                                        insert("A", {.scale = 1e9, .columns = kMostCopies, .rows = 16,
+                                                     .columnSpacing = 100, .rowSpacing = 100}));
+                     },
+                     {{Ask::Pick, "pick_on_circle", 1e9 * std::cos(1.0), 1e9 * std::sin(1.0), kPickRadius, 0, 1},
+                      {Ask::Pick, "pick_on_circle_at_0", 1e9, 0, kPickRadius, 0, 1},
+                      {Ask::Pick, "pick_between", 5e9, 5e9, kPickRadius, 0, 0, 0, true}}});
+    // A block of 1,000 circles of radius 1e6, 1e-3 apart, in a MINSERT of
+    // 100 x 100 copies 1 apart (54 KB): a pick on the circle of one copy,
+    // where every copy is in reach, takes it; one step of the lattice must
+    // not cut every circle of the block into thousands of chords at once.
+    cases.push_back({"circles_1e6_1000_in_array",
+                     [] {
+                         std::string circles;
+                         for (int k = 0; k < 1000; ++k) circles += circle(k * 1e-3, 0, 1e6);
+                         return drawing(block("C", circles),
+                                        insert("C", {.columns = 100, .rows = 100, .columnSpacing = 1,
+                                                     .rowSpacing = 1}));
+                     },
+                     {{Ask::Pick, "pick_on_circle", 1e6 + 50.5, 0.5, kPickRadius, 0, 1},
+                      {Ask::Crossing, "crossing_on_circle", 1e6 + 50, 0, 1e6 + 51, 1, 1}}});
+    // A cubic spline whose control points alternate between (10, 1e6) and
+    // (-10, -1e6) lies on the line through them, and every span's box holds
+    // a pick 3.34 off it.  Its block placed ten times a level at offsets of
+    // 1e-6 and less, five and six deep: the pick must never take it (it may
+    // say it could not decide).
+    for (int controls : {60, 1000}) {
+        for (int levels : {5, 6}) {
+            cases.push_back({"spline_" + std::to_string(controls) + "_spans_" + std::to_string(levels) + "_deep",
+                             [=] {
+                                 std::vector<Vertex> points;
+                                 for (int i = 0; i < controls; ++i)
+                                     points.push_back({i % 2 ? -10.0 : 10.0, i % 2 ? -1e6 : 1e6});
+                                 Chain chain{.letter = 'S', .innermost = spline(3, points), .levels = levels,
+                                             .offset = [](int level) { return std::pow(10.0, -6 - level); }};
+                                 return drawing(chainBlocks(chain), insert(chainTop(chain)));
+                             },
+                             {{Ask::Pick, "pick_3_34_off", 3.34, 0, kPickRadius, 0, 0, 0, true}}});
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -356,6 +436,7 @@ int main(int argc, char** argv) {
     addNesting(cases);
     addCopiesOnOneSpot(cases);
     addHugeCurves(cases);
+    addMultiplyingWork(cases);
     // An MTEXT of 80,000 stacks; a pick far from it.
     cases.push_back({"mtext_stacks", [] { return stacks(80000); }, {{Ask::Pick, "pick_far", 1e6, 1e6, 3, 0, 0}}});
     return runCases(argc, argv, cases);

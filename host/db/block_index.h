@@ -71,6 +71,16 @@ struct RunPiece {
     uint32_t firstRun = 0, endRun = 0;
 };
 
+// The steps (work_budget.h) one test of a piece takes: a step for each of
+// its points (its arcs lie between them), at least one, so that a piece's
+// test costs what its step says however long its run.
+inline uint64_t pieceSteps(const Shapes& s, const RunPiece& piece) {
+    uint64_t points = 0;
+    for (uint32_t r = piece.firstRun; r < piece.endRun && r < s.runs.size(); ++r)
+        points += s.runs[r].end - s.runs[r].begin;
+    return points > 0 ? points : 1;
+}
+
 // Kept for a block of more than kFewItems pieces or placed blocks; one
 // with fewer is looked at whole.
 struct BlockIndex {

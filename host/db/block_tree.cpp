@@ -198,10 +198,15 @@ const BlockGeometry* BlockTree::built(Slot record) const {
     return &nodes_[found->second].geometry;
 }
 
+const BlockGeometry* BlockTree::boundedGeometry(Slot record) const {
+    auto found = index_.find(record);
+    if (found == index_.end() || nodes_[found->second].state < State::Bounded) return nullptr;
+    return &nodes_[found->second].geometry;
+}
+
 bool BlockTree::placedBox(const PlacedBlock& p, const Matrix& parent, Extents& out, bool& endless) {
-    auto found = index_.find(p.record);
-    if (found == index_.end() || nodes_[found->second].state != State::Done) return false;
-    return placedBox(nodes_[found->second].geometry, p.placement, parent, out, endless);
+    const BlockGeometry* g = boundedGeometry(p.record);
+    return g != nullptr && placedBox(*g, p.placement, parent, out, endless);
 }
 
 bool BlockTree::placedBox(const BlockGeometry& g, const InsertPlacement& place, const Matrix& parent, Extents& out,
@@ -241,7 +246,7 @@ void BlockTree::dropPlacingItself(BlockGeometry& g) {
     placed.erase(std::remove_if(placed.begin(), placed.end(),
                                 [&](const PlacedBlock& p) {
                                     Node* child = node(p.record);
-                                    return child == nullptr || child->state != State::Done;
+                                    return child == nullptr || child->state < State::Bounded;
                                 }),
                  placed.end());
 }
@@ -325,68 +330,97 @@ void BlockTree::index(BlockGeometry& g) {
     g.index = std::move(ix);
 }
 
-void BlockTree::finish(Node& n) {
+void BlockTree::finishBounds(Node& n) {
     BlockGeometry& g = n.geometry;
     dropPlacingItself(g);
     bound(n);
-    if (!keepRuns_) g.drawing.placed.shrink_to_fit();
-    // Counted as drawn, before any question details the block.
-    pieces_ += g.drawing.own.runs.size();
-    for (const PlacedBlock& p : g.drawing.placed)
-        spelled_ += std::min<uint64_t>(kMostSpelledCopies, uint64_t(p.placement.columns) * uint64_t(p.placement.rows));
+    if (!keepRuns_) {
+        g.drawing.placed.shrink_to_fit();
+        n.state = State::Done;
+        return;
+    }
+    // Its points and runs bound the steps its pieces' tests take (pieceSteps).
+    const Shapes& own = g.drawing.own;
+    g.spelled = own.points.size() + own.runs.size();
+    spelled_ += g.spelled;
+    g.spelled += spelledBy(g.drawing.placed);
+    spelled_ += g.drawing.placed.size();
+    g.spelled = std::min(g.spelled, spelled_);
+    n.state = State::Bounded;
+}
+
+void BlockTree::finishPrepared(Node& n) {
+    ring(n.geometry);
+    index(n.geometry);
     n.state = State::Done;
 }
 
-uint64_t BlockTree::spelledOut() const { return spelled_ + pieces_; }
-
-void BlockTree::detail(Slot record) {
-    Node* top = node(record);
-    if (!keepRuns_ || top == nullptr || top->state != State::Done || top->detail == Node::Detail::Done) return;
-    // Blocks left out as placing themselves are gone from `placed`, so
-    // what is walked is no cycle.
-    stack_.assign(1, record);
-    while (!stack_.empty()) {
-        Node& n = *node(stack_.back());
-        if (n.detail == Node::Detail::Done) {
-            stack_.pop_back();
-        } else if (n.detail == Node::Detail::None) {
-            n.detail = Node::Detail::Waiting;
-            for (const PlacedBlock& p : n.geometry.drawing.placed)
-                if (node(p.record)->detail == Node::Detail::None) stack_.push_back(p.record);
-        } else {
-            ring(n.geometry);
-            index(n.geometry);
-            n.detail = Node::Detail::Done;
-            stack_.pop_back();
-        }
+uint64_t BlockTree::spelledBy(const std::vector<PlacedBlock>& placed) {
+    if (placed.empty()) return 0;
+    uint64_t sum = placed.size();
+    if (placed.size() == 1) {
+        if (const BlockGeometry* g = boundedGeometry(placed.front().record)) sum += g->spelled;
+    } else {
+        // Each block once, however often placed (a diamond below still
+        // counts twice, hence the bound by all blocks built).
+        spelledBlocks_.clear();
+        for (const PlacedBlock& p : placed) spelledBlocks_.push_back(p.record);
+        std::sort(spelledBlocks_.begin(), spelledBlocks_.end());
+        spelledBlocks_.erase(std::unique(spelledBlocks_.begin(), spelledBlocks_.end()), spelledBlocks_.end());
+        for (Slot record : spelledBlocks_)
+            if (const BlockGeometry* g = boundedGeometry(record)) sum += g->spelled;
     }
+    return std::min(sum, spelled_ + placed.size());
 }
 
-const BlockGeometry* BlockTree::get(Slot record) {
+const BlockGeometry* BlockTree::bounded(Slot record) {
     Node* top = node(record);
     if (top == nullptr) return nullptr;
-    if (top->state == State::Done) return &top->geometry;
+    if (top->state >= State::Bounded) return &top->geometry;
     stack_.assign(1, record);
     while (!stack_.empty()) {
         Slot r = stack_.back();
         Node& n = *node(r);
-        if (n.state == State::Done) {
+        if (n.state >= State::Bounded) {
             stack_.pop_back();
         } else if (n.state == State::New || n.state == State::Drawn) {
             if (n.state == State::New) drawContents(r, n, drawer_);
             n.state = State::Building;
             // Its placed blocks first; one still being built places this
-            // one in turn, and finish() leaves it out.
+            // one in turn, and finishBounds() leaves it out.
             for (const PlacedBlock& p : n.geometry.drawing.placed)
                 if (Node* child = node(p.record);
                     child != nullptr && (child->state == State::New || child->state == State::Drawn))
                     stack_.push_back(p.record);
         } else {
-            finish(n);
+            finishBounds(n);
             stack_.pop_back();
         }
     }
     return &top->geometry;
+}
+
+const BlockGeometry* BlockTree::get(Slot record) {
+    const BlockGeometry* g = bounded(record);
+    Node* top = g == nullptr ? nullptr : node(record);
+    if (top == nullptr || top->state == State::Done) return g;
+    // Every block it places is bounded (those placing it in turn were left
+    // out), so this walk down meets no block it is preparing.
+    stack_.assign(1, record);
+    while (!stack_.empty()) {
+        Node& n = *node(stack_.back());
+        if (n.state == State::Done) {
+            stack_.pop_back();
+        } else if (n.state == State::Bounded) {
+            n.state = State::Preparing;
+            for (const PlacedBlock& p : n.geometry.drawing.placed)
+                if (node(p.record)->state == State::Bounded) stack_.push_back(p.record);
+        } else {
+            finishPrepared(n);
+            stack_.pop_back();
+        }
+    }
+    return g;
 }
 
 } // namespace host::db

@@ -13,7 +13,7 @@
 //
 // For picks and windows each block also keeps its hull in plan and, when
 // it has many pieces or placed blocks, their boxes in trees
-// (block_index.h), made once as it is built.
+// (block_index.h), made once, when a selection first looks inside it.
 #pragma once
 
 #include <deque>
@@ -30,9 +30,6 @@
 #include "db/shape_runs.h"
 
 namespace host::db {
-
-// The copies of one array counted as spelled out by the file.
-constexpr uint64_t kMostSpelledCopies = 1024;
 
 // A block placed in another's frame (or the world's): copy (column, row)
 // of it is the first copy moved by column * columnStep + row * rowStep.
@@ -63,6 +60,7 @@ struct BlockGeometry {
     PlanHull hull;         // round it in plan (kept with the runs)
     bool overflowed = false;  // for extents: some point of it overflowed when drawn, so it has no sure box
     std::unique_ptr<const BlockIndex> index;  // its pieces and placed blocks by their boxes (a large block's)
+    uint64_t spelled = 0;  // what it spells out with the blocks it places (BlockTree::spelledBy)
 };
 
 // The box of shapes' bounded parts: a ray by its start point, a line
@@ -107,13 +105,13 @@ public:
     // runs are given up as soon as its box is known.
     BlockTree(const Database& db, bool keepRuns) : db_(db), drawer_(db), keepRuns_(keepRuns) {}
     // The block's geometry, every block it places built before it; nullptr
-    // for a record that is no block.  Its box is known; its ring, hull and
-    // index only once detail() was asked for it.
+    // for a record that is no block.
     const BlockGeometry* get(Slot record);
-    // Makes the ring, hull and index of the block and of every block it
-    // places, nearest the leaves first: only what a question looks inside
-    // pays for them (most blocks of a pick are turned down by their box).
-    void detail(Slot record);
+    // The same with its box, drawing and what it spells out alone (no ring,
+    // hull or index yet, nor for the blocks it places): what a selection
+    // asks of every insert it cannot turn down by a sure box, most of
+    // which their boxes then turn down.  get() completes it.
+    const BlockGeometry* bounded(Slot record);
     // Builds every block in `records` (and those they place), their
     // entities drawn first in chunks shared out by forEach: forEach(n, work)
     // must call work(i) once for each i in [0, n), on whatever threads it
@@ -129,24 +127,32 @@ public:
     bool placedBox(const PlacedBlock& p, const Matrix& parent, Extents& out, bool& endless);
     static bool placedBox(const BlockGeometry& g, const InsertPlacement& place, const Matrix& parent, Extents& out,
                           bool& endless);
-    // What the blocks built so far spell out: their pieces of runs and the
-    // copies they place (an array's up to kMostSpelledCopies).  Looking
-    // through blocks that do not multiply never takes more steps than this.
-    uint64_t spelledOut() const;
+    // What placements of blocks bounded before spell out: each placement
+    // once (an array too: its copies are what multiplies), and each block
+    // they place, however often, once with the points and runs of its own
+    // runs and its own placements, and so on down; never more than all
+    // blocks bounded so far spell out with these placements.  Looking
+    // through blocks that do not multiply takes a few steps for each.
+    uint64_t spelledBy(const std::vector<PlacedBlock>& placed);
 
 private:
-    enum class State : uint8_t { New, Drawn, Building, Done };
+    // In this order: drawn, then bounded (with the blocks it places), then
+    // prepared for picks and windows (ring, hull, index).
+    enum class State : uint8_t { New, Drawn, Building, Bounded, Preparing, Done };
     struct Node {
         BlockGeometry geometry;
         Extents ownBox;  // of its own runs, taken when they are drawn
         State state = State::New;
-        enum class Detail : uint8_t { None, Waiting, Done } detail = Detail::None;
     };
     Node* node(Slot record);
     void drawContents(Slot record, Node& n, EntityDrawer& drawer);
-    void finish(Node& n);
-    // The parts of finish(): the placed blocks that place this one left
-    // out, the box round all, the ring, the indexes and hull.
+    void finishBounds(Node& n);
+    void finishPrepared(Node& n);
+    // A block at least bounded; nullptr for any other.
+    const BlockGeometry* boundedGeometry(Slot record) const;
+    // The parts of finishBounds() and finishPrepared(): the placed blocks
+    // that place this one left out, the box round all, the ring, the
+    // indexes and hull.
     void dropPlacingItself(BlockGeometry& g);
     void bound(Node& n);
     void ring(BlockGeometry& g);
@@ -159,7 +165,8 @@ private:
     std::unordered_map<Slot, size_t> index_;
     std::deque<Node> nodes_;  // stays where it is as nodes are added
     std::vector<Slot> stack_;
-    uint64_t spelled_ = 0, pieces_ = 0;
+    uint64_t spelled_ = 0;             // by all blocks bounded: their points, runs and placements
+    std::vector<Slot> spelledBlocks_;  // scratch of spelledBy
 };
 
 } // namespace host::db

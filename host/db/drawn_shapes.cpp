@@ -134,7 +134,7 @@ struct InsideTest {
 
 // Arrays of more copies than this are asked of their lattice.  A step is
 // spent for each copy considered (also one its box or ring turns down) and
-// each piece of runs tested.
+// each point of the pieces of runs tested (pieceSteps).
 constexpr long kStepCopies = 16;
 constexpr uint64_t kStep = 1;
 
@@ -196,12 +196,12 @@ DrawnShapes::Outcome DrawnShapes::ownStops(Test& test, const BlockGeometry& g, c
     const Shapes& own = g.drawing.own;
     Found found = Found::No;
     if (g.index == nullptr) {
-        budget_.spend(kStep);
+        budget_.spend(std::max<uint64_t>(kStep, own.points.size()));
         found = test.own(own, m, budget_);
     } else {
         const BlockIndex& index = *g.index;
         auto exact = [&](uint32_t piece) {
-            budget_.spend(kStep);
+            budget_.spend(pieceSteps(own, index.pieces[piece]));
             sliceRuns(own, index.pieces[piece], slice_);
             found = test.own(slice_, m, budget_);
             return found != Found::No;
@@ -323,7 +323,9 @@ bool DrawnShapes::build(const std::vector<Slot>& entities, size_t index, bool in
     endless_ = drawing_.own.endless;
     const Matrix identity;
     for (const PlacedBlock& p : drawing_.placed)
-        if (const BlockGeometry* g = tree_.get(p.record)) BlockTree::placedBox(*g, p.placement, identity, box_, endless_);
+        if (const BlockGeometry* g = tree_.bounded(p.record))
+            BlockTree::placedBox(*g, p.placement, identity, box_, endless_);
+    spelled_ = tree_.spelledBy(drawing_.placed);
     return box_.valid() || endless_;
 }
 
@@ -342,7 +344,7 @@ bool DrawnShapes::ask(Test& test) {
     auto repeatKey = [&] {
         const PlacedBlock& p = drawing_.placed.front();
         Question q = test.question();
-        return placeKey(tree_.get(p.record), p.placement.m, CopyLattice::of(p.placement), q.kind, q.numbers);
+        return placeKey(tree_.bounded(p.record), p.placement.m, CopyLattice::of(p.placement), q.kind, q.numbers);
     };
     if (placesOne && !repeated_.empty()) {
         // One left undecided is asked again when this one may work longer.
@@ -352,7 +354,6 @@ bool DrawnShapes::ask(Test& test) {
             return found->second.answer == kTaken;
         }
     }
-    for (const PlacedBlock& p : drawing_.placed) tree_.detail(p.record);
     stack_.clear();
     visited_.clear();
     for (const PlacedBlock& p : drawing_.placed) pushPlaced(test, p, identity, false);
@@ -393,8 +394,11 @@ namespace {
 
 // The work of one pick or window: all of it for the first entities that
 // need it, and once it is spent, still enough for each further entity to
-// look through everything the file spells out, as many times over as a
-// drawing whose blocks do not multiply could need.
+// look through what it spells out (the blocks it places, each once, an
+// array as its placement), as many steps for each part as a walk through
+// blocks that do not multiply takes (a placed copy is pushed, its copies
+// turned down or kept, and looked at: three steps; a point one).  What
+// nesting and arrays multiply is refused, never what grows with the file.
 constexpr uint64_t kSelectionWork = 1'000'000;
 constexpr uint64_t kEntityWork = 1'000;
 constexpr uint64_t kStepsPerSpelled = 4;

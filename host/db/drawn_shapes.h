@@ -54,8 +54,9 @@ public:
     // spent so far.
     void setWorkLimit(uint64_t steps) { workLimit_ = steps; }
     uint64_t workSpent() const { return workSpent_; }
-    // What the blocks drawn so far spell out (BlockTree::spelledOut).
-    uint64_t spelledOut() const { return tree_.spelledOut(); }
+    // What the entity built last spells out by the blocks it places
+    // (BlockTree::spelledBy).
+    uint64_t spelledOut() const { return spelled_; }
 
 private:
     // A placed block still to be looked at: its copies, the next one
@@ -116,7 +117,7 @@ private:
     RunTests tests_;
     ArrayReach arrays_;
     WorkBudget budget_;
-    uint64_t workLimit_ = UINT64_MAX, workSpent_ = 0;
+    uint64_t workLimit_ = UINT64_MAX, workSpent_ = 0, spelled_ = 0;
     bool undecided_ = false;
 };
 

@@ -1,6 +1,7 @@
 // The work one pick, window or crossing may spend on an entity, counted in
-// steps (a copy of a block considered, a piece of its runs tested, a line
-// of an array's copies cut), never in the points a curve is drawn with:
+// steps (a copy of a block considered, a point of a piece of its runs
+// tested, a line of an array's copies cut), never in the points a curve is
+// drawn with where it is placed:
 // nested blocks and arrays of a file of a few KB can stand for more copies
 // than any machine can look at, so a test that runs out of steps stops and
 // says it could not decide.

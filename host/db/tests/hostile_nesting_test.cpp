@@ -184,6 +184,71 @@ TEST(HostileNesting, DeepNestingIsAnsweredByRingsOrWithinItsWork) {
     }
 }
 
+// Once a selection's work is spent, each further entity gets what the
+// blocks it places spell out: each block once, an array as its placement
+// (its copies are what multiplies), never what other blocks of the file
+// hold.  And a piece's test costs a step for each of its points, so that
+// an ordinary insert of a long run under a hostile one is still decided.
+TEST(HostileNesting, AnEntitysShareIsWhatItsOwnBlocksSpellOut) {
+    Drawing d;
+    d.circle(d.block("C"), 0, 0, 1);
+    Slot arrays = d.block("K");
+    for (int k = 0; k < 300; ++k) d.insert(arrays, "C", 0, 0, 0, 99, 99);
+    d.insert(d.ms(), "K", 0, 0);
+    d.nesting(
+        [&](Slot b) {
+            d.line(b, -kHuge, 0, kHuge, 0);
+            d.line(b, 0, -kHuge, 0, kHuge);
+        },
+        4, 0);
+    // A chain of 40 blocks, each placing the one below twice: a block
+    // reached along 2^40 paths counts once.
+    d.line(d.block("T0"), 0, 0, 1, 0);
+    for (int level = 1; level < 40; ++level) {
+        Slot b = d.block("T" + std::to_string(level));
+        for (double x : {0.0, 0.5}) d.insert(b, "T" + std::to_string(level - 1), x, 0);
+    }
+    d.insert(d.ms(), "T39", 0, 0);
+    const std::vector<Slot>& ms = d.db->block(d.ms())->entities;
+    ASSERT_EQ(ms.size(), 3u);
+    DrawnShapes shapes(*d.db);
+    // 300 placements and the circle: not 300 x 99 x 99 copies.
+    ASSERT_TRUE(shapes.build(ms, 0));
+    EXPECT_LT(shapes.spelledOut(), 400u);
+    // Three levels of ten placements and two lines: the arrays built
+    // before are not its.
+    ASSERT_TRUE(shapes.build(ms, 1));
+    EXPECT_LT(shapes.spelledOut(), 50u);
+    ASSERT_TRUE(shapes.build(ms, 2));
+    EXPECT_LT(shapes.spelledOut(), 100u);
+
+    // A polyline of 20,000 vertices in a block (19,998 along the bottom
+    // of a square of side 200, then its right and top sides): a pick in
+    // its box, off its ring and far from it, spends a step for each; under
+    // a cross nested a billion times, which spends the pick's work, a pick
+    // on it still looks it through whole.
+    Drawing p;
+    GroupList g = {Group::integer(90, 20000), Group::integer(70, 0)};
+    for (int k = 0; k < 19998; ++k) g.push_back(Group::point(10, k * 200.0 / 19997, 0, 0));
+    g.push_back(Group::point(10, 200, 200, 0));
+    g.push_back(Group::point(10, 0, 200, 0));
+    p.add(p.block("P"), "LWPOLYLINE", std::move(g));
+    Slot plain = p.insert(p.ms(), "P", 1000, 1000);
+    Slot hostile = p.nesting(
+        [&](Slot b) {
+            p.line(b, -kHuge, 0, kHuge, 0);
+            p.line(b, 0, -kHuge, 0, kHuge);
+        },
+        10, 0);
+    DrawnShapes alone(*p.db);
+    ASSERT_TRUE(alone.build(p.db->block(p.ms())->entities, 0));
+    EXPECT_FALSE(alone.near(1001, 1190, 1));
+    EXPECT_GE(alone.workSpent(), 19998u);
+    std::vector<Slot> undecided;
+    EXPECT_EQ(pick(*p.db, 1100.5, 1000, 1e-3, &undecided), plain);
+    EXPECT_EQ(undecided, std::vector<Slot>{hostile});
+}
+
 // A MINSERT of many copies answers as the same copies inserted one by one:
 // random picks and crossings over an array of a block with lines, an arc
 // and a filled triangle wider than the spacing (so that the copies overlap
