@@ -1211,8 +1211,8 @@ void DxfReader::nullLinksToDropped()
         for (size_t i = db::xdataBegin(*object); i < object->groups.size(); ++i) {
             const Group& g = object->groups[i];
             db::Handle handle = 0;
-            if (g.code() == kXdataHandleCode && g.kind() == db::ValueKind::Text && db::parseHandle(g.asText(), handle) &&
-                handle != 0 && db_->slotOf(handle) == kNoSlot)
+            if (g.code() == kXdataHandleCode && g.kind() == db::ValueKind::Text &&
+                db::parseHandle(g.asText(), handle) && handle != 0 && db_->slotOf(handle) == kNoSlot)
                 unnamed.emplace_back(slot, i);
         }
     }
