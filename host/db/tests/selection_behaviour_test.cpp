@@ -208,7 +208,7 @@ TEST(ClockwiseArcFill, InsideOutsideAndTheHole) {
 // An arc met by one edge of a window alone: the lower half of a circle of
 // radius 10 about (0, 20), its lowest point (0, 10), met by a crossing's
 // top edge; the same turned half a turn in a block, met by the bottom
-// edge.  And the arc of a circle of radius 10 about (0, 0) from 200 to 340
+// edge; halves met by the right and the left edge.  And the arc of a circle of radius 10 about (0, 0) from 200 to 340
 // degrees, lowest at (0, -10), its ends at (+-9.397, -3.420): a window
 // holds it only when its bottom edge lies below that point.
 TEST(ArcsAtAWindowsEdges, CrossingsAndWindowsFollowTheCurve) {
@@ -232,6 +232,18 @@ TEST(ArcsAtAWindowsEdges, CrossingsAndWindowsFollowTheCurve) {
     EXPECT_TRUE(selectWindow(*d.db, -20, -9.9, 20, 0, true).empty());
     d.db->setErased(upright, true);
     d.db->setErased(upside, true);
+    // Halves facing left and right, their nearest points (10, 0) and (-10, 0),
+    // met only by a crossing's right and left edge.
+    Slot left = d.add(d.ms(), "ARC",
+                      {Group::point(10, 20, 0, 0), Group::real(40, 10), Group::real(50, 90), Group::real(51, 270)});
+    EXPECT_TRUE(d.crosses(left, 0, -20, 10.3, 20));
+    EXPECT_TRUE(selectWindow(*d.db, 0, -20, 9.9, 20, true).empty());
+    d.db->setErased(left, true);
+    Slot right = d.add(d.ms(), "ARC",
+                       {Group::point(10, -20, 0, 0), Group::real(40, 10), Group::real(50, -90), Group::real(51, 90)});
+    EXPECT_TRUE(d.crosses(right, -10.3, -20, 0, 20));
+    EXPECT_TRUE(selectWindow(*d.db, -9.9, -20, 0, 20, true).empty());
+    d.db->setErased(right, true);
 
     const double end = 10 * std::cos(20 * M_PI / 180);  // 9.397
     Slot dipping = d.add(d.ms(), "ARC",
