@@ -1200,15 +1200,18 @@ bool DxfReader::checkOwners()
 // An XDATA handle that names a record of the file which a repair left out
 // names nothing once read: set to null, as the host's audit would make it.
 // Any other XDATA handle text (one of no record of the file, or no handle
-// at all) is an application's data, kept as read.  The file's own handles
+// at all) is an application's data, kept as read.  Only a read that
+// repaired something can have left a record out; the file's own handles
 // are looked up only when some XDATA handle names no object.
 void DxfReader::nullLinksToDropped()
 {
+    if (report_.repairs.empty() && report_.countedOnly.empty()) return;
     std::vector<std::pair<Slot, size_t>> unnamed;
     for (Slot slot = 0; slot < db_->slotCount(); ++slot) {
         const db::Object* object = db_->object(slot);
         if (object == nullptr) continue;
-        for (size_t i = db::xdataBegin(*object); i < object->groups.size(); ++i) {
+        // Group 1005 is XDATA alone.
+        for (size_t i = 0; i < object->groups.size(); ++i) {
             const Group& g = object->groups[i];
             db::Handle handle = 0;
             if (g.code() == kXdataHandleCode && g.kind() == db::ValueKind::Text &&
