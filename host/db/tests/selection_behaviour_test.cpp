@@ -182,6 +182,19 @@ TEST(ClockwiseArcFill, InsideOutsideAndTheHole) {
     d.db->setErased(own, true);
     d.db->setErased(mirrored, true);
 
+    // Beside a filled square over part of it in one block, each area fills
+    // on its own: where they overlap is filled.
+    Slot both = d.block("BOTH");
+    d.add(both, "HATCH", clockwiseHatch());
+    d.add(both, "SOLID",
+          {Group::point(10, -45, -5, 0), Group::point(11, -35, -5, 0), Group::point(12, -45, 5, 0),
+           Group::point(13, -35, 5, 0)});
+    Slot overlapping = d.insert(d.ms(), "BOTH", 0, 0);
+    EXPECT_TRUE(d.picks(overlapping, -40, 0, 0.5));
+    EXPECT_TRUE(d.crosses(overlapping, -41, -1, -39, 1));
+    EXPECT_FALSE(d.picks(overlapping, -20, 0, 0.5));
+    d.db->setErased(overlapping, true);
+
     // A square of side 100 whose left side is a clockwise arc edge bowed in
     // to (30, 50) (centre (-80/3, 50), radius 170/3): nothing is drawn along
     // the chord x = 0 it stands in for.
