@@ -159,8 +159,9 @@ private:
         if (edge_.ccw) {
             if (arcRange(t0, t1, false)) addArc(out_, m_, c, a, b, t0, t1);
         } else {
-            double from = -t1, to = -t0;
-            if (arcRange(from, to, false)) addArc(out_, m_, c, a, b, to, from);
+            // Drawn from `from` down to `to`: the counter-clockwise range from `to` up to `from`.
+            double from = -t0, to = -t1;
+            if (arcRange(to, from, false)) addArc(out_, m_, c, a, b, from, to);
         }
     }
 

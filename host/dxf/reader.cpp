@@ -39,6 +39,8 @@ using db::kNoSlot;
 
 constexpr int kNameCode = 2;
 constexpr int kFirstXdataCode = 1000;
+constexpr int kXdataHandleCode = 1005;
+constexpr int kVariableNameCode = 9;  // a header variable's name: the groups after it are its value
 constexpr int kApplicationCode = 1001;
 constexpr int kMarkerCode = 100;
 constexpr int kBraceCode = 102;
@@ -138,6 +140,7 @@ private:
     void adoptOrphans();
     void relinkDictionaryEntries();
     void finishHandseed();
+    void nullLinksToDropped();
     void noteUnmarked();
 
     RecordStream& stream_;
@@ -512,6 +515,7 @@ std::unique_ptr<Database> DxfReader::read()
     resolveDimstyleNames(*db_, notes);
     repairDrawing(*db_, notes);
     repairOwners(*db_, notes);
+    nullLinksToDropped();
     noteUnmarked();
     return std::move(db_);
 }
@@ -1191,6 +1195,52 @@ bool DxfReader::checkOwners()
                               db::handleText(object->owner) + " does not exist");
     }
     return true;
+}
+
+// An XDATA handle that names a record of the file which a repair left out
+// names nothing once read: set to null, as the host's audit would make it.
+// Any other XDATA handle text (one of no record of the file, or no handle
+// at all) is an application's data, kept as read.  Only a read that
+// repaired something can have left a record out; the file's own handles
+// are looked up only when some XDATA handle names no object.
+void DxfReader::nullLinksToDropped()
+{
+    if (report_.repairs.empty() && report_.countedOnly.empty()) return;
+    std::vector<std::pair<Slot, size_t>> unnamed;
+    for (Slot slot = 0; slot < db_->slotCount(); ++slot) {
+        const db::Object* object = db_->object(slot);
+        if (object == nullptr) continue;
+        // Group 1005 is XDATA alone.
+        for (size_t i = 0; i < object->groups.size(); ++i) {
+            const Group& g = object->groups[i];
+            db::Handle handle = 0;
+            if (g.code() == kXdataHandleCode && g.kind() == db::ValueKind::Text &&
+                db::parseHandle(g.asText(), handle) && handle != 0 && db_->slotOf(handle) == kNoSlot)
+                unnamed.emplace_back(slot, i);
+        }
+    }
+    if (unnamed.empty()) return;
+    std::unordered_set<db::Handle> given;
+    Tokenizer tokenizer(source_, "");
+    tokenizer.passNamesInHandles();
+    Token token;
+    int previous = -1;
+    while (tokenizer.next(token)) {
+        if (token.code == 0) tokenizer.readCountsWide(token.text == "TABLE");
+        if ((token.code == 5 || token.code == 105) && token.kind == ValueKind::Handle && previous != kVariableNameCode)
+            given.insert(static_cast<db::Handle>(token.integer));
+        previous = token.code;
+    }
+    for (auto [slot, i] : unnamed) {
+        db::Object& object = *db_->object(slot);
+        db::Handle handle = 0;
+        db::parseHandle(object.groups[i].asText(), handle);
+        if (!given.count(handle)) continue;
+        note(slot < lines_.size() ? lines_[slot] : 0, Kind::changed("XDATA handle of a record left out"),
+             shown(object.typeName()) + " " + db::handleText(object.handle) + ": its XDATA named " +
+                 db::handleText(handle) + ", a record left out: set to null");
+        object.groups[i] = Group::text(kXdataHandleCode, "0");
+    }
 }
 
 void DxfReader::finishHandseed()

@@ -22,7 +22,7 @@ namespace {
 constexpr size_t kMostTableCount = 32767;
 // The text height and arrow size of the standard metric dimension style.
 constexpr double kDefaultDimensionSize = 2.5;
-// An XDATA handle: text, so that "0" and "" stay as given.
+// An XDATA handle: text, so that "0", "" and text of no handle stay as given.
 constexpr int kXdataHandleCode = 1005;
 
 using db::Database;
@@ -578,21 +578,22 @@ bool DxfWriter::handleWritten(db::Handle handle) const
 
 // A group, where a reference to an object the file does not hold (erased,
 // or never there) becomes the null handle, as the host's audit would make
-// it; a reactor to such an object is left out.  An XDATA handle that is no
-// handle at all ("ZZ", "-1", " 39", "0x39", more than 16 digits: damaged
-// data, or data an application gave) names nothing either, and one that
-// names a record is written as that record's handle is ("0039" and "3a"
-// name 39 and 3A, which other readers compare as text).
+// it; a reactor to such an object is left out.  An XDATA handle that names
+// an object of the drawing is written as that object's handle is ("0039"
+// and "3a" name 39 and 3A, which other readers compare as text), or as the
+// null handle when the file leaves the object out.  Any other text ("ZZ",
+// "-1", " 39", "", "ABC" of no object: data an application gave, or
+// damaged) is written as the drawing keeps it, as it was read.
 void DxfWriter::reference(GroupWriter& out, const Group& g, bool inReactors) const
 {
     if (g.kind() == db::ValueKind::Handle && g.asHandle() != 0 && !handleWritten(g.asHandle())) {
         if (!inReactors) out.handle(g.code(), 0);
         return;
     }
-    if (g.code() == kXdataHandleCode && g.kind() == db::ValueKind::Text && !g.asText().empty()) {
-        db::Handle handle = 0;
-        if (!db::parseHandle(g.asText(), handle) || !handleWritten(handle)) handle = 0;
-        out.handle(kXdataHandleCode, handle);
+    db::Handle handle = 0;
+    if (g.code() == kXdataHandleCode && g.kind() == db::ValueKind::Text && db::parseHandle(g.asText(), handle) &&
+        db_.slotOf(handle) != kNoSlot) {
+        out.handle(kXdataHandleCode, handleWritten(handle) ? handle : 0);
         return;
     }
     writeGroup(out, g);

@@ -53,6 +53,37 @@ TEST_F(ObjectMoreTest, XdataOfOpenedObjectsByApplication) {
     line->close();
 }
 
+// An XDATA handle holds text: what is no handle of the drawing ("ABC",
+// "zz", "") comes back as it was given, from the C API's lists (also after
+// a change given back to acdbEntMod) and from an opened object.
+TEST_F(ObjectMoreTest, XdataHandleTextComesBackAsGiven) {
+    const std::vector<std::wstring> given = {L"ABC", L"zz", L""};
+    ads_name e;
+    makeEntity(line(acutBuildList(-3, 1001, L"LurakCad_B1", 1005, L"ABC", 1005, L"zz", 1005, L"", 0)), e);
+    ASSERT_FALSE(ads_name_nil(e));
+    auto texts = [](resbuf* list) {
+        std::vector<std::wstring> out;
+        for (resbuf* rb = list; rb; rb = rb->rbnext)
+            if (rb->restype == 1005) out.push_back(textOf(rb));
+        return out;
+    };
+    ListHolder listed(getX(e, L"LurakCad_B1"));
+    EXPECT_EQ(texts(listed.list), given);
+    resbuf* changed = getX(e, L"LurakCad_B1");
+    setText(nth(changed, 1005, 1), L"yy");
+    ASSERT_EQ(modify(changed), RTNORM);
+    ListHolder again(getX(e, L"LurakCad_B1"));
+    EXPECT_EQ(texts(again.list), (std::vector<std::wstring>{L"ABC", L"yy", L""}));
+    AcDbEntity* opened = nullptr;
+    ASSERT_EQ(acdbOpenAcDbEntity(opened, idOf(e), AcDb::kForWrite), Acad::eOk);
+    ListHolder mine(acutBuildList(1001, L"LurakCad_B1", 1005, L"ABC", 1005, L"zz", 1005, L"", 0));
+    ASSERT_EQ(opened->setXData(mine.list), Acad::eOk);
+    resbuf* own = opened->xData(L"LurakCad_B1");
+    EXPECT_EQ(texts(own), given);
+    acutRelRb(own);
+    opened->close();
+}
+
 TEST_F(ObjectMoreTest, LayerIteratorSkipsErasedRecordsAndNamesStayValidWhileOpen) {
     ads_name layer;
     ASSERT_EQ(makeX(acutBuildList(RTDXF0, L"LAYER", 2, L"SPARE", 70, 0, 62, 3, 6, L"CONTINUOUS", 0), layer), RTNORM);

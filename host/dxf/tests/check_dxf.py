@@ -5,8 +5,8 @@
     (ezdxf would create missing ones silently, so this is checked on the raw groups), no
     anonymous *U block without a reference;
   - the links between records, on the raw groups too: every handle unique and below $HANDSEED,
-    every pointer (330 to 369, 390, and XDATA 1005 unless null) names a record, every owner holds
-    what claims it, block records and blocks come in pairs, and the layers, linetypes, text and
+    every pointer (330 to 369, 390, and XDATA 1005 that reads as a handle, unless null) names a
+    record, every owner holds what claims it, block records and blocks come in pairs, and the layers, linetypes, text and
     dimension styles, blocks and XDATA applications that records name exist;
   - no ARC without sweep: readers draw an arc whose start and end angles meet (modulo 360
     degrees) as a whole circle;
@@ -36,6 +36,8 @@ POINTER_CODES = set(range(330, 370)) | {390}
 OWNING_CODES = set(range(340, 370))
 XDATA_START = 1000
 XDATA_APP, XDATA_HANDLE = 1001, 1005
+# What reads as a handle: one to 16 hexadecimal digits.
+HANDLE_TEXT = re.compile(r"[0-9A-Fa-f]{1,16}")
 EMBEDDED_OBJECT = 101
 HEADER_PEEK = 1 << 16   # the version and code page lie near the start of the header
 # Records that belong to the POLYLINE or INSERT before them.
@@ -193,7 +195,8 @@ def pointer_problems(recs, by_handle):
         in_xdata = False
         for code, value in r.groups[1:]:
             in_xdata |= code >= XDATA_START
-            dangling = (code == XDATA_HANDLE) if in_xdata else (code in POINTER_CODES)
+            # XDATA text that reads as no handle ("ZZ", " 39") is an application's data, kept as read.
+            dangling = (code == XDATA_HANDLE and HANDLE_TEXT.fullmatch(value)) if in_xdata else (code in POINTER_CODES)
             if dangling and value not in NULL_HANDLES and value not in by_handle:
                 problems.append(f"{r.kind} {r.handle}: group {code} names {value}, which does not exist")
     return problems

@@ -9,6 +9,7 @@
 #include "dxf/reader.h"
 #include "dxf/tokenizer.h"
 #include "dxf/writer.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -148,6 +149,45 @@ TEST(CodeKinds, TextInHandleCodesOutsideTheirPlaceReadsBack)
         for (const Group& g : back->object(model->entities[0])->groups)
             if (g.code() == 5 || g.code() == 105) kept.emplace_back(g.asText());
         EXPECT_EQ(kept, (std::vector<std::string>{"not a handle", "kept as text", "1A"}));
+    }
+}
+
+// XDATA 1005 is text to the database: what is no handle at all ("ABC",
+// "zz", "") is kept as read, and so saved, as text and as binary DXF; a
+// handle of a record saved stays that record's.
+TEST(CodeKinds, XdataHandleTextIsSavedAsItIsKept)
+{
+    using host::db::Group;
+    auto db = host::db::Database::createDefault();
+    host::db::Object line;
+    line.type = host::db::internType("LINE");
+    line.cls = host::db::ObjectClass::Entity;
+    line.groups = {Group::text(100, "AcDbEntity"), Group::text(8, "0"), Group::text(100, "AcDbLine"),
+                   Group::point(10, 0, 0, 0), Group::point(11, 1, 1, 0)};
+    host::db::Slot slot = db->add(std::move(line));
+    db->appendEntity(db->modelSpace(), slot);
+    const std::string own = host::db::handleText(db->object(slot)->handle);
+    const std::vector<std::string> kept = {"ABC", "zz", "", own};
+    auto& groups = db->object(slot)->groups;
+    groups.push_back(Group::text(1001, "ACAD"));
+    for (const std::string& text : kept) groups.push_back(Group::text(1005, text));
+    for (bool binary : {false, true}) {
+        SCOPED_TRACE(binary ? "binary" : "text");
+        std::string path = outputPath(binary ? "xdata_handle_text_binary.dxf" : "xdata_handle_text.dxf"), error;
+        ASSERT_TRUE(host::dxf::writeDxfFile(*db, path, host::dxf::WriteOptions{host::dxf::DxfVersion::R2007, binary},
+                                            error))
+            << error;
+        host::dxf::ReadReport report;
+        auto back = host::dxf::readDxfFile(path, report);
+        ASSERT_TRUE(back) << report.error.text();
+        const host::db::Block* model = back->block(back->modelSpace());
+        ASSERT_TRUE(model && model->entities.size() == 1);
+        const host::db::Object& read = *back->object(model->entities[0]);
+        std::vector<std::string> texts;
+        for (const Group& g : read.groups)
+            if (g.code() == 1005) texts.emplace_back(g.asText());
+        EXPECT_EQ(texts, kept);
+        EXPECT_EQ(host::db::handleText(read.handle), own);
     }
 }
 
