@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "db/block_index.h"
+#include "db/plan_distance.h"
 
 namespace host::db {
 
@@ -20,7 +21,7 @@ V operator-(V a, V b) { return {a.x - b.x, a.y - b.y}; }
 V operator+(V a, V b) { return {a.x + b.x, a.y + b.y}; }
 V operator*(double k, V a) { return {k * a.x, k * a.y}; }
 double dot(V a, V b) { return a.x * b.x + a.y * b.y; }
-double cross(V a, V b) { return a.x * b.y - a.y * b.x; }
+double cross(V a, V b) { return host::db::cross(a.x, a.y, b.x, b.y); }
 
 // The t for which lo <= f0 + t f1 <= hi narrows [from, to]; false when empty.
 bool narrow(double f0, double f1, double lo, double hi, double& from, double& to) {
@@ -541,13 +542,6 @@ static Found areaHolds(const Shapes& s, const std::vector<Point3>& pts, size_t f
     });
 }
 
-// The area runs that fill together, from runs[first]: [first, next).
-static size_t areaEnd(const Shapes& s, size_t first) {
-    size_t r = first;
-    while (r < s.runs.size() && s.runs[r].kind == RunKind::Area && s.runs[r].area == s.runs[first].area) ++r;
-    return r;
-}
-
 // Every filled area of the runs tested for holding the target.
 static Found anyAreaHolds(const Shapes& s, const std::vector<Point3>& pts, const CopyLattice& l, V target,
                           std::vector<double>& cuts, WorkBudget& budget) {
@@ -556,7 +550,7 @@ static Found anyAreaHolds(const Shapes& s, const std::vector<Point3>& pts, const
             ++r;
             continue;
         }
-        size_t next = areaEnd(s, r);
+        size_t next = runGroupEnd(s, r);
         if (Found f = areaHolds(s, pts, r, next, l, target, cuts, budget); f != Found::No) return f;
         r = next;
     }

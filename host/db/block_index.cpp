@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "db/plan_distance.h"
 #include "db/plan_ring.h"
 
 namespace host::db {
@@ -18,9 +19,6 @@ constexpr size_t kMostVertices = 64;
 // so that it holds the points carried one by one, whatever their rounding.
 constexpr double kRoundingSlack = 1e-12;
 
-double cross(double ox, double oy, double ax, double ay, double bx, double by) {
-    return (ax - ox) * (by - oy) - (ay - oy) * (bx - ox);
-}
 
 } // namespace
 
@@ -74,7 +72,7 @@ size_t convexHull(Point3* pts, size_t n, Point3* out) {
     if (n == 0) return 0;
     std::sort(pts, pts + n, [](const Point3& a, const Point3& b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
     auto turnsLeft = [&](size_t k, const Point3& p) {
-        return cross(out[k - 2].x, out[k - 2].y, out[k - 1].x, out[k - 1].y, p.x, p.y) > 0;
+        return cross(out[k - 1].x - out[k - 2].x, out[k - 1].y - out[k - 2].y, p.x - out[k - 2].x, p.y - out[k - 2].y) > 0;
     };
     // The lower chain, then the upper back to the first point.
     size_t k = 0;
@@ -132,7 +130,7 @@ bool PlanHull::heldBy(const Matrix& m, const CopyLattice& copies, const PlanWind
         double cx[4], cy[4];
         copies.corners(p.x, p.y, cx, cy);
         for (int k = 0; k < 4; ++k)
-            if (!w.holds({cx[k], cy[k], 0})) return false;
+            if (!w.holds(Point3{cx[k], cy[k], 0})) return false;
     }
     return true;
 }
@@ -141,10 +139,7 @@ void pieceRuns(const Shapes& s, std::vector<RunPiece>& pieces, std::vector<Exten
     pieces.clear();
     boxes.clear();
     for (size_t r = 0; r < s.runs.size();) {
-        size_t next = r + 1;
-        if (s.runs[r].kind == RunKind::Area)
-            while (next < s.runs.size() && s.runs[next].kind == RunKind::Area && s.runs[next].area == s.runs[r].area)
-                ++next;
+        size_t next = runGroupEnd(s, r);
         Extents box;
         bool endless = false;
         for (size_t k = r; k < next; ++k) {

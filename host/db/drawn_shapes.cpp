@@ -11,11 +11,6 @@ namespace host::db {
 
 namespace {
 
-bool disjoint(const Extents& box, const PlanWindow& w) {
-    return box.max.x < w.x1 || box.min.x > w.x2 || box.max.y < w.y1 || box.min.y > w.y2;
-}
-
-bool held(const Extents& box, const PlanWindow& w) { return w.holds(box.min) && w.holds(box.max); }
 
 
 // The copies of a placed block whose box may meet the plan rectangle w,
@@ -77,8 +72,8 @@ struct MeetsTest {
         return copiesInReach(transformedBox(g.box, base), g.endless, w, copies);
     }
     Verdict box(const Extents& b, bool endless) const {
-        if (!endless && (!b.valid() || disjoint(b, w))) return Verdict::Skip;
-        return b.valid() && held(b, w) ? Verdict::Stop : Verdict::Look;
+        if (!endless && (!b.valid() || w.disjoint(b))) return Verdict::Skip;
+        return b.valid() && w.holds(b) ? Verdict::Stop : Verdict::Look;
     }
     bool holds(const BlockGeometry&, const Matrix&) const { return false; }
     // A ring is kept only for a block that draws something: one wholly
@@ -106,13 +101,13 @@ struct InsideTest {
         if (g.endless) return true;
         Extents all;
         bool endless = false;
-        if (!BlockTree::placedBox(g, p.placement, world, all, endless) || held(all, w)) return false;
+        if (!BlockTree::placedBox(g, p.placement, world, all, endless) || w.holds(all)) return false;
         return !g.hull.heldBy(base, copies, w);
     }
     Verdict box(const Extents& b, bool endless) const {
         if (endless) return Verdict::Stop;
-        if (!b.valid() || held(b, w)) return Verdict::Skip;
-        return disjoint(b, w) ? Verdict::Stop : Verdict::Look;
+        if (!b.valid() || w.holds(b)) return Verdict::Skip;
+        return w.disjoint(b) ? Verdict::Stop : Verdict::Look;
     }
     // A copy whose hull the window holds is held, however its box grew.
     bool holds(const BlockGeometry& g, const Matrix& m) const { return g.hull.heldBy(m, CopyLattice{}, w); }
@@ -377,16 +372,16 @@ bool DrawnShapes::near(double x, double y, double radius) {
 bool DrawnShapes::inside(double x1, double y1, double x2, double y2) {
     undecided_ = false;
     InsideTest test{tests_, {x1, y1, x2, y2}};
-    if (!box_.valid() || endless_ || disjoint(box_, test.w)) return false;
-    if (held(box_, test.w)) return true;
+    if (!box_.valid() || endless_ || test.w.disjoint(box_)) return false;
+    if (test.w.holds(box_)) return true;
     return ask(test);
 }
 
 bool DrawnShapes::meets(double x1, double y1, double x2, double y2) {
     undecided_ = false;
     MeetsTest test{tests_, {x1, y1, x2, y2}};
-    if (!endless_ && (!box_.valid() || disjoint(box_, test.w))) return false;
-    if (box_.valid() && held(box_, test.w)) return true;
+    if (!endless_ && (!box_.valid() || test.w.disjoint(box_))) return false;
+    if (box_.valid() && test.w.holds(box_)) return true;
     return ask(test);
 }
 
@@ -443,8 +438,8 @@ std::vector<Slot> selectWindow(const Database& db, double x1, double y1, double 
         // A sure box decides most entities without drawing them: one held
         // is inside (and meets), one apart neither.
         if (quickBounds(db, ms->entities, i, quick)) {
-            if (held(quick, w)) found.push_back(ms->entities[i]);
-            if (held(quick, w) || disjoint(quick, w)) continue;
+            if (w.holds(quick)) found.push_back(ms->entities[i]);
+            if (w.holds(quick) || w.disjoint(quick)) continue;
         }
         if (!shapes.build(ms->entities, i)) continue;
         shapes.setWorkLimit(workFor(shapes));

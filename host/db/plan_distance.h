@@ -1,6 +1,7 @@
-// Distances in plan (x and y alone) that picks, rings and curves all
-// measure: to a segment and to a box.  One way of measuring, so that a
-// ring, a curve and a straight run never disagree at a pick's edge.
+// Measures in plan (x and y alone) that picks, rings and curves all take:
+// distances to a segment and to a box, and the turn of two vectors.  One
+// way of measuring, so that a ring, a curve and a straight run never
+// disagree at a pick's edge.
 #pragma once
 
 #include <algorithm>
@@ -10,6 +11,9 @@
 #include "db/geometry.h"
 
 namespace host::db {
+
+// The cross product of (ax, ay) and (bx, by): positive when b turns left of a.
+inline double cross(double ax, double ay, double bx, double by) { return ax * by - ay * bx; }
 
 // From (x, y) to the segment from (ax, ay) to (bx, by).  A segment whose
 // squared length overflows (ends some 1e154 apart) is measured in the

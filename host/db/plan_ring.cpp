@@ -17,9 +17,9 @@ bool inQuad(const double xs[4], const double ys[4], double x, double y) {
     int sign = 0;
     for (int i = 0; i < 4; ++i) {
         int j = (i + 1) % 4;
-        double cross = (xs[j] - xs[i]) * (y - ys[i]) - (ys[j] - ys[i]) * (x - xs[i]);
-        if (cross == 0) continue;
-        int s = cross > 0 ? 1 : -1;
+        double turn = cross(xs[j] - xs[i], ys[j] - ys[i], x - xs[i], y - ys[i]);
+        if (turn == 0) continue;
+        int s = turn > 0 ? 1 : -1;
         if (sign != 0 && s != sign) return false;
         sign = s;
     }

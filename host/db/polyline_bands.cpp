@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "db/finite_numbers.h"
+#include "db/plan_distance.h"
 #include "db/shape_parts.h"
 
 namespace host::db::parts {
@@ -42,7 +43,6 @@ Point3 offset(const Point3& p, double nx, double ny, double distance) {
     return {p.x + nx * distance, p.y + ny * distance, p.z};
 }
 
-double cross(double ax, double ay, double bx, double by) { return ax * by - ay * bx; }
 
 class Bands {
 public:

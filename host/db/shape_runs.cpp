@@ -91,9 +91,8 @@ bool arcWithin(const ShapeArc& arc, const PlanWindow& w) {
 bool insideArea(const Shapes& s, const std::vector<Point3>& pts, const std::vector<ShapeArc>& arcs, size_t first,
                 size_t& next, double x, double y) {
     bool odd = false;
-    uint32_t area = s.runs[first].area;
-    size_t r = first;
-    for (; r < s.runs.size() && s.runs[r].kind == RunKind::Area && s.runs[r].area == area; ++r) {
+    next = runGroupEnd(s, first);
+    for (size_t r = first; r < next; ++r) {
         anyPiece(s.runs[r], pts, arcs, [&](const Point3& a, const Point3& b, const ShapeArc* arc) {
             if (arc) {
                 if (arcs::crossesOdd(*arc, a, b, x, y)) odd = !odd;
@@ -103,13 +102,9 @@ bool insideArea(const Shapes& s, const std::vector<Point3>& pts, const std::vect
             return false;
         });
     }
-    next = r;
     return odd;
 }
 
-bool disjoint(const Extents& box, const PlanWindow& w) {
-    return box.max.x < w.x1 || box.min.x > w.x2 || box.max.y < w.y1 || box.min.y > w.y2;
-}
 
 
 // The spline kept with run r, `next` the first not yet passed.
@@ -119,6 +114,13 @@ const ShapeSpline* splineOf(const Shapes& s, std::vector<ShapeSpline>::const_ite
 }
 
 } // namespace
+
+size_t runGroupEnd(const Shapes& s, size_t first) {
+    size_t r = first + 1;
+    if (s.runs[first].kind == RunKind::Area)
+        while (r < s.runs.size() && s.runs[r].kind == RunKind::Area && s.runs[r].area == s.runs[first].area) ++r;
+    return r;
+}
 
 std::vector<ShapeArc>::const_iterator arcFrom(const std::vector<ShapeArc>& arcs, uint32_t at) {
     return std::lower_bound(arcs.begin(), arcs.end(), at, [](const ShapeArc& a, uint32_t i) { return a.at < i; });
@@ -293,9 +295,9 @@ Found RunTests::splineMeets(const ShapeSpline& s, const Matrix& m, const PlanWin
     Found found = Found::No;
     eachSpan(s, [&](size_t k) {
         Extents box = spanBox(s, k);
-        if (disjoint(box, w)) return false;
+        if (w.disjoint(box)) return false;
         Found span = Found::Yes;
-        if (!(w.holds(box.min) && w.holds(box.max))) {
+        if (!w.holds(box)) {
             span = Found::OutOfWork;
             if (budget.spend(1)) {
                 pieces_->load(s, control_, k);
@@ -313,7 +315,7 @@ Found RunTests::splineInside(const ShapeSpline& s, const Matrix& m, const PlanWi
     Found found = Found::Yes;
     eachSpan(s, [&](size_t k) {
         Extents box = spanBox(s, k);
-        if (w.holds(box.min) && w.holds(box.max)) return false;
+        if (w.holds(box)) return false;
         Found span = Found::OutOfWork;
         if (budget.spend(1)) {
             pieces_->load(s, control_, k);

@@ -76,6 +76,10 @@ struct Shapes {
     void append(const Shapes& from, const Matrix& m);
 };
 
+// Past the runs drawn as one with runs[first]: the Area runs that fill
+// together with it, or it alone.
+size_t runGroupEnd(const Shapes& s, size_t first);
+
 // The first arc that starts at or after point `at` (arcs are in the order
 // of their points).
 std::vector<ShapeArc>::const_iterator arcFrom(const std::vector<ShapeArc>& arcs, uint32_t at);
@@ -87,6 +91,9 @@ class SpanPieces;
 struct PlanWindow {
     double x1, y1, x2, y2;
     bool holds(const Point3& p) const { return p.x >= x1 && p.x <= x2 && p.y >= y1 && p.y <= y2; }
+    // The whole box lies in the window; none of it does.
+    bool holds(const Extents& box) const { return holds(box.min) && holds(box.max); }
+    bool disjoint(const Extents& box) const { return box.max.x < x1 || box.min.x > x2 || box.max.y < y1 || box.min.y > y2; }
 };
 
 // Whether the segment from a to b meets the window (in plan).

@@ -126,12 +126,12 @@ Found SpanPieces::meets(const PlanWindow& w, WorkBudget& budget) {
         size_t at = stack_.size() - order_;
         Piece piece = look(stack_.data() + at);
         const Extents& box = piece.box;
-        if (box.max.x < w.x1 || box.min.x > w.x2 || box.max.y < w.y1 || box.min.y > w.y2) {
+        if (w.disjoint(box)) {
             stack_.resize(at);
             continue;
         }
         Point3 a{piece.x0, piece.y0, 0}, b{piece.x1, piece.y1, 0};
-        if (w.holds(a) || w.holds(b) || (w.holds(box.min) && w.holds(box.max))) return Found::Yes;
+        if (w.holds(a) || w.holds(b) || w.holds(box)) return Found::Yes;
         if (piece.stray <= piece.tolerance) {
             if (segmentMeetsWindow(a, b, w)) return Found::Yes;
             stack_.resize(at);
@@ -153,7 +153,7 @@ Found SpanPieces::inside(const PlanWindow& w, WorkBudget& budget) {
     for (int cut = 0; !stack_.empty();) {
         size_t at = stack_.size() - order_;
         Piece piece = look(stack_.data() + at);
-        if (w.holds(piece.box.min) && w.holds(piece.box.max)) {
+        if (w.holds(piece.box)) {
             stack_.resize(at);
             continue;
         }
