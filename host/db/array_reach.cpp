@@ -57,17 +57,21 @@ struct Capsule {
             from = std::min(from, lo);
             to = std::max(to, hi);
         };
+        // Each disc from the foot of the perpendicular from its centre, so
+        // that a line far from the copies' first (whose squared distances
+        // dwarf the radius) keeps the digits of the disc's width.
+        const double length = std::hypot(d.x, d.y);
         for (V c : {a, b}) {
             V oc = o - c;
-            double qa = dot(d, d), qb = dot(d, oc), qc = dot(oc, oc) - radius * radius;
-            if (qa == 0) {
-                if (qc <= 0) join(-INFINITY, INFINITY);
+            if (length == 0) {
+                if (std::hypot(oc.x, oc.y) <= radius) join(-INFINITY, INFINITY);
                 continue;
             }
-            double disc = qb * qb - qa * qc;
-            if (disc < 0) continue;
-            double root = std::sqrt(disc);
-            join((-qb - root) / qa, (-qb + root) / qa);
+            double off = std::fabs(cross(d, oc)) / length;
+            if (!(off <= radius)) continue;
+            double foot = -dot(d, oc) / length / length;
+            double half = std::sqrt(radius - off) * std::sqrt(radius + off) / length;
+            join(foot - half, foot + half);
         }
         V u = b - a;
         double length2 = dot(u, u);

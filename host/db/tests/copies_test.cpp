@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -262,6 +263,36 @@ TEST(Copies, UnevenScalesNestedArraysAndTiltsKeepWhatIsDrawn) {
     EXPECT_EQ(pick(*d.db, 50, 0, 0.5), kNoSlot);
     EXPECT_EQ(pick(*d.db, -1000, -60, 0.5), tilted2);
     EXPECT_EQ(pick(*d.db, -1000, -90, 0.5), kNoSlot);
+}
+
+// Far copies keep the digits of their pick box: beside the outer edges of
+// a 40 x 25 array of bands 8 wide, placed 2^20 times larger and turned,
+// copies some 2.6e8 from the first are taken by picks 2.8 off and never
+// 3.2 off, all along the last copies' sides and beyond their ends.
+TEST(Copies, FarCopiesOfALargeArrayKeepTheirPickBox) {
+    Drawing d;
+    test_drawing::addLwPolyline(*d.db, d.block("BAND"), {{0, 0, 0, 8, 8}, {50, 0, 0, 0, 0}}, false);
+    const double scale = 1048576, turn = 75 * M_PI / 180;
+    GroupList placed = scaled(scale, scale, 75);
+    for (const Group& g : array(40, 25, 6.25 * scale, scale)) placed.push_back(g);
+    Slot copies = d.insert(d.ms(), "BAND", 100, 200, placed);
+    const double ux = std::cos(turn), uy = std::sin(turn);  // along the bands; across them is (-uy, ux)
+    auto picked = [&](double along, double across) {
+        return pick(*d.db, 100 + along * ux - across * uy, 200 + along * uy + across * ux, 3);
+    };
+    const double lastColumn = 39 * 6.25 * scale;
+    for (double off : {2.8, 3.2}) {
+        SCOPED_TRACE(off);
+        Slot expected = off < 3 ? copies : kNoSlot;
+        int wrong = 0;
+        for (int k = 0; k <= 100; ++k) {
+            double along = lastColumn + k * scale / 2;
+            wrong += picked(along, 28 * scale + off) != expected;   // the last row's outer side
+            wrong += picked(along, -4 * scale - off) != expected;   // the first row's
+            wrong += picked(lastColumn + 50 * scale + off, k * 0.28 * scale) != expected;  // the last column's ends
+        }
+        EXPECT_EQ(wrong, 0);
+    }
 }
 
 } // namespace
