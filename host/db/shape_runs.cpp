@@ -111,14 +111,12 @@ bool disjoint(const Extents& box, const PlanWindow& w) {
     return box.max.x < w.x1 || box.min.x > w.x2 || box.max.y < w.y1 || box.min.y > w.y2;
 }
 
+} // namespace
 
-// The spline kept with run r, `next` the first not yet passed.
 const ShapeSpline* splineOf(const Shapes& s, std::vector<ShapeSpline>::const_iterator& next, size_t r) {
     while (next != s.splines.end() && next->run < r) ++next;
     return next != s.splines.end() && next->run == r ? &*next : nullptr;
 }
-
-} // namespace
 
 std::vector<ShapeArc>::const_iterator arcFrom(const std::vector<ShapeArc>& arcs, uint32_t at) {
     return std::lower_bound(arcs.begin(), arcs.end(), at, [](const ShapeArc& a, uint32_t i) { return a.at < i; });
@@ -235,18 +233,6 @@ RunTests::RunTests() : pieces_(std::make_unique<SpanPieces>()) {}
 RunTests::~RunTests() = default;
 RunTests::RunTests(RunTests&&) noexcept = default;
 RunTests& RunTests::operator=(RunTests&&) noexcept = default;
-
-namespace {
-
-// Spans of some length: k in [degree, control points) with knots[k] < knots[k + 1].
-template <class F>
-bool eachSpan(const ShapeSpline& s, F f) {
-    for (size_t k = s.degree; k < s.control.size(); ++k)
-        if (s.knots[k] < s.knots[k + 1] && f(k)) return true;
-    return false;
-}
-
-} // namespace
 
 void RunTests::spansNear(const ShapeSpline& s, double x, double y, double reach) {
     spans_.clear();
