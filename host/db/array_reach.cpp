@@ -353,7 +353,8 @@ Found piecesReach(CurveKind& kind, const CurvePiece* first, size_t n, double lea
 bool pieceNearCut(const CurvePiece& piece, double grow, V target, double radius, const CopyLine& line, double& lo,
                   double& hi) {
     double r = radius + grow;
-    return r >= 0 && Capsule{target - V{piece.x0, piece.y0}, target - V{piece.x1, piece.y1}, r}.cut(line.o, line.d, lo, hi);
+    const Capsule capsule{target - V{piece.x0, piece.y0}, target - V{piece.x1, piece.y1}, r};
+    return r >= 0 && capsule.cut(line.o, line.d, lo, hi);
 }
 bool pieceMeetsCut(const CurvePiece& piece, double grow, const PlanWindow& w, const CopyLine& line, double& lo,
                    double& hi) {
@@ -425,7 +426,8 @@ void nearOutline(const Extents& box, V target, double radius, V outline[4]) {
 }
 void meetsOutline(const Extents& box, const PlanWindow& w, V outline[4]) {
     for (int corner = 0; corner < 4; ++corner)
-        outline[corner] = {corner & 1 ? w.x2 - box.min.x : w.x1 - box.max.x, corner & 2 ? w.y2 - box.min.y : w.y1 - box.max.y};
+        outline[corner] = {corner & 1 ? w.x2 - box.min.x : w.x1 - box.max.x,
+                           corner & 2 ? w.y2 - box.min.y : w.y1 - box.max.y};
 }
 
 // Some copy of the arc within radius of the target: the lines of copies
@@ -700,7 +702,8 @@ Found ArrayReach::meets(const Shapes& shapes, const Matrix& m, const CopyLattice
     // A window inside an area meets it though no edge does.
     if (Found f = anyAreaHolds(s, pts, l, V{w.x1, w.y1}, cuts_, budget); f != Found::No) return f;
     V centre{(w.x1 + w.x2) / 2, (w.y1 + w.y2) / 2};
-    Found found = eachSegment(s, pts, l, centre, std::hypot(w.x2 - w.x1, w.y2 - w.y1), [&](V a, V b, const ShapeArc* arc) {
+    const double size = std::hypot(w.x2 - w.x1, w.y2 - w.y1);
+    Found found = eachSegment(s, pts, l, centre, size, [&](V a, V b, const ShapeArc* arc) {
         if (!budget.spend(1)) return Found::OutOfWork;
         if (arc) return arcMeets(*arc, {a.x, a.y, 0}, {b.x, b.y, 0}, w, l, arcRoom_, budget);
         return segmentMeets(a, b, w, l, budget);

@@ -7,6 +7,7 @@
 // chords (drawn within 0.05 in the block) stray tens of units at scale 1000.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -193,7 +194,8 @@ Stray farthestFromChords(const Bezier& b) {
             if (d >= gap) continue;
             gap = d;
             const double dx = p[k].x - p[k - 1].x, dy = p[k].y - p[k - 1].y;
-            const double u = std::clamp(((c[0] - p[k - 1].x) * dx + (c[1] - p[k - 1].y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+            const double along = ((c[0] - p[k - 1].x) * dx + (c[1] - p[k - 1].y) * dy) / (dx * dx + dy * dy);
+            const double u = std::clamp(along, 0.0, 1.0);
             foot = {p[k - 1].x + u * dx, p[k - 1].y + u * dy};
         }
         if (gap > best.gap) best = {t, gap, c, {(c[0] - foot[0]) / gap, (c[1] - foot[1]) / gap}, foot};
