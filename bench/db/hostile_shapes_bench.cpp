@@ -1,7 +1,7 @@
 // Picks, windows, crossings and saves of drawings of a few KB that stand
 // for more than any machine can draw, or whose curves are huge: MINSERT
 // arrays of 32767 x 32767 copies (on one spot, of a construction line,
-// turned, of a huge circle and ellipse), blocks placing the next ten times at distinct offsets nine deep,
+// turned, of a huge circle and ellipse, of a spline at scale 1000), blocks placing the next ten times at distinct offsets nine deep,
 // blocks doubling 22 or 40 deep, turned nested lines inside a window,
 // circles and near-full bulges of radius 1e6 and beyond at scales up to
 // 2^20, a spline of 3,000 control points, and an MTEXT of 80,000 stacks.
@@ -146,6 +146,35 @@ void addArrays(std::vector<Case>& cases) {
                       {Ask::Pick, "pick_beyond_ellipse", fx, fy, 3, 0, 0},
                       {Ask::Crossing, "crossing_on_ellipse", ex - 1, ey - 1, ex + 1, ey + 1, 1},
                       {Ask::Crossing, "crossing_beyond_ellipse", fx - 10, fy - 10, fx + 10, fy + 10, 0}}});
+    // A cubic spline 100 across, placed at scale 1000 in a MINSERT of
+    // 32767 x 32767 copies 100 apart: picks and crossings on the curve of
+    // copy (0, 0) where it lies farthest down and to the left (between
+    // the points its chords are drawn through), and 50 beyond it, where
+    // every other copy lies farther.
+    const std::vector<Vertex> bend{{0, 100}, {0, 20}, {40, 0}, {100, 0}};
+    auto bendAt = [bend](double u) {
+        const double a = (1 - u) * (1 - u) * (1 - u), b = 3 * (1 - u) * (1 - u) * u, c3 = 3 * (1 - u) * u * u,
+                     d = u * u * u;
+        return Vertex{1000 * (a * bend[0].x + b * bend[1].x + c3 * bend[2].x + d * bend[3].x),
+                      1000 * (a * bend[0].y + b * bend[1].y + c3 * bend[2].y + d * bend[3].y)};
+    };
+    // Where x + y is least, by narrowing a bracket of that convex function.
+    double lo = 0, hi = 1;
+    for (int i = 0; i < 200; ++i) {
+        double m1 = lo + (hi - lo) / 3, m2 = hi - (hi - lo) / 3;
+        Vertex p1 = bendAt(m1), p2 = bendAt(m2);
+        (p1.x + p1.y < p2.x + p2.y ? hi : lo) = p1.x + p1.y < p2.x + p2.y ? m2 : m1;
+    }
+    const Vertex on = bendAt((lo + hi) / 2);
+    const double bx = on.x - 50 / std::sqrt(2.0), by = on.y - 50 / std::sqrt(2.0);
+    Placement scaled = lattice;
+    scaled.scale = 1000;
+    cases.push_back({"minsert_spline_at_scale_1000",
+                     [=] { return drawing(block("S", spline(3, bend)), insert("S", scaled)); },
+                     {{Ask::Pick, "pick_on_curve", on.x, on.y, 3, 0, 1},
+                      {Ask::Pick, "pick_beyond_curve", bx, by, 3, 0, 0},
+                      {Ask::Crossing, "crossing_on_curve", on.x - 1, on.y - 1, on.x + 1, on.y + 1, 1},
+                      {Ask::Crossing, "crossing_beyond_curve", bx - 10, by - 10, bx + 10, by + 10, 0}}});
 }
 
 void addNesting(std::vector<Case>& cases) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "db/block_index.h"
+#include "db/curve_search.h"
 #include "db/plan_distance.h"
 
 namespace host::db {
@@ -120,9 +121,14 @@ bool integersIn(double lo, double hi, int& from, int& to) {
     return true;
 }
 
-// Calls line(k, o, d) for the lines of the array along its shorter side
-// that may meet a region whose outline's hull is given: the copies of
-// line k are o + t d for t in [from, to].  Stops when line() says so.
+Found asFound(bool yes) { return yes ? Found::Yes : Found::No; }
+Found asFound(Found f) { return f; }
+
+// Calls line(o, d, from, to) for the lines of the array along its shorter
+// side that may meet a region whose outline's hull is given: the copies of
+// the line are o + t d for t in [from, to].  Stops at a line that answers
+// Yes (or true); a line left undecided leaves the answer so, unless a
+// later one finds it.
 template <class Line>
 Found eachLine(const V* outline, int n, const CopyLattice& lattice, WorkBudget& budget, Line line) {
     CopyLattice l = lattice.planCopies();
@@ -133,14 +139,17 @@ Found eachLine(const V* outline, int n, const CopyLattice& lattice, WorkBudget& 
     int c0 = l.c0, c1 = l.c1, r0 = l.r0, r1 = l.r1;
     bool byColumn = static_cast<long>(c1) - c0 <= static_cast<long>(r1) - r0;
     int first = byColumn ? c0 : r0, last = byColumn ? c1 : r1;
+    bool undecided = false;
     for (int k = first; k <= last; ++k) {
         if (!budget.spend(1)) return Found::OutOfWork;
         V o = k * (byColumn ? column : row), d = byColumn ? row : column;
         int from = byColumn ? r0 : c0, to = byColumn ? r1 : c1;
-        if (line(o, d, from, to)) return Found::Yes;
+        Found f = asFound(line(o, d, from, to));
+        if (f == Found::Yes) return f;
         if (budget.out()) return Found::OutOfWork;
+        undecided = undecided || f == Found::OutOfWork;
     }
-    return Found::No;
+    return undecided ? Found::OutOfWork : Found::No;
 }
 
 template <class Region>
@@ -291,72 +300,79 @@ int circleCut(const ShapeArc& arc, double R, const Point3& start, const Point3& 
     return n;
 }
 
-// A piece of an arc, t from u to v, its ends p and q.
-struct SubArc {
-    double u, v;
-    V p, q;
-};
-
-// Sub-arcs of at most a quarter turn lie over their chords.  One that
-// strays from its chord by no more than this share of the arc's size (or
-// kLeastStray) is halved no further: the copies it may reach are tested
-// one by one.  Halving stops long before kMostWaiting sub-arcs wait.
-constexpr double kQuarterTurn = M_PI / 2;
-constexpr double kRelativeStray = 1e-13;
-constexpr double kLeastStray = 1e-9;
+// Pieces are halved no further once they stray from their chords by no
+// more than the curve's least stray (curve_search.h's tolerance): the
+// copies they may reach are tested one by one.  Halving stops long before
+// kMostWaiting pieces wait.
 constexpr int kMostWaiting = 160;
 
-V planOf(const Point3& p) { return {p.x, p.y}; }
+// The least stray worth halving for, for a curve of the given size;
+// infinite when the size is not finite.
+double leastStray(double size) { return std::max(kCurveAbsoluteTolerance, kCurveRelativeTolerance * size); }
 
-// The copies of one line that some part of the arc reaches, by branch and
-// bound over its sub-arcs.  region(sub, grow, lo, hi) cuts the line where
-// the sub-arc's chord, grown by `grow` (shrunk where it is negative),
-// reaches the question: grown by the sub-arc's stray it holds every copy
-// the sub-arc reaches, so a sub-arc whose cut holds no copy is dropped;
-// shrunk by it, only copies it reaches, tested at once.  Every sub-arc
-// looked at and every copy tested is a step.
+// The copies of one line that some part of a curve reaches, by branch and
+// bound over its pieces (depth first, so that its room stays that of the
+// pieces waiting).  region(piece, grow, lo, hi) cuts the line where the
+// piece's chord, grown by `grow` (shrunk where it is negative), reaches
+// the question: grown by the piece's stray it holds every copy the piece
+// reaches, so a piece whose cut holds no copy is dropped; shrunk by it,
+// only copies it reaches, one tested at once.  Every piece looked at and
+// every copy tested is a step.
 template <class Region, class Exact>
-Found subArcsReach(const ShapeArc& arc, const CopyLine& line, WorkBudget& budget, Region region, Exact exact) {
-    double t0 = std::min(arc.t0, arc.t1), t1 = std::max(arc.t0, arc.t1);
-    if (!(t1 - t0 < 2 * M_PI)) t1 = t0 + 2 * M_PI;
-    const double least = std::max(kLeastStray, kRelativeStray * arcs::chordStray(arc, M_PI));
-    // An arc too large for its stray to be told: every copy of the line tested.
+Found piecesReach(CurveKind& kind, const CurvePiece* first, size_t n, double least, const CopyLine& line,
+                  WorkBudget& budget, Region region, Exact exact) {
+    // A curve too large for its stray to be told: every copy of the line tested.
     if (!std::isfinite(least)) return testCopies(line.from, line.to, line, budget, exact);
-    SubArc waiting[kMostWaiting];
+    CurvePiece waiting[kMostWaiting];
     int top = 0;
-    int pieces = std::max(1, static_cast<int>(std::ceil((t1 - t0) / kQuarterTurn)));
-    for (int i = pieces; i-- > 0;) {
-        double u = t0 + (t1 - t0) * i / pieces, v = i + 1 == pieces ? t1 : t0 + (t1 - t0) * (i + 1) / pieces;
-        waiting[top++] = {u, v, planOf(arc.point(u)), planOf(arc.point(v))};
-    }
+    for (size_t i = n; i-- > 0;) waiting[top++] = first[i];
     while (top > 0) {
         if (!budget.spend(1)) return Found::OutOfWork;
-        SubArc sub = waiting[--top];
-        double stray = arcs::chordStray(arc, sub.v - sub.u), lo, hi;
+        const CurvePiece piece = waiting[--top];
+        double lo, hi;
         int from = line.from, to = line.to;
-        if (!region(sub, stray, lo, hi) || !integersIn(lo, hi, from, to)) continue;
-        double m = (sub.u + sub.v) / 2;
-        if (stray <= least || !(m > sub.u && m < sub.v) || top + 2 > kMostWaiting) {
+        if (!region(piece, piece.stray, lo, hi) || !integersIn(lo, hi, from, to)) {
+            kind.release(piece);
+            continue;
+        }
+        CurvePiece a, b;
+        if (piece.stray <= least || top + 2 > kMostWaiting || !kind.halve(piece, a, b)) {
+            kind.release(piece);
             if (Found f = testCopies(lo, hi, line, budget, exact); f != Found::No) return f;
             continue;
         }
+        double inLo, inHi;
         from = line.from, to = line.to;
-        if (region(sub, -stray, lo, hi) && integersIn(lo, hi, from, to)) {
+        if (region(piece, -piece.stray, inLo, inHi) && integersIn(inLo, inHi, from, to)) {
             if (!budget.spend(1)) return Found::OutOfWork;
             if (Found f = exact(from + (to - from) / 2); f != Found::No) return f;
         }
-        V mid = planOf(arc.point(m));
-        waiting[top++] = {m, sub.v, mid, sub.q};
-        waiting[top++] = {sub.u, m, sub.p, mid};
+        waiting[top++] = b;
+        waiting[top++] = a;
     }
     return Found::No;
+}
+
+// The line cut where a piece's chord, grown by `grow`, comes within
+// radius of the target; or meets the window.
+bool pieceNearCut(const CurvePiece& piece, double grow, V target, double radius, const CopyLine& line, double& lo,
+                  double& hi) {
+    double r = radius + grow;
+    const Capsule capsule{target - V{piece.x0, piece.y0}, target - V{piece.x1, piece.y1}, r};
+    return r >= 0 && capsule.cut(line.o, line.d, lo, hi);
+}
+bool pieceMeetsCut(const CurvePiece& piece, double grow, const PlanWindow& w, const CopyLine& line, double& lo,
+                   double& hi) {
+    const PlanWindow grown{w.x1 - grow, w.y1 - grow, w.x2 + grow, w.y2 + grow};
+    return grown.x1 <= grown.x2 && grown.y1 <= grown.y2 &&
+           Swept({piece.x0, piece.y0}, {piece.x1, piece.y1}, grown).cut(line.o, line.d, lo, hi);
 }
 
 // Some copy of the line of the arc (from `start` to `end`) within radius
 // of the target: a circle in plan by its ring, any other arc by its
 // sub-arcs.
 Found arcNearOnLine(const ShapeArc& arc, const Point3& start, const Point3& end, const CopyLine& line, V target,
-                    double radius, WorkBudget& budget) {
+                    double radius, ArcPieces::Room& room, WorkBudget& budget) {
     auto exact = [&](int s) { return copyNear(arc, line.at(s), target, radius, budget); };
     if (dot(line.d, line.d) == 0) return testCopies(line.from, line.from, line, budget, exact);
     double R;
@@ -367,17 +383,19 @@ Found arcNearOnLine(const ShapeArc& arc, const Point3& start, const Point3& end,
             if (Found f = testCopies(lo[i], hi[i], line, budget, exact); f != Found::No) return f;
         return Found::No;
     }
-    return subArcsReach(arc, line, budget, [&](const SubArc& sub, double grow, double& lo, double& hi) {
-        double r = radius + grow;
-        return r >= 0 && Capsule{target - sub.p, target - sub.q, r}.cut(line.o, line.d, lo, hi);
-    }, exact);
+    ArcPieces pieces(arc, room);
+    return piecesReach(pieces, pieces.pieces(), pieces.count(), leastStray(pieces.reach()), line, budget,
+                       [&](const CurvePiece& piece, double grow, double& lo, double& hi) {
+                           return pieceNearCut(piece, grow, target, radius, line, lo, hi);
+                       },
+                       exact);
 }
 
 // Some copy of the line of the arc meeting the window.  A circle in plan
 // is first asked for copies within reach of the circle round the window:
 // a line with none is done at once.
 Found arcMeetsOnLine(const ShapeArc& arc, const Point3& start, const Point3& end, const CopyLine& line,
-                     const PlanWindow& w, WorkBudget& budget) {
+                     const PlanWindow& w, ArcPieces::Room& room, WorkBudget& budget) {
     auto exact = [&](int s) { return copyMeets(arc, start, end, line.at(s), w); };
     if (dot(line.d, line.d) == 0) return testCopies(line.from, line.from, line, budget, exact);
     double R;
@@ -387,10 +405,12 @@ Found arcMeetsOnLine(const ShapeArc& arc, const Point3& start, const Point3& end
         int n = circleCut(arc, R, start, end, line, centre, std::hypot(w.x2 - w.x1, w.y2 - w.y1) / 2, lo, hi);
         if (!anyCopyIn(lo, hi, n, line)) return Found::No;
     }
-    return subArcsReach(arc, line, budget, [&](const SubArc& sub, double grow, double& lo, double& hi) {
-        const PlanWindow grown{w.x1 - grow, w.y1 - grow, w.x2 + grow, w.y2 + grow};
-        return grown.x1 <= grown.x2 && grown.y1 <= grown.y2 && Swept(sub.p, sub.q, grown).cut(line.o, line.d, lo, hi);
-    }, exact);
+    ArcPieces pieces(arc, room);
+    return piecesReach(pieces, pieces.pieces(), pieces.count(), leastStray(pieces.reach()), line, budget,
+                       [&](const CurvePiece& piece, double grow, double& lo, double& hi) {
+                           return pieceMeetsCut(piece, grow, w, line, lo, hi);
+                       },
+                       exact);
 }
 
 // The box of the arc from `start` to `end`.
@@ -402,29 +422,121 @@ Extents arcBox(const ShapeArc& arc, const Point3& start, const Point3& end) {
     return box;
 }
 
-// Some copy of the arc within radius of the target: the lines of copies
-// whose offsets bring its box within reach, each cut as above.
-Found arcNear(const ShapeArc& arc, const Point3& start, const Point3& end, V target, double radius,
-              const CopyLattice& l, WorkBudget& budget) {
-    Extents box = arcBox(arc, start, end);
-    V outline[4];
+// The offsets that bring a box within radius of the target, or onto the
+// window: the corners of their rectangle.
+void nearOutline(const Extents& box, V target, double radius, V outline[4]) {
     for (int corner = 0; corner < 4; ++corner)
         outline[corner] = target - V{corner & 1 ? box.max.x + radius : box.min.x - radius,
                                      corner & 2 ? box.max.y + radius : box.min.y - radius};
+}
+void meetsOutline(const Extents& box, const PlanWindow& w, V outline[4]) {
+    for (int corner = 0; corner < 4; ++corner)
+        outline[corner] = {corner & 1 ? w.x2 - box.min.x : w.x1 - box.max.x,
+                           corner & 2 ? w.y2 - box.min.y : w.y1 - box.max.y};
+}
+
+// Some copy of the arc within radius of the target: the lines of copies
+// whose offsets bring its box within reach, each cut as above.
+Found arcNear(const ShapeArc& arc, const Point3& start, const Point3& end, V target, double radius,
+              const CopyLattice& l, ArcPieces::Room& room, WorkBudget& budget) {
+    V outline[4];
+    nearOutline(arcBox(arc, start, end), target, radius, outline);
     return eachLine(outline, 4, l, budget, [&](V o, V d, int from, int to) {
-        return arcNearOnLine(arc, start, end, CopyLine{o, d, from, to}, target, radius, budget) == Found::Yes;
+        return arcNearOnLine(arc, start, end, CopyLine{o, d, from, to}, target, radius, room, budget);
     });
 }
 
 Found arcMeets(const ShapeArc& arc, const Point3& start, const Point3& end, const PlanWindow& w, const CopyLattice& l,
-               WorkBudget& budget) {
-    Extents box = arcBox(arc, start, end);
+               ArcPieces::Room& room, WorkBudget& budget) {
     V outline[4];
-    for (int corner = 0; corner < 4; ++corner)
-        outline[corner] = {corner & 1 ? w.x2 - box.min.x : w.x1 - box.max.x, corner & 2 ? w.y2 - box.min.y : w.y1 - box.max.y};
+    meetsOutline(arcBox(arc, start, end), w, outline);
     return eachLine(outline, 4, l, budget, [&](V o, V d, int from, int to) {
-        return arcMeetsOnLine(arc, start, end, CopyLine{o, d, from, to}, w, budget) == Found::Yes;
+        return arcMeetsOnLine(arc, start, end, CopyLine{o, d, from, to}, w, room, budget);
     });
+}
+
+// Calls f(hull, least) for each span of some length of the spline, loaded
+// in both `span` (for the pieces of a line) and `copy` (for a copy's own
+// search), `hull` the box of its Bezier points, which holds it, and
+// `least` the stray its pieces are halved down to.  A span is a step.
+// Stops at Yes or when the work is out.
+template <class F>
+Found eachSplineSpan(const ShapeSpline& s, SpanPieces& span, SpanPieces& copy, WorkBudget& budget, F f) {
+    Found found = Found::No;
+    eachSpan(s, [&](size_t k) {
+        if (!budget.spend(1)) {
+            found = Found::OutOfWork;
+            return true;
+        }
+        span.load(s, s.control, k);
+        copy.load(s, s.control, k);
+        const Extents hull = span.hull();
+        Found answer = f(hull, leastStray(std::hypot(hull.max.x - hull.min.x, hull.max.y - hull.min.y)));
+        if (answer != Found::No) found = answer;
+        return answer == Found::Yes || budget.out();
+    });
+    return found;
+}
+
+// Some copy of the spline within radius of the target, span by span: the
+// lines of copies whose offsets bring the span's hull within reach, each
+// cut by branch and bound over the span's pieces; a copy in doubt is asked
+// the span's own search, as one copy placed alone is asked.
+Found splineNear(const ShapeSpline& s, V target, double radius, const CopyLattice& l, SpanPieces& span,
+                 SpanPieces& copy, WorkBudget& budget) {
+    return eachSplineSpan(s, span, copy, budget, [&](const Extents& hull, double least) {
+        V outline[4];
+        nearOutline(hull, target, radius, outline);
+        return eachLine(outline, 4, l, budget, [&](V o, V d, int from, int to) {
+            const CopyLine line{o, d, from, to};
+            auto exact = [&](int k) {
+                V off = line.at(k);
+                return copy.near(target.x - off.x, target.y - off.y, radius, budget);
+            };
+            if (dot(d, d) == 0) return testCopies(from, from, line, budget, exact);
+            const CurvePiece whole = span.whole();
+            return piecesReach(span, &whole, 1, least, line, budget,
+                               [&](const CurvePiece& piece, double grow, double& lo, double& hi) {
+                                   return pieceNearCut(piece, grow, target, radius, line, lo, hi);
+                               },
+                               exact);
+        });
+    });
+}
+
+Found splineMeets(const ShapeSpline& s, const PlanWindow& w, const CopyLattice& l, SpanPieces& span,
+                  SpanPieces& copy, WorkBudget& budget) {
+    return eachSplineSpan(s, span, copy, budget, [&](const Extents& hull, double least) {
+        V outline[4];
+        meetsOutline(hull, w, outline);
+        return eachLine(outline, 4, l, budget, [&](V o, V d, int from, int to) {
+            const CopyLine line{o, d, from, to};
+            auto exact = [&](int k) {
+                V off = line.at(k);
+                return copy.meets(PlanWindow{w.x1 - off.x, w.y1 - off.y, w.x2 - off.x, w.y2 - off.y}, budget);
+            };
+            if (dot(d, d) == 0) return testCopies(from, from, line, budget, exact);
+            const CurvePiece whole = span.whole();
+            return piecesReach(span, &whole, 1, least, line, budget,
+                               [&](const CurvePiece& piece, double grow, double& lo, double& hi) {
+                                   return pieceMeetsCut(piece, grow, w, line, lo, hi);
+                               },
+                               exact);
+        });
+    });
+}
+
+// Every spline of the runs asked by f(spline); stops at Yes or when the
+// work is out.
+template <class F>
+Found eachSpline(const Shapes& s, WorkBudget& budget, F f) {
+    bool undecided = false;
+    for (const ShapeSpline& spline : s.splines) {
+        Found found = f(spline);
+        if (found == Found::Yes || budget.out()) return found;
+        undecided = undecided || found == Found::OutOfWork;
+    }
+    return undecided ? Found::OutOfWork : Found::No;
 }
 
 // The farthest any copy lies from the first.
@@ -438,14 +550,16 @@ double reach(const CopyLattice& l) {
 // Calls f(a, b, arc) for each piece the runs draw, from a to b, `arc` the
 // curve between them or nullptr for a segment; a ray or endless line as a
 // segment long enough to pass every copy near `target` (within `size` of
-// it); a run of one point as a segment of no length.  Stops at Yes or
-// OutOfWork.
+// it); a run of one point as a segment of no length.  The chords of a kept
+// spline are left out: the curve is asked.  Stops at Yes or OutOfWork.
 template <class F>
 Found eachSegment(const Shapes& s, const std::vector<Point3>& pts, const CopyLattice& l, V target, double size, F f) {
     const double far = reach(l) + size;
-    for (const ShapeRun& run : s.runs) {
+    auto spline = s.splines.begin();
+    for (size_t r = 0; r < s.runs.size(); ++r) {
+        const ShapeRun& run = s.runs[r];
         size_t n = run.end - run.begin;
-        if (n == 0) continue;
+        if (n == 0 || splineOf(s, spline, r) != nullptr) continue;
         const Point3* p = pts.data() + run.begin;
         Found found = Found::No;
         if (endlessKind(run.kind) && n >= 2) {
@@ -567,11 +681,16 @@ Found ArrayReach::near(const Shapes& shapes, const Matrix& m, const CopyLattice&
     const std::vector<Point3>& pts = s.points;
     V target{x, y};
     if (Found f = anyAreaHolds(s, pts, l, target, cuts_, budget); f != Found::No) return f;
-    return eachSegment(s, pts, l, target, radius, [&](V a, V b, const ShapeArc* arc) {
+    Found found = eachSegment(s, pts, l, target, radius, [&](V a, V b, const ShapeArc* arc) {
         if (!budget.spend(1)) return Found::OutOfWork;
-        if (arc) return arcNear(*arc, {a.x, a.y, 0}, {b.x, b.y, 0}, target, radius, l, budget);
+        if (arc) return arcNear(*arc, {a.x, a.y, 0}, {b.x, b.y, 0}, target, radius, l, arcRoom_, budget);
         return segmentNear(a, b, target, radius, l, budget);
     });
+    if (found == Found::Yes || budget.out()) return found;
+    Found curves = eachSpline(s, budget, [&](const ShapeSpline& spline) {
+        return splineNear(spline, target, radius, l, span_, copy_, budget);
+    });
+    return curves == Found::No ? found : curves;
 }
 
 Found ArrayReach::meets(const Shapes& shapes, const Matrix& m, const CopyLattice& l, const PlanWindow& w,
@@ -581,11 +700,17 @@ Found ArrayReach::meets(const Shapes& shapes, const Matrix& m, const CopyLattice
     // A window inside an area meets it though no edge does.
     if (Found f = anyAreaHolds(s, pts, l, V{w.x1, w.y1}, cuts_, budget); f != Found::No) return f;
     V centre{(w.x1 + w.x2) / 2, (w.y1 + w.y2) / 2};
-    return eachSegment(s, pts, l, centre, std::hypot(w.x2 - w.x1, w.y2 - w.y1), [&](V a, V b, const ShapeArc* arc) {
+    const double size = std::hypot(w.x2 - w.x1, w.y2 - w.y1);
+    Found found = eachSegment(s, pts, l, centre, size, [&](V a, V b, const ShapeArc* arc) {
         if (!budget.spend(1)) return Found::OutOfWork;
-        if (arc) return arcMeets(*arc, {a.x, a.y, 0}, {b.x, b.y, 0}, w, l, budget);
+        if (arc) return arcMeets(*arc, {a.x, a.y, 0}, {b.x, b.y, 0}, w, l, arcRoom_, budget);
         return segmentMeets(a, b, w, l, budget);
     });
+    if (found == Found::Yes || budget.out()) return found;
+    Found curves = eachSpline(s, budget, [&](const ShapeSpline& spline) {
+        return splineMeets(spline, w, l, span_, copy_, budget);
+    });
+    return curves == Found::No ? found : curves;
 }
 
 } // namespace host::db

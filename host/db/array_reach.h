@@ -12,11 +12,15 @@
 // placed alone answers it: a circle by the line's cut through the ring
 // within reach of it, any other arc by branch and bound over its sub-arcs
 // (each chord's region grown by how far the sub-arc strays from it), the
-// copies found tested one by one, each a step.
+// copies found tested one by one, each a step.  A spline is answered the
+// same way, each knot span by its Bezier pieces (the chords it is drawn
+// with stray from it by more the larger it is placed).
 #pragma once
 
 #include "db/copy_lattice.h"
+#include "db/plan_arcs.h"
 #include "db/shape_runs.h"
+#include "db/spline_spans.h"
 #include "db/work_budget.h"
 
 namespace host::db {
@@ -35,6 +39,11 @@ private:
     const Shapes& placed(const Shapes& s, const Matrix& m);
     Shapes carried_;
     std::vector<double> cuts_;
+    // The pieces of the curve a line of copies is asked of; a spline's span
+    // is loaded twice, once for a line's pieces and once for a copy's own
+    // search.
+    ArcPieces::Room arcRoom_;
+    SpanPieces span_, copy_;
 };
 
 } // namespace host::db

@@ -47,6 +47,9 @@ public:
     // second, a point of the curve); false when it is too small to be cut
     // in the doubles.
     virtual bool halve(const CurvePiece& piece, CurvePiece& first, CurvePiece& second) = 0;
+    // The piece is done with, neither kept nor halved: its room may serve a
+    // piece made later.  The best-first search keeps its pieces to the end.
+    virtual void release(const CurvePiece&) {}
 
 protected:
     ~CurveKind() = default;

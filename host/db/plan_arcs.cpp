@@ -98,60 +98,54 @@ double circleReach(const ShapeArc& arc, double radius, double x, double y) {
     return inRange(r, along) ? std::fabs(centre - radius) : std::min(e0, e1);
 }
 
-// An arc that is no circle in plan, for the curve search: sub-arcs of at
-// most a quarter turn, within which every point lies over the chord and
-// strays from it by at most its sagitta at the arc's greatest stretch.
-// The parameters of its pieces are kept per thread, from arc to arc.
-class ArcPieces final : public CurveKind {
-public:
-    explicit ArcPieces(const ShapeArc& arc) : arc_(arc), reach_(planReach(arc)), room_(room()) {
-        room_.ranges.clear();
-        Range r = rangeOf(arc);
-        // An arc of no length is one piece, its point.
-        n_ = std::clamp<size_t>(static_cast<size_t>(std::ceil((r.hi - r.lo) / (M_PI / 2))), 1, 4);
-        Point3 p = arc.point(r.lo), last = arc.point(r.hi);
-        for (size_t i = 0; i < n_; ++i) {
-            double u = r.lo + (r.hi - r.lo) * i / n_, v = i + 1 == n_ ? r.hi : r.lo + (r.hi - r.lo) * (i + 1) / n_;
-            Point3 q = i + 1 == n_ ? last : arc.point(v);
-            first_[i] = make(u, v, p, q);
-            p = q;
-        }
-    }
-    bool halve(const CurvePiece& piece, CurvePiece& first, CurvePiece& second) override {
-        auto [u, v] = room_.ranges[piece.id];
-        double m = (u + v) / 2;
-        if (!(m > u && m < v)) return false;
-        Point3 mid = arc_.point(m);
-        first = make(u, m, {piece.x0, piece.y0, 0}, mid);
-        second = make(m, v, mid, {piece.x1, piece.y1, 0});
-        return true;
-    }
-    const CurvePiece* pieces() const { return first_; }
-    size_t count() const { return n_; }
-    double reach() const { return reach_; }
-    CurveSearch& search() { return room_.search; }
-
-private:
-    struct Room {
-        CurveSearch search;
-        std::vector<std::pair<double, double>> ranges;
-    };
-    static Room& room() {
-        thread_local Room kept;
-        return kept;
-    }
-    CurvePiece make(double u, double v, const Point3& p, const Point3& q) {
-        room_.ranges.emplace_back(u, v);
-        return {p.x, p.y, q.x, q.y, reach_ * unitSagitta(v - u), static_cast<uint32_t>(room_.ranges.size() - 1)};
-    }
-    const ShapeArc& arc_;
-    double reach_;
-    Room& room_;
-    CurvePiece first_[4];
-    size_t n_ = 0;
-};
+// The room of the arcs asked on one thread, kept from arc to arc.
+ArcPieces::Room& threadRoom() {
+    thread_local ArcPieces::Room kept;
+    return kept;
+}
 
 } // namespace
+
+ArcPieces::ArcPieces(const ShapeArc& arc, Room& room) : arc_(arc), reach_(planReach(arc)), room_(room) {
+    room_.ranges.clear();
+    room_.free.clear();
+    Range r = rangeOf(arc);
+    // An arc of no length is one piece, its point.
+    n_ = std::clamp<size_t>(static_cast<size_t>(std::ceil((r.hi - r.lo) / (M_PI / 2))), 1, 4);
+    Point3 p = arc.point(r.lo), last = arc.point(r.hi);
+    for (size_t i = 0; i < n_; ++i) {
+        double u = r.lo + (r.hi - r.lo) * i / n_, v = i + 1 == n_ ? r.hi : r.lo + (r.hi - r.lo) * (i + 1) / n_;
+        Point3 q = i + 1 == n_ ? last : arc.point(v);
+        first_[i] = make(u, v, p, q, newId());
+        p = q;
+    }
+}
+
+uint32_t ArcPieces::newId() {
+    if (!room_.free.empty()) {
+        uint32_t id = room_.free.back();
+        room_.free.pop_back();
+        return id;
+    }
+    room_.ranges.emplace_back();
+    return static_cast<uint32_t>(room_.ranges.size() - 1);
+}
+
+CurvePiece ArcPieces::make(double u, double v, const Point3& p, const Point3& q, uint32_t id) {
+    room_.ranges.at(id) = {u, v};
+    return {p.x, p.y, q.x, q.y, reach_ * unitSagitta(v - u), id};
+}
+
+// The first half takes the piece's own room.
+bool ArcPieces::halve(const CurvePiece& piece, CurvePiece& first, CurvePiece& second) {
+    auto [u, v] = room_.ranges.at(piece.id);
+    double m = (u + v) / 2;
+    if (!(m > u && m < v)) return false;
+    Point3 mid = arc_.point(m);
+    first = make(u, m, {piece.x0, piece.y0, 0}, mid, piece.id);
+    second = make(m, v, mid, {piece.x1, piece.y1, 0}, newId());
+    return true;
+}
 
 Point3 ShapeArc::point(double t) const {
     double cs = std::cos(t), sn = std::sin(t);
@@ -188,21 +182,21 @@ void addExtremes(const ShapeArc& arc, Extents& box) {
 Found near(const ShapeArc& arc, double x, double y, double radius, WorkBudget& budget) {
     double circle;
     if (circleInPlan(arc, circle)) return circleReach<false>(arc, circle, x, y) <= radius ? Found::Yes : Found::No;
-    ArcPieces pieces(arc);
+    ArcPieces pieces(arc, threadRoom());
     return pieces.search().near(pieces, pieces.pieces(), pieces.count(), x, y, radius, budget);
 }
 
 double distance(const ShapeArc& arc, double x, double y) {
     double circle;
     if (circleInPlan(arc, circle)) return circleReach<false>(arc, circle, x, y);
-    ArcPieces pieces(arc);
+    ArcPieces pieces(arc, threadRoom());
     return pieces.search().nearest(pieces, pieces.pieces(), pieces.count(), x, y, pieces.reach(), INFINITY);
 }
 
 double farthest(const ShapeArc& arc, double x, double y) {
     double circle;
     if (circleInPlan(arc, circle)) return circleReach<true>(arc, circle, x, y);
-    ArcPieces pieces(arc);
+    ArcPieces pieces(arc, threadRoom());
     return pieces.search().farthest(pieces, pieces.pieces(), pieces.count(), x, y, pieces.reach());
 }
 
@@ -286,8 +280,6 @@ bool crossesOdd(const ShapeArc& arc, const Point3& from, const Point3& to, doubl
 }
 
 bool circleInPlan(const ShapeArc& arc, double& radius) { return ::host::db::circleInPlan(arc, radius); }
-
-double chordStray(const ShapeArc& arc, double angle) { return planReach(arc) * unitSagitta(std::fabs(angle)); }
 
 } // namespace arcs
 

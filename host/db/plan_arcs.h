@@ -8,6 +8,10 @@
 // library.
 #pragma once
 
+#include <utility>
+#include <vector>
+
+#include "db/curve_search.h"
 #include "db/geometry.h"
 #include "db/work_budget.h"
 
@@ -31,6 +35,37 @@ struct ShapeArc {
     // The same arc carried by m.
     ShapeArc carried(const Matrix& m) const;
     bool finite() const;
+};
+
+// An arc that is no circle in plan, for a curve search (curve_search.h):
+// sub-arcs of at most a quarter turn, within which every point lies over
+// the chord and strays from it by at most its sagitta at the arc's
+// greatest stretch.  The parameters of its pieces are kept in `room`, a
+// piece's room taken again once it is released.
+class ArcPieces final : public CurveKind {
+public:
+    struct Room {
+        CurveSearch search;
+        std::vector<std::pair<double, double>> ranges;
+        std::vector<uint32_t> free;
+    };
+    ArcPieces(const ShapeArc& arc, Room& room);
+    bool halve(const CurvePiece& piece, CurvePiece& first, CurvePiece& second) override;
+    void release(const CurvePiece& piece) override { room_.free.push_back(piece.id); }
+    const CurvePiece* pieces() const { return first_; }
+    size_t count() const { return n_; }
+    // The arc's greatest stretch in plan: its size.
+    double reach() const { return reach_; }
+    CurveSearch& search() { return room_.search; }
+
+private:
+    CurvePiece make(double u, double v, const Point3& p, const Point3& q, uint32_t id);
+    uint32_t newId();
+    const ShapeArc& arc_;
+    double reach_;
+    Room& room_;
+    CurvePiece first_[4];
+    size_t n_ = 0;
 };
 
 namespace arcs {
@@ -60,10 +95,6 @@ int lineCrossings(const ShapeArc& arc, const Point3& from, const Point3& to, con
                   double along[4]);
 // Whether the arc is a circle in plan, and its radius there.
 bool circleInPlan(const ShapeArc& arc, double& radius);
-// The most a piece of the arc spanning `angle` (at most half a turn) lies
-// in plan from its chord: every point of it within this of the chord and
-// every point of the chord within this of it.
-double chordStray(const ShapeArc& arc, double angle);
 
 } // namespace arcs
 

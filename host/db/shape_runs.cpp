@@ -106,14 +106,12 @@ bool insideArea(const Shapes& s, const std::vector<Point3>& pts, const std::vect
 }
 
 
+} // namespace
 
-// The spline kept with run r, `next` the first not yet passed.
 const ShapeSpline* splineOf(const Shapes& s, std::vector<ShapeSpline>::const_iterator& next, size_t r) {
     while (next != s.splines.end() && next->run < r) ++next;
     return next != s.splines.end() && next->run == r ? &*next : nullptr;
 }
-
-} // namespace
 
 size_t runGroupEnd(const Shapes& s, size_t first) {
     size_t r = first + 1;
@@ -237,18 +235,6 @@ RunTests::RunTests() : pieces_(std::make_unique<SpanPieces>()) {}
 RunTests::~RunTests() = default;
 RunTests::RunTests(RunTests&&) noexcept = default;
 RunTests& RunTests::operator=(RunTests&&) noexcept = default;
-
-namespace {
-
-// Spans of some length: k in [degree, control points) with knots[k] < knots[k + 1].
-template <class F>
-bool eachSpan(const ShapeSpline& s, F f) {
-    for (size_t k = s.degree; k < s.control.size(); ++k)
-        if (s.knots[k] < s.knots[k + 1] && f(k)) return true;
-    return false;
-}
-
-} // namespace
 
 void RunTests::spansNear(const ShapeSpline& s, double x, double y, double reach) {
     spans_.clear();

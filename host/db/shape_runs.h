@@ -84,6 +84,10 @@ size_t runGroupEnd(const Shapes& s, size_t first);
 // of their points).
 std::vector<ShapeArc>::const_iterator arcFrom(const std::vector<ShapeArc>& arcs, uint32_t at);
 
+// The spline kept with run r, `next` the first not yet passed (splines
+// are in the order of their runs).
+const ShapeSpline* splineOf(const Shapes& s, std::vector<ShapeSpline>::const_iterator& next, size_t r);
+
 class SpanPieces;
 
 // A window or crossing rectangle, x1 <= x2 and y1 <= y2.

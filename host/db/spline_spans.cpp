@@ -100,23 +100,33 @@ bool SpanPieces::halve(const CurvePiece& piece, CurvePiece& first, CurvePiece& s
     const size_t at = piece.id * order_;
     if (!halvable_.at(piece.id)) return false;
     // The first half takes the piece's own room: the search is done with it.
-    const size_t to = kept_.size();
+    size_t to = kept_.size();
+    if (!free_.empty()) {
+        to = free_.back() * order_;
+        free_.pop_back();
+    }
     split(kept_, at, to);
     first = searched(piece.id);
     second = searched(to / order_);
     return true;
 }
 
-Found SpanPieces::near(double x, double y, double radius, WorkBudget& budget) {
+CurvePiece SpanPieces::whole() {
     kept_ = span_;
-    const CurvePiece whole = searched(0);
-    return search_.near(*this, &whole, 1, x, y, radius, budget);
+    free_.clear();
+    return searched(0);
+}
+
+Extents SpanPieces::hull() const { return look(span_.data()).box; }
+
+Found SpanPieces::near(double x, double y, double radius, WorkBudget& budget) {
+    const CurvePiece all = whole();
+    return search_.near(*this, &all, 1, x, y, radius, budget);
 }
 
 double SpanPieces::distance(double x, double y, double cut) {
-    kept_ = span_;
-    const CurvePiece whole = searched(0);
-    return search_.nearest(*this, &whole, 1, x, y, look(span_.data()).size, cut);
+    const CurvePiece all = whole();
+    return search_.nearest(*this, &all, 1, x, y, look(span_.data()).size, cut);
 }
 
 Found SpanPieces::meets(const PlanWindow& w, WorkBudget& budget) {

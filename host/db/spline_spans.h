@@ -14,6 +14,15 @@
 
 namespace host::db {
 
+// Calls f(k) for the spline's spans of some length: k in [degree, control
+// points) with knots[k] < knots[k + 1]; stops at the first that says so.
+template <class F>
+bool eachSpan(const ShapeSpline& s, F f) {
+    for (size_t k = s.degree; k < s.control.size(); ++k)
+        if (s.knots[k] < s.knots[k + 1] && f(k)) return true;
+    return false;
+}
+
 class SpanPieces final : public CurveKind {
 public:
     // Span k of the spline (degree <= k < control points, of some length),
@@ -29,7 +38,12 @@ public:
     // (Yes); OutOfWork when the work ran out first.
     Found meets(const PlanWindow& w, WorkBudget& budget);
     Found inside(const PlanWindow& w, WorkBudget& budget);
+    // The loaded span as one piece, its halves made from it afresh; the
+    // box of its Bezier points in plan, which holds it.
+    CurvePiece whole();
+    Extents hull() const;
     bool halve(const CurvePiece& piece, CurvePiece& first, CurvePiece& second) override;
+    void release(const CurvePiece& piece) override { free_.push_back(piece.id); }
 
     struct Weighted {
         double x = 0, y = 0, z = 0, w = 1;
@@ -49,6 +63,7 @@ private:
     // search, and whether each of those is wide enough to be halved.
     std::vector<Weighted> span_, stack_, level_, kept_;
     std::vector<bool> halvable_;
+    std::vector<uint32_t> free_;  // pieces of kept_ released
     size_t order_ = 0;
     CurveSearch search_;
 };

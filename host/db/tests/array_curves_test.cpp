@@ -3,14 +3,19 @@
 // reach, exactly, whatever the copy count.  Every point asked about lies
 // half way between where chords of 4,096 a turn would run, 5.9 units
 // inside a curve of radius 2e7, and the copies beside the one asked about
-// lie 100 units or more off.
+// lie 100 units or more off.  Splines are asked the same where their
+// chords (drawn within 0.05 in the block) stray tens of units at scale 1000.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "db/drawn_shapes.h"
+#include "db/entity_shapes.h"
+#include "db/plan_distance.h"
 #include "test_blocks.h"
 
 using namespace host::db;
@@ -129,6 +134,128 @@ TEST(ArrayCurves, FilledAreasInArraysHoldWhatTheirEdgesBound) {
     EXPECT_TRUE(t.picked(triangles, 7 * 300 + 20, 7 * 300 + 20, 1));
     EXPECT_FALSE(t.picked(triangles, 7 * 300 + 60, 7 * 300 + 60, 1));
     EXPECT_TRUE(t.crossed(triangles, 7 * 300 + 30, 7 * 300 + 30, 2));
+}
+
+// One Bezier span (rational when weighted) as a SPLINE, its control
+// points turned about the origin by `turn`.
+struct Bezier {
+    std::vector<std::array<double, 2>> control;
+    std::vector<double> weights;
+    double turn = 0;
+
+    std::array<double, 2> point(double t) const {
+        std::vector<std::array<double, 3>> q;
+        const double c = std::cos(turn), s = std::sin(turn);
+        for (size_t i = 0; i < control.size(); ++i) {
+            double w = weights.empty() ? 1 : weights[i], x = control[i][0], y = control[i][1];
+            q.push_back({(c * x - s * y) * w, (s * x + c * y) * w, w});
+        }
+        for (size_t r = 1; r < q.size(); ++r)
+            for (size_t i = 0; i + r < q.size(); ++i)
+                for (int k = 0; k < 3; ++k) q[i][k] = (1 - t) * q[i][k] + t * q[i + 1][k];
+        return {q[0][0] / q[0][2], q[0][1] / q[0][2]};
+    }
+    GroupList groups() const {
+        const int degree = static_cast<int>(control.size()) - 1;
+        GroupList g = {Group::integer(70, weights.empty() ? 8 : 12), Group::integer(71, degree),
+                       Group::integer(72, 2 * degree + 2), Group::integer(73, degree + 1)};
+        for (int i = 0; i < 2 * degree + 2; ++i) g.push_back(Group::real(40, i <= degree ? 0 : 1));
+        for (double w : weights) g.push_back(Group::real(41, w));
+        const double c = std::cos(turn), s = std::sin(turn);
+        for (const auto& p : control) g.push_back(Group::point(10, c * p[0] - s * p[1], s * p[0] + c * p[1], 0));
+        return g;
+    }
+};
+
+// Where the curve lies farthest from the chords it is drawn with (in the
+// block): the point, the unit normal there away from the chords, how far
+// they are and the chords' point nearest it.
+struct Stray {
+    double t = 0, gap = 0;
+    std::array<double, 2> at{}, out{}, chord{};
+};
+
+Stray farthestFromChords(const Bezier& b) {
+    Object o;
+    o.type = internType("SPLINE");
+    o.groups = b.groups();
+    Shapes shapes;
+    ShapeScratch scratch;
+    addEntityShape(o, {}, Matrix(), shapes, scratch);
+    const std::vector<Point3>& p = shapes.points;
+    Stray best;
+    for (int i = 1; i < 4000; ++i) {
+        const double t = i / 4000.0;
+        const auto c = b.point(t);
+        double gap = INFINITY;
+        std::array<double, 2> foot{};
+        for (size_t k = 1; k < p.size(); ++k) {
+            double d = segmentDistance(p[k - 1], p[k], c[0], c[1]);
+            if (d >= gap) continue;
+            gap = d;
+            const double dx = p[k].x - p[k - 1].x, dy = p[k].y - p[k - 1].y;
+            const double along = ((c[0] - p[k - 1].x) * dx + (c[1] - p[k - 1].y) * dy) / (dx * dx + dy * dy);
+            const double u = std::clamp(along, 0.0, 1.0);
+            foot = {p[k - 1].x + u * dx, p[k - 1].y + u * dy};
+        }
+        if (gap > best.gap) best = {t, gap, c, {(c[0] - foot[0]) / gap, (c[1] - foot[1]) / gap}, foot};
+    }
+    return best;
+}
+
+// The least distance from (x, y) to the curve, b scaled by k and moved by
+// (dx, dy), sampled finely.
+double curveDistance(const Bezier& b, double k, double dx, double dy, double x, double y) {
+    double least = INFINITY;
+    for (int i = 0; i <= 200000; ++i) {
+        const auto c = b.point(i / 200000.0);
+        least = std::min(least, std::hypot(dx + k * c[0] - x, dy + k * c[1] - y));
+    }
+    return least;
+}
+
+// A spline placed at scale 1000 in an array, its curve turned so that it
+// runs along the array's `along` axis where its chords stray most, and the
+// copies dense along that axis (within 19 units): every copy in reach of
+// the copy asked about lies on the same side of what is asked.  Picked on
+// its curve and 2.8 out (away from its chords), not 3.2 out nor on its
+// chords 10 units or more off it; a crossing over what sticks out past the
+// chords meets it, one 1.5 beyond it not.
+void expectCurveAnswered(Bezier b, bool alongRows, int columns, int rows, double cx, double cy) {
+    constexpr double kScale = 1000;
+    Stray first = farthestFromChords(b);
+    const double dt = 1e-6;
+    const auto p0 = b.point(first.t - dt), p1 = b.point(first.t + dt);
+    b.turn = (alongRows ? M_PI / 2 : 0) - std::atan2(p1[1] - p0[1], p1[0] - p0[0]);
+    const Stray s = farthestFromChords(b);
+    ASSERT_GT(s.gap * kScale, 10);
+
+    Drawing d;
+    d.add(d.block("S"), "SPLINE", b.groups());
+    const double columnStep = alongRows ? 1e7 : 1, rowStep = alongRows ? 0.01 : 1e7;
+    Slot copies = d.insert("S", array(columns, rows, columnStep, rowStep, kScale, kScale));
+    const double ox = cx * columnStep, oy = cy * rowStep;
+    const double x = ox + kScale * s.at[0], y = oy + kScale * s.at[1];
+    auto off = [&](double k) { return std::array<double, 2>{x + k * s.out[0], y + k * s.out[1]}; };
+    EXPECT_TRUE(d.picked(copies, x, y));
+    EXPECT_TRUE(d.picked(copies, off(2.8)[0], off(2.8)[1]));
+    EXPECT_FALSE(d.picked(copies, off(3.2)[0], off(3.2)[1]));
+    const double chordX = ox + kScale * s.chord[0], chordY = oy + kScale * s.chord[1];
+    ASSERT_GT(curveDistance(b, kScale, ox, oy, chordX, chordY), 10);
+    EXPECT_FALSE(d.picked(copies, chordX, chordY));
+    EXPECT_TRUE(d.crossed(copies, x, y, 1));
+    EXPECT_FALSE(d.crossed(copies, off(2.5)[0], off(2.5)[1], 1));
+}
+
+// Splines in arrays of 20 x 20 and 1 x 1000 copies at scale 1000, and a
+// rational one (a quarter circle of radius 100 in its block): each answered
+// by its curve, not by the chords it is drawn with.
+TEST(ArrayCurves, SplinesInArraysAreTakenOnTheirCurvesNotTheirChords) {
+    const Bezier cubic{{{{0, 0}}, {{30, 80}}, {{80, -50}}, {{100, 10}}}, {}, 0};
+    expectCurveAnswered(cubic, false, 20, 20, 7, 7);
+    expectCurveAnswered(cubic, true, 1, 1000, 0, 500);
+    const Bezier quarter{{{{100, 0}}, {{100, 100}}, {{0, 100}}}, {1, std::sqrt(0.5), 1}, 0};
+    expectCurveAnswered(quarter, false, 20, 20, 7, 7);
 }
 
 } // namespace
