@@ -103,7 +103,7 @@ private:
             double cs = std::cos(t), sn = std::sin(t);
             return Point3{arc.c.x + k * (arc.a.x * cs + arc.b.x * sn), arc.c.y + k * (arc.a.y * cs + arc.b.y * sn), s.p.z};
         };
-        // Each side from `from` (the start, or back from the end).
+        // A side from the start, or (back) from the end to the start.
         auto side = [&](double sign, bool back) {
             double t0 = back ? arc.angle : 0, t1 = back ? 0 : arc.angle;
             if (s.start == s.end) {
