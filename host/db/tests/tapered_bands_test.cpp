@@ -96,30 +96,40 @@ struct TrueBand {
     }
 };
 
-// The band drawn as a polyline in model space (scale 1, or `inModel`: its
-// coordinates and widths multiplied by the scale) or in a block inserted at
-// `scale`, and the entity a pick or window takes.
+// Where a band is drawn: a polyline in model space, its coordinates and
+// widths multiplied by the scale; a block inserted at the scale; or a
+// MINSERT of it, kArrayCopies copies kArraySpacing apart, which together
+// draw the band within a few thousandths.
+enum class Where { Model, Block, Array };
+constexpr int kArrayCopies = 20;
+constexpr double kArraySpacing = 1e-4;
+
+// The band drawn where it is asked (scale 1 always in model space), and
+// the entity a pick or window takes.
 struct Placed {
     test_drawing::Drawing d;
     Slot taken;
     double scale;
-    bool inModel;
+    Where where;
 
-    Placed(const TrueBand& b, double placeScale, bool closed = false, bool model = false)
-        : scale(placeScale), inModel(model || placeScale == 1) {
+    Placed(const TrueBand& b, double placeScale, bool closed = false, Where at = Where::Block)
+        : scale(placeScale), where(placeScale == 1 ? Where::Model : at) {
         std::vector<std::array<double, 5>> rows = {{0, 0, b.bulge, b.start, b.end}, {b.length, 0, 0, 0, 0}};
         // Closed: back to the start with the same bulge (for a residue, over the same band).
         if (closed) rows[1] = {b.length, 0, b.bulge, b.end, b.start};
-        if (inModel) {
+        if (where == Where::Model) {
             for (auto& row : rows)
                 for (size_t i : {0, 1, 3, 4}) row[i] *= scale;
             taken = test_drawing::addLwPolyline(*d.db, d.ms(), rows, closed);
             return;
         }
         test_drawing::addLwPolyline(*d.db, d.block("B"), rows, closed);
-        taken = d.add(d.ms(), "INSERT",
-                      {Group::text(2, "B"), Group::point(10, 0, 0, 0), Group::real(41, scale), Group::real(42, scale),
-                       Group::real(43, 1), Group::real(50, 0)});
+        GroupList groups = {Group::text(2, "B"),      Group::point(10, 0, 0, 0), Group::real(41, scale),
+                            Group::real(42, scale),   Group::real(43, 1),        Group::real(50, 0)};
+        if (where == Where::Array)
+            for (Group g : {Group::integer(70, kArrayCopies), Group::integer(71, 1), Group::real(44, kArraySpacing)})
+                groups.push_back(g);
+        taken = d.add(d.ms(), "INSERT", groups);
     }
     bool picked(double x, double y, double radius) const { return pick(*d.db, x, y, radius) == taken; }
     bool found(double x1, double y1, double x2, double y2, bool crossing) const {
@@ -130,8 +140,9 @@ struct Placed {
 
 std::string describe(const TrueBand& b, const Placed& p) {
     char text[160];
+    const char* where[] = {"", " in a block", " in an array"};
     std::snprintf(text, sizeof text, "length %g bulge %g widths %g to %g at scale %g%s", b.length, b.bulge, b.start,
-                  b.end, p.scale, p.inModel ? "" : " in a block");
+                  b.end, p.scale, where[static_cast<int>(p.where)]);
     return text;
 }
 
@@ -167,6 +178,18 @@ void expectTrueBand(const TrueBand& b, const Placed& p, std::vector<double> sign
     EXPECT_FALSE(p.found(x1 - near, y1 + near, x2 + near, y2 + near, false));
     EXPECT_FALSE(p.found(x1 - near, y1 - near, x2 - near, y2 + near, false));
     EXPECT_FALSE(p.found(x1 - near, y1 - near, x2 + near, y2 - near, false));
+    // Crossing strips beyond each side of the box (their first corner out
+    // of the band) meet it where they reach into its extreme there, and do
+    // not where they stop short of it.
+    const double far = x2 - x1 + y2 - y1;
+    EXPECT_TRUE(p.found(x1 - far, y2 - near, x2 + far, y2 + far, true)) << "top";
+    EXPECT_FALSE(p.found(x1 - far, y2 + near, x2 + far, y2 + far, true)) << "top";
+    EXPECT_TRUE(p.found(x1 - far, y1 - far, x2 + far, y1 + near, true)) << "bottom";
+    EXPECT_FALSE(p.found(x1 - far, y1 - far, x2 + far, y1 - near, true)) << "bottom";
+    EXPECT_TRUE(p.found(x1 - far, y1 - far, x1 + near, y2 + far, true)) << "left";
+    EXPECT_FALSE(p.found(x1 - far, y1 - far, x1 - near, y2 + far, true)) << "left";
+    EXPECT_TRUE(p.found(x2 - near, y1 - far, x2 + far, y2 + far, true)) << "right";
+    EXPECT_FALSE(p.found(x2 + near, y1 - far, x2 + far, y2 + far, true)) << "right";
 }
 
 constexpr double kPlacements[] = {1, 1000};
@@ -235,13 +258,15 @@ TEST(TaperedBands, ABulgeThatIsARoundingResidueIsTheStraightBand) {
 }
 
 TEST(TaperedBands, TheSidesAreExactAtTwoToTheTwentieth) {
-    // In a block inserted at 2^20 and as a model-space polyline that large,
-    // half a unit inside and outside the true sides, absolutely.
+    // In a block inserted at 2^20, as a model-space polyline that large and
+    // in an array of such blocks (its copies asked together), half a unit
+    // inside and outside the true sides, absolutely.
     constexpr double kLarge = 1048576, kWithin = 0.5;
-    for (bool inModel : {false, true}) {
-        for (const TrueBand& b : taperedBands()) expectTrueBand(b, Placed(b, kLarge, false, inModel), {1, -1}, 1.0 / 64, kWithin);
+    for (Where where : {Where::Block, Where::Model, Where::Array}) {
+        for (const TrueBand& b : taperedBands())
+            expectTrueBand(b, Placed(b, kLarge, false, where), {1, -1}, 1.0 / 64, kWithin);
         const TrueBand pastCentre{20, 1, 0, 40};
-        Placed p(pastCentre, kLarge, false, inModel);
+        Placed p(pastCentre, kLarge, false, where);
         expectTrueBand(pastCentre, p, {1}, 0.25, kWithin);
         for (double u = 1.0 / 64; u < 1; u += 1.0 / 64) {
             TrueBand::SidePoint s = pastCentre.side(u, -1);
@@ -250,7 +275,7 @@ TEST(TaperedBands, TheSidesAreExactAtTwoToTheTwentieth) {
         for (double bulge : {1e-16, -1e-15}) {
             const TrueBand residue{50, bulge, 8, 8};
             for (bool closed : {false, true})
-                expectTrueBand(residue, Placed(residue, kLarge, closed, inModel), {1, -1}, 1.0 / 64, kWithin);
+                expectTrueBand(residue, Placed(residue, kLarge, closed, where), {1, -1}, 1.0 / 64, kWithin);
         }
     }
 }
