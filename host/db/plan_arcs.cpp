@@ -89,7 +89,7 @@ double nearestTurn(double t, double lo, double hi) {
 // does not depend on the arc's size.
 constexpr int kMostTurns = 3;
 // Newton's steps, kept within the bracket, reach the nearest double in a
-// handful; halving alone in well under this many.
+// handful; this only bounds the rare halving.
 constexpr int kMostRootSteps = 100;
 
 struct Wave {
@@ -142,7 +142,7 @@ int turnsOf(const Wave& g, double lo, double hi, double at[kMostTurns]) {
 }
 
 // The t between u and v (either order) where g, monotone there, changes
-// sign; gu the side at u (above 0 or not).
+// sign; uAbove: whether g lies above 0 at u.
 double rootBetween(const Wave& g, double u, double v, bool uAbove) {
     double lo = std::min(u, v), hi = std::max(u, v);
     // Rising from lo to hi once its sign is set so.
