@@ -384,7 +384,7 @@ Found arcNearOnLine(const ShapeArc& arc, const Point3& start, const Point3& end,
         return Found::No;
     }
     ArcPieces pieces(arc, room);
-    return piecesReach(pieces, pieces.pieces(), pieces.count(), leastStray(pieces.reach()), line, budget,
+    return piecesReach(pieces, pieces.pieces(), pieces.count(), leastStray(pieces.size()), line, budget,
                        [&](const CurvePiece& piece, double grow, double& lo, double& hi) {
                            return pieceNearCut(piece, grow, target, radius, line, lo, hi);
                        },
@@ -406,7 +406,7 @@ Found arcMeetsOnLine(const ShapeArc& arc, const Point3& start, const Point3& end
         if (!anyCopyIn(lo, hi, n, line)) return Found::No;
     }
     ArcPieces pieces(arc, room);
-    return piecesReach(pieces, pieces.pieces(), pieces.count(), leastStray(pieces.reach()), line, budget,
+    return piecesReach(pieces, pieces.pieces(), pieces.count(), leastStray(pieces.size()), line, budget,
                        [&](const CurvePiece& piece, double grow, double& lo, double& hi) {
                            return pieceMeetsCut(piece, grow, w, line, lo, hi);
                        },

@@ -20,8 +20,11 @@ struct Range {
     bool full;
 };
 
+// A tapered arc's factor runs from its start to its end: its range is
+// never wrapped.
 Range rangeOf(const ShapeArc& arc) {
     double lo = std::min(arc.t0, arc.t1), hi = std::max(arc.t0, arc.t1);
+    if (arc.tapered()) return {lo, hi, false};
     bool full = !(hi - lo < kTwoPi);
     if (full) hi = lo + kTwoPi;
     return {lo, hi, full};
@@ -74,7 +77,99 @@ double nearestTurn(double t, double lo, double hi) {
     return t + std::round(((lo + hi) / 2 - t) / kTwoPi) * kTwoPi;
 }
 
+// Along a tapered arc, a coordinate or the side of a line:
+// g(t) = C + s(t) (A cos t + B sin t).  With A cos t + B sin t =
+// K cos(t - phi), g'(t) = -K hypot(s, s1) sin(t - phi - psi(t)) where
+// psi = atan2(s1, s(t)), which s1 of one sign keeps continuous through
+// s = 0; psi' = -s1^2 / (s^2 + s1^2) lies in [-1, 0], so the phase
+// t - phi - psi rises at a rate from 1 to 2, and g turns where it passes a
+// multiple of a half turn.  Over at most a turn, with psi moving by less
+// than a half turn, that is at most kMostTurns times; between two turns g
+// is monotone.  Each is found on a monotone function, so what it costs
+// does not depend on the arc's size.
+constexpr int kMostTurns = 3;
+// Newton's steps, kept within the bracket, reach the nearest double in a
+// handful; this only bounds the rare halving.
+constexpr int kMostRootSteps = 100;
+
+struct Wave {
+    const ShapeArc& arc;
+    double A, B, C;
+
+    double at(double t) const { return C + arc.factor(t) * (A * std::cos(t) + B * std::sin(t)); }
+    double slope(double t) const {
+        double cs = std::cos(t), sn = std::sin(t);
+        return arc.s1 * (A * cs + B * sn) + arc.factor(t) * (B * cs - A * sn);
+    }
+    double phase(double t) const { return t - std::atan2(B, A) - std::atan2(arc.s1, arc.factor(t)); }
+    double phaseSlope(double t) const {
+        double s = arc.factor(t), both = s * s + arc.s1 * arc.s1;
+        return both > 0 ? 1 + arc.s1 * arc.s1 / both : 1;
+    }
+};
+
+// The t in [lo, hi] where f, rising (f(lo) <= 0 < f(hi)), reaches 0:
+// Newton's steps, each kept within the bracket the signs so far leave
+// (halving it where a step would leave it), until no double lies between.
+template <class F, class D>
+double risingRoot(double lo, double hi, F f, D slope) {
+    double t = lo + (hi - lo) / 2;
+    for (int i = 0; i < kMostRootSteps; ++i) {
+        double v = f(t);
+        if (v == 0) return t;
+        (v < 0 ? lo : hi) = t;
+        double d = slope(t), next = d > 0 ? t - v / d : lo + (hi - lo) / 2;
+        if (!(next > lo && next < hi)) next = lo + (hi - lo) / 2;
+        if (!(next > lo && next < hi) || next == t) return t;
+        t = next;
+    }
+    return t;
+}
+
+// Where g turns inside (lo, hi), in order: at most kMostTurns.
+int turnsOf(const Wave& g, double lo, double hi, double at[kMostTurns]) {
+    if (!(std::hypot(g.A, g.B) > 0)) return 0;
+    double from = g.phase(lo), to = g.phase(hi);
+    int n = 0;
+    double start = lo;
+    for (double k = std::floor(from / M_PI) + 1; k * M_PI < to && n < kMostTurns; ++k) {
+        double target = k * M_PI;
+        double t = risingRoot(start, hi, [&](double u) { return g.phase(u) - target; },
+                              [&](double u) { return g.phaseSlope(u); });
+        if (t > lo && t < hi) at[n++] = start = t;
+    }
+    return n;
+}
+
+// The t between u and v (either order) where g, monotone there, changes
+// sign; uAbove: whether g lies above 0 at u.
+double rootBetween(const Wave& g, double u, double v, bool uAbove) {
+    double lo = std::min(u, v), hi = std::max(u, v);
+    // Rising from lo to hi once its sign is set so.
+    double sign = (u == lo) == uAbove ? -1 : 1;
+    return risingRoot(lo, hi, [&](double t) { return sign * g.at(t); }, [&](double t) { return sign * g.slope(t); });
+}
+
+// Calls f(t) for each t of the arc where g reaches 0: each turn or end at
+// 0, and one root in each stretch between them where g changes sign.
+template <class F>
+void zerosOf(const Wave& g, const Range& r, F f) {
+    double ts[kMostTurns + 2];
+    ts[0] = r.lo;
+    int n = 1 + turnsOf(g, r.lo, r.hi, ts + 1);
+    ts[n++] = r.hi;
+    double before = g.at(ts[0]);
+    for (int i = 1; i < n; ++i) {
+        double after = g.at(ts[i]);
+        if (before == 0) f(ts[i - 1]);
+        else if (after != 0 && (before > 0) != (after > 0)) f(rootBetween(g, ts[i - 1], ts[i], before > 0));
+        if (i + 1 == n && after == 0) f(ts[i]);
+        before = after;
+    }
+}
+
 bool circleInPlan(const ShapeArc& arc, double& radius) {
+    if (arc.tapered()) return false;
     double scale = planScale(arc);
     if (!(scale > 0) || !std::isfinite(scale)) return false;
     double ax = arc.a.x / scale, ay = arc.a.y / scale, bx = arc.b.x / scale, by = arc.b.y / scale;
@@ -104,12 +199,28 @@ ArcPieces::Room& threadRoom() {
     return kept;
 }
 
+// How far a piece of a tapered arc spanning `span` strays from its chord:
+// the curve c + s e(t) has p'' = 2 s1 e' - s e, and |e|, |e'| are at most
+// the arc's greatest stretch (`reach`), so with |s| at most `factor` there
+// every point lies within span^2 / 8 x max |p''| of the chord and every
+// point of the chord as near the curve.
+double taperStray(const ShapeArc& arc, double reach, double factor, double span) {
+    return span * span / 8 * (reach * (2 * std::fabs(arc.s1) + factor));
+}
+
+// The largest |s| for t from u to v: s is linear, so at an end.
+double mostFactor(const ShapeArc& arc, double u, double v) {
+    return std::max(std::fabs(arc.factor(u)), std::fabs(arc.factor(v)));
+}
+
 } // namespace
 
-ArcPieces::ArcPieces(const ShapeArc& arc, Room& room) : arc_(arc), reach_(planReach(arc)), room_(room) {
+ArcPieces::ArcPieces(const ShapeArc& arc, Room& room)
+    : arc_(arc), reach_(planReach(arc)), size_(reach_), room_(room) {
     room_.ranges.clear();
     room_.free.clear();
     Range r = rangeOf(arc);
+    if (arc.tapered()) size_ = reach_ * mostFactor(arc, r.lo, r.hi);
     // An arc of no length is one piece, its point.
     n_ = std::clamp<size_t>(static_cast<size_t>(std::ceil((r.hi - r.lo) / (M_PI / 2))), 1, 4);
     Point3 p = arc.point(r.lo), last = arc.point(r.hi);
@@ -133,7 +244,8 @@ uint32_t ArcPieces::newId() {
 
 CurvePiece ArcPieces::make(double u, double v, const Point3& p, const Point3& q, uint32_t id) {
     room_.ranges.at(id) = {u, v};
-    return {p.x, p.y, q.x, q.y, reach_ * unitSagitta(v - u), id};
+    double stray = arc_.tapered() ? taperStray(arc_, reach_, mostFactor(arc_, u, v), v - u) : reach_ * unitSagitta(v - u);
+    return {p.x, p.y, q.x, q.y, stray, id};
 }
 
 // The first half takes the piece's own room.
@@ -149,17 +261,19 @@ bool ArcPieces::halve(const CurvePiece& piece, CurvePiece& first, CurvePiece& se
 
 Point3 ShapeArc::point(double t) const {
     double cs = std::cos(t), sn = std::sin(t);
-    return {c.x + a.x * cs + b.x * sn, c.y + a.y * cs + b.y * sn, c.z + a.z * cs + b.z * sn};
+    if (!tapered()) return {c.x + a.x * cs + b.x * sn, c.y + a.y * cs + b.y * sn, c.z + a.z * cs + b.z * sn};
+    double k = factor(t);
+    return {c.x + k * (a.x * cs + b.x * sn), c.y + k * (a.y * cs + b.y * sn), c.z + k * (a.z * cs + b.z * sn)};
 }
 
 ShapeArc ShapeArc::carried(const Matrix& m) const {
-    return {at, m.apply(c), m.applyVector(a), m.applyVector(b), t0, t1};
+    return {at, m.apply(c), m.applyVector(a), m.applyVector(b), t0, t1, s0, s1};
 }
 
 bool ShapeArc::finite() const {
     for (const Point3& p : {c, a, b})
         if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return false;
-    return std::isfinite(t0) && std::isfinite(t1);
+    return std::isfinite(t0) && std::isfinite(t1) && std::isfinite(s0) && std::isfinite(s1);
 }
 
 namespace arcs {
@@ -170,6 +284,18 @@ void addExtremes(const ShapeArc& arc, Extents& box) {
                  bs[3] = {arc.b.x, arc.b.y, arc.b.z};
     double* lows[3] = {&box.min.x, &box.min.y, &box.min.z};
     double* highs[3] = {&box.max.x, &box.max.y, &box.max.z};
+    if (arc.tapered()) {
+        for (int k = 0; k < 3; ++k) {
+            Wave g{arc, as[k], bs[k], cs[k]};
+            double turns[kMostTurns];
+            for (int i = 0, n = turnsOf(g, r.lo, r.hi, turns); i < n; ++i) {
+                double v = g.at(turns[i]);
+                *lows[k] = std::min(*lows[k], v);
+                *highs[k] = std::max(*highs[k], v);
+            }
+        }
+        return;
+    }
     for (int k = 0; k < 3; ++k) {
         // Largest at t = atan2(b, a), the amplitude from the centre; least half a turn on.
         double amplitude = std::hypot(as[k], bs[k]), top = std::atan2(bs[k], as[k]);
@@ -190,19 +316,32 @@ double distance(const ShapeArc& arc, double x, double y) {
     double circle;
     if (circleInPlan(arc, circle)) return circleReach<false>(arc, circle, x, y);
     ArcPieces pieces(arc, threadRoom());
-    return pieces.search().nearest(pieces, pieces.pieces(), pieces.count(), x, y, pieces.reach(), INFINITY);
+    return pieces.search().nearest(pieces, pieces.pieces(), pieces.count(), x, y, pieces.size(), INFINITY);
 }
 
 double farthest(const ShapeArc& arc, double x, double y) {
     double circle;
     if (circleInPlan(arc, circle)) return circleReach<true>(arc, circle, x, y);
     ArcPieces pieces(arc, threadRoom());
-    return pieces.search().farthest(pieces, pieces.pieces(), pieces.count(), x, y, pieces.reach());
+    return pieces.search().farthest(pieces, pieces.pieces(), pieces.count(), x, y, pieces.size());
 }
 
 bool meetsEdges(const ShapeArc& arc, const PlanWindow& w) {
     Range r = rangeOf(arc);
     bool met = false;
+    if (arc.tapered()) {
+        for (double X : {w.x1, w.x2})
+            zerosOf(Wave{arc, arc.a.x, arc.b.x, arc.c.x - X}, r, [&](double t) {
+                double y = arc.point(t).y;
+                met = met || (y >= w.y1 && y <= w.y2);
+            });
+        for (double Y : {w.y1, w.y2})
+            zerosOf(Wave{arc, arc.a.y, arc.b.y, arc.c.y - Y}, r, [&](double t) {
+                double x = arc.point(t).x;
+                met = met || (x >= w.x1 && x <= w.x2);
+            });
+        return met;
+    }
     // x = X for y in [y1, y2], then y = Y for x in [x1, x2].
     for (double X : {w.x1, w.x2})
         solve(arc.a.x, arc.b.x, X - arc.c.x, [&](double t) {
@@ -232,28 +371,38 @@ int lineCrossings(const ShapeArc& arc, const Point3& from, const Point3& to, con
     if (!(amplitude > 0)) return 0;  // along the line: the straight rule gives no crossing either
     // Cut where the side turns (its extremes inside the arc), so that each
     // part crosses the line at most once; in the arc's own direction.
+    const Wave g{arc, A, B, C};
     double top = std::atan2(B, A);
-    double ts[5], sides[5];
+    double ts[kMostTurns + 2], sides[kMostTurns + 2];
     int n = 0;
     ts[n] = arc.t0;
     sides[n++] = across(from);
     double forward = arc.t1 >= arc.t0 ? 1 : -1;
-    double turns[3];
+    double turns[kMostTurns];
     int k = 0;
-    for (double t = top + std::ceil((r.lo - top) / M_PI) * M_PI; t < r.hi && k < 3; t += M_PI)
-        if (t > r.lo) turns[k++] = t;
+    if (arc.tapered()) {
+        k = turnsOf(g, r.lo, r.hi, turns);
+    } else {
+        for (double t = top + std::ceil((r.lo - top) / M_PI) * M_PI; t < r.hi && k < kMostTurns; t += M_PI)
+            if (t > r.lo) turns[k++] = t;
+    }
     if (forward < 0) std::reverse(turns, turns + k);
     for (int i = 0; i < k; ++i) {
         double t = turns[i];
         ts[n] = t;
         double c = std::cos(t - top);
-        sides[n++] = C + (c > 0 ? amplitude : -amplitude);
+        sides[n++] = arc.tapered() ? g.at(t) : C + (c > 0 ? amplitude : -amplitude);
     }
     ts[n] = arc.t1;
     sides[n++] = across(to);
     int count = 0;
     for (int i = 1; i < n; ++i) {
         if ((sides[i - 1] > 0) == (sides[i] > 0)) continue;
+        if (arc.tapered()) {
+            Point3 p = arc.point(rootBetween(g, ts[i - 1], ts[i], sides[i - 1] > 0));
+            along[count++] = d.x * (p.x - o.x) + d.y * (p.y - o.y);
+            continue;
+        }
         double lo = std::min(ts[i - 1], ts[i]), hi = std::max(ts[i - 1], ts[i]);
         double at = (lo + hi) / 2, off = INFINITY;
         solve(A, B, -C, [&](double t) {

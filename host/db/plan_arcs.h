@@ -1,6 +1,8 @@
 // A curve of a run answered as the curve it is: an elliptical arc
-// c + a cos t + b sin t, which any affine matrix carries exactly (c, a and
-// b carried, t kept), so that a circle of radius 1e12 costs what one of
+// c + a cos t + b sin t, or a side of a tapered band beside one,
+// c + s(t) (a cos t + b sin t) with s linear in t, which any affine matrix
+// carries exactly (c, a and b carried, t and s kept), so that a circle of
+// radius 1e12, or a band placed 2^20 times larger, costs what one of
 // radius 1 does.  Each question is answered from the arc's numbers: its
 // extreme points (the box), its distance to a point (refined only near the
 // point), where it meets a window's edges and where a line crosses it
@@ -25,12 +27,18 @@ constexpr double kChordTolerance = 0.05;
 
 // The piece of a run from its point `at` to the next (for the last point
 // of a closed run, back to the first): the arc for t from t0 to t1, either
-// way round.
+// way round.  Tapered (a side of a band whose width runs along the arc),
+// each point is moved along its radius by the factor s(t) = s0 + s1 (t -
+// t0), which may pass 0 (an inner side past the centre); such an arc spans
+// at most a turn.  s0 = 1, s1 = 0: the arc itself.
 struct ShapeArc {
     uint32_t at = 0;
     Point3 c, a, b;
     double t0 = 0, t1 = 0;
+    double s0 = 1, s1 = 0;
 
+    bool tapered() const { return s1 != 0 || s0 != 1; }
+    double factor(double t) const { return s0 + s1 * (t - t0); }
     Point3 point(double t) const;
     // The same arc carried by m.
     ShapeArc carried(const Matrix& m) const;
@@ -54,15 +62,16 @@ public:
     void release(const CurvePiece& piece) override { room_.free.push_back(piece.id); }
     const CurvePiece* pieces() const { return first_; }
     size_t count() const { return n_; }
-    // The arc's greatest stretch in plan: its size.
-    double reach() const { return reach_; }
+    // The arc's size in plan, for the search's tolerance: its greatest
+    // stretch (for a tapered one, times its largest factor).
+    double size() const { return size_; }
     CurveSearch& search() { return room_.search; }
 
 private:
     CurvePiece make(double u, double v, const Point3& p, const Point3& q, uint32_t id);
     uint32_t newId();
     const ShapeArc& arc_;
-    double reach_;
+    double reach_, size_;
     Room& room_;
     CurvePiece first_[4];
     size_t n_ = 0;
@@ -93,7 +102,8 @@ bool crossesOdd(const ShapeArc& arc, const Point3& from, const Point3& to, doubl
 // cross(d, end - o) > 0): each crossing p as dot(p - o, d), at most four.
 int lineCrossings(const ShapeArc& arc, const Point3& from, const Point3& to, const Point3& o, const Point3& d,
                   double along[4]);
-// Whether the arc is a circle in plan, and its radius there.
+// Whether the arc is a circle in plan, and its radius there (a tapered
+// one never is).
 bool circleInPlan(const ShapeArc& arc, double& radius);
 
 } // namespace arcs

@@ -19,16 +19,6 @@ constexpr double kNoMitreTurn = 0.031415;
 // about twice the bulge): no more than rounding costs its sides worked out
 // about a centre over 1e7 lengths away, so it is drawn as the straight band.
 constexpr double kStraightBulge = 1e-8;
-// A side of a tapered arc cut into n arcs, each through its ends turning
-// as the side turns there, strays from the side by at most
-// kTaperStray x turn^2 x |end width - start width| / n^3 (turn in radians,
-// pieces of at most kWidestPiece); n is chosen so that this stays within
-// kTaperShare of the band's widest width, whatever its scale: 17 at most,
-// for a whole turn tapering from nothing, and never above kMostTaperPieces.
-constexpr double kTaperStray = 0.011;
-constexpr double kTaperShare = 1e-4;
-constexpr double kWidestPiece = M_PI / 2;
-constexpr double kMostTaperPieces = 64;
 
 struct Segment {
     Point3 p, q;
@@ -94,69 +84,46 @@ private:
               offset(s.p, nx, ny, -s.start / 2)});
     }
 
-    // The band between the arcs beside a bulged segment: each side the
-    // arc moved out or in along its radius by half the width there (in
-    // proportion to the length along the arc); false when the arc has no
-    // finite centre.  A side of even width is the arc about the same
-    // centre; one whose width runs from start to end is cut in pieces (see
-    // taperPieces), each the arc through its ends that turns as the side
-    // does between them.
+    // The band between the sides of a bulged segment: each side the arc
+    // moved out or in along its radius by half the width there, the width
+    // running evenly with the angle from start to end; false when the arc
+    // has no finite centre.  A side of even width is the arc about the same
+    // centre; a tapered one is c + s(t) (a cos t + b sin t) with s linear
+    // in t (plan_arcs.h), which any placement carries exactly.  An inner
+    // side wider than the radius passes the centre (s below 0) as it does
+    // in the band drawn.
     bool arc(const Segment& s) {
         BulgeArc arc;
         if (!bulgeArc(s.p, s.q, s.bulge, arc)) return false;
         double radius = std::hypot(arc.a.x, arc.a.y);
-        bool tapered = s.start != s.end;
-        int pieces = tapered ? taperPieces(s, arc.angle) : 1;
-        double step = arc.angle / pieces;
-        auto width = [&](int i) { return s.start + (s.end - s.start) * i / pieces; };
-        auto side = [&](int i, double sign) {
-            double t = i == pieces ? arc.angle : step * i;
-            double k = 1 + sign * width(i) / 2 / radius, cs = std::cos(t), sn = std::sin(t);
+        // The factor on the radius where the width is `width`, out (+1) or in (-1).
+        auto factor = [&](double width, double sign) { return 1 + sign * width / 2 / radius; };
+        auto corner = [&](bool atEnd, double sign) {
+            double t = atEnd ? arc.angle : 0, k = factor(atEnd ? s.end : s.start, sign);
+            double cs = std::cos(t), sn = std::sin(t);
             return Point3{arc.c.x + k * (arc.a.x * cs + arc.b.x * sn), arc.c.y + k * (arc.a.y * cs + arc.b.y * sn), s.p.z};
         };
-        // Seen turning counter-clockwise, a side lies at r(t) = radius +
-        // sign w(t) / 2 from the centre, growing by `grow` a radian; the
-        // angle between its tangent and the circle's changes as
-        // atan(r / grow) does, so from piece i to i + 1 it turns by the step
-        // and by that change (a clockwise arc the same, mirrored).
-        auto pieceTurn = [&](int i, double sign) {
-            double grow = sign * (s.end - s.start) / 2 / std::fabs(arc.angle);
-            double from = radius + sign * width(i) / 2, to = radius + sign * width(i + 1) / 2;
-            return step + std::copysign(std::atan(to / grow) - std::atan(from / grow), arc.angle);
-        };
-        auto piece = [&](int i, const Point3& from, const Point3& to, double sign, bool back) {
-            if (!tapered) {
-                double k = 1 + sign * s.start / 2 / radius;
+        // A side from the start, or (back) from the end to the start.
+        auto side = [&](double sign, bool back) {
+            double t0 = back ? arc.angle : 0, t1 = back ? 0 : arc.angle;
+            if (s.start == s.end) {
+                double k = factor(s.start, sign);
                 Point3 a{arc.a.x * k, arc.a.y * k, 0}, b{arc.b.x * k, arc.b.y * k, 0};
-                out_.curveToNext(m_, arc.c, a, b, back ? arc.angle : 0, back ? 0 : arc.angle);
+                out_.curveToNext(m_, arc.c, a, b, t0, t1);
             } else {
-                double bulge = std::tan(pieceTurn(i, sign) / 4);
-                addBulge(out_, m_, from, to, back ? -bulge : bulge);
+                double grow = sign * (s.end - s.start) / 2 / radius / arc.angle;
+                out_.curveToNext(m_, arc.c, arc.a, arc.b, t0, t1, factor(back ? s.end : s.start, sign), grow);
             }
         };
         out_.newArea();
         out_.startRun(RunKind::Area);
-        for (int i = 0; i <= pieces; ++i) {
-            Point3 p = side(i, 1);
-            out_.add(m_, p);
-            if (i < pieces) piece(i, p, side(i + 1, 1), 1, false);
-        }
-        for (int i = pieces; i >= 0; --i) {
-            Point3 p = side(i, -1);
-            out_.add(m_, p);
-            if (i > 0) piece(i - 1, p, side(i - 1, -1), -1, true);
-        }
+        out_.add(m_, corner(false, 1));
+        side(1, false);
+        out_.add(m_, corner(true, 1));
+        out_.add(m_, corner(true, -1));
+        side(-1, true);
+        out_.add(m_, corner(false, -1));
         return true;
-    }
-
-    // How many pieces each side of a tapered arc is cut into: from its
-    // shape alone (its turn, and how far its width runs relative to the
-    // widest), so that the pieces stay within the same share of the band
-    // at any size and any scale it is placed at.
-    static int taperPieces(const Segment& s, double angle) {
-        double turn = std::fabs(angle), taper = std::fabs(s.end - s.start) / std::max(s.start, s.end);
-        double enough = std::ceil(std::cbrt(kTaperStray * turn * turn * taper / kTaperShare));
-        return static_cast<int>(std::clamp(std::max(enough, std::ceil(turn / kWidestPiece)), 1.0, kMostTaperPieces));
     }
 
     Shapes& out_;

@@ -165,11 +165,20 @@ void Shapes::add(const Matrix& m, const Point3& local) {
     if (inBox) box.add(p);
 }
 
-void Shapes::curveToNext(const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double t0, double t1) {
+void Shapes::curveToNext(const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double t0, double t1,
+                         double s0, double s1) {
     if (runs.empty() || runs.back().end == runs.back().begin || endlessKind(runs.back().kind)) return;
     uint32_t at = runs.back().end - 1;
     if (!arcs.empty() && arcs.back().at >= at) return;
-    ShapeArc arc = ShapeArc{at, c, a, b, t0, t1}.carried(m);
+    if (s1 != 0 && !(std::fabs(t1 - t0) <= 2 * M_PI)) return;
+    ShapeArc local{at, c, a, b, t0, t1, s0, s1};
+    if (s1 == 0 && s0 != 1) {
+        // An even factor is the arc of a and b scaled by it, answered as any arc.
+        local.a = {s0 * a.x, s0 * a.y, s0 * a.z};
+        local.b = {s0 * b.x, s0 * b.y, s0 * b.z};
+        local.s0 = 1;
+    }
+    ShapeArc arc = local.carried(m);
     if (!arc.finite()) {
         overflowed = true;
         return;

@@ -69,9 +69,13 @@ struct Shapes {
     void add(const Matrix& m, const Point3& local);
     // The piece from the current run's last point to the point added next
     // (or, for its last, back to its first) is the arc c + a cos t + b sin t
-    // from t0 to t1, carried by m; its ends are the caller's points.  An arc
-    // that is not finite once carried stays a straight piece.
-    void curveToNext(const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double t0, double t1);
+    // from t0 to t1, carried by m; its ends are the caller's points.  With
+    // a factor s0 + s1 (t - t0) other than 1 on a cos t + b sin t, the side
+    // of a tapered band (ShapeArc), which spans at most a turn.  An arc
+    // that is not finite once carried, or a tapered one of more than a
+    // turn, stays a straight piece.
+    void curveToNext(const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double t0, double t1,
+                     double s0 = 1, double s1 = 0);
     // Every run of `from`, each point carried by m, areas kept apart.
     void append(const Shapes& from, const Matrix& m);
 };
