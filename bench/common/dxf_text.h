@@ -67,12 +67,14 @@ inline std::string cross(double length) {
 
 struct Vertex {
     double x = 0, y = 0, bulge = 0;
+    double startWidth = -1, endWidth = -1;  // of the segment it starts; none: the constant width
 };
 // An open lightweight polyline of a constant width.
 inline std::string lwpolyline(const std::vector<Vertex>& vertices, double width) {
     std::string s = "0\nLWPOLYLINE\n8\n0\n" + group(90, std::to_string(vertices.size())) + "70\n0\n" + group(43, width);
     for (const Vertex& v : vertices) {
         s += group(10, v.x) + group(20, v.y);
+        if (v.startWidth >= 0) s += group(40, v.startWidth) + group(41, v.endWidth);
         if (v.bulge != 0) s += group(42, v.bulge);
     }
     return s;

@@ -312,8 +312,9 @@ std::string atSixScales(const std::string& name) {
 // Huge curves: a block of circles of radius 1e6 10 apart and a block of a
 // polyline of near-full bulges (42 = 1e9) of width 10, whose vertices
 // alternate between 0,0 and 100000,0, each inserted at six scales from 1 to
-// 2^20 (and once); a circle of radius 1e6 and a spline of 3,000 control
-// points 250 apart picked 2.8 off their curves.
+// 2^20 (and once), and the same loops tapering from nothing to 1e6 wide in
+// a block at six scales and in model space; a circle of radius 1e6 and a
+// spline of 3,000 control points 250 apart picked 2.8 off their curves.
 void addHugeCurves(std::vector<Case>& cases) {
     const double r = 1e6;
     auto circles = [=](int count) {
@@ -347,6 +348,18 @@ void addHugeCurves(std::vector<Case>& cases) {
                          {onBulges[0], onBulges[1], onBulges[2],
                           {Ask::Pick, "pick_on_scaled_arc", 16 * sx, 16 * sy, kPickRadius, 0, 1}}});
     cases.push_back({"bulges_5000_model_space", [=] { return drawing("", bulges(5000)); }, onBulges});
+    // The same loops tapering from nothing to 1e6 wide: each side one curve
+    // however wide, large or far placed the band.
+    auto tapered = [=](int count) {
+        std::vector<Vertex> vertices;
+        for (int i = 0; i < count; ++i) vertices.push_back({i % 2 ? chord : 0, 0, bulge, 0, 1e6});
+        return lwpolyline(vertices, 0);
+    };
+    const std::vector<Ask> onTapered = {{Ask::Pick, "pick_on_arc", sx, sy, kPickRadius, 0, 1},
+                                        {Ask::Pick, "pick_in_band", sx, sy + 2e5, 0.5, 0, 1},
+                                        {Ask::Pick, "pick_inside_loop", sx, sy + 1e7, kPickRadius, 0, 0}};
+    cases.push_back({"tapered_bulges_1000_six_scales",
+                     [=] { return drawing(block("P", tapered(1000)), atSixScales("P") + tapered(1000)); }, onTapered});
 
     // Mid-way between two of 4096 chords a turn, and at 1 radian.
     const double mid = 201 * M_PI / 4096;
