@@ -129,24 +129,26 @@ double SpanPieces::distance(double x, double y, double cut) {
     return search_.nearest(*this, &all, 1, x, y, look(span_.data()).size, cut);
 }
 
-Found SpanPieces::meets(const PlanWindow& w, WorkBudget& budget) {
+// Pieces of the span looked at until one decides: `verdict` says of each
+// whether it is done with (Drop), decides the question (Decide) or must
+// be looked at closer (Halve, or Drop once it lies within a hair of its
+// chord, `straight`).  Stopped halving leaves the question undecided
+// unless another piece decides it; all dropped, the answer is `otherwise`.
+template <class Verdict>
+Found SpanPieces::walk(WorkBudget& budget, Found decided, Found otherwise, Verdict verdict) {
     stack_ = span_;
     bool undecided = false;
     for (int cut = 0; !stack_.empty();) {
         size_t at = stack_.size() - order_;
         Piece piece = look(stack_.data() + at);
-        const Extents& box = piece.box;
-        if (w.disjoint(box)) {
-            stack_.resize(at);
-            continue;
+        switch (verdict(piece)) {
+        case Look::Drop: stack_.resize(at); continue;
+        case Look::Decide: return decided;
+        case Look::Halve: break;
         }
-        Point3 a{piece.x0, piece.y0, 0}, b{piece.x1, piece.y1, 0};
-        if (w.holds(a) || w.holds(b) || w.holds(box)) return Found::Yes;
         if (piece.stray <= piece.tolerance) {
-            if (segmentMeetsWindow(a, b, w)) return Found::Yes;
             stack_.resize(at);
         } else if (cut >= kMostHalvings || !budget.spend(1)) {
-            // Some other piece may still be found in the window.
             undecided = true;
             stack_.resize(at);
         } else {
@@ -154,32 +156,26 @@ Found SpanPieces::meets(const PlanWindow& w, WorkBudget& budget) {
             split(stack_, at, at + order_);
         }
     }
-    return undecided ? Found::OutOfWork : Found::No;
+    return undecided ? Found::OutOfWork : otherwise;
+}
+
+Found SpanPieces::meets(const PlanWindow& w, WorkBudget& budget) {
+    return walk(budget, Found::Yes, Found::No, [&](const Piece& piece) {
+        if (w.disjoint(piece.box)) return Look::Drop;
+        Point3 a{piece.x0, piece.y0, 0}, b{piece.x1, piece.y1, 0};
+        if (w.holds(a) || w.holds(b) || w.holds(piece.box)) return Look::Decide;
+        // Within a hair of its chord, a piece is its chord.
+        if (piece.stray <= piece.tolerance) return segmentMeetsWindow(a, b, w) ? Look::Decide : Look::Drop;
+        return Look::Halve;
+    });
 }
 
 Found SpanPieces::inside(const PlanWindow& w, WorkBudget& budget) {
-    stack_ = span_;
-    bool undecided = false;
-    for (int cut = 0; !stack_.empty();) {
-        size_t at = stack_.size() - order_;
-        Piece piece = look(stack_.data() + at);
-        if (w.holds(piece.box)) {
-            stack_.resize(at);
-            continue;
-        }
-        if (!w.holds(Point3{piece.x0, piece.y0, 0}) || !w.holds(Point3{piece.x1, piece.y1, 0})) return Found::No;
-        if (piece.stray <= piece.tolerance) {
-            stack_.resize(at);
-        } else if (cut >= kMostHalvings || !budget.spend(1)) {
-            // Some other piece may still be found outside.
-            undecided = true;
-            stack_.resize(at);
-        } else {
-            ++cut;
-            split(stack_, at, at + order_);
-        }
-    }
-    return undecided ? Found::OutOfWork : Found::Yes;
+    return walk(budget, Found::No, Found::Yes, [&](const Piece& piece) {
+        if (w.holds(piece.box)) return Look::Drop;
+        if (!w.holds(Point3{piece.x0, piece.y0, 0}) || !w.holds(Point3{piece.x1, piece.y1, 0})) return Look::Decide;
+        return Look::Halve;
+    });
 }
 
 } // namespace host::db

@@ -54,6 +54,10 @@ public:
 private:
     struct Piece;
     Piece look(const Weighted* q) const;
+    // What a window's question makes of one piece (SpanPieces::walk).
+    enum class Look { Drop, Decide, Halve };
+    template <class Verdict>
+    Found walk(WorkBudget& budget, Found decided, Found otherwise, Verdict verdict);
     // The piece at `at` of `room` cut in halves (de Casteljau at the
     // middle): the first put in its place, the second at `second`.
     void split(std::vector<Weighted>& room, size_t at, size_t second);

@@ -19,12 +19,6 @@ using namespace host::db;
 namespace {
 
 struct Drawing : test_drawing::Drawing {
-    // An insert with the groups given after its name and point.
-    Slot insert(Slot in, const std::string& name, double x, double y, GroupList more = {}) {
-        GroupList g = {Group::text(2, name), Group::point(10, x, y, 0)};
-        g.insert(g.end(), more.begin(), more.end());
-        return add(in, "INSERT", std::move(g));
-    }
     // A block of columns x rows holes of radius 3, 10 apart.
     void grille(const std::string& name, int columns, int rows) {
         Slot b = block(name);

@@ -21,12 +21,6 @@ using namespace host::db;
 namespace {
 
 struct Drawing : test_drawing::Drawing {
-    // An insert with the groups given after its name and point.
-    Slot insert(Slot in, const std::string& name, double x, double y, GroupList more = {}) {
-        GroupList g = {Group::text(2, name), Group::point(10, x, y, 0)};
-        g.insert(g.end(), more.begin(), more.end());
-        return add(in, "INSERT", std::move(g));
-    }
     bool picks(Slot entity, double x, double y, double radius) const { return pick(*db, x, y, radius) == entity; }
     bool crosses(Slot entity, double x1, double y1, double x2, double y2) const {
         return selectWindow(*db, x1, y1, x2, y2, true) == std::vector<Slot>{entity};

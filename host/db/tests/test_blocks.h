@@ -60,6 +60,12 @@ struct Drawing {
     void circle(Slot in, double x, double y, double r) {
         add(in, "CIRCLE", {Group::point(10, x, y, 0), Group::real(40, r)});
     }
+    // An insert with the groups given after its name and point.
+    Slot insert(Slot in, const std::string& name, double x, double y, GroupList more = {}) {
+        GroupList g = {Group::text(2, name), Group::point(10, x, y, 0)};
+        g.insert(g.end(), more.begin(), more.end());
+        return add(in, "INSERT", std::move(g));
+    }
 };
 
 } // namespace host::db::test_drawing

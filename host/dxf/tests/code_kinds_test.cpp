@@ -119,6 +119,25 @@ TEST(CodeKinds, CodesOutsideTheRangesHaveNoKind)
     }
 }
 
+namespace {
+
+// A line in model space from (0, 0) to (1, 1), `more` after its points.
+host::db::Slot lineWith(host::db::Database& db, host::db::GroupList more)
+{
+    using host::db::Group;
+    host::db::Object line;
+    line.type = host::db::internType("LINE");
+    line.cls = host::db::ObjectClass::Entity;
+    line.groups = {Group::text(100, "AcDbEntity"), Group::text(8, "0"), Group::text(100, "AcDbLine"),
+                   Group::point(10, 0, 0, 0), Group::point(11, 1, 1, 0)};
+    line.groups.insert(line.groups.end(), more.begin(), more.end());
+    host::db::Slot slot = db.add(std::move(line));
+    db.appendEntity(db.modelSpace(), slot);
+    return slot;
+}
+
+} // namespace
+
 // Groups 5 and 105 are handles only as a record's own; anywhere else the
 // database keeps them as text (a C API list may put any text there), and a
 // saved drawing must read back with that text.
@@ -126,14 +145,7 @@ TEST(CodeKinds, TextInHandleCodesOutsideTheirPlaceReadsBack)
 {
     using host::db::Group;
     auto db = host::db::Database::createDefault();
-    host::db::Object line;
-    line.type = host::db::internType("LINE");
-    line.cls = host::db::ObjectClass::Entity;
-    line.groups = {Group::text(100, "AcDbEntity"), Group::text(8, "0"),          Group::text(100, "AcDbLine"),
-                   Group::point(10, 0, 0, 0),      Group::point(11, 1, 1, 0),    Group::text(105, "not a handle"),
-                   Group::text(5, "kept as text"), Group::text(105, "1A")};
-    host::db::Slot slot = db->add(std::move(line));
-    db->appendEntity(db->modelSpace(), slot);
+    lineWith(*db, {Group::text(105, "not a handle"), Group::text(5, "kept as text"), Group::text(105, "1A")});
     std::string text, binary, why;
     host::dxf::writeDxfText(*db, text);
     // Text and binary alike: a binary file is converted from the text, and
@@ -159,13 +171,7 @@ TEST(CodeKinds, XdataHandleTextIsSavedAsItIsKept)
 {
     using host::db::Group;
     auto db = host::db::Database::createDefault();
-    host::db::Object line;
-    line.type = host::db::internType("LINE");
-    line.cls = host::db::ObjectClass::Entity;
-    line.groups = {Group::text(100, "AcDbEntity"), Group::text(8, "0"), Group::text(100, "AcDbLine"),
-                   Group::point(10, 0, 0, 0), Group::point(11, 1, 1, 0)};
-    host::db::Slot slot = db->add(std::move(line));
-    db->appendEntity(db->modelSpace(), slot);
+    host::db::Slot slot = lineWith(*db, {});
     const std::string own = host::db::handleText(db->object(slot)->handle);
     const std::vector<std::string> kept = {"ABC", "zz", "", own};
     auto& groups = db->object(slot)->groups;
