@@ -5,7 +5,7 @@
 set -euo pipefail
 program=$1 examples=$2 check=$3 python=$4 out=$5
 mkdir -p "$out" && cd "$out"
-rm -f branches_bom.txt  # a bill left by an earlier run would be asked about
+rm -f branches_bom.txt  # a bill left by an earlier run must not pass for this one
 "$program" -s "$examples/branches.scr" -o branches.dxf > branches.log
 "$python" "$check" --opened-by "$program" branches.dxf
 grep -q "VF-12  A=300;  B=200;  E=100;" branches_bom.txt

@@ -7,7 +7,7 @@
 set -euo pipefail
 program=$1 examples=$2 check=$3 python=$4 out=$5
 mkdir -p "$out" && cd "$out"
-rm -f catalogue_bom.txt  # a bill left by an earlier run would be asked about
+rm -f catalogue_bom.txt  # a bill left by an earlier run must not pass for this one
 "$python" "$examples/make_catalogue.py" "$examples/catalogue_types.txt" expected.scr
 cmp expected.scr "$examples/catalogue.scr" || { echo "catalogue.scr is not made from catalogue_types.txt"; exit 1; }
 "$program" -s "$examples/catalogue.scr" -o catalogue.dxf > catalogue.log

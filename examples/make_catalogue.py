@@ -73,8 +73,9 @@ def main():
     types = list(stations(sys.argv[1]))
     for k, (s, at) in enumerate(zip(types, places(s[0] for s in types))):
         out += station(k, at, *s)
-    out += ["; The bill of materials, saved as catalogue_bom.txt.",
-            "llist", "list=0", "accept", "save", "catalogue_bom.txt", "accept"]
+    out += ["; The bill of materials, saved as catalogue_bom.txt (an earlier run's replaced",
+            "; without the question).",
+            "EXPERT", "2", "llist", "list=0", "accept", "save", "catalogue_bom.txt", "accept"]
     with open(sys.argv[2], "w", encoding="utf-8", newline="\n") as f:
         f.write("\n".join(out) + "\n")
 

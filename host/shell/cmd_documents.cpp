@@ -6,6 +6,7 @@
 #include "io/io.h"
 #include "shell/commands.h"
 #include "shell/documents.h"
+#include "shell/file_replace.h"
 #include "shell/keywords.h"
 #include "shell/drawing_store.h"
 #include "shell/prompting.h"
@@ -61,6 +62,54 @@ public:
     }
 };
 
+// The questions of a save to a file the user names: "Save drawing as",
+// then, when that names another file that is there, whether to replace it
+// (see file_replace.h).
+class SaveAsQuestions {
+public:
+    std::string prompt(const Document& doc) const {
+        if (!replacing_.empty()) return replaceQuestion(replacing_);
+        return "Save drawing as <" + dxf::withoutControls(doc.name()) + ">: ";
+    }
+    // Done: save doc to `path`; More: the next question; Rejected: asked
+    // again; Cancelled: the file is kept and nothing was saved.
+    Step take(const Document& doc, const Arg& answer, std::string& path) {
+        if (replacing_.empty()) {
+            path = answeredPath(doc, answer.text);
+            if (!replaceNeedsAsking(&doc, path, doc.path())) return Step::Done;
+            replacing_ = path;
+            return Step::More;
+        }
+        std::optional<bool> yes = replaceAnswer(answer.text);
+        if (!yes) {
+            reprompt("Invalid option keyword.");
+            return Step::Rejected;
+        }
+        if (*yes) {
+            path = replacing_;
+            replacing_.clear();
+            return Step::Done;
+        }
+        keep(doc);
+        return Step::Cancelled;
+    }
+    // Ended at the question (cancel or the end of the input): the file is
+    // kept, and a line says so; false when no file was asked about.
+    bool end(const Document& doc) {
+        if (replacing_.empty()) return false;
+        keep(doc);
+        return true;
+    }
+
+private:
+    void keep(const Document& doc) {
+        reprompt(dxf::withoutControls(replacing_) + " was not replaced; " + dxf::withoutControls(doc.name()) +
+                 " was not saved.");
+        replacing_.clear();
+    }
+    std::string replacing_;  // the file asked about
+};
+
 // SAVE of a drawing with a file writes there at once; otherwise, and for
 // SAVEAS, it asks for the file.
 class SaveCommand : public Command {
@@ -77,12 +126,17 @@ public:
     }
     std::string prompt() const override {
         Document* doc = currentDocument();
-        return "Save drawing as <" + dxf::withoutControls(doc ? doc->name() : std::string()) + ">: ";
+        return doc ? questions_.prompt(*doc) : std::string();
     }
     Step take(const Arg& answer) override {
         Document* doc = currentDocument();
         if (!doc) return Step::Cancelled;
-        return save(*doc, answeredPath(*doc, answer.text));
+        std::string path;
+        Step step = questions_.take(*doc, answer, path);
+        return step == Step::Done ? save(*doc, path) : step;
+    }
+    void end() override {
+        if (Document* doc = currentDocument()) questions_.end(*doc);
     }
 
 private:
@@ -90,13 +144,15 @@ private:
         return saveAndReport(doc, path) ? Step::Done : Step::Cancelled;
     }
     bool askName_;
+    SaveAsQuestions questions_;
 };
 
 // CLOSE (the current drawing) and QUIT (every drawing): each drawing with
 // unsaved changes is asked about first.  Yes saves it (asking for a file
-// when it has none), No lets the changes go, Cancel keeps everything open.
-// When the input ends before the answer, the changes are not saved and a
-// line says so.
+// when it has none), No lets the changes go, Cancel keeps everything open,
+// and so does a file the user would not have replaced: nothing is closed
+// that was not saved.  When the input ends before the answer, the changes
+// are not saved and a line says so.
 class CloseCommand : public Command {
 public:
     explicit CloseCommand(bool all) : all_(all) {}
@@ -112,13 +168,16 @@ public:
     }
     std::string prompt() const override {
         const Document& doc = *asking_.front();
-        std::string name = dxf::withoutControls(doc.name());
-        if (askingFile_) return "Save drawing as <" + name + ">: ";
-        return "Save changes to " + name + "? " + kAnswers.display() + " <Yes>: ";
+        if (askingFile_) return questions_.prompt(doc);
+        return "Save changes to " + dxf::withoutControls(doc.name()) + "? " + kAnswers.display() + " <Yes>: ";
     }
     Step take(const Arg& answer) override {
         Document& doc = *asking_.front();
-        if (askingFile_) return saveAndGoOn(doc, answeredPath(doc, answer.text));
+        if (askingFile_) {
+            std::string path;
+            Step step = questions_.take(doc, answer, path);
+            return step == Step::Done ? saveAndGoOn(doc, path) : step;
+        }
         std::optional<std::string> keyword = answer.text.empty() ? std::string("Yes") : kAnswers.match(answer.text);
         if (!keyword) {
             reprompt("Invalid option keyword.");
@@ -137,7 +196,13 @@ public:
         return saveAndGoOn(doc, doc.path());
     }
     void end() override {
+        bool told = askingFile_ && !asking_.empty() && questions_.end(*asking_.front());
         if (!io::atEnd()) return;
+        if (told) {
+            // Not told twice when the input ends.
+            markSaved(*asking_.front());
+            asking_.erase(asking_.begin());
+        }
         for (Document* doc : asking_) {
             reprompt("Changes to " + dxf::withoutControls(doc->name()) + " were not saved.");
             markSaved(*doc);
@@ -161,6 +226,7 @@ private:
     inline static const KeywordList kAnswers{"Yes No Cancel"};
     bool all_;
     bool askingFile_ = false;
+    SaveAsQuestions questions_;
     std::vector<Document*> asking_;
 };
 

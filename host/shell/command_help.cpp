@@ -35,6 +35,7 @@ constexpr HostCommand kHostCommands[] = {
     {"DIM", "Dimensions: aligned and rotated"},
     {"LINETYPE", "Loads linetypes"},
     {"MENULOAD", "Loads a menu file"},
+    {"SETVAR", "Shows or changes a system variable (or type the variable's name)"},
 };
 
 // Width of the name column.

@@ -72,7 +72,7 @@ std::unique_ptr<Command> makeHostCommand(std::string_view name) {
     if (word.empty()) return nullptr;
     using Factory = std::unique_ptr<Command> (*)(const std::string&);
     for (Factory make : {makeDocumentCommand, makeDrawCommand, makeSelectCommand, makeDimCommand,
-                         makeLinetypeCommand, makeMenuLoadCommand})
+                         makeLinetypeCommand, makeMenuLoadCommand, makeSetVarCommand})
         if (auto command = make(word)) return command;
     return nullptr;
 }

@@ -78,5 +78,7 @@ std::unique_ptr<Command> makeSelectCommand(const std::string& name);
 std::unique_ptr<Command> makeDimCommand(const std::string& name);
 std::unique_ptr<Command> makeLinetypeCommand(const std::string& name);
 std::unique_ptr<Command> makeMenuLoadCommand(const std::string& name);
+// SETVAR, or a system variable's name: asked last, so commands come first.
+std::unique_ptr<Command> makeSetVarCommand(const std::string& name);
 
 } // namespace host::shell

@@ -33,6 +33,7 @@ public:
     void setPath(const std::string& path);
 
     SysVars& vars() { return vars_; }
+    const SysVars& vars() const { return vars_; }
 
     // Functions the plug-in defined here: upper-case name -> code.
     std::map<std::string, short>& functions() { return functions_; }

@@ -7,6 +7,8 @@
 #include "aced_input.h"
 #include "io/io.h"
 #include "shell/answers.h"
+#include "shell/documents.h"
+#include "shell/file_replace.h"
 #include "shell/prompting.h"
 #include "shell/result_lists.h"
 #include "shell/text.h"
@@ -266,7 +268,8 @@ int acedGetInput(ACHAR* str) { return acedGetInput(str, 132); }
 int acedUsrBrk() { return userBreak() ? 1 : 0; }
 
 int acedGetFileD(const ACHAR* title, const ACHAR* defawlt, const ACHAR* ext, int flags, resbuf* result) {
-    // Bit 1: a file to write, whose replacement is confirmed unless bit 32 is set.
+    // Bit 1: a file to write, whose replacement is confirmed as a save's is
+    // (file_replace.h) unless bit 32 is set.
     constexpr int kNewFile = 1, kNoReplaceWarning = 32;
     takeInitGet();
     if (!result) return RTERROR;
@@ -295,12 +298,12 @@ int acedGetFileD(const ACHAR* title, const ACHAR* defawlt, const ACHAR* ext, int
             reprompt(host::dxf::withoutControls(answer) + " is a folder: give the name of a file.");
             continue;
         }
-        if ((flags & kNewFile) == 0 || (flags & kNoReplaceWarning) != 0 || !std::filesystem::exists(answer, error))
+        if ((flags & kNewFile) == 0 || (flags & kNoReplaceWarning) != 0 ||
+            !replaceNeedsAsking(currentDocument(), answer))
             break;
-        std::string replace;
-        if (!askAnswer(host::dxf::withoutControls(answer) + " already exists. Replace it? [Yes/No] <No>: ", replace))
-            return RTCAN;
-        if (!replace.empty() && (replace[0] == 'y' || replace[0] == 'Y')) break;
+        std::optional<bool> replace = askReplace(answer);
+        if (!replace) return RTCAN;
+        if (*replace) break;
     }
     result->restype = RTSTR;
     result->resval.rstring = newRbString(answer);

@@ -12,6 +12,13 @@ SysVarValue shortVar(short value, bool readOnly) {
     return v;
 }
 
+SysVarValue rangedShortVar(short value, short least, short most) {
+    SysVarValue v = shortVar(value);
+    v.least = least;
+    v.most = most;
+    return v;
+}
+
 SysVarValue realVar(double value, bool readOnly) {
     SysVarValue v;
     v.type = RTREAL;
@@ -45,6 +52,8 @@ SysVars::SysVars() {
     values_["FILEDIA"] = shortVar(0);
     values_["ANGDIR"] = shortVar(0);
     values_["ERRNO"] = shortVar(0);
+    // 2 and up: files named for a save are replaced without the question.
+    values_["EXPERT"] = rangedShortVar(0, 0, 5);
     values_["ANGBASE"] = realVar(0);
     values_["TEXTSIZE"] = realVar(2.5);
     values_["LTSCALE"] = realVar(1);
@@ -72,8 +81,11 @@ bool SysVars::set(std::string_view name, const SysVarValue& value) {
                     (old.type == RTREAL && value.type == RTSHORT) ||
                     (old.type == RT3DPOINT && value.type == RTPOINT);
     if (!sameKind) return false;
+    if (old.type == RTSHORT && (value.shortValue < old.least || value.shortValue > old.most)) return false;
     SysVarValue next = value;
     next.readOnly = false;
+    next.least = old.least;
+    next.most = old.most;
     if (old.type == RTREAL && value.type == RTSHORT) next.realValue = value.shortValue;
     next.type = old.type;
     old = next;
@@ -81,10 +93,12 @@ bool SysVars::set(std::string_view name, const SysVarValue& value) {
 }
 
 void SysVars::force(std::string_view name, const SysVarValue& value) {
-    bool readOnly = false;
-    if (const SysVarValue* old = find(name)) readOnly = old->readOnly;
     SysVarValue next = value;
-    next.readOnly = readOnly || value.readOnly;
+    if (const SysVarValue* old = find(name)) {
+        next.readOnly = old->readOnly || value.readOnly;
+        next.least = old->least;
+        next.most = old->most;
+    }
     values_[upper(name)] = next;
 }
 

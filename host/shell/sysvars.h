@@ -1,6 +1,7 @@
 // System variables of one document: typed values with their defaults.
 #pragma once
 
+#include <limits>
 #include <map>
 #include <string>
 
@@ -15,6 +16,9 @@ struct SysVarValue {
     double point[3] = {0, 0, 0};
     std::string text;  // UTF-8
     bool readOnly = false;
+    // The values an RTSHORT variable takes.
+    short least = std::numeric_limits<short>::min();
+    short most = std::numeric_limits<short>::max();
 };
 
 class SysVars {
@@ -22,7 +26,8 @@ public:
     SysVars();
     // Null for an unknown name; names compare without case.
     const SysVarValue* find(std::string_view name) const;
-    // False for an unknown name, a read-only variable or a wrong type.
+    // False for an unknown name, a read-only variable, a wrong type or a
+    // short out of the variable's range.
     bool set(std::string_view name, const SysVarValue& value);
     // Sets a value even when it is read-only (the host's own updates).
     void force(std::string_view name, const SysVarValue& value);
@@ -35,6 +40,8 @@ private:
 };
 
 SysVarValue shortVar(short value, bool readOnly = false);
+// A short that takes only the values least to most.
+SysVarValue rangedShortVar(short value, short least, short most);
 SysVarValue realVar(double value, bool readOnly = false);
 SysVarValue textVar(std::string value, bool readOnly = false);
 SysVarValue pointVar(const double point[3], bool readOnly = false);

@@ -251,3 +251,23 @@ TEST_F(Input, AFileToWriteThatExistsIsReplacedOnlyWhenTheUserSaysSo) {
     EXPECT_NE(transcript().find("already exists. Replace it?"), std::string::npos);
     std::remove(name.c_str());
 }
+
+// The file input asks by the saves' rule: at EXPERT 2 of the drawing a
+// file is replaced without the question.
+TEST_F(Input, AFileToWriteIsReplacedUnaskedAtExpertTwo) {
+    std::string name = std::string(testing::TempDir()) + "lurak_bom_expert_" + std::to_string(::getpid()) + ".txt";
+    std::FILE* f = std::fopen(name.c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    std::fclose(f);
+    resbuf two;
+    two.restype = RTSHORT;
+    two.resval.rint = 2;
+    ASSERT_EQ(acedSetVar(L"EXPERT", &two), RTNORM);
+    script((name + "\n").c_str());
+    resbuf result;
+    ASSERT_EQ(acedGetFileD(L"Save the list", nullptr, L"txt", 5, &result), RTNORM);
+    EXPECT_EQ(host::shell::narrow(result.resval.rstring), name);
+    free(result.resval.rstring);
+    EXPECT_EQ(transcript().find("already exists"), std::string::npos);
+    std::remove(name.c_str());
+}

@@ -1,7 +1,10 @@
 // The command line as a CAD user expects it, run through the program:
-// unsaved changes are asked about, bad file names and folders get a clear
-// message, and a script saved with a byte-order mark runs.
+// unsaved changes are asked about, a file is replaced only when the script
+// says so, bad file names and folders get a clear message, and a script
+// saved with a byte-order mark runs.
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "program_runner.h"
 
@@ -97,4 +100,28 @@ TEST(Conventions, AScriptStartingWithAByteOrderMarkRuns) {
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.output.find("documents open: 1"), std::string::npos) << run.output;
     EXPECT_EQ(run.output.find("Unknown command"), std::string::npos) << run.output;
+}
+
+// A script that saves over a file that is there replaces it only when it
+// says so: left unanswered, the question keeps the file byte for byte; -o,
+// which the user named, replaces it.
+TEST(Conventions, AScriptReplacesAFileOnlyWhenItSaysSo) {
+    std::string dir = scratch("replace");
+    std::string other = dir + "/other.dxf";
+    const std::string kept = "0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n";
+    std::ofstream(other, std::ios::binary) << kept;
+    auto content = [&] {
+        std::ifstream in(other, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    Outcome run = runScript("lurak_replace.scr", std::string(kDrawLine) + "SAVEAS\n" + other + "\n");
+    EXPECT_EQ(run.status, 0) << run.output;
+    expectInOrder(run.output, {other + " already exists. Replace it? [Yes/No] <No>: ",
+                               other + " was not replaced; Drawing1.dxf was not saved.",
+                               "Changes to Drawing1.dxf were not saved."});
+    EXPECT_EQ(content(), kept);
+    run = runScript("lurak_replace.scr", kDrawLine, " -o " + other);
+    EXPECT_EQ(run.output.find("already exists"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("Saved " + other + " (1 entity"), std::string::npos) << run.output;
+    fs::remove_all(dir);
 }

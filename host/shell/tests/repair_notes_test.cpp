@@ -72,7 +72,8 @@ struct Sound {
 Sound soundDrawing() {
     Sound sound;
     sound.path = tempPath("lurak_opened.dxf");
-    const std::string make = "LINE\n0,0\n10,0\n\nSAVEAS\n" + sound.path + "\n";
+    // Made again by each test: the script replaces the file of the one before.
+    const std::string make = "EXPERT\n2\nLINE\n0,0\n10,0\n\nSAVEAS\n" + sound.path + "\n";
     Outcome made = runLurak(plugin() + " -s " + writeScript("lurak_make.scr", make));
     EXPECT_EQ(made.status, 0) << made.output;
     sound.text = readFile(sound.path);
