@@ -598,11 +598,11 @@ TEST(RingsOfLargeEllipses, TakeAPickExactlyOnTheCurve) {
 }
 
 // Arrays dense enough to be asked of their lattice (a point far off widens
-// the block's box, so that some 40 copies are in reach; no copy of it lies
-// near what is asked): a pick beyond an
-// arc's end, outside its angles but within the pick box of the end, takes
-// the array, as does a pick diagonally past a line's end; a little
-// farther, neither does.  Copy (7, 7) lies at (3500, 3500).
+// the block's box, so that some 40 copies are in reach; no copy of the
+// point lies near what is asked): a pick beyond an arc's end, outside its
+// angles but within the pick box of the end, takes the array, as does a
+// pick diagonally past a line's end; a little farther, neither does.
+// Copy (7, 7) lies at (3500, 3500).
 TEST(EndsInDenseArrays, ArePickedWithinReachOfTheEnd) {
     Drawing d;
     Slot a = d.block("QUARTERARC");
