@@ -1,7 +1,6 @@
 #include "db/shape_runs.h"
 
 #include "db/finite_numbers.h"
-#include "db/spline_extremes.h"
 #include "db/spline_spans.h"
 #include "db/plan_distance.h"
 
@@ -193,8 +192,9 @@ void Shapes::append(const Shapes& from, const Matrix& m) {
         ShapeSpline carried = spline;
         carried.run += runBase;
         for (Point3& p : carried.control) p = m.apply(p);
-        carried.box = Extents();
-        addSplineExtremes(carried, carried.box);
+        // Its box carried still holds it; what is asked of runs carried
+        // this way goes by each span's own hull, never by its extremes.
+        carried.box = transformedBox(spline.box, m);
         box.add(carried.box);
         splines.push_back(std::move(carried));
     }

@@ -76,7 +76,9 @@ struct Shapes {
     // turn, stays a straight piece.
     void curveToNext(const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double t0, double t1,
                      double s0 = 1, double s1 = 0);
-    // Every run of `from`, each point carried by m, areas kept apart.
+    // Every run of `from`, each point carried by m, areas kept apart; a
+    // spline's box is its box carried, which holds it but is no longer
+    // bounded by its extreme points.
     void append(const Shapes& from, const Matrix& m);
 };
 

@@ -1,9 +1,9 @@
 // Curves answered as the curves they are, at any size and any scale they
 // are placed at: picks just outside a huge circle, an ellipse made by an
 // uneven scale, the far side of a bulge, a hatch's arc edge, the band of a
-// tapered, negative or cornered polyline, a window that a closing bulge
-// sticks out of, a spline seen enlarged, and extents by extreme points
-// (a spline's too, rational or not).
+// tapered, negative or cornered polyline (no mitre after a bulge), a
+// window that a closing bulge sticks out of, a spline seen enlarged, and
+// extents by extreme points (a spline's too, rational or not).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -243,6 +243,29 @@ TEST_F(ExactCurves, BandsOfWidePolylines) {
                          false);
     EXPECT_TRUE(picked(back, -4, -4, 0.1));
     EXPECT_FALSE(picked(back, 50, 50, 0.1));
+}
+
+// A band 10 wide whose half turn of bulge from (0, 0) under (50, -50) to
+// (100, 0) ends heading up, followed by a straight segment heading off at
+// 150 degrees (and the same drawn backwards): the joint turns 60 degrees
+// to the left, and nothing fills its outer side, where a mitre of the
+// bulge's chord would reach out to (118.66, -5).  Picks there, 6 to 9
+// units from the band, are not taken; inside the band beside the joint
+// they are.
+TEST_F(ExactCurves, NoMitreJoinsABulgeToAStraightSegment) {
+    const double ex = 100 + 100 * std::cos(5 * M_PI / 6), ey = 100 * std::sin(5 * M_PI / 6);
+    for (bool backwards : {false, true}) {
+        SCOPED_TRACE(backwards);
+        Slot band = backwards ? polyline(ms(), {{{ex, ey, 0, 10, 10}}, {{100, 0, -1, 10, 10}}, {{0, 0, 0, 10, 10}}}, false)
+                              : polyline(ms(), {{{0, 0, 1, 10, 10}}, {{100, 0, 0, 10, 10}}, {{ex, ey, 0, 10, 10}}}, false);
+        // 6.17, 7.10, 8.13 and 7.03 units from the band.
+        for (auto [x, y] : {std::pair{111.0, -4.5}, {112.0, -3.5}, {113.0, -4.0}, {112.0, -2.0}})
+            EXPECT_FALSE(picked(band, x, y, 0.5)) << x << " " << y;
+        EXPECT_TRUE(picked(band, 103, -2, 0.5));
+        EXPECT_TRUE(picked(band, 95, 5, 0.5));
+        EXPECT_TRUE(picked(band, 50, -54, 0.5));
+        db->setErased(band, true);
+    }
 }
 
 // The cubic B-spline with uniform knots through control points x = 250 i,

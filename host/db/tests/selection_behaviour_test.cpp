@@ -3,8 +3,12 @@
 // answer: arrays whose block places other blocks, the even-odd fill over
 // clockwise arcs, an arc met only by one edge of a window, straight spline
 // pieces, endless lines in an indexed block, turned inserts against a
-// window, the far side of a ring of arcs and filled triangles in arrays.
-// Margins are a few tenths of a unit, well inside what each case tells.
+// window, the far side of a ring of arcs and filled triangles in arrays;
+// windows over the first spans of a spline, a spline after lines in an
+// indexed block placed large, a large ellipse's nearest and farthest
+// points from its ring's centre, and the ends of arcs and lines in dense
+// arrays.  Margins are a few tenths of a unit, well inside what each case
+// tells.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -494,6 +498,134 @@ TEST(FilledTrianglesInArrays, ArePickedInsideACopyOnly) {
             EXPECT_FALSE(d.holds(copies, -0.1, -0.1, lastX + 50.1, lastY + 49.9));
         }
         d.db->setErased(copies, true);
+    }
+}
+
+// A cubic SPLINE of five spans from (0, 0) to (700, 100), its control
+// points 100 apart in x, at y 0 and 100 by turns (clamped uniform knots):
+// x rises along it, and it lies in the box of its control points.
+GroupList fiveSpans() {
+    GroupList g = {Group::integer(70, 8), Group::integer(71, 3), Group::integer(72, 12), Group::integer(73, 8)};
+    for (double k : {0, 0, 0, 0, 1, 2, 3, 4, 5, 5, 5, 5}) g.push_back(Group::real(40, k));
+    for (int i = 0; i < 8; ++i) g.push_back(Group::point(10, 100.0 * i, i % 2 ? 100 : 0, 0));
+    return g;
+}
+
+// A window that holds the spline's first spans (up to x = X, its last span
+// starting before x = 500), or all of it but its end, does not hold it;
+// one round all of it does.  In model space, and in an insert turned 30
+// degrees, whose box is far larger than the spline.
+TEST(SplinesInWindows, AreHeldOnlyWhole) {
+    Drawing d;
+    Slot own = d.add(d.ms(), "SPLINE", fiveSpans());
+    EXPECT_TRUE(d.holds(own, -1, -1, 701, 101));
+    for (double X : {690.0, 600.0, 350.0, 150.0}) EXPECT_FALSE(d.holds(own, -1, -1, X, 101)) << X;
+    d.db->setErased(own, true);
+
+    d.add(d.block("SPANS"), "SPLINE", fiveSpans());
+    Slot placed = d.insert(d.ms(), "SPANS", 0, 0, turned(30));
+    // The box of the part of the control points' box up to x = X, turned, a unit wider.
+    auto window = [&](double X) {
+        double w[4] = {INFINITY, INFINITY, -INFINITY, -INFINITY};
+        for (auto [x, y] : {std::pair{0.0, 0.0}, {X, 0.0}, {0.0, 100.0}, {X, 100.0}}) {
+            auto [tx, ty] = turn(x, y, 30);
+            w[0] = std::min(w[0], tx - 1);
+            w[1] = std::min(w[1], ty - 1);
+            w[2] = std::max(w[2], tx + 1);
+            w[3] = std::max(w[3], ty + 1);
+        }
+        return d.holds(placed, w[0], w[1], w[2], w[3]);
+    };
+    EXPECT_TRUE(window(700));
+    for (double X : {690.0, 600.0, 350.0, 150.0}) EXPECT_FALSE(window(X)) << X;
+    // Its end (700, 100) turned is the top of the turned box, (556.2, 436.6);
+    // the box's other corners lie 86.6 lower or more.
+    EXPECT_TRUE(d.holds(placed, -51, -1, 607.3, 437.7));
+    EXPECT_FALSE(d.holds(placed, -51, -1, 607.3, 430));
+}
+
+// A cubic Bezier's point at t.
+std::pair<double, double> bezier(const std::vector<std::pair<double, double>>& control, double t) {
+    std::vector<std::pair<double, double>> q = control;
+    for (size_t r = 1; r < q.size(); ++r)
+        for (size_t i = 0; i + r < q.size(); ++i)
+            q[i] = {(1 - t) * q[i].first + t * q[i + 1].first, (1 - t) * q[i].second + t * q[i + 1].second};
+    return q[0];
+}
+
+// A spline drawn after five lines in one block (so that the block keeps
+// its pieces in a tree and slices them out one by one), the block placed
+// 10,000 times larger, where the chords the spline is drawn with stray
+// hundreds of units from it: a pick on its curve takes the insert, at its
+// highest and lowest points too (beyond the box of its chords); a pick on
+// the lines too.
+TEST(SplinesInIndexedBlocks, ArePickedOnTheirCurve) {
+    Drawing d;
+    const std::vector<std::pair<double, double>> control = {{0, 0}, {30, 150}, {70, -100}, {100, 10}};
+    Slot b = d.block("AFTERLINES");
+    for (int i = 0; i < 5; ++i) d.line(b, 20.0 * i, -50, 20.0 * i + 5, -50);
+    d.add(b, "SPLINE", spline(3, control));
+    const double scale = 1e4;
+    Slot placed = d.insert(d.ms(), "AFTERLINES", 0, 0, turned(0, scale, scale));
+    // y' is 3 (760 t^2 - 800 t + 150): highest (49.4) and lowest (-18.9)
+    // where that is 0, some 0.01 to 0.02 beyond its chords in the block.
+    const double root = std::sqrt(800.0 * 800 - 4 * 760 * 150);
+    for (double t : {1.0 / 3, 0.618, 0.9, (800 - root) / 1520, (800 + root) / 1520}) {
+        auto [x, y] = bezier(control, t);
+        EXPECT_TRUE(d.picks(placed, scale * x, scale * y, 1)) << t;
+    }
+    EXPECT_TRUE(d.picks(placed, 42.5 * scale, -50 * scale, 1));
+    EXPECT_FALSE(d.picks(placed, 50 * scale, -50 * scale, 1));
+}
+
+// An ellipse 2e6 by 1.4e6 alone in a block, drawn from parameter 0.3 round
+// (so that no piece its curve search starts with ends at an axis): its
+// ring is centred at its centre, 7e5 from its nearest points and 1e6 from
+// its farthest.  Picks exactly on it there and elsewhere take the insert;
+// a bound of its distance loose by a share of the distance (tens of units)
+// would turn them down.
+TEST(RingsOfLargeEllipses, TakeAPickExactlyOnTheCurve) {
+    Drawing d;
+    const double a = 1e6, b = 7e5;
+    d.add(d.block("WIDE"), "ELLIPSE",
+          {Group::point(10, 0, 0, 0), Group::point(11, a, 0, 0), Group::real(40, b / a), Group::real(41, 0.3),
+           Group::real(42, 0.3 + 2 * M_PI)});
+    Slot ellipse = d.insert(d.ms(), "WIDE", 0, 0);
+    for (double t : {M_PI / 2, -M_PI / 2, 0.0, M_PI, 1.0, 4.0})
+        EXPECT_TRUE(d.picks(ellipse, a * std::cos(t), b * std::sin(t), 0.5)) << t;
+    EXPECT_FALSE(d.picks(ellipse, 0, b - 1, 0.5));
+    EXPECT_FALSE(d.picks(ellipse, a + 1, 0, 0.5));
+}
+
+// Arrays dense enough to be asked of their lattice (a point far off widens
+// the block's box, so that some 40 copies are in reach; no copy of the
+// point lies near what is asked): a pick beyond an arc's end, outside its
+// angles but within the pick box of the end, takes the array, as does a
+// pick diagonally past a line's end; a little farther, neither does.
+// Copy (7, 7) lies at (3500, 3500).
+TEST(EndsInDenseArrays, ArePickedWithinReachOfTheEnd) {
+    Drawing d;
+    Slot a = d.block("QUARTERARC");
+    d.add(a, "ARC", {Group::point(10, 0, 0, 0), Group::real(40, 100), Group::real(50, 0), Group::real(51, 90)});
+    d.add(a, "POINT", {Group::point(10, -3210, -3170, 0)});
+    Slot arcs = d.insert(d.ms(), "QUARTERARC", 0, 0, array(20, 20, 500, 500));
+    // From (3600, 3500) to (3500, 3600).
+    EXPECT_TRUE(d.picks(arcs, 3500 - 0.6, 3600 + 0.3, 1));
+    EXPECT_TRUE(d.picks(arcs, 3600 + 0.3, 3500 - 0.6, 1));
+    EXPECT_FALSE(d.picks(arcs, 3500 - 1.2, 3600 + 0.3, 1));
+    EXPECT_FALSE(d.picks(arcs, 3600 + 0.3, 3500 - 1.2, 1));
+    d.db->setErased(arcs, true);
+
+    Slot l = d.block("SHORTLINE");
+    d.line(l, 0, 0, 10, 0);
+    d.add(l, "POINT", {Group::point(10, -3210, -3170, 0)});
+    Slot lines = d.insert(d.ms(), "SHORTLINE", 0, 0, array(20, 20, 500, 500));
+    // From (3500, 3500) to (3510, 3500).
+    for (double sign : {1.0, -1.0}) {
+        EXPECT_TRUE(d.picks(lines, 3510 + 0.6, 3500 + sign * 0.6, 1)) << sign;
+        EXPECT_TRUE(d.picks(lines, 3500 - 0.6, 3500 + sign * 0.6, 1)) << sign;
+        EXPECT_FALSE(d.picks(lines, 3510 + 0.8, 3500 + sign * 0.8, 1)) << sign;
+        EXPECT_FALSE(d.picks(lines, 3500 - 0.8, 3500 + sign * 0.8, 1)) << sign;
     }
 }
 
