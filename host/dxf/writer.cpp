@@ -301,7 +301,7 @@ void DxfWriter::header()
     std::string style(db_.headerText("$DIMSTYLE"));
     if (db_.findRecord(Table::Dimstyle, style) == kNoSlot) style = "Standard";
     auto fixed = [&](const std::string& name, GroupList& groups) {
-        if (name == "$HANDSEED") groups = {Group::text(5, db::handleText(db_.handseed()))};
+        if (name == "$HANDSEED") groups = {Group::text(5, db::handleText(db_.savedHandseed()))};
         else if (name == "$DWGCODEPAGE") groups = {Group::text(3, codePageName(drawingCodePage(db_)))};
         else if (name == "$CLAYER") groups = {Group::text(8, layer)};
         else if (name == "$DIMSTYLE") groups = {Group::text(2, style)};
