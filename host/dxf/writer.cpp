@@ -4,6 +4,7 @@
 #include "dxf/binary_dxf.h"
 #include "dxf/dim_variables.h"
 #include "dxf/drawing_extents.h"
+#include "dxf/entity_markers.h"
 #include "dxf/file_io.h"
 #include "dxf/group_writer.h"
 #include "dxf/parallel.h"
@@ -536,7 +537,13 @@ void DxfWriter::writeObject(GroupWriter& out, const Object& object) const
     std::string_view type = object.typeName();
     out.plain(0, type);
     out.handle(type == "DIMSTYLE" ? 105 : 5, object.handle);
-    const auto& groups = object.groups;
+    // An entity that lost some of its subclass markers is written with them.
+    GroupList mended;
+    bool entity = object.cls == db::ObjectClass::Entity || object.cls == db::ObjectClass::BlockBegin ||
+                  object.cls == db::ObjectClass::BlockEnd;
+    const auto& groups =
+        entity && mendEntityMarkers(type, object.groups, version_ == DxfVersion::R2007, mended) ? mended
+                                                                                               : object.groups;
     size_t i = 0;
     int depth = 0;
     bool reactors = false;
