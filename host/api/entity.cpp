@@ -75,6 +75,8 @@ bool buildNew(db::Database& db, ParsedList& list, GroupList& groups, std::vector
     if (!prepareBody(db, list.type, list.body, groups, layers, error, list.xdata.size() + spare)) return false;
     if (!list.xdata.empty()) {
         if (!checkXdata(db, list.xdata, error)) return false;
+        // Kept back now: what a block definition holds is stored at its end.
+        db.reserveLinks(list.xdata);
         groups.insert(groups.end(), std::make_move_iterator(list.xdata.begin()),
                       std::make_move_iterator(list.xdata.end()));
     }
@@ -397,6 +399,7 @@ int acdbEntMod(const resbuf* given) {
             return fail("the name is taken");
     }
     api::createLayers(*db, layers);
+    db->reserveLinks(list.xdata);
     o->groups = std::move(updated.groups);
     return RTNORM;
 }

@@ -315,6 +315,7 @@ Acad::ErrorStatus AcDbObject::setXData(const resbuf* xdata) {
     updated.groups = o->groups;
     api::mergeXdata(updated, groups);
     if (api::xdataSize(updated.groups, db::xdataBegin(updated)) > api::kMaxXdataBytes) return Acad::eXdataSizeExceeded;
+    db->reserveLinks(groups);
     o->groups = std::move(updated.groups);
     return Acad::eOk;
 }

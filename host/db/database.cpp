@@ -7,6 +7,8 @@
 namespace host::db {
 
 namespace {
+// An XDATA handle: text, so that "0", "" and text of no handle stay as given.
+constexpr int kXdataHandleCode = 1005;
 uint32_t nextSerial = 1;
 DatabaseListener* listener = nullptr;
 
@@ -168,9 +170,11 @@ void Database::unindexHandle(Handle handle) {
 
 Slot Database::add(Object&& object) {
     if (count_ >= kNoSlot - 1) return kNoSlot;
+    // An object's own links are kept back before it takes a handle.
+    reserveLinks(object.groups);
     if (object.handle == 0) {
-        while (slotOf(nextHandle_) != kNoSlot) ++nextHandle_;
-        object.handle = nextHandle_++;
+        object.handle = freeHandle();
+        if (object.handle == 0) return kNoSlot;
     } else if (slotOf(object.handle) != kNoSlot) {
         return kNoSlot;
     }
@@ -187,6 +191,48 @@ Slot Database::add(Object&& object) {
 
 void Database::raiseHandseed(Handle atLeast) {
     if (atLeast > nextHandle_) nextHandle_ = atLeast;
+}
+
+Handle Database::freeHandle() {
+    reservedLinks_.erase(reservedLinks_.begin(), reservedLinks_.lower_bound(nextHandle_));
+    // Each number passed is passed for good: a handle costs O(log n) spread
+    // over the handles given.
+    while (nextHandle_ != 0) {
+        if (!reservedLinks_.empty() && *reservedLinks_.begin() == nextHandle_) {
+            reservedLinks_.erase(reservedLinks_.begin());
+            ++nextHandle_;
+        } else if (slotOf(nextHandle_) != kNoSlot) {
+            ++nextHandle_;
+        } else {
+            break;
+        }
+    }
+    return nextHandle_;
+}
+
+Handle Database::handseed() const {
+    Handle seed = nextHandle_;
+    for (auto it = reservedLinks_.lower_bound(seed); it != reservedLinks_.end() && *it == seed; ++it) ++seed;
+    return seed;
+}
+
+void Database::reserveLink(std::string_view text) {
+    Handle handle = 0;
+    if (parseHandle(text, handle) && handle >= nextHandle_) reservedLinks_.insert(handle);
+}
+
+void Database::reserveLinks(const GroupList& groups) {
+    for (const Group& g : groups)
+        if (g.code() == kXdataHandleCode && g.kind() == ValueKind::Text) reserveLink(g.asText());
+}
+
+Handle Database::savedHandseed() const {
+    Handle seed = handseed();
+    for (auto it = reservedLinks_.lower_bound(seed); it != reservedLinks_.end(); ++it) {
+        if (*it - seed >= kLinkReach || *it == UINT64_MAX) break;
+        seed = *it + 1;
+    }
+    return seed;
 }
 
 void Database::purge(Slot slot) {

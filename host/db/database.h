@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -105,8 +106,22 @@ public:
     Slot add(Object&& object);
     Slot add(const Object& object) { return add(Object(object)); }
     // The next handle add() would give; handles are never reused.
-    Handle handseed() const { return nextHandle_; }
+    Handle handseed() const;
     void raiseHandseed(Handle atLeast);
+    // A number that an XDATA handle (1005) names is never given to a new
+    // object, whether an object has it or not: a link to nothing goes on
+    // naming nothing.  add() keeps back the links of what it stores; a
+    // change of an object's XDATA keeps back the new ones here.  Only the
+    // numbers at or above the seed are remembered (none below is given), so
+    // a link to FFFFFFFFFFFFFFFF costs one entry and no numbers.
+    void reserveLinks(const GroupList& groups);
+    void reserveLink(std::string_view text);  // the text of a 1005 group
+    // The $HANDSEED a saved file gives.  Another program starts its new
+    // objects there: the seed steps past the links just above it, each
+    // within kLinkReach of the seed or of the link before it.  Links
+    // further up stay above the seed, which keeps the numbers below them.
+    Handle savedHandseed() const;
+    static constexpr Handle kLinkReach = Handle{1} << 20;
     // Removes an object for good (purge): its slot and handle go dead.  It
     // is taken out of its block's entity list and its table's index.
     void purge(Slot slot);
@@ -216,7 +231,13 @@ private:
     std::unordered_map<Handle, Slot> sparseHandles_;
     bool indexHandle(Handle handle, Slot slot);
     void unindexHandle(Handle handle);
+    // The handle for a new object: the seed, past the handles in use and
+    // the numbers links name; 0 when none is left.
+    Handle freeHandle();
     Handle nextHandle_ = 1;
+    // Numbers XDATA handles name, at or above the seed when kept (those the
+    // seed has passed since go when a handle is next given).
+    std::set<Handle> reservedLinks_;
     Slot heads_[kTableCount];
     std::vector<Slot> records_[kTableCount];
     NameIndex names_[kTableCount];

@@ -1260,12 +1260,16 @@ void DxfReader::reserveFileHandles()
     tokenizer.passNamesInHandles();
     Token token;
     db::Handle highest = 0;
+    std::vector<std::string_view> links;
     while (tokenizer.next(token)) {
         if (token.code == 0) tokenizer.readCountsWide(token.text == "TABLE");
         if ((token.code == 5 || token.code == 105) && token.kind == ValueKind::Handle)
             highest = std::max(highest, static_cast<db::Handle>(token.integer));
+        // A record further on may link to the number a new handle would take.
+        if (token.code == kXdataHandleCode) links.push_back(token.text);
     }
     db_->raiseHandseed(highest + 1);
+    for (std::string_view link : links) db_->reserveLink(link);
 }
 
 // The first line end decides: a CR not followed by LF.

@@ -4,6 +4,7 @@
 #include "dxf/binary_dxf.h"
 #include "dxf/dim_variables.h"
 #include "dxf/drawing_extents.h"
+#include "dxf/entity_markers.h"
 #include "dxf/file_io.h"
 #include "dxf/group_writer.h"
 #include "dxf/parallel.h"
@@ -301,7 +302,7 @@ void DxfWriter::header()
     std::string style(db_.headerText("$DIMSTYLE"));
     if (db_.findRecord(Table::Dimstyle, style) == kNoSlot) style = "Standard";
     auto fixed = [&](const std::string& name, GroupList& groups) {
-        if (name == "$HANDSEED") groups = {Group::text(5, db::handleText(db_.handseed()))};
+        if (name == "$HANDSEED") groups = {Group::text(5, db::handleText(db_.savedHandseed()))};
         else if (name == "$DWGCODEPAGE") groups = {Group::text(3, codePageName(drawingCodePage(db_)))};
         else if (name == "$CLAYER") groups = {Group::text(8, layer)};
         else if (name == "$DIMSTYLE") groups = {Group::text(2, style)};
@@ -536,7 +537,13 @@ void DxfWriter::writeObject(GroupWriter& out, const Object& object) const
     std::string_view type = object.typeName();
     out.plain(0, type);
     out.handle(type == "DIMSTYLE" ? 105 : 5, object.handle);
-    const auto& groups = object.groups;
+    // An entity that lost some of its subclass markers is written with them.
+    GroupList mended;
+    bool entity = object.cls == db::ObjectClass::Entity || object.cls == db::ObjectClass::BlockBegin ||
+                  object.cls == db::ObjectClass::BlockEnd;
+    const auto& groups =
+        entity && mendEntityMarkers(type, object.groups, version_ == DxfVersion::R2007, mended) ? mended
+                                                                                               : object.groups;
     size_t i = 0;
     int depth = 0;
     bool reactors = false;

@@ -1,6 +1,7 @@
 // More of the object API: geometry classes, XDATA on opened objects,
 // table iteration, dimension-style data, lists of objects with reactors.
 #include <cmath>
+#include <set>
 
 #include "fixture.h"
 
@@ -82,6 +83,43 @@ TEST_F(ObjectMoreTest, XdataHandleTextComesBackAsGiven) {
     EXPECT_EQ(texts(own), given);
     acutRelRb(own);
     opened->close();
+}
+
+// A link set through acdbEntMod, an opened object's setXData (of an
+// application's record too) or inside a block definition being made names
+// a number no new object takes, however many come after.
+TEST_F(ObjectMoreTest, NumbersLinksAreSetToAreNotGivenLater) {
+    auto handleText = [](host::db::Handle h) { return host::io::fromUtf8(host::db::handleText(h)); };
+    auto newHandle = [&] {
+        ads_name e;
+        makeEntity(line(), e);
+        return db().object(host::api::slotOf(db(), e))->handle;
+    };
+    std::vector<host::db::Handle> links;
+    ads_name e;
+    makeEntity(line(), e);
+    links.push_back(db().handseed());
+    resbuf* changed = acutBuildList(-1, e, -3, 1001, L"LurakCad_B1", 1005, handleText(links.back()).c_str(), 0);
+    ASSERT_EQ(modify(changed), RTNORM);
+    AcDbRegAppTable* apps = nullptr;
+    ASSERT_EQ(drawing->getRegAppTable(apps, AcDb::kForRead), Acad::eOk);
+    AcDbObjectId app;
+    ASSERT_EQ(apps->getAt(L"LurakCad_B1", app), Acad::eOk);
+    apps->close();
+    AcDbObject* record = nullptr;
+    ASSERT_EQ(acdbOpenObject(record, app, AcDb::kForWrite), Acad::eOk);
+    links.push_back(db().handseed());
+    ListHolder mine(acutBuildList(1001, L"LurakCad_B1", 1005, handleText(links.back()).c_str(), 0));
+    ASSERT_EQ(record->setXData(mine.list), Acad::eOk);
+    record->close();
+    links.push_back(db().handseed() + 1);  // what the block's BLOCK would take
+    std::wstring inBlock = handleText(links.back());
+    makeBlock(L"LINKED", {line(acutBuildList(-3, 1001, L"LurakCad_B1", 1005, inBlock.c_str(), 0))});
+    for (int i = 0; i < 8; ++i) newHandle();
+    EXPECT_EQ(std::set<host::db::Handle>(links.begin(), links.end()).size(), links.size());
+    for (host::db::Slot s = 0; s < db().slotCount(); ++s)
+        if (const host::db::Object* o = db().object(s))
+            for (host::db::Handle link : links) EXPECT_NE(o->handle, link) << o->typeName();
 }
 
 TEST_F(ObjectMoreTest, LayerIteratorSkipsErasedRecordsAndNamesStayValidWhileOpen) {

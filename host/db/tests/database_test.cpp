@@ -102,6 +102,64 @@ TEST(Handles, GivenHandlesAreKeptAndNeverReused) {
     EXPECT_EQ(db.slotOf(19999), db.slotCount() - 1);
 }
 
+// A number an XDATA handle names is never given to a new object, whether
+// the link came with the object stored or was set later; a link to the top
+// of the range uses up nothing, and the seed a file is given steps past the
+// links just above it only.
+TEST(Handles, NumbersThatLinksNameAreNeverGiven) {
+    auto object = [](GroupList xdata = {}) {
+        Object o;
+        o.type = internType("LINE");
+        o.groups = {Group::text(100, "AcDbEntity")};
+        o.groups.insert(o.groups.end(), xdata.begin(), xdata.end());
+        return o;
+    };
+    auto handleOfNew = [&](Database& db) { return db.object(db.add(object()))->handle; };
+    auto links = [](std::initializer_list<const char*> texts) {
+        GroupList xdata = {Group::text(1001, "APP")};
+        for (const char* t : texts) xdata.push_back(Group::text(1005, t));
+        return xdata;
+    };
+
+    Database db;
+    db.raiseHandseed(0x34);
+    // Its own link too: "0039" names 39; "", "0", "ZZ" and a link below the
+    // seed name no number to come.
+    Slot linked = db.add(object(links({"38", "0039", "", "0", "ZZ", "12", "FFFFFFFFFFFFFFFF"})));
+    EXPECT_EQ(db.object(linked)->handle, 0x34u);
+    std::vector<Handle> given;
+    for (int i = 0; i < 5; ++i) given.push_back(handleOfNew(db));
+    EXPECT_EQ(given, (std::vector<Handle>{0x35, 0x36, 0x37, 0x3A, 0x3B}));
+
+    // Set later, as a link of an object already stored: the seed itself.
+    Handle seed = db.handseed();
+    EXPECT_EQ(seed, 0x3Cu);
+    db.reserveLinks(links({"3C", "3D"}));
+    EXPECT_EQ(db.handseed(), 0x3Eu);
+    EXPECT_EQ(handleOfNew(db), 0x3Eu);
+
+    // FFFFFFFFFFFFFFFF and one beyond reach stay where they are: the saved
+    // seed passes only links within reach of it or of the link before.
+    const Handle reach = Database::kLinkReach;
+    EXPECT_EQ(db.savedHandseed(), 0x3Fu);
+    std::string far = handleText(0x3F + reach), chained = handleText(0x3F + reach - 1 + reach - 1);
+    db.reserveLinks(links({far.c_str()}));
+    EXPECT_EQ(db.savedHandseed(), 0x3Fu);
+    std::string near = handleText(0x3F + reach - 1);
+    db.reserveLinks(links({near.c_str(), chained.c_str()}));
+    EXPECT_EQ(db.savedHandseed(), 0x3F + 2 * reach - 1);  // past near, far and chained
+    EXPECT_EQ(db.handseed(), 0x3Fu);
+    EXPECT_EQ(handleOfNew(db), 0x3Fu);
+
+    // The top of the range: what is left is given, and the link is passed
+    // over without a wrap to 0.
+    Database top;
+    top.raiseHandseed(UINT64_MAX - 2);
+    top.add(object(links({"FFFFFFFFFFFFFFFE"})));
+    EXPECT_EQ(handleOfNew(top), UINT64_MAX);
+    EXPECT_EQ(top.add(object()), kNoSlot);  // none left
+}
+
 TEST(Blocks, EntitiesKeepOrderAndPurgeTakesThemOut) {
     auto db = Database::createDefault();
     Slot ms = db->modelSpace();
