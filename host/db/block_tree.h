@@ -61,6 +61,9 @@ struct BlockGeometry {
     bool overflowed = false;  // for extents: some point of it overflowed when drawn, so it has no sure box
     std::unique_ptr<const BlockIndex> index;  // its pieces and placed blocks by their boxes (a large block's)
     uint64_t spelled = 0;  // what it spells out with the blocks it places (BlockTree::spelledBy)
+    // The question of a pick or window that last looked at a copy of it
+    // (DrawnShapes): one that looks at two has copies that multiply.
+    mutable uint64_t lookedAt = 0;
 };
 
 // The box of shapes' bounded parts: a ray by its start point, a line

@@ -71,8 +71,10 @@ Point3 blockBase(const Database& db, Slot record);
 // The first copy's matrix alone.
 Matrix insertTransform(const Database& db, const Object& insert);
 
-// The box around the eight corners of `box` carried by m.
-Extents transformedBox(const Extents& box, const Matrix& m);
+// The box around the eight corners of `box` carried by m; `known`, when
+// given, says whether every corner is finite (one that overflows is left
+// out of the box, which then holds less than it should).
+Extents transformedBox(const Extents& box, const Matrix& m, bool* known = nullptr);
 
 // World extents of an entity as drawn (with its attributes or vertices);
 // false when it has none.  A ray or construction line gives its start
