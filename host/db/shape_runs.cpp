@@ -368,7 +368,12 @@ Found RunTests::near(const Shapes& s, const Matrix& m, double x, double y, doubl
     };
     auto overflow = [&] { return note(budget.undecided(Doubt::Overflow)); };
     auto within = [&](const Point3& a, const Point3& b, const ShapeArc* arc) {
-        if (nonFinite_ && !finitePiece(a, b, arc)) return overflow();
+        if (nonFinite_ && !finitePiece(a, b, arc)) {
+            // Its ends that are finite are still points of it.
+            for (const Point3& end : {a, b})
+                if (finite(end) && std::hypot(end.x - x, end.y - y) <= radius) return true;
+            return overflow();
+        }
         return arc ? note(arcs::near(*arc, x, y, radius, budget)) : segmentDistance(a, b, x, y) <= radius;
     };
     auto spline = s.splines.begin();
@@ -476,7 +481,7 @@ Found RunTests::meets(const Shapes& s, const Matrix& m, const PlanWindow& w, Wor
         return false;
     };
     auto meetsPiece = [&](const Point3& a, const Point3& b, const ShapeArc* arc) {
-        if (nonFinite_ && !finitePiece(a, b, arc)) return overflow();
+        if (nonFinite_ && !finitePiece(a, b, arc)) return w.holds(a) || w.holds(b) || overflow();
         return pieceMeets(a, b, arc, w);
     };
     auto spline = s.splines.begin();
