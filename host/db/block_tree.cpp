@@ -210,7 +210,7 @@ bool BlockTree::placedBox(const PlacedBlock& p, const Matrix& parent, Extents& o
 }
 
 bool BlockTree::placedBox(const BlockGeometry& g, const InsertPlacement& place, const Matrix& parent, Extents& out,
-                          bool& endless) {
+                          bool& endless, bool* known) {
     endless = endless || g.endless;
     if (g.overflowed) {
         out.add(Point3{-INFINITY, -INFINITY, -INFINITY});
@@ -219,13 +219,18 @@ bool BlockTree::placedBox(const BlockGeometry& g, const InsertPlacement& place, 
     }
     if (!g.box.valid()) return false;
     Extents first;
+    bool finiteCorners = true;
     if (isIdentity(parent)) {
-        for (int corner = 0; corner < 8; ++corner)
-            first.add(place.place({corner & 1 ? g.box.max.x : g.box.min.x, corner & 2 ? g.box.max.y : g.box.min.y,
-                                   corner & 4 ? g.box.max.z : g.box.min.z}));
+        for (int corner = 0; corner < 8; ++corner) {
+            Point3 p = place.place({corner & 1 ? g.box.max.x : g.box.min.x, corner & 2 ? g.box.max.y : g.box.min.y,
+                                    corner & 4 ? g.box.max.z : g.box.min.z});
+            finiteCorners = finiteCorners && finite(p);
+            first.add(p);
+        }
     } else {
-        first = transformedBox(g.box, parent * place.m);
+        first = transformedBox(g.box, parent * place.m, &finiteCorners);
     }
+    if (known != nullptr && !finiteCorners) *known = false;
     out.add(first);
     if (place.columns == 1 && place.rows == 1) return true;
     // The copies lie between the first and those at the far column and row.
@@ -256,8 +261,11 @@ void BlockTree::bound(Node& n) {
     g.box = n.ownBox;
     const Matrix identity;
     for (const PlacedBlock& p : g.drawing.placed) {
-        placedBox(p, identity, g.box, g.endless);
-        if (const Node* child = node(p.record)) g.overflowed = g.overflowed || child->geometry.overflowed;
+        const BlockGeometry* child = boundedGeometry(p.record);
+        if (child == nullptr) continue;
+        bool known = true;
+        placedBox(*child, p.placement, identity, g.box, g.endless, &known);
+        g.overflowed = g.overflowed || child->overflowed || !known;
     }
 }
 
@@ -301,11 +309,11 @@ void BlockTree::index(BlockGeometry& g) {
         const BlockGeometry& child = node(p.record)->geometry;
         ix->placedGeometry.push_back(&child);
         Extents box;
-        bool endless = false;
-        placedBox(child, p.placement, identity, box, endless);
+        bool endless = false, known = true;
+        placedBox(child, p.placement, identity, box, endless, &known);
         // An endless one, or one whose box overflows, is looked at with
         // every copy, never by its box.
-        bool unbounded = endless || (box.valid() && !finiteBox(box));
+        bool unbounded = endless || !known || (box.valid() && !finiteBox(box));
         if (unbounded) ix->endlessPlaced.push_back(i);
         boxes.push_back(unbounded ? Extents() : box);
         if (!box.valid() && !endless) continue;

@@ -100,11 +100,11 @@ struct InsideTest {
     // All copies held, by their box or hull: nothing of them to look at.
     bool range(const BlockGeometry& g, const PlacedBlock& p, const Matrix& world, const Matrix& base,
                CopyLattice& copies) {
-        if (g.endless) return true;
+        if (g.endless || g.overflowed) return true;
         Extents all;
-        bool endless = false;
-        if (!BlockTree::placedBox(g, p.placement, world, all, endless) || w.holds(all)) return false;
-        return !g.hull.heldBy(base, copies, w);
+        bool endless = false, known = true;
+        if (!BlockTree::placedBox(g, p.placement, world, all, endless, &known) || (known && w.holds(all))) return false;
+        return !known || !g.hull.heldBy(base, copies, w);
     }
     Verdict box(const Extents& b, bool endless) const {
         if (endless) return Verdict::Stop;
@@ -159,7 +159,7 @@ void DrawnShapes::pushPlaced(Test& test, const PlacedBlock& p, const Matrix& wor
 template <class Test>
 bool DrawnShapes::ringTurnsDown(Test& test, const Pending& p) {
     PlanRing ring;
-    return p.block->ring.known() && worldRing(p.block->ring, p.base, ring) &&
+    return !p.block->overflowed && p.block->ring.known() && worldRing(p.block->ring, p.base, ring) &&
            test.ring(ring, p.copies) == Verdict::Skip;
 }
 
@@ -247,7 +247,7 @@ DrawnShapes::Outcome DrawnShapes::lookAtCopy(Test& test, const BlockGeometry& g,
     // draws is asked, and says so where it cannot tell.
     bool known;
     const Extents box = transformedBox(g.box, m, &known);
-    known = known && !g.drawing.own.overflowed;
+    known = known && !g.overflowed && !g.drawing.own.overflowed;
     if (known) {
         switch (test.box(box, g.endless)) {
         case Verdict::Skip: return Outcome::Walked;
@@ -341,12 +341,13 @@ bool DrawnShapes::build(const std::vector<Slot>& entities, size_t index, bool in
     drawer_.draw(entities, index, inBlock, drawing_);
     box_ = boundedBox(drawing_.own);
     endless_ = drawing_.own.endless;
+    boxSure_ = !drawing_.own.overflowed;
     const Matrix identity;
     for (const PlacedBlock& p : drawing_.placed)
         if (const BlockGeometry* g = tree_.bounded(p.record))
-            BlockTree::placedBox(*g, p.placement, identity, box_, endless_);
+            BlockTree::placedBox(*g, p.placement, identity, box_, endless_, &boxSure_);
     spelled_ = tree_.spelledBy(drawing_.placed);
-    return box_.valid() || endless_ || drawing_.own.overflowed;
+    return box_.valid() || endless_ || !boxSure_;
 }
 
 template <class Test>
@@ -409,13 +410,12 @@ bool DrawnShapes::ask(Test& test) {
     return answer;
 }
 
-// A box that leaves out points lost when the entity was drawn (their
-// numbers overflowed) decides nothing.
+// A box that leaves out what overflowed as the entity was drawn or placed
+// decides nothing.
 bool DrawnShapes::near(double x, double y, double radius) {
     undecided_ = false;
     doubt_ = Doubt::None;
-    const bool lost = drawing_.own.overflowed;
-    if (!endless_ && !lost && (!box_.valid() || planDistance(box_, x, y) > radius)) return false;
+    if (!endless_ && boxSure_ && (!box_.valid() || planDistance(box_, x, y) > radius)) return false;
     NearTest test{tests_, x, y, radius};
     return ask(test);
 }
@@ -424,9 +424,8 @@ bool DrawnShapes::inside(double x1, double y1, double x2, double y2) {
     undecided_ = false;
     doubt_ = Doubt::None;
     InsideTest test{tests_, {x1, y1, x2, y2}};
-    const bool lost = drawing_.own.overflowed;
-    if (!lost && (!box_.valid() || endless_ || test.w.disjoint(box_))) return false;
-    if (!lost && test.w.holds(box_)) return true;
+    if (boxSure_ && (!box_.valid() || endless_ || test.w.disjoint(box_))) return false;
+    if (boxSure_ && test.w.holds(box_)) return true;
     return ask(test);
 }
 
@@ -434,9 +433,8 @@ bool DrawnShapes::meets(double x1, double y1, double x2, double y2) {
     undecided_ = false;
     doubt_ = Doubt::None;
     MeetsTest test{tests_, {x1, y1, x2, y2}};
-    const bool lost = drawing_.own.overflowed;
-    if (!endless_ && !lost && (!box_.valid() || test.w.disjoint(box_))) return false;
-    if (!lost && box_.valid() && test.w.holds(box_)) return true;
+    if (!endless_ && boxSure_ && (!box_.valid() || test.w.disjoint(box_))) return false;
+    if (boxSure_ && box_.valid() && test.w.holds(box_)) return true;
     return ask(test);
 }
 

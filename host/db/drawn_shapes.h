@@ -109,6 +109,7 @@ private:
     Drawing drawing_;
     Extents box_;
     bool endless_ = false;
+    bool boxSure_ = true;  // nothing it draws overflowed as it was drawn or placed
     std::vector<Pending> stack_;
     PlaceKeys visited_;
     // Answers of entities that place one block and draw nothing of their

@@ -71,7 +71,7 @@ struct Drawing : test_drawing::Drawing {
 // segment is its chord.  A bulge of 1e-8 is straight too, where its arc's
 // would overflow; one of 1.1e-8 stays an arc, which placed at 1e301 can
 // be answered nowhere near its ends: left undecided for its numbers.
-TEST(OverflowPicks, ThinSegmentsWithBulgesOf1e8OrLessAreStraight) {
+TEST(OverflowPicks, ThinSegmentsWithBulgesOf1e8OrLessAreStraightAndOverflowingArcsAreUndecided) {
     Drawing d;
     test_drawing::addLwPolyline(*d.db, d.block("THIN"), {{{0, 0, 1e-300, 0, 0}, {1, 0, -1e-300, 0, 0}, {1, 1, 0, 0, 0}}},
                                 false);
@@ -101,6 +101,18 @@ TEST(OverflowPicks, ThinSegmentsWithBulgesOf1e8OrLessAreStraight) {
     EXPECT_EQ(off.why, std::vector<Doubt>{Doubt::Overflow});
     // Its end is still found.
     EXPECT_EQ(bent.picked(1, 1).slot, arc);
+
+    // A circle of radius 5e307 through the block's origin, placed at scale
+    // 4 beside a pick 10 from where it passes: its centre and radius
+    // overflow there, and the corners of its box too (no box may turn it
+    // down for a part it leaves out).
+    Drawing huge;
+    huge.circle(huge.block("HUGE"), 5e307, 0, 5e307);
+    Slot circle = huge.insert(huge.ms(), "HUGE", -10, 0, {Group::real(41, 4), Group::real(42, 4), Group::real(43, 4)});
+    Drawing::Picked beside = huge.picked(0, 0);
+    EXPECT_EQ(beside.slot, kNoSlot);
+    EXPECT_EQ(beside.undecided, std::vector<Slot>{circle});
+    EXPECT_EQ(beside.why, std::vector<Doubt>{Doubt::Overflow});
 }
 
 // A cubic spline over 3,000 control points at x = 0, 1, 2 ... alternating
