@@ -405,8 +405,8 @@ bool DrawnShapes::ask(Test& test) {
     else if (outcome == Outcome::OutOfWork || ownDoubt) undecided();
     else answer = test.walked;
     if (placesOne && budget_.spent() >= kWorthRemembering)
-        repeated_[repeatKey()] = {static_cast<uint8_t>(undecided_ ? kUndecided : answer ? kTaken : kNotTaken), workLimit_,
-                                  doubt_};
+        repeated_[repeatKey()] = {static_cast<uint8_t>(undecided_ ? kUndecided : answer ? kTaken : kNotTaken),
+                                  workLimit_, doubt_};
     return answer;
 }
 

@@ -73,8 +73,8 @@ struct Drawing : test_drawing::Drawing {
 // be answered nowhere near its ends: left undecided for its numbers.
 TEST(OverflowPicks, ThinSegmentsWithBulgesOf1e8OrLessAreStraightAndOverflowingArcsAreUndecided) {
     Drawing d;
-    test_drawing::addLwPolyline(*d.db, d.block("THIN"), {{{0, 0, 1e-300, 0, 0}, {1, 0, -1e-300, 0, 0}, {1, 1, 0, 0, 0}}},
-                                false);
+    test_drawing::addLwPolyline(*d.db, d.block("THIN"),
+                                {{{0, 0, 1e-300, 0, 0}, {1, 0, -1e-300, 0, 0}, {1, 1, 0, 0, 0}}}, false);
     Slot thin = d.scaled("THIN", 1e9);
     EXPECT_EQ(d.picked(0.5, 0).slot, thin);
     EXPECT_EQ(d.picked(1e9 - 1, 5e8).slot, thin);

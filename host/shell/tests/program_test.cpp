@@ -186,7 +186,8 @@ TEST(Program, TheUndecidedAreToldWhyByCause) {
         char handle[8];
         std::snprintf(handle, sizeof handle, "%X", 0xC00 + i);
         dxf += std::string("0\nSPLINE\n5\n") + handle + "\n8\n0\n70\n12\n71\n2\n72\n12\n73\n9\n";
-        for (double k : {0.0, 0.0, 0.0, 0.25, 0.25, 0.5, 0.5, 0.75, 0.75, 1.0, 1.0, 1.0}) dxf += "40\n" + number(k) + "\n";
+        for (double k : {0.0, 0.0, 0.0, 0.25, 0.25, 0.5, 0.5, 0.75, 0.75, 1.0, 1.0, 1.0})
+            dxf += "40\n" + number(k) + "\n";
         for (int j = 0; j < 9; ++j) dxf += "41\n" + number(j % 2 ? M_SQRT1_2 : 1.0) + "\n";
         for (int j = 0; j < 9; ++j) dxf += "10\n" + number(r * xs[j]) + "\n20\n" + number(r * ys[j]) + "\n30\n0\n";
     }
@@ -195,8 +196,9 @@ TEST(Program, TheUndecidedAreToldWhyByCause) {
     std::string script = writeScript("lurak_undecided_causes.scr", "ERASE\n0,0\ncrossing -11,5 -9,6\n\n");
     Outcome run = runLurak(plugin() + " " + drawing + " -s " + script);
     EXPECT_EQ(run.status, 0) << run.output;
-    expectInOrder(run.output, {"Too close to tell whether the pick reaches SPLINE CC7 and 199 more: left out of the selection.",
-                               "Numbers out of range in INSERT 1F1: left out of the selection.", "0 found",
-                               "Numbers out of range in INSERT 1F1: left out of the selection.", "0 found"});
+    const std::string close =
+        "Too close to tell whether the pick reaches SPLINE CC7 and 199 more: left out of the selection.";
+    const std::string overflow = "Numbers out of range in INSERT 1F1: left out of the selection.";
+    expectInOrder(run.output, {close, overflow, "0 found", overflow, "0 found"});
     EXPECT_EQ(run.output.find("nested"), std::string::npos) << run.output;
 }
