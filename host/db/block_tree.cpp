@@ -219,18 +219,14 @@ bool BlockTree::placedBox(const BlockGeometry& g, const InsertPlacement& place, 
     }
     if (!g.box.valid()) return false;
     Extents first;
-    bool finiteCorners = true;
     if (isIdentity(parent)) {
-        for (int corner = 0; corner < 8; ++corner) {
-            Point3 p = place.place({corner & 1 ? g.box.max.x : g.box.min.x, corner & 2 ? g.box.max.y : g.box.min.y,
-                                    corner & 4 ? g.box.max.z : g.box.min.z});
-            finiteCorners = finiteCorners && finite(p);
-            first.add(p);
-        }
+        for (int corner = 0; corner < 8; ++corner)
+            first.add(place.place({corner & 1 ? g.box.max.x : g.box.min.x, corner & 2 ? g.box.max.y : g.box.min.y,
+                                   corner & 4 ? g.box.max.z : g.box.min.z}));
     } else {
-        first = transformedBox(g.box, parent * place.m, &finiteCorners);
+        first = transformedBox(g.box, parent * place.m);
     }
-    if (known != nullptr && !finiteCorners) *known = false;
+    if (known != nullptr && !cornersKnown(first)) *known = false;
     out.add(first);
     if (place.columns == 1 && place.rows == 1) return true;
     // The copies lie between the first and those at the far column and row.

@@ -12,14 +12,10 @@ namespace host::db {
 namespace {
 
 // The copies of a placed block whose box may meet the plan rectangle w,
-// the first copy's box (its block's `box` carried by `base`); false when
-// none can.  Every copy of one that runs without end, or whose box
-// overflows.
-bool copiesInReach(const Extents& box, const Matrix& base, bool endless, const PlanWindow& w, CopyLattice& copies) {
-    if (endless) return true;
-    bool known;
-    const Extents first = transformedBox(box, base, &known);
-    if (!known) return true;
+// the first copy's box being `first`; false when none can.  Every copy of
+// one that runs without end, or whose box overflows (not `known`).
+bool copiesInReach(const Extents& first, bool known, bool endless, const PlanWindow& w, CopyLattice& copies) {
+    if (endless || !known) return true;
     if (!first.valid()) return false;
     // The offsets that bring the first box onto the rectangle.
     const double xs[4] = {w.x1 - first.max.x, w.x2 - first.min.x, w.x2 - first.min.x, w.x1 - first.max.x};
@@ -46,7 +42,9 @@ struct NearTest {
     Question question() const { return {0, {x, y, radius, 0}}; }
     bool range(const BlockGeometry& g, const PlacedBlock&, const Matrix&, const Matrix& base, CopyLattice& copies) {
         const PlanWindow around{x - radius, y - radius, x + radius, y + radius};
-        return copiesInReach(g.box, base, g.endless, around, copies);
+        bool known;
+        const Extents first = transformedBox(g.box, base, &known);
+        return copiesInReach(first, known, g.endless, around, copies);
     }
     Verdict box(const Extents& b, bool endless) const {
         return endless || (b.valid() && planDistance(b, x, y) <= radius) ? Verdict::Look : Verdict::Skip;
@@ -71,7 +69,9 @@ struct MeetsTest {
     bool stopped = true, walked = false;
     Question question() const { return {1, {w.x1, w.y1, w.x2, w.y2}}; }
     bool range(const BlockGeometry& g, const PlacedBlock&, const Matrix&, const Matrix& base, CopyLattice& copies) {
-        return copiesInReach(g.box, base, g.endless, w, copies);
+        bool known;
+        const Extents first = transformedBox(g.box, base, &known);
+        return copiesInReach(first, known, g.endless, w, copies);
     }
     Verdict box(const Extents& b, bool endless) const {
         if (!endless && (!b.valid() || w.disjoint(b))) return Verdict::Skip;

@@ -163,12 +163,10 @@ Extents transformedBox(const Extents& box, const Matrix& m, bool* known) {
     Extents out;
     if (known != nullptr) *known = true;
     if (!box.valid()) return out;
-    for (int corner = 0; corner < 8; ++corner) {
-        Point3 p = m.apply({corner & 1 ? box.max.x : box.min.x, corner & 2 ? box.max.y : box.min.y,
-                            corner & 4 ? box.max.z : box.min.z});
-        if (known != nullptr && !(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z))) *known = false;
-        out.add(p);
-    }
+    for (int corner = 0; corner < 8; ++corner)
+        out.add(m.apply({corner & 1 ? box.max.x : box.min.x, corner & 2 ? box.max.y : box.min.y,
+                         corner & 4 ? box.max.z : box.min.z}));
+    if (known != nullptr) *known = cornersKnown(out);
     return out;
 }
 

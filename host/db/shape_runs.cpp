@@ -230,18 +230,22 @@ RunTests::Placed RunTests::placed(const Shapes& s, const Matrix& m) {
     lost_ = s.overflowed;
     nonFinite_ = false;
     if (isIdentity(m)) return {s.points, s.arcs};
+    // 0 while every number carried is finite, NaN once one is not.
+    double guard = 0;
+    auto check = [&guard](const Point3& p) { guard += (p.x - p.x) + (p.y - p.y) + (p.z - p.z); };
     scratch_.resize(s.points.size());
-    bool all = true;
     for (size_t i = 0; i < s.points.size(); ++i) {
         scratch_[i] = m.apply(s.points[i]);
-        all = all && finite(scratch_[i]);
+        check(scratch_[i]);
     }
     scratchArcs_.resize(s.arcs.size());
     for (size_t i = 0; i < s.arcs.size(); ++i) {
-        scratchArcs_[i] = s.arcs[i].carried(m);
-        all = all && scratchArcs_[i].finite();
+        const ShapeArc& arc = scratchArcs_[i] = s.arcs[i].carried(m);
+        check(arc.c);
+        check(arc.a);
+        check(arc.b);
     }
-    nonFinite_ = !all;
+    nonFinite_ = !(guard == 0);
     return {scratch_, scratchArcs_};
 }
 
