@@ -16,13 +16,18 @@ namespace {
 constexpr double kNoDistance = 1e300;
 
 
-// The distance to the line through a and b, from a on (ray) or both ways.
+// The distance to the line through a and b, from a on (ray) or both ways:
+// across it, as a segment's (plan_distance.h), so that a point far from a
+// keeps its digits.
 double lineDistance(const Point3& a, const Point3& b, bool ray, double x, double y) {
-    double dx = b.x - a.x, dy = b.y - a.y;
-    double len2 = dx * dx + dy * dy;
-    double t = len2 > 0 ? ((x - a.x) * dx + (y - a.y) * dy) / len2 : 0;
-    if (ray) t = std::max(t, 0.0);
-    return std::hypot(a.x + t * dx - x, a.y + t * dy - y);
+    double dx = b.x - a.x, dy = b.y - a.y, ex = x - a.x, ey = y - a.y;
+    // Its direction in its own scale, whose square never overflows.
+    double scale = std::max(std::fabs(dx), std::fabs(dy));
+    if (!(scale > 0) || !std::isfinite(scale)) return std::hypot(ex, ey);
+    dx /= scale;
+    dy /= scale;
+    if (ray && ex * dx + ey * dy <= 0) return std::hypot(ex, ey);
+    return std::fabs(cross(dx, dy, ex, ey)) / std::sqrt(dx * dx + dy * dy);
 }
 
 // Liang-Barsky: does the line a + t (b - a), t in [t0, t1], meet the rectangle?

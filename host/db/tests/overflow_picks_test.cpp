@@ -118,7 +118,8 @@ TEST(OverflowPicks, ThinSegmentsWithBulgesOf1e8OrLessAreStraightAndOverflowingAr
 // A cubic spline over 3,000 control points at x = 0, 1, 2 ... alternating
 // between y = 1e150 and -1e150: it crosses y = 0 a little right of its
 // first control point, within the pick box of 0,0, and never lies left of
-// x = 0.
+// x = 0.  Its pieces, and lines, are measured where they pass, far from
+// their points, and in their own scale.
 TEST(OverflowPicks, ASplineSwinging1e150WideIsFoundWhereItPasses) {
     Drawing d;
     std::vector<std::array<double, 2>> control;
@@ -130,6 +131,19 @@ TEST(OverflowPicks, ASplineSwinging1e150WideIsFoundWhereItPasses) {
     Drawing::Picked left = d.picked(-5, 0);
     EXPECT_EQ(left.slot, kNoSlot);
     EXPECT_TRUE(left.undecided.empty());
+    d.db->setErased(swing, true);
+
+    // A construction line and a ray from 0,0 along (1,1) in a block placed
+    // at scale 1e200, where their direction's square overflows: picked on
+    // them 1e10 out, not 4 off them.
+    for (const char* type : {"XLINE", "RAY"}) {
+        SCOPED_TRACE(type);
+        Drawing far;
+        far.add(far.block("LINE"), type, {Group::point(10, 0, 0, 0), Group::point(11, 1, 1, 0)});
+        Slot line = far.scaled("LINE", 1e200);
+        EXPECT_EQ(far.picked(1e10, 1e10).slot, line);
+        EXPECT_EQ(far.picked(1e10 + 3, 1e10 - 3).slot, kNoSlot);
+    }
 }
 
 // A rational cubic whose second control point (1,2) weighs 1e300 and its
