@@ -239,9 +239,18 @@ RunTests::Placed RunTests::placed(const Shapes& s, const Matrix& m) {
     double guard = 0;
     auto check = [&guard](const Point3& p) { guard += (p.x - p.x) + (p.y - p.y) + (p.z - p.z); };
     scratch_.resize(s.points.size());
-    for (size_t i = 0; i < s.points.size(); ++i) {
-        scratch_[i] = m.apply(s.points[i]);
-        check(scratch_[i]);
+    if (s.splines.empty()) {
+        for (size_t i = 0; i < s.points.size(); ++i) {
+            scratch_[i] = m.apply(s.points[i]);
+            check(scratch_[i]);
+        }
+    } else {
+        for (size_t i = 0; i < s.points.size(); ++i) scratch_[i] = m.apply(s.points[i]);
+        // A spline's chords are never asked: its curve is (carry()).
+        auto spline = s.splines.begin();
+        for (size_t r = 0; r < s.runs.size(); ++r)
+            if (splineOf(s, spline, r) == nullptr)
+                for (uint32_t i = s.runs[r].begin; i < s.runs[r].end; ++i) check(scratch_[i]);
     }
     scratchArcs_.resize(s.arcs.size());
     for (size_t i = 0; i < s.arcs.size(); ++i) {
