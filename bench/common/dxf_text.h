@@ -81,12 +81,14 @@ inline std::string lwpolyline(const std::vector<Vertex>& vertices, double width)
 }
 
 // A clamped spline of the degree through uniform knots over the control
-// points (x, y).
-inline std::string spline(int degree, const std::vector<Vertex>& controls) {
+// points (x, y), rational when weights are given (one a point).
+inline std::string spline(int degree, const std::vector<Vertex>& controls, const std::vector<double>& weights = {}) {
     const int count = static_cast<int>(controls.size());
     std::string s = "0\nSPLINE\n8\n0\n" + group(71, std::to_string(degree));
+    if (!weights.empty()) s += group(70, "12");
     for (int k = 0; k <= count + degree; ++k)
         s += group(40, std::min(std::max(k - degree, 0), count - degree));
+    for (double w : weights) s += group(41, w);
     for (const Vertex& v : controls) s += point(10, v.x, v.y);
     return s;
 }

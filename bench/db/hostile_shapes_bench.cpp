@@ -4,7 +4,9 @@
 // turned, of a huge circle and ellipse, of a spline at scale 1000), blocks placing the next ten times at distinct offsets nine deep,
 // blocks doubling 22 or 40 deep, turned nested lines inside a window,
 // circles and near-full bulges of radius 1e6 and beyond at scales up to
-// 2^20, a spline of 3,000 control points, and an MTEXT of 80,000 stacks.
+// 2^20, a spline of 3,000 control points, shapes whose numbers overflow
+// where they are asked (bulges of 1e-300 at 1e9, a spline swinging 1e150
+// wide, weights of 1e300 at 2^60), and an MTEXT of 80,000 stacks.
 // Each step should stay under a second and 100 MB; each answer is checked
 // (the benchmark fails on a wrong one).  Where copies multiply beyond any
 // bound, leaving the insert out and saying so is right too, taking what is
@@ -470,6 +472,45 @@ void addMultiplyingWork(std::vector<Case>& cases) {
     }
 }
 
+// Shapes whose numbers overflow where they are asked: a thin polyline
+// (0,0)-(1,0)-(1,1) whose bulges of 1e-300 make arcs of radius 1e299, in an
+// insert at 1e9 (straight segments there); a cubic spline over 3,000
+// control points alternating between y = 1e150 and -1e150, 1 apart along x,
+// which crosses y = 0 within the pick box of 0,0 and never lies left of
+// x = 0; a rational cubic whose second control point (1,2) weighs 1e300, in
+// an insert at 2^60, which leaves (0,0) straight for (1,2) times 2^60.
+void addOverflows(std::vector<Case>& cases) {
+    cases.push_back({"thin_bulges_1e-300_at_1e9",
+                     [] {
+                         return drawing(block("T", lwpolyline({{0, 0, 1e-300}, {1, 0, -1e-300}, {1, 1}}, 0)),
+                                        insert("T", {.scale = 1e9}));
+                     },
+                     {{Ask::Pick, "pick_on_line", 0.5, 0, kPickRadius, 0, 1},
+                      {Ask::Pick, "pick_beside_line", 5e8, 5, kPickRadius, 0, 0},
+                      {Ask::Crossing, "crossing_over_line", 4e8, -1, 4e8 + 1, 1, 1},
+                      {Ask::Crossing, "crossing_beside_line", 4e8, 4, 4e8 + 1, 5, 0}}});
+    cases.push_back({"spline_3000_swinging_1e150",
+                     [] {
+                         std::vector<Vertex> points;
+                         for (int i = 0; i < 3000; ++i)
+                             points.push_back({static_cast<double>(i), i % 2 ? -1e150 : 1e150});
+                         return drawing("", spline(3, points));
+                     },
+                     {{Ask::Pick, "pick_on_curve", 0, 0, kPickRadius, 0, 1},
+                      {Ask::Pick, "pick_left_of_curve", -5, 0, kPickRadius, 0, 0}}});
+    const double x = std::ldexp(1.0, 46), y = 2 * x;
+    cases.push_back({"rational_weights_1e300_at_2_60",
+                     [] {
+                         return drawing(block("R", spline(3, {{0, 0}, {1, 2}, {2, -1}, {3, 1}, {4, 0}},
+                                                          {1, 1e300, 1, 1e150, 1})),
+                                        insert("R", {.scale = std::ldexp(1.0, 60)}));
+                     },
+                     {{Ask::Pick, "pick_on_curve", x, y, kPickRadius, 0, 1},
+                      {Ask::Pick, "pick_beside_curve", x + 6, y, kPickRadius, 0, 0},
+                      {Ask::Crossing, "crossing_over_curve", x - 100, y + 100, x + 100, y + 200, 1},
+                      {Ask::Crossing, "crossing_beside_curve", x - 100, y - 400, x + 100, y - 300, 0}}});
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -479,6 +520,7 @@ int main(int argc, char** argv) {
     addCopiesOnOneSpot(cases);
     addHugeCurves(cases);
     addMultiplyingWork(cases);
+    addOverflows(cases);
     // An MTEXT of 80,000 stacks; a pick far from it.
     cases.push_back({"mtext_stacks", [] { return stacks(80000); }, {{Ask::Pick, "pick_far", 1e6, 1e6, 3, 0, 0}}});
     return runCases(argc, argv, cases);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "db/curve_search.h"
+#include "db/finite_numbers.h"
 #include "db/offset_regions.h"
 #include "db/plan_distance.h"
 
@@ -15,6 +16,12 @@ using namespace offsets;
 
 Found asFound(bool yes) { return yes ? Found::Yes : Found::No; }
 Found asFound(Found f) { return f; }
+
+// No is no answer where some of the runs overflowed as they were placed
+// (and were left out).
+Found unlessOverflowed(const Shapes& placed, Found f, WorkBudget& budget) {
+    return f == Found::No && placed.overflowed ? budget.undecided(Doubt::Overflow) : f;
+}
 
 // Calls line(o, d, from, to) for the lines of the array along its shorter
 // side that may meet a region whose outline's hull is given: the copies of
@@ -319,7 +326,10 @@ Found eachSplineSpan(const ShapeSpline& s, SpanPieces& span, SpanPieces& copy, W
         span.load(s, s.control, k);
         copy.load(s, s.control, k);
         const Extents hull = span.hull();
-        Found answer = f(hull, leastStray(std::hypot(hull.max.x - hull.min.x, hull.max.y - hull.min.y)));
+        // A span whose numbers overflow where it is placed tells nothing.
+        Found answer = finiteBox(hull)
+                           ? f(hull, leastStray(std::hypot(hull.max.x - hull.min.x, hull.max.y - hull.min.y)))
+                           : budget.undecided(Doubt::Overflow);
         if (answer != Found::No) found = answer;
         return answer == Found::Yes || budget.out();
     });
@@ -538,7 +548,7 @@ Found ArrayReach::near(const Shapes& shapes, const Matrix& m, const CopyLattice&
     Found curves = eachSpline(s, budget, [&](const ShapeSpline& spline) {
         return splineNear(spline, target, radius, l, span_, copy_, budget);
     });
-    return curves == Found::No ? found : curves;
+    return unlessOverflowed(s, curves == Found::No ? found : curves, budget);
 }
 
 Found ArrayReach::meets(const Shapes& shapes, const Matrix& m, const CopyLattice& l, const PlanWindow& w,
@@ -558,7 +568,7 @@ Found ArrayReach::meets(const Shapes& shapes, const Matrix& m, const CopyLattice
     Found curves = eachSpline(s, budget, [&](const ShapeSpline& spline) {
         return splineMeets(spline, w, l, span_, copy_, budget);
     });
-    return curves == Found::No ? found : curves;
+    return unlessOverflowed(s, curves == Found::No ? found : curves, budget);
 }
 
 } // namespace host::db

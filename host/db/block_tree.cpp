@@ -210,7 +210,7 @@ bool BlockTree::placedBox(const PlacedBlock& p, const Matrix& parent, Extents& o
 }
 
 bool BlockTree::placedBox(const BlockGeometry& g, const InsertPlacement& place, const Matrix& parent, Extents& out,
-                          bool& endless) {
+                          bool& endless, bool* known) {
     endless = endless || g.endless;
     if (g.overflowed) {
         out.add(Point3{-INFINITY, -INFINITY, -INFINITY});
@@ -226,6 +226,7 @@ bool BlockTree::placedBox(const BlockGeometry& g, const InsertPlacement& place, 
     } else {
         first = transformedBox(g.box, parent * place.m);
     }
+    if (known != nullptr && !cornersKnown(first)) *known = false;
     out.add(first);
     if (place.columns == 1 && place.rows == 1) return true;
     // The copies lie between the first and those at the far column and row.
@@ -256,8 +257,11 @@ void BlockTree::bound(Node& n) {
     g.box = n.ownBox;
     const Matrix identity;
     for (const PlacedBlock& p : g.drawing.placed) {
-        placedBox(p, identity, g.box, g.endless);
-        if (const Node* child = node(p.record)) g.overflowed = g.overflowed || child->geometry.overflowed;
+        const BlockGeometry* child = boundedGeometry(p.record);
+        if (child == nullptr) continue;
+        bool known = true;
+        placedBox(*child, p.placement, identity, g.box, g.endless, &known);
+        g.overflowed = g.overflowed || child->overflowed || !known;
     }
 }
 
@@ -301,11 +305,11 @@ void BlockTree::index(BlockGeometry& g) {
         const BlockGeometry& child = node(p.record)->geometry;
         ix->placedGeometry.push_back(&child);
         Extents box;
-        bool endless = false;
-        placedBox(child, p.placement, identity, box, endless);
+        bool endless = false, known = true;
+        placedBox(child, p.placement, identity, box, endless, &known);
         // An endless one, or one whose box overflows, is looked at with
         // every copy, never by its box.
-        bool unbounded = endless || (box.valid() && !finiteBox(box));
+        bool unbounded = endless || !known || (box.valid() && !finiteBox(box));
         if (unbounded) ix->endlessPlaced.push_back(i);
         boxes.push_back(unbounded ? Extents() : box);
         if (!box.valid() && !endless) continue;

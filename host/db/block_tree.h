@@ -58,9 +58,15 @@ struct BlockGeometry {
     bool endless = false;  // some part runs without end: no box turns it down
     PlanRing ring;         // round it in plan, about its box's centre (kept with the runs)
     PlanHull hull;         // round it in plan (kept with the runs)
-    bool overflowed = false;  // for extents: some point of it overflowed when drawn, so it has no sure box
+    // Some point of it overflowed when drawn (counted only for extents), or
+    // a corner of a block it places overflows where placed: it has no sure
+    // box.
+    bool overflowed = false;
     std::unique_ptr<const BlockIndex> index;  // its pieces and placed blocks by their boxes (a large block's)
     uint64_t spelled = 0;  // what it spells out with the blocks it places (BlockTree::spelledBy)
+    // The question of a pick or window that last looked at a copy of it
+    // (DrawnShapes): one that looks at two has copies that multiply.
+    mutable uint64_t lookedAt = 0;
 };
 
 // The box of shapes' bounded parts: a ray by its start point, a line
@@ -123,10 +129,12 @@ public:
     // several threads may ask at once while nothing is being built.
     const BlockGeometry* built(Slot record) const;
     // The box of all copies of a placed block, `parent` taking its frame
-    // into the world; false when the block draws nothing bounded.
+    // into the world; false when the block draws nothing bounded.  `known`,
+    // when given, is cleared where a corner's numbers overflow (it is then
+    // left out, and the box holds less than it should).
     bool placedBox(const PlacedBlock& p, const Matrix& parent, Extents& out, bool& endless);
     static bool placedBox(const BlockGeometry& g, const InsertPlacement& place, const Matrix& parent, Extents& out,
-                          bool& endless);
+                          bool& endless, bool* known = nullptr);
     // What placements of blocks bounded before spell out: each placement
     // once (an array too: its copies are what multiplies), and each block
     // they place, however often, once with the points and runs of its own

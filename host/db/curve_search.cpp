@@ -35,13 +35,21 @@ CurvePiece CurveSearch::pop() {
 // The curve runs on from one end of a piece to the other without leaving
 // the band of `stray` round its chord, so it passes within `stray` of the
 // chord's point nearest (x, y): a piece lies within chord + stray of it
-// somewhere, and nowhere nearer than chord - stray.
+// somewhere, and nowhere nearer than chord - stray.  A piece whose numbers
+// overflow tells nothing: unless another is found near, the answer is
+// left undecided.  So is one that still may be near when it is too small
+// to halve, or after the most halvings.
 Found CurveSearch::near(CurveKind& kind, const CurvePiece* pieces, size_t n, double x, double y, double radius,
                         WorkBudget& budget) {
     heap_.clear();
+    bool overflow = false;
     // Whether the piece is proven near; else kept when it may be.
     auto proven = [&](const CurvePiece& p) {
         double chord = chordDistance(p, x, y);
+        if (!std::isfinite(chord) || !std::isfinite(p.stray)) {
+            overflow = true;
+            return false;
+        }
         if (chord + p.stray <= radius) return true;
         if (chord - p.stray <= radius) push(chord - p.stray, p);
         return false;
@@ -52,11 +60,13 @@ Found CurveSearch::near(CurveKind& kind, const CurvePiece* pieces, size_t n, dou
         if (proven(p)) return Found::Yes;
     }
     for (int halved = 0; !heap_.empty(); ++halved) {
+        if (halved >= kMostHalvings) return budget.undecided(Doubt::Close);
+        if (!budget.spend(1)) return Found::OutOfWork;
         CurvePiece p = pop(), first, second;
-        if (halved >= kMostHalvings || !budget.spend(1) || !kind.halve(p, first, second)) return Found::OutOfWork;
+        if (!kind.halve(p, first, second)) return budget.undecided(Doubt::Close);
         if (std::hypot(first.x1 - x, first.y1 - y) <= radius || proven(first) || proven(second)) return Found::Yes;
     }
-    return Found::No;
+    return overflow ? budget.undecided(Doubt::Overflow) : Found::No;
 }
 
 // Best first, a piece dropped once it cannot come nearer than a point

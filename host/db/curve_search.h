@@ -61,7 +61,9 @@ public:
     // Whether some point of the curve made of `pieces` lies within radius
     // of (x, y): Yes only once a point of it is proven within (an end, or
     // a piece near enough along all of its chord), No once every piece
-    // left lies farther, OutOfWork when the work ran out before either.
+    // left lies farther, OutOfWork when neither could be told: the work
+    // ran out, a piece that may be near could be halved no more (Close),
+    // or one's numbers overflow (Overflow).
     Found near(CurveKind& kind, const CurvePiece* pieces, size_t n, double x, double y, double radius,
                WorkBudget& budget);
     // The least of `cut` and a bound of the distance from (x, y) to the

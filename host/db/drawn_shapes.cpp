@@ -11,13 +11,11 @@ namespace host::db {
 
 namespace {
 
-
-
 // The copies of a placed block whose box may meet the plan rectangle w,
 // the first copy's box being `first`; false when none can.  Every copy of
-// one that runs without end.
-bool copiesInReach(const Extents& first, bool endless, const PlanWindow& w, CopyLattice& copies) {
-    if (endless) return true;
+// one that runs without end, or whose box overflows (not `known`).
+bool copiesInReach(const Extents& first, bool known, bool endless, const PlanWindow& w, CopyLattice& copies) {
+    if (endless || !known) return true;
     if (!first.valid()) return false;
     // The offsets that bring the first box onto the rectangle.
     const double xs[4] = {w.x1 - first.max.x, w.x2 - first.min.x, w.x2 - first.min.x, w.x1 - first.max.x};
@@ -44,7 +42,9 @@ struct NearTest {
     Question question() const { return {0, {x, y, radius, 0}}; }
     bool range(const BlockGeometry& g, const PlacedBlock&, const Matrix&, const Matrix& base, CopyLattice& copies) {
         const PlanWindow around{x - radius, y - radius, x + radius, y + radius};
-        return copiesInReach(transformedBox(g.box, base), g.endless, around, copies);
+        bool known;
+        const Extents first = transformedBox(g.box, base, &known);
+        return copiesInReach(first, known, g.endless, around, copies);
     }
     Verdict box(const Extents& b, bool endless) const {
         return endless || (b.valid() && planDistance(b, x, y) <= radius) ? Verdict::Look : Verdict::Skip;
@@ -69,7 +69,9 @@ struct MeetsTest {
     bool stopped = true, walked = false;
     Question question() const { return {1, {w.x1, w.y1, w.x2, w.y2}}; }
     bool range(const BlockGeometry& g, const PlacedBlock&, const Matrix&, const Matrix& base, CopyLattice& copies) {
-        return copiesInReach(transformedBox(g.box, base), g.endless, w, copies);
+        bool known;
+        const Extents first = transformedBox(g.box, base, &known);
+        return copiesInReach(first, known, g.endless, w, copies);
     }
     Verdict box(const Extents& b, bool endless) const {
         if (!endless && (!b.valid() || w.disjoint(b))) return Verdict::Skip;
@@ -98,11 +100,11 @@ struct InsideTest {
     // All copies held, by their box or hull: nothing of them to look at.
     bool range(const BlockGeometry& g, const PlacedBlock& p, const Matrix& world, const Matrix& base,
                CopyLattice& copies) {
-        if (g.endless) return true;
+        if (g.endless || g.overflowed) return true;
         Extents all;
-        bool endless = false;
-        if (!BlockTree::placedBox(g, p.placement, world, all, endless) || w.holds(all)) return false;
-        return !g.hull.heldBy(base, copies, w);
+        bool endless = false, known = true;
+        if (!BlockTree::placedBox(g, p.placement, world, all, endless, &known) || (known && w.holds(all))) return false;
+        return !known || !g.hull.heldBy(base, copies, w);
     }
     Verdict box(const Extents& b, bool endless) const {
         if (endless) return Verdict::Stop;
@@ -157,7 +159,7 @@ void DrawnShapes::pushPlaced(Test& test, const PlacedBlock& p, const Matrix& wor
 template <class Test>
 bool DrawnShapes::ringTurnsDown(Test& test, const Pending& p) {
     PlanRing ring;
-    return p.block->ring.known() && worldRing(p.block->ring, p.base, ring) &&
+    return !p.block->overflowed && p.block->ring.known() && worldRing(p.block->ring, p.base, ring) &&
            test.ring(ring, p.copies) == Verdict::Skip;
 }
 
@@ -208,6 +210,8 @@ DrawnShapes::Outcome DrawnShapes::ownStops(Test& test, const BlockGeometry& g, c
             found == Found::No)
             found = Found::Yes;  // a box decided it
     }
+    // Points lost when the block was drawn leave a No undecided.
+    if (found == Found::No && own.overflowed) found = budget_.undecided(Doubt::Overflow);
     switch (found) {
     case Found::Yes: return Outcome::Stopped;
     case Found::OutOfWork: return Outcome::OutOfWork;
@@ -236,14 +240,24 @@ DrawnShapes::Outcome DrawnShapes::pushPlacedNear(Test& test, const BlockGeometry
 template <class Test>
 DrawnShapes::Outcome DrawnShapes::lookAtCopy(Test& test, const BlockGeometry& g, const Matrix& m, bool ownDone) {
     if (!budget_.spend(kStep)) return Outcome::OutOfWork;
-    switch (test.box(transformedBox(g.box, m), g.endless)) {
-    case Verdict::Skip: return Outcome::Walked;
-    case Verdict::Stop: return Outcome::Stopped;
-    case Verdict::Look: break;
+    if (g.lookedAt == question_) multiplied_ = true;
+    g.lookedAt = question_;
+    // A box, hull or ring whose numbers overflow, or that leaves out points
+    // lost when the block was drawn, turns nothing down: what the copy
+    // draws is asked, and says so where it cannot tell.
+    bool known;
+    const Extents box = transformedBox(g.box, m, &known);
+    known = known && !g.overflowed && !g.drawing.own.overflowed;
+    if (known) {
+        switch (test.box(box, g.endless)) {
+        case Verdict::Skip: return Outcome::Walked;
+        case Verdict::Stop: return Outcome::Stopped;
+        case Verdict::Look: break;
+        }
+        if (test.holds(g, m)) return Outcome::Walked;
     }
-    if (test.holds(g, m)) return Outcome::Walked;
     PlanRing ring;
-    if (g.ring.known() && worldRing(g.ring, m, ring)) {
+    if (known && g.ring.known() && worldRing(g.ring, m, ring)) {
         switch (test.ring(ring, CopyLattice{})) {
         case Verdict::Skip: return Outcome::Walked;
         case Verdict::Stop: return Outcome::Stopped;
@@ -260,6 +274,7 @@ DrawnShapes::Outcome DrawnShapes::askLattice(Test& test, Pending& top) {
     // The block's own runs over all copies at once; its placed blocks
     // copy by copy after.
     top.ownDone = true;
+    multiplied_ = true;
     const BlockGeometry& g = *top.block;
     switch (test.lattice(arrays_, g.drawing.own, top.base, top.copies, budget_)) {
     case Found::Yes: return Outcome::Stopped;
@@ -270,8 +285,18 @@ DrawnShapes::Outcome DrawnShapes::askLattice(Test& test, Pending& top) {
     return Outcome::Walked;
 }
 
+// A copy left undecided while work is left leaves the answer so, unless
+// a later one decides it.
 template <class Test>
 DrawnShapes::Outcome DrawnShapes::walk(Test& test) {
+    bool doubtful = false;
+    auto stops = [&](Outcome o) {
+        if (o == Outcome::OutOfWork && !budget_.out()) {
+            doubtful = true;
+            return false;
+        }
+        return o != Outcome::Walked;
+    };
     while (!stack_.empty()) {
         if (budget_.out()) return Outcome::OutOfWork;
         Pending& top = stack_.back();
@@ -281,7 +306,7 @@ DrawnShapes::Outcome DrawnShapes::walk(Test& test) {
         }
         if constexpr (Test::kLattice) {
             if (!top.ownDone && top.copies.count() > kStepCopies) {
-                if (Outcome o = askLattice(test, top); o != Outcome::Walked) return o;
+                if (Outcome o = askLattice(test, top); stops(o)) return o;
                 continue;
             }
         }
@@ -293,9 +318,9 @@ DrawnShapes::Outcome DrawnShapes::walk(Test& test) {
             top.c = top.copies.c0;
             ++top.r;
         }
-        if (Outcome o = lookAtCopy(test, g, m, ownDone); o != Outcome::Walked) return o;
+        if (Outcome o = lookAtCopy(test, g, m, ownDone); stops(o)) return o;
     }
-    return Outcome::Walked;
+    return doubtful ? Outcome::OutOfWork : Outcome::Walked;
 }
 
 bool entityExtents(const BlockTree& tree, EntityDrawer& drawer, Drawing& scratch, const std::vector<Slot>& entities,
@@ -316,21 +341,41 @@ bool DrawnShapes::build(const std::vector<Slot>& entities, size_t index, bool in
     drawer_.draw(entities, index, inBlock, drawing_);
     box_ = boundedBox(drawing_.own);
     endless_ = drawing_.own.endless;
+    boxSure_ = !drawing_.own.overflowed;
     const Matrix identity;
     for (const PlacedBlock& p : drawing_.placed)
         if (const BlockGeometry* g = tree_.bounded(p.record))
-            BlockTree::placedBox(*g, p.placement, identity, box_, endless_);
+            BlockTree::placedBox(*g, p.placement, identity, box_, endless_, &boxSure_);
     spelled_ = tree_.spelledBy(drawing_.placed);
-    return box_.valid() || endless_;
+    return box_.valid() || endless_ || !boxSure_;
 }
 
 template <class Test>
 bool DrawnShapes::ask(Test& test) {
     const Matrix identity;
     budget_ = WorkBudget(workLimit_);
+    ++question_;
+    multiplied_ = false;
+    // Why it is left undecided: work runs out where no copies multiply
+    // only in a curve's search.
+    auto undecided = [&] {
+        undecided_ = true;
+        doubt_ = budget_.doubt();
+        if (doubt_ == Doubt::Work && !multiplied_) doubt_ = Doubt::Close;
+        return false;
+    };
+    // Its own runs left undecided while work is left: the blocks it places
+    // may still decide it.
+    bool ownDoubt = false;
     switch (test.own(drawing_.own, identity, budget_)) {
     case Found::Yes: workSpent_ += budget_.spent(); return test.stopped;
-    case Found::OutOfWork: workSpent_ += budget_.spent(); undecided_ = true; return false;
+    case Found::OutOfWork:
+        ownDoubt = true;
+        if (budget_.out() || drawing_.placed.empty()) {
+            workSpent_ += budget_.spent();
+            return undecided();
+        }
+        break;
     case Found::No: break;
     }
     // An entity that places one block and draws nothing else answers as
@@ -346,6 +391,7 @@ bool DrawnShapes::ask(Test& test) {
         if (auto found = repeated_.find(repeatKey());
             found != repeated_.end() && (found->second.answer != kUndecided || workLimit_ <= found->second.workLimit)) {
             undecided_ = found->second.answer == kUndecided;
+            doubt_ = found->second.doubt;
             return found->second.answer == kTaken;
         }
     }
@@ -355,33 +401,40 @@ bool DrawnShapes::ask(Test& test) {
     Outcome outcome = walk(test);
     workSpent_ += budget_.spent();
     bool answer = false;
-    if (outcome == Outcome::OutOfWork) undecided_ = true;
-    else answer = outcome == Outcome::Stopped ? test.stopped : test.walked;
+    if (outcome == Outcome::Stopped) answer = test.stopped;
+    else if (outcome == Outcome::OutOfWork || ownDoubt) undecided();
+    else answer = test.walked;
     if (placesOne && budget_.spent() >= kWorthRemembering)
-        repeated_[repeatKey()] = {static_cast<uint8_t>(undecided_ ? kUndecided : answer ? kTaken : kNotTaken), workLimit_};
+        repeated_[repeatKey()] = {static_cast<uint8_t>(undecided_ ? kUndecided : answer ? kTaken : kNotTaken),
+                                  workLimit_, doubt_};
     return answer;
 }
 
+// A box that leaves out what overflowed as the entity was drawn or placed
+// decides nothing.
 bool DrawnShapes::near(double x, double y, double radius) {
     undecided_ = false;
-    if (!endless_ && (!box_.valid() || planDistance(box_, x, y) > radius)) return false;
+    doubt_ = Doubt::None;
+    if (!endless_ && boxSure_ && (!box_.valid() || planDistance(box_, x, y) > radius)) return false;
     NearTest test{tests_, x, y, radius};
     return ask(test);
 }
 
 bool DrawnShapes::inside(double x1, double y1, double x2, double y2) {
     undecided_ = false;
+    doubt_ = Doubt::None;
     InsideTest test{tests_, {x1, y1, x2, y2}};
-    if (!box_.valid() || endless_ || test.w.disjoint(box_)) return false;
-    if (test.w.holds(box_)) return true;
+    if (boxSure_ && (!box_.valid() || endless_ || test.w.disjoint(box_))) return false;
+    if (boxSure_ && test.w.holds(box_)) return true;
     return ask(test);
 }
 
 bool DrawnShapes::meets(double x1, double y1, double x2, double y2) {
     undecided_ = false;
+    doubt_ = Doubt::None;
     MeetsTest test{tests_, {x1, y1, x2, y2}};
-    if (!endless_ && (!box_.valid() || test.w.disjoint(box_))) return false;
-    if (box_.valid() && test.w.holds(box_)) return true;
+    if (!endless_ && boxSure_ && (!box_.valid() || test.w.disjoint(box_))) return false;
+    if (boxSure_ && box_.valid() && test.w.holds(box_)) return true;
     return ask(test);
 }
 
@@ -403,9 +456,15 @@ uint64_t workFor(const DrawnShapes& shapes) {
     return std::max(entity, spent < kSelectionWork ? kSelectionWork - spent : 0);
 }
 
+void leftUndecided(Slot entity, Doubt doubt, std::vector<Slot>* undecided, std::vector<Doubt>* why) {
+    if (undecided != nullptr) undecided->push_back(entity);
+    if (why != nullptr) why->push_back(doubt);
+}
+
 } // namespace
 
-Slot pick(const Database& db, double x, double y, double radius, std::vector<Slot>* undecided) {
+Slot pick(const Database& db, double x, double y, double radius, std::vector<Slot>* undecided,
+          std::vector<Doubt>* why) {
     const Block* ms = db.block(db.modelSpace());
     if (ms == nullptr) return kNoSlot;
     DrawnShapes shapes(db);
@@ -417,13 +476,13 @@ Slot pick(const Database& db, double x, double y, double radius, std::vector<Slo
         if (!shapes.build(ms->entities, i)) continue;
         shapes.setWorkLimit(workFor(shapes));
         if (shapes.near(x, y, radius)) return ms->entities[i];
-        if (shapes.undecided() && undecided != nullptr) undecided->push_back(ms->entities[i]);
+        if (shapes.undecided()) leftUndecided(ms->entities[i], shapes.doubt(), undecided, why);
     }
     return kNoSlot;
 }
 
 std::vector<Slot> selectWindow(const Database& db, double x1, double y1, double x2, double y2, bool crossing,
-                               std::vector<Slot>* undecided) {
+                               std::vector<Slot>* undecided, std::vector<Doubt>* why) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     std::vector<Slot> found;
@@ -444,7 +503,7 @@ std::vector<Slot> selectWindow(const Database& db, double x1, double y1, double 
         if (!shapes.build(ms->entities, i)) continue;
         shapes.setWorkLimit(workFor(shapes));
         if (crossing ? shapes.meets(x1, y1, x2, y2) : shapes.inside(x1, y1, x2, y2)) found.push_back(ms->entities[i]);
-        else if (shapes.undecided() && undecided != nullptr) undecided->push_back(ms->entities[i]);
+        else if (shapes.undecided()) leftUndecided(ms->entities[i], shapes.doubt(), undecided, why);
     }
     return found;
 }

@@ -36,8 +36,8 @@ public:
 
     // Builds the entity at `index` of a space's (or, with `inBlock`, a
     // block's) entity list with the attributes or vertices that follow it;
-    // false when nothing of it is drawn.  The tests below are of the
-    // entity built last.
+    // false when nothing of it is drawn (and no point of it was lost to
+    // numbers that overflow).  The tests below are of the entity built last.
     bool build(const std::vector<Slot>& entities, size_t index, bool inBlock = false);
     // Around everything bounded it draws; some part of it may run without end.
     const Extents& extents() const { return box_; }
@@ -47,9 +47,14 @@ public:
     // All of it inside the window; any part of it meeting the window.
     bool inside(double x1, double y1, double x2, double y2);
     bool meets(double x1, double y1, double x2, double y2);
-    // Whether the last test ran out of work before it could decide; its
-    // answer is then false (nothing is taken that was not confirmed).
+    // Whether the last test could not decide; its answer is then false
+    // (nothing is taken that was not confirmed), and doubt() says why:
+    // its work ran out looking through nested or arrayed copies (Work), a
+    // curve lies nearer the question's edge than its search can tell
+    // (Close: also when work ran out where no copies multiply, as only
+    // curves spend it then), or a number overflows (Overflow).
     bool undecided() const { return undecided_; }
+    Doubt doubt() const { return doubt_; }
     // The steps each test from now on may spend (work_budget.h), and all
     // spent so far.
     void setWorkLimit(uint64_t steps) { workLimit_ = steps; }
@@ -104,6 +109,7 @@ private:
     Drawing drawing_;
     Extents box_;
     bool endless_ = false;
+    bool boxSure_ = true;  // nothing it draws overflowed as it was drawn or placed
     std::vector<Pending> stack_;
     PlaceKeys visited_;
     // Answers of entities that place one block and draw nothing of their
@@ -111,6 +117,7 @@ private:
     struct Answer {
         uint8_t answer;
         uint64_t workLimit;  // what it was given
+        Doubt doubt;         // why, when undecided
     };
     std::unordered_map<PlaceKey, Answer, PlaceKeyHash> repeated_;
     Shapes slice_;
@@ -119,6 +126,11 @@ private:
     WorkBudget budget_;
     uint64_t workLimit_ = UINT64_MAX, workSpent_ = 0, spelled_ = 0;
     bool undecided_ = false;
+    Doubt doubt_ = Doubt::None;
+    // Each test's number, marked on the blocks it looks at, and whether it
+    // looked at some block's copies more than once.
+    uint64_t question_ = 0;
+    bool multiplied_ = false;
 };
 
 // The extents of the entity at `index` of a space's list as drawn (with
@@ -131,14 +143,16 @@ bool entityExtents(const BlockTree& tree, EntityDrawer& drawer, Drawing& scratch
 // The topmost (last drawn) live main entity that any part of is within
 // radius of (x, y) in model space; kNoSlot when none.  An attribute or
 // vertex is never picked on its own, only as part of its insert or polyline.
-// An entity the pick could not look through within its work (nested
-// blocks or arrays standing for more than can be looked at) is passed
-// over and added to `undecided`.
-Slot pick(const Database& db, double x, double y, double radius, std::vector<Slot>* undecided = nullptr);
+// An entity the pick could not decide (DrawnShapes::doubt: nested blocks or
+// arrays standing for more than can be looked at, a curve too near to
+// tell, numbers that overflow) is passed over and added to `undecided`,
+// and why to `why`.
+Slot pick(const Database& db, double x, double y, double radius, std::vector<Slot>* undecided = nullptr,
+          std::vector<Doubt>* why = nullptr);
 // Live main model-space entities wholly inside the window (crossing: also
 // those any part of which meets it), in drawing order, each once; those it
-// could not decide are left out and added to `undecided`.
+// could not decide are left out and added to `undecided`, and why to `why`.
 std::vector<Slot> selectWindow(const Database& db, double x1, double y1, double x2, double y2, bool crossing,
-                               std::vector<Slot>* undecided = nullptr);
+                               std::vector<Slot>* undecided = nullptr, std::vector<Doubt>* why = nullptr);
 
 } // namespace host::db

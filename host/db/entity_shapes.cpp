@@ -221,7 +221,7 @@ void addCurve(Shapes& out, const Matrix& m, Point3 c, Point3 a, Point3 b, double
 
 bool bulgeArc(const Point3& p, const Point3& q, double bulge, BulgeArc& out) {
     double dx = q.x - p.x, dy = q.y - p.y, length = std::hypot(dx, dy);
-    if (bulge == 0 || !std::isfinite(bulge) || length == 0) return false;
+    if (straightBulge(bulge) || !std::isfinite(bulge) || length == 0) return false;
     // The centre lies off the chord's middle, to the left for a positive bulge.
     double offset = length / 2 * (1 - bulge * bulge) / (2 * bulge);
     double cx = (p.x + q.x) / 2 - dy / length * offset, cy = (p.y + q.y) / 2 + dx / length * offset;

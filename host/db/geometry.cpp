@@ -159,12 +159,14 @@ InsertPlacement insertPlacement(const Object& insert, const Point3& base) {
 
 Matrix insertTransform(const Database& db, const Object& insert) { return insertPlacement(db, insert).m; }
 
-Extents transformedBox(const Extents& box, const Matrix& m) {
+Extents transformedBox(const Extents& box, const Matrix& m, bool* known) {
     Extents out;
+    if (known != nullptr) *known = true;
     if (!box.valid()) return out;
     for (int corner = 0; corner < 8; ++corner)
         out.add(m.apply({corner & 1 ? box.max.x : box.min.x, corner & 2 ? box.max.y : box.min.y,
                          corner & 4 ? box.max.z : box.min.z}));
+    if (known != nullptr) *known = cornersKnown(out);
     return out;
 }
 

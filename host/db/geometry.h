@@ -5,6 +5,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "db/database.h"
@@ -71,8 +72,19 @@ Point3 blockBase(const Database& db, Slot record);
 // The first copy's matrix alone.
 Matrix insertTransform(const Database& db, const Object& insert);
 
-// The box around the eight corners of `box` carried by m.
-Extents transformedBox(const Extents& box, const Matrix& m);
+// The box around the eight corners of `box` carried by m; `known`, when
+// given, says whether every corner is finite (cornersKnown).
+Extents transformedBox(const Extents& box, const Matrix& m, bool* known = nullptr);
+// Whether a box round a valid box's corners carried by a matrix holds them
+// all: a corner that overflows (a NaN coordinate, which the box leaves out)
+// overflows through an infinite product, which leaves an infinite coordinate
+// in it or in another corner, unless every corner is lost.
+// (A sum of its coordinates that overflows only makes a box of such
+// numbers unknown, which it nearly is.)
+inline bool cornersKnown(const Extents& carried) {
+    return carried.valid() &&
+           std::isfinite(carried.min.x + carried.min.y + carried.min.z + carried.max.x + carried.max.y + carried.max.z);
+}
 
 // World extents of an entity as drawn (with its attributes or vertices);
 // false when it has none.  A ray or construction line gives its start

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 #include "db/geometry.h"
 
@@ -15,30 +14,34 @@ namespace host::db {
 // The cross product of (ax, ay) and (bx, by): positive when b turns left of a.
 inline double cross(double ax, double ay, double bx, double by) { return ax * by - ay * bx; }
 
-// From (x, y) to the segment from (ax, ay) to (bx, by).  A segment whose
-// squared length overflows (ends some 1e154 apart) is measured in the
-// scale of its length from its end nearer the point, so that a pick near
-// either end still meets it; one longer than the doubles hold, to its
-// nearer end.
+// From (x, y) to the segment from (ax, ay) to (bx, by), measured from its
+// end nearer the point's foot, whose digits a nearby point keeps: beyond
+// that end, to it; beside the segment, across it (a cross product, so
+// that a point near the middle of a segment whose ends lie 1e150 away
+// keeps its digits too).  A segment whose squared length overflows (ends
+// some 1e154 apart) is measured in the scale of its length; one longer
+// than the doubles hold, to its nearer end.
 inline double segmentDistance(double ax, double ay, double bx, double by, double x, double y) {
     double dx = bx - ax, dy = by - ay;
     if (!std::isfinite(dx) || !std::isfinite(dy)) return std::min(std::hypot(ax - x, ay - y), std::hypot(bx - x, by - y));
-    double len2 = dx * dx + dy * dy, t;
-    if (std::isfinite(len2)) {
-        t = len2 > 0 ? ((x - ax) * dx + (y - ay) * dy) / len2 : 0;
-    } else {
-        // From the nearer end, whose digits the nearby point keeps.
-        if (std::hypot(bx - x, by - y) < std::hypot(ax - x, ay - y)) {
-            std::swap(ax, bx);
-            std::swap(ay, by);
-            dx = -dx;
-            dy = -dy;
-        }
-        double s = std::max(std::fabs(dx), std::fabs(dy)), ux = dx / s, uy = dy / s;
-        t = ((x - ax) / s * ux + (y - ay) / s * uy) / (ux * ux + uy * uy);
+    double len2 = dx * dx + dy * dy, scale = 1;
+    if (!std::isfinite(len2)) {
+        scale = std::max(std::fabs(dx), std::fabs(dy));
+        dx /= scale;
+        dy /= scale;
+        len2 = dx * dx + dy * dy;
     }
-    t = std::clamp(t, 0.0, 1.0);
-    return std::hypot(ax + t * dx - x, ay + t * dy - y);
+    double ex = x - ax, ey = y - ay, along = (ex * dx + ey * dy) / scale;
+    if (!(len2 > 0)) return std::hypot(ex, ey);
+    if (2 * along > len2) {
+        // Past the middle: from the other end, whose digits a point near
+        // it keeps.
+        ex = x - bx;
+        ey = y - by;
+        along = -(ex * dx + ey * dy) / scale;
+    }
+    if (along <= 0) return std::hypot(ex, ey);
+    return std::fabs(cross(dx, dy, ex, ey)) / std::sqrt(len2);
 }
 inline double segmentDistance(const Point3& a, const Point3& b, double x, double y) {
     return segmentDistance(a.x, a.y, b.x, b.y, x, y);

@@ -14,17 +14,11 @@ namespace {
 // Straight segments whose sides turn by less than this (radians) meet
 // without a mitre, as other programs draw them.
 constexpr double kNoMitreTurn = 0.031415;
-// A bulge this small bends the band by less than about this share of its
-// size (the centre line's sagitta is bulge x length / 2, each end leans by
-// about twice the bulge): no more than rounding costs its sides worked out
-// about a centre over 1e7 lengths away, so it is drawn as the straight band.
-constexpr double kStraightBulge = 1e-8;
-
 struct Segment {
     Point3 p, q;
     double start = 0, end = 0, bulge = 0;
     bool banded() const { return start > 0 || end > 0; }
-    bool straight() const { return std::fabs(bulge) <= kStraightBulge; }
+    bool straight() const { return straightBulge(bulge); }
 };
 
 double at(const std::vector<double>& values, size_t i) { return i < values.size() ? values[i] : 0; }

@@ -32,9 +32,18 @@ void addCurve(Shapes& out, const Matrix& m, Point3 c, Point3 a, Point3 b, double
 // way round) and the point there.
 void addArc(Shapes& out, const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double from, double to);
 
+// A bulge this small bends a segment by less than about this share of its
+// length (its sagitta is bulge x length / 2, each end leans by about twice
+// the bulge): no more than rounding costs an arc worked out about a centre
+// over 1e7 lengths away, whose numbers overflow long before the segment's
+// do where it is placed large.  Such a segment is drawn straight, thin or
+// wide.
+constexpr double kStraightBulge = 1e-8;
+inline bool straightBulge(double bulge) { return std::fabs(bulge) <= kStraightBulge; }
+
 // The circle a bulge makes of the segment from p to q (its z is p's):
 // c + a cos t + b sin t from t = 0 at p to `angle` at q; false when the
-// segment stays straight (no bulge, no length, no finite centre).
+// segment stays straight (a straight bulge, no length, no finite centre).
 struct BulgeArc {
     Point3 c, a, b;
     double angle = 0;

@@ -15,13 +15,18 @@ namespace {
 constexpr double kNoDistance = 1e300;
 
 
-// The distance to the line through a and b, from a on (ray) or both ways.
+// The distance to the line through a and b, from a on (ray) or both ways:
+// across it, as a segment's (plan_distance.h), so that a point far from a
+// keeps its digits.
 double lineDistance(const Point3& a, const Point3& b, bool ray, double x, double y) {
-    double dx = b.x - a.x, dy = b.y - a.y;
-    double len2 = dx * dx + dy * dy;
-    double t = len2 > 0 ? ((x - a.x) * dx + (y - a.y) * dy) / len2 : 0;
-    if (ray) t = std::max(t, 0.0);
-    return std::hypot(a.x + t * dx - x, a.y + t * dy - y);
+    double dx = b.x - a.x, dy = b.y - a.y, ex = x - a.x, ey = y - a.y;
+    // Its direction in its own scale, whose square never overflows.
+    double scale = std::max(std::fabs(dx), std::fabs(dy));
+    if (!(scale > 0) || !std::isfinite(scale)) return std::hypot(ex, ey);
+    dx /= scale;
+    dy /= scale;
+    if (ray && ex * dx + ey * dy <= 0) return std::hypot(ex, ey);
+    return std::fabs(cross(dx, dy, ex, ey)) / std::sqrt(dx * dx + dy * dy);
 }
 
 // Liang-Barsky: does the line a + t (b - a), t in [t0, t1], meet the rectangle?
@@ -64,6 +69,12 @@ bool anyPiece(const ShapeRun& run, const std::vector<Point3>& pts, const std::ve
     if (!closedKind(run.kind)) return false;
     const ShapeArc* back = arcAt(n - 1);
     return (n > 2 || back != nullptr || run.kind == RunKind::Area) && f(p[n - 1], p[0], back);
+}
+
+// Whether a piece's numbers are finite where it is asked: carried by a
+// large placement they may overflow, and then it tells nothing.
+bool finitePiece(const Point3& a, const Point3& b, const ShapeArc* arc) {
+    return finite(a) && finite(b) && (arc == nullptr || arc->finite());
 }
 
 double pieceDistance(const Point3& a, const Point3& b, const ShapeArc* arc, double x, double y) {
@@ -221,17 +232,53 @@ void Shapes::append(const Shapes& from, const Matrix& m) {
 }
 
 RunTests::Placed RunTests::placed(const Shapes& s, const Matrix& m) {
+    lost_ = s.overflowed;
+    nonFinite_ = false;
     if (isIdentity(m)) return {s.points, s.arcs};
+    // 0 while every number carried is finite, NaN once one is not.
+    double guard = 0;
+    auto check = [&guard](const Point3& p) { guard += (p.x - p.x) + (p.y - p.y) + (p.z - p.z); };
     scratch_.resize(s.points.size());
-    for (size_t i = 0; i < s.points.size(); ++i) scratch_[i] = m.apply(s.points[i]);
+    if (s.splines.empty()) {
+        for (size_t i = 0; i < s.points.size(); ++i) {
+            scratch_[i] = m.apply(s.points[i]);
+            check(scratch_[i]);
+        }
+    } else {
+        for (size_t i = 0; i < s.points.size(); ++i) scratch_[i] = m.apply(s.points[i]);
+        // A spline's chords are never asked: its curve is (carry()).
+        auto spline = s.splines.begin();
+        for (size_t r = 0; r < s.runs.size(); ++r)
+            if (splineOf(s, spline, r) == nullptr)
+                for (uint32_t i = s.runs[r].begin; i < s.runs[r].end; ++i) check(scratch_[i]);
+    }
     scratchArcs_.resize(s.arcs.size());
-    for (size_t i = 0; i < s.arcs.size(); ++i) scratchArcs_[i] = s.arcs[i].carried(m);
+    for (size_t i = 0; i < s.arcs.size(); ++i) {
+        const ShapeArc& arc = scratchArcs_[i] = s.arcs[i].carried(m);
+        check(arc.c);
+        check(arc.a);
+        check(arc.b);
+    }
+    nonFinite_ = !(guard == 0);
     return {scratch_, scratchArcs_};
+}
+
+bool RunTests::finiteRuns(const Shapes& s, const Placed& placed, size_t first, size_t next) const {
+    if (!nonFinite_) return true;
+    for (size_t r = first; r < next; ++r)
+        if (anyPiece(s.runs[r], placed.points, placed.arcs,
+                     [](const Point3& a, const Point3& b, const ShapeArc* arc) { return !finitePiece(a, b, arc); }))
+            return false;
+    return true;
 }
 
 void RunTests::carry(const ShapeSpline& s, const Matrix& m) {
     control_.resize(s.control.size());
-    for (size_t i = 0; i < s.control.size(); ++i) control_[i] = m.apply(s.control[i]);
+    controlFinite_ = true;
+    for (size_t i = 0; i < s.control.size(); ++i) {
+        control_[i] = m.apply(s.control[i]);
+        controlFinite_ = controlFinite_ && finite(control_[i]);
+    }
 }
 
 Extents RunTests::spanBox(const ShapeSpline& s, size_t k) const {
@@ -248,7 +295,9 @@ RunTests& RunTests::operator=(RunTests&&) noexcept = default;
 void RunTests::spansNear(const ShapeSpline& s, double x, double y, double reach) {
     spans_.clear();
     eachSpan(s, [&](size_t k) {
-        double least = planDistance(spanBox(s, k), x, y);
+        // Where some control point overflows, no box turns a span down: its
+        // search says what it can.
+        double least = controlFinite_ ? planDistance(spanBox(s, k), x, y) : 0;
         if (least <= reach) spans_.emplace_back(least, static_cast<uint32_t>(k));
         return false;
     });
@@ -290,9 +339,9 @@ Found RunTests::splineMeets(const ShapeSpline& s, const Matrix& m, const PlanWin
     Found found = Found::No;
     eachSpan(s, [&](size_t k) {
         Extents box = spanBox(s, k);
-        if (w.disjoint(box)) return false;
+        if (controlFinite_ && w.disjoint(box)) return false;
         Found span = Found::Yes;
-        if (!w.holds(box)) {
+        if (!controlFinite_ || !w.holds(box)) {
             span = Found::OutOfWork;
             if (budget.spend(1)) {
                 pieces_->load(s, control_, k);
@@ -310,7 +359,7 @@ Found RunTests::splineInside(const ShapeSpline& s, const Matrix& m, const PlanWi
     Found found = Found::Yes;
     eachSpan(s, [&](size_t k) {
         Extents box = spanBox(s, k);
-        if (w.holds(box)) return false;
+        if (controlFinite_ && w.holds(box)) return false;
         Found span = Found::OutOfWork;
         if (budget.spend(1)) {
             pieces_->load(s, control_, k);
@@ -322,6 +371,10 @@ Found RunTests::splineInside(const ShapeSpline& s, const Matrix& m, const PlanWi
     return found;
 }
 
+// A piece, an area or a line whose numbers overflow where it is asked
+// tells nothing: unless another part decides, the answer is left
+// undecided (Overflow), and so it is when some point was lost as the runs
+// were drawn.
 Found RunTests::near(const Shapes& s, const Matrix& m, double x, double y, double radius, WorkBudget& budget) {
     Placed placedRuns = placed(s, m);
     const std::vector<Point3>& pts = placedRuns.points;
@@ -331,7 +384,14 @@ Found RunTests::near(const Shapes& s, const Matrix& m, double x, double y, doubl
         if (f == Found::OutOfWork) undecided = true;
         return f == Found::Yes;
     };
+    auto overflow = [&] { return note(budget.undecided(Doubt::Overflow)); };
     auto within = [&](const Point3& a, const Point3& b, const ShapeArc* arc) {
+        if (nonFinite_ && !finitePiece(a, b, arc)) {
+            // Its ends that are finite are still points of it.
+            for (const Point3& end : {a, b})
+                if (finite(end) && std::hypot(end.x - x, end.y - y) <= radius) return true;
+            return overflow();
+        }
         return arc ? note(arcs::near(*arc, x, y, radius, budget)) : segmentDistance(a, b, x, y) <= radius;
     };
     auto spline = s.splines.begin();
@@ -343,8 +403,9 @@ Found RunTests::near(const Shapes& s, const Matrix& m, double x, double y, doubl
             continue;
         }
         if (run.kind == RunKind::Area) {
-            size_t next;
-            if (insideArea(s, pts, arcs, r, next, x, y)) return Found::Yes;
+            size_t next = runGroupEnd(s, r);
+            if (!finiteRuns(s, placedRuns, r, next)) overflow();
+            else if (insideArea(s, pts, arcs, r, next, x, y)) return Found::Yes;
             for (size_t k = r; k < next; ++k)
                 if (anyPiece(s.runs[k], pts, arcs, within)) return Found::Yes;
             r = next;
@@ -353,13 +414,15 @@ Found RunTests::near(const Shapes& s, const Matrix& m, double x, double y, doubl
         ++r;
         if (run.end == run.begin) continue;
         if (endlessKind(run.kind)) {
-            if (run.end - run.begin >= 2 &&
-                lineDistance(pts[run.begin], pts[run.begin + 1], run.kind == RunKind::Ray, x, y) <= radius)
-                return Found::Yes;
+            if (run.end - run.begin < 2) continue;
+            const Point3 &a = pts[run.begin], &b = pts[run.begin + 1];
+            if (nonFinite_ && !finitePiece(a, b, nullptr)) overflow();
+            else if (lineDistance(a, b, run.kind == RunKind::Ray, x, y) <= radius) return Found::Yes;
             continue;
         }
         if (anyPiece(run, pts, arcs, within)) return Found::Yes;
     }
+    if (lost_) overflow();
     return undecided ? Found::OutOfWork : Found::No;
 }
 
@@ -402,7 +465,7 @@ double RunTests::distance(const Shapes& s, const Matrix& m, double x, double y) 
 Found RunTests::inside(const Shapes& s, const Matrix& m, const PlanWindow& w, WorkBudget& budget) {
     if (s.endless || s.runs.empty()) return Found::No;
     Placed placedRuns = placed(s, m);
-    bool undecided = false;
+    bool undecided = false, overflow = lost_;
     auto spline = s.splines.begin();
     for (size_t r = 0; r < s.runs.size(); ++r) {
         if (const ShapeSpline* curve = splineOf(s, spline, r)) {
@@ -411,11 +474,17 @@ Found RunTests::inside(const Shapes& s, const Matrix& m, const PlanWindow& w, Wo
             undecided = undecided || f == Found::OutOfWork;
             continue;
         }
-        for (uint32_t i = s.runs[r].begin; i < s.runs[r].end; ++i)
-            if (!w.holds(placedRuns.points[i])) return Found::No;
+        for (uint32_t i = s.runs[r].begin; i < s.runs[r].end; ++i) {
+            const Point3& p = placedRuns.points[i];
+            if (nonFinite_ && !finite(p)) overflow = true;
+            else if (!w.holds(p)) return Found::No;
+        }
     }
-    for (const ShapeArc& arc : placedRuns.arcs)
-        if (!arcWithin(arc, w)) return Found::No;
+    for (const ShapeArc& arc : placedRuns.arcs) {
+        if (nonFinite_ && !arc.finite()) overflow = true;
+        else if (!arcWithin(arc, w)) return Found::No;
+    }
+    if (overflow) return budget.undecided(Doubt::Overflow);
     return undecided ? Found::OutOfWork : Found::Yes;
 }
 
@@ -424,7 +493,15 @@ Found RunTests::meets(const Shapes& s, const Matrix& m, const PlanWindow& w, Wor
     const std::vector<Point3>& pts = placedRuns.points;
     const std::vector<ShapeArc>& arcs = placedRuns.arcs;
     bool undecided = false;
-    auto meetsPiece = [&](const Point3& a, const Point3& b, const ShapeArc* arc) { return pieceMeets(a, b, arc, w); };
+    auto overflow = [&] {
+        budget.undecided(Doubt::Overflow);
+        undecided = true;
+        return false;
+    };
+    auto meetsPiece = [&](const Point3& a, const Point3& b, const ShapeArc* arc) {
+        if (nonFinite_ && !finitePiece(a, b, arc)) return w.holds(a) || w.holds(b) || overflow();
+        return pieceMeets(a, b, arc, w);
+    };
     auto spline = s.splines.begin();
     for (size_t r = 0; r < s.runs.size();) {
         const ShapeRun& run = s.runs[r];
@@ -436,9 +513,10 @@ Found RunTests::meets(const Shapes& s, const Matrix& m, const PlanWindow& w, Wor
             continue;
         }
         if (run.kind == RunKind::Area) {
-            size_t next;
+            size_t next = runGroupEnd(s, r);
             // The window inside an area.
-            if (insideArea(s, pts, arcs, r, next, w.x1, w.y1)) return Found::Yes;
+            if (!finiteRuns(s, placedRuns, r, next)) overflow();
+            else if (insideArea(s, pts, arcs, r, next, w.x1, w.y1)) return Found::Yes;
             for (size_t k = r; k < next; ++k)
                 if (anyPiece(s.runs[k], pts, arcs, meetsPiece)) return Found::Yes;
             r = next;
@@ -447,14 +525,16 @@ Found RunTests::meets(const Shapes& s, const Matrix& m, const PlanWindow& w, Wor
         ++r;
         if (run.end == run.begin) continue;
         if (endlessKind(run.kind)) {
+            if (run.end - run.begin < 2) continue;
+            const Point3 &a = pts[run.begin], &b = pts[run.begin + 1];
             double from = run.kind == RunKind::Ray ? 0 : -std::numeric_limits<double>::infinity();
-            if (run.end - run.begin >= 2 &&
-                lineMeetsBox(pts[run.begin], pts[run.begin + 1], from, std::numeric_limits<double>::infinity(), w))
-                return Found::Yes;
+            if (nonFinite_ && !finitePiece(a, b, nullptr)) overflow();
+            else if (lineMeetsBox(a, b, from, std::numeric_limits<double>::infinity(), w)) return Found::Yes;
             continue;
         }
         if (anyPiece(run, pts, arcs, meetsPiece)) return Found::Yes;
     }
+    if (lost_) overflow();
     return undecided ? Found::OutOfWork : Found::No;
 }
 

@@ -111,7 +111,9 @@ bool segmentMeetsWindow(const Point3& a, const Point3& b, const PlanWindow& w);
 
 // The tests of runs carried into the world by m; `scratch` keeps its room
 // from call to call.  A curve that is no circle is refined piece by piece,
-// each a step of `budget`: OutOfWork when it runs out before the answer.
+// each a step of `budget`: OutOfWork when it runs out before the answer,
+// or when what is left to decide it overflows where m carries it (the
+// budget says which).
 class RunTests {
 public:
     RunTests();
@@ -136,9 +138,12 @@ private:
         const std::vector<ShapeArc>& arcs;
     };
     Placed placed(const Shapes& s, const Matrix& m);
+    // Whether every piece of runs [first, next) is finite as placed last.
+    bool finiteRuns(const Shapes& s, const Placed& placed, size_t first, size_t next) const;
     // A spline asked where m carries it: its control points there
-    // (`control_`), the plan box of those of knot span k; the spans whose
-    // boxes lie within `reach` of (x, y), nearest first, in `spans_`.
+    // (`control_`, `controlFinite_` when none overflows), the plan box of
+    // those of knot span k; the spans whose boxes lie within `reach` of
+    // (x, y), nearest first, in `spans_`.
     void carry(const ShapeSpline& s, const Matrix& m);
     Extents spanBox(const ShapeSpline& s, size_t k) const;
     void spansNear(const ShapeSpline& s, double x, double y, double reach);
@@ -150,6 +155,9 @@ private:
     std::unique_ptr<SpanPieces> pieces_;  // spline_spans.h
     std::vector<ShapeArc> scratchArcs_;
     std::vector<std::pair<double, uint32_t>> spans_;
+    // As placed last: some point was lost when the runs were drawn (their
+    // numbers overflowed); some point or arc overflows where m carries it.
+    bool lost_ = false, nonFinite_ = false, controlFinite_ = true;
 };
 
 bool isIdentity(const Matrix& m);

@@ -16,6 +16,7 @@
 #include "db/finite_numbers.h"
 #include "db/shape_parts.h"
 #include "db/spline_extremes.h"
+#include "db/spline_spans.h"
 
 namespace host::db::parts {
 
@@ -133,9 +134,10 @@ private:
     // The point at u of the span [knots[k], knots[k + 1]].
     Point3 at(size_t k, double u) const {
         std::array<Weighted, kMaxDegree + 1> d;
+        const double unit = weightUnit(weights_, k - p_, p_ + 1);
         for (size_t j = 0; j <= p_; ++j) {
             const Point3& c = control_[j + k - p_];
-            double w = weights_.empty() ? 1.0 : weights_[j + k - p_];
+            double w = weights_.empty() ? 1.0 : weights_[j + k - p_] * unit;
             d[j] = {c.x * w, c.y * w, c.z * w, w};
         }
         for (size_t r = 1; r <= p_; ++r)

@@ -7,6 +7,15 @@
 
 namespace host::db {
 
+double weightUnit(const std::vector<double>& weights, size_t first, size_t count) {
+    if (weights.empty()) return 1;
+    double most = 0;
+    for (size_t i = first; i < first + count; ++i) most = std::max(most, weights[i]);
+    int exponent = 0;
+    std::frexp(most, &exponent);
+    return std::ldexp(1.0, -exponent);
+}
+
 // A piece's ends (on the curve), the box of its hull in plan and how far
 // its hull strays from its chord.
 struct SpanPieces::Piece {
@@ -30,9 +39,10 @@ void SpanPieces::load(const ShapeSpline& s, const std::vector<Point3>& control, 
                         (1 - t) * l.w + t * r.w};
     };
     std::vector<Weighted> d(order_);
+    const double unit = weightUnit(s.weights, k - p, order_);
     for (size_t i = 0; i <= p; ++i) {
         const Point3& c = control[i + k - p];
-        double w = s.weights.empty() ? 1.0 : s.weights[i + k - p];
+        double w = s.weights.empty() ? 1.0 : s.weights[i + k - p] * unit;
         d[i] = {c.x * w, c.y * w, c.z * w, w};
     }
     span_[p] = d[p];
@@ -66,6 +76,11 @@ SpanPieces::Piece SpanPieces::look(const Weighted* q) const {
     piece.size = std::hypot(piece.box.max.x - piece.box.min.x, piece.box.max.y - piece.box.min.y);
     piece.tolerance = std::max(kCurveAbsoluteTolerance, kCurveRelativeTolerance * piece.size);
     return piece;
+}
+
+bool SpanPieces::finitePiece(const Piece& p) {
+    return std::isfinite(p.x0) && std::isfinite(p.y0) && std::isfinite(p.x1) && std::isfinite(p.y1) &&
+           std::isfinite(p.stray) && std::isfinite(p.size);
 }
 
 void SpanPieces::split(std::vector<Weighted>& room, size_t at, size_t second) {
@@ -137,10 +152,15 @@ double SpanPieces::distance(double x, double y, double cut) {
 template <class Verdict>
 Found SpanPieces::walk(WorkBudget& budget, Found decided, Found otherwise, Verdict verdict) {
     stack_ = span_;
-    bool undecided = false;
+    Doubt doubt = Doubt::None;
     for (int cut = 0; !stack_.empty();) {
         size_t at = stack_.size() - order_;
         Piece piece = look(stack_.data() + at);
+        if (!finitePiece(piece)) {
+            doubt = Doubt::Overflow;
+            stack_.resize(at);
+            continue;
+        }
         switch (verdict(piece)) {
         case Look::Drop: stack_.resize(at); continue;
         case Look::Decide: return decided;
@@ -149,14 +169,14 @@ Found SpanPieces::walk(WorkBudget& budget, Found decided, Found otherwise, Verdi
         if (piece.stray <= piece.tolerance) {
             stack_.resize(at);
         } else if (cut >= kMostHalvings || !budget.spend(1)) {
-            undecided = true;
+            if (doubt == Doubt::None) doubt = budget.out() ? Doubt::Work : Doubt::Close;
             stack_.resize(at);
         } else {
             ++cut;
             split(stack_, at, at + order_);
         }
     }
-    return undecided ? Found::OutOfWork : otherwise;
+    return doubt == Doubt::None ? otherwise : budget.undecided(doubt);
 }
 
 Found SpanPieces::meets(const PlanWindow& w, WorkBudget& budget) {

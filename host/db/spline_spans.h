@@ -23,6 +23,12 @@ bool eachSpan(const ShapeSpline& s, F f) {
     return false;
 }
 
+// A power of two that brings the largest of the `count` weights from
+// `first` to at most 1 (1 without weights): the curve of the weights
+// times it is the same, worked out alike to the last digit, but its
+// weighted coordinates stay finite however large a weight is.
+double weightUnit(const std::vector<double>& weights, size_t first, size_t count);
+
 class SpanPieces final : public CurveKind {
 public:
     // Span k of the spline (degree <= k < control points, of some length),
@@ -54,6 +60,8 @@ public:
 private:
     struct Piece;
     Piece look(const Weighted* q) const;
+    // Whether a piece's numbers are finite: one that overflows tells nothing.
+    static bool finitePiece(const Piece& p);
     // What a window's question makes of one piece (SpanPieces::walk).
     enum class Look { Drop, Decide, Halve };
     template <class Verdict>

@@ -4,16 +4,24 @@
 // drawn with where it is placed:
 // nested blocks and arrays of a file of a few KB can stand for more copies
 // than any machine can look at, so a test that runs out of steps stops and
-// says it could not decide.
+// says it could not decide, and why.
 #pragma once
 
 #include <cstdint>
 
 namespace host::db {
 
-// What a bounded question found: no, yes, or that it ran out of work
-// before it could decide.
+// What a bounded question found: no, yes, or that it could not decide
+// (OutOfWork; the budget says why).
 enum class Found { No, Yes, OutOfWork };
+
+// Why a question was left undecided.
+enum class Doubt : uint8_t {
+    None,
+    Work,      // its steps ran out
+    Close,     // a curve lies nearer the question's edge than its search can tell
+    Overflow,  // a number it needs lies beyond the doubles
+};
 
 class WorkBudget {
 public:
@@ -24,6 +32,7 @@ public:
         if (n > left_) {
             left_ = 0;
             out_ = true;
+            if (doubt_ == Doubt::None) doubt_ = Doubt::Work;
             return false;
         }
         left_ -= n;
@@ -31,11 +40,18 @@ public:
     }
     bool out() const { return out_; }
     uint64_t spent() const { return spent_; }
+    // Leaves the question undecided for `why` (the first cause stands).
+    Found undecided(Doubt why) {
+        if (doubt_ == Doubt::None) doubt_ = why;
+        return Found::OutOfWork;
+    }
+    Doubt doubt() const { return doubt_; }
 
 private:
     uint64_t left_;
     uint64_t spent_ = 0;
     bool out_ = false;
+    Doubt doubt_ = Doubt::None;
 };
 
 } // namespace host::db

@@ -1,7 +1,9 @@
 #include "shell/picks.h"
 
 #include <algorithm>
+#include <string>
 #include <unordered_set>
+#include <utility>
 
 #include "aced_input.h"
 #include "ads_entity.h"
@@ -52,16 +54,28 @@ std::vector<db::Slot> everything(const db::Database& database) {
     return out;
 }
 
-// One line for the entities a pick or window could not look through
-// within its work: they were left out, not taken unconfirmed.
-void tellUndecided(const db::Database& database, const std::vector<db::Slot>& undecided) {
-    if (undecided.empty()) return;
-    const db::Object* first = database.object(undecided.front());
-    std::string line = "Too many nested or arrayed copies to look through in ";
-    line += first ? dxf::shown(first->typeName()) + " " + db::handleText(first->handle) : "an entity";
-    if (undecided.size() > 1) line += " and " + std::to_string(undecided.size() - 1) + " more";
-    line += ": left out of the selection.";
-    reprompt(line);
+// One line for each cause of the entities a pick or window could not
+// decide, naming the first of them: they were left out, not taken
+// unconfirmed.  `question` says what the pick or window asks of them.
+void tellUndecided(const db::Database& database, const std::vector<db::Slot>& undecided,
+                   const std::vector<db::Doubt>& why, std::string_view question) {
+    const std::pair<db::Doubt, std::string> causes[] = {
+        {db::Doubt::Work, "Too many nested or arrayed copies to look through in "},
+        {db::Doubt::Close, "Too close to tell whether " + std::string(question) + " "},
+        {db::Doubt::Overflow, "Numbers out of range in "},
+    };
+    for (const auto& [cause, words] : causes) {
+        size_t count = 0;
+        const db::Object* first = nullptr;
+        for (size_t i = 0; i < undecided.size() && i < why.size(); ++i)
+            if (why[i] == cause && count++ == 0) first = database.object(undecided[i]);
+        if (count == 0) continue;
+        std::string line = words;
+        line += first ? dxf::shown(first->typeName()) + " " + db::handleText(first->handle) : "an entity";
+        if (count > 1) line += " and " + std::to_string(count - 1) + " more";
+        line += ": left out of the selection.";
+        reprompt(line);
+    }
 }
 
 } // namespace
@@ -99,8 +113,10 @@ PickOutcome pickAnswer(std::string_view answer, bool sets, std::vector<db::Slot>
         double a[3], b[3];
         if (!twoCorners(rest, a, b)) return PickOutcome::Invalid;
         std::vector<db::Slot> undecided;
-        std::vector<db::Slot> inside = db::selectWindow(*database, a[0], a[1], b[0], b[1], crossing, &undecided);
-        tellUndecided(*database, undecided);
+        std::vector<db::Doubt> why;
+        std::vector<db::Slot> inside =
+            db::selectWindow(*database, a[0], a[1], b[0], b[1], crossing, &undecided, &why);
+        tellUndecided(*database, undecided, why, crossing ? "the crossing meets" : "the window holds");
         picked.insert(picked.end(), inside.begin(), inside.end());
         return inside.empty() ? PickOutcome::Missed : PickOutcome::Picked;
     }
@@ -108,8 +124,9 @@ PickOutcome pickAnswer(std::string_view answer, bool sets, std::vector<db::Slot>
     lastPoint(last);
     if (!parsePoint(answer, last, point)) return PickOutcome::Invalid;
     std::vector<db::Slot> undecided;
-    db::Slot slot = db::pick(*database, point[0], point[1], pickRadius(), &undecided);
-    tellUndecided(*database, undecided);
+    std::vector<db::Doubt> why;
+    db::Slot slot = db::pick(*database, point[0], point[1], pickRadius(), &undecided, &why);
+    tellUndecided(*database, undecided, why, "the pick reaches");
     if (slot == db::kNoSlot) return PickOutcome::Missed;
     picked.push_back(slot);
     return PickOutcome::Picked;

@@ -163,3 +163,42 @@ TEST(Program, APickThatCannotLookThroughAnInsertSaysSoAndTakesNothing) {
     expectInOrder(run.output, {"Too many nested or arrayed copies to look through in INSERT 1F0: left out of the selection.",
                                "0 found", "(0 . \"INSERT\")"});
 }
+
+// Entities a pick or crossing cannot decide for other causes than copies:
+// 200 rational circles of radius 3 + 1e-10 round a pick at their centre lie
+// nearer its reach than its search can tell, and a circle of radius 5e307
+// placed at scale 4 beside it, whose centre and radius overflow there,
+// leaves nothing to decide by near where it passes.  Each cause has its
+// line, naming the first entity and how many more; neither says nested or
+// arrayed copies.
+TEST(Program, TheUndecidedAreToldWhyByCause) {
+    auto number = [](double v) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.17g", v);
+        return std::string(text);
+    };
+    std::string dxf = "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1021\n0\nENDSEC\n0\nSECTION\n2\nBLOCKS\n"
+                      "0\nBLOCK\n8\n0\n2\nHUGE\n70\n0\n10\n0\n20\n0\n30\n0\n"
+                      "0\nCIRCLE\n8\n0\n10\n5e307\n20\n0\n30\n0\n40\n5e307\n"
+                      "0\nENDBLK\n8\n0\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n";
+    const double r = 3 + 1e-10, xs[9] = {1, 1, 0, -1, -1, -1, 0, 1, 1}, ys[9] = {0, 1, 1, 1, 0, -1, -1, -1, 0};
+    for (int i = 0; i < 200; ++i) {
+        char handle[8];
+        std::snprintf(handle, sizeof handle, "%X", 0xC00 + i);
+        dxf += std::string("0\nSPLINE\n5\n") + handle + "\n8\n0\n70\n12\n71\n2\n72\n12\n73\n9\n";
+        for (double k : {0.0, 0.0, 0.0, 0.25, 0.25, 0.5, 0.5, 0.75, 0.75, 1.0, 1.0, 1.0})
+            dxf += "40\n" + number(k) + "\n";
+        for (int j = 0; j < 9; ++j) dxf += "41\n" + number(j % 2 ? M_SQRT1_2 : 1.0) + "\n";
+        for (int j = 0; j < 9; ++j) dxf += "10\n" + number(r * xs[j]) + "\n20\n" + number(r * ys[j]) + "\n30\n0\n";
+    }
+    dxf += "0\nINSERT\n8\n0\n5\n1F1\n2\nHUGE\n10\n-10\n20\n0\n30\n0\n41\n4\n42\n4\n43\n4\n0\nENDSEC\n0\nEOF\n";
+    std::string drawing = writeScript("lurak_undecided_causes.dxf", dxf);
+    std::string script = writeScript("lurak_undecided_causes.scr", "ERASE\n0,0\ncrossing -11,5 -9,6\n\n");
+    Outcome run = runLurak(plugin() + " " + drawing + " -s " + script);
+    EXPECT_EQ(run.status, 0) << run.output;
+    const std::string close =
+        "Too close to tell whether the pick reaches SPLINE CC7 and 199 more: left out of the selection.";
+    const std::string overflow = "Numbers out of range in INSERT 1F1: left out of the selection.";
+    expectInOrder(run.output, {close, overflow, "0 found", overflow, "0 found"});
+    EXPECT_EQ(run.output.find("nested"), std::string::npos) << run.output;
+}
