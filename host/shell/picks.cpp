@@ -67,8 +67,11 @@ void tellUndecided(const db::Database& database, const std::vector<db::Slot>& un
     for (const auto& [cause, words] : causes) {
         size_t count = 0;
         const db::Object* first = nullptr;
-        for (size_t i = 0; i < undecided.size() && i < why.size(); ++i)
-            if (why[i] == cause && count++ == 0) first = database.object(undecided[i]);
+        for (size_t i = 0; i < undecided.size(); ++i) {
+            // An entity whose cause went untold is still named, as out of work.
+            db::Doubt its = i < why.size() && why[i] != db::Doubt::None ? why[i] : db::Doubt::Work;
+            if (its == cause && count++ == 0) first = database.object(undecided[i]);
+        }
         if (count == 0) continue;
         std::string line = words;
         line += first ? dxf::shown(first->typeName()) + " " + db::handleText(first->handle) : "an entity";
