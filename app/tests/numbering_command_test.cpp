@@ -418,6 +418,48 @@ TEST_F(NumberingCommandTest, AFileThatCannotBeWrittenIsReportedAndTheDialogStays
         << t;
 }
 
+// A file the bill would replace is replaced only when the answer to the
+// question is Yes and the bill is whole: ^C or the end of the input at the
+// question keeps it, and a read-only file is refused in the words a
+// drawing save uses.  The file stays byte for byte, with its permissions,
+// and nothing is left beside it.
+TEST_F(NumberingCommandTest, TheBillReplacesAFileOnlyAfterYesAndNeverAReadOnlyOne) {
+    Lay(0);
+    namespace fs = std::filesystem;
+    fs::path dir = installDir / "bills";
+    fs::create_directories(dir);
+    fs::path old = dir / "old.txt";
+    const std::string kOld = "an earlier bill, kept\n";
+    std::ofstream(old, std::ios::binary) << kOld;
+    auto contentOf = [](const fs::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    const std::string save = "list=0\naccept\nsave\n" + old.string() + "\n";
+    for (const char* answer : {"^C\naccept\n", ""}) {
+        Run(kLlist, save + answer);
+        std::string t = Transcript();
+        EXPECT_NE(t.find("Replace it?"), std::string::npos) << t;
+        EXPECT_EQ(contentOf(old), kOld) << t;
+    }
+    fs::permissions(old, fs::perms(0444));
+    Run(kLlist, save + "y\naccept\n");
+    std::string t = Transcript();
+    EXPECT_NE(t.find("The file cannot be created.\nCannot save: cannot replace " + old.string() + ": it is read-only"),
+              std::string::npos)
+        << t;
+    EXPECT_EQ(contentOf(old), kOld);
+    EXPECT_EQ(fs::status(old).permissions(), fs::perms(0444));
+    fs::permissions(old, fs::perms(0640));
+    Run(kLlist, save + "y\naccept\n");
+    EXPECT_EQ(contentOf(old),
+              "1     1     TSD  L=300;  H=50;  \n"
+              "2     2     SPIRO  d=315;  l=6000;  \n"
+              "     1     VF-01  d=315;\n");
+    EXPECT_EQ(fs::status(old).permissions(), fs::perms(0640));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
 // The grille's framed-label handle names, as only damaged data can, a
 // user's block and then the framed label of a duct: labelling the grille
 // places a label of its own and erases neither.
