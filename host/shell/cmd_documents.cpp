@@ -6,6 +6,7 @@
 #include "io/io.h"
 #include "shell/commands.h"
 #include "shell/documents.h"
+#include "shell/file_names.h"
 #include "shell/file_replace.h"
 #include "shell/keywords.h"
 #include "shell/drawing_store.h"
@@ -57,6 +58,7 @@ public:
     std::string prompt() const override { return "Enter name of drawing to open: "; }
     Step take(const Arg& answer) override {
         if (answer.text.empty()) return Step::Cancelled;
+        if (!acceptFileName(answer.text)) return Step::Rejected;
         openDrawing(answer.text);
         return Step::Done;
     }
@@ -75,6 +77,7 @@ public:
     // again; Cancelled: the file is kept and nothing was saved.
     Step take(const Document& doc, const Arg& answer, std::string& path) {
         if (replacing_.empty()) {
+            if (!acceptFileName(answer.text)) return Step::Rejected;
             path = answeredPath(doc, answer.text);
             if (!replaceNeedsAsking(&doc, path, doc.path())) return Step::Done;
             replacing_ = path;
