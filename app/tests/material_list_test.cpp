@@ -3,10 +3,15 @@
 // lines of the list and of the text file.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "app/label_numbering.h"
 #include "app/material_list.h"
@@ -224,6 +229,44 @@ TEST(MaterialFileTest, TheFileHoldsOneLinePerRowAndNoHeader) {
     EXPECT_EQ(all, "11     1     duct\n12     1     duct\n     1     piece\n");
     EXPECT_EQ(WriteMaterialFile((dir / "missing" / "bom.txt").string().c_str(), &first, 0, 0), -1);
     EXPECT_FALSE(fs::exists(dir / "missing"));
+    fs::remove_all(dir);
+}
+
+// A write that fails midway (a file-size limit of 40 bytes, in a child
+// process, stands in for a full disk) leaves the file it would replace
+// byte for byte, and nothing beside it.
+TEST(MaterialFileTest, AWriteThatFailsMidwayKeepsTheOldFile) {
+    namespace fs = std::filesystem;
+    fs::path dir = fs::temp_directory_path() / ("lurak_material_limit_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    fs::path file = dir / "big.txt";
+    const std::string old(4200, 'x');
+    std::ofstream(file, std::ios::binary) << old;
+    LListEntry first;
+    LListEntry* end = &first;
+    for (int n = 1; n <= 5; ++n) {
+        LListEntry* row = InsertEntryBefore(end);
+        if (row == end)
+            end = end->next.get();
+        row->number = n;
+        row->tag = CopyListText("VL-01  a=400;  b=300;  l=1500;");
+    }
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);  // the write fails instead of ending the process
+        rlimit limit{40, 40};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::_exit(WriteMaterialFile(file.string().c_str(), &first, 0, 0) == -1 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    std::ifstream in(file, std::ios::binary);
+    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(all, old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     fs::remove_all(dir);
 }
 

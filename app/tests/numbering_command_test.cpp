@@ -29,6 +29,12 @@ constexpr int16_t kSpiralDuct = 1;
 constexpr int16_t kTsdGrille = 4;
 constexpr int16_t kCsdGrille = 1;
 
+// A file's bytes (none when it cannot be read).
+std::string FileText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
 // Elements read from the drawing while a count runs.
 int elementsRead = 0;
 LObject* CountingMaker(int16_t family, uint16_t subtype) {
@@ -416,6 +422,56 @@ TEST_F(NumberingCommandTest, AFileThatCannotBeWrittenIsReportedAndTheDialogStays
               "2     2     SPIRO  d=315;  l=6000;  \n"
               "     1     VF-01  d=315;\n")
         << t;
+}
+
+// A file the bill would replace is asked about first: ^C or the end of
+// the input at the question keeps it byte for byte, Yes replaces it with
+// the whole bill, its permissions kept and nothing left beside it.
+TEST_F(NumberingCommandTest, CancelOrTheEndOfInputAtTheBillsReplaceQuestionKeepsTheFile) {
+    Lay(0);
+    namespace fs = std::filesystem;
+    fs::path dir = installDir / "bills";
+    fs::create_directories(dir);
+    fs::path old = dir / "old.txt";
+    const std::string kOld = "an earlier bill, kept\n";
+    std::ofstream(old, std::ios::binary) << kOld;
+    fs::permissions(old, fs::perms(0640));
+    const std::string save = "list=0\naccept\nsave\n" + old.string() + "\n";
+    for (const char* answer : {"^C\naccept\n", ""}) {
+        Run(kLlist, save + answer);
+        std::string t = Transcript();
+        EXPECT_NE(t.find("Replace it?"), std::string::npos) << t;
+        EXPECT_EQ(FileText(old), kOld) << t;
+    }
+    Run(kLlist, save + "y\naccept\n");
+    EXPECT_EQ(FileText(old),
+              "1     1     TSD  L=300;  H=50;  \n"
+              "2     2     SPIRO  d=315;  l=6000;  \n"
+              "     1     VF-01  d=315;\n");
+    EXPECT_EQ(fs::status(old).permissions(), fs::perms(0640));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+// A read-only file is not replaced by the bill, whoever saves (the tests
+// run as root, who may write any file): the alert says why in the words a
+// drawing save uses, and the file stays byte for byte with its mode.
+TEST_F(NumberingCommandTest, TheBillRefusesAReadOnlyFileAsADrawingSaveDoes) {
+    Lay(0);
+    namespace fs = std::filesystem;
+    fs::path dir = installDir / "bills";
+    fs::create_directories(dir);
+    fs::path old = dir / "read_only.txt";
+    const std::string kOld = "an earlier bill, kept\n";
+    std::ofstream(old, std::ios::binary) << kOld;
+    fs::permissions(old, fs::perms(0444));
+    Run(kLlist, "list=0\naccept\nsave\n" + old.string() + "\ny\naccept\n");
+    std::string t = Transcript();
+    EXPECT_NE(t.find("The file cannot be created.\nCannot save: cannot replace " + old.string() + ": it is read-only"),
+              std::string::npos)
+        << t;
+    EXPECT_EQ(FileText(old), kOld);
+    EXPECT_EQ(fs::status(old).permissions(), fs::perms(0444));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
 // The grille's framed-label handle names, as only damaged data can, a

@@ -67,6 +67,11 @@ bool readOnly(const std::string& path, const struct stat& info)
 
 } // namespace
 
+bool holdsNul(std::string_view name)
+{
+    return name.find('\0') != std::string_view::npos;
+}
+
 bool readWholeFile(const std::string& path, std::string& content, std::string& error)
 {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -126,6 +131,10 @@ bool AtomicFileWriter::open(const std::string& path)
     path_ = path;
     target_ = path;
     through_ = false;
+    if (holdsNul(path_)) {
+        error_ = "cannot create " + path_ + ": " + std::string(kNulInFileName);
+        return false;
+    }
     if (!followLinks(target_)) {
         error_ = describe("cannot create", path_, errno);
         return false;

@@ -7,6 +7,12 @@
 
 namespace host::dxf {
 
+// The system takes a file name up to its first NUL: a name that holds one
+// would name another file, so wherever a file name is taken it is refused
+// with these words.
+inline constexpr std::string_view kNulInFileName = "a file name cannot hold the character NUL";
+bool holdsNul(std::string_view name);
+
 // Reads the file into `content`.  On failure `error` says why.
 bool readWholeFile(const std::string& path, std::string& content, std::string& error);
 
@@ -19,10 +25,11 @@ bool readWholeFile(const std::string& path, std::string& content, std::string& e
 // regular file is never replaced: a character device (/dev/null, a
 // terminal) or a pipe with a reader is written through, anything else is
 // refused.  A read-only target (no one may write it, or this user may not)
-// is refused and left as it is.  The temporary file is hidden, locked while
-// it is written, and named so that no user's file is taken for one; those
-// of the same target that saves killed midway left behind are removed once
-// no writer holds them (temporary_file.h).
+// is refused and left as it is, and so is a name holding NUL.  The
+// temporary file is hidden, locked while it is written, and named so that
+// no user's file is taken for one; those of the same target that saves
+// killed midway left behind are removed once no writer holds them
+// (temporary_file.h).
 class AtomicFileWriter {
 public:
     AtomicFileWriter() = default;

@@ -6,6 +6,7 @@
 #include "io/io.h"
 #include "shell/commands.h"
 #include "shell/documents.h"
+#include "shell/file_names.h"
 #include "shell/file_replace.h"
 #include "shell/keywords.h"
 #include "shell/drawing_store.h"
@@ -57,6 +58,7 @@ public:
     std::string prompt() const override { return "Enter name of drawing to open: "; }
     Step take(const Arg& answer) override {
         if (answer.text.empty()) return Step::Cancelled;
+        if (!acceptFileName(answer.text)) return Step::Rejected;
         openDrawing(answer.text);
         return Step::Done;
     }
@@ -75,6 +77,7 @@ public:
     // again; Cancelled: the file is kept and nothing was saved.
     Step take(const Document& doc, const Arg& answer, std::string& path) {
         if (replacing_.empty()) {
+            if (!acceptFileName(answer.text)) return Step::Rejected;
             path = answeredPath(doc, answer.text);
             if (!replaceNeedsAsking(&doc, path, doc.path())) return Step::Done;
             replacing_ = path;
@@ -149,10 +152,13 @@ private:
 
 // CLOSE (the current drawing) and QUIT (every drawing): each drawing with
 // unsaved changes is asked about first.  Yes saves it (asking for a file
-// when it has none), No lets the changes go, Cancel keeps everything open,
-// and so does a file the user would not have replaced: nothing is closed
-// that was not saved.  When the input ends before the answer, the changes
-// are not saved and a line says so.
+// when it has none), No lets the changes go, Cancel stops, and so does a
+// file the user would not have replaced or a save that fails: nothing is
+// closed that was not saved.  A QUIT that stops closes the drawings it
+// saved and leaves current the drawing that was (or, when it closed that
+// one, the drawing it stopped at), so that what follows goes into a
+// drawing with its changes still open.  When the input ends before the
+// answer, the changes are not saved and a line says so.
 class CloseCommand : public Command {
 public:
     explicit CloseCommand(bool all) : all_(all) {}
@@ -162,6 +168,7 @@ public:
             reprompt("No drawing is open.");
             return Step::Cancelled;
         }
+        before_ = current;
         for (Document* doc : all_ ? documents().open() : std::vector<Document*>{current})
             if (hasUnsavedChanges(*doc)) asking_.push_back(doc);
         return next();
@@ -176,14 +183,15 @@ public:
         if (askingFile_) {
             std::string path;
             Step step = questions_.take(doc, answer, path);
-            return step == Step::Done ? saveAndGoOn(doc, path) : step;
+            if (step == Step::Done) return saveAndGoOn(doc, path);
+            return step == Step::Cancelled ? stop() : step;
         }
         std::optional<std::string> keyword = answer.text.empty() ? std::string("Yes") : kAnswers.match(answer.text);
         if (!keyword) {
             reprompt("Invalid option keyword.");
             return Step::Rejected;
         }
-        if (*keyword == "Cancel") return Step::Cancelled;
+        if (*keyword == "Cancel") return stop();
         if (*keyword == "No") {
             markSaved(doc);  // the changes are let go
             asking_.erase(asking_.begin());
@@ -197,6 +205,7 @@ public:
     }
     void end() override {
         bool told = askingFile_ && !asking_.empty() && questions_.end(*asking_.front());
+        stop();
         if (!io::atEnd()) return;
         if (told) {
             // Not told twice when the input ends.
@@ -219,15 +228,29 @@ private:
         return Step::Done;
     }
     Step saveAndGoOn(Document& doc, const std::string& path) {
-        if (!saveAndReport(doc, path)) return Step::Cancelled;  // nothing is closed unsaved after a failed save
+        if (!saveAndReport(doc, path)) return stop();  // nothing is closed unsaved after a failed save
+        if (all_) saved_.push_back(&doc);
         asking_.erase(asking_.begin());
         return next();
+    }
+    // Ends before the last drawing: the drawings saved so far are closed
+    // (a save made each current in turn), and the one current before goes
+    // on, or the one asked about when that was closed.
+    Step stop() {
+        Document* askedAbout = asking_.empty() ? nullptr : asking_.front();
+        for (Document* doc : saved_) closeDrawing(doc);
+        saved_.clear();
+        Document* current = documents().isOpen(before_) ? before_ : askedAbout;
+        if (documents().isOpen(current)) makeCurrent(current);
+        return Step::Cancelled;
     }
     inline static const KeywordList kAnswers{"Yes No Cancel"};
     bool all_;
     bool askingFile_ = false;
     SaveAsQuestions questions_;
     std::vector<Document*> asking_;
+    std::vector<Document*> saved_;  // by QUIT, still open until it ends
+    Document* before_ = nullptr;    // current when the command began
 };
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "api/host_api.h"
 #include "shell/commands.h"
 #include "shell/documents.h"
+#include "shell/file_names.h"
 #include "shell/linetype_file.h"
 #include "shell/prompting.h"
 #include "shell/search_path.h"
@@ -96,7 +97,9 @@ public:
             names_ = text;
             stage_ = Stage::File;
             return Step::More;
-        case Stage::File: return load(text);
+        case Stage::File:
+            if (!acceptFileName(text)) return Step::Rejected;
+            return load(text);
         case Stage::Reload: {
             std::string a = upper(text);
             if (!a.empty() && a != "Y" && a != "YES" && a != "N" && a != "NO") {

@@ -2,6 +2,7 @@
 // not on the host's search path.
 #include "shell/commands.h"
 #include "shell/documents.h"
+#include "shell/file_names.h"
 #include "shell/prompting.h"
 #include "shell/search_path.h"
 #include "dxf/quoted_text.h"
@@ -15,6 +16,7 @@ public:
     std::string prompt() const override { return "Enter name of menu file to load: "; }
     Step take(const Arg& answer) override {
         if (answer.text.empty()) return Step::Cancelled;
+        if (!acceptFileName(answer.text)) return Step::Rejected;
         Document* doc = currentDocument();
         if (!doc) return Step::Cancelled;
         doc->menus().push_back(answer.text);

@@ -8,6 +8,7 @@
 #include "io/io.h"
 #include "shell/answers.h"
 #include "shell/documents.h"
+#include "shell/file_names.h"
 #include "shell/file_replace.h"
 #include "shell/prompting.h"
 #include "shell/result_lists.h"
@@ -283,6 +284,7 @@ int acedGetFileD(const ACHAR* title, const ACHAR* defawlt, const ACHAR* ext, int
         if (!askAnswer(prompt, answer)) return RTCAN;
         if (answer.empty()) answer = fallback;
         if (answer.empty()) return RTCAN;
+        if (!acceptFileName(answer)) continue;
         size_t slash = answer.find_last_of('/');
         std::error_code error;
         // A folder names no file: with the extension alone added it would

@@ -1,10 +1,11 @@
 #include "ui/dcl/llist_dialog.h"
 
-#include <cstdio>
 #include <string>
 
 #include "acdb_objects.h"
 #include "aced_input.h"
+#include "dxf/file_io.h"
+#include "dxf/quoted_text.h"
 #include "core/messages.h"
 #include "core/string_convert.h"
 #include "core/text_buffer.h"
@@ -23,6 +24,15 @@ std::string AirflowPart(const LListEntry& row, int16_t variant) {
 }
 
 const char* TagOf(const LListEntry& row) { return row.tag ? row.tag.get() : ""; }
+
+// The alert of a file not written: the message, then why in the words a
+// drawing save uses (the file's control characters replaced).
+std::string CannotCreateText(const std::string& why) {
+    std::string text = CommandMessage(kMsgCannotCreate);
+    if (!why.empty())
+        text += "\nCannot save: " + host::dxf::withoutControls(why);
+    return text;
+}
 
 }  // namespace
 
@@ -44,17 +54,19 @@ std::string MaterialFileLine(const LListEntry& row, int32_t base, int16_t varian
     return RowLine(row, base, variant, "     %d     %s", "%d     %d     %s");
 }
 
-int16_t WriteMaterialFile(const char* path, const LListEntry* rows, int32_t base, int16_t variant) {
-    FILE* file = path ? std::fopen(path, "w") : nullptr;
-    if (!file)
+int16_t WriteMaterialFile(const char* path, const LListEntry* rows, int32_t base, int16_t variant,
+                          std::string* why) {
+    if (!path)
         return -1;
-    bool ok = true;
-    for (const LListEntry* row = rows; row && !row->IsEnd(); row = row->next.get()) {
-        std::string line = MaterialFileLine(*row, base, variant) + "\n";
-        ok = ok && std::fputs(line.c_str(), file) >= 0;
-    }
-    ok = std::fclose(file) == 0 && ok;
-    return ok ? 0 : -1;
+    std::string text;
+    for (const LListEntry* row = rows; row && !row->IsEnd(); row = row->next.get())
+        text += MaterialFileLine(*row, base, variant) + "\n";
+    std::string error;
+    if (host::dxf::writeFileAtomically(path, text, error))
+        return 0;
+    if (why)
+        *why = error;
+    return -1;
 }
 
 LListDlg::LListDlg() {
@@ -84,8 +96,9 @@ void LListDlg::Save() {
         acutDelString(answer.resval.rstring);
     if (path.empty())
         return;
-    if (WriteMaterialFile(path.c_str(), rows, base, variant) != 0)
-        acedAlert(ToWide(CommandMessage(kMsgCannotCreate)).c_str());
+    std::string why;
+    if (WriteMaterialFile(path.c_str(), rows, base, variant, &why) != 0)
+        acedAlert(ToWide(CannotCreateText(why).c_str()).c_str());
 }
 
 void LListDlg::SaveCallback(ads_callback_packet* packet) {

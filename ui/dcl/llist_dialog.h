@@ -13,9 +13,12 @@
 // airflow variant a row's airflow text follows its description.
 std::string MaterialListLine(const LListEntry& row, int32_t base, int16_t variant);
 std::string MaterialFileLine(const LListEntry& row, int32_t base, int16_t variant);
-// Writes every row before the end entry, one a line; -1 when the file
-// cannot be created (nothing is written then).
-int16_t WriteMaterialFile(const char* path, const LListEntry* rows, int32_t base, int16_t variant);
+// Writes every row before the end entry, one a line, as drawings are saved:
+// beside the file and renamed over it only when whole, so that a write
+// that fails leaves the old file byte for byte, and a read-only file is
+// refused.  -1 when the file cannot be written; `why` then says why.
+int16_t WriteMaterialFile(const char* path, const LListEntry* rows, int32_t base, int16_t variant,
+                          std::string* why = nullptr);
 
 class LListDlg : public LDialog {
 public:

@@ -112,6 +112,19 @@ TEST(FileIo, FailedWriteKeepsTheOldFileAndSaysWhy)
     fs::remove_all(dir);
 }
 
+// The system would take a name holding NUL only up to the NUL: nothing is
+// written, under that name or any other.
+TEST(FileIo, ANameHoldingNulIsRefusedAndNothingIsWritten)
+{
+    fs::path dir = scratchDirectory("nul");
+    std::string held = (dir / "a").string() + std::string(1, '\0') + "b.dxf";
+    std::string error;
+    EXPECT_FALSE(writeFileAtomically(held, "data", error));
+    EXPECT_EQ(error, "cannot create " + held + ": " + std::string(kNulInFileName));
+    EXPECT_TRUE(fs::is_empty(dir));
+    fs::remove_all(dir);
+}
+
 TEST(FileIo, SavingThroughSymbolicLinksReplacesTheTargetAndKeepsTheLinks)
 {
     fs::path dir = scratchDirectory("links");

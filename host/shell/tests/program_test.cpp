@@ -2,6 +2,8 @@
 // transcript: message order, prompts and answers, exit status.
 #include <cmath>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 
 #include "program_runner.h"
 
@@ -102,6 +104,43 @@ TEST(Program, OpenSaveAndSaveAsKeepTheDrawing) {
     expectInOrder(reopened.output, {"(0 . \"LINE\")", "(0 . \"CIRCLE\")"});
     EXPECT_EQ(runLurak(plugin() + " " + dir + "lurak_no_such_drawing.dxf " + script("list_all.scr")).status, 2);
     std::remove(saved.c_str());
+}
+
+// QUIT saves the first of two changed drawings and stops at the second,
+// whose file the user would not replace: the first is closed, and the
+// second stays current, so the next LINE goes into it and -o saves it with
+// every change.
+TEST(Program, AQuitThatStopsLeavesTheDrawingItStoppedAtCurrent) {
+    std::string first = tempPath("lurak_quit_first.dxf"), output = tempPath("lurak_quit_output.dxf");
+    std::remove(first.c_str());
+    std::remove(output.c_str());
+    std::string kept = writeScript("lurak_quit_kept.dxf", "kept");
+    std::string path = writeScript("lurak_quit.scr", "LINE\n0,0\n1,0\n\nNEW\nLINE\n0,0\n2,0\n\n"
+                                                      "QUIT\ny\n" + first + "\ny\n" + kept + "\nno\n"
+                                                      "LINE\n5,5\n6,6\n\ntdocs\n");
+    Outcome run = runLurak(plugin() + " -s " + path + " -o " + output);
+    EXPECT_EQ(run.status, 0) << run.output;
+    expectInOrder(run.output, {"Saved " + first, "not replaced", "[message 4, drawing " + first + "]",
+                               "Command: LINE", "documents open: 1", "Saved " + output});
+    EXPECT_EQ(run.output.find("were not saved"), std::string::npos) << run.output;
+    auto contentOf = [](const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    // Whether the drawing holds the line from (a,a) to (b,c).
+    auto holdsLine = [](const std::string& dxf, const char* a, const char* b, const char* c) {
+        std::string line = std::string("AcDbLine\r\n 10\r\n") + a + "\r\n 20\r\n" + a + "\r\n 30\r\n0.0\r\n 11\r\n" +
+                           b + "\r\n 21\r\n" + c + "\r\n";
+        return dxf.find(line) != std::string::npos;
+    };
+    std::string saved = contentOf(output);
+    EXPECT_TRUE(holdsLine(saved, "0.0", "2.0", "0.0") && holdsLine(saved, "5.0", "6.0", "6.0") &&
+                !holdsLine(saved, "0.0", "1.0", "0.0"))
+        << saved;
+    std::string firstSaved = contentOf(first);
+    EXPECT_TRUE(holdsLine(firstSaved, "0.0", "1.0", "0.0") && !holdsLine(firstSaved, "5.0", "6.0", "6.0"))
+        << firstSaved;
+    EXPECT_EQ(contentOf(kept), "kept");
 }
 
 TEST(Program, NoScriptCrashesTheHost) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include <unistd.h>
 
@@ -120,7 +121,8 @@ TEST_F(ReplaceFiles, ExpertTwoReplacesWithoutTheQuestionInItsDrawing) {
 }
 
 // CLOSE and QUIT close nothing they did not save: a file the user would
-// not replace leaves every drawing open, also when the input ends there.
+// not replace leaves the drawing open, also when the input ends there.
+// The drawing QUIT did save is closed, and the one it stopped at is current.
 TEST_F(ReplaceFiles, CloseAndQuitCloseNothingTheyDidNotSave) {
     drawLine();
     host::shell::Document* second = host::shell::newDrawing();
@@ -131,7 +133,8 @@ TEST_F(ReplaceFiles, CloseAndQuitCloseNothingTheyDidNotSave) {
     EXPECT_NE(said.find("Saved " + first), std::string::npos) << said;
     EXPECT_NE(said.find(other() + " was not replaced; Drawing2.dxf was not saved."), std::string::npos) << said;
     EXPECT_FALSE(host::shell::quitting());
-    EXPECT_EQ(host::shell::documents().open().size(), 2u);
+    EXPECT_EQ(host::shell::documents().open(), std::vector<host::shell::Document*>{second});
+    EXPECT_EQ(host::shell::currentDocument(), second);
     EXPECT_TRUE(host::shell::hasUnsavedChanges(*second));
     EXPECT_EQ(contentOf(other()), kOther);
     // CLOSE, and the input ends at the question.
@@ -139,8 +142,45 @@ TEST_F(ReplaceFiles, CloseAndQuitCloseNothingTheyDidNotSave) {
     said = run("CLOSE", "\n" + other() + "\n");
     EXPECT_NE(said.find(other() + " was not replaced; Drawing2.dxf was not saved."), std::string::npos) << said;
     EXPECT_EQ(said.find("Changes to Drawing2.dxf were not saved."), std::string::npos) << said;  // told once
-    EXPECT_EQ(host::shell::documents().open().size(), 2u);
+    EXPECT_EQ(host::shell::documents().open().size(), 1u);
     EXPECT_EQ(contentOf(other()), kOther);
+}
+
+// A QUIT that stops (Cancel, a file not replaced, a save that fails, ^C or
+// the end of the input) closes the drawings it saved and leaves current
+// the drawing current before it; when it saved and closed that one, the
+// drawing it stopped at.  Either way the next command works in a drawing
+// that is open, with the changes it had.
+TEST_F(ReplaceFiles, AQuitThatStopsClosesWhatItSavedAndKeepsAnOpenDrawingCurrent) {
+    using host::shell::Document;
+    const std::string readOnly = (dir_ / "read_only.dxf").string();
+    std::ofstream(readOnly) << kOther;
+    fs::permissions(readOnly, fs::perms(0444));
+    // How QUIT stops at the second drawing, once the first is saved.
+    const std::string stops[] = {"c\n", "y\n" + other() + "\nno\n", "y\n" + readOnly + "\ny\n", "^C\n", ""};
+    for (bool firstIsCurrent : {false, true}) {
+        for (const std::string& stop : stops) {
+            SCOPED_TRACE(stop + (firstIsCurrent ? " (the first current)" : " (the second current)"));
+            host::shell::resetSession();
+            Document* first = host::shell::newDrawing();
+            drawLine();
+            Document* second = host::shell::newDrawing();
+            drawLine();
+            Document* third = host::shell::newDrawing();  // no changes: not asked about
+            host::shell::makeCurrent(firstIsCurrent ? first : third);
+            std::string saved = (dir_ / "first.dxf").string();
+            fs::remove(saved);
+            std::string said = run("QUIT", "y\n" + saved + "\n" + stop);
+            EXPECT_NE(said.find("Saved " + saved), std::string::npos) << said;
+            EXPECT_FALSE(host::shell::quitting());
+            EXPECT_EQ(host::shell::documents().open(), (std::vector<Document*>{second, third})) << said;
+            EXPECT_EQ(host::shell::currentDocument(), firstIsCurrent ? second : third) << said;
+            EXPECT_EQ(contentOf(other()), kOther);
+            EXPECT_EQ(contentOf(readOnly), kOther);
+            if (stop.empty()) continue;  // the input ended: the changes were let go
+            EXPECT_TRUE(host::shell::hasUnsavedChanges(*second)) << said;
+        }
+    }
 }
 
 } // namespace

@@ -3,31 +3,13 @@
 // A type whose tiles clash with another type's in a shared dialog is named
 // on stderr: its values show wrongly until the type tables agree.
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "core/type_tables.h"
+#include "dxf/file_io.h"
 #include "elements/element_families.h"
 #include "ui/dcl/dcl_source.h"
-
-namespace {
-
-bool WriteFileAtomically(const std::string& path, const std::string& text) {
-    std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        if (!out.flush())
-            return false;
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    return !error;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -41,8 +23,9 @@ int main(int argc, char** argv) {
     for (const std::string& conflict : conflicts)
         std::fprintf(stderr, "lurak_dcl_gen: warning: the tiles of %s clash with another type's\n",
                      conflict.c_str());
-    if (!WriteFileAtomically(argv[1], text)) {
-        std::fprintf(stderr, "lurak_dcl_gen: cannot write %s\n", argv[1]);
+    std::string error;
+    if (!host::dxf::writeFileAtomically(argv[1], text, error)) {
+        std::fprintf(stderr, "lurak_dcl_gen: %s\n", error.c_str());
         return 1;
     }
     return 0;
