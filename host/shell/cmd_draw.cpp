@@ -1,22 +1,51 @@
-// LINE, CIRCLE, ARC and TEXT: entities made on the current layer through
+// LINE, CIRCLE, ARC and TEXT: entities made on the current layer, in the
+// current colour and linetype (TEXT: in the current text style), through
 // the entity maker.
 #include <cmath>
 
 #include "ads_entity.h"
 #include "io/io.h"
 #include "shell/answers.h"
+#include "shell/colours.h"
 #include "shell/commands.h"
 #include "shell/drawing_vars.h"
 #include "shell/prompting.h"
+#include "shell/result_lists.h"
 #include "shell/text.h"
 
 namespace host::shell {
 
 namespace {
 
+constexpr short kColourGroup = 62;
+constexpr short kLinetypeGroup = 6;
+constexpr std::string_view kByLayerLinetype = "BYLAYER";
+
 std::wstring layerText() { return io::fromUtf8(currentLayerName()); }
 
+// The list with the current colour and linetype added where they are not
+// BYLAYER (which an entity without them has).
+resbuf* inCurrentLook(resbuf* list) {
+    if (!list) return nullptr;
+    resbuf* last = list;
+    while (last->rbnext) last = last->rbnext;
+    int colour = currentColour();
+    if (colour != kColourByLayer) {
+        last = last->rbnext = newRb(kColourGroup);
+        if (!last) return list;
+        last->resval.rint = static_cast<short>(colour);
+    }
+    std::string linetype = currentLinetypeName();
+    if (!sameName(linetype, kByLayerLinetype)) {
+        last = last->rbnext = newRb(kLinetypeGroup);
+        if (!last) return list;
+        last->resval.rstring = newRbString(linetype);
+    }
+    return list;
+}
+
 bool make(resbuf* list) {
+    list = inCurrentLook(list);
     if (!list) return false;
     int rc = acdbEntMake(list);
     acutRelRb(list);
@@ -197,10 +226,11 @@ private:
     Step finish(const std::string& text) {
         if (text.empty()) return Step::Cancelled;
         std::wstring layer = layerText();
+        std::wstring style = io::fromUtf8(currentTextStyleName());
         std::wstring value = io::fromUtf8(text);
         double rotation = degreesToRadians(angle_);
         return make(acutBuildList(RTDXF0, L"TEXT", 8, layer.c_str(), 10, at_, 40, height_, 1, value.c_str(), 50,
-                                  rotation, 0))
+                                  rotation, 7, style.c_str(), 0))
                    ? Step::Done
                    : Step::Cancelled;
     }

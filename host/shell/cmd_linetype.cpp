@@ -8,6 +8,7 @@
 #include "api/host_api.h"
 #include "shell/commands.h"
 #include "shell/documents.h"
+#include "shell/drawing_vars.h"
 #include "shell/file_names.h"
 #include "shell/linetype_file.h"
 #include "shell/prompting.h"
@@ -213,15 +214,12 @@ private:
 
     Step setCurrent(const std::string& text) {
         Document* doc = currentDocument();
-        db::Database* database = api::currentDatabase();
-        std::string name = text.empty() ? "BYLAYER" : text;
-        bool known = sameName(name, "BYLAYER") || sameName(name, "BYBLOCK") ||
-                     (database && findRecord(*database, name) != db::kNoSlot);
-        if (!known) {
-            reprompt("Linetype " + dxf::shown(name) + " is not loaded.");
+        std::string refused = doc ? setDrawingVar(*doc, "CELTYPE", textVar(text.empty() ? "BYLAYER" : text))
+                                  : std::string();
+        if (!refused.empty()) {
+            reprompt(refused);
             return Step::Rejected;
         }
-        if (doc) doc->vars().force("CELTYPE", textVar(name));
         stage_ = Stage::Option;
         return Step::More;
     }

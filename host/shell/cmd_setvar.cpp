@@ -1,17 +1,18 @@
 // SETVAR, and a system variable's name typed as a command: shows the
-// variable's value and takes a new one (Enter keeps it).  A read-only
-// variable is shown and refused; a value of the wrong kind or out of the
-// variable's range is refused and asked again, changing nothing.
+// variable's value and takes a new one (Enter keeps it, and the command
+// ends).  A read-only variable is shown and refused; a value the variable
+// does not take is refused with the reason and asked again, changing
+// nothing.
 #include <cmath>
 #include <limits>
 #include <string>
 
-#include "shell/answers.h"
 #include "shell/commands.h"
 #include "shell/documents.h"
 #include "shell/drawing_vars.h"
 #include "shell/prompting.h"
 #include "shell/text.h"
+#include "shell/variable_values.h"
 #include "dxf/quoted_text.h"
 
 namespace host::shell {
@@ -27,8 +28,9 @@ std::string shownValue(const SysVarValue& v) {
     }
 }
 
-// The answer as a value of `old`'s variable; empty, or the message that
-// refuses it.
+// The answer as a value of `old`'s kind; empty, or the message that
+// refuses it.  What the variable takes beyond its kind is its own to say
+// (setDrawingVar).
 std::string valueOf(const Arg& answer, const SysVarValue& old, SysVarValue& value) {
     value.type = old.type;
     switch (old.type) {
@@ -36,19 +38,13 @@ std::string valueOf(const Arg& answer, const SysVarValue& old, SysVarValue& valu
         double number = 0;
         if (!numberOf(answer, number) || number != std::floor(number) ||
             number < std::numeric_limits<short>::min() || number > std::numeric_limits<short>::max())
-            return "Requires an integer value.";
-        if (number < old.least || number > old.most)
-            return "Requires an integer between " + std::to_string(old.least) + " and " + std::to_string(old.most) +
-                   ".";
+            return kindNeeded(RTSHORT);
         value.shortValue = static_cast<short>(number);
         return {};
     }
-    case RTREAL:
-        if (!numberOf(answer, value.realValue) || std::fabs(value.realValue) > kFarthestCoordinate)
-            return "Requires numeric value.";
-        return {};
+    case RTREAL: return numberOf(answer, value.realValue) ? std::string() : kindNeeded(RTREAL);
     case RTSTR: value.text = answer.display(); return {};
-    default: return pointOf(answer, value.point) ? std::string() : "Invalid point.";
+    default: return pointOf(answer, value.point) ? std::string() : kindNeeded(RT3DPOINT);
     }
 }
 
@@ -72,12 +68,10 @@ public:
         if (!doc || !old) return Step::Cancelled;
         if (answer.kind == Arg::Kind::Text && answer.text.empty()) return Step::Done;  // Enter keeps it
         SysVarValue value;
-        if (std::string refused = valueOf(answer, *old, value); !refused.empty()) {
+        std::string refused = valueOf(answer, *old, value);
+        if (refused.empty()) refused = setDrawingVar(*doc, name_, value);
+        if (!refused.empty()) {
             reprompt(refused);
-            return Step::Rejected;
-        }
-        if (!setDrawingVar(*doc, name_, value)) {
-            reprompt("Cannot set " + name_ + " to " + dxf::inQuotes(answer.display()) + ".");
             return Step::Rejected;
         }
         return Step::Done;
@@ -87,7 +81,7 @@ private:
     const SysVarValue* variable() const {
         Document* doc = currentDocument();
         if (!doc) return nullptr;
-        syncDrawingVars(*doc);
+        syncDrawingVar(*doc, name_);
         return doc->vars().find(name_);
     }
     // The variable's value asked for, or why there is none to change.

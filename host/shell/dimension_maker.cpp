@@ -108,9 +108,9 @@ bool drawBlock(const Frame& f, const std::string& text, double scale) {
     return ok;
 }
 
+// DIMSCALE 0 is worked out from a viewport's scale: 1 outside of one.
 double dimScale() {
-    Document* doc = currentDocument();
-    double s = doc ? doc->vars().getReal("DIMSCALE", 1) : 1;
+    double s = currentDimScale();
     return s > 0 ? s : 1;
 }
 

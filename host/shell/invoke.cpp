@@ -3,7 +3,7 @@
 // an empty answer or cancel chooses nothing).
 #include "aced_input.h"
 #include "ads_entity.h"
-#include "shell/answers.h"
+#include "shell/colours.h"
 #include "shell/functions.h"
 #include "shell/prompting.h"
 #include "shell/result_lists.h"
@@ -20,15 +20,9 @@ int askColour(int initial, bool offerByLayer) {
     for (;;) {
         std::string answer;
         if (!askAnswer(prompt, answer) || answer.empty()) return -1;
-        std::string word = upper(answer);
-        int colour = -1;
-        if (word == "BYLAYER")
-            colour = 256;
-        else if (word == "BYBLOCK")
-            colour = 0;
-        else if (!parseInteger(answer, colour) || colour < 0 || colour > 256)
-            colour = -1;
-        if (colour >= 0 && !offerByLayer && (colour == 0 || colour == 256)) colour = -1;
+        int colour = colourNumber(answer);
+        if (colour > kColourByLayer) colour = -1;
+        if (!offerByLayer && (colour == kColourByBlock || colour == kColourByLayer)) colour = -1;
         if (colour >= 0) return colour;
         reprompt(offerByLayer ? "Enter a colour number from 0 to 256, bylayer or byblock."
                               : "Enter a colour number from 1 to 255.");
@@ -36,7 +30,7 @@ int askColour(int initial, bool offerByLayer) {
 }
 
 int colourDialog(const resbuf* args, resbuf** result) {
-    int initial = 256;
+    int initial = kColourByLayer;
     bool offerByLayer = true;
     if (args && (args->restype == RTSHORT || args->restype == RTLONG))
         initial = args->restype == RTSHORT ? args->resval.rint : static_cast<int>(args->resval.rlong);

@@ -1,6 +1,4 @@
 // acedGetVar / acedSetVar over the current document's variables.
-#include <cmath>
-
 #include "aced_input.h"
 #include "shell/documents.h"
 #include "shell/drawing_vars.h"
@@ -13,7 +11,7 @@ int acedGetVar(const ACHAR* sym, resbuf* result) {
     Document* doc = currentDocument();
     if (!doc || !sym || !result) return RTERROR;
     std::string name = narrow(sym);
-    syncDrawingVars(*doc);
+    syncDrawingVar(*doc, name);
     const SysVarValue* v = doc->vars().find(name);
     if (!v) return RTERROR;
     result->restype = v->type;
@@ -45,11 +43,6 @@ int acedSetVar(const ACHAR* sym, const resbuf* val) {
         break;
     default: return RTERROR;
     }
-    // A variable that is not finite would reach the drawing (points taken
-    // from LASTPOINT, header variables).
-    if (!std::isfinite(v.realValue) || !std::isfinite(v.point[0]) || !std::isfinite(v.point[1]) ||
-        !std::isfinite(v.point[2]))
-        return RTERROR;
-    if (!setDrawingVar(*doc, name, v)) return RTERROR;
-    return RTNORM;
+    // The checks of SETVAR: a value it would refuse is an error.
+    return setDrawingVar(*doc, name, v).empty() ? RTNORM : RTERROR;
 }

@@ -27,6 +27,18 @@ SysVarValue realVar(double value, bool readOnly) {
     return v;
 }
 
+SysVarValue checkedRealVar(double value, Takes takes) {
+    SysVarValue v = realVar(value);
+    v.takes = takes;
+    return v;
+}
+
+SysVarValue checkedTextVar(std::string value, Takes takes) {
+    SysVarValue v = textVar(std::move(value));
+    v.takes = takes;
+    return v;
+}
+
 SysVarValue textVar(std::string value, bool readOnly) {
     SysVarValue v;
     v.type = RTSTR;
@@ -45,25 +57,28 @@ SysVarValue pointVar(const double point[3], bool readOnly) {
 
 SysVars::SysVars() {
     const double origin[3] = {0, 0, 0};
-    values_["CMDECHO"] = shortVar(1);
-    values_["PICKBOX"] = shortVar(3);
-    values_["HIGHLIGHT"] = shortVar(1);
-    values_["OSMODE"] = shortVar(0);
-    values_["FILEDIA"] = shortVar(0);
-    values_["ANGDIR"] = shortVar(0);
+    // Switches take 0 and 1; OSMODE is a sum of bits, the highest 16384.
+    values_["CMDECHO"] = rangedShortVar(1, 0, 1);
+    values_["PICKBOX"] = rangedShortVar(3, 0, 50);
+    values_["HIGHLIGHT"] = rangedShortVar(1, 0, 1);
+    values_["OSMODE"] = rangedShortVar(0, 0, std::numeric_limits<short>::max());
+    values_["FILEDIA"] = rangedShortVar(0, 0, 1);
+    values_["ANGDIR"] = rangedShortVar(0, 0, 1);
     values_["ERRNO"] = shortVar(0);
     // 2 and up: files named for a save are replaced without the question.
     values_["EXPERT"] = rangedShortVar(0, 0, 5);
     values_["ANGBASE"] = realVar(0);
-    values_["TEXTSIZE"] = realVar(2.5);
-    values_["LTSCALE"] = realVar(1);
-    values_["DIMSCALE"] = realVar(1);
+    // The drawing's own (drawing_vars.h): these are the values of a drawing
+    // whose header lacks them.
+    values_["TEXTSIZE"] = checkedRealVar(2.5, Takes::Positive);
+    values_["LTSCALE"] = checkedRealVar(1, Takes::Positive);
+    values_["DIMSCALE"] = checkedRealVar(1, Takes::ZeroOrMore);
     values_["LASTPOINT"] = pointVar(origin);
-    values_["CLAYER"] = textVar("0");
-    values_["CECOLOR"] = textVar("BYLAYER");
-    values_["CELTYPE"] = textVar("BYLAYER");
-    values_["TEXTSTYLE"] = textVar("STANDARD");
-    values_["DIMSTYLE"] = textVar("STANDARD", true);
+    values_["CLAYER"] = checkedTextVar("0", Takes::Layer);
+    values_["CECOLOR"] = checkedTextVar("BYLAYER", Takes::Colour);
+    values_["CELTYPE"] = checkedTextVar("ByLayer", Takes::Linetype);
+    values_["TEXTSTYLE"] = checkedTextVar("Standard", Takes::TextStyle);
+    values_["DIMSTYLE"] = textVar("Standard", true);
     values_["DWGNAME"] = textVar("", true);
     values_["ACADVER"] = textVar("", true);
 }
@@ -73,31 +88,13 @@ const SysVarValue* SysVars::find(std::string_view name) const {
     return it == values_.end() ? nullptr : &it->second;
 }
 
-bool SysVars::set(std::string_view name, const SysVarValue& value) {
-    auto it = values_.find(upper(name));
-    if (it == values_.end() || it->second.readOnly) return false;
-    SysVarValue& old = it->second;
-    bool sameKind = old.type == value.type ||
-                    (old.type == RTREAL && value.type == RTSHORT) ||
-                    (old.type == RT3DPOINT && value.type == RTPOINT);
-    if (!sameKind) return false;
-    if (old.type == RTSHORT && (value.shortValue < old.least || value.shortValue > old.most)) return false;
-    SysVarValue next = value;
-    next.readOnly = false;
-    next.least = old.least;
-    next.most = old.most;
-    if (old.type == RTREAL && value.type == RTSHORT) next.realValue = value.shortValue;
-    next.type = old.type;
-    old = next;
-    return true;
-}
-
 void SysVars::force(std::string_view name, const SysVarValue& value) {
     SysVarValue next = value;
     if (const SysVarValue* old = find(name)) {
         next.readOnly = old->readOnly || value.readOnly;
         next.least = old->least;
         next.most = old->most;
+        next.takes = old->takes;
     }
     values_[upper(name)] = next;
 }

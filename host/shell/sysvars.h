@@ -1,6 +1,7 @@
 // System variables of one document: typed values with their defaults.
 #pragma once
 
+#include <cstdint>
 #include <limits>
 #include <map>
 #include <string>
@@ -8,6 +9,17 @@
 #include "ads_types.h"
 
 namespace host::shell {
+
+// What a variable takes beyond its kind and, for a short, its range.
+enum class Takes : uint8_t {
+    Any,
+    Positive,    // a real above 0
+    ZeroOrMore,  // a real of 0 or more
+    Colour,      // 1 to 255, BYLAYER, BYBLOCK or a standard colour's name
+    Layer,       // the name of a layer the drawing holds
+    Linetype,    // BYLAYER, BYBLOCK or a linetype the drawing holds
+    TextStyle,   // the name of a text style the drawing holds
+};
 
 struct SysVarValue {
     short type = RTSHORT;  // RTSHORT, RTREAL, RTSTR or RT3DPOINT
@@ -19,6 +31,7 @@ struct SysVarValue {
     // The values an RTSHORT variable takes.
     short least = std::numeric_limits<short>::min();
     short most = std::numeric_limits<short>::max();
+    Takes takes = Takes::Any;
 };
 
 class SysVars {
@@ -26,10 +39,9 @@ public:
     SysVars();
     // Null for an unknown name; names compare without case.
     const SysVarValue* find(std::string_view name) const;
-    // False for an unknown name, a read-only variable, a wrong type or a
-    // short out of the variable's range.
-    bool set(std::string_view name, const SysVarValue& value);
-    // Sets a value even when it is read-only (the host's own updates).
+    // Sets a value as it is, also when it is read-only (the host's own
+    // updates); what the variable takes stays.  Values the user or a
+    // module gives are checked first (setDrawingVar).
     void force(std::string_view name, const SysVarValue& value);
 
     short getShort(std::string_view name, short fallback = 0) const;
@@ -43,7 +55,10 @@ SysVarValue shortVar(short value, bool readOnly = false);
 // A short that takes only the values least to most.
 SysVarValue rangedShortVar(short value, short least, short most);
 SysVarValue realVar(double value, bool readOnly = false);
+// A real or a text that takes only what `takes` says.
+SysVarValue checkedRealVar(double value, Takes takes);
 SysVarValue textVar(std::string value, bool readOnly = false);
+SysVarValue checkedTextVar(std::string value, Takes takes);
 SysVarValue pointVar(const double point[3], bool readOnly = false);
 
 } // namespace host::shell
