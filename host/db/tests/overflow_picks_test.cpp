@@ -9,9 +9,11 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "db/drawn_shapes.h"
+#include "db/geometry.h"
 #include "test_blocks.h"
 
 using namespace host::db;
@@ -163,6 +165,36 @@ TEST(OverflowPicks, WeightsOf1e300PlacedAt2To60AreFoundWhereTheCurveIs) {
     EXPECT_TRUE(beside.undecided.empty());
     EXPECT_EQ(d.crossing(x - 100, y + 100, x + 100, y + 200), std::vector<Slot>{rat});
     EXPECT_TRUE(d.crossing(x - 100, y - 400, x + 100, y - 300).empty());
+}
+
+// Weights more than the doubles' range of exponents apart in one span: a
+// line from (0,0) to (100,0) weighing 1e-200 and 1e200, and a quadratic
+// through (0,0), (50,40) and (100,0) weighing 1e-300, 1e300 and 1e-300,
+// which runs along its control points' legs.  Brought to a largest weight
+// of 1, the smallest would be 0: each is picked at its start and along
+// it, held by a window round it and no smaller, and bounded as drawn.
+TEST(OverflowPicks, WeightsFarApartInOneSpanKeepTheirCurve) {
+    Drawing d;
+    Slot line = d.spline(d.ms(), 1, {{0, 0}, {100, 0}}, {1e-200, 1e200});
+    Slot bend = d.spline(d.ms(), 2, {{0, 0}, {50, 40}, {100, 0}}, {1e-300, 1e300, 1e-300});
+    for (auto [slot, top] : {std::pair{line, 0.0}, std::pair{bend, 40.0}}) {
+        Extents box;
+        ASSERT_TRUE(worldExtents(*d.db, slot, box));
+        EXPECT_NEAR(box.min.x, 0, 1e-9);
+        EXPECT_NEAR(box.max.x, 100, 1e-9);
+        EXPECT_NEAR(box.max.y, top, 1e-9);
+    }
+    Drawing::Picked start = d.picked(0, 0);
+    EXPECT_EQ(start.slot, bend);
+    EXPECT_TRUE(start.undecided.empty());
+    EXPECT_EQ(d.picked(75, 0.5).slot, line);
+    EXPECT_EQ(d.picked(25, 20).slot, bend);
+    EXPECT_EQ(d.picked(75, 20).slot, bend);
+    Drawing::Picked inside = d.picked(50, 20);
+    EXPECT_EQ(inside.slot, kNoSlot);
+    EXPECT_TRUE(inside.undecided.empty());
+    EXPECT_EQ(selectWindow(*d.db, -1, -1, 101, 41, false), (std::vector<Slot>{line, bend}));
+    EXPECT_EQ(selectWindow(*d.db, -1, -1, 101, 39, false), std::vector<Slot>{line});
 }
 
 // 200 rational circles of radius 3 + 1e-10 round a pick at their centre
