@@ -276,6 +276,12 @@ bool ShapeArc::finite() const {
     return std::isfinite(t0) && std::isfinite(t1) && std::isfinite(s0) && std::isfinite(s1);
 }
 
+bool ShapeArc::finiteInPlan() const {
+    for (const Point3& p : {c, a, b})
+        if (!std::isfinite(p.x) || !std::isfinite(p.y)) return false;
+    return std::isfinite(t0) && std::isfinite(t1) && std::isfinite(s0) && std::isfinite(s1);
+}
+
 namespace arcs {
 
 void addExtremes(const ShapeArc& arc, Extents& box) {

@@ -43,6 +43,8 @@ struct ShapeArc {
     // The same arc carried by m.
     ShapeArc carried(const Matrix& m) const;
     bool finite() const;
+    // Finite in plan, all a question in plan reads of it.
+    bool finiteInPlan() const;
 };
 
 // An arc that is no circle in plan, for a curve search (curve_search.h):

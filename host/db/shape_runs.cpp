@@ -71,10 +71,14 @@ bool anyPiece(const ShapeRun& run, const std::vector<Point3>& pts, const std::ve
     return (n > 2 || back != nullptr || run.kind == RunKind::Area) && f(p[n - 1], p[0], back);
 }
 
-// Whether a piece's numbers are finite where it is asked: carried by a
-// large placement they may overflow, and then it tells nothing.
+// Whether a point's numbers are finite in plan, all a question in plan
+// reads of it: a z that overflows where it is placed costs it nothing.
+bool finiteInPlan(const Point3& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
+// Whether a piece's numbers are finite in plan where it is asked: carried
+// by a large placement they may overflow, and then it tells nothing.
 bool finitePiece(const Point3& a, const Point3& b, const ShapeArc* arc) {
-    return finite(a) && finite(b) && (arc == nullptr || arc->finite());
+    return finiteInPlan(a) && finiteInPlan(b) && (arc == nullptr || arc->finiteInPlan());
 }
 
 double pieceDistance(const Point3& a, const Point3& b, const ShapeArc* arc, double x, double y) {
@@ -235,9 +239,9 @@ RunTests::Placed RunTests::placed(const Shapes& s, const Matrix& m) {
     lost_ = s.overflowed;
     nonFinite_ = false;
     if (isIdentity(m)) return {s.points, s.arcs};
-    // 0 while every number carried is finite, NaN once one is not.
+    // 0 while every plan number carried is finite, NaN once one is not.
     double guard = 0;
-    auto check = [&guard](const Point3& p) { guard += (p.x - p.x) + (p.y - p.y) + (p.z - p.z); };
+    auto check = [&guard](const Point3& p) { guard += (p.x - p.x) + (p.y - p.y); };
     scratch_.resize(s.points.size());
     if (s.splines.empty()) {
         for (size_t i = 0; i < s.points.size(); ++i) {
@@ -277,7 +281,7 @@ void RunTests::carry(const ShapeSpline& s, const Matrix& m) {
     controlFinite_ = true;
     for (size_t i = 0; i < s.control.size(); ++i) {
         control_[i] = m.apply(s.control[i]);
-        controlFinite_ = controlFinite_ && finite(control_[i]);
+        controlFinite_ = controlFinite_ && finiteInPlan(control_[i]);
     }
 }
 
@@ -389,7 +393,7 @@ Found RunTests::near(const Shapes& s, const Matrix& m, double x, double y, doubl
         if (nonFinite_ && !finitePiece(a, b, arc)) {
             // Its ends that are finite are still points of it.
             for (const Point3& end : {a, b})
-                if (finite(end) && std::hypot(end.x - x, end.y - y) <= radius) return true;
+                if (finiteInPlan(end) && std::hypot(end.x - x, end.y - y) <= radius) return true;
             return overflow();
         }
         return arc ? note(arcs::near(*arc, x, y, radius, budget)) : segmentDistance(a, b, x, y) <= radius;
@@ -476,12 +480,12 @@ Found RunTests::inside(const Shapes& s, const Matrix& m, const PlanWindow& w, Wo
         }
         for (uint32_t i = s.runs[r].begin; i < s.runs[r].end; ++i) {
             const Point3& p = placedRuns.points[i];
-            if (nonFinite_ && !finite(p)) overflow = true;
+            if (nonFinite_ && !finiteInPlan(p)) overflow = true;
             else if (!w.holds(p)) return Found::No;
         }
     }
     for (const ShapeArc& arc : placedRuns.arcs) {
-        if (nonFinite_ && !arc.finite()) overflow = true;
+        if (nonFinite_ && !arc.finiteInPlan()) overflow = true;
         else if (!arcWithin(arc, w)) return Found::No;
     }
     if (overflow) return budget.undecided(Doubt::Overflow);

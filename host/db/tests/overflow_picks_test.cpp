@@ -197,6 +197,22 @@ TEST(OverflowPicks, WeightsFarApartInOneSpanKeepTheirCurve) {
     EXPECT_EQ(selectWindow(*d.db, -1, -1, 101, 39, false), std::vector<Slot>{line});
 }
 
+// Where a placement overflows only in z, a question in plan is answered
+// as before: a circle of radius 10 in a block at z = 1e300, inserted with
+// a z scale of 1e10.
+TEST(OverflowPicks, APlanQuestionNeedsNoZ) {
+    Drawing d;
+    d.add(d.block("HIGH"), "CIRCLE", {Group::point(10, 0, 0, 1e300), Group::real(40, 10)});
+    Slot high = d.insert(d.ms(), "HIGH", 0, 0, {Group::real(41, 1), Group::real(42, 1), Group::real(43, 1e10)});
+    Drawing::Picked on = d.picked(10, 0), centre = d.picked(0, 0);
+    EXPECT_EQ(on.slot, high);
+    EXPECT_TRUE(on.undecided.empty());
+    EXPECT_EQ(centre.slot, kNoSlot);
+    EXPECT_TRUE(centre.undecided.empty());
+    EXPECT_EQ(selectWindow(*d.db, -11, -11, 11, 11, false), std::vector<Slot>{high});
+    EXPECT_EQ(d.crossing(9, -1, 11, 1), std::vector<Slot>{high});
+}
+
 // 200 rational circles of radius 3 + 1e-10 round a pick at their centre
 // lie nearer the pick's reach than its search can tell: left undecided as
 // too close, not as nested copies.  Beside a line through the pick in
