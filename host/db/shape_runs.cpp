@@ -396,7 +396,7 @@ Found RunTests::near(const Shapes& s, const Matrix& m, double x, double y, doubl
                 if (finiteInPlan(end) && std::hypot(end.x - x, end.y - y) <= radius) return true;
             return overflow();
         }
-        return arc ? note(arcs::near(*arc, x, y, radius, budget)) : segmentDistance(a, b, x, y) <= radius;
+        return arc ? note(arcs::near(*arc, a, b, x, y, radius, budget)) : segmentDistance(a, b, x, y) <= radius;
     };
     auto spline = s.splines.begin();
     for (size_t r = 0; r < s.runs.size();) {

@@ -213,6 +213,25 @@ TEST(OverflowPicks, APlanQuestionNeedsNoZ) {
     EXPECT_EQ(d.crossing(9, -1, 11, 1), std::vector<Slot>{high});
 }
 
+// A segment of length 2e10 with a bulge of 1e-7 (an arc of radius 5e16,
+// whose centre's rounding puts its computed ends units off its vertices),
+// slanted, from near 1e11 and from the origin: a pick within the pick box
+// of either vertex takes it.
+TEST(OverflowPicks, AVertexOfANearlyStraightBulgeIsPickedWithinThePickBox) {
+    const double run = 2e10 / std::sqrt(2.0);
+    for (double from : {1e11, 0.0}) {
+        SCOPED_TRACE(from);
+        Drawing d;
+        Slot thin = test_drawing::addLwPolyline(
+            *d.db, d.ms(), {{{from, from, 1e-7, 0, 0}, {from + run, from + run, 0, 0, 0}}}, false);
+        for (double at : {from, from + run})
+            for (auto [dx, dy] : {std::pair{0.0, 0.0}, {2.9, 0.0}, {2.05, -2.05}, {-2.9, 0.0}, {0.0, 2.9}}) {
+                Drawing::Picked near = d.picked(at + dx, at + dy);
+                EXPECT_EQ(near.slot, thin) << at << " " << dx << " " << dy;
+            }
+    }
+}
+
 // 200 rational circles of radius 3 + 1e-10 round a pick at their centre
 // lie nearer the pick's reach than its search can tell: left undecided as
 // too close, not as nested copies.  Beside a line through the pick in
