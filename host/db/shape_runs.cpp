@@ -170,6 +170,10 @@ void Shapes::add(const Matrix& m, const Point3& local) {
         overflowed = true;
         return;
     }
+    keep(p);
+}
+
+void Shapes::keep(const Point3& p) {
     ShapeRun& run = runs.back();
     // A ray's box is its start; its second point, and an endless line's
     // points, only give the direction.
@@ -217,13 +221,18 @@ void Shapes::append(const Shapes& from, const Matrix& m) {
         startRun(run.kind);
         runs.back().area = run.kind == RunKind::Area ? areaBase + run.area : 0;
         uint32_t begin = runs.back().begin;
-        for (uint32_t i = run.begin; i < run.end; ++i) add(m, from.points[i]);
+        // Asked in plan alone: a point or arc whose z overflows is kept.
+        for (uint32_t i = run.begin; i < run.end; ++i) {
+            Point3 p = m.apply(from.points[i]);
+            if (finiteInPlan(p)) keep(p);
+            else overflowed = true;
+        }
         // Its arcs where every point was kept (a point that is not finite is left out).
         if (runs.back().end - begin != run.end - run.begin) continue;
         for (auto arc = arcFrom(from.arcs, run.begin); arc != from.arcs.end() && arc->at < run.end; ++arc) {
             ShapeArc carried = arc->carried(m);
             carried.at = begin + (arc->at - run.begin);
-            if (!carried.finite()) {
+            if (!carried.finiteInPlan()) {
                 overflowed = true;
                 continue;
             }

@@ -199,18 +199,27 @@ TEST(OverflowPicks, WeightsFarApartInOneSpanKeepTheirCurve) {
 
 // Where a placement overflows only in z, a question in plan is answered
 // as before: a circle of radius 10 in a block at z = 1e300, inserted with
-// a z scale of 1e10.
+// a z scale of 1e10, alone and in an array of 20 x 20 copies 100 apart
+// (asked of its lattice).
 TEST(OverflowPicks, APlanQuestionNeedsNoZ) {
     Drawing d;
     d.add(d.block("HIGH"), "CIRCLE", {Group::point(10, 0, 0, 1e300), Group::real(40, 10)});
-    Slot high = d.insert(d.ms(), "HIGH", 0, 0, {Group::real(41, 1), Group::real(42, 1), Group::real(43, 1e10)});
-    Drawing::Picked on = d.picked(10, 0), centre = d.picked(0, 0);
-    EXPECT_EQ(on.slot, high);
-    EXPECT_TRUE(on.undecided.empty());
-    EXPECT_EQ(centre.slot, kNoSlot);
-    EXPECT_TRUE(centre.undecided.empty());
+    GroupList deep = {Group::real(41, 1), Group::real(42, 1), Group::real(43, 1e10)};
+    Slot high = d.insert(d.ms(), "HIGH", 0, 0, deep);
     EXPECT_EQ(selectWindow(*d.db, -11, -11, 11, 11, false), std::vector<Slot>{high});
     EXPECT_EQ(d.crossing(9, -1, 11, 1), std::vector<Slot>{high});
+    auto pickedOnlyOnTheCircle = [&](Slot slot, double x, double y) {
+        Drawing::Picked on = d.picked(x + 10, y), centre = d.picked(x, y);
+        EXPECT_EQ(on.slot, slot);
+        EXPECT_TRUE(on.undecided.empty());
+        EXPECT_EQ(centre.slot, kNoSlot);
+        EXPECT_TRUE(centre.undecided.empty());
+    };
+    pickedOnlyOnTheCircle(high, 0, 0);
+    d.db->setErased(high, true);
+    for (Group g : {Group::integer(70, 20), Group::integer(71, 20), Group::real(44, 100), Group::real(45, 100)})
+        deep.push_back(g);
+    pickedOnlyOnTheCircle(d.insert(d.ms(), "HIGH", 0, 0, deep), 500, 700);
 }
 
 // A segment of length 2e10 with a bulge of 1e-7 (an arc of radius 5e16,
