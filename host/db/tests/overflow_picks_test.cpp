@@ -225,7 +225,9 @@ TEST(OverflowPicks, APlanQuestionNeedsNoZ) {
 // A segment of length 2e10 with a bulge of 1e-7 (an arc of radius 5e16,
 // whose centre's rounding puts its computed ends units off its vertices),
 // slanted, from near 1e11 and from the origin: a pick within the pick box
-// of either vertex takes it.
+// of either vertex takes it; so one near a vertex of copy (3, 4) of a
+// 20 x 20 array of it 1e11 apart, beside a point far off that puts enough
+// copies in reach for the array to be asked of its lattice.
 TEST(OverflowPicks, AVertexOfANearlyStraightBulgeIsPickedWithinThePickBox) {
     const double run = 2e10 / std::sqrt(2.0);
     for (double from : {1e11, 0.0}) {
@@ -234,11 +236,16 @@ TEST(OverflowPicks, AVertexOfANearlyStraightBulgeIsPickedWithinThePickBox) {
         Slot thin = test_drawing::addLwPolyline(
             *d.db, d.ms(), {{{from, from, 1e-7, 0, 0}, {from + run, from + run, 0, 0, 0}}}, false);
         for (double at : {from, from + run})
-            for (auto [dx, dy] : {std::pair{0.0, 0.0}, {2.9, 0.0}, {2.05, -2.05}, {-2.9, 0.0}, {0.0, 2.9}}) {
-                Drawing::Picked near = d.picked(at + dx, at + dy);
-                EXPECT_EQ(near.slot, thin) << at << " " << dx << " " << dy;
-            }
+            for (auto [dx, dy] : {std::pair{0.0, 0.0}, {2.9, 0.0}, {2.05, -2.05}, {-2.9, 0.0}, {0.0, 2.9}})
+                EXPECT_EQ(d.picked(at + dx, at + dy).slot, thin) << at << " " << dx << " " << dy;
     }
+    Drawing d;
+    Slot thin = d.block("THIN");
+    test_drawing::addLwPolyline(*d.db, thin, {{{1e9, 1e9, 1e-7, 0, 0}, {1e9 + run, 1e9 + run, 0, 0, 0}}}, false);
+    d.add(thin, "POINT", {Group::point(10, -5e11, -5e11, 0)});  // widens its box over 25 copies
+    Slot copies = d.insert(d.ms(), "THIN", 0, 0,
+                           {Group::integer(70, 20), Group::integer(71, 20), Group::real(44, 1e11), Group::real(45, 1e11)});
+    EXPECT_EQ(d.picked(3e11 + (1e9 + run) + 1, 4e11 + (1e9 + run)).slot, copies);
 }
 
 // 200 rational circles of radius 3 + 1e-10 round a pick at their centre
