@@ -80,8 +80,9 @@ struct CopyLine {
 // Whether the copy of the arc at offset `off` comes within radius of the
 // target, or meets the window (`start` and `end` its ends): the arc's own
 // answer, as one copy placed alone gets it.
-Found copyNear(const ShapeArc& arc, V off, V target, double radius, WorkBudget& budget) {
-    return arcs::near(arc, target.x - off.x, target.y - off.y, radius, budget);
+Found copyNear(const ShapeArc& arc, const Point3& start, const Point3& end, V off, V target, double radius,
+               WorkBudget& budget) {
+    return arcs::near(arc, start, end, target.x - off.x, target.y - off.y, radius, budget);
 }
 Found copyMeets(const ShapeArc& arc, const Point3& start, const Point3& end, V off, const PlanWindow& w) {
     const PlanWindow moved{w.x1 - off.x, w.y1 - off.y, w.x2 - off.x, w.y2 - off.y};
@@ -228,7 +229,7 @@ bool pieceMeetsCut(const CurvePiece& piece, double grow, const PlanWindow& w, co
 // sub-arcs.
 Found arcNearOnLine(const ShapeArc& arc, const Point3& start, const Point3& end, const CopyLine& line, V target,
                     double radius, ArcPieces::Room& room, WorkBudget& budget) {
-    auto exact = [&](int s) { return copyNear(arc, line.at(s), target, radius, budget); };
+    auto exact = [&](int s) { return copyNear(arc, start, end, line.at(s), target, radius, budget); };
     if (dot(line.d, line.d) == 0) return testCopies(line.from, line.from, line, budget, exact);
     double R;
     if (arcs::circleInPlan(arc, R)) {

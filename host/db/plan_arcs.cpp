@@ -276,6 +276,12 @@ bool ShapeArc::finite() const {
     return std::isfinite(t0) && std::isfinite(t1) && std::isfinite(s0) && std::isfinite(s1);
 }
 
+bool ShapeArc::finiteInPlan() const {
+    for (const Point3& p : {c, a, b})
+        if (!std::isfinite(p.x) || !std::isfinite(p.y)) return false;
+    return std::isfinite(t0) && std::isfinite(t1) && std::isfinite(s0) && std::isfinite(s1);
+}
+
 namespace arcs {
 
 void addExtremes(const ShapeArc& arc, Extents& box) {
@@ -305,7 +311,13 @@ void addExtremes(const ShapeArc& arc, Extents& box) {
     }
 }
 
-Found near(const ShapeArc& arc, double x, double y, double radius, WorkBudget& budget) {
+// Its ends first: the points of a run are where it is drawn from, and an
+// arc worked out about a centre far off (a nearly straight bulge) passes
+// through them only within the rounding of that centre's digits.
+Found near(const ShapeArc& arc, const Point3& from, const Point3& to, double x, double y, double radius,
+           WorkBudget& budget) {
+    for (const Point3& end : {from, to})
+        if (std::hypot(end.x - x, end.y - y) <= radius) return Found::Yes;
     double circle;
     if (circleInPlan(arc, circle)) return circleReach<false>(arc, circle, x, y) <= radius ? Found::Yes : Found::No;
     ArcPieces pieces(arc, threadRoom());

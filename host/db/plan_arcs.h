@@ -43,6 +43,8 @@ struct ShapeArc {
     // The same arc carried by m.
     ShapeArc carried(const Matrix& m) const;
     bool finite() const;
+    // Finite in plan, all a question in plan reads of it.
+    bool finiteInPlan() const;
 };
 
 // An arc that is no circle in plan, for a curve search (curve_search.h):
@@ -82,9 +84,11 @@ namespace arcs {
 // The extreme points of the arc in x, y and z that lie on it, added to the
 // box (its ends are the run's own points).
 void addExtremes(const ShapeArc& arc, Extents& box);
-// Whether some point of the arc lies within radius of (x, y) in plan,
-// each sub-arc halved a step of `budget`; OutOfWork when it runs out.
-Found near(const ShapeArc& arc, double x, double y, double radius, WorkBudget& budget);
+// Whether some point of the arc from `from` to `to` (its ends, the run's
+// own points) lies within radius of (x, y) in plan, each sub-arc halved a
+// step of `budget`; OutOfWork when it runs out.
+Found near(const ShapeArc& arc, const Point3& from, const Point3& to, double x, double y, double radius,
+           WorkBudget& budget);
 // Bounds for rings (plan_ring.h): the distance in plan from (x, y) to the
 // arc, or a little less; the farthest it lies, or a little more.
 double distance(const ShapeArc& arc, double x, double y);

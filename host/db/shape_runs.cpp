@@ -71,10 +71,14 @@ bool anyPiece(const ShapeRun& run, const std::vector<Point3>& pts, const std::ve
     return (n > 2 || back != nullptr || run.kind == RunKind::Area) && f(p[n - 1], p[0], back);
 }
 
-// Whether a piece's numbers are finite where it is asked: carried by a
-// large placement they may overflow, and then it tells nothing.
+// Whether a point's numbers are finite in plan, all a question in plan
+// reads of it: a z that overflows where it is placed costs it nothing.
+bool finiteInPlan(const Point3& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
+// Whether a piece's numbers are finite in plan where it is asked: carried
+// by a large placement they may overflow, and then it tells nothing.
 bool finitePiece(const Point3& a, const Point3& b, const ShapeArc* arc) {
-    return finite(a) && finite(b) && (arc == nullptr || arc->finite());
+    return finiteInPlan(a) && finiteInPlan(b) && (arc == nullptr || arc->finiteInPlan());
 }
 
 double pieceDistance(const Point3& a, const Point3& b, const ShapeArc* arc, double x, double y) {
@@ -166,6 +170,10 @@ void Shapes::add(const Matrix& m, const Point3& local) {
         overflowed = true;
         return;
     }
+    keep(p);
+}
+
+void Shapes::keep(const Point3& p) {
     ShapeRun& run = runs.back();
     // A ray's box is its start; its second point, and an endless line's
     // points, only give the direction.
@@ -213,13 +221,18 @@ void Shapes::append(const Shapes& from, const Matrix& m) {
         startRun(run.kind);
         runs.back().area = run.kind == RunKind::Area ? areaBase + run.area : 0;
         uint32_t begin = runs.back().begin;
-        for (uint32_t i = run.begin; i < run.end; ++i) add(m, from.points[i]);
+        // Asked in plan alone: a point or arc whose z overflows is kept.
+        for (uint32_t i = run.begin; i < run.end; ++i) {
+            Point3 p = m.apply(from.points[i]);
+            if (finiteInPlan(p)) keep(p);
+            else overflowed = true;
+        }
         // Its arcs where every point was kept (a point that is not finite is left out).
         if (runs.back().end - begin != run.end - run.begin) continue;
         for (auto arc = arcFrom(from.arcs, run.begin); arc != from.arcs.end() && arc->at < run.end; ++arc) {
             ShapeArc carried = arc->carried(m);
             carried.at = begin + (arc->at - run.begin);
-            if (!carried.finite()) {
+            if (!carried.finiteInPlan()) {
                 overflowed = true;
                 continue;
             }
@@ -235,9 +248,9 @@ RunTests::Placed RunTests::placed(const Shapes& s, const Matrix& m) {
     lost_ = s.overflowed;
     nonFinite_ = false;
     if (isIdentity(m)) return {s.points, s.arcs};
-    // 0 while every number carried is finite, NaN once one is not.
+    // 0 while every plan number carried is finite, NaN once one is not.
     double guard = 0;
-    auto check = [&guard](const Point3& p) { guard += (p.x - p.x) + (p.y - p.y) + (p.z - p.z); };
+    auto check = [&guard](const Point3& p) { guard += (p.x - p.x) + (p.y - p.y); };
     scratch_.resize(s.points.size());
     if (s.splines.empty()) {
         for (size_t i = 0; i < s.points.size(); ++i) {
@@ -277,7 +290,7 @@ void RunTests::carry(const ShapeSpline& s, const Matrix& m) {
     controlFinite_ = true;
     for (size_t i = 0; i < s.control.size(); ++i) {
         control_[i] = m.apply(s.control[i]);
-        controlFinite_ = controlFinite_ && finite(control_[i]);
+        controlFinite_ = controlFinite_ && finiteInPlan(control_[i]);
     }
 }
 
@@ -389,10 +402,10 @@ Found RunTests::near(const Shapes& s, const Matrix& m, double x, double y, doubl
         if (nonFinite_ && !finitePiece(a, b, arc)) {
             // Its ends that are finite are still points of it.
             for (const Point3& end : {a, b})
-                if (finite(end) && std::hypot(end.x - x, end.y - y) <= radius) return true;
+                if (finiteInPlan(end) && std::hypot(end.x - x, end.y - y) <= radius) return true;
             return overflow();
         }
-        return arc ? note(arcs::near(*arc, x, y, radius, budget)) : segmentDistance(a, b, x, y) <= radius;
+        return arc ? note(arcs::near(*arc, a, b, x, y, radius, budget)) : segmentDistance(a, b, x, y) <= radius;
     };
     auto spline = s.splines.begin();
     for (size_t r = 0; r < s.runs.size();) {
@@ -476,12 +489,12 @@ Found RunTests::inside(const Shapes& s, const Matrix& m, const PlanWindow& w, Wo
         }
         for (uint32_t i = s.runs[r].begin; i < s.runs[r].end; ++i) {
             const Point3& p = placedRuns.points[i];
-            if (nonFinite_ && !finite(p)) overflow = true;
+            if (nonFinite_ && !finiteInPlan(p)) overflow = true;
             else if (!w.holds(p)) return Found::No;
         }
     }
     for (const ShapeArc& arc : placedRuns.arcs) {
-        if (nonFinite_ && !arc.finite()) overflow = true;
+        if (nonFinite_ && !arc.finiteInPlan()) overflow = true;
         else if (!arcWithin(arc, w)) return Found::No;
     }
     if (overflow) return budget.undecided(Doubt::Overflow);

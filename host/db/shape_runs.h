@@ -76,10 +76,15 @@ struct Shapes {
     // turn, stays a straight piece.
     void curveToNext(const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double t0, double t1,
                      double s0 = 1, double s1 = 0);
-    // Every run of `from`, each point carried by m, areas kept apart; a
-    // spline's box is its box carried, which holds it but is no longer
-    // bounded by its extreme points.
+    // Every run of `from`, each point carried by m, areas kept apart, for
+    // questions in plan (a point or arc is left out only when its x or y
+    // overflows); a spline's box is its box carried, which holds it but is
+    // no longer bounded by its extreme points.
     void append(const Shapes& from, const Matrix& m);
+
+private:
+    // A point of the current run, as it is.
+    void keep(const Point3& p);
 };
 
 // Past the runs drawn as one with runs[first]: the Area runs that fill

@@ -134,7 +134,7 @@ private:
     // The point at u of the span [knots[k], knots[k + 1]].
     Point3 at(size_t k, double u) const {
         std::array<Weighted, kMaxDegree + 1> d;
-        const double unit = weightUnit(weights_, k - p_, p_ + 1);
+        const double unit = weightUnit(weights_, control_, k - p_, p_ + 1);
         for (size_t j = 0; j <= p_; ++j) {
             const Point3& c = control_[j + k - p_];
             double w = weights_.empty() ? 1.0 : weights_[j + k - p_] * unit;

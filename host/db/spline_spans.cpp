@@ -3,17 +3,49 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <climits>
 #include <cmath>
 
 namespace host::db {
 
-double weightUnit(const std::vector<double>& weights, size_t first, size_t count) {
+namespace {
+
+// The binary exponent of a positive finite number (frexp's: v lies in
+// [2^(e-1), 2^e)).
+int exponentOf(double v) {
+    int e = 0;
+    std::frexp(v, &e);
+    return e;
+}
+
+// The exponent the largest weighted coordinate may reach: the halves and
+// blends of two such numbers stay finite.
+constexpr int kMostWeightedExponent = DBL_MAX_EXP - 2;
+
+} // namespace
+
+double weightUnit(const std::vector<double>& weights, const std::vector<Point3>& control, size_t first, size_t count) {
     if (weights.empty()) return 1;
-    double most = 0;
-    for (size_t i = first; i < first + count; ++i) most = std::max(most, weights[i]);
-    int exponent = 0;
-    std::frexp(most, &exponent);
-    return std::ldexp(1.0, -exponent);
+    double most = 0, least = INFINITY;
+    for (size_t i = first; i < first + count; ++i) {
+        most = std::max(most, weights[i]);
+        least = std::min(least, weights[i]);
+    }
+    const int top = exponentOf(most);
+    // The largest weight brought to at most 1 keeps the smallest a normal
+    // number unless they lie more than the doubles' range of exponents
+    // apart; then all are raised as far as the weighted coordinates allow,
+    // so that the smallest keeps what digits it can, rather than become 0.
+    if (exponentOf(least) - top >= DBL_MIN_EXP) return std::ldexp(1.0, -top);
+    int widest = INT_MIN;
+    for (size_t i = first; i < first + count; ++i) {
+        const Point3& c = control[i];
+        double size = std::max({1.0, std::fabs(c.x), std::fabs(c.y), std::fabs(c.z)});
+        widest = std::max(widest, exponentOf(weights[i]) + exponentOf(size));
+    }
+    // (A unit beyond the doubles would not be one: the smallest weight is
+    // then below the normal numbers itself.)
+    return std::ldexp(1.0, std::min(kMostWeightedExponent - widest, DBL_MAX_EXP - 1));
 }
 
 // A piece's ends (on the curve), the box of its hull in plan and how far
@@ -39,7 +71,7 @@ void SpanPieces::load(const ShapeSpline& s, const std::vector<Point3>& control, 
                         (1 - t) * l.w + t * r.w};
     };
     std::vector<Weighted> d(order_);
-    const double unit = weightUnit(s.weights, k - p, order_);
+    const double unit = weightUnit(s.weights, control, k - p, order_);
     for (size_t i = 0; i <= p; ++i) {
         const Point3& c = control[i + k - p];
         double w = s.weights.empty() ? 1.0 : s.weights[i + k - p] * unit;

@@ -23,11 +23,13 @@ bool eachSpan(const ShapeSpline& s, F f) {
     return false;
 }
 
-// A power of two that brings the largest of the `count` weights from
-// `first` to at most 1 (1 without weights): the curve of the weights
-// times it is the same, worked out alike to the last digit, but its
-// weighted coordinates stay finite however large a weight is.
-double weightUnit(const std::vector<double>& weights, size_t first, size_t count);
+// A power of two for the `count` weights from `first` of control points
+// `control` (1 without weights): the curve of the weights times it is the
+// same, worked out alike to the last digit, but its weighted coordinates
+// stay finite however large a weight is.  It brings the largest weight to
+// at most 1, unless that would leave the smallest no normal number.
+double weightUnit(const std::vector<double>& weights, const std::vector<Point3>& control, size_t first,
+                  size_t count);
 
 class SpanPieces final : public CurveKind {
 public:

@@ -9,9 +9,11 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "db/drawn_shapes.h"
+#include "db/geometry.h"
 #include "test_blocks.h"
 
 using namespace host::db;
@@ -163,6 +165,87 @@ TEST(OverflowPicks, WeightsOf1e300PlacedAt2To60AreFoundWhereTheCurveIs) {
     EXPECT_TRUE(beside.undecided.empty());
     EXPECT_EQ(d.crossing(x - 100, y + 100, x + 100, y + 200), std::vector<Slot>{rat});
     EXPECT_TRUE(d.crossing(x - 100, y - 400, x + 100, y - 300).empty());
+}
+
+// Weights more than the doubles' range of exponents apart in one span: a
+// line from (0,0) to (100,0) weighing 1e-200 and 1e200, and a quadratic
+// through (0,0), (50,40) and (100,0) weighing 1e-300, 1e300 and 1e-300,
+// which runs along its control points' legs.  Brought to a largest weight
+// of 1, the smallest would be 0: each is picked at its start and along
+// it, held by a window round it and no smaller, and bounded as drawn.
+TEST(OverflowPicks, WeightsFarApartInOneSpanKeepTheirCurve) {
+    Drawing d;
+    Slot line = d.spline(d.ms(), 1, {{0, 0}, {100, 0}}, {1e-200, 1e200});
+    Slot bend = d.spline(d.ms(), 2, {{0, 0}, {50, 40}, {100, 0}}, {1e-300, 1e300, 1e-300});
+    for (auto [slot, top] : {std::pair{line, 0.0}, std::pair{bend, 40.0}}) {
+        Extents box;
+        ASSERT_TRUE(worldExtents(*d.db, slot, box));
+        EXPECT_NEAR(box.min.x, 0, 1e-9);
+        EXPECT_NEAR(box.max.x, 100, 1e-9);
+        EXPECT_NEAR(box.max.y, top, 1e-9);
+    }
+    Drawing::Picked start = d.picked(0, 0);
+    EXPECT_EQ(start.slot, bend);
+    EXPECT_TRUE(start.undecided.empty());
+    EXPECT_EQ(d.picked(75, 0.5).slot, line);
+    EXPECT_EQ(d.picked(25, 20).slot, bend);
+    EXPECT_EQ(d.picked(75, 20).slot, bend);
+    Drawing::Picked inside = d.picked(50, 20);
+    EXPECT_EQ(inside.slot, kNoSlot);
+    EXPECT_TRUE(inside.undecided.empty());
+    EXPECT_EQ(selectWindow(*d.db, -1, -1, 101, 41, false), (std::vector<Slot>{line, bend}));
+    EXPECT_EQ(selectWindow(*d.db, -1, -1, 101, 39, false), std::vector<Slot>{line});
+}
+
+// Where a placement overflows only in z, a question in plan is answered
+// as before: a circle of radius 10 in a block at z = 1e300, inserted with
+// a z scale of 1e10, alone and in an array of 20 x 20 copies 100 apart
+// (asked of its lattice).
+TEST(OverflowPicks, APlanQuestionNeedsNoZ) {
+    Drawing d;
+    d.add(d.block("HIGH"), "CIRCLE", {Group::point(10, 0, 0, 1e300), Group::real(40, 10)});
+    GroupList deep = {Group::real(41, 1), Group::real(42, 1), Group::real(43, 1e10)};
+    Slot high = d.insert(d.ms(), "HIGH", 0, 0, deep);
+    EXPECT_EQ(selectWindow(*d.db, -11, -11, 11, 11, false), std::vector<Slot>{high});
+    EXPECT_EQ(d.crossing(9, -1, 11, 1), std::vector<Slot>{high});
+    auto pickedOnlyOnTheCircle = [&](Slot slot, double x, double y) {
+        Drawing::Picked on = d.picked(x + 10, y), centre = d.picked(x, y);
+        EXPECT_EQ(on.slot, slot);
+        EXPECT_TRUE(on.undecided.empty());
+        EXPECT_EQ(centre.slot, kNoSlot);
+        EXPECT_TRUE(centre.undecided.empty());
+    };
+    pickedOnlyOnTheCircle(high, 0, 0);
+    d.db->setErased(high, true);
+    for (Group g : {Group::integer(70, 20), Group::integer(71, 20), Group::real(44, 100), Group::real(45, 100)})
+        deep.push_back(g);
+    pickedOnlyOnTheCircle(d.insert(d.ms(), "HIGH", 0, 0, deep), 500, 700);
+}
+
+// A segment of length 2e10 with a bulge of 1e-7 (an arc of radius 5e16,
+// whose centre's rounding puts its computed ends units off its vertices),
+// slanted, from near 1e11 and from the origin: a pick within the pick box
+// of either vertex takes it; so one near a vertex of copy (3, 4) of a
+// 20 x 20 array of it 1e11 apart, beside a point far off that puts enough
+// copies in reach for the array to be asked of its lattice.
+TEST(OverflowPicks, AVertexOfANearlyStraightBulgeIsPickedWithinThePickBox) {
+    const double run = 2e10 / std::sqrt(2.0);
+    for (double from : {1e11, 0.0}) {
+        SCOPED_TRACE(from);
+        Drawing d;
+        Slot thin = test_drawing::addLwPolyline(
+            *d.db, d.ms(), {{{from, from, 1e-7, 0, 0}, {from + run, from + run, 0, 0, 0}}}, false);
+        for (double at : {from, from + run})
+            for (auto [dx, dy] : {std::pair{0.0, 0.0}, {2.9, 0.0}, {2.05, -2.05}, {-2.9, 0.0}, {0.0, 2.9}})
+                EXPECT_EQ(d.picked(at + dx, at + dy).slot, thin) << at << " " << dx << " " << dy;
+    }
+    Drawing d;
+    Slot thin = d.block("THIN");
+    test_drawing::addLwPolyline(*d.db, thin, {{{1e9, 1e9, 1e-7, 0, 0}, {1e9 + run, 1e9 + run, 0, 0, 0}}}, false);
+    d.add(thin, "POINT", {Group::point(10, -5e11, -5e11, 0)});  // widens its box over 25 copies
+    Slot copies = d.insert(d.ms(), "THIN", 0, 0,
+                           {Group::integer(70, 20), Group::integer(71, 20), Group::real(44, 1e11), Group::real(45, 1e11)});
+    EXPECT_EQ(d.picked(3e11 + (1e9 + run) + 1, 4e11 + (1e9 + run)).slot, copies);
 }
 
 // 200 rational circles of radius 3 + 1e-10 round a pick at their centre

@@ -414,6 +414,36 @@ TEST(TurnedInserts, AreHeldExactlyWhenTheirContentFits) {
     heldOnlyWhole(row, b);
 }
 
+// A square of side 10 in a 2 x 2 MINSERT 20 apart, turned 30 degrees:
+// copy (0, 1), the last corner of the array's parallelogram, reaches left
+// to x = -15, the others to -5.  A window round the other three copies
+// takes nothing; one that reaches past copy (0, 1) too takes the array.
+TEST(TurnedArrays, AreHeldOnlyWithEveryCornerCopy) {
+    Drawing d;
+    test_drawing::addLwPolyline(*d.db, d.block("SQUARE"),
+                                {{{0, 0, 0, 0, 0}, {10, 0, 0, 0, 0}, {10, 10, 0, 0, 0}, {0, 10, 0, 0, 0}}}, true);
+    Slot squares = d.insert(d.ms(), "SQUARE", 0, 0, joined(turned(30), array(2, 2, 20, 20)));
+    const double right = turn(30, 0, 30).first, top = turn(30, 30, 30).second;
+    EXPECT_TRUE(d.holds(squares, turn(0, 30, 30).first - 0.1, -0.1, right + 0.1, top + 0.1));
+    EXPECT_FALSE(d.holds(squares, turn(0, 10, 30).first - 0.1, -0.1, right + 0.1, top + 0.1));
+}
+
+// A half circle of radius 10 about the origin drawn after five lines (a
+// block that keeps its pieces in a tree and slices them out one by one):
+// a pick on the arc takes the insert, one at its centre, through which
+// its chord runs, does not.
+TEST(ArcsInIndexedBlocks, ArePickedOnTheirCurveNotOnTheirChord) {
+    Drawing d;
+    Slot b = d.block("ARCAFTERLINES");
+    for (int i = 0; i < 5; ++i) d.line(b, 20.0 * i, -50, 20.0 * i + 5, -50);
+    d.add(b, "ARC", {Group::point(10, 0, 0, 0), Group::real(40, 10), Group::real(50, 0), Group::real(51, 180)});
+    Slot placed = d.insert(d.ms(), "ARCAFTERLINES", 0, 0);
+    EXPECT_TRUE(d.picks(placed, 0, 10.5, 1));
+    EXPECT_TRUE(d.picks(placed, -6, 8.5, 1));
+    EXPECT_FALSE(d.picks(placed, 0, 0, 1));
+    EXPECT_FALSE(d.picks(placed, 5, 0.5, 1));
+}
+
 // The far side of a ring of arcs is where its ring says nothing lies
 // beyond: an ellipse turned 30 degrees (axes 100 and 50) in two arcs, and
 // circular arcs whose ring is centred off their own centre (on the near
