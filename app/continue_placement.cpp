@@ -146,7 +146,10 @@ int16_t RunFromStart() {
         PrintCommandMessage(kMsgDoesNotFit);
         return -1;
     }
-    StartWithElement(std::move(piece), k);
+    // The rest of the run goes on from the first piece, not from whatever
+    // element was current before it.
+    if (StartWithElement(std::move(piece), k) != 0)
+        return -1;
     left -= StandardPieceLength(start->shape);
     return LayRest(left, pieces) == 0 ? 1 : -1;
 }

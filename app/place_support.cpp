@@ -87,17 +87,18 @@ int16_t ConnectorAtStart(LObject* element, const LConnector* start, bool anyAxis
     return k;
 }
 
-void StartWithElement(ElementPtr element, int16_t k) {
+int16_t StartWithElement(ElementPtr element, int16_t k) {
     LDocState* s = CurrentDocState;
     WriteRollback undo;
     if (!WriteElement(element.get(), kInsertAll, undo))
-        return;
+        return -1;
     MakeCurrentEntity(element.get());
     if (s->current)
         DestroyElement(s->current);
     s->current = element.release();
     s->currentConnector = k;
     s->selectionState = 0;
+    return 0;
 }
 
 int16_t MatchConnectors(LObject* current, LObject* element, int16_t c0, bool anyAxis, int16_t* n,

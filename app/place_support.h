@@ -48,8 +48,9 @@ void ShiftToNewCurrent(LObject* element, int16_t k, int16_t n);
 int16_t ConnectorAtStart(LObject* element, const LConnector* start, bool anyAxis);
 // A new first element, fitted at the pending start point, is inserted and
 // becomes the current element (the one before is freed) at its connector
-// k; selectionState := 0.
-void StartWithElement(ElementPtr element, int16_t k);
+// k; selectionState := 0.  -1 when the drawing refused it: said, and the
+// current element is the one before.
+int16_t StartWithElement(ElementPtr element, int16_t k);
 
 // The connectors that join a new element to free connector n of the
 // current element: k := the element's first free connector of n's shape;

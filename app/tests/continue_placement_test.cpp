@@ -1,5 +1,7 @@
 // Continuous placement with the real straight ducts: run lengths, piece
 // lengths, "Next", and where runs start.
+#include "ads_entity.h"
+#include "api/host_api.h"
 #include "app/command_bodies.h"
 #include "app/continue_placement.h"
 #include "app/dispatch.h"
@@ -159,4 +161,15 @@ TEST_F(ContinuePlacementTest, AStartNoPieceFitsLaysNothing) {
     EXPECT_EQ(Continue("6000,0\n"), -1);
     EXPECT_TRUE(StoredElements().empty());
     EXPECT_TRUE(Said("The element does not fit here."));
+}
+
+// A drawing with no handle left refuses the run's first piece: said, and
+// nothing is laid from it (the run went on from no element and crashed).
+TEST_F(ContinuePlacementTest, ARunTheDrawingHasNoHandleForSaysSoAndLaysNothing) {
+    host::api::databaseOf(state->database)->raiseHandseed(UINT64_MAX);
+    ASSERT_EQ(acdbRegApp(L"LASTHANDLE"), RTNORM);
+    SetStart(0, 0, 0, kShapeRect, 400, 300);
+    EXPECT_EQ(Continue("3700,0\n"), -1);
+    EXPECT_TRUE(StoredElements().empty());
+    EXPECT_TRUE(Said("could not be written to the drawing"));
 }

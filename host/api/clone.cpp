@@ -19,7 +19,8 @@ struct Cloner {
     std::vector<std::pair<db::Slot, db::Slot>> copies;    // every copy made
 
     // Copies one object (and, for an entity, its extension dictionary);
-    // the copy belongs to `owner`.
+    // the copy belongs to `owner`.  kNoSlot when it or what it owns could
+    // not be stored (what was stored stays for the caller to take back).
     db::Slot copy(db::Slot source, db::Handle owner) {
         const db::Object& src = *db.object(source);
         db::Object o;
@@ -39,20 +40,20 @@ struct Cloner {
         db::Handle handle = db.object(slot)->handle;
         handles[src.handle] = handle;
         copies.emplace_back(source, slot);
-        copyOwned(slot, handle);
-        return slot;
+        return copyOwned(slot, handle) ? slot : db::kNoSlot;
     }
 
     // Hard-owned objects (360 groups: extension dictionaries and their
     // entries) are copied with their owner.
-    void copyOwned(db::Slot slot, db::Handle owner) {
+    bool copyOwned(db::Slot slot, db::Handle owner) {
         std::vector<db::Handle> owned;
         for (const Group& g : db.object(slot)->groups)
             if (g.code() >= 360 && g.code() <= 369 && g.asHandle() != 0) owned.push_back(g.asHandle());
         for (db::Handle h : owned) {
             db::Slot s = db.slotOf(h);
-            if (db.object(s) && !handles.count(h)) copy(s, owner);
+            if (db.object(s) && !handles.count(h) && copy(s, owner) == db::kNoSlot) return false;
         }
+        return true;
     }
 
     // References among the copies point at the copies.
@@ -135,21 +136,28 @@ Acad::ErrorStatus AcDbDatabase::deepCloneObjects(AcDbObjectIdArray& ids, AcDbObj
     }
     idMap.dest_ = idMap.orig_ = this;
     Cloner cloner{*db_, {}, {}};
+    // Copies are made all or none: those made before one that cannot be
+    // stored go again.
+    db::Slot mark = db_->slotCount();
+    auto takeBack = [&](Acad::ErrorStatus es) {
+        db_->purgeSince(mark);
+        return es;
+    };
     if (intoInsert) {
         Acad::ErrorStatus es = cloneAttributes(*db_, cloner, sources, ownerSlot);
-        if (es != Acad::eOk) return es;
+        if (es != Acad::eOk) return takeBack(es);
     } else {
         db::Handle ownerHandle = ownerObject->handle;
         for (db::Slot s : sources) {
             if (db::isSubEntity(*db_->object(s))) continue;  // comes with its main entity
             db::Slot copy = cloner.copy(s, ownerHandle);
-            if (copy == db::kNoSlot) return Acad::eOutOfMemory;
+            if (copy == db::kNoSlot) return takeBack(Acad::eOutOfMemory);
             db_->appendEntity(ownerSlot, copy);
             db::Handle copyHandle = db_->object(copy)->handle;
             for (db::Slot sub : db::subEntitiesOf(*db_, s)) {
                 if (db_->object(sub)->erased) continue;
                 db::Slot subCopy = cloner.copy(sub, copyHandle);
-                if (subCopy == db::kNoSlot) return Acad::eOutOfMemory;
+                if (subCopy == db::kNoSlot) return takeBack(Acad::eOutOfMemory);
                 db_->appendEntity(ownerSlot, subCopy);
                 db_->object(subCopy)->owner = copyHandle;
             }

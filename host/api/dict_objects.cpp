@@ -70,6 +70,7 @@ Acad::ErrorStatus AcDbDictionary::setAt(const ACHAR* key, AcDbObject* object, Ac
         if (!api::prepareBody(*db, own->typeName(), input, body, layers, error)) return Acad::eInvalidInput;
         body.insert(body.end(), own->groups.begin() + static_cast<ptrdiff_t>(xb), own->groups.end());
         slot = api::storeObject(*db, own->typeName(), db::ObjectClass::NonGraphical, std::move(body));
+        if (slot == db::kNoSlot) return Acad::eOutOfMemory;
         object->impl()->becomeResident(*db, slot);
     }
     db->dictionaryAdd(impl()->slot(), k, slot);

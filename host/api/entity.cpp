@@ -151,8 +151,17 @@ int endBlock(db::Database& db, ParsedList& list) {
     if (b.anonymous) b.name = db.nextAnonymousName(anonymousLetter(b.name));
     (void)list;
 
-    createLayers(db, b.newLayers);
+    // A block that cannot be stored whole is not stored at all, and its
+    // definition is closed: nothing could complete it later.
+    db::Slot mark = db.slotCount();
+    auto takeBack = [&] {
+        db.purgeSince(mark);
+        b.close();
+        return fail(kNoHandleLeft);
+    };
+    if (!createLayers(db, b.newLayers)) return takeBack();
     db::Slot record = storeObject(db, blockTypes().record, db::ObjectClass::TableRecord, blockRecordBody(b.name));
+    if (record == db::kNoSlot) return takeBack();
     db.addRecord(db::Table::BlockRecord, record);
     db.addBlock(record);
 
@@ -167,8 +176,9 @@ int endBlock(db::Database& db, ParsedList& list) {
     db::Slot end = storeObject(db, blockTypes().end, db::ObjectClass::BlockEnd,
                                {Group::text(100, "AcDbEntity"), Group::text(8, layer.empty() ? "0" : layer),
                                 Group::text(100, "AcDbBlockEnd")});
+    if (begin == db::kNoSlot || end == db::kNoSlot) return takeBack();
     db.setBlockObjects(record, begin, end);
-    db.addEntities(record, b.entities);
+    if (!db.addEntities(record, b.entities)) return takeBack();
     bool anonymous = b.anonymous;
     if (anonymous) io::setLastInput(b.name);
     b.close();
@@ -191,13 +201,17 @@ int placeEntity(db::Database& db, db::TypeId type, GroupList& groups, std::vecto
         for (std::string& l : layers) b.newLayers.push_back(std::move(l));
         return RTNORM;
     }
-    createLayers(db, layers);
     bool paper = false;
     for (const Group& g : groups) {
         if (g.code() == 1001) break;  // the XDATA
         if (g.code() == 67) paper = g.asInt() == 1;
     }
-    slot = storeObject(db, type, db::ObjectClass::Entity, std::move(groups));
+    db::Slot mark = db.slotCount();
+    slot = createLayers(db, layers) ? storeObject(db, type, db::ObjectClass::Entity, std::move(groups)) : db::kNoSlot;
+    if (slot == db::kNoSlot) {
+        db.purgeSince(mark);  // the layers made for it
+        return fail(kNoHandleLeft);
+    }
     db.appendEntity(paper ? db.paperSpace() : db.modelSpace(), slot);
     return RTNORM;
 }
@@ -233,13 +247,14 @@ int make(const resbuf* input, db::Slot& slot, bool unownedObjects) {
         if (!validSymbolName(name)) return fail("invalid name \"" + name + "\"");
         if (db->findRecord(table, name) != db::kNoSlot) return fail(list.type + " \"" + name + "\" already exists");
         slot = storeObject(*db, list.type, db::ObjectClass::TableRecord, std::move(groups));
+        if (slot == db::kNoSlot) return fail(kNoHandleLeft);
         db->addRecord(table, slot);
         return RTNORM;
     }
     if (kind == MakeKind::NonGraphical) {
         (void)unownedObjects;  // objects are made unowned; acdbDictAdd adopts them
         slot = storeObject(*db, list.type, db::ObjectClass::NonGraphical, std::move(groups));
-        return RTNORM;
+        return slot == db::kNoSlot ? fail(kNoHandleLeft) : RTNORM;
     }
     return placeEntity(*db, db::internType(list.type), groups, layers, slot);
 }
@@ -398,7 +413,11 @@ int acdbEntMod(const resbuf* given) {
             name != db::groupText(*o, 2) && !db->renameRecord(table, list.target, name))
             return fail("the name is taken");
     }
-    api::createLayers(*db, layers);
+    db::Slot mark = db->slotCount();
+    if (!api::createLayers(*db, layers)) {
+        db->purgeSince(mark);
+        return fail(api::kNoHandleLeft);
+    }
     db->reserveLinks(list.xdata);
     o->groups = std::move(updated.groups);
     return RTNORM;

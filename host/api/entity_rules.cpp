@@ -180,7 +180,7 @@ Group currentLayerGroup(const db::Database& db) {
     return Group::text(8, rec != db::kNoSlot ? spelled : "0");
 }
 
-void createLayers(db::Database& db, const std::vector<std::string>& names) {
+bool createLayers(db::Database& db, const std::vector<std::string>& names) {
     for (const std::string& name : names) {
         if (db.findRecord(db::Table::Layer, name) != db::kNoSlot) continue;
         GroupList input{Group::text(2, name)};
@@ -192,8 +192,10 @@ void createLayers(db::Database& db, const std::vector<std::string>& names) {
         if (const db::Object* z = db.object(zero))
             if (const Group* ps = db::findGroup(*z, 390)) body.push_back(*ps);
         db::Slot rec = storeObject(db, "LAYER", db::ObjectClass::TableRecord, std::move(body));
+        if (rec == db::kNoSlot) return false;
         db.addRecord(db::Table::Layer, rec);
     }
+    return true;
 }
 
 db::Slot storeObject(db::Database& db, std::string_view type, db::ObjectClass cls, GroupList groups) {

@@ -42,9 +42,13 @@ bool prepareBody(db::Database& db, std::string_view type, db::GroupList& input,
 // table spells it ("0" when the current one is missing).
 db::Group currentLayerGroup(const db::Database& db);
 // Makes the layers (colour 7, linetype Continuous) that do not exist yet.
-void createLayers(db::Database& db, const std::vector<std::string>& names);
+// False when one could not be stored (those made stay for the caller to
+// take back).
+bool createLayers(db::Database& db, const std::vector<std::string>& names);
 
-// Stores a new object: the body and XDATA as given, no owner.
+// Stores a new object: the body and XDATA as given, no owner.  kNoSlot
+// when no handle is left (api::kNoHandleLeft); a caller that stored other
+// objects for it first takes them back (Database::purgeSince).
 db::Slot storeObject(db::Database& db, std::string_view type, db::ObjectClass cls, db::GroupList groups);
 db::Slot storeObject(db::Database& db, db::TypeId type, db::ObjectClass cls, db::GroupList groups);
 

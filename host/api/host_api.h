@@ -13,6 +13,10 @@ class AcDbDatabase;
 
 namespace host::api {
 
+// Why a new object was not stored: new handles are only ever above every
+// handle in use, and none is left there.
+inline constexpr const char* kNoHandleLeft = "the drawing has no handle left for a new object";
+
 // The ads_* functions act on the current document's database.  Null: every
 // entity function fails with RTERROR.
 void setCurrentDatabase(db::Database* database);

@@ -24,8 +24,9 @@ bool tableOfHead(const AcDbObjectImpl* impl, db::Table& table) {
 
 bool tableOfRecordType(std::string_view type, db::Table& table) { return db::tableByName(type, table); }
 
-// Stores a new block's BLOCK and ENDBLK and makes the block.
-void makeBlockObjects(db::Database& db, db::Slot record, std::string_view name, const AcGePoint3d& origin) {
+// Stores a new block's BLOCK and ENDBLK and makes the block; false when
+// they could not be stored.
+bool makeBlockObjects(db::Database& db, db::Slot record, std::string_view name, const AcGePoint3d& origin) {
     db.addBlock(record);
     bool anonymous = name.starts_with("*");
     GroupList input{Group::text(8, "0"), Group::text(2, name), Group::integer(70, anonymous ? 1 : 0),
@@ -36,7 +37,9 @@ void makeBlockObjects(db::Database& db, db::Slot record, std::string_view name, 
     db::Slot begin = api::storeObject(db, "BLOCK", db::ObjectClass::BlockBegin, std::move(body));
     db::Slot end = api::storeObject(db, "ENDBLK", db::ObjectClass::BlockEnd,
                                     {Group::text(100, "AcDbEntity"), Group::text(8, "0"), Group::text(100, "AcDbBlockEnd")});
+    if (begin == db::kNoSlot || end == db::kNoSlot) return false;
     db.setBlockObjects(record, begin, end);
+    return true;
 }
 
 } // namespace
@@ -165,8 +168,14 @@ Acad::ErrorStatus AcDbBlockTableRecord::appendAcDbEntity(AcDbObjectId& id, AcDbE
         if (db::equalNoCase(db::groupText(view, 2), impl()->text(2))) return Acad::eSelfReference;
     }
     body.insert(body.end(), own->groups.begin() + static_cast<ptrdiff_t>(xb), own->groups.end());
-    api::createLayers(*db, layers);
-    db::Slot slot = api::storeObject(*db, type, db::ObjectClass::Entity, std::move(body));
+    db::Slot mark = db->slotCount();
+    db::Slot slot = api::createLayers(*db, layers)
+                        ? api::storeObject(*db, type, db::ObjectClass::Entity, std::move(body))
+                        : db::kNoSlot;
+    if (slot == db::kNoSlot) {
+        db->purgeSince(mark);  // the layers made for it
+        return Acad::eOutOfMemory;
+    }
     db->appendEntity(impl()->slot(), slot);
     entity->impl()->becomeResident(*db, slot);
     id = api::idOf(*db, slot);
@@ -404,9 +413,14 @@ Acad::ErrorStatus AcDbSymbolTable::add(AcDbObjectId& id, AcDbSymbolTableRecord* 
             if (const Group* ps = db::findGroup(*zero, 390)) body.push_back(*ps);
     }
     body.insert(body.end(), own->groups.begin() + static_cast<ptrdiff_t>(db::xdataBegin(*own)), own->groups.end());
+    db::Slot mark = db->slotCount();
     db::Slot slot = api::storeObject(*db, own->typeName(), db::ObjectClass::TableRecord, std::move(body));
+    if (slot == db::kNoSlot) return Acad::eOutOfMemory;
     db->addRecord(table, slot);
-    if (table == db::Table::BlockRecord) makeBlockObjects(*db, slot, name, record->impl()->pendingOrigin);
+    if (table == db::Table::BlockRecord && !makeBlockObjects(*db, slot, name, record->impl()->pendingOrigin)) {
+        db->purgeSince(mark);  // a block record without its block
+        return Acad::eOutOfMemory;
+    }
     record->impl()->becomeResident(*db, slot);
     id = api::idOf(*db, slot);
     return Acad::eOk;

@@ -85,6 +85,10 @@ int acdbRegApp(const ACHAR* application) {
     db::GroupList input{db::Group::text(2, name)};
     if (!api::prepareBody(*db, "APPID", input, body, layers, error)) return RTERROR;
     db::Slot rec = api::storeObject(*db, "APPID", db::ObjectClass::TableRecord, std::move(body));
+    if (rec == db::kNoSlot) {
+        api::setError(api::kNoHandleLeft);
+        return RTERROR;
+    }
     db->addRecord(db::Table::Appid, rec);
     return RTNORM;
 }

@@ -178,7 +178,9 @@ Slot Database::add(Object&& object) {
     } else if (slotOf(object.handle) != kNoSlot) {
         return kNoSlot;
     }
-    if (object.handle >= nextHandle_) nextHandle_ = object.handle + 1;
+    // Past FFFFFFFFFFFFFFFF the seed is 0, spent: a handle stored later,
+    // however low, does not bring it back below the top one.
+    if (nextHandle_ != 0 && object.handle >= nextHandle_) nextHandle_ = object.handle + 1;
     Slot slot = static_cast<Slot>(count_);
     // The handle is known to be free: within the dense index it is one store.
     if (object.handle < denseHandles_.size()) denseHandles_[object.handle] = slot;
@@ -190,7 +192,22 @@ Slot Database::add(Object&& object) {
 }
 
 void Database::raiseHandseed(Handle atLeast) {
-    if (atLeast > nextHandle_) nextHandle_ = atLeast;
+    if (nextHandle_ != 0 && atLeast > nextHandle_) nextHandle_ = atLeast;
+}
+
+void Database::purgeSince(Slot mark) {
+    std::vector<Slot> made;
+    for (Slot s = mark; s < count_; ++s)
+        if (object(s)) made.push_back(s);
+    if (made.empty()) return;
+    // A sub-entity stands in the list of its main entity's block, which
+    // purge() does not look for.
+    for (Slot s : made) {
+        const Object& o = at(s);
+        if (o.cls != ObjectClass::Entity || !isSubEntity(o)) continue;
+        if (Block* b = block(ownerBlock(slotOf(o.owner)))) std::erase(b->entities, s);
+    }
+    purge(made);
 }
 
 Handle Database::freeHandle() {
@@ -212,13 +229,16 @@ Handle Database::freeHandle() {
 
 Handle Database::handseed() const {
     Handle seed = nextHandle_;
-    for (auto it = reservedLinks_.lower_bound(seed); it != reservedLinks_.end() && *it == seed; ++it) ++seed;
+    // A link at FFFFFFFFFFFFFFFF leaves none: the step past it ends at 0.
+    for (auto it = reservedLinks_.lower_bound(seed); seed != 0 && it != reservedLinks_.end() && *it == seed; ++it)
+        ++seed;
     return seed;
 }
 
 void Database::reserveLink(std::string_view text) {
     Handle handle = 0;
-    if (parseHandle(text, handle) && handle >= nextHandle_) reservedLinks_.insert(handle);
+    // A spent seed gives no number: nothing to keep back.
+    if (nextHandle_ != 0 && parseHandle(text, handle) && handle >= nextHandle_) reservedLinks_.insert(handle);
 }
 
 void Database::reserveLinks(const GroupList& groups) {
@@ -228,6 +248,7 @@ void Database::reserveLinks(const GroupList& groups) {
 
 Handle Database::savedHandseed() const {
     Handle seed = handseed();
+    if (seed == 0) return UINT64_MAX;
     for (auto it = reservedLinks_.lower_bound(seed); it != reservedLinks_.end(); ++it) {
         if (*it - seed >= kLinkReach || *it == UINT64_MAX) break;
         seed = *it + 1;
@@ -405,19 +426,22 @@ bool Database::appendEntity(Slot record, Slot entity) {
     return true;
 }
 
-void Database::addEntities(Slot record, std::vector<Object>& entities) {
+bool Database::addEntities(Slot record, std::vector<Object>& entities) {
     Block* b = block(record);
     const Object* rec = object(record);
-    if (b == nullptr || rec == nullptr) return;
+    if (b == nullptr || rec == nullptr) return false;
     Handle owner = rec->handle;
     b->entities.reserve(b->entities.size() + entities.size());
+    bool all = true;
     for (Object& o : entities) {
         o.owner = owner;
         o.cls = ObjectClass::Entity;
         Slot slot = add(std::move(o));
         if (slot != kNoSlot) b->entities.push_back(slot);
+        else all = false;
     }
     entities.clear();
+    return all;
 }
 
 void Database::setSpaces(Slot modelSpaceRecord, Slot paperSpaceRecord) {

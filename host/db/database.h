@@ -102,10 +102,16 @@ public:
     size_t slotCount() const { return count_; }
     // Stores an object.  A zero handle gets the next free one; a given
     // handle must be unused (kNoSlot otherwise).  The object is not yet in
-    // any table, block or dictionary: see the calls below.
+    // any table, block or dictionary: see the calls below.  kNoSlot too
+    // when no handle is left: new handles are only ever above every handle
+    // in use, and none is above FFFFFFFFFFFFFFFF.
     Slot add(Object&& object);
     Slot add(const Object& object) { return add(Object(object)); }
-    // The next handle add() would give; handles are never reused.
+    // Purges every object stored since slotCount() was `mark`: what an
+    // operation that could not finish had stored goes with it.
+    void purgeSince(Slot mark);
+    // The next handle add() would give; handles are never reused.  0 when
+    // none is left.
     Handle handseed() const;
     void raiseHandseed(Handle atLeast);
     // A number that an XDATA handle (1005) names is never given to a new
@@ -120,6 +126,9 @@ public:
     // objects there: the seed steps past the links just above it, each
     // within kLinkReach of the seed or of the link before it.  Links
     // further up stay above the seed, which keeps the numbers below them.
+    // With no number left above every handle it is FFFFFFFFFFFFFFFF, the
+    // top: a seed that wrapped to 0 would send the next program's objects
+    // onto numbers that links and other files name.
     Handle savedHandseed() const;
     static constexpr Handle kLinkReach = Handle{1} << 20;
     // Removes an object for good (purge): its slot and handle go dead.  It
@@ -166,8 +175,10 @@ public:
     void setBlockObjects(Slot record, Slot begin, Slot end);
     // Appends a stored entity to a block's list and sets its owner.
     bool appendEntity(Slot record, Slot entity);
-    // Stores new entities (emptied here) and appends them to a block, in order.
-    void addEntities(Slot record, std::vector<Object>& entities);
+    // Stores new entities (emptied here) and appends them to a block, in
+    // order.  False when the block is missing or an entity could not be
+    // stored (those stored stay).
+    bool addEntities(Slot record, std::vector<Object>& entities);
     Slot modelSpace() const { return modelSpace_; }  // the *Model_Space record
     Slot paperSpace() const { return paperSpace_; }
     void setSpaces(Slot modelSpaceRecord, Slot paperSpaceRecord);
@@ -234,6 +245,8 @@ private:
     // The handle for a new object: the seed, past the handles in use and
     // the numbers links name; 0 when none is left.
     Handle freeHandle();
+    // Above every handle in use; 0 once FFFFFFFFFFFFFFFF is given or
+    // passed, and then for good.
     Handle nextHandle_ = 1;
     // Numbers XDATA handles name, at or above the seed when kept (those the
     // seed has passed since go when a handle is next given).

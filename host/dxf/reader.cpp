@@ -485,7 +485,10 @@ bool DxfReader::moveDuplicateRecord(Slot first, std::string_view newType)
 Slot DxfReader::remember(Slot slot)
 {
     if (slot == kNoSlot) {
-        fail(rec_->line, "the drawing holds too many objects");
+        // New handles are only ever above every handle in use.
+        fail(rec_->line, db_->handseed() == 0 ? shown(rec_->type) + " needs a new handle, and none is left above " +
+                                                    db::handleText(UINT64_MAX)
+                                              : std::string("the drawing holds too many objects"));
         return kNoSlot;
     }
     if (lines_.size() <= slot) {
@@ -1245,10 +1248,14 @@ void DxfReader::nullLinksToDropped()
 
 void DxfReader::finishHandseed()
 {
-    if (fileHandseed_ != 0 && fileHandseed_ <= highestFileHandle_)
-        note(0, Kind::changed("handle seed raised"),
-             "$HANDSEED " + db::handleText(fileHandseed_) + " was not above every handle: raised to " +
-                 db::handleText(db_->handseed()));
+    // A seed at the top has nothing above it to be raised to: with a handle
+    // FFFFFFFFFFFFFFFF it is what the host saves itself.
+    if (fileHandseed_ == 0 || fileHandseed_ > highestFileHandle_ || fileHandseed_ == UINT64_MAX) return;
+    db::Handle seed = db_->handseed();
+    note(0, Kind::changed("handle seed raised"),
+         "$HANDSEED " + db::handleText(fileHandseed_) + " was not above every handle: raised to " +
+             (seed != 0 ? db::handleText(seed)
+                        : db::handleText(UINT64_MAX) + ", the top: the drawing can take no new object"));
 }
 
 

@@ -49,7 +49,7 @@ bool make(resbuf* list) {
     if (!list) return false;
     int rc = acdbEntMake(list);
     acutRelRb(list);
-    if (rc != RTNORM) reprompt("The entity could not be made.");
+    if (rc != RTNORM) repromptWithReason("The entity could not be made");
     return rc == RTNORM;
 }
 

@@ -49,7 +49,8 @@ db::GroupList recordGroups(const LinetypeDef& def) {
 }
 
 // Puts the definition into the drawing: a new record, or the old record's
-// pattern replaced (its name and handle stay).
+// pattern replaced (its name and handle stay).  False when the drawing has
+// no handle left for a new record.
 bool define(db::Database& database, const LinetypeDef& def) {
     db::Slot existing = findRecord(database, def.name);
     if (existing != db::kNoSlot) {
@@ -205,8 +206,13 @@ private:
 
     void put(const LinetypeDef& def, const char* what) {
         db::Database* database = api::currentDatabase();
-        if (!database || !define(*database, def)) {
-            reprompt("Linetype " + dxf::shown(def.name) + " could not be added to the drawing.");
+        std::string refused = "Linetype " + dxf::shown(def.name) + " could not be added to the drawing";
+        if (!database) {
+            reprompt(refused + ".");
+            return;
+        }
+        if (!define(*database, def)) {
+            reprompt(refused + ": " + api::kNoHandleLeft + ".");
             return;
         }
         commandNote("Linetype " + dxf::shown(def.name) + " " + what + ".");

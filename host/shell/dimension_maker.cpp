@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "ads_entity.h"
+#include "api/host_api.h"
 #include "io/io.h"
 #include "shell/documents.h"
 #include "shell/drawing_vars.h"
@@ -121,20 +122,23 @@ double measure(const LinearDimension& dim) { return frameOf(dim).value; }
 bool makeDimension(const LinearDimension& dim) {
     Frame f = frameOf(dim);
     double origin[3] = {0, 0, 0};
+    // The block and its dimension are made together or not at all.
+    db::Database* database = api::currentDatabase();
+    db::Slot mark = database ? database->slotCount() : db::kNoSlot;
+    auto takeBack = [&](std::string_view message) {
+        repromptWithReason(message);
+        if (database) database->purgeSince(mark);
+        return false;
+    };
     // The block lives on layer 0, as its contents do: not on whatever layer
     // is current, which may be erased later.
-    if (!make(acutBuildList(RTDXF0, L"BLOCK", 8, L"0", 2, L"*D", 70, 1, 10, origin, 0))) {
-        reprompt("The dimension's block could not be started.");
-        return false;
-    }
+    if (!make(acutBuildList(RTDXF0, L"BLOCK", 8, L"0", 2, L"*D", 70, 1, 10, origin, 0)))
+        return takeBack("The dimension's block could not be started");
     bool drawn = drawBlock(f, shownText(dim, f.value), dimScale());
     resbuf* end = acutBuildList(RTDXF0, L"ENDBLK", 0);
     int rc = acdbEntMake(end);
     acutRelRb(end);
-    if (!drawn || rc != RTKWORD) {
-        reprompt("The dimension's block could not be made.");
-        return false;
-    }
+    if (!drawn || rc != RTKWORD) return takeBack("The dimension's block could not be made");
     std::wstring block = io::fromUtf8(io::lastInput());
     std::wstring layer = io::fromUtf8(currentLayerName());
     std::wstring style = io::fromUtf8(currentDimStyleName());
@@ -149,10 +153,7 @@ bool makeDimension(const LinearDimension& dim) {
                         dim.angle, 100, L"AcDbRotatedDimension", 0)
         : acutBuildList(RTDXF0, L"DIMENSION", 8, layer.c_str(), 2, block.c_str(), 10, d2, 11, t, 70, 33, 71, 5,
                         1, text.c_str(), 3, style.c_str(), 100, L"AcDbAlignedDimension", 13, e1, 14, e2, 0);
-    if (!make(list)) {
-        reprompt("The dimension could not be made.");
-        return false;
-    }
+    if (!make(list)) return takeBack("The dimension could not be made");
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "shell/prompting.h"
 
 #include "ads_types.h"
+#include "api/lists.h"
 #include "io/io.h"
 #include "shell/documents.h"
 #include "dxf/quoted_text.h"
@@ -93,6 +94,12 @@ void reprompt(std::string_view message) {
     line += "\n";
     io::print(line);
     state().lineOpen = false;
+}
+
+void repromptWithReason(std::string_view message) {
+    std::string line(message);
+    if (const std::string& why = api::lastError(); !why.empty()) line += ": " + dxf::withoutControls(why);
+    reprompt(line + ".");
 }
 
 } // namespace host::shell

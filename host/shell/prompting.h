@@ -45,5 +45,10 @@ void setLastPoint(const double point[3]);
 
 // Prints a re-prompt message on its own line.
 void reprompt(std::string_view message);
+// Prints a message saying what a command could not make, with the reason
+// the entity function that refused it gave: "The entity could not be
+// made" becomes "The entity could not be made: the drawing has no handle
+// left for a new object."
+void repromptWithReason(std::string_view message);
 
 } // namespace host::shell

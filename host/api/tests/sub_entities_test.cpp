@@ -161,4 +161,20 @@ TEST_F(SubEntityTest, ACloneTakesItsAttributesAndAnAttributeIsNeverClonedAlone) 
     EXPECT_EQ(drawing->deepCloneObjects(notAttribute, target, into), Acad::eNotApplicable);
 }
 
+// A clone the drawing has handles for in part only leaves nothing: no
+// insert without its attributes, no copy left behind.
+TEST_F(SubEntityTest, ACloneThatCannotBeStoredWholeLeavesNothing) {
+    std::vector<Slot> insert = makeComplex("INSERT", "ATTRIB", 2);
+    db().raiseHandseed(UINT64_MAX - 1);  // two of the four copies
+    const std::vector<Slot> before = db().block(db().modelSpace())->entities;
+    size_t slots = db().slotCount();
+    AcDbObjectIdArray ids;
+    ids.append(idOfSlot(insert[0]));
+    AcDbObjectId space = modelSpace();
+    AcDbIdMapping map;
+    EXPECT_NE(drawing->deepCloneObjects(ids, space, map), Acad::eOk);
+    EXPECT_EQ(db().block(db().modelSpace())->entities, before);
+    for (Slot s = slots; s < db().slotCount(); ++s) EXPECT_EQ(db().object(s), nullptr);
+}
+
 } // namespace

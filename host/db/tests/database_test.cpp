@@ -160,6 +160,35 @@ TEST(Handles, NumbersThatLinksNameAreNeverGiven) {
     EXPECT_EQ(top.add(object()), kNoSlot);  // none left
 }
 
+// Near 2^64 no number wraps round to the bottom of the range: the last
+// ones are given, then none, and nothing brings the seed back below the
+// top handle (a handle stored later, a raise, a link).  The seed a saved
+// file gives steps past near links short of the top, and is the top once
+// nothing is left above every handle.
+TEST(Handles, TheSeedSavedNearTheTopNeverWrapsRound) {
+    auto line = [](Handle handle = 0) {
+        Object o;
+        o.type = internType("LINE");
+        o.handle = handle;
+        return o;
+    };
+    Database db;
+    db.raiseHandseed(UINT64_MAX - 15);
+    db.reserveLinks({Group::text(1001, "APP"), Group::text(1005, "FFFFFFFFFFFFFFF5"),
+                     Group::text(1005, "FFFFFFFFFFFFFFFF")});
+    EXPECT_EQ(db.savedHandseed(), UINT64_MAX - 9);  // past F5, short of the top
+    std::vector<Handle> given;
+    for (Slot s; (s = db.add(line())) != kNoSlot;) given.push_back(db.object(s)->handle);
+    EXPECT_EQ(given.size(), 14u);  // F0 to FE but F5
+    EXPECT_EQ(db.handseed(), 0u);
+    EXPECT_EQ(db.savedHandseed(), UINT64_MAX);
+    EXPECT_NE(db.add(line(5)), kNoSlot);
+    db.raiseHandseed(0x100);
+    db.reserveLinks({Group::text(1001, "APP"), Group::text(1005, "0")});
+    EXPECT_EQ(db.add(line()), kNoSlot);
+    EXPECT_EQ(db.savedHandseed(), UINT64_MAX);
+}
+
 TEST(Blocks, EntitiesKeepOrderAndPurgeTakesThemOut) {
     auto db = Database::createDefault();
     Slot ms = db->modelSpace();

@@ -4,7 +4,8 @@
     the root dictionary first in OBJECTS with ACAD_GROUP, ACAD_LAYOUT and ACAD_PLOTSTYLENAME
     (ezdxf would create missing ones silently, so this is checked on the raw groups), no
     anonymous *U block without a reference;
-  - the links between records, on the raw groups too: every handle unique and below $HANDSEED,
+  - the links between records, on the raw groups too: every handle unique and below $HANDSEED
+    (or the seed FFFFFFFFFFFFFFFF, the top, when a handle holds it),
     every pointer (330 to 369, 390, and XDATA 1005 that reads as a handle, unless null) names a
     record, every owner holds what claims it, block records and blocks come in pairs, and the layers, linetypes, text and
     dimension styles, blocks and XDATA applications that records name exist;
@@ -168,6 +169,9 @@ def layout_problems(tags, recs):
     return problems
 
 
+TOP_HANDLE = 0xFFFFFFFFFFFFFFFF
+
+
 def handle_problems(tags, recs):
     problems = []
     seen = set()
@@ -180,7 +184,8 @@ def handle_problems(tags, recs):
     seed = next((tags[i + 1][1] for i in range(len(tags) - 1) if tags[i] == (9, "$HANDSEED")), None)
     try:
         highest = max((int(h, 16) for h in seen), default=0)
-        if seed is not None and int(seed, 16) <= highest:
+        # With the top handle in use no number is above it: the seed is the top itself.
+        if seed is not None and int(seed, 16) <= highest and int(seed, 16) != TOP_HANDLE:
             problems.append(f"$HANDSEED {seed} is not above the highest handle {highest:X}")
     except ValueError as error:
         problems.append(f"a handle is not hexadecimal: {error}")

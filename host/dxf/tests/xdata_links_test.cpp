@@ -1,6 +1,7 @@
 // XDATA handles (1005) that name no object of a file: no object made after
 // reading takes the number, in the drawing or in a program that reads the
-// saved file, and the link is saved as it was read.
+// saved file, and the link is saved as it was read.  The saved seed of a
+// file whose handles reach the top of the range.
 #include "db/database.h"
 #include "dxf/reader.h"
 #include "dxf/writer.h"
@@ -180,4 +181,32 @@ TEST(XdataLinks, LinksFromEveryPartOfAFileAreKeptBack)
     std::snprintf(seed, sizeof seed, "%llX", static_cast<unsigned long long>(*handles.rbegin() + 1));
     EXPECT_EQ(savedHandseed(saved), seed);
     EXPECT_EQ(linksOf(*db), (std::vector<std::string>{"0041", "42", "43", "44", "45", "ffffffffffffffff"}));
+}
+
+// A line with the handle FFFFFFFFFFFFFFFF, read before the file's lower
+// handles: nothing is above it, so no object can be added, and the saved
+// seed is that top number, which reads back without a note.
+TEST(XdataLinks, TheSeedOfAFileWhoseHandlesReachTheTopIsTheTop)
+{
+    std::string text = baseDrawing();
+    size_t at = text.find("  0\nLINE\n  5\n");
+    ASSERT_NE(at, std::string::npos);
+    at += 13;
+    text = text.substr(0, at) + "FFFFFFFFFFFFFFFF" + text.substr(text.find('\n', at));
+    host::dxf::ReadReport report;
+    auto db = read(text, report);
+    ASSERT_TRUE(db);
+    ASSERT_EQ(report.repairs.size(), 1u);
+    EXPECT_NE(report.repairs[0].text().find("raised to FFFFFFFFFFFFFFFF, the top: the drawing can take no new object"),
+              std::string::npos)
+        << report.repairs[0].text();
+    Object line;
+    line.type = host::db::internType("LINE");
+    EXPECT_EQ(db->add(std::move(line)), host::db::kNoSlot);
+    std::string saved;
+    host::dxf::writeDxfText(*db, saved);
+    EXPECT_EQ(savedHandseed(saved), "FFFFFFFFFFFFFFFF");
+    host::dxf::ReadReport again;
+    EXPECT_TRUE(read(saved, again));
+    EXPECT_TRUE(again.repairs.empty());
 }

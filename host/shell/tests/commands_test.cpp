@@ -186,6 +186,25 @@ TEST_F(Commands, PassedNumbersNoDrawingCanHoldAreRefused) {
     EXPECT_EQ(lastList(), nullptr);
 }
 
+// Commands that cannot add what they make say so and why, and leave
+// nothing half made: a dimension whose block was stored, but not the
+// dimension, leaves no block.
+TEST_F(Commands, ACommandThatCannotAddSaysSoAndLeavesNothingHalfMade) {
+    host::db::Database* database = host::api::currentDatabase();
+    ASSERT_NE(database, nullptr);
+    database->raiseHandseed(UINT64_MAX - 11);  // the block's twelve objects
+    size_t blocks = database->records(host::db::Table::BlockRecord).size();
+    run("DIM", "rotated\n0\n0,0\n100,0\n50,30\n\nexit\n");
+    run("LINE", "0,0\n100,0\n\n");
+    run("_linetype", "load\nCIKKCAKK\n\n\n");
+    std::string said = transcript();
+    for (std::string what : {"The dimension could not be made", "The entity could not be made",
+                             "Linetype CIKKCAKK could not be added to the drawing"})
+        EXPECT_NE(said.find(what + ": " + host::api::kNoHandleLeft + "."), std::string::npos) << what << "\n" << said;
+    EXPECT_EQ(database->records(host::db::Table::BlockRecord).size(), blocks);
+    EXPECT_EQ(lastList(), nullptr);
+}
+
 TEST_F(Commands, UnknownCommandsAreRefused) {
     EXPECT_FALSE(host::shell::runCommandWord("frobnicate"));
     EXPECT_EQ(acedCommand(RTSTR, L"frobnicate", RTNONE), RTREJ);
