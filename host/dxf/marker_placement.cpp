@@ -9,12 +9,14 @@ namespace {
 constexpr int kMarkerCode = 100;
 constexpr int kBraceCode = 102;
 
-// What a group under a part costs: nothing where the part holds its code,
-// 1 where the part's codes are not known but another part holds the code
-// (or no part does, but some part's codes are not known), 2 under a part
-// known not to hold a code that another part holds.
-constexpr int64_t kUnlikely = 1;
+// What a group costs under a part that is not known to hold its code.
+// Under a part of known codes: kMisplaced when another part holds the code;
+// kUnlikely when none does but some part's codes are not known (the group
+// is likely that one's); nothing when every part's are (none claims it).
+// Under a part of unknown codes: kUnlikely when another part holds the
+// code (a hatch's boundary type is AcDbEntity's 92 too), else nothing.
 constexpr int64_t kMisplaced = 2;
+constexpr int64_t kUnlikely = 1;
 
 using Costs = std::array<int64_t, kMostParts>;
 
@@ -98,8 +100,8 @@ struct Score {
     bool reached() const { return kept >= 0; }
     bool beats(const Score& other) const
     {
-        if (kept != other.kept) return kept > other.kept;
         if (cost != other.cost) return cost < other.cost;
+        if (kept != other.kept) return kept > other.kept;
         return named > other.named;
     }
 };

@@ -2,11 +2,13 @@
 // them or has them out of order.  Other readers take a subclass as the
 // groups after its marker (ezdxf by the marker's place, the host by its
 // name), so each group must come out under its own part.  The groups keep
-// their order: a marker the record has stays where it is and takes the
-// name of the part whose place it holds, and a lost one goes where the
-// groups around it say, by the codes each part is known to hold.  Where
-// every part's codes are known, a group that only one part holds goes
-// under that part, wherever the record had it.
+// their order, and the parts begin where the codes each part is known to
+// hold say; between places the codes do not tell apart, at the record's
+// own markers, each taking the name of the part whose place it holds (a
+// swapped pair is read by its places).  A marker that stands where no part
+// begins (given twice) is left out.  Where every part's codes are known, a
+// group that only one part holds goes under that part, wherever the record
+// had it.
 #pragma once
 
 #include <array>
@@ -43,9 +45,9 @@ struct Placement {
     std::vector<uint8_t> partOf;
 };
 
-// Places `parts` (AcDbEntity first, at most kMostParts) over `body`: most
-// of the record's own markers kept, then fewest groups under a part that
-// does not hold them, then most markers under their own names; between
+// Places `parts` (AcDbEntity first, at most kMostParts) over `body`: fewest
+// groups under a part that does not hold them, then most of the record's
+// own markers kept, then most of them under their own names; between
 // places that tie, the later one, so that fewer groups change part.
 Placement placeParts(std::span<const PartFields> parts, std::span<const BodyGroup> body);
 

@@ -145,10 +145,13 @@ const Placed kPlaced[] = {
     // under it.
     {"ARC", "100\nAcDbArc\n 50\n0.0\n 51\n90.0\n100\nAcDbCircle\n 10\n0.0\n 20\n0.0\n 40\n2.0\n100\nAcDbEntity\n  8\n0\n",
      "AcDbEntity 8|AcDbCircle 10 40|AcDbArc 50 51"},
-    // A marker twice, apart: the second hid the vertices from ezdxf.
+    // A marker twice, apart: the second hid the vertices from ezdxf; the
+    // first, the layer from AcDbEntity.
     {"LWPOLYLINE",
      "100\nAcDbEntity\n  8\n0\n100\nAcDbPolyline\n 90\n2\n 70\n0\n100\nAcDbPolyline\n 10\n0.0\n 20\n0.0\n 10\n5.0\n 20\n0.0\n",
      "AcDbEntity 8|AcDbPolyline 90 70 10 10"},
+    {"MTEXT", "100\nAcDbEntity\n100\nAcDbMText\n  8\n0\n 62\n1\n 10\n0.0\n 20\n0.0\n 40\n2.5\n100\nAcDbMText\n 71\n1\n  1\nAB\n",
+     "AcDbEntity 8 62|AcDbMText 10 40 71 1"},
     // No marker at all: a type R12 did not have gets them, one it had
     // keeps its form.
     {"LWPOLYLINE", "  8\n0\n 90\n2\n 70\n0\n 10\n0.0\n 20\n0.0\n 10\n5.0\n 20\n0.0\n", "AcDbEntity 8|AcDbPolyline 90 70 10 10"},
