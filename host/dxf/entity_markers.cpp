@@ -1,39 +1,50 @@
 #include "dxf/entity_markers.h"
 
+#include "dxf/marker_placement.h"
+
 #include <algorithm>
 #include <array>
 #include <span>
+#include <vector>
 
 namespace host::dxf {
 
 namespace {
 
 constexpr int kMarkerCode = 100;
+constexpr int kEmbeddedObjectCode = 101;  // an MTEXT of an attribute follows: not the entity's own groups
 constexpr int kBraceCode = 102;
 constexpr int kFlagsCode = 70;
 constexpr int kFirstXdataCode = 1000;
 constexpr int kColumnsCode = 70;  // an INSERT's column and row counts
 constexpr int kRowsCode = 71;
-constexpr size_t kMostParts = 5;  // AcDbEntity and a surface's four
 
 using Codes = std::span<const int>;
 using Names = std::span<const std::string_view>;
 
-// The groups each part holds, where a part's successor can go missing and
-// must be put back after them; sorted.
+// The groups each part is known to hold; sorted.  Where a part lost its
+// marker, it is put back between the groups of the part before and its
+// own; where every part of an entity is listed, a group that only one of
+// them holds goes under that one.  Parts not listed may hold any group.
 constexpr int kEntityFields[] = {6, 8, 48, 60, 62, 67, 92, 160, 284, 310, 347, 348, 370, 380, 390, 410, 420, 430, 440};
 constexpr int kCircleFields[] = {10, 39, 40, 210};
+constexpr int kArcFields[] = {50, 51};
 constexpr int kTextFields[] = {1, 7, 10, 11, 39, 40, 41, 50, 51, 71, 72, 210};
+constexpr int kTextAlignmentFields[] = {73};  // a TEXT's second AcDbText
 constexpr int kDimensionFields[] = {1, 2, 3, 10, 11, 12, 41, 42, 51, 52, 53, 70, 71, 72, 73, 74, 75, 210, 280};
 constexpr int kAlignedDimensionFields[] = {12, 13, 14, 50, 52};
+constexpr int kAngularDimensionFields[] = {13, 14, 15, 16};
+constexpr int kRadialDimensionFields[] = {15, 40};
+constexpr int kOrdinateDimensionFields[] = {13, 14};
 constexpr int kModelerFields[] = {1, 2, 3, 70, 290};
 constexpr int kSurfaceFields[] = {71, 72};
 constexpr int kBlockReferenceFields[] = {2, 10, 41, 42, 43, 44, 45, 50, 66, 70, 71, 210};
 
-static_assert(std::is_sorted(std::begin(kEntityFields), std::end(kEntityFields)) &&
-              std::is_sorted(std::begin(kTextFields), std::end(kTextFields)) &&
-              std::is_sorted(std::begin(kDimensionFields), std::end(kDimensionFields)) &&
-              std::is_sorted(std::begin(kBlockReferenceFields), std::end(kBlockReferenceFields)));
+constexpr bool sorted(Codes codes) { return std::is_sorted(codes.begin(), codes.end()); }
+static_assert(sorted(kEntityFields) && sorted(kCircleFields) && sorted(kArcFields) && sorted(kTextFields) &&
+              sorted(kDimensionFields) && sorted(kAlignedDimensionFields) && sorted(kAngularDimensionFields) &&
+              sorted(kRadialDimensionFields) && sorted(kOrdinateDimensionFields) && sorted(kModelerFields) &&
+              sorted(kSurfaceFields) && sorted(kBlockReferenceFields));
 
 struct KnownFields {
     std::string_view marker;
@@ -42,12 +53,20 @@ struct KnownFields {
 constexpr KnownFields kKnownFields[] = {
     {"AcDbEntity", kEntityFields},
     {"AcDbCircle", kCircleFields},
+    {"AcDbArc", kArcFields},
     {"AcDbText", kTextFields},
     {"AcDbDimension", kDimensionFields},
     {"AcDbAlignedDimension", kAlignedDimensionFields},
+    {"AcDbRotatedDimension", {}},  // its values are in the aligned part before it
+    {"AcDb2LineAngularDimension", kAngularDimensionFields},
+    {"AcDb3PointAngularDimension", kAngularDimensionFields},
+    {"AcDbDiametricDimension", kRadialDimensionFields},
+    {"AcDbRadialDimension", kRadialDimensionFields},
+    {"AcDbOrdinateDimension", kOrdinateDimensionFields},
     {"AcDbModelerGeometry", kModelerFields},
     {"AcDbSurface", kSurfaceFields},
     {"AcDbBlockReference", kBlockReferenceFields},
+    {"AcDbMInsertBlock", kBlockReferenceFields},
     {"AcDbVertex", {}},  // the vertex's values are all in the part after it
 };
 
@@ -66,52 +85,53 @@ struct Part {
     std::string_view written(const db::GroupList& groups) const { return pick ? pick(groups) : marker; }
 };
 
-const KnownFields* knownFields(std::string_view marker)
+// The fields of a part; `repeated` when the part before has its name.
+PartFields fieldsOf(std::string_view marker, bool repeated)
 {
+    if (repeated && marker == "AcDbText") return {kTextAlignmentFields, true};
     for (const KnownFields& k : kKnownFields)
-        if (k.marker == marker) return &k;
-    return nullptr;
-}
-
-bool holds(const KnownFields& known, int code)
-{
-    return std::binary_search(known.fields.begin(), known.fields.end(), code);
+        if (k.marker == marker) return {k.fields, true};
+    return {};
 }
 
 // Each type's own markers after AcDbEntity; sorted by type.  The kinds of
 // DIMENSION, INSERT, POLYLINE and VERTEX depend on their values (below).
+// A type that R12 had is written in that form, without markers, where the
+// record has none; later types never are.
 enum class Kinds : uint8_t { None, Insert, Polyline, Vertex, Dimension, Solid };
+constexpr bool kR12 = true;
 struct TypeMarkers {
     std::string_view type;
     std::array<std::string_view, kMostParts - 1> own;
     Kinds kinds = Kinds::None;  // what picks the markers after `own`
+    bool r12Form = false;
 };
 constexpr TypeMarkers kTypes[] = {
-    {"3DFACE", {"AcDbFace"}},
+    {"3DFACE", {"AcDbFace"}, Kinds::None, kR12},
     {"3DSOLID", {"AcDbModelerGeometry", "AcDb3dSolid"}, Kinds::Solid},  // the second from R2007 on
     {"ACAD_PROXY_ENTITY", {"AcDbProxyEntity"}},
     {"ACAD_TABLE", {"AcDbBlockReference", "AcDbTable"}},
-    {"ARC", {"AcDbCircle", "AcDbArc"}},
+    {"ARC", {"AcDbCircle", "AcDbArc"}, Kinds::None, kR12},
     {"ARC_DIMENSION", {"AcDbDimension", "AcDbArcDimension"}},
-    {"ATTDEF", {"AcDbText", "AcDbAttributeDefinition"}},
-    {"ATTRIB", {"AcDbText", "AcDbAttribute"}},
-    {"BLOCK", {"AcDbBlockBegin"}},
+    {"ATTDEF", {"AcDbText", "AcDbAttributeDefinition"}, Kinds::None, kR12},
+    {"ATTRIB", {"AcDbText", "AcDbAttribute"}, Kinds::None, kR12},
+    {"BLOCK", {"AcDbBlockBegin"}, Kinds::None, kR12},
     {"BODY", {"AcDbModelerGeometry"}},
-    {"CIRCLE", {"AcDbCircle"}},
+    {"CIRCLE", {"AcDbCircle"}, Kinds::None, kR12},
     {"DGNUNDERLAY", {"AcDbUnderlayReference"}},
-    {"DIMENSION", {"AcDbDimension"}, Kinds::Dimension},
+    {"DIMENSION", {"AcDbDimension"}, Kinds::Dimension, kR12},
     {"DWFUNDERLAY", {"AcDbUnderlayReference"}},
     {"ELLIPSE", {"AcDbEllipse"}},
-    {"ENDBLK", {"AcDbBlockEnd"}},
+    {"ENDBLK", {"AcDbBlockEnd"}, Kinds::None, kR12},
     {"EXTRUDEDSURFACE", {"AcDbModelerGeometry", "AcDbSurface", "AcDbExtrudedSurface"}},
     {"HATCH", {"AcDbHatch"}},
     {"HELIX", {"AcDbSpline", "AcDbHelix"}},
     {"IMAGE", {"AcDbRasterImage"}},
-    {"INSERT", {}, Kinds::Insert},
+    {"INSERT", {}, Kinds::Insert, kR12},
     {"LARGE_RADIAL_DIMENSION", {"AcDbDimension", "AcDbRadialDimensionLarge"}},
     {"LEADER", {"AcDbLeader"}},
     {"LIGHT", {"AcDbLight"}},
-    {"LINE", {"AcDbLine"}},
+    {"LINE", {"AcDbLine"}, Kinds::None, kR12},
     {"LOFTEDSURFACE", {"AcDbModelerGeometry", "AcDbSurface", "AcDbLoftedSurface"}},
     {"LWPOLYLINE", {"AcDbPolyline"}},
     {"MESH", {"AcDbSubDMesh"}},
@@ -125,22 +145,22 @@ constexpr TypeMarkers kTypes[] = {
     {"OLEFRAME", {"AcDbOleFrame"}},
     {"PDFUNDERLAY", {"AcDbUnderlayReference"}},
     {"PLANESURFACE", {"AcDbModelerGeometry", "AcDbSurface", "AcDbPlaneSurface"}},
-    {"POINT", {"AcDbPoint"}},
-    {"POLYLINE", {}, Kinds::Polyline},
+    {"POINT", {"AcDbPoint"}, Kinds::None, kR12},
+    {"POLYLINE", {}, Kinds::Polyline, kR12},
     {"RAY", {"AcDbRay"}},
     {"REGION", {"AcDbModelerGeometry"}},
     {"REVOLVEDSURFACE", {"AcDbModelerGeometry", "AcDbSurface", "AcDbRevolvedSurface"}},
-    {"SEQEND", {}},
-    {"SHAPE", {"AcDbShape"}},
-    {"SOLID", {"AcDbTrace"}},
+    {"SEQEND", {}, Kinds::None, kR12},
+    {"SHAPE", {"AcDbShape"}, Kinds::None, kR12},
+    {"SOLID", {"AcDbTrace"}, Kinds::None, kR12},
     {"SPLINE", {"AcDbSpline"}},
     {"SURFACE", {"AcDbModelerGeometry", "AcDbSurface"}},
     {"SWEPTSURFACE", {"AcDbModelerGeometry", "AcDbSurface", "AcDbSweptSurface"}},
-    {"TEXT", {"AcDbText", "AcDbText"}},
+    {"TEXT", {"AcDbText", "AcDbText"}, Kinds::None, kR12},
     {"TOLERANCE", {"AcDbFcf"}},
-    {"TRACE", {"AcDbTrace"}},
-    {"VERTEX", {}, Kinds::Vertex},
-    {"VIEWPORT", {"AcDbViewport"}},
+    {"TRACE", {"AcDbTrace"}, Kinds::None, kR12},
+    {"VERTEX", {}, Kinds::Vertex, kR12},
+    {"VIEWPORT", {"AcDbViewport"}, Kinds::None, kR12},
     {"WIPEOUT", {"AcDbWipeout"}},
     {"XLINE", {"AcDbXline"}},
 };
@@ -254,73 +274,121 @@ size_t partsOf(const TypeMarkers& markers, const db::GroupList& groups, bool sol
     return count;
 }
 
-} // namespace
-
-bool mendEntityMarkers(std::string_view type, const db::GroupList& groups, bool solidHistory, db::GroupList& out)
+// Where the leading 102 groups end: they go before the owner, the markers
+// after it.
+size_t leadingBraces(const db::GroupList& groups)
 {
-    // The leading 102 groups go before the owner; the markers follow it.
     size_t lead = 0;
     for (int depth = 0; lead < groups.size() && (groups[lead].code() == kBraceCode || depth > 0); ++lead)
         if (groups[lead].code() == kBraceCode) depth += groups[lead].asText().starts_with("{") ? 1 : -1;
+    return lead;
+}
+
+// Where the entity's own groups end: at its XDATA, or at an embedded
+// object, which stays after them as it is.
+bool ownGroup(const db::Group& g)
+{
+    return g.code() < kFirstXdataCode && g.code() != kEmbeddedObjectCode;
+}
+
+// The parts that take a marker of this name, one bit each.
+uint8_t takenBy(const Part* parts, size_t count, std::string_view name)
+{
+    uint8_t mask = 0;
+    for (size_t j = 0; j < count; ++j)
+        if (parts[j].accepts(name)) mask |= static_cast<uint8_t>(1u << j);
+    return mask;
+}
+
+// True when every part's marker is there in order, and no other of them
+// (groups before AcDbEntity, as some writers put the layer, are read by
+// others as its); a record without any marker counts as in order where
+// its type has an R12 form.
+bool inOrder(const TypeMarkers& markers, const Part* parts, size_t count, const db::GroupList& groups, size_t lead)
+{
+    size_t next = 0;
+    bool marked = false;
+    int depth = 0;
+    for (size_t i = lead; i < groups.size() && ownGroup(groups[i]); ++i) {
+        const db::Group& g = groups[i];
+        if (g.code() == kBraceCode) {
+            depth = std::max(0, depth + (g.asText().starts_with("{") ? 1 : -1));
+            continue;
+        }
+        if (g.code() != kMarkerCode || depth > 0) continue;
+        marked = true;
+        std::string_view name = g.asText();
+        if (next < count && parts[next].accepts(name))
+            ++next;
+        else if (takenBy(parts, count, name) != 0)
+            return false;
+    }
+    return marked ? next == count : markers.r12Form;
+}
+
+// The body's groups as the placement sees them: markers of the type's
+// parts, and the groups of an application's braces.
+std::vector<BodyGroup> bodyGroups(const Part* parts, size_t count, const db::GroupList& groups, size_t lead,
+                                  size_t end)
+{
+    std::vector<BodyGroup> body(end - lead);
+    int depth = 0;
+    for (size_t i = lead; i < end; ++i) {
+        const db::Group& g = groups[i];
+        BodyGroup& b = body[i - lead];
+        b.code = g.code();
+        b.foreign = depth > 0;
+        if (g.code() == kBraceCode) {
+            b.foreign = true;
+            depth = std::max(0, depth + (g.asText().starts_with("{") ? 1 : -1));
+        } else if (g.code() == kMarkerCode && depth == 0) {
+            b.markerOf = takenBy(parts, count, g.asText());
+        }
+        b.continues = depth > 0;
+    }
+    return body;
+}
+
+} // namespace
+
+bool keptWithoutMarkers(std::string_view type)
+{
+    const TypeMarkers* markers = typeMarkers(type);
+    return markers == nullptr || markers->r12Form;
+}
+
+bool mendEntityMarkers(std::string_view type, const db::GroupList& groups, bool solidHistory, db::GroupList& out)
+{
     const TypeMarkers* markers = typeMarkers(type);
     if (markers == nullptr) return false;
     Part parts[kMostParts];
     const size_t count = partsOf(*markers, groups, solidHistory, parts);
+    const size_t lead = leadingBraces(groups);
+    if (inOrder(*markers, parts, count, groups, lead)) return false;
 
-    // Each part's marker where the record has it, in order: a marker goes
-    // to the first part from the next one on that takes its name.
-    constexpr size_t kMissing = SIZE_MAX;
-    size_t at[kMostParts];
-    std::fill(std::begin(at), std::end(at), kMissing);
-    size_t end = lead, next = 0;
-    bool marked = false;
-    for (; end < groups.size() && groups[end].code() < kFirstXdataCode; ++end) {
-        if (groups[end].code() != kMarkerCode) continue;
-        marked = true;
-        for (size_t j = next; j < count; ++j)
-            if (parts[j].accepts(groups[end].asText())) {
-                at[j] = end;
-                next = j + 1;
-                break;
-            }
-    }
-    const size_t missing = static_cast<size_t>(std::count(at, at + count, kMissing));
-    if (!marked || missing == 0) return false;
+    size_t end = lead;
+    while (end < groups.size() && ownGroup(groups[end])) ++end;
+    std::array<PartFields, kMostParts> fields;
+    for (size_t j = 0; j < count; ++j)
+        fields[j] = fieldsOf(parts[j].marker, j > 0 && parts[j - 1].marker == parts[j].marker);
+    const std::vector<BodyGroup> body = bodyGroups(parts, count, groups, lead, end);
+    const Placement placed = placeParts(std::span<const PartFields>(fields.data(), count), body);
 
-    // A missing marker goes after the fields of the part before it, when
-    // they are known, else just before the next marker the record has:
-    // AcDbEntity first of all.
-    size_t place[kMostParts];
-    size_t start = lead;  // where the fields of the part before begin
-    for (size_t j = 0; j < count; ++j) {
-        if (at[j] != kMissing) {
-            start = at[j] + 1;
-            continue;
-        }
-        size_t limit = end;
-        for (size_t k = j + 1; k < count; ++k)
-            if (at[k] != kMissing) {
-                limit = at[k];
-                break;
-            }
-        size_t q = start;
-        if (j > 0) {
-            // The part before by the name the record gives it.
-            const KnownFields* known =
-                knownFields(at[j - 1] != kMissing ? groups[at[j - 1]].asText() : parts[j - 1].marker);
-            if (known == nullptr) q = limit;
-            while (q < limit && groups[q].code() != kMarkerCode && holds(*known, groups[q].code())) ++q;
-        }
-        place[j] = start = q;
-    }
     out.clear();
-    out.reserve(groups.size() + missing);
-    for (size_t i = 0; i <= groups.size(); ++i) {
-        for (size_t j = 0; j < count; ++j)
-            if (at[j] == kMissing && place[j] == i)
-                out.push_back(db::Group::text(kMarkerCode, parts[j].written(groups)));
-        if (i < groups.size()) out.push_back(groups[i]);
+    out.reserve(groups.size() + count);
+    out.insert(out.end(), groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(lead));
+    for (size_t j = 0; j < count; ++j) {
+        // A marker of the record keeps its name where the part takes it (a
+        // dimension's or polyline's kind as the file gives it).
+        const uint32_t own = placed.marker[j];
+        if (own != Placement::kNewMarker && parts[j].accepts(groups[lead + own].asText()))
+            out.push_back(groups[lead + own]);
+        else
+            out.push_back(db::Group::text(kMarkerCode, parts[j].written(groups)));
+        for (size_t t = 0; t < body.size(); ++t)
+            if (placed.partOf[t] == j) out.push_back(groups[lead + t]);
     }
+    out.insert(out.end(), groups.begin() + static_cast<std::ptrdiff_t>(end), groups.end());
     return true;
 }
 

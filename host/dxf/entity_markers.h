@@ -1,10 +1,11 @@
 // The subclass markers (group 100) an entity has in a file of R2000 or
 // later, in order: AcDbEntity, then its type's own (an ARC's AcDbCircle and
-// AcDbArc).  Other programs find an entity's parts by them: ezdxf refuses a
-// SPLINE whose AcDbSpline is not its third part, the host a record that
-// lacks one.  A record that kept some markers but lost others is written
-// with the lost ones put back; a record without any (R12) is taken as a
-// whole by other readers and is left as it is.
+// AcDbArc).  Other programs find an entity's parts by them: ezdxf by their
+// places (it refuses a SPLINE whose AcDbSpline is not its third part), the
+// host by their names.  A record whose markers are out of order, lost or
+// one too many is written with each group under its own part, in order.  A
+// record without any marker is left as it is where its type has an R12
+// form, which other readers take as a whole.
 #pragma once
 
 #include "db/group.h"
@@ -13,11 +14,16 @@
 
 namespace host::dxf {
 
-// When the entity's body lacks markers its type needs (`solidHistory`: the
-// AcDb3dSolid part that R2007 added), gives `out` its groups with those
-// markers put in their places and returns true.  False when the groups are
-// written as they are: every needed marker is there in order, the record
-// has no marker at all, or no marker order is known for the type.
+// When the entity's body does not have its type's markers in order (with
+// `solidHistory`: the AcDb3dSolid part that R2007 added), gives `out` its
+// groups with the markers in their places and returns true.  False when the
+// groups are written as they are: every needed marker is there in order,
+// the record has no marker at all and its type an R12 form, or no marker
+// order is known for the type.
 bool mendEntityMarkers(std::string_view type, const db::GroupList& groups, bool solidHistory, db::GroupList& out);
+
+// True when a record of the type (upper case) without any marker is written
+// so: its type has an R12 form, or no marker order is known for it.
+bool keptWithoutMarkers(std::string_view type);
 
 } // namespace host::dxf

@@ -3,6 +3,7 @@
 #include "dxf/binary_dxf.h"
 #include "dxf/dictionary_entries.h"
 #include "dxf/dimstyle_names.h"
+#include "dxf/entity_markers.h"
 #include "dxf/entity_types.h"
 #include "dxf/file_io.h"
 #include "dxf/group_code.h"
@@ -283,9 +284,11 @@ Slot DxfReader::store(ObjectClass cls)
     std::string unmarked;  // the note of a record kept without markers
     const auto notePlace = static_cast<uint32_t>(report_.repairs.size());
     if (cls != ObjectClass::NonGraphical && cls != ObjectClass::TableHead && lacksSubclassMarkers(object.groups)) {
-        // An R12 record: later versions need its subclass markers.
+        // An R12 record: later versions need its subclass markers.  An
+        // entity of a type R12 did not have is saved with them all the same.
         std::string error;
-        if (!addSubclassMarkers(rec_->type, object.groups, error))
+        if (!addSubclassMarkers(rec_->type, object.groups, error) &&
+            (cls != ObjectClass::Entity || keptWithoutMarkers(object.typeName())))
             unmarked = shown(rec_->type) + " is kept without subclass markers: " + error;
     }
     auto stored = [&](Slot slot) {
