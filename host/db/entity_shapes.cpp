@@ -235,7 +235,8 @@ bool bulgeArc(const Point3& p, const Point3& q, double bulge, BulgeArc& out) {
 
 void addBulge(Shapes& out, const Matrix& m, const Point3& p, const Point3& q, double bulge) {
     BulgeArc arc;
-    if (bulgeArc(p, q, bulge, arc)) out.bulgeToNext(m, arc.c, arc.a, arc.b, arc.angle);
+    // Its centre is worked out from p and q, which the run keeps.
+    if (bulgeArc(p, q, bulge, arc)) out.curveToNext(m, {0, true, arc.c, arc.a, arc.b, 0, arc.angle});
 }
 
 void addPathPoints(Shapes& out, const Matrix& m, const std::vector<Point3>& vertices, const std::vector<double>& bulges,

@@ -107,14 +107,17 @@ constexpr int kMostRootSteps = 100;
 struct Wave {
     const ShapeArc& arc;
     double A, B, C;
-    // C is g at the arc's start, t0, and g(t) that plus a difference that
-    // cancels nothing (an untapered arc answered from its start).
+    // C is g at the arc's start, t0, and g(t) that plus differences that
+    // cancel nothing (an arc answered from its start): s(t) times the
+    // change of A cos t + B sin t, and the change of s times its value at t0.
     bool fromStart = false;
 
     double at(double t) const {
         if (fromStart) {
             double half = std::sin((t - arc.t0) / 2), middle = (t + arc.t0) / 2;
-            return C + 2 * half * (B * std::cos(middle) - A * std::sin(middle));
+            double turned = 2 * half * (B * std::cos(middle) - A * std::sin(middle));
+            double grown = arc.s1 == 0 ? 0 : arc.s1 * (t - arc.t0) * (A * std::cos(arc.t0) + B * std::sin(arc.t0));
+            return C + arc.factor(t) * turned + grown;
         }
         return C + arc.factor(t) * (A * std::cos(t) + B * std::sin(t));
     }
@@ -363,15 +366,23 @@ bool ShapeArc::finiteInPlan() const {
 namespace arcs {
 
 bool fromEnds(const ShapeArc& arc, const Point3& start) {
-    return arc.throughEnds && !arc.tapered() && centreRounding(arc) > startRounding(arc, start);
+    return arc.throughEnds && centreRounding(arc) > startRounding(arc, start);
 }
 
 Point3 pointFrom(const ShapeArc& arc, const Point3& start, double t) {
-    // cos t - cos t0 and sin t - sin t0, each a product of sines of half the angles.
+    // cos t - cos t0 and sin t - sin t0, each a product of sines of half
+    // the angles; a tapered arc's factor s(t) on them, and its change from
+    // s0 on the radius vector at t0.
     double half = std::sin((t - arc.t0) / 2), middle = (t + arc.t0) / 2;
-    double dc = -2 * std::sin(middle) * half, ds = 2 * std::cos(middle) * half;
-    return {start.x + arc.a.x * dc + arc.b.x * ds, start.y + arc.a.y * dc + arc.b.y * ds,
-            start.z + arc.a.z * dc + arc.b.z * ds};
+    double s = arc.factor(t), grown = arc.s1 * (t - arc.t0);
+    double dc = -2 * std::sin(middle) * half * s, ds = 2 * std::cos(middle) * half * s;
+    double gc = grown * std::cos(arc.t0), gs = grown * std::sin(arc.t0);
+    return {start.x + arc.a.x * (dc + gc) + arc.b.x * (ds + gs), start.y + arc.a.y * (dc + gc) + arc.b.y * (ds + gs),
+            start.z + arc.a.z * (dc + gc) + arc.b.z * (ds + gs)};
+}
+
+double agreed(double centred, double fromStart) {
+    return std::fabs(centred - fromStart) <= kRoundingUlps * ulpOf(fromStart) ? centred : fromStart;
 }
 
 void addExtremes(const ShapeArc& arc, const Point3& start, Extents& box) {
@@ -380,20 +391,21 @@ void addExtremes(const ShapeArc& arc, const Point3& start, Extents& box) {
                  bs[3] = {arc.b.x, arc.b.y, arc.b.z};
     double* lows[3] = {&box.min.x, &box.min.y, &box.min.z};
     double* highs[3] = {&box.max.x, &box.max.y, &box.max.z};
+    const bool ends = fromEnds(arc, start);
+    const double ss[3] = {start.x, start.y, start.z};
     if (arc.tapered()) {
         for (int k = 0; k < 3; ++k) {
             Wave g{arc, as[k], bs[k], cs[k]};
             double turns[kMostTurns];
             for (int i = 0, n = turnsOf(g, r.lo, r.hi, turns); i < n; ++i) {
                 double v = g.at(turns[i]);
+                if (ends) v = agreed(v, Wave{arc, as[k], bs[k], ss[k], true}.at(turns[i]));
                 *lows[k] = std::min(*lows[k], v);
                 *highs[k] = std::max(*highs[k], v);
             }
         }
         return;
     }
-    const bool ends = fromEnds(arc, start);
-    const double ss[3] = {start.x, start.y, start.z};
     for (int k = 0; k < 3; ++k) {
         // Largest at t = atan2(b, a), the amplitude from the centre; least half a turn on.
         double amplitude = std::hypot(as[k], bs[k]), top = std::atan2(bs[k], as[k]);
@@ -404,9 +416,8 @@ void addExtremes(const ShapeArc& arc, const Point3& start, Extents& box) {
         auto extreme = [&](double e, double sign) {
             double centred = cs[k] + sign * amplitude;
             if (!ends) return centred;
-            double half = std::sin((arc.t0 - e) / 2), precise = ss[k] + sign * 2 * amplitude * half * half;
-            double rounding = kRoundingUlps * (ulpOf(ss[k]) + ulpOf(precise));
-            return std::fabs(centred - precise) <= rounding ? centred : precise;
+            double half = std::sin((arc.t0 - e) / 2);
+            return agreed(centred, ss[k] + sign * 2 * amplitude * half * half);
         };
         if (inRange(r, top)) *highs[k] = std::max(*highs[k], extreme(top, 1));
         if (inRange(r, top + M_PI)) *lows[k] = std::min(*lows[k], extreme(top + M_PI, -1));

@@ -33,9 +33,10 @@ constexpr double kChordTolerance = 0.05;
 // at most a turn.  s0 = 1, s1 = 0: the arc itself.
 struct ShapeArc {
     uint32_t at = 0;
-    // Drawn through its run's own points (a bulge's vertices) with its
-    // centre worked out from them: where that centre lies so far off that
-    // it carries more rounding than those points, they decide (fromEnds).
+    // Drawn through its run's own points (a bulge's vertices, the corners
+    // of its band) with its centre worked out from them: where that centre
+    // lies so far off that it carries more rounding than those points, they
+    // decide (arcs::fromEnds).
     bool throughEnds = false;
     Point3 c, a, b;
     double t0 = 0, t1 = 0;
@@ -101,6 +102,9 @@ namespace arcs {
 // answered from those.
 bool fromEnds(const ShapeArc& arc, const Point3& start);
 Point3 pointFrom(const ShapeArc& arc, const Point3& start, double t);
+// Of a number worked out about the centre and the same worked out from
+// the start, the centre's where they agree within the latter's rounding.
+double agreed(double centred, double fromStart);
 
 // The extreme points of the arc in x, y and z that lie on it, added to the
 // box (its ends are the run's own points).

@@ -186,14 +186,10 @@ void Shapes::keep(const Point3& p) {
 
 void Shapes::curveToNext(const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double t0, double t1,
                          double s0, double s1) {
-    curve(m, {0, false, c, a, b, t0, t1, s0, s1});
+    curveToNext(m, {0, false, c, a, b, t0, t1, s0, s1});
 }
 
-void Shapes::bulgeToNext(const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double angle) {
-    curve(m, {0, true, c, a, b, 0, angle});
-}
-
-void Shapes::curve(const Matrix& m, ShapeArc local) {
+void Shapes::curveToNext(const Matrix& m, ShapeArc local) {
     if (runs.empty() || runs.back().end == runs.back().begin || endlessKind(runs.back().kind)) return;
     uint32_t at = runs.back().end - 1;
     if (!arcs.empty() && arcs.back().at >= at) return;

@@ -76,10 +76,9 @@ struct Shapes {
     // turn, stays a straight piece.
     void curveToNext(const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double t0, double t1,
                      double s0 = 1, double s1 = 0);
-    // The same for the arc a bulge makes of the piece, from t = 0 at the
-    // last point to `angle` at the next, its centre worked out from those
-    // two points (ShapeArc::throughEnds).
-    void bulgeToNext(const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double angle);
+    // The same for an arc given whole (its `at` is set here), which may be
+    // drawn through those points (ShapeArc::throughEnds).
+    void curveToNext(const Matrix& m, ShapeArc local);
     // Every run of `from`, each point carried by m, areas kept apart, for
     // questions in plan (a point or arc is left out only when its x or y
     // overflows); a spline's box is its box carried, which holds it but is
@@ -87,7 +86,6 @@ struct Shapes {
     void append(const Shapes& from, const Matrix& m);
 
 private:
-    void curve(const Matrix& m, ShapeArc local);
     // A point of the current run, as it is.
     void keep(const Point3& p);
 };
