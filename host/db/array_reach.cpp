@@ -86,7 +86,7 @@ Found copyNear(const ShapeArc& arc, const Point3& start, const Point3& end, V of
 }
 Found copyMeets(const ShapeArc& arc, const Point3& start, const Point3& end, V off, const PlanWindow& w) {
     const PlanWindow moved{w.x1 - off.x, w.y1 - off.y, w.x2 - off.x, w.y2 - off.y};
-    return moved.holds(start) || moved.holds(end) || arcs::meetsEdges(arc, moved) ? Found::Yes : Found::No;
+    return moved.holds(start) || moved.holds(end) || arcs::meetsEdges(arc, start, moved) ? Found::Yes : Found::No;
 }
 
 // Each copy s of the line in [lo, hi] tested by exact(s), a step each.
@@ -135,9 +135,12 @@ int sectorCut(const ShapeArc& arc, double R, V p, V d, double lo[2], double hi[2
 
 // The s of the line whose copy of the arc, a circle of radius R in plan
 // from `start` to `end`, comes within `radius` of the target: its ring
-// within its angles, and the discs round its ends.  Exact but for rounding.
+// within its angles, and the discs round its ends.  Exact but for rounding;
+// an arc answered from its ends widened by its centre's (each copy found
+// is asked exactly).
 int circleCut(const ShapeArc& arc, double R, const Point3& start, const Point3& end, const CopyLine& line, V target,
               double radius, double lo[6], double hi[6]) {
+    if (arcs::fromEnds(arc, start)) radius += arcs::centreRounding(arc);
     V p = target - line.o - V{arc.c.x, arc.c.y};
     double ringLo[2], ringHi[2], sectorLo[2], sectorHi[2];
     int rings = ringCut(p, line.d, R - radius, R + radius, ringLo, ringHi);
@@ -239,7 +242,7 @@ Found arcNearOnLine(const ShapeArc& arc, const Point3& start, const Point3& end,
             if (Found f = testCopies(lo[i], hi[i], line, budget, exact); f != Found::No) return f;
         return Found::No;
     }
-    ArcPieces pieces(arc, room);
+    ArcPieces pieces(arc, start, arcs::fromEnds(arc, start), room);
     return piecesReach(pieces, pieces.pieces(), pieces.count(), leastStray(pieces.size()), line, budget,
                        [&](const CurvePiece& piece, double grow, double& lo, double& hi) {
                            return pieceNearCut(piece, grow, target, radius, line, lo, hi);
@@ -261,7 +264,7 @@ Found arcMeetsOnLine(const ShapeArc& arc, const Point3& start, const Point3& end
         int n = circleCut(arc, R, start, end, line, centre, std::hypot(w.x2 - w.x1, w.y2 - w.y1) / 2, lo, hi);
         if (!anyCopyIn(lo, hi, n, line)) return Found::No;
     }
-    ArcPieces pieces(arc, room);
+    ArcPieces pieces(arc, start, arcs::fromEnds(arc, start), room);
     return piecesReach(pieces, pieces.pieces(), pieces.count(), leastStray(pieces.size()), line, budget,
                        [&](const CurvePiece& piece, double grow, double& lo, double& hi) {
                            return pieceMeetsCut(piece, grow, w, line, lo, hi);
@@ -274,7 +277,7 @@ Extents arcBox(const ShapeArc& arc, const Point3& start, const Point3& end) {
     Extents box;
     box.add(start);
     box.add(end);
-    arcs::addExtremes(arc, box);
+    arcs::addExtremes(arc, start, box);
     return box;
 }
 
@@ -468,7 +471,7 @@ static Found areaHolds(const Shapes& s, const std::vector<Point3>& pts, size_t f
     for (size_t r = first; r < next; ++r) {
         for (uint32_t i = s.runs[r].begin; i < s.runs[r].end; ++i) box.add(pts[i]);
         for (auto arc = arcFrom(s.arcs, s.runs[r].begin); arc != s.arcs.end() && arc->at < s.runs[r].end; ++arc)
-            arcs::addExtremes(*arc, box);
+            arcs::addExtremes(*arc, pts[arc->at], box);
         edges += s.runs[r].end - s.runs[r].begin;
     }
     if (!box.valid()) return Found::No;

@@ -147,7 +147,7 @@ void pieceRuns(const Shapes& s, std::vector<RunPiece>& pieces, std::vector<Exten
             endless = endless || run.kind == RunKind::Ray || run.kind == RunKind::Endless;
             for (uint32_t i = run.begin; i < run.end; ++i) box.add(s.points[i]);
             for (auto arc = arcFrom(s.arcs, run.begin); arc != s.arcs.end() && arc->at < run.end; ++arc)
-                arcs::addExtremes(*arc, box);
+                arcs::addExtremes(*arc, s.points[arc->at], box);
         }
         // A spline by the extremes of its curve, which its chords fall
         // short of by up to their tolerance, however large it is seen.

@@ -73,7 +73,7 @@ Extents boundedBox(const Shapes& shapes) {
         for (uint32_t i = run.begin; i < end; ++i) box.add(shapes.points[i]);
     }
     // Arcs and splines are never in endless runs.
-    for (const ShapeArc& arc : shapes.arcs) arcs::addExtremes(arc, box);
+    for (const ShapeArc& arc : shapes.arcs) arcs::addExtremes(arc, shapes.points[arc.at], box);
     for (const ShapeSpline& spline : shapes.splines) box.add(spline.box);
     return box;
 }

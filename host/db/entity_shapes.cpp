@@ -201,7 +201,7 @@ bool arcRange(double& t0, double& t1, bool closed) {
 }
 
 void addArc(Shapes& out, const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double from, double to) {
-    ShapeArc arc{0, c, a, b, from, to};
+    ShapeArc arc{0, false, c, a, b, from, to};
     out.add(m, arc.point(from));
     out.curveToNext(m, c, a, b, from, to);
     out.add(m, arc.point(to));
@@ -235,7 +235,8 @@ bool bulgeArc(const Point3& p, const Point3& q, double bulge, BulgeArc& out) {
 
 void addBulge(Shapes& out, const Matrix& m, const Point3& p, const Point3& q, double bulge) {
     BulgeArc arc;
-    if (bulgeArc(p, q, bulge, arc)) out.curveToNext(m, arc.c, arc.a, arc.b, 0, arc.angle);
+    // Its centre is worked out from p and q, which the run keeps.
+    if (bulgeArc(p, q, bulge, arc)) out.curveToNext(m, {0, true, arc.c, arc.a, arc.b, 0, arc.angle});
 }
 
 void addPathPoints(Shapes& out, const Matrix& m, const std::vector<Point3>& vertices, const std::vector<double>& bulges,

@@ -14,6 +14,18 @@ namespace {
 constexpr double kTwoPi = 2 * M_PI;
 // A plan image this near a similarity is a circle.
 constexpr double kCircleSlack = 1e-12;
+// How many roundings an answer worked out about a centre may carry, each
+// at most an ulp of the largest magnitude it works with: the centre worked
+// out from a bulge, carried by a placement (three products and two sums a
+// coordinate), the point taken from it, the distance and the radius.
+constexpr double kRoundingUlps = 32;
+
+double ulpOf(double v) {
+    v = std::fabs(v);
+    return std::nextafter(v, INFINITY) - v;
+}
+
+double planMagnitude(const Point3& p) { return std::max(std::fabs(p.x), std::fabs(p.y)); }
 
 struct Range {
     double lo, hi;
@@ -95,8 +107,20 @@ constexpr int kMostRootSteps = 100;
 struct Wave {
     const ShapeArc& arc;
     double A, B, C;
+    // C is g at the arc's start, t0, and g(t) that plus differences that
+    // cancel nothing (an arc answered from its start): s(t) times the
+    // change of A cos t + B sin t, and the change of s times its value at t0.
+    bool fromStart = false;
 
-    double at(double t) const { return C + arc.factor(t) * (A * std::cos(t) + B * std::sin(t)); }
+    double at(double t) const {
+        if (fromStart) {
+            double half = std::sin((t - arc.t0) / 2), middle = (t + arc.t0) / 2;
+            double turned = 2 * half * (B * std::cos(middle) - A * std::sin(middle));
+            double grown = arc.s1 == 0 ? 0 : arc.s1 * (t - arc.t0) * (A * std::cos(arc.t0) + B * std::sin(arc.t0));
+            return C + arc.factor(t) * turned + grown;
+        }
+        return C + arc.factor(t) * (A * std::cos(t) + B * std::sin(t));
+    }
     double slope(double t) const {
         double cs = std::cos(t), sn = std::sin(t);
         return arc.s1 * (A * cs + B * sn) + arc.factor(t) * (B * cs - A * sn);
@@ -193,6 +217,61 @@ double circleReach(const ShapeArc& arc, double radius, double x, double y) {
     return inRange(r, along) ? std::fabs(centre - radius) : std::min(e0, e1);
 }
 
+// What an answer worked out about the arc's centre may be off by: its
+// centre's and radius's roundings, and for a circle in plan how far its
+// radius strays from the one it is answered with.
+double centreRounding(const ShapeArc& arc) {
+    double reach = planReach(arc), stray = 0, circle;
+    if (circleInPlan(arc, circle)) {
+        double scale = planScale(arc);
+        double ax = arc.a.x / scale, ay = arc.a.y / scale, bx = arc.b.x / scale, by = arc.b.y / scale;
+        double aa = ax * ax + ay * ay, bb = bx * bx + by * by, ab = ax * bx + ay * by;
+        stray = reach * (std::fabs(aa - bb) + 2 * std::fabs(ab)) / (aa + bb);
+    }
+    return kRoundingUlps * (ulpOf(planMagnitude(arc.c)) + ulpOf(reach)) + stray;
+}
+
+// The same, worked out from the arc's start: the start's rounding and
+// that of a difference along the arc, no longer than the arc.
+double startRounding(const ShapeArc& arc, const Point3& start) {
+    double sweep = std::min(std::fabs(arc.t1 - arc.t0), kTwoPi);
+    return kRoundingUlps * (ulpOf(planMagnitude(start)) + ulpOf(planReach(arc) * sweep));
+}
+
+// Whether a point of a circle in plan (of radius R, answered from its
+// ends `from` and `to`) lies within radius of (x, y): its centre's answer
+// where that answer's rounding cannot change it, else the ends'.  From
+// them, the radius vector at the start e0 (= from - c) and d = p - from,
+// |p - c|^2 - |e0|^2 = d.d + 2 d.e0 holds no cancellation at the scale of
+// the radius, and the side of each end's ray from the centre p lies on is
+// the side of that end's tangent, taken at the end itself.
+bool circleNearFromEnds(const ShapeArc& arc, double R, const Point3& from, const Point3& to, double x, double y,
+                        double radius) {
+    Range r = rangeOf(arc);
+    double qx = x - arc.c.x, qy = y - arc.c.y;
+    double along = std::atan2(qx * arc.b.x + qy * arc.b.y, qx * arc.a.x + qy * arc.a.y);
+    double centre = std::hypot(qx, qy);
+    double err = centreRounding(arc) + kRoundingUlps * ulpOf(std::max(std::fabs(x), std::fabs(y)));
+    // How far round the centre its rounding may move the point.
+    double turn = centre > 0 ? err / centre : INFINITY;
+    bool within = inRange(r, along);
+    bool sureSide = r.full || (r.hi - r.lo > 2 * turn && inRange(r, along - turn) == within &&
+                               inRange(r, along + turn) == within);
+    // Outside its angles only its ends can be near, and they were asked.
+    if (sureSide && !within) return false;
+    if (sureSide && std::fabs(std::fabs(centre - R) - radius) > err) return std::fabs(centre - R) <= radius;
+    double dir = arc.t1 >= arc.t0 ? 1 : -1;
+    double c0 = std::cos(arc.t0), s0 = std::sin(arc.t0), c1 = std::cos(arc.t1), s1 = std::sin(arc.t1);
+    double ex = arc.a.x * c0 + arc.b.x * s0, ey = arc.a.y * c0 + arc.b.y * s0;
+    double dx = x - from.x, dy = y - from.y;
+    bool past = dir * ((arc.b.x * c0 - arc.a.x * s0) * dx + (arc.b.y * c0 - arc.a.y * s0) * dy) >= 0;
+    bool before = dir * ((arc.b.x * c1 - arc.a.x * s1) * (x - to.x) + (arc.b.y * c1 - arc.a.y * s1) * (y - to.y)) <= 0;
+    double sweep = r.hi - r.lo;
+    if (!(r.full || (sweep <= M_PI ? past && before : past || before))) return false;
+    double beyond = dx * dx + dy * dy + 2 * (dx * ex + dy * ey);
+    return std::fabs(beyond) / (std::hypot(dx + ex, dy + ey) + std::hypot(ex, ey)) <= radius;
+}
+
 // The room of the arcs asked on one thread, kept from arc to arc.
 ArcPieces::Room& threadRoom() {
     thread_local ArcPieces::Room kept;
@@ -215,22 +294,24 @@ double mostFactor(const ShapeArc& arc, double u, double v) {
 
 } // namespace
 
-ArcPieces::ArcPieces(const ShapeArc& arc, Room& room)
-    : arc_(arc), reach_(planReach(arc)), size_(reach_), room_(room) {
+ArcPieces::ArcPieces(const ShapeArc& arc, const Point3& start, bool fromStart, Room& room)
+    : arc_(arc), start_(start), fromEnds_(fromStart), reach_(planReach(arc)), size_(reach_), room_(room) {
     room_.ranges.clear();
     room_.free.clear();
     Range r = rangeOf(arc);
     if (arc.tapered()) size_ = reach_ * mostFactor(arc, r.lo, r.hi);
     // An arc of no length is one piece, its point.
     n_ = std::clamp<size_t>(static_cast<size_t>(std::ceil((r.hi - r.lo) / (M_PI / 2))), 1, 4);
-    Point3 p = arc.point(r.lo), last = arc.point(r.hi);
+    Point3 p = at(r.lo), last = at(r.hi);
     for (size_t i = 0; i < n_; ++i) {
         double u = r.lo + (r.hi - r.lo) * i / n_, v = i + 1 == n_ ? r.hi : r.lo + (r.hi - r.lo) * (i + 1) / n_;
-        Point3 q = i + 1 == n_ ? last : arc.point(v);
+        Point3 q = i + 1 == n_ ? last : at(v);
         first_[i] = make(u, v, p, q, newId());
         p = q;
     }
 }
+
+Point3 ArcPieces::at(double t) const { return fromEnds_ ? arcs::pointFrom(arc_, start_, t) : arc_.point(t); }
 
 uint32_t ArcPieces::newId() {
     if (!room_.free.empty()) {
@@ -253,7 +334,7 @@ bool ArcPieces::halve(const CurvePiece& piece, CurvePiece& first, CurvePiece& se
     auto [u, v] = room_.ranges.at(piece.id);
     double m = (u + v) / 2;
     if (!(m > u && m < v)) return false;
-    Point3 mid = arc_.point(m);
+    Point3 mid = at(m);
     first = make(u, m, {piece.x0, piece.y0, 0}, mid, piece.id);
     second = make(m, v, mid, {piece.x1, piece.y1, 0}, newId());
     return true;
@@ -267,7 +348,7 @@ Point3 ShapeArc::point(double t) const {
 }
 
 ShapeArc ShapeArc::carried(const Matrix& m) const {
-    return {at, m.apply(c), m.applyVector(a), m.applyVector(b), t0, t1, s0, s1};
+    return {at, throughEnds, m.apply(c), m.applyVector(a), m.applyVector(b), t0, t1, s0, s1};
 }
 
 bool ShapeArc::finite() const {
@@ -284,18 +365,41 @@ bool ShapeArc::finiteInPlan() const {
 
 namespace arcs {
 
-void addExtremes(const ShapeArc& arc, Extents& box) {
+bool fromEnds(const ShapeArc& arc, const Point3& start) {
+    return arc.throughEnds && centreRounding(arc) > startRounding(arc, start);
+}
+
+Point3 pointFrom(const ShapeArc& arc, const Point3& start, double t) {
+    // cos t - cos t0 and sin t - sin t0, each a product of sines of half
+    // the angles; a tapered arc's factor s(t) on them, and its change from
+    // s0 on the radius vector at t0.
+    double half = std::sin((t - arc.t0) / 2), middle = (t + arc.t0) / 2;
+    double s = arc.factor(t), grown = arc.s1 * (t - arc.t0);
+    double dc = -2 * std::sin(middle) * half * s, ds = 2 * std::cos(middle) * half * s;
+    double gc = grown * std::cos(arc.t0), gs = grown * std::sin(arc.t0);
+    return {start.x + arc.a.x * (dc + gc) + arc.b.x * (ds + gs), start.y + arc.a.y * (dc + gc) + arc.b.y * (ds + gs),
+            start.z + arc.a.z * (dc + gc) + arc.b.z * (ds + gs)};
+}
+
+double agreed(double centred, double fromStart) {
+    return std::fabs(centred - fromStart) <= kRoundingUlps * ulpOf(fromStart) ? centred : fromStart;
+}
+
+void addExtremes(const ShapeArc& arc, const Point3& start, Extents& box) {
     Range r = rangeOf(arc);
     const double cs[3] = {arc.c.x, arc.c.y, arc.c.z}, as[3] = {arc.a.x, arc.a.y, arc.a.z},
                  bs[3] = {arc.b.x, arc.b.y, arc.b.z};
     double* lows[3] = {&box.min.x, &box.min.y, &box.min.z};
     double* highs[3] = {&box.max.x, &box.max.y, &box.max.z};
+    const bool ends = fromEnds(arc, start);
+    const double ss[3] = {start.x, start.y, start.z};
     if (arc.tapered()) {
         for (int k = 0; k < 3; ++k) {
             Wave g{arc, as[k], bs[k], cs[k]};
             double turns[kMostTurns];
             for (int i = 0, n = turnsOf(g, r.lo, r.hi, turns); i < n; ++i) {
                 double v = g.at(turns[i]);
+                if (ends) v = agreed(v, Wave{arc, as[k], bs[k], ss[k], true}.at(turns[i]));
                 *lows[k] = std::min(*lows[k], v);
                 *highs[k] = std::max(*highs[k], v);
             }
@@ -306,8 +410,17 @@ void addExtremes(const ShapeArc& arc, Extents& box) {
         // Largest at t = atan2(b, a), the amplitude from the centre; least half a turn on.
         double amplitude = std::hypot(as[k], bs[k]), top = std::atan2(bs[k], as[k]);
         if (!(amplitude > 0)) continue;
-        if (inRange(r, top)) *highs[k] = std::max(*highs[k], cs[k] + amplitude);
-        if (inRange(r, top + M_PI)) *lows[k] = std::min(*lows[k], cs[k] - amplitude);
+        // From the start, the extreme at t = e (sign 1 the largest) is
+        // start + sign 2 amplitude sin^2((t0 - e) / 2); the centre's is
+        // kept where it agrees with that within that one's rounding.
+        auto extreme = [&](double e, double sign) {
+            double centred = cs[k] + sign * amplitude;
+            if (!ends) return centred;
+            double half = std::sin((arc.t0 - e) / 2);
+            return agreed(centred, ss[k] + sign * 2 * amplitude * half * half);
+        };
+        if (inRange(r, top)) *highs[k] = std::max(*highs[k], extreme(top, 1));
+        if (inRange(r, top + M_PI)) *lows[k] = std::min(*lows[k], extreme(top + M_PI, -1));
     }
 }
 
@@ -319,37 +432,76 @@ Found near(const ShapeArc& arc, const Point3& from, const Point3& to, double x, 
     for (const Point3& end : {from, to})
         if (std::hypot(end.x - x, end.y - y) <= radius) return Found::Yes;
     double circle;
-    if (circleInPlan(arc, circle)) return circleReach<false>(arc, circle, x, y) <= radius ? Found::Yes : Found::No;
-    ArcPieces pieces(arc, threadRoom());
+    if (circleInPlan(arc, circle)) {
+        bool within = fromEnds(arc, from) ? circleNearFromEnds(arc, circle, from, to, x, y, radius)
+                                          : circleReach<false>(arc, circle, x, y) <= radius;
+        return within ? Found::Yes : Found::No;
+    }
+    if (!fromEnds(arc, from)) {
+        ArcPieces pieces(arc, from, false, threadRoom());
+        return pieces.search().near(pieces, pieces.pieces(), pieces.count(), x, y, radius, budget);
+    }
+    // The centre's answer stands where its rounding cannot turn it: asked
+    // again that much nearer (Yes) or farther (No), on a budget of its own
+    // whose steps are then spent.
+    auto centred = [&](double reach, WorkBudget& work) {
+        ArcPieces pieces(arc, from, false, threadRoom());
+        return pieces.search().near(pieces, pieces.pieces(), pieces.count(), x, y, reach, work);
+    };
+    Found found = centred(radius, budget);
+    if (found == Found::OutOfWork) return found;
+    WorkBudget trial = budget;
+    double err = centreRounding(arc);
+    Found again = centred(found == Found::Yes ? radius - err : radius + err, trial);
+    if (!budget.spend(trial.spent() - budget.spent())) return Found::OutOfWork;
+    if (again == found) return found;
+    ArcPieces pieces(arc, from, true, threadRoom());
     return pieces.search().near(pieces, pieces.pieces(), pieces.count(), x, y, radius, budget);
 }
 
-double distance(const ShapeArc& arc, double x, double y) {
-    double circle;
-    if (circleInPlan(arc, circle)) return circleReach<false>(arc, circle, x, y);
-    ArcPieces pieces(arc, threadRoom());
-    return pieces.search().nearest(pieces, pieces.pieces(), pieces.count(), x, y, pieces.size(), INFINITY);
+// Bounds: answered from the start, a bound worked out about the centre
+// is widened by that centre's rounding.
+double distance(const ShapeArc& arc, const Point3& start, double x, double y) {
+    double circle, d;
+    if (circleInPlan(arc, circle)) {
+        d = circleReach<false>(arc, circle, x, y);
+    } else {
+        ArcPieces pieces(arc, start, fromEnds(arc, start), threadRoom());
+        d = pieces.search().nearest(pieces, pieces.pieces(), pieces.count(), x, y, pieces.size(), INFINITY);
+    }
+    return fromEnds(arc, start) ? std::max(0.0, d - centreRounding(arc)) : d;
 }
 
-double farthest(const ShapeArc& arc, double x, double y) {
-    double circle;
-    if (circleInPlan(arc, circle)) return circleReach<true>(arc, circle, x, y);
-    ArcPieces pieces(arc, threadRoom());
-    return pieces.search().farthest(pieces, pieces.pieces(), pieces.count(), x, y, pieces.size());
+double farthest(const ShapeArc& arc, const Point3& start, double x, double y) {
+    double circle, d;
+    if (circleInPlan(arc, circle)) {
+        d = circleReach<true>(arc, circle, x, y);
+    } else {
+        ArcPieces pieces(arc, start, fromEnds(arc, start), threadRoom());
+        d = pieces.search().farthest(pieces, pieces.pieces(), pieces.count(), x, y, pieces.size());
+    }
+    return fromEnds(arc, start) ? d + centreRounding(arc) : d;
 }
 
-bool meetsEdges(const ShapeArc& arc, const PlanWindow& w) {
+bool meetsEdges(const ShapeArc& arc, const Point3& start, const PlanWindow& w) {
     Range r = rangeOf(arc);
     bool met = false;
-    if (arc.tapered()) {
+    // Answered from its start, where an edge crosses it is found as a
+    // tapered arc's is, on the coordinate worked out from there.
+    const bool ends = fromEnds(arc, start);
+    if (arc.tapered() || ends) {
+        auto point = [&](double t) { return ends ? pointFrom(arc, start, t) : arc.point(t); };
+        auto wave = [&](double A, double B, double centre, double first, double level) {
+            return ends ? Wave{arc, A, B, first - level, true} : Wave{arc, A, B, centre - level};
+        };
         for (double X : {w.x1, w.x2})
-            zerosOf(Wave{arc, arc.a.x, arc.b.x, arc.c.x - X}, r, [&](double t) {
-                double y = arc.point(t).y;
+            zerosOf(wave(arc.a.x, arc.b.x, arc.c.x, start.x, X), r, [&](double t) {
+                double y = point(t).y;
                 met = met || (y >= w.y1 && y <= w.y2);
             });
         for (double Y : {w.y1, w.y2})
-            zerosOf(Wave{arc, arc.a.y, arc.b.y, arc.c.y - Y}, r, [&](double t) {
-                double x = arc.point(t).x;
+            zerosOf(wave(arc.a.y, arc.b.y, arc.c.y, start.y, Y), r, [&](double t) {
+                double x = point(t).x;
                 met = met || (x >= w.x1 && x <= w.x2);
             });
         return met;
@@ -381,9 +533,12 @@ int lineCrossings(const ShapeArc& arc, const Point3& from, const Point3& to, con
     double C = d.x * (arc.c.y - o.y) - d.y * (arc.c.x - o.x);
     double amplitude = std::hypot(A, B);
     if (!(amplitude > 0)) return 0;  // along the line: the straight rule gives no crossing either
+    // Answered from its start, the side is worked out from there and its
+    // crossings found as a tapered arc's are.
+    const bool ends = fromEnds(arc, from), curve = arc.tapered() || ends;
     // Cut where the side turns (its extremes inside the arc), so that each
     // part crosses the line at most once; in the arc's own direction.
-    const Wave g{arc, A, B, C};
+    const Wave g = ends ? Wave{arc, A, B, across(from), true} : Wave{arc, A, B, C};
     double top = std::atan2(B, A);
     double ts[kMostTurns + 2], sides[kMostTurns + 2];
     int n = 0;
@@ -392,7 +547,7 @@ int lineCrossings(const ShapeArc& arc, const Point3& from, const Point3& to, con
     double forward = arc.t1 >= arc.t0 ? 1 : -1;
     double turns[kMostTurns];
     int k = 0;
-    if (arc.tapered()) {
+    if (curve) {
         k = turnsOf(g, r.lo, r.hi, turns);
     } else {
         for (double t = top + std::ceil((r.lo - top) / M_PI) * M_PI; t < r.hi && k < kMostTurns; t += M_PI)
@@ -403,15 +558,16 @@ int lineCrossings(const ShapeArc& arc, const Point3& from, const Point3& to, con
         double t = turns[i];
         ts[n] = t;
         double c = std::cos(t - top);
-        sides[n++] = arc.tapered() ? g.at(t) : C + (c > 0 ? amplitude : -amplitude);
+        sides[n++] = curve ? g.at(t) : C + (c > 0 ? amplitude : -amplitude);
     }
     ts[n] = arc.t1;
     sides[n++] = across(to);
     int count = 0;
     for (int i = 1; i < n; ++i) {
         if ((sides[i - 1] > 0) == (sides[i] > 0)) continue;
-        if (arc.tapered()) {
-            Point3 p = arc.point(rootBetween(g, ts[i - 1], ts[i], sides[i - 1] > 0));
+        if (curve) {
+            double t = rootBetween(g, ts[i - 1], ts[i], sides[i - 1] > 0);
+            Point3 p = ends ? pointFrom(arc, from, t) : arc.point(t);
             along[count++] = d.x * (p.x - o.x) + d.y * (p.y - o.y);
             continue;
         }
@@ -441,6 +597,8 @@ bool crossesOdd(const ShapeArc& arc, const Point3& from, const Point3& to, doubl
 }
 
 bool circleInPlan(const ShapeArc& arc, double& radius) { return ::host::db::circleInPlan(arc, radius); }
+
+double centreRounding(const ShapeArc& arc) { return ::host::db::centreRounding(arc); }
 
 } // namespace arcs
 

@@ -33,6 +33,11 @@ constexpr double kChordTolerance = 0.05;
 // at most a turn.  s0 = 1, s1 = 0: the arc itself.
 struct ShapeArc {
     uint32_t at = 0;
+    // Drawn through its run's own points (a bulge's vertices, the corners
+    // of its band) with its centre worked out from them: where that centre
+    // lies so far off that it carries more rounding than those points, they
+    // decide (arcs::fromEnds).
+    bool throughEnds = false;
     Point3 c, a, b;
     double t0 = 0, t1 = 0;
     double s0 = 1, s1 = 0;
@@ -59,7 +64,9 @@ public:
         std::vector<std::pair<double, double>> ranges;
         std::vector<uint32_t> free;
     };
-    ArcPieces(const ShapeArc& arc, Room& room);
+    // fromStart: its points worked out from `start`, the run's point where
+    // it starts (arcs::pointFrom), else about its centre.
+    ArcPieces(const ShapeArc& arc, const Point3& start, bool fromStart, Room& room);
     bool halve(const CurvePiece& piece, CurvePiece& first, CurvePiece& second) override;
     void release(const CurvePiece& piece) override { room_.free.push_back(piece.id); }
     const CurvePiece* pieces() const { return first_; }
@@ -72,7 +79,10 @@ public:
 private:
     CurvePiece make(double u, double v, const Point3& p, const Point3& q, uint32_t id);
     uint32_t newId();
+    Point3 at(double t) const;
     const ShapeArc& arc_;
+    const Point3 start_;
+    const bool fromEnds_;
     double reach_, size_;
     Room& room_;
     CurvePiece first_[4];
@@ -81,9 +91,24 @@ private:
 
 namespace arcs {
 
+// `start` below is always the run's own point where the arc starts (at
+// t0, the point `at`), `from` and `to` its two ends.
+
+// Whether the arc is answered from its start rather than its centre: drawn
+// through its ends, and its centre's rounding (from the ulps of its
+// coordinates and radius) larger than that of its start and length.  Then
+// a point of it is its start plus a difference that cancels nothing
+// (pointFrom), and a question its centre's numbers leave in doubt is
+// answered from those.
+bool fromEnds(const ShapeArc& arc, const Point3& start);
+Point3 pointFrom(const ShapeArc& arc, const Point3& start, double t);
+// Of a number worked out about the centre and the same worked out from
+// the start, the centre's where they agree within the latter's rounding.
+double agreed(double centred, double fromStart);
+
 // The extreme points of the arc in x, y and z that lie on it, added to the
 // box (its ends are the run's own points).
-void addExtremes(const ShapeArc& arc, Extents& box);
+void addExtremes(const ShapeArc& arc, const Point3& start, Extents& box);
 // Whether some point of the arc from `from` to `to` (its ends, the run's
 // own points) lies within radius of (x, y) in plan, each sub-arc halved a
 // step of `budget`; OutOfWork when it runs out.
@@ -91,11 +116,11 @@ Found near(const ShapeArc& arc, const Point3& from, const Point3& to, double x, 
            WorkBudget& budget);
 // Bounds for rings (plan_ring.h): the distance in plan from (x, y) to the
 // arc, or a little less; the farthest it lies, or a little more.
-double distance(const ShapeArc& arc, double x, double y);
-double farthest(const ShapeArc& arc, double x, double y);
+double distance(const ShapeArc& arc, const Point3& start, double x, double y);
+double farthest(const ShapeArc& arc, const Point3& start, double x, double y);
 // Whether the arc crosses or touches an edge of the window (its ends are
 // tested by the caller).
-bool meetsEdges(const ShapeArc& arc, const PlanWindow& w);
+bool meetsEdges(const ShapeArc& arc, const Point3& start, const PlanWindow& w);
 // Whether the arc, from `from` (its start) to `to` (its end, both the run's
 // own points), crosses the horizontal ray from (x, y) to +x an odd number
 // of times, by the rule a straight piece keeps: an end counts as above
@@ -109,6 +134,8 @@ int lineCrossings(const ShapeArc& arc, const Point3& from, const Point3& to, con
 // Whether the arc is a circle in plan, and its radius there (a tapered
 // one never is).
 bool circleInPlan(const ShapeArc& arc, double& radius);
+// What an answer worked out about the arc's centre may be off by.
+double centreRounding(const ShapeArc& arc);
 
 } // namespace arcs
 

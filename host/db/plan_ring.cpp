@@ -91,7 +91,7 @@ PlanRing ringOfRuns(const Shapes& own, double x, double y, RunTests& tests) {
         return ring;
     }
     for (const Point3& p : own.points) ring.outer = std::max(ring.outer, std::hypot(p.x - x, p.y - y));
-    for (const ShapeArc& arc : own.arcs) ring.outer = std::max(ring.outer, arcs::farthest(arc, x, y));
+    for (const ShapeArc& arc : own.arcs) ring.outer = std::max(ring.outer, arcs::farthest(arc, own.points[arc.at], x, y));
     for (const ShapeSpline& spline : own.splines)
         for (const Point3& p : spline.control) ring.outer = std::max(ring.outer, std::hypot(p.x - x, p.y - y));
     return ring;

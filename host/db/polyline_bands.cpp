@@ -85,17 +85,24 @@ private:
     // centre; a tapered one is c + s(t) (a cos t + b sin t) with s linear
     // in t (plan_arcs.h), which any placement carries exactly.  An inner
     // side wider than the radius passes the centre (s below 0) as it does
-    // in the band drawn.
+    // in the band drawn.  Where the centre carries more rounding than the
+    // vertices (arcs::fromEnds), each corner is its vertex moved along the
+    // radius there, and each side is answered from its corners.
     bool arc(const Segment& s) {
         BulgeArc arc;
         if (!bulgeArc(s.p, s.q, s.bulge, arc)) return false;
         double radius = std::hypot(arc.a.x, arc.a.y);
+        const bool far = arcs::fromEnds({0, true, arc.c, arc.a, arc.b, 0, arc.angle}, s.p);
         // The factor on the radius where the width is `width`, out (+1) or in (-1).
         auto factor = [&](double width, double sign) { return 1 + sign * width / 2 / radius; };
         auto corner = [&](bool atEnd, double sign) {
-            double t = atEnd ? arc.angle : 0, k = factor(atEnd ? s.end : s.start, sign);
-            double cs = std::cos(t), sn = std::sin(t);
-            return Point3{arc.c.x + k * (arc.a.x * cs + arc.b.x * sn), arc.c.y + k * (arc.a.y * cs + arc.b.y * sn), s.p.z};
+            double t = atEnd ? arc.angle : 0, width = atEnd ? s.end : s.start, k = factor(width, sign);
+            double ex = arc.a.x * std::cos(t) + arc.b.x * std::sin(t), ey = arc.a.y * std::cos(t) + arc.b.y * std::sin(t);
+            Point3 centred{arc.c.x + k * ex, arc.c.y + k * ey, s.p.z};
+            if (!far) return centred;
+            const Point3& vertex = atEnd ? s.q : s.p;
+            double out = sign * width / 2 / radius;
+            return Point3{arcs::agreed(centred.x, vertex.x + out * ex), arcs::agreed(centred.y, vertex.y + out * ey), s.p.z};
         };
         // A side from the start, or (back) from the end to the start.
         auto side = [&](double sign, bool back) {
@@ -103,10 +110,10 @@ private:
             if (s.start == s.end) {
                 double k = factor(s.start, sign);
                 Point3 a{arc.a.x * k, arc.a.y * k, 0}, b{arc.b.x * k, arc.b.y * k, 0};
-                out_.curveToNext(m_, arc.c, a, b, t0, t1);
+                out_.curveToNext(m_, {0, far, arc.c, a, b, t0, t1});
             } else {
                 double grow = sign * (s.end - s.start) / 2 / radius / arc.angle;
-                out_.curveToNext(m_, arc.c, arc.a, arc.b, t0, t1, factor(back ? s.end : s.start, sign), grow);
+                out_.curveToNext(m_, {0, far, arc.c, arc.a, arc.b, t0, t1, factor(back ? s.end : s.start, sign), grow});
             }
         };
         out_.newArea();

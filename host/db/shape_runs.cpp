@@ -82,20 +82,21 @@ bool finitePiece(const Point3& a, const Point3& b, const ShapeArc* arc) {
 }
 
 double pieceDistance(const Point3& a, const Point3& b, const ShapeArc* arc, double x, double y) {
-    return arc ? arcs::distance(*arc, x, y) : segmentDistance(a, b, x, y);
+    return arc ? arcs::distance(*arc, a, x, y) : segmentDistance(a, b, x, y);
 }
 
 bool pieceMeets(const Point3& a, const Point3& b, const ShapeArc* arc, const PlanWindow& w) {
     if (w.holds(a) || w.holds(b)) return true;
-    return arc ? arcs::meetsEdges(*arc, w) : lineMeetsBox(a, b, 0, 1, w);
+    return arc ? arcs::meetsEdges(*arc, a, w) : lineMeetsBox(a, b, 0, 1, w);
 }
 
-// Whether every point of the arc lies in the window (its ends are the run's).
-bool arcWithin(const ShapeArc& arc, const PlanWindow& w) {
+// Whether every point of the arc lies in the window (its ends are the
+// run's; `start` the one it starts at).
+bool arcWithin(const ShapeArc& arc, const Point3& start, const PlanWindow& w) {
     Extents e;
     e.min = {INFINITY, INFINITY, INFINITY};
     e.max = {-INFINITY, -INFINITY, -INFINITY};
-    arcs::addExtremes(arc, e);
+    arcs::addExtremes(arc, start, e);
     return e.max.x <= w.x2 && e.min.x >= w.x1 && e.max.y <= w.y2 && e.min.y >= w.y1;
 }
 
@@ -185,12 +186,18 @@ void Shapes::keep(const Point3& p) {
 
 void Shapes::curveToNext(const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double t0, double t1,
                          double s0, double s1) {
+    curveToNext(m, {0, false, c, a, b, t0, t1, s0, s1});
+}
+
+void Shapes::curveToNext(const Matrix& m, ShapeArc local) {
     if (runs.empty() || runs.back().end == runs.back().begin || endlessKind(runs.back().kind)) return;
     uint32_t at = runs.back().end - 1;
     if (!arcs.empty() && arcs.back().at >= at) return;
-    if (s1 != 0 && !(std::fabs(t1 - t0) <= 2 * M_PI)) return;
-    ShapeArc local{at, c, a, b, t0, t1, s0, s1};
-    if (s1 == 0 && s0 != 1) {
+    if (local.s1 != 0 && !(std::fabs(local.t1 - local.t0) <= 2 * M_PI)) return;
+    local.at = at;
+    if (local.s1 == 0 && local.s0 != 1) {
+        const double s0 = local.s0;
+        const Point3 a = local.a, b = local.b;
         // An even factor is the arc of a and b scaled by it, answered as any arc.
         local.a = {s0 * a.x, s0 * a.y, s0 * a.z};
         local.b = {s0 * b.x, s0 * b.y, s0 * b.z};
@@ -202,7 +209,7 @@ void Shapes::curveToNext(const Matrix& m, const Point3& c, const Point3& a, cons
         return;
     }
     arcs.push_back(arc);
-    arcs::addExtremes(arc, box);
+    arcs::addExtremes(arc, points[at], box);
 }
 
 void Shapes::append(const Shapes& from, const Matrix& m) {
@@ -237,7 +244,7 @@ void Shapes::append(const Shapes& from, const Matrix& m) {
                 continue;
             }
             arcs.push_back(carried);
-            arcs::addExtremes(carried, box);
+            arcs::addExtremes(carried, points[carried.at], box);
         }
     }
     areas += from.areas;
@@ -495,7 +502,7 @@ Found RunTests::inside(const Shapes& s, const Matrix& m, const PlanWindow& w, Wo
     }
     for (const ShapeArc& arc : placedRuns.arcs) {
         if (nonFinite_ && !arc.finiteInPlan()) overflow = true;
-        else if (!arcWithin(arc, w)) return Found::No;
+        else if (!arcWithin(arc, placedRuns.points[arc.at], w)) return Found::No;
     }
     if (overflow) return budget.undecided(Doubt::Overflow);
     return undecided ? Found::OutOfWork : Found::Yes;

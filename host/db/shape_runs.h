@@ -76,6 +76,9 @@ struct Shapes {
     // turn, stays a straight piece.
     void curveToNext(const Matrix& m, const Point3& c, const Point3& a, const Point3& b, double t0, double t1,
                      double s0 = 1, double s1 = 0);
+    // The same for an arc given whole (its `at` is set here), which may be
+    // drawn through those points (ShapeArc::throughEnds).
+    void curveToNext(const Matrix& m, ShapeArc local);
     // Every run of `from`, each point carried by m, areas kept apart, for
     // questions in plan (a point or arc is left out only when its x or y
     // overflows); a spline's box is its box carried, which holds it but is
