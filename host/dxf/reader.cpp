@@ -1018,6 +1018,10 @@ bool DxfReader::placeEntity(Slot entity, Slot block, Slot& lastMain)
     db::Handle fileOwner = object->owner;
     bool hadOwner = object->ownerGroup && fileOwner != 0;
     bool subEntity = hadOwner && main && main->handle == fileOwner && db::isSubEntity(*object);
+    // A run stays in the block of its insert or polyline, whatever space
+    // its sub-entities' group 67 names: apart, they would be written away
+    // from it.
+    if (subEntity && db_->ownerBlock(lastMain) != kNoSlot) block = db_->ownerBlock(lastMain);
     db_->appendEntity(block, entity);
     if (subEntity) {
         object->owner = fileOwner;

@@ -49,6 +49,15 @@ const Damaged kDamaged[] = {
                "0 LINE 5 40 100 AcDbEntity 67 1 8 0 100 AcDbLine 10 0 20 0 30 0 11 1 21 1 31 0\n"
                "0 R 5 41 330 40 100 AcDbEntity 8 0 0 ENDSEC 0 EOF",
      "R 41 had owner 40, which is not its block: set to the block"},
+    // A model space insert whose group 67 says paper space, and its
+    // attribute: the SEQEND made for the run takes the insert's 67.
+    {"run_of_a_model_space_insert_marked_as_paper_space",
+     kHeader + "0 SECTION 2 TABLES 0 TABLE 2 BLOCK_RECORD 5 1 0 BLOCK_RECORD 5 20 330 1\n"
+               "100 AcDbSymbolTableRecord 100 AcDbBlockTableRecord 2 *Model_Space 0 ENDTAB 0 ENDSEC\n"
+               "0 SECTION 2 ENTITIES 0 INSERT 5 40 330 20 100 AcDbEntity 67 1 8 0 100 AcDbBlockReference\n"
+               "66 1 2 B 10 0 20 0 30 0 0 ATTRIB 5 41 330 40 100 AcDbEntity 8 0 100 AcDbText 10 0 20 0 30 0\n"
+               "40 1 1 X 100 AcDbAttribute 2 T 70 0 0 ENDSEC 0 EOF",
+     "INSERT 40: no SEQEND closed its attributes: added"},
     // A table record's name (or a damaged marker) after a stray XDATA group.
     {"record_name_after_stray_xdata",
      kHeader + "0 SECTION 2 TABLES 0 TABLE 2 LTYPE 0 LTYPE 5 20 1002 x 2 DASHED 70 0 3 - 72 65 73 0 40 0\n"
