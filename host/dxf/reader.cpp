@@ -898,8 +898,9 @@ bool DxfReader::leftOutOfBlock()
             return leaveOut(Kind::lost("no entity"), "a " + shown(rec_->type) +
                                                          " among the entities was left out: it is of no entity type "
                                                          "and has no AcDbEntity marker");
-        // Nothing can be drawn for an insert of no block.
-        if (!is("INSERT") || !trimBlanks(textOf(rec_->groups, 2)).empty()) return false;
+        // Nothing can be drawn for an insert of no block (its type in any
+        // letters: it is kept in capitals).
+        if (!sameLetters(rec_->type, "INSERT") || !trimBlanks(textOf(rec_->groups, 2)).empty()) return false;
         return leaveOut(Kind::lost("insert without block"), "an INSERT without a block name was left out");
     }
     return leaveOut(Kind::lost("no entity"),

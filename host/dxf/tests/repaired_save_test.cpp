@@ -106,6 +106,11 @@ const Damaged kDamaged[] = {
                "0 SECTION 2 BLOCKS 0 BLOCK 5 21 330 20 100 AcDbEntity 8 0 100 AcDbBlockBegin 70 0\n"
                "10 0 20 0 30 0 0 ENDBLK 5 22 330 20 100 AcDbEntity 8 0 100 AcDbBlockEnd 0 ENDSEC 0 EOF",
      "a BLOCK without a name was named *U"},
+    // An insert of no block, its type in other letters.
+    {"insert_without_block_name_in_other_letters",
+     kHeader + "0 SECTION 2 ENTITIES 0 iNSERT 5 40 100 AcDbEntity 8 0 100 AcDbBlockReference 10 0 20 0 30 0\n"
+               "0 ENDSEC 0 EOF",
+     "an INSERT without a block name was left out"},
     // A header variable in other letters than the writer's own.
     {"header_variable_in_other_letters",
      "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
