@@ -955,9 +955,13 @@ void renameR12Space(GroupList& groups)
 
 bool DxfReader::readBlock()
 {
-    renameR12Space(rec_->groups);
-    std::string name(textOf(rec_->groups, 2));
     const db::Object* owner = rec_->hasOwner ? db_->object(db_->slotOf(rec_->owner)) : nullptr;
+    // R12's names of the spaces, but for a block whose record has that
+    // name: the block is named as its record is.
+    bool namedAsRecord = owner && owner->isType("BLOCK_RECORD") &&
+                         db::equalNoCase(db::groupText(*owner, 2), textOf(rec_->groups, 2));
+    if (!namedAsRecord) renameR12Space(rec_->groups);
+    std::string name(textOf(rec_->groups, 2));
     // A block without a name takes its record's, when that has one.
     bool recordNamed = owner && owner->isType("BLOCK_RECORD") && !trimBlanks(db::groupText(*owner, 2)).empty();
     if (trimBlanks(name).empty() && !recordNamed) {

@@ -111,6 +111,18 @@ const Damaged kDamaged[] = {
      kHeader + "0 SECTION 2 ENTITIES 0 iNSERT 5 40 100 AcDbEntity 8 0 100 AcDbBlockReference 10 0 20 0 30 0\n"
                "0 ENDSEC 0 EOF",
      "an INSERT without a block name was left out"},
+    // The layouts' dictionary held by the root and by an object that nothing
+    // holds, which comes first and is its owner.
+    {"layouts_owned_by_an_object_not_saved",
+     kHeader + "0 SECTION 2 TABLES 0 TABLE 2 LTYPE 5 1 0 ENDTAB 0 ENDSEC\n"
+               "0 SECTION 2 OBJECTS 0 R 5 A 330 1 350 D 0 DICTIONARY 5 D 330 A 100 AcDbDictionary\n"
+               "0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_LAYOUT 350 D 0 ENDSEC 0 EOF",
+     "DICTIONARY D named A as its owner, which is not saved: set to the saved record that names it too"},
+    // A block record named as R12 names model space, without its block.
+    {"block_record_named_as_in_r12",
+     kHeader + "0 SECTION 2 TABLES 0 TABLE 2 BLOCK_RECORD 5 1 0 BLOCK_RECORD 5 20 330 1\n"
+               "100 AcDbSymbolTableRecord 100 AcDbBlockTableRecord 2 $Model_Space 0 ENDTAB 0 ENDSEC 0 EOF",
+     "block $Model_Space had no BLOCK/ENDBLK: added"},
     // A header variable in other letters than the writer's own.
     {"header_variable_in_other_letters",
      "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
