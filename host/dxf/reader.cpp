@@ -76,6 +76,13 @@ bool sameLetters(std::string_view a, std::string_view b)
     return true;
 }
 
+// The entities that name their block in group 2.
+bool namesItsBlock(const db::Object& object)
+{
+    return object.isType("INSERT") || object.isType("DIMENSION") || object.isType("ARC_DIMENSION") ||
+           object.isType("LARGE_RADIAL_DIMENSION");
+}
+
 class DxfReader {
 public:
     DxfReader(RecordStream& stream, std::string_view source, std::string_view fileName, ReadReport& report)
@@ -279,6 +286,7 @@ Slot DxfReader::store(ObjectClass cls)
     dropRepeatedMarkers(object.groups, rec_->type, rec_->line);
     fixValues(object, rec_->line);
     dropXdataWithoutApplication(object.groups, rec_->type, rec_->line);
+    if (cls == ObjectClass::Entity && namesItsBlock(object)) dropSecondNames(object.groups, rec_->line);
     if (cls == ObjectClass::Entity && object.isType("INSERT")) holdInsertGroups(object.groups);
     std::string unmarked;  // the note of a record kept without markers
     const auto notePlace = static_cast<uint32_t>(report_.repairs.size());
@@ -419,15 +427,19 @@ void DxfReader::fixValues(db::Object& object, uint32_t line)
         if (code == kColourCode && (layer || entity)) fixColour(object, g, layer, line);
         if (!entity) continue;
         if (code == kExtrusionCode) fixExtrusion(object, g, line);
+        // A name of blanks only is none too: a table record of it is no
+        // record (left out as nameless).
         bool nameCode = code == 8 || code == 6 || code == 7 || code == 3;
-        if (nameCode && g.kind() == db::ValueKind::Text && g.asText().empty()) fixEmptyName(object, g, line);
+        if (nameCode && g.kind() == db::ValueKind::Text && trimBlanks(g.asText()).empty()) fixEmptyName(object, g, line);
     }
 }
 
 // XDATA starts with the name of its application (1001): groups of the
 // XDATA range before it belong to none (a damaged 1001), and readers that
 // take them as pointers or values of some application go wrong.  They are
-// left out; the record's own groups among them (its name, say) stay.
+// left out; the record's own groups among them (its name, say) stay.  So is
+// the XDATA of an application whose name is blanks only: no application
+// can be registered under it.
 void DxfReader::dropXdataWithoutApplication(GroupList& groups, std::string_view owner, uint32_t line)
 {
     size_t end = 0;
@@ -435,12 +447,27 @@ void DxfReader::dropXdataWithoutApplication(GroupList& groups, std::string_view 
     auto stray = [](const Group& g) { return g.code() >= kFirstXdataCode; };
     auto kept = std::remove_if(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(end), stray);
     size_t dropped = static_cast<size_t>(groups.begin() + static_cast<std::ptrdiff_t>(end) - kept);
-    if (dropped == 0) return;
     groups.erase(kept, groups.begin() + static_cast<std::ptrdiff_t>(end));
-    if (keeps(valueNotes_, kXdataLeftOut))
+    size_t unnamed = 0;
+    for (size_t i = end - dropped; i < groups.size();) {
+        const Group& g = groups[i];
+        if (g.code() != kApplicationCode || g.kind() != db::ValueKind::Text || !trimBlanks(g.asText()).empty()) {
+            ++i;
+            continue;
+        }
+        size_t next = i + 1;
+        while (next < groups.size() && groups[next].code() != kApplicationCode) ++next;
+        unnamed += next - i;
+        groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(i), groups.begin() + static_cast<std::ptrdiff_t>(next));
+    }
+    if (dropped > 0 && keeps(valueNotes_, kXdataLeftOut))
         note(line, kXdataLeftOut,
              shown(owner) + ": " + std::to_string(dropped) +
                  " XDATA groups without an application name (1001) before them were left out");
+    if (unnamed > 0 && keeps(valueNotes_, kXdataLeftOut))
+        note(line, kXdataLeftOut,
+             shown(owner) + ": " + std::to_string(unnamed) +
+                 " XDATA groups of an application without a name were left out");
 }
 
 // Table records that other objects name by their name, not by handle.
@@ -725,9 +752,11 @@ bool DxfReader::leftOutAsMarker()
                                                               shown(db::upperAscii(rec_->type)));
 }
 
-// A table record has one name: with a second one, this reader would go by
-// the first and others by the last, and the record's block or the entities
-// naming it would part.  The first is kept.
+// A table record has one name, and an insert or dimension names one block:
+// with a second name, this reader would go by the first and others by the
+// last, and the record's block or the entities naming it would part (or a
+// block the save leaves out, as nothing it reads names it, be named).  The
+// first is kept.
 void DxfReader::dropSecondNames(GroupList& groups, uint32_t line)
 {
     bool named = false;

@@ -17,12 +17,16 @@ using namespace host::dxf;
 
 namespace {
 
-// DXF text of "code value" lines.
+// DXF text of "code value" pairs; the value <blank> is a space, <empty> nothing.
 std::string dxf(const std::string& groups)
 {
     std::istringstream in(groups);
     std::string code, value, out;
-    while (in >> code >> value) out += code + "\n" + value + "\n";
+    while (in >> code >> value) {
+        if (value == "<blank>") value = " ";
+        if (value == "<empty>") value.clear();
+        out += code + "\n" + value + "\n";
+    }
     return out;
 }
 
@@ -123,6 +127,16 @@ const Damaged kDamaged[] = {
      kHeader + "0 SECTION 2 TABLES 0 TABLE 2 BLOCK_RECORD 5 1 0 BLOCK_RECORD 5 20 330 1\n"
                "100 AcDbSymbolTableRecord 100 AcDbBlockTableRecord 2 $Model_Space 0 ENDTAB 0 ENDSEC 0 EOF",
      "block $Model_Space had no BLOCK/ENDBLK: added"},
+    // Names of blanks only: a layer, and an application of XDATA.
+    {"names_of_blanks",
+     kHeader + "0 SECTION 2 ENTITIES 0 LINE 5 40 100 AcDbEntity 8 <blank> 100 AcDbLine 10 0 20 0 30 0 11 1 21 1\n"
+               "31 0 1001 <blank> 1000 x 0 ENDSEC 0 EOF",
+     "LINE: 2 XDATA groups of an application without a name were left out"},
+    // A dimension naming two blocks: the first is its block.
+    {"dimension_naming_two_blocks",
+     kHeader + "0 SECTION 2 ENTITIES 0 DIMENSION 5 40 100 AcDbEntity 8 0 100 AcDbDimension 2 B 2 *D7\n"
+               "0 ENDSEC 0 EOF",
+     "a DIMENSION record gave 2 names: the first, B, was kept"},
     // A header variable in other letters than the writer's own.
     {"header_variable_in_other_letters",
      "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
