@@ -752,11 +752,11 @@ bool DxfReader::leftOutAsMarker()
                                                               shown(db::upperAscii(rec_->type)));
 }
 
-// A table record has one name, and an insert or dimension names one block:
-// with a second name, this reader would go by the first and others by the
-// last, and the record's block or the entities naming it would part (or a
-// block the save leaves out, as nothing it reads names it, be named).  The
-// first is kept.
+// A table record or a block has one name, and an insert or dimension names
+// one block: with a second name, this reader would go by the first and
+// others by the last, and the record's block or the entities naming it
+// would part (or a block the save leaves out, as nothing it reads names it,
+// be named).  The first is kept.
 void DxfReader::dropSecondNames(GroupList& groups, uint32_t line)
 {
     bool named = false;
@@ -984,6 +984,7 @@ void renameR12Space(GroupList& groups)
 
 bool DxfReader::readBlock()
 {
+    dropSecondNames(rec_->groups, rec_->line);
     const db::Object* owner = rec_->hasOwner ? db_->object(db_->slotOf(rec_->owner)) : nullptr;
     // R12's names of the spaces, but for a block whose record has that
     // name: the block is named as its record is.

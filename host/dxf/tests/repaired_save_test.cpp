@@ -137,6 +137,11 @@ const Damaged kDamaged[] = {
      kHeader + "0 SECTION 2 ENTITIES 0 DIMENSION 5 40 100 AcDbEntity 8 0 100 AcDbDimension 2 B 2 *D7\n"
                "0 ENDSEC 0 EOF",
      "a DIMENSION record gave 2 names: the first, B, was kept"},
+    // A block of two names, of R12 (its markers are added on reading).
+    {"block_of_two_names",
+     kHeader + "0 SECTION 2 BLOCKS 0 BLOCK 5 20 8 0 2 A 2 <empty> 70 0 10 0 20 0 30 0 0 ENDBLK 5 21 8 0\n"
+               "0 ENDSEC 0 EOF",
+     "a BLOCK record gave 2 names: the first, A, was kept"},
     // A header variable in other letters than the writer's own.
     {"header_variable_in_other_letters",
      "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
