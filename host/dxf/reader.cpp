@@ -873,17 +873,26 @@ Slot DxfReader::blockRecordFor(const Record& begin)
     auto nameless = std::find(namelessBlockRecords_.begin(), namelessBlockRecords_.end(), byOwner);
     if (owner && nameless != namelessBlockRecords_.end() && !name.empty() &&
         db_->findRecord(db::Table::BlockRecord, name) == kNoSlot) {
-        // A block record without a name takes its block's.
+        // A block record without a name takes its block's, in place of a
+        // blank one (a record of two names would read back as such).
+        Group* blank = db::findGroup(*owner, kNameCode, 0, db::xdataBegin(*owner));
+        const Group was = blank ? *blank : Group::text(kNameCode, "");
         size_t at = 0;
         while (at < owner->groups.size() && owner->groups[at].code() == 100) ++at;
-        owner->groups.insert(owner->groups.begin() + static_cast<std::ptrdiff_t>(at), Group::text(2, name));
+        if (blank)
+            *blank = Group::text(kNameCode, name);
+        else
+            owner->groups.insert(owner->groups.begin() + static_cast<std::ptrdiff_t>(at), Group::text(kNameCode, name));
         if (db_->addRecord(db::Table::BlockRecord, byOwner)) {
             namelessBlockRecords_.erase(nameless);
             note(begin.line, Kind::changed("block record named"),
                  "the block record of BLOCK " + shown(name) + " had no name: given the block's");
             return byOwner;
         }
-        owner->groups.erase(owner->groups.begin() + static_cast<std::ptrdiff_t>(at));
+        if (blank)
+            *blank = was;
+        else
+            owner->groups.erase(owner->groups.begin() + static_cast<std::ptrdiff_t>(at));
     }
     if (owner && owner->isType("BLOCK_RECORD") && nameless == namelessBlockRecords_.end()) return byOwner;
     Slot byName = db_->findRecord(db::Table::BlockRecord, name);

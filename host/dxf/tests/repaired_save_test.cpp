@@ -142,6 +142,13 @@ const Damaged kDamaged[] = {
      kHeader + "0 SECTION 2 BLOCKS 0 BLOCK 5 20 8 0 2 A 2 <empty> 70 0 10 0 20 0 30 0 0 ENDBLK 5 21 8 0\n"
                "0 ENDSEC 0 EOF",
      "a BLOCK record gave 2 names: the first, A, was kept"},
+    // A block record whose name is blank, named by its block.
+    {"block_record_of_a_blank_name",
+     kHeader + "0 SECTION 2 TABLES 0 TABLE 2 BLOCK_RECORD 5 1 0 BLOCK_RECORD 5 1A 330 1\n"
+               "100 AcDbSymbolTableRecord 100 AcDbBlockTableRecord 2 <blank> 0 ENDTAB 0 ENDSEC\n"
+               "0 SECTION 2 BLOCKS 0 BLOCK 5 1B 330 1A 100 AcDbEntity 8 0 100 AcDbBlockBegin 2 F 70 0 10 0 20 0\n"
+               "30 0 3 F 0 ENDBLK 5 1C 330 1A 100 AcDbEntity 8 0 100 AcDbBlockEnd 0 ENDSEC 0 EOF",
+     "the block record of BLOCK F had no name: given the block's"},
     // A header variable in other letters than the writer's own.
     {"header_variable_in_other_letters",
      "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
