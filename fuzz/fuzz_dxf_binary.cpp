@@ -34,6 +34,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::fprintf(stderr, "a written drawing does not convert to binary: %s\n", why.c_str());
         std::abort();
     }
-    requireReadsBackQuietly(binary, "binary");
+    requireReadsBackQuietly(binary, "a written binary drawing");
     return 0;
 }

@@ -19,6 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!drawing) return 0;
     std::string written;
     host::dxf::writeDxfText(*drawing, written);
-    requireReadsBackQuietly(written, "text");
+    requireReadsBackQuietly(written, "a written drawing");
     return 0;
 }
