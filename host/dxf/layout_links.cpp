@@ -51,6 +51,15 @@ Handle pointerOf(const db::Object& object, int code)
     return g && g->kind() == db::ValueKind::Handle ? g->asHandle() : 0;
 }
 
+// The block record a layout shows, read where it is set.
+Handle blockPointer(const db::Object& layout)
+{
+    bool present = false;
+    size_t at = blockPointerAt(layout, present);
+    const Group& g = layout.groups[at];
+    return present && g.kind() == db::ValueKind::Handle ? g.asHandle() : 0;
+}
+
 // The layout's name: group 1 of its AcDbLayout part (the plot settings
 // before it have a group 1 too).
 std::string_view layoutName(const db::Object& layout)
@@ -124,6 +133,28 @@ void dropEntriesOfOtherTypes(Database& db, Slot dictionary, const RepairNote& no
         note(RepairKind::lost("layout of another type"),
              "layout " + shown(key) + " is a " + shown(type) + ", no LAYOUT: left out");
         db.dictionaryRemove(dictionary, key);
+    }
+}
+
+// A layout shows under one key: a later key naming a layout an earlier
+// one names too is left out (the layout cannot be named as both).
+void dropSecondKeysOfALayout(Database& db, Slot dictionary, const RepairNote& note)
+{
+    auto& g = db.object(dictionary)->groups;
+    std::vector<Slot> seen;
+    for (size_t i = 0; i + 1 < g.size(); ++i) {
+        if (g[i].code() != 3 || (g[i + 1].code() != 350 && g[i + 1].code() != 360)) continue;
+        Slot slot = db.slotOf(g[i + 1].asHandle());
+        const db::Object* object = db.object(slot);
+        if (!object || object->erased || !object->isType("LAYOUT")) continue;
+        if (std::find(seen.begin(), seen.end(), slot) == seen.end()) {
+            seen.push_back(slot);
+            continue;
+        }
+        note(RepairKind::lost("layout under a second key"),
+             "layout key " + shown(g[i].asText()) + " names the layout of an earlier key: left out");
+        g.erase(g.begin() + static_cast<std::ptrdiff_t>(i), g.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+        --i;
     }
 }
 
@@ -215,6 +246,7 @@ void linkLayouts(Database& db, const RepairNote& note)
     Slot dictionary = db.dictionaryLookup(db.namedObjectDictionary(), "ACAD_LAYOUT");
     if (!db.object(dictionary)) return;
     dropEntriesOfOtherTypes(db, dictionary, note);
+    dropSecondKeysOfALayout(db, dictionary, note);
     std::vector<LayoutEntry> layouts = layoutsIn(db, dictionary);
     for (const LayoutEntry& entry : layouts) nameAsKeyed(db, entry, note);
     // The spaces: model space and every paper space, in table order.
@@ -227,7 +259,7 @@ void linkLayouts(Database& db, const RepairNote& note)
     std::unordered_map<Slot, Slot> layoutOf;  // space -> layout
     std::vector<LayoutEntry> unlinked;
     for (const LayoutEntry& entry : layouts) {
-        Slot record = db.slotOf(pointerOf(*db.object(entry.layout), 330));
+        Slot record = db.slotOf(blockPointer(*db.object(entry.layout)));
         bool space = std::find(spaces.begin(), spaces.end(), record) != spaces.end();
         // The Model layout shows model space and no other layout does.
         bool model = db::equalNoCase(entry.key, "Model");
@@ -239,10 +271,12 @@ void linkLayouts(Database& db, const RepairNote& note)
         db::Object* layout = db.object(entry.layout);
         bool model = db::equalNoCase(layoutName(*layout), "Model") || db::equalNoCase(entry.key, "Model");
         Slot found = kNoSlot;
-        // A space that points at this layout, else the model space for the
-        // Model layout, else the first paper space without a layout.
+        // A space that points at this layout (model space only for the
+        // Model layout), else the model space for the Model layout, else
+        // the first paper space without a layout.
         for (Slot space : spaces)
-            if (found == kNoSlot && !layoutOf.count(space) && pointerOf(*db.object(space), 340) == layout->handle)
+            if (found == kNoSlot && !layoutOf.count(space) && (space == db.modelSpace()) == model &&
+                pointerOf(*db.object(space), 340) == layout->handle)
                 found = space;
         if (found == kNoSlot && model && !layoutOf.count(db.modelSpace())) found = db.modelSpace();
         for (Slot space : spaces)

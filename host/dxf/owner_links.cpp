@@ -2,8 +2,10 @@
 
 #include "dxf/quoted_text.h"
 
+#include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace host::dxf {
 
@@ -65,18 +67,51 @@ void setOwner(Object& object, Handle owner, Tally& tally)
     object.owner = owner;
 }
 
+// Which records are saved: the root dictionary, every record that is no
+// object (tables and blocks place those), and an object whose owner is
+// saved, all the way up; not an object without an owner, nor one in a
+// cycle of owners.
+std::vector<bool> savedRecords(const Database& db)
+{
+    enum : uint8_t { kUnknown, kSaved, kNotSaved, kOnPath };
+    std::vector<uint8_t> state(db.slotCount(), kUnknown);
+    Slot root = db.namedObjectDictionary();
+    std::vector<Slot> path;
+    for (Slot slot = 0; slot < db.slotCount(); ++slot) {
+        Slot at = slot;
+        // Up the owners to a record whose answer is known.
+        while (at != db::kNoSlot && state[at] == kUnknown) {
+            const Object* object = db.object(at);
+            if (!object) {
+                state[at] = kNotSaved;
+            } else if (object->cls != ObjectClass::NonGraphical || at == root) {
+                state[at] = kSaved;
+            } else {
+                state[at] = kOnPath;
+                path.push_back(at);
+                at = object->owner != 0 ? db.slotOf(object->owner) : db::kNoSlot;
+            }
+        }
+        uint8_t answer = at != db::kNoSlot && state[at] == kSaved ? kSaved : kNotSaved;
+        for (Slot s : path) state[s] = answer;
+        path.clear();
+    }
+    std::vector<bool> saved(state.size());
+    for (size_t i = 0; i < state.size(); ++i) saved[i] = state[i] == kSaved;
+    return saved;
+}
+
 // An object whose owner does not name it takes the first record that does.
 // One that nothing names (a second copy of an object, whose handle was
 // taken) is left unowned, and so not saved, as objects without an owner are.
-void repairObjects(Database& db, Tally& held, Tally& unheld, Tally& unsaved)
+// True when an owner changed.
+bool repairObjects(Database& db, Tally& held, Tally& unheld, Tally& unsaved)
 {
-    // An object without an owner is not saved (but the root dictionary),
-    // and so are not the objects it holds: a holder that is saved goes first.
-    Slot root = db.namedObjectDictionary();
-    auto saved = [&](Slot slot) {
-        const Object* object = db.object(slot);
-        return object && (object->cls != ObjectClass::NonGraphical || object->owner != 0 || slot == root);
-    };
+    // An object that is not saved does not save the objects it holds
+    // either: a holder that is saved goes first.
+    std::vector<bool> savedRecord = savedRecords(db);
+    auto saved = [&](Slot slot) { return slot < savedRecord.size() && savedRecord[slot]; };
+    size_t changes = held.count + unheld.count + unsaved.count;
     std::unordered_map<Handle, Slot> holder;
     for (Slot slot = 0; slot < db.slotCount(); ++slot) {
         const Object* object = db.object(slot);
@@ -111,6 +146,7 @@ void repairObjects(Database& db, Tally& held, Tally& unheld, Tally& unsaved)
         if (found != holder.end()) setOwner(*object, db.object(found->second)->handle, holds ? unsaved : held);
         else setOwner(*object, 0, unheld);
     }
+    return held.count + unheld.count + unsaved.count != changes;
 }
 
 } // namespace
@@ -121,7 +157,11 @@ void repairOwners(Database& db, const RepairNote& note)
     Tally unnamed{RepairKind::lost("object not saved"), "nothing names it, so it is not saved"};
     Tally unsaved{RepairKind::changed("owner saved"), "set to the saved record that names it too",
                   "which is not saved"};
-    repairObjects(db, objects, unnamed, unsaved);
+    // An object left unowned takes the saving of what it holds with it:
+    // those go to other holders on the next round.  Who is unowned is known
+    // after the first, so a third changes nothing.
+    for (int round = 0; round < 3 && repairObjects(db, objects, unnamed, unsaved); ++round) {
+    }
     for (const Tally* tally : {&objects, &unnamed, &unsaved}) tally->report(note);
 }
 

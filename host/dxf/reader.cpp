@@ -77,6 +77,13 @@ bool sameLetters(std::string_view a, std::string_view b)
     return true;
 }
 
+// The entities that name their block in group 2.
+bool namesItsBlock(const db::Object& object)
+{
+    return object.isType("INSERT") || object.isType("DIMENSION") || object.isType("ARC_DIMENSION") ||
+           object.isType("LARGE_RADIAL_DIMENSION");
+}
+
 class DxfReader {
 public:
     DxfReader(RecordStream& stream, std::string_view source, std::string_view fileName, ReadReport& report)
@@ -107,11 +114,11 @@ private:
     bool readHeader();
     void takeVariables(Record& record, bool sectionHead);
     void completePoints(GroupList& groups, std::string_view owner, uint32_t line);
-    size_t fixValues(db::Object& object, uint32_t line);
+    void fixValues(db::Object& object, uint32_t line);
     void fixColour(const db::Object& object, Group& g, bool layer, uint32_t line);
     void fixExtrusion(const db::Object& object, Group& g, uint32_t line);
     void fixEmptyName(const db::Object& object, Group& g, uint32_t line);
-    void dropXdataWithoutApplication(GroupList& groups, size_t first, std::string_view owner, uint32_t line);
+    void dropXdataWithoutApplication(GroupList& groups, std::string_view owner, uint32_t line);
     void dropRepeatedMarkers(GroupList& groups, std::string_view owner, uint32_t line);
     void dropSecondNames(GroupList& groups, uint32_t line);
     void mendRecordMarkers(db::Table table, GroupList& groups, uint32_t line);
@@ -278,8 +285,9 @@ Slot DxfReader::store(ObjectClass cls)
     object.groups = std::move(rec_->groups);
     completePoints(object.groups, rec_->type, rec_->line);
     dropRepeatedMarkers(object.groups, rec_->type, rec_->line);
-    size_t xdata = fixValues(object, rec_->line);
-    dropXdataWithoutApplication(object.groups, xdata, rec_->type, rec_->line);
+    fixValues(object, rec_->line);
+    dropXdataWithoutApplication(object.groups, rec_->type, rec_->line);
+    if (cls == ObjectClass::Entity && namesItsBlock(object)) dropSecondNames(object.groups, rec_->line);
     if (cls == ObjectClass::Entity && object.isType("INSERT")) holdInsertGroups(object.groups);
     std::string unmarked;  // the note of a record kept without markers
     const auto notePlace = static_cast<uint32_t>(report_.repairs.size());
@@ -407,41 +415,62 @@ void DxfReader::fixEmptyName(const db::Object& object, Group& g, uint32_t line)
 }
 
 // The values of a record that other programs check, in one pass over its
-// body: colours, and an entity's extrusion direction and names.  Gives
-// where its XDATA starts.
-size_t DxfReader::fixValues(db::Object& object, uint32_t line)
+// body (up to its XDATA; stray XDATA groups before that are left out after):
+// colours, and an entity's extrusion direction and names.
+void DxfReader::fixValues(db::Object& object, uint32_t line)
 {
     bool layer = object.cls == ObjectClass::TableRecord && object.isType("LAYER");
     bool entity = object.cls == ObjectClass::Entity || object.cls == ObjectClass::BlockBegin ||
                   object.cls == ObjectClass::BlockEnd;
-    size_t i = 0;
-    for (; i < object.groups.size(); ++i) {
+    for (size_t i = 0; i < object.groups.size(); ++i) {
         Group& g = object.groups[i];
         int code = g.code();
-        if (code >= kFirstXdataCode) break;
+        if (code == kApplicationCode) break;
+        if (code >= kFirstXdataCode) continue;
         if (code == kColourCode && (layer || entity)) fixColour(object, g, layer, line);
         if (!entity) continue;
         if (code == kExtrusionCode) fixExtrusion(object, g, line);
+        // A name of blanks only is none too: a table record of it is no
+        // record (left out as nameless).
         bool nameCode = code == 8 || code == 6 || code == 7 || code == 3;
-        if (nameCode && g.kind() == db::ValueKind::Text && g.asText().empty()) fixEmptyName(object, g, line);
+        if (nameCode && g.kind() == db::ValueKind::Text && trimBlanks(g.asText()).empty()) fixEmptyName(object, g, line);
     }
-    return i;
 }
 
 // XDATA starts with the name of its application (1001): groups of the
 // XDATA range before it belong to none (a damaged 1001), and readers that
 // take them as pointers or values of some application go wrong.  They are
-// left out.
-void DxfReader::dropXdataWithoutApplication(GroupList& groups, size_t first, std::string_view owner, uint32_t line)
+// left out; the record's own groups among them (its name, say) stay.  So is
+// the XDATA of an application whose name is blanks only: no application
+// can be registered under it.
+void DxfReader::dropXdataWithoutApplication(GroupList& groups, std::string_view owner, uint32_t line)
 {
-    size_t end = first;
+    size_t end = 0;
     while (end < groups.size() && groups[end].code() != kApplicationCode) ++end;
-    if (end == first) return;
-    groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(first), groups.begin() + static_cast<std::ptrdiff_t>(end));
-    if (keeps(valueNotes_, kXdataLeftOut))
+    auto stray = [](const Group& g) { return g.code() >= kFirstXdataCode; };
+    auto kept = std::remove_if(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(end), stray);
+    size_t dropped = static_cast<size_t>(groups.begin() + static_cast<std::ptrdiff_t>(end) - kept);
+    groups.erase(kept, groups.begin() + static_cast<std::ptrdiff_t>(end));
+    size_t unnamed = 0;
+    for (size_t i = end - dropped; i < groups.size();) {
+        const Group& g = groups[i];
+        if (g.code() != kApplicationCode || g.kind() != db::ValueKind::Text || !trimBlanks(g.asText()).empty()) {
+            ++i;
+            continue;
+        }
+        size_t next = i + 1;
+        while (next < groups.size() && groups[next].code() != kApplicationCode) ++next;
+        unnamed += next - i;
+        groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(i), groups.begin() + static_cast<std::ptrdiff_t>(next));
+    }
+    if (dropped > 0 && keeps(valueNotes_, kXdataLeftOut))
         note(line, kXdataLeftOut,
-             shown(owner) + ": " + std::to_string(end - first) +
+             shown(owner) + ": " + std::to_string(dropped) +
                  " XDATA groups without an application name (1001) before them were left out");
+    if (unnamed > 0 && keeps(valueNotes_, kXdataLeftOut))
+        note(line, kXdataLeftOut,
+             shown(owner) + ": " + std::to_string(unnamed) +
+                 " XDATA groups of an application without a name were left out");
 }
 
 // Table records that other objects name by their name, not by handle.
@@ -729,9 +758,11 @@ bool DxfReader::leftOutAsMarker()
                                                               shown(db::upperAscii(rec_->type)));
 }
 
-// A table record has one name: with a second one, this reader would go by
-// the first and others by the last, and the record's block or the entities
-// naming it would part.  The first is kept.
+// A table record or a block has one name, and an insert or dimension names
+// one block: with a second name, this reader would go by the first and
+// others by the last, and the record's block or the entities naming it
+// would part (or a block the save leaves out, as nothing it reads names it,
+// be named).  The first is kept.
 void DxfReader::dropSecondNames(GroupList& groups, uint32_t line)
 {
     bool named = false;
@@ -805,6 +836,9 @@ bool DxfReader::readTable()
                  "a " + shown(rec_->type) + " in the " + shown(name) + " table was left out");
             continue;
         }
+        // Stray XDATA first: the name and markers are looked for up to the
+        // XDATA, and groups of the record's own after a stray one count.
+        dropXdataWithoutApplication(rec_->groups, rec_->type, line);
         dropSecondNames(rec_->groups, line);
         mendRecordMarkers(table, rec_->groups, line);
         std::string recordName(textOf(rec_->groups, 2));
@@ -845,17 +879,26 @@ Slot DxfReader::blockRecordFor(const Record& begin)
     auto nameless = std::find(namelessBlockRecords_.begin(), namelessBlockRecords_.end(), byOwner);
     if (owner && nameless != namelessBlockRecords_.end() && !name.empty() &&
         db_->findRecord(db::Table::BlockRecord, name) == kNoSlot) {
-        // A block record without a name takes its block's.
+        // A block record without a name takes its block's, in place of a
+        // blank one (a record of two names would read back as such).
+        Group* blank = db::findGroup(*owner, kNameCode, 0, db::xdataBegin(*owner));
+        const Group was = blank ? *blank : Group::text(kNameCode, "");
         size_t at = 0;
         while (at < owner->groups.size() && owner->groups[at].code() == 100) ++at;
-        owner->groups.insert(owner->groups.begin() + static_cast<std::ptrdiff_t>(at), Group::text(2, name));
+        if (blank)
+            *blank = Group::text(kNameCode, name);
+        else
+            owner->groups.insert(owner->groups.begin() + static_cast<std::ptrdiff_t>(at), Group::text(kNameCode, name));
         if (db_->addRecord(db::Table::BlockRecord, byOwner)) {
             namelessBlockRecords_.erase(nameless);
             note(begin.line, Kind::changed("block record named"),
                  "the block record of BLOCK " + shown(name) + " had no name: given the block's");
             return byOwner;
         }
-        owner->groups.erase(owner->groups.begin() + static_cast<std::ptrdiff_t>(at));
+        if (blank)
+            *blank = was;
+        else
+            owner->groups.erase(owner->groups.begin() + static_cast<std::ptrdiff_t>(at));
     }
     if (owner && owner->isType("BLOCK_RECORD") && nameless == namelessBlockRecords_.end()) return byOwner;
     Slot byName = db_->findRecord(db::Table::BlockRecord, name);
@@ -881,21 +924,27 @@ bool isEntityRecord(const Record& record)
 // and ENDBLK (among the entities, where a block cannot begin) are no
 // entities: written into a block, they would make the file unreadable or
 // define a block twice.
-bool DxfReader::leftOutOfBlock()
+bool isNoEntity(std::string_view type)
 {
     db::Table table;
-    bool notEntity = db::tableByName(rec_->type, table);
-    for (std::string_view type : {"TABLE", "ENDTAB", "CLASS", "DICTIONARY", "ACDBDICTIONARYWDFLT", "ACDBPLACEHOLDER",
-                                  "XRECORD", "LAYOUT", "PLOTSETTINGS", "DICTIONARYVAR", "GROUP", "MLINESTYLE", "BLOCK",
-                                  "ENDBLK"})
-        notEntity |= sameLetters(rec_->type, type);
-    if (!notEntity) {
+    bool notEntity = db::tableByName(type, table);
+    for (std::string_view other : {"TABLE", "ENDTAB", "CLASS", "DICTIONARY", "ACDBDICTIONARYWDFLT", "ACDBPLACEHOLDER",
+                                   "XRECORD", "LAYOUT", "PLOTSETTINGS", "DICTIONARYVAR", "GROUP", "MLINESTYLE", "BLOCK",
+                                   "ENDBLK"})
+        notEntity |= sameLetters(type, other);
+    return notEntity;
+}
+
+bool DxfReader::leftOutOfBlock()
+{
+    if (!isNoEntity(rec_->type)) {
         if (!isEntityRecord(*rec_))
             return leaveOut(Kind::lost("no entity"), "a " + shown(rec_->type) +
                                                          " among the entities was left out: it is of no entity type "
                                                          "and has no AcDbEntity marker");
-        // Nothing can be drawn for an insert of no block.
-        if (!is("INSERT") || !trimBlanks(textOf(rec_->groups, 2)).empty()) return false;
+        // Nothing can be drawn for an insert of no block (its type in any
+        // letters: it is kept in capitals).
+        if (!sameLetters(rec_->type, "INSERT") || !trimBlanks(textOf(rec_->groups, 2)).empty()) return false;
         return leaveOut(Kind::lost("insert without block"), "an INSERT without a block name was left out");
     }
     return leaveOut(Kind::lost("no entity"),
@@ -950,10 +999,17 @@ void renameR12Space(GroupList& groups)
 
 bool DxfReader::readBlock()
 {
-    renameR12Space(rec_->groups);
-    std::string name(textOf(rec_->groups, 2));
+    dropSecondNames(rec_->groups, rec_->line);
     const db::Object* owner = rec_->hasOwner ? db_->object(db_->slotOf(rec_->owner)) : nullptr;
-    if (trimBlanks(name).empty() && !(owner && owner->isType("BLOCK_RECORD"))) {
+    // R12's names of the spaces, but for a block whose record has that
+    // name: the block is named as its record is.
+    bool namedAsRecord = owner && owner->isType("BLOCK_RECORD") &&
+                         db::equalNoCase(db::groupText(*owner, 2), textOf(rec_->groups, 2));
+    if (!namedAsRecord) renameR12Space(rec_->groups);
+    std::string name(textOf(rec_->groups, 2));
+    // A block without a name takes its record's, when that has one.
+    bool recordNamed = owner && owner->isType("BLOCK_RECORD") && !trimBlanks(db::groupText(*owner, 2)).empty();
+    if (trimBlanks(name).empty() && !recordNamed) {
         // Nothing can insert a block without a name: it becomes an
         // anonymous one (left out at saving unless something names it).
         std::string made = db_->nextAnonymousName('U');
@@ -990,7 +1046,7 @@ bool DxfReader::readBlock()
 
 // Appends an entity to its block.  Entities that belong to the entity
 // before them (VERTEX, ATTRIB, SEQEND) follow it in the list and keep it as
-// their owner.
+// their owner; no other entity owns an entity.
 bool DxfReader::placeEntity(Slot entity, Slot block, Slot& lastMain)
 {
     db::Object* object = db_->object(entity);
@@ -1011,7 +1067,11 @@ bool DxfReader::placeEntity(Slot entity, Slot block, Slot& lastMain)
     }
     db::Handle fileOwner = object->owner;
     bool hadOwner = object->ownerGroup && fileOwner != 0;
-    bool subEntity = hadOwner && main && main->handle == fileOwner;
+    bool subEntity = hadOwner && main && main->handle == fileOwner && db::isSubEntity(*object);
+    // A run stays in the block of its insert or polyline, whatever space
+    // its sub-entities' group 67 names: apart, they would be written away
+    // from it.
+    if (subEntity && db_->ownerBlock(lastMain) != kNoSlot) block = db_->ownerBlock(lastMain);
     db_->appendEntity(block, entity);
     if (subEntity) {
         object->owner = fileOwner;
@@ -1060,7 +1120,10 @@ bool DxfReader::readObjects()
         // into its block, where the owner says it is.
         // Objects (a block record's extension dictionary) stay objects.
         Slot block = rec_->hasOwner ? db_->slotOf(rec_->owner) : kNoSlot;
-        if (db_->block(block) && db_->object(block)->isType("BLOCK_RECORD") && isEntityRecord(*rec_)) {
+        if (db_->block(block) && db_->object(block)->isType("BLOCK_RECORD") && !isNoEntity(rec_->type) &&
+            isEntityRecord(*rec_)) {
+            // It is checked as the block's own entities are.
+            if (leftOutOfBlock()) continue;
             note(rec_->line, Kind::changed("entity among the objects"),
                  "a " + shown(rec_->type) + " among the objects was moved into its block " +
                      shown(db::groupText(*db_->object(block), 2)));

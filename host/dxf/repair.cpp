@@ -181,6 +181,26 @@ void linkLayout(Database& db, Slot record, Handle layout)
     object->groups.insert(object->groups.begin() + static_cast<std::ptrdiff_t>(at), G::handle(340, layout));
 }
 
+// The root's entry of a key, when it is a dictionary.  A key naming some
+// other object (a damaged handle naming a block's ENDBLK, a line) is left
+// out: what the drawing keeps there would be added to that object, which
+// cannot own it and is written as itself or not at all.
+Slot rootDictionary(Database& db, Slot root, std::string_view key, const RepairNote& note)
+{
+    Slot entry = db.dictionaryLookup(root, key);
+    const db::Object* object = db.object(entry);
+    if (!object) return kNoSlot;
+    if (object->cls == ObjectClass::NonGraphical &&
+        (object->isType("DICTIONARY") || object->isType("ACDBDICTIONARYWDFLT")))
+        return entry;
+    note(Kind::lost("root entry of no dictionary"), "the root dictionary's " + std::string(key) + " named " +
+                                                        shown(object->typeName()) + " " +
+                                                        db::handleText(object->handle) +
+                                                        ", which is no dictionary: left out");
+    db.dictionaryRemove(root, key);
+    return kNoSlot;
+}
+
 // A key whose object is missing (left out as damaged) still stands in the
 // dictionary: it gives way to the new entry.
 void addRootEntry(Database& db, Slot root, std::string_view key, Slot entry)
@@ -217,7 +237,7 @@ Slot layoutsUnderOtherKey(const Database& db, Slot root, std::string& key)
 
 void ensureLayouts(Database& db, Slot root, const RepairNote& note)
 {
-    if (db.dictionaryLookup(root, "ACAD_LAYOUT") != kNoSlot) return;
+    if (rootDictionary(db, root, "ACAD_LAYOUT", note) != kNoSlot) return;
     std::string key;
     Slot found = layoutsUnderOtherKey(db, root, key);
     if (found != kNoSlot) {
@@ -246,7 +266,7 @@ void ensureLayouts(Database& db, Slot root, const RepairNote& note)
 
 void ensurePlotStyles(Database& db, Slot root, const RepairNote& note)
 {
-    if (db.dictionaryLookup(root, "ACAD_PLOTSTYLENAME") != kNoSlot) return;
+    if (rootDictionary(db, root, "ACAD_PLOTSTYLENAME", note) != kNoSlot) return;
     note(Kind::changed("plot styles added"), "the root dictionary had no ACAD_PLOTSTYLENAME: added");
     Slot styles = addObject(db, "ACDBDICTIONARYWDFLT", ObjectClass::NonGraphical, {}, handleOf(db, root));
     Slot normal = addObject(db, "ACDBPLACEHOLDER", ObjectClass::NonGraphical, {}, handleOf(db, styles));
@@ -265,7 +285,7 @@ void ensureRootDictionary(Database& db, const RepairNote& note)
         root = addDictionary(db, 0);
         db.setNamedObjectDictionary(root);
     }
-    if (db.dictionaryLookup(root, "ACAD_GROUP") == kNoSlot) {
+    if (rootDictionary(db, root, "ACAD_GROUP", note) == kNoSlot) {
         note(Kind::changed("groups added"), "the root dictionary had no ACAD_GROUP: added");
         addRootEntry(db, root, "ACAD_GROUP", addDictionary(db, handleOf(db, root)));
     }

@@ -99,6 +99,7 @@ public:
 
 private:
     void findLeftOutBlocks();
+    void leaveOutUnlisted();
     bool written(Slot slot);
     bool writtenNow(Slot slot);
     bool isWritten(Slot slot) const { return slot < state_.size() && state_[slot] == 1; }
@@ -236,6 +237,38 @@ void DxfWriter::findLeftOutBlocks()
     }
 }
 
+// The sections write table heads, records, block brackets and entities
+// from the tables' and blocks' lists: one that no list holds (the brackets
+// of a block defined twice, say) is not in the file, and so is nothing it
+// owns, nor a pointer to it.
+void DxfWriter::leaveOutUnlisted()
+{
+    std::vector<bool> listed(state_.size());
+    auto list = [&](Slot slot) {
+        if (slot < listed.size()) listed[slot] = true;
+    };
+    for (size_t t = 0; t < db::kTableCount; ++t) {
+        list(db_.tableHead(static_cast<Table>(t)));
+        for (Slot record : db_.records(static_cast<Table>(t))) list(record);
+    }
+    for (Slot record : db_.records(Table::BlockRecord)) {
+        const db::Block* block = db_.block(record);
+        if (!block) continue;
+        bool space = record == db_.modelSpace() || record == db_.paperSpace();
+        bool bracketed = db_.object(block->begin) && db_.object(block->end);
+        if (bracketed) {
+            list(block->begin);
+            list(block->end);
+        }
+        if (bracketed || space)
+            for (Slot entity : block->entities) list(entity);
+    }
+    for (Slot slot = 0; slot < state_.size(); ++slot) {
+        const Object* object = db_.object(slot);
+        if (object && object->cls != db::ObjectClass::NonGraphical && !listed[slot]) state_[slot] = 2;
+    }
+}
+
 bool DxfWriter::written(Slot slot)
 {
     if (slot >= state_.size()) return false;
@@ -272,7 +305,7 @@ void DxfWriter::beginSection(const char* name)
 void DxfWriter::headerVariable(const std::string& name, const GroupList& groups)
 {
     out_.text(9, name);
-    for (const Group& g : groups) group(g);
+    for (const Group& g : groups) reference(out_, g, false);
 }
 
 void DxfWriter::header()
@@ -315,15 +348,17 @@ void DxfWriter::header()
         return true;
     };
     for (const db::HeaderVariable& v : db_.header()) {
-        if (done.count(v.name)) continue;
-        done.insert(v.name);
+        // This reader takes a name in any letters as the same variable,
+        // others look it up in capitals: it is written once, so.
+        std::string name = db::foldName(v.name);
+        if (!done.insert(name).second) continue;
         GroupList groups;
-        if (const db::HeaderVariable* dimension = fromStyle(v.name))
-            headerVariable(v.name, dimension->groups);
-        else if (fixed(v.name, groups))
-            headerVariable(v.name, groups);
+        if (const db::HeaderVariable* dimension = fromStyle(name))
+            headerVariable(name, dimension->groups);
+        else if (fixed(name, groups))
+            headerVariable(name, groups);
         else
-            headerVariable(v.name, v.groups);
+            headerVariable(name, v.groups);
     }
     for (const db::HeaderVariable& v : dimensions)
         if (done.insert(v.name).second) headerVariable(v.name, v.groups);
@@ -395,9 +430,14 @@ void DxfWriter::tableHead(Table table, const Object& head, size_t count)
     const auto& groups = head.groups;
     size_t i = 0;
     int depth = 0;
+    bool reactors = false;
     for (; i < groups.size() && (groups[i].code() == 102 || depth > 0); ++i) {
-        if (groups[i].code() == 102) depth += groups[i].asText().substr(0, 1) == "{" ? 1 : -1;
-        group(groups[i]);
+        if (groups[i].code() == 102) {
+            bool opens = groups[i].asText().substr(0, 1) == "{";
+            depth += opens ? 1 : -1;
+            reactors = opens && groups[i].asText() == "{ACAD_REACTORS";
+        }
+        reference(out_, groups[i], reactors);
     }
     out_.handle(330, 0);
     out_.plain(100, "AcDbSymbolTable");
@@ -417,7 +457,7 @@ void DxfWriter::tableHead(Table table, const Object& head, size_t count)
                                                             g.asText() == "AcDbDimStyleTable"));
         if (g.code() == 70 && !count70) written = count70 = true;
         if (g.code() == 71 && dimstyles && !count71) written = count71 = true;
-        if (!written) group(g);
+        if (!written) reference(out_, g, false);
     }
 }
 
@@ -635,6 +675,7 @@ bool DxfWriter::write()
 {
     state_.assign(db_.slotCount(), 0);
     findLeftOutBlocks();
+    leaveOutUnlisted();
     decideAll();
     header();
     classes();

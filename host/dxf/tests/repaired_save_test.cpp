@@ -1,0 +1,190 @@
+// Small damaged drawings that read with repairs: what was read saves as a
+// file that opens again without a word, whose pointers and owners all name
+// records it holds (the drawing checks), in text and in binary alike.
+#include "dxf/reader.h"
+
+#include "dxf/binary_dxf.h"
+#include "dxf/writer.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace host::dxf;
+
+namespace {
+
+// DXF text of "code value" pairs; the value <blank> is a space, <empty> nothing.
+std::string dxf(const std::string& groups)
+{
+    std::istringstream in(groups);
+    std::string code, value, out;
+    while (in >> code >> value) {
+        if (value == "<blank>") value = " ";
+        if (value == "<empty>") value.clear();
+        out += code + "\n" + value + "\n";
+    }
+    return out;
+}
+
+const std::string kHeader = "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 0 ENDSEC\n";
+
+struct Damaged {
+    const char* name;
+    std::string groups;
+    const char* note;  // part of a note the first read gives
+};
+
+const Damaged kDamaged[] = {
+    // The first *Model_Space's ENDBLK gives way to the second's, and the
+    // root dictionary names it as the layouts' dictionary.
+    {"layouts_named_by_a_replaced_block_end",
+     kHeader + "0 SECTION 2 BLOCKS 0 BLOCK 5 10 2 *Model_Space 0 ENDBLK 5 18 0 ENDSEC\n"
+               "0 SECTION 2 BLOCKS 0 BLOCK 2 *Model_Space 0 ENDBLK 0 ENDSEC\n"
+               "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 3 ACAD_LAYOUT 350 18 0 ENDSEC 0 EOF",
+     "the root dictionary's ACAD_LAYOUT named ENDBLK 18, which is no dictionary: left out"},
+    // A paper space line, and after it an entity of a type no one knows
+    // that names the line as its owner (no space: model space).
+    {"entity_owned_by_the_line_before_it",
+     kHeader + "0 SECTION 2 ENTITIES\n"
+               "0 LINE 5 40 100 AcDbEntity 67 1 8 0 100 AcDbLine 10 0 20 0 30 0 11 1 21 1 31 0\n"
+               "0 R 5 41 330 40 100 AcDbEntity 8 0 0 ENDSEC 0 EOF",
+     "R 41 had owner 40, which is not its block: set to the block"},
+    // A model space insert whose group 67 says paper space, and its
+    // attribute: the SEQEND made for the run takes the insert's 67.
+    {"run_of_a_model_space_insert_marked_as_paper_space",
+     kHeader + "0 SECTION 2 TABLES 0 TABLE 2 BLOCK_RECORD 5 1 0 BLOCK_RECORD 5 20 330 1\n"
+               "100 AcDbSymbolTableRecord 100 AcDbBlockTableRecord 2 *Model_Space 0 ENDTAB 0 ENDSEC\n"
+               "0 SECTION 2 ENTITIES 0 INSERT 5 40 330 20 100 AcDbEntity 67 1 8 0 100 AcDbBlockReference\n"
+               "66 1 2 B 10 0 20 0 30 0 0 ATTRIB 5 41 330 40 100 AcDbEntity 8 0 100 AcDbText 10 0 20 0 30 0\n"
+               "40 1 1 X 100 AcDbAttribute 2 T 70 0 0 ENDSEC 0 EOF",
+     "INSERT 40: no SEQEND closed its attributes: added"},
+    // A table record's name (or a damaged marker) after a stray XDATA group.
+    {"record_name_after_stray_xdata",
+     kHeader + "0 SECTION 2 TABLES 0 TABLE 2 LTYPE 0 LTYPE 5 20 1002 x 2 DASHED 70 0 3 - 72 65 73 0 40 0\n"
+               "0 LTYPE 5 21 1002 x 100 AcDbSymbolTableRecord 100 Damaged 2 DOTTED 70 0 3 - 72 65 73 0 40 0\n"
+               "0 ENDTAB 0 ENDSEC 0 EOF",
+     "LTYPE: 1 XDATA groups without an application name (1001) before them were left out"},
+    // A table head pointing at an object that nothing owns, so not saved.
+    {"table_head_pointing_at_an_object_not_saved",
+     kHeader + "0 SECTION 2 TABLES 0 TABLE 2 LTYPE 5 5 340 30 0 ENDTAB 0 ENDSEC\n"
+               "0 SECTION 2 OBJECTS 0 XRECORD 5 30 100 AcDbXrecord 1 x 0 ENDSEC 0 EOF",
+     "are named by no dictionary: they are not saved"},
+    // Model space points at a layout of another name, which lost its
+    // settings: that layout may not show model space.
+    {"model_space_pointing_at_another_layout",
+     kHeader + "0 SECTION 2 TABLES 0 TABLE 2 BLOCK_RECORD 5 1 0 BLOCK_RECORD 5 2 330 1\n"
+               "100 AcDbSymbolTableRecord 100 AcDbBlockTableRecord 2 *Model_Space 340 30 0 ENDTAB 0 ENDSEC\n"
+               "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_LAYOUT 350 D\n"
+               "0 DICTIONARY 5 D 330 C 100 AcDbDictionary 3 Sheet 350 30 0 LAYOUT 5 30 330 D 0 ENDSEC 0 EOF",
+     "layout Sheet was linked to its block *Paper_Space"},
+    // One layout under two keys of the layout dictionary.
+    {"layout_under_two_keys",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_LAYOUT 350 D\n"
+               "0 DICTIONARY 5 D 330 C 100 AcDbDictionary 3 Model 350 30 3 Sheet 350 30 0 LAYOUT 5 30 330 D\n"
+               "0 ENDSEC 0 EOF",
+     "layout key Sheet names the layout of an earlier key: left out"},
+    // A layout whose block record pointer is missing, after a stray 330.
+    {"layout_with_a_stray_pointer_before_its_parts",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_LAYOUT 350 D\n"
+               "0 DICTIONARY 5 D 330 C 100 AcDbDictionary 3 Model 350 30 3 Sheet 350 31\n"
+               "0 LAYOUT 5 30 330 D 100 AcDbPlotSettings 100 AcDbLayout 1 Model 71 0\n"
+               "0 LAYOUT 5 31 330 D 330 0 100 AcDbPlotSettings 100 AcDbLayout 1 Sheet 71 1 0 ENDSEC 0 EOF",
+     "layout Sheet was linked to its block *Paper_Space"},
+    // An insert of no block among the objects, owned by a block record.
+    {"insert_without_block_name_among_the_objects",
+     kHeader + "0 SECTION 2 TABLES 0 TABLE 2 BLOCK_RECORD 5 1 0 BLOCK_RECORD 5 20 330 1\n"
+               "100 AcDbSymbolTableRecord 100 AcDbBlockTableRecord 2 B 0 ENDTAB 0 ENDSEC\n"
+               "0 SECTION 2 BLOCKS 0 BLOCK 5 21 330 20 100 AcDbEntity 8 0 100 AcDbBlockBegin 2 B 70 0\n"
+               "10 0 20 0 30 0 3 B 0 ENDBLK 5 22 330 20 100 AcDbEntity 8 0 100 AcDbBlockEnd 0 ENDSEC\n"
+               "0 SECTION 2 OBJECTS 0 INSERT 5 50 330 20 100 AcDbEntity 8 0 100 AcDbBlockReference\n"
+               "10 0 20 0 30 0 0 ENDSEC 0 EOF",
+     "an INSERT without a block name was left out"},
+    // A block and its record, neither of which has a name.
+    {"block_and_record_without_names",
+     kHeader + "0 SECTION 2 TABLES 0 TABLE 2 BLOCK_RECORD 5 1 0 BLOCK_RECORD 5 20 330 1\n"
+               "100 AcDbSymbolTableRecord 100 AcDbBlockTableRecord 0 ENDTAB 0 ENDSEC\n"
+               "0 SECTION 2 BLOCKS 0 BLOCK 5 21 330 20 100 AcDbEntity 8 0 100 AcDbBlockBegin 70 0\n"
+               "10 0 20 0 30 0 0 ENDBLK 5 22 330 20 100 AcDbEntity 8 0 100 AcDbBlockEnd 0 ENDSEC 0 EOF",
+     "a BLOCK without a name was named *U"},
+    // An insert of no block, its type in other letters.
+    {"insert_without_block_name_in_other_letters",
+     kHeader + "0 SECTION 2 ENTITIES 0 iNSERT 5 40 100 AcDbEntity 8 0 100 AcDbBlockReference 10 0 20 0 30 0\n"
+               "0 ENDSEC 0 EOF",
+     "an INSERT without a block name was left out"},
+    // The layouts' dictionary held by the root and by an object that nothing
+    // holds, which comes first and is its owner.
+    {"layouts_owned_by_an_object_not_saved",
+     kHeader + "0 SECTION 2 TABLES 0 TABLE 2 LTYPE 5 1 0 ENDTAB 0 ENDSEC\n"
+               "0 SECTION 2 OBJECTS 0 R 5 A 330 1 350 D 0 DICTIONARY 5 D 330 A 100 AcDbDictionary\n"
+               "0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_LAYOUT 350 D 0 ENDSEC 0 EOF",
+     "DICTIONARY D named A as its owner, which is not saved: set to the saved record that names it too"},
+    // A block record named as R12 names model space, without its block.
+    {"block_record_named_as_in_r12",
+     kHeader + "0 SECTION 2 TABLES 0 TABLE 2 BLOCK_RECORD 5 1 0 BLOCK_RECORD 5 20 330 1\n"
+               "100 AcDbSymbolTableRecord 100 AcDbBlockTableRecord 2 $Model_Space 0 ENDTAB 0 ENDSEC 0 EOF",
+     "block $Model_Space had no BLOCK/ENDBLK: added"},
+    // Names of blanks only: a layer, and an application of XDATA.
+    {"names_of_blanks",
+     kHeader + "0 SECTION 2 ENTITIES 0 LINE 5 40 100 AcDbEntity 8 <blank> 100 AcDbLine 10 0 20 0 30 0 11 1 21 1\n"
+               "31 0 1001 <blank> 1000 x 0 ENDSEC 0 EOF",
+     "LINE: 2 XDATA groups of an application without a name were left out"},
+    // A dimension naming two blocks: the first is its block.
+    {"dimension_naming_two_blocks",
+     kHeader + "0 SECTION 2 ENTITIES 0 DIMENSION 5 40 100 AcDbEntity 8 0 100 AcDbDimension 2 B 2 *D7\n"
+               "0 ENDSEC 0 EOF",
+     "a DIMENSION record gave 2 names: the first, B, was kept"},
+    // A block of two names, of R12 (its markers are added on reading).
+    {"block_of_two_names",
+     kHeader + "0 SECTION 2 BLOCKS 0 BLOCK 5 20 8 0 2 A 2 <empty> 70 0 10 0 20 0 30 0 0 ENDBLK 5 21 8 0\n"
+               "0 ENDSEC 0 EOF",
+     "a BLOCK record gave 2 names: the first, A, was kept"},
+    // A block record whose name is blank, named by its block.
+    {"block_record_of_a_blank_name",
+     kHeader + "0 SECTION 2 TABLES 0 TABLE 2 BLOCK_RECORD 5 1 0 BLOCK_RECORD 5 1A 330 1\n"
+               "100 AcDbSymbolTableRecord 100 AcDbBlockTableRecord 2 <blank> 0 ENDTAB 0 ENDSEC\n"
+               "0 SECTION 2 BLOCKS 0 BLOCK 5 1B 330 1A 100 AcDbEntity 8 0 100 AcDbBlockBegin 2 F 70 0 10 0 20 0\n"
+               "30 0 3 F 0 ENDBLK 5 1C 330 1A 100 AcDbEntity 8 0 100 AcDbBlockEnd 0 ENDSEC 0 EOF",
+     "the block record of BLOCK F had no name: given the block's"},
+    // A header variable in other letters than the writer's own.
+    {"header_variable_in_other_letters",
+     "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
+};
+
+std::string notesOf(const ReadReport& report)
+{
+    std::string all;
+    for (const Diagnostic& d : report.repairs) all += d.text() + "\n";
+    return all;
+}
+
+} // namespace
+
+TEST(RepairedSave, OpensAgainWithoutRepairs)
+{
+    std::vector<std::string> saved;
+    for (const Damaged& damaged : kDamaged) {
+        for (bool binary : {false, true}) {
+            SCOPED_TRACE(std::string(damaged.name) + (binary ? " (binary)" : " (text)"));
+            std::string input = dxf(damaged.groups);
+            if (binary) {
+                ASSERT_TRUE(textToBinary(std::string(input), input));
+            }
+            ReadReport report;
+            auto db = readDxfText(input, "damaged.dxf", report);
+            ASSERT_TRUE(db) << report.error.text();
+            EXPECT_NE(notesOf(report).find(damaged.note), std::string::npos) << notesOf(report);
+            std::string path = outputPath(std::string("repaired_") + damaged.name + (binary ? "_binary" : "") + ".dxf");
+            std::string error;
+            ASSERT_TRUE(writeDxfFile(*db, path, WriteOptions{DxfVersion::R2007, binary}, error)) << error;
+            ReadReport again;
+            EXPECT_TRUE(readDxfFile(path, again)) << again.error.text();
+            EXPECT_EQ(notesOf(again), "");
+            if (!binary) saved.push_back(path);
+        }
+    }
+    EXPECT_EQ(runChecksOnFiles(saved, 2), "");
+}
