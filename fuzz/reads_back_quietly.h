@@ -10,8 +10,10 @@
 
 #include "dxf/reader.h"
 
-// A record kept as read without subclass markers is told of on every open:
-// that note is not held against the save here.
+// A record without subclass markers of a type no table gives an order of
+// markers for (3DLINE) is kept and saved as read, and told of on every
+// open: that note is not held against the save here.  Records of every
+// other type are saved with their markers.
 inline bool heldAgainstSave(const host::dxf::RepairKind& kind)
 {
     return kind.name != "kept without subclass markers";

@@ -39,12 +39,29 @@ constexpr int kOrdinateDimensionFields[] = {13, 14};
 constexpr int kModelerFields[] = {1, 2, 3, 70, 290};
 constexpr int kSurfaceFields[] = {71, 72};
 constexpr int kBlockReferenceFields[] = {2, 10, 41, 42, 43, 44, 45, 50, 66, 70, 71, 210};
+constexpr int kFaceFields[] = {10, 11, 12, 13, 70};
+constexpr int kTraceFields[] = {10, 11, 12, 13, 39, 210};
+constexpr int kShapeFields[] = {2, 10, 39, 40, 41, 50, 51, 210};
+// An attribute's text values are its AcDbText part's; only its tag, flags,
+// field length, vertical alignment and lock are its own.
+constexpr int kAttributeFields[] = {2, 70, 73, 74, 280};
+constexpr int kAttributeDefinitionFields[] = {2, 3, 70, 73, 74, 280};
+constexpr int kPolylineFields[] = {10, 39, 40, 41, 66, 70, 71, 72, 73, 74, 75, 210};  // each kind's
+constexpr int kVertexFields[] = {10, 40, 41, 42, 50, 70, 71, 72, 73, 74, 91};        // each kind's
+constexpr int kFaceRecordFields[] = {10, 70, 71, 72, 73, 74};
+constexpr int kViewportFields[] = {1,  10, 12,  13,  14,  15,  16,  17,  40,  41,  42,  43,  44,  45,
+                                   50, 51, 61,  63,  68,  69,  71,  72,  74,  79,  90,  110, 111, 112,
+                                   141, 142, 146, 170, 281, 282, 292, 331, 332, 333, 335, 340, 343, 344,
+                                   345, 346, 348, 361, 421, 431};
 
 constexpr bool sorted(Codes codes) { return std::is_sorted(codes.begin(), codes.end()); }
 static_assert(sorted(kEntityFields) && sorted(kCircleFields) && sorted(kArcFields) && sorted(kTextFields) &&
               sorted(kDimensionFields) && sorted(kAlignedDimensionFields) && sorted(kAngularDimensionFields) &&
               sorted(kRadialDimensionFields) && sorted(kOrdinateDimensionFields) && sorted(kModelerFields) &&
-              sorted(kSurfaceFields) && sorted(kBlockReferenceFields));
+              sorted(kSurfaceFields) && sorted(kBlockReferenceFields) && sorted(kFaceFields) &&
+              sorted(kTraceFields) && sorted(kShapeFields) && sorted(kAttributeFields) &&
+              sorted(kAttributeDefinitionFields) && sorted(kPolylineFields) && sorted(kVertexFields) &&
+              sorted(kFaceRecordFields) && sorted(kViewportFields));
 
 struct KnownFields {
     std::string_view marker;
@@ -68,6 +85,21 @@ constexpr KnownFields kKnownFields[] = {
     {"AcDbBlockReference", kBlockReferenceFields},
     {"AcDbMInsertBlock", kBlockReferenceFields},
     {"AcDbVertex", {}},  // the vertex's values are all in the part after it
+    {"AcDbFace", kFaceFields},
+    {"AcDbTrace", kTraceFields},
+    {"AcDbShape", kShapeFields},
+    {"AcDbAttribute", kAttributeFields},
+    {"AcDbAttributeDefinition", kAttributeDefinitionFields},
+    {"AcDb2dPolyline", kPolylineFields},
+    {"AcDb3dPolyline", kPolylineFields},
+    {"AcDbPolygonMesh", kPolylineFields},
+    {"AcDbPolyFaceMesh", kPolylineFields},
+    {"AcDb2dVertex", kVertexFields},
+    {"AcDb3dPolylineVertex", kVertexFields},
+    {"AcDbPolygonMeshVertex", kVertexFields},
+    {"AcDbPolyFaceMeshVertex", kVertexFields},
+    {"AcDbFaceRecord", kFaceRecordFields},
+    {"AcDbViewport", kViewportFields},
 };
 
 // One part of an entity: the marker written when it is missing, the other
@@ -96,42 +128,38 @@ PartFields fieldsOf(std::string_view marker, bool repeated)
 
 // Each type's own markers after AcDbEntity; sorted by type.  The kinds of
 // DIMENSION, INSERT, POLYLINE and VERTEX depend on their values (below).
-// A type that R12 had is written in that form, without markers, where the
-// record has none; later types never are.
 enum class Kinds : uint8_t { None, Insert, Polyline, Vertex, Dimension, Solid };
-constexpr bool kR12 = true;
 struct TypeMarkers {
     std::string_view type;
     std::array<std::string_view, kMostParts - 1> own;
     Kinds kinds = Kinds::None;  // what picks the markers after `own`
-    bool r12Form = false;
 };
 constexpr TypeMarkers kTypes[] = {
-    {"3DFACE", {"AcDbFace"}, Kinds::None, kR12},
+    {"3DFACE", {"AcDbFace"}},
     {"3DSOLID", {"AcDbModelerGeometry", "AcDb3dSolid"}, Kinds::Solid},  // the second from R2007 on
     {"ACAD_PROXY_ENTITY", {"AcDbProxyEntity"}},
     {"ACAD_TABLE", {"AcDbBlockReference", "AcDbTable"}},
-    {"ARC", {"AcDbCircle", "AcDbArc"}, Kinds::None, kR12},
+    {"ARC", {"AcDbCircle", "AcDbArc"}},
     {"ARC_DIMENSION", {"AcDbDimension", "AcDbArcDimension"}},
-    {"ATTDEF", {"AcDbText", "AcDbAttributeDefinition"}, Kinds::None, kR12},
-    {"ATTRIB", {"AcDbText", "AcDbAttribute"}, Kinds::None, kR12},
-    {"BLOCK", {"AcDbBlockBegin"}, Kinds::None, kR12},
+    {"ATTDEF", {"AcDbText", "AcDbAttributeDefinition"}},
+    {"ATTRIB", {"AcDbText", "AcDbAttribute"}},
+    {"BLOCK", {"AcDbBlockBegin"}},
     {"BODY", {"AcDbModelerGeometry"}},
-    {"CIRCLE", {"AcDbCircle"}, Kinds::None, kR12},
+    {"CIRCLE", {"AcDbCircle"}},
     {"DGNUNDERLAY", {"AcDbUnderlayReference"}},
-    {"DIMENSION", {"AcDbDimension"}, Kinds::Dimension, kR12},
+    {"DIMENSION", {"AcDbDimension"}, Kinds::Dimension},
     {"DWFUNDERLAY", {"AcDbUnderlayReference"}},
     {"ELLIPSE", {"AcDbEllipse"}},
-    {"ENDBLK", {"AcDbBlockEnd"}, Kinds::None, kR12},
+    {"ENDBLK", {"AcDbBlockEnd"}},
     {"EXTRUDEDSURFACE", {"AcDbModelerGeometry", "AcDbSurface", "AcDbExtrudedSurface"}},
     {"HATCH", {"AcDbHatch"}},
     {"HELIX", {"AcDbSpline", "AcDbHelix"}},
     {"IMAGE", {"AcDbRasterImage"}},
-    {"INSERT", {}, Kinds::Insert, kR12},
+    {"INSERT", {}, Kinds::Insert},
     {"LARGE_RADIAL_DIMENSION", {"AcDbDimension", "AcDbRadialDimensionLarge"}},
     {"LEADER", {"AcDbLeader"}},
     {"LIGHT", {"AcDbLight"}},
-    {"LINE", {"AcDbLine"}, Kinds::None, kR12},
+    {"LINE", {"AcDbLine"}},
     {"LOFTEDSURFACE", {"AcDbModelerGeometry", "AcDbSurface", "AcDbLoftedSurface"}},
     {"LWPOLYLINE", {"AcDbPolyline"}},
     {"MESH", {"AcDbSubDMesh"}},
@@ -145,22 +173,22 @@ constexpr TypeMarkers kTypes[] = {
     {"OLEFRAME", {"AcDbOleFrame"}},
     {"PDFUNDERLAY", {"AcDbUnderlayReference"}},
     {"PLANESURFACE", {"AcDbModelerGeometry", "AcDbSurface", "AcDbPlaneSurface"}},
-    {"POINT", {"AcDbPoint"}, Kinds::None, kR12},
-    {"POLYLINE", {}, Kinds::Polyline, kR12},
+    {"POINT", {"AcDbPoint"}},
+    {"POLYLINE", {}, Kinds::Polyline},
     {"RAY", {"AcDbRay"}},
     {"REGION", {"AcDbModelerGeometry"}},
     {"REVOLVEDSURFACE", {"AcDbModelerGeometry", "AcDbSurface", "AcDbRevolvedSurface"}},
-    {"SEQEND", {}, Kinds::None, kR12},
-    {"SHAPE", {"AcDbShape"}, Kinds::None, kR12},
-    {"SOLID", {"AcDbTrace"}, Kinds::None, kR12},
+    {"SEQEND", {}},
+    {"SHAPE", {"AcDbShape"}},
+    {"SOLID", {"AcDbTrace"}},
     {"SPLINE", {"AcDbSpline"}},
     {"SURFACE", {"AcDbModelerGeometry", "AcDbSurface"}},
     {"SWEPTSURFACE", {"AcDbModelerGeometry", "AcDbSurface", "AcDbSweptSurface"}},
-    {"TEXT", {"AcDbText", "AcDbText"}, Kinds::None, kR12},
+    {"TEXT", {"AcDbText", "AcDbText"}},
     {"TOLERANCE", {"AcDbFcf"}},
-    {"TRACE", {"AcDbTrace"}, Kinds::None, kR12},
-    {"VERTEX", {}, Kinds::Vertex, kR12},
-    {"VIEWPORT", {"AcDbViewport"}, Kinds::None, kR12},
+    {"TRACE", {"AcDbTrace"}},
+    {"VERTEX", {}, Kinds::Vertex},
+    {"VIEWPORT", {"AcDbViewport"}},
     {"WIPEOUT", {"AcDbWipeout"}},
     {"XLINE", {"AcDbXline"}},
 };
@@ -302,12 +330,11 @@ uint8_t takenBy(const Part* parts, size_t count, std::string_view name)
 
 // True when every part's marker is there in order, and no other of them
 // (groups before AcDbEntity, as some writers put the layer, are read by
-// others as its); a record without any marker counts as in order where
-// its type has an R12 form.
-bool inOrder(const TypeMarkers& markers, const Part* parts, size_t count, const db::GroupList& groups, size_t lead)
+// others as its).  A record without any marker (of R12) is not: the saved
+// versions need them.
+bool inOrder(const Part* parts, size_t count, const db::GroupList& groups, size_t lead)
 {
     size_t next = 0;
-    bool marked = false;
     int depth = 0;
     for (size_t i = lead; i < groups.size() && ownGroup(groups[i]); ++i) {
         const db::Group& g = groups[i];
@@ -316,14 +343,13 @@ bool inOrder(const TypeMarkers& markers, const Part* parts, size_t count, const 
             continue;
         }
         if (g.code() != kMarkerCode || depth > 0) continue;
-        marked = true;
         std::string_view name = g.asText();
         if (next < count && parts[next].accepts(name))
             ++next;
         else if (takenBy(parts, count, name) != 0)
             return false;
     }
-    return marked ? next == count : markers.r12Form;
+    return next == count;
 }
 
 // The body's groups as the placement sees them: markers of the type's
@@ -353,8 +379,29 @@ std::vector<BodyGroup> bodyGroups(const Part* parts, size_t count, const db::Gro
 
 bool keptWithoutMarkers(std::string_view type)
 {
+    return typeMarkers(type) == nullptr;
+}
+
+bool beginsSecondPartOfName(std::string_view type, const db::GroupList& groups, size_t at)
+{
     const TypeMarkers* markers = typeMarkers(type);
-    return markers == nullptr || markers->r12Form;
+    if (markers == nullptr || at < 1 || at >= groups.size()) return false;
+    const std::string_view name = groups[at].asText();
+    bool twice = false;  // the unused places of `own` are empty, as a marker may be
+    for (size_t k = 0; k + 1 < markers->own.size() && !name.empty(); ++k)
+        twice |= markers->own[k] == name && markers->own[k + 1] == name;
+    // A third in a row is one too many.
+    if (!twice || (at >= 2 && groups[at - 2].code() == kMarkerCode && groups[at - 2].asText() == name)) return false;
+    // Up to the next part's marker; repeats of this one are left out.
+    const PartFields second = fieldsOf(name, true);
+    for (size_t i = at + 1; i < groups.size() && ownGroup(groups[i]); ++i) {
+        if (groups[i].code() == kMarkerCode) {
+            if (groups[i].asText() == name) continue;
+            break;
+        }
+        if (!std::binary_search(second.codes.begin(), second.codes.end(), groups[i].code())) return false;
+    }
+    return true;
 }
 
 bool mendEntityMarkers(std::string_view type, const db::GroupList& groups, bool solidHistory, db::GroupList& out)
@@ -364,7 +411,7 @@ bool mendEntityMarkers(std::string_view type, const db::GroupList& groups, bool 
     Part parts[kMostParts];
     const size_t count = partsOf(*markers, groups, solidHistory, parts);
     const size_t lead = leadingBraces(groups);
-    if (inOrder(*markers, parts, count, groups, lead)) return false;
+    if (inOrder(parts, count, groups, lead)) return false;
 
     size_t end = lead;
     while (end < groups.size() && ownGroup(groups[end])) ++end;

@@ -3,9 +3,8 @@
 // AcDbArc).  Other programs find an entity's parts by them: ezdxf by their
 // places (it refuses a SPLINE whose AcDbSpline is not its third part), the
 // host by their names.  A record whose markers are out of order, lost or
-// one too many is written with each group under its own part, in order.  A
-// record without any marker is left as it is where its type has an R12
-// form, which other readers take as a whole.
+// one too many is written with each group under its own part, in order;
+// so is one without any (of R12), since the versions saved need them.
 #pragma once
 
 #include "db/group.h"
@@ -18,12 +17,17 @@ namespace host::dxf {
 // `solidHistory`: the AcDb3dSolid part that R2007 added), gives `out` its
 // groups with the markers in their places and returns true.  False when the
 // groups are written as they are: every needed marker is there in order,
-// the record has no marker at all and its type an R12 form, or no marker
-// order is known for the type.
+// or no marker order is known for the type.
 bool mendEntityMarkers(std::string_view type, const db::GroupList& groups, bool solidHistory, db::GroupList& out);
 
 // True when a record of the type (upper case) without any marker is written
-// so: its type has an R12 form, or no marker order is known for it.
+// so: no marker order is known for it.
 bool keptWithoutMarkers(std::string_view type);
+
+// True when the marker at `at`, of the name of the one before it, begins a
+// part of its own: the second of a type's two parts of one name (a TEXT's
+// AcDbText) after a first that holds no group, with none after it but the
+// second's.  A save writes them so.
+bool beginsSecondPartOfName(std::string_view type, const db::GroupList& groups, size_t at);
 
 } // namespace host::dxf

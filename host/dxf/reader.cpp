@@ -20,6 +20,7 @@
 #include "db/sub_entities.h"
 
 #include <algorithm>
+#include <array>
 #include <unordered_map>
 #include <unordered_set>
 #include <cctype>
@@ -84,6 +85,36 @@ bool namesItsBlock(const db::Object& object)
            object.isType("LARGE_RADIAL_DIMENSION");
 }
 
+// A table record's two subclass markers, AcDbSymbolTableRecord and its
+// table's, both before its fields.
+std::array<std::string_view, 2> recordMarkers(db::Table table)
+{
+    return {"AcDbSymbolTableRecord", tableRecordSubclass(table)};
+}
+
+// Where the body of a record ends: at its XDATA.
+size_t bodyEnd(const GroupList& groups)
+{
+    size_t end = 0;
+    while (end < groups.size() && groups[end].code() < kFirstXdataCode) ++end;
+    return end;
+}
+
+// Puts the record's markers after its leading 102 groups, in place of any
+// markers of its body.
+void putRecordMarkers(db::Table table, GroupList& groups)
+{
+    const size_t end = bodyEnd(groups);
+    size_t lead = 0;
+    for (bool inBraces = false; lead < end && (inBraces || groups[lead].code() == kBraceCode); ++lead)
+        if (groups[lead].code() == kBraceCode) inBraces = groups[lead].asText().starts_with("{");
+    GroupList body(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(lead));
+    for (std::string_view marker : recordMarkers(table)) body.push_back(Group::text(kMarkerCode, marker));
+    for (size_t i = lead; i < groups.size(); ++i)
+        if (i >= end || groups[i].code() != kMarkerCode) body.push_back(std::move(groups[i]));
+    groups = std::move(body);
+}
+
 class DxfReader {
 public:
     DxfReader(RecordStream& stream, std::string_view source, std::string_view fileName, ReadReport& report)
@@ -119,7 +150,7 @@ private:
     void fixExtrusion(const db::Object& object, Group& g, uint32_t line);
     void fixEmptyName(const db::Object& object, Group& g, uint32_t line);
     void dropXdataWithoutApplication(GroupList& groups, std::string_view owner, uint32_t line);
-    void dropRepeatedMarkers(GroupList& groups, std::string_view owner, uint32_t line);
+    void dropRepeatedMarkers(GroupList& groups, std::string_view type, std::string_view owner, uint32_t line);
     void dropSecondNames(GroupList& groups, uint32_t line);
     void mendRecordMarkers(db::Table table, GroupList& groups, uint32_t line);
     bool moveDuplicateRecord(Slot first, std::string_view newType);
@@ -284,7 +315,7 @@ Slot DxfReader::store(ObjectClass cls)
              shown(rec_->type) + " had the null handle 0: it was given a new one");
     object.groups = std::move(rec_->groups);
     completePoints(object.groups, rec_->type, rec_->line);
-    dropRepeatedMarkers(object.groups, rec_->type, rec_->line);
+    dropRepeatedMarkers(object.groups, object.typeName(), rec_->type, rec_->line);
     fixValues(object, rec_->line);
     dropXdataWithoutApplication(object.groups, rec_->type, rec_->line);
     if (cls == ObjectClass::Entity && namesItsBlock(object)) dropSecondNames(object.groups, rec_->line);
@@ -292,12 +323,19 @@ Slot DxfReader::store(ObjectClass cls)
     std::string unmarked;  // the note of a record kept without markers
     const auto notePlace = static_cast<uint32_t>(report_.repairs.size());
     if (cls != ObjectClass::NonGraphical && cls != ObjectClass::TableHead && lacksSubclassMarkers(object.groups)) {
-        // An R12 record: later versions need its subclass markers.  An
-        // entity of a type R12 did not have is saved with them all the same.
+        // An R12 record, sound as it is: the versions saved need its
+        // subclass markers.  A type the host does not model gets them as it
+        // is saved (an entity, each group under its own part) or here (a
+        // table record, all its groups under its table's); only one of no
+        // known marker order is kept without them, and told of.
         std::string error;
-        if (!addSubclassMarkers(rec_->type, object.groups, error) &&
-            (cls != ObjectClass::Entity || keptWithoutMarkers(object.typeName())))
-            unmarked = shown(rec_->type) + " is kept without subclass markers: " + error;
+        db::Table table;
+        const bool added = addSubclassMarkers(rec_->type, object.groups, error);
+        if (!added && cls == ObjectClass::TableRecord && db::tableByName(object.typeName(), table))
+            putRecordMarkers(table, object.groups);
+        else if (!added && keptWithoutMarkers(object.typeName()))
+            unmarked = shown(rec_->type) + " is kept without subclass markers: no subclass order is known for " +
+                       shown(rec_->type);
     }
     auto stored = [&](Slot slot) {
         if (!unmarked.empty() && slot != kNoSlot) {
@@ -341,11 +379,13 @@ void DxfReader::completePoints(GroupList& groups, std::string_view owner, uint32
 }
 
 // A subclass marker written twice in a row makes other readers look for
-// the subclass's groups in the wrong place: the repeat is dropped.
-void DxfReader::dropRepeatedMarkers(GroupList& groups, std::string_view owner, uint32_t line)
+// the subclass's groups in the wrong place: the repeat is dropped, but for
+// the second of a type's two parts of one name.
+void DxfReader::dropRepeatedMarkers(GroupList& groups, std::string_view type, std::string_view owner, uint32_t line)
 {
     for (size_t i = 1; i < groups.size(); ++i) {
-        if (groups[i].code() != 100 || groups[i - 1].code() != 100 || groups[i].asText() != groups[i - 1].asText())
+        if (groups[i].code() != 100 || groups[i - 1].code() != 100 || groups[i].asText() != groups[i - 1].asText() ||
+            beginsSecondPartOfName(type, groups, i))
             continue;
         if (keeps(valueNotes_, kMarkerRepeated))
             note(line, kMarkerRepeated,
@@ -782,29 +822,22 @@ void DxfReader::dropSecondNames(GroupList& groups, uint32_t line)
                  shown(textOf(groups, kNameCode)) + ", was kept");
 }
 
-// A table record holds two subclass markers, AcDbSymbolTableRecord and its
-// table's, before its fields; readers find the name and the fields by
-// them.  Damaged, missing or stray ones are put right (a record without
-// any, of R12, gets them from its type).
+// Readers find a table record's name and fields by its markers: damaged or
+// stray ones are put right.  A record without any (of R12) gets them when
+// it is stored, from its type where the host models it.
 void DxfReader::mendRecordMarkers(db::Table table, GroupList& groups, uint32_t line)
 {
-    const std::string_view wanted[2] = {"AcDbSymbolTableRecord", tableRecordSubclass(table)};
-    size_t end = 0, markers = 0;
+    const auto wanted = recordMarkers(table);
+    const size_t end = bodyEnd(groups);
+    size_t markers = 0;
     bool sound = true;
-    for (; end < groups.size() && groups[end].code() < kFirstXdataCode; ++end) {
-        if (groups[end].code() != kMarkerCode) continue;
-        sound &= markers < 2 && groups[end].asText() == wanted[markers];
+    for (size_t i = 0; i < end; ++i) {
+        if (groups[i].code() != kMarkerCode) continue;
+        sound &= markers < 2 && groups[i].asText() == wanted[markers];
         ++markers;
     }
     if (markers == 0 || (sound && markers == 2)) return;
-    size_t lead = 0;
-    for (bool inBraces = false; lead < end && (inBraces || groups[lead].code() == kBraceCode); ++lead)
-        if (groups[lead].code() == kBraceCode) inBraces = groups[lead].asText().starts_with("{");
-    GroupList body(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(lead));
-    for (std::string_view marker : wanted) body.push_back(Group::text(kMarkerCode, marker));
-    for (size_t i = lead; i < groups.size(); ++i)
-        if (i >= end || groups[i].code() != kMarkerCode) body.push_back(std::move(groups[i]));
-    groups = std::move(body);
+    putRecordMarkers(table, groups);
     note(line, Kind::changed("record markers"),
          "a " + shown(rec_->type) + " record's subclass markers were damaged: put right");
 }
@@ -883,8 +916,11 @@ Slot DxfReader::blockRecordFor(const Record& begin)
         // blank one (a record of two names would read back as such).
         Group* blank = db::findGroup(*owner, kNameCode, 0, db::xdataBegin(*owner));
         const Group was = blank ? *blank : Group::text(kNameCode, "");
+        // Readers look for the name after the record's markers, which
+        // follow its 102 groups.
         size_t at = 0;
-        while (at < owner->groups.size() && owner->groups[at].code() == 100) ++at;
+        for (size_t i = 0; i < db::xdataBegin(*owner); ++i)
+            if (owner->groups[i].code() == kMarkerCode) at = i + 1;
         if (blank)
             *blank = Group::text(kNameCode, name);
         else

@@ -152,10 +152,18 @@ const Placed kPlaced[] = {
      "AcDbEntity 8|AcDbPolyline 90 70 10 10"},
     {"MTEXT", "100\nAcDbEntity\n100\nAcDbMText\n  8\n0\n 62\n1\n 10\n0.0\n 20\n0.0\n 40\n2.5\n100\nAcDbMText\n 71\n1\n  1\nAB\n",
      "AcDbEntity 8 62|AcDbMText 10 40 71 1"},
-    // No marker at all: a type R12 did not have gets them, one it had
-    // keeps its form.
+    // No marker at all: a type R12 did not have gets them, and so does one
+    // it had, since the versions saved need them.
     {"LWPOLYLINE", "  8\n0\n 90\n2\n 70\n0\n 10\n0.0\n 20\n0.0\n 10\n5.0\n 20\n0.0\n", "AcDbEntity 8|AcDbPolyline 90 70 10 10"},
-    {"3DFACE", "  8\n0\n 10\n0.0\n 20\n0.0\n 11\n1.0\n 21\n0.0\n 12\n1.0\n 22\n1.0\n 13\n0.0\n 23\n1.0\n", ""},
+    {"3DFACE", "  8\n0\n 10\n0.0\n 20\n0.0\n 11\n1.0\n 21\n0.0\n 12\n1.0\n 22\n1.0\n 13\n0.0\n 23\n1.0\n",
+     "AcDbEntity 8|AcDbFace 10 11 12 13"},
+    // R12 writes an attribute definition's prompt, tag and flags among its
+    // text's groups: they go under their own part.
+    {"ATTDEF",
+     "  8\n0\n 10\n1.0\n 20\n2.0\n 40\n2.0\n  1\nD\n  3\nP\n  2\nTAG\n 70\n8\n 50\n10.0\n 72\n1\n 11\n3.0\n 21\n3.0\n"
+     " 74\n2\n",
+     "AcDbEntity 8|AcDbText 10 40 1 50 72 11|AcDbAttributeDefinition 3 2 70 74"},
+    {"VERTEX", "  8\n0\n 10\n1.0\n 20\n2.0\n 30\n3.0\n 70\n32\n", "AcDbEntity 8|AcDbVertex|AcDb3dPolylineVertex 10 70"},
 };
 
 } // namespace

@@ -9,26 +9,12 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 using namespace host::dxf;
 
 namespace {
-
-// DXF text of "code value" pairs; the value <blank> is a space, <empty> nothing.
-std::string dxf(const std::string& groups)
-{
-    std::istringstream in(groups);
-    std::string code, value, out;
-    while (in >> code >> value) {
-        if (value == "<blank>") value = " ";
-        if (value == "<empty>") value.clear();
-        out += code + "\n" + value + "\n";
-    }
-    return out;
-}
 
 const std::string kHeader = "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 0 ENDSEC\n";
 
@@ -149,6 +135,18 @@ const Damaged kDamaged[] = {
                "0 SECTION 2 BLOCKS 0 BLOCK 5 1B 330 1A 100 AcDbEntity 8 0 100 AcDbBlockBegin 2 F 70 0 10 0 20 0\n"
                "30 0 3 F 0 ENDBLK 5 1C 330 1A 100 AcDbEntity 8 0 100 AcDbBlockEnd 0 ENDSEC 0 EOF",
      "the block record of BLOCK F had no name: given the block's"},
+    // Nor name nor markers: the record takes its block's name and, as an
+    // R12 record does, its markers; no note tells of a name missing.
+    {"block_record_of_no_name_nor_markers",
+     kHeader + "0 SECTION 2 TABLES 0 TABLE 2 BLOCK_RECORD 5 1 0 BLOCK_RECORD 5 1A 330 1 0 ENDTAB 0 ENDSEC\n"
+               "0 SECTION 2 BLOCKS 0 BLOCK 5 1B 330 1A 100 AcDbEntity 8 0 100 AcDbBlockBegin 2 F 70 0 10 0 20 0\n"
+               "30 0 3 F 0 ENDBLK 5 1C 330 1A 100 AcDbEntity 8 0 100 AcDbBlockEnd 0 ENDSEC 0 EOF",
+     "the block record of BLOCK F had no name: given the block's"},
+    // A text whose only marker is empty: its save holds its two AcDbText
+    // parts in a row, the first of no group.
+    {"text_whose_only_marker_is_empty", kHeader + "0 SECTION 2 ENTITIES 0 TEXT 100 <empty> 0 ENDSEC 0 EOF", ""},
+    {"text_with_a_marker_of_another_class",
+     kHeader + "0 SECTION 2 ENTITIES 0 TEXT 5 27 100 AcDbEntity 8 0 100 AcSymbolTable 70 0 0 ENDSEC 0 EOF", ""},
     // A header variable in other letters than the writer's own.
     {"header_variable_in_other_letters",
      "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
@@ -169,7 +167,7 @@ TEST(RepairedSave, OpensAgainWithoutRepairs)
     for (const Damaged& damaged : kDamaged) {
         for (bool binary : {false, true}) {
             SCOPED_TRACE(std::string(damaged.name) + (binary ? " (binary)" : " (text)"));
-            std::string input = dxf(damaged.groups);
+            std::string input = dxfOfPairs(damaged.groups);
             if (binary) {
                 ASSERT_TRUE(textToBinary(std::string(input), input));
             }
@@ -177,6 +175,9 @@ TEST(RepairedSave, OpensAgainWithoutRepairs)
             auto db = readDxfText(input, "damaged.dxf", report);
             ASSERT_TRUE(db) << report.error.text();
             EXPECT_NE(notesOf(report).find(damaged.note), std::string::npos) << notesOf(report);
+            // Each record here is saved with its markers: none is said to
+            // be kept without them.
+            EXPECT_EQ(notesOf(report).find("without subclass markers"), std::string::npos) << notesOf(report);
             std::string path = outputPath(std::string("repaired_") + damaged.name + (binary ? "_binary" : "") + ".dxf");
             std::string error;
             ASSERT_TRUE(writeDxfFile(*db, path, WriteOptions{DxfVersion::R2007, binary}, error)) << error;

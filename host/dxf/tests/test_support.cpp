@@ -42,6 +42,18 @@ std::string outputPath(const std::string& name)
     return std::string(DXF_TEST_OUTPUT) + "/" + name;
 }
 
+std::string dxfOfPairs(const std::string& pairs)
+{
+    std::istringstream in(pairs);
+    std::string code, value, out;
+    while (in >> code >> value) {
+        if (value == "<blank>") value = " ";
+        if (value == "<empty>") value.clear();
+        out += code + "\n" + value + "\n";
+    }
+    return out;
+}
+
 std::string runChecks(const std::string& path)
 {
     std::string output;

@@ -223,13 +223,15 @@ TEST(RepairNotes, LossesFirstFoldedByKindQuotedAndCountedWhole) {
     ASSERT_TRUE(complete(sound));
 
     // An insert followed by its attribute and 25 vertices, all without
-    // subclass markers, as R12 writes them: the vertices are left out of the
-    // insert's run, and the attribute and the SEQEND kept without markers;
-    // each has one note of what became of it.
+    // subclass markers, as R12 writes them, and an entity of a type of no
+    // known marker order: the vertices are left out of the insert's run, the
+    // attribute and the SEQEND are sound and saved with their markers, and
+    // the last is kept without them; each has one note of what became of it.
     std::string run = groups({{0, "INSERT"}, {8, "0"}, {66, "1"}, {2, "*Paper_Space"}, {10, "0"}, {20, "0"}}) +
                       groups({{0, "ATTRIB"}, {8, "0"}, {10, "0"}, {20, "0"}, {40, "1"}, {1, "v"}, {2, "TAG"}});
     for (int k = 0; k < 25; ++k) run += groups({{0, "VERTEX"}, {8, "0"}, {10, "0"}, {20, "0"}});
     run += groups({{0, "SEQEND"}, {8, "0"}});
+    run += groups({{0, "3DLINE"}, {8, "0"}, {10, "0"}, {20, "0"}, {11, "1"}, {21, "0"}});
     const std::string vertices = damagedDrawing(sound, "", run);
 
     // Text that would retitle, clear and recolour the terminal (ESC, BEL and
@@ -276,9 +278,9 @@ TEST(RepairNotes, LossesFirstFoldedByKindQuotedAndCountedWhole) {
          vertices,
          {"\n" + path + ": VERTEX ",
           " (and 24 more) followed an INSERT, which takes attributes, not vertices: left out\n" + path + ":" +
-              lineOf(vertices, "ATTRIB") + ": ATTRIB is kept without subclass markers",
-          "\n" + path + ":" + lineOf(vertices, "SEQEND") + ": SEQEND is kept without subclass markers"},
-         {"more repair", "VERTEX is kept", "more like it"}},
+              lineOf(vertices, "3DLINE") +
+              ": 3DLINE is kept without subclass markers: no subclass order is known for 3DLINE\n"},
+         {"more repair", "VERTEX is kept", "ATTRIB is kept", "SEQEND is kept", "more like it"}},
         {"50,000 attributes alone",
          alone,
          {"\n" + path + ": ATTRIB ",
