@@ -80,8 +80,7 @@ bool sameLetters(std::string_view a, std::string_view b)
 // The entities that name their block in group 2.
 bool namesItsBlock(const db::Object& object)
 {
-    return object.isType("INSERT") || object.isType("DIMENSION") || object.isType("ARC_DIMENSION") ||
-           object.isType("LARGE_RADIAL_DIMENSION");
+    return object.isType("INSERT") || isDimensionType(object.typeName());
 }
 
 class DxfReader {
@@ -403,7 +402,7 @@ void DxfReader::fixExtrusion(const db::Object& object, Group& g, uint32_t line)
 // that stands for none.
 void DxfReader::fixEmptyName(const db::Object& object, Group& g, uint32_t line)
 {
-    bool dimensioned = object.isType("DIMENSION") || object.isType("LEADER") || object.isType("TOLERANCE");
+    bool dimensioned = namesDimensionStyle(object.typeName());
     for (const NameDefault& d : kNameDefaults) {
         if (d.code != g.code() || (d.dimensioned && !dimensioned)) continue;
         if (keeps(valueNotes_, kEmptyNameSet))
@@ -548,7 +547,12 @@ std::unique_ptr<Database> DxfReader::read()
     relinkDictionaryEntries();
     finishHandseed();
     resolveDimstyleNames(*db_, notes);
-    repairDrawing(*db_, notes);
+    // What the drawing cannot be given it could not be saved with either.
+    std::string incomplete;
+    if (!repairDrawing(*db_, notes, incomplete)) {
+        fail(0, incomplete);
+        return nullptr;
+    }
     repairOwners(*db_, notes);
     nullLinksToDropped();
     noteUnmarked();
@@ -1018,8 +1022,7 @@ bool DxfReader::readBlock()
         name = made;
     }
     Slot record = blockRecordFor(*rec_);
-    if (record == kNoSlot)
-        return fail(rec_->line, "BLOCK " + shown(name) + " has no block record and none can be made");
+    if (record == kNoSlot) return fail(rec_->line, cannotAdd(*db_, "a block record for BLOCK " + shown(name)));
     // The block is its record's (the entities in it point there): it takes
     // the record's name, which inserts name.
     std::string recordName(db::groupText(*db_->object(record), 2));
@@ -1090,7 +1093,8 @@ bool DxfReader::placeEntity(Slot entity, Slot block, Slot& lastMain)
 
 bool DxfReader::readEntities()
 {
-    ensureSpaces(*db_);
+    std::string error;
+    if (!ensureSpaces(*db_, error)) return fail(rec_->line, error);
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
         if (leftOutAsMarker() || leftOutWithOwner() || leftOutOfBlock()) continue;

@@ -9,26 +9,12 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 using namespace host::dxf;
 
 namespace {
-
-// DXF text of "code value" pairs; the value <blank> is a space, <empty> nothing.
-std::string dxf(const std::string& groups)
-{
-    std::istringstream in(groups);
-    std::string code, value, out;
-    while (in >> code >> value) {
-        if (value == "<blank>") value = " ";
-        if (value == "<empty>") value.clear();
-        out += code + "\n" + value + "\n";
-    }
-    return out;
-}
 
 const std::string kHeader = "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 0 ENDSEC\n";
 
@@ -149,6 +135,24 @@ const Damaged kDamaged[] = {
                "0 SECTION 2 BLOCKS 0 BLOCK 5 1B 330 1A 100 AcDbEntity 8 0 100 AcDbBlockBegin 2 F 70 0 10 0 20 0\n"
                "30 0 3 F 0 ENDBLK 5 1C 330 1A 100 AcDbEntity 8 0 100 AcDbBlockEnd 0 ENDSEC 0 EOF",
      "the block record of BLOCK F had no name: given the block's"},
+    // Dimensions whose block is no block of their own: none, a blank name,
+    // model space; one of a block and a style of nothing.  Each is kept.
+    {"dimension_without_block_name",
+     kHeader + "0 SECTION 2 ENTITIES 0 DIMENSION 5 40 100 AcDbEntity 8 0 100 AcDbDimension 10 0 20 0 30 0 70 0\n"
+               "0 ENDSEC 0 EOF",
+     "DIMENSION 40 named no block: given the empty block *D"},
+    {"dimension_of_a_blank_block_name",
+     kHeader + "0 SECTION 2 ENTITIES 0 DIMENSION 5 40 100 AcDbEntity 8 0 100 AcDbDimension 2 <blank> 10 0 20 0\n"
+               "30 0 70 0 0 ENDSEC 0 EOF",
+     "DIMENSION 40 named no block: given the empty block *D"},
+    {"dimension_naming_model_space",
+     kHeader + "0 SECTION 2 ENTITIES 0 DIMENSION 5 40 100 AcDbEntity 8 0 100 AcDbDimension 2 *Model_Space\n"
+               "10 0 20 0 30 0 70 0 0 ENDSEC 0 EOF",
+     "DIMENSION 40 named the space *Model_Space as its block: given the empty block *D"},
+    {"arc_dimension_of_a_block_and_style_of_nothing",
+     kHeader + "0 SECTION 2 ENTITIES 0 ARC_DIMENSION 5 40 100 AcDbEntity 8 0 100 AcDbDimension 2 B 10 0 20 0\n"
+               "30 0 70 5 3 S 100 AcDbArcDimension 0 ENDSEC 0 EOF",
+     "DIMSTYLE S was missing: added"},
     // A header variable in other letters than the writer's own.
     {"header_variable_in_other_letters",
      "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
@@ -169,7 +173,7 @@ TEST(RepairedSave, OpensAgainWithoutRepairs)
     for (const Damaged& damaged : kDamaged) {
         for (bool binary : {false, true}) {
             SCOPED_TRACE(std::string(damaged.name) + (binary ? " (binary)" : " (text)"));
-            std::string input = dxf(damaged.groups);
+            std::string input = dxfOfGroups(damaged.groups);
             if (binary) {
                 ASSERT_TRUE(textToBinary(std::string(input), input));
             }

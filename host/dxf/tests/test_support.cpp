@@ -36,6 +36,18 @@ std::string shellQuoted(const std::string& path)
 
 } // namespace
 
+std::string dxfOfGroups(const std::string& groups)
+{
+    std::istringstream in(groups);
+    std::string code, value, out;
+    while (in >> code >> value) {
+        if (value == "<blank>") value = " ";
+        if (value == "<empty>") value.clear();
+        out += code + "\n" + value + "\n";
+    }
+    return out;
+}
+
 std::string outputPath(const std::string& name)
 {
     std::filesystem::create_directories(DXF_TEST_OUTPUT);
