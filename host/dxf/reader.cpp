@@ -633,9 +633,10 @@ bool DxfReader::readHeader()
         nextRecord();
     }
     auto& header = db_->header();
+    // Names in any letters, as the header keeps and writes them.
     for (const db::HeaderVariable& v : header) {
-        if (v.name == "$ACADVER" && !v.groups.empty()) report_.version = std::string(v.groups[0].asText());
-        if (v.name == "$HANDSEED" && !v.groups.empty()) db::parseHandle(v.groups[0].asText(), fileHandseed_);
+        if (sameLetters(v.name, "$ACADVER") && !v.groups.empty()) report_.version = std::string(v.groups[0].asText());
+        if (sameLetters(v.name, "$HANDSEED") && !v.groups.empty()) db::parseHandle(v.groups[0].asText(), fileHandseed_);
     }
     // Objects the file gives no handle get theirs above the file's own.
     db_->raiseHandseed(fileHandseed_);
@@ -692,7 +693,7 @@ void DxfReader::takeVariables(Record& record, bool sectionHead)
 
 bool DxfReader::readClasses()
 {
-    while (nextRecord() && is("CLASS")) {
+    while (nextRecord() && sameLetters(rec_->type, "CLASS")) {
         db_->classes().push_back(std::move(rec_->groups));
     }
     return endOfSection("the CLASSES section");
@@ -1135,7 +1136,8 @@ bool DxfReader::readObjects()
             if (entity == kNoSlot || !placeEntity(entity, block, lastMain)) return false;
             continue;
         }
-        bool root = is("DICTIONARY") && rec_->owner == 0 && db_->namedObjectDictionary() == kNoSlot;
+        // Its type in any letters: it is kept in capitals.
+        bool root = sameLetters(rec_->type, "DICTIONARY") && rec_->owner == 0 && db_->namedObjectDictionary() == kNoSlot;
         if (root && !first)
             note(rec_->line, Kind::changed("root dictionary moved"),
                  "the root dictionary was not the first object: moved to the front");
