@@ -63,10 +63,15 @@ TEST(OtherLetters, TheVersionInAnyLettersDecidesHowTextAndBinaryRead)
                                          "10 0 20 0 30 0 40 1 1 Grüße 0 ENDSEC 0 EOF");
     std::string binary;
     ASSERT_TRUE(textToBinary(text, binary));
-    for (bool inBinary : {false, true}) {
-        SCOPED_TRACE(inBinary ? "binary" : "text");
+    // A comment first (code 999) leaves the code width to the version.
+    const size_t sentinel = 22;
+    std::string commented = binary.substr(0, sentinel) + "\xE7\x03" "by hand" + '\0' + binary.substr(sentinel);
+    const std::pair<const char*, const std::string*> files[] = {
+        {"text", &text}, {"binary", &binary}, {"binary with a comment first", &commented}};
+    for (const auto& [kind, file] : files) {
+        SCOPED_TRACE(kind);
         ReadReport report;
-        auto db = readDxfText(inBinary ? binary : text, "version.dxf", report);
+        auto db = readDxfText(*file, "version.dxf", report);
         ASSERT_TRUE(db) << report.error.text();
         EXPECT_EQ(report.version, "AC1021");
         const host::db::Object* label = db->object(db->slotOf(0x40));
