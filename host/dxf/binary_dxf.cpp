@@ -1,5 +1,6 @@
 #include "dxf/binary_dxf.h"
 
+#include "db/database.h"
 #include "dxf/group_code.h"
 #include "dxf/number_text.h"
 #include "dxf/tokenizer.h"
@@ -38,12 +39,25 @@ void appendLittle(std::string& out, T value)
     out.append(bytes, sizeof value);
 }
 
-// R12 files use one-byte codes: the $ACADVER value tells, as the first
-// header group's code width does not.
+// Where a header variable's name (any letters) starts by byte `within`;
+// npos when it does not.
+size_t findVariable(std::string_view binary, std::string_view name, size_t within)
+{
+    for (size_t at = kSentinel.size(); at <= within && at + name.size() <= binary.size(); ++at)
+        if (db::equalNoCase(binary.substr(at, name.size()), name)) return at;
+    return std::string_view::npos;
+}
+
+// R12 files use one-byte codes, later ones two bytes.  Every file starts
+// with the group 0 SECTION: after the zero byte of its code comes the
+// type's first letter, or the code's second zero byte.  A file that starts
+// otherwise (a damaged one) is judged by its $ACADVER value.
 bool hasOneByteCodes(std::string_view binary)
 {
-    size_t at = binary.find("$ACADVER", kSentinel.size());
-    if (at == std::string_view::npos || at > 1024) return true;
+    const size_t first = kSentinel.size();
+    if (binary.size() > first + 1 && binary[first] == '\0') return binary[first + 1] != '\0';
+    size_t at = findVariable(binary, "$ACADVER", 1024);
+    if (at == std::string_view::npos) return true;
     size_t value = at + 10;  // past the name, its zero byte and a one-byte code
     if (value < binary.size() && binary[value] != 'A') ++value;  // a two-byte code
     // A file cut short right after the name: the scanner reports where it ends.
@@ -168,6 +182,12 @@ void appendCode(std::string& out, int code)
 bool binaryToText(std::string_view binary, std::string& text, std::string& error)
 {
     text.clear();
+    // Groups start right after the sentinel: one cut short (its CR LF made
+    // a LF alone in passing) would have every group read a byte off.
+    if (binary.substr(0, kSentinel.size()) != kSentinel) {
+        error = "the binary file's first line is damaged: \"AutoCAD Binary DXF\" is not followed by CR LF, 1A, 00";
+        return false;
+    }
     text.reserve(binary.size() * 2);
     BinaryScanner scanner(binary, hasOneByteCodes(binary));
     while (!scanner.atEnd()) {

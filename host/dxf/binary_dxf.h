@@ -13,8 +13,8 @@
 
 namespace host::dxf {
 
-// The DXF text of a binary file (isBinaryDxf() in tokenizer.h tells one).  False, with `error` naming the byte
-// offset, when the data ends inside a group.
+// The DXF text of a binary file (isBinaryDxf() in tokenizer.h tells one).  False, with `error` saying why,
+// when the sentinel is damaged or the data ends inside a group (naming the byte offset).
 bool binaryToText(std::string_view binary, std::string& text, std::string& error);
 
 // The binary form of DXF text written by this library (R13 and later:

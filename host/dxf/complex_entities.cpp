@@ -42,8 +42,9 @@ struct Tallies {
     Tally attributeOfPolyline{RepairKind::lost("attribute of a polyline")};
 };
 
-// One block's list, rebuilt when anything in it is repaired.
-void repairBlock(Database& db, db::Block& block, Tallies& tallies, std::vector<Slot>& leftOut)
+// One block's list, rebuilt when anything in it is repaired.  False, with
+// `unclosed` naming the entity, when a SEQEND it needs cannot be added.
+bool repairBlock(Database& db, db::Block& block, Tallies& tallies, std::vector<Slot>& leftOut, std::string& unclosed)
 {
     const std::vector<Slot>& list = block.entities;
     std::vector<Slot> kept;
@@ -93,22 +94,32 @@ void repairBlock(Database& db, db::Block& block, Tallies& tallies, std::vector<S
         bool wanted = !insert || flagged;
         if (main->erased || closed || !wanted) continue;
         Slot end = db.add(db::closingSeqend(*main));
-        if (end == db::kNoSlot) continue;
+        if (end == db::kNoSlot) {
+            unclosed = shown(main->typeName()) + " " + db::handleText(main->handle);
+            return false;
+        }
         keepUpTo(i);
         kept.push_back(end);
         (insert ? tallies.unclosedInserts : tallies.unclosedPolylines).add(*main);
     }
     if (changed) block.entities = std::move(kept);
+    return true;
 }
 
 } // namespace
 
-void repairComplexEntities(Database& db, const RepairNote& note)
+bool repairComplexEntities(Database& db, const RepairNote& note, std::string& error)
 {
     Tallies tallies;
     std::vector<Slot> leftOut;
-    for (Slot record : db.records(db::Table::BlockRecord))
-        if (db::Block* block = db.block(record)) repairBlock(db, *block, tallies, leftOut);
+    std::string unclosed;
+    for (Slot record : db.records(db::Table::BlockRecord)) {
+        db::Block* block = db.block(record);
+        if (block && !repairBlock(db, *block, tallies, leftOut, unclosed)) {
+            error = cannotAdd(db, "a SEQEND to close " + unclosed);
+            return false;
+        }
+    }
     db.purge(leftOut);
     tallies.unclosedInserts.report(note, ": no SEQEND closed its attributes: added");
     tallies.unclosedPolylines.report(note, ": no SEQEND closed its vertices: added");
@@ -116,6 +127,7 @@ void repairComplexEntities(Database& db, const RepairNote& note)
     tallies.alone.report(note, " stood alone, without the insert or polyline it belongs to: left out");
     tallies.vertexOfInsert.report(note, " followed an INSERT, which takes attributes, not vertices: left out");
     tallies.attributeOfPolyline.report(note, " followed a POLYLINE, which takes vertices, not attributes: left out");
+    return true;
 }
 
 } // namespace host::dxf

@@ -5,7 +5,8 @@
 // take an empty run), one followed by attributes says so, and an ATTRIB,
 // VERTEX or SEQEND with no main entity before it, which no reader takes,
 // is left out; so is a VERTEX in an insert's run or an ATTRIB in a
-// polyline's.  Each repair is reported.
+// polyline's.  Each repair is reported.  False, with `error` saying which,
+// when a SEQEND a run needs cannot be added.
 #pragma once
 
 #include "db/database.h"
@@ -13,6 +14,6 @@
 
 namespace host::dxf {
 
-void repairComplexEntities(db::Database& db, const RepairNote& note);
+bool repairComplexEntities(db::Database& db, const RepairNote& note, std::string& error);
 
 } // namespace host::dxf

@@ -41,4 +41,14 @@ bool hasEntityMarker(const db::GroupList& groups)
     return false;
 }
 
+bool isDimensionType(std::string_view type)
+{
+    return type == "DIMENSION" || type == "ARC_DIMENSION" || type == "LARGE_RADIAL_DIMENSION";
+}
+
+bool namesDimensionStyle(std::string_view type)
+{
+    return isDimensionType(type) || type == "LEADER" || type == "TOLERANCE";
+}
+
 } // namespace host::dxf

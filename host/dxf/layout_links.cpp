@@ -241,10 +241,10 @@ std::string freeLayoutName(const Database& db, Slot dictionary)
 
 } // namespace
 
-void linkLayouts(Database& db, const RepairNote& note)
+bool linkLayouts(Database& db, const RepairNote& note, std::string& error)
 {
     Slot dictionary = db.dictionaryLookup(db.namedObjectDictionary(), "ACAD_LAYOUT");
-    if (!db.object(dictionary)) return;
+    if (!db.object(dictionary)) return true;
     dropEntriesOfOtherTypes(db, dictionary, note);
     dropSecondKeysOfALayout(db, dictionary, note);
     std::vector<LayoutEntry> layouts = layoutsIn(db, dictionary);
@@ -304,9 +304,14 @@ void linkLayouts(Database& db, const RepairNote& note)
         object.cls = db::ObjectClass::NonGraphical;
         object.groups = db::layoutGroups(name, model ? 0 : tab++, db.object(space)->handle);
         Slot layout = db.add(std::move(object));
+        // Other programs refuse a paper space without its layout.
+        if (layout == kNoSlot) {
+            error = cannotAdd(db, "a layout for block " + shown(db::groupText(*db.object(space), 2)));
+            return false;
+        }
         // A key whose layout was left out as damaged gives way to the new one.
         db.dictionaryRemove(dictionary, name);
-        if (layout == kNoSlot || !db.dictionaryAdd(dictionary, name, layout)) continue;
+        if (!db.dictionaryAdd(dictionary, name, layout)) continue;
         layoutOf[space] = layout;
         note(RepairKind::changed("layout added"),
              "block " + shown(db::groupText(*db.object(space), 2)) + " had no layout: " + name + " added");
@@ -319,6 +324,7 @@ void linkLayouts(Database& db, const RepairNote& note)
         if (pointerOf(*record, 340) != layout) setLayoutPointer(*record, layout);
     }
     dropLayoutsNotNamed(db, dictionary, note);
+    return true;
 }
 
 } // namespace host::dxf

@@ -8,7 +8,8 @@
 // without a layout gets one; a layout no block is left for is dropped.
 // The layout dictionary itself is mended first (entries that are no
 // layout, layouts named unlike their key or without their AcDbLayout
-// part), and a LAYOUT it does not name is dropped last.
+// part), and a LAYOUT it does not name is dropped last.  False, with
+// `error` saying which, when a layout a space needs cannot be added.
 #pragma once
 
 #include "db/database.h"
@@ -16,6 +17,6 @@
 
 namespace host::dxf {
 
-void linkLayouts(db::Database& db, const RepairNote& note);
+bool linkLayouts(db::Database& db, const RepairNote& note, std::string& error);
 
 } // namespace host::dxf

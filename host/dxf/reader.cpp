@@ -81,8 +81,7 @@ bool sameLetters(std::string_view a, std::string_view b)
 // The entities that name their block in group 2.
 bool namesItsBlock(const db::Object& object)
 {
-    return object.isType("INSERT") || object.isType("DIMENSION") || object.isType("ARC_DIMENSION") ||
-           object.isType("LARGE_RADIAL_DIMENSION");
+    return object.isType("INSERT") || isDimensionType(object.typeName());
 }
 
 // A table record's two subclass markers, AcDbSymbolTableRecord and its
@@ -443,7 +442,7 @@ void DxfReader::fixExtrusion(const db::Object& object, Group& g, uint32_t line)
 // that stands for none.
 void DxfReader::fixEmptyName(const db::Object& object, Group& g, uint32_t line)
 {
-    bool dimensioned = object.isType("DIMENSION") || object.isType("LEADER") || object.isType("TOLERANCE");
+    bool dimensioned = namesDimensionStyle(object.typeName());
     for (const NameDefault& d : kNameDefaults) {
         if (d.code != g.code() || (d.dimensioned && !dimensioned)) continue;
         if (keeps(valueNotes_, kEmptyNameSet))
@@ -588,7 +587,12 @@ std::unique_ptr<Database> DxfReader::read()
     relinkDictionaryEntries();
     finishHandseed();
     resolveDimstyleNames(*db_, notes);
-    repairDrawing(*db_, notes);
+    // What the drawing cannot be given it could not be saved with either.
+    std::string incomplete;
+    if (!repairDrawing(*db_, notes, incomplete)) {
+        fail(0, incomplete);
+        return nullptr;
+    }
     repairOwners(*db_, notes);
     nullLinksToDropped();
     noteUnmarked();
@@ -669,9 +673,10 @@ bool DxfReader::readHeader()
         nextRecord();
     }
     auto& header = db_->header();
+    // Names in any letters, as the header keeps and writes them.
     for (const db::HeaderVariable& v : header) {
-        if (v.name == "$ACADVER" && !v.groups.empty()) report_.version = std::string(v.groups[0].asText());
-        if (v.name == "$HANDSEED" && !v.groups.empty()) db::parseHandle(v.groups[0].asText(), fileHandseed_);
+        if (sameLetters(v.name, "$ACADVER") && !v.groups.empty()) report_.version = std::string(v.groups[0].asText());
+        if (sameLetters(v.name, "$HANDSEED") && !v.groups.empty()) db::parseHandle(v.groups[0].asText(), fileHandseed_);
     }
     // Objects the file gives no handle get theirs above the file's own.
     db_->raiseHandseed(fileHandseed_);
@@ -728,7 +733,7 @@ void DxfReader::takeVariables(Record& record, bool sectionHead)
 
 bool DxfReader::readClasses()
 {
-    while (nextRecord() && is("CLASS")) {
+    while (nextRecord() && sameLetters(rec_->type, "CLASS")) {
         db_->classes().push_back(std::move(rec_->groups));
     }
     return endOfSection("the CLASSES section");
@@ -1054,8 +1059,7 @@ bool DxfReader::readBlock()
         name = made;
     }
     Slot record = blockRecordFor(*rec_);
-    if (record == kNoSlot)
-        return fail(rec_->line, "BLOCK " + shown(name) + " has no block record and none can be made");
+    if (record == kNoSlot) return fail(rec_->line, cannotAdd(*db_, "a block record for BLOCK " + shown(name)));
     // The block is its record's (the entities in it point there): it takes
     // the record's name, which inserts name.
     std::string recordName(db::groupText(*db_->object(record), 2));
@@ -1126,7 +1130,8 @@ bool DxfReader::placeEntity(Slot entity, Slot block, Slot& lastMain)
 
 bool DxfReader::readEntities()
 {
-    ensureSpaces(*db_);
+    std::string error;
+    if (!ensureSpaces(*db_, error)) return fail(rec_->line, error);
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
         if (leftOutAsMarker() || leftOutWithOwner() || leftOutOfBlock()) continue;
@@ -1167,7 +1172,8 @@ bool DxfReader::readObjects()
             if (entity == kNoSlot || !placeEntity(entity, block, lastMain)) return false;
             continue;
         }
-        bool root = is("DICTIONARY") && rec_->owner == 0 && db_->namedObjectDictionary() == kNoSlot;
+        // Its type in any letters: it is kept in capitals.
+        bool root = sameLetters(rec_->type, "DICTIONARY") && rec_->owner == 0 && db_->namedObjectDictionary() == kNoSlot;
         if (root && !first)
             note(rec_->line, Kind::changed("root dictionary moved"),
                  "the root dictionary was not the first object: moved to the front");

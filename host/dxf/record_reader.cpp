@@ -1,5 +1,6 @@
 #include "dxf/record_reader.h"
 
+#include "db/database.h"
 #include "dxf/number_text.h"
 
 namespace host::dxf {
@@ -17,7 +18,7 @@ namespace {
 // library writes them, and the arrow block name of R12 in group 5.
 bool nameAllowedIn(std::string_view type, int code)
 {
-    return type == "DIMSTYLE" && (code == 5 || (code >= 340 && code <= 344));
+    return db::equalNoCase(type, "DIMSTYLE") && (code == 5 || (code >= 340 && code <= 344));
 }
 
 } // namespace
@@ -59,7 +60,8 @@ bool RecordReader::next(Record& record)
     const bool linesKept = record.type == "SECTION" || record.type == "ENDSEC";
     tokenizer_.readCountsWide(record.type == "TABLE");
     // A section's body (the whole header) has no handle or owner of its own.
-    const int handleCode = record.type == "SECTION" ? -1 : record.type == "DIMSTYLE" ? 105 : 5;
+    // A record's type may come in any letters: it is kept in capitals.
+    const int handleCode = record.type == "SECTION" ? -1 : db::equalNoCase(record.type, "DIMSTYLE") ? 105 : 5;
     const int ownerCode = record.type == "SECTION" ? -1 : 330;
     bool seenMarker = false;  // a 100 group
     int braceDepth = 0;       // inside 102 {... } groups
@@ -156,11 +158,12 @@ FileVersion peekVersion(std::string_view text)
     std::string_view variable;
     while (tokenizer.next(token)) {
         if (token.code == 0 && token.text == "ENDSEC") break;
+        // Variable names in any letters, as the header keeps them.
         if (token.code == 9) {
             variable = token.text;
-        } else if (variable == "$ACADVER" && token.code == 1) {
+        } else if (db::equalNoCase(variable, "$ACADVER") && token.code == 1) {
             version.acadver = std::string(trimBlanks(token.text));
-        } else if (variable == "$DWGCODEPAGE" && token.code == 3) {
+        } else if (db::equalNoCase(variable, "$DWGCODEPAGE") && token.code == 3) {
             version.codePage = std::string(trimBlanks(token.text));
         }
         if (!version.acadver.empty() && !version.codePage.empty()) break;

@@ -3,6 +3,8 @@
 #include "db/template.h"
 #include "dxf/block_cycles.h"
 #include "dxf/complex_entities.h"
+#include "dxf/dimension_blocks.h"
+#include "dxf/entity_types.h"
 #include "dxf/layer_names.h"
 #include "dxf/layout_links.h"
 #include "dxf/parallel.h"
@@ -42,6 +44,13 @@ Handle handleOf(const Database& db, Slot slot)
     return object ? object->handle : 0;
 }
 
+// Stops a repair that cannot add what the drawing needs.
+bool needed(const Database& db, std::string_view what, std::string& error)
+{
+    error = cannotAdd(db, what);
+    return false;
+}
+
 Slot ensureTableHead(Database& db, Table table, const RepairNote* note = nullptr)
 {
     if (db.tableHead(table) != kNoSlot) return db.tableHead(table);
@@ -51,6 +60,7 @@ Slot ensureTableHead(Database& db, Table table, const RepairNote* note = nullptr
         groups.push_back(G::integer(71, 0));
     }
     Slot head = addObject(db, "TABLE", ObjectClass::TableHead, std::move(groups));
+    if (head == kNoSlot) return kNoSlot;
     db.setTableHead(table, head);
     if (note)
         (*note)(Kind::changed("table added"), "table " + std::string(db::tableName(table)) + " was missing: added");
@@ -59,13 +69,13 @@ Slot ensureTableHead(Database& db, Table table, const RepairNote* note = nullptr
 
 Slot addRecord(Database& db, Table table, std::string_view name, GroupList fields)
 {
-    ensureTableHead(db, table);
+    if (ensureTableHead(db, table) == kNoSlot) return kNoSlot;
     GroupList groups{G::text(100, "AcDbSymbolTableRecord"), G::text(100, tableRecordSubclass(table)),
                      G::text(2, name)};
     if (table != Table::BlockRecord) groups.push_back(G::integer(70, 0));
     for (Group& g : fields) groups.push_back(std::move(g));
     Slot record = addObject(db, db::tableName(table), ObjectClass::TableRecord, std::move(groups));
-    db.addRecord(table, record);
+    if (record != kNoSlot) db.addRecord(table, record);
     return record;
 }
 
@@ -111,22 +121,26 @@ GroupList recordFields(Database& db, Table table, std::string_view name)
     }
 }
 
-Slot ensureRecord(Database& db, Table table, std::string_view name, const RepairNote& note)
+// The record of that name, added when missing; false when it cannot be.
+bool ensureRecord(Database& db, Table table, std::string_view name, const RepairNote& note, std::string& error)
 {
-    Slot found = db.findRecord(table, name);
-    if (found != kNoSlot) return found;
-    note(Kind::changed("record added"), std::string(db::tableName(table)) + " " + shown(name) + " was missing: added");
-    if (table == Table::BlockRecord) return addBlockRecord(db, name);
-    return addRecord(db, table, name, recordFields(db, table, name));
+    if (db.findRecord(table, name) != kNoSlot) return true;
+    std::string what = std::string(db::tableName(table)) + " " + shown(name);
+    Slot added = table == Table::BlockRecord ? addBlockRecord(db, name)
+                                             : addRecord(db, table, name, recordFields(db, table, name));
+    if (added == kNoSlot) return needed(db, what, error);
+    note(Kind::changed("record added"), what + " was missing: added");
+    return true;
 }
+
+} // namespace
 
 bool isSpaceName(std::string_view name)
 {
     return db::equalNoCase(name.substr(0, 12), "*Model_Space") || db::equalNoCase(name.substr(0, 12), "*Paper_Space");
 }
 
-// BLOCK and ENDBLK for a block that has none.
-void addBlockObjects(Database& db, Slot record, bool paper)
+bool addBlockObjects(Database& db, Slot record, bool paper)
 {
     std::string name(db::groupText(*db.object(record), 2));
     int flags = !name.empty() && name[0] == '*' && !isSpaceName(name) ? 1 : 0;
@@ -142,11 +156,15 @@ void addBlockObjects(Database& db, Slot record, bool paper)
         begin.push_back(std::move(g));
     end.push_back(G::text(100, "AcDbBlockEnd"));
     Slot b = addObject(db, "BLOCK", ObjectClass::BlockBegin, std::move(begin));
-    Slot e = addObject(db, "ENDBLK", ObjectClass::BlockEnd, std::move(end));
+    Slot e = b == kNoSlot ? kNoSlot : addObject(db, "ENDBLK", ObjectClass::BlockEnd, std::move(end));
+    if (e == kNoSlot) return false;
     db.setBlockObjects(record, b, e);
+    return true;
 }
 
-void ensureBlockObjects(Database& db, const RepairNote& note)
+namespace {
+
+bool ensureBlockObjects(Database& db, const RepairNote& note, std::string& error)
 {
     for (Slot record : db.records(Table::BlockRecord)) {
         const db::Object* object = db.object(record);
@@ -154,10 +172,12 @@ void ensureBlockObjects(Database& db, const RepairNote& note)
         db::Block* block = db.block(record);
         if (!block) block = db.addBlock(record);
         if (db.object(block->begin) && db.object(block->end)) continue;
-        note(Kind::changed("block brackets added"),
-             "block " + shown(db::groupText(*object, 2)) + " had no BLOCK/ENDBLK: added");
-        addBlockObjects(db, record, record == db.paperSpace());
+        std::string name = shown(db::groupText(*object, 2));
+        if (!addBlockObjects(db, record, record == db.paperSpace()))
+            return needed(db, "the BLOCK and ENDBLK of block " + name, error);
+        note(Kind::changed("block brackets added"), "block " + name + " had no BLOCK/ENDBLK: added");
     }
+    return true;
 }
 
 Slot addDictionary(Database& db, Handle owner)
@@ -235,9 +255,9 @@ Slot layoutsUnderOtherKey(const Database& db, Slot root, std::string& key)
     return kNoSlot;
 }
 
-void ensureLayouts(Database& db, Slot root, const RepairNote& note)
+bool ensureLayouts(Database& db, Slot root, const RepairNote& note, std::string& error)
 {
-    if (rootDictionary(db, root, "ACAD_LAYOUT", note) != kNoSlot) return;
+    if (rootDictionary(db, root, "ACAD_LAYOUT", note) != kNoSlot) return true;
     std::string key;
     Slot found = layoutsUnderOtherKey(db, root, key);
     if (found != kNoSlot) {
@@ -245,11 +265,10 @@ void ensureLayouts(Database& db, Slot root, const RepairNote& note)
              "the root dictionary's key " + shown(key) + " named the layouts: taken as ACAD_LAYOUT");
         db.dictionaryRemove(root, key);
         addRootEntry(db, root, "ACAD_LAYOUT", found);
-        return;
+        return true;
     }
-    note(Kind::changed("layouts added"),
-         "the root dictionary had no ACAD_LAYOUT: added with the Model and Layout1 layouts");
     Slot layouts = addDictionary(db, handleOf(db, root));
+    if (layouts == kNoSlot) return needed(db, "the root dictionary's ACAD_LAYOUT", error);
     addRootEntry(db, root, "ACAD_LAYOUT", layouts);
     const struct {
         const char* name;
@@ -259,38 +278,47 @@ void ensureLayouts(Database& db, Slot root, const RepairNote& note)
     for (const auto& space : spaces) {
         Handle record = handleOf(db, space.record);
         Slot layout = addObject(db, "LAYOUT", ObjectClass::NonGraphical, db::layoutGroups(space.name, tab++, record));
+        if (layout == kNoSlot) return needed(db, std::string("the layout ") + space.name, error);
         db.dictionaryAdd(layouts, space.name, layout);
         linkLayout(db, space.record, handleOf(db, layout));
     }
+    note(Kind::changed("layouts added"),
+         "the root dictionary had no ACAD_LAYOUT: added with the Model and Layout1 layouts");
+    return true;
 }
 
-void ensurePlotStyles(Database& db, Slot root, const RepairNote& note)
+bool ensurePlotStyles(Database& db, Slot root, const RepairNote& note, std::string& error)
 {
-    if (rootDictionary(db, root, "ACAD_PLOTSTYLENAME", note) != kNoSlot) return;
-    note(Kind::changed("plot styles added"), "the root dictionary had no ACAD_PLOTSTYLENAME: added");
+    if (rootDictionary(db, root, "ACAD_PLOTSTYLENAME", note) != kNoSlot) return true;
     Slot styles = addObject(db, "ACDBDICTIONARYWDFLT", ObjectClass::NonGraphical, {}, handleOf(db, root));
-    Slot normal = addObject(db, "ACDBPLACEHOLDER", ObjectClass::NonGraphical, {}, handleOf(db, styles));
+    Slot normal = styles == kNoSlot ? kNoSlot
+                                    : addObject(db, "ACDBPLACEHOLDER", ObjectClass::NonGraphical, {}, handleOf(db, styles));
+    if (normal == kNoSlot) return needed(db, "the root dictionary's ACAD_PLOTSTYLENAME", error);
+    note(Kind::changed("plot styles added"), "the root dictionary had no ACAD_PLOTSTYLENAME: added");
     Handle placeholder = handleOf(db, normal);
     db.object(styles)->groups = {G::text(100, "AcDbDictionary"), G::integer(281, 1), G::text(3, "Normal"),
                                  G::handle(350, placeholder), G::text(100, "AcDbDictionaryWithDefault"),
                                  G::handle(340, placeholder)};
     addRootEntry(db, root, "ACAD_PLOTSTYLENAME", styles);
+    return true;
 }
 
-void ensureRootDictionary(Database& db, const RepairNote& note)
+bool ensureRootDictionary(Database& db, const RepairNote& note, std::string& error)
 {
     Slot root = db.namedObjectDictionary();
     if (!db.object(root)) {
-        note(Kind::changed("root dictionary added"), "the drawing had no root dictionary: added");
         root = addDictionary(db, 0);
+        if (root == kNoSlot) return needed(db, "a root dictionary", error);
+        note(Kind::changed("root dictionary added"), "the drawing had no root dictionary: added");
         db.setNamedObjectDictionary(root);
     }
     if (rootDictionary(db, root, "ACAD_GROUP", note) == kNoSlot) {
+        Slot groups = addDictionary(db, handleOf(db, root));
+        if (groups == kNoSlot) return needed(db, "the root dictionary's ACAD_GROUP", error);
         note(Kind::changed("groups added"), "the root dictionary had no ACAD_GROUP: added");
-        addRootEntry(db, root, "ACAD_GROUP", addDictionary(db, handleOf(db, root)));
+        addRootEntry(db, root, "ACAD_GROUP", groups);
     }
-    ensureLayouts(db, root, note);
-    ensurePlotStyles(db, root, note);
+    return ensureLayouts(db, root, note, error) && ensurePlotStyles(db, root, note, error);
 }
 
 void ensureClasses(Database& db, const RepairNote& note)
@@ -331,8 +359,8 @@ void collectNames(const db::Object& object, UsedNames& names)
 {
     if (object.erased) return;
     std::string_view type = object.typeName();
-    bool dimensioned = type == "DIMENSION" || type == "LEADER";
-    bool referencing = type == "INSERT" || type == "DIMENSION";
+    bool dimensioned = namesDimensionStyle(type);
+    bool referencing = type == "INSERT" || isDimensionType(type);
     bool inXdata = false;
     for (const Group& g : object.groups) {
         int code = g.code();
@@ -349,7 +377,7 @@ void collectNames(const db::Object& object, UsedNames& names)
 
 // Every name an entity uses gets its table entry.  The entities are looked
 // through side by side (only reading); the entries are then made in order.
-void ensureReferencedNames(Database& db, const RepairNote& note)
+bool ensureReferencedNames(Database& db, const RepairNote& note, std::string& error)
 {
     std::vector<Slot> entities;
     for (Slot record : db.records(Table::BlockRecord))
@@ -402,8 +430,9 @@ void ensureReferencedNames(Database& db, const RepairNote& note)
     std::unordered_set<std::string_view> checked[db::kTableCount];
     for (const UsedNames& run : used)
         for (const auto& [table, name] : run.inOrder)
-            if (checked[static_cast<size_t>(table)].insert(name).second) ensureRecord(db, table, name, note);
-    ensureBlockObjects(db, note);
+            if (checked[static_cast<size_t>(table)].insert(name).second && !ensureRecord(db, table, name, note, error))
+                return false;
+    return ensureBlockObjects(db, note, error);
 }
 
 // Pointers that must name a record of a table: a writer would write one
@@ -469,7 +498,7 @@ void dropDanglingHeadPointers(Database& db, const RepairNote& note)
 // A dictionary with a default must name an object as that default (other
 // programs look it up whenever a key is missing): the Normal entry, else
 // the first entry, else a placeholder made for it.
-void ensureDictionaryDefaults(Database& db, const RepairNote& note)
+bool ensureDictionaryDefaults(Database& db, const RepairNote& note, std::string& error)
 {
     constexpr std::string_view kMarker = "AcDbDictionaryWithDefault";
     constexpr int kDefault = 340;
@@ -490,7 +519,7 @@ void ensureDictionaryDefaults(Database& db, const RepairNote& note)
                 target = db.slotOf(dictionary->groups[i + 1].asHandle());
         Handle owner = dictionary->handle;
         if (!db.object(target)) target = addObject(db, "ACDBPLACEHOLDER", ObjectClass::NonGraphical, {}, owner);
-        if (!db.object(target)) continue;
+        if (!db.object(target)) return needed(db, "a default for ACDBDICTIONARYWDFLT " + db::handleText(owner), error);
         Handle handle = handleOf(db, target);
         note(Kind::changed("dictionary default set"), "ACDBDICTIONARYWDFLT " + db::handleText(owner) +
                                                           " had no default: set to " +
@@ -506,6 +535,7 @@ void ensureDictionaryDefaults(Database& db, const RepairNote& note)
             groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(end), std::begin(added), std::end(added));
         }
     }
+    return true;
 }
 
 // A layer whose linetype names nothing draws in Continuous, as the host's
@@ -543,6 +573,13 @@ const char* tableRecordSubclass(Table table)
     }
 }
 
+std::string cannotAdd(const Database& db, std::string_view what)
+{
+    std::string why = db.handseed() == 0 ? "no handle is left above " + db::handleText(UINT64_MAX)
+                                         : std::string("the drawing holds too many objects");
+    return "the drawing needs " + std::string(what) + " added, and " + why;
+}
+
 Slot addBlockRecord(Database& db, std::string_view name)
 {
     Slot record = addRecord(db, Table::BlockRecord, name, {G::handle(340, 0), G::integer(70, 0), G::integer(280, 1),
@@ -551,41 +588,47 @@ Slot addBlockRecord(Database& db, std::string_view name)
     return record;
 }
 
-void ensureSpaces(Database& db)
+bool ensureSpaces(Database& db, std::string& error)
 {
     Slot spaces[2];
     const char* names[2] = {"*Model_Space", "*Paper_Space"};
     for (int i = 0; i < 2; ++i) {
         spaces[i] = db.findRecord(Table::BlockRecord, names[i]);
         if (spaces[i] == kNoSlot) spaces[i] = addBlockRecord(db, names[i]);
+        if (spaces[i] == kNoSlot) return needed(db, std::string("the block ") + names[i], error);
         if (!db.block(spaces[i])) db.addBlock(spaces[i]);
     }
     db.setSpaces(spaces[0], spaces[1]);
+    return true;
 }
 
-void repairDrawing(Database& db, const RepairNote& note)
+bool repairDrawing(Database& db, const RepairNote& note, std::string& error)
 {
-    for (size_t t = 0; t < db::kTableCount; ++t) ensureTableHead(db, static_cast<Table>(t), &note);
-    for (const char* name : {"ByBlock", "ByLayer", "Continuous"}) ensureRecord(db, Table::Ltype, name, note);
-    ensureRecord(db, Table::Style, "Standard", note);
-    ensureRecord(db, Table::Appid, "ACAD", note);
-    ensureRecord(db, Table::Dimstyle, "Standard", note);
+    for (size_t t = 0; t < db::kTableCount; ++t) {
+        Table table = static_cast<Table>(t);
+        if (ensureTableHead(db, table, &note) == kNoSlot)
+            return needed(db, "the table " + std::string(db::tableName(table)), error);
+    }
+    const std::pair<Table, const char*> standard[] = {{Table::Ltype, "ByBlock"}, {Table::Ltype, "ByLayer"},
+                                                      {Table::Ltype, "Continuous"}, {Table::Style, "Standard"},
+                                                      {Table::Appid, "ACAD"}, {Table::Dimstyle, "Standard"}};
+    for (const auto& [table, name] : standard)
+        if (!ensureRecord(db, table, name, note, error)) return false;
     bool hadSpaces = db.findRecord(Table::BlockRecord, "*Model_Space") != kNoSlot &&
                      db.findRecord(Table::BlockRecord, "*Paper_Space") != kNoSlot;
-    ensureSpaces(db);
+    if (!ensureSpaces(db, error)) return false;
     if (!hadSpaces) note(Kind::changed("spaces added"), "the drawing had no *Model_Space or *Paper_Space block: added");
-    ensureBlockObjects(db, note);
-    ensureRootDictionary(db, note);
-    ensureDictionaryDefaults(db, note);
-    linkLayouts(db, note);
+    if (!ensureBlockObjects(db, note, error) || !ensureRootDictionary(db, note, error) ||
+        !ensureDictionaryDefaults(db, note, error) || !linkLayouts(db, note, error))
+        return false;
     breakBlockCycles(db, note);
-    repairComplexEntities(db, note);
-    ensureRecord(db, Table::Layer, "0", note);
+    if (!repairComplexEntities(db, note, error) || !ensureRecord(db, Table::Layer, "0", note, error)) return false;
     ensureLayerLinetypes(db, note);
     ensureClasses(db, note);
-    ensureReferencedNames(db, note);
+    if (!giveDimensionsBlocks(db, note, error) || !ensureReferencedNames(db, note, error)) return false;
     ensureTablePointers(db, note);
     dropDanglingHeadPointers(db, note);
+    return true;
 }
 
 } // namespace host::dxf

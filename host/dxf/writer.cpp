@@ -34,11 +34,6 @@ using db::Slot;
 using db::Table;
 using db::kNoSlot;
 
-bool isSpaceName(std::string_view name)
-{
-    return db::equalNoCase(name.substr(0, 12), "*Model_Space") || db::equalNoCase(name.substr(0, 12), "*Paper_Space");
-}
-
 void writeGroup(GroupWriter& out, const Group& g)
 {
     const int code = g.code();
@@ -689,9 +684,14 @@ TextEncoding encodingFor(DxfVersion version, const Database& db)
     return version == DxfVersion::R2000 ? TextEncoding{drawingCodePage(db)} : TextEncoding{};
 }
 
-void prepare(Database& db)
+// A drawing that cannot be made complete is not saved: the file would
+// hold what others refuse or quietly change.
+bool prepare(Database& db, std::string& error)
 {
-    repairDrawing(db, [](const RepairKind&, const std::string&) {});
+    std::string why;
+    if (repairDrawing(db, [](const RepairKind&, const std::string&) {}, why)) return true;
+    error = "the drawing cannot be saved: " + why;
+    return false;
 }
 
 } // namespace
@@ -705,20 +705,26 @@ bool writeDxfFile(Database& db, const std::string& path, const WriteOptions& opt
                   std::vector<Diagnostic>* notes)
 {
     if (options.binary) {
-        std::string text, binary;
+        std::string text, binary, why;
         size_t before = notes ? notes->size() : 0;
-        writeDxfText(db, text, options, notes);
+        if (!writeDxfText(db, text, options, notes, &why)) {
+            error = path + ": " + why;
+            return false;
+        }
         if (notes)
             for (size_t i = before; i < notes->size(); ++i) (*notes)[i].file = path;
         // A binary file cut short is never written in place of the old one.
-        std::string why;
         if (!textToBinary(text, binary, &why)) {
             error = path + ": the drawing cannot be written in binary: " + why;
             return false;
         }
         return writeFileAtomically(path, binary, error);
     }
-    prepare(db);
+    std::string why;
+    if (!prepare(db, why)) {
+        error = path + ": " + why;
+        return false;
+    }
     AtomicFileWriter file;
     if (!file.open(path)) {
         error = file.error();
@@ -733,14 +739,20 @@ bool writeDxfFile(Database& db, const std::string& path, const WriteOptions& opt
     return true;
 }
 
-void writeDxfText(Database& db, std::string& text, const WriteOptions& options, std::vector<Diagnostic>* notes)
+bool writeDxfText(Database& db, std::string& text, const WriteOptions& options, std::vector<Diagnostic>* notes,
+                  std::string* error)
 {
-    prepare(db);
     text.clear();
+    std::string why;
+    if (!prepare(db, why)) {
+        if (error) *error = why;
+        return false;
+    }
     text.reserve(db.slotCount() * 256);  // about what a drawing object takes
     GroupWriter out(encodingFor(options.version, db));
     out.setSink(&text);
     DxfWriter(db, out, options.version, "", notes).write();
+    return true;
 }
 
 } // namespace host::dxf

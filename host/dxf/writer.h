@@ -2,7 +2,8 @@
 // R2000 (AC1015, ANSI_1252 with \U+XXXX escapes) on request.
 //
 // Before writing, the drawing is completed where a file must hold more than
-// it has (see repair.h: e.g. an APPID for every XDATA application).
+// it has (see repair.h: e.g. an APPID for every XDATA application); one
+// that cannot be (no handle is left for what it needs) is not written.
 // Anonymous *U blocks that nothing inserts, and *D blocks of no dimension,
 // are left out of the file, with everything they own; the database keeps
 // them, so an erased insert can still come back.
@@ -29,9 +30,10 @@ struct WriteOptions {
 // of the saved extents), each as a note about the file.
 bool writeDxfFile(db::Database& db, const std::string& path, const WriteOptions& options, std::string& error,
                   std::vector<Diagnostic>* notes = nullptr);
-// The same text in memory.
-void writeDxfText(db::Database& db, std::string& out, const WriteOptions& options = {},
-                  std::vector<Diagnostic>* notes = nullptr);
+// The same text in memory; false (`out` empty, `error` saying why when
+// given) when the drawing cannot be completed.
+bool writeDxfText(db::Database& db, std::string& out, const WriteOptions& options = {},
+                  std::vector<Diagnostic>* notes = nullptr, std::string* error = nullptr);
 
 // "AC1021" or "AC1015".
 const char* versionString(DxfVersion version);

@@ -147,6 +147,24 @@ const Damaged kDamaged[] = {
     {"text_whose_only_marker_is_empty", kHeader + "0 SECTION 2 ENTITIES 0 TEXT 100 <empty> 0 ENDSEC 0 EOF", ""},
     {"text_with_a_marker_of_another_class",
      kHeader + "0 SECTION 2 ENTITIES 0 TEXT 5 27 100 AcDbEntity 8 0 100 AcSymbolTable 70 0 0 ENDSEC 0 EOF", ""},
+    // Dimensions whose block is no block of their own: none, a blank name,
+    // model space; one of a block and a style of nothing.  Each is kept.
+    {"dimension_without_block_name",
+     kHeader + "0 SECTION 2 ENTITIES 0 DIMENSION 5 40 100 AcDbEntity 8 0 100 AcDbDimension 10 0 20 0 30 0 70 0\n"
+               "0 ENDSEC 0 EOF",
+     "DIMENSION 40 named no block: given the empty block *D"},
+    {"dimension_of_a_blank_block_name",
+     kHeader + "0 SECTION 2 ENTITIES 0 DIMENSION 5 40 100 AcDbEntity 8 0 100 AcDbDimension 2 <blank> 10 0 20 0\n"
+               "30 0 70 0 0 ENDSEC 0 EOF",
+     "DIMENSION 40 named no block: given the empty block *D"},
+    {"dimension_naming_model_space",
+     kHeader + "0 SECTION 2 ENTITIES 0 DIMENSION 5 40 100 AcDbEntity 8 0 100 AcDbDimension 2 *Model_Space\n"
+               "10 0 20 0 30 0 70 0 0 ENDSEC 0 EOF",
+     "DIMENSION 40 named the space *Model_Space as its block: given the empty block *D"},
+    {"arc_dimension_of_a_block_and_style_of_nothing",
+     kHeader + "0 SECTION 2 ENTITIES 0 ARC_DIMENSION 5 40 100 AcDbEntity 8 0 100 AcDbDimension 2 B 10 0 20 0\n"
+               "30 0 70 5 3 S 100 AcDbArcDimension 0 ENDSEC 0 EOF",
+     "DIMSTYLE S was missing: added"},
     // A header variable in other letters than the writer's own.
     {"header_variable_in_other_letters",
      "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
@@ -167,7 +185,7 @@ TEST(RepairedSave, OpensAgainWithoutRepairs)
     for (const Damaged& damaged : kDamaged) {
         for (bool binary : {false, true}) {
             SCOPED_TRACE(std::string(damaged.name) + (binary ? " (binary)" : " (text)"));
-            std::string input = dxfOfPairs(damaged.groups);
+            std::string input = dxfOfGroups(damaged.groups);
             if (binary) {
                 ASSERT_TRUE(textToBinary(std::string(input), input));
             }

@@ -36,15 +36,9 @@ std::string shellQuoted(const std::string& path)
 
 } // namespace
 
-std::string outputPath(const std::string& name)
+std::string dxfOfGroups(const std::string& groups)
 {
-    std::filesystem::create_directories(DXF_TEST_OUTPUT);
-    return std::string(DXF_TEST_OUTPUT) + "/" + name;
-}
-
-std::string dxfOfPairs(const std::string& pairs)
-{
-    std::istringstream in(pairs);
+    std::istringstream in(groups);
     std::string code, value, out;
     while (in >> code >> value) {
         if (value == "<blank>") value = " ";
@@ -52,6 +46,12 @@ std::string dxfOfPairs(const std::string& pairs)
         out += code + "\n" + value + "\n";
     }
     return out;
+}
+
+std::string outputPath(const std::string& name)
+{
+    std::filesystem::create_directories(DXF_TEST_OUTPUT);
+    return std::string(DXF_TEST_OUTPUT) + "/" + name;
 }
 
 std::string runChecks(const std::string& path)

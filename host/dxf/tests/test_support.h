@@ -6,9 +6,9 @@
 
 // A path in the tests' output folder (made when missing).
 std::string outputPath(const std::string& name);
-// DXF text of "code value" pairs parted by blanks or lines; the value
-// <blank> is a space, <empty> nothing.
-std::string dxfOfPairs(const std::string& pairs);
+// DXF text of "code value" pairs parted by blanks or lines; the value <blank> is
+// a space, <empty> nothing.
+std::string dxfOfGroups(const std::string& groups);
 // Runs check_dxf.py on a file: "" when it passes, else its report.
 std::string runChecks(const std::string& path);
 // Runs check_dxf.py on many files in `jobs` processes side by side: "" when

@@ -1,0 +1,89 @@
+// Record types and header variable names are read in any letters, as the
+// drawing keeps and saves them in capitals: what they mean (the root
+// dictionary, a dimension style's handle, the version that decides how
+// text and binary groups read) does not hang on the letters.
+#include "dxf/reader.h"
+
+#include "dxf/binary_dxf.h"
+#include "dxf/writer.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+using namespace host::dxf;
+using host::db::Database;
+
+namespace {
+
+std::unique_ptr<Database> readOk(const std::string& groups, ReadReport& report)
+{
+    auto db = readDxfText(dxfOfGroups(groups), "letters.dxf", report);
+    EXPECT_TRUE(db) << report.error.text();
+    return db;
+}
+
+std::string notesOf(const ReadReport& report)
+{
+    std::string all;
+    for (const Diagnostic& d : report.repairs) all += d.text() + "\n";
+    return all;
+}
+
+} // namespace
+
+TEST(OtherLetters, RecordTypesReadAsTheirCapitals)
+{
+    ReadReport report;
+    auto db = readOk("0 SECTION 2 CLASSES 0 Class 1 MYCLASS 2 MyClass 0 ENDSEC\n"
+                     "0 SECTION 2 TABLES 0 TABLE 2 DIMSTYLE 5 8 100 AcDbSymbolTable 70 1 100 AcDbDimStyleTable\n"
+                     "0 DimStyle 105 30 330 8 100 AcDbSymbolTableRecord 100 AcDbDimStyleTableRecord 2 Tall 70 0\n"
+                     "0 ENDTAB 0 ENDSEC\n"
+                     "0 SECTION 2 OBJECTS 0 dictionary 5 C 330 0 100 AcDbDictionary 3 KEPT 350 D\n"
+                     "0 XRECORD 5 D 330 C 100 AcDbXrecord 1 data 0 ENDSEC 0 EOF",
+                     report);
+    ASSERT_TRUE(db);
+    ASSERT_FALSE(db->classes().empty());
+    EXPECT_EQ(host::db::groupText(db->classes()[0], 1), "MYCLASS");
+    // The style keeps its handle, which others name it by.
+    const host::db::Object* style = db->object(db->slotOf(0x30));
+    ASSERT_TRUE(style);
+    EXPECT_EQ(host::db::groupText(*style, 2), "Tall");
+    // The root dictionary's entries stay, and are saved.
+    EXPECT_EQ(db->object(db->dictionaryLookup(db->namedObjectDictionary(), "KEPT")), db->object(db->slotOf(0xD)));
+    EXPECT_EQ(notesOf(report).find("not saved"), std::string::npos) << notesOf(report);
+    std::string saved;
+    writeDxfText(*db, saved);
+    EXPECT_NE(saved.find("  3\r\nKEPT\r\n350\r\nD\r\n"), std::string::npos);
+}
+
+TEST(OtherLetters, TheVersionInAnyLettersDecidesHowTextAndBinaryRead)
+{
+    const std::string text = dxfOfGroups("0 SECTION 2 HEADER 9 $AcadVer 1 AC1021 9 $DwgCodePage 3 ANSI_1252 0 ENDSEC\n"
+                                         "0 SECTION 2 ENTITIES 0 TEXT 5 40 100 AcDbEntity 8 0 100 AcDbText\n"
+                                         "10 0 20 0 30 0 40 1 1 Grüße 0 ENDSEC 0 EOF");
+    std::string binary;
+    ASSERT_TRUE(textToBinary(text, binary));
+    // A comment first (code 999) leaves the code width to the version.
+    const size_t sentinel = 22;
+    std::string commented = binary.substr(0, sentinel) + "\xE7\x03" "by hand" + '\0' + binary.substr(sentinel);
+    const std::pair<const char*, const std::string*> files[] = {
+        {"text", &text}, {"binary", &binary}, {"binary with a comment first", &commented}};
+    for (const auto& [kind, file] : files) {
+        SCOPED_TRACE(kind);
+        ReadReport report;
+        auto db = readDxfText(*file, "version.dxf", report);
+        ASSERT_TRUE(db) << report.error.text();
+        EXPECT_EQ(report.version, "AC1021");
+        const host::db::Object* label = db->object(db->slotOf(0x40));
+        ASSERT_TRUE(label);
+        EXPECT_EQ(host::db::groupText(*label, 1), "Grüße");
+    }
+    // A binary file whose sentinel lost its CR would have every group read
+    // a byte off: it is refused as damaged.
+    std::string damaged = binary;
+    damaged.erase(damaged.find('\r'), 1);
+    ReadReport report;
+    EXPECT_FALSE(readDxfText(damaged, "damaged.dxf", report));
+    EXPECT_EQ(report.error.text(), "damaged.dxf: the binary file's first line is damaged: \"AutoCAD Binary DXF\" is "
+                                   "not followed by CR LF, 1A, 00");
+}
