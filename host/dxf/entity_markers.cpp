@@ -392,14 +392,19 @@ bool beginsSecondPartOfName(std::string_view type, const db::GroupList& groups, 
         twice |= markers->own[k] == name && markers->own[k + 1] == name;
     // A third in a row is one too many.
     if (!twice || (at >= 2 && groups[at - 2].code() == kMarkerCode && groups[at - 2].asText() == name)) return false;
-    // Up to the next part's marker; repeats of this one are left out.
+    // Up to the next part's marker, no group of the first part: groups of
+    // unknown place are written where they were read, after the second.
+    const PartFields first = fieldsOf(name, false);
     const PartFields second = fieldsOf(name, true);
     for (size_t i = at + 1; i < groups.size() && ownGroup(groups[i]); ++i) {
         if (groups[i].code() == kMarkerCode) {
             if (groups[i].asText() == name) continue;
             break;
         }
-        if (!std::binary_search(second.codes.begin(), second.codes.end(), groups[i].code())) return false;
+        const int code = groups[i].code();
+        if (std::binary_search(first.codes.begin(), first.codes.end(), code) &&
+            !std::binary_search(second.codes.begin(), second.codes.end(), code))
+            return false;
     }
     return true;
 }

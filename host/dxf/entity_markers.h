@@ -26,8 +26,8 @@ bool keptWithoutMarkers(std::string_view type);
 
 // True when the marker at `at`, of the name of the one before it, begins a
 // part of its own: the second of a type's two parts of one name (a TEXT's
-// AcDbText) after a first that holds no group, with none after it but the
-// second's.  A save writes them so.
+// AcDbText) after a first that holds no group, with none of the first's
+// after it.  A save writes them so.
 bool beginsSecondPartOfName(std::string_view type, const db::GroupList& groups, size_t at);
 
 } // namespace host::dxf

@@ -147,6 +147,9 @@ const Damaged kDamaged[] = {
     {"text_whose_only_marker_is_empty", kHeader + "0 SECTION 2 ENTITIES 0 TEXT 100 <empty> 0 ENDSEC 0 EOF", ""},
     {"text_with_a_marker_of_another_class",
      kHeader + "0 SECTION 2 ENTITIES 0 TEXT 5 27 100 AcDbEntity 8 0 100 AcSymbolTable 70 0 0 ENDSEC 0 EOF", ""},
+    // The same, with a group of no known place after the second part's.
+    {"text_with_a_group_of_no_known_place_after_its_second_part",
+     kHeader + "0 SECTION 2 ENTITIES 0 TEXT 5 27 100 AcDbEntity 8 0 100 AcSymbolTable 73 1 3 x 0 ENDSEC 0 EOF", ""},
     // Dimensions whose block is no block of their own: none, a blank name,
     // model space; one of a block and a style of nothing.  Each is kept.
     {"dimension_without_block_name",
