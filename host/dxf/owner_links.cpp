@@ -104,8 +104,11 @@ std::vector<bool> savedRecords(const Database& db)
 // An object whose owner does not name it takes the first record that does.
 // One that nothing names (a second copy of an object, whose handle was
 // taken) is left unowned, and so not saved, as objects without an owner are.
+// With `fromUnsaved`, instead, an object whose owner names it but is not
+// saved goes to a holder that is: asked only once every owner that does
+// not name what it owns is mended, as that may save the owner after all.
 // True when an owner changed.
-bool repairObjects(Database& db, Tally& held, Tally& unheld, Tally& unsaved)
+bool repairObjects(Database& db, bool fromUnsaved, Tally& held, Tally& unheld, Tally& unsaved)
 {
     // An object that is not saved does not save the objects it holds
     // either: a holder that is saved goes first.
@@ -142,7 +145,7 @@ bool repairObjects(Database& db, Tally& held, Tally& unheld, Tally& unsaved)
         }
         // Held by an owner that is not saved, it goes to a holder that is.
         bool better = found != holder.end() && !saved(db.slotOf(object->owner)) && saved(found->second);
-        if (holds && !better) continue;
+        if (holds != fromUnsaved || (holds && !better)) continue;
         if (found != holder.end()) setOwner(*object, db.object(found->second)->handle, holds ? unsaved : held);
         else setOwner(*object, 0, unheld);
     }
@@ -160,7 +163,9 @@ void repairOwners(Database& db, const RepairNote& note)
     // An object left unowned takes the saving of what it holds with it:
     // those go to other holders on the next round.  Who is unowned is known
     // after the first, so a third changes nothing.
-    for (int round = 0; round < 3 && repairObjects(db, objects, unnamed, unsaved); ++round) {
+    for (int round = 0; round < 3; ++round) {
+        bool named = repairObjects(db, false, objects, unnamed, unsaved);
+        if (!repairObjects(db, true, objects, unnamed, unsaved) && !named) break;
     }
     for (const Tally* tally : {&objects, &unnamed, &unsaved}) tally->report(note);
 }

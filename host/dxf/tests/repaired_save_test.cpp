@@ -108,6 +108,13 @@ const Damaged kDamaged[] = {
                "0 SECTION 2 OBJECTS 0 R 5 A 330 1 350 D 0 DICTIONARY 5 D 330 A 100 AcDbDictionary\n"
                "0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_LAYOUT 350 D 0 ENDSEC 0 EOF",
      "DICTIONARY D named A as its owner, which is not saved: set to the saved record that names it too"},
+    // The layouts' dictionary owned by itself, its layout held also by a
+    // block left out at saving: the layout stays with the dictionary, which
+    // the root holds once it is mended.
+    {"layout_of_a_dictionary_owned_by_itself_held_by_a_block_too",
+     "0 SECTION 2 BLOCKS 0 BLOCK 350 30 0 ENDBLK 0 ENDSEC 0 SECTION 2 OBJECTS 0 DICTIONARY 3 ACAD_LAYOUT 350 D\n"
+     "0 DICTIONARY 5 D 330 D 3 L 350 30 0 LAYOUT 5 30 0 ENDSEC 0 EOF",
+     "layout L had lost its AcDbLayout part: its settings were made anew"},
     // A block record named as R12 names model space, without its block.
     {"block_record_named_as_in_r12",
      kHeader + "0 SECTION 2 TABLES 0 TABLE 2 BLOCK_RECORD 5 1 0 BLOCK_RECORD 5 20 330 1\n"
