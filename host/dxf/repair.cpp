@@ -10,6 +10,7 @@
 #include "dxf/parallel.h"
 #include "dxf/quoted_text.h"
 
+#include <algorithm>
 #include <unordered_set>
 #include <vector>
 
@@ -533,6 +534,17 @@ bool ensureDictionaryDefaults(Database& db, const RepairNote& note, std::string&
         } else {
             Group added[2] = {G::text(100, kMarker), G::handle(kDefault, handle)};
             groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(end), std::begin(added), std::end(added));
+            // A dictionary read without markers (older writers) takes the
+            // dictionary's own first, as a marker of the default alone
+            // reads as a dictionary that lost its own.
+            bool own = std::any_of(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(end),
+                                   [](const Group& g) { return g.code() == 100 && g.asText() == "AcDbDictionary"; });
+            if (!own) {
+                size_t at = 0;
+                for (bool inBraces = false; at < end && (inBraces || groups[at].code() == 102); ++at)
+                    if (groups[at].code() == 102) inBraces = groups[at].asText().starts_with("{");
+                groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(at), G::text(100, "AcDbDictionary"));
+            }
         }
     }
     return true;
@@ -618,8 +630,10 @@ bool repairDrawing(Database& db, const RepairNote& note, std::string& error)
                      db.findRecord(Table::BlockRecord, "*Paper_Space") != kNoSlot;
     if (!ensureSpaces(db, error)) return false;
     if (!hadSpaces) note(Kind::changed("spaces added"), "the drawing had no *Model_Space or *Paper_Space block: added");
+    // Defaults after the layouts: an entry of the layout dictionary that is
+    // no layout is left out there, and can be no default then.
     if (!ensureBlockObjects(db, note, error) || !ensureRootDictionary(db, note, error) ||
-        !ensureDictionaryDefaults(db, note, error) || !linkLayouts(db, note, error))
+        !linkLayouts(db, note, error) || !ensureDictionaryDefaults(db, note, error))
         return false;
     breakBlockCycles(db, note);
     if (!repairComplexEntities(db, note, error) || !ensureRecord(db, Table::Layer, "0", note, error)) return false;

@@ -115,6 +115,16 @@ const Damaged kDamaged[] = {
      "0 SECTION 2 BLOCKS 0 BLOCK 350 30 0 ENDBLK 0 ENDSEC 0 SECTION 2 OBJECTS 0 DICTIONARY 3 ACAD_LAYOUT 350 D\n"
      "0 DICTIONARY 5 D 330 D 3 L 350 30 0 LAYOUT 5 30 0 ENDSEC 0 EOF",
      "layout L had lost its AcDbLayout part: its settings were made anew"},
+    // A dictionary with a default, read without markers, given its default.
+    {"dictionary_with_a_default_read_without_markers",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 3 X 350 D 0 ACDBDICTIONARYWDFLT 5 D 330 C 0 ENDSEC 0 EOF", ""},
+    // The layouts' dictionary has a default, and no default but an entry
+    // that is no layout, which is left out there.
+    {"layout_dictionary_whose_only_entry_is_no_layout",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_LAYOUT 350 50\n"
+               "0 ACDBDICTIONARYWDFLT 5 50 330 C 100 AcDbDictionary 3 Normal 350 51 0 ACDBPLACEHOLDER 5 51 330 50\n"
+               "0 ENDSEC 0 EOF",
+     "layout Normal is a ACDBPLACEHOLDER, no LAYOUT: left out"},
     // A block record named as R12 names model space, without its block.
     {"block_record_named_as_in_r12",
      kHeader + "0 SECTION 2 TABLES 0 TABLE 2 BLOCK_RECORD 5 1 0 BLOCK_RECORD 5 20 330 1\n"
