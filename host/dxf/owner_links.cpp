@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace host::dxf {
@@ -116,6 +117,10 @@ bool repairObjects(Database& db, bool fromUnsaved, Tally& held, Tally& unheld, T
     auto saved = [&](Slot slot) { return slot < savedRecord.size() && savedRecord[slot]; };
     size_t changes = held.count + unheld.count + unsaved.count;
     std::unordered_map<Handle, Slot> holder;
+    struct Move {
+        Slot object, holder;
+    };
+    std::vector<Move> moves;
     for (Slot slot = 0; slot < db.slotCount(); ++slot) {
         const Object* object = db.object(slot);
         if (!object) continue;
@@ -146,8 +151,20 @@ bool repairObjects(Database& db, bool fromUnsaved, Tally& held, Tally& unheld, T
         // Held by an owner that is not saved, it goes to a holder that is.
         bool better = found != holder.end() && !saved(db.slotOf(object->owner)) && saved(found->second);
         if (holds != fromUnsaved || (holds && !better)) continue;
-        if (found != holder.end()) setOwner(*object, db.object(found->second)->handle, holds ? unsaved : held);
+        if (fromUnsaved) moves.push_back({slot, found->second});
+        else if (found != holder.end()) setOwner(*object, db.object(found->second)->handle, held);
         else setOwner(*object, 0, unheld);
+    }
+    // An owner that moves is saved then, and so is what it owns: that
+    // stays, and is asked again on the next round.  Of owners that own
+    // each other, one moves.
+    std::unordered_set<Slot> moving, staying;
+    for (const Move& move : moves) moving.insert(move.object);
+    for (const Move& move : moves) {
+        Object& object = *db.object(move.object);
+        Slot owner = db.slotOf(object.owner);
+        if (moving.count(owner) && !staying.count(owner)) staying.insert(move.object);
+        else setOwner(object, db.object(move.holder)->handle, unsaved);
     }
     return held.count + unheld.count + unsaved.count != changes;
 }

@@ -115,6 +115,11 @@ const Damaged kDamaged[] = {
      "0 SECTION 2 BLOCKS 0 BLOCK 350 30 0 ENDBLK 0 ENDSEC 0 SECTION 2 OBJECTS 0 DICTIONARY 3 ACAD_LAYOUT 350 D\n"
      "0 DICTIONARY 5 D 330 D 3 L 350 30 0 LAYOUT 5 30 0 ENDSEC 0 EOF",
      "layout L had lost its AcDbLayout part: its settings were made anew"},
+    // The same layout, its dictionary owned by an object that is not saved.
+    {"layout_of_a_dictionary_owned_by_an_object_not_saved_held_by_a_block_too",
+     kHeader + "0 SECTION 2 BLOCKS 0 BLOCK 350 31 0 ENDBLK 0 ENDSEC 0 SECTION 2 OBJECTS 0 DICTIONARY 3 ACAD_LAYOUT\n"
+               "350 D 0 Y 5 C 350 D 0 DICTIONARY 5 D 330 C 3 L 350 31 0 LAYOUT 5 31 0 ENDSEC 0 EOF",
+     "1 objects without an owner are named by no dictionary: they are not saved"},
     // A dictionary with a default, read without markers, given its default.
     {"dictionary_with_a_default_read_without_markers",
      kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 3 X 350 D 0 ACDBDICTIONARYWDFLT 5 D 330 C 0 ENDSEC 0 EOF", ""},
