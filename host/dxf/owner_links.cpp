@@ -105,17 +105,17 @@ std::vector<bool> savedRecords(const Database& db)
 // An object whose owner does not name it takes the first record that does.
 // One that nothing names (a second copy of an object, whose handle was
 // taken) is left unowned, and so not saved, as objects without an owner are.
-// With `fromUnsaved`, instead, an object whose owner names it but is not
-// saved goes to a holder that is: asked only once every owner that does
-// not name what it owns is mended, as that may save the owner after all.
-// True when an owner changed.
-bool repairObjects(Database& db, bool fromUnsaved, Tally& held, Tally& unheld, Tally& unsaved)
+// Then, when none of those changed, an object whose owner names it but is
+// not saved goes to a holder that is: asked only once every owner that
+// does not name what it owns is mended, as that may save the owner after
+// all.  True when an owner changed.
+bool repairObjects(Database& db, Tally& held, Tally& unheld, Tally& unsaved)
 {
     // An object that is not saved does not save the objects it holds
     // either: a holder that is saved goes first.
     std::vector<bool> savedRecord = savedRecords(db);
     auto saved = [&](Slot slot) { return slot < savedRecord.size() && savedRecord[slot]; };
-    size_t changes = held.count + unheld.count + unsaved.count;
+    size_t changes = held.count + unheld.count;
     std::unordered_map<Handle, Slot> holder;
     struct Move {
         Slot object, holder;
@@ -150,11 +150,12 @@ bool repairObjects(Database& db, bool fromUnsaved, Tally& held, Tally& unheld, T
         }
         // Held by an owner that is not saved, it goes to a holder that is.
         bool better = found != holder.end() && !saved(db.slotOf(object->owner)) && saved(found->second);
-        if (holds != fromUnsaved || (holds && !better)) continue;
-        if (fromUnsaved) moves.push_back({slot, found->second});
+        if (holds && !better) continue;
+        if (holds) moves.push_back({slot, found->second});
         else if (found != holder.end()) setOwner(*object, db.object(found->second)->handle, held);
         else setOwner(*object, 0, unheld);
     }
+    if (held.count + unheld.count != changes) return true;
     // An owner that moves is saved then, and so is what it owns: that
     // stays, and is asked again on the next round.  Of owners that own
     // each other, one moves.
@@ -166,7 +167,7 @@ bool repairObjects(Database& db, bool fromUnsaved, Tally& held, Tally& unheld, T
         if (moving.count(owner) && !staying.count(owner)) staying.insert(move.object);
         else setOwner(object, db.object(move.holder)->handle, unsaved);
     }
-    return held.count + unheld.count + unsaved.count != changes;
+    return !moves.empty();
 }
 
 } // namespace
@@ -177,12 +178,10 @@ void repairOwners(Database& db, const RepairNote& note)
     Tally unnamed{RepairKind::lost("object not saved"), "nothing names it, so it is not saved"};
     Tally unsaved{RepairKind::changed("owner saved"), "set to the saved record that names it too",
                   "which is not saved"};
-    // An object left unowned takes the saving of what it holds with it:
-    // those go to other holders on the next round.  Who is unowned is known
-    // after the first, so a third changes nothing.
-    for (int round = 0; round < 3; ++round) {
-        bool named = repairObjects(db, false, objects, unnamed, unsaved);
-        if (!repairObjects(db, true, objects, unnamed, unsaved) && !named) break;
+    // An object left unowned takes the saving of what it holds with it, and
+    // an owner that moves saves what it owns: each round settles what the
+    // one before changed.
+    for (int round = 0; round < 5 && repairObjects(db, objects, unnamed, unsaved); ++round) {
     }
     for (const Tally* tally : {&objects, &unnamed, &unsaved}) tally->report(note);
 }
