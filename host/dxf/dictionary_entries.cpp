@@ -71,6 +71,9 @@ bool mendBody(const Database& db, Object& dictionary, Mending& m)
         for (bool inBraces = false; begin < end && (inBraces || groups[begin].code() == kBrace); ++begin)
             if (groups[begin].code() == kBrace) inBraces = groups[begin].asText().starts_with("{");
         for (size_t i = begin; i < end && !markerLost; ++i) markerLost = groups[i].code() == kMarker;
+        // A default is given under a marker of its own, which the
+        // dictionary's must come before: that one has none without both.
+        markerLost |= dictionary.isType("ACDBDICTIONARYWDFLT");
         marked = markerLost;
     }
     auto ownedHere = [&](Handle handle) {

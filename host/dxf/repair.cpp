@@ -10,7 +10,6 @@
 #include "dxf/parallel.h"
 #include "dxf/quoted_text.h"
 
-#include <algorithm>
 #include <unordered_set>
 #include <vector>
 
@@ -534,17 +533,6 @@ bool ensureDictionaryDefaults(Database& db, const RepairNote& note, std::string&
         } else {
             Group added[2] = {G::text(100, kMarker), G::handle(kDefault, handle)};
             groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(end), std::begin(added), std::end(added));
-            // A dictionary read without markers (older writers) takes the
-            // dictionary's own first, as a marker of the default alone
-            // reads as a dictionary that lost its own.
-            bool own = std::any_of(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(end),
-                                   [](const Group& g) { return g.code() == 100 && g.asText() == "AcDbDictionary"; });
-            if (!own) {
-                size_t at = 0;
-                for (bool inBraces = false; at < end && (inBraces || groups[at].code() == 102); ++at)
-                    if (groups[at].code() == 102) inBraces = groups[at].asText().starts_with("{");
-                groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(at), G::text(100, "AcDbDictionary"));
-            }
         }
     }
     return true;

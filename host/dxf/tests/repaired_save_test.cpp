@@ -123,6 +123,11 @@ const Damaged kDamaged[] = {
     // A dictionary with a default, read without markers, given its default.
     {"dictionary_with_a_default_read_without_markers",
      kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 3 X 350 D 0 ACDBDICTIONARYWDFLT 5 D 330 C 0 ENDSEC 0 EOF", ""},
+    // The same with a group that is no key nor entry, left out with the
+    // marker put back.
+    {"dictionary_with_a_default_read_without_markers_and_a_stray_group",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 3 X 350 D 0 ACDBDICTIONARYWDFLT 5 D 330 C 4 <empty> 0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT D: 1 groups that are no key or entry were left out"},
     // The layouts' dictionary has a default, and no default but an entry
     // that is no layout, which is left out there.
     {"layout_dictionary_whose_only_entry_is_no_layout",
