@@ -144,7 +144,11 @@ bool SpanExtremes::derivative(size_t p, bool rational) {
             for (size_t n = 0; n < rows_; ++n) {
                 double* row = pascal_.data() + n * rows_;
                 row[0] = 1;
-                for (size_t k = 1; k <= n; ++k) row[k] = row[k - rows_ - 1] + (k < n ? row[k - rows_] : 0);
+                if (n == 0) continue;
+                // The row above, reached forward from its start: an index run
+                // back from this row's would wrap round below zero.
+                const double* above = pascal_.data() + (n - 1) * rows_;
+                for (size_t k = 1; k <= n; ++k) row[k] = above[k - 1] + (k < n ? above[k] : 0);
             }
         }
         shifted_.resize(p + 1);
