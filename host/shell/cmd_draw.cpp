@@ -208,6 +208,7 @@ public:
                 reprompt("Requires a positive height.");
                 return Step::Rejected;
             }
+            heightTyped_ = !empty;
             break;
         case 2:
             if (!empty && !numberOf(answer, angle_)) {
@@ -229,14 +230,18 @@ private:
         std::wstring style = io::fromUtf8(currentTextStyleName());
         std::wstring value = io::fromUtf8(text);
         double rotation = degreesToRadians(angle_);
-        return make(acutBuildList(RTDXF0, L"TEXT", 8, layer.c_str(), 10, at_, 40, height_, 1, value.c_str(), 50,
-                                  rotation, 7, style.c_str(), 0))
-                   ? Step::Done
-                   : Step::Cancelled;
+        if (!make(acutBuildList(RTDXF0, L"TEXT", 8, layer.c_str(), 10, at_, 40, height_, 1, value.c_str(), 50,
+                                rotation, 7, style.c_str(), 0)))
+            return Step::Cancelled;
+        // A height typed is the next text's default, as TEXTSIZE set by
+        // name would be; Enter leaves the drawing's value as it was read.
+        if (Document* doc = currentDocument(); doc && heightTyped_) setDrawingVar(*doc, "TEXTSIZE", realVar(height_));
+        return Step::Done;
     }
     int stage_ = 0;
     double at_[3] = {0, 0, 0};
     double height_ = 2.5;
+    bool heightTyped_ = false;
     double angle_ = 0;
 };
 

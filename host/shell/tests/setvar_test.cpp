@@ -224,3 +224,24 @@ TEST_F(SetVar, DrawingVariablesAreSavedAndReadBack) {
 }
 
 } // namespace
+
+namespace {
+
+// A height typed at TEXT is the next text's default and the drawing's
+// TEXTSIZE, which a save writes; Enter at the height leaves it as it was.
+TEST_F(SetVar, AHeightTypedAtTextBecomesTheTextSize) {
+    run("TEXT", "0,0\n4\n\nfirst\n");
+    EXPECT_EQ(current("TEXTSIZE"), "4");
+    EXPECT_NE(run("TEXT", "0,5\n\n\nsecond\n").find("Specify height <4>: "), std::string::npos);
+    EXPECT_EQ(current("TEXTSIZE"), "4");
+    run("TEXT", "0,9\n6\n\n\n");  // cancelled at its text: nothing made, nothing set
+    EXPECT_EQ(current("TEXTSIZE"), "4");
+    namespace fs = std::filesystem;
+    fs::path file = fs::path(testing::TempDir()) / ("lurak_textsize_" + std::to_string(::getpid()) + ".dxf");
+    std::string message;
+    ASSERT_TRUE(host::shell::saveDrawing(*doc_, file.string(), message)) << message;
+    EXPECT_NE(fileText(file).find("$TEXTSIZE\n 40\n4.0"), std::string::npos);
+    fs::remove(file);
+}
+
+} // namespace
