@@ -6,7 +6,8 @@
 // circles and near-full bulges of radius 1e6 and beyond at scales up to
 // 2^20, a spline of 3,000 control points, shapes whose numbers overflow
 // where they are asked (bulges of 1e-300 at 1e9, a spline swinging 1e150
-// wide, weights of 1e300 at 2^60), and an MTEXT of 80,000 stacks.
+// wide, weights of 1e300 at 2^60 and weights 1e400 apart), and an MTEXT of
+// 80,000 stacks.
 // Each step should stay under a second and 100 MB; each answer is checked
 // (the benchmark fails on a wrong one).  Where copies multiply beyond any
 // bound, leaving the insert out and saying so is right too, taking what is
@@ -15,6 +16,7 @@
 //   hostile_shapes_bench [--list] [--seconds N] [CASE...]   (selection_cases.h)
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dxf_text.h"
@@ -478,7 +480,10 @@ void addMultiplyingWork(std::vector<Case>& cases) {
 // control points alternating between y = 1e150 and -1e150, 1 apart along x,
 // which crosses y = 0 within the pick box of 0,0 and never lies left of
 // x = 0; a rational cubic whose second control point (1,2) weighs 1e300, in
-// an insert at 2^60, which leaves (0,0) straight for (1,2) times 2^60.
+// an insert at 2^60, which leaves (0,0) straight for (1,2) times 2^60;
+// quadratics over (100,100), (50,0) and (-50,200) whose weights lie far
+// apart at their ends (1e200, 1e197 and 1e-200; 6.3e298, 3.8e245 and
+// 1.9e-254), which run along their control points' legs.
 void addOverflows(std::vector<Case>& cases) {
     cases.push_back({"thin_bulges_1e-300_at_1e9",
                      [] {
@@ -509,6 +514,17 @@ void addOverflows(std::vector<Case>& cases) {
                       {Ask::Pick, "pick_beside_curve", x + 6, y, kPickRadius, 0, 0},
                       {Ask::Crossing, "crossing_over_curve", x - 100, y + 100, x + 100, y + 200, 1},
                       {Ask::Crossing, "crossing_beside_curve", x - 100, y - 400, x + 100, y - 300, 0}}});
+    for (auto [name, weights] : {std::pair{"rational_weights_1e200_to_1e-200", std::vector<double>{1e200, 1e197, 1e-200}},
+                                 {"rational_weights_6e298_to_2e-254", {6.3e298, 3.8e245, 1.9e-254}}}) {
+        cases.push_back({name,
+                         [weights] { return drawing("", spline(2, {{100, 100}, {50, 0}, {-50, 200}}, weights)); },
+                         {{Ask::Pick, "pick_corner", 50, 0, kPickRadius, 0, 1},
+                          {Ask::Pick, "pick_first_leg", 75, 50, kPickRadius, 0, 1},
+                          {Ask::Pick, "pick_second_leg", 0, 100, kPickRadius, 0, 1},
+                          {Ask::Pick, "pick_beyond_corner", 50, -4, kPickRadius, 0, 0},
+                          {Ask::Window, "window_above_corner", -60, 5, 110, 210, 0},
+                          {Ask::Window, "window_all", -60, -1, 110, 210, 1}}});
+    }
 }
 
 } // namespace

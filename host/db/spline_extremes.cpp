@@ -1,6 +1,7 @@
 #include "db/spline_extremes.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -24,6 +25,13 @@ constexpr int kMostIsolating = 256;
 // Steps narrowing one turning point: Newton's while it stays within the
 // piece known to hold it, else a halving of that piece.
 constexpr int kMostNarrowing = 2 * kRootHalvings;
+// Weights within 2^kCloseWeights of each other leave the derivative's
+// coefficients, taken about the first point, wrong by at most 2^-26 of
+// the lightest one's share: a turning point placed that far off misses
+// its extreme by the square of it, below the last digit.  Farther apart,
+// the lighter ones' share is lost in those sums (1 - 1e-20 is 1), and each
+// term is taken from the coordinates' own differences instead.
+constexpr int kCloseWeights = DBL_MANT_DIG / 2;
 
 double coordinate(const Weighted& q, int c) { return c == 0 ? q.x : c == 1 ? q.y : q.z; }
 double coordinate(const Point3& p, int c) { return c == 0 ? p.x : c == 1 ? p.y : p.z; }
@@ -61,6 +69,9 @@ public:
 
 private:
     bool derivative(size_t p, bool rational);
+    // Whether the lightest weight lies more than 2^kCloseWeights below the
+    // heaviest (w_ holds them, the heaviest 1).
+    bool farApart() const;
     bool roots();
     double refine(const double* c, int steps);
     void valueAt(const double* c, double s, double& value, double& slope);
@@ -127,11 +138,16 @@ void SpanExtremes::add(const std::vector<Weighted>& q, const Point3* control, si
     }
 }
 
+bool SpanExtremes::farApart() const {
+    return *std::min_element(w_.begin(), w_.end()) < std::ldexp(1.0, -kCloseWeights);
+}
+
 // The Bernstein coefficients of a polynomial with the sign of the
 // coordinate's derivative, x_ holding the coordinate of the Bezier points:
 // their differences for equal weights, else the numerator X'W - XW' of
 // the derivative of X / W (degree 2p - 1), X taken from the first point so
-// that the terms are of the span's size rather than its distance from 0.
+// that the terms are of the span's size rather than its distance from 0
+// (or, for weights far apart, each term from differences of coordinates).
 bool SpanExtremes::derivative(size_t p, bool rational) {
     if (!rational) {
         d_.resize(p);
@@ -151,6 +167,7 @@ bool SpanExtremes::derivative(size_t p, bool rational) {
                 for (size_t k = 1; k <= n; ++k) row[k] = above[k - 1] + (k < n ? above[k] : 0);
             }
         }
+        const bool far = farApart();
         shifted_.resize(p + 1);
         for (size_t i = 0; i <= p; ++i) shifted_[i] = w_[i] * (x_[i] - x_[0]);
         d_.assign(degree + 1, 0);
@@ -158,7 +175,9 @@ bool SpanExtremes::derivative(size_t p, bool rational) {
             double a = shifted_[i + 1] - shifted_[i], b = w_[i + 1] - w_[i];
             for (size_t j = 0; j <= p; ++j) {
                 double share = binomial(p - 1, i) * binomial(p, j) / binomial(degree, i + j);
-                d_[i + j] += share * (a * w_[j] - b * shifted_[j]);
+                double term = far ? w_[i + 1] * w_[j] * (x_[i + 1] - x_[j]) - w_[i] * w_[j] * (x_[i] - x_[j])
+                                  : a * w_[j] - b * shifted_[j];
+                d_[i + j] += share * term;
             }
         }
     }

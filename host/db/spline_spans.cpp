@@ -22,6 +22,14 @@ int exponentOf(double v) {
 // blends of two such numbers stay finite.
 constexpr int kMostWeightedExponent = DBL_MAX_EXP - 2;
 
+// How far apart, in binary exponents per degree, a span's end weights may
+// lie before it is reparametrised (SpanPieces::balanceEnds).  A span
+// skewed by 2^s runs the part of its curve that the lighter end pulls at
+// within about 2^-s of that end of its parameter: its turning points,
+// placed within 2^-46 of the span there, miss their extremes by about
+// 2^(2s - 92) of it, below the last digit while s is at most 20.
+constexpr int kMostEndSkew = 20;
+
 } // namespace
 
 double weightUnit(const std::vector<double>& weights, const std::vector<Point3>& control, size_t first, size_t count) {
@@ -92,6 +100,31 @@ void SpanPieces::load(const ShapeSpline& s, const std::vector<Point3>& control, 
             double width = s.knots[k + j - r + 1] - a;
             span_[j] = step(span_[j - 1], span_[j], width > 0 ? (b - a) / width : 0);
         }
+    if (!s.weights.empty()) balanceEnds();
+}
+
+void SpanPieces::balanceEnds() {
+    const size_t p = order_ - 1;
+    const double first = span_[0].w, last = span_[p].w;
+    // An end weight lost below the doubles leaves nothing to balance: that
+    // end's point is no number, and the pieces holding it tell nothing.
+    if (!(first > 0 && last > 0)) return;
+    const int skew = (exponentOf(first) - exponentOf(last)) / static_cast<int>(p);
+    if (std::abs(skew) <= kMostEndSkew) return;
+    // Weight j times 2^(skew j) brings the ends within 2^p of each other;
+    // all are then scaled alike, so that the largest number stays below
+    // 2^kMostWeightedExponent and the smallest keeps what digits it can.
+    int top = INT_MIN;
+    for (size_t j = 0; j <= p; ++j) {
+        const Weighted& q = span_[j];
+        double most = std::max({std::fabs(q.x), std::fabs(q.y), std::fabs(q.z), q.w});
+        if (most > 0) top = std::max(top, exponentOf(most) + skew * static_cast<int>(j));
+    }
+    for (size_t j = 0; j <= p; ++j) {
+        const int shift = skew * static_cast<int>(j) + kMostWeightedExponent - top;
+        Weighted& q = span_[j];
+        q = {std::ldexp(q.x, shift), std::ldexp(q.y, shift), std::ldexp(q.z, shift), std::ldexp(q.w, shift)};
+    }
 }
 
 SpanPieces::Piece SpanPieces::look(const Weighted* q) const {

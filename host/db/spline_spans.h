@@ -61,6 +61,13 @@ public:
 
 private:
     struct Piece;
+    // A span whose end weights lie far apart (kMostEndSkew) runs most of
+    // its curve closer to one end of its parameter than doubles there can
+    // tell: weights 1e200, 1e197 and 1e-200 turn from the first leg to the
+    // second within 1e-397 of the end.  Each Bezier weight j is taken times
+    // c^j, for a power of two c that brings the ends together: the same
+    // curve, reparametrised, every point of it where halving reaches it.
+    void balanceEnds();
     Piece look(const Weighted* q) const;
     // Whether a piece's numbers are finite: one that overflows tells nothing.
     static bool finitePiece(const Piece& p);

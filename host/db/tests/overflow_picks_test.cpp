@@ -197,6 +197,36 @@ TEST(OverflowPicks, WeightsFarApartInOneSpanKeepTheirCurve) {
     EXPECT_EQ(selectWindow(*d.db, -1, -1, 101, 39, false), std::vector<Slot>{line});
 }
 
+// A quadratic over (100,100), (50,0) and (-50,200) weighing 1e200, 1e197
+// and 1e-200 runs along its control points' legs, within 1e-195 of their
+// corner, but by its own parameter all of its second leg lies within
+// 1e-397 of the span's end.  It is found along both legs and at the
+// corner, not 4 beyond it, and a window takes it only where it reaches
+// y = 0.  So with weights 1e170, 1e167, 1e-170, with 6.3e298, 3.8e245,
+// 1.9e-254 (whose first leg lies within 1e-53 of the start), and with
+// 1e100, 1e60, 1e-100, which lie within the doubles' range.
+TEST(OverflowPicks, WeightsFarApartAtASpansEndsKeepItsWholeCurve) {
+    for (auto w : {std::array{1e200, 1e197, 1e-200}, {1e170, 1e167, 1e-170}, {6.3e298, 3.8e245, 1.9e-254},
+                   {1e100, 1e60, 1e-100}}) {
+        SCOPED_TRACE(w[0]);
+        Drawing d;
+        Slot legs = d.spline(d.ms(), 2, {{100, 100}, {50, 0}, {-50, 200}}, {w[0], w[1], w[2]});
+        for (auto [x, y] : {std::pair{50.0, 0.0}, {55.0, 10.0}, {75.0, 50.0}, {40.0, 20.0}, {0.0, 100.0}}) {
+            Drawing::Picked on = d.picked(x, y);
+            EXPECT_EQ(on.slot, legs) << x << "," << y;
+        }
+        Drawing::Picked beyond = d.picked(50, -4);
+        EXPECT_EQ(beyond.slot, kNoSlot);
+        EXPECT_TRUE(beyond.undecided.empty());
+        EXPECT_TRUE(selectWindow(*d.db, -60, 5, 110, 210, false).empty());
+        EXPECT_EQ(selectWindow(*d.db, -60, -1, 110, 210, false), std::vector<Slot>{legs});
+        EXPECT_EQ(d.crossing(45, -1, 55, 1), std::vector<Slot>{legs});
+        Extents box;
+        ASSERT_TRUE(worldExtents(*d.db, legs, box));
+        EXPECT_NEAR(box.min.y, 0, 1e-9);
+    }
+}
+
 // Where a placement overflows only in z, a question in plan is answered
 // as before: a circle of radius 10 in a block at z = 1e300, inserted with
 // a z scale of 1e10, alone and in an array of 20 x 20 copies 100 apart
