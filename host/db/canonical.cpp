@@ -399,6 +399,16 @@ const Compiled* findSchema(std::string_view type) {
 
 bool isModelledType(std::string_view type) { return findSchema(type) != nullptr; }
 
+PartGroups partGroups(std::string_view type, std::string_view marker) {
+    const Compiled* schema = findSchema(type);
+    if (schema == nullptr) return PartGroups::AnyCode;
+    auto of = [](const Subclass& sub) { return sub.tail ? PartGroups::AnyCode : PartGroups::Fields; };
+    if (marker.empty()) return of(schema->subclasses.front());
+    for (const Subclass& sub : schema->subclasses)
+        if (sub.marker == marker) return of(sub);
+    return PartGroups::NoPart;
+}
+
 const std::vector<BodyStep>* bodyPlan(std::string_view type, const GroupList& input, std::string& error) {
     const Compiled* schema = findSchema(type);
     return schema ? findPlan(*schema, type, input, error) : nullptr;
