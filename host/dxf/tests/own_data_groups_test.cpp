@@ -53,7 +53,7 @@ struct Pair {
 };
 
 // The groups of the record of this handle as a file holds them, after its
-// handle, values without their leading blanks.
+// handle and but for its owner, values without their leading blanks.
 std::vector<Pair> recordGroups(const std::string& text, const std::string& handle)
 {
     std::istringstream in(text);
@@ -67,7 +67,8 @@ std::vector<Pair> recordGroups(const std::string& text, const std::string& handl
     std::vector<Pair> record;
     for (size_t i = 0; i + 1 < pairs.size() && record.empty(); ++i)
         if (pairs[i].code == 0 && pairs[i + 1].code == 5 && pairs[i + 1].value == handle)
-            for (size_t j = i + 2; j < pairs.size() && pairs[j].code != 0; ++j) record.push_back(pairs[j]);
+            for (size_t j = i + 2; j < pairs.size() && pairs[j].code != 0; ++j)
+                if (pairs[j].code != 330) record.push_back(pairs[j]);
     return record;
 }
 
@@ -86,6 +87,26 @@ std::string notesOf(const ReadReport& report)
     std::string all;
     for (const Diagnostic& d : report.repairs) all += d.text() + "\n";
     return all;
+}
+
+// Each record comes back group by group as the file gave it.
+void expectSavedAsGiven(const std::string& given, const std::string& saved, const std::vector<std::string>& handles)
+{
+    for (const std::string& handle : handles) {
+        SCOPED_TRACE(handle);
+        const std::vector<Pair> read = recordGroups(given, handle), written = recordGroups(saved, handle);
+        ASSERT_EQ(written.size(), read.size());
+        for (size_t i = 0; i < read.size(); ++i) {
+            EXPECT_EQ(written[i].code, read[i].code) << i;
+            EXPECT_TRUE(sameValue(written[i].value, read[i].value)) << i << ": " << written[i].value;
+        }
+    }
+}
+
+std::string fileText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace
@@ -142,17 +163,42 @@ TEST(OwnDataGroups, ObjectsKeptAsReadKeepThemInPlaceAndSaveThemAsRead)
         if (binary) continue;
         // Group by group as the file gave them, the own 1000-range ones in
         // their places, the link naming the parameter.
-        std::ifstream in(path, std::ios::binary);
-        const std::string saved{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        for (const char* handle : {"E", "F", "10", "11", "30"}) {
-            SCOPED_TRACE(handle);
-            const std::vector<Pair> given = recordGroups(input, handle), written = recordGroups(saved, handle);
-            ASSERT_EQ(written.size(), given.size());
-            for (size_t i = 0; i < given.size(); ++i) {
-                EXPECT_EQ(written[i].code, given[i].code) << i;
-                EXPECT_TRUE(sameValue(written[i].value, given[i].value)) << i << ": " << written[i].value;
-            }
+        expectSavedAsGiven(input, fileText(path), {"E", "F", "10", "11", "30"});
+        EXPECT_EQ(runChecks(path), "");
+    }
+}
+
+// An entity of a type the host does not model keeps its own groups where
+// they stand, and the repairs and the save's subclass markers see past
+// them: its layer, named after one, gets its record and stays under
+// AcDbEntity.
+TEST(OwnDataGroups, EntitiesKeptAsReadKeepThemUnderTheirOwnParts)
+{
+    const std::string input = dxfOfGroups(
+        "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 0 ENDSEC 0 SECTION 2 TABLES 0 TABLE 2 LAYER 0 LAYER 2 L 70 0 62 7\n"
+        "6 Continuous 0 ENDTAB 0 ENDSEC 0 SECTION 2 ENTITIES\n"
+        "0 LWPOLYLINE 5 40 100 AcDbEntity 8 L 100 AcDbPolyline 90 2 70 0 1070 5 10 0 20 0 10 1 20 1\n"
+        "0 LWPOLYLINE 5 41 100 AcDbEntity 1070 5 8 M 100 AcDbPolyline 90 2 70 0 10 0 20 0 10 1 20 1\n"
+        "0 LWPOLYLINE 5 42 100 AcDbEntity 8 L 100 AcDbPolyline 90 1 70 0 10 0 20 0 1001 ACAD 1070 1 0 ENDSEC 0 EOF");
+    for (bool binary : {false, true}) {
+        SCOPED_TRACE(binary ? "binary" : "text");
+        std::string file = input;
+        if (binary) {
+            ASSERT_TRUE(textToBinary(std::string(input), file));
         }
+        ReadReport report;
+        auto db = readDxfText(file, "own_entities.dxf", report);
+        ASSERT_TRUE(db) << report.error.text();
+        EXPECT_EQ(notesOf(report).find("XDATA"), std::string::npos) << notesOf(report);
+        EXPECT_NE(db->findRecord(host::db::Table::Layer, "M"), host::db::kNoSlot);
+        const std::string path = outputPath(std::string("own_entities") + (binary ? "_binary" : "") + ".dxf");
+        std::string error;
+        ASSERT_TRUE(writeDxfFile(*db, path, WriteOptions{DxfVersion::R2007, binary}, error)) << error;
+        ReadReport again;
+        ASSERT_TRUE(readDxfFile(path, again)) << again.error.text();
+        EXPECT_EQ(notesOf(again), "");
+        if (binary) continue;
+        expectSavedAsGiven(input, fileText(path), {"40", "41", "42"});
         EXPECT_EQ(runChecks(path), "");
     }
 }
