@@ -491,12 +491,13 @@ void DxfReader::fixValues(db::Object& object, uint32_t line)
 void DxfReader::dropXdataWithoutApplication(GroupList& groups, ObjectClass cls, std::string_view type,
                                             std::string_view owner, uint32_t line)
 {
-    size_t end = 0, first = SIZE_MAX;  // the first group of the range before the XDATA
+    size_t end = 0;
+    bool ranged = false;  // a group of the range stands before the XDATA
     for (; end < groups.size() && groups[end].code() != kApplicationCode; ++end)
-        if (groups[end].code() >= kFirstXdataCode) first = std::min(first, end);
+        ranged |= groups[end].code() >= kFirstXdataCode;
     const bool keptAsRead = cls == ObjectClass::Entity || cls == ObjectClass::NonGraphical;
-    bool anyCode = keptAsRead && first < end && db::partGroups(type, {}) == db::PartGroups::AnyCode;
-    size_t kept = std::min(first, end);
+    bool anyCode = keptAsRead && ranged && db::partGroups(type, {}) == db::PartGroups::AnyCode;
+    size_t kept = ranged ? 0 : end;
     for (size_t i = kept; i < end; ++i) {
         const Group& g = groups[i];
         if (keptAsRead && g.code() == kMarkerCode && !g.asText().empty()) {
