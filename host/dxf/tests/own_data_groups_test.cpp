@@ -26,8 +26,9 @@ namespace {
 
 // A rotation parameter, its grip and its action, as a CAD program writes a
 // dynamic block's evaluation graph (their own 1071 and 1010-1013 points),
-// the last with an application's XDATA after its own groups; an R14
-// XRECORD's dimension style data; a line with a stray XDATA group.
+// the last with an application's XDATA after its own groups; an
+// XRECORD's dimension style data (as R14 writes it); a line with a stray
+// XDATA group.
 const std::string kOwnData =
     "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 0 ENDSEC 0 SECTION 2 ENTITIES\n"
     "0 LINE 5 40 100 AcDbEntity 8 0 1070 5 100 AcDbLine 10 0 20 0 30 0 11 1 21 1 31 0 0 ENDSEC\n"
