@@ -31,6 +31,9 @@ struct Subclass {
     // Groups that are no field follow the fields in input order.  Fields are
     // then only taken from the leading run of the input.
     bool tail = false;
+    // Data of any code, the XDATA range's too (an XRECORD's): no fields a
+    // reader could take its groups for.
+    bool data = false;
     Group markerGroup = Group();  // the 100 group, made once
 };
 
@@ -94,7 +97,7 @@ std::map<std::string, Schema, std::less<>> buildSchemas() {
                    {req(2), def(Group::integer(70, 0)), def(Group::point(10, 0, 0, 0)), opt(3), opt(1), opt(4)}}};
     s["ENDBLK"] = {entityPart(), {"AcDbBlockEnd", {}}};
     s["DICTIONARY"] = {{"AcDbDictionary", {opt(280), def(Group::integer(281, 1))}, true}};
-    s["XRECORD"] = {{"AcDbXrecord", {def(Group::integer(280, 1))}, true}};
+    s["XRECORD"] = {{"AcDbXrecord", {def(Group::integer(280, 1))}, true, true}};
     s["LAYER"] = {recordPart(),
                   {"AcDbLayerTableRecord",
                    {req(2), def(Group::integer(70, 0)), def(Group::integer(62, 7)), def(Group::text(6, "Continuous")),
@@ -398,6 +401,16 @@ const Compiled* findSchema(std::string_view type) {
 } // namespace
 
 bool isModelledType(std::string_view type) { return findSchema(type) != nullptr; }
+
+PartGroups partGroups(std::string_view type, std::string_view marker) {
+    const Compiled* schema = findSchema(type);
+    if (schema == nullptr) return PartGroups::AnyCode;
+    auto of = [](const Subclass& sub) { return sub.data ? PartGroups::AnyCode : PartGroups::Fields; };
+    if (marker.empty()) return of(schema->subclasses.front());
+    for (const Subclass& sub : schema->subclasses)
+        if (sub.marker == marker) return of(sub);
+    return PartGroups::NoPart;
+}
 
 const std::vector<BodyStep>* bodyPlan(std::string_view type, const GroupList& input, std::string& error) {
     const Compiled* schema = findSchema(type);

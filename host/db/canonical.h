@@ -20,6 +20,16 @@ namespace host::db {
 
 bool isModelledType(std::string_view type);
 
+// How the host keeps the groups of the part of a type that a subclass
+// marker begins (empty: the groups before any marker, its first part's).
+// AnyCode: in the order given, whatever their codes: every part of a type
+// it does not model, and a modelled type's data (an XRECORD's).  Fields:
+// a part it models (a HATCH's boundaries too, kept in the order given).
+// NoPart: the marker is none of the type's, and its groups go on in the
+// part before it.
+enum class PartGroups : uint8_t { Fields, AnyCode, NoPart };
+PartGroups partGroups(std::string_view type, std::string_view marker);
+
 // Builds the canonical body of a modelled type from input groups (no -1, 0,
 // 5, owner 330 or XDATA among them; 100 markers optional).  False, with a
 // message, when a group code does not belong to the type or a required

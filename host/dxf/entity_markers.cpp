@@ -15,7 +15,9 @@ constexpr int kMarkerCode = 100;
 constexpr int kEmbeddedObjectCode = 101;  // an MTEXT of an attribute follows: not the entity's own groups
 constexpr int kBraceCode = 102;
 constexpr int kFlagsCode = 70;
-constexpr int kFirstXdataCode = 1000;
+// XDATA begins with its application's name: groups of 1000 and up before it
+// are the entity's own (the reader keeps them only where they are).
+constexpr int kApplicationCode = 1001;
 constexpr int kColumnsCode = 70;  // an INSERT's column and row counts
 constexpr int kRowsCode = 71;
 
@@ -219,7 +221,7 @@ constexpr int64_t kDimensionKindMask = 15;
 const db::Group* bodyGroup(const db::GroupList& groups, int code)
 {
     for (const db::Group& g : groups) {
-        if (g.code() >= kFirstXdataCode) break;
+        if (g.code() == kApplicationCode) break;
         if (g.code() == code) return &g;
     }
     return nullptr;
@@ -316,7 +318,7 @@ size_t leadingBraces(const db::GroupList& groups)
 // object, which stays after them as it is.
 bool ownGroup(const db::Group& g)
 {
-    return g.code() < kFirstXdataCode && g.code() != kEmbeddedObjectCode;
+    return g.code() != kApplicationCode && g.code() != kEmbeddedObjectCode;
 }
 
 // The parts that take a marker of this name, one bit each.

@@ -17,6 +17,7 @@
 #include "dxf/record_reader.h"
 #include "dxf/repair.h"
 #include "dxf/subclass_markers.h"
+#include "db/canonical.h"
 #include "db/sub_entities.h"
 
 #include <algorithm>
@@ -148,7 +149,8 @@ private:
     void fixColour(const db::Object& object, Group& g, bool layer, uint32_t line);
     void fixExtrusion(const db::Object& object, Group& g, uint32_t line);
     void fixEmptyName(const db::Object& object, Group& g, uint32_t line);
-    void dropXdataWithoutApplication(GroupList& groups, std::string_view owner, uint32_t line);
+    void dropXdataWithoutApplication(GroupList& groups, ObjectClass cls, std::string_view type,
+                                     std::string_view owner, uint32_t line);
     void dropRepeatedMarkers(GroupList& groups, std::string_view type, std::string_view owner, uint32_t line);
     void dropSecondNames(GroupList& groups, uint32_t line);
     void mendRecordMarkers(db::Table table, GroupList& groups, uint32_t line);
@@ -316,7 +318,7 @@ Slot DxfReader::store(ObjectClass cls)
     completePoints(object.groups, rec_->type, rec_->line);
     dropRepeatedMarkers(object.groups, object.typeName(), rec_->type, rec_->line);
     fixValues(object, rec_->line);
-    dropXdataWithoutApplication(object.groups, rec_->type, rec_->line);
+    dropXdataWithoutApplication(object.groups, cls, object.typeName(), rec_->type, rec_->line);
     if (cls == ObjectClass::Entity && namesItsBlock(object)) dropSecondNames(object.groups, rec_->line);
     if (cls == ObjectClass::Entity && object.isType("INSERT")) holdInsertGroups(object.groups);
     std::string unmarked;  // the note of a record kept without markers
@@ -477,19 +479,37 @@ void DxfReader::fixValues(db::Object& object, uint32_t line)
 }
 
 // XDATA starts with the name of its application (1001): groups of the
-// XDATA range before it belong to none (a damaged 1001), and readers that
-// take them as pointers or values of some application go wrong.  They are
-// left out; the record's own groups among them (its name, say) stay.  So is
-// the XDATA of an application whose name is blanks only: no application
-// can be registered under it.
-void DxfReader::dropXdataWithoutApplication(GroupList& groups, std::string_view owner, uint32_t line)
+// XDATA range before it belong to none.  Where an object or entity holds
+// them in a part the host keeps as read (of a type it does not model, or a
+// modelled one's data, as an XRECORD's), any code may stand there: they
+// are its own (a dynamic block's parameter holds points in 1010, a count in
+// 1071).  Elsewhere they are a damaged 1001's, and readers that take them
+// as pointers or values of some application go wrong: they are left out,
+// the record's own groups among them (its name, say) staying.  So is the
+// XDATA of an application whose name is blanks only: no application can be
+// registered under it.
+void DxfReader::dropXdataWithoutApplication(GroupList& groups, ObjectClass cls, std::string_view type,
+                                            std::string_view owner, uint32_t line)
 {
     size_t end = 0;
-    while (end < groups.size() && groups[end].code() != kApplicationCode) ++end;
-    auto stray = [](const Group& g) { return g.code() >= kFirstXdataCode; };
-    auto kept = std::remove_if(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(end), stray);
-    size_t dropped = static_cast<size_t>(groups.begin() + static_cast<std::ptrdiff_t>(end) - kept);
-    groups.erase(kept, groups.begin() + static_cast<std::ptrdiff_t>(end));
+    bool ranged = false;  // a group of the range stands before the XDATA
+    for (; end < groups.size() && groups[end].code() != kApplicationCode; ++end)
+        ranged |= groups[end].code() >= kFirstXdataCode;
+    const bool keptAsRead = cls == ObjectClass::Entity || cls == ObjectClass::NonGraphical;
+    bool anyCode = keptAsRead && ranged && db::partGroups(type, {}) == db::PartGroups::AnyCode;
+    size_t kept = ranged ? 0 : end;
+    for (size_t i = kept; i < end; ++i) {
+        const Group& g = groups[i];
+        if (keptAsRead && g.code() == kMarkerCode && !g.asText().empty()) {
+            const db::PartGroups part = db::partGroups(type, g.asText());
+            if (part != db::PartGroups::NoPart) anyCode = part == db::PartGroups::AnyCode;
+        }
+        if (g.code() >= kFirstXdataCode && !anyCode) continue;
+        if (kept != i) groups[kept] = std::move(groups[i]);
+        ++kept;
+    }
+    const size_t dropped = end - kept;
+    groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(kept), groups.begin() + static_cast<std::ptrdiff_t>(end));
     size_t unnamed = 0;
     for (size_t i = end - dropped; i < groups.size();) {
         const Group& g = groups[i];
@@ -876,7 +896,7 @@ bool DxfReader::readTable()
         }
         // Stray XDATA first: the name and markers are looked for up to the
         // XDATA, and groups of the record's own after a stray one count.
-        dropXdataWithoutApplication(rec_->groups, rec_->type, line);
+        dropXdataWithoutApplication(rec_->groups, ObjectClass::TableRecord, {}, rec_->type, line);
         dropSecondNames(rec_->groups, line);
         mendRecordMarkers(table, rec_->groups, line);
         std::string recordName(textOf(rec_->groups, 2));

@@ -364,7 +364,7 @@ void collectNames(const db::Object& object, UsedNames& names)
     bool inXdata = false;
     for (const Group& g : object.groups) {
         int code = g.code();
-        inXdata |= code >= 1000;
+        inXdata |= code == 1001;
         if (code == 1001) names.add(Table::Appid, g.asText());
         if (inXdata) continue;
         if (code == 8) names.add(Table::Layer, g.asText());

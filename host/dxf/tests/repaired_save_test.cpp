@@ -54,6 +54,25 @@ const Damaged kDamaged[] = {
                "0 LTYPE 5 21 1002 x 100 AcDbSymbolTableRecord 100 Damaged 2 DOTTED 70 0 3 - 72 65 73 0 40 0\n"
                "0 ENDTAB 0 ENDSEC 0 EOF",
      "LTYPE: 1 XDATA groups without an application name (1001) before them were left out"},
+    // An R14 XRECORD's data and a dynamic block grip's own groups of the
+    // XDATA range stay; a line's stray one is left out.
+    {"own_data_of_the_xdata_range_beside_a_stray_group",
+     "0 SECTION 2 HEADER 9 $ACADVER 1 AC1014 0 ENDSEC 0 SECTION 2 ENTITIES 0 LINE 5 40 100 AcDbEntity 8 0\n"
+     "1071 2 100 AcDbLine 10 0 20 0 30 0 11 1 21 1 31 0 0 ENDSEC 0 SECTION 2 OBJECTS\n"
+     "0 DICTIONARY 5 C 100 AcDbDictionary 3 DSTYLE 350 30 3 GRIP 350 31\n"
+     "0 XRECORD 5 30 330 C 100 AcDbXrecord 280 1 1000 DSTYLE 1002 { 1070 147 1040 0.5 1002 }\n"
+     "0 BLOCKROTATIONGRIP 5 31 330 C 100 AcDbEvalExpr 90 2 98 33 99 4 100 AcDbBlockElement 300 Grip 98 33\n"
+     "99 4 1071 0 100 AcDbBlockGrip 91 1 92 1 1010 10 1020 2.5 1030 0 280 0 93 -1 100 AcDbBlockRotationGrip\n"
+     "0 ENDSEC 0 EOF",
+     "LINE: 1 XDATA groups without an application name (1001) before them were left out"},
+    // A dynamic block action's own groups, then the XDATA of an application
+    // of no name and of another.
+    {"own_data_before_an_application_of_no_name",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ROTATE 350 30\n"
+               "0 BLOCKROTATEACTION 5 30 330 C 100 AcDbEvalExpr 90 3 98 33 99 4 100 AcDbBlockElement 300 Rotation\n"
+               "98 33 99 4 1071 7 100 AcDbBlockAction 1010 5 1020 5 1030 0 70 1 1001 <blank> 1000 x\n"
+               "1001 DYNAPP 1070 1 0 ENDSEC 0 EOF",
+     "BLOCKROTATEACTION: 2 XDATA groups of an application without a name were left out"},
     // A table head pointing at an object that nothing owns, so not saved.
     {"table_head_pointing_at_an_object_not_saved",
      kHeader + "0 SECTION 2 TABLES 0 TABLE 2 LTYPE 5 5 340 30 0 ENDTAB 0 ENDSEC\n"
