@@ -338,6 +338,15 @@ Slot DxfReader::store(ObjectClass cls)
             unmarked = shown(rec_->type) + " is kept without subclass markers: no subclass order is known for " +
                        shown(rec_->type);
     }
+    // An XRECORD's one marker heads its data: without it, readers that go
+    // by the markers find none and refuse the file.  It is put back, as a
+    // dictionary's is (no version wrote an XRECORD without it).
+    if (cls == ObjectClass::NonGraphical && object.isType("XRECORD") && lacksSubclassMarkers(object.groups)) {
+        std::string error;
+        if (addSubclassMarkers(object.typeName(), object.groups, error))
+            note(rec_->line, Kind::changed("XRECORD marker"),
+                 shown(rec_->type) + " " + db::handleText(object.handle) + " had lost its marker AcDbXrecord: put back");
+    }
     auto stored = [&](Slot slot) {
         if (!unmarked.empty() && slot != kNoSlot) {
             auto [known, added] = unmarkedNoteIndex_.try_emplace(unmarked, unmarkedNotes_.size());

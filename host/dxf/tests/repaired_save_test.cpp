@@ -73,6 +73,11 @@ const Damaged kDamaged[] = {
                "98 33 99 4 1071 7 100 AcDbBlockAction 1010 5 1020 5 1030 0 70 1 1001 <blank> 1000 x\n"
                "1001 DYNAPP 1070 1 0 ENDSEC 0 EOF",
      "BLOCKROTATEACTION: 2 XDATA groups of an application without a name were left out"},
+    // An XRECORD that lost its one marker, which heads its data.
+    {"xrecord_without_its_marker",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 MINE 350 30\n"
+               "0 XRECORD 5 30 330 C 280 1 1 hello 40 2.5 0 ENDSEC 0 EOF",
+     "XRECORD 30 had lost its marker AcDbXrecord: put back"},
     // A table head pointing at an object that nothing owns, so not saved.
     {"table_head_pointing_at_an_object_not_saved",
      kHeader + "0 SECTION 2 TABLES 0 TABLE 2 LTYPE 5 5 340 30 0 ENDTAB 0 ENDSEC\n"
