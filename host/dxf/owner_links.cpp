@@ -102,20 +102,35 @@ std::vector<bool> savedRecords(const Database& db)
     return saved;
 }
 
-// An object whose owner does not name it takes the first record that does.
-// One that nothing names (a second copy of an object, whose handle was
-// taken) is left unowned, and so not saved, as objects without an owner are.
+// The repairs of owners, each of its own note.
+struct Tallies {
+    Tally held{RepairKind::changed("owner set"), "set to the record that names it"};
+    Tally unheld{RepairKind::lost("object not saved"), "nothing names it, so it is not saved"};
+    // The same of an owner that does not exist (a handle damaged or made up
+    // by the writer).
+    Tally heldMissing{held.kind, held.what, "which does not exist"};
+    Tally unheldMissing{unheld.kind, unheld.what, "which does not exist"};
+    Tally unsaved{RepairKind::changed("owner saved"), "set to the saved record that names it too",
+                  "which is not saved"};
+
+    size_t ownersSet() const { return held.count + unheld.count + heldMissing.count + unheldMissing.count; }
+};
+
+// An object whose owner does not name it, or does not exist, takes the
+// first record that names it.  One that nothing names (a second copy of an
+// object, whose handle was taken) is left unowned, and so not saved, as
+// objects without an owner are.
 // Then, when none of those changed, an object whose owner names it but is
 // not saved goes to a holder that is: asked only once every owner that
 // does not name what it owns is mended, as that may save the owner after
 // all.  True when an owner changed.
-bool repairObjects(Database& db, Tally& held, Tally& unheld, Tally& unsaved)
+bool repairObjects(Database& db, Tallies& tallies)
 {
     // An object that is not saved does not save the objects it holds
     // either: a holder that is saved goes first.
     std::vector<bool> savedRecord = savedRecords(db);
     auto saved = [&](Slot slot) { return slot < savedRecord.size() && savedRecord[slot]; };
-    size_t changes = held.count + unheld.count;
+    size_t changes = tallies.ownersSet();
     std::unordered_map<Handle, Slot> holder;
     struct Move {
         Slot object, holder;
@@ -152,10 +167,11 @@ bool repairObjects(Database& db, Tally& held, Tally& unheld, Tally& unsaved)
         bool better = found != holder.end() && !saved(db.slotOf(object->owner)) && saved(found->second);
         if (holds && !better) continue;
         if (holds) moves.push_back({slot, found->second});
-        else if (found != holder.end()) setOwner(*object, db.object(found->second)->handle, held);
-        else setOwner(*object, 0, unheld);
+        else if (found != holder.end())
+            setOwner(*object, db.object(found->second)->handle, owner ? tallies.held : tallies.heldMissing);
+        else setOwner(*object, 0, owner ? tallies.unheld : tallies.unheldMissing);
     }
-    if (held.count + unheld.count != changes) return true;
+    if (tallies.ownersSet() != changes) return true;
     // An owner that moves is saved then, and so is what it owns: that
     // stays, and is asked again on the next round.  Of owners that own
     // each other, one moves.
@@ -165,7 +181,7 @@ bool repairObjects(Database& db, Tally& held, Tally& unheld, Tally& unsaved)
         Object& object = *db.object(move.object);
         Slot owner = db.slotOf(object.owner);
         if (moving.count(owner) && !staying.count(owner)) staying.insert(move.object);
-        else setOwner(object, db.object(move.holder)->handle, unsaved);
+        else setOwner(object, db.object(move.holder)->handle, tallies.unsaved);
     }
     return !moves.empty();
 }
@@ -174,16 +190,15 @@ bool repairObjects(Database& db, Tally& held, Tally& unheld, Tally& unsaved)
 
 void repairOwners(Database& db, const RepairNote& note)
 {
-    Tally objects{RepairKind::changed("owner set"), "set to the record that names it"};
-    Tally unnamed{RepairKind::lost("object not saved"), "nothing names it, so it is not saved"};
-    Tally unsaved{RepairKind::changed("owner saved"), "set to the saved record that names it too",
-                  "which is not saved"};
+    Tallies tallies;
     // An object left unowned takes the saving of what it holds with it, and
     // an owner that moves saves what it owns: each round settles what the
     // one before changed.
-    for (int round = 0; round < 5 && repairObjects(db, objects, unnamed, unsaved); ++round) {
+    for (int round = 0; round < 5 && repairObjects(db, tallies); ++round) {
     }
-    for (const Tally* tally : {&objects, &unnamed, &unsaved}) tally->report(note);
+    for (const Tally* tally : {&tallies.held, &tallies.heldMissing, &tallies.unheld, &tallies.unheldMissing,
+                               &tallies.unsaved})
+        tally->report(note);
 }
 
 } // namespace host::dxf

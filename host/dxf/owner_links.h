@@ -1,8 +1,9 @@
 // Points every object's owner at the dictionary (or other record) that
 // names it, as the host's audit does for a file whose owner handles were
-// damaged; entities and table records get theirs as they are placed.  Each
-// kind of repair is reported once, with the first object it touched and
-// how many.
+// damaged or name nothing; entities and table records get theirs as they
+// are placed.  Each kind of repair is reported once for each cause (an
+// owner that does not hold the object, one that does not exist), with the
+// first object it touched and how many.
 #pragma once
 
 #include "db/database.h"

@@ -11,7 +11,6 @@
 #include "dxf/mapped_file.h"
 #include "dxf/number_text.h"
 #include "dxf/owner_links.h"
-#include "dxf/parallel.h"
 #include "dxf/quoted_text.h"
 #include "dxf/record_chunks.h"
 #include "dxf/record_reader.h"
@@ -61,6 +60,7 @@ constexpr Kind kColourSet = Kind::changed("colour out of range");
 constexpr Kind kExtrusionSet = Kind::changed("extrusion of no length");
 constexpr Kind kEmptyNameSet = Kind::changed("empty table name");
 constexpr Kind kXdataLeftOut = Kind::lost("XDATA without application");
+constexpr Kind kEntityOwnerSet = Kind::changed("entity owner");
 
 std::string_view textOf(const GroupList& groups, int code)
 {
@@ -176,7 +176,7 @@ private:
     db::TypeId typeOf(std::string_view name);
     bool placeEntity(Slot entity, Slot block, Slot& lastMain);
     Slot blockRecordFor(const Record& begin);
-    bool checkOwners();
+    void dropMissingHeadOwners();
     void adoptOrphans();
     void relinkDictionaryEntries();
     void finishHandseed();
@@ -196,7 +196,6 @@ private:
     Record* rec_ = &noRecord_;
     bool failed_ = false;
     std::vector<uint32_t> lines_;       // line of each slot's type name
-    std::vector<uint32_t> ownerLines_;  // line of its owner handle
     std::vector<std::pair<std::string, db::TypeId>> types_;
     db::Handle fileHandseed_ = 0;
     db::Handle highestFileHandle_ = 0;
@@ -205,6 +204,7 @@ private:
     std::vector<Slot> namelessBlockRecords_;  // named by their BLOCK, else left out
     int valueNotes_ = 0;   // notes about values mended (coordinates, colours), up to:
     int markerNotes_ = 0;  // notes about records kept without markers, up to:
+    int ownerNotes_ = 0;   // notes about entities set to their block (a writer may name one owner for all)
     static constexpr int kMarkerNotes = 20;
     // A record kept without subclass markers and where its note goes among
     // the notes made while reading.  Such records are told only once every
@@ -568,10 +568,7 @@ bool DxfReader::moveDuplicateRecord(Slot first, std::string_view newType)
     moved.handle = 0;
     Slot slot = db_->add(std::move(moved));
     if (slot == kNoSlot || !db_->addRecord(table, slot)) return false;
-    if (lines_.size() <= slot) {
-        lines_.resize(slot + 1, 0);
-        ownerLines_.resize(slot + 1, 0);
-    }
+    if (lines_.size() <= slot) lines_.resize(slot + 1, 0);
     lines_[slot] = line;
     movedRecords_[first] = slot;
     const db::Object* record = db_->object(slot);
@@ -591,12 +588,8 @@ Slot DxfReader::remember(Slot slot)
                                               : std::string("the drawing holds too many objects"));
         return kNoSlot;
     }
-    if (lines_.size() <= slot) {
-        lines_.resize(slot + 1, 0);
-        ownerLines_.resize(slot + 1, 0);
-    }
+    if (lines_.size() <= slot) lines_.resize(slot + 1, 0);
     lines_[slot] = rec_->line;
-    ownerLines_[slot] = rec_->ownerLine;
     return slot;
 }
 
@@ -612,7 +605,7 @@ std::unique_ptr<Database> DxfReader::read()
     // Entries are paired with their keys before anything goes by them.
     repairDictionaryEntries(*db_, notes);
     adoptOrphans();
-    if (!checkOwners()) return nullptr;
+    dropMissingHeadOwners();
     relinkDictionaryEntries();
     finishHandseed();
     resolveDimstyleNames(*db_, notes);
@@ -1147,13 +1140,14 @@ bool DxfReader::placeEntity(Slot entity, Slot block, Slot& lastMain)
         return true;
     }
     lastMain = entity;
-    if (!hadOwner || fileOwner == object->owner) return true;
-    if (db_->slotOf(fileOwner) == kNoSlot)
-        return fail(ownerLines_[entity], shown(object->typeName()) + " " + db::handleText(object->handle) +
-                                             ": its owner " + db::handleText(fileOwner) + " does not exist");
-    note(lines_[entity], Kind::changed("entity owner"),
+    if (!hadOwner || fileOwner == object->owner || !keeps(ownerNotes_, kEntityOwnerSet)) return true;
+    // Small writers copy model space's handle from a template and write no
+    // tables: the entity stays in the block it is read in.
+    bool exists = db_->slotOf(fileOwner) != kNoSlot;
+    note(lines_[entity], kEntityOwnerSet,
          shown(object->typeName()) + " " + db::handleText(object->handle) + " had owner " +
-             db::handleText(fileOwner) + ", which is not its block: set to the block");
+             db::handleText(fileOwner) + (exists ? ", which is not its block" : ", which does not exist") +
+             ": set to the block");
     return true;
 }
 
@@ -1308,33 +1302,16 @@ void DxfReader::relinkDictionaryEntries()
     }
 }
 
-bool DxfReader::checkOwners()
+// Entities take the block they are read in and table records their table
+// as they are placed, objects the dictionary that names them
+// (owner_links); a table head, which DXF gives no owner, drops one that
+// names nothing, as its records are set to it without a word.
+void DxfReader::dropMissingHeadOwners()
 {
-    // Owners may point forward (OBJECTS), so they are checked once all is
-    // read: in runs side by side, and the first orphan in the file is told.
-    constexpr Slot kRun = 8192;
-    Slot count = static_cast<Slot>(db_->slotCount());
-    size_t runs = (count + kRun - 1) / kRun;
-    std::vector<Slot> firstOrphan(runs, kNoSlot);
-    const Database& db = *db_;
-    runInParallel(runs, workerCount(), [&](size_t run) {
-        Slot end = std::min<Slot>(count, static_cast<Slot>((run + 1) * kRun));
-        for (Slot slot = static_cast<Slot>(run * kRun); slot < end; ++slot) {
-            const db::Object* object = db.object(slot);
-            if (object && object->owner != 0 && db.slotOf(object->owner) == kNoSlot) {
-                firstOrphan[run] = slot;
-                return;
-            }
-        }
-    });
-    for (Slot slot : firstOrphan) {
-        if (slot == kNoSlot) continue;
-        const db::Object* object = db_->object(slot);
-        uint32_t line = slot < ownerLines_.size() ? ownerLines_[slot] : 0;
-        return fail(line, shown(object->typeName()) + " " + db::handleText(object->handle) + ": its owner " +
-                              db::handleText(object->owner) + " does not exist");
+    for (size_t t = 0; t < db::kTableCount; ++t) {
+        db::Object* head = db_->object(db_->tableHead(static_cast<db::Table>(t)));
+        if (head && head->owner != 0 && db_->slotOf(head->owner) == kNoSlot) head->owner = 0;
     }
-    return true;
 }
 
 // An XDATA handle that names a record of the file which a repair left out

@@ -104,7 +104,6 @@ bool parsePiece(std::string_view text, const Piece& piece, bool last, std::strin
         kept.owner = record.owner;
         kept.hasOwner = record.hasOwner;
         kept.handleLine = record.handleLine;
-        kept.ownerLine = record.ownerLine;
         kept.groupLines = std::move(record.groupLines);
         // Exactly as many groups as the record has: the database keeps this vector.
         kept.groups.assign(std::make_move_iterator(record.groups.begin()), std::make_move_iterator(record.groups.end()));

@@ -54,7 +54,7 @@ bool RecordReader::next(Record& record)
     record.line = token.line + 1;
     record.handle = record.owner = 0;
     record.hasHandle = record.hasOwner = false;
-    record.handleLine = record.ownerLine = 0;
+    record.handleLine = 0;
     record.groups.clear();
     record.groupLines.clear();
     const bool linesKept = record.type == "SECTION" || record.type == "ENDSEC";
@@ -89,7 +89,6 @@ bool RecordReader::next(Record& record)
         if (code == ownerCode && !record.hasOwner && !seenMarker && braceDepth == 0) {
             record.owner = static_cast<db::Handle>(token.integer);
             record.hasOwner = true;
-            record.ownerLine = token.line + 1;
             continue;
         }
         if (code == 100) seenMarker = true;

@@ -23,8 +23,7 @@ struct Record {
     // the 102 groups.
     db::Handle owner = 0;
     bool hasOwner = false;
-    uint32_t handleLine = 0;  // lines of the handle's and the owner's values
-    uint32_t ownerLine = 0;
+    uint32_t handleLine = 0;  // line of the handle's value
     db::GroupList groups;  // everything else, in order
     // The line of each group's value, kept for a SECTION or ENDSEC record
     // only: the header's variables are its groups, and a note about one

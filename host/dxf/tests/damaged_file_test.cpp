@@ -33,10 +33,10 @@ std::string valueAfter(const std::string& text, const std::string& needle)
     return text.substr(at, text.find('\n', at) - at);
 }
 
-// The n-th (from 0) record of a kind: its head "KIND\n  5\n<handle>\n" and
-// its owner, the value of the 330 group right after.
+// The n-th (from 0) record of a kind: its head "KIND\n  5\n<handle>\n", its
+// handle and its owner, the value of the 330 group right after.
 struct RecordHead {
-    std::string head, owner;
+    std::string head, owner, handle;
 };
 
 RecordHead recordHead(const std::string& text, const std::string& kind, int n)
@@ -48,7 +48,7 @@ RecordHead recordHead(const std::string& text, const std::string& kind, int n)
     const std::string rest = text.substr(at);
     const std::string handle = valueAfter(rest, start);
     const std::string head = kind + "\n  5\n" + handle + "\n";
-    return {head, valueAfter(rest, head + "330\n")};
+    return {head, valueAfter(rest, head + "330\n"), handle};
 }
 
 // 1-based line of the first occurrence of `needle`.
@@ -80,10 +80,9 @@ TEST(DamagedFile, EachDamageNamesFileLineAndCause)
 {
     const std::string good = sample();
     ASSERT_FALSE(good.empty());
-    // The first two lines of a block, and an XRECORD under a dictionary.
+    // The first two lines of a block.
     const RecordHead line41 = recordHead(good, "LINE", 1);
-    const RecordHead xrecord = recordHead(good, "XRECORD", 0);
-    ASSERT_FALSE(line41.owner.empty() || xrecord.owner.empty());
+    ASSERT_FALSE(line41.owner.empty());
 
     // Truncated in the middle of the ENTITIES section.
     std::string truncated = good.substr(0, good.find("  0\nDIMENSION"));
@@ -104,9 +103,6 @@ TEST(DamagedFile, EachDamageNamesFileLineAndCause)
     std::string type = replaced(good, owned, owned + " 62\nred\n");
     EXPECT_EQ(readError(type), "bad.dxf:" + std::to_string(lineOf(good, line41.head) + 6) +
                                    ": group 62 must hold a 16-bit integer, not \"red\"");
-    std::string dangling = replaced(good, xrecord.head + "330\n" + xrecord.owner + "\n", xrecord.head + "330\nABC\n");
-    EXPECT_EQ(readError(dangling), "bad.dxf:" + std::to_string(lineOf(good, xrecord.head) + 4) + ": XRECORD " +
-                                       valueAfter(xrecord.head, "XRECORD\n  5\n") + ": its owner ABC does not exist");
     EXPECT_EQ(readError("  0\nLINE\n  5\n1\n"), "bad.dxf:2: this is not a DXF file: it does not start with a SECTION");
     EXPECT_EQ(readError(""), "bad.dxf: the file is empty or holds no DXF groups");
     EXPECT_EQ(readError(std::string("AutoCAD Binary DXF\r\n\x1a\0", 22)),
@@ -135,6 +131,79 @@ TEST(DamagedFile, MissingFileSaysWhy)
     ReadReport report;
     EXPECT_FALSE(readDxfFile("/nonexistent/x.dxf", report));
     EXPECT_EQ(report.error.text(), "/nonexistent/x.dxf: cannot open /nonexistent/x.dxf: No such file or directory");
+}
+
+// Owners that name nothing (a handle damaged, or copied from a template by
+// a writer that writes no tables): an entity stays in the block it is read
+// in, an object goes to the dictionary that names it, and the save opens
+// again without a word.
+TEST(DamagedFile, OwnersThatDoNotExistAreMended)
+{
+    const std::string good = sample();
+    // A dimension in model space, the second line of a block, the model
+    // layout and an XRECORD under a dictionary.
+    const RecordHead records[] = {recordHead(good, "DIMENSION", 0), recordHead(good, "LINE", 1),
+                                  recordHead(good, "LAYOUT", 0), recordHead(good, "XRECORD", 0)};
+    std::string text = good;
+    for (const RecordHead& r : records) {
+        ASSERT_FALSE(r.owner.empty()) << r.head;
+        text = replaced(text, r.head + "330\n" + r.owner + "\n", r.head + "330\nABCDE\n");
+    }
+    ReadReport report;
+    auto db = readDxfText(text, "bad.dxf", report);
+    ASSERT_TRUE(db) << report.error.text();
+    std::string notes;
+    for (const Diagnostic& d : report.repairs) notes += d.text() + "\n";
+    for (const RecordHead& r : {records[0], records[1]}) {
+        std::string type = r.head.substr(0, r.head.find('\n'));
+        EXPECT_NE(notes.find("bad.dxf:" + std::to_string(lineOf(text, r.head)) + ": " + type + " " + r.handle +
+                             " had owner ABCDE, which does not exist: set to the block\n"),
+                  std::string::npos) << notes;
+    }
+    // The layout and the XRECORD, in one note.
+    EXPECT_NE(notes.find("bad.dxf: LAYOUT " + records[2].handle + " named ABCDE as its owner, which does not exist: " +
+                         "set to the record that names it (2 records)"),
+              std::string::npos) << notes;
+    for (const RecordHead& r : records) {
+        host::db::Handle was = 0, now = 0;
+        ASSERT_TRUE(host::db::parseHandle(r.owner, was));
+        ASSERT_TRUE(host::db::parseHandle(r.handle, now));
+        const host::db::Object* object = db->object(db->slotOf(now));
+        ASSERT_TRUE(object) << r.head;
+        EXPECT_EQ(object->owner, was) << r.head;
+    }
+    std::string path = outputPath("owners_that_do_not_exist.dxf"), error;
+    ASSERT_TRUE(writeDxfFile(*db, path, WriteOptions{}, error)) << error;
+    ReadReport again;
+    EXPECT_TRUE(readDxfFile(path, again)) << again.error.text();
+    EXPECT_TRUE(again.repairs.empty()) << again.repairs.front().text();
+    EXPECT_EQ(runChecks(path), "");
+}
+
+// A writer that names one owner of nothing for every entity needs the
+// repair thousands of times: its notes are kept up to a cap, the rest
+// counted.
+TEST(DamagedFile, EntitiesOfAnOwnerThatDoesNotExistAreCounted)
+{
+    std::string groups = "0 SECTION 2 ENTITIES\n";
+    constexpr int kLines = 50;
+    for (int i = 0; i < kLines; ++i)
+        groups += "0 LINE 5 " + std::to_string(30 + i) + " 330 1F 100 AcDbEntity 8 0 100 AcDbLine 10 0 20 0 30 0 11 " +
+                  std::to_string(i + 1) + " 21 1 31 0\n";
+    ReadReport report;
+    auto db = readDxfText(dxfOfGroups(groups + "0 ENDSEC 0 EOF"), "many.dxf", report);
+    ASSERT_TRUE(db) << report.error.text();
+    EXPECT_EQ(db->block(db->modelSpace())->entities.size(), size_t{kLines});
+    size_t told = 0, counted = 0;
+    RepairKind kind;
+    for (const Diagnostic& d : report.repairs) {
+        if (d.message.find("had owner 1F, which does not exist: set to the block") == std::string::npos) continue;
+        ++told;
+        kind = d.kind;
+    }
+    for (const RepairCount& c : report.countedOnly) counted += c.kind == kind ? c.count : 0;
+    EXPECT_LT(told, size_t{kLines});
+    EXPECT_EQ(told + counted, size_t{kLines});
 }
 
 TEST(DamagedFile, InconsistenciesAreRepairedAndReported)

@@ -222,6 +222,31 @@ const Damaged kDamaged[] = {
     // A header variable in other letters than the writer's own.
     {"header_variable_in_other_letters",
      "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
+    // Owners that do not exist.  A small writer's line that names the
+    // model space handle of its template and no tables: it stays in model
+    // space.
+    {"line_without_tables_naming_a_copied_model_space",
+     kHeader + "0 SECTION 2 ENTITIES 0 LINE 5 30 330 1F 100 AcDbEntity 8 0 100 AcDbLine 10 0 20 0 30 0 11 10 21 10\n"
+               "31 0 0 ENDSEC 0 EOF",
+     "LINE 30 had owner 1F, which does not exist: set to the block"},
+    // The same beside a line of a sound model space.
+    {"line_naming_an_owner_that_does_not_exist",
+     kHeader + "0 SECTION 2 TABLES 0 TABLE 2 BLOCK_RECORD 5 1 0 BLOCK_RECORD 5 1F 330 1\n"
+               "100 AcDbSymbolTableRecord 100 AcDbBlockTableRecord 2 *Model_Space 0 ENDTAB 0 ENDSEC\n"
+               "0 SECTION 2 ENTITIES 0 LINE 5 30 330 1F 100 AcDbEntity 8 0 100 AcDbLine 10 0 20 0 30 0 11 1 21 1 31 0\n"
+               "0 LINE 5 31 330 ABCDE 100 AcDbEntity 8 0 100 AcDbLine 10 0 20 0 30 0 11 1 21 0 31 0 0 ENDSEC 0 EOF",
+     "LINE 31 had owner ABCDE, which does not exist: set to the block"},
+    // A layout its dictionary names: it goes to that dictionary.
+    {"layout_naming_an_owner_that_does_not_exist",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_LAYOUT 350 D\n"
+               "0 DICTIONARY 5 D 330 C 100 AcDbDictionary 3 Model 350 30\n"
+               "0 LAYOUT 5 30 330 ABCDE 100 AcDbPlotSettings 100 AcDbLayout 1 Model 71 0 0 ENDSEC 0 EOF",
+     "LAYOUT 30 named ABCDE as its owner, which does not exist: set to the record that names it"},
+    // An object nothing names: not saved.
+    {"object_of_no_key_naming_an_owner_that_does_not_exist",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary\n"
+               "0 XRECORD 5 30 330 ABCDE 100 AcDbXrecord 1 x 0 ENDSEC 0 EOF",
+     "XRECORD 30 named ABCDE as its owner, which does not exist: nothing names it, so it is not saved"},
 };
 
 std::string notesOf(const ReadReport& report)
