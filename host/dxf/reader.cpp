@@ -167,6 +167,7 @@ private:
     bool leaveOut(RepairKind kind, const std::string& message);
     bool readEntities();
     bool readObjects();
+    void takeRootOfNoOwner(Slot first);
     bool skipSection(std::string_view name);
     bool unexpected(std::string_view where);
     bool endOfSection(std::string_view where);
@@ -1177,6 +1178,7 @@ bool DxfReader::readObjects()
     // The root dictionary is the first object; failing that, the first
     // dictionary without an owner.
     bool first = true;
+    Slot firstObject = kNoSlot;
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
         if (leftOutAsMarker() || leftOutWithOwner() || leftOutOfObjects()) continue;
@@ -1203,9 +1205,28 @@ bool DxfReader::readObjects()
         Slot object = store(ObjectClass::NonGraphical);
         if (object == kNoSlot) return false;
         if (root) db_->setNamedObjectDictionary(object);
+        if (first) firstObject = object;
         first = false;
     }
-    return endOfSection("the OBJECTS section");
+    if (!endOfSection("the OBJECTS section")) return false;
+    takeRootOfNoOwner(firstObject);
+    return true;
+}
+
+// A first dictionary whose owner names nothing is still the root: a writer
+// copied a handle into its 330.  Taken for a dictionary of its own, it and
+// all it holds (the layouts, the groups) would be lost for a new root.
+void DxfReader::takeRootOfNoOwner(Slot first)
+{
+    db::Object* object = db_->object(first);
+    if (db_->namedObjectDictionary() != kNoSlot || !object || !object->isType("DICTIONARY") || object->owner == 0 ||
+        db_->slotOf(object->owner) != kNoSlot)
+        return;
+    note(first < lines_.size() ? lines_[first] : 0, Kind::changed("root dictionary owner"),
+         "the root dictionary " + db::handleText(object->handle) + " named " + db::handleText(object->owner) +
+             " as its owner, which does not exist: set to none");
+    object->owner = 0;
+    db_->setNamedObjectDictionary(first);
 }
 
 bool DxfReader::skipSection(std::string_view name)

@@ -73,6 +73,12 @@ const Damaged kDamaged[] = {
                "98 33 99 4 1071 7 100 AcDbBlockAction 1010 5 1020 5 1030 0 70 1 1001 <blank> 1000 x\n"
                "1001 DYNAPP 1070 1 0 ENDSEC 0 EOF",
      "BLOCKROTATEACTION: 2 XDATA groups of an application without a name were left out"},
+    // A root dictionary naming an owner that does not exist, and holding
+    // the layouts and a record of its own.
+    {"root_dictionary_naming_an_owner_that_does_not_exist",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 330 ABCDE 100 AcDbDictionary 3 MINE 350 30\n"
+               "0 XRECORD 5 30 330 C 100 AcDbXrecord 280 1 1 kept 0 ENDSEC 0 EOF",
+     "the root dictionary C named ABCDE as its owner, which does not exist: set to none"},
     // An XRECORD that lost its one marker, which heads its data.
     {"xrecord_without_its_marker",
      kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 MINE 350 30\n"
