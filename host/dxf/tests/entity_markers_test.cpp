@@ -167,6 +167,21 @@ const Placed kPlaced[] = {
      " 74\n2\n",
      "AcDbEntity 8|AcDbText 10 40 1 50 72 11|AcDbAttributeDefinition 3 2 70 74"},
     {"VERTEX", "  8\n0\n 10\n1.0\n 20\n2.0\n 30\n3.0\n 70\n32\n", "AcDbEntity 8|AcDbVertex|AcDb3dPolylineVertex 10 70"},
+    // An application's groups stay inside its braces, whatever part they
+    // stand in and whatever codes they hold.
+    {"LINE",
+     "  8\n0\n100\nAcDbLine\n102\n{MYAPP\n  8\nX\n 62\n1\n102\n}\n 10\n0.0\n 20\n0.0\n 30\n0.0\n 11\n1.0\n 21\n1.0\n"
+     " 31\n0.0\n",
+     "AcDbEntity 8|AcDbLine 102 8 62 102 10 11"},
+    {"LINE",
+     "100\nAcDbEntity\n  8\n0\n102\n{MYAPP\n 10\n5.0\n 20\n5.0\n 30\n0.0\n102\n}\n 10\n0.0\n 20\n0.0\n 30\n0.0\n"
+     " 11\n1.0\n 21\n1.0\n 31\n0.0\n",
+     "AcDbEntity 8 102 10 102|AcDbLine 10 11"},
+    // A TEXT's AcDbText twice in a row, the first part's groups after them:
+    // the second is one too many, and the second part begins at its 73.
+    {"TEXT",
+     "100\nAcDbEntity\n  8\n0\n100\nAcDbText\n100\nAcDbText\n 10\n0.0\n 20\n0.0\n 30\n0.0\n 40\n1.0\n  1\nAB\n 73\n2\n",
+     "AcDbEntity 8|AcDbText 10 40 1|AcDbText 73"},
 };
 
 } // namespace
