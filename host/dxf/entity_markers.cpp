@@ -67,6 +67,16 @@ constexpr int kPointFields[] = {10, 39, 50, 210};
 constexpr int kEllipseFields[] = {10, 11, 40, 41, 42, 210};
 constexpr int kRayFields[] = {10, 11};  // an XLINE's too
 constexpr int kSplineFields[] = {10, 11, 12, 13, 40, 41, 42, 43, 44, 70, 71, 72, 73, 74, 210};
+constexpr int kHelixFields[] = {10, 11, 12, 40, 41, 42, 90, 91, 280, 290};
+constexpr int kSolidHistoryFields[] = {350};
+constexpr int kArcDimensionFields[] = {13, 14, 15, 16, 17, 40, 41, 70, 71};
+constexpr int kBlockBeginFields[] = {1, 2, 3, 4, 10, 70};
+constexpr int kLeaderFields[] = {3, 10, 40, 41, 71, 72, 73, 74, 75, 76, 77, 210, 211, 212, 213, 340};
+constexpr int kMlineFields[] = {2, 10, 11, 12, 13, 40, 41, 42, 70, 71, 72, 73, 74, 75, 210, 340};
+constexpr int kImageFields[] = {10, 11, 12, 13, 14, 70, 71, 90, 91, 280, 281, 282, 283, 290, 340, 360};  // a WIPEOUT's too
+constexpr int kToleranceFields[] = {1, 3, 10, 11, 210};
+constexpr int kOleFields[] = {1, 3, 10, 11, 70, 71, 72, 73, 90, 310};
+constexpr int kProxyFields[] = {70, 90, 91, 92, 93, 94, 95, 160, 161, 162, 310, 330, 340, 350, 360};
 constexpr int kPolylineFields[] = {10, 39, 40, 41, 66, 70, 71, 72, 73, 74, 75, 210};  // each kind's
 constexpr int kVertexFields[] = {10, 40, 41, 42, 50, 70, 71, 72, 73, 74, 91};        // each kind's
 constexpr int kFaceRecordFields[] = {10, 70, 71, 72, 73, 74};
@@ -85,7 +95,10 @@ static_assert(sorted(kEntityFields) && sorted(kCircleFields) && sorted(kArcField
               sorted(kFaceRecordFields) && sorted(kViewportFields) && sorted(kMarkedAttributeFields) &&
               sorted(kMarkedAttributeDefinitionFields) && sorted(kLineFields) && sorted(kLwPolylineFields) &&
               sorted(kMTextFields) && sorted(kHatchFields) && sorted(kPointFields) && sorted(kEllipseFields) &&
-              sorted(kRayFields) && sorted(kSplineFields));
+              sorted(kRayFields) && sorted(kSplineFields) && sorted(kHelixFields) && sorted(kSolidHistoryFields) &&
+              sorted(kArcDimensionFields) && sorted(kBlockBeginFields) && sorted(kLeaderFields) &&
+              sorted(kMlineFields) && sorted(kImageFields) && sorted(kToleranceFields) && sorted(kOleFields) &&
+              sorted(kProxyFields));
 
 struct KnownFields {
     std::string_view marker;
@@ -124,6 +137,18 @@ constexpr KnownFields kKnownFields[] = {
     {"AcDbRay", kRayFields},
     {"AcDbXline", kRayFields},
     {"AcDbSpline", kSplineFields},
+    {"AcDbHelix", kHelixFields},
+    {"AcDb3dSolid", kSolidHistoryFields},
+    {"AcDbArcDimension", kArcDimensionFields},
+    {"AcDbBlockBegin", kBlockBeginFields},
+    {"AcDbBlockEnd", {}},  // it holds nothing
+    {"AcDbLeader", kLeaderFields},
+    {"AcDbMline", kMlineFields},
+    {"AcDbRasterImage", kImageFields},
+    {"AcDbWipeout", kImageFields},
+    {"AcDbFcf", kToleranceFields},
+    {"AcDbOle2Frame", kOleFields},
+    {"AcDbProxyEntity", kProxyFields},
     {"AcDb2dPolyline", kPolylineFields},
     {"AcDb3dPolyline", kPolylineFields},
     {"AcDbPolygonMesh", kPolylineFields},

@@ -133,6 +133,13 @@ const Placed kPlaced[] = {
      "  2\nSOLID\n 70\n1\n 71\n0\n 91\n1\n 92\n2\n 72\n0\n 73\n1\n 93\n3\n 10\n0.0\n 20\n0.0\n 10\n4.0\n 20\n0.0\n"
      " 10\n4.0\n 20\n4.0\n 97\n0\n 75\n0\n 76\n1\n 98\n0\n",
      "AcDbEntity 8|AcDbHatch 10 210 2 70 71 91 92 72 73 93 10 10 10 97 75 76 98"},
+    // Parts swapped whole: the layer and colour go under AcDbEntity, the
+    // boundary's type (92, AcDbEntity's too) stays where it was read.
+    {"HATCH",
+     "100\nAcDbHatch\n 10\n0.0\n 20\n0.0\n 30\n0.0\n210\n0.0\n220\n0.0\n230\n1.0\n  2\nSOLID\n 70\n1\n 71\n0\n 91\n1\n"
+     " 92\n2\n 72\n0\n 73\n1\n 93\n3\n 10\n0.0\n 20\n0.0\n 10\n4.0\n 20\n0.0\n 10\n4.0\n 20\n4.0\n 97\n0\n 75\n0\n 76\n1\n"
+     " 98\n0\n100\nAcDbEntity\n  8\n0\n 62\n1\n",
+     "AcDbEntity 8 62|AcDbHatch 10 210 2 70 71 91 92 72 73 93 10 10 10 97 75 76 98"},
     {"TEXT", "100\nAcDbText\n  8\n0\n100\nAcDbEntity\n 10\n0.0\n 20\n0.0\n 40\n1.0\n  1\nAB\n100\nAcDbText\n 73\n2\n",
      "AcDbEntity 8|AcDbText 10 40 1|AcDbText 73"},
     // The first of two parts of one name lost.
