@@ -53,7 +53,7 @@ constexpr int kMarkedAttributeFields[] = {2, 11, 70, 71, 72, 73, 74, 280};
 constexpr int kMarkedAttributeDefinitionFields[] = {2, 3, 11, 70, 71, 72, 73, 74, 280};
 constexpr int kLineFields[] = {10, 11, 39, 210};
 constexpr int kLwPolylineFields[] = {10, 38, 39, 40, 41, 42, 43, 70, 90, 91, 210};
-// With the background fill (63, 420 to 441) and the columns (48 to 50, 75
+// With the background fill (63, 420 to 439, 441) and the columns (48 to 50, 75
 // to 79); its text may go on in 3.
 constexpr int kMTextFields[] = {1,   3,   7,   10,  11,  40,  41,  42,  43,  44,  45,  46,  48,  49,  50,  63,
                                 71,  72,  73,  75,  76,  78,  79,  90,  210, 420, 421, 422, 423, 424, 425, 426,

@@ -345,7 +345,8 @@ size_t partBegin(const std::string& record, const std::string& name)
 size_t partEnd(const std::string& record, size_t begin)
 {
     size_t end = record.size();
-    for (const char* next : {"\n100\n", "\n101\n"}) end = std::min(end, record.find(next, begin + 1) + 1);
+    for (const char* next : {"\n100\n", "\n101\n"})
+        if (size_t at = record.find(next, begin + 1); at != std::string::npos) end = std::min(end, at + 1);
     return end;
 }
 
@@ -467,6 +468,7 @@ TEST(EntityMarkers, DamagedPartsKeepWhatOtherReadersRead)
         ASSERT_TRUE(findRecord(sample, d, begin, end));
         const std::string record = sample.substr(begin, end - begin), damaged = d.damaged(record);
         ASSERT_NE(damaged, record);
+        ASSERT_EQ(damaged.find("  0\n", 1), std::string::npos) << "one record";
         ReadReport report;
         auto db = readDxfText(sample.substr(0, begin) + damaged + sample.substr(end), "damaged_parts.dxf", report);
         ASSERT_TRUE(db) << report.error.text();
