@@ -45,9 +45,40 @@ constexpr int kFaceFields[] = {10, 11, 12, 13, 70};
 constexpr int kTraceFields[] = {10, 11, 12, 13, 39, 210};
 constexpr int kShapeFields[] = {2, 10, 39, 40, 41, 50, 51, 210};
 // An attribute's text values are its AcDbText part's; only its tag, flags,
-// field length, vertical alignment and lock are its own.
+// field length, vertical alignment and lock are its own.  From R2018 on it
+// also holds its type (71), 72 and a copy of the alignment point (11),
+// numbers its text part holds with other meanings: a record of markers may
+// hold them in either part, one of R12 (without markers) in the text's.
 constexpr int kAttributeFields[] = {2, 70, 73, 74, 280};
 constexpr int kAttributeDefinitionFields[] = {2, 3, 70, 73, 74, 280};
+constexpr int kMarkedAttributeFields[] = {2, 11, 70, 71, 72, 73, 74, 280};
+constexpr int kMarkedAttributeDefinitionFields[] = {2, 3, 11, 70, 71, 72, 73, 74, 280};
+constexpr int kLineFields[] = {10, 11, 39, 210};
+constexpr int kLwPolylineFields[] = {10, 38, 39, 40, 41, 42, 43, 70, 90, 91, 210};
+// With the background fill (63, 420 to 439, 441) and the columns (48 to 50, 75
+// to 79); its text may go on in 3.
+constexpr int kMTextFields[] = {1,   3,   7,   10,  11,  40,  41,  42,  43,  44,  45,  46,  48,  49,  50,  63,
+                                71,  72,  73,  75,  76,  78,  79,  90,  210, 420, 421, 422, 423, 424, 425, 426,
+                                427, 428, 429, 430, 431, 432, 433, 434, 435, 436, 437, 438, 439, 441};
+// With the boundary paths' edges, the pattern lines, the seeds and the
+// gradient (an MPOLYGON's 11, 63, 73 and 99 too).
+constexpr int kHatchFields[] = {2,  10, 11, 12, 13, 40, 41, 42, 43, 44, 45,  46,  47,  49,  50,  51,  52,
+                                53, 63, 70, 71, 72, 73, 74, 75, 76, 77, 78,  79,  91,  92,  93,  94,  95,
+                                96, 97, 98, 99, 210, 330, 421, 450, 451, 452, 453, 460, 461, 462, 463, 470};
+constexpr int kPointFields[] = {10, 39, 50, 210};
+constexpr int kEllipseFields[] = {10, 11, 40, 41, 42, 210};
+constexpr int kRayFields[] = {10, 11};  // an XLINE's too
+constexpr int kSplineFields[] = {10, 11, 12, 13, 40, 41, 42, 43, 44, 70, 71, 72, 73, 74, 210};
+constexpr int kHelixFields[] = {10, 11, 12, 40, 41, 42, 90, 91, 280, 290};
+constexpr int kSolidHistoryFields[] = {350};
+constexpr int kArcDimensionFields[] = {13, 14, 15, 16, 17, 40, 41, 70, 71};
+constexpr int kBlockBeginFields[] = {1, 2, 3, 4, 10, 70};
+constexpr int kLeaderFields[] = {3, 10, 40, 41, 71, 72, 73, 74, 75, 76, 77, 210, 211, 212, 213, 340};
+constexpr int kMlineFields[] = {2, 10, 11, 12, 13, 40, 41, 42, 70, 71, 72, 73, 74, 75, 210, 340};
+constexpr int kImageFields[] = {10, 11, 12, 13, 14, 70, 71, 90, 91, 280, 281, 282, 283, 290, 340, 360};  // a WIPEOUT's too
+constexpr int kToleranceFields[] = {1, 3, 10, 11, 210};
+constexpr int kOleFields[] = {1, 3, 10, 11, 70, 71, 72, 73, 90, 310};
+constexpr int kProxyFields[] = {70, 90, 91, 92, 93, 94, 95, 160, 161, 162, 310, 330, 340, 350, 360};
 constexpr int kPolylineFields[] = {10, 39, 40, 41, 66, 70, 71, 72, 73, 74, 75, 210};  // each kind's
 constexpr int kVertexFields[] = {10, 40, 41, 42, 50, 70, 71, 72, 73, 74, 91};        // each kind's
 constexpr int kFaceRecordFields[] = {10, 70, 71, 72, 73, 74};
@@ -63,11 +94,18 @@ static_assert(sorted(kEntityFields) && sorted(kCircleFields) && sorted(kArcField
               sorted(kSurfaceFields) && sorted(kBlockReferenceFields) && sorted(kFaceFields) &&
               sorted(kTraceFields) && sorted(kShapeFields) && sorted(kAttributeFields) &&
               sorted(kAttributeDefinitionFields) && sorted(kPolylineFields) && sorted(kVertexFields) &&
-              sorted(kFaceRecordFields) && sorted(kViewportFields));
+              sorted(kFaceRecordFields) && sorted(kViewportFields) && sorted(kMarkedAttributeFields) &&
+              sorted(kMarkedAttributeDefinitionFields) && sorted(kLineFields) && sorted(kLwPolylineFields) &&
+              sorted(kMTextFields) && sorted(kHatchFields) && sorted(kPointFields) && sorted(kEllipseFields) &&
+              sorted(kRayFields) && sorted(kSplineFields) && sorted(kHelixFields) && sorted(kSolidHistoryFields) &&
+              sorted(kArcDimensionFields) && sorted(kBlockBeginFields) && sorted(kLeaderFields) &&
+              sorted(kMlineFields) && sorted(kImageFields) && sorted(kToleranceFields) && sorted(kOleFields) &&
+              sorted(kProxyFields));
 
 struct KnownFields {
     std::string_view marker;
     Codes fields;
+    Codes marked = {};  // in place of `fields` in a record with markers, when not empty
 };
 constexpr KnownFields kKnownFields[] = {
     {"AcDbEntity", kEntityFields},
@@ -90,8 +128,29 @@ constexpr KnownFields kKnownFields[] = {
     {"AcDbFace", kFaceFields},
     {"AcDbTrace", kTraceFields},
     {"AcDbShape", kShapeFields},
-    {"AcDbAttribute", kAttributeFields},
-    {"AcDbAttributeDefinition", kAttributeDefinitionFields},
+    {"AcDbAttribute", kAttributeFields, kMarkedAttributeFields},
+    {"AcDbAttributeDefinition", kAttributeDefinitionFields, kMarkedAttributeDefinitionFields},
+    {"AcDbLine", kLineFields},
+    {"AcDbPolyline", kLwPolylineFields},
+    {"AcDbMText", kMTextFields},
+    {"AcDbHatch", kHatchFields},
+    {"AcDbPoint", kPointFields},
+    {"AcDbEllipse", kEllipseFields},
+    {"AcDbRay", kRayFields},
+    {"AcDbXline", kRayFields},
+    {"AcDbSpline", kSplineFields},
+    {"AcDbHelix", kHelixFields},
+    {"AcDb3dSolid", kSolidHistoryFields},
+    {"AcDbArcDimension", kArcDimensionFields},
+    {"AcDbBlockBegin", kBlockBeginFields},
+    {"AcDbBlockEnd", {}},  // it holds nothing
+    {"AcDbLeader", kLeaderFields},
+    {"AcDbMline", kMlineFields},
+    {"AcDbRasterImage", kImageFields},
+    {"AcDbWipeout", kImageFields},
+    {"AcDbFcf", kToleranceFields},
+    {"AcDbOle2Frame", kOleFields},
+    {"AcDbProxyEntity", kProxyFields},
     {"AcDb2dPolyline", kPolylineFields},
     {"AcDb3dPolyline", kPolylineFields},
     {"AcDbPolygonMesh", kPolylineFields},
@@ -119,12 +178,13 @@ struct Part {
     std::string_view written(const db::GroupList& groups) const { return pick ? pick(groups) : marker; }
 };
 
-// The fields of a part; `repeated` when the part before has its name.
-PartFields fieldsOf(std::string_view marker, bool repeated)
+// The fields of a part; `repeated` when the part before has its name,
+// `marked` when the record has markers of its type.
+PartFields fieldsOf(std::string_view marker, bool repeated, bool marked)
 {
     if (repeated && marker == "AcDbText") return {kTextAlignmentFields, true};
     for (const KnownFields& k : kKnownFields)
-        if (k.marker == marker) return {k.fields, true};
+        if (k.marker == marker) return {marked && !k.marked.empty() ? k.marked : k.fields, true};
     return {};
 }
 
@@ -396,8 +456,8 @@ bool beginsSecondPartOfName(std::string_view type, const db::GroupList& groups, 
     if (!twice || (at >= 2 && groups[at - 2].code() == kMarkerCode && groups[at - 2].asText() == name)) return false;
     // Up to the next part's marker, no group of the first part: groups of
     // unknown place are written where they were read, after the second.
-    const PartFields first = fieldsOf(name, false);
-    const PartFields second = fieldsOf(name, true);
+    const PartFields first = fieldsOf(name, false, true);
+    const PartFields second = fieldsOf(name, true, true);
     for (size_t i = at + 1; i < groups.size() && ownGroup(groups[i]); ++i) {
         if (groups[i].code() == kMarkerCode) {
             if (groups[i].asText() == name) continue;
@@ -422,10 +482,11 @@ bool mendEntityMarkers(std::string_view type, const db::GroupList& groups, bool 
 
     size_t end = lead;
     while (end < groups.size() && ownGroup(groups[end])) ++end;
+    const std::vector<BodyGroup> body = bodyGroups(parts, count, groups, lead, end);
+    const bool marked = std::any_of(body.begin(), body.end(), [](const BodyGroup& b) { return b.markerOf != 0; });
     std::array<PartFields, kMostParts> fields;
     for (size_t j = 0; j < count; ++j)
-        fields[j] = fieldsOf(parts[j].marker, j > 0 && parts[j - 1].marker == parts[j].marker);
-    const std::vector<BodyGroup> body = bodyGroups(parts, count, groups, lead, end);
+        fields[j] = fieldsOf(parts[j].marker, j > 0 && parts[j - 1].marker == parts[j].marker, marked);
     const Placement placed = placeParts(std::span<const PartFields>(fields.data(), count), body);
 
     out.clear();

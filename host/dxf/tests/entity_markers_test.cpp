@@ -11,6 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -130,6 +133,13 @@ const Placed kPlaced[] = {
      "  2\nSOLID\n 70\n1\n 71\n0\n 91\n1\n 92\n2\n 72\n0\n 73\n1\n 93\n3\n 10\n0.0\n 20\n0.0\n 10\n4.0\n 20\n0.0\n"
      " 10\n4.0\n 20\n4.0\n 97\n0\n 75\n0\n 76\n1\n 98\n0\n",
      "AcDbEntity 8|AcDbHatch 10 210 2 70 71 91 92 72 73 93 10 10 10 97 75 76 98"},
+    // Parts swapped whole: the layer and colour go under AcDbEntity, the
+    // boundary's type (92, AcDbEntity's too) stays where it was read.
+    {"HATCH",
+     "100\nAcDbHatch\n 10\n0.0\n 20\n0.0\n 30\n0.0\n210\n0.0\n220\n0.0\n230\n1.0\n  2\nSOLID\n 70\n1\n 71\n0\n 91\n1\n"
+     " 92\n2\n 72\n0\n 73\n1\n 93\n3\n 10\n0.0\n 20\n0.0\n 10\n4.0\n 20\n0.0\n 10\n4.0\n 20\n4.0\n 97\n0\n 75\n0\n 76\n1\n"
+     " 98\n0\n100\nAcDbEntity\n  8\n0\n 62\n1\n",
+     "AcDbEntity 8 62|AcDbHatch 10 210 2 70 71 91 92 72 73 93 10 10 10 97 75 76 98"},
     {"TEXT", "100\nAcDbText\n  8\n0\n100\nAcDbEntity\n 10\n0.0\n 20\n0.0\n 40\n1.0\n  1\nAB\n100\nAcDbText\n 73\n2\n",
      "AcDbEntity 8|AcDbText 10 40 1|AcDbText 73"},
     // The first of two parts of one name lost.
@@ -164,6 +174,21 @@ const Placed kPlaced[] = {
      " 74\n2\n",
      "AcDbEntity 8|AcDbText 10 40 1 50 72 11|AcDbAttributeDefinition 3 2 70 74"},
     {"VERTEX", "  8\n0\n 10\n1.0\n 20\n2.0\n 30\n3.0\n 70\n32\n", "AcDbEntity 8|AcDbVertex|AcDb3dPolylineVertex 10 70"},
+    // An application's groups stay inside its braces, whatever part they
+    // stand in and whatever codes they hold.
+    {"LINE",
+     "  8\n0\n100\nAcDbLine\n102\n{MYAPP\n  8\nX\n 62\n1\n102\n}\n 10\n0.0\n 20\n0.0\n 30\n0.0\n 11\n1.0\n 21\n1.0\n"
+     " 31\n0.0\n",
+     "AcDbEntity 8|AcDbLine 102 8 62 102 10 11"},
+    {"LINE",
+     "100\nAcDbEntity\n  8\n0\n102\n{MYAPP\n 10\n5.0\n 20\n5.0\n 30\n0.0\n102\n}\n 10\n0.0\n 20\n0.0\n 30\n0.0\n"
+     " 11\n1.0\n 21\n1.0\n 31\n0.0\n",
+     "AcDbEntity 8 102 10 102|AcDbLine 10 11"},
+    // A TEXT's AcDbText twice in a row, the first part's groups after them:
+    // the second is one too many, and the second part begins at its 73.
+    {"TEXT",
+     "100\nAcDbEntity\n  8\n0\n100\nAcDbText\n100\nAcDbText\n 10\n0.0\n 20\n0.0\n 30\n0.0\n 40\n1.0\n  1\nAB\n 73\n2\n",
+     "AcDbEntity 8|AcDbText 10 40 1|AcDbText 73"},
 };
 
 } // namespace
@@ -295,4 +320,171 @@ TEST(EntityMarkers, EachTypeHasItsMarkersInOrder)
             if (g.code() == 100) markers += (markers.empty() ? "" : " ") + std::string(g.asText());
         EXPECT_EQ(markers, "AcDbEntity" + std::string(*c.markers ? " " : "") + c.markers);
     }
+}
+
+namespace {
+
+// Records of R2018 as ezdxf writes them, each on a layer of its own, damaged
+// by a change to their text: the save must give other readers the values
+// the sound record gave them.
+struct Damage {
+    const char* type;
+    const char* layer;
+    std::string (*damaged)(const std::string& record);
+};
+
+constexpr const char* kMarker = "100\n";
+
+// Where the part of a marker begins in a record, and where it ends (the
+// next marker, an embedded object or the end).
+size_t partBegin(const std::string& record, const std::string& name)
+{
+    return record.find(kMarker + name + "\n");
+}
+
+size_t partEnd(const std::string& record, size_t begin)
+{
+    size_t end = record.size();
+    for (const char* next : {"\n100\n", "\n101\n"})
+        if (size_t at = record.find(next, begin + 1); at != std::string::npos) end = std::min(end, at + 1);
+    return end;
+}
+
+std::string withoutMarker(const std::string& record, const std::string& name)
+{
+    std::string out = record;
+    size_t at = partBegin(out, name);
+    if (at != std::string::npos) out.erase(at, std::string(kMarker).size() + name.size() + 1);
+    return out;
+}
+
+// The type's own part put before AcDbEntity's, each whole.
+std::string swapped(const std::string& record, const std::string& own)
+{
+    size_t entity = partBegin(record, "AcDbEntity"), part = partBegin(record, own);
+    if (entity == std::string::npos || part == std::string::npos) return record;
+    size_t end = partEnd(record, part);
+    return record.substr(0, entity) + record.substr(part, end - part) + record.substr(entity, part - entity) +
+           record.substr(end);
+}
+
+const Damage kDamages[] = {
+    // Its 71 (the attribute's type), 72 and 11 were taken for the text's:
+    // ezdxf read the text as mirrored, and no multiline attribute.
+    {"ATTRIB", "MULTILINE_ATTRIB", [](const std::string& r) { return withoutMarker(r, "AcDbText"); }},
+    {"ATTDEF", "MULTILINE_ATTDEF", [](const std::string& r) { return withoutMarker(r, "AcDbText"); }},
+    // The points were saved under AcDbEntity, the layer under AcDbPolyline.
+    {"LINE", "LINE_PARTS", [](const std::string& r) { return swapped(r, "AcDbLine"); }},
+    {"LWPOLYLINE", "POLYLINE_PARTS", [](const std::string& r) { return swapped(r, "AcDbPolyline"); }},
+    // The markers go after the reactors' braces: inside them, ezdxf read no
+    // reactor.
+    {"LINE", "REACTORS", [](const std::string& r) { return withoutMarker(r, "AcDbEntity"); }},
+    // The block name given goes under AcDbDimension: under AcDbEntity,
+    // ezdxf's audit deleted the dimension.
+    {"DIMENSION", "NO_BLOCK",
+     [](const std::string& r) {
+         std::string out = r;
+         size_t at = out.find("\n  2\n");
+         if (at != std::string::npos) out.erase(at + 1, out.find('\n', at + 5) - at);
+         return out;
+     }},
+};
+
+// Each part's codes in order of their numbers (a block name given comes
+// first in its part).
+std::string codesOfParts(const host::db::GroupList& groups)
+{
+    std::vector<std::pair<std::string, std::vector<int>>> parts;
+    for (const host::db::Group& g : groups) {
+        if (g.code() >= 1000) break;
+        if (g.code() == 100) parts.emplace_back(std::string(g.asText()), std::vector<int>{});
+        else if (!parts.empty()) parts.back().second.push_back(g.code());
+    }
+    std::string out;
+    for (auto& [name, codes] : parts) {
+        std::sort(codes.begin(), codes.end());
+        out += (out.empty() ? "" : "|") + name;
+        for (int code : codes) out += " " + std::to_string(code);
+    }
+    return out;
+}
+
+const std::string& partsSample()
+{
+    static const std::string path = [] {
+        std::string dir = outputPath("foreign"), output;
+        EXPECT_EQ(runPython("make_foreign_samples.py", dir, output), 0) << output;
+        return dir + "/parts_r2018.dxf";
+    }();
+    return path;
+}
+
+// The record of the type on the layer: where it begins and ends.
+bool findRecord(const std::string& text, const Damage& d, size_t& begin, size_t& end)
+{
+    const std::string head = "  0\n" + std::string(d.type) + "\n", layer = "\n  8\n" + std::string(d.layer) + "\n";
+    for (begin = text.find(head); begin != std::string::npos; begin = text.find(head, begin + 1)) {
+        end = text.find("\n  0\n", begin + 1) + 1;
+        size_t at = text.find(layer, begin);
+        if (at != std::string::npos && at < end) return true;
+    }
+    return false;
+}
+
+std::string handleOf(const std::string& record)
+{
+    size_t at = record.find("\n  5\n") + 5;
+    return record.substr(at, record.find('\n', at) - at);
+}
+
+// What ezdxf reads of an entity, but its owner (the host may put it right)
+// and, when `block` is false, the block it names.
+std::string valuesOf(const std::string& path, const std::string& handle, bool block = true)
+{
+    std::string output;
+    EXPECT_EQ(runPython("entity_values.py", std::vector<std::string>{path, handle}, output), 0) << output;
+    for (const char* name : {" owner='", " geometry='"}) {
+        if (block && std::string(name) == " geometry='") continue;
+        size_t at = output.find(name);
+        if (at != std::string::npos) output.erase(at, output.find('\'', at + std::strlen(name)) + 1 - at);
+    }
+    return output;
+}
+
+} // namespace
+
+TEST(EntityMarkers, DamagedPartsKeepWhatOtherReadersRead)
+{
+    std::ifstream in(partsSample(), std::ios::binary);
+    const std::string sample((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(sample.empty());
+    ReadReport soundReport;
+    auto sound = readDxfText(sample, "parts.dxf", soundReport);
+    ASSERT_TRUE(sound) << soundReport.error.text();
+    std::vector<std::string> saved;
+    for (const Damage& d : kDamages) {
+        SCOPED_TRACE(std::string(d.type) + " on " + d.layer);
+        size_t begin = 0, end = 0;
+        ASSERT_TRUE(findRecord(sample, d, begin, end));
+        const std::string record = sample.substr(begin, end - begin), damaged = d.damaged(record);
+        ASSERT_NE(damaged, record);
+        ASSERT_EQ(damaged.find("  0\n", 1), std::string::npos) << "one record";
+        ReadReport report;
+        auto db = readDxfText(sample.substr(0, begin) + damaged + sample.substr(end), "damaged_parts.dxf", report);
+        ASSERT_TRUE(db) << report.error.text();
+        std::string path = outputPath(std::string("damaged_parts_") + d.layer + ".dxf"), error;
+        ASSERT_TRUE(writeDxfFile(*db, path, WriteOptions{DxfVersion::R2007}, error)) << error;
+        // Each group is under the part it was under in the sound record.
+        ReadReport again;
+        auto back = readDxfFile(path, again);
+        ASSERT_TRUE(back) << again.error.text();
+        const uint64_t handle = std::stoull(handleOf(record), nullptr, 16);
+        const host::db::Object* entity = back->object(back->slotOf(handle));
+        ASSERT_TRUE(entity);
+        EXPECT_EQ(codesOfParts(entity->groups), codesOfParts(sound->object(sound->slotOf(handle))->groups));
+        const bool named = std::string(d.layer) != "NO_BLOCK";
+        EXPECT_EQ(valuesOf(path, handleOf(record), named), valuesOf(partsSample(), handleOf(record), named));
+        saved.push_back(path);
+    }
+    EXPECT_EQ(runChecksOnFiles(saved, 4), "");
 }

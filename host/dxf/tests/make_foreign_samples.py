@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Writes drawings as another program (ezdxf) writes them, for the reader's
 tests: binary DXF, R12 with a dimension style that names its arrow block,
-double-byte code pages 932 and 936, and a 3D solid of R2018 (its body in the
-ACDSDATA section).
+double-byte code pages 932 and 936, a 3D solid of R2018 (its body in the
+ACDSDATA section), and entities of R2018 with every part, each on a layer of
+its own for the tests that damage it.
 Usage: make_foreign_samples.py OUTPUT_DIR"""
 import os
 import sys
@@ -65,6 +66,29 @@ def solid(out):
     save(doc, os.path.join(out, "solid_r2018.dxf"))
 
 
+def parts(out):
+    doc = ezdxf.new("R2018")
+    msp = doc.modelspace()
+    for name in ("MULTILINE_ATTDEF", "MULTILINE_ATTRIB", "LINE_PARTS", "POLYLINE_PARTS", "REACTORS", "NO_BLOCK"):
+        doc.layers.add(name)
+    block = doc.blocks.new("B")
+    attdef = block.add_attdef("DEF", (1, 2), dxfattribs={"layer": "MULTILINE_ATTDEF", "prompt": "P"})
+    attrib = msp.add_blockref("B", (0, 0)).add_attrib("TAG", "one", dxfattribs={"layer": "MULTILINE_ATTRIB"})
+    for text in (attdef, attrib):
+        mtext = msp.add_mtext("one\\Ptwo", dxfattribs={"insert": (1, 2), "char_height": 2.5})
+        text.embed_mtext(mtext, graphic_properties=False)
+        msp.delete_entity(mtext)
+    msp.add_line((1, 2), (3, 4), dxfattribs={"layer": "LINE_PARTS", "color": 1, "thickness": 2})
+    msp.add_lwpolyline([(0, 0), (5, 0, 1), (5, 5)], dxfattribs={"layer": "POLYLINE_PARTS", "color": 3})
+    line = msp.add_line((5, 6), (7, 8), dxfattribs={"layer": "REACTORS"})
+    group = doc.groups.new("G")
+    group.extend([line])
+    line.set_reactors([group.dxf.handle])
+    dimension = msp.add_linear_dim(base=(0, 10), p1=(0, 0), p2=(100, 0), dxfattribs={"layer": "NO_BLOCK"})
+    dimension.render()
+    save(doc, os.path.join(out, "parts_r2018.dxf"))
+
+
 def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
@@ -73,6 +97,7 @@ def main():
     code_page(out, "ANSI_932", "cp932", JAPANESE)
     code_page(out, "ANSI_936", "gbk", CHINESE)
     solid(out)
+    parts(out)
 
 
 if __name__ == "__main__":

@@ -253,6 +253,34 @@ const Damaged kDamaged[] = {
      kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary\n"
                "0 XRECORD 5 30 330 ABCDE 100 AcDbXrecord 1 x 0 ENDSEC 0 EOF",
      "XRECORD 30 named ABCDE as its owner, which does not exist: nothing names it, so it is not saved"},
+    // Subclass markers lost, swapped and given twice: each group is saved
+    // under its own part.  An R2018 multiline attribute without its
+    // AcDbText marker (its 71, 72 and 11 after AcDbAttribute are its own).
+    {"multiline_attribute_without_its_text_marker",
+     "0 SECTION 2 HEADER 9 $ACADVER 1 AC1032 0 ENDSEC\n"
+     "0 SECTION 2 BLOCKS 0 BLOCK 5 20 100 AcDbEntity 8 0 100 AcDbBlockBegin 2 B 70 2 10 0 20 0 30 0 3 B\n"
+     "0 ENDBLK 5 21 100 AcDbEntity 8 0 100 AcDbBlockEnd 0 ENDSEC\n"
+     "0 SECTION 2 ENTITIES 0 INSERT 5 30 100 AcDbEntity 8 0 100 AcDbBlockReference 66 1 2 B 10 0 20 0 30 0\n"
+     "0 ATTRIB 5 31 330 30 100 AcDbEntity 8 0 10 1 20 2 30 0 40 2.5 1 one 11 1 21 2 31 0\n"
+     "100 AcDbAttribute 280 0 2 TAG 70 0 74 3 71 2 72 0 11 1 21 2 31 0 0 SEQEND 5 32 330 30 100 AcDbEntity 8 0\n"
+     "0 ENDSEC 0 EOF",
+     ""},
+    {"entities_of_parts_swapped_whole",
+     kHeader + "0 SECTION 2 ENTITIES 0 LINE 5 40 100 AcDbLine 10 1 20 2 30 0 11 3 21 4 31 0 100 AcDbEntity 8 0 62 1\n"
+               "0 LWPOLYLINE 5 41 100 AcDbPolyline 90 2 70 0 10 0 20 0 10 5 20 0 100 AcDbEntity 8 0 62 3\n"
+               "0 ENDSEC 0 EOF",
+     ""},
+    // Braces of reactors before the lost AcDbEntity marker, and an
+    // application's groups inside the AcDbLine part.
+    {"entities_of_braces_and_lost_markers",
+     kHeader + "0 SECTION 2 ENTITIES 0 LINE 5 40 8 0 100 AcDbLine 102 {MYAPP 8 X 62 1 102 } 10 1 20 2 30 0 11 3 21 4\n"
+               "31 0 0 LINE 5 41 102 {ACAD_REACTORS 330 40 102 } 8 0 100 AcDbLine 10 0 20 0 30 0 11 5 21 0 31 0\n"
+               "0 ENDSEC 0 EOF",
+     ""},
+    {"text_marker_twice_before_its_first_part",
+     kHeader + "0 SECTION 2 ENTITIES 0 TEXT 5 40 100 AcDbEntity 8 0 100 AcDbText 100 AcDbText 10 0 20 0 30 0 40 1\n"
+               "1 AB 73 2 0 ENDSEC 0 EOF",
+     "the subclass marker AcDbText was given twice: once is kept"},
 };
 
 std::string notesOf(const ReadReport& report)

@@ -93,6 +93,13 @@ int runPython(const char* name, const std::string& argument, std::string& output
     return run(script(name) + " " + shellQuoted(argument), output);
 }
 
+int runPython(const char* name, const std::vector<std::string>& arguments, std::string& output)
+{
+    std::string command = script(name);
+    for (const std::string& argument : arguments) command += " " + shellQuoted(argument);
+    return run(command, output);
+}
+
 std::string runCompare(const std::string& original, const std::string& copy)
 {
     std::string output;

@@ -17,6 +17,8 @@ std::string runChecksOnFiles(const std::vector<std::string>& paths, unsigned job
 // Runs one of the tests' Python scripts with one argument: its exit status,
 // with what it printed in `output`.
 int runPython(const char* script, const std::string& argument, std::string& output);
+// The same with several arguments.
+int runPython(const char* script, const std::vector<std::string>& arguments, std::string& output);
 // Runs compare_dxf.py: "" when the copy keeps everything of the original.
 std::string runCompare(const std::string& original, const std::string& copy);
 // Makes the 50,000-insert drawing of the DXF benchmark when the file is
