@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -110,6 +111,21 @@ std::string fileText(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// The drawing of `input` read as text, or as binary DXF; null when either
+// step failed.
+std::unique_ptr<host::db::Database> readAs(const std::string& input, bool binary, const char* name,
+                                           ReadReport& report)
+{
+    std::string file = input;
+    if (binary && !textToBinary(std::string(input), file)) {
+        ADD_FAILURE() << "not made binary";
+        return nullptr;
+    }
+    auto db = readDxfText(file, name, report);
+    EXPECT_TRUE(db) << report.error.text();
+    return db;
+}
+
 } // namespace
 
 TEST(OwnDataGroups, ObjectsKeptAsReadKeepThemInPlaceAndSaveThemAsRead)
@@ -117,13 +133,9 @@ TEST(OwnDataGroups, ObjectsKeptAsReadKeepThemInPlaceAndSaveThemAsRead)
     const std::string input = dxfOfGroups(kOwnData);
     for (bool binary : {false, true}) {
         SCOPED_TRACE(binary ? "binary" : "text");
-        std::string file = input;
-        if (binary) {
-            ASSERT_TRUE(textToBinary(std::string(input), file));
-        }
         ReadReport report;
-        auto db = readDxfText(file, "own_data.dxf", report);
-        ASSERT_TRUE(db) << report.error.text();
+        auto db = readAs(input, binary, "own_data.dxf", report);
+        ASSERT_TRUE(db);
         // Only the line's stray group is told of, and left out.
         const std::string notes = notesOf(report);
         const std::string stray = "XDATA groups without an application name";
@@ -187,13 +199,9 @@ TEST(OwnDataGroups, EntitiesKeptAsReadKeepThemUnderTheirOwnParts)
         "76 1 98 0 0 ENDSEC 0 EOF");
     for (bool binary : {false, true}) {
         SCOPED_TRACE(binary ? "binary" : "text");
-        std::string file = input;
-        if (binary) {
-            ASSERT_TRUE(textToBinary(std::string(input), file));
-        }
         ReadReport report;
-        auto db = readDxfText(file, "own_entities.dxf", report);
-        ASSERT_TRUE(db) << report.error.text();
+        auto db = readAs(input, binary, "own_entities.dxf", report);
+        ASSERT_TRUE(db);
         const std::string notes = notesOf(report);
         const size_t told = notes.find("HATCH: 1 XDATA groups without an application name");
         EXPECT_NE(told, std::string::npos) << notes;
