@@ -160,7 +160,7 @@ private:
     bool readTable();
     bool readBlocks();
     bool readBlock();
-    bool leftOutAsMarker();
+    bool leftOutAsNoTypeName();
     bool leftOutWithOwner();
     bool leaveOut(RepairKind kind, const std::string& message);
     bool readEntities();
@@ -752,16 +752,6 @@ bool DxfReader::readTables()
 
 namespace {
 
-// Type names are kept in capitals, so a record named like one of the
-// markers of a file's structure in other letters ("EndSec") would be
-// written as that marker and cut the file short when it is read again.
-bool otherCaseOfMarker(std::string_view type)
-{
-    for (std::string_view marker : {"SECTION", "ENDSEC", "EOF", "TABLE", "ENDTAB", "BLOCK", "ENDBLK"})
-        if (type != marker && sameLetters(type, marker)) return true;
-    return false;
-}
-
 // A record type is a name: letters, digits and '_', starting with a letter
 // or with 3D ("3DFACE").  Anything else is a damaged line, and a record of
 // such a type could not be read back as what it was.
@@ -791,16 +781,11 @@ bool DxfReader::leftOutWithOwner()
                                                                  db::handleText(rec_->owner) + " was left out with it");
 }
 
-bool DxfReader::leftOutAsMarker()
+bool DxfReader::leftOutAsNoTypeName()
 {
-    if (!isTypeName(rec_->type)) {
-        return leaveOut(Kind::lost("no type name"),
-                        "a record of the type " + inQuotes(rec_->type) + " was left out: that is no type name");
-    }
-    if (!otherCaseOfMarker(rec_->type)) return false;
-    return leaveOut(Kind::lost("marker in other letters"), "a " + shown(rec_->type) +
-                                                              " record was left out: it would be written as " +
-                                                              shown(db::upperAscii(rec_->type)));
+    if (isTypeName(rec_->type)) return false;
+    return leaveOut(Kind::lost("no type name"),
+                    "a record of the type " + inQuotes(rec_->type) + " was left out: that is no type name");
 }
 
 // A table record or a block has one name, and an insert or dimension names
@@ -1073,7 +1058,7 @@ bool DxfReader::readBlock()
     if (!db_->block(record)) db_->addBlock(record);
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDBLK") && !is("BLOCK") && !is("ENDSEC") && !is("EOF")) {
-        if (leftOutAsMarker() || leftOutWithOwner() || leftOutOfBlock()) continue;
+        if (leftOutAsNoTypeName() || leftOutWithOwner() || leftOutOfBlock()) continue;
         Slot entity = store(ObjectClass::Entity);
         if (entity == kNoSlot || !placeEntity(entity, record, lastMain)) return false;
     }
@@ -1134,7 +1119,7 @@ bool DxfReader::readEntities()
     if (!ensureSpaces(*db_, error)) return fail(rec_->line, error);
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
-        if (leftOutAsMarker() || leftOutWithOwner() || leftOutOfBlock()) continue;
+        if (leftOutAsNoTypeName() || leftOutWithOwner() || leftOutOfBlock()) continue;
         bool paper = false;
         for (const Group& g : rec_->groups)
             if (g.code() == 67) paper = g.asInt() == 1;
@@ -1156,7 +1141,7 @@ bool DxfReader::readObjects()
     bool first = true;
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
-        if (leftOutAsMarker() || leftOutWithOwner() || leftOutOfObjects()) continue;
+        if (leftOutAsNoTypeName() || leftOutWithOwner() || leftOutOfObjects()) continue;
         // An entity among the objects (its owner a block record) goes back
         // into its block, where the owner says it is.
         // Objects (a block record's extension dictionary) stay objects.
@@ -1337,7 +1322,7 @@ void DxfReader::nullLinksToDropped()
     Token token;
     int previous = -1;
     while (tokenizer.next(token)) {
-        if (token.code == 0) tokenizer.readCountsWide(token.text == "TABLE");
+        if (token.code == 0) tokenizer.readCountsWide(db::equalNoCase(token.text, "TABLE"));
         if ((token.code == 5 || token.code == 105) && token.kind == ValueKind::Handle && previous != kVariableNameCode)
             given.insert(static_cast<db::Handle>(token.integer));
         previous = token.code;
@@ -1377,7 +1362,7 @@ void DxfReader::reserveFileHandles()
     db::Handle highest = 0;
     std::vector<std::string_view> links;
     while (tokenizer.next(token)) {
-        if (token.code == 0) tokenizer.readCountsWide(token.text == "TABLE");
+        if (token.code == 0) tokenizer.readCountsWide(db::equalNoCase(token.text, "TABLE"));
         if ((token.code == 5 || token.code == 105) && token.kind == ValueKind::Handle)
             highest = std::max(highest, static_cast<db::Handle>(token.integer));
         // A record further on may link to the number a new handle would take.
