@@ -8,6 +8,7 @@
 #include "dxf/file_io.h"
 #include "dxf/group_code.h"
 #include "dxf/insert_groups.h"
+#include "dxf/leading_braces.h"
 #include "dxf/mapped_file.h"
 #include "dxf/number_text.h"
 #include "dxf/owner_links.h"
@@ -45,7 +46,6 @@ constexpr int kXdataHandleCode = 1005;
 constexpr int kVariableNameCode = 9;  // a header variable's name: the groups after it are its value
 constexpr int kApplicationCode = 1001;
 constexpr int kMarkerCode = 100;
-constexpr int kBraceCode = 102;
 constexpr int kExtrusionCode = 210;
 constexpr int kColourCode = 62;
 // Below this an extrusion direction has no length to speak of.
@@ -104,9 +104,7 @@ size_t bodyEnd(const GroupList& groups)
 void putRecordMarkers(db::Table table, GroupList& groups)
 {
     const size_t end = bodyEnd(groups);
-    size_t lead = 0;
-    for (bool inBraces = false; lead < end && (inBraces || groups[lead].code() == kBraceCode); ++lead)
-        if (groups[lead].code() == kBraceCode) inBraces = groups[lead].asText().starts_with("{");
+    const size_t lead = std::min(leadingBraces(groups).end, end);
     GroupList body(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(lead));
     for (std::string_view marker : recordMarkers(table)) body.push_back(Group::text(kMarkerCode, marker));
     for (size_t i = lead; i < groups.size(); ++i)

@@ -195,6 +195,23 @@ const Damaged kDamaged[] = {
      kHeader + "0 SECTION 2 ENTITIES 0 ARC_DIMENSION 5 40 100 AcDbEntity 8 0 100 AcDbDimension 2 B 10 0 20 0\n"
                "30 0 70 5 3 S 100 AcDbArcDimension 0 ENDSEC 0 EOF",
      "DIMSTYLE S was missing: added"},
+    // Application braces at the start of a record that are never closed:
+    // closed where the application's groups end, before the markers.
+    {"line_of_unclosed_application_braces",
+     kHeader + "0 SECTION 2 ENTITIES 0 LINE 5 40 102 {MYAPP 1 x 100 AcDbEntity 8 0 100 AcDbLine 10 0 20 0 30 0\n"
+               "11 1 21 1 31 0 0 ENDSEC 0 EOF",
+     ""},
+    {"line_of_unclosed_application_braces_and_no_markers",
+     kHeader + "0 SECTION 2 ENTITIES 0 LINE 5 40 102 {MYAPP 1 x 8 0 10 0 20 0 30 0 11 1 21 1 31 0 0 ENDSEC 0 EOF", ""},
+    {"line_of_unclosed_reactors_and_markers_swapped",
+     kHeader + "0 SECTION 2 ENTITIES 0 LINE 5 40 102 {ACAD_REACTORS 330 40 8 0 100 AcDbLine 10 0 20 0 30 0\n"
+               "11 1 21 1 31 0 100 AcDbEntity 0 ENDSEC 0 EOF",
+     ""},
+    {"visual_style_of_unclosed_reactors",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_VISUALSTYLE 350 D\n"
+               "0 DICTIONARY 5 D 330 C 100 AcDbDictionary 3 Flat 350 E\n"
+               "0 VISUALSTYLE 5 E 102 {ACAD_REACTORS 330 D 330 D 100 AcDbVisualStyle 2 Flat 70 0 291 1 0 ENDSEC 0 EOF",
+     ""},
     // A header variable in other letters than the writer's own.
     {"header_variable_in_other_letters",
      "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
