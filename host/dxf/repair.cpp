@@ -510,12 +510,21 @@ bool ensureDictionaryDefaults(Database& db, const RepairNote& note, std::string&
         while (marker < end && !(dictionary->groups[marker].code() == 100 &&
                                  dictionary->groups[marker].asText() == kMarker))
             ++marker;
+        // The default is an object: an entity (a block made where the file
+        // had a damaged one may take the handle an entry names) is no
+        // default, and the save may leave it out.
+        auto isObject = [&](Slot s) {
+            const db::Object* object = db.object(s);
+            return object && object->cls == ObjectClass::NonGraphical;
+        };
         Group* current = marker < end ? db::findGroup(*dictionary, kDefault, marker, end) : nullptr;
-        if (current && current->kind() == db::ValueKind::Handle && db.object(db.slotOf(current->asHandle())))
+        if (current && current->kind() == db::ValueKind::Handle && isObject(db.slotOf(current->asHandle())))
             continue;
         Slot target = db.dictionaryLookup(slot, "Normal");
+        if (!isObject(target)) target = kNoSlot;
         for (size_t i = 0; target == kNoSlot && i + 1 < end; ++i)
-            if (dictionary->groups[i].code() == 3 && dictionary->groups[i + 1].code() == 350)
+            if (dictionary->groups[i].code() == 3 && dictionary->groups[i + 1].code() == 350 &&
+                isObject(db.slotOf(dictionary->groups[i + 1].asHandle())))
                 target = db.slotOf(dictionary->groups[i + 1].asHandle());
         Handle owner = dictionary->handle;
         if (!db.object(target)) target = addObject(db, "ACDBPLACEHOLDER", ObjectClass::NonGraphical, {}, owner);

@@ -212,6 +212,33 @@ const Damaged kDamaged[] = {
                "0 DICTIONARY 5 D 330 C 100 AcDbDictionary 3 Flat 350 E\n"
                "0 VISUALSTYLE 5 E 102 {ACAD_REACTORS 330 D 330 D 100 AcDbVisualStyle 2 Flat 70 0 291 1 0 ENDSEC 0 EOF",
      ""},
+    // The root dictionary's marker between a key and its entry.
+    {"root_dictionary_marker_between_key_and_entry",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 3 ACAD_GROUP 100 AcDbDictionary 350 D\n"
+               "0 DICTIONARY 5 D 330 C 100 AcDbDictionary 0 ENDSEC 0 EOF",
+     "DICTIONARY C: its marker AcDbDictionary stood after 1 groups of its body: put before them"},
+    // One empty section, and a root dictionary of a key without entry.
+    {"root_dictionary_of_a_key_without_entry",
+     "0 SECTION 2 ENTITIES 0 ENDSEC 0 SECTION 2 OBJECTS 0 DICTIONARY 3 ACAD_GROUP 100 AcDbDictionary 0 ENDSEC 0 EOF",
+     "the key ACAD_GROUP names no object: left out"},
+    // A layout that no key of the layout dictionary names.
+    {"layout_named_by_no_key",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_LAYOUT 350 D\n"
+               "0 DICTIONARY 5 D 330 C 100 AcDbDictionary 3 Model 350 30 3 Layout1 350 31\n"
+               "0 LAYOUT 5 30 330 D 100 AcDbPlotSettings 100 AcDbLayout 1 Model 71 0\n"
+               "0 LAYOUT 5 31 330 D 100 AcDbPlotSettings 100 AcDbLayout 1 Layout1 71 1\n"
+               "0 LAYOUT 5 32 330 D 100 AcDbPlotSettings 100 AcDbLayout 1 Layout2 71 2 0 ENDSEC 0 EOF",
+     ""},
+    // A dictionary with a default whose entry's handle a block made for the
+    // damaged BLOCKS section takes, and a root entry without its key.
+    {"dictionary_with_a_default_whose_entry_a_made_block_takes",
+     "0 SECTION 9 $ACADVER 1 N 2 BLOCKS 0 BLOCK 0 ENDBLK 0 ENDSEC 0 SECTION 2 OBJECTS 0 DICTIONARY 350 1B\n"
+     "0 ACDBDICTIONARYWDFLT 5 1B 3 K 350 1C 0 ENDSEC 0 EOF",
+     "DICTIONARY 1E: 1 groups that are no key or entry were left out"},
+    {"dictionary_with_a_default_whose_entry_a_made_block_takes_under_a_key",
+     "0 SECTION 9 $ACADVER 1 N 2 BLOCKS 0 BLOCK 0 ENDBLK 0 ENDSEC 0 SECTION 2 OBJECTS 0 DICTIONARY 3 D 350 1B\n"
+     "0 ACDBDICTIONARYWDFLT 5 1B 3 K 350 1C 0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT 1B had no default: set to ACDBPLACEHOLDER"},
     // A header variable in other letters than the writer's own.
     {"header_variable_in_other_letters",
      "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
