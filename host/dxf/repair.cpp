@@ -517,8 +517,17 @@ bool ensureDictionaryDefaults(Database& db, const RepairNote& note, std::string&
             const db::Object* object = db.object(s);
             return object && object->cls == ObjectClass::NonGraphical;
         };
+        // It is one of the dictionary's entries: an object that no
+        // dictionary names is not saved, and the default would name nothing.
+        auto isEntry = [&](Slot s) {
+            for (size_t i = 0; i + 1 < end; ++i)
+                if (dictionary->groups[i].code() == 3 && dictionary->groups[i + 1].code() == 350 &&
+                    db.slotOf(dictionary->groups[i + 1].asHandle()) == s)
+                    return isObject(s);
+            return false;
+        };
         Group* current = marker < end ? db::findGroup(*dictionary, kDefault, marker, end) : nullptr;
-        if (current && current->kind() == db::ValueKind::Handle && isObject(db.slotOf(current->asHandle())))
+        if (current && current->kind() == db::ValueKind::Handle && isEntry(db.slotOf(current->asHandle())))
             continue;
         Slot target = db.dictionaryLookup(slot, "Normal");
         if (!isObject(target)) target = kNoSlot;
@@ -527,7 +536,8 @@ bool ensureDictionaryDefaults(Database& db, const RepairNote& note, std::string&
                 isObject(db.slotOf(dictionary->groups[i + 1].asHandle())))
                 target = db.slotOf(dictionary->groups[i + 1].asHandle());
         Handle owner = dictionary->handle;
-        if (!db.object(target)) target = addObject(db, "ACDBPLACEHOLDER", ObjectClass::NonGraphical, {}, owner);
+        const bool made = !db.object(target);
+        if (made) target = addObject(db, "ACDBPLACEHOLDER", ObjectClass::NonGraphical, {}, owner);
         if (!db.object(target)) return needed(db, "a default for ACDBDICTIONARYWDFLT " + db::handleText(owner), error);
         Handle handle = handleOf(db, target);
         note(Kind::changed("dictionary default set"), "ACDBDICTIONARYWDFLT " + db::handleText(owner) +
@@ -543,6 +553,16 @@ bool ensureDictionaryDefaults(Database& db, const RepairNote& note, std::string&
             Group added[2] = {G::text(100, kMarker), G::handle(kDefault, handle)};
             groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(end), std::begin(added), std::end(added));
         }
+        if (!made) continue;
+        // The placeholder made is an entry too, under the key defaults take,
+        // before the default's marker (other readers take the entries from
+        // the dictionary's own part): an object no dictionary names is not
+        // saved.  A key Normal there names no object, or it was the default.
+        db.dictionaryRemove(slot, "Normal");
+        size_t at = 0;
+        while (at < groups.size() && !(groups[at].code() == 100 && groups[at].asText() == kMarker)) ++at;
+        Group entry[2] = {G::text(3, "Normal"), G::handle(350, handle)};
+        groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(at), std::begin(entry), std::end(entry));
     }
     return true;
 }

@@ -239,6 +239,13 @@ const Damaged kDamaged[] = {
      "0 SECTION 9 $ACADVER 1 N 2 BLOCKS 0 BLOCK 0 ENDBLK 0 ENDSEC 0 SECTION 2 OBJECTS 0 DICTIONARY 3 D 350 1B\n"
      "0 ACDBDICTIONARYWDFLT 5 1B 3 K 350 1C 0 ENDSEC 0 EOF",
      "ACDBDICTIONARYWDFLT 1B had no default: set to ACDBPLACEHOLDER"},
+    // A default that no entry names, so not saved: a placeholder takes its
+    // place, under the key Normal.
+    {"dictionary_with_a_default_named_by_no_entry",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 100 AcDbDictionaryWithDefault 340 E\n"
+               "0 ACDBPLACEHOLDER 5 E 0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT D had no default: set to ACDBPLACEHOLDER"},
     // A header variable in other letters than the writer's own.
     {"header_variable_in_other_letters",
      "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
