@@ -47,7 +47,7 @@ Handle handleIn(const Group& g)
 }
 
 struct Mending {
-    size_t restored = 0, keys = 0, stray = 0, beforeMarker = 0;
+    size_t restored = 0, keys = 0, stray = 0, beforeMarker = 0, afterDefault = 0;
     bool markerLost = false;
     std::string firstRestored, firstKey;
 };
@@ -98,10 +98,23 @@ bool mendBody(const Database& db, Object& dictionary, Mending& m)
     if (markerLost) body.push_back(Group::text(kMarker, kDictionaryMarker));
     bool changed = markerLost || m.beforeMarker > 0;
     m.markerLost = markerLost;
+    GroupList defaultPart;
     size_t i = begin;
     for (; i < end; ++i) {
         const Group& g = groups[i];
-        if (g.code() == kMarker && g.asText() == kDefaultMarker) break;
+        if (g.code() == kMarker && g.asText() == kDefaultMarker) {
+            // The default's part (its marker and 340) ends the body: keys and
+            // entries after it are the dictionary's, which go before it.
+            size_t partEnd = i + 1;
+            while (partEnd < end && groups[partEnd].code() != kKey && groups[partEnd].code() != kMarker) ++partEnd;
+            if (partEnd == end || groups[partEnd].code() != kKey || !defaultPart.empty()) break;
+            defaultPart.assign(groups.begin() + static_cast<std::ptrdiff_t>(i),
+                               groups.begin() + static_cast<std::ptrdiff_t>(partEnd));
+            m.afterDefault = end - partEnd;
+            changed = true;
+            i = partEnd - 1;
+            continue;
+        }
         if (g.code() != kKey) {
             // An entry without its key is no part of any dictionary's body.
             bool belongs = (!marked && !isEntry(g)) || g.code() == kHardOwnerFlag || g.code() == kCloningFlag;
@@ -128,6 +141,7 @@ bool mendBody(const Database& db, Object& dictionary, Mending& m)
         if (m.keys++ == 0) m.firstKey = std::string(g.asText());
     }
     if (!changed) return false;
+    body.insert(body.end(), defaultPart.begin(), defaultPart.end());
     body.insert(body.end(), groups.begin() + static_cast<std::ptrdiff_t>(i), groups.end());
     dictionary.groups = std::move(body);
     return true;
@@ -150,6 +164,10 @@ void repairDictionaryEntries(Database& db, const RepairNote& note)
             note(RepairKind::changed("dictionary marker"),
                  what + ": its marker " + std::string(kDictionaryMarker) + " stood after " +
                      std::to_string(m.beforeMarker) + " groups of its body: put before them");
+        if (m.afterDefault > 0)
+            note(RepairKind::changed("dictionary marker"),
+                 what + ": its default's marker " + std::string(kDefaultMarker) + " stood before " +
+                     std::to_string(m.afterDefault) + " groups of its body: put after them");
         if (m.restored > 0)
             note(RepairKind::changed("dictionary entry as pointer"),
                  what + ": the entry of " + m.firstRestored + " was not given as a pointer: taken as one" +

@@ -521,7 +521,8 @@ bool ensureDictionaryDefaults(Database& db, const RepairNote& note, std::string&
         // dictionary names is not saved, and the default would name nothing.
         auto isEntry = [&](Slot s) {
             for (size_t i = 0; i + 1 < end; ++i)
-                if (dictionary->groups[i].code() == 3 && dictionary->groups[i + 1].code() == 350 &&
+                if (dictionary->groups[i].code() == 3 &&
+                    (dictionary->groups[i + 1].code() == 350 || dictionary->groups[i + 1].code() == 360) &&
                     db.slotOf(dictionary->groups[i + 1].asHandle()) == s)
                     return isObject(s);
             return false;

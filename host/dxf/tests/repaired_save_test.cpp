@@ -246,6 +246,18 @@ const Damaged kDamaged[] = {
                "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 100 AcDbDictionaryWithDefault 340 E\n"
                "0 ACDBPLACEHOLDER 5 E 0 ENDSEC 0 EOF",
      "ACDBDICTIONARYWDFLT D had no default: set to ACDBPLACEHOLDER"},
+    // The default's part before the entries, and the Normal entry under
+    // another code: the part goes after them, and the entry is taken.
+    {"dictionary_with_its_default_before_its_entries",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 100 AcDbDictionaryWithDefault 340 E\n"
+               "3 Normal 351 E 0 ACDBPLACEHOLDER 5 E 330 D 0 ENDSEC 0 EOF",
+     "its default's marker AcDbDictionaryWithDefault stood before 2 groups of its body: put after them"},
+    {"dictionary_with_a_hard_owned_default",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 Normal 360 E 100 AcDbDictionaryWithDefault\n"
+               "340 E 0 ACDBPLACEHOLDER 5 E 330 D 0 ENDSEC 0 EOF",
+     ""},
     // A header variable in other letters than the writer's own.
     {"header_variable_in_other_letters",
      "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
