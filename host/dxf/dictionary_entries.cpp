@@ -99,10 +99,13 @@ bool mendBody(const Database& db, Object& dictionary, Mending& m)
     bool changed = markerLost || m.beforeMarker > 0;
     m.markerLost = markerLost;
     GroupList defaultPart;
+    const bool withDefault = dictionary.isType("ACDBDICTIONARYWDFLT");
     size_t i = begin;
     for (; i < end; ++i) {
         const Group& g = groups[i];
-        if (g.code() == kMarker && g.asText() == kDefaultMarker) {
+        // Only a dictionary with a default has the default's part: in
+        // another it is stray groups.
+        if (g.code() == kMarker && g.asText() == kDefaultMarker && withDefault) {
             // The default's part (its marker and 340) ends the body: keys and
             // entries after it are the dictionary's, which go before it.
             size_t partEnd = i + 1;

@@ -560,10 +560,7 @@ bool ensureDictionaryDefaults(Database& db, const RepairNote& note, std::string&
         // the dictionary's own part): an object no dictionary names is not
         // saved.  A key Normal there names no object, or it was the default.
         db.dictionaryRemove(slot, "Normal");
-        size_t at = 0;
-        while (at < groups.size() && !(groups[at].code() == 100 && groups[at].asText() == kMarker)) ++at;
-        Group entry[2] = {G::text(3, "Normal"), G::handle(350, handle)};
-        groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(at), std::begin(entry), std::end(entry));
+        db.dictionaryAdd(slot, "Normal", target);
     }
     return true;
 }
