@@ -22,6 +22,7 @@ constexpr int kHardOwnerFlag = 280;
 constexpr int kCloningFlag = 281;
 constexpr int kSoftEntry = 350;
 constexpr int kHardEntry = 360;
+constexpr int kDefaultCode = 340;
 constexpr std::string_view kDictionaryMarker = "AcDbDictionary";
 // A dictionary with a default goes on with its own marker and the default.
 constexpr std::string_view kDefaultMarker = "AcDbDictionaryWithDefault";
@@ -103,14 +104,13 @@ bool mendBody(const Database& db, Object& dictionary, Mending& m)
     size_t i = begin;
     for (; i < end; ++i) {
         const Group& g = groups[i];
-        // Only a dictionary with a default has the default's part: in
-        // another it is stray groups.
-        if (g.code() == kMarker && g.asText() == kDefaultMarker && withDefault) {
-            // The default's part (its marker and 340) ends the body: keys and
-            // entries after it are the dictionary's, which go before it.
+        // Only a dictionary with a default has the default's part (its
+        // marker and 340), which ends the body: what follows it is the
+        // body's, and goes before it.  In another dictionary it is stray.
+        if (g.code() == kMarker && g.asText() == kDefaultMarker && withDefault && defaultPart.empty()) {
             size_t partEnd = i + 1;
-            while (partEnd < end && groups[partEnd].code() != kKey && groups[partEnd].code() != kMarker) ++partEnd;
-            if (partEnd == end || groups[partEnd].code() != kKey || !defaultPart.empty()) break;
+            while (partEnd < end && groups[partEnd].code() == kDefaultCode) ++partEnd;
+            if (partEnd == end) break;
             defaultPart.assign(groups.begin() + static_cast<std::ptrdiff_t>(i),
                                groups.begin() + static_cast<std::ptrdiff_t>(partEnd));
             m.afterDefault = end - partEnd;

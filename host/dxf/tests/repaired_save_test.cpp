@@ -265,6 +265,13 @@ const Damaged kDamaged[] = {
                "100 AcDbDictionaryWithDefault 340 D 0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 Normal 350 E\n"
                "100 AcDbDictionaryWithDefault 340 E 0 ACDBPLACEHOLDER 5 E 330 D 0 ENDSEC 0 EOF",
      "DICTIONARY C: 2 groups that are no key or entry were left out"},
+    // The default's part before another marker and a key of nothing: the
+    // placeholder made for the default takes the key Normal.
+    {"default_part_before_a_marker_and_a_key_of_nothing",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionaryWithDefault 340 E 100 AcDbDictionary2 3 Normal 5 3\n"
+               "0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT D: the key Normal names no object: left out"},
     // A header variable in other letters than the writer's own.
     {"header_variable_in_other_letters",
      "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
