@@ -558,8 +558,9 @@ bool ensureDictionaryDefaults(Database& db, const RepairNote& note, std::string&
         // The placeholder made is an entry too, under the key defaults take,
         // before the default's marker (other readers take the entries from
         // the dictionary's own part): an object no dictionary names is not
-        // saved.  A key Normal there names no object, or it was the default.
-        db.dictionaryRemove(slot, "Normal");
+        // saved.  No key Normal there names an object, or it was the default.
+        while (db.dictionaryRemove(slot, "Normal")) {
+        }
         db.dictionaryAdd(slot, "Normal", target);
     }
     return true;

@@ -272,6 +272,12 @@ const Damaged kDamaged[] = {
                "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionaryWithDefault 340 E 100 AcDbDictionary2 3 Normal 5 3\n"
                "0 ENDSEC 0 EOF",
      "ACDBDICTIONARYWDFLT D: the key Normal names no object: left out"},
+    // Two keys Normal of nothing: the placeholder made takes the key.
+    {"dictionary_of_two_keys_normal_of_nothing",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 Normal 350 E 3 Normal 350 E\n"
+               "100 AcDbDictionaryWithDefault 340 E 0 ENDSEC 0 EOF",
+     ""},
     // A header variable in other letters than the writer's own.
     {"header_variable_in_other_letters",
      "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
