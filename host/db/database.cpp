@@ -534,7 +534,11 @@ bool Database::dictionaryAdd(Slot dictionary, std::string_view key, Slot entry, 
     const auto& g = dict->groups;
     for (size_t i = 0; i + 1 < g.size(); ++i)
         if (g[i].code() == 3 && equalNoCase(g[i].asText(), key)) return false;
+    // Entries go before a default's part (its marker and pointer), which
+    // ends the body of a dictionary with a default.
     size_t at = xdataBegin(*dict);
+    for (size_t i = 0; i < at; ++i)
+        if (g[i].code() == 100 && g[i].asText() == "AcDbDictionaryWithDefault") at = i;
     Group pair[2] = {Group::text(3, key), Group::handle(hardOwner ? 360 : 350, obj->handle)};
     dict->groups.insert(dict->groups.begin() + static_cast<ptrdiff_t>(at), std::begin(pair), std::end(pair));
     obj->owner = dict->handle;

@@ -1,5 +1,6 @@
 #include "dxf/entity_markers.h"
 
+#include "dxf/leading_braces.h"
 #include "dxf/marker_placement.h"
 
 #include <algorithm>
@@ -364,16 +365,6 @@ size_t partsOf(const TypeMarkers& markers, const db::GroupList& groups, bool sol
     return count;
 }
 
-// Where the leading 102 groups end: they go before the owner, the markers
-// after it.
-size_t leadingBraces(const db::GroupList& groups)
-{
-    size_t lead = 0;
-    for (int depth = 0; lead < groups.size() && (groups[lead].code() == kBraceCode || depth > 0); ++lead)
-        if (groups[lead].code() == kBraceCode) depth += groups[lead].asText().starts_with("{") ? 1 : -1;
-    return lead;
-}
-
 // Where the entity's own groups end: at its XDATA, or at an embedded
 // object, which stays after them as it is.
 bool ownGroup(const db::Group& g)
@@ -477,7 +468,8 @@ bool mendEntityMarkers(std::string_view type, const db::GroupList& groups, bool 
     if (markers == nullptr) return false;
     Part parts[kMostParts];
     const size_t count = partsOf(*markers, groups, solidHistory, parts);
-    const size_t lead = leadingBraces(groups);
+    // The leading 102 groups go before the owner, the markers after it.
+    const size_t lead = leadingBraces(groups).end;
     if (inOrder(parts, count, groups, lead)) return false;
 
     size_t end = lead;

@@ -1,6 +1,7 @@
 #include "dxf/layout_links.h"
 
 #include "db/template.h"
+#include "dxf/leading_braces.h"
 #include "dxf/quoted_text.h"
 
 #include <algorithm>
@@ -174,9 +175,7 @@ void rebuildWithoutParts(db::Object& layout, const LayoutEntry& entry, const Rep
         if (groups[i].asText() == "AcDbLayout" && settings < i && part == end) part = i;
     }
     if (part < end) return;
-    size_t lead = 0;
-    for (bool inBraces = false; lead < end && (inBraces || groups[lead].code() == 102); ++lead)
-        if (groups[lead].code() == 102) inBraces = groups[lead].asText().starts_with("{");
+    const size_t lead = std::min(leadingBraces(groups).end, end);
     const Group* tabGroup = db::findGroup(layout, 71, lead, end);
     bool model = db::equalNoCase(entry.key, "Model");
     bool tabbed = tabGroup && tabGroup->kind() == db::ValueKind::Int16;

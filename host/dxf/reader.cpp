@@ -8,6 +8,7 @@
 #include "dxf/file_io.h"
 #include "dxf/group_code.h"
 #include "dxf/insert_groups.h"
+#include "dxf/leading_braces.h"
 #include "dxf/mapped_file.h"
 #include "dxf/number_text.h"
 #include "dxf/owner_links.h"
@@ -45,7 +46,6 @@ constexpr int kXdataHandleCode = 1005;
 constexpr int kVariableNameCode = 9;  // a header variable's name: the groups after it are its value
 constexpr int kApplicationCode = 1001;
 constexpr int kMarkerCode = 100;
-constexpr int kBraceCode = 102;
 constexpr int kExtrusionCode = 210;
 constexpr int kColourCode = 62;
 // Below this an extrusion direction has no length to speak of.
@@ -105,9 +105,7 @@ size_t bodyEnd(const GroupList& groups)
 void putRecordMarkers(db::Table table, GroupList& groups)
 {
     const size_t end = bodyEnd(groups);
-    size_t lead = 0;
-    for (bool inBraces = false; lead < end && (inBraces || groups[lead].code() == kBraceCode); ++lead)
-        if (groups[lead].code() == kBraceCode) inBraces = groups[lead].asText().starts_with("{");
+    const size_t lead = std::min(leadingBraces(groups).end, end);
     GroupList body(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(lead));
     for (std::string_view marker : recordMarkers(table)) body.push_back(Group::text(kMarkerCode, marker));
     for (size_t i = lead; i < groups.size(); ++i)
@@ -162,7 +160,7 @@ private:
     bool readTable();
     bool readBlocks();
     bool readBlock();
-    bool leftOutAsMarker();
+    bool leftOutAsNoTypeName();
     bool leftOutWithOwner();
     bool leaveOut(RepairKind kind, const std::string& message);
     bool readEntities();
@@ -775,16 +773,6 @@ bool DxfReader::readTables()
 
 namespace {
 
-// Type names are kept in capitals, so a record named like one of the
-// markers of a file's structure in other letters ("EndSec") would be
-// written as that marker and cut the file short when it is read again.
-bool otherCaseOfMarker(std::string_view type)
-{
-    for (std::string_view marker : {"SECTION", "ENDSEC", "EOF", "TABLE", "ENDTAB", "BLOCK", "ENDBLK"})
-        if (type != marker && sameLetters(type, marker)) return true;
-    return false;
-}
-
 // A record type is a name: letters, digits and '_', starting with a letter
 // or with 3D ("3DFACE").  Anything else is a damaged line, and a record of
 // such a type could not be read back as what it was.
@@ -814,16 +802,11 @@ bool DxfReader::leftOutWithOwner()
                                                                  db::handleText(rec_->owner) + " was left out with it");
 }
 
-bool DxfReader::leftOutAsMarker()
+bool DxfReader::leftOutAsNoTypeName()
 {
-    if (!isTypeName(rec_->type)) {
-        return leaveOut(Kind::lost("no type name"),
-                        "a record of the type " + inQuotes(rec_->type) + " was left out: that is no type name");
-    }
-    if (!otherCaseOfMarker(rec_->type)) return false;
-    return leaveOut(Kind::lost("marker in other letters"), "a " + shown(rec_->type) +
-                                                              " record was left out: it would be written as " +
-                                                              shown(db::upperAscii(rec_->type)));
+    if (isTypeName(rec_->type)) return false;
+    return leaveOut(Kind::lost("no type name"),
+                    "a record of the type " + inQuotes(rec_->type) + " was left out: that is no type name");
 }
 
 // A table record or a block has one name, and an insert or dimension names
@@ -1096,7 +1079,7 @@ bool DxfReader::readBlock()
     if (!db_->block(record)) db_->addBlock(record);
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDBLK") && !is("BLOCK") && !is("ENDSEC") && !is("EOF")) {
-        if (leftOutAsMarker() || leftOutWithOwner() || leftOutOfBlock()) continue;
+        if (leftOutAsNoTypeName() || leftOutWithOwner() || leftOutOfBlock()) continue;
         Slot entity = store(ObjectClass::Entity);
         if (entity == kNoSlot || !placeEntity(entity, record, lastMain)) return false;
     }
@@ -1158,7 +1141,7 @@ bool DxfReader::readEntities()
     if (!ensureSpaces(*db_, error)) return fail(rec_->line, error);
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
-        if (leftOutAsMarker() || leftOutWithOwner() || leftOutOfBlock()) continue;
+        if (leftOutAsNoTypeName() || leftOutWithOwner() || leftOutOfBlock()) continue;
         bool paper = false;
         for (const Group& g : rec_->groups)
             if (g.code() == 67) paper = g.asInt() == 1;
@@ -1181,7 +1164,7 @@ bool DxfReader::readObjects()
     Slot firstObject = kNoSlot;
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
-        if (leftOutAsMarker() || leftOutWithOwner() || leftOutOfObjects()) continue;
+        if (leftOutAsNoTypeName() || leftOutWithOwner() || leftOutOfObjects()) continue;
         // An entity among the objects (its owner a block record) goes back
         // into its block, where the owner says it is.
         // Objects (a block record's extension dictionary) stay objects.
@@ -1364,7 +1347,7 @@ void DxfReader::nullLinksToDropped()
     Token token;
     int previous = -1;
     while (tokenizer.next(token)) {
-        if (token.code == 0) tokenizer.readCountsWide(token.text == "TABLE");
+        if (token.code == 0) tokenizer.readCountsWide(db::equalNoCase(token.text, "TABLE"));
         if ((token.code == 5 || token.code == 105) && token.kind == ValueKind::Handle && previous != kVariableNameCode)
             given.insert(static_cast<db::Handle>(token.integer));
         previous = token.code;
@@ -1404,7 +1387,7 @@ void DxfReader::reserveFileHandles()
     db::Handle highest = 0;
     std::vector<std::string_view> links;
     while (tokenizer.next(token)) {
-        if (token.code == 0) tokenizer.readCountsWide(token.text == "TABLE");
+        if (token.code == 0) tokenizer.readCountsWide(db::equalNoCase(token.text, "TABLE"));
         if ((token.code == 5 || token.code == 105) && token.kind == ValueKind::Handle)
             highest = std::max(highest, static_cast<db::Handle>(token.integer));
         // A record further on may link to the number a new handle would take.

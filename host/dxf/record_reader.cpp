@@ -21,6 +21,18 @@ bool nameAllowedIn(std::string_view type, int code)
     return db::equalNoCase(type, "DIMSTYLE") && (code == 5 || (code >= 340 && code <= 344));
 }
 
+// The records of the file's structure, read in any letters as in capitals.
+constexpr std::string_view kStructureTypes[] = {"SECTION", "ENDSEC", "EOF", "TABLE", "ENDTAB", "BLOCK", "ENDBLK"};
+
+void capitalizeStructureType(std::string& type)
+{
+    for (std::string_view structure : kStructureTypes)
+        if (type != structure && db::equalNoCase(type, structure)) {
+            type = structure;
+            return;
+        }
+}
+
 } // namespace
 
 bool RecordReader::take(Token& token)
@@ -51,6 +63,7 @@ bool RecordReader::next(Record& record)
         return false;
     }
     record.type = token.text;
+    capitalizeStructureType(record.type);
     record.line = token.line + 1;
     record.handle = record.owner = 0;
     record.hasHandle = record.hasOwner = false;
@@ -156,7 +169,7 @@ FileVersion peekVersion(std::string_view text)
     Token token;
     std::string_view variable;
     while (tokenizer.next(token)) {
-        if (token.code == 0 && token.text == "ENDSEC") break;
+        if (token.code == 0 && db::equalNoCase(token.text, "ENDSEC")) break;
         // Variable names in any letters, as the header keeps them.
         if (token.code == 9) {
             variable = token.text;

@@ -510,15 +510,35 @@ bool ensureDictionaryDefaults(Database& db, const RepairNote& note, std::string&
         while (marker < end && !(dictionary->groups[marker].code() == 100 &&
                                  dictionary->groups[marker].asText() == kMarker))
             ++marker;
+        // The default is an object: an entity (a block made where the file
+        // had a damaged one may take the handle an entry names) is no
+        // default, and the save may leave it out.
+        auto isObject = [&](Slot s) {
+            const db::Object* object = db.object(s);
+            return object && object->cls == ObjectClass::NonGraphical;
+        };
+        // It is one of the dictionary's entries: an object that no
+        // dictionary names is not saved, and the default would name nothing.
+        auto isEntry = [&](Slot s) {
+            for (size_t i = 0; i + 1 < end; ++i)
+                if (dictionary->groups[i].code() == 3 &&
+                    (dictionary->groups[i + 1].code() == 350 || dictionary->groups[i + 1].code() == 360) &&
+                    db.slotOf(dictionary->groups[i + 1].asHandle()) == s)
+                    return isObject(s);
+            return false;
+        };
         Group* current = marker < end ? db::findGroup(*dictionary, kDefault, marker, end) : nullptr;
-        if (current && current->kind() == db::ValueKind::Handle && db.object(db.slotOf(current->asHandle())))
+        if (current && current->kind() == db::ValueKind::Handle && isEntry(db.slotOf(current->asHandle())))
             continue;
         Slot target = db.dictionaryLookup(slot, "Normal");
+        if (!isObject(target)) target = kNoSlot;
         for (size_t i = 0; target == kNoSlot && i + 1 < end; ++i)
-            if (dictionary->groups[i].code() == 3 && dictionary->groups[i + 1].code() == 350)
+            if (dictionary->groups[i].code() == 3 && dictionary->groups[i + 1].code() == 350 &&
+                isObject(db.slotOf(dictionary->groups[i + 1].asHandle())))
                 target = db.slotOf(dictionary->groups[i + 1].asHandle());
         Handle owner = dictionary->handle;
-        if (!db.object(target)) target = addObject(db, "ACDBPLACEHOLDER", ObjectClass::NonGraphical, {}, owner);
+        const bool made = !db.object(target);
+        if (made) target = addObject(db, "ACDBPLACEHOLDER", ObjectClass::NonGraphical, {}, owner);
         if (!db.object(target)) return needed(db, "a default for ACDBDICTIONARYWDFLT " + db::handleText(owner), error);
         Handle handle = handleOf(db, target);
         note(Kind::changed("dictionary default set"), "ACDBDICTIONARYWDFLT " + db::handleText(owner) +
@@ -534,6 +554,14 @@ bool ensureDictionaryDefaults(Database& db, const RepairNote& note, std::string&
             Group added[2] = {G::text(100, kMarker), G::handle(kDefault, handle)};
             groups.insert(groups.begin() + static_cast<std::ptrdiff_t>(end), std::begin(added), std::end(added));
         }
+        if (!made) continue;
+        // The placeholder made is an entry too, under the key defaults take,
+        // before the default's marker (other readers take the entries from
+        // the dictionary's own part): an object no dictionary names is not
+        // saved.  No key Normal there names an object, or it was the default.
+        while (db.dictionaryRemove(slot, "Normal")) {
+        }
+        db.dictionaryAdd(slot, "Normal", target);
     }
     return true;
 }

@@ -7,6 +7,7 @@
 #include "dxf/entity_markers.h"
 #include "dxf/file_io.h"
 #include "dxf/group_writer.h"
+#include "dxf/leading_braces.h"
 #include "dxf/parallel.h"
 #include "dxf/repair.h"
 
@@ -113,6 +114,7 @@ private:
     void writeObject(GroupWriter& out, const Object& object) const;
     void dictionaryBody(GroupWriter& out, const Object& object) const;
     void reference(GroupWriter& out, const Group& g, bool inReactors) const;
+    size_t leadingGroups(GroupWriter& out, const GroupList& groups) const;
     bool handleWritten(db::Handle handle) const;
     bool writeAll(const std::vector<Slot>& slots);
     void decideAll();
@@ -423,17 +425,7 @@ void DxfWriter::tableHead(Table table, const Object& head, size_t count)
     out_.text(2, db::tableName(table));
     out_.handle(5, head.handle);
     const auto& groups = head.groups;
-    size_t i = 0;
-    int depth = 0;
-    bool reactors = false;
-    for (; i < groups.size() && (groups[i].code() == 102 || depth > 0); ++i) {
-        if (groups[i].code() == 102) {
-            bool opens = groups[i].asText().substr(0, 1) == "{";
-            depth += opens ? 1 : -1;
-            reactors = opens && groups[i].asText() == "{ACAD_REACTORS";
-        }
-        reference(out_, groups[i], reactors);
-    }
+    size_t i = leadingGroups(out_, groups);
     out_.handle(330, 0);
     out_.plain(100, "AcDbSymbolTable");
     // The count is a 16-bit field that readers take as a hint: a larger
@@ -579,17 +571,7 @@ void DxfWriter::writeObject(GroupWriter& out, const Object& object) const
     const auto& groups =
         entity && mendEntityMarkers(type, object.groups, version_ == DxfVersion::R2007, mended) ? mended
                                                                                                : object.groups;
-    size_t i = 0;
-    int depth = 0;
-    bool reactors = false;
-    for (; i < groups.size() && (groups[i].code() == 102 || depth > 0); ++i) {
-        if (groups[i].code() == 102) {
-            bool opens = groups[i].asText().substr(0, 1) == "{";
-            depth += opens ? 1 : -1;
-            reactors = opens && groups[i].asText() == "{ACAD_REACTORS";
-        }
-        reference(out, groups[i], reactors);
-    }
+    size_t i = leadingGroups(out, groups);
     out.handle(330, object.owner);
     if (type == "DICTIONARY" || type == "ACDBDICTIONARYWDFLT") {
         dictionaryBody(out, object);
@@ -641,14 +623,25 @@ void DxfWriter::reference(GroupWriter& out, const Group& g, bool inReactors) con
     writeGroup(out, g);
 }
 
+// The leading 102 groups, each brace closed (see leadingBraces); returns
+// where the rest of the record begins.
+size_t DxfWriter::leadingGroups(GroupWriter& out, const GroupList& groups) const
+{
+    const LeadingBraces lead = leadingBraces(groups);
+    bool reactors = false;
+    for (size_t i = 0; i < lead.end; ++i) {
+        if (groups[i].code() == 102) reactors = groups[i].asText() == "{ACAD_REACTORS";
+        reference(out, groups[i], reactors);
+    }
+    for (size_t k = 0; k < lead.unclosed; ++k) out.plain(102, "}");
+    return lead.end;
+}
+
 // Entries whose object is not written are left out with their key.
 void DxfWriter::dictionaryBody(GroupWriter& out, const Object& object) const
 {
     const auto& groups = object.groups;
-    size_t i = 0;
-    int depth = 0;  // the leading 102 groups are already written
-    for (; i < groups.size() && (groups[i].code() == 102 || depth > 0); ++i)
-        if (groups[i].code() == 102) depth += groups[i].asText().substr(0, 1) == "{" ? 1 : -1;
+    size_t i = leadingBraces(groups).end;  // already written
     for (; i < groups.size(); ++i) {
         const Group& g = groups[i];
         bool entry = g.code() == 3 && i + 1 < groups.size() &&

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 using namespace host::dxf;
 using host::db::Database;
 
@@ -54,6 +56,38 @@ TEST(OtherLetters, RecordTypesReadAsTheirCapitals)
     std::string saved;
     writeDxfText(*db, saved);
     EXPECT_NE(saved.find("  3\r\nKEPT\r\n350\r\nD\r\n"), std::string::npos);
+}
+
+TEST(OtherLetters, StructureRecordsReadAsTheirCapitals)
+{
+    const std::string capitals =
+        "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 0 ENDSEC\n"
+        "0 SECTION 2 TABLES 0 TABLE 2 LAYER 5 2 100 AcDbSymbolTable 70 1\n"
+        "0 LAYER 5 10 330 2 100 AcDbSymbolTableRecord 100 AcDbLayerTableRecord 2 Walls 70 0 62 1 6 Continuous\n"
+        "0 ENDTAB 0 ENDSEC\n"
+        "0 SECTION 2 BLOCKS 0 BLOCK 5 20 100 AcDbEntity 8 0 100 AcDbBlockBegin 2 B 70 0 10 0 20 0 30 0 3 B\n"
+        "0 LINE 5 21 100 AcDbEntity 8 Walls 100 AcDbLine 10 0 20 0 30 0 11 1 21 1 31 0\n"
+        "0 ENDBLK 5 22 100 AcDbEntity 8 0 100 AcDbBlockEnd 0 ENDSEC\n"
+        "0 SECTION 2 ENTITIES 0 INSERT 5 30 100 AcDbEntity 8 0 100 AcDbBlockReference 2 B 10 0 20 0 30 0\n"
+        "0 ENDSEC 0 EOF";
+    std::string lower = capitals;
+    for (const char* type : {"SECTION", "ENDSEC", "TABLE", "ENDTAB", "BLOCK", "ENDBLK", "EOF"}) {
+        const std::string capital = std::string("0 ") + type + " ";
+        std::string small = capital;
+        for (char& c : small) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (size_t at = lower.find(capital); at != std::string::npos; at = lower.find(capital, at + 1))
+            lower.replace(at, capital.size(), small);
+    }
+    ASSERT_EQ(lower.find("0 BLOCK "), std::string::npos);
+    ReadReport asCapitals, asLower;
+    auto expected = readOk(capitals + "\n", asCapitals);
+    auto db = readOk(lower + "\n", asLower);
+    ASSERT_TRUE(expected && db);
+    EXPECT_EQ(notesOf(asLower), notesOf(asCapitals));
+    std::string saved, savedExpected;
+    writeDxfText(*db, saved);
+    writeDxfText(*expected, savedExpected);
+    EXPECT_EQ(saved, savedExpected);
 }
 
 TEST(OtherLetters, TheVersionInAnyLettersDecidesHowTextAndBinaryRead)

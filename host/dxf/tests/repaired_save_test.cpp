@@ -225,6 +225,89 @@ const Damaged kDamaged[] = {
      kHeader + "0 SECTION 2 ENTITIES 0 ARC_DIMENSION 5 40 100 AcDbEntity 8 0 100 AcDbDimension 2 B 10 0 20 0\n"
                "30 0 70 5 3 S 100 AcDbArcDimension 0 ENDSEC 0 EOF",
      "DIMSTYLE S was missing: added"},
+    // Application braces at the start of a record that are never closed:
+    // closed where the application's groups end, before the markers.
+    {"line_of_unclosed_application_braces",
+     kHeader + "0 SECTION 2 ENTITIES 0 LINE 5 40 102 {MYAPP 1 x 100 AcDbEntity 8 0 100 AcDbLine 10 0 20 0 30 0\n"
+               "11 1 21 1 31 0 0 ENDSEC 0 EOF",
+     ""},
+    {"line_of_unclosed_application_braces_and_no_markers",
+     kHeader + "0 SECTION 2 ENTITIES 0 LINE 5 40 102 {MYAPP 1 x 8 0 10 0 20 0 30 0 11 1 21 1 31 0 0 ENDSEC 0 EOF", ""},
+    {"line_of_unclosed_reactors_and_markers_swapped",
+     kHeader + "0 SECTION 2 ENTITIES 0 LINE 5 40 102 {ACAD_REACTORS 330 40 8 0 100 AcDbLine 10 0 20 0 30 0\n"
+               "11 1 21 1 31 0 100 AcDbEntity 0 ENDSEC 0 EOF",
+     ""},
+    {"visual_style_of_unclosed_reactors",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_VISUALSTYLE 350 D\n"
+               "0 DICTIONARY 5 D 330 C 100 AcDbDictionary 3 Flat 350 E\n"
+               "0 VISUALSTYLE 5 E 102 {ACAD_REACTORS 330 D 330 D 100 AcDbVisualStyle 2 Flat 70 0 291 1 0 ENDSEC 0 EOF",
+     ""},
+    // The root dictionary's marker between a key and its entry.
+    {"root_dictionary_marker_between_key_and_entry",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 3 ACAD_GROUP 100 AcDbDictionary 350 D\n"
+               "0 DICTIONARY 5 D 330 C 100 AcDbDictionary 0 ENDSEC 0 EOF",
+     "DICTIONARY C: its marker AcDbDictionary stood after 1 groups of its body: put before them"},
+    // One empty section, and a root dictionary of a key without entry.
+    {"root_dictionary_of_a_key_without_entry",
+     "0 SECTION 2 ENTITIES 0 ENDSEC 0 SECTION 2 OBJECTS 0 DICTIONARY 3 ACAD_GROUP 100 AcDbDictionary 0 ENDSEC 0 EOF",
+     "the key ACAD_GROUP names no object: left out"},
+    // A layout that no key of the layout dictionary names.
+    {"layout_named_by_no_key",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_LAYOUT 350 D\n"
+               "0 DICTIONARY 5 D 330 C 100 AcDbDictionary 3 Model 350 30 3 Layout1 350 31\n"
+               "0 LAYOUT 5 30 330 D 100 AcDbPlotSettings 100 AcDbLayout 1 Model 71 0\n"
+               "0 LAYOUT 5 31 330 D 100 AcDbPlotSettings 100 AcDbLayout 1 Layout1 71 1\n"
+               "0 LAYOUT 5 32 330 D 100 AcDbPlotSettings 100 AcDbLayout 1 Layout2 71 2 0 ENDSEC 0 EOF",
+     ""},
+    // A dictionary with a default whose entry's handle a block made for the
+    // damaged BLOCKS section takes, and a root entry without its key.
+    {"dictionary_with_a_default_whose_entry_a_made_block_takes",
+     "0 SECTION 9 $ACADVER 1 N 2 BLOCKS 0 BLOCK 0 ENDBLK 0 ENDSEC 0 SECTION 2 OBJECTS 0 DICTIONARY 350 1B\n"
+     "0 ACDBDICTIONARYWDFLT 5 1B 3 K 350 1C 0 ENDSEC 0 EOF",
+     "DICTIONARY 1E: 1 groups that are no key or entry were left out"},
+    {"dictionary_with_a_default_whose_entry_a_made_block_takes_under_a_key",
+     "0 SECTION 9 $ACADVER 1 N 2 BLOCKS 0 BLOCK 0 ENDBLK 0 ENDSEC 0 SECTION 2 OBJECTS 0 DICTIONARY 3 D 350 1B\n"
+     "0 ACDBDICTIONARYWDFLT 5 1B 3 K 350 1C 0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT 1B had no default: set to ACDBPLACEHOLDER"},
+    // A default that no entry names, so not saved: a placeholder takes its
+    // place, under the key Normal.
+    {"dictionary_with_a_default_named_by_no_entry",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 100 AcDbDictionaryWithDefault 340 E\n"
+               "0 ACDBPLACEHOLDER 5 E 0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT D had no default: set to ACDBPLACEHOLDER"},
+    // The default's part before the entries, and the Normal entry under
+    // another code: the part goes after them, and the entry is taken.
+    {"dictionary_with_its_default_before_its_entries",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 100 AcDbDictionaryWithDefault 340 E\n"
+               "3 Normal 351 E 0 ACDBPLACEHOLDER 5 E 330 D 0 ENDSEC 0 EOF",
+     "its default's marker AcDbDictionaryWithDefault stood before 2 groups of its body: put after them"},
+    {"dictionary_with_a_hard_owned_default",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 Normal 360 E 100 AcDbDictionaryWithDefault\n"
+               "340 E 0 ACDBPLACEHOLDER 5 E 330 D 0 ENDSEC 0 EOF",
+     ""},
+    // A default's part in a dictionary of no default, before the keys
+    // that repairs add: stray groups.
+    {"default_part_in_a_dictionary_of_no_default",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "100 AcDbDictionaryWithDefault 340 D 0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 Normal 350 E\n"
+               "100 AcDbDictionaryWithDefault 340 E 0 ACDBPLACEHOLDER 5 E 330 D 0 ENDSEC 0 EOF",
+     "DICTIONARY C: 2 groups that are no key or entry were left out"},
+    // The default's part before another marker and a key of nothing: the
+    // placeholder made for the default takes the key Normal.
+    {"default_part_before_a_marker_and_a_key_of_nothing",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionaryWithDefault 340 E 100 AcDbDictionary2 3 Normal 5 3\n"
+               "0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT D: the key Normal names no object: left out"},
+    // Two keys Normal of nothing: the placeholder made takes the key.
+    {"dictionary_of_two_keys_normal_of_nothing",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 Normal 350 E 3 Normal 350 E\n"
+               "100 AcDbDictionaryWithDefault 340 E 0 ENDSEC 0 EOF",
+     ""},
     // A header variable in other letters than the writer's own.
     {"header_variable_in_other_letters",
      "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
