@@ -76,9 +76,39 @@ public:
         return found;
     }
 
+    // For each group whose code several parts hold, the part whose groups
+    // the rest of its run holds: a run is what follows one of the record's
+    // markers, and where every group of it that one part alone holds is
+    // that part's, the others are too (a part moved whole keeps its
+    // meaning, and so does one whose marker was renamed).  SIZE_MAX where
+    // the run does not tell.
+    std::vector<size_t> runParts(std::span<const BodyGroup> body) const
+    {
+        std::vector<size_t> out(body.size(), SIZE_MAX);
+        if (!allKnown_) return out;
+        for (size_t begin = 0; begin < body.size();) {
+            size_t end = begin + 1;
+            while (end < body.size() && !startsRun(body[end])) ++end;
+            size_t agreed = SIZE_MAX;
+            bool agree = true;
+            for (size_t t = begin; t < end && agree; ++t) {
+                const size_t only = onlyPart(body[t]);
+                if (only == SIZE_MAX) continue;
+                agree = agreed == SIZE_MAX || agreed == only;
+                agreed = only;
+            }
+            for (size_t t = begin; agree && agreed != SIZE_MAX && t < end; ++t)
+                if (!ofUnknownPlace(body[t]) && holds(agreed, body[t].code)) out[t] = agreed;
+            begin = end;
+        }
+        return out;
+    }
+
     size_t size() const { return parts_.size(); }
 
 private:
+    static bool startsRun(const BodyGroup& g) { return g.code == kMarkerCode && !g.foreign; }
+
     std::span<const PartFields> parts_;
     bool allKnown_ = true;
 };
@@ -199,11 +229,13 @@ Placement placeParts(std::span<const PartFields> partFields, std::span<const Bod
 
     for (size_t j = 0; j < n; ++j)
         if (start[j] % 2 == 1) out.marker[j] = static_cast<uint32_t>(start[j] / 2);
+    const std::vector<size_t> run = parts.runParts(body);
     size_t part = 0;
     for (size_t t = 0; t < body.size(); ++t) {
         if (body[t].markerOf != 0) continue;  // taken, or one too many
         while (part + 1 < n && start[part + 1] <= 2 * t) ++part;
         size_t only = parts.onlyPart(body[t]);
+        if (only == SIZE_MAX) only = run[t];
         out.partOf[t] = static_cast<uint8_t>(only != SIZE_MAX ? only : part);
     }
     return out;

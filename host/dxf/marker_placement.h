@@ -8,7 +8,9 @@
 // swapped pair is read by its places).  A marker that stands where no part
 // begins (given twice) is left out.  Where every part's codes are known, a
 // group that only one part holds goes under that part, wherever the record
-// had it.
+// had it; one whose code several parts hold goes under the part that holds
+// the other groups of its run (what follows one of the record's markers),
+// where they all go under one.
 #pragma once
 
 #include <array>

@@ -376,6 +376,11 @@ const Damage kDamages[] = {
     // The points were saved under AcDbEntity, the layer under AcDbPolyline.
     {"LINE", "LINE_PARTS", [](const std::string& r) { return swapped(r, "AcDbLine"); }},
     {"LWPOLYLINE", "POLYLINE_PARTS", [](const std::string& r) { return swapped(r, "AcDbPolyline"); }},
+    // Parts moved whole keep what follows their markers where codes are
+    // shared: the attribute's 71, 72 and 11 went under AcDbText, a helix's
+    // axis and turns under AcDbSpline (its weights and knots for ezdxf).
+    {"ATTRIB", "MULTILINE_ATTRIB", [](const std::string& r) { return swapped(r, "AcDbAttribute"); }},
+    {"HELIX", "HELIX_PARTS", [](const std::string& r) { return swapped(r, "AcDbHelix"); }},
     // The markers go after the reactors' braces: inside them, ezdxf read no
     // reactor.
     {"LINE", "REACTORS", [](const std::string& r) { return withoutMarker(r, "AcDbEntity"); }},
@@ -472,7 +477,7 @@ TEST(EntityMarkers, DamagedPartsKeepWhatOtherReadersRead)
         ReadReport report;
         auto db = readDxfText(sample.substr(0, begin) + damaged + sample.substr(end), "damaged_parts.dxf", report);
         ASSERT_TRUE(db) << report.error.text();
-        std::string path = outputPath(std::string("damaged_parts_") + d.layer + ".dxf"), error;
+        std::string path = outputPath("damaged_parts_" + std::to_string(saved.size()) + "_" + d.layer + ".dxf"), error;
         ASSERT_TRUE(writeDxfFile(*db, path, WriteOptions{DxfVersion::R2007}, error)) << error;
         // Each group is under the part it was under in the sound record.
         ReadReport again;

@@ -69,7 +69,7 @@ def solid(out):
 def parts(out):
     doc = ezdxf.new("R2018")
     msp = doc.modelspace()
-    for name in ("MULTILINE_ATTDEF", "MULTILINE_ATTRIB", "LINE_PARTS", "POLYLINE_PARTS", "REACTORS", "NO_BLOCK"):
+    for name in ("MULTILINE_ATTDEF", "MULTILINE_ATTRIB", "LINE_PARTS", "POLYLINE_PARTS", "REACTORS", "NO_BLOCK", "HELIX_PARTS"):
         doc.layers.add(name)
     block = doc.blocks.new("B")
     attdef = block.add_attdef("DEF", (1, 2), dxfattribs={"layer": "MULTILINE_ATTDEF", "prompt": "P"})
@@ -86,6 +86,7 @@ def parts(out):
     line.set_reactors([group.dxf.handle])
     dimension = msp.add_linear_dim(base=(0, 10), p1=(0, 0), p2=(100, 0), dxfattribs={"layer": "NO_BLOCK"})
     dimension.render()
+    msp.add_helix(5, 1, 3, dxfattribs={"layer": "HELIX_PARTS"})
     save(doc, os.path.join(out, "parts_r2018.dxf"))
 
 
