@@ -22,11 +22,10 @@ using db::Slot;
 // extension dictionaries, hard owners).
 constexpr int kFirstOwning = 340;
 constexpr int kLastOwning = 369;
-// Of those, the ones that make the record the other's owner: a dictionary's
-// entries and an extension dictionary.  (A block record's 340 only points
-// at its layout.)
-constexpr int kSoftEntry = 350;
-constexpr int kHardEntry = 360;
+// Of those, the ones that make the record the other's owner: the soft and
+// hard owner pointers.  (A block record's 340 only points at its layout.)
+constexpr int kFirstOwner = 350;
+constexpr int kLastOwner = 369;
 
 bool ownsThrough(int code)
 {
@@ -112,8 +111,12 @@ struct Tallies {
     Tally unheldMissing{unheld.kind, unheld.what, "which does not exist"};
     Tally unsaved{RepairKind::changed("owner saved"), "set to the saved record that names it too",
                   "which is not saved"};
+    Tally pointing{held.kind, held.what, "which only points at it"};
 
-    size_t ownersSet() const { return held.count + unheld.count + heldMissing.count + unheldMissing.count; }
+    size_t ownersSet() const
+    {
+        return held.count + unheld.count + heldMissing.count + unheldMissing.count + pointing.count;
+    }
 };
 
 // An object whose owner does not name it, or does not exist, takes the
@@ -142,8 +145,7 @@ bool repairObjects(Database& db, Tallies& tallies)
         size_t end = db::xdataBegin(*object);
         for (size_t i = 0; i < end; ++i) {
             const db::Group& g = object->groups[i];
-            if ((g.code() != kSoftEntry && g.code() != kHardEntry) || g.kind() != db::ValueKind::Handle ||
-                g.asHandle() == object->handle)
+            if (!ownsByCode(g.code()) || g.kind() != db::ValueKind::Handle || g.asHandle() == object->handle)
                 continue;
             auto [at, added] = holder.emplace(g.asHandle(), slot);
             if (!added && !saved(at->second) && saved(slot)) at->second = slot;
@@ -162,6 +164,12 @@ bool repairObjects(Database& db, Tallies& tallies)
                 const db::Group& g = owner->groups[i];
                 holds = ownsThrough(g.code()) && g.kind() == db::ValueKind::Handle && g.asHandle() == object->handle;
             }
+        }
+        // An owner that only points at it (a block record at its layout)
+        // gives way to a saved record that owns it (the layouts' dictionary).
+        if (holds && found != holder.end() && saved(found->second) && !namesAsOwned(*owner, object->handle)) {
+            setOwner(*object, db.object(found->second)->handle, tallies.pointing);
+            continue;
         }
         // Held by an owner that is not saved, it goes to a holder that is.
         bool better = found != holder.end() && !saved(db.slotOf(object->owner)) && saved(found->second);
@@ -188,6 +196,21 @@ bool repairObjects(Database& db, Tallies& tallies)
 
 } // namespace
 
+bool ownsByCode(int code)
+{
+    return code >= kFirstOwner && code <= kLastOwner;
+}
+
+bool namesAsOwned(const Object& holder, Handle object)
+{
+    size_t end = db::xdataBegin(holder);
+    for (size_t i = 0; i < end; ++i) {
+        const db::Group& g = holder.groups[i];
+        if (ownsByCode(g.code()) && g.kind() == db::ValueKind::Handle && g.asHandle() == object) return true;
+    }
+    return false;
+}
+
 void repairOwners(Database& db, const RepairNote& note)
 {
     Tallies tallies;
@@ -196,8 +219,8 @@ void repairOwners(Database& db, const RepairNote& note)
     // one before changed.
     for (int round = 0; round < 5 && repairObjects(db, tallies); ++round) {
     }
-    for (const Tally* tally : {&tallies.held, &tallies.heldMissing, &tallies.unheld, &tallies.unheldMissing,
-                               &tallies.unsaved})
+    for (const Tally* tally : {&tallies.held, &tallies.heldMissing, &tallies.pointing, &tallies.unheld,
+                               &tallies.unheldMissing, &tallies.unsaved})
         tally->report(note);
 }
 

@@ -13,4 +13,12 @@ namespace host::dxf {
 
 void repairOwners(db::Database& db, const RepairNote& note);
 
+// Whether a record's group of this code makes the record the owner of the
+// object it names: the soft and hard owner pointers (a dictionary's
+// entries, an extension dictionary, a viewport's sun).
+bool ownsByCode(int code);
+
+// Whether `holder` names `object` by such a group (before its XDATA).
+bool namesAsOwned(const db::Object& holder, db::Handle object);
+
 } // namespace host::dxf

@@ -165,7 +165,7 @@ private:
     bool leaveOut(RepairKind kind, const std::string& message);
     bool readEntities();
     bool readObjects();
-    void takeRootOfNoOwner(Slot first);
+    void takeRoot(Slot firstObject, Slot firstDictionary, Slot firstWithoutOwner);
     bool skipSection(std::string_view name);
     bool unexpected(std::string_view where);
     bool endOfSection(std::string_view where);
@@ -947,8 +947,13 @@ Slot DxfReader::blockRecordFor(const Record& begin)
         else
             owner->groups.erase(owner->groups.begin() + static_cast<std::ptrdiff_t>(at));
     }
-    if (owner && owner->isType("BLOCK_RECORD") && nameless == namelessBlockRecords_.end()) return byOwner;
     Slot byName = db_->findRecord(db::Table::BlockRecord, name);
+    // A block is its name's: a writer may copy one handle (model space's
+    // record) into every owner.  Only a name that names no record gives way
+    // to the owner's.
+    if (owner && owner->isType("BLOCK_RECORD") && nameless == namelessBlockRecords_.end() &&
+        (byName == kNoSlot || byName == byOwner))
+        return byOwner;
     if (byName != kNoSlot) {
         if (begin.hasOwner)
             note(begin.line, Kind::changed("block owner"),
@@ -1158,10 +1163,11 @@ bool DxfReader::readEntities()
 
 bool DxfReader::readObjects()
 {
-    // The root dictionary is the first object; failing that, the first
-    // dictionary without an owner.
     bool first = true;
     Slot firstObject = kNoSlot;
+    // The root dictionary is the first dictionary; failing that, the first
+    // later one without an owner (takeRoot).
+    Slot firstDictionary = kNoSlot, firstWithoutOwner = kNoSlot;
     Slot lastMain = kNoSlot;
     while (nextRecord() && !is("ENDSEC") && !is("SECTION") && !is("EOF")) {
         if (leftOutAsNoTypeName() || leftOutWithOwner() || leftOutOfObjects()) continue;
@@ -1181,35 +1187,54 @@ bool DxfReader::readObjects()
             continue;
         }
         // Its type in any letters: it is kept in capitals.
-        bool root = sameLetters(rec_->type, "DICTIONARY") && rec_->owner == 0 && db_->namedObjectDictionary() == kNoSlot;
-        if (root && !first)
-            note(rec_->line, Kind::changed("root dictionary moved"),
-                 "the root dictionary was not the first object: moved to the front");
+        const bool dictionary = sameLetters(rec_->type, "DICTIONARY");
+        const bool ownerless = rec_->owner == 0;
         Slot object = store(ObjectClass::NonGraphical);
         if (object == kNoSlot) return false;
-        if (root) db_->setNamedObjectDictionary(object);
+        if (dictionary && firstDictionary == kNoSlot)
+            firstDictionary = object;
+        else if (dictionary && ownerless && firstWithoutOwner == kNoSlot)
+            firstWithoutOwner = object;
         if (first) firstObject = object;
         first = false;
     }
     if (!endOfSection("the OBJECTS section")) return false;
-    takeRootOfNoOwner(firstObject);
+    if (db_->namedObjectDictionary() == kNoSlot) takeRoot(firstObject, firstDictionary, firstWithoutOwner);
     return true;
 }
 
-// A first dictionary whose owner names nothing is still the root: a writer
-// copied a handle into its 330.  Taken for a dictionary of its own, it and
-// all it holds (the layouts, the groups) would be lost for a new root.
-void DxfReader::takeRootOfNoOwner(Slot first)
+// The first dictionary is the root unless its owner is a dictionary: a
+// writer copied a handle into its 330 (one that names nothing, an entity,
+// the block record of a space, its own).  Taken for a dictionary of its
+// own, it and all it holds (the layouts, the groups) would be lost for a
+// new root.  (A record's extension dictionary, which the record names, is
+// the record's.)  A later dictionary without an owner is the root only
+// where the first is another's; else it is an entry of the dictionary that
+// names it, as objects without an owner are (adoptOrphans).
+void DxfReader::takeRoot(Slot firstObject, Slot firstDictionary, Slot firstWithoutOwner)
 {
-    db::Object* object = db_->object(first);
-    if (db_->namedObjectDictionary() != kNoSlot || !object || !object->isType("DICTIONARY") || object->owner == 0 ||
-        db_->slotOf(object->owner) != kNoSlot)
-        return;
-    note(first < lines_.size() ? lines_[first] : 0, Kind::changed("root dictionary owner"),
-         "the root dictionary " + db::handleText(object->handle) + " named " + db::handleText(object->owner) +
-             " as its owner, which does not exist: set to none");
-    object->owner = 0;
-    db_->setNamedObjectDictionary(first);
+    db::Object* object = db_->object(firstDictionary);
+    if (!object) return;
+    const db::Object* owner = object->owner != 0 ? db_->object(db_->slotOf(object->owner)) : nullptr;
+    const bool owned = owner && owner != object &&
+                       (owner->isType("DICTIONARY") || owner->isType("ACDBDICTIONARYWDFLT") ||
+                        namesAsOwned(*owner, object->handle));
+    Slot root = owned ? firstWithoutOwner : firstDictionary;
+    if (root == kNoSlot) return;
+    const uint32_t line = root < lines_.size() ? lines_[root] : 0;
+    if (root != firstObject)
+        note(line, Kind::changed("root dictionary moved"),
+             "the root dictionary was not the first object: moved to the front");
+    if (root == firstDictionary && object->owner != 0) {
+        std::string named = owner == object ? "itself as its owner"
+                            : owner ? shown(owner->typeName()) + " " + db::handleText(object->owner) +
+                                          " as its owner, which is no dictionary"
+                                    : db::handleText(object->owner) + " as its owner, which does not exist";
+        note(line, Kind::changed("root dictionary owner"),
+             "the root dictionary " + db::handleText(object->handle) + " named " + named + ": set to none");
+        object->owner = 0;
+    }
+    db_->setNamedObjectDictionary(root);
 }
 
 bool DxfReader::skipSection(std::string_view name)
@@ -1225,8 +1250,10 @@ bool DxfReader::skipSection(std::string_view name)
     return unexpected("the " + shown(section) + " section");
 }
 
-// Objects without an owner group (dxflib writes none) belong to the
-// dictionary that names them, as the host's audit has it.
+// Objects without an owner group (dxflib writes none) belong to the record
+// that names them by an owner pointer, as the host's audit has it: the
+// dictionary of an entry, the entity or table record of an extension
+// dictionary, the viewport of a sun.
 void DxfReader::adoptOrphans()
 {
     std::vector<Slot> orphans;
@@ -1237,26 +1264,37 @@ void DxfReader::adoptOrphans()
             orphans.push_back(slot);
     }
     if (orphans.empty()) return;
-    size_t adopted = 0;
-    for (Slot slot = 0; slot < db_->slotCount(); ++slot) {
-        const db::Object* dictionary = db_->object(slot);
-        if (!dictionary || !(dictionary->isType("DICTIONARY") || dictionary->isType("ACDBDICTIONARYWDFLT"))) continue;
-        for (const Group& g : dictionary->groups) {
-            if ((g.code() != 350 && g.code() != 360) || g.kind() != db::ValueKind::Handle) continue;
-            db::Object* entry = db_->object(db_->slotOf(g.asHandle()));
-            if (entry && entry->owner == 0 && entry != dictionary &&
-                std::binary_search(orphans.begin(), orphans.end(), db_->slotOf(g.asHandle()))) {
-                entry->owner = dictionary->handle;
-                ++adopted;
+    // Dictionaries first: a record that names an object a dictionary holds
+    // too (a block that is not saved) does not take it from there.
+    size_t byDictionary = 0, byRecord = 0;
+    for (bool dictionaries : {true, false}) {
+        for (Slot slot = 0; slot < db_->slotCount(); ++slot) {
+            const db::Object* holder = db_->object(slot);
+            if (!holder || (holder->isType("DICTIONARY") || holder->isType("ACDBDICTIONARYWDFLT")) != dictionaries)
+                continue;
+            const size_t end = db::xdataBegin(*holder);
+            for (size_t i = 0; i < end; ++i) {
+                const Group& g = holder->groups[i];
+                if (!ownsByCode(g.code()) || g.kind() != db::ValueKind::Handle) continue;
+                const Slot named = db_->slotOf(g.asHandle());
+                db::Object* entry = db_->object(named);
+                if (entry && entry->owner == 0 && entry != holder &&
+                    std::binary_search(orphans.begin(), orphans.end(), named)) {
+                    entry->owner = holder->handle;
+                    ++(dictionaries ? byDictionary : byRecord);
+                }
             }
         }
     }
-    if (adopted > 0)
+    if (byDictionary > 0)
         note(0, Kind::changed("objects adopted"),
-             std::to_string(adopted) + " objects without an owner were given the dictionary that names them");
-    if (adopted < orphans.size())
+             std::to_string(byDictionary) + " objects without an owner were given the dictionary that names them");
+    if (byRecord > 0)
+        note(0, Kind::changed("objects adopted"),
+             std::to_string(byRecord) + " objects without an owner were given the record that names them");
+    if (byDictionary + byRecord < orphans.size())
         note(0, Kind::lost("objects not saved"),
-             std::to_string(orphans.size() - adopted) +
+             std::to_string(orphans.size() - byDictionary - byRecord) +
                  " objects without an owner are named by no dictionary: they are not saved");
 }
 

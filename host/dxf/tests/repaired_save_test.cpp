@@ -79,6 +79,43 @@ const Damaged kDamaged[] = {
      kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 330 ABCDE 100 AcDbDictionary 3 MINE 350 30\n"
                "0 XRECORD 5 30 330 C 100 AcDbXrecord 280 1 1 kept 0 ENDSEC 0 EOF",
      "the root dictionary C named ABCDE as its owner, which does not exist: set to none"},
+    // A small writer copies model space's handle into every owner and
+    // writes one dictionary without: the root stays the first dictionary,
+    // with the record under it.
+    {"root_of_a_copied_owner_beside_a_dictionary_without_owner",
+     kHeader + "0 SECTION 2 ENTITIES 0 LINE 5 40 330 1F 100 AcDbEntity 8 0 100 AcDbLine 10 0 20 0 30 0 11 1 21 1 31 0\n"
+               "0 ENDSEC 0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 330 1F 100 AcDbDictionary 3 ACAD_GROUP 350 D\n"
+               "3 MINE 350 30 0 DICTIONARY 5 D 100 AcDbDictionary 0 XRECORD 5 30 330 1F 100 AcDbXrecord 1 kept\n"
+               "0 ENDSEC 0 EOF",
+     "the root dictionary C named 1F as its owner, which does not exist: set to none"},
+    // A line's extension dictionary before the root: it stays the line's.
+    {"extension_dictionary_before_the_root",
+     kHeader + "0 SECTION 2 ENTITIES 0 LINE 5 40 102 {ACAD_XDICTIONARY 360 31 102 } 100 AcDbEntity 8 0 100 AcDbLine\n"
+               "10 0 20 0 30 0 11 1 21 1 31 0 0 ENDSEC 0 SECTION 2 OBJECTS 0 DICTIONARY 5 31 330 40 100 AcDbDictionary\n"
+               "3 MINE 350 30 0 XRECORD 5 30 330 31 100 AcDbXrecord 1 kept 0 DICTIONARY 5 C 100 AcDbDictionary\n"
+               "0 ENDSEC 0 EOF",
+     "the root dictionary was not the first object: moved to the front"},
+    // A layer's extension dictionary without an owner, a sun whose owner
+    // names nothing: each is the record's that names it.
+    {"extension_dictionary_and_sun_of_table_records",
+     kHeader + "0 SECTION 2 TABLES 0 TABLE 2 VPORT 5 8 0 VPORT 5 9 330 8 100 AcDbSymbolTableRecord\n"
+               "100 AcDbViewportTableRecord 2 *Active 70 0 361 32 0 ENDTAB 0 TABLE 2 LAYER 5 2 0 LAYER 5 10\n"
+               "102 {ACAD_XDICTIONARY 360 31 102 } 330 2 100 AcDbSymbolTableRecord 100 AcDbLayerTableRecord 2 0\n"
+               "70 0 62 7 6 Continuous 0 ENDTAB 0 ENDSEC 0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary\n"
+               "0 DICTIONARY 5 31 100 AcDbDictionary 3 MINE 350 30 0 XRECORD 5 30 330 31 100 AcDbXrecord 1 kept\n"
+               "0 SUN 5 32 330 ABCDE 100 AcDbSun 90 1 290 1 0 ENDSEC 0 EOF",
+     "1 objects without an owner were given the record that names them"},
+    // A block whose BLOCK names model space's record as its owner: it
+    // stays the block its name names, with its circle.
+    {"block_owned_by_the_model_space_record",
+     kHeader + "0 SECTION 2 TABLES 0 TABLE 2 BLOCK_RECORD 5 1 0 BLOCK_RECORD 5 1F 330 1 100 AcDbSymbolTableRecord\n"
+               "100 AcDbBlockTableRecord 2 *Model_Space 0 BLOCK_RECORD 5 20 330 1 100 AcDbSymbolTableRecord\n"
+               "100 AcDbBlockTableRecord 2 B1 0 ENDTAB 0 ENDSEC 0 SECTION 2 BLOCKS 0 BLOCK 5 21 330 1F\n"
+               "100 AcDbEntity 8 0 100 AcDbBlockBegin 2 B1 70 0 10 0 20 0 30 0 3 B1 1 <empty>\n"
+               "0 CIRCLE 5 22 330 20 100 AcDbEntity 8 0 100 AcDbCircle 10 0 20 0 30 0 40 1\n"
+               "0 ENDBLK 5 23 330 20 100 AcDbEntity 8 0 100 AcDbBlockEnd 0 ENDSEC 0 SECTION 2 ENTITIES\n"
+               "0 INSERT 5 40 330 1F 100 AcDbEntity 8 0 100 AcDbBlockReference 2 B1 10 0 20 0 30 0 0 ENDSEC 0 EOF",
+     "BLOCK B1 had a wrong owner: set to its block record"},
     // An XRECORD that lost its one marker, which heads its data.
     {"xrecord_without_its_marker",
      kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 MINE 350 30\n"
