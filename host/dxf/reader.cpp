@@ -949,10 +949,15 @@ Slot DxfReader::blockRecordFor(const Record& begin)
     }
     Slot byName = db_->findRecord(db::Table::BlockRecord, name);
     // A block is its name's: a writer may copy one handle (model space's
-    // record) into every owner.  Only a name that names no record gives way
-    // to the owner's.
+    // record) into every owner.  A name that names no record, or a block
+    // read already while the owner's is not (a second BLOCK of one name),
+    // gives way to the owner's.
+    auto read = [this](Slot record) {
+        const db::Block* block = db_->block(record);
+        return block && block->begin != kNoSlot;
+    };
     if (owner && owner->isType("BLOCK_RECORD") && nameless == namelessBlockRecords_.end() &&
-        (byName == kNoSlot || byName == byOwner))
+        (byName == kNoSlot || byName == byOwner || (read(byName) && !read(byOwner))))
         return byOwner;
     if (byName != kNoSlot) {
         if (begin.hasOwner)

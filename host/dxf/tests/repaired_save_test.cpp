@@ -116,6 +116,18 @@ const Damaged kDamaged[] = {
                "0 ENDBLK 5 23 330 20 100 AcDbEntity 8 0 100 AcDbBlockEnd 0 ENDSEC 0 SECTION 2 ENTITIES\n"
                "0 INSERT 5 40 330 1F 100 AcDbEntity 8 0 100 AcDbBlockReference 2 B1 10 0 20 0 30 0 0 ENDSEC 0 EOF",
      "BLOCK B1 had a wrong owner: set to its block record"},
+    // A second BLOCK of one name, owned by a record of no block: it is
+    // that record's block.
+    {"second_block_of_a_name_owned_by_another_record",
+     kHeader + "0 SECTION 2 TABLES 0 TABLE 2 BLOCK_RECORD 5 1 0 BLOCK_RECORD 5 20 330 1 100 AcDbSymbolTableRecord\n"
+               "100 AcDbBlockTableRecord 2 B1 0 BLOCK_RECORD 5 24 330 1 100 AcDbSymbolTableRecord\n"
+               "100 AcDbBlockTableRecord 2 B2 0 ENDTAB 0 ENDSEC 0 SECTION 2 BLOCKS 0 BLOCK 5 21 330 20\n"
+               "100 AcDbEntity 8 0 100 AcDbBlockBegin 2 B1 70 0 10 0 20 0 30 0 3 B1 0 ENDBLK 5 23 330 20\n"
+               "100 AcDbEntity 8 0 100 AcDbBlockEnd 0 BLOCK 5 25 330 24 100 AcDbEntity 8 0 100 AcDbBlockBegin 2 B1\n"
+               "70 0 10 0 20 0 30 0 3 B1 0 CIRCLE 5 26 330 24 100 AcDbEntity 8 0 100 AcDbCircle 10 0 20 0 30 0 40 1\n"
+               "0 ENDBLK 5 27 330 24 100 AcDbEntity 8 0 100 AcDbBlockEnd 0 ENDSEC 0 SECTION 2 ENTITIES\n"
+               "0 INSERT 5 40 100 AcDbEntity 8 0 100 AcDbBlockReference 2 B2 10 0 20 0 30 0 0 ENDSEC 0 EOF",
+     "BLOCK B1 belongs to the block record B2: named so"},
     // An XRECORD that lost its one marker, which heads its data.
     {"xrecord_without_its_marker",
      kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 MINE 350 30\n"
