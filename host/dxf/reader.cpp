@@ -842,7 +842,8 @@ void DxfReader::mendRecordMarkers(db::Table table, GroupList& groups, uint32_t l
     const size_t end = bodyEnd(groups);
     size_t markers = 0;
     bool sound = true;
-    for (size_t i = 0; i < end; ++i) {
+    // A marker inside the leading braces is the application's.
+    for (size_t i = std::min(leadingBraces(groups).end, end); i < end; ++i) {
         if (groups[i].code() != kMarkerCode) continue;
         sound &= markers < 2 && groups[i].asText() == wanted[markers];
         ++markers;

@@ -1,6 +1,7 @@
 #include "dxf/record_reader.h"
 
 #include "db/database.h"
+#include "dxf/leading_braces.h"
 #include "dxf/number_text.h"
 
 namespace host::dxf {
@@ -31,6 +32,45 @@ void capitalizeStructureType(std::string& type)
             type = structure;
             return;
         }
+}
+
+constexpr int kMarkerCode = 100;
+constexpr int kBraceCode = 102;
+
+// Braces at a record's start left open are closed where leadingBraces ends
+// them, so that every later step (the markers, the repairs, the save) reads
+// the record alike.  An owner not read before them is the first `ownerCode`
+// after them, outside braces and before a marker, as in a sound record.
+void closeLeadingBraces(Record& record, int ownerCode)
+{
+    db::GroupList& groups = record.groups;
+    const LeadingBraces lead = leadingBraces(groups, !record.hasOwner);
+    if (lead.closes.empty()) return;  // closed: the owner was read as in any record
+    db::GroupList closed;
+    closed.reserve(groups.size() + lead.closes.size());
+    size_t close = 0;
+    int depth = 0;
+    bool ownerPlace = !record.hasOwner;  // where the owner may still stand
+    for (size_t i = 0; i < groups.size(); ++i) {
+        for (; close < lead.closes.size() && lead.closes[close] == i; ++close)
+            closed.push_back(db::Group::text(kBraceCode, "}"));
+        db::Group& g = groups[i];
+        if (ownerPlace && i >= lead.end) {
+            if (g.code() == kBraceCode)
+                depth += g.asText().starts_with("{") ? 1 : (depth > 0 ? -1 : 0);
+            else if (depth == 0 && g.code() == kMarkerCode)
+                ownerPlace = false;
+            else if (depth == 0 && g.code() == ownerCode && g.kind() == db::ValueKind::Handle) {
+                record.owner = g.asHandle();
+                record.hasOwner = true;
+                ownerPlace = false;
+                continue;
+            }
+        }
+        closed.push_back(std::move(g));
+    }
+    for (; close < lead.closes.size(); ++close) closed.push_back(db::Group::text(kBraceCode, "}"));
+    groups = std::move(closed);
 }
 
 } // namespace
@@ -76,8 +116,9 @@ bool RecordReader::next(Record& record)
     // A record's type may come in any letters: it is kept in capitals.
     const int handleCode = record.type == "SECTION" ? -1 : db::equalNoCase(record.type, "DIMSTYLE") ? 105 : 5;
     const int ownerCode = record.type == "SECTION" ? -1 : 330;
-    bool seenMarker = false;  // a 100 group
-    int braceDepth = 0;       // inside 102 {... } groups
+    bool seenMarker = false;     // a 100 group
+    bool markerOutside = false;  // one outside 102 braces: the owner stands before it
+    int braceDepth = 0;          // inside 102 {... } groups
     while (take(token)) {
         const int code = token.code;
         if (code == 0) {
@@ -99,19 +140,24 @@ bool RecordReader::next(Record& record)
             record.handleLine = token.line + 1;
             continue;
         }
-        if (code == ownerCode && !record.hasOwner && !seenMarker && braceDepth == 0) {
+        if (code == ownerCode && !record.hasOwner && !markerOutside && braceDepth == 0) {
             record.owner = static_cast<db::Handle>(token.integer);
             record.hasOwner = true;
             continue;
         }
-        if (code == 100) seenMarker = true;
-        if (code == 102) braceDepth += token.text.substr(0, 1) == "{" ? 1 : (braceDepth > 0 ? -1 : 0);
+        if (code == kMarkerCode) {
+            seenMarker = true;
+            markerOutside |= braceDepth == 0;
+        }
+        if (code == kBraceCode) braceDepth += token.text.substr(0, 1) == "{" ? 1 : (braceDepth > 0 ? -1 : 0);
         if (isPointStart(code) && token.kind == ValueKind::Double)
             addPoint(record, token);
         else
             addGroup(record, token);
         if (linesKept) record.groupLines.resize(record.groups.size(), token.line + 1);
     }
+    if (braceDepth > 0 && ownerCode > 0 && record.groups.front().code() == kBraceCode)
+        closeLeadingBraces(record, ownerCode);
     return !failed();
 }
 

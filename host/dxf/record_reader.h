@@ -19,8 +19,9 @@ struct Record {
     uint32_t line = 0;      // line of that value (the type name)
     db::Handle handle = 0;  // group 5 (105 for DIMSTYLE); 0 when none
     bool hasHandle = false;
-    // The owner: the first 330 before the first subclass marker, outside
-    // the 102 groups.
+    // The owner: the first 330 before the first subclass marker, both
+    // outside the 102 braces (braces at the start left open are closed as
+    // leadingBraces ends them).
     db::Handle owner = 0;
     bool hasOwner = false;
     uint32_t handleLine = 0;  // line of the handle's value

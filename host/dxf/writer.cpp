@@ -629,11 +629,13 @@ size_t DxfWriter::leadingGroups(GroupWriter& out, const GroupList& groups) const
 {
     const LeadingBraces lead = leadingBraces(groups);
     bool reactors = false;
+    size_t close = 0;
     for (size_t i = 0; i < lead.end; ++i) {
+        for (; close < lead.closes.size() && lead.closes[close] == i; ++close) out.plain(102, "}");
         if (groups[i].code() == 102) reactors = groups[i].asText() == "{ACAD_REACTORS";
         reference(out, groups[i], reactors);
     }
-    for (size_t k = 0; k < lead.unclosed; ++k) out.plain(102, "}");
+    for (; close < lead.closes.size(); ++close) out.plain(102, "}");
     return lead.end;
 }
 
