@@ -126,6 +126,9 @@ public:
     // those records would lose their handles and the references to them
     // their meaning: the first time, the whole file is looked through.
     void reserveFileHandles();
+    // A file of a release before R12 holds what R12's do: it is read as
+    // one, and told once.
+    void noteReadAsR12(std::string_view version, uint32_t line);
 
 private:
     bool nextRecord();
@@ -667,12 +670,13 @@ bool DxfReader::readSections()
 
 bool DxfReader::readSection(std::string_view name)
 {
-    if (name == "HEADER") return readHeader();
-    if (name == "CLASSES") return readClasses();
-    if (name == "TABLES") return readTables();
-    if (name == "BLOCKS") return readBlocks();
-    if (name == "ENTITIES") return readEntities();
-    if (name == "OBJECTS") return readObjects();
+    // Names in any letters, as the records of the structure are.
+    if (sameLetters(name, "HEADER")) return readHeader();
+    if (sameLetters(name, "CLASSES")) return readClasses();
+    if (sameLetters(name, "TABLES")) return readTables();
+    if (sameLetters(name, "BLOCKS")) return readBlocks();
+    if (sameLetters(name, "ENTITIES")) return readEntities();
+    if (sameLetters(name, "OBJECTS")) return readObjects();
     return skipSection(name);
 }
 
@@ -1441,6 +1445,12 @@ void DxfReader::reserveFileHandles()
     for (std::string_view link : links) db_->reserveLink(link);
 }
 
+void DxfReader::noteReadAsR12(std::string_view version, uint32_t line)
+{
+    note(line, Kind::changed("read as R12"),
+         "the drawing's version " + shown(version) + " is older than R12 (AC1009): it was read as R12");
+}
+
 // The first line end decides: a CR not followed by LF.
 bool endsLinesInCrAlone(std::string_view text)
 {
@@ -1468,16 +1478,14 @@ std::unique_ptr<Database> readText(std::string_view text, std::string_view fileN
         return readText(lineFeeds, fileName, report, nullptr);
     }
     FileVersion version = peekVersion(text);
-    if (!version.acadver.empty() && version.acadver < "AC1009") {
-        report.error = Diagnostic{std::string(fileName), 0,
-                                  "version " + shown(version.acadver) +
-                                      " is too old: AC1009 (R12) and later are read"};
-        return nullptr;
-    }
+    const std::string fileVersion = version.acadver;
+    const bool beforeR12 = isBeforeR12(fileVersion);
+    if (beforeR12) version.acadver = kR12Version;
     std::unique_ptr<Database> db;
     {
         RecordStream stream(text, fileName, encodingOf(version), mapping);
         DxfReader reader(stream, text, fileName, report);
+        if (beforeR12) reader.noteReadAsR12(fileVersion, version.acadverLine);
         // R12 files may give handles to some objects and none to others
         // (table heads): the new ones must not take a handle met later.
         if (version.acadver < "AC1015") reader.reserveFileHandles();

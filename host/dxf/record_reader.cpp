@@ -214,19 +214,30 @@ FileVersion peekVersion(std::string_view text)
     tokenizer.passNamesInHandles();
     Token token;
     std::string_view variable;
+    uint32_t variableLine = 0;
     while (tokenizer.next(token)) {
         if (token.code == 0 && db::equalNoCase(token.text, "ENDSEC")) break;
         // Variable names in any letters, as the header keeps them.
         if (token.code == 9) {
             variable = token.text;
+            variableLine = token.line + 1;
         } else if (db::equalNoCase(variable, "$ACADVER") && token.code == 1) {
             version.acadver = std::string(trimBlanks(token.text));
+            version.acadverLine = variableLine;
         } else if (db::equalNoCase(variable, "$DWGCODEPAGE") && token.code == 3) {
             version.codePage = std::string(trimBlanks(token.text));
         }
         if (!version.acadver.empty() && !version.codePage.empty()) break;
     }
     return version;
+}
+
+bool isBeforeR12(std::string_view acadver)
+{
+    // A version sorts by its text; the old form has a point after its first
+    // digit, so AC2.10 would sort after every later one.
+    if (acadver.empty()) return false;
+    return acadver < kR12Version || (acadver.size() > 3 && acadver.substr(0, 2) == "AC" && acadver[3] == '.');
 }
 
 TextEncoding encodingOf(const FileVersion& version)

@@ -66,8 +66,17 @@ private:
 struct FileVersion {
     std::string acadver;   // "AC1021"; "" when the file gives none
     std::string codePage;  // "ANSI_1252"; "" when the file gives none
+    uint32_t acadverLine = 0;  // the line of $ACADVER's name
 };
 FileVersion peekVersion(std::string_view text);
+
+// The version R12 files give, which a file of an earlier release is read as.
+inline constexpr std::string_view kR12Version = "AC1009";
+
+// Whether a version is of a release before R12: AC1006 (R10) down to
+// AC1001, and the releases that gave their number (AC2.10, AC1.50).  Their
+// files hold what R12's do, with fewer tables and no handles.
+bool isBeforeR12(std::string_view acadver);
 
 // How the file's text is stored: UTF-8 from AC1021 on, else its code page.
 TextEncoding encodingOf(const FileVersion& version);

@@ -121,3 +121,59 @@ TEST(OtherLetters, TheVersionInAnyLettersDecidesHowTextAndBinaryRead)
     EXPECT_EQ(report.error.text(), "damaged.dxf: the binary file's first line is damaged: \"AutoCAD Binary DXF\" is "
                                    "not followed by CR LF, 1A, 00");
 }
+
+// Section names, as the records of the structure: a writer in lower case
+// names them so, and every section the host keeps must be read, not left
+// out (a save over the file would lose it).  A table's name too.
+TEST(OtherLetters, SectionNamesReadAsTheirCapitals)
+{
+    const std::string capitals =
+        "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HANDSEED 5 100 0 ENDSEC\n"
+        "0 SECTION 2 CLASSES 0 CLASS 1 MYCLASS 2 MyClass 3 MyApp 90 0 280 0 281 0 0 ENDSEC\n"
+        "0 SECTION 2 TABLES 0 TABLE 2 LAYER 5 2 100 AcDbSymbolTable 70 1\n"
+        "0 LAYER 5 10 330 2 100 AcDbSymbolTableRecord 100 AcDbLayerTableRecord 2 Walls 70 0 62 1 6 Continuous\n"
+        "0 ENDTAB 0 ENDSEC\n"
+        "0 SECTION 2 BLOCKS 0 BLOCK 5 20 100 AcDbEntity 8 0 100 AcDbBlockBegin 2 B 70 0 10 0 20 0 30 0 3 B\n"
+        "0 LINE 5 21 100 AcDbEntity 8 Walls 100 AcDbLine 10 0 20 0 30 0 11 1 21 1 31 0\n"
+        "0 ENDBLK 5 22 100 AcDbEntity 8 0 100 AcDbBlockEnd 0 ENDSEC\n"
+        "0 SECTION 2 ENTITIES 0 INSERT 5 30 100 AcDbEntity 8 0 100 AcDbBlockReference 2 B 10 0 20 0 30 0\n"
+        "0 LINE 5 31 100 AcDbEntity 8 Walls 100 AcDbLine 10 0 20 0 30 0 11 5 21 5 31 0 0 ENDSEC\n"
+        "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 330 0 100 AcDbDictionary 3 KEPT 350 D\n"
+        "0 XRECORD 5 D 330 C 100 AcDbXrecord 1 data 0 ENDSEC\n"
+        "0 SECTION 2 THUMBNAILIMAGE 90 0 0 ENDSEC 0 EOF";
+    std::string other = capitals;
+    for (const auto& [name, spelled] : std::initializer_list<std::pair<std::string, std::string>>{
+             {"SECTION 2 HEADER", "section 2 header"},
+             {"SECTION 2 CLASSES", "SECTION 2 Classes"},
+             {"SECTION 2 TABLES", "section 2 tables"},
+             {"TABLE 2 LAYER", "table 2 layer"},
+             {"SECTION 2 BLOCKS", "Section 2 Blocks"},
+             {"SECTION 2 ENTITIES", "section 2 entities"},
+             {"SECTION 2 OBJECTS", "section 2 objects"},
+             {"SECTION 2 THUMBNAILIMAGE", "section 2 thumbnailImage"}}) {
+        const size_t at = other.find(name);
+        ASSERT_NE(at, std::string::npos) << name;
+        other.replace(at, name.size(), spelled);
+    }
+    ReadReport asCapitals, asOther;
+    auto expected = readOk(capitals + "\n", asCapitals);
+    auto db = readOk(other + "\n", asOther);
+    ASSERT_TRUE(expected && db);
+    // Only the section the host does not keep is left out, named as spelled.
+    const std::string left = "letters.dxf:206: section THUMBNAILIMAGE is not kept by the host and was left out\n";
+    std::string notes = notesOf(asCapitals);
+    ASSERT_NE(notes.find(left), std::string::npos) << notes;
+    notes.replace(notes.find(left), left.size(),
+                  "letters.dxf:206: section thumbnailImage is not kept by the host and was left out\n");
+    EXPECT_EQ(notesOf(asOther), notes);
+    EXPECT_EQ(db->headerText("$HANDSEED"), "100");
+    ASSERT_FALSE(db->classes().empty());
+    EXPECT_EQ(host::db::groupText(db->classes()[0], 1), "MYCLASS");
+    const host::db::Block* model = db->block(db->modelSpace());
+    ASSERT_TRUE(model);
+    EXPECT_EQ(model->entities.size(), 2u);
+    std::string saved, savedExpected;
+    writeDxfText(*db, saved);
+    writeDxfText(*expected, savedExpected);
+    EXPECT_EQ(saved, savedExpected);
+}
