@@ -107,8 +107,7 @@ bool isShapeFileStyle(const GroupList& groups)
     constexpr int kFlagsCode = 70;
     constexpr int64_t kShapeFileFlag = 1;
     for (size_t i = 0, end = bodyEnd(groups); i < end; ++i)
-        if (groups[i].code() == kFlagsCode && groups[i].kind() != db::ValueKind::Text)
-            return (groups[i].asInt() & kShapeFileFlag) != 0;
+        if (groups[i].code() == kFlagsCode) return (groups[i].asInt() & kShapeFileFlag) != 0;
     return false;
 }
 

@@ -43,6 +43,8 @@ std::string shapeFiles(const std::string& path)
 struct ShapeStyle {
     host::db::Handle handle;
     std::string file;
+    int64_t flags = 0;
+    double lastHeight = 0;
 };
 
 // The text styles without a name, in table order.
@@ -51,13 +53,19 @@ std::vector<ShapeStyle> shapeStyles(const host::db::Database& db)
     std::vector<ShapeStyle> styles;
     for (host::db::Slot slot : db.records(Table::Style)) {
         const host::db::Object* style = db.object(slot);
-        if (style && host::db::groupText(*style, 2).empty())
-            styles.push_back({style->handle, std::string(host::db::groupText(*style, 3))});
+        if (!style || !host::db::groupText(*style, 2).empty()) continue;
+        const host::db::Group* flags = host::db::findGroup(*style, 70);
+        const host::db::Group* lastHeight = host::db::findGroup(*style, 42);
+        styles.push_back({style->handle, std::string(host::db::groupText(*style, 3)), flags ? flags->asInt() : -1,
+                          lastHeight ? lastHeight->asReal() : -1});
     }
     return styles;
 }
 
-bool operator==(const ShapeStyle& a, const ShapeStyle& b) { return a.handle == b.handle && a.file == b.file; }
+bool operator==(const ShapeStyle& a, const ShapeStyle& b)
+{
+    return a.handle == b.handle && a.file == b.file && a.flags == b.flags && a.lastHeight == b.lastHeight;
+}
 
 } // namespace
 
@@ -76,6 +84,8 @@ TEST(ShapeStyles, KeptThroughEverySave)
         ASSERT_EQ(read.size(), 2u);
         EXPECT_EQ(read[0].file, "ltypeshp.shx");
         EXPECT_EQ(read[1].file, "genltshp.shx");
+        EXPECT_EQ(read[1].flags, 1);
+        EXPECT_EQ(read[1].lastHeight, 2.5);
         // Empty names are no names: none is found by one.
         EXPECT_EQ(db->findRecord(Table::Style, ""), kNoSlot);
         EXPECT_NE(db->findRecord(Table::Style, "Standard"), kNoSlot);
@@ -134,5 +144,5 @@ TEST(ShapeStyles, NamelessStyleOfNoShapeFileLeftOut)
     const std::string leftOut = "a STYLE record without a name was left out";
     ASSERT_NE(notes.find(leftOut), std::string::npos) << notes;
     EXPECT_EQ(notes.find(leftOut, notes.find(leftOut) + 1), std::string::npos) << notes;
-    EXPECT_EQ(shapeStyles(*db), (std::vector<ShapeStyle>{{0x31, "ltypeshp.shx"}}));
+    EXPECT_EQ(shapeStyles(*db), (std::vector<ShapeStyle>{{0x31, "ltypeshp.shx", 1, 2.5}}));
 }
