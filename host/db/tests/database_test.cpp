@@ -75,31 +75,6 @@ TEST(Tables, NamesAreFoundWithoutCaseAndStayUnique) {
     EXPECT_FALSE(equalNoCase("ab", "abc"));
 }
 
-// Text styles of shape files share the empty name: each is listed, owned
-// by the table, and found by no name; purging one takes it off the list.
-TEST(Tables, UnnamedRecordsAreListedButFoundByNoName) {
-    auto db = Database::createDefault();
-    Object style;
-    style.type = internType("STYLE");
-    style.groups = {Group::text(100, "AcDbSymbolTableRecord"), Group::text(100, "AcDbTextStyleTableRecord"),
-                    Group::text(2, ""), Group::integer(70, 1), Group::text(3, "ltypeshp.shx")};
-    Slot first = db->add(style);
-    Slot second = db->add(style);
-    size_t before = db->records(Table::Style).size();
-    db->addUnnamedRecord(Table::Style, first);
-    db->addUnnamedRecord(Table::Style, second);
-    const std::vector<Slot>& listed = db->records(Table::Style);
-    ASSERT_EQ(listed.size(), before + 2);
-    EXPECT_EQ(listed[before], first);
-    EXPECT_EQ(listed[before + 1], second);
-    EXPECT_EQ(db->object(second)->owner, db->object(db->tableHead(Table::Style))->handle);
-    EXPECT_EQ(db->findRecord(Table::Style, ""), kNoSlot);
-    EXPECT_NE(db->findRecord(Table::Style, "Standard"), kNoSlot);
-    db->purge(first);
-    EXPECT_EQ(db->records(Table::Style).size(), before + 1);
-    EXPECT_EQ(db->records(Table::Style).back(), second);
-}
-
 TEST(Handles, GivenHandlesAreKeptAndNeverReused) {
     Database db;
     Object o;
