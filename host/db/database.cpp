@@ -360,6 +360,15 @@ bool Database::addRecord(Table table, Slot record) {
     return true;
 }
 
+void Database::addUnnamedRecord(Table table, Slot record) {
+    size_t t = static_cast<size_t>(table);
+    Object* obj = object(record);
+    if (t >= kTableCount || obj == nullptr) return;
+    records_[t].push_back(record);
+    obj->cls = ObjectClass::TableRecord;
+    if (const Object* head = object(heads_[t])) obj->owner = head->handle;
+}
+
 bool Database::renameRecord(Table table, Slot record, std::string_view name) {
     size_t t = static_cast<size_t>(table);
     Object* obj = object(record);

@@ -159,6 +159,9 @@ public:
     // Adds a stored record (its name is its group 2) to the table, owned by
     // the table head.  False when the name is taken.
     bool addRecord(Table table, Slot record);
+    // Adds a stored record that no name finds: a text style of a shape file
+    // has an empty name, which several of them share.
+    void addUnnamedRecord(Table table, Slot record);
     // Renames a record (changes its group 2 and the index); false when the
     // new name is taken.
     bool renameRecord(Table table, Slot record, std::string_view name);

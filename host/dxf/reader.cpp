@@ -100,6 +100,17 @@ size_t bodyEnd(const GroupList& groups)
     return end;
 }
 
+// A text style that loads a shape file (flag 1 of its 70), as a complex
+// linetype's shapes need: its name is empty.
+bool isShapeFileStyle(const GroupList& groups)
+{
+    constexpr int kFlagsCode = 70;
+    constexpr int64_t kShapeFileFlag = 1;
+    for (size_t i = 0, end = bodyEnd(groups); i < end; ++i)
+        if (groups[i].code() == kFlagsCode) return (groups[i].asInt() & kShapeFileFlag) != 0;
+    return false;
+}
+
 // Puts the record's markers after its leading 102 groups, in place of any
 // markers of its body.
 void putRecordMarkers(db::Table table, GroupList& groups)
@@ -892,6 +903,13 @@ bool DxfReader::readTable()
         mendRecordMarkers(table, rec_->groups, line);
         std::string recordName(textOf(rec_->groups, 2));
         bool nameless = trimBlanks(recordName).empty();
+        if (nameless && table == db::Table::Style && isShapeFileStyle(rec_->groups)) {
+            // Linetypes name it by handle; no name finds it.
+            Slot record = store(ObjectClass::TableRecord);
+            if (record == kNoSlot) return false;
+            db_->addUnnamedRecord(table, record);
+            continue;
+        }
         if (nameless && table != db::Table::BlockRecord) {
             note(line, Kind::lost("record without name"), "a " + shown(name) + " record without a name was left out");
             continue;

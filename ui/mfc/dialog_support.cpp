@@ -126,7 +126,8 @@ void AddTableNames(CComboBox& box, AcDbDatabase* database, NameTable table) {
             if (it->getRecord(record, AcDb::kForRead) != Acad::eOk || record == nullptr)
                 continue;
             const ACHAR* name = nullptr;
-            if (record->getName(name) == Acad::eOk && name != nullptr)
+            // A text style of a shape file has an empty name: nothing to choose.
+            if (record->getName(name) == Acad::eOk && name != nullptr && name[0] != L'\0')
                 box.AddString(name);
             record->close();
         }

@@ -245,3 +245,54 @@ TEST_F(SetVar, AHeightTypedAtTextBecomesTheTextSize) {
 }
 
 } // namespace
+
+namespace {
+
+// A drawing whose current text style is empty and whose STYLE table holds,
+// after Standard, two styles of shape files (no name, flag 1).
+std::string shapeStyleDrawing() {
+    const char* groups =
+        "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HANDSEED 5 100 9 $TEXTSTYLE 7 ~ 0 ENDSEC "
+        "0 SECTION 2 TABLES 0 TABLE 2 STYLE 5 3 330 0 100 AcDbSymbolTable 70 3 "
+        "0 STYLE 5 30 330 3 100 AcDbSymbolTableRecord 100 AcDbTextStyleTableRecord 2 Standard 70 0 40 0 41 1 "
+        "50 0 71 0 42 2.5 3 txt 4 ~ "
+        "0 STYLE 5 31 330 3 100 AcDbSymbolTableRecord 100 AcDbTextStyleTableRecord 2 ~ 70 1 40 0 41 1 "
+        "50 0 71 0 42 2.5 3 ltypeshp.shx 4 ~ "
+        "0 STYLE 5 32 330 3 100 AcDbSymbolTableRecord 100 AcDbTextStyleTableRecord 2 ~ 70 1 40 0 41 1 "
+        "50 0 71 0 42 2.5 3 genltshp.shx 4 ~ 0 ENDTAB 0 ENDSEC 0 EOF";
+    std::istringstream in(groups);
+    std::string code, value, text;
+    while (in >> code >> value) text += code + "\n" + (value == "~" ? "" : value) + "\n";
+    return text;
+}
+
+class ShapeStyles : public SetVar {};
+
+// Their empty names are no names: the current text style stays Standard,
+// SETVAR and a module cannot make one current, TEXT takes Standard, and a
+// look-up by name finds none, while the table lists them.
+TEST_F(ShapeStyles, NoNameTakesAStyleOfAShapeFile) {
+    namespace fs = std::filesystem;
+    fs::path dir = fs::path(testing::TempDir()) / ("lurak_shapes_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    std::ofstream(dir / "shapes.dxf") << shapeStyleDrawing();
+    script((dir / "shapes.dxf").string().c_str());
+    ASSERT_TRUE(host::shell::runCommandWord("OPEN"));
+    std::string opened = transcript();
+    EXPECT_EQ(opened.find("STYLE record"), std::string::npos) << opened;
+    EXPECT_EQ(current("TEXTSTYLE"), "Standard");
+    EXPECT_EQ(setByModule("TEXTSTYLE", ""), RTERROR);
+    EXPECT_EQ(current("TEXTSTYLE"), "Standard");
+    run("TEXT", "0,0\n\n\nx\n");
+    EXPECT_EQ(text(lastList(), 7), "Standard");
+    EXPECT_EQ(acdbTblSearch(L"STYLE", L"", 0), nullptr);
+    std::vector<std::string> files;
+    for (resbuf* style = acdbTblNext(L"STYLE", 1); style; style = acdbTblNext(L"STYLE", 0)) {
+        if (text(style, 2).empty()) files.push_back(text(style, 3));
+        acutRelRb(style);
+    }
+    EXPECT_EQ(files, (std::vector<std::string>{"ltypeshp.shx", "genltshp.shx"}));
+    fs::remove_all(dir);
+}
+
+} // namespace

@@ -2,6 +2,7 @@
 // layer as pen 0" rule, colours, the first label number, the OK checks and
 // the layers it creates.
 #include "core/system_layers.h"
+#include "db/database.h"
 #include "dialog_fixture.h"
 #include "ui/mfc/lsysdialog.h"
 
@@ -110,6 +111,38 @@ TEST_F(SysDialogTest, PenLinetypeListOffersByBlockOnlyForPens1And2) {
     EXPECT_EQ(dialog.linetypes[0], L"BYLAYER");
     EXPECT_EQ(dialog.linetypes[2], L"Continuous");
     EXPECT_EQ(dialog.shown[1003], "ByLayer");
+}
+
+// The text styles the list offers, noted while the controls live.
+class TextStyleProbe : public SysProbe {
+public:
+    std::vector<std::string> offered;
+    void OnCancel() override {
+        for (int i = 0; i < textStyleBox.GetCount(); ++i) {
+            CString name;
+            textStyleBox.GetLBText(i, name);
+            offered.push_back(name.toUtf8());
+        }
+        SysProbe::OnCancel();
+    }
+};
+
+// A text style of a shape file has no name to choose: the list offers the
+// named styles alone.
+TEST_F(SysDialogTest, TextStylesOfShapeFilesAreNotOffered) {
+    host::db::Database* drawing = database->hostDatabase();
+    host::db::Object style;
+    style.type = host::db::internType("STYLE");
+    style.groups = {host::db::Group::text(100, "AcDbSymbolTableRecord"),
+                    host::db::Group::text(100, "AcDbTextStyleTableRecord"), host::db::Group::text(2, ""),
+                    host::db::Group::integer(70, 1), host::db::Group::text(3, "ltypeshp.shx")};
+    drawing->addUnnamedRecord(host::db::Table::Style, drawing->add(style));
+    TextStyleProbe dialog;
+    dialog.pSystem = &record;
+    dialog.systems = &systems;
+    dialog.database = database;
+    DialogTest::Run(dialog, "1000=zl1\n");
+    EXPECT_EQ(dialog.offered, std::vector<std::string>{"Standard"});
 }
 
 TEST_F(SysDialogTest, ColoursAreWrittenAtOnce) {
