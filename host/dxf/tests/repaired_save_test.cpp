@@ -3,6 +3,7 @@
 // records it holds (the drawing checks), in text and in binary alike.
 #include "dxf/reader.h"
 
+#include "db/database.h"
 #include "dxf/binary_dxf.h"
 #include "dxf/writer.h"
 #include "test_support.h"
@@ -402,4 +403,36 @@ TEST(RepairedSave, OpensAgainWithoutRepairs)
         }
     }
     EXPECT_EQ(runChecksOnFiles(saved, 2), "");
+}
+
+// The placeholder made for a plot style dictionary's default is its Normal
+// entry, which the layers the repairs add point at: their 390 names it.
+TEST(RepairedSave, LayersAddedPointAtThePlaceholderMadeForTheDefault)
+{
+    const std::string input =
+        dxfOfGroups(kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+                              "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 100 AcDbDictionaryWithDefault 340 0\n"
+                              "0 ENDSEC 0 EOF");
+    ReadReport report;
+    auto db = readDxfText(input, "plot_styles.dxf", report);
+    ASSERT_TRUE(db) << report.error.text();
+    EXPECT_NE(notesOf(report).find("ACDBDICTIONARYWDFLT D had no default: set to ACDBPLACEHOLDER"), std::string::npos)
+        << notesOf(report);
+    const std::string path = outputPath("plot_style_placeholder.dxf");
+    std::string error;
+    ASSERT_TRUE(writeDxfFile(*db, path, WriteOptions{}, error)) << error;
+    ReadReport again;
+    auto back = readDxfFile(path, again);
+    ASSERT_TRUE(back) << again.error.text();
+    EXPECT_EQ(notesOf(again), "");
+    const host::db::Slot styles = back->dictionaryLookup(back->namedObjectDictionary(), "ACAD_PLOTSTYLENAME");
+    const host::db::Object* normal = back->object(back->dictionaryLookup(styles, "Normal"));
+    ASSERT_NE(normal, nullptr);
+    EXPECT_TRUE(normal->isType("ACDBPLACEHOLDER"));
+    const host::db::Object* layer = back->object(back->findRecord(host::db::Table::Layer, "0"));
+    ASSERT_NE(layer, nullptr);
+    const host::db::Group* style = host::db::findGroup(*layer, 390);
+    ASSERT_NE(style, nullptr);
+    EXPECT_EQ(style->asHandle(), normal->handle);
+    EXPECT_EQ(runChecks(path), "");
 }
