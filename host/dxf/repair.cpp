@@ -512,10 +512,11 @@ bool ensureDictionaryDefaults(Database& db, const RepairNote& note, std::string&
             ++marker;
         // The default is an object: an entity (a block made where the file
         // had a damaged one may take the handle an entry names) is no
-        // default, and the save may leave it out.
+        // default, and the save may leave it out.  Nor is an erased one,
+        // which is not saved.
         auto isObject = [&](Slot s) {
             const db::Object* object = db.object(s);
-            return object && object->cls == ObjectClass::NonGraphical;
+            return object && object->cls == ObjectClass::NonGraphical && !object->erased;
         };
         // It is one of the dictionary's entries: an object that no
         // dictionary names is not saved, and the default would name nothing.

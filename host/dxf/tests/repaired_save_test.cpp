@@ -436,3 +436,32 @@ TEST(RepairedSave, LayersAddedPointAtThePlaceholderMadeForTheDefault)
     EXPECT_EQ(style->asHandle(), normal->handle);
     EXPECT_EQ(runChecks(path), "");
 }
+
+// A default erased before saving names nothing in the save: the save makes
+// a placeholder for it, under the key Normal, as a read does.
+TEST(RepairedSave, ErasedDefaultIsReplacedWhenSaving)
+{
+    const std::string input =
+        dxfOfGroups(kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+                              "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 Normal 350 E\n"
+                              "100 AcDbDictionaryWithDefault 340 E 0 ACDBPLACEHOLDER 5 E 330 D 0 ENDSEC 0 EOF");
+    ReadReport report;
+    auto db = readDxfText(input, "erased_default.dxf", report);
+    ASSERT_TRUE(db) << report.error.text();
+    ASSERT_TRUE(db->setErased(db->slotOf(0xE), true));
+    const std::string path = outputPath("erased_default.dxf");
+    std::string error;
+    ASSERT_TRUE(writeDxfFile(*db, path, WriteOptions{}, error)) << error;
+    ReadReport again;
+    auto back = readDxfFile(path, again);
+    ASSERT_TRUE(back) << again.error.text();
+    EXPECT_EQ(notesOf(again), "");
+    const host::db::Slot styles = back->dictionaryLookup(back->namedObjectDictionary(), "ACAD_PLOTSTYLENAME");
+    const host::db::Object* normal = back->object(back->dictionaryLookup(styles, "Normal"));
+    ASSERT_NE(normal, nullptr);
+    EXPECT_NE(normal->handle, 0xEu);
+    const host::db::Group* fallback = host::db::findGroup(*back->object(styles), 340);
+    ASSERT_NE(fallback, nullptr);
+    EXPECT_EQ(fallback->asHandle(), normal->handle);
+    EXPECT_EQ(runChecks(path), "");
+}
