@@ -510,13 +510,21 @@ bool ensureDictionaryDefaults(Database& db, const RepairNote& note, std::string&
         while (marker < end && !(dictionary->groups[marker].code() == 100 &&
                                  dictionary->groups[marker].asText() == kMarker))
             ++marker;
+        // The dictionary and its owners up the line: other readers take an
+        // entry for an object the dictionary owns, and would hand the root
+        // (or the dictionary itself) to it.
+        std::unordered_set<Slot> above;
+        for (Slot at = slot; at != kNoSlot && above.insert(at).second;) {
+            const db::Object* object = db.object(at);
+            at = object && object->owner != 0 ? db.slotOf(object->owner) : kNoSlot;
+        }
         // The default is an object: an entity (a block made where the file
         // had a damaged one may take the handle an entry names) is no
         // default, and the save may leave it out.  Nor is an erased one,
-        // which is not saved.
+        // which is not saved, nor one of those above.
         auto isObject = [&](Slot s) {
             const db::Object* object = db.object(s);
-            return object && object->cls == ObjectClass::NonGraphical && !object->erased;
+            return object && object->cls == ObjectClass::NonGraphical && !object->erased && !above.count(s);
         };
         // It is one of the dictionary's entries: an object that no
         // dictionary names is not saved, and the default would name nothing.

@@ -309,6 +309,42 @@ const Damaged kDamaged[] = {
                "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 Normal 350 E 3 Normal 350 E\n"
                "100 AcDbDictionaryWithDefault 340 E 0 ENDSEC 0 EOF",
      ""},
+    // A default of nothing beside a root without its marker (a fuzz input),
+    // a default missing and one naming nothing: a placeholder takes its
+    // place.
+    {"dictionary_default_of_nothing_beside_a_root_without_marker",
+     "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 3 K 350 D 0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 340 0\n"
+     "0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT D had no default: set to ACDBPLACEHOLDER"},
+    {"dictionary_whose_default_is_missing",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 100 AcDbDictionaryWithDefault 0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT D had no default: set to ACDBPLACEHOLDER"},
+    {"dictionary_whose_default_names_nothing",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 100 AcDbDictionaryWithDefault 340 99 0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT D had no default: set to ACDBPLACEHOLDER"},
+    // Entries of entities (other readers gave the line to the dictionary),
+    // the key Normal among them.
+    {"dictionary_with_a_default_whose_entries_are_entities",
+     kHeader + "0 SECTION 2 ENTITIES 0 LINE 5 E 100 AcDbEntity 8 0 100 AcDbLine 10 0 20 0 30 0 11 1 21 1 31 0\n"
+               "0 POINT 5 F 100 AcDbEntity 8 0 100 AcDbPoint 10 0 20 0 30 0 0 ENDSEC\n"
+               "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 A 350 E 3 Normal 350 F\n"
+               "100 AcDbDictionaryWithDefault 340 0 0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT D: the key A names no object: left out (2 keys)"},
+    // The key Normal taken by the root, or by the dictionary itself: no
+    // default (other readers gave the root to the dictionary).
+    {"dictionary_whose_key_normal_names_the_root",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 Normal 350 C 100 AcDbDictionaryWithDefault 340 0\n"
+               "0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT D had no default: set to ACDBPLACEHOLDER"},
+    {"dictionary_whose_key_normal_names_itself",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 Normal 350 D 100 AcDbDictionaryWithDefault 340 D\n"
+               "0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT D had no default: set to ACDBPLACEHOLDER"},
     // A header variable in other letters than the writer's own.
     {"header_variable_in_other_letters",
      "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
