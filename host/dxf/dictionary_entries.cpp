@@ -38,13 +38,6 @@ bool isDictionary(const Object& object)
            (object.isType("DICTIONARY") || object.isType("ACDBDICTIONARYWDFLT"));
 }
 
-// A record of the drawing that is no object (an entity, a table record).
-bool namesNoObject(const Database& db, Handle handle)
-{
-    const Object* named = db.object(db.slotOf(handle));
-    return named && named->cls != db::ObjectClass::NonGraphical;
-}
-
 // The handle a group's value spells, whatever its code; 0 when none.
 Handle handleIn(const Group& g)
 {
@@ -134,21 +127,12 @@ bool mendBody(const Database& db, Object& dictionary, Mending& m)
             continue;
         }
         const Group* next = i + 1 < end ? &groups[i + 1] : nullptr;
-        // In a dictionary with a default, an entry naming an entity or a
-        // table record is left out: other readers take what it names for an
-        // object it owns (a default among them), and move the record to it.
-        const bool entry = next && isEntry(*next);
-        if (entry && !(withDefault && namesNoObject(db, next->asHandle()))) {
+        if (next && isEntry(*next)) {
             body.push_back(g);
             body.push_back(groups[++i]);
             continue;
         }
         changed = true;
-        if (entry) {
-            if (m.keys++ == 0) m.firstKey = std::string(g.asText());
-            ++i;
-            continue;
-        }
         if (next && next->code() != kKey && next->code() != kMarker && ownedHere(handleIn(*next))) {
             if (m.restored++ == 0)
                 m.firstRestored = shown(g.asText()) + " (group " + std::to_string(next->code()) + ")";

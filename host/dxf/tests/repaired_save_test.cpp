@@ -332,19 +332,25 @@ const Damaged kDamaged[] = {
                "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
                "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 A 350 E 3 Normal 350 F\n"
                "100 AcDbDictionaryWithDefault 340 0 0 ENDSEC 0 EOF",
-     "ACDBDICTIONARYWDFLT D: the key A names no object: left out (2 keys)"},
+     "ACDBDICTIONARYWDFLT D: the key A names no object it can hold: left out (2 keys)"},
+    // An entry naming a handle that a table made for the drawing takes.
+    {"dictionary_with_a_default_whose_entry_a_made_table_takes",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 K 350 E 100 AcDbDictionaryWithDefault 340 E\n"
+               "0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT D: the key K names no object it can hold: left out"},
     // The key Normal taken by the root, or by the dictionary itself: no
     // default (other readers gave the root to the dictionary).
     {"dictionary_whose_key_normal_names_the_root",
      kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
                "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 Normal 350 C 100 AcDbDictionaryWithDefault 340 0\n"
                "0 ENDSEC 0 EOF",
-     "ACDBDICTIONARYWDFLT D had no default: set to ACDBPLACEHOLDER"},
+     "ACDBDICTIONARYWDFLT D: the key Normal names no object it can hold: left out"},
     {"dictionary_whose_key_normal_names_itself",
      kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
                "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 Normal 350 D 100 AcDbDictionaryWithDefault 340 D\n"
                "0 ENDSEC 0 EOF",
-     "ACDBDICTIONARYWDFLT D had no default: set to ACDBPLACEHOLDER"},
+     "ACDBDICTIONARYWDFLT D: the key Normal names no object it can hold: left out"},
     // A header variable in other letters than the writer's own.
     {"header_variable_in_other_letters",
      "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
