@@ -509,22 +509,24 @@ void dropEntriesHeldElsewhere(Database& db, Slot slot, const RepairNote& note)
     }
     db::Object* dictionary = db.object(slot);
     auto& groups = dictionary->groups;
-    size_t end = db::xdataBegin(*dictionary), dropped = 0;
+    const size_t end = db::xdataBegin(*dictionary);
+    size_t dropped = 0, kept = 0;
     std::string firstKey;
-    for (size_t i = 0; i + 1 < end;) {
-        const Group& entry = groups[i + 1];
-        const bool isEntry = groups[i].code() == 3 && (entry.code() == 350 || entry.code() == 360) &&
-                             entry.kind() == db::ValueKind::Handle;
-        const Slot named = isEntry ? db.slotOf(entry.asHandle()) : kNoSlot;
+    for (size_t i = 0; i < end; ++i) {
+        const Group* entry = i + 1 < end ? &groups[i + 1] : nullptr;
+        const bool isEntry = groups[i].code() == 3 && entry && (entry->code() == 350 || entry->code() == 360) &&
+                             entry->kind() == db::ValueKind::Handle;
+        const Slot named = isEntry ? db.slotOf(entry->asHandle()) : kNoSlot;
         const db::Object* object = db.object(named);
-        if (!object || (object->cls == ObjectClass::NonGraphical && !above.count(named))) {
+        if (object && (object->cls != ObjectClass::NonGraphical || above.count(named))) {
+            if (dropped++ == 0) firstKey = std::string(groups[i].asText());
             ++i;
             continue;
         }
-        if (dropped++ == 0) firstKey = std::string(groups[i].asText());
-        groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(i), groups.begin() + static_cast<std::ptrdiff_t>(i + 2));
-        end -= 2;
+        if (kept != i) groups[kept] = std::move(groups[i]);
+        ++kept;
     }
+    groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(kept), groups.begin() + static_cast<std::ptrdiff_t>(end));
     if (dropped > 0)
         note(Kind::lost("dictionary key of nothing"),
              "ACDBDICTIONARYWDFLT " + db::handleText(dictionary->handle) + ": the key " + shown(firstKey) +
