@@ -495,6 +495,45 @@ void dropDanglingHeadPointers(Database& db, const RepairNote& note)
     }
 }
 
+// Entries of a dictionary with a default naming what it cannot hold are
+// left out: other readers take an entry for an object the dictionary owns,
+// and hand the record to it (or take it as the default).  Those are
+// entities and table records (a record a repair made may take the handle
+// an entry names), and the dictionary itself and its owners up the line.
+void dropEntriesHeldElsewhere(Database& db, Slot slot, const RepairNote& note)
+{
+    std::unordered_set<Slot> above;
+    for (Slot at = slot; at != kNoSlot && above.insert(at).second;) {
+        const db::Object* object = db.object(at);
+        at = object && object->owner != 0 ? db.slotOf(object->owner) : kNoSlot;
+    }
+    db::Object* dictionary = db.object(slot);
+    auto& groups = dictionary->groups;
+    const size_t end = db::xdataBegin(*dictionary);
+    size_t dropped = 0, kept = 0;
+    std::string firstKey;
+    for (size_t i = 0; i < end; ++i) {
+        const Group* entry = i + 1 < end ? &groups[i + 1] : nullptr;
+        const bool isEntry = groups[i].code() == 3 && entry && (entry->code() == 350 || entry->code() == 360) &&
+                             entry->kind() == db::ValueKind::Handle;
+        const Slot named = isEntry ? db.slotOf(entry->asHandle()) : kNoSlot;
+        const db::Object* object = db.object(named);
+        if (object && (object->cls != ObjectClass::NonGraphical || above.count(named))) {
+            if (dropped++ == 0) firstKey = std::string(groups[i].asText());
+            ++i;
+            continue;
+        }
+        if (kept != i) groups[kept] = std::move(groups[i]);
+        ++kept;
+    }
+    groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(kept), groups.begin() + static_cast<std::ptrdiff_t>(end));
+    if (dropped > 0)
+        note(Kind::lost("dictionary key of nothing"),
+             "ACDBDICTIONARYWDFLT " + db::handleText(dictionary->handle) + ": the key " + shown(firstKey) +
+                 " names no object it can hold: left out" +
+                 (dropped > 1 ? " (" + std::to_string(dropped) + " keys)" : ""));
+}
+
 // A dictionary with a default must name an object as that default (other
 // programs look it up whenever a key is missing): the Normal entry, else
 // the first entry, else a placeholder made for it.
@@ -505,6 +544,7 @@ bool ensureDictionaryDefaults(Database& db, const RepairNote& note, std::string&
     for (Slot slot : db.objectsSectionOrder()) {
         db::Object* dictionary = db.object(slot);
         if (!dictionary->isType("ACDBDICTIONARYWDFLT")) continue;
+        dropEntriesHeldElsewhere(db, slot, note);
         size_t end = db::xdataBegin(*dictionary);
         size_t marker = 0;
         while (marker < end && !(dictionary->groups[marker].code() == 100 &&
@@ -512,10 +552,11 @@ bool ensureDictionaryDefaults(Database& db, const RepairNote& note, std::string&
             ++marker;
         // The default is an object: an entity (a block made where the file
         // had a damaged one may take the handle an entry names) is no
-        // default, and the save may leave it out.
+        // default, and the save may leave it out.  Nor is an erased one,
+        // which is not saved.
         auto isObject = [&](Slot s) {
             const db::Object* object = db.object(s);
-            return object && object->cls == ObjectClass::NonGraphical;
+            return object && object->cls == ObjectClass::NonGraphical && !object->erased;
         };
         // It is one of the dictionary's entries: an object that no
         // dictionary names is not saved, and the default would name nothing.

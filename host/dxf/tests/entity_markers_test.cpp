@@ -184,6 +184,10 @@ const Placed kPlaced[] = {
      "100\nAcDbEntity\n  8\n0\n102\n{MYAPP\n 10\n5.0\n 20\n5.0\n 30\n0.0\n102\n}\n 10\n0.0\n 20\n0.0\n 30\n0.0\n"
      " 11\n1.0\n 21\n1.0\n 31\n0.0\n",
      "AcDbEntity 8 102 10 102|AcDbLine 10 11"},
+    // The end point before the layer, the line's marker lost: it is the
+    // line's alone, wherever it stands.
+    {"LINE", "100\nAcDbEntity\n 11\n1.0\n 21\n1.0\n 31\n0.0\n  8\n0\n 10\n0.0\n 20\n0.0\n 30\n0.0\n",
+     "AcDbEntity 8|AcDbLine 11 10"},
     // A TEXT's AcDbText twice in a row, the first part's groups after them:
     // the second is one too many, and the second part begins at its 73.
     {"TEXT",
@@ -381,6 +385,9 @@ const Damage kDamages[] = {
     // axis and turns under AcDbSpline (its weights and knots for ezdxf).
     {"ATTRIB", "MULTILINE_ATTRIB", [](const std::string& r) { return swapped(r, "AcDbAttribute"); }},
     {"HELIX", "HELIX_PARTS", [](const std::string& r) { return swapped(r, "AcDbHelix"); }},
+    // A run of groups of two parts (the spline's and the helix's) tells no
+    // part: the control points and knots stay under AcDbSpline.
+    {"HELIX", "HELIX_PARTS", [](const std::string& r) { return withoutMarker(r, "AcDbHelix"); }},
     // The markers go after the reactors' braces: inside them, ezdxf read no
     // reactor.
     {"LINE", "REACTORS", [](const std::string& r) { return withoutMarker(r, "AcDbEntity"); }},

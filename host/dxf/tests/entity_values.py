@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Prints what ezdxf reads of some entities of a drawing, one line each: its
-DXF attributes, and what lies outside them (an LWPOLYLINE's vertices, an
+DXF attributes, and what lies outside them (an LWPOLYLINE's vertices, a
+spline's or helix's counts of control points, knots and weights, an
 attribute's embedded MTEXT, reactors, application groups).  Two drawings
 whose entities came through a save print the same lines.
 Usage: entity_values.py FILE.dxf HANDLE...   Exit status 1 when a handle names nothing."""
@@ -25,6 +26,8 @@ def values(e):
     parts = [f"{k}={shown(v)}" for k, v in sorted(attribs.items())]
     if e.dxftype() == "LWPOLYLINE":
         parts.append("points=" + shown([tuple(p) for p in e.get_points()]))
+    if e.dxftype() in ("SPLINE", "HELIX"):
+        parts.append(f"control_points={len(e.control_points)} knots={len(e.knots)} weights={len(e.weights)}")
     if e.dxftype() in ("ATTRIB", "ATTDEF"):
         parts.append("mtext=" + (repr(e.virtual_mtext_entity().text) if e.has_embedded_mtext_entity else "none"))
     parts.append("reactors=" + shown(sorted(e.get_reactors())))

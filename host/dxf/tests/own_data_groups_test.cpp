@@ -28,12 +28,14 @@ namespace {
 // A rotation parameter, its grip and its action, as a CAD program writes a
 // dynamic block's evaluation graph (their own 1071 and 1010-1013 points),
 // the last with an application's XDATA after its own groups; an
-// XRECORD's dimension style data (as R14 writes it); a line with a stray
-// XDATA group.
+// XRECORD's dimension style data (as R14 writes it), and one whose data
+// holds a marker of no part before its own 1000-range groups; a line with a
+// stray XDATA group.
 const std::string kOwnData =
     "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 0 ENDSEC 0 SECTION 2 ENTITIES\n"
     "0 LINE 5 40 100 AcDbEntity 8 0 1070 5 100 AcDbLine 10 0 20 0 30 0 11 1 21 1 31 0 0 ENDSEC\n"
     "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 330 0 100 AcDbDictionary 3 ACAD_GROUP 350 D 3 GRAPH 350 E 3 DSTYLE 350 30\n"
+    "3 MINE 350 31\n"
     "0 DICTIONARY 5 D 330 C 100 AcDbDictionary\n"
     "0 ACAD_EVALUATION_GRAPH 5 E 330 C 100 AcDbEvalGraph 96 3 97 3 91 0 93 32 95 1 360 F 91 1 93 32 95 2\n"
     "360 10 91 2 93 32 95 3 360 11\n"
@@ -47,7 +49,8 @@ const std::string kOwnData =
     "98 33 99 4 1071 7 100 AcDbBlockAction 1010 5 1020 5 1030 0 70 1 91 1 71 1 92 1\n"
     "100 AcDbBlockActionWithBasePt 1011 0 1021 0 1031 0 1012 1.5 1022 0 1032 0 280 0 1013 0 1023 0 1033 0\n"
     "100 AcDbBlockRotateAction 94 1 303 Angle 1001 DYNAPP 1005 F 1000 x\n"
-    "0 XRECORD 5 30 330 C 100 AcDbXrecord 280 1 1000 DSTYLE 1002 { 1070 147 1040 0.5 1002 } 0 ENDSEC 0 EOF";
+    "0 XRECORD 5 30 330 C 100 AcDbXrecord 280 1 1000 DSTYLE 1002 { 1070 147 1040 0.5 1002 }\n"
+    "0 XRECORD 5 31 330 C 100 AcDbXrecord 280 1 100 MyData 1000 x 1071 7 0 ENDSEC 0 EOF";
 
 struct Pair {
     int code;
@@ -166,7 +169,7 @@ TEST(OwnDataGroups, ObjectsKeptAsReadKeepThemInPlaceAndSaveThemAsRead)
         auto reread = readDxfFile(path, again);
         ASSERT_TRUE(reread) << again.error.text();
         EXPECT_EQ(notesOf(again), "");
-        for (const char* handle : {"E", "F", "10", "11", "30"}) {
+        for (const char* handle : {"E", "F", "10", "11", "30", "31"}) {
             SCOPED_TRACE(handle);
             const host::db::Object* read = db->object(db->slotOf(std::stoull(handle, nullptr, 16)));
             const host::db::Object* back = reread->object(reread->slotOf(std::stoull(handle, nullptr, 16)));
@@ -176,7 +179,7 @@ TEST(OwnDataGroups, ObjectsKeptAsReadKeepThemInPlaceAndSaveThemAsRead)
         if (binary) continue;
         // Group by group as the file gave them, the own 1000-range ones in
         // their places, the link naming the parameter.
-        expectSavedAsGiven(input, fileText(path), {"E", "F", "10", "11", "30"});
+        expectSavedAsGiven(input, fileText(path), {"E", "F", "10", "11", "30", "31"});
         EXPECT_EQ(runChecks(path), "");
     }
 }

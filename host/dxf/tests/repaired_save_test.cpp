@@ -3,6 +3,7 @@
 // records it holds (the drawing checks), in text and in binary alike.
 #include "dxf/reader.h"
 
+#include "db/database.h"
 #include "dxf/binary_dxf.h"
 #include "dxf/writer.h"
 #include "test_support.h"
@@ -357,6 +358,48 @@ const Damaged kDamaged[] = {
                "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 Normal 350 E 3 Normal 350 E\n"
                "100 AcDbDictionaryWithDefault 340 E 0 ENDSEC 0 EOF",
      ""},
+    // A default of nothing beside a root without its marker (a fuzz input),
+    // a default missing and one naming nothing: a placeholder takes its
+    // place.
+    {"dictionary_default_of_nothing_beside_a_root_without_marker",
+     "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 3 K 350 D 0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 340 0\n"
+     "0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT D had no default: set to ACDBPLACEHOLDER"},
+    {"dictionary_whose_default_is_missing",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 100 AcDbDictionaryWithDefault 0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT D had no default: set to ACDBPLACEHOLDER"},
+    {"dictionary_whose_default_names_nothing",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 100 AcDbDictionaryWithDefault 340 99 0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT D had no default: set to ACDBPLACEHOLDER"},
+    // Entries of entities (other readers gave the line to the dictionary),
+    // the key Normal among them.
+    {"dictionary_with_a_default_whose_entries_are_entities",
+     kHeader + "0 SECTION 2 ENTITIES 0 LINE 5 E 100 AcDbEntity 8 0 100 AcDbLine 10 0 20 0 30 0 11 1 21 1 31 0\n"
+               "0 POINT 5 F 100 AcDbEntity 8 0 100 AcDbPoint 10 0 20 0 30 0 0 ENDSEC\n"
+               "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 A 350 E 3 Normal 350 F\n"
+               "100 AcDbDictionaryWithDefault 340 0 0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT D: the key A names no object it can hold: left out (2 keys)"},
+    // An entry naming a handle that a table made for the drawing takes.
+    {"dictionary_with_a_default_whose_entry_a_made_table_takes",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 K 350 E 100 AcDbDictionaryWithDefault 340 E\n"
+               "0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT D: the key K names no object it can hold: left out"},
+    // The key Normal taken by the root, or by the dictionary itself: no
+    // default (other readers gave the root to the dictionary).
+    {"dictionary_whose_key_normal_names_the_root",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 Normal 350 C 100 AcDbDictionaryWithDefault 340 0\n"
+               "0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT D: the key Normal names no object it can hold: left out"},
+    {"dictionary_whose_key_normal_names_itself",
+     kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+               "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 Normal 350 D 100 AcDbDictionaryWithDefault 340 D\n"
+               "0 ENDSEC 0 EOF",
+     "ACDBDICTIONARYWDFLT D: the key Normal names no object it can hold: left out"},
     // A header variable in other letters than the writer's own.
     {"header_variable_in_other_letters",
      "0 SECTION 2 HEADER 9 $ACADVER 1 AC1015 9 $HandSeed 5 100 9 $DimTxt 40 2.5 9 $clayer 8 0 0 ENDSEC 0 EOF", ""},
@@ -451,4 +494,65 @@ TEST(RepairedSave, OpensAgainWithoutRepairs)
         }
     }
     EXPECT_EQ(runChecksOnFiles(saved, 2), "");
+}
+
+// The placeholder made for a plot style dictionary's default is its Normal
+// entry, which the layers the repairs add point at: their 390 names it.
+TEST(RepairedSave, LayersAddedPointAtThePlaceholderMadeForTheDefault)
+{
+    const std::string input =
+        dxfOfGroups(kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+                              "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 100 AcDbDictionaryWithDefault 340 0\n"
+                              "0 ENDSEC 0 EOF");
+    ReadReport report;
+    auto db = readDxfText(input, "plot_styles.dxf", report);
+    ASSERT_TRUE(db) << report.error.text();
+    EXPECT_NE(notesOf(report).find("ACDBDICTIONARYWDFLT D had no default: set to ACDBPLACEHOLDER"), std::string::npos)
+        << notesOf(report);
+    const std::string path = outputPath("plot_style_placeholder.dxf");
+    std::string error;
+    ASSERT_TRUE(writeDxfFile(*db, path, WriteOptions{}, error)) << error;
+    ReadReport again;
+    auto back = readDxfFile(path, again);
+    ASSERT_TRUE(back) << again.error.text();
+    EXPECT_EQ(notesOf(again), "");
+    const host::db::Slot styles = back->dictionaryLookup(back->namedObjectDictionary(), "ACAD_PLOTSTYLENAME");
+    const host::db::Object* normal = back->object(back->dictionaryLookup(styles, "Normal"));
+    ASSERT_NE(normal, nullptr);
+    EXPECT_TRUE(normal->isType("ACDBPLACEHOLDER"));
+    const host::db::Object* layer = back->object(back->findRecord(host::db::Table::Layer, "0"));
+    ASSERT_NE(layer, nullptr);
+    const host::db::Group* style = host::db::findGroup(*layer, 390);
+    ASSERT_NE(style, nullptr);
+    EXPECT_EQ(style->asHandle(), normal->handle);
+    EXPECT_EQ(runChecks(path), "");
+}
+
+// A default erased before saving names nothing in the save: the save makes
+// a placeholder for it, under the key Normal, as a read does.
+TEST(RepairedSave, ErasedDefaultIsReplacedWhenSaving)
+{
+    const std::string input =
+        dxfOfGroups(kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
+                              "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 3 Normal 350 E\n"
+                              "100 AcDbDictionaryWithDefault 340 E 0 ACDBPLACEHOLDER 5 E 330 D 0 ENDSEC 0 EOF");
+    ReadReport report;
+    auto db = readDxfText(input, "erased_default.dxf", report);
+    ASSERT_TRUE(db) << report.error.text();
+    ASSERT_TRUE(db->setErased(db->slotOf(0xE), true));
+    const std::string path = outputPath("erased_default.dxf");
+    std::string error;
+    ASSERT_TRUE(writeDxfFile(*db, path, WriteOptions{}, error)) << error;
+    ReadReport again;
+    auto back = readDxfFile(path, again);
+    ASSERT_TRUE(back) << again.error.text();
+    EXPECT_EQ(notesOf(again), "");
+    const host::db::Slot styles = back->dictionaryLookup(back->namedObjectDictionary(), "ACAD_PLOTSTYLENAME");
+    const host::db::Object* normal = back->object(back->dictionaryLookup(styles, "Normal"));
+    ASSERT_NE(normal, nullptr);
+    EXPECT_NE(normal->handle, 0xEu);
+    const host::db::Group* fallback = host::db::findGroup(*back->object(styles), 340);
+    ASSERT_NE(fallback, nullptr);
+    EXPECT_EQ(fallback->asHandle(), normal->handle);
+    EXPECT_EQ(runChecks(path), "");
 }
