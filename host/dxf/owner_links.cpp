@@ -182,13 +182,14 @@ bool repairObjects(Database& db, Tallies& tallies)
     if (tallies.ownersSet() != changes) return true;
     // An owner that moves is saved then, and so is what it owns: that
     // stays, and is asked again on the next round.  Of owners that own
-    // each other, one moves.
+    // each other, one moves; one that names itself is no such pair, and
+    // moves.
     std::unordered_set<Slot> moving, staying;
     for (const Move& move : moves) moving.insert(move.object);
     for (const Move& move : moves) {
         Object& object = *db.object(move.object);
         Slot owner = db.slotOf(object.owner);
-        if (moving.count(owner) && !staying.count(owner)) staying.insert(move.object);
+        if (owner != move.object && moving.count(owner) && !staying.count(owner)) staying.insert(move.object);
         else setOwner(object, db.object(move.holder)->handle, tallies.unsaved);
     }
     return !moves.empty();

@@ -365,6 +365,13 @@ const Damaged kDamaged[] = {
      "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 3 K 350 D 0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 340 0\n"
      "0 ENDSEC 0 EOF",
      "ACDBDICTIONARYWDFLT D had no default: set to ACDBPLACEHOLDER"},
+    // The default is given a handle that it names as its owner and as an
+    // entry of its own: it must go to the dictionary that holds it, not be
+    // left out as a ring of owners.
+    {"dictionary_default_owning_itself",
+     "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 3 K 350 D 0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary\n"
+     "3 Normal 350 E 100 AcDbDictionaryWithDefault 340 E 0 ACDBPLACEHOLDER 350 E 330 E 0 ENDSEC 0 EOF",
+     "block *Model_Space had no BLOCK/ENDBLK: added"},
     {"dictionary_whose_default_is_missing",
      kHeader + "0 SECTION 2 OBJECTS 0 DICTIONARY 5 C 100 AcDbDictionary 3 ACAD_PLOTSTYLENAME 350 D\n"
                "0 ACDBDICTIONARYWDFLT 5 D 330 C 100 AcDbDictionary 100 AcDbDictionaryWithDefault 0 ENDSEC 0 EOF",
