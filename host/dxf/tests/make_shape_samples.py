@@ -10,6 +10,7 @@ import os
 import sys
 
 import ezdxf
+from make_foreign_samples import save
 
 # Complex linetypes of the standard linetype file: shape 132 of
 # ltypeshp.shx is the fence's box, 131 of genltshp.shx a circle.
@@ -17,15 +18,6 @@ PATTERNS = {
     "FENCELINE1": ("ltypeshp.shx", "A,.25,-.1,[132,ltypeshp.shx,x=-.1,s=.1],-.1,1"),
     "GENCIRCLE": ("genltshp.shx", "A,.25,-.1,[131,genltshp.shx,x=-.1,s=.1],-.1,1"),
 }
-
-
-def save(doc, path, **options):
-    """Saves under a name of this process's own, then renames: the tests run
-    side by side, each making the samples, and none may read a half-written
-    file."""
-    part = f"{path}.{os.getpid()}.part"
-    doc.saveas(part, **options)
-    os.replace(part, path)
 
 
 def keep_every_shape_style(doc):

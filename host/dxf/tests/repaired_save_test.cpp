@@ -503,6 +503,21 @@ TEST(RepairedSave, OpensAgainWithoutRepairs)
     EXPECT_EQ(runChecksOnFiles(saved, 2), "");
 }
 
+// The drawing saved at `path` and read back, which must need no repair.
+std::unique_ptr<host::db::Database> savedAndReadBack(host::db::Database& db, const std::string& path)
+{
+    std::string error;
+    if (!writeDxfFile(db, path, WriteOptions{}, error)) {
+        ADD_FAILURE() << error;
+        return nullptr;
+    }
+    ReadReport again;
+    auto back = readDxfFile(path, again);
+    EXPECT_TRUE(back) << again.error.text();
+    EXPECT_EQ(notesOf(again), "");
+    return back;
+}
+
 // The placeholder made for a plot style dictionary's default is its Normal
 // entry, which the layers the repairs add point at: their 390 names it.
 TEST(RepairedSave, LayersAddedPointAtThePlaceholderMadeForTheDefault)
@@ -517,12 +532,8 @@ TEST(RepairedSave, LayersAddedPointAtThePlaceholderMadeForTheDefault)
     EXPECT_NE(notesOf(report).find("ACDBDICTIONARYWDFLT D had no default: set to ACDBPLACEHOLDER"), std::string::npos)
         << notesOf(report);
     const std::string path = outputPath("plot_style_placeholder.dxf");
-    std::string error;
-    ASSERT_TRUE(writeDxfFile(*db, path, WriteOptions{}, error)) << error;
-    ReadReport again;
-    auto back = readDxfFile(path, again);
-    ASSERT_TRUE(back) << again.error.text();
-    EXPECT_EQ(notesOf(again), "");
+    auto back = savedAndReadBack(*db, path);
+    ASSERT_TRUE(back);
     const host::db::Slot styles = back->dictionaryLookup(back->namedObjectDictionary(), "ACAD_PLOTSTYLENAME");
     const host::db::Object* normal = back->object(back->dictionaryLookup(styles, "Normal"));
     ASSERT_NE(normal, nullptr);
@@ -548,12 +559,8 @@ TEST(RepairedSave, ErasedDefaultIsReplacedWhenSaving)
     ASSERT_TRUE(db) << report.error.text();
     ASSERT_TRUE(db->setErased(db->slotOf(0xE), true));
     const std::string path = outputPath("erased_default.dxf");
-    std::string error;
-    ASSERT_TRUE(writeDxfFile(*db, path, WriteOptions{}, error)) << error;
-    ReadReport again;
-    auto back = readDxfFile(path, again);
-    ASSERT_TRUE(back) << again.error.text();
-    EXPECT_EQ(notesOf(again), "");
+    auto back = savedAndReadBack(*db, path);
+    ASSERT_TRUE(back);
     const host::db::Slot styles = back->dictionaryLookup(back->namedObjectDictionary(), "ACAD_PLOTSTYLENAME");
     const host::db::Object* normal = back->object(back->dictionaryLookup(styles, "Normal"));
     ASSERT_NE(normal, nullptr);
