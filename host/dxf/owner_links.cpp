@@ -139,14 +139,24 @@ bool repairObjects(Database& db, Tallies& tallies)
         Slot object, holder;
     };
     std::vector<Move> moves;
+    // The records that hold each handle, and whether as its owner: asked
+    // of every object, so gathered in one pass (a dictionary may hold a
+    // hundred thousand entries).
+    struct Hold {
+        Slot by;
+        bool owns;
+    };
+    std::unordered_map<Handle, std::vector<Hold>> heldBy;
     for (Slot slot = 0; slot < db.slotCount(); ++slot) {
         const Object* object = db.object(slot);
         if (!object) continue;
         size_t end = db::xdataBegin(*object);
         for (size_t i = 0; i < end; ++i) {
             const db::Group& g = object->groups[i];
-            if (!ownsByCode(g.code()) || g.kind() != db::ValueKind::Handle || g.asHandle() == object->handle)
-                continue;
+            if (!ownsThrough(g.code()) || g.kind() != db::ValueKind::Handle) continue;
+            const bool owns = ownsByCode(g.code());
+            heldBy[g.asHandle()].push_back({slot, owns});
+            if (!owns || g.asHandle() == object->handle) continue;
             auto [at, added] = holder.emplace(g.asHandle(), slot);
             if (!added && !saved(at->second) && saved(slot)) at->second = slot;
         }
@@ -156,18 +166,19 @@ bool repairObjects(Database& db, Tallies& tallies)
         if (!object || object->cls != ObjectClass::NonGraphical || slot == db.namedObjectDictionary()) continue;
         if (object->owner == 0) continue;
         auto found = holder.find(object->handle);
-        const Object* owner = db.object(db.slotOf(object->owner));
-        bool holds = false;
-        if (owner) {
-            size_t end = db::xdataBegin(*owner);
-            for (size_t i = 0; i < end && !holds; ++i) {
-                const db::Group& g = owner->groups[i];
-                holds = ownsThrough(g.code()) && g.kind() == db::ValueKind::Handle && g.asHandle() == object->handle;
+        const Slot ownerSlot = db.slotOf(object->owner);
+        const Object* owner = db.object(ownerSlot);
+        bool holds = false, ownsIt = false;
+        if (auto held = heldBy.find(object->handle); owner && held != heldBy.end()) {
+            for (const Hold& h : held->second) {
+                if (h.by != ownerSlot) continue;
+                holds = true;
+                ownsIt |= h.owns;
             }
         }
         // An owner that only points at it (a block record at its layout)
         // gives way to a saved record that owns it (the layouts' dictionary).
-        if (holds && found != holder.end() && saved(found->second) && !namesAsOwned(*owner, object->handle)) {
+        if (holds && found != holder.end() && saved(found->second) && !ownsIt) {
             setOwner(*object, db.object(found->second)->handle, tallies.pointing);
             continue;
         }
